@@ -1,0 +1,55 @@
+// WinTestUtil.cpp: helpers for tests that start programs or wait for windows.
+#include "tests/support/WinTestUtil.h"
+
+namespace vorntest {
+
+std::string ProgramDir()
+{
+    char path[MAX_PATH];
+    DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s(path, n);
+    return s.substr(0, s.find_last_of('\\') + 1);
+}
+
+ChildProcess::~ChildProcess()
+{
+    if (m_pi.hProcess) {
+        if (::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT)
+            ::TerminateProcess(m_pi.hProcess, 255);
+        ::CloseHandle(m_pi.hProcess);
+        ::CloseHandle(m_pi.hThread);
+    }
+}
+
+bool ChildProcess::Start(const std::string& exe, const std::string& args)
+{
+    std::string path = ProgramDir() + exe;
+    std::string cmd = "\"" + path + "\"" + (args.empty() ? "" : " " + args);
+    STARTUPINFOA si = {sizeof(si)};
+    return ::CreateProcessA(path.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr,
+                            nullptr, &si, &m_pi) != FALSE;
+}
+
+long ChildProcess::Wait(DWORD timeoutMs)
+{
+    if (::WaitForSingleObject(m_pi.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = 0;
+    ::GetExitCodeProcess(m_pi.hProcess, &code);
+    return (long)code;
+}
+
+HWND WaitForWindow(const char* className, DWORD timeoutMs)
+{
+    DWORD start = ::GetTickCount();
+    for (;;) {
+        HWND h = ::FindWindowA(className, nullptr);
+        if (h && ::IsWindowVisible(h))
+            return h;
+        if (::GetTickCount() - start > timeoutMs)
+            return nullptr;
+        ::Sleep(50);
+    }
+}
+
+}  // namespace vorntest

@@ -1,0 +1,35 @@
+// WinTestUtil.h: helpers for tests that start programs or wait for windows.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace vorntest {
+
+// Folder of the running test program, with a trailing backslash.
+std::string ProgramDir();
+
+// A child program started from the test's folder; killed if still running
+// when the object goes.
+class ChildProcess {
+public:
+    ChildProcess() = default;
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+    ~ChildProcess();
+
+    // Starts ProgramDir() + exe with the given argument text.
+    bool Start(const std::string& exe, const std::string& args = std::string());
+    // Waits for the end; returns the exit code, or -1 on time-out.
+    long Wait(DWORD timeoutMs);
+    DWORD Pid() const { return m_pi.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION m_pi = {};
+};
+
+// Polls for a top-level window of the class until the time-out; null if none.
+HWND WaitForWindow(const char* className, DWORD timeoutMs);
+
+}  // namespace vorntest
