@@ -19,6 +19,9 @@ vorn_wine_prefix() {   # DIR
         if [ ! -f "$WINEPREFIX/system.reg" ]; then
             wineboot -i >/dev/null 2>&1
             wineserver -w
+            # Debian's Wine does not find its own TrueType fonts (Marlett draws
+            # the caption buttons, Tahoma the dialogs): give them to the prefix.
+            cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
         fi
     ) 9>"$1/prefix.lock"
 }
