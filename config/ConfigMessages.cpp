@@ -1,0 +1,17 @@
+// ConfigMessages.cpp: the user-message hook of the configuration code.
+#include "config/ConfigMessages.h"
+
+static ConfigErrorMessageHook s_pfnErrorMessage = nullptr;
+
+ConfigErrorMessageHook SetConfigErrorMessageHook(ConfigErrorMessageHook pfnHook)
+{
+    ConfigErrorMessageHook pfnOld = s_pfnErrorMessage;
+    s_pfnErrorMessage = pfnHook;
+    return pfnOld;
+}
+
+void ShowConfigErrorMessage(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
+{
+    if (s_pfnErrorMessage)
+        s_pfnErrorMessage(pszText, pszDetail ? pszDetail : "", dwError);
+}

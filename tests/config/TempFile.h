@@ -1,0 +1,22 @@
+// TempFile.h: files that a test writes into its own temporary folder, removed
+// when the test object goes.
+#pragma once
+
+#include <string>
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    // Folder with its trailing separator.
+    const std::string& Folder() const { return m_strFolder; }
+    // Writes the bytes to a file of that name in the folder; returns its path.
+    std::string Write(const std::string& strName, const std::string& strBytes) const;
+    std::string Path(const std::string& strName) const { return m_strFolder + strName; }
+
+private:
+    std::string m_strFolder;
+};
