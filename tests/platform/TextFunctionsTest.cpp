@@ -1,0 +1,172 @@
+// TextFunctionsTest.cpp: tokenising, splitting, trimming, quoting and tabs.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/TextFunctions.h"
+
+namespace {
+
+std::vector<std::string> Words(const char* stmt)
+{
+    CStringArray a;
+    int n = ParseStmt(stmt, a);
+    std::vector<std::string> v;
+    for (INT_PTR i = 0; i < a.GetSize(); ++i)
+        v.push_back(a[i].str());
+    EXPECT_EQ(n, (int)v.size());
+    return v;
+}
+
+typedef std::vector<std::string> Strings;
+
+}  // namespace
+
+TEST(TextFunctions, ParseStmtTable)
+{
+    struct Case {
+        const char* stmt;
+        Strings words;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"   \t ", {}},
+        {"MAXCPU 4", {"MAXCPU", "4"}},
+        {"  0120\t3390   disk.img  ", {"0120", "3390", "disk.img"}},
+        {"LDMOD \"my mod\" other", {"LDMOD", "my mod", "other"}},
+        {"MODEL \"\" \"\" x", {"MODEL", "", "", "x"}},
+        {"PANOPT \"TITLE=a b\"", {"PANOPT", "TITLE=a b"}},
+        // A quote inside a word is an ordinary character; correct quoting is removed.
+        {"PANOPT TITLE=\"a b\"", {"PANOPT", "TITLE=\"a", "b\""}},
+        {"x 'single \"q\"' y", {"x", "single \"q\"", "y"}},
+        {"\"abc\"def", {"abc", "def"}},
+        // Unbalanced quotes: the quote stays, words split at blanks.
+        {"x \"unbalanced word", {"x", "\"unbalanced", "word"}},
+        {"'", {"'"}},
+        {"CONKPALV (3, 1, 10)", {"CONKPALV", "(3,", "1,", "10)"}},
+        {"0009 3215 # comment here", {"0009", "3215", "#", "comment", "here"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Words(c.stmt), c.words) << c.stmt;
+    EXPECT_EQ(Words(nullptr), Strings{});
+}
+
+TEST(TextFunctions, ParseStmtIntoListReplacesContents)
+{
+    CStringList l;
+    l.AddTail("old");
+    EXPECT_EQ(ParseStmt("A B", l), 2);
+    EXPECT_EQ(l.GetHead(), "A");
+    EXPECT_EQ(l.GetTail(), "B");
+}
+
+TEST(TextFunctions, ParseStmtLongLine)
+{
+    std::string line = "KEY " + std::string(100000, 'x') + " \"" + std::string(1000, 'y');
+    Strings w = Words(line.c_str());
+    ASSERT_EQ(w.size(), 3u);
+    EXPECT_EQ(w[1].size(), 100000u);
+    EXPECT_EQ(w[2].size(), 1001u);
+}
+
+TEST(TextFunctions, QuoteIfNeededRoundTripsThroughParseStmt)
+{
+    struct Case {
+        const char* text;
+        char quote;
+        const char* expect;
+    };
+    const Case cases[] = {
+        {"plain", '"', "plain"},
+        {"", '"', ""},
+        {"C:\\My Disks\\a.img", '"', "\"C:\\My Disks\\a.img\""},
+        {"tab\there", '"', "\"tab\there\""},
+        {"\"already quoted\"", '"', "\"already quoted\""},
+        {"say \"hi\" now", '"', "say \"hi\" now"},
+        {"say \"hi\" now", '\'', "'say \"hi\" now'"},
+        {"'lead", '"', "\"'lead\""},
+        {"\"lead", '\'', "'\"lead'"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(QuoteIfNeeded(c.text, c.quote), c.expect) << c.text;
+    const char* values[] = {"a b", "plain", "'lead", "x\ty", "it's here"};
+    for (const char* v : values) {
+        CString quoted = QuoteIfNeeded(v, '"');
+        Strings w = Words(("K " + quoted.str() + " z").c_str());
+        ASSERT_EQ(w.size(), 3u) << v;
+        EXPECT_EQ(w[1], v);
+    }
+}
+
+TEST(TextFunctions, TrimBlanksInPlaceKeepsLineFeeds)
+{
+    CString s(" \t value \t ");
+    CString copy = TrimBlanks(s);
+    EXPECT_EQ(s, "value");
+    EXPECT_EQ(copy, "value");
+    CString msg("\nMissing parameters ");
+    TrimBlanks(msg);
+    EXPECT_EQ(msg, "\nMissing parameters");
+    CString empty("   ");
+    EXPECT_EQ(TrimBlanks(empty), "");
+    EXPECT_STREQ(g_strBlanks, " \t");
+    EXPECT_STREQ(g_strHex, "0123456789ABCDEFabcdef");
+}
+
+TEST(TextFunctions, IsAbbrevNoCase)
+{
+    EXPECT_TRUE(IsAbbrevNoCase("name", "NAMEONLY", 4));
+    EXPECT_TRUE(IsAbbrevNoCase("NameOnly", "NAMEONLY", 4));
+    EXPECT_FALSE(IsAbbrevNoCase("nam", "NAMEONLY", 4));
+    EXPECT_FALSE(IsAbbrevNoCase("NAMEONLYX", "NAMEONLY", 4));
+    EXPECT_FALSE(IsAbbrevNoCase("namx", "NAMEONLY", 4));
+    EXPECT_TRUE(IsAbbrevNoCase("n", "NAMEONLY"));
+    EXPECT_FALSE(IsAbbrevNoCase("", "NAMEONLY", 0));
+    EXPECT_FALSE(IsAbbrevNoCase(nullptr, "X"));
+    EXPECT_TRUE(IsAbbrevNoCase("noch9", "NOCH9OFLOW", 5));
+}
+
+TEST(TextFunctions, SplitStringTable)
+{
+    struct Case {
+        const char* text;
+        const char* sep;
+        Strings pieces;
+    };
+    const Case cases[] = {
+        {"", "\n", {}},
+        {"one", "\n", {"one"}},
+        {"a\nb", "\n", {"a", "b"}},
+        {"a\n\nb", "\n", {"a", "", "b"}},
+        {"a\n", "\n", {"a"}},
+        {"\n", "\n", {""}},
+        {"a\r\nb\r\n", "\r\n", {"a", "b"}},
+        {"a,b", "", {"a,b"}},
+    };
+    for (const Case& c : cases) {
+        CStringArray a;
+        a.Add("stale");
+        EXPECT_EQ(SplitString(c.text, c.sep, a), (int)c.pieces.size()) << c.text;
+        Strings got;
+        for (INT_PTR i = 0; i < a.GetSize(); ++i)
+            got.push_back(a[i].str());
+        EXPECT_EQ(got, c.pieces) << c.text;
+    }
+    CStringList l;
+    EXPECT_EQ(SplitString("x|y", "|", l), 2);
+    EXPECT_EQ(l.GetTail(), "y");
+}
+
+TEST(TextFunctions, ExpandTabs)
+{
+    EXPECT_EQ(ExpandTabs("a\tb"), "a       b");
+    EXPECT_EQ(ExpandTabs("\t"), "        ");
+    EXPECT_EQ(ExpandTabs("12345678\tx"), "12345678        x");
+    EXPECT_EQ(ExpandTabs("ab\ncd\te"), "ab\ncd      e");
+    EXPECT_EQ(ExpandTabs("a\tb", 4), "a   b");
+    EXPECT_EQ(ExpandTabs("a\tb", 0), "a       b");
+    EXPECT_EQ(ExpandTabs(nullptr), "");
+    std::string tabs(100000, '\t');
+    EXPECT_EQ(ExpandTabs(tabs.c_str()).GetLength(), 800000);
+}
