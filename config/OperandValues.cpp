@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "config/ValueConversions.h"
+#include "platform/NumberParse.h"
 
 namespace {
 
@@ -25,31 +26,10 @@ const ModelSymbol kModelSymbols[] = {
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
-// True for a non-empty text of decimal digits only.
-bool IsDecimalDigits(const char* psz)
-{
-    if (!psz || !*psz)
-        return false;
-    for (; *psz; ++psz)
-        if (!IsDigit(*psz))
-            return false;
-    return true;
-}
-
-// Decimal digits into a 64-bit value; false when empty, not all digits or too large.
+// Decimal digits only (no sign) into a 64-bit value; false when too large.
 bool DecimalToUInt64(const CString& strDigits, UINT64& ullValue)
 {
-    if (!IsDecimalDigits(strDigits))
-        return false;
-    UINT64 v = 0;
-    for (int i = 0; i < strDigits.GetLength(); ++i) {
-        UINT64 d = (UINT64)(strDigits[i] - '0');
-        if (v > (UINT64_MAX - d) / 10)
-            return false;
-        v = v * 10 + d;
-    }
-    ullValue = v;
-    return true;
+    return IsNumericString(strDigits) && StringToUINT64(strDigits, ullValue);
 }
 
 // Count * multiplier in range, refusing a product that wraps around.
@@ -104,7 +84,7 @@ bool ParseSizeValue(const CString& strOperand, UINT64 ullMin, UINT64 ullMax,
 {
     bSuffixGiven = false;
     UINT64 ullCount = 0;
-    if (IsDecimalDigits(strOperand))
+    if (IsNumericString(strOperand))
         return DecimalToUInt64(strOperand, ullCount) &&
                ScaleInRange(ullCount, SizeSuffixMultiplier('M'), ullMin, ullMax, ullValue);
     int nLen = strOperand.GetLength();

@@ -4,6 +4,9 @@
 
 #include <cstring>
 
+#include "platform/NumberParse.h"
+#include "platform/TextFunctions.h"
+
 CString g_strTzOffset;
 
 namespace {
@@ -87,14 +90,14 @@ WORD OsTailorFlagFromName(const char* pszName)
     return 0;
 }
 
-void OsTailorNamesFromMask(WORD wMask, std::vector<CString>& names)
+void OsTailorNamesFromMask(WORD wMask, CStringArray& names)
 {
-    names.clear();
+    names.RemoveAll();
     for (const OsTailorFlag& f : kOsTailorFlags)
         if (wMask & f.wFlag)
-            names.push_back(f.pszName);
+            names.Add(f.pszName);
     if (wMask & kOsTailorUnnamedBits)
-        names.push_back(CString());
+        names.Add(CString());
 }
 
 char GetSizeSuffix(UINT64 ullSize, UINT64* pMultiplier)
@@ -169,6 +172,69 @@ CString FormatTimeZoneOffset(LONG lBiasMinutes)
     long lAbs = lBiasMinutes < 0 ? -(long)lBiasMinutes : (long)lBiasMinutes;
     s.Format("%s%02.2ld%02.2ld", lBiasMinutes < 0 ? "+" : "-", lAbs / 60, lAbs % 60);
     return s;
+}
+
+CString RemoveBlanks(CString& str)
+{
+    for (const char* p = g_strBlanks; *p; ++p)
+        str.Remove(*p);
+    return str;
+}
+
+CString RemoveBlanks(const char* psz)
+{
+    CString str(psz);
+    return RemoveBlanks(str);
+}
+
+CString RemoveBlanksSpacedSlash(CString& str)
+{
+    RemoveBlanks(str);
+    str.Replace("/", " / ");
+    return str;
+}
+
+CString BuildQuotedArgList(const CStringList& items)
+{
+    CString strList;
+    for (POSITION pos = items.GetHeadPosition(); pos;) {
+        if (!strList.IsEmpty())
+            strList += ' ';
+        strList += QuoteIfNeeded(items.GetNext(pos), '"');
+    }
+    return strList;
+}
+
+namespace {
+
+// Descriptor of a literal body: its length and what is wrong with it.
+WORD DescribeLiteralBody(WORD wForm, const CString& strBody)
+{
+    int nLen = strBody.GetLength();
+    WORD w = (WORD)(wForm | (nLen & 0xFF));
+    if (!IsHexString(strBody))
+        w |= kLiteralNotHex;
+    if (nLen % 2)
+        w |= kLiteralOddLength;
+    if (nLen >= 255)
+        w |= kLiteralTooLong;
+    return w;
+}
+
+}  // namespace
+
+WORD ParseNumberHexOrDec(const char* psz)
+{
+    CString str(psz);
+    int nLen = str.GetLength();
+    if (nLen >= 2 && str.Left(2).CompareNoCase("0x") == 0)
+        return DescribeLiteralBody(kLiteral0x, str.Mid(2));
+    if (nLen >= 3 && str.Left(2).CompareNoCase("x'") == 0 && str[nLen - 1] == '\'')
+        return DescribeLiteralBody(kLiteralXQuote, str.Mid(2, nLen - 3));
+    WORD w = (WORD)(nLen & 0xFF);
+    if (nLen >= 128)
+        w |= kLiteralTooLong;
+    return w;
 }
 
 bool IsNameFirstChar(char ch)

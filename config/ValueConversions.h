@@ -5,10 +5,10 @@
 // process-wide time-zone text that GetTimeZoneOffsetString fills once.
 #pragma once
 
+#include "platform/CArray.h"
+#include "platform/CList.h"
 #include "platform/CString.h"
 #include "platform/Types.h"
-
-#include <vector>
 
 // Engine types of the ENGINES statement: "CP" 0, "IL" 1, "AP" 2, "IP" 3.
 enum { kEngineTypeCount = 4 };
@@ -30,7 +30,7 @@ int ArchModeFromName(const char* pszName);
 WORD OsTailorFlagFromName(const char* pszName);
 // The names of the flags set in the mask, in table order; one empty name more
 // when any of the low bits 0x0001 to 0x0040 (no name of their own) is set.
-void OsTailorNamesFromMask(WORD wMask, std::vector<CString>& names);
+void OsTailorNamesFromMask(WORD wMask, CStringArray& names);
 
 // Unit letter of the largest unit ("BKMGTPE") that divides the size exactly,
 // searched downwards from the first unit at least as large as the size; 0 when
@@ -56,6 +56,25 @@ extern CString g_strTzOffset;
 CString FormatTimeZoneOffset(LONG lBiasMinutes);
 // Fills g_strTzOffset from the system's time-zone information; once at start-up.
 void GetTimeZoneOffsetString();
+
+// Removes every blank (g_strBlanks) from the text, in place; returns the result.
+CString RemoveBlanks(CString& str);
+CString RemoveBlanks(const char* psz);
+// RemoveBlanks, then every "/" written as " / ".
+CString RemoveBlanksSpacedSlash(CString& str);
+// The items in order, each quoted with '"' when needed, separated by one blank.
+CString BuildQuotedArgList(const CStringList& items);
+
+// Descriptor bits of ParseNumberHexOrDec; the low 8 bits hold a length.
+enum : WORD {
+    kLiteral0x = 0x8000,         // "0x..." form
+    kLiteralXQuote = 0x4000,     // "x'...'" form
+    kLiteralNotHex = 0x0800,     // the body holds a non-hexadecimal character
+    kLiteralOddLength = 0x0400,  // the body has an odd number of digits
+    kLiteralTooLong = 0x0200,    // body of 255 or more (a plain text: 128 or more)
+};
+// Classifies a literal of the fields that accept hexadecimal constants.
+WORD ParseNumberHexOrDec(const char* psz);
 
 // A-Z, '@', '$' or '#': the characters a name may begin with.
 bool IsNameFirstChar(char ch);

@@ -2,6 +2,8 @@
 // sizes with unit letters, digit grouping and the time-zone offset text.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "config/ValueConversions.h"
 
 TEST(ValueConversions, EngineTypes)
@@ -54,21 +56,22 @@ TEST(ValueConversions, OsTailorFlags)
 
 TEST(ValueConversions, OsTailorNamesFromMask)
 {
-    std::vector<CString> names{"stale"};
+    CStringArray names;
+    names.Add("stale");
     OsTailorNamesFromMask(0x4100, names);
-    ASSERT_EQ(names.size(), 2u);
+    ASSERT_EQ(names.GetSize(), 2);
     EXPECT_EQ(names[0], "VM");
     EXPECT_EQ(names[1], "Z/OS");
 
     OsTailorNamesFromMask(0x0001, names);
-    ASSERT_EQ(names.size(), 1u);
+    ASSERT_EQ(names.GetSize(), 1);
     EXPECT_EQ(names[0], "");
 
     OsTailorNamesFromMask(0, names);
-    EXPECT_TRUE(names.empty());
+    EXPECT_TRUE(names.IsEmpty());
 
     OsTailorNamesFromMask(0xFFFF, names);
-    ASSERT_EQ(names.size(), 10u);
+    ASSERT_EQ(names.GetSize(), 10);
     EXPECT_EQ(names[0], "QUIET");
     EXPECT_EQ(names[8], "NULL");
     EXPECT_EQ(names[9], "");
@@ -154,4 +157,47 @@ TEST(ValueConversions, NameCharacters)
         EXPECT_TRUE(IsUpperAlnumChar(c)) << c;
     for (char c : {'a', '@', ' ', '\0'})
         EXPECT_FALSE(IsUpperAlnumChar(c)) << c;
+}
+
+TEST(ValueConversions, RemoveBlanks)
+{
+    CString s(" a b\tc ");
+    EXPECT_EQ(RemoveBlanks(s), "abc");
+    EXPECT_EQ(s, "abc");
+    EXPECT_EQ(RemoveBlanks("  "), "");
+    CString t(" 3390 /  3380 ");
+    EXPECT_EQ(RemoveBlanksSpacedSlash(t), "3390 / 3380");
+}
+
+TEST(ValueConversions, BuildQuotedArgList)
+{
+    CStringList items;
+    EXPECT_EQ(BuildQuotedArgList(items), "");
+    items.AddTail("-v");
+    items.AddTail("C:/My Disks/a.cckd");
+    items.AddTail("out");
+    EXPECT_EQ(BuildQuotedArgList(items), "-v \"C:/My Disks/a.cckd\" out");
+}
+
+TEST(ValueConversions, ParseNumberHexOrDec)
+{
+    const struct { const char* text; unsigned desc; } cases[] = {
+        {"0x1A2", 0x8000 | 0x0400 | 3},
+        {"0X1A", 0x8000 | 2},
+        {"0x", 0x8000 | 0x0800},
+        {"0xZZ", 0x8000 | 0x0800 | 2},
+        {"x'GG'", 0x4000 | 0x0800 | 2},
+        {"X'0102'", 0x4000 | 4},
+        {"x'1'", 0x4000 | 0x0400 | 1},
+        {"x''", 0x4000 | 0x0800},
+        {"x'12", 4},
+        {"1234", 4},
+        {"", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseNumberHexOrDec(c.text), c.desc) << c.text;
+    std::string longHex = "0x" + std::string(256, 'A');
+    EXPECT_EQ(ParseNumberHexOrDec(longHex.c_str()), 0x8000 | 0x0200 | (256 & 0xFF));
+    std::string longText(130, '1');
+    EXPECT_EQ(ParseNumberHexOrDec(longText.c_str()), 0x0200 | 130);
 }
