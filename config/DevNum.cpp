@@ -1,7 +1,9 @@
 // DevNum.cpp: device number formatting and parsing.
 #include "config/DevNum.h"
 
-#include "config/TextCompat.h"
+#include <cstring>
+
+#include "platform/NumberParse.h"
 
 CString FormatDevnum(DWORD dwDevnum)
 {
@@ -24,7 +26,8 @@ bool ParseDevnum(const CString& strText, WORD& wDevnum, BYTE& bLcss, CString* ps
         strNum = strText.Mid(2);
     }
     const int nLen = strNum.GetLength();
-    if ((nLen == 3 || nLen == 4) && IsHexString(strNum)) {
+    // The checks below see the text up to a NUL only: a NUL is never a digit.
+    if ((nLen == 3 || nLen == 4) && (int)strlen(strNum) == nLen && IsHexString(strNum)) {
         HexStringToWORD(strNum, wDevnum);
         bLcss = (BYTE)wLcss;
         return true;

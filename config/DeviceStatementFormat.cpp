@@ -1,0 +1,82 @@
+// DeviceStatementFormat.cpp: FormatDeviceStatement, the statement text of one
+// device as the configuration writer and the device lists show it. The type
+// always starts in column 9.
+#include "config/CVornDevice.h"
+#include "config/DevClass.h"
+#include "config/DevNum.h"
+#include "config/SockdevAddress.h"
+#include "platform/TextFunctions.h"
+
+namespace {
+
+// A file name that holds a symbol reference is quoted so that the emulator
+// substitutes it as one word.
+CString QuoteSymbolReference(const CString& strArg)
+{
+    if (strArg.Left(1) == "\"" || strArg.Left(1) == "'" || strArg.Find("$(") < 0)
+        return strArg;
+    const char chQuote = strArg.Find('"') >= 0 ? '\'' : '"';
+    return chQuote + strArg + chQuote;
+}
+
+CString QuoteFileArg(const CString& strArg, bool bTrySingleQuote)
+{
+    CString strQuoted = strArg;
+    if (!IsHostPortSpec(strArg)) {
+        strQuoted = QuoteIfNeeded(strArg, '"');
+        if (bTrySingleQuote && strQuoted == strArg)
+            strQuoted = QuoteIfNeeded(strArg, '\'');
+    }
+    return QuoteSymbolReference(strQuoted);
+}
+
+} // namespace
+
+CString FormatDeviceStatement(const CVornDevice& dev)
+{
+    const CString strNum = FormatDevnum(dev.GetKey());
+    const char* pszGap = strNum.GetLength() > 1 && strNum[1] == ':' ? "  " : "    ";
+    const unsigned nType = dev.m_wDevType;
+    CString str;
+    switch (dev.m_wClass) {
+    case DEVCLASS_RDR:
+    case DEVCLASS_DISK:
+    case DEVCLASS_TAPE:
+    case DEVCLASS_PCH:
+    case DEVCLASS_PRT: {
+        const bool bPrinter = dev.m_wClass == DEVCLASS_PCH || dev.m_wClass == DEVCLASS_PRT;
+        const CString strArg = QuoteFileArg(dev.m_strFirstArg, bPrinter);
+        str.Format("%s%s%04.4X    %s %s\n", strNum.GetString(), pszGap, nType, strArg.GetString(),
+                   dev.m_strOtherArgs.GetString());
+        break;
+    }
+    case DEVCLASS_LOG:
+        if (!dev.m_strFirstArg.IsEmpty())
+            str.Format("%s%s%s  %s", strNum.GetString(), pszGap, dev.m_strFirstArg.GetString(),
+                       dev.m_strOtherArgs.GetString());
+        else
+            str.Format("%s%s%04.4X    %s", strNum.GetString(), pszGap, nType,
+                       dev.m_strOtherArgs.GetString());
+        break;
+    case DEVCLASS_3270:
+        if (dev.m_bSysg)
+            str.Format("0000    SYSG    %s", dev.m_strOtherArgs.GetString());
+        else
+            str.Format("%s%s%04.4X    %s", strNum.GetString(), pszGap, nType,
+                       dev.m_strOtherArgs.GetString());
+        break;
+    case DEVCLASS_COMM:
+        // A protocol word the console does not know is written whole.
+        str.Format(dev.m_nSubtype == COMM_SUBTYPE_UNKNOWN ? "%s%s%-4s    %s" : "%s%s%-4.4s    %s", strNum.GetString(), pszGap, dev.m_strFirstArg.GetString(),
+                   dev.m_strOtherArgs.GetString());
+        break;
+    case DEVCLASS_UNKNOWN:
+        str.Format("%s%s%-7s %s", strNum.GetString(), pszGap, dev.m_strTypeWord.GetString(),
+                   dev.m_strOtherArgs.GetString());
+        break;
+    default:
+        break;
+    }
+    str.TrimRight();
+    return str;
+}
