@@ -5,6 +5,8 @@
 
 #include "platform/TextFunctions.h"
 
+CString g_strWindowsizedDefaultInitialDir;
+
 namespace {
 
 bool IsSeparator(char c) { return c == '/' || c == '\\'; }

@@ -19,3 +19,7 @@ CString GetStdCurrentDirectory();
 
 // True when the path names an existing file (not a folder).
 bool FileExists(const char* pszPath);
+
+// The folder the file dialogs start in when nothing better is known, in
+// Windows form; empty until a dialog remembers one.
+extern CString g_strWindowsizedDefaultInitialDir;

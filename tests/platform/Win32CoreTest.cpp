@@ -9,6 +9,7 @@
 
 #include "platform/CStdioFile.h"
 #include "platform/Trace.h"
+#include "platform/WinOSFlavor.h"
 
 TEST(Win32Core, ShareModesRefuseConflictingOpen)
 {
@@ -48,4 +49,10 @@ TEST(Win32Core, TraceFailedCallCapturesLastError)
                          "GetFileAttributesA(\"no_such_file_here.xyz\") FAILED! rc = 2 (0x00000002): ";
     EXPECT_EQ(lines[0].substr(0, expect.size()), expect);
     EXPECT_EQ(lines[0].substr(expect.size()), FormatLastError(2).str());
+}
+
+TEST(Win32Core, WinOSFlavorOfRunningSystem)
+{
+    // Wine reports Windows 7 (6.1); Windows itself any later version.
+    EXPECT_GE(g_eWinOSFlavor, WINOS_WIN7);
 }
