@@ -1,0 +1,119 @@
+// EmulatorModel.h: CEmulatorModel, what the emulator stand-in knows and says:
+// its devices, its status values, the subscriptions the console asked for,
+// and the status lines, device lines and answers to "]" queries it writes.
+// Window-free: the program vornemu.exe does the I/O around it, and tests
+// check the protocol texts natively.
+//
+// Protocol (lines without their line feed):
+//   "]VERS=%d.%d"      answered "MAINSIZE=" + version text (unless "none")
+//   "]MAINSTOR="       answered "MAINSTOR=%llu" (address) and "MAINSIZE=%llu"
+//   "]DEVLIST=1"       complete list "DEV=..." lines, then "DEV=X"; later
+//                      changes repeat the complete list
+//   "]NEWDEVLIST=1"    complete list as "DEVA=..." lines, then "DEVX="; later
+//                      changes as "DEVA=", "DEVC=", "DEVD=" lines and "DEVX="
+//   "]LCSSNUM=1"       device numbers written "L:dddd"
+//   "]GREGS=c" "]CREGS=c" "]AREGS=c" "]FREGS=c" "]GREGS64=c" "]CREGS64=c"
+//   "]FREGS64=c" "]VREGS=c" "]CPUPCT=c" "]CPUPCTALL=c" "]AGGREGATE=c"
+//                      switch the matching status lines on ('1') or off
+//   "]SCD=dir"         remembered, not answered
+//   "exit" "quit" "ssd" (first word, any case) ask for the end
+//   "attach DEVNUM TYPE [ARGS]", "detach DEVNUM", "define OLD NEW",
+//   "devinit DEVNUM [ARGS]" change the device list (and report it)
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/Types.h"
+#include "tests/standins/StandinScript.h"
+
+// One line the emulator writes, without its line feed.
+struct SEmuLine {
+    EStandinStream eStream;
+    std::string strText;
+};
+
+typedef std::vector<SEmuLine> CEmuLines;
+
+class CEmulatorModel {
+public:
+    enum ECommandResult { kCommandDone, kCommandShutdown };
+
+    CEmulatorModel();
+
+    // Where the stand-in's main storage lies, for the "]MAINSTOR=" answer.
+    void SetStorage(UINT64 nAddress, UINT64 nSize);
+
+    // Adds the device statements of a configuration file (lines whose first
+    // word is a device number "hhhh" or "L:hhhh"); returns how many.
+    int LoadConfigDevices(const std::string& strConfig);
+
+    // "KEY VALUE" of the script's set directive; false for an unknown key or
+    // a bad value.
+    bool Set(const std::string& strKeyValue);
+
+    // One line received on standard input; appends what to write to out.
+    ECommandResult HandleCommand(const std::string& strLine, CEmuLines& out);
+
+    // Device changes of the script; each reports the change per subscription.
+    bool AttachDevice(const std::string& strArgs, CEmuLines& out);
+    bool DetachDevice(const std::string& strDevnum, CEmuLines& out);
+    bool SetDeviceFlags(const std::string& strArgs, CEmuLines& out);
+
+    // The complete device list in the subscribed format (old unless
+    // "]NEWDEVLIST=1" was received).
+    void DeviceList(CEmuLines& out) const;
+
+    // One round of status lines: "STATUS=", "SYS=" (aggregate on), "MIPS=",
+    // "SIOS=", the CPU percentages and the subscribed register groups.
+    void StatusRound(CEmuLines& out) const;
+
+    // True for "exit", "quit" or "ssd" as the first word, in any case.
+    static bool IsShutdownCommand(const std::string& strLine);
+
+    bool Echo() const { return m_bEcho; }
+    const std::string& CommandDir() const { return m_strCommandDir; }
+
+private:
+    struct SDevice {
+        int nLcss = 0;
+        WORD wDevnum = 0;
+        std::string strType;
+        std::string strFlags = "0000";
+        std::string strArgs;
+    };
+    typedef std::map<DWORD, SDevice> CDeviceTable;
+
+    void HandleQuery(const std::string& strLine, CEmuLines& out);
+    bool Subscribed(const char* pszName) const;
+    bool DefineDevice(const std::string& strArgs, CEmuLines& out);
+    bool DevInit(const std::string& strArgs, CEmuLines& out);
+    void ReportChange(char chAction, const SDevice& device, CEmuLines& out) const;
+    std::string DeviceLine(const char* pszKeyword, const SDevice& device) const;
+    std::string StatusLine() const;
+    void RegisterLines(CEmuLines& out) const;
+    static bool ParseDevnum(const std::string& strText, int& nLcss, WORD& wDevnum);
+
+    CDeviceTable m_devices;
+    std::map<std::string, bool> m_subscriptions;
+    UINT64 m_nStorageAddress = 0;
+    UINT64 m_nStorageSize = 0;
+    std::string m_strVersion = "4.7";
+    std::string m_strGuiVersion;
+    std::string m_strCommandDir;
+    int m_nCpu = 0;
+    int m_nCpus = 1;
+    bool m_bLongCpu = false;
+    std::string m_strPsw = "07060000 00000000 0000000000012345";
+    std::string m_strLetters = "........";
+    UINT64 m_nInstCount = 1234567;
+    std::string m_strMips = "12.34";
+    std::string m_strSios = "56";
+    int m_nCpuPct = 42;
+    bool m_bEcho = false;
+};
+
+// The device class word the stand-in reports for a device type ("3390" ->
+// "DISK"); "OTHR" for types it does not know.
+const char* StandinDeviceClass(const std::string& strType);

@@ -1,0 +1,226 @@
+// EmulatorModelTest.cpp: the emulator stand-in's protocol texts and its
+// answers to queries, subscriptions and device commands.
+#include "tests/standins/EmulatorModel.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> Texts(const CEmuLines& lines, EStandinStream eStream = kStreamErr)
+{
+    std::vector<std::string> texts;
+    for (const SEmuLine& line : lines) {
+        EXPECT_EQ(eStream, line.eStream) << line.strText;
+        texts.push_back(line.strText);
+    }
+    return texts;
+}
+
+std::vector<std::string> Command(CEmulatorModel& model, const std::string& line)
+{
+    CEmuLines out;
+    EXPECT_EQ(CEmulatorModel::kCommandDone, model.HandleCommand(line, out)) << line;
+    return Texts(out);
+}
+
+const char kConfig[] =
+    "# Configuration\n"
+    "CPUSERIAL 000611\n"
+    "NUMCPU    2\n"
+    "0009      3215-C / noprompt\n"
+    "000C      3505  cards.txt ascii   # reader\n"
+    "1:0120    3390  disk.img\n"
+    "0580      3420\n"
+    "0E20      QETH  chpid F0\n";
+
+TEST(EmulatorModel, ConfigDevicesAndTheOldFormatList)
+{
+    CEmulatorModel model;
+    EXPECT_EQ(5, model.LoadConfigDevices(kConfig));
+    CEmuLines out;
+    model.DeviceList(out);
+    EXPECT_EQ((std::vector<std::string>{
+                  "DEV=0009 3215 LOG  0000 / noprompt",
+                  "DEV=000C 3505 RDR  0000 cards.txt ascii",
+                  "DEV=0580 3420 TAPE 0000 ",
+                  "DEV=0E20 QETH COMM 0000 chpid F0",
+                  "DEV=0120 3390 DISK 0000 disk.img",
+                  "DEV=X" }),
+              Texts(out));
+}
+
+TEST(EmulatorModel, HandshakeQueries)
+{
+    CEmulatorModel model;
+    model.SetStorage(4259840, 1048576);
+    EXPECT_EQ((std::vector<std::string>{ "MAINSIZE=4.7" }), Command(model, "]VERS=1.21"));
+    EXPECT_EQ((std::vector<std::string>{ "MAINSTOR=4259840", "MAINSIZE=1048576" }),
+              Command(model, "]MAINSTOR="));
+    EXPECT_TRUE(Command(model, "]SCD=C:\\work\\dir").empty());
+    EXPECT_EQ("C:\\work\\dir", model.CommandDir());
+    EXPECT_TRUE(model.Set("version 3.02"));
+    EXPECT_EQ((std::vector<std::string>{ "MAINSIZE=3.02" }), Command(model, "]VERS=1.21"));
+    EXPECT_TRUE(model.Set("version none"));
+    EXPECT_TRUE(Command(model, "]VERS=1.21").empty());
+    // Malformed and unknown queries are taken silently.
+    EXPECT_TRUE(Command(model, "]").empty());
+    EXPECT_TRUE(Command(model, "]NOSUCH=1").empty());
+}
+
+TEST(EmulatorModel, StatusRoundFollowsSubscriptions)
+{
+    CEmulatorModel model;
+    CEmuLines out;
+    model.StatusRound(out);
+    EXPECT_EQ((std::vector<std::string>{
+                  "STATUS=CP00 PSW=07060000 00000000 0000000000012345 ........ instcount=1234567",
+                  "SYS=1", "MIPS=12.34", "SIOS=56" }),
+              Texts(out));
+    Command(model, "]AGGREGATE=0");
+    Command(model, "]CPUPCT=1");
+    Command(model, "]CPUPCTALL=1");
+    Command(model, "]GREGS=1");
+    ASSERT_TRUE(model.Set("cpus 2"));
+    ASSERT_TRUE(model.Set("cpupct 55"));
+    out.clear();
+    model.StatusRound(out);
+    EXPECT_EQ((std::vector<std::string>{
+                  "STATUS=CP00 PSW=07060000 00000000 0000000000012345 ........ instcount=1234567",
+                  "MIPS=12.34", "SIOS=56", "CPUPCT=55", "CPUPCT00=55", "CPUPCT01=55",
+                  "GR0-3=47000000 47000001 47000002 47000003",
+                  "GR4-7=47000004 47000005 47000006 47000007",
+                  "GR8-B=47000008 47000009 4700000A 4700000B",
+                  "GRC-F=4700000C 4700000D 4700000E 4700000F" }),
+              Texts(out));
+    Command(model, "]GREGS=0");
+    Command(model, "]CPUPCTALL=0");
+    out.clear();
+    model.StatusRound(out);
+    EXPECT_EQ(4u, out.size());
+}
+
+TEST(EmulatorModel, StatusLineFieldsSitWhereTheConsoleCutsThem)
+{
+    CEmulatorModel model;
+    CEmuLines out;
+    model.StatusRound(out);
+    std::string value = out[0].strText.substr(7);
+    EXPECT_EQ(' ', value[4]);               // short processor number
+    EXPECT_EQ(' ', value[43]);
+    EXPECT_EQ("........", value.substr(44, 8));
+    EXPECT_EQ("instcount=1234567", value.substr(53));
+    ASSERT_TRUE(model.Set("longcpu 1"));
+    ASSERT_TRUE(model.Set("cpu 1"));
+    ASSERT_TRUE(model.Set("letters M.WL...."));
+    out.clear();
+    model.StatusRound(out);
+    value = out[0].strText.substr(7);
+    EXPECT_EQ("CPU0001 PSW=", value.substr(0, 12));
+    EXPECT_EQ("M.WL....", value.substr(47, 8));
+    EXPECT_EQ("instcount=1234567", value.substr(56));
+    EXPECT_EQ("SYS=0", out[1].strText);     // waiting
+}
+
+TEST(EmulatorModel, EveryRegisterSet)
+{
+    CEmulatorModel model;
+    for (const char* psz : { "]CREGS=1", "]AREGS=1", "]FREGS=1", "]GREGS64=1", "]CREGS64=1",
+                             "]FREGS64=1", "]VREGS=1", "]AGGREGATE=0" })
+        Command(model, psz);
+    CEmuLines out;
+    model.StatusRound(out);
+    auto texts = Texts(out);
+    ASSERT_EQ(3u + 4 + 4 + 2 + 8 + 8 + 8 + 16, texts.size());
+    EXPECT_EQ("CR0-3=43000000 43000001 43000002 43000003", texts[3]);
+    EXPECT_EQ("ARC-F=4100000C 4100000D 4100000E 4100000F", texts[10]);
+    EXPECT_EQ("FR0-2=46000000 46000001 46000002 46000003", texts[11]);
+    EXPECT_EQ("FR4-6=46000004 46000005 46000006 46000007", texts[12]);
+    EXPECT_EQ("64_GR0-1=4700000000000000 4700000000000001", texts[13]);
+    EXPECT_EQ("64_GRE-F=470000000000000E 470000000000000F", texts[20]);
+    EXPECT_EQ("64_CRA-B=430000000000000A 430000000000000B", texts[26]);
+    EXPECT_EQ("64_FR0-1=4600000000000000 4600000000000001", texts[29]);
+    EXPECT_EQ("VR00=5600000000000000.7600000000000000 VR01=5600000000000001.7600000000000001",
+              texts[37]);
+    EXPECT_EQ("VR30=560000000000001E.760000000000001E VR31=560000000000001F.760000000000001F",
+              texts.back());
+}
+
+TEST(EmulatorModel, DeviceListSubscriptionsAndChanges)
+{
+    CEmulatorModel model;
+    CEmuLines out;
+    ASSERT_TRUE(model.AttachDevice("0120 3390 a.img", out));
+    EXPECT_TRUE(out.empty());               // nobody subscribed yet
+    EXPECT_EQ((std::vector<std::string>{ "DEV=0120 3390 DISK 0000 a.img", "DEV=X" }),
+              Command(model, "]DEVLIST=1"));
+    // Old format: every change repeats the whole list.
+    EXPECT_EQ((std::vector<std::string>{ "DEV=000C 3505 RDR  0000 ", "DEV=0120 3390 DISK 0000 a.img",
+                                         "DEV=X" }),
+              Command(model, "attach 000C 3505"));
+    // New format: the whole list once, then increments.
+    EXPECT_EQ((std::vector<std::string>{ "DEVA=000C 3505 RDR  0000 ", "DEVA=0120 3390 DISK 0000 a.img",
+                                         "DEVX=" }),
+              Command(model, "]NEWDEVLIST=1"));
+    Command(model, "]LCSSNUM=1");
+    EXPECT_EQ((std::vector<std::string>{ "DEVC=0:0120 3390 DISK 0000 b.img ro", "DEVX=" }),
+              Command(model, "devinit 120 b.img ro"));
+    EXPECT_EQ((std::vector<std::string>{ "DEVD=0:000C 3505 RDR  0000 ", "DEVX=" }),
+              Command(model, "DETACH 000c"));
+    EXPECT_EQ((std::vector<std::string>{ "DEVD=0:0120 3390 DISK 0000 b.img ro", "DEVX=",
+                                         "DEVA=1:0130 3390 DISK 0000 b.img ro", "DEVX=" }),
+              Command(model, "define 0120 1:0130"));
+    out.clear();
+    EXPECT_TRUE(model.SetDeviceFlags("1:0130 1010", out));
+    EXPECT_EQ((std::vector<std::string>{ "DEVC=1:0130 3390 DISK 1010 b.img ro", "DEVX=" }), Texts(out));
+    // Unknown devices and bad numbers change nothing.
+    EXPECT_TRUE(Command(model, "detach 0999").empty());
+    EXPECT_TRUE(Command(model, "attach 12345 3390").empty());
+    EXPECT_TRUE(Command(model, "attach 0120").empty());
+    EXPECT_FALSE(model.SetDeviceFlags("1:0130 2", out));
+    EXPECT_FALSE(model.SetDeviceFlags("1:0130 0120", out));
+}
+
+TEST(EmulatorModel, ShutdownCommands)
+{
+    for (const char* psz : { "exit", "EXIT", "quit", "ssd", "  Quit now", "exit\r" }) {
+        CEmulatorModel model;
+        CEmuLines out;
+        EXPECT_EQ(CEmulatorModel::kCommandShutdown, model.HandleCommand(psz, out)) << psz;
+    }
+    for (const char* psz : { "exiting", "ssd2", "", "]exit=1", "ipl 0120" }) {
+        CEmulatorModel model;
+        CEmuLines out;
+        EXPECT_EQ(CEmulatorModel::kCommandDone, model.HandleCommand(psz, out)) << psz;
+    }
+}
+
+TEST(EmulatorModel, EchoAndSettings)
+{
+    CEmulatorModel model;
+    CEmuLines out;
+    model.HandleCommand("ipl 0120", out);
+    EXPECT_TRUE(out.empty());
+    ASSERT_TRUE(model.Set("echo 1"));
+    model.HandleCommand("ipl 0120", out);
+    EXPECT_EQ((std::vector<std::string>{ "ipl 0120" }), Texts(out, kStreamOut));
+    for (const char* psz : { "nosuch 1", "cpus x", "cpus 100", "cpu G", "longcpu 2", "psw", "" })
+        EXPECT_FALSE(model.Set(psz)) << psz;
+    EXPECT_EQ(std::string("OTHR"), StandinDeviceClass("3705"));
+    EXPECT_EQ(std::string("3270"), StandinDeviceClass("3287"));
+    EXPECT_EQ(std::string("TAPE"), StandinDeviceClass("3590"));
+}
+
+TEST(EmulatorModel, OverlongAndGarbageCommands)
+{
+    CEmulatorModel model;
+    CEmuLines out;
+    std::string longLine = "attach 0120 3390 " + std::string(100000, 'x');
+    ASSERT_TRUE(model.Set("echo 0"));
+    EXPECT_EQ(CEmulatorModel::kCommandDone, model.HandleCommand(longLine, out));
+    EXPECT_EQ(CEmulatorModel::kCommandDone, model.HandleCommand(std::string("\0\xff]\x01", 4), out));
+    Command(model, "]DEVLIST=1");
+    model.DeviceList(out);
+    EXPECT_EQ(100000u + 24, out[0].strText.size());
+}
+
+}  // namespace

@@ -1,0 +1,245 @@
+// EmulatorStandin.cpp: the emulator stand-in's threads, storage and record.
+#include "tests/standins/EmulatorStandin.h"
+
+#include <thread>
+
+#include "tests/standins/StandinText.h"
+
+namespace {
+
+// The exit code when --lifetime runs out.
+const UINT kLifetimeExpired = 124;
+
+void WriteAll(HANDLE h, const std::string& strBytes)
+{
+    DWORD nWritten = 0;
+    if (h != INVALID_HANDLE_VALUE)
+        ::WriteFile(h, strBytes.data(), (DWORD)strBytes.size(), &nWritten, nullptr);
+}
+
+HANDLE CreateShared(const std::string& strPath)
+{
+    return ::CreateFileA(strPath.c_str(), GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+}  // namespace
+
+CEmulatorStandin::CEmulatorStandin(CStandinOutput& output, const SStandinOptions& options)
+    : CStandinRunner(output, "vornemu", true), m_options(options)
+{
+    SetReturnCode(options.nReturnCode);
+}
+
+int CEmulatorStandin::Main(const std::string& strCommandLine)
+{
+    if (!LoadScript(m_options.strScriptFile, m_options.doLines))
+        return kStandinScriptFailed;
+    std::string config;
+    if (!m_options.strConfigFile.empty() && ReadStandinFile(m_options.strConfigFile, config))
+        m_model.LoadConfigDevices(config);
+    if (!AllocateStorage()) {
+        m_output.Write(kStreamErr, "vornemu: no main storage\n");
+        return kStandinScriptFailed;
+    }
+    OpenRecord(strCommandLine);
+    if (m_options.nLifetimeMs) {
+        DWORD nMs = m_options.nLifetimeMs;
+        std::thread([nMs] { ::Sleep(nMs); ::ExitProcess(kLifetimeExpired); }).detach();
+    }
+    std::thread([this] { ReaderLoop(); }).detach();
+
+    // The set-up directives at the top run before the start-up device list.
+    const std::vector<SStandinDirective>& script = Directives();
+    size_t nSetup = 0;
+    while (nSetup < script.size() && IsStandinSetupDirective(script[nSetup]))
+        ++nSetup;
+    Run(0, nSetup);
+    if (m_options.bDevList)
+        ModelCall([](CEmulatorModel& m, CEmuLines& out) { m.DeviceList(out); return true; });
+    Run(nSetup, script.size());
+
+    std::unique_lock<std::mutex> lock(m_stateLock);
+    m_stateChanged.wait(lock, [this] { return m_bShutdown || m_bEndOfInput; });
+    return ReturnCode();
+}
+
+bool CEmulatorStandin::AllocateStorage()
+{
+    size_t nSize = (size_t)(m_options.nStorageKB * 1024);
+    m_pStorage = (BYTE*)::VirtualAlloc(nullptr, nSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+    if (!m_pStorage)
+        return false;
+    FillStandinStorage(m_pStorage, nSize, 0);
+    m_model.SetStorage((UINT64)(DWORD_PTR)m_pStorage, nSize);
+    return true;
+}
+
+void CEmulatorStandin::OpenRecord(const std::string& strCommandLine)
+{
+    std::string path = m_options.strRecordFile;
+    if (path.empty()) {
+        char buffer[MAX_PATH];
+        DWORD n = ::GetEnvironmentVariableA("VORNEMU_RECORD", buffer, sizeof(buffer));
+        if (n > 0 && n < sizeof(buffer))
+            path = buffer;
+    }
+    if (path.empty())
+        return;
+    m_hRecord = CreateShared(path);
+    HANDLE hCommandLine = CreateShared(path + ".cmdline");
+    WriteAll(hCommandLine, strCommandLine + "\n");
+    if (hCommandLine != INVALID_HANDLE_VALUE)
+        ::CloseHandle(hCommandLine);
+}
+
+void CEmulatorStandin::ReaderLoop()
+{
+    HANDLE hIn = ::GetStdHandle(STD_INPUT_HANDLE);
+    std::string pending;
+    char buffer[4096];
+    DWORD nRead = 0;
+    while (hIn != nullptr && hIn != INVALID_HANDLE_VALUE &&
+           ::ReadFile(hIn, buffer, sizeof(buffer), &nRead, nullptr) && nRead > 0) {
+        pending.append(buffer, nRead);
+        for (size_t end; (end = pending.find('\n')) != std::string::npos;) {
+            std::string line = pending.substr(0, end);
+            pending.erase(0, end + 1);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            OnCommandLine(line);
+        }
+    }
+    if (!pending.empty())
+        OnCommandLine(pending);
+    std::lock_guard<std::mutex> guard(m_stateLock);
+    m_bEndOfInput = true;
+    m_stateChanged.notify_all();
+}
+
+void CEmulatorStandin::OnCommandLine(const std::string& strLine)
+{
+    WriteAll(m_hRecord, strLine + "\n");
+    CEmuLines out;
+    CEmulatorModel::ECommandResult result;
+    {
+        std::lock_guard<std::mutex> guard(m_modelLock);
+        result = m_model.HandleCommand(strLine, out);
+    }
+    WriteLines(out);
+    std::lock_guard<std::mutex> guard(m_stateLock);
+    m_received.push_back(strLine);
+    if (result == CEmulatorModel::kCommandShutdown && !m_bIgnoreExit)
+        m_bShutdown = true;
+    m_stateChanged.notify_all();
+}
+
+void CEmulatorStandin::WriteLines(const CEmuLines& lines)
+{
+    // Consecutive lines of one stream go out in one write: a device list
+    // arrives as one block, as the emulator writes it.
+    for (size_t i = 0; i < lines.size();) {
+        std::string block;
+        EStandinStream eStream = lines[i].eStream;
+        for (; i < lines.size() && lines[i].eStream == eStream; ++i)
+            block += lines[i].strText + "\n";
+        m_output.Write(eStream, block);
+    }
+}
+
+template <class F> bool CEmulatorStandin::ModelCall(F call)
+{
+    CEmuLines out;
+    bool bOk;
+    {
+        std::lock_guard<std::mutex> guard(m_modelLock);
+        bOk = call(m_model, out);
+    }
+    WriteLines(out);
+    return bOk;
+}
+
+void CEmulatorStandin::WaitStdin(const std::string& strPrefix)
+{
+    std::unique_lock<std::mutex> lock(m_stateLock);
+    m_stateChanged.wait(lock, [&] {
+        for (size_t i = m_nWaitIndex; i < m_received.size(); ++i) {
+            if (m_received[i].compare(0, strPrefix.size(), strPrefix) == 0) {
+                m_nWaitIndex = i + 1;
+                return true;
+            }
+        }
+        return m_bEndOfInput;
+    });
+}
+
+void CEmulatorStandin::SetInterval(DWORD nMs)
+{
+    std::lock_guard<std::mutex> guard(m_stateLock);
+    m_nIntervalMs = nMs;
+    if (nMs && !m_bIntervalThread) {
+        m_bIntervalThread = true;
+        std::thread([this] { IntervalLoop(); }).detach();
+    }
+    m_stateChanged.notify_all();
+}
+
+void CEmulatorStandin::IntervalLoop()
+{
+    for (;;) {
+        {
+            std::unique_lock<std::mutex> lock(m_stateLock);
+            DWORD nMs = m_nIntervalMs;
+            if (nMs == 0)
+                m_stateChanged.wait(lock, [this] { return m_nIntervalMs != 0; });
+            else
+                m_stateChanged.wait_for(lock, std::chrono::milliseconds(nMs));
+            if (m_nIntervalMs == 0)
+                continue;
+        }
+        ModelCall([](CEmulatorModel& m, CEmuLines& out) { m.StatusRound(out); return true; });
+    }
+}
+
+void CEmulatorStandin::RunOther(const SStandinDirective& d)
+{
+    const std::string& text = d.strText;
+    bool bOk = true;
+    switch (d.eOp) {
+    case kOpWaitStdin:
+        WaitStdin(text);
+        break;
+    case kOpIgnoreExit: {
+        std::lock_guard<std::mutex> guard(m_stateLock);
+        m_bIgnoreExit = true;
+        break;
+    }
+    case kOpDevList:
+        ModelCall([](CEmulatorModel& m, CEmuLines& out) { m.DeviceList(out); return true; });
+        break;
+    case kOpDevice:
+        bOk = ModelCall([&](CEmulatorModel& m, CEmuLines& out) { return m.AttachDevice(text, out); });
+        break;
+    case kOpDevFlags:
+        bOk = ModelCall([&](CEmulatorModel& m, CEmuLines& out) { return m.SetDeviceFlags(text, out); });
+        break;
+    case kOpDetach:
+        bOk = ModelCall([&](CEmulatorModel& m, CEmuLines& out) { return m.DetachDevice(text, out); });
+        break;
+    case kOpStatus:
+        ModelCall([](CEmulatorModel& m, CEmuLines& out) { m.StatusRound(out); return true; });
+        break;
+    case kOpInterval:
+        SetInterval((DWORD)d.anNumbers[0]);
+        break;
+    case kOpSet:
+        bOk = ModelCall([&](CEmulatorModel& m, CEmuLines&) { return m.Set(text); });
+        break;
+    default:
+        CStandinRunner::RunOther(d);
+        break;
+    }
+    if (!bOk)
+        Fail(d, "cannot " + text);
+}

@@ -1,0 +1,58 @@
+// EmulatorStandin.h: CEmulatorStandin, the emulator stand-in's process: it
+// runs the script, keeps a block of "main storage" in its own memory, reads
+// commands from standard input on a reader thread (recording each one and
+// answering through CEmulatorModel), writes periodic status rounds on request
+// and ends when told to.
+#pragma once
+
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "tests/standins/EmulatorModel.h"
+#include "tests/standins/StandinOptions.h"
+#include "tests/standins/StandinRunner.h"
+
+class CEmulatorStandin : public CStandinRunner {
+public:
+    CEmulatorStandin(CStandinOutput& output, const SStandinOptions& options);
+
+    // The whole life of the stand-in; returns its exit code. The reader and
+    // timer threads are detached: the caller ends the process with
+    // ExitProcess and never destroys this object.
+    int Main(const std::string& strCommandLine);
+
+protected:
+    void RunOther(const SStandinDirective& directive) override;
+
+private:
+    bool AllocateStorage();
+    void OpenRecord(const std::string& strCommandLine);
+    void ReaderLoop();
+    void OnCommandLine(const std::string& strLine);
+    void IntervalLoop();
+    void SetInterval(DWORD nMs);
+    void WaitStdin(const std::string& strPrefix);
+    void WriteLines(const CEmuLines& lines);
+    // Runs one change of the model under its lock and writes its report.
+    template <class F> bool ModelCall(F call);
+
+    const SStandinOptions& m_options;
+
+    std::mutex m_modelLock;     // guards m_model
+    CEmulatorModel m_model;
+
+    std::mutex m_stateLock;     // guards everything below
+    std::condition_variable m_stateChanged;
+    std::vector<std::string> m_received;    // every command line, in order
+    size_t m_nWaitIndex = 0;    // first received line not matched by a wait
+    bool m_bShutdown = false;   // a shutdown command was honoured
+    bool m_bEndOfInput = false;
+    bool m_bIgnoreExit = false;
+    DWORD m_nIntervalMs = 0;
+    bool m_bIntervalThread = false;
+
+    HANDLE m_hRecord = INVALID_HANDLE_VALUE;    // written by the reader thread only
+    BYTE* m_pStorage = nullptr;                 // VirtualAlloc'd, lives as long as the process
+};

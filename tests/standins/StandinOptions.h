@@ -1,0 +1,51 @@
+// StandinOptions.h: the command-line options of the two stand-ins.
+//
+// vornemu.exe (the emulator stand-in):
+//   -f FILE          configuration file; its device statements ("0120 3390
+//                    disk.img", first word a device number) are the devices
+//   -r FILE, -b FILE accepted and ignored (run-command and logo files)
+//   --script FILE    the script (else environment variable VORNEMU_SCRIPT)
+//   --do DIRECTIVE   one more script line, run after the file's; repeatable
+//   --record FILE    every line received on standard input is appended to
+//                    FILE (else VORNEMU_RECORD); the command line is written
+//                    to FILE.cmdline
+//   --rc N           return code of a normal end (default 0)
+//   --no-devlist     no complete device list at start-up
+//   --storage-kb N   size of main storage in KB (default 1024)
+//   --lifetime MS    end with return code 124 after MS ms (default 600000;
+//                    0 never), so a forgotten stand-in does not linger
+//   any other word ("EXTERNALGUI") is ignored
+//
+// vornutil.exe (the utility stand-in):
+//   --kind NAME|N    the utility it plays (else from its own program name)
+//   --script FILE    the script (else VORNUTIL_SCRIPT_<NAME>, NAME the program
+//                    name in capitals without extension, e.g.
+//                    VORNUTIL_SCRIPT_VOLMAKE64; then VORNUTIL_SCRIPT; with
+//                    neither a script nor --do, the kind's default script)
+//   --do, --rc, --lifetime as above
+//   --record FILE    the command line is appended to FILE as one line (else
+//                    VORNUTIL_RECORD)
+//   any other word (the utility's own options and files) is ignored
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Types.h"
+
+struct SStandinOptions {
+    std::string strConfigFile;
+    std::string strScriptFile;
+    std::vector<std::string> doLines;
+    std::string strRecordFile;
+    std::string strKind;
+    int nReturnCode = 0;
+    bool bDevList = true;
+    UINT64 nStorageKB = 1024;
+    DWORD nLifetimeMs = 600000;
+};
+
+// Parses the arguments after the program name; false with the reason in
+// strError for a missing or bad value. Unknown words are skipped.
+bool ParseStandinOptions(const std::vector<std::string>& args, SStandinOptions& options,
+                         std::string& strError);

@@ -1,0 +1,91 @@
+// VornUtilMain.cpp: vornutil.exe, the console stand-in for the emulator's
+// utility programs. Copied to a utility's name ("VOLMAKE.exe") it plays that
+// utility; it appends its command line to the record file, runs its script
+// (or the kind's default script: progress lines in the kind's keywords) and
+// ends with the chosen return code. Options: StandinOptions.h; script
+// language: StandinScript.cpp.
+#include <cctype>
+#include <thread>
+
+#include "tests/standins/StandinOptions.h"
+#include "tests/standins/StandinRunner.h"
+#include "tests/standins/UtilityKinds.h"
+
+namespace {
+
+const UINT kLifetimeExpired = 124;
+
+std::string Environment(const std::string& strName)
+{
+    char buffer[MAX_PATH];
+    DWORD n = ::GetEnvironmentVariableA(strName.c_str(), buffer, sizeof(buffer));
+    return n > 0 && n < sizeof(buffer) ? std::string(buffer) : std::string();
+}
+
+std::string ProgramName()
+{
+    char path[MAX_PATH];
+    DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name(path, n);
+    name = name.substr(name.find_last_of("\\/") + 1);
+    for (char& c : name)
+        c = (char)::toupper((unsigned char)c);
+    return name.substr(0, name.rfind('.'));
+}
+
+// Appends the command line to the record file, one line per run.
+void RecordCommandLine(const std::string& strPath)
+{
+    if (strPath.empty())
+        return;
+    HANDLE h = ::CreateFileA(strPath.c_str(), FILE_APPEND_DATA,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return;
+    std::string line = std::string(::GetCommandLineA()) + "\n";
+    DWORD nWritten = 0;
+    ::WriteFile(h, line.data(), (DWORD)line.size(), &nWritten, nullptr);
+    ::CloseHandle(h);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    CStandinOutput output;
+    SStandinOptions options;
+    std::string error;
+    if (!ParseStandinOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+        output.Write(kStreamErr, "vornutil: " + error + "\n");
+        return kStandinScriptFailed;
+    }
+    std::string name = ProgramName();
+    int nKind = UtilityKindFromProgram(name);
+    if (!options.strKind.empty() && !ParseUtilityKind(options.strKind, nKind)) {
+        output.Write(kStreamErr, "vornutil: unknown kind " + options.strKind + "\n");
+        return kStandinScriptFailed;
+    }
+    RecordCommandLine(options.strRecordFile.empty() ? Environment("VORNUTIL_RECORD")
+                                                    : options.strRecordFile);
+    if (options.nLifetimeMs) {
+        DWORD nMs = options.nLifetimeMs;
+        std::thread([nMs] { ::Sleep(nMs); ::ExitProcess(kLifetimeExpired); }).detach();
+    }
+
+    std::string script = options.strScriptFile;
+    if (script.empty())
+        script = Environment("VORNUTIL_SCRIPT_" + name);
+    if (script.empty())
+        script = Environment("VORNUTIL_SCRIPT");
+    std::vector<std::string> lines = options.doLines;
+    if (script.empty() && lines.empty())
+        lines.insert(lines.begin(), DefaultUtilityScript(nKind));
+
+    CStandinRunner runner(output, "vornutil", false);
+    runner.SetReturnCode(options.nReturnCode);
+    if (!runner.LoadScript(script, lines))
+        return kStandinScriptFailed;
+    runner.Run(0, runner.Directives().size());
+    ::ExitProcess((UINT)runner.ReturnCode());
+}
