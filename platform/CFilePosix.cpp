@@ -66,6 +66,14 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pErro
             pError->SetFromOsError(OpenErrorCode(pszFileName, e), pszFileName);
         return FALSE;
     }
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        // Windows refuses to open a folder as a file; so do we.
+        ::close(fd);
+        if (pError)
+            pError->SetFromOsError(5, pszFileName);
+        return FALSE;
+    }
     m_hFile = fd;
     return TRUE;
 }

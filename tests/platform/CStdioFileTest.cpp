@@ -152,6 +152,11 @@ TEST_F(StdioFileTest, OpenErrors)
     EXPECT_EQ(e2.m_lOsError, 3);
     EXPECT_EQ(e2.m_cause, CFileException::badPath);
 
+    CFileException e4;
+    EXPECT_FALSE(f.Open(".", CFile::modeRead, &e4));
+    EXPECT_EQ(e4.m_lOsError, 5);
+    EXPECT_EQ(e4.m_cause, CFileException::accessDenied);
+
     CString line("stale");
     EXPECT_FALSE(f.ReadString(line));
     EXPECT_TRUE(line.IsEmpty());
