@@ -228,8 +228,7 @@ CString CVornDasdParms::Format()
     }
     if (!m_strSerial.IsEmpty())
         str += " ser=" + m_strSerial;
-    CString strOther = m_strOtherOptions;
-    str += " " + strOther.TrimLeft(" \t");
+    str += " " + m_strOtherOptions;
     str.Trim(" \t");
     return str;
 }

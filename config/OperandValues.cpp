@@ -96,7 +96,7 @@ bool ParseSizeValue(const CString& strOperand, UINT64 ullMin, UINT64 ullMax,
            ScaleInRange(ullCount, ullMultiplier, ullMin, ullMax, ullValue);
 }
 
-bool ParseEnginesList(const CString& strOperand, int nMaxCPUs, int* pEngines, CString& strError)
+bool ParseEnginesList(const CString& strOperand, int nMaxCPUs, DWORD* pEngines, CString& strError)
 {
     int nSlots = nMaxCPUs < kMaxEngineSlots ? nMaxCPUs : kMaxEngineSlots;
     for (int i = 0; i < nSlots; ++i)

@@ -23,7 +23,7 @@ bool ParseSizeValue(const CString& strOperand, UINT64 ullMin, UINT64 ullMax,
 // nMaxCPUs slots (at most kMaxEngineSlots) are set to CP first, then every item
 // fills its count of slots in order. The first bad item ends the list and its
 // message is appended to strError; returns false then.
-bool ParseEnginesList(const CString& strOperand, int nMaxCPUs, int* pEngines,
+bool ParseEnginesList(const CString& strOperand, int nMaxCPUs, DWORD* pEngines,
                       CString& strError);
 
 // True for a model of the z-series list (the models that support transactional

@@ -3,8 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
-
-#include "platform/CFile.h"
+#include <fstream>
 
 namespace {
 
@@ -58,10 +57,9 @@ BYTE GetTapeFileType(const CString& strName)
 {
     if (IsScsiTapeName(strName))
         return TAPE_SCSI;
-    CFile file;
+    std::ifstream file(strName.GetString(), std::ios::binary);
     unsigned char header[6];
-    if (file.Open(strName, CFile::modeRead | CFile::shareDenyWrite)
-        && file.Read(header, sizeof header) == sizeof header) {
+    if (file && file.read((char*)header, sizeof header)) {
         const BYTE bType = ClassifyHeader(header);
         if (bType != TAPE_UNKNOWN)
             return bType;

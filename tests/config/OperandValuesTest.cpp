@@ -72,38 +72,38 @@ TEST(OperandValues, SizeLongOperand)
 
 TEST(OperandValues, EnginesAccepted)
 {
-    int engines[kMaxEngineSlots];
-    for (int& e : engines)
+    DWORD engines[kMaxEngineSlots];
+    for (DWORD& e : engines)
         e = 9;
     CString err;
     EXPECT_TRUE(ParseEnginesList("2*CP,IP", 64, engines, err));
     EXPECT_EQ(err, "");
-    EXPECT_EQ(engines[0], 0);
-    EXPECT_EQ(engines[1], 0);
-    EXPECT_EQ(engines[2], 3);
+    EXPECT_EQ(engines[0], 0u);
+    EXPECT_EQ(engines[1], 0u);
+    EXPECT_EQ(engines[2], 3u);
     for (int i = 3; i < kMaxEngineSlots; ++i)
-        EXPECT_EQ(engines[i], 0) << i;
+        EXPECT_EQ(engines[i], 0u) << i;
 
     EXPECT_TRUE(ParseEnginesList("ap,3*il", 64, engines, err));
-    EXPECT_EQ(engines[0], 2);
-    EXPECT_EQ(engines[1], 1);
-    EXPECT_EQ(engines[3], 1);
-    EXPECT_EQ(engines[4], 0);
+    EXPECT_EQ(engines[0], 2u);
+    EXPECT_EQ(engines[1], 1u);
+    EXPECT_EQ(engines[3], 1u);
+    EXPECT_EQ(engines[4], 0u);
 }
 
 TEST(OperandValues, EnginesStopAtTheLastCpu)
 {
-    int engines[kMaxEngineSlots];
-    for (int& e : engines)
+    DWORD engines[kMaxEngineSlots];
+    for (DWORD& e : engines)
         e = 9;
     CString err;
     EXPECT_TRUE(ParseEnginesList("3*IP,AP", 4, engines, err));
-    EXPECT_EQ(engines[2], 3);
-    EXPECT_EQ(engines[3], 2);
-    EXPECT_EQ(engines[4], 9);  // beyond the CPUs: untouched
+    EXPECT_EQ(engines[2], 3u);
+    EXPECT_EQ(engines[3], 2u);
+    EXPECT_EQ(engines[4], 9u);  // beyond the CPUs: untouched
     EXPECT_TRUE(ParseEnginesList("4*IP,AP,IL", 4, engines, err));
-    EXPECT_EQ(engines[3], 3);
-    EXPECT_EQ(engines[4], 9);
+    EXPECT_EQ(engines[3], 3u);
+    EXPECT_EQ(engines[4], 9u);
     EXPECT_EQ(err, "");
 }
 
@@ -121,7 +121,7 @@ TEST(OperandValues, EnginesRefused)
         {"", "\nUnrecognized ENGINES type \"\""},
     };
     for (const auto& c : cases) {
-        int engines[kMaxEngineSlots] = {};
+        DWORD engines[kMaxEngineSlots] = {};
         CString err;
         EXPECT_FALSE(ParseEnginesList(c.text, 64, engines, err)) << c.text;
         EXPECT_EQ(err, c.error) << c.text;
