@@ -228,7 +228,8 @@ CString CVornDasdParms::Format()
     }
     if (!m_strSerial.IsEmpty())
         str += " ser=" + m_strSerial;
-    str += " " + m_strOtherOptions;
+    CString strOther = m_strOtherOptions;
+    str += " " + strOther.TrimLeft(" \t");
     str.Trim(" \t");
     return str;
 }

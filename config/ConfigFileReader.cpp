@@ -2,10 +2,7 @@
 // console's header comments, and the dispatch of every statement to the
 // system-statement table or the device-statement parser. Every problem is
 // collected with its line number; none stops the parse.
-#include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <string>
 
 #include "config/CVornConfigFile.h"
 #include "config/ConfigMessages.h"
@@ -13,7 +10,9 @@
 #include "config/DevNum.h"
 #include "config/OperandValues.h"
 #include "config/ValueConversions.h"
+#include "platform/CFileException.h"
 #include "platform/CSplitPath.h"
+#include "platform/CStdioFile.h"
 #include "platform/NumberParse.h"
 #include "platform/TextFunctions.h"
 
@@ -41,21 +40,17 @@ bool CVornConfigFile::ReadLines()
     m_bHasErrors = false;
 
     const CString strPath = GetFullPath();
-    std::ifstream file(strPath.GetString(), std::ios::binary);
-    if (!file) {
-        const int nErr = errno;
+    CStdioFile file;
+    CFileException error;
+    if (!file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite, &error)) {
         ShowConfigErrorMessage("The configuration file could not be opened.",
-                               "\"" + strPath + "\"", (DWORD)nErr);
+                               "\"" + strPath + "\"", (DWORD)error.m_lOsError);
         m_bHasErrors = true;
         return false;
     }
-    // Lines end with LF or CR-LF, as the text-mode runtime reads them.
-    std::string line;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        m_lines.Add(CString(line));
-    }
+    CString strLine;
+    while (file.ReadString(strLine))
+        m_lines.Add(strLine);
     if (m_lines.IsEmpty()) {
         m_parseErrors.Add("*** Error: File is empty!");
         m_bHasErrors = true;

@@ -3,11 +3,11 @@
 // damaged or foreign file must classify as unknown, never stop the program.
 #include "config/DasdImage.h"
 
-#include <cerrno>
 #include <cstring>
-#include <fstream>
 
 #include "config/ConfigMessages.h"
+#include "platform/CFile.h"
+#include "platform/CFileException.h"
 
 namespace {
 
@@ -76,13 +76,23 @@ void ReadGeometry(const unsigned char* pA, const unsigned char* pB, DasdImageHea
         hdr.dwCyls = LittleEndian32(pB + 12);
 }
 
-void ReportReadError(LPCSTR pszPath, bool bQuiet, int nErrno)
+void ReportReadError(LPCSTR pszPath, bool bQuiet, const CFileException& error)
 {
     if (bQuiet)
         return;
     CString strDetail;
     strDetail.Format("\"%s\"", pszPath);
-    ShowConfigErrorMessage("Error reading dasd file.", strDetail, (DWORD)nErrno);
+    ShowConfigErrorMessage("Error reading dasd file.", strDetail, (DWORD)error.m_lOsError);
+}
+
+// The file is in use by another process: the framework's own message.
+void ReportOpenError(bool bQuiet, const CFileException& error)
+{
+    if (bQuiet || error.m_cause != CFileException::sharingViolation)
+        return;
+    char szText[512];
+    error.GetErrorMessage(szText, sizeof szText);
+    ShowConfigErrorMessage(szText, "", (DWORD)error.m_lOsError);
 }
 
 } // namespace
@@ -93,25 +103,19 @@ bool ReadDasdImageHeader(LPCSTR pszPath, DasdImageHeader& hdr, bool bQuiet)
     hdr.ullFileSize = 0;
     hdr.bImageType = DASD_IMAGE_UNKNOWN;
 
-    std::ifstream file(pszPath ? pszPath : "", std::ios::binary);
-    if (!file)
-        return false;
-    file.seekg(0, std::ios::end);
-    const std::streamoff size = file.tellg();
-    if (size < 0) {
-        ReportReadError(pszPath, bQuiet, errno);
+    CFile file;
+    CFileException error;
+    if (!pszPath || !file.Open(pszPath, CFile::modeRead | CFile::shareDenyWrite, &error)) {
+        ReportOpenError(bQuiet, error);
         return false;
     }
-    hdr.ullFileSize = (UINT64)size;
-    if (size < 2 * kBlock)
+    hdr.ullFileSize = file.GetLength();
+    if (hdr.ullFileSize < 2 * kBlock)
         return true;
 
     unsigned char blockA[kBlock], blockB[kBlock];
-    file.seekg(0);
-    file.read((char*)blockA, kBlock);
-    file.read((char*)blockB, kBlock);
-    if (!file) {
-        ReportReadError(pszPath, bQuiet, errno);
+    if (file.Read(blockA, kBlock, &error) != kBlock || file.Read(blockB, kBlock, &error) != kBlock) {
+        ReportReadError(pszPath, bQuiet, error);
         return false;
     }
     hdr.bImageType = ClassifySignature(blockA);

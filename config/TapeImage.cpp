@@ -3,7 +3,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
+
+#include "platform/CFile.h"
 
 namespace {
 
@@ -57,9 +58,10 @@ BYTE GetTapeFileType(const CString& strName)
 {
     if (IsScsiTapeName(strName))
         return TAPE_SCSI;
-    std::ifstream file(strName.GetString(), std::ios::binary);
+    CFile file;
     unsigned char header[6];
-    if (file && file.read((char*)header, sizeof header)) {
+    if (file.Open(strName, CFile::modeRead | CFile::shareDenyWrite)
+        && file.Read(header, sizeof header) == sizeof header) {
         const BYTE bType = ClassifyHeader(header);
         if (bType != TAPE_UNKNOWN)
             return bType;
