@@ -69,7 +69,8 @@ bool CVornDevice::Set(BYTE bLcss, WORD wDevnum, WORD wClass, WORD wDevType, cons
     m_pDasdParms.reset();
     CString strMsg;
     if (wClass == DEVCLASS_DISK && !strOtherArgs.IsEmpty()) {
-        m_pDasdParms.reset(new CVornDasdParms(this));
+        // Parse resets the options for the owner: one read of the image.
+        m_pDasdParms.reset(new CVornDasdParms(this, CVornDasdParms()));
         if (!m_pDasdParms->Parse(strOtherArgs, strMsg, wDevType)) {
             if (OptionIgnoreConfigFileParseErrors()) {
                 strMsg.Empty();

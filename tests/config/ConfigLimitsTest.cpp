@@ -1,0 +1,63 @@
+// ConfigLimitsTest.cpp: the configuration's defaults follow the "Limits",
+// "Settings" and "Options" values of the settings store.
+#include <gtest/gtest.h>
+
+#include "config/ConfigLimits.h"
+#include "platform/CIniSettingsStore.h"
+#include "platform/ProfileStore.h"
+#include "tests/config/ConfigTestUtil.h"
+
+namespace {
+
+class ConfigLimits : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetSettingsStore(std::make_unique<CIniSettingsStore>(m_dir.Path("vorn.ini").c_str()));
+    }
+    void TearDown() override { SetSettingsStore(nullptr); }
+
+    TempDir m_dir;
+};
+
+} // namespace
+
+TEST_F(ConfigLimits, ResetTakesStoredValues)
+{
+    ProfileWriteString("Limits", "DefLPARName", "PROD");
+    ProfileWriteInt("Limits", "DefKpAlvIdleSecs", 7);
+    ProfileWriteString("Settings", "IPL", "0A80");
+    CVornConfigFile cfg;
+    EXPECT_EQ(cfg.m_strLparName, "PROD");
+    EXPECT_EQ(cfg.m_nKpAlvIdle, 7);
+    EXPECT_EQ(cfg.m_strLoadUnit, "0A80");
+}
+
+TEST_F(ConfigLimits, CorrectedLikeTheStartupRead)
+{
+    ProfileWriteInt("Limits", "MaxCPUs", 100);
+    EXPECT_EQ(LimitMaxCPUs(), 64);
+    ProfileWriteInt("Limits", "MaxCPUs", 0);
+    EXPECT_EQ(LimitMaxCPUs(), 1);
+    ProfileWriteInt("Limits", "MaxCPUs", 4);
+    ProfileWriteInt("Limits", "DefMaxCPUs", 8);
+    EXPECT_EQ(LimitDefMaxCPUs(), 4);
+    ProfileWriteInt("Limits", "DefCCKDra", 0);
+    EXPECT_EQ(LimitDefCCKDra(), 1);
+    ProfileWriteInt("Limits", "DefCCKDraq", -5);
+    EXPECT_EQ(LimitDefCCKDraq(), 2147483647);
+    ProfileWriteInt("Limits", "DefCCKDgcparm", -5);
+    EXPECT_EQ(LimitDefCCKDgcparm(), -5);
+}
+
+// With the option on, a disk's option faults are dropped and the options kept.
+TEST_F(ConfigLimits, IgnoreConfigFileParseErrorsKeepsDiskOptions)
+{
+    ProfileWriteInt("Options", "IgnoreConfigFileParseErrors", 1);
+    CVornDevice dev;
+    CString strMsg;
+    EXPECT_TRUE(dev.Set(0, 0x120, 5, 0x3390, nullptr, "absent.img", "ro bogus", &strMsg, 0, false));
+    EXPECT_EQ(strMsg, "");
+    ASSERT_NE(dev.GetDasdParms(), nullptr);
+    EXPECT_TRUE(dev.GetDasdParms()->m_bReadOnly);
+}
