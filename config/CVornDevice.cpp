@@ -41,15 +41,10 @@ bool CVornDevice::IsSameButAddress(const CVornDevice& o) const
 {
     if ((m_wDevnum >> 8) != (o.m_wDevnum >> 8))
         return false;
-    CVornDevice& self = const_cast<CVornDevice&>(*this);
-    const BYTE bLcss = m_bLcss;
-    const WORD wDevnum = m_wDevnum;
-    self.m_bLcss = o.m_bLcss;
-    self.m_wDevnum = o.m_wDevnum;
-    const bool bSame = (*this == o);
-    self.m_bLcss = bLcss;
-    self.m_wDevnum = wDevnum;
-    return bSame;
+    CVornDevice moved(*this);
+    moved.m_bLcss = o.m_bLcss;
+    moved.m_wDevnum = o.m_wDevnum;
+    return moved == o;
 }
 
 bool CVornDevice::Set(BYTE bLcss, WORD wDevnum, WORD wClass, WORD wDevType, const char* pszTypeWord,

@@ -3,7 +3,9 @@
 
 #include <cstring>
 
+#include "config/ConfigMessages.h"
 #include "config/DasdImage.h"
+#include "platform/CFile.h"
 #include "tests/config/TempFile.h"
 
 namespace {
@@ -135,4 +137,27 @@ TEST(DasdImage, MissingFileFails)
     EXPECT_EQ(hdr.strSerial, "kept");
     EXPECT_EQ(GetDasdImageType(dir.Path("absent.cckd").c_str(), true), 0);
     EXPECT_FALSE(ReadDasdImageHeader(dir.Folder().c_str(), hdr, true)); // a folder
+}
+
+// A file another process holds without sharing: the framework's message,
+// unless quiet. Share modes take effect on Windows only.
+TEST(DasdImage, FileInUseIsReportedUnlessQuiet)
+{
+    TempDir dir;
+    const std::string strPath = dir.Write("busy.img", Image("CKD_P370", 1024));
+    CFile holder;
+    ASSERT_TRUE(holder.Open(strPath.c_str(), CFile::modeRead | CFile::shareExclusive));
+    CFile probe;
+    if (probe.Open(strPath.c_str(), CFile::modeRead | CFile::shareDenyWrite))
+        GTEST_SKIP() << "share modes are not enforced here";
+    static std::string s_strText;
+    s_strText.clear();
+    const ConfigErrorMessageHook pfnOld = SetConfigErrorMessageHook(
+        [](LPCSTR pszText, LPCSTR, DWORD) { s_strText = pszText; });
+    DasdImageHeader hdr;
+    EXPECT_FALSE(ReadDasdImageHeader(strPath.c_str(), hdr, true));
+    EXPECT_EQ(s_strText, "");
+    EXPECT_FALSE(ReadDasdImageHeader(strPath.c_str(), hdr, false));
+    EXPECT_FALSE(s_strText.empty());
+    SetConfigErrorMessageHook(pfnOld);
 }
