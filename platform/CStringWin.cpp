@@ -1,6 +1,8 @@
 // CStringWin.cpp: the members of CString that need the program's resources.
 #include "platform/CString.h"
 
+#include "platform/AfxResource.h"
+
 // The string table holds entries of at most a few hundred characters; the
 // buffer grows until the text fits.
 BOOL CString::LoadString(UINT nID)
@@ -8,7 +10,7 @@ BOOL CString::LoadString(UINT nID)
     const char* pText = nullptr;
     // With a zero buffer size LoadStringW hands back a read-only pointer into
     // the resource; its length is the return value.
-    int n = ::LoadStringW(::GetModuleHandleA(nullptr), nID, (LPWSTR)&pText, 0);
+    int n = ::LoadStringW(AfxGetResourceHandle(), nID, (LPWSTR)&pText, 0);
     if (n <= 0) {
         Empty();
         return FALSE;

@@ -23,6 +23,14 @@ vorn_wine_prefix() {   # DIR
             # the caption buttons, Tahoma the dialogs): give them to the prefix.
             cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
         fi
+        # No window manager runs on the virtual display: windows left
+        # unmanaged are hidden at once instead of after Wine's two-second
+        # wait for a window manager's answer.
+        if [ ! -f "$1/unmanaged.done" ]; then
+            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+            wineserver -w
+            touch "$1/unmanaged.done"
+        fi
     ) 9>"$1/prefix.lock"
 }
 

@@ -1,0 +1,17 @@
+// Afx.h: the framework layer's window half in one include: windows and
+// their message maps, dialogs and data exchange, the application object and
+// threads, GDI and menu wrappers.
+#pragma once
+
+#include "platform/AfxResource.h"
+#include "platform/CCmdUI.h"
+#include "platform/CDC.h"
+#include "platform/CDataExchange.h"
+#include "platform/CDialog.h"
+#include "platform/CGdiObject.h"
+#include "platform/CMenu.h"
+#include "platform/CWinApp.h"
+#include "platform/CWinThread.h"
+#include "platform/CWnd.h"
+#include "platform/DDX.h"
+#include "platform/ErrorBalloon.h"

@@ -1,0 +1,218 @@
+// CDialog.cpp: dialog boxes, modal and modeless.
+#include "platform/CDialog.h"
+
+#include "platform/AfxThreadState.h"
+#include "platform/CDataExchange.h"
+#include "platform/CWinApp.h"
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_MESSAGE(WM_INITDIALOG, OnInitDialogMsg)
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
+END_MESSAGE_MAP()
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_pParentWnd(pParentWnd), m_nIDHelp(nIDTemplate)
+{
+}
+
+CDialog::CDialog(LPCSTR pszTemplateName, CWnd* pParentWnd)
+    : m_lpszTemplateName(pszTemplateName), m_pParentWnd(pParentWnd)
+{
+}
+
+INT_PTR CDialog::DialogResult(HWND hDlg, UINT msg, bool bHandled, LRESULT lResult)
+{
+    if (!bHandled)
+        return FALSE;
+    switch (msg) {
+    case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC:
+    case WM_INITDIALOG: case WM_COMPAREITEM: case WM_VKEYTOITEM: case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+        return (INT_PTR)lResult;
+    default:
+        ::SetWindowLongPtrA(hDlg, DWLP_MSGRESULT, lResult);
+        return TRUE;
+    }
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hDlg, UINT msg, WPARAM wp, LPARAM lp)
+{
+    CDialog* p = (CDialog*)CWnd::FromHandlePermanent(hDlg);
+    if (!p) {
+        // Messages before WM_INITDIALOG (WM_SETFONT ...) get default processing.
+        if (msg != WM_INITDIALOG)
+            return FALSE;
+        p = (CDialog*)lp;
+        p->BindHandle(hDlg);
+    }
+    return p->DialogMessage(msg, wp, lp);
+}
+
+INT_PTR CDialog::DialogMessage(UINT msg, WPARAM wp, LPARAM lp)
+{
+    HWND hDlg = m_hWnd;
+    if (m_bSkipDlgProc && msg == m_nSkipMsg) {
+        m_bSkipDlgProc = false;
+        return FALSE;
+    }
+    LRESULT r = 0;
+    bool handled = DispatchMsg(msg, wp, lp, &r);
+    if (msg == WM_NCDESTROY) {
+        FinishNcDestroy();
+        return FALSE;
+    }
+    return DialogResult(hDlg, msg, handled, r);
+}
+
+LRESULT CDialog::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (m_pfnSuper)
+        return CWnd::DefWindowProc(msg, wp, lp);
+    // The class procedure (Windows' dialog procedure, or the theme's wrapper
+    // of it) does the default work after asking our procedure, which says no.
+    WNDPROC pfnClass = (WNDPROC)::GetClassLongPtrA(m_hWnd, GCLP_WNDPROC);
+    bool bPrevSkip = m_bSkipDlgProc;
+    UINT nPrevMsg = m_nSkipMsg;
+    m_bSkipDlgProc = true;
+    m_nSkipMsg = msg;
+    LRESULT r = ::CallWindowProcA(pfnClass, m_hWnd, msg, wp, lp);
+    m_bSkipDlgProc = bPrevSkip;
+    m_nSkipMsg = nPrevMsg;
+    return r;
+}
+
+LRESULT CDialog::OnInitDialogMsg(WPARAM, LPARAM)
+{
+    return OnInitDialog();
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange*)
+{
+}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    DoDataExchange(&dx);
+    return !dx.m_bFailed;
+}
+
+void CDialog::OnOK()
+{
+    if (UpdateData(TRUE))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
+{
+    ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, (WPARAM)HwndOf(pWndCtrl), TRUE);
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg)
+{
+    // Keyboard navigation (Tab, arrows, Enter, Escape, mnemonics).
+    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
+        return ::IsDialogMessageA(m_hWnd, pMsg);
+    return FALSE;
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
+{
+    return Create(MAKEINTRESOURCEA(nIDTemplate), pParentWnd);
+}
+
+BOOL CDialog::Create(LPCSTR pszTemplateName, CWnd* pParentWnd)
+{
+    ASSERT(m_hWnd == nullptr);
+    m_lpszTemplateName = pszTemplateName;
+    if (pParentWnd)
+        m_pParentWnd = pParentWnd;
+    m_bModal = false;
+    HWND hParent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    HWND h = ::CreateDialogParamA(AfxGetResourceHandle(), pszTemplateName, hParent, DialogProc, (LPARAM)this);
+    return h != nullptr;
+}
+
+HWND CDialog::ModalOwner() const
+{
+    HWND h = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    if (!h) {
+        CWnd* pMain = AfxGetMainWnd();
+        h = pMain ? pMain->m_hWnd : ::GetActiveWindow();
+    }
+    // A modal dialog is owned by (and disables) the top-level window.
+    while (h && (::GetWindowLongA(h, GWL_STYLE) & WS_CHILD))
+        h = ::GetParent(h);
+    return h;
+}
+
+INT_PTR CDialog::DoModal()
+{
+    ASSERT(m_hWnd == nullptr);
+    HWND hOwner = ModalOwner();
+    m_bModal = true;
+    m_bEndModal = false;
+    m_nModalResult = -1;
+    HWND h = ::CreateDialogParamA(AfxGetResourceHandle(), m_lpszTemplateName, hOwner, DialogProc, (LPARAM)this);
+    if (!h) {
+        m_bModal = false;
+        return -1;
+    }
+    bool bOwnerEnabled = hOwner && ::IsWindowEnabled(hOwner);
+    if (bOwnerEnabled)
+        ::EnableWindow(hOwner, FALSE);
+    if (!m_bEndModal)
+        ::ShowWindow(h, SW_SHOW);
+    while (!m_bEndModal) {
+        MSG msg;
+        if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) {
+            // WM_QUIT ends the dialog and goes on to the outer loop.
+            ::PostQuitMessage((int)msg.wParam);
+            m_nModalResult = IDCANCEL;
+            break;
+        }
+        CWinThread* pThread = AfxGetThread();
+        BOOL bDone = pThread ? pThread->PreTranslateMessage(&msg) : CWnd::WalkPreTranslateTree(&msg);
+        if (!bDone) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    // The owner is enabled before the dialog goes, so that it is activated.
+    if (bOwnerEnabled)
+        ::EnableWindow(hOwner, TRUE);
+    if (hOwner && ::GetActiveWindow() == h)
+        ::SetActiveWindow(hOwner);
+    if (m_hWnd)
+        ::DestroyWindow(m_hWnd);
+    m_bModal = false;
+    return m_nModalResult;
+}
+
+void CDialog::EndDialog(int nResult)
+{
+    m_nModalResult = nResult;
+    if (!m_bModal) {
+        // A modeless dialog has no loop to end: it goes now.
+        DestroyWindow();
+        return;
+    }
+    m_bEndModal = true;
+    // Wakes the modal loop, which may be waiting for a message.
+    ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+}

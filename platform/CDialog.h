@@ -1,0 +1,78 @@
+// CDialog.h: a dialog box from a DIALOGEX template, modal (DoModal) or
+// modeless (Create). Its dialog procedure binds the object at WM_INITDIALOG
+// and honours the dialog result contract in one place (DialogResult). Modal
+// dialogs run their own message loop, so PreTranslateMessage works in them
+// as in the main loop; EndDialog sets a flag that ends the loop, and the
+// loop destroys the window, as Windows' own DialogBox does.
+//
+// Data exchange: DoDataExchange lists DDX_ and DDV_ calls; UpdateData runs
+// it in one direction and returns FALSE when a check failed (the dialog then
+// stays open with the focus on the offending field).
+#pragma once
+
+#include "platform/CWnd.h"
+
+class CDataExchange;
+
+class CDialog : public CWnd {
+    DECLARE_DYNAMIC(CDialog)
+    DECLARE_MESSAGE_MAP()
+public:
+    CDialog() = default;
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    explicit CDialog(LPCSTR pszTemplateName, CWnd* pParentWnd = nullptr);
+
+    // Shows the dialog modally; returns the EndDialog value, or -1 when the
+    // template could not be made into a window.
+    virtual INT_PTR DoModal();
+    // Makes a modeless dialog; the template's WS_VISIBLE decides whether it shows.
+    BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    BOOL Create(LPCSTR pszTemplateName, CWnd* pParentWnd = nullptr);
+    // Ends a modal dialog with nResult; destroys a modeless one.
+    void EndDialog(int nResult);
+
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    virtual void DoDataExchange(CDataExchange* pDX);
+    // Runs DoDataExchange: FALSE loads the controls, TRUE saves and checks them.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+    void GotoDlgCtrl(CWnd* pWndCtrl);
+    void NextDlgCtrl() const { ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, 0, FALSE); }
+    void PrevDlgCtrl() const { ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, 1, FALSE); }
+    void SetDefID(UINT nID) { ::SendMessageA(m_hWnd, DM_SETDEFID, nID, 0); }
+    DWORD GetDefID() const { return (DWORD)::SendMessageA(m_hWnd, DM_GETDEFID, 0, 0); }
+    void MapDialogRect(LPRECT pRect) const { ::MapDialogRect(m_hWnd, pRect); }
+    bool IsModal() const { return m_bModal; }
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    LRESULT DefWindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
+    LPCSTR m_lpszTemplateName = nullptr;
+    CWnd* m_pParentWnd = nullptr;
+    UINT m_nIDHelp = 0;
+
+    // The result contract of a dialog procedure: handled messages return TRUE
+    // with their value in DWLP_MSGRESULT, except the few whose value Windows
+    // takes from the return itself.
+    static INT_PTR DialogResult(HWND hDlg, UINT msg, bool bHandled, LRESULT lResult);
+
+protected:
+    // The dialog procedure's body once the object is bound.
+    INT_PTR DialogMessage(UINT msg, WPARAM wp, LPARAM lp);
+    static INT_PTR CALLBACK DialogProc(HWND hDlg, UINT msg, WPARAM wp, LPARAM lp);
+    HWND ModalOwner() const;
+    LRESULT OnInitDialogMsg(WPARAM, LPARAM);
+
+    int m_nModalResult = -1;
+    bool m_bModal = false;
+    bool m_bEndModal = false;
+
+private:
+    // Default processing for a dialog calls the dialog class's procedure,
+    // which calls this dialog's procedure first: that call is answered
+    // "not handled" once, so the default is not dispatched twice.
+    bool m_bSkipDlgProc = false;
+    UINT m_nSkipMsg = 0;
+};

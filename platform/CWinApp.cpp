@@ -1,0 +1,90 @@
+// CWinApp.cpp: the application object.
+#include "platform/CWinApp.h"
+
+#include <commctrl.h>
+
+#include "platform/AfxThreadState.h"
+#include "platform/CWnd.h"
+
+IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
+
+namespace {
+CWinApp* g_pApp = nullptr;
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_pApp;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    CWinThread* p = AfxGetThread();
+    return p ? p->GetMainWnd() : nullptr;
+}
+
+CWinApp::CWinApp(LPCSTR pszAppName) : m_strAppName(pszAppName)
+{
+    ASSERT(g_pApp == nullptr);
+    g_pApp = this;
+    m_bAutoDelete = FALSE;
+    // The application object is built on the main thread before WinMain.
+    AfxGetThreadState().pThread = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_pApp == this)
+        g_pApp = nullptr;
+    if (AfxGetThreadState().pThread == this)
+        AfxGetThreadState().pThread = nullptr;
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+BOOL CWinApp::OnIdle(LONG lCount)
+{
+    if (lCount == 0 && m_pMainWnd && m_pMainWnd->m_hWnd) {
+        // Frames and their bars update their items from the update handlers.
+        m_pMainWnd->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        m_pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE);
+    }
+    return CWinThread::OnIdle(lCount);
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const
+{
+    return ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
+}
+
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const
+{
+    return ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
+}
+
+int AfxWinMain(HINSTANCE hInstance, LPSTR lpCmdLine, int nCmdShow)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (!pApp)
+        return -1;
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_USEREX_CLASSES |
+                                                 ICC_INTERNET_CLASSES | ICC_LINK_CLASS};
+    ::InitCommonControlsEx(&icc);
+    pApp->m_hInstance = hInstance;
+    pApp->m_lpCmdLine = lpCmdLine;
+    pApp->m_nCmdShow = nCmdShow;
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    CString name(path);
+    name = name.Mid(name.ReverseFind('\\') + 1);
+    int dot = name.ReverseFind('.');
+    pApp->m_strExeName = dot > 0 ? name.Left(dot) : name;
+    if (pApp->m_strAppName.IsEmpty())
+        pApp->m_strAppName = pApp->m_strExeName;
+    if (!pApp->InitInstance())
+        return pApp->ExitInstance();
+    return pApp->Run();
+}

@@ -1,0 +1,158 @@
+// CWinThread.cpp: threads and the message loop.
+#include "platform/CWinThread.h"
+
+#include <process.h>
+
+#include "platform/AfxThreadState.h"
+#include "platform/CWnd.h"
+
+IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
+
+CWinThread::CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam)
+    : m_pfnThreadProc(pfnThreadProc), m_pThreadParams(pParam)
+{
+}
+
+CWinThread::~CWinThread()
+{
+    if (m_hThread)
+        ::CloseHandle(m_hThread);
+}
+
+CWinThread* AfxGetThread()
+{
+    return AfxGetThreadState().pThread;
+}
+
+BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize)
+{
+    unsigned id = 0;
+    m_hThread = (HANDLE)::_beginthreadex(nullptr, nStackSize, ThreadEntry, this,
+                                         CREATE_SUSPENDED, &id);
+    if (!m_hThread)
+        return FALSE;
+    m_nThreadID = id;
+    if (!(dwCreateFlags & CREATE_SUSPENDED))
+        ::ResumeThread(m_hThread);
+    return TRUE;
+}
+
+unsigned __stdcall CWinThread::ThreadEntry(void* pThis)
+{
+    CWinThread* p = (CWinThread*)pThis;
+    AfxGetThreadState().pThread = p;
+    int code;
+    if (p->m_pfnThreadProc)
+        code = (int)p->m_pfnThreadProc(p->m_pThreadParams);
+    else if (p->InitInstance())
+        code = p->Run();
+    else
+        code = p->ExitInstance();
+    AfxDeleteTempObjects();
+    AfxGetThreadState().pThread = nullptr;
+    if (p->m_bAutoDelete)
+        delete p;
+    return (unsigned)code;
+}
+
+BOOL CWinThread::InitInstance()
+{
+    return FALSE;
+}
+
+int CWinThread::ExitInstance()
+{
+    return m_nExitCode;
+}
+
+BOOL CWinThread::OnIdle(LONG lCount)
+{
+    if (lCount == 0)
+        AfxDeleteTempObjects();
+    return FALSE;
+}
+
+BOOL CWinThread::PumpMessage()
+{
+    MSG msg;
+    BOOL r = ::GetMessageA(&msg, nullptr, 0, 0);
+    if (r == 0 || r == -1) {
+        m_nExitCode = r == 0 ? (int)msg.wParam : -1;
+        return FALSE;
+    }
+    DispatchOne(msg);
+    return TRUE;
+}
+
+void CWinThread::DispatchOne(MSG& msg)
+{
+    if (!msg.hwnd) {
+        LRESULT r = 0;
+        if (OnWndMsg(msg.message, msg.wParam, msg.lParam, &r))
+            return;
+    }
+    if (!PreTranslateMessage(&msg)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+int CWinThread::Run()
+{
+    LONG lIdle = 0;
+    for (;;) {
+        MSG msg;
+        while (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!OnIdle(lIdle++))
+                break;
+        }
+        if (!PumpMessage())
+            return ExitInstance();
+        lIdle = 0;
+    }
+}
+
+BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
+{
+    if (CWnd::WalkPreTranslateTree(pMsg))
+        return TRUE;
+    // The main window sees what its modeless children left, for its accelerators.
+    CWnd* pMain = GetMainWnd();
+    HWND hTop = pMsg->hwnd ? ::GetAncestor(pMsg->hwnd, GA_ROOT) : nullptr;
+    if (pMain && pMain->m_hWnd && hTop != pMain->m_hWnd && ::GetAncestor(hTop, GA_ROOTOWNER) == pMain->m_hWnd)
+        return pMain->PreTranslateMessage(pMsg);
+    return FALSE;
+}
+
+CWinThread* AfxBeginThread(AFX_THREADPROC pfn, LPVOID pParam, int nPriority, UINT nStackSize,
+                           DWORD dwCreateFlags)
+{
+    CWinThread* p = new CWinThread(pfn, pParam);
+    if (!p->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize)) {
+        delete p;
+        return nullptr;
+    }
+    p->SetThreadPriority(nPriority);
+    if (!(dwCreateFlags & CREATE_SUSPENDED))
+        p->ResumeThread();
+    return p;
+}
+
+CWinThread* AfxBeginThread(const CRuntimeClass* pThreadClass, int nPriority, UINT nStackSize,
+                           DWORD dwCreateFlags)
+{
+    CObject* pObject = pThreadClass->CreateObject();
+    CWinThread* p = DYNAMIC_DOWNCAST(CWinThread, pObject);
+    if (!p) {
+        delete pObject;
+        return nullptr;
+    }
+    if (!p->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize)) {
+        delete p;
+        return nullptr;
+    }
+    p->SetThreadPriority(nPriority);
+    if (!(dwCreateFlags & CREATE_SUSPENDED))
+        p->ResumeThread();
+    return p;
+}

@@ -1,0 +1,358 @@
+// CWnd.cpp: binding of HWNDs to objects, creation, subclassing and the one
+// message dispatcher.
+#include "platform/CWnd.h"
+
+#include "platform/AfxThreadState.h"
+#include "platform/CCmdUI.h"
+#include "platform/CDC.h"
+#include "platform/CMenu.h"
+
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
+
+BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+END_MESSAGE_MAP()
+
+namespace {
+
+// The property that carries the object pointer of a bound window.
+const char kPropObject[] = "VornCWnd";
+
+// The message being dispatched, kept for Default() while nested messages run.
+class CurrentMsgScope {
+public:
+    CurrentMsgScope(HWND h, UINT msg, WPARAM wp, LPARAM lp)
+        : m_state(AfxGetThreadState()), m_pPrev(m_state.pCurrentMsg)
+    {
+        m_msg.hwnd = h; m_msg.message = msg; m_msg.wParam = wp; m_msg.lParam = lp;
+        m_state.pCurrentMsg = &m_msg;
+    }
+    ~CurrentMsgScope() { m_state.pCurrentMsg = m_pPrev; }
+
+private:
+    AfxThreadState& m_state;
+    const MSG* m_pPrev;
+    MSG m_msg = {};
+};
+
+bool IsReflectedToChild(UINT msg)
+{
+    return (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) || msg == WM_DRAWITEM ||
+           msg == WM_MEASUREITEM || msg == WM_HSCROLL || msg == WM_VSCROLL;
+}
+
+// The control a reflectable message (other than command and notify) is about.
+HWND ReflectTarget(HWND hParent, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_DRAWITEM)
+        return ((LPDRAWITEMSTRUCT)lp)->CtlType == ODT_MENU ? nullptr : ((LPDRAWITEMSTRUCT)lp)->hwndItem;
+    if (msg == WM_MEASUREITEM)
+        return ((LPMEASUREITEMSTRUCT)lp)->CtlType == ODT_MENU ? nullptr
+                                                              : ::GetDlgItem(hParent, (int)wp);
+    return (HWND)lp;
+}
+
+}  // namespace
+
+AfxThreadState& AfxGetThreadState()
+{
+    static thread_local AfxThreadState state;
+    return state;
+}
+
+// ---- binding ---------------------------------------------------------------
+
+void CWnd::BindHandle(HWND h)
+{
+    m_hWnd = h;
+    ::SetPropA(h, kPropObject, (HANDLE)this);
+}
+
+void CWnd::FinishNcDestroy()
+{
+    if (m_pfnSuper && (WNDPROC)::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == AfxWndProc)
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+    m_pfnSuper = nullptr;
+    ::RemovePropA(m_hWnd, kPropObject);
+    m_hWnd = nullptr;
+    PostNcDestroy();
+}
+
+// The creation hook: binds the waiting object to the first window made, and
+// subclasses it when its class has another window procedure (a control).
+// Windows of our own classes wait for WM_NCCREATE instead.
+class CWndBinding {
+public:
+    static LRESULT CALLBACK CbtProc(int nCode, WPARAM wp, LPARAM lp)
+    {
+        AfxThreadState& st = AfxGetThreadState();
+        HHOOK hHook = st.hCbtHook;
+        if (nCode == HCBT_CREATEWND && st.pWndInit) {
+            HWND h = (HWND)wp;
+            CWnd* p = st.pWndInit;
+            if ((WNDPROC)::GetWindowLongPtrA(h, GWLP_WNDPROC) != AfxWndProc) {
+                st.pWndInit = nullptr;
+                p->BindHandle(h);
+                p->m_pfnSuper = (WNDPROC)::SetWindowLongPtrA(h, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);
+            }
+        }
+        return ::CallNextHookEx(hHook, nCode, wp, lp);
+    }
+};
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    CWnd* p = CWnd::FromHandlePermanent(hWnd);
+    if (!p) {
+        // Windows of our own classes are bound at WM_NCCREATE; what comes
+        // before (WM_GETMINMAXINFO for top-level windows) gets default processing.
+        AfxThreadState& st = AfxGetThreadState();
+        if (msg != WM_NCCREATE || !st.pWndInit)
+            return ::DefWindowProcA(hWnd, msg, wp, lp);
+        p = st.pWndInit;
+        st.pWndInit = nullptr;
+        p->BindHandle(hWnd);
+    }
+    LRESULT r = p->WindowProc(msg, wp, lp);
+    if (msg == WM_NCDESTROY)
+        p->FinishNcDestroy();
+    return r;
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    return hWnd ? (CWnd*)::GetPropA(hWnd, kPropObject) : nullptr;
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd)
+{
+    if (!hWnd)
+        return nullptr;
+    if (CWnd* p = FromHandlePermanent(hWnd))
+        return p;
+    auto& temps = AfxGetThreadState().tempWnds;
+    std::unique_ptr<CWnd>& slot = temps[hWnd];
+    if (!slot) {
+        slot.reset(new CWnd);
+        slot->m_hWnd = hWnd;
+    }
+    return slot.get();
+}
+
+void AfxDeleteTempObjects()
+{
+    for (auto& kv : AfxGetThreadState().tempWnds)
+        kv.second->m_hWnd = nullptr;
+    AfxGetThreadState().tempWnds.clear();
+}
+
+CWnd::~CWnd()
+{
+    if (m_hWnd && FromHandlePermanent(m_hWnd) == this)
+        ::DestroyWindow(m_hWnd);  // WM_NCDESTROY unbinds
+    m_hWnd = nullptr;
+}
+
+// ---- creation ------------------------------------------------------------
+
+BOOL CWnd::PreCreateWindow(CREATESTRUCTA&)
+{
+    return TRUE;
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR pszClassName, LPCSTR pszWindowName, DWORD dwStyle, int x,
+                    int y, int cx, int cy, HWND hWndParent, HMENU hMenuOrID, LPVOID lpParam)
+{
+    ASSERT(m_hWnd == nullptr);
+    CREATESTRUCTA cs = {};
+    cs.dwExStyle = dwExStyle; cs.lpszClass = pszClassName; cs.lpszName = pszWindowName;
+    cs.style = dwStyle; cs.x = x; cs.y = y; cs.cx = cx; cs.cy = cy;
+    cs.hwndParent = hWndParent; cs.hMenu = hMenuOrID; cs.lpCreateParams = lpParam;
+    cs.hInstance = ::GetModuleHandleA(nullptr);
+    if (!PreCreateWindow(cs))
+        return FALSE;
+
+    AfxThreadState& st = AfxGetThreadState();
+    CWnd* pPrevInit = st.pWndInit;
+    HHOOK hPrevHook = st.hCbtHook;
+    st.pWndInit = this;
+    st.hCbtHook = ::SetWindowsHookExA(WH_CBT, CWndBinding::CbtProc, nullptr, ::GetCurrentThreadId());
+    HWND h = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx,
+                               cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    ::UnhookWindowsHookEx(st.hCbtHook);
+    st.hCbtHook = hPrevHook;
+    st.pWndInit = pPrevInit;
+    // A failed creation has already run WM_NCDESTROY, which unbound the
+    // object (and may have deleted a self-owning one): do not touch it then.
+    return h != nullptr;
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR pszClassName, LPCSTR pszWindowName, DWORD dwStyle,
+                    const RECT& rc, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+{
+    return CreateEx(dwExStyle, pszClassName, pszWindowName, dwStyle, rc.left, rc.top,
+                    rc.right - rc.left, rc.bottom - rc.top, HwndOf(pParentWnd),
+                    (HMENU)(UINT_PTR)nID, lpParam);
+}
+
+BOOL CWnd::Create(LPCSTR pszClassName, LPCSTR pszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+{
+    return CreateEx(0, pszClassName, pszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, lpParam);
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    if (!m_hWnd)
+        return FALSE;
+    if (FromHandlePermanent(m_hWnd) != this) {  // attached only
+        BOOL ok = ::DestroyWindow(m_hWnd);
+        m_hWnd = nullptr;
+        return ok;
+    }
+    return ::DestroyWindow(m_hWnd);
+}
+
+BOOL CWnd::Attach(HWND hWnd)
+{
+    ASSERT(m_hWnd == nullptr);
+    m_hWnd = hWnd;
+    return hWnd != nullptr;
+}
+
+HWND CWnd::Detach()
+{
+    HWND h = m_hWnd;
+    m_hWnd = nullptr;
+    return h;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    ASSERT(m_hWnd == nullptr && ::IsWindow(hWnd));
+    if (!hWnd || FromHandlePermanent(hWnd))
+        return FALSE;  // a window is bound to one object at most
+    BindHandle(hWnd);
+    m_pfnSuper = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);
+    PreSubclassWindow();
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
+{
+    HWND h = ::GetDlgItem(HwndOf(pParent), (int)nID);
+    return h ? SubclassWindow(h) : FALSE;
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    HWND h = m_hWnd;
+    if (m_pfnSuper)
+        ::SetWindowLongPtrA(h, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+    m_pfnSuper = nullptr;
+    ::RemovePropA(h, kPropObject);
+    m_hWnd = nullptr;
+    return h;
+}
+
+// ---- dispatch --------------------------------------------------------------
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
+BOOL CWnd::WalkPreTranslateTree(MSG* pMsg)
+{
+    for (HWND h = pMsg->hwnd; h; h = (::GetWindowLongA(h, GWL_STYLE) & WS_CHILD) ? ::GetParent(h) : nullptr) {
+        CWnd* pWnd = FromHandlePermanent(h);
+        if (pWnd && pWnd->PreTranslateMessage(pMsg))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+LRESULT CWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
+{
+    LRESULT r = 0;
+    if (!DispatchMsg(msg, wp, lp, &r))
+        r = DefWindowProc(msg, wp, lp);
+    return r;
+}
+
+bool CWnd::DispatchMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult)
+{
+    CurrentMsgScope scope(m_hWnd, msg, wp, lp);
+    *pResult = 0;
+    if (msg == WM_COMMAND)
+        return OnCommand(wp, lp) != FALSE;
+    if (msg == WM_NOTIFY)
+        return OnNotify(wp, lp, pResult) != FALSE;
+    if (IsReflectedToChild(msg) && ReflectToChild(ReflectTarget(m_hWnd, msg, wp, lp), msg, wp, lp, pResult))
+        return true;
+    return OnWndMsg(msg, wp, lp, pResult);
+}
+
+bool CWnd::ReflectToChild(HWND hChild, UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult)
+{
+    CWnd* pChild = FromHandlePermanent(hChild);
+    if (!pChild || pChild == this)
+        return false;
+    return pChild->OnWndMsg(WM_VORN_REFLECT_BASE + msg, wp, lp, pResult);
+}
+
+BOOL CWnd::OnCommand(WPARAM wp, LPARAM lp)
+{
+    LRESULT r = 0;
+    if (lp && ReflectToChild((HWND)lp, WM_COMMAND, wp, lp, &r))
+        return TRUE;
+    // Menus (lParam 0, code 0) and accelerators (code 1) are both commands.
+    int nCode = lp ? (int)HIWORD(wp) : (int)CN_COMMAND;
+    return OnCmdMsg(LOWORD(wp), nCode, (void*)lp);
+}
+
+BOOL CWnd::OnNotify(WPARAM wp, LPARAM lp, LRESULT* pResult)
+{
+    const NMHDR* pNM = (const NMHDR*)lp;
+    if (ReflectToChild(pNM->hwndFrom, WM_NOTIFY, wp, lp, pResult))
+        return TRUE;
+    return OnWndMsg(WM_NOTIFY, wp, lp, pResult);
+}
+
+bool CWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra)
+{
+    return CCmdTarget::OnCmdMsg(nID, nCode, pExtra);
+}
+
+LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (m_pfnSuper)
+        return ::CallWindowProcA(m_pfnSuper, m_hWnd, msg, wp, lp);
+    return ::DefWindowProcA(m_hWnd, msg, wp, lp);
+}
+
+LRESULT CWnd::Default()
+{
+    const MSG* pMsg = AfxGetThreadState().pCurrentMsg;
+    ASSERT(pMsg && pMsg->hwnd == m_hWnd);
+    return pMsg ? DefWindowProc(pMsg->message, pMsg->wParam, pMsg->lParam) : 0;
+}
+
+LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
+{
+    // One class per combination, named after it, registered on first use.
+    static thread_local char name[80];
+    ::wsprintfA(name, "Vorn:%x:%x:%x:%x", nClassStyle, (UINT)(UINT_PTR)hCursor,
+                (UINT)(UINT_PTR)hbrBackground, (UINT)(UINT_PTR)hIcon);
+    WNDCLASSA wc = {};
+    HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+    if (::GetClassInfoA(hInst, name, &wc))
+        return name;
+    wc.style = nClassStyle;
+    wc.lpfnWndProc = AfxWndProc;
+    wc.hInstance = hInst;
+    wc.hCursor = hCursor;
+    wc.hbrBackground = hbrBackground;
+    wc.hIcon = hIcon;
+    wc.lpszClassName = name;
+    return ::RegisterClassA(&wc) ? name : nullptr;
+}

@@ -1,0 +1,106 @@
+// CWndWrappers.cpp: the members of CWnd that take more than one Win32 call.
+#include "platform/CCmdUI.h"
+#include "platform/CWnd.h"
+
+void CWnd::GetWindowText(CString& str) const
+{
+    int n = ::GetWindowTextLengthA(m_hWnd);
+    char* p = str.GetBufferSetLength(n);
+    int got = ::GetWindowTextA(m_hWnd, p, n + 1);
+    str.ReleaseBuffer(got);
+}
+
+int CWnd::GetDlgItemText(int nID, CString& str) const
+{
+    HWND h = ::GetDlgItem(m_hWnd, nID);
+    if (!h) {
+        str.Empty();
+        return 0;
+    }
+    FromHandle(h)->GetWindowText(str);
+    return str.GetLength();
+}
+
+int CWnd::GetCheckedRadioButton(int nFirst, int nLast) const
+{
+    for (int id = nFirst; id <= nLast; id++)
+        if (::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED)
+            return id;
+    return 0;
+}
+
+void CWnd::CenterWindow(CWnd* pAlternateOwner)
+{
+    HWND hOwner = pAlternateOwner ? pAlternateOwner->m_hWnd
+                                  : ((GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER));
+    CRect rcArea;
+    if (hOwner && ::IsWindowVisible(hOwner) && !::IsIconic(hOwner)) {
+        ::GetWindowRect(hOwner, &rcArea);
+    } else {
+        MONITORINFO mi = {sizeof(mi)};
+        ::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
+        rcArea = mi.rcWork;
+    }
+    CRect rc;
+    GetWindowRect(&rc);
+    int x = rcArea.left + (rcArea.Width() - rc.Width()) / 2;
+    int y = rcArea.top + (rcArea.Height() - rc.Height()) / 2;
+    if (GetStyle() & WS_CHILD) {
+        CPoint pt(x, y);
+        ::ScreenToClient(::GetParent(m_hWnd), &pt);
+        x = pt.x;
+        y = pt.y;
+    }
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    DWORD old = GetStyle();
+    DWORD style = (old & ~dwRemove) | dwAdd;
+    if (style == old)
+        return FALSE;
+    ::SetWindowLongA(m_hWnd, GWL_STYLE, (LONG)style);
+    if (nFlags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    return TRUE;
+}
+
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    DWORD old = GetExStyle();
+    DWORD style = (old & ~dwRemove) | dwAdd;
+    if (style == old)
+        return FALSE;
+    ::SetWindowLongA(m_hWnd, GWL_EXSTYLE, (LONG)style);
+    if (nFlags)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    return TRUE;
+}
+
+void CWnd::SendMessageToDescendants(UINT msg, WPARAM wp, LPARAM lp, BOOL bDeep) const
+{
+    for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        ::SendMessageA(h, msg, wp, lp);
+        if (bDeep && ::GetWindow(h, GW_CHILD))
+            FromHandle(h)->SendMessageToDescendants(msg, wp, lp, TRUE);
+    }
+}
+
+void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        UINT nID = (UINT)::GetDlgCtrlID(h);
+        if (nID == 0 || nID == 0xFFFF)
+            continue;  // no id, or the static-text id
+        CCmdUI state;
+        state.m_nID = nID;
+        state.m_pOther = FromHandle(h);
+        // Only push buttons are disabled for want of a handler: other controls
+        // (edits, lists) are input, not commands.
+        UINT type = (UINT)::GetWindowLongA(h, GWL_STYLE) & BS_TYPEMASK;
+        bool bPush = (::SendMessageA(h, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0 &&
+                     (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+        state.DoUpdate(pTarget, bDisableIfNoHndler && bPush);
+    }
+}
