@@ -29,11 +29,25 @@ public:
     BOOL InitInstance() override;
     BOOL OnIdle(LONG lCount) override;
 
+    // The settings store: SetRegistryKey chooses the registry under
+    // Software\<company>\<profile name>; without it the first profile call
+    // opens the .INI file m_strProfileName (a bare name lies beside the
+    // program; empty: <program name>.ini).
+    void SetRegistryKey(LPCSTR pszCompany);
+    void SetRegistryKey(UINT nIDCompany);
+    UINT GetProfileInt(LPCSTR pszSection, LPCSTR pszEntry, int nDefault);
+    CString GetProfileString(LPCSTR pszSection, LPCSTR pszEntry, LPCSTR pszDefault = nullptr);
+    BOOL WriteProfileInt(LPCSTR pszSection, LPCSTR pszEntry, int nValue);
+    BOOL WriteProfileString(LPCSTR pszSection, LPCSTR pszEntry, LPCSTR pszValue);
+
     HICON LoadIcon(UINT nIDResource) const;
     HICON LoadStandardIcon(LPCSTR pszIconName) const { return ::LoadIconA(nullptr, pszIconName); }
     HCURSOR LoadCursor(UINT nIDResource) const;
     HCURSOR LoadStandardCursor(LPCSTR pszCursorName) const { return ::LoadCursorA(nullptr, pszCursorName); }
 
+private:
+    // Installs the .INI store when no store was chosen yet.
+    void EnsureSettingsStore();
 };
 
 // The program's application object, or null before it is constructed.
