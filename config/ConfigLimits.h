@@ -1,7 +1,7 @@
 // ConfigLimits.h: the "Limits" values and console settings that the
 // configuration model takes its defaults and ranges from, one function each.
-// Each reads its key from the settings store, with the documented default
-// and the same corrections as the start-up read of the "Limits" section.
+// The "Limits" values are those LoadLimits read at start-up (Limits.h); the
+// settings are read from the settings store on each call.
 #pragma once
 
 #include "platform/CString.h"

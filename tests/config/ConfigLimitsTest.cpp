@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "config/ConfigLimits.h"
+#include "config/Limits.h"
 #include "platform/CIniSettingsStore.h"
 #include "platform/ProfileStore.h"
 #include "tests/config/ConfigTestUtil.h"
@@ -15,7 +16,12 @@ protected:
     {
         SetSettingsStore(std::make_unique<CIniSettingsStore>(m_dir.Path("vorn.ini").c_str()));
     }
-    void TearDown() override { SetSettingsStore(nullptr); }
+    void TearDown() override
+    {
+        // Back to the built-in "Limits" for the tests that follow.
+        SetSettingsStore(nullptr);
+        LoadLimits();
+    }
 
     TempDir m_dir;
 };
@@ -27,6 +33,7 @@ TEST_F(ConfigLimits, ResetTakesStoredValues)
     ProfileWriteString("Limits", "DefLPARName", "PROD");
     ProfileWriteInt("Limits", "DefKpAlvIdleSecs", 7);
     ProfileWriteString("Settings", "IPL", "0A80");
+    LoadLimits();
     CVornConfigFile cfg;
     EXPECT_EQ(cfg.m_strLparName, "PROD");
     EXPECT_EQ(cfg.m_nKpAlvIdle, 7);
@@ -36,17 +43,23 @@ TEST_F(ConfigLimits, ResetTakesStoredValues)
 TEST_F(ConfigLimits, CorrectedLikeTheStartupRead)
 {
     ProfileWriteInt("Limits", "MaxCPUs", 100);
+    LoadLimits();
     EXPECT_EQ(LimitMaxCPUs(), 64);
     ProfileWriteInt("Limits", "MaxCPUs", 0);
+    LoadLimits();
     EXPECT_EQ(LimitMaxCPUs(), 1);
     ProfileWriteInt("Limits", "MaxCPUs", 4);
     ProfileWriteInt("Limits", "DefMaxCPUs", 8);
+    LoadLimits();
     EXPECT_EQ(LimitDefMaxCPUs(), 4);
     ProfileWriteInt("Limits", "DefCCKDra", 0);
+    LoadLimits();
     EXPECT_EQ(LimitDefCCKDra(), 1);
     ProfileWriteInt("Limits", "DefCCKDraq", -5);
+    LoadLimits();
     EXPECT_EQ(LimitDefCCKDraq(), 2147483647);
     ProfileWriteInt("Limits", "DefCCKDgcparm", -5);
+    LoadLimits();
     EXPECT_EQ(LimitDefCCKDgcparm(), -5);
 }
 

@@ -11,8 +11,18 @@ struct LimitsTest : SettingsStoreFixture {
     void SetUp() override
     {
         SettingsStoreFixture::SetUp();
-        // The port and MTU keys default to the variables' current values:
-        // give them their built-in values before each test.
+        BuiltInPorts();
+    }
+    // Back to the built-in values for the tests that follow.
+    void TearDown() override
+    {
+        SettingsStoreFixture::TearDown();
+        BuiltInPorts();
+        LoadLimits();
+    }
+    // The port and MTU keys default to the variables' current values.
+    static void BuiltInPorts()
+    {
         g_nMinCTCEPortnum = 1024; g_nDefCTCEPortnum = 30880; g_nMaxCTCEPortnum = 65535;
         g_nMinCTCEMtu = 8; g_nDefCTCEMtu = 32768; g_nMaxCTCEMtu = 65535;
         g_nMinSHRDPortnum = 1024; g_nDefSHRDPortnum = 3990; g_nMaxSHRDPortnum = 65535;
