@@ -1,0 +1,95 @@
+// PipeLineBuffer.cpp: the reader thread's line buffer: kept bytes, cutting of
+// over-long lines and the final unfinished line.
+#include "session/PipeLineBuffer.h"
+
+#include <cstring>
+
+const char CPipeLineBuffer::kTruncatedMarker[] = "...(truncated)\n";
+
+namespace {
+const size_t kMarkerLength = sizeof(CPipeLineBuffer::kTruncatedMarker) - 1;
+static_assert(CPipeLineBuffer::kCutLength + sizeof(CPipeLineBuffer::kTruncatedMarker) - 2 ==
+                  CPipeLineBuffer::kMaxLine,
+              "a cut line is exactly kMaxLine characters long");
+}  // namespace
+
+CPipeLineBuffer::CPipeLineBuffer(size_t nReadSize)
+    : m_nReadSize(nReadSize),
+      // The kept line, a whole read, a line feed added by Finish and the NUL.
+      m_buffer(kMaxLine + nReadSize + 2)
+{
+}
+
+bool CPipeLineBuffer::Accept(size_t nRead)
+{
+    if (nRead > m_nReadSize)
+        nRead = m_nReadSize;
+    size_t nLength = m_nLength + nRead;
+    if (m_bDropping)
+        nLength = DropRestOfCutLine(m_nLength, nLength);
+    nLength = ClipLongLines(nLength);
+    m_buffer[nLength] = '\0';
+    m_nLength = nLength;
+    m_nHandedLength = (int)nLength;
+    return nLength > 0;
+}
+
+bool CPipeLineBuffer::Finish()
+{
+    if (m_nLength == 0 || m_bDropping)
+        return false;
+    m_buffer[m_nLength++] = '\n';
+    m_buffer[m_nLength] = '\0';
+    m_nHandedLength = (int)m_nLength;
+    return true;
+}
+
+void CPipeLineBuffer::KeepAfterHandOver()
+{
+    size_t nKept = m_nHandedLength < 0 ? 0 : (size_t)m_nHandedLength;
+    if (nKept > m_nLength)
+        nKept = m_nLength;
+    // A receiver that keeps more than a line's worth would overrun the buffer.
+    if (nKept > (size_t)kMaxLine)
+        nKept = kMaxLine;
+    m_nLength = nKept;
+}
+
+size_t CPipeLineBuffer::DropRestOfCutLine(size_t nFrom, size_t nLength)
+{
+    char* pData = m_buffer.data();
+    const char* pLineFeed = (const char*)std::memchr(pData + nFrom, '\n', nLength - nFrom);
+    if (!pLineFeed)
+        return nFrom;
+    m_bDropping = false;
+    size_t nRest = nLength - (size_t)(pLineFeed + 1 - pData);
+    std::memmove(pData + nFrom, pLineFeed + 1, nRest);
+    return nFrom + nRest;
+}
+
+size_t CPipeLineBuffer::ClipLongLines(size_t nLength)
+{
+    char* pData = m_buffer.data();
+    size_t nStart = 0;
+    while (nStart < nLength) {
+        const char* pLineFeed = (const char*)std::memchr(pData + nStart, '\n', nLength - nStart);
+        size_t nLineEnd = pLineFeed ? (size_t)(pLineFeed - pData) : nLength;
+        if (nLineEnd - nStart > (size_t)kMaxLine) {
+            std::memcpy(pData + nStart + kCutLength, kTruncatedMarker, kMarkerLength);
+            size_t nCutEnd = nStart + kCutLength + kMarkerLength;
+            if (pLineFeed) {
+                std::memmove(pData + nCutEnd, pLineFeed + 1, nLength - nLineEnd - 1);
+                nLength -= nLineEnd + 1 - nCutEnd;
+            } else {
+                nLength = nCutEnd;
+                m_bDropping = true;
+            }
+            nStart = nCutEnd;
+        } else if (pLineFeed) {
+            nStart = nLineEnd + 1;
+        } else {
+            break;
+        }
+    }
+    return nLength;
+}

@@ -1,0 +1,64 @@
+// PipeChunkSplitTest.cpp: cutting a chunk into lines: line ends, white space,
+// the unfinished rest and chunks without a line feed.
+#include "session/PipeChunkSplit.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct SSplit {
+    std::vector<std::string> lines;
+    std::string kept;
+};
+
+SSplit Split(const std::string& text)
+{
+    std::vector<char> buffer(text.begin(), text.end());
+    buffer.push_back('\0');
+    int nLength = (int)text.size();
+    SSplit result;
+    SplitPipeChunk(buffer.data(), nLength, [&](char* psz) { result.lines.push_back(psz); });
+    result.kept.assign(buffer.data(), (size_t)nLength);
+    EXPECT_EQ(buffer[(size_t)nLength], '\0');
+    return result;
+}
+
+TEST(PipeChunkSplit, CarriageReturnsEmptyLinesAndRest)
+{
+    SSplit s = Split("ABC\r\n\r\nDEF");
+    EXPECT_EQ(s.lines, (std::vector<std::string>{ "ABC", "" }));
+    EXPECT_EQ(s.kept, "DEF");
+}
+
+TEST(PipeChunkSplit, TrailingBlanksGoLeadingStay)
+{
+    SSplit s = Split("  x y \t \n");
+    EXPECT_EQ(s.lines, (std::vector<std::string>{ "  x y" }));
+    EXPECT_EQ(s.kept, "");
+}
+
+TEST(PipeChunkSplit, NoLineFeedLeavesTheText)
+{
+    SSplit s = Split("partial");
+    EXPECT_TRUE(s.lines.empty());
+    EXPECT_EQ(s.kept, "partial");
+}
+
+TEST(PipeChunkSplit, EmptyChunk)
+{
+    SSplit s = Split("");
+    EXPECT_TRUE(s.lines.empty());
+    EXPECT_EQ(s.kept, "");
+}
+
+TEST(PipeChunkSplit, UnfinishedRestKeepsBytesAfterANul)
+{
+    SSplit s = Split(std::string("a\nb\0c", 5));
+    EXPECT_EQ(s.lines, (std::vector<std::string>{ "a" }));
+    EXPECT_EQ(s.kept, std::string("b\0c", 3));
+}
+
+}  // namespace
