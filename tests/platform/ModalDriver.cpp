@@ -4,13 +4,14 @@
 #include <cstdlib>
 
 #include "platform/CDialog.h"
+#include "platform/CPropertySheet.h"
 
 namespace vorntest {
 
 namespace {
 
 struct Driver {
-    CDialog* pDlg = nullptr;
+    CWnd* pWnd = nullptr;
     std::function<bool(HWND)> step;
     UINT_PTR timer = 0;
     bool done = false;
@@ -21,9 +22,9 @@ Driver* g_pDriver = nullptr;
 void CALLBACK DriverTimerProc(HWND, UINT, UINT_PTR, DWORD)
 {
     Driver* d = g_pDriver;
-    if (!d || d->done || !d->pDlg->m_hWnd || !::IsWindowVisible(d->pDlg->m_hWnd))
+    if (!d || d->done || !d->pWnd->m_hWnd || !::IsWindowVisible(d->pWnd->m_hWnd))
         return;
-    if (!d->step(d->pDlg->m_hWnd)) {
+    if (!d->step(d->pWnd->m_hWnd)) {
         d->done = true;
         ::KillTimer(nullptr, d->timer);
     }
@@ -31,19 +32,31 @@ void CALLBACK DriverTimerProc(HWND, UINT, UINT_PTR, DWORD)
 
 }  // namespace
 
-INT_PTR RunModal(CDialog& dlg, std::function<bool(HWND)> step, UINT intervalMs)
+// Runs doModal with the timer stepping through pWnd's window.
+INT_PTR RunModalCore(CWnd* pWnd, const std::function<INT_PTR()>& doModal, std::function<bool(HWND)> step,
+                     UINT intervalMs)
 {
     Driver d;
-    d.pDlg = &dlg;
+    d.pWnd = pWnd;
     d.step = std::move(step);
     Driver* pPrev = g_pDriver;
     g_pDriver = &d;
     d.timer = ::SetTimer(nullptr, 0, intervalMs, DriverTimerProc);
-    INT_PTR r = dlg.DoModal();
+    INT_PTR r = doModal();
     if (!d.done)
         ::KillTimer(nullptr, d.timer);
     g_pDriver = pPrev;
     return r;
+}
+
+INT_PTR RunModal(CDialog& dlg, std::function<bool(HWND)> step, UINT intervalMs)
+{
+    return RunModalCore(&dlg, [&] { return dlg.DoModal(); }, std::move(step), intervalMs);
+}
+
+INT_PTR RunModal(CPropertySheet& sheet, std::function<bool(HWND)> step, UINT intervalMs)
+{
+    return RunModalCore(&sheet, [&] { return sheet.DoModal(); }, std::move(step), intervalMs);
 }
 
 bool KeepOpenForScreenshot()
