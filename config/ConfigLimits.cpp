@@ -4,6 +4,7 @@
 #include "config/ConfigLimits.h"
 
 #include "config/Limits.h"
+#include "config/StartupObjects.h"
 #include "platform/ProfileStore.h"
 
 // The "Limits" accessors hand out the values that LoadLimits read at
@@ -64,5 +65,5 @@ CString LimitDefManufacturer() { return g_strDefManufacturer; }
 CString SettingLoadUnit() { return ProfileGetString("Settings", "IPL", "0000"); }
 bool SettingPresumeTXF() { return ProfileGetInt("Settings", "PresumeTXF", 0) != 0; }
 bool OptionIgnoreConfigFileParseErrors() { return ProfileGetInt("Options", "IgnoreConfigFileParseErrors", 0) != 0; }
-CString StartupRCFile() { return CString(); }
-CString StartupLogoFile() { return CString(); }
+CString StartupRCFile() { return g_strStartupRunCommandFile; }
+CString StartupLogoFile() { return g_strStartupLogoFile; }

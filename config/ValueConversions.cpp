@@ -7,8 +7,6 @@
 #include "platform/NumberParse.h"
 #include "platform/TextFunctions.h"
 
-CString g_strTzOffset;
-
 namespace {
 
 const char* const kEngineTypes[kEngineTypeCount] = {"CP", "IL", "AP", "IP"};

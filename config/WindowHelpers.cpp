@@ -1,0 +1,108 @@
+// WindowHelpers.cpp: window placement, visibility, list boxes and the wait
+// with a message loop.
+#include "config/WindowHelpers.h"
+
+#include <vector>
+
+#include "config/ProfileHelpers.h"
+#include "platform/CWnd.h"
+#include "platform/Trace.h"
+
+void PositionWindowOnDesktop(HWND hWnd)
+{
+    RECT rcDesk, rcWnd;
+    if (!::GetWindowRect(::GetDesktopWindow(), &rcDesk) || !::GetWindowRect(hWnd, &rcWnd)) {
+        TRACE_FAILED_CALL("GetWindowRect(...)");
+        return;
+    }
+    int cx = rcWnd.right - rcWnd.left, cy = rcWnd.bottom - rcWnd.top;
+    int x = (rcDesk.right - rcDesk.left) / 3 - cx / 3;
+    int y = (rcDesk.bottom - rcDesk.top) / 3 - cy / 3;
+    ::SetWindowPos(hWnd, nullptr, x > 0 ? x : 0, y > 0 ? y : 0, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PositionWindowOnDesktop(CWnd* pWnd)
+{
+    if (pWnd)
+        PositionWindowOnDesktop(pWnd->GetSafeHwnd());
+}
+
+void SetWindowVisibleStyle(HWND hWnd, bool bShow, bool bErase)
+{
+    LONG lStyle = ::GetWindowLongA(hWnd, GWL_STYLE);
+    ::SetWindowLongA(hWnd, GWL_STYLE, bShow ? (lStyle | WS_VISIBLE) : (lStyle & ~WS_VISIBLE));
+    if (bShow)
+        ::RedrawWindow(hWnd, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | (bErase ? RDW_ERASE : RDW_NOERASE));
+}
+
+void SetWindowVisibleStyle(CWnd* pWnd, bool bShow, bool bErase)
+{
+    if (pWnd)
+        SetWindowVisibleStyle(pWnd->GetSafeHwnd(), bShow, bErase);
+}
+
+namespace {
+
+CString ListBoxItemText(HWND hListBox, int i)
+{
+    LRESULT n = ::SendMessageA(hListBox, LB_GETTEXTLEN, (WPARAM)i, 0);
+    if (n == LB_ERR)
+        return CString();
+    std::vector<char> buf((size_t)n + 1, '\0');
+    ::SendMessageA(hListBox, LB_GETTEXT, (WPARAM)i, (LPARAM)buf.data());
+    return CString(buf.data());
+}
+
+}  // namespace
+
+void SetListBoxHorizontalExtent(HWND hListBox)
+{
+    HDC hDC = ::GetDC(hListBox);
+    HGDIOBJ hOld = ::SelectObject(hDC, (HFONT)::SendMessageA(hListBox, WM_GETFONT, 0, 0));
+    int nWidest = 0;
+    int nCount = (int)::SendMessageA(hListBox, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < nCount; i++) {
+        CString s = ListBoxItemText(hListBox, i);
+        SIZE size = {};
+        if (::GetTextExtentPoint32A(hDC, s, s.GetLength(), &size) && size.cx > nWidest)
+            nWidest = size.cx;
+    }
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(hListBox, hDC);
+    ::SendMessageA(hListBox, LB_SETHORIZONTALEXTENT, (WPARAM)(nWidest + 5), 0);
+}
+
+void LoadListBoxFromProfile(HWND hListBox, const char* pszName, const char* pszSection)
+{
+    CStringArray items;
+    ReadProfileListItems(pszSection, pszName, items);
+    for (const CString& s : items)
+        ::SendMessageA(hListBox, LB_ADDSTRING, 0, (LPARAM)s.GetString());
+}
+
+void SaveListBoxToProfile(HWND hListBox, const char* pszName, const char* pszSection)
+{
+    CStringArray items;
+    int nCount = (int)::SendMessageA(hListBox, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < nCount; i++)
+        items.Add(ListBoxItemText(hListBox, i));
+    WriteProfileListItems(pszSection, pszName, items);
+}
+
+int WaitWithMessageLoop(HANDLE hObject)
+{
+    for (;;) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT)
+                return -1;
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        DWORD rc = ::MsgWaitForMultipleObjects(1, &hObject, FALSE, INFINITE, QS_ALLINPUT);
+        if (rc != WAIT_OBJECT_0 + 1)
+            return (int)rc;
+    }
+}
