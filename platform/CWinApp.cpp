@@ -3,10 +3,19 @@
 
 #include <commctrl.h>
 
+#include "platform/AfxIds.h"
 #include "platform/AfxThreadState.h"
+#include "platform/CDocTemplate.h"
+#include "platform/CDocument.h"
 #include "platform/CWnd.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
+
+BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
+    ON_COMMAND(ID_FILE_NEW, OnFileNew)
+    ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -34,6 +43,7 @@ CWinApp::CWinApp(LPCSTR pszAppName) : m_strAppName(pszAppName)
 
 CWinApp::~CWinApp()
 {
+    delete m_pDocTemplate;
     if (g_pApp == this)
         g_pApp = nullptr;
     if (AfxGetThreadState().pThread == this)
@@ -53,6 +63,43 @@ BOOL CWinApp::OnIdle(LONG lCount)
         m_pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE);
     }
     return CWinThread::OnIdle(lCount);
+}
+
+void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
+{
+    delete m_pDocTemplate;
+    m_pDocTemplate = pTemplate;
+}
+
+CDocument* CWinApp::OpenDocumentFile(LPCSTR pszFileName)
+{
+    return m_pDocTemplate ? m_pDocTemplate->OpenDocumentFile(pszFileName) : nullptr;
+}
+
+BOOL CWinApp::SaveAllModified()
+{
+    CSingleDocTemplate* pTemplate = DYNAMIC_DOWNCAST(CSingleDocTemplate, m_pDocTemplate);
+    CDocument* pDoc = pTemplate ? pTemplate->GetDocument() : nullptr;
+    return pDoc ? pDoc->SaveModified() : TRUE;
+}
+
+void CWinApp::OnFileNew()
+{
+    OpenDocumentFile(nullptr);
+}
+
+void CWinApp::OnFileOpen()
+{
+    CString path;
+    CString filter = m_pDocTemplate ? m_pDocTemplate->GetFileFilter() : CString();
+    if (AfxPromptFileName(path, nullptr, filter, TRUE))
+        OpenDocumentFile(path);
+}
+
+void CWinApp::OnAppExit()
+{
+    if (m_pMainWnd)
+        m_pMainWnd->SendMessage(WM_CLOSE);
 }
 
 HICON CWinApp::LoadIcon(UINT nIDResource) const

@@ -10,9 +10,14 @@
 #include "platform/AfxResource.h"
 #include "platform/CString.h"
 #include "platform/CWinThread.h"
+#include "platform/MessageMap.h"
+
+class CDocTemplate;
+class CDocument;
 
 class CWinApp : public CWinThread {
     DECLARE_DYNAMIC(CWinApp)
+    DECLARE_MESSAGE_MAP()
 public:
     explicit CWinApp(LPCSTR pszAppName = nullptr);
     ~CWinApp() override;
@@ -45,7 +50,21 @@ public:
     HCURSOR LoadCursor(UINT nIDResource) const;
     HCURSOR LoadStandardCursor(LPCSTR pszCursorName) const { return ::LoadCursorA(nullptr, pszCursorName); }
 
+    // Documents: the application owns its single-document template.
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
+    // Opens a file as the document (null: a new one); null on failure.
+    virtual CDocument* OpenDocumentFile(LPCSTR pszFileName);
+    // Asks the open document to save its changes; false when the user cancels.
+    virtual BOOL SaveAllModified();
+
+protected:
+    void OnFileNew();
+    void OnFileOpen();
+    void OnAppExit();
+
 private:
+    CDocTemplate* m_pDocTemplate = nullptr;  // owned
     // Installs the .INI store when no store was chosen yet.
     void EnsureSettingsStore();
 };

@@ -12,6 +12,7 @@
 
 #define IDS_TEST_GREETING   200
 #define IDR_TEST_MENU       300
+#define IDR_DOCFRAME        310
 
 #define IDC_NAME            1001
 #define IDC_COUNT           1002

@@ -1,0 +1,37 @@
+// AfxIds.h: the command and window ids the framework itself handles: the
+// File and App commands of the document flow, the main frame's first pane
+// and its status bar. A module's resource.h may define the same names with
+// the same values.
+#pragma once
+
+#ifndef ID_FILE_NEW
+#define ID_FILE_NEW         0xE100
+#endif
+#ifndef ID_FILE_OPEN
+#define ID_FILE_OPEN        0xE101
+#endif
+#ifndef ID_FILE_CLOSE
+#define ID_FILE_CLOSE       0xE102
+#endif
+#ifndef ID_FILE_SAVE
+#define ID_FILE_SAVE        0xE103
+#endif
+#ifndef ID_FILE_SAVE_AS
+#define ID_FILE_SAVE_AS     0xE104
+#endif
+#ifndef ID_APP_ABOUT
+#define ID_APP_ABOUT        0xE140
+#endif
+#ifndef ID_APP_EXIT
+#define ID_APP_EXIT         0xE141
+#endif
+#ifndef ID_HELP
+#define ID_HELP             0xE146
+#endif
+
+#ifndef AFX_IDW_STATUS_BAR
+#define AFX_IDW_STATUS_BAR  0xE801
+#endif
+#ifndef AFX_IDW_PANE_FIRST
+#define AFX_IDW_PANE_FIRST  0xE900
+#endif

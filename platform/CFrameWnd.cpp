@@ -1,0 +1,225 @@
+// CFrameWnd.cpp: the main frame window.
+#include "platform/CFrameWnd.h"
+
+#include "platform/AfxIds.h"
+#include "platform/CCmdUI.h"
+#include "platform/CDocument.h"
+#include "platform/CMenu.h"
+#include "platform/CView.h"
+#include "platform/CWinApp.h"
+
+IMPLEMENT_DYNAMIC(CFrameWnd, CWnd)
+
+BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_CLOSE()
+    ON_WM_DESTROY()
+    ON_WM_INITMENUPOPUP()
+    ON_WM_SETFOCUS()
+END_MESSAGE_MAP()
+
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    if (!cs.lpszClass)
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW), nullptr);
+    return TRUE;
+}
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+{
+    CString title;
+    if (title.LoadString(nIDResource)) {
+        int nl = title.Find('\n');
+        m_strTitle = nl >= 0 ? title.Left(nl) : title;
+    }
+    HINSTANCE hRes = AfxGetResourceHandle();
+    m_hMenuDefault = ::LoadMenuA(hRes, MAKEINTRESOURCEA(nIDResource));
+    m_hAccelTable = ::LoadAcceleratorsA(hRes, MAKEINTRESOURCEA(nIDResource));
+    HICON hIcon = ::LoadIconA(hRes, MAKEINTRESOURCEA(nIDResource));
+    DWORD style = dwDefaultStyle & ~FWS_ADDTOTITLE;
+    if (!CreateEx(0, nullptr, m_strTitle, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                  HwndOf(pParentWnd), m_hMenuDefault, pContext)) {
+        // The menu is freed with a window; without one it is ours to free.
+        if (m_hMenuDefault && !::IsMenu(m_hMenuDefault))
+            m_hMenuDefault = nullptr;
+        return FALSE;
+    }
+    if (hIcon) {
+        SetIcon(hIcon, TRUE);
+        SetIcon(hIcon, FALSE);
+    }
+    return TRUE;
+}
+
+int CFrameWnd::OnCreate(LPCREATESTRUCT pcs)
+{
+    if (CWnd::OnCreate(pcs) == -1)
+        return -1;
+    return OnCreateClient(pcs, (CCreateContext*)pcs->lpCreateParams) ? 0 : -1;
+}
+
+BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
+{
+    if (!pContext || !pContext->m_pNewViewClass)
+        return TRUE;
+    return CreateView(pContext, AFX_IDW_PANE_FIRST) != nullptr;
+}
+
+CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
+{
+    CObject* pObject = pContext->m_pNewViewClass->CreateObject();
+    CView* pView = DYNAMIC_DOWNCAST(CView, pObject);
+    if (!pView) {
+        delete pObject;
+        return nullptr;
+    }
+    // A view that fails to appear has deleted itself (PostNcDestroy).
+    if (!pView->CreateEx(WS_EX_CLIENTEDGE, nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this,
+                         nID, pContext))
+        return nullptr;
+    m_pViewActive = pView;
+    return pView;
+}
+
+void CFrameWnd::PostNcDestroy()
+{
+    delete this;
+}
+
+CDocument* CFrameWnd::GetActiveDocument()
+{
+    return m_pViewActive ? m_pViewActive->GetDocument() : nullptr;
+}
+
+void CFrameWnd::LayoutControlBars(CRect& rcClient)
+{
+    HWND hStatus = ::GetDlgItem(m_hWnd, AFX_IDW_STATUS_BAR_ID);
+    if (!hStatus || !::IsWindowVisible(hStatus))
+        return;
+    // The status bar sizes itself to the parent's width on WM_SIZE.
+    ::SendMessageA(hStatus, WM_SIZE, 0, 0);
+    RECT rc;
+    ::GetWindowRect(hStatus, &rc);
+    rcClient.bottom -= rc.bottom - rc.top;
+}
+
+void CFrameWnd::RecalcLayout(BOOL)
+{
+    CRect rc;
+    GetClientRect(&rc);
+    LayoutControlBars(rc);
+    HWND hView = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST);
+    if (hView)
+        ::MoveWindow(hView, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
+}
+
+void CFrameWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    if (nType != SIZE_MINIMIZED)
+        RecalcLayout();
+}
+
+void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
+{
+    if (m_pViewActive && m_pViewActive->m_hWnd)
+        m_pViewActive->SetFocus();
+    else
+        CWnd::OnSetFocus(pOldWnd);
+}
+
+void CFrameWnd::OnClose()
+{
+    CDocument* pDoc = GetActiveDocument();
+    if (pDoc && !pDoc->CanCloseFrame(this))
+        return;
+    if (pDoc)
+        pDoc->OnCloseDocument();  // destroys this frame with the document's views
+    else
+        DestroyWindow();
+}
+
+void CFrameWnd::OnDestroy()
+{
+    m_pViewActive = nullptr;
+    CWinApp* pApp = AfxGetApp();
+    // The main frame going ends the program's message loop.
+    if (pApp && pApp->m_pMainWnd == this) {
+        pApp->m_pMainWnd = nullptr;
+        ::PostQuitMessage(0);
+    }
+    CWnd::OnDestroy();
+}
+
+bool CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra)
+{
+    if (m_pViewActive && m_pViewActive->OnCmdMsg(nID, nCode, pExtra))
+        return true;
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra))
+        return true;
+    CWinApp* pApp = AfxGetApp();
+    return pApp && pApp->OnCmdMsg(nID, nCode, pExtra);
+}
+
+void CFrameWnd::OnInitMenuPopup(CMenu* pPopup, UINT nIndex, BOOL bSysMenu)
+{
+    CWnd::OnInitMenuPopup(pPopup, nIndex, bSysMenu);
+    if (bSysMenu)
+        return;
+    int n = pPopup->GetMenuItemCount();
+    for (int i = 0; i < n; i++) {
+        UINT nID = pPopup->GetMenuItemID(i);
+        if (nID == 0 || nID == (UINT)-1)
+            continue;  // separators and sub-menus
+        CCmdUI state;
+        state.m_pMenu = pPopup;
+        state.m_nIndex = (UINT)i;
+        state.m_nIndexMax = (UINT)n;
+        state.m_nID = nID;
+        state.DoUpdate(this, m_bAutoMenuEnable);
+    }
+}
+
+BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_hAccelTable && pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
+        return ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, pMsg);
+    return FALSE;
+}
+
+void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    CDocument* pDoc = GetActiveDocument();
+    if (!bAddToTitle || !pDoc) {
+        SetWindowText(m_strTitle);
+        return;
+    }
+    CString title = pDoc->GetTitle() + " - " + m_strTitle;
+    SetWindowText(title);
+}
+
+void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
+{
+    if (m_pViewActive)
+        m_pViewActive->OnInitialUpdate();
+    OnUpdateFrameTitle(pDoc != nullptr);
+    RecalcLayout();
+    if (bMakeVisible)
+        ActivateFrame();
+}
+
+void CFrameWnd::ActivateFrame(int nCmdShow)
+{
+    if (nCmdShow == -1)
+        nCmdShow = IsIconic() ? SW_RESTORE : (IsWindowVisible() ? SW_SHOW : SW_SHOWNORMAL);
+    ShowWindow(nCmdShow);
+    BringWindowToTop();
+}
+
+void CFrameWnd::SetMessageText(LPCSTR pszText)
+{
+    HWND hStatus = ::GetDlgItem(m_hWnd, AFX_IDW_STATUS_BAR_ID);
+    if (hStatus)
+        ::SendMessageA(hStatus, SB_SETTEXTA, 0, (LPARAM)pszText);
+}
