@@ -40,4 +40,9 @@ typedef BYTE* LPBYTE;
 #endif
 #define MAX_PATH 260
 #define _T(x) x
+
+// The geometry structures, for window-free arithmetic on rectangles.
+typedef struct tagPOINT { LONG x; LONG y; } POINT;
+typedef struct tagSIZE { LONG cx; LONG cy; } SIZE;
+typedef struct tagRECT { LONG left; LONG top; LONG right; LONG bottom; } RECT;
 #endif

@@ -1,0 +1,90 @@
+// WindowPositionRecord.cpp: the stored position of a resizable window.
+#include "framework/WindowPositionRecord.h"
+
+#include "platform/ProfileStore.h"
+
+namespace {
+
+const char kRootSection[] = "WindowPositions";
+const char kValid[] = "(valid)";
+
+void SwapIfReversed(LONG& nLow, LONG& nHigh)
+{
+    if (nLow > nHigh) {
+        LONG n = nLow;
+        nLow = nHigh;
+        nHigh = n;
+    }
+}
+
+// Moves [nLow, nHigh) into [nAreaLow, nAreaHigh), shrinking it if needed.
+void FitSpan(LONG& nLow, LONG& nHigh, LONG nAreaLow, LONG nAreaHigh)
+{
+    LONG nLen = nHigh - nLow;
+    if (nLen > nAreaHigh - nAreaLow)
+        nLen = nAreaHigh - nAreaLow;
+    if (nLow < nAreaLow)
+        nLow = nAreaLow;
+    if (nLow + nLen > nAreaHigh)
+        nLow = nAreaHigh - nLen;
+    nHigh = nLow + nLen;
+}
+
+}  // namespace
+
+CString FormatPositionName(UINT nId)
+{
+    CString str;
+    str.Format("ID=0x%08lx", (unsigned long)nId);
+    return str;
+}
+
+CString GetPositionSection(const char* pszSection, const CString& strName)
+{
+    CString str = pszSection ? CString(pszSection) : CString(kRootSection) + "\\" + strName;
+    str.Replace('/', '\\');
+    while (str.Replace("\\\\", "\\") > 0) {
+    }
+    if (!str.IsEmpty() && str[0] == '\\')
+        str = str.Mid(1);
+    if (!str.IsEmpty() && str[str.GetLength() - 1] == '\\')
+        str = str.Left(str.GetLength() - 1);
+    if (str.IsEmpty())
+        str = kRootSection;
+    return str;
+}
+
+bool WriteWindowPosition(const char* pszSection, const WindowPositionRecord& rec)
+{
+    return ProfileWriteInt(pszSection, kValid, 0) &&
+           ProfileWriteInt(pszSection, "Left", rec.rcNormal.left) &&
+           ProfileWriteInt(pszSection, "Right", rec.rcNormal.right) &&
+           ProfileWriteInt(pszSection, "Top", rec.rcNormal.top) &&
+           ProfileWriteInt(pszSection, "Bottom", rec.rcNormal.bottom) &&
+           ProfileWriteInt(pszSection, "Visibility", rec.nVisibility) &&
+           ProfileWriteInt(pszSection, "State", rec.nState) &&
+           ProfileWriteInt(pszSection, kValid, 1);
+}
+
+bool ReadWindowPosition(const char* pszSection, const RECT& rcDefault, WindowPositionRecord& rec)
+{
+    if ((int)ProfileGetInt(pszSection, kValid, 0) != 1)
+        return false;
+    rec.rcNormal.left = (int)ProfileGetInt(pszSection, "Left", rcDefault.left);
+    rec.rcNormal.right = (int)ProfileGetInt(pszSection, "Right", rcDefault.right);
+    rec.rcNormal.top = (int)ProfileGetInt(pszSection, "Top", rcDefault.top);
+    rec.rcNormal.bottom = (int)ProfileGetInt(pszSection, "Bottom", rcDefault.bottom);
+    rec.nVisibility = (int)ProfileGetInt(pszSection, "Visibility", -1);
+    rec.nState = (int)ProfileGetInt(pszSection, "State", -1);
+    SwapIfReversed(rec.rcNormal.left, rec.rcNormal.right);
+    SwapIfReversed(rec.rcNormal.top, rec.rcNormal.bottom);
+    return true;
+}
+
+RECT FitRectIntoArea(const RECT& rc, const RECT& rcArea)
+{
+    RECT r = rc;
+    FitSpan(r.left, r.right, rcArea.left, rcArea.right);
+    FitSpan(r.top, r.bottom, rcArea.top, rcArea.bottom);
+    return r;
+}
