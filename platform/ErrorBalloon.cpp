@@ -54,12 +54,12 @@ HWND BalloonFor(HWND hDlg)
     return st.hTip;
 }
 
-}  // namespace
 
-bool ErrorBalloon(HWND hDlg, UINT nID, LPCSTR pszTitle, LPCSTR pszText, int nIcon)
+
+// Shows the balloon of hWnd's top-level window with its stem at ptStem.
+bool ShowBalloon(HWND hWnd, POINT ptStem, LPCSTR pszTitle, LPCSTR pszText, int nIcon)
 {
-    HWND hCtrl = ::GetDlgItem(hDlg, (int)nID);
-    HWND hTip = hCtrl ? BalloonFor(hDlg) : nullptr;
+    HWND hTip = hWnd ? BalloonFor(hWnd) : nullptr;
     if (!hTip)
         return false;
     TTTOOLINFOA ti = {};
@@ -71,13 +71,29 @@ bool ErrorBalloon(HWND hDlg, UINT nID, LPCSTR pszTitle, LPCSTR pszText, int nIco
     State().strTitle = pszTitle;
     State().strText = pszText;
     ::SendMessageA(hTip, TTM_SETTITLEA, (WPARAM)nIcon, (LPARAM)State().strTitle.GetString());
+    ::SendMessageA(hTip, TTM_TRACKPOSITION, 0, MAKELPARAM(ptStem.x, ptStem.y));
+    ::SendMessageA(hTip, TTM_TRACKACTIVATE, TRUE, (LPARAM)&ti);
+    ::SetTimer(hTip, kHideTimerId, kShowMs, HideTimerProc);
+    return true;
+}
+
+}  // namespace
+
+bool ErrorBalloon(HWND hDlg, UINT nID, LPCSTR pszTitle, LPCSTR pszText, int nIcon)
+{
+    HWND hCtrl = ::GetDlgItem(hDlg, (int)nID);
+    if (!hCtrl)
+        return false;
     // The stem points at the middle of the control's lower edge.
     RECT rc;
     ::GetWindowRect(hCtrl, &rc);
-    ::SendMessageA(hTip, TTM_TRACKPOSITION, 0, MAKELPARAM((rc.left + rc.right) / 2, rc.bottom - 2));
-    ::SendMessageA(hTip, TTM_TRACKACTIVATE, TRUE, (LPARAM)&ti);
-    ::SetTimer(hTip, kHideTimerId, kShowMs, HideTimerProc);
+    ShowBalloon(hDlg, POINT{(rc.left + rc.right) / 2, rc.bottom - 2}, pszTitle, pszText, nIcon);
     return false;
+}
+
+bool BalloonAt(HWND hWnd, POINT ptScreen, LPCSTR pszTitle, LPCSTR pszText, int nIcon)
+{
+    return ShowBalloon(hWnd, ptScreen, pszTitle, pszText, nIcon);
 }
 
 bool ErrorBalloon(CWnd* pDlg, UINT nID, LPCSTR pszTitle, LPCSTR pszText, int nIcon)

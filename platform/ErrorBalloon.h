@@ -16,6 +16,10 @@ enum : int { kBalloonIconInfo = 1, kBalloonIconWarning = 2, kBalloonIconError = 
 bool ErrorBalloon(HWND hDlg, UINT nID, LPCSTR pszTitle, LPCSTR pszText, int nIcon = kBalloonIconWarning);
 bool ErrorBalloon(CWnd* pDlg, UINT nID, LPCSTR pszTitle, LPCSTR pszText, int nIcon = kBalloonIconWarning);
 
+// Shows the same balloon for hWnd's top-level window with its stem at a
+// screen point (balloon help); false when it cannot be made.
+bool BalloonAt(HWND hWnd, POINT ptScreen, LPCSTR pszTitle, LPCSTR pszText, int nIcon = kBalloonIconInfo);
+
 // The balloon showing now on this thread, or null; with its title and text.
 HWND ErrorBalloonWindow(CString* pTitle = nullptr, CString* pText = nullptr);
 // Closes the balloon, if one shows.

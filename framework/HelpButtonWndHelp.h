@@ -1,0 +1,138 @@
+// HelpButtonWndHelp.h: the help requests of CHelpButtonWnd<T> (included by
+// HelpButtonWndImpl.h): the tables, the balloon of WM_HELP, F1 and the
+// window's HTML Help topic.
+#pragma once
+
+template <class T>
+void CHelpButtonWnd<T>::RegisterStandardHelpStrings()
+{
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    size_t n = 0;
+    const StandardHelpString* p = StandardHelpStrings(n);
+    for (size_t i = 0; i < n; ++i)
+        SetHelpString(StandardHelpKey(p[i], m_nIDTemplate), p[i].nStringId);
+}
+
+template <class T>
+CString CHelpButtonWnd<T>::GetHelpString(DWORD dwKey)
+{
+    RegisterStandardHelpStrings();
+    return LookupHelpString(nullptr, dwKey);
+}
+
+template <class T>
+UINT CHelpButtonWnd<T>::GetHelpId(DWORD dwKey)
+{
+    RegisterHelpStrings();
+    UINT nId = 0;
+    return m_HelpIds.Lookup(dwKey, nId) ? nId : dwKey;
+}
+
+template <class T>
+CString CHelpButtonWnd<T>::LookupHelpString(CHelpStringsMap* pMap, DWORD dwKey)
+{
+    UINT nStringId = 0;
+    CString str;
+    if ((pMap ? pMap : &m_HelpStrings)->Lookup(dwKey, nStringId))
+        str = LoadHelpText(nStringId);
+    return str;
+}
+
+// WM_HELP: the balloon of the control (or area) the request names.
+template <class T>
+BOOL CHelpButtonWnd<T>::OnHelpInfo(HELPINFO* pHelpInfo)
+{
+    m_bContextHelpMode = 0;
+    if (pHelpInfo->iCtrlId == -1)
+        return TRUE;
+    DWORD dwContext = (DWORD)pHelpInfo->dwContextId;
+    int nCtrlId = pHelpInfo->iCtrlId;
+    if (HIWORD(dwContext) == 1) {  // a command's help id: its topic
+        CWnd* pMain = AfxGetMainWnd();
+        ShowHtmlHelp(kHHHelpContext, MakeHelpKey(GetHelpDialogId(), (UINT)nCtrlId), pMain ? pMain->m_hWnd : nullptr);
+        return TRUE;
+    }
+    RegisterStandardHelpStrings();
+    bool bTitleBarFallback = false;
+    if (dwContext == kTitleBarHelpKey && !IsMainWindow()) {
+        dwContext = WindowHelpKey(m_nIDTemplate);  // a dialog's title bar is the dialog
+        nCtrlId = 0;
+        bTitleBarFallback = true;
+    }
+    if (dwContext == 0)
+        dwContext = MakeHelpKey(m_nIDTemplate, (UINT)nCtrlId);
+    CString strText = LookupHelpString(nullptr, dwContext);
+    if (strText.IsEmpty())
+        strText = LookupHelpString(nullptr, dwContext & 0xFFFF0000);
+    if (strText.IsEmpty() && bTitleBarFallback)
+        strText = LoadHelpText(kIdsTitleBarFallback);
+    BalloonSpec spec = BuildBalloonSpec(
+        strText, nCtrlId, LoadHelpText(kIdsWhatsThisTitle, "What's This? Help"),
+        LoadHelpText(kIdsHelpUnavailable, "Help Unavailable"),
+        LoadHelpText(kIdsNoBalloonDefined, "There is no popup balloon help defined for control #%d.\n\n"
+                                           "Please choose another control or press F1 for context Help."));
+    ShowHelpBalloon(this->m_hWnd, spec, pHelpInfo->MousePos);
+    HWND hFocus = m_hWndHelpTarget && ::IsChild(this->m_hWnd, m_hWndHelpTarget) ? m_hWndHelpTarget : this->m_hWnd;
+    ::SetFocus(hFocus);
+    return TRUE;
+}
+
+// F1 opens the help topic, Shift+F1 enters What's-This mode.
+template <class T>
+BOOL CHelpButtonWnd<T>::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == kWmKeyF1) {
+        if (::GetKeyState(VK_SHIFT) < 0)
+            this->SendMessage(WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+        else
+            ShowWindowHelp();
+        return TRUE;
+    }
+    return T::PreTranslateMessage(pMsg);
+}
+
+template <class T>
+void CHelpButtonWnd<T>::ShowWindowHelp()
+{
+    m_bContextHelpMode = 0;
+    if (!IsMainWindow())
+        ShowHtmlHelp(kHHHelpContext, 0, nullptr);  // the focused control's topic
+    else
+        ShowHtmlHelp(kHHDisplayToc, 0, nullptr);
+}
+
+// IDHELP and the help command: the topic of the window (or active page).
+template <class T>
+void CHelpButtonWnd<T>::OnHelp()
+{
+    CHelpButtonPropertyPage* pPage = GetActiveHelpPage();
+    UINT nId = pPage ? HelpPageDialogId(pPage) : m_nIDTemplate;
+    ShowHtmlHelp(kHHHelpContext, WindowHelpKey(nId), nullptr);
+}
+
+template <class T>
+void CHelpButtonWnd<T>::ShowHtmlHelp(UINT nCommand, DWORD_PTR dwData, HWND hCaller)
+{
+    HCURSOR hOld = ::SetCursor(::LoadCursor(nullptr, IDC_WAIT));
+    HWND hHelp = nullptr;
+    if (nCommand == kHHHelpContext) {
+        DWORD dwKey = (DWORD)dwData;
+        if (dwKey == 0) {
+            HWND hFocus = ::GetFocus();
+            UINT nCtrl = hFocus && !IsTopLevelWindow(hFocus) ? (UINT)::GetDlgCtrlID(hFocus) : 0;
+            dwKey = MakeHelpKey(m_nIDTemplate, nCtrl);
+        }
+        hHelp = CallHtmlHelp(this->m_hWnd, kHHHelpContext, GetHelpId(dwKey));
+        if (!hHelp)
+            hHelp = CallHtmlHelp(this->m_hWnd, kHHHelpContext, WindowHelpKey(GetHelpDialogId()));
+    }
+    if (!hHelp)
+        hHelp = CallHtmlHelp(this->m_hWnd, kHHDisplayToc, 0);
+    ::SetCursor(hOld);
+    if (!hHelp) {
+        ShowHelpUnavailableMessage(this->m_hWnd);
+        return;
+    }
+    RaiseHelpWindow(hHelp, hCaller);
+}

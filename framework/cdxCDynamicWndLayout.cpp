@@ -1,0 +1,279 @@
+// cdxCDynamicWndLayout.cpp: the layout engine's start and end, its layout
+// pass and the window messages it answers.
+#include "framework/cdxCDynamicWnd.h"
+
+#include "framework/VisualStylesXP.h"
+#include "framework/cdxCSizeIconCtrl.h"
+#include "platform/CWnd.h"
+#include "platform/Trace.h"
+
+namespace {
+
+const UINT kMoveFlags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+
+bool IsQuietMissingId(UINT nID)
+{
+    switch (nID) {
+    case IDOK: case IDCANCEL: case IDHELP: case 0x3020: case 0x3021: case 0x3023: case 0x3024: case 0x3025:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool SameRect(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+}  // namespace
+
+void cdxCDynamicWnd::InitDynamicLayout(CWnd* pWnd)
+{
+    m_pWnd = pWnd;
+    DoInitWindow(GetCurrentClientSize());
+}
+
+void cdxCDynamicWnd::RegisterMapEntry(const cdxDynamicMapEntry& e)
+{
+    HWND hCtrl = e.nCtrlId ? ::GetDlgItem(Hwnd(), (int)e.nCtrlId) : nullptr;
+    if (!hCtrl && e.nCtrlId) {
+        if (!IsQuietMissingId(e.nCtrlId))
+            WrenLibAfxTraceEx(__PRETTY_FUNCTION__,
+                              "(DYNAMIC_MAP) WARNING: No control found for HWND = 0x%08.8X with id# of 0x%X = %d\n",
+                              (unsigned)(UINT_PTR)Hwnd(), (unsigned)e.nCtrlId, (int)e.nCtrlId);
+        return;
+    }
+    BYTE pct[4];
+    DynAxis axis;
+    if (!DynamicMapEntryRule(e, pct, axis))
+        return;
+    if (!hCtrl) {
+        if (axis == kDynAxisX)
+            AddSzXAllControls(pct[0], pct[2], false);
+        else if (axis == kDynAxisY)
+            AddSzYAllControls(pct[1], pct[3], false);
+        else
+            AddSzAllControls(pct, false, false);
+    } else if (axis == kDynAxisX) {
+        AddSzXControl(hCtrl, pct[0], pct[2], SIZE{0, 0}, false);
+    } else if (axis == kDynAxisY) {
+        AddSzYControl(hCtrl, pct[1], pct[3], SIZE{0, 0}, false);
+    } else {
+        AddSzControl(hCtrl, pct[0], pct[1], pct[2], pct[3], SIZE{0, 0}, false);
+    }
+}
+
+void cdxCDynamicWnd::DoInitWindow(SIZE szInitial)
+{
+    m_szInitial = m_szMin = szInitial;
+    size_t nCount = m_Controls.size();
+    for (const cdxDynamicMapEntry* pMap = GetDynamicMap(nullptr); pMap; pMap = GetDynamicMap(pMap))
+        for (const cdxDynamicMapEntry* e = pMap; e->nType != kDynMapEnd; ++e)
+            RegisterMapEntry(*e);
+    if (m_nFlags & flSizeIcon)
+        CreateSizeGrip();
+    m_bClassStyleSwitched = false;
+    m_nTimerId = kLayoutTimerId;
+    OnWindowInitialized();
+    if (m_Controls.size() > nCount)
+        Layout();
+}
+
+void cdxCDynamicWnd::CreateSizeGrip()
+{
+    m_pSizeIcon = std::make_unique<cdxCSizeIconCtrl>(true);
+    if (!m_pSizeIcon->Create(m_pWnd, kSizeGripId)) {
+        m_pSizeIcon.reset();
+        return;
+    }
+    AddSzControl(m_pSizeIcon->m_hWnd, 100, 100, 100, 100, SIZE{0, 0}, false);
+    m_pSizeIcon->ShowWindow(SW_SHOW);
+}
+
+void cdxCDynamicWnd::EndDynamicLayout()
+{
+    if (IsActive())
+        OnWindowClosing();
+    m_nDisabled = 1;
+    m_pWnd = nullptr;
+    m_Controls.clear();
+    if (m_pSizeIcon && m_pSizeIcon->m_hWnd)
+        m_pSizeIcon->DestroyWindow();
+    m_pSizeIcon.reset();
+}
+
+// ---- positions -----------------------------------------------------------------
+
+bool cdxCDynamicWnd::CurrentDelta(SIZE& delta, POINT& ptScroll) const
+{
+    if (!IsActive() || ::IsIconic(Hwnd()))
+        return false;
+    SIZE sz = GetCurrentClientSize();
+    delta = SIZE{sz.cx - m_szInitial.cx, sz.cy - m_szInitial.cy};
+    ptScroll = POINT{0, 0};
+    if (m_bUseScrollPos)
+        ptScroll = POINT{::GetScrollPos(Hwnd(), SB_HORZ), ::GetScrollPos(Hwnd(), SB_VERT)};
+    return true;
+}
+
+bool cdxCDynamicWnd::GetControlPosition(HWND hCtrl, RECT& rc, SIZE delta, POINT ptScroll) const
+{
+    auto it = m_Controls.find(hCtrl);
+    if (it == m_Controls.end())
+        return false;
+    rc = DynamicControlRect(it->second, delta, m_bUseScrollPos, ptScroll);
+    return true;
+}
+
+bool cdxCDynamicWnd::MoveOne(HWND hCtrl, const RECT& rc, UINT nFlags)
+{
+    return ::SetWindowPos(hCtrl, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, nFlags) != FALSE;
+}
+
+bool cdxCDynamicWnd::UpdateControlPosition(HWND hCtrl)
+{
+    if (!::IsWindow(hCtrl)) {
+        WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "ERROR! Handle 0x%p is not a valid window!\n", (void*)hCtrl);
+        return false;
+    }
+    SIZE delta;
+    POINT ptScroll;
+    if (!CurrentDelta(delta, ptScroll))
+        return false;
+    if (delta.cx == 0 && delta.cy == 0 && (!m_bUseScrollPos || (ptScroll.x == 0 && ptScroll.y == 0)))
+        return false;  // still in the initial state
+    RECT rc;
+    if (!GetControlPosition(hCtrl, rc, delta, ptScroll))
+        return false;
+    WINDOWPLACEMENT wp = {};
+    wp.length = sizeof(wp);
+    ::GetWindowPlacement(hCtrl, &wp);
+    if (!SameRect(rc, wp.rcNormalPosition))
+        MoveOne(hCtrl, rc, kMoveFlags);
+    return true;
+}
+
+void cdxCDynamicWnd::Layout()
+{
+    if (!IsActive())
+        return;
+    HWND hFirst = ::GetWindow(Hwnd(), GW_CHILD);
+    if (!hFirst) {
+        WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "ERROR! The window at 0x%p has no children!\n", (void*)Hwnd());
+        return;
+    }
+    SIZE delta;
+    POINT ptScroll;
+    if (!CurrentDelta(delta, ptScroll))
+        return;
+    UINT nFlags = kMoveFlags;
+    if (!g_VisualStylesXP.IsCompositionActive() && !(m_nFlags & flNoCopyBits))
+        nFlags |= SWP_NOCOPYBITS;
+    HDWP hdwp = nullptr;
+    bool bDeferTried = false;
+    for (HWND h = hFirst; h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        WINDOWPLACEMENT wp = {};
+        wp.length = sizeof(wp);
+        if (!::GetWindowPlacement(h, &wp)) {
+            WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "ERROR! GetWindowPlacement() failed?!\n");
+            continue;
+        }
+        RECT rc;
+        if (!GetControlPosition(h, rc, delta, ptScroll) || SameRect(rc, wp.rcNormalPosition))
+            continue;
+        if (!bDeferTried) {
+            bDeferTried = true;
+            hdwp = ::BeginDeferWindowPos((int)m_Controls.size());
+            if (!hdwp)
+                WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "ERROR! BeginDeferWindowPos() failed?!\n");
+        }
+        if (!hdwp) {
+            MoveOne(h, rc, nFlags);
+            continue;
+        }
+        hdwp = ::DeferWindowPos(hdwp, h, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, nFlags);
+        if (!hdwp) {
+            // The batch is lost: move every control directly.
+            WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "ERROR! DeferWindowPos() failed?!\n");
+            for (HWND h2 = hFirst; h2; h2 = ::GetWindow(h2, GW_HWNDNEXT))
+                if (GetControlPosition(h2, rc, delta, ptScroll))
+                    MoveOne(h2, rc, nFlags);
+            return;
+        }
+    }
+    if (hdwp)
+        ::EndDeferWindowPos(hdwp);
+}
+
+// ---- window messages -------------------------------------------------------------
+
+void cdxCDynamicWnd::DoOnSize(UINT nType, int cx, int cy)
+{
+    if (m_nDisabled <= 0 && IsActive() && nType != SIZE_MINIMIZED)
+        Layout();
+}
+
+void cdxCDynamicWnd::DoOnSizing(UINT nEdge, LPRECT pRect)
+{
+    if ((m_nFlags & flAntiFlicker) && IsActive() && m_nDisabled <= 0 && m_nTimerId)
+        OnSizingStart(nEdge == WMSZ_RIGHT || nEdge == WMSZ_BOTTOM || nEdge == WMSZ_BOTTOMRIGHT);
+}
+
+void cdxCDynamicWnd::OnSizingStart(bool bFromRightOrBottom)
+{
+    DWORD dwStyle = (DWORD)::GetClassLongPtrA(Hwnd(), GCL_STYLE);
+    m_nSavedClassBits = dwStyle & (CS_HREDRAW | CS_VREDRAW);
+    ::KillTimer(Hwnd(), m_nTimerId);
+    ::SetTimer(Hwnd(), m_nTimerId, kLayoutTimerMs, nullptr);
+    if (m_bClassStyleSwitched)
+        return;
+    DWORD dwNew = bFromRightOrBottom ? dwStyle & ~(CS_HREDRAW | CS_VREDRAW) : dwStyle | CS_HREDRAW | CS_VREDRAW;
+    ::SetClassLongPtrA(Hwnd(), GCL_STYLE, (LONG_PTR)dwNew);
+    m_bClassStyleSwitched = true;
+}
+
+void cdxCDynamicWnd::OnLayoutTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != m_nTimerId || !IsActive())
+        return;
+    ::KillTimer(Hwnd(), m_nTimerId);
+    if (!m_bClassStyleSwitched)
+        return;
+    m_bClassStyleSwitched = false;
+    DWORD dwStyle = (DWORD)::GetClassLongPtrA(Hwnd(), GCL_STYLE);
+    ::SetClassLongPtrA(Hwnd(), GCL_STYLE, (LONG_PTR)(dwStyle | m_nSavedClassBits));
+}
+
+void cdxCDynamicWnd::DoOnGetMinMaxInfo(MINMAXINFO* pMMI)
+{
+    if (!IsActive() || m_nDisabled > 0)
+        return;
+    DynamicTrackingLimits(m_szMin, m_szMax, GetBorderSize(), m_nFreedom, pMMI->ptMinTrackSize, pMMI->ptMaxTrackSize);
+}
+
+void cdxCDynamicWnd::DoOnParentNotify(UINT nMsg, HWND hChild)
+{
+    if (LOWORD(nMsg) == WM_DESTROY && hChild)
+        ForgetSzControl(hChild);
+}
+
+bool cdxCDynamicWnd::StretchWindow(SIZE szAdd)
+{
+    if (!IsActive())
+        return false;
+    WINDOWPLACEMENT wp = {};
+    wp.length = sizeof(wp);
+    ::GetWindowPlacement(Hwnd(), &wp);
+    RECT rc;
+    if (!StretchRect(wp.rcNormalPosition, szAdd.cx, szAdd.cy, rc))
+        return false;
+    ::SetWindowPos(Hwnd(), nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, kMoveFlags);
+    return true;
+}
+
+bool cdxCDynamicWnd::StretchWindowPercent(int nPercent)
+{
+    SIZE c = GetCurrentClientSize(), b = GetBorderSize();
+    return StretchWindow(SIZE{(c.cx + b.cx) * nPercent / 100, (c.cy + b.cy) * nPercent / 100});
+}

@@ -1,0 +1,258 @@
+// ResizeHelpDlgTest.cpp: a real resizable help dialog under Wine: controls
+// after resizes for each kind of anchoring, the minimum tracking size, the
+// position memory round trip (also from off-screen), the caption button's
+// hit test and press, balloon help and GDI objects over repeated opens.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "ResizeHelpDlg.h"
+#include "platform/CIniSettingsStore.h"
+#include "platform/ErrorBalloon.h"
+#include "platform/ProfileStore.h"
+
+namespace {
+
+const char* kIni = "framework_tests_positions.ini";
+
+RECT ChildRect(HWND hDlg, int nID)
+{
+    RECT rc;
+    ::GetWindowRect(::GetDlgItem(hDlg, nID), &rc);
+    ::MapWindowPoints(nullptr, hDlg, (POINT*)&rc, 2);
+    return rc;
+}
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+struct DialogTest : ::testing::Test {
+    void SetUp() override
+    {
+        std::remove(kIni);
+        SetSettingsStore(std::make_unique<CIniSettingsStore>(kIni));
+    }
+    void TearDown() override
+    {
+        SetSettingsStore(nullptr);
+        std::remove(kIni);
+    }
+    void Grow(CResizeHelpDlg& dlg, int dx, int dy)
+    {
+        RECT rc;
+        dlg.GetWindowRect(&rc);
+        dlg.SetWindowPos(nullptr, 0, 0, rc.right - rc.left + dx, rc.bottom - rc.top + dy, SWP_NOMOVE | SWP_NOZORDER);
+    }
+};
+
+}  // namespace
+
+TEST_F(DialogTest, AnchoringAfterResizes)
+{
+    CResizeHelpDlg dlg;
+    ASSERT_TRUE(dlg.Create(CResizeHelpDlg::IDD));
+    const int ids[] = {IDC_LABEL, IDC_NAME, IDC_LIST, IDC_CENTRE, IDOK, IDHELP};
+    RECT r0[6];
+    for (int i = 0; i < 6; ++i)
+        r0[i] = ChildRect(dlg.m_hWnd, ids[i]);
+    struct Step { int dx, dy; } steps[] = {{100, 60}, {-40, -30}, {31, 0}};
+    int sx = 0, sy = 0;
+    for (const Step& s : steps) {
+        Grow(dlg, s.dx, s.dy);
+        sx += s.dx;
+        sy += s.dy;
+        // Expected per anchoring: stay, widen, stretch, half/bottom, corner, corner.
+        const RECT exp[6] = {
+            r0[0],
+            {r0[1].left, r0[1].top, r0[1].right + sx, r0[1].bottom},
+            {r0[2].left, r0[2].top, r0[2].right + sx, r0[2].bottom + sy},
+            {r0[3].left + 50 * sx / 100, r0[3].top + sy, r0[3].right + 50 * sx / 100, r0[3].bottom + sy},
+            {r0[4].left + sx, r0[4].top + sy, r0[4].right + sx, r0[4].bottom + sy},
+            {r0[5].left + sx, r0[5].top + sy, r0[5].right + sx, r0[5].bottom + sy},
+        };
+        for (int i = 0; i < 6; ++i) {
+            RECT rc = ChildRect(dlg.m_hWnd, ids[i]);
+            EXPECT_TRUE(::EqualRect(&rc, &exp[i])) << "control " << ids[i] << " after +" << sx << ",+" << sy
+                                                   << ": " << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom;
+        }
+    }
+    // The size grip rides the lower right corner.
+    HWND hGrip = ::GetDlgItem(dlg.m_hWnd, kSizeGripId);
+    ASSERT_NE(hGrip, nullptr);
+    RECT rcClient, rcGrip = ChildRect(dlg.m_hWnd, kSizeGripId);
+    dlg.GetClientRect(&rcClient);
+    EXPECT_EQ(rcGrip.right, rcClient.right);
+    EXPECT_EQ(rcGrip.bottom, rcClient.bottom);
+    dlg.DestroyWindow();
+}
+
+TEST_F(DialogTest, MinimumTrackingSizeIsTheInitialSize)
+{
+    CResizeHelpDlg dlg;
+    ASSERT_TRUE(dlg.Create(CResizeHelpDlg::IDD));
+    RECT rc;
+    dlg.GetWindowRect(&rc);
+    MINMAXINFO mmi = {};
+    mmi.ptMaxTrackSize = POINT{5000, 5000};
+    dlg.SendMessage(WM_GETMINMAXINFO, 0, (LPARAM)&mmi);
+    EXPECT_EQ(mmi.ptMinTrackSize.x, rc.right - rc.left);
+    EXPECT_EQ(mmi.ptMinTrackSize.y, rc.bottom - rc.top);
+    EXPECT_EQ(mmi.ptMaxTrackSize.x, 5000);
+    dlg.DestroyWindow();
+}
+
+TEST_F(DialogTest, PositionRoundTrip)
+{
+    RECT rcStored;
+    {
+        CResizeHelpDlg dlg;
+        ASSERT_TRUE(dlg.Create(CResizeHelpDlg::IDD));
+        dlg.SetWindowPos(nullptr, 61, 73, 520, 360, SWP_NOZORDER);
+        dlg.GetWindowRect(&rcStored);
+        dlg.DestroyWindow();
+    }
+    EXPECT_EQ((int)ProfileGetInt("WindowPositions\\ID=0x00000bb9", "(valid)", 0), 1);
+    CResizeHelpDlg dlg2;
+    ASSERT_TRUE(dlg2.Create(CResizeHelpDlg::IDD));
+    RECT rc;
+    dlg2.GetWindowRect(&rc);
+    EXPECT_TRUE(::EqualRect(&rc, &rcStored)) << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom;
+    // The controls follow the restored size.
+    RECT rcOk = ChildRect(dlg2.m_hWnd, IDHELP), rcClient;
+    dlg2.GetClientRect(&rcClient);
+    EXPECT_LT(rcOk.right, rcClient.right);
+    EXPECT_GT(rcOk.right, rcClient.right - 30) << "initial " << dlg2.m_szInitial.cx << " client " << rcClient.right;
+    dlg2.DestroyWindow();
+}
+
+TEST_F(DialogTest, OffScreenPositionComesBack)
+{
+    const char* s = "WindowPositions\\ID=0x00000bb9";
+    ProfileWriteInt(s, "Left", 9000);
+    ProfileWriteInt(s, "Right", 9500);
+    ProfileWriteInt(s, "Top", -4000);
+    ProfileWriteInt(s, "Bottom", -3600);
+    ProfileWriteInt(s, "State", -1);
+    ProfileWriteInt(s, "(valid)", 1);
+    CResizeHelpDlg dlg;
+    ASSERT_TRUE(dlg.Create(CResizeHelpDlg::IDD));
+    RECT rc;
+    dlg.GetWindowRect(&rc);
+    MONITORINFO mi = {sizeof(mi)};
+    ::GetMonitorInfoA(::MonitorFromWindow(dlg.m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
+    RECT rcIn;
+    EXPECT_TRUE(::IntersectRect(&rcIn, &rc, &mi.rcWork));
+    EXPECT_EQ(rc.right - rc.left, 500);
+    EXPECT_EQ(rc.bottom - rc.top, 400);
+    EXPECT_GE(rc.left, mi.rcWork.left);
+    EXPECT_LE(rc.right, mi.rcWork.right);
+    dlg.DestroyWindow();
+}
+
+TEST_F(DialogTest, StoredMaximisedStateIsApplied)
+{
+    const char* s = "WindowPositions\\ID=0x00000bb9";
+    ProfileWriteInt(s, "Left", 40);
+    ProfileWriteInt(s, "Right", 540);
+    ProfileWriteInt(s, "Top", 50);
+    ProfileWriteInt(s, "Bottom", 450);
+    ProfileWriteInt(s, "State", 1);
+    ProfileWriteInt(s, "(valid)", 1);
+    CResizeHelpDlg dlg;
+    ASSERT_TRUE(dlg.Create(CResizeHelpDlg::IDD));
+    EXPECT_TRUE(dlg.IsZoomed());
+    WINDOWPLACEMENT wp = {sizeof(wp)};
+    dlg.GetWindowPlacement(&wp);
+    EXPECT_EQ(wp.rcNormalPosition.left, 40);
+    EXPECT_EQ(wp.rcNormalPosition.bottom, 450);
+    dlg.DestroyWindow();
+}
+
+TEST_F(DialogTest, CaptionButtonHitTestAndPress)
+{
+    CResizeHelpDlg dlg;
+    ASSERT_TRUE(dlg.Create(CResizeHelpDlg::IDD));
+    dlg.ShowWindow(SW_SHOW);
+    Pump();
+    RECT rcBtn = dlg.GetHelpButtonRect(), rcWnd;
+    ASSERT_FALSE(::IsRectEmpty(&rcBtn));
+    dlg.GetWindowRect(&rcWnd);
+    // Left of the close button, inside the caption.
+    EXPECT_GT(rcBtn.left, (rcWnd.right - rcWnd.left) / 2);
+    EXPECT_LT(rcBtn.bottom, ::GetSystemMetrics(SM_CYCAPTION) + 12);
+    POINT ptIn = {rcWnd.left + (rcBtn.left + rcBtn.right) / 2, rcWnd.top + (rcBtn.top + rcBtn.bottom) / 2};
+    EXPECT_TRUE(dlg.HitTestHelpButton(ptIn.x, ptIn.y));
+    EXPECT_FALSE(dlg.HitTestHelpButton(ptIn.x - (rcBtn.right - rcBtn.left), ptIn.y));
+    EXPECT_FALSE(dlg.HitTestHelpButton(ptIn.x, rcWnd.top + 60));
+    EXPECT_EQ(dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptIn.x, ptIn.y)), HTHELP);
+    EXPECT_TRUE(dlg.IsHelpButtonHot());
+    EXPECT_EQ(dlg.HoverTimer(), IDT_HELPBUTTON_HOVER);
+    // Press on the button captures; releasing off it ends the capture only.
+    dlg.SendMessage(WM_NCLBUTTONDOWN, HTHELP, MAKELPARAM(ptIn.x, ptIn.y));
+    EXPECT_TRUE(dlg.IsHelpButtonCaptured());
+    EXPECT_EQ(::GetCapture(), dlg.m_hWnd);
+    POINT ptOff = {10, 10};
+    dlg.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptOff.x, ptOff.y));
+    EXPECT_FALSE(dlg.IsHelpButtonCaptured());
+    EXPECT_EQ(::GetCapture(), nullptr);
+    // Disabling while pressed releases the capture at once.
+    dlg.SendMessage(WM_NCLBUTTONDOWN, HTHELP, MAKELPARAM(ptIn.x, ptIn.y));
+    dlg.EnableHelpButton(FALSE);
+    EXPECT_FALSE(dlg.IsHelpButtonCaptured());
+    EXPECT_EQ(dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptIn.x, ptIn.y)) == HTHELP, false);
+    dlg.DestroyWindow();
+}
+
+TEST_F(DialogTest, BalloonHelp)
+{
+    CResizeHelpDlg dlg;
+    ASSERT_TRUE(dlg.Create(CResizeHelpDlg::IDD));
+    dlg.ShowWindow(SW_SHOW);
+    HELPINFO hi = {sizeof(hi), HELPINFO_WINDOW, IDC_LIST, ::GetDlgItem(dlg.m_hWnd, IDC_LIST), 0, {100, 100}};
+    EXPECT_EQ(dlg.SendMessage(WM_HELP, 0, (LPARAM)&hi), TRUE);
+    CString title, text;
+    ASSERT_NE(ErrorBalloonWindow(&title, &text), nullptr);
+    EXPECT_EQ(title, "Entry List");
+    EXPECT_EQ(text, "Lists the entries.");
+    // A control without a string: the "Help Unavailable" balloon naming it.
+    hi.iCtrlId = IDC_CENTRE;
+    dlg.SendMessage(WM_HELP, 0, (LPARAM)&hi);
+    ErrorBalloonWindow(&title, &text);
+    EXPECT_EQ(title, "Help Unavailable");
+    EXPECT_NE(text.Find("control #3104."), -1);
+    // The title bar of a dialog that is not the main window: the dialog's own
+    // string, of which this one has none, nor a 30104 entry: no balloon.
+    hi.iCtrlId = 0;
+    hi.dwContextId = kTitleBarHelpKey;
+    ErrorBalloonHide();
+    dlg.SendMessage(WM_HELP, 0, (LPARAM)&hi);
+    EXPECT_EQ(ErrorBalloonWindow(&title, &text) != nullptr, true);
+    EXPECT_EQ(dlg.GetHelpString(MakeHelpKey(CResizeHelpDlg::IDD, IDOK)), "Closes the dialog and keeps the changes.\n'OK' Button");
+    EXPECT_EQ(dlg.GetHelpId(MakeHelpKey(CResizeHelpDlg::IDD, IDC_LIST)), MakeHelpKey(CResizeHelpDlg::IDD, IDC_LIST));
+    ErrorBalloonHide();
+    dlg.DestroyWindow();
+}
+
+TEST_F(DialogTest, NoGdiObjectsLeakOverOpens)
+{
+    auto openClose = [] {
+        CResizeHelpDlg dlg;
+        dlg.Create(CResizeHelpDlg::IDD);
+        dlg.ShowWindow(SW_SHOW);
+        dlg.SetWindowPos(nullptr, 0, 0, 600, 400, SWP_NOMOVE | SWP_NOZORDER);
+        dlg.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Pump();
+        dlg.DestroyWindow();
+    };
+    openClose();
+    DWORD n0 = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int i = 0; i < 10; ++i)
+        openClose();
+    EXPECT_EQ(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), n0);
+}
