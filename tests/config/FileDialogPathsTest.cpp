@@ -1,0 +1,66 @@
+// FileDialogPathsTest.cpp: filters, the initial folder and the chosen paths
+// of a multiple selection (network paths kept whole).
+#include <gtest/gtest.h>
+
+#include "config/FileDialogPaths.h"
+#include "platform/PathFunctions.h"
+#include "tests/config/TempFile.h"
+
+TEST(FileDialogPaths, Filter)
+{
+    EXPECT_EQ(BuildFileFilter("Configuration Files", "*.cnf;*.conf"),
+              "Configuration Files (*.cnf;*.conf)|*.cnf;*.conf|All Files (*.*)|*.*||");
+}
+
+TEST(FileDialogPaths, ChosenPathsAreNormalisedButNetworkPathsKeepTheirPair)
+{
+    struct Row { const char* pszIn; const char* pszOut; };
+    const Row rows[] = {
+        {"C:\\dir\\\\file.img", "C:/dir/file.img"},
+        {"C:\\dir/\\sub\\/file.img", "C:/dir/sub/file.img"},
+        {"C:\\\\\\\\dir\\file.img", "C:/dir/file.img"},
+        {"\\\\server\\share\\disk.img", "//server/share/disk.img"},
+        {"\\\\server\\share\\\\disk.img", "//server/share/disk.img"},
+        {"//server//share/disk.img", "//server/share/disk.img"},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(NormalizeChosenPath(r.pszIn), r.pszOut) << r.pszIn;
+}
+
+TEST(FileDialogPaths, MultiSelectBuffer)
+{
+    const char kMany[] = "\\\\server\\share\\dir\0a.img\0b c.img\0";
+    CStringArray paths;
+    SplitMultiSelectBuffer(kMany, sizeof kMany, paths);
+    ASSERT_EQ(paths.GetSize(), 2);
+    EXPECT_EQ(paths[0], "//server/share/dir/a.img");
+    EXPECT_EQ(paths[1], "//server/share/dir/b c.img");
+    EXPECT_EQ(JoinQuotedPaths(paths), "//server/share/dir/a.img \"//server/share/dir/b c.img\"");
+
+    const char kOne[] = "C:\\dir\\one.img\0";
+    SplitMultiSelectBuffer(kOne, sizeof kOne, paths);
+    ASSERT_EQ(paths.GetSize(), 1);
+    EXPECT_EQ(paths[0], "C:/dir/one.img");
+
+    // A buffer without its final NULs ends at its size.
+    const char kCut[4] = {'a', 'b', 'c', 'd'};
+    SplitMultiSelectBuffer(kCut, sizeof kCut, paths);
+    ASSERT_EQ(paths.GetSize(), 1);
+    EXPECT_EQ(paths[0], "abcd");
+}
+
+TEST(FileDialogPaths, InitialFolderIsTheFirstValidCandidate)
+{
+    TempDir dir;
+    std::string strFile = dir.Write("x.cnf", "");
+    std::string strMissing = dir.Folder() + "missing/y.cnf";
+    const char* candidates[] = {nullptr, "", strMissing.c_str(), strFile.c_str()};
+    EXPECT_EQ(ChooseInitialFolder(candidates, 4), WindowsizedDirectory(dir.Folder().c_str(), true));
+    const char* none[] = {strMissing.c_str()};
+    CString strSaved = g_strWindowsizedDefaultInitialDir;
+    g_strWindowsizedDefaultInitialDir = "C:\\Remembered\\";
+    EXPECT_EQ(ChooseInitialFolder(none, 1), "C:\\Remembered\\");
+    g_strWindowsizedDefaultInitialDir.Empty();
+    EXPECT_EQ(ChooseInitialFolder(none, 1), WindowsizedDirectory(GetStdCurrentDirectory(), true));
+    g_strWindowsizedDefaultInitialDir = strSaved;
+}
