@@ -1,0 +1,134 @@
+// ProgressDlg.cpp: the progress window of a utility run.
+#include "session/ProgressDlg.h"
+
+#include <commctrl.h>
+
+#include "platform/DDX.h"
+#include "session/PipedProcessCtl.h"
+#include "session/SessionMessages.h"
+#include "session/UtilityProgress.h"
+
+namespace {
+// The bar's range: tenths of a percent.
+const int kBarRange = 1000;
+// Width of a window with no remembered placement.
+const int kDefaultWidth = 375;
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CProgressDlg, CDialog)
+    ON_BN_CLICKED(IDC_PROGRESS_CANCEL, OnCancelButton)
+    ON_WM_CLOSE()
+    ON_WM_WINDOWPOSCHANGING()
+END_MESSAGE_MAP()
+
+CProgressDlg::CProgressDlg(CPipedProcessCtl* pOwner, HICON hIcon, INT64 nLow, INT64 nHigh)
+    : CDialog(IDD), m_pOwner(pOwner), m_hIcon(hIcon)
+{
+    SetRange64(nLow, nHigh);
+}
+
+BOOL CProgressDlg::CreateHidden(HWND hParent)
+{
+    m_hNotifyWnd = hParent;
+    return Create(IDD, CWnd::FromHandle(hParent));
+}
+
+void CProgressDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_PROGRESS_CANCEL, m_CancelButton);
+    DDX_Control(pDX, IDC_PROGRESS_PERCENT, m_Percent);
+    DDX_Control(pDX, IDC_PROGRESS_BAR, m_Progress);
+}
+
+BOOL CProgressDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    HICON hIcon = m_hIcon;
+    if (!hIcon)
+        hIcon = (HICON)::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+                                    ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                    LR_SHARED);
+    SetIcon(hIcon, FALSE);
+    if (m_pOwner)
+        SetWindowText(m_pOwner->GetName());
+    m_Progress.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, kBarRange));
+    m_Progress.SendMessage(PBM_SETPOS, 0);
+    m_Percent.SetWindowText("0.0%");
+    CRect rect;
+    GetWindowRect(&rect);
+    SetWindowPos(nullptr, 0, 0, kDefaultWidth, rect.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CenterWindow();
+    return TRUE;
+}
+
+void CProgressDlg::SetRange64(INT64 nLow, INT64 nHigh)
+{
+    m_bDescending = nLow > nHigh;
+    m_nLow = m_bDescending ? nHigh : nLow;
+    m_nHigh = m_bDescending ? nLow : nHigh;
+    m_nPos = m_nLow;
+    SetPos64(m_nLow);
+}
+
+INT64 CProgressDlg::SetPos64(INT64 nPos)
+{
+    INT64 nPrevious = m_nPos;
+    m_nPos = nPos < m_nLow ? m_nLow : (nPos > m_nHigh ? m_nHigh : nPos);
+    // A total of 0 has no fraction: the bar stays at 0%.
+    if (m_nLow == m_nHigh)
+        SetPercent(0.0);
+    else if (m_bDescending)
+        SetPercent(ProgressFraction(m_nHigh, m_nLow, m_nPos));
+    else
+        SetPercent(ProgressFraction(m_nLow, m_nHigh, m_nPos));
+    return nPrevious;
+}
+
+void CProgressDlg::SetPercent(double fFraction)
+{
+    if (!m_hWnd)
+        return;
+    double fPercent = fFraction * 100.0;
+    m_Progress.SendMessage(PBM_SETPOS, (WPARAM)(int)(fPercent * 10.0));
+    CString strText;
+    strText.Format("%5.1f%%", fPercent);
+    m_Percent.SetWindowText(strText);
+}
+
+void CProgressDlg::OnCancelButton()
+{
+    // Disabled after the first press: one WM_UTILITY_CANCEL per run.
+    if (!m_CancelButton.IsWindowEnabled())
+        return;
+    m_CancelButton.EnableWindow(FALSE);
+    if (m_hNotifyWnd)
+        ::PostMessageA(m_hNotifyWnd, WM_UTILITY_CANCEL, 0, (LPARAM)m_pOwner);
+}
+
+void CProgressDlg::OnCancel()
+{
+    OnCancelButton();
+    // Only hidden: the owner destroys the window when the run has ended.
+    ShowWindow(SW_HIDE);
+}
+
+void CProgressDlg::OnClose()
+{
+    OnCancelButton();
+}
+
+void CProgressDlg::OnWindowPosChanging(WINDOWPOS* pPos)
+{
+    // Resizable in width only: the height stays what it is.
+    if (!(pPos->flags & SWP_NOSIZE)) {
+        CRect rect;
+        GetWindowRect(&rect);
+        pPos->cy = rect.Height();
+    }
+}
+
+void CProgressDlg::PostNcDestroy()
+{
+    delete this;
+}

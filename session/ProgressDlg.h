@@ -1,0 +1,53 @@
+// ProgressDlg.h: CProgressDlg, the modeless window that shows the progress of
+// one utility run: a bar, a percentage text and a Cancel button. Its
+// CPipedProcessCtl creates it hidden and destroys it; the utility runner shows
+// it. Every member runs on the GUI thread: the readers only store progress in
+// the controller, which the WM_UTILITY_STATUS handler moves here.
+#pragma once
+
+#include "platform/CDialog.h"
+#include "resources/resource.h"
+
+class CPipedProcessCtl;
+
+class CProgressDlg : public CDialog {
+    DECLARE_MESSAGE_MAP()
+public:
+    enum { IDD = IDD_PROGRESS };
+
+    // Range low to high, given either way round (high below low counts down).
+    CProgressDlg(CPipedProcessCtl* pOwner, HICON hIcon, INT64 nLow, INT64 nHigh);
+
+    // Creates the window, hidden, owned by hParent; Cancel is posted there.
+    BOOL CreateHidden(HWND hParent);
+
+    // A new range; the position goes to its low end (0%).
+    void SetRange64(INT64 nLow, INT64 nHigh);
+    // Moves to nPos, clamped into the range; returns the previous position.
+    INT64 SetPos64(INT64 nPos);
+    // Shows a fraction 0.0-1.0: bar position (0-1000) and "%5.1f%%" text.
+    void SetPercent(double fFraction);
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    // Esc: as Cancel, then the window hides (the run goes on until it ends).
+    void OnCancel() override;
+    void OnCancelButton();
+    void OnClose();
+    void OnWindowPosChanging(WINDOWPOS* pPos);
+    void PostNcDestroy() override;
+
+private:
+    CWnd m_CancelButton;
+    CWnd m_Percent;
+    // The bar; the themed progress control takes its place later.
+    CWnd m_Progress;
+    CPipedProcessCtl* m_pOwner;     // not owned
+    HICON m_hIcon;                  // not owned
+    HWND m_hNotifyWnd = nullptr;    // gets WM_UTILITY_CANCEL
+    INT64 m_nLow = 0;
+    INT64 m_nHigh = 0;
+    INT64 m_nPos = 0;
+    bool m_bDescending = false;
+};

@@ -1,0 +1,231 @@
+// PipedProcessCtlTest.cpp: real child processes (the utility and emulator
+// stand-ins) under a CPipedProcessCtl: both output streams, exit codes, the
+// console notes, kill (also while the readers are held or flooded), standard
+// input, a missing program, and lines cut at random chunk boundaries.
+#include "session/PipedProcessCtl.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <random>
+
+#include "session/PipeLineBuffer.h"
+#include "session/UtilityProgress.h"
+#include "tests/session/TestChildHost.h"
+#include "tests/support/WinTestUtil.h"
+
+namespace {
+
+std::string Util(const std::string& args)
+{
+    return "\"" + vorntest::ProgramDir() + "vornutil.exe\" " + args;
+}
+
+CPipedProcessCtl* Start(const std::string& cmd, const char* pszName = "Util")
+{
+    return new CPipedProcessCtl(pszName, kUtilNone, nullptr, cmd.c_str(), "", false, 0, 0);
+}
+
+std::string StartedNote(CPipedProcessCtl* p, const char* pszPrefix = "")
+{
+    char sz[200];
+    std::snprintf(sz, sizeof(sz), "%sUtil started; process-id = %u (0x%08X)", pszPrefix,
+                  (unsigned)p->GetProcessId(), (unsigned)p->GetProcessId());
+    return sz;
+}
+
+TEST(PipedProcessCtl, BothStreamsNotesAndExitCode)
+{
+    CTestChildHost host;
+    CPipedProcessCtl* p = Start(Util("--do \"out to stdout\" --do \"err to stderr\" --do \"out  two \" --rc 3"));
+    ASSERT_NE(p->GetProcessId(), 0u);
+    EXPECT_EQ(p->GetPidText().GetLength(), 10);
+    std::string started = StartedNote(p);
+    ASSERT_TRUE(host.PumpUntilEnded());
+    EXPECT_EQ(host.OutLines(), (std::vector<std::string>{ "to stdout", " two" }));
+    EXPECT_EQ(host.ErrLines(), (std::vector<std::string>{ "to stderr" }));
+    EXPECT_EQ(host.m_exitCodes, (std::vector<DWORD>{ 3 }));
+    EXPECT_EQ(host.m_notes, (std::vector<std::string>{ started, "Util ended; rc=3" }));
+}
+
+TEST(PipedProcessCtl, ExitCodes)
+{
+    struct SCase { const char* pszArgs; DWORD dwExpected; const char* pszEnded; };
+    const SCase kCases[] = {
+        { "--rc 0", 0, "Util ended; rc=0" },
+        { "--rc 1", 1, "Util ended; rc=1" },
+        { "--rc 255", 255, "Util ended; rc=255" },
+        { "--do \"exit 4095\"", 4095, "Util ended; rc=4095" },
+        { "--do \"outraw unfinished\" --do \"exit 7\"", 7, "Util ended; rc=7" },
+    };
+    for (const SCase& c : kCases) {
+        CTestChildHost host;
+        Start(Util(c.pszArgs));
+        ASSERT_TRUE(host.PumpUntilEnded()) << c.pszArgs;
+        EXPECT_EQ(host.m_exitCodes[0], c.dwExpected) << c.pszArgs;
+        EXPECT_EQ(host.m_notes.back(), c.pszEnded);
+    }
+}
+
+TEST(PipedProcessCtl, FinalLineWithoutLineFeedArrives)
+{
+    CTestChildHost host;
+    Start(Util("--do \"out first\" --do \"outraw last words\" --do \"exit 0\""));
+    ASSERT_TRUE(host.PumpUntilEnded());
+    EXPECT_EQ(host.OutLines(), (std::vector<std::string>{ "first", "last words" }));
+}
+
+TEST(PipedProcessCtl, PidPrefixWhenSeveralChildrenRun)
+{
+    CTestChildHost host;
+    host.m_bPidPrefix = true;
+    CPipedProcessCtl* p = Start(Util("--rc 0"));
+    std::string prefix = std::string(p->GetPidText()) + " ";
+    std::string started = StartedNote(p, prefix.c_str());
+    ASSERT_TRUE(host.PumpUntilEnded());
+    EXPECT_EQ(host.m_notes, (std::vector<std::string>{ started, prefix + "Util ended; rc=0" }));
+}
+
+TEST(PipedProcessCtl, KillWritesNoteAndEndsWithMinusOne)
+{
+    CTestChildHost host;
+    CPipedProcessCtl* p = Start(Util("--do \"out going to sleep\" --do \"sleep 60000\""));
+    ASSERT_TRUE(host.PumpUntil([&] { return host.OutLines().size() == 1; }));
+    char szKill[200];
+    std::snprintf(szKill, sizeof(szKill), "kill %u (%s = Util)", (unsigned)p->GetProcessId(),
+                  (const char*)p->GetPidText());
+    DWORD dwStart = ::GetTickCount();
+    EXPECT_EQ(p->Kill(true), 0xFFFFFFFFu);
+    EXPECT_LT(::GetTickCount() - dwStart, 1000u);
+    ASSERT_TRUE(host.PumpUntilEnded(1, 1000));
+    EXPECT_EQ(host.m_notes.size(), 3u);
+    EXPECT_EQ(host.m_notes[1], szKill);
+    EXPECT_EQ(host.m_notes[2], "Util ended; rc=-1");
+}
+
+TEST(PipedProcessCtl, KillDuringFloodFinishesWithinASecond)
+{
+    CTestChildHost host;
+    CPipedProcessCtl* p = Start(Util("--do \"flood err 100000000 80\""));
+    ASSERT_TRUE(host.PumpUntil([&] { return host.LineCount() > 10000; }));
+    DWORD dwStart = ::GetTickCount();
+    p->Kill(true);
+    ASSERT_TRUE(host.PumpUntilEnded(1, 1000));
+    EXPECT_LT(::GetTickCount() - dwStart, 1000u);
+    EXPECT_EQ(host.m_notes.back(), "Util ended; rc=-1");
+}
+
+TEST(PipedProcessCtl, KillReleasesReadersHeldByFlowControl)
+{
+    CTestChildHost host;
+    host.Pause();
+    CPipedProcessCtl* p = Start(Util("--do \"flood err 100000000 80\" --do \"flood out 100 10\""));
+    ASSERT_TRUE(host.PumpUntil([&] { return host.LineCount() >= 1; }));
+    ::Sleep(100);
+    DWORD dwStart = ::GetTickCount();
+    p->Kill(true);
+    ASSERT_TRUE(host.PumpUntilEnded(1, 1000));
+    EXPECT_LT(::GetTickCount() - dwStart, 1000u);
+}
+
+TEST(PipedProcessCtl, DeletingARunningControllerReportsNoEnd)
+{
+    // The owner that deletes a controller will not hear of its end: no
+    // WM_UTILITY_ENDED may arrive with the freed controller in it.
+    CTestChildHost host;
+    CPipedProcessCtl* p = Start(Util("--do \"sleep 60000\""));
+    DWORD dwStart = ::GetTickCount();
+    delete p;
+    EXPECT_LT(::GetTickCount() - dwStart, 1000u);
+    host.PumpUntil([] { return false; }, 200);
+    EXPECT_TRUE(host.m_exitCodes.empty());
+}
+
+TEST(PipedProcessCtl, MissingProgram)
+{
+    CTestChildHost host;
+    const char* pszCommand = "\"C:\\no such folder\\nothing.exe\" EXTERNALGUI";
+    CPipedProcessCtl* p = Start(pszCommand);
+    EXPECT_EQ(p->GetProcessId(), 0u);
+    EXPECT_EQ(p->GetExitCode(), 2u);
+    ASSERT_EQ(host.m_errors.size(), 1u);
+    std::string strExpected = std::string("CreateProcess() failed|The command:\n\n") + pszCommand +
+                              "     \n\nfailed with rc=2 (0x00000002):\n\n";
+    EXPECT_EQ(host.m_errors[0].substr(0, strExpected.size()), strExpected);
+    EXPECT_GT(host.m_errors[0].size(), strExpected.size());
+    ASSERT_TRUE(host.PumpUntilEnded());
+    EXPECT_EQ(host.m_exitCodes, (std::vector<DWORD>{ 2 }));
+    EXPECT_EQ(host.m_notes, (std::vector<std::string>{ "Util ended; rc=2" }));
+}
+
+TEST(PipedProcessCtl, WriteStdinReachesTheChild)
+{
+    CTestChildHost host;
+    std::string cmd = "\"" + vorntest::ProgramDir() + "vornemu.exe\" --no-devlist --lifetime 20000"
+                      " --do \"wait-stdin hello\" --do \"out got hello\"";
+    CPipedProcessCtl* p = Start(cmd, "Vornamic");
+    ASSERT_TRUE(p->WriteStdin("hello there\n", 12));
+    ASSERT_TRUE(host.PumpUntil([&] {
+        for (const std::string& s : host.OutLines())
+            if (s == "got hello")
+                return true;
+        return false;
+    }));
+    p->Kill(false);
+    ASSERT_TRUE(host.PumpUntilEnded());
+    EXPECT_FALSE(p == nullptr);
+}
+
+TEST(PipedProcessCtl, OverlongLineIsCutAndTheNextLinesArrive)
+{
+    CTestChildHost host;
+    std::string longText(3000, 'x');
+    Start(Util("--do \"out " + longText + "\" --do \"out after\" --do \"outraw tail\""));
+    ASSERT_TRUE(host.PumpUntilEnded());
+    std::string cut = longText.substr(0, CPipeLineBuffer::kCutLength) + "...(truncated)";
+    EXPECT_EQ(host.OutLines(), (std::vector<std::string>{ cut, "after", "tail" }));
+}
+
+TEST(PipedProcessCtl, RandomChunkBoundariesLoseAndMergeNoLine)
+{
+    // The child writes its lines in pieces of random size with short pauses,
+    // so the reads end anywhere: inside a line, between carriage return and
+    // line feed, right after a line feed.
+    std::mt19937 random(7);
+    std::vector<std::string> expected;
+    std::string text;
+    for (int i = 0; i < 400; ++i) {
+        std::string line = "line " + std::to_string(i) + " " + std::string(1 + random() % 120, 'a' + i % 26);
+        expected.push_back(line);
+        text += line + (i % 4 == 0 ? "\r\n" : "\n");
+    }
+    expected.push_back("no line feed at the end");
+    text += expected.back();
+    std::string script = vorntest::ProgramDir() + "random_chunks.txt";
+    {
+        std::ofstream out(script, std::ios::binary);
+        for (size_t nPos = 0; nPos < text.size();) {
+            size_t n = std::min<size_t>(1 + random() % 200, text.size() - nPos);
+            std::string piece = text.substr(nPos, n);
+            nPos += n;
+            std::string escaped;
+            for (char c : piece)
+                escaped += c == '\n' ? "\\n" : c == '\r' ? "\\r" : std::string(1, c);
+            out << "outraw " << escaped << "\n";
+            if (random() % 4 == 0)
+                out << "sleep 1\n";
+        }
+        out << "exit 0\n";
+    }
+    CTestChildHost host;
+    Start(Util("--script \"" + script + "\""));
+    ASSERT_TRUE(host.PumpUntilEnded());
+    std::vector<std::string> lines = host.OutLines();
+    for (size_t i = 0; i < std::min(lines.size(), expected.size()); ++i)
+        ASSERT_EQ(lines[i], expected[i]) << "line " << i;
+    EXPECT_EQ(lines.size(), expected.size());
+    std::remove(script.c_str());
+}
+
+}  // namespace

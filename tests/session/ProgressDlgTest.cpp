@@ -1,0 +1,167 @@
+// ProgressDlgTest.cpp: the progress window on its own: percentages and bar
+// positions, clamping, descending and empty ranges, Cancel and Esc, the
+// fixed height, GDI objects, and (on request) a picture of it.
+#include "session/ProgressDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <cstdlib>
+
+#include "tests/session/TestChildHost.h"
+
+namespace {
+
+struct SShown {
+    std::string strText;
+    int nBarPos;
+};
+
+SShown Shown(CProgressDlg* pDlg)
+{
+    CString strText;
+    pDlg->GetDlgItemText(IDC_PROGRESS_PERCENT, strText);
+    return { (const char*)strText, (int)pDlg->SendDlgItemMessage(IDC_PROGRESS_BAR, PBM_GETPOS) };
+}
+
+// A progress window without a controller, destroyed (and freed) at the end.
+class CDlgFixture : public ::testing::Test {
+protected:
+    void Open(INT64 nLow, INT64 nHigh)
+    {
+        m_pDlg = new CProgressDlg(nullptr, nullptr, nLow, nHigh);
+        ASSERT_TRUE(m_pDlg->CreateHidden(m_host.m_hWnd));
+    }
+    void TearDown() override
+    {
+        if (m_pDlg)
+            m_pDlg->DestroyWindow();
+    }
+    CTestChildHost m_host;
+    CProgressDlg* m_pDlg = nullptr;
+};
+
+TEST_F(CDlgFixture, ThirdsOfARange)
+{
+    Open(0, 3);
+    SShown s = Shown(m_pDlg);
+    EXPECT_EQ(s.strText, "0.0%");
+    struct SCase { INT64 nPos; const char* pszText; int nBar; };
+    for (SCase c : { SCase{ 1, " 33.3%", 333 }, SCase{ 2, " 66.7%", 666 }, SCase{ 3, "100.0%", 1000 } }) {
+        m_pDlg->SetPos64(c.nPos);
+        s = Shown(m_pDlg);
+        EXPECT_EQ(s.strText, c.pszText);
+        EXPECT_EQ(s.nBarPos, c.nBar);
+    }
+}
+
+TEST_F(CDlgFixture, PositionsAreClampedAndPreviousReturned)
+{
+    Open(0, 100);
+    EXPECT_EQ(m_pDlg->SetPos64(-5), 0);
+    EXPECT_EQ(Shown(m_pDlg).strText, "  0.0%");
+    EXPECT_EQ(m_pDlg->SetPos64(250), 0);
+    EXPECT_EQ(Shown(m_pDlg).strText, "100.0%");
+    EXPECT_EQ(m_pDlg->SetPos64(50), 100);
+    EXPECT_EQ(Shown(m_pDlg).strText, " 50.0%");
+}
+
+TEST_F(CDlgFixture, DescendingRangeCountsDown)
+{
+    Open(10, 0);
+    m_pDlg->SetPos64(10);
+    EXPECT_EQ(Shown(m_pDlg).strText, "  0.0%");
+    m_pDlg->SetPos64(2);
+    EXPECT_EQ(Shown(m_pDlg).strText, " 80.0%");
+}
+
+TEST_F(CDlgFixture, EmptyRangeStaysAtZero)
+{
+    Open(0, 0);
+    m_pDlg->SetPos64(7);
+    EXPECT_EQ(Shown(m_pDlg).strText, "  0.0%");
+    EXPECT_EQ(Shown(m_pDlg).nBarPos, 0);
+    m_pDlg->SetRange64(0, 4);
+    EXPECT_EQ(Shown(m_pDlg).strText, "  0.0%");
+    m_pDlg->SetPos64(1);
+    EXPECT_EQ(Shown(m_pDlg).strText, " 25.0%");
+}
+
+TEST_F(CDlgFixture, HugeRangeDoesNotOverflow)
+{
+    Open(-0x7FFFFFFFFFFFFFFFll - 1, 0x7FFFFFFFFFFFFFFFll);
+    m_pDlg->SetPos64(0);
+    EXPECT_EQ(Shown(m_pDlg).strText, " 50.0%");
+}
+
+TEST_F(CDlgFixture, CancelTwicePostsOneCancel)
+{
+    Open(0, 10);
+    m_pDlg->ShowWindow(SW_SHOW);
+    HWND hCancel = ::GetDlgItem(m_pDlg->m_hWnd, IDC_PROGRESS_CANCEL);
+    ::SendMessageA(hCancel, BM_CLICK, 0, 0);
+    ::SendMessageA(hCancel, BM_CLICK, 0, 0);
+    ::SendMessageA(m_pDlg->m_hWnd, WM_CLOSE, 0, 0);
+    m_host.PumpUntil([] { return false; }, 100);
+    EXPECT_EQ(m_host.m_nCancelMessages, 1);
+    // Closing does not destroy the window: its owner does, when the run ends.
+    EXPECT_TRUE(::IsWindow(m_pDlg->m_hWnd));
+}
+
+TEST_F(CDlgFixture, EscCancelsAndHides)
+{
+    Open(0, 10);
+    m_pDlg->ShowWindow(SW_SHOW);
+    ::SendMessageA(m_pDlg->m_hWnd, WM_COMMAND, IDCANCEL, 0);
+    m_host.PumpUntil([] { return false; }, 100);
+    EXPECT_EQ(m_host.m_nCancelMessages, 1);
+    EXPECT_TRUE(::IsWindow(m_pDlg->m_hWnd));
+    EXPECT_FALSE(m_pDlg->IsWindowVisible());
+}
+
+TEST_F(CDlgFixture, OnlyTheWidthChanges)
+{
+    Open(0, 10);
+    CRect before;
+    m_pDlg->GetWindowRect(&before);
+    EXPECT_EQ(before.Width(), 375);
+    m_pDlg->SetWindowPos(nullptr, 0, 0, 500, before.Height() + 80, SWP_NOMOVE | SWP_NOZORDER);
+    CRect after;
+    m_pDlg->GetWindowRect(&after);
+    EXPECT_EQ(after.Width(), 500);
+    EXPECT_EQ(after.Height(), before.Height());
+}
+
+TEST(ProgressDlg, OpenAndCloseLeaksNoGdiObjects)
+{
+    CTestChildHost host;
+    DWORD dwBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int i = 0; i < 10; ++i) {
+        CProgressDlg* pDlg = new CProgressDlg(nullptr, nullptr, 0, 10);
+        ASSERT_TRUE(pDlg->CreateHidden(host.m_hWnd));
+        pDlg->ShowWindow(SW_SHOW);
+        pDlg->SetPos64(i);
+        pDlg->DestroyWindow();
+    }
+    EXPECT_EQ(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), dwBefore);
+}
+
+// Shows the window at two thirds for VORN_SHOW_PROGRESS_MS milliseconds, so
+// that tools/screenshot can take its picture; skipped otherwise.
+TEST(ProgressDlg, ShowForPicture)
+{
+    const char* pszHold = std::getenv("VORN_SHOW_PROGRESS_MS");
+    if (!pszHold)
+        GTEST_SKIP() << "set VORN_SHOW_PROGRESS_MS to show the window";
+    CTestChildHost host;
+    CProgressDlg* pDlg = new CProgressDlg(nullptr, nullptr, 0, 3);
+    ASSERT_TRUE(pDlg->CreateHidden(host.m_hWnd));
+    pDlg->SetWindowText("VolMake - 3390 disk.cckd");
+    pDlg->SetPos64(2);
+    pDlg->ShowWindow(SW_SHOW);
+    host.PumpUntil([] { return false; }, (DWORD)std::atoi(pszHold));
+    pDlg->DestroyWindow();
+}
+
+}  // namespace
