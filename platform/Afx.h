@@ -1,23 +1,40 @@
 // Afx.h: the framework layer's window half in one include: windows and
-// their message maps, dialogs and data exchange, the application object and
-// threads, GDI and menu wrappers.
+// their message maps, dialogs and data exchange, pages and sheets, documents
+// and views, the application object and threads, controls, GDI and menus.
 #pragma once
 
 #include "platform/AfxIds.h"
 #include "platform/AfxResource.h"
+#include "platform/CButton.h"
 #include "platform/CCmdUI.h"
+#include "platform/CComboBox.h"
+#include "platform/CComboBoxEx.h"
 #include "platform/CDC.h"
 #include "platform/CDataExchange.h"
 #include "platform/CDialog.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CDocument.h"
+#include "platform/CEdit.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CGdiObject.h"
+#include "platform/CIPAddressCtrl.h"
+#include "platform/CImageList.h"
+#include "platform/CListBox.h"
+#include "platform/CListCtrl.h"
 #include "platform/CMenu.h"
 #include "platform/CPropertyPage.h"
+#include "platform/CProgressCtrl.h"
 #include "platform/CPropertySheet.h"
+#include "platform/CRichEditCtrl.h"
+#include "platform/CScrollBar.h"
 #include "platform/CScrollView.h"
+#include "platform/CSliderCtrl.h"
+#include "platform/CSpinButtonCtrl.h"
+#include "platform/CStatic.h"
+#include "platform/CStatusBarCtrl.h"
 #include "platform/CSyncObject.h"
+#include "platform/CToolTipCtrl.h"
+#include "platform/CTreeCtrl.h"
 #include "platform/CView.h"
 #include "platform/CWinApp.h"
 #include "platform/CWinThread.h"
