@@ -1,0 +1,111 @@
+// OverwriteConfirmation.cpp: the overwrite question and the deferred
+// deletion of a confirmed output file.
+#include "config/OverwriteConfirmation.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <set>
+#include <string>
+
+#include "platform/Trace.h"
+
+namespace {
+
+const int kOverwriteButton = 6;   // IDYES: "Overwrite"
+
+// Paths the user agreed to overwrite, compared without regard to case.
+std::set<std::string>& ConfirmedPaths()
+{
+    static std::set<std::string> s_paths;
+    return s_paths;
+}
+
+std::string PathKey(const char* pszPath)
+{
+    CString s = pszPath ? pszPath : "";
+    s.Replace('/', '\\');
+    return s.MakeLower().str();
+}
+
+std::wstring Wide(const char* psz)
+{
+    int n = ::MultiByteToWideChar(CP_ACP, 0, psz, -1, nullptr, 0);
+    std::wstring w(n > 0 ? (size_t)n : 1, L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, psz, -1, &w[0], n);
+    w.resize(w.size() - 1);
+    return w;
+}
+
+int AskOverwrite(const char* pszPath, bool bShowName)
+{
+    CString strContent;
+    if (bShowName)
+        strContent.Format("The file:\n\n\"%s\"\n\nalready exists. Do you wish to overwrite it?", pszPath);
+    else
+        strContent = "The file already exists. Do you wish to overwrite it?";
+    std::wstring wTitle = Wide("Confirm Overwrite"), wMain = Wide("File already exists. Overwrite?");
+    std::wstring wContent = Wide(strContent), wOverwrite = Wide("Overwrite"), wCancel = Wide("Cancel");
+    const TASKDIALOG_BUTTON buttons[] = {{kOverwriteButton, wOverwrite.c_str()}, {IDCANCEL, wCancel.c_str()}};
+    TASKDIALOGCONFIG tdc = {};
+    tdc.cbSize = sizeof tdc;
+    tdc.hwndParent = ::GetActiveWindow();
+    tdc.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+    tdc.pszWindowTitle = wTitle.c_str();
+    tdc.pszMainIcon = TD_WARNING_ICON;
+    tdc.pszMainInstruction = wMain.c_str();
+    tdc.pszContent = wContent.c_str();
+    tdc.cButtons = 2;
+    tdc.pButtons = buttons;
+    tdc.nDefaultButton = IDCANCEL;
+    int nButton = IDCANCEL;
+    if (FAILED(::TaskDialogIndirect(&tdc, &nButton, nullptr, nullptr))) {
+        TRACE_FAILED_CALL("TaskDialogIndirect(&tdc, &nButton, nullptr, nullptr)");
+        return IDCANCEL;
+    }
+    return nButton;
+}
+
+}  // namespace
+
+bool ConfirmOverwrite(const char* pszPath, bool bShowName)
+{
+    if (IsOverwriteConfirmed(pszPath))
+        return true;
+    if (AskOverwrite(pszPath, bShowName) != kOverwriteButton)
+        return false;
+    ConfirmedPaths().insert(PathKey(pszPath));
+    return true;
+}
+
+bool IsOverwriteConfirmed(const char* pszPath)
+{
+    return ConfirmedPaths().count(PathKey(pszPath)) != 0;
+}
+
+void ForgetOverwriteConfirmations()
+{
+    ConfirmedPaths().clear();
+}
+
+bool DeleteConfirmedOutputFile(const char* pszPath, bool bShowName)
+{
+    if (::GetFileAttributesA(pszPath) == INVALID_FILE_ATTRIBUTES)
+        return true;
+    if (!IsOverwriteConfirmed(pszPath))
+        return false;
+    if (!::DeleteFileA(pszPath)) {
+        DWORD dwError = TRACE_FAILED_CALL("DeleteFileA(pszPath)");
+        CString strMsg;
+        if (bShowName)
+            strMsg.Format("The file:\n\n\"%s\"\n\ncould not be deleted.", pszPath);
+        else
+            strMsg = "The file could not be deleted.";
+        CString strError;
+        strError.Format("\n\nrc = %u (0x%08.8X): %s", dwError, dwError, FormatLastError(dwError).GetString());
+        ::MessageBoxA(::GetActiveWindow(), strMsg + strError, "VornGUI", MB_OK | MB_ICONERROR);
+        return false;
+    }
+    ConfirmedPaths().erase(PathKey(pszPath));
+    return true;
+}
