@@ -59,6 +59,15 @@ public:
     // Appends a numbered error, continuation lines indented under the first.
     void AddParseError(int nLine, const CString& strMessage);
 
+    // Writing (ConfigFileWriter.cpp): 0 when the file was written, 13 when the
+    // configuration may not be saved, else the system's error code. The old
+    // file stays as it was unless the whole new one could be written.
+    DWORD Save(bool bShowErrors);
+    DWORD SaveAs(const CString& strFolder, const CString& strFileName);
+    DWORD SaveAs(const CString& strFullPath);
+    // One statement for devices that differ only by device number.
+    static CString FormatDeviceGroup(const CArray<CVornDevice, const CVornDevice&>& group);
+
     // Device statements (ConfigDeviceStmt.cpp).
     static bool ParseDeviceStatement(const CString& strStmt, CVornDevice& dev, CString& strError);
     bool AddDevice(const CString& strStmt, CString& strError);

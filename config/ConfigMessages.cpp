@@ -15,3 +15,18 @@ void ShowConfigErrorMessage(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
     if (s_pfnErrorMessage)
         s_pfnErrorMessage(pszText, pszDetail ? pszDetail : "", dwError);
 }
+
+static ConfigMessageBoxHook s_pfnMessageBox = nullptr;
+
+ConfigMessageBoxHook SetConfigMessageBoxHook(ConfigMessageBoxHook pfnHook)
+{
+    ConfigMessageBoxHook pfnOld = s_pfnMessageBox;
+    s_pfnMessageBox = pfnHook;
+    return pfnOld;
+}
+
+void ShowConfigMessageBox(LPCSTR pszMain, LPCSTR pszDetail, LPCSTR pszCaption, UINT nFlags)
+{
+    if (s_pfnMessageBox)
+        s_pfnMessageBox(pszMain, pszDetail ? pszDetail : "", pszCaption, nFlags);
+}

@@ -13,3 +13,11 @@ typedef void (*ConfigErrorMessageHook)(LPCSTR pszText, LPCSTR pszDetail, DWORD d
 ConfigErrorMessageHook SetConfigErrorMessageHook(ConfigErrorMessageHook pfnHook);
 
 void ShowConfigErrorMessage(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError);
+
+// A message box without a system error: main text, detail text, caption and
+// the icon flags of a Windows message box (0x30 the warning icon).
+typedef void (*ConfigMessageBoxHook)(LPCSTR pszMain, LPCSTR pszDetail, LPCSTR pszCaption, UINT nFlags);
+
+ConfigMessageBoxHook SetConfigMessageBoxHook(ConfigMessageBoxHook pfnHook);
+
+void ShowConfigMessageBox(LPCSTR pszMain, LPCSTR pszDetail, LPCSTR pszCaption, UINT nFlags);

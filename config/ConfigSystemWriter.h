@@ -1,0 +1,18 @@
+// ConfigSystemWriter.h: the text of a configuration file before its devices:
+// the console's header comments and the system statements in their fixed
+// order. Lines end with a line feed; the writer turns them into CR-LF.
+#pragma once
+
+#include "platform/CString.h"
+
+class CVornConfigFile;
+
+// The program version written into every configuration file's header.
+extern const char kConfigWriterVersion[];
+
+// "# Key: value" header block, ending with the "System parameters" heading.
+CString FormatConfigHeader(const CVornConfigFile& cfg);
+// DEFSYM lines, the system statements and the statements kept as written.
+CString FormatSystemStatements(const CVornConfigFile& cfg);
+// One statement line: the keyword padded to 20 columns, a blank, the operands.
+CString FormatStatementLine(const char* pszKeyword, const CString& strOperands);
