@@ -1,0 +1,23 @@
+// DefaultDevices.h: the devices with which a new configuration starts, one
+// of every class: a socket card reader, a card punch, a printer, a console,
+// a display, a disk, a tape, an OSA adapter and a 2703 line.
+#pragma once
+
+#include "config/CVornDevice.h"
+#include "platform/CString.h"
+
+enum { kDefaultDeviceCount = 9 };
+
+// The console's folders for the device files, each ending with a separator
+// or empty (then the file names stand alone).
+struct DefaultDeviceFolders {
+    CString strPunch;
+    CString strPrinter;
+    CString strDisk;
+    CString strTape;
+};
+
+// Fills the nine slots in device-class order. Returns false, with the
+// parser's messages in strError, when a statement did not parse.
+bool BuildDefaultDeviceStatements(CVornDevice devices[kDefaultDeviceCount], const DefaultDeviceFolders& folders,
+                                  CString& strError);

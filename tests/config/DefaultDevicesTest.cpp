@@ -1,0 +1,55 @@
+// DefaultDevicesTest.cpp: the nine devices of a new configuration.
+#include <gtest/gtest.h>
+
+#include "config/DefaultDevices.h"
+#include "config/DevClass.h"
+#include "tests/config/ConfigTestUtil.h"
+
+TEST(DefaultDevices, OneOfEveryClassInClassOrder)
+{
+    CVornDevice devices[kDefaultDeviceCount];
+    DefaultDeviceFolders folders{"C:/vorn/punch/", "C:/vorn/print/", "C:/vorn/disks/", "C:/vorn/tapes/"};
+    CString strError;
+    ASSERT_TRUE(BuildDefaultDeviceStatements(devices, folders, strError)) << strError.GetString();
+    const char* const statements[kDefaultDeviceCount] = {
+        "000B    3505    127.0.0.1:3505 sockdev ascii trunc eof",
+        "000C    3525    C:/vorn/punch/punch.txt ascii crlf",
+        "000D    1403    C:/vorn/print/print.txt crlf",
+        "001E    3215    noprompt",
+        "003F    3270",
+        "033F    3350    C:/vorn/disks/volser.comp",
+        "017F    3420    C:/vorn/tapes/tape.vet chunksize=65535 compress=1 method=1 level=4 maxsizeM=170 "
+        "eotmargin=131072",
+        "0600    OSA     iface 192.168.0.2 ipaddr 192.168.0.4 netmask 255.255.0.0 chpid F0",
+        "04FF    2703    lport=3780 rhost=localhost rport=3781 dial=no",
+    };
+    const WORD classes[kDefaultDeviceCount] = {DEVCLASS_RDR,  DEVCLASS_PCH,  DEVCLASS_PRT,
+                                               DEVCLASS_LOG,  DEVCLASS_3270, DEVCLASS_DISK,
+                                               DEVCLASS_TAPE, DEVCLASS_COMM, DEVCLASS_UNKNOWN};
+    for (int i = 0; i < kDefaultDeviceCount; ++i) {
+        EXPECT_EQ(FormatDeviceStatement(devices[i]), CString(statements[i])) << i;
+        EXPECT_EQ(devices[i].m_wClass, classes[i]) << i;
+    }
+}
+
+TEST(DefaultDevices, EmptyFoldersAndANewConfigurationThatSavesAndReadsBack)
+{
+    CVornDevice devices[kDefaultDeviceCount];
+    CString strError;
+    ASSERT_TRUE(BuildDefaultDeviceStatements(devices, DefaultDeviceFolders(), strError)) << strError.GetString();
+    EXPECT_EQ(devices[1].m_strFirstArg, "punch.txt");
+    EXPECT_EQ(devices[5].m_strFirstArg, "volser.comp");
+    // A folder with blanks keeps the file name one word.
+    DefaultDeviceFolders spaced{"C:/my punch/", "", "", ""};
+    ASSERT_TRUE(BuildDefaultDeviceStatements(devices, spaced, strError));
+    EXPECT_EQ(FormatDeviceStatement(devices[1]), "000C    3525    \"C:/my punch/punch.txt\" ascii crlf");
+
+    TempDir dir;
+    CVornConfigFile cfg;
+    for (const CVornDevice& dev : devices)
+        cfg.m_devices[dev.GetKey()] = dev;
+    ASSERT_EQ(cfg.SaveAs(dir.Folder().c_str(), "new.cnf"), 0u);
+    CVornConfigFile back;
+    ASSERT_TRUE(back.Load(dir.Folder().c_str(), "new.cnf")) << JoinedErrors(back);
+    EXPECT_TRUE(back.m_devices == cfg.m_devices);
+}
