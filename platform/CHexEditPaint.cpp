@@ -1,0 +1,93 @@
+// CHexEditPaint.cpp: the hex edit control's painting: row by row, the
+// address column, the hex pane in groups and the character pane, selected
+// bytes in the highlight colours, all in the read-only colours while the
+// control is read-only or disabled.
+#include <algorithm>
+#include <cstring>
+
+#include "platform/CDC.h"
+#include "platform/CHexEdit.h"
+#include "platform/CodePage.h"
+
+namespace {
+
+// The character a byte shows in the character pane.
+char DisplayChar(BYTE b, bool bEbcdic)
+{
+    if (bEbcdic)
+        b = EbcdicToAscii(b);
+    return (b >= 0x20 && b < 0x7F) ? (char)b : '.';
+}
+
+}  // namespace
+
+BOOL CHexEdit::OnEraseBkgnd(CDC*)
+{
+    return TRUE;  // OnPaint fills every pixel
+}
+
+void CHexEdit::OnPaint()
+{
+    CPaintDC paint(this);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    // Drawn off screen first, so that the rows do not flicker.
+    CDC dc;
+    dc.CreateCompatibleDC(&paint);
+    CBitmap bmp;
+    bmp.CreateCompatibleBitmap(paint, std::max(1, rcClient.Width()), std::max(1, rcClient.Height()));
+    CDCSelect selBmp(dc, bmp);
+    CDCSelect selFont(dc, m_font.m_hObject ? (HGDIOBJ)m_font.m_hObject : ::GetStockObject(ANSI_FIXED_FONT));
+    bool bReadOnly = IsReadOnly();
+    dc.FillSolidRect(&rcClient, bReadOnly ? m_parms.clrReadOnlyBack : m_parms.clrBack);
+    UINT64 nRows = RowCount();
+    for (int y = 0; y < rcClient.Height() && m_nTopRow + y / m_cell.cy < nRows; y += m_cell.cy)
+        PaintRow(dc, m_nTopRow + y / m_cell.cy, y);
+    paint.BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dc, 0, 0, SRCCOPY);
+}
+
+// Cells at x, in the selection's colours or the normal ones.
+void CHexEdit::PaintCells(CDC& dc, int x, int y, const char* psz, int n, bool bSelected)
+{
+    bool bReadOnly = IsReadOnly();
+    COLORREF clrText = bReadOnly ? m_parms.clrReadOnlyText : m_parms.clrText;
+    COLORREF clrBack = bReadOnly ? m_parms.clrReadOnlyBack : m_parms.clrBack;
+    if (bSelected) {
+        clrText = bReadOnly ? m_parms.clrReadOnlyHighlightText : m_parms.clrHighlightText;
+        clrBack = bReadOnly ? m_parms.clrReadOnlyHighlightBack : m_parms.clrHighlightBack;
+    }
+    dc.SetTextColor(clrText);
+    dc.SetBkColor(clrBack);
+    CRect rc(x, y, x + n * m_cell.cx, y + m_cell.cy);
+    dc.ExtTextOut(x, y, ETO_OPAQUE, &rc, psz, (UINT)n);
+}
+
+void CHexEdit::PaintRow(CDC& dc, UINT64 nRow, int y)
+{
+    static const char kDigits[] = "0123456789ABCDEF";
+    UINT64 nAddr = nRow * m_layout.nBytesPerRow;
+    UINT nBytes = (UINT)std::min<UINT64>(m_layout.nBytesPerRow, m_parms.nDataSize - nAddr);
+    char szAddr[17];
+    HexFormatAddress(nAddr, m_layout.nAddrDigits, szAddr);
+    PaintCells(dc, 0, y, szAddr, (int)m_layout.nAddrDigits, false);
+    const BYTE* p = ReadBytes(nAddr, nBytes);
+    if (!p)
+        return;
+    UINT64 nSelStart, nSelEnd;
+    GetSel(nSelStart, nSelEnd);
+    bool bShowSel = ::GetFocus() == m_hWnd || (m_parms.dwFlags & HEF_NOHIDESEL);
+    bool bEbcdic = (m_parms.dwFlags & HEF_EBCDIC) != 0;
+    for (UINT i = 0; i < nBytes; i++) {
+        bool bSel = bShowSel && nAddr + i >= nSelStart && nAddr + i < nSelEnd;
+        // A blank between groups is highlighted when the selection runs on.
+        bool bGap = (i + 1) % m_layout.nGroupBytes == 0 && i + 1 < nBytes;
+        bool bGapSel = bSel && nAddr + i + 1 < nSelEnd;
+        char hex[3] = {kDigits[p[i] >> 4], kDigits[p[i] & 0x0F], ' '};
+        int x = (int)m_layout.HexColumnOf(i) * m_cell.cx;
+        PaintCells(dc, x, y, hex, 2, bSel);
+        if (bGap)
+            PaintCells(dc, x + 2 * m_cell.cx, y, hex + 2, 1, bGapSel);
+        char ch = DisplayChar(p[i], bEbcdic);
+        PaintCells(dc, (int)(m_layout.CharColumn() + i) * m_cell.cx, y, &ch, 1, bSel);
+    }
+}
