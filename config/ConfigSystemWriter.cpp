@@ -22,9 +22,18 @@ void Stmt(CString& out, const char* pszKeyword, const CString& strOperands)
     out += FormatStatementLine(pszKeyword, strOperands);
 }
 
+// The text as one operand: in double quotes when it holds a blank, in single
+// quotes when it holds a double quote as well.
 CString Quoted(const CString& str)
 {
-    return QuoteIfNeeded(str, '"');
+    CString strQuoted = QuoteIfNeeded(str, '"');
+    return strQuoted == str ? QuoteIfNeeded(str, '\'') : strQuoted;
+}
+
+// An operand that may be empty: an empty one is written as "".
+CString QuotedOrEmpty(const CString& str)
+{
+    return str.IsEmpty() ? CString("\"\"") : Quoted(str);
 }
 
 CString OrDefault(const CString& str, const CString& strDefault)
@@ -72,7 +81,7 @@ void FormatTailoringAndTrace(const CVornConfigFile& cfg, CString& out)
 void FormatIdentity(const CVornConfigFile& cfg, CString& out)
 {
     if (!cfg.m_strLoadParm.IsEmpty())
-        Stmt(out, "LOADPARM", cfg.m_strLoadParm);
+        Stmt(out, "LOADPARM", Quoted(cfg.m_strLoadParm));
     Stmt(out, "PGMPRDOS", cfg.m_bPgmPrdOsLicensed ? "LICENSED" : "RESTRICTED");
     out += '\n';
     Stmt(out, "LPARNAME", Quoted(OrDefault(cfg.m_strLparName, LimitDefLPARName())));
@@ -84,7 +93,7 @@ void FormatIdentity(const CVornConfigFile& cfg, CString& out)
     Stmt(out, "CPUVERID", OrDefault(cfg.m_strCPUVersion, "00"));
     CString strModels = Quoted(OrDefault(cfg.m_strModel[0], LimitDefModelName()));
     for (int i = 1; i < 4; ++i)
-        strModels += " " + (cfg.m_strModel[i].IsEmpty() ? CString("\"\"") : Quoted(cfg.m_strModel[i]));
+        strModels += " " + QuotedOrEmpty(cfg.m_strModel[i]);
     Stmt(out, "MODEL", strModels);
     Stmt(out, "MANUFACTURER", Quoted(OrDefault(cfg.m_strManufacturer, LimitDefManufacturer())));
     Stmt(out, "PLANT", Quoted(OrDefault(cfg.m_strPlant, LimitDefPlant())));
@@ -178,7 +187,7 @@ void FormatPortsAndOptions(const CVornConfigFile& cfg, CString& out)
     CString strKpAlv;
     strKpAlv.Format("(%d,%d,%d)", cfg.m_nKpAlvIdle, cfg.m_nKpAlvIntv, cfg.m_nKpAlvCount);
     Stmt(out, "CONKPALV", strKpAlv);
-    Stmt(out, "CODEPAGE", OrDefault(cfg.m_strCodePage, LimitDefCodePage()));
+    Stmt(out, "CODEPAGE", Quoted(OrDefault(cfg.m_strCodePage, LimitDefCodePage())));
     Stmt(out, "DEVTMAX", Number(cfg.m_nDevTMax));
     Stmt(out, "DIAG8CMD", CString(cfg.m_nDiag8CmdEnabled ? "ENABLE" : "DISABLE") + " " +
                               (cfg.m_nDiag8CmdEcho ? "ECHO" : "NOECHO"));
@@ -194,10 +203,11 @@ void FormatPortsAndOptions(const CVornConfigFile& cfg, CString& out)
 void FormatHttp(const CVornConfigFile& cfg, CString& out)
 {
     CString strPort = "PORT " + Number(cfg.m_nHttpPort);
-    // User and password are quoted when needed so that they read back as one word each.
+    // User and password are quoted when needed so that they read back as one
+    // word each; an empty password would otherwise be lost.
     strPort += cfg.m_strHttpUser.IsEmpty()
                    ? CString(" NOAUTH")
-                   : " AUTH " + Quoted(cfg.m_strHttpUser) + " " + Quoted(cfg.m_strHttpPassword);
+                   : " AUTH " + Quoted(cfg.m_strHttpUser) + " " + QuotedOrEmpty(cfg.m_strHttpPassword);
     Stmt(out, "HTTP", strPort);
     if (!cfg.m_strHttpRoot.IsEmpty())
         Stmt(out, "HTTP", "ROOT " + Quoted(cfg.m_strHttpRoot));
@@ -282,10 +292,10 @@ void FormatClockAndTrace(const CVornConfigFile& cfg, CString& out)
         strDrag.Format("%d", (int)d);
     if (!strDrag.IsEmpty())
         Stmt(out, "TODDRAG", strDrag);
-    Stmt(out, "TRACEOPT", OrDefault(cfg.m_strTraceOpt, LimitDefTraceOpt()) +
+    Stmt(out, "TRACEOPT", Quoted(OrDefault(cfg.m_strTraceOpt, LimitDefTraceOpt())) +
                               (cfg.m_bNoCh9Oflow ? " NOCH9OFLOW" : ""));
     if (!cfg.m_strTzOffset.IsEmpty())
-        Stmt(out, "TZOFFSET", cfg.m_strTzOffset);
+        Stmt(out, "TZOFFSET", Quoted(cfg.m_strTzOffset));
     Stmt(out, "XPNDSIZE", FormatSizeWithSuffix(cfg.m_ullXpndSize, cfg.m_bSizesWithSuffix));
     Stmt(out, "YROFFSET", Number(cfg.m_nYrOffset));
 }

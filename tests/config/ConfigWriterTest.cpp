@@ -204,6 +204,10 @@ TEST(ConfigWriter, ValueForms)
         {"FACILITY ENABLE BIT44\n", "FACILITY", "FACILITY             ENABLE   BIT44\n"},
         {"", "ARCHLVL", "ARCHLVL              z/Arch\n"},
         {"ARCHLVL S/370\n", "ARCHLVL", "ARCHLVL              S/370\n"},
+        {"HTTP PORT 8081 AUTH admin \"\"\n", "HTTP", "HTTP                 PORT 8081 AUTH admin \"\"\n"},
+        {"TZOFFSET 'a \"b\"'\n", "TZOFFSET", "TZOFFSET             'a \"b\"'\n"},
+        {"CODEPAGE \"819 1047\"\n", "CODEPAGE", "CODEPAGE             \"819 1047\"\n"},
+        {"LOADPARM \"A B\"\n", "LOADPARM", "LOADPARM             \"A B.....\"\n"},
     };
     for (const auto& c : cases) {
         CVornConfigFile cfg;
@@ -211,6 +215,10 @@ TEST(ConfigWriter, ValueForms)
         EXPECT_EQ(LinesOf(SaveText(cfg, dir), c.keyword), c.lines) << c.stmt;
         CVornConfigFile back;
         EXPECT_TRUE(back.Load(dir.Folder().c_str(), "out.cnf")) << c.stmt << JoinedErrors(back);
+        // What was written reads back to the same text.
+        std::string first = ReadBytes(dir.Path("out.cnf"));
+        SaveText(back, dir);
+        EXPECT_EQ(ReadBytes(dir.Path("out.cnf")), first) << c.stmt;
     }
 }
 
@@ -262,5 +270,8 @@ TEST(ConfigWriter, DeviceGroups)
         ASSERT_TRUE(LoadText(cfg, dir, c.devices)) << JoinedErrors(cfg);
         std::string text = SaveText(cfg, dir);
         EXPECT_EQ(text.substr(text.find("\n#  ", text.find("YROFFSET")) + 1), c.section) << c.devices;
+        CVornConfigFile back;
+        ASSERT_TRUE(back.Load(dir.Folder().c_str(), "out.cnf")) << c.devices << JoinedErrors(back);
+        EXPECT_TRUE(back.m_devices == cfg.m_devices) << c.devices;
     }
 }
