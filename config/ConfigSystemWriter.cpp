@@ -8,6 +8,7 @@
 
 #include "config/CVornConfigFile.h"
 #include "config/ConfigLimits.h"
+#include "config/ConfigTxf.h"
 #include "config/PgmTrace.h"
 #include "config/ValueConversions.h"
 #include "platform/TextFunctions.h"
@@ -283,7 +284,11 @@ void FormatClockAndTrace(const CVornConfigFile& cfg, CString& out)
     if ((int)cfg.m_nShrdPort >= LimitMinSHRDPortnum() && (int)cfg.m_nShrdPort <= LimitMaxSHRDPortnum())
         Stmt(out, "SHRDPORT", Number((int)cfg.m_nShrdPort));
     Stmt(out, "SYSEPOCH", Number(cfg.m_nSysEpoch));
-    Stmt(out, "TIMERINT", Number(cfg.m_nTimerInt));
+    // Under transactional execution an interval below its minimum would be
+    // refused on reading (a new configuration holds the non-TXF default):
+    // leaving it out gives the same default when the file is read again.
+    if (!IsTXFEnabled(cfg) || cfg.m_nTimerInt >= LimitMinTXFTODUpdIntv())
+        Stmt(out, "TIMERINT", Number(cfg.m_nTimerInt));
     const double d = cfg.m_dTodDrag;
     CString strDrag;
     if (d != (double)(long long)d)

@@ -172,6 +172,23 @@ TEST(ConfigWriter, DefaultConfigurationReadsBackUnchanged)
     EXPECT_EQ(ReadBytes(dir.Path("a.cnf")), ReadBytes(dir.Path("b.cnf")));
 }
 
+TEST(ConfigWriter, NewConfigurationReadsBackUnderPresumedTxf)
+{
+    ScopedMemorySettings settings;
+    ProfileWriteInt("Settings", "PresumeTXF", 1);
+    TempDir dir;
+    CVornConfigFile cfg;
+    LoadWithDevice(cfg, dir, "");
+    EXPECT_EQ(cfg.m_nTimerInt, 50);
+    std::string text = SaveText(cfg, dir);
+    EXPECT_EQ(LinesOf(text, "TIMERINT"), "");
+    CVornConfigFile back;
+    EXPECT_TRUE(back.Load(dir.Folder().c_str(), "out.cnf")) << JoinedErrors(back);
+    EXPECT_EQ(back.m_nTimerInt, 50);
+    LoadWithDevice(cfg, dir, "TIMERINT 300\n");
+    EXPECT_EQ(LinesOf(SaveText(cfg, dir), "TIMERINT"), "TIMERINT             300\n");
+}
+
 TEST(ConfigWriter, ValueForms)
 {
     TempDir dir;
