@@ -3,6 +3,7 @@
 #include "platform/CWnd.h"
 
 #include "platform/AfxThreadState.h"
+#include "platform/BCMenu.h"
 #include "platform/CCmdUI.h"
 #include "platform/CDC.h"
 #include "platform/CMenu.h"
@@ -289,7 +290,15 @@ bool CWnd::DispatchMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult)
         return OnNotify(wp, lp, pResult) != FALSE;
     if (IsReflectedToChild(msg) && ReflectToChild(ReflectTarget(m_hWnd, msg, wp, lp), msg, wp, lp, pResult))
         return true;
-    return OnWndMsg(msg, wp, lp, pResult);
+    if (OnWndMsg(msg, wp, lp, pResult))
+        return true;
+    // Windows asks the menu's owner window to measure and draw owner-drawn
+    // menu items; the companion library's menus do that themselves.
+    if ((msg == WM_MEASUREITEM || msg == WM_DRAWITEM) && BCMenu::HandleOwnerDraw(msg, lp)) {
+        *pResult = TRUE;
+        return true;
+    }
+    return false;
 }
 
 bool CWnd::ReflectToChild(HWND hChild, UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult)

@@ -11,6 +11,7 @@
 #include "platform/Afx.h"
 #include "platform/CClipBoard.h"
 #include "platform/CHexEdit.h"
+#include "tests/platform/ShotFile.h"
 
 namespace {
 
@@ -374,6 +375,27 @@ TEST_F(HexEditTest, CopyTakesHexOrCharactersByPane)
     PressKey(edit, 'C', false, true);
     ASSERT_TRUE(CClipBoard().GetText(str));
     EXPECT_STREQ(str, "A.C");
+}
+
+TEST_F(HexEditTest, PictureOfBothPanesWithASelection)
+{
+    HEPARMS p;
+    p.dwMask = HEPM_FLAGS;
+    p.dwFlags = HEF_NOHIDESEL;
+    edit.SetParms(p);
+    memcpy(&store.bytes[0x40], "Hello, storage!", 15);
+    edit.SetSel(0x40, 0x4F);
+    parent.SetForegroundWindow();
+    parent.UpdateWindow();
+    edit.UpdateWindow();
+    EXPECT_EQ(edit.GetTopAddress(), 0u);
+    SCROLLBARINFO sbi = {};
+    sbi.cbSize = sizeof(sbi);
+    ASSERT_TRUE(::GetScrollBarInfo(edit, OBJID_VSCROLL, &sbi));
+    EXPECT_FALSE(sbi.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+    EXPECT_GT(sbi.rcScrollBar.right - sbi.rcScrollBar.left, 0);
+    parent.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    SaveWindowShot(parent, "hexedit.bmp");
 }
 
 TEST(HexEdit, CreateAndDestroyLeavesNoGdiObjects)
