@@ -109,6 +109,8 @@ TEST(ConfigWriter, LoadSaveLoadGivesAnEqualModel)
     EXPECT_EQ(second.m_strCPUModel, "8561");
     EXPECT_EQ(second.m_devices.GetCount(), 31);
     EXPECT_EQ(second.m_keptStmts.GetSize(), 13);
+    EXPECT_TRUE(second.m_bScsiMountKeyword);
+    EXPECT_EQ(second.m_strPanTitle, "Vorn production");
     EXPECT_EQ(second.m_archLvls.GetSize(), 5);
 }
 
