@@ -162,3 +162,18 @@ TEST_F(ConfigSave, SaveAsTakesTheNewName)
     EXPECT_EQ(back.m_nNumCPUs, 2);
     EXPECT_TRUE(g_shown.empty());
 }
+
+TEST_F(ConfigSave, SaveAsFullPathSplitsFolderAndName)
+{
+    // Paths are split in their Windows form; the host's own paths use '/'.
+    if (m_dir.Folder().find('/') != std::string::npos)
+        GTEST_SKIP() << "Windows paths only";
+    CVornConfigFile cfg;
+    LoadValid(cfg);
+    EXPECT_EQ(cfg.SaveAs(CString(m_dir.Path("full.cnf").c_str())), 0u);
+    EXPECT_EQ(cfg.m_strFileName, "full.cnf");
+    EXPECT_EQ(cfg.m_strFolder.Right(1), "\\");
+    CVornConfigFile back;
+    EXPECT_TRUE(back.Load(CString(m_dir.Path("full.cnf").c_str()))) << JoinedErrors(back);
+    EXPECT_EQ(back.m_nNumCPUs, 2);
+}
