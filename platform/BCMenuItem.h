@@ -9,6 +9,8 @@
 
 #include "platform/CString.h"
 
+class BCMenu;
+
 struct BCMenuItem {
     CString strText;  // with its '&' mnemonic and any "\t" accelerator text
     UINT nID = 0;

@@ -10,7 +10,8 @@
 // (ASCII, or EBCDIC translated); a selection of whole bytes; a caret in one
 // pane at a byte (and, in the hex pane, a digit); typing overwrites, it never
 // inserts. Keys: arrows, Home/End (row; with Ctrl the data), Page Up/Down,
-// Tab (other pane), Shift extends the selection, Ctrl+A selects all, Ctrl+C
+// Tab (the other pane; in a dialog Ctrl+Tab, as plain
+// Tab moves on to the next control), Shift extends the selection, Ctrl+A selects all, Ctrl+C
 // copies. The context menu offers Copy and Select All; derived classes add
 // their own items in AddContextMenuItems, and commands that are not the
 // control's own go to the control as WM_COMMAND.
@@ -124,7 +125,7 @@ protected:
     void OnSetFocus(CWnd* pOldWnd);
     void OnKillFocus(CWnd* pNewWnd);
     LRESULT OnEnableMsg(WPARAM wp, LPARAM lp);
-    UINT OnGetDlgCode();
+    LRESULT OnGetDlgCodeMsg(WPARAM wp, LPARAM lp);
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnLButtonDown(UINT nFlags, CPoint point);

@@ -15,9 +15,15 @@ bool KeyDown(int nVirtKey)
 
 }  // namespace
 
-UINT CHexEdit::OnGetDlgCode()
+// In a dialog plain Tab moves to the next control, so that the keyboard can
+// leave the control; Ctrl+Tab stays here and switches panes.
+LRESULT CHexEdit::OnGetDlgCodeMsg(WPARAM, LPARAM lp)
 {
-    return DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
+    LRESULT n = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    const MSG* pMsg = (const MSG*)lp;
+    if (pMsg && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_TAB && KeyDown(VK_CONTROL))
+        n |= DLGC_WANTTAB;
+    return n;
 }
 
 void CHexEdit::OnSetFocus(CWnd*)

@@ -156,6 +156,26 @@ TEST_F(HexEditTest, TypingInTheCharPaneWritesWholeBytes)
     EXPECT_EQ(edit.GetCaretAddress(), 0x23u);
 }
 
+TEST_F(HexEditTest, DialogTabLeavesTheControlAndCtrlTabStays)
+{
+    MSG msg = {};
+    msg.hwnd = edit;
+    msg.message = WM_KEYDOWN;
+    msg.wParam = VK_TAB;
+    LRESULT plain = edit.SendMessage(WM_GETDLGCODE, VK_TAB, (LPARAM)&msg);
+    EXPECT_FALSE(plain & DLGC_WANTTAB);
+    EXPECT_TRUE(plain & DLGC_WANTARROWS);
+    EXPECT_TRUE(plain & DLGC_WANTCHARS);
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    LRESULT ctrl = edit.SendMessage(WM_GETDLGCODE, VK_TAB, (LPARAM)&msg);
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+    EXPECT_TRUE(ctrl & DLGC_WANTTAB);
+}
+
 TEST_F(HexEditTest, EbcdicCharPaneTranslatesTypedCharacters)
 {
     HEPARMS p;
@@ -423,6 +443,33 @@ TEST(HexEdit, CreateAndDestroyLeavesNoGdiObjects)
     for (int i = 0; i < 20; i++)
         create();
     EXPECT_EQ(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), before);
+    parent.DestroyWindow();
+}
+
+TEST(HexEdit, AControlOfATemplateWorksOnceSubclassed)
+{
+    ASSERT_TRUE(CHexEdit::RegisterClass());
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "p", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 200),
+                                nullptr, 0));
+    // As a dialog creates the controls its template names.
+    HWND hItem = ::CreateWindowExA(0, CHexEdit::kClassName, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 380, 180,
+                                   parent, (HMENU)1600, ::GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(hItem, nullptr);
+    CHexEdit edit;
+    ASSERT_TRUE(edit.SubclassDlgItem(1600, &parent));
+    BYTE data[64] = {};
+    HEPARMS p;
+    p.dwMask = HEPM_DATA | HEPM_DATASIZE;
+    p.pData = data;
+    p.nDataSize = sizeof(data);
+    ASSERT_TRUE(edit.SetParms(p));
+    EXPECT_NE(edit.SendMessage(WM_GETFONT), 0);
+    EXPECT_GT(edit.GetCellSize().cx, 1);
+    edit.SetSel(3, 3);
+    edit.SendMessage(WM_CHAR, '7', 1);
+    edit.SendMessage(WM_CHAR, 'e', 1);
+    EXPECT_EQ(data[3], 0x7E);  // fixed data is written in place
     parent.DestroyWindow();
 }
 
