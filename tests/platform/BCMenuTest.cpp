@@ -268,6 +268,28 @@ TEST_F(BCMenuTest, WindowsHandTheirMenuItemsToTheMenu)
     wnd.DestroyWindow();
 }
 
+TEST(BCMenu, ADetachedMenuBarStillDrawsItsPopups)
+{
+    // As the main frame does: load, detach, hand the bar to the window.
+    BCMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_TEST_BAR));
+    ASSERT_TRUE(menu.LoadToolbar(IDR_TEST_TOOLBAR));
+    HMENU hBar = menu.Detach();
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "f", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200), nullptr, 0));
+    ASSERT_TRUE(wnd.SetMenu(hBar));
+    BCMenu* file = menu.GetSubMenu(0);
+    ASSERT_NE(file, nullptr);
+    EXPECT_TRUE(BCMenu::IsMenu(*file));
+    MEASUREITEMSTRUCT mis = {};
+    mis.CtlType = ODT_MENU;
+    mis.itemData = ItemData(*file, 0);
+    EXPECT_TRUE(wnd.SendMessage(WM_MEASUREITEM, 0, (LPARAM)&mis));
+    EXPECT_GE(mis.itemHeight, 22u);
+    EXPECT_EQ(menu.GetImageIndex(ID_TEST_CLOSE), 0);
+    wnd.DestroyWindow();  // destroys the menu bar it owns
+}
+
 TEST_F(BCMenuTest, DestroyedMenusLeaveNoItemsBehind)
 {
     ULONG_PTR data = ItemData(*popup, 0);
