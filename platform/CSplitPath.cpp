@@ -11,21 +11,25 @@ namespace {
 bool IsSeparator(char c) { return c == '/' || c == '\\'; }
 
 // Splits off the drive ("C:" or a network "\\server\share") and returns the
-// rest of the path.
+// rest of the path. "\:x" is a folder ":x" of the root, not a drive.
 std::string TakeDrive(const std::string& path, std::string& drive)
 {
-    if (path.size() >= 2 && path[1] == ':') {
+    if (path.size() >= 2 && path[1] == ':' && !IsSeparator(path[0])) {
         drive = path.substr(0, 2);
         return path.substr(2);
     }
     if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+        // The share is the next name after the server, past any doubled
+        // separators; a server without one is a drive too. So the drive
+        // never ends in a separator, and a re-split gives the same parts.
+        const size_t npos = std::string::npos;
         size_t server = path.find_first_of("/\\", 2);
-        size_t share = server == std::string::npos ? server : path.find_first_of("/\\", server + 1);
-        drive = "\\\\" + path.substr(2, share == std::string::npos ? std::string::npos : share - 2);
-        for (char& c : drive)
-            if (c == '/')
-                c = '\\';
-        return share == std::string::npos ? "\\" : path.substr(share);
+        size_t shareStart = server == npos ? npos : path.find_first_not_of("/\\", server);
+        size_t share = shareStart == npos ? npos : path.find_first_of("/\\", shareStart);
+        drive = "\\\\" + path.substr(2, server == npos ? npos : server - 2);
+        if (shareStart != npos)
+            drive += "\\" + path.substr(shareStart, share == npos ? npos : share - shareStart);
+        return share == npos ? "\\" : path.substr(share);
     }
     drive.clear();
     return path;

@@ -22,6 +22,9 @@ TEST(CSplitPath, AbsolutePathsTable)
         {"C:\\a\\..", "C:", "\\", "", ""},
         {"\\\\srv\\share\\d\\f.cnf", "\\\\srv\\share", "\\d\\", "f", ".cnf"},
         {"C:\\My Disks\\a b.img", "C:", "\\My Disks\\", "a b", ".img"},
+        {"\\\\srv\\", "\\\\srv", "\\", "", ""},
+        {"//srv//", "\\\\srv", "\\", "", ""},
+        {"//srv//share\\f.x", "\\\\srv\\share", "\\", "f", ".x"},
     };
     for (const Case& c : cases) {
         CSplitPath sp(c.path);
@@ -43,6 +46,18 @@ TEST(CSplitPath, RelativePathIsBelowCurrentDirectory)
     EXPECT_EQ(sp.GetFullPathOnly(), cwd.GetFullPathOnly() + "sub\\");
     EXPECT_EQ(sp.GetFileNameAndExt(), "file.cnf");
     EXPECT_EQ(cwd.GetFileNameAndExt(), "");
+}
+
+TEST(CSplitPath, ResplitGivesTheSamePath)
+{
+    for (const char* path : {"\\\\srv\\", "\\\\srv", "\\\\\\", "\\\\srv\\share\\", "//srv//s/f.x", "\\:x\\f.y", "C:\\a\\b.c"}) {
+        const CString strFull = CSplitPath(path).GetFullPath();
+        EXPECT_EQ(CSplitPath(strFull).GetFullPath(), strFull) << path;
+    }
+    // A colon after a separator names a folder, not a drive.
+    CSplitPath sp("\\:x\\f.y");
+    EXPECT_EQ(sp.GetDirectory(), "\\:x\\");
+    EXPECT_EQ(sp.GetFileNameAndExt(), "f.y");
 }
 
 TEST(CSplitPath, EmptyAndResplit)
