@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test of both presets: the window-free code
-# natively under the sanitizers, then the whole program under Wine.
+# Sets up, builds and runs every test of the presets: the window-free code
+# natively under the sanitizers, a short run of each fuzz target, then the
+# whole program under Wine (last: CI reads its summary).
 set -u
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 tools/setup.sh || exit 1
-tools/build.sh native win32 || exit 1
+tools/build.sh native fuzz win32 || exit 1
 
 rc=0
 echo "== native tests"
 ctest --preset native || rc=1
+echo "== fuzz targets, short runs"
+ctest --preset fuzz || rc=1
 echo "== win32 tests (Wine)"
 ctest --preset win32 || rc=1
 exit $rc
