@@ -13,8 +13,7 @@ namespace {
 
 const char kFileName[] = "fuzz.cnf";
 
-// The lines as the reader takes them: cut at LF, a CR before it (or at the
-// end of the file) dropped.
+// The lines as the reader takes them: cut at LF, a CR before it dropped.
 std::vector<std::string> Lines(const uint8_t* data, size_t size)
 {
     std::vector<std::string> lines;
@@ -29,9 +28,7 @@ std::vector<std::string> Lines(const uint8_t* data, size_t size)
         lines.push_back(line);
         line.clear();
     }
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    if (!line.empty() || (size > 0 && data[size - 1] == '\r'))
+    if (!line.empty())
         lines.push_back(line);
     return lines;
 }
