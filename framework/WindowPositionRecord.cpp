@@ -20,14 +20,16 @@ void SwapIfReversed(LONG& nLow, LONG& nHigh)
 // Moves [nLow, nHigh) into [nAreaLow, nAreaHigh), shrinking it if needed.
 void FitSpan(LONG& nLow, LONG& nHigh, LONG nAreaLow, LONG nAreaHigh)
 {
-    LONG nLen = nHigh - nLow;
-    if (nLen > nAreaHigh - nAreaLow)
-        nLen = nAreaHigh - nAreaLow;
-    if (nLow < nAreaLow)
-        nLow = nAreaLow;
-    if (nLow + nLen > nAreaHigh)
-        nLow = nAreaHigh - nLen;
-    nHigh = nLow + nLen;
+    // In 64 bits: edges read back from the settings may lie up to 2^32 apart,
+    // beyond a 32-bit LONG.
+    LONGLONG nLen = (LONGLONG)nHigh - nLow;
+    if (nLen > (LONGLONG)nAreaHigh - nAreaLow)
+        nLen = (LONGLONG)nAreaHigh - nAreaLow;
+    LONGLONG nNewLow = nLow < nAreaLow ? nAreaLow : nLow;
+    if (nNewLow + nLen > nAreaHigh)
+        nNewLow = nAreaHigh - nLen;
+    nLow = (LONG)nNewLow;
+    nHigh = (LONG)(nNewLow + nLen);
 }
 
 }  // namespace

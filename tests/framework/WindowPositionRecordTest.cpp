@@ -121,6 +121,10 @@ TEST(WindowPositionFit, IntoTheWorkArea)
         {"below", {100, 2000, 500, 2300}, {100, 500, 500, 800}},
         {"too large shrinks", {-100, -100, 2000, 1500}, {0, 30, 1280, 800}},
         {"partly out", {1100, 700, 1400, 900}, {980, 600, 1280, 800}},
+        // Edges from a hand-edited settings file, 2^32 - 1 apart.
+        {"widest edges", {-2147483647 - 1, 0, 2147483647, 10}, {0, 30, 1280, 40}},
+        {"widest vertical span", {2147483647, -2147483647 - 1, 2147483647, 2147483647},
+         {1280, 30, 1280, 800}},
     };
     for (const Case& c : cases)
         EXPECT_TRUE(SameRect(FitRectIntoArea(c.rc, area), c.expected)) << c.name;
