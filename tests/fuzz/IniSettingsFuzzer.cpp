@@ -2,11 +2,13 @@
 // damaged) read by the .INI settings store. Every entry that could be read
 // must read the same after the store has written one value and a stored list
 // into the file and the file has been read again: a write loses nothing
-// else, and what was written comes back exactly.
+// else, and what was written comes back exactly. A remembered window
+// position read from any section comes out ordered and fits the work area.
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "framework/WindowPositionRecord.h"
 #include "platform/CIniSettingsStore.h"
 #include "platform/ProfileStore.h"
 #include "tests/fuzz/FuzzSupport.h"
@@ -74,6 +76,19 @@ bool SameNoCase(const std::string& a, const std::string& b)
     return a.size() == b.size() && CString(a).CompareNoCase(b.c_str()) == 0;
 }
 
+void CheckWindowPosition(const std::string& strSection)
+{
+    const RECT rcDefault = {10, 20, 300, 200};
+    const RECT rcArea = {0, 0, 1280, 1024};
+    WindowPositionRecord rec = {};
+    if (!ReadWindowPosition(strSection.c_str(), rcDefault, rec))
+        return;
+    FUZZ_CHECK(rec.rcNormal.left <= rec.rcNormal.right && rec.rcNormal.top <= rec.rcNormal.bottom);
+    const RECT rc = FitRectIntoArea(rec.rcNormal, rcArea);
+    FUZZ_CHECK(rc.left >= rcArea.left && rc.right <= rcArea.right && rc.left <= rc.right);
+    FUZZ_CHECK(rc.top >= rcArea.top && rc.bottom <= rcArea.bottom && rc.top <= rc.bottom);
+}
+
 const char kListSection[] = "Fuzz Lists";
 const char kListKey[] = "Recent";
 
@@ -91,6 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Read(store, e);
     CStringArray listBefore;
     WLGetProfileMultiString(kListSection, kListKey, listBefore);
+    for (size_t i = 0; i < entries.size() && i < 4; i++)
+        CheckWindowPosition(entries[i].strSection);
 
     // The first entry found gets the last line as its new value (a new entry
     // when none was found); the lines become a stored list.

@@ -1,7 +1,7 @@
 // TextFunctionsFuzzer.cpp: the platform's text functions on arbitrary text:
 // the strict number conversions against the C library's, statement words
 // and quoting, splitting, trimming, tab expansion, address texts, folder and
-// path forms, code-page translation, hexadecimal renderings and the quick
+// path forms, the dialogs' address, netmask and name rules, code-page translation, hexadecimal renderings and the quick
 // memory search against a plain one. The first bytes choose the parameters
 // (separator length, tab size, quote character), the rest is the text.
 #include <algorithm>
@@ -10,6 +10,8 @@
 #include <cstring>
 #include <string>
 
+#include "config/FieldRules.h"
+#include "config/NetworkValues.h"
 #include "platform/CSplitPath.h"
 #include "platform/CodePage.h"
 #include "platform/HexRender.h"
@@ -156,6 +158,40 @@ void CheckAddresses(const char* psz)
     }
 }
 
+void CheckNetworkValues(const char* psz)
+{
+    DWORD dwAddr = 1;
+    if (ParseIPv4Address(psz, dwAddr)) {
+        DWORD dwAgain = 1;
+        FUZZ_CHECK(ParseIPv4Address(FormatIPv4Address(dwAddr), dwAgain) && dwAgain == dwAddr);
+        DWORD dwMask = 0;
+        if (ParseNetmask(psz, dwMask))
+            FUZZ_CHECK(dwMask == dwAddr && IsValidNetmask(dwMask));
+        IsPlausibleHostAddress(dwAddr, DefaultNetmaskForAddress(dwAddr), false);
+    }
+    CString strMask;
+    if (FormatDefaultNetmask(psz, strMask)) {
+        DWORD dwMask = 0;
+        FUZZ_CHECK(ParseNetmask(strMask, dwMask));
+    }
+}
+
+void CheckFieldRules(const char* psz)
+{
+    CString strName(psz);
+    if (IsValidDatasetName(strName))
+        FUZZ_CHECK(strName.GetLength() >= 1 && strName.GetLength() <= 44);
+    if (IsValidVolser(psz) || IsValidQualifier(psz) || IsValidTapeQualifier(psz))
+        FUZZ_CHECK(std::strlen(psz) >= 1 && std::strlen(psz) <= 8);
+    if (IsValidTapeDatasetName(psz))
+        FUZZ_CHECK(std::strlen(psz) >= 1 && std::strlen(psz) <= 17);
+    CString strGroup(psz), strMsg;
+    if (ValidateTerminalGroup(strGroup, strMsg))
+        FUZZ_CHECK(strGroup.GetLength() <= 8);
+    IsAlphanumericString(psz);
+    IsHostPortSpec(psz);
+}
+
 void CheckPaths(const char* psz)
 {
     for (bool bTrailing : {false, true}) {
@@ -230,5 +266,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CheckTabs(psz, nTabSize);
     CheckAddresses(psz);
     CheckPaths(psz);
+    CheckNetworkValues(psz);
+    CheckFieldRules(psz);
     return 0;
 }
