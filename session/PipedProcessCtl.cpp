@@ -13,8 +13,11 @@ CChildProcessHost* g_pChildHost = nullptr;
 
 namespace {
 
-// Size of each pipe's buffer in the system.
-const DWORD kPipeBufferSize = 1024;
+// Size of the pipes' buffers in the system. Commands are short; output comes
+// in floods, and a writer blocks whenever its pipe is full: under Wine a
+// 1 KB output pipe halves the rate at which a flood gets through.
+const DWORD kStdinPipeSize = 1024;
+const DWORD kOutputPipeSize = 64 * 1024;
 const DWORD kExitCodeUnknown = 0xFFFFFFFF;
 
 void CloseAndNull(HANDLE& h)
@@ -30,8 +33,9 @@ void CloseAndNull(HANDLE& h)
 // the pipe would never reach its end.
 bool CreateChildPipe(SECURITY_ATTRIBUTES& sa, HANDLE& hRead, HANDLE& hWrite, bool bParentReads)
 {
-    if (!::CreatePipe(&hRead, &hWrite, &sa, kPipeBufferSize)) {
-        TRACE_FAILED_CALL("CreatePipe(&hRead, &hWrite, &sa, kPipeBufferSize)");
+    DWORD nSize = bParentReads ? kOutputPipeSize : kStdinPipeSize;
+    if (!::CreatePipe(&hRead, &hWrite, &sa, nSize)) {
+        TRACE_FAILED_CALL("CreatePipe(&hRead, &hWrite, &sa, nSize)");
         return false;
     }
     HANDLE& hParent = bParentReads ? hRead : hWrite;
