@@ -49,6 +49,9 @@ public:
     // The file's size, or 0 when it cannot be told.
     ULONGLONG GetLength() const;
     BOOL Flush();
+    // Cuts (or extends) the file to nNewLength bytes; the position is left
+    // there. False when the system refused.
+    BOOL SetLength(ULONGLONG nNewLength);
 
     const CString& GetFilePath() const { return m_strFileName; }
     UINT GetOpenFlags() const { return m_nOpenFlags; }

@@ -139,3 +139,10 @@ void CFile::ReportError(CFileException* pError) const
     if (pError)
         pError->SetFromOsError(WindowsErrorFromErrno(errno ? errno : EIO), m_strFileName);
 }
+
+BOOL CFile::SetLength(ULONGLONG nNewLength)
+{
+    if (!IsOpen() || ::ftruncate((int)m_hFile, (off_t)nNewLength) != 0)
+        return FALSE;
+    return ::lseek((int)m_hFile, (off_t)nNewLength, SEEK_SET) >= 0;
+}

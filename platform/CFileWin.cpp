@@ -118,3 +118,10 @@ void CFile::ReportError(CFileException* pError) const
         pError->SetFromOsError((LONG)dwError, m_strFileName);
     ::SetLastError(dwError);
 }
+
+BOOL CFile::SetLength(ULONGLONG nNewLength)
+{
+    if (!CheckOpen(IsOpen()) || Seek((LONGLONG)nNewLength, begin) < 0)
+        return FALSE;
+    return ::SetEndOfFile(H(m_hFile));
+}

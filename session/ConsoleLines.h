@@ -1,0 +1,41 @@
+// ConsoleLines.h: CConsoleLines, the console lines of the document with the
+// histogram of their lengths, from which the longest stored line is told in
+// constant time (the horizontal scroll range).
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "platform/CString.h"
+#include "platform/Types.h"
+
+class CConsoleLines {
+public:
+    INT_PTR GetCount() const { return (INT_PTR)m_lines.size(); }
+    INT_PTR GetLastIndex() const { return GetCount() - 1; }
+    bool HasLines() const { return !m_lines.empty(); }
+    // The line at i; an empty string when i is out of range.
+    CString GetAt(INT_PTR i) const;
+    // The length of the longest stored line (0 when empty).
+    int GetLongestLength() const { return m_histogram.empty() ? 0 : (int)m_histogram.size() - 1; }
+
+    void Add(const CString& strLine);
+    // Removes and returns the oldest line (an empty string when there is none).
+    CString RemoveFirst();
+    // Removes the n oldest lines; true when n lines were there. n = 0 is true
+    // at once; a negative n, or fewer lines than n, removes nothing and is false.
+    bool RemoveFirst(INT_PTR n);
+    void RemoveAll();
+
+    // The line at nPos, moving nPos one forward (Next) or back (Prev); nPos
+    // becomes -1 when it leaves the lines or was out of range (the text is
+    // then empty).
+    CString GetNextLine(INT_PTR& nPos) const;
+    CString GetPrevLine(INT_PTR& nPos) const;
+
+private:
+    void Count(int nLength, int nDelta);
+
+    std::deque<CString> m_lines;
+    std::vector<UINT> m_histogram;  // [n] = stored lines of length n; no trailing zeros
+};

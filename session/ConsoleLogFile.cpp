@@ -1,0 +1,139 @@
+// ConsoleLogFile.cpp: the console log file ring.
+#include "session/ConsoleLogFile.h"
+
+#include <cstring>
+
+#include "platform/Trace.h"
+
+const char kLogRingMarkerLine[] = "******************** (last line of logfile above) ********************";
+
+void CConsoleLogFile::SetMarker(const CString& strHeader)
+{
+    m_strMarker = CString("\r\n") + kLogRingMarkerLine + "\r\n\r\n" + strHeader + "\r\n";
+}
+
+bool CConsoleLogFile::Fail(CFileException* pError)
+{
+    if (pError && pError->m_lOsError == 0)
+        pError->m_lOsError = GetLastSystemError();
+    return false;
+}
+
+bool CConsoleLogFile::Open(const char* pszPath, CFileException* pError)
+{
+    UINT nFlags = CFile::modeReadWrite | CFile::modeCreate | CFile::modeNoTruncate | CFile::shareDenyNone;
+    if (!m_file.Open(pszPath, nFlags, pError))
+        return false;
+    m_nPassCount = 0;
+    LONGLONG nEnd = m_file.SeekToEnd();
+    if (nEnd < 0)
+        return Fail(pError);
+    // A marker left at the end by the last session is overwritten.
+    LONGLONG nMarker = m_strMarker.GetLength();
+    if (nMarker > 0 && nEnd >= nMarker && m_file.Seek(nEnd - nMarker, CFile::begin) >= 0) {
+        CString strTail;
+        UINT nRead = m_file.Read(strTail.GetBufferSetLength((int)nMarker), (UINT)nMarker, pError);
+        strTail.ReleaseBuffer((int)nRead);
+        LONGLONG nPos = (strTail == m_strMarker) ? nEnd - nMarker : nEnd;
+        if (m_file.Seek(nPos, CFile::begin) < 0)
+            return Fail(pError);
+    }
+    return true;
+}
+
+bool CConsoleLogFile::Close(CFileException* pError)
+{
+    m_file.Close();
+    return true;
+}
+
+bool CConsoleLogFile::FlushIf(const CLogRingOptions& opt, CFileException* pError)
+{
+    return !opt.bSync || m_file.Flush() || Fail(pError);
+}
+
+bool CConsoleLogFile::WriteWithMarker(const CString& strText, const CLogRingOptions& opt, CFileException* pError)
+{
+    CString strAll = strText + m_strMarker;
+    if (!m_file.Write(strAll.GetString(), (UINT)strAll.GetLength(), pError) || !FlushIf(opt, pError))
+        return false;
+    return m_file.Seek(-(LONGLONG)m_strMarker.GetLength(), CFile::current) >= 0 || Fail(pError);
+}
+
+bool CConsoleLogFile::Trim(CFileException* pError)
+{
+    LONGLONG nPos = m_file.Seek(0, CFile::current);
+    if (nPos < 0 || !m_file.SetLength((ULONGLONG)nPos) || m_file.Seek(0, CFile::begin) < 0)
+        return Fail(pError);
+    m_nPassCount = 0;
+    return true;
+}
+
+bool CConsoleLogFile::WriteLine(const CString& strLine, const CLogRingOptions& opt, CFileException* pError)
+{
+    if (opt.bLimit && m_nPassCount >= opt.nLimit && !Trim(pError))
+        return false;
+    if (!WriteWithMarker(strLine + "\r\n", opt, pError))
+        return false;
+    ++m_nPassCount;
+    return true;
+}
+
+CString CConsoleLogFile::Join(const std::vector<CString>& lines, size_t nFirst, size_t nEnd)
+{
+    size_t nBytes = 0;
+    for (size_t i = nFirst; i < nEnd; ++i)
+        nBytes += (size_t)lines[i].GetLength() + 2;
+    std::string s;
+    s.reserve(nBytes);
+    for (size_t i = nFirst; i < nEnd; ++i) {
+        s += lines[i].str();
+        s += "\r\n";
+    }
+    return CString(s);
+}
+
+bool CConsoleLogFile::WriteLines(const std::vector<CString>& lines, const CLogRingOptions& opt,
+                                 CFileException* pError)
+{
+    size_t n = lines.size();
+    if (n == 0)
+        return true;
+    if (!opt.bLimit || opt.nLimit == 0) {
+        if (!WriteWithMarker(Join(lines, 0, n), opt, pError))
+            return false;
+        m_nPassCount += (UINT)n;
+        return true;
+    }
+    if (m_nPassCount >= opt.nLimit && !Trim(pError))
+        return false;
+    if (n >= opt.nLimit) {
+        // Only the newest lines of a block longer than a pass are kept.
+        if (m_file.Seek(0, CFile::begin) < 0)
+            return Fail(pError);
+        if (!WriteWithMarker(Join(lines, n - opt.nLimit, n), opt, pError))
+            return false;
+        m_nPassCount = opt.nLimit;
+        return true;
+    }
+    size_t nRoom = opt.nLimit - m_nPassCount;
+    if (n < nRoom) {
+        if (!WriteWithMarker(Join(lines, 0, n), opt, pError))
+            return false;
+        m_nPassCount += (UINT)n;
+        return true;
+    }
+    CString strHead = Join(lines, 0, nRoom);
+    if (!m_file.Write(strHead.GetString(), (UINT)strHead.GetLength(), pError) || !FlushIf(opt, pError))
+        return false;
+    if (!Trim(pError) || !WriteWithMarker(CString(), opt, pError))
+        return false;
+    if (m_file.Seek(0, CFile::begin) < 0)
+        return Fail(pError);
+    if (nRoom == n)
+        return true;
+    if (!WriteWithMarker(Join(lines, nRoom, n), opt, pError))
+        return false;
+    m_nPassCount = (UINT)(n - nRoom);
+    return true;
+}

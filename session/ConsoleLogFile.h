@@ -1,0 +1,53 @@
+// ConsoleLogFile.h: CConsoleLogFile, one console log file on disk used as a
+// ring: after the configured number of lines, writing starts again at the
+// top, and a marker always follows the newest line, showing where the ring
+// ends. Each write puts the lines and the marker in one piece, then steps
+// back over the marker so that the next line overwrites it.
+#pragma once
+
+#include <vector>
+
+#include "platform/CFile.h"
+#include "platform/CString.h"
+
+// The ring options of section "Logging".
+struct CLogRingOptions {
+    bool bLimit = false;  // the file is a ring of nLimit lines
+    UINT nLimit = 0;
+    bool bSync = false;   // flush after every write
+};
+
+class CConsoleLogFile {
+public:
+    // The marker written after the newest line: CR LF, the marker line,
+    // CR LF, CR LF, the header text and one more CR LF.
+    void SetMarker(const CString& strHeader);
+    const CString& GetMarker() const { return m_strMarker; }
+
+    // Opens the file for writing, creating it when missing. Lines already in
+    // it are kept: writing continues after them (over a marker that ends the
+    // file). The pass count restarts at 0.
+    bool Open(const char* pszPath, CFileException* pError);
+    bool Close(CFileException* pError);
+    bool IsOpen() const { return m_file.IsOpen(); }
+    const CString& GetPath() const { return m_file.GetFilePath(); }
+    UINT GetPassCount() const { return m_nPassCount; }
+
+    bool WriteLine(const CString& strLine, const CLogRingOptions& opt, CFileException* pError);
+    bool WriteLines(const std::vector<CString>& lines, const CLogRingOptions& opt, CFileException* pError);
+    // Cuts the file after the newest line and starts the next pass at the top.
+    bool Trim(CFileException* pError);
+
+private:
+    // Writes the text with the marker, flushes when asked and steps back.
+    bool WriteWithMarker(const CString& strText, const CLogRingOptions& opt, CFileException* pError);
+    bool FlushIf(const CLogRingOptions& opt, CFileException* pError);
+    bool Fail(CFileException* pError);
+    static CString Join(const std::vector<CString>& lines, size_t nFirst, size_t nEnd);
+
+    CFile m_file;
+    CString m_strMarker;
+    UINT m_nPassCount = 0;
+};
+
+extern const char kLogRingMarkerLine[];

@@ -1,0 +1,85 @@
+// LoggingSettings.cpp: section "Logging" with its defaults and corrections.
+#include "session/LoggingSettings.h"
+
+#include "config/Limits.h"
+#include "platform/ProfileStore.h"
+
+const char kLoggingSection[] = "Logging";
+
+namespace {
+
+UINT GetUInt(const char* pszKey, UINT nDefault)
+{
+    return ProfileGetInt(kLoggingSection, pszKey, (int)nDefault);
+}
+
+bool GetFlag(const char* pszKey, bool bDefault)
+{
+    return ProfileGetInt(kLoggingSection, pszKey, bDefault ? 1 : 0) != 0;
+}
+
+void PutInt(const char* pszKey, UINT n)
+{
+    ProfileWriteInt(kLoggingSection, pszKey, (int)n);
+}
+
+}  // namespace
+
+CLoggingSettings::CLoggingSettings()
+    : m_strBaseFilename(g_strDefaultAutologFilename),
+      m_nMaxFileNum(g_nMaxAutologFilenum),
+      m_nMemLogLinesLimit(g_nDefMemLoglinesLimit),
+      m_nDiskLogLinesLimit(g_nDefDiskLoglinesLimit)
+{
+}
+
+void CLoggingSettings::Load()
+{
+    m_nLogOption = (int)GetUInt("LogOption", (UINT)m_nLogOption);
+    m_strBaseFilename = ProfileGetString(kLoggingSection, "BaseFilename", m_strBaseFilename);
+    m_nCurFileNum = GetUInt("CurFileNum", m_nCurFileNum);
+    m_nMaxFileNum = GetUInt("MaxFileNum", m_nMaxFileNum);
+    m_bEnableMemLogLimit = GetFlag("EnableMemLogLimit", m_bEnableMemLogLimit);
+    m_nMemLogLinesLimit = GetUInt("MemLogLinesLimit", m_nMemLogLinesLimit);
+    m_bEnableDiskLogLimit = GetFlag("EnableDiskLogLimit", m_bEnableDiskLogLimit);
+    m_nDiskLogLinesLimit = GetUInt("DiskLogLinesLimit", m_nDiskLogLinesLimit);
+    m_bSyncDiskLog = GetFlag("SyncDiskLog", m_bSyncDiskLog);
+    m_bLogDates = GetFlag("LogDates", m_bLogDates);
+    m_bLogTimes = GetFlag("LogTimes", m_bLogTimes);
+    m_bLogPidAlways = GetFlag("LogPidAlways", m_bLogPidAlways);
+    m_bLogPidOnlyIfNeeded = GetFlag("LogPidOnlyIfNeeded", m_bLogPidOnlyIfNeeded);
+    Correct();
+    Save();
+}
+
+void CLoggingSettings::Correct()
+{
+    if (m_nLogOption < kLogSingleFile || m_nLogOption > kLogNumbered)
+        m_nLogOption = kLogNumbered;
+    // Unsigned: a negative number in the store is a large value here.
+    if (m_nCurFileNum > g_nMaxAutologFilenum)
+        m_nCurFileNum = 0;
+    if (m_nMaxFileNum > g_nMaxAutologFilenum)
+        m_nMaxFileNum = g_nMaxAutologFilenum;
+    if (m_nMemLogLinesLimit < 100 || m_nMemLogLinesLimit > g_nMaxMemLoglinesLimit)
+        m_nMemLogLinesLimit = g_nDefMemLoglinesLimit;
+    if (m_nDiskLogLinesLimit < 1000 || m_nDiskLogLinesLimit > g_nMaxDiskLoglinesLimit)
+        m_nDiskLogLinesLimit = g_nDefDiskLoglinesLimit;
+}
+
+void CLoggingSettings::Save() const
+{
+    PutInt("LogOption", (UINT)m_nLogOption);
+    ProfileWriteString(kLoggingSection, "BaseFilename", m_strBaseFilename);
+    PutInt("CurFileNum", m_nCurFileNum);
+    PutInt("MaxFileNum", m_nMaxFileNum);
+    PutInt("EnableMemLogLimit", m_bEnableMemLogLimit);
+    PutInt("MemLogLinesLimit", m_nMemLogLinesLimit);
+    PutInt("EnableDiskLogLimit", m_bEnableDiskLogLimit);
+    PutInt("DiskLogLinesLimit", m_nDiskLogLinesLimit);
+    PutInt("SyncDiskLog", m_bSyncDiskLog);
+    PutInt("LogDates", m_bLogDates);
+    PutInt("LogTimes", m_bLogTimes);
+    PutInt("LogPidAlways", m_bLogPidAlways);
+    PutInt("LogPidOnlyIfNeeded", m_bLogPidOnlyIfNeeded);
+}

@@ -1,0 +1,111 @@
+// ConsoleLogFileTest.cpp: the log file ring, its marker, appending to an
+// existing file and the block writes.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "session/ConsoleLogFile.h"
+#include "tests/config/TempFile.h"
+
+namespace {
+
+std::string ReadAll(const std::string& strPath)
+{
+    std::ifstream f(strPath, std::ios::binary);
+    std::stringstream ss;
+    ss << f.rdbuf();
+    return ss.str();
+}
+
+struct LogFileFixture : ::testing::Test {
+    TempDir dir;
+    CConsoleLogFile log;
+    std::string path;
+    CString marker;
+    void SetUp() override
+    {
+        log.SetMarker("HEAD");
+        marker = log.GetMarker();
+        path = dir.Path("console.000.log");
+    }
+};
+
+}  // namespace
+
+TEST_F(LogFileFixture, MarkerFollowsNewestLine)
+{
+    EXPECT_EQ(marker, "\r\n******************** (last line of logfile above) ********************\r\n\r\nHEAD\r\n");
+    ASSERT_TRUE(log.Open(path.c_str(), nullptr));
+    CLogRingOptions opt;
+    EXPECT_TRUE(log.WriteLine("one", opt, nullptr));
+    EXPECT_TRUE(log.WriteLine("two", opt, nullptr));
+    log.Close(nullptr);
+    EXPECT_EQ(ReadAll(path), "one\r\ntwo\r\n" + marker.str());
+}
+
+TEST_F(LogFileFixture, OpeningAppendsAfterExistingContent)
+{
+    dir.Write("console.000.log", "header\r\nold\r\n");
+    ASSERT_TRUE(log.Open(path.c_str(), nullptr));
+    EXPECT_TRUE(log.WriteLine("new", CLogRingOptions(), nullptr));
+    log.Close(nullptr);
+    EXPECT_EQ(ReadAll(path), "header\r\nold\r\nnew\r\n" + marker.str());
+    // A second session continues over the marker the first one left.
+    ASSERT_TRUE(log.Open(path.c_str(), nullptr));
+    EXPECT_TRUE(log.WriteLine("later", CLogRingOptions(), nullptr));
+    log.Close(nullptr);
+    EXPECT_EQ(ReadAll(path), "header\r\nold\r\nnew\r\nlater\r\n" + marker.str());
+}
+
+TEST_F(LogFileFixture, RingWrapsToTheTop)
+{
+    ASSERT_TRUE(log.Open(path.c_str(), nullptr));
+    CLogRingOptions opt;
+    opt.bLimit = true;
+    opt.nLimit = 3;
+    for (const char* psz : {"a1", "a2", "a3", "b1"})
+        ASSERT_TRUE(log.WriteLine(psz, opt, nullptr));
+    EXPECT_EQ(log.GetPassCount(), 1u);
+    log.Close(nullptr);
+    std::string s = ReadAll(path);
+    // The file was cut after a3; b1 overwrote the top and the marker follows
+    // it (the marker is longer than what remained of the first pass).
+    EXPECT_EQ(s, "b1\r\n" + marker.str());
+}
+
+TEST_F(LogFileFixture, BlockWrites)
+{
+    ASSERT_TRUE(log.Open(path.c_str(), nullptr));
+    CLogRingOptions opt;
+    EXPECT_TRUE(log.WriteLines({"x", "y"}, opt, nullptr));
+    EXPECT_EQ(log.GetPassCount(), 2u);
+    opt.bLimit = true;
+    opt.nLimit = 3;
+    // One line fits; the file is cut after it and the next starts the top.
+    EXPECT_TRUE(log.WriteLines({"z", "p"}, opt, nullptr));
+    EXPECT_EQ(log.GetPassCount(), 1u);
+    log.Close(nullptr);
+    std::string s = ReadAll(path);
+    EXPECT_EQ(s, "p\r\n" + marker.str());
+}
+
+TEST_F(LogFileFixture, BlockLongerThanPassKeepsNewest)
+{
+    ASSERT_TRUE(log.Open(path.c_str(), nullptr));
+    CLogRingOptions opt;
+    opt.bLimit = true;
+    opt.nLimit = 2;
+    EXPECT_TRUE(log.WriteLines({"1", "2", "3", "4"}, opt, nullptr));
+    EXPECT_EQ(log.GetPassCount(), 2u);
+    log.Close(nullptr);
+    EXPECT_EQ(ReadAll(path), "3\r\n4\r\n" + marker.str());
+}
+
+TEST_F(LogFileFixture, OpenFailureReportsError)
+{
+    CFileException e;
+    EXPECT_FALSE(log.Open((dir.Folder() + "no/such/dir/x.log").c_str(), &e));
+    EXPECT_NE(e.m_lOsError, 0);
+    EXPECT_FALSE(log.IsOpen());
+}

@@ -1,0 +1,178 @@
+// ViewSettingsTest.cpp: the view's stored preferences: defaults from an
+// empty store, corrections of a hostile one, the save order's round trip,
+// and the folder lists in the old and new formats.
+#include "tests/session/SessionStoreFixture.h"
+
+#include <cstdlib>
+
+#include "session/ViewSettings.h"
+
+namespace {
+using ViewSettingsTest = SessionStoreFixture;
+}
+
+TEST_F(ViewSettingsTest, EmptyStoreGivesDefaults)
+{
+    CViewSettings s;
+    s.Load();
+    EXPECT_TRUE(s.m_bSearchFwd);
+    EXPECT_EQ(s.m_nPowerOff, 0);
+    EXPECT_EQ(s.m_strFilters[kFilterConfig], "*.cnf;*.conf;*.txt");
+    EXPECT_EQ(s.m_strFilters[kFilterTape], "*.aws;*.vet;*.tdf");
+    EXPECT_EQ(s.m_strExtraCmdLineArgs, "EXTERNALGUI");
+    EXPECT_TRUE(s.m_bBeepWhenUtilityIsDone);
+    EXPECT_EQ(s.m_crBackground, 0xFFFFFFu);
+    EXPECT_EQ(s.m_strFontName, "Courier New");
+    EXPECT_EQ(s.m_nFontSize, 10);
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(s.m_styles[k].crColor, 0u);
+    EXPECT_TRUE(s.m_bStatusOnBar);
+    const BYTE order[5] = {0, 1, 2, 3, 4};
+    const bool see[5] = {true, true, false, true, true};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(s.m_nPartOrder[i], order[i]);
+        EXPECT_EQ(s.m_bPartVisible[i], see[i]);
+    }
+    EXPECT_TRUE(s.m_dirs[kDirLogFiles].IsEmpty());
+    EXPECT_EQ(s.GetFirstDir(kDirLogFiles), "");
+}
+
+TEST_F(ViewSettingsTest, KindColoursDefaultToPlainColour)
+{
+    ProfileWriteInt("Settings", "FontColor", 0x123456);
+    ProfileWriteInt("Settings", "ErrorMsgsColor", 0x0000FF);
+    CViewSettings s;
+    s.Load();
+    EXPECT_EQ(s.m_styles[1].crColor, 0x123456u);
+    EXPECT_EQ(s.m_styles[3].crColor, 0x0000FFu);
+}
+
+TEST_F(ViewSettingsTest, HostileValuesAreCorrected)
+{
+    ProfileWriteInt("Options", "PowerOff", 3);
+    ProfileWriteString("Settings", "StatLinePartSeq", "9x!23");
+    ProfileWriteString("Settings", "StatLineSeePart", "1");
+    CViewSettings s;
+    s.Load();
+    EXPECT_EQ(s.m_nPowerOff, 0);
+    const BYTE order[5] = {4, 4, 0, 2, 3};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(s.m_nPartOrder[i], order[i]);
+        EXPECT_EQ(s.m_bPartVisible[i], i == 0);
+    }
+    ProfileWriteInt("Options", "PowerOff", -1);
+    s.Load();
+    EXPECT_EQ(s.m_nPowerOff, 0);
+}
+
+TEST_F(ViewSettingsTest, ShortAndEmptyPartTexts)
+{
+    BYTE order[5];
+    bool see[5];
+    ParseStatusLineParts("", "", order, see);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(order[i], 0);
+        EXPECT_FALSE(see[i]);
+    }
+    ParseStatusLineParts("42", "01", order, see);
+    EXPECT_EQ(order[0], 4);
+    EXPECT_EQ(order[1], 2);
+    EXPECT_EQ(order[2], 0);
+    EXPECT_TRUE(see[1]);
+    EXPECT_FALSE(see[2]);
+}
+
+TEST_F(ViewSettingsTest, OldShellDirectoryEntryIsTakenWhenNewIsEmpty)
+{
+    ProfileWriteString("Settings", "SHCmdTargetDir", "C:/work/");
+    CViewSettings s;
+    s.Load();
+    EXPECT_EQ(s.m_strCmdTargetDir, "C:/work/");
+    ProfileWriteString("Settings", "CmdTargetDir", "D:/new/");
+    s.Load();
+    EXPECT_EQ(s.m_strCmdTargetDir, "D:/new/");
+}
+
+TEST_F(ViewSettingsTest, SaveLoadRoundTrip)
+{
+    CViewSettings s;
+    s.Load();
+    s.m_bSearchFwd = false;
+    s.m_nPowerOff = 2;
+    s.m_strFontName = "Lucida Console";
+    s.m_styles[4].crColor = 0x00A5FF;
+    s.m_styles[3].bBold = true;
+    s.m_styles[2].bItalic = true;
+    s.m_strSessDesc = "night run";
+    s.m_strPrevTapeFile = "t.aws";
+    s.m_dirs[kDirTapeFiles].Add("C:/tapes/");
+    g_bAggregateStats = false;
+    s.Save();
+    CViewSettings t;
+    t.Load();
+    EXPECT_FALSE(t.m_bSearchFwd);
+    EXPECT_EQ(t.m_nPowerOff, 2);
+    EXPECT_EQ(t.m_strFontName, "Lucida Console");
+    EXPECT_EQ(t.m_styles[4].crColor, 0x00A5FFu);
+    EXPECT_TRUE(t.m_styles[3].bBold);
+    EXPECT_TRUE(t.m_styles[2].bItalic);
+    EXPECT_EQ(t.m_strSessDesc, "night run");
+    EXPECT_EQ(t.m_strPrevTapeFile, "t.aws");
+    EXPECT_EQ(t.GetFirstDir(kDirTapeFiles), "C:/tapes/");
+    EXPECT_FALSE(g_bAggregateStats);
+    g_bAggregateStats = true;
+    // Entries the view never writes.
+    EXPECT_EQ(ProfileGetString("Settings", "StatLinePartSeq", "-"), "-");
+    EXPECT_EQ(ProfileGetString("Settings", "Emulator.exe", "-"), "-");
+}
+
+TEST_F(ViewSettingsTest, OldFormatFolderListIsReadInOrderAndConverted)
+{
+    ProfileWriteInt("TapeFilesDirectories", "NumEntries", 2);
+    ProfileWriteString("TapeFilesDirectories", "1", "C:\\A");
+    ProfileWriteString("TapeFilesDirectories", "2", "C:\\B\\");
+    CStringArray list;
+    LoadDirectoryList(list, "TapeFilesDirectories");
+    ASSERT_EQ(list.GetSize(), 2);
+    EXPECT_EQ(list[0], "C:/A/");
+    EXPECT_EQ(list[1], "C:/B/");
+    SaveDirectoryList(list, "TapeFilesDirectories");
+    EXPECT_EQ((int)ProfileGetInt("TapeFilesDirectories", "NumEntries", -1), -1);
+    EXPECT_EQ((int)ProfileGetInt("Settings", "NewFmtPrefDirs", 0), 1);
+    CStringArray again;
+    LoadDirectoryList(again, "TapeFilesDirectories");
+    ASSERT_EQ(again.GetSize(), 2);
+    EXPECT_EQ(again[1], "C:/B/");
+}
+
+TEST_F(ViewSettingsTest, HostileOldFolderCountIsCut)
+{
+    ProfileWriteInt("DiskFilesDirectories", "NumEntries", 2000000000);
+    ProfileWriteString("DiskFilesDirectories", "3", "D:/disks");
+    CStringArray list;
+    LoadDirectoryList(list, "DiskFilesDirectories");
+    ASSERT_EQ(list.GetSize(), 1);
+    EXPECT_EQ(list[0], "D:/disks/");
+}
+
+TEST(ViewSettingsEnv, DefaultConfigName)
+{
+    const char* pszOld = std::getenv("VORNAMIC_CNF");
+    std::string strOld = pszOld ? pszOld : "";
+#ifdef _WIN32
+    _putenv("VORNAMIC_CNF=");
+    EXPECT_EQ(DefaultConfigFileName(), "vornamic.cnf");
+    _putenv("VORNAMIC_CNF=my.cnf");
+    EXPECT_EQ(DefaultConfigFileName(), "my.cnf");
+    _putenv(("VORNAMIC_CNF=" + strOld).c_str());
+#else
+    unsetenv("VORNAMIC_CNF");
+    EXPECT_EQ(DefaultConfigFileName(), "vornamic.cnf");
+    setenv("VORNAMIC_CNF", "my.cnf", 1);
+    EXPECT_EQ(DefaultConfigFileName(), "my.cnf");
+    if (pszOld)
+        setenv("VORNAMIC_CNF", strOld.c_str(), 1);
+    else
+        unsetenv("VORNAMIC_CNF");
+#endif
+}
