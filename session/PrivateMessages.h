@@ -1,0 +1,57 @@
+// PrivateMessages.h: the application's private window messages, each a
+// fixed offset from WM_APP, defined in this one place. Worker threads reach
+// windows only by posting these.
+#pragma once
+
+#include <windows.h>
+
+// WM_UTILITY_STATUS, WM_UTILITY_CANCEL and WM_UTILITY_ENDED (0x800B-0x800D),
+// posted by the child-process controllers.
+#include "session/SessionMessages.h"
+
+const UINT WM_CHECK_REQUIRED_DIRS = WM_APP + 0x00;     // to the view: check the required folders
+const UINT WM_PENDING_LINES = WM_APP + 0x0A;           // to the view: console lines are queued
+const UINT WM_EMULATOR_ACTIVE = WM_APP + 0x0F;         // view to bars: wParam 1 active, 0 inactive
+const UINT WM_EMULATOR_READY = WM_APP + 0x10;          // to the view, once: first complete device list
+const UINT WM_CPU_ENGINE_TYPE = WM_APP + 0x11;         // view to CPU-percent bar: wParam CPU, lParam type
+const UINT WM_STATUSPART0_CHANGED = WM_APP + 0x14;     // .. WM_STATUSPART4_CHANGED: a status part changed
+const UINT WM_STATUSPART1_CHANGED = WM_APP + 0x15;
+const UINT WM_STATUSPART2_CHANGED = WM_APP + 0x16;
+const UINT WM_STATUSPART3_CHANGED = WM_APP + 0x17;
+const UINT WM_STATUSPART4_CHANGED = WM_APP + 0x18;
+const UINT WM_RUN_INDICATOR_CHANGED = WM_APP + 0x1E;
+const UINT WM_MANUAL_INDICATOR_CHANGED = WM_APP + 0x1F;
+const UINT WM_LOAD_INDICATOR_CHANGED = WM_APP + 0x20;
+const UINT WM_CPU_AVERAGE_READY = WM_APP + 0x21;
+const UINT WM_DEVLIST_COMPLETE = WM_APP + 0x22;        // status-line parser to the device-list bar
+const UINT WM_SUBSCRIBE_DEVLIST = WM_APP + 0x28;       // main frame to view: wParam 1 shown, 0 hidden
+const UINT WM_SUBSCRIBE_STORAGE = WM_APP + 0x29;
+const UINT WM_SUBSCRIBE_CPUPCTALL = WM_APP + 0x2A;
+const UINT WM_SUBSCRIBE_GREGS = WM_APP + 0x32;
+const UINT WM_SUBSCRIBE_CREGS = WM_APP + 0x33;
+const UINT WM_SUBSCRIBE_AREGS = WM_APP + 0x34;
+const UINT WM_SUBSCRIBE_FREGS = WM_APP + 0x35;
+const UINT WM_SUBSCRIBE_GREGS64 = WM_APP + 0x3C;
+const UINT WM_SUBSCRIBE_CREGS64 = WM_APP + 0x3D;
+const UINT WM_SUBSCRIBE_FREGS64 = WM_APP + 0x3E;
+const UINT WM_SUBSCRIBE_VREGS = WM_APP + 0x3F;
+// The 54 register-field messages lie in this block (not contiguous); the
+// status-line parser names each one.
+const UINT WM_REG_GR0_3 = WM_APP + 0x46;
+const UINT WM_REG_VR30 = WM_APP + 0x9B;
+const UINT WM_PREFS_APPLY_PAGE = WM_APP + 0xAA;        // to the view: wParam the preferences page
+const UINT WM_SYSCFG_APPLY = WM_APP + 0xAB;            // to the view: lParam the dialog
+const UINT WM_POWER_ON_REQUEST = WM_APP + 0xAC;
+const UINT WM_CHOOSE_BAR_FONT = WM_APP + 0xAD;
+const UINT WM_FINDREP_NOTIFY = WM_APP + 0xAF;          // find dialog <-> view: wParam the code
+const UINT WM_FINDREP_REFRESH = WM_APP + 0xB0;         // view to find dialog: wParam multi-line selection
+const UINT WM_MAXCPU_CHANGED = WM_APP + 0xB2;
+const UINT WM_CPU_PERCENT = WM_APP + 0xB3;
+const UINT WM_GEOMETRY_CHART_CLOSED = WM_APP + 0xBE;
+const UINT WM_PREFS_AUTOCLOSE = WM_APP + 0xBF;
+
+// Codes of WM_FINDREP_NOTIFY.
+const WPARAM kFindRepDestroy = 2;      // view to dialog: destroy yourself
+const WPARAM kFindRepFindNext = 91;    // dialog to view: Find Next pressed
+const WPARAM kFindRepClosing = 92;     // dialog to view: closing
+const WPARAM kFindRepSearchDone = 97;  // view to dialog: a search has finished

@@ -1,0 +1,212 @@
+// VornGUIDoc.cpp: the document: console lines, log files and the
+// "Logging" settings.
+#include "session/VornGUIDoc.h"
+
+#include <windows.h>
+
+#include "config/Limits.h"
+#include "platform/AfxIds.h"
+#include "platform/CCmdUI.h"
+#include "platform/CDocTemplate.h"
+#include "platform/ProfileStore.h"
+#include "session/ConsoleCommands.h"
+#include "session/LogFileNumbering.h"
+#include "session/VornGUIView.h"
+
+IMPLEMENT_DYNCREATE(CVornGUIDoc, CDocument)
+
+BEGIN_MESSAGE_MAP(CVornGUIDoc, CDocument)
+    ON_COMMAND(ID_VIEW_OPEN_NEXT_LOGFILE, OnOpenNextLogfile)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_OPEN_NEXT_LOGFILE, OnUpdateOpenNextLogfile)
+    ON_COMMAND(ID_VIEW_SAVE_MESSAGES, OnSaveMessages)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_SAVE_MESSAGES, OnUpdateSaveMessages)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_DELETE_MESSAGES, OnUpdateDeleteMessages)
+END_MESSAGE_MAP()
+
+CVornGUIDoc::CVornGUIDoc()
+{
+    BuildHeaderText();
+    m_log.SetMarker(m_strHeader);
+    m_settings.Load();
+}
+
+CVornGUIDoc::~CVornGUIDoc() = default;
+
+void CVornGUIDoc::BuildHeaderText()
+{
+    CString strProductUrl = ProfileGetString("URLs", "VornGUIProductURL", "https://vorngui.invalid/");
+    CString strSupport = ProfileGetString("URLs", "VornGUISupportEmail", "support@vorngui.invalid");
+    CString strEmuUrl = ProfileGetString("URLs", "VornamicProductURL", "https://vornamic.invalid/");
+    CString strEmuSupport = ProfileGetString("URLs", "VornamicSupportEmail", "support@vornamic.invalid");
+    m_strHeader.Format("VornGUI -- Version 1.21.0.6211\r\n"
+                       "Copyright (C) the VornGUI developers. All rights reserved.\r\n\r\n"
+                       "VornGUI URL:      %s\r\nVornGUI support:  %s\r\n\r\n"
+                       "Vornamic URL:     %s\r\nVornamic support: %s\r\n",
+                       strProductUrl.GetString(), strSupport.GetString(), strEmuUrl.GetString(),
+                       strEmuSupport.GetString());
+}
+
+CLogRingOptions CVornGUIDoc::RingOptions() const
+{
+    CLogRingOptions opt;
+    opt.bLimit = m_settings.m_bEnableDiskLogLimit;
+    opt.nLimit = m_settings.m_nDiskLogLinesLimit;
+    opt.bSync = m_settings.m_bSyncDiskLog;
+    return opt;
+}
+
+void CVornGUIDoc::ShowFileError(const char* pszWhat, const CString& strPath, const CFileException& e) const
+{
+    CString str;
+    str.Format("%s\n\n\"%s\"\n\nError code %ld.", pszWhat, strPath.GetString(), (long)e.m_lOsError);
+    ::MessageBoxA(g_pView ? g_pView->m_hWnd : nullptr, str, "VornGUI", MB_OK | MB_ICONERROR);
+}
+
+bool CVornGUIDoc::OpenLogfile()
+{
+    if (GetPathName().IsEmpty())
+        return false;
+    if (m_log.IsOpen() && !CloseLogfile())
+        return false;
+    CFileException e;
+    if (!m_log.Open(GetPathName(), &e)) {
+        ShowFileError("Error opening logfile.", GetPathName(), e);
+        return false;
+    }
+    return true;
+}
+
+bool CVornGUIDoc::CloseLogfile()
+{
+    CFileException e;
+    if (m_log.Close(&e))
+        return true;
+    ShowFileError("Error closing logfile.", GetPathName(), e);
+    return false;
+}
+
+void CVornGUIDoc::WriteLogLine(const CString& strLine)
+{
+    CSingleLock lock(&m_csLogging, TRUE);
+    m_lines.Add(strLine);
+    SetModifiedFlag(TRUE);
+    if (IsLogMemoryOnly() || (!m_log.IsOpen() && !OpenLogfile()))
+        return;
+    CFileException e;
+    if (!m_log.WriteLine(strLine, RingOptions(), &e)) {
+        ShowFileError("Logfile I/O error.", GetPathName(), e);
+        return;
+    }
+    SetModifiedFlag(FALSE);
+    m_bSomethingLogged = true;
+}
+
+void CVornGUIDoc::WriteLogLines(const std::vector<CString>& lines)
+{
+    CSingleLock lock(&m_csLogging, TRUE);
+    for (const CString& str : lines)
+        m_lines.Add(str);
+    SetModifiedFlag(TRUE);
+    if (lines.empty() || IsLogMemoryOnly() || (!m_log.IsOpen() && !OpenLogfile()))
+        return;
+    CFileException e;
+    if (!m_log.WriteLines(lines, RingOptions(), &e)) {
+        ShowFileError("Logfile I/O error.", GetPathName(), e);
+        return;
+    }
+    SetModifiedFlag(FALSE);
+    m_bSomethingLogged = true;
+}
+
+CString CVornGUIDoc::RemoveFirstLine()
+{
+    CString str = m_lines.RemoveFirst();
+    if (IsLogMemoryOnly())
+        SetModifiedFlag(TRUE);
+    return str;
+}
+
+bool CVornGUIDoc::RemoveFirstLines(INT_PTR n)
+{
+    if (n < 0 || (n > 0 && !m_lines.HasLines()))
+        return false;
+    bool bDone = m_lines.RemoveFirst(n);
+    if (IsLogMemoryOnly())
+        SetModifiedFlag(TRUE);
+    return bDone;
+}
+
+void CVornGUIDoc::SetLogFolder(const CString& strFolder)
+{
+    m_strLogFolder = strFolder;
+    m_settings.Save();
+}
+
+bool CVornGUIDoc::SetLoggingOptions(const CLoggingSettings& opt)
+{
+    if (opt.m_nMemLogLinesLimit < 100 || opt.m_nMemLogLinesLimit > g_nMaxMemLoglinesLimit ||
+        opt.m_nDiskLogLinesLimit < 1000 || opt.m_nDiskLogLinesLimit > g_nMaxDiskLoglinesLimit ||
+        opt.m_nCurFileNum + 1 > m_settings.m_nMaxFileNum)
+        return false;
+    int nOption = m_settings.m_nLogOption;
+    UINT nMax = m_settings.m_nMaxFileNum;
+    CString strBase = m_settings.m_strBaseFilename;
+    m_settings = opt;
+    m_settings.m_nLogOption = nOption;
+    m_settings.m_nMaxFileNum = nMax;
+    m_settings.m_strBaseFilename = strBase;
+    m_settings.Save();
+    return true;
+}
+
+bool CVornGUIDoc::SetCurFileNum(UINT nNumber)
+{
+    if (nNumber > m_settings.m_nMaxFileNum)
+        return false;
+    m_settings.m_nCurFileNum = nNumber;
+    m_settings.Save();
+    return true;
+}
+
+BOOL CVornGUIDoc::IsModified()
+{
+    return IsLogNumbered() ? FALSE : CDocument::IsModified();
+}
+
+BOOL CVornGUIDoc::CanCloseFrame(CFrameWnd* pFrame)
+{
+    if (g_pView && g_pView->IsSessionBusy())
+        return FALSE;
+    return CDocument::CanCloseFrame(pFrame);
+}
+
+void CVornGUIDoc::DeleteContents()
+{
+    m_lines.RemoveAll();
+    CDocument::DeleteContents();
+}
+
+void CVornGUIDoc::OnUpdateOpenNextLogfile(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(IsLogNumbered());
+}
+
+void CVornGUIDoc::OnUpdateSaveMessages(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(IsLogMemoryOnly() && CDocument::IsModified());
+}
+
+void CVornGUIDoc::OnUpdateDeleteMessages(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(HasLines());
+}
+
+void CVornGUIDoc::OnSaveMessages()
+{
+    if (!m_strLogFolder.IsEmpty())
+        ::SetCurrentDirectoryA(m_strLogFolder);
+    if (g_pView)
+        g_pView->SendMessage(WM_COMMAND, ID_FILE_SAVE);
+    if (g_pView)
+        g_pView->UpdateTitle();
+}

@@ -1,0 +1,92 @@
+// VornGUIDoc.h: CVornGUIDoc, the single document: the console lines, the
+// console log file (a single named file, memory only, or numbered files in
+// the log folder, each a ring of limited length when asked) with the
+// "Logging" settings, and the modified flag of messages not yet saved.
+#pragma once
+
+#include <vector>
+
+#include "platform/CDocument.h"
+#include "platform/CSyncObject.h"
+#include "session/ConsoleLines.h"
+#include "session/ConsoleLogFile.h"
+#include "session/LoggingSettings.h"
+
+class CVornGUIDoc : public CDocument {
+    DECLARE_DYNCREATE(CVornGUIDoc)
+    DECLARE_MESSAGE_MAP()
+public:
+    CVornGUIDoc();
+    ~CVornGUIDoc() override;
+
+    // Stores one line (or a block) and writes it to the log file.
+    void WriteLogLine(const CString& strLine);
+    void WriteLogLines(const std::vector<CString>& lines);
+    CString RemoveFirstLine();
+    bool RemoveFirstLines(INT_PTR n);
+    CString GetNextLine(INT_PTR& nPos) const { return m_lines.GetNextLine(nPos); }
+    CString GetPrevLine(INT_PTR& nPos) const { return m_lines.GetPrevLine(nPos); }
+    CString GetLine(INT_PTR i) const { return m_lines.GetAt(i); }
+
+    INT_PTR GetLineCount() const { return m_lines.GetCount(); }
+    INT_PTR GetLastIndex() const { return m_lines.GetLastIndex(); }
+    bool HasLines() const { return m_lines.HasLines(); }
+    int GetLongestLength() const { return m_lines.GetLongestLength(); }
+    int GetLogOption() const { return m_settings.m_nLogOption; }
+    bool IsLogSingleFile() const { return m_settings.m_nLogOption == kLogSingleFile; }
+    bool IsLogMemoryOnly() const { return m_settings.m_nLogOption == kLogMemoryOnly; }
+    bool IsLogNumbered() const { return m_settings.m_nLogOption == kLogNumbered; }
+    bool IsMemLimitEnabled() const { return m_settings.m_bEnableMemLogLimit; }
+    UINT GetMemLimit() const { return m_settings.m_nMemLogLinesLimit; }
+    const CLoggingSettings& GetSettings() const { return m_settings; }
+    const CString& GetHeaderText() const { return m_strHeader; }
+    bool HasLoggedSomething() const { return m_bSomethingLogged; }
+
+    void SetLogFolder(const CString& strFolder);
+    const CString& GetLogFolder() const { return m_strLogFolder; }
+    // Refuses (false) limits or a file number out of range.
+    bool SetLoggingOptions(const CLoggingSettings& opt);
+    bool SetCurFileNum(UINT nNumber);
+    // A new logging mode, number of files and base name; false when the
+    // file for the new mode could not be had (nothing changes then).
+    bool SetLogOption(int nOption, int nFiles, const CString& strBaseName);
+    // Saves every stored line to the next numbered file and makes it the
+    // document's file.
+    bool StartNumberedLogfile(int nMax, const CString& strBaseName);
+    // Compares the numbering with the files present in the folder and offers
+    // to correct it.
+    void SyncLogfileNumbers(const CString& strFolder, const CString& strBaseName, int nNumber);
+    // The next numbered name (numbering advanced and stored).
+    CString NextLogfileName(int nMax = -1, const CString& strBaseName = CString());
+
+    BOOL OnSaveDocument(LPCSTR pszPathName) override;
+    BOOL IsModified() override;
+    BOOL CanCloseFrame(CFrameWnd* pFrame) override;
+    BOOL SaveModified() override;
+    void DeleteContents() override;
+
+    void OnOpenNextLogfile();
+
+protected:
+    void OnUpdateOpenNextLogfile(CCmdUI* pCmdUI);
+    void OnSaveMessages();
+    void OnUpdateSaveMessages(CCmdUI* pCmdUI);
+    void OnUpdateDeleteMessages(CCmdUI* pCmdUI);
+
+private:
+    void BuildHeaderText();
+    bool OpenLogfile();
+    bool CloseLogfile();
+    CLogRingOptions RingOptions() const;
+    void ShowFileError(const char* pszWhat, const CString& strPath, const CFileException& e) const;
+    bool TryOpenNumbered();
+    bool AskFallbackLogfile();
+
+    CConsoleLines m_lines;
+    CLoggingSettings m_settings;
+    CConsoleLogFile m_log;
+    CString m_strLogFolder;
+    CString m_strHeader;
+    bool m_bSomethingLogged = false;
+    mutable CCriticalSection m_csLogging;
+};

@@ -1,0 +1,232 @@
+// VornGUIDocLogFiles.cpp: the document's log files: saving the lines,
+// numbered file names and their synchronisation with the files on disk,
+// changing the logging mode and switching to the next numbered file.
+#include "session/VornGUIDoc.h"
+
+#include <windows.h>
+
+#include "config/Limits.h"
+#include "platform/CDocTemplate.h"
+#include "platform/CFile.h"
+#include "session/LogFileNumbering.h"
+#include "session/VornGUIView.h"
+
+namespace {
+
+HWND DialogParent()
+{
+    return g_pView ? g_pView->m_hWnd : ::GetActiveWindow();
+}
+
+// The question dialogs of the numbering, as a Yes/No box: Yes (6) takes the
+// recommended choice.
+int AskRecommended(const char* pszTitle, const CString& strInstruction, const CString& strContent,
+                   const CString& strDetails)
+{
+    CString strText = strInstruction + "\n\n" + strContent + "\n\n" + strDetails;
+    return ::MessageBoxA(DialogParent(), strText, pszTitle, MB_YESNO | MB_ICONWARNING);
+}
+
+}  // namespace
+
+BOOL CVornGUIDoc::OnSaveDocument(LPCSTR pszPathName)
+{
+    CFile file;
+    CFileException e;
+    if (!file.Open(pszPathName, CFile::modeWrite | CFile::modeCreate | CFile::shareDenyWrite, &e)) {
+        ShowFileError("Error opening logfile.", pszPathName, e);
+        return FALSE;
+    }
+    std::string s = m_strHeader.str() + "\r\n";
+    for (INT_PTR i = 0; i < m_lines.GetCount(); ++i) {
+        s += m_lines.GetAt(i).str();
+        s += "\r\n";
+    }
+    if (!file.Write(s.data(), (UINT)s.size(), &e)) {
+        ShowFileError("Logfile I/O error.", pszPathName, e);
+        return FALSE;
+    }
+    m_bSomethingLogged = m_bSomethingLogged || m_lines.HasLines();
+    SetModifiedFlag(FALSE);
+    if (g_pView)
+        g_pView->UpdateTitle();
+    return TRUE;
+}
+
+BOOL CVornGUIDoc::SaveModified()
+{
+    if (m_log.IsOpen())
+        CloseLogfile();
+    if (!CDocument::IsModified())
+        return TRUE;
+    if (!m_strLogFolder.IsEmpty())
+        ::SetCurrentDirectoryA(m_strLogFolder);
+    if (!GetPathName().IsEmpty())
+        return OnSaveDocument(GetPathName());
+    return IsLogMemoryOnly() ? TRUE : CDocument::SaveModified();
+}
+
+CString CVornGUIDoc::NextLogfileName(int nMax, const CString& strBaseName)
+{
+    if (m_settings.m_nMaxFileNum > g_nMaxAutologFilenum)
+        m_settings.m_nMaxFileNum = g_nMaxAutologFilenum;
+    UINT nLimit = nMax < 0 ? m_settings.m_nMaxFileNum : (UINT)nMax;
+    if (nLimit > g_nMaxAutologFilenum)
+        nLimit = m_settings.m_nMaxFileNum;
+    if (m_settings.m_nCurFileNum > nLimit)
+        m_settings.m_nCurFileNum = 0;
+    m_settings.m_nCurFileNum = (UINT)NextLogNumber((int)m_settings.m_nCurFileNum, (int)m_settings.m_nMaxFileNum);
+    if (!strBaseName.IsEmpty())
+        m_settings.m_strBaseFilename = strBaseName;
+    if (m_settings.m_strBaseFilename.IsEmpty())
+        m_settings.m_strBaseFilename = g_strDefaultAutologFilename;
+    SyncLogfileNumbers(m_strLogFolder, m_settings.m_strBaseFilename, (int)m_settings.m_nCurFileNum);
+    m_settings.Save();
+    return NumberedLogName(m_strLogFolder, m_settings.m_strBaseFilename, (int)m_settings.m_nCurFileNum);
+}
+
+bool CVornGUIDoc::StartNumberedLogfile(int nMax, const CString& strBaseName)
+{
+    CString strName = NextLogfileName(nMax, strBaseName);
+    // Saving writes the header and every stored line to a new, empty file;
+    // the lines that follow are appended after them.
+    if (!OnSaveDocument(strName))
+        return false;
+    SetPathName(strName, FALSE);
+    return true;
+}
+
+void CVornGUIDoc::SyncLogfileNumbers(const CString& strFolder, const CString& strBaseName, int nNumber)
+{
+    if (!IsLogNumbered())
+        return;
+    bool bOpen = !GetPathName().IsEmpty();
+    if (bOpen && strFolder == m_strLogFolder && strBaseName == m_settings.m_strBaseFilename &&
+        (UINT)nNumber != m_settings.m_nCurFileNum)
+        return;
+    CString strBase = strBaseName.IsEmpty() ? g_strDefaultAutologFilename : strBaseName;
+    std::vector<CLogFileFound> files = FindNumberedLogFiles(strFolder, strBase);
+    CLogNumbering found = ExamineLogNumbers(files, (int)m_settings.m_nMaxFileNum, bOpen);
+    if (found.nHighest > (int)m_settings.m_nMaxFileNum) {
+        CString strDetails;
+        strDetails.Format("Your maximum number of logfiles value is currently set to %d, but the actual number of "
+                          "logfiles that already exist in your chosen logfiles directory is %d.",
+                          (int)m_settings.m_nMaxFileNum + 1, found.nHighest + 1);
+        if (AskRecommended(" Maximum logfiles exceeded", "Maximum logfiles value too small.",
+                           "There exists more logfiles in the chosen directory than the currently specified "
+                           "desired maximum.\n\nShould the maximum value be increased?",
+                           strDetails) == IDYES) {
+            m_settings.m_nMaxFileNum = (UINT)found.nHighest;
+            m_settings.Save();
+            found = ExamineLogNumbers(files, (int)m_settings.m_nMaxFileNum, bOpen);
+        }
+    }
+    if (found.nExpected < 0 || (UINT)found.nExpected == m_settings.m_nCurFileNum)
+        return;
+    int nShown = bOpen ? 1 : 0;
+    CString strCur = NumberedLogName("", strBase, (int)m_settings.m_nCurFileNum + nShown);
+    CString strExp = NumberedLogName("", strBase, found.nExpected + nShown);
+    CString strContent;
+    strContent.Format(bOpen ? "Would you like me to change the current logfile number to %03d so that the NEXT "
+                              "time VornGUI runs, logfile \"%s\" is used instead?"
+                            : "Would you like me to automatically change the current logfile number to %03d so "
+                              "that the logfile that is created is \"%s\" instead?",
+                      found.nExpected, strExp.GetString());
+    CString strDetails;
+    strDetails.Format("Current: \"%s\". Expected from the files in directory \"%s\": \"%s\".",
+                      strCur.GetString(), strFolder.GetString(), strExp.GetString());
+    if (AskRecommended(" Logfile Numbering", "Inconsistent or unsynchronized logfile numbering", strContent,
+                       strDetails) != IDYES)
+        return;
+    m_settings.m_nCurFileNum = (UINT)found.nExpected;
+    if (bOpen)
+        m_settings.Save();
+}
+
+bool CVornGUIDoc::SetLogOption(int nOption, int nFiles, const CString& strBaseName)
+{
+    bool bWasModified = CDocument::IsModified() != FALSE;
+    SetModifiedFlag(TRUE);
+    if (!m_strLogFolder.IsEmpty())
+        ::SetCurrentDirectoryA(m_strLogFolder);
+    int nOldOption = m_settings.m_nLogOption;
+    m_settings.m_nLogOption = nOption;
+    bool bOk = true;
+    if (nOption == kLogSingleFile && GetPathName().IsEmpty())
+        bOk = DoSave(nullptr) != FALSE;
+    else if (nOption == kLogNumbered && GetPathName().IsEmpty())
+        bOk = StartNumberedLogfile(nFiles - 1, strBaseName);
+    if (!bOk) {
+        m_settings.m_nLogOption = nOldOption;
+        SetModifiedFlag(bWasModified);
+        return false;
+    }
+    m_settings.m_nMaxFileNum = (UINT)(nFiles - 1);
+    m_settings.m_strBaseFilename = strBaseName;
+    m_settings.Save();
+    // Lines kept only in memory stay marked as unsaved; in the file modes
+    // they are on disk now.
+    SetModifiedFlag(nOption == kLogMemoryOnly ? bWasModified : FALSE);
+    return true;
+}
+
+bool CVornGUIDoc::TryOpenNumbered()
+{
+    UINT nLimit = m_settings.m_nCurFileNum + 10;
+    if (nLimit > m_settings.m_nMaxFileNum)
+        nLimit -= m_settings.m_nMaxFileNum;
+    for (int nTries = 0; nTries < 10; ++nTries) {
+        SetPathName("", FALSE);
+        CString strName = NextLogfileName();
+        SetPathName(strName, FALSE);
+        if (OpenLogfile())
+            return true;
+        if (m_settings.m_nCurFileNum > nLimit)
+            break;
+    }
+    return false;
+}
+
+bool CVornGUIDoc::AskFallbackLogfile()
+{
+    ::MessageBoxA(DialogParent(),
+                  "Unable to switch to the next logfile!\n\nOne or more errors occurred while trying to open the "
+                  "next sequentially numbered logfile. A \"Save Logfile As...\" dialog follows: choose a file "
+                  "to continue logging to, or press Cancel to keep messages only in memory until exit.",
+                  "VornGUI", MB_OK | MB_ICONERROR);
+    CString strPath = m_strLogFolder + m_settings.m_strBaseFilename;
+    while (AfxPromptFileName(strPath, strPath, "Log Files (*.log;*.txt)|*.log;*.txt||", FALSE)) {
+        SetPathName(strPath, FALSE);
+        if (OpenLogfile())
+            return true;
+    }
+    return false;
+}
+
+void CVornGUIDoc::OnOpenNextLogfile()
+{
+    if (!g_pView)
+        return;
+    // The critical section is re-entrant: the notes pass through the view
+    // back into WriteLogLine, the first still into the old file.
+    CSingleLock lock(&m_csLogging, TRUE);
+    UINT nOld = m_settings.m_nCurFileNum;
+    CString strNote;
+    strNote.Format("  >>>--- Logging switching to logfile %03d ------>", (int)nOld + 1);
+    g_pView->AddMessage(strNote, false);
+    g_pView->RefreshAfterAppend(1);
+    bool bOpen = TryOpenNumbered();
+    if (!bOpen) {
+        bOpen = AskFallbackLogfile();
+        m_settings.m_nLogOption = bOpen ? kLogSingleFile : kLogMemoryOnly;
+        if (!bOpen)
+            SetPathName("", FALSE);
+        m_settings.Save();
+    }
+    if (bOpen) {
+        strNote.Format("  <----- Logging switched from logfile %03d ---<<<", (int)nOld);
+        g_pView->AddMessage(strNote, false);
+        g_pView->RefreshAfterAppend(1);
+    }
+    g_pView->UpdateTitle();
+}

@@ -1,0 +1,148 @@
+// VornGUIView.cpp: the console view's construction, stored settings,
+// fonts, start-up and destruction.
+#include "session/VornGUIView.h"
+
+#include "platform/CDC.h"
+#include "session/ConsoleCommands.h"
+#include "session/PrivateMessages.h"
+#include "session/VornGUIDoc.h"
+
+CVornGUIView* g_pView = nullptr;
+
+IMPLEMENT_DYNCREATE(CVornGUIView, CScrollView)
+
+CVornGUIView::CVornGUIView()
+    : m_strDefaultConfigName(DefaultConfigFileName())
+{
+    // Stop, running, a third (signalled) and the main-storage event: manual reset.
+    m_hStopEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    m_hRunningEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    m_hThirdEvent = ::CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    m_hMainStorEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    for (int i = 0; i < kDirListCount; ++i)
+        LoadDirectoryList(m_settings.m_dirs[i], kDirListNames[i]);
+}
+
+CVornGUIView::~CVornGUIView()
+{
+    if (m_bInitialised)
+        m_settings.Save();
+    for (HANDLE h : {m_hStopEvent, m_hRunningEvent, m_hThirdEvent, m_hMainStorEvent})
+        if (h)
+            ::CloseHandle(h);
+    if (g_pView == this)
+        g_pView = nullptr;
+}
+
+CVornGUIDoc* CVornGUIView::GetDocument() const
+{
+    return static_cast<CVornGUIDoc*>(CView::GetDocument());
+}
+
+BOOL CVornGUIView::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    if (!CScrollView::PreCreateWindow(cs))
+        return FALSE;
+    cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW), nullptr,
+                                       ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(128)));
+    return TRUE;
+}
+
+void CVornGUIView::LoadSettings()
+{
+    // The folder lists were read at construction; the rest now, in order.
+    CStringArray dirs[kDirListCount];
+    for (int i = 0; i < kDirListCount; ++i)
+        dirs[i].Copy(m_settings.m_dirs[i]);
+    m_settings.Load();
+    for (int i = 0; i < kDirListCount; ++i)
+        m_settings.m_dirs[i].Copy(dirs[i]);
+    m_findOpt.bForward = m_settings.m_bSearchFwd;
+    CreateFonts();
+}
+
+void CVornGUIView::CreateFonts()
+{
+    CFont base;
+    base.CreatePointFont(m_settings.m_nFontSize * 10, m_settings.m_strFontName);
+    ::GetObjectA((HFONT)base.m_hObject, sizeof(m_lfBase), &m_lfBase);
+    for (int k = 0; k < kMsgKindCount; ++k) {
+        LOGFONTA lf = m_lfBase;
+        lf.lfWeight = m_settings.m_styles[k].bBold ? FW_BOLD : FW_NORMAL;
+        lf.lfItalic = m_settings.m_styles[k].bItalic ? TRUE : FALSE;
+        m_fonts[k].DeleteObject();
+        m_fonts[k].CreateFontIndirect(&lf);
+    }
+    CFont status;
+    status.CreatePointFont(m_settings.m_nStatusFontSize * 10, m_settings.m_strStatusFontName);
+    LOGFONTA lf = {};
+    ::GetObjectA((HFONT)status.m_hObject, sizeof(lf), &lf);
+    lf.lfWeight = FW_NORMAL;
+    lf.lfItalic = FALSE;
+    m_statusFont.DeleteObject();
+    m_statusFont.CreateFontIndirect(&lf);
+}
+
+void CVornGUIView::MeasureFont()
+{
+    CClientDC dc(this);
+    CDCSelect sel(dc.m_hDC, (HFONT)m_fonts[kMsgPlain].m_hObject);
+    TEXTMETRICA tm = {};
+    ::GetTextMetricsA(dc.m_hDC, &tm);
+    m_nLineHeight = tm.tmHeight + tm.tmExternalLeading > 0 ? tm.tmHeight + tm.tmExternalLeading : 1;
+    m_nCharWidth = tm.tmAveCharWidth > 0 ? tm.tmAveCharWidth : 1;
+}
+
+void CVornGUIView::OnInitialUpdate()
+{
+    CScrollView::OnInitialUpdate();
+    if (!m_bInitialised) {
+        m_bInitialised = true;
+        g_pView = this;
+        LoadSettings();
+        MeasureFont();
+        GetClientRect(&m_rcClient);
+        RecalcPaneGeometry();
+        GetDocument()->SetLogFolder(GetLogFilesDir());
+    }
+    {
+        CSingleLock lock(&m_csStatus, TRUE);
+    }
+    m_nTopLine = 0;
+    m_nFirstColumn = 0;
+    m_bFollowEnd = true;
+    SetScrollSizes(MM_TEXT, CSize(32767, 32767), CSize(32767, 32767), CSize(32767, 32767));
+    CopyCountsFromDocument();
+    UpdateScrollBars();
+    PostMessage(WM_CHECK_REQUIRED_DIRS);
+}
+
+void CVornGUIView::OnDestroy()
+{
+    // Nothing paused may be left waiting when the readers are joined: the
+    // running event is reset and the stop event set first.
+    ::ResetEvent(m_hRunningEvent);
+    ::SetEvent(m_hStopEvent);
+    KillTimer(kTimerAutoScrollFirst);
+    KillTimer(kTimerAutoScrollRepeat);
+    if (m_hFindDlg && ::IsWindow(m_hFindDlg))
+        ::SendMessageA(m_hFindDlg, WM_FINDREP_NOTIFY, kFindRepDestroy, 0);
+    m_hFindDlg = nullptr;
+    m_statusFont.DeleteObject();
+    CScrollView::OnDestroy();
+}
+
+void CVornGUIView::SendCommand(const CString& strCommand)
+{
+    AddMessage("* No emulator is running: \"" + strCommand + "\" not sent.", false);
+    RefreshAfterAppend(1);
+}
+
+void CVornGUIView::UpdateTitle()
+{
+    CVornGUIDoc* pDoc = GetDocument();
+    if (!pDoc)
+        return;
+    CString strTitle = pDoc->GetPathName().IsEmpty() ? CString("(no logfile)") : pDoc->GetPathName();
+    pDoc->SetTitle(strTitle);
+}

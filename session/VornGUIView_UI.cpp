@@ -1,0 +1,416 @@
+// VornGUIView_UI.cpp: the console pane: adding lines, following the end,
+// painting, erasing, scrolling and the keyboard commands.
+#include "session/VornGUIView.h"
+
+#include "platform/CDC.h"
+#include "platform/TextFunctions.h"
+#include "session/ConsoleCommands.h"
+#include "session/PrivateMessages.h"
+#include "session/VornGUIDoc.h"
+
+BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
+    ON_WM_DESTROY()
+    ON_WM_ERASEBKGND()
+    ON_WM_SIZE()
+    ON_WM_VSCROLL()
+    ON_WM_HSCROLL()
+    ON_WM_MOUSEWHEEL()
+    ON_WM_CHAR()
+    ON_WM_TIMER()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_MESSAGE(WM_MOUSEACTIVATE, OnMouseActivateMsg)
+    ON_COMMAND_RANGE(ID_SCROLL_LINE_UP, ID_SCROLL_PAGE_RIGHT, OnScrollCommand)
+    ON_COMMAND(ID_CMD_HISTORY_PREV, OnHistoryPrev)
+    ON_COMMAND(ID_CMD_HISTORY_NEXT, OnHistoryNext)
+    ON_COMMAND(ID_CMDLINE_SEND, OnCommandLineEntered)
+    ON_COMMAND(ID_EDIT_COPY_LINES, OnEditCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY_LINES, OnUpdateEditCopy)
+    ON_COMMAND(ID_EDIT_FIND_MESSAGE, OnEditFind)
+    ON_COMMAND(ID_FIND_NEXT, OnFindNext)
+    ON_COMMAND(ID_FIND_PREVIOUS, OnFindPrevious)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_FIND_MESSAGE, OnUpdateFind)
+    ON_UPDATE_COMMAND_UI(ID_FIND_NEXT, OnUpdateFind)
+    ON_UPDATE_COMMAND_UI(ID_FIND_PREVIOUS, OnUpdateFind)
+    ON_COMMAND(ID_VIEW_DELETE_MESSAGES, OnDeleteMessages)
+    ON_MESSAGE(WM_FINDREP_NOTIFY, OnFindReplaceNotify)
+END_MESSAGE_MAP()
+
+void CVornGUIView::AddBannerIfDue(int nLines)
+{
+    if (m_strBanner.IsEmpty())
+        return;
+    if (m_nBannerCount == 0 || m_nBannerCount >= 1000) {
+        m_nBannerCount = 0;
+        GetDocument()->WriteLogLines({CString(), m_strBanner, CString()});
+    }
+    m_nBannerCount += nLines;
+}
+
+void CVornGUIView::EnforceMemoryLimit()
+{
+    CVornGUIDoc* pDoc = GetDocument();
+    if (!pDoc->IsMemLimitEnabled())
+        return;
+    INT_PTR nExcess = pDoc->GetLineCount() - (INT_PTR)pDoc->GetMemLimit();
+    if (nExcess <= 0)
+        return;
+    pDoc->RemoveFirstLines(nExcess);
+    m_nTopLine = m_nTopLine > (int)nExcess ? m_nTopLine - (int)nExcess : 0;
+    // The selection moves with its lines.
+    m_sel.m_nAnchor -= (int)nExcess;
+    m_sel.m_nCaret -= (int)nExcess;
+    if (m_sel.m_nAnchor < 0 || m_sel.m_nCaret < 0)
+        m_sel.SetEmptyAt(0);
+}
+
+void CVornGUIView::CopyCountsFromDocument()
+{
+    CVornGUIDoc* pDoc = GetDocument();
+    m_nLineCount = pDoc ? (int)pDoc->GetLineCount() : 0;
+    m_nLongest = pDoc && pDoc->GetLongestLength() > 0 ? pDoc->GetLongestLength() - 1 : 0;
+}
+
+void CVornGUIView::AddMessage(const CString& strText, bool bTimestamp)
+{
+    AddBannerIfDue(1);
+    CString strLine = strText;
+    if (bTimestamp) {
+        SYSTEMTIME st;
+        ::GetLocalTime(&st);
+        strLine.Format("%02d:%02d:%02d.%03d %s", st.wHour, st.wMinute, st.wSecond, st.wMilliseconds,
+                       strText.GetString());
+    }
+    GetDocument()->WriteLogLine(strLine);
+    EnforceMemoryLimit();
+    CopyCountsFromDocument();
+}
+
+void CVornGUIView::AddMessages(const std::vector<CString>& lines)
+{
+    AddBannerIfDue((int)lines.size());
+    GetDocument()->WriteLogLines(lines);
+    EnforceMemoryLimit();
+    CopyCountsFromDocument();
+}
+
+void CVornGUIView::RefreshAfterAppend(int nAdded)
+{
+    if (!m_hWnd)
+        return;
+    if (m_nLineCount == m_nTopLine) {
+        m_nRepaintMode = 2;
+        Invalidate(TRUE);
+    } else if (m_nLineCount <= m_nTopLine + m_nLinesFit) {
+        int nBottom = (m_nLineCount - m_nTopLine) * m_nLineHeight;
+        CRect rc(0, nBottom - (nAdded + 1) * m_nLineHeight, m_rcClient.right, nBottom);
+        InvalidateRect(&rc, FALSE);
+        m_bFollowEnd = true;
+    } else if (m_bFollowEnd) {
+        m_nTopLine = m_nLinesFit >= 2 ? m_nLineCount - m_nLinesFit / 2 : m_nLineCount - 1;
+        m_nRepaintMode = 2;
+        Invalidate(TRUE);
+    }
+    UpdateScrollBars();
+}
+
+void CVornGUIView::RecalcPaneGeometry()
+{
+    m_nLinesFit = m_rcClient.Height() / m_nLineHeight;
+    m_nVisibleColumns = std::max(2, m_rcClient.Width() / m_nCharWidth);
+    m_nVisibleLines = std::max(2, m_nLinesFit);
+    if (m_nFirstColumn > 0 && m_nVisibleColumns >= m_nLongest) {
+        m_nFirstColumn = 0;
+        m_nRepaintMode = 2;
+        Invalidate(TRUE);
+    }
+}
+
+void CVornGUIView::UpdateScrollBars()
+{
+    SCROLLINFO si = {};
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMax = m_nLineCount > 0 ? m_nLineCount - 1 : 0;
+    si.nPage = (UINT)m_nVisibleLines;
+    si.nPos = m_nTopLine;
+    SetScrollInfo(SB_VERT, &si, TRUE);
+    si.nMax = m_nLongest > 0 ? m_nLongest - 1 : 0;
+    si.nPage = (UINT)m_nVisibleColumns;
+    si.nPos = m_nFirstColumn;
+    SetScrollInfo(SB_HORZ, &si, TRUE);
+}
+
+void CVornGUIView::OnSize(UINT nType, int cx, int cy)
+{
+    int nOldFit = m_nLinesFit;
+    m_nRepaintMode += (nType == SIZE_RESTORED || nType == SIZE_MAXIMIZED) ? 2 : 1;
+    GetClientRect(&m_rcClient);
+    RecalcPaneGeometry();
+    UpdateScrollBars();
+    if (m_nRepaintMode > 1) {
+        Invalidate(TRUE);
+    } else if (m_nLinesFit != nOldFit) {
+        CRect rc(0, nOldFit * m_nLineHeight, m_rcClient.right, m_rcClient.bottom);
+        InvalidateRect(&rc, FALSE);
+    }
+}
+
+BOOL CVornGUIView::OnEraseBkgnd(CDC* pDC)
+{
+    // Rows of selected lines take the plain text colour, the others the
+    // background; every row is filled, so the pane never shows stale text.
+    CRect rc;
+    GetClientRect(&rc);
+    DWORD crSel = m_settings.m_styles[kMsgPlain].crColor;
+    for (int y = 0, nLine = m_nTopLine; y < rc.bottom; y += m_nLineHeight, ++nLine) {
+        bool bSel = nLine < m_nLineCount && m_sel.IsSelected(nLine);
+        pDC->FillSolidRect(0, y, rc.right, m_nLineHeight, bSel ? crSel : m_settings.m_crBackground);
+    }
+    m_rcPrevErase = rc;
+    m_crPrevErase = m_settings.m_crBackground;
+    m_nRepaintMode = 0;
+    return TRUE;
+}
+
+void CVornGUIView::OnDraw(CDC* pDC)
+{
+    CVornGUIDoc* pDoc = GetDocument();
+    if (m_nLinesFit <= 0 || !pDoc || !pDoc->HasLines())
+        return;
+    ::SetViewportOrgEx(pDC->m_hDC, -m_nFirstColumn * m_nCharWidth, 0, nullptr);
+    HGDIOBJ hOldFont = ::SelectObject(pDC->m_hDC, (HFONT)m_fonts[kMsgPlain].m_hObject);
+    ::SetBkMode(pDC->m_hDC, OPAQUE);
+    for (int row = 0; row <= m_nLinesFit && m_nTopLine + row < m_nLineCount; ++row) {
+        int nLine = m_nTopLine + row;
+        CString strLine = pDoc->GetLine(nLine);
+        int nKind = ::ClassifyMessage(strLine);
+        DWORD crKind = m_settings.m_styles[nKind].crColor;
+        ::SelectObject(pDC->m_hDC, (HFONT)m_fonts[nKind].m_hObject);
+        bool bSel = m_sel.IsSelected(nLine);
+        ::SetTextColor(pDC->m_hDC, bSel ? m_settings.m_crBackground : crKind);
+        ::SetBkColor(pDC->m_hDC, bSel ? crKind : m_settings.m_crBackground);
+        ::TextOutA(pDC->m_hDC, 3, row * m_nLineHeight, strLine, strLine.GetLength());
+    }
+    ::SelectObject(pDC->m_hDC, hOldFont);
+}
+
+int CVornGUIView::ClampTop(int n) const
+{
+    if (n > m_nLineCount - 1)
+        n = m_nLineCount - 1;
+    return n < 0 ? 0 : n;
+}
+
+void CVornGUIView::ScrollLines(int nDelta)
+{
+    UpdateScrollBars();
+    if (std::abs(nDelta) < m_nLinesFit) {
+        CRect rc(0, 0, m_rcClient.right, m_nLinesFit * m_nLineHeight);
+        ScrollWindow(0, -nDelta * m_nLineHeight, &rc, &rc);
+    } else {
+        m_nRepaintMode = 2;
+        Invalidate(TRUE);
+    }
+}
+
+void CVornGUIView::ScrollColumns(int nDelta)
+{
+    UpdateScrollBars();
+    if (std::abs(nDelta) < m_nVisibleColumns) {
+        ScrollWindow(-nDelta * m_nCharWidth, 0, &m_rcClient, &m_rcClient);
+    } else {
+        m_nRepaintMode = 2;
+        Invalidate(TRUE);
+    }
+}
+
+void CVornGUIView::SetTopLine(int nLine)
+{
+    int nNew = ClampTop(nLine);
+    int nDelta = nNew - m_nTopLine;
+    m_nTopLine = nNew;
+    if (nDelta)
+        ScrollLines(nDelta);
+    RecomputeFollowEnd();
+}
+
+void CVornGUIView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
+{
+    int n = m_nTopLine;
+    SCROLLINFO si = {};
+    si.fMask = SIF_TRACKPOS | SIF_POS;
+    GetScrollInfo(SB_VERT, &si);
+    switch (nSBCode) {
+    case SB_LINEUP: n -= 1; break;
+    case SB_LINEDOWN: n += 1; break;
+    case SB_PAGEUP: n -= m_nLinesFit; break;
+    case SB_PAGEDOWN: n += m_nLinesFit; break;
+    case SB_THUMBTRACK: n = si.nTrackPos; break;
+    case SB_THUMBPOSITION: n = si.nPos; break;
+    case SB_TOP: n = 0; break;
+    case SB_BOTTOM: n = m_nLineCount - 1; break;
+    default: return;
+    }
+    SetTopLine(n);
+}
+
+void CVornGUIView::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar*)
+{
+    GetClientRect(&m_rcClient);
+    int nPage = m_rcClient.Width() / m_nCharWidth;
+    int n = m_nFirstColumn;
+    SCROLLINFO si = {};
+    si.fMask = SIF_TRACKPOS | SIF_POS;
+    GetScrollInfo(SB_HORZ, &si);
+    switch (nSBCode) {
+    case SB_LINELEFT: n -= 1; break;
+    case SB_LINERIGHT: n += 1; break;
+    case SB_PAGELEFT: n -= nPage; break;
+    case SB_PAGERIGHT: n += nPage; break;
+    case SB_THUMBTRACK: n = si.nTrackPos; break;
+    case SB_THUMBPOSITION: n = si.nPos; break;
+    case SB_LEFT: n = 0; break;
+    case SB_RIGHT: n = m_nLongest - 1; break;
+    default: return;
+    }
+    n = std::max(0, std::min(n, m_nLongest > 0 ? m_nLongest - 1 : 0));
+    int nDelta = n - m_nFirstColumn;
+    m_nFirstColumn = n;
+    if (nDelta)
+        ScrollColumns(nDelta);
+}
+
+BOOL CVornGUIView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll)
+{
+    if (!bDoScroll)
+        return TRUE;
+    int dy = sizeScroll.cy, dx = sizeScroll.cx;
+    int nLines = dy > 0 ? (dy + m_nLineHeight - 1) / m_nLineHeight : (dy - m_nLineHeight + 1) / m_nLineHeight;
+    int nCols = dx > 0 ? (dx + m_nCharWidth - 1) / m_nCharWidth : (dx - m_nCharWidth + 1) / m_nCharWidth;
+    SetTopLine(m_nTopLine + nLines);
+    int nCol = std::max(0, std::min(m_nFirstColumn + nCols, std::max(0, m_nLongest - 1)));
+    int nDelta = nCol - m_nFirstColumn;
+    m_nFirstColumn = nCol;
+    if (nDelta)
+        ScrollColumns(nDelta);
+    return TRUE;
+}
+
+BOOL CVornGUIView::OnMouseWheel(UINT, short zDelta, CPoint)
+{
+    UINT nLines = 3;
+    ::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &nLines, 0);
+    SetTopLine(m_nTopLine - (zDelta * (int)nLines) / 120);
+    return TRUE;
+}
+
+bool CVornGUIView::KeyDown(int vk) const
+{
+    return (::GetAsyncKeyState(vk) & 0x8001) == 0x8001;
+}
+
+void CVornGUIView::OnScrollCommand(UINT nID)
+{
+    bool bEmpty = m_nLineCount == 0;
+    int nPage = m_nLinesFit > 0 ? m_nLinesFit : 1;
+    int nTop = m_nTopLine, nCol = m_nFirstColumn;
+    if (nID == ID_SCROLL_PAGE_UP || nID == ID_SCROLL_PAGE_DOWN || nID == ID_SCROLL_TOP || nID == ID_SCROLL_BOTTOM)
+        ClearSelection(true);
+    switch (nID) {
+    case ID_SCROLL_LINE_UP: nTop -= 1; break;
+    case ID_SCROLL_LINE_DOWN: nTop += 1; break;
+    case ID_SCROLL_PAGE_UP: nTop -= nPage; break;
+    case ID_SCROLL_PAGE_DOWN: nTop += nPage; break;
+    case ID_SCROLL_TOP: nTop = 0; nCol = 0; break;
+    case ID_SCROLL_BOTTOM: nTop = std::max(0, m_nLineCount - (m_nLinesFit - 1)); nCol = 0; break;
+    case ID_SCROLL_COLUMN_LEFT: nCol -= 1; break;
+    case ID_SCROLL_COLUMN_RIGHT: nCol += 1; break;
+    case ID_SCROLL_PAGE_LEFT: nCol -= m_rcClient.Width() / m_nCharWidth; break;
+    case ID_SCROLL_PAGE_RIGHT: nCol += m_rcClient.Width() / m_nCharWidth; break;
+    }
+    nTop = ClampTop(nTop);
+    nCol = std::max(0, std::min(nCol, std::max(0, m_nLongest - 1)));
+    if (bEmpty || (nTop == m_nTopLine && nCol == m_nFirstColumn)) {
+        ::MessageBeep(MB_OK);
+        return;
+    }
+    int nColDelta = nCol - m_nFirstColumn;
+    m_nFirstColumn = nCol;
+    if (nColDelta)
+        ScrollColumns(nColDelta);
+    SetTopLine(nTop);
+}
+
+void CVornGUIView::OnChar(UINT nChar, UINT, UINT)
+{
+    if (nChar == VK_ESCAPE) {
+        if (::GetFocus() != m_hWnd)
+            SetFocus();
+        if (m_sel.HasSelection())
+            ClearSelection(true);
+        return;
+    }
+    if (m_hCmdLine && ::IsWindowEnabled(m_hCmdLine)) {
+        ::SetFocus(m_hCmdLine);
+        ::PostMessageA(m_hCmdLine, WM_CHAR, nChar, 0);
+    }
+}
+
+void CVornGUIView::OnCommandLineEntered()
+{
+    if (!m_hCmdLine)
+        return;
+    m_bFollowEnd = true;
+    char buf[4096] = {};
+    ::GetWindowTextA(m_hCmdLine, buf, sizeof buf);
+    CString strText(buf);
+    TrimBlanks(strText);
+    CStringArray pieces;
+    if (SplitString(strText, "\n", pieces) == 0)
+        SendCommand("");
+    for (const CString& strPiece : pieces) {
+        CString str = strPiece;
+        str.TrimRight("\r");
+        SendCommand(str);
+        if (!str.IsEmpty() && (m_history.empty() || m_history.back() != str))
+            m_history.push_back(str);
+    }
+    ::SetWindowTextA(m_hCmdLine, "");
+    ::SetFocus(m_hCmdLine);
+    m_nHistoryPos = -1;
+}
+
+void CVornGUIView::OnHistoryPrev()
+{
+    if (!m_hCmdLine || m_history.empty() || m_nHistoryPos == 0) {
+        ::MessageBeep(MB_OK);
+        return;
+    }
+    m_nHistoryPos = m_nHistoryPos < 0 ? (int)m_history.size() - 1 : m_nHistoryPos - 1;
+    ::SetWindowTextA(m_hCmdLine, m_history[(size_t)m_nHistoryPos]);
+    ::SetFocus(m_hCmdLine);
+}
+
+void CVornGUIView::OnHistoryNext()
+{
+    if (!m_hCmdLine || m_history.empty() || m_nHistoryPos < 0 || m_nHistoryPos == (int)m_history.size() - 1) {
+        ::MessageBeep(MB_OK);
+        return;
+    }
+    ++m_nHistoryPos;
+    ::SetWindowTextA(m_hCmdLine, m_history[(size_t)m_nHistoryPos]);
+    ::SetFocus(m_hCmdLine);
+}
+
+void CVornGUIView::OnDeleteMessages()
+{
+    GetDocument()->RemoveFirstLines(GetDocument()->GetLineCount());
+    m_sel.SetEmptyAt(0);
+    m_nTopLine = 0;
+    m_nFirstColumn = 0;
+    CopyCountsFromDocument();
+    m_nRepaintMode = 2;
+    Invalidate(TRUE);
+    UpdateScrollBars();
+}
