@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "config/DirectoryValidation.h"
 #include "platform/PathFunctions.h"
 #include "platform/ProfileStore.h"
 
@@ -223,4 +224,15 @@ CString DefaultConfigFileName()
 {
     const char* psz = std::getenv("VORNAMIC_CNF");
     return psz ? CString(psz) : CString("vornamic.cnf");
+}
+
+CString ChooseShellTargetDir(const CString& strStored, const CString& strConfigDir, const CString& strProgramDir)
+{
+    CString strDir = strStored;
+    if (strDir.IsEmpty() || !IsValidDirectory(strDir))
+        strDir = strConfigDir;
+    if (strDir.IsEmpty() || !IsValidDirectory(strDir))
+        strDir = strProgramDir;
+    ProfileWriteString(kSettings, "CmdTargetDir", strDir);
+    return strDir;
 }

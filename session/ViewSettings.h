@@ -91,6 +91,12 @@ void LoadDirectoryList(CStringArray& list, const char* pszName);
 // the new format in use.
 void SaveDirectoryList(const CStringArray& list, const char* pszName);
 
+// The shell command's target folder at start-up: the stored one (the older
+// entry when the new one is empty) when it is a valid folder, else the
+// configuration folder when valid, else the program folder; written back
+// under "Settings"/"CmdTargetDir".
+CString ChooseShellTargetDir(const CString& strStored, const CString& strConfigDir, const CString& strProgramDir);
+
 // The default configuration file name: the environment variable
 // VORNAMIC_CNF, or "vornamic.cnf" when it is not set.
 CString DefaultConfigFileName();

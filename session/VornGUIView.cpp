@@ -104,6 +104,11 @@ void CVornGUIView::OnInitialUpdate()
         GetClientRect(&m_rcClient);
         RecalcPaneGeometry();
         GetDocument()->SetLogFolder(GetLogFilesDir());
+        char szProgram[MAX_PATH] = {};
+        ::GetModuleFileNameA(nullptr, szProgram, MAX_PATH);
+        CString strProgram(szProgram);
+        m_settings.m_strCmdTargetDir = ChooseShellTargetDir(m_settings.m_strCmdTargetDir, GetConfigFilesDir(),
+                                                            strProgram.Left(strProgram.ReverseFind('\\') + 1));
     }
     {
         CSingleLock lock(&m_csStatus, TRUE);

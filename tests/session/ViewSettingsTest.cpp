@@ -93,6 +93,19 @@ TEST_F(ViewSettingsTest, OldShellDirectoryEntryIsTakenWhenNewIsEmpty)
     EXPECT_EQ(s.m_strCmdTargetDir, "D:/new/");
 }
 
+TEST_F(ViewSettingsTest, ShellTargetDirFallsBackAndIsWrittenBack)
+{
+    ProfileWriteString("Settings", "SHCmdTargetDir", dir.Folder().c_str());
+    CViewSettings s;
+    s.Load();
+    EXPECT_EQ(ChooseShellTargetDir(s.m_strCmdTargetDir, "", "P:/"), CString(dir.Folder().c_str()));
+    EXPECT_EQ(ProfileGetString("Settings", "CmdTargetDir", ""), CString(dir.Folder().c_str()));
+    CString strMissing = CString(dir.Folder().c_str()) + "missing/";
+    EXPECT_EQ(ChooseShellTargetDir(strMissing, CString(dir.Folder().c_str()), "P:/"), CString(dir.Folder().c_str()));
+    EXPECT_EQ(ChooseShellTargetDir(strMissing, strMissing, "P:/"), "P:/");
+    EXPECT_EQ(ProfileGetString("Settings", "CmdTargetDir", ""), "P:/");
+}
+
 TEST_F(ViewSettingsTest, SaveLoadRoundTrip)
 {
     CViewSettings s;
