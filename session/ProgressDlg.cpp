@@ -1,8 +1,7 @@
 // ProgressDlg.cpp: the progress window of a utility run.
 #include "session/ProgressDlg.h"
 
-#include <commctrl.h>
-
+#include "framework/HelpKeys.h"
 #include "platform/DDX.h"
 #include "session/PipedProcessCtl.h"
 #include "session/SessionMessages.h"
@@ -15,16 +14,43 @@ const int kBarRange = 1000;
 const int kDefaultWidth = 375;
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CProgressDlg, CDialog)
+// The HTML Help topics of the window and its controls.
+const UINT kHelpIdProgress = 4828;
+const UINT kHelpIdProgressCancel = 4829;
+const UINT kHelpIdProgressBar = 4830;
+
+BEGIN_MESSAGE_MAP(CProgressDlg, cdxCDynamicHelpDialog)
     ON_BN_CLICKED(IDC_PROGRESS_CANCEL, OnCancelButton)
     ON_WM_CLOSE()
     ON_WM_WINDOWPOSCHANGING()
 END_MESSAGE_MAP()
 
+// The bar stretches with the width, the percentage follows the right edge,
+// Cancel stays in the middle.
+BEGIN_DYNAMIC_MAP(CProgressDlg, cdxCDynamicHelpDialog)
+    DYNAMIC_MAP_ENTRY(IDC_PROGRESS_BAR, mdResize, mdNone)
+    DYNAMIC_MAP_ENTRY(IDC_PROGRESS_PERCENT, mdRepos, mdNone)
+    DYNAMIC_MAP_ENTRY(IDC_PROGRESS_CANCEL, mdRelative, mdNone)
+END_DYNAMIC_MAP()
+
 CProgressDlg::CProgressDlg(CPipedProcessCtl* pOwner, HICON hIcon, INT64 nLow, INT64 nHigh)
-    : CDialog(IDD), m_pOwner(pOwner), m_hIcon(hIcon)
+    : cdxCDynamicHelpDialog(IDD), m_pOwner(pOwner), m_hIcon(hIcon)
 {
+    // Every progress window shares one remembered placement.
+    m_strPositionName = "CProgressDlg";
     SetRange64(nLow, nHigh);
+}
+
+void CProgressDlg::RegisterHelpStrings()
+{
+    cdxCDynamicHelpDialog::RegisterHelpStrings();
+    SetHelpString(WindowHelpKey(IDD), IDS_HELP_PROGRESS);
+    SetHelpString(MakeHelpKey(IDD, IDC_PROGRESS_PERCENT), IDS_HELP_PROGRESS_PERCENT);
+    SetHelpString(MakeHelpKey(IDD, IDC_PROGRESS_BAR), IDS_HELP_PROGRESS_BAR);
+    SetHelpString(MakeHelpKey(IDD, IDC_PROGRESS_CANCEL), IDS_HELP_PROGRESS_CANCEL);
+    SetHelpId(WindowHelpKey(IDD), kHelpIdProgress);
+    SetHelpId(MakeHelpKey(IDD, IDC_PROGRESS_CANCEL), kHelpIdProgressCancel);
+    SetHelpId(MakeHelpKey(IDD, IDC_PROGRESS_BAR), kHelpIdProgressBar);
 }
 
 BOOL CProgressDlg::CreateHidden(HWND hParent)
@@ -35,7 +61,7 @@ BOOL CProgressDlg::CreateHidden(HWND hParent)
 
 void CProgressDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    cdxCDynamicHelpDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_PROGRESS_CANCEL, m_CancelButton);
     DDX_Control(pDX, IDC_PROGRESS_PERCENT, m_Percent);
     DDX_Control(pDX, IDC_PROGRESS_BAR, m_Progress);
@@ -43,7 +69,13 @@ void CProgressDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CProgressDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    // The width of a window with no remembered placement; the layout takes
+    // it as the smallest.
+    CRect rect;
+    GetWindowRect(&rect);
+    SetWindowPos(nullptr, 0, 0, kDefaultWidth, rect.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Data exchange, then the layout, which restores the placement or centres.
+    cdxCDynamicHelpDialog::OnInitDialog();
     HICON hIcon = m_hIcon;
     if (!hIcon)
         hIcon = (HICON)::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
@@ -52,13 +84,9 @@ BOOL CProgressDlg::OnInitDialog()
     SetIcon(hIcon, FALSE);
     if (m_pOwner)
         SetWindowText(m_pOwner->GetName());
-    m_Progress.SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, kBarRange));
-    m_Progress.SendMessage(PBM_SETPOS, 0);
+    m_Progress.SetRange32(0, kBarRange);
+    m_Progress.SetPos(0);
     m_Percent.SetWindowText("0.0%");
-    CRect rect;
-    GetWindowRect(&rect);
-    SetWindowPos(nullptr, 0, 0, kDefaultWidth, rect.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    CenterWindow();
     return TRUE;
 }
 
@@ -90,7 +118,7 @@ void CProgressDlg::SetPercent(double fFraction)
     if (!m_hWnd)
         return;
     double fPercent = fFraction * 100.0;
-    m_Progress.SendMessage(PBM_SETPOS, (WPARAM)(int)(fPercent * 10.0));
+    m_Progress.SetPos((int)(fPercent * 10.0));
     CString strText;
     strText.Format("%5.1f%%", fPercent);
     m_Percent.SetWindowText(strText);
@@ -126,6 +154,7 @@ void CProgressDlg::OnWindowPosChanging(WINDOWPOS* pPos)
         GetWindowRect(&rect);
         pPos->cy = rect.Height();
     }
+    cdxCDynamicHelpDialog::OnWindowPosChanging(pPos);
 }
 
 void CProgressDlg::PostNcDestroy()

@@ -1,17 +1,22 @@
 // ProgressDlg.h: CProgressDlg, the modeless window that shows the progress of
 // one utility run: a bar, a percentage text and a Cancel button. Its
 // CPipedProcessCtl creates it hidden and destroys it; the utility runner shows
-// it. Every member runs on the GUI thread: the readers only store progress in
+// it. It is resizable in width only and reopens where it was last closed.
+// Every member runs on the GUI thread: the readers only store progress in
 // the controller, which the WM_UTILITY_STATUS handler moves here.
 #pragma once
 
-#include "platform/CDialog.h"
+#include "framework/cdxCDynamicDlg.h"
+#include "platform/CButton.h"
+#include "platform/CProgressCtrl.h"
+#include "platform/CStatic.h"
 #include "resources/resource.h"
 
 class CPipedProcessCtl;
 
-class CProgressDlg : public CDialog {
+class CProgressDlg : public cdxCDynamicHelpDialog {
     DECLARE_MESSAGE_MAP()
+    DECLARE_DYNAMIC_MAP()
 public:
     enum { IDD = IDD_PROGRESS };
 
@@ -30,6 +35,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    void RegisterHelpStrings() override;
     void DoDataExchange(CDataExchange* pDX) override;
     // Esc: as Cancel, then the window hides (the run goes on until it ends).
     void OnCancel() override;
@@ -39,10 +45,10 @@ protected:
     void PostNcDestroy() override;
 
 private:
-    CWnd m_CancelButton;
-    CWnd m_Percent;
+    CButton m_CancelButton;
+    CStatic m_Percent;
     // The bar; the themed progress control takes its place later.
-    CWnd m_Progress;
+    CProgressCtrl m_Progress;
     CPipedProcessCtl* m_pOwner;     // not owned
     HICON m_hIcon;                  // not owned
     HWND m_hNotifyWnd = nullptr;    // gets WM_UTILITY_CANCEL

@@ -123,14 +123,18 @@ TEST_F(CDlgFixture, EscCancelsAndHides)
 TEST_F(CDlgFixture, OnlyTheWidthChanges)
 {
     Open(0, 10);
-    CRect before;
+    CRect before, barBefore;
     m_pDlg->GetWindowRect(&before);
+    ::GetWindowRect(::GetDlgItem(m_pDlg->m_hWnd, IDC_PROGRESS_BAR), &barBefore);
     EXPECT_EQ(before.Width(), 375);
     m_pDlg->SetWindowPos(nullptr, 0, 0, 500, before.Height() + 80, SWP_NOMOVE | SWP_NOZORDER);
-    CRect after;
+    CRect after, barAfter;
     m_pDlg->GetWindowRect(&after);
+    ::GetWindowRect(::GetDlgItem(m_pDlg->m_hWnd, IDC_PROGRESS_BAR), &barAfter);
     EXPECT_EQ(after.Width(), 500);
     EXPECT_EQ(after.Height(), before.Height());
+    // The bar takes the new width.
+    EXPECT_EQ(barAfter.Width(), barBefore.Width() + 125);
 }
 
 TEST(ProgressDlg, OpenAndCloseLeaksNoGdiObjects)
