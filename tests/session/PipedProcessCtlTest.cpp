@@ -177,6 +177,17 @@ TEST(PipedProcessCtl, WriteStdinReachesTheChild)
     EXPECT_FALSE(p == nullptr);
 }
 
+TEST(PipedProcessCtl, EmulatorRaisesTheGuiThreadUntilKilled)
+{
+    CTestChildHost host;
+    CPipedProcessCtl* p = Start(Util("--do \"sleep 60000\""), "VORNAMIC");
+    EXPECT_TRUE(p->IsEmulator());
+    EXPECT_EQ(::GetThreadPriority(::GetCurrentThread()), THREAD_PRIORITY_ABOVE_NORMAL);
+    p->Kill(false);
+    EXPECT_EQ(::GetThreadPriority(::GetCurrentThread()), THREAD_PRIORITY_NORMAL);
+    ASSERT_TRUE(host.PumpUntilEnded());
+}
+
 TEST(PipedProcessCtl, OverlongLineIsCutAndTheNextLinesArrive)
 {
     CTestChildHost host;

@@ -89,6 +89,9 @@ size_t CTestChildHost::LineCount()
 LRESULT CTestChildHost::OnUtilityStatus(WPARAM, LPARAM lp)
 {
     ++m_nStatusMessages;
+    MSG msg;
+    if (::PeekMessageA(&msg, m_hWnd, WM_UTILITY_STATUS, WM_UTILITY_STATUS, PM_NOREMOVE) && msg.lParam == lp)
+        ++m_nQueuedStatusSeen;
     m_runs.OnStatus((CPipedProcessCtl*)lp);
     return 0;
 }

@@ -41,6 +41,8 @@ public:
     std::vector<DWORD> m_exitCodes;             // one per WM_UTILITY_ENDED
     int m_nStatusMessages = 0;
     int m_nCancelMessages = 0;
+    // WM_UTILITY_STATUS messages found still queued while one was handled.
+    int m_nQueuedStatusSeen = 0;
     // Per run name: the progress window's percentage text and bar position
     // when the run's end arrived.
     std::map<std::string, std::string> m_endPercent;

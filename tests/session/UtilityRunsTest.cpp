@@ -117,6 +117,19 @@ TEST(UtilityRuns, CancelDuringSizeFloodEndsWithinASecond)
     EXPECT_EQ(host.m_runs.GetCount(), 0);
 }
 
+TEST(UtilityRuns, BurstOfPositionsKeepsOneStatusMessageOutstanding)
+{
+    CTestChildHost host;
+    host.m_runs.Run("vornutil.exe --do \"err TRKS=1000\" --do \"seq err 1 1000 1 TRK=%d\"", kUtilWidenVol,
+                    nullptr, "Widen", 0, vorntest::ProgramDir().c_str());
+    ASSERT_TRUE(host.PumpUntilEnded());
+    EXPECT_EQ(host.m_nQueuedStatusSeen, 0);
+    EXPECT_GE(host.m_nStatusMessages, 1);
+    EXPECT_LE(host.m_nStatusMessages, 1001);
+    // The window shows the newest position.
+    EXPECT_EQ(host.m_endPercent["Widen"], "100.0%");
+}
+
 TEST(UtilityRuns, CancelArrivingAfterTheEndIsIgnored)
 {
     CTestChildHost host;
