@@ -15,7 +15,8 @@ namespace {
 
 // Size of the pipes' buffers in the system. Commands are short; output comes
 // in floods, and a writer blocks whenever its pipe is full: under Wine a
-// 1 KB output pipe halves the rate at which a flood gets through.
+// 1 KB output pipe slows a flood by 5 to 30 per cent (pipe_bench), the more
+// the busier the machine.
 const DWORD kStdinPipeSize = 1024;
 const DWORD kOutputPipeSize = 64 * 1024;
 const DWORD kExitCodeUnknown = 0xFFFFFFFF;
