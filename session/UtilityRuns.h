@@ -42,6 +42,9 @@ public:
     void KillAll();
 
     int GetCount() const { return (int)m_runs.size(); }
+    // True when more than one child runs: the emulator and a utility, or two
+    // utilities. Console notes and lines then carry the process-id text.
+    bool IsPidPrefixNeeded(bool bEmulatorRunning) const { return GetCount() >= (bEmulatorRunning ? 1 : 2); }
     bool Contains(const CPipedProcessCtl* pCtl) const;
 
 private:

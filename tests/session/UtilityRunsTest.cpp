@@ -130,6 +130,21 @@ TEST(UtilityRuns, BurstOfPositionsKeepsOneStatusMessageOutstanding)
     EXPECT_EQ(host.m_endPercent["Widen"], "100.0%");
 }
 
+TEST(UtilityRuns, PidPrefixWhenMoreThanOneChildRuns)
+{
+    CTestChildHost host;
+    EXPECT_FALSE(host.m_runs.IsPidPrefixNeeded(true));
+    host.m_runs.Run("vornutil.exe --do \"sleep 5000\"", kUtilVolMake, nullptr, "One", 0,
+                    vorntest::ProgramDir().c_str());
+    EXPECT_FALSE(host.m_runs.IsPidPrefixNeeded(false));
+    EXPECT_TRUE(host.m_runs.IsPidPrefixNeeded(true));
+    host.m_runs.Run("vornutil.exe --do \"sleep 5000\"", kUtilVolMake, nullptr, "Two", 0,
+                    vorntest::ProgramDir().c_str());
+    EXPECT_TRUE(host.m_runs.IsPidPrefixNeeded(false));
+    host.m_runs.KillAll();
+    EXPECT_FALSE(host.m_runs.IsPidPrefixNeeded(true));
+}
+
 TEST(UtilityRuns, CancelArrivingAfterTheEndIsIgnored)
 {
     CTestChildHost host;
