@@ -14,10 +14,10 @@ IMPLEMENT_DYNCREATE(CVornGUIView, CScrollView)
 CVornGUIView::CVornGUIView()
     : m_strDefaultConfigName(DefaultConfigFileName())
 {
-    // Stop, running, a third (signalled) and the main-storage event: manual reset.
+    // Stop, running, reader-resume (signalled) and main-storage events: manual reset.
     m_hStopEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
     m_hRunningEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    m_hThirdEvent = ::CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    m_hResumeReaders = ::CreateEventA(nullptr, TRUE, TRUE, nullptr);
     m_hMainStorEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
     for (int i = 0; i < kDirListCount; ++i)
         LoadDirectoryList(m_settings.m_dirs[i], kDirListNames[i]);
@@ -27,7 +27,7 @@ CVornGUIView::~CVornGUIView()
 {
     if (m_bInitialised)
         m_settings.Save();
-    for (HANDLE h : {m_hStopEvent, m_hRunningEvent, m_hThirdEvent, m_hMainStorEvent})
+    for (HANDLE h : {m_hStopEvent, m_hRunningEvent, m_hResumeReaders, m_hMainStorEvent})
         if (h)
             ::CloseHandle(h);
     if (g_pView == this)
@@ -124,8 +124,9 @@ void CVornGUIView::OnInitialUpdate()
 
 void CVornGUIView::OnDestroy()
 {
-    // Nothing paused may be left waiting when the readers are joined: the
-    // running event is reset and the stop event set first.
+    // Readers paused by flow control are released before anything waits for
+    // them: a paused reader never reaches its end otherwise.
+    ::SetEvent(m_hResumeReaders);
     ::ResetEvent(m_hRunningEvent);
     ::SetEvent(m_hStopEvent);
     KillTimer(kTimerAutoScrollFirst);

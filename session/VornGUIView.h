@@ -63,6 +63,7 @@ public:
 
     // Sends one command to the emulator (not running here: noted only).
     void SendCommand(const CString& strCommand);
+    HANDLE GetReaderResumeEvent() const { return m_hResumeReaders; }
     // Lets the frame's command line edit be the view's (null: none).
     void SetCommandLineEdit(HWND hEdit) { m_hCmdLine = hEdit; }
 
@@ -164,7 +165,11 @@ private:
 
     // Locks of the session state.
     CCriticalSection m_csPending, m_csPause, m_csStatus, m_csCpuBusy, m_csCmdQueue;
-    HANDLE m_hStopEvent = nullptr, m_hRunningEvent = nullptr, m_hThirdEvent = nullptr, m_hMainStorEvent = nullptr;
+    HANDLE m_hStopEvent = nullptr, m_hRunningEvent = nullptr, m_hMainStorEvent = nullptr;
+    // Signalled while the pipe readers may run; reset while the pending
+    // queue is at its threshold (readers wait on it through
+    // CPipedProcessCtl::WaitWhilePaused).
+    HANDLE m_hResumeReaders = nullptr;
 };
 
 extern CVornGUIView* g_pView;

@@ -173,3 +173,15 @@ TEST_F(ViewFixture, FindWrapsBackToTheFirstMatch)
     EXPECT_TRUE(pView->FindInConsole());
     EXPECT_EQ(pView->GetSelection().GetFirst(), 7);
 }
+
+TEST_F(ViewFixture, DestroyReleasesPausedReaders)
+{
+    HANDLE hResume = pView->GetReaderResumeEvent();
+    HANDLE hCopy = nullptr;
+    ASSERT_TRUE(::DuplicateHandle(::GetCurrentProcess(), hResume, ::GetCurrentProcess(), &hCopy, 0, FALSE,
+                                  DUPLICATE_SAME_ACCESS));
+    ::ResetEvent(hCopy);  // flow control paused the readers
+    pView->GetParent()->DestroyWindow();
+    EXPECT_EQ(::WaitForSingleObject(hCopy, 0), WAIT_OBJECT_0);
+    ::CloseHandle(hCopy);
+}
