@@ -1,7 +1,8 @@
 // ErrorBalloon.h: the field-error balloon of the companion library. A
-// balloon tooltip points at a dialog control, titled with the field's label
-// and showing the message; it closes by itself after a while, when another
-// balloon replaces it, or with its dialog. The checks return its false.
+// balloon (CXBalloonMsg) points at a dialog control, titled with the field's
+// label and showing the message; it closes after a while, on the next click
+// or key, when another balloon replaces it, or with its dialog. The checks
+// return its false.
 #pragma once
 
 #include <windows.h>

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 class CDialog;
 class CPropertySheet;
@@ -16,6 +17,28 @@ namespace vorntest {
 // intervalMs until step returns false. Returns DoModal's result.
 INT_PTR RunModal(CDialog& dlg, std::function<bool(HWND)> step, UINT intervalMs = 20);
 INT_PTR RunModal(CPropertySheet& sheet, std::function<bool(HWND)> step, UINT intervalMs = 20);
+
+// While it lives, calls step(hDlg) every intervalMs for the first visible
+// dialog window (message box, task dialog, folder picker) of this thread,
+// until step returns false.
+class DialogDriver {
+public:
+    explicit DialogDriver(std::function<bool(HWND)> step, UINT intervalMs = 20);
+    DialogDriver(const DialogDriver&) = delete;
+    DialogDriver& operator=(const DialogDriver&) = delete;
+    ~DialogDriver();
+    bool SawDialog() const { return m_bSaw; }
+
+private:
+    static void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD);
+    std::function<bool(HWND)> m_step;
+    UINT_PTR m_timer = 0;
+    bool m_bSaw = false;
+    bool m_bDone = false;
+};
+
+// The texts of a dialog's static controls, joined by '|'.
+std::string DialogTexts(HWND hDlg);
 
 // True when the test should keep dialogs open for a picture
 // (environment variable VORN_KEEP_OPEN set).

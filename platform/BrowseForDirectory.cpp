@@ -1,0 +1,53 @@
+// BrowseForDirectory.cpp: the folder picker over SHBrowseForFolder.
+#include "platform/BrowseForDirectory.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+
+namespace {
+
+int CALLBACK BrowseCallback(HWND hWnd, UINT msg, LPARAM, LPARAM lpData)
+{
+    if (msg == BFFM_INITIALIZED && lpData)
+        ::SendMessageA(hWnd, BFFM_SETSELECTIONA, TRUE, lpData);
+    return 0;
+}
+
+}  // namespace
+
+BOOL BrowseForDirectoryEx(HWND hParent, LPCSTR pszTitle, LPCSTR pszStartFolder, CString& strFolder, LPCSTR pszRoot)
+{
+    // The picker's new style needs COM on this thread; balanced below.
+    HRESULT hrInit = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    PIDLIST_ABSOLUTE pidlRoot = nullptr;
+    if (pszRoot && *pszRoot) {
+        WCHAR wroot[MAX_PATH];
+        ::MultiByteToWideChar(CP_ACP, 0, pszRoot, -1, wroot, MAX_PATH);
+        ::SHParseDisplayName(wroot, nullptr, &pidlRoot, 0, nullptr);
+    }
+    CString start = pszStartFolder;
+    DWORD attr = start.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(start);
+    bool bStart = attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
+    BROWSEINFOA bi = {};
+    bi.hwndOwner = hParent;
+    bi.pidlRoot = pidlRoot;
+    bi.lpszTitle = pszTitle;
+    bi.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    bi.lpfn = BrowseCallback;
+    bi.lParam = bStart ? (LPARAM)start.GetString() : 0;
+    PIDLIST_ABSOLUTE pidl = ::SHBrowseForFolderA(&bi);
+    BOOL ok = FALSE;
+    if (pidl) {
+        char path[MAX_PATH] = {};
+        if (::SHGetPathFromIDListA(pidl, path)) {
+            strFolder = path;
+            ok = TRUE;
+        }
+        ::CoTaskMemFree(pidl);
+    }
+    if (pidlRoot)
+        ::CoTaskMemFree(pidlRoot);
+    if (SUCCEEDED(hrInit))
+        ::CoUninitialize();
+    return ok;
+}

@@ -1,0 +1,28 @@
+// CSaveSelEdit.cpp: an edit that keeps its selection across focus changes.
+#include "platform/CSaveSelEdit.h"
+
+BEGIN_MESSAGE_MAP(CSaveSelEdit, CEdit)
+    ON_WM_GETDLGCODE()
+    ON_WM_KILLFOCUS()
+    ON_WM_SETFOCUS()
+END_MESSAGE_MAP()
+
+UINT CSaveSelEdit::OnGetDlgCode()
+{
+    // Without DLGC_HASSETSEL the dialog manager leaves the selection alone.
+    return CEdit::OnGetDlgCode() & ~DLGC_HASSETSEL;
+}
+
+void CSaveSelEdit::OnKillFocus(CWnd* pNewWnd)
+{
+    m_dwSel = (DWORD)SendMessage(EM_GETSEL);
+    m_bSaved = true;
+    CEdit::OnKillFocus(pNewWnd);
+}
+
+void CSaveSelEdit::OnSetFocus(CWnd* pOldWnd)
+{
+    CEdit::OnSetFocus(pOldWnd);
+    if (m_bSaved)
+        SendMessage(EM_SETSEL, LOWORD(m_dwSel), HIWORD(m_dwSel));
+}

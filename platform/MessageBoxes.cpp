@@ -1,0 +1,108 @@
+// MessageBoxes.cpp: error boxes, task-dialog message boxes and the beep.
+#include "platform/MessageBoxes.h"
+
+#include <string>
+
+#include "platform/AutoTaskDialog.h"
+#include "platform/CWinApp.h"
+#include "platform/CWnd.h"
+#include "platform/Trace.h"
+
+namespace {
+
+std::wstring Wide(LPCSTR psz)
+{
+    if (!psz || !*psz)
+        return std::wstring();
+    int n = ::MultiByteToWideChar(CP_ACP, 0, psz, -1, nullptr, 0);
+    std::wstring w((size_t)n, L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, psz, -1, &w[0], n);
+    w.resize((size_t)n - 1);
+    return w;
+}
+
+CString AppTitle()
+{
+    CWinApp* pApp = AfxGetApp();
+    return pApp && !pApp->m_strAppName.IsEmpty() ? pApp->m_strAppName : CString("Error");
+}
+
+HWND OwnerWindow()
+{
+    CWnd* pMain = AfxGetMainWnd();
+    return pMain && pMain->m_hWnd ? pMain->m_hWnd : ::GetActiveWindow();
+}
+
+TASKDIALOG_COMMON_BUTTON_FLAGS CommonButtons(UINT nStyle)
+{
+    switch (nStyle & MB_TYPEMASK) {
+    case MB_OKCANCEL: return TDCBF_OK_BUTTON | TDCBF_CANCEL_BUTTON;
+    case MB_YESNO: return TDCBF_YES_BUTTON | TDCBF_NO_BUTTON;
+    case MB_YESNOCANCEL: return TDCBF_YES_BUTTON | TDCBF_NO_BUTTON | TDCBF_CANCEL_BUTTON;
+    case MB_RETRYCANCEL: return TDCBF_RETRY_BUTTON | TDCBF_CANCEL_BUTTON;
+    default: return TDCBF_OK_BUTTON;
+    }
+}
+
+PCWSTR MainIcon(UINT nStyle)
+{
+    switch (nStyle & MB_ICONMASK) {
+    case MB_ICONERROR: return TD_ERROR_ICON;
+    case MB_ICONWARNING: return TD_WARNING_ICON;
+    case MB_ICONINFORMATION: return TD_INFORMATION_ICON;
+    default: return nullptr;  // the question mark has no task-dialog icon
+    }
+}
+
+}  // namespace
+
+CString ComposeErrorMessage(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
+{
+    CString s;
+    auto add = [&s](const CString& part) {
+        if (part.IsEmpty())
+            return;
+        if (!s.IsEmpty())
+            s += "\n\n";
+        s += part;
+    };
+    add(pszText);
+    add(pszDetail);
+    if (dwError) {
+        CString code;
+        code.Format("Error %lu (0x%08lX): ", dwError, dwError);
+        add(code + FormatLastError(dwError));
+    }
+    return s;
+}
+
+int ErrorMessageBox(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
+{
+    CString text = ComposeErrorMessage(pszText, pszDetail, dwError);
+    return ::MessageBoxA(OwnerWindow(), text, AppTitle(), MB_OK | MB_ICONERROR);
+}
+
+int TDMessageBox(LPCSTR pszInstruction, LPCSTR pszContent, LPCSTR pszTitle, UINT nStyle)
+{
+    std::wstring instruction = Wide(pszInstruction);
+    std::wstring content = Wide(pszContent);
+    std::wstring title = Wide(pszTitle ? pszTitle : AppTitle().GetString());
+    TASKDIALOGCONFIG tdc = {};
+    tdc.cbSize = sizeof(tdc);
+    tdc.hwndParent = OwnerWindow();
+    tdc.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+    tdc.dwCommonButtons = CommonButtons(nStyle);
+    tdc.pszWindowTitle = title.c_str();
+    tdc.pszMainIcon = MainIcon(nStyle);
+    tdc.pszMainInstruction = instruction.empty() ? nullptr : instruction.c_str();
+    tdc.pszContent = content.empty() ? nullptr : content.c_str();
+    int nButton = 0;
+    if (FAILED(AutoTaskDialog(&tdc, &nButton, nullptr, nullptr)))
+        return 0;
+    return nButton;
+}
+
+void MyMessageBeep()
+{
+    ::MessageBeep(MB_ICONEXCLAMATION);
+}

@@ -1,0 +1,24 @@
+// MessageBoxes.h: the companion library's message boxes and beep. Messages
+// to the user appear only at a command's boundary: a blocking condition in
+// an error box, a question or warning in a task dialog (WLTaskDialog.h).
+#pragma once
+
+#include <windows.h>
+
+#include "platform/CString.h"
+
+// A modal error box: the text, the detail and, for a non-zero error code,
+// "Error <code> (0x<code>): <the system's text>", each paragraph separated
+// by a blank line (an empty text or detail is left out). Returns IDOK.
+int ErrorMessageBox(LPCSTR pszText, LPCSTR pszDetail = nullptr, DWORD dwError = 0);
+// The text ErrorMessageBox shows.
+CString ComposeErrorMessage(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError);
+
+// A modal task dialog with a main instruction and content; nStyle takes the
+// message-box button (MB_OK, MB_OKCANCEL, MB_YESNO, MB_YESNOCANCEL,
+// MB_RETRYCANCEL) and icon flags. A null title is the application's name.
+// Returns the button (IDOK, IDYES ...).
+int TDMessageBox(LPCSTR pszInstruction, LPCSTR pszContent, LPCSTR pszTitle = nullptr, UINT nStyle = MB_OK);
+
+// The warning beep.
+void MyMessageBeep();
