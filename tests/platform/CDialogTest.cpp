@@ -34,7 +34,56 @@ private:
     bool* m_pDeleted;
 };
 
+// Handlers that call on to the default processing of the dialog manager.
+class CDefaultingDlg : public CDialog {
+    DECLARE_MESSAGE_MAP()
+public:
+    CDefaultingDlg() : CDialog(IDD_MODELESS) {}
+    LRESULT lastHit = -1;
+    int closes = 0;
+
+protected:
+    LRESULT OnNcHitTest(CPoint pt)
+    {
+        lastHit = CDialog::OnNcHitTest(pt);
+        return lastHit;
+    }
+    void OnClose()
+    {
+        closes++;
+        CDialog::OnClose();  // Windows posts IDCANCEL
+    }
+};
+
+BEGIN_MESSAGE_MAP(CDefaultingDlg, CDialog)
+    ON_WM_NCHITTEST()
+    ON_WM_CLOSE()
+END_MESSAGE_MAP()
+
 }  // namespace
+
+TEST(CDialog, HandlersReachTheDialogManagersDefault)
+{
+    CDefaultingDlg dlg;
+    LRESULT hitClient = 0, hitCaption = 0;
+    INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+        CRect rc;
+        ::GetClientRect(h, &rc);
+        CPoint pt = rc.CenterPoint();
+        ::ClientToScreen(h, &pt);
+        hitClient = ::SendMessageA(h, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
+        CRect rcWnd;
+        ::GetWindowRect(h, &rcWnd);
+        hitCaption = ::SendMessageA(h, WM_NCHITTEST, 0, MAKELPARAM(rcWnd.left + 40, rcWnd.top + 8));
+        ::SendMessageA(h, WM_CLOSE, 0, 0);
+        return false;
+    });
+    EXPECT_EQ(hitClient, HTCLIENT);
+    EXPECT_EQ(hitCaption, HTCAPTION);
+    EXPECT_EQ(dlg.lastHit, HTCAPTION);
+    EXPECT_EQ(dlg.closes, 1);
+    EXPECT_EQ(r, IDCANCEL);
+}
 
 TEST(CDialog, DataExchangeLoadsEveryControlKind)
 {
