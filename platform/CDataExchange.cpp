@@ -30,6 +30,13 @@ void CDataExchange::Fail()
     // WM_NEXTDLGCTL moves the focus the way the dialog manager does (default
     // button state included); an edit gets its whole text selected.
     ::SendMessageA(m_pDlgWnd->m_hWnd, WM_NEXTDLGCTL, (WPARAM)m_hWndLastControl, TRUE);
-    if (m_bEditLastControl)
+    if (!m_bEditLastControl)
+        return;
+    char cls[16] = {};
+    ::GetClassNameA(m_hWndLastControl, cls, sizeof(cls));
+    // A combo box selects the text of its edit with a message of its own.
+    if (lstrcmpiA(cls, "ComboBox") == 0)
+        ::SendMessageA(m_hWndLastControl, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    else
         ::SendMessageA(m_hWndLastControl, EM_SETSEL, 0, -1);
 }
