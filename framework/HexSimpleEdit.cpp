@@ -1,0 +1,64 @@
+// HexSimpleEdit.cpp: the typed-character filters of CHexSimpleEdit,
+// CDevNumEdit and CAlNumEdit.
+#include "framework/HexSimpleEdit.h"
+
+#include <cctype>
+#include <mbctype.h>
+#include <mbstring.h>
+
+namespace {
+
+// True while either Ctrl or either Alt key is down: the character is then
+// part of a shortcut, not text.
+bool ShortcutKeyDown()
+{
+    const int keys[] = {VK_LMENU, VK_RMENU, VK_LCONTROL, VK_RCONTROL};
+    for (int vk : keys)
+        if (::GetAsyncKeyState(vk) & 0x8000)
+            return true;
+    return false;
+}
+
+// Lets the edit take the character when bAccepted, backspace or a shortcut;
+// otherwise drops it with a beep.
+void FilterChar(CEdit& edit, bool bAccepted, UINT nChar)
+{
+    if (bAccepted || nChar == VK_BACK || ShortcutKeyDown())
+        edit.Default();
+    else
+        ::MessageBeep(MB_OK);
+}
+
+bool IsHexChar(UINT nChar)
+{
+    return nChar < 0x80 && std::isxdigit((int)nChar);
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CHexSimpleEdit, CEdit)
+    ON_WM_CHAR()
+END_MESSAGE_MAP()
+
+void CHexSimpleEdit::OnChar(UINT nChar, UINT, UINT)
+{
+    FilterChar(*this, IsHexChar(nChar), nChar);
+}
+
+BEGIN_MESSAGE_MAP(CDevNumEdit, CEdit)
+    ON_WM_CHAR()
+END_MESSAGE_MAP()
+
+void CDevNumEdit::OnChar(UINT nChar, UINT, UINT)
+{
+    FilterChar(*this, IsHexChar(nChar) || nChar == ':', nChar);
+}
+
+BEGIN_MESSAGE_MAP(CAlNumEdit, CEdit)
+    ON_WM_CHAR()
+END_MESSAGE_MAP()
+
+void CAlNumEdit::OnChar(UINT nChar, UINT, UINT)
+{
+    FilterChar(*this, nChar <= 0xFF && _ismbcalnum(nChar) != 0, nChar);
+}

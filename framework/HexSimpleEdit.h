@@ -1,0 +1,34 @@
+// HexSimpleEdit.h: the filtered edit controls CHexSimpleEdit (hexadecimal
+// digits), CDevNumEdit (device numbers: hexadecimal digits and the ':' after
+// a channel-subsystem id) and CAlNumEdit (letters and digits).
+//
+// They filter typed characters only: pasted text and text the program sets
+// pass unchecked, so owners still validate the value. Backspace always
+// passes, and so does any character typed while Ctrl or Alt is down, so that
+// the shortcuts (Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z, Ctrl+A) keep working. A
+// refused character sounds the default beep.
+#pragma once
+
+#include "platform/CEdit.h"
+#include "platform/MessageMap.h"
+
+// Accepts 0-9, a-f and A-F.
+class CHexSimpleEdit : public CEdit {
+protected:
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    DECLARE_MESSAGE_MAP()
+};
+
+// Accepts 0-9, a-f, A-F and ':'.
+class CDevNumEdit : public CEdit {
+protected:
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    DECLARE_MESSAGE_MAP()
+};
+
+// Accepts the letters and digits of the current multibyte code page.
+class CAlNumEdit : public CEdit {
+protected:
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    DECLARE_MESSAGE_MAP()
+};

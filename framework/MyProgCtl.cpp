@@ -1,0 +1,151 @@
+// MyProgCtl.cpp: the themed progress bar: its part and state, the theme data
+// kept open over the window's life and reopened on theme changes, and the
+// themed painting.
+#include "framework/MyProgCtl.h"
+
+#include "framework/ProgressFill.h"
+#include "framework/VisualStylesXP.h"
+#include "platform/CDC.h"
+
+namespace {
+
+// The bar colour drawn without a theme, per fill state.
+COLORREF FillStateColor(int nFillState)
+{
+    switch (nFillState) {
+    case PBFS_NORMAL: return RGB(0, 192, 0);
+    case PBFS_ERROR: return RGB(255, 0, 0);
+    case PBFS_PAUSED: return RGB(255, 255, 0);
+    default: return CLR_DEFAULT;
+    }
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CMyProgCtl, CProgressCtrl)
+    ON_WM_CREATE()
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_THEMECHANGED, OnThemeChanged)
+    ON_MESSAGE(WM_DWMCOMPOSITIONCHANGED, OnCompositionChanged)
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+CMyProgCtl::CMyProgCtl(int nBarPart, int nFillState)
+{
+    SetBarPart(nBarPart);
+    SetFillState(nFillState);
+}
+
+CMyProgCtl::~CMyProgCtl()
+{
+    CloseTheme();
+}
+
+bool CMyProgCtl::SetBarPart(int nBarPart)
+{
+    if (nBarPart != PP_BAR && nBarPart != PP_BARVERT)
+        return false;
+    m_nBarPart = nBarPart;
+    if (::IsWindow(m_hWnd))
+        ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    return true;
+}
+
+bool CMyProgCtl::SetFillState(int nFillState)
+{
+    if (nFillState < PBFS_NORMAL || nFillState > PBFS_PARTIAL)
+        return false;
+    m_nFillState = nFillState;
+    m_crBar = FillStateColor(nFillState);
+    if (!::IsWindow(m_hWnd))
+        return true;
+    if (!DrawsThemed())
+        SetBarColor(m_crBar);
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    return true;
+}
+
+BOOL CMyProgCtl::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    if (m_nBarPart == PP_BAR)
+        cs.style |= PBS_SMOOTH;
+    else
+        cs.style &= ~PBS_SMOOTH;
+    return CProgressCtrl::PreCreateWindow(cs);
+}
+
+int CMyProgCtl::OnCreate(LPCREATESTRUCT pCreate)
+{
+    int nResult = CProgressCtrl::OnCreate(pCreate);
+    if (nResult == -1)
+        return -1;
+    if (m_hTheme == nullptr)
+        OpenTheme();
+    ::SendMessageA(m_hWnd, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+    SetPos(0);
+    return nResult;
+}
+
+void CMyProgCtl::OnPaint()
+{
+    if (DrawsThemed())
+        PaintThemed();
+    else
+        Default();
+}
+
+LRESULT CMyProgCtl::OnThemeChanged(WPARAM, LPARAM)
+{
+    CloseTheme();
+    OpenTheme();
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    return 0;
+}
+
+LRESULT CMyProgCtl::OnCompositionChanged(WPARAM, LPARAM)
+{
+    CloseTheme();
+    OpenTheme();
+    return Default();
+}
+
+void CMyProgCtl::OnDestroy()
+{
+    Default();
+    CloseTheme();
+}
+
+void CMyProgCtl::OpenTheme()
+{
+    m_hTheme = g_VisualStylesXP.OpenThemeData(m_hWnd, L"PROGRESS");
+}
+
+void CMyProgCtl::CloseTheme()
+{
+    if (m_hTheme != nullptr)
+        g_VisualStylesXP.CloseThemeData(m_hTheme);
+    m_hTheme = nullptr;
+}
+
+bool CMyProgCtl::DrawsThemed()
+{
+    if (m_hTheme == nullptr)
+        OpenTheme();
+    return m_hTheme != nullptr && g_VisualStylesXP.IsAppThemed() && g_VisualStylesXP.IsThemeActive();
+}
+
+// The bar, then the fill over the share of the content rectangle that the
+// position covers. The fill grows from the left for either bar part.
+void CMyProgCtl::PaintThemed()
+{
+    CPaintDC dc(this);
+    RECT rcClient, rcContent;
+    ::GetClientRect(m_hWnd, &rcClient);
+    if (FAILED(g_VisualStylesXP.GetThemeBackgroundContentRect(m_hTheme, dc.m_hDC, m_nBarPart, 0, &rcClient, &rcContent)))
+        rcContent = rcClient;
+    int nLower = 0, nUpper = 0;
+    GetRange(nLower, nUpper);
+    rcContent.right = rcContent.left + ProgressFillWidth(nLower, nUpper, GetPos(), rcContent.right - rcContent.left);
+    g_VisualStylesXP.DrawThemeBackground(m_hTheme, dc.m_hDC, m_nBarPart, 0, &rcClient, nullptr);
+    g_VisualStylesXP.DrawThemeBackground(m_hTheme, dc.m_hDC, PP_FILL, m_nFillState, &rcContent, nullptr);
+}
