@@ -6,7 +6,7 @@
 
 #include "platform/ErrorBalloon.h"
 
-BEGIN_MESSAGE_MAP(CFPEdit, CEdit)
+BEGIN_MESSAGE_MAP(CFPEdit, CSaveSelEdit)
     ON_WM_CHAR()
 END_MESSAGE_MAP()
 

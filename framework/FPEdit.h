@@ -5,10 +5,10 @@
 #pragma once
 
 #include "framework/FloatText.h"
-#include "platform/CEdit.h"
+#include "platform/CSaveSelEdit.h"
 #include "platform/MessageMap.h"
 
-class CFPEdit : public CEdit {
+class CFPEdit : public CSaveSelEdit {
 public:
     // The value shown, when lower <= value <= upper; FALSE (text unchanged)
     // otherwise.

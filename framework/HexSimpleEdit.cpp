@@ -6,6 +6,8 @@
 #include <mbctype.h>
 #include <mbstring.h>
 
+#include "platform/MessageBoxes.h"
+
 namespace {
 
 // True while either Ctrl or either Alt key is down: the character is then
@@ -26,7 +28,7 @@ void FilterChar(CEdit& edit, bool bAccepted, UINT nChar)
     if (bAccepted || nChar == VK_BACK || ShortcutKeyDown())
         edit.Default();
     else
-        ::MessageBeep(MB_OK);
+        MyMessageBeep();
 }
 
 bool IsHexChar(UINT nChar)
@@ -36,7 +38,7 @@ bool IsHexChar(UINT nChar)
 
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CHexSimpleEdit, CEdit)
+BEGIN_MESSAGE_MAP(CHexSimpleEdit, CSaveSelEdit)
     ON_WM_CHAR()
 END_MESSAGE_MAP()
 
@@ -45,7 +47,7 @@ void CHexSimpleEdit::OnChar(UINT nChar, UINT, UINT)
     FilterChar(*this, IsHexChar(nChar), nChar);
 }
 
-BEGIN_MESSAGE_MAP(CDevNumEdit, CEdit)
+BEGIN_MESSAGE_MAP(CDevNumEdit, CSaveSelEdit)
     ON_WM_CHAR()
 END_MESSAGE_MAP()
 
@@ -54,7 +56,7 @@ void CDevNumEdit::OnChar(UINT nChar, UINT, UINT)
     FilterChar(*this, IsHexChar(nChar) || nChar == ':', nChar);
 }
 
-BEGIN_MESSAGE_MAP(CAlNumEdit, CEdit)
+BEGIN_MESSAGE_MAP(CAlNumEdit, CSaveSelEdit)
     ON_WM_CHAR()
 END_MESSAGE_MAP()
 

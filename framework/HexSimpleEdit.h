@@ -6,28 +6,29 @@
 // pass unchecked, so owners still validate the value. Backspace always
 // passes, and so does any character typed while Ctrl or Alt is down, so that
 // the shortcuts (Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z, Ctrl+A) keep working. A
-// refused character sounds the default beep.
+// refused character sounds the warning beep. All keep their selection
+// across focus changes (CSaveSelEdit).
 #pragma once
 
-#include "platform/CEdit.h"
+#include "platform/CSaveSelEdit.h"
 #include "platform/MessageMap.h"
 
 // Accepts 0-9, a-f and A-F.
-class CHexSimpleEdit : public CEdit {
+class CHexSimpleEdit : public CSaveSelEdit {
 protected:
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     DECLARE_MESSAGE_MAP()
 };
 
 // Accepts 0-9, a-f, A-F and ':'.
-class CDevNumEdit : public CEdit {
+class CDevNumEdit : public CSaveSelEdit {
 protected:
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     DECLARE_MESSAGE_MAP()
 };
 
 // Accepts the letters and digits of the current multibyte code page.
-class CAlNumEdit : public CEdit {
+class CAlNumEdit : public CSaveSelEdit {
 protected:
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     DECLARE_MESSAGE_MAP()
