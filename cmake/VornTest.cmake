@@ -9,6 +9,7 @@ function(vorn_add_test name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     add_test(NAME ${name} COMMAND ${name})
     if(NOT VORN_NATIVE)
+        target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/ChildJob.cpp)
         set_tests_properties(${name} PROPERTIES
             FIXTURES_REQUIRED wine
             ENVIRONMENT "VORN_WINE_DIR=${CMAKE_BINARY_DIR}/wine")

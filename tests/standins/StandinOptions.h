@@ -12,7 +12,7 @@
 //   --rc N           return code of a normal end (default 0)
 //   --no-devlist     no complete device list at start-up
 //   --storage-kb N   size of main storage in KB (default 1024)
-//   --lifetime MS    end with return code 124 after MS ms (default 600000;
+//   --lifetime MS    end with return code 124 after MS ms (default 120000;
 //                    0 never), so a forgotten stand-in does not linger
 //   any other word ("EXTERNALGUI") is ignored
 //
@@ -42,7 +42,7 @@ struct SStandinOptions {
     int nReturnCode = 0;
     bool bDevList = true;
     UINT64 nStorageKB = 1024;
-    DWORD nLifetimeMs = 600000;
+    DWORD nLifetimeMs = 120000;
 };
 
 // Parses the arguments after the program name; false with the reason in

@@ -167,7 +167,7 @@ TEST(StandinOptions, DefaultsAndErrors)
     ASSERT_TRUE(ParseStandinOptions({ "-q", "in.cckd", "EXTERNALGUI" }, o, error));
     EXPECT_TRUE(o.bDevList);
     EXPECT_EQ(1024u, o.nStorageKB);
-    EXPECT_EQ(600000u, o.nLifetimeMs);
+    EXPECT_EQ(120000u, o.nLifetimeMs);
     EXPECT_EQ(0, o.nReturnCode);
     EXPECT_FALSE(ParseStandinOptions({ "--rc" }, o, error));
     EXPECT_EQ("--rc needs a value", error);
