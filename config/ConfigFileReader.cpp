@@ -185,17 +185,6 @@ static const SysStmtRow* FindSysStmt(const CString& strKeyword)
     return nullptr;
 }
 
-// A first token that can only be a list of device numbers and ranges.
-static bool IsDevnumListToken(const CString& strToken)
-{
-    for (int i = 0; i < strToken.GetLength(); i++) {
-        const char ch = strToken[i];
-        if (ch == '\0' || (!std::strchr(g_strHex, ch) && !std::strchr(":,-.", ch)))
-            return false;
-    }
-    return true;
-}
-
 void CVornConfigFile::ParseStatement(const CString& strLine, CString& strError)
 {
     CStringArray tokens;
@@ -224,7 +213,7 @@ void CVornConfigFile::DispatchStatement(const CString& strLine, CStringArray& to
     const INT_PTR nDevicesBefore = m_devices.GetCount();
     if ((strKeyword.GetLength() <= 4 && IsHexString(strKeyword)) || ParseDevnumLcss(strKeyword, nullptr)) {
         AddDevice(strLine, strError);
-    } else if (IsDevnumListToken(strKeyword)) {
+    } else if (IsDeviceStatementWord(strKeyword)) {
         AddDeviceList(strLine, tokens, strError);
     } else {
         if (!m_bIgnoreParseErrors) {

@@ -38,7 +38,7 @@ CString FormatDevnumRuns(const CDeviceArray& group)
     return strList;
 }
 
-// The devices, each class under its heading.
+// The devices, each class under its heading, then the kept device statements.
 CString FormatDevices(const CVornConfigFile& cfg)
 {
     CDeviceArray devices, group;
@@ -56,6 +56,12 @@ CString FormatDevices(const CVornConfigFile& cfg)
         out += CVornConfigFile::FormatDeviceGroup(group) + '\n';
         group.RemoveAll();
     }
+    CString strKept;
+    for (const CString& strLine : cfg.m_keptStmts)
+        if (IsKeptDeviceStatement(strLine))
+            strKept += strLine + '\n';
+    if (!strKept.IsEmpty())
+        out += '\n' + strKept;
     return out;
 }
 

@@ -9,6 +9,7 @@
 #include "config/CVornConfigFile.h"
 #include "config/ConfigLimits.h"
 #include "config/ConfigTxf.h"
+#include "config/DevNum.h"
 #include "config/PgmTrace.h"
 #include "config/ValueConversions.h"
 #include "platform/TextFunctions.h"
@@ -347,9 +348,17 @@ CString FormatSystemStatements(const CVornConfigFile& cfg)
     FormatModules(cfg, out);
     FormatPanel(cfg, out);
     FormatClockAndTrace(cfg, out);
-    if (!cfg.m_keptStmts.IsEmpty())
-        out += '\n';
+    CString strKept;
     for (const CString& strLine : cfg.m_keptStmts)
-        out += strLine + '\n';
+        if (!IsKeptDeviceStatement(strLine))
+            strKept += strLine + '\n';
+    if (!strKept.IsEmpty())
+        out += '\n' + strKept;
     return out;
+}
+
+bool IsKeptDeviceStatement(const CString& strLine)
+{
+    CStringArray words;
+    return ParseStmt(strLine, words) > 0 && IsDeviceStatementWord(words[0]);
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/NumberParse.h"
+#include "platform/TextFunctions.h"
 
 CString FormatDevnum(DWORD dwDevnum)
 {
@@ -48,4 +49,21 @@ bool ParseDevnumLcss(const CString& strText, DWORD* pdwValue)
     if (pdwValue)
         *pdwValue = MakeDevnumKey(bLcss, wDevnum);
     return true;
+}
+
+// Only hexadecimal digits and the list and range separators.
+static bool IsDevnumListWord(const CString& strWord)
+{
+    for (int i = 0; i < strWord.GetLength(); i++) {
+        const char ch = strWord[i];
+        if (ch == '\0' || (!std::strchr(g_strHex, ch) && !std::strchr(":,-.", ch)))
+            return false;
+    }
+    return true;
+}
+
+bool IsDeviceStatementWord(const CString& strWord)
+{
+    return (strWord.GetLength() <= 4 && IsHexString(strWord)) || ParseDevnumLcss(strWord, nullptr)
+        || IsDevnumListWord(strWord);
 }

@@ -20,3 +20,8 @@ bool ParseDevnum(const CString& strText, WORD& wDevnum, BYTE& bLcss, CString* ps
 // ParseDevnum folded into one value (LCSS << 16) + device number; nothing is
 // stored on failure.
 bool ParseDevnumLcss(const CString& strText, DWORD* pdwValue);
+
+// True when a statement's first word makes it a device statement: a device
+// number ("0120", "1:0120"), or a list of device numbers and ranges
+// ("0120-0122,0130.2").
+bool IsDeviceStatementWord(const CString& strWord);

@@ -294,3 +294,25 @@ TEST(ConfigWriter, DeviceGroups)
         EXPECT_TRUE(back.m_devices == cfg.m_devices) << c.devices;
     }
 }
+
+TEST(ConfigWriter, KeptDeviceStatementsFollowTheDevices)
+{
+    // A second definition of a device number defines nothing and is kept as
+    // written; before the device it would win on the next read.
+    TempDir dir;
+    CVornConfigFile cfg;
+    ASSERT_TRUE(LoadText(cfg, dir,
+                         "# IgnoreParseErrors: 1\n0120 3390 first.img\n0120 3390 second.img\n"
+                         "0130 339 bad.img\nFOO bar\n"));
+    const std::string text = SaveText(cfg, dir);
+    EXPECT_LT(text.find("FOO bar"), text.find("first.img")) << text;
+    EXPECT_LT(text.find("first.img"), text.find("0120 3390 second.img")) << text;
+    EXPECT_LT(text.find("first.img"), text.find("0130 339 bad.img")) << text;
+
+    CVornConfigFile again;
+    ASSERT_TRUE(again.Load(dir.Folder().c_str(), "out.cnf")) << JoinedErrors(again);
+    CVornDevice dev;
+    ASSERT_TRUE(again.m_devices.Lookup(0x0120, dev));
+    EXPECT_EQ(dev.m_strFirstArg, "first.img");
+    EXPECT_EQ(again.m_keptStmts.GetSize(), cfg.m_keptStmts.GetSize());
+}
