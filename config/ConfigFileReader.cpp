@@ -83,7 +83,9 @@ void CVornConfigFile::ParseHeaderComment(const CString& strLine)
         const int nKeyLen = (int)std::strlen(key.pszKey);
         if (strLine.GetLength() <= nKeyLen || strLine.Left(nKeyLen).CompareNoCase(key.pszKey) != 0)
             continue;
-        CString strValue = strLine.Mid(nKeyLen);
+        // Up to an embedded NUL: the writer can put back no more, and a load
+        // unit padded with the NUL inside would change on every save.
+        CString strValue = strLine.Mid(nKeyLen).GetString();
         TrimBlanks(strValue);
         UINT nValue = 0;
         switch (key.nId) {

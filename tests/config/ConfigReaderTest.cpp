@@ -52,6 +52,16 @@ TEST(ConfigReader, NumericHeaderKeys)
     EXPECT_FALSE(cfg.m_bIgnoreParseErrors);
 }
 
+TEST(ConfigReader, HeaderValuesEndAtAnEmbeddedNul)
+{
+    TempDir dir;
+    CVornConfigFile cfg;
+    LoadText(cfg, dir, std::string("# LoadUnit: 012") + '\0' + "120\n# Description: ab" + '\0' + "cd\n" + kDevice);
+    EXPECT_EQ(cfg.m_strLoadUnit, "0012");
+    EXPECT_EQ(cfg.m_strDescription, "ab");
+    EXPECT_EQ(cfg.m_strDescription.GetLength(), 2);
+}
+
 TEST(ConfigReader, CommentsAndBlankLinesOnly)
 {
     TempDir dir;
