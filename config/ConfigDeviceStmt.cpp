@@ -18,14 +18,23 @@ void AppendMsg(CString& strError, const CString& strMsg)
     strError += strMsg;
 }
 
-// The tokens from nFirst on, joined with blanks.
+// A word as it must be written to read back as this one word: in quotes
+// when it holds a blank or begins with a quote ('\'' when it holds a '"').
+CString RequoteWord(const CString& strWord)
+{
+    const CString strQuoted = QuoteIfNeeded(strWord, '"');
+    return strQuoted == strWord ? QuoteIfNeeded(strWord, '\'') : strQuoted;
+}
+
+// The tokens from nFirst on, joined with blanks, each quoted again when its
+// quotes made it one word.
 CString JoinTokens(const CStringArray& tokens, INT_PTR nFirst)
 {
     CString str;
     for (INT_PTR i = nFirst; i < tokens.GetSize(); i++) {
         if (i > nFirst)
             str += ' ';
-        str += tokens[i];
+        str += RequoteWord(tokens[i]);
     }
     return str;
 }

@@ -80,6 +80,30 @@ TEST(ParseDeviceStatement, TypeWordAndSubtypeReachTheDevice)
 }
 
 // An unknown protocol word of the older form stays as written and is reported.
+TEST(ParseDeviceStatement, QuotedArgumentsStayOneWord)
+{
+    // The quotes that made a word of blanks are written again, so that the
+    // saved statement gives the emulator (and the next read) the same words.
+    const struct {
+        const char* pszStmt;
+        const char* pszOther;
+    } rows[] = {
+        {"0120 3390 a.img \"sf=C:\\My Disks\\s_*.img\" ro", "\"sf=C:\\My Disks\\s_*.img\" ro"},
+        {"0500 ABCD ' sf=' x", "\" sf=\" x"},
+        {"0500 ABCD 'say \"hi\" there'", "'say \"hi\" there'"},
+        {"0500 ABCD '\"x'", "'\"x'"},
+        {"0020 3270 \"grp one\"", "\"grp one\""},
+    };
+    for (const auto& r : rows) {
+        CVornDevice dev, again;
+        CString strError;
+        ASSERT_TRUE(CVornConfigFile::ParseDeviceStatement(r.pszStmt, dev, strError)) << r.pszStmt;
+        EXPECT_EQ(dev.m_strOtherArgs, r.pszOther) << r.pszStmt;
+        ASSERT_TRUE(CVornConfigFile::ParseDeviceStatement(FormatDeviceStatement(dev), again, strError));
+        EXPECT_EQ(again.m_strOtherArgs, dev.m_strOtherArgs) << r.pszStmt;
+    }
+}
+
 TEST(ParseDeviceStatement, UnknownCommProtocolKeptAndReported)
 {
     TempDir dir;
