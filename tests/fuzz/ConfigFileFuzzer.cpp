@@ -2,16 +2,104 @@
 // configuration reader. The reader must neither stop nor overrun on any
 // text; its result must agree with the problems it lists, a second read of
 // the same file must give an equal configuration, and a file with problems
-// keeps every one of its lines (the console shows them to be mended).
+// keeps every one of its lines (the console shows them to be mended). What
+// may be saved is saved and read again: the second read lists no problem
+// the first did not, keeps every device, and saving it once more writes the
+// same bytes. Inputs with an odd first byte run with the option that saves
+// a configuration despite its problems.
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "config/CVornConfigFile.h"
+#include "platform/CSettingsStore.h"
+#include "platform/ProfileStore.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 namespace {
 
 const char kFileName[] = "fuzz.cnf";
+const char kSecondName[] = "again.cnf";
+
+// A settings store that holds only "Options", "IgnoreConfigFileParseErrors".
+class CIgnoreErrorsStore : public CSettingsStore {
+public:
+    bool GetInt(const char* pszSection, const char* pszKey, int& nValue) const override
+    {
+        if (CString(pszSection) != "Options" || CString(pszKey) != "IgnoreConfigFileParseErrors")
+            return false;
+        nValue = 1;
+        return true;
+    }
+    bool GetString(const char*, const char*, CString&) const override { return false; }
+    bool WriteInt(const char*, const char*, int) override { return false; }
+    bool WriteString(const char*, const char*, const char*) override { return false; }
+    bool DeleteEntry(const char*, const char*) override { return false; }
+    bool DeleteSection(const char*) override { return false; }
+};
+
+// The problems without their line numbers ("*** Error: Line 7: x" becomes
+// "*** Error: x"), which saving may change, and without indentation.
+std::set<std::string> Problems(const CVornConfigFile& cfg)
+{
+    std::set<std::string> problems;
+    for (const CString& str : cfg.m_parseErrors) {
+        std::string s = str.str();
+        const size_t nLine = s.find("Line ");
+        const size_t nColon = nLine == std::string::npos ? nLine : s.find(": ", nLine);
+        if (nColon != std::string::npos && s.find_first_not_of("0123456789", nLine + 5) == nColon)
+            s.erase(nLine, nColon + 2 - nLine);
+        const size_t nFirst = s.find_first_not_of(' ');
+        problems.insert(nFirst == std::string::npos ? std::string() : s.substr(nFirst));
+    }
+    return problems;
+}
+
+std::string ReadFile(const std::string& strPath)
+{
+    std::ifstream file(strPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// Every device is there again and writes the same statement; the type word
+// may have changed to its current form ("0500 3088 CTCE" reads back as
+// "0500 CTCE").
+void CheckSameDevices(const CVornConfigFile& cfg, const CVornConfigFile& again)
+{
+    FUZZ_CHECK(again.m_devices.GetCount() == cfg.m_devices.GetCount());
+    POSITION pos = cfg.m_devices.GetStartPosition();
+    while (pos) {
+        DWORD dwKey;
+        CVornDevice dev, devAgain;
+        cfg.m_devices.GetNextAssoc(pos, dwKey, dev);
+        FUZZ_CHECK(again.m_devices.Lookup(dwKey, devAgain));
+        if (FormatDeviceStatement(dev) != FormatDeviceStatement(devAgain))
+            std::fprintf(stderr, "device changed by saving:\n%s\n%s\n", FormatDeviceStatement(dev).GetString(),
+                         FormatDeviceStatement(devAgain).GetString());
+        FUZZ_CHECK(FormatDeviceStatement(dev) == FormatDeviceStatement(devAgain));
+    }
+}
+
+// Saves the configuration, reads it again, and compares.
+void CheckSaved(CVornConfigFile& cfg, const CString& strFolder)
+{
+    if (cfg.SaveAs(strFolder, kFileName) != 0)
+        return;
+    CVornConfigFile again(strFolder, kFileName);
+    const std::set<std::string> before = Problems(cfg);
+    for (const std::string& strProblem : Problems(again)) {
+        if (before.count(strProblem) == 0)
+            std::fprintf(stderr, "new problem after saving: %s\n", strProblem.c_str());
+        FUZZ_CHECK(before.count(strProblem) != 0);
+    }
+    CheckSameDevices(cfg, again);
+    const std::string strSaved = ReadFile(FuzzTempFolder() + kFileName);
+    if (again.SaveAs(strFolder, kSecondName) == 0)
+        FUZZ_CHECK(ReadFile(FuzzTempFolder() + kSecondName) == strSaved);
+}
 
 // The lines as the reader takes them: cut at LF, a CR before it dropped.
 std::vector<std::string> Lines(const uint8_t* data, size_t size)
@@ -53,6 +141,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     WriteFuzzTempFile(kFileName, data, size);
     const CString strFolder = FuzzTempFolder().c_str();
+    if (size > 0 && (data[0] & 1))
+        SetSettingsStore(std::make_unique<CIgnoreErrorsStore>());
+    else
+        SetSettingsStore(nullptr);
 
     CVornConfigFile cfg;
     const bool bOk = cfg.Load(strFolder, kFileName);
@@ -69,5 +161,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CVornConfigFile again(strFolder, kFileName);
     FUZZ_CHECK(again == cfg);
     FUZZ_CHECK(StringListsEqual(again.m_parseErrors, cfg.m_parseErrors));
+    CheckSaved(cfg, strFolder);
     return 0;
 }
