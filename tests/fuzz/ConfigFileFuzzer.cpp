@@ -7,6 +7,7 @@
 // the first did not, keeps every device, and saving it once more writes the
 // same bytes. Inputs with an odd first byte run with the option that saves
 // a configuration despite its problems.
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -41,8 +42,9 @@ public:
     bool DeleteSection(const char*) override { return false; }
 };
 
-// The problems without their line numbers ("*** Error: Line 7: x" becomes
-// "*** Error: x"), which saving may change, and without indentation.
+// The problems without their line numbers and prefixes ("*** Error: Line 7:
+// x" becomes "x") and indentation: saving may change the lines, and split a
+// statement's messages over several statements.
 std::set<std::string> Problems(const CVornConfigFile& cfg)
 {
     std::set<std::string> problems;
@@ -52,6 +54,9 @@ std::set<std::string> Problems(const CVornConfigFile& cfg)
         const size_t nColon = nLine == std::string::npos ? nLine : s.find(": ", nLine);
         if (nColon != std::string::npos && s.find_first_not_of("0123456789", nLine + 5) == nColon)
             s.erase(nLine, nColon + 2 - nLine);
+        for (const char* pszPrefix : {"*** Error: ", "*** Warning: "})
+            if (s.compare(0, std::strlen(pszPrefix), pszPrefix) == 0)
+                s.erase(0, std::strlen(pszPrefix));
         const size_t nFirst = s.find_first_not_of(' ');
         problems.insert(nFirst == std::string::npos ? std::string() : s.substr(nFirst));
     }
