@@ -27,12 +27,15 @@ CString RequoteWord(const CString& strWord)
 }
 
 // The tokens from nFirst on, joined with blanks, each quoted again when its
-// quotes made it one word.
+// quotes made it one word. Empty words ("") are left out: joined, they gave
+// only a blank that the next read would not see.
 CString JoinTokens(const CStringArray& tokens, INT_PTR nFirst)
 {
     CString str;
     for (INT_PTR i = nFirst; i < tokens.GetSize(); i++) {
-        if (i > nFirst)
+        if (tokens[i].IsEmpty())
+            continue;
+        if (!str.IsEmpty())
             str += ' ';
         str += RequoteWord(tokens[i]);
     }

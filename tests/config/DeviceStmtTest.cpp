@@ -93,6 +93,7 @@ TEST(ParseDeviceStatement, QuotedArgumentsStayOneWord)
         {"0500 ABCD 'say \"hi\" there'", "'say \"hi\" there'"},
         {"0500 ABCD '\"x'", "'\"x'"},
         {"0020 3270 \"grp one\"", "\"grp one\""},
+        {"0010 3210 \"\"x", "x"},
     };
     for (const auto& r : rows) {
         CVornDevice dev, again;
