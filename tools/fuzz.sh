@@ -12,6 +12,8 @@ secs="${1:-60}"
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(fuzz_config fuzz_progress fuzz_text fuzz_ini)
 jobs="${VORN_FUZZ_JOBS:-3}"
+# The configuration target also saves and re-reads (VORN_FUZZ_SAVE=0: read only).
+export VORN_FUZZ_SAVE="${VORN_FUZZ_SAVE:-1}"
 
 tools/setup.sh || exit 1
 tools/build.sh fuzz || exit 1
@@ -29,10 +31,17 @@ run_one() {   # TARGET
 }
 
 mkdir -p "$out"
+pids=()
 for t in "${targets[@]}"; do
-    while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n; done
+    while [ ${#pids[@]} -ge "$jobs" ]; do
+        wait -n
+        alive=()
+        for p in "${pids[@]}"; do kill -0 "$p" 2>/dev/null && alive+=("$p"); done
+        pids=("${alive[@]}")
+    done
     echo "fuzz: $t for ${secs}s"
     run_one "$t" &
+    pids+=($!)
 done
 wait
 
