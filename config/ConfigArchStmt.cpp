@@ -15,10 +15,11 @@ bool IsEnableWord(const CString& str)
 
 // After ENABLE or DISABLE: the facility name and an optional architecture
 // qualifier become one entry at the end of the list. False when the name is
-// missing.
+// missing or empty.
 bool AddFacilityEntry(CVornConfigFile& cfg, CStringList& tokens, bool bEnable, CString& strError)
 {
-    if (tokens.IsEmpty()) {
+    // An empty name ("") is missing too: saved, it left a bare ARCHLVL.
+    if (tokens.IsEmpty() || tokens.GetHead().IsEmpty()) {
         strError += "\nMissing parameters";
         return false;
     }

@@ -31,6 +31,8 @@ TEST(FacilityStmt, Forms)
     const struct { const char* pszLine; const char* pszError; int nEntries; } rows[] = {
         {"FACILITY", "\nMissing parameters", 0},
         {"FACILITY ENABLE", "\nMissing parameters", 0},
+        {"FACILITY ENABLE \"\"", "\nMissing parameters", 0},
+        {"ARCHLVL DISABLE '' z/Arch", "\nMissing parameters", 0},
         {"FACILITY TOGGLE HERC_X", "\nUnrecognized or unsupported FACILITY: \"TOGGLE\"", 0},
         {"facility enable HERC_X", "", 1},
         {"FACILITY DISABLE HERC_X S/370", "", 1},
