@@ -48,14 +48,16 @@ int CEmulatorStandin::Main(const std::string& strCommandLine)
         DWORD nMs = m_options.nLifetimeMs;
         std::thread([nMs] { ::Sleep(nMs); ::ExitProcess(kLifetimeExpired); }).detach();
     }
-    std::thread([this] { ReaderLoop(); }).detach();
 
-    // The set-up directives at the top run before the start-up device list.
+    // The set-up directives at the top run before the start-up device list,
+    // and before any command is read: "ignore-exit" must already hold for
+    // an "exit" that arrives at once.
     const std::vector<SStandinDirective>& script = Directives();
     size_t nSetup = 0;
     while (nSetup < script.size() && IsStandinSetupDirective(script[nSetup]))
         ++nSetup;
     Run(0, nSetup);
+    std::thread([this] { ReaderLoop(); }).detach();
     if (m_options.bDevList)
         ModelCall([](CEmulatorModel& m, CEmuLines& out) { m.DeviceList(out); return true; });
     Run(nSetup, script.size());
