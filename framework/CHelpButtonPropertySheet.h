@@ -21,4 +21,13 @@ public:
     bool CanDrawHelpButton() override { return !IsWizard() && m_bNcPaintAllowed != 0; }
     const char* GetHelpClassName() override { return "CHelpButtonPropertySheet"; }
     void SetHelpId(DWORD dwKey, UINT nHelpId) override { m_HelpIds[dwKey] = nHelpId; }
+
+protected:
+    // The sheet is bound after the control's WM_INITDIALOG: the caption button
+    // is set up here instead.
+    BOOL OnInitDialog() override
+    {
+        InitHelpButton();
+        return CHelpButtonWnd<CPropertySheet>::OnInitDialog();
+    }
 };

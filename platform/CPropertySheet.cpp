@@ -80,12 +80,17 @@ void CPropertySheet::SetTitle(LPCSTR pszText, UINT nStyle)
         ::SendMessageA(m_hWnd, PSM_SETTITLEA, nStyle, (LPARAM)pszText);
 }
 
-int CALLBACK CPropertySheet::SheetCallback(HWND hWnd, UINT msg, LPARAM)
+// The control calls back twice while the sheet is made: with its template
+// (PSCB_PRECREATE) and when its pages exist (PSCB_INITIALIZED).
+int CALLBACK CPropertySheet::SheetCallback(HWND hWnd, UINT msg, LPARAM lp)
 {
-    if (msg == PSCB_INITIALIZED && t_pSheetInit) {
+    if (msg == PSCB_PRECREATE && t_pSheetInit && lp) {
+        t_pSheetInit->OnPreCreateTemplate((DLGTEMPLATE*)lp);
+    } else if (msg == PSCB_INITIALIZED && t_pSheetInit) {
         CPropertySheet* p = t_pSheetInit;
         t_pSheetInit = nullptr;
         p->SubclassWindow(hWnd);
+        p->OnInitDialog();
     }
     return 0;
 }

@@ -36,6 +36,14 @@ public:
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+protected:
+    // The control has made its pages and shown the first; the sheet window
+    // is bound to this object. Returns the dialog's focus answer.
+    virtual BOOL OnInitDialog() { return TRUE; }
+    // The sheet's own dialog template, before its window is made (a copy the
+    // control owns): a derived sheet may change its style here.
+    virtual void OnPreCreateTemplate(DLGTEMPLATE* pTemplate) {}
+
 private:
     static int CALLBACK SheetCallback(HWND hWnd, UINT msg, LPARAM lp);
     HWND MakeSheet(HWND hOwner, DWORD dwStyle, DWORD dwExStyle);

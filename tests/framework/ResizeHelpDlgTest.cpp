@@ -10,6 +10,7 @@
 #include "platform/CIniSettingsStore.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/ProfileStore.h"
+#include "tests/support/GdiObjectCount.h"
 
 namespace {
 
@@ -251,8 +252,8 @@ TEST_F(DialogTest, NoGdiObjectsLeakOverOpens)
         dlg.DestroyWindow();
     };
     openClose();
-    DWORD n0 = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    DWORD n0 = vorntest::GdiObjectCount();
     for (int i = 0; i < 10; ++i)
         openClose();
-    EXPECT_EQ(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), n0);
+    EXPECT_EQ(vorntest::GdiObjectCount(), n0);
 }

@@ -1,0 +1,129 @@
+// cdxCDynPropSheetImpl.h: the members of cdxCDynPropSheet (included by
+// cdxCDynPropSheet.h).
+#pragma once
+
+template <class S, class DP, class DS>
+INT_PTR cdxCDynPropSheet<S, DP, DS>::DoModal()
+{
+    m_bModal = true;
+    INT_PTR nResult = S::DoModal();
+    m_bModal = false;
+    return nResult;
+}
+
+template <class S, class DP, class DS>
+void cdxCDynPropSheet<S, DP, DS>::OnPreCreateTemplate(DLGTEMPLATE* pTemplate)
+{
+    S::OnPreCreateTemplate(pTemplate);
+    ModifyTemplateStyle(pTemplate, kResizableSheetStyle, DS_MODALFRAME);
+}
+
+template <class S, class DP, class DS>
+BOOL cdxCDynPropSheet<S, DP, DS>::OnInitDialog()
+{
+    BOOL bResult = S::OnInitDialog();
+    if (!m_bModal && (this->GetStyle() & WS_THICKFRAME)) {
+        // A modeless sheet is made a sizing frame too short for its contents.
+        RECT rc;
+        this->GetWindowRect(&rc);
+        rc.bottom += ::GetSystemMetrics(SM_CYFRAME);
+        this->MoveWindow(&rc, TRUE);
+    }
+    InitDynamicLayout(this);
+    ::SetWindowLongA(this->m_hWnd, GWL_STYLE, (LONG)(this->GetStyle() | WS_CLIPCHILDREN));
+    // The first page was shown before the layout started: it joins now.
+    for (int i = 0; i < this->GetPageCount(); ++i) {
+        DP* pPage = dynamic_cast<DP*>(this->GetPage(i));
+        if (pPage && pPage->m_hWnd)
+            RegisterPage(pPage);
+    }
+    return bResult;
+}
+
+template <class S, class DP, class DS>
+bool cdxCDynPropSheet<S, DP, DS>::OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult)
+{
+    if (msg == WM_DESTROY)
+        EndDynamicLayout();
+    if (msg == WM_CLOSE && m_bModal) {
+        // The close box cancels like the Cancel button, so pages are asked.
+        this->PressButton(PSBTN_CANCEL);
+        *pResult = 0;
+        return true;
+    }
+    bool bHandled = S::OnWndMsg(msg, wp, lp, pResult);
+    if (!bHandled && (msg == WM_SIZE || msg == WM_SIZING || msg == WM_GETMINMAXINFO || msg == WM_PARENTNOTIFY)) {
+        *pResult = this->DefWindowProc(msg, wp, lp);
+        bHandled = true;
+    }
+    switch (msg) {
+    case WM_SIZE: DoOnSize((UINT)wp, LOWORD(lp), HIWORD(lp)); break;
+    case WM_SIZING: DoOnSizing((UINT)wp, (LPRECT)lp); break;
+    case WM_GETMINMAXINFO: DoOnGetMinMaxInfo((MINMAXINFO*)lp); break;
+    case WM_PARENTNOTIFY: DoOnParentNotify(LOWORD(wp), (HWND)lp); break;
+    case WM_TIMER: OnLayoutTimer((UINT_PTR)wp); break;
+    default: break;
+    }
+    return bHandled;
+}
+
+// The tab control stretches; OK, Cancel, Apply, Help and the wizard buttons
+// keep their distance from the lower right corner.
+template <class S, class DP, class DS>
+const cdxDynamicMapEntry* cdxCDynPropSheet<S, DP, DS>::GetDynamicMap(const cdxDynamicMapEntry* pPrev)
+{
+    static const cdxDynamicMapEntry s_map[] = {
+        DYNAMIC_MAP_ENTRY(kSheetTabId, mdResize, mdResize)
+        DYNAMIC_MAP_ENTRY(IDOK, mdRepos, mdRepos)
+        DYNAMIC_MAP_ENTRY(IDCANCEL, mdRepos, mdRepos)
+        DYNAMIC_MAP_ENTRY(kSheetApplyId, mdRepos, mdRepos)
+        DYNAMIC_MAP_ENTRY(IDHELP, mdRepos, mdRepos)
+        DYNAMIC_MAP_ENTRY(kSheetNextId, mdRepos, mdRepos)
+        DYNAMIC_MAP_ENTRY(kSheetBackId, mdRepos, mdRepos)
+        DYNAMIC_MAP_ENTRY(kSheetFinishId, mdRepos, mdRepos)
+        END_DYNAMIC_MAP()
+    return pPrev == nullptr ? s_map : nullptr;
+}
+
+template <class S, class DP, class DS>
+void cdxCDynPropSheet<S, DP, DS>::AddPage(DP* pPage)
+{
+    pPage->m_pSheet = static_cast<DS*>(this);
+    S::AddPage(pPage);
+}
+
+template <class S, class DP, class DS>
+void cdxCDynPropSheet<S, DP, DS>::RemovePage(int nPage)
+{
+    DP* pPage = dynamic_cast<DP*>(this->GetPage(nPage));
+    S::RemovePage(nPage);
+    if (pPage)
+        pPage->m_pSheet = nullptr;
+}
+
+template <class S, class DP, class DS>
+void cdxCDynPropSheet<S, DP, DS>::OnPageFirstActive(DP* pPage)
+{
+    if (IsActive())
+        RegisterPage(pPage);
+}
+
+template <class S, class DP, class DS>
+void cdxCDynPropSheet<S, DP, DS>::OnPageActive(DP*, BOOL)
+{
+    if (this->m_hWnd && IsWizardSheet())
+        Layout();  // a wizard swaps pages in place
+}
+
+// A page stretches with the sheet from its own display rectangle (below the
+// tabs), taken back to the sheet's initial size: the sheet may have been
+// resized before the page was first shown.
+template <class S, class DP, class DS>
+void cdxCDynPropSheet<S, DP, DS>::RegisterPage(DP* pPage)
+{
+    CDynPos pos = RecordFromWindow(pPage->m_hWnd, 0, 0, 100, 100, SIZE{0, 0});
+    SIZE sz = GetCurrentClientSize();
+    pos.right -= sz.cx - m_szInitial.cx;
+    pos.bottom -= sz.cy - m_szInitial.cy;
+    AddSzControl(pPage->m_hWnd, pos, true);
+}
