@@ -59,7 +59,8 @@ struct ScriptedQuery {
         nCalls++;
         sizesSeen.push_back(*pnSize);
         ULONG nNeed = (ULONG)(pFake->adapters.size() * sizeof(IP_ADAPTER_ADDRESSES)) + 1000 * (ULONG)nCalls;
-        if (nCalls <= nOverflows) {
+        // Like the system: a buffer too small for the records is never written.
+        if (nCalls <= nOverflows || *pnSize < nNeed - 1000 * (ULONG)nCalls) {
             *pnSize = nNeed;
             return ERROR_BUFFER_OVERFLOW;
         }

@@ -1,0 +1,116 @@
+// FileDialogsTest.cpp: the open and save dialogs under Wine, answered from
+// a timer: the chosen path in standard form, several files chosen at once,
+// a cancelled dialog that changes nothing, and the remembered folder.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "config/FileDialogs.h"
+#include "platform/CWnd.h"
+#include "platform/PathFunctions.h"
+#include "tests/config/TempFile.h"
+
+namespace {
+
+// Types a name into the file dialog of the given title and presses OK (or
+// Cancel when the name is null).
+struct FileDialogAnswerer {
+    static std::string s_strTitle;
+    static const char* s_pszName;
+    static bool s_bSeen;
+    UINT_PTR m_id;
+    FileDialogAnswerer(const char* pszTitle, const char* pszName) : m_id(::SetTimer(nullptr, 0, 100, OnTimer))
+    {
+        s_strTitle = pszTitle;
+        s_pszName = pszName;
+        s_bSeen = false;
+    }
+    ~FileDialogAnswerer() { ::KillTimer(nullptr, m_id); }
+    static BOOL CALLBACK Answer(HWND h, LPARAM)
+    {
+        char sz[128] = "";
+        ::GetWindowTextA(h, sz, sizeof sz);
+        if (s_bSeen || s_strTitle != sz || !::IsWindowVisible(h))
+            return TRUE;
+        s_bSeen = true;
+        if (s_pszName) {
+            ::SetDlgItemTextA(h, 0x47C, s_pszName);   // the file-name box
+            ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(h, IDOK));
+        } else {
+            ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), (LPARAM)::GetDlgItem(h, IDCANCEL));
+        }
+        return FALSE;
+    }
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
+    {
+        ::EnumThreadWindows(::GetCurrentThreadId(), Answer, 0);
+    }
+};
+std::string FileDialogAnswerer::s_strTitle;
+const char* FileDialogAnswerer::s_pszName;
+bool FileDialogAnswerer::s_bSeen;
+
+}  // namespace
+
+TEST(FileDialogs, OpenChoosesOneFileAndRemembersItsFolder)
+{
+    TempDir dir;
+    std::string strFile = dir.Write("disk.img", "x");
+    CString strSavedDir = g_strWindowsizedDefaultInitialDir;
+    CString strPath;
+    FileDialogAnswerer answer("Pick a Disk", "disk.img");
+    EXPECT_EQ(BrowseForFile("Disk Images (*.img)|*.img|All Files (*.*)|*.*||", strPath, "Pick a Disk",
+                            strFile.c_str(), nullptr, true),
+              IDOK);
+    EXPECT_TRUE(FileDialogAnswerer::s_bSeen);
+    EXPECT_EQ(strPath, StandardizedDirectory(strFile.c_str()));
+    EXPECT_EQ(g_strWindowsizedDefaultInitialDir, WindowsizedDirectory(dir.Folder().c_str(), true));
+    g_strWindowsizedDefaultInitialDir = strSavedDir;
+}
+
+TEST(FileDialogs, OpenChoosesSeveralFiles)
+{
+    TempDir dir;
+    std::string strA = dir.Write("a.img", "x");
+    dir.Write("b c.img", "x");
+    CStringArray list;
+    list.Add(strA.c_str());
+    CString strPath;
+    CWnd edit;
+    edit.m_hWnd = ::CreateWindowExA(0, "EDIT", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    FileDialogAnswerer answer("Pick Disks", "\"a.img\" \"b c.img\"");
+    EXPECT_EQ(BrowseForFile(nullptr, strPath, "Pick Disks", nullptr, &edit, true, &list), IDOK);
+    ASSERT_EQ(list.GetSize(), 2);
+    CString strStdDir = StandardizedDirectory(dir.Folder().c_str(), true);
+    EXPECT_EQ(list[0], strStdDir + "a.img");
+    EXPECT_EQ(list[1], strStdDir + "b c.img");
+    EXPECT_EQ(strPath, strStdDir + "a.img \"" + strStdDir + "b c.img\"");
+    CString strEdit;
+    edit.GetWindowText(strEdit);
+    EXPECT_EQ(strEdit, strPath);
+    ::DestroyWindow(edit.m_hWnd);
+    edit.m_hWnd = nullptr;
+}
+
+TEST(FileDialogs, CancelChangesNothing)
+{
+    CString strPath = "C:/keep/me.img";
+    FileDialogAnswerer answer("Cancel Me", nullptr);
+    EXPECT_EQ(BrowseForFile(nullptr, strPath, "Cancel Me", nullptr, nullptr, false), IDCANCEL);
+    EXPECT_TRUE(FileDialogAnswerer::s_bSeen);
+    EXPECT_EQ(strPath, "C:/keep/me.img");
+}
+
+TEST(FileDialogs, SaveSplitsFolderAndName)
+{
+    TempDir dir;
+    CString strDir = dir.Folder().c_str(), strName = "old.out";
+    FileDialogAnswerer answer("Save Output", "new.out");
+    EXPECT_EQ(BrowseForSaveFile(strDir, strName, "Save Output", nullptr, "Output (*.out)|*.out||", nullptr, false,
+                                true),
+              IDOK);
+    EXPECT_EQ(strDir, StandardizedDirectory(dir.Folder().c_str(), true));
+    EXPECT_EQ(strName, "new.out");
+}
