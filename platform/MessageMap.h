@@ -133,6 +133,9 @@ public:                       \
 // LRESULT fn(WPARAM wParam, LPARAM lParam)
 #define ON_MESSAGE(message, fn) \
     if (msg == (UINT)(message)) { *pResult = fn(wp, lp); return true; }
+// LRESULT fn(UINT message, WPARAM wParam, LPARAM lParam) for each message from m1 to m2
+#define ON_MESSAGE_RANGE(m1, m2, fn) \
+    if (msg >= (UINT)(m1) && msg <= (UINT)(m2)) { *pResult = fn(msg, wp, lp); return true; }
 // LRESULT fn(WPARAM wParam, LPARAM lParam); nMsg holds RegisterWindowMessage's value
 #define ON_REGISTERED_MESSAGE(nMsg, fn) \
     if (msg == (nMsg) && msg != 0) { *pResult = fn(wp, lp); return true; }

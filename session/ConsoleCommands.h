@@ -25,6 +25,7 @@
 #define ID_SHELL_TARGET_DIR       1547
 
 // Timers of the view window.
+const unsigned kTimerShutdownWatchdog = 157;   // armed by a shutdown command
 const unsigned kTimerFocusCmdLine = 222;
 const unsigned kTimerAutoScrollFirst = 457;
 const unsigned kTimerAutoScrollRepeat = 557;

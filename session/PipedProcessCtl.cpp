@@ -279,6 +279,27 @@ bool CPipedProcessCtl::WriteStdin(const void* pData, DWORD nLength)
     return nWritten == nLength;
 }
 
+SIZE_T CPipedProcessCtl::TransferMemory(UINT64 nAddress, void* pBuffer, SIZE_T nLength, bool bWrite)
+{
+    // A 32-bit process reaches only the low 4 GB of another process: an
+    // address above it would be cut and land elsewhere, so it is refused.
+    const UINT64 kLimit = 0xFFFFFFFFull;
+    if (nLength == 0 || nAddress > kLimit || (UINT64)nLength - 1 > kLimit - nAddress)
+        return 0;
+    CSingleLock lock(&m_lock, TRUE);
+    if (!m_hProcess)
+        return 0;
+    LPVOID pAddress = (LPVOID)(UINT_PTR)nAddress;
+    SIZE_T nDone = 0;
+    BOOL bOk = bWrite ? ::WriteProcessMemory(m_hProcess, pAddress, pBuffer, nLength, &nDone)
+                      : ::ReadProcessMemory(m_hProcess, pAddress, pBuffer, nLength, &nDone);
+    if (!bOk) {
+        TRACE_FAILED_CALL(bWrite ? "WriteProcessMemory" : "ReadProcessMemory");
+        return 0;
+    }
+    return nDone;
+}
+
 DWORD CPipedProcessCtl::GetExitCode()
 {
     CSingleLock lock(&m_lock, TRUE);

@@ -44,6 +44,11 @@ public:
     // Writes the whole buffer to the child's standard input; false when the
     // pipe is closed or fewer bytes were written.
     bool WriteStdin(const void* pData, DWORD nLength);
+    // Copies nLength bytes between pBuffer and nAddress inside the child
+    // (WriteProcessMemory with bWrite, else ReadProcessMemory); the bytes
+    // transferred, 0 once the process has ended or when the range lies
+    // beyond what this 32-bit process can address.
+    SIZE_T TransferMemory(UINT64 nAddress, void* pBuffer, SIZE_T nLength, bool bWrite);
     // GUI thread, when the end has been handled: "%s%s%s ended; rc=%d".
     void ReportEnd(DWORD dwExitCode);
 

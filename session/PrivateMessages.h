@@ -1,9 +1,10 @@
 // PrivateMessages.h: the application's private window messages, each a
 // fixed offset from WM_APP, defined in this one place. Worker threads reach
-// windows only by posting these.
+// windows only by posting these. Window-free (the host build gets Windows'
+// WM_APP), so that the status-line routing can name them.
 #pragma once
 
-#include <windows.h>
+#include "platform/Types.h"
 
 // WM_UTILITY_STATUS, WM_UTILITY_CANCEL and WM_UTILITY_ENDED (0x800B-0x800D),
 // posted by the child-process controllers.
@@ -50,8 +51,13 @@ const UINT WM_CPU_PERCENT = WM_APP + 0xB3;
 const UINT WM_GEOMETRY_CHART_CLOSED = WM_APP + 0xBE;
 const UINT WM_PREFS_AUTOCLOSE = WM_APP + 0xBF;
 
+// The emulator session's own messages, posted by a reader thread so that the
+// GUI thread applies what a status line or command asked for.
+const UINT WM_ARM_SHUTDOWN_WATCHDOG = WM_APP + 0xC8;  // to the view: start timer 157
+const UINT WM_SHELL_DIR_REPORTED = WM_APP + 0xC9;     // to the view: "]CWD=" stored, show and save it
+
 // Codes of WM_FINDREP_NOTIFY.
-const WPARAM kFindRepDestroy = 2;      // view to dialog: destroy yourself
-const WPARAM kFindRepFindNext = 91;    // dialog to view: Find Next pressed
-const WPARAM kFindRepClosing = 92;     // dialog to view: closing
-const WPARAM kFindRepSearchDone = 97;  // view to dialog: a search has finished
+const UINT_PTR kFindRepDestroy = 2;      // view to dialog: destroy yourself
+const UINT_PTR kFindRepFindNext = 91;    // dialog to view: Find Next pressed
+const UINT_PTR kFindRepClosing = 92;     // dialog to view: closing
+const UINT_PTR kFindRepSearchDone = 97;  // view to dialog: a search has finished

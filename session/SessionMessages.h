@@ -2,7 +2,11 @@
 // a fixed offset from WM_APP, posted to the view window.
 #pragma once
 
-#include <windows.h>
+#include "platform/Types.h"
+
+#ifndef WM_APP
+#define WM_APP 0x8000   // the host build: Windows' value
+#endif
 
 // A utility's progress changed; lParam = the CPipedProcessCtl. At most one is
 // outstanding per controller.

@@ -47,3 +47,11 @@ std::string CStatusFieldStore::TakePart(int nPart)
     m_part[nPart].bPending = false;
     return m_part[nPart].strText;
 }
+
+void CStatusFieldStore::ClearPending()
+{
+    for (SField& field : m_register)
+        field.bPending = false;
+    for (SField& part : m_part)
+        part.bPending = false;
+}

@@ -29,6 +29,11 @@ public:
     void PostFailedRegister(int nField) { m_register[nField].bPending = false; }
     void PostFailedPart(int nPart) { m_part[nPart].bPending = false; }
 
+    // The newest text without touching the pending flag.
+    const std::string& PeekPart(int nPart) const { return m_part[nPart].strText; }
+    // Nothing pending (start-up and power-on); the texts stay.
+    void ClearPending();
+
     bool RegisterPending(int nField) const { return m_register[nField].bPending; }
     bool PartPending(int nPart) const { return m_part[nPart].bPending; }
 

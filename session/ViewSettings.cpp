@@ -10,7 +10,6 @@
 int g_nPrevPrefPage = 0;
 bool g_bIgnoreConfigFileParseErrors = false;
 bool g_bAggregateStats = true;
-CString g_strEmulatorExeName;
 
 const char* const kDirListNames[kDirListCount] = {
     "ExecutablesFilesDirectories", "ConfigurationFilesDirectories", "LogFilesDirectories",

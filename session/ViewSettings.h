@@ -5,6 +5,7 @@
 // eight folder lists, in the old per-list sections or the new stored lists.
 #pragma once
 
+#include "config/StartupObjects.h"
 #include "platform/CArray.h"
 #include "platform/CString.h"
 #include "platform/Types.h"
@@ -14,7 +15,7 @@
 extern int g_nPrevPrefPage;
 extern bool g_bIgnoreConfigFileParseErrors;
 extern bool g_bAggregateStats;
-extern CString g_strEmulatorExeName;
+// g_strEmulatorExeName (config/StartupObjects.h): the command line's "-e".
 
 // One console text style: colour, bold, italic.
 struct CConsoleTextStyle {

@@ -19,6 +19,8 @@ CVornGUIView::CVornGUIView()
     m_hRunningEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
     m_hResumeReaders = ::CreateEventA(nullptr, TRUE, TRUE, nullptr);
     m_hMainStorEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    m_hSessionEnded = ::CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    m_dwGuiThreadId = ::GetCurrentThreadId();
     for (int i = 0; i < kDirListCount; ++i)
         LoadDirectoryList(m_settings.m_dirs[i], kDirListNames[i]);
 }
@@ -27,11 +29,13 @@ CVornGUIView::~CVornGUIView()
 {
     if (m_bInitialised)
         m_settings.Save();
-    for (HANDLE h : {m_hStopEvent, m_hRunningEvent, m_hResumeReaders, m_hMainStorEvent})
+    for (HANDLE h : {m_hStopEvent, m_hRunningEvent, m_hResumeReaders, m_hMainStorEvent, m_hSessionEnded})
         if (h)
             ::CloseHandle(h);
     if (g_pView == this)
         g_pView = nullptr;
+    if (g_pChildHost == this)
+        g_pChildHost = nullptr;
 }
 
 CVornGUIDoc* CVornGUIView::GetDocument() const
@@ -99,6 +103,7 @@ void CVornGUIView::OnInitialUpdate()
     if (!m_bInitialised) {
         m_bInitialised = true;
         g_pView = this;
+        g_pChildHost = this;
         LoadSettings();
         MeasureFont();
         GetClientRect(&m_rcClient);
@@ -110,9 +115,9 @@ void CVornGUIView::OnInitialUpdate()
         m_settings.m_strCmdTargetDir = ChooseShellTargetDir(m_settings.m_strCmdTargetDir, GetConfigFilesDir(),
                                                             strProgram.Left(strProgram.ReverseFind('\\') + 1));
     }
-    {
-        CSingleLock lock(&m_csStatus, TRUE);
-    }
+    // No status field pending, no CPU samples (the bars take new texts).
+    m_router.ResetSession();
+    ApplyConsoleLineOptions();
     m_nTopLine = 0;
     m_nFirstColumn = 0;
     m_bFollowEnd = true;
@@ -136,12 +141,6 @@ void CVornGUIView::OnDestroy()
     m_hFindDlg = nullptr;
     m_statusFont.DeleteObject();
     CScrollView::OnDestroy();
-}
-
-void CVornGUIView::SendCommand(const CString& strCommand)
-{
-    AddMessage("* No emulator is running: \"" + strCommand + "\" not sent.", false);
-    RefreshAfterAppend(1);
 }
 
 void CVornGUIView::UpdateTitle()

@@ -5,21 +5,44 @@
 //   VornGUIView.cpp         settings, fonts, start-up and destruction
 //   VornGUIView_UI.cpp      adding lines, painting, scrolling, keys
 //   VornGUIView_Panels.cpp  selection, auto-scroll, copy and find
+//   VornGUIViewPipe.cpp     child output: status fields, device lists, console queue
+//   VornGUIViewCommands.cpp commands, their queue, the handshake, child memory
 #pragma once
 
+#include <atomic>
+#include <deque>
 #include <vector>
 
 #include "platform/CGdiObject.h"
 #include "platform/CScrollView.h"
 #include "platform/CSyncObject.h"
+#include "session/ChildProcessHost.h"
 #include "session/ConsoleClassifier.h"
+#include "session/EmulatorOutputRouter.h"
+#include "session/OutputRouterHost.h"
+#include "session/RegisterFields.h"
 #include "session/ConsoleFind.h"
 #include "session/LineSelection.h"
 #include "session/ViewSettings.h"
 
+class CPipedProcessCtl;
+class CVornConfigFile;
 class CVornGUIDoc;
 
-class CVornGUIView : public CScrollView {
+// The windows that receive the emulator session's messages and texts (the
+// main frame's bars fill them in; null: no such window yet).
+struct SSessionReceivers {
+    HWND hDisplayAlterBar = nullptr;    // WM_EMULATOR_ACTIVE
+    HWND hCpuPercentBar = nullptr;      // WM_CPU_PERCENT, WM_EMULATOR_ACTIVE, WM_MAXCPU_CHANGED, WM_CPU_ENGINE_TYPE
+    HWND hDevListBar = nullptr;         // WM_DEVLIST_COMPLETE
+    HWND hCpuSpin = nullptr;            // the status-line bar's CPU up-down (UDM_SETPOS)
+    HWND hCmdSend = nullptr;            // the command-line bar's "Send" button (1002)
+    HWND hShellDirEdit = nullptr;       // the shell-command directory edit
+    HWND hStatusParts[kStatusPartCount] = {};
+    HWND hRegisterFields[kRegisterFieldCount] = {};
+};
+
+class CVornGUIView : public CScrollView, public CChildProcessHost, private COutputRouterHost {
     DECLARE_DYNCREATE(CVornGUIView)
     DECLARE_MESSAGE_MAP()
 public:
@@ -61,11 +84,59 @@ public:
     CString GetExecutablesDir() const { return m_settings.GetFirstDir(kDirExecutables); }
     const CString& GetDefaultConfigName() const { return m_strDefaultConfigName; }
 
-    // Sends one command to the emulator (not running here: noted only).
-    void SendCommand(const CString& strCommand);
     HANDLE GetReaderResumeEvent() const { return m_hResumeReaders; }
     // Lets the frame's command line edit be the view's (null: none).
     void SetCommandLineEdit(HWND hEdit) { m_hCmdLine = hEdit; }
+
+    // ---- Emulator session: output routing (VornGUIViewPipe.cpp) ----
+    // CChildProcessHost: the view hosts every child process.
+    HWND GetChildNotifyWnd() const override { return m_hWnd; }
+    void OnPipeData(int nStream, CPipedProcessCtl* pCtl, char* pBuffer, int& nLength) override;
+    void AddChildNote(const CString& strLine) override;
+    bool IsPidPrefixNeeded() const override;
+    void ShowChildStartError(const CString& strText, const CString& strDetail) override;
+    // Idle time on the GUI thread: posts WM_PENDING_LINES and holds or
+    // releases the readers at "Limits"/"MessageFloodThreshold".
+    void OnIdleFlowControl();
+    bool GetBacklogFlag() { return m_router.Pending().IsPaused(); }
+    void SetSessionReceivers(const SSessionReceivers& receivers) { m_receivers = receivers; }
+    // Running utilities, for the process-id prefix of console lines.
+    void SetUtilityCount(int nCount) { m_nUtilities = nCount; }
+    // The console options of the reader threads, from the view's and the
+    // document's settings (after start-up and after the preferences).
+    void ApplyConsoleLineOptions();
+    void SetStatusPartVisible(int nPart, bool bVisible);
+    CString GetStatusLinePart(int nPart) { return m_router.PeekPart(nPart).c_str(); }
+    CEmulatorOutputRouter& Router() { return m_router; }
+    // The run indicator's message was handled (its lamp handler calls this).
+    void ClearRunIndicatorPending() { m_router.ClearRunPending(); }
+    bool IsEmulatorStateRunning() { return m_router.IsRunning(); }
+
+    // ---- Emulator session: commands and handshake (VornGUIViewCommands.cpp) ----
+    // Writes a command with a line feed to the emulator (queued while it is
+    // not running or not ready); false when a write failed. Any thread.
+    bool SendCommand(const CString& strCommand);
+    // The device-list bar took a complete list: the emulator is ready; the
+    // queue is written, oldest first; the first time WM_EMULATOR_READY.
+    void FlushQueuedCommands();
+    void SendAggregateStats();
+    // Power-on: the emulator's controller, and the configuration's shutdown
+    // time, CPU count and engine types. The ready flag is cleared.
+    void AttachEmulator(CPipedProcessCtl* pCtl, const CVornConfigFile& config);
+    // The emulator ended: no controller, not ready, the queued commands of
+    // this session dropped, a waiting handshake ended. Returns the
+    // controller for the caller to delete (null when none was attached).
+    CPipedProcessCtl* DetachEmulator();
+    CPipedProcessCtl* GetEmulator() const { return m_pEmulator; }
+    bool IsEmulatorRunning() const { return m_pEmulator != nullptr; }
+    bool IsEmulatorReady();
+    bool IsMainStorageKnown() { return m_router.GetMainStorSize() > 0; }
+    int GetQueuedCommandCount();
+    // Copies between a buffer and an address inside the emulator process;
+    // the bytes transferred, 0 without an emulator or when the address
+    // cannot be reached from this process.
+    static SIZE_T ReadChildMemory(UINT64 nAddress, void* pBuffer, SIZE_T nLength);
+    static SIZE_T WriteChildMemory(UINT64 nAddress, const void* pBuffer, SIZE_T nLength);
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
@@ -93,8 +164,37 @@ protected:
     void OnUpdateFind(CCmdUI* pCmdUI);
     void OnDeleteMessages();
     LRESULT OnFindReplaceNotify(WPARAM wp, LPARAM lp);
+    // Emulator session messages.
+    LRESULT OnPendingLines(WPARAM wp, LPARAM lp);
+    LRESULT OnStatusPartChanged(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnRegisterFieldChanged(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT OnShellDirReported(WPARAM wp, LPARAM lp);
+    LRESULT OnArmShutdownWatchdog(WPARAM wp, LPARAM lp);
+    LRESULT OnEmulatorReady(WPARAM wp, LPARAM lp);
+    LRESULT OnUtilityEndedMsg(WPARAM wp, LPARAM lp);
 
 private:
+    // COutputRouterHost (reader threads).
+    bool PostToView(UINT nMessage, UINT_PTR wParam, INT_PTR lParam) override;
+    void PostCpuPercent(unsigned nCpu, int nPercent) override;
+    void CpuNumberChanged(unsigned nCpu) override;
+    void DeviceLine(const SDeviceStatusLine& line) override;
+    void MainStorageKnown() override;
+    void SendCommandLine(const std::string& strCommand) override { SendCommand(strCommand.c_str()); }
+    void ShellDirReported(const std::string& strDir) override;
+    void Beep(EBeep eBeep) override;
+    bool ApplyProgressLine(const SLineSource& source, const char* pszLine) override;
+    SLocalTime LocalTime() override;
+    void SetReadersRunning(bool bRunning) override;
+    void EndDeviceList(bool bNewFormat);
+    void ShowStatusPart(int nPart);
+    bool WriteCommandLine(const CString& strText);
+    bool WriteQueuedCommands();
+    void ArmShutdownWatchdog();
+    void OnEmulatorStarted();
+    bool WaitForMainStorage();
+    void EnableCommandLine(bool bEnable);
+
     void LoadSettings();
     void CreateFonts();
     void MeasureFont();
@@ -163,8 +263,22 @@ private:
     std::vector<CString> m_history;
     int m_nHistoryPos = -1;
 
-    // Locks of the session state.
-    CCriticalSection m_csPending, m_csPause, m_csStatus, m_csCpuBusy, m_csCmdQueue;
+    // ---- Emulator session ----
+    CEmulatorOutputRouter m_router{*this};
+    SSessionReceivers m_receivers;
+    std::atomic<int> m_nUtilities{0};
+    CString m_strShownPart[kStatusPartCount];
+    CString m_strShellDirReported;          // "]CWD=" waiting for the GUI thread (status lock)
+    // The command queue and the ready flag, under the (recursive) command-queue lock.
+    CCriticalSection m_csCmdQueue;
+    std::deque<CString> m_cmdQueue;
+    bool m_bReady = false;
+    CPipedProcessCtl* m_pEmulator = nullptr; // owned by power-on/off; set under m_csCmdQueue
+    DWORD m_dwGuiThreadId = 0;
+    int m_nMaxShutdownSecs = 0;
+    std::vector<DWORD> m_engineTypes;       // one per configured CPU
+    HANDLE m_hSessionEnded = nullptr;       // signalled while no emulator runs
+    CCriticalSection m_csStatus;
     HANDLE m_hStopEvent = nullptr, m_hRunningEvent = nullptr, m_hMainStorEvent = nullptr;
     // Signalled while the pipe readers may run; reset while the pending
     // queue is at its threshold (readers wait on it through

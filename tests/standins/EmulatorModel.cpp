@@ -155,6 +155,8 @@ bool CEmulatorModel::Set(const std::string& strKeyValue)
         m_strSios = value;
     else if (key == "version" && !value.empty())
         m_strVersion = value;
+    else if (key == "mainstor" && (value == "none" || value == "answer"))
+        m_bAnswerMainStor = value == "answer";
     else
         return false;
     return true;
@@ -205,6 +207,8 @@ void CEmulatorModel::HandleQuery(const std::string& strLine, CEmuLines& out)
         if (m_strVersion != "none")
             out.push_back({ kStreamErr, "MAINSIZE=" + m_strVersion });
     } else if (name == "MAINSTOR") {
+        if (!m_bAnswerMainStor)
+            return;
         out.push_back({ kStreamErr, Format("MAINSTOR=%llu", (unsigned long long)m_nStorageAddress) });
         out.push_back({ kStreamErr, Format("MAINSIZE=%llu", (unsigned long long)m_nStorageSize) });
     } else if (name == "SCD") {

@@ -100,6 +100,7 @@ private:
     UINT64 m_nStorageAddress = 0;
     UINT64 m_nStorageSize = 0;
     std::string m_strVersion = "4.7";
+    bool m_bAnswerMainStor = true;      // "set mainstor none": no answer
     std::string m_strGuiVersion;
     std::string m_strCommandDir;
     int m_nCpu = 0;

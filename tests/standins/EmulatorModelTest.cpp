@@ -62,6 +62,11 @@ TEST(EmulatorModel, HandshakeQueries)
     EXPECT_EQ((std::vector<std::string>{ "MAINSIZE=3.02" }), Command(model, "]VERS=1.21"));
     EXPECT_TRUE(model.Set("version none"));
     EXPECT_TRUE(Command(model, "]VERS=1.21").empty());
+    EXPECT_TRUE(model.Set("mainstor none"));
+    EXPECT_TRUE(Command(model, "]MAINSTOR=").empty());
+    EXPECT_FALSE(model.Set("mainstor maybe"));
+    EXPECT_TRUE(model.Set("mainstor answer"));
+    EXPECT_EQ(2u, Command(model, "]MAINSTOR=").size());
     // Malformed and unknown queries are taken silently.
     EXPECT_TRUE(Command(model, "]").empty());
     EXPECT_TRUE(Command(model, "]NOSUCH=1").empty());

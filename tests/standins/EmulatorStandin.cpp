@@ -1,6 +1,7 @@
 // EmulatorStandin.cpp: the emulator stand-in's threads, storage and record.
 #include "tests/standins/EmulatorStandin.h"
 
+#include <cstdio>
 #include <thread>
 
 #include "tests/standins/StandinText.h"
@@ -129,12 +130,32 @@ void CEmulatorStandin::OnCommandLine(const std::string& strLine)
         std::lock_guard<std::mutex> guard(m_modelLock);
         result = m_model.HandleCommand(strLine, out);
     }
+    if (strLine.compare(0, 5, "peek ") == 0)
+        out.push_back({ kStreamOut, PeekStorage(strLine.substr(5)) });
     WriteLines(out);
     std::lock_guard<std::mutex> guard(m_stateLock);
     m_received.push_back(strLine);
     if (result == CEmulatorModel::kCommandShutdown && !m_bIgnoreExit)
         m_bShutdown = true;
     m_stateChanged.notify_all();
+}
+
+// "peek OFFSET LEN": "PEEK=" and the bytes in hexadecimal; "PEEK=?" for a
+// range outside main storage or bad numbers.
+std::string CEmulatorStandin::PeekStorage(const std::string& strArgs) const
+{
+    unsigned long long nOffset = 0, nLength = 0;
+    UINT64 nSize = m_options.nStorageKB * 1024;
+    if (sscanf(strArgs.c_str(), "%llu %llu", &nOffset, &nLength) != 2 || nOffset > nSize || nLength > nSize - nOffset)
+        return "PEEK=?";
+    std::string str = "PEEK=";
+    static const char kHex[] = "0123456789ABCDEF";
+    for (unsigned long long i = 0; i < nLength; ++i) {
+        BYTE b = m_pStorage[nOffset + i];
+        str += kHex[b >> 4];
+        str += kHex[b & 15];
+    }
+    return str;
 }
 
 void CEmulatorStandin::WriteLines(const CEmuLines& lines)

@@ -2,7 +2,10 @@
 // runs the script, keeps a block of "main storage" in its own memory, reads
 // commands from standard input on a reader thread (recording each one and
 // answering through CEmulatorModel), writes periodic status rounds on request
-// and ends when told to.
+// and ends when told to. Besides the model's commands it answers
+// "peek OFFSET LEN" (decimal) with "PEEK=" and those bytes of its main
+// storage in hexadecimal on standard output, so that tests see what was
+// written into its memory from outside.
 #pragma once
 
 #include <condition_variable>
@@ -35,6 +38,7 @@ private:
     void SetInterval(DWORD nMs);
     void WaitStdin(const std::string& strPrefix);
     void WriteLines(const CEmuLines& lines);
+    std::string PeekStorage(const std::string& strArgs) const;
     // Runs one change of the model under its lock and writes its report.
     template <class F> bool ModelCall(F call);
 

@@ -53,7 +53,9 @@
 //   set KEY VALUE         set a status value: cpu (hexadecimal number), cpus,
 //                         longcpu (0/1), psw, letters, instcount, mips, sios,
 //                         cpupct, version ("none": "]VERS=" gets no answer),
-//                         echo (0/1: commands are echoed on standard output)
+//                         echo (0/1: commands are echoed on standard output),
+//                         mainstor ("none": "]MAINSTOR=" gets no answer;
+//                         "answer", the default)
 #include "tests/standins/StandinScript.h"
 
 #include <cerrno>

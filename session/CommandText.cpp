@@ -1,0 +1,25 @@
+// CommandText.cpp: the "vorn " prefix rule and the shutdown commands.
+#include "session/CommandText.h"
+
+#include "platform/TextFunctions.h"
+
+CString CommandForEmulator(const CString& strCommand, double dVersion)
+{
+    CString str = strCommand;
+    if (dVersion >= kVornPrefixDroppedVersion && str.GetLength() >= 5 && str.Left(5).CompareNoCase("vorn ") == 0) {
+        str = str.Mid(5);
+        TrimBlanks(str);
+    }
+    return str;
+}
+
+bool IsShutdownCommand(const CString& strCommand)
+{
+    // The trimmed text with one blank appended, so that the word alone and
+    // the word followed by more words look alike.
+    CString str = strCommand;
+    TrimBlanks(str);
+    str += ' ';
+    return str.Left(5).CompareNoCase("exit ") == 0 || str.Left(5).CompareNoCase("quit ") == 0 ||
+           str.Left(4).CompareNoCase("ssd ") == 0;
+}

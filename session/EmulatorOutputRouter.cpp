@@ -1,0 +1,316 @@
+// EmulatorOutputRouter.cpp: routing of child output lines; storing status
+// fields under the status lock with at most one message pending per field.
+#include "session/EmulatorOutputRouter.h"
+
+#include <cstring>
+
+#include "config/DirectoryValidation.h"
+#include "config/Limits.h"
+#include "session/ConsoleClassifier.h"
+#include "session/OutputRouterHost.h"
+#include "session/PipeChunkSplit.h"
+#include "session/PrivateMessages.h"
+#include "session/StatusLineParser.h"
+
+namespace {
+
+const UINT kPartMessage[kStatusPartCount] = {
+    WM_STATUSPART0_CHANGED, WM_STATUSPART1_CHANGED, WM_STATUSPART2_CHANGED,
+    WM_STATUSPART3_CHANGED, WM_STATUSPART4_CHANGED,
+};
+
+}  // namespace
+
+CEmulatorOutputRouter::CEmulatorOutputRouter(COutputRouterHost& host)
+    : m_host(host)
+{
+}
+
+void CEmulatorOutputRouter::RouteChunk(const SLineSource& source, char* pBuffer, int& nLength,
+                                       const std::function<void()>& fnQueued)
+{
+    SplitPipeChunk(pBuffer, nLength, [&](char* pszLine) {
+        if (RouteLine(source, pszLine) && fnQueued)
+            fnQueued();
+    });
+}
+
+bool CEmulatorOutputRouter::RouteLine(const SLineSource& source, const char* pszLine)
+{
+    size_t nLength = strlen(pszLine);
+    if (nLength != 0) {
+        bool bConsumed = source.nStream == kStderr ? RouteStderr(source, pszLine, nLength)
+                         : source.nKind == 0     ? RouteStdout(pszLine, nLength)
+                                                 : false;
+        if (bConsumed)
+            return false;
+    }
+    QueueConsoleLine(source, pszLine);
+    return true;
+}
+
+bool CEmulatorOutputRouter::RouteStderr(const SLineSource& source, const char* pszLine, size_t nLength)
+{
+    if (source.nKind != 0)
+        return m_host.ApplyProgressLine(source, pszLine);
+    return ApplyStatus(ParseStatusLine(pszLine, nLength));
+}
+
+bool CEmulatorOutputRouter::RouteStdout(const char* pszLine, size_t nLength)
+{
+    return ApplyStatus(ParseStdoutLine(pszLine, nLength));
+}
+
+// Applies a parsed status line; false when the line is for the console.
+bool CEmulatorOutputRouter::ApplyStatus(const SStatusLine& line)
+{
+    switch (line.eKind) {
+    case kStatNone:
+        return false;
+    case kStatSwallowed:
+    case kStatStatusBadCpu:
+        break;
+    case kStatStatus:
+        ApplyProcessorStatus(line);
+        break;
+    case kStatSystem:
+        if (m_bAggregate)
+            SetRunIndicator(line.bRunning);
+        break;
+    case kStatSios:
+        PostPart(4, line.strText);
+        break;
+    case kStatMips:
+        PostPart(3, line.strText);
+        break;
+    case kStatRegister:
+        PostRegister(line.nField, line.strText);
+        break;
+    case kStatCpuPercent:
+    case kStatCpuPercentOne:
+        ApplyCpuPercent(line);
+        break;
+    case kStatDevice:
+        m_host.DeviceLine(line.device);
+        break;
+    case kStatMainStor:
+        m_nMainStor = line.ullValue;
+        break;
+    case kStatMainSize:
+        m_nMainSize = line.ullValue;
+        m_host.MainStorageKnown();
+        break;
+    case kStatVersion:
+        m_dVersion = line.dVersion;
+        break;
+    case kStatOops:
+        m_host.SendCommandLine("");
+        break;
+    case kStatCwd:
+        ApplyCwd(line.strText);
+        break;
+    case kStatBeep:
+        m_host.Beep(COutputRouterHost::kBeepAsterisk);
+        break;
+    case kStatSpoolerCmd:
+        if (!line.strText.empty())
+            m_host.SendCommandLine(line.strText);
+        break;
+    }
+    return true;
+}
+
+// "STATUS=": the CPU number, the indicators and the visible parts 0-2.
+void CEmulatorOutputRouter::ApplyProcessorStatus(const SStatusLine& line)
+{
+    bool bCpuChanged = false;
+    {
+        std::lock_guard<std::mutex> lock(m_statusLock);
+        if (line.nCpu != m_nCurrentCpu) {
+            m_nCurrentCpu = line.nCpu;
+            bCpuChanged = true;
+        }
+    }
+    if (bCpuChanged)
+        m_host.CpuNumberChanged(line.nCpu);
+    if (!m_bAggregate)
+        SetRunIndicator(line.bRunning);
+    SetManualIndicator(line.bManual);
+    SetLoadIndicator(line.bLoading);
+    for (int i = 0; i < 3; ++i)
+        if (m_bPartVisible[i])
+            PostPart(i, line.strPart[i]);
+}
+
+void CEmulatorOutputRouter::ApplyCpuPercent(const SStatusLine& line)
+{
+    if (line.eKind == kStatCpuPercentOne) {
+        // "Limits"/"MaxCPUs" is read once at start-up, before any child runs.
+        if (line.nCpu < g_nMaxCPUs && (unsigned)line.nPercent <= 100)
+            m_host.PostCpuPercent(line.nCpu, line.nPercent);
+        return;
+    }
+    std::lock_guard<std::mutex> lock(m_cpuLock);
+    m_cpu.bPercentMode = true;
+    if (line.bHasValue) {
+        double d = line.nPercent / 100.0;
+        m_cpu.dBusyFraction = d < 0.0 ? 0.0 : d > 1.0 ? 1.0 : d;
+    }
+}
+
+void CEmulatorOutputRouter::ApplyCwd(const std::string& strDir)
+{
+    if (!strDir.empty() && IsValidDirectory(CString(strDir.c_str())))
+        m_host.ShellDirReported(strDir);
+}
+
+void CEmulatorOutputRouter::QueueConsoleLine(const SLineSource& source, const char* pszLine)
+{
+    SConsoleLineOptions options;
+    {
+        std::lock_guard<std::mutex> lock(m_optionsLock);
+        options = m_options;
+    }
+    if (options.bErrorBeep || options.bWarnBeep) {
+        int nKind = ClassifyMessage(pszLine, (int)strlen(pszLine));
+        if ((nKind == kMsgError && options.bErrorBeep) || (nKind == kMsgWarning && options.bWarnBeep))
+            m_host.Beep(COutputRouterHost::kBeepMessage);
+    }
+    bool bTimes = options.bDates || options.bTimes;
+    SLocalTime now = bTimes ? m_host.LocalTime() : SLocalTime();
+    m_pending.Push(FormatConsoleLine(pszLine, options, source.strPidText, source.bSeveralChildren, now));
+}
+
+void CEmulatorOutputRouter::PostRegister(int nField, const std::string& strText)
+{
+    std::lock_guard<std::mutex> lock(m_statusLock);
+    if (m_fields.SetRegister(nField, strText) && !m_host.PostToView(RegisterField(nField).nMessage, 0, 0))
+        m_fields.PostFailedRegister(nField);
+}
+
+void CEmulatorOutputRouter::PostPart(int nPart, const std::string& strText)
+{
+    std::lock_guard<std::mutex> lock(m_statusLock);
+    if (m_fields.SetPart(nPart, strText) && !m_host.PostToView(kPartMessage[nPart], 0, 0))
+        m_fields.PostFailedPart(nPart);
+}
+
+void CEmulatorOutputRouter::SetRunIndicator(bool bRunning)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_cpuLock);
+        ++m_cpu.nTotal;
+        if (bRunning)
+            ++m_cpu.nBusy;
+    }
+    std::lock_guard<std::mutex> lock(m_statusLock);
+    m_bRunning = bRunning;
+    if (bRunning == m_bLastPostedRunning)
+        return;
+    m_bLastPostedRunning = bRunning;
+    PostRunLocked();
+}
+
+// Under the status lock: WM_RUN_INDICATOR_CHANGED unless one is pending.
+void CEmulatorOutputRouter::PostRunLocked()
+{
+    if (!m_bRunPending && m_host.PostToView(WM_RUN_INDICATOR_CHANGED, m_bRunning, 0))
+        m_bRunPending = true;
+}
+
+void CEmulatorOutputRouter::SetManualIndicator(bool bManual)
+{
+    std::lock_guard<std::mutex> lock(m_statusLock);
+    m_bManual = bManual;
+    m_host.PostToView(WM_MANUAL_INDICATOR_CHANGED, bManual, 0);
+    if (!bManual)
+        PostRunLocked();
+}
+
+void CEmulatorOutputRouter::SetLoadIndicator(bool bLoading)
+{
+    m_host.PostToView(WM_LOAD_INDICATOR_CHANGED, bLoading, 0);
+}
+
+void CEmulatorOutputRouter::SetConsoleOptions(const SConsoleLineOptions& options)
+{
+    std::lock_guard<std::mutex> lock(m_optionsLock);
+    m_options = options;
+}
+
+void CEmulatorOutputRouter::SetPartVisible(int nPart, bool bVisible)
+{
+    if (nPart >= 0 && nPart < 3)
+        m_bPartVisible[nPart] = bVisible;
+}
+
+std::string CEmulatorOutputRouter::TakeRegister(int nField)
+{
+    std::lock_guard<std::mutex> lock(m_statusLock);
+    return m_fields.TakeRegister(nField);
+}
+
+std::string CEmulatorOutputRouter::TakePart(int nPart)
+{
+    std::lock_guard<std::mutex> lock(m_statusLock);
+    return m_fields.TakePart(nPart);
+}
+
+std::string CEmulatorOutputRouter::PeekPart(int nPart)
+{
+    std::lock_guard<std::mutex> lock(m_statusLock);
+    return m_fields.PeekPart(nPart);
+}
+
+void CEmulatorOutputRouter::ClearRunPending()
+{
+    std::lock_guard<std::mutex> lock(m_statusLock);
+    m_bRunPending = false;
+}
+
+bool CEmulatorOutputRouter::IsRunning()
+{
+    std::lock_guard<std::mutex> lock(m_statusLock);
+    return m_bRunning;
+}
+
+bool CEmulatorOutputRouter::IsManual()
+{
+    std::lock_guard<std::mutex> lock(m_statusLock);
+    return m_bManual;
+}
+
+unsigned CEmulatorOutputRouter::GetCurrentCpu()
+{
+    std::lock_guard<std::mutex> lock(m_statusLock);
+    return m_nCurrentCpu;
+}
+
+void CEmulatorOutputRouter::ResetSession()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_statusLock);
+        m_fields.ClearPending();
+        m_bRunPending = false;
+    }
+    {
+        std::lock_guard<std::mutex> lock(m_cpuLock);
+        m_cpu = SCpuSamples();
+    }
+    ClearMainStorage();
+}
+
+void CEmulatorOutputRouter::ClearPercentMode()
+{
+    std::lock_guard<std::mutex> lock(m_cpuLock);
+    m_cpu.bPercentMode = false;
+}
+
+SCpuSamples CEmulatorOutputRouter::TakeCpuSamples()
+{
+    std::lock_guard<std::mutex> lock(m_cpuLock);
+    SCpuSamples samples = m_cpu;
+    m_cpu.nBusy = 0;
+    m_cpu.nTotal = 0;
+    return samples;
+}

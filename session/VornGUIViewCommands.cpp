@@ -1,0 +1,245 @@
+// VornGUIViewCommands.cpp: commands to the emulator: the "vorn " prefix
+// rule, the queue of commands given before the emulator is ready, the
+// shutdown watchdog's arming, the start-up handshake, and direct access to
+// the emulator's memory.
+#include "session/VornGUIView.h"
+
+#include <algorithm>
+
+#include "config/CVornConfigFile.h"
+#include "platform/CSyncObject.h"
+#include "platform/PathFunctions.h"
+#include "session/CommandText.h"
+#include "session/ConsoleCommands.h"
+#include "session/PipedProcessCtl.h"
+#include "session/PrivateMessages.h"
+#include "session/ViewSettings.h"
+
+namespace {
+
+// The version of this console's status protocol, told to the emulator.
+const int kProtocolMajor = 1;
+const int kProtocolMinor = 21;
+const UINT kFocusDelayMs = 100;
+
+void PostIfWindow(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (hWnd && ::IsWindow(hWnd))
+        ::PostMessageA(hWnd, msg, wp, lp);
+}
+
+}  // namespace
+
+bool CVornGUIView::SendCommand(const CString& strCommand)
+{
+    CString strText = CommandForEmulator(strCommand, m_router.GetVersion());
+    CSingleLock lock(&m_csCmdQueue, TRUE);
+    if (!m_pEmulator || !m_bReady) {
+        m_cmdQueue.push_back(strText);
+        return true;
+    }
+    bool bOk = WriteQueuedCommands();
+    // Written under the lock as well: the controller cannot be detached
+    // and deleted while a reader thread writes through it.
+    return WriteCommandLine(strText) && bOk;
+}
+
+// Under the command-queue lock, with an emulator: one command and its line
+// feed. A shutdown command tells the storage bar to stop and, once written,
+// arms the watchdog.
+bool CVornGUIView::WriteCommandLine(const CString& strText)
+{
+    bool bShutdown = IsShutdownCommand(strText);
+    if (bShutdown)
+        PostIfWindow(m_receivers.hDisplayAlterBar, WM_EMULATOR_ACTIVE, 0, 0);
+    CString strLine = strText + "\n";
+    bool bOk = m_pEmulator->WriteStdin(strLine.GetString(), (DWORD)strLine.GetLength());
+    if (bShutdown && bOk)
+        ArmShutdownWatchdog();
+    return bOk;
+}
+
+// Under the command-queue lock, with an emulator: the queue, oldest first.
+// A failure does not stop the rest.
+bool CVornGUIView::WriteQueuedCommands()
+{
+    bool bOk = true;
+    while (!m_cmdQueue.empty()) {
+        CString strText = m_cmdQueue.front();
+        m_cmdQueue.pop_front();
+        bOk = WriteCommandLine(strText) && bOk;
+    }
+    return bOk;
+}
+
+// A timer belongs to the thread of its window: a command sent from a reader
+// thread has the GUI thread start it.
+void CVornGUIView::ArmShutdownWatchdog()
+{
+    if (::GetCurrentThreadId() == m_dwGuiThreadId)
+        SetTimer(kTimerShutdownWatchdog, (UINT)m_nMaxShutdownSecs * 1000, nullptr);
+    else
+        PostToView(WM_ARM_SHUTDOWN_WATCHDOG, 0, 0);
+}
+
+LRESULT CVornGUIView::OnArmShutdownWatchdog(WPARAM, LPARAM)
+{
+    ArmShutdownWatchdog();
+    return 0;
+}
+
+void CVornGUIView::FlushQueuedCommands()
+{
+    bool bWasReady;
+    {
+        CSingleLock lock(&m_csCmdQueue, TRUE);
+        bWasReady = m_bReady;
+        m_bReady = true;
+        // Without an emulator (it ended before its list was handled) the
+        // commands stay queued.
+        if (m_pEmulator)
+            WriteQueuedCommands();
+    }
+    if (!bWasReady)
+        PostToView(WM_EMULATOR_READY, 0, 0);
+}
+
+bool CVornGUIView::IsEmulatorReady()
+{
+    CSingleLock lock(&m_csCmdQueue, TRUE);
+    return m_pEmulator && m_bReady;
+}
+
+int CVornGUIView::GetQueuedCommandCount()
+{
+    CSingleLock lock(&m_csCmdQueue, TRUE);
+    return (int)m_cmdQueue.size();
+}
+
+void CVornGUIView::SendAggregateStats()
+{
+    if (!m_pEmulator)
+        return;
+    CString str;
+    str.Format("]AGGREGATE=%c", g_bAggregateStats ? '1' : '0');
+    SendCommand(str);
+}
+
+void CVornGUIView::AttachEmulator(CPipedProcessCtl* pCtl, const CVornConfigFile& config)
+{
+    m_nMaxShutdownSecs = config.m_nMaxShutdownSecs;
+    int nCpus = std::max(0, std::min(config.m_nNumCPUs, (int)kMaxEngines));
+    m_engineTypes.assign(config.m_dwEngineTypes, config.m_dwEngineTypes + nCpus);
+    ::ResetEvent(m_hMainStorEvent);
+    m_router.ResetSession();
+    {
+        CSingleLock lock(&m_csCmdQueue, TRUE);
+        m_pEmulator = pCtl;
+        m_bReady = false;
+    }
+    ::ResetEvent(m_hSessionEnded);
+}
+
+CPipedProcessCtl* CVornGUIView::DetachEmulator()
+{
+    CPipedProcessCtl* pCtl;
+    {
+        CSingleLock lock(&m_csCmdQueue, TRUE);
+        pCtl = m_pEmulator;
+        m_pEmulator = nullptr;
+        m_bReady = false;
+        // What this session did not take must not reach the next emulator.
+        if (pCtl)
+            m_cmdQueue.clear();
+    }
+    ::SetEvent(m_hSessionEnded);
+    m_router.ClearMainStorage();
+    EnableCommandLine(false);
+    return pCtl;
+}
+
+LRESULT CVornGUIView::OnEmulatorReady(WPARAM, LPARAM)
+{
+    OnEmulatorStarted();
+    return 0;
+}
+
+// The start-up handshake: protocol version, main storage, CPU percentages,
+// the command folder, the bars' subscriptions, then the command line.
+void CVornGUIView::OnEmulatorStarted()
+{
+    m_router.ClearMainStorage();
+    CString str;
+    str.Format("]VERS=%d.%d", kProtocolMajor, kProtocolMinor);
+    SendCommand(str);
+    SendCommand("]MAINSTOR=");
+    if (!WaitForMainStorage())
+        return;
+    PostIfWindow(m_receivers.hDisplayAlterBar, WM_EMULATOR_ACTIVE, 1, 0);
+    PostIfWindow(m_receivers.hCpuPercentBar, WM_EMULATOR_ACTIVE, 1, 0);
+    m_router.ClearPercentMode();
+    SendCommand("]CPUPCT=1");
+    SendCommand("]SCD=" + WindowsizedDirectory(m_settings.m_strCmdTargetDir));
+    // TODO(#16): CMainFrame::NotifyViewOfBarVisibility here, once the frame exists.
+    PostIfWindow(m_receivers.hCpuPercentBar, WM_MAXCPU_CHANGED, m_engineTypes.size(), 0);
+    for (size_t n = 0; n < m_engineTypes.size(); ++n)
+        PostIfWindow(m_receivers.hCpuPercentBar, WM_CPU_ENGINE_TYPE, n, m_engineTypes[n]);
+    SendAggregateStats();
+    EnableCommandLine(true);
+    SetTimer(kTimerFocusCmdLine, kFocusDelayMs, nullptr);
+}
+
+// Waits for the main storage report while messages keep flowing and the
+// readers are kept going (a held reader would never deliver it). False
+// when the wait was abandoned: the emulator ended, the view went, or the
+// quit message came (then the application quits).
+bool CVornGUIView::WaitForMainStorage()
+{
+    HANDLE handles[2] = { m_hMainStorEvent, m_hSessionEnded };
+    for (;;) {
+        DWORD dw = ::MsgWaitForMultipleObjects(2, handles, FALSE, INFINITE, QS_ALLINPUT);
+        if (dw == WAIT_OBJECT_0)
+            return true;
+        if (dw == WAIT_OBJECT_0 + 1)
+            return false;
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                ::PostQuitMessage((int)msg.wParam);
+                return false;
+            }
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        if (!::IsWindow(m_hWnd)) {
+            ::PostQuitMessage(0);
+            return false;
+        }
+        OnIdleFlowControl();
+    }
+}
+
+void CVornGUIView::EnableCommandLine(bool bEnable)
+{
+    for (HWND h : { m_receivers.hCmdSend, m_hCmdLine })
+        if (h && ::IsWindow(h))
+            ::EnableWindow(h, bEnable);
+}
+
+SIZE_T CVornGUIView::ReadChildMemory(UINT64 nAddress, void* pBuffer, SIZE_T nLength)
+{
+    if (!g_pView)
+        return 0;
+    CSingleLock lock(&g_pView->m_csCmdQueue, TRUE);
+    CPipedProcessCtl* pCtl = g_pView->m_pEmulator;
+    return pCtl ? pCtl->TransferMemory(nAddress, pBuffer, nLength, false) : 0;
+}
+
+SIZE_T CVornGUIView::WriteChildMemory(UINT64 nAddress, const void* pBuffer, SIZE_T nLength)
+{
+    if (!g_pView)
+        return 0;
+    CSingleLock lock(&g_pView->m_csCmdQueue, TRUE);
+    CPipedProcessCtl* pCtl = g_pView->m_pEmulator;
+    return pCtl ? pCtl->TransferMemory(nAddress, const_cast<void*>(pBuffer), nLength, true) : 0;
+}

@@ -1,0 +1,250 @@
+// VornGUIViewPipe.cpp: the view as host of the child processes: every chunk
+// of child output goes through the output router (status fields, device
+// lists, console queue); the router's requests are posted to the view and
+// the bars; the GUI thread applies the posted fields and moves the queued
+// console lines into the pane in one batch.
+#include "session/VornGUIView.h"
+
+#include <commctrl.h>
+
+#include "config/Limits.h"
+#include "platform/CSyncObject.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PathFunctions.h"
+#include "platform/ProfileStore.h"
+#include "session/PipedProcessCtl.h"
+#include "session/PrivateMessages.h"
+#include "session/VornGUIDoc.h"
+
+void CVornGUIView::OnPipeData(int nStream, CPipedProcessCtl* pCtl, char* pBuffer, int& nLength)
+{
+    SLineSource source;
+    source.nStream = nStream;
+    source.nKind = pCtl->GetKind();
+    source.strPidText = pCtl->GetPidText().GetString();
+    source.bSeveralChildren = IsPidPrefixNeeded();
+    source.pChild = pCtl;
+    // After a queued line the reader waits while flow control holds the
+    // readers; a kill of the controller releases it.
+    m_router.RouteChunk(source, pBuffer, nLength, [&] { pCtl->WaitWhilePaused(m_hResumeReaders); });
+}
+
+void CVornGUIView::AddChildNote(const CString& strLine)
+{
+    AddMessage(strLine, true);
+    RefreshAfterAppend(1);
+}
+
+bool CVornGUIView::IsPidPrefixNeeded() const
+{
+    return m_nUtilities >= (m_pEmulator ? 1 : 2);
+}
+
+void CVornGUIView::ShowChildStartError(const CString& strText, const CString& strDetail)
+{
+    ErrorMessageBox(strText, strDetail);
+}
+
+void CVornGUIView::OnIdleFlowControl()
+{
+    if (m_hWnd && ::IsWindow(m_hWnd))
+        m_router.OnIdleFlowControl(g_nMessageFloodThreshold);
+}
+
+void CVornGUIView::ApplyConsoleLineOptions()
+{
+    const CLoggingSettings& log = GetDocument()->GetSettings();
+    SConsoleLineOptions options;
+    options.bErrorBeep = m_settings.m_bErrorMsgBeep;
+    options.bWarnBeep = m_settings.m_bWarnMsgBeep;
+    options.bPidAlways = log.m_bLogPidAlways;
+    options.bPidIfNeeded = log.m_bLogPidOnlyIfNeeded;
+    options.bDates = log.m_bLogDates;
+    options.bTimes = log.m_bLogTimes;
+    m_router.SetConsoleOptions(options);
+    m_router.SetAggregateStats(g_bAggregateStats);
+    for (int i = 0; i < 3; ++i)
+        m_router.SetPartVisible(i, m_settings.m_bPartVisible[i]);
+}
+
+void CVornGUIView::SetStatusPartVisible(int nPart, bool bVisible)
+{
+    if (nPart >= 0 && nPart < kStatusPartCount)
+        m_settings.m_bPartVisible[nPart] = bVisible;
+    m_router.SetPartVisible(nPart, bVisible);
+}
+
+// ---- COutputRouterHost: reader threads ----
+
+bool CVornGUIView::PostToView(UINT nMessage, UINT_PTR wParam, INT_PTR lParam)
+{
+    HWND hWnd = m_hWnd;
+    return hWnd && ::IsWindow(hWnd) && ::PostMessageA(hWnd, nMessage, wParam, lParam);
+}
+
+void CVornGUIView::PostCpuPercent(unsigned nCpu, int nPercent)
+{
+    HWND hBar = m_receivers.hCpuPercentBar;
+    if (hBar && ::IsWindow(hBar))
+        ::PostMessageA(hBar, WM_CPU_PERCENT, nCpu, nPercent);
+}
+
+// The up-down control is set by a posted message: a reader thread never
+// waits for the GUI thread (a cross-thread SendMessage could deadlock with
+// a GUI thread that waits for the reader).
+void CVornGUIView::CpuNumberChanged(unsigned nCpu)
+{
+    HWND hSpin = m_receivers.hCpuSpin;
+    if (hSpin && ::IsWindow(hSpin))
+        ::PostMessageA(hSpin, UDM_SETPOS, 0, MAKELPARAM(nCpu & 0xFFFF, 0));
+}
+
+void CVornGUIView::MainStorageKnown()
+{
+    ::SetEvent(m_hMainStorEvent);
+}
+
+// "]CWD=": stored under the status lock; the GUI thread shows and saves it
+// and tells the emulator ("]SCD=").
+void CVornGUIView::ShellDirReported(const std::string& strDir)
+{
+    {
+        CSingleLock lock(&m_csStatus, TRUE);
+        m_strShellDirReported = strDir.c_str();
+    }
+    PostToView(WM_SHELL_DIR_REPORTED, 0, 0);
+}
+
+void CVornGUIView::Beep(EBeep eBeep)
+{
+    if (eBeep == kBeepAsterisk)
+        ::MessageBeep(MB_ICONASTERISK);
+    else
+        MyMessageBeep();
+}
+
+// A utility's controller lives as long as its readers run.
+bool CVornGUIView::ApplyProgressLine(const SLineSource& source, const char* pszLine)
+{
+    return static_cast<CPipedProcessCtl*>(source.pChild)->ApplyProgressLine(pszLine);
+}
+
+SLocalTime CVornGUIView::LocalTime()
+{
+    SYSTEMTIME st;
+    ::GetLocalTime(&st);
+    SLocalTime t;
+    t.wYear = st.wYear;
+    t.wMonth = st.wMonth;
+    t.wDay = st.wDay;
+    t.wHour = st.wHour;
+    t.wMinute = st.wMinute;
+    t.wSecond = st.wSecond;
+    t.wMilliseconds = st.wMilliseconds;
+    return t;
+}
+
+void CVornGUIView::SetReadersRunning(bool bRunning)
+{
+    if (bRunning)
+        ::SetEvent(m_hResumeReaders);
+    else
+        ::ResetEvent(m_hResumeReaders);
+}
+
+// ---- GUI thread: the posted messages ----
+
+LRESULT CVornGUIView::OnPendingLines(WPARAM, LPARAM)
+{
+    std::vector<std::string> taken = m_router.Pending().TakeAll();
+    if (taken.empty())
+        return 0;
+    std::vector<CString> lines;
+    lines.reserve(taken.size());
+    for (const std::string& s : taken)
+        lines.emplace_back(s.c_str(), (int)s.size());
+    AddMessages(lines);
+    RefreshAfterAppend((int)lines.size());
+    return 0;
+}
+
+LRESULT CVornGUIView::OnStatusPartChanged(UINT msg, WPARAM, LPARAM)
+{
+    ShowStatusPart((int)(msg - WM_STATUSPART0_CHANGED));
+    return 0;
+}
+
+// The newest text of a part into its control, when it changed; the part
+// is no longer pending.
+void CVornGUIView::ShowStatusPart(int nPart)
+{
+    CString strText = m_router.TakePart(nPart).c_str();
+    if (strText == m_strShownPart[nPart])
+        return;
+    m_strShownPart[nPart] = strText;
+    HWND hCtl = m_receivers.hStatusParts[nPart];
+    if (hCtl && ::IsWindow(hCtl))
+        ::SetWindowTextA(hCtl, strText);
+}
+
+LRESULT CVornGUIView::OnRegisterFieldChanged(UINT msg, WPARAM, LPARAM)
+{
+    for (int i = 0; i < kRegisterFieldCount; ++i) {
+        if (RegisterField(i).nMessage != msg)
+            continue;
+        CString strText = m_router.TakeRegister(i).c_str();
+        HWND hCtl = m_receivers.hRegisterFields[i];
+        char szShown[160] = {};
+        if (hCtl && ::IsWindow(hCtl) && (::GetWindowTextA(hCtl, szShown, sizeof szShown), strText != szShown))
+            ::SetWindowTextA(hCtl, strText);
+        break;
+    }
+    return 0;
+}
+
+LRESULT CVornGUIView::OnShellDirReported(WPARAM, LPARAM)
+{
+    CString strDir;
+    {
+        CSingleLock lock(&m_csStatus, TRUE);
+        strDir = m_strShellDirReported;
+    }
+    if (strDir.IsEmpty())
+        return 0;
+    m_settings.m_strCmdTargetDir = strDir;
+    ProfileWriteString("Settings", "CmdTargetDir", strDir);
+    if (m_receivers.hShellDirEdit && ::IsWindow(m_receivers.hShellDirEdit))
+        ::SetWindowTextA(m_receivers.hShellDirEdit, strDir);
+    SendCommand("]SCD=" + WindowsizedDirectory(strDir));
+    return 0;
+}
+
+// ---- Device lists ----
+
+void CVornGUIView::DeviceLine(const SDeviceStatusLine& line)
+{
+    if (line.eKind == kDevLineEnd)
+        EndDeviceList(line.bNewFormat);
+}
+
+void CVornGUIView::EndDeviceList(bool)
+{
+    HWND hBar = m_receivers.hDevListBar;
+    if (hBar && ::IsWindow(hBar))
+        ::PostMessageA(hBar, WM_DEVLIST_COMPLETE, 0, 0);
+}
+
+// ---- The end of a child ----
+
+// The emulator's end: the session is over (ready flag, queue, a waiting
+// handshake), its end is reported and its controller deleted.
+LRESULT CVornGUIView::OnUtilityEndedMsg(WPARAM wp, LPARAM lp)
+{
+    CPipedProcessCtl* pCtl = reinterpret_cast<CPipedProcessCtl*>(lp);
+    if (!pCtl || pCtl != m_pEmulator)
+        return 0;
+    DetachEmulator();
+    pCtl->ReportEnd((DWORD)wp);
+    delete pCtl;
+    return 0;
+}

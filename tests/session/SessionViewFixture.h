@@ -1,0 +1,74 @@
+// SessionViewFixture.h: the console view in a real frame with the emulator
+// stand-in as its child process, for the end-to-end tests of the emulator
+// session under Wine. A hidden receiver window stands in for the bars: it
+// records what the view posts to them and, like the device-list bar, has
+// the view flush its command queue when a complete device list arrives.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/CWinApp.h"
+#include "session/VornGUIView.h"
+#include "tests/config/TempFile.h"
+
+class CVornGUIDoc;
+
+// A posted message as the receiver saw it.
+struct SReceived {
+    UINT msg;
+    WPARAM wp;
+    LPARAM lp;
+};
+
+class CBarReceiver : public CWnd {
+    DECLARE_MESSAGE_MAP()
+public:
+    CBarReceiver();
+    ~CBarReceiver() override;
+    std::vector<SReceived> Of(UINT msg) const;
+    std::vector<SReceived> m_received;
+    HWND m_hSpin = nullptr;     // a real up-down control (range 0-0xFFFF)
+    HWND m_hFields[kRegisterFieldCount] = {};
+    HWND m_hParts[kStatusPartCount] = {};
+    HWND m_hCmdEdit = nullptr;
+    HWND m_hSend = nullptr;
+
+protected:
+    LRESULT OnAny(UINT msg, WPARAM wp, LPARAM lp);
+};
+
+struct SessionFixture : ::testing::Test {
+    TempDir dir;
+    std::unique_ptr<CWinApp> app;
+    CVornGUIDoc* pDoc = nullptr;
+    CVornGUIView* pView = nullptr;
+    std::unique_ptr<CBarReceiver> bars;
+    std::string strRecord;      // the stand-in's record of its standard input
+    bool bQuitSeen = false;     // a WM_QUIT reached the test's pump
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts vornemu.exe with the extra arguments and attaches it to the view.
+    CPipedProcessCtl* StartEmulator(const std::string& strArgs, int nCpus = 2);
+    // Dispatches messages, running the idle flow control, until done() or
+    // the time-out; false on time-out.
+    bool Pump(const std::function<bool()>& done, DWORD dwTimeoutMs = 20000);
+    // Pumps for a while.
+    void PumpFor(DWORD dwMs);
+    // The lines the stand-in received so far.
+    std::vector<std::string> Received() const;
+    bool HasReceived(const std::string& strLine) const;
+    // Pumps until the handshake's last line reached the stand-in.
+    bool PumpUntilReady();
+    // The console's lines.
+    std::vector<std::string> ConsoleLines() const;
+    bool ConsoleHas(const std::string& strLine) const;
+    // Ends the emulator (kill) and pumps until the view has detached it.
+    void EndEmulator();
+};

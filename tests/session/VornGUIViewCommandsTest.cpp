@@ -1,0 +1,196 @@
+// VornGUIViewCommandsTest.cpp: commands to the emulator stand-in through the
+// view: the queue before readiness, the handshake in its order, the "vorn "
+// prefix by version, the queue dropped with its session, the shutdown
+// watchdog armed on the GUI thread, and storage access in the stand-in's
+// memory.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "config/Limits.h"
+#include "session/ConsoleCommands.h"
+#include "session/PipedProcessCtl.h"
+#include "session/PrivateMessages.h"
+#include "tests/session/SessionViewFixture.h"
+#include "tests/standins/StandinText.h"
+
+namespace {
+
+TEST_F(SessionFixture, QueuedCommandsThenHandshakeInOrder)
+{
+    EXPECT_TRUE(pView->SendCommand("first command"));
+    EXPECT_TRUE(pView->SendCommand("vorn second"));   // no version known yet: kept
+    EXPECT_EQ(2, pView->GetQueuedCommandCount());
+    StartEmulator("");
+    ASSERT_TRUE(PumpUntilReady());
+    // The folder in Windows form, without its trailing separator.
+    std::string strScd = "]SCD=" + dir.Folder().substr(0, dir.Folder().size() - 1);
+    EXPECT_EQ((std::vector<std::string>{"first command", "vorn second", "]VERS=1.21", "]MAINSTOR=", "]CPUPCT=1",
+                                        strScd, "]AGGREGATE=1"}),
+              Received());
+    EXPECT_TRUE(pView->IsEmulatorReady());
+    EXPECT_TRUE(pView->IsMainStorageKnown());
+    EXPECT_EQ(0, pView->GetQueuedCommandCount());
+    // The bars were told, the command line is enabled.
+    auto active = bars->Of(WM_EMULATOR_ACTIVE);
+    ASSERT_EQ(2u, active.size());   // the display/alter bar and the CPU-percent bar
+    EXPECT_EQ(1u, active[0].wp);
+    auto maxcpu = bars->Of(WM_MAXCPU_CHANGED);
+    ASSERT_EQ(1u, maxcpu.size());
+    EXPECT_EQ(2u, maxcpu[0].wp);
+    auto engines = bars->Of(WM_CPU_ENGINE_TYPE);
+    ASSERT_EQ(2u, engines.size());
+    EXPECT_EQ(1u, engines[1].wp);
+    EXPECT_EQ(1, (int)engines[1].lp);
+    EXPECT_TRUE(::IsWindowEnabled(bars->m_hCmdEdit));
+    EXPECT_TRUE(::IsWindowEnabled(bars->m_hSend));
+    // The one-shot focus timer runs once and is gone.
+    PumpFor(300);
+    EXPECT_FALSE(pView->KillTimer(kTimerFocusCmdLine));
+}
+
+TEST_F(SessionFixture, SecondDeviceListFlushesWithoutSecondHandshake)
+{
+    StartEmulator("");
+    ASSERT_TRUE(PumpUntilReady());
+    pView->SendCommand("]DEVLIST=1");   // the stand-in answers with a complete list
+    ASSERT_TRUE(Pump([&] { return bars->Of(WM_DEVLIST_COMPLETE).size() >= 2; }));
+    PumpFor(200);
+    auto lines = Received();
+    EXPECT_EQ(1, (int)std::count(lines.begin(), lines.end(), "]VERS=1.21"));
+}
+
+TEST_F(SessionFixture, PrefixDroppedForVersionFourAndKeptForThree)
+{
+    StartEmulator("");   // reports version 4.7
+    ASSERT_TRUE(PumpUntilReady());
+    EXPECT_TRUE(pView->SendCommand("VORN   ipl 0191  "));
+    EXPECT_TRUE(pView->SendCommand("vornx stays"));
+    ASSERT_TRUE(Pump([&] { return HasReceived("vornx stays"); }));
+    EXPECT_TRUE(HasReceived("ipl 0191"));
+    EndEmulator();
+    ::DeleteFileA(strRecord.c_str());
+    StartEmulator("--do \"set version 3.07\"");
+    ASSERT_TRUE(PumpUntilReady());
+    ASSERT_TRUE(Pump([&] { return pView->Router().GetVersion() == 3.07; }));
+    EXPECT_TRUE(pView->SendCommand("vorn ipl 0191"));
+    ASSERT_TRUE(Pump([&] { return HasReceived("vorn ipl 0191"); }));
+}
+
+TEST_F(SessionFixture, QueueOfAnEndedSessionIsDroppedButNotTheIdleQueue)
+{
+    // Never ready: no device list.
+    CPipedProcessCtl* pCtl = StartEmulator("--no-devlist");
+    EXPECT_TRUE(pView->SendCommand("exit"));
+    EXPECT_EQ(1, pView->GetQueuedCommandCount());
+    pCtl->Kill(false);
+    ASSERT_TRUE(Pump([&] { return pView->GetEmulator() == nullptr; }));
+    EXPECT_EQ(0, pView->GetQueuedCommandCount());
+    // Given while nothing runs: kept for the next emulator.
+    EXPECT_TRUE(pView->SendCommand("keep me"));
+    ::DeleteFileA(strRecord.c_str());
+    StartEmulator("");
+    ASSERT_TRUE(PumpUntilReady());
+    auto lines = Received();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ("keep me", lines[0]);
+    EXPECT_EQ(lines.end(), std::find(lines.begin(), lines.end(), "exit"));
+    EXPECT_FALSE(pView->KillTimer(kTimerShutdownWatchdog));
+}
+
+TEST_F(SessionFixture, HandshakeWaitEndsWhenTheEmulatorDiesAndReadersKeepFlowing)
+{
+    UINT nSaved = g_nMessageFloodThreshold;
+    g_nMessageFloodThreshold = 50;
+    // No storage answer; 20,000 console lines (more than the pipe holds,
+    // so a held reader would stop the stand-in), then the end.
+    StartEmulator("--do \"set mainstor none\" --do \"wait-stdin ]MAINSTOR=\" "
+                  "--do \"seq out 1 20000 1 flowing %d\" --do \"exit 3\"");
+    bool bEnded = Pump([&] { return pView->GetEmulator() == nullptr; }, 60000);
+    g_nMessageFloodThreshold = nSaved;
+    ASSERT_TRUE(bEnded);
+    PumpFor(200);
+    EXPECT_TRUE(ConsoleHas("flowing 20000"));
+    EXPECT_FALSE(HasReceived("]CPUPCT=1"));
+    EXPECT_FALSE(::IsWindowEnabled(bars->m_hCmdEdit));
+    EXPECT_FALSE(bQuitSeen);
+}
+
+const SessionFixture* g_pQuitFixture = nullptr;
+
+// Quits once the handshake waits for the storage report (the stand-in has
+// the query): the timer runs inside the handshake's own message loop.
+void CALLBACK QuitTimer(HWND, UINT, UINT_PTR id, DWORD)
+{
+    if (!g_pQuitFixture->HasReceived("]MAINSTOR="))
+        return;
+    ::KillTimer(nullptr, id);
+    ::PostQuitMessage(0);
+}
+
+TEST_F(SessionFixture, QuitDuringHandshakeAbandonsItAndQuits)
+{
+    g_pQuitFixture = this;
+    ::SetTimer(nullptr, 0, 20, QuitTimer);
+    StartEmulator("--do \"set mainstor none\"");
+    DWORD dwStart = ::GetTickCount();
+    ASSERT_TRUE(Pump([&] { return bQuitSeen; }));
+    EXPECT_LT(::GetTickCount() - dwStart, 10000u);
+    PumpFor(200);
+    EXPECT_TRUE(HasReceived("]MAINSTOR="));
+    EXPECT_FALSE(HasReceived("]CPUPCT=1"));
+    EXPECT_FALSE(::IsWindowEnabled(bars->m_hCmdEdit));
+    EXPECT_TRUE(pView->GetEmulator() != nullptr);
+}
+
+TEST_F(SessionFixture, ShutdownCommandsArmTheWatchdogOnTheGuiThread)
+{
+    StartEmulator("--do ignore-exit --do \"wait-stdin ]AGGREGATE=\" --do \"wait-stdin go\" "
+                  "--do \"out ]SPLRCMD=quit\"");
+    ASSERT_TRUE(PumpUntilReady());
+    EXPECT_TRUE(pView->SendCommand("exiting"));
+    EXPECT_FALSE(pView->KillTimer(kTimerShutdownWatchdog));
+    EXPECT_TRUE(bars->Of(WM_EMULATOR_ACTIVE).size() == 2);
+    EXPECT_TRUE(pView->SendCommand("EXIT now"));
+    EXPECT_TRUE(pView->KillTimer(kTimerShutdownWatchdog));
+    PumpFor(50);
+    auto active = bars->Of(WM_EMULATOR_ACTIVE);
+    ASSERT_EQ(3u, active.size());
+    EXPECT_EQ(0u, active[2].wp);
+    // From a reader thread: the spooler's command request.
+    pView->SendCommand("go");
+    ASSERT_TRUE(Pump([&] { return HasReceived("quit"); }));
+    ASSERT_TRUE(Pump([&] { return pView->KillTimer(kTimerShutdownWatchdog) != FALSE; }, 5000));
+}
+
+TEST_F(SessionFixture, StorageRoundTripThroughTheStandinsMemory)
+{
+    BYTE buf[64] = {};
+    EXPECT_EQ(0u, CVornGUIView::ReadChildMemory(0x400000, buf, sizeof buf));   // no emulator
+    StartEmulator("");
+    ASSERT_TRUE(PumpUntilReady());
+    UINT64 nBase = pView->Router().GetMainStorAddress();
+    ASSERT_NE(0u, nBase);
+    EXPECT_EQ(1024u * 1024u, pView->Router().GetMainStorSize());
+    ASSERT_EQ(sizeof buf, CVornGUIView::ReadChildMemory(nBase + 400, buf, sizeof buf));
+    BYTE expected[64];
+    FillStandinStorage(expected, sizeof expected, 400);
+    EXPECT_EQ(0, memcmp(buf, expected, sizeof buf));
+    const BYTE data[3] = {0x12, 0x34, 0xAB};
+    ASSERT_EQ(3u, CVornGUIView::WriteChildMemory(nBase + 100, data, 3));
+    pView->SendCommand("peek 99 5");
+    char szPeek[32];
+    snprintf(szPeek, sizeof szPeek, "PEEK=%02X1234AB%02X", StandinStorageByte(99), StandinStorageByte(103));
+    ASSERT_TRUE(Pump([&] { return ConsoleHas(szPeek); }));
+    BYTE back[3] = {};
+    ASSERT_EQ(3u, CVornGUIView::ReadChildMemory(nBase + 100, back, 3));
+    EXPECT_EQ(0, memcmp(back, data, 3));
+    // Beyond what this process can address: refused, nothing written.
+    EXPECT_EQ(0u, CVornGUIView::WriteChildMemory(nBase + 0x100000000ull, data, 3));
+    EXPECT_EQ(0u, CVornGUIView::ReadChildMemory(0xFFFFFFFFull, back, 2));
+    EXPECT_EQ(0u, CVornGUIView::ReadChildMemory(nBase, back, 0));
+}
+
+}  // namespace

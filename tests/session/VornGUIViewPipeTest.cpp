@@ -1,0 +1,120 @@
+// VornGUIViewPipeTest.cpp: the emulator stand-in's output through the view:
+// status lines into the receiving controls and messages, malformed lines
+// and lines split across chunks, "]CWD=", and flow control under a flood.
+#include "tests/session/SessionViewFixture.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "config/Limits.h"
+#include "platform/ProfileStore.h"
+#include "session/PrivateMessages.h"
+#include "session/RegisterFields.h"
+
+namespace {
+
+std::string Text(HWND hWnd)
+{
+    char sz[256] = {};
+    ::GetWindowTextA(hWnd, sz, sizeof sz);
+    return sz;
+}
+
+// A path as script text: the script language takes backslash escapes.
+std::string Esc(const std::string& s)
+{
+    std::string out;
+    for (char c : s) {
+        if (c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+// Script lines that run once the handshake is done.
+std::string AfterHandshake(const std::vector<std::string>& lines)
+{
+    std::string str = "--do \"wait-stdin ]AGGREGATE=\"";
+    for (const std::string& s : lines)
+        str += " --do \"" + s + "\"";
+    return str;
+}
+
+TEST_F(SessionFixture, StatusLinesReachTheirControls)
+{
+    StartEmulator(AfterHandshake({
+        "err GR0-3=00000001 00000002 00000003 00000004",
+        "errraw CR0-3=0000000A", "sleep 100", "err  0000000B 0000000C 0000000D",
+        "err STATUS=CP01 PSW=07060000 00000000 0000000000012345 M..L.... instcount=1234567",
+        "err MIPS=12.5", "err SIOS=7", "err CPUPCT01=55",
+        "err STATUS=CP0", "err GX=1", "err bad\\0line", "err DEV=12",
+        "err last line",
+    }));
+    ASSERT_TRUE(PumpUntilReady());
+    ASSERT_TRUE(Pump([&] { return ConsoleHas("last line"); }));
+    PumpFor(100);
+    EXPECT_EQ("GR0-3=00000001 00000002 00000003 00000004", Text(bars->m_hFields[0]));
+    EXPECT_EQ("CR0-3=0000000A 0000000B 0000000C 0000000D", Text(bars->m_hFields[FindRegisterField("CR0-3=", 6)]));
+    EXPECT_EQ("CP01 PSW=07060000 00000000 0000000000012345", Text(bars->m_hParts[0]));
+    EXPECT_EQ("M..L....", Text(bars->m_hParts[1]));
+    EXPECT_EQ("", Text(bars->m_hParts[2]));     // not visible by default
+    EXPECT_EQ("MIPS=12.5", Text(bars->m_hParts[3]));
+    EXPECT_EQ("SIOS=7", Text(bars->m_hParts[4]));
+    EXPECT_EQ(1, (int)::SendMessageA(bars->m_hSpin, UDM_GETPOS32, 0, 0));
+    auto pct = bars->Of(WM_CPU_PERCENT);
+    ASSERT_EQ(1u, pct.size());
+    EXPECT_EQ(1u, pct[0].wp);
+    EXPECT_EQ(55, (int)pct[0].lp);
+    for (const char* psz : { "STATUS=CP0", "GX=1", "bad", "DEV=12" })
+        EXPECT_TRUE(ConsoleHas(psz)) << psz;
+    EXPECT_FALSE(ConsoleHas("MIPS=12.5"));
+    EXPECT_EQ("CP01 PSW=07060000 00000000 0000000000012345", std::string(pView->GetStatusLinePart(0)));
+}
+
+TEST_F(SessionFixture, ReportedFolderIsShownSavedAndSentBack)
+{
+    std::string strSub = dir.Folder() + "sub";
+    ::CreateDirectoryA(strSub.c_str(), nullptr);
+    HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 100, 20, bars->m_hWnd, nullptr, nullptr, nullptr);
+    SSessionReceivers r;
+    r.hShellDirEdit = hEdit;
+    r.hDevListBar = bars->m_hWnd;
+    pView->SetSessionReceivers(r);
+    StartEmulator(AfterHandshake({ "err ]CWD=  " + Esc(strSub) + "  ", "err ]CWD=" + Esc(dir.Folder()) + "missing" }));
+    ASSERT_TRUE(PumpUntilReady());
+    ASSERT_TRUE(Pump([&] { return HasReceived("]SCD=" + strSub); }));
+    EXPECT_EQ(strSub, Text(hEdit));
+    EXPECT_EQ(strSub, std::string(ProfileGetString("Settings", "CmdTargetDir", "")));
+    PumpFor(200);
+    EXPECT_FALSE(HasReceived("]SCD=" + dir.Folder() + "missing"));
+}
+
+TEST_F(SessionFixture, FloodIsHeldAtTheThresholdAndArrivesWhole)
+{
+    UINT nSaved = g_nMessageFloodThreshold;
+    g_nMessageFloodThreshold = 100;
+    StartEmulator("--no-devlist --do \"flood out 30000 60\" --do \"out flood done\"");
+    bool bHeld = false;
+    bool bDone = Pump([&] {
+        bHeld = bHeld || pView->GetBacklogFlag();
+        return ConsoleHas("flood done");
+    }, 60000);
+    g_nMessageFloodThreshold = nSaved;
+    ASSERT_TRUE(bDone);
+    EXPECT_TRUE(bHeld);
+    EXPECT_FALSE(pView->GetBacklogFlag());
+    // The pane keeps its newest lines: they are the flood's last ones, in
+    // order, none lost or cut.
+    auto lines = ConsoleLines();
+    ASSERT_GE(lines.size(), 1001u);
+    for (size_t i = 0; i < 1000; ++i) {
+        const std::string& s = lines[lines.size() - 2 - i];
+        char szNumber[16];
+        snprintf(szNumber, sizeof szNumber, "%09u ", 30000u - (unsigned)i);
+        ASSERT_EQ(szNumber, s.substr(0, 10)) << i;
+        ASSERT_EQ(60u, s.size());
+    }
+}
+
+}  // namespace
