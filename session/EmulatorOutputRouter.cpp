@@ -39,8 +39,8 @@ bool CEmulatorOutputRouter::RouteLine(const SLineSource& source, const char* psz
 {
     size_t nLength = strlen(pszLine);
     if (nLength != 0) {
-        bool bConsumed = source.nStream == kStderr ? RouteStderr(source, pszLine, nLength)
-                         : source.nKind == 0     ? RouteStdout(pszLine, nLength)
+        bool bConsumed = source.nStream == kStderr ? DispatchStderrLine(source, pszLine, nLength)
+                         : source.nKind == 0     ? DispatchStdoutLine(pszLine, nLength)
                                                  : false;
         if (bConsumed)
             return false;
@@ -49,14 +49,14 @@ bool CEmulatorOutputRouter::RouteLine(const SLineSource& source, const char* psz
     return true;
 }
 
-bool CEmulatorOutputRouter::RouteStderr(const SLineSource& source, const char* pszLine, size_t nLength)
+bool CEmulatorOutputRouter::DispatchStderrLine(const SLineSource& source, const char* pszLine, size_t nLength)
 {
     if (source.nKind != 0)
         return m_host.ApplyProgressLine(source, pszLine);
     return ApplyStatus(ParseStatusLine(pszLine, nLength));
 }
 
-bool CEmulatorOutputRouter::RouteStdout(const char* pszLine, size_t nLength)
+bool CEmulatorOutputRouter::DispatchStdoutLine(const char* pszLine, size_t nLength)
 {
     return ApplyStatus(ParseStdoutLine(pszLine, nLength));
 }
@@ -78,13 +78,13 @@ bool CEmulatorOutputRouter::ApplyStatus(const SStatusLine& line)
             SetRunIndicator(line.bRunning);
         break;
     case kStatSios:
-        PostPart(4, line.strText);
+        PostStatusPartUpdate(4, line.strText);
         break;
     case kStatMips:
-        PostPart(3, line.strText);
+        PostStatusPartUpdate(3, line.strText);
         break;
     case kStatRegister:
-        PostRegister(line.nField, line.strText);
+        PostFieldUpdate(line.nField, line.strText);
         break;
     case kStatCpuPercent:
     case kStatCpuPercentOne:
@@ -139,7 +139,7 @@ void CEmulatorOutputRouter::ApplyProcessorStatus(const SStatusLine& line)
     SetLoadIndicator(line.bLoading);
     for (int i = 0; i < 3; ++i)
         if (m_bPartVisible[i])
-            PostPart(i, line.strPart[i]);
+            PostStatusPartUpdate(i, line.strPart[i]);
 }
 
 void CEmulatorOutputRouter::ApplyCpuPercent(const SStatusLine& line)
@@ -181,14 +181,14 @@ void CEmulatorOutputRouter::QueueConsoleLine(const SLineSource& source, const ch
     m_pending.Push(FormatConsoleLine(pszLine, options, source.strPidText, source.bSeveralChildren, now));
 }
 
-void CEmulatorOutputRouter::PostRegister(int nField, const std::string& strText)
+void CEmulatorOutputRouter::PostFieldUpdate(int nField, const std::string& strText)
 {
     std::lock_guard<std::mutex> lock(m_statusLock);
     if (m_fields.SetRegister(nField, strText) && !m_host.PostToView(RegisterField(nField).nMessage, 0, 0))
         m_fields.PostFailedRegister(nField);
 }
 
-void CEmulatorOutputRouter::PostPart(int nPart, const std::string& strText)
+void CEmulatorOutputRouter::PostStatusPartUpdate(int nPart, const std::string& strText)
 {
     std::lock_guard<std::mutex> lock(m_statusLock);
     if (m_fields.SetPart(nPart, strText) && !m_host.PostToView(kPartMessage[nPart], 0, 0))

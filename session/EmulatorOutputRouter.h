@@ -80,15 +80,15 @@ public:
     void ClearMainStorage() { m_nMainStor = 0; m_nMainSize = 0; }
 
 private:
-    bool RouteStderr(const SLineSource& source, const char* pszLine, size_t nLength);
-    bool RouteStdout(const char* pszLine, size_t nLength);
+    bool DispatchStderrLine(const SLineSource& source, const char* pszLine, size_t nLength);
+    bool DispatchStdoutLine(const char* pszLine, size_t nLength);
     bool ApplyStatus(const struct SStatusLine& line);
     void ApplyProcessorStatus(const struct SStatusLine& line);
     void ApplyCpuPercent(const struct SStatusLine& line);
     void ApplyCwd(const std::string& strDir);
     void QueueConsoleLine(const SLineSource& source, const char* pszLine);
-    void PostRegister(int nField, const std::string& strText);
-    void PostPart(int nPart, const std::string& strText);
+    void PostFieldUpdate(int nField, const std::string& strText);
+    void PostStatusPartUpdate(int nPart, const std::string& strText);
     void SetRunIndicator(bool bRunning);
     void SetManualIndicator(bool bManual);
     void SetLoadIndicator(bool bLoading);

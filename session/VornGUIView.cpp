@@ -4,6 +4,7 @@
 
 #include "platform/CDC.h"
 #include "session/ConsoleCommands.h"
+#include "session/PipedProcessCtl.h"
 #include "session/PrivateMessages.h"
 #include "session/VornGUIDoc.h"
 
@@ -134,6 +135,13 @@ void CVornGUIView::OnDestroy()
     ::SetEvent(m_hResumeReaders);
     ::ResetEvent(m_hRunningEvent);
     ::SetEvent(m_hStopEvent);
+    // No child may hand output to a view that is gone.
+    if (CPipedProcessCtl* pCtl = DetachEmulator()) {
+        pCtl->Kill(false);
+        delete pCtl;
+    }
+    m_utilityRuns.KillAll();
+    m_nUtilities = 0;
     KillTimer(kTimerAutoScrollFirst);
     KillTimer(kTimerAutoScrollRepeat);
     if (m_hFindDlg && ::IsWindow(m_hFindDlg))

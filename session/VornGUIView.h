@@ -21,6 +21,7 @@
 #include "session/EmulatorOutputRouter.h"
 #include "session/OutputRouterHost.h"
 #include "session/RegisterFields.h"
+#include "session/UtilityRuns.h"
 #include "session/ConsoleFind.h"
 #include "session/LineSelection.h"
 #include "session/ViewSettings.h"
@@ -100,8 +101,12 @@ public:
     void OnIdleFlowControl();
     bool GetBacklogFlag() { return m_router.Pending().IsPaused(); }
     void SetSessionReceivers(const SSessionReceivers& receivers) { m_receivers = receivers; }
-    // Running utilities, for the process-id prefix of console lines.
-    void SetUtilityCount(int nCount) { m_nUtilities = nCount; }
+    // Utility runs (the Utilities menu and the card-submission helper start
+    // them): the command line is noted on the console, the run listed.
+    CPipedProcessCtl* RunUtility(LPCSTR pszCommand, int nKind, HICON hIcon, LPCSTR pszTitle, INT64 nTotal);
+    void AddRunningUtility(CPipedProcessCtl* pCtl);
+    bool IsUtilityRunning() const { return m_nUtilities > 0; }
+    bool HasSeveralUtilities() const { return m_nUtilities > 1; }
     // The console options of the reader threads, from the view's and the
     // document's settings (after start-up and after the preferences).
     void ApplyConsoleLineOptions();
@@ -172,6 +177,8 @@ protected:
     LRESULT OnArmShutdownWatchdog(WPARAM wp, LPARAM lp);
     LRESULT OnEmulatorReady(WPARAM wp, LPARAM lp);
     LRESULT OnUtilityEndedMsg(WPARAM wp, LPARAM lp);
+    LRESULT OnUtilityStatus(WPARAM wp, LPARAM lp);
+    LRESULT OnUtilityCancel(WPARAM wp, LPARAM lp);
 
 private:
     // COutputRouterHost (reader threads).
@@ -266,14 +273,16 @@ private:
     // ---- Emulator session ----
     CEmulatorOutputRouter m_router{*this};
     SSessionReceivers m_receivers;
-    std::atomic<int> m_nUtilities{0};
+    CUtilityRuns m_utilityRuns;
+    std::atomic<int> m_nUtilities{0};       // m_utilityRuns' count, for the readers
     CString m_strShownPart[kStatusPartCount];
     CString m_strShellDirReported;          // "]CWD=" waiting for the GUI thread (status lock)
     // The command queue and the ready flag, under the (recursive) command-queue lock.
     CCriticalSection m_csCmdQueue;
     std::deque<CString> m_cmdQueue;
     bool m_bReady = false;
-    CPipedProcessCtl* m_pEmulator = nullptr; // owned by power-on/off; set under m_csCmdQueue
+    // Owned by power-on/off; set under m_csCmdQueue, read by the readers too.
+    std::atomic<CPipedProcessCtl*> m_pEmulator{nullptr};
     DWORD m_dwGuiThreadId = 0;
     int m_nMaxShutdownSecs = 0;
     std::vector<DWORD> m_engineTypes;       // one per configured CPU

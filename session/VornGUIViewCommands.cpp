@@ -53,7 +53,8 @@ bool CVornGUIView::WriteCommandLine(const CString& strText)
     if (bShutdown)
         PostIfWindow(m_receivers.hDisplayAlterBar, WM_EMULATOR_ACTIVE, 0, 0);
     CString strLine = strText + "\n";
-    bool bOk = m_pEmulator->WriteStdin(strLine.GetString(), (DWORD)strLine.GetLength());
+    CPipedProcessCtl* pCtl = m_pEmulator;
+    bool bOk = pCtl->WriteStdin(strLine.GetString(), (DWORD)strLine.GetLength());
     if (bShutdown && bOk)
         ArmShutdownWatchdog();
     return bOk;

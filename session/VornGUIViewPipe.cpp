@@ -236,11 +236,44 @@ void CVornGUIView::EndDeviceList(bool)
 
 // ---- The end of a child ----
 
-// The emulator's end: the session is over (ready flag, queue, a waiting
-// handshake), its end is reported and its controller deleted.
+CPipedProcessCtl* CVornGUIView::RunUtility(LPCSTR pszCommand, int nKind, HICON hIcon, LPCSTR pszTitle, INT64 nTotal)
+{
+    m_bFollowEnd = true;
+    AddMessage(pszCommand, false);
+    RefreshAfterAppend(1);
+    CPipedProcessCtl* pCtl = m_utilityRuns.Run(pszCommand, nKind, hIcon, pszTitle, nTotal, GetExecutablesDir());
+    m_nUtilities = m_utilityRuns.GetCount();
+    return pCtl;
+}
+
+void CVornGUIView::AddRunningUtility(CPipedProcessCtl* pCtl)
+{
+    m_utilityRuns.Add(pCtl);
+    m_nUtilities = m_utilityRuns.GetCount();
+}
+
+LRESULT CVornGUIView::OnUtilityStatus(WPARAM, LPARAM lp)
+{
+    m_utilityRuns.OnStatus(reinterpret_cast<CPipedProcessCtl*>(lp));
+    return 0;
+}
+
+LRESULT CVornGUIView::OnUtilityCancel(WPARAM, LPARAM lp)
+{
+    m_utilityRuns.OnCancel(reinterpret_cast<CPipedProcessCtl*>(lp));
+    return 0;
+}
+
+// A utility's end is reported by its run. The emulator's end: the session
+// is over (ready flag, queue, a waiting handshake), its end is reported and
+// its controller deleted.
 LRESULT CVornGUIView::OnUtilityEndedMsg(WPARAM wp, LPARAM lp)
 {
     CPipedProcessCtl* pCtl = reinterpret_cast<CPipedProcessCtl*>(lp);
+    if (m_utilityRuns.OnEnded(pCtl, (DWORD)wp)) {
+        m_nUtilities = m_utilityRuns.GetCount();
+        return 0;
+    }
     if (!pCtl || pCtl != m_pEmulator)
         return 0;
     DetachEmulator();

@@ -167,9 +167,14 @@ void CVornGUIView::OnTimer(UINT_PTR nIDEvent)
     if (nIDEvent == kTimerAutoScrollFirst || nIDEvent == kTimerAutoScrollRepeat)
         OnAutoScrollTimer();
     else if (nIDEvent == kTimerFocusCmdLine) {
+        // One shot: the command line's window comes to the front with the focus.
         KillTimer(kTimerFocusCmdLine);
-        if (m_hCmdLine)
+        if (m_hCmdLine && ::IsWindow(m_hCmdLine)) {
+            HWND hTop = ::GetAncestor(m_hCmdLine, GA_ROOT);
+            ::SetActiveWindow(hTop);
+            ::SetForegroundWindow(hTop);
             ::SetFocus(m_hCmdLine);
+        }
     }
 }
 

@@ -43,6 +43,8 @@ BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
     ON_MESSAGE(WM_ARM_SHUTDOWN_WATCHDOG, OnArmShutdownWatchdog)
     ON_MESSAGE(WM_EMULATOR_READY, OnEmulatorReady)
     ON_MESSAGE(WM_UTILITY_ENDED, OnUtilityEndedMsg)
+    ON_MESSAGE(WM_UTILITY_STATUS, OnUtilityStatus)
+    ON_MESSAGE(WM_UTILITY_CANCEL, OnUtilityCancel)
 END_MESSAGE_MAP()
 
 void CVornGUIView::AddBannerIfDue(int nLines)

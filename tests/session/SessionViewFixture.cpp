@@ -80,6 +80,9 @@ void SessionFixture::SetUp()
     ProfileWriteInt("Logging", "LogTimes", 0);
     ProfileWriteInt("Logging", "LogPidAlways", 0);
     ProfileWriteString("Settings", "CmdTargetDir", dir.Folder().c_str());
+    // The stand-ins are the executables.
+    ProfileWriteInt("ExecutablesFilesDirectories", "NumEntries", 1);
+    ProfileWriteString("ExecutablesFilesDirectories", "1", vorntest::ProgramDir().c_str());
     app = std::make_unique<CWinApp>("SessionTest");
     app->AddDocTemplate(new CSingleDocTemplate(kIdrFrame, RUNTIME_CLASS(CVornGUIDoc), RUNTIME_CLASS(CSessionFrame),
                                                RUNTIME_CLASS(CVornGUIView)));

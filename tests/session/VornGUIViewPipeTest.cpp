@@ -8,7 +8,9 @@
 
 #include "config/Limits.h"
 #include "platform/ProfileStore.h"
+#include "session/PipedProcessCtl.h"
 #include "session/PrivateMessages.h"
+#include "session/VornGUIDoc.h"
 #include "session/RegisterFields.h"
 
 namespace {
@@ -88,6 +90,29 @@ TEST_F(SessionFixture, ReportedFolderIsShownSavedAndSentBack)
     EXPECT_EQ(strSub, std::string(ProfileGetString("Settings", "CmdTargetDir", "")));
     PumpFor(200);
     EXPECT_FALSE(HasReceived("]SCD=" + dir.Folder() + "missing"));
+}
+
+TEST_F(SessionFixture, PidPrefixOnlyWhileSeveralChildrenRun)
+{
+    CLoggingSettings log = pDoc->GetSettings();
+    log.m_bLogPidOnlyIfNeeded = true;
+    pDoc->SetLoggingOptions(log);
+    pView->ApplyConsoleLineOptions();
+    CPipedProcessCtl* pEmu = StartEmulator("--no-devlist --do \"wait-stdin go1\" --do \"out emu both\" "
+                                           "--do \"wait-stdin go2\" --do \"out emu alone\"");
+    std::string strEmuPid = pEmu->GetPidText().GetString();
+    // Not ready: the test writes to the emulator directly.
+    CPipedProcessCtl* pUtil = pView->RunUtility("vornutil.exe --do \"out util line\" --do \"sleep 1500\"", -1,
+                                                nullptr, "Util", 0);
+    std::string strUtilPid = pUtil->GetPidText().GetString();
+    EXPECT_TRUE(pView->IsUtilityRunning());
+    ASSERT_TRUE(Pump([&] { return ConsoleHas(strUtilPid + " util line"); }));
+    ASSERT_TRUE(pEmu->WriteStdin("go1\n", 4));
+    ASSERT_TRUE(Pump([&] { return ConsoleHas(strEmuPid + " emu both"); }));
+    ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }));
+    EXPECT_TRUE(ConsoleHas("vornutil.exe --do \"out util line\" --do \"sleep 1500\""));
+    ASSERT_TRUE(pEmu->WriteStdin("go2\n", 4));
+    ASSERT_TRUE(Pump([&] { return ConsoleHas("emu alone"); }));
 }
 
 TEST_F(SessionFixture, FloodIsHeldAtTheThresholdAndArrivesWhole)
