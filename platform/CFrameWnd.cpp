@@ -17,6 +17,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_DESTROY()
     ON_WM_INITMENUPOPUP()
     ON_WM_SETFOCUS()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
@@ -28,6 +29,7 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
+    m_nIDHelp = nIDResource;
     CString title;
     if (title.LoadString(nIDResource)) {
         int nl = title.Find('\n');
@@ -92,26 +94,19 @@ CDocument* CFrameWnd::GetActiveDocument()
     return m_pViewActive ? m_pViewActive->GetDocument() : nullptr;
 }
 
-void CFrameWnd::LayoutControlBars(CRect& rcClient)
-{
-    HWND hStatus = ::GetDlgItem(m_hWnd, AFX_IDW_STATUS_BAR_ID);
-    if (!hStatus || !::IsWindowVisible(hStatus))
-        return;
-    // The status bar sizes itself to the parent's width on WM_SIZE.
-    ::SendMessageA(hStatus, WM_SIZE, 0, 0);
-    RECT rc;
-    ::GetWindowRect(hStatus, &rc);
-    rcClient.bottom -= rc.bottom - rc.top;
-}
-
 void CFrameWnd::RecalcLayout(BOOL)
 {
+    if (m_bInRecalcLayout || !m_hWnd)
+        return;
+    m_bInRecalcLayout = TRUE;
+    m_bDelayedRecalc = FALSE;
     CRect rc;
     GetClientRect(&rc);
     LayoutControlBars(rc);
     HWND hView = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST);
     if (hView)
         ::MoveWindow(hView, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
+    m_bInRecalcLayout = FALSE;
 }
 
 void CFrameWnd::OnSize(UINT nType, int cx, int cy)

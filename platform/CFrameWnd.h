@@ -3,15 +3,27 @@
 // command routing (active view, then document, then frame, then
 // application), menu item updates through the update handlers, and the
 // caption "<document> - <application>". RecalcLayout places the control
-// bars (LayoutControlBars; the status bar by default) and gives the view
-// what is left. The frame deletes itself after its window is gone; closing
-// the main frame ends the program's message loop.
+// bars (LayoutControlBars: the bars made on the frame, then the dock bars of
+// the top, bottom, left and right sides) and gives the view what is left.
+// The frame deletes itself after its window is gone; closing the main frame
+// ends the program's message loop.
+//
+// Docking (CFrameWndDocking.cpp): EnableDocking makes the dock bars of the
+// sides named; DockControlBar, FloatControlBar and ShowControlBar move and
+// show bars; SaveBarState/LoadBarState keep the layout in the settings store
+// (BarStateStore.h); VerifyBarState checks a saved layout first.
 #pragma once
+
+#include <vector>
 
 #include "platform/CCreateContext.h"
 #include "platform/CWnd.h"
+#include "platform/ControlBarStyles.h"
 
+class CControlBar;
+class CDockBar;
 class CDocument;
+class CMiniDockFrameWnd;
 class CView;
 
 #ifndef FWS_ADDTOTITLE
@@ -22,6 +34,7 @@ class CFrameWnd : public CWnd {
     DECLARE_DYNAMIC(CFrameWnd)
     DECLARE_MESSAGE_MAP()
 public:
+    CFrameWnd();
     // Makes the frame with the menu, icon, accelerators and title (the first
     // part of the string, up to '\n') of nIDResource.
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
@@ -42,7 +55,43 @@ public:
     bool OnCmdMsg(UINT nID, int nCode, void* pExtra) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    // ---- docking ----
+    // Makes the dock bars of the sides in dwDockStyle (CBRS_ALIGN_*) and lets
+    // bars dock there; may be called several times.
+    void EnableDocking(DWORD dwDockStyle);
+    // Docks pBar on the side nDockBarID (AFX_IDW_DOCKBAR_*; 0: the first side
+    // the bar may dock on, in the order top, bottom, left, right), at lpRect
+    // (screen) when given, else in its remembered place or a new last row.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Floats pBar in a mini frame (of m_pFloatingFrameClass) whose top-left
+    // corner is at point (screen).
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    // Shows or hides pBar (with its floating frame); bDelay waits for the next layout.
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    // The bar (or dock bar) with control id nID, or null.
+    CControlBar* GetControlBar(UINT nID);
+    // Asks for RecalcLayout at the next idle time (WM_IDLEUPDATECMDUI).
+    void DelayRecalcLayout(BOOL bNotify = TRUE);
+    // Lays out (or with reposQuery only measures) the bars; lpRectParam
+    // receives what is left for the view (nIDLeftOver). Ids outside
+    // nIDFirst..nIDLast are left alone.
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
+    // The docking layout under the profile name (sections "<name>-Summary",
+    // "<name>-Bar<i>"). Loading a layout that does not fit the bars
+    // (VerifyBarState) changes nothing.
+    void SaveBarState(LPCSTR pszProfileName) const;
+    void LoadBarState(LPCSTR pszProfileName);
+    // Bars register themselves when made and leave when destroyed.
+    void AddControlBar(CControlBar* pBar);
+    void RemoveControlBar(CControlBar* pBar);
+
+    std::vector<CControlBar*> m_listControlBars;  // every bar of this dock site (not owned)
+    const CRuntimeClass* m_pFloatingFrameClass;    // the class of floating frames
+
     BOOL m_bAutoMenuEnable = TRUE;  // menu items without a handler are disabled
+    UINT m_nIDHelp = 0;             // the frame's help id (its resource id)
     CString m_strTitle;
 
 protected:
@@ -61,10 +110,21 @@ protected:
     void OnDestroy();
     void OnInitMenuPopup(CMenu* pPopup, UINT nIndex, BOOL bSysMenu);
     void OnSetFocus(CWnd* pOldWnd);
+    LRESULT OnIdleUpdateCmdUI(WPARAM wp, LPARAM lp);
+    // A floating frame for a bar of style dwStyle, or null.
+    CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    // Shows or hides the frames of floating bars with a delayed show pending.
+    void ApplyFloatingDelayShows();
 
+    BOOL m_bInRecalcLayout = FALSE;
+    BOOL m_bDelayedRecalc = FALSE;
     HACCEL m_hAccelTable = nullptr;  // a resource: not freed
     HMENU m_hMenuDefault = nullptr;  // destroyed with the window
 
 private:
     CView* m_pViewActive = nullptr;
 };
+
+// True when the layout saved under pszProfileName fits pFrame's bars, so
+// that LoadBarState can apply it (the companion library's check).
+BOOL VerifyBarState(CFrameWnd* pFrame, LPCSTR pszProfileName);

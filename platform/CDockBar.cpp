@@ -1,0 +1,258 @@
+// CDockBar.cpp: rows of docked bars along one side of a frame.
+#include "platform/CDockBar.h"
+
+#include <algorithm>
+
+#include "platform/CDC.h"
+#include "platform/CFrameWnd.h"
+#include "platform/CMiniDockFrameWnd.h"
+
+IMPLEMENT_DYNAMIC(CDockBar, CControlBar)
+
+BEGIN_MESSAGE_MAP(CDockBar, CControlBar)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+CDockBar::CDockBar(BOOL bFloating) : m_bFloating(bFloating)
+{
+    m_arrBars.push_back(nullptr);
+}
+
+BOOL CDockBar::Create(CWnd* pParent, DWORD dwStyle, UINT nID)
+{
+    m_dwStyle = dwStyle & CBRS_ALL;
+    return CreateEx(0, nullptr, nullptr, (dwStyle & ~CBRS_ALL) | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS |
+                    WS_CLIPCHILDREN, CRect(0, 0, 0, 0), pParent, nID);
+}
+
+CControlBar* CDockBar::GetBarAt(int i) const
+{
+    if (i < 0 || i >= (int)m_arrBars.size())
+        return nullptr;
+    void* p = m_arrBars[(size_t)i];
+    return p && !IsDockPlaceholder(p) ? static_cast<CControlBar*>(p) : nullptr;
+}
+
+int CDockBar::GetDockedCount() const
+{
+    int n = 0;
+    for (int i = 0; i < (int)m_arrBars.size(); i++)
+        n += GetBarAt(i) ? 1 : 0;
+    return n;
+}
+
+int CDockBar::GetDockedVisibleCount() const
+{
+    int n = 0;
+    for (int i = 0; i < (int)m_arrBars.size(); i++) {
+        CControlBar* pBar = GetBarAt(i);
+        n += pBar && pBar->IsVisible() ? 1 : 0;
+    }
+    return n;
+}
+
+void CDockBar::RemovePlaceHolder(UINT nID)
+{
+    int i = FindBar(DockPlaceholderFor(nID));
+    if (i < 0)
+        return;
+    m_arrBars.erase(m_arrBars.begin() + i);
+    DockListCompact(m_arrBars);
+}
+
+BOOL CDockBar::RemoveControlBar(CControlBar* pBar, BOOL bAddPlaceHolder)
+{
+    int i = FindBar(pBar);
+    if (i < 0)
+        return FALSE;  // not here: nothing to take out
+    if (bAddPlaceHolder)
+        m_arrBars[(size_t)i] = DockPlaceholderFor((UINT)pBar->GetDlgCtrlID());
+    else
+        m_arrBars.erase(m_arrBars.begin() + i);
+    DockListCompact(m_arrBars);
+    if (pBar->m_pDockBar == this)
+        pBar->m_pDockBar = nullptr;
+    // A floating frame left without bars goes away (after this message).
+    if (m_bFloating && GetDockedCount() == 0) {
+        CWnd* pFrame = GetParent();
+        if (pFrame)
+            pFrame->PostMessage(WM_CLOSE);
+    }
+    return TRUE;
+}
+
+int CDockBar::InsertIndexFor(const CRect& rc, BOOL bHorz, bool& bNewRow) const
+{
+    // Rows in screen coordinates, from their visible bars.
+    int nAcross = bHorz ? rc.CenterPoint().y : rc.CenterPoint().x;
+    int nAlong = bHorz ? rc.left : rc.top;
+    bNewRow = true;
+    int nRowStart = 1;
+    for (int i = 1; i <= (int)m_arrBars.size(); i++) {
+        bool bEnd = i == (int)m_arrBars.size() || m_arrBars[(size_t)i] == nullptr;
+        if (!bEnd)
+            continue;
+        int lo = INT32_MAX, hi = INT32_MIN;
+        for (int j = nRowStart; j < i; j++) {
+            CControlBar* pBar = GetBarAt(j);
+            if (!pBar || !pBar->IsVisible())
+                continue;
+            CRect rcBar;
+            pBar->GetWindowRect(&rcBar);
+            lo = std::min(lo, (int)(bHorz ? rcBar.top : rcBar.left));
+            hi = std::max(hi, (int)(bHorz ? rcBar.bottom : rcBar.right));
+        }
+        if (lo <= hi && nAcross < lo)
+            return nRowStart - 1;  // before this row: a new row at its break
+        if (lo <= hi && nAcross < hi) {
+            bNewRow = false;
+            int k = nRowStart;
+            for (; k < i; k++) {
+                CControlBar* pBar = GetBarAt(k);
+                if (!pBar || !pBar->IsVisible())
+                    continue;
+                CRect rcBar;
+                pBar->GetWindowRect(&rcBar);
+                if (nAlong < (bHorz ? rcBar.left : rcBar.top))
+                    break;
+            }
+            return k;
+        }
+        nRowStart = i + 1;
+    }
+    return (int)m_arrBars.size();
+}
+
+void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
+{
+    if (pBar->m_pDockBar == this) {
+        RemoveControlBar(pBar, FALSE);
+    }
+    UINT nID = (UINT)pBar->GetDlgCtrlID();
+    int nPlace = FindBar(DockPlaceholderFor(nID));
+    if (lpRect) {
+        bool bNewRow = true;
+        CRect rc(*lpRect);
+        int i = InsertIndexFor(rc, IsHorzDocked(), bNewRow);
+        if (nPlace >= 0) {
+            RemovePlaceHolder(nID);
+            i = InsertIndexFor(rc, IsHorzDocked(), bNewRow);
+        }
+        if (bNewRow) {
+            m_arrBars.insert(m_arrBars.begin() + i, nullptr);
+            i++;
+        }
+        m_arrBars.insert(m_arrBars.begin() + i, pBar);
+    } else if (nPlace >= 0) {
+        m_arrBars[(size_t)nPlace] = pBar;
+    } else {
+        if (m_arrBars.back() != nullptr)
+            m_arrBars.push_back(nullptr);
+        m_arrBars.push_back(pBar);
+    }
+    DockListCompact(m_arrBars);
+
+    CDockBar* pOld = pBar->m_pDockBar;
+    CWnd* pOldFrame = pBar->GetParent();
+    ::SetParent(pBar->m_hWnd, m_hWnd);
+    if (pOld && pOld != this)
+        pOld->RemoveControlBar(pBar, !pOld->m_bFloating && m_bFloating);
+    pBar->m_pDockBar = this;
+    DWORD dwStyle = (pBar->m_dwStyle & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | (m_dwStyle & CBRS_ALIGN_ANY);
+    if (m_bFloating)
+        dwStyle |= CBRS_FLOATING;
+    pBar->SetBarStyle(dwStyle);
+    // The bar starts where it was dropped; the next layout keeps it there if it can.
+    CRect rc = lpRect ? CRect(*lpRect) : CRect(0, 0, 0, 0);
+    if (lpRect)
+        ScreenToClient(&rc);
+    CSize size = pBar->CalcFixedLayout(FALSE, IsHorzDocked());
+    ::SetWindowPos(pBar->m_hWnd, nullptr, rc.left, rc.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    (void)pOldFrame;
+}
+
+CSize CDockBar::CalcFixedLayout(BOOL, BOOL bHorz)
+{
+    if (m_bFloating) {
+        // A floating dock bar is as large as its (first) bar.
+        for (int i = 0; i < (int)m_arrBars.size(); i++) {
+            CControlBar* pBar = GetBarAt(i);
+            if (!pBar)
+                continue;
+            CSize size = (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC)
+                             ? pBar->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH)
+                             : pBar->CalcFixedLayout(FALSE, pBar->IsHorzDocked());
+            if (!m_bLayoutQuery)
+                ::SetWindowPos(pBar->m_hWnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+            return size;
+        }
+        return CSize(0, 0);
+    }
+    int nLength = bHorz ? m_rectLayout.Width() : m_rectLayout.Height();
+    int nThick = LayoutRows(nLength, bHorz);
+    return bHorz ? CSize(nLength, nThick) : CSize(nThick, nLength);
+}
+
+std::vector<std::vector<CControlBar*>> CDockBar::GetRows() const
+{
+    std::vector<std::vector<CControlBar*>> rows(1);
+    for (size_t i = 1; i < m_arrBars.size(); i++) {
+        if (m_arrBars[i] == nullptr)
+            rows.emplace_back();
+        else if (CControlBar* pBar = GetBarAt((int)i))
+            rows.back().push_back(pBar);
+    }
+    return rows;
+}
+
+int CDockBar::LayoutRows(int nLength, BOOL bHorz)
+{
+    // The rows are taken first: a bar's layout may split its row (a row break
+    // is inserted) and asks for another layout pass then.
+    int nOffset = 0;
+    for (const std::vector<CControlBar*>& row : GetRows()) {
+        std::vector<CControlBar*> bars;
+        std::vector<DockRowItem> items;
+        std::vector<CSize> sizes;
+        for (CControlBar* pBar : row) {
+            if (!m_bLayoutQuery)
+                pBar->RecalcDelayShow();
+            if (!pBar->IsVisible())
+                continue;
+            pBar->m_rectLayout = m_rectLayout;
+            CSize size = (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC)
+                             ? pBar->CalcDynamicLayout(-1, bHorz ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK)
+                             : pBar->CalcFixedLayout(FALSE, bHorz);
+            bars.push_back(pBar);
+            sizes.push_back(size);
+        }
+        for (size_t k = 0; k < bars.size(); k++) {
+            CRect rc;
+            bars[k]->GetWindowRect(&rc);
+            ScreenToClient(&rc);
+            items.push_back({bHorz ? (int)rc.left : (int)rc.top, bHorz ? (int)sizes[k].cx : (int)sizes[k].cy});
+        }
+        if (bars.empty())
+            continue;
+        std::vector<int> pos = DockRowPlace(items, nLength, 2);
+        int nThick = 0;
+        for (size_t k = 0; k < bars.size(); k++) {
+            nThick = std::max(nThick, (int)(bHorz ? sizes[k].cy : sizes[k].cx));
+            if (m_bLayoutQuery)
+                continue;
+            int x = bHorz ? pos[k] : nOffset;
+            int y = bHorz ? nOffset : pos[k];
+            ::SetWindowPos(bars[k]->m_hWnd, nullptr, x, y, sizes[k].cx, sizes[k].cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        nOffset += nThick;
+    }
+    return nOffset;
+}
+
+void CDockBar::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect rc;
+    GetClientRect(&rc);
+    ::FillRect(dc.m_hDC, &rc, ::GetSysColorBrush(COLOR_BTNFACE));
+}

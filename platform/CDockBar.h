@@ -1,0 +1,55 @@
+// CDockBar.h: the strip along one side of a frame (or inside a floating
+// mini frame) that holds docked control bars in rows. Its list
+// m_arrBars holds a null before every row, bar pointers, and placeholders
+// (the control id of a bar that is remembered in that place while it floats
+// elsewhere); see DockRowModel.h. Hidden bars keep their entries and take
+// no room. The dock bar's thickness is the sum of its rows' thicknesses.
+#pragma once
+
+#include "platform/CControlBar.h"
+#include "platform/DockRowModel.h"
+
+class CDockBar : public CControlBar {
+    DECLARE_DYNAMIC(CDockBar)
+    DECLARE_MESSAGE_MAP()
+public:
+    explicit CDockBar(BOOL bFloating = FALSE);
+
+    // A dock bar of pParent with id nID (AFX_IDW_DOCKBAR_*) and the
+    // alignment in dwStyle.
+    BOOL Create(CWnd* pParent, DWORD dwStyle, UINT nID);
+    BOOL IsDockBar() const override { return TRUE; }
+    BOOL IsFloatingDockBar() const { return m_bFloating; }
+
+    // Docks pBar here: at lpRect (screen) when given, in the row and place
+    // nearest to it; else in the place a placeholder kept for it, else in a
+    // new last row. The bar is re-parented, leaves its old dock bar, and
+    // its style takes this dock bar's alignment.
+    void DockControlBar(CControlBar* pBar, LPCRECT lpRect = nullptr);
+    // Takes pBar out; with bAddPlaceHolder its entry becomes a placeholder.
+    // False when the bar was not here.
+    BOOL RemoveControlBar(CControlBar* pBar, BOOL bAddPlaceHolder);
+    // Drops the placeholder of nID, if any.
+    void RemovePlaceHolder(UINT nID);
+    // Bars (not placeholders) in the list, and how many of them are visible.
+    int GetDockedCount() const;
+    int GetDockedVisibleCount() const;
+    // Index of pBar in m_arrBars, or -1.
+    int FindBar(const void* pBar) const { return DockListFind(m_arrBars, pBar); }
+    // The real bar at entry i, or null for a row break or placeholder.
+    CControlBar* GetBarAt(int i) const;
+
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    // The real bars of each row, in list order (hidden ones included).
+    std::vector<std::vector<CControlBar*>> GetRows() const;
+
+    DockEntryList m_arrBars;
+    BOOL m_bFloating;
+
+protected:
+    // Where a bar docked at the screen rectangle rc goes in the list.
+    int InsertIndexFor(const CRect& rc, BOOL bHorz, bool& bNewRow) const;
+    // Lays the rows out from offset 0; moves the bars unless m_bLayoutQuery.
+    int LayoutRows(int nLength, BOOL bHorz);
+    void OnPaint();
+};

@@ -1,0 +1,248 @@
+// CFrameWndDocking.cpp: the frame's docking: dock bars on its sides, docking,
+// floating and showing bars, the layout of the bars, and the saved layout.
+#include "platform/AfxIds.h"
+#include "platform/BarStateStore.h"
+#include "platform/CControlBar.h"
+#include "platform/CDockBar.h"
+#include "platform/CDockContext.h"
+#include "platform/CFrameWnd.h"
+#include "platform/CMiniDockFrameWnd.h"
+#include "platform/CWinApp.h"
+#include "platform/ProfileStore.h"
+
+#include <algorithm>
+
+namespace {
+
+struct SideInfo {
+    UINT nID;
+    DWORD dwAlign;
+};
+// The sides in layout order: top and bottom span the frame, left and right what is between.
+const SideInfo kSides[4] = {{AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP},
+                            {AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM},
+                            {AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT},
+                            {AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT}};
+
+bool IsSideDockBar(const CControlBar* pBar)
+{
+    return pBar->IsDockBar() && IsSideDockBarId((UINT)pBar->GetDlgCtrlID());
+}
+
+}  // namespace
+
+CFrameWnd::CFrameWnd() : m_pFloatingFrameClass(RUNTIME_CLASS(CMiniDockFrameWnd)) {}
+
+void CFrameWnd::AddControlBar(CControlBar* pBar)
+{
+    if (std::find(m_listControlBars.begin(), m_listControlBars.end(), pBar) == m_listControlBars.end())
+        m_listControlBars.push_back(pBar);
+}
+
+void CFrameWnd::RemoveControlBar(CControlBar* pBar)
+{
+    auto it = std::find(m_listControlBars.begin(), m_listControlBars.end(), pBar);
+    if (it != m_listControlBars.end())
+        m_listControlBars.erase(it);
+}
+
+CControlBar* CFrameWnd::GetControlBar(UINT nID)
+{
+    for (CControlBar* pBar : m_listControlBars)
+        if (pBar->m_hWnd && (UINT)pBar->GetDlgCtrlID() == nID)
+            return pBar;
+    return nullptr;
+}
+
+void CFrameWnd::EnableDocking(DWORD dwDockStyle)
+{
+    for (const SideInfo& side : kSides) {
+        if (!(dwDockStyle & side.dwAlign))
+            continue;
+        CDockBar* pDock = DYNAMIC_DOWNCAST(CDockBar, GetControlBar(side.nID));
+        if (!pDock) {
+            pDock = new CDockBar;
+            pDock->m_bAutoDelete = TRUE;
+            if (!pDock->Create(this, side.dwAlign, side.nID)) {
+                delete pDock;
+                continue;
+            }
+        }
+        pDock->m_dwDockStyle |= side.dwAlign;
+    }
+}
+
+void CFrameWnd::LayoutControlBars(CRect& rcClient)
+{
+    // A status bar that is not a control bar object still takes the bottom.
+    HWND hStatus = ::GetDlgItem(m_hWnd, AFX_IDW_STATUS_BAR_ID);
+    if (hStatus && ::IsWindowVisible(hStatus) && !DYNAMIC_DOWNCAST(CControlBar, CWnd::FromHandlePermanent(hStatus))) {
+        ::SendMessageA(hStatus, WM_SIZE, 0, 0);  // sizes itself to the frame's width
+        RECT rc;
+        ::GetWindowRect(hStatus, &rc);
+        rcClient.bottom -= rc.bottom - rc.top;
+    }
+    RepositionBars(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, AFX_IDW_PANE_FIRST, reposExtra, &rcClient,
+                   &rcClient);
+}
+
+void CFrameWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT, UINT nFlag, LPRECT lpRectParam,
+                               LPCRECT lpRectClient, BOOL)
+{
+    CRect rc;
+    if (lpRectClient)
+        rc = *lpRectClient;
+    else
+        GetClientRect(&rc);
+    BOOL bQuery = nFlag == reposQuery;
+    if (!bQuery)
+        ApplyFloatingDelayShows();
+    // Bars made on the frame itself first (the status bar), then the sides.
+    std::vector<CControlBar*> order;
+    for (CControlBar* pBar : m_listControlBars)
+        if (!IsSideDockBar(pBar))
+            order.push_back(pBar);
+    for (const SideInfo& side : kSides)
+        if (CControlBar* pDock = GetControlBar(side.nID))
+            order.push_back(pDock);
+    for (CControlBar* pBar : order) {
+        UINT nID = (UINT)pBar->GetDlgCtrlID();
+        if (!pBar->m_hWnd || ::GetParent(pBar->m_hWnd) != m_hWnd || nID < nIDFirst || nID > nIDLast)
+            continue;
+        if (!bQuery)
+            pBar->RecalcDelayShow();
+        if (pBar->GetStyle() & WS_VISIBLE)
+            pBar->PlaceInLayout(rc, bQuery);
+    }
+    if (lpRectParam)
+        *lpRectParam = rc;
+}
+
+void CFrameWnd::DelayRecalcLayout(BOOL)
+{
+    m_bDelayedRecalc = TRUE;
+}
+
+LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM wp, LPARAM)
+{
+    for (CControlBar* pBar : std::vector<CControlBar*>(m_listControlBars)) {
+        if (!pBar->IsFloating() || !pBar->m_hWnd)
+            continue;
+        // Floating bars are not the frame's descendants: update them from here.
+        CFrameWnd* pMini = pBar->GetDockingFrame();
+        if (pMini && pMini != this && pMini->m_bDelayedRecalc)
+            pMini->RecalcLayout();
+        pBar->SendMessage(WM_IDLEUPDATECMDUI, wp);
+    }
+    if (m_bDelayedRecalc)
+        RecalcLayout();
+    return 0;
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
+{
+    CDockBar* pDock = nDockBarID ? DYNAMIC_DOWNCAST(CDockBar, GetControlBar(nDockBarID)) : nullptr;
+    for (int i = 0; !pDock && !nDockBarID && i < 4; i++) {
+        CDockBar* p = DYNAMIC_DOWNCAST(CDockBar, GetControlBar(kSides[i].nID));
+        if (p && (pBar->m_dwDockStyle & kSides[i].dwAlign) && (p->m_dwDockStyle & kSides[i].dwAlign))
+            pDock = p;
+    }
+    if (pDock)
+        DockControlBar(pBar, pDock, lpRect);
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+    if (!pBar || !pDockBar || !pBar->m_hWnd)
+        return;
+    CFrameWnd* pOldMini = pBar->IsFloating() ? pBar->GetDockingFrame() : nullptr;
+    if (pOldMini && pOldMini != this && pBar->m_pDockContext) {
+        CRect rc;
+        pOldMini->GetWindowRect(&rc);
+        pBar->m_pDockContext->m_ptMRUFloatPos = rc.TopLeft();
+        pBar->m_pDockContext->m_bHaveFloatPos = TRUE;
+    }
+    pDockBar->DockControlBar(pBar, lpRect);
+    UINT nID = (UINT)pBar->GetDlgCtrlID();
+    for (const SideInfo& side : kSides) {
+        CDockBar* p = DYNAMIC_DOWNCAST(CDockBar, GetControlBar(side.nID));
+        if (p && p != pDockBar)
+            p->RemovePlaceHolder(nID);
+    }
+    if (pBar->m_pDockContext && !pDockBar->m_bFloating)
+        pBar->m_pDockContext->m_uMRUDockID = (UINT)pDockBar->GetDlgCtrlID();
+    if (pOldMini && pOldMini != this)
+        pOldMini->RecalcLayout();
+    RecalcLayout();
+}
+
+CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
+{
+    CObject* pObject = m_pFloatingFrameClass ? m_pFloatingFrameClass->CreateObject() : nullptr;
+    CMiniDockFrameWnd* pFrame = DYNAMIC_DOWNCAST(CMiniDockFrameWnd, pObject);
+    if (!pFrame) {
+        delete pObject;
+        return nullptr;
+    }
+    // A frame that fails is deleted with its window (PostNcDestroy).
+    return pFrame->Create(this, dwStyle) ? pFrame : nullptr;
+}
+
+void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
+{
+    if (!pBar || !pBar->m_hWnd)
+        return;
+    CMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CMiniDockFrameWnd, pBar->GetDockingFrame());
+    if (pBar->IsFloating() && pMini && pMini->m_wndDockBar.GetDockedCount() == 1) {
+        pMini->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    if (pBar->m_pDockContext && pBar->m_pDockBar && !pBar->IsFloating()) {
+        pBar->m_pDockContext->m_uMRUDockID = (UINT)pBar->m_pDockBar->GetDlgCtrlID();
+        pBar->GetWindowRect(&pBar->m_pDockContext->m_rectMRUDockPos);
+    }
+    CMiniDockFrameWnd* pFrame = CreateFloatingFrame(dwStyle | (pBar->m_dwStyle & (CBRS_SIZE_DYNAMIC | CBRS_FLOAT_MULTI)));
+    if (!pFrame)
+        return;
+    pFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->m_wndDockBar.DockControlBar(pBar);
+    pFrame->RecalcLayout();
+    if (pBar->GetStyle() & WS_VISIBLE)
+        pFrame->ShowWindow(SW_SHOWNA);
+    if (pBar->m_pDockContext) {
+        pBar->m_pDockContext->m_ptMRUFloatPos = point;
+        pBar->m_pDockContext->m_bHaveFloatPos = TRUE;
+    }
+    RecalcLayout();
+}
+
+void CFrameWnd::ApplyFloatingDelayShows()
+{
+    for (CControlBar* pBar : std::vector<CControlBar*>(m_listControlBars)) {
+        if (!pBar->IsFloating() || !pBar->IsDelayPending())
+            continue;
+        BOOL bShow = pBar->IsVisible();
+        pBar->RecalcDelayShow();
+        CFrameWnd* pMini = pBar->GetDockingFrame();
+        if (pMini && pMini != this)
+            pMini->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
+{
+    if (!pBar || !pBar->m_hWnd)
+        return;
+    pBar->DelayShow(bShow);
+    if (bDelay) {
+        DelayRecalcLayout();
+        return;
+    }
+    pBar->RecalcDelayShow();
+    CFrameWnd* pMini = pBar->IsFloating() ? pBar->GetDockingFrame() : nullptr;
+    if (pMini && pMini != this) {
+        pMini->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+        pMini->RecalcLayout();
+    }
+    RecalcLayout();
+}

@@ -1,0 +1,236 @@
+// DockRowModel.cpp: docking arithmetic without windows.
+#include "platform/DockRowModel.h"
+
+#include <algorithm>
+
+int DockListFind(const DockEntryList& list, const void* p)
+{
+    for (size_t i = 0; i < list.size(); i++)
+        if (list[i] == p)
+            return (int)i;
+    return -1;
+}
+
+bool DockListRowRange(const DockEntryList& list, int nSelf, int& nFirst, int& nLast)
+{
+    if (nSelf < 0 || nSelf >= (int)list.size() || list[(size_t)nSelf] == nullptr)
+        return false;
+    nFirst = nSelf;
+    while (nFirst > 0 && list[(size_t)nFirst - 1] != nullptr)
+        nFirst--;
+    nLast = nSelf;
+    while (nLast + 1 < (int)list.size() && list[(size_t)nLast + 1] != nullptr)
+        nLast++;
+    return true;
+}
+
+int DockListRowCount(const DockEntryList& list)
+{
+    int nRows = 0;
+    bool bReal = false;
+    for (const void* p : list) {
+        if (p == nullptr) {
+            nRows += bReal ? 1 : 0;
+            bReal = false;
+        } else if (!IsDockPlaceholder(p)) {
+            bReal = true;
+        }
+    }
+    return nRows + (bReal ? 1 : 0);
+}
+
+void DockListCompact(DockEntryList& list)
+{
+    DockEntryList out;
+    out.push_back(nullptr);
+    for (void* p : list)
+        if (p != nullptr || out.back() != nullptr)
+            out.push_back(p);
+    if (out.size() > 1 && out.back() == nullptr)
+        out.pop_back();
+    list.swap(out);
+}
+
+std::vector<int> DockRowPlace(const std::vector<DockRowItem>& items, int nRowLength, int nOverlap)
+{
+    size_t n = items.size();
+    std::vector<int> pos(n);
+    int nEnd = 0;
+    for (size_t i = 0; i < n; i++) {
+        pos[i] = std::max(items[i].nPos, nEnd - nOverlap);
+        nEnd = pos[i] + items[i].nLength;
+    }
+    // Push back from the end what sticks out, as far as the start allows.
+    int nLimit = nRowLength + nOverlap;
+    for (size_t i = n; i-- > 0;) {
+        if (pos[i] + items[i].nLength > nLimit)
+            pos[i] = std::max(nLimit - items[i].nLength, -nOverlap);
+        nLimit = pos[i] + nOverlap;
+    }
+    // A row too short for all its bars: they queue from the start.
+    nEnd = 0;
+    for (size_t i = 0; i < n; i++) {
+        pos[i] = std::max(pos[i], nEnd - nOverlap);
+        nEnd = pos[i] + items[i].nLength;
+    }
+    return pos;
+}
+
+namespace {
+
+void ShrinkRow(std::vector<DockShareItem>& items, int nDelta)
+{
+    while (nDelta < 0) {
+        bool bTook = false;
+        for (DockShareItem& it : items) {
+            if (nDelta == 0)
+                break;
+            if (!it.bKeepSize && it.nLength > it.nMinLength) {
+                it.nLength--;
+                nDelta++;
+                bTook = true;
+            }
+        }
+        if (bTook)
+            continue;
+        bool bKept = false;
+        for (DockShareItem& it : items) {
+            bKept = bKept || it.bKeepSize;
+            it.bKeepSize = false;
+        }
+        if (!bKept)
+            return;  // every bar is at (or below) its minimum: nothing more to give
+    }
+}
+
+}  // namespace
+
+DockShareResult DockRowShare(std::vector<DockShareItem>& items, int nTotal)
+{
+    if (items.empty())
+        return kDockShareDone;
+    int nNeeded = 2;
+    int nAvail = 0;
+    for (const DockShareItem& it : items) {
+        nAvail += it.nLength - 2;
+        nNeeded += it.nMinLength - 2;
+        if (nTotal < nNeeded)
+            return kDockShareTooSmall;
+    }
+    int nDelta = nTotal - nAvail;
+    int n = (int)items.size();
+    if (nDelta > 0) {
+        for (int i = 0; i < n; i++)
+            items[(size_t)i].nLength += nDelta / n + (i < nDelta % n ? 1 : 0);
+    } else {
+        ShrinkRow(items, nDelta);
+    }
+    return kDockShareDone;
+}
+
+std::vector<int> DockRowAlign(const std::vector<int>& lengths, int nStart)
+{
+    std::vector<int> pos;
+    int nPos = nStart;
+    for (int nLength : lengths) {
+        pos.push_back(nPos);
+        nPos += nLength - 2;
+    }
+    return pos;
+}
+
+namespace {
+
+int Slack(const DockEdgeItem& it)
+{
+    return std::max(it.nLength - it.nMinLength, 0);
+}
+
+// Takes up to nNeed from the bars from index i stepping by nStep; returns what was taken.
+int GiveUp(std::vector<DockEdgeItem>& items, int i, int nStep, int nNeed)
+{
+    int nTaken = 0;
+    for (; i >= 0 && i < (int)items.size() && nTaken < nNeed; i += nStep) {
+        int nGive = std::min(Slack(items[(size_t)i]), nNeed - nTaken);
+        items[(size_t)i].nLength -= nGive;
+        nTaken += nGive;
+    }
+    return nTaken;
+}
+
+}  // namespace
+
+void DockEdgeRange(const std::vector<DockEdgeItem>& items, int nBoundary, int& nLow, int& nHigh)
+{
+    nLow = nHigh = 0;
+    if (nBoundary < 1 || nBoundary >= (int)items.size())
+        return;
+    for (int i = 0; i < (int)items.size(); i++) {
+        if (i < nBoundary)
+            nLow -= Slack(items[(size_t)i]);
+        else
+            nHigh += Slack(items[(size_t)i]);
+    }
+}
+
+int DockEdgeMove(std::vector<DockEdgeItem>& items, int nBoundary, int nDelta)
+{
+    int nLow = 0, nHigh = 0;
+    DockEdgeRange(items, nBoundary, nLow, nHigh);
+    nDelta = std::min(std::max(nDelta, nLow), nHigh);
+    if (nDelta > 0) {
+        int nTaken = GiveUp(items, nBoundary, 1, nDelta);
+        items[(size_t)nBoundary - 1].nLength += nTaken;
+    } else if (nDelta < 0) {
+        int nTaken = GiveUp(items, nBoundary - 1, -1, -nDelta);
+        items[(size_t)nBoundary].nLength += nTaken;
+    }
+    return nDelta;
+}
+
+namespace {
+
+bool Overlaps(const RECT& a, const RECT& b)
+{
+    return std::max(a.left, b.left) < std::min(a.right, b.right) &&
+           std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
+}
+
+}  // namespace
+
+DockSide DockSideForDrag(const RECT rcDock[4], const bool allowed[4], const RECT& rcHorz, const RECT& rcVert, int nSlop)
+{
+    for (int side = kDockTop; side <= kDockRight; side++) {
+        if (!allowed[side])
+            continue;
+        RECT zone = rcDock[side];
+        if (side == kDockTop)
+            zone.bottom += nSlop;
+        else if (side == kDockBottom)
+            zone.top -= nSlop;
+        else if (side == kDockLeft)
+            zone.right += nSlop;
+        else
+            zone.left -= nSlop;
+        bool bHorz = side == kDockTop || side == kDockBottom;
+        if (Overlaps(zone, bHorz ? rcHorz : rcVert))
+            return (DockSide)side;
+    }
+    return kDockNone;
+}
+
+RECT DockKeepOnScreen(const RECT& rc, const RECT& rcBounds, int nVisible)
+{
+    int dx = 0, dy = 0;
+    if (rc.right < rcBounds.left + nVisible)
+        dx = rcBounds.left + nVisible - rc.right;
+    else if (rc.left > rcBounds.right - nVisible)
+        dx = rcBounds.right - nVisible - rc.left;
+    // The top (where the caption is) must stay reachable.
+    if (rc.top < rcBounds.top)
+        dy = rcBounds.top - rc.top;
+    else if (rc.top > rcBounds.bottom - nVisible)
+        dy = rcBounds.bottom - nVisible - rc.top;
+    RECT out = {rc.left + dx, rc.top + dy, rc.right + dx, rc.bottom + dy};
+    return out;
+}

@@ -1,0 +1,103 @@
+// DockRowModel.h: the window-free arithmetic of docking: the dock bar's list
+// of entries (bars, row breaks, placeholders), placing the bars of one row,
+// sharing a row's length among resizable bars, aligning them end to end,
+// moving the edge between two bars of a row, and finding the side a dragged
+// bar docks on. The window classes (CDockBar, CDockContext,
+// CSizingControlBar) feed it lengths and rectangles and apply its answers.
+//
+// A dock bar's list holds, in row order: a null entry before every row (the
+// first entry is always null), a bar pointer for a docked bar, and a
+// placeholder (a bar's control id, a value below 0x10000) for a bar that is
+// remembered in that place but lives elsewhere (hidden or floating).
+#pragma once
+
+#include <vector>
+
+#include "platform/Types.h"
+
+typedef std::vector<void*> DockEntryList;
+
+// True for a placeholder entry: non-null with a zero high word.
+inline bool IsDockPlaceholder(const void* p)
+{
+    return p != nullptr && ((UINT_PTR)p >> 16) == 0;
+}
+// The placeholder entry standing for the bar with control id nID.
+inline void* DockPlaceholderFor(UINT nID)
+{
+    return (void*)(UINT_PTR)(nID & 0xFFFF);
+}
+
+// Index of p in the list, or -1.
+int DockListFind(const DockEntryList& list, const void* p);
+// The row around index nSelf: first and last entry index of the row (row
+// breaks excluded; an empty row gives first > last). False when nSelf is not a
+// valid index, so that a bar missing from its list is never indexed with -1.
+bool DockListRowRange(const DockEntryList& list, int nSelf, int& nFirst, int& nLast);
+// Number of rows holding at least one real (non-placeholder) entry.
+int DockListRowCount(const DockEntryList& list);
+// Tidies the list: a leading null, no two nulls in a row, no trailing null
+// unless the list is only that null.
+void DockListCompact(DockEntryList& list);
+
+// One bar of a row, for placement: where it would like to start and its length.
+struct DockRowItem {
+    int nPos;
+    int nLength;
+};
+// Places a row's bars along a row of nRowLength: each keeps its wanted
+// position if it can, overlapping the one before by at most nOverlap (the
+// bars' borders); bars that would stick out past nRowLength + nOverlap are
+// pushed back towards the start, but never before -nOverlap. Returns the
+// start positions, in the same order.
+std::vector<int> DockRowPlace(const std::vector<DockRowItem>& items, int nRowLength, int nOverlap);
+
+// A resizable bar of a row, for sharing the row's length.
+struct DockShareItem {
+    int nLength;     // current length along the row
+    int nMinLength;  // the least it may have
+    bool bKeepSize;  // just shown: shrunk only when the others cannot give way
+};
+enum DockShareResult {
+    kDockShareDone = 0,      // lengths adjusted to fill the row
+    kDockShareTooSmall = 1,  // the row cannot hold the bars' minimum lengths: sizes kept
+};
+// Shares nTotal among the row's bars. Lengths and minimums count two pixels
+// short (the bars overlap by their borders). Extra length is spread evenly
+// (the first bars get the odd pixels); missing length is taken one pixel per
+// bar per pass from bars above their minimum, bars marked keep-size last. A
+// bar already below its minimum is never shrunk further.
+DockShareResult DockRowShare(std::vector<DockShareItem>& items, int nTotal);
+
+// The positions of bars aligned end to end from nStart, each overlapping the
+// one before by two pixels.
+std::vector<int> DockRowAlign(const std::vector<int>& lengths, int nStart);
+
+// A bar of a row for edge dragging: its length and minimum length.
+struct DockEdgeItem {
+    int nLength;
+    int nMinLength;
+};
+// How far the edge before bar nBoundary (1..n-1) may move: nLow (<= 0) back,
+// nHigh (>= 0) forward, limited by what the bars on the shrinking side can
+// give before they reach their minimums.
+void DockEdgeRange(const std::vector<DockEdgeItem>& items, int nBoundary, int& nLow, int& nHigh);
+// Moves the edge before bar nBoundary by nDelta (clamped to DockEdgeRange):
+// the bar on the side the edge moves away from grows by the distance, the
+// bars on the other side, nearest first, give up length down to their
+// minimums. Returns the distance actually moved.
+int DockEdgeMove(std::vector<DockEdgeItem>& items, int nBoundary, int nDelta);
+
+// The sides of a frame, in the order of the frame's dock bars.
+enum DockSide { kDockNone = -1, kDockTop = 0, kDockBottom = 1, kDockLeft = 2, kDockRight = 3 };
+// The side a dragged bar docks on: rcDock[side] is each dock bar's screen
+// rectangle (an empty side is a line along the frame's inner edge), rcHorz
+// and rcVert the bar's outlines for a horizontal and a vertical row,
+// allowed[side] whether the bar may dock there. A side is hit when the
+// matching outline overlaps the dock bar grown by nSlop towards the frame's
+// interior; the first hit in side order wins.
+DockSide DockSideForDrag(const RECT rcDock[4], const bool allowed[4], const RECT& rcHorz, const RECT& rcVert, int nSlop);
+
+// Moves rc (keeping its size) so that at least nVisible pixels of it lie
+// inside rcBounds in both directions; rcBounds is the virtual screen.
+RECT DockKeepOnScreen(const RECT& rc, const RECT& rcBounds, int nVisible);

@@ -1,0 +1,214 @@
+// DockRowModelTest.cpp: the docking arithmetic: dock lists, row placement,
+// row sharing with minimum sizes, alignment, edge moves and dock sides.
+#include <gtest/gtest.h>
+
+#include "platform/DockRowModel.h"
+
+namespace {
+
+void* Bar(int n)
+{
+    return (void*)(UINT_PTR)(0x100000 * n);
+}
+
+}  // namespace
+
+TEST(DockList, PlaceholdersAreIdsBelow64K)
+{
+    EXPECT_FALSE(IsDockPlaceholder(nullptr));
+    EXPECT_TRUE(IsDockPlaceholder(DockPlaceholderFor(59503)));
+    EXPECT_FALSE(IsDockPlaceholder(Bar(1)));
+    EXPECT_EQ(DockPlaceholderFor(0x1E801), (void*)(UINT_PTR)0xE801);
+}
+
+TEST(DockList, RowRangeOfEveryEntry)
+{
+    DockEntryList list = {nullptr, Bar(1), Bar(2), nullptr, Bar(3), DockPlaceholderFor(7), nullptr, Bar(4)};
+    struct {
+        int self, first, last;
+    } rows[] = {{1, 1, 2}, {2, 1, 2}, {4, 4, 5}, {5, 4, 5}, {7, 7, 7}};
+    for (auto& r : rows) {
+        int first = -9, last = -9;
+        ASSERT_TRUE(DockListRowRange(list, r.self, first, last)) << r.self;
+        EXPECT_EQ(first, r.first) << r.self;
+        EXPECT_EQ(last, r.last) << r.self;
+    }
+}
+
+TEST(DockList, MissingBarIsNeverIndexed)
+{
+    DockEntryList list = {nullptr, Bar(1)};
+    int first = 5, last = 5;
+    EXPECT_EQ(DockListFind(list, Bar(9)), -1);
+    EXPECT_FALSE(DockListRowRange(list, -1, first, last));
+    EXPECT_FALSE(DockListRowRange(list, 2, first, last));
+    EXPECT_FALSE(DockListRowRange(list, 0, first, last));  // a row break is no bar
+    EXPECT_EQ(first, 5);
+    DockEntryList empty;
+    EXPECT_FALSE(DockListRowRange(empty, 0, first, last));
+}
+
+TEST(DockList, CompactAndCountRows)
+{
+    DockEntryList list = {Bar(1), nullptr, nullptr, DockPlaceholderFor(3), nullptr, Bar(2), nullptr};
+    DockListCompact(list);
+    DockEntryList want = {nullptr, Bar(1), nullptr, DockPlaceholderFor(3), nullptr, Bar(2)};
+    EXPECT_EQ(list, want);
+    EXPECT_EQ(DockListRowCount(list), 2);  // the placeholder row takes no room
+    DockEntryList empty;
+    DockListCompact(empty);
+    EXPECT_EQ(empty, DockEntryList(1, nullptr));
+    EXPECT_EQ(DockListRowCount(empty), 0);
+}
+
+TEST(DockRowPlace, Table)
+{
+    struct {
+        std::vector<DockRowItem> items;
+        int length, overlap;
+        std::vector<int> want;
+    } cases[] = {
+        {{{0, 100}, {0, 50}}, 500, 0, {0, 100}},               // queued from the start
+        {{{10, 100}, {300, 50}}, 500, 0, {10, 300}},           // wanted places kept
+        {{{0, 100}, {480, 50}}, 500, 0, {0, 450}},             // pushed back inside
+        {{{300, 150}, {350, 150}}, 400, 0, {100, 250}},        // both pushed back
+        {{{0, 300}, {0, 300}}, 400, 0, {0, 300}},              // too short: they queue
+        {{{-50, 100}}, 400, 0, {0}},                           // never before the start
+        {{{-2, 100}, {96, 100}}, 400, 2, {-2, 96}},            // borders overlap
+        {{{0, 100}, {0, 100}}, 400, 2, {0, 98}},
+        {{}, 100, 0, {}},
+    };
+    for (auto& c : cases)
+        EXPECT_EQ(DockRowPlace(c.items, c.length, c.overlap), c.want);
+}
+
+TEST(DockRowShare, GrowsEvenlyFirstBarsTakeOddPixels)
+{
+    // Two bars in a 1000-pixel top row: total 1002, available 298 + 398, each grows by 153.
+    std::vector<DockShareItem> items = {{300, 33, false}, {400, 33, false}};
+    EXPECT_EQ(DockRowShare(items, 1002), kDockShareDone);
+    EXPECT_EQ(items[0].nLength, 453);
+    EXPECT_EQ(items[1].nLength, 553);
+    std::vector<DockShareItem> odd = {{100, 33, false}, {100, 33, false}, {100, 33, false}};
+    EXPECT_EQ(DockRowShare(odd, 300), kDockShareDone);  // delta 6 + 2 over three bars
+    EXPECT_EQ(odd[0].nLength + odd[1].nLength + odd[2].nLength - 6, 300);
+    EXPECT_GE(odd[0].nLength, odd[2].nLength);
+}
+
+TEST(DockRowShare, ShrinksKeepSizeBarsLast)
+{
+    std::vector<DockShareItem> items = {{300, 50, true}, {300, 50, false}};
+    EXPECT_EQ(DockRowShare(items, 500), kDockShareDone);  // available 596: 96 to take
+    EXPECT_EQ(items[0].nLength, 300);
+    EXPECT_EQ(items[1].nLength, 204);
+}
+
+TEST(DockRowShare, KeepSizeGivesWayWhenOthersCannot)
+{
+    std::vector<DockShareItem> items = {{300, 50, true}, {60, 50, false}};
+    EXPECT_EQ(DockRowShare(items, 200), kDockShareDone);
+    EXPECT_EQ(items[1].nLength, 50);
+    EXPECT_EQ(items[0].nLength - 2 + items[1].nLength - 2, 200);
+    EXPECT_FALSE(items[0].bKeepSize);
+}
+
+TEST(DockRowShare, RowShorterThanMinimumsKeepsSizes)
+{
+    std::vector<DockShareItem> items = {{300, 150, false}, {300, 150, false}};
+    EXPECT_EQ(DockRowShare(items, 250), kDockShareTooSmall);
+    EXPECT_EQ(items[0].nLength, 300);
+    EXPECT_EQ(items[1].nLength, 300);
+}
+
+TEST(DockRowShare, BarBelowMinimumIsNeverShrunkAndTheLoopEnds)
+{
+    // The first bar is already below its minimum (a stored size, a new minimum).
+    std::vector<DockShareItem> items = {{20, 40, false}, {200, 90, false}};
+    EXPECT_EQ(DockRowShare(items, 130), kDockShareDone);  // 86 pixels to take
+    EXPECT_EQ(items[0].nLength, 20);
+    EXPECT_EQ(items[1].nLength, 114);
+}
+
+TEST(DockRowShare, EmptyRow)
+{
+    std::vector<DockShareItem> none;
+    EXPECT_EQ(DockRowShare(none, 100), kDockShareDone);
+}
+
+TEST(DockRowAlign, BarsOverlapByTheirBorders)
+{
+    EXPECT_EQ(DockRowAlign({100, 50, 80}, -2), (std::vector<int>{-2, 96, 144}));
+    EXPECT_EQ(DockRowAlign({}, 0), std::vector<int>{});
+}
+
+TEST(DockEdge, RangeAndMoveTable)
+{
+    struct {
+        int boundary, delta, moved;
+        std::vector<int> want;
+    } cases[] = {
+        {1, 30, 30, {130, 70, 100}},    // first bar grows, second gives
+        {1, 80, 80, {180, 40, 60}},     // second at its minimum, third gives the rest
+        {1, 500, 120, {220, 40, 40}},   // clamped to what the others can give
+        {2, -30, -30, {100, 70, 130}},  // the edge moves back: the third bar grows
+        {2, -500, -120, {40, 40, 220}},
+        {0, 10, 0, {100, 100, 100}},    // no edge before the first bar
+        {3, 10, 0, {100, 100, 100}},
+    };
+    for (auto& c : cases) {
+        std::vector<DockEdgeItem> items = {{100, 40}, {100, 40}, {100, 40}};
+        EXPECT_EQ(DockEdgeMove(items, c.boundary, c.delta), c.moved) << c.boundary << " " << c.delta;
+        std::vector<int> got;
+        for (auto& it : items)
+            got.push_back(it.nLength);
+        EXPECT_EQ(got, c.want) << c.boundary << " " << c.delta;
+    }
+    std::vector<DockEdgeItem> small = {{30, 40}, {100, 40}};  // below minimum: gives nothing
+    int lo = 1, hi = 1;
+    DockEdgeRange(small, 1, lo, hi);
+    EXPECT_EQ(lo, 0);
+    EXPECT_EQ(hi, 60);
+}
+
+TEST(DockSide, OutlineOverASideTable)
+{
+    // A frame client area 0..800 x 0..600 with a top row of 30 pixels and empty other sides.
+    RECT dock[4] = {{0, 0, 800, 30}, {0, 600, 800, 600}, {0, 30, 0, 600}, {800, 30, 800, 600}};
+    bool all[4] = {true, true, true, true};
+    bool topOnly[4] = {true, false, false, false};
+    struct {
+        RECT horz, vert;
+        const bool* allowed;
+        DockSide want;
+    } cases[] = {
+        {{100, 10, 300, 40}, {100, 10, 140, 210}, all, kDockTop},
+        {{100, 590, 300, 620}, {100, 590, 140, 790}, all, kDockBottom},
+        {{5, 300, 205, 330}, {5, 300, 45, 500}, all, kDockLeft},
+        {{700, 300, 900, 330}, {790, 300, 830, 500}, all, kDockRight},
+        {{300, 300, 500, 330}, {300, 300, 340, 500}, all, kDockNone},  // the middle floats
+        {{5, 300, 205, 330}, {5, 300, 45, 500}, topOnly, kDockNone},    // not allowed on the left
+    };
+    for (auto& c : cases)
+        EXPECT_EQ(DockSideForDrag(dock, c.allowed, c.horz, c.vert, 16), c.want);
+}
+
+TEST(DockKeepOnScreen, Table)
+{
+    RECT screen = {0, 0, 1280, 800};
+    struct {
+        RECT in, want;
+    } cases[] = {
+        {{100, 100, 300, 200}, {100, 100, 300, 200}},
+        {{-500, 100, -300, 200}, {-160, 100, 40, 200}},
+        {{3000, 100, 3200, 200}, {1240, 100, 1440, 200}},
+        {{100, -50, 300, 50}, {100, 0, 300, 100}},
+        {{100, 5000, 300, 5100}, {100, 760, 300, 860}},
+    };
+    for (auto& c : cases) {
+        RECT got = DockKeepOnScreen(c.in, screen, 40);
+        EXPECT_EQ(got.left, c.want.left);
+        EXPECT_EQ(got.top, c.want.top);
+        EXPECT_EQ(got.right, c.want.right);
+        EXPECT_EQ(got.bottom, c.want.bottom);
+    }
+}

@@ -1,0 +1,295 @@
+// DockingTest.cpp: the docking layer under Wine: a frame with dock bars on
+// its sides, plain bars docked, hidden, floated and docked again by mouse
+// messages, and the layout saved and restored across a new frame.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "platform/Afx.h"
+#include "platform/CControlBar.h"
+#include "platform/CDockBar.h"
+#include "platform/CDockContext.h"
+#include "platform/CIniSettingsStore.h"
+#include "platform/CMiniDockFrameWnd.h"
+#include "platform/ProfileStore.h"
+
+namespace {
+
+const UINT kTopBar = 0xE850, kLeftBar = 0xE851, kOtherBar = 0xE852;
+const char* kIni = "docking_tests.ini";
+const char* kProfile = "BarsState\\BarsState";
+
+// A frame at a known place with three plain bars docked by default:
+// two in the top row's first and second row, one on the left.
+struct DockFrame {
+    CFrameWnd* pFrame = new CFrameWnd;
+    CControlBar top, left, other;
+
+    DockFrame()
+    {
+        pFrame->CreateEx(0, nullptr, "Docking", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 800, 600, nullptr,
+                         nullptr);
+        top.Create(pFrame, WS_VISIBLE | CBRS_TOP, kTopBar, CSize(200, 24));
+        left.Create(pFrame, WS_VISIBLE | CBRS_LEFT, kLeftBar, CSize(120, 60));
+        other.Create(pFrame, WS_VISIBLE | CBRS_TOP, kOtherBar, CSize(150, 30));
+        top.SetWindowText("Top bar");
+        for (CControlBar* p : {&top, &left, &other})
+            p->EnableDocking(CBRS_ALIGN_ANY);
+        pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        pFrame->DockControlBar(&top, AFX_IDW_DOCKBAR_TOP);
+        pFrame->DockControlBar(&other, AFX_IDW_DOCKBAR_TOP);
+        pFrame->DockControlBar(&left, AFX_IDW_DOCKBAR_LEFT);
+        pFrame->ShowWindow(SW_SHOWNA);
+        pFrame->RecalcLayout();
+    }
+    ~DockFrame()
+    {
+        if (::IsWindow(pFrame->m_hWnd))
+            pFrame->DestroyWindow();  // deletes the frame
+    }
+    CDockBar* Side(UINT nID) { return DYNAMIC_DOWNCAST(CDockBar, pFrame->GetControlBar(nID)); }
+    CRect ClientRectOf(CWnd* p)
+    {
+        CRect rc;
+        p->GetWindowRect(&rc);
+        pFrame->ScreenToClient(&rc);
+        return rc;
+    }
+};
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+LPARAM ClientPoint(CWnd* p, CPoint ptScreen)
+{
+    p->ScreenToClient(&ptScreen);
+    return MAKELPARAM(ptScreen.x, ptScreen.y);
+}
+
+// Presses on the bar at (5, 5), drags to ptScreen and releases there.
+void DragBarTo(CControlBar& bar, CPoint ptScreen)
+{
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    CPoint ptStart(5, 5);
+    bar.ClientToScreen(&ptStart);
+    CPoint ptMid((ptStart.x + ptScreen.x) / 2, (ptStart.y + ptScreen.y) / 2);
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(&bar, ptMid));
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(&bar, ptScreen));
+    bar.SendMessage(WM_LBUTTONUP, 0, ClientPoint(&bar, ptScreen));
+    Pump();
+}
+
+struct DockingTest : ::testing::Test {
+    void SetUp() override
+    {
+        std::remove(kIni);
+        SetSettingsStore(std::make_unique<CIniSettingsStore>(kIni));
+    }
+    void TearDown() override
+    {
+        SetSettingsStore(nullptr);
+        std::remove(kIni);
+    }
+};
+
+}  // namespace
+
+TEST_F(DockingTest, SidesAndRowsAreLaidOut)
+{
+    DockFrame f;
+    CDockBar* pTop = f.Side(AFX_IDW_DOCKBAR_TOP);
+    CDockBar* pLeft = f.Side(AFX_IDW_DOCKBAR_LEFT);
+    ASSERT_TRUE(pTop && pLeft && f.Side(AFX_IDW_DOCKBAR_BOTTOM) && f.Side(AFX_IDW_DOCKBAR_RIGHT));
+    // Two rows on top, one on the left: the top side spans the frame, the left side what is below.
+    EXPECT_EQ(pTop->m_arrBars, (DockEntryList{nullptr, &f.top, nullptr, &f.other}));
+    CRect rcClient;
+    f.pFrame->GetClientRect(&rcClient);
+    CRect rcTop = f.ClientRectOf(pTop), rcLeft = f.ClientRectOf(pLeft);
+    EXPECT_EQ(rcTop, CRect(0, 0, rcClient.right, 54));
+    EXPECT_EQ(rcLeft, CRect(0, 54, 60, rcClient.bottom));  // a left bar turns: 60 wide, 120 long
+    EXPECT_EQ(f.ClientRectOf(&f.other).top, 24);
+    EXPECT_EQ(f.top.GetBarStyle() & CBRS_ALIGN_ANY, (DWORD)CBRS_ALIGN_TOP);
+    EXPECT_EQ(f.left.GetBarStyle() & CBRS_ALIGN_ANY, (DWORD)CBRS_ALIGN_LEFT);
+    EXPECT_EQ(f.pFrame->GetControlBar(kLeftBar), &f.left);
+}
+
+TEST_F(DockingTest, HiddenBarKeepsItsPlaceAndTakesNoRoom)
+{
+    DockFrame f;
+    f.pFrame->ShowControlBar(&f.top, FALSE, FALSE);
+    EXPECT_FALSE(f.top.IsWindowVisible());
+    EXPECT_EQ(f.Side(AFX_IDW_DOCKBAR_TOP)->FindBar(&f.top), 1);
+    EXPECT_EQ(f.ClientRectOf(f.Side(AFX_IDW_DOCKBAR_TOP)).Height(), 30);
+    f.pFrame->ShowControlBar(&f.top, TRUE, TRUE);  // delayed: waits for the idle layout
+    EXPECT_EQ(f.ClientRectOf(f.Side(AFX_IDW_DOCKBAR_TOP)).Height(), 30);
+    f.pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_TRUE(f.top.IsWindowVisible());
+    EXPECT_EQ(f.ClientRectOf(f.Side(AFX_IDW_DOCKBAR_TOP)).Height(), 54);
+}
+
+TEST_F(DockingTest, DragFloatsAndDragsBackDocks)
+{
+    DockFrame f;
+    CRect rcFrame;
+    f.pFrame->GetWindowRect(&rcFrame);
+    DragBarTo(f.left, rcFrame.CenterPoint());
+    ASSERT_TRUE(f.left.IsFloating());
+    CMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CMiniDockFrameWnd, f.left.GetDockingFrame());
+    ASSERT_NE(pMini, nullptr);
+    EXPECT_EQ(pMini->m_wndDockBar.GetDlgCtrlID(), AFX_IDW_DOCKBAR_FLOAT);
+    EXPECT_EQ(::GetWindow(pMini->m_hWnd, GW_OWNER), f.pFrame->m_hWnd);
+    EXPECT_TRUE(pMini->IsWindowVisible());
+    // The left side keeps a placeholder and takes no room.
+    EXPECT_GE(f.Side(AFX_IDW_DOCKBAR_LEFT)->FindBar(DockPlaceholderFor(kLeftBar)), 0);
+    EXPECT_EQ(f.ClientRectOf(f.Side(AFX_IDW_DOCKBAR_LEFT)).Width(), 0);
+    EXPECT_EQ(f.ClientRectOf(&f.left).Size(), CSize(120, 60));  // floating: lying down again
+
+    // Drag the floating frame by its caption to the bottom edge of the frame.
+    CRect rcMini;
+    pMini->GetWindowRect(&rcMini);
+    CPoint ptCaption(rcMini.left + 30, rcMini.top + 5);
+    pMini->SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(ptCaption.x, ptCaption.y));
+    ASSERT_TRUE(f.left.m_pDockContext->IsTracking());
+    CRect rcClient;
+    f.pFrame->GetClientRect(&rcClient);
+    f.pFrame->ClientToScreen(&rcClient);
+    CPoint ptDrop(rcClient.left + 300, rcClient.bottom - 5);
+    f.left.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(&f.left, ptDrop));
+    f.left.SendMessage(WM_LBUTTONUP, 0, ClientPoint(&f.left, ptDrop));
+    Pump();
+    EXPECT_FALSE(f.left.IsFloating());
+    EXPECT_EQ(f.left.m_pDockBar, f.Side(AFX_IDW_DOCKBAR_BOTTOM));
+    EXPECT_EQ(f.left.GetBarStyle() & CBRS_ALIGN_ANY, (DWORD)CBRS_ALIGN_BOTTOM);
+    EXPECT_LT(f.Side(AFX_IDW_DOCKBAR_LEFT)->FindBar(DockPlaceholderFor(kLeftBar)), 0);
+    EXPECT_FALSE(::IsWindow(pMini->m_hWnd ? pMini->m_hWnd : nullptr));  // the empty frame went
+    EXPECT_EQ(f.ClientRectOf(f.Side(AFX_IDW_DOCKBAR_BOTTOM)).Height(), 60);
+}
+
+TEST_F(DockingTest, ClickWithoutMovingChangesNothing)
+{
+    DockFrame f;
+    CRect before = f.ClientRectOf(&f.top);
+    f.top.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    f.top.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(6, 5));
+    EXPECT_FALSE(f.top.IsFloating());
+    EXPECT_EQ(f.ClientRectOf(&f.top), before);
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(DockingTest, CaptureLostCancelsTheDrag)
+{
+    DockFrame f;
+    f.top.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ASSERT_TRUE(f.top.m_pDockContext->IsTracking());
+    ::ReleaseCapture();
+    EXPECT_FALSE(f.top.m_pDockContext->IsTracking());
+    EXPECT_FALSE(f.top.IsFloating());
+}
+
+TEST_F(DockingTest, DoubleClickTogglesBetweenDockedAndFloating)
+{
+    DockFrame f;
+    f.other.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    ASSERT_TRUE(f.other.IsFloating());
+    f.other.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    Pump();
+    EXPECT_FALSE(f.other.IsFloating());
+    EXPECT_EQ(f.other.m_pDockBar, f.Side(AFX_IDW_DOCKBAR_TOP));
+}
+
+TEST_F(DockingTest, ClosingTheFloatingFrameHidesTheBar)
+{
+    DockFrame f;
+    f.pFrame->FloatControlBar(&f.other, CPoint(300, 300));
+    CFrameWnd* pMini = f.other.GetDockingFrame();
+    ASSERT_NE(pMini, f.pFrame);
+    pMini->SendMessage(WM_CLOSE);
+    EXPECT_FALSE(f.other.IsWindowVisible());
+    EXPECT_FALSE(pMini->IsWindowVisible());
+    f.pFrame->ShowControlBar(&f.other, TRUE, FALSE);
+    EXPECT_TRUE(pMini->IsWindowVisible());
+}
+
+TEST_F(DockingTest, LayoutIsSavedAndRestoredInANewFrame)
+{
+    CRect rcFloat;
+    {
+        DockFrame f;
+        f.pFrame->DockControlBar(&f.other, AFX_IDW_DOCKBAR_RIGHT);
+        f.pFrame->FloatControlBar(&f.top, CPoint(500, 400));
+        f.pFrame->ShowControlBar(&f.left, FALSE, FALSE);
+        f.top.GetDockingFrame()->GetWindowRect(&rcFloat);
+        f.pFrame->SaveBarState(kProfile);
+    }
+    EXPECT_EQ(ProfileGetInt("BarsState\\BarsState-Summary", "Bars", 0), 7u);  // three bars, four sides
+    DockFrame g;
+    ASSERT_TRUE(VerifyBarState(g.pFrame, kProfile));
+    g.pFrame->LoadBarState(kProfile);
+    Pump();
+    EXPECT_EQ(g.other.m_pDockBar, g.Side(AFX_IDW_DOCKBAR_RIGHT));
+    EXPECT_TRUE(g.top.IsFloating());
+    CRect rc;
+    g.top.GetDockingFrame()->GetWindowRect(&rc);
+    EXPECT_EQ(rc.TopLeft(), rcFloat.TopLeft());
+    EXPECT_FALSE(g.left.IsWindowVisible());
+    EXPECT_EQ(g.left.m_pDockBar, g.Side(AFX_IDW_DOCKBAR_LEFT));
+    EXPECT_EQ(g.Side(AFX_IDW_DOCKBAR_TOP)->GetDockedCount(), 0);
+}
+
+TEST_F(DockingTest, LayoutOfOtherBarsIsRefusedAndTheDefaultStays)
+{
+    {
+        DockFrame f;
+        f.pFrame->FloatControlBar(&f.top, CPoint(500, 400));
+        f.pFrame->SaveBarState(kProfile);
+    }
+    // A later program has no bar kOtherBar any more: the saved layout does not fit.
+    ProfileWriteInt("BarsState\\BarsState-Bar0", "BarID", 0xE899);
+    DockFrame g;
+    EXPECT_FALSE(VerifyBarState(g.pFrame, kProfile));
+    g.pFrame->LoadBarState(kProfile);
+    EXPECT_FALSE(g.top.IsFloating());
+    EXPECT_EQ(g.top.m_pDockBar, g.Side(AFX_IDW_DOCKBAR_TOP));
+}
+
+TEST_F(DockingTest, FloatingFrameSavedOffScreenComesBack)
+{
+    {
+        DockFrame f;
+        f.pFrame->FloatControlBar(&f.top, CPoint(500, 400));
+        f.pFrame->SaveBarState(kProfile);
+    }
+    for (int i = 0; i < 7; i++) {
+        CString section;
+        section.Format("%s-Bar%d", kProfile, i);
+        if (ProfileGetInt(section, "BarID", 0) == kTopBar) {
+            ProfileWriteInt(section, "XPos", 30000);
+            ProfileWriteInt(section, "YPos", -30000);
+        }
+    }
+    DockFrame g;
+    g.pFrame->LoadBarState(kProfile);
+    ASSERT_TRUE(g.top.IsFloating());
+    CRect rc;
+    g.top.GetDockingFrame()->GetWindowRect(&rc);
+    EXPECT_LT(rc.left, ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    EXPECT_GE(rc.top, ::GetSystemMetrics(SM_YVIRTUALSCREEN));
+}
+
+TEST_F(DockingTest, BarsLeaveTheFrameListWhenDestroyed)
+{
+    DockFrame f;
+    size_t n = f.pFrame->m_listControlBars.size();
+    f.other.DestroyWindow();
+    EXPECT_EQ(f.pFrame->m_listControlBars.size(), n - 1);
+    EXPECT_LT(f.Side(AFX_IDW_DOCKBAR_TOP)->FindBar(&f.other), 0);
+    f.pFrame->RecalcLayout();
+    EXPECT_EQ(f.ClientRectOf(f.Side(AFX_IDW_DOCKBAR_TOP)).Height(), 24);
+}
