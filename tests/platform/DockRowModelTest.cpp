@@ -148,7 +148,7 @@ TEST(DockEdge, RangeAndMoveTable)
         std::vector<int> want;
     } cases[] = {
         {1, 30, 30, {130, 70, 100}},    // first bar grows, second gives
-        {1, 80, 80, {180, 40, 60}},     // second at its minimum, third gives the rest
+        {1, 80, 80, {180, 40, 80}},     // second at its minimum, third gives the rest
         {1, 500, 120, {220, 40, 40}},   // clamped to what the others can give
         {2, -30, -30, {100, 70, 130}},  // the edge moves back: the third bar grows
         {2, -500, -120, {40, 40, 220}},
