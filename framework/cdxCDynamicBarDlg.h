@@ -1,28 +1,63 @@
 // cdxCDynamicBarDlg.h: cdxCDynamicBarDlg, the base of the dialogs hosted by
-// the docking bars: Enter and Escape do not close it, and the bar's idle
-// update enables and checks its controls through their update handlers.
+// the docking bars (cdxCDynamicBar): a resizable child dialog that Enter,
+// Escape and WM_CLOSE do not close, whose controls are enabled by the
+// frame's update handlers at idle time, with a tooltip for every control
+// and fly-by prompts in the frame's status bar that clear themselves one
+// auto-pop delay after the last one. A control's string resource (its id)
+// holds "prompt\ntooltip".
 #pragma once
 
+#include "framework/CToolTipCtrlEx.h"
 #include "framework/cdxCDynamicChildDlg.h"
 
+class CSizingControlBar;
 class cdxCDynamicBar;
 
+const UINT_PTR IDT_BARDLG_FLYBY = 52568;  // clears the fly-by prompt
+const DWORD kFlyByMenuFlag = 0x40;        // the status text came from a menu: the timer keeps it
+
 class cdxCDynamicBarDlg : public cdxCDynamicChildDlg {
+    DECLARE_MESSAGE_MAP()
 public:
     explicit cdxCDynamicBarDlg(UINT nIDTemplate, CWnd* pParent = nullptr)
         : cdxCDynamicChildDlg(nIDTemplate, pParent), m_nIDTemplate(nIDTemplate)
     {
     }
+    // Creates the dialog as the child of pHostBar; its template id becomes its help id.
+    virtual bool Create(CSizingControlBar* pHostBar);
+    using CDialog::Create;
+    // Each control's update handler in pTarget decides its state; a control
+    // without one is disabled when bDisableIfNoHndler.
+    virtual void UpdateControlsUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+    // (Re)registers a tool per control while the bar style has tooltips or fly-by.
+    virtual void UpdateToolTips();
+    virtual DWORD GetHostBarStyle();
+
+    BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     // Enter and Escape in a bar's dialog do nothing.
     void OnOK() override {}
     void OnCancel() override {}
-    // The idle update of the hosting bar: each control's update handler runs
-    // with pTarget; a control without one is disabled when bDisableIfNoHndler.
-    virtual void OnUpdateCmdUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
-    {
-        UpdateDialogControls(pTarget, bDisableIfNoHndler);
-    }
+
+    // Sets the top-level frame's status text to string nID (0: none); with
+    // bAutoClear the idle prompt returns one auto-pop delay later.
+    void ShowStatusText(UINT nID, bool bAutoClear);
 
     UINT m_nIDTemplate;
-    cdxCDynamicBar* m_pBar = nullptr;  // the hosting bar (not owned); none until a bar takes the dialog
+    CSizingControlBar* m_pHostBar = nullptr;  // not owned; null until Create
+    CToolTipCtrlEx m_wndToolTip;
+    UINT m_nAutoPopDelay = 0;
+    DWORD m_dwBarStyle = 0;  // the host bar's style as last read
+
+    // The fly-by state, one status prompt at a time for all bars.
+    static UINT s_nLastFlyBy;
+    static UINT s_nPrevFlyBy;
+    static DWORD s_dwFlyByFlags;
+
+protected:
+    friend class cdxCDynamicBar;
+    void OnClose() { OnCancel(); }
+    void OnNeedText(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
 };

@@ -48,7 +48,7 @@ TEST(cdxCDynamicBarDlg, EnterAndEscapeDoNotCloseIt)
 {
     cdxCDynamicBarDlg dlg(IDD_RESIZE_HELP);
     EXPECT_EQ((UINT)IDD_RESIZE_HELP, dlg.m_nIDTemplate);
-    EXPECT_EQ(nullptr, dlg.m_pBar);
+    EXPECT_EQ(nullptr, dlg.m_pHostBar);
     ASSERT_TRUE(dlg.Create(IDD_RESIZE_HELP));
     EXPECT_TRUE(dlg.IsActive());
     EXPECT_EQ(nullptr, ::GetDlgItem(dlg.m_hWnd, kSizeGripId));  // no size grip
@@ -64,9 +64,9 @@ TEST(cdxCDynamicBarDlg, IdleUpdateDisablesButtonsWithoutHandlers)
 {
     cdxCDynamicBarDlg dlg(IDD_RESIZE_HELP);
     ASSERT_TRUE(dlg.Create(IDD_RESIZE_HELP));
-    dlg.OnUpdateCmdUI(&dlg, FALSE);
+    dlg.UpdateControlsUI(&dlg, FALSE);
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dlg.m_hWnd, IDC_CENTRE)));
-    dlg.OnUpdateCmdUI(&dlg, TRUE);
+    dlg.UpdateControlsUI(&dlg, TRUE);
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dlg.m_hWnd, IDC_CENTRE)));
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dlg.m_hWnd, IDC_NAME)));  // input, not a command
     dlg.DestroyWindow();

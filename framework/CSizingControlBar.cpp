@@ -1,0 +1,432 @@
+// CSizingControlBar.cpp: creation, sizing style, sizes and their settings,
+// the docked and floating layouts, focus and caption state, and the
+// message handlers that are not about rows, painting or dragging.
+#include "framework/CSizingControlBar.h"
+
+#include <algorithm>
+
+#include "framework/CSCBDockContext.h"
+#include "platform/AfxIds.h"
+#include "platform/CDockBar.h"
+#include "platform/CFrameWnd.h"
+#include "platform/CMiniDockFrameWnd.h"
+#include "platform/CWinApp.h"
+#include "platform/ProfileStore.h"
+
+IMPLEMENT_DYNAMIC(CSizingControlBar, CControlBar)
+
+BEGIN_MESSAGE_MAP(CSizingControlBar, CHelpButtonControlBar)
+    ON_WM_CREATE()
+    ON_WM_PAINT()
+    ON_WM_NCPAINT()
+    ON_WM_NCCALCSIZE()
+    ON_WM_WINDOWPOSCHANGING()
+    ON_WM_CAPTURECHANGED()
+    ON_WM_SETTINGCHANGE()
+    ON_WM_LBUTTONUP()
+    ON_WM_MOUSEMOVE()
+    ON_WM_NCMOUSEMOVE()
+    ON_WM_NCLBUTTONDOWN()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_NCHITTEST()
+    ON_WM_CLOSE()
+    ON_WM_SIZE()
+    ON_MESSAGE(WM_SETTEXT, OnSetTextMsg)
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_COMMAND(ID_HELP, OnHelpCommand)
+END_MESSAGE_MAP()
+
+BOOL CSizingControlBar::s_bClassicDocking = FALSE;
+
+namespace {
+
+int CALLBACK FindTahoma(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM lp)
+{
+    *(bool*)lp = true;
+    return 0;
+}
+
+}  // namespace
+
+CSizingControlBar::CSizingControlBar()
+{
+    s_bClassicDocking = FALSE;
+    ReadSystemSettings();
+    // The caption font: Tahoma where it exists.
+    bool bTahoma = false;
+    HDC hdc = ::GetDC(nullptr);
+    ::EnumFontFamiliesA(hdc, "Tahoma", FindTahoma, (LPARAM)&bTahoma);
+    ::ReleaseDC(nullptr, hdc);
+    m_strCaptionFace = bTahoma ? "Tahoma" : "Arial";
+}
+
+BOOL CSizingControlBar::Create(LPCSTR pszTitle, CWnd* pParentWnd, UINT nID, DWORD dwStyle)
+{
+    m_dwStyle = dwStyle & CBRS_ALL;
+    LPCSTR pszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW),
+                                          ::GetSysColorBrush(COLOR_BTNFACE), nullptr);
+    DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | WS_CLIPCHILDREN;
+    if (!CreateEx(0, pszClass, pszTitle, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
+        return FALSE;
+    m_nBarID = nID;
+    return TRUE;
+}
+
+int CSizingControlBar::OnCreate(LPCREATESTRUCT pcs)
+{
+    if (CHelpButtonControlBar::OnCreate(pcs) == -1)
+        return -1;
+    m_nDockBarID = (UINT)::GetDlgCtrlID(::GetParent(m_hWnd));
+    return 0;
+}
+
+void CSizingControlBar::EnableDocking(DWORD dwDockStyle)
+{
+    if (m_dwSCBStyle & SCBS_FIXED_HEIGHT)
+        dwDockStyle &= ~(CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT);
+    if (m_dwSCBStyle & SCBS_FIXED_WIDTH)
+        dwDockStyle &= ~(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+    if (s_bClassicDocking) {
+        CControlBar::EnableDocking(dwDockStyle);
+        return;
+    }
+    m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY;
+    if (!m_pDockContext)
+        m_pDockContext = new CSCBDockContext(this);
+    if (!::GetWindow(m_hWnd, GW_OWNER) && GetParent())
+        ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, (LONG_PTR)::GetParent(m_hWnd));
+}
+
+void CSizingControlBar::SetBarSizingStyle(DWORD dwStyle)
+{
+    if ((dwStyle & SCBS_FIXED_HEIGHT) && (m_dwDockStyle & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)))
+        dwStyle &= ~SCBS_FIXED_HEIGHT;
+    if ((dwStyle & SCBS_FIXED_WIDTH) && (m_dwDockStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)))
+        dwStyle &= ~SCBS_FIXED_WIDTH;
+    m_dwSCBStyle = (m_dwSCBStyle & SCBS_SIZABLE_ANY) | (dwStyle & ~(SCBS_SIZABLE_ANY | SCBS_CLASSIC_DOCKING));
+    s_bClassicDocking = (dwStyle & SCBS_CLASSIC_DOCKING) != 0;
+    if (m_hWnd)
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
+}
+
+DWORD CSizingControlBar::ModifyBarSizingStyle(DWORD dwRemove, DWORD dwAdd)
+{
+    SetBarSizingStyle((GetBarSizingStyle() & ~dwRemove) | dwAdd);
+    return GetBarSizingStyle();
+}
+
+DWORD CSizingControlBar::GetBarSizingStyle() const
+{
+    return m_dwSCBStyle | (s_bClassicDocking ? SCBS_CLASSIC_DOCKING : 0);
+}
+
+BOOL CSizingControlBar::IsDockedHorizontally() const
+{
+    return m_nDockBarID == AFX_IDW_DOCKBAR_TOP || m_nDockBarID == AFX_IDW_DOCKBAR_BOTTOM;
+}
+
+BOOL CSizingControlBar::IsDockedVertically() const
+{
+    return m_nDockBarID == AFX_IDW_DOCKBAR_LEFT || m_nDockBarID == AFX_IDW_DOCKBAR_RIGHT;
+}
+
+BOOL CSizingControlBar::IsTrackingInRow() const
+{
+    if (m_nDragEdge == HTLEFT || m_nDragEdge == HTRIGHT)
+        return IsDockedHorizontally();
+    return IsDockedVertically();
+}
+
+BOOL CSizingControlBar::HasCaption() const
+{
+    return !s_bClassicDocking || !IsFloatingBar();
+}
+
+// ---- sizes -----------------------------------------------------------
+
+namespace {
+
+bool LockedWidth(DWORD dwStyle)
+{
+    return !CSizingControlBar::s_bClassicDocking && (dwStyle & SCBS_FIXED_WIDTH);
+}
+
+bool LockedHeight(DWORD dwStyle)
+{
+    return !CSizingControlBar::s_bClassicDocking && (dwStyle & SCBS_FIXED_HEIGHT);
+}
+
+}  // namespace
+
+CSize CSizingControlBar::SetDockedSize(BOOL bHorz, int cx, int cy)
+{
+    CSize& size = bHorz ? m_szHorz : m_szVert;
+    const CSize& minSize = bHorz ? m_szMinHorz : m_szMinVert;
+    if (!LockedWidth(m_dwSCBStyle))
+        size.cx = std::max(cx, (int)minSize.cx);
+    if (!LockedHeight(m_dwSCBStyle))
+        size.cy = std::max(cy, (int)minSize.cy);
+    return size;
+}
+
+CSize CSizingControlBar::SetMinDockedSize(BOOL bHorz, int cx, int cy)
+{
+    CSize& size = bHorz ? m_szMinHorz : m_szMinVert;
+    if (!LockedWidth(m_dwSCBStyle))
+        size.cx = std::max(cx, 33);
+    if (!LockedHeight(m_dwSCBStyle))
+        size.cy = std::max(cy, 32);
+    return size;
+}
+
+CSize CSizingControlBar::SetFloatingSize(int cx, int cy)
+{
+    if (!LockedWidth(m_dwSCBStyle))
+        m_szFloat.cx = std::max(cx, (int)m_szMinFloat.cx);
+    if (!LockedHeight(m_dwSCBStyle))
+        m_szFloat.cy = std::max(cy, (int)m_szMinFloat.cy);
+    return m_szFloat;
+}
+
+CSize CSizingControlBar::SetMinFloatingSize(int cx, int cy)
+{
+    if (!LockedWidth(m_dwSCBStyle))
+        m_szMinFloat.cx = std::max(cx, 37);
+    if (!LockedHeight(m_dwSCBStyle))
+        m_szMinFloat.cy = std::max(cy, 32);
+    return m_szMinFloat;
+}
+
+// ---- the settings store ----------------------------------------------
+
+namespace {
+
+struct SizeKey {
+    const char* cx;
+    const char* cy;
+};
+const SizeKey kHorzKeys = {"sizeHorzCX", "sizeHorzCY"};
+const SizeKey kVertKeys = {"sizeVertCX", "sizeVertCY"};
+const SizeKey kFloatKeys = {"sizeFloatCX", "sizeFloatCY"};
+
+CString StateSection(LPCSTR pszProfileName, UINT nID)
+{
+    CString s;
+    s.Format("%s-SCBar-%d", pszProfileName, (int)nID);
+    return s;
+}
+
+// Opens the application's settings store when none is open yet.
+void EnsureStore(const CString& section)
+{
+    if (!GetSettingsStore() && AfxGetApp())
+        AfxGetApp()->GetProfileInt(section, kHorzKeys.cx, 0);
+}
+
+void LoadSize(const CString& section, const SizeKey& keys, CSize& size, const CSize& minSize)
+{
+    size.cx = std::max((int)ProfileGetInt(section, keys.cx, size.cx), (int)minSize.cx);
+    size.cy = std::max((int)ProfileGetInt(section, keys.cy, size.cy), (int)minSize.cy);
+}
+
+void SaveSize(const CString& section, const SizeKey& keys, const CSize& size)
+{
+    ProfileWriteInt(section, keys.cx, size.cx);
+    ProfileWriteInt(section, keys.cy, size.cy);
+}
+
+}  // namespace
+
+void CSizingControlBar::LoadState(LPCSTR pszProfileName)
+{
+    CString section = StateSection(pszProfileName, (UINT)GetDlgCtrlID());
+    EnsureStore(section);
+    LoadSize(section, kHorzKeys, m_szHorz, m_szMinHorz);
+    LoadSize(section, kVertKeys, m_szVert, m_szMinVert);
+    LoadSize(section, kFloatKeys, m_szFloat, m_szMinFloat);
+}
+
+void CSizingControlBar::SaveState(LPCSTR pszProfileName)
+{
+    CString section = StateSection(pszProfileName, (UINT)GetDlgCtrlID());
+    EnsureStore(section);
+    SaveSize(section, kHorzKeys, m_szHorz);
+    SaveSize(section, kVertKeys, m_szVert);
+    SaveSize(section, kFloatKeys, m_szFloat);
+}
+
+// ---- layouts -----------------------------------------------------------
+
+CSize CSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
+{
+    if (bStretch)
+        return bHorz ? m_szHorz : m_szVert;
+    CSCBArray arrBars;
+    GetRowBars(arrBars);
+    for (CSizingControlBar* pBar : arrBars)
+        pBar->RecalcDelayShow();
+    if (IsVisible() && IsDockedBar() && m_bParentSizing && m_pDockBar && !arrBars.empty() && arrBars[0] == this) {
+        CRect rc = m_pDockBar->m_rectLayout;
+        if (rc.IsRectEmpty() && m_pDockSite)
+            m_pDockSite->GetClientRect(&rc);
+        int nTotal = bHorz ? rc.Width() + 2 : rc.Height() - 2;
+        int nResult = ShareRowLength(nTotal, bHorz);
+        if (nResult == 0) {
+            AlignRowBars();
+        } else if (nResult == 2) {
+            m_bParentSizing = FALSE;
+            if (m_pDockSite)
+                m_pDockSite->DelayRecalcLayout();
+            return CSize(0, 0);
+        }
+    }
+    m_bParentSizing = FALSE;
+    CSize size = bHorz ? m_szHorz : m_szVert;
+    CSize minSize = bHorz ? m_szMinHorz : m_szMinVert;
+    return CSize(std::max(size.cx, minSize.cx), std::max(size.cy, minSize.cy));
+}
+
+CSize CSizingControlBar::CalcDynamicLayout(int nLength, DWORD dwMode)
+{
+    if (dwMode & (LM_HORZDOCK | LM_VERTDOCK)) {
+        if (nLength == -1)
+            m_bParentSizing = TRUE;
+        return CControlBar::CalcDynamicLayout(nLength, dwMode);
+    }
+    if (dwMode & (LM_MRUWIDTH | LM_COMMIT))
+        return m_szFloat;
+    if (dwMode & LM_LENGTHY)
+        m_szFloat.cy = nLength;
+    else
+        m_szFloat.cx = nLength;
+    m_szFloat.cx = std::max(m_szFloat.cx, m_szMinFloat.cx);
+    m_szFloat.cy = std::max(m_szFloat.cy, m_szMinFloat.cy);
+    return m_szFloat;
+}
+
+// ---- focus and caption state ---------------------------------------------
+
+CWnd* CSizingControlBar::GetFocusScopeWnd()
+{
+    if (IsFloatingBar()) {
+        CWnd* pFrame = GetDockingFrame();
+        if (pFrame)
+            return pFrame;
+    }
+    return this;
+}
+
+BOOL CSizingControlBar::IsCaptionActive()
+{
+    HWND hFocus = ::GetFocus();
+    CWnd* pScope = GetFocusScopeWnd();
+    return hFocus && (hFocus == pScope->m_hWnd || ::IsChild(pScope->m_hWnd, hFocus));
+}
+
+void CSizingControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL)
+{
+    if (::GetCapture() && ::GetCapture() != m_hWnd)
+        return;
+    if (!HasCaption())
+        return;
+    BOOL bActive = IsCaptionActive();
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    LRESULT nHit = HitTestBar(pt, FALSE);
+    BOOL bDown = ::GetKeyState(VK_LBUTTON) < 0;
+    BOOL bClosePushed = nHit == HTCLOSE && bDown, bCloseHot = nHit == HTCLOSE && !bDown;
+    BOOL bHelp = (m_dwSCBStyle & SCBS_HELP_BUTTON) != 0;
+    BOOL bHelpPushed = bHelp && nHit == HTHELP && bDown, bHelpHot = bHelp && nHit == HTHELP && !bDown;
+    if (bActive != m_bActive || bClosePushed != m_bClosePushed || bCloseHot != m_bCloseHot ||
+        bHelpPushed != m_bHelpPushed || bHelpHot != m_bHelpHot) {
+        m_bActive = bActive;
+        m_bClosePushed = bClosePushed;
+        m_bCloseHot = bCloseHot;
+        m_bHelpPushed = bHelpPushed;
+        m_bHelpHot = bHelpHot;
+        SendMessage(WM_NCPAINT);
+    }
+}
+
+void CSizingControlBar::FocusFirstChild()
+{
+    HWND hChild = ::GetWindow(m_hWnd, GW_CHILD);
+    if (hChild)
+        ::SetFocus(hChild);
+}
+
+void CSizingControlBar::OnSetFocus(CWnd* pOldWnd)
+{
+    if (pOldWnd && ::IsChild(m_hWnd, pOldWnd->m_hWnd))
+        m_hWndLastFocus = pOldWnd->m_hWnd;
+    CHelpButtonControlBar::OnSetFocus(pOldWnd);
+}
+
+void CSizingControlBar::OnKillFocus(CWnd* pNewWnd)
+{
+    if (pNewWnd && ::IsChild(GetFocusScopeWnd()->m_hWnd, pNewWnd->m_hWnd))
+        m_hWndLastFocus = pNewWnd->m_hWnd;
+    CHelpButtonControlBar::OnKillFocus(pNewWnd);
+}
+
+// ---- other messages -------------------------------------------------------
+
+void CSizingControlBar::OnPaint()
+{
+    // The client area is the hosted dialog's: nothing to paint here.
+    PAINTSTRUCT ps;
+    ::BeginPaint(m_hWnd, &ps);
+    ::EndPaint(m_hWnd, &ps);
+}
+
+void CSizingControlBar::OnWindowPosChanging(WINDOWPOS* pPos)
+{
+    pPos->flags |= SWP_FRAMECHANGED;
+    m_nDockBarID = (UINT)::GetDlgCtrlID(::GetParent(m_hWnd));
+    if (IsDockedBar() && (pPos->flags & SWP_SHOWWINDOW))
+        m_bKeepSize = TRUE;
+    CHelpButtonControlBar::OnWindowPosChanging(pPos);
+}
+
+void CSizingControlBar::OnSettingChange(UINT uFlags, LPCSTR pszSection)
+{
+    ReadSystemSettings();
+    CHelpButtonControlBar::OnSettingChange(uFlags, pszSection);
+}
+
+void CSizingControlBar::OnSize(UINT nType, int cx, int cy)
+{
+    CHelpButtonControlBar::OnSize(nType, cx, cy);
+    HWND hChild = ::GetWindow(m_hWnd, GW_CHILD);
+    if ((m_dwSCBStyle & SCBS_FILL_CHILD) && hChild)
+        ::MoveWindow(hChild, 0, 0, cx, cy, TRUE);
+}
+
+LRESULT CSizingControlBar::OnSetTextMsg(WPARAM, LPARAM lp)
+{
+    LRESULT lResult = Default();
+    if (!(m_dwSCBStyle & SCBS_GRIPPER_LINES))
+        SendMessage(WM_NCPAINT);
+    CMiniDockFrameWnd* pMini = IsFloating() ? DYNAMIC_DOWNCAST(CMiniDockFrameWnd, GetDockingFrame()) : nullptr;
+    if (pMini) {
+        pMini->m_wndDockBar.SetWindowText((LPCSTR)lp);
+        pMini->SetWindowText((LPCSTR)lp);
+        pMini->DelayRecalcLayout();
+    }
+    return lResult;
+}
+
+void CSizingControlBar::OnHelpCommand()
+{
+    DWORD dwContext = 0;
+    HWND hFocus = ::GetFocus();
+    if (hFocus)
+        dwContext = ((DWORD)m_nBarID << 16) | ((DWORD)::GetDlgCtrlID(hFocus) & 0xFFFF);
+    if (dwContext)
+        ShowHtmlHelp(kHHHelpContext, dwContext, m_hWnd);
+    else
+        ShowHtmlHelp(kHHDisplayToc, 0, m_hWnd);
+}

@@ -1,0 +1,173 @@
+// CSizingControlBar.h: the resizable docking bar under every dockable bar of
+// the main window. It docks on any allowed side or floats in a
+// CSCBMiniDockFrameWnd; bars docked in one row share the row's length; the
+// user sizes a docked bar by dragging its edges (across the row, or along
+// it against its neighbours) and a floating one by its frame. It draws its
+// own caption: a titled gradient band (or two gripper lines) with a close
+// button and a help button. Its three sizes (docked in a horizontal row,
+// docked in a vertical row, floating) are kept in the settings store under
+// "<profile>-SCBar-<id>". The client area is empty; cdxCDynamicBar fills it
+// with a dialog.
+//
+// Use:
+//   bar.Create("Title", pFrame, nID, WS_CHILD | WS_VISIBLE | CBRS_TOP);
+//   bar.SetBarStyle(bar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC);
+//   bar.EnableDocking(CBRS_ALIGN_ANY);
+//   bar.ModifyBarSizingStyle(0, SCBS_FIXED_HEIGHT);
+//   CSizingControlBar::GlobalLoadState(pFrame, "BarsState\\BarsState");
+#pragma once
+
+#include <vector>
+
+#include "framework/CHelpButtonControlBar.h"
+
+// Sizing style bits (GetBarSizingStyle).
+const DWORD SCBS_SIZABLE_LEFT = 0x00000001;    // computed: the left edge can be dragged
+const DWORD SCBS_SIZABLE_RIGHT = 0x00000002;
+const DWORD SCBS_SIZABLE_TOP = 0x00000004;
+const DWORD SCBS_SIZABLE_BOTTOM = 0x00000008;
+const DWORD SCBS_SIZABLE_ANY = 0x0000000F;
+const DWORD SCBS_HELP_BUTTON = 0x01000000;     // a help button beside the close button
+const DWORD SCBS_FIXED_HEIGHT = 0x02000000;    // the height is fixed: docks top or bottom only
+const DWORD SCBS_FIXED_WIDTH = 0x04000000;     // the width is fixed: docks left or right only
+const DWORD SCBS_OWN_ROW = 0x08000000;         // shares its row with no other sizing bar
+const DWORD SCBS_GRIPPER_LINES = 0x10000000;   // two ridge lines instead of a titled caption
+const DWORD SCBS_FILL_CHILD = 0x20000000;      // the first child fills the client area
+const DWORD SCBS_DRAW_EDGES = 0x40000000;      // sizable edges drawn, and take room
+const DWORD SCBS_CLASSIC_DOCKING = 0x80000000; // process-wide: the framework's own docking
+
+#ifndef HTHELP
+#define HTHELP 21
+#endif
+
+class CSizingControlBar;
+typedef std::vector<CSizingControlBar*> CSCBArray;
+
+class CSizingControlBar : public CHelpButtonControlBar {
+    DECLARE_DYNAMIC(CSizingControlBar)
+    DECLARE_MESSAGE_MAP()
+public:
+    CSizingControlBar();
+
+    // Keeps dwStyle & CBRS_ALL as the bar style; the rest (plus
+    // WS_CLIPCHILDREN) is the window style. False when no window was made.
+    virtual BOOL Create(LPCSTR pszTitle, CWnd* pParentWnd, UINT nID, DWORD dwStyle);
+    // The sides it may dock on, less those its fixed extent forbids.
+    virtual void EnableDocking(DWORD dwDockStyle);
+    virtual void SetBarSizingStyle(DWORD dwStyle);
+    virtual DWORD ModifyBarSizingStyle(DWORD dwRemove, DWORD dwAdd);
+    virtual DWORD GetBarSizingStyle() const;
+
+    virtual BOOL IsDockedHorizontally() const;
+    virtual BOOL IsDockedVertically() const;
+    virtual BOOL IsFloatingBar() const { return !IsDockedHorizontally() && !IsDockedVertically(); }
+    virtual BOOL IsDockedBar() const { return !IsFloatingBar(); }
+    // True while the dragged edge lies between two bars of the row.
+    virtual BOOL IsTrackingInRow() const;
+    virtual BOOL HasCaption() const;
+
+    // Sizes under "<profile>-SCBar-<id>"; loading keeps each at least its minimum.
+    virtual void LoadState(LPCSTR pszProfileName);
+    virtual void SaveState(LPCSTR pszProfileName);
+    static void GlobalLoadState(CFrameWnd* pFrame, LPCSTR pszProfileName);
+    static void GlobalSaveState(CFrameWnd* pFrame, LPCSTR pszProfileName);
+
+    virtual CSize GetDockedSize(BOOL bHorz) const { return bHorz ? m_szHorz : m_szVert; }
+    virtual CSize GetMinDockedSize(BOOL bHorz) const { return bHorz ? m_szMinHorz : m_szMinVert; }
+    virtual CSize GetFloatingSize() const { return m_szFloat; }
+    virtual CSize GetMinFloatingSize() const { return m_szMinFloat; }
+    // Each setter keeps a locked extent and returns the resulting size.
+    virtual CSize SetDockedSize(BOOL bHorz, int cx, int cy);
+    virtual CSize SetMinDockedSize(BOOL bHorz, int cx, int cy);
+    virtual CSize SetFloatingSize(int cx, int cy);
+    virtual CSize SetMinFloatingSize(int cx, int cy);
+
+    virtual BOOL IsCaptionActive();
+    virtual CWnd* GetFocusScopeWnd();
+
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    UINT GetHelpDialogId() override { return m_nBarID; }
+
+    // ---- rows (the dock bar's list) ----
+    // False when the bar is not in its dock bar's list.
+    virtual BOOL GetRowRange(int& nFirst, int& nLast, int& nThis);
+    // The visible sizing bars of the row and this bar's index (-1 if absent).
+    virtual void GetRowBarsAndIndex(CSCBArray& arrBars, int& nThis);
+    virtual void GetRowBars(CSCBArray& arrBars);
+    virtual BOOL CanShareRow(CControlBar* pBar, CSizingControlBar*& pSizingBar);
+    // 0: shared; 1: the row cannot hold the minimums; 2: a row break was inserted.
+    virtual int ShareRowLength(int nTotal, BOOL bHorz);
+    virtual void AlignRowBars();
+
+    // ---- hit testing and the non-client area ----
+    virtual LRESULT HitTestBar(CPoint ptScreen, BOOL bAll);
+    virtual BOOL IsInCaptionArea(CPoint ptScreen);
+    virtual int GetSizingEdgeHitCode(int i) const;
+    virtual BOOL GetSizingEdgeRect(const CRect& rcWnd, int nHitTest, CRect& rcEdge);
+    virtual void CalcClientArea(CRect& rc, UINT nDockBarID);
+    virtual void PaintCaption(CDC* pDC, const CRect& rcClient);
+
+    // ---- edge dragging ----
+    virtual void BeginEdgeDrag(int nHitTest, CPoint ptScreen);
+    virtual void DrawEdgeTracker();
+    virtual void UpdateEdgeDrag(CPoint ptScreen);
+    virtual void EndEdgeDrag();
+    BOOL IsEdgeDragging() const { return m_bDragging; }
+
+    // Process-wide: classic docking and the cached system settings.
+    static BOOL s_bClassicDocking;
+    static void ReadSystemSettings();
+
+    UINT m_nDockBarID = 0;  // the parent dock bar's id, refreshed on every move
+    UINT m_nBarID = 0;
+
+protected:
+    BOOL m_bClosePushed = FALSE, m_bCloseHot = FALSE, m_bHelpPushed = FALSE, m_bHelpHot = FALSE;
+    CPoint m_ptClose, m_ptHelp;  // button origins, window coordinates
+    CString m_strCaptionFace;
+    DWORD m_dwSCBStyle = SCBS_HELP_BUTTON;
+    int m_nPressedHit = 0;
+    int m_nWhatsThisHit = 0;
+    int m_nDragEdge = 0;
+    int m_nEdgeWidth = 5;
+    bool m_bWhatsThisPending = false;
+    BOOL m_bDragging = FALSE, m_bParentSizing = FALSE, m_bKeepSize = FALSE;
+    BOOL m_bActive = FALSE, m_bActivePainted = FALSE;
+    HWND m_hWndLastFocus = nullptr;
+    CSize m_szHorz{200, 200}, m_szVert{200, 200}, m_szFloat{200, 200};
+    CSize m_szMinHorz{33, 32}, m_szMinVert{33, 32}, m_szMinFloat{37, 32};
+    int m_nTrackPosMin = 0, m_nTrackPosMax = 0, m_nTrackPosOld = 0, m_nTrackEdgeOfs = 0;
+    CPoint m_ptDragStart, m_ptWhatsThis;
+
+    // Help and close buttons (11 x 11) in window coordinates.
+    CRect CloseButtonRect() const { return CRect(m_ptClose, CSize(11, 11)); }
+    CRect HelpButtonRect() const { return CRect(m_ptHelp, CSize(11, 11)); }
+    void SendButtonHelp(int nCtrlId);
+    // Runs the system's What's-This mode from the help button.
+    void RunWhatsThis(CPoint ptScreen);
+    void FocusFirstChild();
+
+    int OnCreate(LPCREATESTRUCT pcs);
+    void OnPaint();
+    void OnNcPaint();
+    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* pParams);
+    void OnWindowPosChanging(WINDOWPOS* pPos);
+    void OnCaptureChanged(CWnd* pWnd);
+    void OnSettingChange(UINT uFlags, LPCSTR pszSection);
+    void OnLButtonUp(UINT nFlags, CPoint pt);
+    void OnMouseMove(UINT nFlags, CPoint pt);
+    void OnNcMouseMove(UINT nHitTest, CPoint pt);
+    void OnNcLButtonDown(UINT nHitTest, CPoint pt);
+    void OnLButtonDown(UINT nFlags, CPoint pt);
+    void OnLButtonDblClk(UINT nFlags, CPoint pt);
+    void OnRButtonDown(UINT nFlags, CPoint pt);
+    LRESULT OnNcHitTest(CPoint pt);
+    void OnClose() {}
+    void OnSize(UINT nType, int cx, int cy);
+    LRESULT OnSetTextMsg(WPARAM wp, LPARAM lp);
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnKillFocus(CWnd* pNewWnd);
+    void OnHelpCommand();
+};

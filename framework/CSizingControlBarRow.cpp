@@ -1,0 +1,125 @@
+// CSizingControlBarRow.cpp: the sizing bar's row in its dock bar: finding
+// the row, sharing the row's length among its sizing bars (DockRowModel)
+// and aligning them end to end.
+#include <algorithm>
+
+#include "framework/CSizingControlBar.h"
+#include "platform/CDockBar.h"
+#include "platform/CFrameWnd.h"
+
+BOOL CSizingControlBar::GetRowRange(int& nFirst, int& nLast, int& nThis)
+{
+    if (!m_pDockBar)
+        return FALSE;
+    nThis = m_pDockBar->FindBar(this);
+    // A bar missing from its dock bar's list has no row (never index -1).
+    return DockListRowRange(m_pDockBar->m_arrBars, nThis, nFirst, nLast);
+}
+
+void CSizingControlBar::GetRowBarsAndIndex(CSCBArray& arrBars, int& nThis)
+{
+    arrBars.clear();
+    nThis = -1;
+    int nFirst = 0, nLast = -1, nSelf = -1;
+    if (!GetRowRange(nFirst, nLast, nSelf))
+        return;
+    for (int i = nFirst; i <= nLast; i++) {
+        CSizingControlBar* pBar = DYNAMIC_DOWNCAST(CSizingControlBar, m_pDockBar->GetBarAt(i));
+        if (!pBar || !pBar->IsVisible())
+            continue;
+        if (pBar == this)
+            nThis = (int)arrBars.size();
+        arrBars.push_back(pBar);
+    }
+}
+
+void CSizingControlBar::GetRowBars(CSCBArray& arrBars)
+{
+    int nThis = -1;
+    GetRowBarsAndIndex(arrBars, nThis);
+}
+
+BOOL CSizingControlBar::CanShareRow(CControlBar* pBar, CSizingControlBar*& pSizingBar)
+{
+    pSizingBar = DYNAMIC_DOWNCAST(CSizingControlBar, pBar);
+    if (pBar == this)
+        return TRUE;
+    if (!pSizingBar || (pSizingBar->m_dwSCBStyle & SCBS_OWN_ROW))
+        return FALSE;
+    const DWORD dwFixed = SCBS_FIXED_HEIGHT | SCBS_FIXED_WIDTH;
+    if ((pSizingBar->m_dwSCBStyle & dwFixed) != (m_dwSCBStyle & dwFixed))
+        return FALSE;
+    if (m_dwSCBStyle & SCBS_FIXED_WIDTH)
+        return pSizingBar->m_szVert.cx == m_szVert.cx;
+    if (m_dwSCBStyle & SCBS_FIXED_HEIGHT)
+        return pSizingBar->m_szHorz.cy == m_szHorz.cy;
+    return TRUE;
+}
+
+int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
+{
+    int nFirst = 0, nLast = -1, nThis = -1;
+    if (!GetRowRange(nFirst, nLast, nThis))
+        return 1;
+    std::vector<CSizingControlBar*> bars;
+    std::vector<DockShareItem> items;
+    int nRowWidth = 0;
+    for (int i = nFirst; i <= nLast; i++) {
+        CControlBar* pBar = m_pDockBar->GetBarAt(i);
+        if (!pBar || !pBar->IsVisible())
+            continue;
+        CSizingControlBar* pSizing = nullptr;
+        if (!CanShareRow(pBar, pSizing)) {
+            // Split the row between this bar and the other one.
+            int nAt = i < nThis ? i + 1 : i;
+            m_pDockBar->m_arrBars.insert(m_pDockBar->m_arrBars.begin() + nAt, nullptr);
+            return 2;
+        }
+        CSize size = pSizing->GetDockedSize(bHorz), minSize = pSizing->GetMinDockedSize(bHorz);
+        bars.push_back(pSizing);
+        items.push_back({(int)(bHorz ? size.cx : size.cy), (int)(bHorz ? minSize.cx : minSize.cy),
+                         pSizing->m_bKeepSize != FALSE});
+        nRowWidth = std::max(nRowWidth, (int)(bHorz ? size.cy : size.cx));
+    }
+    if (DockRowShare(items, nTotal) != kDockShareDone)
+        return 1;
+    for (size_t k = 0; k < bars.size(); k++) {
+        CSize& size = bHorz ? bars[k]->m_szHorz : bars[k]->m_szVert;
+        (bHorz ? size.cx : size.cy) = items[k].nLength;
+        (bHorz ? size.cy : size.cx) = nRowWidth;
+        bars[k]->m_bKeepSize = items[k].bKeepSize;
+    }
+    return 0;
+}
+
+void CSizingControlBar::AlignRowBars()
+{
+    int nFirst = 0, nLast = -1, nThis = -1;
+    if (!GetRowRange(nFirst, nLast, nThis))
+        return;
+    BOOL bHorz = IsDockedHorizontally();
+    int nPos = bHorz ? -2 : 0;
+    bool bMoved = false;
+    for (int i = nFirst; i <= nLast; i++) {
+        CControlBar* pBar = m_pDockBar->GetBarAt(i);
+        if (!pBar || !pBar->IsVisible())
+            continue;
+        CRect rc;
+        pBar->GetWindowRect(&rc);
+        m_pDockBar->ScreenToClient(&rc);
+        CSize size = rc.Size();
+        if (CSizingControlBar* pSizing = DYNAMIC_DOWNCAST(CSizingControlBar, pBar))
+            size = pSizing->GetDockedSize(bHorz);
+        // A vertical row starts two pixels up, hiding the first bar's top border.
+        int nTarget = bHorz ? nPos : nPos - 2;
+        int nLead = bHorz ? rc.left : rc.top;
+        if (nLead != nTarget) {
+            int x = bHorz ? nTarget : rc.left, y = bHorz ? rc.top : nTarget;
+            ::SetWindowPos(pBar->m_hWnd, nullptr, x, y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+            bMoved = true;
+        }
+        nPos += (bHorz ? size.cx : size.cy) - 2;
+    }
+    if (bMoved && m_pDockSite)
+        m_pDockSite->DelayRecalcLayout();
+}

@@ -1,0 +1,22 @@
+// CToolTipCtrlEx.h: the tooltip control of bar dialogs: AddWindowTool
+// registers a whole control (by its handle, subclassed so the tooltip sees
+// its mouse messages), replacing a tool registered for it before.
+#pragma once
+
+#include "platform/CToolTipCtrl.h"
+
+class CToolTipCtrlEx : public CToolTipCtrl {
+public:
+    BOOL AddWindowTool(CWnd* pWnd, LPCSTR pszText)
+    {
+        TOOLINFOA ti = {};
+        ti.cbSize = sizeof(ti);
+        ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        ti.hwnd = ::GetParent(pWnd->m_hWnd);
+        ti.uId = (UINT_PTR)pWnd->m_hWnd;
+        ti.hinst = ::GetModuleHandleA(nullptr);
+        ti.lpszText = (LPSTR)pszText;
+        ::SendMessageA(m_hWnd, TTM_DELTOOLA, 0, (LPARAM)&ti);
+        return (BOOL)::SendMessageA(m_hWnd, TTM_ADDTOOLA, 0, (LPARAM)&ti);
+    }
+};

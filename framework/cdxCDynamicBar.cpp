@@ -1,0 +1,95 @@
+// cdxCDynamicBar.cpp: the dialog-hosting docking bar.
+#include "framework/cdxCDynamicBar.h"
+
+#include "platform/CFrameWnd.h"
+#include "platform/CWinApp.h"
+
+IMPLEMENT_DYNAMIC(cdxCDynamicBar, CSizingControlBar)
+
+BEGIN_MESSAGE_MAP(cdxCDynamicBar, CSizingControlBar)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+namespace {
+
+// Set while a command is offered to a hosted dialog: a command routed back
+// into a bar from there skips the dialogs.
+bool g_bInDialogCmdMsg = false;
+
+}  // namespace
+
+CSize cdxCDynamicBar::SizeAroundDialog(UINT nDockBarID)
+{
+    CRect rc(0, 0, 0, 0);
+    CalcClientArea(rc, nDockBarID);
+    return CSize(m_pDlg->m_szInitial.cx + rc.left - rc.right, m_pDlg->m_szInitial.cy + rc.top - rc.bottom);
+}
+
+int cdxCDynamicBar::OnCreate(LPCREATESTRUCT pcs)
+{
+    if (CSizingControlBar::OnCreate(pcs) == -1)
+        return -1;
+    m_dwSCBStyle |= SCBS_FILL_CHILD;
+    if (!m_pDlg || !m_pDlg->Create(this))
+        return -1;
+    m_pDlg->ModifyFlags(flNoCopyBits, 0);
+    m_szFloat = m_szMinFloat = SizeAroundDialog(AFX_IDW_DOCKBAR_FLOAT);
+    m_szVert = m_szMinVert = SizeAroundDialog(AFX_IDW_DOCKBAR_LEFT);
+    m_szHorz = m_szMinHorz = SizeAroundDialog(AFX_IDW_DOCKBAR_TOP);
+    m_dwSCBStyle &= ~SCBS_SIZABLE_ANY;  // measuring set edges; the next frame calculation sets the real ones
+    // The dialog's help texts are the bar's, under the bar's id as well.
+    m_nIDTemplate = m_pDlg->m_nIDHelpDialog;
+    m_pDlg->RegisterStandardHelpStrings();
+    RegisterStandardHelpStrings();
+    POSITION pos = m_pDlg->m_HelpStrings.GetStartPosition();
+    while (pos) {
+        DWORD dwKey = 0;
+        UINT nString = 0;
+        m_pDlg->m_HelpStrings.GetNextAssoc(pos, dwKey, nString);
+        m_HelpStrings[dwKey] = nString;
+        if (dwKey == (DWORD)m_nIDTemplate << 16)
+            m_HelpStrings[(DWORD)GetDlgCtrlID() << 16] = nString;
+    }
+    return 0;
+}
+
+bool cdxCDynamicBar::OnCmdMsg(UINT nID, int nCode, void* pExtra)
+{
+    if (g_bInDialogCmdMsg) {
+        g_bInDialogCmdMsg = false;
+    } else if (m_pDlg && m_pDlg->m_hWnd) {
+        g_bInDialogCmdMsg = true;
+        bool bHandled = m_pDlg->OnCmdMsg(nID, nCode, pExtra);
+        g_bInDialogCmdMsg = false;
+        if (bHandled)
+            return true;
+    }
+    if (CSizingControlBar::OnCmdMsg(nID, nCode, pExtra))
+        return true;
+    CWnd* pMain = AfxGetMainWnd();
+    return pMain && pMain != this && pMain->OnCmdMsg(nID, nCode, pExtra);
+}
+
+BOOL cdxCDynamicBar::OnCommand(WPARAM wp, LPARAM lp)
+{
+    if (m_pDlg && m_pDlg->m_hWnd && m_pDlg->OnCommand(wp, lp))
+        return TRUE;
+    if (CSizingControlBar::OnCommand(wp, lp))
+        return TRUE;
+    CWnd* pMain = AfxGetMainWnd();
+    return pMain && pMain != this ? (BOOL)pMain->SendMessage(WM_COMMAND, wp, lp) : FALSE;
+}
+
+void cdxCDynamicBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
+{
+    CSizingControlBar::OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
+    if (m_pDlg && m_pDlg->m_hWnd)
+        m_pDlg->UpdateControlsUI(pTarget, bDisableIfNoHndler);
+}
+
+void cdxCDynamicBar::SetBarStyle(DWORD dwStyle)
+{
+    CSizingControlBar::SetBarStyle(dwStyle);
+    if (m_pDlg)
+        m_pDlg->UpdateToolTips();
+}

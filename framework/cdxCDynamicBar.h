@@ -1,0 +1,57 @@
+// cdxCDynamicBar.h: the docking bar that hosts one bar dialog. The dialog
+// is made with the bar, fills its client area, and its template size (plus
+// the bar's borders and caption) is the bar's size and minimum size in
+// every position, so the bar is never smaller than its dialog. Commands go
+// to the dialog first, then to the bar, then to the main window; the idle
+// update enables the dialog's controls through the frame's handlers; the
+// dialog's balloon texts are the bar's too.
+//
+// cdxCDynamicBarT<T> holds the dialog T by value:
+//   cdxCDynamicBarT<CMyBarDlg> m_wndMyBar;
+//   m_wndMyBar.Create("Title", this, ID_MYBAR, WS_CHILD | WS_VISIBLE | CBRS_TOP);
+#pragma once
+
+#include <utility>
+
+#include "framework/CSizingControlBar.h"
+#include "framework/cdxCDynamicBarDlg.h"
+
+class cdxCDynamicBar : public CSizingControlBar {
+    DECLARE_DYNAMIC(cdxCDynamicBar)
+    DECLARE_MESSAGE_MAP()
+public:
+    explicit cdxCDynamicBar(cdxCDynamicBarDlg* pDlg) : m_pDlg(pDlg) {}
+
+    bool OnCmdMsg(UINT nID, int nCode, void* pExtra) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    // The control-bar style, then the dialog's tooltips for it.
+    void SetBarStyle(DWORD dwStyle) override;
+
+    cdxCDynamicBarDlg* m_pDlg;  // the hosted dialog (not owned)
+
+protected:
+    BOOL OnCommand(WPARAM wp, LPARAM lp) override;
+    int OnCreate(LPCREATESTRUCT pcs);
+    // The bar's size around the dialog's template size for a dock-bar id.
+    CSize SizeAroundDialog(UINT nDockBarID);
+};
+
+template <class T>
+class cdxCDynamicBarT : public cdxCDynamicBar {
+public:
+    template <class... A>
+    explicit cdxCDynamicBarT(A&&... args) : cdxCDynamicBar(nullptr), m_dlg(std::forward<A>(args)...)
+    {
+        m_pDlg = &m_dlg;
+    }
+    // The dialog's window goes first, then the bar's.
+    ~cdxCDynamicBarT() override
+    {
+        if (m_dlg.m_hWnd)
+            m_dlg.DestroyWindow();
+        if (m_hWnd)
+            DestroyWindow();
+    }
+
+    T m_dlg;
+};

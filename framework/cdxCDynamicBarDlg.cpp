@@ -1,0 +1,187 @@
+// cdxCDynamicBarDlg.cpp: the bar dialog's tooltips, fly-by status prompts,
+// menu prompts and idle update.
+#include "framework/cdxCDynamicBarDlg.h"
+
+#include "framework/CSizingControlBar.h"
+#include "platform/CFrameWnd.h"
+
+BEGIN_MESSAGE_MAP(cdxCDynamicBarDlg, cdxCDynamicChildDlg)
+    ON_WM_CLOSE()
+    // The tooltip asks for the text of any control (the id is the control's handle).
+    if (msg == WM_NOTIFY && ((NMHDR*)lp)->code == TTN_NEEDTEXTA) {
+        *pResult = 0;
+        OnNeedText((NMHDR*)lp, pResult);
+        return true;
+    }
+    ON_WM_TIMER()
+    ON_WM_MENUSELECT()
+END_MESSAGE_MAP()
+
+UINT cdxCDynamicBarDlg::s_nLastFlyBy = 0;
+UINT cdxCDynamicBarDlg::s_nPrevFlyBy = 0;
+DWORD cdxCDynamicBarDlg::s_dwFlyByFlags = 0;
+
+namespace {
+
+const UINT kIdsIdleMessage = 0xE001;  // "Ready"
+const UINT kIdsScFirst = 0xEF00;      // prompts of the system menu's commands
+
+// The prompt (before the newline) and the tooltip (after it) of string nID.
+void LoadPromptAndTip(UINT nID, CString& strPrompt, CString& strTip)
+{
+    strPrompt.Empty();
+    strTip.Empty();
+    CString s;
+    if (nID == 0 || !s.LoadString(nID))
+        return;
+    int nl = s.Find('\n');
+    strPrompt = nl >= 0 ? s.Left(nl) : s;
+    strTip = nl >= 0 ? s.Mid(nl + 1) : CString();
+    strPrompt.Trim();
+    strTip.Trim();
+}
+
+}  // namespace
+
+bool cdxCDynamicBarDlg::Create(CSizingControlBar* pHostBar)
+{
+    m_pHostBar = pHostBar;
+    m_nIDHelpDialog = m_nIDTemplate;
+    return CDialog::Create(m_nIDTemplate, pHostBar) != FALSE;
+}
+
+void cdxCDynamicBarDlg::UpdateControlsUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    UpdateDialogControls(pTarget, bDisableIfNoHndler);
+}
+
+DWORD cdxCDynamicBarDlg::GetHostBarStyle()
+{
+    return m_pHostBar ? m_pHostBar->GetBarStyle() : 0;
+}
+
+void cdxCDynamicBarDlg::UpdateToolTips()
+{
+    m_dwBarStyle = GetHostBarStyle();
+    if (!m_hWnd || !m_wndToolTip.m_hWnd)
+        return;
+    bool bTools = (m_dwBarStyle & (CBRS_TOOLTIPS | CBRS_FLYBY)) != 0;
+    for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        if (bTools) {
+            m_wndToolTip.AddWindowTool(CWnd::FromHandle(h), LPSTR_TEXTCALLBACKA);
+            continue;
+        }
+        TOOLINFOA ti = {};
+        ti.cbSize = sizeof(ti);
+        ti.hwnd = m_hWnd;
+        ti.uId = (UINT_PTR)h;
+        ::SendMessageA(m_wndToolTip.m_hWnd, TTM_DELTOOLA, 0, (LPARAM)&ti);
+    }
+}
+
+BOOL cdxCDynamicBarDlg::OnInitDialog()
+{
+    cdxCDynamicChildDlg::OnInitDialog();
+    if (m_wndToolTip.Create(this)) {
+        ::SetWindowPos(m_wndToolTip.m_hWnd, HWND_TOP, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+        m_wndToolTip.SetDelayTime(TTDT_INITIAL, 50);
+        m_wndToolTip.SetDelayTime(TTDT_RESHOW, 50);
+        m_nAutoPopDelay = (UINT)::SendMessageA(m_wndToolTip.m_hWnd, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0);
+    }
+    UpdateToolTips();
+    return TRUE;
+}
+
+BOOL cdxCDynamicBarDlg::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_wndToolTip.m_hWnd) {
+        UINT m = pMsg->message;
+        bool bMouse = m == WM_MOUSEMOVE || m == WM_NCMOUSEMOVE || m == WM_MOUSEHOVER || m == WM_NCMOUSEHOVER ||
+                      m == WM_MOUSELEAVE || m == WM_NCMOUSELEAVE;
+        MSG msg = *pMsg;
+        if (bMouse) {
+            // The tool is the window under the point, with the point in its client coordinates.
+            POINT pt = pMsg->pt;
+            HWND hFound = (HWND)::SendMessageA(m_wndToolTip.m_hWnd, TTM_WINDOWFROMPOINT, 0, (LPARAM)&pt);
+            if (hFound) {
+                msg.hwnd = hFound;
+                ::ScreenToClient(hFound, &pt);
+                msg.lParam = MAKELPARAM(pt.x, pt.y);
+            }
+        }
+        m_wndToolTip.RelayEvent(&msg);
+    }
+    return cdxCDynamicChildDlg::PreTranslateMessage(pMsg);
+}
+
+void cdxCDynamicBarDlg::ShowStatusText(UINT nID, bool bAutoClear)
+{
+    CString strPrompt, strTip;
+    LoadPromptAndTip(nID, strPrompt, strTip);
+    CFrameWnd* pFrame = m_pHostBar ? m_pHostBar->m_pDockSite : nullptr;
+    if (!pFrame)
+        pFrame = DYNAMIC_DOWNCAST(CFrameWnd, GetTopLevelParent());
+    if (pFrame)
+        pFrame->SetMessageText(strPrompt);
+    if (bAutoClear) {
+        s_dwFlyByFlags &= ~kFlyByMenuFlag;
+        SetTimer(IDT_BARDLG_FLYBY, m_nAutoPopDelay);
+    } else {
+        s_dwFlyByFlags |= kFlyByMenuFlag;
+    }
+}
+
+void cdxCDynamicBarDlg::OnNeedText(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    NMTTDISPINFOA* pInfo = (NMTTDISPINFOA*)pNMHDR;
+    UINT nID = (pInfo->uFlags & TTF_IDISHWND) ? (UINT)::GetDlgCtrlID((HWND)pNMHDR->idFrom) : (UINT)pNMHDR->idFrom;
+    CString strPrompt, strTip;
+    LoadPromptAndTip(nID, strPrompt, strTip);
+    if (strPrompt.IsEmpty())
+        nID = 0;
+    m_dwBarStyle = GetHostBarStyle();
+    if ((m_dwBarStyle & CBRS_TOOLTIPS) && !strTip.IsEmpty()) {
+        lstrcpynA(pInfo->szText, strTip.Left(79), (int)sizeof(pInfo->szText));
+        pInfo->lpszText = pInfo->szText;
+        ::SetWindowPos(pNMHDR->hwndFrom, HWND_TOP, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    }
+    if ((m_dwBarStyle & CBRS_FLYBY) && nID != s_nLastFlyBy) {
+        s_nLastFlyBy = nID;
+        ShowStatusText(nID ? nID : kIdsIdleMessage, true);
+    }
+    *pResult = 0;
+}
+
+void cdxCDynamicBarDlg::OnTimer(UINT_PTR nIDEvent)
+{
+    OnLayoutTimer(nIDEvent);
+    if (nIDEvent != IDT_BARDLG_FLYBY)
+        return;
+    KillTimer(IDT_BARDLG_FLYBY);
+    if (!(GetHostBarStyle() & CBRS_FLYBY) || s_nPrevFlyBy == s_nLastFlyBy)
+        return;
+    s_nPrevFlyBy = s_nLastFlyBy;
+    if (!(s_dwFlyByFlags & kFlyByMenuFlag)) {
+        CString strPrompt, strTip;
+        LoadPromptAndTip(kIdsIdleMessage, strPrompt, strTip);
+        CFrameWnd* pFrame = m_pHostBar ? m_pHostBar->m_pDockSite : nullptr;
+        if (pFrame)
+            pFrame->SetMessageText(strPrompt);
+    }
+    s_dwFlyByFlags = 0;
+    s_nLastFlyBy = s_nPrevFlyBy = 0;
+}
+
+void cdxCDynamicBarDlg::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
+{
+    if (nFlags == 0xFFFF && !hSysMenu)
+        ShowStatusText(kIdsIdleMessage, false);
+    else if (nItemID >= 0xF000 && nItemID < 0xF1F0)
+        ShowStatusText(((nItemID - 0xF000) >> 4) + kIdsScFirst, false);
+    else if (nFlags & (MF_POPUP | MF_SEPARATOR | MF_MENUBREAK | MF_MENUBARBREAK))
+        ShowStatusText(0, false);
+    else
+        ShowStatusText(nItemID, false);
+}

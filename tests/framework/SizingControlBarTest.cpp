@@ -1,0 +1,349 @@
+// SizingControlBarTest.cpp: sizing bars and dialog-hosting bars under Wine:
+// sizes and their floors, the sizing style, a shared row, edges dragged
+// across and along a row, the close button, sizes in the settings store,
+// the captionless floating frame, and the hosted dialog's sizes, tooltips,
+// status prompts and commands.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "DockingBarsTestRes.h"
+#include "framework/CSCBMiniDockFrameWnd.h"
+#include "framework/cdxCDynamicBar.h"
+#include "platform/AfxIds.h"
+#include "platform/CDockBar.h"
+#include "platform/CIniSettingsStore.h"
+#include "platform/CStatusBarCtrl.h"
+#include "platform/ProfileStore.h"
+
+namespace {
+
+const UINT kBarA = 0xE860, kBarB = 0xE861;
+const char* kIni = "sizing_bar_tests.ini";
+
+class CBarDlg : public cdxCDynamicBarDlg {
+    DECLARE_MESSAGE_MAP()
+public:
+    CBarDlg() : cdxCDynamicBarDlg(IDD_BAR_DLG) {}
+    int m_nGo = 0;
+    void OnGo() { m_nGo++; }
+};
+
+BEGIN_MESSAGE_MAP(CBarDlg, cdxCDynamicBarDlg)
+    ON_BN_CLICKED(IDC_BAR_GO, OnGo)
+END_MESSAGE_MAP()
+
+// A frame with a status bar and two sizing bars side by side in the top row.
+struct SizingFrame {
+    CFrameWnd* pFrame = new CFrameWnd;
+    CStatusBarCtrl status;
+    CSizingControlBar a, b;
+
+    explicit SizingFrame(int cx = 800)
+    {
+        pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(CSCBMiniDockFrameWnd);
+        pFrame->CreateEx(0, nullptr, "Sizing", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, cx, 500, nullptr,
+                         nullptr);
+        status.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pFrame, AFX_IDW_STATUS_BAR);
+        for (CSizingControlBar* p : {&a, &b}) {
+            p->Create(p == &a ? "Bar A" : "Bar B", pFrame, p == &a ? kBarA : kBarB, WS_CHILD | WS_VISIBLE | CBRS_TOP);
+            p->SetBarStyle(p->GetBarStyle() | CBRS_SIZE_DYNAMIC);
+            p->EnableDocking(CBRS_ALIGN_ANY);
+        }
+        pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        pFrame->DockControlBar(&a, AFX_IDW_DOCKBAR_TOP);
+        pFrame->DockControlBar(&b, AFX_IDW_DOCKBAR_TOP);
+        // Second bar into the first bar's row, after it.
+        CDockBar* pTop = Top();
+        pTop->m_arrBars.pop_back();
+        pTop->m_arrBars.pop_back();
+        pTop->m_arrBars.push_back(&b);
+        pFrame->ShowWindow(SW_SHOWNA);
+        Settle();
+    }
+    ~SizingFrame()
+    {
+        if (::IsWindow(pFrame->m_hWnd))
+            pFrame->DestroyWindow();
+    }
+    CDockBar* Top() { return DYNAMIC_DOWNCAST(CDockBar, pFrame->GetControlBar(AFX_IDW_DOCKBAR_TOP)); }
+    // Layout passes until the bars stop moving (each may ask for another at idle time).
+    void Settle()
+    {
+        pFrame->RecalcLayout();
+        for (int i = 0; i < 4; i++)
+            pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    }
+    int TopWidth()
+    {
+        CRect rc;
+        Top()->GetClientRect(&rc);
+        return rc.Width();
+    }
+};
+
+CPoint ScreenPointOfEdge(CSizingControlBar& bar, int nHit)
+{
+    CRect rc;
+    bar.GetWindowRect(&rc);
+    CRect rcEdge;
+    bar.GetSizingEdgeRect(rc, nHit, rcEdge);
+    return rcEdge.CenterPoint();
+}
+
+LPARAM ClientLParam(CWnd& wnd, CPoint ptScreen)
+{
+    wnd.ScreenToClient(&ptScreen);
+    return MAKELPARAM(ptScreen.x, ptScreen.y);
+}
+
+void DragEdge(CSizingControlBar& bar, int nHit, int dx, int dy)
+{
+    CPoint pt = ScreenPointOfEdge(bar, nHit);
+    bar.SendMessage(WM_NCLBUTTONDOWN, nHit, MAKELPARAM(pt.x, pt.y));
+    ASSERT_TRUE(bar.IsEdgeDragging());
+    CPoint ptTo(pt.x + dx, pt.y + dy);
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, ClientLParam(bar, ptTo));
+    bar.SendMessage(WM_LBUTTONUP, 0, ClientLParam(bar, ptTo));
+}
+
+struct SizingBarTest : ::testing::Test {
+    void SetUp() override
+    {
+        std::remove(kIni);
+        SetSettingsStore(std::make_unique<CIniSettingsStore>(kIni));
+    }
+    void TearDown() override
+    {
+        SetSettingsStore(nullptr);
+        std::remove(kIni);
+    }
+};
+
+}  // namespace
+
+TEST(CSizingControlBar, SizeFloorsAndLockedExtents)
+{
+    CSizingControlBar bar;
+    EXPECT_EQ(bar.SetMinDockedSize(TRUE, 10, 10), CSize(33, 32));
+    EXPECT_EQ(bar.SetMinFloatingSize(10, 10), CSize(37, 32));
+    EXPECT_EQ(bar.SetDockedSize(FALSE, 5, 500), CSize(33, 500));
+    EXPECT_EQ(bar.SetFloatingSize(1, 1), CSize(37, 32));
+    bar.ModifyBarSizingStyle(0, SCBS_FIXED_HEIGHT);
+    EXPECT_EQ(bar.SetDockedSize(TRUE, 300, 90), CSize(300, 200));  // the height is locked
+    EXPECT_EQ(bar.GetBarSizingStyle() & SCBS_HELP_BUTTON, SCBS_HELP_BUTTON);
+}
+
+TEST(CSizingControlBar, FixedHeightLimitsDockingAndIsRefusedWhenSidesAreAllowed)
+{
+    CSizingControlBar fixedFirst;
+    fixedFirst.ModifyBarSizingStyle(0, SCBS_FIXED_HEIGHT);
+    fixedFirst.EnableDocking(CBRS_ALIGN_ANY);
+    EXPECT_EQ(fixedFirst.m_dwDockStyle, (DWORD)(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM));
+    CSizingControlBar dockedFirst;
+    dockedFirst.EnableDocking(CBRS_ALIGN_ANY);
+    dockedFirst.ModifyBarSizingStyle(0, SCBS_FIXED_HEIGHT);
+    EXPECT_EQ(dockedFirst.GetBarSizingStyle() & SCBS_FIXED_HEIGHT, 0u);
+    EXPECT_EQ(dockedFirst.m_dwDockStyle, (DWORD)CBRS_ALIGN_ANY);
+}
+
+TEST_F(SizingBarTest, TwoBarsShareTheTopRow)
+{
+    SizingFrame f;
+    ASSERT_EQ(f.a.m_pDockBar, f.Top());
+    EXPECT_TRUE(f.a.IsDockedHorizontally());
+    CSize sa = f.a.GetDockedSize(TRUE), sb = f.b.GetDockedSize(TRUE);
+    // Lengths counted two pixels short fill the row's width plus two.
+    EXPECT_EQ(sa.cx - 2 + sb.cx - 2, f.TopWidth() + 2);
+    EXPECT_LE(std::abs((int)sa.cx - (int)sb.cx), 1);
+    EXPECT_EQ(sa.cy, sb.cy);
+    CRect ra, rb;
+    f.a.GetWindowRect(&ra);
+    f.b.GetWindowRect(&rb);
+    EXPECT_EQ(rb.left, ra.right - 2);  // end to end, borders overlapping
+    // The edge between them can be dragged; the outer ones cannot.
+    EXPECT_TRUE(f.a.GetBarSizingStyle() & SCBS_SIZABLE_RIGHT);
+    EXPECT_FALSE(f.a.GetBarSizingStyle() & SCBS_SIZABLE_LEFT);
+    EXPECT_TRUE(f.b.GetBarSizingStyle() & SCBS_SIZABLE_LEFT);
+    EXPECT_TRUE(f.a.GetBarSizingStyle() & SCBS_SIZABLE_BOTTOM);
+}
+
+TEST_F(SizingBarTest, BarThatCannotShareGetsARowOfItsOwn)
+{
+    SizingFrame f;
+    f.b.ModifyBarSizingStyle(0, SCBS_OWN_ROW);
+    f.Settle();
+    EXPECT_EQ(f.Top()->m_arrBars, (DockEntryList{nullptr, &f.a, nullptr, &f.b}));
+    EXPECT_EQ(f.a.GetDockedSize(TRUE).cx - 2, f.TopWidth() + 2);
+}
+
+TEST_F(SizingBarTest, DraggingTheBottomEdgeChangesTheRowsHeight)
+{
+    SizingFrame f;
+    int cy = f.a.GetDockedSize(TRUE).cy;
+    DragEdge(f.a, HTBOTTOM, 0, 30);
+    EXPECT_FALSE(f.a.IsEdgeDragging());
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_EQ(f.a.GetDockedSize(TRUE).cy, cy + 30);
+    EXPECT_EQ(f.b.GetDockedSize(TRUE).cy, cy + 30);
+    f.Settle();
+    CRect rc;
+    f.Top()->GetWindowRect(&rc);
+    EXPECT_EQ(rc.Height(), cy + 30);
+}
+
+TEST_F(SizingBarTest, DraggingTheEdgeBetweenBarsTradesLengthDownToTheMinimum)
+{
+    SizingFrame f;
+    int a0 = f.a.GetDockedSize(TRUE).cx, b0 = f.b.GetDockedSize(TRUE).cx;
+    DragEdge(f.a, HTRIGHT, 50, 0);
+    EXPECT_EQ(f.a.GetDockedSize(TRUE).cx, a0 + 50);
+    EXPECT_EQ(f.b.GetDockedSize(TRUE).cx, b0 - 50);
+    f.Settle();
+    DragEdge(f.a, HTRIGHT, 5000, 0);  // stops at the other bar's minimum
+    EXPECT_EQ(f.b.GetDockedSize(TRUE).cx, f.b.GetMinDockedSize(TRUE).cx);
+    EXPECT_EQ(f.a.GetDockedSize(TRUE).cx + f.b.GetDockedSize(TRUE).cx, a0 + b0);
+}
+
+TEST_F(SizingBarTest, CloseButtonHidesOnlyWhenReleasedOverIt)
+{
+    SizingFrame f;
+    f.a.SendMessage(WM_CLOSE);
+    EXPECT_TRUE(f.a.IsWindowVisible());  // WM_CLOSE does not close a bar
+    CRect rcWnd;
+    f.a.GetWindowRect(&rcWnd);
+    // The close button lies in the top-left corner of the caption strip.
+    CPoint ptClose;
+    for (int y = 0; y < 30 && f.a.HitTestBar(ptClose, TRUE) != HTCLOSE; y++)
+        for (int x = 0; x < 30 && f.a.HitTestBar(ptClose, TRUE) != HTCLOSE; x++)
+            ptClose = CPoint(rcWnd.left + x, rcWnd.top + y);
+    ASSERT_EQ(f.a.HitTestBar(ptClose, TRUE), HTCLOSE);
+    f.a.SendMessage(WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(ptClose.x, ptClose.y));
+    EXPECT_EQ(::GetCapture(), f.a.m_hWnd);
+    CPoint ptAway(rcWnd.left + 100, rcWnd.top + 40);
+    f.a.SendMessage(WM_LBUTTONUP, 0, ClientLParam(f.a, ptAway));
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_TRUE(f.a.IsWindowVisible());
+    f.a.SendMessage(WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(ptClose.x, ptClose.y));
+    f.a.SendMessage(WM_LBUTTONUP, 0, ClientLParam(f.a, ptClose));
+    EXPECT_FALSE(f.a.IsWindowVisible());
+    EXPECT_GE(f.Top()->FindBar(&f.a), 0);  // hidden, still in its place
+}
+
+TEST_F(SizingBarTest, SizesAreStoredAndRaisedToTheirMinimumsOnLoad)
+{
+    SizingFrame f;
+    f.a.SetDockedSize(TRUE, 300, 80);
+    f.a.SaveState("Prof");
+    CString section;
+    section.Format("Prof-SCBar-%d", (int)kBarA);
+    EXPECT_EQ(ProfileGetInt(section, "sizeHorzCY", 0), 80u);
+    EXPECT_EQ(ProfileGetInt(section, "sizeFloatCX", 0), 200u);
+    ProfileWriteInt(section, "sizeHorzCX", 5);  // below the minimum
+    ProfileWriteString(section, "sizeVertCY", nullptr);  // missing: the current size stays
+    f.a.SetDockedSize(FALSE, 140, 333);
+    f.a.LoadState("Prof");
+    EXPECT_EQ(f.a.GetDockedSize(TRUE), CSize(33, 80));
+    EXPECT_EQ(f.a.GetDockedSize(FALSE).cy, 333);
+}
+
+TEST_F(SizingBarTest, FloatingFrameLosesItsCaptionAndFollowsTheUsersSize)
+{
+    SizingFrame f;
+    f.a.SetFloatingSize(260, 140);
+    f.pFrame->FloatControlBar(&f.a, CPoint(300, 300));
+    f.Settle();
+    CSCBMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CSCBMiniDockFrameWnd, f.a.GetDockingFrame());
+    ASSERT_NE(pMini, nullptr);
+    EXPECT_EQ(pMini->GetSizingControlBar(), &f.a);
+    EXPECT_FALSE(pMini->GetStyle() & WS_CAPTION);
+    EXPECT_TRUE(f.a.IsFloatingBar());
+    CRect rcBar;
+    f.a.GetWindowRect(&rcBar);
+    EXPECT_EQ(rcBar.Size(), CSize(260, 140));
+    // The user sizes the frame: the client plus the bar's hidden borders is the new floating size.
+    CRect rcFrame;
+    pMini->GetWindowRect(&rcFrame);
+    pMini->SetWindowPos(nullptr, 0, 0, rcFrame.Width() + 40, rcFrame.Height() + 10, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(f.a.GetFloatingSize(), CSize(300, 150));
+    // Smaller than the minimum: the floating size never goes below it.
+    pMini->SetWindowPos(nullptr, 0, 0, 20, 20, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_GE(f.a.GetFloatingSize().cx, f.a.GetMinFloatingSize().cx);
+    EXPECT_GE(f.a.GetFloatingSize().cy, f.a.GetMinFloatingSize().cy);
+    MINMAXINFO mmi = {};
+    pMini->SendMessage(WM_GETMINMAXINFO, 0, (LPARAM)&mmi);
+    EXPECT_GE(mmi.ptMinTrackSize.x, f.a.GetMinFloatingSize().cx - 4);
+}
+
+TEST_F(SizingBarTest, DynamicBarTakesItsDialogsSizeAsItsMinimum)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    pFrame->CreateEx(0, nullptr, "Dyn", WS_OVERLAPPEDWINDOW, 0, 0, 700, 400, nullptr, nullptr);
+    {
+        cdxCDynamicBarT<CBarDlg> bar;
+        ASSERT_TRUE(bar.Create("Dialog bar", pFrame, kBarA, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+        ASSERT_TRUE(::IsWindow(bar.m_dlg.m_hWnd));
+        EXPECT_EQ(::GetParent(bar.m_dlg.m_hWnd), bar.m_hWnd);
+        EXPECT_EQ(bar.m_dlg.m_pHostBar, &bar);
+        SIZE sz = bar.m_dlg.m_szInitial;
+        // Docked on top: a 12-pixel caption strip on the left plus the borders.
+        EXPECT_EQ(bar.GetMinDockedSize(TRUE), CSize(sz.cx + 5 + 5 + 12, sz.cy + 5 + 5));
+        EXPECT_EQ(bar.GetDockedSize(TRUE), bar.GetMinDockedSize(TRUE));
+        EXPECT_EQ(bar.GetMinDockedSize(FALSE), CSize(sz.cx + 5 + 5, sz.cy + 5 + 5 + 12));
+        EXPECT_EQ(bar.GetMinFloatingSize(), CSize(sz.cx + 3 + 3, sz.cy + 5 + 3 + 12));
+        EXPECT_TRUE(bar.GetBarSizingStyle() & SCBS_FILL_CHILD);
+        // Enter, Escape and WM_CLOSE leave the dialog.
+        bar.m_dlg.SendMessage(WM_COMMAND, IDOK);
+        bar.m_dlg.SendMessage(WM_COMMAND, IDCANCEL);
+        bar.m_dlg.SendMessage(WM_CLOSE);
+        EXPECT_TRUE(::IsWindow(bar.m_dlg.m_hWnd));
+        // Commands reach the dialog first.
+        EXPECT_TRUE(bar.OnCmdMsg(IDC_BAR_GO, CN_COMMAND, nullptr));
+        EXPECT_EQ(bar.m_dlg.m_nGo, 1);
+        EXPECT_FALSE(bar.OnCmdMsg(ID_BAR_COMMAND, CN_COMMAND, nullptr));
+    }
+    pFrame->DestroyWindow();
+}
+
+TEST_F(SizingBarTest, TooltipsAndFlyByPrompts)
+{
+    SizingFrame f;
+    cdxCDynamicBarT<CBarDlg> bar;
+    ASSERT_TRUE(bar.Create("Dialog bar", f.pFrame, kBarA + 5, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    bar.SetBarStyle(bar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY);
+    ASSERT_TRUE(::IsWindow(bar.m_dlg.m_wndToolTip.m_hWnd));
+    EXPECT_EQ(bar.m_dlg.m_wndToolTip.GetToolCount(), 4);
+    struct {
+        UINT nID;
+        const char* tip;
+        const char* status;
+    } cases[] = {
+        {IDC_BAR_EDIT, "Command", "Type a command for the emulator"},
+        {IDC_BAR_GO, "", "Runs the command"},  // no newline: no tip, the whole text is the prompt
+        {IDC_BAR_LONG, "A tooltip that goes on and on well past the seventy-nine characters a tip can h", "Long"},
+        {IDC_BAR_NOPROMPT, "Quiet tip", "Ready"},  // no prompt: the idle message
+    };
+    for (auto& c : cases) {
+        NMTTDISPINFOA info = {};
+        info.hdr.hwndFrom = bar.m_dlg.m_wndToolTip.m_hWnd;
+        info.hdr.idFrom = (UINT_PTR)::GetDlgItem(bar.m_dlg.m_hWnd, (int)c.nID);
+        info.hdr.code = TTN_NEEDTEXTA;
+        info.uFlags = TTF_IDISHWND;
+        bar.m_dlg.SendMessage(WM_NOTIFY, c.nID, (LPARAM)&info);
+        EXPECT_STREQ(info.lpszText ? info.lpszText : "", c.tip) << c.nID;
+        EXPECT_STREQ(f.status.GetText(0), c.status) << c.nID;
+    }
+    EXPECT_EQ(strlen(cases[2].tip), 79u);
+    // The fly-by timer brings the idle message back.
+    bar.m_dlg.SendMessage(WM_TIMER, IDT_BARDLG_FLYBY);
+    EXPECT_STREQ(f.status.GetText(0), "Ready");
+    // A menu prompt stays: the timer leaves it.
+    bar.m_dlg.SendMessage(WM_MENUSELECT, MAKEWPARAM(IDC_BAR_GO, 0), (LPARAM)::GetMenu(f.pFrame->m_hWnd));
+    EXPECT_STREQ(f.status.GetText(0), "Runs the command");
+    bar.m_dlg.SendMessage(WM_TIMER, IDT_BARDLG_FLYBY);
+    EXPECT_STREQ(f.status.GetText(0), "Runs the command");
+    // Without tooltips and fly-by the tools go.
+    bar.SetBarStyle(bar.GetBarStyle() & ~(CBRS_TOOLTIPS | CBRS_FLYBY));
+    EXPECT_EQ(bar.m_dlg.m_wndToolTip.GetToolCount(), 0);
+}
