@@ -15,6 +15,51 @@
 #define IDS_HELP_PROGRESS_BAR   7702
 #define IDS_HELP_PROGRESS_CANCEL 7703
 
+// The device-list bar, its menus and images.
+#define IDD_DEVLIST_BAR             403
+#define IDC_DEVLIST_TREE            1540
+#define IDB_DEVLIST_IMAGES          102
+#define IDR_DEVLIST_DEVICE_MENU     312
+#define IDR_DEVLIST_CLASS_MENU      313
+#define IDR_DEVLIST_MENU_IMAGES     315
+#define IDR_BAR_MENU                317
+#define ID_DEVLIST_DETACH           33047
+#define ID_DEVLIST_RENAME           33048
+#define ID_DEVLIST_REINIT           33049
+#define ID_DEVLIST_ATTENTION        33051
+#define ID_DEVLIST_ADD              33053
+#define ID_DEVLIST_TRACE_CCWS       33111
+#define ID_DEVLIST_SUBCHANNEL_STATUS 33113
+#define ID_DEVLIST_LOAD_TAPE        33117
+#define ID_DEVLIST_UNLOAD_TAPE      33118
+#define ID_DEVLIST_STOP             35056
+#define ID_DEVLIST_START            35057
+#define ID_DEVLIST_LOAD_CARDS       35164
+#define ID_BAR_CLOSE                33130
+#define ID_BAR_PROPERTIES           35041
+#define ID_VIEW_DEVLIST_BAR         34443
+#define IDS_HELP_DEVLIST_BAR        12300
+#define IDS_HELP_DEVLIST_TREE       12301
+
+// The select-device and device-interrupt dialogs.
+#define IDD_DEVINT                  536
+#define IDD_SELECT_DEVICE           539
+#define IDC_DEVICE_PROMPT           1152
+#define IDC_SELDEV_LABEL            1193
+#define IDC_SELDEV_COMBO            1191
+#define IDC_DEVINT_DEVNUM_LABEL     1716
+#define IDC_DEVINT_DEVNUM           1111
+#define IDC_DEVINT_LOADPARM_LABEL   1333
+#define IDC_DEVINT_LOADPARM         1137
+#define IDC_DEVINT_DONT_ASK         1217
+#define IDS_HELP_SELECT_DEVICE      7800
+#define IDS_HELP_SELDEV_COMBO       7801
+#define IDS_HELP_DEVINT             7650
+#define IDS_HELP_DEVINT_DEVNUM      17001
+#define IDS_HELP_DEVINT_LOADPARM    7653
+#define IDS_HELP_DEVINT_DONT_ASK    7655
+#define IDS_HELP_DEVICE_PROMPT      17064
+
 // The parse-errors dialog of a configuration file.
 #define IDD_CONFIG_PARSE_ERRORS     538
 #define IDC_PARSE_ERRORS_TEXT       1184

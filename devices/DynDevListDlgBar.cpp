@@ -1,0 +1,201 @@
+// DynDevListDlgBar.cpp: the device-list bar's construction, appearance,
+// power-off clean-up and destruction, and its router object.
+#include "devices/DynDevListDlgBar.h"
+
+#include "framework/HelpKeys.h"
+#include "platform/CDC.h"
+#include "platform/Trace.h"
+#include "platform/CWinApp.h"
+#include "session/PrivateMessages.h"
+
+namespace {
+
+const char kSection[] = "Settings\\DeviceList";
+const DWORD kLockSpinCount = 4000;
+const UINT kHelpIdBar = 1875, kHelpIdTree = 1291;
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CDynDevListDlgBar, cdxCDynamicBarDlg)
+    ON_MESSAGE(WM_DEVLIST_COMPLETE, OnDevListComplete)
+    ON_MESSAGE(WM_EMULATOR_ACTIVE, OnEmulatorActive)
+    ON_MESSAGE(WM_PREFS_APPLY_PAGE, OnPrefsApplyPage)
+    ON_WM_CTLCOLOR()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+BEGIN_DYNAMIC_MAP(CDynDevListDlgBar, cdxCDynamicBarDlg)
+    DYNAMIC_MAP_ENTRY(IDC_DEVLIST_TREE, mdResize, mdResize)
+END_DYNAMIC_MAP()
+
+CDynDevListDlgBar::CDynDevListDlgBar(CWnd* pParent) : cdxCDynamicBarDlg(IDD, pParent), m_Router(this)
+{
+    ::InitializeCriticalSectionAndSpinCount(&m_csDevList, kLockSpinCount);
+    m_nIDHelpDialog = IDD;
+    LoadSettings();
+}
+
+CDynDevListDlgBar::~CDynDevListDlgBar()
+{
+    delete m_pFont;
+    ::EnterCriticalSection(&m_csDevList);
+    m_DevListQueue.DeleteAll();
+    ::LeaveCriticalSection(&m_csDevList);
+    ::DeleteCriticalSection(&m_csDevList);
+}
+
+// "Settings\DeviceList": white 8-point Tahoma on black unless stored otherwise.
+void CDynDevListDlgBar::LoadSettings()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp) {
+        m_clrText = (COLORREF)pApp->GetProfileInt(kSection, "clrText", (int)RGB(255, 255, 255));
+        m_clrBack = (COLORREF)pApp->GetProfileInt(kSection, "clrBack", (int)RGB(0, 0, 0));
+        m_nFontSize = (int)pApp->GetProfileInt(kSection, "FontSize", 8);
+        m_strFontName = pApp->GetProfileString(kSection, "FontName", "Tahoma");
+    } else {
+        m_strFontName = "Tahoma";
+    }
+    CFont font;
+    if (font.CreatePointFont(m_nFontSize * 10, m_strFontName))
+        font.GetLogFont(&m_lf);
+    MakeFontAndBrush();
+}
+
+void CDynDevListDlgBar::MakeFontAndBrush()
+{
+    delete m_pFont;
+    m_pFont = new CFont;
+    if (!m_pFont->CreateFontIndirect(&m_lf))
+        TRACE_FAILED_CALL("m_pFont->CreateFontIndirect(&m_lf)");
+    m_Brush.DeleteObject();
+    m_Brush.CreateSolidBrush(m_clrBack);
+}
+
+void CDynDevListDlgBar::RegisterHelpStrings()
+{
+    cdxCDynamicBarDlg::RegisterHelpStrings();
+    SetHelpString(MakeHelpKey(IDD, 0), IDS_HELP_DEVLIST_BAR);
+    SetHelpString(MakeHelpKey(IDD, IDC_DEVLIST_TREE), IDS_HELP_DEVLIST_TREE);
+    SetHelpId(MakeHelpKey(IDD, 0), kHelpIdBar);
+    SetHelpId(MakeHelpKey(IDD, IDC_DEVLIST_TREE), kHelpIdTree);
+}
+
+BOOL CDynDevListDlgBar::OnInitDialog()
+{
+    HICON hIcon = (HICON)::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+                                      ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED);
+    SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)hIcon);
+    cdxCDynamicBarDlg::OnInitDialog();
+    m_Tree.SubclassDlgItem(IDC_DEVLIST_TREE, this);
+    if (m_Images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 13, 0)) {
+        HBITMAP hBmp = (HBITMAP)::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_DEVLIST_IMAGES),
+                                             IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+        if (hBmp) {
+            m_Images.Add(hBmp, RGB(0, 0, 128));
+            ::DeleteObject(hBmp);
+        }
+        m_Tree.SetImageList(m_Images, TVSIL_NORMAL);
+    }
+    InsertGroups();
+    HWND hTip = (HWND)m_Tree.SendMessage(TVM_GETTOOLTIPS);
+    if (hTip)
+        ::SetWindowPos(hTip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ApplyAppearance();
+    return TRUE;
+}
+
+void CDynDevListDlgBar::ApplyAppearance()
+{
+    MakeFontAndBrush();
+    if (m_Tree.m_hWnd) {
+        m_Tree.SendMessage(TVM_SETBKCOLOR, 0, (LPARAM)m_clrBack);
+        m_Tree.SendMessage(TVM_SETTEXTCOLOR, 0, (LPARAM)m_clrText);
+        m_Tree.SendMessage(WM_SETFONT, (WPARAM)(HFONT)*m_pFont, TRUE);
+    }
+    if (CWinApp* pApp = AfxGetApp()) {
+        pApp->WriteProfileInt(kSection, "clrText", (int)m_clrText);
+        pApp->WriteProfileInt(kSection, "clrBack", (int)m_clrBack);
+        pApp->WriteProfileInt(kSection, "FontSize", m_nFontSize);
+        pApp->WriteProfileString(kSection, "FontName", m_strFontName);
+    }
+    if (m_hWnd)
+        ::RedrawWindow(m_hWnd, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+}
+
+// Message boxes and edits of the bar take its colours; the rest the base's.
+HBRUSH CDynDevListDlgBar::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    if (nCtlColor != CTLCOLOR_MSGBOX && nCtlColor != CTLCOLOR_EDIT)
+        return cdxCDynamicBarDlg::OnCtlColor(pDC, pWnd, nCtlColor);
+    pDC->SetBkColor(m_clrBack);
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(m_clrText);
+    return m_Brush;
+}
+
+// wParam 0: the emulator has stopped: the devices go, the groups stay.
+LRESULT CDynDevListDlgBar::OnEmulatorActive(WPARAM wp, LPARAM)
+{
+    if (wp == 0) {
+        ::EnterCriticalSection(&m_csDevList);
+        RemoveAllDevices();
+        m_DevListQueue.DeleteAll();
+        m_bNewFormatDevList = false;
+        ::LeaveCriticalSection(&m_csDevList);
+    }
+    return 1;
+}
+
+LRESULT CDynDevListDlgBar::OnPrefsApplyPage(WPARAM, LPARAM)
+{
+    return 0;
+}
+
+void CDynDevListDlgBar::OnDestroy()
+{
+    if (m_nRemovalTimer)
+        KillTimer(m_nRemovalTimer);
+    m_nRemovalTimer = 0;
+    m_Tree.SetImageList(nullptr, TVSIL_NORMAL);
+    cdxCDynamicBarDlg::OnDestroy();
+}
+
+bool CDynDevListDlgBar::IsDevNumShown(DWORD dwKey)
+{
+    ::EnterCriticalSection(&m_csDevList);
+    HTREEITEM hItem = nullptr;
+    bool bShown = m_ItemMap.Lookup((int)dwKey, hItem) != FALSE;
+    ::LeaveCriticalSection(&m_csDevList);
+    return bShown;
+}
+
+bool CDynDevListDlgBar::IsSysgShown(DWORD* pdwKey)
+{
+    bool bFound = false;
+    ::EnterCriticalSection(&m_csDevList);
+    POSITION pos = m_DevList.GetStartPosition();
+    while (pos && !bFound) {
+        int nKey;
+        CDevListEntry e;
+        m_DevList.GetNextAssoc(pos, nKey, e);
+        if (e.IsSysg()) {
+            bFound = true;
+            if (pdwKey)
+                *pdwKey = ((DWORD)e.m_bLcss << 16) + e.m_wDevnum;
+        }
+    }
+    ::LeaveCriticalSection(&m_csDevList);
+    return bFound;
+}
+
+bool CDynDevListDlgBarIsDevNumDefinedFuncRouterObject::IsDevNumDefined(DWORD dwKey)
+{
+    return m_pBar->IsDevNumShown(dwKey);
+}
+
+bool CDynDevListDlgBarIsDevNumDefinedFuncRouterObject::IsSysgDefined(DWORD* pdwKey)
+{
+    return m_pBar->IsSysgShown(pdwKey);
+}

@@ -1,0 +1,151 @@
+// DynDevListDlgBar.h: CDynDevListDlgBar, the dockable bar that shows the
+// running emulator's devices as a tree grouped by device class, kept in step
+// with the device lists the emulator reports, with per-device and per-class
+// context menus whose commands go to the emulator through the view. Taking
+// its first device list makes the emulator ready. Also
+// CDynDevListDlgBarIsDevNumDefinedFuncRouterObject, through which device
+// dialogs ask which numbers the running emulator already has.
+// Its parts:
+//   DynDevListDlgBar.cpp         construction, appearance, power-off
+//   DynDevListDlgBarTree.cpp     the queue of lists and the tree
+//   DynDevListDlgBarMenu.cpp     hit test, context menus, device commands
+//   DynDevListDlgBarSession.cpp  what the bar asks of the view
+#pragma once
+
+#include <vector>
+
+#include "devices/CDevListMap.h"
+#include "config/DevClass.h"
+#include "devices/CIsDevNumDefinedFuncRouterObject.h"
+#include "framework/cdxCDynamicBarDlg.h"
+#include "platform/CGdiObject.h"
+#include "platform/CImageList.h"
+#include "platform/CSyncObject.h"
+#include "platform/CTreeCtrl.h"
+#include "resources/resource.h"
+
+class CDynDevListDlgBar;
+
+class CDynDevListDlgBarIsDevNumDefinedFuncRouterObject : public CIsDevNumDefinedFuncRouterObject {
+public:
+    explicit CDynDevListDlgBarIsDevNumDefinedFuncRouterObject(CDynDevListDlgBar* pBar) : m_pBar(pBar) {}
+    bool IsDevNumDefined(DWORD dwKey) override;
+    bool IsSysgDefined(DWORD* pdwKey) override;
+    bool IsFileInUse(const CString&) override { return false; }
+
+private:
+    CDynDevListDlgBar* m_pBar;  // not owned
+};
+
+class CDynDevListDlgBar : public cdxCDynamicBarDlg {
+    DECLARE_MESSAGE_MAP()
+    DECLARE_DYNAMIC_MAP()
+public:
+    enum { IDD = IDD_DEVLIST_BAR };
+    explicit CDynDevListDlgBar(CWnd* pParent = nullptr);
+    ~CDynDevListDlgBar() override;
+
+    BOOL OnInitDialog() override;
+    void RegisterHelpStrings() override;
+
+    // Rebuilds the font and brush from the appearance fields, gives them to
+    // the tree, stores them under "Settings\DeviceList" and redraws.
+    void ApplyAppearance();
+
+    // Hands a finished list over (the reader thread's side of the queue):
+    // a full list first throws away every list still queued; the bar's
+    // window is told when the queue was empty. Takes ownership.
+    void QueueFinishedList(CDevListMap* pList);
+
+    // Under the lock: true when the tree shows a device with the key.
+    bool IsDevNumShown(DWORD dwKey);
+    // Under the lock: true when the shown devices include a SYSG console,
+    // whose key is stored through pdwKey when that is not null.
+    bool IsSysgShown(DWORD* pdwKey);
+
+    // The tree item of a shown device, or null (GUI thread).
+    HTREEITEM FindDeviceItem(int nKey) const;
+    CTreeCtrl& Tree() { return m_Tree; }
+
+    // The lock of the queue, the shown list and the item map (spin count
+    // 4000); the view takes it when it hands a finished list over.
+    CRITICAL_SECTION m_csDevList;
+    CDevListMapPtrList m_DevListQueue;
+    // Set while the emulator has been asked for incremental lists.
+    bool m_bNewFormatDevList = false;
+
+    // Appearance, copied in by the view before ApplyAppearance.
+    LOGFONTA m_lf = {};
+    int m_nFontSize = 8;
+    CString m_strFontName;
+    COLORREF m_clrText = RGB(255, 255, 255);
+    COLORREF m_clrBack = RGB(0, 0, 0);
+
+    CDynDevListDlgBarIsDevNumDefinedFuncRouterObject m_Router;
+
+protected:
+    LRESULT OnDevListComplete(WPARAM wp, LPARAM lp);
+    LRESULT OnEmulatorActive(WPARAM wp, LPARAM lp);
+    LRESULT OnPrefsApplyPage(WPARAM wp, LPARAM lp);
+    void OnContextMenu(CWnd* pWnd, CPoint point);
+    void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnTreeDblClk(NMHDR* pNMHDR, LRESULT* pResult);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    void OnDestroy();
+    void OnDeviceCommand(UINT nID);
+    void OnTraceCCWs();
+    void OnDetach();
+    void OnReinit();
+    void OnAddDevice();
+    void OnLoadTape();
+    void OnRename();
+    void OnLoadCards();
+    void OnBarClose();
+    void OnBarProperties();
+
+private:
+    // The tree.
+    void InsertGroups();
+    void DrainQueue();
+    void RebuildDeviceTree(CDevListMap* pList);
+    bool ApplyStep(int nStep, int nKey, const CDevListEntry& entry);
+    void AddDeviceItem(int nKey, const CDevListEntry& entry);
+    void UpdateDeviceItem(int nKey, const CDevListEntry& entry);
+    void RemoveDeviceItem(int nKey);
+    void RemoveAllDevices();
+    void SortGroup(HTREEITEM hGroup);
+    int NextFreeKeyOfClass(int nClass);
+
+    // The context menu.
+    int HitTest(CPoint ptScreen);
+    void ScheduleRemoval(int nKey);
+    void RemoveScheduled();
+    void LoadSettings();
+    void MakeFontAndBrush();
+
+    // What the bar asks of the view.
+    bool IsEmulatorRunning() const;
+    bool IsEmulatorReady() const;
+    void FlushQueuedCommands();
+    void SendCommand(const CString& strCommand);
+
+    CTreeCtrl m_Tree;
+    CImageList m_Images;
+    CFont* m_pFont = nullptr;
+    CBrush m_Brush;
+
+    CDevListEntryMap m_DevList;             // the devices shown
+    CMap<int, int, HTREEITEM, HTREEITEM> m_ItemMap;
+    HTREEITEM m_hGroups[DEVCLASS_COUNT] = {};
+
+    // Context-menu state, recorded by the hit test.
+    UINT m_nMenuId = 0;
+    WORD m_wClickedClass = 0;
+    int m_nClickedKey = 0;
+    int m_nNextFreeKey = 0;
+    CDevListEntry m_ClickedEntry;
+
+    UINT_PTR m_nRemovalTimer = 0;
+    std::vector<int> m_RemovalKeys;
+};

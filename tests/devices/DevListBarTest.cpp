@@ -1,0 +1,149 @@
+// DevListBarTest.cpp: the device-list bar as a child window of its own:
+// the hand-over queue and its one pending WM_DEVLIST_COMPLETE, the groups,
+// and lists that come while no emulator runs.
+#include "devices/DynDevListDlgBar.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Afx.h"
+#include "session/PrivateMessages.h"
+
+namespace {
+
+class CBarHost : public CWnd {
+public:
+    CBarHost()
+    {
+        CreateEx(0, AfxRegisterWndClass(0), "bar host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 400, 500,
+                 nullptr, nullptr);
+    }
+    ~CBarHost() override { DestroyWindow(); }
+};
+
+class DevListBarTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_pBar = new CDynDevListDlgBar(&m_host);
+        ASSERT_TRUE(m_pBar->Create(IDD_DEVLIST_BAR, &m_host));
+    }
+    void TearDown() override
+    {
+        m_pBar->DestroyWindow();
+        delete m_pBar;
+    }
+    // Posted messages of the bar still waiting, by message number.
+    int CountQueued(UINT msg)
+    {
+        int n = 0;
+        MSG m;
+        while (::PeekMessageA(&m, m_pBar->m_hWnd, msg, msg, PM_REMOVE))
+            ++n;
+        return n;
+    }
+    void Pump()
+    {
+        MSG m;
+        while (::PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&m);
+            ::DispatchMessageA(&m);
+        }
+    }
+    static CDevListMap* List(BYTE bIncremental, std::vector<const char*> devnums)
+    {
+        CDevListMap* p = new CDevListMap(bIncremental);
+        for (const char* psz : devnums) {
+            CDevListEntry e;
+            e.SetFromStatusFields('0', psz, "3390", "DASD", "0000", "disk", bIncremental ? 'A' : 0);
+            p->SetAt(e.GetKey(), e);
+        }
+        return p;
+    }
+    std::vector<std::string> RootTexts()
+    {
+        std::vector<std::string> texts;
+        for (HTREEITEM h = m_pBar->Tree().GetRootItem(); h; h = m_pBar->Tree().GetNextSiblingItem(h))
+            texts.push_back((const char*)m_pBar->Tree().GetItemText(h));
+        return texts;
+    }
+
+    CBarHost m_host;
+    CDynDevListDlgBar* m_pBar = nullptr;
+};
+
+TEST_F(DevListBarTest, NineGroupsInClassOrder)
+{
+    std::vector<std::string> want = {"Card Readers", "Card Punches", "Line Printers", "Console Printers",
+                                     "Display Terminals", "Disk Drives", "Tape Drives", "Communication Devices",
+                                     "(unknown device types)"};
+    EXPECT_EQ(want, RootTexts());
+    DWORD_PTR n = 0;
+    for (HTREEITEM h = m_pBar->Tree().GetRootItem(); h; h = m_pBar->Tree().GetNextSiblingItem(h), ++n)
+        EXPECT_EQ(0x80000000u | n, m_pBar->Tree().GetItemData(h));
+    EXPECT_EQ(9u, m_pBar->Tree().GetCount());
+}
+
+TEST_F(DevListBarTest, OneMessageForAQueueThatWasEmpty)
+{
+    CountQueued(WM_DEVLIST_COMPLETE);
+    m_pBar->QueueFinishedList(List(1, {"0120"}));
+    m_pBar->QueueFinishedList(List(1, {"0121"}));
+    EXPECT_EQ(1, CountQueued(WM_DEVLIST_COMPLETE));
+    EXPECT_EQ(2, m_pBar->m_DevListQueue.GetCount());
+}
+
+TEST_F(DevListBarTest, FullListReplacesEverythingQueued)
+{
+    m_pBar->QueueFinishedList(List(1, {"0120"}));
+    m_pBar->QueueFinishedList(List(1, {"0121"}));
+    CDevListMap* pFull = List(0, {"0122", "0123"});
+    m_pBar->QueueFinishedList(pFull);
+    ASSERT_EQ(1, m_pBar->m_DevListQueue.GetCount());
+    EXPECT_EQ(pFull, m_pBar->m_DevListQueue.GetHead());
+    // An incremental list waits behind the full one.
+    m_pBar->QueueFinishedList(List(1, {"0124"}));
+    EXPECT_EQ(2, m_pBar->m_DevListQueue.GetCount());
+    EXPECT_EQ(1, CountQueued(WM_DEVLIST_COMPLETE));
+}
+
+// No emulator runs: the lists belong to a session that has ended and are
+// dropped without touching the tree.
+TEST_F(DevListBarTest, ListsWithoutARunningEmulatorAreDropped)
+{
+    m_pBar->m_bNewFormatDevList = true;
+    m_pBar->QueueFinishedList(List(0, {"0120", "0121"}));
+    Pump();
+    EXPECT_TRUE(m_pBar->m_DevListQueue.IsEmpty());
+    EXPECT_EQ(9u, m_pBar->Tree().GetCount());
+    EXPECT_FALSE(m_pBar->IsDevNumShown(0x120));
+    EXPECT_FALSE(m_pBar->m_bNewFormatDevList);
+}
+
+TEST_F(DevListBarTest, PowerOffEmptiesTheQueue)
+{
+    m_pBar->QueueFinishedList(List(0, {"0120"}));
+    m_pBar->m_bNewFormatDevList = true;
+    EXPECT_EQ(1, m_pBar->SendMessage(WM_EMULATOR_ACTIVE, 0));
+    EXPECT_TRUE(m_pBar->m_DevListQueue.IsEmpty());
+    EXPECT_FALSE(m_pBar->m_bNewFormatDevList);
+    EXPECT_EQ(9u, m_pBar->Tree().GetCount());
+    EXPECT_EQ(1, m_pBar->SendMessage(WM_EMULATOR_ACTIVE, 1));
+}
+
+TEST_F(DevListBarTest, RouterAnswersFromTheShownDevices)
+{
+    CIsDevNumDefinedFuncRouterObject* pRouter = &m_pBar->m_Router;
+    EXPECT_FALSE(pRouter->IsDevNumDefined(0x120));
+    DWORD dwKey = 0x1234;
+    EXPECT_FALSE(pRouter->IsSysgDefined(&dwKey));
+    EXPECT_EQ(0x1234u, dwKey);
+    EXPECT_FALSE(pRouter->IsSysgDefined(nullptr));
+    EXPECT_FALSE(pRouter->IsFileInUse("disk"));
+}
+
+}  // namespace
