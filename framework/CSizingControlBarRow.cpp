@@ -72,7 +72,7 @@ int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
         if (!CanShareRow(pBar, pSizing)) {
             // Split the row between this bar and the other one.
             int nAt = i < nThis ? i + 1 : i;
-            m_pDockBar->m_arrBars.insert(m_pDockBar->m_arrBars.begin() + nAt, nullptr);
+            m_pDockBar->m_arrBars.InsertAt(nAt, nullptr);
             return 2;
         }
         CSize size = pSizing->GetDockedSize(bHorz), minSize = pSizing->GetMinDockedSize(bHorz);

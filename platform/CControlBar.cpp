@@ -177,7 +177,7 @@ void CControlBar::PlaceInLayout(CRect& rcRemain, BOOL bQuery)
 
 // ---- dragging ---------------------------------------------------------
 
-void CControlBar::OnLButtonDown(UINT nFlags, CPoint pt)
+void CControlBar::OnLButtonDown(UINT, CPoint pt)
 {
     if (m_pDockContext) {
         ClientToScreen(&pt);
@@ -185,7 +185,6 @@ void CControlBar::OnLButtonDown(UINT nFlags, CPoint pt)
         return;
     }
     Default();
-    (void)nFlags;
 }
 
 void CControlBar::OnLButtonDblClk(UINT, CPoint)

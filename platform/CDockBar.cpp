@@ -15,7 +15,7 @@ END_MESSAGE_MAP()
 
 CDockBar::CDockBar(BOOL bFloating) : m_bFloating(bFloating)
 {
-    m_arrBars.push_back(nullptr);
+    m_arrBars.Add(nullptr);
 }
 
 BOOL CDockBar::Create(CWnd* pParent, DWORD dwStyle, UINT nID)
@@ -27,16 +27,16 @@ BOOL CDockBar::Create(CWnd* pParent, DWORD dwStyle, UINT nID)
 
 CControlBar* CDockBar::GetBarAt(int i) const
 {
-    if (i < 0 || i >= (int)m_arrBars.size())
+    if (i < 0 || i >= (int)m_arrBars.GetSize())
         return nullptr;
-    void* p = m_arrBars[(size_t)i];
+    void* p = m_arrBars[i];
     return p && !IsDockPlaceholder(p) ? static_cast<CControlBar*>(p) : nullptr;
 }
 
 int CDockBar::GetDockedCount() const
 {
     int n = 0;
-    for (int i = 0; i < (int)m_arrBars.size(); i++)
+    for (int i = 0; i < (int)m_arrBars.GetSize(); i++)
         n += GetBarAt(i) ? 1 : 0;
     return n;
 }
@@ -44,7 +44,7 @@ int CDockBar::GetDockedCount() const
 int CDockBar::GetDockedVisibleCount() const
 {
     int n = 0;
-    for (int i = 0; i < (int)m_arrBars.size(); i++) {
+    for (int i = 0; i < (int)m_arrBars.GetSize(); i++) {
         CControlBar* pBar = GetBarAt(i);
         n += pBar && pBar->IsVisible() ? 1 : 0;
     }
@@ -56,7 +56,7 @@ void CDockBar::RemovePlaceHolder(UINT nID)
     int i = FindBar(DockPlaceholderFor(nID));
     if (i < 0)
         return;
-    m_arrBars.erase(m_arrBars.begin() + i);
+    m_arrBars.RemoveAt(i);
     DockListCompact(m_arrBars);
 }
 
@@ -66,9 +66,9 @@ BOOL CDockBar::RemoveControlBar(CControlBar* pBar, BOOL bAddPlaceHolder)
     if (i < 0)
         return FALSE;  // not here: nothing to take out
     if (bAddPlaceHolder)
-        m_arrBars[(size_t)i] = DockPlaceholderFor((UINT)pBar->GetDlgCtrlID());
+        m_arrBars[i] = DockPlaceholderFor((UINT)pBar->GetDlgCtrlID());
     else
-        m_arrBars.erase(m_arrBars.begin() + i);
+        m_arrBars.RemoveAt(i);
     DockListCompact(m_arrBars);
     if (pBar->m_pDockBar == this)
         pBar->m_pDockBar = nullptr;
@@ -88,8 +88,8 @@ int CDockBar::InsertIndexFor(const CRect& rc, BOOL bHorz, bool& bNewRow) const
     int nAlong = bHorz ? rc.left : rc.top;
     bNewRow = true;
     int nRowStart = 1;
-    for (int i = 1; i <= (int)m_arrBars.size(); i++) {
-        bool bEnd = i == (int)m_arrBars.size() || m_arrBars[(size_t)i] == nullptr;
+    for (int i = 1; i <= (int)m_arrBars.GetSize(); i++) {
+        bool bEnd = i == (int)m_arrBars.GetSize() || m_arrBars[i] == nullptr;
         if (!bEnd)
             continue;
         int lo = INT32_MAX, hi = INT32_MIN;
@@ -120,7 +120,7 @@ int CDockBar::InsertIndexFor(const CRect& rc, BOOL bHorz, bool& bNewRow) const
         }
         nRowStart = i + 1;
     }
-    return (int)m_arrBars.size();
+    return (int)m_arrBars.GetSize();
 }
 
 void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
@@ -139,21 +139,20 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
             i = InsertIndexFor(rc, IsHorzDocked(), bNewRow);
         }
         if (bNewRow) {
-            m_arrBars.insert(m_arrBars.begin() + i, nullptr);
+            m_arrBars.InsertAt(i, nullptr);
             i++;
         }
-        m_arrBars.insert(m_arrBars.begin() + i, pBar);
+        m_arrBars.InsertAt(i, pBar);
     } else if (nPlace >= 0) {
-        m_arrBars[(size_t)nPlace] = pBar;
+        m_arrBars[nPlace] = pBar;
     } else {
-        if (m_arrBars.back() != nullptr)
-            m_arrBars.push_back(nullptr);
-        m_arrBars.push_back(pBar);
+        if (m_arrBars[m_arrBars.GetUpperBound()] != nullptr)
+            m_arrBars.Add(nullptr);
+        m_arrBars.Add(pBar);
     }
     DockListCompact(m_arrBars);
 
     CDockBar* pOld = pBar->m_pDockBar;
-    CWnd* pOldFrame = pBar->GetParent();
     ::SetParent(pBar->m_hWnd, m_hWnd);
     if (pOld && pOld != this)
         pOld->RemoveControlBar(pBar, !pOld->m_bFloating && m_bFloating);
@@ -168,14 +167,13 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
         ScreenToClient(&rc);
     CSize size = pBar->CalcFixedLayout(FALSE, IsHorzDocked());
     ::SetWindowPos(pBar->m_hWnd, nullptr, rc.left, rc.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    (void)pOldFrame;
 }
 
 CSize CDockBar::CalcFixedLayout(BOOL, BOOL bHorz)
 {
     if (m_bFloating) {
         // A floating dock bar is as large as its (first) bar.
-        for (int i = 0; i < (int)m_arrBars.size(); i++) {
+        for (int i = 0; i < (int)m_arrBars.GetSize(); i++) {
             CControlBar* pBar = GetBarAt(i);
             if (!pBar)
                 continue;
@@ -196,10 +194,10 @@ CSize CDockBar::CalcFixedLayout(BOOL, BOOL bHorz)
 std::vector<std::vector<CControlBar*>> CDockBar::GetRows() const
 {
     std::vector<std::vector<CControlBar*>> rows(1);
-    for (size_t i = 1; i < m_arrBars.size(); i++) {
+    for (int i = 1; i < (int)m_arrBars.GetSize(); i++) {
         if (m_arrBars[i] == nullptr)
             rows.emplace_back();
-        else if (CControlBar* pBar = GetBarAt((int)i))
+        else if (CControlBar* pBar = GetBarAt(i))
             rows.back().push_back(pBar);
     }
     return rows;

@@ -1,6 +1,6 @@
 // CDockBar.h: the strip along one side of a frame (or inside a floating
 // mini frame) that holds docked control bars in rows. Its list
-// m_arrBars holds a null before every row, bar pointers, and placeholders
+// m_arrBars (a CPtrArray) holds a null before every row, bar pointers, and placeholders
 // (the control id of a bar that is remembered in that place while it floats
 // elsewhere); see DockRowModel.h. Hidden bars keep their entries and take
 // no room. The dock bar's thickness is the sum of its rows' thicknesses.

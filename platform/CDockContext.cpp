@@ -1,6 +1,8 @@
 // CDockContext.cpp: the mouse drag that docks and floats a bar.
 #include "platform/CDockContext.h"
 
+#include <cstdlib>
+
 #include "platform/CControlBar.h"
 #include "platform/CDockBar.h"
 #include "platform/CFrameWnd.h"
@@ -177,9 +179,11 @@ void CDockContext::ToggleDocking()
         return;
     if (m_pBar->IsFloating()) {
         CDockBar* pDockBar = DYNAMIC_DOWNCAST(CDockBar, m_pDockSite->GetControlBar(m_uMRUDockID));
-        if (!pDockBar || !(m_pBar->m_dwDockStyle & (pDockBar->m_dwStyle & CBRS_ALIGN_ANY)))
-            return m_pDockSite->DockControlBar(m_pBar);
-        m_pDockSite->DockControlBar(m_pBar, pDockBar, m_rectMRUDockPos.IsRectEmpty() ? nullptr : &m_rectMRUDockPos);
+        // Back where it was docked last, or on the first side it may dock on.
+        if (pDockBar && (m_pBar->m_dwDockStyle & (pDockBar->m_dwStyle & CBRS_ALIGN_ANY)))
+            m_pDockSite->DockControlBar(m_pBar, pDockBar, m_rectMRUDockPos.IsRectEmpty() ? nullptr : &m_rectMRUDockPos);
+        else
+            m_pDockSite->DockControlBar(m_pBar);
         return;
     }
     CPoint pt;

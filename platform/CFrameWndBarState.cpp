@@ -55,7 +55,7 @@ CBarStateInfo DockBarInfo(CDockBar* pDock)
     CBarStateInfo info;
     info.nBarID = (UINT)pDock->GetDlgCtrlID();
     info.bHorz = pDock->IsHorzDocked() != FALSE;
-    for (size_t i = 1; i < pDock->m_arrBars.size(); i++) {
+    for (int i = 1; i < (int)pDock->m_arrBars.GetSize(); i++) {
         void* p = pDock->m_arrBars[i];
         if (!p)
             info.entries.push_back(0);
@@ -112,27 +112,28 @@ void CFrameWnd::LoadBarState(LPCSTR pszProfileName)
             if (pBar && pBar->m_pDockBar)
                 pBar->m_pDockBar->RemoveControlBar(pBar, FALSE);
         }
-        DockEntryList list(1, nullptr);
+        DockEntryList list;
+        list.Add(nullptr);
         // Bars docked here now but absent from the saved rows keep a row of their own.
-        for (size_t i = 1; i < pDock->m_arrBars.size(); i++)
-            if (CControlBar* pBar = pDock->GetBarAt((int)i))
-                list.push_back(pBar);
-        if (list.size() > 1)
-            list.push_back(nullptr);
+        for (int i = 1; i < (int)pDock->m_arrBars.GetSize(); i++)
+            if (CControlBar* pBar = pDock->GetBarAt(i))
+                list.Add(pBar);
+        if (list.GetSize() > 1)
+            list.Add(nullptr);
         for (UINT e : info.entries) {
             if (e == 0)
-                list.push_back(nullptr);
+                list.Add(nullptr);
             else if (e & kSavedPlaceholderFlag)
-                list.push_back(DockPlaceholderFor(e));
+                list.Add(DockPlaceholderFor(e));
             else if (CControlBar* pBar = GetControlBar(e)) {
                 ::SetParent(pBar->m_hWnd, pDock->m_hWnd);
                 pBar->m_pDockBar = pDock;
                 pBar->SetBarStyle((pBar->m_dwStyle & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | (pDock->m_dwStyle & CBRS_ALIGN_ANY));
-                list.push_back(pBar);
+                list.Add(pBar);
             }
         }
         DockListCompact(list);
-        pDock->m_arrBars.swap(list);
+        pDock->m_arrBars.Copy(list);
     }
     RECT rcScreen = {::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
                      ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),

@@ -54,7 +54,7 @@ BOOL CMiniDockFrameWnd::CreateFrame(CWnd* pParent, DWORD dwBarStyle, DWORD dwSty
 
 CControlBar* CMiniDockFrameWnd::GetFloatingBar() const
 {
-    for (int i = 0; i < (int)m_wndDockBar.m_arrBars.size(); i++)
+    for (int i = 0; i < (int)m_wndDockBar.m_arrBars.GetSize(); i++)
         if (CControlBar* pBar = m_wndDockBar.GetBarAt(i))
             return pBar;
     return nullptr;

@@ -5,21 +5,21 @@
 
 int DockListFind(const DockEntryList& list, const void* p)
 {
-    for (size_t i = 0; i < list.size(); i++)
+    for (int i = 0; i < (int)list.GetSize(); i++)
         if (list[i] == p)
-            return (int)i;
+            return i;
     return -1;
 }
 
 bool DockListRowRange(const DockEntryList& list, int nSelf, int& nFirst, int& nLast)
 {
-    if (nSelf < 0 || nSelf >= (int)list.size() || list[(size_t)nSelf] == nullptr)
+    if (nSelf < 0 || nSelf >= (int)list.GetSize() || list[nSelf] == nullptr)
         return false;
     nFirst = nSelf;
-    while (nFirst > 0 && list[(size_t)nFirst - 1] != nullptr)
+    while (nFirst > 0 && list[nFirst - 1] != nullptr)
         nFirst--;
     nLast = nSelf;
-    while (nLast + 1 < (int)list.size() && list[(size_t)nLast + 1] != nullptr)
+    while (nLast + 1 < (int)list.GetSize() && list[nLast + 1] != nullptr)
         nLast++;
     return true;
 }
@@ -42,13 +42,13 @@ int DockListRowCount(const DockEntryList& list)
 void DockListCompact(DockEntryList& list)
 {
     DockEntryList out;
-    out.push_back(nullptr);
+    out.Add(nullptr);
     for (void* p : list)
-        if (p != nullptr || out.back() != nullptr)
-            out.push_back(p);
-    if (out.size() > 1 && out.back() == nullptr)
-        out.pop_back();
-    list.swap(out);
+        if (p != nullptr || out[out.GetUpperBound()] != nullptr)
+            out.Add(p);
+    if (out.GetSize() > 1 && out[out.GetUpperBound()] == nullptr)
+        out.RemoveAt(out.GetUpperBound());
+    list.Copy(out);
 }
 
 std::vector<int> DockRowPlace(const std::vector<DockRowItem>& items, int nRowLength, int nOverlap)

@@ -13,9 +13,17 @@
 
 #include <vector>
 
+#include "platform/CArray.h"
 #include "platform/Types.h"
 
-typedef std::vector<void*> DockEntryList;
+// The dock bar's list (CDockBar::m_arrBars).
+typedef CPtrArray DockEntryList;
+
+// The entries of a list, for comparing and printing.
+inline std::vector<void*> DockListEntries(const DockEntryList& list)
+{
+    return std::vector<void*>(list.begin(), list.end());
+}
 
 // True for a placeholder entry: non-null with a zero high word.
 inline bool IsDockPlaceholder(const void* p)

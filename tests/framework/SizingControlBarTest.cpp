@@ -56,9 +56,8 @@ struct SizingFrame {
         pFrame->DockControlBar(&b, AFX_IDW_DOCKBAR_TOP);
         // Second bar into the first bar's row, after it.
         CDockBar* pTop = Top();
-        pTop->m_arrBars.pop_back();
-        pTop->m_arrBars.pop_back();
-        pTop->m_arrBars.push_back(&b);
+        pTop->m_arrBars.RemoveAt(pTop->m_arrBars.GetSize() - 2, 2);
+        pTop->m_arrBars.Add(&b);
         pFrame->ShowWindow(SW_SHOWNA);
         Settle();
     }
@@ -174,7 +173,7 @@ TEST_F(SizingBarTest, BarThatCannotShareGetsARowOfItsOwn)
     SizingFrame f;
     f.b.ModifyBarSizingStyle(0, SCBS_OWN_ROW);
     f.Settle();
-    EXPECT_EQ(f.Top()->m_arrBars, (DockEntryList{nullptr, &f.a, nullptr, &f.b}));
+    EXPECT_EQ(DockListEntries(f.Top()->m_arrBars), (std::vector<void*>{nullptr, &f.a, nullptr, &f.b}));
     EXPECT_EQ(f.a.GetDockedSize(TRUE).cx - 2, f.TopWidth() + 2);
 }
 

@@ -2,6 +2,8 @@
 // row sharing with minimum sizes, alignment, edge moves and dock sides.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "platform/DockRowModel.h"
 
 namespace {
@@ -9,6 +11,14 @@ namespace {
 void* Bar(int n)
 {
     return (void*)(UINT_PTR)(0x100000 * n);
+}
+
+DockEntryList List(std::initializer_list<void*> entries)
+{
+    DockEntryList list;
+    for (void* p : entries)
+        list.Add(p);
+    return list;
 }
 
 }  // namespace
@@ -23,7 +33,7 @@ TEST(DockList, PlaceholdersAreIdsBelow64K)
 
 TEST(DockList, RowRangeOfEveryEntry)
 {
-    DockEntryList list = {nullptr, Bar(1), Bar(2), nullptr, Bar(3), DockPlaceholderFor(7), nullptr, Bar(4)};
+    DockEntryList list = List({nullptr, Bar(1), Bar(2), nullptr, Bar(3), DockPlaceholderFor(7), nullptr, Bar(4)});
     struct {
         int self, first, last;
     } rows[] = {{1, 1, 2}, {2, 1, 2}, {4, 4, 5}, {5, 4, 5}, {7, 7, 7}};
@@ -37,7 +47,7 @@ TEST(DockList, RowRangeOfEveryEntry)
 
 TEST(DockList, MissingBarIsNeverIndexed)
 {
-    DockEntryList list = {nullptr, Bar(1)};
+    DockEntryList list = List({nullptr, Bar(1)});
     int first = 5, last = 5;
     EXPECT_EQ(DockListFind(list, Bar(9)), -1);
     EXPECT_FALSE(DockListRowRange(list, -1, first, last));
@@ -50,14 +60,14 @@ TEST(DockList, MissingBarIsNeverIndexed)
 
 TEST(DockList, CompactAndCountRows)
 {
-    DockEntryList list = {Bar(1), nullptr, nullptr, DockPlaceholderFor(3), nullptr, Bar(2), nullptr};
+    DockEntryList list = List({Bar(1), nullptr, nullptr, DockPlaceholderFor(3), nullptr, Bar(2), nullptr});
     DockListCompact(list);
-    DockEntryList want = {nullptr, Bar(1), nullptr, DockPlaceholderFor(3), nullptr, Bar(2)};
-    EXPECT_EQ(list, want);
+    std::vector<void*> want = {nullptr, Bar(1), nullptr, DockPlaceholderFor(3), nullptr, Bar(2)};
+    EXPECT_EQ(DockListEntries(list), want);
     EXPECT_EQ(DockListRowCount(list), 2);  // the placeholder row takes no room
     DockEntryList empty;
     DockListCompact(empty);
-    EXPECT_EQ(empty, DockEntryList(1, nullptr));
+    EXPECT_EQ(DockListEntries(empty), std::vector<void*>(1, nullptr));
     EXPECT_EQ(DockListRowCount(empty), 0);
 }
 

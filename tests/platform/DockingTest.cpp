@@ -108,7 +108,7 @@ TEST_F(DockingTest, SidesAndRowsAreLaidOut)
     CDockBar* pLeft = f.Side(AFX_IDW_DOCKBAR_LEFT);
     ASSERT_TRUE(pTop && pLeft && f.Side(AFX_IDW_DOCKBAR_BOTTOM) && f.Side(AFX_IDW_DOCKBAR_RIGHT));
     // Two rows on top, one on the left: the top side spans the frame, the left side what is below.
-    EXPECT_EQ(pTop->m_arrBars, (DockEntryList{nullptr, &f.top, nullptr, &f.other}));
+    EXPECT_EQ(DockListEntries(pTop->m_arrBars), (std::vector<void*>{nullptr, &f.top, nullptr, &f.other}));
     CRect rcClient;
     f.pFrame->GetClientRect(&rcClient);
     CRect rcTop = f.ClientRectOf(pTop), rcLeft = f.ClientRectOf(pLeft);
