@@ -38,6 +38,15 @@ CWnd* CPropertyPage::GetSheetWnd() const
     return m_bInSheet && m_hWnd ? CWnd::FromHandle(::GetParent(m_hWnd)) : nullptr;
 }
 
+BOOL CPropertyPage::CreateInHost(CWnd* pHost)
+{
+    m_bInSheet = true;
+    if (Create(m_psp.pszTemplate, pHost))
+        return TRUE;
+    m_bInSheet = false;
+    return FALSE;
+}
+
 BOOL CPropertyPage::OnNotify(WPARAM wp, LPARAM lp, LRESULT* pResult)
 {
     const NMHDR* pNM = (const NMHDR*)lp;

@@ -3,7 +3,8 @@
 // (OnSetActive, OnKillActive, OnApply, OnReset, OnQueryCancel) and ignores
 // notifications that do not come from its own sheet. A page also works
 // outside a sheet (hosted by another window through CDialog::Create): then
-// SetModified only records the state.
+// SetModified only records the state. A window that hosts pages in place of
+// a sheet creates them with CreateInHost.
 #pragma once
 
 #include <windows.h>
@@ -40,6 +41,10 @@ public:
     bool IsModified() const { return m_bModified; }
     // The sheet this page is in, or null outside a sheet.
     CWnd* GetSheetWnd() const;
+    // Creates the page as a child of pHost, which stands in for a sheet: the
+    // page answers pHost's PSN_ notifications and reports SetModified and
+    // CancelToClose to it (a tree-of-pages dialog hosts pages this way).
+    BOOL CreateInHost(CWnd* pHost);
     void CancelToClose();
 
     BOOL PreTranslateMessage(MSG* pMsg) override;

@@ -77,3 +77,38 @@
 #ifndef ID_EDIT_COPY
 #define ID_EDIT_COPY                0xE122
 #endif
+
+// The settings dialog with a tree of pages (base of the preferences and the
+// system configuration dialogs).
+#define IDD_SETTINGS                30003
+#define IDC_SETTINGS_TREE           30004
+#define IDC_SETTINGS_FRAME          30005
+#define IDC_SETTINGS_CAPTION        30006
+#ifndef ID_APPLY_NOW
+#define ID_APPLY_NOW                0x3021
+#endif
+#define IDS_HELP_SETTINGS           30193
+#define IDS_HELP_SETTINGS_TREE      30194
+#define IDS_HELP_SETTINGS_FRAME     30195
+#define IDS_HELP_SETTINGS_CAPTION   30196
+
+// The find and find/replace dialog.
+#define IDD_FINDREP                 562
+#define IDC_FINDREP_DIRECTION       1794
+#define IDC_FINDREP_FIND            1804
+#define IDC_FINDREP_WHOLEWORD       1805
+#define IDC_FINDREP_MATCHCASE       1806
+#define IDC_FINDREP_HEX             1807
+#define IDC_FINDREP_REPLACE         1808
+#define IDC_FINDREP_UP              1811
+#define IDC_FINDREP_DOWN            1812
+#define IDC_FINDREP_HOW             1813
+#define IDC_FINDREP_REPLACE_BTN     1815
+#define IDC_FINDREP_REPLACE_ALL     1816
+#define IDC_FINDREP_REGEX           1817
+#define IDC_FINDREP_REPLACE_LABEL   1818
+#define IDC_FINDREP_FIND_NEXT       1820
+#define IDC_FINDREP_CANCEL          1821
+#define IDC_FINDREP_SELONLY         1840
+#define IDC_FINDREP_WRAP            1841
+#define IDS_HELP_FINDREP            8050

@@ -1,0 +1,305 @@
+// SettingsDialog.cpp: CSettingsDialog's pages and their records, the page
+// tree, and the dialog's start.
+#include "framework/SettingsDialog.h"
+
+#include "framework/CHelpButtonPropertyPage.h"
+#include "framework/HelpButtonHelp.h"
+#include "framework/HelpKeys.h"
+#include "platform/AfxIds.h"
+#include "platform/CDataExchange.h"
+#include "platform/CPropertyPage.h"
+#include "platform/DDX.h"
+
+BEGIN_MESSAGE_MAP(CSettingsDialog, cdxCDynamicHelpDialog)
+    ON_NOTIFY(TVN_SELCHANGINGA, IDC_SETTINGS_TREE, OnTreeSelChanging)
+    ON_NOTIFY(TVN_SELCHANGEDA, IDC_SETTINGS_TREE, OnTreeSelChanged)
+    ON_COMMAND(ID_APPLY_NOW, OnApply)
+    ON_COMMAND(IDHELP, OnHelpButton)
+    ON_COMMAND(ID_HELP, DoHelp)
+    ON_MESSAGE(PSM_CANCELTOCLOSE, OnCancelToClose)
+    ON_MESSAGE(PSM_CHANGED, OnPageChanged)
+    ON_MESSAGE(PSM_UNCHANGED, OnPageUnchanged)
+    ON_MESSAGE(PSM_QUERYSIBLINGS, OnQuerySiblings)
+    ON_WM_WINDOWPOSCHANGING()
+END_MESSAGE_MAP()
+
+CSettingsDialog::CSettingsDialog(UINT nDialogId, int nTreeWidth, LPCSTR pszTitle, LPCSTR pszFontFace,
+                                 COLORREF crText, COLORREF crGradient, CWnd* pParent)
+    : cdxCDynamicHelpDialog(IDD, flSizeIcon, pParent), m_nDialogId(nDialogId), m_nTreeWidth(nTreeWidth)
+{
+    if (pszTitle)
+        m_strTitle = pszTitle;
+    if (pszFontFace)
+        m_CaptionBar.m_strFontName = pszFontFace;
+    m_CaptionBar.m_crText = crText;
+    m_CaptionBar.m_crGradientStart = crGradient;
+    m_CaptionBar.m_nFontSize = 14;
+    m_CaptionBar.m_nFontWeight = 700;
+}
+
+CSettingsDialog::~CSettingsDialog()
+{
+    DestroyPages();
+}
+
+// ---- adding pages ------------------------------------------------------------
+
+bool CSettingsDialog::CanAddPage(LPCSTR pszParent, LPCSTR pszCaption)
+{
+    if (m_Records.empty())
+        return true;
+    if (m_hWnd)
+        return false;
+    if (pszParent && *pszParent && !FindRecord(pszParent))
+        return false;
+    return !(pszCaption && *pszCaption && FindRecord(pszCaption));
+}
+
+SettingsPageRecord* CSettingsDialog::AddPageRecord(LPCSTR pszParent, LPCSTR pszCaption, CWnd* pPage,
+                                                   UINT nTemplateId)
+{
+    auto pRecord = std::make_unique<SettingsPageRecord>();
+    pRecord->strCaption = pszCaption ? pszCaption : "";
+    pRecord->strParentCaption = pszParent ? pszParent : "";
+    pRecord->pPage = pPage;
+    pRecord->nTemplateId = nTemplateId;
+    if (pPage && pPage->IsKindOf(RUNTIME_CLASS(CDialog)))
+        pRecord->wFlags |= SettingsPageRecord::kOwned;
+    if (pPage && pPage->IsKindOf(RUNTIME_CLASS(CPropertyPage)))
+        pRecord->wFlags |= SettingsPageRecord::kPropertyPage;
+    m_Records.push_back(std::move(pRecord));
+    return m_Records.back().get();
+}
+
+// The caller keeps its page: the record just added (not one found again by
+// caption, which for pages without a caption would be the first of them)
+// loses the ownership flag.
+bool CSettingsDialog::AddPage(LPCSTR pszParent, LPCSTR pszCaption, CWnd* pPage, UINT nTemplateId)
+{
+    if (!CanAddPage(pszParent, pszCaption))
+        return false;
+    SettingsPageRecord* pRecord = AddPageRecord(pszParent, pszCaption, pPage, nTemplateId);
+    pRecord->wFlags &= (WORD)~SettingsPageRecord::kOwned;
+    return true;
+}
+
+CWnd* CSettingsDialog::AddPage(LPCSTR pszParent, LPCSTR pszCaption, const CRuntimeClass* pClass, UINT nTemplateId)
+{
+    if (!CanAddPage(pszParent, pszCaption))
+        return nullptr;
+    CWnd* pPage = pClass ? DYNAMIC_DOWNCAST(CWnd, pClass->CreateObject()) : nullptr;
+    if (pClass && !pPage)
+        return nullptr;
+    AddPageRecord(pszParent, pszCaption, pPage, nTemplateId);
+    return pPage;
+}
+
+// ---- looking pages up ----------------------------------------------------------
+
+const SettingsPageRecord* CSettingsDialog::RecordOf(CWnd* pPage) const
+{
+    for (const auto& p : m_Records)
+        if (p->pPage == pPage)
+            return p.get();
+    return nullptr;
+}
+
+SettingsPageRecord* CSettingsDialog::FindRecord(LPCSTR pszCaption) const
+{
+    for (const auto& p : m_Records)
+        if (p->strCaption.CompareNoCase(pszCaption ? pszCaption : "") == 0)
+            return p.get();
+    return nullptr;
+}
+
+SettingsPageRecord* CSettingsDialog::FindRecordByWindow(HWND hWnd) const
+{
+    for (const auto& p : m_Records)
+        if (p->pPage && p->pPage->m_hWnd == hWnd)
+            return p.get();
+    return nullptr;
+}
+
+SettingsPageRecord* CSettingsDialog::RecordOfItem(HTREEITEM hItem) const
+{
+    return hItem ? (SettingsPageRecord*)m_PageTree.GetItemData(hItem) : nullptr;
+}
+
+SettingsPageRecord* CSettingsDialog::GetCurrentRecord()
+{
+    if (!m_PageTree.m_hWnd)
+        return nullptr;
+    SettingsPageRecord* pRecord = RecordOfItem(m_PageTree.GetSelectedItem());
+    return pRecord && pRecord->HasWindow() ? pRecord : nullptr;
+}
+
+int CSettingsDialog::GetPageIndex(CWnd* pPage) const
+{
+    for (size_t i = 0; i < m_PropPages.size(); ++i)
+        if (m_PropPages[i]->pPage == pPage)
+            return (int)i;
+    return -1;
+}
+
+CWnd* CSettingsDialog::GetPage(int nIndex) const
+{
+    return nIndex >= 0 && nIndex < (int)m_PropPages.size() ? m_PropPages[nIndex]->pPage : nullptr;
+}
+
+int CSettingsDialog::GetActiveIndex()
+{
+    SettingsPageRecord* pRecord = GetCurrentRecord();
+    return pRecord ? GetPageIndex(pRecord->pPage) : -1;
+}
+
+CWnd* CSettingsDialog::GetActivePage()
+{
+    SettingsPageRecord* pRecord = GetCurrentRecord();
+    return pRecord && (pRecord->wFlags & SettingsPageRecord::kPropertyPage) ? pRecord->pPage : nullptr;
+}
+
+BOOL CSettingsDialog::SetActivePage(CWnd* pPage)
+{
+    return SetActivePage(GetPageIndex(pPage));
+}
+
+BOOL CSettingsDialog::SetActivePage(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= (int)m_PropPages.size() || !m_PageTree.m_hWnd)
+        return FALSE;
+    HTREEITEM hItem = FindTreeItem(m_PropPages[nIndex]->strCaption);
+    return hItem ? m_PageTree.SelectItem(hItem) : FALSE;
+}
+
+CHelpButtonPropertyPage* CSettingsDialog::GetActiveHelpPage()
+{
+    SettingsPageRecord* pRecord = GetCurrentRecord();
+    return pRecord ? dynamic_cast<CHelpButtonPropertyPage*>(pRecord->pPage) : nullptr;
+}
+
+// ---- the tree ------------------------------------------------------------------
+
+HTREEITEM CSettingsDialog::GetNextTreeItem(HTREEITEM hItem)
+{
+    if (HTREEITEM hChild = m_PageTree.GetChildItem(hItem))
+        return hChild;
+    for (HTREEITEM h = hItem; h; h = m_PageTree.GetParentItem(h))
+        if (HTREEITEM hNext = m_PageTree.GetNextSiblingItem(h))
+            return hNext;
+    return nullptr;
+}
+
+HTREEITEM CSettingsDialog::FindTreeItem(LPCSTR pszCaption)
+{
+    for (HTREEITEM h = m_PageTree.GetRootItem(); h; h = GetNextTreeItem(h))
+        if (m_PageTree.GetItemText(h).CompareNoCase(pszCaption ? pszCaption : "") == 0)
+            return h;
+    return nullptr;
+}
+
+void CSettingsDialog::BuildTree()
+{
+    for (const auto& p : m_Records) {
+        HTREEITEM hParent = p->strParentCaption.IsEmpty() ? nullptr : FindTreeItem(p->strParentCaption);
+        HTREEITEM hItem = m_PageTree.InsertItem(p->strCaption, hParent ? hParent : TVI_ROOT, TVI_LAST);
+        m_PageTree.SetItemData(hItem, (DWORD_PTR)p.get());
+    }
+    if (m_PageTree.GetCount() > 0)
+        ExpandAll();
+}
+
+void CSettingsDialog::ExpandAll()
+{
+    for (HTREEITEM h = m_PageTree.GetRootItem(); h; h = m_PageTree.GetNextSiblingItem(h))
+        ExpandBranch(h);
+}
+
+void CSettingsDialog::ExpandBranch(HTREEITEM hItem)
+{
+    HTREEITEM hChild = m_PageTree.GetChildItem(hItem);
+    if (!hChild)
+        return;
+    m_PageTree.Expand(hItem, TVE_EXPAND);
+    for (; hChild; hChild = m_PageTree.GetNextSiblingItem(hChild))
+        ExpandBranch(hChild);
+}
+
+// ---- start ---------------------------------------------------------------------
+
+void CSettingsDialog::DoDataExchange(CDataExchange* pDX)
+{
+    cdxCDynamicHelpDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SETTINGS_TREE, m_PageTree);
+    DDX_Control(pDX, IDC_SETTINGS_FRAME, m_PageFrame);
+    DDX_Control(pDX, IDC_SETTINGS_CAPTION, m_CaptionBar);
+    DDX_Control(pDX, IDOK, m_OkButton);
+    DDX_Control(pDX, IDCANCEL, m_CancelButton);
+    DDX_Control(pDX, ID_APPLY_NOW, m_ApplyButton);
+    DDX_Control(pDX, IDHELP, m_HelpButton);
+}
+
+BOOL CSettingsDialog::OnInitDialog()
+{
+    // Windows sends a dialog's WM_CREATE before the object is bound, so the
+    // window takes the dialog id here: the sender id of page notifications.
+    ::SetWindowLongPtrA(m_hWnd, GWLP_ID, (LONG_PTR)m_nDialogId);
+    // No position under the shared template id: it is restored below under
+    // this dialog's own id.
+    m_strPositionName.Empty();
+    cdxCDynamicHelpDialog::OnInitDialog();
+    CalcMinimumSize();
+    SetIdName(m_nDialogId);
+    if (!RestoreWindowPosition())
+        SetWindowPos(nullptr, 0, 0, m_szMin.cx, m_szMin.cy, SWP_NOMOVE | SWP_NOZORDER);
+    SetCaptionText(m_strTitle);
+    ResetModified();
+    UpdateApplyButton();
+    BuildTree();
+    m_PropPages.clear();
+    for (HTREEITEM h = m_PageTree.GetRootItem(); h; h = GetNextTreeItem(h)) {
+        SettingsPageRecord* pRecord = RecordOfItem(h);
+        if (pRecord && (pRecord->wFlags & SettingsPageRecord::kPropertyPage))
+            m_PropPages.push_back(pRecord);
+    }
+    if (m_nStartPage < 0 || m_nStartPage >= (int)m_PropPages.size())
+        m_nStartPage = 0;
+    SetActivePage(m_nStartPage);
+    m_bInitialized = true;
+    return TRUE;
+}
+
+void CSettingsDialog::SetTitle(LPCSTR pszText, UINT nStyle)
+{
+    m_strTitle = pszText ? pszText : "";
+    if (nStyle & PSH_PROPTITLE)
+        m_strTitle += " Properties";
+    if (m_hWnd)
+        SetCaptionText(m_strTitle);
+}
+
+void CSettingsDialog::ResetModified()
+{
+    for (SettingsPageRecord* p : m_PropPages)
+        p->wFlags &= (WORD)~SettingsPageRecord::kModified;
+    if (m_ApplyButton.m_hWnd)
+        EnableButton(&m_ApplyButton, FALSE);
+}
+
+CString CSettingsDialog::GetCaptionText() const
+{
+    CString str;
+    if (m_CaptionBar.m_hWnd)
+        m_CaptionBar.GetWindowText(str);
+    return str;
+}
+
+void CSettingsDialog::RegisterStandardHelpStrings()
+{
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    cdxCDynamicHelpDialog::RegisterStandardHelpStrings();
+    SetHelpString(WindowHelpKey(IDD), IDS_HELP_SETTINGS);
+    SetHelpString(MakeHelpKey(IDD, IDC_SETTINGS_TREE), IDS_HELP_SETTINGS_TREE);
+    SetHelpString(MakeHelpKey(IDD, IDC_SETTINGS_CAPTION), IDS_HELP_SETTINGS_CAPTION);
+    SetHelpString(MakeHelpKey(IDD, IDC_SETTINGS_FRAME), IDS_HELP_SETTINGS_FRAME);
+}

@@ -1,0 +1,144 @@
+// SettingsDialog.h: CSettingsDialog, the modal dialog that shows a set of
+// pages one at a time: a tree on the left lists them by caption (nested
+// under a parent caption), a gradient caption bar above the page area shows
+// the path of the current page, and OK, Cancel, Apply and Help act on all
+// pages at once. The pages are property pages hosted as child windows of
+// this dialog instead of a property sheet: the dialog speaks the sheet's
+// notification protocol to them (PSN_SETACTIVE, PSN_KILLACTIVE, PSN_APPLY,
+// PSN_QUERYCANCEL, PSN_HELP) and answers what pages send their sheet
+// (PSM_CHANGED, PSM_UNCHANGED, PSM_CANCELTOCLOSE, PSM_QUERYSIBLINGS).
+// Base of the preferences and system configuration dialogs; template 30003,
+// its window position remembered under its own dialog id.
+//
+// Its parts:
+//   SettingsDialog.cpp        pages and records, the tree, initialisation
+//   SettingsDialogLayout.cpp  page creation, minimum size, the one-time layout
+//   SettingsDialogPages.cpp   page changes, Apply/OK/Cancel, sheet messages, help
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "framework/PrefsStatic.h"
+#include "framework/cdxCDynamicDlg.h"
+#include "platform/CButton.h"
+#include "platform/CTreeCtrl.h"
+#include "resources/resource.h"
+
+struct CCreateContext;
+struct CRuntimeClass;
+
+// One added page. The captions are the dialog's own copies.
+struct SettingsPageRecord {
+    enum : WORD { kOwned = 0x8000, kPropertyPage = 0x4000, kModified = 0x2000 };
+    CString strCaption;        // the tree item's text; "" when none was given
+    CString strParentCaption;  // the caption to nest under; "" for the top level
+    CWnd* pPage = nullptr;     // the page object (may be null)
+    UINT nTemplateId = 0;
+    WORD wFlags = 0;
+
+    bool HasWindow() const { return pPage && pPage->m_hWnd && ::IsWindow(pPage->m_hWnd); }
+};
+
+class CSettingsDialog : public cdxCDynamicHelpDialog {
+    DECLARE_MESSAGE_MAP()
+public:
+    enum { IDD = IDD_SETTINGS };
+
+    // Null title keeps "Settings", null face keeps "Verdana". The modal owner
+    // is the top-level window of pParent (the main window when null).
+    CSettingsDialog(UINT nDialogId, int nTreeWidth, LPCSTR pszTitle = nullptr, LPCSTR pszFontFace = nullptr,
+                    COLORREF crText = ::GetSysColor(COLOR_CAPTIONTEXT),
+                    COLORREF crGradient = ::GetSysColor(COLOR_ACTIVECAPTION), CWnd* pParent = nullptr);
+    ~CSettingsDialog() override;
+
+    // Adds a page the caller owns; false (nothing added) for a duplicate
+    // caption, an unknown parent caption, or once the window exists.
+    virtual bool AddPage(LPCSTR pszParent, LPCSTR pszCaption, CWnd* pPage, UINT nTemplateId);
+    // Creates the page object from its class and adds it; the dialog deletes
+    // it with the pages. Null when refused (nothing is created then).
+    virtual CWnd* AddPage(LPCSTR pszParent, LPCSTR pszCaption, const CRuntimeClass* pClass, UINT nTemplateId);
+    virtual int GetPageCount() const { return (int)m_PropPages.size(); }
+    virtual int GetActiveIndex();
+    virtual int GetPageIndex(CWnd* pPage) const;
+    virtual CWnd* GetPage(int nIndex) const;
+    virtual CWnd* GetActivePage();
+    virtual BOOL SetActivePage(CWnd* pPage);
+    virtual BOOL SetActivePage(int nIndex);
+    // Title = the text (empty for null), " Properties" appended with PSH_PROPTITLE.
+    virtual void SetTitle(LPCSTR pszText, UINT nStyle);
+    // Every property page counts as unchanged; Apply is disabled.
+    virtual void ResetModified();
+    virtual void CalcMinimumSize();
+    virtual CRect* GetPageRect(CRect* pRect);
+    virtual void LayoutControls();
+
+    int m_nStartPage = 0;  // index among property pages of the page shown first, kept current
+
+    // ---- for tests and derived dialogs ----
+    const std::vector<std::unique_ptr<SettingsPageRecord>>& Records() const { return m_Records; }
+    const SettingsPageRecord* RecordOf(CWnd* pPage) const;
+    CSize GetMinimumSize() const { return m_szMin; }
+    CString GetCaptionText() const;
+    UINT GetDialogId() const { return m_nDialogId; }
+    CHelpButtonPropertyPage* GetActiveHelpPage() override;
+
+protected:
+    virtual bool CanAddPage(LPCSTR pszParent, LPCSTR pszCaption);
+    virtual SettingsPageRecord* AddPageRecord(LPCSTR pszParent, LPCSTR pszCaption, CWnd* pPage, UINT nTemplateId);
+    virtual void BuildTree();
+    virtual void ExpandAll();
+    virtual void ExpandBranch(HTREEITEM hItem);
+    virtual BOOL CreatePage(SettingsPageRecord* pRecord);
+    virtual BOOL CreateViewPage(CWnd* pPage, CCreateContext* pContext);
+    virtual void DestroyPages();
+    virtual void SetCaption(SettingsPageRecord* pRecord);
+    virtual BOOL ApplyPages(bool bOk);
+    virtual void UpdateApplyButton();
+    virtual void EnableButton(CWnd* pButton, BOOL bEnable);
+    virtual void SelectPage(SettingsPageRecord* pRecord);
+    virtual SettingsPageRecord* GetCurrentRecord();
+    virtual SettingsPageRecord* FindRecordByWindow(HWND hWnd) const;
+    virtual SettingsPageRecord* FindRecord(LPCSTR pszCaption) const;
+    virtual HTREEITEM FindTreeItem(LPCSTR pszCaption);
+    virtual HTREEITEM GetNextTreeItem(HTREEITEM hItem);
+
+    BOOL OnCommand(WPARAM wp, LPARAM lp) override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    void RegisterStandardHelpStrings() override;
+    // F1 and ID_HELP: the current help page's own help, else the dialog's.
+    virtual void DoHelp();
+
+    int OnCreate(LPCREATESTRUCT lpcs);
+    void OnTreeSelChanging(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnApply() { ApplyPages(false); }
+    void OnHelpButton();
+    LRESULT OnCancelToClose(WPARAM wp, LPARAM lp);
+    LRESULT OnPageChanged(WPARAM wp, LPARAM lp);
+    LRESULT OnPageUnchanged(WPARAM wp, LPARAM lp);
+    LRESULT OnQuerySiblings(WPARAM wp, LPARAM lp);
+    void OnWindowPosChanging(WINDOWPOS* pPos);
+
+    // Sends a PSN_ notification to a property page; 0 for other pages.
+    LRESULT NotifyPage(SettingsPageRecord* pRecord, int nCode, LPARAM lParam = 0);
+    SettingsPageRecord* RecordOfItem(HTREEITEM hItem) const;
+    void ShowPageOf(SettingsPageRecord* pRecord);
+
+    bool m_bInitialized = false;
+    bool m_bLayoutDone = false;
+    UINT m_nDialogId;
+    CString m_strTitle = "Settings";
+    CTreeCtrl m_PageTree;
+    int m_nTreeWidth;
+    CStatic m_PageFrame;
+    CPrefsStatic m_CaptionBar;
+    std::vector<std::unique_ptr<SettingsPageRecord>> m_Records;  // in the order added
+    std::vector<SettingsPageRecord*> m_PropPages;                // property pages in tree pre-order
+    CSize m_szLargestPage{INT_MIN, INT_MIN};
+    CSize m_szMin{0, 0};
+    CButton m_OkButton, m_CancelButton, m_ApplyButton, m_HelpButton;
+};

@@ -1,0 +1,243 @@
+// SettingsDialogPages.cpp: CSettingsDialog's page changes, the caption path,
+// Apply, OK and Cancel over all pages, the messages pages send their sheet,
+// and help.
+#include "framework/SettingsDialog.h"
+
+#include "framework/CHelpButtonPropertyPage.h"
+#include "platform/AfxIds.h"
+#include "platform/CPropertyPage.h"
+
+LRESULT CSettingsDialog::NotifyPage(SettingsPageRecord* pRecord, int nCode, LPARAM lParam)
+{
+    if (!pRecord || !(pRecord->wFlags & SettingsPageRecord::kPropertyPage) || !pRecord->HasWindow())
+        return 0;
+    PSHNOTIFY notify = {};
+    notify.hdr.hwndFrom = m_hWnd;
+    notify.hdr.idFrom = m_nDialogId;
+    notify.hdr.code = (UINT)nCode;
+    notify.lParam = lParam;
+    return pRecord->pPage->SendMessage(WM_NOTIFY, m_nDialogId, (LPARAM)&notify);
+}
+
+// ---- changing pages ----------------------------------------------------------
+
+void CSettingsDialog::OnTreeSelChanging(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    SettingsPageRecord* pRecord = RecordOfItem(((NMTREEVIEWA*)pNMHDR)->itemOld.hItem);
+    if (!pRecord || !pRecord->HasWindow())
+        return;
+    if (NotifyPage(pRecord, PSN_KILLACTIVE) != 0) {
+        *pResult = TRUE;
+        return;
+    }
+    pRecord->pPage->SendMessage(WM_ACTIVATE, WA_INACTIVE, 0);
+    pRecord->pPage->ShowWindow(SW_HIDE);
+}
+
+void CSettingsDialog::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    SettingsPageRecord* pRecord = RecordOfItem(((NMTREEVIEWA*)pNMHDR)->itemNew.hItem);
+    if (!pRecord || !pRecord->HasWindow())
+        return;
+    if (NotifyPage(pRecord, PSN_SETACTIVE) != 0) {
+        *pResult = TRUE;
+    } else {
+        pRecord->pPage->SendMessage(WM_ACTIVATE, WA_ACTIVE, 0);
+        ShowPageOf(pRecord);
+    }
+    SetCaption(pRecord);
+}
+
+void CSettingsDialog::ShowPageOf(SettingsPageRecord* pRecord)
+{
+    pRecord->pPage->ShowWindow(SW_SHOW);
+    pRecord->pPage->SetFocus();
+    if (pRecord->wFlags & SettingsPageRecord::kPropertyPage)
+        m_nStartPage = GetPageIndex(pRecord->pPage);
+}
+
+// The page's own caption (its template's, else the record's), preceded by
+// the captions of its ancestors, each followed by " :: ".
+void CSettingsDialog::SetCaption(SettingsPageRecord* pRecord)
+{
+    CString strText;
+    if (pRecord->HasWindow())
+        pRecord->pPage->GetWindowText(strText);
+    if (strText.IsEmpty())
+        strText = pRecord->strCaption;
+    // Each step moves to an earlier record, so the walk ends.
+    size_t nSteps = m_Records.size();
+    for (SettingsPageRecord* p = pRecord; p && !p->strParentCaption.IsEmpty() && nSteps--;) {
+        SettingsPageRecord* pParent = FindRecord(p->strParentCaption);
+        if (!pParent || pParent->strCaption.IsEmpty())
+            break;
+        CString strPath;
+        strPath.Format("%s :: %s", pParent->strCaption.GetString(), strText.GetString());
+        strText = strPath;
+        p = pParent;
+    }
+    m_CaptionBar.SetWindowText(strText);
+}
+
+void CSettingsDialog::SelectPage(SettingsPageRecord* pRecord)
+{
+    if (HTREEITEM hItem = FindTreeItem(pRecord->strCaption))
+        m_PageTree.SelectItem(hItem);
+}
+
+// ---- Apply, OK, Cancel -------------------------------------------------------
+
+BOOL CSettingsDialog::ApplyPages(bool bOk)
+{
+    SettingsPageRecord* pCurrent = GetCurrentRecord();
+    if (pCurrent && NotifyPage(pCurrent, PSN_KILLACTIVE) != 0) {
+        SelectPage(pCurrent);
+        return FALSE;
+    }
+    for (const auto& p : m_Records) {
+        if (!p->HasWindow())
+            continue;
+        bool bFailed;
+        if (p->wFlags & SettingsPageRecord::kPropertyPage)
+            bFailed = NotifyPage(p.get(), PSN_APPLY, bOk ? 1 : 0) != 0 ||
+                      (bOk && NotifyPage(p.get(), PSN_KILLACTIVE) != 0);
+        else
+            bFailed = !static_cast<CDialog*>(p->pPage)->UpdateData(TRUE);
+        if (bFailed) {
+            SelectPage(p.get());
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+void CSettingsDialog::OnOK()
+{
+    if (!ApplyPages(true))
+        return;
+    DestroyPages();
+    CDialog::OnOK();
+}
+
+void CSettingsDialog::OnCancel()
+{
+    for (const auto& p : m_Records) {
+        if (p->HasWindow() && NotifyPage(p.get(), PSN_QUERYCANCEL) != 0) {
+            SelectPage(p.get());
+            return;
+        }
+    }
+    DestroyPages();
+    CDialog::OnCancel();
+}
+
+void CSettingsDialog::DestroyPages()
+{
+    for (auto& p : m_Records) {
+        if (p->HasWindow())
+            p->pPage->DestroyWindow();
+        if (p->wFlags & SettingsPageRecord::kOwned)
+            delete p->pPage;
+    }
+    m_Records.clear();
+    m_PropPages.clear();
+}
+
+// ---- what pages send their sheet ---------------------------------------------
+
+LRESULT CSettingsDialog::OnPageChanged(WPARAM wp, LPARAM)
+{
+    if (SettingsPageRecord* pRecord = FindRecordByWindow((HWND)wp))
+        pRecord->wFlags |= SettingsPageRecord::kModified;
+    UpdateApplyButton();
+    return 0;
+}
+
+LRESULT CSettingsDialog::OnPageUnchanged(WPARAM wp, LPARAM)
+{
+    if (SettingsPageRecord* pRecord = FindRecordByWindow((HWND)wp))
+        pRecord->wFlags &= (WORD)~SettingsPageRecord::kModified;
+    UpdateApplyButton();
+    return 0;
+}
+
+void CSettingsDialog::UpdateApplyButton()
+{
+    bool bModified = false;
+    for (const auto& p : m_Records)
+        bModified = bModified || (p->pPage && (p->wFlags & SettingsPageRecord::kModified));
+    EnableButton(&m_ApplyButton, bModified);
+}
+
+void CSettingsDialog::EnableButton(CWnd* pButton, BOOL bEnable)
+{
+    if (!pButton->m_hWnd)
+        return;
+    bool bHadFocus = ::GetFocus() == pButton->m_hWnd;
+    pButton->EnableWindow(bEnable);
+    if (!bEnable && bHadFocus) {
+        DWORD dwDef = GetDefID();
+        if (HIWORD(dwDef) == DC_HASDEFID)
+            if (CWnd* pDefault = GetDlgItem(LOWORD(dwDef)))
+                SendMessage(WM_NEXTDLGCTL, (WPARAM)pDefault->m_hWnd, TRUE);
+    }
+}
+
+LRESULT CSettingsDialog::OnCancelToClose(WPARAM, LPARAM)
+{
+    m_OkButton.SetWindowText("Close");
+    EnableButton(&m_CancelButton, FALSE);
+    return 0;
+}
+
+LRESULT CSettingsDialog::OnQuerySiblings(WPARAM wp, LPARAM lp)
+{
+    for (const auto& p : m_Records)
+        if (p->HasWindow())
+            if (LRESULT r = p->pPage->SendMessage(PSM_QUERYSIBLINGS, wp, lp))
+                return r;
+    return 0;
+}
+
+// A command from a control on a page goes to that page.
+BOOL CSettingsDialog::OnCommand(WPARAM wp, LPARAM lp)
+{
+    HWND hCtrl = (HWND)lp;
+    if (HIWORD(wp) == 0 && hCtrl && ::GetParent(hCtrl) != m_hWnd) {
+        if (SettingsPageRecord* pRecord = GetCurrentRecord()) {
+            pRecord->pPage->SendMessage(WM_COMMAND, wp, lp);
+            return TRUE;
+        }
+    }
+    return cdxCDynamicHelpDialog::OnCommand(wp, lp);
+}
+
+// ---- help --------------------------------------------------------------------
+
+// The current page's help command (the caption button's, IDHELP, ID_HELP,
+// the first it handles); else the dialog's own help.
+void CSettingsDialog::OnHelpButton()
+{
+    SettingsPageRecord* pRecord = GetCurrentRecord();
+    const UINT ids[] = {kIdHelpCommand, IDHELP, ID_HELP};
+    for (UINT nId : ids) {
+        if (!pRecord || !pRecord->pPage->OnCmdMsg(nId, CN_COMMAND_PROBE, nullptr))
+            continue;
+        if (pRecord->wFlags & SettingsPageRecord::kPropertyPage)
+            NotifyPage(pRecord, PSN_HELP);
+        else
+            pRecord->pPage->SendMessage(WM_COMMAND, nId, (LPARAM)m_HelpButton.m_hWnd);
+        return;
+    }
+    OnHelp();
+}
+
+void CSettingsDialog::DoHelp()
+{
+    SettingsPageRecord* pRecord = GetCurrentRecord();
+    CWnd* pPage = pRecord ? pRecord->pPage : nullptr;
+    if (dynamic_cast<CHelpButtonPropertyPage*>(pPage) || dynamic_cast<CHelpButtonWnd<CDialog>*>(pPage))
+        pPage->SendMessage(WM_COMMAND, IDHELP, (LPARAM)m_HelpButton.m_hWnd);
+    else
+        OnHelp();
+}

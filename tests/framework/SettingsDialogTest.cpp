@@ -1,0 +1,514 @@
+// SettingsDialogTest.cpp: the settings dialog with a tree of pages under
+// Wine, against pages that record the sheet notifications they get: the
+// rules for adding pages and who owns them, the tree order of property
+// pages, the start page, the caption path, Apply enabling, the OK, Apply
+// and Cancel sequences with refusals, Cancel-to-Close, the size that fits
+// the largest page, the remembered position per dialog id, GDI objects.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "SettingsTestPages.h"
+#include "SettingsTestRes.h"
+#include "framework/SettingsDialog.h"
+#include "platform/CIniSettingsStore.h"
+#include "platform/ProfileStore.h"
+#include "tests/platform/ModalDriver.h"
+#include "tests/support/GdiObjectCount.h"
+
+namespace {
+
+const char* kIni = "settings_tests.ini";
+
+struct SettingsTest : ::testing::Test {
+    void SetUp() override
+    {
+        std::remove(kIni);
+        SetSettingsStore(std::make_unique<CIniSettingsStore>(kIni));
+    }
+    void TearDown() override
+    {
+        SetSettingsStore(nullptr);
+        std::remove(kIni);
+    }
+};
+
+// A dialog with four recording pages: General, Large (under General),
+// Small (under Large) and Other at the top level, added in that order.
+struct FourPages {
+    PageLog log;
+    CRecordingPage general{IDD_TPAGE_GENERAL, "general", &log};
+    CRecordingPage large{IDD_TPAGE_LARGE, "large", &log};
+    CRecordingPage small{IDD_TPAGE_SMALL, "small", &log};
+    CRecordingPage other{IDD_TPAGE_SMALL, "other", &log};
+    CSettingsDialog dlg{708, 125, "Preferences"};
+
+    FourPages()
+    {
+        EXPECT_TRUE(dlg.AddPage(nullptr, "General", &general, IDD_TPAGE_GENERAL));
+        EXPECT_TRUE(dlg.AddPage("General", "Large", &large, IDD_TPAGE_LARGE));
+        EXPECT_TRUE(dlg.AddPage("Large", "Small", &small, IDD_TPAGE_SMALL));
+        EXPECT_TRUE(dlg.AddPage(nullptr, "Other", &other, IDD_TPAGE_SMALL));
+    }
+};
+
+HWND Item(HWND hDlg, int nId)
+{
+    return ::GetDlgItem(hDlg, nId);
+}
+
+void Press(HWND hDlg, int nId)
+{
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), (LPARAM)Item(hDlg, nId));
+}
+
+// Selects the tree item with the text, as a click would.
+bool SelectTreeItem(HWND hDlg, const char* pszText)
+{
+    HWND hTree = Item(hDlg, IDC_SETTINGS_TREE);
+    HTREEITEM h = TreeView_GetRoot(hTree);
+    while (h) {
+        char buf[64] = {};
+        TVITEMA item = {};
+        item.mask = TVIF_TEXT;
+        item.hItem = h;
+        item.pszText = buf;
+        item.cchTextMax = sizeof(buf);
+        TreeView_GetItem(hTree, &item);
+        if (std::strcmp(buf, pszText) == 0)
+            return TreeView_SelectItem(hTree, h) != FALSE;
+        HTREEITEM hNext = TreeView_GetChild(hTree, h);
+        for (HTREEITEM p = h; !hNext && p; p = TreeView_GetParent(hTree, p))
+            hNext = TreeView_GetNextSibling(hTree, p);
+        h = hNext;
+    }
+    return false;
+}
+
+CRect ChildRect(HWND hDlg, HWND hChild)
+{
+    CRect rc;
+    ::GetWindowRect(hChild, &rc);
+    ::MapWindowPoints(nullptr, hDlg, (POINT*)&rc, 2);
+    return rc;
+}
+
+}  // namespace
+
+// ---- adding pages --------------------------------------------------------------
+
+TEST_F(SettingsTest, CaptionsAreUniqueWithoutRegardToCaseAndParentsMustExist)
+{
+    PageLog log;
+    CRecordingPage a(IDD_TPAGE_SMALL, "a", &log), b(IDD_TPAGE_SMALL, "b", &log), c(IDD_TPAGE_SMALL, "c", &log);
+    CSettingsDialog dlg(720, 150);
+    EXPECT_TRUE(dlg.AddPage(nullptr, "Devices", &a, IDD_TPAGE_SMALL));
+    EXPECT_FALSE(dlg.AddPage(nullptr, "DEVICES", &b, IDD_TPAGE_SMALL));
+    EXPECT_FALSE(dlg.AddPage("Nowhere", "Disks", &b, IDD_TPAGE_SMALL));
+    EXPECT_TRUE(dlg.AddPage("devices", "Disks", &b, IDD_TPAGE_SMALL));
+    EXPECT_TRUE(dlg.AddPage("", "", &c, IDD_TPAGE_SMALL));
+    ASSERT_EQ(3u, dlg.Records().size());
+    EXPECT_STREQ("devices", dlg.Records()[1]->strParentCaption);
+}
+
+TEST_F(SettingsTest, CallerPagesAreNeverOwnedEvenWithoutCaptions)
+{
+    PageLog log;
+    CRecordingPage first(IDD_TPAGE_SMALL, "first", &log), second(IDD_TPAGE_SMALL, "second", &log);
+    {
+        CSettingsDialog dlg(708, 125);
+        ASSERT_TRUE(dlg.AddPage(nullptr, nullptr, &first, IDD_TPAGE_SMALL));
+        ASSERT_TRUE(dlg.AddPage(nullptr, nullptr, &second, IDD_TPAGE_SMALL));
+        for (const auto& p : dlg.Records()) {
+            EXPECT_FALSE(p->wFlags & SettingsPageRecord::kOwned);
+            EXPECT_TRUE(p->wFlags & SettingsPageRecord::kPropertyPage);
+            EXPECT_STREQ("", p->strCaption);
+        }
+    }
+    // The dialog is gone and both stack pages are intact (a delete would crash here).
+    EXPECT_EQ(nullptr, second.m_hWnd);
+}
+
+TEST_F(SettingsTest, PagesMadeFromTheirClassBelongToTheDialog)
+{
+    int nBefore = CCountedPage::s_nLive;
+    {
+        CSettingsDialog dlg(708, 125);
+        CWnd* pPage = dlg.AddPage(nullptr, "Counted", RUNTIME_CLASS(CCountedPage), IDD_TPAGE_SMALL);
+        ASSERT_NE(nullptr, pPage);
+        EXPECT_EQ(nBefore + 1, CCountedPage::s_nLive);
+        EXPECT_TRUE(dlg.RecordOf(pPage)->wFlags & SettingsPageRecord::kOwned);
+        // Refused: nothing is made.
+        EXPECT_EQ(nullptr, dlg.AddPage(nullptr, "COUNTED", RUNTIME_CLASS(CCountedPage), IDD_TPAGE_SMALL));
+        EXPECT_EQ(nBefore + 1, CCountedPage::s_nLive);
+        // No class: a record without a page object.
+        EXPECT_EQ(nullptr, dlg.AddPage(nullptr, "Empty", (const CRuntimeClass*)nullptr, 0));
+        EXPECT_EQ(2u, dlg.Records().size());
+    }
+    EXPECT_EQ(nBefore, CCountedPage::s_nLive);
+}
+
+TEST_F(SettingsTest, CaptionsAreCopies)
+{
+    PageLog log;
+    CRecordingPage a(IDD_TPAGE_SMALL, "a", &log);
+    char szCaption[16] = "Logging";
+    char szParent[16] = "";
+    CSettingsDialog dlg(708, 125);
+    ASSERT_TRUE(dlg.AddPage(szParent, szCaption, &a, IDD_TPAGE_SMALL));
+    std::strcpy(szCaption, "Changed");
+    EXPECT_STREQ("Logging", dlg.Records()[0]->strCaption);
+}
+
+// ---- the open dialog -------------------------------------------------------------
+
+TEST_F(SettingsTest, PropertyPagesAreCountedInTreeOrderAndTheFirstShows)
+{
+    FourPages t;
+    CPlainPage plain(IDD_TPLAIN);
+    ASSERT_TRUE(t.dlg.AddPage("General", "Plain", &plain, IDD_TPLAIN));
+    t.dlg.m_nStartPage = -1;
+    INT_PTR r = vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        EXPECT_EQ(4, t.dlg.GetPageCount());
+        // Tree pre-order: General, Large, Small (under Large), Other; the plain page is no property page.
+        EXPECT_EQ(&t.general, t.dlg.GetPage(0));
+        EXPECT_EQ(&t.large, t.dlg.GetPage(1));
+        EXPECT_EQ(&t.small, t.dlg.GetPage(2));
+        EXPECT_EQ(&t.other, t.dlg.GetPage(3));
+        EXPECT_EQ(nullptr, t.dlg.GetPage(4));
+        EXPECT_EQ(nullptr, t.dlg.GetPage(-1));
+        EXPECT_EQ(-1, t.dlg.GetPageIndex(&plain));
+        EXPECT_EQ(0, t.dlg.GetActiveIndex());
+        EXPECT_TRUE(t.general.IsWindowVisible());
+        EXPECT_FALSE(t.large.IsWindowVisible());
+        // Adding once the window exists is refused.
+        CRecordingPage late(IDD_TPAGE_SMALL, "late", &t.log);
+        EXPECT_FALSE(t.dlg.AddPage(nullptr, "Late", &late, IDD_TPAGE_SMALL));
+        char szTitle[64] = {};
+        ::GetWindowTextA(hDlg, szTitle, sizeof(szTitle));
+        EXPECT_STREQ("Preferences", szTitle);
+        // A plain dialog page shows without notifications.
+        EXPECT_TRUE(SelectTreeItem(hDlg, "Plain"));
+        EXPECT_TRUE(plain.IsWindowVisible());
+        EXPECT_EQ(nullptr, t.dlg.GetActivePage());
+        EXPECT_EQ(-1, t.dlg.GetActiveIndex());
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    EXPECT_EQ(IDCANCEL, r);
+    EXPECT_EQ(nullptr, plain.m_hWnd);
+}
+
+TEST_F(SettingsTest, AStartPageOutOfRangeShowsTheFirstAndAValidOneIsShown)
+{
+    const int starts[] = {-1, 4, 99, 2};
+    const int shown[] = {0, 0, 0, 2};
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(starts[i]);
+        FourPages t;
+        t.dlg.m_nStartPage = starts[i];
+        vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+            EXPECT_EQ(shown[i], t.dlg.GetActiveIndex());
+            EXPECT_EQ(shown[i], t.dlg.m_nStartPage);
+            ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+    }
+}
+
+TEST_F(SettingsTest, TheCaptionBarShowsThePathOfTheCurrentPage)
+{
+    FourPages t;
+    vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        // The page's own template caption when it has one, else its tree caption.
+        EXPECT_STREQ("General Settings", t.dlg.GetCaptionText());
+        EXPECT_TRUE(SelectTreeItem(hDlg, "Large"));
+        EXPECT_STREQ("General :: Large", t.dlg.GetCaptionText());
+        EXPECT_TRUE(SelectTreeItem(hDlg, "Small"));
+        EXPECT_STREQ("General :: Large :: Small", t.dlg.GetCaptionText());
+        EXPECT_EQ(2, t.dlg.m_nStartPage);
+        EXPECT_TRUE(SelectTreeItem(hDlg, "Other"));
+        EXPECT_STREQ("Small", t.dlg.GetCaptionText());
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+}
+
+TEST_F(SettingsTest, ChangingPagesAsksBothAndRefusalsAreKept)
+{
+    FourPages t;
+    vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        t.log.clear();
+        EXPECT_TRUE(SelectTreeItem(hDlg, "Other"));
+        EXPECT_EQ((PageLog{"general:killactive", "other:setactive"}), t.log);
+        EXPECT_FALSE(t.general.IsWindowVisible());
+        EXPECT_TRUE(t.other.IsWindowVisible());
+        // A page that refuses to be left keeps the selection.
+        t.other.m_bRefuseKillActive = true;
+        SelectTreeItem(hDlg, "General");
+        EXPECT_EQ(3, t.dlg.GetActiveIndex());
+        EXPECT_TRUE(t.other.IsWindowVisible());
+        t.other.m_bRefuseKillActive = false;
+        // A page that refuses to show stays hidden while its item is selected.
+        t.large.m_bRefuseSetActive = true;
+        EXPECT_TRUE(SelectTreeItem(hDlg, "Large"));
+        EXPECT_FALSE(t.large.IsWindowVisible());
+        EXPECT_STREQ("General :: Large", t.dlg.GetCaptionText());
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+}
+
+TEST_F(SettingsTest, ApplyIsEnabledWhileAnyPageHasChanges)
+{
+    FourPages t;
+    vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        HWND hApply = Item(hDlg, ID_APPLY_NOW);
+        EXPECT_FALSE(::IsWindowEnabled(hApply));
+        t.general.SetModified(TRUE);
+        EXPECT_TRUE(::IsWindowEnabled(hApply));
+        t.small.SetModified(TRUE);
+        t.general.SetModified(FALSE);
+        EXPECT_TRUE(::IsWindowEnabled(hApply));
+        t.small.SetModified(FALSE);
+        EXPECT_FALSE(::IsWindowEnabled(hApply));
+        t.other.SetModified(TRUE);
+        t.dlg.ResetModified();
+        EXPECT_FALSE(::IsWindowEnabled(hApply));
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+}
+
+TEST_F(SettingsTest, ApplyAppliesEveryPageInTheOrderAddedAndStaysOpen)
+{
+    FourPages t;
+    vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        t.general.SetModified(TRUE);
+        t.log.clear();
+        Press(hDlg, ID_APPLY_NOW);
+        EXPECT_EQ((PageLog{"general:killactive", "general:apply", "large:apply", "small:apply", "other:apply"}),
+                  t.log);
+        EXPECT_TRUE(::IsWindow(hDlg));
+        // The flags are the pages' business: Apply stays enabled until they report.
+        EXPECT_TRUE(::IsWindowEnabled(Item(hDlg, ID_APPLY_NOW)));
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+}
+
+TEST_F(SettingsTest, OkAppliesAndLeavesEveryPageThenEnds)
+{
+    FourPages t;
+    INT_PTR r = vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        t.log.clear();
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    EXPECT_EQ(IDOK, r);
+    EXPECT_EQ((PageLog{"general:killactive", "general:apply(ok)", "general:killactive", "large:apply(ok)",
+                       "large:killactive", "small:apply(ok)", "small:killactive", "other:apply(ok)",
+                       "other:killactive"}),
+              t.log);
+    EXPECT_EQ(nullptr, t.general.m_hWnd);
+    EXPECT_TRUE(t.dlg.Records().empty());
+}
+
+TEST_F(SettingsTest, ARefusedApplyStopsSelectsThePageAndKeepsTheDialogOpen)
+{
+    FourPages t;
+    t.large.m_bRefuseApply = true;
+    int nStep = 0;
+    INT_PTR r = vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        if (nStep++ == 0) {
+            t.log.clear();
+            t.dlg.SendMessage(WM_COMMAND, IDOK);
+            EXPECT_EQ((PageLog{"general:killactive", "general:apply(ok)", "general:killactive", "large:apply(ok)",
+                               "general:killactive", "large:setactive"}),
+                      t.log);
+            EXPECT_TRUE(::IsWindow(hDlg));
+            EXPECT_EQ(1, t.dlg.GetActiveIndex());
+            // A refused leaving of the shown page stops before any apply.
+            t.large.m_bRefuseKillActive = true;
+            t.log.clear();
+            Press(hDlg, ID_APPLY_NOW);
+            EXPECT_EQ((PageLog{"large:killactive"}), t.log);
+            t.large.m_bRefuseKillActive = false;
+            t.large.m_bRefuseApply = false;
+            return true;
+        }
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    EXPECT_EQ(IDOK, r);
+}
+
+TEST_F(SettingsTest, CancelAsksEveryPageAndARefusalKeepsTheDialogOpen)
+{
+    FourPages t;
+    t.small.m_bRefuseCancel = true;
+    int nStep = 0;
+    INT_PTR r = vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        if (nStep++ == 0) {
+            t.log.clear();
+            t.dlg.SendMessage(WM_COMMAND, IDCANCEL);
+            EXPECT_EQ((PageLog{"general:querycancel", "large:querycancel", "small:querycancel",
+                               "general:killactive", "small:setactive"}),
+                      t.log);
+            EXPECT_EQ(2, t.dlg.GetActiveIndex());
+            t.small.m_bRefuseCancel = false;
+            return true;
+        }
+        t.log.clear();
+        // The close box cancels too.
+        ::PostMessageA(hDlg, WM_CLOSE, 0, 0);
+        return false;
+    });
+    EXPECT_EQ(IDCANCEL, r);
+    // No reset notification.
+    EXPECT_EQ((PageLog{"general:querycancel", "large:querycancel", "small:querycancel", "other:querycancel"}), t.log);
+}
+
+TEST_F(SettingsTest, CancelToCloseRenamesOkAndDisablesCancel)
+{
+    FourPages t;
+    vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        HWND hCancel = Item(hDlg, IDCANCEL);
+        ::SendMessageA(hDlg, WM_NEXTDLGCTL, (WPARAM)hCancel, TRUE);
+        EXPECT_EQ(hCancel, ::GetFocus());
+        t.general.CancelToClose();
+        char szText[32] = {};
+        ::GetWindowTextA(Item(hDlg, IDOK), szText, sizeof(szText));
+        EXPECT_STREQ("Close", szText);
+        EXPECT_FALSE(::IsWindowEnabled(hCancel));
+        EXPECT_EQ(Item(hDlg, IDOK), ::GetFocus());
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+}
+
+TEST_F(SettingsTest, QuerySiblingsStopsAtTheFirstAnswer)
+{
+    FourPages t;
+    t.large.m_nSiblingAnswer = 7;
+    vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        t.log.clear();
+        EXPECT_EQ(7, ::SendMessageA(hDlg, PSM_QUERYSIBLINGS, 1, 2));
+        EXPECT_EQ((PageLog{"general:siblings", "large:siblings"}), t.log);
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+}
+
+TEST_F(SettingsTest, TheHelpButtonGoesToAPageThatHandlesHelp)
+{
+    FourPages t;
+    t.general.m_bHandlesHelp = true;
+    vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        Press(hDlg, IDHELP);
+        EXPECT_EQ(1, t.general.m_nHelpCount);
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+}
+
+TEST_F(SettingsTest, TheWindowFitsTheLargestPageAndTheTreeAndCannotShrink)
+{
+    FourPages t;
+    vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        CRect rcTree = ChildRect(hDlg, Item(hDlg, IDC_SETTINGS_TREE));
+        EXPECT_EQ(125, rcTree.Width());
+        // Grown to its height, the tree needs no scroll bar for four pages.
+        EXPECT_FALSE(::GetWindowLongA(Item(hDlg, IDC_SETTINGS_TREE), GWL_STYLE) & WS_VSCROLL);
+        CRect rcFrame = ChildRect(hDlg, Item(hDlg, IDC_SETTINGS_FRAME));
+        CRect rcCaption = ChildRect(hDlg, Item(hDlg, IDC_SETTINGS_CAPTION));
+        CRect rcLarge;
+        ::GetWindowRect(t.large.m_hWnd, &rcLarge);
+        CRect rcPage = ChildRect(hDlg, t.general.m_hWnd);
+        // Every page fills the page area, below the caption bar, inside the frame.
+        EXPECT_EQ(rcPage, ChildRect(hDlg, t.large.m_hWnd));
+        EXPECT_GE(rcPage.left, rcFrame.left);
+        EXPECT_LE(rcPage.right, rcFrame.right);
+        EXPECT_LE(rcPage.bottom, rcFrame.bottom);
+        EXPECT_EQ(rcCaption.bottom, rcPage.top - 2 * ::GetSystemMetrics(SM_CYBORDER) + (rcCaption.top - rcFrame.top));
+        EXPECT_GE(rcPage.Width(), rcLarge.Width());
+        EXPECT_GE(rcPage.Height(), rcLarge.Height());
+        EXPECT_GT(rcPage.left, rcTree.right);
+        // Pages are children without captions, enabled.
+        EXPECT_EQ(0u, t.small.GetStyle() & (WS_CAPTION | WS_DISABLED | WS_POPUP));
+        // The buttons are below the frame, in order, Help inside the window.
+        CRect rcOk = ChildRect(hDlg, Item(hDlg, IDOK));
+        CRect rcHelp = ChildRect(hDlg, Item(hDlg, IDHELP));
+        CRect rcClient;
+        ::GetClientRect(hDlg, &rcClient);
+        EXPECT_GT(rcOk.top, rcFrame.bottom);
+        EXPECT_LT(rcOk.right, ChildRect(hDlg, Item(hDlg, IDCANCEL)).left);
+        EXPECT_LE(rcHelp.right, rcClient.right);
+        // It cannot be made smaller than it opened.
+        CRect rcWindow;
+        ::GetWindowRect(hDlg, &rcWindow);
+        EXPECT_EQ(t.dlg.GetMinimumSize().cx, rcWindow.Width());
+        EXPECT_EQ(t.dlg.GetMinimumSize().cy, rcWindow.Height());
+        ::SetWindowPos(hDlg, nullptr, 0, 0, 100, 80, SWP_NOMOVE | SWP_NOZORDER);
+        CRect rcSmaller;
+        ::GetWindowRect(hDlg, &rcSmaller);
+        EXPECT_EQ(rcWindow.Width(), rcSmaller.Width());
+        EXPECT_EQ(rcWindow.Height(), rcSmaller.Height());
+        // Grown, the pages and the frame follow.
+        ::SetWindowPos(hDlg, nullptr, 0, 0, rcWindow.Width() + 100, rcWindow.Height() + 50, SWP_NOMOVE | SWP_NOZORDER);
+        CRect rcGrown = ChildRect(hDlg, t.general.m_hWnd);
+        EXPECT_EQ(rcPage.Width() + 100, rcGrown.Width());
+        EXPECT_EQ(rcPage.Height() + 50, rcGrown.Height());
+        EXPECT_EQ(125, ChildRect(hDlg, Item(hDlg, IDC_SETTINGS_TREE)).Width());
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+}
+
+TEST_F(SettingsTest, EachDialogIdRemembersItsOwnPosition)
+{
+    auto openAt = [&](UINT nId, int x, int y, bool bMove) {
+        PageLog log;
+        CRecordingPage page(IDD_TPAGE_SMALL, "page", &log);
+        CSettingsDialog dlg(nId, 100);
+        dlg.AddPage(nullptr, "Page", &page, IDD_TPAGE_SMALL);
+        CRect rc;
+        vorntest::RunModal(dlg, [&](HWND hDlg) {
+            if (bMove)
+                ::SetWindowPos(hDlg, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+            ::GetWindowRect(hDlg, &rc);
+            ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        return rc.TopLeft();
+    };
+    openAt(708, 40, 50, true);
+    openAt(720, 300, 200, true);
+    EXPECT_EQ(CPoint(40, 50), openAt(708, 0, 0, false));
+    EXPECT_EQ(CPoint(300, 200), openAt(720, 0, 0, false));
+    EXPECT_EQ(1, (int)ProfileGetInt("WindowPositions\\ID=0x000002c4", "(valid)", 0));
+    // Nothing under the shared template id.
+    EXPECT_EQ(0, (int)ProfileGetInt("WindowPositions\\ID=0x00007533", "(valid)", 0));
+}
+
+TEST_F(SettingsTest, OpeningAndClosingLeavesNoGdiObjects)
+{
+    auto openClose = [] {
+        FourPages t;
+        vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+            SelectTreeItem(hDlg, "Small");
+            ::RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+    };
+    openClose();
+    DWORD n0 = vorntest::GdiObjectCount();
+    for (int i = 0; i < 5; ++i)
+        openClose();
+    EXPECT_EQ(n0, vorntest::GdiObjectCount());
+}
