@@ -112,13 +112,24 @@ bool CheckReplaceText(const char* pszReplace, FindRepCheckFailure& failure)
 std::vector<CString> MergeHistory(const char* pszCurrent, const std::vector<CString>& items, int nMax)
 {
     std::vector<CString> list;
-    list.push_back(pszCurrent ? pszCurrent : "");
+    CString strCurrent = pszCurrent ? pszCurrent : "";
+    // An empty text is no search: it is not remembered.
+    if (!strCurrent.IsEmpty())
+        list.push_back(strCurrent);
     for (const CString& str : items)
-        if (std::strcmp(str, list.front()) != 0)
+        if (!str.IsEmpty() && std::strcmp(str, strCurrent) != 0)
             list.push_back(str);
     if (nMax >= 0 && (int)list.size() > nMax)
         list.resize(nMax);
     return list;
+}
+
+void FindRepSettings::SaveOneHistory(const char* pszSection, bool bReplace, const char* pszCurrent,
+                                     const std::vector<CString>& items)
+{
+    std::vector<CString>& list = bReplace ? replaceHistory : findHistory;
+    list = MergeHistory(pszCurrent, items, nMaxHistory);
+    SaveHistory(pszSection, bReplace ? "RepCount" : "FindCount", bReplace ? "Rep-%d" : "Find-%d", list);
 }
 
 void FindRepSettings::Load(const char* pszSection, bool bFindOnly, CString* pFind, CString* pReplace)
@@ -145,10 +156,7 @@ void FindRepSettings::Save(const char* pszSection, bool bFindOnly, const char* p
     ProfileWriteInt(pszSection, "HexSearch", bHexSearch);
     ProfileWriteInt(pszSection, "RegEx", bRegEx);
     ProfileWriteInt(pszSection, "WrapAround", bWrapAround);
-    findHistory = MergeHistory(pszFind, findItems, nMaxHistory);
-    SaveHistory(pszSection, "FindCount", "Find-%d", findHistory);
-    if (bFindOnly)
-        return;
-    replaceHistory = MergeHistory(pszReplace, replaceItems, nMaxHistory);
-    SaveHistory(pszSection, "RepCount", "Rep-%d", replaceHistory);
+    SaveOneHistory(pszSection, false, pszFind, findItems);
+    if (!bFindOnly)
+        SaveOneHistory(pszSection, true, pszReplace, replaceItems);
 }

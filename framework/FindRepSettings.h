@@ -53,8 +53,13 @@ struct FindRepSettings {
     // MergeHistory); the replace history not in find-only mode.
     void Save(const char* pszSection, bool bFindOnly, const char* pszFind, const std::vector<CString>& findItems,
               const char* pszReplace, const std::vector<CString>& replaceItems);
+    // Writes one history (the find history, or the replace history) with its
+    // current text first.
+    void SaveOneHistory(const char* pszSection, bool bReplace, const char* pszCurrent,
+                        const std::vector<CString>& items);
 };
 
 // A history to store: the current text first, then the items in order
-// without those equal to it (case-sensitive), cut to nMax entries.
+// without those equal to it (case-sensitive), cut to nMax entries. Empty
+// texts are left out.
 std::vector<CString> MergeHistory(const char* pszCurrent, const std::vector<CString>& items, int nMax);

@@ -240,17 +240,18 @@ void CSettingsDialog::DoDataExchange(CDataExchange* pDX)
 
 BOOL CSettingsDialog::OnInitDialog()
 {
-    // Windows sends a dialog's WM_CREATE before the object is bound, so the
-    // window takes the dialog id here: the sender id of page notifications.
-    ::SetWindowLongPtrA(m_hWnd, GWLP_ID, (LONG_PTR)m_nDialogId);
+    // The dialog id is the sender id of the page notifications. It is not
+    // made the window's id: a popup's id is its menu handle.
     // No position under the shared template id: it is restored below under
     // this dialog's own id.
     m_strPositionName.Empty();
     cdxCDynamicHelpDialog::OnInitDialog();
     CalcMinimumSize();
     SetIdName(m_nDialogId);
-    if (!RestoreWindowPosition())
+    if (!RestoreWindowPosition()) {
         SetWindowPos(nullptr, 0, 0, m_szMin.cx, m_szMin.cy, SWP_NOMOVE | SWP_NOZORDER);
+        CenterWindow();
+    }
     SetCaptionText(m_strTitle);
     ResetModified();
     UpdateApplyButton();

@@ -9,6 +9,9 @@
 // WM_UTILITY_STATUS, WM_UTILITY_CANCEL and WM_UTILITY_ENDED (0x800B-0x800D),
 // posted by the child-process controllers.
 #include "session/SessionMessages.h"
+// WM_FINDREP_NOTIFY, WM_FINDREP_REFRESH and WM_HISTORY_ITEM_DELETED with the
+// find dialog's codes, defined with the window framework's find dialog.
+#include "framework/FindRepMessages.h"
 
 const UINT WM_CHECK_REQUIRED_DIRS = WM_APP + 0x00;     // to the view: check the required folders
 const UINT WM_PENDING_LINES = WM_APP + 0x0A;           // to the view: console lines are queued
@@ -44,8 +47,6 @@ const UINT WM_PREFS_APPLY_PAGE = WM_APP + 0xAA;        // to the view: wParam th
 const UINT WM_SYSCFG_APPLY = WM_APP + 0xAB;            // to the view: lParam the dialog
 const UINT WM_POWER_ON_REQUEST = WM_APP + 0xAC;
 const UINT WM_CHOOSE_BAR_FONT = WM_APP + 0xAD;
-const UINT WM_FINDREP_NOTIFY = WM_APP + 0xAF;          // find dialog <-> view: wParam the code
-const UINT WM_FINDREP_REFRESH = WM_APP + 0xB0;         // view to find dialog: wParam multi-line selection
 const UINT WM_MAXCPU_CHANGED = WM_APP + 0xB2;
 const UINT WM_CPU_PERCENT = WM_APP + 0xB3;
 const UINT WM_GEOMETRY_CHART_CLOSED = WM_APP + 0xBE;

@@ -110,6 +110,21 @@ TEST(FindRepHistory, NewTextFirstDuplicatesMovedOldestDropped)
     EXPECT_STREQ(h[8], "t8");
     h = MergeHistory("T7", Texts({"t7"}), 16);
     ASSERT_EQ(h.size(), 2u) << "case-sensitive";
+    h = MergeHistory("", Texts({"a", "", "b"}), 16);
+    ASSERT_EQ(h.size(), 2u) << "empty texts are not remembered";
+    EXPECT_STREQ(h[0], "a");
+    EXPECT_EQ(MergeHistory("x", {}, 0).size(), 0u);
+}
+
+TEST_F(FindRepSettingsTest, OneHistoryIsSavedAlone)
+{
+    FindRepSettings s;
+    s.Save(kFindRepSection, false, "f", Texts({"g"}), "r", Texts({"q"}));
+    s.SaveOneHistory(kFindRepSection, false, "g", Texts({"g", "h"}));
+    EXPECT_EQ(ProfileGetInt(kFindRepSection, "FindCount", -1), 2u);
+    EXPECT_STREQ(ProfileGetString(kFindRepSection, "Find-1"), "h");
+    EXPECT_EQ(ProfileGetInt(kFindRepSection, "RepCount", -1), 2u) << "the replace history is untouched";
+    EXPECT_STREQ(ProfileGetString(kFindRepSection, "Rep-0"), "r");
 }
 
 struct FindRepSettingsTest : SettingsStoreFixture {};
