@@ -56,9 +56,3 @@ const UINT WM_PREFS_AUTOCLOSE = WM_APP + 0xBF;
 // GUI thread applies what a status line or command asked for.
 const UINT WM_ARM_SHUTDOWN_WATCHDOG = WM_APP + 0xC8;  // to the view: start timer 157
 const UINT WM_SHELL_DIR_REPORTED = WM_APP + 0xC9;     // to the view: "]CWD=" stored, show and save it
-
-// Codes of WM_FINDREP_NOTIFY.
-const UINT_PTR kFindRepDestroy = 2;      // view to dialog: destroy yourself
-const UINT_PTR kFindRepFindNext = 91;    // dialog to view: Find Next pressed
-const UINT_PTR kFindRepClosing = 92;     // dialog to view: closing
-const UINT_PTR kFindRepSearchDone = 97;  // view to dialog: a search has finished

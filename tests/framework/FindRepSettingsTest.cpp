@@ -116,6 +116,8 @@ TEST(FindRepHistory, NewTextFirstDuplicatesMovedOldestDropped)
     EXPECT_EQ(MergeHistory("x", {}, 0).size(), 0u);
 }
 
+struct FindRepSettingsTest : SettingsStoreFixture {};
+
 TEST_F(FindRepSettingsTest, OneHistoryIsSavedAlone)
 {
     FindRepSettings s;
@@ -126,8 +128,6 @@ TEST_F(FindRepSettingsTest, OneHistoryIsSavedAlone)
     EXPECT_EQ(ProfileGetInt(kFindRepSection, "RepCount", -1), 2u) << "the replace history is untouched";
     EXPECT_STREQ(ProfileGetString(kFindRepSection, "Rep-0"), "r");
 }
-
-struct FindRepSettingsTest : SettingsStoreFixture {};
 
 TEST_F(FindRepSettingsTest, RoundTrip)
 {
