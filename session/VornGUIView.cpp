@@ -144,9 +144,7 @@ void CVornGUIView::OnDestroy()
     m_nUtilities = 0;
     KillTimer(kTimerAutoScrollFirst);
     KillTimer(kTimerAutoScrollRepeat);
-    if (m_hFindDlg && ::IsWindow(m_hFindDlg))
-        ::SendMessageA(m_hFindDlg, WM_FINDREP_NOTIFY, kFindRepDestroy, 0);
-    m_hFindDlg = nullptr;
+    CloseFindDialog();
     m_statusFont.DeleteObject();
     CScrollView::OnDestroy();
 }

@@ -73,6 +73,7 @@ public:
     CString GetSelectedText() const;
     void SetFindText(const CString& str) { m_strFindText = str; }
     CFindOptions& FindOptions() { return m_findOpt; }
+    HWND GetFindDialog() const { return m_hFindDlg; }
     int GetTopLine() const { return m_nTopLine; }
     int GetLinesFit() const { return m_nLinesFit; }
     bool IsFollowingEnd() const { return m_bFollowEnd; }
@@ -219,6 +220,8 @@ private:
     void HandleMouseMove(CPoint pt);
     void ShowFoundLine(int nLine);
     void RunFind(bool bForward);
+    void CloseFindDialog();
+    void FocusFindDialog();
     bool KeyDown(int vk) const;
     int ClampTop(int n) const;
 

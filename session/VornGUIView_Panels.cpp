@@ -2,6 +2,7 @@
 // its auto-scroll timers, copying the selected lines, and find.
 #include "session/VornGUIView.h"
 
+#include "framework/MyFindRepDlg.h"
 #include "platform/CCmdUI.h"
 #include "session/ConsoleCommands.h"
 #include "session/PrivateMessages.h"
@@ -214,17 +215,46 @@ void CVornGUIView::OnUpdateFind(CCmdUI* pCmdUI)
     pCmdUI->Enable(m_nLineCount > 0);
 }
 
+// Shows the find dialog, or makes it: find only, titled "Find Message",
+// with the view's text and options; no hex or regular-expression search;
+// "Selection only" while two or more lines are selected.
 void CVornGUIView::OnEditFind()
 {
-    // The find dialog belongs to the window framework; until it exists, Edit >
-    // Find searches again with the last text.
     if (m_nLineCount == 0) {
         ::MessageBeep(MB_OK);
         return;
     }
+    if (m_sel.HasSelection()) {
+        int nTop = TopLineShowing(m_sel.GetFirst(), m_nTopLine, m_nLinesFit);
+        if (nTop != m_nTopLine)
+            SetTopLine(nTop);
+    }
     UpdateSelection();
-    if (!m_strFindText.IsEmpty())
-        FindInConsole();
+    if (m_hFindDlg && ::IsWindow(m_hFindDlg)) {
+        ::ShowWindow(m_hFindDlg, SW_SHOWNORMAL);
+        ::SetFocus(m_hFindDlg);
+        return;
+    }
+    CMyFindRepDlg* pDlg = new CMyFindRepDlg(this, true, kFindRepSection);
+    pDlg->m_strCaption = "Find Message";
+    pDlg->m_strFindText = m_strFindText;
+    pDlg->m_nDirection = m_findOpt.bForward ? 1 : 0;
+    pDlg->m_bMatchWord = m_findOpt.bMatchWholeWord;
+    pDlg->m_bMatchCase = m_findOpt.bMatchCase;
+    pDlg->m_bWrapAround = m_findOpt.bWrapAround;
+    pDlg->m_bHexSearch = pDlg->m_bRegEx = FALSE;
+    pDlg->m_wHideMask |= CMyFindRepDlg::kHideHexSearch | CMyFindRepDlg::kHideRegEx;
+    pDlg->m_bSelectionOnly = m_bMultiLine;
+    if (m_bMultiLine)
+        pDlg->m_wHideMask &= (WORD)~CMyFindRepDlg::kHideSelectionOnly;
+    else
+        pDlg->m_wHideMask |= CMyFindRepDlg::kHideSelectionOnly;
+    if (!pDlg->Create()) {
+        delete pDlg;
+        return;
+    }
+    m_hFindDlg = pDlg->m_hWnd;
+    pDlg->ShowWindow(SW_SHOW);
 }
 
 void CVornGUIView::RunFind(bool bForward)
@@ -245,17 +275,41 @@ void CVornGUIView::RunFind(bool bForward)
 void CVornGUIView::OnFindNext() { RunFind(true); }
 void CVornGUIView::OnFindPrevious() { RunFind(false); }
 
-LRESULT CVornGUIView::OnFindReplaceNotify(WPARAM wp, LPARAM)
+void CVornGUIView::CloseFindDialog()
+{
+    if (m_hFindDlg && ::IsWindow(m_hFindDlg))
+        ::SendMessageA(m_hFindDlg, WM_FINDREP_NOTIFY, kFindRepDestroy, 0);
+    m_hFindDlg = nullptr;
+}
+
+// Find Next from the dialog takes its text and options; the dialog closes
+// unless AutoHide is off, and its direction picks Next or Previous.
+LRESULT CVornGUIView::OnFindReplaceNotify(WPARAM wp, LPARAM lp)
 {
     if (wp == kFindRepClosing) {
-        if (m_hFindDlg && ::IsWindow(m_hFindDlg))
-            ::SendMessageA(m_hFindDlg, WM_FINDREP_NOTIFY, kFindRepDestroy, 0);
-        m_hFindDlg = nullptr;
+        CloseFindDialog();
         SetFocus();
-    } else if (wp == kFindRepFindNext) {
-        RunFind(m_findOpt.bForward);
+    } else if (wp == kFindRepFindNext && lp) {
+        const CMyFindRepDlg* pDlg = (const CMyFindRepDlg*)lp;
+        m_strFindText = pDlg->m_strFindText;
+        m_findOpt.bMatchWholeWord = pDlg->m_bMatchWord != FALSE;
+        m_findOpt.bMatchCase = pDlg->m_bMatchCase != FALSE;
+        m_findOpt.bWithinSelection = pDlg->m_bSelectionOnly != FALSE;
+        m_findOpt.bWrapAround = pDlg->m_bWrapAround != FALSE;
+        bool bForward = pDlg->m_nDirection != 0;
+        if (!(pDlg->m_wHideMask & CMyFindRepDlg::kNoAutoHide))
+            CloseFindDialog();
+        RunFind(bForward);
     }
     return 1;
+}
+
+// After a search the focus goes back to the find dialog when it is open.
+void CVornGUIView::FocusFindDialog()
+{
+    SetFocus();
+    if (m_hFindDlg && ::IsWindow(m_hFindDlg))
+        ::SetFocus(m_hFindDlg);
 }
 
 void CVornGUIView::ShowFoundLine(int nLine)
@@ -287,10 +341,11 @@ bool CVornGUIView::FindInConsole()
         ::SendMessageA(m_hFindDlg, WM_FINDREP_NOTIFY, kFindRepSearchDone, 0);
     if (nFound >= 0) {
         ShowFoundLine(nFound);
+        FocusFindDialog();
         return true;
     }
     ::MessageBoxA(m_hWnd, FindNotFoundText(m_strFindText, opt), m_strFindTitle, MB_OK | MB_ICONINFORMATION);
-    SetFocus();
+    FocusFindDialog();
     if (opt.bWithinSelection) {
         m_sel = m_selStored;
         InvalidateLines(m_sel.GetFirst(), m_sel.GetLast());

@@ -4,11 +4,13 @@
 // memory-only modified mark kept by a change of logging options.
 #include <gtest/gtest.h>
 
+#include "framework/MyFindRepDlg.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CIniSettingsStore.h"
 #include "platform/CWinApp.h"
 #include "platform/ProfileStore.h"
+#include "session/ConsoleCommands.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
 #include "tests/config/TempFile.h"
@@ -112,6 +114,76 @@ TEST_F(ViewFixture, FindWithWrapAndNoMatchEndsWithMessage)
     ::SetTimer(nullptr, 0, 50, CloseBoxTimer);
     EXPECT_FALSE(pView->FindInConsole());
     EXPECT_EQ(g_strBoxText, "String \"absent\" not found.");
+}
+
+TEST_F(ViewFixture, EditFindOpensTheFindDialogWhoseFindNextSearchesTheConsole)
+{
+    Add(20);
+    pView->SetFindText("line 1");
+    pView->SendMessage(WM_COMMAND, ID_EDIT_FIND_MESSAGE);
+    HWND hDlg = pView->GetFindDialog();
+    ASSERT_TRUE(::IsWindow(hDlg));
+    char szTitle[64] = {};
+    ::GetWindowTextA(hDlg, szTitle, sizeof szTitle);
+    EXPECT_STREQ("Find Message", szTitle);
+    // Find only, no hex or regular-expression search, no selection to search in.
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(hDlg, IDC_FINDREP_REPLACE)));
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(hDlg, IDC_FINDREP_HEX)));
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(hDlg, IDC_FINDREP_REGEX)));
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(hDlg, IDC_FINDREP_SELONLY)));
+    char szText[64] = {};
+    ::GetDlgItemTextA(hDlg, IDC_FINDREP_FIND, szText, sizeof szText);
+    EXPECT_STREQ("line 1", szText);
+    // Opening again shows the same dialog.
+    pView->SendMessage(WM_COMMAND, ID_EDIT_FIND_MESSAGE);
+    EXPECT_EQ(hDlg, pView->GetFindDialog());
+
+    // Find Next in the dialog: the view takes its text and searches; AutoHide
+    // is off by default, so the dialog stays, unlocked again.
+    ::SetDlgItemTextA(hDlg, IDC_FINDREP_FIND, "line 5");
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_FINDREP_FIND, CBN_EDITCHANGE),
+                   (LPARAM)::GetDlgItem(hDlg, IDC_FINDREP_FIND));
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_FINDREP_FIND_NEXT, BN_CLICKED),
+                   (LPARAM)::GetDlgItem(hDlg, IDC_FINDREP_FIND_NEXT));
+    EXPECT_EQ(pView->GetSelection().GetFirst(), 5);
+    EXPECT_EQ(pView->GetSelection().GetLast(), 5);
+    EXPECT_TRUE(::IsWindow(hDlg));
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(hDlg, IDC_FINDREP_FIND_NEXT)));
+    EXPECT_STREQ("line 5", ProfileGetString("Settings\\FindRep", "Find-0"));
+
+    // Up: the previous line holding the text, here by wrapping around.
+    ::CheckRadioButton(hDlg, IDC_FINDREP_UP, IDC_FINDREP_DOWN, IDC_FINDREP_UP);
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_FINDREP_FIND_NEXT, BN_CLICKED),
+                   (LPARAM)::GetDlgItem(hDlg, IDC_FINDREP_FIND_NEXT));
+    EXPECT_EQ(pView->GetSelection().GetFirst(), 5) << "the only line 5";
+    EXPECT_FALSE(pView->FindOptions().bForward);
+
+    // Cancel closes it.
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_FINDREP_CANCEL, BN_CLICKED),
+                   (LPARAM)::GetDlgItem(hDlg, IDC_FINDREP_CANCEL));
+    EXPECT_EQ(nullptr, pView->GetFindDialog());
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageA(&msg);
+    EXPECT_FALSE(::IsWindow(hDlg));
+}
+
+TEST_F(ViewFixture, WithAutoHideTheFindDialogClosesAfterASearch)
+{
+    ProfileWriteInt("Settings\\FindRep", "AutoHide", 1);
+    Add(20);
+    pView->SetFindText("line 12");
+    pView->SendMessage(WM_COMMAND, ID_EDIT_FIND_MESSAGE);
+    HWND hDlg = pView->GetFindDialog();
+    ASSERT_TRUE(::IsWindow(hDlg));
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_FINDREP_FIND_NEXT, BN_CLICKED),
+                   (LPARAM)::GetDlgItem(hDlg, IDC_FINDREP_FIND_NEXT));
+    EXPECT_EQ(pView->GetSelection().GetFirst(), 12);
+    EXPECT_EQ(nullptr, pView->GetFindDialog());
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageA(&msg);
+    EXPECT_FALSE(::IsWindow(hDlg));
 }
 
 TEST_F(ViewFixture, FindSelectsTheFoundLine)
