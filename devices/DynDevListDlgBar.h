@@ -18,6 +18,7 @@
 #include "config/DevClass.h"
 #include "devices/CIsDevNumDefinedFuncRouterObject.h"
 #include "framework/cdxCDynamicBarDlg.h"
+#include "platform/BCMenu.h"
 #include "platform/CGdiObject.h"
 #include "platform/CImageList.h"
 #include "platform/CSyncObject.h"
@@ -25,6 +26,7 @@
 #include "resources/resource.h"
 
 class CDynDevListDlgBar;
+class CVornDevice;
 
 class CDynDevListDlgBarIsDevNumDefinedFuncRouterObject : public CIsDevNumDefinedFuncRouterObject {
 public:
@@ -65,6 +67,18 @@ public:
 
     // The tree item of a shown device, or null (GUI thread).
     HTREEITEM FindDeviceItem(int nKey) const;
+
+    // Hit test at a screen point, recording what the menu commands act on:
+    // 1 a device (its key, entry, class and the class's next free key), 0 a
+    // class group (class and next free key), -1 nothing.
+    int HitTest(CPoint ptScreen);
+    // Loads the context menu for a hit-test result (only the bar menu while
+    // the emulator is not running and ready); the menu to track is its
+    // first pop-up.
+    void LoadContextMenu(int nHit, BCMenu& menu);
+    int GetClickedKey() const { return m_nClickedKey; }
+    int GetNextFreeKey() const { return m_nNextFreeKey; }
+    WORD GetClickedClass() const { return m_wClickedClass; }
     CTreeCtrl& Tree() { return m_Tree; }
 
     // The lock of the queue, the shown list and the item map (spin count
@@ -93,7 +107,7 @@ protected:
     void OnTreeDblClk(NMHDR* pNMHDR, LRESULT* pResult);
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     void OnDestroy();
-    void OnDeviceCommand(UINT nID);
+    BOOL OnDeviceCommand(UINT nID);
     void OnTraceCCWs();
     void OnDetach();
     void OnReinit();
@@ -117,9 +131,11 @@ private:
     void SortGroup(HTREEITEM hGroup);
     int NextFreeKeyOfClass(int nClass);
 
-    // The context menu.
-    int HitTest(CPoint ptScreen);
+    // The device commands.
+    bool IsRunningAndReady() const { return IsEmulatorRunning() && IsEmulatorReady(); }
+    bool LookupShown(int nKey, CDevListEntry& entry) const { return m_DevList.Lookup(nKey, entry) != FALSE; }
     void ScheduleRemoval(int nKey);
+    bool DefineDeviceWithDialog(CVornDevice& dev, bool bAdding, bool bLoadTape);
     void RemoveScheduled();
     void LoadSettings();
     void MakeFontAndBrush();
@@ -129,6 +145,14 @@ private:
     bool IsEmulatorReady() const;
     void FlushQueuedCommands();
     void SendCommand(const CString& strCommand);
+    bool LookupConfiguredDevice(int nKey, CVornDevice& dev) const;
+    bool RemoveConfiguredDevice(int nKey);
+    UINT PanelRefreshRate() const;
+    CString ReaderFilesDir() const;
+    CString ReaderFileExtension() const;
+    void RunCardSubmission(const CString& strTitle, const CString& strFolder, INT64 nSize);
+    void CloseBar();
+    void ShowPreferences();
 
     CTreeCtrl m_Tree;
     CImageList m_Images;

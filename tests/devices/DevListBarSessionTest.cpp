@@ -1,0 +1,282 @@
+// DevListBarSessionTest.cpp: the device-list bar with the view and the
+// emulator stand-in under Wine: the first device list fills the tree and
+// makes the emulator ready (the handshake and the queued commands follow in
+// order); incremental add, change and delete; a list after power-off is
+// dropped and the next power-on still works; each context-menu command
+// sends its exact text.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "devices/DynDevListDlgBar.h"
+#include "session/PrivateMessages.h"
+#include "tests/session/SessionViewFixture.h"
+
+namespace {
+
+class CBarHost : public CWnd {
+public:
+    CBarHost()
+    {
+        CreateEx(0, AfxRegisterWndClass(0), "bar host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 400, 500,
+                 nullptr, nullptr);
+    }
+    ~CBarHost() override { DestroyWindow(); }
+};
+
+struct DevListSession : SessionFixture {
+    std::unique_ptr<CBarHost> host;
+    CDynDevListDlgBar* pBar = nullptr;
+
+    void SetUp() override
+    {
+        SessionFixture::SetUp();
+        host = std::make_unique<CBarHost>();
+        pBar = new CDynDevListDlgBar(host.get());
+        ASSERT_TRUE(pBar->Create(IDD_DEVLIST_BAR, host.get()));
+        pBar->SetWindowPos(nullptr, 0, 0, 380, 460, SWP_NOZORDER);
+        SSessionReceivers r;
+        r.hDisplayAlterBar = r.hCpuPercentBar = bars->m_hWnd;
+        r.hDevListBar = pBar->m_hWnd;
+        r.hCpuSpin = bars->m_hSpin;
+        r.hCmdSend = bars->m_hSend;
+        for (int i = 0; i < kRegisterFieldCount; ++i)
+            r.hRegisterFields[i] = bars->m_hFields[i];
+        for (int i = 0; i < kStatusPartCount; ++i)
+            r.hStatusParts[i] = bars->m_hParts[i];
+        pView->SetSessionReceivers(r);
+    }
+    void TearDown() override
+    {
+        SessionFixture::TearDown();
+        if (pBar) {
+            pBar->DestroyWindow();
+            delete pBar;
+        }
+        host.reset();
+    }
+
+    // The stand-in as an emulator of version 3.10, which keeps "vorn ".
+    void PowerOn() { StartEmulator("--no-devlist --do \"set version 3.10\""); }
+
+    static CDevListEntry Entry(const char* pszDevnum, const char* pszType, const char* pszClass,
+                               const char* pszStatus, const char* pszRest, char chAction = 0)
+    {
+        CDevListEntry e;
+        e.SetFromStatusFields('0', pszDevnum, pszType, pszClass, pszStatus, pszRest, chAction);
+        return e;
+    }
+    void Queue(BYTE bIncremental, std::vector<CDevListEntry> entries)
+    {
+        CDevListMap* p = new CDevListMap(bIncremental);
+        for (const CDevListEntry& e : entries)
+            p->SetAt(e.GetKey(), e);
+        pBar->QueueFinishedList(p);
+    }
+    void QueueStartList()
+    {
+        Queue(0, {Entry("0120", "3390", "DASD", "0000", "disk.cckd"), Entry("000C", "3505", "RDR", "1000", "cards.txt"),
+                  Entry("0580", "3420", "TAPE", "0000", ""), Entry("000E", "1403", "PRT", "0000", "prt.txt")});
+    }
+    std::string ItemText(int nKey)
+    {
+        HTREEITEM h = pBar->FindDeviceItem(nKey);
+        return h ? (const char*)pBar->Tree().GetItemText(h) : std::string("(none)");
+    }
+    int ItemImage(int nKey)
+    {
+        TVITEMA item = {};
+        item.mask = TVIF_HANDLE | TVIF_IMAGE;
+        item.hItem = pBar->FindDeviceItem(nKey);
+        pBar->Tree().SendMessage(TVM_GETITEMA, 0, (LPARAM)&item);
+        return item.iImage;
+    }
+    std::string GroupOf(int nKey)
+    {
+        HTREEITEM h = pBar->FindDeviceItem(nKey);
+        return h ? (const char*)pBar->Tree().GetItemText(pBar->Tree().GetParentItem(h)) : std::string();
+    }
+    // Right-clicks the item in the hit test that the menu commands use.
+    int ClickOn(HTREEITEM hItem)
+    {
+        // TVM_GETITEMRECT takes the item in the rectangle's place.
+        union { RECT rc; HTREEITEM h; } u = {};
+        u.h = hItem;
+        pBar->Tree().SendMessage(TVM_GETITEMRECT, TRUE, (LPARAM)&u.rc);
+        RECT rc = u.rc;
+        POINT pt = {rc.left + 2, (rc.top + rc.bottom) / 2};
+        ::ClientToScreen(pBar->Tree().m_hWnd, &pt);
+        return pBar->HitTest(CPoint(pt.x, pt.y));
+    }
+    bool WaitFor(const std::string& strLine) { return Pump([&] { return HasReceived(strLine); }, 10000); }
+};
+
+TEST_F(DevListSession, FirstListFillsTheTreeThenHandshakeAndQueuedCommands)
+{
+    pView->SendCommand("first queued");
+    pView->SendCommand("second queued");
+    PowerOn();
+    PumpFor(300);
+    EXPECT_FALSE(pView->IsEmulatorReady());
+    QueueStartList();
+    ASSERT_TRUE(PumpUntilReady());
+    EXPECT_TRUE(pView->IsEmulatorReady());
+    EXPECT_EQ("0120  3390  disk.cckd", ItemText(0x120));
+    EXPECT_EQ("Disk Drives", GroupOf(0x120));
+    EXPECT_EQ("Card Readers", GroupOf(0xC));
+    EXPECT_EQ("Tape Drives", GroupOf(0x580));
+    EXPECT_EQ(11, ItemImage(0xC));   // opened: green
+    EXPECT_EQ(12, ItemImage(0x120)); // available: gray
+    std::vector<std::string> got = Received();
+    ASSERT_GE(got.size(), 3u);
+    EXPECT_EQ("first queued", got[0]);
+    EXPECT_EQ("second queued", got[1]);
+    EXPECT_EQ("]VERS=1.21", got[2]);
+    EXPECT_EQ("]AGGREGATE=1", got.back());
+}
+
+TEST_F(DevListSession, IncrementalAddChangeAndDelete)
+{
+    PowerOn();
+    QueueStartList();
+    ASSERT_TRUE(PumpUntilReady());
+    pBar->m_bNewFormatDevList = true;
+    Queue(1, {Entry("0581", "3420", "TAPE", "0000", "new.aws", 'A')});
+    ASSERT_TRUE(Pump([&] { return pBar->FindDeviceItem(0x581) != nullptr; }, 5000));
+    EXPECT_EQ("0581  3420  new.aws", ItemText(0x581));
+    EXPECT_EQ("Tape Drives", GroupOf(0x581));
+    // The group stays sorted by device number.
+    HTREEITEM hFirst = pBar->Tree().GetChildItem(pBar->Tree().GetParentItem(pBar->FindDeviceItem(0x581)));
+    EXPECT_EQ(0x580u, pBar->Tree().GetItemData(hFirst));
+
+    Queue(1, {Entry("0120", "3390", "DASD", "0100", "disk.cckd", 'C')});
+    ASSERT_TRUE(Pump([&] { return ItemImage(0x120) == 10; }, 5000));  // busy: yellow
+    Queue(1, {Entry("0120", "", "", "", "", 'D')});
+    ASSERT_TRUE(Pump([&] { return pBar->FindDeviceItem(0x120) == nullptr; }, 5000));
+    EXPECT_FALSE(pBar->IsDevNumShown(0x120));
+    // A full list while incremental lists are in use is dropped.
+    Queue(0, {Entry("0999", "3390", "DASD", "0000", "")});
+    PumpFor(200);
+    EXPECT_EQ(nullptr, pBar->FindDeviceItem(0x999));
+    EXPECT_NE(nullptr, pBar->FindDeviceItem(0x581));
+}
+
+TEST_F(DevListSession, ListAfterPowerOffIsDroppedAndTheNextPowerOnWorks)
+{
+    PowerOn();
+    QueueStartList();
+    ASSERT_TRUE(PumpUntilReady());
+    EndEmulator();
+    pBar->SendMessage(WM_EMULATOR_ACTIVE, 0);
+    EXPECT_EQ(nullptr, pBar->FindDeviceItem(0x120));
+    QueueStartList();
+    PumpFor(300);
+    EXPECT_EQ(nullptr, pBar->FindDeviceItem(0x120));
+    EXPECT_FALSE(pView->IsEmulatorReady());
+
+    ::DeleteFileA(strRecord.c_str());
+    pView->SendCommand("after restart");
+    PowerOn();
+    QueueStartList();
+    ASSERT_TRUE(PumpUntilReady());
+    EXPECT_NE(nullptr, pBar->FindDeviceItem(0x120));
+    EXPECT_EQ("after restart", Received().front());
+}
+
+TEST_F(DevListSession, ContextMenuCommandsSendTheirExactTexts)
+{
+    PowerOn();
+    QueueStartList();
+    ASSERT_TRUE(PumpUntilReady());
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x580)));
+    EXPECT_EQ(0x580, pBar->GetClickedKey());
+    EXPECT_EQ(DEVCLASS_TAPE, pBar->GetClickedClass());
+    EXPECT_EQ(0x581, pBar->GetNextFreeKey());
+    const struct { UINT nID; const char* pszText; } cases[] = {
+        {ID_DEVLIST_START, "vorn start 0580"},
+        {ID_DEVLIST_STOP, "vorn stop 0580"},
+        {ID_DEVLIST_UNLOAD_TAPE, "vorn devinit 0580 *"},
+        {ID_DEVLIST_SUBCHANNEL_STATUS, "vorn ds 0580"},
+        {ID_DEVLIST_ATTENTION, "vorn i 0580"},
+        {ID_DEVLIST_TRACE_CCWS, "vorn t+0580"},
+        {ID_DEVLIST_TRACE_CCWS, "vorn t-0580"},
+        {ID_DEVLIST_DETACH, "vorn detach 0580"},
+    };
+    for (const auto& c : cases) {
+        pBar->SendMessage(WM_COMMAND, c.nID);
+        EXPECT_TRUE(WaitFor(c.pszText)) << c.pszText;
+    }
+    std::vector<std::string> got = Received();
+    auto it = std::find(got.begin(), got.end(), "vorn start 0580");
+    ASSERT_NE(got.end(), it);
+    std::vector<std::string> tail(it, got.end());
+    ASSERT_EQ(8u, tail.size());
+    for (size_t i = 0; i < tail.size(); ++i)
+        EXPECT_EQ(cases[i].pszText, tail[i]);
+    // Detach leaves the tree to the emulator's own reports.
+    PumpFor(400);
+    EXPECT_NE(nullptr, pBar->FindDeviceItem(0x580));
+}
+
+// Trace CCWs changes only the flag of the device as it is shown when the
+// command runs: a device removed since the right-click stays removed.
+TEST_F(DevListSession, TraceCCWsLooksTheDeviceUpWhenItRuns)
+{
+    PowerOn();
+    QueueStartList();
+    ASSERT_TRUE(PumpUntilReady());
+    pBar->m_bNewFormatDevList = true;
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x120)));
+    Queue(1, {Entry("0120", "3390", "DASD", "0010", "other.cckd", 'C')});
+    ASSERT_TRUE(Pump([&] { return ItemImage(0x120) == 9; }, 5000));
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_TRACE_CCWS);
+    ASSERT_TRUE(WaitFor("vorn t+0120"));
+    Queue(1, {Entry("0120", "3390", "DASD", "0000", "other.cckd", 'C')});
+    ASSERT_TRUE(Pump([&] { return ItemImage(0x120) == 12; }, 5000));
+    EXPECT_EQ("0120  3390  other.cckd", ItemText(0x120));
+
+    Queue(1, {Entry("0120", "", "", "", "", 'D')});
+    ASSERT_TRUE(Pump([&] { return pBar->FindDeviceItem(0x120) == nullptr; }, 5000));
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_TRACE_CCWS);
+    PumpFor(200);
+    EXPECT_FALSE(pBar->IsDevNumShown(0x120));
+    EXPECT_FALSE(HasReceived("vorn t-0120"));
+}
+
+TEST_F(DevListSession, DeviceMenuFitsTheClickedDevice)
+{
+    PowerOn();
+    QueueStartList();
+    ASSERT_TRUE(PumpUntilReady());
+    struct { int nKey; std::vector<UINT> present; std::vector<UINT> absent; } cases[] = {
+        {0xC, {ID_DEVLIST_LOAD_CARDS}, {ID_DEVLIST_START, ID_DEVLIST_STOP, ID_DEVLIST_LOAD_TAPE}},
+        {0xE, {ID_DEVLIST_START, ID_DEVLIST_STOP}, {ID_DEVLIST_LOAD_CARDS, ID_DEVLIST_UNLOAD_TAPE}},
+        {0x580, {ID_DEVLIST_LOAD_TAPE, ID_DEVLIST_UNLOAD_TAPE}, {ID_DEVLIST_LOAD_CARDS, ID_DEVLIST_START}},
+    };
+    for (const auto& c : cases) {
+        BCMenu menu;
+        pBar->LoadContextMenu(ClickOn(pBar->FindDeviceItem(c.nKey)), menu);
+        HMENU hPopup = ::GetSubMenu(menu.GetSafeHmenu(), 0);
+        pBar->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, 0);
+        for (UINT nID : c.present)
+            EXPECT_NE(-1, (int)::GetMenuState(hPopup, nID, MF_BYCOMMAND)) << c.nKey << " " << nID;
+        for (UINT nID : c.absent)
+            EXPECT_EQ(-1, (int)::GetMenuState(hPopup, nID, MF_BYCOMMAND)) << c.nKey << " " << nID;
+    }
+    // A group gives the class menu, empty space the bar menu.
+    BCMenu classMenu, barMenu;
+    pBar->LoadContextMenu(ClickOn(pBar->Tree().GetRootItem()), classMenu);
+    EXPECT_NE(-1, (int)::GetMenuState(::GetSubMenu(classMenu.GetSafeHmenu(), 0), ID_DEVLIST_ADD, MF_BYCOMMAND));
+    EXPECT_EQ(0, pBar->GetClickedKey());
+    EXPECT_EQ(0xD, pBar->GetNextFreeKey());   // one above the group's last reader, 000C
+    pBar->LoadContextMenu(-1, barMenu);
+    EXPECT_EQ(2, ::GetMenuItemCount(::GetSubMenu(barMenu.GetSafeHmenu(), 0)));
+}
+
+}  // namespace
