@@ -24,6 +24,19 @@
 #define ID_CMDLINE_SEND           1002
 #define ID_SHELL_TARGET_DIR       1547
 
+// The configuration's File commands and the power switch.
+#define ID_CONFIGURE_SETTINGS     33079
+#define ID_NEW_CONFIGURATION      33081
+#define ID_OPEN_CONFIGURATION     33082
+#define ID_POWER_ON               33083
+#define ID_POWER_OFF              33084
+#define ID_SAVE_CONFIGURATION     33094
+#define ID_CONFIGURE_DEVICES      33095
+#define ID_CLOSE_CONFIGURATION    33101
+#define ID_REOPEN_CONFIGURATION   33116
+#define ID_MANUAL_EDIT            33119
+#define ID_SAVE_CONFIGURATION_AS  33123
+
 // Timers of the view window.
 const unsigned kTimerShutdownWatchdog = 157;   // armed by a shutdown command
 const unsigned kTimerFocusCmdLine = 222;

@@ -148,12 +148,3 @@ void CVornGUIView::OnDestroy()
     m_statusFont.DeleteObject();
     CScrollView::OnDestroy();
 }
-
-void CVornGUIView::UpdateTitle()
-{
-    CVornGUIDoc* pDoc = GetDocument();
-    if (!pDoc)
-        return;
-    CString strTitle = pDoc->GetPathName().IsEmpty() ? CString("(no logfile)") : pDoc->GetPathName();
-    pDoc->SetTitle(strTitle);
-}

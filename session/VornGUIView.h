@@ -7,6 +7,7 @@
 //   VornGUIView_Panels.cpp  selection, auto-scroll, copy and find
 //   VornGUIViewPipe.cpp     child output: status fields, device lists, console queue
 //   VornGUIViewCommands.cpp commands, their queue, the handshake, child memory
+//   VornGUIViewFile.cpp     the configuration and its File commands, the title
 #pragma once
 
 #include <atomic>
@@ -17,6 +18,7 @@
 #include "platform/CScrollView.h"
 #include "platform/CSyncObject.h"
 #include "session/ChildProcessHost.h"
+#include "config/CVornConfigFile.h"
 #include "session/ConsoleClassifier.h"
 #include "session/EmulatorOutputRouter.h"
 #include "session/OutputRouterHost.h"
@@ -27,7 +29,6 @@
 #include "session/ViewSettings.h"
 
 class CPipedProcessCtl;
-class CVornConfigFile;
 class CVornGUIDoc;
 
 // The windows that receive the emulator session's messages and texts (the
@@ -82,7 +83,9 @@ public:
     bool IsSessionBusy() const { return false; }
     const CViewSettings& Settings() const { return m_settings; }
     CString GetLogFilesDir() const { return m_settings.GetFirstDir(kDirLogFiles); }
-    CString GetConfigFilesDir() const { return m_settings.GetFirstDir(kDirConfigFiles); }
+    // The folder of the configuration last opened or saved, else the first
+    // configuration folder of the preferences.
+    CString GetConfigFilesDir() const;
     CString GetExecutablesDir() const { return m_settings.GetFirstDir(kDirExecutables); }
     const CString& GetDefaultConfigName() const { return m_strDefaultConfigName; }
 
@@ -296,6 +299,72 @@ private:
     // queue is at its threshold (readers wait on it through
     // CPipedProcessCtl::WaitWhilePaused).
     HANDLE m_hResumeReaders = nullptr;
+
+    // ---- The configuration and its File commands (VornGUIViewFile.cpp) ----
+public:
+    // Answers of PromptSaveModified (those of a Yes/No/Cancel box).
+    enum { kPromptSaved = IDYES, kPromptNotSaved = IDNO, kPromptCancel = IDCANCEL };
+
+    const CVornConfigFile& GetConfig() const { return m_config; }
+    bool IsConfigModified() const { return m_bConfigModified; }
+    // Opens the file as the current configuration (with the parse-errors
+    // dialog while it has errors); false when it was not taken.
+    bool OpenConfiguration(const CString& strPath);
+    // Asks for a file (unless a start-up file is pending) and opens it.
+    bool OpenConfigurationDialog();
+    // Saves under the current name, asking for one when there is none;
+    // false when the configuration was not saved (it stays modified).
+    bool SaveConfiguration();
+    // Asks for a new name and saves; the old name and modified flag stay
+    // when that fails or is cancelled.
+    bool SaveConfigurationAs();
+    // Offers to save a modified configuration: kPromptSaved (saved, or
+    // nothing to save), kPromptNotSaved (go on without saving) or
+    // kPromptCancel (a failed save counts as cancel).
+    int PromptSaveModified();
+    // A fresh default configuration.
+    void ResetConfiguration();
+    // Close: false when the user cancelled the save prompt.
+    bool CloseConfiguration();
+    // Takes an edited configuration (the system configuration dialog's).
+    void ApplyEditedConfiguration(const CVornConfigFile& cfg);
+    // Runs the system configuration dialog at a page.
+    void RunSysCfgDialog(int nPage);
+
+protected:
+    void OnNewConfiguration();
+    void OnOpenConfiguration();
+    void OnReopenConfiguration();
+    void OnCloseConfiguration();
+    void OnSaveConfiguration();
+    void OnSaveConfigurationAs();
+    void OnConfigureSettings();
+    void OnConfigureDevices();
+    void OnManualEdit();
+    void OnUpdateNoEmulator(CCmdUI* pCmdUI);
+    void OnUpdateHasPathNoEmulator(CCmdUI* pCmdUI);
+    void OnUpdateSaveConfiguration(CCmdUI* pCmdUI);
+    void OnUpdateSaveConfigurationAs(CCmdUI* pCmdUI);
+    void OnUpdateConfigure(CCmdUI* pCmdUI);
+    void OnUpdateManualEdit(CCmdUI* pCmdUI);
+
+private:
+    bool MaySaveParseErrors() const;
+    void TakeConfiguration(const CVornConfigFile& cfg);
+    void ShowSaveError(DWORD dwError);
+    bool WarnExternalEdit();
+    CString ConfigFileFilter() const;
+
+    CVornConfigFile m_config;       // the current configuration
+    CVornConfigFile m_savedConfig;  // as last opened, saved or reset
+    bool m_bConfigModified = false;
+    CString m_strLastConfigDir, m_strLastConfigFile;
+    bool m_bLoadParmAsked = false;
+    int m_nLastSysCfgPage = 0;
+    bool m_bNoRemindManualEdit = false;  // "Don't remind me again." (not stored)
+    // The title's inputs at its last update.
+    CString m_strTitleConfigPath, m_strTitleDocPath;
+    bool m_bTitleConfigModified = false, m_bTitleDocModified = false, m_bTitleSet = false;
 };
 
 extern CVornGUIView* g_pView;

@@ -1,0 +1,392 @@
+// VornGUIViewFile.cpp: the view's current configuration and the File menu's
+// side of it: new, open (with the parse-errors dialog while the file has
+// errors), re-open, close, save, save as, the save prompt, taking an edited
+// configuration back, editing the file in the text editor, and the main
+// window's title.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+
+#include "config/CConfigFileParseErrorsDlg.h"
+#include "config/FileDialogs.h"
+#include "config/ProcessHelpers.h"
+#include "config/StartupObjects.h"
+#include "platform/CCmdUI.h"
+#include "platform/CWinApp.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PathFunctions.h"
+#include "platform/Trace.h"
+#include "platform/WLTaskDialog.h"
+#include "session/ViewTitle.h"
+#include "session/VornGUIDoc.h"
+#include "session/VornGUIView.h"
+
+namespace {
+
+const int kDevicesPage = 6;
+
+std::wstring Wide(const char* psz)
+{
+    if (!psz || !*psz)
+        return std::wstring();
+    int n = ::MultiByteToWideChar(CP_ACP, 0, psz, -1, nullptr, 0);
+    std::wstring w((size_t)n, L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, psz, -1, &w[0], n);
+    w.resize((size_t)n - 1);
+    return w;
+}
+
+// The application's name in titles and task dialogs.
+CString AppName()
+{
+    CWinApp* pApp = AfxGetApp();
+    return pApp && !pApp->m_strAppName.IsEmpty() ? pApp->m_strAppName : CString("VornGUI");
+}
+
+CString Quoted(const CString& str)
+{
+    return "\"" + str + "\"";
+}
+
+}  // namespace
+
+CString CVornGUIView::GetConfigFilesDir() const
+{
+    return !m_strLastConfigDir.IsEmpty() ? m_strLastConfigDir : m_settings.GetFirstDir(kDirConfigFiles);
+}
+
+CString CVornGUIView::ConfigFileFilter() const
+{
+    const CString& strExt = m_settings.m_strFilters[kFilterConfig];
+    return "Configuration Files (" + strExt + ")|" + strExt + "|All Files (*.*)|*.*||";
+}
+
+bool CVornGUIView::MaySaveParseErrors() const
+{
+    return !m_config.m_bHasErrors || g_bIgnoreConfigFileParseErrors;
+}
+
+int CVornGUIView::PromptSaveModified()
+{
+    if (!m_bConfigModified)
+        return kPromptSaved;
+    // A modified configuration with parse errors is asked about too: its
+    // changes are never dropped unseen (Save then reports why it cannot).
+    std::wstring strTitle = Wide(AppName());
+    std::wstring strContent = MaySaveParseErrors()
+        ? std::wstring()
+        : Wide("The configuration has parse errors: it can only be saved while parse errors are ignored.");
+    const TASKDIALOG_BUTTON buttons[] = {{kPromptSaved, L"Save"}, {kPromptNotSaved, L"Don't Save"}};
+    TASKDIALOGCONFIG tdc = {};
+    tdc.cbSize = sizeof tdc;
+    tdc.hwndParent = m_hWnd;
+    tdc.dwFlags = TDF_POSITION_RELATIVE_TO_WINDOW | TDF_ALLOW_DIALOG_CANCELLATION;
+    tdc.dwCommonButtons = TDCBF_CANCEL_BUTTON;
+    tdc.pszWindowTitle = strTitle.c_str();
+    tdc.pszMainIcon = TD_WARNING_ICON;
+    tdc.pszMainInstruction = L"Do you want to save your changes to the configuration?";
+    tdc.pszContent = strContent.empty() ? nullptr : strContent.c_str();
+    tdc.pButtons = buttons;
+    tdc.cButtons = 2;
+    tdc.nDefaultButton = kPromptSaved;
+    int nButton = kPromptCancel;
+    if (FAILED(WLTaskDialogIndirect("WLTDI_SaveModified", &tdc, &nButton)))
+        nButton = TDMessageBox("Do you want to save your changes to the configuration?", nullptr, AppName(),
+                               MB_YESNOCANCEL | MB_ICONWARNING);
+    if (nButton != kPromptSaved)
+        return nButton == kPromptNotSaved ? kPromptNotSaved : kPromptCancel;
+    return SaveConfiguration() ? kPromptSaved : kPromptCancel;
+}
+
+bool CVornGUIView::SaveConfiguration()
+{
+    bool bHadPath = !m_config.m_strFolder.IsEmpty() && !m_config.m_strFileName.IsEmpty();
+    if (!bHadPath) {
+        CString strDir = GetConfigFilesDir(), strName;
+        if (BrowseForSaveFile(strDir, strName, "Save Configuration", GetConfigFilesDir(), ConfigFileFilter(),
+                              nullptr, false, true) != IDOK)
+            return false;
+        m_config.m_strFolder = strDir;
+        m_config.m_strFileName = strName;
+    }
+    DWORD dwError = m_config.Save(false);
+    if (dwError == 0) {
+        m_bConfigModified = false;
+        m_strLastConfigDir = m_config.m_strFolder;
+        m_strLastConfigFile = m_config.m_strFileName;
+        m_savedConfig = m_config;
+        UpdateTitle();
+        return true;
+    }
+    if (dwError == ERROR_ACCESS_DENIED && bHadPath)
+        return SaveConfigurationAs();  // its own result: a cancelled Save As saved nothing
+    if (!bHadPath) {
+        // The name chosen for a new configuration goes with the failed save.
+        m_config.m_strFolder.Empty();
+        m_config.m_strFileName.Empty();
+    }
+    ShowSaveError(dwError);
+    return false;
+}
+
+void CVornGUIView::ShowSaveError(DWORD dwError)
+{
+    CString strPath = Quoted(m_config.GetFullPath());
+    if (dwError == ERROR_INVALID_DATA)
+        TDMessageBox("Cannot save configuration:", strPath + "\n\nNo path, no devices or invalid data.", "Save Error",
+                     MB_ICONWARNING);
+    else
+        ErrorMessageBox("Cannot save the configuration file.", strPath, dwError);
+}
+
+bool CVornGUIView::SaveConfigurationAs()
+{
+    CString strDir = m_config.m_strFolder, strName = m_config.m_strFileName;
+    if (BrowseForSaveFile(strDir, strName, "Save Configuration As", GetConfigFilesDir(), ConfigFileFilter(), nullptr,
+                          false, true) != IDOK)
+        return false;
+    CString strOldDir = m_config.m_strFolder, strOldName = m_config.m_strFileName;
+    bool bOldModified = m_bConfigModified;
+    m_config.m_strFolder = strDir;
+    m_config.m_strFileName = strName;
+    if (SaveConfiguration())
+        return true;
+    m_config.m_strFolder = strOldDir;
+    m_config.m_strFileName = strOldName;
+    m_bConfigModified = bOldModified;
+    UpdateTitle();
+    return false;
+}
+
+void CVornGUIView::ResetConfiguration()
+{
+    m_config.Reset();
+    m_savedConfig = m_config;
+    m_bConfigModified = m_config != m_savedConfig;
+    m_strLastConfigDir.Empty();
+    m_strLastConfigFile.Empty();
+    UpdateTitle();
+}
+
+bool CVornGUIView::CloseConfiguration()
+{
+    if (PromptSaveModified() == kPromptCancel)
+        return false;
+    ResetConfiguration();
+    return true;
+}
+
+void CVornGUIView::TakeConfiguration(const CVornConfigFile& cfg)
+{
+    m_config = cfg;
+    m_savedConfig = cfg;
+    m_bConfigModified = false;
+    m_bLoadParmAsked = false;
+    m_strLastConfigDir = m_config.m_strFolder;
+    m_strLastConfigFile = m_config.m_strFileName;
+    UpdateTitle();
+}
+
+bool CVornGUIView::OpenConfiguration(const CString& strPath)
+{
+    if (strPath.IsEmpty() || !FileExists(strPath)) {
+        TDMessageBox("File not found.", strPath.IsEmpty() ? CString() : Quoted(strPath), nullptr, MB_ICONWARNING);
+        return false;
+    }
+    bool bIgnore = false;
+    for (;;) {
+        // Read again on every pass: the file may have been corrected
+        // meanwhile (the dialog's Edit button).
+        auto pNew = std::make_unique<CVornConfigFile>();
+        pNew->Load(strPath);
+        if (!pNew->m_bHasErrors || g_bIgnoreConfigFileParseErrors) {
+            TakeConfiguration(*pNew);
+            break;
+        }
+        if (bIgnore) {
+            pNew->m_bHasErrors = false;
+            TakeConfiguration(*pNew);
+            break;
+        }
+        TDMessageBox("Invalid configuration file.", nullptr, nullptr, MB_ICONWARNING);
+        ParseErrorsAnswer eAnswer = AskAboutParseErrors(pNew.get(), m_settings.m_strPreferredEditor);
+        if (eAnswer == kParseErrorsCancel) {
+            g_strStartupConfigFile.Empty();
+            ResetConfiguration();
+            return false;
+        }
+        bIgnore = eAnswer == kParseErrorsIgnore;
+    }
+    if (g_strStartupConfigFile.IsEmpty())
+        RunSysCfgDialog(m_nLastSysCfgPage);
+    else
+        g_strStartupConfigFile.Empty();
+    return true;
+}
+
+bool CVornGUIView::OpenConfigurationDialog()
+{
+    CString strPath = m_strLastConfigDir + m_strLastConfigFile;
+    if (!g_strStartupConfigFile.IsEmpty())
+        strPath = g_strStartupConfigFile;
+    else if (BrowseForFileMustExist(ConfigFileFilter(), strPath, "Open Configuration", GetConfigFilesDir(), nullptr) !=
+             IDOK)
+        return false;
+    // The recent-file list comes with the application object (issue 16).
+    return OpenConfiguration(strPath);
+}
+
+void CVornGUIView::ApplyEditedConfiguration(const CVornConfigFile& cfg)
+{
+    m_config = cfg;
+    m_bConfigModified = m_config != m_savedConfig;
+    UpdateTitle();
+}
+
+void CVornGUIView::RunSysCfgDialog(int nPage)
+{
+    // The system configuration dialog hands its result to
+    // ApplyEditedConfiguration; until it exists nothing opens.
+    WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "no system configuration dialog for page %d", nPage);
+}
+
+bool CVornGUIView::WarnExternalEdit()
+{
+    bool bRunning = IsEmulatorRunning();
+    std::wstring strTitle = Wide(AppName());
+    std::wstring strInstruction = Wide(bRunning ? "Remember to restart Vornamic afterwards if needed."
+                                                : "Remember to re-open the configuration file afterwards.");
+    std::wstring strDetails = Wide(bRunning
+        ? "When a running configuration is externally modified by another program such as Notepad, then Vornamic "
+          "will obviously not know about such changes and will instead continue to use the original settings it "
+          "was started with.\n\nThe safest way to ensure that all of your changes are in effect is to either "
+          "always make your changes using VornGUI (rather than an external editor), or else to always remember to "
+          "shutdown Vornamic afterwards and then restart it with the updated configuration file."
+        : "When a configuration file is externally modified by another program such as Notepad, then VornGUI will "
+          "obviously not know about such changes and will instead continue to use its current settings.\n\nBy "
+          "closing the current configuration file and then re-opening it again afterwards you allow VornGUI to "
+          "update its internal data with the modified settings.");
+    TASKDIALOGCONFIG tdc = {};
+    tdc.cbSize = sizeof tdc;
+    tdc.hwndParent = m_hWnd;
+    tdc.dwFlags = TDF_POSITION_RELATIVE_TO_WINDOW | TDF_ALLOW_DIALOG_CANCELLATION;
+    tdc.dwCommonButtons = TDCBF_OK_BUTTON | TDCBF_CANCEL_BUTTON;
+    tdc.nDefaultButton = IDOK;
+    tdc.pszWindowTitle = strTitle.c_str();
+    tdc.pszMainIcon = TD_INFORMATION_ICON;
+    tdc.pszMainInstruction = strInstruction.c_str();
+    tdc.pszExpandedInformation = strDetails.c_str();
+    tdc.pszExpandedControlText = L"Less information";
+    tdc.pszCollapsedControlText = L"More information";
+    tdc.pszVerificationText = L"Don't remind me again.";
+    int nButton = IDCANCEL;
+    BOOL bDontRemind = FALSE;
+    if (FAILED(WLTaskDialogIndirect("WLTDI_WarnExternalEdit", &tdc, &nButton, nullptr, &bDontRemind)))
+        return true;  // no question to ask: the editor opens as asked
+    m_bNoRemindManualEdit = bDontRemind != FALSE;
+    return nButton != IDCANCEL;
+}
+
+void CVornGUIView::OnManualEdit()
+{
+    if (m_bNoRemindManualEdit || WarnExternalEdit())
+        EditFileInEditor(m_config.GetFullPath(), m_settings.m_strPreferredEditor);
+}
+
+void CVornGUIView::OnNewConfiguration()
+{
+    if (PromptSaveModified() == kPromptCancel)
+        return;
+    ResetConfiguration();
+    RunSysCfgDialog(0);
+}
+
+void CVornGUIView::OnOpenConfiguration()
+{
+    if (PromptSaveModified() != kPromptCancel)
+        OpenConfigurationDialog();
+}
+
+void CVornGUIView::OnReopenConfiguration()
+{
+    if (PromptSaveModified() != kPromptCancel)
+        OpenConfiguration(m_config.GetFullPath());
+}
+
+void CVornGUIView::OnCloseConfiguration()
+{
+    CloseConfiguration();
+}
+
+void CVornGUIView::OnSaveConfiguration()
+{
+    SaveConfiguration();
+}
+
+void CVornGUIView::OnSaveConfigurationAs()
+{
+    SaveConfigurationAs();
+}
+
+void CVornGUIView::OnConfigureSettings()
+{
+    RunSysCfgDialog(m_nLastSysCfgPage);
+}
+
+void CVornGUIView::OnConfigureDevices()
+{
+    RunSysCfgDialog(kDevicesPage);
+}
+
+void CVornGUIView::OnUpdateNoEmulator(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(!IsEmulatorRunning());
+}
+
+void CVornGUIView::OnUpdateHasPathNoEmulator(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_config.HasPath() && !IsEmulatorRunning());
+}
+
+void CVornGUIView::OnUpdateSaveConfiguration(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_bConfigModified && MaySaveParseErrors());
+}
+
+void CVornGUIView::OnUpdateSaveConfigurationAs(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_config.HasPath() && MaySaveParseErrors());
+}
+
+void CVornGUIView::OnUpdateConfigure(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_config.HasPath() || m_bConfigModified);
+}
+
+void CVornGUIView::OnUpdateManualEdit(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_config.HasPath());
+}
+
+void CVornGUIView::UpdateTitle()
+{
+    CVornGUIDoc* pDoc = GetDocument();
+    if (!pDoc)
+        return;
+    CString strConfigPath = m_config.GetFullPath();
+    CString strDocPath = pDoc->GetPathName();
+    bool bDocModified = pDoc->IsModified() != FALSE;
+    if (m_bTitleSet && strConfigPath == m_strTitleConfigPath && strDocPath == m_strTitleDocPath &&
+        m_bConfigModified == m_bTitleConfigModified && bDocModified == m_bTitleDocModified)
+        return;
+    m_bTitleSet = true;
+    m_strTitleConfigPath = strConfigPath;
+    m_strTitleDocPath = strDocPath;
+    m_bTitleConfigModified = m_bConfigModified;
+    m_bTitleDocModified = bDocModified;
+    CString strTitle = BuildViewTitle(strConfigPath, strDocPath, m_bConfigModified, bDocModified, AppName());
+    if (strTitle != pDoc->GetTitle())
+        pDoc->SetTitle(strTitle);
+}

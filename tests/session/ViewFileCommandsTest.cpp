@@ -1,0 +1,247 @@
+// ViewFileCommandsTest.cpp: the configuration's File commands in the real
+// view under Wine: opening (missing file, the parse-errors dialog loop with
+// Retry, Ignore and Cancel, the ignore option), saving (a refused save
+// keeps the configuration modified and the file as it was), the save
+// prompt (asked also for a configuration with parse errors), New cancelled
+// in the prompt, and the main window's title.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "config/StartupObjects.h"
+#include "resources/resource.h"
+#include "session/ViewSettings.h"
+#include "session/ConsoleCommands.h"
+#include "session/VornGUIDoc.h"
+#include "session/VornGUIView.h"
+#include "tests/session/ViewTestFrame.h"
+
+using vorntest::ClickControl;
+using vorntest::ClickTask;
+using vorntest::DialogSequence;
+
+namespace {
+
+const char kGoodConfig[] = "# Description: test system\n0120 3390 disk.img\n";
+const char kBadConfig[] = "0120 3390 disk.img\nARCHLVL\n";
+
+std::string ReadFile(const std::string& strPath)
+{
+    std::ifstream in(strPath, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+struct FileCommands : ::testing::Test {
+    TempDir dir;
+    std::unique_ptr<vorntest::ViewHost> host;
+    CVornGUIView* pView = nullptr;
+
+    void SetUp() override
+    {
+        g_strStartupConfigFile.Empty();
+        g_bIgnoreConfigFileParseErrors = false;
+        host = std::make_unique<vorntest::ViewHost>(dir);
+        pView = host->View();
+        ASSERT_NE(pView, nullptr);
+    }
+    void TearDown() override
+    {
+        host.reset();
+        g_bIgnoreConfigFileParseErrors = false;
+    }
+    // A copy of the current configuration with another description.
+    void Modify(const char* pszDescription = "changed")
+    {
+        CVornConfigFile cfg = pView->GetConfig();
+        cfg.m_strDescription = pszDescription;
+        pView->ApplyEditedConfiguration(cfg);
+    }
+};
+
+}  // namespace
+
+TEST_F(FileCommands, TitleOfNewOpenedAndModifiedConfiguration)
+{
+    EXPECT_EQ(host->Doc()->GetTitle(), " VornGUI -  [  ]  ");
+    std::string strPath = dir.Write("my sys.cnf", kGoodConfig);
+    ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    EXPECT_EQ(host->Doc()->GetTitle(), " VornGUI -  [ my sys.cnf ]  ");
+    EXPECT_NE(host->FrameText().find(" VornGUI -  [ my sys.cnf ]  "), std::string::npos) << host->FrameText();
+    Modify();
+    EXPECT_TRUE(pView->IsConfigModified());
+    EXPECT_EQ(host->Doc()->GetTitle(), " *VornGUI -  [ my sys.cnf ]  ");
+    // Taking back a copy equal to the saved one clears the mark.
+    Modify("test system");
+    EXPECT_FALSE(pView->IsConfigModified());
+    EXPECT_EQ(host->Doc()->GetTitle(), " VornGUI -  [ my sys.cnf ]  ");
+}
+
+TEST_F(FileCommands, MissingFileIsReportedAndNothingChanges)
+{
+    std::string strGood = dir.Write("a.cnf", kGoodConfig);
+    ASSERT_TRUE(pView->OpenConfiguration(strGood.c_str()));
+    DialogSequence seq({ClickTask(IDOK)});
+    EXPECT_FALSE(pView->OpenConfiguration(dir.Path("absent.cnf").c_str()));
+    ASSERT_EQ(seq.Seen().size(), 1u);
+    EXPECT_NE(seq.Seen()[0].strTexts.find("File not found."), std::string::npos) << seq.Seen()[0].strTexts;
+    EXPECT_NE(seq.Seen()[0].strTexts.find("\"" + dir.Path("absent.cnf") + "\""), std::string::npos);
+    EXPECT_EQ(pView->GetConfig().GetFullPath(), CString(strGood.c_str()));
+}
+
+TEST_F(FileCommands, ParseErrorsRetryThenIgnoreTakesTheFile)
+{
+    std::string strPath = dir.Write("bad.cnf", kBadConfig);
+    DialogSequence seq({ClickTask(IDOK), ClickControl(IDC_PARSE_ERRORS_RETRY), ClickTask(IDOK),
+                        ClickControl(IDC_PARSE_ERRORS_IGNORE)});
+    EXPECT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    ASSERT_EQ(seq.Seen().size(), 4u);
+    EXPECT_NE(seq.Seen()[0].strTexts.find("Invalid configuration file."), std::string::npos);
+    EXPECT_EQ(seq.Seen()[1].strCaption, "Configuration File Error(s)...");
+    EXPECT_EQ(seq.Seen()[3].strCaption, "Configuration File Error(s)...");
+    EXPECT_EQ(pView->GetConfig().GetFullPath(), CString(strPath.c_str()));
+    EXPECT_FALSE(pView->GetConfig().m_bHasErrors);
+    EXPECT_FALSE(pView->IsConfigModified());
+}
+
+TEST_F(FileCommands, RetryReadsTheCorrectedFile)
+{
+    std::string strPath = dir.Write("bad.cnf", kBadConfig);
+    DialogSequence seq({ClickTask(IDOK), [&](HWND h) {
+                            dir.Write("bad.cnf", kGoodConfig);  // corrected meanwhile
+                            ClickControl(IDC_PARSE_ERRORS_RETRY)(h);
+                        }});
+    EXPECT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    EXPECT_EQ(seq.Seen().size(), 2u);
+    EXPECT_EQ(pView->GetConfig().m_strDescription, "test system");
+}
+
+TEST_F(FileCommands, ParseErrorsCancelResetsToANewConfiguration)
+{
+    std::string strGood = dir.Write("a.cnf", kGoodConfig);
+    ASSERT_TRUE(pView->OpenConfiguration(strGood.c_str()));
+    g_strStartupConfigFile = dir.Path("bad.cnf").c_str();
+    std::string strPath = dir.Write("bad.cnf", kBadConfig);
+    DialogSequence seq({ClickTask(IDOK), ClickControl(IDC_PARSE_ERRORS_CANCEL)});
+    EXPECT_FALSE(pView->OpenConfiguration(strPath.c_str()));
+    EXPECT_EQ(seq.Seen().size(), 2u);
+    EXPECT_FALSE(pView->GetConfig().HasPath());
+    EXPECT_TRUE(g_strStartupConfigFile.IsEmpty());
+    EXPECT_EQ(host->Doc()->GetTitle(), " VornGUI -  [  ]  ");
+}
+
+TEST_F(FileCommands, IgnoreOptionTakesAFileWithErrorsWithoutAsking)
+{
+    g_bIgnoreConfigFileParseErrors = true;
+    std::string strPath = dir.Write("bad.cnf", kBadConfig);
+    DialogSequence seq({});
+    EXPECT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    EXPECT_TRUE(seq.Seen().empty());
+    EXPECT_TRUE(pView->GetConfig().m_bHasErrors);
+}
+
+TEST_F(FileCommands, RefusedSaveKeepsTheConfigurationModifiedAndTheFileAsItWas)
+{
+    std::string strPath = dir.Write("ro.cnf", kGoodConfig);
+    ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    Modify();
+    ASSERT_TRUE(::SetFileAttributesA(strPath.c_str(), FILE_ATTRIBUTE_READONLY));
+    {
+        // Access denied: Save As is offered, and cancelled.
+        DialogSequence seq({ClickControl(IDCANCEL)});
+        EXPECT_FALSE(pView->SaveConfiguration());
+        ASSERT_EQ(seq.Seen().size(), 1u);
+        EXPECT_EQ(seq.Seen()[0].strCaption, "Save Configuration As");
+    }
+    EXPECT_TRUE(pView->IsConfigModified());
+    EXPECT_EQ(pView->GetConfig().GetFullPath(), CString(strPath.c_str()));
+    EXPECT_EQ(ReadFile(strPath), kGoodConfig);
+    {
+        // The same through the prompt: "Save", then Save As cancelled, is a
+        // cancel, so the operation that asked is abandoned.
+        DialogSequence seq({ClickTask(IDYES), ClickControl(IDCANCEL)});
+        EXPECT_EQ(pView->PromptSaveModified(), CVornGUIView::kPromptCancel);
+        EXPECT_EQ(seq.Seen().size(), 2u);
+    }
+    {
+        DialogSequence seq({ClickTask(IDYES), ClickControl(IDCANCEL)});
+        pView->SendMessage(WM_COMMAND, ID_NEW_CONFIGURATION, 0);
+        EXPECT_EQ(seq.Seen().size(), 2u);
+    }
+    EXPECT_TRUE(pView->IsConfigModified());
+    EXPECT_EQ(pView->GetConfig().m_strDescription, "changed");
+    EXPECT_EQ(ReadFile(strPath), kGoodConfig);
+    EXPECT_EQ(host->Doc()->GetTitle(), " *VornGUI -  [ ro.cnf ]  ");
+    ::SetFileAttributesA(strPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(FileCommands, SaveWritesTheFileAndClearsTheMark)
+{
+    std::string strPath = dir.Write("rw.cnf", kGoodConfig);
+    ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    Modify("saved now");
+    DialogSequence seq({});
+    EXPECT_TRUE(pView->SaveConfiguration());
+    EXPECT_TRUE(seq.Seen().empty());
+    EXPECT_FALSE(pView->IsConfigModified());
+    EXPECT_NE(ReadFile(strPath).find("saved now"), std::string::npos);
+    EXPECT_EQ(host->Doc()->GetTitle(), " VornGUI -  [ rw.cnf ]  ");
+    CVornConfigFile reread;
+    reread.Load(CString(strPath.c_str()));
+    EXPECT_EQ(reread.m_strDescription, "saved now");
+}
+
+TEST_F(FileCommands, PromptAnswers)
+{
+    // Nothing modified: no question.
+    {
+        DialogSequence seq({});
+        EXPECT_EQ(pView->PromptSaveModified(), CVornGUIView::kPromptSaved);
+        EXPECT_TRUE(seq.Seen().empty());
+    }
+    std::string strPath = dir.Write("a.cnf", kGoodConfig);
+    ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    Modify();
+    {
+        DialogSequence seq({ClickTask(IDNO)});
+        EXPECT_EQ(pView->PromptSaveModified(), CVornGUIView::kPromptNotSaved);
+        ASSERT_EQ(seq.Seen().size(), 1u);
+        EXPECT_NE(seq.Seen()[0].strTexts.find("Do you want to save your changes to the configuration?"),
+                  std::string::npos);
+    }
+    {
+        DialogSequence seq({ClickTask(IDCANCEL)});
+        EXPECT_EQ(pView->PromptSaveModified(), CVornGUIView::kPromptCancel);
+    }
+    // New, cancelled in the prompt, leaves everything as it was.
+    {
+        DialogSequence seq({ClickTask(IDCANCEL)});
+        pView->SendMessage(WM_COMMAND, ID_NEW_CONFIGURATION, 0);
+        EXPECT_EQ(seq.Seen().size(), 1u);
+    }
+    EXPECT_TRUE(pView->IsConfigModified());
+    EXPECT_EQ(pView->GetConfig().GetFullPath(), CString(strPath.c_str()));
+    // Close with "Don't Save" drops the changes.
+    {
+        DialogSequence seq({ClickTask(IDNO)});
+        pView->SendMessage(WM_COMMAND, ID_CLOSE_CONFIGURATION, 0);
+    }
+    EXPECT_FALSE(pView->IsConfigModified());
+    EXPECT_FALSE(pView->GetConfig().HasPath());
+}
+
+TEST_F(FileCommands, ModifiedConfigurationWithParseErrorsIsAskedAbout)
+{
+    g_bIgnoreConfigFileParseErrors = true;
+    std::string strPath = dir.Write("bad.cnf", kBadConfig);
+    ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    g_bIgnoreConfigFileParseErrors = false;
+    Modify();
+    DialogSequence seq({ClickTask(IDCANCEL)});
+    EXPECT_EQ(pView->PromptSaveModified(), CVornGUIView::kPromptCancel);
+    ASSERT_EQ(seq.Seen().size(), 1u);
+    EXPECT_NE(seq.Seen()[0].strTexts.find("parse errors"), std::string::npos) << seq.Seen()[0].strTexts;
+    EXPECT_TRUE(pView->IsConfigModified());
+}
