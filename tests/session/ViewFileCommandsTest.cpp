@@ -65,6 +65,7 @@ struct FileCommands : ::testing::Test {
 
 TEST_F(FileCommands, TitleOfNewOpenedAndModifiedConfiguration)
 {
+    pView->UpdateTitle();  // as the start-up's folder check does
     EXPECT_EQ(host->Doc()->GetTitle(), " VornGUI -  [  ]  ");
     std::string strPath = dir.Write("my sys.cnf", kGoodConfig);
     ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
