@@ -91,11 +91,20 @@ INT_PTR CMyFindRepDlg::DoModal()
     return cdxCDynamicHelpDialog::DoModal();
 }
 
+// The balloon texts join the standard table, which the balloon lookup
+// registers; the help topics are registered on their first lookup.
+void CMyFindRepDlg::RegisterStandardHelpStrings()
+{
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    cdxCDynamicHelpDialog::RegisterStandardHelpStrings();
+    for (size_t i = 0; i < sizeof(kBalloonCtrls) / sizeof(kBalloonCtrls[0]); ++i)
+        SetHelpString(MakeHelpKey(IDD, kBalloonCtrls[i]), IDS_HELP_FINDREP + (UINT)i);
+}
+
 void CMyFindRepDlg::RegisterHelpStrings()
 {
     cdxCDynamicHelpDialog::RegisterHelpStrings();
-    for (size_t i = 0; i < sizeof(kBalloonCtrls) / sizeof(kBalloonCtrls[0]); ++i)
-        SetHelpString(MakeHelpKey(IDD, kBalloonCtrls[i]), IDS_HELP_FINDREP + (UINT)i);
     for (const auto& h : kHelpIds)
         SetHelpId(MakeHelpKey(IDD, h.nCtrl), h.nHelpId);
 }

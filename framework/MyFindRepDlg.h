@@ -80,6 +80,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
     void OnCancel() override;
+    void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
     void PostNcDestroy() override;
 

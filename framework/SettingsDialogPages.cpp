@@ -97,12 +97,12 @@ BOOL CSettingsDialog::ApplyPages(bool bOk)
     for (const auto& p : m_Records) {
         if (!p->HasWindow())
             continue;
-        bool bFailed;
+        bool bFailed = false;
         if (p->wFlags & SettingsPageRecord::kPropertyPage)
             bFailed = NotifyPage(p.get(), PSN_APPLY, bOk ? 1 : 0) != 0 ||
                       (bOk && NotifyPage(p.get(), PSN_KILLACTIVE) != 0);
-        else
-            bFailed = !static_cast<CDialog*>(p->pPage)->UpdateData(TRUE);
+        else if (CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, p->pPage))
+            bFailed = !pDlg->UpdateData(TRUE);
         if (bFailed) {
             SelectPage(p.get());
             return FALSE;

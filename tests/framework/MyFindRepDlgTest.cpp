@@ -13,11 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "framework/HelpKeys.h"
 #include "framework/MyFindRepDlg.h"
 #include "platform/CIniSettingsStore.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/ProfileStore.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/support/GdiObjectCount.h"
 
 namespace {
 
@@ -485,4 +487,40 @@ TEST_F(FindRepTest, AModalDialogEndsWithOkOnceItsFieldsCheck)
     EXPECT_EQ(IDOK, r);
     EXPECT_TRUE(g_heard.empty());
     EXPECT_STREQ("abc", ProfileGetString(kFindRepSection, "Find-0"));
+}
+
+TEST_F(FindRepTest, EveryPartHasItsBalloonText)
+{
+    CMyFindRepDlg* p = Open(false);
+    struct {
+        UINT nCtrl;
+        const char* pszTitle;
+    } cases[] = {{0, "Find / Replace"}, {IDC_FINDREP_FIND, "Find what"}, {IDC_FINDREP_CANCEL, "Cancel"},
+                 {IDC_FINDREP_HEX, "Hex. search"}, {IDC_FINDREP_SELONLY, "Selection only"}, {IDC_FINDREP_DOWN, "Down"}};
+    for (const auto& c : cases) {
+        CString str = p->GetHelpString(MakeHelpKey(IDD_FINDREP, c.nCtrl));
+        CString strTitle = str.Mid(str.ReverseFind('\n') + 1);
+        EXPECT_STREQ(c.pszTitle, strTitle) << c.nCtrl;
+    }
+    // The help topics of the dialog and some controls.
+    EXPECT_EQ(1050u, p->GetHelpId(MakeHelpKey(IDD_FINDREP, 0)));
+    EXPECT_EQ(1052u, p->GetHelpId(MakeHelpKey(IDD_FINDREP, IDC_FINDREP_FIND)));
+    EXPECT_EQ(1095u, p->GetHelpId(MakeHelpKey(IDD_FINDREP, IDC_FINDREP_HEX)));
+    EXPECT_EQ(1062u, p->GetHelpId(MakeHelpKey(IDD_FINDREP, IDC_FINDREP_CANCEL)));
+    Close(p);
+}
+
+TEST_F(FindRepTest, OpeningAndClosingLeavesNoGdiObjects)
+{
+    auto openClose = [this] {
+        CMyFindRepDlg* p = Open(false);
+        Type(p, IDC_FINDREP_FIND, "0x41");
+        p->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Close(p);
+    };
+    openClose();
+    DWORD n0 = vorntest::GdiObjectCount();
+    for (int i = 0; i < 5; ++i)
+        openClose();
+    EXPECT_EQ(n0, vorntest::GdiObjectCount());
 }

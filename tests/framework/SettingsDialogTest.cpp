@@ -11,9 +11,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 #include "SettingsTestPages.h"
 #include "SettingsTestRes.h"
+#include "framework/HelpKeys.h"
 #include "framework/SettingsDialog.h"
 #include "platform/CIniSettingsStore.h"
 #include "platform/ProfileStore.h"
@@ -347,6 +350,30 @@ TEST_F(SettingsTest, ARefusedApplyStopsSelectsThePageAndKeepsTheDialogOpen)
     EXPECT_EQ(IDOK, r);
 }
 
+TEST_F(SettingsTest, APlainDialogPageIsSavedByDataExchangeAndAFailureStops)
+{
+    FourPages t;
+    CPlainPage plain(IDD_TPLAIN);
+    ASSERT_TRUE(t.dlg.AddPage("Other", "Plain", &plain, IDD_TPLAIN));
+    plain.m_bFailSave = true;
+    int nStep = 0;
+    INT_PTR r = vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        if (nStep++ == 0) {
+            t.log.clear();
+            t.dlg.SendMessage(WM_COMMAND, IDOK);
+            EXPECT_EQ(1, plain.m_nSaves);
+            EXPECT_TRUE(::IsWindow(hDlg));
+            EXPECT_TRUE(plain.IsWindowVisible()) << "the failing page is shown";
+            plain.m_bFailSave = false;
+            return true;
+        }
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    EXPECT_EQ(IDOK, r);
+    EXPECT_EQ(2, plain.m_nSaves);
+}
+
 TEST_F(SettingsTest, CancelAsksEveryPageAndARefusalKeepsTheDialogOpen)
 {
     FourPages t;
@@ -511,4 +538,67 @@ TEST_F(SettingsTest, OpeningAndClosingLeavesNoGdiObjects)
     for (int i = 0; i < 5; ++i)
         openClose();
     EXPECT_EQ(n0, vorntest::GdiObjectCount());
+}
+
+TEST_F(SettingsTest, ATreeTooShortForItsPagesScrolls)
+{
+    PageLog log;
+    std::vector<std::unique_ptr<CRecordingPage>> pages;
+    CSettingsDialog dlg(708, 125);
+    for (int i = 0; i < 40; ++i) {
+        pages.push_back(std::make_unique<CRecordingPage>(IDD_TPAGE_SMALL, "p", &log));
+        CString strCaption;
+        strCaption.Format("Page %d", i);
+        ASSERT_TRUE(dlg.AddPage(nullptr, strCaption, pages.back().get(), IDD_TPAGE_SMALL));
+    }
+    vorntest::RunModal(dlg, [&](HWND hDlg) {
+        EXPECT_TRUE(::GetWindowLongA(Item(hDlg, IDC_SETTINGS_TREE), GWL_STYLE) & WS_VSCROLL);
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+}
+
+TEST_F(SettingsTest, TheDialogExplainsItsOwnParts)
+{
+    CSettingsDialog dlg(708, 125);
+    struct {
+        UINT nCtrl;
+        const char* pszTitle;
+    } cases[] = {{0, "Settings Dialog"}, {IDC_SETTINGS_TREE, "Selection Tree"},
+                 {IDC_SETTINGS_FRAME, "Page Border"}, {IDC_SETTINGS_CAPTION, "Caption Bar"}};
+    for (const auto& c : cases) {
+        CString str = dlg.GetHelpString(MakeHelpKey(IDD_SETTINGS, c.nCtrl));
+        EXPECT_EQ(str.GetLength() - (int)std::strlen(c.pszTitle), str.Find(c.pszTitle)) << str.GetString();
+        EXPECT_EQ('\n', str[str.GetLength() - (int)std::strlen(c.pszTitle) - 1]);
+    }
+}
+
+TEST_F(SettingsTest, TheCaptionBarBlendsFromTheCaptionColourToTheButtonFace)
+{
+    const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    EXPECT_EQ(black, CPrefsStatic::BandColour(black, white, 0, 256));
+    EXPECT_EQ(RGB(127, 127, 127), CPrefsStatic::BandColour(black, white, 128, 256)) << "truncated";
+    EXPECT_EQ(RGB(10, 20, 30), CPrefsStatic::BandColour(RGB(10, 20, 30), white, 5, 0)) << "no width";
+    EXPECT_EQ(RGB(255, 0, 0), CPrefsStatic::BandColour(RGB(0, 0, 255), RGB(255, 0, 0), 100, 100));
+    const int widths[][2] = {{0, 1}, {1, 1}, {256, 1}, {257, 2}, {512, 2}, {513, 3}, {1000, 4}};
+    for (const auto& w : widths)
+        EXPECT_EQ(w[1], CPrefsStatic::BandWidth(w[0])) << w[0];
+
+    FourPages t;
+    vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        HWND hBar = Item(hDlg, IDC_SETTINGS_CAPTION);
+        ::RedrawWindow(hBar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        CRect rc;
+        ::GetClientRect(hBar, &rc);
+        HDC hdc = ::GetDC(hBar);
+        COLORREF crLeft = ::GetPixel(hdc, 0, rc.Height() - 1);
+        COLORREF crRight = ::GetPixel(hdc, rc.right - 1, rc.Height() - 1);
+        ::ReleaseDC(hBar, hdc);
+        EXPECT_EQ(::GetSysColor(COLOR_ACTIVECAPTION), crLeft);
+        COLORREF crFace = ::GetSysColor(COLOR_BTNFACE);
+        EXPECT_NEAR(GetRValue(crFace), GetRValue(crRight), 4);
+        EXPECT_NEAR(GetBValue(crFace), GetBValue(crRight), 4);
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
 }

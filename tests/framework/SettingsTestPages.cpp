@@ -2,6 +2,7 @@
 #include "SettingsTestPages.h"
 
 #include "SettingsTestRes.h"
+#include "platform/CDataExchange.h"
 
 IMPLEMENT_DYNCREATE(CCountedPage, CPropertyPage)
 
@@ -40,4 +41,15 @@ bool CRecordingPage::OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult)
         return true;
     }
     return CPropertyPage::OnWndMsg(msg, wp, lp, pResult);
+}
+
+void CPlainPage::DoDataExchange(CDataExchange* pDX)
+{
+    if (!pDX->m_bSaveAndValidate)
+        return;
+    ++m_nSaves;
+    if (m_bFailSave) {
+        pDX->PrepareCtrl(IDC_TPAGE_EDIT);
+        pDX->Fail();
+    }
 }

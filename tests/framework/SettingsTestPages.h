@@ -52,7 +52,13 @@ public:
     static int s_nLive;
 };
 
+// A plain dialog page whose saving data exchange can be made to fail.
 class CPlainPage : public CDialog {
 public:
     explicit CPlainPage(UINT nIDTemplate) : CDialog(nIDTemplate) {}
+    bool m_bFailSave = false;
+    int m_nSaves = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
 };
