@@ -29,6 +29,13 @@
 #define ID_HELP             0xE146
 #endif
 
+#ifndef ID_VIEW_TOOLBAR
+#define ID_VIEW_TOOLBAR     0xE800
+#endif
+#ifndef ID_VIEW_STATUS_BAR
+#define ID_VIEW_STATUS_BAR  0xE801
+#endif
+
 #ifndef AFX_IDW_STATUS_BAR
 #define AFX_IDW_STATUS_BAR  0xE801
 #endif

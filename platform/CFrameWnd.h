@@ -83,6 +83,10 @@ public:
     // (VerifyBarState) changes nothing.
     void SaveBarState(LPCSTR pszProfileName) const;
     void LoadBarState(LPCSTR pszProfileName);
+    // View > Toolbar and View > Status Bar: the bar whose id is the command's
+    // is shown or hidden; the menu item is checked while it is visible.
+    BOOL OnBarCheck(UINT nID);
+    void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     // Bars register themselves when made and leave when destroyed.
     void AddControlBar(CControlBar* pBar);
     void RemoveControlBar(CControlBar* pBar);

@@ -2,6 +2,7 @@
 // floating and showing bars, the layout of the bars, and the saved layout.
 #include "platform/AfxIds.h"
 #include "platform/BarStateStore.h"
+#include "platform/CCmdUI.h"
 #include "platform/CControlBar.h"
 #include "platform/CDockBar.h"
 #include "platform/CDockContext.h"
@@ -116,6 +117,32 @@ void CFrameWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT, UINT nFlag, LP
     }
     if (lpRectParam)
         *lpRectParam = rc;
+}
+
+BOOL CFrameWnd::OnBarCheck(UINT nID)
+{
+    if (CControlBar* pBar = GetControlBar(nID)) {
+        ShowControlBar(pBar, !(pBar->GetStyle() & WS_VISIBLE), FALSE);
+        return TRUE;
+    }
+    // A status bar that is a plain control.
+    HWND hBar = ::GetDlgItem(m_hWnd, (int)nID);
+    if (!hBar)
+        return FALSE;
+    ::ShowWindow(hBar, ::IsWindowVisible(hBar) ? SW_HIDE : SW_SHOWNA);
+    RecalcLayout();
+    return TRUE;
+}
+
+void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
+{
+    CControlBar* pBar = GetControlBar(pCmdUI->m_nID);
+    HWND hBar = pBar ? pBar->m_hWnd : ::GetDlgItem(m_hWnd, (int)pCmdUI->m_nID);
+    if (!hBar) {
+        pCmdUI->ContinueRouting();
+        return;
+    }
+    pCmdUI->SetCheck((::GetWindowLongA(hBar, GWL_STYLE) & WS_VISIBLE) != 0);
 }
 
 void CFrameWnd::DelayRecalcLayout(BOOL)

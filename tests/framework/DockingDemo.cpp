@@ -37,6 +37,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     if (!pFrame->CreateEx(0, nullptr, "Docking demo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 10, 10, 760, 520,
                           nullptr, nullptr))
         return 1;
+    // A plain white pane stands for the view.
+    ::CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_WHITERECT, 0, 0, 0, 0,
+                      pFrame->m_hWnd, (HMENU)(UINT_PTR)AFX_IDW_PANE_FIRST, nullptr, nullptr);
     CStatusBarCtrl status;
     status.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pFrame, AFX_IDW_STATUS_BAR);
     status.SetWindowText("Ready");

@@ -346,3 +346,73 @@ TEST_F(SizingBarTest, TooltipsAndFlyByPrompts)
     bar.SetBarStyle(bar.GetBarStyle() & ~(CBRS_TOOLTIPS | CBRS_FLYBY));
     EXPECT_EQ(bar.m_dlg.m_wndToolTip.GetToolCount(), 0);
 }
+
+TEST_F(SizingBarTest, BarsShareALeftRowByHeight)
+{
+    SizingFrame f;
+    f.pFrame->DockControlBar(&f.a, AFX_IDW_DOCKBAR_LEFT);
+    f.pFrame->DockControlBar(&f.b, AFX_IDW_DOCKBAR_LEFT);
+    CDockBar* pLeft = DYNAMIC_DOWNCAST(CDockBar, f.pFrame->GetControlBar(AFX_IDW_DOCKBAR_LEFT));
+    pLeft->m_arrBars.RemoveAt(pLeft->m_arrBars.GetSize() - 2, 2);
+    pLeft->m_arrBars.Add(&f.b);
+    f.Settle();
+    EXPECT_TRUE(f.a.IsDockedVertically());
+    CRect rc;
+    pLeft->GetClientRect(&rc);
+    CSize sa = f.a.GetDockedSize(FALSE), sb = f.b.GetDockedSize(FALSE);
+    EXPECT_EQ(sa.cy - 2 + sb.cy - 2, rc.Height() - 2);
+    EXPECT_TRUE(f.a.GetBarSizingStyle() & SCBS_SIZABLE_BOTTOM);
+    EXPECT_TRUE(f.b.GetBarSizingStyle() & SCBS_SIZABLE_TOP);
+    EXPECT_TRUE(f.a.GetBarSizingStyle() & SCBS_SIZABLE_RIGHT);
+}
+
+TEST_F(SizingBarTest, BarMissingFromItsDockBarsListHasNoRow)
+{
+    SizingFrame f;
+    f.Top()->m_arrBars.RemoveAt(f.Top()->FindBar(&f.a));
+    int nFirst = 0, nLast = 0, nThis = 0;
+    EXPECT_FALSE(f.a.GetRowRange(nFirst, nLast, nThis));
+    EXPECT_EQ(f.a.ShareRowLength(500, TRUE), 1);
+    CSCBArray bars;
+    f.a.GetRowBarsAndIndex(bars, nThis);
+    EXPECT_TRUE(bars.empty());
+    EXPECT_EQ(nThis, -1);
+    f.a.AlignRowBars();
+    f.Settle();  // the layout goes on without it
+    EXPECT_EQ(f.a.CalcFixedLayout(FALSE, TRUE), f.a.GetDockedSize(TRUE));
+}
+
+TEST_F(SizingBarTest, CaptionIsActiveWhileTheFocusIsInTheBar)
+{
+    SizingFrame f;
+    cdxCDynamicBarT<CBarDlg> bar;
+    ASSERT_TRUE(bar.Create("Dialog bar", f.pFrame, kBarA + 6, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    f.pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_BOTTOM);
+    ::SetFocus(nullptr);
+    EXPECT_FALSE(bar.IsCaptionActive());
+    ::SetFocus(::GetDlgItem(bar.m_dlg.m_hWnd, IDC_BAR_EDIT));
+    EXPECT_TRUE(bar.IsCaptionActive());
+    EXPECT_EQ(bar.GetFocusScopeWnd(), &bar);
+}
+
+TEST_F(SizingBarTest, DynamicBarSharesItsDialogsHelpTexts)
+{
+    SizingFrame f;
+    cdxCDynamicBarT<CBarDlg> bar;
+    ASSERT_TRUE(bar.Create("Dialog bar", f.pFrame, kBarA + 7, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    EXPECT_EQ(bar.GetHelpDialogId(), (UINT)(kBarA + 7));
+    EXPECT_EQ(bar.m_dlg.m_nIDHelpDialog, (UINT)IDD_BAR_DLG);
+    // Every balloon text of the dialog is the bar's too.
+    POSITION pos = bar.m_dlg.m_HelpStrings.GetStartPosition();
+    int nTexts = 0;
+    while (pos) {
+        DWORD dwKey = 0;
+        UINT nString = 0;
+        bar.m_dlg.m_HelpStrings.GetNextAssoc(pos, dwKey, nString);
+        CString strText = bar.m_dlg.GetHelpString(dwKey);
+        EXPECT_STREQ(bar.GetHelpString(dwKey), strText) << dwKey;
+        nTexts += strText.IsEmpty() ? 0 : 1;
+    }
+    EXPECT_GT(nTexts, 0);
+}

@@ -293,3 +293,34 @@ TEST_F(DockingTest, BarsLeaveTheFrameListWhenDestroyed)
     f.pFrame->RecalcLayout();
     EXPECT_EQ(f.ClientRectOf(f.Side(AFX_IDW_DOCKBAR_TOP)).Height(), 24);
 }
+
+TEST_F(DockingTest, ViewMenuTogglesABarAndChecksItsItem)
+{
+    DockFrame f;
+    struct CheckUI : CCmdUI {
+        int nCheck = -1;
+        void SetCheck(int n) override { nCheck = n; }
+    } ui;
+    ui.m_nID = kTopBar;
+    f.pFrame->OnUpdateControlBarMenu(&ui);
+    EXPECT_EQ(ui.nCheck, 1);
+    EXPECT_TRUE(f.pFrame->OnBarCheck(kTopBar));
+    EXPECT_FALSE(f.top.IsWindowVisible());
+    f.pFrame->OnUpdateControlBarMenu(&ui);
+    EXPECT_EQ(ui.nCheck, 0);
+    EXPECT_FALSE(f.pFrame->OnBarCheck(0xE8F0));  // no such bar: the command goes on
+}
+
+TEST_F(DockingTest, BarMissingFromItsDockBarsListIsSkipped)
+{
+    DockFrame f;
+    CDockBar* pTop = f.Side(AFX_IDW_DOCKBAR_TOP);
+    pTop->m_arrBars.RemoveAt(pTop->FindBar(&f.top));  // the list and the bar disagree
+    f.pFrame->RecalcLayout();
+    f.pFrame->ShowControlBar(&f.top, FALSE, FALSE);
+    f.pFrame->ShowControlBar(&f.top, TRUE, FALSE);
+    EXPECT_FALSE(pTop->RemoveControlBar(&f.top, TRUE));
+    f.pFrame->DockControlBar(&f.top, AFX_IDW_DOCKBAR_BOTTOM);  // docking again repairs it
+    EXPECT_EQ(f.top.m_pDockBar, f.Side(AFX_IDW_DOCKBAR_BOTTOM));
+    EXPECT_EQ(f.ClientRectOf(f.Side(AFX_IDW_DOCKBAR_BOTTOM)).Height(), 24);
+}
