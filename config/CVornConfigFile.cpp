@@ -18,6 +18,7 @@ void CVornConfigFile::Reset()
     m_strCPUVersion.Empty();
     m_nCPUModelLine = 0;
     m_nCurrentLine = 0;
+    m_bErrorsHidden = false;
     std::fill(std::begin(m_dwEngineTypes), std::end(m_dwEngineTypes), 0);
     m_bSizesWithSuffix = false;
     m_ullMainSize = 2 * 1024 * 1024;

@@ -99,6 +99,8 @@ public:
     CString m_strCPUVersion;
     int m_nCPUModelLine;    // line of the CPUMODEL statement
     int m_nCurrentLine;     // line number during a parse
+    // During a parse: a problem was left out under "# IgnoreParseErrors: 1".
+    bool m_bErrorsHidden;
     DWORD m_dwEngineTypes[kMaxEngines];
     // Storage and processors.
     bool m_bSizesWithSuffix;

@@ -115,6 +115,7 @@ bool CVornConfigFile::Parse()
     if (!ReadLines())
         return false;
     m_nCurrentLine = 0;
+    m_bErrorsHidden = false;
     int nStatements = 0;
     CString strError;
     for (INT_PTR i = 0; i < m_lines.GetSize(); i++) {
@@ -141,6 +142,12 @@ bool CVornConfigFile::Parse()
     if (m_devices.IsEmpty())
         m_parseErrors.Add("*** Error: File contains no device entries");
     CheckTxfAtEnd();
+    // The header applies from its line onward, but the writer puts it once
+    // at the top: a file that hid problems under it and switched it off
+    // further down is taken as hiding them, so that a saved copy does not
+    // show problems this read left out.
+    if (m_bErrorsHidden)
+        m_bIgnoreParseErrors = true;
     if (!m_parseErrors.IsEmpty())
         m_bHasErrors = true;
     if (!m_bHasErrors)
@@ -160,8 +167,12 @@ void CVornConfigFile::AddParseError(int nLine, const CString& strMessage)
 {
     CString strTrimmed = strMessage;
     TrimBlanks(strTrimmed);
-    if (strTrimmed.IsEmpty() || m_bIgnoreParseErrors)
+    if (strTrimmed.IsEmpty())
         return;
+    if (m_bIgnoreParseErrors) {
+        m_bErrorsHidden = true;
+        return;
+    }
     CString strPrefix;
     strPrefix.Format("*** Error: Line %d: ", nLine);
     CString strMsg = strMessage;
@@ -218,6 +229,7 @@ void CVornConfigFile::DispatchStatement(const CString& strLine, CStringArray& to
     } else if (IsDeviceStatementWord(strKeyword)) {
         AddDeviceList(strLine, tokens, strError);
     } else {
+        m_bErrorsHidden = m_bErrorsHidden || m_bIgnoreParseErrors;
         if (!m_bIgnoreParseErrors) {
             CString strWarning;
             strWarning.Format("*** Warning: Line %d: Unrecognized statement", m_nCurrentLine);

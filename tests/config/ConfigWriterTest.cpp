@@ -316,3 +316,38 @@ TEST(ConfigWriter, KeptDeviceStatementsFollowTheDevices)
     EXPECT_EQ(dev.m_strFirstArg, "first.img");
     EXPECT_EQ(again.m_keptStmts.GetSize(), cfg.m_keptStmts.GetSize());
 }
+
+TEST(ConfigWriter, IgnoreParseErrorsSwitchedOffLaterKeepsHiddenProblemsHidden)
+{
+    // The header counts from its line on; the writer puts it once at the top.
+    struct {
+        const char* pszText;
+        bool bIgnore;       // the header written
+        const char* pszErrors;
+    } cases[] = {
+        // A problem hidden before the header was switched off: written on.
+        {"# IgnoreParseErrors: 1\nFOO bar\n# IgnoreParseErrors: 0\n0009 3215\n", true, ""},
+        {"# IgnoreParseErrors: 1\nARCHLVL\n# IgnoreParseErrors: 0\n0009 3215\n", true, ""},
+        // Nothing hidden: the last value holds.
+        {"# IgnoreParseErrors: 1\n0009 3215\n# IgnoreParseErrors: 0\n", false, ""},
+        // Problems after the switch are listed as before.
+        {"# IgnoreParseErrors: 1\nFOO a\n# IgnoreParseErrors: 0\nBAR b\n0009 3215\n", true,
+         "*** Warning: Line 4: Unrecognized statement"},
+        {"FOO a\n# IgnoreParseErrors: 1\n0009 3215\n", true, "*** Warning: Line 1: Unrecognized statement"},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        CVornConfigFile cfg;
+        LoadText(cfg, dir, c.pszText);
+        EXPECT_EQ(JoinedErrors(cfg), c.pszErrors) << c.pszText;
+        EXPECT_EQ(cfg.m_bIgnoreParseErrors, c.bIgnore) << c.pszText;
+        cfg.m_parseErrors.RemoveAll();
+        cfg.m_bHasErrors = false;
+        const std::string text = SaveText(cfg, dir);
+        EXPECT_EQ(text.find("# IgnoreParseErrors: 1\n") != std::string::npos, c.bIgnore) << text;
+        CVornConfigFile again;
+        again.Load(dir.Folder().c_str(), "out.cnf");
+        EXPECT_EQ(JoinedErrors(again), "") << c.pszText;
+        EXPECT_EQ(again.m_bIgnoreParseErrors, c.bIgnore) << c.pszText;
+    }
+}
