@@ -1,20 +1,51 @@
 // UtilityCommandLine.cpp: re-quoting a utility's command line.
+//
+// The dialog's command line is split into words by ParseStmt; the child gets
+// them back through its C runtime's command-line parser, whose rules are
+// not ParseStmt's: a '"' inside a word, or backslashes before a closing
+// quotation mark, would otherwise merge or split words (and could swallow
+// the trailing EXTERNALGUI).
 #include "session/UtilityCommandLine.h"
+
+#include <string>
 
 #include "platform/TextFunctions.h"
 
 namespace {
 
-// One word as the child's command-line parser must see it. An empty word
-// stays a word ("") instead of vanishing between two blanks.
-CString QuoteWord(const CString& strWord)
+// The program: CreateProcess and the runtime take the first word up to the
+// closing '"' without any escapes (a path cannot hold '"').
+CString QuoteProgram(const CString& strProgram)
 {
-    if (strWord.IsEmpty())
+    if (strProgram.IsEmpty())
         return CString("\"\"");
-    return QuoteIfNeeded(strWord);
+    return QuoteIfNeeded(strProgram);
 }
 
 }  // namespace
+
+CString QuoteArgument(const CString& strWord)
+{
+    if (!strWord.IsEmpty() && strWord.FindOneOf(" \t\"") < 0)
+        return strWord;
+    const std::string& s = strWord.str();
+    std::string out = "\"";
+    size_t nBackslashes = 0;
+    for (char ch : s) {
+        if (ch == '\\') {
+            ++nBackslashes;
+            continue;
+        }
+        if (ch == '"')
+            nBackslashes = nBackslashes * 2 + 1;
+        out.append(nBackslashes, '\\');
+        nBackslashes = 0;
+        out += ch;
+    }
+    out.append(nBackslashes * 2, '\\');
+    out += '"';
+    return CString(out);
+}
 
 CString BuildUtilityCommandLine(const char* pszCommand, const char* pszExeDir)
 {
@@ -23,10 +54,10 @@ CString BuildUtilityCommandLine(const char* pszCommand, const char* pszExeDir)
         return CString();
     CString strProgram(pszExeDir);
     strProgram += words[0];
-    CString strResult = QuoteWord(strProgram);
+    CString strResult = QuoteProgram(strProgram);
     for (INT_PTR i = 1; i < words.GetSize(); ++i) {
         strResult += ' ';
-        strResult += QuoteWord(words[i]);
+        strResult += QuoteArgument(words[i]);
     }
     strResult += " EXTERNALGUI";
     return strResult;
