@@ -126,9 +126,10 @@ void FormatFacilities(const CVornConfigFile& cfg, CString& out)
             Stmt(out, "ARCHLVL", lvl.m_strArch);
             continue;
         }
+        // Quoted when needed: a name read from "a b" or " " must stay one word.
         CString strOperands;
-        strOperands.Format("%-7s  %s%s%s", lvl.m_bEnable ? "ENABLE" : "DISABLE", lvl.m_strFacility.GetString(),
-                           lvl.m_strArch.IsEmpty() ? "" : "  ", lvl.m_strArch.GetString());
+        strOperands.Format("%-7s  %s%s%s", lvl.m_bEnable ? "ENABLE" : "DISABLE", Quoted(lvl.m_strFacility).GetString(),
+                           lvl.m_strArch.IsEmpty() ? "" : "  ", Quoted(lvl.m_strArch).GetString());
         Stmt(out, "FACILITY", strOperands);
     }
     if (!cfg.m_archLvls.IsEmpty())

@@ -351,3 +351,18 @@ TEST(ConfigWriter, IgnoreParseErrorsSwitchedOffLaterKeepsHiddenProblemsHidden)
         EXPECT_EQ(again.m_bIgnoreParseErrors, c.bIgnore) << c.pszText;
     }
 }
+
+TEST(ConfigWriter, FacilityWordsWithBlanksStayOneWord)
+{
+    // Found by fuzzing: a facility name " " was written bare, and the saved
+    // file read back as FACILITY ENABLE without a name.
+    TempDir dir;
+    CVornConfigFile cfg;
+    LoadWithDevice(cfg, dir, "FACILITY ENABLE \" \"\nFACILITY DISABLE 'a \"b' \"z/ arch\"\n");
+    const std::string text = SaveText(cfg, dir);
+    EXPECT_NE(text.find("FACILITY             ENABLE   \" \"\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("FACILITY             DISABLE  'a \"b'  \"z/ arch\"\n"), std::string::npos) << text;
+    CVornConfigFile again;
+    ASSERT_TRUE(again.Load(dir.Folder().c_str(), "out.cnf")) << JoinedErrors(again);
+    EXPECT_FALSE(again.m_archLvls != cfg.m_archLvls);
+}
