@@ -16,9 +16,8 @@ enum EConsoleMsgKind {
     kMsgKindCount = 5,
 };
 
-// Identifiers starting after this column are not looked for: the regular
-// expression engine recurses once per prefix character, and a hostile line
-// would otherwise exhaust the stack. No real prefix comes near it.
+// Identifiers starting after this column are not looked for: no real prefix
+// comes near it, and it bounds the work spent on a long line.
 const int kMaxMsgIdColumn = 512;
 
 // The kind of one line (0-4). The line must match one of four whole-line

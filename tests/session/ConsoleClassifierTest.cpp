@@ -60,3 +60,42 @@ TEST(ConsoleClassifier, LongLinesDoNotExhaustTheStack)
         strDates += "2026/01/02 ";
     EXPECT_EQ(ClassifyMessage(strDates + "ZQC00101E deep"), kMsgPlain);
 }
+
+TEST(ConsoleClassifier, PrefixFieldsInTheirOrder)
+{
+    const KindCase cases[] = {
+        {"0x0000ABCD 10:11:12.345 ZQC00101I thread before time", kMsgPlain},
+        {"10:11:12.345 2026/01/02 ZQC00101I time before date", kMsgPlain},
+        {"2026/01/02 10:11:12.345 0x0000abcd 12345678901234567 ZQC00101I all four", kMsgInfo},
+        {"10:11:12.345 10:11:12.346 0x00000000 0x00000001 ZQC00101D repeated", kMsgDebug},
+        {"10:11:12.345 0x0000ABCD 12345678901234567 12345678901234567 ZQC00101W", kMsgWarning},
+        {"10:11:12.34 ZQC00101I short milliseconds", kMsgPlain},
+        {"12345678901234567 0x0000ABCD ZQC00101I seventeen before thread", kMsgPlain},
+        {"1234567890123456\r ZQC00101I carriage return", kMsgPlain},
+        {"ZQC\r\n101I line ends inside", kMsgPlain},
+        {"ZQC00101W first warning then 0x00000000 ZQC00101I", kMsgWarning},
+        // 18 characters may be a date and seven more, or one 17-character field.
+        {"2026/01/02 abcdef ZQC00101S", kMsgError},
+    };
+    for (const KindCase& c : cases)
+        EXPECT_EQ(ClassifyMessage(CString(c.pszLine)), c.nKind) << c.pszLine;
+}
+
+TEST(ConsoleClassifier, IdentifiersUpToTheirLastColumn)
+{
+    CString strPrefix;
+    for (int i = 0; i < kMaxMsgIdColumn / 18; ++i)
+        strPrefix += "12345678901234567 ";
+    // 504 characters of prefix: the identifier starts at column 504.
+    EXPECT_EQ(ClassifyMessage(strPrefix + "ZQC00101E"), kMsgError);
+    CString strBeyond = strPrefix + "12345678901234567 ZQC00101E";
+    EXPECT_EQ(ClassifyMessage(strBeyond), kMsgPlain);
+}
+
+TEST(ConsoleClassifier, TheMillisecondPointIsAPoint)
+{
+    // Found by fuzzing: the time's '.' was taken as any character.
+    EXPECT_EQ(ClassifyMessage("2026/12/07 10:11:12\x98" "346 ZQC00801D Debug"), kMsgPlain);
+    EXPECT_EQ(ClassifyMessage("10:11:12x346 ZQC00801D Debug"), kMsgPlain);
+    EXPECT_EQ(ClassifyMessage("10:11:12.346 ZQC00801D Debug"), kMsgDebug);
+}
