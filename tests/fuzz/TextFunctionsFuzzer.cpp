@@ -20,7 +20,9 @@
 #include "platform/NumberParse.h"
 #include "platform/PathFunctions.h"
 #include "platform/TextFunctions.h"
+#include "session/UtilityCommandLine.h"
 #include "tests/fuzz/FuzzSupport.h"
+#include "tests/session/CrtArgvModel.h"
 
 namespace {
 
@@ -245,6 +247,27 @@ void CheckSearch(const uint8_t* data, size_t size)
     FUZZ_CHECK(pLast == (pRefLast == pEnd ? nullptr : pRefLast));
 }
 
+// A utility's command line: the child's C runtime gives back every word of
+// the dialog's command line, the program with its folder, and EXTERNALGUI
+// last. A program word holding '"' names no file and is not checked.
+void CheckUtilityCommandLine(const char* psz)
+{
+    const char* pszExeDir = "C:\\Program Files\\Vorn\\";
+    CStringArray words;
+    const CString strLine = BuildUtilityCommandLine(psz, pszExeDir);
+    if (ParseStmt(psz, words) == 0) {
+        FUZZ_CHECK(strLine.IsEmpty());
+        return;
+    }
+    std::vector<std::string> expected;
+    for (const CString& str : words)
+        expected.push_back(str.str());
+    expected[0] = pszExeDir + expected[0];
+    expected.push_back("EXTERNALGUI");
+    if (expected[0].find('"') == std::string::npos)
+        FUZZ_CHECK(SplitCrtCommandLine(strLine.str()) == expected);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -268,5 +291,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CheckPaths(psz);
     CheckNetworkValues(psz);
     CheckFieldRules(psz);
+    CheckUtilityCommandLine(psz);
     return 0;
 }
