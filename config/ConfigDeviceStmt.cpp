@@ -126,7 +126,9 @@ bool ParseClassArgs(const CString& strTypeWord, const CStringArray& tokens, Devi
         break;
     case DEVCLASS_PCH:
     case DEVCLASS_PRT:
-        if (nArgs == 0)
+        // An empty file name ("") is a missing one: saved, it left the
+        // statement without any.
+        if (strFirst.IsEmpty())
             AppendMsg(strError, "Missing parameter(s)");
         f.strFirstArg = strFirst;
         f.strOtherArgs = JoinTokens(tokens, 3);

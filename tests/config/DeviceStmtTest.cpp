@@ -26,6 +26,10 @@ TEST(ParseDeviceStatement, ByClass)
         {"000C 3505", true, 0x0C, 0x3505, 0, "", "", ""},
         {"000C 3505 cards.txt ascii eof", true, 0x0C, 0x3505, 0, "cards.txt", "ascii eof", ""},
         {"000D 3525", true, 0x0D, 0x3525, 1, "", "", "Missing parameter(s)"},
+        // Found by fuzzing: an empty file name was taken, and the saved
+        // statement then had none.
+        {"0010 3211 \"\"", true, 0x10, 0x3211, 2, "", "", "Missing parameter(s)"},
+        {"000D 3525 '' ascii", true, 0x0D, 0x3525, 1, "", "ascii", "Missing parameter(s)"},
         {"000E 1403 \"my print.txt\" crlf", true, 0x0E, 0x1403, 2, "my print.txt", "crlf", ""},
         {"001F 3215-c noprompt", true, 0x1F, 0x3215, 3, "3215-C", "noprompt", ""},
         {"001F 1052-C a b c d e", true, 0x1F, 0x1052, 3, "1052-C", "a b c d e", "Extraneous parameters"},
