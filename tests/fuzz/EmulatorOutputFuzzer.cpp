@@ -1,31 +1,36 @@
 // EmulatorOutputFuzzer.cpp: what the emulator writes on its standard output
 // and standard error, each stream through its own reader's line buffer and
 // chunk splitter, in reads of varying size and in any interleaving of the
-// two readers; then every line routed as the view routes it: status lines
-// parsed, their fields stored (at most one message pending per field),
-// device lines collected into lists, every other line expanded and
-// classified for the console queue.
+// two readers; then every line through the view's router
+// (CEmulatorOutputRouter) with a host that models the GUI thread's message
+// queue: status lines parsed and stored, device lines handed on, every other
+// line formatted, classified and queued, with the idle-time flow control.
 // Checks that each stream's lines arrive as written and in order, that no
 // parsed value reaches past the line or its field's buffer, that a field's
-// message is asked for only when none is pending and its handler then
-// takes the newest text, that lines no parser knows reach the console, and
-// that the classifier agrees with the whole-line regular
-// expressions that define the message kinds.
-// The first three bytes choose the read size, how the reads vary and which
-// reader gets each chunk.
+// message is queued at most once and its handler takes the newest text
+// (posts failing now and then), that the readers are held exactly while
+// the threshold is reached, that the console gets every line nobody
+// consumed, formatted, in order (and a line no parser knows is never
+// consumed), that message beeps follow the kinds, and that the classifier
+// agrees with the whole-line regular expressions that define the kinds.
+// The first four bytes choose the read size, how the reads vary, which
+// reader gets each chunk (and the flood threshold), and the options.
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <map>
 #include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "config/Limits.h"
 #include "platform/TextFunctions.h"
 #include "session/ConsoleClassifier.h"
 #include "session/DeviceStatusLine.h"
+#include "session/EmulatorOutputRouter.h"
 #include "session/PipeChunkSplit.h"
 #include "session/PipeLineBuffer.h"
+#include "session/PrivateMessages.h"
 #include "session/RegisterFields.h"
 #include "session/StatusFieldStore.h"
 #include "session/StatusLineParser.h"
@@ -205,116 +210,151 @@ void CheckParsed(const SStatusLine& r, const char* p, size_t n)
     }
 }
 
-// The device lists as the view collects them: entries keyed by device, an
-// end line hands the list over and starts a new one.
-struct SDeviceLists {
-    std::map<DWORD, SDeviceStatusLine> building;
-    size_t nHandedOver = 0;
+// A device line's fields are whole and within their widths.
+void CheckDeviceLine(const SDeviceStatusLine& d)
+{
+    if (d.eKind == kDevLineEnd)
+        return;
+    FUZZ_CHECK(d.eKind == kDevLineEntry);
+    FUZZ_CHECK(d.nLcss <= 9);
+    FUZZ_CHECK(d.bNewFormat == (d.chAction != 0));
+    if (d.chAction == 'D') {
+        FUZZ_CHECK(d.wState == kDevStateDeleted && d.strType.empty());
+    } else {
+        FUZZ_CHECK(d.strType.size() == 4 && d.strClass.size() == 4);
+        FUZZ_CHECK((d.wState & 0x0FF0) == 0);
+    }
+}
 
-    void Take(const SDeviceStatusLine& d)
+const UINT kPartMessages[kStatusPartCount] = {
+    WM_STATUSPART0_CHANGED, WM_STATUSPART1_CHANGED, WM_STATUSPART2_CHANGED,
+    WM_STATUSPART3_CHANGED, WM_STATUSPART4_CHANGED,
+};
+
+// The view as the router sees it, with a model of its message queue: every
+// field message may be queued at most once; a post fails while bFailPosts.
+class CFuzzHost : public COutputRouterHost {
+public:
+    bool PostToView(UINT nMessage, UINT_PTR, INT_PTR) override
     {
-        if (d.eKind == kDevLineEnd) {
-            building.clear();
-            ++nHandedOver;
-            return;
+        if (m_bFailPosts)
+            return false;
+        if (IsFieldMessage(nMessage) || nMessage == WM_PENDING_LINES || nMessage == WM_RUN_INDICATOR_CHANGED)
+            FUZZ_CHECK(m_queued.count(nMessage) == 0);
+        m_queued.insert(nMessage);
+        return true;
+    }
+    void PostCpuPercent(unsigned nCpu, int nPercent) override
+    {
+        FUZZ_CHECK(nCpu < g_nMaxCPUs && nPercent >= 0 && nPercent <= 100);
+    }
+    void CpuNumberChanged(unsigned nCpu) override { FUZZ_CHECK(nCpu <= 0xFFFF); }
+    void DeviceLine(const SDeviceStatusLine& line) override { CheckDeviceLine(line); }
+    void MainStorageKnown() override {}
+    void SendCommandLine(const std::string& strCommand) override
+    {
+        FUZZ_CHECK(strCommand.find('\n') == std::string::npos);
+    }
+    void ShellDirReported(const std::string& strDir) override { FUZZ_CHECK(!strDir.empty()); }
+    void Beep(EBeep eBeep) override { m_nBeeps += eBeep == kBeepMessage; }
+    bool ApplyProgressLine(const SLineSource&, const char*) override { return false; }
+    SLocalTime LocalTime() override { return m_time; }
+    void SetReadersRunning(bool bRunning) override
+    {
+        FUZZ_CHECK(bRunning == m_bReadersHeld);
+        m_bReadersHeld = !bRunning;
+    }
+
+    static bool IsFieldMessage(UINT nMessage)
+    {
+        for (UINT n : kPartMessages)
+            if (n == nMessage)
+                return true;
+        return nMessage >= RegisterField(0).nMessage && nMessage <= RegisterField(kRegisterFieldCount - 1).nMessage;
+    }
+
+    std::set<UINT> m_queued;
+    bool m_bFailPosts = false;
+    bool m_bReadersHeld = false;
+    size_t m_nBeeps = 0;
+    SLocalTime m_time;
+};
+
+// The stored text of a field is what its newest report said, cut at the
+// field's buffer.
+struct SNewest {
+    std::string strRegister[kRegisterFieldCount];
+    std::string strPart[kStatusPartCount];
+    bool bRegisterSet[kRegisterFieldCount] = {};
+    bool bPartSet[kStatusPartCount] = {};
+
+    void Note(const SStatusLine& r, const bool bPartVisible[3])
+    {
+        if (r.eKind == kStatRegister) {
+            strRegister[r.nField] = r.strText.substr(0, RegisterField(r.nField).nBufferSize - 1);
+            bRegisterSet[r.nField] = true;
+        } else if (r.eKind == kStatStatus) {
+            for (int i = 0; i < 3; ++i)
+                if (bPartVisible[i])
+                    SetPart(i, r.strPart[i]);
+        } else if (r.eKind == kStatMips || r.eKind == kStatSios) {
+            SetPart(r.eKind == kStatMips ? 3 : 4, r.strText);
         }
-        FUZZ_CHECK(d.eKind == kDevLineEntry);
-        FUZZ_CHECK(d.nLcss <= 9);
-        FUZZ_CHECK(d.bNewFormat == (d.chAction != 0));
-        if (d.chAction == 'D') {
-            FUZZ_CHECK(d.wState == kDevStateDeleted && d.strType.empty());
-        } else {
-            FUZZ_CHECK(d.strType.size() == 4 && d.strClass.size() == 4);
-            FUZZ_CHECK((d.wState & 0x0FF0) == 0);
-        }
-        building[DeviceKey(d)] = d;
+    }
+    void SetPart(int i, const std::string& str)
+    {
+        strPart[i] = str.substr(0, kStatusPartSize[i] - 1);
+        bPartSet[i] = true;
     }
 };
 
-// The status fields with a model of the messages in the GUI queue.
-class CFieldModel {
+// The GUI thread: the queued field messages are handled (each takes the
+// newest text), the console lines taken, and the idle-time flow control run.
+class CGuiSide {
 public:
-    void SetRegister(int nField, const std::string& strText)
+    CGuiSide(CFuzzHost& host, CEmulatorOutputRouter& router, size_t nThreshold)
+        : m_host(host), m_router(router), m_nThreshold(nThreshold) {}
+
+    void Dispatch(const SNewest& newest)
     {
-        const bool bPost = m_store.SetRegister(nField, strText);
-        FUZZ_CHECK(bPost == !m_bRegQueued[nField]);
-        m_strRegNewest[nField] = strText.substr(0, RegisterField(nField).nBufferSize - 1);
-        m_bRegQueued[nField] = m_bRegQueued[nField] || bPost;
+        for (int i = 0; i < kRegisterFieldCount; ++i)
+            if (m_host.m_queued.erase(RegisterField(i).nMessage)) {
+                FUZZ_CHECK(newest.bRegisterSet[i]);
+                FUZZ_CHECK(m_router.TakeRegister(i) == newest.strRegister[i]);
+            }
+        for (int i = 0; i < kStatusPartCount; ++i)
+            if (m_host.m_queued.erase(kPartMessages[i])) {
+                FUZZ_CHECK(newest.bPartSet[i]);
+                FUZZ_CHECK(m_router.TakePart(i) == newest.strPart[i]);
+            }
+        if (m_host.m_queued.erase(WM_RUN_INDICATOR_CHANGED))
+            m_router.ClearRunPending();
+        m_host.m_queued.erase(WM_MANUAL_INDICATOR_CHANGED);
+        m_host.m_queued.erase(WM_LOAD_INDICATOR_CHANGED);
+        if (m_host.m_queued.erase(WM_PENDING_LINES))
+            TakeLines();
+        Idle();
     }
 
-    void SetPart(int nPart, const std::string& strText)
+    void Idle()
     {
-        const bool bPost = m_store.SetPart(nPart, strText);
-        FUZZ_CHECK(!bPost || !m_bPartQueued[nPart]);
-        m_strPartNewest[nPart] = strText.substr(0, kStatusPartSize[nPart] - 1);
-        m_bPartQueued[nPart] = m_bPartQueued[nPart] || bPost;
+        m_router.OnIdleFlowControl(m_nThreshold);
+        FUZZ_CHECK(m_host.m_bReadersHeld == (m_router.Pending().Count() >= m_nThreshold));
+        FUZZ_CHECK(m_router.Pending().IsPaused() == m_host.m_bReadersHeld);
     }
 
-    // The GUI thread handles every queued message; a failed post (bFail)
-    // leaves the field to be posted by the next report.
-    void Dispatch(bool bFail)
+    void TakeLines()
     {
-        for (int i = 0; i < kRegisterFieldCount; ++i) {
-            if (!m_bRegQueued[i])
-                continue;
-            m_bRegQueued[i] = false;
-            if (bFail) {
-                m_store.PostFailedRegister(i);
-                continue;
-            }
-            FUZZ_CHECK(m_store.TakeRegister(i) == m_strRegNewest[i]);
-            FUZZ_CHECK(!m_store.RegisterPending(i));
-        }
-        for (int i = 0; i < kStatusPartCount; ++i) {
-            if (!m_bPartQueued[i])
-                continue;
-            m_bPartQueued[i] = false;
-            if (bFail) {
-                m_store.PostFailedPart(i);
-                continue;
-            }
-            FUZZ_CHECK(m_store.TakePart(i) == m_strPartNewest[i]);
-        }
+        for (std::string& str : m_router.Pending().TakeAll())
+            m_console.push_back(std::move(str));
     }
+
+    std::vector<std::string> m_console;
 
 private:
-    CStatusFieldStore m_store;
-    bool m_bRegQueued[kRegisterFieldCount] = {};
-    bool m_bPartQueued[kStatusPartCount] = {};
-    std::string m_strRegNewest[kRegisterFieldCount];
-    std::string m_strPartNewest[kStatusPartCount];
-};
-
-struct SRouter {
-    CFieldModel fields;
-    SDeviceLists devices;
-    std::vector<std::string> console;
-
-    void Route(int nStream, const std::string& strLine)
-    {
-        const char* p = strLine.c_str();
-        const size_t n = strLine.size();
-        const SStatusLine r = nStream == kStderr ? ParseStatusLine(p, n) : ParseStdoutLine(p, n);
-        CheckParsed(r, p, n);
-        switch (r.eKind) {
-        case kStatNone: {
-            const CString strShown = ExpandTabs(p, 8);
-            FUZZ_CHECK(strShown.Find('\t') < 0 && strShown.GetLength() >= (int)n);
-            CheckClassified(strShown.GetString(), (size_t)strShown.GetLength());
-            console.push_back(strShown.str());
-            return;
-        }
-        case kStatRegister: fields.SetRegister(r.nField, r.strText); break;
-        case kStatStatus:
-            for (int i = 0; i < 3; ++i)
-                fields.SetPart(i, r.strPart[i]);
-            break;
-        case kStatMips: fields.SetPart(3, r.strText); break;
-        case kStatSios: fields.SetPart(4, r.strText); break;
-        case kStatDevice: devices.Take(r.device); break;
-        default: break;
-        }
-    }
+    CFuzzHost& m_host;
+    CEmulatorOutputRouter& m_router;
+    size_t m_nThreshold;
 };
 
 // False when no parser may take the line: a status line begins with one of
@@ -334,13 +374,14 @@ bool MayBeConsumed(int nStream, const std::string& strLine)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (size < 3)
+    if (size < 4)
         return 0;
     const size_t nReadSize = 1 + (size_t)data[0] * 16;
     const unsigned nVary = data[1];
     const unsigned nMix = data[2];
-    data += 3;
-    size -= 3;
+    const unsigned nOptions = data[3];
+    data += 4;
+    size -= 4;
     // Any bytes at all, NULs included, as one line for the classifier.
     CheckClassified((const char*)data, std::min<size_t>(size, 600));
 
@@ -353,23 +394,64 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         nPos += n;
     }
     readers.Finish();
-
-    SRouter router;
     std::vector<std::string> perStream[kStreams];
-    size_t nLine = 0;
-    for (const SRead& read : readers.Lines()) {
+    for (const SRead& read : readers.Lines())
         perStream[read.nStream].push_back(read.strLine);
-        const size_t nBefore = router.console.size();
-        router.Route(read.nStream, read.strLine);
-        if (!MayBeConsumed(read.nStream, read.strLine)) {
-            FUZZ_CHECK(router.console.size() == nBefore + 1);
-            FUZZ_CHECK(router.console.back() == ExpandTabs(read.strLine.c_str(), 8).str());
-        }
-        if (++nLine % (1 + nMix % 7) == 0)
-            router.fields.Dispatch(nLine % 5 == 0);
-    }
-    router.fields.Dispatch(false);
     for (int s = 0; s < kStreams; ++s)
         FUZZ_CHECK(perStream[s] == ExpectedLines(readers.Bytes(s)));
+
+    // The option bits: beeps, process id, dates, times, aggregate statistics,
+    // part 2 visible; the mix byte also sets the flood threshold.
+    CFuzzHost host;
+    host.m_time = {2026, 12, 7, 10, 11, 12, 345};
+    CEmulatorOutputRouter router(host);
+    SConsoleLineOptions options;
+    options.bErrorBeep = nOptions & 1;
+    options.bWarnBeep = nOptions & 2;
+    options.bPidAlways = nOptions & 4;
+    options.bDates = nOptions & 8;
+    options.bTimes = nOptions & 16;
+    router.SetConsoleOptions(options);
+    router.SetAggregateStats(nOptions & 32);
+    const bool bPartVisible[3] = {true, true, (nOptions & 64) != 0};
+    router.SetPartVisible(2, bPartVisible[2]);
+    CGuiSide gui(host, router, 1 + nMix % 13);
+
+    SLineSource sources[kStreams];
+    sources[kStdout].nStream = CEmulatorOutputRouter::kStdout;
+    sources[kStderr].nStream = CEmulatorOutputRouter::kStderr;
+    sources[kStdout].strPidText = sources[kStderr].strPidText = "0x00001234";
+    SNewest newest;
+    std::vector<std::string> expectedConsole;
+    size_t nExpectedBeeps = 0, nLine = 0;
+    for (const SRead& read : readers.Lines()) {
+        const char* p = read.strLine.c_str();
+        const size_t n = read.strLine.size();
+        const SStatusLine r = read.nStream == kStderr ? ParseStatusLine(p, n) : ParseStdoutLine(p, n);
+        CheckParsed(r, p, n);
+        newest.Note(r, bPartVisible);
+        const bool bQueued = router.RouteLine(sources[read.nStream], p);
+        FUZZ_CHECK(bQueued == (n == 0 || r.eKind == kStatNone));
+        FUZZ_CHECK(bQueued || MayBeConsumed(read.nStream, read.strLine));
+        if (bQueued) {
+            const CString strShown = ExpandTabs(p, 8);
+            FUZZ_CHECK(strShown.Find('\t') < 0 && strShown.GetLength() >= (int)n);
+            const int nKind = ClassifyMessage(p, (int)n);
+            CheckClassified(p, n);
+            CheckClassified(strShown.GetString(), (size_t)strShown.GetLength());
+            nExpectedBeeps += (nKind == kMsgError && options.bErrorBeep) || (nKind == kMsgWarning && options.bWarnBeep);
+            expectedConsole.push_back(FormatConsoleLine(p, options, "0x00001234", false, host.m_time));
+        }
+        // Posts fail now and then (no window); the GUI thread runs between
+        // bursts of lines of the mix byte's length.
+        host.m_bFailPosts = (nLine % 11) == (nOptions >> 7) * 5;
+        if (++nLine % (1 + nMix % 7) == 0)
+            gui.Dispatch(newest);
+    }
+    host.m_bFailPosts = false;
+    gui.Dispatch(newest);
+    gui.TakeLines();
+    FUZZ_CHECK(gui.m_console == expectedConsole);
+    FUZZ_CHECK(host.m_nBeeps == nExpectedBeeps);
     return 0;
 }
