@@ -96,6 +96,27 @@ RECT DynamicControlRect(const CDynPos& pos, SIZE delta, bool bUseScrollPos, POIN
     return rc;
 }
 
+RECT DynamicBaseRect(const RECT& rcNow, const CDynPos& pos, SIZE delta, bool bUseScrollPos, POINT ptScroll)
+{
+    RECT rc = rcNow;
+    bool bMoveX = true, bMoveY = true;
+    if (bUseScrollPos) {
+        rc.left += ptScroll.x; rc.right += ptScroll.x;
+        rc.top += ptScroll.y; rc.bottom += ptScroll.y;
+        bMoveX = delta.cx >= 0;
+        bMoveY = delta.cy >= 0;
+    }
+    if (bMoveX) {
+        rc.left -= pos.m_pl * delta.cx / 100;
+        rc.right -= pos.m_pr * delta.cx / 100;
+    }
+    if (bMoveY) {
+        rc.top -= pos.m_pt * delta.cy / 100;
+        rc.bottom -= pos.m_pb * delta.cy / 100;
+    }
+    return rc;
+}
+
 void DynamicTrackingLimits(SIZE szMinClient, SIZE szMaxClient, SIZE szBorder, DWORD nFreedom,
                            POINT& ptMinTrack, POINT& ptMaxTrack)
 {

@@ -66,6 +66,12 @@ bool EvenSizePercents(int n, int i, BYTE& nNear, BYTE& nFar);
 // A rectangle below the minimum size grows to it (right and bottom).
 RECT DynamicControlRect(const CDynPos& pos, SIZE delta, bool bUseScrollPos, POINT ptScroll);
 
+// The base rectangle of a control found at rcNow while the client area
+// differs from its initial size by delta: the rectangle that
+// DynamicControlRect takes back to rcNow under pos's percentages. A control
+// registered after a resize is thus placed as if registered at the start.
+RECT DynamicBaseRect(const RECT& rcNow, const CDynPos& pos, SIZE delta, bool bUseScrollPos, POINT ptScroll);
+
 // The window's tracking limits from the client limits and the border size
 // (outer minus client). An axis outside nFreedom (1 = x, 2 = y) is fixed at
 // its minimum; a free axis with a positive maximum is limited to it.

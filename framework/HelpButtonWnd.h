@@ -13,6 +13,7 @@
 #include <windows.h>
 #include <vssym32.h>
 
+#include <string>
 #include <utility>
 
 #include "framework/HelpButtonHelp.h"
@@ -86,8 +87,16 @@ public:
     virtual RECT GetHelpButtonRect();
     virtual SIZE GetHelpButtonSize();
     virtual RECT GetHelpButtonHitRect();
+    // ---- the caption under desktop composition ----
+    virtual void ClearCompositedFrame();
+    virtual void PaintCompositedCaption();
+    virtual void DrawCompositedCaptionText(HDC hdc);
+    virtual void DrawCompositedSysMenuIcon(HDC hdc);
     virtual RECT GetWindowFrameRect();
+    virtual RECT GetSysMenuIconRect();
+    virtual RECT GetCaptionRect();
     virtual int GetCaptionHeight();
+    virtual SIZE GetCaptionTextExtent();
     virtual SIZE GetVisibleFrameSize();
     virtual SIZE GetFrameSize();
 
@@ -120,6 +129,8 @@ protected:
     bool WindowDisabled() { return (this->GetStyle() & WS_DISABLED) != 0; }
     bool Composed() { return g_VisualStylesXP.IsCompositionActive() != FALSE; }
     RECT GetHelpButtonRectComposed();
+    void DrawCaptionTextInto(HDC hdcMem, int nCaption);
+    void TrackComposedHover(const MSG* pMsg);
 
     RECT m_rcHelpButton = {0, 0, 0, 0};
     HTHEME m_hTheme = nullptr;

@@ -168,6 +168,12 @@ void CHelpButtonWnd<T>::DrawHelpButton(HDC hdc)
 template <class T>
 void CHelpButtonWnd<T>::OnNcPaint()
 {
+    if (Composed()) {
+        ClearCompositedFrame();
+        this->Default();
+        PaintCompositedCaption();
+        return;
+    }
     m_rcHelpButton = GetHelpButtonRect();
     if (::IsRectEmpty(&m_rcHelpButton) || !ButtonLive()) {
         this->Default();

@@ -89,7 +89,21 @@ BOOL CHelpButtonWnd<T>::PreTranslateMessage(MSG* pMsg)
             ShowWindowHelp();
         return TRUE;
     }
+    if (Composed() && !m_bCaptured && (pMsg->message == WM_NCMOUSEMOVE || pMsg->message == WM_MOUSEMOVE))
+        TrackComposedHover(pMsg);
     return T::PreTranslateMessage(pMsg);
+}
+
+// Under composition the system sends no WM_NCHITTEST when the cursor leaves
+// the caption for the client area: ask for one at every move, so that the
+// button loses its hot look.
+template <class T>
+void CHelpButtonWnd<T>::TrackComposedHover(const MSG* pMsg)
+{
+    POINT pt = {(short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam)};
+    if (pMsg->message == WM_MOUSEMOVE)
+        ::ClientToScreen(pMsg->hwnd, &pt);
+    this->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y));
 }
 
 template <class T>

@@ -209,4 +209,5 @@ bool CHelpButtonWnd<T>::IsTopLevelWindow(HWND hWnd)
 }
 
 #include "framework/HelpButtonWndButton.h"
+#include "framework/HelpButtonWndComposed.h"
 #include "framework/HelpButtonWndHelp.h"

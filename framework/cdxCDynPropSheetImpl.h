@@ -116,14 +116,10 @@ void cdxCDynPropSheet<S, DP, DS>::OnPageActive(DP*, BOOL)
 }
 
 // A page stretches with the sheet from its own display rectangle (below the
-// tabs), taken back to the sheet's initial size: the sheet may have been
-// resized before the page was first shown.
+// tabs); the registration takes it back to the sheet's initial size, since
+// the sheet may have been resized before the page was first shown.
 template <class S, class DP, class DS>
 void cdxCDynPropSheet<S, DP, DS>::RegisterPage(DP* pPage)
 {
-    CDynPos pos = RecordFromWindow(pPage->m_hWnd, 0, 0, 100, 100, SIZE{0, 0});
-    SIZE sz = GetCurrentClientSize();
-    pos.right -= sz.cx - m_szInitial.cx;
-    pos.bottom -= sz.cy - m_szInitial.cy;
-    AddSzControl(pPage->m_hWnd, pos, true);
+    AddSzControl(pPage->m_hWnd, RecordFromWindow(pPage->m_hWnd, 0, 0, 100, 100, SIZE{0, 0}), true);
 }

@@ -68,7 +68,16 @@ CDynPos cdxCDynamicWnd::RecordFromWindow(HWND hCtrl, BYTE pl, BYTE pt, BYTE pr, 
     WINDOWPLACEMENT wp = {};
     wp.length = sizeof(wp);
     ::GetWindowPlacement(hCtrl, &wp);
-    return CDynPos(wp.rcNormalPosition, (signed char)pl, (signed char)pt, (signed char)pr, (signed char)pb, szMin);
+    CDynPos pos(wp.rcNormalPosition, (signed char)pl, (signed char)pt, (signed char)pr, (signed char)pb, szMin);
+    // A control registered after the window was resized already sits where
+    // the resize put it: keep the rectangle it would have had at the start.
+    SIZE delta;
+    POINT ptScroll;
+    if (CurrentDelta(delta, ptScroll)) {
+        RECT rcBase = DynamicBaseRect(pos, pos, delta, m_bUseScrollPos, ptScroll);
+        static_cast<RECT&>(pos) = rcBase;
+    }
+    return pos;
 }
 
 bool cdxCDynamicWnd::AddSzControl(HWND hCtrl, const CDynPos& pos, bool bReposNow)

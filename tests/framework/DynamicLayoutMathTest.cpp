@@ -69,6 +69,37 @@ TEST(DynamicLayoutMath, ScrollModeShiftsAndIgnoresShrinking)
     EXPECT_TRUE(SameRect(rc, RECT{10, 20, 60, 34}));
 }
 
+// A rectangle found after a resize, taken back to its base, comes out where
+// it was found, whatever the rule, delta and scroll mode.
+TEST(DynamicLayoutMath, BaseRectIsTheInverseOfThePlacement)
+{
+    const RECT kNow = {140, 230, 190, 244};
+    const signed char rules[][4] = {{0, 0, 0, 0}, {0, 0, 100, 100}, {100, 100, 100, 100}, {50, 100, 50, 100}, {25, 33, 75, 67}};
+    const SIZE deltas[] = {{0, 0}, {80, 60}, {81, -61}, {-31, 7}, {-1, -1}, {100000, 3}};
+    const POINT scrolls[] = {{0, 0}, {5, 3}};
+    for (const auto& r : rules)
+        for (SIZE d : deltas)
+            for (bool bScroll : {false, true})
+                for (POINT sc : scrolls) {
+                    CDynPos pos(kNow, r[0], r[1], r[2], r[3]);
+                    RECT base = DynamicBaseRect(kNow, pos, d, bScroll, sc);
+                    CDynPos rec(base, r[0], r[1], r[2], r[3]);
+                    RECT back = DynamicControlRect(rec, d, bScroll, sc);
+                    EXPECT_TRUE(SameRect(back, kNow)) << (int)r[0] << "," << (int)r[1] << " delta " << d.cx << ","
+                                                      << d.cy << " scroll " << bScroll;
+                }
+}
+
+TEST(DynamicLayoutMath, BaseRectOfAMovedControl)
+{
+    CDynPos pos(RECT{0, 0, 0, 0}, 100, 100, 100, 100);
+    RECT base = DynamicBaseRect(RECT{180, 260, 230, 274}, pos, SIZE{80, 60}, false, POINT{0, 0});
+    EXPECT_TRUE(SameRect(base, RECT{100, 200, 150, 214}));
+    CDynPos stretch(RECT{0, 0, 0, 0}, 0, 0, 100, 0);
+    base = DynamicBaseRect(RECT{10, 5, 160, 15}, stretch, SIZE{50, 9}, false, POINT{0, 0});
+    EXPECT_TRUE(SameRect(base, RECT{10, 5, 110, 15}));
+}
+
 TEST(DynamicLayoutMath, MapEntryTypes)
 {
     struct Case {

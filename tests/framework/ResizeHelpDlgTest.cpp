@@ -93,6 +93,43 @@ TEST_F(DialogTest, AnchoringAfterResizes)
     dlg.DestroyWindow();
 }
 
+// A control registered while the dialog is larger than at the start keeps
+// its place and follows later resizes from there, back to its first place
+// when the dialog returns to its initial size.
+TEST_F(DialogTest, ControlRegisteredAfterAResizeIsPlacedRight)
+{
+    CResizeHelpDlg dlg;
+    ASSERT_TRUE(dlg.Create(CResizeHelpDlg::IDD));
+    HWND hLate = ::CreateWindowExA(0, "BUTTON", "Late", WS_CHILD | WS_VISIBLE, 20, 30, 60, 20, dlg.m_hWnd,
+                                   (HMENU)(INT_PTR)4711, nullptr, nullptr);
+    ASSERT_NE(hLate, nullptr);
+    const RECT r0 = ChildRect(dlg.m_hWnd, 4711);
+    Grow(dlg, 80, 40);
+    // Where a "move" rule would have put it by now.
+    ::SetWindowPos(hLate, nullptr, r0.left + 80, r0.top + 40, 60, 20, SWP_NOZORDER);
+    ASSERT_TRUE(dlg.AddSzControl(hLate, 100, 100, 100, 100));
+    RECT rc = ChildRect(dlg.m_hWnd, 4711);
+    RECT exp = {r0.left + 80, r0.top + 40, r0.right + 80, r0.bottom + 40};
+    EXPECT_TRUE(::EqualRect(&rc, &exp)) << rc.left << "," << rc.top;
+    Grow(dlg, 10, 6);
+    rc = ChildRect(dlg.m_hWnd, 4711);
+    exp = RECT{r0.left + 90, r0.top + 46, r0.right + 90, r0.bottom + 46};
+    EXPECT_TRUE(::EqualRect(&rc, &exp)) << rc.left << "," << rc.top;
+    Grow(dlg, -90, -46);
+    rc = ChildRect(dlg.m_hWnd, 4711);
+    EXPECT_TRUE(::EqualRect(&rc, &r0)) << rc.left << "," << rc.top;
+    // A stretch rule registered while larger: the width at the start is kept.
+    Grow(dlg, 50, 0);
+    HWND hWide = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 10, 5, 150, 10, dlg.m_hWnd,
+                                   (HMENU)(INT_PTR)4712, nullptr, nullptr);
+    ASSERT_TRUE(dlg.AddSzXControl(hWide, 0, 100));
+    Grow(dlg, -50, 0);
+    rc = ChildRect(dlg.m_hWnd, 4712);
+    EXPECT_EQ(10, rc.left);
+    EXPECT_EQ(110, rc.right);
+    dlg.DestroyWindow();
+}
+
 TEST_F(DialogTest, MinimumTrackingSizeIsTheInitialSize)
 {
     CResizeHelpDlg dlg;

@@ -1,0 +1,34 @@
+// CMyFontDialog.cpp: the titled font dialog.
+#include "framework/CMyFontDialog.h"
+
+#include "config/WindowHelpers.h"
+
+CMyFontDialog::CMyFontDialog(LPCSTR pszTitle, const LOGFONTA* plfInitial)
+    : CFontDialog(plfInitial, CF_SCREENFONTS | CF_EFFECTS, nullptr, nullptr),
+      m_strTitle(pszTitle && *pszTitle ? pszTitle : "Choose Font")
+{
+}
+
+BOOL CMyFontDialog::OnInitDialog()
+{
+    CFontDialog::OnInitDialog();
+    SetWindowText(m_strTitle);
+    PositionWindowOnDesktop(this);
+    return TRUE;
+}
+
+void CMyFontDialog::GetSelectedFont(LOGFONTA& lf, bool bKeepDetails)
+{
+    GetCurrentFont(&lf);
+    if (!bKeepDetails)
+        MakeFontPortable(lf);
+}
+
+void MakeFontPortable(LOGFONTA& lf)
+{
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfOutPrecision = 0;
+    lf.lfClipPrecision = 0;
+    lf.lfQuality = 0;
+    lf.lfPitchAndFamily = 0;
+}

@@ -1,0 +1,21 @@
+// CCommonDialog.cpp: binding a common dialog's window to its object.
+#include "platform/CCommonDialog.h"
+
+UINT_PTR CCommonDialog::HookMessage(CCommonDialog* pObject, HWND hDlg, UINT msg)
+{
+    if (msg == WM_INITDIALOG && pObject) {
+        pObject->BindHandle(hDlg);
+        // TRUE lets the system set the focus, as it does without a hook.
+        return (UINT_PTR)pObject->OnInitDialog();
+    }
+    CCommonDialog* p = (CCommonDialog*)CWnd::FromHandlePermanent(hDlg);
+    if (msg == WM_NCDESTROY && p)
+        p->UnbindCommonDialog();
+    return FALSE;
+}
+
+void CCommonDialog::UnbindCommonDialog()
+{
+    if (m_hWnd)
+        FinishNcDestroy();
+}
