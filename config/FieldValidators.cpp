@@ -14,6 +14,7 @@
 #include "platform/CSplitPath.h"
 #include "platform/CWnd.h"
 #include "platform/ErrorBalloon.h"
+#include "platform/MessageBoxes.h"
 #include "platform/NetAddress.h"
 #include "platform/PathFunctions.h"
 #include "platform/TextFunctions.h"
@@ -194,9 +195,9 @@ bool ValidateInputFileMsgBox(const char* pszFile)
     CString strMsg;
     if (CheckInputFile(pszFile, strMsg))
         return true;
-    CString strText;
-    strText.Format("%s:\n\n\"%s\"", strMsg.GetString(), pszFile ? pszFile : "");
-    ::MessageBoxA(::GetActiveWindow(), strText, "VornGUI", MB_OK | MB_ICONEXCLAMATION);
+    CString strFile;
+    strFile.Format("\"%s\"", pszFile ? pszFile : "");
+    TDMessageBox(strMsg + ":", strFile, nullptr, MB_OK | MB_ICONEXCLAMATION);
     return false;
 }
 
@@ -238,6 +239,6 @@ bool ValidateOutputFileMsgBox(const char* pszDir, const char* pszFile)
     if (CheckOutput(pszDir, pszFile, strRefusal))
         return true;
     if (strRefusal != "File already exists.")
-        ::MessageBoxA(::GetActiveWindow(), strRefusal, "Invalid Output File", MB_OK | MB_ICONEXCLAMATION);
+        TDMessageBox(strRefusal, nullptr, "Invalid Output File", MB_OK | MB_ICONEXCLAMATION);
     return false;
 }

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "platform/MessageBoxes.h"
 #include "platform/Trace.h"
 
 namespace {
@@ -101,9 +102,7 @@ bool DeleteConfirmedOutputFile(const char* pszPath, bool bShowName)
             strMsg.Format("The file:\n\n\"%s\"\n\ncould not be deleted.", pszPath);
         else
             strMsg = "The file could not be deleted.";
-        CString strError;
-        strError.Format("\n\nrc = %u (0x%08.8X): %s", dwError, dwError, FormatLastError(dwError).GetString());
-        ::MessageBoxA(::GetActiveWindow(), strMsg + strError, "VornGUI", MB_OK | MB_ICONERROR);
+        ErrorMessageBox(strMsg, nullptr, dwError);
         return false;
     }
     ConfirmedPaths().erase(PathKey(pszPath));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "config/EditorCommand.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Trace.h"
 
 CString ExpandEnvironmentVars(CString& strOut, const char* pszText)
@@ -40,10 +41,8 @@ bool EditFileInEditor(const char* pszPath, const char* pszEditor)
     if (!::CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
         DWORD dwError = TRACE_FAILED_CALL("CreateProcessA(nullptr, cmd.data(), ...)");
         CString strMsg;
-        strMsg.Format("CreateProcess() for \"%s\" failed!\n\nrc = %u (0x%08.8X): %s",
-                      strEditor.IsEmpty() ? "notepad" : strEditor.GetString(), dwError, dwError,
-                      FormatLastError(dwError).GetString());
-        ::MessageBoxA(::GetActiveWindow(), strMsg, "VornGUI", MB_OK | MB_ICONERROR);
+        strMsg.Format("CreateProcess() for \"%s\" failed!", strEditor.IsEmpty() ? "notepad" : strEditor.GetString());
+        ErrorMessageBox(strMsg, nullptr, dwError);
         return false;
     }
     ::CloseHandle(pi.hThread);

@@ -18,6 +18,7 @@
 #include "platform/Afx.h"
 #include "platform/ErrorBalloon.h"
 #include "tests/config/TempFile.h"
+#include "tests/platform/ModalDriver.h"
 
 namespace {
 
@@ -321,4 +322,49 @@ TEST_F(FieldsDialog, AnEarlierFailureStopsTheRun)
     dx.m_bFailed = true;
     EXPECT_FALSE(DDV_InputDirectory(&dx, "C:\\", IDC_FOLDER, "Folder"));
     EXPECT_EQ(Balloon(), "none");
+}
+
+namespace {
+
+struct ShownBox {
+    std::string strTitle, strTexts;
+};
+
+// Runs fn while a driver reads and closes the first dialog it shows.
+template <class F>
+ShownBox CaptureBox(F fn)
+{
+    ShownBox box;
+    vorntest::DialogDriver driver([&](HWND h) {
+        char sz[256] = {};
+        ::GetWindowTextA(h, sz, sizeof sz);
+        box.strTitle = sz;
+        box.strTexts = vorntest::DialogTexts(h);
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    fn();
+    return box;
+}
+
+}  // namespace
+
+TEST(FieldValidatorsBoxes, MissingInputFileIsAWarningWithTheNameQuoted)
+{
+    bool bResult = true;
+    ShownBox box = CaptureBox([&] { bResult = ValidateInputFileMsgBox("Z:\\no\\such\\disk.img"); });
+    EXPECT_FALSE(bResult);
+    EXPECT_NE(box.strTexts.find("File not found:"), std::string::npos) << box.strTexts;
+    EXPECT_NE(box.strTexts.find("\"Z:\\no\\such\\disk.img\""), std::string::npos) << box.strTexts;
+}
+
+TEST(FieldValidatorsBoxes, BadOutputFileIsAWarningTitledInvalidOutputFile)
+{
+    bool bResult = true;
+    TempDir dir;
+    ShownBox box = CaptureBox([&] { bResult = ValidateOutputFileMsgBox(dir.Folder().c_str(), "out|put.img"); });
+    EXPECT_FALSE(bResult);
+    EXPECT_EQ("Invalid Output File", box.strTitle);
+    EXPECT_NE(box.strTexts.find("The specified filename contains one or more invalid characters."), std::string::npos)
+        << box.strTexts;
 }

@@ -49,6 +49,40 @@ TEST(FileDialogPaths, MultiSelectBuffer)
     EXPECT_EQ(paths[0], "abcd");
 }
 
+// A network path chosen alone or among several comes back whole in the
+// system's form: "\\\\server\\share" keeps both of its leading separators.
+TEST(FileDialogPaths, NetworkPathsRoundTripIntact)
+{
+    const char kMany[] = "\\\\server\\share\0a.img\0sub dir\\b.img\0";
+    CStringArray paths;
+    SplitMultiSelectBuffer(kMany, sizeof kMany, paths);
+    ASSERT_EQ(paths.GetSize(), 2);
+    EXPECT_EQ(WindowsizedDirectory(paths[0]), "\\\\server\\share\\a.img");
+    EXPECT_EQ(WindowsizedDirectory(paths[1]), "\\\\server\\share\\sub dir\\b.img");
+    EXPECT_EQ(JoinQuotedPaths(paths), "//server/share/a.img \"//server/share/sub dir/b.img\"");
+
+    const char kOne[] = "\\\\server\\share\\disk.img\0";
+    SplitMultiSelectBuffer(kOne, sizeof kOne, paths);
+    ASSERT_EQ(paths.GetSize(), 1);
+    EXPECT_EQ(paths[0], "//server/share/disk.img");
+    // Single selection takes the chosen path in standard form.
+    EXPECT_EQ(StandardizedDirectory("\\\\server\\share\\disk.img"), "//server/share/disk.img");
+    EXPECT_EQ(WindowsizedDirectory(StandardizedDirectory("\\\\server\\share\\disk.img")),
+              "\\\\server\\share\\disk.img");
+}
+
+TEST(FileDialogPaths, FilesInADriveRootKeepOneSeparator)
+{
+    const char kRoot[] = "C:\\\0a.img\0b.img\0";
+    CStringArray paths;
+    SplitMultiSelectBuffer(kRoot, sizeof kRoot, paths);
+    ASSERT_EQ(paths.GetSize(), 2);
+    EXPECT_EQ(paths[0], "C:/a.img");
+    EXPECT_EQ(paths[1], "C:/b.img");
+    SplitMultiSelectBuffer("", 1, paths);
+    EXPECT_EQ(paths.GetSize(), 0);
+}
+
 TEST(FileDialogPaths, InitialFolderIsTheFirstValidCandidate)
 {
     TempDir dir;

@@ -1,0 +1,110 @@
+// GdiHelpers.cpp: bitmap copies, recolouring and font sets.
+#include "config/GdiHelpers.h"
+
+#include <vector>
+
+#include "platform/Trace.h"
+
+bool CopyBitmap(CBitmap* pDest, const CBitmap* pSrc)
+{
+    BITMAP bm = {};
+    if (!pDest || !pSrc || !pSrc->m_hObject || !pSrc->GetBitmap(&bm))
+        return false;
+    std::vector<BYTE> bits((size_t)bm.bmWidthBytes * (size_t)bm.bmHeight);
+    if (bits.empty() || ::GetBitmapBits(pSrc->m_hObject, (LONG)bits.size(), bits.data()) == 0) {
+        TRACE_FAILED_CALL("GetBitmapBits(...)");
+        return false;
+    }
+    // A bitmap that cannot be deleted (still selected somewhere, or no longer
+    // a bitmap) stays; the copy is refused rather than reported done.
+    if (pDest->m_hObject) {
+        if (!::DeleteObject(pDest->m_hObject)) {
+            TRACE_FAILED_CALL("DeleteObject(pDest->m_hObject)");
+            return false;
+        }
+        pDest->Detach();
+    }
+    if (!pDest->CreateBitmap(bm.bmWidth, bm.bmHeight, bm.bmPlanes, bm.bmBitsPixel, bits.data())) {
+        TRACE_FAILED_CALL("CreateBitmap(...)");
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// Recolours hDest where hSrc shows the key colour (and clrFrom); both
+// bitmaps are cx by cy. False when a pixel did not take its colour.
+bool RecolourPixels(HBITMAP hDest, HBITMAP hSrc, int cx, int cy, COLORREF clrBack, bool bSecond, COLORREF clrFrom,
+                    COLORREF clrTo)
+{
+    HDC hdcSrc = ::CreateCompatibleDC(nullptr);
+    HDC hdcDest = ::CreateCompatibleDC(nullptr);
+    bool bOK = hdcSrc && hdcDest;
+    HGDIOBJ hOldSrc = bOK ? ::SelectObject(hdcSrc, hSrc) : nullptr;
+    HGDIOBJ hOldDest = bOK ? ::SelectObject(hdcDest, hDest) : nullptr;
+    for (int y = 0; bOK && y < cy; ++y)
+        for (int x = 0; x < cx; ++x) {
+            COLORREF clr = ::GetPixel(hdcSrc, x, y);
+            COLORREF clrNew = clr == kBitmapKeyColor ? clrBack : bSecond && clr == clrFrom ? clrTo : CLR_INVALID;
+            if (clrNew == CLR_INVALID)
+                continue;
+            ::SetPixelV(hdcDest, x, y, clrNew);
+            if (::GetPixel(hdcDest, x, y) != clrNew)
+                bOK = false;
+        }
+    if (hOldSrc)
+        ::SelectObject(hdcSrc, hOldSrc);
+    if (hOldDest)
+        ::SelectObject(hdcDest, hOldDest);
+    if (hdcSrc)
+        ::DeleteDC(hdcSrc);
+    if (hdcDest)
+        ::DeleteDC(hdcDest);
+    return bOK;
+}
+
+}  // namespace
+
+bool ReplaceBitmapColor(CBitmap* pDest, const CBitmap* pSrc, COLORREF clrBack, BOOL bReplaceSecond, COLORREF clrFrom,
+                        COLORREF clrTo)
+{
+    if (!CopyBitmap(pDest, pSrc))
+        return false;
+    BITMAP bm = {};
+    pSrc->GetBitmap(&bm);
+    return RecolourPixels(pDest->m_hObject, pSrc->m_hObject, bm.bmWidth, bm.bmHeight, clrBack, bReplaceSecond != FALSE,
+                          clrFrom, clrTo);
+}
+
+void DeleteFonts(CFont*& pFont1, CFont*& pFont2, CFont*& pFont3, CFont*& pFont4, CFont*& pFont5)
+{
+    for (CFont** pp : {&pFont1, &pFont2, &pFont3, &pFont4, &pFont5}) {
+        delete *pp;
+        *pp = nullptr;
+    }
+}
+
+bool CloneFonts(CFont*& pFont1, CFont*& pFont2, CFont*& pFont3, CFont*& pFont4, CFont*& pFont5, const CFont& src1,
+                const CFont& src2, const CFont& src3, const CFont& src4, const CFont& src5)
+{
+    DeleteFonts(pFont1, pFont2, pFont3, pFont4, pFont5);
+    CFont** targets[5] = {&pFont1, &pFont2, &pFont3, &pFont4, &pFont5};
+    const CFont* sources[5] = {&src1, &src2, &src3, &src4, &src5};
+    bool bAll = true;
+    for (int i = 0; i < 5; ++i) {
+        LOGFONTA lf = {};
+        if (!sources[i]->m_hObject || !sources[i]->GetLogFont(&lf)) {
+            bAll = false;
+            continue;
+        }
+        CFont* pFont = new CFont;
+        if (!pFont->CreateFontIndirect(&lf)) {
+            delete pFont;
+            bAll = false;
+            continue;
+        }
+        *targets[i] = pFont;
+    }
+    return bAll;
+}

@@ -1,0 +1,32 @@
+// GdiHelpers.h: bitmap and font helpers shared by the control bars and the
+// preference pages: copying a bitmap, recolouring a copy (the control
+// panel's images are drawn on the key colour RGB(0, 0, 128), which becomes
+// the chosen background), and the five-font sets of the bars.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/CGdiObject.h"
+
+// The key colour of the control panel's images: RGB(0, 0, 128).
+const COLORREF kBitmapKeyColor = RGB(0, 0, 128);
+
+// Replaces the destination's bitmap by a copy of the source's bits. False
+// when the source cannot be read, the destination's old bitmap cannot be
+// deleted (the destination is then left as it was) or the copy cannot be
+// made (the destination is then empty).
+bool CopyBitmap(CBitmap* pDest, const CBitmap* pSrc);
+
+// Copies the source into the destination, then each source pixel of the
+// key colour becomes clrBack in the destination and, with bReplaceSecond,
+// each source pixel of clrFrom becomes clrTo. True when the copy was made and
+// every pixel written reads back as the colour asked for.
+bool ReplaceBitmapColor(CBitmap* pDest, const CBitmap* pSrc, COLORREF clrBack, BOOL bReplaceSecond, COLORREF clrFrom,
+                        COLORREF clrTo);
+
+// Deletes each existing font of the set and clears its pointer.
+void DeleteFonts(CFont*& pFont1, CFont*& pFont2, CFont*& pFont3, CFont*& pFont4, CFont*& pFont5);
+// DeleteFonts, then a new font for each from the source's description, in
+// order. A source without a font leaves its pointer null; false then.
+bool CloneFonts(CFont*& pFont1, CFont*& pFont2, CFont*& pFont3, CFont*& pFont4, CFont*& pFont5, const CFont& src1,
+                const CFont& src2, const CFont& src3, const CFont& src4, const CFont& src5);
