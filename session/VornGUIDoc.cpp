@@ -8,6 +8,7 @@
 #include "platform/AfxIds.h"
 #include "platform/CCmdUI.h"
 #include "platform/CDocTemplate.h"
+#include "platform/MessageBoxes.h"
 #include "platform/ProfileStore.h"
 #include "session/ConsoleCommands.h"
 #include "session/LogFileNumbering.h"
@@ -57,9 +58,9 @@ CLogRingOptions CVornGUIDoc::RingOptions() const
 
 void CVornGUIDoc::ShowFileError(const char* pszWhat, const CString& strPath, const CFileException& e) const
 {
-    CString str;
-    str.Format("%s\n\n\"%s\"\n\nError code %ld.", pszWhat, strPath.GetString(), (long)e.m_lOsError);
-    ::MessageBoxA(g_pView ? g_pView->m_hWnd : nullptr, str, "VornGUI", MB_OK | MB_ICONERROR);
+    CString strQuoted;
+    strQuoted.Format("\"%s\"", strPath.GetString());
+    ErrorMessageBox(pszWhat, strQuoted, (DWORD)e.m_lOsError);
 }
 
 bool CVornGUIDoc::OpenLogfile()

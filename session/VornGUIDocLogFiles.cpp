@@ -8,23 +8,22 @@
 #include "config/Limits.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CFile.h"
+#include "platform/CWinApp.h"
+#include "platform/MessageBoxes.h"
 #include "session/LogFileNumbering.h"
+#include "session/LogNumberingQuestions.h"
 #include "session/VornGUIView.h"
 
 namespace {
 
+// The numbering questions belong to the view, or to the main frame while
+// there is no view.
 HWND DialogParent()
 {
-    return g_pView ? g_pView->m_hWnd : ::GetActiveWindow();
-}
-
-// The question dialogs of the numbering, as a Yes/No box: Yes (6) takes the
-// recommended choice.
-int AskRecommended(const char* pszTitle, const CString& strInstruction, const CString& strContent,
-                   const CString& strDetails)
-{
-    CString strText = strInstruction + "\n\n" + strContent + "\n\n" + strDetails;
-    return ::MessageBoxA(DialogParent(), strText, pszTitle, MB_YESNO | MB_ICONWARNING);
+    if (g_pView && g_pView->m_hWnd)
+        return g_pView->m_hWnd;
+    CWnd* pMain = AfxGetMainWnd();
+    return pMain ? pMain->m_hWnd : nullptr;
 }
 
 }  // namespace
@@ -108,14 +107,8 @@ void CVornGUIDoc::SyncLogfileNumbers(const CString& strFolder, const CString& st
     std::vector<CLogFileFound> files = FindNumberedLogFiles(strFolder, strBase);
     CLogNumbering found = ExamineLogNumbers(files, (int)m_settings.m_nMaxFileNum, bOpen);
     if (found.nHighest > (int)m_settings.m_nMaxFileNum) {
-        CString strDetails;
-        strDetails.Format("Your maximum number of logfiles value is currently set to %d, but the actual number of "
-                          "logfiles that already exist in your chosen logfiles directory is %d.",
-                          (int)m_settings.m_nMaxFileNum + 1, found.nHighest + 1);
-        if (AskRecommended(" Maximum logfiles exceeded", "Maximum logfiles value too small.",
-                           "There exists more logfiles in the chosen directory than the currently specified "
-                           "desired maximum.\n\nShould the maximum value be increased?",
-                           strDetails) == IDYES) {
+        LogNumberingQuestion q = MaxLogfilesExceededQuestion((int)m_settings.m_nMaxFileNum, found.nHighest);
+        if (AskLogNumberingQuestion(DialogParent(), q) == IDYES) {
             m_settings.m_nMaxFileNum = (UINT)found.nHighest;
             m_settings.Save();
             found = ExamineLogNumbers(files, (int)m_settings.m_nMaxFileNum, bOpen);
@@ -123,20 +116,9 @@ void CVornGUIDoc::SyncLogfileNumbers(const CString& strFolder, const CString& st
     }
     if (found.nExpected < 0 || (UINT)found.nExpected == m_settings.m_nCurFileNum)
         return;
-    int nShown = bOpen ? 1 : 0;
-    CString strCur = NumberedLogName("", strBase, (int)m_settings.m_nCurFileNum + nShown);
-    CString strExp = NumberedLogName("", strBase, found.nExpected + nShown);
-    CString strContent;
-    strContent.Format(bOpen ? "Would you like me to change the current logfile number to %03d so that the NEXT "
-                              "time VornGUI runs, logfile \"%s\" is used instead?"
-                            : "Would you like me to automatically change the current logfile number to %03d so "
-                              "that the logfile that is created is \"%s\" instead?",
-                      found.nExpected, strExp.GetString());
-    CString strDetails;
-    strDetails.Format("Current: \"%s\". Expected from the files in directory \"%s\": \"%s\".",
-                      strCur.GetString(), strFolder.GetString(), strExp.GetString());
-    if (AskRecommended(" Logfile Numbering", "Inconsistent or unsynchronized logfile numbering", strContent,
-                       strDetails) != IDYES)
+    LogNumberingQuestion q =
+        ResyncLogfileNumbersQuestion(bOpen, strBase, (int)m_settings.m_nCurFileNum, found.nExpected, strFolder);
+    if (AskLogNumberingQuestion(DialogParent(), q) != IDYES)
         return;
     m_settings.m_nCurFileNum = (UINT)found.nExpected;
     if (bOpen)
@@ -189,11 +171,10 @@ bool CVornGUIDoc::TryOpenNumbered()
 
 bool CVornGUIDoc::AskFallbackLogfile()
 {
-    ::MessageBoxA(DialogParent(),
-                  "Unable to switch to the next logfile!\n\nOne or more errors occurred while trying to open the "
-                  "next sequentially numbered logfile. A \"Save Logfile As...\" dialog follows: choose a file "
-                  "to continue logging to, or press Cancel to keep messages only in memory until exit.",
-                  "VornGUI", MB_OK | MB_ICONERROR);
+    ErrorMessageBox("Unable to switch to the next logfile!",
+                    "One or more errors occurred while trying to open the next sequentially numbered logfile. A "
+                    "\"Save Logfile As...\" dialog follows: choose a file to continue logging to, or press Cancel "
+                    "to keep messages only in memory until exit.");
     CString strPath = m_strLogFolder + m_settings.m_strBaseFilename;
     while (AfxPromptFileName(strPath, strPath, "Log Files (*.log;*.txt)|*.log;*.txt||", FALSE)) {
         SetPathName(strPath, FALSE);

@@ -8,6 +8,8 @@
 //   VornGUIViewPipe.cpp     child output: status fields, device lists, console queue
 //   VornGUIViewCommands.cpp commands, their queue, the handshake, child memory
 //   VornGUIViewFile.cpp     the configuration and its File commands, the title
+//   VornGUIView_Console.cpp time stamps, held-key scrolling, partial erase,
+//                           the shell command's folder
 #pragma once
 
 #include <atomic>
@@ -62,6 +64,8 @@ public:
     void AddMessages(const std::vector<CString>& lines);
     void RefreshAfterAppend(int nAdded);
     static int ClassifyMessage(const CString& strText) { return ::ClassifyMessage(strText); }
+    // Puts the time stamp of the "LogDates" and "LogTimes" options in front.
+    void FormatTimestamp(CString& strText);
 
     // Selection and find.
     bool FindInConsole();
@@ -77,6 +81,7 @@ public:
     HWND GetFindDialog() const { return m_hFindDlg; }
     int GetTopLine() const { return m_nTopLine; }
     int GetLinesFit() const { return m_nLinesFit; }
+    int GetLineHeight() const { return m_nLineHeight; }
     bool IsFollowingEnd() const { return m_bFollowEnd; }
 
     // True while the emulator or a utility runs (the frame may not close).
@@ -172,6 +177,7 @@ protected:
     void OnFindPrevious();
     void OnUpdateFind(CCmdUI* pCmdUI);
     void OnDeleteMessages();
+    void OnShellTargetDirButton();
     LRESULT OnFindReplaceNotify(WPARAM wp, LPARAM lp);
     // Emulator session messages.
     LRESULT OnPendingLines(WPARAM wp, LPARAM lp);
@@ -226,6 +232,10 @@ private:
     void CloseFindDialog();
     void FocusFindDialog();
     bool KeyDown(int vk) const;
+    bool ScrollOnePass(UINT nID);
+    bool ScrollKeysHeld(UINT nID) const;
+    bool ForwardArrowToCommandLine(UINT nID);
+    void EraseRows(CDC* pDC, const RECT& rcPart);
     int ClampTop(int n) const;
 
     CViewSettings m_settings;

@@ -4,6 +4,7 @@
 
 #include "framework/MyFindRepDlg.h"
 #include "platform/CCmdUI.h"
+#include "platform/MessageBoxes.h"
 #include "session/ConsoleCommands.h"
 #include "session/PrivateMessages.h"
 #include "session/VornGUIDoc.h"
@@ -344,7 +345,7 @@ bool CVornGUIView::FindInConsole()
         FocusFindDialog();
         return true;
     }
-    ::MessageBoxA(m_hWnd, FindNotFoundText(m_strFindText, opt), m_strFindTitle, MB_OK | MB_ICONINFORMATION);
+    TDMessageBox(FindNotFoundText(m_strFindText, opt), nullptr, m_strFindTitle, MB_OK | MB_ICONINFORMATION);
     FocusFindDialog();
     if (opt.bWithinSelection) {
         m_sel = m_selStored;

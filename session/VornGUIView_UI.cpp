@@ -34,6 +34,7 @@ BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
     ON_UPDATE_COMMAND_UI(ID_FIND_NEXT, OnUpdateFind)
     ON_UPDATE_COMMAND_UI(ID_FIND_PREVIOUS, OnUpdateFind)
     ON_COMMAND(ID_VIEW_DELETE_MESSAGES, OnDeleteMessages)
+    ON_COMMAND(ID_SHELL_TARGET_DIR, OnShellTargetDirButton)
     ON_MESSAGE(WM_FINDREP_NOTIFY, OnFindReplaceNotify)
     // The emulator session (VornGUIViewPipe.cpp, VornGUIViewCommands.cpp).
     ON_MESSAGE(WM_PENDING_LINES, OnPendingLines)
@@ -105,12 +106,8 @@ void CVornGUIView::AddMessage(const CString& strText, bool bTimestamp)
 {
     AddBannerIfDue(1);
     CString strLine = strText;
-    if (bTimestamp) {
-        SYSTEMTIME st;
-        ::GetLocalTime(&st);
-        strLine.Format("%02d:%02d:%02d.%03d %s", st.wHour, st.wMinute, st.wSecond, st.wMilliseconds,
-                       strText.GetString());
-    }
+    if (bTimestamp)
+        FormatTimestamp(strLine);
     GetDocument()->WriteLogLine(strLine);
     EnforceMemoryLimit();
     CopyCountsFromDocument();
@@ -183,23 +180,6 @@ void CVornGUIView::OnSize(UINT nType, int cx, int cy)
         CRect rc(0, nOldFit * m_nLineHeight, m_rcClient.right, m_rcClient.bottom);
         InvalidateRect(&rc, FALSE);
     }
-}
-
-BOOL CVornGUIView::OnEraseBkgnd(CDC* pDC)
-{
-    // Rows of selected lines take the plain text colour, the others the
-    // background; every row is filled, so the pane never shows stale text.
-    CRect rc;
-    GetClientRect(&rc);
-    DWORD crSel = m_settings.m_styles[kMsgPlain].crColor;
-    for (int y = 0, nLine = m_nTopLine; y < rc.bottom; y += m_nLineHeight, ++nLine) {
-        bool bSel = nLine < m_nLineCount && m_sel.IsSelected(nLine);
-        pDC->FillSolidRect(0, y, rc.right, m_nLineHeight, bSel ? crSel : m_settings.m_crBackground);
-    }
-    m_rcPrevErase = rc;
-    m_crPrevErase = m_settings.m_crBackground;
-    m_nRepaintMode = 0;
-    return TRUE;
 }
 
 void CVornGUIView::OnDraw(CDC* pDC)
@@ -339,13 +319,12 @@ bool CVornGUIView::KeyDown(int vk) const
     return (::GetAsyncKeyState(vk) & 0x8001) == 0x8001;
 }
 
-void CVornGUIView::OnScrollCommand(UINT nID)
+// One step of a keyboard scroll command; false (nothing moved) when the
+// document is empty or the pane is already where the command goes.
+bool CVornGUIView::ScrollOnePass(UINT nID)
 {
-    bool bEmpty = m_nLineCount == 0;
     int nPage = m_nLinesFit > 0 ? m_nLinesFit : 1;
     int nTop = m_nTopLine, nCol = m_nFirstColumn;
-    if (nID == ID_SCROLL_PAGE_UP || nID == ID_SCROLL_PAGE_DOWN || nID == ID_SCROLL_TOP || nID == ID_SCROLL_BOTTOM)
-        ClearSelection(true);
     switch (nID) {
     case ID_SCROLL_LINE_UP: nTop -= 1; break;
     case ID_SCROLL_LINE_DOWN: nTop += 1; break;
@@ -360,15 +339,14 @@ void CVornGUIView::OnScrollCommand(UINT nID)
     }
     nTop = ClampTop(nTop);
     nCol = std::max(0, std::min(nCol, std::max(0, m_nLongest - 1)));
-    if (bEmpty || (nTop == m_nTopLine && nCol == m_nFirstColumn)) {
-        ::MessageBeep(MB_OK);
-        return;
-    }
+    if (m_nLineCount == 0 || (nTop == m_nTopLine && nCol == m_nFirstColumn))
+        return false;
     int nColDelta = nCol - m_nFirstColumn;
     m_nFirstColumn = nCol;
     if (nColDelta)
         ScrollColumns(nColDelta);
     SetTopLine(nTop);
+    return true;
 }
 
 void CVornGUIView::OnChar(UINT nChar, UINT, UINT)

@@ -14,6 +14,7 @@
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
 #include "tests/config/TempFile.h"
+#include "tests/platform/ModalDriver.h"
 
 namespace {
 
@@ -23,21 +24,6 @@ class CTestFrame : public CFrameWnd {
 IMPLEMENT_DYNCREATE(CTestFrame, CFrameWnd)
 
 const UINT kIdrFrame = 128;
-
-std::string g_strBoxText;
-
-// Answers the next message box of this thread and records its text.
-void CALLBACK CloseBoxTimer(HWND, UINT, UINT_PTR id, DWORD)
-{
-    HWND hBox = ::FindWindowA("#32770", nullptr);
-    if (!hBox || ::GetWindowThreadProcessId(hBox, nullptr) != ::GetCurrentThreadId())
-        return;
-    char text[512] = {};
-    ::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof text);
-    g_strBoxText = text;
-    ::KillTimer(nullptr, id);
-    ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
-}
 
 struct ViewFixture : ::testing::Test {
     TempDir dir;
@@ -110,10 +96,20 @@ TEST_F(ViewFixture, FindWithWrapAndNoMatchEndsWithMessage)
 {
     Add(20);
     pView->SetFindText("absent");
-    g_strBoxText.clear();
-    ::SetTimer(nullptr, 0, 50, CloseBoxTimer);
-    EXPECT_FALSE(pView->FindInConsole());
-    EXPECT_EQ(g_strBoxText, "String \"absent\" not found.");
+    std::string strTitle, strTexts;
+    {
+        vorntest::DialogDriver driver([&](HWND h) {
+            char sz[128] = {};
+            ::GetWindowTextA(h, sz, sizeof sz);
+            strTitle = sz;
+            strTexts = vorntest::DialogTexts(h);
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return false;
+        });
+        EXPECT_FALSE(pView->FindInConsole());
+    }
+    EXPECT_NE(strTexts.find("String \"absent\" not found."), std::string::npos) << strTexts;
+    EXPECT_EQ(strTitle, "Find Next");
 }
 
 TEST_F(ViewFixture, EditFindOpensTheFindDialogWhoseFindNextSearchesTheConsole)
