@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "config/FileDialogPaths.h"
+#include "platform/CSplitPath.h"
 #include "platform/PathFunctions.h"
 #include "tests/config/TempFile.h"
 
@@ -69,6 +70,17 @@ TEST(FileDialogPaths, NetworkPathsRoundTripIntact)
     EXPECT_EQ(StandardizedDirectory("\\\\server\\share\\disk.img"), "//server/share/disk.img");
     EXPECT_EQ(WindowsizedDirectory(StandardizedDirectory("\\\\server\\share\\disk.img")),
               "\\\\server\\share\\disk.img");
+}
+
+// The save dialog splits the chosen path into folder and name: a network
+// folder keeps its leading pair there too.
+TEST(FileDialogPaths, SavedNetworkPathSplitsIntoAWholeFolder)
+{
+    CSplitPath split("\\\\server\\share\\dir\\out.img");
+    EXPECT_EQ(StandardizedDirectory(split.GetFullPathOnly(), true), "//server/share/dir/");
+    EXPECT_EQ(split.GetFileNameAndExt(), "out.img");
+    CSplitPath root("\\\\server\\share\\out.img");
+    EXPECT_EQ(WindowsizedDirectory(StandardizedDirectory(root.GetFullPathOnly(), true), true), "\\\\server\\share\\");
 }
 
 TEST(FileDialogPaths, FilesInADriveRootKeepOneSeparator)

@@ -82,6 +82,11 @@ TEST(LogNumberingQuestions, ShowsTheQuestionAndReturnsTheLinkChosen)
                 ::GetWindowTextA(h, sz, sizeof sz);
                 strTitle = sz;
                 strTexts = vorntest::DialogTexts(h);
+                if (vorntest::KeepOpenForScreenshot()) {
+                    ::Sleep(100);
+                    if (::GetAsyncKeyState(VK_ESCAPE) == 0)
+                        return true;  // tools/screenshot closes the program
+                }
                 ::SendMessageA(h, kTdmClickButton, (WPARAM)nLink, 0);
                 return false;
             });
