@@ -166,15 +166,16 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pPopup, UINT nIndex, BOOL bSysMenu)
     CWnd::OnInitMenuPopup(pPopup, nIndex, bSysMenu);
     if (bSysMenu)
         return;
-    int n = pPopup->GetMenuItemCount();
-    for (int i = 0; i < n; i++) {
+    // The count is read again each time: an update handler (the recent-file
+    // list) may add items.
+    for (int i = 0; i < pPopup->GetMenuItemCount(); i++) {
         UINT nID = pPopup->GetMenuItemID(i);
         if (nID == 0 || nID == (UINT)-1)
             continue;  // separators and sub-menus
         CCmdUI state;
         state.m_pMenu = pPopup;
         state.m_nIndex = (UINT)i;
-        state.m_nIndexMax = (UINT)n;
+        state.m_nIndexMax = (UINT)pPopup->GetMenuItemCount();
         state.m_nID = nID;
         state.DoUpdate(this, m_bAutoMenuEnable);
     }

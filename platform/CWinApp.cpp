@@ -7,6 +7,7 @@
 #include "platform/AfxThreadState.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CDocument.h"
+#include "platform/CRecentFileList.h"
 #include "platform/CWnd.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
@@ -15,6 +16,8 @@ BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
     ON_COMMAND(ID_FILE_NEW, OnFileNew)
     ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
     ON_COMMAND(ID_APP_EXIT, OnAppExit)
+    ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
+    ON_COMMAND_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
 END_MESSAGE_MAP()
 
 namespace {

@@ -12,8 +12,18 @@
 #include "platform/CWinThread.h"
 #include "platform/MessageMap.h"
 
+#include <memory>
+
+class CCmdUI;
+class CCommandLineInfo;
 class CDocTemplate;
 class CDocument;
+class CRecentFileList;
+
+#ifndef ID_FILE_MRU_FILE1
+#define ID_FILE_MRU_FILE1   0xE110
+#define ID_FILE_MRU_FILE16  0xE11F
+#endif
 
 class CWinApp : public CWinThread {
     DECLARE_DYNAMIC(CWinApp)
@@ -33,6 +43,16 @@ public:
 
     BOOL InitInstance() override;
     BOOL OnIdle(LONG lCount) override;
+    // Writes the recent-file list back.
+    int ExitInstance() override;
+
+    // Hands each parameter of the process's command line to rCmdInfo.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // Reads the recent-file list ("Recent File List", nMaxMRU entries).
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    // Puts a path first in the recent-file list.
+    virtual void AddToRecentFileList(LPCSTR pszPathName);
+    CRecentFileList* GetRecentFileList() const { return m_pRecentFileList.get(); }
 
     // The settings store: SetRegistryKey chooses the registry under
     // Software\<company>\<profile name>; without it the first profile call
@@ -62,9 +82,16 @@ protected:
     void OnFileNew();
     void OnFileOpen();
     void OnAppExit();
+    // The recent-file items replace the menu's item ID_FILE_MRU_FILE1 (and
+    // any listed before); with an empty list that item stays, greyed.
+    void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
+    // Opens recent entry nID - ID_FILE_MRU_FILE1; an entry that fails to
+    // open is dropped from the list.
+    void OnOpenRecentFile(UINT nID);
 
 private:
     CDocTemplate* m_pDocTemplate = nullptr;  // owned
+    std::unique_ptr<CRecentFileList> m_pRecentFileList;
     // Installs the .INI store when no store was chosen yet.
     void EnsureSettingsStore();
 };

@@ -1,7 +1,8 @@
 // resource.h: identifiers of the program's resources.
 #pragma once
 
-#define IDR_MAINFRAME       128
+// The main frame: icon, menu, accelerators and title; the document template.
+#define IDR_MAINFRAME       301
 
 #define ID_APP_EXIT         0xE141
 
@@ -112,3 +113,115 @@
 #define IDC_FINDREP_SELONLY         1840
 #define IDC_FINDREP_WRAP            1841
 #define IDS_HELP_FINDREP            8050
+
+// ---- the main window ------------------------------------------------------
+
+// Device-class icons (g_hDevClassIcons), the splash bitmap, the menu images.
+#define IDI_DEV_CARD            303
+#define IDI_DEV_COMM            304
+#define IDI_DEV_CONSOLE         305
+#define IDI_DEV_DISK            306
+#define IDI_DEV_DISPLAY         307
+#define IDI_DEV_PRINTER         308
+#define IDI_DEV_TAPE            309
+#define IDB_SPLASH              131
+#define IDR_MENU_IMAGES         315
+
+// Context menus: the status bar's and the VMFPLC2 control-file list's.
+#define IDR_STATUSBAR_MENU      319
+#define IDR_VMFPLC2_MENU        321
+
+// Edit commands of the framework's range.
+#define ID_EDIT_CLEAR           0xE120
+#define ID_EDIT_CUT             0xE123
+#define ID_EDIT_FIND            0xE124
+#define ID_EDIT_PASTE           0xE125
+#define ID_EDIT_SELECT_ALL      0xE12A
+#define ID_EDIT_UNDO            0xE12B
+#define ID_EDIT_REDO            0xE12C
+#define ID_VIEW_STATUS_BAR      0xE801
+
+// File and configuration commands.
+#define ID_CONFIG_NEW           33081
+#define ID_CONFIG_OPEN          33082
+#define ID_CONFIG_REOPEN        33116
+#define ID_CONFIG_CLOSE         33101
+#define ID_CONFIG_SAVE          33094
+#define ID_CONFIG_SAVE_AS       33123
+#define ID_CONFIG_SETTINGS      33079
+#define ID_CONFIG_DEVICES       33095
+#define ID_CONFIG_MANUAL_EDIT   33119
+
+// Operations.
+#define ID_OPS_POWER_ON         33083
+#define ID_OPS_POWER_OFF        33084
+#define ID_OPS_IPL              33085
+#define ID_OPS_START_ALL        33086
+#define ID_OPS_STOP_ALL         33087
+#define ID_OPS_INTERRUPT        33088
+#define ID_OPS_STORE_STATUS     33089
+#define ID_OPS_PSW_RESTART      33090
+#define ID_OPS_DEVICE_INTERRUPT 33080
+#define ID_OPS_LOAD_READER      33098
+#define ID_OPS_LOAD_TAPE        33099
+#define ID_OPS_UNLOAD_TAPE      33100
+
+// View > bars: one toggle a bar, then Dock (35101-35114) and Float
+// (35121-35134) in the order of the bars' context menus.
+#define ID_VIEW_CMDLINE_BAR     34441
+#define ID_VIEW_CONTROLS_BAR    34442
+#define ID_VIEW_DEVLIST_BAR     34443
+#define ID_VIEW_STATUSLINE_BAR  34444
+#define ID_VIEW_GREGS_BAR       34451
+#define ID_VIEW_CREGS_BAR       34452
+#define ID_VIEW_AREGS_BAR       34453
+#define ID_VIEW_FREGS_BAR       34454
+#define ID_VIEW_GREGS64_BAR     34461
+#define ID_VIEW_CREGS64_BAR     34462
+#define ID_VIEW_FREGS64_BAR     34463
+#define ID_VIEW_STORAGE_BAR     34464
+#define ID_VIEW_CPUPCT_BAR      34465
+#define ID_VIEW_VREGS_BAR       34466
+#define ID_DOCK_FIRST           35101
+#define ID_DOCK_LAST            35114
+#define ID_FLOAT_FIRST          35121
+#define ID_FLOAT_LAST           35134
+
+// The bars' and the status bar's context menus.
+#define ID_STATUSBAR_CLOSE      33140
+#define ID_STATUSBAR_COPY       33142
+#define ID_SHOW_ON_STATUSBAR    33143
+#define ID_STATUSBAR_PROPERTIES 35050
+
+// The VMFPLC2 control-file list.
+#define ID_PLC2_INSERT_COMMENT  33300
+#define ID_PLC2_INSERT_TAPEMARK 35169
+#define ID_PLC2_MANUAL_EDIT     33301
+#define ID_PLC2_VISUAL_EDIT     35170
+
+// Help.
+#define ID_HELP_CONTENTS        33121
+#define ID_HELP_DOCUMENTATION   33124
+#define ID_HELP_DASD_CHART      33041
+#define ID_HELP_REPORT_BUG      35022
+
+// Status bar: the system-status panes, their prompts and balloon texts.
+#define ID_INDICATOR_PSW        205
+#define ID_INDICATOR_PSW_FLAGS  206
+#define ID_INDICATOR_INSTCOUNT  207
+#define ID_INDICATOR_MIPS       208
+#define ID_INDICATOR_SIOS       209
+#define IDS_STATUS_PART_PROMPT  1542
+#define IDS_HELP_STATUS_BAR     16950
+#define IDS_HELP_INDICATOR_PSW  17043
+
+// Framework commands the menus name.
+#ifndef ID_APP_ABOUT
+#define ID_APP_ABOUT            0xE140
+#endif
+#ifndef ID_HELP
+#define ID_HELP                 0xE146
+#endif
+#ifndef ID_FILE_MRU_FILE1
+#define ID_FILE_MRU_FILE1       0xE110
+#endif

@@ -14,6 +14,7 @@
 #include "framework/FindRepMessages.h"
 
 const UINT WM_CHECK_REQUIRED_DIRS = WM_APP + 0x00;     // to the view: check the required folders
+const UINT WM_RESTORE_BAR_STATE = WM_APP + 0x01;       // application to main frame: wParam 0 before, 1 after the placement
 const UINT WM_PENDING_LINES = WM_APP + 0x0A;           // to the view: console lines are queued
 const UINT WM_EMULATOR_ACTIVE = WM_APP + 0x0F;         // view to bars: wParam 1 active, 0 inactive
 const UINT WM_EMULATOR_READY = WM_APP + 0x10;          // to the view, once: first complete device list

@@ -10,6 +10,7 @@
 int g_nPrevPrefPage = 0;
 bool g_bIgnoreConfigFileParseErrors = false;
 bool g_bAggregateStats = true;
+// g_strEmulatorExeName ("-e") is one of the start-up objects (config/StartupObjects.cpp).
 
 const char* const kDirListNames[kDirListCount] = {
     "ExecutablesFilesDirectories", "ConfigurationFilesDirectories", "LogFilesDirectories",

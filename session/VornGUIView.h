@@ -75,6 +75,8 @@ public:
     void ClearSelection(bool bUpdate);
     void UpdateSelection();
     const CLineSelection& GetSelection() const { return m_sel; }
+    // Sets anchor and caret (Select All: 0 and the line count) and redraws.
+    void SetSelection(int nAnchor, int nCaret);
     CString GetSelectedText() const;
     void SetFindText(const CString& str) { m_strFindText = str; }
     CFindOptions& FindOptions() { return m_findOpt; }

@@ -183,11 +183,22 @@ void CVornGUIView::OnTimer(UINT_PTR nIDEvent)
 CString CVornGUIView::GetSelectedText() const
 {
     std::string s;
-    for (int i = m_sel.GetFirst(); i >= 0 && i <= m_sel.GetLast(); ++i) {
+    // A selection may reach one line past the document (Select All puts the
+    // caret at the line count): only stored lines are copied.
+    int nCount = (int)GetDocument()->GetLineCount();
+    for (int i = m_sel.GetFirst(); i >= 0 && i <= m_sel.GetLast() && i < nCount; ++i) {
         s += GetDocument()->GetLine(i).str();
         s += "\r\n";
     }
     return CString(s);
+}
+
+void CVornGUIView::SetSelection(int nAnchor, int nCaret)
+{
+    m_sel.m_nAnchor = nAnchor;
+    m_sel.m_nCaret = nCaret;
+    if (m_hWnd)
+        Invalidate(FALSE);
 }
 
 void CVornGUIView::OnUpdateEditCopy(CCmdUI* pCmdUI)

@@ -1,0 +1,67 @@
+// FatalErrorReport.cpp: asking for and writing the crash report.
+#include "mainwindow/FatalErrorReport.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "config/ProcessHelpers.h"
+#include "mainwindow/UnhandledException.h"
+#include "platform/CWinApp.h"
+#include "platform/CWnd.h"
+#include "platform/WLTaskDialog.h"
+
+namespace {
+
+const int kCreateReport = 6;
+const int kDontCreate = 7;
+
+std::wstring Widen(const char* psz)
+{
+    int n = ::MultiByteToWideChar(CP_ACP, 0, psz, -1, nullptr, 0);
+    std::wstring w(n > 0 ? (size_t)n : 1, L'\0');
+    if (n > 0)
+        ::MultiByteToWideChar(CP_ACP, 0, psz, -1, &w[0], n);
+    w.resize(wcslen(w.c_str()));
+    return w;
+}
+
+}  // namespace
+
+void ShowFatalErrorReport(CUnhandledException& reporter)
+{
+    CString strPath = CrashReportPath();
+    std::wstring footer = L"The report to be generated will be named:\n\n\"" + Widen(strPath) + L"\"";
+    TASKDIALOG_BUTTON buttons[] = {{kCreateReport, L"Create report"}, {kDontCreate, L"Don't create"}};
+    CWnd* pMain = AfxGetMainWnd();
+    TASKDIALOGCONFIG tdc = {};
+    tdc.cbSize = sizeof(tdc);
+    tdc.hwndParent = pMain ? pMain->m_hWnd : nullptr;
+    tdc.dwFlags = TDF_POSITION_RELATIVE_TO_WINDOW | TDF_EXPAND_FOOTER_AREA;
+    tdc.pszWindowTitle = L" Unhandled Exception";
+    tdc.pszMainIcon = TD_ERROR_ICON;
+    tdc.pszMainInstruction = L"***  (OOPS!)  ***";
+    tdc.pszContent =
+        L"VornGUI has encountered a fatal error and will now terminate. We apologize for the inconvenience.\n\n"
+        L"To provide better support an Unhandled Exception Report should be created and forwarded to Quadrelle "
+        L"for further analysis.";
+    tdc.pButtons = buttons;
+    tdc.cButtons = 2;
+    tdc.nDefaultButton = kCreateReport;
+    tdc.pszExpandedInformation = footer.c_str();
+    tdc.pszCollapsedControlText = L"More Information";
+    tdc.pszExpandedControlText = L"Less Information";
+    int nButton = kDontCreate;
+    WLTaskDialogIndirect("WLTDI_AskCrashReport", &tdc, &nButton);
+    if (nButton == kCreateReport && !strPath.IsEmpty()) {
+        CSingleLock lock(&g_csUnhandledException, TRUE);
+        reporter.SetReportFileName(strPath);
+        if (reporter.GetExceptionPointers()) {
+            reporter.GenerateReport(reporter.GetExceptionPointers());
+            reporter.ClearExceptionPointers();
+        }
+    }
+    if (pMain && pMain->m_hWnd)
+        pMain->SendMessage(WM_CLOSE);
+}

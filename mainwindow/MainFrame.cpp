@@ -1,0 +1,135 @@
+// MainFrame.cpp: creating the main frame, restoring its layout, activation,
+// and the owner-drawn menus.
+#include "mainwindow/MainFrame.h"
+
+#include "mainwindow/VornGUIApp.h"
+#include "platform/AfxIds.h"
+#include "platform/CWindowPlacement.h"
+#include "resource.h"
+#include "session/PrivateMessages.h"
+#include "session/VornGUIView.h"
+
+IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+
+CMainFrame* g_pMainFrame = nullptr;
+
+namespace {
+
+// Tests and tools find the main window by this class name.
+const char kMainFrameClass[] = "VornGUIMainFrame";
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CMainFrame, CHelpButtonFrameWnd)
+    ON_WM_CREATE()
+    ON_WM_CLOSE()
+    ON_WM_QUERYENDSESSION()
+    ON_MESSAGE(WM_ENDSESSION, OnEndSessionMsg)
+    ON_WM_DESTROY()
+    ON_WM_INITMENUPOPUP()
+    ON_MESSAGE(WM_MENUCHAR, OnMenuCharMsg)
+    ON_MESSAGE(WM_RESTORE_BAR_STATE, OnRestoreBarState)
+    ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
+    ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_SELECT_ALL, OnUpdateEditSelectAll)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CLEAR, OnUpdateAlwaysDisabled)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateAlwaysDisabled)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateAlwaysDisabled)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateAlwaysDisabled)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_REDO, OnUpdateAlwaysDisabled)
+    ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
+    ON_COMMAND(ID_HELP_DOCUMENTATION, OnHelpDocumentation)
+    ON_COMMAND(ID_HELP_REPORT_BUG, OnReportBug)
+END_MESSAGE_MAP()
+
+CMainFrame::CMainFrame()
+{
+}
+
+CMainFrame::~CMainFrame()
+{
+    if (g_pMainFrame == this)
+        g_pMainFrame = nullptr;
+}
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof(wc);
+    if (!::GetClassInfoExA(AfxGetInstanceHandle(), kMainFrameClass, &wc)) {
+        wc.cbSize = sizeof(wc);
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = AfxWndProc;
+        wc.hInstance = AfxGetInstanceHandle();
+        wc.hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+        wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+        wc.lpszClassName = kMainFrameClass;
+        if (!::RegisterClassExA(&wc))
+            return FALSE;
+    }
+    cs.lpszClass = kMainFrameClass;
+    return CHelpButtonFrameWnd::PreCreateWindow(cs);
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCT pcs)
+{
+    g_pMainFrame = this;  // the view and the bars reach the frame through it while it is built
+    if (CHelpButtonFrameWnd::OnCreate(pcs) == -1)
+        return -1;
+    return 0;
+}
+
+void CMainFrame::RegisterHelpStrings()
+{
+    SetHelpString(MakeHelpKey(GetHelpDialogId(), AFX_IDW_STATUS_BAR), IDS_HELP_STATUS_BAR);
+    for (UINT i = 0; i < 5; i++)
+        SetHelpString(MakeHelpKey(GetHelpDialogId(), ID_INDICATOR_PSW + i), IDS_HELP_INDICATOR_PSW + i);
+}
+
+bool CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra)
+{
+    // The frame answers Copy and Select All itself (the console, or the
+    // storage bar's edit when it has the focus) before the view is asked.
+    if ((nID == ID_EDIT_COPY || nID == ID_EDIT_SELECT_ALL) && CWnd::OnCmdMsg(nID, nCode, pExtra))
+        return true;
+    return CHelpButtonFrameWnd::OnCmdMsg(nID, nCode, pExtra);
+}
+
+void CMainFrame::ActivateFrame(int)
+{
+    // The frame shows only when its placement is restored (InitInstance).
+    CHelpButtonFrameWnd::ActivateFrame(SW_HIDE);
+    NotifyViewOfBarVisibility();
+}
+
+void CMainFrame::NotifyViewOfBarVisibility()
+{
+}
+
+LRESULT CMainFrame::OnRestoreBarState(WPARAM, LPARAM)
+{
+    return 1;
+}
+
+void CMainFrame::OnDestroy()
+{
+    CWindowPlacement::Save("CMainFrame", this);
+    CHelpButtonFrameWnd::OnDestroy();
+}
+
+void CMainFrame::OnInitMenuPopup(CMenu* pPopup, UINT nIndex, BOOL bSysMenu)
+{
+    CHelpButtonFrameWnd::OnInitMenuPopup(pPopup, nIndex, bSysMenu);
+    // Items an update handler added (the recent files) become owner-drawn.
+    if (!bSysMenu && BCMenu::IsMenu(pPopup->m_hMenu))
+        BCMenu::UpdateMenu(pPopup->m_hMenu);
+}
+
+LRESULT CMainFrame::OnMenuCharMsg(WPARAM wp, LPARAM lp)
+{
+    HMENU hMenu = (HMENU)lp;
+    if (BCMenu::IsMenu(hMenu))
+        return BCMenu::FindKeyboardShortcut(LOWORD(wp), HIWORD(wp), hMenu);
+    return Default();
+}

@@ -1,0 +1,115 @@
+// MainFrameClose.cpp: closing the main frame: never while utilities run;
+// while the emulator runs only by powering it off (the view closes the
+// frame once the emulator has ended); otherwise after the save prompt. At
+// Windows shut-down the frame refuses the end while anything is at stake.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "config/ProcessHelpers.h"
+#include "mainwindow/MainFrame.h"
+#include "mainwindow/MainFrameRules.h"
+#include "platform/CDocument.h"
+#include "platform/MessageBoxes.h"
+#include "platform/WLTaskDialog.h"
+#include "session/VornGUIView.h"
+
+bool CMainFrame::IsEmulatorRunning() const
+{
+    return g_pView && g_pView->IsEmulatorRunning();
+}
+
+bool CMainFrame::AreUtilitiesRunning() const
+{
+    return g_pView && g_pView->IsUtilityRunning();
+}
+
+void PowerOffAndExit()
+{
+    // The emulator's end then closes the frame without asking.
+    if (g_pMainFrame)
+        g_pMainFrame->m_bClosing = true;
+    // The control panel's sound; a failure to play it does not matter.
+    PlaySoundResource("PressButton");
+}
+
+int CMainFrame::ConfirmPowerOff()
+{
+    TASKDIALOGCONFIG tdc = {};
+    tdc.cbSize = sizeof(tdc);
+    tdc.hwndParent = m_hWnd;
+    tdc.dwFlags = TDF_POSITION_RELATIVE_TO_WINDOW | TDF_EXPAND_FOOTER_AREA;
+    tdc.dwCommonButtons = TDCBF_YES_BUTTON | TDCBF_NO_BUTTON;
+    tdc.nDefaultButton = IDNO;
+    tdc.pszMainIcon = TD_WARNING_ICON;
+    tdc.pszWindowTitle = L" Are you SURE you want to do that?!";
+    tdc.pszMainInstruction = L"Vornamic is still running!";
+    tdc.pszContent = L"Are you SURE you want to Power-Off and exit VornGUI?";
+    tdc.pszExpandedInformation =
+        L"You should always do a graceful shutdown of your guest operating system before powering off Vornamic "
+        L"and exiting VornGUI. Failure to do so is not recommended since it could easily damage your guest "
+        L"operating system's file-system structure.\n\nClick 'Yes' only if you have already performed a graceful "
+        L"quiesce of your guest operating system and now wish to power-off Vornamic and exit VornGUI. Otherwise "
+        L"you should click 'No' to continue running.";
+    tdc.pszCollapsedControlText = L"More information";
+    tdc.pszExpandedControlText = L"Less information";
+    tdc.pszVerificationText = L"Don't ask me this again.";
+    int nButton = IDNO;
+    WLTaskDialogIndirect("WLTDI_ConfirmPowerOff", &tdc, &nButton);
+    return nButton;
+}
+
+void CMainFrame::SaveLayout()
+{
+}
+
+void CMainFrame::OnClose()
+{
+    if (g_pView) {
+        switch (DecideCloseStep(m_bForceClose, AreUtilitiesRunning(), IsEmulatorRunning())) {
+        case CloseStep::RefuseUtilities:
+            ErrorMessageBox("One or more utilities are still active.",
+                            "The GUI cannot be closed until all utility processes have finished first.");
+            return;
+        case CloseStep::PowerOff:
+            PowerOffAndExit();
+            return;
+        case CloseStep::AskPowerOff:
+            if (ConfirmPowerOff() == IDYES)
+                PowerOffAndExit();
+            return;
+        case CloseStep::PromptSave:
+        case CloseStep::Close:
+            break;
+        }
+    }
+    SaveLayout();
+    // The base close asks the document (its console messages) and ends the frame.
+    CHelpButtonFrameWnd::OnClose();
+}
+
+BOOL CMainFrame::OnQueryEndSession()
+{
+    // Windows asks whether the session may end. Refusing while something is
+    // at stake keeps the user's work; a running emulator is powered off so
+    // that the next attempt can succeed.
+    CDocument* pDoc = GetActiveDocument();
+    bool bModified = pDoc && pDoc->IsModified();
+    bool bEmulator = IsEmulatorRunning();
+    if (bEmulator)
+        PowerOffAndExit();
+    if (!MayEndSession(bModified, AreUtilitiesRunning(), bEmulator))
+        return FALSE;
+    m_bForceClose = true;
+    return TRUE;
+}
+
+LRESULT CMainFrame::OnEndSessionMsg(WPARAM wp, LPARAM)
+{
+    // Close only when the end is confirmed; a cancelled end leaves the frame
+    // as it was, not in forced-close mode.
+    if (wp && m_bForceClose)
+        OnClose();
+    else
+        m_bForceClose = false;
+    return 0;
+}

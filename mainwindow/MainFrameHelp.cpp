@@ -1,0 +1,44 @@
+// MainFrameHelp.cpp: the Help menu's commands: the help file, the emulator's
+// documentation (asked for when it cannot be opened) and the bug report mail.
+#include "config/FileDialogs.h"
+#include "config/ProcessHelpers.h"
+#include "mainwindow/MainFrame.h"
+#include "mainwindow/VornGUIApp.h"
+
+namespace {
+
+const char kSupportAddress[] = "vorngui-support@quadrelle.invalid";
+const UINT kHtmlHelpDisplayToc = 0x0001;  // HTML Help's table-of-contents command
+
+}  // namespace
+
+void CMainFrame::OnHelpContents()
+{
+    theApp.HtmlHelp(0, kHtmlHelpDisplayToc);
+}
+
+void CMainFrame::OnHelpDocumentation()
+{
+    CString strDoc = theApp.GetProfileString("URLs", "VornamicHelp", "index.html");
+    if (!OpenDocumentOrUrl(strDoc)) {
+        CString strTitle;
+        strTitle.Format("Open %s '%s' Help Document", "VornamicHelp", "index.html");
+        for (;;) {
+            CString strPath = strDoc;
+            if (BrowseForFile("Html Files (*.htm;*.html)|*.htm;*.html|All Files (*.*)|*.*||", strPath, strTitle,
+                              theApp.m_strStartupDir, nullptr, true) != IDOK)
+                return;
+            if (OpenDocumentOrUrl(strPath)) {
+                strDoc = strPath;
+                break;
+            }
+        }
+    }
+    theApp.WriteProfileString("URLs", "VornamicHelp", strDoc);
+}
+
+void CMainFrame::OnReportBug()
+{
+    CString strAddress = theApp.GetProfileString("URLs", "VornGUISupportEmail", kSupportAddress);
+    OpenDocumentOrUrl("mailto:" + strAddress + "?subject=BUG REPORT: Vornamic Windows GUI -- Version 1.21.0.6211");
+}

@@ -1,0 +1,115 @@
+// SplashFactory.cpp: starting and ending the splash screen's thread.
+#include "mainwindow/SplashFactory.h"
+
+#include "mainwindow/SplashWnd.h"
+#include "platform/CWinApp.h"
+
+IMPLEMENT_DYNAMIC(CSplashThread, CWinThread)
+IMPLEMENT_DYNAMIC(CSplashFactory, CWinThread)
+
+CSplashFactory g_SplashFactory;
+
+namespace {
+
+// Waits for the handle while answering messages other threads send to this
+// one: the splash thread's windows change focus and activation as they go,
+// and with the two threads' input attached that sends to our windows.
+void WaitAnsweringSentMessages(HANDLE h)
+{
+    while (::MsgWaitForMultipleObjects(1, &h, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
+        MSG msg;
+        ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
+}  // namespace
+
+CSplashThread::CSplashThread(const CRuntimeClass* pWndClass) : m_pWndClass(pWndClass)
+{
+    m_bAutoDelete = FALSE;
+}
+
+CSplashThread::~CSplashThread()
+{
+    delete m_pSplashWnd;
+}
+
+BOOL CSplashThread::InitInstance()
+{
+    CObject* pObject = m_pWndClass ? m_pWndClass->CreateObject() : nullptr;
+    m_pSplashWnd = dynamic_cast<CSplashWnd*>(pObject);
+    if (!m_pSplashWnd) {
+        delete pObject;
+        m_evCreated.SetEvent();
+        return FALSE;
+    }
+    m_pMainWnd = m_pSplashWnd;
+    if (m_pSplashWnd->Create()) {
+        ::InterlockedExchange(&m_bCreated, 1);
+        m_evCreated.SetEvent();
+        return TRUE;
+    }
+    m_pMainWnd = nullptr;
+    delete m_pSplashWnd;
+    m_pSplashWnd = nullptr;
+    m_evCreated.SetEvent();
+    return FALSE;
+}
+
+int CSplashThread::ExitInstance()
+{
+    // The window is gone; its object goes with the thread that made it.
+    m_pMainWnd = nullptr;
+    delete m_pSplashWnd;
+    m_pSplashWnd = nullptr;
+    return CWinThread::ExitInstance();
+}
+
+CSplashFactory::~CSplashFactory()
+{
+    Destroy(nullptr);
+}
+
+BOOL CSplashFactory::Create(const CRuntimeClass* pWndClass, int nPriority)
+{
+    if (m_pSplashThread)
+        return m_pSplashThread->m_bCreated;
+    CSplashThread* pThread = new CSplashThread(pWndClass);
+    if (!pThread->CreateThread(CREATE_SUSPENDED)) {
+        delete pThread;
+        return FALSE;
+    }
+    pThread->SetThreadPriority(nPriority);
+    pThread->ResumeThread();
+    WaitAnsweringSentMessages(pThread->m_evCreated);
+    if (!pThread->m_bCreated) {
+        // The thread has ended (or is ending) without a window.
+        WaitAnsweringSentMessages(pThread->m_hThread);
+        delete pThread;
+        return FALSE;
+    }
+    m_pSplashThread = pThread;
+    return TRUE;
+}
+
+BOOL CSplashFactory::Destroy(CWnd* pWnd)
+{
+    if (!m_pSplashThread)
+        return 0;
+    CSplashThread* pThread = m_pSplashThread;
+    ::AttachThreadInput(::GetCurrentThreadId(), pThread->m_nThreadID, TRUE);
+    CWnd* pTarget = pWnd ? pWnd : AfxGetMainWnd();
+    if (pTarget && pTarget->m_hWnd) {
+        pTarget->SetFocus();
+        ::SetForegroundWindow(pTarget->m_hWnd);
+    }
+    CSplashWnd* pSplash = pThread->m_pSplashWnd;
+    if (pSplash && pSplash->m_hWnd) {
+        pSplash->m_bClosing = true;
+        pSplash->PostMessage(WM_CLOSE);
+    }
+    WaitAnsweringSentMessages(pThread->m_hThread);
+    delete pThread;
+    m_pSplashThread = nullptr;
+    return 1;
+}

@@ -1,0 +1,45 @@
+// SplashFactory.h: the splash screen's thread and its factory. The global
+// g_SplashFactory starts a user-interface thread that makes the splash
+// window and runs its message loop, so the splash keeps painting while the
+// main thread builds the main window; Destroy closes it and waits for the
+// thread. The factory's destructor closes a splash still up at exit.
+#pragma once
+
+#include "platform/CSyncObject.h"
+#include "platform/CWinThread.h"
+
+class CSplashWnd;
+
+class CSplashThread : public CWinThread {
+    DECLARE_DYNAMIC(CSplashThread)
+public:
+    explicit CSplashThread(const CRuntimeClass* pWndClass);
+    ~CSplashThread() override;
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    const CRuntimeClass* m_pWndClass;
+    CEvent m_evCreated{FALSE, TRUE};  // set once the window exists or has failed
+    volatile LONG m_bCreated = 0;
+    CSplashWnd* m_pSplashWnd = nullptr;  // owned; used by the factory only while the thread runs
+};
+
+class CSplashFactory : public CWinThread {
+    DECLARE_DYNAMIC(CSplashFactory)
+public:
+    CSplashFactory() { m_bAutoDelete = FALSE; }
+    ~CSplashFactory() override;
+
+    // Starts the splash thread for a window of pWndClass (a CSplashWnd) and
+    // waits until the window exists or has failed; non-zero when it exists.
+    virtual BOOL Create(const CRuntimeClass* pWndClass, int nPriority);
+    // Gives the focus back to pWnd (null: the calling thread's main window),
+    // closes the splash and waits for its thread. 1, or 0 when no splash is up.
+    virtual BOOL Destroy(CWnd* pWnd);
+
+private:
+    CSplashThread* m_pSplashThread = nullptr;
+};
+
+extern CSplashFactory g_SplashFactory;

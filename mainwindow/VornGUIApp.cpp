@@ -1,0 +1,183 @@
+// VornGUIApp.cpp: the application object and its start-up.
+#include "mainwindow/VornGUIApp.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "config/Limits.h"
+#include "config/StartupObjects.h"
+#include "mainwindow/FatalErrorReport.h"
+#include "mainwindow/MainFrame.h"
+#include "mainwindow/MyCommandLineInfo.h"
+#include "mainwindow/SplashFactory.h"
+#include "mainwindow/SplashWnd.h"
+#include "mainwindow/StartupPaths.h"
+#include "mainwindow/UnhandledException.h"
+#include "platform/CDocTemplate.h"
+#include "platform/CRecentFileList.h"
+#include "platform/CSplitPath.h"
+#include "platform/CWindowPlacement.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PathFunctions.h"
+#include "platform/Trace.h"
+#include "platform/WLTaskDialog.h"
+#include "resource.h"
+#include "session/PrivateMessages.h"
+#include "session/VornGUIDoc.h"
+#include "session/VornGUIView.h"
+
+HICON g_hAppIcon = nullptr;
+HICON g_hDevClassIcons[9] = {};
+
+BEGIN_MESSAGE_MAP(CVornGUIApp, CHtmlHelpApp)
+END_MESSAGE_MAP()
+
+CVornGUIApp::CVornGUIApp() : CHtmlHelpApp(nullptr, "VornGUI.chm")
+{
+}
+
+void ShowCommandLineUsage()
+{
+    TASKDIALOGCONFIG tdc = {};
+    tdc.cbSize = sizeof(tdc);
+    tdc.hwndParent = AfxGetMainWnd() ? AfxGetMainWnd()->m_hWnd : nullptr;
+    tdc.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+    tdc.dwCommonButtons = TDCBF_OK_BUTTON;
+    tdc.pszMainIcon = TD_INFORMATION_ICON;
+    tdc.pszWindowTitle = L"VornGUI";
+    tdc.pszContent =
+        L"Supported command line arguments are:\n\n-e [emulator-exename]\n-f config-pathname\n"
+        L"-i [.INI-pathname]\n-n [registry-appname]\n\nSee documentation for more information.";
+    WLTaskDialogIndirect("WLTDI_CmdLineArgs", &tdc, nullptr);
+}
+
+void CVornGUIApp::FindFolders()
+{
+    char dir[MAX_PATH + 1] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, dir);
+    m_strStartupDir = dir;
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    CString exe(path);
+    m_strProgramDir = exe.Left(exe.ReverseFind('\\'));
+    // The help file sits beside the program, or above a build-output folder.
+    m_strHelpFilePath = HelpFilePath(CSplitPath(m_strHelpFilePath).GetFullPathOnly());
+}
+
+void CVornGUIApp::LoadIcons()
+{
+    g_hAppIcon = LoadIcon(IDR_MAINFRAME);
+    // By device class index: reader, punch, printer, console, display,
+    // disk, tape, communication adapter, any other type.
+    static const UINT kIcons[9] = {IDI_DEV_CARD, IDI_DEV_CARD, IDI_DEV_PRINTER, IDI_DEV_CONSOLE, IDI_DEV_DISPLAY,
+                                   IDI_DEV_DISK, IDI_DEV_TAPE, IDI_DEV_COMM, IDR_MAINFRAME};
+    for (int i = 0; i < 9; i++)
+        g_hDevClassIcons[i] = LoadIcon(kIcons[i]);
+}
+
+bool CVornGUIApp::ParseCommandLineArgs()
+{
+    CMyCommandLineInfo info;
+    ParseCommandLine(info);
+    for (const CString& msg : info.m_messages)
+        ErrorMessageBox(nullptr, msg);
+    if (info.m_bError) {
+        ShowCommandLineUsage();
+        return false;
+    }
+    if (!info.m_strEmulatorExeName.IsEmpty())
+        g_strEmulatorExeName = info.m_strEmulatorExeName;
+    if (!info.m_strConfigFile.IsEmpty())
+        g_strStartupConfigFile = info.m_strConfigFile;
+    if (!info.m_strRCFile.IsEmpty())
+        g_strStartupRunCommandFile = info.m_strRCFile;
+    if (!info.m_strLogoFile.IsEmpty())
+        g_strStartupLogoFile = info.m_strLogoFile;
+    m_bUseIniFile = info.m_bUseIniFile;
+    m_strIniFile = info.m_strIniFile;
+    m_strRegistryAppName = info.m_strRegistryAppName;
+    return true;
+}
+
+void CVornGUIApp::ChooseSettingsStore()
+{
+    if (!m_strRegistryAppName.IsEmpty())
+        m_strAppName = m_strRegistryAppName;
+    if (m_bUseIniFile) {
+        m_strProfileName = IniFilePath(m_strIniFile, m_strStartupDir);
+    } else {
+        m_strProfileName = m_strAppName;
+        SetRegistryKey("Quadrelle");
+    }
+}
+
+void CVornGUIApp::StartSplash()
+{
+    // Start-up goes on without the splash when it cannot be shown: it only
+    // decorates the wait.
+    if (!g_SplashFactory.Create(RUNTIME_CLASS(CMySplashWnd), THREAD_PRIORITY_NORMAL))
+        WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "no splash screen; starting without it\n");
+}
+
+void CVornGUIApp::ReplaceFrameMenu()
+{
+    CMainFrame* pFrame = g_pMainFrame;
+    if (!pFrame || !pFrame->m_menu.LoadMenu(IDR_MAINFRAME))
+        return;
+    pFrame->m_menu.LoadToolbar(IDR_MENU_IMAGES);
+    HMENU hOld = ::GetMenu(pFrame->m_hWnd);
+    HMENU hNew = pFrame->m_menu.Detach();
+    ::SetMenu(pFrame->m_hWnd, hNew);
+    pFrame->SetDefaultMenu(hNew);
+    if (hOld)
+        ::DestroyMenu(hOld);
+}
+
+BOOL CVornGUIApp::InitInstance()
+{
+    if (!CHtmlHelpApp::InitInstance())
+        return FALSE;
+    FindFolders();
+    LoadLibraryA("riched20.dll");  // rich edit controls of the dialogs
+    LoadIcons();
+    if (!ParseCommandLineArgs())
+        return FALSE;
+    ChooseSettingsStore();
+    g_strWindowPlacementSubkey = "CWindowPlacement";
+    LoadStdProfileSettings(16);
+    LoadLimits();
+    m_bNoSavedBarState = GetProfileInt("BarsState\\BarsState-Summary", "Bars", 0) == 0;
+    StartSplash();
+    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVornGUIDoc), RUNTIME_CLASS(CMainFrame),
+                                          RUNTIME_CLASS(CVornGUIView)));
+    if (!CWinApp::OpenDocumentFile(nullptr) || !g_pMainFrame)
+        return FALSE;
+    g_pMainFrame->SendMessage(WM_RESTORE_BAR_STATE, 0);
+    ReplaceFrameMenu();
+    CWindowPlacement::Restore("CMainFrame", g_pMainFrame, TRUE);
+    g_pMainFrame->SendMessage(WM_RESTORE_BAR_STATE, 1);
+    g_pMainFrame->ShowWindow(SW_SHOW);
+    g_pMainFrame->Invalidate(TRUE);
+    return TRUE;
+}
+
+int CVornGUIApp::Run()
+{
+    // A fatal fault on this thread arrives here as a thrown reporter.
+    CSETranslationScope translate;
+    try {
+        return CHtmlHelpApp::Run();
+    } catch (CUnhandledException& e) {
+        ShowFatalErrorReport(e);
+        return 0;
+    }
+}
+
+BOOL CVornGUIApp::OnIdle(LONG lCount)
+{
+    if (CHtmlHelpApp::OnIdle(lCount))
+        return TRUE;
+    if (g_pView && g_pView->m_hWnd)
+        g_pView->OnIdleFlowControl();
+    return FALSE;
+}

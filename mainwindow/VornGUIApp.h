@@ -1,0 +1,44 @@
+// VornGUIApp.h: CVornGUIApp (theApp), VornGUI's application object: its
+// start-up (folders, command line, settings store, recent-file list,
+// "Limits", splash screen, the single-document template, the docking layout
+// and window placement), the message loop that catches a translated fatal
+// exception, and the idle handler that lets the view move queued console
+// lines into the console pane.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/CHtmlHelpApp.h"
+
+class CVornGUIApp : public CHtmlHelpApp {
+    DECLARE_MESSAGE_MAP()
+public:
+    CVornGUIApp();
+
+    BOOL InitInstance() override;
+    int Run() override;
+    BOOL OnIdle(LONG lCount) override;
+
+    CString m_strStartupDir;        // current directory at start-up
+    CString m_strProgramDir;        // folder of the executable, no trailing backslash
+    bool m_bNoSavedBarState = true; // no docking layout has been saved yet
+    bool m_bUseIniFile = false;     // settings go to an .INI file ("-i")
+    CString m_strIniFile;           // the "-i" argument
+    CString m_strRegistryAppName;   // the "-n" argument
+
+private:
+    // Steps of InitInstance, in order.
+    void FindFolders();
+    void LoadIcons();
+    bool ParseCommandLineArgs();
+    void ChooseSettingsStore();
+    void StartSplash();
+    void ReplaceFrameMenu();
+};
+
+// Shows the usage task dialog of the command line.
+void ShowCommandLineUsage();
+
+extern CVornGUIApp theApp;
+extern HICON g_hAppIcon;             // icon 301, every dialog's small icon
+extern HICON g_hDevClassIcons[9];    // one icon per device class index

@@ -1,0 +1,92 @@
+// SplashTest.cpp: the splash screen on its own thread: shown centred and on
+// top, deaf to Alt+F4, closed by the factory, and a failed splash reported
+// as such.
+#include <gtest/gtest.h>
+
+#include "mainwindow/SplashFactory.h"
+#include "mainwindow/SplashWnd.h"
+
+namespace {
+
+// A splash whose bitmap resource does not exist: its creation fails.
+class CMissingBitmapSplash : public CSplashWnd {
+    DECLARE_DYNCREATE(CMissingBitmapSplash)
+public:
+    CMissingBitmapSplash() { SetBitmap(4711); }
+};
+IMPLEMENT_DYNCREATE(CMissingBitmapSplash, CSplashWnd)
+
+struct FoundSplash {
+    DWORD dwThread;
+    HWND hWnd;
+};
+
+BOOL CALLBACK CheckSplashWindow(HWND h, LPARAM lp)
+{
+    FoundSplash* f = (FoundSplash*)lp;
+    DWORD pid = 0;
+    DWORD tid = ::GetWindowThreadProcessId(h, &pid);
+    if (pid == ::GetCurrentProcessId() && tid != f->dwThread && ::IsWindowVisible(h) &&
+        (::GetWindowLongA(h, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
+        f->hWnd = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The visible top-most popup of another thread of this process.
+HWND FindSplashWindow()
+{
+    FoundSplash found = {::GetCurrentThreadId(), nullptr};
+    ::EnumWindows(CheckSplashWindow, (LPARAM)&found);
+    return found.hWnd;
+}
+
+TEST(Splash, DestroyWithoutSplashReturnsZero)
+{
+    CSplashFactory factory;
+    EXPECT_EQ(factory.Destroy(nullptr), 0);
+}
+
+TEST(Splash, ShowsCentredOnItsOwnThreadAndIgnoresAltF4)
+{
+    CSplashFactory factory;
+    ASSERT_TRUE(factory.Create(RUNTIME_CLASS(CMySplashWnd), THREAD_PRIORITY_NORMAL));
+    HWND hSplash = FindSplashWindow();
+    ASSERT_NE(hSplash, nullptr);
+    RECT rc;
+    ::GetWindowRect(hSplash, &rc);
+    EXPECT_EQ(rc.right - rc.left, 480);  // the bitmap's size
+    EXPECT_EQ(rc.bottom - rc.top, 260);
+    EXPECT_NEAR((rc.left + rc.right) / 2, ::GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((rc.top + rc.bottom) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    // The user cannot close it.
+    ::SendMessageA(hSplash, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ::SendMessageA(hSplash, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(::IsWindow(hSplash));
+    EXPECT_EQ(factory.Destroy(nullptr), 1);
+    EXPECT_FALSE(::IsWindow(hSplash));
+    EXPECT_EQ(factory.Destroy(nullptr), 0);
+}
+
+TEST(Splash, FactoryDestructorClosesASplashStillUp)
+{
+    HWND hSplash = nullptr;
+    {
+        CSplashFactory factory;
+        ASSERT_TRUE(factory.Create(RUNTIME_CLASS(CMySplashWnd), THREAD_PRIORITY_NORMAL));
+        hSplash = FindSplashWindow();
+        ASSERT_NE(hSplash, nullptr);
+    }
+    EXPECT_FALSE(::IsWindow(hSplash));
+}
+
+TEST(Splash, MissingBitmapFailsCreation)
+{
+    CSplashFactory factory;
+    EXPECT_FALSE(factory.Create(RUNTIME_CLASS(CMissingBitmapSplash), THREAD_PRIORITY_NORMAL));
+    EXPECT_EQ(FindSplashWindow(), nullptr);
+    EXPECT_EQ(factory.Destroy(nullptr), 0);
+}
+
+}  // namespace
