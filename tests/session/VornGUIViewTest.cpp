@@ -182,6 +182,31 @@ TEST_F(ViewFixture, WithAutoHideTheFindDialogClosesAfterASearch)
     EXPECT_FALSE(::IsWindow(hDlg));
 }
 
+TEST_F(ViewFixture, FindNextWithoutATextOpensTheDialogWhichSearchesTheSelectedLines)
+{
+    Add(20);
+    pView->SendMessage(WM_VSCROLL, SB_TOP, 0);
+    pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 2));
+    pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(10, 2));
+    pView->ExtendSelection(4, true);  // lines 0 to 4
+    pView->SendMessage(WM_COMMAND, ID_FIND_NEXT);
+    HWND hDlg = pView->GetFindDialog();
+    ASSERT_TRUE(::IsWindow(hDlg));
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(hDlg, IDC_FINDREP_SELONLY)));
+    EXPECT_EQ(BST_CHECKED, ::IsDlgButtonChecked(hDlg, IDC_FINDREP_SELONLY));
+    // "line 1" within lines 0-4 is line 1 (line 10 onwards lies outside).
+    ::SetDlgItemTextA(hDlg, IDC_FINDREP_FIND, "line 1");
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_FINDREP_FIND, CBN_EDITCHANGE),
+                   (LPARAM)::GetDlgItem(hDlg, IDC_FINDREP_FIND));
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_FINDREP_FIND_NEXT, BN_CLICKED),
+                   (LPARAM)::GetDlgItem(hDlg, IDC_FINDREP_FIND_NEXT));
+    EXPECT_EQ(pView->GetSelection().GetFirst(), 1);
+    EXPECT_EQ(pView->GetSelection().GetLast(), 1);
+    // The close box closes it.
+    ::SendMessageA(hDlg, WM_CLOSE, 0, 0);
+    EXPECT_EQ(nullptr, pView->GetFindDialog());
+}
+
 TEST_F(ViewFixture, FindSelectsTheFoundLine)
 {
     Add(20);
