@@ -137,6 +137,12 @@ void CSCBMiniDockFrameWnd::OnSize(UINT nType, int cx, int cy)
     ::SetWindowPos(m_wndDockBar.m_hWnd, nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
     CSize size = pBar->GetFloatingSize();
     ::SetWindowPos(pBar->m_hWnd, nullptr, -kOverhang, -kOverhang, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A frame the user sizes is the one being worked with: its caption becomes active.
+    HWND hFirst = ::GetWindow(pBar->m_hWnd, GW_CHILD);
+    if (m_bUserSizing && !pBar->IsCaptionActive() && hFirst) {
+        ::SetFocus(hFirst);
+        pBar->SendMessage(WM_NCPAINT);
+    }
 }
 
 BOOL CSCBMiniDockFrameWnd::OnNcActivate(BOOL bActive)

@@ -93,11 +93,11 @@ void CSizingControlBar::EnableDocking(DWORD dwDockStyle)
         CControlBar::EnableDocking(dwDockStyle);
         return;
     }
+    // The bar's owner, to which its commands and updates go, is its dock site
+    // (m_pDockSite, the frame it was made on) for its whole life.
     m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY;
     if (!m_pDockContext)
         m_pDockContext = new CSCBDockContext(this);
-    if (!::GetWindow(m_hWnd, GW_OWNER) && GetParent())
-        ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, (LONG_PTR)::GetParent(m_hWnd));
 }
 
 void CSizingControlBar::SetBarSizingStyle(DWORD dwStyle)
@@ -256,6 +256,28 @@ void CSizingControlBar::SaveState(LPCSTR pszProfileName)
     SaveSize(section, kHorzKeys, m_szHorz);
     SaveSize(section, kVertKeys, m_szVert);
     SaveSize(section, kFloatKeys, m_szFloat);
+}
+
+void CSizingControlBar::GlobalLoadState(CFrameWnd* pFrame, LPCSTR pszProfileName)
+{
+    for (CControlBar* pBar : std::vector<CControlBar*>(pFrame->m_listControlBars)) {
+        CSizingControlBar* p = DYNAMIC_DOWNCAST(CSizingControlBar, pBar);
+        if (!p)
+            continue;
+        p->LoadState(pszProfileName);
+        // The sizes take effect at the next layout, floating frames included.
+        CFrameWnd* pDockingFrame = p->m_hWnd ? p->GetDockingFrame() : nullptr;
+        if (pDockingFrame && pDockingFrame != pFrame)
+            pDockingFrame->DelayRecalcLayout();
+    }
+    pFrame->DelayRecalcLayout();
+}
+
+void CSizingControlBar::GlobalSaveState(CFrameWnd* pFrame, LPCSTR pszProfileName)
+{
+    for (CControlBar* pBar : pFrame->m_listControlBars)
+        if (CSizingControlBar* p = DYNAMIC_DOWNCAST(CSizingControlBar, pBar))
+            p->SaveState(pszProfileName);
 }
 
 // ---- layouts -----------------------------------------------------------

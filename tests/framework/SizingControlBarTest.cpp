@@ -416,3 +416,34 @@ TEST_F(SizingBarTest, DynamicBarSharesItsDialogsHelpTexts)
     }
     EXPECT_GT(nTexts, 0);
 }
+
+TEST_F(SizingBarTest, LayoutAndSizesComeBackInANewFrame)
+{
+    const char* kProfile = "BarsState\\BarsState";
+    CSize sizeA, sizeFloat;
+    {
+        SizingFrame f;
+        DragEdge(f.a, HTBOTTOM, 0, 25);  // the top row grows
+        f.Settle();
+        f.b.SetFloatingSize(280, 120);
+        f.pFrame->FloatControlBar(&f.b, CPoint(400, 260));
+        f.Settle();
+        sizeA = f.a.GetDockedSize(TRUE);
+        sizeFloat = f.b.GetFloatingSize();
+        f.pFrame->SaveBarState(kProfile);
+        CSizingControlBar::GlobalSaveState(f.pFrame, kProfile);
+    }
+    SizingFrame g;
+    ASSERT_TRUE(VerifyBarState(g.pFrame, kProfile));
+    g.pFrame->LoadBarState(kProfile);
+    CSizingControlBar::GlobalLoadState(g.pFrame, kProfile);
+    g.Settle();
+    EXPECT_TRUE(g.b.IsFloatingBar());
+    EXPECT_EQ(g.b.GetFloatingSize(), sizeFloat);
+    CRect rcBar;
+    g.b.GetWindowRect(&rcBar);
+    EXPECT_EQ(rcBar.Size(), sizeFloat);
+    EXPECT_EQ(g.a.GetDockedSize(TRUE).cy, sizeA.cy);
+    // Alone in the top row now, the docked bar takes the row's whole width.
+    EXPECT_EQ(g.a.GetDockedSize(TRUE).cx - 2, g.TopWidth() + 2);
+}
