@@ -41,6 +41,14 @@ BEGIN_MESSAGE_MAP(CMainFrame, CHelpButtonFrameWnd)
     ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
     ON_COMMAND(ID_HELP_DOCUMENTATION, OnHelpDocumentation)
     ON_COMMAND(ID_HELP_REPORT_BUG, OnReportBug)
+    ON_COMMAND_RANGE(ID_VIEW_CMDLINE_BAR, ID_VIEW_VREGS_BAR, OnViewBar)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_CMDLINE_BAR, ID_VIEW_VREGS_BAR, OnUpdateViewBar)
+    ON_COMMAND_RANGE(ID_DOCK_FIRST, ID_DOCK_LAST, OnDockFloatBar)
+    ON_COMMAND_RANGE(ID_FLOAT_FIRST, ID_FLOAT_LAST, OnDockFloatBar)
+    ON_WM_CONTEXTMENU()
+    ON_COMMAND(ID_STATUSBAR_CLOSE, OnStatusBarClosePane)
+    ON_COMMAND(ID_STATUSBAR_COPY, OnStatusBarCopy)
+    ON_COMMAND(ID_SHOW_ON_STATUSBAR, OnShowOnStatusBar)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
@@ -77,6 +85,18 @@ int CMainFrame::OnCreate(LPCREATESTRUCT pcs)
     g_pMainFrame = this;  // the view and the bars reach the frame through it while it is built
     if (CHelpButtonFrameWnd::OnCreate(pcs) == -1)
         return -1;
+    const SBACT_INDICATOR prompt = {ID_SEPARATOR, 0, nullptr, 0};
+    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
+        !m_wndStatusBar.SetIndicators(&prompt, 1))
+        return -1;
+    if (!CreateBars())
+        return -1;
+    DockBarsByDefault();
+    if (g_pView) {
+        SSessionReceivers receivers;
+        receivers.hDevListBar = m_wndDevListBar.m_dlg.m_hWnd;
+        g_pView->SetSessionReceivers(receivers);
+    }
     return 0;
 }
 
@@ -101,15 +121,6 @@ void CMainFrame::ActivateFrame(int)
     // The frame shows only when its placement is restored (InitInstance).
     CHelpButtonFrameWnd::ActivateFrame(SW_HIDE);
     NotifyViewOfBarVisibility();
-}
-
-void CMainFrame::NotifyViewOfBarVisibility()
-{
-}
-
-LRESULT CMainFrame::OnRestoreBarState(WPARAM, LPARAM)
-{
-    return 1;
 }
 
 void CMainFrame::OnDestroy()

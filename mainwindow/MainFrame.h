@@ -6,10 +6,31 @@
 //   MainFrameClose.cpp   closing, Windows session end, power-off on close
 //   MainFrameEdit.cpp    Copy and Select All of the console
 //   MainFrameHelp.cpp    help file, documentation, bug report
+//   MainFrameBars.cpp    the fourteen bars: creation, docking, View menu,
+//                        subscriptions, saved layout
+//   MainFrameStatus.cpp  the status bar's panes and its context menu
 #pragma once
 
+#include "devices/DynDevListDlgBar.h"
 #include "framework/CHelpButtonFrameWnd.h"
+#include "framework/cdxCDynamicBar.h"
+#include "mainwindow/EmptyBarDlg.h"
+#include "mainwindow/StatusBarACT.h"
 #include "platform/BCMenu.h"
+
+// One dockable bar of the main window (table in MainFrameBars.cpp).
+struct SMainBar {
+    UINT nBarID;
+    const char* pszTitle;
+    bool bAnyEdge;        // docks on all four edges, else top and bottom only
+    UINT nViewCmd;        // View menu toggle
+    UINT nDockCmd;
+    UINT nFloatCmd;
+    UINT nSubscribeMsg;   // message to the view when shown or hidden (0: none)
+    bool bShownAtFirst;   // visible on the very first start
+};
+const int kMainBarCount = 14;
+extern const SMainBar kMainBars[kMainBarCount];
 
 class CMainFrame : public CHelpButtonFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)
@@ -19,6 +40,22 @@ public:
     ~CMainFrame() override;
 
     BCMenu m_menu;              // the owner-drawn main menu
+    CStatusBarACT m_wndStatusBar;
+    // The fourteen bars in the order of kMainBars.
+    cdxCDynamicBarT<CDynDevListDlgBar> m_wndDevListBar;
+    cdxCDynamicBarT<CEmptyBarDlg> m_wndStatusLineBar{IDD_STATUSLINE_BAR};
+    cdxCDynamicBarT<CEmptyBarDlg> m_wndControlsBar{IDD_CONTROLS_BAR};
+    cdxCDynamicBarT<CEmptyBarDlg> m_wndCmdLineBar{IDD_CMDLINE_BAR};
+    cdxCDynamicBarT<CEmptyBarDlg> m_wndGRegsBar{IDD_REGS32_BAR};
+    cdxCDynamicBarT<CEmptyBarDlg> m_wndCRegsBar{IDD_REGS32_BAR};
+    cdxCDynamicBarT<CEmptyBarDlg> m_wndARegsBar{IDD_REGS32_BAR};
+    cdxCDynamicBarT<CEmptyBarDlg> m_wndFRegsBar{IDD_FPREGS32_BAR};
+    cdxCDynamicBarT<CEmptyBarDlg> m_wndGRegs64Bar{IDD_REGS64_BAR};
+    cdxCDynamicBarT<CEmptyBarDlg> m_wndCRegs64Bar{IDD_REGS64_BAR};
+    cdxCDynamicBarT<CEmptyBarDlg> m_wndFRegs64Bar{IDD_REGS64_BAR};
+    cdxCDynamicBarT<CEmptyBarDlg> m_wndVRegsBar{IDD_VREGS_BAR};
+    cdxCDynamicBarT<CEmptyBarDlg> m_wndStorageBar{IDD_STORAGE_BAR};
+    cdxCDynamicBarT<CEmptyBarDlg> m_wndCpuPctBar{IDD_CPUPCT_BAR};
     bool m_bForceClose = false; // the Windows session is ending
     bool m_bClosing = false;    // closing: the emulator's end asks nothing more
 
@@ -31,6 +68,13 @@ public:
 
     // Tells the view, one posted message per data bar, which bars show.
     void NotifyViewOfBarVisibility();
+    // The bar of table entry i, and the table entry of a bar id (-1: none).
+    cdxCDynamicBar* GetMainBar(int i);
+    static int FindMainBar(UINT nBarID);
+    // Docks pBar in the row of pTarget, right after it.
+    void DockControlBarNextTo(CControlBar* pBar, CControlBar* pTarget);
+    // Rebuilds the status panes with or without the system-status panes.
+    void RebuildStatusBar(bool bShow);
     // The power-off question; returns the button (IDYES, IDNO).
     int ConfirmPowerOff();
 
@@ -52,11 +96,28 @@ protected:
     void OnHelpContents();
     void OnHelpDocumentation();
     void OnReportBug();
+    void OnViewBar(UINT nID);
+    void OnUpdateViewBar(CCmdUI* pCmdUI);
+    void OnDockFloatBar(UINT nID);
+    void OnContextMenu(CWnd* pWnd, CPoint pt);
+    void OnStatusBarClosePane();
+    void OnStatusBarCopy();
+    void OnShowOnStatusBar();
 
 private:
+    bool CreateBars();
+    void DockBarsByDefault();
+    void SetFirstStartSizes();
     void SaveLayout();
     bool IsEmulatorRunning() const;
     bool AreUtilitiesRunning() const;
+
+    // What the last status-bar rebuild applied.
+    bool m_bStatusBuilt = false;
+    BYTE m_nLastPartOrder[5] = {};
+    bool m_bLastPartVisible[5] = {};
+    int m_nLastStatusFontSize = 0;
+    CString m_strLastStatusFont;
 };
 
 // Powers the emulator off and has the view close the frame once it ended.

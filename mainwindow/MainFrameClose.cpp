@@ -58,10 +58,6 @@ int CMainFrame::ConfirmPowerOff()
     return nButton;
 }
 
-void CMainFrame::SaveLayout()
-{
-}
-
 void CMainFrame::OnClose()
 {
     if (g_pView) {
@@ -78,6 +74,9 @@ void CMainFrame::OnClose()
                 PowerOffAndExit();
             return;
         case CloseStep::PromptSave:
+            if (g_pView->PromptSaveModified() == CVornGUIView::kPromptCancel)
+                return;
+            break;
         case CloseStep::Close:
             break;
         }
@@ -92,8 +91,7 @@ BOOL CMainFrame::OnQueryEndSession()
     // Windows asks whether the session may end. Refusing while something is
     // at stake keeps the user's work; a running emulator is powered off so
     // that the next attempt can succeed.
-    CDocument* pDoc = GetActiveDocument();
-    bool bModified = pDoc && pDoc->IsModified();
+    bool bModified = g_pView && g_pView->IsConfigModified();
     bool bEmulator = IsEmulatorRunning();
     if (bEmulator)
         PowerOffAndExit();

@@ -78,9 +78,12 @@ void CFrameWnd::SaveBarState(LPCSTR pszProfileName) const
     for (CControlBar* pBar : m_listControlBars) {
         if (!pBar->m_hWnd || pBar->GetDlgCtrlID() == 0)
             continue;
-        if (!pBar->IsDockBar())
+        // A bar that never docks (the status bar sits on the frame itself)
+        // has no place in the layout: saved, it would read as "docked in no
+        // dock bar", and the whole layout would be refused.
+        if (!pBar->IsDockBar() && (pBar->m_pDockContext || pBar->m_pDockBar || pBar->IsFloating()))
             infos.push_back(BarInfo(pBar));
-        else if (IsSideDockBarId((UINT)pBar->GetDlgCtrlID()))
+        else if (pBar->IsDockBar() && IsSideDockBarId((UINT)pBar->GetDlgCtrlID()))
             infos.push_back(DockBarInfo(static_cast<CDockBar*>(pBar)));
     }
     BarStateSave(*pStore, pszProfileName, infos);

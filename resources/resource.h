@@ -127,6 +127,17 @@
 #define IDB_SPLASH              131
 #define IDR_MENU_IMAGES         315
 
+// The templates of the bars whose dialogs come later (shown empty).
+#define IDD_CMDLINE_BAR         401
+#define IDD_CONTROLS_BAR        402
+#define IDD_STATUSLINE_BAR      404
+#define IDD_FPREGS32_BAR        405
+#define IDD_REGS32_BAR          406
+#define IDD_REGS64_BAR          407
+#define IDD_STORAGE_BAR         408
+#define IDD_VREGS_BAR           409
+#define IDD_CPUPCT_BAR          800
+
 // Context menus: the status bar's and the VMFPLC2 control-file list's.
 #define IDR_STATUSBAR_MENU      319
 #define IDR_VMFPLC2_MENU        321

@@ -89,6 +89,8 @@ public:
     // True while the emulator or a utility runs (the frame may not close).
     bool IsSessionBusy() const { return false; }
     const CViewSettings& Settings() const { return m_settings; }
+    // The status bar's "Show on status bar" choice (stored with the settings).
+    void SetStatusOnStatusBar(bool bOn) { m_settings.m_bStatusOnBar = bOn; }
     CString GetLogFilesDir() const { return m_settings.GetFirstDir(kDirLogFiles); }
     // The folder of the configuration last opened or saved, else the first
     // configuration folder of the preferences.

@@ -1,0 +1,231 @@
+// MainFrameBars.cpp: the main window's fourteen dockable bars: their table,
+// creation and default docking, the first start's sizes, the View menu's
+// toggles, Dock and Float, the subscriptions of the view to the data that
+// visible bars show, and the saved docking layout.
+#include "framework/CSCBMiniDockFrameWnd.h"
+#include "mainwindow/MainFrame.h"
+#include "mainwindow/VornGUIApp.h"
+#include "platform/CCmdUI.h"
+#include "platform/CDockBar.h"
+#include "platform/CDockContext.h"
+#include "resource.h"
+#include "session/PrivateMessages.h"
+#include "session/VornGUIView.h"
+
+namespace {
+
+const char kBarsState[] = "BarsState\\BarsState";
+
+}  // namespace
+
+// In creation order; docking: CPU percent, device list and display/alter on
+// the left, the command line at the bottom, the rest at the top.
+const SMainBar kMainBars[kMainBarCount] = {
+    {59503, "Vornamic Device List", true, ID_VIEW_DEVLIST_BAR, 35101, 35121, WM_SUBSCRIBE_DEVLIST, true},
+    {59504, "Vornamic Status", false, ID_VIEW_STATUSLINE_BAR, 35103, 35123, 0, false},
+    {59502, "Vornamic Control Panel", false, ID_VIEW_CONTROLS_BAR, 35102, 35122, 0, true},
+    {59501, "Vornamic Cmdline Interface", false, ID_VIEW_CMDLINE_BAR, 35104, 35124, 0, true},
+    {59511, "32-bit General Purpose Registers", false, ID_VIEW_GREGS_BAR, 35107, 35127, WM_SUBSCRIBE_GREGS, false},
+    {59512, "32-bit Control Registers", false, ID_VIEW_CREGS_BAR, 35108, 35128, WM_SUBSCRIBE_CREGS, false},
+    {59513, "32-bit Access Registers", false, ID_VIEW_AREGS_BAR, 35109, 35129, WM_SUBSCRIBE_AREGS, false},
+    {59514, "32-bit Floating Point Registers", false, ID_VIEW_FREGS_BAR, 35110, 35130, WM_SUBSCRIBE_FREGS, false},
+    {59521, "64-bit General Purpose Registers", false, ID_VIEW_GREGS64_BAR, 35111, 35131, WM_SUBSCRIBE_GREGS64,
+     false},
+    {59522, "64-bit Control Registers", false, ID_VIEW_CREGS64_BAR, 35112, 35132, WM_SUBSCRIBE_CREGS64, false},
+    {59523, "64-bit Floating Point Registers", false, ID_VIEW_FREGS64_BAR, 35113, 35133, WM_SUBSCRIBE_FREGS64,
+     false},
+    {59526, "Vector Registers", false, ID_VIEW_VREGS_BAR, 35114, 35134, WM_SUBSCRIBE_VREGS, false},
+    {59524, "Display/Alter Storage", true, ID_VIEW_STORAGE_BAR, 35106, 35126, WM_SUBSCRIBE_STORAGE, false},
+    {59525, "Percent Utilization", true, ID_VIEW_CPUPCT_BAR, 35105, 35125, WM_SUBSCRIBE_CPUPCTALL, true},
+};
+
+namespace {
+
+// Table indexes of the bars the code names.
+enum { kDevList = 0, kStatusLine = 1, kControls = 2, kCmdLine = 3, kVRegs = 11, kStorage = 12, kCpuPct = 13 };
+// The order in which the view hears of the data bars.
+const int kSubscriptionOrder[] = {kDevList, 4, 5, 6, 7, 8, 9, 10, kVRegs, kStorage, kCpuPct};
+
+}  // namespace
+
+cdxCDynamicBar* CMainFrame::GetMainBar(int i)
+{
+    cdxCDynamicBar* bars[kMainBarCount] = {
+        &m_wndDevListBar, &m_wndStatusLineBar, &m_wndControlsBar, &m_wndCmdLineBar, &m_wndGRegsBar,
+        &m_wndCRegsBar,   &m_wndARegsBar,      &m_wndFRegsBar,    &m_wndGRegs64Bar, &m_wndCRegs64Bar,
+        &m_wndFRegs64Bar, &m_wndVRegsBar,      &m_wndStorageBar,  &m_wndCpuPctBar,
+    };
+    return i >= 0 && i < kMainBarCount ? bars[i] : nullptr;
+}
+
+int CMainFrame::FindMainBar(UINT nBarID)
+{
+    for (int i = 0; i < kMainBarCount; i++)
+        if (kMainBars[i].nBarID == nBarID)
+            return i;
+    return -1;
+}
+
+bool CMainFrame::CreateBars()
+{
+    for (int i = 0; i < kMainBarCount; i++) {
+        const SMainBar& spec = kMainBars[i];
+        cdxCDynamicBar* pBar = GetMainBar(i);
+        if (!pBar->Create(spec.pszTitle, this, spec.nBarID, WS_CHILD | WS_VISIBLE | CBRS_TOP))
+            return false;
+        DWORD dwAlign = (i == kDevList || i == kCpuPct) ? CBRS_LEFT : i == kCmdLine ? CBRS_BOTTOM : CBRS_TOP;
+        pBar->SetBarStyle((pBar->GetBarStyle() & ~CBRS_ALIGN_ANY) | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC |
+                          dwAlign);
+    }
+    for (int i = 0; i < kMainBarCount; i++) {
+        cdxCDynamicBar* pBar = GetMainBar(i);
+        pBar->EnableDocking(kMainBars[i].bAnyEdge ? CBRS_ALIGN_ANY : CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+        if (!kMainBars[i].bAnyEdge)
+            pBar->ModifyBarSizingStyle(0, SCBS_FIXED_HEIGHT);
+    }
+    return true;
+}
+
+void CMainFrame::DockControlBarNextTo(CControlBar* pBar, CControlBar* pTarget)
+{
+    CDockBar* pDockBar = pTarget->m_pDockBar;
+    if (!pDockBar)
+        return;
+    UINT nDockBarID = (UINT)pDockBar->GetDlgCtrlID();
+    BOOL bHorz = nDockBarID == AFX_IDW_DOCKBAR_TOP || nDockBarID == AFX_IDW_DOCKBAR_BOTTOM;
+    // Docked in a new last row first, then moved into the target's row.
+    DockControlBar(pBar, nDockBarID);
+    DockEntryList& list = pDockBar->m_arrBars;
+    int nBar = pDockBar->FindBar(pBar);
+    if (nBar < 0)
+        return;
+    list.RemoveAt(nBar);
+    if (nBar > 0 && list[nBar - 1] == nullptr && nBar == (int)list.GetSize())
+        list.RemoveAt(nBar - 1);  // the row break of the row just made
+    int nTarget = pDockBar->FindBar(pTarget);
+    list.InsertAt(nTarget + 1, pBar);
+    CRect rc;
+    pTarget->GetWindowRect(&rc);
+    rc.OffsetRect(bHorz ? 1 : 0, bHorz ? 0 : 1);
+    pDockBar->ScreenToClient(&rc);
+    pBar->SetWindowPos(nullptr, rc.left, rc.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CMainFrame::DockBarsByDefault()
+{
+    EnableDocking(CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT);
+    EnableDocking(CBRS_ALIGN_TOP);
+    EnableDocking(CBRS_ALIGN_BOTTOM);
+    EnableDocking(CBRS_ALIGN_ANY);
+    m_pFloatingFrameClass = RUNTIME_CLASS(CSCBMiniDockFrameWnd);
+    DockControlBar(&m_wndCpuPctBar, AFX_IDW_DOCKBAR_LEFT);
+    DockControlBarNextTo(&m_wndDevListBar, &m_wndCpuPctBar);
+    DockControlBarNextTo(&m_wndStorageBar, &m_wndDevListBar);
+    for (int i = kStatusLine; i <= kVRegs; i++) {
+        if (i == kStatusLine || i == kCmdLine)
+            continue;
+        DockControlBar(GetMainBar(i), AFX_IDW_DOCKBAR_TOP);
+        if (i == kControls)
+            DockControlBar(&m_wndStatusLineBar, AFX_IDW_DOCKBAR_TOP);  // the control panel, then the status
+    }
+    DockControlBar(&m_wndCmdLineBar, AFX_IDW_DOCKBAR_BOTTOM);
+}
+
+void CMainFrame::NotifyViewOfBarVisibility()
+{
+    if (!g_pView || !g_pView->m_hWnd)
+        return;
+    for (int i : kSubscriptionOrder) {
+        cdxCDynamicBar* pBar = GetMainBar(i);
+        WPARAM wp = pBar->m_hWnd ? (pBar->GetStyle() & WS_VISIBLE) : 0;
+        g_pView->PostMessage(kMainBars[i].nSubscribeMsg, wp, 0);
+    }
+}
+
+void CMainFrame::OnViewBar(UINT nID)
+{
+    for (int i = 0; i < kMainBarCount; i++) {
+        if (kMainBars[i].nViewCmd != nID)
+            continue;
+        cdxCDynamicBar* pBar = GetMainBar(i);
+        BOOL bShow = (pBar->GetStyle() & WS_VISIBLE) == 0;
+        ShowControlBar(pBar, bShow, FALSE);
+        if (kMainBars[i].nSubscribeMsg && g_pView && g_pView->m_hWnd)
+            g_pView->PostMessage(kMainBars[i].nSubscribeMsg, bShow ? 1 : 0, 0);
+        return;
+    }
+}
+
+void CMainFrame::OnUpdateViewBar(CCmdUI* pCmdUI)
+{
+    for (int i = 0; i < kMainBarCount; i++) {
+        if (kMainBars[i].nViewCmd == pCmdUI->m_nID) {
+            cdxCDynamicBar* pBar = GetMainBar(i);
+            pCmdUI->SetCheck(pBar->m_hWnd && (pBar->GetStyle() & WS_VISIBLE) ? 1 : 0);
+            return;
+        }
+    }
+}
+
+void CMainFrame::OnDockFloatBar(UINT nID)
+{
+    bool bDock = nID >= ID_DOCK_FIRST && nID <= ID_DOCK_LAST;
+    for (int i = 0; i < kMainBarCount; i++) {
+        if (kMainBars[i].nDockCmd != nID && kMainBars[i].nFloatCmd != nID)
+            continue;
+        CControlBar* pBar = GetControlBar(kMainBars[i].nBarID);
+        // Dock acts on a floating bar, Float on a docked one; else nothing.
+        if (pBar && pBar->m_pDockContext && (pBar->IsFloating() != FALSE) == bDock)
+            pBar->m_pDockContext->ToggleDocking();
+        return;
+    }
+}
+
+void CMainFrame::SetFirstStartSizes()
+{
+    for (int i = 0; i < kMainBarCount; i++) {
+        if (!kMainBars[i].bShownAtFirst)
+            OnViewBar(kMainBars[i].nViewCmd);
+    }
+    for (int i = kStatusLine; i < kVRegs; i++) {
+        CSize size = GetMainBar(i)->GetFloatingSize();
+        GetMainBar(i)->SetFloatingSize(716, size.cy);
+    }
+    CRect rc;
+    GetWindowRect(&rc);
+    int w = rc.Width(), h = rc.Height();
+    m_wndCpuPctBar.SetFloatingSize(4 * (w / 5), h / 10);
+    m_wndDevListBar.SetFloatingSize(w / 5, 4 * (h / 5));
+    m_wndStorageBar.SetFloatingSize(w / 2, (w / 2) / 2);
+    for (cdxCDynamicBar* pBar : {(cdxCDynamicBar*)&m_wndCpuPctBar, (cdxCDynamicBar*)&m_wndDevListBar,
+                                 (cdxCDynamicBar*)&m_wndStorageBar})
+        pBar->SetDockedSize(FALSE, w / 5, pBar->GetDockedSize(FALSE).cy);
+}
+
+LRESULT CMainFrame::OnRestoreBarState(WPARAM wp, LPARAM)
+{
+    if (VerifyBarState(this, kBarsState)) {
+        LoadBarState(kBarsState);
+        CSizingControlBar::GlobalLoadState(this, kBarsState);
+    }
+    // The sizing bars raise these to what their dialogs need.
+    for (int i = kStatusLine; i < kVRegs; i++) {
+        GetMainBar(i)->SetMinDockedSize(TRUE, 0, 0);
+        GetMainBar(i)->SetMinFloatingSize(0, 0);
+    }
+    for (int i : {kCpuPct, kDevList, kStorage}) {
+        GetMainBar(i)->SetMinDockedSize(TRUE, 0, 0);
+        GetMainBar(i)->SetMinDockedSize(FALSE, 0, 0);
+        GetMainBar(i)->SetMinFloatingSize(0, 0);
+    }
+    if (theApp.m_bNoSavedBarState && wp == 0)
+        SetFirstStartSizes();
+    RecalcLayout();
+    return 1;
+}
+
+void CMainFrame::SaveLayout()
+{
+    SaveBarState(kBarsState);
+    CSizingControlBar::GlobalSaveState(this, kBarsState);
+}

@@ -1,0 +1,199 @@
+// MainFrameTest.cpp: the main frame with its bars under the program's
+// single-document template: the first start's bars and subscriptions, the
+// docking layout and window placement surviving a restart, the save prompt
+// on close with a modified configuration, and the Windows session end.
+#include <gtest/gtest.h>
+
+#include "mainwindow/MainFrame.h"
+#include "mainwindow/VornGUIApp.h"
+#include "platform/CDocTemplate.h"
+#include "platform/CIniSettingsStore.h"
+#include "platform/CWindowPlacement.h"
+#include "platform/ProfileStore.h"
+#include "resource.h"
+#include "session/PrivateMessages.h"
+#include "session/VornGUIDoc.h"
+#include "session/VornGUIView.h"
+#include "tests/config/TempFile.h"
+#include "tests/platform/ModalDriver.h"
+
+// The frame reads the application's start-up state.
+CVornGUIApp theApp;
+
+namespace {
+
+const UINT kTdmClickButton = WM_USER + 102;
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (msg.message != WM_QUIT)
+            ::DispatchMessageA(&msg);
+}
+
+struct FrameFixture : ::testing::Test {
+    TempDir dir;
+    CMainFrame* pFrame = nullptr;
+
+    void SetUp() override
+    {
+        SetSettingsStore(std::make_unique<CIniSettingsStore>(dir.Path("frame.ini").c_str()));
+        ProfileWriteInt("Logging", "LogOption", 1);  // memory only: no log files
+        g_strWindowPlacementSubkey = "CWindowPlacement";
+    }
+    void TearDown() override
+    {
+        if (pFrame && ::IsWindow(pFrame->m_hWnd))
+            pFrame->DestroyWindow();
+        Pump();
+        theApp.AddDocTemplate(nullptr);
+        SetSettingsStore(nullptr);
+    }
+    // The start-up steps of the application that concern the frame.
+    void OpenFrame(bool bPump = true)
+    {
+        theApp.m_pMainWnd = nullptr;
+        theApp.m_bNoSavedBarState = ProfileGetInt("BarsState\\BarsState-Summary", "Bars", 0) == 0;
+        theApp.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVornGUIDoc),
+                                                     RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CVornGUIView)));
+        ASSERT_NE(theApp.CWinApp::OpenDocumentFile(nullptr), nullptr);
+        pFrame = g_pMainFrame;
+        ASSERT_NE(pFrame, nullptr);
+        pFrame->SendMessage(WM_RESTORE_BAR_STATE, 0);
+        CWindowPlacement::Restore("CMainFrame", pFrame, TRUE);
+        pFrame->SendMessage(WM_RESTORE_BAR_STATE, 1);
+        pFrame->ShowWindow(SW_SHOW);
+        if (bPump)
+            Pump();
+    }
+    bool BarVisible(int i) { return (pFrame->GetMainBar(i)->GetStyle() & WS_VISIBLE) != 0; }
+    bool FrameAlive() { return pFrame && ::IsWindow(pFrame->m_hWnd); }
+};
+
+TEST_F(FrameFixture, FirstStartShowsFourBarsAndUnsubscribesTheHiddenOnes)
+{
+    OpenFrame(false);
+    for (int i = 0; i < kMainBarCount; i++)
+        EXPECT_EQ(BarVisible(i), kMainBars[i].bShownAtFirst) << kMainBars[i].pszTitle;
+    // The view heard of each hidden data bar with wParam 0.
+    int nUnsubscribed = 0;
+    MSG msg;
+    while (::PeekMessageA(&msg, g_pView->m_hWnd, WM_SUBSCRIBE_DEVLIST, WM_SUBSCRIBE_VREGS, PM_REMOVE))
+        if (msg.message == WM_SUBSCRIBE_GREGS && msg.wParam == 0)
+            nUnsubscribed++;
+    EXPECT_GE(nUnsubscribed, 1);
+}
+
+TEST_F(FrameFixture, ViewToggleAndDockFloatCommands)
+{
+    OpenFrame();
+    const int kStatusLine = 1;
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUSLINE_BAR);
+    EXPECT_TRUE(BarVisible(kStatusLine));
+    // Dock on a docked bar does nothing; Float floats it; Dock brings it back.
+    pFrame->SendMessage(WM_COMMAND, 35103);
+    EXPECT_FALSE(pFrame->GetMainBar(kStatusLine)->IsFloating());
+    pFrame->SendMessage(WM_COMMAND, 35123);
+    EXPECT_TRUE(pFrame->GetMainBar(kStatusLine)->IsFloating());
+    pFrame->SendMessage(WM_COMMAND, 35123);
+    EXPECT_TRUE(pFrame->GetMainBar(kStatusLine)->IsFloating());
+    pFrame->SendMessage(WM_COMMAND, 35103);
+    EXPECT_FALSE(pFrame->GetMainBar(kStatusLine)->IsFloating());
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUSLINE_BAR);
+    EXPECT_FALSE(BarVisible(kStatusLine));
+}
+
+TEST_F(FrameFixture, DockingLayoutAndPlacementSurviveARestart)
+{
+    OpenFrame();
+    const int kStatusLine = 1, kCmdLine = 3;
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUSLINE_BAR);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_CMDLINE_BAR);
+    pFrame->MoveWindow(40, 30, 760, 540);
+    Pump();
+    pFrame->SendMessage(WM_CLOSE);
+    Pump();
+    ASSERT_FALSE(FrameAlive());
+    EXPECT_GT(ProfileGetInt("BarsState\\BarsState-Summary", "Bars", 0), 0u);
+    EXPECT_FALSE(ProfileGetString("CWindowPlacement", "CMainFrame", "").IsEmpty());
+
+    OpenFrame();
+    EXPECT_FALSE(theApp.m_bNoSavedBarState);
+    EXPECT_TRUE(BarVisible(kStatusLine));
+    EXPECT_FALSE(BarVisible(kCmdLine));
+    EXPECT_TRUE(BarVisible(0));
+    RECT rc;
+    pFrame->GetWindowRect(&rc);
+    EXPECT_EQ(rc.left, 40);
+    EXPECT_EQ(rc.top, 30);
+    EXPECT_EQ(rc.right - rc.left, 760);
+    EXPECT_EQ(rc.bottom - rc.top, 540);
+}
+
+// A modified configuration, as the system configuration dialog leaves it.
+void ModifyConfiguration()
+{
+    CVornConfigFile cfg = g_pView->GetConfig();
+    cfg.m_strDescription = "changed by the test";
+    g_pView->ApplyEditedConfiguration(cfg);
+}
+
+TEST_F(FrameFixture, CloseWithModifiedConfigurationAsks)
+{
+    OpenFrame();
+    ModifyConfiguration();
+    ASSERT_TRUE(g_pView->IsConfigModified());
+    {
+        vorntest::DialogDriver cancel([](HWND h) {
+            ::SendMessageA(h, kTdmClickButton, IDCANCEL, 0);
+            return false;
+        });
+        pFrame->SendMessage(WM_CLOSE);
+        EXPECT_TRUE(cancel.SawDialog());
+    }
+    ASSERT_TRUE(FrameAlive());
+    {
+        vorntest::DialogDriver dontSave([](HWND h) {
+            ::SendMessageA(h, kTdmClickButton, CVornGUIView::kPromptNotSaved, 0);
+            return false;
+        });
+        pFrame->SendMessage(WM_CLOSE);
+        EXPECT_TRUE(dontSave.SawDialog());
+    }
+    Pump();
+    EXPECT_FALSE(FrameAlive());
+}
+
+TEST_F(FrameFixture, SessionEndIsRefusedWhileModifiedAndCancelledEndKeepsTheFrame)
+{
+    OpenFrame();
+    ModifyConfiguration();
+    EXPECT_EQ(pFrame->SendMessage(WM_QUERYENDSESSION, 0, 0), FALSE);
+    pFrame->SendMessage(WM_ENDSESSION, FALSE, 0);
+    EXPECT_FALSE(pFrame->m_bForceClose);
+    EXPECT_TRUE(FrameAlive());
+}
+
+TEST_F(FrameFixture, ConfirmedSessionEndClosesWithoutAsking)
+{
+    OpenFrame();
+    EXPECT_EQ(pFrame->SendMessage(WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_TRUE(pFrame->m_bForceClose);
+    vorntest::DialogDriver none([](HWND) { return false; });
+    pFrame->SendMessage(WM_ENDSESSION, TRUE, 0);
+    Pump();
+    EXPECT_FALSE(none.SawDialog());
+    EXPECT_FALSE(FrameAlive());
+}
+
+TEST_F(FrameFixture, CancelledSessionEndClearsTheForcedClose)
+{
+    OpenFrame();
+    EXPECT_EQ(pFrame->SendMessage(WM_QUERYENDSESSION, 0, 0), TRUE);
+    pFrame->SendMessage(WM_ENDSESSION, FALSE, 0);
+    EXPECT_FALSE(pFrame->m_bForceClose);
+    EXPECT_TRUE(FrameAlive());
+}
+
+}  // namespace
