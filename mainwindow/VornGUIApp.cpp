@@ -111,6 +111,19 @@ void CVornGUIApp::ChooseSettingsStore()
     }
 }
 
+namespace {
+
+// The splash stays for a moment after the main window shows, then goes.
+const UINT kSplashRemovalMs = 3000;
+
+void CALLBACK RemoveSplash(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    ::KillTimer(nullptr, nIDEvent);
+    g_SplashFactory.Destroy(nullptr);
+}
+
+}  // namespace
+
 void CVornGUIApp::StartSplash()
 {
     // Start-up goes on without the splash when it cannot be shown: it only
@@ -158,6 +171,7 @@ BOOL CVornGUIApp::InitInstance()
     g_pMainFrame->SendMessage(WM_RESTORE_BAR_STATE, 1);
     g_pMainFrame->ShowWindow(SW_SHOW);
     g_pMainFrame->Invalidate(TRUE);
+    ::SetTimer(nullptr, 0, kSplashRemovalMs, RemoveSplash);
     return TRUE;
 }
 
