@@ -76,6 +76,11 @@ TEST_F(FrameFixture, FirstStartShowsFourBarsAndUnsubscribesTheHiddenOnes)
     OpenFrame(false);
     for (int i = 0; i < kMainBarCount; i++)
         EXPECT_EQ(BarVisible(i), kMainBars[i].bShownAtFirst) << kMainBars[i].pszTitle;
+    // The device list's own dialog fills its bar.
+    HWND hDlg = pFrame->m_wndDevListBar.m_dlg.m_hWnd;
+    ASSERT_TRUE(::IsWindow(hDlg));
+    EXPECT_TRUE(::IsWindowVisible(hDlg));
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(hDlg, IDC_DEVLIST_TREE)));
     // The view heard of each hidden data bar with wParam 0.
     int nUnsubscribed = 0;
     MSG msg;
