@@ -163,6 +163,7 @@ BOOL CVornGUIApp::InitInstance()
     StartSplash();
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVornGUIDoc), RUNTIME_CLASS(CMainFrame),
                                           RUNTIME_CLASS(CVornGUIView)));
+    // The new-document command makes the document, its frame and view.
     if (!CWinApp::OpenDocumentFile(nullptr) || !g_pMainFrame)
         return FALSE;
     g_pMainFrame->SendMessage(WM_RESTORE_BAR_STATE, 0);
@@ -194,4 +195,25 @@ BOOL CVornGUIApp::OnIdle(LONG lCount)
     if (g_pView && g_pView->m_hWnd)
         g_pView->OnIdleFlowControl();
     return FALSE;
+}
+
+CDocument* CVornGUIApp::OpenDocumentFile(LPCSTR pszFileName)
+{
+    if (!pszFileName)
+        return nullptr;
+    CSingleDocTemplate* pTemplate = DYNAMIC_DOWNCAST(CSingleDocTemplate, GetDocTemplate());
+    CDocument* pDoc = pTemplate ? pTemplate->GetDocument() : nullptr;
+    if (!FileExists(pszFileName)) {
+        CString quoted;
+        quoted.Format("\"%s\"", pszFileName);
+        TDMessageBox("File not found.", quoted, nullptr, MB_OK | MB_ICONWARNING);
+        return nullptr;
+    }
+    if (!g_pView || !pDoc)
+        return nullptr;
+    if (g_pView->PromptSaveModified() == CVornGUIView::kPromptCancel)
+        return pDoc;
+    if (g_pView->OpenConfiguration(pszFileName))
+        AddToRecentFileList(pszFileName);
+    return pDoc;
 }

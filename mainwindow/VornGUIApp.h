@@ -18,6 +18,10 @@ public:
     BOOL InitInstance() override;
     int Run() override;
     BOOL OnIdle(LONG lCount) override;
+    // Opens a configuration from the recent-file list: null (the entry is
+    // dropped) when the file is gone; non-null otherwise, also when the user
+    // cancelled the save prompt of the configuration open now.
+    CDocument* OpenDocumentFile(LPCSTR pszFileName) override;
 
     CString m_strStartupDir;        // current directory at start-up
     CString m_strProgramDir;        // folder of the executable, no trailing backslash

@@ -8,6 +8,7 @@
 #include "mainwindow/VornGUIApp.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CIniSettingsStore.h"
+#include "platform/CRecentFileList.h"
 #include "platform/CWindowPlacement.h"
 #include "platform/ProfileStore.h"
 #include "resource.h"
@@ -199,6 +200,56 @@ TEST_F(FrameFixture, CancelledSessionEndClearsTheForcedClose)
     pFrame->SendMessage(WM_ENDSESSION, FALSE, 0);
     EXPECT_FALSE(pFrame->m_bForceClose);
     EXPECT_TRUE(FrameAlive());
+}
+
+TEST_F(FrameFixture, StatusBarPanesFollowTheShownParts)
+{
+    OpenFrame();
+    CStatusBarACT& bar = pFrame->m_wndStatusBar;
+    pFrame->RebuildStatusBar(true);
+    // The default parts: PSW, its flags, MIPS and SIOS (instruction count hidden).
+    ASSERT_EQ(bar.GetCount(), 5);
+    EXPECT_EQ(bar.GetItemID(1), (UINT)ID_INDICATOR_PSW);
+    EXPECT_EQ(bar.GetItemID(3), (UINT)ID_INDICATOR_MIPS);
+    EXPECT_EQ(bar.GetPaneFlags(1), SBACT_FIT_TEXT | SBACT_DBLCLICK | SBACT_LEFT);
+    EXPECT_TRUE(bar.GetPaneStyle(1) & SBPS_OWNERDRAW);
+    pFrame->RebuildStatusBar(false);
+    EXPECT_EQ(bar.GetCount(), 1);
+}
+
+TEST_F(FrameFixture, StatusTextWithALineFeedShowsTheFirstPartAndTipsTheRest)
+{
+    OpenFrame();
+    CStatusBarACT& bar = pFrame->m_wndStatusBar;
+    bar.SendMessage(SB_SETTEXTA, 0, (LPARAM) "abc\nxyz");
+    EXPECT_STREQ(bar.GetPaneText(0), "abc");
+    char text[16] = {};
+    bar.SendMessage(SB_GETTEXTA, 0, (LPARAM)text);
+    EXPECT_STREQ(text, "abc");
+}
+
+TEST(StatusBarACT, PaneFlagsGetADefaultButtonAndKind)
+{
+    EXPECT_EQ(NormalizePaneFlags(SBACT_NOTIFY), SBACT_NOTIFY | SBACT_DBLCLICK | SBACT_LEFT);
+    EXPECT_EQ(NormalizePaneFlags(SBACT_CLICK | SBACT_RIGHT), SBACT_CLICK | SBACT_RIGHT);
+    EXPECT_EQ(NormalizePaneFlags(SBACT_FIT_TEXT | SBACT_MIDDLE), SBACT_FIT_TEXT | SBACT_MIDDLE | SBACT_DBLCLICK);
+}
+
+TEST_F(FrameFixture, RecentEntryWhoseFileIsGoneIsDroppedWithAMessage)
+{
+    OpenFrame();
+    theApp.LoadStdProfileSettings(16);
+    theApp.AddToRecentFileList(dir.Path("gone.cnf").c_str());
+    ASSERT_EQ(theApp.GetRecentFileList()->GetCount(), 1);
+    {
+        vorntest::DialogDriver ok([](HWND h) {
+            ::SendMessageA(h, kTdmClickButton, IDOK, 0);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_FILE_MRU_FILE1);
+        EXPECT_TRUE(ok.SawDialog());
+    }
+    EXPECT_EQ(theApp.GetRecentFileList()->GetCount(), 0);
 }
 
 }  // namespace
