@@ -220,6 +220,9 @@ LRESULT CMainFrame::OnRestoreBarState(WPARAM wp, LPARAM)
     }
     if (theApp.m_bNoSavedBarState && wp == 0)
         SetFirstStartSizes();
+    // The view has read its settings by now: the status parts it shows.
+    if (wp == 1 && g_pView)
+        RebuildStatusBar(g_pView->Settings().m_bStatusOnBar);
     RecalcLayout();
     return 1;
 }
