@@ -15,7 +15,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     ::InitCommonControlsEx(&icc);
     PageLog log;
     CRecordingPage general(IDD_TPAGE_GENERAL, "general", &log);
-    CRecordingPage folders(IDD_TPAGE_LARGE, "folders", &log);
+    CFoldersPage folders;
     CRecordingPage logging(IDD_TPAGE_SMALL, "logging", &log);
     CRecordingPage console(IDD_TPAGE_LARGE, "console", &log);
     CSettingsDialog dlg(708, 125, "Preferences");

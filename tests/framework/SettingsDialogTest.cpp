@@ -602,3 +602,35 @@ TEST_F(SettingsTest, TheCaptionBarBlendsFromTheCaptionColourToTheButtonFace)
         return false;
     });
 }
+
+TEST_F(SettingsTest, AResizablePageLaysOutItsControlsInThePageArea)
+{
+    PageLog log;
+    CRecordingPage general(IDD_TPAGE_GENERAL, "general", &log);
+    CFoldersPage folders;
+    CSettingsDialog dlg(708, 125);
+    ASSERT_TRUE(dlg.AddPage(nullptr, "General", &general, IDD_TPAGE_GENERAL));
+    ASSERT_TRUE(dlg.AddPage("General", "Folders", &folders, IDD_TPAGE_LARGE));
+    dlg.m_nStartPage = 1;
+    vorntest::RunModal(dlg, [&](HWND hDlg) {
+        EXPECT_TRUE(folders.IsWindowVisible());
+        EXPECT_STREQ("General :: Folders", dlg.GetCaptionText());
+        auto gapRightBottom = [&] {
+            CRect rcPage, rcButton;
+            folders.GetClientRect(&rcPage);
+            rcButton = ChildRect(folders.m_hWnd, folders.GetDlgItem(IDC_TPAGE_BUTTON)->m_hWnd);
+            return CSize(rcPage.right - rcButton.right, rcPage.bottom - rcButton.bottom);
+        };
+        CSize gap0 = gapRightBottom();
+        CRect rcList0 = ChildRect(folders.m_hWnd, folders.GetDlgItem(IDC_TPAGE_LIST)->m_hWnd);
+        CRect rcWindow;
+        ::GetWindowRect(hDlg, &rcWindow);
+        ::SetWindowPos(hDlg, nullptr, 0, 0, rcWindow.Width() + 60, rcWindow.Height() + 40, SWP_NOMOVE | SWP_NOZORDER);
+        EXPECT_EQ(gap0, gapRightBottom()) << "the button keeps to the lower right corner";
+        CRect rcList = ChildRect(folders.m_hWnd, folders.GetDlgItem(IDC_TPAGE_LIST)->m_hWnd);
+        EXPECT_EQ(rcList0.Width() + 60, rcList.Width());
+        EXPECT_EQ(rcList0.Height() + 40, rcList.Height());
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+}

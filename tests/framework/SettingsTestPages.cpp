@@ -6,6 +6,16 @@
 
 IMPLEMENT_DYNCREATE(CCountedPage, CPropertyPage)
 
+BEGIN_DYNAMIC_MAP(CFoldersPage, cdxCDynamicHelpPropPage)
+    DYNAMIC_MAP_ENTRY(IDC_TPAGE_LIST, mdResize, mdResize)
+    DYNAMIC_MAP_ENTRY(IDC_TPAGE_EDIT, mdResize, mdRepos)
+    DYNAMIC_MAP_ENTRY(IDC_TPAGE_BUTTON, mdRepos, mdRepos)
+END_DYNAMIC_MAP()
+
+CFoldersPage::CFoldersPage() : cdxCDynamicHelpPropPage(IDD_TPAGE_LARGE)
+{
+}
+
 int CCountedPage::s_nLive = 0;
 
 CCountedPage::CCountedPage() : CPropertyPage(IDD_TPAGE_SMALL)

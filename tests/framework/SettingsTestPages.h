@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/cdxCDynamicHelpPropSheet.h"
 #include "platform/CDialog.h"
 #include "platform/CPropertyPage.h"
 
@@ -41,6 +42,14 @@ private:
     void Log(const char* pszWhat) { m_pLog->push_back(m_strName + ":" + pszWhat); }
     std::string m_strName;
     PageLog* m_pLog;
+};
+
+// A page of the system's kind (resizable, with help): the list stretches,
+// the field widens, the button rides the lower right corner.
+class CFoldersPage : public cdxCDynamicHelpPropPage {
+    DECLARE_DYNAMIC_MAP()
+public:
+    CFoldersPage();
 };
 
 // Made by the settings dialog from its class; counts live objects.
