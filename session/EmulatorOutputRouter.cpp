@@ -40,7 +40,7 @@ bool CEmulatorOutputRouter::RouteLine(const SLineSource& source, const char* psz
     size_t nLength = strlen(pszLine);
     if (nLength != 0) {
         bool bConsumed = source.nStream == kStderr ? DispatchStderrLine(source, pszLine, nLength)
-                         : source.nKind == 0     ? DispatchStdoutLine(pszLine, nLength)
+                         : source.nKind == 0     ? DispatchStdoutLine(source, pszLine, nLength)
                                                  : false;
         if (bConsumed)
             return false;
@@ -53,16 +53,16 @@ bool CEmulatorOutputRouter::DispatchStderrLine(const SLineSource& source, const 
 {
     if (source.nKind != 0)
         return m_host.ApplyProgressLine(source, pszLine);
-    return ApplyStatus(ParseStatusLine(pszLine, nLength));
+    return ApplyStatus(source, ParseStatusLine(pszLine, nLength));
 }
 
-bool CEmulatorOutputRouter::DispatchStdoutLine(const char* pszLine, size_t nLength)
+bool CEmulatorOutputRouter::DispatchStdoutLine(const SLineSource& source, const char* pszLine, size_t nLength)
 {
-    return ApplyStatus(ParseStdoutLine(pszLine, nLength));
+    return ApplyStatus(source, ParseStdoutLine(pszLine, nLength));
 }
 
 // Applies a parsed status line; false when the line is for the console.
-bool CEmulatorOutputRouter::ApplyStatus(const SStatusLine& line)
+bool CEmulatorOutputRouter::ApplyStatus(const SLineSource& source, const SStatusLine& line)
 {
     switch (line.eKind) {
     case kStatNone:
@@ -104,7 +104,7 @@ bool CEmulatorOutputRouter::ApplyStatus(const SStatusLine& line)
         m_dVersion = line.dVersion;
         break;
     case kStatOops:
-        m_host.SendCommandLine("");
+        m_host.SendCommandLine(source, "");
         break;
     case kStatCwd:
         ApplyCwd(line.strText);
@@ -114,7 +114,7 @@ bool CEmulatorOutputRouter::ApplyStatus(const SStatusLine& line)
         break;
     case kStatSpoolerCmd:
         if (!line.strText.empty())
-            m_host.SendCommandLine(line.strText);
+            m_host.SendCommandLine(source, line.strText);
         break;
     }
     return true;

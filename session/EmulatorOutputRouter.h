@@ -81,8 +81,8 @@ public:
 
 private:
     bool DispatchStderrLine(const SLineSource& source, const char* pszLine, size_t nLength);
-    bool DispatchStdoutLine(const char* pszLine, size_t nLength);
-    bool ApplyStatus(const struct SStatusLine& line);
+    bool DispatchStdoutLine(const SLineSource& source, const char* pszLine, size_t nLength);
+    bool ApplyStatus(const SLineSource& source, const struct SStatusLine& line);
     void ApplyProcessorStatus(const struct SStatusLine& line);
     void ApplyCpuPercent(const struct SStatusLine& line);
     void ApplyCwd(const std::string& strDir);

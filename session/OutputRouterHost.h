@@ -41,8 +41,9 @@ public:
     virtual void DeviceLine(const SDeviceStatusLine& line) = 0;
     // "MAINSIZE=" gave the main storage size: the handshake may go on.
     virtual void MainStorageKnown() = 0;
-    // A command the emulator asked for ("]!OOPS!", "]SPLRCMD=").
-    virtual void SendCommandLine(const std::string& strCommand) = 0;
+    // A command the emulator asked for ("]!OOPS!", "]SPLRCMD="); only for
+    // the child it came from (not a later one).
+    virtual void SendCommandLine(const SLineSource& source, const std::string& strCommand) = 0;
     // "]CWD=" named an existing directory (trimmed, not empty).
     virtual void ShellDirReported(const std::string& strDir) = 0;
     virtual void Beep(EBeep eBeep) = 0;

@@ -201,7 +201,7 @@ private:
     void CpuNumberChanged(unsigned nCpu) override;
     void DeviceLine(const SDeviceStatusLine& line) override;
     void MainStorageKnown() override;
-    void SendCommandLine(const std::string& strCommand) override { SendCommand(strCommand.c_str()); }
+    void SendCommandLine(const SLineSource& source, const std::string& strCommand) override;
     void ShellDirReported(const std::string& strDir) override;
     void Beep(EBeep eBeep) override;
     bool ApplyProgressLine(const SLineSource& source, const char* pszLine) override;

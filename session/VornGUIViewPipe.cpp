@@ -99,6 +99,15 @@ void CVornGUIView::CpuNumberChanged(unsigned nCpu)
         ::PostMessageA(hSpin, UDM_SETPOS, 0, MAKELPARAM(nCpu & 0xFFFF, 0));
 }
 
+// The emulator's request goes to that emulator only: once it has been
+// detached, its late output must not queue commands for the next one.
+void CVornGUIView::SendCommandLine(const SLineSource& source, const std::string& strCommand)
+{
+    CSingleLock lock(&m_csCmdQueue, TRUE);
+    if (source.pChild == m_pEmulator.load())
+        SendCommand(strCommand.c_str());
+}
+
 void CVornGUIView::MainStorageKnown()
 {
     ::SetEvent(m_hMainStorEvent);

@@ -42,7 +42,7 @@ public:
         m_devices.push_back(line);
     }
     void MainStorageKnown() override { ++m_nMainStorageKnown; }
-    void SendCommandLine(const std::string& strCommand) override
+    void SendCommandLine(const SLineSource&, const std::string& strCommand) override
     {
         std::lock_guard<std::mutex> lock(m_lock);
         m_commands.push_back(strCommand);

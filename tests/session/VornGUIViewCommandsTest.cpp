@@ -15,6 +15,7 @@
 #include "session/PrivateMessages.h"
 #include "tests/session/SessionViewFixture.h"
 #include "tests/standins/StandinText.h"
+#include "tests/support/WinTestUtil.h"
 
 namespace {
 
@@ -191,6 +192,26 @@ TEST_F(SessionFixture, StorageRoundTripThroughTheStandinsMemory)
     EXPECT_EQ(0u, CVornGUIView::WriteChildMemory(nBase + 0x100000000ull, data, 3));
     EXPECT_EQ(0u, CVornGUIView::ReadChildMemory(0xFFFFFFFFull, back, 2));
     EXPECT_EQ(0u, CVornGUIView::ReadChildMemory(nBase, back, 0));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SessionFixture, RequestOfAnotherEmulatorIsNotQueued)
+{
+    // An emulator that is not (or no longer) the session's: its command
+    // request must not wait in the queue for the next session.
+    std::string cmd = "\"" + vorntest::ProgramDir() + "vornemu.exe\" --no-devlist --lifetime 20000 "
+                      "--do \"out ]SPLRCMD=stray\" --do \"out stray done\"";
+    CPipedProcessCtl* pStray = new CPipedProcessCtl("Vornamic", 0, nullptr, cmd.c_str(), dir.Folder().c_str(),
+                                                    false, 0, 0);
+    ASSERT_TRUE(Pump([&] { return ConsoleHas("stray done"); }));
+    delete pStray;
+    EXPECT_EQ(0, pView->GetQueuedCommandCount());
+    // The session's own emulator is heard.
+    StartEmulator("--no-devlist --do \"out ]SPLRCMD=mine\"");
+    ASSERT_TRUE(Pump([&] { return pView->GetQueuedCommandCount() == 1; }));
 }
 
 }  // namespace
