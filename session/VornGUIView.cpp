@@ -3,6 +3,7 @@
 #include "session/VornGUIView.h"
 
 #include "platform/CDC.h"
+#include "devices/CDevListMap.h"
 #include "session/ConsoleCommands.h"
 #include "session/PipedProcessCtl.h"
 #include "session/PrivateMessages.h"
@@ -37,6 +38,7 @@ CVornGUIView::~CVornGUIView()
         g_pView = nullptr;
     if (g_pChildHost == this)
         g_pChildHost = nullptr;
+    delete m_pDevList;
 }
 
 CVornGUIDoc* CVornGUIView::GetDocument() const

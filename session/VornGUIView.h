@@ -30,6 +30,8 @@
 #include "session/LineSelection.h"
 #include "session/ViewSettings.h"
 
+class CDevListMap;
+class CDynDevListDlgBar;
 class CPipedProcessCtl;
 class CVornGUIDoc;
 
@@ -38,7 +40,7 @@ class CVornGUIDoc;
 struct SSessionReceivers {
     HWND hDisplayAlterBar = nullptr;    // WM_EMULATOR_ACTIVE
     HWND hCpuPercentBar = nullptr;      // WM_CPU_PERCENT, WM_EMULATOR_ACTIVE, WM_MAXCPU_CHANGED, WM_CPU_ENGINE_TYPE
-    HWND hDevListBar = nullptr;         // WM_DEVLIST_COMPLETE
+    CDynDevListDlgBar* pDevListBar = nullptr;  // takes the finished device lists
     HWND hCpuSpin = nullptr;            // the status-line bar's CPU up-down (UDM_SETPOS)
     HWND hCmdSend = nullptr;            // the command-line bar's "Send" button (1002)
     HWND hShellDirEdit = nullptr;       // the shell-command directory edit
@@ -207,7 +209,7 @@ private:
     bool ApplyProgressLine(const SLineSource& source, const char* pszLine) override;
     SLocalTime LocalTime() override;
     void SetReadersRunning(bool bRunning) override;
-    void EndDeviceList(bool bNewFormat);
+    void EndDeviceList();
     void ShowStatusPart(int nPart);
     bool WriteCommandLine(const CString& strText);
     bool WriteQueuedCommands();
@@ -307,6 +309,9 @@ private:
     int m_nMaxShutdownSecs = 0;
     std::vector<DWORD> m_engineTypes;       // one per configured CPU
     HANDLE m_hSessionEnded = nullptr;       // signalled while no emulator runs
+    // The device list being collected; touched only by the emulator's
+    // standard-error reader (and by the GUI thread once the readers ended).
+    CDevListMap* m_pDevList = nullptr;
     CCriticalSection m_csStatus;
     HANDLE m_hStopEvent = nullptr, m_hRunningEvent = nullptr, m_hMainStorEvent = nullptr;
     // Signalled while the pipe readers may run; reset while the pending

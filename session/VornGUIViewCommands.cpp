@@ -21,6 +21,7 @@ namespace {
 const int kProtocolMajor = 1;
 const int kProtocolMinor = 21;
 const UINT kFocusDelayMs = 100;
+const DWORD kIdleWaitMs = 100;
 
 void PostIfWindow(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
 {
@@ -198,7 +199,10 @@ bool CVornGUIView::WaitForMainStorage()
 {
     HANDLE handles[2] = { m_hMainStorEvent, m_hSessionEnded };
     for (;;) {
-        DWORD dw = ::MsgWaitForMultipleObjects(2, handles, FALSE, INFINITE, QS_ALLINPUT);
+        // Readers queue lines without a message: the wait wakes at least
+        // every kIdleWaitMs to run the flow control (and to see a quit
+        // message, which does not always wake it).
+        DWORD dw = ::MsgWaitForMultipleObjects(2, handles, FALSE, kIdleWaitMs, QS_ALLINPUT);
         if (dw == WAIT_OBJECT_0)
             return true;
         if (dw == WAIT_OBJECT_0 + 1)

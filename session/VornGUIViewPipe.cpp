@@ -8,6 +8,8 @@
 #include <commctrl.h>
 
 #include "config/Limits.h"
+#include "devices/CDevListMap.h"
+#include "devices/DynDevListDlgBar.h"
 #include "platform/CSyncObject.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PathFunctions.h"
@@ -232,15 +234,32 @@ LRESULT CVornGUIView::OnShellDirReported(WPARAM, LPARAM)
 
 void CVornGUIView::DeviceLine(const SDeviceStatusLine& line)
 {
-    if (line.eKind == kDevLineEnd)
-        EndDeviceList(line.bNewFormat);
+    if (!m_pDevList)
+        m_pDevList = new CDevListMap(0);
+    m_pDevList->bIncremental = line.bNewFormat ? 1 : 0;
+    if (line.eKind == kDevLineEnd) {
+        EndDeviceList();
+        return;
+    }
+    CDevListEntry entry;
+    entry.SetFromStatusLine(line);
+    m_pDevList->SetAt(entry.GetKey(), entry);
 }
 
-void CVornGUIView::EndDeviceList(bool)
+// Hands the finished list to the device-list bar (under the bar's lock;
+// the bar is told when its queue was empty) and starts a new one of the
+// same format. An empty incremental report of a ready emulator changes
+// nothing and is not handed over.
+void CVornGUIView::EndDeviceList()
 {
-    HWND hBar = m_receivers.hDevListBar;
-    if (hBar && ::IsWindow(hBar))
-        ::PostMessageA(hBar, WM_DEVLIST_COMPLETE, 0, 0);
+    BYTE bIncremental = m_pDevList->bIncremental;
+    if (bIncremental && m_pDevList->IsEmpty() && IsEmulatorReady())
+        return;
+    if (m_receivers.pDevListBar)
+        m_receivers.pDevListBar->QueueFinishedList(m_pDevList);
+    else
+        delete m_pDevList;
+    m_pDevList = new CDevListMap(bIncremental);
 }
 
 // ---- The end of a child ----
@@ -286,6 +305,9 @@ LRESULT CVornGUIView::OnUtilityEndedMsg(WPARAM wp, LPARAM lp)
     if (!pCtl || pCtl != m_pEmulator)
         return 0;
     DetachEmulator();
+    // Its readers have ended: a list left unfinished goes with the session.
+    delete m_pDevList;
+    m_pDevList = nullptr;
     pCtl->ReportEnd((DWORD)wp);
     delete pCtl;
     return 0;

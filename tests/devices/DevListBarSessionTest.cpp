@@ -43,7 +43,7 @@ struct DevListSession : SessionFixture {
         pBar->SetWindowPos(nullptr, 0, 0, 380, 460, SWP_NOZORDER);
         SSessionReceivers r;
         r.hDisplayAlterBar = r.hCpuPercentBar = bars->m_hWnd;
-        r.hDevListBar = pBar->m_hWnd;
+        r.pDevListBar = pBar;
         r.hCpuSpin = bars->m_hSpin;
         r.hCmdSend = bars->m_hSend;
         for (int i = 0; i < kRegisterFieldCount; ++i)

@@ -8,6 +8,7 @@
 
 #include "config/CVornConfigFile.h"
 #include "config/Limits.h"
+#include "devices/DynDevListDlgBar.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CIniSettingsStore.h"
@@ -57,9 +58,6 @@ CBarReceiver::~CBarReceiver()
 LRESULT CBarReceiver::OnAny(UINT msg, WPARAM wp, LPARAM lp)
 {
     m_received.push_back({msg, wp, lp});
-    // The device-list bar flushes the command queue once it has its tree.
-    if (msg == WM_DEVLIST_COMPLETE && g_pView)
-        g_pView->FlushQueuedCommands();
     return 0;
 }
 
@@ -91,8 +89,11 @@ void SessionFixture::SetUp()
     pView = g_pView;
     ASSERT_NE(pView, nullptr);
     bars = std::make_unique<CBarReceiver>();
+    pDevListBar = new CDynDevListDlgBar(bars.get());
+    ASSERT_TRUE(pDevListBar->Create(IDD_DEVLIST_BAR, bars.get()));
     SSessionReceivers r;
-    r.hDisplayAlterBar = r.hCpuPercentBar = r.hDevListBar = bars->m_hWnd;
+    r.hDisplayAlterBar = r.hCpuPercentBar = bars->m_hWnd;
+    r.pDevListBar = pDevListBar;
     r.hCpuSpin = bars->m_hSpin;
     r.hCmdSend = bars->m_hSend;
     for (int i = 0; i < kRegisterFieldCount; ++i)
@@ -108,6 +109,10 @@ void SessionFixture::TearDown()
 {
     if (pView && pView->GetEmulator())
         EndEmulator();
+    if (pDevListBar) {
+        pDevListBar->DestroyWindow();
+        delete pDevListBar;
+    }
     bars.reset();
     if (app && app->m_pMainWnd)
         app->m_pMainWnd->DestroyWindow();

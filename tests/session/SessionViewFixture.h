@@ -1,8 +1,8 @@
 // SessionViewFixture.h: the console view in a real frame with the emulator
 // stand-in as its child process, for the end-to-end tests of the emulator
-// session under Wine. A hidden receiver window stands in for the bars: it
-// records what the view posts to them and, like the device-list bar, has
-// the view flush its command queue when a complete device list arrives.
+// session under Wine. A hidden receiver window stands in for the other
+// bars and records what the view posts to them; the device-list bar is the
+// real one, whose first complete list makes the emulator ready.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,6 +16,7 @@
 #include "session/VornGUIView.h"
 #include "tests/config/TempFile.h"
 
+class CDynDevListDlgBar;
 class CVornGUIDoc;
 
 // A posted message as the receiver saw it.
@@ -48,6 +49,7 @@ struct SessionFixture : ::testing::Test {
     CVornGUIDoc* pDoc = nullptr;
     CVornGUIView* pView = nullptr;
     std::unique_ptr<CBarReceiver> bars;
+    CDynDevListDlgBar* pDevListBar = nullptr;   // a child of the receiver
     std::string strRecord;      // the stand-in's record of its standard input
     bool bQuitSeen = false;     // a WM_QUIT reached the test's pump
 

@@ -57,8 +57,8 @@ TEST_F(SessionFixture, SecondDeviceListFlushesWithoutSecondHandshake)
     StartEmulator("");
     ASSERT_TRUE(PumpUntilReady());
     pView->SendCommand("]DEVLIST=1");   // the stand-in answers with a complete list
-    ASSERT_TRUE(Pump([&] { return bars->Of(WM_DEVLIST_COMPLETE).size() >= 2; }));
-    PumpFor(200);
+    ASSERT_TRUE(Pump([&] { return HasReceived("]DEVLIST=1"); }));
+    PumpFor(300);
     auto lines = Received();
     EXPECT_EQ(1, (int)std::count(lines.begin(), lines.end(), "]VERS=1.21"));
 }

@@ -81,7 +81,7 @@ TEST_F(SessionFixture, ReportedFolderIsShownSavedAndSentBack)
     HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 100, 20, bars->m_hWnd, nullptr, nullptr, nullptr);
     SSessionReceivers r;
     r.hShellDirEdit = hEdit;
-    r.hDevListBar = bars->m_hWnd;
+    r.pDevListBar = pDevListBar;
     pView->SetSessionReceivers(r);
     StartEmulator(AfterHandshake({ "err ]CWD=  " + Esc(strSub) + "  ", "err ]CWD=" + Esc(dir.Folder()) + "missing" }));
     ASSERT_TRUE(PumpUntilReady());
