@@ -94,7 +94,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT pcs)
     DockBarsByDefault();
     if (g_pView) {
         SSessionReceivers receivers;
-        receivers.hDevListBar = m_wndDevListBar.m_dlg.m_hWnd;
+        receivers.pDevListBar = &m_wndDevListBar.m_dlg;
         g_pView->SetSessionReceivers(receivers);
     }
     return 0;

@@ -182,7 +182,7 @@ void CVornGUIView::OnEmulatorStarted()
     m_router.ClearPercentMode();
     SendCommand("]CPUPCT=1");
     SendCommand("]SCD=" + WindowsizedDirectory(m_settings.m_strCmdTargetDir));
-    // TODO(#16): CMainFrame::NotifyViewOfBarVisibility here, once the frame exists.
+    // TODO(#16): CMainFrame::NotifyViewOfBarVisibility here; the session library cannot call the frame yet.
     PostIfWindow(m_receivers.hCpuPercentBar, WM_MAXCPU_CHANGED, m_engineTypes.size(), 0);
     for (size_t n = 0; n < m_engineTypes.size(); ++n)
         PostIfWindow(m_receivers.hCpuPercentBar, WM_CPU_ENGINE_TYPE, n, m_engineTypes[n]);
