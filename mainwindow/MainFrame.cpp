@@ -95,6 +95,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT pcs)
     if (g_pView) {
         SSessionReceivers receivers;
         receivers.pDevListBar = &m_wndDevListBar.m_dlg;
+        receivers.pStatusBar = &m_wndStatusBar;
         g_pView->SetSessionReceivers(receivers);
     }
     return 0;

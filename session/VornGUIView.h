@@ -32,6 +32,7 @@
 
 class CDevListMap;
 class CDynDevListDlgBar;
+class CStatusBar;
 class CPipedProcessCtl;
 class CVornGUIDoc;
 
@@ -41,6 +42,7 @@ struct SSessionReceivers {
     HWND hDisplayAlterBar = nullptr;    // WM_EMULATOR_ACTIVE
     HWND hCpuPercentBar = nullptr;      // WM_CPU_PERCENT, WM_EMULATOR_ACTIVE, WM_MAXCPU_CHANGED, WM_CPU_ENGINE_TYPE
     CDynDevListDlgBar* pDevListBar = nullptr;  // takes the finished device lists
+    CStatusBar* pStatusBar = nullptr;   // the main frame's, with the status panes 205-209
     HWND hCpuSpin = nullptr;            // the status-line bar's CPU up-down (UDM_SETPOS)
     HWND hCmdSend = nullptr;            // the command-line bar's "Send" button (1002)
     HWND hShellDirEdit = nullptr;       // the shell-command directory edit

@@ -10,10 +10,12 @@
 #include "config/Limits.h"
 #include "devices/CDevListMap.h"
 #include "devices/DynDevListDlgBar.h"
+#include "platform/CStatusBar.h"
 #include "platform/CSyncObject.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PathFunctions.h"
 #include "platform/ProfileStore.h"
+#include "resources/resource.h"
 #include "session/PipedProcessCtl.h"
 #include "session/PrivateMessages.h"
 #include "session/VornGUIDoc.h"
@@ -196,6 +198,14 @@ void CVornGUIView::ShowStatusPart(int nPart)
     HWND hCtl = m_receivers.hStatusParts[nPart];
     if (hCtl && ::IsWindow(hCtl))
         ::SetWindowTextA(hCtl, strText);
+    // The status bar shows the parts too when the user chose so (its panes
+    // exist only then).
+    CStatusBar* pBar = m_receivers.pStatusBar;
+    if (m_settings.m_bStatusOnBar && pBar && pBar->m_hWnd) {
+        int nIndex = pBar->CommandToIndex(ID_INDICATOR_PSW + nPart);
+        if (nIndex >= 0)
+            pBar->SetPaneText(nIndex, strText);
+    }
 }
 
 LRESULT CVornGUIView::OnRegisterFieldChanged(UINT msg, WPARAM, LPARAM)

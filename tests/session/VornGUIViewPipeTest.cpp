@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "config/Limits.h"
+#include "platform/CStatusBar.h"
 #include "platform/ProfileStore.h"
+#include "resources/resource.h"
 #include "session/PipedProcessCtl.h"
 #include "session/PrivateMessages.h"
 #include "session/VornGUIDoc.h"
@@ -72,6 +74,31 @@ TEST_F(SessionFixture, StatusLinesReachTheirControls)
         EXPECT_TRUE(ConsoleHas(psz)) << psz;
     EXPECT_FALSE(ConsoleHas("MIPS=12.5"));
     EXPECT_EQ("CP01 PSW=07060000 00000000 0000000000012345", std::string(pView->GetStatusLinePart(0)));
+}
+
+TEST_F(SessionFixture, StatusPartsAlsoInTheStatusBarPanes)
+{
+    CStatusBar statusBar;
+    ASSERT_TRUE(statusBar.Create(bars.get()));
+    const UINT ids[] = {0, ID_INDICATOR_PSW, ID_INDICATOR_PSW + 1, ID_INDICATOR_PSW + 3};
+    ASSERT_TRUE(statusBar.SetIndicators(ids, 4));
+    SSessionReceivers r;
+    r.pDevListBar = pDevListBar;
+    r.pStatusBar = &statusBar;
+    pView->SetSessionReceivers(r);
+    StartEmulator(AfterHandshake({
+        "err STATUS=CP02 PSW=07060000 00000000 0000000000012345 ..W..... instcount=1",
+        "err MIPS=3.5", "err SIOS=9", "err end",
+    }));
+    ASSERT_TRUE(PumpUntilReady());
+    ASSERT_TRUE(Pump([&] { return ConsoleHas("end"); }));
+    PumpFor(100);
+    EXPECT_EQ("CP02 PSW=07060000 00000000 0000000000012345", std::string(statusBar.GetPaneText(1)));
+    EXPECT_EQ("..W.....", std::string(statusBar.GetPaneText(2)));
+    EXPECT_EQ("MIPS=3.5", std::string(statusBar.GetPaneText(3)));
+    EXPECT_EQ("SIOS=9", std::string(pView->GetStatusLinePart(4)));   // no pane for it
+    EndEmulator();
+    pView->SetSessionReceivers(SSessionReceivers());
 }
 
 TEST_F(SessionFixture, ReportedFolderIsShownSavedAndSentBack)
