@@ -7,7 +7,9 @@
 #include <string.h>
 
 #include "mainwindow/ExceptionNames.h"
+#include "mainwindow/FatalErrorReport.h"
 #include "mainwindow/StackWalk.h"
+#include "platform/CWnd.h"
 
 const char g_strProductName[] = "Vornamic Windows GUI";
 const char g_strProductVersion[] = "1.21.0.6211";
@@ -77,6 +79,24 @@ LONG CALLBACK TranslateFault(EXCEPTION_POINTERS* p)
 
 }  // namespace
 
+namespace {
+
+// A fault translated inside a window procedure is caught at its edge: the
+// report is offered, the main window closed and the message loop ended.
+void ReportWndProcFault()
+{
+    try {
+        throw;
+    } catch (CUnhandledException& e) {
+        ShowFatalErrorReport(e);
+        ::PostQuitMessage(0);
+    } catch (...) {
+        // Any other exception is dropped at the window procedure's edge.
+    }
+}
+
+}  // namespace
+
 CSETranslationScope::CSETranslationScope()
 {
     t_nTranslationScopes++;
@@ -93,6 +113,7 @@ CUnhandledException::CUnhandledException() : m_hProcess(::GetCurrentProcess())
     CSingleLock lock(&g_csUnhandledException, TRUE);
     m_pfnPrevFilter = ::SetUnhandledExceptionFilter(&CUnhandledException::ExceptionFilter);
     m_pVectoredHandler = ::AddVectoredExceptionHandler(1, &TranslateFault);
+    AfxSetWndProcExceptionHook(&ReportWndProcFault);
     m_bInstalled = 1;
 }
 
@@ -133,6 +154,7 @@ CUnhandledException::~CUnhandledException()
     ::SetUnhandledExceptionFilter(m_pfnPrevFilter);
     if (m_pVectoredHandler)
         ::RemoveVectoredExceptionHandler(m_pVectoredHandler);
+    AfxSetWndProcExceptionHook(nullptr);
     m_pfnPrevFilter = nullptr;
     m_pVectoredHandler = nullptr;
     m_bInstalled = 0;

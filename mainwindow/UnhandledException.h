@@ -6,6 +6,9 @@
 //     program's own code on a thread that catches translated exceptions
 //     (one holding a CSETranslationScope), into a thrown CUnhandledException.
 // The catcher hands the object to ShowFatalErrorReport (FatalErrorReport.h).
+// A fault inside a window procedure is caught at the procedure's edge (the
+// system's frames below it cannot be unwound): the report is offered there
+// and the thread's message loop ends.
 //
 // GCC-built code runs no structured-exception translator of the C runtime,
 // so the translation is made by a vectored handler: it records the fault

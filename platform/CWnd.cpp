@@ -100,6 +100,17 @@ public:
     }
 };
 
+namespace {
+AfxWndProcExceptionHook g_pfnWndProcExceptionHook = nullptr;
+}  // namespace
+
+AfxWndProcExceptionHook AfxSetWndProcExceptionHook(AfxWndProcExceptionHook pfnHook)
+{
+    AfxWndProcExceptionHook pfnPrev = g_pfnWndProcExceptionHook;
+    g_pfnWndProcExceptionHook = pfnHook;
+    return pfnPrev;
+}
+
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     CWnd* p = CWnd::FromHandlePermanent(hWnd);
@@ -113,7 +124,16 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
         st.pWndInit = nullptr;
         p->BindHandle(hWnd);
     }
-    LRESULT r = p->WindowProc(msg, wp, lp);
+    LRESULT r = 0;
+    // Unwinding stops here: the system's frames below cannot be unwound
+    // through by a C++ exception.
+    try {
+        r = p->WindowProc(msg, wp, lp);
+    } catch (...) {
+        if (g_pfnWndProcExceptionHook)
+            g_pfnWndProcExceptionHook();
+        r = 0;
+    }
     if (msg == WM_NCDESTROY)
         p->FinishNcDestroy();
     return r;

@@ -264,6 +264,13 @@ inline HWND HwndOf(const CWnd* p)
 // subclassed controls).
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp);
 
+// No exception leaves a window procedure: one that escapes a handler is
+// given to this hook (called inside the catch block, so it may rethrow to
+// look at it), and the message's result is 0. Without a hook the exception
+// is dropped. Returns the previous hook.
+typedef void (*AfxWndProcExceptionHook)();
+AfxWndProcExceptionHook AfxSetWndProcExceptionHook(AfxWndProcExceptionHook pfnHook);
+
 // Registers (once) a window class with AfxWndProc and returns its name.
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
                            HICON hIcon = nullptr);

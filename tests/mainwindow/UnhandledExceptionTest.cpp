@@ -11,7 +11,9 @@
 #include <thread>
 
 #include "mainwindow/UnhandledException.h"
+#include "platform/CWnd.h"
 #include "tests/config/TempFile.h"
+#include "tests/platform/ModalDriver.h"
 #include "tests/support/WinTestUtil.h"
 
 namespace {
@@ -151,6 +153,38 @@ TEST(UnhandledException, FaultOnWorkerThreadIsThrownAndReported)
     });
     other.join();
     EXPECT_TRUE(bFree);
+}
+
+const UINT kWmFault = WM_USER + 7;
+
+// A window whose handler of kWmFault writes through a null pointer.
+class CFaultyWnd : public CWnd {
+public:
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override
+    {
+        if (msg == kWmFault)
+            WriteThroughNull(nullptr);
+        return CWnd::WindowProc(msg, wp, lp);
+    }
+};
+
+TEST(UnhandledException, FaultInAWindowProcedureOffersTheReportAndEndsTheLoop)
+{
+    CFaultyWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "faulty", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    CSETranslationScope translate;
+    vorntest::DialogDriver dontCreate([](HWND h) {
+        ::SendMessageA(h, WM_USER + 102, 7, 0);  // TDM_CLICK_BUTTON "Don't create"
+        return false;
+    });
+    // The fault is caught at the window procedure's edge, not beyond the
+    // system's frames that called it.
+    EXPECT_EQ(wnd.SendMessage(kWmFault), 0);
+    EXPECT_TRUE(dontCreate.SawDialog());
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_TRUE(::IsWindow(wnd.m_hWnd));
+    wnd.DestroyWindow();
 }
 
 TEST(UnhandledException, UncaughtFaultInWorkerThreadWritesReportFile)
