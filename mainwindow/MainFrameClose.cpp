@@ -34,6 +34,8 @@ void PowerOffAndExit()
 
 int CMainFrame::ConfirmPowerOff()
 {
+    if (g_pView && g_pView->Settings().m_bNoWarnPowerOff)
+        return IDYES;
     TASKDIALOGCONFIG tdc = {};
     tdc.cbSize = sizeof(tdc);
     tdc.hwndParent = m_hWnd;
@@ -54,7 +56,10 @@ int CMainFrame::ConfirmPowerOff()
     tdc.pszExpandedControlText = L"Less information";
     tdc.pszVerificationText = L"Don't ask me this again.";
     int nButton = IDNO;
-    WLTaskDialogIndirect("WLTDI_ConfirmPowerOff", &tdc, &nButton);
+    BOOL bDontAsk = FALSE;
+    WLTaskDialogIndirect("WLTDI_ConfirmPowerOff", &tdc, &nButton, nullptr, &bDontAsk);
+    if (g_pView)
+        g_pView->SetNoWarnPowerOff(bDontAsk != FALSE);
     return nButton;
 }
 

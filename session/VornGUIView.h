@@ -95,6 +95,8 @@ public:
     const CViewSettings& Settings() const { return m_settings; }
     // The status bar's "Show on status bar" choice (stored with the settings).
     void SetStatusOnStatusBar(bool bOn) { m_settings.m_bStatusOnBar = bOn; }
+    // The power-off question's "Don't ask me this again." (stored with the settings).
+    void SetNoWarnPowerOff(bool bNoWarn) { m_settings.m_bNoWarnPowerOff = bNoWarn; }
     CString GetLogFilesDir() const { return m_settings.GetFirstDir(kDirLogFiles); }
     // The folder of the configuration last opened or saved, else the first
     // configuration folder of the preferences.

@@ -13,6 +13,7 @@
 #include "platform/ProfileStore.h"
 #include "resource.h"
 #include "session/PrivateMessages.h"
+#include "session/UtilityProgress.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
 #include "tests/config/TempFile.h"
@@ -169,6 +170,36 @@ TEST_F(FrameFixture, CloseWithModifiedConfigurationAsks)
     }
     Pump();
     EXPECT_FALSE(FrameAlive());
+}
+
+TEST_F(FrameFixture, CloseWhileAUtilityRunsIsRefusedWithTheTwoLineError)
+{
+    OpenFrame();
+    ASSERT_NE(g_pView->RunUtility("vornutil.exe --do \"sleep 1500\"", kUtilVolMake, nullptr, "Sleep", 0), nullptr);
+    ASSERT_TRUE(g_pView->IsUtilityRunning());
+    std::string texts;
+    {
+        vorntest::DialogDriver ok([&](HWND h) {
+            texts = vorntest::DialogTexts(h);
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return false;
+        });
+        pFrame->SendMessage(WM_CLOSE);
+        EXPECT_TRUE(ok.SawDialog());
+    }
+    EXPECT_NE(texts.find("One or more utilities are still active."), std::string::npos) << texts;
+    EXPECT_NE(texts.find("The GUI cannot be closed until all utility processes have finished first."),
+              std::string::npos);
+    EXPECT_TRUE(FrameAlive());
+    // Windows' session end does not wait for utilities, but VornGUI refuses
+    // it while one runs.
+    EXPECT_EQ(pFrame->SendMessage(WM_QUERYENDSESSION, 0, 0), FALSE);
+    DWORD dwStart = ::GetTickCount();
+    while (g_pView->IsUtilityRunning() && ::GetTickCount() - dwStart < 20000) {
+        Pump();
+        ::Sleep(20);
+    }
+    EXPECT_FALSE(g_pView->IsUtilityRunning());
 }
 
 TEST_F(FrameFixture, SessionEndIsRefusedWhileModifiedAndCancelledEndKeepsTheFrame)
