@@ -202,6 +202,27 @@ TEST_F(FrameFixture, CloseWhileAUtilityRunsIsRefusedWithTheTwoLineError)
     EXPECT_FALSE(g_pView->IsUtilityRunning());
 }
 
+TEST_F(FrameFixture, PowerOffQuestionRemembersDontAsk)
+{
+    OpenFrame();
+    g_pView->SetNoWarnPowerOff(false);
+    {
+        vorntest::DialogDriver no([](HWND h) {
+            ::SendMessageA(h, WM_USER + 113, TRUE, FALSE);  // TDM_CLICK_VERIFICATION
+            ::SendMessageA(h, kTdmClickButton, IDNO, 0);
+            return false;
+        });
+        EXPECT_EQ(pFrame->ConfirmPowerOff(), IDNO);
+        EXPECT_TRUE(no.SawDialog());
+    }
+    EXPECT_TRUE(g_pView->Settings().m_bNoWarnPowerOff);
+    // Asked no more: the answer is Yes.
+    vorntest::DialogDriver none([](HWND) { return false; });
+    EXPECT_EQ(pFrame->ConfirmPowerOff(), IDYES);
+    EXPECT_FALSE(none.SawDialog());
+    g_pView->SetNoWarnPowerOff(false);
+}
+
 TEST_F(FrameFixture, SessionEndIsRefusedWhileModifiedAndCancelledEndKeepsTheFrame)
 {
     OpenFrame();
