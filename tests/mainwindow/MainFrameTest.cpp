@@ -6,6 +6,7 @@
 
 #include "mainwindow/MainFrame.h"
 #include "mainwindow/VornGUIApp.h"
+#include "platform/CClipBoard.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CIniSettingsStore.h"
 #include "platform/CRecentFileList.h"
@@ -90,6 +91,35 @@ TEST_F(FrameFixture, FirstStartShowsFourBarsAndUnsubscribesTheHiddenOnes)
         if (msg.message == WM_SUBSCRIBE_GREGS && msg.wParam == 0)
             nUnsubscribed++;
     EXPECT_GE(nUnsubscribed, 1);
+}
+
+TEST_F(FrameFixture, FrameHasTheCaptionHelpButtonUnderItsResourceId)
+{
+    OpenFrame();
+    EXPECT_EQ(pFrame->GetHelpDialogId(), (UINT)IDR_MAINFRAME);
+    EXPECT_TRUE(pFrame->IsHelpButtonVisible());
+    EXPECT_STREQ(pFrame->GetHelpClassName(), "CMainFrame");
+}
+
+TEST_F(FrameFixture, CopyTakesTheSelectedLinesButNeverOnePastTheEnd)
+{
+    OpenFrame();
+    for (int i = 0; i < 6; i++) {
+        CString line;
+        line.Format("line %d", i);
+        g_pView->AddMessage(line, false);
+    }
+    g_pView->RefreshAfterAppend(6);
+    // Anchor at the line count, caret above: lines 4 and 5, not a line 6.
+    g_pView->SetSelection(6, 3);
+    pFrame->SendMessage(WM_COMMAND, ID_EDIT_COPY);
+    CString text;
+    ASSERT_TRUE(CClipBoard(pFrame->m_hWnd).GetText(text));
+    EXPECT_STREQ(text, "line 4\r\nline 5\r\n");
+    // Select All covers every line.
+    pFrame->SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL);
+    EXPECT_EQ(g_pView->GetSelection().m_nAnchor, 0);
+    EXPECT_EQ(g_pView->GetSelection().m_nCaret, 6);
 }
 
 TEST_F(FrameFixture, ViewToggleAndDockFloatCommands)
