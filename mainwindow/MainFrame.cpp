@@ -92,13 +92,19 @@ int CMainFrame::OnCreate(LPCREATESTRUCT pcs)
     if (!CreateBars())
         return -1;
     DockBarsByDefault();
-    if (g_pView) {
-        SSessionReceivers receivers;
-        receivers.pDevListBar = &m_wndDevListBar.m_dlg;
-        receivers.pStatusBar = &m_wndStatusBar;
-        g_pView->SetSessionReceivers(receivers);
-    }
     return 0;
+}
+
+// The view exists (and g_pView is set) only after its initial update, which
+// comes after the frame's creation: the bars are handed over from then on.
+void CMainFrame::GiveViewItsReceivers()
+{
+    if (!g_pView)
+        return;
+    SSessionReceivers receivers;
+    receivers.pDevListBar = &m_wndDevListBar.m_dlg;
+    receivers.pStatusBar = &m_wndStatusBar;
+    g_pView->SetSessionReceivers(receivers);
 }
 
 void CMainFrame::RegisterHelpStrings()
@@ -121,6 +127,7 @@ void CMainFrame::ActivateFrame(int)
 {
     // The frame shows only when its placement is restored (InitInstance).
     CHelpButtonFrameWnd::ActivateFrame(SW_HIDE);
+    GiveViewItsReceivers();
     NotifyViewOfBarVisibility();
 }
 

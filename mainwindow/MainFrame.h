@@ -68,6 +68,8 @@ public:
 
     // Tells the view, one posted message per data bar, which bars show.
     void NotifyViewOfBarVisibility();
+    // Tells the view which bars take the session's lists and texts.
+    void GiveViewItsReceivers();
     // The bar of table entry i, and the table entry of a bar id (-1: none).
     cdxCDynamicBar* GetMainBar(int i);
     static int FindMainBar(UINT nBarID);

@@ -120,6 +120,7 @@ public:
     void OnIdleFlowControl();
     bool GetBacklogFlag() { return m_router.Pending().IsPaused(); }
     void SetSessionReceivers(const SSessionReceivers& receivers) { m_receivers = receivers; }
+    const SSessionReceivers& GetSessionReceivers() const { return m_receivers; }
     // Utility runs (the Utilities menu and the card-submission helper start
     // them): the command line is noted on the console, the run listed.
     CPipedProcessCtl* RunUtility(LPCSTR pszCommand, int nKind, HICON hIcon, LPCSTR pszTitle, INT64 nTotal);

@@ -122,6 +122,13 @@ TEST_F(FrameFixture, CopyTakesTheSelectedLinesButNeverOnePastTheEnd)
     EXPECT_EQ(g_pView->GetSelection().m_nCaret, 6);
 }
 
+TEST_F(FrameFixture, ViewGetsTheDeviceListBarAndTheStatusBar)
+{
+    OpenFrame(false);
+    EXPECT_EQ(&pFrame->m_wndDevListBar.m_dlg, g_pView->GetSessionReceivers().pDevListBar);
+    EXPECT_EQ(static_cast<CStatusBar*>(&pFrame->m_wndStatusBar), g_pView->GetSessionReceivers().pStatusBar);
+}
+
 TEST_F(FrameFixture, ViewToggleAndDockFloatCommands)
 {
     OpenFrame();
