@@ -14,8 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "devices/DevIntDlg.h"
 #include "devices/DynDevListDlgBar.h"
 #include "session/PrivateMessages.h"
+#include "tests/platform/ModalDriver.h"
 #include "tests/session/SessionViewFixture.h"
 
 namespace {
@@ -277,6 +279,27 @@ TEST_F(DevListSession, DeviceMenuFitsTheClickedDevice)
     EXPECT_EQ(0xD, pBar->GetNextFreeKey());   // one above the group's last reader, 000C
     pBar->LoadContextMenu(-1, barMenu);
     EXPECT_EQ(2, ::GetMenuItemCount(::GetSubMenu(barMenu.GetSafeHmenu(), 0)));
+}
+
+// The IPL dialog takes a device the running emulator reports, and pads the
+// load parameter.
+TEST_F(DevListSession, IplDialogAcceptsAShownDevice)
+{
+    PowerOn();
+    QueueStartList();
+    ASSERT_TRUE(PumpUntilReady());
+    CDevIntDlg dlg;
+    dlg.m_strPurpose = "IPL";
+    dlg.m_pDevListBar = pBar;
+    dlg.m_strLoadParm = "CMS";
+    INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+        ::SetDlgItemTextA(h, IDC_DEVINT_DEVNUM, "0120");
+        ::SendMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    EXPECT_EQ(IDOK, r);
+    EXPECT_STREQ("0120", dlg.m_strDevNum);
+    EXPECT_STREQ("CMS.....", dlg.m_strLoadParm);
 }
 
 }  // namespace
