@@ -302,4 +302,31 @@ TEST_F(DevListSession, IplDialogAcceptsAShownDevice)
     EXPECT_STREQ("CMS.....", dlg.m_strLoadParm);
 }
 
+// Every LED and several classes, as tools/screenshot shows them
+// (VORN_KEEP_OPEN set: the bar stays until Escape):
+//   VORN_KEEP_OPEN=1 tools/screenshot -t "Device List" -o bar.png \
+//       build/win32/bin/devices_tests.exe --gtest_filter=DevListSession.Picture
+TEST_F(DevListSession, Picture)
+{
+    PowerOn();
+    Queue(0, {Entry("0009", "3215", "CON", "1000", ""), Entry("000C", "3505", "RDR", "0000", "cards.txt ascii"),
+              Entry("000D", "3525", "PCH", "1000", "punch.txt ascii"), Entry("000E", "1403", "PRT", "1100", "print.txt"),
+              Entry("0120", "3390", "DASD", "1000", "sysres.cckd"), Entry("0121", "3390", "DASD", "0010", "work.cckd"),
+              Entry("0580", "3420", "TAPE", "0000", "*"), Entry("0E20", "LCS", "CTCA", "1000", "-n tap0"),
+              Entry("0700", "9999", "XXXX", "0000", "")});
+    ASSERT_TRUE(PumpUntilReady());
+    EXPECT_EQ(11, ItemImage(0x120));
+    EXPECT_EQ(10, ItemImage(0xE));
+    EXPECT_EQ(9, ItemImage(0x121));
+    EXPECT_EQ(12, ItemImage(0x580));
+    EXPECT_EQ("(unknown device types)", GroupOf(0x700));
+    EXPECT_EQ("Communication Devices", GroupOf(0xE20));
+    host->SetWindowText("Device List");
+    host->ShowWindow(SW_SHOW);
+    if (!vorntest::KeepOpenForScreenshot())
+        return;
+    DWORD dwStart = ::GetTickCount();
+    Pump([&] { return ::GetAsyncKeyState(VK_ESCAPE) != 0 || ::GetTickCount() - dwStart > 60000; }, 61000);
+}
+
 }  // namespace
