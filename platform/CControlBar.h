@@ -6,7 +6,7 @@
 // floating), and is dragged by its CDockContext once EnableDocking was
 // called.
 //
-// Use (MFC-shaped):
+// Use:
 //   bar.Create...(pFrame, id);                 // WS_CHILD, parent = the frame
 //   bar.SetBarStyle(bar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY);
 //   bar.EnableDocking(CBRS_ALIGN_ANY);         // sides the bar may dock on
