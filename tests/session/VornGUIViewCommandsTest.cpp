@@ -215,3 +215,21 @@ TEST_F(SessionFixture, RequestOfAnotherEmulatorIsNotQueued)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SessionFixture, FailedShutdownWriteArmsNoWatchdog)
+{
+    CPipedProcessCtl* pCtl = StartEmulator("--do \"wait-stdin bye\" --do \"exit 0\"");
+    ASSERT_TRUE(PumpUntilReady());
+    HANDLE hProcess = ::OpenProcess(SYNCHRONIZE, FALSE, pCtl->GetProcessId());
+    ASSERT_TRUE(hProcess != nullptr);
+    EXPECT_TRUE(pView->SendCommand("bye"));
+    // The emulator has gone, its end not yet handled: the pipe is broken.
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hProcess, 10000));
+    ::CloseHandle(hProcess);
+    EXPECT_FALSE(pView->SendCommand("exit"));
+    EXPECT_FALSE(pView->KillTimer(kTimerShutdownWatchdog));
+}
+
+}  // namespace
