@@ -304,7 +304,7 @@ TEST_F(DevListSession, IplDialogAcceptsAShownDevice)
 
 // Every LED and several classes, as tools/screenshot shows them
 // (VORN_KEEP_OPEN set: the bar stays until Escape):
-//   VORN_KEEP_OPEN=1 tools/screenshot -t "Device List" -o bar.png \
+//   VORN_KEEP_OPEN=1 tools/screenshot -t "Device List" -o bar.png
 //       build/win32/bin/devices_tests.exe --gtest_filter=DevListSession.Picture
 TEST_F(DevListSession, Picture)
 {
@@ -327,6 +327,30 @@ TEST_F(DevListSession, Picture)
         return;
     DWORD dwStart = ::GetTickCount();
     Pump([&] { return ::GetAsyncKeyState(VK_ESCAPE) != 0 || ::GetTickCount() - dwStart > 60000; }, 61000);
+}
+
+// The stand-in's own reports: its start-up list fills the tree and makes it
+// ready; with incremental lists subscribed, a device attached or detached by
+// command comes and goes with the emulator's reports, Delete device included.
+TEST_F(DevListSession, StandinReportsDriveTheTree)
+{
+    StartEmulator("--do \"device 0120 3390 disk.cckd\" --do \"device 000C 3505 cards.txt\"");
+    ASSERT_TRUE(PumpUntilReady());
+    ASSERT_TRUE(Pump([&] { return pBar->FindDeviceItem(0x120) != nullptr; }, 5000));
+    EXPECT_EQ("0120  3390  disk.cckd", ItemText(0x120));
+    EXPECT_EQ("Card Readers", GroupOf(0xC));
+
+    pBar->m_bNewFormatDevList = true;
+    pView->SendCommand("]NEWDEVLIST=1");
+    pView->SendCommand("attach 0130 3420 tape.aws");
+    ASSERT_TRUE(Pump([&] { return pBar->FindDeviceItem(0x130) != nullptr; }, 5000));
+    EXPECT_EQ("Tape Drives", GroupOf(0x130));
+
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x120)));
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_DETACH);
+    ASSERT_TRUE(WaitFor("detach 0120"));   // version 4.7: without "vorn "
+    ASSERT_TRUE(Pump([&] { return pBar->FindDeviceItem(0x120) == nullptr; }, 5000));
+    EXPECT_NE(nullptr, pBar->FindDeviceItem(0xC));
 }
 
 }  // namespace

@@ -8,9 +8,14 @@
 #include <commctrl.h>
 
 #include <string>
+#include <memory>
 #include <vector>
 
 #include "platform/Afx.h"
+#include "platform/CIniSettingsStore.h"
+#include "platform/CWinApp.h"
+#include "platform/ProfileStore.h"
+#include "tests/config/TempFile.h"
 #include "session/PrivateMessages.h"
 
 namespace {
@@ -144,6 +149,34 @@ TEST_F(DevListBarTest, RouterAnswersFromTheShownDevices)
     EXPECT_EQ(0x1234u, dwKey);
     EXPECT_FALSE(pRouter->IsSysgDefined(nullptr));
     EXPECT_FALSE(pRouter->IsFileInUse("disk"));
+}
+
+// The colours and font come from "Settings\DeviceList" and go back there
+// when the appearance is applied.
+TEST(DevListBarAppearance, ColoursFromTheSettingsAndBack)
+{
+    TempDir dir;
+    SetSettingsStore(std::make_unique<CIniSettingsStore>(dir.Path("bar.ini").c_str()));
+    {
+        CWinApp app("DevListTest");
+        ProfileWriteInt("Settings\\DeviceList", "clrBack", (int)RGB(0, 0, 96));
+        ProfileWriteInt("Settings\\DeviceList", "clrText", (int)RGB(255, 255, 0));
+        ProfileWriteInt("Settings\\DeviceList", "FontSize", 10);
+        CBarHost host;
+        CDynDevListDlgBar bar(&host);
+        ASSERT_TRUE(bar.Create(IDD_DEVLIST_BAR, &host));
+        EXPECT_EQ(RGB(0, 0, 96), (COLORREF)bar.Tree().SendMessage(TVM_GETBKCOLOR));
+        EXPECT_EQ(RGB(255, 255, 0), (COLORREF)bar.Tree().SendMessage(TVM_GETTEXTCOLOR));
+        EXPECT_EQ(10, bar.m_nFontSize);
+        EXPECT_STREQ("Tahoma", bar.m_strFontName);
+        bar.m_clrBack = RGB(10, 20, 30);
+        bar.ApplyAppearance();
+        EXPECT_EQ(RGB(10, 20, 30), (COLORREF)bar.Tree().SendMessage(TVM_GETBKCOLOR));
+        EXPECT_EQ((UINT)RGB(10, 20, 30), ProfileGetInt("Settings\\DeviceList", "clrBack", 0));
+        EXPECT_EQ(10u, ProfileGetInt("Settings\\DeviceList", "FontSize", 0));
+        bar.DestroyWindow();
+    }
+    SetSettingsStore(nullptr);
 }
 
 }  // namespace
