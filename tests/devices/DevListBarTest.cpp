@@ -16,6 +16,7 @@
 #include "platform/CWinApp.h"
 #include "platform/ProfileStore.h"
 #include "tests/config/TempFile.h"
+#include "tests/support/GdiObjectCount.h"
 #include "session/PrivateMessages.h"
 
 namespace {
@@ -177,6 +178,23 @@ TEST(DevListBarAppearance, ColoursFromTheSettingsAndBack)
         bar.DestroyWindow();
     }
     SetSettingsStore(nullptr);
+}
+
+// Whatever the bar makes (font, brush, image list) goes with it.
+TEST(DevListBarLifetime, OpeningAndClosingLeavesNoGdiObjects)
+{
+    CBarHost host;
+    auto openClose = [&] {
+        CDynDevListDlgBar bar(&host);
+        ASSERT_TRUE(bar.Create(IDD_DEVLIST_BAR, &host));
+        bar.ApplyAppearance();
+        bar.DestroyWindow();
+    };
+    openClose();
+    DWORD dwBefore = vorntest::GdiObjectCount();
+    for (int i = 0; i < 5; ++i)
+        openClose();
+    EXPECT_EQ(dwBefore, vorntest::GdiObjectCount());
 }
 
 }  // namespace
