@@ -353,4 +353,22 @@ TEST_F(DevListSession, StandinReportsDriveTheTree)
     EXPECT_NE(nullptr, pBar->FindDeviceItem(0xC));
 }
 
+// The router answers the device dialogs from the devices shown.
+TEST_F(DevListSession, RouterSeesShownDevicesAndTheSysgConsole)
+{
+    PowerOn();
+    CDevListEntry sysg;
+    sysg.SetFromStatusFields('2', "SYSG", "SYSG", "CON", "0000", "", 0);
+    Queue(0, {Entry("0120", "3390", "DASD", "0000", "disk"), sysg});
+    ASSERT_TRUE(PumpUntilReady());
+    CIsDevNumDefinedFuncRouterObject* pRouter = &pBar->m_Router;
+    EXPECT_TRUE(pRouter->IsDevNumDefined(0x120));
+    EXPECT_FALSE(pRouter->IsDevNumDefined(0x121));
+    DWORD dwKey = 0;
+    EXPECT_TRUE(pRouter->IsSysgDefined(&dwKey));
+    EXPECT_EQ(0x20000u, dwKey);
+    EXPECT_TRUE(pRouter->IsSysgDefined(nullptr));
+    EXPECT_FALSE(pRouter->IsFileInUse("disk"));
+}
+
 }  // namespace
