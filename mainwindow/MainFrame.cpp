@@ -29,6 +29,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CHelpButtonFrameWnd)
     ON_WM_INITMENUPOPUP()
     ON_MESSAGE(WM_MENUCHAR, OnMenuCharMsg)
     ON_MESSAGE(WM_RESTORE_BAR_STATE, OnRestoreBarState)
+    ON_MESSAGE(WM_NOTIFY_BAR_VISIBILITY, OnNotifyBarVisibility)
     ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
     ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
     ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
@@ -92,6 +93,13 @@ int CMainFrame::OnCreate(LPCREATESTRUCT pcs)
     if (!CreateBars())
         return -1;
     DockBarsByDefault();
+    return 0;
+}
+
+// The view's start-up handshake asks for the bars' subscriptions.
+LRESULT CMainFrame::OnNotifyBarVisibility(WPARAM, LPARAM)
+{
+    NotifyViewOfBarVisibility();
     return 0;
 }
 

@@ -90,6 +90,7 @@ protected:
     void OnInitMenuPopup(CMenu* pPopup, UINT nIndex, BOOL bSysMenu);
     LRESULT OnMenuCharMsg(WPARAM wp, LPARAM lp);
     LRESULT OnRestoreBarState(WPARAM wp, LPARAM lp);
+    LRESULT OnNotifyBarVisibility(WPARAM wp, LPARAM lp);
     void OnEditCopy();
     void OnUpdateEditCopy(CCmdUI* pCmdUI);
     void OnEditSelectAll();

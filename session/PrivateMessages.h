@@ -57,3 +57,6 @@ const UINT WM_PREFS_AUTOCLOSE = WM_APP + 0xBF;
 // GUI thread applies what a status line or command asked for.
 const UINT WM_ARM_SHUTDOWN_WATCHDOG = WM_APP + 0xC8;  // to the view: start timer 157
 const UINT WM_SHELL_DIR_REPORTED = WM_APP + 0xC9;     // to the view: "]CWD=" stored, show and save it
+// View to main frame, sent by the handshake: post the bars' subscriptions
+// (CMainFrame::NotifyViewOfBarVisibility).
+const UINT WM_NOTIFY_BAR_VISIBILITY = WM_APP + 0xCA;

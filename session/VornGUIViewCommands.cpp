@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "config/CVornConfigFile.h"
+#include "platform/CFrameWnd.h"
 #include "platform/CSyncObject.h"
 #include "platform/PathFunctions.h"
 #include "session/CommandText.h"
@@ -182,7 +183,10 @@ void CVornGUIView::OnEmulatorStarted()
     m_router.ClearPercentMode();
     SendCommand("]CPUPCT=1");
     SendCommand("]SCD=" + WindowsizedDirectory(m_settings.m_strCmdTargetDir));
-    // TODO(#16): CMainFrame::NotifyViewOfBarVisibility here; the session library cannot call the frame yet.
+    // The main frame posts one subscription per data bar (the frame's
+    // library builds on this one, so it is asked by message).
+    if (CFrameWnd* pFrame = GetParentFrame())
+        pFrame->SendMessage(WM_NOTIFY_BAR_VISIBILITY);
     PostIfWindow(m_receivers.hCpuPercentBar, WM_MAXCPU_CHANGED, m_engineTypes.size(), 0);
     for (size_t n = 0; n < m_engineTypes.size(); ++n)
         PostIfWindow(m_receivers.hCpuPercentBar, WM_CPU_ENGINE_TYPE, n, m_engineTypes[n]);

@@ -122,6 +122,19 @@ TEST_F(FrameFixture, CopyTakesTheSelectedLinesButNeverOnePastTheEnd)
     EXPECT_EQ(g_pView->GetSelection().m_nCaret, 6);
 }
 
+TEST_F(FrameFixture, HandshakeRequestPostsOneSubscriptionPerDataBar)
+{
+    OpenFrame();
+    MSG msg;
+    while (::PeekMessageA(&msg, g_pView->m_hWnd, WM_SUBSCRIBE_DEVLIST, WM_SUBSCRIBE_VREGS, PM_REMOVE))
+        ;
+    pFrame->SendMessage(WM_NOTIFY_BAR_VISIBILITY);
+    int nPosted = 0;
+    while (::PeekMessageA(&msg, g_pView->m_hWnd, WM_SUBSCRIBE_DEVLIST, WM_SUBSCRIBE_VREGS, PM_REMOVE))
+        nPosted++;
+    EXPECT_EQ(11, nPosted);
+}
+
 TEST_F(FrameFixture, ViewGetsTheDeviceListBarAndTheStatusBar)
 {
     OpenFrame(false);

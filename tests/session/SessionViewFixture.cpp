@@ -18,12 +18,25 @@
 #include "session/VornGUIDoc.h"
 #include "tests/support/WinTestUtil.h"
 
+int g_nBarVisibilityRequests = 0;
+
 namespace {
 
+// Counts the handshake's requests for the bars' subscriptions.
 class CSessionFrame : public CFrameWnd {
     DECLARE_DYNCREATE(CSessionFrame)
+    DECLARE_MESSAGE_MAP()
+protected:
+    LRESULT OnNotifyBarVisibility(WPARAM, LPARAM)
+    {
+        ++g_nBarVisibilityRequests;
+        return 0;
+    }
 };
 IMPLEMENT_DYNCREATE(CSessionFrame, CFrameWnd)
+BEGIN_MESSAGE_MAP(CSessionFrame, CFrameWnd)
+    ON_MESSAGE(WM_NOTIFY_BAR_VISIBILITY, OnNotifyBarVisibility)
+END_MESSAGE_MAP()
 
 const UINT kIdrFrame = 128;
 
@@ -103,6 +116,7 @@ void SessionFixture::SetUp()
     pView->SetSessionReceivers(r);
     pView->SetCommandLineEdit(bars->m_hCmdEdit);
     strRecord = dir.Path("record.txt");
+    g_nBarVisibilityRequests = 0;
 }
 
 void SessionFixture::TearDown()

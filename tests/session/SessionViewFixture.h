@@ -19,6 +19,9 @@
 class CDynDevListDlgBar;
 class CVornGUIDoc;
 
+// WM_NOTIFY_BAR_VISIBILITY requests the test frame got.
+extern int g_nBarVisibilityRequests;
+
 // A posted message as the receiver saw it.
 struct SReceived {
     UINT msg;

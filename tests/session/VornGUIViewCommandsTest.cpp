@@ -47,6 +47,7 @@ TEST_F(SessionFixture, QueuedCommandsThenHandshakeInOrder)
     EXPECT_EQ(1, (int)engines[1].lp);
     EXPECT_TRUE(::IsWindowEnabled(bars->m_hCmdEdit));
     EXPECT_TRUE(::IsWindowEnabled(bars->m_hSend));
+    EXPECT_EQ(1, g_nBarVisibilityRequests);
     // The one-shot focus timer runs once and is gone.
     PumpFor(300);
     EXPECT_FALSE(pView->KillTimer(kTimerFocusCmdLine));
