@@ -251,7 +251,7 @@ public:
     void CpuNumberChanged(unsigned nCpu) override { FUZZ_CHECK(nCpu <= 0xFFFF); }
     void DeviceLine(const SDeviceStatusLine& line) override { CheckDeviceLine(line); }
     void MainStorageKnown() override {}
-    void SendCommandLine(const std::string& strCommand) override
+    void SendCommandLine(const SLineSource&, const std::string& strCommand) override
     {
         FUZZ_CHECK(strCommand.find('\n') == std::string::npos);
     }
