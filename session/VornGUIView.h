@@ -10,6 +10,7 @@
 //   VornGUIViewFile.cpp     the configuration and its File commands, the title
 //   VornGUIView_Console.cpp time stamps, held-key scrolling, partial erase,
 //                           the shell command's folder
+//   VornGUIViewPower.cpp    power on and off, the shutdown watchdog, the folder check
 #pragma once
 
 #include <atomic>
@@ -375,6 +376,7 @@ protected:
 private:
     bool MaySaveParseErrors() const;
     void TakeConfiguration(const CVornConfigFile& cfg);
+    void RememberConfigPath();
     void ShowSaveError(DWORD dwError);
     bool WarnExternalEdit();
     CString ConfigFileFilter() const;
@@ -389,6 +391,50 @@ private:
     // The title's inputs at its last update.
     CString m_strTitleConfigPath, m_strTitleDocPath;
     bool m_bTitleConfigModified = false, m_bTitleDocModified = false, m_bTitleSet = false;
+
+    // ---- The emulator's power (VornGUIViewPower.cpp) ----
+public:
+    // Starts the emulator with the current configuration (nothing when it
+    // runs or the user refuses a step).
+    void PowerOn();
+    // Asks a running emulator to end ("vorn exit").
+    void PowerOff();
+    // The clean-up after the emulator's process ended.
+    void OnEmulatorEnded();
+    // Takes the "-f" file of the command line as the configuration of the
+    // next power-on and requests it.
+    void TakeStartupConfigFile();
+    bool ConfirmSavedBeforePowerOn();
+    // After the emulator's end: the "Options" "PowerOff" choice (nothing,
+    // close the main window, or ask), or the close that powered it off.
+    void ApplyPowerOffOption();
+    // Set when closing the main window powered the emulator off: its end
+    // then closes the main window without asking.
+    void SetExitAfterPowerOff(bool bExit) { m_bExitAfterPowerOff = bExit; }
+    // The command line of the last power-on.
+    const CString& GetPowerOnCommandLine() const { return m_strPowerOnCommandLine; }
+
+protected:
+    void OnPowerOnCommand();
+    void OnPowerOffCommand();
+    void OnUpdatePowerOn(CCmdUI* pCmdUI);
+    void OnUpdatePowerOff(CCmdUI* pCmdUI);
+    LRESULT OnCheckRequiredDirs(WPARAM wp, LPARAM lp);
+    LRESULT OnPowerOnRequest(WPARAM wp, LPARAM lp);
+    void OnShutdownWatchdog();
+
+private:
+    void PowerOnSteps();
+    bool AskForRequiredFolders();
+    bool ChoosePowerOnConfiguration(bool& bNoConfig);
+    bool LoadPowerOnConfiguration();
+    void WritePowerOnHeader(const CString& strCommandLine);
+    int AskAboutSlowShutdown();
+
+    bool m_bReloadPending = false;       // read the configuration again before powering on
+    bool m_bExitAfterPowerOff = false;
+    bool m_bPoweringOn = false;
+    CString m_strPowerOnCommandLine;
 };
 
 extern CVornGUIView* g_pView;

@@ -114,8 +114,7 @@ bool CVornGUIView::SaveConfiguration()
     DWORD dwError = m_config.Save(false);
     if (dwError == 0) {
         m_bConfigModified = false;
-        m_strLastConfigDir = m_config.m_strFolder;
-        m_strLastConfigFile = m_config.m_strFileName;
+        RememberConfigPath();
         m_savedConfig = m_config;
         UpdateTitle();
         return true;
@@ -178,14 +177,23 @@ bool CVornGUIView::CloseConfiguration()
     return true;
 }
 
+// The configuration's folder and name become the last ones, and those that
+// the next power-on (and the next start of the program) reads.
+void CVornGUIView::RememberConfigPath()
+{
+    m_strLastConfigDir = m_config.m_strFolder;
+    m_strLastConfigFile = m_config.m_strFileName;
+    m_settings.m_strPrevConfigDir = m_strLastConfigDir;
+    m_settings.m_strPrevConfigFile = m_strLastConfigFile;
+}
+
 void CVornGUIView::TakeConfiguration(const CVornConfigFile& cfg)
 {
     m_config = cfg;
     m_savedConfig = cfg;
     m_bConfigModified = false;
     m_bLoadParmAsked = false;
-    m_strLastConfigDir = m_config.m_strFolder;
-    m_strLastConfigFile = m_config.m_strFileName;
+    RememberConfigPath();
     UpdateTitle();
 }
 

@@ -320,5 +320,7 @@ LRESULT CVornGUIView::OnUtilityEndedMsg(WPARAM wp, LPARAM lp)
     m_pDevList = nullptr;
     pCtl->ReportEnd((DWORD)wp);
     delete pCtl;
+    OnEmulatorEnded();
+    ApplyPowerOffOption();
     return 0;
 }

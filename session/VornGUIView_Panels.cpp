@@ -168,6 +168,8 @@ void CVornGUIView::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == kTimerAutoScrollFirst || nIDEvent == kTimerAutoScrollRepeat)
         OnAutoScrollTimer();
+    else if (nIDEvent == kTimerShutdownWatchdog)
+        OnShutdownWatchdog();
     else if (nIDEvent == kTimerFocusCmdLine) {
         // One shot: the command line's window comes to the front with the focus.
         KillTimer(kTimerFocusCmdLine);

@@ -65,6 +65,13 @@ BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
     ON_UPDATE_COMMAND_UI(ID_CONFIGURE_SETTINGS, OnUpdateConfigure)
     ON_UPDATE_COMMAND_UI(ID_CONFIGURE_DEVICES, OnUpdateConfigure)
     ON_UPDATE_COMMAND_UI(ID_MANUAL_EDIT, OnUpdateManualEdit)
+    // The emulator's power (VornGUIViewPower.cpp).
+    ON_COMMAND(ID_POWER_ON, OnPowerOnCommand)
+    ON_COMMAND(ID_POWER_OFF, OnPowerOffCommand)
+    ON_UPDATE_COMMAND_UI(ID_POWER_ON, OnUpdatePowerOn)
+    ON_UPDATE_COMMAND_UI(ID_POWER_OFF, OnUpdatePowerOff)
+    ON_MESSAGE(WM_CHECK_REQUIRED_DIRS, OnCheckRequiredDirs)
+    ON_MESSAGE(WM_POWER_ON_REQUEST, OnPowerOnRequest)
 END_MESSAGE_MAP()
 
 void CVornGUIView::AddBannerIfDue(int nLines)

@@ -94,6 +94,7 @@ void SessionFixture::SetUp()
     // The stand-ins are the executables.
     ProfileWriteInt("ExecutablesFilesDirectories", "NumEntries", 1);
     ProfileWriteString("ExecutablesFilesDirectories", "1", vorntest::ProgramDir().c_str());
+    Presets();
     app = std::make_unique<CWinApp>("SessionTest");
     app->AddDocTemplate(new CSingleDocTemplate(kIdrFrame, RUNTIME_CLASS(CVornGUIDoc), RUNTIME_CLASS(CSessionFrame),
                                                RUNTIME_CLASS(CVornGUIView)));

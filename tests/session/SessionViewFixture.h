@@ -58,6 +58,8 @@ struct SessionFixture : ::testing::Test {
 
     void SetUp() override;
     void TearDown() override;
+    // Settings a test writes before the view reads them.
+    virtual void Presets() {}
 
     // Starts vornemu.exe with the extra arguments and attaches it to the view.
     CPipedProcessCtl* StartEmulator(const std::string& strArgs, int nCpus = 2);

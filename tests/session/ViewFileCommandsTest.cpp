@@ -46,6 +46,7 @@ struct FileCommands : ::testing::Test {
         host = std::make_unique<vorntest::ViewHost>(dir);
         pView = host->View();
         ASSERT_NE(pView, nullptr);
+        vorntest::ViewHost::Pump(50);  // the start-up's folder check
     }
     void TearDown() override
     {

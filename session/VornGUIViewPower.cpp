@@ -1,0 +1,397 @@
+// VornGUIViewPower.cpp: powering the emulator on (the configuration it
+// runs with, its command line, the "******** " header lines, the child
+// process) and off, the shutdown watchdog (timer 157) with its "* " notes,
+// the clean-up after the emulator ended with the "PowerOff" option, the
+// required-folder check at start-up and the "-f" start-up configuration.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "config/CConfigFileParseErrorsDlg.h"
+#include "config/DirectoryValidation.h"
+#include "config/StartupObjects.h"
+#include "platform/BrowseForDirectory.h"
+#include "platform/CCmdUI.h"
+#include "platform/CSplitPath.h"
+#include "platform/CWinApp.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PathFunctions.h"
+#include "platform/WLTaskDialog.h"
+#include "session/ConsoleCommands.h"
+#include "session/EmulatorCommandLine.h"
+#include "session/PipedProcessCtl.h"
+#include "session/PowerOnText.h"
+#include "session/PrivateMessages.h"
+#include "session/VornGUIDoc.h"
+#include "session/VornGUIView.h"
+
+namespace {
+
+const char kProgramName[] = "VornGUI";
+const char kPowerOnAborted[] = "Power-On Aborted!";
+
+std::wstring Wide(const char* psz)
+{
+    if (!psz || !*psz)
+        return std::wstring();
+    int n = ::MultiByteToWideChar(CP_ACP, 0, psz, -1, nullptr, 0);
+    std::wstring w((size_t)n, L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, psz, -1, &w[0], n);
+    w.resize((size_t)n - 1);
+    return w;
+}
+
+// The watchdog's question closes by itself once the emulator has gone.
+HRESULT CALLBACK SlowShutdownCallback(HWND hDlg, UINT nNotification, WPARAM, LPARAM, LONG_PTR pRef)
+{
+    const CVornGUIView* pView = reinterpret_cast<const CVornGUIView*>(pRef);
+    if (nNotification == TDN_TIMER && !pView->IsEmulatorRunning())
+        ::SendMessageA(hDlg, TDM_CLICK_BUTTON, kWatchdogButtonWait, 0);
+    return S_OK;
+}
+
+void PostToWindow(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (hWnd && ::IsWindow(hWnd))
+        ::PostMessageA(hWnd, msg, wp, lp);
+}
+
+void PostMainWindowClose()
+{
+    CWnd* pMain = AfxGetMainWnd();
+    if (pMain && pMain->m_hWnd)
+        ::PostMessageA(pMain->m_hWnd, WM_CLOSE, 0, 0);
+}
+
+}  // namespace
+
+void CVornGUIView::PowerOn()
+{
+    // Its questions run message loops: a second request meanwhile is ignored.
+    if (IsEmulatorRunning() || m_bPoweringOn)
+        return;
+    m_bPoweringOn = true;
+    PowerOnSteps();
+    m_bPoweringOn = false;
+}
+
+void CVornGUIView::PowerOnSteps()
+{
+    // The executables and configuration folders are needed to start at all.
+    while (GetExecutablesDir().IsEmpty() || GetConfigFilesDir().IsEmpty())
+        if (!AskForRequiredFolders())
+            return;
+    int nAnswer = PromptSaveModified();
+    if (nAnswer == kPromptNotSaved)
+        TDMessageBox(kPowerOnAborted,
+                     "Vornamic cannot be powered on until the currently modified configuration file is first saved "
+                     "to disk!",
+                     kProgramName, MB_ICONEXCLAMATION);
+    if (nAnswer != kPromptSaved)
+        return;
+    bool bNoConfig = false;
+    if (m_bReloadPending || !m_config.HasPath()) {
+        if (!m_config.HasPath() && !ChoosePowerOnConfiguration(bNoConfig))
+            return;
+        if (!ConfirmSavedBeforePowerOn())
+            return;
+        m_config.Reset();
+        if (!bNoConfig && !LoadPowerOnConfiguration())
+            return;
+    }
+    SEmulatorStart start;
+    start.strExecutablesDir = GetExecutablesDir();
+    start.strExeName = g_strEmulatorExeName;
+    start.strConfigPath = bNoConfig ? CString() : m_config.GetFullPath();
+    start.strRCFile = m_config.m_strRCFile;
+    start.strLogoFile = m_config.m_strLogoFile;
+    start.strExtraArgs = m_settings.m_strExtraCmdLineArgs;
+    m_strPowerOnCommandLine = BuildEmulatorCommandLine(start);
+    WritePowerOnHeader(m_strPowerOnCommandLine);
+    ::SetEvent(m_hRunningEvent);
+    ::ResetEvent(m_hMainStorEvent);
+    CPipedProcessCtl* pCtl = new CPipedProcessCtl("Vornamic", 0, nullptr, m_strPowerOnCommandLine,
+                                                  m_config.m_strFolder, false, 0, 0);
+    AttachEmulator(pCtl, m_config);
+}
+
+// Without a configuration path: the previous one, else the default name;
+// when that file does not exist either, a run without configuration may be
+// chosen. False when power-on is refused.
+bool CVornGUIView::ChoosePowerOnConfiguration(bool& bNoConfig)
+{
+    if (m_settings.m_strPrevConfigFile.IsEmpty())
+        m_settings.m_strPrevConfigFile = m_strDefaultConfigName;
+    if (FileExists(m_settings.m_strPrevConfigDir + m_settings.m_strPrevConfigFile))
+        return true;
+    if (TDMessageBox("Start with no configuration file?",
+                     "It is possible, but is highly unusual, to run Vornamic without a configuration file!\n\nAre "
+                     "you SURE you want to do that?",
+                     kProgramName, MB_YESNO) != IDYES) {
+        TDMessageBox(kPowerOnAborted, "Vornamic cannot be powered on without knowing which control file it's to use!",
+                     kProgramName, MB_ICONEXCLAMATION);
+        return false;
+    }
+    m_settings.m_strPrevConfigFile = "none";
+    bNoConfig = true;
+    return true;
+}
+
+// Reads "PrevConfigDir" + "PrevConfigFile" as the configuration to run,
+// with the parse-errors dialog while it has errors; false when refused.
+bool CVornGUIView::LoadPowerOnConfiguration()
+{
+    bool bIgnore = false;
+    for (;;) {
+        m_config.Load(m_settings.m_strPrevConfigDir, m_settings.m_strPrevConfigFile);
+        if (!m_config.m_bHasErrors || g_bIgnoreConfigFileParseErrors || bIgnore)
+            break;
+        TDMessageBox("Invalid configuration file.", nullptr, nullptr, MB_ICONEXCLAMATION);
+        ParseErrorsAnswer eAnswer = AskAboutParseErrors(&m_config, m_settings.m_strPreferredEditor);
+        m_config.Reset();
+        if (eAnswer == kParseErrorsCancel) {
+            UpdateTitle();
+            return false;
+        }
+        bIgnore = eAnswer == kParseErrorsIgnore;
+    }
+    m_bReloadPending = false;
+    m_savedConfig = m_config;
+    m_bConfigModified = false;
+    RememberConfigPath();
+    UpdateTitle();
+    return true;
+}
+
+bool CVornGUIView::ConfirmSavedBeforePowerOn()
+{
+    int nAnswer = PromptSaveModified();
+    if (nAnswer == kPromptNotSaved)
+        TDMessageBox(kPowerOnAborted,
+                     "Vornamic cannot be powered on until the currently modified configuration file is first saved "
+                     "to disk!",
+                     kProgramName, MB_ICONEXCLAMATION);
+    return nAnswer == kPromptSaved;
+}
+
+void CVornGUIView::WritePowerOnHeader(const CString& strCommandLine)
+{
+    SYSTEMTIME st;
+    ::GetLocalTime(&st);
+    SPowerOnHeader header;
+    header.strTime = FormatPowerOnTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond);
+    header.strWorkingDir = m_config.m_strFolder;
+    header.strConfigPath = m_config.HasPath() ? m_config.GetFullPath() : CString();
+    header.strCommandLine = strCommandLine;
+    header.strLogFile = GetDocument()->GetPathName();
+    for (const CString& strLine : BuildPowerOnHeader(header)) {
+        AddMessage(strLine, true);
+        RefreshAfterAppend(1);
+    }
+}
+
+void CVornGUIView::PowerOff()
+{
+    if (IsEmulatorRunning())
+        SendCommand("vorn exit");
+}
+
+void CVornGUIView::OnEmulatorEnded()
+{
+    KillTimer(kTimerShutdownWatchdog);
+    if (m_hCmdLine && ::IsWindow(m_hCmdLine))
+        SetFocus();
+    PostToWindow(m_receivers.hDisplayAlterBar, WM_EMULATOR_ACTIVE, 0, 0);
+    PostToWindow(m_receivers.hDevListBar, WM_EMULATOR_ACTIVE, 0, 0);
+    PostToWindow(m_receivers.hCpuPercentBar, WM_EMULATOR_ACTIVE, 0, 0);
+}
+
+// After the emulator's end: unless the main window closes anyway, the
+// "PowerOff" option: 1 closes it, 2 asks first.
+void CVornGUIView::ApplyPowerOffOption()
+{
+    if (m_bExitAfterPowerOff) {
+        PostMainWindowClose();
+        return;
+    }
+    if (m_settings.m_nPowerOff == 1 ||
+        (m_settings.m_nPowerOff == 2 &&
+         TDMessageBox("Do you wish to exit the application at this time?", nullptr, kProgramName, MB_YESNO) == IDYES))
+        PostMainWindowClose();
+}
+
+int CVornGUIView::AskAboutSlowShutdown()
+{
+    const TASKDIALOG_BUTTON buttons[] = {
+        {kWatchdogButtonWait, L"Continue waiting for shutdown to finish"},
+        {kWatchdogButtonKill, L"Forcibly terminate the Vornamic process"},
+    };
+    TASKDIALOGCONFIG tdc = {};
+    tdc.cbSize = sizeof tdc;
+    tdc.hwndParent = m_hWnd;
+    tdc.dwFlags = TDF_POSITION_RELATIVE_TO_WINDOW | TDF_USE_COMMAND_LINKS | TDF_EXPAND_FOOTER_AREA |
+                  TDF_CALLBACK_TIMER;
+    tdc.pszWindowTitle = L"Maximum shutdown time exceeded";
+    tdc.pszMainIcon = TD_WARNING_ICON;
+    tdc.pszMainInstruction = L"Vornamic is taking too long to shutdown.";
+    tdc.pszContent = L"What do you wish to do?";
+    tdc.pButtons = buttons;
+    tdc.cButtons = 2;
+    tdc.nDefaultButton = kWatchdogButtonWait;
+    tdc.pszExpandedInformation =
+        L"If the amount of time it is currently taking to shutdown Vornamic is normal and expected then you should "
+        L"consider increasing the configuration's \"Maximum shutdown time\" Device Options value.\n\nOtherwise if "
+        L"Vornamic appears to be hung then you may need to forcibly terminate it because it is taking longer than "
+        L"expected.";
+    tdc.pszCollapsedControlText = L"More Information";
+    tdc.pszExpandedControlText = L"Less Information";
+    tdc.pfCallback = SlowShutdownCallback;
+    tdc.lpCallbackData = reinterpret_cast<LONG_PTR>(this);
+    int nButton = kWatchdogButtonWait;
+    if (FAILED(WLTaskDialogIndirect("WLTDI_SlowPowerOff", &tdc, &nButton)))
+        nButton = TDMessageBox("Vornamic is taking too long to shutdown.",
+                               "Forcibly terminate the Vornamic process?", "Maximum shutdown time exceeded",
+                               MB_YESNO | MB_ICONWARNING) == IDYES
+                      ? kWatchdogButtonKill
+                      : kWatchdogButtonWait;
+    return nButton;
+}
+
+// Timer 157: the emulator has not ended within its maximum shutdown time.
+void CVornGUIView::OnShutdownWatchdog()
+{
+    KillTimer(kTimerShutdownWatchdog);
+    if (!IsEmulatorRunning())
+        return;
+    int nButton = AskAboutSlowShutdown();
+    UINT nSeconds = (UINT)m_config.m_nMaxShutdownSecs;
+    EWatchdogAction eAction = DecideWatchdogAction(IsEmulatorRunning(), nButton);
+    if (eAction == kWatchdogWaitMore)
+        SetTimer(kTimerShutdownWatchdog, nSeconds * 1000, nullptr);
+    else if (eAction == kWatchdogKill)
+        GetEmulator()->Kill(true);  // the exit-waiter still reports the end
+    AddMessage(WatchdogNote(eAction, nSeconds), true);
+    RefreshAfterAppend(1);
+}
+
+// Lets the user choose each missing or invalid required folder; false when
+// a choice was cancelled. The folder picker stands in for the preferences'
+// directories page until the preferences dialog exists.
+bool CVornGUIView::AskForRequiredFolders()
+{
+    const EDirList lists[kRequiredCount] = {kDirExecutables, kDirConfigFiles, kDirLogFiles};
+    for (int i = 0; i < kRequiredCount; ++i) {
+        CString strDir = m_settings.GetFirstDir(lists[i]);
+        bool bValid = i == kRequiredExecutables ? IsValidDirectory(strDir) && FileExists(strDir + g_strEmulatorExeName)
+                                                : IsValidDirectory(strDir);
+        if (bValid)
+            continue;
+        ERequiredDir eKind = (ERequiredDir)i;
+        std::wstring strInstruction = Wide(BadRequiredDirInstruction(eKind));
+        std::wstring strContent = Wide(BadRequiredDirContent(eKind, kProgramName));
+        TASKDIALOGCONFIG tdc = {};
+        tdc.cbSize = sizeof tdc;
+        tdc.hwndParent = AfxGetMainWnd() ? AfxGetMainWnd()->m_hWnd : m_hWnd;
+        tdc.dwFlags = TDF_POSITION_RELATIVE_TO_WINDOW | TDF_ALLOW_DIALOG_CANCELLATION;
+        tdc.dwCommonButtons = TDCBF_OK_BUTTON;
+        tdc.pszWindowTitle = L"VornGUI";
+        tdc.pszMainIcon = TD_INFORMATION_ICON;
+        tdc.pszMainInstruction = strInstruction.c_str();
+        tdc.pszContent = strContent.c_str();
+        // The main window may be closed while a question shows: this view
+        // is gone then, and nothing of it may be touched.
+        HWND hSelf = m_hWnd;
+        WLTaskDialogIndirect("WLTDI_UndefinedRequiredDirs", &tdc, nullptr);
+        if (!::IsWindow(hSelf))
+            return false;
+        CString strChosen;
+        CString strTitle = "Choose the " + CString(RequiredDirKindName(eKind)) + " directory";
+        if (!BrowseForDirectoryEx(hSelf, strTitle, strDir, strChosen) || !::IsWindow(hSelf))
+            return false;
+        CStringArray& list = m_settings.m_dirs[lists[i]];
+        list.InsertAt(0, StandardizedDirectory(strChosen, true));
+        return true;  // checked again from the first kind
+    }
+    return true;
+}
+
+LRESULT CVornGUIView::OnCheckRequiredDirs(WPARAM, LPARAM)
+{
+    for (;;) {
+        CString strExe = GetExecutablesDir();
+        if (IsValidDirectory(strExe) && FileExists(strExe + g_strEmulatorExeName) &&
+            IsValidDirectory(GetConfigFilesDir()) && IsValidDirectory(GetLogFilesDir()))
+            break;
+        HWND hSelf = m_hWnd;
+        if (!AskForRequiredFolders()) {
+            // A required folder is missing: the application cannot go on
+            // (unless it is closing already and this view has gone).
+            CWnd* pMain = AfxGetMainWnd();
+            if (::IsWindow(hSelf) && pMain && pMain->m_hWnd)
+                pMain->SendMessage(WM_CLOSE, 0, 0);
+            return 0;
+        }
+    }
+    CVornGUIDoc* pDoc = GetDocument();
+    pDoc->SetLogFolder(GetLogFilesDir());
+    ::SetCurrentDirectoryA(GetLogFilesDir());
+    if (pDoc->IsLogSingleFile()) {
+        pDoc->SetModifiedFlag(TRUE);
+        pDoc->SaveModified();
+    } else if (pDoc->IsLogNumbered()) {
+        pDoc->StartNumberedLogfile(-1, CString());
+    }
+    UpdateTitle();
+    PostToWindow(m_receivers.hDevListBar, WM_PREFS_APPLY_PAGE, 0, 0);
+    if (!g_strStartupConfigFile.IsEmpty())
+        TakeStartupConfigFile();
+    return 0;
+}
+
+void CVornGUIView::TakeStartupConfigFile()
+{
+    CSplitPath path(g_strStartupConfigFile);
+    CString strDir = path.GetFullPathOnly();
+    if (strDir.IsEmpty()) {
+        char szDir[MAX_PATH] = {};
+        ::GetCurrentDirectoryA(MAX_PATH, szDir);
+        strDir = StandardizedDirectory(szDir, true);
+    }
+    CString strName = path.GetFileNameAndExt();
+    if (!strName.IsEmpty() && FileExists(strDir + strName)) {
+        m_settings.m_strPrevConfigDir = strDir;
+        m_settings.m_strPrevConfigFile = strName;
+        m_bReloadPending = true;
+        PostMessage(WM_POWER_ON_REQUEST);
+    } else {
+        g_strStartupConfigFile.Empty();
+    }
+}
+
+LRESULT CVornGUIView::OnPowerOnRequest(WPARAM, LPARAM)
+{
+    PowerOn();
+    g_strStartupConfigFile.Empty();
+    return 0;
+}
+
+void CVornGUIView::OnPowerOnCommand()
+{
+    PowerOn();
+}
+
+void CVornGUIView::OnPowerOffCommand()
+{
+    PowerOff();
+}
+
+void CVornGUIView::OnUpdatePowerOn(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(!IsEmulatorRunning());
+}
+
+void CVornGUIView::OnUpdatePowerOff(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(IsEmulatorRunning());
+}

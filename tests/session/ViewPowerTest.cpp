@@ -1,0 +1,186 @@
+// ViewPowerTest.cpp: powering the emulator stand-in on and off through the
+// view under Wine: the command line with names holding blanks and the -r
+// and -b files, the header lines, the handshake, a typed command recorded by
+// the stand-in, "exit" and the end report; the shutdown watchdog waiting
+// once more and then ending a stand-in that ignores "exit" by force; a run
+// without configuration; the "-f" start-up configuration.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "config/StartupObjects.h"
+#include "platform/ProfileStore.h"
+#include "platform/TextFunctions.h"
+#include "session/ConsoleCommands.h"
+#include "session/PipedProcessCtl.h"
+#include "session/PowerOnText.h"
+#include "session/VornGUIDoc.h"
+#include "tests/session/SessionViewFixture.h"
+#include "tests/session/ViewTestFrame.h"
+#include "tests/support/WinTestUtil.h"
+
+using vorntest::ClickTask;
+using vorntest::DialogSequence;
+
+namespace {
+
+std::string ReadText(const std::string& strPath)
+{
+    std::ifstream in(strPath, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+struct PowerFixture : SessionFixture {
+    std::string strScript;
+    std::string strConfigDir;
+
+    void SetUp() override
+    {
+        g_strEmulatorExeName = "vornemu.exe";
+        g_strStartupConfigFile.Empty();
+        SessionFixture::SetUp();
+        // The posted folder check runs: the folders are valid, nothing asks.
+        PumpFor(50);
+    }
+    void Presets() override
+    {
+        strScript = dir.Write("script.txt", "# none\n");
+        strConfigDir = dir.Folder() + "my configs\\";
+        ::CreateDirectoryA(strConfigDir.c_str(), nullptr);
+        ProfileWriteInt("ConfigurationFilesDirectories", "NumEntries", 1);
+        ProfileWriteString("ConfigurationFilesDirectories", "1", strConfigDir.c_str());
+        ProfileWriteInt("LogFilesDirectories", "NumEntries", 1);
+        ProfileWriteString("LogFilesDirectories", "1", dir.Folder().c_str());
+        std::string strArgs = "--lifetime 30000 --record \"" + dir.Path("record.txt") + "\" --script \"" +
+                              strScript + "\" EXTERNALGUI";
+        ProfileWriteString("Settings", "ExtraCmdLineArgs", strArgs.c_str());
+    }
+    // A configuration file in the folder with blanks in its name.
+    std::string WriteConfig(const std::string& strName, const std::string& strHeader)
+    {
+        std::string strPath = strConfigDir + strName;
+        std::ofstream(strPath, std::ios::binary) << strHeader << "0120 3390 disk.img\n";
+        return strPath;
+    }
+    bool ConsoleContains(const std::string& strText) const
+    {
+        for (const std::string& s : ConsoleLines())
+            if (s.find(strText) != std::string::npos)
+                return true;
+        return false;
+    }
+    bool PumpUntilEnded() { return Pump([&] { return !pView->IsEmulatorRunning(); }); }
+};
+
+}  // namespace
+
+TEST_F(PowerFixture, PowerOnHandshakeCommandExitAndEndReport)
+{
+    std::string strConfig =
+        WriteConfig("sys one.cnf", "# MaxShutdownSecs: 30\n# RCFile: my ipl.rc\n# LogoFile: logo.txt\n");
+    ASSERT_TRUE(pView->OpenConfiguration(strConfig.c_str()));
+    pView->SendMessage(WM_COMMAND, ID_POWER_ON, 0);
+    ASSERT_TRUE(pView->IsEmulatorRunning());
+
+    std::string strExe = std::string(pView->GetExecutablesDir()) + "vornemu.exe";
+    std::string strExpected = std::string(QuoteIfNeeded(strExe.c_str())) + " -f \"" + strConfig +
+                              "\" -r \"my ipl.rc\" -b logo.txt --lifetime 30000 --record \"" +
+                              dir.Path("record.txt") + "\" --script \"" + strScript + "\" EXTERNALGUI";
+    EXPECT_EQ(std::string(pView->GetPowerOnCommandLine()), strExpected);
+    EXPECT_TRUE(ConsoleContains("******** Power-On Date and Time  = "));
+    EXPECT_TRUE(ConsoleContains("******** Working directory to be = \"" + strConfigDir + "\""));
+    EXPECT_TRUE(ConsoleContains("******** Control file being used = " + strConfig));
+    EXPECT_TRUE(ConsoleContains("******** Command line to execute = " + strExpected));
+    EXPECT_FALSE(ConsoleContains("******** Current active log file"));  // memory only
+
+    ASSERT_TRUE(PumpUntilReady());
+    EXPECT_NE(ReadText(strRecord + ".cmdline").find("-r \"my ipl.rc\" -b logo.txt"), std::string::npos)
+        << ReadText(strRecord + ".cmdline");
+    // A command typed on the command line reaches the stand-in.
+    ::SetWindowTextA(bars->m_hCmdEdit, "devinit 0120 new.img");
+    pView->SendMessage(WM_COMMAND, ID_CMDLINE_SEND, 0);
+    ASSERT_TRUE(Pump([&] { return HasReceived("devinit 0120 new.img"); }));
+
+    pView->SendMessage(WM_COMMAND, ID_POWER_OFF, 0);
+    ASSERT_TRUE(PumpUntilEnded());
+    EXPECT_TRUE(HasReceived("vorn exit") || HasReceived("exit"));
+    EXPECT_TRUE(ConsoleContains("Vornamic ended; rc=0"));
+    EXPECT_FALSE(ConsoleContains("* Vornamic"));  // no watchdog note
+    // Power On again is possible once it ended.
+    EXPECT_FALSE(pView->IsEmulatorRunning());
+}
+
+TEST_F(PowerFixture, WatchdogWaitsOnceThenEndsAStandinThatIgnoresExit)
+{
+    std::ofstream(strScript, std::ios::binary) << "ignore-exit\n";
+    std::string strConfig = WriteConfig("slow.cnf", "# MaxShutdownSecs: 1\n");
+    ASSERT_TRUE(pView->OpenConfiguration(strConfig.c_str()));
+    pView->PowerOn();
+    ASSERT_TRUE(PumpUntilReady());
+    DialogSequence seq({ClickTask(kWatchdogButtonWait), ClickTask(kWatchdogButtonKill)});
+    pView->PowerOff();
+    ASSERT_TRUE(PumpUntilEnded());
+    ASSERT_EQ(seq.Seen().size(), 2u);
+    EXPECT_EQ(seq.Seen()[0].strCaption, "Maximum shutdown time exceeded");
+    EXPECT_TRUE(ConsoleContains("* Waiting another 1 seconds for Vornamic to exit..."));
+    EXPECT_TRUE(ConsoleContains("* Vornamic forcibly terminated by user request"));
+    EXPECT_FALSE(ConsoleContains("finally exited on its own"));
+    EXPECT_TRUE(ConsoleContains("Vornamic ended; rc=-1"));
+}
+
+TEST_F(PowerFixture, WatchdogQuestionClosesItselfWhenTheEmulatorEnds)
+{
+    std::ofstream(strScript, std::ios::binary) << "ignore-exit\n";
+    std::string strConfig = WriteConfig("slow.cnf", "# MaxShutdownSecs: 1\n");
+    ASSERT_TRUE(pView->OpenConfiguration(strConfig.c_str()));
+    pView->PowerOn();
+    ASSERT_TRUE(PumpUntilReady());
+    DWORD dwPid = pView->GetEmulator()->GetProcessId();
+    // While the question shows, the process ends by itself.
+    DialogSequence seq({[dwPid](HWND) {
+        HANDLE h = ::OpenProcess(PROCESS_TERMINATE, FALSE, dwPid);
+        ::TerminateProcess(h, 7);
+        ::CloseHandle(h);
+    }});
+    pView->PowerOff();
+    ASSERT_TRUE(PumpUntilEnded());
+    ASSERT_TRUE(Pump([&] { return ConsoleContains("* Vornamic appears to have finally exited on its own."); }));
+    EXPECT_EQ(seq.Seen().size(), 1u);
+    EXPECT_TRUE(ConsoleContains("Vornamic ended; rc=7"));
+}
+
+TEST_F(PowerFixture, NoConfigurationRunsWithNone)
+{
+    DialogSequence seq({ClickTask(IDYES)});
+    pView->PowerOn();
+    ASSERT_EQ(seq.Seen().size(), 1u);
+    EXPECT_NE(seq.Seen()[0].strTexts.find("Start with no configuration file?"), std::string::npos);
+    ASSERT_TRUE(pView->IsEmulatorRunning());
+    EXPECT_NE(std::string(pView->GetPowerOnCommandLine()).find("vornemu.exe -f none --lifetime"),
+              std::string::npos);
+    EXPECT_TRUE(ConsoleContains("******** Control file being used = none"));
+}
+
+TEST_F(PowerFixture, NoConfigurationRefusedEndsWithItsMessage)
+{
+    DialogSequence seq({ClickTask(IDNO), ClickTask(IDOK)});
+    pView->PowerOn();
+    ASSERT_EQ(seq.Seen().size(), 2u);
+    EXPECT_NE(seq.Seen()[1].strTexts.find("Power-On Aborted!"), std::string::npos);
+    EXPECT_FALSE(pView->IsEmulatorRunning());
+    EXPECT_FALSE(ConsoleContains("********"));
+}
+
+TEST_F(PowerFixture, StartupConfigurationFileIsPoweredOn)
+{
+    std::string strConfig = WriteConfig("start.cnf", "");
+    g_strStartupConfigFile = strConfig.c_str();
+    pView->TakeStartupConfigFile();
+    ASSERT_TRUE(Pump([&] { return pView->IsEmulatorRunning(); }));
+    EXPECT_EQ(std::string(pView->GetConfig().GetFullPath()), strConfig);
+    EXPECT_TRUE(g_strStartupConfigFile.IsEmpty());
+    EXPECT_TRUE(ConsoleContains("******** Control file being used = " + strConfig));
+}
