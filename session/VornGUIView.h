@@ -405,6 +405,8 @@ public:
     // next power-on and requests it.
     void TakeStartupConfigFile();
     bool ConfirmSavedBeforePowerOn();
+    // The placeholder texts into every status-line part and register field.
+    void ResetStatusFields();
     // After the emulator's end: the "Options" "PowerOff" choice (nothing,
     // close the main window, or ask), or the close that powered it off.
     void ApplyPowerOffOption();

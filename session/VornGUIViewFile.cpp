@@ -242,8 +242,11 @@ bool CVornGUIView::OpenConfigurationDialog()
     else if (BrowseForFileMustExist(ConfigFileFilter(), strPath, "Open Configuration", GetConfigFilesDir(), nullptr) !=
              IDOK)
         return false;
-    // The recent-file list comes with the application object (issue 16).
-    return OpenConfiguration(strPath);
+    if (!OpenConfiguration(strPath))
+        return false;
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->AddToRecentFileList(strPath);
+    return true;
 }
 
 void CVornGUIView::ApplyEditedConfiguration(const CVornConfigFile& cfg)

@@ -23,6 +23,7 @@
 #include "session/PipedProcessCtl.h"
 #include "session/PowerOnText.h"
 #include "session/PrivateMessages.h"
+#include "session/StatusPlaceholders.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
 
@@ -202,9 +203,25 @@ void CVornGUIView::OnEmulatorEnded()
     KillTimer(kTimerShutdownWatchdog);
     if (m_hCmdLine && ::IsWindow(m_hCmdLine))
         SetFocus();
+    ResetStatusFields();
     PostToWindow(m_receivers.hDisplayAlterBar, WM_EMULATOR_ACTIVE, 0, 0);
     PostToWindow(m_receivers.hDevListBar, WM_EMULATOR_ACTIVE, 0, 0);
     PostToWindow(m_receivers.hCpuPercentBar, WM_EMULATOR_ACTIVE, 0, 0);
+}
+
+void CVornGUIView::ResetStatusFields()
+{
+    for (int i = 0; i < kStatusPartCount; ++i) {
+        m_strShownPart[i] = StatusPartPlaceholder(i);
+        HWND hCtl = m_receivers.hStatusParts[i];
+        if (hCtl && ::IsWindow(hCtl))
+            ::SetWindowTextA(hCtl, m_strShownPart[i]);
+    }
+    for (int i = 0; i < kRegisterFieldCount; ++i) {
+        HWND hCtl = m_receivers.hRegisterFields[i];
+        if (hCtl && ::IsWindow(hCtl))
+            ::SetWindowTextA(hCtl, RegisterFieldPlaceholder(i));
+    }
 }
 
 // After the emulator's end: unless the main window closes anyway, the

@@ -16,6 +16,7 @@
 #include "session/PipedProcessCtl.h"
 #include "session/PrivateMessages.h"
 #include "session/VornGUIDoc.h"
+#include "tests/session/RequiredFolders.h"
 #include "tests/support/WinTestUtil.h"
 
 int g_nBarVisibilityRequests = 0;
@@ -91,9 +92,8 @@ void SessionFixture::SetUp()
     ProfileWriteInt("Logging", "LogTimes", 0);
     ProfileWriteInt("Logging", "LogPidAlways", 0);
     ProfileWriteString("Settings", "CmdTargetDir", dir.Folder().c_str());
-    // The stand-ins are the executables.
-    ProfileWriteInt("ExecutablesFilesDirectories", "NumEntries", 1);
-    ProfileWriteString("ExecutablesFilesDirectories", "1", vorntest::ProgramDir().c_str());
+    // The stand-ins are the executables; the start-up folder check passes.
+    vorntest::WriteValidRequiredFolders(dir.Folder());
     Presets();
     app = std::make_unique<CWinApp>("SessionTest");
     app->AddDocTemplate(new CSingleDocTemplate(kIdrFrame, RUNTIME_CLASS(CVornGUIDoc), RUNTIME_CLASS(CSessionFrame),

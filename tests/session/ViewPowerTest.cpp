@@ -109,6 +109,12 @@ TEST_F(PowerFixture, PowerOnHandshakeCommandExitAndEndReport)
     EXPECT_TRUE(HasReceived("vorn exit") || HasReceived("exit"));
     EXPECT_TRUE(ConsoleContains("Vornamic ended; rc=0"));
     EXPECT_FALSE(ConsoleContains("* Vornamic"));  // no watchdog note
+    // The status fields show their placeholders again.
+    char szPart[128] = {};
+    ::GetWindowTextA(bars->m_hParts[0], szPart, sizeof szPart);
+    EXPECT_STREQ(szPart, "CP?? PSW=???????? ???????? ????????????????");
+    ::GetWindowTextA(bars->m_hFields[0], szPart, sizeof szPart);
+    EXPECT_STREQ(szPart, "GR0-3=???????? ???????? ???????? ????????");
     // Power On again is possible once it ended.
     EXPECT_FALSE(pView->IsEmulatorRunning());
 }
@@ -183,4 +189,44 @@ TEST_F(PowerFixture, StartupConfigurationFileIsPoweredOn)
     EXPECT_EQ(std::string(pView->GetConfig().GetFullPath()), strConfig);
     EXPECT_TRUE(g_strStartupConfigFile.IsEmpty());
     EXPECT_TRUE(ConsoleContains("******** Control file being used = " + strConfig));
+}
+
+namespace {
+
+// "Options" "PowerOff" 2: ask whether to leave after the emulator ended.
+struct AskToExitFixture : PowerFixture {
+    void Presets() override
+    {
+        PowerFixture::Presets();
+        ProfileWriteInt("Options", "PowerOff", 2);
+    }
+    bool TakeMainWindowClose()
+    {
+        MSG msg;
+        return ::PeekMessageA(&msg, app->m_pMainWnd->m_hWnd, WM_CLOSE, WM_CLOSE, PM_REMOVE) != FALSE;
+    }
+};
+
+}  // namespace
+
+TEST_F(AskToExitFixture, PowerOffOptionAsksBeforeClosingTheMainWindow)
+{
+    {
+        DialogSequence seq({ClickTask(IDNO)});
+        pView->ApplyPowerOffOption();
+        ASSERT_EQ(seq.Seen().size(), 1u);
+        EXPECT_NE(seq.Seen()[0].strTexts.find("Do you wish to exit the application at this time?"), std::string::npos);
+    }
+    EXPECT_FALSE(TakeMainWindowClose());
+    {
+        DialogSequence seq({ClickTask(IDYES)});
+        pView->ApplyPowerOffOption();
+    }
+    EXPECT_TRUE(TakeMainWindowClose());
+    // Closing the main window powered the emulator off: no question.
+    pView->SetExitAfterPowerOff(true);
+    DialogSequence seq({});
+    pView->ApplyPowerOffOption();
+    EXPECT_TRUE(seq.Seen().empty());
+    EXPECT_TRUE(TakeMainWindowClose());
 }

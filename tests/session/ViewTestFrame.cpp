@@ -5,10 +5,9 @@
 #include "platform/CFrameWnd.h"
 #include "platform/CIniSettingsStore.h"
 #include "platform/ProfileStore.h"
-#include "config/StartupObjects.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
-#include "tests/support/WinTestUtil.h"
+#include "tests/session/RequiredFolders.h"
 
 namespace vorntest {
 
@@ -27,13 +26,7 @@ ViewHost::ViewHost(const TempDir& dir, const std::function<void()>& presets)
 {
     SetSettingsStore(std::make_unique<CIniSettingsStore>(dir.Path("view.ini").c_str()));
     ProfileWriteInt("Logging", "LogOption", 1);  // memory only: no files
-    // Valid required folders: the start-up's folder check asks nothing.
-    g_strEmulatorExeName = "vornemu.exe";
-    const char* const lists[] = {"ExecutablesFilesDirectories", "ConfigurationFilesDirectories", "LogFilesDirectories"};
-    for (const char* pszList : lists) {
-        ProfileWriteInt(pszList, "NumEntries", 1);
-        ProfileWriteString(pszList, "1", pszList == lists[0] ? ProgramDir().c_str() : dir.Folder().c_str());
-    }
+    WriteValidRequiredFolders(dir.Folder());
     if (presets)
         presets();
     m_app = std::make_unique<CWinApp>("VornGUI");

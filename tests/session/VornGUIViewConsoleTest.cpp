@@ -17,6 +17,7 @@
 #include "session/VornGUIView.h"
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/session/RequiredFolders.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ struct ConsoleFixture : ::testing::Test {
     {
         SetSettingsStore(std::make_unique<CIniSettingsStore>(dir.Path("console.ini").c_str()));
         ProfileWriteInt("Logging", "LogOption", 1);  // memory only: no files
+        vorntest::WriteValidRequiredFolders(dir.Folder());
         Preset();
         app = std::make_unique<CWinApp>("ConsoleTest");
         app->AddDocTemplate(new CSingleDocTemplate(kIdrFrame, RUNTIME_CLASS(CVornGUIDoc),

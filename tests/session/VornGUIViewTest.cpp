@@ -14,6 +14,7 @@
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
 #include "tests/config/TempFile.h"
+#include "tests/session/RequiredFolders.h"
 #include "tests/platform/ModalDriver.h"
 
 namespace {
@@ -36,6 +37,7 @@ struct ViewFixture : ::testing::Test {
         SetSettingsStore(std::make_unique<CIniSettingsStore>(dir.Path("view.ini").c_str()));
         ProfileWriteInt("Logging", "LogOption", 1);  // memory only: no files
         ProfileWriteInt("Logging", "MemLogLinesLimit", 100);
+        vorntest::WriteValidRequiredFolders(dir.Folder());
         app = std::make_unique<CWinApp>("ViewTest");
         app->AddDocTemplate(new CSingleDocTemplate(kIdrFrame, RUNTIME_CLASS(CVornGUIDoc), RUNTIME_CLASS(CTestFrame),
                                                    RUNTIME_CLASS(CVornGUIView)));
