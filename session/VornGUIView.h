@@ -427,6 +427,7 @@ protected:
 
 private:
     void PowerOnSteps();
+    HWND DevListBarWindow() const;
     bool AskForRequiredFolders();
     bool ChoosePowerOnConfiguration(bool& bNoConfig);
     bool LoadPowerOnConfiguration();

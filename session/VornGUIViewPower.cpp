@@ -11,6 +11,7 @@
 #include "config/CConfigFileParseErrorsDlg.h"
 #include "config/DirectoryValidation.h"
 #include "config/StartupObjects.h"
+#include "devices/DynDevListDlgBar.h"
 #include "platform/BrowseForDirectory.h"
 #include "platform/CCmdUI.h"
 #include "platform/CSplitPath.h"
@@ -198,6 +199,11 @@ void CVornGUIView::PowerOff()
         SendCommand("vorn exit");
 }
 
+HWND CVornGUIView::DevListBarWindow() const
+{
+    return m_receivers.pDevListBar ? m_receivers.pDevListBar->m_hWnd : nullptr;
+}
+
 void CVornGUIView::OnEmulatorEnded()
 {
     KillTimer(kTimerShutdownWatchdog);
@@ -205,7 +211,7 @@ void CVornGUIView::OnEmulatorEnded()
         SetFocus();
     ResetStatusFields();
     PostToWindow(m_receivers.hDisplayAlterBar, WM_EMULATOR_ACTIVE, 0, 0);
-    PostToWindow(m_receivers.hDevListBar, WM_EMULATOR_ACTIVE, 0, 0);
+    PostToWindow(DevListBarWindow(), WM_EMULATOR_ACTIVE, 0, 0);
     PostToWindow(m_receivers.hCpuPercentBar, WM_EMULATOR_ACTIVE, 0, 0);
 }
 
@@ -360,7 +366,7 @@ LRESULT CVornGUIView::OnCheckRequiredDirs(WPARAM, LPARAM)
         pDoc->StartNumberedLogfile(-1, CString());
     }
     UpdateTitle();
-    PostToWindow(m_receivers.hDevListBar, WM_PREFS_APPLY_PAGE, 0, 0);
+    PostToWindow(DevListBarWindow(), WM_PREFS_APPLY_PAGE, 0, 0);
     if (!g_strStartupConfigFile.IsEmpty())
         TakeStartupConfigFile();
     return 0;

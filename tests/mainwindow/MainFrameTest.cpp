@@ -19,6 +19,7 @@
 #include "session/VornGUIView.h"
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/session/RequiredFolders.h"
 
 // The frame reads the application's start-up state.
 CVornGUIApp theApp;
@@ -43,6 +44,7 @@ struct FrameFixture : ::testing::Test {
     {
         SetSettingsStore(std::make_unique<CIniSettingsStore>(dir.Path("frame.ini").c_str()));
         ProfileWriteInt("Logging", "LogOption", 1);  // memory only: no log files
+        vorntest::WriteValidRequiredFolders(dir.Folder());  // the start-up asks nothing
         g_strWindowPlacementSubkey = "CWindowPlacement";
     }
     void TearDown() override
