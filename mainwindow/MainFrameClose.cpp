@@ -30,6 +30,10 @@ void PowerOffAndExit()
         g_pMainFrame->m_bClosing = true;
     // The control panel's sound; a failure to play it does not matter.
     PlaySoundResource("PressButton");
+    if (g_pView) {
+        g_pView->SetExitAfterPowerOff(true);
+        g_pView->PowerOff();
+    }
 }
 
 int CMainFrame::ConfirmPowerOff()
