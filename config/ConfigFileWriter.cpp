@@ -80,10 +80,9 @@ CString CVornConfigFile::FormatDeviceGroup(const CDeviceArray& group)
     if (group.GetSize() == 1)
         return FormatDeviceStatement(group[0]);
     CString strFirst = FormatDeviceStatement(group[0]);
-    strFirst.Trim();
-    int nBlank = strFirst.FindOneOf(" \t");
+    int nBlank = strFirst.Find(' ');
     CString strOperands = nBlank < 0 ? CString() : strFirst.Mid(nBlank);
-    strOperands.Trim();
+    strOperands.TrimLeft(' ');
     CString strList = FormatDevnumRuns(group);
     strList += strList.GetLength() < 8 ? CString(' ', 8 - strList.GetLength()) : CString("  ");
     return strList + strOperands;

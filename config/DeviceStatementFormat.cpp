@@ -46,7 +46,7 @@ CString FormatDeviceStatement(const CVornDevice& dev)
     case DEVCLASS_PRT: {
         const bool bPrinter = dev.m_wClass == DEVCLASS_PCH || dev.m_wClass == DEVCLASS_PRT;
         const CString strArg = QuoteFileArg(dev.m_strFirstArg, bPrinter);
-        str.Format("%s%s%04.4X    %s %s\n", strNum.GetString(), pszGap, nType, strArg.GetString(),
+        str.Format("%s%s%04.4X    %s %s", strNum.GetString(), pszGap, nType, strArg.GetString(),
                    dev.m_strOtherArgs.GetString());
         break;
     }
@@ -77,6 +77,8 @@ CString FormatDeviceStatement(const CVornDevice& dev)
     default:
         break;
     }
-    str.TrimRight();
+    // Only the padding: an argument may end with another white-space
+    // character (a form feed is a word of its own to the reader).
+    str.TrimRight(' ');
     return str;
 }

@@ -366,3 +366,22 @@ TEST(ConfigWriter, FacilityWordsWithBlanksStayOneWord)
     ASSERT_TRUE(again.Load(dir.Folder().c_str(), "out.cnf")) << JoinedErrors(again);
     EXPECT_FALSE(again.m_archLvls != cfg.m_archLvls);
 }
+
+TEST(ConfigWriter, ArgumentsEndingInOtherWhiteSpaceKeepIt)
+{
+    // Found by fuzzing: the statement's padding was trimmed with every
+    // white-space character, so a protocol word "\f" vanished on saving and
+    // the device with it.
+    TempDir dir;
+    CVornConfigFile cfg;
+    LoadText(cfg, dir, "0380 3088 \f\n0381 3088 \f\n0400 1403 prt.txt\v\n0009 3215\n");
+    ASSERT_EQ(cfg.m_devices.GetCount(), 4) << JoinedErrors(cfg);
+    cfg.m_parseErrors.RemoveAll();
+    cfg.m_bHasErrors = false;
+    const std::string text = SaveText(cfg, dir);
+    EXPECT_NE(text.find("0380.2  3088    \f\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("prt.txt\v\n"), std::string::npos) << text;
+    CVornConfigFile again;
+    again.Load(dir.Folder().c_str(), "out.cnf");
+    EXPECT_TRUE(again.m_devices == cfg.m_devices);
+}
