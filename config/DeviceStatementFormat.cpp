@@ -19,12 +19,16 @@ CString QuoteSymbolReference(const CString& strArg)
     return chQuote + strArg + chQuote;
 }
 
-CString QuoteFileArg(const CString& strArg, bool bTrySingleQuote)
+// The first argument as one word. A word holding a double quote that needs
+// quoting (a blank, a leading quote) gets single quotes, whatever the
+// class: written bare, a leading '"' paired with a later one on reading and
+// the statement changed on every save.
+CString QuoteFileArg(const CString& strArg)
 {
     CString strQuoted = strArg;
     if (!IsHostPortSpec(strArg)) {
         strQuoted = QuoteIfNeeded(strArg, '"');
-        if (bTrySingleQuote && strQuoted == strArg)
+        if (strQuoted == strArg)
             strQuoted = QuoteIfNeeded(strArg, '\'');
     }
     return QuoteSymbolReference(strQuoted);
@@ -44,8 +48,7 @@ CString FormatDeviceStatement(const CVornDevice& dev)
     case DEVCLASS_TAPE:
     case DEVCLASS_PCH:
     case DEVCLASS_PRT: {
-        const bool bPrinter = dev.m_wClass == DEVCLASS_PCH || dev.m_wClass == DEVCLASS_PRT;
-        const CString strArg = QuoteFileArg(dev.m_strFirstArg, bPrinter);
+        const CString strArg = QuoteFileArg(dev.m_strFirstArg);
         str.Format("%s%s%04.4X    %s %s", strNum.GetString(), pszGap, nType, strArg.GetString(),
                    dev.m_strOtherArgs.GetString());
         break;

@@ -109,6 +109,22 @@ TEST(ParseDeviceStatement, QuotedArgumentsStayOneWord)
     }
 }
 
+TEST(ParseDeviceStatement, FirstArgumentWithADoubleQuoteReadsBack)
+{
+    // Found by fuzzing: a disk's first argument '"' was written bare, and on
+    // reading it paired with the quote of the next word.
+    for (const char* pszStmt : {"0120 3390 \" '", "0120 3390 '\"a b' x", "0180 3420 '\"' \"c d\""}) {
+        CVornDevice dev, again;
+        CString strError;
+        CVornConfigFile::ParseDeviceStatement(pszStmt, dev, strError);
+        const CString strSaved = FormatDeviceStatement(dev);
+        CVornConfigFile::ParseDeviceStatement(strSaved, again, strError);
+        EXPECT_EQ(again.m_strFirstArg, dev.m_strFirstArg) << strSaved.GetString();
+        EXPECT_EQ(again.m_strOtherArgs, dev.m_strOtherArgs) << strSaved.GetString();
+        EXPECT_EQ(FormatDeviceStatement(again), strSaved);
+    }
+}
+
 TEST(ParseDeviceStatement, UnknownCommProtocolKeptAndReported)
 {
     TempDir dir;
