@@ -229,6 +229,7 @@ private:
     void MeasureFont();
     void RecalcPaneGeometry();
     void UpdateScrollBars();
+    void SetScrollBar(int nBar, SCROLLINFO& si);
     void ScrollLines(int nDelta);
     void ScrollColumns(int nDelta);
     void SetTopLine(int nLine);
@@ -271,6 +272,15 @@ private:
     int m_nTopLine = 0;
     int m_nFirstColumn = 0;
     bool m_bFollowEnd = true;
+    // What each scroll bar (0 horizontal, 1 vertical) was last given, and
+    // the position it then showed.
+    struct SShownScroll {
+        bool bValid;
+        int nMax;
+        UINT nPage;
+        int nPos;
+        int nActualPos;
+    } m_shownScroll[2] = {};
     int m_nRepaintMode = 2;
     CRect m_rcPrevErase;
     DWORD m_crPrevErase = 0xFFFFFFFF;

@@ -167,11 +167,27 @@ void CVornGUIView::UpdateScrollBars()
     si.nMax = m_nLineCount > 0 ? m_nLineCount - 1 : 0;
     si.nPage = (UINT)m_nVisibleLines;
     si.nPos = m_nTopLine;
-    SetScrollInfo(SB_VERT, &si, TRUE);
+    SetScrollBar(SB_VERT, si);
     si.nMax = m_nLongest > 0 ? m_nLongest - 1 : 0;
     si.nPage = (UINT)m_nVisibleColumns;
     si.nPos = m_nFirstColumn;
-    SetScrollInfo(SB_HORZ, &si, TRUE);
+    SetScrollBar(SB_HORZ, si);
+}
+
+// Every SetScrollInfo redraws the bar (themed, and under Wine through the X
+// server): during a flood at the line limit the values stay the same batch
+// after batch, so a bar is set only when they differ from what it was last
+// given, or when its position was moved since (a thumb drag).
+void CVornGUIView::SetScrollBar(int nBar, SCROLLINFO& si)
+{
+    SShownScroll& shown = m_shownScroll[nBar == SB_VERT ? 1 : 0];
+    SCROLLINFO now = {};
+    now.fMask = SIF_POS;
+    if (shown.bValid && shown.nMax == si.nMax && shown.nPage == si.nPage && shown.nPos == si.nPos
+        && GetScrollInfo(nBar, &now) && now.nPos == shown.nActualPos)
+        return;
+    SetScrollInfo(nBar, &si, TRUE);
+    shown = {true, si.nMax, si.nPage, si.nPos, GetScrollInfo(nBar, &now) ? now.nPos : -1};
 }
 
 void CVornGUIView::OnSize(UINT nType, int cx, int cy)
