@@ -1,24 +1,33 @@
-// ConsoleBench.cpp: console_bench.exe, the console line path under load:
-// 1,000,000 lines are classified and queued as the reader side does, then
-// taken in batches on the GUI thread into the view (document, memory limit,
-// numbered log file, pane repaint). Reports lines per second, peak memory and
-// the longest time the GUI thread was busy with one batch.
-// With "--demo" it shows one line of each message kind and stays open, for
-// a picture of the console.
+// ConsoleBench.cpp: console_bench.exe, the console line path under load, as
+// the program runs it: a reader thread hands 1,000,000 lines of emulator
+// output in 64 KB chunks, as the pipe reader does, to the view's output
+// router (line cutting, routing, formatting, the pending queue, holding the
+// reader at "MessageFloodThreshold"); the GUI thread runs a message loop
+// whose idle time does the view's flow control, so WM_PENDING_LINES moves
+// the queued lines into the document (memory limit, numbered log file) and
+// the pane repaints when the queue is empty. Reports lines per second,
+// peak memory and the longest time the GUI thread spent on one message.
+// The lines carry the message identifiers of all kinds, so the pane shows
+// them in their colours. With "--demo" it shows one line of each kind and
+// stays open, for a picture of the console.
 #include <windows.h>
 #include <psapi.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <thread>
 #include <vector>
 
+#include "config/Limits.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CIniSettingsStore.h"
-#include "platform/CSyncObject.h"
 #include "platform/CWinApp.h"
 #include "platform/ProfileStore.h"
-#include "session/ConsoleClassifier.h"
+#include "session/PipeLineBuffer.h"
+#include "session/PrivateMessages.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
 
@@ -30,15 +39,52 @@ class CBenchFrame : public CFrameWnd {
 IMPLEMENT_DYNCREATE(CBenchFrame, CFrameWnd)
 
 const int kLines = 1000000;
-const int kBatch = 1000;
+const size_t kReadSize = 64 * 1024;     // the pipe reader's read size
 
-CString MakeLine(int i)
+// The emulator's output: lines of about 90 characters, every fifth of each
+// message kind and every fifth plain.
+std::string MakeOutput()
 {
     static const char* const kinds[] = {"I", "D", "E", "W", "X"};
-    CString str;
-    str.Format("10:11:12.345 ZQC00%03d%s bench line %07d with some text to make it a usual console length",
-               i % 1000, kinds[i % 5], i);
-    return str;
+    std::string out;
+    out.reserve((size_t)kLines * 96);
+    char line[160];
+    for (int i = 0; i < kLines; ++i) {
+        int n = std::snprintf(line, sizeof line,
+                              "10:11:12.345 ZQC00%03d%s bench line %07d with some text to make it a usual console length\n",
+                              i % 1000, kinds[i % 5], i);
+        out.append(line, (size_t)n);
+    }
+    return out;
+}
+
+// The reader thread: the output in reads of kReadSize through a reader's line
+// buffer into the view, waiting after a queued line while the readers are
+// held (as CVornGUIView::OnPipeData does).
+void ReadOutput(const std::string& strOutput, CVornGUIView* pView, std::atomic<bool>* pDone)
+{
+    SLineSource source;
+    source.nStream = CEmulatorOutputRouter::kStdout;
+    source.strPidText = "0x00001234";
+    CPipeLineBuffer buffer(kReadSize);
+    HANDLE hResume = pView->GetReaderResumeEvent();
+    auto handOver = [&] {
+        pView->Router().RouteChunk(source, buffer.Data(), buffer.Length(), [&] {
+            if (pView->Router().Pending().IsPaused())
+                ::WaitForSingleObject(hResume, INFINITE);
+        });
+        buffer.KeepAfterHandOver();
+    };
+    for (size_t nPos = 0; nPos < strOutput.size();) {
+        size_t n = std::min(kReadSize, strOutput.size() - nPos);
+        std::memcpy(buffer.ReadTarget(), strOutput.data() + nPos, n);
+        nPos += n;
+        if (buffer.Accept(n))
+            handOver();
+    }
+    if (buffer.Finish())
+        handOver();
+    *pDone = true;
 }
 
 void Pump()
@@ -105,51 +151,50 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR lpCmdLine, int)
     }
     pDoc->SetLogFolder(strDir);
     pDoc->StartNumberedLogfile(-1, "bench.log");
+    g_pView->ApplyConsoleLineOptions();
 
-    CCriticalSection csQueue;
-    std::vector<CString> queue, batch;
-    double tStart = Now(), tMaxBusy = 0, tReader = 0, tStore = 0, tPaint = 0;
-    int nKinds[kMsgKindCount] = {};
-    for (int i = 0; i < kLines; i += kBatch) {
-        // Reader side: classify and queue under the lock.
-        double tRead0 = Now();
-        for (int j = i; j < i + kBatch; ++j) {
-            CString str = MakeLine(j);
-            ++nKinds[ClassifyMessage(str)];
-            CSingleLock lock(&csQueue, TRUE);
-            queue.push_back(str);
+    const std::string strOutput = MakeOutput();
+    const INT_PTR nBefore = pDoc->GetLineCount();
+    double tStart = Now(), tMaxBusy = 0, tLines = 0, tPaint = 0, tOther = 0;
+    int nBatches = 0, nPaints = 0, nOthers = 0;
+    UINT nMaxBusyMsg = 0;
+    size_t nMaxBusyLines = 0;
+    std::atomic<bool> bReaderDone{false};
+    std::thread reader(ReadOutput, std::cref(strOutput), g_pView, &bReaderDone);
+    // The GUI thread: every message timed; idle time runs the flow control.
+    for (;;) {
+        MSG msg;
+        if (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            size_t nWaiting = msg.message == WM_PENDING_LINES ? g_pView->Router().Pending().Count() : 0;
+            double t0 = Now();
+            ::DispatchMessageA(&msg);
+            double tBusy = Now() - t0;
+            if (tBusy > tMaxBusy) {
+                tMaxBusy = tBusy;
+                nMaxBusyMsg = msg.message;
+                nMaxBusyLines = nWaiting;
+            }
+            (msg.message == WM_PENDING_LINES ? tLines : msg.message == WM_PAINT ? tPaint : tOther) += tBusy;
+            (msg.message == WM_PENDING_LINES ? nBatches : msg.message == WM_PAINT ? nPaints : nOthers)++;
+            continue;
         }
-        // GUI side: take the queue, append, repaint.
-        double t0 = Now();
-        tReader += t0 - tRead0;
-        {
-            CSingleLock lock(&csQueue, TRUE);
-            batch.swap(queue);
-        }
-        g_pView->AddMessages(batch);
-        double t1 = Now();
-        g_pView->RefreshAfterAppend((int)batch.size());
-        g_pView->UpdateWindow();
-        batch.clear();
-        double tBusy = Now() - t0;
-        tStore += t1 - t0;
-        tPaint += Now() - t1;
-        if (tBusy > tMaxBusy)
-            tMaxBusy = tBusy;
-        Pump();
+        g_pView->OnIdleFlowControl();
+        if (bReaderDone && g_pView->Router().Pending().Count() == 0 && !::GetUpdateRect(g_pView->m_hWnd, nullptr, FALSE))
+            break;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
     }
+    reader.join();
     double tTotal = Now() - tStart;
     PROCESS_MEMORY_COUNTERS pmc = {};
     pmc.cb = sizeof pmc;
     ::GetProcessMemoryInfo(::GetCurrentProcess(), &pmc, sizeof pmc);
     std::printf("lines: %d in %.2f s = %.0f lines/s\n", kLines, tTotal, kLines / tTotal);
-    std::printf("kinds: plain %d info %d debug %d error %d warning %d\n", nKinds[0], nKinds[1], nKinds[2],
-                nKinds[3], nKinds[4]);
-    std::printf("memory limit %u lines; stored %d; peak working set %.1f MB\n", pDoc->GetMemLimit(),
-                (int)pDoc->GetLineCount(), pmc.PeakWorkingSetSize / 1048576.0);
-    std::printf("longest GUI-thread batch (%d lines): %.1f ms\n", kBatch, tMaxBusy * 1000.0);
-    std::printf("time: reader side %.2f s, storing and logging %.2f s, painting %.2f s\n", tReader, tStore,
-                tPaint);
+    std::printf("memory limit %u lines; stored %d (%d before); peak working set %.1f MB\n", pDoc->GetMemLimit(),
+                (int)pDoc->GetLineCount(), (int)nBefore, pmc.PeakWorkingSetSize / 1048576.0);
+    std::printf("longest GUI-thread message: %.1f ms (message 0x%04X, %u lines waiting; flood threshold %u lines)\n",
+                tMaxBusy * 1000.0, nMaxBusyMsg, (unsigned)nMaxBusyLines, g_nMessageFloodThreshold);
+    std::printf("GUI thread: %d batches of lines in %.2f s, %d paints in %.2f s, %d other messages in %.2f s\n",
+                nBatches, tLines, nPaints, tPaint, nOthers, tOther);
     pFrame->DestroyWindow();
     return 0;
 }
