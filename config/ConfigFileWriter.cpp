@@ -38,6 +38,20 @@ CString FormatDevnumRuns(const CDeviceArray& group)
     return strList;
 }
 
+// Devices fold into one statement when the statement written for each is the
+// same but for the number. The models may differ where the file does not:
+// "0500 3088 CTCE" and "0508 CTCE" are both written as CTCE, and folding
+// them only after the next read made every second save differ.
+bool WrittenAlike(const CVornDevice& a, const CVornDevice& b)
+{
+    if ((a.m_wDevnum >> 8) != (b.m_wDevnum >> 8))
+        return false;
+    CVornDevice moved(a);
+    moved.m_bLcss = b.m_bLcss;
+    moved.m_wDevnum = b.m_wDevnum;
+    return FormatDeviceStatement(moved) == FormatDeviceStatement(b);
+}
+
 // The devices, each class under its heading, then the kept device statements.
 CString FormatDevices(const CVornConfigFile& cfg)
 {
@@ -47,7 +61,7 @@ CString FormatDevices(const CVornConfigFile& cfg)
     int nHeadedClass = -1;
     for (INT_PTR i = 0; i < devices.GetSize(); ++i) {
         group.Add(devices[i]);
-        if (i + 1 < devices.GetSize() && devices[i + 1].IsSameButAddress(group[0]))
+        if (i + 1 < devices.GetSize() && WrittenAlike(devices[i + 1], group[0]))
             continue;
         if (group[0].m_wClass != nHeadedClass && group[0].m_wClass < DEVCLASS_COUNT) {
             nHeadedClass = group[0].m_wClass;

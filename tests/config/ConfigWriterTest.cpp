@@ -385,3 +385,20 @@ TEST(ConfigWriter, ArgumentsEndingInOtherWhiteSpaceKeepIt)
     again.Load(dir.Folder().c_str(), "out.cnf");
     EXPECT_TRUE(again.m_devices == cfg.m_devices);
 }
+
+TEST(ConfigWriter, DevicesWrittenAlikeAreFoldedAtOnce)
+{
+    // Found by fuzzing: the older "3088 CTCE" form and "CTCE" make unequal
+    // devices that are written alike; they were folded only after the next
+    // read, so the second save wrote other bytes than the first.
+    TempDir dir;
+    CVornConfigFile cfg;
+    LoadText(cfg, dir, "0500 3088 ctce 1 h\n0508 ctce 1 h\n0009 3215\n");
+    cfg.m_parseErrors.RemoveAll();
+    cfg.m_bHasErrors = false;
+    const std::string text = SaveText(cfg, dir);
+    EXPECT_NE(text.find("0500,0508  CTCE    1 h\n"), std::string::npos) << text;
+    CVornConfigFile again;
+    ASSERT_TRUE(again.Load(dir.Folder().c_str(), "out.cnf")) << JoinedErrors(again);
+    EXPECT_EQ(SaveText(again, dir, "again.cnf"), text);
+}
