@@ -178,7 +178,8 @@ void CEmulatorOutputRouter::QueueConsoleLine(const SLineSource& source, const ch
     }
     bool bTimes = options.bDates || options.bTimes;
     SLocalTime now = bTimes ? m_host.LocalTime() : SLocalTime();
-    m_pending.Push(FormatConsoleLine(pszLine, options, source.strPidText, source.bSeveralChildren, now));
+    m_pending.Push(FormatConsoleLine(pszLine, options, source.strPidText, source.bSeveralChildren, now), m_host,
+                   m_nHoldAt);
 }
 
 void CEmulatorOutputRouter::PostFieldUpdate(int nField, const std::string& strText)

@@ -52,6 +52,9 @@ public:
     void SetAggregateStats(bool bAggregate) { m_bAggregate = bAggregate; }
     // Visibility of status parts 0-2 ("StatLineSeePart"); 3 and 4 always post.
     void SetPartVisible(int nPart, bool bVisible);
+    // "MessageFloodThreshold": a reader that queues the line that reaches it
+    // holds the readers at once (0: only the idle-time flow control does).
+    void SetFloodThreshold(size_t nLines) { m_nHoldAt = nLines; }
 
     // The console queue and its flow control (GUI thread).
     CPendingLineQueue& Pending() { return m_pending; }
@@ -100,6 +103,7 @@ private:
     std::mutex m_optionsLock;
     SConsoleLineOptions m_options;
     std::atomic<bool> m_bAggregate{true};
+    std::atomic<size_t> m_nHoldAt{0};
     std::atomic<bool> m_bPartVisible[3] = {{true}, {true}, {false}};
 
     std::mutex m_statusLock;

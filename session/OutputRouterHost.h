@@ -4,7 +4,8 @@
 // device list and writes commands. Window-free, so that a recording host can
 // drive the whole output path in tests and fuzzing.
 //
-// Every call but SetReadersRunning comes on a pipe-reader thread.
+// Every call comes on a pipe-reader thread, SetReadersRunning also on the
+// GUI thread.
 #pragma once
 
 #include <string>
@@ -52,8 +53,9 @@ public:
     virtual bool ApplyProgressLine(const SLineSource& source, const char* pszLine) = 0;
     // The local time for the console's time stamps.
     virtual SLocalTime LocalTime() = 0;
-    // GUI thread, flow control: let the readers go on (true) or hold them
-    // after their next queued line (false).
+    // Flow control: let the readers go on (true, GUI thread) or hold them
+    // after their next queued line (false; GUI thread, or the reader whose
+    // line reached the flood threshold).
     virtual void SetReadersRunning(bool bRunning) = 0;
 
 protected:

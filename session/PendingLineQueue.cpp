@@ -5,10 +5,17 @@
 #include "session/OutputRouterHost.h"
 #include "session/PrivateMessages.h"
 
-size_t CPendingLineQueue::Push(std::string strLine)
+size_t CPendingLineQueue::Push(std::string strLine, COutputRouterHost& host, size_t nHold)
 {
     std::lock_guard<std::mutex> lock(m_queueLock);
     m_lines.push_back(std::move(strLine));
+    if (nHold != 0 && m_lines.size() >= nHold) {
+        std::lock_guard<std::mutex> pause(m_pauseLock);
+        if (!m_bPaused) {
+            m_bPaused = true;
+            host.SetReadersRunning(false);
+        }
+    }
     return m_lines.size();
 }
 

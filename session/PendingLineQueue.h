@@ -14,8 +14,12 @@ class COutputRouterHost;
 
 class CPendingLineQueue {
 public:
-    // Reader thread: appends one line; returns the number now waiting.
-    size_t Push(std::string strLine);
+    // Reader thread: appends one line; returns the number now waiting. With
+    // nHold not 0 the readers are held, as by the flow control, once nHold
+    // lines wait: a GUI thread busy elsewhere (a modal loop, a long paint)
+    // must not let the queue grow without end, nor hand itself one huge
+    // batch afterwards.
+    size_t Push(std::string strLine, COutputRouterHost& host, size_t nHold);
 
     // GUI thread, at idle time: posts WM_PENDING_LINES (through the host)
     // when lines wait and none is outstanding; holds the readers once

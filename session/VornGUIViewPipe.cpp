@@ -72,6 +72,7 @@ void CVornGUIView::ApplyConsoleLineOptions()
     options.bTimes = log.m_bLogTimes;
     m_router.SetConsoleOptions(options);
     m_router.SetAggregateStats(g_bAggregateStats);
+    m_router.SetFloodThreshold(g_nMessageFloodThreshold);
     for (int i = 0; i < 3; ++i)
         m_router.SetPartVisible(i, m_settings.m_bPartVisible[i]);
 }

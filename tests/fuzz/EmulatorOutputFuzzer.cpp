@@ -415,7 +415,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     router.SetAggregateStats(nOptions & 32);
     const bool bPartVisible[3] = {true, true, (nOptions & 64) != 0};
     router.SetPartVisible(2, bPartVisible[2]);
-    CGuiSide gui(host, router, 1 + nMix % 13);
+    const size_t nThreshold = 1 + nMix % 13;
+    if (nOptions & 128)
+        router.SetFloodThreshold(nThreshold);
+    CGuiSide gui(host, router, nThreshold);
 
     SLineSource sources[kStreams];
     sources[kStdout].nStream = CEmulatorOutputRouter::kStdout;
@@ -431,6 +434,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         CheckParsed(r, p, n);
         newest.Note(r, bPartVisible);
         const bool bQueued = router.RouteLine(sources[read.nStream], p);
+        // Held by the reader itself once the queue reaches the threshold.
+        if (nOptions & 128)
+            FUZZ_CHECK(router.Pending().Count() < nThreshold || host.m_bReadersHeld);
         FUZZ_CHECK(bQueued == (n == 0 || r.eKind == kStatNone));
         FUZZ_CHECK(bQueued || MayBeConsumed(read.nStream, read.strLine));
         if (bQueued) {

@@ -281,6 +281,25 @@ TEST_F(RouterFixture, ChunksSplitAtLineFeeds)
     EXPECT_EQ("GR0-3=123", router.TakeRegister(0));
 }
 
+TEST_F(RouterFixture, ReaderHoldsItselfAtTheFloodThreshold)
+{
+    // Without idle time (a modal loop) the queue stops at the threshold.
+    router.SetFloodThreshold(3);
+    Err("one");
+    Err("two");
+    EXPECT_TRUE(host.m_readerStates.empty());
+    Err("three");
+    EXPECT_EQ(std::vector<bool>{false}, host.m_readerStates);
+    EXPECT_TRUE(router.Pending().IsPaused());
+    Err("four");    // a second reader's line
+    EXPECT_EQ(std::vector<bool>{false}, host.m_readerStates);
+    router.OnIdleFlowControl(3);
+    EXPECT_EQ(4u, Console().size());
+    router.OnIdleFlowControl(3);
+    EXPECT_EQ((std::vector<bool>{false, true}), host.m_readerStates);
+    EXPECT_FALSE(router.Pending().IsPaused());
+}
+
 TEST_F(RouterFixture, FlowControlPausesAtThresholdAndResumesBelow)
 {
     for (int i = 0; i < 3; ++i)
