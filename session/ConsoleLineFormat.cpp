@@ -2,6 +2,7 @@
 #include "session/ConsoleLineFormat.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "platform/TextFunctions.h"
 
@@ -20,12 +21,21 @@ std::string FormatTimestamp(const std::string& strLine, bool bDates, bool bTimes
     return szStamp + strLine;
 }
 
+// Every console line of every child passes here on its reader thread: a
+// line without tabs is taken as it is, and nothing is copied twice.
 std::string FormatConsoleLine(const char* pszLine, const SConsoleLineOptions& options, const std::string& strPidText,
                               bool bSeveralChildren, const SLocalTime& time)
 {
-    CString strExpanded = ExpandTabs(pszLine, 8);
-    std::string str(strExpanded.GetString(), (size_t)strExpanded.GetLength());
+    std::string str;
+    if (std::strchr(pszLine, '\t')) {
+        const CString strExpanded = ExpandTabs(pszLine, 8);
+        str.assign(strExpanded.GetString(), (size_t)strExpanded.GetLength());
+    } else {
+        str.assign(pszLine);
+    }
     if (options.bPidAlways || (options.bPidIfNeeded && bSeveralChildren))
-        str = strPidText + " " + str;
+        str.insert(0, strPidText + " ");
+    if (!options.bDates && !options.bTimes)
+        return str;
     return FormatTimestamp(str, options.bDates, options.bTimes, time);
 }
