@@ -88,19 +88,33 @@ BOOL CVornGUIView::OnEraseBkgnd(CDC* pDC)
 }
 
 // Fills rcPart row by row: rows of selected lines take the plain text
-// colour, the others the background.
+// colour, the others the background. Neighbouring rows of one colour are
+// filled in one go: each fill is a request to the display (under Wine, to
+// the X server), and a flooded console repaints the whole pane often.
 void CVornGUIView::EraseRows(CDC* pDC, const RECT& rcPart)
 {
     if (m_nLineHeight <= 0 || rcPart.right <= rcPart.left)
         return;
     DWORD crSel = m_settings.m_styles[kMsgPlain].crColor;
+    int yRun = 0, yRunEnd = 0;
+    DWORD crRun = 0;
     for (int nRow = std::max(0, (int)rcPart.top) / m_nLineHeight; nRow * m_nLineHeight < rcPart.bottom; ++nRow) {
         int y0 = std::max(nRow * m_nLineHeight, (int)rcPart.top);
         int y1 = std::min((nRow + 1) * m_nLineHeight, (int)rcPart.bottom);
         int nLine = m_nTopLine + nRow;
         bool bSel = nLine < m_nLineCount && m_sel.IsSelected(nLine);
-        pDC->FillSolidRect(rcPart.left, y0, rcPart.right - rcPart.left, y1 - y0, bSel ? crSel : m_settings.m_crBackground);
+        DWORD cr = bSel ? crSel : m_settings.m_crBackground;
+        if (yRunEnd > yRun && cr != crRun) {
+            pDC->FillSolidRect(rcPart.left, yRun, rcPart.right - rcPart.left, yRunEnd - yRun, crRun);
+            yRun = yRunEnd;
+        }
+        if (yRunEnd == yRun)
+            yRun = y0;
+        crRun = cr;
+        yRunEnd = y1;
     }
+    if (yRunEnd > yRun)
+        pDC->FillSolidRect(rcPart.left, yRun, rcPart.right - rcPart.left, yRunEnd - yRun, crRun);
 }
 
 // ---- the shell command's target folder -----------------------------------------
