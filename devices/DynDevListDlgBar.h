@@ -117,6 +117,7 @@ protected:
     void OnLoadCards();
     void OnBarClose();
     void OnBarProperties();
+    void OnDockFloat(UINT nID);
 
 private:
     // The tree.

@@ -4,6 +4,7 @@
 #include "devices/DynDevListDlgBar.h"
 
 #include "config/CVornDevice.h"
+#include "platform/CWinApp.h"
 #include "platform/Trace.h"
 
 // The definition dialogs of the device classes (card reader, punch,
@@ -57,6 +58,13 @@ void CDynDevListDlgBar::OnRename()
 void CDynDevListDlgBar::OnBarClose()
 {
     CloseBar();
+}
+
+// The main frame docks and floats the bars.
+void CDynDevListDlgBar::OnDockFloat(UINT nID)
+{
+    if (CWnd* pMain = AfxGetMainWnd())
+        pMain->SendMessage(WM_COMMAND, nID);
 }
 
 void CDynDevListDlgBar::OnBarProperties()

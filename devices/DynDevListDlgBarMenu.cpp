@@ -3,6 +3,8 @@
 #include "devices/DynDevListDlgBar.h"
 
 #include "config/CVornDevice.h"
+#include "config/DockFloatMenu.h"
+#include "framework/CSizingControlBar.h"
 #include "config/FileDialogPaths.h"
 #include "config/FileDialogs.h"
 #include "config/SockdevAddress.h"
@@ -62,6 +64,9 @@ void CDynDevListDlgBar::LoadContextMenu(int nHit, BCMenu& menu)
     m_nMenuId = nHit == 1 ? IDR_DEVLIST_DEVICE_MENU : nHit == 0 ? IDR_DEVLIST_CLASS_MENU : IDR_BAR_MENU;
     menu.LoadMenu(m_nMenuId);
     menu.LoadToolbar(IDR_DEVLIST_MENU_IMAGES);
+    // The bar's own menu also offers docking or floating its host bar.
+    if (m_nMenuId == IDR_BAR_MENU)
+        AppendDockFloatMenuItems(m_pHostBar, menu.GetSubMenu(0));
 }
 
 void CDynDevListDlgBar::OnContextMenu(CWnd*, CPoint point)

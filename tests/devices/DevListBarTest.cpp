@@ -11,7 +11,10 @@
 #include <memory>
 #include <vector>
 
+#include "framework/cdxCDynamicBar.h"
 #include "platform/Afx.h"
+#include "platform/BCMenu.h"
+#include "platform/CFrameWnd.h"
 #include "platform/CIniSettingsStore.h"
 #include "platform/CWinApp.h"
 #include "platform/ProfileStore.h"
@@ -176,6 +179,55 @@ TEST(DevListBarAppearance, ColoursFromTheSettingsAndBack)
         EXPECT_EQ((UINT)RGB(10, 20, 30), ProfileGetInt("Settings\\DeviceList", "clrBack", 0));
         EXPECT_EQ(10u, ProfileGetInt("Settings\\DeviceList", "FontSize", 0));
         bar.DestroyWindow();
+    }
+    SetSettingsStore(nullptr);
+}
+
+// A frame that keeps the commands it is sent.
+class CCommandFrame : public CFrameWnd {
+public:
+    std::vector<UINT> m_commands;
+
+protected:
+    BOOL OnCommand(WPARAM wp, LPARAM) override
+    {
+        m_commands.push_back(LOWORD(wp));
+        return TRUE;
+    }
+};
+
+// In its docking bar the device list's own menu starts with Dock (checked
+// and greyed while docked) and Float; the main frame carries them out.
+TEST(DevListBarDocking, BarMenuOffersDockAndFloatToTheFrame)
+{
+    TempDir dir;
+    SetSettingsStore(std::make_unique<CIniSettingsStore>(dir.Path("bar.ini").c_str()));
+    {
+        CWinApp app("DevListDockTest");
+        CCommandFrame* pFrame = new CCommandFrame;
+        ASSERT_TRUE(pFrame->CreateEx(0, nullptr, "frame", WS_OVERLAPPEDWINDOW, 0, 0, 600, 500, nullptr, nullptr));
+        app.m_pMainWnd = pFrame;
+        {
+            cdxCDynamicBarT<CDynDevListDlgBar> bar;
+            ASSERT_TRUE(bar.Create("Vornamic Device List", pFrame, 59503, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+            BCMenu menu;
+            bar.m_dlg.LoadContextMenu(-1, menu);
+            HMENU h = ::GetSubMenu(menu.GetSafeHmenu(), 0);
+            ASSERT_EQ(5, ::GetMenuItemCount(h));
+            EXPECT_EQ(35101u, ::GetMenuItemID(h, 0));
+            EXPECT_EQ(35121u, ::GetMenuItemID(h, 1));
+            EXPECT_TRUE(::GetMenuState(h, 2, MF_BYPOSITION) & MF_SEPARATOR);
+            EXPECT_EQ((UINT)ID_BAR_CLOSE, ::GetMenuItemID(h, 3));
+            EXPECT_EQ((UINT)ID_BAR_PROPERTIES, ::GetMenuItemID(h, 4));
+            UINT nDock = ::GetMenuState(h, 35101, MF_BYCOMMAND), nFloat = ::GetMenuState(h, 35121, MF_BYCOMMAND);
+            EXPECT_EQ((UINT)(MF_CHECKED | MF_GRAYED), nDock & (MF_CHECKED | MF_GRAYED));
+            EXPECT_EQ(0u, nFloat & (MF_CHECKED | MF_GRAYED));
+            bar.m_dlg.SendMessage(WM_COMMAND, 35121);
+            bar.m_dlg.SendMessage(WM_COMMAND, 35101);
+            EXPECT_EQ((std::vector<UINT>{35121, 35101}), pFrame->m_commands);
+        }
+        app.m_pMainWnd = nullptr;
+        pFrame->DestroyWindow();
     }
     SetSettingsStore(nullptr);
 }
