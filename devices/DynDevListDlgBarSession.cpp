@@ -1,6 +1,7 @@
 // DynDevListDlgBarSession.cpp: what the device-list bar asks of the view:
 // whether the emulator runs and is ready, the flush of the commands queued
-// until it is, and the sending of commands. Without a view no emulator runs.
+// until it is, the sending of commands, and the devices of the current
+// configuration. Without a view no emulator runs and nothing is configured.
 #include "devices/DynDevListDlgBar.h"
 
 #include "session/PipedProcessCtl.h"
@@ -37,21 +38,30 @@ void CDynDevListDlgBar::SendCommand(const CString& strCommand)
         g_pView->SendCommand(strCommand);
 }
 
-// The view keeps no configuration of its own yet (issue 12): no device is
-// configured, and the panel refresh rate is the configuration's default.
-bool CDynDevListDlgBar::LookupConfiguredDevice(int, CVornDevice&) const
+// The devices of the view's current configuration, by key.
+bool CDynDevListDlgBar::LookupConfiguredDevice(int nKey, CVornDevice& dev) const
 {
-    return false;
+    return g_pView && g_pView->GetConfig().m_devices.Lookup((DWORD)nKey, dev);
 }
 
-bool CDynDevListDlgBar::RemoveConfiguredDevice(int)
+// Takes the device out of the view's configuration, which then counts as
+// modified when it differs from the one last opened or saved.
+bool CDynDevListDlgBar::RemoveConfiguredDevice(int nKey)
 {
-    return false;
+    if (!g_pView)
+        return false;
+    CVornConfigFile cfg = g_pView->GetConfig();
+    if (!cfg.m_devices.RemoveKey((DWORD)nKey))
+        return false;
+    g_pView->ApplyEditedConfiguration(cfg);
+    return true;
 }
 
+// The configuration's PANRATE, milliseconds (its default without a view).
 UINT CDynDevListDlgBar::PanelRefreshRate() const
 {
-    return 50;
+    int nRate = g_pView ? g_pView->GetConfig().m_nPanRate : CVornConfigFile().m_nPanRate;
+    return nRate > 0 ? (UINT)nRate : 0;
 }
 
 CString CDynDevListDlgBar::ReaderFilesDir() const

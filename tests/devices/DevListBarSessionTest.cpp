@@ -1,9 +1,10 @@
 // DevListBarSessionTest.cpp: the device-list bar with the view and the
 // emulator stand-in under Wine: the first device list fills the tree and
 // makes the emulator ready (the handshake and the queued commands follow in
-// order); incremental add, change and delete; a list after power-off is
-// dropped and the next power-on still works; each context-menu command
-// sends its exact text.
+// order); incremental add, change and delete; the emulator's end empties
+// the tree, a list after it is dropped and the next power-on still works;
+// each context-menu command sends its exact text; a detached device leaves
+// the view's configuration after the panel refresh rate.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -174,9 +175,13 @@ TEST_F(DevListSession, ListAfterPowerOffIsDroppedAndTheNextPowerOnWorks)
     PowerOn();
     QueueStartList();
     ASSERT_TRUE(PumpUntilReady());
+    pBar->m_bNewFormatDevList = true;
+    // The view tells the bar that the emulator ended: its devices go.
     EndEmulator();
-    pBar->SendMessage(WM_EMULATOR_ACTIVE, 0);
-    EXPECT_EQ(nullptr, pBar->FindDeviceItem(0x120));
+    ASSERT_TRUE(Pump([&] { return pBar->FindDeviceItem(0x120) == nullptr; }, 5000));
+    EXPECT_FALSE(pBar->IsDevNumShown(0xC));
+    EXPECT_FALSE(pBar->m_bNewFormatDevList);
+    EXPECT_EQ(9u, pBar->Tree().GetCount());
     QueueStartList();
     PumpFor(300);
     EXPECT_EQ(nullptr, pBar->FindDeviceItem(0x120));
@@ -224,6 +229,35 @@ TEST_F(DevListSession, ContextMenuCommandsSendTheirExactTexts)
     // Detach leaves the tree to the emulator's own reports.
     PumpFor(400);
     EXPECT_NE(nullptr, pBar->FindDeviceItem(0x580));
+}
+
+// Detach takes the device out of the view's configuration, not at once but
+// after the configuration's panel refresh rate and 125 ms; the
+// configuration is modified then. Other devices stay.
+TEST_F(DevListSession, DetachLeavesTheConfigurationAfterThePanelRate)
+{
+    CVornConfigFile cfg;
+    CString strError;
+    ASSERT_TRUE(cfg.AddDevice("0120 3390 disk.cckd", strError)) << strError.GetString();
+    ASSERT_TRUE(cfg.AddDevice("0580 3420 tape.aws", strError)) << strError.GetString();
+    cfg.m_nPanRate = 400;
+    std::string strPath = dir.Path("detach.cnf");
+    ASSERT_EQ(0u, cfg.SaveAs(strPath.c_str()));
+    ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    ASSERT_FALSE(pView->IsConfigModified());
+    PowerOn();
+    QueueStartList();
+    ASSERT_TRUE(PumpUntilReady());
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x120)));
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_DETACH);
+    EXPECT_TRUE(WaitFor("vorn detach 0120"));
+    CVornDevice dev;
+    PumpFor(150);
+    EXPECT_TRUE(pView->GetConfig().m_devices.Lookup(0x120, dev));
+    EXPECT_FALSE(pView->IsConfigModified());
+    ASSERT_TRUE(Pump([&] { return !pView->GetConfig().m_devices.Lookup(0x120, dev); }, 5000));
+    EXPECT_TRUE(pView->IsConfigModified());
+    EXPECT_TRUE(pView->GetConfig().m_devices.Lookup(0x580, dev));
 }
 
 // Trace CCWs changes only the flag of the device as it is shown when the
