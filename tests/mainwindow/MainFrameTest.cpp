@@ -4,6 +4,9 @@
 // on close with a modified configuration, and the Windows session end.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "mainwindow/MainFrame.h"
 #include "mainwindow/VornGUIApp.h"
 #include "platform/CClipBoard.h"
@@ -13,12 +16,14 @@
 #include "platform/CWindowPlacement.h"
 #include "platform/ProfileStore.h"
 #include "resource.h"
+#include "session/PipedProcessCtl.h"
 #include "session/PrivateMessages.h"
 #include "session/UtilityProgress.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/support/WinTestUtil.h"
 #include "tests/session/RequiredFolders.h"
 
 // The frame reads the application's start-up state.
@@ -27,6 +32,14 @@ CVornGUIApp theApp;
 namespace {
 
 const UINT kTdmClickButton = WM_USER + 102;
+
+std::string ReadText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
 
 void Pump()
 {
@@ -273,6 +286,40 @@ TEST_F(FrameFixture, PowerOffQuestionRemembersDontAsk)
     EXPECT_EQ(pFrame->ConfirmPowerOff(), IDYES);
     EXPECT_FALSE(none.SawDialog());
     g_pView->SetNoWarnPowerOff(false);
+}
+
+TEST_F(FrameFixture, CloseWithARunningEmulatorPowersItOffFirst)
+{
+    OpenFrame();
+    std::string record = dir.Path("emulator.txt");
+    std::string cmd = "\"" + vorntest::ProgramDir() + "vornemu.exe\" --lifetime 3000 --record \"" + record +
+                      "\" EXTERNALGUI";
+    CPipedProcessCtl* pCtl =
+        new CPipedProcessCtl("Vornamic", 0, nullptr, cmd.c_str(), dir.Folder().c_str(), false, 0, 0);
+    CVornConfigFile config;
+    config.m_nMaxShutdownSecs = 30;
+    g_pView->AttachEmulator(pCtl, config);
+    ASSERT_TRUE(g_pView->IsEmulatorRunning());
+    g_pView->SetNoWarnPowerOff(true);
+    std::string seen;
+    vorntest::DialogDriver any([&](HWND h) {
+        seen += vorntest::DialogTexts(h) + "#";
+        ::PostMessageA(h, WM_CLOSE, 0, 0);
+        return true;
+    });
+    // The frame stays while the emulator powers off ("vorn exit"), then
+    // closes without asking when it has ended (the stand-in ends after its
+    // lifetime of 3 seconds).
+    pFrame->SendMessage(WM_CLOSE);
+    EXPECT_TRUE(FrameAlive());
+    DWORD dwStart = ::GetTickCount();
+    while (FrameAlive() && ::GetTickCount() - dwStart < 20000) {
+        Pump();
+        ::Sleep(20);
+    }
+    EXPECT_FALSE(FrameAlive()) << seen;
+    std::string received = ReadText(record);
+    EXPECT_NE(received.find("vorn exit"), std::string::npos) << received;
 }
 
 TEST_F(FrameFixture, SessionEndIsRefusedWhileModifiedAndCancelledEndKeepsTheFrame)
