@@ -6,12 +6,9 @@
 // painting leaves no GDI objects behind.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "ResizeHelpDlg.h"
-#include "platform/CIniSettingsStore.h"
-#include "platform/ProfileStore.h"
 #include "tests/support/GdiObjectCount.h"
+#include "tests/support/ScopedIniStore.h"
 
 namespace {
 
@@ -19,10 +16,10 @@ const char* kIni = "framework_tests_composed.ini";
 const COLORREF kMarker = RGB(255, 0, 0);
 
 struct ComposedCaptionTest : ::testing::Test {
+    vorntest::ScopedIniStore store{kIni};
+
     void SetUp() override
     {
-        std::remove(kIni);
-        SetSettingsStore(std::make_unique<CIniSettingsStore>(kIni));
         ASSERT_TRUE(dlg.Create(CResizeHelpDlg::IDD));
         dlg.ShowWindow(SW_SHOW);
     }
@@ -30,8 +27,6 @@ struct ComposedCaptionTest : ::testing::Test {
     {
         if (dlg.m_hWnd)
             dlg.DestroyWindow();
-        SetSettingsStore(nullptr);
-        std::remove(kIni);
     }
     SIZE WindowSize()
     {

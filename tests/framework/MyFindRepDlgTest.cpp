@@ -9,17 +9,16 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "framework/HelpKeys.h"
 #include "framework/MyFindRepDlg.h"
-#include "platform/CIniSettingsStore.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/ProfileStore.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/support/GdiObjectCount.h"
+#include "tests/support/ScopedIniStore.h"
 
 namespace {
 
@@ -76,19 +75,16 @@ void Pump()
 
 struct FindRepTest : ::testing::Test {
     OwnerWindow owner;
+    vorntest::ScopedIniStore store{kIni};
 
     void SetUp() override
     {
-        std::remove(kIni);
-        SetSettingsStore(std::make_unique<CIniSettingsStore>(kIni));
         g_heard.clear();
         g_nCloseOn = 0;
     }
     void TearDown() override
     {
         ErrorBalloonHide();
-        SetSettingsStore(nullptr);
-        std::remove(kIni);
     }
 
     // A modeless dialog, shown; it deletes itself when its window goes.

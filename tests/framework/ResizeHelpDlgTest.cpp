@@ -4,13 +4,11 @@
 // hit test and press, balloon help and GDI objects over repeated opens.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "ResizeHelpDlg.h"
-#include "platform/CIniSettingsStore.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/ProfileStore.h"
 #include "tests/support/GdiObjectCount.h"
+#include "tests/support/ScopedIniStore.h"
 
 namespace {
 
@@ -34,16 +32,7 @@ void Pump()
 }
 
 struct DialogTest : ::testing::Test {
-    void SetUp() override
-    {
-        std::remove(kIni);
-        SetSettingsStore(std::make_unique<CIniSettingsStore>(kIni));
-    }
-    void TearDown() override
-    {
-        SetSettingsStore(nullptr);
-        std::remove(kIni);
-    }
+    vorntest::ScopedIniStore store{kIni};
     void Grow(CResizeHelpDlg& dlg, int dx, int dy)
     {
         RECT rc;

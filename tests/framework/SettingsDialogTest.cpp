@@ -9,7 +9,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -18,26 +17,17 @@
 #include "SettingsTestRes.h"
 #include "framework/HelpKeys.h"
 #include "framework/SettingsDialog.h"
-#include "platform/CIniSettingsStore.h"
 #include "platform/ProfileStore.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/support/GdiObjectCount.h"
+#include "tests/support/ScopedIniStore.h"
 
 namespace {
 
 const char* kIni = "settings_tests.ini";
 
 struct SettingsTest : ::testing::Test {
-    void SetUp() override
-    {
-        std::remove(kIni);
-        SetSettingsStore(std::make_unique<CIniSettingsStore>(kIni));
-    }
-    void TearDown() override
-    {
-        SetSettingsStore(nullptr);
-        std::remove(kIni);
-    }
+    vorntest::ScopedIniStore store{kIni};
 };
 
 // A dialog with four recording pages: General, Large (under General),

@@ -5,7 +5,6 @@
 // status prompts and commands.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 
 #include "DockingBarsTestRes.h"
@@ -13,9 +12,9 @@
 #include "framework/cdxCDynamicBar.h"
 #include "platform/AfxIds.h"
 #include "platform/CDockBar.h"
-#include "platform/CIniSettingsStore.h"
 #include "platform/CStatusBarCtrl.h"
 #include "platform/ProfileStore.h"
+#include "tests/support/ScopedIniStore.h"
 
 namespace {
 
@@ -108,16 +107,7 @@ void DragEdge(CSizingControlBar& bar, int nHit, int dx, int dy)
 }
 
 struct SizingBarTest : ::testing::Test {
-    void SetUp() override
-    {
-        std::remove(kIni);
-        SetSettingsStore(std::make_unique<CIniSettingsStore>(kIni));
-    }
-    void TearDown() override
-    {
-        SetSettingsStore(nullptr);
-        std::remove(kIni);
-    }
+    vorntest::ScopedIniStore store{kIni};
 };
 
 }  // namespace

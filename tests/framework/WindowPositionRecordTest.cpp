@@ -3,27 +3,16 @@
 // rectangle into the work area.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "framework/WindowPositionRecord.h"
-#include "platform/CIniSettingsStore.h"
 #include "platform/ProfileStore.h"
+#include "tests/support/ScopedIniStore.h"
 
 namespace {
 
 const char* kIni = "framework_core_positions.ini";
 
 struct PositionStoreTest : ::testing::Test {
-    void SetUp() override
-    {
-        std::remove(kIni);
-        SetSettingsStore(std::make_unique<CIniSettingsStore>(kIni));
-    }
-    void TearDown() override
-    {
-        SetSettingsStore(nullptr);
-        std::remove(kIni);
-    }
+    vorntest::ScopedIniStore store{kIni};
 };
 
 bool SameRect(const RECT& a, const RECT& b)

@@ -9,13 +9,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "ResizeHelpSheet.h"
-#include "platform/CIniSettingsStore.h"
-#include "platform/ProfileStore.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/support/GdiObjectCount.h"
+#include "tests/support/ScopedIniStore.h"
 
 namespace {
 
@@ -62,16 +60,7 @@ int TabsBottom(CResizeHelpSheet& sheet)
 }
 
 struct SheetTest : ::testing::Test {
-    void SetUp() override
-    {
-        std::remove(kIni);
-        SetSettingsStore(std::make_unique<CIniSettingsStore>(kIni));
-    }
-    void TearDown() override
-    {
-        SetSettingsStore(nullptr);
-        std::remove(kIni);
-    }
+    vorntest::ScopedIniStore store{kIni};
 };
 
 // A plain popup window to host a page outside any sheet.

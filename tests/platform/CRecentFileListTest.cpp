@@ -2,27 +2,16 @@
 // form.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
-#include "platform/CIniSettingsStore.h"
 #include "platform/CRecentFileList.h"
 #include "platform/ProfileStore.h"
+#include "tests/support/ScopedIniStore.h"
 
 namespace {
 
 const char* kIni = "core_tests_recent.ini";
 
 struct RecentTest : ::testing::Test {
-    void SetUp() override
-    {
-        std::remove(kIni);
-        SetSettingsStore(std::make_unique<CIniSettingsStore>(kIni));
-    }
-    void TearDown() override
-    {
-        SetSettingsStore(nullptr);
-        std::remove(kIni);
-    }
+    vorntest::ScopedIniStore store{kIni};
 };
 
 TEST_F(RecentTest, NewestFirstAndAReusedPathMovesUp)

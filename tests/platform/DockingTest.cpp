@@ -3,16 +3,15 @@
 // messages, and the layout saved and restored across a new frame.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 
 #include "platform/Afx.h"
 #include "platform/CControlBar.h"
 #include "platform/CDockBar.h"
 #include "platform/CDockContext.h"
-#include "platform/CIniSettingsStore.h"
 #include "platform/CMiniDockFrameWnd.h"
 #include "platform/ProfileStore.h"
+#include "tests/support/ScopedIniStore.h"
 
 namespace {
 
@@ -87,16 +86,7 @@ void DragBarTo(CControlBar& bar, CPoint ptScreen)
 }
 
 struct DockingTest : ::testing::Test {
-    void SetUp() override
-    {
-        std::remove(kIni);
-        SetSettingsStore(std::make_unique<CIniSettingsStore>(kIni));
-    }
-    void TearDown() override
-    {
-        SetSettingsStore(nullptr);
-        std::remove(kIni);
-    }
+    vorntest::ScopedIniStore store{kIni};
 };
 
 }  // namespace

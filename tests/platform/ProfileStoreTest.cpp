@@ -3,26 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 
-#include "platform/CIniSettingsStore.h"
 #include "platform/ProfileStore.h"
+#include "tests/support/ScopedIniStore.h"
 
 namespace {
 
 const char* kIni = "core_tests_profile.ini";
 
 struct ProfileTest : ::testing::Test {
-    void SetUp() override
-    {
-        std::remove(kIni);
-        SetSettingsStore(std::make_unique<CIniSettingsStore>(kIni));
-    }
-    void TearDown() override
-    {
-        SetSettingsStore(nullptr);
-        std::remove(kIni);
-    }
+    vorntest::ScopedIniStore store{kIni};
 };
 
 }  // namespace
