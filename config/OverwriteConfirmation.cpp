@@ -10,6 +10,7 @@
 
 #include "platform/MessageBoxes.h"
 #include "platform/Trace.h"
+#include "platform/WideText.h"
 
 namespace {
 
@@ -29,15 +30,6 @@ std::string PathKey(const char* pszPath)
     return s.MakeLower().str();
 }
 
-std::wstring Wide(const char* psz)
-{
-    int n = ::MultiByteToWideChar(CP_ACP, 0, psz, -1, nullptr, 0);
-    std::wstring w(n > 0 ? (size_t)n : 1, L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, psz, -1, &w[0], n);
-    w.resize(w.size() - 1);
-    return w;
-}
-
 int AskOverwrite(const char* pszPath, bool bShowName)
 {
     CString strContent;
@@ -45,8 +37,9 @@ int AskOverwrite(const char* pszPath, bool bShowName)
         strContent.Format("The file:\n\n\"%s\"\n\nalready exists. Do you wish to overwrite it?", pszPath);
     else
         strContent = "The file already exists. Do you wish to overwrite it?";
-    std::wstring wTitle = Wide("Confirm Overwrite"), wMain = Wide("File already exists. Overwrite?");
-    std::wstring wContent = Wide(strContent), wOverwrite = Wide("Overwrite"), wCancel = Wide("Cancel");
+    std::wstring wTitle = WideFromAnsi("Confirm Overwrite"), wMain = WideFromAnsi("File already exists. Overwrite?");
+    std::wstring wContent = WideFromAnsi(strContent);
+    std::wstring wOverwrite = WideFromAnsi("Overwrite"), wCancel = WideFromAnsi("Cancel");
     const TASKDIALOG_BUTTON buttons[] = {{kOverwriteButton, wOverwrite.c_str()}, {IDCANCEL, wCancel.c_str()}};
     TASKDIALOGCONFIG tdc = {};
     tdc.cbSize = sizeof tdc;

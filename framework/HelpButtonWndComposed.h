@@ -10,6 +10,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "platform/WideText.h"
+
 template <class T>
 RECT CHelpButtonWnd<T>::GetCaptionRect()
 {
@@ -167,11 +169,9 @@ void CHelpButtonWnd<T>::DrawCaptionTextInto(HDC hdcMem, int nCaption)
         return;
     CString strText;
     this->GetWindowText(strText);
-    int nWide = ::MultiByteToWideChar(CP_ACP, 0, strText.GetString(), -1, nullptr, 0);
-    if (nWide <= 1)
+    std::wstring wstrText = WideFromAnsi(strText);
+    if (wstrText.empty())
         return;
-    std::wstring wstrText((size_t)nWide, L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, strText.GetString(), -1, &wstrText[0], nWide);
     SIZE szText = GetCaptionTextExtent();
     RECT rcText;
     rcText.left = GetSysMenuIconRect().right + 3;

@@ -11,28 +11,19 @@
 #include "platform/CWinApp.h"
 #include "platform/CWnd.h"
 #include "platform/WLTaskDialog.h"
+#include "platform/WideText.h"
 
 namespace {
 
 const int kCreateReport = 6;
 const int kDontCreate = 7;
 
-std::wstring Widen(const char* psz)
-{
-    int n = ::MultiByteToWideChar(CP_ACP, 0, psz, -1, nullptr, 0);
-    std::wstring w(n > 0 ? (size_t)n : 1, L'\0');
-    if (n > 0)
-        ::MultiByteToWideChar(CP_ACP, 0, psz, -1, &w[0], n);
-    w.resize(wcslen(w.c_str()));
-    return w;
-}
-
 }  // namespace
 
 void ShowFatalErrorReport(CUnhandledException& reporter)
 {
     CString strPath = CrashReportPath();
-    std::wstring footer = L"The report to be generated will be named:\n\n\"" + Widen(strPath) + L"\"";
+    std::wstring footer = L"The report to be generated will be named:\n\n\"" + WideFromAnsi(strPath) + L"\"";
     TASKDIALOG_BUTTON buttons[] = {{kCreateReport, L"Create report"}, {kDontCreate, L"Don't create"}};
     CWnd* pMain = AfxGetMainWnd();
     TASKDIALOGCONFIG tdc = {};

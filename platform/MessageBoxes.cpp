@@ -7,19 +7,9 @@
 #include "platform/CWinApp.h"
 #include "platform/CWnd.h"
 #include "platform/Trace.h"
+#include "platform/WideText.h"
 
 namespace {
-
-std::wstring Wide(LPCSTR psz)
-{
-    if (!psz || !*psz)
-        return std::wstring();
-    int n = ::MultiByteToWideChar(CP_ACP, 0, psz, -1, nullptr, 0);
-    std::wstring w((size_t)n, L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, psz, -1, &w[0], n);
-    w.resize((size_t)n - 1);
-    return w;
-}
 
 CString AppTitle()
 {
@@ -84,9 +74,9 @@ int ErrorMessageBox(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
 
 int TDMessageBox(LPCSTR pszInstruction, LPCSTR pszContent, LPCSTR pszTitle, UINT nStyle)
 {
-    std::wstring instruction = Wide(pszInstruction);
-    std::wstring content = Wide(pszContent);
-    std::wstring title = Wide(pszTitle ? pszTitle : AppTitle().GetString());
+    std::wstring instruction = WideFromAnsi(pszInstruction);
+    std::wstring content = WideFromAnsi(pszContent);
+    std::wstring title = WideFromAnsi(pszTitle ? pszTitle : AppTitle().GetString());
     TASKDIALOGCONFIG tdc = {};
     tdc.cbSize = sizeof(tdc);
     tdc.hwndParent = OwnerWindow();

@@ -6,24 +6,13 @@
 #include <string>
 
 #include "platform/WLTaskDialog.h"
-
-namespace {
-
-std::wstring Wide(const CString& str)
-{
-    int n = ::MultiByteToWideChar(CP_ACP, 0, str.GetString(), -1, nullptr, 0);
-    std::wstring w((size_t)(n > 0 ? n : 1), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, str.GetString(), -1, &w[0], n);
-    w.resize(w.size() - 1);
-    return w;
-}
-
-}  // namespace
+#include "platform/WideText.h"
 
 int AskLogNumberingQuestion(HWND hParent, const LogNumberingQuestion& q)
 {
-    std::wstring title = Wide(q.strTitle), instruction = Wide(q.strInstruction), content = Wide(q.strContent);
-    std::wstring details = Wide(q.strDetails), link6 = Wide(q.strLink6), link5 = Wide(q.strLink5);
+    std::wstring title = WideFromAnsi(q.strTitle), instruction = WideFromAnsi(q.strInstruction);
+    std::wstring content = WideFromAnsi(q.strContent), details = WideFromAnsi(q.strDetails);
+    std::wstring link6 = WideFromAnsi(q.strLink6), link5 = WideFromAnsi(q.strLink5);
     const TASKDIALOG_BUTTON buttons[2] = {{IDYES, link6.c_str()}, {IDNO, link5.c_str()}};
     TASKDIALOGCONFIG tdc = {};
     tdc.cbSize = sizeof(tdc);

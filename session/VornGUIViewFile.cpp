@@ -19,6 +19,7 @@
 #include "platform/PathFunctions.h"
 #include "platform/Trace.h"
 #include "platform/WLTaskDialog.h"
+#include "platform/WideText.h"
 #include "session/ViewTitle.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
@@ -26,17 +27,6 @@
 namespace {
 
 const int kDevicesPage = 6;
-
-std::wstring Wide(const char* psz)
-{
-    if (!psz || !*psz)
-        return std::wstring();
-    int n = ::MultiByteToWideChar(CP_ACP, 0, psz, -1, nullptr, 0);
-    std::wstring w((size_t)n, L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, psz, -1, &w[0], n);
-    w.resize((size_t)n - 1);
-    return w;
-}
 
 // The application's name in titles and task dialogs.
 CString AppName()
@@ -74,10 +64,10 @@ int CVornGUIView::PromptSaveModified()
         return kPromptSaved;
     // A modified configuration with parse errors is asked about too: its
     // changes are never dropped unseen (Save then reports why it cannot).
-    std::wstring strTitle = Wide(AppName());
+    std::wstring strTitle = WideFromAnsi(AppName());
     std::wstring strContent = MaySaveParseErrors()
         ? std::wstring()
-        : Wide("The configuration has parse errors: it can only be saved while parse errors are ignored.");
+        : WideFromAnsi("The configuration has parse errors: it can only be saved while parse errors are ignored.");
     const TASKDIALOG_BUTTON buttons[] = {{kPromptSaved, L"Save"}, {kPromptNotSaved, L"Don't Save"}};
     TASKDIALOGCONFIG tdc = {};
     tdc.cbSize = sizeof tdc;
@@ -266,10 +256,10 @@ void CVornGUIView::RunSysCfgDialog(int nPage)
 bool CVornGUIView::WarnExternalEdit()
 {
     bool bRunning = IsEmulatorRunning();
-    std::wstring strTitle = Wide(AppName());
-    std::wstring strInstruction = Wide(bRunning ? "Remember to restart Vornamic afterwards if needed."
-                                                : "Remember to re-open the configuration file afterwards.");
-    std::wstring strDetails = Wide(bRunning
+    std::wstring strTitle = WideFromAnsi(AppName());
+    std::wstring strInstruction = WideFromAnsi(bRunning ? "Remember to restart Vornamic afterwards if needed."
+                                                        : "Remember to re-open the configuration file afterwards.");
+    std::wstring strDetails = WideFromAnsi(bRunning
         ? "When a running configuration is externally modified by another program such as Notepad, then Vornamic "
           "will obviously not know about such changes and will instead continue to use the original settings it "
           "was started with.\n\nThe safest way to ensure that all of your changes are in effect is to either "
