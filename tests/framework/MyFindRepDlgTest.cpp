@@ -18,6 +18,7 @@
 #include "platform/ProfileStore.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/support/GdiObjectCount.h"
+#include "tests/support/PumpMessages.h"
 #include "tests/support/ScopedIniStore.h"
 
 namespace {
@@ -63,15 +64,6 @@ struct OwnerWindow {
     HWND h;
     CWnd wnd;
 };
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
 
 struct FindRepTest : ::testing::Test {
     OwnerWindow owner;
@@ -288,7 +280,7 @@ TEST_F(FindRepTest, CancelEscAndTheCloseBoxTellTheOwnerWhichClosesTheDialog)
         ASSERT_EQ(1u, g_heard.size());
         EXPECT_EQ(kFindRepClosing, g_heard[0].nCode);
         // Closed by the owner from inside the notification: gone once it returned.
-        Pump();
+        vorntest::PumpMessages();
         EXPECT_FALSE(::IsWindow(hDlg));
     }
 }
@@ -385,17 +377,17 @@ TEST_F(FindRepTest, ADeletedHistoryEntryIsForgottenAndItsNeighbourTakesItsPlace)
     StoreHistory("FindCount", "Find-%d", 3);
     CMyFindRepDlg* p = Open(true);
     p->m_FindCombo.DeleteHistoryItem(1);
-    Pump();
+    vorntest::PumpMessages();
     EXPECT_EQ("t2", std::string(p->m_strFindText));
     EXPECT_EQ(2, (int)ProfileGetInt(kFindRepSection, "FindCount", -1));
     EXPECT_STREQ("t2", ProfileGetString(kFindRepSection, "Find-0"));
     EXPECT_STREQ("t0", ProfileGetString(kFindRepSection, "Find-1"));
     // The last entry of the list (t0, t2): the one before it takes its place.
     p->m_FindCombo.DeleteHistoryItem(1);
-    Pump();
+    vorntest::PumpMessages();
     EXPECT_EQ("t0", std::string(p->m_strFindText));
     p->m_FindCombo.DeleteHistoryItem(0);
-    Pump();
+    vorntest::PumpMessages();
     EXPECT_EQ("", std::string(p->m_strFindText));
     EXPECT_EQ(0, (int)ProfileGetInt(kFindRepSection, "FindCount", -1));
     EXPECT_FALSE(Enabled(p, IDC_FINDREP_FIND_NEXT));

@@ -6,6 +6,7 @@
 
 #include "EditsDlg.h"
 #include "framework/VisualStylesXP.h"
+#include "tests/support/PumpMessages.h"
 
 namespace {
 
@@ -14,15 +15,6 @@ struct MyProgCtlTest : ::testing::Test {
     void SetUp() override { ASSERT_TRUE(dlg.Create(CEditsDlg::IDD)); }
     void TearDown() override { dlg.DestroyWindow(); }
 };
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
 
 }  // namespace
 
@@ -97,7 +89,7 @@ TEST_F(MyProgCtlTest, ThemedFillCoversThePositionsShare)
         bar.SetRange32(c.nLower, c.nUpper);
         bar.SetPos(c.nPos);
         ::RedrawWindow(bar.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        Pump();
+        vorntest::PumpMessages();
         COLORREF crLeft = ::GetPixel(hdc, rc.right / 4, y);
         COLORREF crRight = ::GetPixel(hdc, rc.right * 3 / 4, y);
         bar.SetRange32(0, 100);

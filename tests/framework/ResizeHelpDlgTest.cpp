@@ -8,6 +8,7 @@
 #include "platform/ErrorBalloon.h"
 #include "platform/ProfileStore.h"
 #include "tests/support/GdiObjectCount.h"
+#include "tests/support/PumpMessages.h"
 #include "tests/support/ScopedIniStore.h"
 
 namespace {
@@ -20,15 +21,6 @@ RECT ChildRect(HWND hDlg, int nID)
     ::GetWindowRect(::GetDlgItem(hDlg, nID), &rc);
     ::MapWindowPoints(nullptr, hDlg, (POINT*)&rc, 2);
     return rc;
-}
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
 }
 
 struct DialogTest : ::testing::Test {
@@ -206,7 +198,7 @@ TEST_F(DialogTest, CaptionButtonHitTestAndPress)
     CResizeHelpDlg dlg;
     ASSERT_TRUE(dlg.Create(CResizeHelpDlg::IDD));
     dlg.ShowWindow(SW_SHOW);
-    Pump();
+    vorntest::PumpMessages();
     RECT rcBtn = dlg.GetHelpButtonRect(), rcWnd;
     ASSERT_FALSE(::IsRectEmpty(&rcBtn));
     dlg.GetWindowRect(&rcWnd);
@@ -274,7 +266,7 @@ TEST_F(DialogTest, NoGdiObjectsLeakOverOpens)
         dlg.ShowWindow(SW_SHOW);
         dlg.SetWindowPos(nullptr, 0, 0, 600, 400, SWP_NOMOVE | SWP_NOZORDER);
         dlg.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        Pump();
+        vorntest::PumpMessages();
         dlg.DestroyWindow();
     };
     openClose();

@@ -13,6 +13,7 @@
 #include "ResizeHelpSheet.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/support/GdiObjectCount.h"
+#include "tests/support/PumpMessages.h"
 #include "tests/support/ScopedIniStore.h"
 
 namespace {
@@ -27,15 +28,6 @@ RECT ChildRect(HWND hParent, HWND hChild)
     return rc;
 }
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
 DWORD GdiCount()
 {
     return vorntest::GdiObjectCount();
@@ -46,7 +38,7 @@ void Grow(CWnd& wnd, int dx, int dy)
     RECT rc;
     wnd.GetWindowRect(&rc);
     wnd.SetWindowPos(nullptr, 0, 0, rc.right - rc.left + dx, rc.bottom - rc.top + dy, SWP_NOMOVE | SWP_NOZORDER);
-    Pump();
+    vorntest::PumpMessages();
 }
 
 // The bottom of the tab row, in the sheet's client coordinates.
@@ -92,7 +84,7 @@ TEST_F(SheetTest, PagesStayBelowTheTabsAndFollowTheSheet)
 {
     CResizeHelpSheet sheet;
     ASSERT_TRUE(sheet.Create());
-    Pump();
+    vorntest::PumpMessages();
     HWND hTab = sheet.GetTabControl()->m_hWnd;
     RECT rcTab0 = ChildRect(sheet.m_hWnd, hTab);
     RECT rcOk0 = ChildRect(sheet.m_hWnd, sheet.GetDlgItem(IDOK)->m_hWnd);
@@ -102,7 +94,7 @@ TEST_F(SheetTest, PagesStayBelowTheTabsAndFollowTheSheet)
     // Grow, then show the second page for the first time, then shrink back a little.
     Grow(sheet, 120, 80);
     sheet.SetActivePage(1);
-    Pump();
+    vorntest::PumpMessages();
     Grow(sheet, -30, -20);
     int dx = 90, dy = 60;
 
@@ -139,7 +131,7 @@ TEST_F(SheetTest, ANonWizardSheetRegistersOnlyPagesThatWereShown)
     int nBefore = sheet.GetCtrlCount();
     EXPECT_EQ(nullptr, sheet.m_Options.m_hWnd);
     sheet.SetActivePage(1);
-    Pump();
+    vorntest::PumpMessages();
     EXPECT_EQ(nBefore + 1, sheet.GetCtrlCount());
     sheet.SetActivePage(0);
     sheet.SetActivePage(1);

@@ -11,6 +11,7 @@
 #include "platform/CDockContext.h"
 #include "platform/CMiniDockFrameWnd.h"
 #include "platform/ProfileStore.h"
+#include "tests/support/PumpMessages.h"
 #include "tests/support/ScopedIniStore.h"
 
 namespace {
@@ -57,15 +58,6 @@ struct DockFrame {
     }
 };
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
 LPARAM ClientPoint(CWnd* p, CPoint ptScreen)
 {
     p->ScreenToClient(&ptScreen);
@@ -82,7 +74,7 @@ void DragBarTo(CControlBar& bar, CPoint ptScreen)
     bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(&bar, ptMid));
     bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(&bar, ptScreen));
     bar.SendMessage(WM_LBUTTONUP, 0, ClientPoint(&bar, ptScreen));
-    Pump();
+    vorntest::PumpMessages();
 }
 
 struct DockingTest : ::testing::Test {
@@ -153,7 +145,7 @@ TEST_F(DockingTest, DragFloatsAndDragsBackDocks)
     CPoint ptDrop(rcClient.left + 300, rcClient.bottom - 5);
     f.left.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, ClientPoint(&f.left, ptDrop));
     f.left.SendMessage(WM_LBUTTONUP, 0, ClientPoint(&f.left, ptDrop));
-    Pump();
+    vorntest::PumpMessages();
     EXPECT_FALSE(f.left.IsFloating());
     EXPECT_EQ(f.left.m_pDockBar, f.Side(AFX_IDW_DOCKBAR_BOTTOM));
     EXPECT_EQ(f.left.GetBarStyle() & CBRS_ALIGN_ANY, (DWORD)CBRS_ALIGN_BOTTOM);
@@ -189,7 +181,7 @@ TEST_F(DockingTest, DoubleClickTogglesBetweenDockedAndFloating)
     f.other.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
     ASSERT_TRUE(f.other.IsFloating());
     f.other.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
-    Pump();
+    vorntest::PumpMessages();
     EXPECT_FALSE(f.other.IsFloating());
     EXPECT_EQ(f.other.m_pDockBar, f.Side(AFX_IDW_DOCKBAR_TOP));
 }
@@ -222,7 +214,7 @@ TEST_F(DockingTest, LayoutIsSavedAndRestoredInANewFrame)
     DockFrame g;
     ASSERT_TRUE(VerifyBarState(g.pFrame, kProfile));
     g.pFrame->LoadBarState(kProfile);
-    Pump();
+    vorntest::PumpMessages();
     EXPECT_EQ(g.other.m_pDockBar, g.Side(AFX_IDW_DOCKBAR_RIGHT));
     EXPECT_TRUE(g.top.IsFloating());
     CRect rc;
