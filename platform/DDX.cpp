@@ -42,6 +42,19 @@ void ExchangeInt(CDataExchange* pDX, int nIDC, T& value, long long minVal, long 
     value = (T)v;
 }
 
+// A control whose int value one message reads and another sets (wParam):
+// check boxes, and the selection of list and combo boxes.
+void ExchangeByMessages(CDataExchange* pDX, int nIDC, int& value, UINT nGetMsg, UINT nSetMsg)
+{
+    if (pDX->m_bFailed)
+        return;
+    HWND h = pDX->PrepareCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        value = (int)::SendMessageA(h, nGetMsg, 0, 0);
+    else
+        ::SendMessageA(h, nSetMsg, (WPARAM)value, 0);
+}
+
 // The range check shared by the DDV_MinMax functions.
 template <class T>
 void CheckRange(CDataExchange* pDX, T value, T minVal, T maxVal, LPCSTR pszFormat)
@@ -157,13 +170,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, double& value)
 
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value)
 {
-    if (pDX->m_bFailed)
-        return;
-    HWND h = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        value = (int)::SendMessageA(h, BM_GETCHECK, 0, 0);
-    else
-        ::SendMessageA(h, BM_SETCHECK, (WPARAM)value, 0);
+    ExchangeByMessages(pDX, nIDC, value, BM_GETCHECK, BM_SETCHECK);
 }
 
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
@@ -191,13 +198,7 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
 
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
 {
-    if (pDX->m_bFailed)
-        return;
-    HWND h = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        index = (int)::SendMessageA(h, CB_GETCURSEL, 0, 0);
-    else
-        ::SendMessageA(h, CB_SETCURSEL, (WPARAM)index, 0);
+    ExchangeByMessages(pDX, nIDC, index, CB_GETCURSEL, CB_SETCURSEL);
 }
 
 namespace {
@@ -230,39 +231,33 @@ CString SavedComboText(HWND h)
     return s;
 }
 
+// A combo box's text; nFindMsg finds the item to select when loading.
+void ExchangeComboText(CDataExchange* pDX, int nIDC, CString& value, UINT nFindMsg)
+{
+    if (pDX->m_bFailed)
+        return;
+    HWND h = pDX->PrepareEditCtrl(nIDC);
+    if (pDX->m_bSaveAndValidate)
+        value = SavedComboText(h);
+    else
+        LoadComboText(h, value, nFindMsg);
+}
+
 }  // namespace
 
 void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
 {
-    if (pDX->m_bFailed)
-        return;
-    HWND h = pDX->PrepareEditCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        value = SavedComboText(h);
-    else
-        LoadComboText(h, value, CB_FINDSTRING);
+    ExchangeComboText(pDX, nIDC, value, CB_FINDSTRING);
 }
 
 void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value)
 {
-    if (pDX->m_bFailed)
-        return;
-    HWND h = pDX->PrepareEditCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        value = SavedComboText(h);
-    else
-        LoadComboText(h, value, CB_FINDSTRINGEXACT);
+    ExchangeComboText(pDX, nIDC, value, CB_FINDSTRINGEXACT);
 }
 
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
 {
-    if (pDX->m_bFailed)
-        return;
-    HWND h = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        index = (int)::SendMessageA(h, LB_GETCURSEL, 0, 0);
-    else
-        ::SendMessageA(h, LB_SETCURSEL, (WPARAM)index, 0);
+    ExchangeByMessages(pDX, nIDC, index, LB_GETCURSEL, LB_SETCURSEL);
 }
 
 void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
