@@ -3,6 +3,7 @@
 
 #include "platform/AfxThreadState.h"
 #include "platform/CDataExchange.h"
+#include "platform/CModalLoop.h"
 #include "platform/CWinApp.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -173,31 +174,13 @@ INT_PTR CDialog::DoModal()
         m_bModal = false;
         return -1;
     }
-    bool bOwnerEnabled = hOwner && ::IsWindowEnabled(hOwner);
-    if (bOwnerEnabled)
-        ::EnableWindow(hOwner, FALSE);
+    CModalLoop loop(hOwner);
     if (!m_bEndModal)
         ::ShowWindow(h, SW_SHOW);
-    while (!m_bEndModal) {
-        MSG msg;
-        if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) {
-            // WM_QUIT ends the dialog and goes on to the outer loop.
-            ::PostQuitMessage((int)msg.wParam);
-            m_nModalResult = IDCANCEL;
-            break;
-        }
-        CWinThread* pThread = AfxGetThread();
-        BOOL bDone = pThread ? pThread->PreTranslateMessage(&msg) : CWnd::WalkPreTranslateTree(&msg);
-        if (!bDone) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
-    // The owner is enabled before the dialog goes, so that it is activated.
-    if (bOwnerEnabled)
-        ::EnableWindow(hOwner, TRUE);
-    if (hOwner && ::GetActiveWindow() == h)
-        ::SetActiveWindow(hOwner);
+    // WM_QUIT ends the dialog and goes on to the outer loop.
+    if (!loop.Run([this] { return m_bEndModal; }))
+        m_nModalResult = IDCANCEL;
+    loop.Finish(h);
     if (m_hWnd)
         ::DestroyWindow(m_hWnd);
     m_bModal = false;

@@ -1,6 +1,7 @@
 // CPropertySheet.cpp: property sheets, modal and modeless.
 #include "platform/CPropertySheet.h"
 
+#include "platform/CModalLoop.h"
 #include "platform/CWinApp.h"
 
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
@@ -145,30 +146,11 @@ INT_PTR CPropertySheet::DoModal()
     HWND h = MakeSheet(hOwner, (DWORD)-1, 0);
     if (!h)
         return -1;
-    bool bOwnerEnabled = hOwner && ::IsWindowEnabled(hOwner);
-    if (bOwnerEnabled)
-        ::EnableWindow(hOwner, FALSE);
-    bool bQuit = false;
-    while (!SheetEnded()) {
-        MSG msg;
-        if (::GetMessageA(&msg, nullptr, 0, 0) <= 0) {
-            ::PostQuitMessage((int)msg.wParam);
-            bQuit = true;
-            break;
-        }
-        CWinThread* pThread = AfxGetThread();
-        BOOL bDone = pThread ? pThread->PreTranslateMessage(&msg) : CWnd::WalkPreTranslateTree(&msg);
-        if (!bDone) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
+    CModalLoop loop(hOwner);
+    bool bEnded = loop.Run([this] { return SheetEnded(); });
     // The control's result: positive after OK, 0 after Cancel.
-    INT_PTR nResult = !bQuit && ::SendMessageA(h, PSM_GETRESULT, 0, 0) > 0 ? IDOK : IDCANCEL;
-    if (bOwnerEnabled)
-        ::EnableWindow(hOwner, TRUE);
-    if (hOwner && ::GetActiveWindow() == h)
-        ::SetActiveWindow(hOwner);
+    INT_PTR nResult = bEnded && ::SendMessageA(h, PSM_GETRESULT, 0, 0) > 0 ? IDOK : IDCANCEL;
+    loop.Finish(h);
     ::DestroyWindow(h);
     return nResult;
 }
