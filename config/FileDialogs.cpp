@@ -56,6 +56,23 @@ void RememberFolder(const CString& strDir)
     ::SetCurrentDirectoryA(g_strWindowsizedDefaultInitialDir);
 }
 
+// The open and save dialogs' common parameters: owned by the active window,
+// explorer style, no read-only box; dwFlags adds to that.
+OPENFILENAMEA FileNameDialogParams(std::vector<char>& filter, std::vector<char>& names, const char* pszInitialDir,
+                                   const char* pszTitle, DWORD dwFlags)
+{
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = ::GetActiveWindow();
+    ofn.lpstrFilter = filter.data();
+    ofn.lpstrFile = names.data();
+    ofn.nMaxFile = kNameBufferChars;
+    ofn.lpstrInitialDir = pszInitialDir;
+    ofn.lpstrTitle = pszTitle;
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | dwFlags;
+    return ofn;
+}
+
 }  // namespace
 
 INT_PTR BrowseForFile(const char* pszFilter, CString& strPath, const char* pszTitle, const char* pszDefaultPath,
@@ -71,16 +88,9 @@ INT_PTR BrowseForFile(const char* pszFilter, CString& strPath, const char* pszTi
     std::vector<char> names(kNameBufferChars, '\0');
     if (!pList)
         lstrcpynA(names.data(), CSplitPath(WindowsizedDirectory(strPath)).GetFileNameAndExt(), kNameBufferChars);
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = ::GetActiveWindow();
-    ofn.lpstrFilter = filter.data();
-    ofn.lpstrFile = names.data();
-    ofn.nMaxFile = kNameBufferChars;
-    ofn.lpstrInitialDir = strInitialDir;
-    ofn.lpstrTitle = pszTitle;
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (bMustExist ? OFN_FILEMUSTEXIST : 0) |
-                (pList ? OFN_ALLOWMULTISELECT : 0);
+    OPENFILENAMEA ofn = FileNameDialogParams(filter, names, strInitialDir, pszTitle,
+                                             OFN_PATHMUSTEXIST | (bMustExist ? OFN_FILEMUSTEXIST : 0) |
+                                                 (pList ? OFN_ALLOWMULTISELECT : 0));
     if (!::GetOpenFileNameA(&ofn))
         return IDCANCEL;
     if (pList) {
@@ -122,16 +132,9 @@ INT_PTR BrowseForSaveFile(CString& strDir, CString& strName, const char* pszTitl
     std::vector<char> filter = FilterForDialog(pszFilter);
     std::vector<char> names(kNameBufferChars, '\0');
     lstrcpynA(names.data(), strName, kNameBufferChars);
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = ::GetActiveWindow();
-    ofn.lpstrFilter = filter.data();
-    ofn.lpstrFile = names.data();
-    ofn.nMaxFile = kNameBufferChars;
-    ofn.lpstrInitialDir = strInitialDir;
-    ofn.lpstrTitle = pszTitle;
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | (bMustExist ? OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST : 0) |
-                (bOverwritePrompt ? OFN_OVERWRITEPROMPT : 0);
+    OPENFILENAMEA ofn = FileNameDialogParams(filter, names, strInitialDir, pszTitle,
+                                             (bMustExist ? OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST : 0) |
+                                                 (bOverwritePrompt ? OFN_OVERWRITEPROMPT : 0));
     if (!::GetSaveFileNameA(&ofn))
         return IDCANCEL;
     CSplitPath split(names.data());
