@@ -5,6 +5,7 @@
 
 #include "platform/CHexEdit.h"
 #include "platform/CodePage.h"
+#include "platform/NumberParse.h"
 
 namespace {
 

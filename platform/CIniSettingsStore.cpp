@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/CStdioFile.h"
+#include "platform/NumberParse.h"
 #include "platform/Trace.h"
 
 namespace {
@@ -46,17 +47,6 @@ bool IsValidKey(const char* psz)
         return false;
     std::string s(psz);
     return Trim(s) == s && s.find('=') == std::string::npos && !HasControl(s);
-}
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 // A 32-bit integer: optional sign and decimal digits; unsigned values up to
@@ -121,8 +111,8 @@ std::string CIniSettingsStore::DecodeValue(const std::string& text)
             continue;
         }
         char e = s[++i];
-        int hi = e == 'x' && i + 3 < s.size() ? HexValue(s[i + 1]) : -1;
-        int lo = hi >= 0 ? HexValue(s[i + 2]) : -1;
+        int hi = e == 'x' && i + 3 < s.size() ? HexDigitValue(s[i + 1]) : -1;
+        int lo = hi >= 0 ? HexDigitValue(s[i + 2]) : -1;
         if (e == 'n') out += '\n';
         else if (e == 'r') out += '\r';
         else if (e == 't') out += '\t';

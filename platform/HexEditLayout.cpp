@@ -73,17 +73,6 @@ HexCaret HexCaretStep(HexCaret caret, HexPane pane, int nDir, UINT64 nDataSize)
     return caret;
 }
 
-int HexDigitValue(char ch)
-{
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'A' && ch <= 'F')
-        return ch - 'A' + 10;
-    if (ch >= 'a' && ch <= 'f')
-        return ch - 'a' + 10;
-    return -1;
-}
-
 BYTE HexSetNibble(BYTE b, int nNibble, int nDigit)
 {
     nDigit &= 0x0F;

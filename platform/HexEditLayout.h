@@ -51,8 +51,6 @@ struct HexCaret {
 // ends. nDataSize 0 leaves it at 0.
 HexCaret HexCaretStep(HexCaret caret, HexPane pane, int nDir, UINT64 nDataSize);
 
-// The value of a hexadecimal digit, or -1.
-int HexDigitValue(char ch);
 // b with its high (nNibble 0) or low (1) digit replaced by nDigit (0-15).
 BYTE HexSetNibble(BYTE b, int nNibble, int nDigit);
 

@@ -3,20 +3,7 @@
 
 #include <cstring>
 
-namespace {
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
-}  // namespace
+#include "platform/NumberParse.h"
 
 bool ParseIPAddress(const char* psz, DWORD& dwAddr, bool bHostOrder)
 {
@@ -52,7 +39,7 @@ bool ParseMACAddress(const char* psz, BYTE abyMAC[6])
     BYTE bytes[6];
     for (int i = 0; i < 6; ++i) {
         const char* p = psz + i * 3;
-        int hi = HexDigit(p[0]), lo = HexDigit(p[1]);
+        int hi = HexDigitValue(p[0]), lo = HexDigitValue(p[1]);
         if (hi < 0 || lo < 0 || (i < 5 && p[2] != chSep))
             return false;
         bytes[i] = (BYTE)(hi * 16 + lo);

@@ -7,13 +7,7 @@ namespace {
 
 int DigitValue(char c, int nBase)
 {
-    int v = -1;
-    if (c >= '0' && c <= '9')
-        v = c - '0';
-    else if (c >= 'A' && c <= 'F')
-        v = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f')
-        v = c - 'a' + 10;
+    int v = HexDigitValue(c);
     return v < nBase ? v : -1;
 }
 
@@ -82,3 +76,14 @@ bool StringToINT(const char* psz, INT& nValue)
 
 bool IsNumericString(const char* psz, int nMaxLength) { return AllDigits(psz, nMaxLength, 10); }
 bool IsHexString(const char* psz, int nMaxLength) { return AllDigits(psz, nMaxLength, 16); }
+
+int HexDigitValue(char ch)
+{
+    if (ch >= '0' && ch <= '9')
+        return ch - '0';
+    if (ch >= 'A' && ch <= 'F')
+        return ch - 'A' + 10;
+    if (ch >= 'a' && ch <= 'f')
+        return ch - 'a' + 10;
+    return -1;
+}

@@ -22,3 +22,6 @@ bool HexStringToUINT64(const char* psz, UINT64& nValue);
 // them decimal (hexadecimal, either case) digits. The empty text is false.
 bool IsNumericString(const char* psz, int nMaxLength = 0);
 bool IsHexString(const char* psz, int nMaxLength = 0);
+
+// The value of a hexadecimal digit (either case), or -1.
+int HexDigitValue(char ch);

@@ -108,3 +108,13 @@ TEST(NumberParse, EmbeddedNulEndsTheText)
     EXPECT_TRUE(StringToUINT(text, v));
     EXPECT_EQ(v, 12u);
 }
+
+TEST(NumberParse, HexDigitValues)
+{
+    const char* digits = "0123456789abcdefABCDEF";
+    const int values[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 10, 11, 12, 13, 14, 15};
+    for (int i = 0; digits[i]; i++)
+        EXPECT_EQ(HexDigitValue(digits[i]), values[i]) << digits[i];
+    for (char ch : {'g', 'G', ' ', '\0', 'x', '/', ':', '@', '`', '\xB0'})
+        EXPECT_EQ(HexDigitValue(ch), -1) << (int)ch;
+}
