@@ -4,33 +4,23 @@
 // erase fills, and the shell command's folder chosen with the folder picker.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <regex>
 #include <string>
 
-#include "platform/CDocTemplate.h"
-#include "platform/CFrameWnd.h"
-#include "platform/CIniSettingsStore.h"
-#include "platform/CWinApp.h"
 #include "platform/ProfileStore.h"
 #include "session/ConsoleCommands.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
-#include "tests/session/RequiredFolders.h"
+#include "tests/session/ViewTestFrame.h"
 
 namespace {
 
-class CConsoleTestFrame : public CFrameWnd {
-    DECLARE_DYNCREATE(CConsoleTestFrame)
-};
-IMPLEMENT_DYNCREATE(CConsoleTestFrame, CFrameWnd)
-
-const UINT kIdrFrame = 128;
-
 struct ConsoleFixture : ::testing::Test {
     TempDir dir;
-    std::unique_ptr<CWinApp> app;
+    std::unique_ptr<vorntest::ViewHost> host;
     CVornGUIDoc* pDoc = nullptr;
     CVornGUIView* pView = nullptr;
 
@@ -38,30 +28,13 @@ struct ConsoleFixture : ::testing::Test {
     virtual void Preset() {}
     void SetUp() override
     {
-        SetSettingsStore(std::make_unique<CIniSettingsStore>(dir.Path("console.ini").c_str()));
-        ProfileWriteInt("Logging", "LogOption", 1);  // memory only: no files
-        vorntest::WriteValidRequiredFolders(dir.Folder());
-        Preset();
-        app = std::make_unique<CWinApp>("ConsoleTest");
-        app->AddDocTemplate(new CSingleDocTemplate(kIdrFrame, RUNTIME_CLASS(CVornGUIDoc),
-                                                   RUNTIME_CLASS(CConsoleTestFrame), RUNTIME_CLASS(CVornGUIView)));
-        pDoc = (CVornGUIDoc*)app->OpenDocumentFile(nullptr);
+        host = std::make_unique<vorntest::ViewHost>(dir, [this] { Preset(); });
+        pDoc = host->Doc();
         ASSERT_NE(pDoc, nullptr);
-        pView = g_pView;
+        pView = host->View();
         ASSERT_NE(pView, nullptr);
-        pView->GetParent()->MoveWindow(0, 0, 640, 400);
     }
-    void TearDown() override
-    {
-        if (app && app->m_pMainWnd)
-            app->m_pMainWnd->DestroyWindow();
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (msg.message != WM_QUIT)
-                ::DispatchMessageA(&msg);
-        app.reset();
-        SetSettingsStore(nullptr);
-    }
+    void TearDown() override { host.reset(); }
     void Add(int n)
     {
         for (int i = 0; i < n; ++i) {

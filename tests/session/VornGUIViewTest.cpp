@@ -4,61 +4,34 @@
 // memory-only modified mark kept by a change of logging options.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "framework/MyFindRepDlg.h"
-#include "platform/CDocTemplate.h"
-#include "platform/CFrameWnd.h"
-#include "platform/CIniSettingsStore.h"
-#include "platform/CWinApp.h"
 #include "platform/ProfileStore.h"
 #include "session/ConsoleCommands.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
 #include "tests/config/TempFile.h"
-#include "tests/session/RequiredFolders.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/session/ViewTestFrame.h"
 
 namespace {
 
-class CTestFrame : public CFrameWnd {
-    DECLARE_DYNCREATE(CTestFrame)
-};
-IMPLEMENT_DYNCREATE(CTestFrame, CFrameWnd)
-
-const UINT kIdrFrame = 128;
-
 struct ViewFixture : ::testing::Test {
     TempDir dir;
-    std::unique_ptr<CWinApp> app;
+    std::unique_ptr<vorntest::ViewHost> host;
     CVornGUIDoc* pDoc = nullptr;
     CVornGUIView* pView = nullptr;
 
     void SetUp() override
     {
-        SetSettingsStore(std::make_unique<CIniSettingsStore>(dir.Path("view.ini").c_str()));
-        ProfileWriteInt("Logging", "LogOption", 1);  // memory only: no files
-        ProfileWriteInt("Logging", "MemLogLinesLimit", 100);
-        vorntest::WriteValidRequiredFolders(dir.Folder());
-        app = std::make_unique<CWinApp>("ViewTest");
-        app->AddDocTemplate(new CSingleDocTemplate(kIdrFrame, RUNTIME_CLASS(CVornGUIDoc), RUNTIME_CLASS(CTestFrame),
-                                                   RUNTIME_CLASS(CVornGUIView)));
-        pDoc = (CVornGUIDoc*)app->OpenDocumentFile(nullptr);
+        host = std::make_unique<vorntest::ViewHost>(dir, [] { ProfileWriteInt("Logging", "MemLogLinesLimit", 100); });
+        pDoc = host->Doc();
         ASSERT_NE(pDoc, nullptr);
-        pView = g_pView;
+        pView = host->View();
         ASSERT_NE(pView, nullptr);
-        CWnd* pFrame = pView->GetParent();
-        pFrame->MoveWindow(0, 0, 640, 400);
     }
-    void TearDown() override
-    {
-        if (app && app->m_pMainWnd)
-            app->m_pMainWnd->DestroyWindow();
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            if (msg.message != WM_QUIT)
-                ::DispatchMessageA(&msg);
-        app.reset();
-        SetSettingsStore(nullptr);
-    }
+    void TearDown() override { host.reset(); }
     void Add(int n, const char* pszPrefix = "line")
     {
         for (int i = 0; i < n; ++i) {
