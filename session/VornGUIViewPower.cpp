@@ -195,8 +195,14 @@ void CVornGUIView::WritePowerOnHeader(const CString& strCommandLine)
 
 void CVornGUIView::PowerOff()
 {
-    if (IsEmulatorRunning())
-        SendCommand("vorn exit");
+    if (!IsEmulatorRunning())
+        return;
+    SendCommand("vorn exit");
+    // Until the emulator has taken its first device list the command waits
+    // in the queue and arms nothing; the watchdog runs all the same, so that
+    // an emulator that never gets ready can still be ended.
+    if (!IsEmulatorReady())
+        ArmShutdownWatchdog();
 }
 
 HWND CVornGUIView::DevListBarWindow() const

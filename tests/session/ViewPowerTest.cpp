@@ -137,6 +137,33 @@ TEST_F(PowerFixture, WatchdogWaitsOnceThenEndsAStandinThatIgnoresExit)
     EXPECT_TRUE(ConsoleContains("Vornamic ended; rc=-1"));
 }
 
+// An emulator that never reports its devices never gets ready: "vorn exit"
+// stays queued, and only the watchdog can end it.
+struct NeverReadyFixture : PowerFixture {
+    void Presets() override
+    {
+        PowerFixture::Presets();
+        CString strArgs = ProfileGetString("Settings", "ExtraCmdLineArgs", "");
+        ProfileWriteString("Settings", "ExtraCmdLineArgs", "--no-devlist " + strArgs);
+    }
+};
+
+TEST_F(NeverReadyFixture, PowerOffEndsAnEmulatorThatNeverGotReady)
+{
+    std::ofstream(strScript, std::ios::binary) << "ignore-exit\n";
+    std::string strConfig = WriteConfig("slow.cnf", "# MaxShutdownSecs: 1\n");
+    ASSERT_TRUE(pView->OpenConfiguration(strConfig.c_str()));
+    pView->PowerOn();
+    ASSERT_TRUE(pView->IsEmulatorRunning());
+    PumpFor(200);
+    ASSERT_FALSE(pView->IsEmulatorReady());
+    DialogSequence seq({ClickTask(kWatchdogButtonKill)});
+    pView->PowerOff();
+    ASSERT_TRUE(PumpUntilEnded());
+    EXPECT_EQ(seq.Seen().size(), 1u);
+    EXPECT_TRUE(ConsoleContains("* Vornamic forcibly terminated by user request"));
+}
+
 TEST_F(PowerFixture, WatchdogQuestionClosesItselfWhenTheEmulatorEnds)
 {
     std::ofstream(strScript, std::ios::binary) << "ignore-exit\n";
