@@ -30,6 +30,7 @@
 #include "session/PrivateMessages.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
+#include "tests/session/RequiredFolders.h"
 
 namespace {
 
@@ -135,6 +136,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR lpCmdLine, int)
     ProfileWriteInt("Settings", "WarningMsgsColor", RGB(176, 96, 0));
     ProfileWriteInt("Settings", "BoldErrorMsgs", 1);
     ProfileWriteInt("Settings", "ItalicDebugMsgs", 1);
+    // The view asks for any required folder that is missing at start-up.
+    vorntest::WriteValidRequiredFolders(std::string(strDir));
     CWinApp app("ConsoleBench");
     app.AddDocTemplate(new CSingleDocTemplate(128, RUNTIME_CLASS(CVornGUIDoc), RUNTIME_CLASS(CBenchFrame),
                                               RUNTIME_CLASS(CVornGUIView)));
