@@ -13,5 +13,8 @@ ctest --preset native || rc=1
 echo "== fuzz targets, short runs"
 ctest --preset fuzz || rc=1
 echo "== win32 tests (Wine)"
-ctest --preset win32 || rc=1
+# A Windows test program that fails is run once more: under a heavily loaded
+# machine Wine's timing can stretch a wait past its limit. The first failure
+# stays in the log above the summary.
+ctest --preset win32 --repeat until-pass:2 || rc=1
 exit $rc
