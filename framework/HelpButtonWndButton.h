@@ -71,7 +71,10 @@ RECT CHelpButtonWnd<T>::GetHelpButtonRectComposed()
     bool bAny = false;
     for (const RECT* p : pButtons) {
         bAny = bAny || p->left != 0 || p->top != 0;
-        if (p->left != 0 && p->left < nLeft)
+        // A minimise button reported at the far end of the coordinate range
+        // is not there at all.
+        bool bLeftCounts = p->left != 0 && (p != pButtons[0] || p->left < LONG_MAX);
+        if (bLeftCounts && p->left < nLeft)
             nLeft = p->left;
         if (p->top != 0 && p->top < nTop)
             nTop = p->top;

@@ -37,7 +37,59 @@ struct ComposedCaptionTest : ::testing::Test {
     CResizeHelpDlg dlg;
 };
 
+// A dialog whose caption buttons, as composition would report them, are
+// given by the test.
+class CTitleBarProbeDlg : public CResizeHelpDlg {
+public:
+    TITLEBARINFOEX m_tbi = {};
+    bool OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult) override
+    {
+        if (msg == WM_GETTITLEBARINFOEX) {
+            TITLEBARINFOEX* p = (TITLEBARINFOEX*)lp;
+            DWORD cb = p->cbSize;
+            *p = m_tbi;
+            p->cbSize = cb;
+            *pResult = 0;
+            return true;
+        }
+        return CResizeHelpDlg::OnWndMsg(msg, wp, lp, pResult);
+    }
+    using CResizeHelpDlg::GetHelpButtonRectComposed;
+};
+
 }  // namespace
+
+// Under composition the button sits left of the leftmost caption button the
+// system reports, in window coordinates, moved right 2 and up 1.
+TEST(ComposedCaptionGeometry, ButtonSitsLeftOfTheReportedCaptionButtons)
+{
+    SetSettingsStore(std::make_unique<CIniSettingsStore>(kIni));
+    CTitleBarProbeDlg dlg;
+    ASSERT_TRUE(dlg.Create(CResizeHelpDlg::IDD));
+    RECT rcWnd;
+    dlg.GetWindowRect(&rcWnd);
+    // Close, maximise and minimise from the right, 30 pixels apart.
+    dlg.m_tbi.rgrect[5] = RECT{rcWnd.left + 360, rcWnd.top + 6, rcWnd.left + 388, rcWnd.top + 26};
+    dlg.m_tbi.rgrect[3] = RECT{rcWnd.left + 330, rcWnd.top + 6, rcWnd.left + 358, rcWnd.top + 26};
+    dlg.m_tbi.rgrect[2] = RECT{rcWnd.left + 300, rcWnd.top + 5, rcWnd.left + 328, rcWnd.top + 26};
+    SIZE s = dlg.GetHelpButtonSize();
+    RECT rc = dlg.GetHelpButtonRectComposed();
+    EXPECT_EQ(300 - s.cx + 2, rc.left);
+    EXPECT_EQ(300 + 2, rc.right);
+    EXPECT_EQ(5 - 1, rc.top);
+    EXPECT_EQ(5 - 1 + s.cy, rc.bottom);
+    // A minimise button at the far end of the range does not count.
+    dlg.m_tbi.rgrect[2].left = LONG_MAX;
+    rc = dlg.GetHelpButtonRectComposed();
+    EXPECT_EQ(330 + 2, rc.right);
+    // No caption buttons reported: no help button either.
+    dlg.m_tbi = TITLEBARINFOEX{};
+    rc = dlg.GetHelpButtonRectComposed();
+    EXPECT_TRUE(::IsRectEmpty(&rc));
+    dlg.DestroyWindow();
+    SetSettingsStore(nullptr);
+    std::remove(kIni);
+}
 
 TEST_F(ComposedCaptionTest, CaptionRectIsTheFrameTopAsHighAsTheCaption)
 {
