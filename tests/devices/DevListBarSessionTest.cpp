@@ -44,16 +44,7 @@ struct DevListSession : SessionFixture {
         pBar = new CDynDevListDlgBar(host.get());
         ASSERT_TRUE(pBar->Create(IDD_DEVLIST_BAR, host.get()));
         pBar->SetWindowPos(nullptr, 0, 0, 380, 460, SWP_NOZORDER);
-        SSessionReceivers r;
-        r.hDisplayAlterBar = r.hCpuPercentBar = bars->m_hWnd;
-        r.pDevListBar = pBar;
-        r.hCpuSpin = bars->m_hSpin;
-        r.hCmdSend = bars->m_hSend;
-        for (int i = 0; i < kRegisterFieldCount; ++i)
-            r.hRegisterFields[i] = bars->m_hFields[i];
-        for (int i = 0; i < kStatusPartCount; ++i)
-            r.hStatusParts[i] = bars->m_hParts[i];
-        pView->SetSessionReceivers(r);
+        ConnectReceivers(pBar);
     }
     void TearDown() override
     {

@@ -105,16 +105,7 @@ void SessionFixture::SetUp()
     bars = std::make_unique<CBarReceiver>();
     pDevListBar = new CDynDevListDlgBar(bars.get());
     ASSERT_TRUE(pDevListBar->Create(IDD_DEVLIST_BAR, bars.get()));
-    SSessionReceivers r;
-    r.hDisplayAlterBar = r.hCpuPercentBar = bars->m_hWnd;
-    r.pDevListBar = pDevListBar;
-    r.hCpuSpin = bars->m_hSpin;
-    r.hCmdSend = bars->m_hSend;
-    for (int i = 0; i < kRegisterFieldCount; ++i)
-        r.hRegisterFields[i] = bars->m_hFields[i];
-    for (int i = 0; i < kStatusPartCount; ++i)
-        r.hStatusParts[i] = bars->m_hParts[i];
-    pView->SetSessionReceivers(r);
+    ConnectReceivers(pDevListBar);
     pView->SetCommandLineEdit(bars->m_hCmdEdit);
     strRecord = dir.Path("record.txt");
     g_nBarVisibilityRequests = 0;
@@ -152,6 +143,20 @@ CPipedProcessCtl* SessionFixture::StartEmulator(const std::string& strArgs, int 
         config.m_dwEngineTypes[i] = (DWORD)(i % 4);
     pView->AttachEmulator(pCtl, config);
     return pCtl;
+}
+
+void SessionFixture::ConnectReceivers(CDynDevListDlgBar* pBar)
+{
+    SSessionReceivers r;
+    r.hDisplayAlterBar = r.hCpuPercentBar = bars->m_hWnd;
+    r.pDevListBar = pBar;
+    r.hCpuSpin = bars->m_hSpin;
+    r.hCmdSend = bars->m_hSend;
+    for (int i = 0; i < kRegisterFieldCount; ++i)
+        r.hRegisterFields[i] = bars->m_hFields[i];
+    for (int i = 0; i < kStatusPartCount; ++i)
+        r.hStatusParts[i] = bars->m_hParts[i];
+    pView->SetSessionReceivers(r);
 }
 
 bool SessionFixture::Pump(const std::function<bool()>& done, DWORD dwTimeoutMs)

@@ -57,6 +57,8 @@ struct SessionFixture : ::testing::Test {
     bool bQuitSeen = false;     // a WM_QUIT reached the test's pump
 
     void SetUp() override;
+    // The test receivers as the view's bars, with pBar as its device-list bar.
+    void ConnectReceivers(CDynDevListDlgBar* pBar);
     void TearDown() override;
     // Settings a test writes before the view reads them.
     virtual void Presets() {}
