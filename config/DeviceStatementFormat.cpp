@@ -48,7 +48,10 @@ CString FormatDeviceStatement(const CVornDevice& dev)
     case DEVCLASS_TAPE:
     case DEVCLASS_PCH:
     case DEVCLASS_PRT: {
-        const CString strArg = QuoteFileArg(dev.m_strFirstArg);
+        // An empty file name before further arguments is written as "": left
+        // out, the next argument would read back as the file name.
+        const bool bEmptyBeforeOthers = dev.m_strFirstArg.IsEmpty() && !dev.m_strOtherArgs.IsEmpty();
+        const CString strArg = bEmptyBeforeOthers ? CString("\"\"") : QuoteFileArg(dev.m_strFirstArg);
         str.Format("%s%s%04.4X    %s %s", strNum.GetString(), pszGap, nType, strArg.GetString(),
                    dev.m_strOtherArgs.GetString());
         break;
