@@ -33,10 +33,10 @@ TEST(FacilityStmt, Forms)
         {"FACILITY ENABLE", "\nMissing parameters", 0},
         {"FACILITY ENABLE \"\"", "\nMissing parameters", 0},
         {"ARCHLVL DISABLE '' z/Arch", "\nMissing parameters", 0},
-        {"FACILITY TOGGLE HERC_X", "\nUnrecognized or unsupported FACILITY: \"TOGGLE\"", 0},
-        {"facility enable HERC_X", "", 1},
-        {"FACILITY DISABLE HERC_X S/370", "", 1},
-        {"FACILITY ENABLE HERC_X z/Arch A B", "\nExtraneous parameters", 1},
+        {"FACILITY TOGGLE VORN_X", "\nUnrecognized or unsupported FACILITY: \"TOGGLE\"", 0},
+        {"facility enable VORN_X", "", 1},
+        {"FACILITY DISABLE VORN_X S/370", "", 1},
+        {"FACILITY ENABLE VORN_X z/Arch A B", "\nExtraneous parameters", 1},
     };
     for (const auto& r : rows) {
         CVornConfigFile cfg;
@@ -44,8 +44,8 @@ TEST(FacilityStmt, Forms)
         EXPECT_EQ(cfg.m_archLvls.GetSize(), r.nEntries) << r.pszLine;
     }
     CVornConfigFile cfg;
-    RunStmt(cfg, "FACILITY DISABLE HERC_X S/370");
-    EXPECT_EQ(cfg.m_archLvls[0], CArchLvl("HERC_X", "S/370", false));
+    RunStmt(cfg, "FACILITY DISABLE VORN_X S/370");
+    EXPECT_EQ(cfg.m_archLvls[0], CArchLvl("VORN_X", "S/370", false));
     EXPECT_FALSE(cfg.m_archLvls.m_bHasArchLvl);
 }
 
@@ -71,12 +71,12 @@ TEST(ArchlvlStmt, ModeAndEntries)
 TEST(ArchlvlStmt, DeprecatedFacilityForm)
 {
     CVornConfigFile cfg;
-    EXPECT_EQ(RunStmt(cfg, "ARCHLVL DISABLE HERC_Y"),
+    EXPECT_EQ(RunStmt(cfg, "ARCHLVL DISABLE VORN_Y"),
               "\nStatement accepted and processed, BUT...\nARCHLVL ENABLE/DISABLE has been "
               "deprecated\nPlease use FACILITY ENABLE/DISABLE instead");
     ASSERT_EQ(cfg.m_archLvls.GetSize(), 1);
-    EXPECT_EQ(cfg.m_archLvls[0], CArchLvl("HERC_Y", "", false));
-    EXPECT_EQ(RunStmt(cfg, "ARCHLVL ENABLE HERC_Y z/Arch more"), "\nExtraneous parameters");
+    EXPECT_EQ(cfg.m_archLvls[0], CArchLvl("VORN_Y", "", false));
+    EXPECT_EQ(RunStmt(cfg, "ARCHLVL ENABLE VORN_Y z/Arch more"), "\nExtraneous parameters");
     EXPECT_EQ(cfg.m_archLvls.GetSize(), 2);
     EXPECT_EQ(RunStmt(cfg, "ARCHLVL ENABLE"), "\nMissing parameters");
 }

@@ -16,7 +16,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     CMyFindRepDlg dlg(nullptr, bFindOnly);
     if (bFindOnly) {
         dlg.m_strCaption = "Find Message";
-        dlg.m_strFindText = "HHC01603I";
+        dlg.m_strFindText = "ZQC01603I";
         dlg.m_wHideMask |= CMyFindRepDlg::kHideHexSearch | CMyFindRepDlg::kHideRegEx |
                            CMyFindRepDlg::kHideSelectionOnly;
         dlg.m_bWrapAround = TRUE;

@@ -101,7 +101,7 @@ TEST(CRichEditCtrl, CreatesAndTakesText)
     CHost host;
     CRichEditCtrl edit;
     ASSERT_TRUE(edit.Create(WS_VISIBLE | ES_MULTILINE, CRect(0, 0, 200, 100), &host, 14));
-    edit.SetWindowText("HHC01603I ipl 0A80");
+    edit.SetWindowText("ZQC01603I ipl 0A80");
     EXPECT_EQ(edit.GetTextLength(), 18);
     edit.SetSel(0, 8);
     CHARRANGE cr = {};

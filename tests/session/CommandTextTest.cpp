@@ -36,7 +36,7 @@ TEST(CommandText, ShutdownCommands)
 {
     for (const char* psz : { "exit", "EXIT", "  exit  ", "Exit now", "quit", "QUIT x", "ssd", "SSD", "ssd 5", "\texit" })
         EXPECT_TRUE(IsShutdownCommand(psz)) << psz;
-    for (const char* psz : { "exiting", "quitter", "ssdx", "", " ", "ex", "vorn exit", "herc exit" })
+    for (const char* psz : { "exiting", "quitter", "ssdx", "", " ", "ex", "vorn exit", "plex exit" })
         EXPECT_FALSE(IsShutdownCommand(psz)) << psz;
 }
 

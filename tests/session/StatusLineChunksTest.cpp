@@ -28,7 +28,7 @@ std::vector<std::string> SampleLines()
     std::vector<std::string> lines;
     for (const SEmuLine& line : out) {
         lines.push_back(line.strText);
-        lines.push_back("HHC01603I console line " + std::to_string(lines.size()));
+        lines.push_back("ZQC01603I console line " + std::to_string(lines.size()));
     }
     lines.push_back("");
     lines.push_back(std::string(5000, 'L'));

@@ -103,7 +103,7 @@ TEST(StatusLineParser, LinesForTheConsole)
 {
     const char* lines[] = {
         "", "GX=1", "AX=1", "FX=1", "CRX=1", "CX=1", "64_GRX-Y=1", "VR01=1", "VR3=",
-        "STATX=1", "MX=1", "PX=1", "LX=1", "]NOPE", "HHC00100I hello", "DEVZ=0009",
+        "STATX=1", "MX=1", "PX=1", "LX=1", "]NOPE", "ZQC00100I hello", "DEVZ=0009",
         "CPUPCT1=5", "CPUPCTAB=5", "MAINSTOR=", "MAINSIZE=abc", "MAINSTOR=-1",
     };
     for (const char* psz : lines)

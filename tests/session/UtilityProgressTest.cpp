@@ -27,7 +27,7 @@ const SCase kCases[] = {
     { kUtilWidenVol, "TRKS=3000", T, 3000, false },
     { kUtilWidenVol, "TRK=17", P, 17, true },
     { kUtilWidenVol, "STEPS=4", N, 0, false },
-    { kUtilWidenVol, "HHC00001I done", N, 0, false },
+    { kUtilWidenVol, "ZQC00001I done", N, 0, false },
     // VolMake: positions only; the total comes from the dialog.
     { kUtilVolMake, "CYL=12", P, 12, true },
     { kUtilVolMake, "BLK=4096", P, 4096, true },

@@ -82,7 +82,7 @@ TEST(UtilityRuns, EveryKindsParserThroughARealRunAllAtOnce)
 TEST(UtilityRuns, OtherLinesShownOrSwallowedByKind)
 {
     CTestChildHost host;
-    const char* pszDo = " --do \"err STEPS=3\" --do \"err HHC00001I message\"";
+    const char* pszDo = " --do \"err STEPS=3\" --do \"err ZQC00001I message\"";
     for (const char* pszKind : { "WIDENVOL", "VOLMAKE" }) {
         std::string cmd = std::string("vornutil.exe") + pszDo;
         host.m_runs.Run(cmd.c_str(), pszKind[0] == 'W' ? kUtilWidenVol : kUtilVolMake, nullptr, pszKind, 5,
@@ -90,7 +90,7 @@ TEST(UtilityRuns, OtherLinesShownOrSwallowedByKind)
         ASSERT_TRUE(host.PumpUntilEnded((int)host.m_exitCodes.size() + 1));
     }
     // WidenVol shows every other line; VolMake swallows the common keywords.
-    EXPECT_EQ(host.ErrLines(), (std::vector<std::string>{ "STEPS=3", "HHC00001I message", "HHC00001I message" }));
+    EXPECT_EQ(host.ErrLines(), (std::vector<std::string>{ "STEPS=3", "ZQC00001I message", "ZQC00001I message" }));
 }
 
 TEST(UtilityRuns, CancelDuringSizeFloodEndsWithinASecond)

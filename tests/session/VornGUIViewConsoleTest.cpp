@@ -72,9 +72,9 @@ void PressKey(BYTE vk, bool bDown)
 
 TEST_F(DatesAndTimes, TimestampCarriesDateAndTime)
 {
-    pView->AddMessage("HHC00001I hello", true);
+    pView->AddMessage("ZQC00001I hello", true);
     std::string s = pDoc->GetLine(pDoc->GetLineCount() - 1).GetString();
-    EXPECT_TRUE(std::regex_match(s, std::regex(R"(\d{4}/\d\d/\d\d \d\d:\d\d:\d\d\.\d{3} HHC00001I hello)"))) << s;
+    EXPECT_TRUE(std::regex_match(s, std::regex(R"(\d{4}/\d\d/\d\d \d\d:\d\d:\d\d\.\d{3} ZQC00001I hello)"))) << s;
 }
 
 TEST_F(DatesOnly, TimestampCarriesTheDateOnly)
