@@ -42,13 +42,13 @@ INT_PTR CDialog::DialogResult(HWND hDlg, UINT msg, bool bHandled, LRESULT lResul
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hDlg, UINT msg, WPARAM wp, LPARAM lp)
 {
-    CDialog* p = (CDialog*)CWnd::FromHandlePermanent(hDlg);
+    CDialog* p = (CDialog*)::GetWindowLongPtrA(hDlg, DWLP_USER);
     if (!p) {
         // Messages before WM_INITDIALOG (WM_SETFONT ...) get default processing.
         if (msg != WM_INITDIALOG)
             return FALSE;
         p = (CDialog*)lp;
-        p->BindHandle(hDlg);
+        p->BindHandle(hDlg, BindSlot::DlgUser);
     }
     return p->DialogMessage(msg, wp, lp);
 }
@@ -60,8 +60,15 @@ INT_PTR CDialog::DialogMessage(UINT msg, WPARAM wp, LPARAM lp)
         m_bSkipDlgProc = false;
         return FALSE;
     }
+    // A message whose handler throws is answered with 0, as in AfxWndProc:
+    // handled, so that the dialog manager adds no processing of its own.
     LRESULT r = 0;
-    bool handled = DispatchMsg(msg, wp, lp, &r);
+    bool handled = AfxCallAtProcedureEdge(true, [&] {
+        LRESULT rHandler = 0;
+        bool bHandled = DispatchMsg(msg, wp, lp, &rHandler);
+        r = rHandler;
+        return bHandled;
+    });
     if (msg == WM_NCDESTROY) {
         FinishNcDestroy();
         return FALSE;

@@ -21,14 +21,14 @@ CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CDialog(nIDTem
 
 INT_PTR CALLBACK CPropertyPage::PageDlgProc(HWND hDlg, UINT msg, WPARAM wp, LPARAM lp)
 {
-    CPropertyPage* p = (CPropertyPage*)CWnd::FromHandlePermanent(hDlg);
+    CPropertyPage* p = (CPropertyPage*)::GetWindowLongPtrA(hDlg, DWLP_USER);
     if (!p) {
         if (msg != WM_INITDIALOG)
             return FALSE;
         // A sheet hands the page its PROPSHEETPAGE, whose lParam is the page.
         p = (CPropertyPage*)((PROPSHEETPAGEA*)lp)->lParam;
         p->m_bInSheet = true;
-        p->BindHandle(hDlg);
+        p->BindHandle(hDlg, BindSlot::DlgUser);
     }
     return p->DialogMessage(msg, wp, lp);
 }

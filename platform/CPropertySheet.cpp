@@ -86,12 +86,13 @@ void CPropertySheet::SetTitle(LPCSTR pszText, UINT nStyle)
 int CALLBACK CPropertySheet::SheetCallback(HWND hWnd, UINT msg, LPARAM lp)
 {
     if (msg == PSCB_PRECREATE && t_pSheetInit && lp) {
-        t_pSheetInit->OnPreCreateTemplate((DLGTEMPLATE*)lp);
+        CPropertySheet* p = t_pSheetInit;
+        AfxCallAtProcedureEdge(0, [p, lp] { p->OnPreCreateTemplate((DLGTEMPLATE*)lp); return 0; });
     } else if (msg == PSCB_INITIALIZED && t_pSheetInit) {
         CPropertySheet* p = t_pSheetInit;
         t_pSheetInit = nullptr;
         p->SubclassWindow(hWnd);
-        p->OnInitDialog();
+        AfxCallAtProcedureEdge(FALSE, [p] { return p->OnInitDialog(); });
     }
     return 0;
 }

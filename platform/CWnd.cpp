@@ -7,6 +7,7 @@
 #include "platform/CCmdUI.h"
 #include "platform/CDC.h"
 #include "platform/CMenu.h"
+#include "platform/WndHandleMap.h"
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
@@ -14,9 +15,6 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
 
 namespace {
-
-// The property that carries the object pointer of a bound window.
-const char kPropObject[] = "VornCWnd";
 
 // The message being dispatched, kept for Default() while nested messages run.
 class CurrentMsgScope {
@@ -62,10 +60,28 @@ AfxThreadState& AfxGetThreadState()
 
 // ---- binding ---------------------------------------------------------------
 
-void CWnd::BindHandle(HWND h)
+// A subclassed control of the system's classes leaves GWLP_USERDATA to the
+// application, so the slot is free there as in our own classes.
+void CWnd::BindHandle(HWND h, BindSlot slot)
 {
     m_hWnd = h;
-    ::SetPropA(h, kPropObject, (HANDLE)this);
+    m_bindSlot = slot;
+    if (slot == BindSlot::UserData)
+        ::SetWindowLongPtrA(h, GWLP_USERDATA, (LONG_PTR)this);
+    else if (slot == BindSlot::DlgUser)
+        ::SetWindowLongPtrA(h, DWLP_USER, (LONG_PTR)this);
+    CWndHandleMap::Add(h, this);
+}
+
+void CWnd::UnbindHandle()
+{
+    if (m_bindSlot == BindSlot::UserData)
+        ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
+    else if (m_bindSlot == BindSlot::DlgUser)
+        ::SetWindowLongPtrA(m_hWnd, DWLP_USER, 0);
+    m_bindSlot = BindSlot::None;
+    CWndHandleMap::Remove(m_hWnd, this);
+    m_hWnd = nullptr;
 }
 
 void CWnd::FinishNcDestroy()
@@ -73,8 +89,7 @@ void CWnd::FinishNcDestroy()
     if (m_pfnSuper && (WNDPROC)::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == AfxWndProc)
         ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
     m_pfnSuper = nullptr;
-    ::RemovePropA(m_hWnd, kPropObject);
-    m_hWnd = nullptr;
+    UnbindHandle();
     PostNcDestroy();
 }
 
@@ -92,7 +107,7 @@ public:
             CWnd* p = st.pWndInit;
             if ((WNDPROC)::GetWindowLongPtrA(h, GWLP_WNDPROC) != AfxWndProc) {
                 st.pWndInit = nullptr;
-                p->BindHandle(h);
+                p->BindHandle(h, CWnd::BindSlot::UserData);
                 p->m_pfnSuper = (WNDPROC)::SetWindowLongPtrA(h, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);
             }
         }
@@ -111,9 +126,17 @@ AfxWndProcExceptionHook AfxSetWndProcExceptionHook(AfxWndProcExceptionHook pfnHo
     return pfnPrev;
 }
 
+void AfxReportProcedureException()
+{
+    if (g_pfnWndProcExceptionHook)
+        g_pfnWndProcExceptionHook();
+}
+
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    CWnd* p = CWnd::FromHandlePermanent(hWnd);
+    // Only windows bound to an object (or about to be) run this procedure,
+    // so the slot holds our pointer or nothing.
+    CWnd* p = (CWnd*)::GetWindowLongPtrA(hWnd, GWLP_USERDATA);
     if (!p) {
         // Windows of our own classes are bound at WM_NCCREATE; what comes
         // before (WM_GETMINMAXINFO for top-level windows) gets default processing.
@@ -122,18 +145,9 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
             return ::DefWindowProcA(hWnd, msg, wp, lp);
         p = st.pWndInit;
         st.pWndInit = nullptr;
-        p->BindHandle(hWnd);
+        p->BindHandle(hWnd, CWnd::BindSlot::UserData);
     }
-    LRESULT r = 0;
-    // Unwinding stops here: the system's frames below cannot be unwound
-    // through by a C++ exception.
-    try {
-        r = p->WindowProc(msg, wp, lp);
-    } catch (...) {
-        if (g_pfnWndProcExceptionHook)
-            g_pfnWndProcExceptionHook();
-        r = 0;
-    }
+    LRESULT r = AfxCallAtProcedureEdge((LRESULT)0, [&] { return p->WindowProc(msg, wp, lp); });
     if (msg == WM_NCDESTROY)
         p->FinishNcDestroy();
     return r;
@@ -141,7 +155,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-    return hWnd ? (CWnd*)::GetPropA(hWnd, kPropObject) : nullptr;
+    return hWnd ? CWndHandleMap::Find(hWnd) : nullptr;
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd)
@@ -252,7 +266,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     ASSERT(m_hWnd == nullptr && ::IsWindow(hWnd));
     if (!hWnd || FromHandlePermanent(hWnd))
         return FALSE;  // a window is bound to one object at most
-    BindHandle(hWnd);
+    BindHandle(hWnd, BindSlot::UserData);
     m_pfnSuper = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);
     PreSubclassWindow();
     return TRUE;
@@ -270,8 +284,7 @@ HWND CWnd::UnsubclassWindow()
     if (m_pfnSuper)
         ::SetWindowLongPtrA(h, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
     m_pfnSuper = nullptr;
-    ::RemovePropA(h, kPropObject);
-    m_hWnd = nullptr;
+    UnbindHandle();
     return h;
 }
 

@@ -1,8 +1,10 @@
 // CWnd.h: a C++ object over one HWND. The object is bound to its window
-// once, in this base class (a window property, set at WM_NCCREATE, at
-// WM_INITDIALOG for dialogs, or when a control is subclassed) and unbound at
-// WM_NCDESTROY, after which PostNcDestroy runs (self-owning windows delete
-// themselves there). Messages reach the class's message map through one
+// once, in this base class (at WM_NCCREATE, at WM_INITDIALOG for dialogs, or
+// when a control is subclassed) and unbound at WM_NCDESTROY, after which
+// PostNcDestroy runs (self-owning windows delete themselves there). The
+// window procedure finds its object in the window's own slot (GWLP_USERDATA,
+// DWLP_USER for dialogs); FromHandle looks in a table in the program's memory
+// (CWndHandleMap). Neither asks the window server. Messages reach the class's message map through one
 // dispatcher, DispatchMsg: notifications and commands are first reflected to
 // the control that sent them, commands then go through OnCmdMsg, everything
 // else straight to OnWndMsg; what no entry handles gets default processing.
@@ -243,15 +245,24 @@ protected:
 
     WNDPROC m_pfnSuper = nullptr;  // the window's own procedure when subclassed
 
+    // Where a window procedure finds the object of its window.
+    enum class BindSlot : unsigned char {
+        None,      // nowhere: the system's procedure calls ours with the object (hooks)
+        UserData,  // GWLP_USERDATA: AfxWndProc, for our classes and subclassed windows
+        DlgUser,   // DWLP_USER: the dialog procedures
+    };
     // Binding, for the window procedures: ties this object to h; and, after
     // WM_NCDESTROY, restores the window's own procedure, lets go and calls
     // PostNcDestroy (after which the object may be gone).
-    void BindHandle(HWND h);
+    void BindHandle(HWND h, BindSlot slot);
     void FinishNcDestroy();
 
 private:
     friend class CWndBinding;
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+    // Clears the slot and the table entry of the bound window.
+    void UnbindHandle();
+    BindSlot m_bindSlot = BindSlot::None;
     bool ReflectToChild(HWND hChild, UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult);
 };
 
@@ -264,12 +275,30 @@ inline HWND HwndOf(const CWnd* p)
 // subclassed controls).
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp);
 
-// No exception leaves a window procedure: one that escapes a handler is
-// given to this hook (called inside the catch block, so it may rethrow to
-// look at it), and the message's result is 0. Without a hook the exception
-// is dropped. Returns the previous hook.
+// No exception leaves a window, dialog or hook procedure of ours: one that
+// escapes a handler is given to this hook (called inside the catch block, so
+// it may rethrow to look at it), and the message's result is 0. Without a
+// hook the exception is dropped. Returns the previous hook.
 typedef void (*AfxWndProcExceptionHook)();
 AfxWndProcExceptionHook AfxSetWndProcExceptionHook(AfxWndProcExceptionHook pfnHook);
+
+// Hands the exception being caught to the hook; called inside a catch block.
+void AfxReportProcedureException();
+
+// The edge of a procedure the system calls: returns fn's result, or rFailed
+// when an exception escapes fn, which is then reported as above. Unwinding
+// stops here: the system's frames below cannot be unwound through by a C++
+// exception.
+template <class R, class F>
+R AfxCallAtProcedureEdge(R rFailed, F&& fn)
+{
+    try {
+        return fn();
+    } catch (...) {
+        AfxReportProcedureException();
+        return rFailed;
+    }
+}
 
 // Registers (once) a window class with AfxWndProc and returns its name.
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "mainwindow/UnhandledException.h"
+#include "platform/CDialog.h"
 #include "platform/CWnd.h"
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
@@ -185,6 +186,53 @@ TEST(UnhandledException, FaultInAWindowProcedureOffersTheReportAndEndsTheLoop)
     EXPECT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_TRUE(::IsWindow(wnd.m_hWnd));
     wnd.DestroyWindow();
+}
+
+// A dialog from an in-memory template whose handler of kWmFault writes
+// through a null pointer.
+class CFaultyDlg : public CDialog {
+public:
+    CFaultyDlg() : CDialog((LPCSTR)nullptr) {}
+    BOOL CreateEmpty()
+    {
+        struct {
+            DLGTEMPLATE dlg;
+            WORD menu, cls, title;
+        } tpl = {};
+        tpl.dlg.style = WS_POPUP;
+        tpl.dlg.cx = 40;
+        tpl.dlg.cy = 20;
+        return ::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr), &tpl.dlg, nullptr, DialogProc,
+                                            (LPARAM)this) != nullptr;
+    }
+    DECLARE_MESSAGE_MAP()
+protected:
+    LRESULT OnFault(WPARAM, LPARAM)
+    {
+        WriteThroughNull(nullptr);
+        return 1;
+    }
+};
+
+BEGIN_MESSAGE_MAP(CFaultyDlg, CDialog)
+    ON_MESSAGE(kWmFault, OnFault)
+END_MESSAGE_MAP()
+
+TEST(UnhandledException, FaultInADialogProcedureOffersTheReportAndEndsTheLoop)
+{
+    CFaultyDlg dlg;
+    ASSERT_TRUE(dlg.CreateEmpty());
+    CSETranslationScope translate;
+    vorntest::DialogDriver dontCreate([](HWND h) {
+        ::SendMessageA(h, WM_USER + 102, 7, 0);  // TDM_CLICK_BUTTON "Don't create"
+        return false;
+    });
+    EXPECT_EQ(dlg.SendMessage(kWmFault), 0);
+    EXPECT_TRUE(dontCreate.SawDialog());
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_TRUE(::IsWindow(dlg.m_hWnd));
+    dlg.DestroyWindow();
 }
 
 TEST(UnhandledException, UncaughtFaultInWorkerThreadWritesReportFile)
