@@ -2,6 +2,7 @@
 #include "framework/CSCBMiniDockFrameWnd.h"
 
 #include "framework/CSizingControlBar.h"
+#include "platform/AfxIds.h"
 
 IMPLEMENT_DYNCREATE(CSCBMiniDockFrameWnd, CMiniDockFrameWnd)
 
@@ -37,7 +38,15 @@ BOOL CSCBMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
                     MFS_4THICKFRAME | MFS_SYNCACTIVE;
     if (dwBarStyle & CBRS_SIZE_DYNAMIC)
         dwStyle &= ~MFS_MOVEFRAME;
-    return CreateFrame(pParent, dwBarStyle, dwStyle);
+    if (!CreateFrame(pParent, dwBarStyle, dwStyle))
+        return FALSE;
+    // Closing the frame hides its bar (OnClose), and the system menu says so.
+    CString strHide;
+    if (strHide.LoadString(AFX_IDS_HIDE)) {
+        if (HMENU hSysMenu = ::GetSystemMenu(m_hWnd, FALSE))
+            ::ModifyMenuA(hSysMenu, SC_CLOSE, MF_BYCOMMAND | MF_STRING, SC_CLOSE, strHide);
+    }
+    return TRUE;
 }
 
 CSizingControlBar* CSCBMiniDockFrameWnd::GetSizingControlBar() const
@@ -69,6 +78,17 @@ void CSCBMiniDockFrameWnd::RecalcLayout(BOOL bNotify)
     pBar->GetWindowText(title);
     SetWindowText(title);
     m_bInRecalc = FALSE;
+}
+
+void CSCBMiniDockFrameWnd::PaintCompositedCaption()
+{
+    // The frame has no caption of its own once it holds a sizing bar: the
+    // bar paints its caption, over border strips cleared for composition.
+    CSizingControlBar* pBar = GetSizingControlBar();
+    if (!pBar)
+        return;
+    ClearCompositedFrame();
+    pBar->SendMessage(WM_NCPAINT, 0, 0);
 }
 
 void CSCBMiniDockFrameWnd::OnWindowPosChanging(WINDOWPOS* pPos)

@@ -18,6 +18,9 @@ public:
     // The sizing bar in the frame, or null.
     CSizingControlBar* GetSizingControlBar() const;
     BOOL IsFrameCaptionless() const { return !(GetStyle() & MFS_4THICKFRAME); }
+    // With composition on: the bar repaints its own caption; a frame
+    // without a sizing bar keeps the caption the system draws.
+    void PaintCompositedCaption() override;
 
 protected:
     BOOL m_bUserSizing = FALSE;  // from a press on the frame to the next release

@@ -320,13 +320,43 @@ CSize CSizingControlBar::CalcDynamicLayout(int nLength, DWORD dwMode)
     }
     if (dwMode & (LM_MRUWIDTH | LM_COMMIT))
         return m_szFloat;
-    if (dwMode & LM_LENGTHY)
+    const bool bCorner = s_bClassicDocking && IsFloatingBar() && m_pDockContext && SizeFromClassicCorner();
+    if (!bCorner && (dwMode & LM_LENGTHY))
         m_szFloat.cy = nLength;
-    else
+    else if (!bCorner)
         m_szFloat.cx = nLength;
     m_szFloat.cx = std::max(m_szFloat.cx, m_szMinFloat.cx);
     m_szFloat.cy = std::max(m_szFloat.cy, m_szMinFloat.cy);
     return m_szFloat;
+}
+
+// In classic docking the framework's floating frame is sized by its corners
+// as well: both extents follow the cursor, and the outline's leading edge
+// stops where the bar would fall below its minimum. False for an edge.
+bool CSizingControlBar::SizeFromClassicCorner()
+{
+    const int nHit = m_pDockContext->m_nHitTest;
+    if (nHit != HTTOPLEFT && nHit != HTTOPRIGHT && nHit != HTBOTTOMLEFT && nHit != HTBOTTOMRIGHT)
+        return false;
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    CRect rcFrame, rcBar;
+    ::GetWindowRect(::GetParent(::GetParent(m_hWnd)), &rcFrame);
+    GetWindowRect(&rcBar);
+    CRect& rcDrag = m_pDockContext->m_rectFrameDragHorz;
+    if (nHit == HTTOPLEFT || nHit == HTBOTTOMLEFT) {
+        m_szFloat.cx = rcBar.Width() + rcFrame.left - pt.x;
+        rcDrag.left = std::min(pt.x, rcFrame.left + rcBar.Width() - m_szMinFloat.cx);
+    } else {
+        m_szFloat.cx = rcBar.Width() + pt.x - rcFrame.right;
+    }
+    if (nHit == HTTOPLEFT || nHit == HTTOPRIGHT) {
+        m_szFloat.cy = rcBar.Height() + rcFrame.top - pt.y;
+        rcDrag.top = std::min(pt.y, rcFrame.top + rcBar.Height() - m_szMinFloat.cy);
+    } else {
+        m_szFloat.cy = rcBar.Height() + pt.y - rcFrame.bottom;
+    }
+    return true;
 }
 
 // ---- focus and caption state ---------------------------------------------

@@ -87,6 +87,8 @@ public:
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    // Classic docking: the floating size from a dragged frame corner.
+    bool SizeFromClassicCorner();
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
     UINT GetHelpDialogId() override { return m_nBarID; }
 

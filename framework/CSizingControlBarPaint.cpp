@@ -109,6 +109,14 @@ void CSizingControlBar::CalcClientArea(CRect& rc, UINT nDockBarID)
 void CSizingControlBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* pParams)
 {
     m_nDockBarID = (UINT)::GetDlgCtrlID(::GetParent(m_hWnd));
+    if (s_bClassicDocking && IsFloatingBar()) {
+        // The framework's own floating frame sizes the bar: it keeps its
+        // caption and a plain thick frame.
+        HWND hFrame = ::GetParent(::GetParent(m_hWnd));
+        ::SetWindowLongA(hFrame, GWL_STYLE, ::GetWindowLongA(hFrame, GWL_STYLE) & ~MFS_4THICKFRAME);
+        HWND hParent = ::GetParent(m_hWnd);
+        ::SetWindowLongA(hParent, GWL_STYLE, ::GetWindowLongA(hParent, GWL_STYLE) | WS_CLIPCHILDREN);
+    }
     m_dwSCBStyle &= ~SCBS_SIZABLE_ANY;
     if (IsDockedBar() && m_pDockBar) {
         CSCBArray arrBars;

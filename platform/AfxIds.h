@@ -36,6 +36,11 @@
 #define ID_VIEW_STATUS_BAR  0xE801
 #endif
 
+// The text of a floating frame's system-menu item that hides its bar.
+#ifndef AFX_IDS_HIDE
+#define AFX_IDS_HIDE        0xF11A
+#endif
+
 #ifndef AFX_IDW_STATUS_BAR
 #define AFX_IDW_STATUS_BAR  0xE801
 #endif

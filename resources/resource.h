@@ -79,6 +79,9 @@
 #define ID_EDIT_COPY                0xE122
 #endif
 
+// The system-menu item of a floating bar's frame that hides the bar.
+#define AFX_IDS_HIDE                0xF11A
+
 // The settings dialog with a tree of pages (base of the preferences and the
 // system configuration dialogs).
 #define IDD_SETTINGS                30003

@@ -12,6 +12,7 @@
 #include "framework/cdxCDynamicBar.h"
 #include "platform/AfxIds.h"
 #include "platform/CDockBar.h"
+#include "platform/CDockContext.h"
 #include "platform/CStatusBarCtrl.h"
 #include "platform/ProfileStore.h"
 #include "tests/support/ScopedIniStore.h"
@@ -263,6 +264,87 @@ TEST_F(SizingBarTest, FloatingFrameLosesItsCaptionAndFollowsTheUsersSize)
     MINMAXINFO mmi = {};
     pMini->SendMessage(WM_GETMINMAXINFO, 0, (LPARAM)&mmi);
     EXPECT_GE(mmi.ptMinTrackSize.x, f.a.GetMinFloatingSize().cx - 4);
+}
+
+// Counts the non-client paints a bar receives.
+struct NcPaintCounter {
+    static inline HWND s_hWnd = nullptr;
+    static inline int s_nCount = 0;
+    HHOOK hHook;
+    explicit NcPaintCounter(HWND hWnd)
+    {
+        s_hWnd = hWnd;
+        s_nCount = 0;
+        hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, ::GetCurrentThreadId());
+    }
+    ~NcPaintCounter() { ::UnhookWindowsHookEx(hHook); }
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wp, LPARAM lp)
+    {
+        const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
+        if (nCode == HC_ACTION && p->hwnd == s_hWnd && p->message == WM_NCPAINT)
+            s_nCount++;
+        return ::CallNextHookEx(nullptr, nCode, wp, lp);
+    }
+};
+
+TEST_F(SizingBarTest, FloatingFrameHidesItsBarAndLetsTheBarPaintTheCaption)
+{
+    SizingFrame f;
+    f.pFrame->FloatControlBar(&f.a, CPoint(300, 300));
+    f.Settle();
+    CSCBMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CSCBMiniDockFrameWnd, f.a.GetDockingFrame());
+    ASSERT_NE(pMini, nullptr);
+    // The system menu's close item hides the bar, and says so.
+    char szItem[64] = "";
+    ::GetMenuStringA(::GetSystemMenu(pMini->m_hWnd, FALSE), SC_CLOSE, szItem, sizeof(szItem), MF_BYCOMMAND);
+    EXPECT_STREQ(szItem, "&Hide");
+    // Under composition the bar repaints its own caption.
+    {
+        NcPaintCounter counter(f.a.m_hWnd);
+        pMini->PaintCompositedCaption();
+        EXPECT_EQ(NcPaintCounter::s_nCount, 1);
+    }
+    pMini->SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(f.a.IsWindowVisible());
+    EXPECT_TRUE(::IsWindow(pMini->m_hWnd));
+}
+
+TEST_F(SizingBarTest, ClassicDockingSizesTheFloatingFrameByItsCorners)
+{
+    SizingFrame f;
+    f.a.SetBarSizingStyle(f.a.GetBarSizingStyle() | SCBS_CLASSIC_DOCKING);
+    f.a.SetFloatingSize(260, 140);
+    f.pFrame->FloatControlBar(&f.a, CPoint(300, 300));
+    f.Settle();
+    CWnd* pMini = f.a.GetDockingFrame();
+    ASSERT_NE(pMini, nullptr);
+    f.a.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    EXPECT_FALSE(pMini->GetStyle() & MFS_4THICKFRAME);
+    EXPECT_TRUE(::GetWindowLongA(::GetParent(f.a.m_hWnd), GWL_STYLE) & WS_CLIPCHILDREN);
+    EXPECT_FALSE(f.a.HasCaption());
+
+    CRect rcFrame, rcBar;
+    pMini->GetWindowRect(&rcFrame);
+    f.a.GetWindowRect(&rcBar);
+    struct Case { int nHit; int dx, dy; } cases[] = {
+        {HTBOTTOMRIGHT, 30, 20}, {HTTOPLEFT, -30, -20}, {HTTOPRIGHT, 30, -20}, {HTBOTTOMLEFT, -30, 20}};
+    for (const Case& c : cases) {
+        const bool bLeft = c.nHit == HTTOPLEFT || c.nHit == HTBOTTOMLEFT;
+        const bool bTop = c.nHit == HTTOPLEFT || c.nHit == HTTOPRIGHT;
+        CPoint pt(bLeft ? rcFrame.left + c.dx : rcFrame.right + c.dx, bTop ? rcFrame.top + c.dy : rcFrame.bottom + c.dy);
+        ASSERT_TRUE(::SetCursorPos(pt.x, pt.y));
+        f.a.m_pDockContext->m_nHitTest = c.nHit;
+        CSize size = f.a.CalcDynamicLayout(0, LM_HORZ);
+        EXPECT_EQ(size, CSize(rcBar.Width() + 30, rcBar.Height() + 20)) << c.nHit;
+        if (bLeft)
+            EXPECT_EQ(f.a.m_pDockContext->m_rectFrameDragHorz.left, pt.x) << c.nHit;
+        if (bTop)
+            EXPECT_EQ(f.a.m_pDockContext->m_rectFrameDragHorz.top, pt.y) << c.nHit;
+    }
+    // An edge still sizes one extent.
+    f.a.m_pDockContext->m_nHitTest = HTRIGHT;
+    EXPECT_EQ(f.a.CalcDynamicLayout(400, LM_HORZ).cx, 400);
+    f.a.SetBarSizingStyle(f.a.GetBarSizingStyle() & ~SCBS_CLASSIC_DOCKING);
 }
 
 TEST_F(SizingBarTest, DynamicBarTakesItsDialogsSizeAsItsMinimum)
