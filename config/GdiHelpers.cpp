@@ -85,6 +85,16 @@ void DeleteFonts(CFont*& pFont1, CFont*& pFont2, CFont*& pFont3, CFont*& pFont4,
     }
 }
 
+void RemakeFontAndBrush(CFont*& pFont, const LOGFONTA& lf, CBrush& brush, COLORREF clrBack)
+{
+    delete pFont;
+    pFont = new CFont;
+    if (!pFont->CreateFontIndirect(&lf))
+        TRACE_FAILED_CALL("pFont->CreateFontIndirect(&lf)");
+    brush.DeleteObject();
+    brush.CreateSolidBrush(clrBack);
+}
+
 bool CloneFonts(CFont*& pFont1, CFont*& pFont2, CFont*& pFont3, CFont*& pFont4, CFont*& pFont5, const CFont& src1,
                 const CFont& src2, const CFont& src3, const CFont& src4, const CFont& src5)
 {

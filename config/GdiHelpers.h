@@ -24,6 +24,10 @@ bool CopyBitmap(CBitmap* pDest, const CBitmap* pSrc);
 bool ReplaceBitmapColor(CBitmap* pDest, const CBitmap* pSrc, COLORREF clrBack, BOOL bReplaceSecond, COLORREF clrFrom,
                         COLORREF clrTo);
 
+// A bar's appearance made again: a new heap font from the description (the
+// old one deleted; a failure is traced) and a solid brush of the background.
+void RemakeFontAndBrush(CFont*& pFont, const LOGFONTA& lf, CBrush& brush, COLORREF clrBack);
+
 // Deletes each existing font of the set and clears its pointer.
 void DeleteFonts(CFont*& pFont1, CFont*& pFont2, CFont*& pFont3, CFont*& pFont4, CFont*& pFont5);
 // DeleteFonts, then a new font for each from the source's description, in

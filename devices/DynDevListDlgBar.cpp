@@ -2,6 +2,7 @@
 // power-off clean-up and destruction, and its router object.
 #include "devices/DynDevListDlgBar.h"
 
+#include "config/GdiHelpers.h"
 #include "framework/HelpKeys.h"
 #include "platform/CDC.h"
 #include "platform/Trace.h"
@@ -84,12 +85,7 @@ void CDynDevListDlgBar::LoadSettings()
 
 void CDynDevListDlgBar::MakeFontAndBrush()
 {
-    delete m_pFont;
-    m_pFont = new CFont;
-    if (!m_pFont->CreateFontIndirect(&m_lf))
-        TRACE_FAILED_CALL("m_pFont->CreateFontIndirect(&m_lf)");
-    m_Brush.DeleteObject();
-    m_Brush.CreateSolidBrush(m_clrBack);
+    RemakeFontAndBrush(m_pFont, m_lf, m_Brush, m_clrBack);
 }
 
 void CDynDevListDlgBar::RegisterHelpStrings()

@@ -111,6 +111,7 @@ void CMainFrame::GiveViewItsReceivers()
         return;
     SSessionReceivers receivers;
     receivers.pDevListBar = &m_wndDevListBar.m_dlg;
+    receivers.hDisplayAlterBar = m_wndStorageBar.m_dlg.m_hWnd;
     receivers.pStatusBar = &m_wndStatusBar;
     g_pView->SetSessionReceivers(receivers);
 }

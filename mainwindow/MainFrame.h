@@ -14,6 +14,7 @@
 #include "devices/DynDevListDlgBar.h"
 #include "framework/CHelpButtonFrameWnd.h"
 #include "framework/cdxCDynamicBar.h"
+#include "mainwindow/DynDisplayAlterDlgBar.h"
 #include "mainwindow/EmptyBarDlg.h"
 #include "mainwindow/StatusBarACT.h"
 #include "platform/BCMenu.h"
@@ -54,7 +55,7 @@ public:
     cdxCDynamicBarT<CEmptyBarDlg> m_wndCRegs64Bar{IDD_REGS64_BAR};
     cdxCDynamicBarT<CEmptyBarDlg> m_wndFRegs64Bar{IDD_REGS64_BAR};
     cdxCDynamicBarT<CEmptyBarDlg> m_wndVRegsBar{IDD_VREGS_BAR};
-    cdxCDynamicBarT<CEmptyBarDlg> m_wndStorageBar{IDD_STORAGE_BAR};
+    cdxCDynamicBarT<CDynDisplayAlterDlgBar> m_wndStorageBar;
     cdxCDynamicBarT<CEmptyBarDlg> m_wndCpuPctBar{IDD_CPUPCT_BAR};
     bool m_bForceClose = false; // the Windows session is ending
     bool m_bClosing = false;    // closing: the emulator's end asks nothing more

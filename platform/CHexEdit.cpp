@@ -227,7 +227,13 @@ void CHexEdit::Recalc()
     CDCSelect sel(dc, m_font.m_hObject ? (HGDIOBJ)m_font.m_hObject : ::GetStockObject(ANSI_FIXED_FONT));
     TEXTMETRICA tm = {};
     dc.GetTextMetrics(&tm);
-    m_cell = CSize(std::max(1, (int)tm.tmAveCharWidth), std::max(1, (int)tm.tmHeight));
+    // A cell holds the widest hex digit: a font the system replaced by a
+    // proportional one still keeps its columns (painting spaces each
+    // character by the cell).
+    int cx = (int)tm.tmAveCharWidth;
+    for (const char* p = "0123456789ABCDEF"; *p; ++p)
+        cx = std::max(cx, (int)dc.GetTextExtent(p, 1).cx);
+    m_cell = CSize(std::max(1, cx), std::max(1, (int)tm.tmHeight));
     m_layout.nAddrDigits = (m_parms.dwFlags & HEF_WIDEADDRESS) ? 16 : 8;
     m_layout.nGroupBytes = m_parms.nGroupBytes;
     m_layout.nPaneGap = m_parms.nPaneGap;

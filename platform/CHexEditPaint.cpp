@@ -59,7 +59,11 @@ void CHexEdit::PaintCells(CDC& dc, int x, int y, const char* psz, int n, bool bS
     dc.SetTextColor(clrText);
     dc.SetBkColor(clrBack);
     CRect rc(x, y, x + n * m_cell.cx, y + m_cell.cy);
-    dc.ExtTextOut(x, y, ETO_OPAQUE, &rc, psz, (UINT)n);
+    // One cell a character, whatever the font's own advances.
+    int dx[32];
+    n = std::min(n, (int)(sizeof dx / sizeof dx[0]));
+    std::fill(dx, dx + n, (int)m_cell.cx);
+    dc.ExtTextOut(x, y, ETO_OPAQUE | ETO_CLIPPED, &rc, psz, (UINT)n, dx);
 }
 
 void CHexEdit::PaintRow(CDC& dc, UINT64 nRow, int y)

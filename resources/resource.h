@@ -239,3 +239,15 @@
 #ifndef ID_FILE_MRU_FILE1
 #define ID_FILE_MRU_FILE1       0xE110
 #endif
+
+// The storage display/alter bar (template IDD_STORAGE_BAR): its controls
+// (each also the string of its prompt and tooltip) and balloon texts.
+#define IDC_STORAGE_HEXEDIT         1600
+#define IDC_STORAGE_ADDRESS         1601
+#define IDC_STORAGE_INTERVAL        1814
+#define IDC_STORAGE_AUTOREFRESH     3244
+#define IDS_HELP_STORAGE_BAR        12350
+#define IDS_HELP_STORAGE_ADDRESS    12351
+#define IDS_HELP_STORAGE_HEXEDIT    12352
+#define IDS_HELP_STORAGE_AUTOREFRESH 12353
+#define IDS_HELP_STORAGE_INTERVAL   12354

@@ -48,6 +48,7 @@ const UINT WM_PREFS_APPLY_PAGE = WM_APP + 0xAA;        // to the view: wParam th
 const UINT WM_SYSCFG_APPLY = WM_APP + 0xAB;            // to the view: lParam the dialog
 const UINT WM_POWER_ON_REQUEST = WM_APP + 0xAC;
 const UINT WM_CHOOSE_BAR_FONT = WM_APP + 0xAD;
+const UINT WM_AUTOREFRESH_TICK = WM_APP + 0xAE;       // storage bar's refresh thread to the bar: read again
 const UINT WM_MAXCPU_CHANGED = WM_APP + 0xB2;
 const UINT WM_CPU_PERCENT = WM_APP + 0xB3;
 const UINT WM_GEOMETRY_CHART_CLOSED = WM_APP + 0xBE;
@@ -60,3 +61,6 @@ const UINT WM_SHELL_DIR_REPORTED = WM_APP + 0xC9;     // to the view: "]CWD=" st
 // View to main frame, sent by the handshake: post the bars' subscriptions
 // (CMainFrame::NotifyViewOfBarVisibility).
 const UINT WM_NOTIFY_BAR_VISIBILITY = WM_APP + 0xCA;
+// View to the storage bar, sent on Esc: stop its search or auto-refresh when
+// one runs and its find dialog is not shown; returns 1 when it stopped one.
+const UINT WM_STORAGE_BAR_ESCAPE = WM_APP + 0xD0;

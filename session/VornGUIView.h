@@ -98,6 +98,8 @@ public:
     void SetStatusOnStatusBar(bool bOn) { m_settings.m_bStatusOnBar = bOn; }
     // The power-off question's "Don't ask me this again." (stored with the settings).
     void SetNoWarnPowerOff(bool bNoWarn) { m_settings.m_bNoWarnPowerOff = bNoWarn; }
+    // The find direction the storage bar last used (stored as "SearchFwd").
+    void SetSearchForward(bool bForward) { m_settings.m_bSearchFwd = bForward; }
     CString GetLogFilesDir() const { return m_settings.GetFirstDir(kDirLogFiles); }
     // The folder of the configuration last opened or saved, else the first
     // configuration folder of the preferences.

@@ -375,6 +375,11 @@ bool CVornGUIView::ScrollOnePass(UINT nID)
 void CVornGUIView::OnChar(UINT nChar, UINT, UINT)
 {
     if (nChar == VK_ESCAPE) {
+        // A running storage search or auto-refresh is stopped first, and
+        // that is all Esc does then (the storage bar's own rule).
+        HWND hStorageBar = m_receivers.hDisplayAlterBar;
+        if (hStorageBar && ::IsWindow(hStorageBar) && ::SendMessageA(hStorageBar, WM_STORAGE_BAR_ESCAPE, 0, 0))
+            return;
         if (::GetFocus() != m_hWnd)
             SetFocus();
         if (m_sel.HasSelection())

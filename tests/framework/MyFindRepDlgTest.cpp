@@ -14,6 +14,7 @@
 
 #include "framework/HelpKeys.h"
 #include "framework/MyFindRepDlg.h"
+#include "tests/support/FindRepInput.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/ProfileStore.h"
 #include "tests/platform/ModalDriver.h"
@@ -94,16 +95,8 @@ struct FindRepTest : ::testing::Test {
     static void Close(CMyFindRepDlg* p) { p->SendMessage(WM_FINDREP_NOTIFY, kFindRepDestroy); }
 
     // Types a text into a combo box as the user would (edit change).
-    static void Type(CMyFindRepDlg* p, int nId, const char* psz)
-    {
-        HWND hCombo = ::GetDlgItem(p->m_hWnd, nId);
-        ::SetWindowTextA(hCombo, psz);
-        p->SendMessage(WM_COMMAND, MAKEWPARAM(nId, CBN_EDITCHANGE), (LPARAM)hCombo);
-    }
-    static void Click(CMyFindRepDlg* p, int nId)
-    {
-        p->SendMessage(WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), (LPARAM)::GetDlgItem(p->m_hWnd, nId));
-    }
+    static void Type(CMyFindRepDlg* p, int nId, const char* psz) { vorntest::FindRepType(p, nId, psz); }
+    static void Click(CMyFindRepDlg* p, int nId) { vorntest::FindRepClick(p, nId); }
     static bool Enabled(CMyFindRepDlg* p, int nId) { return ::IsWindowEnabled(::GetDlgItem(p->m_hWnd, nId)) != FALSE; }
     static bool Visible(CMyFindRepDlg* p, int nId) { return ::IsWindowVisible(::GetDlgItem(p->m_hWnd, nId)) != FALSE; }
     static bool Checked(CMyFindRepDlg* p, int nId) { return p->IsDlgButtonChecked(nId) == BST_CHECKED; }

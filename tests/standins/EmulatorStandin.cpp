@@ -1,6 +1,7 @@
 // EmulatorStandin.cpp: the emulator stand-in's threads, storage and record.
 #include "tests/standins/EmulatorStandin.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <thread>
 
@@ -132,6 +133,8 @@ void CEmulatorStandin::OnCommandLine(const std::string& strLine)
     }
     if (strLine.compare(0, 5, "peek ") == 0)
         out.push_back({ kStreamOut, PeekStorage(strLine.substr(5)) });
+    if (strLine.compare(0, 5, "poke ") == 0)
+        out.push_back({ kStreamOut, PokeStorage(strLine.substr(5)) ? "POKE=OK" : "POKE=?" });
     WriteLines(out);
     std::lock_guard<std::mutex> guard(m_stateLock);
     m_received.push_back(strLine);
@@ -156,6 +159,16 @@ std::string CEmulatorStandin::PeekStorage(const std::string& strArgs) const
         str += kHex[b & 15];
     }
     return str;
+}
+
+bool CEmulatorStandin::PokeStorage(const std::string& strArgs)
+{
+    UINT64 nOffset = 0, nSize = m_options.nStorageKB * 1024;
+    std::string bytes;
+    if (!ParsePokeArgs(strArgs, nOffset, bytes) || nOffset > nSize || bytes.size() > nSize - nOffset)
+        return false;
+    std::copy(bytes.begin(), bytes.end(), m_pStorage + nOffset);
+    return true;
 }
 
 void CEmulatorStandin::WriteLines(const CEmuLines& lines)
@@ -258,6 +271,9 @@ void CEmulatorStandin::RunOther(const SStandinDirective& d)
         break;
     case kOpSet:
         bOk = ModelCall([&](CEmulatorModel& m, CEmuLines&) { return m.Set(text); });
+        break;
+    case kOpPoke:
+        bOk = PokeStorage(std::to_string(d.anNumbers[0]) + " " + text);
         break;
     default:
         CStandinRunner::RunOther(d);

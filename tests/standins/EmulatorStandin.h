@@ -5,7 +5,8 @@
 // and ends when told to. Besides the model's commands it answers
 // "peek OFFSET LEN" (decimal) with "PEEK=" and those bytes of its main
 // storage in hexadecimal on standard output, so that tests see what was
-// written into its memory from outside.
+// written into its memory from outside, and "poke OFFSET HEX" (answered
+// "POKE=OK" or "POKE=?"), which changes its storage as a running guest would.
 #pragma once
 
 #include <condition_variable>
@@ -39,6 +40,8 @@ private:
     void WaitStdin(const std::string& strPrefix);
     void WriteLines(const CEmuLines& lines);
     std::string PeekStorage(const std::string& strArgs) const;
+    // "poke OFFSET HEX": false outside storage or for bad arguments.
+    bool PokeStorage(const std::string& strArgs);
     // Runs one change of the model under its lock and writes its report.
     template <class F> bool ModelCall(F call);
 

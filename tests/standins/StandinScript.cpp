@@ -56,6 +56,10 @@
 //                         echo (0/1: commands are echoed on standard output),
 //                         mainstor ("none": "]MAINSTOR=" gets no answer;
 //                         "answer", the default)
+//   poke OFFSET HEX       write the bytes HEX (two hexadecimal digits each)
+//                         into main storage at the decimal OFFSET; the same
+//                         line on standard input does it too ("POKE=OK", or
+//                         "POKE=?" outside storage or for bad digits)
 #include "tests/standins/StandinScript.h"
 
 #include <cerrno>
@@ -97,6 +101,7 @@ const SSyntax kSyntax[] = {
     { "status", kOpStatus, false, 0, 0, 0, true },
     { "interval", kOpInterval, false, 1, 1, 0, true },
     { "set", kOpSet, false, 0, 0, 2, true },
+    { "poke", kOpPoke, false, 1, 1, 2, true },
 };
 
 const SSyntax* FindSyntax(const std::string& strWord)

@@ -35,6 +35,7 @@ enum EStandinOp {
     kOpStatus,      // status
     kOpInterval,    // interval MS
     kOpSet,         // set KEY VALUE
+    kOpPoke,        // poke OFFSET HEX
 };
 
 struct SStandinDirective {

@@ -90,6 +90,20 @@ TEST(StandinScript, EmulatorDirectives)
     EXPECT_EQ("letters M.W.....", d[7].strText);
 }
 
+TEST(StandinScript, PokeTakesAnOffsetAndBytes)
+{
+    auto d = Parse("poke 2097150 C1C2C3C4\n");
+    ASSERT_EQ(1u, d.size());
+    EXPECT_EQ(kOpPoke, d[0].eOp);
+    ASSERT_EQ(1u, d[0].anNumbers.size());
+    EXPECT_EQ(2097150, d[0].anNumbers[0]);
+    EXPECT_EQ("C1C2C3C4", d[0].strText);
+    EXPECT_FALSE(IsStandinSetupDirective(d[0]));
+    ParseError("poke 12\n");
+    ParseError("poke C1C2\n");
+    ParseError("poke 1 C1\n", false);  // the emulator's only
+}
+
 TEST(StandinScript, ErrorsNameTheLine)
 {
     EXPECT_EQ("line 2: unknown directive \"shout\"", ParseError("out a\nshout b\n"));

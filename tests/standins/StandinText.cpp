@@ -2,6 +2,7 @@
 #include "tests/standins/StandinText.h"
 
 #include <cstdio>
+#include <string>
 
 std::string MakeFloodLine(UINT64 nIndex, size_t nLength)
 {
@@ -62,4 +63,21 @@ void FillStandinStorage(BYTE* pBytes, size_t nCount, UINT64 nOffset)
 {
     for (size_t i = 0; i < nCount; ++i)
         pBytes[i] = StandinStorageByte(nOffset + i);
+}
+
+bool ParsePokeArgs(const std::string& strArgs, UINT64& nOffset, std::string& bytes)
+{
+    size_t nBlank = strArgs.find(' ');
+    if (nBlank == 0 || nBlank == std::string::npos)
+        return false;
+    std::string offset = strArgs.substr(0, nBlank), hex = strArgs.substr(nBlank + 1);
+    if (offset.size() > 19 || offset.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    if (hex.empty() || hex.size() % 2 || hex.find_first_not_of("0123456789ABCDEFabcdef") != std::string::npos)
+        return false;
+    nOffset = std::stoull(offset);
+    bytes.clear();
+    for (size_t i = 0; i < hex.size(); i += 2)
+        bytes += (char)std::stoi(hex.substr(i, 2), nullptr, 16);
+    return true;
 }

@@ -30,3 +30,7 @@ std::string ReplaceNumber(const std::string& strText, INT64 nNumber);
 BYTE StandinStorageByte(UINT64 nOffset);
 // Fills a block that starts at storage offset nOffset.
 void FillStandinStorage(BYTE* pBytes, size_t nCount, UINT64 nOffset);
+
+// "OFFSET HEX" of a poke: the decimal offset and the bytes of HEX (two
+// hexadecimal digits each, at least one byte). False for anything else.
+bool ParsePokeArgs(const std::string& strArgs, UINT64& nOffset, std::string& bytes);

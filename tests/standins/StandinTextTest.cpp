@@ -58,4 +58,18 @@ TEST(StandinText, StoragePattern)
     EXPECT_EQ(0x00, StandinStorageByte((4ull << 24) + 3));
 }
 
+TEST(StandinText, PokeArguments)
+{
+    UINT64 n = 0;
+    std::string bytes;
+    ASSERT_TRUE(ParsePokeArgs("2097150 C1c2", n, bytes));
+    EXPECT_EQ(2097150u, n);
+    EXPECT_EQ(std::string("\xC1\xC2"), bytes);
+    ASSERT_TRUE(ParsePokeArgs("0 00", n, bytes));
+    EXPECT_EQ(std::string(1, '\0'), bytes);
+    for (const char* bad : {"", "12", "12 ", " 12 C1", "12 C", "12 C1C", "12 G1", "x 12", "-1 C1",
+                            "12345678901234567890 C1"})
+        EXPECT_FALSE(ParsePokeArgs(bad, n, bytes)) << bad;
+}
+
 }  // namespace
