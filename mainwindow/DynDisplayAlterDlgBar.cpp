@@ -25,7 +25,6 @@
 namespace {
 
 const char kSection[] = "Settings\\DisplayAlter";
-const UINT kHelpIdBar = 1876;
 // Preferences page of the bar ("Display/Alter").
 const int kDisplayAlterPrefsPage = 12;
 
@@ -162,7 +161,6 @@ void CDynDisplayAlterDlgBar::RegisterHelpStrings()
     SetHelpString(MakeHelpKey(IDD, IDC_STORAGE_HEXEDIT), IDS_HELP_STORAGE_HEXEDIT);
     SetHelpString(MakeHelpKey(IDD, IDC_STORAGE_AUTOREFRESH), IDS_HELP_STORAGE_AUTOREFRESH);
     SetHelpString(MakeHelpKey(IDD, IDC_STORAGE_INTERVAL), IDS_HELP_STORAGE_INTERVAL);
-    SetHelpId(MakeHelpKey(IDD, 0), kHelpIdBar);
 }
 
 BOOL CDynDisplayAlterDlgBar::OnInitDialog()

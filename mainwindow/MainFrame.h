@@ -115,6 +115,7 @@ private:
     void SaveLayout();
     bool IsEmulatorRunning() const;
     bool AreUtilitiesRunning() const;
+    HWND FocusedStorageEdit();
 
     // What the last status-bar rebuild applied.
     bool m_bStatusBuilt = false;

@@ -2,7 +2,8 @@
 // library's hex edit with the bar's own items in its context menu. While the
 // emulator process exists the menu is the control's (Copy, Select All) with
 // a separator, "Close" and "Properties..." appended, and those two commands
-// go on to the bar; otherwise the bar's own menu shows.
+// go on to the bar; otherwise the bar's own menu shows. The main frame's
+// Copy and Select All reach it as WM_COMMAND while it has the focus.
 #pragma once
 
 #include "platform/CHexEdit.h"
@@ -17,4 +18,7 @@ protected:
     void AddContextMenuItems(CMenu& popup) override;
     void OnContextMenu(CWnd* pWnd, CPoint point);
     void OnBarCommand(UINT nID);
+    // The main frame's Edit > Copy and Select All while the view has the focus.
+    void OnEditCopy() { RunContextMenuCommand(ID_HEXEDIT_COPY); }
+    void OnEditSelectAll() { RunContextMenuCommand(ID_HEXEDIT_SELECTALL); }
 };

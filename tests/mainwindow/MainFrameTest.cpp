@@ -4,6 +4,7 @@
 // on close with a modified configuration, and the Windows session end.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -21,6 +22,7 @@
 #include "session/UtilityProgress.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
+#include "config/CVornConfigFile.h"
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/support/WinTestUtil.h"
@@ -401,6 +403,57 @@ TEST_F(FrameFixture, RecentEntryWhoseFileIsGoneIsDroppedWithAMessage)
         EXPECT_TRUE(ok.SawDialog());
     }
     EXPECT_EQ(theApp.GetRecentFileList()->GetCount(), 0);
+}
+
+// The storage bar in the real frame: the view's receiver, refreshing while the
+// stand-in runs, the frame's Copy going to its hex view, and the program
+// closing cleanly while the refresh thread runs.
+TEST_F(FrameFixture, StorageBarRefreshesInTheFrameAndTheFrameClosesWhileItRuns)
+{
+    ProfileWriteInt("Settings", "AutoRefresh", 1);
+    ProfileWriteInt("Settings", "RefreshIntvl", 250);
+    OpenFrame();
+    CDynDisplayAlterDlgBar& bar = pFrame->m_wndStorageBar.m_dlg;
+    EXPECT_EQ(bar.m_hWnd, g_pView->GetSessionReceivers().hDisplayAlterBar);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STORAGE_BAR);
+    ASSERT_TRUE(::IsWindowVisible(bar.m_hWnd));
+    std::string cmd = "\"" + vorntest::ProgramDir() + "vornemu.exe\" --lifetime 4000 --storage-kb 2048 EXTERNALGUI";
+    CPipedProcessCtl* pCtl =
+        new CPipedProcessCtl("Vornamic", 0, nullptr, cmd.c_str(), dir.Folder().c_str(), false, 0, 0);
+    CVornConfigFile config;
+    config.m_nMaxShutdownSecs = 30;
+    g_pView->AttachEmulator(pCtl, config);
+    DWORD dwStart = ::GetTickCount();
+    while (!bar.IsRefreshThreadRunning() && ::GetTickCount() - dwStart < 20000) {
+        Pump();
+        ::Sleep(20);
+    }
+    ASSERT_TRUE(bar.IsRefreshThreadRunning());
+    EXPECT_EQ(2048u * 1024u, bar.Window().StorageSize());
+    if (const char* pszHold = std::getenv("VORN_SHOW_STORAGE_MS")) {
+        bar.HexEdit().SetSel(0x40, 0x48);
+        for (DWORD dwHold = ::GetTickCount(); ::GetTickCount() - dwHold < (DWORD)std::atoi(pszHold);) {
+            Pump();
+            ::Sleep(20);
+        }
+    }
+    // Edit > Copy while the hex view has the focus copies its selection.
+    bar.HexEdit().SetActivePane(HexPane::Hex);
+    bar.HexEdit().SetSel(0, 4);
+    bar.HexEdit().SetFocus();
+    pFrame->SendMessage(WM_COMMAND, ID_EDIT_COPY);
+    CString strCopied;
+    ASSERT_TRUE(CClipBoard(pFrame->m_hWnd).GetText(strCopied));
+    EXPECT_STREQ("56000000", strCopied);
+    g_pView->SetNoWarnPowerOff(true);
+    pFrame->SendMessage(WM_CLOSE);
+    dwStart = ::GetTickCount();
+    while (FrameAlive() && ::GetTickCount() - dwStart < 20000) {
+        Pump();
+        ::Sleep(20);
+    }
+    EXPECT_FALSE(FrameAlive());
+    EXPECT_EQ(1, (int)ProfileGetInt("Settings", "AutoRefresh", 0));
 }
 
 }  // namespace
