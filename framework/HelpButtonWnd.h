@@ -36,6 +36,7 @@ const UINT kWmKeyF1 = 0x004D;  // the F1 notification Windows posts on an F1 key
 
 template <class T>
 class CHelpButtonWnd : public T {
+    DECLARE_MESSAGE_MAP()
 public:
     // nIDTemplate is the dialog id of the help keys; the rest goes to T.
     template <class... A>
@@ -45,7 +46,6 @@ public:
     }
     ~CHelpButtonWnd() override;
 
-    bool OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // ---- the button ----

@@ -12,12 +12,10 @@ CHelpButtonWnd<T>::~CHelpButtonWnd()
         g_VisualStylesXP.CloseThemeData(m_hTheme);
 }
 
-template <class T>
-bool CHelpButtonWnd<T>::OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult)
-{
-    typedef T TheBaseClass;
-    if (msg == WM_INITDIALOG)
-        InitHelpButton();  // a dialog gets no WM_CREATE: set up before its own initialisation
+// A dialog gets no WM_CREATE: the button is set up before the dialog's own
+// initialisation.
+BEGIN_TEMPLATE_MESSAGE_MAP(CHelpButtonWnd, T, T)
+    ON_MESSAGE_WATCH(WM_INITDIALOG, InitHelpButton)
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_WM_NCPAINT()
@@ -34,8 +32,7 @@ bool CHelpButtonWnd<T>::OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResul
     ON_MESSAGE(WM_SETTEXT, OnSetTextMsg)
     ON_COMMAND(kIdHelpCommand, OnHelp)
     ON_COMMAND(IDHELP, OnHelp)
-    return TheBaseClass::OnWndMsg(msg, wp, lp, pResult);
-}
+END_MESSAGE_MAP()
 
 template <class T>
 void CHelpButtonWnd<T>::ResetHelpButtonState()

@@ -11,9 +11,11 @@
 #include "framework/ThemedPageBackground.h"
 #include "framework/cdxCDynamicWnd.h"
 #include "platform/CDC.h"
+#include "platform/MessageMap.h"
 
 template <class TPage, class TDynPage, class TDynSheet>
 class cdxCDynPropPage : public TPage, public cdxCDynamicWnd {
+    DECLARE_MESSAGE_MAP()
 public:
     // Pages carry layout flags 4 (window bits kept) and no size grip.
     explicit cdxCDynPropPage(UINT nIDTemplate) : TPage(nIDTemplate), cdxCDynamicWnd(3, flNoCopyBits) {}
@@ -22,7 +24,6 @@ public:
     BOOL OnInitDialog() override;
     BOOL OnSetActive() override;
     BOOL OnKillActive() override;
-    bool OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult) override;
 
     // The page's background test: the themed tab body is drawn.
     virtual bool UseThemedBackground(HDC) { return this->m_hWnd && IsThemedPageBackground(this->m_hWnd); }

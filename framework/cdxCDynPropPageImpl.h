@@ -36,35 +36,19 @@ BOOL cdxCDynPropPage<P, DP, DS>::OnKillActive()
     return bResult;
 }
 
-template <class P, class DP, class DS>
-bool cdxCDynPropPage<P, DP, DS>::OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult)
-{
-    typedef P TheBaseClass;
-    if (msg == WM_DESTROY)
-        EndDynamicLayout();  // before the help-button page's destroy handling
+// The page sizes and paints itself; the engine follows what the base answers.
+// The layout ends before the help-button page's destroy handling. Only
+// static controls get a colour (OnCtlColor answers null for the others).
+BEGIN_TEMPLATE_MESSAGE_MAP(cdxCDynPropPage, P, P, DP, DS)
+    ON_MESSAGE_WATCH(WM_DESTROY, EndDynamicLayout)
+    ON_WM_TIMER_WATCH(OnLayoutTimer)
     ON_WM_ERASEBKGND()
     ON_WM_SIZE()
-    if (msg == WM_CTLCOLORSTATIC) {
-        CDC dc((HDC)wp);
-        if (HBRUSH hbr = OnCtlColor(&dc, CWnd::FromHandle((HWND)lp), CTLCOLOR_STATIC)) {
-            *pResult = (LRESULT)hbr;
-            return true;
-        }
-    }
-    bool bHandled = TheBaseClass::OnWndMsg(msg, wp, lp, pResult);
-    if (!bHandled && (msg == WM_SIZING || msg == WM_GETMINMAXINFO || msg == WM_PARENTNOTIFY)) {
-        *pResult = this->DefWindowProc(msg, wp, lp);
-        bHandled = true;
-    }
-    switch (msg) {
-    case WM_SIZING: DoOnSizing((UINT)wp, (LPRECT)lp); break;
-    case WM_GETMINMAXINFO: DoOnGetMinMaxInfo((MINMAXINFO*)lp); break;
-    case WM_PARENTNOTIFY: DoOnParentNotify(LOWORD(wp), (HWND)lp); break;
-    case WM_TIMER: OnLayoutTimer((UINT_PTR)wp); break;
-    default: break;
-    }
-    return bHandled;
-}
+    ON_WM_CTLCOLOR()
+    ON_WM_SIZING_AFTER_BASE(DoOnSizing)
+    ON_WM_GETMINMAXINFO_AFTER_BASE(DoOnGetMinMaxInfo)
+    ON_WM_PARENTNOTIFY_AFTER_BASE(DoOnParentNotify)
+END_MESSAGE_MAP()
 
 // Transparent labels repaint over the new background; the controls move;
 // a background made for the old size is drawn anew.

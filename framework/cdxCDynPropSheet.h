@@ -6,6 +6,7 @@
 #pragma once
 
 #include "framework/cdxCDynamicWndEx.h"
+#include "platform/MessageMap.h"
 
 const UINT kSheetTabId = 0x3020;     // the sheet's tab control
 const UINT kSheetApplyId = 0x3021;   // Apply
@@ -21,6 +22,7 @@ DWORD ModifyTemplateStyle(DLGTEMPLATE* pTemplate, DWORD dwAdd, DWORD dwRemove);
 
 template <class TSheet, class TDynPage, class TDynSheet>
 class cdxCDynPropSheet : public TSheet, public cdxCDynamicWndEx {
+    DECLARE_MESSAGE_MAP()
 public:
     // nID names the stored position (none when 0); the rest goes to TSheet.
     // Layout flags 5: size grip, window bits kept.
@@ -39,7 +41,6 @@ public:
         EndDynamicLayout();
         return TSheet::DestroyWindow();
     }
-    bool OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult) override;
     const cdxDynamicMapEntry* GetDynamicMap(const cdxDynamicMapEntry* pPrev) override;
 
     // The page's owning sheet is this one while it is in it.
@@ -57,6 +58,7 @@ protected:
     BOOL OnInitDialog() override;
     void OnPreCreateTemplate(DLGTEMPLATE* pTemplate) override;
     void RegisterPage(TDynPage* pPage);
+    void OnClose();
     bool IsWizardSheet() const { return (this->m_psh.dwFlags & (PSH_WIZARD | PSH_WIZARD97)) != 0; }
 
     bool m_bModal = false;

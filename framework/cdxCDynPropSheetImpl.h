@@ -40,31 +40,27 @@ BOOL cdxCDynPropSheet<S, DP, DS>::OnInitDialog()
     return bResult;
 }
 
+// The sheet answers first; the engine then follows the size, its limits and
+// the pages that go.
+BEGIN_TEMPLATE_MESSAGE_MAP(cdxCDynPropSheet, S, S, DP, DS)
+    ON_MESSAGE_WATCH(WM_DESTROY, EndDynamicLayout)
+    ON_WM_TIMER_WATCH(OnLayoutTimer)
+    ON_WM_CLOSE()
+    ON_WM_SIZE_AFTER_BASE(DoOnSize)
+    ON_WM_SIZING_AFTER_BASE(DoOnSizing)
+    ON_WM_GETMINMAXINFO_AFTER_BASE(DoOnGetMinMaxInfo)
+    ON_WM_PARENTNOTIFY_AFTER_BASE(DoOnParentNotify)
+END_MESSAGE_MAP()
+
+// The close box of a modal sheet cancels like the Cancel button, so the pages
+// are asked; a modeless sheet closes as the control does it.
 template <class S, class DP, class DS>
-bool cdxCDynPropSheet<S, DP, DS>::OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult)
+void cdxCDynPropSheet<S, DP, DS>::OnClose()
 {
-    if (msg == WM_DESTROY)
-        EndDynamicLayout();
-    if (msg == WM_CLOSE && m_bModal) {
-        // The close box cancels like the Cancel button, so pages are asked.
+    if (m_bModal)
         this->PressButton(PSBTN_CANCEL);
-        *pResult = 0;
-        return true;
-    }
-    bool bHandled = S::OnWndMsg(msg, wp, lp, pResult);
-    if (!bHandled && (msg == WM_SIZE || msg == WM_SIZING || msg == WM_GETMINMAXINFO || msg == WM_PARENTNOTIFY)) {
-        *pResult = this->DefWindowProc(msg, wp, lp);
-        bHandled = true;
-    }
-    switch (msg) {
-    case WM_SIZE: DoOnSize((UINT)wp, LOWORD(lp), HIWORD(lp)); break;
-    case WM_SIZING: DoOnSizing((UINT)wp, (LPRECT)lp); break;
-    case WM_GETMINMAXINFO: DoOnGetMinMaxInfo((MINMAXINFO*)lp); break;
-    case WM_PARENTNOTIFY: DoOnParentNotify(LOWORD(wp), (HWND)lp); break;
-    case WM_TIMER: OnLayoutTimer((UINT_PTR)wp); break;
-    default: break;
-    }
-    return bHandled;
+    else
+        this->Default();
 }
 
 // The tab control stretches; OK, Cancel, Apply, Help and the wizard buttons

@@ -12,6 +12,7 @@
 
 template <class T>
 class cdxCDynamicDlg : public T, public cdxCDynamicWndEx {
+    DECLARE_MESSAGE_MAP()
 public:
     template <class... A>
     cdxCDynamicDlg(UINT nIDTemplate, UINT nFlags, A&&... args)
@@ -33,30 +34,18 @@ public:
         EndDynamicLayout();
         return T::DestroyWindow();
     }
-    bool OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult) override;
 };
 
-// The message routing: the base first, then the engine.
-template <class T>
-bool cdxCDynamicDlg<T>::OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult)
-{
-    if (msg == WM_DESTROY)
-        EndDynamicLayout();
-    bool bHandled = T::OnWndMsg(msg, wp, lp, pResult);
-    if (!bHandled && (msg == WM_SIZE || msg == WM_SIZING || msg == WM_GETMINMAXINFO || msg == WM_PARENTNOTIFY)) {
-        *pResult = this->DefWindowProc(msg, wp, lp);
-        bHandled = true;
-    }
-    switch (msg) {
-    case WM_SIZE: DoOnSize((UINT)wp, LOWORD(lp), HIWORD(lp)); break;
-    case WM_SIZING: DoOnSizing((UINT)wp, (LPRECT)lp); *pResult = TRUE; break;
-    case WM_GETMINMAXINFO: DoOnGetMinMaxInfo((MINMAXINFO*)lp); *pResult = 0; break;
-    case WM_PARENTNOTIFY: DoOnParentNotify((UINT)wp, (HWND)lp); break;
-    case WM_TIMER: OnLayoutTimer((UINT_PTR)wp); break;
-    default: break;
-    }
-    return bHandled;
-}
+// The dialog answers first; the engine then follows the size, its limits and
+// the children that go.
+BEGIN_TEMPLATE_MESSAGE_MAP(cdxCDynamicDlg, T, T)
+    ON_MESSAGE_WATCH(WM_DESTROY, EndDynamicLayout)
+    ON_WM_TIMER_WATCH(OnLayoutTimer)
+    ON_WM_SIZE_AFTER_BASE(DoOnSize)
+    ON_WM_SIZING_AFTER_BASE(DoOnSizing)
+    ON_WM_GETMINMAXINFO_AFTER_BASE(DoOnGetMinMaxInfo)
+    ON_WM_PARENTNOTIFY_AFTER_BASE(DoOnParentNotify)
+END_MESSAGE_MAP()
 
 class cdxCDynamicHelpDialog : public cdxCDynamicDlg<CHelpButtonDlg> {
 public:

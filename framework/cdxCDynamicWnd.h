@@ -97,7 +97,8 @@ public:
     void DoOnSize(UINT nType, int cx, int cy);
     void DoOnSizing(UINT nEdge, LPRECT pRect);
     void DoOnGetMinMaxInfo(MINMAXINFO* pMMI);
-    void DoOnParentNotify(UINT nMsg, HWND hChild);
+    // WM_PARENTNOTIFY, as OnParentNotify: a child that goes leaves the layout.
+    void DoOnParentNotify(UINT nMsg, LPARAM lp);
     void OnLayoutTimer(UINT_PTR nIDEvent);
     bool StretchWindow(SIZE szAdd);
     bool StretchWindowPercent(int nPercent);

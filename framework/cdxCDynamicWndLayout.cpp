@@ -252,10 +252,11 @@ void cdxCDynamicWnd::DoOnGetMinMaxInfo(MINMAXINFO* pMMI)
     DynamicTrackingLimits(m_szMin, m_szMax, GetBorderSize(), m_nFreedom, pMMI->ptMinTrackSize, pMMI->ptMaxTrackSize);
 }
 
-void cdxCDynamicWnd::DoOnParentNotify(UINT nMsg, HWND hChild)
+void cdxCDynamicWnd::DoOnParentNotify(UINT nMsg, LPARAM lp)
 {
-    if (LOWORD(nMsg) == WM_DESTROY && hChild)
-        ForgetSzControl(hChild);
+    // For WM_CREATE and WM_DESTROY, lParam is the child window.
+    if (LOWORD(nMsg) == WM_DESTROY && lp)
+        ForgetSzControl((HWND)lp);
 }
 
 bool cdxCDynamicWnd::StretchWindow(SIZE szAdd)

@@ -298,3 +298,67 @@ public:                       \
 // void OnNcMouseLeave()
 #define ON_WM_NCMOUSELEAVE() \
     if (msg == WM_NCMOUSELEAVE) { OnNcMouseLeave(); *pResult = 0; return true; }
+
+// ---- class templates ---------------------------------------------------------
+//
+// A class template declares DECLARE_MESSAGE_MAP() as any class does; its map
+// is written in its header, with the template's parameter names (at most
+// three) after the class and its base:
+//
+//   BEGIN_TEMPLATE_MESSAGE_MAP(cdxCDynPropPage, P, P, DP, DS)
+//       ON_WM_SIZE()
+//   END_MESSAGE_MAP()
+//
+// The handlers an entry names must be members of the template or of a base
+// that does not depend on its parameters: names of a dependent base are not
+// seen in a template (call them through a member of the template).
+#define VORN_TEMPLATE_PARAMS_(...) VORN_TEMPLATE_PARAMS_N_(__VA_ARGS__, VORN_TP3_, VORN_TP2_, VORN_TP1_, )(__VA_ARGS__)
+#define VORN_TEMPLATE_PARAMS_N_(a, b, c, N, ...) N
+#define VORN_TP1_(a) class a
+#define VORN_TP2_(a, b) class a, class b
+#define VORN_TP3_(a, b, c) class a, class b, class c
+
+#define BEGIN_TEMPLATE_MESSAGE_MAP(C, Base, ...)                                       \
+    template <VORN_TEMPLATE_PARAMS_(__VA_ARGS__)>                                      \
+    bool C<__VA_ARGS__>::OnWndMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult)    \
+    {                                                                                  \
+        typedef Base TheBaseClass;
+
+// ---- entries that watch a message rather than answer it ----------------------
+//
+// A class that adds to whatever its base does (the layout engine, the caption
+// help button) sees some messages without taking them from the base. A
+// watching entry calls its handler and lets the message go on to the entries
+// below it and to the base. An after-base entry lets the base's map answer
+// first (default processing, when no entry there does), then calls its
+// handler, and ends the dispatch with the base's answer.
+
+// void fn()
+#define ON_MESSAGE_WATCH(message, fn) \
+    if (msg == (UINT)(message)) fn();
+// void fn(UINT_PTR nIDEvent)
+#define ON_WM_TIMER_WATCH(fn) \
+    if (msg == WM_TIMER) fn((UINT_PTR)wp);
+// void fn(UINT nID, LPARAM lParam)
+#define ON_WM_SYSCOMMAND_WATCH(fn) \
+    if (msg == WM_SYSCOMMAND) fn((UINT)wp, lp);
+
+#define VORN_AFTER_BASE_(message, call)                                   \
+    if (msg == (message)) {                                               \
+        if (!TheBaseClass::OnWndMsg(msg, wp, lp, pResult))                \
+            *pResult = this->DefWindowProc(msg, wp, lp);                  \
+        call;                                                             \
+        return true;                                                      \
+    }
+// void fn(UINT nType, int cx, int cy)
+#define ON_WM_SIZE_AFTER_BASE(fn) \
+    VORN_AFTER_BASE_(WM_SIZE, fn((UINT)wp, (short)LOWORD(lp), (short)HIWORD(lp)))
+// void fn(UINT nSide, LPRECT pRect)
+#define ON_WM_SIZING_AFTER_BASE(fn) \
+    VORN_AFTER_BASE_(WM_SIZING, fn((UINT)wp, (LPRECT)lp))
+// void fn(MINMAXINFO* pMMI)
+#define ON_WM_GETMINMAXINFO_AFTER_BASE(fn) \
+    VORN_AFTER_BASE_(WM_GETMINMAXINFO, fn((MINMAXINFO*)lp))
+// void fn(UINT message, LPARAM lParam): as OnParentNotify
+#define ON_WM_PARENTNOTIFY_AFTER_BASE(fn) \
+    VORN_AFTER_BASE_(WM_PARENTNOTIFY, fn((UINT)wp, lp))

@@ -74,6 +74,28 @@ BEGIN_MESSAGE_MAP(CReflectingEdit, CWnd)
     ON_NOTIFY_REFLECT(NM_CLICK, OnClickReflect)
 END_MESSAGE_MAP()
 
+// A class template over any recording window: its own entry hides the
+// base's, its watching entries see a message before the base, its after-base
+// entries after the base (or default processing) answered.
+template <class TBase>
+class CWatchingWnd : public TBase {
+    DECLARE_MESSAGE_MAP()
+protected:
+    LRESULT OnPing(WPARAM wp, LPARAM) { this->Add("template ping %u", (UINT)wp); return 99; }
+    void OnDestroyWatch() { this->Add("watch destroy"); }
+    void OnTimerWatch(UINT_PTR id) { this->Add("watch timer %u", (UINT)id); }
+    void OnSizeAfter(UINT, int cx, int cy) { this->Add("after size %d %d", cx, cy); }
+    void OnMinMaxAfter(MINMAXINFO* pMMI) { this->Add("after minmax %ld", pMMI->ptMaxTrackSize.x); }
+};
+
+BEGIN_TEMPLATE_MESSAGE_MAP(CWatchingWnd, TBase, TBase)
+    ON_MESSAGE_WATCH(WM_DESTROY, OnDestroyWatch)
+    ON_WM_TIMER_WATCH(OnTimerWatch)
+    ON_MESSAGE(WM_TEST_PING, OnPing)
+    ON_WM_SIZE_AFTER_BASE(OnSizeAfter)
+    ON_WM_GETMINMAXINFO_AFTER_BASE(OnMinMaxAfter)
+END_MESSAGE_MAP()
+
 class CSelfDeletingWnd : public CWnd {
 public:
     explicit CSelfDeletingWnd(bool* pDeleted) : m_pDeleted(pDeleted) {}
@@ -132,6 +154,31 @@ TEST(CWnd, MessageMapDispatchMatchesTable)
     wnd.DestroyWindow();
     EXPECT_EQ(wnd.log, std::vector<std::string>{"destroy"});
     EXPECT_EQ(wnd.m_hWnd, nullptr);
+}
+
+TEST(CWnd, TemplateMessageMapWatchesAnswersAndChainsToItsBase)
+{
+    CWatchingWnd<CRecordingWnd> wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "tpl", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
+    MINMAXINFO mmi = {};
+    mmi.ptMaxTrackSize.x = 640;
+    struct Row { UINT msg; WPARAM wp; LPARAM lp; LRESULT result; std::vector<std::string> entries; };
+    const Row table[] = {
+        {WM_TEST_PING, 3, 0, 99, {"template ping 3"}},
+        {WM_TIMER, 9, 0, 0, {"watch timer 9", "timer 9"}},
+        {WM_SIZE, SIZE_RESTORED, MAKELPARAM(120, 80), 0, {"size 0 120 80", "after size 120 80"}},
+        // No entry of the base: default processing, then the template.
+        {WM_GETMINMAXINFO, 0, (LPARAM)&mmi, 0, {"after minmax 640"}},
+        {WM_COMMAND, MAKEWPARAM(40001, 0), 0, 0, {"command do"}},
+    };
+    for (const Row& r : table) {
+        wnd.log.clear();
+        EXPECT_EQ(wnd.SendMessage(r.msg, r.wp, r.lp), r.result) << r.entries[0];
+        EXPECT_EQ(wnd.log, r.entries);
+    }
+    wnd.log.clear();
+    wnd.DestroyWindow();
+    EXPECT_EQ(wnd.log, (std::vector<std::string>{"watch destroy", "destroy"}));
 }
 
 TEST(CWnd, CreateReachesOnCreateWithTheName)

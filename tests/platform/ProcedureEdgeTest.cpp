@@ -9,6 +9,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "platform/Afx.h"
 #include "tests/platform/ModalDriver.h"
@@ -50,40 +51,41 @@ private:
     AfxWndProcExceptionHook m_pfnPrev;
 };
 
-// The handlers every test window shares: one throws, one answers.
-#define THROWING_ENTRIES()                        \
-    ON_MESSAGE(WM_TEST_THROW, OnThrow)            \
+// Any window class with two handlers: one throws (its text names where), one
+// answers its wParam plus one.
+template <class TBase>
+class CThrowing : public TBase {
+    DECLARE_MESSAGE_MAP()
+public:
+    template <class... A>
+    explicit CThrowing(const char* pszWhere, A&&... args) : TBase(std::forward<A>(args)...), m_pszWhere(pszWhere)
+    {
+    }
+
+protected:
+    LRESULT OnThrow(WPARAM, LPARAM) { throw std::runtime_error(m_pszWhere); }
+    LRESULT OnEcho(WPARAM wp, LPARAM) { return (LRESULT)wp + 1; }
+    const char* m_pszWhere;
+};
+
+BEGIN_TEMPLATE_MESSAGE_MAP(CThrowing, TBase, TBase)
+    ON_MESSAGE(WM_TEST_THROW, OnThrow)
     ON_MESSAGE(WM_TEST_ECHO, OnEcho)
-
-class CThrowingWnd : public CWnd {
-    DECLARE_MESSAGE_MAP()
-protected:
-    LRESULT OnThrow(WPARAM, LPARAM) { throw std::runtime_error("window handler"); }
-    LRESULT OnEcho(WPARAM wp, LPARAM) { return (LRESULT)wp + 1; }
-};
-
-BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
-    THROWING_ENTRIES()
 END_MESSAGE_MAP()
 
-class CThrowingDlg : public CDialog {
-    DECLARE_MESSAGE_MAP()
+class CThrowingWnd : public CThrowing<CWnd> {
 public:
-    CThrowingDlg() : CDialog(IDD_MODELESS) {}
-
-protected:
-    LRESULT OnThrow(WPARAM, LPARAM) { throw std::runtime_error("dialog handler"); }
-    LRESULT OnEcho(WPARAM wp, LPARAM) { return (LRESULT)wp + 1; }
+    CThrowingWnd() : CThrowing<CWnd>("window handler") {}
 };
 
-BEGIN_MESSAGE_MAP(CThrowingDlg, CDialog)
-    THROWING_ENTRIES()
-END_MESSAGE_MAP()
-
-class CThrowingPage : public CPropertyPage {
-    DECLARE_MESSAGE_MAP()
+class CThrowingDlg : public CThrowing<CDialog> {
 public:
-    CThrowingPage() : CPropertyPage(IDD_PAGE_TWO) {}
+    CThrowingDlg() : CThrowing<CDialog>("dialog handler", (UINT)IDD_MODELESS) {}
+};
+
+class CThrowingPage : public CThrowing<CPropertyPage> {
+public:
+    CThrowingPage() : CThrowing<CPropertyPage>("page handler", (UINT)IDD_PAGE_TWO) {}
     bool m_bThrowOnSetActive = false;
     BOOL OnSetActive() override
     {
@@ -91,15 +93,7 @@ public:
             throw std::runtime_error("page activation");
         return CPropertyPage::OnSetActive();
     }
-
-protected:
-    LRESULT OnThrow(WPARAM, LPARAM) { throw std::runtime_error("page handler"); }
-    LRESULT OnEcho(WPARAM wp, LPARAM) { return (LRESULT)wp + 1; }
 };
-
-BEGIN_MESSAGE_MAP(CThrowingPage, CPropertyPage)
-    THROWING_ENTRIES()
-END_MESSAGE_MAP()
 
 class CPlainPage : public CPropertyPage {
 public:
