@@ -302,7 +302,8 @@ TEST_F(StandinProcess, EmulatorHandshakeRecordAndStorage)
 
     CPipedChild child;
     ASSERT_TRUE(child.Start("vornemu.exe", "-f \"" + config + "\" --record \"" + record + "\" --rc 5 "
-                            "--storage-kb 256 --do \"wait-stdin ]GREGS=\" --do status EXTERNALGUI"));
+                            "--storage-kb 256 --do \"wait-stdin ]GREGS=\" --do status --do \"poke 12288 F1F2\" "
+                            "EXTERNALGUI"));
     ASSERT_TRUE(child.WaitForErr("DEV=X\n"));
     EXPECT_EQ("DEV=0009 3215 LOG  0000 \nDEV=0120 3390 DISK 0000 disk.img\nDEV=X\n", child.Err());
 
@@ -335,13 +336,30 @@ TEST_F(StandinProcess, EmulatorHandshakeRecordAndStorage)
     BYTE back[4] = {};
     ASSERT_TRUE(::ReadProcessMemory(child.Process(), (LPCVOID)(address + 8), back, 4, &nWritten));
     EXPECT_EQ(0, memcmp(kAltered, back, 4));
+    // "poke" changes storage from inside, as a running guest would; not
+    // beyond its end.
+    ASSERT_TRUE(child.WriteLine("poke 8192 C1c2"));
+    ASSERT_TRUE(child.WriteLine("poke 262143 C1C2"));
+    for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 20000; ::Sleep(10))
+        if (child.Out().find("POKE=?") != std::string::npos)
+            break;
+    EXPECT_NE(std::string::npos, child.Out().find("POKE=OK\nPOKE=?\n")) << child.Out();
+    ASSERT_TRUE(::ReadProcessMemory(child.Process(), (LPCVOID)(address + 8191), back, 4, &nWritten));
+    const BYTE kPoked[4] = { StandinStorageByte(8191), 0xC1, 0xC2, StandinStorageByte(8194) };
+    EXPECT_EQ(0, memcmp(kPoked, back, 4));
+    ASSERT_TRUE(::ReadProcessMemory(child.Process(), (LPCVOID)(address + 262143), back, 1, &nWritten));
+    EXPECT_EQ(StandinStorageByte(262143), back[0]);
+    // The script's own poke ran right after its status round.
+    ASSERT_TRUE(::ReadProcessMemory(child.Process(), (LPCVOID)(address + 12288), back, 2, &nWritten));
+    EXPECT_EQ(0xF1, back[0]);
+    EXPECT_EQ(0xF2, back[1]);
 
     ASSERT_TRUE(child.WriteLine("exit"));
     EXPECT_EQ(5, child.Wait());
     std::string expected;
     for (const char* psz : kSent)
         expected += std::string(psz) + "\n";
-    EXPECT_EQ(expected + "exit\n", ReadFileText(record));
+    EXPECT_EQ(expected + "poke 8192 C1c2\npoke 262143 C1C2\nexit\n", ReadFileText(record));
     EXPECT_NE(std::string::npos, ReadFileText(record + ".cmdline").find("--rc 5 --storage-kb 256"));
     ::DeleteFileA(record.c_str());
     ::DeleteFileA((record + ".cmdline").c_str());
