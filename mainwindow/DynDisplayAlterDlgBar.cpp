@@ -271,6 +271,7 @@ void CDynDisplayAlterDlgBar::PowerOn()
     if (!g_pView || m_buffer.empty())
         return;
     m_nStorageAddress = g_pView->Router().GetMainStorAddress();
+    m_bSearchFwd = g_pView->Settings().m_bSearchFwd;
     m_window.Reset(m_nStorageAddress ? g_pView->Router().GetMainStorSize() : 0);
     m_AddrEdit.SetLimitText((UINT)StorageAddressDigits(m_window.StorageSize()));
     m_AddrEdit.SetWindowText(FormatStorageAddress(0, m_window.StorageSize()));

@@ -274,6 +274,9 @@ bool CDynDisplayAlterDlgBar::StartSearch(bool bForward, bool bAfterSelection, co
     m_nSearchSize = nSize;
     m_nSearchStorageAddress = m_nStorageAddress;
     m_bSearchFwd = bForward;
+    // The console view keeps the direction ("SearchFwd") for both.
+    if (g_pView)
+        g_pView->SetSearchForward(bForward);
     m_evStopSearch.ResetEvent();
     m_hSearchThread = ::CreateThread(nullptr, 0, &CDynDisplayAlterDlgBar::SearchThreadProc, this, 0, nullptr);
     if (!m_hSearchThread) {

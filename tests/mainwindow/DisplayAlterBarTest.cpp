@@ -202,6 +202,7 @@ TEST_F(StorageBar, BeforePowerOnEverythingIsOffAndBeeps)
     ::SetWindowTextA(Item(IDC_STORAGE_ADDRESS), "5");
     PressKey(Item(IDC_STORAGE_ADDRESS), VK_RETURN);
     EXPECT_EQ(0u, Selection().first);
+    EXPECT_EQ("5", Text(Item(IDC_STORAGE_ADDRESS)));   // not the last address of no storage
     EXPECT_EQ(nullptr, OpenFind(false));
 }
 
@@ -434,6 +435,11 @@ TEST_F(StorageBar, AutoRefreshShowsAChangeAndEscStopsIt)
     EXPECT_FALSE(pBar->IsRefreshThreadRunning());
     EXPECT_EQ(0u, pBar->HexEdit().GetParms().nDataSize);
     EXPECT_FALSE(::IsWindowEnabled(Item(IDC_STORAGE_HEXEDIT)));
+    EXPECT_EQ("00000000", Text(Item(IDC_STORAGE_ADDRESS)));
+    // After the power-off Enter jumps nowhere.
+    ::SetWindowTextA(Item(IDC_STORAGE_ADDRESS), "12");
+    PressKey(Item(IDC_STORAGE_ADDRESS), VK_RETURN);
+    EXPECT_EQ("12", Text(Item(IDC_STORAGE_ADDRESS)));
 }
 
 TEST_F(StorageBar, GoesCleanlyWhileItsRefreshRuns)
