@@ -200,6 +200,50 @@
 #define ID_DOCK_LAST            35114
 #define ID_FLOAT_FIRST          35121
 #define ID_FLOAT_LAST           35134
+// Each bar's window id, and its Dock and Float commands (its context menu's
+// first items, also in the View menu's ranges above).
+#define IDW_CMDLINE_BAR             59501
+#define IDW_CONTROLS_BAR            59502
+#define IDW_DEVLIST_BAR             59503
+#define IDW_STATUSLINE_BAR          59504
+#define IDW_GREGS_BAR               59511
+#define IDW_CREGS_BAR               59512
+#define IDW_AREGS_BAR               59513
+#define IDW_FREGS_BAR               59514
+#define IDW_GREGS64_BAR             59521
+#define IDW_CREGS64_BAR             59522
+#define IDW_FREGS64_BAR             59523
+#define IDW_STORAGE_BAR             59524
+#define IDW_CPUPCT_BAR              59525
+#define IDW_VREGS_BAR               59526
+#define ID_DOCK_DEVLIST_BAR         35101
+#define ID_DOCK_CONTROLS_BAR        35102
+#define ID_DOCK_STATUSLINE_BAR      35103
+#define ID_DOCK_CMDLINE_BAR         35104
+#define ID_DOCK_CPUPCT_BAR          35105
+#define ID_DOCK_STORAGE_BAR         35106
+#define ID_DOCK_GREGS_BAR           35107
+#define ID_DOCK_CREGS_BAR           35108
+#define ID_DOCK_AREGS_BAR           35109
+#define ID_DOCK_FREGS_BAR           35110
+#define ID_DOCK_GREGS64_BAR         35111
+#define ID_DOCK_CREGS64_BAR         35112
+#define ID_DOCK_FREGS64_BAR         35113
+#define ID_DOCK_VREGS_BAR           35114
+#define ID_FLOAT_DEVLIST_BAR        35121
+#define ID_FLOAT_CONTROLS_BAR       35122
+#define ID_FLOAT_STATUSLINE_BAR     35123
+#define ID_FLOAT_CMDLINE_BAR        35124
+#define ID_FLOAT_CPUPCT_BAR         35125
+#define ID_FLOAT_STORAGE_BAR        35126
+#define ID_FLOAT_GREGS_BAR          35127
+#define ID_FLOAT_CREGS_BAR          35128
+#define ID_FLOAT_AREGS_BAR          35129
+#define ID_FLOAT_FREGS_BAR          35130
+#define ID_FLOAT_GREGS64_BAR        35131
+#define ID_FLOAT_CREGS64_BAR        35132
+#define ID_FLOAT_FREGS64_BAR        35133
+#define ID_FLOAT_VREGS_BAR          35134
 
 // The bars' and the status bar's context menus.
 #define ID_STATUSBAR_CLOSE      33140

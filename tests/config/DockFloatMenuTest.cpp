@@ -1,9 +1,12 @@
 // DockFloatMenuTest.cpp: the Dock and Float items of the bars' context menus.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <set>
 #include <string>
 
 #include "config/DockFloatMenu.h"
+#include "resource.h"
 
 namespace {
 
@@ -33,35 +36,43 @@ struct FakeBar {
 
 TEST(DockFloatMenu, CommandsOfEveryBar)
 {
-    struct Case { UINT bar, dock, flt; } cases[] = {
-        {59501, 35104, 35124}, {59502, 35102, 35122}, {59503, 35101, 35121}, {59504, 35103, 35123},
-        {59511, 35107, 35127}, {59512, 35108, 35128}, {59513, 35109, 35129}, {59514, 35110, 35130},
-        {59521, 35111, 35131}, {59522, 35112, 35132}, {59523, 35113, 35133}, {59524, 35106, 35126},
-        {59525, 35105, 35125}, {59526, 35114, 35134},
-    };
-    for (const Case& c : cases) {
+    // Each bar has its own Dock command in the Dock range and the Float
+    // command as far into the Float range; the device list's come first.
+    const UINT kBars[] = {IDW_CMDLINE_BAR, IDW_CONTROLS_BAR, IDW_DEVLIST_BAR, IDW_STATUSLINE_BAR, IDW_GREGS_BAR,
+                          IDW_CREGS_BAR, IDW_AREGS_BAR, IDW_FREGS_BAR, IDW_GREGS64_BAR, IDW_CREGS64_BAR,
+                          IDW_FREGS64_BAR, IDW_STORAGE_BAR, IDW_CPUPCT_BAR, IDW_VREGS_BAR};
+    std::set<UINT> docks;
+    for (UINT bar : kBars) {
         UINT d = 0, f = 0;
-        ASSERT_TRUE(DockFloatCommands(c.bar, d, f)) << c.bar;
-        EXPECT_EQ(c.dock, d);
-        EXPECT_EQ(c.flt, f);
+        ASSERT_TRUE(DockFloatCommands(bar, d, f)) << bar;
+        EXPECT_GE(d, (UINT)ID_DOCK_FIRST) << bar;
+        EXPECT_LE(d, (UINT)ID_DOCK_LAST) << bar;
+        EXPECT_EQ(f - ID_FLOAT_FIRST, d - ID_DOCK_FIRST) << bar;
+        docks.insert(d);
     }
+    EXPECT_EQ(docks.size(), std::size(kBars));
     UINT d = 0, f = 0;
-    for (UINT bad : {0u, 59500u, 59505u, 59510u, 59515u, 59520u, 59527u, 0xFFFFFFFFu})
+    ASSERT_TRUE(DockFloatCommands(IDW_DEVLIST_BAR, d, f));
+    EXPECT_EQ((UINT)ID_DOCK_FIRST, d);
+    EXPECT_EQ((UINT)ID_FLOAT_FIRST, f);
+    for (UINT bad : {0u, IDW_CMDLINE_BAR - 1u, IDW_STATUSLINE_BAR + 1u, IDW_GREGS_BAR - 1u, IDW_FREGS_BAR + 1u,
+                      IDW_GREGS64_BAR - 1u, IDW_VREGS_BAR + 1u, 0xFFFFFFFFu})
         EXPECT_FALSE(DockFloatCommands(bad, d, f)) << bad;
 }
 
 TEST(DockFloatMenu, DockedBarGetsDockCheckedAndGreyed)
 {
     HMENU h = MenuWithOneItem();
-    ASSERT_TRUE(AppendDockFloatMenuItems(59503, true, h));
+    ASSERT_TRUE(AppendDockFloatMenuItems(IDW_DEVLIST_BAR, true, h));
     ASSERT_EQ(4, ::GetMenuItemCount(h));
     EXPECT_EQ("Dock", ItemText(h, 0));
     EXPECT_EQ("Float", ItemText(h, 1));
     EXPECT_EQ((UINT)MF_SEPARATOR, ::GetMenuState(h, 2, MF_BYPOSITION) & MF_SEPARATOR);
     EXPECT_EQ("Hide", ItemText(h, 3));
-    EXPECT_EQ(35101u, ::GetMenuItemID(h, 0));
-    EXPECT_EQ(35121u, ::GetMenuItemID(h, 1));
-    UINT nDock = ::GetMenuState(h, 35101, MF_BYCOMMAND), nFloat = ::GetMenuState(h, 35121, MF_BYCOMMAND);
+    EXPECT_EQ((UINT)ID_DOCK_DEVLIST_BAR, ::GetMenuItemID(h, 0));
+    EXPECT_EQ((UINT)ID_FLOAT_DEVLIST_BAR, ::GetMenuItemID(h, 1));
+    UINT nDock = ::GetMenuState(h, ID_DOCK_DEVLIST_BAR, MF_BYCOMMAND),
+         nFloat = ::GetMenuState(h, ID_FLOAT_DEVLIST_BAR, MF_BYCOMMAND);
     EXPECT_TRUE(nDock & MF_CHECKED);
     EXPECT_TRUE(nDock & MF_GRAYED);
     EXPECT_FALSE(nFloat & MF_CHECKED);
@@ -73,9 +84,10 @@ TEST(DockFloatMenu, FloatingBarGetsFloatCheckedAndGreyed)
 {
     HMENU h = MenuWithOneItem();
     CMenu menu(h);
-    FakeBar bar{59526, true};
+    FakeBar bar{IDW_VREGS_BAR, true};
     ASSERT_TRUE(AppendDockFloatMenuItems(&bar, &menu));
-    UINT nDock = ::GetMenuState(h, 35114, MF_BYCOMMAND), nFloat = ::GetMenuState(h, 35134, MF_BYCOMMAND);
+    UINT nDock = ::GetMenuState(h, ID_DOCK_VREGS_BAR, MF_BYCOMMAND),
+         nFloat = ::GetMenuState(h, ID_FLOAT_VREGS_BAR, MF_BYCOMMAND);
     EXPECT_FALSE(nDock & (MF_CHECKED | MF_GRAYED));
     EXPECT_TRUE(nFloat & MF_CHECKED);
     EXPECT_TRUE(nFloat & MF_GRAYED);
@@ -85,10 +97,10 @@ TEST(DockFloatMenu, FloatingBarGetsFloatCheckedAndGreyed)
 TEST(DockFloatMenu, OtherIdsLeaveTheMenuAlone)
 {
     HMENU h = MenuWithOneItem();
-    FakeBar bar{59505, false};
+    FakeBar bar{IDW_STATUSLINE_BAR + 1, false};  // no bar's id
     CMenu menu(h);
     EXPECT_FALSE(AppendDockFloatMenuItems(&bar, &menu));
     EXPECT_EQ(1, ::GetMenuItemCount(h));
-    EXPECT_FALSE(AppendDockFloatMenuItems(59501, true, nullptr));
+    EXPECT_FALSE(AppendDockFloatMenuItems(IDW_CMDLINE_BAR, true, nullptr));
     ::DestroyMenu(h);
 }

@@ -209,22 +209,23 @@ TEST(DevListBarDocking, BarMenuOffersDockAndFloatToTheFrame)
         app.m_pMainWnd = pFrame;
         {
             cdxCDynamicBarT<CDynDevListDlgBar> bar;
-            ASSERT_TRUE(bar.Create("Vornamic Device List", pFrame, 59503, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+            ASSERT_TRUE(bar.Create("Vornamic Device List", pFrame, IDW_DEVLIST_BAR, WS_CHILD | WS_VISIBLE | CBRS_TOP));
             BCMenu menu;
             bar.m_dlg.LoadContextMenu(-1, menu);
             HMENU h = ::GetSubMenu(menu.GetSafeHmenu(), 0);
             ASSERT_EQ(5, ::GetMenuItemCount(h));
-            EXPECT_EQ(35101u, ::GetMenuItemID(h, 0));
-            EXPECT_EQ(35121u, ::GetMenuItemID(h, 1));
+            EXPECT_EQ((UINT)ID_DOCK_DEVLIST_BAR, ::GetMenuItemID(h, 0));
+            EXPECT_EQ((UINT)ID_FLOAT_DEVLIST_BAR, ::GetMenuItemID(h, 1));
             EXPECT_TRUE(::GetMenuState(h, 2, MF_BYPOSITION) & MF_SEPARATOR);
             EXPECT_EQ((UINT)ID_BAR_CLOSE, ::GetMenuItemID(h, 3));
             EXPECT_EQ((UINT)ID_BAR_PROPERTIES, ::GetMenuItemID(h, 4));
-            UINT nDock = ::GetMenuState(h, 35101, MF_BYCOMMAND), nFloat = ::GetMenuState(h, 35121, MF_BYCOMMAND);
+            UINT nDock = ::GetMenuState(h, ID_DOCK_DEVLIST_BAR, MF_BYCOMMAND);
+            UINT nFloat = ::GetMenuState(h, ID_FLOAT_DEVLIST_BAR, MF_BYCOMMAND);
             EXPECT_EQ((UINT)(MF_CHECKED | MF_GRAYED), nDock & (MF_CHECKED | MF_GRAYED));
             EXPECT_EQ(0u, nFloat & (MF_CHECKED | MF_GRAYED));
-            bar.m_dlg.SendMessage(WM_COMMAND, 35121);
-            bar.m_dlg.SendMessage(WM_COMMAND, 35101);
-            EXPECT_EQ((std::vector<UINT>{35121, 35101}), pFrame->m_commands);
+            bar.m_dlg.SendMessage(WM_COMMAND, ID_FLOAT_DEVLIST_BAR);
+            bar.m_dlg.SendMessage(WM_COMMAND, ID_DOCK_DEVLIST_BAR);
+            EXPECT_EQ((std::vector<UINT>{ID_FLOAT_DEVLIST_BAR, ID_DOCK_DEVLIST_BAR}), pFrame->m_commands);
         }
         app.m_pMainWnd = nullptr;
         pFrame->DestroyWindow();

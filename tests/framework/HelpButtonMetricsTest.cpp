@@ -1,32 +1,9 @@
-// HelpButtonMetricsTest.cpp: size of the caption help button per system
-// and look, and its place left of the caption buttons.
+// HelpButtonMetricsTest.cpp: the caption help button's place left of the
+// caption buttons, by frame style. (Its place against the buttons the system
+// reports is tested under Wine in HelpButtonPlaceTest.cpp.)
 #include <gtest/gtest.h>
 
 #include "framework/HelpButtonMetrics.h"
-
-TEST(HelpButtonMetrics, Size)
-{
-    struct Case {
-        HelpButtonLook look;
-        SIZE expected;
-    } cases[] = {
-        {{9, false, false, false, false, 36, 22}, {34, 18}},
-        {{9, true, false, false, false, 36, 22}, {32, 18}},
-        {{12, true, true, false, false, 36, 22}, {32, 21}},
-        {{12, true, true, false, true, 36, 22}, {32, 20}},
-        {{6, true, false, false, false, 18, 18}, {31, 31}},
-        {{6, true, false, true, false, 25, 18}, {13, 13}},
-        {{6, false, false, false, false, 21, 18}, {19, 17}},
-        {{6, false, false, false, false, 40, 18}, {22, 21}},
-        {{6, false, false, true, false, 18, 18}, {10, 11}},
-        {{6, false, false, true, false, 99, 18}, {16, 14}},
-    };
-    for (const Case& c : cases) {
-        SIZE s = HelpButtonSize(c.look);
-        EXPECT_EQ(s.cx, c.expected.cx) << c.look.nOSFlavor << " " << c.look.cxSize;
-        EXPECT_EQ(s.cy, c.expected.cy) << c.look.nOSFlavor << " " << c.look.cxSize;
-    }
-}
 
 TEST(HelpButtonMetrics, PlaceLeftOfTheCaptionButtons)
 {

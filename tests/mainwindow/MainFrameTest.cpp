@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "config/DockFloatMenu.h"
 #include "mainwindow/MainFrame.h"
 #include "mainwindow/VornGUIApp.h"
 #include "platform/CClipBoard.h"
@@ -159,6 +160,18 @@ TEST_F(FrameFixture, ViewGetsTheDeviceListBarAndTheStatusBar)
     EXPECT_EQ(static_cast<CStatusBar*>(&pFrame->m_wndStatusBar), g_pView->GetSessionReceivers().pStatusBar);
 }
 
+// The View menu's Dock and Float commands are those of the bars' own
+// context menus.
+TEST(MainBars, DockAndFloatCommandsAgreeWithTheContextMenus)
+{
+    for (const SMainBar& bar : kMainBars) {
+        UINT nDock = 0, nFloat = 0;
+        ASSERT_TRUE(DockFloatCommands(bar.nBarID, nDock, nFloat)) << bar.pszTitle;
+        EXPECT_EQ(bar.nDockCmd, nDock) << bar.pszTitle;
+        EXPECT_EQ(bar.nFloatCmd, nFloat) << bar.pszTitle;
+    }
+}
+
 TEST_F(FrameFixture, ViewToggleAndDockFloatCommands)
 {
     OpenFrame();
@@ -166,13 +179,13 @@ TEST_F(FrameFixture, ViewToggleAndDockFloatCommands)
     pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUSLINE_BAR);
     EXPECT_TRUE(BarVisible(kStatusLine));
     // Dock on a docked bar does nothing; Float floats it; Dock brings it back.
-    pFrame->SendMessage(WM_COMMAND, 35103);
+    pFrame->SendMessage(WM_COMMAND, ID_DOCK_STATUSLINE_BAR);
     EXPECT_FALSE(pFrame->GetMainBar(kStatusLine)->IsFloating());
-    pFrame->SendMessage(WM_COMMAND, 35123);
+    pFrame->SendMessage(WM_COMMAND, ID_FLOAT_STATUSLINE_BAR);
     EXPECT_TRUE(pFrame->GetMainBar(kStatusLine)->IsFloating());
-    pFrame->SendMessage(WM_COMMAND, 35123);
+    pFrame->SendMessage(WM_COMMAND, ID_FLOAT_STATUSLINE_BAR);
     EXPECT_TRUE(pFrame->GetMainBar(kStatusLine)->IsFloating());
-    pFrame->SendMessage(WM_COMMAND, 35103);
+    pFrame->SendMessage(WM_COMMAND, ID_DOCK_STATUSLINE_BAR);
     EXPECT_FALSE(pFrame->GetMainBar(kStatusLine)->IsFloating());
     pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUSLINE_BAR);
     EXPECT_FALSE(BarVisible(kStatusLine));
