@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "config/StartupObjects.h"
 #include "platform/PathFunctions.h"
 
 namespace fs = std::filesystem;
@@ -44,4 +45,9 @@ bool IsValidDirectory(const CString& strDir)
 {
     CString strMsg;
     return ValidateDirectoryMsg(strDir, strMsg);
+}
+
+bool IsValidExecutablesDir(const CString& strDir)
+{
+    return IsValidDirectory(strDir) && FileExists(StandardizedDirectory(strDir, true) + g_strEmulatorExeName);
 }

@@ -11,3 +11,7 @@ bool ValidateDirectory(const CString& strDir, int& nReason);
 // found." or "The specified directory name or path is not valid.".
 bool ValidateDirectoryMsg(const CString& strDir, CString& strMsg);
 bool IsValidDirectory(const CString& strDir);
+// True when the folder exists and holds the emulator's program file (the
+// configured name, g_strEmulatorExeName). Records nothing: whether the folder
+// holds the 64-bit utilities is the view's to note for the folder it takes.
+bool IsValidExecutablesDir(const CString& strDir);

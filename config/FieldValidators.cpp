@@ -119,6 +119,13 @@ void DDX_CheckBool(CDataExchange* pDX, int nIDC, BYTE& bFlag)
         ::SendMessageA(hCtrl, BM_SETCHECK, bFlag ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+void DDX_CheckBool(CDataExchange* pDX, int nIDC, bool& bFlag)
+{
+    BYTE b = bFlag ? 1 : 0;
+    DDX_CheckBool(pDX, nIDC, b);
+    bFlag = b != 0;
+}
+
 void ValidateMACAddressEdit(HWND hEdit, CString& strLast)
 {
     int n = ::GetWindowTextLengthA(hEdit);

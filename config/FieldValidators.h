@@ -28,6 +28,7 @@ bool DDX_MACAddress(CDataExchange* pDX, int nIDC, CString& strMAC, LPCSTR pszMsg
                     bool bCheckHost);
 // A check box and a one-byte flag: 1 when checked, 0 otherwise.
 void DDX_CheckBool(CDataExchange* pDX, int nIDC, BYTE& bFlag);
+void DDX_CheckBool(CDataExchange* pDX, int nIDC, bool& bFlag);
 
 // The as-you-type filter of a hardware-address edit, called on each change:
 // a refused change beeps and puts strLast back (caret at the end); an

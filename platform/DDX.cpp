@@ -109,9 +109,15 @@ bool ParseFieldDouble(const char* psz, double& value)
 
 void DDX_FailWithBalloon(CDataExchange* pDX, LPCSTR pszText)
 {
+    DDX_FailWithBalloon(pDX, pszText, nullptr, kBalloonIconWarning);
+}
+
+void DDX_FailWithBalloon(CDataExchange* pDX, LPCSTR pszText, LPCSTR pszTitle, int nIcon)
+{
     HWND h = pDX->m_hWndLastControl;
     if (h)
-        ErrorBalloon(pDX->m_pDlgWnd->m_hWnd, (UINT)::GetDlgCtrlID(h), GetControlLabel(h), pszText, kBalloonIconWarning);
+        ErrorBalloon(pDX->m_pDlgWnd->m_hWnd, (UINT)::GetDlgCtrlID(h), pszTitle ? CString(pszTitle) : GetControlLabel(h),
+                     pszText, nIcon);
     pDX->Fail();
 }
 
@@ -308,6 +314,24 @@ void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
 void DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal)
 {
     CheckRange(pDX, value, minVal, maxVal, "Enter a number from %u to %u.");
+}
+
+void DDV_MinMaxInt_EB(CDataExchange* pDX, int value, int minVal, int maxVal, LPCSTR pszTitle, int nIcon)
+{
+    if (pDX->m_bFailed || !pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
+        return;
+    CString s;
+    s.Format("Enter a number from %d to %d.", minVal, maxVal);
+    DDX_FailWithBalloon(pDX, s, pszTitle, nIcon);
+}
+
+void DDV_MinMaxUInt_EB(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal, LPCSTR pszTitle, int nIcon)
+{
+    if (pDX->m_bFailed || !pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
+        return;
+    CString s;
+    s.Format("Enter a number from %u to %u.", minVal, maxVal);
+    DDX_FailWithBalloon(pDX, s, pszTitle, nIcon);
 }
 
 void DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal)

@@ -40,6 +40,10 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
 void DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal);
 void DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal);
+// The companion library's range checks: the balloon titled pszTitle (null:
+// the control's label) with the icon nIcon (kBalloonIcon*, ErrorBalloon.h).
+void DDV_MinMaxInt_EB(CDataExchange* pDX, int value, int minVal, int maxVal, LPCSTR pszTitle, int nIcon = 3);
+void DDV_MinMaxUInt_EB(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal, LPCSTR pszTitle, int nIcon = 3);
 void DDV_MinMaxDWord(CDataExchange* pDX, DWORD value, DWORD minVal, DWORD maxVal);
 void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal);
 void DDV_MinMaxDouble(CDataExchange* pDX, double value, double minVal, double maxVal);
@@ -48,6 +52,8 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);
 
 // Fails the exchange on the last control with a balloon showing pszText.
 void DDX_FailWithBalloon(CDataExchange* pDX, LPCSTR pszText);
+// The same, titled pszTitle (null: the control's label), with icon nIcon.
+void DDX_FailWithBalloon(CDataExchange* pDX, LPCSTR pszText, LPCSTR pszTitle, int nIcon);
 
 // Strict number parsing of a field's text (blanks around allowed): true and
 // the value when the whole text is a number in the type's range.

@@ -112,6 +112,48 @@ bool IsAbbrevNoCase(const char* pszAbbrev, const char* pszWord, int nMinLength)
 int ParseStmt(const char* pszStmt, CStringArray& words) { return Fill(Tokenize(pszStmt), words); }
 int ParseStmt(const char* pszStmt, CStringList& words) { return Fill(Tokenize(pszStmt), words); }
 
+bool StdMSWinCommandLineParse(const char* pszCmdLine, CStringArray& words)
+{
+    words.RemoveAll();
+    const char* p = pszCmdLine ? pszCmdLine : "";
+    for (;;) {
+        while (IsBlank(*p))
+            ++p;
+        if (!*p)
+            return true;
+        std::string word;
+        bool bQuoted = false;
+        for (; *p && (bQuoted || !IsBlank(*p)); ++p) {
+            if (*p == '\\') {
+                size_t n = std::strspn(p, "\\");
+                if (p[n] == '"') {
+                    word.append(n / 2, '\\');
+                    p += n;
+                    if (n % 2) {
+                        word += '"';  // an escaped quote
+                        continue;
+                    }
+                } else {
+                    word.append(n, '\\');
+                    p += n - 1;
+                    continue;
+                }
+            }
+            if (*p != '"')
+                word += *p;
+            else if (bQuoted && p[1] == '"')
+                word += *++p;  // "" inside quotes: one literal quote
+            else
+                bQuoted = !bQuoted;
+        }
+        if (bQuoted) {
+            words.RemoveAll();
+            return false;
+        }
+        words.Add(CString(word));
+    }
+}
+
 int SplitString(const char* psz, const char* pszSep, CStringArray& pieces) { return Fill(Split(psz, pszSep), pieces); }
 int SplitString(const char* psz, const char* pszSep, CStringList& pieces) { return Fill(Split(psz, pszSep), pieces); }
 

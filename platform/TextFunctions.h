@@ -33,6 +33,14 @@ bool IsAbbrevNoCase(const char* pszAbbrev, const char* pszWord, int nMinLength =
 int ParseStmt(const char* pszStmt, CStringArray& words);
 int ParseStmt(const char* pszStmt, CStringList& words);
 
+// Splits a command line into its words by the standard Windows rules: blanks
+// and tabs separate words outside double quotes; a double quote opens or
+// closes a quoted part (two in a row inside one give a literal quote); 2n
+// backslashes before a double quote give n backslashes, 2n + 1 give n and a
+// literal quote; other backslashes are ordinary. False (the list emptied)
+// when a quoted part is not closed. An empty pair of quotes is an empty word.
+bool StdMSWinCommandLineParse(const char* pszCmdLine, CStringArray& words);
+
 // Splits text at each occurrence of pszSep, replacing the list's contents;
 // returns the piece count. Empty pieces between separators are kept; an
 // empty text gives no piece, and a separator at the very end adds none.

@@ -295,3 +295,157 @@
 #define IDS_HELP_STORAGE_HEXEDIT    12352
 #define IDS_HELP_STORAGE_AUTOREFRESH 12353
 #define IDS_HELP_STORAGE_INTERVAL   12354
+
+// ---- the preferences dialog -------------------------------------------------
+
+// Its window placement is kept under this id; its page captions and title.
+#define IDD_PREFERENCES             708
+#define IDS_PREFS_TITLE             210
+#define IDS_PREFS_DIRS              211
+#define IDS_PREFS_EXTS              212
+#define IDS_PREFS_LOGGING           213
+#define IDS_PREFS_MEMORY            214
+#define IDS_PREFS_DISK              215
+#define IDS_PREFS_FORMAT            216
+#define IDS_PREFS_NUMBERING         217
+#define IDS_PREFS_APPEARANCE        218
+#define IDS_PREFS_CONSOLE           219
+#define IDS_PREFS_DEVLIST           220
+#define IDS_PREFS_CONTROLS          221
+#define IDS_PREFS_DISPLAYALTER      222
+#define IDS_PREFS_OPTIONS           223
+#define IDS_PREFS_MISC              224
+#define IDS_PREFS_MISC2             225
+#define IDS_PREFS_MISC3             226
+#define IDS_PREFS_PERCENT           802
+#define IDS_PREFS_STATUSBAR         804
+
+// The page templates.
+#define IDD_PREF_DIRS               502
+#define IDD_PREF_EXTS               503
+#define IDD_PREF_LOGS               504
+#define IDD_PREF_MISC               541
+#define IDD_PREF_MEMLOG             546
+#define IDD_PREF_DISKLOG            547
+#define IDD_PREF_LOGFMT             548
+#define IDD_PREF_MISC2              553
+#define IDD_PREF_MISC3              555
+#define IDD_PREF_LOGNUM             561
+
+// Controls every page has.
+#define IDC_PREF_INSTRUCTIONS       1225
+#define IDC_PREF_GROUP              1640
+#define IDC_PREF_NOTE               1637
+
+// Directories: label, history combo and browse button per kind; the kinds'
+// labels serve the file extensions page too.
+#define IDC_PREF_LABEL_EXE          1642
+#define IDC_PREF_LABEL_CONFIG       1643
+#define IDC_PREF_LABEL_LOG          1644
+#define IDC_PREF_LABEL_READER       1645
+#define IDC_PREF_LABEL_PUNCH        1646
+#define IDC_PREF_LABEL_PRINTER      1647
+#define IDC_PREF_LABEL_TAPE         1648
+#define IDC_PREF_LABEL_DISK         1649
+#define IDC_PREF_DIR_EXE            1183
+#define IDC_PREF_DIR_CONFIG         1154
+#define IDC_PREF_DIR_LOG            1180
+#define IDC_PREF_DIR_READER         1169
+#define IDC_PREF_DIR_PUNCH          1173
+#define IDC_PREF_DIR_PRINTER        1177
+#define IDC_PREF_DIR_TAPE           1160
+#define IDC_PREF_DIR_DISK           1165
+#define IDC_PREF_BROWSE_EXE         1181
+#define IDC_PREF_BROWSE_CONFIG      1156
+#define IDC_PREF_BROWSE_LOG         1179
+#define IDC_PREF_BROWSE_READER      1167
+#define IDC_PREF_BROWSE_PUNCH       1171
+#define IDC_PREF_BROWSE_PRINTER     1175
+#define IDC_PREF_BROWSE_TAPE        1158
+#define IDC_PREF_BROWSE_DISK        1163
+#define IDC_PREF_REQUIRED_NOTE      1650
+
+// File extensions.
+#define IDC_PREF_EXT_CONFIG         1218
+#define IDC_PREF_EXT_LOG            1219
+#define IDC_PREF_EXT_READER         1220
+#define IDC_PREF_EXT_PUNCH          1221
+#define IDC_PREF_EXT_PRINTER        1222
+#define IDC_PREF_EXT_TAPE           1223
+#define IDC_PREF_EXT_DISK           1224
+
+// Logging and its four sub-pages.
+#define IDC_PREF_LOG_STARTUP        1235
+#define IDC_PREF_LOG_SHUTDOWN       1236
+#define IDC_PREF_LOG_AUTO           1237
+#define IDC_PREF_LOG_MAXFILES       1238
+#define IDC_PREF_LOG_MAXFILES_SPIN  1239
+#define IDC_PREF_LOG_BASENAME       1240
+#define IDC_PREF_LOG_AUTO_GROUP     1241
+#define IDC_PREF_LOG_MAXFILES_LABEL 1242
+#define IDC_PREF_LOG_BASENAME_LABEL 1227
+#define IDC_PREF_LOG_NOTE           1243
+#define IDC_PREF_MEMLOG_ENABLE      1311
+#define IDC_PREF_MEMLOG_LINES       1312
+#define IDC_PREF_MEMLOG_SPIN        1313
+#define IDC_PREF_MEMLOG_LABEL       1315
+#define IDC_PREF_MEMLOG_UNITS       1316
+#define IDC_PREF_DISKLOG_ENABLE     1314
+#define IDC_PREF_DISKLOG_LINES      1317
+#define IDC_PREF_DISKLOG_SPIN       1318
+#define IDC_PREF_DISKLOG_LABEL      1319
+#define IDC_PREF_DISKLOG_UNITS      1320
+#define IDC_PREF_DISKLOG_SYNC       1321
+#define IDC_PREF_LOG_DATES          1396
+#define IDC_PREF_LOG_TIMES          1397
+#define IDC_PREF_LOG_PID_ALWAYS     1398
+#define IDC_PREF_LOG_PID_IFNEEDED   1399
+#define IDC_PREF_LOGFMT_STAR        1641
+#define IDC_PREF_LOGNUM_TEXT        1636
+#define IDC_PREF_LOGNUM             1608
+#define IDC_PREF_LOGNUM_SPIN        1635
+
+// The option pages.
+#define IDC_PREF_POWEROFF_ONLY      1248
+#define IDC_PREF_POWEROFF_EXIT      1236
+#define IDC_PREF_POWEROFF_ASK       1237
+#define IDC_PREF_POWEROFF_GROUP     1655
+#define IDC_PREF_POWEROFF_PROMPT    1656
+#define IDC_PREF_POWEROFF_ASK_MORE  1657
+#define IDC_PREF_PARSE_GROUP        1658
+#define IDC_PREF_PARSE_PROMPT       1659
+#define IDC_PREF_IGNORE_PARSE       1264
+#define IDC_PREF_AGGREGATE_GROUP    1660
+#define IDC_PREF_AGGREGATE_PROMPT   3001
+#define IDC_PREF_AGGREGATE          3000
+#define IDC_PREF_ARGS_GROUP         1661
+#define IDC_PREF_ARGS_PROMPT        1662
+#define IDC_PREF_ARGS_LABEL         1663
+#define IDC_PREF_EXTRA_ARGS         1351
+#define IDC_PREF_WARN_GROUP         1664
+#define IDC_PREF_NOWARN_EDIT        1429
+#define IDC_PREF_NOWARN_POWEROFF    1431
+#define IDC_PREF_UTIL_GROUP         1665
+#define IDC_PREF_BEEP_UTIL          1430
+#define IDC_PREF_FINDREP_GROUP      1822
+#define IDC_PREF_AUTOHIDE           1823
+#define IDC_PREF_EDITOR_GROUP       3387
+#define IDC_PREF_EDITOR_BROWSE      3389
+#define IDC_PREF_EDITOR             3390
+#define IDC_PREF_TXF_GROUP          3432
+#define IDC_PREF_TXF                3431
+#define IDC_PREF_SESSDESC_GROUP     3433
+#define IDC_PREF_SESSDESC           3434
+
+// Balloon texts ("body\ntitle"): one base per page, its rows above it.
+#define IDS_HELP_PREF_DIRS          13000
+#define IDS_HELP_PREF_EXTS          13050
+#define IDS_HELP_PREF_LOGS          13100
+#define IDS_HELP_PREF_MEMLOG        13150
+#define IDS_HELP_PREF_DISKLOG       13200
+#define IDS_HELP_PREF_LOGFMT        13250
+#define IDS_HELP_PREF_LOGNUM        13300
+#define IDS_HELP_PREF_MISC          13650
+#define IDS_HELP_PREF_MISC2         13700
+#define IDS_HELP_PREF_MISC3         13750
+#define IDS_HELP_INSTRUCTIONS       17040

@@ -51,6 +51,16 @@ const UINT WM_CHOOSE_BAR_FONT = WM_APP + 0xAD;
 const UINT WM_AUTOREFRESH_TICK = WM_APP + 0xAE;       // storage bar's refresh thread to the bar: read again
 const UINT WM_MAXCPU_CHANGED = WM_APP + 0xB2;
 const UINT WM_CPU_PERCENT = WM_APP + 0xB3;
+// A folder history combo box of the preferences' directories page tells the
+// page that the user removed an entry (wParam its index); the executables
+// combo uses WM_HISTORY_ITEM_DELETED (0xB4).
+const UINT WM_DIRHISTORY_DELETED_CONFIG = WM_APP + 0xB5;
+const UINT WM_DIRHISTORY_DELETED_LOG = WM_APP + 0xB6;
+const UINT WM_DIRHISTORY_DELETED_READER = WM_APP + 0xB7;
+const UINT WM_DIRHISTORY_DELETED_PUNCH = WM_APP + 0xB8;
+const UINT WM_DIRHISTORY_DELETED_PRINTER = WM_APP + 0xB9;
+const UINT WM_DIRHISTORY_DELETED_TAPE = WM_APP + 0xBA;
+const UINT WM_DIRHISTORY_DELETED_DISK = WM_APP + 0xBB;
 const UINT WM_GEOMETRY_CHART_CLOSED = WM_APP + 0xBE;
 const UINT WM_PREFS_AUTOCLOSE = WM_APP + 0xBF;
 

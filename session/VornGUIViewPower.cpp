@@ -312,8 +312,7 @@ bool CVornGUIView::AskForRequiredFolders()
     const EDirList lists[kRequiredCount] = {kDirExecutables, kDirConfigFiles, kDirLogFiles};
     for (int i = 0; i < kRequiredCount; ++i) {
         CString strDir = m_settings.GetFirstDir(lists[i]);
-        bool bValid = i == kRequiredExecutables ? IsValidDirectory(strDir) && FileExists(strDir + g_strEmulatorExeName)
-                                                : IsValidDirectory(strDir);
+        bool bValid = i == kRequiredExecutables ? IsValidExecutablesDir(strDir) : IsValidDirectory(strDir);
         if (bValid)
             continue;
         ERequiredDir eKind = (ERequiredDir)i;
@@ -348,9 +347,8 @@ bool CVornGUIView::AskForRequiredFolders()
 LRESULT CVornGUIView::OnCheckRequiredDirs(WPARAM, LPARAM)
 {
     for (;;) {
-        CString strExe = GetExecutablesDir();
-        if (IsValidDirectory(strExe) && FileExists(strExe + g_strEmulatorExeName) &&
-            IsValidDirectory(GetConfigFilesDir()) && IsValidDirectory(GetLogFilesDir()))
+        if (IsValidExecutablesDir(GetExecutablesDir()) && IsValidDirectory(GetConfigFilesDir()) &&
+            IsValidDirectory(GetLogFilesDir()))
             break;
         HWND hSelf = m_hWnd;
         if (!AskForRequiredFolders()) {

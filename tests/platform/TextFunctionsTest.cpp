@@ -170,3 +170,39 @@ TEST(TextFunctions, ExpandTabs)
     std::string tabs(100000, '\t');
     EXPECT_EQ(ExpandTabs(tabs.c_str()).GetLength(), 800000);
 }
+
+// The Windows command-line rules: quotes group, backslashes escape quotes.
+TEST(TextFunctions, StdMSWinCommandLineParseTable)
+{
+    struct Case {
+        const char* cmd;
+        bool ok;
+        Strings words;
+    };
+    const Case cases[] = {
+        {"", true, {}},
+        {"   \t", true, {}},
+        {"notepad", true, {"notepad"}},
+        {"  notepad  -x  ", true, {"notepad", "-x"}},
+        {"\"C:\\Program Files\\ed.exe\" -n 1", true, {"C:\\Program Files\\ed.exe", "-n", "1"}},
+        {"C:\\Pro\"gram Fi\"les\\ed.exe", true, {"C:\\Program Files\\ed.exe"}},
+        {"\"\"", true, {""}},
+        {"\"\" x", true, {"", "x"}},
+        {"a\\\\b c", true, {"a\\\\b", "c"}},
+        {"a\\\"b", true, {"a\"b"}},              // 1 backslash + quote: a literal quote
+        {"a\\\\\"b c\"", true, {"a\\b c"}},      // 2 backslashes + quote: one backslash, the quote opens
+        {"\"a\"\"b\"", true, {"a\"b"}},          // "" inside quotes: a literal quote
+        {"%EDDIR%\\ed.exe %1", true, {"%EDDIR%\\ed.exe", "%1"}},
+        {"\"unclosed", false, {}},
+        {"ed \"x y", false, {}},
+    };
+    for (const Case& c : cases) {
+        CStringArray a;
+        a.Add("stale");
+        EXPECT_EQ(StdMSWinCommandLineParse(c.cmd, a), c.ok) << c.cmd;
+        Strings v;
+        for (INT_PTR i = 0; i < a.GetSize(); ++i)
+            v.push_back(a[i].str());
+        EXPECT_EQ(v, c.words) << c.cmd;
+    }
+}

@@ -1,0 +1,839 @@
+// PreferencesDlgTest.cpp: the preferences dialog under Wine with a window in
+// the view's role: the tree and title, the page protocol (a refused apply,
+// an undone change), the remembered page, auto-close, what applied pages
+// deliver, folder histories, the limits at both ends, the numbering and
+// logging checks, the option pages and the editor command check.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "PrefsViewStandIn.h"
+#include "config/FileChecks.h"
+#include "config/Limits.h"
+#include "config/StartupObjects.h"
+#include "platform/ErrorBalloon.h"
+#include "platform/PathFunctions.h"
+#include "tests/config/TempFile.h"
+#include "tests/platform/ModalDriver.h"
+#include "tests/support/GdiObjectCount.h"
+#include "session/PrivateMessages.h"
+#include "tests/support/ScopedIniStore.h"
+
+namespace {
+
+void Press(HWND hDlg, int nId)
+{
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, nId));
+}
+
+// Ticks or clears a check box or radio button of a page as a click would.
+void Click(CWnd& page, int nId, bool bChecked = true)
+{
+    ::CheckDlgButton(page.m_hWnd, nId, bChecked ? BST_CHECKED : BST_UNCHECKED);
+    Press(page.m_hWnd, nId);
+}
+
+// Types into an edit (which tells its page by itself).
+void Type(CWnd& page, int nId, const char* pszText)
+{
+    ::SetDlgItemTextA(page.m_hWnd, nId, pszText);
+}
+
+// Types into a combo box's edit and tells its page, as typing does.
+void TypeCombo(CWnd& page, int nId, const char* pszText)
+{
+    HWND h = ::GetDlgItem(page.m_hWnd, nId);
+    ::SetWindowTextA(h, pszText);
+    ::SendMessageA(page.m_hWnd, WM_COMMAND, MAKEWPARAM(nId, CBN_EDITCHANGE), (LPARAM)h);
+}
+
+// Hands the page the history messages its combo boxes posted (only those:
+// the modal driver's timer must not run a step inside a step).
+void DeliverHistoryMessages(CWnd& page)
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, page.m_hWnd, WM_HISTORY_ITEM_DELETED, WM_DIRHISTORY_DELETED_DISK, PM_REMOVE))
+        ::DispatchMessageA(&msg);
+}
+
+// Cancels a dialog that OK left open (a dialog that OK ended has let its
+// pages go; a Cancel then would replace the ended dialog's result).
+void CancelIfOpen(CPreferencesDlg& dlg, HWND hDlg)
+{
+    if (!dlg.Records().empty())
+        Press(hDlg, IDCANCEL);
+}
+
+bool IsApplyEnabled(HWND hDlg)
+{
+    return ::IsWindowEnabled(::GetDlgItem(hDlg, ID_APPLY_NOW)) != FALSE;
+}
+
+bool IsEnabled(CWnd& page, int nId)
+{
+    return ::IsWindowEnabled(::GetDlgItem(page.m_hWnd, nId)) != FALSE;
+}
+
+std::string Text(CWnd& page, int nId)
+{
+    char sz[1024] = "";
+    ::GetDlgItemTextA(page.m_hWnd, nId, sz, sizeof sz);
+    return sz;
+}
+
+// The balloon showing now: "title|text", or "" for none.
+std::string Balloon()
+{
+    CString strTitle, strText;
+    if (!ErrorBalloonWindow(&strTitle, &strText))
+        return "";
+    return std::string(strTitle.GetString()) + "|" + strText.GetString();
+}
+
+// The tree's captions in pre-order, two blanks of indent a level.
+std::vector<std::string> TreeTexts(HWND hDlg)
+{
+    HWND hTree = ::GetDlgItem(hDlg, IDC_SETTINGS_TREE);
+    std::vector<std::string> texts;
+    std::vector<HTREEITEM> stack;
+    for (HTREEITEM h = TreeView_GetRoot(hTree); h;) {
+        char buf[64] = {};
+        TVITEMA item = {};
+        item.mask = TVIF_TEXT;
+        item.hItem = h;
+        item.pszText = buf;
+        item.cchTextMax = sizeof buf;
+        TreeView_GetItem(hTree, &item);
+        int nDepth = 0;
+        for (HTREEITEM p = TreeView_GetParent(hTree, h); p; p = TreeView_GetParent(hTree, p))
+            ++nDepth;
+        texts.push_back(std::string(2 * nDepth, ' ') + buf);
+        HTREEITEM hNext = TreeView_GetChild(hTree, h);
+        for (HTREEITEM p = h; !hNext && p; p = TreeView_GetParent(hTree, p))
+            hNext = TreeView_GetNextSibling(hTree, p);
+        h = hNext;
+    }
+    return texts;
+}
+
+struct PrefsDlgTest : ::testing::Test {
+    vorntest::ScopedIniStore store{"prefs_tests.ini"};
+    CPrefsViewStandIn view;
+    TempDir exeDir;  // holds the emulator's program
+    TempDir otherDir;
+    CString strExeDir, strOtherDir;
+
+    PrefsDlgTest()
+    {
+        g_strEmulatorExeName = "Vornamic.exe";
+        LoadLimits();  // the built-in "Limits" defaults
+        exeDir.Write("Vornamic.exe", "MZ");
+        strExeDir = exeDir.Folder().c_str();
+        strOtherDir = otherDir.Folder().c_str();
+    }
+    ~PrefsDlgTest() override { ErrorBalloonHide(); }
+
+    // Valid required folders, as the view would hand them over.
+    void Fill(CPreferencesDlg& dlg)
+    {
+        view.Register(dlg);
+        dlg.m_DirsPage.m_History[kDirExecutables].Add(strExeDir);
+        dlg.m_DirsPage.m_History[kDirConfigFiles].Add(strOtherDir);
+        dlg.m_DirsPage.m_History[kDirLogFiles].Add(strOtherDir);
+        dlg.m_DirsPage.m_History[kDirTapeFiles].Add(strOtherDir);
+        dlg.m_ExtsPage.m_strFilter[kFilterDisk] = "*.cckd;*.ckd";
+        dlg.m_LogsPage.m_strBaseName = "Vornamic Logfile.txt";
+    }
+};
+
+}  // namespace
+
+// ---- the dialog ----------------------------------------------------------------
+
+TEST_F(PrefsDlgTest, OpensWithItsTreeTitleAndApplyDisabled)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    std::vector<std::string> tree;
+    std::string strTitle;
+    bool bApply = true, bDirsShown = false;
+    INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+        tree = TreeTexts(h);
+        char sz[128] = "";
+        ::GetWindowTextA(h, sz, sizeof sz);
+        strTitle = sz;
+        bApply = IsApplyEnabled(h);
+        bDirsShown = dlg.m_DirsPage.IsWindowVisible() != FALSE;
+        Press(h, IDCANCEL);
+        return false;
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    const std::vector<std::string> expected = {"Directories", "File Extensions", "Logging", "  Memory", "  Disk",
+                                               "  Format", "  Numbering", "Appearance", "Options", "  Misc",
+                                               "  Misc2", "  Misc3"};
+    EXPECT_EQ(tree, expected);
+    EXPECT_EQ(strTitle, "VornGUI Preferences");
+    EXPECT_FALSE(bApply);
+    EXPECT_TRUE(bDirsShown);
+    EXPECT_TRUE(view.m_applied.empty());
+    // Every page knows its index and its dialog.
+    for (int i = 0; i < kPrefsPageCount; ++i) {
+        CPrefsPage* p = dlg.GetPrefsPage(i);
+        if (i >= kPrefsConsole && i <= kPrefsDisplayAlter) {
+            EXPECT_EQ(p, nullptr) << i;
+            continue;
+        }
+        ASSERT_NE(p, nullptr) << i;
+        EXPECT_EQ(p->GetPageIndex(), i);
+        EXPECT_EQ(p->m_pDlg, &dlg);
+    }
+}
+
+TEST_F(PrefsDlgTest, RefusedApplyKeepsThePageModifiedAndTheDialogOpen)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    view.m_nAnswer = 0;
+    dlg.m_nStartPage = kPrefsExts;
+    bool bApplyAfterRefusal = false, bOpenAfterOk = false, bModified = false;
+    INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+        Type(dlg.m_ExtsPage, IDC_PREF_EXT_TAPE, "*.aws;*.het");
+        Press(h, ID_APPLY_NOW);
+        bApplyAfterRefusal = IsApplyEnabled(h);
+        bModified = dlg.m_ExtsPage.IsModified();
+        Press(h, IDOK);
+        bOpenAfterOk = ::IsWindow(h) && ::IsWindowVisible(h);
+        view.m_nAnswer = 1;
+        Press(h, IDOK);
+        return false;
+    });
+    EXPECT_EQ(r, IDOK);
+    EXPECT_TRUE(bApplyAfterRefusal);
+    EXPECT_TRUE(bModified);
+    EXPECT_TRUE(bOpenAfterOk);
+    EXPECT_EQ(Balloon(), "");  // refused silently
+    EXPECT_EQ(view.m_filters[kFilterTape], "*.aws;*.het");
+    EXPECT_EQ(dlg.m_ExtsPage.m_strAppliedFilter[kFilterTape], "*.aws;*.het");
+}
+
+TEST_F(PrefsDlgTest, UndoneChangeClearsTheModifiedMark)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_Misc2Page.m_strExtraArgs = "EXTERNALGUI";
+    dlg.m_nStartPage = kPrefsMisc2;
+    std::vector<bool> apply;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        Type(dlg.m_Misc2Page, IDC_PREF_EXTRA_ARGS, " EXTERNALGUI ");
+        apply.push_back(IsApplyEnabled(h));
+        Type(dlg.m_Misc2Page, IDC_PREF_EXTRA_ARGS, "EXTERNALGUI");
+        apply.push_back(IsApplyEnabled(h));
+        Click(dlg.m_Misc2Page, IDC_PREF_AUTOHIDE, true);
+        apply.push_back(IsApplyEnabled(h));
+        Click(dlg.m_Misc2Page, IDC_PREF_AUTOHIDE, false);
+        apply.push_back(IsApplyEnabled(h));
+        Type(dlg.m_Misc2Page, IDC_PREF_EXTRA_ARGS, "  EXTERNALGUI -v ");
+        Press(h, IDOK);
+        return false;
+    });
+    EXPECT_EQ(apply, (std::vector<bool>{true, false, true, false}));
+    // Blanks typed around the extra arguments stay.
+    EXPECT_EQ(view.m_strExtraArgs, "  EXTERNALGUI -v ");
+}
+
+TEST_F(PrefsDlgTest, CancelKeepsTheLastPageForTheNextOpening)
+{
+    int nLastPage = kPrefsMisc2;
+    {
+        CPreferencesDlg dlg;
+        Fill(dlg);
+        dlg.m_nStartPage = nLastPage;
+        bool bShown = false;
+        vorntest::RunModal(dlg, [&](HWND h) {
+            bShown = dlg.m_Misc2Page.IsWindowVisible() != FALSE;
+            Press(h, IDCANCEL);
+            return false;
+        });
+        EXPECT_TRUE(bShown);
+        nLastPage = dlg.m_nStartPage;
+    }
+    EXPECT_EQ(nLastPage, kPrefsMisc2);
+    {
+        // Opened there again; the user moves on to Numbering and cancels.
+        CPreferencesDlg dlg;
+        Fill(dlg);
+        dlg.m_nStartPage = nLastPage;
+        bool bShown = false;
+        vorntest::RunModal(dlg, [&](HWND h) {
+            bShown = dlg.m_Misc2Page.IsWindowVisible() != FALSE;
+            dlg.SetActivePage(&dlg.m_LogNumPage);
+            Press(h, IDCANCEL);
+            return false;
+        });
+        EXPECT_TRUE(bShown);
+        EXPECT_EQ(dlg.m_nStartPage, kPrefsNumbering);
+    }
+    for (int nAsked : {(int)kPrefsStatusBar, 16, -1}) {
+        // A page whose slot is empty, or none at all: the first page.
+        CPreferencesDlg dlg;
+        Fill(dlg);
+        dlg.m_nStartPage = nAsked;
+        bool bShown = false;
+        vorntest::RunModal(dlg, [&](HWND h) {
+            bShown = dlg.m_DirsPage.IsWindowVisible() != FALSE;
+            Press(h, IDCANCEL);
+            return false;
+        });
+        EXPECT_TRUE(bShown) << nAsked;
+        EXPECT_EQ(dlg.m_nStartPage, kPrefsDirs) << nAsked;
+    }
+}
+
+TEST_F(PrefsDlgTest, AutoCloseClosesWithValidFolders)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_bAutoClose = true;
+    int nSteps = 0;
+    INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+        if (++nSteps < 50)
+            return true;
+        Press(h, IDCANCEL);  // not closed by itself: fail below
+        return false;
+    });
+    EXPECT_EQ(r, IDOK);
+    EXPECT_EQ(view.m_applied, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 13, 14, 15}));
+    EXPECT_EQ(dlg.m_nStartPage, kPrefsDirs);
+    ASSERT_EQ(view.m_dirs[kDirExecutables].GetSize(), 1);
+    EXPECT_EQ(view.m_dirs[kDirExecutables][0], strExeDir);
+}
+
+TEST_F(PrefsDlgTest, AutoCloseStaysOnDirectoriesWithoutExecutablesFolder)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_DirsPage.m_History[kDirExecutables].RemoveAll();
+    dlg.m_bAutoClose = true;
+    std::string strBalloon;
+    bool bDirsShown = false, bFocus = false;
+    int nSteps = 0;
+    INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+        if (++nSteps < 5)
+            return true;
+        strBalloon = Balloon();
+        bDirsShown = dlg.m_DirsPage.IsWindowVisible() != FALSE;
+        HWND hFocus = ::GetFocus();
+        HWND hCombo = ::GetDlgItem(dlg.m_DirsPage.m_hWnd, IDC_PREF_DIR_EXE);
+        bFocus = hFocus == hCombo || ::GetParent(hFocus) == hCombo;
+        Press(h, IDCANCEL);
+        return false;
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    EXPECT_EQ(strBalloon, "Executable Files|The executable files directory is a required directory.");
+    EXPECT_TRUE(bDirsShown);
+    EXPECT_TRUE(bFocus);
+    EXPECT_TRUE(view.m_applied.empty());
+}
+
+// ---- directories and filters ----------------------------------------------------
+
+TEST_F(PrefsDlgTest, AppliedFolderAndFilterReachTheViewAndCancelKeepsThem)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    TempDir tapes;
+    CString strTapes = tapes.Folder().c_str();
+    vorntest::RunModal(dlg, [&](HWND h) {
+        TypeCombo(dlg.m_DirsPage, IDC_PREF_DIR_TAPE, "  " + strTapes + " ");
+        Press(h, ID_APPLY_NOW);
+        dlg.SetActivePage(&dlg.m_ExtsPage);
+        Type(dlg.m_ExtsPage, IDC_PREF_EXT_DISK, " *.cckd64 ");
+        Press(h, ID_APPLY_NOW);
+        Type(dlg.m_ExtsPage, IDC_PREF_EXT_DISK, "*.never");
+        Press(h, IDCANCEL);
+        return false;
+    });
+    // The typed folder, trimmed, leads the tape history; the old one follows.
+    ASSERT_EQ(view.m_dirs[kDirTapeFiles].GetSize(), 2);
+    EXPECT_EQ(view.m_dirs[kDirTapeFiles][0], strTapes);
+    EXPECT_EQ(view.m_dirs[kDirTapeFiles][1], strOtherDir);
+    // Filters are taken as typed; Cancel sent nothing more.
+    EXPECT_EQ(view.m_filters[kFilterDisk], " *.cckd64 ");
+    EXPECT_EQ(view.m_applied.size(), 20u);  // two Apply presses over the ten pages
+}
+
+TEST_F(PrefsDlgTest, FolderHistoryDeletionSelectsTheNeighbour)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    CStringArray& reader = dlg.m_DirsPage.m_History[kDirReaderFiles];
+    reader.Add("C:\\a\\");
+    reader.Add("C:\\b\\");
+    reader.Add("C:\\c\\");
+    dlg.m_DirsPage.m_History[kDirPunchFiles].Add("C:\\only\\");
+    std::vector<std::string> shown;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        auto& combo = dlg.m_DirsPage.Combo(kDirReaderFiles);
+        combo.DeleteHistoryItem(2);  // the last: the one before it
+        DeliverHistoryMessages(dlg.m_DirsPage);
+        shown.push_back(dlg.m_DirsPage.m_strDir[kDirReaderFiles].GetString());
+        combo.DeleteHistoryItem(0);  // the first: the next moves up
+        DeliverHistoryMessages(dlg.m_DirsPage);
+        shown.push_back(dlg.m_DirsPage.m_strDir[kDirReaderFiles].GetString());
+        shown.push_back(Text(dlg.m_DirsPage, IDC_PREF_DIR_READER));
+        dlg.m_DirsPage.Combo(kDirPunchFiles).DeleteHistoryItem(0);
+        DeliverHistoryMessages(dlg.m_DirsPage);
+        shown.push_back(dlg.m_DirsPage.m_strDir[kDirPunchFiles].GetString());
+        shown.push_back(Text(dlg.m_DirsPage, IDC_PREF_DIR_PUNCH));
+        Press(h, IDCANCEL);
+        return false;
+    });
+    EXPECT_EQ(shown, (std::vector<std::string>{"C:\\b\\", "C:\\b\\", "C:\\b\\", "", ""}));
+    ASSERT_EQ(reader.GetSize(), 1);
+    EXPECT_EQ(reader[0], "C:\\b\\");
+    EXPECT_EQ(dlg.m_DirsPage.m_History[kDirPunchFiles].GetSize(), 0);
+}
+
+TEST_F(PrefsDlgTest, ExecutablesFolderCheckRecordsNothing)
+{
+    exeDir.Write("volmake64.exe", "MZ");
+    bool bSaved = g_bCKD64UtilitiesMissing;
+    for (bool bMissing : {true, false}) {
+        g_bCKD64UtilitiesMissing = bMissing;
+        CPreferencesDlg dlg;
+        Fill(dlg);
+        vorntest::RunModal(dlg, [&](HWND h) {
+            Press(h, ID_APPLY_NOW);
+            Press(h, IDCANCEL);
+            return false;
+        });
+        EXPECT_EQ(view.m_applied.front(), kPrefsDirs);
+        EXPECT_EQ(g_bCKD64UtilitiesMissing, bMissing);
+        view.m_applied.clear();
+    }
+    g_bCKD64UtilitiesMissing = bSaved;
+}
+
+// ---- logging ------------------------------------------------------------------
+
+// The edit, its value, and whether the page is then applied.
+struct LimitCase {
+    int nPage;
+    int nEdit;
+    const char* value;
+    bool ok;
+    const char* balloon;
+};
+
+TEST_F(PrefsDlgTest, LimitsAtBothEnds)
+{
+    g_nMaxAutologFilenum = 999;
+    g_nMaxMemLoglinesLimit = 50000;
+    g_nMaxDiskLoglinesLimit = 500000;
+    const LimitCase cases[] = {
+        {kPrefsLogging, IDC_PREF_LOG_MAXFILES, "1000", true, ""},
+        {kPrefsLogging, IDC_PREF_LOG_MAXFILES, "1001", false, "Maximum Files|Enter a number from 1 to 1000."},
+        {kPrefsLogging, IDC_PREF_LOG_MAXFILES, "0", false, "Maximum Files|Enter a number from 1 to 1000."},
+        {kPrefsLogging, IDC_PREF_LOG_MAXFILES, "1", true, ""},
+        {kPrefsMemory, IDC_PREF_MEMLOG_LINES, "99", false, "Lines Limit|Enter a number from 100 to 50000."},
+        {kPrefsMemory, IDC_PREF_MEMLOG_LINES, "100", true, ""},
+        {kPrefsMemory, IDC_PREF_MEMLOG_LINES, "50000", true, ""},
+        {kPrefsMemory, IDC_PREF_MEMLOG_LINES, "50001", false, "Lines Limit|Enter a number from 100 to 50000."},
+        {kPrefsDisk, IDC_PREF_DISKLOG_LINES, "999", false, "Lines Limit|Enter a number from 1000 to 500000."},
+        {kPrefsDisk, IDC_PREF_DISKLOG_LINES, "1000", true, ""},
+        {kPrefsDisk, IDC_PREF_DISKLOG_LINES, "500000", true, ""},
+        {kPrefsDisk, IDC_PREF_DISKLOG_LINES, "500001", false, "Lines Limit|Enter a number from 1000 to 500000."},
+    };
+    for (const LimitCase& c : cases) {
+        CPreferencesDlg dlg;
+        Fill(dlg);
+        dlg.m_MemLogPage.m_bEnabled = dlg.m_DiskLogPage.m_bEnabled = true;
+        dlg.m_nStartPage = c.nPage;
+        std::string strBalloon;
+        INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+            Type(*dlg.GetPrefsPage(c.nPage), c.nEdit, c.value);
+            Press(h, IDOK);
+            strBalloon = Balloon();
+            CancelIfOpen(dlg, h);
+            return false;
+        });
+        EXPECT_EQ(r, c.ok ? IDOK : IDCANCEL) << c.value;
+        EXPECT_EQ(strBalloon, c.balloon) << c.value;
+        ErrorBalloonHide();
+        if (!c.ok)
+            continue;
+        UINT nTaken = c.nPage == kPrefsLogging ? view.m_nMaxFiles
+                      : c.nPage == kPrefsMemory ? view.m_nMemLines : view.m_nDiskLines;
+        EXPECT_EQ(nTaken, (UINT)std::atoi(c.value));
+    }
+}
+
+TEST_F(PrefsDlgTest, SpinsGoBeyond32767WithoutSeparators)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_DiskLogPage.m_bEnabled = true;
+    dlg.m_nStartPage = kPrefsDisk;
+    std::string strText;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        HWND hSpin = ::GetDlgItem(dlg.m_DiskLogPage.m_hWnd, IDC_PREF_DISKLOG_SPIN);
+        ::SendMessageA(hSpin, UDM_SETPOS32, 0, 456789);
+        strText = Text(dlg.m_DiskLogPage, IDC_PREF_DISKLOG_LINES);
+        Press(h, IDOK);
+        return false;
+    });
+    EXPECT_EQ(strText, "456789");
+    EXPECT_EQ(view.m_nDiskLines, 456789u);
+}
+
+TEST_F(PrefsDlgTest, AutomaticLoggingControlsFollowTheOption)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_nStartPage = kPrefsLogging;
+    std::vector<bool> enabled;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        CPrefLogsPropPage& p = dlg.m_LogsPage;
+        enabled.push_back(IsEnabled(p, IDC_PREF_LOG_BASENAME));
+        Click(p, IDC_PREF_LOG_STARTUP);
+        enabled.push_back(IsEnabled(p, IDC_PREF_LOG_BASENAME));
+        enabled.push_back(IsEnabled(p, IDC_PREF_LOG_MAXFILES_SPIN));
+        Click(p, IDC_PREF_LOG_SHUTDOWN);
+        enabled.push_back(IsEnabled(p, IDC_PREF_LOG_NOTE));
+        Type(p, IDC_PREF_LOG_MAXFILES, "12");
+        Click(p, IDC_PREF_LOG_AUTO);
+        enabled.push_back(IsEnabled(p, IDC_PREF_LOG_MAXFILES));
+        Press(h, IDOK);
+        return false;
+    });
+    EXPECT_EQ(enabled, (std::vector<bool>{true, false, false, false, true}));
+    EXPECT_EQ(view.m_nLogOption, 2);
+    EXPECT_EQ(view.m_nMaxFiles, 12u);
+}
+
+TEST_F(PrefsDlgTest, LoggingBaseNameOfAnExistingFileAsksNothing)
+{
+    otherDir.Write("Vornamic Logfile.txt", "an old log");
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_nStartPage = kPrefsLogging;
+    bool bAsked = false;
+    vorntest::DialogDriver driver([&](HWND h) {
+        if (h == dlg.m_hWnd)
+            return true;
+        bAsked = true;
+        ::PostMessageA(h, WM_COMMAND, IDNO, 0);  // a question would be refused
+        return true;
+    });
+    INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+        dlg.SetActivePage(&dlg.m_LogNumPage);  // leaving the page checks it too
+        Press(h, IDOK);
+        return false;
+    });
+    EXPECT_EQ(r, IDOK);
+    EXPECT_FALSE(bAsked);
+    EXPECT_EQ(view.m_strBaseName, "Vornamic Logfile.txt");
+}
+
+TEST_F(PrefsDlgTest, LoggingBaseNameIsCheckedAgainstTheTypedLogFolder)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_nStartPage = kPrefsDirs;
+    std::string strBalloon;
+    INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+        TypeCombo(dlg.m_DirsPage, IDC_PREF_DIR_LOG, strOtherDir + "nowhere");
+        dlg.SetActivePage(&dlg.m_LogsPage);  // refused: the Directories page checks first
+        strBalloon = Balloon();
+        ErrorBalloonHide();
+        Press(h, IDCANCEL);
+        return false;
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    EXPECT_EQ(strBalloon, "Log Files|Directory does not exist or is invalid.");
+    // Not applied: the Logging page is not shown, so only the shown page checks;
+    // shown, it refuses a name in a folder that does not exist.
+    CPreferencesDlg dlg2;
+    Fill(dlg2);
+    dlg2.m_DirsPage.m_History[kDirLogFiles][0] = strOtherDir + "nowhere\\";
+    dlg2.m_nStartPage = kPrefsLogging;
+    r = vorntest::RunModal(dlg2, [&](HWND h) {
+        Press(h, IDOK);
+        strBalloon = Balloon();
+        Press(h, IDCANCEL);
+        return false;
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    EXPECT_EQ(strBalloon, "Filename|Invalid output directory: The specified directory was not found.");
+}
+
+TEST_F(PrefsDlgTest, NumberingFollowsTheLoggingPage)
+{
+    struct Case {
+        int option;       // the Logging page's option, set on that page
+        const char* maxFiles;
+        const char* number;
+        bool ok;
+        bool editable;
+    };
+    const Case cases[] = {
+        {2, "10", "9", true, true},
+        {2, "10", "10", false, true},
+        // Numbering off: a number beyond a lowered maximum is not checked.
+        {0, "10", "50", true, false},
+        {1, "5", "7", true, false},
+    };
+    for (const Case& c : cases) {
+        CPreferencesDlg dlg;
+        Fill(dlg);
+        dlg.m_LogNumPage.m_nCurFileNum = 3;
+        dlg.m_nStartPage = kPrefsLogging;
+        std::string strBalloon, strInstr;
+        bool bEditable = false;
+        int nLow = -1, nHigh = -1;
+        INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+            Type(dlg.m_LogsPage, IDC_PREF_LOG_MAXFILES, c.maxFiles);
+            Click(dlg.m_LogsPage, IDC_PREF_LOG_STARTUP + c.option);
+            dlg.SetActivePage(&dlg.m_LogNumPage);
+            Type(dlg.m_LogNumPage, IDC_PREF_LOGNUM, c.number);
+            bEditable = IsEnabled(dlg.m_LogNumPage, IDC_PREF_LOGNUM);
+            strInstr = Text(dlg.m_LogNumPage, IDC_PREF_LOGNUM_TEXT);
+            ::SendMessageA(::GetDlgItem(dlg.m_LogNumPage.m_hWnd, IDC_PREF_LOGNUM_SPIN), UDM_GETRANGE32,
+                           (WPARAM)&nLow, (LPARAM)&nHigh);
+            Press(h, IDOK);
+            strBalloon = Balloon();
+            CancelIfOpen(dlg, h);
+            return false;
+        });
+        ErrorBalloonHide();
+        EXPECT_EQ(r, c.ok ? IDOK : IDCANCEL) << c.number;
+        EXPECT_EQ(bEditable, c.editable) << c.number;
+        EXPECT_EQ(strInstr.substr(0, 44),
+                  c.editable ? "Automatic logfile numbering is currently ena" : "Automatic logfile numbering is currently dis");
+        EXPECT_NE(strInstr.find("logfile number is 3."), std::string::npos);
+        EXPECT_EQ(nLow, 0);
+        EXPECT_EQ(nHigh, std::atoi(c.maxFiles) - 1);
+        EXPECT_EQ(strBalloon, c.ok ? "" : "Logfile Number|Enter a number from 0 to 9.") << c.number;
+        if (c.ok) {
+            EXPECT_EQ(view.m_nCurFileNum, (UINT)std::atoi(c.number));
+        }
+    }
+}
+
+TEST_F(PrefsDlgTest, FormatPageProcessIdChoicesExcludeEachOther)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_nStartPage = kPrefsFormat;
+    std::vector<bool> states;
+    auto Note = [&](CLogFmtPropPage& p) {
+        for (int id : {IDC_PREF_LOG_PID_ALWAYS, IDC_PREF_LOG_PID_IFNEEDED}) {
+            states.push_back(::IsDlgButtonChecked(p.m_hWnd, id) == BST_CHECKED);
+            states.push_back(IsEnabled(p, id));
+        }
+    };
+    vorntest::RunModal(dlg, [&](HWND h) {
+        CLogFmtPropPage& p = dlg.m_LogFmtPage;
+        Note(p);  // the defaults: "always" ticked, "if needed" clear and greyed
+        Click(p, IDC_PREF_LOG_PID_ALWAYS, false);
+        Note(p);  // both editable
+        Click(p, IDC_PREF_LOG_PID_IFNEEDED, true);
+        Note(p);  // "always" greyed
+        Click(p, IDC_PREF_LOG_DATES, true);
+        Press(h, IDOK);
+        return false;
+    });
+    EXPECT_EQ(states, (std::vector<bool>{true, true, false, false, false, true, false, true, false, false, true,
+                                         true}));
+    EXPECT_TRUE(dlg.m_LogFmtPage.m_bDates);
+    EXPECT_TRUE(dlg.m_LogFmtPage.m_bPidIfNeeded);
+    EXPECT_FALSE(dlg.m_LogFmtPage.m_bPidAlways);
+}
+
+TEST_F(PrefsDlgTest, DiskPageClearsFlushWhenTheLogIsAskedForAtShutdown)
+{
+    for (int nOption : {1, 2}) {
+        CPreferencesDlg dlg;
+        Fill(dlg);
+        dlg.m_LogsPage.m_nLogOption = nOption;
+        dlg.m_DiskLogPage.m_bSync = true;
+        dlg.m_nStartPage = kPrefsDisk;
+        bool bTicked = false;
+        vorntest::RunModal(dlg, [&](HWND h) {
+            bTicked = ::IsDlgButtonChecked(dlg.m_DiskLogPage.m_hWnd, IDC_PREF_DISKLOG_SYNC) == BST_CHECKED;
+            Press(h, IDOK);
+            return false;
+        });
+        EXPECT_EQ(bTicked, nOption != 1);
+        EXPECT_EQ(view.m_bSync, nOption != 1);
+    }
+}
+
+TEST_F(PrefsDlgTest, MemoryLimitControlsFollowTheCheckBox)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_nStartPage = kPrefsMemory;
+    std::vector<bool> enabled;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        enabled.push_back(IsEnabled(dlg.m_MemLogPage, IDC_PREF_MEMLOG_LINES));
+        Click(dlg.m_MemLogPage, IDC_PREF_MEMLOG_ENABLE);
+        enabled.push_back(IsEnabled(dlg.m_MemLogPage, IDC_PREF_MEMLOG_LINES));
+        enabled.push_back(IsEnabled(dlg.m_MemLogPage, IDC_PREF_MEMLOG_UNITS));
+        enabled.push_back(IsApplyEnabled(h));
+        Press(h, IDCANCEL);
+        return false;
+    });
+    EXPECT_EQ(enabled, (std::vector<bool>{false, true, true, true}));
+}
+
+// ---- the option pages ----------------------------------------------------------
+
+TEST_F(PrefsDlgTest, AggregateLabelFollowsItsBox)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_nStartPage = kPrefsMisc;
+    std::vector<std::string> labels;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        labels.push_back(Text(dlg.m_MiscPage, IDC_PREF_AGGREGATE));
+        Click(dlg.m_MiscPage, IDC_PREF_AGGREGATE, false);
+        labels.push_back(Text(dlg.m_MiscPage, IDC_PREF_AGGREGATE));
+        Click(dlg.m_MiscPage, IDC_PREF_POWEROFF_ASK);
+        Click(dlg.m_MiscPage, IDC_PREF_IGNORE_PARSE, false);
+        Press(h, IDOK);
+        return false;
+    });
+    EXPECT_EQ(labels, (std::vector<std::string>{" Display as totals for the entire system",
+                                                " Display as totals for the currently selected Status Bar CPU only"}));
+    EXPECT_FALSE(dlg.m_MiscPage.m_bAggregateStats);
+    EXPECT_EQ(dlg.m_MiscPage.m_nPowerOff, 2);
+    EXPECT_FALSE(dlg.m_MiscPage.m_bIgnoreParseErrors);
+}
+
+TEST(PrefsEditorCommand, Table)
+{
+    TempDir tmp;
+    std::string strSub = tmp.Folder() + "My Editors";
+    ::CreateDirectoryA(strSub.c_str(), nullptr);
+    std::string strEd = strSub + "\\ed it.exe";
+    TempDir eddir;
+    eddir.Write("ed.exe", "MZ");
+    ::CloseHandle(::CreateFileA(strEd.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ::SetEnvironmentVariableA("EDDIR", eddir.Folder().substr(0, eddir.Folder().size() - 1).c_str());
+    std::string strMissing = tmp.Folder() + "nope.exe";
+    struct Case {
+        std::string cmd;
+        bool ok;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"", true, ""},
+        {"\"" + strEd + "\" -n +1", true, ""},
+        {"%EDDIR%\\ed.exe -x", true, ""},
+        {strMissing, false, "File \"" + strMissing + "\" not found."},
+        {"%EDDIR%\\nope.exe", false, "File \"" + eddir.Folder() + "nope.exe\" not found."},
+        {strEd + " -n", false, "File \"" + tmp.Folder() + "My\" not found."},  // unquoted blanks: two words
+        {"\"\"", false, "Error parsing command line!"},
+        {"\"" + strEd, false, "Error parsing command line!"},
+    };
+    for (const Case& c : cases) {
+        CString strMsg;
+        EXPECT_EQ(ValidateEditorCommand(c.cmd.c_str(), strMsg), c.ok) << c.cmd;
+        EXPECT_EQ(strMsg, c.message.c_str()) << c.cmd;
+    }
+    ::SetEnvironmentVariableA("EDDIR", nullptr);
+}
+
+TEST_F(PrefsDlgTest, EditorCommandIsCheckedOnTheShownPage)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_nStartPage = kPrefsMisc3;
+    std::string strMissing = exeDir.Folder() + "nope.exe";
+    std::string strBalloon;
+    INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+        Type(dlg.m_Misc3Page, IDC_PREF_EDITOR, ("  " + strMissing + "  ").c_str());
+        Press(h, IDOK);
+        strBalloon = Balloon();
+        ErrorBalloonHide();
+        Type(dlg.m_Misc3Page, IDC_PREF_EDITOR, (" \"" + exeDir.Folder() + "Vornamic.exe\" -r ").c_str());
+        Press(h, IDOK);
+        return false;
+    });
+    EXPECT_EQ(r, IDOK);
+    EXPECT_EQ(strBalloon, "Command Line|File \"" + strMissing + "\" not found.");
+    EXPECT_EQ(view.m_strEditor, ("\"" + exeDir.Folder() + "Vornamic.exe\" -r").c_str());
+}
+
+TEST_F(PrefsDlgTest, BrowsedEditorWithBlanksIsQuotedAndAccepted)
+{
+    TempDir tmp;
+    std::string strSub = tmp.Folder() + "Program Files";
+    ::CreateDirectoryA(strSub.c_str(), nullptr);
+    std::string strEd = strSub + "\\editor.exe";
+    ::CloseHandle(::CreateFileA(strEd.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_nStartPage = kPrefsMisc3;
+    vorntest::DialogDriver driver([&](HWND h) {
+        char sz[64] = "";
+        ::GetWindowTextA(h, sz, sizeof sz);
+        if (std::string(sz) != "Preferred Editor")
+            return true;
+        ::SetDlgItemTextA(h, 0x47C, strEd.c_str());
+        ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(h, IDOK));
+        return false;
+    });
+    std::string strEdit;
+    INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+        Press(dlg.m_Misc3Page.m_hWnd, IDC_PREF_EDITOR_BROWSE);
+        strEdit = Text(dlg.m_Misc3Page, IDC_PREF_EDITOR);
+        Press(h, IDOK);
+        CancelIfOpen(dlg, h);
+        return false;
+    });
+    EXPECT_EQ(strEdit, "\"" + strEd + "\"");
+    EXPECT_EQ(r, IDOK);
+    EXPECT_EQ(view.m_strEditor, strEdit.c_str());
+}
+
+TEST_F(PrefsDlgTest, OpeningAndClosingLeavesNoGdiObjects)
+{
+    auto OpenClose = [&] {
+        CPreferencesDlg dlg;
+        Fill(dlg);
+        vorntest::RunModal(dlg, [&](HWND h) {
+            dlg.SetActivePage(&dlg.m_LogsPage);
+            Press(h, IDCANCEL);
+            return false;
+        });
+    };
+    OpenClose();
+    DWORD nBefore = vorntest::GdiObjectCount();
+    for (int i = 0; i < 5; ++i)
+        OpenClose();
+    EXPECT_EQ(vorntest::GdiObjectCount(), nBefore);
+}
+
+// For tools/screenshot: the page of VORN_PREFS_PAGE (default 0) stays open
+// while VORN_KEEP_OPEN is set.
+TEST_F(PrefsDlgTest, ShowForPicture)
+{
+    if (!vorntest::KeepOpenForScreenshot())
+        GTEST_SKIP() << "VORN_KEEP_OPEN not set";
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_DirsPage.m_History[kDirDiskFiles].Add("C:\\Vornamic\\dasd\\");
+    const char* pszPage = std::getenv("VORN_PREFS_PAGE");
+    dlg.m_nStartPage = pszPage ? std::atoi(pszPage) : 0;
+    vorntest::RunModal(dlg, [&](HWND) {
+        ::Sleep(100);
+        return ::GetAsyncKeyState(VK_ESCAPE) == 0;
+    });
+}
