@@ -1,7 +1,7 @@
 // TextFunctionsFuzzer.cpp: the platform's text functions on arbitrary text:
 // the strict number conversions against the C library's, statement words
 // and quoting, splitting, trimming, tab expansion, address texts, folder and
-// path forms, the dialogs' address, netmask and name rules, code-page translation, hexadecimal renderings and the quick
+// path forms, Windows command-line words, the dialogs' address, netmask and name rules, code-page translation, hexadecimal renderings and the quick
 // memory search against a plain one. The first bytes choose the parameters
 // (separator length, tab size, quote character), the rest is the text.
 #include <algorithm>
@@ -268,6 +268,29 @@ void CheckUtilityCommandLine(const char* psz)
         FUZZ_CHECK(SplitCrtCommandLine(strLine.str()) == expected);
 }
 
+// A command line split by the Windows rules: the words, each written back
+// with QuoteArgument and joined by blanks, split into the same words (the
+// runtime's argument rules, which the split follows for every word); a
+// failed split leaves no word, and only an unclosed quote fails.
+void CheckStdCommandLine(const char* psz)
+{
+    CStringArray words;
+    const bool bOk = StdMSWinCommandLineParse(psz, words);
+    if (!bOk) {
+        FUZZ_CHECK(words.GetSize() == 0);
+        FUZZ_CHECK(std::strchr(psz, '"') != nullptr);
+        return;
+    }
+    CString strLine = "x";  // a program word, split by its own rule
+    for (const CString& str : words)
+        strLine += " " + QuoteArgument(str);
+    CStringArray again;
+    FUZZ_CHECK(StdMSWinCommandLineParse(strLine, again));
+    FUZZ_CHECK(again.GetSize() == words.GetSize() + 1);
+    for (INT_PTR i = 0; i < words.GetSize() && i + 1 < again.GetSize(); ++i)
+        FUZZ_CHECK(again[i + 1] == words[i]);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -292,5 +315,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CheckNetworkValues(psz);
     CheckFieldRules(psz);
     CheckUtilityCommandLine(psz);
+    CheckStdCommandLine(psz);
     return 0;
 }
