@@ -16,6 +16,7 @@
 #include "config/FileChecks.h"
 #include "config/Limits.h"
 #include "config/StartupObjects.h"
+#include "framework/HelpKeys.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/PathFunctions.h"
 #include "tests/config/TempFile.h"
@@ -832,8 +833,72 @@ TEST_F(PrefsDlgTest, ShowForPicture)
     dlg.m_DirsPage.m_History[kDirDiskFiles].Add("C:\\Vornamic\\dasd\\");
     const char* pszPage = std::getenv("VORN_PREFS_PAGE");
     dlg.m_nStartPage = pszPage ? std::atoi(pszPage) : 0;
-    vorntest::RunModal(dlg, [&](HWND) {
+    // VORN_PREFS_GROW: the dialog that much wider and taller (pixels).
+    const char* pszGrow = std::getenv("VORN_PREFS_GROW");
+    vorntest::RunModal(dlg, [&](HWND h) {
+        if (pszGrow) {
+            RECT rc;
+            ::GetWindowRect(h, &rc);
+            int n = std::atoi(pszGrow);
+            ::SetWindowPos(h, nullptr, 0, 0, rc.right - rc.left + n, rc.bottom - rc.top + n, SWP_NOMOVE | SWP_NOZORDER);
+            pszGrow = nullptr;
+        }
         ::Sleep(100);
         return ::GetAsyncKeyState(VK_ESCAPE) == 0;
     });
+}
+
+// The balloon texts ("body\ntitle") and help ids of the pages' tables; an
+// unmapped key is its own help id.
+TEST_F(PrefsDlgTest, HelpTablesGiveBalloonsAndHelpIds)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    struct BalloonCase {
+        int page;
+        UINT ctrl;
+        const char* tail;  // the end of the text: the title
+    };
+    const BalloonCase balloons[] = {
+        {kPrefsDirs, 0, "\nDirectories"},
+        {kPrefsDirs, IDC_PREF_INSTRUCTIONS, "may be adjusted.\nInstructions"},
+        {kPrefsDirs, IDC_PREF_BROWSE_TAPE, "your Tape files.\nBrowse for Tape Files"},
+        {kPrefsDirs, IDC_PREF_REQUIRED_NOTE, "\nRequired Entries"},
+        {kPrefsExts, IDC_PREF_LABEL_PUNCH, "recognized as Punch Files Separate each entry in the list with a single "
+                                           "semicolon.\nPunch Files"},
+        {kPrefsLogging, IDC_PREF_LOG_MAXFILES_SPIN, "\nMaximum Files"},
+        {kPrefsMemory, IDC_PREF_INSTRUCTIONS, "\nInstructions"},
+        {kPrefsFormat, IDC_PREF_NOTE, "\nInstructions"},
+        {kPrefsNumbering, 0, "\nLogging :: Numbering"},
+        {kPrefsMisc, IDC_PREF_POWEROFF_ASK_MORE, "\nPower Off and Ask"},
+        {kPrefsMisc2, IDC_PREF_AUTOHIDE, "\nFind / Replace"},
+        {kPrefsMisc3, IDC_PREF_EDITOR_BROWSE, "\nBrowse for Editor"},
+    };
+    for (const BalloonCase& c : balloons) {
+        CHelpButtonWnd<CPropertyPage>& page = *dlg.GetPrefsPage(c.page);
+        std::string s = page.GetHelpString(MakeHelpKey(page.GetHelpDialogId(), c.ctrl)).GetString();
+        std::string tail = c.tail;
+        EXPECT_TRUE(s.size() > tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0)
+            << c.page << "/" << c.ctrl << ": " << s;
+    }
+    struct IdCase {
+        int page;
+        UINT ctrl;
+        UINT id;
+    };
+    const IdCase ids[] = {
+        {kPrefsDirs, 0, 1527},
+        {kPrefsDirs, IDC_PREF_DIR_DISK, 1556},
+        {kPrefsExts, IDC_PREF_EXT_TAPE, 1608},
+        {kPrefsLogging, IDC_PREF_LOG_BASENAME, 1657},
+        {kPrefsFormat, IDC_PREF_LOG_PID_IFNEEDED, 1770},
+        {kPrefsNumbering, IDC_PREF_LOGNUM, (IDD_PREF_LOGNUM << 16) | IDC_PREF_LOGNUM_SPIN},
+        {kPrefsNumbering, IDC_PREF_LOGNUM_SPIN, (IDD_PREF_LOGNUM << 16) | IDC_PREF_LOGNUM_SPIN},
+        {kPrefsMisc2, IDC_PREF_AUTOHIDE, 2229},
+        {kPrefsMisc3, IDC_PREF_SESSDESC, 1784},
+    };
+    for (const IdCase& c : ids) {
+        CHelpButtonWnd<CPropertyPage>& page = *dlg.GetPrefsPage(c.page);
+        EXPECT_EQ(page.GetHelpId(MakeHelpKey(page.GetHelpDialogId(), c.ctrl)), c.id) << c.page << "/" << c.ctrl;
+    }
 }
