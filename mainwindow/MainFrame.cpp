@@ -112,6 +112,8 @@ void CMainFrame::GiveViewItsReceivers()
     SSessionReceivers receivers;
     receivers.pDevListBar = &m_wndDevListBar.m_dlg;
     receivers.hDisplayAlterBar = m_wndStorageBar.m_dlg.m_hWnd;
+    receivers.pControlsBar = &m_wndControlsBar.m_dlg;
+    receivers.hCpuPercentBar = m_wndCpuPctBar.m_dlg.m_hWnd;
     receivers.pStatusBar = &m_wndStatusBar;
     g_pView->SetSessionReceivers(receivers);
 }

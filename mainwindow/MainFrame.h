@@ -15,6 +15,8 @@
 #include "framework/CHelpButtonFrameWnd.h"
 #include "framework/cdxCDynamicBar.h"
 #include "mainwindow/DynDisplayAlterDlgBar.h"
+#include "mainwindow/DynCPUPercentDlgBar.h"
+#include "mainwindow/DynControlsDlgBar.h"
 #include "mainwindow/EmptyBarDlg.h"
 #include "mainwindow/StatusBarACT.h"
 #include "platform/BCMenu.h"
@@ -45,7 +47,7 @@ public:
     // The fourteen bars in the order of kMainBars.
     cdxCDynamicBarT<CDynDevListDlgBar> m_wndDevListBar;
     cdxCDynamicBarT<CEmptyBarDlg> m_wndStatusLineBar{IDD_STATUSLINE_BAR};
-    cdxCDynamicBarT<CEmptyBarDlg> m_wndControlsBar{IDD_CONTROLS_BAR};
+    cdxCDynamicBarT<CDynControlsDlgBar> m_wndControlsBar;
     cdxCDynamicBarT<CEmptyBarDlg> m_wndCmdLineBar{IDD_CMDLINE_BAR};
     cdxCDynamicBarT<CEmptyBarDlg> m_wndGRegsBar{IDD_REGS32_BAR};
     cdxCDynamicBarT<CEmptyBarDlg> m_wndCRegsBar{IDD_REGS32_BAR};
@@ -56,7 +58,7 @@ public:
     cdxCDynamicBarT<CEmptyBarDlg> m_wndFRegs64Bar{IDD_REGS64_BAR};
     cdxCDynamicBarT<CEmptyBarDlg> m_wndVRegsBar{IDD_VREGS_BAR};
     cdxCDynamicBarT<CDynDisplayAlterDlgBar> m_wndStorageBar;
-    cdxCDynamicBarT<CEmptyBarDlg> m_wndCpuPctBar{IDD_CPUPCT_BAR};
+    cdxCDynamicBarT<CDynCPUPercentDlgBar> m_wndCpuPctBar;
     bool m_bForceClose = false; // the Windows session is ending
     bool m_bClosing = false;    // closing: the emulator's end asks nothing more
 

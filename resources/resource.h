@@ -141,6 +141,61 @@
 #define IDD_VREGS_BAR           409
 #define IDD_CPUPCT_BAR          800
 
+// The operator control panel bar (402): its buttons, meter, digits, dials
+// and lamp pairs; the panel's buttons reach the main frame as commands.
+#define IDC_PANEL_START         1500
+#define IDC_PANEL_STOP          1501
+#define IDC_PANEL_STORE         1502
+#define IDC_PANEL_RESTART       1503
+#define IDC_PANEL_METER         1504
+#define IDC_PANEL_DIGIT1        1505
+#define IDC_PANEL_DIGIT2        1506
+#define IDC_PANEL_DIGIT3        1507
+#define IDC_PANEL_DIGIT4        1508
+#define IDC_PANEL_DIAL1         1509
+#define IDC_PANEL_DIAL2         1510
+#define IDC_PANEL_DIAL3         1511
+#define IDC_PANEL_DIAL4         1512
+#define IDC_PANEL_SYSON         1513
+#define IDC_PANEL_SYSOFF        1514
+#define IDC_PANEL_MANON         1515
+#define IDC_PANEL_MANOFF        1516
+#define IDC_PANEL_WAITON        1517
+#define IDC_PANEL_WAITOFF       1518
+#define IDC_PANEL_LOADON        1519
+#define IDC_PANEL_LOADOFF       1520
+#define IDC_PANEL_POWERONOFF    1521
+#define IDC_PANEL_POWERONON     1522
+#define IDC_PANEL_POWEROFF      1523
+#define IDC_PANEL_LOAD          1524
+#define IDC_PANEL_INTERRUPT     1525
+#define IDS_HELP_CONTROLS_BAR   12200
+
+// The CPU busy-percentage bar (800): row n is 2400 + n (engine label),
+// 2500 + n (meter) and 2600 + n (percentage).
+#define IDC_CPUPCT_ENGINE0      2400
+#define IDC_CPUPCT_METER0       2500
+#define IDC_CPUPCT_PERCENT0     2600
+#define IDS_HELP_CPUPCT_BAR     12250
+
+#ifndef IDC_STATIC
+#define IDC_STATIC              (-1)
+#endif
+
+// The About box.
+#define IDD_ABOUTBOX            501
+#define IDC_ABOUT_VERSION       1185
+#define IDC_ABOUT_COPYRIGHT     1186
+#define IDC_ABOUT_SUPPORT       1187
+#define IDC_ABOUT_EMULATOR      1188
+#define IDC_ABOUT_EMU_COPYRIGHT 1189
+#define IDC_ABOUT_CREDITS       1190
+#define IDC_ABOUT_EMU_SUPPORT   1322
+#define IDC_ABOUT_DIAL          1509
+#define IDC_ABOUT_POWEROFF      1523
+#define IDC_ABOUT_LOAD          1524
+#define IDS_HELP_ABOUT          8000
+
 // Context menus: the status bar's and the VMFPLC2 control-file list's.
 #define IDR_STATUSBAR_MENU      319
 #define IDR_VMFPLC2_MENU        321

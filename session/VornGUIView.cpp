@@ -127,6 +127,8 @@ void CVornGUIView::OnInitialUpdate()
     SetScrollSizes(MM_TEXT, CSize(32767, 32767), CSize(32767, 32767), CSize(32767, 32767));
     CopyCountsFromDocument();
     UpdateScrollBars();
+    SetBrushBackground();
+    StartAveragingThread();
     PostMessage(WM_CHECK_REQUIRED_DIRS);
 }
 
@@ -137,6 +139,11 @@ void CVornGUIView::OnDestroy()
     ::SetEvent(m_hResumeReaders);
     ::ResetEvent(m_hRunningEvent);
     ::SetEvent(m_hStopEvent);
+    if (m_hAveragingThread) {
+        ::WaitForSingleObject(m_hAveragingThread, INFINITE);
+        ::CloseHandle(m_hAveragingThread);
+        m_hAveragingThread = nullptr;
+    }
     // No child may hand output to a view that is gone.
     if (CPipedProcessCtl* pCtl = DetachEmulator()) {
         pCtl->Kill(false);

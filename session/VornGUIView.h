@@ -28,10 +28,13 @@
 #include "session/RegisterFields.h"
 #include "session/UtilityRuns.h"
 #include "session/ConsoleFind.h"
+#include "session/CpuAverage.h"
 #include "session/LineSelection.h"
+#include "session/PanelLamps.h"
 #include "session/ViewSettings.h"
 
 class CDevListMap;
+class CDynControlsDlgBar;
 class CDynDevListDlgBar;
 class CStatusBar;
 class CPipedProcessCtl;
@@ -43,6 +46,7 @@ struct SSessionReceivers {
     HWND hDisplayAlterBar = nullptr;    // WM_EMULATOR_ACTIVE
     HWND hCpuPercentBar = nullptr;      // WM_CPU_PERCENT, WM_EMULATOR_ACTIVE, WM_MAXCPU_CHANGED, WM_CPU_ENGINE_TYPE
     CDynDevListDlgBar* pDevListBar = nullptr;  // takes the finished device lists
+    CDynControlsDlgBar* pControlsBar = nullptr; // the control panel: lamps, meter, load unit
     CStatusBar* pStatusBar = nullptr;   // the main frame's, with the status panes 205-209
     HWND hCpuSpin = nullptr;            // the status-line bar's CPU up-down (UDM_SETPOS)
     HWND hCmdSend = nullptr;            // the command-line bar's "Send" button (1002)
@@ -122,7 +126,12 @@ public:
     // releases the readers at "Limits"/"MessageFloodThreshold".
     void OnIdleFlowControl();
     bool GetBacklogFlag() { return m_router.Pending().IsPaused(); }
-    void SetSessionReceivers(const SSessionReceivers& receivers) { m_receivers = receivers; }
+    // The lamps show on the receivers' control panel from now on.
+    void SetSessionReceivers(const SSessionReceivers& receivers)
+    {
+        m_receivers = receivers;
+        ShowLamps(true);
+    }
     const SSessionReceivers& GetSessionReceivers() const { return m_receivers; }
     // Utility runs (the Utilities menu and the card-submission helper start
     // them): the command line is noted on the console, the run listed.
@@ -450,6 +459,54 @@ private:
     bool m_bExitAfterPowerOff = false;
     bool m_bPoweringOn = false;
     CString m_strPowerOnCommandLine;
+
+    // ---- The control panel's buttons, lamps and meter (VornGUIViewPanel.cpp) ----
+public:
+    // Gives the command line the focus (on timer 222, after the click).
+    void FocusCommandLine();
+    // Follows the end of the console and plays "PressButton".
+    void PlayPressButtonSound();
+    // The view window class's background brush in the console's background colour.
+    void SetBrushBackground();
+    // The CPU-busy average shown on the meter (0.0-1.0).
+    double GetCpuAverage();
+    const SPanelLamps& GetLamps() const { return m_lamps; }
+
+protected:
+    void OnStartButton();
+    void OnStopButton();
+    void OnStoreButton();
+    void OnRestartButton();
+    void OnInterruptButton();
+    void OnLoadButton();
+    void OnPowerOnButton();
+    void OnPowerOnLight();
+    void OnPowerOffButton();
+    LRESULT OnLoadIndicatorChanged(WPARAM wp, LPARAM lp);
+    LRESULT OnRunIndicatorChanged(WPARAM wp, LPARAM lp);
+    LRESULT OnManualIndicatorChanged(WPARAM wp, LPARAM lp);
+    LRESULT OnCpuAverageReady(WPARAM wp, LPARAM lp);
+
+private:
+    // A panel button's command: sent only while an emulator runs; all but
+    // Stop then give the command line the focus.
+    void PanelCommand(const CString& strCommand, bool bFocus);
+    // Shows the lit or unlit window of each lamp pair that changed (all with bAll).
+    void ShowLamps(bool bAll);
+    // The emulator ended or went to manual state: no samples, an average of 0.
+    void ResetCpuAverage();
+    void StartAveragingThread();
+    static DWORD WINAPI AveragingThreadProc(LPVOID pParam);
+    DWORD AveragingThread();
+
+    SPanelLamps m_lamps;          // what the emulator reported
+    SPanelLamps m_lampsShown;     // what the panel shows
+    HWND m_hLampsShownOn = nullptr;  // the panel the lamps were last shown on
+    // The CPU-average lock: the average; the averaging thread and the GUI thread.
+    CCriticalSection m_csCpuAverage;
+    CCpuAverage m_cpuAverage;
+    HANDLE m_hAveragingThread = nullptr;
+    CBrush m_brBackground;        // the window class's background brush
 };
 
 extern CVornGUIView* g_pView;

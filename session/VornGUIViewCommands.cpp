@@ -21,7 +21,6 @@ namespace {
 // The version of this console's status protocol, told to the emulator.
 const int kProtocolMajor = 1;
 const int kProtocolMinor = 21;
-const UINT kFocusDelayMs = 100;
 const DWORD kIdleWaitMs = 100;
 
 void PostIfWindow(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
@@ -141,6 +140,10 @@ void CVornGUIView::AttachEmulator(CPipedProcessCtl* pCtl, const CVornConfigFile&
         m_bReady = false;
     }
     ::ResetEvent(m_hSessionEnded);
+    // The averaging thread learns from this event that an emulator runs.
+    ::SetEvent(m_hRunningEvent);
+    m_lamps.PowerOn();
+    ShowLamps(false);
 }
 
 CPipedProcessCtl* CVornGUIView::DetachEmulator()
@@ -156,6 +159,7 @@ CPipedProcessCtl* CVornGUIView::DetachEmulator()
             m_cmdQueue.clear();
     }
     ::SetEvent(m_hSessionEnded);
+    ::ResetEvent(m_hRunningEvent);
     m_router.ClearMainStorage();
     EnableCommandLine(false);
     return pCtl;
@@ -192,7 +196,7 @@ void CVornGUIView::OnEmulatorStarted()
         PostIfWindow(m_receivers.hCpuPercentBar, WM_CPU_ENGINE_TYPE, n, m_engineTypes[n]);
     SendAggregateStats();
     EnableCommandLine(true);
-    SetTimer(kTimerFocusCmdLine, kFocusDelayMs, nullptr);
+    FocusCommandLine();
 }
 
 // Waits for the main storage report while messages keep flowing and the

@@ -215,10 +215,17 @@ void CVornGUIView::OnEmulatorEnded()
     KillTimer(kTimerShutdownWatchdog);
     if (m_hCmdLine && ::IsWindow(m_hCmdLine))
         SetFocus();
+    m_lamps.Ended();
+    m_lamps.bLit[kLampPower] = true;  // the Power lamp goes off last
+    ShowLamps(false);
     ResetStatusFields();
+    ResetCpuAverage();
+    PostMessage(WM_CPU_AVERAGE_READY);
     PostToWindow(m_receivers.hDisplayAlterBar, WM_EMULATOR_ACTIVE, 0, 0);
     PostToWindow(DevListBarWindow(), WM_EMULATOR_ACTIVE, 0, 0);
     PostToWindow(m_receivers.hCpuPercentBar, WM_EMULATOR_ACTIVE, 0, 0);
+    m_lamps.bLit[kLampPower] = false;
+    ShowLamps(false);
 }
 
 void CVornGUIView::ResetStatusFields()

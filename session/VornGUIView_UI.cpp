@@ -2,6 +2,8 @@
 // painting, erasing, scrolling and the keyboard commands.
 #include "session/VornGUIView.h"
 
+#include "resources/resource.h"
+
 #include "platform/CDC.h"
 #include "platform/TextFunctions.h"
 #include "session/ConsoleCommands.h"
@@ -72,6 +74,20 @@ BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
     ON_UPDATE_COMMAND_UI(ID_POWER_OFF, OnUpdatePowerOff)
     ON_MESSAGE(WM_CHECK_REQUIRED_DIRS, OnCheckRequiredDirs)
     ON_MESSAGE(WM_POWER_ON_REQUEST, OnPowerOnRequest)
+    // The control panel (VornGUIViewPanel.cpp).
+    ON_COMMAND(IDC_PANEL_START, OnStartButton)
+    ON_COMMAND(IDC_PANEL_STOP, OnStopButton)
+    ON_COMMAND(IDC_PANEL_STORE, OnStoreButton)
+    ON_COMMAND(IDC_PANEL_RESTART, OnRestartButton)
+    ON_COMMAND(IDC_PANEL_INTERRUPT, OnInterruptButton)
+    ON_COMMAND(IDC_PANEL_LOAD, OnLoadButton)
+    ON_COMMAND(IDC_PANEL_POWERONOFF, OnPowerOnButton)
+    ON_COMMAND(IDC_PANEL_POWERONON, OnPowerOnLight)
+    ON_COMMAND(IDC_PANEL_POWEROFF, OnPowerOffButton)
+    ON_MESSAGE(WM_LOAD_INDICATOR_CHANGED, OnLoadIndicatorChanged)
+    ON_MESSAGE(WM_RUN_INDICATOR_CHANGED, OnRunIndicatorChanged)
+    ON_MESSAGE(WM_MANUAL_INDICATOR_CHANGED, OnManualIndicatorChanged)
+    ON_MESSAGE(WM_CPU_AVERAGE_READY, OnCpuAverageReady)
 END_MESSAGE_MAP()
 
 void CVornGUIView::AddBannerIfDue(int nLines)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "config/GdiHelpers.h"
+#include "tests/support/BitmapPixel.h"
 #include "tests/support/GdiObjectCount.h"
 
 namespace {
@@ -26,15 +27,7 @@ void MakeSample(CBitmap& bmp)
     ::DeleteDC(hdc);
 }
 
-COLORREF PixelOf(const CBitmap& bmp, int x, int y)
-{
-    HDC hdc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ hOld = ::SelectObject(hdc, bmp.m_hObject);
-    COLORREF clr = ::GetPixel(hdc, x, y);
-    ::SelectObject(hdc, hOld);
-    ::DeleteDC(hdc);
-    return clr;
-}
+using vorntest::PixelOf;
 
 }  // namespace
 

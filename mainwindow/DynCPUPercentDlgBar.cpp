@@ -1,0 +1,224 @@
+// DynCPUPercentDlgBar.cpp: the CPU busy-percentage bar's rows, messages and
+// colours.
+#include "mainwindow/DynCPUPercentDlgBar.h"
+
+#include "config/Limits.h"
+#include "config/ValueConversions.h"
+#include "framework/HelpKeys.h"
+#include "platform/CCmdUI.h"
+#include "platform/CDC.h"
+#include "platform/CWinApp.h"
+#include "session/PrivateMessages.h"
+
+namespace {
+
+const char kSection[] = "Settings\\PercentBar";
+const UINT kHelpIdBar = 1981;
+
+// The rows the bar has that "MaxCPUs" allows.
+int MaxRows()
+{
+    return (int)g_nMaxCPUs < CDynCPUPercentDlgBar::kRows ? (int)g_nMaxCPUs : CDynCPUPercentDlgBar::kRows;
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CDynCPUPercentDlgBar, CMainWindowBarDlg)
+    ON_MESSAGE(WM_MAXCPU_CHANGED, OnMaxCPUChanged)
+    ON_MESSAGE(WM_CPU_PERCENT, OnCPUPercent)
+    ON_MESSAGE(WM_CPU_ENGINE_TYPE, OnEngineType)
+    ON_MESSAGE(WM_EMULATOR_ACTIVE, OnEmulatorPower)
+    ON_UPDATE_COMMAND_UI_RANGE(IDC_CPUPCT_METER0, IDC_CPUPCT_METER0 + kRows, OnUpdateMeter)
+    ON_WM_CTLCOLOR()
+    ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+namespace {
+
+// Each row's meter stretches with the width, its percentage moves with it.
+struct SRowMap {
+    cdxDynamicMapEntry entries[2 * CDynCPUPercentDlgBar::kRows + 1];
+    SRowMap()
+    {
+        for (int n = 0; n < CDynCPUPercentDlgBar::kRows; ++n) {
+            entries[2 * n] = {kDynMapPercents, (DWORD)(IDC_CPUPCT_METER0 + n), 0, 0, 100, 0};
+            entries[2 * n + 1] = {kDynMapPercents, (DWORD)(IDC_CPUPCT_PERCENT0 + n), 100, 0, 100, 0};
+        }
+        entries[2 * CDynCPUPercentDlgBar::kRows] = {kDynMapEnd, 0, 0, 0, 0, 0};
+    }
+};
+const SRowMap kRowMap;
+
+}  // namespace
+
+const cdxDynamicMapEntry* CDynCPUPercentDlgBar::GetDynamicMap(const cdxDynamicMapEntry* pPrev)
+{
+    if (pPrev == kRowMap.entries)
+        return nullptr;
+    const cdxDynamicMapEntry* p = CMainWindowBarDlg::GetDynamicMap(pPrev);
+    return p ? p : kRowMap.entries;
+}
+
+CDynCPUPercentDlgBar::CDynCPUPercentDlgBar(CWnd* pParent)
+    : CMainWindowBarDlg(IDD, ID_VIEW_CPUPCT_BAR, 10, pParent)
+{
+    m_nIDHelpDialog = IDD;
+    if (CWinApp* pApp = AfxGetApp()) {
+        for (int t = 0; t < kEngineTypes; ++t) {
+            CString strName = EngineTypeName(t);
+            m_nMeterColor[t] = pApp->GetProfileInt(kSection, "Color" + strName, 1);
+            m_nMeterStyle[t] = pApp->GetProfileInt(kSection, "Type" + strName, 1);
+        }
+        clrFont = (COLORREF)pApp->GetProfileInt(kSection, "clrFont", (int)clrFont);
+        clrBG = (COLORREF)pApp->GetProfileInt(kSection, "clrBG", (int)clrBG);
+        // A stored count this bar cannot show starts with no rows.
+        int nCount = pApp->GetProfileInt(kSection, "LRUMaxCPUs", 0);
+        m_nCPUCount = nCount >= 0 && nCount <= MaxRows() ? nCount : 0;
+    }
+    m_brBG.CreateSolidBrush(clrBG);
+}
+
+CDynCPUPercentDlgBar::~CDynCPUPercentDlgBar()
+{
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->WriteProfileInt(kSection, "LRUMaxCPUs", m_nCPUCount);
+}
+
+void CDynCPUPercentDlgBar::RegisterHelpStrings()
+{
+    CMainWindowBarDlg::RegisterHelpStrings();
+    SetHelpString(MakeHelpKey(IDD, 0), IDS_HELP_CPUPCT_BAR);
+    SetHelpId(MakeHelpKey(IDD, 0), kHelpIdBar);
+    for (UINT n = 0; n < kRows; ++n) {
+        SetHelpString(MakeHelpKey(IDD, IDC_CPUPCT_ENGINE0 + n), IDS_HELP_CPUPCT_BAR + 1);
+        SetHelpString(MakeHelpKey(IDD, IDC_CPUPCT_METER0 + n), IDS_HELP_CPUPCT_BAR + 2);
+        SetHelpString(MakeHelpKey(IDD, IDC_CPUPCT_PERCENT0 + n), IDS_HELP_CPUPCT_BAR + 3);
+    }
+}
+
+BOOL CDynCPUPercentDlgBar::OnInitDialog()
+{
+    SetSmallAppIcon();
+    CMainWindowBarDlg::OnInitDialog();
+    for (int n = 0; n < kRows; ++n) {
+        m_lblEngine[n].SubclassDlgItem(IDC_CPUPCT_ENGINE0 + n, this);
+        m_meters[n].SubclassDlgItem(IDC_CPUPCT_METER0 + n, this);
+        m_lblPercent[n].SubclassDlgItem(IDC_CPUPCT_PERCENT0 + n, this);
+        StyleMeter(n);
+        m_meters[n].SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+        m_meters[n].SetPos(0);
+        m_lblPercent[n].SetWindowText("0%");
+    }
+    SetCPUCount(m_nCPUCount);
+    return TRUE;
+}
+
+void CDynCPUPercentDlgBar::StyleMeter(int nRow)
+{
+    int nType = m_nEngineType[nRow];
+    m_meters[nRow].SetFillState(m_nMeterColor[nType]);
+    m_meters[nRow].SetBarPart(m_nMeterStyle[nType]);
+}
+
+void CDynCPUPercentDlgBar::SetCPUCount(int nCount)
+{
+    if (nCount < 0 || nCount > (int)g_nMaxCPUs)
+        return;
+    m_nCPUCount = nCount;
+    if (!m_hWnd)
+        return;
+    for (int n = 0; n < kRows; ++n) {
+        int nShow = n < nCount ? SW_SHOW : SW_HIDE;
+        for (CWnd* pCtl : {(CWnd*)&m_lblEngine[n], (CWnd*)&m_meters[n], (CWnd*)&m_lblPercent[n]}) {
+            pCtl->ShowWindow(nShow);
+            if (nShow == SW_SHOW)
+                pCtl->Invalidate();
+        }
+    }
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+LRESULT CDynCPUPercentDlgBar::OnMaxCPUChanged(WPARAM wp, LPARAM)
+{
+    SetCPUCount((int)wp);
+    return 0;
+}
+
+// Unsigned comparisons: a negative processor or percentage is out of range.
+LRESULT CDynCPUPercentDlgBar::OnCPUPercent(WPARAM wp, LPARAM lp)
+{
+    if ((UINT)wp >= kRows || (UINT)lp > 100)
+        return 0;
+    ShowPercent((int)wp, m_bEmulatorActive ? (int)lp : 0);
+    return 0;
+}
+
+void CDynCPUPercentDlgBar::ShowPercent(int nRow, int nPercent)
+{
+    if (!m_hWnd)
+        return;
+    m_meters[nRow].SetPos(nPercent);
+    CString strText;
+    strText.Format("%d%%", nPercent);
+    m_lblPercent[nRow].SetWindowText(strText);
+}
+
+LRESULT CDynCPUPercentDlgBar::OnEngineType(WPARAM wp, LPARAM lp)
+{
+    if ((int)wp < 0 || (int)wp >= m_nCPUCount || (int)wp >= kRows || (UINT)lp >= kEngineTypes)
+        return 0;
+    int nRow = (int)wp;
+    m_nEngineType[nRow] = (int)lp;
+    CString strLabel;
+    strLabel.Format("%s%02.2d", EngineTypeName((int)lp), nRow);
+    if (m_hWnd) {
+        m_lblEngine[nRow].SetWindowText(strLabel);
+        StyleMeter(nRow);
+    }
+    return 0;
+}
+
+LRESULT CDynCPUPercentDlgBar::OnEmulatorPower(WPARAM wp, LPARAM)
+{
+    m_bEmulatorActive = wp != 0;
+    if (!m_bEmulatorActive)
+        for (int n = 0; n < m_nCPUCount && n < kRows; ++n)
+            ShowPercent(n, 0);
+    return 1;
+}
+
+void CDynCPUPercentDlgBar::OnUpdateMeter(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
+}
+
+void CDynCPUPercentDlgBar::ApplyAppearance()
+{
+    m_brBG.DeleteObject();
+    m_brBG.CreateSolidBrush(clrBG);
+    if (m_hWnd)
+        for (int n = 0; n < MaxRows(); ++n)
+            StyleMeter(n);
+    if (CWinApp* pApp = AfxGetApp()) {
+        for (int t = 0; t < kEngineTypes; ++t) {
+            CString strName = EngineTypeName(t);
+            pApp->WriteProfileInt(kSection, "Color" + strName, m_nMeterColor[t]);
+            pApp->WriteProfileInt(kSection, "Type" + strName, m_nMeterStyle[t]);
+        }
+        pApp->WriteProfileInt(kSection, "clrFont", (int)clrFont);
+        pApp->WriteProfileInt(kSection, "clrBG", (int)clrBG);
+    }
+    RedrawBar();
+}
+
+HBRUSH CDynCPUPercentDlgBar::OnCtlColor(CDC* pDC, CWnd*, UINT nCtlColor)
+{
+    if (nCtlColor != CTLCOLOR_STATIC)
+        return nullptr;
+    return SetBarColors(pDC, clrFont, clrBG, m_brBG);
+}
+
+BOOL CDynCPUPercentDlgBar::OnEraseBkgnd(CDC* pDC)
+{
+    return FillClient(pDC, clrBG);
+}

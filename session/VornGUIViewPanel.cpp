@@ -1,0 +1,241 @@
+// VornGUIViewPanel.cpp: what the view does for the operator control panel:
+// the panel buttons' commands, the lamps, the CPU-busy averaging thread and
+// the meter, the command line's focus after a button, and the view window
+// class's background brush.
+#include "session/VornGUIView.h"
+
+#include "config/Limits.h"
+#include "config/ProcessHelpers.h"
+#include "mainwindow/DynControlsDlgBar.h"
+#include "platform/Trace.h"
+#include "session/ConsoleCommands.h"
+#include "session/PrivateMessages.h"
+
+namespace {
+
+// The lit and unlit windows of each lamp pair, by EPanelLamp.
+const UINT kLampWindows[kLampCount][2] = {
+    {IDC_PANEL_SYSON, IDC_PANEL_SYSOFF},   {IDC_PANEL_MANON, IDC_PANEL_MANOFF},
+    {IDC_PANEL_WAITON, IDC_PANEL_WAITOFF}, {IDC_PANEL_LOADON, IDC_PANEL_LOADOFF},
+    {IDC_PANEL_POWERONON, IDC_PANEL_POWERONOFF},
+};
+const UINT kFocusDelayMs = 100;
+
+}  // namespace
+
+void CVornGUIView::FocusCommandLine()
+{
+    if (m_hWnd)
+        SetTimer(kTimerFocusCmdLine, kFocusDelayMs, nullptr);
+}
+
+void CVornGUIView::PlayPressButtonSound()
+{
+    m_bFollowEnd = true;
+    PlaySoundResource("PressButton");
+}
+
+void CVornGUIView::PanelCommand(const CString& strCommand, bool bFocus)
+{
+    PlayPressButtonSound();
+    if (!IsEmulatorRunning())
+        return;
+    SendCommand(strCommand);
+    if (bFocus)
+        FocusCommandLine();
+}
+
+void CVornGUIView::OnStartButton()
+{
+    PanelCommand("vorn startall", true);
+}
+
+// Stop leaves the focus where it is.
+void CVornGUIView::OnStopButton()
+{
+    PanelCommand("vorn stopall", false);
+}
+
+void CVornGUIView::OnStoreButton()
+{
+    PanelCommand("vorn store", true);
+}
+
+void CVornGUIView::OnRestartButton()
+{
+    PanelCommand("vorn restart", true);
+}
+
+void CVornGUIView::OnInterruptButton()
+{
+    PanelCommand("vorn ext", true);
+}
+
+// The load unit is the one the panel's dials show.
+void CVornGUIView::OnLoadButton()
+{
+    CString strUnit = m_receivers.pControlsBar ? m_receivers.pControlsBar->GetLoadUnit() : CString("0000");
+    PanelCommand("vorn ipl " + strUnit, true);
+}
+
+void CVornGUIView::OnPowerOnButton()
+{
+    PlayPressButtonSound();
+    PowerOn();
+}
+
+void CVornGUIView::OnPowerOnLight()
+{
+    PlayPressButtonSound();
+}
+
+void CVornGUIView::OnPowerOffButton()
+{
+    PlayPressButtonSound();
+    PowerOff();
+}
+
+// Each lamp is two windows at one place: the lit or the unlit one shows and
+// is redrawn. A new panel gets every pair shown.
+void CVornGUIView::ShowLamps(bool bAll)
+{
+    CDynControlsDlgBar* pBar = m_receivers.pControlsBar;
+    if (!pBar || !pBar->m_hWnd || !::IsWindow(pBar->m_hWnd))
+        return;
+    if (pBar->m_hWnd != m_hLampsShownOn)
+        bAll = true;
+    m_hLampsShownOn = pBar->m_hWnd;
+    for (int i = 0; i < kLampCount; ++i) {
+        bool bLit = m_lamps.bLit[i];
+        if (!bAll && bLit == m_lampsShown.bLit[i])
+            continue;
+        m_lampsShown.bLit[i] = bLit;
+        HWND hShow = ::GetDlgItem(pBar->m_hWnd, (int)kLampWindows[i][bLit ? 0 : 1]);
+        HWND hHide = ::GetDlgItem(pBar->m_hWnd, (int)kLampWindows[i][bLit ? 1 : 0]);
+        if (!hShow || !hHide)
+            continue;
+        ::SetWindowLongA(hHide, GWL_STYLE, ::GetWindowLongA(hHide, GWL_STYLE) & ~WS_VISIBLE);
+        ::SetWindowLongA(hShow, GWL_STYLE, ::GetWindowLongA(hShow, GWL_STYLE) | WS_VISIBLE);
+        ::RedrawWindow(hShow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+}
+
+LRESULT CVornGUIView::OnLoadIndicatorChanged(WPARAM wp, LPARAM)
+{
+    m_lamps.Load(wp != 0);
+    ShowLamps(false);
+    return 0;
+}
+
+// By the running flag the status-line parser keeps; the indicator may be
+// posted again once this one is handled.
+LRESULT CVornGUIView::OnRunIndicatorChanged(WPARAM, LPARAM)
+{
+    m_lamps.Run(IsEmulatorStateRunning());
+    ShowLamps(false);
+    ClearRunIndicatorPending();
+    return 0;
+}
+
+// Entering manual state stops the processors: the meter drops to 0 at once.
+LRESULT CVornGUIView::OnManualIndicatorChanged(WPARAM wp, LPARAM)
+{
+    bool bEntering = wp != 0 && !m_lamps.bLit[kLampMan];
+    m_lamps.Manual(wp != 0);
+    ShowLamps(false);
+    if (bEntering) {
+        bool bPercentMode;
+        {
+            CSingleLock lock(&m_csCpuAverage, TRUE);
+            bPercentMode = m_router.TakeCpuSamples().bPercentMode;
+            m_cpuAverage.Reset();
+        }
+        if (!bPercentMode)
+            PostMessage(WM_CPU_AVERAGE_READY);
+    }
+    return 0;
+}
+
+double CVornGUIView::GetCpuAverage()
+{
+    CSingleLock lock(&m_csCpuAverage, TRUE);
+    return m_cpuAverage.Fraction();
+}
+
+LRESULT CVornGUIView::OnCpuAverageReady(WPARAM, LPARAM)
+{
+    CDynControlsDlgBar* pBar = m_receivers.pControlsBar;
+    if (!pBar || !pBar->m_hWnd)
+        return 0;
+    pBar->SetMeterValue(GetCpuAverage());
+    if (HWND hMeter = ::GetDlgItem(pBar->m_hWnd, IDC_PANEL_METER)) {
+        ::InvalidateRect(hMeter, nullptr, FALSE);
+        ::UpdateWindow(hMeter);
+    }
+    return 0;
+}
+
+void CVornGUIView::ResetCpuAverage()
+{
+    CSingleLock lock(&m_csCpuAverage, TRUE);
+    m_router.TakeCpuSamples();
+    m_cpuAverage.Reset();
+}
+
+void CVornGUIView::StartAveragingThread()
+{
+    if (m_hAveragingThread)
+        return;
+    m_hAveragingThread = ::CreateThread(nullptr, 0, AveragingThreadProc, this, 0, nullptr);
+    if (!m_hAveragingThread) {
+        TRACE_FAILED_CALL("CreateThread(nullptr, 0, AveragingThreadProc, this, 0, nullptr)");
+        return;
+    }
+    ::SetThreadPriority(m_hAveragingThread, THREAD_PRIORITY_TIME_CRITICAL);
+}
+
+DWORD WINAPI CVornGUIView::AveragingThreadProc(LPVOID pParam)
+{
+    return ((CVornGUIView*)pParam)->AveragingThread();
+}
+
+// Once per "MeterThreadRate" period while an emulator runs: the period's
+// samples into the average, and the meter told. While none runs (the
+// running event, which the GUI thread sets and resets with the emulator's
+// controller) the thread sleeps until one starts or the view goes.
+DWORD CVornGUIView::AveragingThread()
+{
+    HANDLE hWake[2] = {m_hStopEvent, m_hRunningEvent};
+    for (;;) {
+        if (::WaitForSingleObject(m_hStopEvent, g_nMeterThreadRate) != WAIT_TIMEOUT)
+            return 0;
+        bool bPost = false;
+        {
+            CSingleLock lock(&m_csCpuAverage, TRUE);
+            if (::WaitForSingleObject(m_hRunningEvent, 0) != WAIT_OBJECT_0) {
+                lock.Unlock();
+                ::WaitForMultipleObjects(2, hWake, FALSE, INFINITE);
+                continue;
+            }
+            SCpuSamples samples = m_router.TakeCpuSamples();
+            if (samples.bPercentMode) {
+                m_cpuAverage.SetFraction(samples.dBusyFraction);
+                bPost = true;
+            } else {
+                bPost = m_cpuAverage.AddPeriod(samples.nBusy, samples.nTotal);
+            }
+        }
+        HWND hWnd = m_hWnd;
+        if (bPost && hWnd)
+            ::PostMessageA(hWnd, WM_CPU_AVERAGE_READY, 0, 0);
+    }
+}
+
+void CVornGUIView::SetBrushBackground()
+{
+    CBrush brush;
+    if (!m_hWnd || !brush.CreateSolidBrush(m_settings.m_crBackground))
+        return;
+    ::SetClassLongPtrA(m_hWnd, GCLP_HBRBACKGROUND, (LONG_PTR)brush.m_hObject);
+    m_brBackground = std::move(brush);
+}
