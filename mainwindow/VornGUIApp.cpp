@@ -25,9 +25,9 @@
 #include "session/PrivateMessages.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
+#include "config/DevClassIcons.h"
 
 HICON g_hAppIcon = nullptr;
-HICON g_hDevClassIcons[9] = {};
 
 BEGIN_MESSAGE_MAP(CVornGUIApp, CHtmlHelpApp)
 END_MESSAGE_MAP()

@@ -328,6 +328,81 @@
 #define IDS_HELP_STATUS_BAR     16950
 #define IDS_HELP_INDICATOR_PSW  17043
 
+// The Utilities menu: one command and one dialog template per utility.
+#define ID_UTIL_WIDENVOL        35166
+#define ID_UTIL_VOLMAKE         33026
+#define ID_UTIL_VOLRECAST       33126
+#define ID_UTIL_VOLCLONE        33122
+#define ID_UTIL_VOLBUILD        33027
+#define ID_UTIL_VOLPATCH        33032
+#define ID_UTIL_VOLLIST         33039
+#define ID_UTIL_VOLSHOW         33109
+#define ID_UTIL_VOLUNLOAD       33040
+#define ID_UTIL_VOLIDENT        35172
+#define ID_UTIL_VOLEXTRACT      35173
+#define ID_UTIL_MAPIMPORT       33114
+#define ID_UTIL_PACKCHECK       33033
+#define ID_UTIL_PACKPROBE       35020
+#define ID_UTIL_PACKSQUEEZE     33034
+#define ID_UTIL_PACKLAYOUT      35171
+#define ID_UTIL_PACKFLIP        33115
+#define ID_UTIL_REELBUILD       35165
+#define ID_UTIL_REELSCAN        33035
+#define ID_UTIL_REELDIVIDE      33038
+#define ID_UTIL_REELDUB         33104
+#define ID_UTIL_VMFPLC2         35167
+#define ID_UTIL_REELBLANK       33036
+#define ID_UTIL_REELINFO        33030
+#define ID_UTIL_REELREPACK      33031
+#define ID_UTIL_REELFETCH       33037
+#define IDD_WIDENVOL             811
+#define IDD_VOLMAKE              509
+#define IDD_VOLRECAST            557
+#define IDD_VOLCLONE             554
+#define IDD_VOLBUILD             511
+#define IDD_VOLPATCH             517
+#define IDD_VOLLIST              525
+#define IDD_VOLSHOW              544
+#define IDD_VOLUNLOAD            526
+#define IDD_VOLIDENT             818
+#define IDD_VOLEXTRACT           819
+#define IDD_MAPIMPORT            549
+#define IDD_PACKCHECK            518
+#define IDD_PACKPROBE            560
+#define IDD_PACKSQUEEZE          519
+#define IDD_PACKLAYOUT           816
+#define IDD_PACKFLIP             550
+#define IDD_REELBUILD            810
+#define IDD_REELSCAN             520
+#define IDD_REELDIVIDE           523
+#define IDD_REELDUB              540
+#define IDD_VMFPLC2              812
+#define IDD_REELBLANK            521
+#define IDD_REELINFO             515
+#define IDD_REELREPACK           516
+#define IDD_REELFETCH            522
+// The controls the utility dialogs share.
+#define IDC_UTIL_INPUT_FILE     1028
+#define IDC_UTIL_INPUT_BROWSE   1032
+#define IDC_UTIL_FILE_ADD       1080
+#define IDC_UTIL_FILE_REMOVE    1081
+#define IDC_UTIL_FILE_UP        1082
+#define IDC_UTIL_FILE_DOWN      1083
+#define IDC_UTIL_CKD64          1435
+#define IDC_UTIL_DESCRIPTION    1768
+#define IDC_UTIL_INPUT_GROUP    1778
+// Balloon help of the one-file utility dialogs.
+#define IDS_HELP_PACKFLIP       7400
+#define IDS_HELP_VOLPATCH       7401
+#define IDS_HELP_MAPIMPORT      7402
+#define IDS_HELP_REELSCAN       7403
+#define IDS_HELP_UTIL_DISK_INPUT 7404
+#define IDS_HELP_UTIL_DISK_BROWSE 7405
+#define IDS_HELP_UTIL_MAP_INPUT 7406
+#define IDS_HELP_UTIL_TAPE_INPUT 7407
+#define IDS_HELP_UTIL_TAPE_BROWSE 7408
+#define IDS_HELP_UTIL_DESCRIPTION 7409
+
 // Framework commands the menus name.
 #ifndef ID_APP_ABOUT
 #define ID_APP_ABOUT            0xE140

@@ -39,6 +39,7 @@ class CDynDevListDlgBar;
 class CStatusBar;
 class CPipedProcessCtl;
 class CVornGUIDoc;
+class CUtilityDlg;
 
 // The windows that receive the emulator session's messages and texts (the
 // main frame's bars fill them in; null: no such window yet).
@@ -109,6 +110,8 @@ public:
     // configuration folder of the preferences.
     CString GetConfigFilesDir() const;
     CString GetExecutablesDir() const { return m_settings.GetFirstDir(kDirExecutables); }
+    CString GetDiskFilesDir() const { return m_settings.GetFirstDir(kDirDiskFiles); }
+    CString GetTapeFilesDir() const { return m_settings.GetFirstDir(kDirTapeFiles); }
     const CString& GetDefaultConfigName() const { return m_strDefaultConfigName; }
 
     HANDLE GetReaderResumeEvent() const { return m_hResumeReaders; }
@@ -137,6 +140,12 @@ public:
     // them): the command line is noted on the console, the run listed.
     CPipedProcessCtl* RunUtility(LPCSTR pszCommand, int nKind, HICON hIcon, LPCSTR pszTitle, INT64 nTotal);
     void AddRunningUtility(CPipedProcessCtl* pCtl);
+    // True while the executables folder holds the 64-bit utility programs
+    // ("volmake64.exe"); set by IsValidExecutablesDir.
+    bool Has64BitUtilities() const { return m_bHas64BitUtilities; }
+    // True when the folder exists and holds the emulator's program; records
+    // whether the 64-bit utility programs are there (VornGUIView_Utilities.cpp).
+    bool IsValidExecutablesDir(const CString& strDir);
     bool IsUtilityRunning() const { return m_nUtilities > 0; }
     bool HasSeveralUtilities() const { return m_nUtilities > 1; }
     // The console options of the reader threads, from the view's and the
@@ -212,8 +221,19 @@ protected:
     LRESULT OnUtilityEndedMsg(WPARAM wp, LPARAM lp);
     LRESULT OnUtilityStatus(WPARAM wp, LPARAM lp);
     LRESULT OnUtilityCancel(WPARAM wp, LPARAM lp);
+    // The Utilities menu (VornGUIView_Utilities.cpp); a utility whose dialog
+    // does not exist yet has no handler, and its item stays disabled.
+    void OnVolPatch();
+    void OnMapImport();
+    void OnPackFlip();
+    void OnReelScan();
 
 private:
+    // Makes the utility's folder current, runs its dialog and, on OK, its
+    // command line.
+    template <class TDlg>
+    void RunUtilityDialog();
+    void StartUtilityFromDialog(const CUtilityDlg& dlg);
     // COutputRouterHost (reader threads).
     bool PostToView(UINT nMessage, UINT_PTR wParam, INT_PTR lParam) override;
     void PostCpuPercent(unsigned nCpu, int nPercent) override;
@@ -324,6 +344,7 @@ private:
     SSessionReceivers m_receivers;
     CUtilityRuns m_utilityRuns;
     std::atomic<int> m_nUtilities{0};       // m_utilityRuns' count, for the readers
+    bool m_bHas64BitUtilities = false;
     CString m_strShownPart[kStatusPartCount];
     CString m_strShellDirReported;          // "]CWD=" waiting for the GUI thread (status lock)
     // The command queue and the ready flag, under the (recursive) command-queue lock.

@@ -6,6 +6,7 @@
 
 #include "platform/CDC.h"
 #include "platform/TextFunctions.h"
+#include "resources/resource.h"
 #include "session/ConsoleCommands.h"
 #include "session/PrivateMessages.h"
 #include "session/VornGUIDoc.h"
@@ -88,6 +89,11 @@ BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
     ON_MESSAGE(WM_RUN_INDICATOR_CHANGED, OnRunIndicatorChanged)
     ON_MESSAGE(WM_MANUAL_INDICATOR_CHANGED, OnManualIndicatorChanged)
     ON_MESSAGE(WM_CPU_AVERAGE_READY, OnCpuAverageReady)
+    // The Utilities menu (VornGUIView_Utilities.cpp).
+    ON_COMMAND(ID_UTIL_VOLPATCH, OnVolPatch)
+    ON_COMMAND(ID_UTIL_MAPIMPORT, OnMapImport)
+    ON_COMMAND(ID_UTIL_PACKFLIP, OnPackFlip)
+    ON_COMMAND(ID_UTIL_REELSCAN, OnReelScan)
 END_MESSAGE_MAP()
 
 void CVornGUIView::AddBannerIfDue(int nLines)

@@ -23,8 +23,8 @@
 //                    VORNUTIL_SCRIPT_VOLMAKE64; then VORNUTIL_SCRIPT; with
 //                    neither a script nor --do, the kind's default script)
 //   --do, --rc, --lifetime as above
-//   --record FILE    the command line is appended to FILE as one line (else
-//                    VORNUTIL_RECORD)
+//   --record FILE    the command line, a tab and the current folder are
+//                    appended to FILE as one line (else VORNUTIL_RECORD)
 //   any other word (the utility's own options and files) is ignored
 #pragma once
 

@@ -1,6 +1,7 @@
 // VornUtilMain.cpp: vornutil.exe, the console stand-in for the emulator's
 // utility programs. Copied to a utility's name ("VOLMAKE.exe") it plays that
-// utility; it appends its command line to the record file, runs its script
+// utility; it appends its command line and its current folder to the record
+// file (one line per run: the command line, a tab, the folder), runs its script
 // (or the kind's default script: progress lines in the kind's keywords) and
 // ends with the chosen return code. Options: StandinOptions.h; script
 // language: StandinScript.cpp.
@@ -33,7 +34,8 @@ std::string ProgramName()
     return name.substr(0, name.rfind('.'));
 }
 
-// Appends the command line to the record file, one line per run.
+// Appends the command line and, after a tab, the current folder to the
+// record file, one line per run.
 void RecordCommandLine(const std::string& strPath)
 {
     if (strPath.empty())
@@ -43,7 +45,9 @@ void RecordCommandLine(const std::string& strPath)
                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return;
-    std::string line = std::string(::GetCommandLineA()) + "\n";
+    char szFolder[MAX_PATH] = "";
+    ::GetCurrentDirectoryA(MAX_PATH, szFolder);
+    std::string line = std::string(::GetCommandLineA()) + "\t" + szFolder + "\n";
     DWORD nWritten = 0;
     ::WriteFile(h, line.data(), (DWORD)line.size(), &nWritten, nullptr);
     ::CloseHandle(h);

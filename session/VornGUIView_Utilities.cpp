@@ -1,0 +1,75 @@
+// VornGUIView_Utilities.cpp: the Utilities menu: each command makes its
+// utility's folder current, runs the utility's dialog and, on OK, runs the
+// command line the dialog built; and the executables folder's check, which
+// also tells whether the 64-bit utility programs are there.
+#include "session/VornGUIView.h"
+
+#include "config/DevClassIcons.h"
+#include "config/DirectoryValidation.h"
+#include "config/FileChecks.h"
+#include "config/OverwriteConfirmation.h"
+#include "config/StartupObjects.h"
+#include "platform/PathFunctions.h"
+#include "utilities/MapImportDlg.h"
+#include "utilities/PackFlipDlg.h"
+#include "utilities/ReelScanDlg.h"
+#include "utilities/VolPatchDlg.h"
+
+namespace {
+
+// The program whose presence marks the 64-bit utility programs.
+const char k64BitUtilityProbe[] = "volmake64.exe";
+
+}  // namespace
+
+bool CVornGUIView::IsValidExecutablesDir(const CString& strDir)
+{
+    m_bHas64BitUtilities = IsValidDirectory(strDir) && FileExists(StandardizedDirectory(strDir, true) + k64BitUtilityProbe);
+    g_bCKD64UtilitiesMissing = !m_bHas64BitUtilities;
+    return ::IsValidExecutablesDir(strDir);
+}
+
+template <class TDlg>
+void CVornGUIView::RunUtilityDialog()
+{
+    const SUtilityInfo* pInfo = FindUtilityByTemplate(TDlg::IDD);
+    CString strFolder = pInfo->eFolder == kUtilityFolderTape   ? GetTapeFilesDir()
+                        : pInfo->eFolder == kUtilityFolderDisk ? GetDiskFilesDir()
+                                                               : GetConfigFilesDir();
+    if (!strFolder.IsEmpty())
+        ::SetCurrentDirectoryA(strFolder);
+    TDlg dlg;
+    if (dlg.DoModal() == IDOK)
+        StartUtilityFromDialog(dlg);
+}
+
+// The confirmed output file goes only now, when the run starts.
+void CVornGUIView::StartUtilityFromDialog(const CUtilityDlg& dlg)
+{
+    bool bClear = dlg.m_strOutputPath.IsEmpty() || DeleteConfirmedOutputFile(dlg.m_strOutputPath);
+    ForgetOverwriteConfirmations();
+    if (!bClear)
+        return;
+    const SUtilityInfo& info = dlg.Info();
+    RunUtility(dlg.m_strCommandLine, info.nKind, DevClassIcon(info.eGroup), dlg.m_strTitle, dlg.m_nExpectedTotal);
+}
+
+void CVornGUIView::OnVolPatch()
+{
+    RunUtilityDialog<CVolPatchDlg>();
+}
+
+void CVornGUIView::OnMapImport()
+{
+    RunUtilityDialog<CMapImportDlg>();
+}
+
+void CVornGUIView::OnPackFlip()
+{
+    RunUtilityDialog<CPackFlipDlg>();
+}
+
+void CVornGUIView::OnReelScan()
+{
+    RunUtilityDialog<CReelScanDlg>();
+}

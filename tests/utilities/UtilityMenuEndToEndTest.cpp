@@ -1,0 +1,231 @@
+// UtilityMenuEndToEndTest.cpp: the Utilities menu of the real view, end to
+// end against the utility stand-in installed in an executables folder whose
+// name holds a blank, under each utility's program name. The stand-in
+// records its command line and current folder; the tests check the program
+// the view starts ("PACKFLIP64" only while "volmake64.exe" is there), the
+// quoting, "EXTERNALGUI" last, the folder made current, refusals that start
+// nothing, the console output of MapImport and the progress of ReelScan.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/ErrorBalloon.h"
+#include "platform/ProfileStore.h"
+#include "resources/resource.h"
+#include "session/VornGUIView.h"
+#include "tests/platform/ModalDriver.h"
+#include "tests/session/SessionViewFixture.h"
+#include "tests/support/WinTestUtil.h"
+#include "tests/utilities/UtilityTestSupport.h"
+
+namespace {
+
+struct SRecorded {
+    std::string strCommandLine;
+    std::string strFolder;
+};
+
+struct UtilityMenu : SessionFixture {
+    std::string strExeDir, strDiskDir, strTapeDir, strUtilRecord;
+    int nRunsSeen = 0;
+
+    void Presets() override
+    {
+        strExeDir = dir.Path("exe dir\\");
+        strDiskDir = dir.Path("disk\\");
+        strTapeDir = dir.Path("tapes\\");
+        for (const std::string& s : {strExeDir, strDiskDir, strTapeDir})
+            ::CreateDirectoryA(s.c_str(), nullptr);
+        std::string strStandin = vorntest::ProgramDir() + "vornutil.exe";
+        for (const char* pszName : {"PACKFLIP", "PACKFLIP64", "VOLPATCH", "MAPIMPORT", "REELSCAN"})
+            ::CopyFileA(strStandin.c_str(), (strExeDir + pszName + ".exe").c_str(), FALSE);
+        ::CopyFileA((vorntest::ProgramDir() + "vornemu.exe").c_str(), (strExeDir + "vornemu.exe").c_str(), FALSE);
+        const std::pair<const char*, std::string> lists[] = {
+            {"ExecutablesFilesDirectories", strExeDir},
+            {"DiskFilesDirectories", strDiskDir},
+            {"TapeFilesDirectories", strTapeDir},
+        };
+        for (const auto& list : lists) {
+            ProfileWriteInt(list.first, "NumEntries", 1);
+            ProfileWriteString(list.first, "1", list.second.c_str());
+        }
+        strUtilRecord = dir.Path("utilities.txt");
+        ::SetEnvironmentVariableA("VORNUTIL_RECORD", strUtilRecord.c_str());
+    }
+    void TearDown() override
+    {
+        Pump([&] { return !pView->IsUtilityRunning(); }, 10000);
+        ErrorBalloonHide();
+        for (const char* pszName : {"VORNUTIL_RECORD", "VORNUTIL_SCRIPT_MAPIMPORT", "VORNUTIL_SCRIPT_REELSCAN"})
+            ::SetEnvironmentVariableA(pszName, nullptr);
+        SessionFixture::TearDown();
+    }
+
+    void SetUp() override
+    {
+        SessionFixture::SetUp();
+        // The view's start-up check of the required folders (it makes the
+        // log folder current) runs before any menu command.
+        PumpFor(300);
+    }
+    // The program as the view names it: the executables folder (in the
+    // view's standard form) and the word, quoted for the blank.
+    std::string Program(const char* pszWord) const
+    {
+        return "\"" + std::string(pView->GetExecutablesDir()) + pszWord + "\"";
+    }
+    std::string Console() const
+    {
+        std::string s;
+        for (const std::string& line : ConsoleLines())
+            s += line + "\n";
+        return s;
+    }
+    std::vector<SRecorded> Recorded() const
+    {
+        std::vector<SRecorded> out;
+        std::ifstream in(strUtilRecord, std::ios::binary);
+        for (std::string line; std::getline(in, line);) {
+            size_t nTab = line.rfind('\t');
+            std::string strCommand = line.substr(0, nTab);
+            strCommand.erase(strCommand.find_last_not_of(' ') + 1);  // the system may pad it
+            out.push_back({strCommand, nTab == std::string::npos ? "" : line.substr(nTab + 1)});
+        }
+        return out;
+    }
+
+    // Chooses the menu command, types the input into its dialog and presses
+    // OK; returns the refusal's balloon ("title: text"), or empty when the
+    // dialog closed. A started run is waited for.
+    std::string Run(UINT nCommand, const std::string& strInput)
+    {
+        HWND hFirst = nullptr;
+        std::string strBalloon;
+        {
+            vorntest::DialogDriver driver([&](HWND h) {
+                if (!hFirst) {
+                    hFirst = h;
+                    ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strInput.c_str());
+                    ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+                    return true;
+                }
+                if (h != hFirst)
+                    return false;  // the run's progress window
+                CString strTitle, strText;
+                if (ErrorBalloonWindow(&strTitle, &strText))
+                    strBalloon = std::string(strTitle) + ": " + std::string(strText);
+                ErrorBalloonHide();
+                ::SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
+                return false;
+            });
+            pView->SendMessage(WM_COMMAND, nCommand, 0);
+        }
+        Pump([&] { return !pView->IsUtilityRunning(); }, 20000);
+        return strBalloon;
+    }
+};
+
+TEST_F(UtilityMenu, PackFlip64RunsOnlyWhileTheFolderHoldsVolmake64)
+{
+    std::string strImage64 = dir.Write("disk\\big.cckd64", vorntest::DiskImageBytes("CKD_C064"));
+    std::string strImage32 = dir.Write("disk\\small.cckd", vorntest::DiskImageBytes("CKD_C370"));
+    ASSERT_TRUE(pView->IsValidExecutablesDir(pView->GetExecutablesDir()));
+    EXPECT_FALSE(pView->Has64BitUtilities());
+    EXPECT_EQ("Input File: File is CKD64 but CKD64 support is missing.", Run(ID_UTIL_PACKFLIP, strImage64));
+    EXPECT_TRUE(Recorded().empty());
+
+    EXPECT_EQ("", Run(ID_UTIL_PACKFLIP, strImage32));
+    ::CopyFileA((vorntest::ProgramDir() + "vornutil.exe").c_str(), (strExeDir + "volmake64.exe").c_str(), FALSE);
+    ASSERT_TRUE(pView->IsValidExecutablesDir(pView->GetExecutablesDir()));
+    EXPECT_TRUE(pView->Has64BitUtilities());
+    EXPECT_EQ("", Run(ID_UTIL_PACKFLIP, strImage64));
+
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(2u, runs.size());
+    EXPECT_EQ(Program("PACKFLIP") + " " + strImage32 + " EXTERNALGUI", runs[0].strCommandLine);
+    EXPECT_EQ(Program("PACKFLIP64") + " " + strImage64 + " EXTERNALGUI", runs[1].strCommandLine);
+    EXPECT_EQ(strDiskDir, runs[1].strFolder + "\\");
+    EXPECT_TRUE(ConsoleHas("PACKFLIP64 " + strImage64)) << Console();
+}
+
+TEST_F(UtilityMenu, VolPatchRefusesATextFileAndStartsNothing)
+{
+    std::string strText = dir.Write("disk\\readme.txt", std::string(3000, 't'));
+    EXPECT_EQ("Filename: Unknown/unsupported Vornamic dasd image format! (Possibly because of a sharing violation "
+              "perhaps?)",
+              Run(ID_UTIL_VOLPATCH, strText));
+    EXPECT_TRUE(Recorded().empty());
+    EXPECT_FALSE(pView->IsUtilityRunning());
+}
+
+TEST_F(UtilityMenu, MapImportOutputReachesTheConsoleFromTheConfigurationFolder)
+{
+    std::string strScript = dir.Write("mapimport.txt", "out # devices of the P/390 map\nout 0120 3380 dasd.120\n");
+    ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_MAPIMPORT", strScript.c_str());
+    std::string strMap = dir.Write("devmap.dat", "DEVMAP");
+    EXPECT_EQ("", Run(ID_UTIL_MAPIMPORT, strMap));
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(Program("MAPIMPORT") + " " + strMap + " EXTERNALGUI", runs[0].strCommandLine);
+    EXPECT_EQ(dir.Folder(), runs[0].strFolder + "\\");
+    // Queued lines reach the console at the loop's idle time.
+    Pump([&] { return ConsoleHas("0120 3380 dasd.120"); }, 5000);
+    EXPECT_TRUE(ConsoleHas("0120 3380 dasd.120")) << Console();
+    EXPECT_TRUE(ConsoleHas("# devices of the P/390 map"));
+}
+
+TEST_F(UtilityMenu, ReelScanQuotesTheTapeAndItsPositionsMoveTheProgressWindow)
+{
+    std::string strTape = dir.Write("tapes\\my tape.aws", std::string(1000, '\0'));
+    std::string strScript = dir.Write("reelscan.txt", "err IPOS=500\nsleep 3000\nerr IPOS=1000\n");
+    ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_REELSCAN", strScript.c_str());
+    int nMidway = -1;
+    {
+        HWND hFirst = nullptr;
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (hFirst)
+                return false;
+            hFirst = h;
+            ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strTape.c_str());
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        pView->SendMessage(WM_COMMAND, ID_UTIL_REELSCAN, 0);
+    }
+    HWND hProgress = ::FindWindowA("#32770", "REELSCAN my tape.aws");
+    ASSERT_NE(nullptr, hProgress);
+    EXPECT_TRUE(::IsWindowVisible(hProgress));
+    Pump([&] {
+        nMidway = (int)::SendDlgItemMessageA(hProgress, IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0);
+        return nMidway == 500;
+    }, 5000);
+    EXPECT_EQ(500, nMidway);
+    ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 20000));
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(Program("REELSCAN") + " \"" + strTape + "\" EXTERNALGUI", runs[0].strCommandLine);
+    EXPECT_EQ(strTapeDir, runs[0].strFolder + "\\");
+}
+
+TEST_F(UtilityMenu, CancelRunsNothing)
+{
+    {
+        vorntest::DialogDriver driver([&](HWND h) {
+            ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, "whatever");
+            ::SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        pView->SendMessage(WM_COMMAND, ID_UTIL_REELSCAN, 0);
+        EXPECT_TRUE(driver.SawDialog());
+    }
+    EXPECT_FALSE(pView->IsUtilityRunning());
+    EXPECT_TRUE(Recorded().empty());
+    EXPECT_EQ("", std::string(ProfileGetString("REELSCAN", "strInputFile", "")));
+}
+
+}  // namespace

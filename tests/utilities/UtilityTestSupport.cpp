@@ -1,0 +1,65 @@
+// UtilityTestSupport.cpp: driving a utility dialog and making test images.
+#include "tests/utilities/UtilityTestSupport.h"
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "platform/CDialog.h"
+#include "platform/ErrorBalloon.h"
+#include "tests/platform/ModalDriver.h"
+
+namespace vorntest {
+
+namespace {
+
+std::string WindowText(HWND h)
+{
+    char sz[1024] = "";
+    ::GetWindowTextA(h, sz, sizeof sz);
+    return sz;
+}
+
+}  // namespace
+
+SUtilityOk PressUtilityOk(CDialog& dlg, int nEdit, const char* pszInput, const std::function<void(HWND)>& extra)
+{
+    SUtilityOk out;
+    int nStep = 0;
+    out.nResult = RunModal(dlg, [&](HWND h) {
+        if (nStep++ == 0) {
+            if (extra)
+                extra(h);
+            HWND hEdit = ::GetDlgItem(h, nEdit);
+            out.strShownInput = WindowText(hEdit);
+            if (pszInput)
+                ::SetWindowTextA(hEdit, pszInput);
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return true;
+        }
+        CString strTitle, strText;
+        if (ErrorBalloonWindow(&strTitle, &strText))
+            out.strBalloon = std::string(strTitle) + ": " + std::string(strText);
+        ErrorBalloonHide();
+        ::SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    return out;
+}
+
+std::string DiskImageBytes(const char* pszSignature)
+{
+    std::string s(1024, '\0');
+    std::memcpy(&s[0], pszSignature, std::strlen(pszSignature) < 8 ? std::strlen(pszSignature) : 8);
+    return s;
+}
+
+std::string ReadWholeFile(const std::string& strPath)
+{
+    std::ifstream in(strPath, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+}  // namespace vorntest

@@ -1,0 +1,35 @@
+// UtilityTestSupport.h: running a utility dialog under a test's control:
+// type the input, press OK, read the balloon that a refusal shows; and the
+// disk images the tests feed it.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+class CDialog;
+
+namespace vorntest {
+
+// What one press of OK did.
+struct SUtilityOk {
+    INT_PTR nResult = 0;          // IDOK, or IDCANCEL when refused (then cancelled)
+    std::string strShownInput;    // the input edit's text when the dialog showed
+    std::string strBalloon;       // "title: text" of the refusal, or empty
+};
+
+// Runs the dialog: types strInput into control nEdit unless it is null,
+// presses OK; a dialog still open then has its balloon read and is
+// cancelled. pExtra runs once, first, on the dialog's window.
+SUtilityOk PressUtilityOk(CDialog& dlg, int nEdit, const char* pszInput,
+                          const std::function<void(HWND)>& extra = nullptr);
+
+// The bytes of a disk image of 1024 bytes whose header has the signature
+// ("CKD_C370", "CKD_C064" ...).
+std::string DiskImageBytes(const char* pszSignature);
+
+// The whole file, or empty when it cannot be read.
+std::string ReadWholeFile(const std::string& strPath);
+
+}  // namespace vorntest

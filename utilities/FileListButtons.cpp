@@ -1,0 +1,55 @@
+// FileListButtons.cpp: removing and moving items of a utility's file list.
+#include "utilities/FileListButtons.h"
+
+#include <vector>
+
+#include "config/WindowHelpers.h"
+#include "utilities/UtilityRules.h"
+
+void CFileListButtons::Remove()
+{
+    HWND hList = List();
+    int nSel = (int)::SendMessageA(hList, LB_GETCURSEL, 0, 0);
+    if (nSel < 0)
+        return;
+    ::SendMessageA(hList, LB_DELETESTRING, (WPARAM)nSel, 0);
+    int nCount = (int)::SendMessageA(hList, LB_GETCOUNT, 0, 0);
+    ::SendMessageA(hList, LB_SETCURSEL, (WPARAM)SelectionAfterRemove(nCount, nSel), 0);
+    ItemsChanged();
+}
+
+void CFileListButtons::Move(int nDelta)
+{
+    HWND hList = List();
+    int nCount = (int)::SendMessageA(hList, LB_GETCOUNT, 0, 0);
+    int nSel = (int)::SendMessageA(hList, LB_GETCURSEL, 0, 0);
+    int nTarget = FileListMoveTarget(nCount, nSel, nDelta);
+    if (nTarget < 0)
+        return;
+    int nLength = (int)::SendMessageA(hList, LB_GETTEXTLEN, (WPARAM)nSel, 0);
+    if (nLength < 0)
+        return;
+    std::vector<char> text((size_t)nLength + 1, '\0');
+    ::SendMessageA(hList, LB_GETTEXT, (WPARAM)nSel, (LPARAM)text.data());
+    ::SendMessageA(hList, LB_DELETESTRING, (WPARAM)nSel, 0);
+    ::SendMessageA(hList, LB_INSERTSTRING, (WPARAM)nTarget, (LPARAM)text.data());
+    ::SendMessageA(hList, LB_SETCURSEL, (WPARAM)nTarget, 0);
+    UpdateButtons();
+}
+
+void CFileListButtons::ItemsChanged()
+{
+    SetListBoxHorizontalExtent(List());
+    UpdateButtons();
+}
+
+void CFileListButtons::UpdateButtons()
+{
+    HWND hList = List();
+    int nCount = (int)::SendMessageA(hList, LB_GETCOUNT, 0, 0);
+    int nSel = (int)::SendMessageA(hList, LB_GETCURSEL, 0, 0);
+    SFileListButtons s = FileListButtonStates(nCount, nSel);
+    ::EnableWindow(::GetDlgItem(m_hDlg, (int)m_nRemove), s.bRemove);
+    ::EnableWindow(::GetDlgItem(m_hDlg, (int)m_nUp), s.bMoveUp);
+    ::EnableWindow(::GetDlgItem(m_hDlg, (int)m_nDown), s.bMoveDown);
+}

@@ -1,0 +1,256 @@
+// UtilityDlg.cpp: the base of the utility dialogs: settings, the order of
+// the checks, the output path, browse buttons, spins, the code-page combo,
+// help and layout registration.
+#include "utilities/UtilityDlg.h"
+
+#include <commctrl.h>
+
+#include "config/CodePageHistory.h"
+#include "config/DasdImage.h"
+#include "config/FieldValidators.h"
+#include "config/FileDialogPaths.h"
+#include "config/FileDialogs.h"
+#include "config/OverwriteConfirmation.h"
+#include "config/ProfileHelpers.h"
+#include "config/WindowHelpers.h"
+#include "framework/HelpKeys.h"
+#include "platform/AfxAssert.h"
+#include "platform/BrowseForDirectory.h"
+#include "platform/CDataExchange.h"
+#include "platform/ErrorBalloon.h"
+#include "platform/TextFunctions.h"
+#include "resources/resource.h"
+#include "session/ViewSettings.h"
+#include "session/VornGUIView.h"
+#include "config/DevClassIcons.h"
+#include "utilities/UtilityRules.h"
+
+namespace {
+
+// The view's filter text of a kind (the stored default without a view).
+CString ViewFilter(EFileFilter eFilter)
+{
+    return g_pView ? g_pView->Settings().m_strFilters[eFilter] : CViewSettings().m_strFilters[eFilter];
+}
+
+}  // namespace
+
+CString GetDiskFilesFilter()
+{
+    return BuildFileFilter("Disk Files", ViewFilter(kFilterDisk));
+}
+
+CString GetTapeFilesFilter()
+{
+    return BuildFileFilter("Tape Files", ViewFilter(kFilterTape));
+}
+
+BEGIN_MESSAGE_MAP(CUtilityDlg, cdxCDynamicHelpDialog)
+END_MESSAGE_MAP()
+
+CUtilityDlg::CUtilityDlg(UINT nIDTemplate)
+    : cdxCDynamicHelpDialog(nIDTemplate), m_pInfo(FindUtilityByTemplate(nIDTemplate))
+{
+    ASSERT(m_pInfo);
+}
+
+bool CUtilityDlg::Has64BitUtilities()
+{
+    return g_pView && g_pView->Has64BitUtilities();
+}
+
+BOOL CUtilityDlg::OnInitDialog()
+{
+    LoadSettings();
+    cdxCDynamicHelpDialog::OnInitDialog();
+    SetIcon(DevClassIcon(m_pInfo->eGroup), FALSE);
+    InitControls();
+    size_t nRows = 0;
+    const SLayoutRow* pRows = LayoutRows(nRows);
+    for (size_t i = 0; i < nRows; ++i)
+        AddSzXControlById(pRows[i].nCtrl, pRows[i].nMode);
+    return TRUE;
+}
+
+void CUtilityDlg::DoDataExchange(CDataExchange* pDX)
+{
+    cdxCDynamicHelpDialog::DoDataExchange(pDX);
+    ExchangeFields(pDX);
+    if (!pDX->m_bSaveAndValidate || pDX->m_bFailed)
+        return;
+    // The overwrite question comes last: a later refusal would otherwise
+    // follow a "Yes" that was already given.
+    if (!ValidateOptions(pDX) || !CheckInputFiles(pDX) || !CheckOutputFile(pDX) || pDX->m_bFailed)
+        return;
+    BuildCommandLine();
+}
+
+void CUtilityDlg::OnCancel()
+{
+    ForgetOverwriteConfirmations();
+    m_strOutputPath.Empty();
+    cdxCDynamicHelpDialog::OnCancel();
+}
+
+void CUtilityDlg::RegisterStandardHelpStrings()
+{
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    cdxCDynamicHelpDialog::RegisterStandardHelpStrings();
+    for (const SHelpRow& row : HelpRows())
+        SetHelpString(MakeHelpKey(m_nIDTemplate, row.nCtrl), row.nString);
+}
+
+void CUtilityDlg::RegisterHelpStrings()
+{
+    if (!m_HelpIds.IsEmpty())
+        return;
+    for (const SHelpRow& row : HelpRows())
+        SetHelpId(MakeHelpKey(m_nIDTemplate, row.nCtrl), row.nString);
+}
+
+void CUtilityDlg::GetSetting(const char* pszKey, CString& strValue) const
+{
+    GetProfileCString(Section(), pszKey, strValue);
+}
+
+void CUtilityDlg::GetSetting(const char* pszKey, int& nValue) const
+{
+    GetProfileIntVar(Section(), pszKey, nValue);
+}
+
+void CUtilityDlg::GetSetting(const char* pszKey, bool& bValue) const
+{
+    GetProfileBool(Section(), pszKey, bValue);
+}
+
+void CUtilityDlg::WriteSetting(const char* pszKey, const CString& strValue) const
+{
+    WriteProfileCString(Section(), pszKey, strValue);
+}
+
+void CUtilityDlg::WriteSetting(const char* pszKey, int nValue) const
+{
+    WriteProfileInt(Section(), pszKey, nValue);
+}
+
+void CUtilityDlg::WriteSetting(const char* pszKey, bool bValue) const
+{
+    WriteProfileBool(Section(), pszKey, bValue);
+}
+
+void CUtilityDlg::GetListSetting(UINT nListBox, const char* pszKey)
+{
+    HWND hList = ::GetDlgItem(m_hWnd, (int)nListBox);
+    LoadListBoxFromProfile(hList, pszKey, Section());
+    SetListBoxHorizontalExtent(hList);
+}
+
+void CUtilityDlg::WriteListSetting(UINT nListBox, const char* pszKey) const
+{
+    SaveListBoxToProfile(::GetDlgItem(m_hWnd, (int)nListBox), pszKey, Section());
+}
+
+bool CUtilityDlg::Refuse(CDataExchange* pDX, UINT nCtrl, const char* pszLabel, const char* pszText)
+{
+    pDX->PrepareEditCtrl((int)nCtrl);
+    ErrorBalloon(this, nCtrl, pszLabel, pszText, kBalloonIconWarning);
+    pDX->Fail();
+    return false;
+}
+
+bool CUtilityDlg::CheckOutputPath(CDataExchange* pDX, const CString& strDir, const CString& strFile, UINT nCtrl,
+                                  const char* pszLabel)
+{
+    m_strOutputPath.Empty();
+    pDX->PrepareEditCtrl((int)nCtrl);
+    if (!DDV_OutputFile(pDX, strDir, strFile, (int)nCtrl, pszLabel))
+        return false;
+    m_strOutputPath = JoinOutputPath(strDir, strFile);
+    return true;
+}
+
+CString CUtilityDlg::ProgramWord(bool b64Wanted) const
+{
+    return UtilityProgramWord(m_pInfo->pszCaption, b64Wanted);
+}
+
+BYTE CUtilityDlg::ReadInputImageType(const CString& strFile)
+{
+    CString strPath = strFile;
+    TrimBlanks(strPath);
+    m_bInputImageType = strPath.IsEmpty() ? (BYTE)DASD_IMAGE_UNKNOWN : GetDasdImageType(strPath, true);
+    return m_bInputImageType;
+}
+
+CString CUtilityDlg::GroupFilter() const
+{
+    return m_pInfo->eGroup == kUtilityGroupTape ? GetTapeFilesFilter() : GetDiskFilesFilter();
+}
+
+CString CUtilityDlg::GroupFolder() const
+{
+    if (!g_pView)
+        return CString();
+    return m_pInfo->eGroup == kUtilityGroupTape ? g_pView->GetTapeFilesDir() : g_pView->GetDiskFilesDir();
+}
+
+bool CUtilityDlg::BrowseInputFile(UINT nEdit, CString& strFile, const char* pszTitle)
+{
+    GetDlgItemText((int)nEdit, strFile);
+    return BrowseForFile(GroupFilter(), strFile, pszTitle, GroupFolder(), GetDlgItem((int)nEdit), true) == IDOK;
+}
+
+bool CUtilityDlg::BrowseOutputDirectory(UINT nEdit, CString& strDir, const char* pszPrompt)
+{
+    CString strChosen;
+    if (!BrowseForDirectoryEx(m_hWnd, pszPrompt, GroupFolder(), strChosen))
+        return false;
+    strDir = strChosen;
+    SetDlgItemText((int)nEdit, strDir);
+    return true;
+}
+
+bool CUtilityDlg::BrowseOutputFile(UINT nDirEdit, UINT nFileEdit, CString& strDir, CString& strFile)
+{
+    return BrowseForSaveFile(strDir, strFile, "Disk Output file", GroupFolder(), GroupFilter(),
+                             GetDlgItem((int)nFileEdit), false, false, GetDlgItem((int)nDirEdit)) == IDOK;
+}
+
+void CUtilityDlg::SetSpinRange(UINT nSpin, int nLow, int nHigh)
+{
+    SendDlgItemMessage((int)nSpin, UDM_SETRANGE32, (WPARAM)nLow, (LPARAM)nHigh);
+}
+
+void CUtilityDlg::FillCodePageCombo(UINT nCombo, const CString& strStoredCodePage)
+{
+    CStringArray entries;
+    SplitCodePageHistory(ReadCodePageHistory(), entries);
+    HWND hCombo = ::GetDlgItem(m_hWnd, (int)nCombo);
+    ::SendMessageA(hCombo, CB_RESETCONTENT, 0, 0);
+    for (int i = 0; i < entries.GetSize(); ++i)
+        ::SendMessageA(hCombo, CB_ADDSTRING, 0, (LPARAM)(LPCSTR)entries[i]);
+    CString strShown = CodePageShown(strStoredCodePage);
+    int nIndex = (int)::SendMessageA(hCombo, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)(LPCSTR)strShown);
+    if (nIndex >= 0)
+        ::SendMessageA(hCombo, CB_SETCURSEL, (WPARAM)nIndex, 0);
+    else
+        ::SetWindowTextA(hCombo, strShown);
+}
+
+CString CUtilityDlg::GetCodePage(UINT nCombo) const
+{
+    CString strShown;
+    GetDlgItemText((int)nCombo, strShown);
+    return CodePageStored(strShown);
+}
+
+void CUtilityDlg::KeepHeight(WINDOWPOS* pPos)
+{
+    if (!(pPos->flags & SWP_NOSIZE) && m_hWnd) {
+        CRect rect;
+        GetWindowRect(&rect);
+        if (rect.Height() > 0)
+            pPos->cy = rect.Height();
+    }
+}
