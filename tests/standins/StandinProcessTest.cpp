@@ -229,7 +229,10 @@ TEST_F(StandinProcess, UtilityPlaysTheUtilityItIsNamedAfter)
     }
     std::string rec = ReadFileText(record);
     EXPECT_NE(std::string::npos, rec.find("PACKCHECK64.exe\" --record")) << rec;
-    EXPECT_NE(std::string::npos, rec.find("-f a.cckd EXTERNALGUI\n")) << rec;
+    // The command line, a tab, then the folder the stand-in ran in.
+    char szFolder[MAX_PATH] = "";
+    ::GetCurrentDirectoryA(MAX_PATH, szFolder);
+    EXPECT_NE(std::string::npos, rec.find(std::string("-f a.cckd EXTERNALGUI\t") + szFolder + "\n")) << rec;
     ::DeleteFileA(copy.c_str());
     ::DeleteFileA(record.c_str());
 }
