@@ -65,6 +65,10 @@ BOOL CUtilityDlg::OnInitDialog()
     cdxCDynamicHelpDialog::OnInitDialog();
     SetIcon(DevClassIcon(m_pInfo->eGroup), FALSE);
     InitControls();
+    // "Write output in new 64-bit file format" only while the 64-bit
+    // utility programs are there.
+    if (HWND hCkd64 = ::GetDlgItem(m_hWnd, IDC_UTIL_CKD64))
+        ::EnableWindow(hCkd64, Has64BitUtilities());
     size_t nRows = 0;
     const SLayoutRow* pRows = LayoutRows(nRows);
     for (size_t i = 0; i < nRows; ++i)

@@ -7,10 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
 
+#include "config/CodePageHistory.h"
 #include "config/OverwriteConfirmation.h"
 #include "platform/CDataExchange.h"
 #include "platform/DDX.h"
@@ -27,6 +29,8 @@
 
 namespace {
 
+const UINT kCodePageCombo = 1900, kSpin = 1901;
+
 // A dialog that writes one output file (on PackFlip's template: its edit
 // names the file), with a cross-field check that can be made to fail and a
 // refusal that can follow the output check, as a later check would.
@@ -36,8 +40,27 @@ public:
     CString m_strDir, m_strFile;
     bool m_bBadOption = false;
     int m_nRefusalsAfterOutput = 0;
+    // Extra controls made at initialisation: a "64-bit" box, a code-page
+    // combo showing m_strCodePage, a spin with a range beyond 32767.
+    bool m_bExtraControls = false;
+    CString m_strCodePage;
+    using CUtilityDlg::GetCodePage;
 
 protected:
+    void InitControls() override
+    {
+        if (!m_bExtraControls)
+            return;
+        HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+        ::CreateWindowExA(0, "BUTTON", "64-bit", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, 0, 60, 14, m_hWnd,
+                          (HMENU)(UINT_PTR)IDC_UTIL_CKD64, hInst, nullptr);
+        ::CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, 0, 20, 120, 200, m_hWnd,
+                          (HMENU)(UINT_PTR)kCodePageCombo, hInst, nullptr);
+        ::CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, 130, 20, 16, 20, m_hWnd,
+                          (HMENU)(UINT_PTR)kSpin, hInst, nullptr);
+        FillCodePageCombo(kCodePageCombo, m_strCodePage);
+        SetSpinRange(kSpin, 1, 999999);
+    }
     void ExchangeFields(CDataExchange* pDX) override { DDX_Text(pDX, IDC_UTIL_INPUT_FILE, m_strFile); }
     bool ValidateOptions(CDataExchange* pDX) override
     {
@@ -182,6 +205,65 @@ TEST_F(OutputFile, ANoKeepsTheDialogOpenWithItsBalloon)
     EXPECT_EQ(IDCANCEL, ok.nResult);
     EXPECT_EQ("Output Filename: File already exists.", ok.strBalloon);
     EXPECT_EQ("keep me", vorntest::ReadWholeFile(strExisting));
+}
+
+struct SExtraControls {
+    bool bCkd64Enabled = true;
+    std::vector<std::string> codePages;
+    std::string strShownCodePage, strStoredCodePage;
+    int nSpinLow = 0, nSpinHigh = 0;
+};
+
+SExtraControls OpenWithExtraControls(const char* pszCodePage)
+{
+    COutputTestDlg dlg;
+    dlg.m_bExtraControls = true;
+    dlg.m_strCodePage = pszCodePage;
+    SExtraControls out;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        out.bCkd64Enabled = ::IsWindowEnabled(::GetDlgItem(h, IDC_UTIL_CKD64)) != FALSE;
+        HWND hCombo = ::GetDlgItem(h, kCodePageCombo);
+        int n = (int)::SendMessageA(hCombo, CB_GETCOUNT, 0, 0);
+        for (int i = 0; i < n; ++i) {
+            char sz[64] = "";
+            ::SendMessageA(hCombo, CB_GETLBTEXT, (WPARAM)i, (LPARAM)sz);
+            out.codePages.push_back(sz);
+        }
+        char sz[64] = "";
+        ::GetWindowTextA(hCombo, sz, sizeof sz);
+        out.strShownCodePage = sz;
+        out.strStoredCodePage = std::string(dlg.GetCodePage(kCodePageCombo));
+        ::SendDlgItemMessageA(h, kSpin, UDM_GETRANGE32, (WPARAM)&out.nSpinLow, (LPARAM)&out.nSpinHigh);
+        ::SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    return out;
+}
+
+TEST_F(OutputFile, The64BitBoxIsDisabledWithoutThe64BitUtilities)
+{
+    EXPECT_FALSE(OpenWithExtraControls("").bCkd64Enabled);
+}
+
+TEST_F(OutputFile, CodePagesComeFromTheHistoryOrTheBuiltInList)
+{
+    SExtraControls builtIn = OpenWithExtraControls("819/1047");
+    ASSERT_EQ(22u, builtIn.codePages.size());
+    EXPECT_EQ("437 / 037", builtIn.codePages[0]);
+    EXPECT_EQ("819 / 1047", builtIn.strShownCodePage);
+    EXPECT_EQ("819/1047", builtIn.strStoredCodePage);
+    WriteCodePageHistory(";1252 / 1140;819 / 037;");
+    SExtraControls stored = OpenWithExtraControls("1140/500");
+    EXPECT_EQ((std::vector<std::string>{"1252 / 1140", "819 / 037"}), stored.codePages);
+    EXPECT_EQ("1140 / 500", stored.strShownCodePage);
+    EXPECT_EQ("1140/500", stored.strStoredCodePage);
+}
+
+TEST_F(OutputFile, SpinRangesReachBeyond32767)
+{
+    SExtraControls c = OpenWithExtraControls("");
+    EXPECT_EQ(1, c.nSpinLow);
+    EXPECT_EQ(999999, c.nSpinHigh);
 }
 
 // A list box with the three buttons, in a plain window.
