@@ -24,7 +24,8 @@ const char k64BitUtilityProbe[] = "volmake64.exe";
 
 bool CVornGUIView::IsValidExecutablesDir(const CString& strDir)
 {
-    m_bHas64BitUtilities = IsValidDirectory(strDir) && FileExists(StandardizedDirectory(strDir, true) + k64BitUtilityProbe);
+    m_bHas64BitUtilities =
+        IsValidDirectory(strDir) && FileExists(StandardizedDirectory(strDir, true) + k64BitUtilityProbe);
     g_bCKD64UtilitiesMissing = !m_bHas64BitUtilities;
     return ::IsValidExecutablesDir(strDir);
 }
