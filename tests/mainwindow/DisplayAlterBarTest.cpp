@@ -23,6 +23,7 @@
 #include "tests/session/SessionViewFixture.h"
 #include "tests/standins/StandinText.h"
 #include "tests/support/FindRepInput.h"
+#include "tests/support/GdiObjectCount.h"
 
 namespace {
 
@@ -459,6 +460,23 @@ TEST_F(StorageBar, GoesCleanlyWhileItsRefreshRuns)
     EXPECT_EQ("Courier New", std::string(ProfileGetString("Settings\\DisplayAlter", "FontName", "")));
     EXPECT_EQ((int)::GetSysColor(COLOR_3DLIGHT),
               (int)ProfileGetInt("Settings\\DisplayAlter", "clrDisabledHighlightBack", -1));
+}
+
+TEST_F(StorageBar, OpenedAndClosedItLeavesNoGdiObjects)
+{
+    auto openAndClose = [&] {
+        DestroyBar();
+        pBar = new CDynDisplayAlterDlgBar(host.get());
+        ASSERT_TRUE(pBar->Create(IDD_STORAGE_BAR, host.get()));
+        pBar->ApplyAppearance();
+        pBar->HexEdit().UpdateWindow();
+        DestroyBar();
+    };
+    openAndClose();
+    DWORD nBefore = vorntest::GdiObjectCount();
+    for (int i = 0; i < 5; ++i)
+        openAndClose();
+    EXPECT_EQ(nBefore, vorntest::GdiObjectCount());
 }
 
 TEST_F(StorageBar, HexViewMenuHasTheBarsItemsWhileTheEmulatorRuns)
