@@ -128,6 +128,7 @@ private:
     void StartStopAutoRefresh(bool bRun);
     void SetRefreshCaption();
     void UpdateIntervalTip();
+    static DWORD RunWorker(LPVOID pThis, void (CDynDisplayAlterDlgBar::*pLoop)());
     static DWORD WINAPI RefreshThreadProc(LPVOID pThis);
     void RefreshLoop();
 

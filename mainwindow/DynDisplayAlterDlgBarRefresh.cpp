@@ -60,15 +60,22 @@ void CDynDisplayAlterDlgBar::StartStopAutoRefresh(bool bRun)
     }
 }
 
-DWORD WINAPI CDynDisplayAlterDlgBar::RefreshThreadProc(LPVOID pThis)
+// The outermost frame of both workers: a fatal fault in the loop is
+// reported there.
+DWORD CDynDisplayAlterDlgBar::RunWorker(LPVOID pThis, void (CDynDisplayAlterDlgBar::*pLoop)())
 {
     CSETranslationScope scope;
     try {
-        static_cast<CDynDisplayAlterDlgBar*>(pThis)->RefreshLoop();
+        (static_cast<CDynDisplayAlterDlgBar*>(pThis)->*pLoop)();
     } catch (CUnhandledException& e) {
         ShowFatalErrorReport(e);
     }
     return 0;
+}
+
+DWORD WINAPI CDynDisplayAlterDlgBar::RefreshThreadProc(LPVOID pThis)
+{
+    return RunWorker(pThis, &CDynDisplayAlterDlgBar::RefreshLoop);
 }
 
 // The refresh thread: it only waits and posts.

@@ -8,8 +8,6 @@
 #include <algorithm>
 
 #include "framework/MyFindRepDlg.h"
-#include "mainwindow/FatalErrorReport.h"
-#include "mainwindow/UnhandledException.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Trace.h"
 #include "platform/WLTaskDialog.h"
@@ -288,13 +286,7 @@ bool CDynDisplayAlterDlgBar::StartSearch(bool bForward, bool bAfterSelection, co
 
 DWORD WINAPI CDynDisplayAlterDlgBar::SearchThreadProc(LPVOID pThis)
 {
-    CSETranslationScope scope;
-    try {
-        static_cast<CDynDisplayAlterDlgBar*>(pThis)->SearchLoop();
-    } catch (CUnhandledException& e) {
-        ShowFatalErrorReport(e);
-    }
-    return 0;
+    return RunWorker(pThis, &CDynDisplayAlterDlgBar::SearchLoop);
 }
 
 // The search thread: reads storage into its own buffer, searches, posts.
