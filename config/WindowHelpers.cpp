@@ -7,6 +7,7 @@
 #include "config/ProfileHelpers.h"
 #include "platform/CWnd.h"
 #include "platform/Trace.h"
+#include "resources/resource.h"
 
 void PositionWindowOnDesktop(HWND hWnd)
 {
@@ -105,4 +106,11 @@ int WaitWithMessageLoop(HANDLE hObject)
         if (rc != WAIT_OBJECT_0 + 1)
             return (int)rc;
     }
+}
+
+void SetAppSmallIcon(HWND hWnd)
+{
+    HICON hIcon = (HICON)::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+                                      ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED);
+    ::SendMessageA(hWnd, WM_SETICON, ICON_SMALL, (LPARAM)hIcon);
 }

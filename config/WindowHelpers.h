@@ -14,6 +14,9 @@ class CWnd;
 void PositionWindowOnDesktop(HWND hWnd);
 void PositionWindowOnDesktop(CWnd* pWnd);
 
+// Gives the window the program's icon (IDR_MAINFRAME) as its small icon.
+void SetAppSmallIcon(HWND hWnd);
+
 // Sets or clears WS_VISIBLE directly (no show or activate messages). When
 // showing, redraws the window at once, erasing the background only with
 // bErase.

@@ -1,6 +1,9 @@
 // resource.h: identifiers of the program's resources.
 #pragma once
 
+// The system configuration dialog and its pages.
+#include "SysConfigRes.h"
+
 // The main frame: icon, menu, accelerators and title; the document template.
 #define IDR_MAINFRAME       301
 

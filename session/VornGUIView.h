@@ -395,8 +395,13 @@ public:
     bool CloseConfiguration();
     // Takes an edited configuration (the system configuration dialog's).
     void ApplyEditedConfiguration(const CVornConfigFile& cfg);
-    // Runs the system configuration dialog at a page.
+    // Runs the system configuration dialog at a page (a tree index).
     void RunSysCfgDialog(int nPage);
+    // WM_SYSCFG_APPLY: takes over the configuration of the dialog in lp,
+    // shows its load unit and CPUs on the panels; returns 1.
+    LRESULT OnSysCfgApply(WPARAM wp, LPARAM lp);
+    // Tells the CPU-percent bar the number of CPUs and each one's engine type.
+    void TellCpuPercentBar(const DWORD* pEngineTypes, size_t nCpus);
 
 protected:
     void OnNewConfiguration();

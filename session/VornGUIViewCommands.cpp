@@ -31,6 +31,13 @@ void PostIfWindow(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
 
 }  // namespace
 
+void CVornGUIView::TellCpuPercentBar(const DWORD* pEngineTypes, size_t nCpus)
+{
+    PostIfWindow(m_receivers.hCpuPercentBar, WM_MAXCPU_CHANGED, nCpus, 0);
+    for (size_t n = 0; n < nCpus; ++n)
+        PostIfWindow(m_receivers.hCpuPercentBar, WM_CPU_ENGINE_TYPE, n, pEngineTypes[n]);
+}
+
 bool CVornGUIView::SendCommand(const CString& strCommand)
 {
     CString strText = CommandForEmulator(strCommand, m_router.GetVersion());
@@ -191,9 +198,7 @@ void CVornGUIView::OnEmulatorStarted()
     // library builds on this one, so it is asked by message).
     if (CFrameWnd* pFrame = GetParentFrame())
         pFrame->SendMessage(WM_NOTIFY_BAR_VISIBILITY);
-    PostIfWindow(m_receivers.hCpuPercentBar, WM_MAXCPU_CHANGED, m_engineTypes.size(), 0);
-    for (size_t n = 0; n < m_engineTypes.size(); ++n)
-        PostIfWindow(m_receivers.hCpuPercentBar, WM_CPU_ENGINE_TYPE, n, m_engineTypes[n]);
+    TellCpuPercentBar(m_engineTypes.data(), m_engineTypes.size());
     SendAggregateStats();
     EnableCommandLine(true);
     FocusCommandLine();

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -23,10 +24,9 @@
 #include "session/ViewTitle.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
+#include "sysconfig/SysCfgDialog.h"
 
 namespace {
-
-const int kDevicesPage = 6;
 
 // The application's name in titles and task dialogs.
 CString AppName()
@@ -248,9 +248,27 @@ void CVornGUIView::ApplyEditedConfiguration(const CVornConfigFile& cfg)
 
 void CVornGUIView::RunSysCfgDialog(int nPage)
 {
-    // The system configuration dialog hands its result to
-    // ApplyEditedConfiguration; until it exists nothing opens.
-    WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "no system configuration dialog for page %d", nPage);
+    CSysCfgDialog dlg(this);
+    dlg.m_config = m_config;
+    dlg.m_strConfigFilesDir = GetConfigFilesDir();
+    dlg.m_nStartPage = nPage;
+    if (dlg.DoModal() != IDOK)
+        return;
+    m_nLastSysCfgPage = dlg.m_nStartPage;
+    OnSysCfgApply(0, (LPARAM)&dlg);
+}
+
+LRESULT CVornGUIView::OnSysCfgApply(WPARAM, LPARAM lp)
+{
+    const CSysCfgDialog* pDlg = (const CSysCfgDialog*)lp;
+    if (!pDlg)
+        return 1;
+    ApplyEditedConfiguration(pDlg->m_config);
+    if (m_receivers.pControlsBar)
+        m_receivers.pControlsBar->SetDialsHex(m_config.m_strLoadUnit);
+    int nCpus = std::max(0, std::min(m_config.m_nNumCPUs, (int)kMaxEngines));
+    TellCpuPercentBar(m_config.m_dwEngineTypes, (size_t)nCpus);
+    return 1;
 }
 
 bool CVornGUIView::WarnExternalEdit()
@@ -338,7 +356,7 @@ void CVornGUIView::OnConfigureSettings()
 
 void CVornGUIView::OnConfigureDevices()
 {
-    RunSysCfgDialog(kDevicesPage);
+    RunSysCfgDialog(kSysCfgDevicesPage);
 }
 
 void CVornGUIView::OnUpdateNoEmulator(CCmdUI* pCmdUI)

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "config/StartupObjects.h"
 #include "devices/DevIntDlg.h"
 #include "devices/DynDevListDlgBar.h"
 #include "session/PrivateMessages.h"
@@ -234,6 +235,8 @@ TEST_F(DevListSession, DetachLeavesTheConfigurationAfterThePanelRate)
     cfg.m_nPanRate = 400;
     std::string strPath = dir.Path("detach.cnf");
     ASSERT_EQ(0u, cfg.SaveAs(strPath.c_str()));
+    // Opened as at start-up: no system configuration dialog follows.
+    g_strStartupConfigFile = strPath.c_str();
     ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
     ASSERT_FALSE(pView->IsConfigModified());
     PowerOn();

@@ -69,7 +69,7 @@ TEST_F(FileCommands, TitleOfNewOpenedAndModifiedConfiguration)
     pView->UpdateTitle();  // as the start-up's folder check does
     EXPECT_EQ(host->Doc()->GetTitle(), " VornGUI -  [  ]  ");
     std::string strPath = dir.Write("my sys.cnf", kGoodConfig);
-    ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strPath));
     EXPECT_EQ(host->Doc()->GetTitle(), " VornGUI -  [ my sys.cnf ]  ");
     EXPECT_NE(host->FrameText().find(" VornGUI -  [ my sys.cnf ]  "), std::string::npos) << host->FrameText();
     Modify();
@@ -84,7 +84,7 @@ TEST_F(FileCommands, TitleOfNewOpenedAndModifiedConfiguration)
 TEST_F(FileCommands, MissingFileIsReportedAndNothingChanges)
 {
     std::string strGood = dir.Write("a.cnf", kGoodConfig);
-    ASSERT_TRUE(pView->OpenConfiguration(strGood.c_str()));
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strGood));
     DialogSequence seq({ClickTask(IDOK)});
     EXPECT_FALSE(pView->OpenConfiguration(dir.Path("absent.cnf").c_str()));
     ASSERT_EQ(seq.Seen().size(), 1u);
@@ -98,7 +98,7 @@ TEST_F(FileCommands, ParseErrorsRetryThenIgnoreTakesTheFile)
     std::string strPath = dir.Write("bad.cnf", kBadConfig);
     DialogSequence seq({ClickTask(IDOK), ClickControl(IDC_PARSE_ERRORS_RETRY), ClickTask(IDOK),
                         ClickControl(IDC_PARSE_ERRORS_IGNORE)});
-    EXPECT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    EXPECT_TRUE(vorntest::OpenAsAtStartup(pView, strPath));
     ASSERT_EQ(seq.Seen().size(), 4u);
     EXPECT_NE(seq.Seen()[0].strTexts.find("Invalid configuration file."), std::string::npos);
     EXPECT_EQ(seq.Seen()[1].strCaption, "Configuration File Error(s)...");
@@ -115,7 +115,7 @@ TEST_F(FileCommands, RetryReadsTheCorrectedFile)
                             dir.Write("bad.cnf", kGoodConfig);  // corrected meanwhile
                             ClickControl(IDC_PARSE_ERRORS_RETRY)(h);
                         }});
-    EXPECT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    EXPECT_TRUE(vorntest::OpenAsAtStartup(pView, strPath));
     EXPECT_EQ(seq.Seen().size(), 2u);
     EXPECT_EQ(pView->GetConfig().m_strDescription, "test system");
 }
@@ -123,7 +123,7 @@ TEST_F(FileCommands, RetryReadsTheCorrectedFile)
 TEST_F(FileCommands, ParseErrorsCancelResetsToANewConfiguration)
 {
     std::string strGood = dir.Write("a.cnf", kGoodConfig);
-    ASSERT_TRUE(pView->OpenConfiguration(strGood.c_str()));
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strGood));
     g_strStartupConfigFile = dir.Path("bad.cnf").c_str();
     std::string strPath = dir.Write("bad.cnf", kBadConfig);
     DialogSequence seq({ClickTask(IDOK), ClickControl(IDC_PARSE_ERRORS_CANCEL)});
@@ -139,7 +139,7 @@ TEST_F(FileCommands, IgnoreOptionTakesAFileWithErrorsWithoutAsking)
     g_bIgnoreConfigFileParseErrors = true;
     std::string strPath = dir.Write("bad.cnf", kBadConfig);
     DialogSequence seq({});
-    EXPECT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    EXPECT_TRUE(vorntest::OpenAsAtStartup(pView, strPath));
     EXPECT_TRUE(seq.Seen().empty());
     EXPECT_TRUE(pView->GetConfig().m_bHasErrors);
 }
@@ -147,7 +147,7 @@ TEST_F(FileCommands, IgnoreOptionTakesAFileWithErrorsWithoutAsking)
 TEST_F(FileCommands, RefusedSaveKeepsTheConfigurationModifiedAndTheFileAsItWas)
 {
     std::string strPath = dir.Write("ro.cnf", kGoodConfig);
-    ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strPath));
     Modify();
     ASSERT_TRUE(::SetFileAttributesA(strPath.c_str(), FILE_ATTRIBUTE_READONLY));
     {
@@ -182,7 +182,7 @@ TEST_F(FileCommands, RefusedSaveKeepsTheConfigurationModifiedAndTheFileAsItWas)
 TEST_F(FileCommands, SaveWritesTheFileAndClearsTheMark)
 {
     std::string strPath = dir.Write("rw.cnf", kGoodConfig);
-    ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strPath));
     Modify("saved now");
     DialogSequence seq({});
     EXPECT_TRUE(pView->SaveConfiguration());
@@ -204,7 +204,7 @@ TEST_F(FileCommands, PromptAnswers)
         EXPECT_TRUE(seq.Seen().empty());
     }
     std::string strPath = dir.Write("a.cnf", kGoodConfig);
-    ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strPath));
     Modify();
     {
         DialogSequence seq({ClickTask(IDNO)});
@@ -238,7 +238,7 @@ TEST_F(FileCommands, ModifiedConfigurationWithParseErrorsIsAskedAbout)
 {
     g_bIgnoreConfigFileParseErrors = true;
     std::string strPath = dir.Write("bad.cnf", kBadConfig);
-    ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strPath));
     g_bIgnoreConfigFileParseErrors = false;
     Modify();
     DialogSequence seq({ClickTask(IDCANCEL)});
@@ -246,4 +246,72 @@ TEST_F(FileCommands, ModifiedConfigurationWithParseErrorsIsAskedAbout)
     ASSERT_EQ(seq.Seen().size(), 1u);
     EXPECT_NE(seq.Seen()[0].strTexts.find("parse errors"), std::string::npos) << seq.Seen()[0].strTexts;
     EXPECT_TRUE(pView->IsConfigModified());
+}
+
+namespace {
+
+struct ControlSearch {
+    int nId;
+    HWND hFound;
+};
+
+BOOL CALLBACK MatchControl(HWND h, LPARAM lp)
+{
+    ControlSearch* p = (ControlSearch*)lp;
+    if (::GetDlgCtrlID(h) != p->nId)
+        return TRUE;
+    p->hFound = h;
+    return FALSE;
+}
+
+// The control with the id anywhere inside the window (the pages of the
+// system configuration dialog are its children).
+HWND FindDescendant(HWND hParent, int nId)
+{
+    ControlSearch search = {nId, nullptr};
+    ::EnumChildWindows(hParent, MatchControl, (LPARAM)&search);
+    return search.hFound;
+}
+
+}  // namespace
+
+// File > Configure Settings, a change, OK: the view takes the edited
+// configuration (modified, "*" in the title) and Save writes it.
+TEST_F(FileCommands, ConfigureSettingsTakesTheEditedConfiguration)
+{
+    std::string strPath = dir.Write("sys.cnf", "CPUSERIAL 000611\nCPUMODEL 2827\nMAINSIZE 64\n0120 3390 disk.img\n");
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strPath));
+    std::string strCaption;
+    DialogSequence seq({[&](HWND h) {
+        char sz[128] = "";
+        ::GetWindowTextA(h, sz, sizeof sz);
+        strCaption = sz;
+        ::SetWindowTextA(FindDescendant(h, IDC_IDENT_MANUFACTURER), "ZQCMAKER");
+        ClickControl(IDOK)(h);
+    }});
+    pView->SendMessage(WM_COMMAND, ID_CONFIG_SETTINGS);
+    ASSERT_EQ(seq.Seen().size(), 1u);
+    EXPECT_EQ(strCaption, "Vornamic Configuration  -  sys.cnf");
+    EXPECT_EQ(pView->GetConfig().m_strManufacturer, "ZQCMAKER");
+    EXPECT_TRUE(pView->IsConfigModified());
+    EXPECT_EQ(host->Doc()->GetTitle(), " *VornGUI -  [ sys.cnf ]  ");
+    pView->SendMessage(WM_COMMAND, ID_SAVE_CONFIGURATION);
+    EXPECT_FALSE(pView->IsConfigModified());
+    EXPECT_NE(ReadFile(strPath).find("MANUFACTURER         ZQCMAKER\r\n"), std::string::npos) << ReadFile(strPath);
+}
+
+// Cancel takes nothing further; an interactive Open is followed by the
+// dialog at the page last closed with OK.
+TEST_F(FileCommands, CancelledSettingsChangeNothing)
+{
+    std::string strPath = dir.Write("sys.cnf", "CPUSERIAL 000611\nCPUMODEL 2827\n0120 3390 disk.img\n");
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strPath));
+    DialogSequence seq({[&](HWND h) {
+        ::SetWindowTextA(FindDescendant(h, IDC_IDENT_MANUFACTURER), "ZQCMAKER");
+        ClickControl(IDCANCEL)(h);
+    }});
+    EXPECT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    EXPECT_EQ(seq.Seen().size(), 1u);
+    EXPECT_FALSE(pView->IsConfigModified());
+    EXPECT_NE(pView->GetConfig().m_strManufacturer, "ZQCMAKER");
 }

@@ -81,7 +81,7 @@ TEST_F(PowerFixture, PowerOnHandshakeCommandExitAndEndReport)
 {
     std::string strConfig =
         WriteConfig("sys one.cnf", "# MaxShutdownSecs: 30\n# RCFile: my ipl.rc\n# LogoFile: logo.txt\n");
-    ASSERT_TRUE(pView->OpenConfiguration(strConfig.c_str()));
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strConfig));
     pView->SendMessage(WM_COMMAND, ID_POWER_ON, 0);
     ASSERT_TRUE(pView->IsEmulatorRunning());
 
@@ -123,7 +123,7 @@ TEST_F(PowerFixture, WatchdogWaitsOnceThenEndsAStandinThatIgnoresExit)
 {
     std::ofstream(strScript, std::ios::binary) << "ignore-exit\n";
     std::string strConfig = WriteConfig("slow.cnf", "# MaxShutdownSecs: 1\n");
-    ASSERT_TRUE(pView->OpenConfiguration(strConfig.c_str()));
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strConfig));
     pView->PowerOn();
     ASSERT_TRUE(PumpUntilReady());
     DialogSequence seq({ClickTask(kWatchdogButtonWait), ClickTask(kWatchdogButtonKill)});
@@ -152,7 +152,7 @@ TEST_F(NeverReadyFixture, PowerOffEndsAnEmulatorThatNeverGotReady)
 {
     std::ofstream(strScript, std::ios::binary) << "ignore-exit\n";
     std::string strConfig = WriteConfig("slow.cnf", "# MaxShutdownSecs: 1\n");
-    ASSERT_TRUE(pView->OpenConfiguration(strConfig.c_str()));
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strConfig));
     pView->PowerOn();
     ASSERT_TRUE(pView->IsEmulatorRunning());
     PumpFor(200);
@@ -168,7 +168,7 @@ TEST_F(PowerFixture, WatchdogQuestionClosesItselfWhenTheEmulatorEnds)
 {
     std::ofstream(strScript, std::ios::binary) << "ignore-exit\n";
     std::string strConfig = WriteConfig("slow.cnf", "# MaxShutdownSecs: 1\n");
-    ASSERT_TRUE(pView->OpenConfiguration(strConfig.c_str()));
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strConfig));
     pView->PowerOn();
     ASSERT_TRUE(PumpUntilReady());
     DWORD dwPid = pView->GetEmulator()->GetProcessId();

@@ -1,6 +1,7 @@
 // ViewTestFrame.cpp: the view's test host and the dialog sequence driver.
 #include "tests/session/ViewTestFrame.h"
 
+#include "config/StartupObjects.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CIniSettingsStore.h"
@@ -102,6 +103,14 @@ std::function<void(HWND)> ClickTask(int nButton)
 std::function<void(HWND)> ClickControl(int nId)
 {
     return [nId](HWND h) { ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), (LPARAM)::GetDlgItem(h, nId)); };
+}
+
+bool OpenAsAtStartup(CVornGUIView* pView, const std::string& strPath)
+{
+    g_strStartupConfigFile = strPath.c_str();
+    bool bOpened = pView->OpenConfiguration(strPath.c_str());
+    g_strStartupConfigFile.Empty();
+    return bOpened;
 }
 
 }  // namespace vorntest

@@ -71,4 +71,8 @@ private:
 std::function<void(HWND)> ClickTask(int nButton);
 std::function<void(HWND)> ClickControl(int nId);
 
+// Opens a configuration as "-f" does at start-up, so the system
+// configuration dialog that follows an interactive Open does not show.
+bool OpenAsAtStartup(CVornGUIView* pView, const std::string& strPath);
+
 }  // namespace vorntest

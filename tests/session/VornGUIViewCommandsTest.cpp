@@ -1,8 +1,8 @@
 // VornGUIViewCommandsTest.cpp: commands to the emulator stand-in through the
 // view: the queue before readiness, the handshake in its order, the "vorn "
 // prefix by version, the queue dropped with its session, the shutdown
-// watchdog armed on the GUI thread, and storage access in the stand-in's
-// memory.
+// watchdog armed on the GUI thread, storage access in the stand-in's memory,
+// and the CPU-percent bar told after a configuration apply.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +13,7 @@
 #include "session/ConsoleCommands.h"
 #include "session/PipedProcessCtl.h"
 #include "session/PrivateMessages.h"
+#include "sysconfig/SysCfgDialog.h"
 #include "tests/session/SessionViewFixture.h"
 #include "tests/standins/StandinText.h"
 #include "tests/support/WinTestUtil.h"
@@ -231,6 +232,32 @@ TEST_F(SessionFixture, FailedShutdownWriteArmsNoWatchdog)
     ::CloseHandle(hProcess);
     EXPECT_FALSE(pView->SendCommand("exit"));
     EXPECT_FALSE(pView->KillTimer(kTimerShutdownWatchdog));
+}
+
+}  // namespace
+
+namespace {
+
+// An apply of the system configuration dialog: the view takes the
+// configuration and tells the CPU-percent bar its CPUs and engine types.
+TEST_F(SessionFixture, ConfigurationApplyTellsTheCpuBar)
+{
+    CSysCfgDialog dlg(pView);
+    dlg.m_config.m_nMaxCPUs = 4;
+    dlg.m_config.m_nNumCPUs = 3;
+    dlg.m_config.m_dwEngineTypes[2] = 3;
+    dlg.m_config.m_strDescription = "applied";
+    EXPECT_EQ(1, pView->SendMessage(WM_SYSCFG_APPLY, 0, (LPARAM)&dlg));
+    PumpFor(100);
+    EXPECT_EQ(pView->GetConfig().m_strDescription, "applied");
+    EXPECT_TRUE(pView->IsConfigModified());
+    auto maxcpu = bars->Of(WM_MAXCPU_CHANGED);
+    ASSERT_EQ(1u, maxcpu.size());
+    EXPECT_EQ(3u, maxcpu[0].wp);
+    auto engines = bars->Of(WM_CPU_ENGINE_TYPE);
+    ASSERT_EQ(3u, engines.size());
+    EXPECT_EQ(2u, engines[2].wp);
+    EXPECT_EQ(3, (int)engines[2].lp);
 }
 
 }  // namespace

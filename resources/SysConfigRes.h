@@ -1,0 +1,118 @@
+// SysConfigRes.h: identifiers of the system configuration dialog's
+// resources: its pages' templates and controls, the tree captions and the
+// pages' balloon texts. Control ids are unique within their page only.
+#pragma once
+
+// The dialog (its help keys and stored position; the window is the settings
+// dialog's template) and its pages, in the order of their tree.
+#define IDD_SYSCFG                  720
+#define IDD_SYSCFG_IDENT            721
+#define IDD_SYSCFG_ARCH             722
+#define IDD_SYSCFG_CLOCK            723
+#define IDD_SYSCFG_PROCS            724
+#define IDD_SYSCFG_ENGINES          725
+#define IDD_SYSCFG_DEVICES          726
+#define IDD_SYSCFG_DEVOPTS          727
+#define IDD_SYSCFG_DASDPARMS        728
+#define IDD_SYSCFG_SETTINGS         730
+#define IDD_SYSCFG_HTTPSRVR         731
+#define IDD_SYSCFG_ADVANCED         732
+
+// Title and tree captions.
+#define IDS_SYSCFG_TITLE            750
+#define IDS_SYSCFG_IDENT            751
+#define IDS_SYSCFG_ARCH             752
+#define IDS_SYSCFG_CLOCK            753
+#define IDS_SYSCFG_PROCS            754
+#define IDS_SYSCFG_ENGINES_0        755
+#define IDS_SYSCFG_ENGINES_32       756
+#define IDS_SYSCFG_DEVICES          757
+#define IDS_SYSCFG_DEVOPTS          758
+#define IDS_SYSCFG_DASDPARMS        759
+#define IDS_SYSCFG_SETTINGS         761
+#define IDS_SYSCFG_HTTPSRVR         762
+#define IDS_SYSCFG_ADVANCED         763
+// "CPU;IFL;zAAP;zIIP;": the engine types as the combo boxes list them.
+#define IDS_ENGINE_TYPES            613
+
+// Identification.
+#define IDC_IDENT_DESCRIPTION       1226
+#define IDC_IDENT_FILENAME          1227
+#define IDC_IDENT_LPARNAME          1138
+#define IDC_IDENT_MANUFACTURER      1608
+#define IDC_IDENT_HARDWARE          1638
+#define IDC_IDENT_PLANT             1639
+#define IDC_IDENT_PERM              1640
+#define IDC_IDENT_CAPACITY          1641
+#define IDC_IDENT_TEMP              1642
+#define IDC_IDENT_LPARNUM           1643
+#define IDC_IDENT_CPUIDFMT          1644
+#define IDC_IDENT_MODELS            1645
+#define IDC_IDENT_IGNOREERRORS      3266
+
+// Architecture.
+#define IDC_ARCH_TAILOR_GROUP       1400
+#define IDC_ARCH_QUIET              1399
+#define IDC_ARCH_VM                 1143
+#define IDC_ARCH_VSE                1144
+#define IDC_ARCH_ZVSE               3245
+#define IDC_ARCH_LINUX              1145
+#define IDC_ARCH_SOLARIS            2105
+#define IDC_ARCH_OS390              1142
+#define IDC_ARCH_ZOS                1407
+#define IDC_ARCH_NULL               1427
+#define IDC_ARCH_MODE_GROUP         1401
+#define IDC_ARCH_S370               1148
+#define IDC_ARCH_ESA390             1149
+#define IDC_ARCH_ZARCH              1150
+#define IDC_ARCH_OPTIONS_GROUP      1403
+#define IDC_ARCH_LEGACYSENSEID      1611
+#define IDC_ARCH_SENSEID_STATUS     1802
+#define IDC_ARCH_DIAG8              1422
+#define IDC_ARCH_DIAG8_ECHO         2100
+#define IDC_ARCH_ECPSVM             1416
+#define IDC_ARCH_ECPSVM_LEVEL       1413
+#define IDC_ARCH_ECPSVM_SPIN        1141
+#define IDC_ARCH_ECPSVM_LEVEL_LABEL 1404
+#define IDC_ARCH_ECPSVM_TRAP        3279
+
+// Processors.
+#define IDC_PROCS_SERIAL            1126
+#define IDC_PROCS_MODEL             1127
+#define IDC_PROCS_MODEL_PICK        1301
+#define IDC_PROCS_MODEL_LIST        1302
+#define IDC_PROCS_VERSION           1152
+#define IDC_PROCS_MAXCPU            1148
+#define IDC_PROCS_MAXCPU_SPIN       1149
+#define IDC_PROCS_NUMCPU            1133
+#define IDC_PROCS_NUMCPU_SPIN       1134
+#define IDC_PROCS_NUMVEC            1135
+#define IDC_PROCS_NUMVEC_SPIN       1136
+#define IDC_PROCS_MAINSIZE          1128
+#define IDC_PROCS_MAINSIZE_SPIN     1129
+#define IDC_PROCS_XPNDSIZE          1130
+#define IDC_PROCS_XPNDSIZE_SPIN     1131
+
+// Engines: processor n of a page is label 1900 + n and combo box 2000 + n.
+#define IDC_ENGINES_LABEL0          1900
+#define IDC_ENGINES_COMBO0          2000
+#define IDC_ENGINES_COMBO31         2031
+
+// Clock.
+#define IDC_CLOCK_EPOCH             1138
+#define IDC_CLOCK_EPOCH_SPIN        1139
+#define IDC_CLOCK_TZOFFSET          1140
+#define IDC_CLOCK_YROFFSET          1142
+#define IDC_CLOCK_YROFFSET_SPIN     1143
+#define IDC_CLOCK_DRAG              1153
+#define IDC_CLOCK_INTERVAL          1154
+#define IDC_CLOCK_DRAG_SPIN         1155
+#define IDC_CLOCK_INTERVAL_SPIN     1156
+#define IDC_CLOCK_USECS             1157
+
+// Balloon texts: the first of each page's range describes the page.
+#define IDS_HELP_SYSCFG_IDENT       10000
+#define IDS_HELP_SYSCFG_ARCH        10100
+#define IDS_HELP_SYSCFG_PROCS       10200
+#define IDS_HELP_SYSCFG_ENGINES     10300
+#define IDS_HELP_SYSCFG_CLOCK       10400

@@ -1,0 +1,85 @@
+// SysCfgDialog.h: CSysCfgDialog, the modal dialog in which the whole
+// configuration of the open document is edited: a tree of twelve pages on
+// the settings dialog. It works on its own edited copy and hands that copy
+// to the view window (the parent it was built with) whenever a page
+// applies; the view takes it over.
+//
+// The tree, in the order of the pages' apply pass:
+//   Identification; Architecture (Processors, with Engines 0-31 and
+//   Engines 32-63; Clock); Devices (Options, Dasd Parameters); Settings
+//   (Http Server, Advanced).
+// A page whose class is not part of the program yet is left out of the
+// tree; the pages after it keep their places relative to each other.
+#pragma once
+
+#include "config/CVornConfigFile.h"
+#include "framework/SettingsDialog.h"
+#include "sysconfig/SysCfgArchPage.h"
+#include "sysconfig/SysCfgEnginesPage.h"
+#include "sysconfig/SysCfgIdentPage.h"
+#include "sysconfig/SysCfgProcsPage.h"
+#include "sysconfig/SysCfgTODClockPage.h"
+
+// The pages' indexes in the order of the tree and of the apply pass.
+enum SysCfgPageIndex {
+    kSysCfgIdentPage,
+    kSysCfgArchPage,
+    kSysCfgProcsPage,
+    kSysCfgEngines0Page,
+    kSysCfgEngines32Page,
+    kSysCfgClockPage,
+    kSysCfgDevicesPage,
+    kSysCfgDevOptsPage,
+    kSysCfgDasdParmsPage,
+    kSysCfgSettingsPage,
+    kSysCfgHttpSrvrPage,
+    kSysCfgAdvancedPage,
+    kSysCfgPageCount
+};
+
+class CSysCfgDialog : public CSettingsDialog {
+    DECLARE_DYNAMIC(CSysCfgDialog)
+    DECLARE_MESSAGE_MAP()
+public:
+    // pViewWnd: the window that takes over each apply (WM_SYSCFG_APPLY) and
+    // the dialog's modal owner.
+    explicit CSysCfgDialog(CWnd* pViewWnd = nullptr);
+    ~CSysCfgDialog() override;
+
+    // The load unit shown on the Options and Devices pages, after it changed.
+    virtual void RefreshDevOptsLoadUnit();
+    virtual void RefreshDevicesLoadUnit();
+
+    // The page of a tree index; null for a page that is not built.
+    CSysCfgPage* PageAt(int nIndex);
+
+    CVornConfigFile m_config;  // the edited configuration
+    CSysCfgIdentPage m_IdentPage;
+    CSysCfgArchPage m_ArchPage;
+    CSysCfgProcsPage m_ProcsPage;
+    CSysCfgEnginesPage m_Engines0Page;
+    CSysCfgEnginesPage m_Engines32Page;
+    CSysCfgTODClockPage m_ClockPage;
+    CVornConfigFile m_appliedConfig;  // the values as of each page's last apply
+    CString m_strCaptions[kSysCfgPageCount];
+
+    // Where the Processors page looks for the CPU model list: the program's
+    // folder (no trailing separator), then the configuration files' folder
+    // (with one). The view sets the latter.
+    CString m_strProgramDir;
+    CString m_strConfigFilesDir;
+
+protected:
+    BOOL OnInitDialog() override;
+    // Every page's exchange and checks run first, in the order of the pass
+    // (the shown page first); the first that fails is selected with its
+    // balloon and nothing is applied or sent. Then the pass runs.
+    BOOL ApplyPages(bool bOk) override;
+
+    LRESULT OnSysCfgApply(WPARAM wp, LPARAM lp);
+    LRESULT OnMaxCpuChanged(WPARAM wp, LPARAM lp);
+
+private:
+    bool CheckAllPages();
+    CWnd* m_pViewWnd;  // not owned
+};

@@ -1,0 +1,36 @@
+// SysCfgFieldChecks.h: the Apply checks of the system configuration pages,
+// window-free. Each runs its page's checks in their fixed order over the
+// edited configuration and stops at the first failure, which it describes:
+// the control to put the balloon on, the balloon's title and its text.
+#pragma once
+
+#include "platform/CString.h"
+#include "platform/Types.h"
+
+class CVornConfigFile;
+
+struct SysCfgFieldFailure {
+    UINT nCtrlId = 0;
+    bool bEdit = true;   // the control is an edit (its text is selected)
+    CString strTitle;
+    CString strText;
+};
+
+// The Identification page's 17 checks.
+bool CheckIdentification(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
+// The Architecture page's one check: the ECPS:VM level at most "MaxECPSVMLevel".
+bool CheckEcpsVmLevel(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
+// The Processors page's eight checks.
+bool CheckProcessors(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
+// An Engines page's check of ENGINES[nFirst .. nFirst + 31] (each 0 .. 3).
+bool CheckEngineTypes(const CVornConfigFile& cfg, UINT nFirst, SysCfgFieldFailure& failure);
+// The Clock page's four range checks.
+bool CheckClock(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
+
+// The failures of the storage fields (rows 7 and 8 of the Processors checks),
+// also used when a field's megabytes are refused before they are converted.
+SysCfgFieldFailure MainStorageFailure();
+SysCfgFieldFailure ExpandedStorageFailure();
+// The lower bound of the clock's update interval: "MinTXFTODUpdIntv" with
+// transactional execution enabled, else "MinTODUpdIntv".
+UINT MinTodUpdateInterval(const CVornConfigFile& cfg);

@@ -1,0 +1,252 @@
+// SysCfgDialogTest.cpp: the system configuration dialog under Wine on a
+// rich configuration, against a window that takes the applies as the view
+// does: the title and the tree, the apply pass in table order, a check that
+// fails on a page that is not shown (nothing applied), the maximum-CPU
+// relay to pages never shown, and GDI objects.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "config/Limits.h"
+#include "session/PrivateMessages.h"
+#include "sysconfig/SysCfgDialog.h"
+#include "tests/config/TempFile.h"
+#include "tests/platform/ModalDriver.h"
+#include "tests/support/GdiObjectCount.h"
+#include "tests/support/ScopedIniStore.h"
+#include "tests/sysconfig/SysCfgTestSupport.h"
+
+using namespace vorntest;
+
+namespace {
+
+struct SysCfgDialogTest : ::testing::Test {
+    ScopedIniStore store{"syscfg_tests.ini"};
+    TempDir dir;
+    CApplyReceiver view;
+
+    // Runs the dialog on the rich configuration: step once it shows, then
+    // the dialog is cancelled unless the step ended it.
+    INT_PTR Run(CSysCfgDialog& dlg, std::function<void(HWND)> step)
+    {
+        return RunModal(dlg, [&](HWND hDlg) {
+            step(hDlg);
+            if (::IsWindow(hDlg))
+                Press(hDlg, IDCANCEL);
+            return false;
+        });
+    }
+};
+
+std::vector<std::string> TreeTexts(HWND hDlg)
+{
+    std::vector<std::string> texts;
+    HWND hTree = ::GetDlgItem(hDlg, IDC_SETTINGS_TREE);
+    for (HTREEITEM h = TreeView_GetRoot(hTree); h;) {
+        char buf[64] = {};
+        TVITEMA item = {};
+        item.mask = TVIF_TEXT;
+        item.hItem = h;
+        item.pszText = buf;
+        item.cchTextMax = sizeof buf;
+        TreeView_GetItem(hTree, &item);
+        HTREEITEM hParent = TreeView_GetParent(hTree, h);
+        std::string strParent;
+        if (hParent) {
+            char parent[64] = {};
+            item.hItem = hParent;
+            item.pszText = parent;
+            TreeView_GetItem(hTree, &item);
+            strParent = std::string(parent) + "/";
+        }
+        texts.push_back(strParent + buf);
+        HTREEITEM hNext = TreeView_GetChild(hTree, h);
+        for (HTREEITEM p = h; !hNext && p; p = TreeView_GetParent(hTree, p))
+            hNext = TreeView_GetNextSibling(hTree, p);
+        h = hNext;
+    }
+    return texts;
+}
+
+std::string WindowText(HWND hWnd)
+{
+    char sz[256] = "";
+    ::GetWindowTextA(hWnd, sz, sizeof sz);
+    return sz;
+}
+
+}  // namespace
+
+TEST_F(SysCfgDialogTest, TitleAndTree)
+{
+    CSysCfgDialog dlg(&view);
+    dlg.m_config = RichConfig(dir.Folder());
+    Run(dlg, [&](HWND hDlg) {
+        EXPECT_EQ(WindowText(hDlg), "Vornamic Configuration  -  rich.cnf");
+        EXPECT_EQ(TreeTexts(hDlg),
+                  (std::vector<std::string>{"Identification", "Architecture", "Architecture/Processors",
+                                            "Processors/Engines 0-31", "Processors/Engines 32-63",
+                                            "Architecture/Clock"}));
+        EXPECT_EQ(WindowText(dlg.m_Engines32Page.m_hWnd), "Engines 32-63");
+        EXPECT_EQ(ItemText(dlg.m_Engines32Page.m_hWnd, IDC_ENGINES_LABEL0 + 31), "CPU 3F:");
+        EXPECT_EQ(ItemText(dlg.m_Engines0Page.m_hWnd, IDC_ENGINES_LABEL0 + 10), "CPU 0A:");
+        EXPECT_EQ(ItemText(dlg.m_ProcsPage.m_hWnd, IDC_PROCS_MAINSIZE), "64");
+        // Nothing differs from the applied copy at the start.
+        EXPECT_EQ(FirstModifiedPage(dlg), -1);
+    });
+    CSysCfgDialog fresh(&view);
+    Run(fresh, [&](HWND hDlg) { EXPECT_EQ(WindowText(hDlg), "Vornamic Configuration  -  (new)"); });
+    EXPECT_TRUE(view.m_received.empty());
+}
+
+TEST_F(SysCfgDialogTest, ApplyHandsOverOncePerPageInOrderAndLeavesThemClean)
+{
+    CSysCfgDialog dlg(&view);
+    dlg.m_config = RichConfig(dir.Folder());
+    Run(dlg, [&](HWND hDlg) {
+        TypeText(dlg.m_IdentPage.m_hWnd, IDC_IDENT_DESCRIPTION, "changed");
+        ClickCheck(dlg.m_ArchPage.m_hWnd, IDC_ARCH_VM, true);
+        TypeText(dlg.m_ProcsPage.m_hWnd, IDC_PROCS_SERIAL, "000777");
+        PickItem(dlg.m_Engines0Page.m_hWnd, IDC_ENGINES_COMBO0, 3);
+        PickItem(dlg.m_Engines32Page.m_hWnd, IDC_ENGINES_COMBO0 + 5, 0);  // disabled, still stored
+        TypeText(dlg.m_ClockPage.m_hWnd, IDC_CLOCK_TZOFFSET, "-0500");
+        for (int i = 0; i < 6; ++i)
+            EXPECT_TRUE(IsPageMarkedModified(dlg, i)) << i;
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(hDlg, ID_APPLY_NOW)));
+        Press(hDlg, ID_APPLY_NOW);
+        EXPECT_EQ(FirstModifiedPage(dlg), -1);
+        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hDlg, ID_APPLY_NOW)));
+    });
+    // Once per page, each page handing over while it and the pages after it
+    // are still modified.
+    EXPECT_EQ(view.m_firstModified, (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    ASSERT_EQ(view.m_received.size(), 6u);
+    for (const CVornConfigFile& cfg : view.m_received) {
+        EXPECT_EQ(cfg.m_strDescription, "changed");
+        EXPECT_EQ(cfg.m_wOsTailor, 0x4905);
+        EXPECT_EQ(cfg.m_strCPUSerial, "000777");
+        EXPECT_EQ(cfg.m_dwEngineTypes[0], 3u);
+        EXPECT_EQ(cfg.m_dwEngineTypes[37], 0u);
+        EXPECT_EQ(cfg.m_strTzOffset, "-0500");
+    }
+}
+
+TEST_F(SysCfgDialogTest, ApplyWithOnePageModifiedStillRunsEveryPage)
+{
+    CSysCfgDialog dlg(&view);
+    dlg.m_config = RichConfig(dir.Folder());
+    Run(dlg, [&](HWND hDlg) {
+        TypeText(dlg.m_ClockPage.m_hWnd, IDC_CLOCK_EPOCH, "1960");
+        EXPECT_EQ(FirstModifiedPage(dlg), 5);
+        // Changed back to the applied value: clean again.
+        TypeText(dlg.m_ClockPage.m_hWnd, IDC_CLOCK_EPOCH, "1900");
+        EXPECT_EQ(FirstModifiedPage(dlg), -1);
+        TypeText(dlg.m_ClockPage.m_hWnd, IDC_CLOCK_EPOCH, "1960");
+        Press(hDlg, ID_APPLY_NOW);
+    });
+    EXPECT_EQ(view.m_received.size(), 6u);
+    EXPECT_EQ(view.m_received.back().m_nSysEpoch, 1960);
+}
+
+TEST_F(SysCfgDialogTest, BadSerialOnAPageNotShownAppliesNothing)
+{
+    CSysCfgDialog dlg(&view);
+    dlg.m_config = RichConfig(dir.Folder());
+    Run(dlg, [&](HWND hDlg) {
+        TypeText(dlg.m_IdentPage.m_hWnd, IDC_IDENT_DESCRIPTION, "changed");
+        ClickCheck(dlg.m_ArchPage.m_hWnd, IDC_ARCH_LINUX, false);
+        TypeText(dlg.m_ProcsPage.m_hWnd, IDC_PROCS_SERIAL, "12345");
+        ASSERT_EQ(dlg.GetActivePage(), &dlg.m_IdentPage);
+        Press(hDlg, ID_APPLY_NOW);
+        EXPECT_EQ(dlg.GetActivePage(), &dlg.m_ProcsPage);
+        EXPECT_TRUE(::IsWindowVisible(dlg.m_ProcsPage.m_hWnd));
+        EXPECT_EQ(BalloonTitle(), "CPU Serial Number");
+        EXPECT_EQ(BalloonText(), "6-digit CPU Serial number required");
+        EXPECT_EQ(::GetFocus(), ::GetDlgItem(dlg.m_ProcsPage.m_hWnd, IDC_PROCS_SERIAL));
+        EXPECT_TRUE(IsPageMarkedModified(dlg, kSysCfgIdentPage));
+        EXPECT_TRUE(IsPageMarkedModified(dlg, kSysCfgArchPage));
+        EXPECT_TRUE(IsPageMarkedModified(dlg, kSysCfgProcsPage));
+        // OK is refused the same way.
+        Press(hDlg, IDOK);
+        EXPECT_TRUE(::IsWindow(hDlg));
+    });
+    EXPECT_TRUE(view.m_received.empty());
+}
+
+TEST_F(SysCfgDialogTest, ARefusedApplyKeepsThePageModified)
+{
+    view.m_nAnswer = 0;
+    CSysCfgDialog dlg(&view);
+    dlg.m_config = RichConfig(dir.Folder());
+    Run(dlg, [&](HWND hDlg) {
+        TypeText(dlg.m_IdentPage.m_hWnd, IDC_IDENT_PLANT, "Q1");
+        Press(hDlg, ID_APPLY_NOW);
+        EXPECT_TRUE(IsPageMarkedModified(dlg, kSysCfgIdentPage));
+        EXPECT_EQ(dlg.m_appliedConfig.m_strPlant, "ZZ");
+    });
+    EXPECT_EQ(view.m_received.size(), 1u);
+}
+
+TEST_F(SysCfgDialogTest, OkAppliesEveryPageAndEnds)
+{
+    CSysCfgDialog dlg(&view);
+    dlg.m_config = RichConfig(dir.Folder());
+    dlg.m_nStartPage = kSysCfgClockPage;
+    INT_PTR nResult = RunModal(dlg, [&](HWND hDlg) {
+        EXPECT_EQ(dlg.GetActivePage(), &dlg.m_ClockPage);
+        TypeText(dlg.m_ClockPage.m_hWnd, IDC_CLOCK_YROFFSET, "-28");
+        Press(hDlg, IDOK);
+        return false;
+    });
+    EXPECT_EQ(nResult, IDOK);
+    EXPECT_EQ(dlg.m_nStartPage, kSysCfgClockPage);
+    ASSERT_EQ(view.m_received.size(), 6u);
+    EXPECT_EQ(view.m_received.back().m_nYrOffset, -28);
+}
+
+TEST_F(SysCfgDialogTest, MaxCpuReachesPagesNeverShown)
+{
+    CSysCfgDialog dlg(&view);
+    dlg.m_config = RichConfig(dir.Folder());
+    dlg.m_config.m_nNumCPUs = 4;
+    Run(dlg, [&](HWND) {
+        HWND hProcs = dlg.m_ProcsPage.m_hWnd;
+        auto Enabled = [](HWND hPage) {
+            std::string s;
+            for (int n = 0; n < 32; ++n)
+                s += ::IsWindowEnabled(::GetDlgItem(hPage, IDC_ENGINES_COMBO0 + n)) ? '1' : '0';
+            return s;
+        };
+        EXPECT_EQ(Enabled(dlg.m_Engines0Page.m_hWnd), "11110000000000000000000000000000");
+        EXPECT_EQ(Enabled(dlg.m_Engines32Page.m_hWnd), std::string(32, '0'));
+        TypeText(hProcs, IDC_PROCS_MAXCPU, "40");
+        EXPECT_EQ(Enabled(dlg.m_Engines0Page.m_hWnd), std::string(32, '1'));
+        EXPECT_EQ(Enabled(dlg.m_Engines32Page.m_hWnd), "11111111000000000000000000000000");
+        // Below the number of CPUs, which follows at once.
+        TypeText(hProcs, IDC_PROCS_MAXCPU, "3");
+        EXPECT_EQ(ItemText(hProcs, IDC_PROCS_NUMCPU), "3");
+        EXPECT_EQ(dlg.m_config.m_nNumCPUs, 3);
+        EXPECT_EQ(Enabled(dlg.m_Engines0Page.m_hWnd), "11100000000000000000000000000000");
+        // Above "MaxCPUs": no notice, the engines keep their enabling.
+        TypeText(hProcs, IDC_PROCS_MAXCPU, "65");
+        EXPECT_EQ(Enabled(dlg.m_Engines0Page.m_hWnd), "11100000000000000000000000000000");
+        EXPECT_EQ(ItemText(hProcs, IDC_PROCS_NUMCPU), "3");
+    });
+}
+
+TEST_F(SysCfgDialogTest, OpeningAndClosingLeavesNoGdiObjects)
+{
+    auto Once = [&] {
+        CSysCfgDialog dlg(&view);
+        dlg.m_config = RichConfig(dir.Folder());
+        Run(dlg, [&](HWND) {});
+    };
+    Once();
+    DWORD nBefore = GdiObjectCount();
+    for (int i = 0; i < 3; ++i)
+        Once();
+    EXPECT_EQ(GdiObjectCount(), nBefore);
+}
