@@ -14,6 +14,7 @@
 #include "config/FileDialogs.h"
 #include "config/ProcessHelpers.h"
 #include "config/StartupObjects.h"
+#include "mainwindow/DynControlsDlgBar.h"
 #include "platform/CCmdUI.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageBoxes.h"

@@ -23,6 +23,7 @@
 #include "session/UtilityProgress.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
+#include "sysconfig/SysCfgDialog.h"
 #include "config/CVornConfigFile.h"
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
@@ -470,3 +471,25 @@ TEST_F(FrameFixture, StorageBarRefreshesInTheFrameAndTheFrameClosesWhileItRuns)
 }
 
 }  // namespace
+
+// An apply of the system configuration dialog reaches the panels: the load
+// unit on the control panel's dials, the CPUs and their engine types on the
+// CPU-percent bar.
+TEST_F(FrameFixture, ConfigurationApplyReachesThePanels)
+{
+    OpenFrame();
+    CSysCfgDialog dlg(g_pView);
+    dlg.m_config = g_pView->GetConfig();
+    dlg.m_config.m_strLoadUnit = "0a80";
+    dlg.m_config.m_nMaxCPUs = 4;
+    dlg.m_config.m_nNumCPUs = 3;
+    dlg.m_config.m_dwEngineTypes[2] = 1;
+    EXPECT_EQ(1, g_pView->SendMessage(WM_SYSCFG_APPLY, 0, (LPARAM)&dlg));
+    Pump();
+    EXPECT_STREQ(pFrame->m_wndControlsBar.m_dlg.GetLoadUnit(), "0A80");
+    EXPECT_EQ(pFrame->m_wndCpuPctBar.m_dlg.GetCPUCount(), 3);
+    char sz[16] = "";
+    ::GetDlgItemTextA(pFrame->m_wndCpuPctBar.m_dlg.m_hWnd, IDC_CPUPCT_ENGINE0 + 2, sz, sizeof sz);
+    EXPECT_STREQ(sz, "IL02");
+    EXPECT_TRUE(g_pView->IsConfigModified());
+}
