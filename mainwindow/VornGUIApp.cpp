@@ -6,6 +6,7 @@
 
 #include "config/Limits.h"
 #include "config/StartupObjects.h"
+#include "mainwindow/AboutDlg.h"
 #include "mainwindow/FatalErrorReport.h"
 #include "mainwindow/MainFrame.h"
 #include "mainwindow/MyCommandLineInfo.h"
@@ -30,6 +31,7 @@
 HICON g_hAppIcon = nullptr;
 
 BEGIN_MESSAGE_MAP(CVornGUIApp, CHtmlHelpApp)
+    ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
 END_MESSAGE_MAP()
 
 CVornGUIApp::CVornGUIApp() : CHtmlHelpApp(nullptr, "VornGUI.chm")
@@ -216,4 +218,10 @@ CDocument* CVornGUIApp::OpenDocumentFile(LPCSTR pszFileName)
     if (g_pView->OpenConfiguration(pszFileName))
         AddToRecentFileList(pszFileName);
     return pDoc;
+}
+
+void CVornGUIApp::OnAppAbout()
+{
+    CAboutDlg dlg(m_pMainWnd);
+    dlg.DoModal();
 }

@@ -30,6 +30,10 @@ public:
     CString m_strIniFile;           // the "-i" argument
     CString m_strRegistryAppName;   // the "-n" argument
 
+protected:
+    // Help > About: the About box.
+    void OnAppAbout();
+
 private:
     // Steps of InitInstance, in order.
     void FindFolders();

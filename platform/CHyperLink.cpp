@@ -46,7 +46,7 @@ BOOL CHyperLink::OnSetCursor(CWnd*, UINT, UINT)
 
 HBRUSH CHyperLink::CtlColor(CDC* pDC, UINT)
 {
-    pDC->SetTextColor(::GetSysColor(COLOR_HOTLIGHT));
+    pDC->SetTextColor(m_clrLink != CLR_INVALID ? m_clrLink : ::GetSysColor(COLOR_HOTLIGHT));
     pDC->SetBkMode(TRANSPARENT);
     return ::GetSysColorBrush(COLOR_BTNFACE);  // a system brush: not freed
 }

@@ -10,6 +10,8 @@ class CHyperLink : public CStatic {
     DECLARE_MESSAGE_MAP()
 public:
     void SetURL(LPCSTR pszURL) { m_strURL = pszURL; }
+    // The link's text colour (CLR_INVALID: the system's hot-track colour).
+    void SetLinkColor(COLORREF clr) { m_clrLink = clr; }
     const CString& GetURL() const { return m_strURL; }
     // Opens pszURL with the shell; the shell's result, above 32 on success.
     static INT_PTR GotoURL(LPCSTR pszURL, int nShowCmd = SW_SHOWNORMAL);
@@ -22,5 +24,6 @@ protected:
 
 private:
     CString m_strURL;
+    COLORREF m_clrLink = CLR_INVALID;
     CFont m_font;  // the parent's font, underlined
 };

@@ -263,10 +263,12 @@ std::string CEmulatorOutputRouter::PeekPart(int nPart)
     return m_fields.PeekPart(nPart);
 }
 
-void CEmulatorOutputRouter::ClearRunPending()
+bool CEmulatorOutputRouter::ClearRunPending()
 {
     std::lock_guard<std::mutex> lock(m_statusLock);
     m_bRunPending = false;
+    m_bLastPostedRunning = m_bRunning;
+    return m_bRunning;
 }
 
 bool CEmulatorOutputRouter::IsRunning()

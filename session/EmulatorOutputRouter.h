@@ -65,7 +65,10 @@ public:
     std::string TakeRegister(int nField);
     std::string TakePart(int nPart);
     std::string PeekPart(int nPart);
-    void ClearRunPending();
+    // The run indicator's message was handled: the running flag the view
+    // shows from now on, read in the same step that lets the message be
+    // posted again (a change in between would otherwise be lost).
+    bool ClearRunPending();
     bool IsRunning();
     bool IsManual();
     unsigned GetCurrentCpu();

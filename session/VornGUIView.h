@@ -154,8 +154,9 @@ public:
     void SetStatusPartVisible(int nPart, bool bVisible);
     CString GetStatusLinePart(int nPart) { return m_router.PeekPart(nPart).c_str(); }
     CEmulatorOutputRouter& Router() { return m_router; }
-    // The run indicator's message was handled (its lamp handler calls this).
-    void ClearRunIndicatorPending() { m_router.ClearRunPending(); }
+    // The run indicator's message was handled (its lamp handler calls this):
+    // the running flag to show.
+    bool ClearRunIndicatorPending() { return m_router.ClearRunPending(); }
     bool IsEmulatorStateRunning() { return m_router.IsRunning(); }
 
     // ---- Emulator session: commands and handshake (VornGUIViewCommands.cpp) ----
@@ -521,6 +522,9 @@ private:
     void ShowLamps(bool bAll);
     // The emulator ended or went to manual state: no samples, an average of 0.
     void ResetCpuAverage();
+    // The configuration's load unit on the panel's dials, its processor
+    // count and engine types on the CPU-percent bar.
+    void ShowConfigurationOnPanels();
     void StartAveragingThread();
     static DWORD WINAPI AveragingThreadProc(LPVOID pParam);
     DWORD AveragingThread();

@@ -157,6 +157,7 @@ void CVornGUIView::ResetConfiguration()
     m_bConfigModified = m_config != m_savedConfig;
     m_strLastConfigDir.Empty();
     m_strLastConfigFile.Empty();
+    ShowConfigurationOnPanels();
     UpdateTitle();
 }
 
@@ -185,6 +186,7 @@ void CVornGUIView::TakeConfiguration(const CVornConfigFile& cfg)
     m_bConfigModified = false;
     m_bLoadParmAsked = false;
     RememberConfigPath();
+    ShowConfigurationOnPanels();
     UpdateTitle();
 }
 
@@ -244,6 +246,7 @@ void CVornGUIView::ApplyEditedConfiguration(const CVornConfigFile& cfg)
 {
     m_config = cfg;
     m_bConfigModified = m_config != m_savedConfig;
+    ShowConfigurationOnPanels();
     UpdateTitle();
 }
 

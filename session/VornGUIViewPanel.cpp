@@ -4,6 +4,8 @@
 // class's background brush.
 #include "session/VornGUIView.h"
 
+#include <algorithm>
+
 #include "config/Limits.h"
 #include "config/ProcessHelpers.h"
 #include "mainwindow/DynControlsDlgBar.h"
@@ -127,13 +129,12 @@ LRESULT CVornGUIView::OnLoadIndicatorChanged(WPARAM wp, LPARAM)
     return 0;
 }
 
-// By the running flag the status-line parser keeps; the indicator may be
-// posted again once this one is handled.
+// By the running flag the status-line parser keeps, read as the pending
+// flag is cleared, so that the indicator may be posted again.
 LRESULT CVornGUIView::OnRunIndicatorChanged(WPARAM, LPARAM)
 {
-    m_lamps.Run(IsEmulatorStateRunning());
+    m_lamps.Run(ClearRunIndicatorPending());
     ShowLamps(false);
-    ClearRunIndicatorPending();
     return 0;
 }
 
@@ -229,6 +230,19 @@ DWORD CVornGUIView::AveragingThread()
         if (bPost && hWnd)
             ::PostMessageA(hWnd, WM_CPU_AVERAGE_READY, 0, 0);
     }
+}
+
+void CVornGUIView::ShowConfigurationOnPanels()
+{
+    if (m_receivers.pControlsBar)
+        m_receivers.pControlsBar->SetDialsHex(m_config.m_strLoadUnit);
+    HWND hCpuBar = m_receivers.hCpuPercentBar;
+    if (!hCpuBar || !::IsWindow(hCpuBar))
+        return;
+    int nCpus = std::max(0, std::min(m_config.m_nNumCPUs, (int)kMaxEngines));
+    ::PostMessageA(hCpuBar, WM_MAXCPU_CHANGED, (WPARAM)nCpus, 0);
+    for (int n = 0; n < nCpus; ++n)
+        ::PostMessageA(hCpuBar, WM_CPU_ENGINE_TYPE, (WPARAM)n, (LPARAM)m_config.m_dwEngineTypes[n]);
 }
 
 void CVornGUIView::SetBrushBackground()

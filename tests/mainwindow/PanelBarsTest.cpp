@@ -3,6 +3,7 @@
 // dials by mouse, colours, forwarded commands, rows and their messages.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -474,4 +475,52 @@ TEST_F(CpuBarTest, AppearanceIsAppliedAndStored)
     pBar->SendMessage(WM_COMMAND, ID_BAR_CLOSE, 0);
     ASSERT_EQ(1u, main->m_commands.size());
     EXPECT_EQ((UINT)ID_VIEW_CPUPCT_BAR, main->m_commands[0].first);
+}
+
+// For a picture: VORN_SHOW_PANEL_MS keeps the two bars open that long,
+// VORN_PANEL_SCHEME=1 shows them dark on light instead of light on dark.
+TEST_F(PanelFixture, ShowForPicture)
+{
+    const char* pszHold = std::getenv("VORN_SHOW_PANEL_MS");
+    if (!pszHold)
+        GTEST_SKIP() << "set VORN_SHOW_PANEL_MS to show the bars";
+    bool bLight = std::getenv("VORN_PANEL_SCHEME") && std::atoi(std::getenv("VORN_PANEL_SCHEME")) == 1;
+    CDynControlsDlgBar controls(main.get());
+    ASSERT_TRUE(controls.Create(CDynControlsDlgBar::IDD, main.get()));
+    CDynCPUPercentDlgBar cpus(main.get());
+    ASSERT_TRUE(cpus.Create(CDynCPUPercentDlgBar::IDD, main.get()));
+    RECT rc;
+    controls.GetWindowRect(&rc);
+    cpus.SetWindowPos(nullptr, 0, rc.bottom - rc.top + 4, 220, 66, SWP_NOZORDER);
+    if (bLight) {
+        controls.clrBack = cpus.clrBG = RGB(236, 233, 216);
+        controls.clrText = cpus.clrFont = RGB(0, 0, 96);
+        cpus.m_nMeterColor[1] = 3;
+    }
+    controls.ApplyAppearance();
+    cpus.ApplyAppearance();
+    controls.SetDialsHex("0A80");
+    controls.SetMeterValue(0.6);
+    cpus.SetCPUCount(4);
+    cpus.SendMessage(WM_EMULATOR_ACTIVE, 1, 0);
+    const int percents[] = {87, 42, 5, 100};
+    for (int n = 0; n < 4; ++n) {
+        cpus.SendMessage(WM_CPU_ENGINE_TYPE, n, n == 3 ? 1 : 0);
+        cpus.SendMessage(WM_CPU_PERCENT, n, percents[n]);
+    }
+    for (UINT nID : {IDC_PANEL_SYSON, IDC_PANEL_POWERONON}) {
+        ::ShowWindow(::GetDlgItem(controls.m_hWnd, nID), SW_SHOW);
+        ::ShowWindow(::GetDlgItem(controls.m_hWnd, nID + 1 - 2 * (nID == IDC_PANEL_POWERONON)), SW_HIDE);
+    }
+    main->SetWindowPos(nullptr, 0, 0, rc.right - rc.left + 20, rc.bottom - rc.top + 112, SWP_NOMOVE | SWP_NOZORDER);
+    main->ShowWindow(SW_SHOW);
+    DWORD dwEnd = ::GetTickCount() + (DWORD)std::atoi(pszHold);
+    while (::GetTickCount() < dwEnd) {
+        // The needle closes in on the meter value, a third of the way per drawing.
+        ::InvalidateRect(::GetDlgItem(controls.m_hWnd, IDC_PANEL_METER), nullptr, FALSE);
+        vorntest::PumpMessages();
+        ::Sleep(100);
+    }
+    cpus.DestroyWindow();
+    controls.DestroyWindow();
 }

@@ -131,6 +131,26 @@ TEST_F(RouterFixture, RunIndicatorFromSysOrFromStateLetters)
     EXPECT_FALSE(router.IsRunning());
 }
 
+// Leaving manual state posts the run indicator before the "SYS=" line of
+// the same round changes it: the handler reads the flag as it clears the
+// pending state, and a later change is posted again.
+TEST_F(RouterFixture, RunIndicatorReadWhenClearedIsTheNewest)
+{
+    Err("STATUS=CP00 PSW=07060000 00000000 0000000000012345 ........ instcount=1");
+    ASSERT_EQ(1u, host.PostsOf(WM_RUN_INDICATOR_CHANGED).size());
+    EXPECT_EQ(0u, host.PostsOf(WM_RUN_INDICATOR_CHANGED)[0].wParam);
+    Err("SYS=1");   // pending: not posted
+    EXPECT_EQ(1u, host.PostsOf(WM_RUN_INDICATOR_CHANGED).size());
+    EXPECT_TRUE(router.ClearRunPending());
+    Err("SYS=1");   // what the view shows: nothing to post
+    EXPECT_EQ(1u, host.PostsOf(WM_RUN_INDICATOR_CHANGED).size());
+    Err("SYS=0");
+    EXPECT_EQ(2u, host.PostsOf(WM_RUN_INDICATOR_CHANGED).size());
+    Err("SYS=1");   // pending again
+    EXPECT_TRUE(router.ClearRunPending());
+    EXPECT_EQ(2u, host.PostsOf(WM_RUN_INDICATOR_CHANGED).size());
+}
+
 TEST_F(RouterFixture, CpuPercentages)
 {
     UINT nSaved = g_nMaxCPUs;
