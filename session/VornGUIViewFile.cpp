@@ -267,11 +267,8 @@ LRESULT CVornGUIView::OnSysCfgApply(WPARAM, LPARAM lp)
     const CSysCfgDialog* pDlg = (const CSysCfgDialog*)lp;
     if (!pDlg)
         return 1;
+    // The panel's dials and the CPU-percent bar follow (ShowConfigurationOnPanels).
     ApplyEditedConfiguration(pDlg->m_config);
-    if (m_receivers.pControlsBar)
-        m_receivers.pControlsBar->SetDialsHex(m_config.m_strLoadUnit);
-    int nCpus = std::max(0, std::min(m_config.m_nNumCPUs, (int)kMaxEngines));
-    TellCpuPercentBar(m_config.m_dwEngineTypes, (size_t)nCpus);
     return 1;
 }
 

@@ -236,13 +236,8 @@ void CVornGUIView::ShowConfigurationOnPanels()
 {
     if (m_receivers.pControlsBar)
         m_receivers.pControlsBar->SetDialsHex(m_config.m_strLoadUnit);
-    HWND hCpuBar = m_receivers.hCpuPercentBar;
-    if (!hCpuBar || !::IsWindow(hCpuBar))
-        return;
     int nCpus = std::max(0, std::min(m_config.m_nNumCPUs, (int)kMaxEngines));
-    ::PostMessageA(hCpuBar, WM_MAXCPU_CHANGED, (WPARAM)nCpus, 0);
-    for (int n = 0; n < nCpus; ++n)
-        ::PostMessageA(hCpuBar, WM_CPU_ENGINE_TYPE, (WPARAM)n, (LPARAM)m_config.m_dwEngineTypes[n]);
+    TellCpuPercentBar(m_config.m_dwEngineTypes, (size_t)nCpus);
 }
 
 void CVornGUIView::SetBrushBackground()
