@@ -224,6 +224,8 @@ protected:
     LRESULT OnUtilityCancel(WPARAM wp, LPARAM lp);
     // The Utilities menu (VornGUIView_Utilities.cpp); a utility whose dialog
     // does not exist yet has no handler, and its item stays disabled.
+    void OnWidenVol();
+    void OnVolRecast();
     void OnVolPatch();
     void OnMapImport();
     void OnPackFlip();

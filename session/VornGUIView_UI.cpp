@@ -91,6 +91,8 @@ BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
     ON_MESSAGE(WM_MANUAL_INDICATOR_CHANGED, OnManualIndicatorChanged)
     ON_MESSAGE(WM_CPU_AVERAGE_READY, OnCpuAverageReady)
     // The Utilities menu (VornGUIView_Utilities.cpp).
+    ON_COMMAND(ID_UTIL_WIDENVOL, OnWidenVol)
+    ON_COMMAND(ID_UTIL_VOLRECAST, OnVolRecast)
     ON_COMMAND(ID_UTIL_VOLPATCH, OnVolPatch)
     ON_COMMAND(ID_UTIL_MAPIMPORT, OnMapImport)
     ON_COMMAND(ID_UTIL_PACKFLIP, OnPackFlip)

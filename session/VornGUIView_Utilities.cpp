@@ -14,6 +14,8 @@
 #include "utilities/PackFlipDlg.h"
 #include "utilities/ReelScanDlg.h"
 #include "utilities/VolPatchDlg.h"
+#include "utilities/VolRecastDlg.h"
+#include "utilities/WidenVolDlg.h"
 
 namespace {
 
@@ -53,6 +55,16 @@ void CVornGUIView::StartUtilityFromDialog(const CUtilityDlg& dlg)
         return;
     const SUtilityInfo& info = dlg.Info();
     RunUtility(dlg.m_strCommandLine, info.nKind, DevClassIcon(info.eGroup), dlg.m_strTitle, dlg.m_nExpectedTotal);
+}
+
+void CVornGUIView::OnWidenVol()
+{
+    RunUtilityDialog<CWidenVolDlg>();
+}
+
+void CVornGUIView::OnVolRecast()
+{
+    RunUtilityDialog<CVolRecastDlg>();
 }
 
 void CVornGUIView::OnVolPatch()

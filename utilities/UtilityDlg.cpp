@@ -215,9 +215,10 @@ bool CUtilityDlg::BrowseOutputDirectory(UINT nEdit, CString& strDir, const char*
     return true;
 }
 
-bool CUtilityDlg::BrowseOutputFile(UINT nDirEdit, UINT nFileEdit, CString& strDir, CString& strFile)
+bool CUtilityDlg::BrowseOutputFile(UINT nDirEdit, UINT nFileEdit, CString& strDir, CString& strFile,
+                                   const char* pszTitle)
 {
-    return BrowseForSaveFile(strDir, strFile, "Disk Output file", GroupFolder(), GroupFilter(),
+    return BrowseForSaveFile(strDir, strFile, pszTitle, GroupFolder(), GroupFilter(),
                              GetDlgItem((int)nFileEdit), false, false, GetDlgItem((int)nDirEdit)) == IDOK;
 }
 

@@ -117,7 +117,8 @@ protected:
     // The folder picker for an output folder; the edit and strDir get it.
     bool BrowseOutputDirectory(UINT nEdit, CString& strDir, const char* pszPrompt);
     // The file-save dialog: folder and name into their members and edits.
-    bool BrowseOutputFile(UINT nDirEdit, UINT nFileEdit, CString& strDir, CString& strFile);
+    bool BrowseOutputFile(UINT nDirEdit, UINT nFileEdit, CString& strDir, CString& strFile,
+                          const char* pszTitle = "Disk Output file");
 
     // ---- controls ----
     // A spin's range, also beyond 32767.

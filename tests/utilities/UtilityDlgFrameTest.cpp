@@ -87,40 +87,8 @@ protected:
     }
 };
 
-// Answers every overwrite question of this thread with one button.
-class COverwriteAnswerer {
-public:
-    explicit COverwriteAnswerer(int nButton)
-    {
-        s_nButton = nButton;
-        s_nAsked = 0;
-        m_timer = ::SetTimer(nullptr, 0, 20, OnTimer);
-    }
-    ~COverwriteAnswerer() { ::KillTimer(nullptr, m_timer); }
-    static int s_nAsked;
-
-private:
-    static BOOL CALLBACK Answer(HWND h, LPARAM)
-    {
-        char sz[64] = "";
-        ::GetWindowTextA(h, sz, sizeof sz);
-        if (std::string(sz) != "Confirm Overwrite" || !::IsWindowVisible(h))
-            return TRUE;
-        ++s_nAsked;
-        ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(s_nButton, BN_CLICKED), 0);
-        return FALSE;
-    }
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
-    {
-        ::EnumThreadWindows(::GetCurrentThreadId(), Answer, 0);
-    }
-    static int s_nButton;
-    UINT_PTR m_timer = 0;
-};
-int COverwriteAnswerer::s_nAsked = 0;
-int COverwriteAnswerer::s_nButton = 0;
-
-const int kOverwrite = 6;
+using vorntest::COverwriteAnswerer;
+const int kOverwrite = vorntest::kOverwriteButton;
 
 struct OutputFile : ::testing::Test {
     TempDir dir;

@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,8 @@ struct UtilityMenu : SessionFixture {
         for (const std::string& s : {strExeDir, strDiskDir, strTapeDir})
             ::CreateDirectoryA(s.c_str(), nullptr);
         std::string strStandin = vorntest::ProgramDir() + "vornutil.exe";
-        for (const char* pszName : {"PACKFLIP", "PACKFLIP64", "VOLPATCH", "MAPIMPORT", "REELSCAN"})
+        for (const char* pszName :
+             {"PACKFLIP", "PACKFLIP64", "VOLPATCH", "MAPIMPORT", "REELSCAN", "VOLRECAST", "VOLRECAST64"})
             ::CopyFileA(strStandin.c_str(), (strExeDir + pszName + ".exe").c_str(), FALSE);
         ::CopyFileA((vorntest::ProgramDir() + "vornemu.exe").c_str(), (strExeDir + "vornemu.exe").c_str(), FALSE);
         const std::pair<const char*, std::string> lists[] = {
@@ -102,7 +104,8 @@ struct UtilityMenu : SessionFixture {
     // Chooses the menu command, types the input into its dialog and presses
     // OK; returns the refusal's balloon ("title: text"), or empty when the
     // dialog closed. A started run is waited for.
-    std::string Run(UINT nCommand, const std::string& strInput)
+    std::string Run(UINT nCommand, const std::string& strInput,
+                    const std::function<void(HWND)>& extra = nullptr)
     {
         HWND hFirst = nullptr;
         std::string strBalloon;
@@ -111,6 +114,8 @@ struct UtilityMenu : SessionFixture {
                 if (!hFirst) {
                     hFirst = h;
                     ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strInput.c_str());
+                    if (extra)
+                        extra(h);
                     ::PostMessageA(h, WM_COMMAND, IDOK, 0);
                     return true;
                 }
@@ -226,6 +231,33 @@ TEST_F(UtilityMenu, CancelRunsNothing)
     EXPECT_FALSE(pView->IsUtilityRunning());
     EXPECT_TRUE(Recorded().empty());
     EXPECT_EQ("", std::string(ProfileGetString("REELSCAN", "strInputFile", "")));
+}
+
+}  // namespace
+
+namespace {
+
+// The output file confirmed in the dialog is still there while the
+// dialog's other checks run and goes only when the run starts.
+TEST_F(UtilityMenu, VolRecast64OverwritesAConfirmedOutputOnlyWhenTheRunStarts)
+{
+    std::string strInput = dir.Write("disk\\in.ckd", vorntest::DiskImageBytes("CKD_P370"));
+    std::string strOutput = dir.Write("disk\\out.ckd64", "old image");
+    ::CopyFileA((vorntest::ProgramDir() + "vornutil.exe").c_str(), (strExeDir + "volmake64.exe").c_str(), FALSE);
+    ASSERT_TRUE(pView->IsValidExecutablesDir(pView->GetExecutablesDir()));
+    ProfileWriteString("VOLRECAST", "strOutputDirectory", strDiskDir.c_str());
+    vorntest::COverwriteAnswerer answerer(vorntest::kOverwriteButton);
+    EXPECT_EQ("", Run(ID_UTIL_VOLRECAST, strInput, [&](HWND h) {
+                  ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, "out.ckd64");
+                  ::CheckDlgButton(h, IDC_UTIL_REPLACE, BST_CHECKED);
+                  ::CheckDlgButton(h, IDC_UTIL_CKD64, BST_CHECKED);
+              }));
+    EXPECT_EQ(1, vorntest::COverwriteAnswerer::s_nAsked);
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(Program("VOLRECAST64") + " -r -lfs " + strInput + " " + strOutput + " EXTERNALGUI",
+              runs[0].strCommandLine);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(strOutput.c_str()));
 }
 
 }  // namespace

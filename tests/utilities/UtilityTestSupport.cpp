@@ -47,6 +47,37 @@ SUtilityOk PressUtilityOk(CDialog& dlg, int nEdit, const char* pszInput, const s
     return out;
 }
 
+int COverwriteAnswerer::s_nAsked = 0;
+int COverwriteAnswerer::s_nButton = 0;
+
+COverwriteAnswerer::COverwriteAnswerer(int nButton)
+{
+    s_nButton = nButton;
+    s_nAsked = 0;
+    m_timer = ::SetTimer(nullptr, 0, 20, OnTimer);
+}
+
+COverwriteAnswerer::~COverwriteAnswerer()
+{
+    ::KillTimer(nullptr, m_timer);
+}
+
+BOOL CALLBACK COverwriteAnswerer::Answer(HWND h, LPARAM)
+{
+    char sz[64] = "";
+    ::GetWindowTextA(h, sz, sizeof sz);
+    if (std::string(sz) != "Confirm Overwrite" || !::IsWindowVisible(h))
+        return TRUE;
+    ++s_nAsked;
+    ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(s_nButton, BN_CLICKED), 0);
+    return FALSE;
+}
+
+void CALLBACK COverwriteAnswerer::OnTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    ::EnumThreadWindows(::GetCurrentThreadId(), Answer, 0);
+}
+
 std::string DiskImageBytes(const char* pszSignature)
 {
     std::string s(1024, '\0');

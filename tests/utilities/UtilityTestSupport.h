@@ -25,6 +25,24 @@ struct SUtilityOk {
 SUtilityOk PressUtilityOk(CDialog& dlg, int nEdit, const char* pszInput,
                           const std::function<void(HWND)>& extra = nullptr);
 
+// Answers every overwrite question ("Confirm Overwrite") of this thread
+// with one button while it lives; counts the questions.
+const int kOverwriteButton = 6;
+class COverwriteAnswerer {
+public:
+    explicit COverwriteAnswerer(int nButton);
+    ~COverwriteAnswerer();
+    COverwriteAnswerer(const COverwriteAnswerer&) = delete;
+    COverwriteAnswerer& operator=(const COverwriteAnswerer&) = delete;
+    static int s_nAsked;
+
+private:
+    static BOOL CALLBACK Answer(HWND h, LPARAM);
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    static int s_nButton;
+    UINT_PTR m_timer = 0;
+};
+
 // The bytes of a disk image of 1024 bytes whose header has the signature
 // ("CKD_C370", "CKD_C064" ...).
 std::string DiskImageBytes(const char* pszSignature);

@@ -1,0 +1,45 @@
+// ImageCopyDlg.h: CImageCopyDlg, the base of the utility dialogs that read
+// one disk image and write another (WidenVol, VolRecast): the input file,
+// the output folder and file name, option check boxes that each add one
+// word, and for VolRecast the "Write output in new 64-bit file format" box.
+// The differences stand in the table of the .cpp. The expected total is 0.
+#pragma once
+
+#include "utilities/UtilityDlg.h"
+
+class CImageCopyDlg : public CUtilityDlg {
+    DECLARE_MESSAGE_MAP()
+public:
+    enum { kMaxOptions = 3 };
+    // One dialog of the family (the table in the .cpp).
+    struct SRow;
+
+    CString m_strInputFile;        // "strInputFile"
+    CString m_strOutputDirectory;  // "strOutputDirectory"
+    CString m_strOutputFile;       // "strOutputFile", the name as typed
+    bool m_bOptions[kMaxOptions] = {};
+    bool m_bCkd64 = false;         // "bCKD64"
+    CString m_strOptionWords;      // built on OK, e.g. "-r -lfs"
+    CSaveSelEdit m_InputEdit, m_OutputEdit;
+
+protected:
+    explicit CImageCopyDlg(UINT nIDTemplate);
+
+    void LoadSettings() override;
+    void SaveSettings() override;
+    void ExchangeFields(CDataExchange* pDX) override;
+    bool ValidateOptions(CDataExchange* pDX) override;
+    bool CheckInputFiles(CDataExchange* pDX) override;
+    bool CheckOutputFile(CDataExchange* pDX) override;
+    void BuildCommandLine() override;
+    std::vector<SHelpRow> HelpRows() const override;
+    const SLayoutRow* LayoutRows(size_t& nCount) const override;
+
+    void OnBrowseInput();
+    void OnBrowseOutputDirectory();
+    void OnBrowseOutputFile();
+
+private:
+    const SRow* m_pRow;
+    CString m_strInputNameExt;
+};
