@@ -11,6 +11,7 @@
 //   VornGUIView_Console.cpp time stamps, held-key scrolling, partial erase,
 //                           the shell command's folder
 //   VornGUIViewPower.cpp    power on and off, the shutdown watchdog, the folder check
+//   VornGUIViewSubscribe.cpp the bars' subscriptions to the emulator's reports
 #pragma once
 
 #include <atomic>
@@ -539,6 +540,34 @@ private:
     CCpuAverage m_cpuAverage;
     HANDLE m_hAveragingThread = nullptr;
     CBrush m_brBackground;        // the window class's background brush
+
+    // ---- The bars' subscriptions (VornGUIViewSubscribe.cpp) ----
+public:
+    // One flag per subscription message, the last wParam received.
+    enum {
+        kSubDevList, kSubStorage, kSubCpuPctAll, kSubGRegs, kSubCRegs, kSubARegs, kSubFRegs,
+        kSubGRegs64, kSubCRegs64, kSubFRegs64, kSubVRegs, kSubscriptionCount
+    };
+    int GetSubscription(int nSubscription) const { return m_nSubscribed[nSubscription]; }
+
+protected:
+    LRESULT OnSubscribeDevList(WPARAM wp, LPARAM lp);
+    LRESULT OnSubscribeStorage(WPARAM wp, LPARAM lp);
+    LRESULT OnSubscribeCpuPctAll(WPARAM wp, LPARAM lp);
+    LRESULT OnSubscribeGRegs(WPARAM wp, LPARAM lp);
+    LRESULT OnSubscribeCRegs(WPARAM wp, LPARAM lp);
+    LRESULT OnSubscribeARegs(WPARAM wp, LPARAM lp);
+    LRESULT OnSubscribeFRegs(WPARAM wp, LPARAM lp);
+    LRESULT OnSubscribeGRegs64(WPARAM wp, LPARAM lp);
+    LRESULT OnSubscribeCRegs64(WPARAM wp, LPARAM lp);
+    LRESULT OnSubscribeFRegs64(WPARAM wp, LPARAM lp);
+    LRESULT OnSubscribeVRegs(WPARAM wp, LPARAM lp);
+
+private:
+    void Subscribe(int nSubscription, WPARAM wp);
+    void SubscribeDeviceList();
+
+    int m_nSubscribed[kSubscriptionCount] = {};
 };
 
 extern CVornGUIView* g_pView;
