@@ -145,7 +145,8 @@ SStorageSearchResult SearchStorage(const CStoragePattern& pattern, UINT64 nSize,
     SStorageSearchResult result;
     const UINT64 m = pattern.Length(), c = pattern.Context();
     const UINT64 w = std::min<UINT64>(buffer.size(), nSize);
-    if (m == 0 || m > nSize || w < m + 2 * c)
+    // A window of all storage needs no context around it.
+    if (m == 0 || m > nSize || (w < nSize && w < m + 2 * c))
         return result;
     UINT64 s = nStart;  // forward: the lowest start left; backward: the highest
     if (bForward ? s > nSize - m : false)

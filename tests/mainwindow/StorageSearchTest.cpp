@@ -225,6 +225,18 @@ TEST(StorageSearch, WholeWordSeesAcrossWindowEdges)
     }
 }
 
+TEST(StorageSearch, StorageNoLargerThanTheWindowNeedsNoContext)
+{
+    // The window is all of storage: a whole word that fills it is found.
+    FakeStorage st(3);
+    st.Put(0, Ebcdic("ABC"));
+    CStoragePattern p;
+    p.Set(SearchBytes("abc"), {false, false, true});
+    std::vector<BYTE> buffer(3);
+    EXPECT_EQ(kStorageFound, SearchStorage(p, 3, 0, true, buffer, st.Reader(), nullptr).eEnd);
+    EXPECT_EQ(kStorageFound, SearchStorage(p, 3, 2, false, buffer, st.Reader(), nullptr).eEnd);
+}
+
 TEST(StorageSearch, StopReadFailureAndEmptyCases)
 {
     FakeStorage st(k4M);
