@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "config/DockFloatMenu.h"
@@ -444,6 +445,19 @@ TEST_F(FrameFixture, StorageBarRefreshesInTheFrameAndTheFrameClosesWhileItRuns)
     }
     ASSERT_TRUE(bar.IsRefreshThreadRunning());
     EXPECT_EQ(2048u * 1024u, bar.Window().StorageSize());
+    // Hidden from the View menu, the bar hears it through the view and stops
+    // refreshing; shown again, it starts.
+    auto pumpUntil = [&](const std::function<bool()>& done) {
+        for (DWORD dw = ::GetTickCount(); !done() && ::GetTickCount() - dw < 10000;) {
+            Pump();
+            ::Sleep(20);
+        }
+        return done();
+    };
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STORAGE_BAR);
+    EXPECT_TRUE(pumpUntil([&] { return !bar.IsRefreshThreadRunning(); }));
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STORAGE_BAR);
+    EXPECT_TRUE(pumpUntil([&] { return bar.IsRefreshThreadRunning(); }));
     if (const char* pszHold = std::getenv("VORN_SHOW_STORAGE_MS")) {
         bar.HexEdit().SetSel(0x40, 0x48);
         for (DWORD dwHold = ::GetTickCount(); ::GetTickCount() - dwHold < (DWORD)std::atoi(pszHold);) {
