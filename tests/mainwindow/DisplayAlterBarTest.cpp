@@ -315,6 +315,21 @@ TEST_F(StorageBar, NotFoundSaysWhatAndWhichWay)
     texts = ClosingDialog([&] { PressKey(pBar->HexEdit().m_hWnd, VK_F3, true); }, &title);
     EXPECT_EQ("Find Previous", title);
     EXPECT_NE(std::string::npos, texts.find("backward from here.")) << texts;
+    // Esc while the search runs (the find dialog is gone) stops it: a stopped
+    // search says nothing, and the bar is usable again.
+    {
+        vorntest::DialogDriver none([](HWND h) {
+            ::PostMessageA(h, WM_CLOSE, 0, 0);
+            return false;
+        });
+        PressKey(pBar->HexEdit().m_hWnd, VK_F3);
+        ASSERT_TRUE(pBar->IsSearchRunning());
+        PressKey(pBar->HexEdit().m_hWnd, VK_ESCAPE);
+        ASSERT_TRUE(WaitSearchDone());
+        PumpFor(300);
+        EXPECT_FALSE(none.SawDialog());
+    }
+    EXPECT_TRUE(::IsWindowEnabled(Item(IDC_STORAGE_HEXEDIT)));
 }
 
 TEST_F(StorageBar, ReplaceAllCountsAndWritesEveryOccurrence)

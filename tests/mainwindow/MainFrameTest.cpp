@@ -458,6 +458,12 @@ TEST_F(FrameFixture, StorageBarRefreshesInTheFrameAndTheFrameClosesWhileItRuns)
     EXPECT_TRUE(pumpUntil([&] { return !bar.IsRefreshThreadRunning(); }));
     pFrame->SendMessage(WM_COMMAND, ID_VIEW_STORAGE_BAR);
     EXPECT_TRUE(pumpUntil([&] { return bar.IsRefreshThreadRunning(); }));
+    // Close in the hex view's menu goes through the bar to the View command.
+    bar.HexEdit().SendMessage(WM_COMMAND, ID_BAR_CLOSE);
+    EXPECT_FALSE(::IsWindowVisible(bar.m_hWnd));
+    EXPECT_TRUE(pumpUntil([&] { return !bar.IsRefreshThreadRunning(); }));
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STORAGE_BAR);
+    EXPECT_TRUE(pumpUntil([&] { return bar.IsRefreshThreadRunning(); }));
     if (const char* pszHold = std::getenv("VORN_SHOW_STORAGE_MS")) {
         bar.HexEdit().SetSel(0x40, 0x48);
         for (DWORD dwHold = ::GetTickCount(); ::GetTickCount() - dwHold < (DWORD)std::atoi(pszHold);) {
