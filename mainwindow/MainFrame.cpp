@@ -30,6 +30,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CHelpButtonFrameWnd)
     ON_MESSAGE(WM_MENUCHAR, OnMenuCharMsg)
     ON_MESSAGE(WM_RESTORE_BAR_STATE, OnRestoreBarState)
     ON_MESSAGE(WM_NOTIFY_BAR_VISIBILITY, OnNotifyBarVisibility)
+    ON_MESSAGE(WM_REBUILD_STATUS_BAR, OnRebuildStatusBarMsg)
     ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
     ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
     ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
@@ -115,7 +116,58 @@ void CMainFrame::GiveViewItsReceivers()
     receivers.pControlsBar = &m_wndControlsBar.m_dlg;
     receivers.hCpuPercentBar = m_wndCpuPctBar.m_dlg.m_hWnd;
     receivers.pStatusBar = &m_wndStatusBar;
+    CDynStatusLineDlgBar& status = m_wndStatusLineBar.m_dlg;
+    receivers.hCpuSpin = status.GetSpin();
+    receivers.hStatusLineBar = status.m_hWnd;
+    for (int i = 0; i < kStatusPartCount; ++i)
+        receivers.hStatusParts[i] = status.m_hWnd ? status.GetField(i) : nullptr;
+    CollectRegisterFields(receivers.hRegisterFields);
+    CDynCmdLineDlgBar& cmdLine = m_wndCmdLineBar.m_dlg;
+    receivers.hCmdSend = cmdLine.m_hWnd ? cmdLine.SendButton() : nullptr;
+    receivers.hShellDirEdit = cmdLine.m_hWnd ? cmdLine.TargetDirText() : nullptr;
     g_pView->SetSessionReceivers(receivers);
+    g_pView->SetCommandLineEdit(cmdLine.CommandEdit().m_hWnd);
+    // The command line in the console's plain colours and font.
+    const CViewSettings& settings = g_pView->Settings();
+    cmdLine.SetColors(settings.m_styles[kMsgPlain].crColor, settings.m_crBackground);
+    if (cmdLine.m_hWnd) {
+        cmdLine.SendMessage(WM_SETFONT, (WPARAM)g_pView->GetPlainFont(), TRUE);
+        cmdLine.CommandEdit().SendMessage(WM_SETFONT, (WPARAM)g_pView->GetPlainFont(), TRUE);
+        for (CWnd* pWnd : {(CWnd*)&cmdLine, (CWnd*)&cmdLine.CommandEdit()})
+            pWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
+    g_pView->InitBarControls();
+}
+
+// Each bar shows the fields of its keyword group, the k-th of the group
+// (in the view's order) in its k-th control.
+void CMainFrame::CollectRegisterFields(HWND hFields[]) const
+{
+    const struct {
+        const char* pszPrefix;
+        const CRegsDlgBar* pBar;
+    } groups[] = {
+        {"64_GR", &m_wndGRegs64Bar.m_dlg}, {"64_CR", &m_wndCRegs64Bar.m_dlg}, {"64_FR", &m_wndFRegs64Bar.m_dlg},
+        {"GR", &m_wndGRegsBar.m_dlg},      {"CR", &m_wndCRegsBar.m_dlg},      {"AR", &m_wndARegsBar.m_dlg},
+        {"FR", &m_wndFRegsBar.m_dlg},      {"VR", &m_wndVRegsBar.m_dlg},
+    };
+    int nNext[sizeof groups / sizeof groups[0]] = {};
+    for (int i = 0; i < kRegisterFieldCount; ++i) {
+        hFields[i] = nullptr;
+        CString strKeyword = RegisterField(i).pszKeyword;
+        for (size_t g = 0; g < sizeof groups / sizeof groups[0]; ++g) {
+            if (strKeyword.Find(groups[g].pszPrefix) == 0) {
+                hFields[i] = groups[g].pBar->GetRegisterControl(nNext[g]++);
+                break;
+            }
+        }
+    }
+}
+
+LRESULT CMainFrame::OnRebuildStatusBarMsg(WPARAM wp, LPARAM)
+{
+    RebuildStatusBar(wp != 0);
+    return 0;
 }
 
 void CMainFrame::RegisterHelpStrings()

@@ -17,7 +17,9 @@
 #include "mainwindow/DynDisplayAlterDlgBar.h"
 #include "mainwindow/DynCPUPercentDlgBar.h"
 #include "mainwindow/DynControlsDlgBar.h"
-#include "mainwindow/EmptyBarDlg.h"
+#include "mainwindow/DynCmdLineDlgBar.h"
+#include "mainwindow/DynRegsDlgBar.h"
+#include "mainwindow/DynStatusLineDlgBar.h"
 #include "mainwindow/StatusBarACT.h"
 #include "platform/BCMenu.h"
 
@@ -46,17 +48,17 @@ public:
     CStatusBarACT m_wndStatusBar;
     // The fourteen bars in the order of kMainBars.
     cdxCDynamicBarT<CDynDevListDlgBar> m_wndDevListBar;
-    cdxCDynamicBarT<CEmptyBarDlg> m_wndStatusLineBar{IDD_STATUSLINE_BAR};
+    cdxCDynamicBarT<CDynStatusLineDlgBar> m_wndStatusLineBar;
     cdxCDynamicBarT<CDynControlsDlgBar> m_wndControlsBar;
-    cdxCDynamicBarT<CEmptyBarDlg> m_wndCmdLineBar{IDD_CMDLINE_BAR};
-    cdxCDynamicBarT<CEmptyBarDlg> m_wndGRegsBar{IDD_REGS32_BAR};
-    cdxCDynamicBarT<CEmptyBarDlg> m_wndCRegsBar{IDD_REGS32_BAR};
-    cdxCDynamicBarT<CEmptyBarDlg> m_wndARegsBar{IDD_REGS32_BAR};
-    cdxCDynamicBarT<CEmptyBarDlg> m_wndFRegsBar{IDD_FPREGS32_BAR};
-    cdxCDynamicBarT<CEmptyBarDlg> m_wndGRegs64Bar{IDD_REGS64_BAR};
-    cdxCDynamicBarT<CEmptyBarDlg> m_wndCRegs64Bar{IDD_REGS64_BAR};
-    cdxCDynamicBarT<CEmptyBarDlg> m_wndFRegs64Bar{IDD_REGS64_BAR};
-    cdxCDynamicBarT<CEmptyBarDlg> m_wndVRegsBar{IDD_VREGS_BAR};
+    cdxCDynamicBarT<CDynCmdLineDlgBar> m_wndCmdLineBar;
+    cdxCDynamicBarT<CDyn32BitRegsDlgBar> m_wndGRegsBar;
+    cdxCDynamicBarT<CDyn32BitRegsDlgBar> m_wndCRegsBar;
+    cdxCDynamicBarT<CDyn32BitRegsDlgBar> m_wndARegsBar;
+    cdxCDynamicBarT<CDyn32BitFPRegsDlgBar> m_wndFRegsBar;
+    cdxCDynamicBarT<CDyn64BitRegsDlgBar> m_wndGRegs64Bar;
+    cdxCDynamicBarT<CDyn64BitRegsDlgBar> m_wndCRegs64Bar;
+    cdxCDynamicBarT<CDyn64BitRegsDlgBar> m_wndFRegs64Bar;
+    cdxCDynamicBarT<CDynVRegsDlgBar> m_wndVRegsBar;
     cdxCDynamicBarT<CDynDisplayAlterDlgBar> m_wndStorageBar;
     cdxCDynamicBarT<CDynCPUPercentDlgBar> m_wndCpuPctBar;
     bool m_bForceClose = false; // the Windows session is ending
@@ -73,6 +75,8 @@ public:
     void NotifyViewOfBarVisibility();
     // Tells the view which bars take the session's lists and texts.
     void GiveViewItsReceivers();
+    // The register fields of the bars, in the view's field order.
+    void CollectRegisterFields(HWND hFields[]) const;
     // The bar of table entry i, and the table entry of a bar id (-1: none).
     cdxCDynamicBar* GetMainBar(int i);
     static int FindMainBar(UINT nBarID);
@@ -94,6 +98,7 @@ protected:
     LRESULT OnMenuCharMsg(WPARAM wp, LPARAM lp);
     LRESULT OnRestoreBarState(WPARAM wp, LPARAM lp);
     LRESULT OnNotifyBarVisibility(WPARAM wp, LPARAM lp);
+    LRESULT OnRebuildStatusBarMsg(WPARAM wp, LPARAM lp);
     void OnEditCopy();
     void OnUpdateEditCopy(CCmdUI* pCmdUI);
     void OnEditSelectAll();

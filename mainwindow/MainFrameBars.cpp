@@ -54,7 +54,7 @@ const SMainBar kMainBars[kMainBarCount] = {
 namespace {
 
 // Table indexes of the bars the code names.
-enum { kDevList = 0, kStatusLine = 1, kControls = 2, kCmdLine = 3, kVRegs = 11, kStorage = 12, kCpuPct = 13 };
+enum { kDevList = 0, kStatusLine = 1, kControls = 2, kCmdLine = 3, kFirstRegs = 4, kVRegs = 11, kStorage = 12, kCpuPct = 13 };
 // The order in which the view hears of the data bars.
 const int kSubscriptionOrder[] = {kDevList, 4, 5, 6, 7, 8, 9, 10, kVRegs, kStorage, kCpuPct};
 
@@ -85,6 +85,9 @@ bool CMainFrame::CreateBars()
         cdxCDynamicBar* pBar = GetMainBar(i);
         if (!pBar->Create(spec.pszTitle, this, spec.nBarID, WS_CHILD | WS_VISIBLE | CBRS_TOP))
             return false;
+        // The register classes serve several bars: each learns its View command.
+        if (i >= kFirstRegs && i <= kVRegs)
+            static_cast<CRegsDlgBar*>(pBar->m_pDlg)->SetViewCommand(spec.nViewCmd);
         DWORD dwAlign = (i == kDevList || i == kCpuPct) ? CBRS_LEFT : i == kCmdLine ? CBRS_BOTTOM : CBRS_TOP;
         pBar->SetBarStyle((pBar->GetBarStyle() & ~CBRS_ALIGN_ANY) | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC |
                           dwAlign);

@@ -18,6 +18,8 @@ BEGIN_MESSAGE_MAP(CMainWindowBarDlg, cdxCDynamicBarDlg)
     ON_COMMAND_RANGE(ID_FLOAT_FIRST, ID_FLOAT_LAST, OnDockFloat)
 END_MESSAGE_MAP()
 
+const UINT CMainWindowBarDlg::kDefaultBarMenu = IDR_BAR_MENU;
+
 void CMainWindowBarDlg::OnCancel()
 {
     if (g_pView)
@@ -37,13 +39,14 @@ void CMainWindowBarDlg::SetSmallAppIcon()
 void CMainWindowBarDlg::OnContextMenu(CWnd*, CPoint point)
 {
     BCMenu menu;
-    if (!menu.LoadMenu(IDR_BAR_MENU))
+    if (!menu.LoadMenu(m_nContextMenu))
         return;
     menu.LoadToolbar(IDR_MENU_IMAGES);
     BCMenu* pPopup = menu.GetSubMenu(0);
     if (!pPopup)
         return;
     AppendDockFloatMenuItems(m_pHostBar, pPopup);
+    PrepareContextMenu(pPopup);
     CPoint pt = CalcContextMenuPoint(this, point);
     SetForegroundWindow();
     pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, this);

@@ -14,19 +14,26 @@ class CDC;
 class CMainWindowBarDlg : public cdxCDynamicBarDlg {
     DECLARE_MESSAGE_MAP()
 public:
+    static const UINT kDefaultBarMenu;  // "Close", "Properties..."
+
     // nViewCmd: the bar's View menu toggle; nPrefsPage: its preferences page.
     CMainWindowBarDlg(UINT nIDTemplate, UINT nViewCmd, int nPrefsPage, CWnd* pParent = nullptr)
-        : cdxCDynamicBarDlg(nIDTemplate, pParent), m_nViewCmd(nViewCmd), m_nPrefsPage(nPrefsPage)
+        : cdxCDynamicBarDlg(nIDTemplate, pParent), m_nContextMenu(kDefaultBarMenu), m_nViewCmd(nViewCmd),
+          m_nPrefsPage(nPrefsPage)
     {
     }
     // Escape: the command line gets the focus back.
     void OnCancel() override;
 
     UINT GetViewCommand() const { return m_nViewCmd; }
+    // The main frame names the View command of a bar whose class serves several.
+    void SetViewCommand(UINT nViewCmd) { m_nViewCmd = nViewCmd; }
     int GetPrefsPage() const { return m_nPrefsPage; }
 
 protected:
     void OnContextMenu(CWnd* pWnd, CPoint point);
+    // The bar's menu before it opens (a check mark, say).
+    virtual void PrepareContextMenu(CMenu* pPopup) { (void)pPopup; }
     void OnBarClose();
     void OnBarProperties();
     void OnDockFloat(UINT nID);
@@ -39,6 +46,8 @@ protected:
     BOOL FillClient(CDC* pDC, COLORREF clrBack);
     // Redraws the bar with its children and frame at once.
     void RedrawBar();
+
+    UINT m_nContextMenu;  // the menu resource of the context menu
 
 private:
     UINT m_nViewCmd;

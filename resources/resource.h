@@ -606,3 +606,42 @@
 #define IDS_HELP_PREF_MISC2         13700
 #define IDS_HELP_PREF_MISC3         13750
 #define IDS_HELP_INSTRUCTIONS       17040
+
+// ---- the command line, status line and register bars -----------------------
+// Command line bar (template IDD_CMDLINE_BAR); the Send button and the
+// folder button are also the view's commands of these ids.
+#define IDC_CMDLINE_SEND            1002
+#define IDC_CMDLINE_DIR_BUTTON      1547
+#define IDC_CMDLINE_TARGET_DIR      1548
+#define IDC_CMDLINE_EDIT            1549
+#define IDC_CMDLINE_LABEL           1550
+#define IDS_HELP_CMDLINE_BAR        12150
+#define IDS_HELP_CMDLINE_DIR_BUTTON 12151
+#define IDS_HELP_CMDLINE_DIR        12152
+#define IDS_HELP_CMDLINE_EDIT       12153
+// Status line bar (template IDD_STATUSLINE_BAR) and its menu.
+#define IDC_STATUSLINE_CPU_SPIN     1541
+#define IDC_STATUSLINE_PART0        1542
+#define IDR_STATUSLINE_BAR_MENU     318
+#define ID_STATUSLINE_SHOW_ON_BAR   33131
+#define ID_STATUSLINE_COPY          33133
+#define IDS_HELP_STATUSLINE_BAR     12400
+#define IDS_HELP_STATUSLINE_SPIN    12401
+// Register bars (templates IDD_FPREGS32_BAR, IDD_REGS32_BAR, IDD_REGS64_BAR,
+// IDD_VREGS_BAR) and their menu.
+#define IDC_FPREGS32_FIRST          1526
+#define IDC_REGS32_FIRST            1528
+#define IDC_REGS64_FIRST            1532
+#define IDC_VREGS_FIRST             1850
+#define IDR_REGS_BAR_MENU           314
+#define ID_REGS_BAR_FONT            33132
+#define IDS_HELP_FPREGS32_BAR       12000
+#define IDS_HELP_REGS32_BAR         12050
+#define IDS_HELP_REGS64_BAR         12100
+#define IDS_HELP_VREGS_BAR          12125
+#define IDS_HELP_REGISTER_VALUES    17048
+// The session description dialog.
+#define IDD_SESSION_DESC            820
+#define IDC_SESSION_DESC            3440
+#define IDS_HELP_SESSION_DESC       7950
+#define IDS_HELP_SESSION_DESC_EDIT  7951

@@ -74,3 +74,8 @@ const UINT WM_NOTIFY_BAR_VISIBILITY = WM_APP + 0xCA;
 // View to the storage bar, sent on Esc: stop its search or auto-refresh when
 // one runs and its find dialog is not shown; returns 1 when it stopped one.
 const UINT WM_STORAGE_BAR_ESCAPE = WM_APP + 0xD0;
+// View to main frame: rebuild the status bar with (wParam 1) or without (0)
+// the status-line panes (CMainFrame::RebuildStatusBar).
+const UINT WM_REBUILD_STATUS_BAR = WM_APP + 0xE6;
+// View to the status line bar: lay its fields out again.
+const UINT WM_LAYOUT_STATUS_FIELDS = WM_APP + 0xE7;

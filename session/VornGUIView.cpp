@@ -80,14 +80,8 @@ void CVornGUIView::CreateFonts()
         m_fonts[k].DeleteObject();
         m_fonts[k].CreateFontIndirect(&lf);
     }
-    CFont status;
-    status.CreatePointFont(m_settings.m_nStatusFontSize * 10, m_settings.m_strStatusFontName);
-    LOGFONTA lf = {};
-    ::GetObjectA((HFONT)status.m_hObject, sizeof(lf), &lf);
-    lf.lfWeight = FW_NORMAL;
-    lf.lfItalic = FALSE;
     m_statusFont.DeleteObject();
-    m_statusFont.CreateFontIndirect(&lf);
+    MakeBarFont(m_statusFont, m_settings.m_strStatusFontName, m_settings.m_nStatusFontSize);
 }
 
 void CVornGUIView::MeasureFont()

@@ -53,6 +53,7 @@ struct SSessionReceivers {
     HWND hCpuSpin = nullptr;            // the status-line bar's CPU up-down (UDM_SETPOS)
     HWND hCmdSend = nullptr;            // the command-line bar's "Send" button (1002)
     HWND hShellDirEdit = nullptr;       // the shell-command directory edit
+    HWND hStatusLineBar = nullptr;      // WM_LAYOUT_STATUS_FIELDS
     HWND hStatusParts[kStatusPartCount] = {};
     HWND hRegisterFields[kRegisterFieldCount] = {};
 };
@@ -568,6 +569,26 @@ private:
     void SubscribeDeviceList();
 
     int m_nSubscribed[kSubscriptionCount] = {};
+
+    // ---- The bars' fields, fonts and the command line (VornGUIViewBars.cpp) ----
+public:
+    // Once the frame handed over its bars: the placeholders, the shell
+    // commands' folder, the command line disabled until the emulator is
+    // ready, and the bar font.
+    void InitBarControls();
+    // The status-line and register-bar font from the stored name and size,
+    // always regular; given to every status and register field.
+    void ApplyBarFont();
+    HFONT GetPlainFont() const { return (HFONT)m_fonts[kMsgPlain].m_hObject; }
+    HFONT GetBarFont() const { return (HFONT)m_statusFont.m_hObject; }
+    // True when more than one child process runs.
+    bool HasMultipleChildren() const;
+
+protected:
+    // A regular (never bold or italic) point font of the name and size.
+    static bool MakeBarFont(CFont& font, const CString& strName, int nPoints);
+    LRESULT OnChooseBarFont(WPARAM wp, LPARAM lp);
+    void OnUpdateCmdLineSend(CCmdUI* pCmdUI);
 };
 
 extern CVornGUIView* g_pView;

@@ -200,10 +200,15 @@ void CVornGUIView::ShowStatusPart(int nPart)
     CString strText = m_router.TakePart(nPart).c_str();
     if (strText == m_strShownPart[nPart])
         return;
+    bool bLengthChanged = strText.GetLength() != m_strShownPart[nPart].GetLength();
     m_strShownPart[nPart] = strText;
     HWND hCtl = m_receivers.hStatusParts[nPart];
     if (hCtl && ::IsWindow(hCtl))
         ::SetWindowTextA(hCtl, strText);
+    // A field as wide as its text: the row is laid out again.
+    HWND hBar = m_receivers.hStatusLineBar;
+    if (bLengthChanged && hBar && ::IsWindow(hBar))
+        ::SendMessageA(hBar, WM_LAYOUT_STATUS_FIELDS, 0, 0);
     // The status bar shows the parts too when the user chose so (its panes
     // exist only then).
     CStatusBar* pBar = m_receivers.pStatusBar;

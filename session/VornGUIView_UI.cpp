@@ -38,6 +38,8 @@ BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
     ON_UPDATE_COMMAND_UI(ID_FIND_PREVIOUS, OnUpdateFind)
     ON_COMMAND(ID_VIEW_DELETE_MESSAGES, OnDeleteMessages)
     ON_COMMAND(ID_SHELL_TARGET_DIR, OnShellTargetDirButton)
+    ON_UPDATE_COMMAND_UI(ID_CMDLINE_SEND, OnUpdateCmdLineSend)
+    ON_MESSAGE(WM_CHOOSE_BAR_FONT, OnChooseBarFont)
     ON_MESSAGE(WM_FINDREP_NOTIFY, OnFindReplaceNotify)
     // The emulator session (VornGUIViewPipe.cpp, VornGUIViewCommands.cpp).
     ON_MESSAGE(WM_PENDING_LINES, OnPendingLines)

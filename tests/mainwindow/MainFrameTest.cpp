@@ -30,6 +30,7 @@
 #include "tests/platform/ModalDriver.h"
 #include "tests/support/WinTestUtil.h"
 #include "tests/session/RequiredFolders.h"
+#include "tests/mainwindow/FrameFixture.h"
 
 // The frame reads the application's start-up state.
 CVornGUIApp theApp;
@@ -37,62 +38,6 @@ CVornGUIApp theApp;
 namespace {
 
 const UINT kTdmClickButton = WM_USER + 102;
-
-std::string ReadText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        if (msg.message != WM_QUIT)
-            ::DispatchMessageA(&msg);
-}
-
-struct FrameFixture : ::testing::Test {
-    TempDir dir;
-    CMainFrame* pFrame = nullptr;
-
-    void SetUp() override
-    {
-        SetSettingsStore(std::make_unique<CIniSettingsStore>(dir.Path("frame.ini").c_str()));
-        ProfileWriteInt("Logging", "LogOption", 1);  // memory only: no log files
-        vorntest::WriteValidRequiredFolders(dir.Folder());  // the start-up asks nothing
-        g_strWindowPlacementSubkey = "CWindowPlacement";
-    }
-    void TearDown() override
-    {
-        if (pFrame && ::IsWindow(pFrame->m_hWnd))
-            pFrame->DestroyWindow();
-        Pump();
-        theApp.AddDocTemplate(nullptr);
-        SetSettingsStore(nullptr);
-    }
-    // The start-up steps of the application that concern the frame.
-    void OpenFrame(bool bPump = true)
-    {
-        theApp.m_pMainWnd = nullptr;
-        theApp.m_bNoSavedBarState = ProfileGetInt("BarsState\\BarsState-Summary", "Bars", 0) == 0;
-        theApp.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVornGUIDoc),
-                                                     RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CVornGUIView)));
-        ASSERT_NE(theApp.CWinApp::OpenDocumentFile(nullptr), nullptr);
-        pFrame = g_pMainFrame;
-        ASSERT_NE(pFrame, nullptr);
-        pFrame->SendMessage(WM_RESTORE_BAR_STATE, 0);
-        CWindowPlacement::Restore("CMainFrame", pFrame, TRUE);
-        pFrame->SendMessage(WM_RESTORE_BAR_STATE, 1);
-        pFrame->ShowWindow(SW_SHOW);
-        if (bPump)
-            Pump();
-    }
-    bool BarVisible(int i) { return (pFrame->GetMainBar(i)->GetStyle() & WS_VISIBLE) != 0; }
-    bool FrameAlive() { return pFrame && ::IsWindow(pFrame->m_hWnd); }
-};
 
 TEST_F(FrameFixture, FirstStartShowsFourBarsAndUnsubscribesTheHiddenOnes)
 {
@@ -309,13 +254,7 @@ TEST_F(FrameFixture, CloseWithARunningEmulatorPowersItOffFirst)
 {
     OpenFrame();
     std::string record = dir.Path("emulator.txt");
-    std::string cmd = "\"" + vorntest::ProgramDir() + "vornemu.exe\" --lifetime 3000 --record \"" + record +
-                      "\" EXTERNALGUI";
-    CPipedProcessCtl* pCtl =
-        new CPipedProcessCtl("Vornamic", 0, nullptr, cmd.c_str(), dir.Folder().c_str(), false, 0, 0);
-    CVornConfigFile config;
-    config.m_nMaxShutdownSecs = 30;
-    g_pView->AttachEmulator(pCtl, config);
+    AttachStandin("--lifetime 3000 --record \"" + record + "\"");
     ASSERT_TRUE(g_pView->IsEmulatorRunning());
     g_pView->SetNoWarnPowerOff(true);
     std::string seen;

@@ -92,6 +92,7 @@ void CEmulatorStandin::OpenRecord(const std::string& strCommandLine)
     if (path.empty())
         return;
     m_hRecord = CreateShared(path);
+    m_hRecordTimes = CreateShared(path + ".times");
     HANDLE hCommandLine = CreateShared(path + ".cmdline");
     WriteAll(hCommandLine, strCommandLine + "\n");
     if (hCommandLine != INVALID_HANDLE_VALUE)
@@ -125,6 +126,7 @@ void CEmulatorStandin::ReaderLoop()
 void CEmulatorStandin::OnCommandLine(const std::string& strLine)
 {
     WriteAll(m_hRecord, strLine + "\n");
+    WriteAll(m_hRecordTimes, std::to_string(::GetTickCount()) + " " + strLine + "\n");
     CEmuLines out;
     CEmulatorModel::ECommandResult result;
     {

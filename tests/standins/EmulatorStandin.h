@@ -61,5 +61,6 @@ private:
     bool m_bIntervalThread = false;
 
     HANDLE m_hRecord = INVALID_HANDLE_VALUE;    // written by the reader thread only
+    HANDLE m_hRecordTimes = INVALID_HANDLE_VALUE;  // the same lines, each after its tick count
     BYTE* m_pStorage = nullptr;                 // VirtualAlloc'd, lives as long as the process
 };

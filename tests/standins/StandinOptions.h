@@ -8,7 +8,8 @@
 //   --do DIRECTIVE   one more script line, run after the file's; repeatable
 //   --record FILE    every line received on standard input is appended to
 //                    FILE (else VORNEMU_RECORD); the command line is written
-//                    to FILE.cmdline
+//                    to FILE.cmdline, and each line after the tick count
+//                    (milliseconds) of its arrival and a blank to FILE.times
 //   --rc N           return code of a normal end (default 0)
 //   --no-devlist     no complete device list at start-up
 //   --storage-kb N   size of main storage in KB (default 1024)

@@ -1,0 +1,81 @@
+// DynRegsDlgBar.h: the register bars. Four classes from one template show
+// the registers of the processor selected on the status line bar: the
+// 32-bit general, control and access registers (one class, three bars), the
+// 32-bit floating point registers, the 64-bit general, control and floating
+// point registers (one class, three bars) and the vector registers. They
+// are passive: the view writes register group k into the k-th control by
+// ascending id. A bar handles only its menu (Close, Font...), Escape and help.
+#pragma once
+
+#include "framework/HelpKeys.h"
+#include "framework/HexSimpleEdit.h"
+#include "mainwindow/MainWindowBarDlg.h"
+#include "resource.h"
+
+// What the register bars share: the menu, Close as the bar's View command
+// (the main frame names it for classes that serve several bars) and Font,
+// which asks the view for the bars' font.
+class CRegsDlgBar : public CMainWindowBarDlg {
+    DECLARE_MESSAGE_MAP()
+public:
+    CRegsDlgBar(UINT nIDTemplate, UINT nViewCmd, CWnd* pParent);
+
+    // Register control i (by ascending id), null before the window exists.
+    HWND GetRegisterControl(int i) const { return m_hWnd ? ::GetDlgItem(m_hWnd, m_nFirstControl + (UINT)i) : nullptr; }
+
+protected:
+    void OnFont();
+    // The read-only, upper-case controls of ids nFirst .. nFirst+nCount-1.
+    void SubclassRegisterControls(CHexSimpleEdit* pEdits, int nCount, UINT nFirst);
+
+    UINT m_nFirstControl = 0;
+};
+
+template <class TRegs>
+class CDynRegsDlgBarT : public CRegsDlgBar {
+public:
+    enum { IDD = TRegs::IDD, kControls = TRegs::kControls };
+    explicit CDynRegsDlgBarT(CWnd* pParent = nullptr) : CRegsDlgBar(IDD, TRegs::kViewCmd, pParent) {}
+
+    BOOL OnInitDialog() override
+    {
+        SetSmallAppIcon();
+        CRegsDlgBar::OnInitDialog();
+        SubclassRegisterControls(m_Regs, kControls, TRegs::kFirst);
+        return TRUE;
+    }
+    void RegisterHelpStrings() override
+    {
+        CRegsDlgBar::RegisterHelpStrings();
+        SetHelpString(MakeHelpKey(IDD, 0), TRegs::kHelpString);
+        SetHelpId(MakeHelpKey(IDD, 0), TRegs::kHelpIdBar);
+        for (UINT i = 0; i < (UINT)kControls; ++i) {
+            SetHelpString(MakeHelpKey(IDD, TRegs::kFirst + i), IDS_HELP_REGISTER_VALUES);
+            SetHelpId(MakeHelpKey(IDD, TRegs::kFirst + i), TRegs::kHelpIdControls);
+        }
+    }
+private:
+    CHexSimpleEdit m_Regs[kControls];
+};
+
+struct S32BitRegs {
+    enum { IDD = IDD_REGS32_BAR, kControls = 4, kFirst = IDC_REGS32_FIRST, kHelpString = IDS_HELP_REGS32_BAR,
+           kHelpIdBar = 916, kHelpIdControls = 916, kViewCmd = 0 };
+};
+struct S32BitFPRegs {
+    enum { IDD = IDD_FPREGS32_BAR, kControls = 2, kFirst = IDC_FPREGS32_FIRST, kHelpString = IDS_HELP_FPREGS32_BAR,
+           kHelpIdBar = 920, kHelpIdControls = 920, kViewCmd = ID_VIEW_FREGS_BAR };
+};
+struct S64BitRegs {
+    enum { IDD = IDD_REGS64_BAR, kControls = 8, kFirst = IDC_REGS64_FIRST, kHelpString = IDS_HELP_REGS64_BAR,
+           kHelpIdBar = 921, kHelpIdControls = 921, kViewCmd = 0 };
+};
+struct SVRegs {
+    enum { IDD = IDD_VREGS_BAR, kControls = 16, kFirst = IDC_VREGS_FIRST, kHelpString = IDS_HELP_VREGS_BAR,
+           kHelpIdBar = 921, kHelpIdControls = 17048, kViewCmd = 0 };
+};
+
+using CDyn32BitRegsDlgBar = CDynRegsDlgBarT<S32BitRegs>;
+using CDyn32BitFPRegsDlgBar = CDynRegsDlgBarT<S32BitFPRegs>;
+using CDyn64BitRegsDlgBar = CDynRegsDlgBarT<S64BitRegs>;
+using CDynVRegsDlgBar = CDynRegsDlgBarT<SVRegs>;

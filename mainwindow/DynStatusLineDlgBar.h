@@ -1,0 +1,45 @@
+// DynStatusLineDlgBar.h: CDynStatusLineDlgBar, the dockable system status
+// bar: the selected processor's PSW, state letters, instruction count, MIPS
+// and SIOS rates, each field as wide as its text, in the order and with the
+// visibility of the view's status-line preferences, after the spin that
+// selects the processor ("vorn cpu %x"). The view writes the texts.
+#pragma once
+
+#include "mainwindow/MainWindowBarDlg.h"
+#include "mainwindow/StatusFieldLayout.h"
+#include "platform/CSpinButtonCtrl.h"
+#include "platform/CStatic.h"
+#include "resource.h"
+
+class CDynStatusLineDlgBar : public CMainWindowBarDlg {
+    DECLARE_MESSAGE_MAP()
+public:
+    enum { IDD = IDD_STATUSLINE_BAR };
+    explicit CDynStatusLineDlgBar(CWnd* pParent = nullptr);
+
+    BOOL OnInitDialog() override;
+    void RegisterHelpStrings() override;
+
+    // Places the shown fields after the spin, hides the others, and fits the
+    // main window's status panes while they mirror the fields.
+    void LayoutStatusFields();
+    // The extent of the control's text in its own font (0 by 0 without one).
+    virtual CSize MeasureControlText(CWnd* pCtl);
+    HWND GetField(int nField) const { return m_pFields[nField]->m_hWnd; }
+    HWND GetSpin() const { return m_hSpin; }
+    int GetCurrentCpu() const { return m_nCurrentCpu; }
+
+protected:
+    void PrepareContextMenu(CMenu* pPopup) override;
+    void OnCpuSpinDeltaPos(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnCopy();
+    void OnShowOnStatusBar();
+    LRESULT OnLayoutStatusFields(WPARAM wp, LPARAM lp);
+
+private:
+    CSpinButtonCtrl m_CpuSpin;
+    CStatic m_Fields[kStatusFieldCount];
+    int m_nCurrentCpu = 0;
+    HWND m_hSpin = nullptr;  // not owned
+    CStatic* m_pFields[kStatusFieldCount];
+};

@@ -1,0 +1,317 @@
+// ConsoleBarsTest.cpp: the command line, status line and register bars in
+// the real main frame with the view, and the emulator stand-in behind them.
+#include <gtest/gtest.h>
+
+#include "mainwindow/CmdLineKeys.h"
+#include "platform/CClipBoard.h"
+#include "config/CVornConfigFile.h"
+#include "config/Limits.h"
+#include "session/ConsoleCommands.h"
+#include "session/PipedProcessCtl.h"
+#include "tests/mainwindow/FrameFixture.h"
+#include "tests/support/WinTestUtil.h"
+
+namespace {
+
+struct ConsoleBarsFixture : FrameFixture {
+    std::string strRecord;
+
+    // The stand-in as the view's emulator, ready (its device list taken).
+    void StartEmulator()
+    {
+        strRecord = dir.Path("emulator.txt");
+        AttachStandin("--lifetime 20000 --record \"" + strRecord + "\"");
+        ASSERT_TRUE(PumpUntil([] { return g_pView->IsEmulatorReady(); }));
+    }
+    std::vector<std::string> Received() const
+    {
+        std::vector<std::string> lines;
+        std::istringstream in(ReadText(strRecord));
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        return lines;
+    }
+    bool HasReceived(const std::string& strLine) const
+    {
+        for (const std::string& s : Received())
+            if (s == strLine)
+                return true;
+        return false;
+    }
+    void EndEmulator()
+    {
+        if (!g_pView->IsEmulatorRunning())
+            return;
+        g_pView->GetEmulator()->Kill(false);
+        PumpUntil([] { return !g_pView->IsEmulatorRunning(); });
+    }
+    void TearDown() override
+    {
+        if (g_pView)
+            EndEmulator();
+        FrameFixture::TearDown();
+    }
+    CDynCmdLineDlgBar& CmdBar() { return pFrame->m_wndCmdLineBar.m_dlg; }
+    CDynStatusLineDlgBar& StatusBar() { return pFrame->m_wndStatusLineBar.m_dlg; }
+    // A key pressed in the command edit, as the program's loop hands it over.
+    BOOL PressInEdit(int vk)
+    {
+        CmdBar().CommandEdit().SetFocus();
+        MSG msg = {CmdBar().CommandEdit().m_hWnd, WM_KEYDOWN, (WPARAM)vk, 0, 0, {0, 0}};
+        return CmdBar().PreTranslateMessage(&msg);
+    }
+    CString EditText()
+    {
+        CString str;
+        CmdBar().CommandEdit().GetWindowText(str);
+        return str;
+    }
+};
+
+}  // namespace
+
+TEST_F(ConsoleBarsFixture, BarsHandTheViewTheirControls)
+{
+    OpenFrame();
+    const SSessionReceivers& r = g_pView->GetSessionReceivers();
+    EXPECT_EQ(r.hCmdSend, ::GetDlgItem(CmdBar().m_hWnd, IDC_CMDLINE_SEND));
+    EXPECT_EQ(r.hShellDirEdit, ::GetDlgItem(CmdBar().m_hWnd, IDC_CMDLINE_TARGET_DIR));
+    EXPECT_EQ(r.hCpuSpin, ::GetDlgItem(StatusBar().m_hWnd, IDC_STATUSLINE_CPU_SPIN));
+    for (int i = 0; i < kStatusPartCount; ++i)
+        EXPECT_EQ(r.hStatusParts[i], ::GetDlgItem(StatusBar().m_hWnd, IDC_STATUSLINE_PART0 + i));
+    // Register group k of a bar is its k-th control by ascending id.
+    const struct {
+        const char* pszKeyword;
+        const CRegsDlgBar* pBar;
+        int nId;
+    } fields[] = {
+        {"GR0-3=", &pFrame->m_wndGRegsBar.m_dlg, 1528},     {"CRC-F=", &pFrame->m_wndCRegsBar.m_dlg, 1531},
+        {"AR0-3=", &pFrame->m_wndARegsBar.m_dlg, 1528},     {"FR4-6=", &pFrame->m_wndFRegsBar.m_dlg, 1527},
+        {"64_GR0-1=", &pFrame->m_wndGRegs64Bar.m_dlg, 1532}, {"64_CRE-F=", &pFrame->m_wndCRegs64Bar.m_dlg, 1539},
+        {"64_FR8-9=", &pFrame->m_wndFRegs64Bar.m_dlg, 1536}, {"VR30=", &pFrame->m_wndVRegsBar.m_dlg, 1865},
+        {"VR00=", &pFrame->m_wndVRegsBar.m_dlg, 1850},
+    };
+    for (const auto& f : fields) {
+        int nField = FindRegisterField(f.pszKeyword, strlen(f.pszKeyword));
+        ASSERT_GE(nField, 0) << f.pszKeyword;
+        EXPECT_EQ(r.hRegisterFields[nField], ::GetDlgItem(f.pBar->m_hWnd, f.nId)) << f.pszKeyword;
+    }
+    for (HWND h : r.hRegisterFields)
+        EXPECT_TRUE(::IsWindow(h));
+    // The start-up's placeholders, the shell folder, and the command line
+    // disabled until an emulator is ready.
+    char sz[160] = {};
+    ::GetWindowTextA(::GetDlgItem(pFrame->m_wndGRegs64Bar.m_dlg.m_hWnd, 1532), sz, sizeof sz);
+    EXPECT_STREQ("GR0-1=???????????????? ????????????????", sz);
+    ::GetWindowTextA(r.hStatusParts[1], sz, sizeof sz);
+    EXPECT_STREQ("........", sz);
+    ::GetWindowTextA(r.hShellDirEdit, sz, sizeof sz);
+    EXPECT_STREQ(g_pView->Settings().m_strCmdTargetDir, sz);
+    EXPECT_FALSE(::IsWindowEnabled(CmdBar().CommandEdit().m_hWnd));
+    EXPECT_FALSE(::IsWindowEnabled(r.hCmdSend));
+    // The edit shows the console's plain font.
+    EXPECT_EQ((HFONT)CmdBar().CommandEdit().SendMessage(WM_GETFONT), g_pView->GetPlainFont());
+}
+
+TEST_F(ConsoleBarsFixture, BarFontIsRegularInEveryStatusAndRegisterField)
+{
+    ProfileWriteString("Settings", "StatusFontName", "Courier New");
+    ProfileWriteInt("Settings", "StatusFontSize", 14);
+    OpenFrame();
+    const SSessionReceivers& r = g_pView->GetSessionReceivers();
+    std::vector<HWND> fields(std::begin(r.hStatusParts), std::end(r.hStatusParts));
+    fields.insert(fields.end(), std::begin(r.hRegisterFields), std::end(r.hRegisterFields));
+    for (HWND h : fields) {
+        HFONT hFont = (HFONT)::SendMessageA(h, WM_GETFONT, 0, 0);
+        ASSERT_EQ(hFont, g_pView->GetBarFont());
+    }
+    LOGFONTA lf = {};
+    ::GetObjectA(g_pView->GetBarFont(), sizeof lf, &lf);
+    EXPECT_EQ(FW_NORMAL, lf.lfWeight);
+    EXPECT_FALSE(lf.lfItalic);
+    EXPECT_STREQ("Courier New", lf.lfFaceName);
+    // 14 points are taller than the 10 of the default.
+    CFont ten;
+    ten.CreatePointFont(100, "Courier New");
+    LOGFONTA lfTen = {};
+    ten.GetLogFont(&lfTen);
+    EXPECT_GT(std::abs(lf.lfHeight), std::abs(lfTen.lfHeight));
+}
+
+TEST_F(ConsoleBarsFixture, PasteAtTheEndDropsTrailingBlanksAndKeepsEveryClipboardFormat)
+{
+    OpenFrame();
+    CCmdEdit& edit = CmdBar().CommandEdit();
+    edit.EnableWindow(TRUE);
+    UINT nPrivate = ::RegisterClipboardFormatA("VornTestPrivateFormat");
+    ASSERT_TRUE(::OpenClipboard(pFrame->m_hWnd));
+    ::EmptyClipboard();
+    const char szText[] = "ipl 0A80 \r\n";
+    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, sizeof szText);
+    memcpy(::GlobalLock(hText), szText, sizeof szText);
+    ::GlobalUnlock(hText);
+    ::SetClipboardData(CF_TEXT, hText);
+    HGLOBAL hPrivate = ::GlobalAlloc(GMEM_MOVEABLE, 4);
+    memcpy(::GlobalLock(hPrivate), "ZQC", 4);
+    ::GlobalUnlock(hPrivate);
+    ::SetClipboardData(nPrivate, hPrivate);
+    ::CloseClipboard();
+
+    const struct {
+        const char* pszBefore;
+        int nSelStart, nSelEnd;
+        const char* pszAfter;
+    } cases[] = {
+        {"", 0, 0, "ipl 0A80"},                       // empty edit
+        {"vorn ", 5, 5, "vorn ipl 0A80"},             // caret at the end
+        {"vorn xyz", 5, 8, "vorn ipl 0A80"},          // selection to the end
+        {"vorn  x", 5, 5, "vorn ipl 0A80 \r\n x"},    // in the middle: unchanged
+    };
+    for (const auto& c : cases) {
+        edit.SetWindowText(c.pszBefore);
+        edit.SendMessage(EM_SETSEL, c.nSelStart, c.nSelEnd);
+        edit.SendMessage(WM_PASTE);
+        EXPECT_STREQ(c.pszAfter, EditText()) << c.pszBefore;
+    }
+    // The clipboard is as it was: its text with the line end, and the other format.
+    CString strClip;
+    ASSERT_TRUE(CClipBoard(pFrame->m_hWnd).GetText(strClip));
+    EXPECT_STREQ(szText, strClip);
+    EXPECT_TRUE(::IsClipboardFormatAvailable(nPrivate));
+}
+
+TEST_F(ConsoleBarsFixture, KeysBecomeConsoleCommandsAndEscapeStepsDown)
+{
+    OpenFrame();
+    CCmdEdit& edit = CmdBar().CommandEdit();
+    edit.EnableWindow(TRUE);
+    // A command in the history (queued: no emulator runs).
+    edit.SetWindowText("vorn devlist");
+    CmdBar().SendMessage(WM_COMMAND, IDC_CMDLINE_SEND);
+    EXPECT_STREQ("", EditText());
+    EXPECT_TRUE(PressInEdit(kVkUp));
+    EXPECT_STREQ("vorn devlist", EditText());
+    // A text with a line feed keeps Up and Down for the caret.
+    edit.SetWindowText("one\r\ntwo");
+    PressInEdit(kVkUp);
+    EXPECT_STREQ("one\r\ntwo", EditText());
+    // Page Down collapses the console's selection first.
+    for (int i = 0; i < 5; i++)
+        g_pView->AddMessage("line", false);
+    g_pView->RefreshAfterAppend(5);
+    g_pView->SetSelection(0, 3);
+    EXPECT_TRUE(PressInEdit(kVkPageDown));
+    EXPECT_FALSE(g_pView->GetSelection().HasSelection());
+    // Escape: the selection collapses to its end, then the text goes, then
+    // the command line is given the focus back (the bar stays).
+    edit.SetWindowText("vorn ipl");
+    edit.SendMessage(EM_SETSEL, 0, 4);
+    PressInEdit(kVkEscape);
+    DWORD dwStart = 0, dwEnd = 0;
+    edit.SendMessage(EM_GETSEL, (WPARAM)&dwStart, (LPARAM)&dwEnd);
+    EXPECT_EQ(4u, dwStart);
+    EXPECT_EQ(4u, dwEnd);
+    EXPECT_STREQ("vorn ipl", EditText());
+    EXPECT_TRUE(PressInEdit(kVkEscape));
+    EXPECT_STREQ("", EditText());
+    g_pView->SetFocus();
+    EXPECT_TRUE(PressInEdit(kVkEscape));
+    PumpFor(400);
+    EXPECT_EQ(::GetFocus(), edit.m_hWnd);
+    EXPECT_TRUE(::IsWindowVisible(CmdBar().m_hWnd));
+}
+
+TEST_F(ConsoleBarsFixture, StatusFieldsStandInTheUsersOrderAndCopyInIt)
+{
+    ProfileWriteString("Settings", "StatLinePartSeq", "43210");
+    ProfileWriteString("Settings", "StatLineSeePart", "11111");
+    OpenFrame();
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUSLINE_BAR);
+    CDynStatusLineDlgBar& bar = StatusBar();
+    bar.LayoutStatusFields();
+    CRect rcSpin;
+    ::GetWindowRect(bar.GetSpin(), &rcSpin);
+    int nRight = rcSpin.right;
+    for (int nField = 4; nField >= 0; --nField) {
+        CRect rc;
+        ::GetWindowRect(bar.GetField(nField), &rc);
+        EXPECT_EQ(nRight + kStatusFieldGap, rc.left) << nField;
+        CSize size = bar.MeasureControlText(CWnd::FromHandle(bar.GetField(nField)));
+        EXPECT_EQ(size.cx, rc.Width()) << nField;
+        EXPECT_TRUE(::IsWindowVisible(bar.GetField(nField)));
+        nRight = rc.right;
+    }
+    // A repeated layout leaves one registration per control.
+    int nControls = bar.GetCtrlCount();
+    bar.LayoutStatusFields();
+    EXPECT_EQ(nControls, bar.GetCtrlCount());
+    bar.SendMessage(WM_COMMAND, ID_STATUSLINE_COPY);
+    CString strClip;
+    ASSERT_TRUE(CClipBoard(pFrame->m_hWnd).GetText(strClip));
+    EXPECT_STREQ("SIOS=0 MIPS=0 instcount=0 ........ CP?? PSW=???????? ???????? ????????????????", strClip);
+}
+
+TEST_F(ConsoleBarsFixture, HiddenFieldsAreHiddenAndShowOnStatusBarToggles)
+{
+    ProfileWriteString("Settings", "StatLineSeePart", "00000");
+    OpenFrame();
+    CDynStatusLineDlgBar& bar = StatusBar();
+    bar.LayoutStatusFields();
+    for (int i = 0; i < kStatusFieldCount; ++i)
+        EXPECT_FALSE(::IsWindowVisible(bar.GetField(i))) << i;
+    bool bOn = g_pView->Settings().m_bStatusOnBar;
+    bar.SendMessage(WM_COMMAND, ID_STATUSLINE_SHOW_ON_BAR);
+    EXPECT_EQ(!bOn, g_pView->Settings().m_bStatusOnBar);
+    bar.SendMessage(WM_COMMAND, ID_STATUSLINE_SHOW_ON_BAR);
+    EXPECT_EQ(bOn, g_pView->Settings().m_bStatusOnBar);
+}
+
+TEST_F(ConsoleBarsFixture, SpinSendsTheProcessorOnlyWithAnEmulatorAndWithinMaxCpus)
+{
+    OpenFrame();
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUSLINE_BAR);
+    HWND hSpin = StatusBar().GetSpin();
+    // Without an emulator the arrow does nothing.
+    ::SendMessageA(hSpin, UDM_SETPOS32, 0, 3);
+    ::SendMessageA(hSpin, WM_KEYDOWN, VK_UP, 0);
+    ::SendMessageA(hSpin, WM_KEYUP, VK_UP, 0);
+    EXPECT_EQ(3, (int)::SendMessageA(hSpin, UDM_GETPOS32, 0, 0));
+    StartEmulator();
+    ::SendMessageA(hSpin, UDM_SETPOS32, 0, 9);
+    ::SendMessageA(hSpin, WM_KEYDOWN, VK_UP, 0);
+    ::SendMessageA(hSpin, WM_KEYUP, VK_UP, 0);
+    EXPECT_TRUE(PumpUntil([&] { return HasReceived("cpu a"); })) << ReadText(strRecord);
+    EXPECT_EQ(10, StatusBar().GetCurrentCpu());
+    // At MaxCPUs - 1 the up arrow sends nothing.
+    size_t nBefore = Received().size();
+    ::SendMessageA(hSpin, UDM_SETPOS32, 0, (int)g_nMaxCPUs - 1);
+    ::SendMessageA(hSpin, WM_KEYDOWN, VK_UP, 0);
+    ::SendMessageA(hSpin, WM_KEYUP, VK_UP, 0);
+    PumpFor(300);
+    EXPECT_EQ((int)g_nMaxCPUs - 1, (int)::SendMessageA(hSpin, UDM_GETPOS32, 0, 0));
+    std::vector<std::string> after = Received();
+    for (size_t i = nBefore; i < after.size(); ++i)
+        EXPECT_NE(0u, after[i].find("cpu ")) << after[i];
+}
+
+TEST_F(ConsoleBarsFixture, RegisterBarCloseHidesOnlyItsOwnBarAndEscapeKeepsIt)
+{
+    OpenFrame();
+    for (UINT nCmd : {ID_VIEW_GREGS64_BAR, ID_VIEW_CREGS64_BAR, ID_VIEW_FREGS64_BAR})
+        pFrame->SendMessage(WM_COMMAND, nCmd);
+    CDyn64BitRegsDlgBar& control = pFrame->m_wndCRegs64Bar.m_dlg;
+    EXPECT_EQ((UINT)ID_VIEW_CREGS64_BAR, control.GetViewCommand());
+    EXPECT_EQ((UINT)ID_VIEW_FREGS_BAR, pFrame->m_wndFRegsBar.m_dlg.GetViewCommand());
+    control.SendMessage(WM_COMMAND, ID_BAR_CLOSE);
+    EXPECT_FALSE(::IsWindowVisible(pFrame->m_wndCRegs64Bar.m_hWnd));
+    EXPECT_TRUE(::IsWindowVisible(pFrame->m_wndGRegs64Bar.m_hWnd));
+    EXPECT_TRUE(::IsWindowVisible(pFrame->m_wndFRegs64Bar.m_hWnd));
+    // Escape in a register bar: the command line gets the focus, the bar stays.
+    CmdBar().CommandEdit().EnableWindow(TRUE);
+    pFrame->m_wndGRegs64Bar.m_dlg.SendMessage(WM_COMMAND, IDCANCEL);
+    PumpFor(400);
+    EXPECT_EQ(::GetFocus(), CmdBar().CommandEdit().m_hWnd);
+    EXPECT_TRUE(::IsWindowVisible(pFrame->m_wndGRegs64Bar.m_hWnd));
+    // The register controls are read-only.
+    EXPECT_TRUE(::GetWindowLongA(::GetDlgItem(control.m_hWnd, 1532), GWL_STYLE) & ES_READONLY);
+}

@@ -1,0 +1,115 @@
+// FrameFixture.h: the main frame, its bars and the view under the
+// program's single-document template, started as the application starts
+// them, with the settings in a temporary .INI file.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "mainwindow/MainFrame.h"
+#include "mainwindow/VornGUIApp.h"
+#include "platform/CDocTemplate.h"
+#include "platform/CIniSettingsStore.h"
+#include "platform/CWindowPlacement.h"
+#include "platform/ProfileStore.h"
+#include "resource.h"
+#include "config/CVornConfigFile.h"
+#include "session/PipedProcessCtl.h"
+#include "session/PrivateMessages.h"
+#include "session/VornGUIDoc.h"
+#include "session/VornGUIView.h"
+#include "tests/config/TempFile.h"
+#include "tests/session/RequiredFolders.h"
+#include "tests/support/WinTestUtil.h"
+
+extern CVornGUIApp theApp;
+
+inline std::string ReadText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+inline void Pump()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (msg.message != WM_QUIT)
+            ::DispatchMessageA(&msg);
+}
+
+struct FrameFixture : ::testing::Test {
+    TempDir dir;
+    CMainFrame* pFrame = nullptr;
+
+    void SetUp() override
+    {
+        SetSettingsStore(std::make_unique<CIniSettingsStore>(dir.Path("frame.ini").c_str()));
+        ProfileWriteInt("Logging", "LogOption", 1);  // memory only: no log files
+        vorntest::WriteValidRequiredFolders(dir.Folder());  // the start-up asks nothing
+        g_strWindowPlacementSubkey = "CWindowPlacement";
+    }
+    void TearDown() override
+    {
+        if (pFrame && ::IsWindow(pFrame->m_hWnd))
+            pFrame->DestroyWindow();
+        Pump();
+        theApp.AddDocTemplate(nullptr);
+        SetSettingsStore(nullptr);
+    }
+    // The start-up steps of the application that concern the frame.
+    void OpenFrame(bool bPump = true)
+    {
+        theApp.m_pMainWnd = nullptr;
+        theApp.m_bNoSavedBarState = ProfileGetInt("BarsState\\BarsState-Summary", "Bars", 0) == 0;
+        theApp.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVornGUIDoc),
+                                                     RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CVornGUIView)));
+        ASSERT_NE(theApp.CWinApp::OpenDocumentFile(nullptr), nullptr);
+        pFrame = g_pMainFrame;
+        ASSERT_NE(pFrame, nullptr);
+        pFrame->SendMessage(WM_RESTORE_BAR_STATE, 0);
+        CWindowPlacement::Restore("CMainFrame", pFrame, TRUE);
+        pFrame->SendMessage(WM_RESTORE_BAR_STATE, 1);
+        pFrame->ShowWindow(SW_SHOW);
+        if (bPump)
+            Pump();
+    }
+    bool BarVisible(int i) { return (pFrame->GetMainBar(i)->GetStyle() & WS_VISIBLE) != 0; }
+    bool FrameAlive() { return pFrame && ::IsWindow(pFrame->m_hWnd); }
+    // vornemu.exe with the arguments before "EXTERNALGUI" as the view's
+    // emulator (its shutdown time 30 s).
+    void AttachStandin(const std::string& strArgs)
+    {
+        std::string cmd = "\"" + vorntest::ProgramDir() + "vornemu.exe\" " + strArgs + " EXTERNALGUI";
+        CPipedProcessCtl* pCtl =
+            new CPipedProcessCtl("Vornamic", 0, nullptr, cmd.c_str(), dir.Folder().c_str(), false, 0, 0);
+        CVornConfigFile config;
+        config.m_nMaxShutdownSecs = 30;
+        g_pView->AttachEmulator(pCtl, config);
+    }
+    // Pumps (as the program's loop does, with its idle flow control) until
+    // done() or the time-out; false on time-out.
+    template <class F>
+    bool PumpUntil(F done, DWORD dwTimeoutMs = 20000)
+    {
+        for (DWORD dwStart = ::GetTickCount(); !done();) {
+            if (::GetTickCount() - dwStart > dwTimeoutMs)
+                return false;
+            Pump();
+            if (g_pView)
+                g_pView->OnIdleFlowControl();
+            ::Sleep(10);
+        }
+        return true;
+    }
+    void PumpFor(DWORD dwMs)
+    {
+        DWORD dwStart = ::GetTickCount();
+        PumpUntil([&] { return ::GetTickCount() - dwStart >= dwMs; }, dwMs + 1000);
+    }
+};
