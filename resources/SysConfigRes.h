@@ -35,6 +35,9 @@
 // "CPU;IFL;zAAP;zIIP;": the engine types as the combo boxes list them.
 #define IDS_ENGINE_TYPES            613
 
+// The label in front of a field (it shares the field's balloon and row).
+#define IDC_LABEL_OF(id)            ((id) + 1000)
+
 // Identification.
 #define IDC_IDENT_DESCRIPTION       1226
 #define IDC_IDENT_FILENAME          1227

@@ -111,13 +111,25 @@ BOOL CSysCfgIdentPage::OnInitDialog()
         if (t.nLimit)
             SendDlgItemMessage(t.nCtrlId, EM_LIMITTEXT, t.nLimit);
     SnapshotSettings();
-    // Rows of eight equal parts of the height: filename, description, LPAR
-    // number and CPU ID format, LPAR name, manufacturer and plant, (6th
-    // empty), hardware and capacity, perm and temp.
     AddSzXControlById(IDC_IDENT_FILENAME, mdResize);
     AddSzXControlById(IDC_IDENT_DESCRIPTION, mdResize);
     AddSzXControlById(IDC_IDENT_MODELS, mdResize);
     AddSzXControlById(IDC_IDENT_IGNOREERRORS, mdRelative);
+    // The upper fields keep their rows in eight equal parts of the height;
+    // the model names' group, its fields and the check box ride the bottom
+    // edge, so that the rows above never run into the group.
+    AddRow(8, 1, {IDC_IDENT_FILENAME});
+    AddRow(8, 2, {IDC_IDENT_DESCRIPTION});
+    AddRow(8, 3, {IDC_IDENT_LPARNUM, IDC_IDENT_CPUIDFMT});
+    AddRow(8, 4, {IDC_IDENT_LPARNAME});
+    AddRow(8, 5, {IDC_IDENT_MANUFACTURER, IDC_IDENT_PLANT});
+    const UINT bottom[] = {IDC_IDENT_MODELS,   IDC_IDENT_HARDWARE, IDC_IDENT_CAPACITY,    IDC_IDENT_PERM,
+                           IDC_IDENT_TEMP,     IDC_IDENT_IGNOREERRORS};
+    for (UINT nID : bottom) {
+        AddSzAxisControl(nID, mdRepos);
+        if (nID != IDC_IDENT_MODELS && nID != IDC_IDENT_IGNOREERRORS)
+            AddSzAxisControl(IDC_LABEL_OF(nID), mdRepos);
+    }
     m_bPageInitialized = true;
     return TRUE;
 }

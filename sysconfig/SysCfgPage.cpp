@@ -34,6 +34,16 @@ BOOL CSysCfgPage::InitPage()
     return cdxCDynamicHelpPropPage::OnInitDialog();
 }
 
+void CSysCfgPage::AddRow(int nParts, int nRow, std::initializer_list<UINT> ids)
+{
+    for (UINT nID : ids) {
+        const UINT both[] = {nID, IDC_LABEL_OF(nID)};
+        for (UINT n : both)
+            if (GetDlgItem((int)n))
+                AddSzYControlEvenMove(nParts, nRow, n, false);
+    }
+}
+
 BOOL CSysCfgPage::OnApply()
 {
     if (!UpdateData(TRUE))
@@ -85,7 +95,7 @@ void CSysCfgPage::ExchangeUnsigned(CDataExchange* pDX, int nIDC, int& nValue)
     CString str;
     if (!pDX->m_bSaveAndValidate) {
         str.Format("%u", (UINT)nValue);
-        SetDlgItemText(nIDC, str);
+        SetTextUpdating(nIDC, str);
         return;
     }
     GetDlgItemText(nIDC, str);
@@ -101,7 +111,7 @@ void CSysCfgPage::ExchangeSigned(CDataExchange* pDX, int nIDC, int& nValue)
     CString str;
     if (!pDX->m_bSaveAndValidate) {
         str.Format("%d", nValue);
-        SetDlgItemText(nIDC, str);
+        SetTextUpdating(nIDC, str);
         return;
     }
     GetDlgItemText(nIDC, str);
@@ -137,8 +147,11 @@ void CSysCfgPage::RegisterStandardHelpStrings()
     cdxCDynamicHelpPropPage::RegisterStandardHelpStrings();
     size_t n = 0;
     const SysCfgHelpRow* p = HelpStringRows(n);
-    for (size_t i = 0; i < n; ++i)
+    for (size_t i = 0; i < n; ++i) {
         SetHelpString(MakeHelpKey(m_nIDTemplate, p[i].nCtrlId), p[i].nId);
+        if (p[i].nCtrlId && GetDlgItem((int)IDC_LABEL_OF(p[i].nCtrlId)))
+            SetHelpString(MakeHelpKey(m_nIDTemplate, IDC_LABEL_OF(p[i].nCtrlId)), p[i].nId);
+    }
 }
 
 // The page's help-context remaps: to help context ids, and to the keys of

@@ -12,6 +12,8 @@
 // exchange (SysCfgDdvFail).
 #pragma once
 
+#include <initializer_list>
+
 #include "framework/cdxCDynamicHelpPropPage.h"
 #include "platform/DDX.h"
 #include "resources/resource.h"
@@ -66,7 +68,8 @@ protected:
 
     // Numbers exchanged as text and read by the strict parsers: a text that
     // is not a number of the type stores kNotANumber (unsigned fields) or
-    // INT_MIN (signed), which every range check refuses.
+    // INT_MIN (signed), which every range check refuses. Loading writes
+    // the text with the updating flag set.
     void ExchangeUnsigned(CDataExchange* pDX, int nIDC, int& nValue);
     void ExchangeSigned(CDataExchange* pDX, int nIDC, int& nValue);
     void ExchangeBool(CDataExchange* pDX, int nIDC, bool& bValue);
@@ -75,7 +78,8 @@ protected:
     // Whether the control's check box is ticked.
     bool IsChecked(int nIDC) const { return IsDlgButtonChecked(nIDC) == BST_CHECKED; }
 
-    // Balloon texts (page and controls) and help-id remaps of the page.
+    // Balloon texts (page and controls; a control's label shares its text)
+    // and help-id remaps of the page.
     virtual const SysCfgHelpRow* HelpStringRows(size_t& nRows) const = 0;
     virtual const SysCfgHelpRow* HelpIdRows(size_t& nRows) const = 0;
     // Help-id remaps that point at another control of the page.
@@ -85,6 +89,9 @@ protected:
 
     // The common start of OnInitDialog: small icon, base initialisation.
     BOOL InitPage();
+    // Registers the controls of row nRow (1-based) of nParts equal parts of
+    // the page's height, each with its label (IDC_LABEL_OF) when it has one.
+    void AddRow(int nParts, int nRow, std::initializer_list<UINT> ids);
 
     CSysCfgDialog* m_pDlg;         // the owning dialog (not owned)
     bool m_bPageInitialized = false;  // set at the end of OnInitDialog

@@ -146,6 +146,14 @@ BOOL CSysCfgProcsPage::OnInitDialog()
                          IDC_PROCS_XPNDSIZE_SPIN};
     for (UINT nID : ride)
         AddSzXControlById(nID, mdRepos);
+    AddRow(11, 1, {IDC_PROCS_SERIAL});
+    AddRow(11, 2, {IDC_PROCS_MODEL, IDC_PROCS_MODEL_PICK, IDC_PROCS_MODEL_LIST});
+    AddRow(11, 3, {IDC_PROCS_VERSION});
+    AddRow(11, 4, {IDC_PROCS_MAXCPU, IDC_PROCS_MAXCPU_SPIN});
+    AddRow(11, 5, {IDC_PROCS_NUMCPU, IDC_PROCS_NUMCPU_SPIN});
+    AddRow(11, 6, {IDC_PROCS_NUMVEC, IDC_PROCS_NUMVEC_SPIN});
+    AddRow(11, 7, {IDC_PROCS_MAINSIZE, IDC_PROCS_MAINSIZE_SPIN});
+    AddRow(11, 8, {IDC_PROCS_XPNDSIZE, IDC_PROCS_XPNDSIZE_SPIN});
     m_bPageInitialized = true;
     return TRUE;
 }

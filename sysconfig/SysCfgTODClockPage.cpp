@@ -125,6 +125,11 @@ BOOL CSysCfgTODClockPage::OnInitDialog()
                          IDC_CLOCK_USECS};
     for (UINT nID : ride)
         AddSzXControlById(nID, mdRepos);
+    AddRow(9, 1, {IDC_CLOCK_EPOCH, IDC_CLOCK_EPOCH_SPIN});
+    AddRow(9, 2, {IDC_CLOCK_YROFFSET, IDC_CLOCK_YROFFSET_SPIN});
+    AddRow(9, 3, {IDC_CLOCK_INTERVAL, IDC_CLOCK_INTERVAL_SPIN, IDC_CLOCK_USECS});
+    AddRow(9, 4, {IDC_CLOCK_DRAG, IDC_CLOCK_DRAG_SPIN});
+    AddRow(9, 5, {IDC_CLOCK_TZOFFSET});
     m_bPageInitialized = true;
     return TRUE;
 }

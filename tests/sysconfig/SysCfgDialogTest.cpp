@@ -250,3 +250,49 @@ TEST_F(SysCfgDialogTest, OpeningAndClosingLeavesNoGdiObjects)
         Once();
     EXPECT_EQ(GdiObjectCount(), nBefore);
 }
+
+// Balloon texts and help ids from the pages' tables (a label shares its
+// field's text), and the rows that keep label and field together when the
+// dialog grows.
+TEST_F(SysCfgDialogTest, HelpTablesAndRows)
+{
+    CSysCfgDialog dlg(&view);
+    dlg.m_config = RichConfig(dir.Folder());
+    Run(dlg, [&](HWND hDlg) {
+        auto Key = [](UINT nPage, UINT nCtrl) { return (DWORD)((nPage << 16) | nCtrl); };
+        CSysCfgProcsPage& procs = dlg.m_ProcsPage;
+        const char* pszSerial = "The CPU serial number: exactly 6 characters.\nCPU Serial Number";
+        EXPECT_STREQ(procs.GetHelpString(Key(IDD_SYSCFG_PROCS, IDC_PROCS_SERIAL)), pszSerial);
+        EXPECT_STREQ(procs.GetHelpString(Key(IDD_SYSCFG_PROCS, IDC_LABEL_OF(IDC_PROCS_SERIAL))), pszSerial);
+        EXPECT_EQ(procs.GetHelpId(Key(IDD_SYSCFG_PROCS, IDC_PROCS_MAXCPU)), Key(IDD_SYSCFG_PROCS, IDC_PROCS_MAXCPU_SPIN));
+        EXPECT_EQ(dlg.m_IdentPage.GetHelpId(Key(IDD_SYSCFG_IDENT, 0)), 2267u);
+        EXPECT_EQ(dlg.m_ClockPage.GetHelpId(Key(IDD_SYSCFG_CLOCK, IDC_CLOCK_DRAG_SPIN)), 2658u);
+        EXPECT_EQ(dlg.m_Engines32Page.GetHelpId(Key(IDD_SYSCFG_ENGINES, IDC_ENGINES_COMBO0 + 7)),
+                  Key(IDD_SYSCFG_ENGINES, IDC_ENGINES_COMBO31));
+        EXPECT_STREQ(dlg.m_Engines0Page.GetHelpString(Key(IDD_SYSCFG_ENGINES, IDC_ENGINES_LABEL0 + 9)),
+                     "The processor's number.\nCPU Id");
+        EXPECT_STREQ(dlg.m_ArchPage.GetHelpString(Key(IDD_SYSCFG_ARCH, IDC_ARCH_ECPSVM_SPIN)),
+                     "The ECPS:VM level the machine reports.\nECPS:VM Level");
+        // Grown by 200 pixels: each label stays level with its field, and the
+        // rows spread out.
+        dlg.SetActivePage(kSysCfgProcsPage);
+        RECT rc;
+        ::GetWindowRect(hDlg, &rc);
+        ::MoveWindow(hDlg, rc.left, rc.top, rc.right - rc.left + 100, rc.bottom - rc.top + 200, TRUE);
+        auto Top = [](HWND hPage, UINT nId) {
+            RECT r;
+            ::GetWindowRect(::GetDlgItem(hPage, (int)nId), &r);
+            return (int)r.top;
+        };
+        HWND hPage = procs.m_hWnd;
+        const UINT fields[] = {IDC_PROCS_SERIAL, IDC_PROCS_NUMCPU, IDC_PROCS_XPNDSIZE};
+        for (UINT nId : fields)
+            EXPECT_NEAR(Top(hPage, nId), Top(hPage, IDC_LABEL_OF(nId)) - 2, 3) << nId;
+        EXPECT_GT(Top(hPage, IDC_PROCS_XPNDSIZE) - Top(hPage, IDC_PROCS_SERIAL), 7 * 20 + 100);
+        HWND hIdent = dlg.m_IdentPage.m_hWnd;
+        RECT rcPlant, rcGroup;
+        ::GetWindowRect(::GetDlgItem(hIdent, IDC_IDENT_PLANT), &rcPlant);
+        ::GetWindowRect(::GetDlgItem(hIdent, IDC_IDENT_MODELS), &rcGroup);
+        EXPECT_LT(rcPlant.bottom, rcGroup.top);
+    });
+}

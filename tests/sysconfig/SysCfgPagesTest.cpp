@@ -117,6 +117,9 @@ TEST_F(SysCfgPages, EcpsVmRemembersItsLevelAndTrapWhileOff)
         EXPECT_EQ(ItemText(hPage, IDC_ARCH_ECPSVM_LEVEL), "20");
         EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hPage, IDC_ARCH_ECPSVM_LEVEL)));
         EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hPage, IDC_ARCH_ECPSVM_TRAP)));
+        // A tailoring click reloads every control, the level edit too: that
+        // write is not taken as the user's level.
+        ClickCheck(hPage, IDC_ARCH_VSE, true);
         // On again: the chosen level and trap come back, also into the
         // edited configuration.
         ClickCheck(hPage, IDC_ARCH_ECPSVM, true);
