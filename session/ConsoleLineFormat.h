@@ -29,6 +29,17 @@ struct SConsoleLineOptions {
 // times only "%02u:%02u:%02u.%03u %s", neither the line unchanged.
 std::string FormatTimestamp(const std::string& strLine, bool bDates, bool bTimes, const SLocalTime& time);
 
+// What a console line gets in front: the time stamp, then the process-id
+// text and a blank when asked for (always, or only while several children
+// run). A reader takes the time once per chunk and builds this once for all
+// the chunk's lines.
+std::string FormatConsolePrefix(const SConsoleLineOptions& options, const std::string& strPidText,
+                                bool bSeveralChildren, const SLocalTime& time);
+
+// A console line's own text: tabs expanded to stops of 8; false (the line
+// is used as it is) when it holds no tab.
+bool ExpandConsoleTabs(const char* pszLine, std::string& strExpanded);
+
 // The line as queued for the console: tabs expanded to stops of 8, the
 // process-id text and a blank in front when asked for (always, or only
 // while several children run), then the time stamp.

@@ -5,7 +5,7 @@ CString CConsoleLines::GetAt(INT_PTR i) const
 {
     if (i < 0 || i >= GetCount())
         return CString();
-    return m_lines[(size_t)i];
+    return m_lines[(size_t)i].Text();
 }
 
 void CConsoleLines::Count(int nLength, int nDelta)
@@ -25,15 +25,28 @@ void CConsoleLines::Count(int nLength, int nDelta)
 
 void CConsoleLines::Add(const CString& strLine)
 {
-    m_lines.push_back(strLine);
-    Count(strLine.GetLength(), +1);
+    CConsoleBlock block;
+    block.Add(strLine.str());
+    Add(std::move(block));
+}
+
+void CConsoleLines::Add(CConsoleBlock&& block)
+{
+    size_t n = block.GetCount();
+    if (n == 0)
+        return;
+    auto pBlock = std::make_shared<const CConsoleBlock>(std::move(block));
+    for (size_t i = 0; i < n; ++i) {
+        m_lines.push_back(SLine{pBlock, i});
+        Count((int)pBlock->LineLength(i), +1);
+    }
 }
 
 CString CConsoleLines::RemoveFirst()
 {
     if (m_lines.empty())
         return CString();
-    CString str = m_lines.front();
+    CString str = m_lines.front().Text();
     m_lines.pop_front();
     Count(str.GetLength(), -1);
     return str;
@@ -64,7 +77,7 @@ CString CConsoleLines::GetNextLine(INT_PTR& nPos) const
         nPos = -1;
         return CString();
     }
-    CString str = m_lines[(size_t)nPos];
+    CString str = m_lines[(size_t)nPos].Text();
     nPos = nPos + 1 < GetCount() ? nPos + 1 : -1;
     return str;
 }
@@ -75,7 +88,7 @@ CString CConsoleLines::GetPrevLine(INT_PTR& nPos) const
         nPos = -1;
         return CString();
     }
-    CString str = m_lines[(size_t)nPos];
+    CString str = m_lines[(size_t)nPos].Text();
     nPos = nPos - 1;
     return str;
 }

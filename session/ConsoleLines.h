@@ -1,10 +1,14 @@
 // ConsoleLines.h: CConsoleLines, the console lines of the document with the
 // histogram of their lengths, from which the longest stored line is told in
-// constant time (the horizontal scroll range).
+// constant time (the horizontal scroll range). Lines that arrive in a block
+// stay in it: the block is shared by its lines and goes with the last one.
 #pragma once
 
 #include <deque>
+#include <memory>
 #include <vector>
+
+#include "session/ConsoleBlock.h"
 
 #include "platform/CString.h"
 #include "platform/Types.h"
@@ -20,6 +24,8 @@ public:
     int GetLongestLength() const { return m_histogram.empty() ? 0 : (int)m_histogram.size() - 1; }
 
     void Add(const CString& strLine);
+    // Takes every line of the block, which is moved here, not copied.
+    void Add(CConsoleBlock&& block);
     // Removes and returns the oldest line (an empty string when there is none).
     CString RemoveFirst();
     // Removes the n oldest lines; true when n lines were there. n = 0 is true
@@ -34,8 +40,16 @@ public:
     CString GetPrevLine(INT_PTR& nPos) const;
 
 private:
+    // A stored line: its block and its index there.
+    struct SLine {
+        std::shared_ptr<const CConsoleBlock> pBlock;
+        size_t nIndex;
+        int GetLength() const { return (int)pBlock->LineLength(nIndex); }
+        CString Text() const { return CString(pBlock->LineData(nIndex), GetLength()); }
+    };
+
     void Count(int nLength, int nDelta);
 
-    std::deque<CString> m_lines;
+    std::deque<SLine> m_lines;
     std::vector<UINT> m_histogram;  // [n] = stored lines of length n; no trailing zeros
 };

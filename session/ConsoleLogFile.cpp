@@ -52,10 +52,13 @@ bool CConsoleLogFile::FlushIf(const CLogRingOptions& opt, CFileException* pError
     return !opt.bSync || m_file.Flush() || Fail(pError);
 }
 
-bool CConsoleLogFile::WriteWithMarker(const CString& strText, const CLogRingOptions& opt, CFileException* pError)
+bool CConsoleLogFile::WriteWithMarker(const std::string& strText, const CLogRingOptions& opt, CFileException* pError)
 {
-    CString strAll = strText + m_strMarker;
-    if (!m_file.Write(strAll.GetString(), (UINT)strAll.GetLength(), pError) || !FlushIf(opt, pError))
+    std::string strAll;
+    strAll.reserve(strText.size() + (size_t)m_strMarker.GetLength());
+    strAll += strText;
+    strAll += m_strMarker.str();
+    if (!m_file.Write(strAll.data(), (UINT)strAll.size(), pError) || !FlushIf(opt, pError))
         return false;
     return m_file.Seek(-(LONGLONG)m_strMarker.GetLength(), CFile::current) >= 0 || Fail(pError);
 }
@@ -73,34 +76,28 @@ bool CConsoleLogFile::WriteLine(const CString& strLine, const CLogRingOptions& o
 {
     if (opt.bLimit && m_nPassCount >= opt.nLimit && !Trim(pError))
         return false;
-    if (!WriteWithMarker(strLine + "\r\n", opt, pError))
+    if (!WriteWithMarker(strLine.str() + "\r\n", opt, pError))
         return false;
     ++m_nPassCount;
     return true;
 }
 
-CString CConsoleLogFile::Join(const std::vector<CString>& lines, size_t nFirst, size_t nEnd)
-{
-    size_t nBytes = 0;
-    for (size_t i = nFirst; i < nEnd; ++i)
-        nBytes += (size_t)lines[i].GetLength() + 2;
-    std::string s;
-    s.reserve(nBytes);
-    for (size_t i = nFirst; i < nEnd; ++i) {
-        s += lines[i].str();
-        s += "\r\n";
-    }
-    return CString(s);
-}
-
 bool CConsoleLogFile::WriteLines(const std::vector<CString>& lines, const CLogRingOptions& opt,
                                  CFileException* pError)
 {
-    size_t n = lines.size();
+    CConsoleBlock block;
+    for (const CString& str : lines)
+        block.Add(str.str());
+    return WriteLines(block, opt, pError);
+}
+
+bool CConsoleLogFile::WriteLines(const CConsoleBlock& lines, const CLogRingOptions& opt, CFileException* pError)
+{
+    size_t n = lines.GetCount();
     if (n == 0)
         return true;
     if (!opt.bLimit || opt.nLimit == 0) {
-        if (!WriteWithMarker(Join(lines, 0, n), opt, pError))
+        if (!WriteWithMarker(lines.Text(), opt, pError))
             return false;
         m_nPassCount += (UINT)n;
         return true;
@@ -111,28 +108,28 @@ bool CConsoleLogFile::WriteLines(const std::vector<CString>& lines, const CLogRi
         // Only the newest lines of a block longer than a pass are kept.
         if (m_file.Seek(0, CFile::begin) < 0)
             return Fail(pError);
-        if (!WriteWithMarker(Join(lines, n - opt.nLimit, n), opt, pError))
+        if (!WriteWithMarker(lines.TextOf(n - opt.nLimit, n), opt, pError))
             return false;
         m_nPassCount = opt.nLimit;
         return true;
     }
     size_t nRoom = opt.nLimit - m_nPassCount;
     if (n < nRoom) {
-        if (!WriteWithMarker(Join(lines, 0, n), opt, pError))
+        if (!WriteWithMarker(lines.TextOf(0, n), opt, pError))
             return false;
         m_nPassCount += (UINT)n;
         return true;
     }
-    CString strHead = Join(lines, 0, nRoom);
-    if (!m_file.Write(strHead.GetString(), (UINT)strHead.GetLength(), pError) || !FlushIf(opt, pError))
+    std::string strHead = lines.TextOf(0, nRoom);
+    if (!m_file.Write(strHead.data(), (UINT)strHead.size(), pError) || !FlushIf(opt, pError))
         return false;
-    if (!Trim(pError) || !WriteWithMarker(CString(), opt, pError))
+    if (!Trim(pError) || !WriteWithMarker(std::string(), opt, pError))
         return false;
     if (m_file.Seek(0, CFile::begin) < 0)
         return Fail(pError);
     if (nRoom == n)
         return true;
-    if (!WriteWithMarker(Join(lines, nRoom, n), opt, pError))
+    if (!WriteWithMarker(lines.TextOf(nRoom, n), opt, pError))
         return false;
     m_nPassCount = (UINT)(n - nRoom);
     return true;

@@ -9,6 +9,7 @@
 
 #include "platform/CFile.h"
 #include "platform/CString.h"
+#include "session/ConsoleBlock.h"
 
 // The ring options of section "Logging".
 struct CLogRingOptions {
@@ -35,15 +36,15 @@ public:
 
     bool WriteLine(const CString& strLine, const CLogRingOptions& opt, CFileException* pError);
     bool WriteLines(const std::vector<CString>& lines, const CLogRingOptions& opt, CFileException* pError);
+    bool WriteLines(const CConsoleBlock& lines, const CLogRingOptions& opt, CFileException* pError);
     // Cuts the file after the newest line and starts the next pass at the top.
     bool Trim(CFileException* pError);
 
 private:
     // Writes the text with the marker, flushes when asked and steps back.
-    bool WriteWithMarker(const CString& strText, const CLogRingOptions& opt, CFileException* pError);
+    bool WriteWithMarker(const std::string& strText, const CLogRingOptions& opt, CFileException* pError);
     bool FlushIf(const CLogRingOptions& opt, CFileException* pError);
     bool Fail(CFileException* pError);
-    static CString Join(const std::vector<CString>& lines, size_t nFirst, size_t nEnd);
 
     CFile m_file;
     CString m_strMarker;

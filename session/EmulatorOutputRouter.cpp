@@ -26,16 +26,35 @@ CEmulatorOutputRouter::CEmulatorOutputRouter(COutputRouterHost& host)
 {
 }
 
+// The console lines of one chunk on their way to the queue: the options
+// and the line prefix (time stamp, process id) are taken once per chunk.
+struct SChunkLines {
+    const SLineSource& source;
+    SConsoleLineOptions options;
+    bool bPrefixKnown = false;
+    std::string strPrefix;
+    CConsoleBlock block;
+    std::string strExpanded;    // a line's tabs expanded
+    explicit SChunkLines(const SLineSource& s) : source(s) {}
+};
+
 void CEmulatorOutputRouter::RouteChunk(const SLineSource& source, char* pBuffer, int& nLength,
                                        const std::function<void()>& fnQueued)
 {
-    SplitPipeChunk(pBuffer, nLength, [&](char* pszLine) {
-        if (RouteLine(source, pszLine) && fnQueued)
-            fnQueued();
-    });
+    SChunkLines chunk(source);
+    SplitPipeChunk(pBuffer, nLength, [&](char* pszLine) { RouteLineInto(source, pszLine, chunk); });
+    if (QueueChunk(chunk) && fnQueued)
+        fnQueued();
 }
 
 bool CEmulatorOutputRouter::RouteLine(const SLineSource& source, const char* pszLine)
+{
+    SChunkLines chunk(source);
+    RouteLineInto(source, pszLine, chunk);
+    return QueueChunk(chunk);
+}
+
+void CEmulatorOutputRouter::RouteLineInto(const SLineSource& source, const char* pszLine, SChunkLines& chunk)
 {
     size_t nLength = strlen(pszLine);
     if (nLength != 0) {
@@ -43,10 +62,9 @@ bool CEmulatorOutputRouter::RouteLine(const SLineSource& source, const char* psz
                          : source.nKind == 0     ? DispatchStdoutLine(source, pszLine, nLength)
                                                  : false;
         if (bConsumed)
-            return false;
+            return;
     }
-    QueueConsoleLine(source, pszLine);
-    return true;
+    AddConsoleLine(pszLine, chunk);
 }
 
 bool CEmulatorOutputRouter::DispatchStderrLine(const SLineSource& source, const char* pszLine, size_t nLength)
@@ -164,22 +182,38 @@ void CEmulatorOutputRouter::ApplyCwd(const std::string& strDir)
         m_host.ShellDirReported(strDir);
 }
 
-void CEmulatorOutputRouter::QueueConsoleLine(const SLineSource& source, const char* pszLine)
+void CEmulatorOutputRouter::AddConsoleLine(const char* pszLine, SChunkLines& chunk)
 {
-    SConsoleLineOptions options;
-    {
-        std::lock_guard<std::mutex> lock(m_optionsLock);
-        options = m_options;
+    if (!chunk.bPrefixKnown) {
+        {
+            std::lock_guard<std::mutex> lock(m_optionsLock);
+            chunk.options = m_options;
+        }
+        bool bTimes = chunk.options.bDates || chunk.options.bTimes;
+        SLocalTime now = bTimes ? m_host.LocalTime() : SLocalTime();
+        chunk.strPrefix =
+            FormatConsolePrefix(chunk.options, chunk.source.strPidText, chunk.source.bSeveralChildren, now);
+        chunk.bPrefixKnown = true;
     }
+    const SConsoleLineOptions& options = chunk.options;
     if (options.bErrorBeep || options.bWarnBeep) {
         int nKind = ClassifyMessage(pszLine, (int)strlen(pszLine));
         if ((nKind == kMsgError && options.bErrorBeep) || (nKind == kMsgWarning && options.bWarnBeep))
             m_host.Beep(COutputRouterHost::kBeepMessage);
     }
-    bool bTimes = options.bDates || options.bTimes;
-    SLocalTime now = bTimes ? m_host.LocalTime() : SLocalTime();
-    m_pending.Push(FormatConsoleLine(pszLine, options, source.strPidText, source.bSeveralChildren, now), m_host,
-                   m_nHoldAt);
+    if (ExpandConsoleTabs(pszLine, chunk.strExpanded))
+        pszLine = chunk.strExpanded.c_str();
+    chunk.block.Add(chunk.strPrefix.data(), chunk.strPrefix.size(), pszLine, strlen(pszLine));
+}
+
+// Queues the chunk's console lines; true when there were any (the reader
+// then waits while the readers are held).
+bool CEmulatorOutputRouter::QueueChunk(SChunkLines& chunk)
+{
+    if (chunk.block.IsEmpty())
+        return false;
+    m_pending.Push(std::move(chunk.block), m_host, m_nHoldAt);
+    return true;
 }
 
 void CEmulatorOutputRouter::PostFieldUpdate(int nField, const std::string& strText)

@@ -44,7 +44,8 @@ public:
     // readers are held.
     bool RouteLine(const SLineSource& source, const char* pszLine);
     // A reader's chunk (SplitPipeChunk's contract): routes every complete
-    // line and calls fnQueued after each queued one.
+    // line; the chunk's console lines share one time stamp and are queued
+    // together, and fnQueued is called once after them.
     void RouteChunk(const SLineSource& source, char* pBuffer, int& nLength, const std::function<void()>& fnQueued);
 
     // Options (GUI thread).
@@ -58,6 +59,8 @@ public:
 
     // The console queue and its flow control (GUI thread).
     CPendingLineQueue& Pending() { return m_pending; }
+    // WM_PENDING_LINES: every waiting line; held readers go on.
+    CConsoleBlock TakePendingLines() { return m_pending.TakeAll(m_host); }
     void OnIdleFlowControl(size_t nThreshold) { m_pending.OnIdleFlowControl(m_host, nThreshold); }
 
     // Message handlers (GUI thread): the newest text; the field is no
@@ -92,7 +95,10 @@ private:
     void ApplyProcessorStatus(const struct SStatusLine& line);
     void ApplyCpuPercent(const struct SStatusLine& line);
     void ApplyCwd(const std::string& strDir);
-    void QueueConsoleLine(const SLineSource& source, const char* pszLine);
+    // Routes one line; a console line is added to the chunk's block.
+    void RouteLineInto(const SLineSource& source, const char* pszLine, struct SChunkLines& chunk);
+    void AddConsoleLine(const char* pszLine, SChunkLines& chunk);
+    bool QueueChunk(SChunkLines& chunk);
     void PostFieldUpdate(int nField, const std::string& strText);
     void PostStatusPartUpdate(int nPart, const std::string& strText);
     void SetRunIndicator(bool bRunning);

@@ -104,19 +104,33 @@ void CVornGUIDoc::WriteLogLine(const CString& strLine)
 
 void CVornGUIDoc::WriteLogLines(const std::vector<CString>& lines)
 {
-    CSingleLock lock(&m_csLogging, TRUE);
+    CConsoleBlock block;
     for (const CString& str : lines)
-        m_lines.Add(str);
+        block.Add(str.str());
+    WriteLogLines(std::move(block));
+}
+
+void CVornGUIDoc::WriteLogLines(CConsoleBlock&& lines)
+{
+    CSingleLock lock(&m_csLogging, TRUE);
     SetModifiedFlag(TRUE);
-    if (lines.empty() || IsLogMemoryOnly() || (!m_log.IsOpen() && !OpenLogfile()))
+    if (lines.IsEmpty())
         return;
+    // Written first, then stored (the store takes the block), and only then
+    // a write error shown: its message loop may bring more lines.
+    bool bWritten = false, bFailed = false;
     CFileException e;
-    if (!m_log.WriteLines(lines, RingOptions(), &e)) {
-        ShowFileError("Logfile I/O error.", GetPathName(), e);
-        return;
+    if (!IsLogMemoryOnly() && (m_log.IsOpen() || OpenLogfile())) {
+        bWritten = m_log.WriteLines(lines, RingOptions(), &e);
+        bFailed = !bWritten;
     }
-    SetModifiedFlag(FALSE);
-    m_bSomethingLogged = true;
+    m_lines.Add(std::move(lines));
+    if (bFailed) {
+        ShowFileError("Logfile I/O error.", GetPathName(), e);
+    } else if (bWritten) {
+        SetModifiedFlag(FALSE);
+        m_bSomethingLogged = true;
+    }
 }
 
 CString CVornGUIDoc::RemoveFirstLine()

@@ -22,6 +22,8 @@ public:
     // Stores one line (or a block) and writes it to the log file.
     void WriteLogLine(const CString& strLine);
     void WriteLogLines(const std::vector<CString>& lines);
+    // The block's lines are stored where they are (moved, not copied).
+    void WriteLogLines(CConsoleBlock&& lines);
     CString RemoveFirstLine();
     bool RemoveFirstLines(INT_PTR n);
     CString GetNextLine(INT_PTR& nPos) const { return m_lines.GetNextLine(nPos); }

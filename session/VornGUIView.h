@@ -73,7 +73,7 @@ public:
 
     // Console lines (GUI thread).
     void AddMessage(const CString& strText, bool bTimestamp);
-    void AddMessages(const std::vector<CString>& lines);
+    void AddMessages(CConsoleBlock&& lines);
     void RefreshAfterAppend(int nAdded);
     static int ClassifyMessage(const CString& strText) { return ::ClassifyMessage(strText); }
     // Puts the time stamp of the "LogDates" and "LogTimes" options in front.

@@ -175,15 +175,12 @@ void CVornGUIView::SetReadersRunning(bool bRunning)
 
 LRESULT CVornGUIView::OnPendingLines(WPARAM, LPARAM)
 {
-    std::vector<std::string> taken = m_router.Pending().TakeAll();
-    if (taken.empty())
+    CConsoleBlock lines = m_router.TakePendingLines();
+    if (lines.IsEmpty())
         return 0;
-    std::vector<CString> lines;
-    lines.reserve(taken.size());
-    for (const std::string& s : taken)
-        lines.emplace_back(s.c_str(), (int)s.size());
-    AddMessages(lines);
-    RefreshAfterAppend((int)lines.size());
+    int nLines = (int)lines.GetCount();
+    AddMessages(std::move(lines));
+    RefreshAfterAppend(nLines);
     return 0;
 }
 
@@ -313,12 +310,15 @@ LRESULT CVornGUIView::OnUtilityCancel(WPARAM, LPARAM lp)
     return 0;
 }
 
-// A utility's end is reported by its run. The emulator's end: the session
-// is over (ready flag, queue, a waiting handshake), its end is reported and
-// its controller deleted.
+// A utility's end is reported by its run, after its last lines. The
+// emulator's end: the session is over (ready flag, queue, a waiting
+// handshake), its end is reported and its controller deleted.
 LRESULT CVornGUIView::OnUtilityEndedMsg(WPARAM wp, LPARAM lp)
 {
     CPipedProcessCtl* pCtl = reinterpret_cast<CPipedProcessCtl*>(lp);
+    // The child's readers have handed over all its output before its end
+    // was posted: every line it wrote is shown and logged before its end.
+    OnPendingLines(0, 0);
     if (m_utilityRuns.OnEnded(pCtl, (DWORD)wp)) {
         m_nUtilities = m_utilityRuns.GetCount();
         return 0;

@@ -159,10 +159,10 @@ void CVornGUIView::AddMessage(const CString& strText, bool bTimestamp)
     CopyCountsFromDocument();
 }
 
-void CVornGUIView::AddMessages(const std::vector<CString>& lines)
+void CVornGUIView::AddMessages(CConsoleBlock&& lines)
 {
-    AddBannerIfDue((int)lines.size());
-    GetDocument()->WriteLogLines(lines);
+    AddBannerIfDue((int)lines.GetCount());
+    GetDocument()->WriteLogLines(std::move(lines));
     EnforceMemoryLimit();
     CopyCountsFromDocument();
 }

@@ -345,8 +345,9 @@ public:
 
     void TakeLines()
     {
-        for (std::string& str : m_router.Pending().TakeAll())
-            m_console.push_back(std::move(str));
+        const CConsoleBlock lines = m_router.TakePendingLines();
+        for (size_t i = 0; i < lines.GetCount(); ++i)
+            m_console.push_back(lines.Line(i));
     }
 
     std::vector<std::string> m_console;

@@ -278,6 +278,46 @@ TEST_F(FrameFixture, CloseWithARunningEmulatorPowersItOffFirst)
     EXPECT_NE(received.find("vorn exit"), std::string::npos) << received;
 }
 
+TEST_F(FrameFixture, ExitWhileTheEmulatorWritesKeepsItsLastLinesInTheLog)
+{
+    ProfileWriteInt("Logging", "LogOption", 2);  // numbered log files in the test's folder
+    OpenFrame();
+    CVornGUIDoc* pDoc = (CVornGUIDoc*)g_pView->GetDocument();
+    // The start-up check starts the log file.
+    for (DWORD dwStart = ::GetTickCount(); pDoc->GetPathName().IsEmpty() && ::GetTickCount() - dwStart < 10000;) {
+        Pump();
+        ::Sleep(10);
+    }
+    std::string strLog = pDoc->GetPathName().GetString();
+    ASSERT_FALSE(strLog.empty());
+    std::string cmd = "\"" + vorntest::ProgramDir() + "vornemu.exe\" --lifetime 30000 --do \"pace 2\" "
+                      "--do \"seq out 1 1500 1 closing line %d\" EXTERNALGUI";
+    CPipedProcessCtl* pCtl =
+        new CPipedProcessCtl("Vornamic", 0, nullptr, cmd.c_str(), dir.Folder().c_str(), false, 0, 0);
+    CVornConfigFile config;
+    config.m_nMaxShutdownSecs = 30;
+    g_pView->AttachEmulator(pCtl, config);
+    g_pView->SetNoWarnPowerOff(true);
+    for (DWORD dwStart = ::GetTickCount(); pDoc->GetLineCount() < 20 && ::GetTickCount() - dwStart < 10000;) {
+        Pump();
+        ::Sleep(10);
+    }
+    // Exit (no question asked): the emulator is told to end, goes on
+    // writing until its script is done, and the frame closes once it ended.
+    pFrame->SendMessage(WM_CLOSE);
+    for (DWORD dwStart = ::GetTickCount(); FrameAlive() && ::GetTickCount() - dwStart < 30000;) {
+        Pump();
+        ::Sleep(10);
+    }
+    EXPECT_FALSE(FrameAlive());
+    std::string text = ReadText(strLog);
+    size_t nLast = text.find("closing line 1500\r\n");
+    ASSERT_NE(nLast, std::string::npos);
+    size_t nEnd = text.find("Vornamic ended; rc=0");
+    ASSERT_NE(nEnd, std::string::npos);
+    EXPECT_LT(nLast, nEnd);
+}
+
 TEST_F(FrameFixture, SessionEndIsRefusedWhileModifiedAndCancelledEndKeepsTheFrame)
 {
     OpenFrame();

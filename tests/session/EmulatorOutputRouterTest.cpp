@@ -30,7 +30,14 @@ struct RouterFixture : ::testing::Test {
 
     bool Route(const std::string& s, const SLineSource& src) { return router.RouteLine(src, s.c_str()); }
     bool Err(const std::string& s) { return Route(s, err); }
-    std::vector<std::string> Console() { return router.Pending().TakeAll(); }
+    std::vector<std::string> Console()
+    {
+        const CConsoleBlock lines = router.TakePendingLines();
+        std::vector<std::string> out;
+        for (size_t i = 0; i < lines.GetCount(); ++i)
+            out.push_back(lines.Line(i));
+        return out;
+    }
 };
 
 TEST_F(RouterFixture, RegisterBurstPostsOnceAndKeepsNewestText)
@@ -239,7 +246,9 @@ TEST_F(RouterFixture, MalformedStatusLinesGoToTheConsole)
     for (const std::string& s : bad)
         EXPECT_TRUE(Err(s)) << s.substr(0, 40);
     EXPECT_EQ(bad, Console());
-    EXPECT_TRUE(host.m_posts.empty());
+    // No field message: only the console's wake-up.
+    EXPECT_EQ(1u, host.m_posts.size());
+    EXPECT_EQ(1u, host.PostsOf(WM_PENDING_LINES).size());
 }
 
 TEST_F(RouterFixture, UtilityLinesGoToTheirProgress)
@@ -291,14 +300,65 @@ TEST_F(RouterFixture, ChunksSplitAtLineFeeds)
     int nLength = (int)strlen(chunk);
     int nQueued = 0;
     router.RouteChunk(err, buf.data(), nLength, [&] { ++nQueued; });
-    EXPECT_EQ(2, nQueued);
+    EXPECT_EQ(1, nQueued);      // once per chunk, after its console lines
     EXPECT_EQ((std::vector<std::string>{"ABC", ""}), Console());
     ASSERT_EQ(7, nLength);
     strcpy(buf.data() + nLength, "23\n");
     nLength += 3;
-    router.RouteChunk(err, buf.data(), nLength, nullptr);
+    router.RouteChunk(err, buf.data(), nLength, [&] { ++nQueued; });
     EXPECT_EQ(0, nLength);
+    EXPECT_EQ(1, nQueued);      // no console line in it
     EXPECT_EQ("GR0-3=123", router.TakeRegister(0));
+}
+
+TEST_F(RouterFixture, ChunkLinesShareOneTimeStamp)
+{
+    SConsoleLineOptions options;
+    options.bTimes = true;
+    options.bPidAlways = true;
+    router.SetConsoleOptions(options);
+    host.m_time.wHour = 9;
+    host.m_time.wMinute = 8;
+    host.m_time.wSecond = 7;
+    host.m_time.wMilliseconds = 6;
+    err.strPidText = "0x0000ABCD";
+    std::vector<char> buf(128, 0);
+    const char chunk[] = "one\nMIPS=1\ntwo\tx\n\nrest";
+    memcpy(buf.data(), chunk, sizeof chunk);
+    int nLength = (int)strlen(chunk);
+    router.RouteChunk(err, buf.data(), nLength, nullptr);
+    EXPECT_EQ((std::vector<std::string>{"09:08:07.006 0x0000ABCD one", "09:08:07.006 0x0000ABCD two     x",
+                                        "09:08:07.006 0x0000ABCD "}),
+              Console());
+    EXPECT_EQ(4, nLength);
+}
+
+TEST_F(RouterFixture, QueuedLinesWakeTheGuiThreadOncePerBatch)
+{
+    // The first line posts WM_PENDING_LINES; more lines before the GUI
+    // thread has taken them post nothing more; the idle step neither.
+    Err("one");
+    Err("two");
+    router.OnIdleFlowControl(3333);
+    EXPECT_EQ(1u, host.PostsOf(WM_PENDING_LINES).size());
+    EXPECT_EQ(2u, Console().size());
+    Err("three");
+    EXPECT_EQ(2u, host.PostsOf(WM_PENDING_LINES).size());
+    EXPECT_FALSE(Err("MIPS=5"));
+    EXPECT_EQ(2u, host.PostsOf(WM_PENDING_LINES).size());
+}
+
+TEST_F(RouterFixture, FailedWakeUpIsPostedAgainAtIdleTime)
+{
+    host.m_bWindow = false;
+    Err("one");
+    EXPECT_TRUE(host.PostsOf(WM_PENDING_LINES).empty());
+    host.m_bWindow = true;
+    router.OnIdleFlowControl(3333);
+    EXPECT_EQ(1u, host.PostsOf(WM_PENDING_LINES).size());
+    Err("two");
+    EXPECT_EQ(1u, host.PostsOf(WM_PENDING_LINES).size());
+    EXPECT_EQ((std::vector<std::string>{"one", "two"}), Console());
 }
 
 TEST_F(RouterFixture, ReaderHoldsItselfAtTheFloodThreshold)
@@ -313,11 +373,12 @@ TEST_F(RouterFixture, ReaderHoldsItselfAtTheFloodThreshold)
     EXPECT_TRUE(router.Pending().IsPaused());
     Err("four");    // a second reader's line
     EXPECT_EQ(std::vector<bool>{false}, host.m_readerStates);
-    router.OnIdleFlowControl(3);
+    // Once the GUI thread has taken the lines the readers go on at once.
     EXPECT_EQ(4u, Console().size());
-    router.OnIdleFlowControl(3);
     EXPECT_EQ((std::vector<bool>{false, true}), host.m_readerStates);
     EXPECT_FALSE(router.Pending().IsPaused());
+    router.OnIdleFlowControl(3);
+    EXPECT_EQ((std::vector<bool>{false, true}), host.m_readerStates);
 }
 
 TEST_F(RouterFixture, FlowControlPausesAtThresholdAndResumesBelow)
@@ -330,12 +391,12 @@ TEST_F(RouterFixture, FlowControlPausesAtThresholdAndResumesBelow)
     EXPECT_TRUE(router.Pending().IsPaused());
     EXPECT_EQ(std::vector<bool>{false}, host.m_readerStates);
     EXPECT_EQ(3u, Console().size());
-    router.OnIdleFlowControl(3);
     EXPECT_FALSE(router.Pending().IsPaused());
+    EXPECT_EQ((std::vector<bool>{false, true}), host.m_readerStates);
+    router.OnIdleFlowControl(3);
     EXPECT_EQ((std::vector<bool>{false, true}), host.m_readerStates);
     // Taken: the next line posts again.
     Err("more");
-    router.OnIdleFlowControl(3);
     EXPECT_EQ(2u, host.PostsOf(WM_PENDING_LINES).size());
 }
 

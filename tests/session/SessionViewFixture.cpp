@@ -165,9 +165,13 @@ bool SessionFixture::Pump(const std::function<bool()>& done, DWORD dwTimeoutMs)
     while (!done()) {
         if (::GetTickCount() - dwStart > dwTimeoutMs)
             return false;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        // As the program's loop does: every waiting message, then the idle
+        // step once the queue is empty, and only after a message was taken.
+        // Waiting here wakes nothing: the time-out only looks at done().
+        bool bTook = false;
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            bTook = true;
             if (msg.message == WM_QUIT) {
                 bQuitSeen = true;
                 continue;
@@ -175,7 +179,10 @@ bool SessionFixture::Pump(const std::function<bool()>& done, DWORD dwTimeoutMs)
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
-        pView->OnIdleFlowControl();
+        if (bTook)
+            pView->OnIdleFlowControl();
+        else
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     return true;
 }

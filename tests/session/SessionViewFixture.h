@@ -65,8 +65,9 @@ struct SessionFixture : ::testing::Test {
 
     // Starts vornemu.exe with the extra arguments and attaches it to the view.
     CPipedProcessCtl* StartEmulator(const std::string& strArgs, int nCpus = 2);
-    // Dispatches messages, running the idle flow control, until done() or
-    // the time-out; false on time-out.
+    // Dispatches messages as the program's loop does (the idle flow control
+    // after taken messages only) until done() or the time-out; false on
+    // time-out.
     bool Pump(const std::function<bool()>& done, DWORD dwTimeoutMs = 20000);
     // Pumps for a while.
     void PumpFor(DWORD dwMs);

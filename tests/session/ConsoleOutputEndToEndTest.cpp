@@ -1,0 +1,141 @@
+// ConsoleOutputEndToEndTest.cpp: child output through the view end to end,
+// with a pump that does only what the program's loop does: a flood reaches
+// the log file whole and in order; a line after a quiet spell is shown
+// without any input; every line a child wrote comes before its end report,
+// for the emulator and for a utility; an emulator killed from outside
+// during a flood is reported ended at once.
+#include "tests/session/SessionViewFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "platform/ProfileStore.h"
+#include "session/PipedProcessCtl.h"
+#include "session/UtilityProgress.h"
+#include "session/VornGUIDoc.h"
+
+namespace {
+
+std::string ReadFileText(const std::string& strPath)
+{
+    std::ifstream in(strPath, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// The index of the first console line equal to strLine, or -1.
+int IndexOf(const std::vector<std::string>& lines, const std::string& strLine)
+{
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i] == strLine)
+            return (int)i;
+    return -1;
+}
+
+std::string Numbered(const char* pszFormat, int n)
+{
+    char sz[64];
+    snprintf(sz, sizeof sz, pszFormat, n);
+    return sz;
+}
+
+// Lines pszFormat 1 .. n are all in the console before strEnd, which is there.
+void ExpectAllBefore(const std::vector<std::string>& lines, const char* pszFormat, int n, const std::string& strEnd)
+{
+    int nEnd = IndexOf(lines, strEnd);
+    ASSERT_GE(nEnd, 0) << strEnd;
+    for (int i = 1; i <= n; ++i) {
+        int nLine = IndexOf(lines, Numbered(pszFormat, i));
+        ASSERT_GE(nLine, 0) << i;
+        ASSERT_LT(nLine, nEnd) << i;
+    }
+}
+
+// The console logged to a numbered file in the test's folder (the log
+// folder), which the view's start-up check starts.
+struct LoggedSessionFixture : SessionFixture {
+    void Presets() override { ProfileWriteInt("Logging", "LogOption", 2); }
+    std::string StartLogFile()
+    {
+        EXPECT_TRUE(Pump([&] { return !pDoc->GetPathName().IsEmpty(); }, 10000));
+        return pDoc->GetPathName().GetString();
+    }
+};
+
+TEST_F(LoggedSessionFixture, FloodReachesTheLogWholeAndInOrderAndThePaneShowsTheLast)
+{
+    const int kLines = 200000;
+    std::string strLog = StartLogFile();
+    ASSERT_FALSE(strLog.empty());
+    StartEmulator("--no-devlist --do \"flood out 200000 80\"");
+    std::string strLast = Numbered("%09d ", kLines);
+    ASSERT_TRUE(Pump([&] {
+        return pDoc->GetLineCount() > 0 && pDoc->GetLine(pDoc->GetLastIndex()).Left(10) == strLast.c_str();
+    }, 120000));
+    // The pane follows the end: its last line is in sight.
+    EXPECT_TRUE(pView->IsFollowingEnd());
+    EXPECT_LE((int)pDoc->GetLineCount(), pView->GetTopLine() + pView->GetLinesFit());
+    std::string strText = ReadFileText(strLog);
+    size_t nPos = strText.find(Numbered("%09d ", 1));
+    ASSERT_NE(std::string::npos, nPos);
+    for (int i = 1; i <= kLines; ++i) {
+        size_t nEnd = strText.find("\r\n", nPos);
+        ASSERT_NE(std::string::npos, nEnd) << "line " << i;
+        ASSERT_EQ(80u, nEnd - nPos) << "line " << i;
+        ASSERT_EQ(0, strText.compare(nPos, 10, Numbered("%09d ", i))) << "line " << i;
+        nPos = nEnd + 2;
+    }
+}
+
+TEST_F(SessionFixture, LineAfterAQuietSpellIsShownWithoutInput)
+{
+    StartEmulator("--no-devlist --do \"out before the quiet\" --do \"sleep 3000\" --do \"out after the quiet\"");
+    ASSERT_TRUE(Pump([&] { return ConsoleHas("before the quiet"); }, 10000));
+    DWORD dwBefore = ::GetTickCount();
+    ASSERT_TRUE(Pump([&] { return ConsoleHas("after the quiet"); }, 10000));
+    DWORD dwQuiet = ::GetTickCount() - dwBefore;
+    EXPECT_LT(dwQuiet, 3500u);
+    EXPECT_GE(dwQuiet, 2900u);
+}
+
+TEST_F(SessionFixture, EveryLineComesBeforeTheEmulatorsEnd)
+{
+    StartEmulator("--no-devlist --do \"seq out 1 1000 1 last words %d\" --do \"exit 0\"");
+    ASSERT_TRUE(Pump([&] { return pView->GetEmulator() == nullptr; }));
+    ExpectAllBefore(ConsoleLines(), "last words %d", 1000, "Vornamic ended; rc=0");
+}
+
+TEST_F(SessionFixture, UtilityProgressAndLinesComeBeforeItsEnd)
+{
+    pView->RunUtility("vornutil.exe --kind WIDENVOL --do \"err TRKS=1000\" --do \"seq err 1 1000 1 TRK=%d\" "
+                      "--do \"seq out 1 1000 1 widened %d\" --do \"rc 4\"",
+                      kUtilWidenVol, nullptr, "WidenVol", 1000);
+    ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }));
+    std::vector<std::string> lines = ConsoleLines();
+    ExpectAllBefore(lines, "widened %d", 1000, "WidenVol ended; rc=4");
+    // The progress lines went to its progress, not to the console.
+    EXPECT_EQ(-1, IndexOf(lines, "TRK=1000"));
+    EXPECT_EQ(-1, IndexOf(lines, "TRKS=1000"));
+}
+
+TEST_F(SessionFixture, EmulatorKilledDuringAFloodIsReportedEndedAtOnce)
+{
+    CPipedProcessCtl* pCtl = StartEmulator("--no-devlist --do \"flood out 20000000 80\"");
+    // Well into the flood (the pane keeps only its newest lines).
+    ASSERT_TRUE(Pump([&] { return pDoc->HasLines() && atoi(pDoc->GetLine(pDoc->GetLastIndex())) > 20000; }));
+    HANDLE hProcess = ::OpenProcess(PROCESS_TERMINATE, FALSE, pCtl->GetProcessId());
+    ASSERT_NE(nullptr, hProcess);
+    ASSERT_TRUE(::TerminateProcess(hProcess, 9));
+    ::CloseHandle(hProcess);
+    DWORD dwKilled = ::GetTickCount();
+    ASSERT_TRUE(Pump([&] { return pView->GetEmulator() == nullptr; }, 10000));
+    EXPECT_LT(::GetTickCount() - dwKilled, 2000u);
+    EXPECT_GE(IndexOf(ConsoleLines(), "Vornamic ended; rc=9"), 0);
+}
+
+}  // namespace
