@@ -77,6 +77,7 @@ public:
     UINT64 GetStorageAddress() const { return m_nStorageAddress; }
     const CStorageWindow& Window() const { return m_window; }
     CMyHexEdit& HexEdit() { return m_HexEdit; }
+    HWND GetIntervalTip() const { return m_IntervalTip.m_hWnd; }
     CMyFindRepDlg* GetFindDialog() const { return m_hFindDlg && ::IsWindow(m_hFindDlg) ? m_pFindDlg : nullptr; }
     bool GetSearchForward() const { return m_bSearchFwd; }
     // The window's buffer (GUI thread).

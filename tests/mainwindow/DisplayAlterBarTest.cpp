@@ -424,6 +424,14 @@ TEST_F(StorageBar, AutoRefreshShowsAChangeAndEscStopsIt)
     pBar->SendMessage(WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 1999), (LPARAM)Item(IDC_STORAGE_INTERVAL));
     EXPECT_EQ(1750, pBar->GetRefreshInterval());
     EXPECT_EQ(1750, (int)::SendMessageA(Item(IDC_STORAGE_INTERVAL), TBM_GETPOS, 0, 0));
+    char szTip[80] = {};
+    TTTOOLINFOA ti = {};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = pBar->m_hWnd;
+    ti.uId = (UINT_PTR)Item(IDC_STORAGE_INTERVAL);
+    ti.lpszText = szTip;
+    ::SendMessageA(pBar->GetIntervalTip(), TTM_GETTEXTA, sizeof szTip, (LPARAM)&ti);
+    EXPECT_STREQ("Auto-refresh Interval: 1750 milliseconds", szTip);
     ::SendMessageA(Item(IDC_STORAGE_INTERVAL), TBM_SETPOS, TRUE, 250);
     pBar->SendMessage(WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 250), (LPARAM)Item(IDC_STORAGE_INTERVAL));
     EXPECT_EQ(250, pBar->GetRefreshInterval());
