@@ -17,8 +17,14 @@ bool IsShutdownCommand(const CString& strCommand)
 {
     // The trimmed text with one blank appended, so that the word alone and
     // the word followed by more words look alike.
+    // Below version 4.0 the commands keep the "vorn " prefix that the
+    // program adds itself: the word after it counts ("vorn exit").
     CString str = strCommand;
     TrimBlanks(str);
+    if (str.GetLength() >= 5 && str.Left(5).CompareNoCase("vorn ") == 0) {
+        str = str.Mid(5);
+        TrimBlanks(str);
+    }
     str += ' ';
     return str.Left(5).CompareNoCase("exit ") == 0 || str.Left(5).CompareNoCase("quit ") == 0 ||
            str.Left(4).CompareNoCase("ssd ") == 0;

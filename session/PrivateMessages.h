@@ -71,6 +71,9 @@ const UINT WM_SHELL_DIR_REPORTED = WM_APP + 0xC9;     // to the view: "]CWD=" st
 // View to main frame, sent by the handshake: post the bars' subscriptions
 // (CMainFrame::NotifyViewOfBarVisibility).
 const UINT WM_NOTIFY_BAR_VISIBILITY = WM_APP + 0xCA;
+// To the view, from a reader thread: the emulator reported its main storage
+// (before it is ready: ask for its device list).
+const UINT WM_MAIN_STORAGE_KNOWN = WM_APP + 0xCB;
 // View to the storage bar, sent on Esc: stop its search or auto-refresh when
 // one runs and its find dialog is not shown; returns 1 when it stopped one.
 const UINT WM_STORAGE_BAR_ESCAPE = WM_APP + 0xD0;

@@ -221,6 +221,7 @@ protected:
     LRESULT OnShellDirReported(WPARAM wp, LPARAM lp);
     LRESULT OnArmShutdownWatchdog(WPARAM wp, LPARAM lp);
     LRESULT OnEmulatorReady(WPARAM wp, LPARAM lp);
+    LRESULT OnMainStorageKnown(WPARAM wp, LPARAM lp);
     LRESULT OnUtilityEndedMsg(WPARAM wp, LPARAM lp);
     LRESULT OnUtilityStatus(WPARAM wp, LPARAM lp);
     LRESULT OnUtilityCancel(WPARAM wp, LPARAM lp);
@@ -254,6 +255,8 @@ private:
     void EndDeviceList();
     void ShowStatusPart(int nPart);
     bool WriteCommandLine(const CString& strText);
+    bool SendNow(const CString& strLine);
+    static CString ProtocolVersionLine();
     bool WriteQueuedCommands();
     void ArmShutdownWatchdog();
     void OnEmulatorStarted();

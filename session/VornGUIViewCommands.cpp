@@ -38,6 +38,18 @@ void CVornGUIView::TellCpuPercentBar(const DWORD* pEngineTypes, size_t nCpus)
         PostIfWindow(m_receivers.hCpuPercentBar, WM_CPU_ENGINE_TYPE, n, pEngineTypes[n]);
 }
 
+// The opening's protocol lines are written at once while an emulator runs:
+// only the operator's commands wait for it to be ready.
+bool CVornGUIView::SendNow(const CString& strLine)
+{
+    CSingleLock lock(&m_csCmdQueue, TRUE);
+    if (!m_pEmulator)
+        return false;
+    if (m_bReady)
+        return SendCommand(strLine);
+    return WriteCommandLine(strLine);
+}
+
 bool CVornGUIView::SendCommand(const CString& strCommand)
 {
     CString strText = CommandForEmulator(strCommand, m_router.GetVersion());
@@ -151,6 +163,24 @@ void CVornGUIView::AttachEmulator(CPipedProcessCtl* pCtl, const CVornConfigFile&
     ::SetEvent(m_hRunningEvent);
     m_lamps.PowerOn();
     ShowLamps(false);
+    // The emulator reports its devices only when asked, and the list that
+    // makes it ready is asked for once its version and storage are known.
+    SendNow(ProtocolVersionLine());
+    SendNow("]MAINSTOR=");
+}
+
+CString CVornGUIView::ProtocolVersionLine()
+{
+    CString str;
+    str.Format("]VERS=%d.%d", kProtocolMajor, kProtocolMinor);
+    return str;
+}
+
+LRESULT CVornGUIView::OnMainStorageKnown(WPARAM, LPARAM)
+{
+    if (IsEmulatorRunning() && !IsEmulatorReady())
+        SubscribeDeviceList();
+    return 0;
 }
 
 CPipedProcessCtl* CVornGUIView::DetachEmulator()
@@ -178,17 +208,18 @@ LRESULT CVornGUIView::OnEmulatorReady(WPARAM, LPARAM)
     return 0;
 }
 
-// The start-up handshake: protocol version, main storage, CPU percentages,
-// the command folder, the bars' subscriptions, then the command line.
+// The start-up handshake: protocol version and main storage (unless the
+// opening learned them already), CPU percentages, the command folder, the
+// bars' subscriptions, then the command line.
 void CVornGUIView::OnEmulatorStarted()
 {
-    m_router.ClearMainStorage();
-    CString str;
-    str.Format("]VERS=%d.%d", kProtocolMajor, kProtocolMinor);
-    SendCommand(str);
-    SendCommand("]MAINSTOR=");
-    if (!WaitForMainStorage())
-        return;
+    if (!IsMainStorageKnown()) {
+        m_router.ClearMainStorage();
+        SendCommand(ProtocolVersionLine());
+        SendCommand("]MAINSTOR=");
+        if (!WaitForMainStorage())
+            return;
+    }
     PostIfWindow(m_receivers.hDisplayAlterBar, WM_EMULATOR_ACTIVE, 1, 0);
     PostIfWindow(m_receivers.hCpuPercentBar, WM_EMULATOR_ACTIVE, 1, 0);
     m_router.ClearPercentMode();

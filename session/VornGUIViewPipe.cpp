@@ -121,6 +121,7 @@ void CVornGUIView::SendCommandLine(const SLineSource& source, const std::string&
 void CVornGUIView::MainStorageKnown()
 {
     ::SetEvent(m_hMainStorEvent);
+    PostToView(WM_MAIN_STORAGE_KNOWN, 0, 0);
 }
 
 // "]CWD=": stored under the status lock; the GUI thread shows and saves it

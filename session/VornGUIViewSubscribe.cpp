@@ -59,16 +59,17 @@ LRESULT CVornGUIView::OnSubscribeDevList(WPARAM wp, LPARAM)
     return 0;
 }
 
-// The device-list subscription in the form the emulator's version knows.
+// The device-list subscription in the form the emulator's version knows;
+// written at once, also before the emulator is ready (its list makes it so).
 void CVornGUIView::SubscribeDeviceList()
 {
     double dVersion = m_router.GetVersion();
     bool bNewFormat = dVersion >= kNewDevListVersion;
     if (m_receivers.pDevListBar)
         m_receivers.pDevListBar->m_bNewFormatDevList = bNewFormat;
-    SendCommand(bNewFormat ? "]NEWDEVLIST=1" : "]DEVLIST=1");
+    SendNow(bNewFormat ? "]NEWDEVLIST=1" : "]DEVLIST=1");
     if (dVersion >= kLcssNumVersion)
-        SendCommand("]LCSSNUM=1");
+        SendNow("]LCSSNUM=1");
 }
 
 // The display/alter bar switches its own storage reading.

@@ -129,10 +129,15 @@ TEST_F(DevListSession, FirstListFillsTheTreeThenHandshakeAndQueuedCommands)
     EXPECT_EQ(11, ItemImage(0xC));   // opened: green
     EXPECT_EQ(12, ItemImage(0x120)); // available: gray
     std::vector<std::string> got = Received();
-    ASSERT_GE(got.size(), 3u);
-    EXPECT_EQ("first queued", got[0]);
-    EXPECT_EQ("second queued", got[1]);
-    EXPECT_EQ("]VERS=1.21", got[2]);
+    ASSERT_GE(got.size(), 6u);
+    // The opening asked for the list (3.10 knows the new form); the queue
+    // waited for it.
+    EXPECT_EQ("]VERS=1.21", got[0]);
+    EXPECT_EQ("]MAINSTOR=", got[1]);
+    EXPECT_EQ("]NEWDEVLIST=1", got[2]);
+    EXPECT_EQ("first queued", got[3]);
+    EXPECT_EQ("second queued", got[4]);
+    EXPECT_EQ("]CPUPCT=1", got[5]);
     EXPECT_EQ("]AGGREGATE=1", got.back());
 }
 
@@ -182,10 +187,13 @@ TEST_F(DevListSession, ListAfterPowerOffIsDroppedAndTheNextPowerOnWorks)
     ::DeleteFileA(strRecord.c_str());
     pView->SendCommand("after restart");
     PowerOn();
+    ASSERT_TRUE(WaitFor("]NEWDEVLIST=1"));   // the list comes once asked for
     QueueStartList();
     ASSERT_TRUE(PumpUntilReady());
     EXPECT_NE(nullptr, pBar->FindDeviceItem(0x120));
-    EXPECT_EQ("after restart", Received().front());
+    // The first command after the opening's three lines.
+    ASSERT_GE(Received().size(), 4u);
+    EXPECT_EQ("after restart", Received()[3]);
 }
 
 TEST_F(DevListSession, ContextMenuCommandsSendTheirExactTexts)
@@ -379,6 +387,41 @@ TEST_F(DevListSession, StandinReportsDriveTheTree)
     ASSERT_TRUE(WaitFor("detach 0120"));   // version 4.7: without "vorn "
     ASSERT_TRUE(Pump([&] { return pBar->FindDeviceItem(0x120) == nullptr; }, 5000));
     EXPECT_NE(nullptr, pBar->FindDeviceItem(0xC));
+}
+
+// The stand-in as the emulator: it reports its devices only once asked,
+// with its own class words; every device lands in its group. Picture:
+//   VORN_KEEP_OPEN=1 tools/screenshot -t "Device List" -o bar.png
+//       build/win32/bin/devices_tests.exe --gtest_filter=DevListSession.AskedForListPutsEachDeviceInItsGroup
+TEST_F(DevListSession, AskedForListPutsEachDeviceInItsGroup)
+{
+    std::string strConfig = dir.Path("groups.cnf");
+    HANDLE h = ::CreateFileA(strConfig.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const char kConfig[] = "NUMCPU 1\n0009 3215-C / noprompt\n000C 3505 cards.txt ascii\n000E 1403 print.txt\n"
+                           "0120 3390 sysres.cckd\n0121 3390 work.cckd\n0580 3420 *\n"
+                           "0A00.2 CTCI 192.168.200.1 192.168.200.2\n";
+    DWORD n = 0;
+    ::WriteFile(h, kConfig, sizeof(kConfig) - 1, &n, nullptr);
+    ::CloseHandle(h);
+    StartEmulator("-f \"" + strConfig + "\"");
+    ASSERT_TRUE(PumpUntilReady());
+    ASSERT_TRUE(Pump([&] { return pBar->FindDeviceItem(0xA01) != nullptr; }, 5000));
+    EXPECT_TRUE(HasReceived("]NEWDEVLIST=1"));
+    EXPECT_TRUE(HasReceived("]LCSSNUM=1"));
+    const struct { int nKey; const char* pszGroup; } devices[] = {
+        {0x009, "Console Printers"}, {0x00C, "Card Readers"}, {0x00E, "Line Printers"},
+        {0x120, "Disk Drives"}, {0x121, "Disk Drives"}, {0x580, "Tape Drives"},
+        {0xA00, "Communication Devices"}, {0xA01, "Communication Devices"},
+    };
+    for (const auto& d : devices)
+        EXPECT_EQ(d.pszGroup, GroupOf(d.nKey)) << std::hex << d.nKey;
+    EXPECT_EQ("0120  3390  sysres.cckd", ItemText(0x120));
+    host->SetWindowText("Device List");
+    host->ShowWindow(SW_SHOW);
+    if (!vorntest::KeepOpenForScreenshot())
+        return;
+    DWORD dwStart = ::GetTickCount();
+    Pump([&] { return ::GetAsyncKeyState(VK_ESCAPE) != 0 || ::GetTickCount() - dwStart > 60000; }, 61000);
 }
 
 // The router answers the device dialogs from the devices shown.

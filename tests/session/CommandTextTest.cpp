@@ -34,9 +34,11 @@ TEST(CommandText, PrefixDroppedFromVersionFour)
 
 TEST(CommandText, ShutdownCommands)
 {
-    for (const char* psz : { "exit", "EXIT", "  exit  ", "Exit now", "quit", "QUIT x", "ssd", "SSD", "ssd 5", "\texit" })
+    for (const char* psz : { "exit", "EXIT", "  exit  ", "Exit now", "quit", "QUIT x", "ssd", "SSD", "ssd 5", "\texit",
+                             "vorn exit", "VORN  quit now", " vorn ssd" })
         EXPECT_TRUE(IsShutdownCommand(psz)) << psz;
-    for (const char* psz : { "exiting", "quitter", "ssdx", "", " ", "ex", "vorn exit", "plex exit" })
+    for (const char* psz : { "exiting", "quitter", "ssdx", "", " ", "ex", "plex exit", "vorn", "vorn exiting",
+                             "vornexit", "vorn vorn exit" })
         EXPECT_FALSE(IsShutdownCommand(psz)) << psz;
 }
 

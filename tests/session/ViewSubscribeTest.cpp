@@ -109,15 +109,15 @@ TEST_F(SubscribeFixture, DeviceListByEmulatorVersion)
 
 TEST_F(SubscribeFixture, DeviceListWaitsForMainStorage)
 {
-    // Running, but no device list yet: not ready, main storage unknown.
-    StartEmulator("--no-devlist");
+    // Running, but no storage answer: not ready, main storage unknown.
+    StartEmulator("--no-devlist --do \"set mainstor none\"");
     PumpFor(300);
     ASSERT_FALSE(pView->IsMainStorageKnown());
     pView->SendMessage(WM_SUBSCRIBE_DEVLIST, 1, 0);
     EXPECT_EQ(1, pView->GetSubscription(CVornGUIView::kSubDevList));
     EXPECT_EQ(0, pView->GetQueuedCommandCount());
     PumpFor(200);
-    EXPECT_EQ(std::vector<std::string>{}, Received());
+    EXPECT_EQ((std::vector<std::string>{"]VERS=1.21", "]MAINSTOR="}), Received());
 }
 
 TEST_F(SubscribeFixture, StorageIsPassedOnToItsBar)

@@ -18,11 +18,13 @@ const SClassEntry kClasses[] = {
     { "RDR", "1442 2501 3505 " },
     { "PCH", "3525 " },
     { "PRT", "1403 1443 3203 3211 " },
-    { "LOG", "1052 3215 SYSG " },
-    { "3270", "3270 3287 " },
-    { "DISK", "0671 2305 2311 2314 3310 3330 3340 3350 3370 3375 3380 3390 9313 9332 9335 9336 9345 " },
+    { "CON", "1052 3215 SYSG " },
+    { "DSP", "3270 3287 " },
+    { "DASD", "0671 2305 2311 2314 3310 3330 3340 3350 3370 3375 3380 3390 9313 9332 9335 9336 9345 " },
     { "TAPE", "3410 3411 3420 3422 3430 3480 3490 3590 8809 9347 " },
-    { "COMM", "3088 CTCI CTCE CTCT LCS OSA QETH 2703 " },
+    { "CTCA", "3088 CTCI CTCE CTCT LCS " },
+    { "OSA", "OSA QETH " },
+    { "LINE", "2703 " },
 };
 
 std::string Upper(std::string s)
@@ -119,11 +121,25 @@ int CEmulatorModel::LoadConfigDevices(const std::string& strConfig)
         std::string line = strConfig.substr(pos, end - pos);
         pos = end + 1;
         line = line.substr(0, line.find('#'));
+        // "0A00.2 CTCI ..." defines two devices, 0A00 and 0A01.
+        std::string rest;
+        std::string first = FirstWord(line, &rest);
+        long long nDevices = 1;
+        size_t dot = first.find('.');
+        if (dot != std::string::npos) {
+            if (!ReadInt(first.substr(dot + 1), 1, 256, nDevices))
+                continue;
+            first.erase(dot);
+        }
         int nLcss = 0;
         WORD wDevnum = 0;
-        CEmuLines ignored;
-        if (ParseDevnum(FirstWord(line), nLcss, wDevnum) && AttachDevice(line, ignored))
-            ++nCount;
+        if (!ParseDevnum(first, nLcss, wDevnum))
+            continue;
+        for (long long i = 0; i < nDevices && wDevnum + i <= 0xFFFF; ++i) {
+            CEmuLines ignored;
+            if (AttachDevice(Format("%d:%04X ", nLcss, (unsigned)(wDevnum + i)) + rest, ignored))
+                ++nCount;
+        }
     }
     return nCount;
 }
@@ -332,6 +348,8 @@ bool CEmulatorModel::DevInit(const std::string& strArgs, CEmuLines& out)
 
 void CEmulatorModel::ReportChange(char chAction, const SDevice& device, CEmuLines& out) const
 {
+    if (!m_bDeviceReports)
+        return;
     if (Subscribed("NEWDEVLIST")) {
         char keyword[] = "DEV?=";
         keyword[3] = chAction;
@@ -355,6 +373,8 @@ std::string CEmulatorModel::DeviceLine(const char* pszKeyword, const SDevice& de
 
 void CEmulatorModel::DeviceList(CEmuLines& out) const
 {
+    if (!m_bDeviceReports)
+        return;
     bool bNew = Subscribed("NEWDEVLIST");
     for (const auto& entry : m_devices)
         out.push_back({ kStreamErr, DeviceLine(bNew ? "DEVA=" : "DEV=", entry.second) });

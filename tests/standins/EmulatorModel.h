@@ -7,6 +7,8 @@
 // Protocol (lines without their line feed):
 //   "]VERS=%d.%d"      answered "MAINSIZE=" + version text (unless "none")
 //   "]MAINSTOR="       answered "MAINSTOR=%llu" (address) and "MAINSIZE=%llu"
+//   Device reports come only after a device-list subscription (and never
+//   once SetDeviceReports(false)); class words as the emulator writes them.
 //   "]DEVLIST=1"       complete list "DEV=..." lines, then "DEV=X"; later
 //                      changes repeat the complete list
 //   "]NEWDEVLIST=1"    complete list as "DEVA=..." lines, then "DEVX="; later
@@ -72,6 +74,9 @@ public:
     // True for "exit", "quit" or "ssd" as the first word, in any case.
     static bool IsShutdownCommand(const std::string& strLine);
 
+    // False: no device list or change is ever reported.
+    void SetDeviceReports(bool bOn) { m_bDeviceReports = bOn; }
+
     bool Echo() const { return m_bEcho; }
     const std::string& CommandDir() const { return m_strCommandDir; }
 
@@ -113,8 +118,9 @@ private:
     std::string m_strSios = "56";
     int m_nCpuPct = 42;
     bool m_bEcho = false;
+    bool m_bDeviceReports = true;
 };
 
-// The device class word the stand-in reports for a device type ("3390" ->
-// "DISK"); "OTHR" for types it does not know.
+// The device class word the emulator reports for a device type ("3390" ->
+// "DASD", "3215" -> "CON"); "OTHR" for types it does not know.
 const char* StandinDeviceClass(const std::string& strType);

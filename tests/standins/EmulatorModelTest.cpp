@@ -40,11 +40,11 @@ TEST(EmulatorModel, ConfigDevicesAndTheOldFormatList)
     CEmuLines out;
     model.DeviceList(out);
     EXPECT_EQ((std::vector<std::string>{
-                  "DEV=0009 3215 LOG  0000 / noprompt",
+                  "DEV=0009 3215 CON  0000 / noprompt",
                   "DEV=000C 3505 RDR  0000 cards.txt ascii",
                   "DEV=0580 3420 TAPE 0000 ",
-                  "DEV=0E20 QETH COMM 0000 chpid F0",
-                  "DEV=0120 3390 DISK 0000 disk.img",
+                  "DEV=0E20 QETH OSA  0000 chpid F0",
+                  "DEV=0120 3390 DASD 0000 disk.img",
                   "DEV=X" }),
               Texts(out));
 }
@@ -156,27 +156,27 @@ TEST(EmulatorModel, DeviceListSubscriptionsAndChanges)
     CEmuLines out;
     ASSERT_TRUE(model.AttachDevice("0120 3390 a.img", out));
     EXPECT_TRUE(out.empty());               // nobody subscribed yet
-    EXPECT_EQ((std::vector<std::string>{ "DEV=0120 3390 DISK 0000 a.img", "DEV=X" }),
+    EXPECT_EQ((std::vector<std::string>{ "DEV=0120 3390 DASD 0000 a.img", "DEV=X" }),
               Command(model, "]DEVLIST=1"));
     // Old format: every change repeats the whole list.
-    EXPECT_EQ((std::vector<std::string>{ "DEV=000C 3505 RDR  0000 ", "DEV=0120 3390 DISK 0000 a.img",
+    EXPECT_EQ((std::vector<std::string>{ "DEV=000C 3505 RDR  0000 ", "DEV=0120 3390 DASD 0000 a.img",
                                          "DEV=X" }),
               Command(model, "attach 000C 3505"));
     // New format: the whole list once, then increments.
-    EXPECT_EQ((std::vector<std::string>{ "DEVA=000C 3505 RDR  0000 ", "DEVA=0120 3390 DISK 0000 a.img",
+    EXPECT_EQ((std::vector<std::string>{ "DEVA=000C 3505 RDR  0000 ", "DEVA=0120 3390 DASD 0000 a.img",
                                          "DEVX=" }),
               Command(model, "]NEWDEVLIST=1"));
     Command(model, "]LCSSNUM=1");
-    EXPECT_EQ((std::vector<std::string>{ "DEVC=0:0120 3390 DISK 0000 b.img ro", "DEVX=" }),
+    EXPECT_EQ((std::vector<std::string>{ "DEVC=0:0120 3390 DASD 0000 b.img ro", "DEVX=" }),
               Command(model, "devinit 120 b.img ro"));
     EXPECT_EQ((std::vector<std::string>{ "DEVD=0:000C 3505 RDR  0000 ", "DEVX=" }),
               Command(model, "DETACH 000c"));
-    EXPECT_EQ((std::vector<std::string>{ "DEVD=0:0120 3390 DISK 0000 b.img ro", "DEVX=",
-                                         "DEVA=1:0130 3390 DISK 0000 b.img ro", "DEVX=" }),
+    EXPECT_EQ((std::vector<std::string>{ "DEVD=0:0120 3390 DASD 0000 b.img ro", "DEVX=",
+                                         "DEVA=1:0130 3390 DASD 0000 b.img ro", "DEVX=" }),
               Command(model, "define 0120 1:0130"));
     out.clear();
     EXPECT_TRUE(model.SetDeviceFlags("1:0130 1010", out));
-    EXPECT_EQ((std::vector<std::string>{ "DEVC=1:0130 3390 DISK 1010 b.img ro", "DEVX=" }), Texts(out));
+    EXPECT_EQ((std::vector<std::string>{ "DEVC=1:0130 3390 DASD 1010 b.img ro", "DEVX=" }), Texts(out));
     // Unknown devices and bad numbers change nothing.
     EXPECT_TRUE(Command(model, "detach 0999").empty());
     EXPECT_TRUE(Command(model, "attach 12345 3390").empty());
@@ -211,7 +211,7 @@ TEST(EmulatorModel, EchoAndSettings)
     for (const char* psz : { "nosuch 1", "cpus x", "cpus 100", "cpu G", "longcpu 2", "psw", "" })
         EXPECT_FALSE(model.Set(psz)) << psz;
     EXPECT_EQ(std::string("OTHR"), StandinDeviceClass("3705"));
-    EXPECT_EQ(std::string("3270"), StandinDeviceClass("3287"));
+    EXPECT_EQ(std::string("DSP"), StandinDeviceClass("3287"));
     EXPECT_EQ(std::string("TAPE"), StandinDeviceClass("3590"));
 }
 
@@ -229,3 +229,42 @@ TEST(EmulatorModel, OverlongAndGarbageCommands)
 }
 
 }  // namespace
+
+// The class words are the emulator's, which the console's device-class map
+// knows; a type the emulator does not class is "OTHR".
+TEST(EmulatorModel, DeviceClassWordsAreTheEmulators)
+{
+    const struct { const char* pszType; const char* pszClass; } cases[] = {
+        {"3505", "RDR"}, {"3525", "PCH"}, {"1403", "PRT"}, {"3215-C", "CON"}, {"1052", "CON"},
+        {"3270", "DSP"}, {"3390", "DASD"}, {"9336", "DASD"}, {"3420", "TAPE"}, {"CTCI", "CTCA"},
+        {"3088", "CTCA"}, {"LCS", "CTCA"}, {"QETH", "OSA"}, {"2703", "LINE"}, {"9999", "OTHR"},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(c.pszClass, StandinDeviceClass(c.pszType)) << c.pszType;
+}
+
+TEST(EmulatorModel, NoDeviceReportsWhenSwitchedOff)
+{
+    CEmulatorModel model;
+    model.SetDeviceReports(false);
+    CEmuLines out;
+    ASSERT_TRUE(model.AttachDevice("0120 3390 a.img", out));
+    EXPECT_TRUE(Command(model, "]NEWDEVLIST=1").empty());
+    EXPECT_TRUE(Command(model, "attach 0121 3390 b.img").empty());
+    model.DeviceList(out);
+    EXPECT_TRUE(out.empty());
+}
+
+TEST(EmulatorModel, DeviceCountNotationDefinesConsecutiveDevices)
+{
+    CEmulatorModel model;
+    EXPECT_EQ(3, model.LoadConfigDevices("0A00.2 CTCI 192.168.1.1 192.168.1.2\nFFFF.3 3390 x\n0B00.0 3390 y\n"));
+    CEmuLines out;
+    model.DeviceList(out);
+    EXPECT_EQ((std::vector<std::string>{
+                  "DEV=0A00 CTCI CTCA 0000 192.168.1.1 192.168.1.2",
+                  "DEV=0A01 CTCI CTCA 0000 192.168.1.1 192.168.1.2",
+                  "DEV=FFFF 3390 DASD 0000 x",
+                  "DEV=X" }),
+              Texts(out));
+}

@@ -38,6 +38,7 @@ int CEmulatorStandin::Main(const std::string& strCommandLine)
 {
     if (!LoadScript(m_options.strScriptFile, m_options.doLines))
         return kStandinScriptFailed;
+    m_model.SetDeviceReports(m_options.bDevReports);
     std::string config;
     if (!m_options.strConfigFile.empty() && ReadStandinFile(m_options.strConfigFile, config))
         m_model.LoadConfigDevices(config);

@@ -25,8 +25,9 @@ bool ParseStandinOptions(const std::vector<std::string>& args, SStandinOptions& 
         "-f", "-r", "-b", "--script", "--do", "--record", "--rc", "--storage-kb", "--lifetime", "--kind" };
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--no-devlist") {
-            options.bDevList = false;
+        if (a == "--no-devlist" || a == "--devlist-at-start") {
+            options.bDevList = a == "--devlist-at-start";
+            options.bDevReports = a == "--devlist-at-start";
             continue;
         }
         bool bTakesValue = false;

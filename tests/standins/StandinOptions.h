@@ -11,7 +11,10 @@
 //                    to FILE.cmdline, and each line after the tick count
 //                    (milliseconds) of its arrival and a blank to FILE.times
 //   --rc N           return code of a normal end (default 0)
-//   --no-devlist     no complete device list at start-up
+//   --devlist-at-start  the complete device list at start-up, unasked (the
+//                    emulator itself reports its devices only once the
+//                    console subscribes to them)
+//   --no-devlist     no device reports at all, not even when subscribed
 //   --storage-kb N   size of main storage in KB (default 1024)
 //   --lifetime MS    end with return code 124 after MS ms (default 120000;
 //                    0 never), so a forgotten stand-in does not linger
@@ -41,7 +44,8 @@ struct SStandinOptions {
     std::string strRecordFile;
     std::string strKind;
     int nReturnCode = 0;
-    bool bDevList = true;
+    bool bDevList = false;      // the list at start-up, unasked
+    bool bDevReports = true;    // device reports once subscribed
     UINT64 nStorageKB = 1024;
     DWORD nLifetimeMs = 120000;
 };

@@ -305,10 +305,10 @@ TEST_F(StandinProcess, EmulatorHandshakeRecordAndStorage)
 
     CPipedChild child;
     ASSERT_TRUE(child.Start("vornemu.exe", "-f \"" + config + "\" --record \"" + record + "\" --rc 5 "
-                            "--storage-kb 256 --do \"wait-stdin ]GREGS=\" --do status --do \"poke 12288 F1F2\" "
-                            "EXTERNALGUI"));
+                            "--storage-kb 256 --devlist-at-start --do \"wait-stdin ]GREGS=\" --do status "
+                            "--do \"poke 12288 F1F2\" EXTERNALGUI"));
     ASSERT_TRUE(child.WaitForErr("DEV=X\n"));
-    EXPECT_EQ("DEV=0009 3215 LOG  0000 \nDEV=0120 3390 DISK 0000 disk.img\nDEV=X\n", child.Err());
+    EXPECT_EQ("DEV=0009 3215 CON  0000 \nDEV=0120 3390 DASD 0000 disk.img\nDEV=X\n", child.Err());
 
     const char* const kSent[] = { "]VERS=1.21", "]MAINSTOR=", "]CPUPCT=1", "]SCD=C:\\work",
                                   "]GREGS=1", "vorn ipl 0120" };
@@ -372,7 +372,8 @@ TEST_F(StandinProcess, EmulatorHandshakeRecordAndStorage)
 TEST_F(StandinProcess, EmulatorReportsDeviceChangesIncrementally)
 {
     CPipedChild child;
-    ASSERT_TRUE(child.Start("vornemu.exe", "--do \"device 000C 3505\" --do \"set echo 1\" EXTERNALGUI"));
+    ASSERT_TRUE(child.Start("vornemu.exe", "--devlist-at-start --do \"device 000C 3505\" --do \"set echo 1\" "
+                                          "EXTERNALGUI"));
     ASSERT_TRUE(child.WaitForErr("DEV=X\n"));
     ASSERT_TRUE(child.WriteLine("]NEWDEVLIST=1"));
     ASSERT_TRUE(child.WriteLine("attach 0580 3420 tape.aws"));

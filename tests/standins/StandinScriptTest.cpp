@@ -170,6 +170,7 @@ TEST(StandinOptions, EmulatorCommandLine)
     EXPECT_EQ("rec.txt", o.strRecordFile);
     EXPECT_EQ(-2, o.nReturnCode);
     EXPECT_FALSE(o.bDevList);
+    EXPECT_FALSE(o.bDevReports);
     EXPECT_EQ(64u, o.nStorageKB);
     EXPECT_EQ(0u, o.nLifetimeMs);
 }
@@ -179,7 +180,13 @@ TEST(StandinOptions, DefaultsAndErrors)
     SStandinOptions o;
     std::string error;
     ASSERT_TRUE(ParseStandinOptions({ "-q", "in.cckd", "EXTERNALGUI" }, o, error));
-    EXPECT_TRUE(o.bDevList);
+    // As the emulator: device reports once subscribed, no list unasked.
+    EXPECT_FALSE(o.bDevList);
+    EXPECT_TRUE(o.bDevReports);
+    SStandinOptions unasked;
+    ASSERT_TRUE(ParseStandinOptions({ "--devlist-at-start" }, unasked, error));
+    EXPECT_TRUE(unasked.bDevList);
+    EXPECT_TRUE(unasked.bDevReports);
     EXPECT_EQ(1024u, o.nStorageKB);
     EXPECT_EQ(120000u, o.nLifetimeMs);
     EXPECT_EQ(0, o.nReturnCode);
