@@ -119,15 +119,16 @@ void CConfigFileParseErrorsDlg::SetFixedPitchFont()
     lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     if (!m_Font.CreateFontIndirect(&lf))
         return;
-    HDC hDC = ::GetDC(m_hWnd);
-    HGDIOBJ hOld = ::SelectObject(hDC, m_Font);
     TEXTMETRICA tm = {};
-    ::GetTextMetricsA(hDC, &tm);
     char szFace[LF_FACESIZE] = "";
-    ::GetTextFaceA(hDC, LF_FACESIZE, szFace);
-    int nLogPixelsY = ::GetDeviceCaps(hDC, LOGPIXELSY);
-    ::SelectObject(hDC, hOld);
-    ::ReleaseDC(m_hWnd, hDC);
+    int nLogPixelsY = 0;
+    {
+        CClientDC dc(this);
+        CDCSelect selFont(dc, m_Font);
+        ::GetTextMetricsA(dc, &tm);
+        ::GetTextFaceA(dc, LF_FACESIZE, szFace);
+        nLogPixelsY = ::GetDeviceCaps(dc, LOGPIXELSY);
+    }
     CHARFORMATA cf = {};
     cf.dwMask = CFM_FACE | CFM_CHARSET | CFM_SIZE;
     lstrcpynA(cf.szFaceName, szFace[0] ? szFace : lf.lfFaceName, LF_FACESIZE);

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "platform/CDC.h"
 #include "platform/Trace.h"
 
 bool CopyBitmap(CBitmap* pDest, const CBitmap* pSrc)
@@ -38,11 +39,11 @@ namespace {
 bool RecolourPixels(HBITMAP hDest, HBITMAP hSrc, int cx, int cy, COLORREF clrBack, bool bSecond, COLORREF clrFrom,
                     COLORREF clrTo)
 {
-    HDC hdcSrc = ::CreateCompatibleDC(nullptr);
-    HDC hdcDest = ::CreateCompatibleDC(nullptr);
-    bool bOK = hdcSrc && hdcDest;
-    HGDIOBJ hOldSrc = bOK ? ::SelectObject(hdcSrc, hSrc) : nullptr;
-    HGDIOBJ hOldDest = bOK ? ::SelectObject(hdcDest, hDest) : nullptr;
+    CDC dcSrc, dcDest;
+    bool bOK = dcSrc.CreateCompatibleDC(nullptr) && dcDest.CreateCompatibleDC(nullptr);
+    HDC hdcSrc = dcSrc, hdcDest = dcDest;
+    CDCSelect selSrc(hdcSrc, bOK ? hSrc : nullptr);
+    CDCSelect selDest(hdcDest, bOK ? hDest : nullptr);
     for (int y = 0; bOK && y < cy; ++y)
         for (int x = 0; x < cx; ++x) {
             COLORREF clr = ::GetPixel(hdcSrc, x, y);
@@ -53,14 +54,6 @@ bool RecolourPixels(HBITMAP hDest, HBITMAP hSrc, int cx, int cy, COLORREF clrBac
             if (::GetPixel(hdcDest, x, y) != clrNew)
                 bOK = false;
         }
-    if (hOldSrc)
-        ::SelectObject(hdcSrc, hOldSrc);
-    if (hOldDest)
-        ::SelectObject(hdcDest, hOldDest);
-    if (hdcSrc)
-        ::DeleteDC(hdcSrc);
-    if (hdcDest)
-        ::DeleteDC(hdcDest);
     return bOK;
 }
 

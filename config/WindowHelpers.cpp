@@ -6,6 +6,7 @@
 
 #include "config/ProfileHelpers.h"
 #include "platform/CWnd.h"
+#include "platform/CDC.h"
 #include "platform/Trace.h"
 #include "resources/resource.h"
 
@@ -60,8 +61,9 @@ CString ListBoxItemText(HWND hListBox, int i)
 
 void SetListBoxHorizontalExtent(HWND hListBox)
 {
-    HDC hDC = ::GetDC(hListBox);
-    HGDIOBJ hOld = ::SelectObject(hDC, (HFONT)::SendMessageA(hListBox, WM_GETFONT, 0, 0));
+    CClientDC dc(hListBox);
+    CDCSelect selFont(dc, (HFONT)::SendMessageA(hListBox, WM_GETFONT, 0, 0));
+    HDC hDC = dc;
     int nWidest = 0;
     int nCount = (int)::SendMessageA(hListBox, LB_GETCOUNT, 0, 0);
     for (int i = 0; i < nCount; i++) {
@@ -70,8 +72,6 @@ void SetListBoxHorizontalExtent(HWND hListBox)
         if (::GetTextExtentPoint32A(hDC, s, s.GetLength(), &size) && size.cx > nWidest)
             nWidest = size.cx;
     }
-    ::SelectObject(hDC, hOld);
-    ::ReleaseDC(hListBox, hDC);
     ::SendMessageA(hListBox, LB_SETHORIZONTALEXTENT, (WPARAM)(nWidest + 5), 0);
 }
 

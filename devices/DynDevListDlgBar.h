@@ -12,6 +12,7 @@
 //   DynDevListDlgBarSession.cpp  what the bar asks of the view
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "devices/CDevListMap.h"
@@ -56,8 +57,8 @@ public:
 
     // Hands a finished list over (the reader thread's side of the queue):
     // a full list first throws away every list still queued; the bar's
-    // window is told when the queue was empty. Takes ownership.
-    void QueueFinishedList(CDevListMap* pList);
+    // window is told when the queue was empty.
+    void QueueFinishedList(std::unique_ptr<CDevListMap> pList);
 
     // Under the lock: true when the tree shows a device with the key.
     bool IsDevNumShown(DWORD dwKey);

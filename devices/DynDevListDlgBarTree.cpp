@@ -34,13 +34,13 @@ void CDynDevListDlgBar::InsertGroups()
 }
 
 // The reader thread's side: a full list makes the lists still queued stale.
-void CDynDevListDlgBar::QueueFinishedList(CDevListMap* pList)
+void CDynDevListDlgBar::QueueFinishedList(std::unique_ptr<CDevListMap> pList)
 {
     ::EnterCriticalSection(&m_csDevList);
     bool bWasEmpty = m_DevListQueue.IsEmpty();
     if (!pList->bIncremental)
         m_DevListQueue.DeleteAll();
-    m_DevListQueue.AddTail(pList);
+    m_DevListQueue.AddTail(pList.release());
     if (bWasEmpty && m_hWnd && ::IsWindow(m_hWnd))
         ::PostMessageA(m_hWnd, WM_DEVLIST_COMPLETE, 0, 0);
     ::LeaveCriticalSection(&m_csDevList);

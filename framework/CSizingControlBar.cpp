@@ -7,6 +7,7 @@
 
 #include "framework/CSCBDockContext.h"
 #include "platform/AfxIds.h"
+#include "platform/CDC.h"
 #include "platform/CDockBar.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CMiniDockFrameWnd.h"
@@ -57,9 +58,8 @@ CSizingControlBar::CSizingControlBar()
     ReadSystemSettings();
     // The caption font: Tahoma where it exists.
     bool bTahoma = false;
-    HDC hdc = ::GetDC(nullptr);
-    ::EnumFontFamiliesA(hdc, "Tahoma", FindTahoma, (LPARAM)&bTahoma);
-    ::ReleaseDC(nullptr, hdc);
+    CClientDC screen(nullptr);
+    ::EnumFontFamiliesA(screen, "Tahoma", FindTahoma, (LPARAM)&bTahoma);
     m_strCaptionFace = bTahoma ? "Tahoma" : "Arial";
 }
 
@@ -429,9 +429,7 @@ void CSizingControlBar::OnKillFocus(CWnd* pNewWnd)
 void CSizingControlBar::OnPaint()
 {
     // The client area is the hosted dialog's: nothing to paint here.
-    PAINTSTRUCT ps;
-    ::BeginPaint(m_hWnd, &ps);
-    ::EndPaint(m_hWnd, &ps);
+    CPaintDC dc(this);
 }
 
 void CSizingControlBar::OnWindowPosChanging(WINDOWPOS* pPos)

@@ -7,8 +7,10 @@
 
 #include "framework/CSizingControlBar.h"
 #include "platform/AfxIds.h"
+#include "platform/CDC.h"
 #include "platform/CDockBar.h"
 #include "platform/CFrameWnd.h"
+#include "platform/CGdiObject.h"
 
 bool SizingBarDragFullWindows();
 
@@ -179,18 +181,16 @@ void CSizingControlBar::DrawEdgeTracker()
     CRect rcFrame;
     m_pDockSite->GetWindowRect(&rcFrame);
     rcEdge.OffsetRect(-rcFrame.left, -rcFrame.top);
-    HDC hdc = ::GetDCEx(m_pDockSite->m_hWnd, nullptr, DCX_WINDOW | DCX_CACHE | DCX_LOCKWINDOWUPDATE);
-    if (!hdc)
+    CWindowDC dc(m_pDockSite->m_hWnd, DCX_WINDOW | DCX_CACHE | DCX_LOCKWINDOWUPDATE);
+    if (!dc.m_hDC)
         return;
     WORD pattern[8] = {0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA};
-    HBITMAP hbm = ::CreateBitmap(8, 8, 1, 1, pattern);
-    HBRUSH hbr = ::CreatePatternBrush(hbm);
-    HGDIOBJ hOld = ::SelectObject(hdc, hbr);
-    ::PatBlt(hdc, rcEdge.left, rcEdge.top, rcEdge.Width(), rcEdge.Height(), PATINVERT);
-    ::SelectObject(hdc, hOld);
-    ::DeleteObject(hbr);
-    ::DeleteObject(hbm);
-    ::ReleaseDC(m_pDockSite->m_hWnd, hdc);
+    CBitmap bm;
+    bm.CreateBitmap(8, 8, 1, 1, pattern);
+    CBrush br;
+    br.CreatePatternBrush(bm);
+    CDCSelect selBrush(dc, br);
+    ::PatBlt(dc, rcEdge.left, rcEdge.top, rcEdge.Width(), rcEdge.Height(), PATINVERT);
 }
 
 void CSizingControlBar::UpdateEdgeDrag(CPoint pt)

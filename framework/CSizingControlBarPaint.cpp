@@ -181,12 +181,11 @@ void CSizingControlBar::PaintCaption(CDC* pDC, const CRect& rcClient)
         lstrcpynA(lf.lfFaceName, m_strCaptionFace, LF_FACESIZE);
         CFont font;
         font.CreateFontIndirect(&lf);
-        HGDIOBJ hOld = ::SelectObject(hdc, font.m_hObject);
+        CDCSelect selFont(hdc, font.m_hObject);
         ::SetBkMode(hdc, TRANSPARENT);
         ::SetTextColor(hdc, m_bActive ? g_look.clrCaptionText : g_look.clrInactiveText);
         int x = bLeftStrip ? rcBand.left - 1 : rcBand.left + 3, y = bLeftStrip ? rcBand.bottom - 3 : rcBand.top - 1;
         ::ExtTextOutA(hdc, x, y, ETO_CLIPPED, &rcBand, title, (UINT)title.GetLength(), nullptr);
-        ::SelectObject(hdc, hOld);
     }
     // The buttons: Marlett glyphs "r" (close) and "s" (help).
     LOGFONTA lf = {};
@@ -195,7 +194,7 @@ void CSizingControlBar::PaintCaption(CDC* pDC, const CRect& rcClient)
     lstrcpynA(lf.lfFaceName, "Marlett", LF_FACESIZE);
     CFont font;
     font.CreateFontIndirect(&lf);
-    HGDIOBJ hOld = ::SelectObject(hdc, font.m_hObject);
+    CDCSelect selFont(hdc, font.m_hObject);
     ::SetBkMode(hdc, TRANSPARENT);
     ::SetTextColor(hdc, g_look.clrText);
     struct {
@@ -214,7 +213,6 @@ void CSizingControlBar::PaintCaption(CDC* pDC, const CRect& rcClient)
         else if (b.bHot)
             Draw3dRect(hdc, b.rc, g_look.clrHighlight, g_look.clrShadow);
     }
-    ::SelectObject(hdc, hOld);
 }
 
 void CSizingControlBar::OnNcPaint()
@@ -225,12 +223,16 @@ void CSizingControlBar::OnNcPaint()
     ClientToScreen(&rcClient);
     rcClient.OffsetRect(-rcWnd.left, -rcWnd.top);
     rcWnd.OffsetRect(-rcWnd.left, -rcWnd.top);
-    HDC hdcWnd = ::GetWindowDC(m_hWnd);
+    CWindowDC dcWnd(this);
+    HDC hdcWnd = dcWnd;
     if (!hdcWnd)
         return;
-    HDC hdcMem = ::CreateCompatibleDC(hdcWnd);
-    HBITMAP hbm = ::CreateCompatibleBitmap(hdcWnd, std::max(1L, rcWnd.right), std::max(1L, rcWnd.bottom));
-    HGDIOBJ hOldBm = ::SelectObject(hdcMem, hbm);
+    CBitmap bm;
+    bm.CreateCompatibleBitmap(hdcWnd, std::max(1L, rcWnd.right), std::max(1L, rcWnd.bottom));
+    CDC dcMem;
+    dcMem.CreateCompatibleDC(&dcWnd);
+    HDC hdcMem = dcMem;
+    CDCSelect selBitmap(hdcMem, bm);
     HBRUSH hbrBack = (HBRUSH)::GetClassLongPtrA(m_hWnd, GCLP_HBRBACKGROUND);
     ::FillRect(hdcMem, &rcWnd, hbrBack ? hbrBack : ::GetSysColorBrush(COLOR_BTNFACE));
     if (IsDockedBar())
@@ -241,13 +243,8 @@ void CSizingControlBar::OnNcPaint()
             if (GetSizingEdgeRect(rcWnd, GetSizingEdgeHitCode(i), rcEdge))
                 Draw3dRect(hdcMem, rcEdge, g_look.clrHighlight, g_look.clrShadow);
     }
-    CDC dc(hdcMem);
-    PaintCaption(&dc, rcClient);
+    PaintCaption(&dcMem, rcClient);
     ::ExcludeClipRect(hdcWnd, rcClient.left, rcClient.top, rcClient.right, rcClient.bottom);
     ::BitBlt(hdcWnd, 0, 0, rcWnd.right, rcWnd.bottom, hdcMem, 0, 0, SRCCOPY);
-    ::SelectObject(hdcMem, hOldBm);
-    ::DeleteObject(hbm);
-    ::DeleteDC(hdcMem);
-    ::ReleaseDC(m_hWnd, hdcWnd);
     m_bActivePainted = m_bActive;
 }

@@ -13,6 +13,7 @@
 #include <windows.h>
 #include <vssym32.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -20,6 +21,7 @@
 #include "framework/HelpButtonMetrics.h"
 #include "framework/HelpKeys.h"
 #include "framework/VisualStylesXP.h"
+#include "platform/CDC.h"
 #include "platform/CGdiObject.h"
 #include "platform/CWnd.h"
 #include "platform/Trace.h"

@@ -157,15 +157,17 @@ void CHelpButtonWnd<T>::DrawHelpButton(HDC hdc)
     m_rcHelpButton = GetHelpButtonRect();
     if (::IsRectEmpty(&m_rcHelpButton))
         return;
-    HDC hdcWnd = hdc ? hdc : ::GetWindowDC(this->m_hWnd);
+    // The window's DC is taken only when the caller gave none.
+    std::optional<CWindowDC> dcOwn;
+    if (!hdc)
+        dcOwn.emplace(this->m_hWnd);
+    HDC hdcWnd = hdc ? hdc : dcOwn->m_hDC;
     if (m_hTheme) {
         RECT rcClip = GetHelpButtonHitRect();
         g_VisualStylesXP.DrawThemeBackground(m_hTheme, hdcWnd, WP_HELPBUTTON, GetHelpButtonState(), &m_rcHelpButton, &rcClip);
     } else {
         ::DrawFrameControl(hdcWnd, &m_rcHelpButton, DFC_CAPTION, GetHelpButtonState() | DFCS_CAPTIONHELP);
     }
-    if (!hdc)
-        ::ReleaseDC(this->m_hWnd, hdcWnd);
 }
 
 template <class T>

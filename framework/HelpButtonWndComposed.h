@@ -26,12 +26,9 @@ SIZE CHelpButtonWnd<T>::GetCaptionTextExtent()
     SIZE sz = {0, 0};
     CString strText;
     this->GetWindowText(strText);
-    HDC hdc = ::GetWindowDC(this->m_hWnd);
-    HGDIOBJ hOld = m_CaptionFont.m_hObject ? ::SelectObject(hdc, m_CaptionFont.m_hObject) : nullptr;
-    ::GetTextExtentPoint32A(hdc, strText.GetString(), strText.GetLength(), &sz);
-    if (hOld)
-        ::SelectObject(hdc, hOld);
-    ::ReleaseDC(this->m_hWnd, hdc);
+    CWindowDC dc(this->m_hWnd);
+    CDCSelect selFont(dc, m_CaptionFont.m_hObject);
+    ::GetTextExtentPoint32A(dc, strText.GetString(), strText.GetLength(), &sz);
     return sz;
 }
 
@@ -83,7 +80,8 @@ void CHelpButtonWnd<T>::ClearCompositedFrame()
         {0, rcClient.bottom, rcWnd.right, rcWnd.bottom},
     };
     int nStrips = this->IsZoomed() ? 1 : 4;  // a maximised window shows only its caption
-    HDC hdc = ::GetWindowDC(this->m_hWnd);
+    CWindowDC dc(this->m_hWnd);
+    HDC hdc = dc;
     for (int i = 0; i < nStrips; ++i) {
         if (::IsRectEmpty(&strips[i]))
             continue;
@@ -95,7 +93,6 @@ void CHelpButtonWnd<T>::ClearCompositedFrame()
         g_VisualStylesXP.BufferedPaintClear(hBuffer, &strips[i]);
         g_VisualStylesXP.EndBufferedPaint(hBuffer, TRUE);
     }
-    ::ReleaseDC(this->m_hWnd, hdc);
 }
 
 template <class T>
@@ -106,7 +103,8 @@ void CHelpButtonWnd<T>::PaintCompositedCaption()
     RECT rc = GetCaptionRect();
     if (this->IsZoomed())
         rc.bottom += GetFrameSize().cy;
-    HDC hdc = ::GetWindowDC(this->m_hWnd);
+    CWindowDC dc(this->m_hWnd);
+    HDC hdc = dc;
     BP_PAINTPARAMS params = {sizeof(params), BPPF_NONCLIENT, nullptr, nullptr};
     HDC hdcBuffer = nullptr;
     HPAINTBUFFER hBuffer = g_VisualStylesXP.BeginBufferedPaint(hdc, &rc, BPBF_TOPDOWNDIB, &params, &hdcBuffer);
@@ -116,7 +114,6 @@ void CHelpButtonWnd<T>::PaintCompositedCaption()
         DrawHelpButton(hdcBuffer);
         g_VisualStylesXP.EndBufferedPaint(hBuffer, TRUE);
     }
-    ::ReleaseDC(this->m_hWnd, hdc);
 }
 
 // The caption text with the theme's glow, drawn into a DIB of the caption's
@@ -139,25 +136,17 @@ void CHelpButtonWnd<T>::DrawCompositedCaptionText(HDC hdc)
     bmi.bmiHeader.biBitCount = (WORD)::GetDeviceCaps(hdc, BITSPIXEL);
     bmi.bmiHeader.biCompression = BI_RGB;
     void* pBits = nullptr;
-    HBITMAP hDib = ::CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HDC hdcMem = ::CreateCompatibleDC(hdc);
-    if (!hDib || !hdcMem) {
+    CBitmap dib;
+    dib.Attach(::CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0));
+    CDC dcTarget(hdc), dcMem;
+    if (!dib.m_hObject || !dcMem.CreateCompatibleDC(&dcTarget)) {
         TRACE_FAILED_CALL("CreateDIBSection/CreateCompatibleDC(...)");
-        if (hDib)
-            ::DeleteObject(hDib);
-        if (hdcMem)
-            ::DeleteDC(hdcMem);
         return;
     }
-    HGDIOBJ hOldBitmap = ::SelectObject(hdcMem, hDib);
-    HGDIOBJ hOldFont = m_CaptionFont.m_hObject ? ::SelectObject(hdcMem, m_CaptionFont.m_hObject) : nullptr;
-    DrawCaptionTextInto(hdcMem, nCaption);
-    ::BitBlt(hdc, 0, nFrame, cx, cy - nFrame, hdcMem, 0, 0, SRCCOPY);
-    if (hOldFont)
-        ::SelectObject(hdcMem, hOldFont);
-    ::SelectObject(hdcMem, hOldBitmap);
-    ::DeleteDC(hdcMem);
-    ::DeleteObject(hDib);
+    CDCSelect selBitmap(dcMem, dib.m_hObject);
+    CDCSelect selFont(dcMem, m_CaptionFont.m_hObject);
+    DrawCaptionTextInto(dcMem, nCaption);
+    ::BitBlt(hdc, 0, nFrame, cx, cy - nFrame, dcMem, 0, 0, SRCCOPY);
 }
 
 // The caption text between the system-menu icon and the help button,

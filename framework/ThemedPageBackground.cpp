@@ -17,9 +17,10 @@ bool DrawTabBodyBitmap(HWND hPage, HDC hdc, const RECT& rc, CBitmap& bmp)
     int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
     if (cx <= 0 || cy <= 0 || !bmp.CreateCompatibleBitmap(hdc, cx, cy))
         return false;
-    HDC hMem = ::CreateCompatibleDC(hdc);
-    if (!hMem)
+    CDC dcTarget(hdc), dcMem;
+    if (!dcMem.CreateCompatibleDC(&dcTarget))
         return false;
+    HDC hMem = dcMem;
     ::SetMapMode(hMem, ::GetMapMode(hdc));
     bool bDrawn = false;
     {
@@ -31,7 +32,6 @@ bool DrawTabBodyBitmap(HWND hPage, HDC hdc, const RECT& rc, CBitmap& bmp)
             g_VisualStylesXP.CloseThemeData(hTheme);
         }
     }
-    ::DeleteDC(hMem);
     if (!bDrawn)
         bmp.DeleteObject();
     return bDrawn;
@@ -43,16 +43,12 @@ bool CutPatternBrush(HDC hdc, HBITMAP hSource, const RECT& rcPart, CBrush& brush
     CBitmap part;
     if (cx <= 0 || cy <= 0 || !part.CreateCompatibleBitmap(hdc, cx, cy))
         return false;
-    HDC hSrc = ::CreateCompatibleDC(hdc);
-    HDC hDst = ::CreateCompatibleDC(hdc);
-    if (hSrc && hDst) {
-        CDCSelect selSrc(hSrc, hSource);
-        CDCSelect selDst(hDst, part);
-        ::BitBlt(hDst, 0, 0, cx, cy, hSrc, rcPart.left, rcPart.top, SRCCOPY);
+    CDC dcTarget(hdc), dcSrc, dcDst;
+    bool bMade = dcSrc.CreateCompatibleDC(&dcTarget) && dcDst.CreateCompatibleDC(&dcTarget);
+    if (bMade) {
+        CDCSelect selSrc(dcSrc, hSource);
+        CDCSelect selDst(dcDst, part);
+        ::BitBlt(dcDst, 0, 0, cx, cy, dcSrc, rcPart.left, rcPart.top, SRCCOPY);
     }
-    if (hSrc)
-        ::DeleteDC(hSrc);
-    if (hDst)
-        ::DeleteDC(hDst);
-    return hSrc && hDst && brush.CreatePatternBrush(part);
+    return bMade && brush.CreatePatternBrush(part);
 }

@@ -100,10 +100,12 @@ void CSplashWnd::MakePalette()
     if (::GetObjectA(m_bitmap.m_hObject, sizeof(ds), &ds) == sizeof(ds) && ds.dsBmih.biBitCount <= 8) {
         CDC dc;
         dc.CreateCompatibleDC(nullptr);
-        HGDIOBJ hOld = ::SelectObject(dc.m_hDC, m_bitmap.m_hObject);
         RGBQUAD colors[256];
-        UINT n = ::GetDIBColorTable(dc.m_hDC, 0, 256, colors);
-        ::SelectObject(dc.m_hDC, hOld);
+        UINT n = 0;
+        {
+            CDCSelect selBitmap(dc, m_bitmap.m_hObject);
+            n = ::GetDIBColorTable(dc.m_hDC, 0, 256, colors);
+        }
         if (n > 0) {
             struct {
                 WORD version, count;
@@ -146,9 +148,10 @@ void CSplashWnd::OnPaint()
     }
     CDC mem;
     mem.CreateCompatibleDC(&dc);
-    HGDIOBJ hOld = ::SelectObject(mem.m_hDC, m_bitmap.m_hObject);
-    dc.BitBlt(0, 0, m_nWidth, m_nHeight, &mem, 0, 0, SRCCOPY);
-    ::SelectObject(mem.m_hDC, hOld);
+    {
+        CDCSelect selBitmap(mem, m_bitmap.m_hObject);
+        dc.BitBlt(0, 0, m_nWidth, m_nHeight, &mem, 0, 0, SRCCOPY);
+    }
     if (hOldPal)
         ::SelectPalette(dc.m_hDC, hOldPal, FALSE);
 }

@@ -186,10 +186,9 @@ void CStatusBarACT::FitPaneToText(int nIndex)
     CClientDC dc(this);
     CFont* pFont = (size_t)nIndex < m_arrPaneFonts.size() ? m_arrPaneFonts[(size_t)nIndex].get() : nullptr;
     HGDIOBJ hFont = pFont ? (HGDIOBJ)pFont->m_hObject : (HGDIOBJ)::SendMessageA(m_hWnd, WM_GETFONT, 0, 0);
-    HGDIOBJ hOld = ::SelectObject(dc.m_hDC, hFont ? hFont : ::GetStockObject(DEFAULT_GUI_FONT));
+    CDCSelect selFont(dc, hFont ? hFont : ::GetStockObject(DEFAULT_GUI_FONT));
     RECT rc = {0, 0, 0, 0};
     ::DrawTextA(dc.m_hDC, text, text.GetLength(), &rc, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
-    ::SelectObject(dc.m_hDC, hOld);
     UINT nID, nStyle;
     int cx;
     GetPaneInfo(nIndex, nID, nStyle, cx);
@@ -279,7 +278,7 @@ void CStatusBarACT::DrawItem(LPDRAWITEMSTRUCT pDIS)
     HGDIOBJ hFont = pFont ? (HGDIOBJ)pFont->m_hObject : (HGDIOBJ)::SendMessageA(m_hWnd, WM_GETFONT, 0, 0);
     if (!hFont)
         hFont = ::GetStockObject(ANSI_VAR_FONT);
-    HGDIOBJ hOld = ::SelectObject(pDIS->hDC, hFont);
+    CDCSelect selFont(pDIS->hDC, hFont);
     if (pFont)
         ::SetTextColor(pDIS->hDC, m_arrPaneColors[(size_t)nIndex]);
     int nMode = ::SetBkMode(pDIS->hDC, TRANSPARENT);
@@ -287,7 +286,6 @@ void CStatusBarACT::DrawItem(LPDRAWITEMSTRUCT pDIS)
     RECT rc = pDIS->rcItem;
     ::DrawTextA(pDIS->hDC, text, text.GetLength(), &rc, DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER);
     ::SetBkMode(pDIS->hDC, nMode);
-    ::SelectObject(pDIS->hDC, hOld);
 }
 
 BOOL CStatusBarACT::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)

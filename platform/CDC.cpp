@@ -57,7 +57,11 @@ CPaintDC::~CPaintDC()
     m_hDC = nullptr;
 }
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(HwndOf(pWnd))
+CClientDC::CClientDC(CWnd* pWnd) : CClientDC(HwndOf(pWnd))
+{
+}
+
+CClientDC::CClientDC(HWND hWnd) : m_hWnd(hWnd)
 {
     m_hDC = ::GetDC(m_hWnd);
 }
@@ -68,9 +72,18 @@ CClientDC::~CClientDC()
     m_hDC = nullptr;
 }
 
-CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(HwndOf(pWnd))
+CWindowDC::CWindowDC(CWnd* pWnd) : CWindowDC(HwndOf(pWnd))
+{
+}
+
+CWindowDC::CWindowDC(HWND hWnd) : m_hWnd(hWnd)
 {
     m_hDC = ::GetWindowDC(m_hWnd);
+}
+
+CWindowDC::CWindowDC(HWND hWnd, DWORD dwFlags) : m_hWnd(hWnd)
+{
+    m_hDC = ::GetDCEx(m_hWnd, nullptr, dwFlags);
 }
 
 CWindowDC::~CWindowDC()

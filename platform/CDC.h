@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 #include "platform/CRect.h"
 #include "platform/CString.h"
 
@@ -98,6 +100,8 @@ private:
 class CClientDC : public CDC {
 public:
     explicit CClientDC(CWnd* pWnd);
+    explicit CClientDC(HWND hWnd);
+    explicit CClientDC(std::nullptr_t) : CClientDC((HWND)nullptr) {}  // the screen
     ~CClientDC() override;
 
 private:
@@ -108,19 +112,27 @@ private:
 class CWindowDC : public CDC {
 public:
     explicit CWindowDC(CWnd* pWnd);
+    explicit CWindowDC(HWND hWnd);
+    // GetDCEx with the flags (DCX_WINDOW, DCX_CACHE, DCX_LOCKWINDOWUPDATE ...).
+    CWindowDC(HWND hWnd, DWORD dwFlags);
     ~CWindowDC() override;
 
 private:
     HWND m_hWnd;
 };
 
-// Selects a GDI object (font, brush, pen, bitmap) into a DC for one scope.
+// Selects a GDI object (font, brush, pen, bitmap) into a DC for one scope;
+// a null object selects nothing.
 class CDCSelect {
 public:
-    CDCSelect(HDC hDC, HGDIOBJ hObject) : m_hDC(hDC), m_hOld(::SelectObject(hDC, hObject)) {}
+    CDCSelect(HDC hDC, HGDIOBJ hObject) : m_hDC(hDC), m_hOld(hObject ? ::SelectObject(hDC, hObject) : nullptr) {}
     CDCSelect(const CDCSelect&) = delete;
     CDCSelect& operator=(const CDCSelect&) = delete;
-    ~CDCSelect() { ::SelectObject(m_hDC, m_hOld); }
+    ~CDCSelect()
+    {
+        if (m_hOld)
+            ::SelectObject(m_hDC, m_hOld);
+    }
 
 private:
     HDC m_hDC;

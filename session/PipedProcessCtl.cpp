@@ -21,27 +21,21 @@ const DWORD kStdinPipeSize = 1024;
 const DWORD kOutputPipeSize = 64 * 1024;
 const DWORD kExitCodeUnknown = 0xFFFFFFFF;
 
-void CloseAndNull(HANDLE& h)
-{
-    if (h) {
-        ::CloseHandle(h);
-        h = nullptr;
-    }
-}
-
 // Creates a pipe whose one end (the child's) is inheritable; the parent's end
 // is replaced by a copy that is not, or the child would inherit it as well and
 // the pipe would never reach its end.
-bool CreateChildPipe(SECURITY_ATTRIBUTES& sa, HANDLE& hRead, HANDLE& hWrite, bool bParentReads)
+bool CreateChildPipe(SECURITY_ATTRIBUTES& sa, CHandle& hRead, CHandle& hWrite, bool bParentReads)
 {
     DWORD nSize = bParentReads ? kOutputPipeSize : kStdinPipeSize;
-    if (!::CreatePipe(&hRead, &hWrite, &sa, nSize)) {
+    if (!::CreatePipe(hRead.Receive(), hWrite.Receive(), &sa, nSize)) {
         TRACE_FAILED_CALL("CreatePipe(&hRead, &hWrite, &sa, nSize)");
         return false;
     }
-    HANDLE& hParent = bParentReads ? hRead : hWrite;
+    CHandle& hParent = bParentReads ? hRead : hWrite;
     HANDLE hSelf = ::GetCurrentProcess();
-    if (!::DuplicateHandle(hSelf, hParent, hSelf, &hParent, 0, FALSE,
+    // The source is closed whether the copy succeeds or not.
+    HANDLE hSource = hParent.Detach();
+    if (!::DuplicateHandle(hSelf, hSource, hSelf, hParent.Receive(), 0, FALSE,
                            DUPLICATE_SAME_ACCESS | DUPLICATE_CLOSE_SOURCE)) {
         TRACE_FAILED_CALL("DuplicateHandle(hSelf, hParent, hSelf, &hParent, 0, FALSE, ...)");
         return false;
@@ -93,14 +87,14 @@ bool CPipedProcessCtl::IsEmulator() const
 
 void CPipedProcessCtl::Start()
 {
-    HANDLE hChildIn = nullptr, hChildOut = nullptr, hChildErr = nullptr;
+    CHandle hChildIn, hChildOut, hChildErr;
     // The command line as passed to the system, with room after it.
     CString strCommand = m_strCommandLine + "     ";
     if (!CreatePipes(hChildIn, hChildOut, hChildErr)) {
         DWORD dwError = ::GetLastError();
-        CloseAndNull(hChildIn);
-        CloseAndNull(hChildOut);
-        CloseAndNull(hChildErr);
+        hChildIn.Close();
+        hChildOut.Close();
+        hChildErr.Close();
         StartFailed(dwError, strCommand);
         return;
     }
@@ -121,16 +115,18 @@ void CPipedProcessCtl::Start()
                                      DETACHED_PROCESS, nullptr, pszDir, &si, &pi);
     DWORD dwError = bStarted ? 0 : ::GetLastError();
     strCommand.ReleaseBuffer();
-    CloseAndNull(hChildIn);
-    CloseAndNull(hChildOut);
-    CloseAndNull(hChildErr);
+    // The child's ends are the child's now: ours are closed, so that a stream
+    // ends when the child closes it.
+    hChildIn.Close();
+    hChildOut.Close();
+    hChildErr.Close();
     if (!bStarted) {
         TraceFailedCall(__PRETTY_FUNCTION__, "CreateProcessA(nullptr, strCommand, ...)", dwError);
         StartFailed(dwError, strCommand);
         return;
     }
-    m_hProcess = pi.hProcess;
-    ::CloseHandle(pi.hThread);
+    m_hProcess.Attach(pi.hProcess);
+    CHandle(pi.hThread).Close();  // the thread's handle is not needed
     m_dwProcessId = pi.dwProcessId;
     m_strPidText.Format("0x%8.8X", (unsigned)m_dwProcessId);
     CString strLine;
@@ -140,7 +136,7 @@ void CPipedProcessCtl::Start()
     StartThreads();
 }
 
-bool CPipedProcessCtl::CreatePipes(HANDLE& hChildIn, HANDLE& hChildOut, HANDLE& hChildErr)
+bool CPipedProcessCtl::CreatePipes(CHandle& hChildIn, CHandle& hChildOut, CHandle& hChildErr)
 {
     SECURITY_ATTRIBUTES sa = { sizeof(sa), nullptr, TRUE };
     return CreateChildPipe(sa, hChildIn, m_hStdinWrite, false) &&
@@ -254,10 +250,10 @@ void CPipedProcessCtl::JoinThreads()
 
 void CPipedProcessCtl::CloseHandles()
 {
-    CloseAndNull(m_hStderrRead);
-    CloseAndNull(m_hStdoutRead);
-    CloseAndNull(m_hStdinWrite);
-    CloseAndNull(m_hProcess);
+    m_hStderrRead.Close();
+    m_hStdoutRead.Close();
+    m_hStdinWrite.Close();
+    m_hProcess.Close();
 }
 
 bool CPipedProcessCtl::WriteStdin(const void* pData, DWORD nLength)

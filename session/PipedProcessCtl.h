@@ -14,6 +14,7 @@
 
 #include <windows.h>
 
+#include "platform/CHandle.h"
 #include "platform/CString.h"
 #include "platform/CSyncObject.h"
 
@@ -80,7 +81,7 @@ public:
 
 private:
     void Start();
-    bool CreatePipes(HANDLE& hChildIn, HANDLE& hChildOut, HANDLE& hChildErr);
+    bool CreatePipes(CHandle& hChildIn, CHandle& hChildOut, CHandle& hChildErr);
     void StartFailed(DWORD dwError, const CString& strCommand);
     void StartThreads();
     CWinThread* BeginThread(UINT (*pfn)(LPVOID), int nPriority);
@@ -115,10 +116,10 @@ private:
     CCriticalSection m_lock;
     CString m_strCommandLine;
     CString m_strWorkingDir;
-    HANDLE m_hStdinWrite = nullptr;
-    HANDLE m_hStderrRead = nullptr;
-    HANDLE m_hStdoutRead = nullptr;
-    HANDLE m_hProcess = nullptr;
+    CHandle m_hStdinWrite;
+    CHandle m_hStderrRead;
+    CHandle m_hStdoutRead;
+    CHandle m_hProcess;
     CWinThread* m_pStderrThread = nullptr;
     CWinThread* m_pStdoutThread = nullptr;
     CWinThread* m_pWaitThread = nullptr;

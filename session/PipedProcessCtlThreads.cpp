@@ -86,8 +86,7 @@ UINT CPipedProcessCtl::ProcessWaitThread()
             dwExitCode = 0xFFFFFFFF;
         }
         m_dwExitCode = dwExitCode;
-        ::CloseHandle(m_hProcess);
-        m_hProcess = nullptr;
+        m_hProcess.Close();
     }
     WaitForReaderThreads();
     CSingleLock lock(&m_lock, TRUE);

@@ -16,12 +16,6 @@ IMPLEMENT_DYNCREATE(CVornGUIView, CScrollView)
 CVornGUIView::CVornGUIView()
     : m_strDefaultConfigName(DefaultConfigFileName())
 {
-    // Stop, running, reader-resume (signalled) and main-storage events: manual reset.
-    m_hStopEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    m_hRunningEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    m_hResumeReaders = ::CreateEventA(nullptr, TRUE, TRUE, nullptr);
-    m_hMainStorEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    m_hSessionEnded = ::CreateEventA(nullptr, TRUE, TRUE, nullptr);
     m_dwGuiThreadId = ::GetCurrentThreadId();
     for (int i = 0; i < kDirListCount; ++i)
         LoadDirectoryList(m_settings.m_dirs[i], kDirListNames[i]);
@@ -31,14 +25,10 @@ CVornGUIView::~CVornGUIView()
 {
     if (m_bInitialised)
         m_settings.Save();
-    for (HANDLE h : {m_hStopEvent, m_hRunningEvent, m_hResumeReaders, m_hMainStorEvent, m_hSessionEnded})
-        if (h)
-            ::CloseHandle(h);
     if (g_pView == this)
         g_pView = nullptr;
     if (g_pChildHost == this)
         g_pChildHost = nullptr;
-    delete m_pDevList;
 }
 
 CVornGUIDoc* CVornGUIView::GetDocument() const

@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <deque>
+#include <memory>
 #include <vector>
 
 #include "platform/CGdiObject.h"
@@ -364,16 +365,17 @@ private:
     DWORD m_dwGuiThreadId = 0;
     int m_nMaxShutdownSecs = 0;
     std::vector<DWORD> m_engineTypes;       // one per configured CPU
-    HANDLE m_hSessionEnded = nullptr;       // signalled while no emulator runs
+    CEvent m_hSessionEnded{TRUE, TRUE};     // signalled while no emulator runs
     // The device list being collected; touched only by the emulator's
     // standard-error reader (and by the GUI thread once the readers ended).
-    CDevListMap* m_pDevList = nullptr;
+    std::unique_ptr<CDevListMap> m_pDevList;
     CCriticalSection m_csStatus;
-    HANDLE m_hStopEvent = nullptr, m_hRunningEvent = nullptr, m_hMainStorEvent = nullptr;
+    // Stop, running and main-storage events: manual reset, not signalled.
+    CEvent m_hStopEvent{FALSE, TRUE}, m_hRunningEvent{FALSE, TRUE}, m_hMainStorEvent{FALSE, TRUE};
     // Signalled while the pipe readers may run; reset while the pending
     // queue is at its threshold (readers wait on it through
     // CPipedProcessCtl::WaitWhilePaused).
-    HANDLE m_hResumeReaders = nullptr;
+    CEvent m_hResumeReaders{TRUE, TRUE};
 
     // ---- The configuration and its File commands (VornGUIViewFile.cpp) ----
 public:

@@ -254,7 +254,7 @@ LRESULT CVornGUIView::OnShellDirReported(WPARAM, LPARAM)
 void CVornGUIView::DeviceLine(const SDeviceStatusLine& line)
 {
     if (!m_pDevList)
-        m_pDevList = new CDevListMap(0);
+        m_pDevList = std::make_unique<CDevListMap>(0);
     m_pDevList->bIncremental = line.bNewFormat ? 1 : 0;
     if (line.eKind == kDevLineEnd) {
         EndDeviceList();
@@ -275,10 +275,8 @@ void CVornGUIView::EndDeviceList()
     if (bIncremental && m_pDevList->IsEmpty() && IsEmulatorReady())
         return;
     if (m_receivers.pDevListBar)
-        m_receivers.pDevListBar->QueueFinishedList(m_pDevList);
-    else
-        delete m_pDevList;
-    m_pDevList = new CDevListMap(bIncremental);
+        m_receivers.pDevListBar->QueueFinishedList(std::move(m_pDevList));
+    m_pDevList = std::make_unique<CDevListMap>(bIncremental);
 }
 
 // ---- The end of a child ----
@@ -328,8 +326,7 @@ LRESULT CVornGUIView::OnUtilityEndedMsg(WPARAM wp, LPARAM lp)
         return 0;
     DetachEmulator();
     // Its readers have ended: a list left unfinished goes with the session.
-    delete m_pDevList;
-    m_pDevList = nullptr;
+    m_pDevList.reset();
     pCtl->ReportEnd((DWORD)wp);
     delete pCtl;
     OnEmulatorEnded();

@@ -251,20 +251,19 @@ void CVornGUIView::OnDraw(CDC* pDC)
     if (m_nLinesFit <= 0 || !pDoc || !pDoc->HasLines())
         return;
     ::SetViewportOrgEx(pDC->m_hDC, -m_nFirstColumn * m_nCharWidth, 0, nullptr);
-    HGDIOBJ hOldFont = ::SelectObject(pDC->m_hDC, (HFONT)m_fonts[kMsgPlain].m_hObject);
+    CDCSelect selPlain(pDC->m_hDC, m_fonts[kMsgPlain].m_hObject);
     ::SetBkMode(pDC->m_hDC, OPAQUE);
     for (int row = 0; row <= m_nLinesFit && m_nTopLine + row < m_nLineCount; ++row) {
         int nLine = m_nTopLine + row;
         CString strLine = pDoc->GetLine(nLine);
         int nKind = ::ClassifyMessage(strLine);
         DWORD crKind = m_settings.m_styles[nKind].crColor;
-        ::SelectObject(pDC->m_hDC, (HFONT)m_fonts[nKind].m_hObject);
+        CDCSelect selKind(pDC->m_hDC, m_fonts[nKind].m_hObject);
         bool bSel = m_sel.IsSelected(nLine);
         ::SetTextColor(pDC->m_hDC, bSel ? m_settings.m_crBackground : crKind);
         ::SetBkColor(pDC->m_hDC, bSel ? crKind : m_settings.m_crBackground);
         ::TextOutA(pDC->m_hDC, 3, row * m_nLineHeight, strLine, strLine.GetLength());
     }
-    ::SelectObject(pDC->m_hDC, hOldFont);
 }
 
 int CVornGUIView::ClampTop(int n) const

@@ -69,10 +69,10 @@ struct DevListSession : SessionFixture {
     }
     void Queue(BYTE bIncremental, std::vector<CDevListEntry> entries)
     {
-        CDevListMap* p = new CDevListMap(bIncremental);
+        auto p = std::make_unique<CDevListMap>(bIncremental);
         for (const CDevListEntry& e : entries)
             p->SetAt(e.GetKey(), e);
-        pBar->QueueFinishedList(p);
+        pBar->QueueFinishedList(std::move(p));
     }
     void QueueStartList()
     {

@@ -63,9 +63,9 @@ protected:
             ::DispatchMessageA(&m);
         }
     }
-    static CDevListMap* List(BYTE bIncremental, std::vector<const char*> devnums)
+    static std::unique_ptr<CDevListMap> List(BYTE bIncremental, std::vector<const char*> devnums)
     {
-        CDevListMap* p = new CDevListMap(bIncremental);
+        auto p = std::make_unique<CDevListMap>(bIncremental);
         for (const char* psz : devnums) {
             CDevListEntry e;
             e.SetFromStatusFields('0', psz, "3390", "DASD", "0000", "disk", bIncremental ? 'A' : 0);
@@ -110,8 +110,9 @@ TEST_F(DevListBarTest, FullListReplacesEverythingQueued)
 {
     m_pBar->QueueFinishedList(List(1, {"0120"}));
     m_pBar->QueueFinishedList(List(1, {"0121"}));
-    CDevListMap* pFull = List(0, {"0122", "0123"});
-    m_pBar->QueueFinishedList(pFull);
+    std::unique_ptr<CDevListMap> full = List(0, {"0122", "0123"});
+    CDevListMap* pFull = full.get();
+    m_pBar->QueueFinishedList(std::move(full));
     ASSERT_EQ(1, m_pBar->m_DevListQueue.GetCount());
     EXPECT_EQ(pFull, m_pBar->m_DevListQueue.GetHead());
     // An incremental list waits behind the full one.

@@ -6,6 +6,7 @@
 
 #include "platform/Afx.h"
 #include "tests/platform/PlatformTestRes.h"
+#include "tests/support/GdiObjectCount.h"
 
 namespace {
 
@@ -85,4 +86,34 @@ TEST(AfxResource, StringsLoadThroughTheResourceHandle)
     EXPECT_FALSE(s.LoadString(IDS_TEST_GREETING));
     AfxSetResourceHandle(nullptr);
     EXPECT_TRUE(s.LoadString(IDS_TEST_GREETING));
+}
+
+// A null object selects nothing and puts nothing back; a window's DC by its
+// handle is given back at the end of the scope.
+TEST(CGdiObject, NullSelectionLeavesTheDcAloneAndDcsByHandleAreGivenBack)
+{
+    HWND h = ::CreateWindowExA(0, "STATIC", "dc", WS_POPUP, 0, 0, 40, 20, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(h, nullptr);
+    DWORD nBefore = vorntest::GdiObjectCount();
+    for (int i = 0; i < 10; i++) {
+        CClientDC dc(h);
+        ASSERT_NE(dc.m_hDC, nullptr);
+        HGDIOBJ hFont = ::GetCurrentObject(dc, OBJ_FONT);
+        {
+            CDCSelect none(dc, nullptr);
+            EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), hFont);
+        }
+        EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), hFont);
+        CFont font;
+        ASSERT_TRUE(font.CreatePointFont(90, "MS Shell Dlg"));
+        {
+            CDCSelect sel(dc, font);
+            EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), (HGDIOBJ)font.m_hObject);
+        }
+        EXPECT_EQ(::GetCurrentObject(dc, OBJ_FONT), hFont);
+        CWindowDC whole(h, DCX_WINDOW | DCX_CACHE);
+        EXPECT_NE(whole.m_hDC, nullptr);
+    }
+    EXPECT_EQ(vorntest::GdiObjectCount(), nBefore);
+    ::DestroyWindow(h);
 }
