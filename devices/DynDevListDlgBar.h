@@ -25,6 +25,7 @@
 #include "platform/CSyncObject.h"
 #include "platform/CTreeCtrl.h"
 #include "resources/resource.h"
+#include "session/DevListReceiver.h"
 
 class CDynDevListDlgBar;
 class CVornDevice;
@@ -40,7 +41,7 @@ private:
     CDynDevListDlgBar* m_pBar;  // not owned
 };
 
-class CDynDevListDlgBar : public cdxCDynamicBarDlg {
+class CDynDevListDlgBar : public cdxCDynamicBarDlg, public IDevListReceiver {
     DECLARE_MESSAGE_MAP()
     DECLARE_DYNAMIC_MAP()
 public:
@@ -58,7 +59,9 @@ public:
     // Hands a finished list over (the reader thread's side of the queue):
     // a full list first throws away every list still queued; the bar's
     // window is told when the queue was empty.
-    void QueueFinishedList(std::unique_ptr<CDevListMap> pList);
+    void QueueFinishedList(std::unique_ptr<CDevListMap> pList) override;
+    HWND GetDevListWnd() const override { return m_hWnd; }
+    void SetNewFormatDevList(bool bNewFormat) override { m_bNewFormatDevList = bNewFormat; }
 
     // Under the lock: true when the tree shows a device with the key.
     bool IsDevNumShown(DWORD dwKey);

@@ -37,7 +37,7 @@
 
 class CDevListMap;
 class CDynControlsDlgBar;
-class CDynDevListDlgBar;
+class IDevListReceiver;
 class CStatusBar;
 class CPipedProcessCtl;
 class CVornGUIDoc;
@@ -48,7 +48,7 @@ class CUtilityDlg;
 struct SSessionReceivers {
     HWND hDisplayAlterBar = nullptr;    // WM_EMULATOR_ACTIVE
     HWND hCpuPercentBar = nullptr;      // WM_CPU_PERCENT, WM_EMULATOR_ACTIVE, WM_MAXCPU_CHANGED, WM_CPU_ENGINE_TYPE
-    CDynDevListDlgBar* pDevListBar = nullptr;  // takes the finished device lists
+    IDevListReceiver* pDevListBar = nullptr;   // takes the finished device lists
     CDynControlsDlgBar* pControlsBar = nullptr; // the control panel: lamps, meter, load unit
     CStatusBar* pStatusBar = nullptr;   // the main frame's, with the status panes 205-209
     HWND hCpuSpin = nullptr;            // the status-line bar's CPU up-down (UDM_SETPOS)

@@ -11,7 +11,6 @@
 #include "config/CConfigFileParseErrorsDlg.h"
 #include "config/DirectoryValidation.h"
 #include "config/StartupObjects.h"
-#include "devices/DynDevListDlgBar.h"
 #include "platform/BrowseForDirectory.h"
 #include "platform/CCmdUI.h"
 #include "platform/CSplitPath.h"
@@ -19,6 +18,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/PathFunctions.h"
 #include "platform/WLTaskDialog.h"
+#include "session/DevListReceiver.h"
 #include "session/ConsoleCommands.h"
 #include "session/EmulatorCommandLine.h"
 #include "session/PipedProcessCtl.h"
@@ -207,7 +207,7 @@ void CVornGUIView::PowerOff()
 
 HWND CVornGUIView::DevListBarWindow() const
 {
-    return m_receivers.pDevListBar ? m_receivers.pDevListBar->m_hWnd : nullptr;
+    return m_receivers.pDevListBar ? m_receivers.pDevListBar->GetDevListWnd() : nullptr;
 }
 
 void CVornGUIView::OnEmulatorEnded()

@@ -4,7 +4,7 @@
 // emulator on or off, so that only shown data is reported.
 #include "session/VornGUIView.h"
 
-#include "devices/DynDevListDlgBar.h"
+#include "session/DevListReceiver.h"
 #include "session/PrivateMessages.h"
 
 namespace {
@@ -66,7 +66,7 @@ void CVornGUIView::SubscribeDeviceList()
     double dVersion = m_router.GetVersion();
     bool bNewFormat = dVersion >= kNewDevListVersion;
     if (m_receivers.pDevListBar)
-        m_receivers.pDevListBar->m_bNewFormatDevList = bNewFormat;
+        m_receivers.pDevListBar->SetNewFormatDevList(bNewFormat);
     SendNow(bNewFormat ? "]NEWDEVLIST=1" : "]DEVLIST=1");
     if (dVersion >= kLcssNumVersion)
         SendNow("]LCSSNUM=1");

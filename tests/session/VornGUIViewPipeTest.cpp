@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "config/Limits.h"
+#include "devices/DynDevListDlgBar.h"
 #include "platform/CStatusBar.h"
 #include "platform/ProfileStore.h"
 #include "resources/resource.h"
