@@ -8,6 +8,7 @@
 #include "framework/HelpKeys.h"
 #include "mainwindow/ControlPanelMath.h"
 #include "mainwindow/UnhandledException.h"
+#include "platform/CDC.h"
 #include "platform/CDataExchange.h"
 #include "platform/CWinApp.h"
 #include "platform/CWindowPlacement.h"
@@ -146,12 +147,12 @@ void CAboutDlg::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT pDIS)
         Default();
         return;
     }
-    HDC hdcMem = ::CreateCompatibleDC(pDIS->hDC);
-    HGDIOBJ hOld = ::SelectObject(hdcMem, m_bmpDial.m_hObject);
+    CDC dcItem(pDIS->hDC), dcMem;
+    if (!dcMem.CreateCompatibleDC(&dcItem))
+        return;
+    CDCSelect selBitmap(dcMem, m_bmpDial.m_hObject);
     const RECT& rc = pDIS->rcItem;
-    ::BitBlt(pDIS->hDC, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, hdcMem, 0, 0, SRCCOPY);
-    ::SelectObject(hdcMem, hOld);
-    ::DeleteDC(hdcMem);
+    ::BitBlt(pDIS->hDC, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, dcMem, 0, 0, SRCCOPY);
 }
 
 void CAboutDlg::OnDestroy()
