@@ -139,5 +139,6 @@ void CVornGUIView::OnDestroy()
     KillTimer(kTimerAutoScrollRepeat);
     CloseFindDialog();
     m_statusFont.DeleteObject();
+    ReleaseBrushBackground();
     CScrollView::OnDestroy();
 }

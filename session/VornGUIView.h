@@ -504,6 +504,7 @@ public:
     void PlayPressButtonSound();
     // The view window class's background brush in the console's background colour.
     void SetBrushBackground();
+    void ReleaseBrushBackground();
     // The CPU-busy average shown on the meter (0.0-1.0).
     double GetCpuAverage();
     const SPanelLamps& GetLamps() const { return m_lamps; }

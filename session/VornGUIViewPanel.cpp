@@ -248,3 +248,13 @@ void CVornGUIView::SetBrushBackground()
     ::SetClassLongPtrA(m_hWnd, GCLP_HBRBACKGROUND, (LONG_PTR)brush.m_hObject);
     m_brBackground = std::move(brush);
 }
+
+// The window class outlives the view: it gets the system's window colour
+// back before the view's brush is deleted.
+void CVornGUIView::ReleaseBrushBackground()
+{
+    if (m_hWnd && m_brBackground.m_hObject &&
+        ::GetClassLongPtrA(m_hWnd, GCLP_HBRBACKGROUND) == (LONG_PTR)m_brBackground.m_hObject)
+        ::SetClassLongPtrA(m_hWnd, GCLP_HBRBACKGROUND, (LONG_PTR)(COLOR_WINDOW + 1));
+    m_brBackground.DeleteObject();
+}

@@ -493,3 +493,25 @@ TEST_F(FrameFixture, ConfigurationApplyReachesThePanels)
     EXPECT_STREQ(sz, "IL02");
     EXPECT_TRUE(g_pView->IsConfigModified());
 }
+
+// Help > About opens the About box; its POWEROFF closes it. The panel's
+// bar and the CPU bar are the view's receivers, and the panel's buttons
+// reach the view through the frame (without an emulator: nothing queued).
+TEST_F(FrameFixture, AboutBoxAndPanelReachTheirReceivers)
+{
+    OpenFrame();
+    EXPECT_EQ(&pFrame->m_wndControlsBar.m_dlg, g_pView->GetSessionReceivers().pControlsBar);
+    EXPECT_EQ(pFrame->m_wndCpuPctBar.m_dlg.m_hWnd, g_pView->GetSessionReceivers().hCpuPercentBar);
+    ::SendMessageA(::GetDlgItem(pFrame->m_wndControlsBar.m_dlg.m_hWnd, IDC_PANEL_START), BM_CLICK, 0, 0);
+    EXPECT_EQ(0, g_pView->GetQueuedCommandCount());
+    std::string strCaption;
+    vorntest::DialogDriver about([&](HWND h) {
+        char sz[64] = {};
+        ::GetWindowTextA(h, sz, sizeof sz);
+        strCaption = sz;
+        ::SendMessageA(::GetDlgItem(h, IDC_ABOUT_POWEROFF), BM_CLICK, 0, 0);
+        return false;
+    });
+    pFrame->SendMessage(WM_COMMAND, ID_APP_ABOUT, 0);
+    EXPECT_EQ("About VornGUI ...", strCaption);
+}

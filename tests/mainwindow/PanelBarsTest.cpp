@@ -191,6 +191,23 @@ TEST_F(ControlsBarTest, DialsTurnByWhereTheMouseClicks)
     EXPECT_TRUE(main->m_commands.empty());
 }
 
+// A fast double click on the right half turns the dial two steps up.
+TEST_F(ControlsBarTest, DoubleClickTurnsTwoSteps)
+{
+    pBar->SetDialsHex("0000");
+    HWND hDial = ::GetDlgItem(pBar->m_hWnd, IDC_PANEL_DIAL2);
+    RECT rc;
+    ::GetClientRect(hDial, &rc);
+    POINT pt = {rc.right - 3, rc.bottom / 2};
+    POINT ptScreen = pt;
+    ::ClientToScreen(hDial, &ptScreen);
+    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        ::PostMessageA(hDial, msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    vorntest::PumpMessages();
+    EXPECT_STREQ("0200", pBar->GetLoadUnit());
+}
+
 TEST_F(ControlsBarTest, DialsStartFromTheStoredLoadUnit)
 {
     ProfileWriteString("Settings", "IPL", "0a80");
@@ -296,6 +313,23 @@ TEST_F(PanelFixture, ControlsBarLeavesNoGdiObjects)
         CDynControlsDlgBar bar(main.get());
         ASSERT_TRUE(bar.Create(CDynControlsDlgBar::IDD, main.get()));
         bar.clrBack = RGB(1, 2, 3);
+        bar.ApplyAppearance();
+        bar.DestroyWindow();
+    };
+    cycle();
+    DWORD nBefore = vorntest::GdiObjectCount();
+    for (int i = 0; i < 5; ++i)
+        cycle();
+    EXPECT_EQ(nBefore, vorntest::GdiObjectCount());
+}
+
+TEST_F(PanelFixture, CpuBarLeavesNoGdiObjects)
+{
+    auto cycle = [&] {
+        CDynCPUPercentDlgBar bar(main.get());
+        ASSERT_TRUE(bar.Create(CDynCPUPercentDlgBar::IDD, main.get()));
+        bar.SetCPUCount(8);
+        bar.clrBG = RGB(1, 2, 3);
         bar.ApplyAppearance();
         bar.DestroyWindow();
     };

@@ -166,3 +166,18 @@ TEST_F(PanelSessionTest, MeterShowsTheBusyFractionOncePerPeriod)
     EndEmulator();
     EXPECT_TRUE(Pump([&] { return pControls->GetMeterValue() == 0.0; }));
 }
+
+// The view's window class paints the console's background colour.
+TEST_F(PanelSessionTest, ViewClassBrushHasTheBackgroundColour)
+{
+    HBRUSH hBrush = (HBRUSH)::GetClassLongPtrA(pView->m_hWnd, GCLP_HBRBACKGROUND);
+    LOGBRUSH lb = {};
+    ASSERT_TRUE(::GetObjectA(hBrush, sizeof lb, &lb));
+    EXPECT_EQ((COLORREF)pView->Settings().m_crBackground, lb.lbColor);
+    pView->SetBrushBackground();
+    HBRUSH hAgain = (HBRUSH)::GetClassLongPtrA(pView->m_hWnd, GCLP_HBRBACKGROUND);
+    ASSERT_TRUE(::GetObjectA(hAgain, sizeof lb, &lb));
+    EXPECT_EQ((COLORREF)pView->Settings().m_crBackground, lb.lbColor);
+    // The brush it replaced is deleted.
+    EXPECT_EQ(0, ::GetObjectA(hBrush, sizeof lb, &lb));
+}
