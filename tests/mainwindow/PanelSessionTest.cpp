@@ -156,6 +156,30 @@ TEST_F(PanelSessionTest, LampsFollowTheStatusLines)
     EXPECT_EQ(".....", LampsShown(pControls->m_hWnd));
 }
 
+TEST_F(PanelSessionTest, CpuRowsFillAndPowerOffZeroesThem)
+{
+    StartEmulator("--do \"set cpus 2\" --do \"set cpupct 42\" --do \"interval 50\"", 2);
+    ASSERT_TRUE(PumpUntilReady());
+    ASSERT_TRUE(Pump([&] { return pCpuBar->GetCPUCount() == 2; }));
+    // The main frame subscribes the view while the bar is shown.
+    pView->PostMessage(WM_SUBSCRIBE_CPUPCTALL, 1, 0);
+    auto percent = [&](int n) {
+        char sz[16] = {};
+        ::GetDlgItemTextA(pCpuBar->m_hWnd, IDC_CPUPCT_PERCENT0 + n, sz, sizeof sz);
+        return std::string(sz);
+    };
+    ASSERT_TRUE(Pump([&] { return percent(0) == "42%" && percent(1) == "42%"; }, 10000))
+        << percent(0) << " " << percent(1);
+    EXPECT_EQ(42, (int)pCpuBar->Meter(1).GetPos());
+    char sz[16] = {};
+    ::GetDlgItemTextA(pCpuBar->m_hWnd, IDC_CPUPCT_ENGINE0 + 1, sz, sizeof sz);
+    EXPECT_STREQ("IL01", sz);
+    EndEmulator();
+    ASSERT_TRUE(Pump([&] { return percent(0) == "0%" && percent(1) == "0%"; }));
+    EXPECT_EQ(0, (int)pCpuBar->Meter(0).GetPos());
+    EXPECT_EQ(".....", LampsShown(pControls->m_hWnd));
+}
+
 TEST_F(PanelSessionTest, MeterShowsTheBusyFractionOncePerPeriod)
 {
     // Asked for "]CPUPCT=1", the emulator reports the busy percentage itself.
