@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "config/ConfigMessages.h"
 #include "config/Limits.h"
 #include "config/StartupObjects.h"
 #include "mainwindow/AboutDlg.h"
@@ -148,10 +149,33 @@ void CVornGUIApp::ReplaceFrameMenu()
         ::DestroyMenu(hOld);
 }
 
+namespace {
+
+void ConfigErrorToUser(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
+{
+    ErrorMessageBox(pszText, pszDetail, dwError);
+}
+
+void ConfigMessageBoxToUser(LPCSTR pszMain, LPCSTR pszDetail, LPCSTR pszCaption, UINT nFlags)
+{
+    TDMessageBox(pszMain, pszDetail, pszCaption, nFlags);
+}
+
+}  // namespace
+
+void InstallConfigMessageHooks()
+{
+    SetConfigErrorMessageHook(ConfigErrorToUser);
+    SetConfigMessageBoxHook(ConfigMessageBoxToUser);
+}
+
 BOOL CVornGUIApp::InitInstance()
 {
     if (!CHtmlHelpApp::InitInstance())
         return FALSE;
+    // The configuration code's failures reach the user (failed saves and
+    // opens, unreadable disk images); without the hooks they were dropped.
+    InstallConfigMessageHooks();
     FindFolders();
     LoadLibraryA("riched20.dll");  // rich edit controls of the dialogs
     LoadIcons();

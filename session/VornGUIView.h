@@ -100,7 +100,7 @@ public:
     bool IsFollowingEnd() const { return m_bFollowEnd; }
 
     // True while the emulator or a utility runs (the frame may not close).
-    bool IsSessionBusy() const { return false; }
+    bool IsSessionBusy() const { return IsUtilityRunning() || IsEmulatorRunning(); }
     const CViewSettings& Settings() const { return m_settings; }
     // The status bar's "Show on status bar" choice (stored with the settings).
     void SetStatusOnStatusBar(bool bOn) { m_settings.m_bStatusOnBar = bOn; }

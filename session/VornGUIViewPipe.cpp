@@ -241,6 +241,11 @@ LRESULT CVornGUIView::OnShellDirReported(WPARAM, LPARAM)
     }
     if (strDir.IsEmpty())
         return 0;
+    // An emulator that could not change to the folder it was sent answers
+    // with its own: sending that back, or the one it refused again, would
+    // go round without end. The folder it already has is left alone.
+    if (WindowsizedDirectory(strDir).CompareNoCase(WindowsizedDirectory(m_settings.m_strCmdTargetDir)) == 0)
+        return 0;
     m_settings.m_strCmdTargetDir = strDir;
     ProfileWriteString("Settings", "CmdTargetDir", strDir);
     if (m_receivers.hShellDirEdit && ::IsWindow(m_receivers.hShellDirEdit))

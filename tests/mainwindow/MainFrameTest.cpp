@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "config/DockFloatMenu.h"
+#include "config/ConfigMessages.h"
 #include "mainwindow/MainFrame.h"
 #include "mainwindow/VornGUIApp.h"
 #include "platform/CClipBoard.h"
@@ -85,6 +86,30 @@ TEST_F(FrameFixture, CopyTakesTheSelectedLinesButNeverOnePastTheEnd)
     pFrame->SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL);
     EXPECT_EQ(g_pView->GetSelection().m_nAnchor, 0);
     EXPECT_EQ(g_pView->GetSelection().m_nCaret, 6);
+}
+
+// The configuration code's messages reach the user once the start-up's
+// hooks are in place.
+TEST_F(FrameFixture, ConfigurationMessagesAreShownToTheUser)
+{
+    OpenFrame();
+    ConfigErrorMessageHook pfnOldError = SetConfigErrorMessageHook(nullptr);
+    ConfigMessageBoxHook pfnOldBox = SetConfigMessageBoxHook(nullptr);
+    InstallConfigMessageHooks();
+    std::string seen;
+    {
+        vorntest::DialogDriver any([&](HWND h) {
+            seen += vorntest::DialogTexts(h) + "#";
+            ::PostMessageA(h, WM_CLOSE, 0, 0);
+            return true;
+        });
+        ShowConfigErrorMessage("Error reading dasd file.", "disk.cckd", ERROR_ACCESS_DENIED);
+        ShowConfigMessageBox("Save failed", "The disk is full.", "VornGUI", MB_ICONWARNING);
+    }
+    EXPECT_NE(std::string::npos, seen.find("Error reading dasd file.")) << seen;
+    EXPECT_NE(std::string::npos, seen.find("The disk is full.")) << seen;
+    SetConfigErrorMessageHook(pfnOldError);
+    SetConfigMessageBoxHook(pfnOldBox);
 }
 
 TEST_F(FrameFixture, HandshakeRequestPostsOneSubscriptionPerDataBar)

@@ -122,6 +122,42 @@ TEST_F(SessionFixture, ReportedFolderIsShownSavedAndSentBack)
     EXPECT_FALSE(HasReceived("]SCD=" + dir.Folder() + "missing"));
 }
 
+// An emulator answers with the folder it already has (another case, a
+// trailing separator): nothing goes back and nothing is written.
+TEST_F(SessionFixture, ReportedFolderEqualToTheCurrentOneSendsNothing)
+{
+    std::string strCurrent = std::string(pView->Settings().m_strCmdTargetDir);
+    ASSERT_FALSE(strCurrent.empty());
+    std::string strUpper = strCurrent;
+    for (char& c : strUpper)
+        c = (char)::toupper((unsigned char)c);
+    ProfileWriteString("Settings", "CmdTargetDir", "marker");
+    StartEmulator(AfterHandshake({"err ]CWD=" + Esc(strUpper), "err ]CWD= " + Esc(strCurrent + "\\") + " ",
+                                  "wait-stdin done"}));
+    ASSERT_TRUE(PumpUntilReady());
+    PumpFor(300);
+    pView->SendCommand("done");
+    ASSERT_TRUE(Pump([&] { return HasReceived("done"); }));
+    PumpFor(200);
+    auto lines = Received();
+    EXPECT_EQ(1, (int)std::count_if(lines.begin(), lines.end(), [](const std::string& s) { return s.rfind("]SCD=", 0) == 0; }));
+    EXPECT_EQ("marker", std::string(ProfileGetString("Settings", "CmdTargetDir", "")));
+}
+
+TEST_F(SessionFixture, SessionIsBusyWhileTheEmulatorOrAUtilityRuns)
+{
+    EXPECT_FALSE(pView->IsSessionBusy());
+    StartEmulator("");
+    EXPECT_TRUE(pView->IsSessionBusy());
+    EndEmulator();
+    EXPECT_FALSE(pView->IsSessionBusy());
+    CPipedProcessCtl* pUtil = pView->RunUtility("vornutil.exe --do \"sleep 500\"", -1, nullptr, "Util", 0);
+    ASSERT_NE(nullptr, pUtil);
+    EXPECT_TRUE(pView->IsSessionBusy());
+    ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }));
+    EXPECT_FALSE(pView->IsSessionBusy());
+}
+
 TEST_F(SessionFixture, PidPrefixOnlyWhileSeveralChildrenRun)
 {
     CLoggingSettings log = pDoc->GetSettings();
