@@ -21,6 +21,7 @@
 #include "mainwindow/DynRegsDlgBar.h"
 #include "mainwindow/DynStatusLineDlgBar.h"
 #include "mainwindow/StatusBarACT.h"
+#include "session/DeviceChoiceTexts.h"
 #include "platform/BCMenu.h"
 
 // One dockable bar of the main window (table in MainFrameBars.cpp).
@@ -86,6 +87,9 @@ public:
     void RebuildStatusBar(bool bShow);
     // The power-off question; returns the button (IDYES, IDNO).
     int ConfirmPowerOff();
+    // Chooses the device of a class to act on: none (a warning, false), the
+    // only one, or the user's choice among several (Cancel: false).
+    bool SelectDeviceOfClass(CVornDevice& device, EDeviceChoice eChoice);
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
@@ -114,6 +118,11 @@ protected:
     void OnStatusBarClosePane();
     void OnStatusBarCopy();
     void OnShowOnStatusBar();
+    void OnIplLoad();
+    void OnDeviceInterrupt();
+    void OnLoadReader();
+    void OnLoadTape();
+    void OnUnloadTape();
 
 private:
     bool CreateBars();

@@ -30,6 +30,7 @@
 #include "session/RegisterFields.h"
 #include "session/UtilityRuns.h"
 #include "session/ConsoleFind.h"
+#include "session/DeviceChoiceTexts.h"
 #include "session/CpuAverage.h"
 #include "session/LineSelection.h"
 #include "session/PanelLamps.h"
@@ -488,7 +489,7 @@ private:
     bool AskForRequiredFolders();
     bool ChoosePowerOnConfiguration(bool& bNoConfig);
     bool LoadPowerOnConfiguration();
-    void WritePowerOnHeader(const CString& strCommandLine);
+    void WritePowerOnHeader(const CString& strCommandLine, const CString& strSessionDesc);
     int AskAboutSlowShutdown();
 
     bool m_bReloadPending = false;       // read the configuration again before powering on
@@ -595,6 +596,40 @@ protected:
     static bool MakeBarFont(CFont& font, const CString& strName, int nPoints);
     LRESULT OnChooseBarFont(WPARAM wp, LPARAM lp);
     void OnUpdateCmdLineSend(CCmdUI* pCmdUI);
+
+    // ---- The Command and Operations menus (VornGUIViewOperations.cpp) ----
+public:
+    // IPL asks no more for the device and load parameter (" Don't ask me
+    // again"), until another configuration is opened.
+    bool IsLoadParmAsked() const { return m_bLoadParmAsked; }
+    void SetLoadParmAsked(bool bAsked) { m_bLoadParmAsked = bAsked; }
+    // Runs "conspawn " + the command line as a child "Command" whose output
+    // goes to the console unparsed, in the shell commands' folder.
+    CPipedProcessCtl* RunConspawnCommand(const CString& strCommandLine);
+    CString GetReaderFilesDir() const { return m_settings.GetFirstDir(kDirReaderFiles); }
+    CString GetPunchFilesDir() const { return m_settings.GetFirstDir(kDirPunchFiles); }
+    CString GetPrinterFilesDir() const { return m_settings.GetFirstDir(kDirPrinterFiles); }
+    bool IsLogFilesDirValid() const;
+    bool IsConfigFilesDirValid() const;
+    bool IsExecutablesDirValid();
+    CString GetConfigFileFilter() const { return ConfigFileFilter(); }
+    CString GetLogFileFilter() const;
+    // The colour and font of a message kind, or of the kind of a console line.
+    void GetSeverityStyle(int nKind, COLORREF& crText, HFONT& hFont) const;
+    void GetSeverityStyle(const CString& strLine, COLORREF& crText, HFONT& hFont) const;
+    // The console shows its last line.
+    bool IsScrolledToEnd() const { return m_nLineCount <= m_nTopLine + m_nLinesFit; }
+
+protected:
+    void OnUpdateEmulatorCommand(CCmdUI* pCmdUI);
+    void OnUpdateReaderCommand(CCmdUI* pCmdUI);
+    void OnUpdateTapeCommand(CCmdUI* pCmdUI);
+
+private:
+    bool HasDeviceOfClass(WORD wClass) const;
+    // Asks for the session description when the option is set; the
+    // description for the power-on header (empty: none).
+    CString AskSessionDescription();
 };
 
 extern CVornGUIView* g_pView;

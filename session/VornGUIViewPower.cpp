@@ -110,7 +110,7 @@ void CVornGUIView::PowerOnSteps()
     start.strLogoFile = m_config.m_strLogoFile;
     start.strExtraArgs = m_settings.m_strExtraCmdLineArgs;
     m_strPowerOnCommandLine = BuildEmulatorCommandLine(start);
-    WritePowerOnHeader(m_strPowerOnCommandLine);
+    WritePowerOnHeader(m_strPowerOnCommandLine, AskSessionDescription());
     ::SetEvent(m_hRunningEvent);
     ::ResetEvent(m_hMainStorEvent);
     CPipedProcessCtl* pCtl = new CPipedProcessCtl("Vornamic", 0, nullptr, m_strPowerOnCommandLine,
@@ -177,11 +177,12 @@ bool CVornGUIView::ConfirmSavedBeforePowerOn()
     return nAnswer == kPromptSaved;
 }
 
-void CVornGUIView::WritePowerOnHeader(const CString& strCommandLine)
+void CVornGUIView::WritePowerOnHeader(const CString& strCommandLine, const CString& strSessionDesc)
 {
     SYSTEMTIME st;
     ::GetLocalTime(&st);
     SPowerOnHeader header;
+    header.strSessionDesc = strSessionDesc;
     header.strTime = FormatPowerOnTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond);
     header.strWorkingDir = m_config.m_strFolder;
     header.strConfigPath = m_config.HasPath() ? m_config.GetFullPath() : CString();
@@ -412,11 +413,13 @@ LRESULT CVornGUIView::OnPowerOnRequest(WPARAM, LPARAM)
 
 void CVornGUIView::OnPowerOnCommand()
 {
+    PlayPressButtonSound();
     PowerOn();
 }
 
 void CVornGUIView::OnPowerOffCommand()
 {
+    PlayPressButtonSound();
     PowerOff();
 }
 

@@ -1,0 +1,234 @@
+// OperationsTest.cpp: the Command and Operations menus and the session
+// description at power-on, in the real main frame with the emulator
+// stand-in, the dialogs driven from a timer.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+
+#include "config/StartupObjects.h"
+#include "mainwindow/SessDescDlg.h"
+#include "platform/CClipBoard.h"
+#include "tests/mainwindow/FrameFixture.h"
+#include "tests/platform/ModalDriver.h"
+
+namespace {
+
+struct OperationsFixture : FrameFixture {
+    std::string strRecord;
+
+    void SetUp() override
+    {
+        FrameFixture::SetUp();
+        strRecord = dir.Path("record.txt");
+        std::string strArgs = "--lifetime 30000 --record \"" + strRecord + "\" EXTERNALGUI";
+        ProfileWriteString("Settings", "ExtraCmdLineArgs", strArgs.c_str());
+    }
+    void TearDown() override
+    {
+        if (g_pView && g_pView->IsEmulatorRunning()) {
+            g_pView->GetEmulator()->Kill(false);
+            PumpUntil([] { return !g_pView->IsEmulatorRunning(); });
+        }
+        FrameFixture::TearDown();
+    }
+    // Opens a configuration of these statements and powers the emulator on;
+    // true once it is ready.
+    bool PowerOnWith(const std::string& strStatements, std::function<void(HWND)> onSessionDialog = nullptr)
+    {
+        std::string strPath = dir.Write("ops.cnf", strStatements);
+        // Nothing on the way may ask (a question here is the test's failure).
+        std::string strAsked;
+        {
+            vorntest::DialogDriver unexpected([&](HWND h) {
+                if (::GetDlgItem(h, IDC_SESSION_DESC) && onSessionDialog) {
+                    onSessionDialog(h);
+                    return true;
+                }
+                strAsked += vorntest::DialogTexts(h) + "#";
+                ::PostMessageA(h, WM_CLOSE, 0, 0);
+                return true;
+            });
+            // Taken as the start-up configuration: no system configuration dialog.
+            g_strStartupConfigFile = strPath.c_str();
+            if (!g_pView->OpenConfiguration(strPath.c_str()))
+                return false;
+            pFrame->SendMessage(WM_COMMAND, ID_OPS_POWER_ON);
+        }
+        EXPECT_EQ("", strAsked);
+        return PumpUntil([] { return g_pView->IsEmulatorReady(); });
+    }
+    std::vector<std::string> Received() const
+    {
+        std::vector<std::string> lines;
+        std::istringstream in(ReadText(strRecord));
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        return lines;
+    }
+    bool HasReceived(const std::string& strLine) const
+    {
+        for (const std::string& s : Received())
+            if (s == strLine)
+                return true;
+        return false;
+    }
+    // The tick count at which the stand-in read a line (0: never).
+    unsigned long TimeReceived(const std::string& strLine) const
+    {
+        std::istringstream in(ReadText(strRecord + ".times"));
+        for (std::string line; std::getline(in, line);) {
+            size_t nBlank = line.find(' ');
+            if (nBlank != std::string::npos && line.substr(nBlank + 1) == strLine)
+                return std::strtoul(line.c_str(), nullptr, 10);
+        }
+        return 0;
+    }
+    std::vector<std::string> ConsoleLines() const
+    {
+        std::vector<std::string> lines;
+        CVornGUIDoc* pDoc = g_pView->GetDocument();
+        for (int i = 0; i < pDoc->GetLineCount(); ++i)
+            lines.push_back(pDoc->GetLine(i).GetString());
+        return lines;
+    }
+};
+
+}  // namespace
+
+TEST_F(OperationsFixture, SessionDescriptionHeadsThePowerOnLinesAndKeepsItsHeight)
+{
+    ProfileWriteInt("Settings", "EnableSessDescDlg", 1);
+    ProfileWriteString("Settings", "SessDesc", "last week's run");
+    OpenFrame();
+    std::string strShown;
+    int nHeightBefore = 0, nHeightAfter = 0, nWidthBefore = 0, nWidthAfter = 0;
+    bool bDescribed = false;
+    auto describe = [&](HWND h) {
+        if (bDescribed)
+            return;
+        bDescribed = true;
+        char sz[256] = {};
+        ::GetDlgItemTextA(h, IDC_SESSION_DESC, sz, sizeof sz);
+        strShown = sz;
+        RECT rc;
+        ::GetWindowRect(h, &rc);
+        nHeightBefore = rc.bottom - rc.top;
+        nWidthBefore = rc.right - rc.left;
+        ::SetWindowPos(h, nullptr, 0, 0, nWidthBefore + 120, nHeightBefore + 90, SWP_NOMOVE | SWP_NOZORDER);
+        ::GetWindowRect(h, &rc);
+        nHeightAfter = rc.bottom - rc.top;
+        nWidthAfter = rc.right - rc.left;
+        ::SetDlgItemTextA(h, IDC_SESSION_DESC, "  Test run  ");
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+    };
+    ASSERT_TRUE(PowerOnWith("0120 3390 disk.img\n", describe));
+    EXPECT_EQ("last week's run", strShown);
+    EXPECT_EQ(nHeightBefore, nHeightAfter);
+    EXPECT_EQ(nWidthBefore + 120, nWidthAfter);
+    std::vector<std::string> lines = ConsoleLines();
+    size_t nDesc = lines.size(), nTime = lines.size();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].find("******** Session Description     = Test run") != std::string::npos && nDesc == lines.size())
+            nDesc = i;
+        if (lines[i].find("******** Power-On Date and Time  = ") != std::string::npos && nTime == lines.size())
+            nTime = i;
+    }
+    ASSERT_LT(nDesc, lines.size());
+    EXPECT_EQ(nDesc + 1, nTime);
+    EXPECT_STREQ("Test run", g_pView->Settings().m_strSessDesc);
+}
+
+TEST_F(OperationsFixture, SessionDialogCancelKeepsTheDescriptionAndWritesNoLine)
+{
+    CSessDescDlg dlg;
+    dlg.m_strDescription = "kept";
+    EXPECT_EQ(IDCANCEL, vorntest::RunModal(dlg, [](HWND h) {
+                  ::SetDlgItemTextA(h, IDC_SESSION_DESC, "typed");
+                  ::PostMessageA(h, WM_KEYDOWN, VK_ESCAPE, 0);
+                  ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+                  return false;
+              }));
+    EXPECT_STREQ("kept", dlg.m_strDescription);
+    EXPECT_EQ(IDOK, vorntest::RunModal(dlg, [](HWND h) {
+                  ::SetDlgItemTextA(h, IDC_SESSION_DESC, "typed");
+                  ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+                  return false;
+              }));
+    EXPECT_STREQ("typed", dlg.m_strDescription);
+}
+
+TEST_F(OperationsFixture, IplSendsTheLoadParameterThenTheIplAQuarterSecondLater)
+{
+    OpenFrame();
+    ASSERT_TRUE(PowerOnWith("LOADPARM CFG1\n0A80 3390 disk.img\n0120 3390 other.img\n"));
+    std::string strTexts;
+    vorntest::DialogDriver driver([&](HWND h) {
+        if (!::GetDlgItem(h, 1111))
+            return true;
+        strTexts = vorntest::DialogTexts(h);
+        char sz[32] = {};
+        ::GetDlgItemTextA(h, 1137, sz, sizeof sz);
+        strTexts += "#" + std::string(sz);
+        ::SetDlgItemTextA(h, 1111, "0A80");
+        ::SetDlgItemTextA(h, 1137, "XYZ");
+        ::CheckDlgButton(h, 1217, BST_CHECKED);
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pFrame->SendMessage(WM_COMMAND, ID_OPS_IPL);
+    EXPECT_TRUE(driver.SawDialog());
+    EXPECT_NE(std::string::npos, strTexts.find("Enter device number to IPL from:")) << strTexts;
+    EXPECT_NE(std::string::npos, strTexts.find("#CFG1....")) << strTexts;
+    ASSERT_TRUE(PumpUntil([&] { return HasReceived("ipl 0A80"); })) << ReadText(strRecord);
+    EXPECT_TRUE(HasReceived("loadparm XYZ....."));
+    unsigned long nParm = TimeReceived("loadparm XYZ....."), nIpl = TimeReceived("ipl 0A80");
+    ASSERT_NE(0ul, nParm);
+    EXPECT_GE(nIpl - nParm, 240ul);
+    // " Don't ask me again": the next IPL goes at once, with the
+    // configuration's load parameter and the device still on the dials.
+    vorntest::DialogDriver none([](HWND h) {
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    });
+    pFrame->SendMessage(WM_COMMAND, ID_OPS_IPL);
+    EXPECT_FALSE(none.SawDialog());
+    EXPECT_TRUE(PumpUntil([&] { return HasReceived("loadparm CFG1...."); })) << ReadText(strRecord);
+}
+
+TEST_F(OperationsFixture, UnloadTapeSendsDevinitWithAStarAndNoTapeSendsNothing)
+{
+    OpenFrame();
+    ASSERT_TRUE(PowerOnWith("0120 3390 disk.img\n1:0580 3420 tape.aws\n"));
+    pFrame->SendMessage(WM_COMMAND, ID_OPS_UNLOAD_TAPE);
+    EXPECT_TRUE(PumpUntil([&] { return HasReceived("devinit 1:0580 *"); })) << ReadText(strRecord);
+    // The device interrupt of a reported device.
+    vorntest::DialogDriver intr([](HWND h) {
+        if (!::GetDlgItem(h, 1111))
+            return true;
+        ::SetDlgItemTextA(h, 1111, "0120");
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pFrame->SendMessage(WM_COMMAND, ID_OPS_DEVICE_INTERRUPT);
+    EXPECT_TRUE(PumpUntil([&] { return HasReceived("i 0120"); })) << ReadText(strRecord);
+}
+
+TEST_F(OperationsFixture, LoadTapeWithoutTapesSaysSoAndSendsNothing)
+{
+    OpenFrame();
+    ASSERT_TRUE(PowerOnWith("0120 3390 disk.img\n"));
+    size_t nBefore = Received().size();
+    std::string strTexts;
+    vorntest::DialogDriver driver([&](HWND h) {
+        strTexts += vorntest::DialogTexts(h) + "#";
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        ::PostMessageA(h, WM_CLOSE, 0, 0);
+        return false;
+    });
+    pFrame->SendMessage(WM_COMMAND, ID_OPS_LOAD_TAPE);
+    EXPECT_NE(std::string::npos, strTexts.find("There are no Tape Devices defined in the current configuration"))
+        << strTexts;
+    PumpFor(300);
+    EXPECT_EQ(nBefore, Received().size());
+}
