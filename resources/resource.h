@@ -418,6 +418,22 @@
 #define IDS_HELP_UTIL_QUIET     7419
 #define IDS_HELP_UTIL_VERBOSE   7420
 #define IDS_HELP_UTIL_CKD64     7421
+// VolBuild: compression, alternates and the message level.
+#define IDC_UTIL_MSG_LEVEL      1027
+#define IDC_UTIL_ZLIB           1040
+#define IDC_UTIL_BZIP2          1042
+#define IDC_UTIL_ALT_CYLS       1370
+#define IDC_UTIL_COMPRESS       1371
+#define IDC_UTIL_ALGORITHM_LABEL 1378
+#define IDC_UTIL_ALGORITHM_END  1379
+#define IDC_UTIL_MSG_LEVEL_LABEL 1780
+#define IDS_HELP_VOLBUILD       7422
+#define IDS_HELP_UTIL_CONTROL_FILE 7423
+#define IDS_HELP_UTIL_ALT_CYLS  7424
+#define IDS_HELP_UTIL_COMPRESS  7425
+#define IDS_HELP_UTIL_ZLIB      7426
+#define IDS_HELP_UTIL_BZIP2     7427
+#define IDS_HELP_UTIL_MSG_LEVEL 7428
 // Balloon help of the one-file utility dialogs.
 #define IDS_HELP_PACKFLIP       7400
 #define IDS_HELP_VOLPATCH       7401

@@ -231,6 +231,7 @@ protected:
     // does not exist yet has no handler, and its item stays disabled.
     void OnWidenVol();
     void OnVolRecast();
+    void OnVolBuild();
     void OnVolPatch();
     void OnMapImport();
     void OnPackFlip();

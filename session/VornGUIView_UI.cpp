@@ -105,6 +105,7 @@ BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
     // The Utilities menu (VornGUIView_Utilities.cpp).
     ON_COMMAND(ID_UTIL_WIDENVOL, OnWidenVol)
     ON_COMMAND(ID_UTIL_VOLRECAST, OnVolRecast)
+    ON_COMMAND(ID_UTIL_VOLBUILD, OnVolBuild)
     ON_COMMAND(ID_UTIL_VOLPATCH, OnVolPatch)
     ON_COMMAND(ID_UTIL_MAPIMPORT, OnMapImport)
     ON_COMMAND(ID_UTIL_PACKFLIP, OnPackFlip)

@@ -13,6 +13,7 @@
 #include "utilities/MapImportDlg.h"
 #include "utilities/PackFlipDlg.h"
 #include "utilities/ReelScanDlg.h"
+#include "utilities/VolBuildDlg.h"
 #include "utilities/VolPatchDlg.h"
 #include "utilities/VolRecastDlg.h"
 #include "utilities/WidenVolDlg.h"
@@ -65,6 +66,11 @@ void CVornGUIView::OnWidenVol()
 void CVornGUIView::OnVolRecast()
 {
     RunUtilityDialog<CVolRecastDlg>();
+}
+
+void CVornGUIView::OnVolBuild()
+{
+    RunUtilityDialog<CVolBuildDlg>();
 }
 
 void CVornGUIView::OnVolPatch()

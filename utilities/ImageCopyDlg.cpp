@@ -29,6 +29,8 @@ struct CImageCopyDlg::SRow {
     bool bCkd64Box;                    // VolRecast: the 64-bit box and program
     bool bWritesPathKeys;              // VolRecast: "InputFile" and "OutputFile"
     UINT nDialogHelp;
+    const char* pszOutputLabel;
+    const char* pszInputTitle;         // of the input's browse button
 };
 
 namespace {
@@ -40,12 +42,14 @@ const SRow kRows[] = {
      {{IDC_UTIL_REPLACE, "bReplace", "-r", false, IDS_HELP_UTIL_REPLACE},
       {IDC_UTIL_QUIET, "bQuiet", "-q", false, IDS_HELP_UTIL_QUIET},
       {IDC_UTIL_VERBOSE, "bVerbose", "-v", false, IDS_HELP_UTIL_VERBOSE}},
-     true, false, false, IDS_HELP_WIDENVOL},
+     true, false, false, IDS_HELP_WIDENVOL, "Output Filename", "Input dasd image file"},
     {IDD_VOLRECAST,
      {{IDC_UTIL_REPLACE, "bReplaceOutput", "-r", false, IDS_HELP_UTIL_REPLACE},
       {IDC_UTIL_LARGE_FILE, "bLargeFile", "-lfs", true, IDS_HELP_UTIL_LARGE_FILE},
       {0, nullptr, nullptr, false, 0}},
-     false, true, true, IDS_HELP_VOLRECAST},
+     false, true, true, IDS_HELP_VOLRECAST, "Output Filename", "Input dasd image file"},
+    {IDD_VOLBUILD, {{0, nullptr, nullptr, false, 0}}, false, true, false, IDS_HELP_VOLBUILD, "Output File",
+     "Input control file"},
 };
 
 const SRow* FindRow(UINT nTemplate)
@@ -57,7 +61,6 @@ const SRow* FindRow(UINT nTemplate)
 }
 
 const char kAllFilesFilter[] = "All Files (*.*)|*.*||";
-const char kImageTitle[] = "Input dasd image file";
 const char kOutputPrompt[] = "Select which directory to create the output dasd image file in.";
 const char kOutputTitle[] = "Output dasd image file";
 
@@ -144,7 +147,7 @@ bool CImageCopyDlg::CheckInputFiles(CDataExchange* pDX)
 
 bool CImageCopyDlg::CheckOutputFile(CDataExchange* pDX)
 {
-    return CheckOutputPath(pDX, m_strOutputDirectory, m_strOutputFile, IDC_UTIL_OUTPUT_FILE, "Output Filename");
+    return CheckOutputPath(pDX, m_strOutputDirectory, m_strOutputFile, IDC_UTIL_OUTPUT_FILE, m_pRow->pszOutputLabel);
 }
 
 void CImageCopyDlg::BuildCommandLine()
@@ -169,6 +172,7 @@ std::vector<CUtilityDlg::SHelpRow> CImageCopyDlg::HelpRows() const
         {0, m_pRow->nDialogHelp},
         {IDC_UTIL_DESCRIPTION, m_pRow->nDialogHelp},
         {IDC_UTIL_INPUT_GROUP2, IDS_HELP_UTIL_DISK_INPUT},
+        {IDC_UTIL_INPUT_GROUP, IDS_HELP_UTIL_DISK_INPUT},
         {IDC_UTIL_INPUT_FILE, IDS_HELP_UTIL_DISK_INPUT},
         {IDC_UTIL_INPUT_BROWSE, IDS_HELP_UTIL_DISK_BROWSE},
         {IDC_UTIL_OUTPUT_GROUP, IDS_HELP_UTIL_OUTPUT_FILE},
@@ -188,10 +192,11 @@ std::vector<CUtilityDlg::SHelpRow> CImageCopyDlg::HelpRows() const
 const CUtilityDlg::SLayoutRow* CImageCopyDlg::LayoutRows(size_t& nCount) const
 {
     static const SLayoutRow kLayout[] = {
-        {IDC_UTIL_DESCRIPTION, 1},  {IDC_UTIL_INPUT_GROUP2, 1},       {IDC_UTIL_INPUT_FILE, 1},
-        {IDC_UTIL_INPUT_BROWSE, 2}, {IDC_UTIL_OUTPUT_GROUP, 1},       {IDC_UTIL_OUTPUT_DIR, 1},
-        {IDC_UTIL_OUTPUT_FILE, 1},  {IDC_UTIL_OUTPUT_DIR_BROWSE, 2},  {IDC_UTIL_OUTPUT_FILE_BROWSE, 2},
-        {IDC_UTIL_OPTIONS_GROUP, 1}, {IDOK, 3},                       {IDCANCEL, 3},
+        {IDC_UTIL_DESCRIPTION, 1},        {IDC_UTIL_INPUT_GROUP2, 1},        {IDC_UTIL_INPUT_GROUP, 1},
+        {IDC_UTIL_INPUT_FILE, 1},         {IDC_UTIL_INPUT_BROWSE, 2},        {IDC_UTIL_OUTPUT_GROUP, 1},
+        {IDC_UTIL_OUTPUT_DIR, 1},         {IDC_UTIL_OUTPUT_FILE, 1},         {IDC_UTIL_OUTPUT_DIR_BROWSE, 2},
+        {IDC_UTIL_OUTPUT_FILE_BROWSE, 2}, {IDC_UTIL_OPTIONS_GROUP, 1},       {IDC_UTIL_MSG_LEVEL, 1},
+        {IDOK, 3},                        {IDCANCEL, 3},
     };
     nCount = sizeof kLayout / sizeof kLayout[0];
     return kLayout;
@@ -200,8 +205,8 @@ const CUtilityDlg::SLayoutRow* CImageCopyDlg::LayoutRows(size_t& nCount) const
 void CImageCopyDlg::OnBrowseInput()
 {
     GetDlgItemText(IDC_UTIL_INPUT_FILE, m_strInputFile);
-    BrowseForFile(kAllFilesFilter, m_strInputFile, kImageTitle, m_strOutputDirectory, GetDlgItem(IDC_UTIL_INPUT_FILE),
-                  true);
+    BrowseForFile(kAllFilesFilter, m_strInputFile, m_pRow->pszInputTitle, m_strOutputDirectory,
+                  GetDlgItem(IDC_UTIL_INPUT_FILE), true);
 }
 
 void CImageCopyDlg::OnBrowseOutputDirectory()
@@ -214,4 +219,12 @@ void CImageCopyDlg::OnBrowseOutputFile()
     GetDlgItemText(IDC_UTIL_OUTPUT_DIR, m_strOutputDirectory);
     GetDlgItemText(IDC_UTIL_OUTPUT_FILE, m_strOutputFile);
     BrowseOutputFile(IDC_UTIL_OUTPUT_DIR, IDC_UTIL_OUTPUT_FILE, m_strOutputDirectory, m_strOutputFile, kOutputTitle);
+}
+
+void CImageCopyDlg::UpdateCompressionControls(bool bCompress, bool bSingleFile)
+{
+    for (UINT nID : {IDC_UTIL_ZLIB, IDC_UTIL_BZIP2, IDC_UTIL_ALGORITHM_LABEL, IDC_UTIL_ALGORITHM_END})
+        ::EnableWindow(::GetDlgItem(m_hWnd, (int)nID), bCompress);
+    ::CheckDlgButton(m_hWnd, IDC_UTIL_LARGE_FILE, bCompress || bSingleFile ? BST_CHECKED : BST_UNCHECKED);
+    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_UTIL_LARGE_FILE), !bCompress);
 }

@@ -1,5 +1,6 @@
 // ImageCopyDlg.h: CImageCopyDlg, the base of the utility dialogs that read
-// one disk image and write another (WidenVol, VolRecast): the input file,
+// one disk image and write another (WidenVol, VolRecast; VolBuild reads a
+// control file instead): the input file,
 // the output folder and file name, option check boxes that each add one
 // word, and for VolRecast the "Write output in new 64-bit file format" box.
 // The differences stand in the table of the .cpp. The expected total is 0.
@@ -39,7 +40,14 @@ protected:
     void OnBrowseOutputDirectory();
     void OnBrowseOutputFile();
 
+    // The compression controls: the algorithm radios and their texts
+    // enabled with compression; the single-file box ticked and disabled
+    // while compressing (a compressed image is one file), else showing
+    // bSingleFile and enabled.
+    void UpdateCompressionControls(bool bCompress, bool bSingleFile);
+
+    CString m_strInputNameExt;     // set by the input check
+
 private:
     const SRow* m_pRow;
-    CString m_strInputNameExt;
 };

@@ -72,7 +72,8 @@ BOOL CUtilityDlg::OnInitDialog()
     size_t nRows = 0;
     const SLayoutRow* pRows = LayoutRows(nRows);
     for (size_t i = 0; i < nRows; ++i)
-        AddSzXControlById(pRows[i].nCtrl, pRows[i].nMode);
+        if (::GetDlgItem(m_hWnd, (int)pRows[i].nCtrl))  // a family's rows name every member's controls
+            AddSzXControlById(pRows[i].nCtrl, pRows[i].nMode);
     return TRUE;
 }
 

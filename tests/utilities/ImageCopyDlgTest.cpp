@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdlib>
 #include <string>
@@ -16,6 +17,7 @@
 #include "tests/platform/ModalDriver.h"
 #include "tests/support/ScopedIniStore.h"
 #include "tests/utilities/UtilityTestSupport.h"
+#include "utilities/VolBuildDlg.h"
 #include "utilities/VolRecastDlg.h"
 #include "utilities/WidenVolDlg.h"
 
@@ -126,25 +128,100 @@ TEST_F(ImageCopyDialogs, VolRecastWithoutThe64BitUtilitiesKeepsThePlainProgram)
 
 namespace {
 
-// Holds the VolRecast dialog open for a picture:
-// VORN_SHOW_DIALOG_MS=5000 tools/screenshot -t VOLRECAST build/win32/bin/utilities_tests.exe
-//     --gtest_filter=ImageCopyDialogs.ShowVolRecastForPicture
-TEST_F(ImageCopyDialogs, ShowVolRecastForPicture)
+// Holds a dialog open for a picture (VORN_SHOW_DIALOG: VOLRECAST or VOLBUILD):
+// VORN_SHOW_DIALOG=VOLBUILD VORN_SHOW_DIALOG_MS=5000 tools/screenshot -t VOLBUILD
+//     build/win32/bin/utilities_tests.exe --gtest_filter=ImageCopyDialogs.ShowForPicture
+TEST_F(ImageCopyDialogs, ShowForPicture)
 {
     const char* pszHold = std::getenv("VORN_SHOW_DIALOG_MS");
-    if (!pszHold)
-        GTEST_SKIP() << "set VORN_SHOW_DIALOG_MS to show the dialog";
-    CVolRecastDlg dlg;
-    dlg.m_strInputFile = strPlain.c_str();
-    dlg.m_strOutputDirectory = dir.Folder().c_str();
-    dlg.m_strOutputFile = "copy.ckd";
+    const char* pszName = std::getenv("VORN_SHOW_DIALOG");
+    if (!pszHold || !pszName)
+        GTEST_SKIP() << "set VORN_SHOW_DIALOG and VORN_SHOW_DIALOG_MS to show a dialog";
     DWORD dwStart = ::GetTickCount();
+    auto hold = [&](CImageCopyDlg& dlg) {
+        dlg.m_strInputFile = strPlain.c_str();
+        dlg.m_strOutputDirectory = dir.Folder().c_str();
+        dlg.m_strOutputFile = "copy.ckd";
+        vorntest::RunModal(dlg, [&](HWND h) {
+            if (::GetTickCount() - dwStart < (DWORD)std::atoi(pszHold))
+                return true;
+            ::SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        }, 100);
+    };
+    if (std::string(pszName) == "VOLBUILD") {
+        CVolBuildDlg dlg;
+        hold(dlg);
+    } else {
+        CVolRecastDlg dlg;
+        hold(dlg);
+    }
+}
+
+}  // namespace
+
+
+namespace {
+
+struct SVolBuildCase {
+    bool bAlt, bCompress, bBzip2, bSingle;
+    int nLevel;
+    const char* pszOptions;   // with the blank after them, or nothing
+};
+
+const SVolBuildCase kVolBuildCases[] = {
+    {false, true, false, true, 1, "-z "},          // the defaults
+    {true, true, true, false, 3, "-a -bz2 "},
+    {false, false, false, true, 0, "-lfs "},
+    {false, false, false, false, 5, ""},           // no option: one blank only
+};
+
+TEST_F(ImageCopyDialogs, VolBuildOptionWordsAndTheLevelLast)
+{
+    std::string strControl = dir.Write("mvs.ctl", std::string(777, 'c'));
+    for (const SVolBuildCase& c : kVolBuildCases) {
+        ProfileWriteInt("VOLBUILD", "nMsgLevel", c.nLevel);  // the stored level shows on the slider
+        CVolBuildDlg dlg;
+        vorntest::SUtilityOk ok = Run(dlg, strControl, "mvs.cckd",
+                                      {{IDC_UTIL_ALT_CYLS, c.bAlt}, {IDC_UTIL_COMPRESS, c.bCompress},
+                                       {IDC_UTIL_ZLIB, !c.bBzip2}, {IDC_UTIL_BZIP2, c.bBzip2},
+                                       {IDC_UTIL_LARGE_FILE, c.bSingle}});
+        ASSERT_EQ(IDOK, ok.nResult) << ok.strBalloon;
+        EXPECT_EQ(std::string("VOLBUILD ") + c.pszOptions + strControl + " " + dir.Path("mvs.cckd") + " " +
+                      std::to_string(c.nLevel),
+                  std::string(dlg.m_strCommandLine));
+        EXPECT_EQ(777, dlg.m_nExpectedTotal);
+    }
+}
+
+TEST_F(ImageCopyDialogs, VolBuildFirstOpeningCompressesWithTheSingleFileBoxForced)
+{
+    CVolBuildDlg dlg;
+    bool bSingleChecked = false, bSingleEnabled = true, bRadiosEnabled = false, bCkd64Enabled = true;
+    bool bRestored = true, bRestoredEnabled = false;
+    int nLevel = -1;
     vorntest::RunModal(dlg, [&](HWND h) {
-        if (::GetTickCount() - dwStart < (DWORD)std::atoi(pszHold))
-            return true;
+        bSingleChecked = ::IsDlgButtonChecked(h, IDC_UTIL_LARGE_FILE) == BST_CHECKED;
+        bSingleEnabled = ::IsWindowEnabled(::GetDlgItem(h, IDC_UTIL_LARGE_FILE)) != FALSE;
+        bRadiosEnabled = ::IsWindowEnabled(::GetDlgItem(h, IDC_UTIL_BZIP2)) != FALSE;
+        bCkd64Enabled = ::IsWindowEnabled(::GetDlgItem(h, IDC_UTIL_CKD64)) != FALSE;
+        nLevel = (int)::SendDlgItemMessageA(h, IDC_UTIL_MSG_LEVEL, TBM_GETPOS, 0, 0);
+        // Unticking compression shows the stored single-file choice again.
+        ::CheckDlgButton(h, IDC_UTIL_COMPRESS, BST_UNCHECKED);
+        ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_UTIL_COMPRESS, BN_CLICKED), 0);
+        bRestored = ::IsDlgButtonChecked(h, IDC_UTIL_LARGE_FILE) == BST_CHECKED;
+        bRestoredEnabled = ::IsWindowEnabled(::GetDlgItem(h, IDC_UTIL_LARGE_FILE)) != FALSE;
+        bRadiosEnabled = bRadiosEnabled && !::IsWindowEnabled(::GetDlgItem(h, IDC_UTIL_ZLIB));
         ::SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
         return false;
-    }, 100);
+    });
+    EXPECT_TRUE(bSingleChecked);
+    EXPECT_FALSE(bSingleEnabled);
+    EXPECT_TRUE(bRadiosEnabled);   // enabled while compressing, disabled after
+    EXPECT_FALSE(bCkd64Enabled);
+    EXPECT_EQ(1, nLevel);
+    EXPECT_TRUE(bRestored);
+    EXPECT_TRUE(bRestoredEnabled);
 }
 
 }  // namespace
