@@ -113,9 +113,18 @@
 #define IDC_CLOCK_INTERVAL_SPIN     1156
 #define IDC_CLOCK_USECS             1157
 
+// Http Server.
+#define IDC_HTTP_START              1258
+#define IDC_HTTP_PORT               1336
+#define IDC_HTTP_PORT_SPIN          1337
+#define IDC_HTTP_ROOT               1338
+#define IDC_HTTP_ROOT_BROWSE        1339
+#define IDC_HTTP_USER               1340
+#define IDC_HTTP_PASSWORD           1341
 // Balloon texts: the first of each page's range describes the page.
 #define IDS_HELP_SYSCFG_IDENT       10000
 #define IDS_HELP_SYSCFG_ARCH        10100
 #define IDS_HELP_SYSCFG_PROCS       10200
 #define IDS_HELP_SYSCFG_ENGINES     10300
 #define IDS_HELP_SYSCFG_CLOCK       10400
+#define IDS_HELP_SYSCFG_HTTPSRVR    10900

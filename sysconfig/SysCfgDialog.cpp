@@ -60,6 +60,7 @@ CSysCfgDialog::CSysCfgDialog(CWnd* pViewWnd)
       m_Engines0Page(this, 0),
       m_Engines32Page(this, 32),
       m_ClockPage(this),
+      m_HttpSrvrPage(this),
       m_strProgramDir(ProgramFolder()),
       m_pViewWnd(pViewWnd)
 {
@@ -70,6 +71,8 @@ CSysCfgDialog::CSysCfgDialog(CWnd* pViewWnd)
         if (!pPage)
             continue;
         int nParent = kTree[i].nParent;
+        if (nParent >= 0 && !PageAt(nParent))
+            nParent = -1;
         AddPage(nParent < 0 ? nullptr : (LPCSTR)m_strCaptions[nParent], m_strCaptions[i], pPage,
                 kTree[i].nTemplateId);
     }
@@ -86,6 +89,7 @@ CSysCfgPage* CSysCfgDialog::PageAt(int nIndex)
     case kSysCfgEngines0Page: return &m_Engines0Page;
     case kSysCfgEngines32Page: return &m_Engines32Page;
     case kSysCfgClockPage: return &m_ClockPage;
+    case kSysCfgHttpSrvrPage: return &m_HttpSrvrPage;
     default: return nullptr;  // the device and settings pages are not built yet
     }
 }

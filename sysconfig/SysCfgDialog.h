@@ -9,13 +9,15 @@
 //   Engines 32-63; Clock); Devices (Options, Dasd Parameters); Settings
 //   (Http Server, Advanced).
 // A page whose class is not part of the program yet is left out of the
-// tree; the pages after it keep their places relative to each other.
+// tree; the pages after it keep their places relative to each other, and
+// its built children stand at the top level.
 #pragma once
 
 #include "config/CVornConfigFile.h"
 #include "framework/SettingsDialog.h"
 #include "sysconfig/SysCfgArchPage.h"
 #include "sysconfig/SysCfgEnginesPage.h"
+#include "sysconfig/SysCfgHttpSrvrPage.h"
 #include "sysconfig/SysCfgIdentPage.h"
 #include "sysconfig/SysCfgProcsPage.h"
 #include "sysconfig/SysCfgTODClockPage.h"
@@ -60,6 +62,7 @@ public:
     CSysCfgEnginesPage m_Engines0Page;
     CSysCfgEnginesPage m_Engines32Page;
     CSysCfgTODClockPage m_ClockPage;
+    CSysCfgHttpSrvrPage m_HttpSrvrPage;
     CVornConfigFile m_appliedConfig;  // the values as of each page's last apply
     CString m_strCaptions[kSysCfgPageCount];
 

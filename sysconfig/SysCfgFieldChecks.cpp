@@ -4,6 +4,7 @@
 
 #include "config/CVornConfigFile.h"
 #include "config/ConfigTxf.h"
+#include "config/DirectoryValidation.h"
 #include "config/Limits.h"
 #include "config/OperandValues.h"
 #include "config/ValueConversions.h"
@@ -174,6 +175,22 @@ bool CheckClock(const CVornConfigFile& cfg, SysCfgFieldFailure& failure)
         CString str;
         str.Format("Please enter a value between %.4f and %.4f", g_dMinTODDrag, g_dMaxTODDrag);
         return Fail(failure, IDC_CLOCK_DRAG, "Drag Factor", str);
+    }
+    return true;
+}
+
+bool CheckHttpServer(const CVornConfigFile& cfg, SysCfgFieldFailure& failure)
+{
+    if (cfg.m_nHttpPort != 80 && (cfg.m_nHttpPort < 1024 || cfg.m_nHttpPort > 65535))
+        return Fail(failure, IDC_HTTP_PORT, "Port Number", "Invalid port number (must be 80 or 1024 to 65535)");
+    if (!cfg.m_strHttpUser.IsEmpty() && cfg.m_strHttpPassword.IsEmpty())
+        return Fail(failure, IDC_HTTP_PASSWORD, "Password", "Password required for userid");
+    if (cfg.m_bHttpStart) {
+        if (cfg.m_strHttpRoot.IsEmpty())
+            return Fail(failure, IDC_HTTP_ROOT, "Directory", "HTTP root directory required");
+        CString strReason;
+        if (!ValidateDirectoryMsg(cfg.m_strHttpRoot, strReason))
+            return Fail(failure, IDC_HTTP_ROOT, "Directory", strReason);
     }
     return true;
 }

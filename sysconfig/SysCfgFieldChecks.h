@@ -26,6 +26,9 @@ bool CheckProcessors(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
 bool CheckEngineTypes(const CVornConfigFile& cfg, UINT nFirst, SysCfgFieldFailure& failure);
 // The Clock page's four range checks.
 bool CheckClock(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
+// The HTTP server page's three checks: the port, a password for a user id,
+// and with auto-start on an existing root directory.
+bool CheckHttpServer(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
 
 // The failures of the storage fields (rows 7 and 8 of the Processors checks),
 // also used when a field's megabytes are refused before they are converted.

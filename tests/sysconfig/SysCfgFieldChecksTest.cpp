@@ -6,6 +6,7 @@
 #include "config/Limits.h"
 #include "resources/SysConfigRes.h"
 #include "sysconfig/SysCfgFieldChecks.h"
+#include "tests/config/TempFile.h"
 
 namespace {
 
@@ -194,4 +195,44 @@ TEST(SysCfgFieldChecks, TransactionalExecutionRules)
     cfg.m_archLvls.RemoveAll();
     EXPECT_EQ(MinTodUpdateInterval(cfg), 1u);
     EXPECT_EQ(Describe(CheckClock(cfg, f), f), "ok");
+}
+
+TEST(SysCfgFieldChecks, HttpServer)
+{
+    TempDir dir;
+    const std::string strRoot = dir.Folder();
+    const struct {
+        bool bStart;
+        int nPort;
+        const char* pszUser;
+        const char* pszPassword;
+        std::string strRoot;
+        std::string expected;
+    } rows[] = {
+        {false, 80, "", "", "", "ok"},
+        {false, 1024, "", "", "", "ok"},
+        {false, 65535, "", "", "", "ok"},
+        {false, 500, "", "", "", "1336 Port Number: Invalid port number (must be 80 or 1024 to 65535)"},
+        {false, 1023, "", "", "", "1336 Port Number: Invalid port number (must be 80 or 1024 to 65535)"},
+        {false, 65536, "", "", "", "1336 Port Number: Invalid port number (must be 80 or 1024 to 65535)"},
+        {false, -1, "", "", "", "1336 Port Number: Invalid port number (must be 80 or 1024 to 65535)"},
+        {false, 80, "vorn", "", "", "1341 Password: Password required for userid"},
+        {false, 80, "vorn", "secret", "", "ok"},
+        {false, 80, "", "secret", "", "ok"},
+        {true, 80, "", "", "", "1338 Directory: HTTP root directory required"},
+        {true, 80, "", "", strRoot + "missing", "1338 Directory: The specified directory was not found."},
+        {true, 80, "", "", strRoot, "ok"},
+        {true, 500, "vorn", "", "", "1336 Port Number: Invalid port number (must be 80 or 1024 to 65535)"},
+        {true, 80, "vorn", "", "", "1341 Password: Password required for userid"},
+    };
+    for (const auto& r : rows) {
+        CVornConfigFile cfg;
+        cfg.m_bHttpStart = r.bStart;
+        cfg.m_nHttpPort = r.nPort;
+        cfg.m_strHttpUser = r.pszUser;
+        cfg.m_strHttpPassword = r.pszPassword;
+        cfg.m_strHttpRoot = r.strRoot.c_str();
+        SysCfgFieldFailure f;
+        EXPECT_EQ(Describe(CheckHttpServer(cfg, f), f), r.expected) << r.nPort << " " << r.strRoot;
+    }
 }

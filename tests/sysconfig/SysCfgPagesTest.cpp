@@ -1,7 +1,8 @@
 // SysCfgPagesTest.cpp: the pages' own behaviour under Wine: the
 // Identification checks as balloons, the tailoring boxes and ECPS:VM on the
 // Architecture page, storage sizes and the CPU model list on the Processors
-// page, the Clock page's drag factor, and a picture of each page.
+// page, the Clock page's drag factor, the Http Server page, and a picture
+// of each page.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -303,4 +304,114 @@ TEST_F(SysCfgPages, UnknownEngineTypeFailsApply)
         EXPECT_EQ(ItemText(hPage, IDC_ENGINES_LABEL0 + 5), "CPU 25:");
     });
     EXPECT_TRUE(view.m_received.empty());
+}
+
+namespace {
+
+// The up-down control's notification of one step, as the spin sends it.
+void StepSpin(HWND hPage, int nSpinId, int nDelta)
+{
+    NMUPDOWN nm = {};
+    nm.hdr.hwndFrom = ::GetDlgItem(hPage, nSpinId);
+    nm.hdr.idFrom = (UINT_PTR)nSpinId;
+    nm.hdr.code = UDN_DELTAPOS;
+    nm.iDelta = nDelta;
+    ::SendMessageA(hPage, WM_NOTIFY, (WPARAM)nSpinId, (LPARAM)&nm);
+}
+
+bool IsEnabled(HWND hPage, int nId)
+{
+    return ::IsWindowEnabled(::GetDlgItem(hPage, nId)) != FALSE;
+}
+
+}  // namespace
+
+TEST_F(SysCfgPages, HttpServerEnablingAndChecks)
+{
+    CVornConfigFile& cfg = dlg->m_config;
+    cfg.m_bHttpStart = false;
+    cfg.m_nHttpPort = 80;
+    cfg.m_strHttpUser = "  ";
+    cfg.m_strHttpPassword = "";
+    cfg.m_strHttpRoot = "";
+    Run([&](HWND hDlg) {
+        HWND hPage = dlg->m_HttpSrvrPage.m_hWnd;
+        ASSERT_TRUE(::IsWindow(hPage));
+        // Trimmed on opening, which is no change of the page.
+        EXPECT_EQ(ItemText(hPage, IDC_HTTP_USER), "");
+        EXPECT_EQ(FirstModifiedPage(*dlg), -1);
+        const int ids[] = {IDC_HTTP_PORT, IDC_HTTP_PORT_SPIN, IDC_HTTP_USER, IDC_HTTP_ROOT_BROWSE, IDC_HTTP_ROOT,
+                           IDC_HTTP_PASSWORD};
+        for (int nId : ids)
+            EXPECT_FALSE(IsEnabled(hPage, nId)) << nId;
+        // Off: an empty root directory is accepted.
+        EXPECT_EQ(Apply(hDlg), "");
+        ClickCheck(hPage, IDC_HTTP_START, true);
+        EXPECT_TRUE(IsEnabled(hPage, IDC_HTTP_PORT));
+        EXPECT_TRUE(IsEnabled(hPage, IDC_HTTP_USER));
+        EXPECT_FALSE(IsEnabled(hPage, IDC_HTTP_PASSWORD));
+        EXPECT_EQ(Apply(hDlg), "Directory: HTTP root directory required");
+        TypeText(hPage, IDC_HTTP_ROOT, (dir.Folder() + "missing").c_str());
+        EXPECT_EQ(Apply(hDlg), "Directory: The specified directory was not found.");
+        TypeText(hPage, IDC_HTTP_ROOT, dir.Folder().c_str());
+        TypeText(hPage, IDC_HTTP_PORT, "500");
+        EXPECT_EQ(Apply(hDlg), "Port Number: Invalid port number (must be 80 or 1024 to 65535)");
+        TypeText(hPage, IDC_HTTP_PORT, "8080");
+        TypeText(hPage, IDC_HTTP_USER, "vorn");
+        EXPECT_TRUE(IsEnabled(hPage, IDC_HTTP_PASSWORD));
+        EXPECT_EQ(Apply(hDlg), "Password: Password required for userid");
+        EXPECT_EQ(dlg->GetActivePage(), &dlg->m_HttpSrvrPage);
+        TypeText(hPage, IDC_HTTP_PASSWORD, "zqc");
+        EXPECT_EQ(Apply(hDlg), "");
+        EXPECT_EQ(FirstModifiedPage(*dlg), -1);
+    });
+    ASSERT_FALSE(view.m_received.empty());
+    const CVornConfigFile& got = view.m_received.back();
+    EXPECT_TRUE(got.m_bHttpStart);
+    EXPECT_EQ(got.m_nHttpPort, 8080);
+    EXPECT_EQ(got.m_strHttpUser, "vorn");
+    EXPECT_EQ(got.m_strHttpPassword, "zqc");
+    EXPECT_EQ(got.m_strHttpRoot, dir.Folder().c_str());
+}
+
+TEST_F(SysCfgPages, HttpServerPortSpinAndBlanks)
+{
+    dlg->m_config.m_bHttpStart = true;
+    dlg->m_config.m_nHttpPort = 1024;
+    Run([&](HWND) {
+        HWND hPage = dlg->m_HttpSrvrPage.m_hWnd;
+        const struct {
+            int nDelta;
+            const char* pszShown;
+        } steps[] = {{-1, "80"}, {-1, "80"}, {1, "1024"}, {1, "1025"}, {-1, "1024"}, {-1, "80"}};
+        for (const auto& s : steps) {
+            StepSpin(hPage, IDC_HTTP_PORT_SPIN, s.nDelta);
+            EXPECT_EQ(ItemText(hPage, IDC_HTTP_PORT), s.pszShown) << s.nDelta;
+        }
+        EXPECT_EQ(dlg->m_config.m_nHttpPort, 80);
+        TypeText(hPage, IDC_HTTP_PORT, "3");
+        StepSpin(hPage, IDC_HTTP_PORT_SPIN, -5);
+        EXPECT_EQ(ItemText(hPage, IDC_HTTP_PORT), "80");
+        // A blank typed into the user id or the password vanishes; the caret
+        // stays after what was typed.
+        const int edits[] = {IDC_HTTP_USER, IDC_HTTP_PASSWORD};
+        for (int nId : edits) {
+            HWND hEdit = ::GetDlgItem(hPage, nId);
+            TypeText(hPage, nId, "vorn");
+            ::SendMessageA(hEdit, EM_SETSEL, 2, 2);
+            ::SendMessageA(hEdit, EM_REPLACESEL, TRUE, (LPARAM) " ");
+            EXPECT_EQ(ItemText(hPage, nId), "vorn") << nId;
+            DWORD dwStart = 0, dwEnd = 0;
+            ::SendMessageA(hEdit, EM_GETSEL, (WPARAM)&dwStart, (LPARAM)&dwEnd);
+            EXPECT_EQ(dwStart, 2u) << nId;
+            EXPECT_EQ(dwEnd, 2u) << nId;
+            ::SendMessageA(hEdit, EM_REPLACESEL, TRUE, (LPARAM) "x y");
+            EXPECT_EQ(ItemText(hPage, nId), "voxyrn") << nId;
+        }
+        EXPECT_EQ(dlg->m_config.m_strHttpUser, "voxyrn");
+        EXPECT_EQ(dlg->m_config.m_strHttpPassword, "voxyrn");
+        // The directory keeps its blanks.
+        TypeText(hPage, IDC_HTTP_ROOT, "C:\\vorn web");
+        EXPECT_EQ(dlg->m_config.m_strHttpRoot, "C:\\vorn web");
+    });
 }
