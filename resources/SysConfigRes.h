@@ -121,6 +121,12 @@
 #define IDC_HTTP_ROOT_BROWSE        1339
 #define IDC_HTTP_USER               1340
 #define IDC_HTTP_PASSWORD           1341
+// Advanced.
+#define IDC_ADV_GROUP               1350
+#define IDC_ADV_MODPATH             1351
+#define IDC_ADV_MODPATH_BROWSE      1352
+#define IDC_ADV_LDMOD               1353
+#define IDC_ADV_LDMOD_BROWSE        1354
 // Balloon texts: the first of each page's range describes the page.
 #define IDS_HELP_SYSCFG_IDENT       10000
 #define IDS_HELP_SYSCFG_ARCH        10100
@@ -128,3 +134,4 @@
 #define IDS_HELP_SYSCFG_ENGINES     10300
 #define IDS_HELP_SYSCFG_CLOCK       10400
 #define IDS_HELP_SYSCFG_HTTPSRVR    10900
+#define IDS_HELP_SYSCFG_ADVANCED    11000

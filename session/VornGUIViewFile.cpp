@@ -255,6 +255,7 @@ void CVornGUIView::RunSysCfgDialog(int nPage)
     CSysCfgDialog dlg(this);
     dlg.m_config = m_config;
     dlg.m_strConfigFilesDir = GetConfigFilesDir();
+    dlg.m_strExecutablesDir = GetExecutablesDir();
     dlg.m_nStartPage = nPage;
     if (dlg.DoModal() != IDOK)
         return;

@@ -61,6 +61,7 @@ CSysCfgDialog::CSysCfgDialog(CWnd* pViewWnd)
       m_Engines32Page(this, 32),
       m_ClockPage(this),
       m_HttpSrvrPage(this),
+      m_AdvancedPage(this),
       m_strProgramDir(ProgramFolder()),
       m_pViewWnd(pViewWnd)
 {
@@ -90,6 +91,7 @@ CSysCfgPage* CSysCfgDialog::PageAt(int nIndex)
     case kSysCfgEngines32Page: return &m_Engines32Page;
     case kSysCfgClockPage: return &m_ClockPage;
     case kSysCfgHttpSrvrPage: return &m_HttpSrvrPage;
+    case kSysCfgAdvancedPage: return &m_AdvancedPage;
     default: return nullptr;  // the device and settings pages are not built yet
     }
 }

@@ -15,6 +15,7 @@
 
 #include "config/CVornConfigFile.h"
 #include "framework/SettingsDialog.h"
+#include "sysconfig/SysCfgAdvancedPage.h"
 #include "sysconfig/SysCfgArchPage.h"
 #include "sysconfig/SysCfgEnginesPage.h"
 #include "sysconfig/SysCfgHttpSrvrPage.h"
@@ -63,6 +64,7 @@ public:
     CSysCfgEnginesPage m_Engines32Page;
     CSysCfgTODClockPage m_ClockPage;
     CSysCfgHttpSrvrPage m_HttpSrvrPage;
+    CSysCfgAdvancedPage m_AdvancedPage;
     CVornConfigFile m_appliedConfig;  // the values as of each page's last apply
     CString m_strCaptions[kSysCfgPageCount];
 
@@ -71,6 +73,9 @@ public:
     // (with one). The view sets the latter.
     CString m_strProgramDir;
     CString m_strConfigFilesDir;
+    // Where the module browsers start when no module folder is set; the
+    // view sets it.
+    CString m_strExecutablesDir;
 
 protected:
     BOOL OnInitDialog() override;

@@ -89,7 +89,7 @@ TEST_F(SysCfgDialogTest, TitleAndTree)
         EXPECT_EQ(TreeTexts(hDlg),
                   (std::vector<std::string>{"Identification", "Architecture", "Architecture/Processors",
                                             "Processors/Engines 0-31", "Processors/Engines 32-63",
-                                            "Architecture/Clock", "Http Server"}));
+                                            "Architecture/Clock", "Http Server", "Advanced"}));
         EXPECT_EQ(WindowText(dlg.m_Engines32Page.m_hWnd), "Engines 32-63");
         EXPECT_EQ(ItemText(dlg.m_Engines32Page.m_hWnd, IDC_ENGINES_LABEL0 + 31), "CPU 3F:");
         EXPECT_EQ(ItemText(dlg.m_Engines0Page.m_hWnd, IDC_ENGINES_LABEL0 + 10), "CPU 0A:");
@@ -122,9 +122,9 @@ TEST_F(SysCfgDialogTest, ApplyHandsOverOncePerPageInOrderAndLeavesThemClean)
     });
     // Once per page, each page handing over while it and the pages after it
     // are still modified.
-    // The Http Server page was never changed: it hands over clean.
-    EXPECT_EQ(view.m_firstModified, (std::vector<int>{0, 1, 2, 3, 4, 5, -1}));
-    ASSERT_EQ(view.m_received.size(), 7u);
+    // The Http Server and Advanced pages were never changed: they hand over clean.
+    EXPECT_EQ(view.m_firstModified, (std::vector<int>{0, 1, 2, 3, 4, 5, -1, -1}));
+    ASSERT_EQ(view.m_received.size(), 8u);
     for (const CVornConfigFile& cfg : view.m_received) {
         EXPECT_EQ(cfg.m_strDescription, "changed");
         EXPECT_EQ(cfg.m_wOsTailor, 0x4905);
@@ -148,7 +148,7 @@ TEST_F(SysCfgDialogTest, ApplyWithOnePageModifiedStillRunsEveryPage)
         TypeText(dlg.m_ClockPage.m_hWnd, IDC_CLOCK_EPOCH, "1960");
         Press(hDlg, ID_APPLY_NOW);
     });
-    EXPECT_EQ(view.m_received.size(), 7u);
+    EXPECT_EQ(view.m_received.size(), 8u);
     EXPECT_EQ(view.m_received.back().m_nSysEpoch, 1960);
 }
 
@@ -204,7 +204,7 @@ TEST_F(SysCfgDialogTest, OkAppliesEveryPageAndEnds)
     });
     EXPECT_EQ(nResult, IDOK);
     EXPECT_EQ(dlg.m_nStartPage, kSysCfgClockPage);
-    ASSERT_EQ(view.m_received.size(), 7u);
+    ASSERT_EQ(view.m_received.size(), 8u);
     EXPECT_EQ(view.m_received.back().m_nYrOffset, -28);
 }
 

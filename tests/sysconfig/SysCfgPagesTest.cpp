@@ -415,3 +415,20 @@ TEST_F(SysCfgPages, HttpServerPortSpinAndBlanks)
         EXPECT_EQ(dlg->m_config.m_strHttpRoot, "C:\\vorn web");
     });
 }
+
+TEST_F(SysCfgPages, AdvancedTypedValuesAreApplied)
+{
+    Run([&](HWND hDlg) {
+        HWND hPage = dlg->m_AdvancedPage.m_hWnd;
+        ASSERT_TRUE(::IsWindow(hPage));
+        EXPECT_EQ(FirstModifiedPage(*dlg), -1);
+        TypeText(hPage, IDC_ADV_MODPATH, "C:\\vorn\\mods");
+        EXPECT_NE(FirstModifiedPage(*dlg), -1);
+        TypeText(hPage, IDC_ADV_LDMOD, "zqc.dll \"vorn tape.dll\"");
+        EXPECT_EQ(Apply(hDlg), "");
+        EXPECT_EQ(FirstModifiedPage(*dlg), -1);
+    });
+    ASSERT_FALSE(view.m_received.empty());
+    EXPECT_EQ(view.m_received.back().m_strModPath, "C:\\vorn\\mods");
+    EXPECT_EQ(view.m_received.back().m_strLdMod, "zqc.dll \"vorn tape.dll\"");
+}
