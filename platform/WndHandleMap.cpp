@@ -11,9 +11,11 @@ struct HandleTable {
     std::unordered_map<HWND, CWnd*> map;
 };
 
+// Never destroyed: windows of static objects and of threads still running
+// are unbound after static destruction has begun.
 HandleTable& Table()
 {
-    static HandleTable table;
+    static HandleTable& table = *new HandleTable;
     return table;
 }
 
