@@ -254,7 +254,7 @@ void CVornGUIView::SetBrushBackground()
 void CVornGUIView::ReleaseBrushBackground()
 {
     if (m_hWnd && m_brBackground.m_hObject &&
-        ::GetClassLongPtrA(m_hWnd, GCLP_HBRBACKGROUND) == (LONG_PTR)m_brBackground.m_hObject)
+        ::GetClassLongPtrA(m_hWnd, GCLP_HBRBACKGROUND) == (ULONG_PTR)m_brBackground.m_hObject)
         ::SetClassLongPtrA(m_hWnd, GCLP_HBRBACKGROUND, (LONG_PTR)(COLOR_WINDOW + 1));
     m_brBackground.DeleteObject();
 }
