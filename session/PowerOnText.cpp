@@ -4,6 +4,12 @@
 
 #include "platform/TextFunctions.h"
 
+namespace {
+
+const int kButtonYes = 6;  // IDYES
+
+}  // namespace
+
 CString FormatPowerOnTime(UINT nYear, UINT nMonth, UINT nDay, UINT nHour, UINT nMinute, UINT nSecond)
 {
     CString str;
@@ -38,6 +44,7 @@ std::vector<CString> BuildPowerOnHeader(const SPowerOnHeader& header)
         strLog.Replace('\\', '/');
         lines.push_back(HeaderLine("Current active log file", QuoteIfNeeded(strLog)));
     }
+    lines.insert(lines.end(), header.notes.begin(), header.notes.end());
     return lines;
 }
 
@@ -87,5 +94,34 @@ CString BadRequiredDirContent(ERequiredDir eKind, const char* pszProgramName)
                "directory is a required directory, clicking 'Cancel' to dismiss the 'Preferences' dialog "
                "without correcting this error will cause %s to immediately abort.",
                RequiredDirKindName(eKind), RequiredDirKindName(eKind), pszProgramName ? pszProgramName : "");
+    return str;
+}
+
+ELicensedAnswer DecideLicensedAnswer(bool bTimedOut, int nButton)
+{
+    if (bTimedOut)
+        return kLicensedPresumed;
+    return nButton == kButtonYes ? kLicensedVerified : kLicensedRefused;
+}
+
+std::vector<CString> LicensedModeNotes(ELicensedAnswer eAnswer)
+{
+    switch (eAnswer) {
+    case kLicensedVerified:
+        return {"******** ZQC046I Acceptance of PGMPRDOS LICENSED setting verified"};
+    case kLicensedPresumed:
+        return {"******** ZQC046W Timeout waiting for user response...",
+                "******** ZQC046W Acceptance of PGMPRDOS LICENSED setting presumed"};
+    case kLicensedRefused:
+        break;
+    }
+    return {};
+}
+
+CString LicensedModeCountdown(UINT nTimeoutMs, UINT nElapsedMs)
+{
+    long long nLeft = ((long long)nTimeoutMs - (long long)nElapsedMs + 500) / 1000;
+    CString str;
+    str.Format("%d seconds remaining...", nLeft > 0 ? (int)nLeft : 0);
     return str;
 }

@@ -21,12 +21,13 @@ struct SPowerOnHeader {
     CString strConfigPath;   // empty: a run without configuration ("none")
     CString strCommandLine;
     CString strLogFile;      // the document's current log file; empty: none
+    std::vector<CString> notes;  // written last (the licensed-mode notes)
 };
 
 // The header lines in their order: the session description (when there is
 // one), date and time, working directory (quoted when needed), control file,
 // command line, and the current log file (its '\' turned into '/', quoted
-// when needed) when there is one.
+// when needed) when there is one; then the notes.
 std::vector<CString> BuildPowerOnHeader(const SPowerOnHeader& header);
 
 // The shutdown watchdog, after its question: the emulator ended meanwhile,
@@ -50,3 +51,20 @@ const char* RequiredDirKindName(ERequiredDir eKind);
 // shown before the preferences open for a bad required folder.
 CString BadRequiredDirInstruction(ERequiredDir eKind);
 CString BadRequiredDirContent(ERequiredDir eKind, const char* pszProgramName);
+
+// The acknowledgement of the licensed mode ("PGMPRDOS LICENSED") asked
+// before the emulator starts: verified by the user, presumed after the
+// question timed out, or refused (power-on ends).
+enum ELicensedAnswer { kLicensedVerified, kLicensedPresumed, kLicensedRefused };
+
+// How long the question waits for an answer (ten minutes).
+const UINT kLicensedModeTimeoutMs = 600000;
+
+// The answer for the button that closed the question; bTimedOut when the
+// question pressed its Yes button itself at the time-out.
+ELicensedAnswer DecideLicensedAnswer(bool bTimedOut, int nButton);
+// The "******** ZQC046" notes of an answer, written after the header.
+std::vector<CString> LicensedModeNotes(ELicensedAnswer eAnswer);
+// The question's window title while it waits: "%d seconds remaining..."
+// with (time-out - elapsed + 500) / 1000, never below 0.
+CString LicensedModeCountdown(UINT nTimeoutMs, UINT nElapsedMs);

@@ -490,12 +490,18 @@ private:
     bool AskForRequiredFolders();
     bool ChoosePowerOnConfiguration(bool& bNoConfig);
     bool LoadPowerOnConfiguration();
-    void WritePowerOnHeader(const CString& strCommandLine, const CString& strSessionDesc);
+    void WritePowerOnHeader(const CString& strCommandLine, const CString& strSessionDesc,
+                            const std::vector<CString>& notes);
     int AskAboutSlowShutdown();
+    // Step 9 of power-on: the licensed mode must be acknowledged once per
+    // program run; the question's answer as an ELicensedAnswer (a time-out
+    // presumes it).
+    int AskLicensedMode();
 
     bool m_bReloadPending = false;       // read the configuration again before powering on
     bool m_bExitAfterPowerOff = false;
     bool m_bPoweringOn = false;
+    bool m_bLicensedAcknowledged = false;  // until the program ends
     CString m_strPowerOnCommandLine;
 
     // ---- The control panel's buttons, lamps and meter (VornGUIViewPanel.cpp) ----
@@ -634,3 +640,7 @@ private:
 };
 
 extern CVornGUIView* g_pView;
+
+// How long the licensed-mode question waits before it presumes the answer
+// (kLicensedModeTimeoutMs); tests shorten it.
+extern UINT g_nLicensedModeTimeoutMs;

@@ -53,6 +53,27 @@ HRESULT CALLBACK SlowShutdownCallback(HWND hDlg, UINT nNotification, WPARAM, LPA
     return S_OK;
 }
 
+// The licensed-mode question counts its time down in its title and, at the
+// time-out, answers Yes itself with the stored time-out set to 0.
+struct SLicensedWait {
+    UINT nTimeoutMs;
+};
+
+HRESULT CALLBACK LicensedModeCallback(HWND hDlg, UINT nNotification, WPARAM wp, LPARAM, LONG_PTR pRef)
+{
+    SLicensedWait* pWait = reinterpret_cast<SLicensedWait*>(pRef);
+    if (nNotification != TDN_TIMER || pWait->nTimeoutMs == 0)
+        return S_OK;
+    UINT nElapsed = (UINT)wp;
+    if (nElapsed >= pWait->nTimeoutMs) {
+        pWait->nTimeoutMs = 0;
+        ::SendMessageA(hDlg, TDM_CLICK_BUTTON, IDYES, 0);
+    } else {
+        ::SetWindowTextA(hDlg, LicensedModeCountdown(pWait->nTimeoutMs, nElapsed));
+    }
+    return S_OK;
+}
+
 void PostToWindow(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
 {
     if (hWnd && ::IsWindow(hWnd))
@@ -67,6 +88,8 @@ void PostMainWindowClose()
 }
 
 }  // namespace
+
+UINT g_nLicensedModeTimeoutMs = kLicensedModeTimeoutMs;
 
 void CVornGUIView::PowerOn()
 {
@@ -109,8 +132,18 @@ void CVornGUIView::PowerOnSteps()
     start.strRCFile = m_config.m_strRCFile;
     start.strLogoFile = m_config.m_strLogoFile;
     start.strExtraArgs = m_settings.m_strExtraCmdLineArgs;
-    m_strPowerOnCommandLine = BuildEmulatorCommandLine(start);
-    WritePowerOnHeader(m_strPowerOnCommandLine, AskSessionDescription());
+    CString strCommandLine = BuildEmulatorCommandLine(start);
+    std::vector<CString> notes;
+    if (m_config.m_bPgmPrdOsLicensed && !m_bLicensedAcknowledged) {
+        HWND hSelf = m_hWnd;
+        ELicensedAnswer eAnswer = (ELicensedAnswer)AskLicensedMode();
+        if (eAnswer == kLicensedRefused || !::IsWindow(hSelf))
+            return;
+        m_bLicensedAcknowledged = eAnswer == kLicensedVerified;
+        notes = LicensedModeNotes(eAnswer);
+    }
+    m_strPowerOnCommandLine = strCommandLine;
+    WritePowerOnHeader(m_strPowerOnCommandLine, AskSessionDescription(), notes);
     ::SetEvent(m_hRunningEvent);
     ::ResetEvent(m_hMainStorEvent);
     CPipedProcessCtl* pCtl = new CPipedProcessCtl("Vornamic", 0, nullptr, m_strPowerOnCommandLine,
@@ -177,7 +210,8 @@ bool CVornGUIView::ConfirmSavedBeforePowerOn()
     return nAnswer == kPromptSaved;
 }
 
-void CVornGUIView::WritePowerOnHeader(const CString& strCommandLine, const CString& strSessionDesc)
+void CVornGUIView::WritePowerOnHeader(const CString& strCommandLine, const CString& strSessionDesc,
+                                      const std::vector<CString>& notes)
 {
     SYSTEMTIME st;
     ::GetLocalTime(&st);
@@ -188,6 +222,7 @@ void CVornGUIView::WritePowerOnHeader(const CString& strCommandLine, const CStri
     header.strConfigPath = m_config.HasPath() ? m_config.GetFullPath() : CString();
     header.strCommandLine = strCommandLine;
     header.strLogFile = GetDocument()->GetPathName();
+    header.notes = notes;
     for (const CString& strLine : BuildPowerOnHeader(header)) {
         AddMessage(strLine, true);
         RefreshAfterAppend(1);
@@ -293,6 +328,41 @@ int CVornGUIView::AskAboutSlowShutdown()
                       ? kWatchdogButtonKill
                       : kWatchdogButtonWait;
     return nButton;
+}
+
+int CVornGUIView::AskLicensedMode()
+{
+    const TASKDIALOG_BUTTON buttons[] = {
+        {IDYES, L"Yes, I honestly do wish to run in LICENSED mode"},
+        {IDNO, L"No, I actually meant to run in RESTRICTED mode"},
+    };
+    TASKDIALOGCONFIG tdc = {};
+    tdc.cbSize = sizeof tdc;
+    tdc.hwndParent = m_hWnd;
+    tdc.dwFlags = TDF_POSITION_RELATIVE_TO_WINDOW | TDF_USE_COMMAND_LINKS | TDF_CALLBACK_TIMER;
+    tdc.pszWindowTitle = L"";
+    tdc.pszMainIcon = TD_SHIELD_ICON;
+    tdc.pszMainInstruction = L"              * * *  RESPONSE REQUIRED  * * *";
+    tdc.pszContent =
+        L"Since the PGMPRDOS LICENSED setting allows one to run licensed Program Product operating systems "
+        L"without restriction, we require that you first acknowledge that this is indeed your true "
+        L"intention.\n\nPlease select the button below that best describes your actual intent.";
+    tdc.pButtons = buttons;
+    tdc.cButtons = 2;
+    tdc.nDefaultButton = IDYES;
+    tdc.pszFooter = L"\nNOTE:  It is YOUR responsibility to comply with the terms of the license for the operating "
+                    L"system you intend to run under Vornamic.\n";
+    SLicensedWait wait = {g_nLicensedModeTimeoutMs ? g_nLicensedModeTimeoutMs : kLicensedModeTimeoutMs};
+    tdc.pfCallback = LicensedModeCallback;
+    tdc.lpCallbackData = reinterpret_cast<LONG_PTR>(&wait);
+    int nButton = IDNO;
+    if (FAILED(WLTaskDialogIndirect("WLTDI_PGMPRDOS", &tdc, &nButton)))
+        nButton = TDMessageBox("* * *  RESPONSE REQUIRED  * * *",
+                               "Since the PGMPRDOS LICENSED setting allows one to run licensed Program Product "
+                               "operating systems without restriction, we require that you first acknowledge that "
+                               "this is indeed your true intention.\n\nDo you honestly wish to run in LICENSED mode?",
+                               kProgramName, MB_YESNO | MB_ICONWARNING);
+    return DecideLicensedAnswer(wait.nTimeoutMs == 0, nButton);
 }
 
 // Timer 157: the emulator has not ended within its maximum shutdown time.

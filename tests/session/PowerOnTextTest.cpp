@@ -77,3 +77,57 @@ TEST(PowerOnText, BadRequiredFolderTexts)
     EXPECT_NE(strContent.Find("define a valid Configuration Files directory.\n\nPlease note"), -1);
     EXPECT_NE(strContent.Find("will cause VornGUI to immediately abort."), -1);
 }
+
+TEST(PowerOnText, LicensedModeNotesFollowTheHeader)
+{
+    SPowerOnHeader h;
+    h.strTime = "t";
+    h.strCommandLine = "x";
+    h.notes = LicensedModeNotes(kLicensedPresumed);
+    std::vector<CString> lines = BuildPowerOnHeader(h);
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[3], "******** Command line to execute = x");
+    EXPECT_EQ(lines[4], "******** ZQC046W Timeout waiting for user response...");
+    EXPECT_EQ(lines[5], "******** ZQC046W Acceptance of PGMPRDOS LICENSED setting presumed");
+}
+
+TEST(PowerOnText, LicensedModeAnswersAndNotes)
+{
+    struct Case {
+        bool bTimedOut;
+        int nButton;
+        ELicensedAnswer eAnswer;
+        size_t nNotes;
+    };
+    const Case cases[] = {
+        {false, 6, kLicensedVerified, 1},  // IDYES
+        {false, 7, kLicensedRefused, 0},   // IDNO
+        {false, 2, kLicensedRefused, 0},   // IDCANCEL (Alt+F4)
+        {false, 0, kLicensedRefused, 0},   // the dialog failed
+        {true, 6, kLicensedPresumed, 2},   // Yes pressed by the time-out
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DecideLicensedAnswer(c.bTimedOut, c.nButton), c.eAnswer) << c.nButton;
+        EXPECT_EQ(LicensedModeNotes(c.eAnswer).size(), c.nNotes) << c.nButton;
+    }
+    EXPECT_EQ(LicensedModeNotes(kLicensedVerified)[0],
+              "******** ZQC046I Acceptance of PGMPRDOS LICENSED setting verified");
+}
+
+TEST(PowerOnText, LicensedModeCountdownRoundsToTheNearestSecond)
+{
+    const struct {
+        UINT nTimeout, nElapsed;
+        const char* pszTitle;
+    } cases[] = {
+        {600000, 0, "600 seconds remaining..."},
+        {600000, 200, "600 seconds remaining..."},
+        {600000, 600, "599 seconds remaining..."},
+        {600000, 599400, "1 seconds remaining..."},
+        {600000, 599600, "0 seconds remaining..."},
+        {600000, 700000, "0 seconds remaining..."},  // late timer: never negative
+        {0xFFFFFFFFu, 0, "4294967 seconds remaining..."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LicensedModeCountdown(c.nTimeout, c.nElapsed), c.pszTitle) << c.nElapsed;
+}

@@ -3,7 +3,9 @@
 // and -b files, the header lines, the handshake, a typed command recorded by
 // the stand-in, "exit" and the end report; the shutdown watchdog waiting
 // once more and then ending a stand-in that ignores "exit" by force; a run
-// without configuration; the "-f" start-up configuration.
+// without configuration; the "-f" start-up configuration; the licensed-mode
+// question answered Yes, No and left to time out; the watchdog of a version
+// 3.x emulator, which is told "vorn exit".
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -183,6 +185,117 @@ TEST_F(PowerFixture, WatchdogQuestionClosesItselfWhenTheEmulatorEnds)
     ASSERT_TRUE(Pump([&] { return ConsoleContains("* Vornamic appears to have finally exited on its own."); }));
     EXPECT_EQ(seq.Seen().size(), 1u);
     EXPECT_TRUE(ConsoleContains("Vornamic ended; rc=7"));
+}
+
+TEST_F(PowerFixture, OlderEmulatorIsToldVornExitAndTheWatchdogAsks)
+{
+    // Below version 4.0 the console keeps the "vorn " before its commands.
+    std::ofstream(strScript, std::ios::binary) << "set version 3.02\nignore-exit\n";
+    std::string strConfig = WriteConfig("old.cnf", "# MaxShutdownSecs: 1\n");
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strConfig));
+    pView->PowerOn();
+    ASSERT_TRUE(PumpUntilReady());
+    DialogSequence seq({ClickTask(kWatchdogButtonKill)});
+    pView->PowerOff();
+    ASSERT_TRUE(PumpUntilEnded());
+    EXPECT_TRUE(HasReceived("vorn exit"));
+    ASSERT_EQ(seq.Seen().size(), 1u);
+    EXPECT_EQ(seq.Seen()[0].strCaption, "Maximum shutdown time exceeded");
+    EXPECT_TRUE(ConsoleContains("* Vornamic forcibly terminated by user request"));
+}
+
+namespace {
+
+// Index of the first console line holding the text, or -1.
+int ConsoleIndexOf(const std::vector<std::string>& lines, const std::string& strText)
+{
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].find(strText) != std::string::npos)
+            return (int)i;
+    return -1;
+}
+
+const char kVerified[] = "******** ZQC046I Acceptance of PGMPRDOS LICENSED setting verified";
+const char kTimeout[] = "******** ZQC046W Timeout waiting for user response...";
+const char kPresumed[] = "******** ZQC046W Acceptance of PGMPRDOS LICENSED setting presumed";
+
+}  // namespace
+
+TEST_F(PowerFixture, LicensedModeAcknowledgedOnceWithItsNoteAfterTheHeader)
+{
+    std::string strConfig = WriteConfig("lic.cnf", "PGMPRDOS LICENSED\n");
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strConfig));
+    {
+        DialogSequence seq({ClickTask(IDYES)});
+        pView->PowerOn();
+        ASSERT_EQ(seq.Seen().size(), 1u);
+        EXPECT_EQ(seq.Seen()[0].strCaption, "");
+    }
+    ASSERT_TRUE(pView->IsEmulatorRunning());
+    std::vector<std::string> lines = ConsoleLines();
+    int nCommand = ConsoleIndexOf(lines, "******** Command line to execute = ");
+    ASSERT_GE(nCommand, 0);
+    EXPECT_EQ(ConsoleIndexOf(lines, kVerified), nCommand + 1);
+    EXPECT_EQ(ConsoleIndexOf(lines, "ZQC046W"), -1);
+    ASSERT_TRUE(PumpUntilReady());
+    pView->PowerOff();
+    ASSERT_TRUE(PumpUntilEnded());
+
+    // Acknowledged until the program ends: the next power-on does not ask.
+    DialogSequence seq({});
+    pView->PowerOn();
+    EXPECT_TRUE(seq.Seen().empty());
+    EXPECT_TRUE(pView->IsEmulatorRunning());
+}
+
+TEST_F(PowerFixture, LicensedModeRefusedEndsPowerOnSilently)
+{
+    std::string strConfig = WriteConfig("lic.cnf", "PGMPRDOS LICENSED\n");
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strConfig));
+    DialogSequence seq({ClickTask(IDNO)});
+    pView->PowerOn();
+    ASSERT_EQ(seq.Seen().size(), 1u);
+    EXPECT_FALSE(pView->IsEmulatorRunning());
+    EXPECT_FALSE(ConsoleContains("********"));
+    EXPECT_TRUE(pView->GetPowerOnCommandLine().IsEmpty());
+}
+
+TEST_F(PowerFixture, LicensedModeTimeOutPresumesAndAsksAgainNextTime)
+{
+    std::string strConfig = WriteConfig("lic.cnf", "PGMPRDOS LICENSED\n");
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strConfig));
+    g_nLicensedModeTimeoutMs = 2500;
+    std::string strTitle;
+    {
+        // Nobody answers: the question counts down in its title, then
+        // presses Yes itself.
+        vorntest::DialogDriver driver([&](HWND hDlg) {
+            char sz[64] = {};
+            ::GetWindowTextA(hDlg, sz, sizeof sz);
+            strTitle = sz;
+            return strTitle.find("seconds remaining...") == std::string::npos;
+        });
+        pView->PowerOn();
+        EXPECT_TRUE(driver.SawDialog());
+    }
+    g_nLicensedModeTimeoutMs = kLicensedModeTimeoutMs;
+    EXPECT_TRUE(strTitle == "2 seconds remaining..." || strTitle == "3 seconds remaining...") << strTitle;
+    ASSERT_TRUE(pView->IsEmulatorRunning());
+    std::vector<std::string> lines = ConsoleLines();
+    int nCommand = ConsoleIndexOf(lines, "******** Command line to execute = ");
+    ASSERT_GE(nCommand, 0);
+    EXPECT_EQ(ConsoleIndexOf(lines, kTimeout), nCommand + 1);
+    EXPECT_EQ(ConsoleIndexOf(lines, kPresumed), nCommand + 2);
+    EXPECT_EQ(ConsoleIndexOf(lines, "ZQC046I"), -1);
+    ASSERT_TRUE(PumpUntilReady());
+    pView->PowerOff();
+    ASSERT_TRUE(PumpUntilEnded());
+
+    // A time-out does not count as acknowledged.
+    DialogSequence seq({ClickTask(IDNO)});
+    pView->PowerOn();
+    EXPECT_EQ(seq.Seen().size(), 1u);
+    EXPECT_FALSE(pView->IsEmulatorRunning());
 }
 
 TEST_F(PowerFixture, NoConfigurationRunsWithNone)

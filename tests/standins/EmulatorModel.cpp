@@ -196,6 +196,11 @@ CEmulatorModel::ECommandResult CEmulatorModel::HandleCommand(const std::string& 
     }
     if (m_bEcho)
         out.push_back({ kStreamOut, line });
+    // The emulator takes a command given after its own name ("vorn exit",
+    // as consoles of versions before 4.0 send them) as the command itself.
+    std::string afterName;
+    if (Upper(FirstWord(line, &afterName)) == "VORN")
+        line = afterName;
     if (IsShutdownCommand(line))
         return kCommandShutdown;
     std::string args;

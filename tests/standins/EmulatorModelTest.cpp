@@ -187,12 +187,12 @@ TEST(EmulatorModel, DeviceListSubscriptionsAndChanges)
 
 TEST(EmulatorModel, ShutdownCommands)
 {
-    for (const char* psz : { "exit", "EXIT", "quit", "ssd", "  Quit now", "exit\r" }) {
+    for (const char* psz : { "exit", "EXIT", "quit", "ssd", "  Quit now", "exit\r", "vorn exit", "VORN  quit" }) {
         CEmulatorModel model;
         CEmuLines out;
         EXPECT_EQ(CEmulatorModel::kCommandShutdown, model.HandleCommand(psz, out)) << psz;
     }
-    for (const char* psz : { "exiting", "ssd2", "", "]exit=1", "ipl 0120" }) {
+    for (const char* psz : { "exiting", "ssd2", "", "]exit=1", "ipl 0120", "vorn", "vornexit", "vorn ipl 0120" }) {
         CEmulatorModel model;
         CEmuLines out;
         EXPECT_EQ(CEmulatorModel::kCommandDone, model.HandleCommand(psz, out)) << psz;
