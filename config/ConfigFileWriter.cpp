@@ -8,7 +8,7 @@
 #include "config/ConfigSystemWriter.h"
 #include "config/DevClass.h"
 #include "config/DevNum.h"
-#include "config/SafeFileReplace.h"
+#include "platform/SafeFileReplace.h"
 #include "platform/CSplitPath.h"
 #include "platform/TextFunctions.h"
 

@@ -16,6 +16,7 @@
 #include "mainwindow/StartupPaths.h"
 #include "mainwindow/UnhandledException.h"
 #include "platform/CDocTemplate.h"
+#include "platform/CIniSettingsStore.h"
 #include "platform/CRecentFileList.h"
 #include "platform/CSplitPath.h"
 #include "platform/CWindowPlacement.h"
@@ -161,12 +162,23 @@ void ConfigMessageBoxToUser(LPCSTR pszMain, LPCSTR pszDetail, LPCSTR pszCaption,
     TDMessageBox(pszMain, pszDetail, pszCaption, nFlags);
 }
 
+void SettingsSaveFailedToUser(const char* pszPath, bool bWriteFailed, DWORD dwError)
+{
+    CString strDetail;
+    strDetail.Format("\"%s\"\n\nThe file was left as it was. The changed settings are kept while VornGUI runs and "
+                     "are saved with the next change that can be saved.",
+                     pszPath);
+    ErrorMessageBox(bWriteFailed ? "Error writing to the settings file." : "The settings file could not be saved.",
+                    strDetail, dwError);
+}
+
 }  // namespace
 
 void InstallConfigMessageHooks()
 {
     SetConfigErrorMessageHook(ConfigErrorToUser);
     SetConfigMessageBoxHook(ConfigMessageBoxToUser);
+    CIniSettingsStore::SetSaveFailedHook(SettingsSaveFailedToUser);
 }
 
 BOOL CVornGUIApp::InitInstance()

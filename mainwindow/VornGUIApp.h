@@ -52,5 +52,6 @@ extern HICON g_hAppIcon;             // icon 301, every dialog's small icon
 extern HICON g_hDevClassIcons[9];    // one icon per device class index
 
 // Routes the window-free configuration code's messages to the user's
-// message boxes (ErrorMessageBox, TDMessageBox); run by InitInstance.
+// message boxes (ErrorMessageBox, TDMessageBox), and a failed save of the
+// .INI settings file too; run by InitInstance.
 void InstallConfigMessageHooks();

@@ -1,15 +1,19 @@
 // CIniSettingsStore.cpp: the settings store in an .INI file.
 #include "platform/CIniSettingsStore.h"
 
+#include <atomic>
 #include <cstring>
 
 #include "platform/CStdioFile.h"
 #include "platform/NumberParse.h"
+#include "platform/SafeFileReplace.h"
 #include "platform/Trace.h"
 
 namespace {
 
 const char kBlanks[] = " \t";
+
+std::atomic<CIniSettingsStore::SaveFailedHook> g_pfnSaveFailed{nullptr};
 
 std::string Trim(const std::string& s)
 {
@@ -128,6 +132,14 @@ CIniSettingsStore::CIniSettingsStore(const char* pszPath) : m_strPath(pszPath)
     Load();
 }
 
+CIniSettingsStore::~CIniSettingsStore()
+{
+    // A last try for what a failed save left only here (the file may have
+    // been made writable meanwhile); nobody is told any more.
+    if (m_bUnsaved)
+        Save();
+}
+
 void CIniSettingsStore::Load()
 {
     m_sections.assign(1, Section{std::string(), false, {}});
@@ -151,7 +163,12 @@ void CIniSettingsStore::Load()
     }
 }
 
-bool CIniSettingsStore::Save() const
+CIniSettingsStore::SaveFailedHook CIniSettingsStore::SetSaveFailedHook(SaveFailedHook pfnHook)
+{
+    return g_pfnSaveFailed.exchange(pfnHook);
+}
+
+bool CIniSettingsStore::Save()
 {
     // Written as bytes, not through WriteString: a kept line may hold a NUL.
     std::string out;
@@ -161,17 +178,38 @@ bool CIniSettingsStore::Save() const
         for (const Line& line : section.lines)
             out += line.text + "\r\n";
     }
-    CFile file;
-    CFileException e;
-    if (!file.Open(m_strPath, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive, &e)) {
-        TraceFailedCall(__PRETTY_FUNCTION__, "CFile::Open(m_strPath, ...)", (DWORD)e.m_lOsError);
-        return false;
+    SafeReplaceResult r = SafeReplaceFile(m_strPath, CString(out));
+    m_bUnsaved = r.eStage != kReplaceOk;
+    if (r.eStage == kReplaceOk) {
+        m_bFailureReported = false;
+        return true;
     }
-    if (!out.empty() && !file.Write(out.data(), (UINT)out.size(), &e)) {
-        TraceFailedCall(__PRETTY_FUNCTION__, "CFile::Write(...)", (DWORD)e.m_lOsError);
-        return false;
+    WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "settings file \"%s\" not saved (%s failed, error %u); the old file stays\n",
+                      m_strPath.GetString(), r.eStage == kReplaceWriteFailed ? "writing" : "opening",
+                      (unsigned)r.dwError);
+    if (!m_bFailureReported) {
+        m_bFailureReported = true;
+        m_bFailurePending = true;
+        m_bFailureInWrite = r.eStage == kReplaceWriteFailed;
+        m_dwFailureError = r.dwError;
     }
-    return true;
+    return false;
+}
+
+void CIniSettingsStore::ReportSaveFailure()
+{
+    bool bWriteFailed;
+    DWORD dwError;
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        if (!m_bFailurePending)
+            return;
+        m_bFailurePending = false;
+        bWriteFailed = m_bFailureInWrite;
+        dwError = m_dwFailureError;
+    }
+    if (SaveFailedHook pfn = g_pfnSaveFailed.load())
+        pfn(m_strPath, bWriteFailed, dwError);
 }
 
 bool CIniSettingsStore::Commit()
@@ -191,11 +229,16 @@ void CIniSettingsStore::BeginUpdate()
 
 bool CIniSettingsStore::EndUpdate()
 {
-    std::lock_guard<std::mutex> lock(m_lock);
-    if (m_nUpdateDepth == 0 || --m_nUpdateDepth > 0 || !m_bDirty)
-        return true;
-    m_bDirty = false;
-    return Save();
+    bool bSaved = true;
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        if (m_nUpdateDepth > 0 && --m_nUpdateDepth == 0 && m_bDirty) {
+            m_bDirty = false;
+            bSaved = Save();
+        }
+    }
+    ReportSaveFailure();
+    return bSaved;
 }
 
 CIniSettingsStore::Section* CIniSettingsStore::FindSection(const char* pszSection)
@@ -266,35 +309,50 @@ bool CIniSettingsStore::WriteString(const char* pszSection, const char* pszKey, 
 {
     if (!pszValue)
         return DeleteEntry(pszSection, pszKey);
-    return Put(pszSection, pszKey, pszValue);
+    bool bSaved = Put(pszSection, pszKey, pszValue);
+    ReportSaveFailure();
+    return bSaved;
 }
 
 bool CIniSettingsStore::WriteInt(const char* pszSection, const char* pszKey, int nValue)
 {
-    return Put(pszSection, pszKey, std::to_string(nValue));
+    bool bSaved = Put(pszSection, pszKey, std::to_string(nValue));
+    ReportSaveFailure();
+    return bSaved;
 }
 
 bool CIniSettingsStore::DeleteEntry(const char* pszSection, const char* pszKey)
 {
     if (!pszSection || !pszKey)
         return false;
-    std::lock_guard<std::mutex> lock(m_lock);
-    Section* section = FindSection(pszSection);
-    Line* line = section ? FindLine(*section, pszKey) : nullptr;
-    if (!line)
-        return true;
-    section->lines.erase(section->lines.begin() + (line - section->lines.data()));
-    return Commit();
+    bool bSaved = true;
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        Section* section = FindSection(pszSection);
+        Line* line = section ? FindLine(*section, pszKey) : nullptr;
+        if (line) {
+            section->lines.erase(section->lines.begin() + (line - section->lines.data()));
+            bSaved = Commit();
+        }
+    }
+    ReportSaveFailure();
+    return bSaved;
 }
 
 bool CIniSettingsStore::DeleteSection(const char* pszSection)
 {
     if (!pszSection)
         return false;
-    std::lock_guard<std::mutex> lock(m_lock);
-    size_t before = m_sections.size();
-    for (size_t i = m_sections.size(); i-- > 1;)
-        if (m_sections[i].bHeader && EqualNoCase(m_sections[i].name, pszSection))
-            m_sections.erase(m_sections.begin() + (std::ptrdiff_t)i);
-    return m_sections.size() == before || Commit();
+    bool bSaved = true;
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        size_t before = m_sections.size();
+        for (size_t i = m_sections.size(); i-- > 1;)
+            if (m_sections[i].bHeader && EqualNoCase(m_sections[i].name, pszSection))
+                m_sections.erase(m_sections.begin() + (std::ptrdiff_t)i);
+        if (m_sections.size() != before)
+            bSaved = Commit();
+    }
+    ReportSaveFailure();
+    return bSaved;
 }

@@ -8,7 +8,12 @@
 // begins or ends with a blank, begins with a double quote or holds a control
 // character is written in double quotes with \\ \" \n \r \t and \xHH escapes.
 // The file is read once when the store is made; every write rewrites it
-// (CR-LF lines), keeping the other sections and lines in their order.
+// (CR-LF lines), keeping the other sections and lines in their order. The
+// new text goes to a temporary file that takes the old one's place only
+// once it is whole on the disk (SafeReplaceFile): a save that fails (a
+// read-only file, a full disk) leaves the old file as it was, the store
+// keeps every value, and the next write tries the whole file again. The
+// first failure after a good save is reported through the save-failure hook.
 #pragma once
 
 #include <mutex>
@@ -20,6 +25,7 @@
 class CIniSettingsStore : public CSettingsStore {
 public:
     explicit CIniSettingsStore(const char* pszPath);
+    ~CIniSettingsStore() override;
 
     bool GetInt(const char* pszSection, const char* pszKey, int& nValue) const override;
     bool GetString(const char* pszSection, const char* pszKey, CString& strValue) const override;
@@ -32,6 +38,12 @@ public:
     bool EndUpdate() override;
 
     const CString& GetPath() const { return m_strPath; }
+
+    // Told the file, the stage and the system's error code of a failed save;
+    // called once until a save succeeds again, with no lock held, on the
+    // thread that wrote. Returns the previous hook.
+    typedef void (*SaveFailedHook)(const char* pszPath, bool bWriteFailed, DWORD dwError);
+    static SaveFailedHook SetSaveFailedHook(SaveFailedHook pfnHook);
 
     // The text form of a value in the file, and back (exposed for tests).
     static std::string EncodeValue(const std::string& value);
@@ -49,8 +61,9 @@ private:
     };
 
     void Load();
-    bool Save() const;
+    bool Save();
     bool Commit();  // Save, or remember to when inside an update
+    void ReportSaveFailure();  // outside the lock
     Section* FindSection(const char* pszSection);
     const Section* FindSection(const char* pszSection) const;
     static Line* FindLine(Section& section, const char* pszKey);
@@ -60,5 +73,10 @@ private:
     std::vector<Section> m_sections;
     int m_nUpdateDepth = 0;
     bool m_bDirty = false;
+    bool m_bUnsaved = false;          // the last save failed
+    bool m_bFailureReported = false;  // since the last good save
+    bool m_bFailurePending = false;
+    bool m_bFailureInWrite = false;
+    DWORD m_dwFailureError = 0;
     mutable std::mutex m_lock;
 };

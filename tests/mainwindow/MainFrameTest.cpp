@@ -112,6 +112,45 @@ TEST_F(FrameFixture, ConfigurationMessagesAreShownToTheUser)
     SetConfigMessageBoxHook(pfnOldBox);
 }
 
+// A settings file that cannot be written: the user is told once, the old
+// file stays byte for byte, the new values stay in the store, and once the
+// file can be written again the next save takes them all.
+TEST_F(FrameFixture, FailedSettingsSaveIsToldOnceAndKeepsTheOldFile)
+{
+    OpenFrame();
+    CIniSettingsStore::SaveFailedHook pfnOld = CIniSettingsStore::SetSaveFailedHook(nullptr);
+    InstallConfigMessageHooks();
+    const std::string strOld = "; kept\r\n[Settings]\r\nstrKeep=old\r\n[Other]\r\nx=1\r\n";
+    std::string strIni = dir.Write("ro.ini", strOld);
+    ASSERT_TRUE(::SetFileAttributesA(strIni.c_str(), FILE_ATTRIBUTE_READONLY));
+    CIniSettingsStore store(strIni.c_str());
+    std::string seen;
+    int nDialogs = 0;
+    {
+        vorntest::DialogDriver any([&](HWND h) {
+            seen += vorntest::DialogTexts(h) + "#";
+            ++nDialogs;
+            ::PostMessageA(h, WM_CLOSE, 0, 0);
+            return true;
+        });
+        EXPECT_FALSE(store.WriteString("Settings", "strNew", "a"));
+        EXPECT_FALSE(store.WriteInt("Settings", "nNew", 2));
+        EXPECT_FALSE(store.DeleteSection("Other"));
+    }
+    EXPECT_EQ(nDialogs, 1) << seen;
+    EXPECT_NE(seen.find("The settings file could not be saved."), std::string::npos) << seen;
+    EXPECT_NE(seen.find("ro.ini"), std::string::npos) << seen;
+    EXPECT_EQ(ReadText(strIni), strOld);
+    CString strValue;
+    EXPECT_TRUE(store.GetString("Settings", "strNew", strValue));
+    EXPECT_STREQ(strValue, "a");
+
+    ASSERT_TRUE(::SetFileAttributesA(strIni.c_str(), FILE_ATTRIBUTE_NORMAL));
+    EXPECT_TRUE(store.WriteInt("Settings", "nLater", 3));
+    EXPECT_EQ(ReadText(strIni), "; kept\r\n[Settings]\r\nstrKeep=old\r\nstrNew=a\r\nnNew=2\r\nnLater=3\r\n");
+    CIniSettingsStore::SetSaveFailedHook(pfnOld);
+}
+
 TEST_F(FrameFixture, HandshakeRequestPostsOneSubscriptionPerDataBar)
 {
     OpenFrame();

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/CIniSettingsStore.h"
 
@@ -34,7 +36,13 @@ std::string ReadFile()
 
 struct IniStoreTest : ::testing::Test {
     void SetUp() override { std::remove(kIni); }
-    void TearDown() override { std::remove(kIni); }
+    void TearDown() override
+    {
+        std::error_code ec;
+        std::filesystem::permissions(kIni, std::filesystem::perms::owner_write, std::filesystem::perm_options::add,
+                                     ec);
+        std::remove(kIni);
+    }
 };
 
 }  // namespace
@@ -147,6 +155,75 @@ TEST_F(IniStoreTest, UnwritableFileFails)
     store.BeginUpdate();
     EXPECT_TRUE(store.WriteInt("S", "k", 1));
     EXPECT_FALSE(store.EndUpdate());
+}
+
+namespace {
+
+struct SaveFailure {
+    std::string strPath;
+    bool bWriteFailed;
+    DWORD dwError;
+};
+std::vector<SaveFailure> g_failures;
+
+void RecordSaveFailure(const char* pszPath, bool bWriteFailed, DWORD dwError)
+{
+    g_failures.push_back({pszPath, bWriteFailed, dwError});
+}
+
+namespace fs = std::filesystem;
+
+void SetReadOnly(bool bReadOnly)
+{
+    const fs::perms write = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(kIni, bReadOnly ? write : fs::perms::owner_write,
+                    bReadOnly ? fs::perm_options::remove : fs::perm_options::add);
+}
+
+}  // namespace
+
+TEST_F(IniStoreTest, FailedSaveKeepsTheOldFileAndTheValuesAndReportsOnce)
+{
+    const std::string strOld = "[Settings]\r\nstrKeep=old\r\n\r\n[Tail]\r\nlast=1\r\n";
+    WriteFile(strOld);
+    SetReadOnly(true);
+    g_failures.clear();
+    CIniSettingsStore::SaveFailedHook pfnOld = CIniSettingsStore::SetSaveFailedHook(RecordSaveFailure);
+    {
+        CIniSettingsStore store(kIni);
+        EXPECT_FALSE(store.WriteString("Settings", "strNew", "a"));
+        EXPECT_FALSE(store.WriteInt("Settings", "nNew", 7));
+        EXPECT_FALSE(store.DeleteEntry("Tail", "last"));
+        store.BeginUpdate();
+        EXPECT_TRUE(store.WriteInt("List", "n_nCount", 0));
+        EXPECT_FALSE(store.EndUpdate());
+        EXPECT_EQ(ReadFile(), strOld);
+        ASSERT_EQ(g_failures.size(), 1u);  // told once
+        EXPECT_EQ(g_failures[0].strPath, kIni);
+        EXPECT_FALSE(g_failures[0].bWriteFailed);
+        EXPECT_NE(g_failures[0].dwError, 0u);
+        CString strValue;
+        EXPECT_TRUE(store.GetString("Settings", "strNew", strValue));
+        EXPECT_EQ(strValue.str(), "a");
+
+        // Writable again: the next write saves everything kept meanwhile,
+        // and a later failure is told again.
+        SetReadOnly(false);
+        EXPECT_TRUE(store.WriteInt("Settings", "nMore", 1));
+        EXPECT_EQ(ReadFile(),
+                  "[Settings]\r\nstrKeep=old\r\nstrNew=a\r\nnNew=7\r\nnMore=1\r\n\r\n[Tail]\r\n[List]\r\n"
+                  "n_nCount=0\r\n");
+        SetReadOnly(true);
+        EXPECT_FALSE(store.WriteInt("Settings", "nMore", 2));
+        EXPECT_EQ(g_failures.size(), 2u);
+        SetReadOnly(false);
+    }
+    // What the last failed save kept is written when the store goes.
+    CIniSettingsStore again(kIni);
+    int n = 0;
+    EXPECT_TRUE(again.GetInt("Settings", "nMore", n));
+    EXPECT_EQ(n, 2);
+    CIniSettingsStore::SetSaveFailedHook(pfnOld);
 }
 
 TEST(IniValueForm, EncodeDecodeTable)

@@ -1,6 +1,6 @@
 // SafeFileReplacePosix.cpp: the host build's SafeReplaceFile: mkstemp in the
 // target's folder, write, fsync, rename over the target.
-#include "config/SafeFileReplace.h"
+#include "platform/SafeFileReplace.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // SafeFileReplaceWin.cpp: SafeReplaceFile with a temporary file that
 // MoveFileEx puts in place of the target.
-#include "config/SafeFileReplace.h"
+#include "platform/SafeFileReplace.h"
 
 #include "platform/Trace.h"
 

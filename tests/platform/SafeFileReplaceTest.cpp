@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "config/SafeFileReplace.h"
+#include "platform/SafeFileReplace.h"
 #include "tests/config/TempFile.h"
 
 namespace fs = std::filesystem;
