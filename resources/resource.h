@@ -434,6 +434,38 @@
 #define IDS_HELP_UTIL_ZLIB      7426
 #define IDS_HELP_UTIL_BZIP2     7427
 #define IDS_HELP_UTIL_MSG_LEVEL 7428
+// VolMake: model and size, the VOL1 label, Linux format, compression method.
+#define IDC_UTIL_DEV_MODEL      1017
+#define IDC_UTIL_VOLSER         1018
+#define IDC_UTIL_SIZE           1019
+#define IDC_UTIL_ALT_SHOWN      1022
+#define IDC_UTIL_TOTAL          1023
+#define IDC_UTIL_COMPRESS_USING 1041
+#define IDC_UTIL_SIZE_SPIN      1276
+#define IDC_UTIL_ALT_SIZE       1277
+#define IDC_UTIL_METHOD_ZLIB    1278
+#define IDC_UTIL_METHOD_BZIP2   1279
+#define IDC_UTIL_METHOD_NONE    1280
+#define IDC_UTIL_VOL1_LABEL     1433
+#define IDC_UTIL_LINUX          1434
+#define IDC_UTIL_DEVICE_GROUP   1734
+#define IDS_HELP_VOLMAKE        7429
+#define IDS_HELP_UTIL_DEV_MODEL 7430
+#define IDS_HELP_UTIL_SIZE      7431
+#define IDS_HELP_UTIL_ALT_SHOWN 7432
+#define IDS_HELP_UTIL_TOTAL     7433
+#define IDS_HELP_UTIL_ALT_SIZE  7434
+#define IDS_HELP_UTIL_VOLSER    7435
+#define IDS_HELP_UTIL_VOL1      7436
+#define IDS_HELP_UTIL_LINUX     7437
+#define IDS_HELP_UTIL_METHOD_NONE 7438
+#define IDS_HELP_UTIL_DEVICE    7439
+// VolClone: the optional shadow file.
+#define IDC_UTIL_SHADOW_FILE    1031
+#define IDC_UTIL_SHADOW_BROWSE  1033
+#define IDS_HELP_VOLCLONE       7440
+#define IDS_HELP_UTIL_SHADOW_FILE 7441
+#define IDS_HELP_UTIL_SHADOW_BROWSE 7442
 // Balloon help of the one-file utility dialogs.
 #define IDS_HELP_PACKFLIP       7400
 #define IDS_HELP_VOLPATCH       7401

@@ -230,7 +230,9 @@ protected:
     // The Utilities menu (VornGUIView_Utilities.cpp); a utility whose dialog
     // does not exist yet has no handler, and its item stays disabled.
     void OnWidenVol();
+    void OnVolMake();
     void OnVolRecast();
+    void OnVolClone();
     void OnVolBuild();
     void OnVolPatch();
     void OnMapImport();

@@ -14,6 +14,8 @@
 #include "utilities/PackFlipDlg.h"
 #include "utilities/ReelScanDlg.h"
 #include "utilities/VolBuildDlg.h"
+#include "utilities/VolCloneDlg.h"
+#include "utilities/VolMakeDlg.h"
 #include "utilities/VolPatchDlg.h"
 #include "utilities/VolRecastDlg.h"
 #include "utilities/WidenVolDlg.h"
@@ -63,9 +65,19 @@ void CVornGUIView::OnWidenVol()
     RunUtilityDialog<CWidenVolDlg>();
 }
 
+void CVornGUIView::OnVolMake()
+{
+    RunUtilityDialog<CVolMakeDlg>();
+}
+
 void CVornGUIView::OnVolRecast()
 {
     RunUtilityDialog<CVolRecastDlg>();
+}
+
+void CVornGUIView::OnVolClone()
+{
+    RunUtilityDialog<CVolCloneDlg>();
 }
 
 void CVornGUIView::OnVolBuild()

@@ -50,6 +50,8 @@ const SRow kRows[] = {
      false, true, true, IDS_HELP_VOLRECAST, "Output Filename", "Input dasd image file"},
     {IDD_VOLBUILD, {{0, nullptr, nullptr, false, 0}}, false, true, false, IDS_HELP_VOLBUILD, "Output File",
      "Input control file"},
+    {IDD_VOLCLONE, {{0, nullptr, nullptr, false, 0}}, false, true, false, IDS_HELP_VOLCLONE, "Output Filename",
+     "Disk Input File"},
 };
 
 const SRow* FindRow(UINT nTemplate)
@@ -108,16 +110,10 @@ void CImageCopyDlg::ExchangeFields(CDataExchange* pDX)
     DDX_Text(pDX, IDC_UTIL_INPUT_FILE, m_strInputFile);
     DDX_Text(pDX, IDC_UTIL_OUTPUT_DIR, m_strOutputDirectory);
     DDX_Text(pDX, IDC_UTIL_OUTPUT_FILE, m_strOutputFile);
-    for (int i = 0; i < kMaxOptions && m_pRow->options[i].nCtrl; ++i) {
-        int nCheck = m_bOptions[i] ? 1 : 0;
-        DDX_Check(pDX, (int)m_pRow->options[i].nCtrl, nCheck);
-        m_bOptions[i] = nCheck != 0;
-    }
-    if (m_pRow->bCkd64Box) {
-        int nCheck = m_bCkd64 ? 1 : 0;
-        DDX_Check(pDX, IDC_UTIL_CKD64, nCheck);
-        m_bCkd64 = nCheck != 0;
-    }
+    for (int i = 0; i < kMaxOptions && m_pRow->options[i].nCtrl; ++i)
+        ExchangeCheck(pDX, (int)m_pRow->options[i].nCtrl, m_bOptions[i]);
+    if (m_pRow->bCkd64Box)
+        ExchangeCheck(pDX, IDC_UTIL_CKD64, m_bCkd64);
 }
 
 // The option words; never fails.
@@ -219,6 +215,26 @@ void CImageCopyDlg::OnBrowseOutputFile()
     GetDlgItemText(IDC_UTIL_OUTPUT_DIR, m_strOutputDirectory);
     GetDlgItemText(IDC_UTIL_OUTPUT_FILE, m_strOutputFile);
     BrowseOutputFile(IDC_UTIL_OUTPUT_DIR, IDC_UTIL_OUTPUT_FILE, m_strOutputDirectory, m_strOutputFile, kOutputTitle);
+}
+
+void CImageCopyDlg::TakeCompressionBox(bool& bCompress, bool& bSingleFile)
+{
+    bCompress = IsDlgButtonChecked(IDC_UTIL_COMPRESS) == BST_CHECKED;
+    if (bCompress)
+        bSingleFile = IsDlgButtonChecked(IDC_UTIL_LARGE_FILE) == BST_CHECKED;
+    UpdateCompressionControls(bCompress, bSingleFile);
+}
+
+void CImageCopyDlg::AddCompressionHelpRows(std::vector<SHelpRow>& rows)
+{
+    rows.push_back({IDC_UTIL_ALT_CYLS, IDS_HELP_UTIL_ALT_CYLS});
+    rows.push_back({IDC_UTIL_COMPRESS, IDS_HELP_UTIL_COMPRESS});
+    rows.push_back({IDC_UTIL_ALGORITHM_LABEL, IDS_HELP_UTIL_COMPRESS});
+    rows.push_back({IDC_UTIL_ALGORITHM_END, IDS_HELP_UTIL_COMPRESS});
+    rows.push_back({IDC_UTIL_ZLIB, IDS_HELP_UTIL_ZLIB});
+    rows.push_back({IDC_UTIL_BZIP2, IDS_HELP_UTIL_BZIP2});
+    rows.push_back({IDC_UTIL_LARGE_FILE, IDS_HELP_UTIL_LARGE_FILE});
+    rows.push_back({IDC_UTIL_CKD64, IDS_HELP_UTIL_CKD64});
 }
 
 void CImageCopyDlg::UpdateCompressionControls(bool bCompress, bool bSingleFile)

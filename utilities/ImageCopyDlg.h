@@ -1,9 +1,10 @@
 // ImageCopyDlg.h: CImageCopyDlg, the base of the utility dialogs that read
-// one disk image and write another (WidenVol, VolRecast; VolBuild reads a
-// control file instead): the input file,
+// one disk image and write another (WidenVol, VolRecast, VolClone; VolBuild
+// reads a control file instead): the input file,
 // the output folder and file name, option check boxes that each add one
 // word, and for VolRecast the "Write output in new 64-bit file format" box.
-// The differences stand in the table of the .cpp. The expected total is 0.
+// The differences stand in the table of the .cpp. The expected total is 0
+// unless the dialog sets it.
 #pragma once
 
 #include "utilities/UtilityDlg.h"
@@ -45,6 +46,12 @@ protected:
     // while compressing (a compressed image is one file), else showing
     // bSingleFile and enabled.
     void UpdateCompressionControls(bool bCompress, bool bSingleFile);
+    // "Compress output:" clicked: its state into bCompress, the single-file
+    // box's choice kept in bSingleFile before the box shows its forced
+    // tick, then the compression controls.
+    void TakeCompressionBox(bool& bCompress, bool& bSingleFile);
+    // The balloon help of the compression and single-file controls.
+    static void AddCompressionHelpRows(std::vector<SHelpRow>& rows);
 
     CString m_strInputNameExt;     // set by the input check
 

@@ -17,6 +17,7 @@
 #include "platform/AfxAssert.h"
 #include "platform/BrowseForDirectory.h"
 #include "platform/CDataExchange.h"
+#include "platform/DDX.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/TextFunctions.h"
 #include "resources/resource.h"
@@ -154,6 +155,13 @@ void CUtilityDlg::GetListSetting(UINT nListBox, const char* pszKey)
 void CUtilityDlg::WriteListSetting(UINT nListBox, const char* pszKey) const
 {
     SaveListBoxToProfile(::GetDlgItem(m_hWnd, (int)nListBox), pszKey, Section());
+}
+
+void CUtilityDlg::ExchangeCheck(CDataExchange* pDX, int nIDC, bool& bValue)
+{
+    int nCheck = bValue ? 1 : 0;
+    DDX_Check(pDX, nIDC, nCheck);
+    bValue = nCheck != 0;
 }
 
 bool CUtilityDlg::Refuse(CDataExchange* pDX, UINT nCtrl, const char* pszLabel, const char* pszText)

@@ -92,6 +92,9 @@ protected:
     void GetListSetting(UINT nListBox, const char* pszKey);
     void WriteListSetting(UINT nListBox, const char* pszKey) const;
 
+    // A check box and a boolean member, both ways.
+    static void ExchangeCheck(CDataExchange* pDX, int nIDC, bool& bValue);
+
     // ---- checks ----
     // The balloon on a control, titled with its label; fails the exchange.
     bool Refuse(CDataExchange* pDX, UINT nCtrl, const char* pszLabel, const char* pszText);

@@ -49,27 +49,16 @@ void CVolBuildDlg::SaveSettings()
     WriteSetting("nMsgLevel", m_nMsgLevel);
 }
 
-namespace {
-
-void ExchangeBool(CDataExchange* pDX, int nIDC, bool& bValue)
-{
-    int nCheck = bValue ? 1 : 0;
-    DDX_Check(pDX, nIDC, nCheck);
-    bValue = nCheck != 0;
-}
-
-}  // namespace
-
 void CVolBuildDlg::ExchangeFields(CDataExchange* pDX)
 {
     CImageCopyDlg::ExchangeFields(pDX);
-    ExchangeBool(pDX, IDC_UTIL_ALT_CYLS, m_bAltCyls);
-    ExchangeBool(pDX, IDC_UTIL_COMPRESS, m_bCompressOutput);
+    ExchangeCheck(pDX, IDC_UTIL_ALT_CYLS, m_bAltCyls);
+    ExchangeCheck(pDX, IDC_UTIL_COMPRESS, m_bCompressOutput);
     DDX_Radio(pDX, IDC_UTIL_ZLIB, m_nCompressionOption);
     // While compressing the box shows "ticked" and the stored choice stays.
     if (!pDX->m_bSaveAndValidate || !m_bCompressOutput)
-        ExchangeBool(pDX, IDC_UTIL_LARGE_FILE, m_bLFS);
-    ExchangeBool(pDX, IDC_UTIL_CKD64, m_bCkd64);
+        ExchangeCheck(pDX, IDC_UTIL_LARGE_FILE, m_bLFS);
+    ExchangeCheck(pDX, IDC_UTIL_CKD64, m_bCkd64);
     DDX_Slider(pDX, IDC_UTIL_MSG_LEVEL, m_nMsgLevel);
 }
 
@@ -119,14 +108,7 @@ std::vector<CUtilityDlg::SHelpRow> CVolBuildDlg::HelpRows() const
     std::vector<SHelpRow> rows = CImageCopyDlg::HelpRows();
     rows.push_back({IDC_UTIL_INPUT_FILE, IDS_HELP_UTIL_CONTROL_FILE});
     rows.push_back({IDC_UTIL_INPUT_GROUP, IDS_HELP_UTIL_CONTROL_FILE});
-    rows.push_back({IDC_UTIL_ALT_CYLS, IDS_HELP_UTIL_ALT_CYLS});
-    rows.push_back({IDC_UTIL_COMPRESS, IDS_HELP_UTIL_COMPRESS});
-    rows.push_back({IDC_UTIL_ALGORITHM_LABEL, IDS_HELP_UTIL_COMPRESS});
-    rows.push_back({IDC_UTIL_ALGORITHM_END, IDS_HELP_UTIL_COMPRESS});
-    rows.push_back({IDC_UTIL_ZLIB, IDS_HELP_UTIL_ZLIB});
-    rows.push_back({IDC_UTIL_BZIP2, IDS_HELP_UTIL_BZIP2});
-    rows.push_back({IDC_UTIL_LARGE_FILE, IDS_HELP_UTIL_LARGE_FILE});
-    rows.push_back({IDC_UTIL_CKD64, IDS_HELP_UTIL_CKD64});
+    AddCompressionHelpRows(rows);
     rows.push_back({IDC_UTIL_MSG_LEVEL, IDS_HELP_UTIL_MSG_LEVEL});
     rows.push_back({IDC_UTIL_MSG_LEVEL_LABEL, IDS_HELP_UTIL_MSG_LEVEL});
     return rows;
@@ -134,8 +116,5 @@ std::vector<CUtilityDlg::SHelpRow> CVolBuildDlg::HelpRows() const
 
 void CVolBuildDlg::OnCompressClicked()
 {
-    m_bCompressOutput = IsDlgButtonChecked(IDC_UTIL_COMPRESS) == BST_CHECKED;
-    if (m_bCompressOutput)  // the single-file box is about to show its forced tick
-        m_bLFS = IsDlgButtonChecked(IDC_UTIL_LARGE_FILE) == BST_CHECKED;
-    UpdateCompressionControls(m_bCompressOutput, m_bLFS);
+    TakeCompressionBox(m_bCompressOutput, m_bLFS);
 }

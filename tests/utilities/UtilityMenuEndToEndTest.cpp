@@ -44,7 +44,8 @@ struct UtilityMenu : SessionFixture {
             ::CreateDirectoryA(s.c_str(), nullptr);
         std::string strStandin = vorntest::ProgramDir() + "vornutil.exe";
         for (const char* pszName :
-             {"PACKFLIP", "PACKFLIP64", "VOLPATCH", "MAPIMPORT", "REELSCAN", "VOLRECAST", "VOLRECAST64"})
+             {"PACKFLIP", "PACKFLIP64", "VOLPATCH", "MAPIMPORT", "REELSCAN", "VOLRECAST", "VOLRECAST64", "VOLMAKE",
+              "VOLCLONE"})
             ::CopyFileA(strStandin.c_str(), (strExeDir + pszName + ".exe").c_str(), FALSE);
         ::CopyFileA((vorntest::ProgramDir() + "vornemu.exe").c_str(), (strExeDir + "vornemu.exe").c_str(), FALSE);
         const std::pair<const char*, std::string> lists[] = {
@@ -63,7 +64,8 @@ struct UtilityMenu : SessionFixture {
     {
         Pump([&] { return !pView->IsUtilityRunning(); }, 10000);
         ErrorBalloonHide();
-        for (const char* pszName : {"VORNUTIL_RECORD", "VORNUTIL_SCRIPT_MAPIMPORT", "VORNUTIL_SCRIPT_REELSCAN"})
+        for (const char* pszName : {"VORNUTIL_RECORD", "VORNUTIL_SCRIPT_MAPIMPORT", "VORNUTIL_SCRIPT_REELSCAN",
+                                    "VORNUTIL_SCRIPT_VOLMAKE"})
             ::SetEnvironmentVariableA(pszName, nullptr);
         SessionFixture::TearDown();
     }
@@ -258,6 +260,95 @@ TEST_F(UtilityMenu, VolRecast64OverwritesAConfirmedOutputOnlyWhenTheRunStarts)
     EXPECT_EQ(Program("VOLRECAST64") + " -r -lfs " + strInput + " " + strOutput + " EXTERNALGUI",
               runs[0].strCommandLine);
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(strOutput.c_str()));
+}
+
+}  // namespace
+
+namespace {
+
+// VolMake writes a new image: the model with its volume serial last, the
+// progress window scaled to the cylinders and moved by the "CYL=" lines.
+TEST_F(UtilityMenu, VolMakeRunsWithItsModelAndItsCylindersMoveTheProgressWindow)
+{
+    std::string strScript = dir.Write("volmake.txt", "err CYL=1000\nsleep 3000\nerr CYL=3339\n");
+    ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_VOLMAKE", strScript.c_str());
+    ProfileWriteString("VOLMAKE", "strOutputDirectory", strDiskDir.c_str());
+    const char kTitle[] = "VOLMAKE -z -lfs WORK01.3390-3.comp-z 3390-3 WORK01";
+    int nMidway = -1;
+    std::string strPercent;
+    {
+        HWND hFirst = nullptr;
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (hFirst)
+                return false;
+            hFirst = h;
+            HWND hList = ::GetDlgItem(h, IDC_UTIL_DEV_MODEL);
+            ::SendMessageA(hList, CB_SETCURSEL,
+                           ::SendMessageA(hList, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "3390-3"), 0);
+            ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_UTIL_DEV_MODEL, CBN_SELCHANGE), (LPARAM)hList);
+            for (int nBox : {IDC_UTIL_VOL1_LABEL, IDC_UTIL_COMPRESS_USING, IDC_UTIL_LARGE_FILE}) {
+                ::CheckDlgButton(h, nBox, BST_CHECKED);
+                ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(nBox, BN_CLICKED), (LPARAM)::GetDlgItem(h, nBox));
+            }
+            ::SetDlgItemTextA(h, IDC_UTIL_VOLSER, "WORK01");
+            ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, "WORK01.3390-3.comp-z");
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        pView->SendMessage(WM_COMMAND, ID_UTIL_VOLMAKE, 0);
+    }
+    HWND hProgress = ::FindWindowA("#32770", kTitle);
+    ASSERT_NE(nullptr, hProgress);
+    Pump([&] {
+        nMidway = (int)::SendDlgItemMessageA(hProgress, IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0);
+        char sz[32] = "";
+        ::GetDlgItemTextA(hProgress, IDC_PROGRESS_PERCENT, sz, sizeof sz);
+        strPercent = sz;
+        return nMidway > 0;
+    }, 5000);
+    // Cylinder 1000 of 3339 on the bar's thousandths.
+    EXPECT_EQ(1000 * 1000 / 3339, nMidway) << Console();
+    EXPECT_EQ(" 29.9%", strPercent);
+    ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 20000));
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(Program("VOLMAKE") + " -z -lfs " + strDiskDir + "WORK01.3390-3.comp-z 3390-3 WORK01 EXTERNALGUI",
+              runs[0].strCommandLine);
+    EXPECT_EQ(strDiskDir, runs[0].strFolder + "\\");
+}
+
+TEST_F(UtilityMenu, VolMake64RunsWhileTheFolderHoldsIt)
+{
+    ::CopyFileA((vorntest::ProgramDir() + "vornutil.exe").c_str(), (strExeDir + "volmake64.exe").c_str(), FALSE);
+    ASSERT_TRUE(pView->IsValidExecutablesDir(pView->GetExecutablesDir()));
+    ProfileWriteString("VOLMAKE", "strOutputDirectory", strDiskDir.c_str());
+    EXPECT_EQ("", Run(ID_UTIL_VOLMAKE, "", [](HWND h) {
+                  ::CheckDlgButton(h, IDC_UTIL_CKD64, BST_CHECKED);
+                  ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, "big.3350-1");
+              }));
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(Program("VOLMAKE64") + " -r -lfs " + strDiskDir + "big.3350-1 3350-1 EXTERNALGUI",
+              runs[0].strCommandLine);
+}
+
+// The stored 64-bit box without the 64-bit programs: the plain program and
+// a format word without "64".
+TEST_F(UtilityMenu, VolCloneWithoutThe64BitProgramsWritesThePlainFormat)
+{
+    std::string strInput = dir.Write("disk\\in.cckd", vorntest::DiskImageBytes("CKD_C370"));
+    ProfileWriteInt("VOLCLONE", "bCKD64", 1);
+    ProfileWriteString("VOLCLONE", "strOutputDirectory", strDiskDir.c_str());
+    ASSERT_TRUE(pView->IsValidExecutablesDir(pView->GetExecutablesDir()));
+    ASSERT_FALSE(pView->Has64BitUtilities());
+    EXPECT_EQ("", Run(ID_UTIL_VOLCLONE, strInput, [](HWND h) {
+                  ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, "copy.ckd");
+              }));
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(Program("VOLCLONE") + " -o ckd " + strInput + " " + strDiskDir + "copy.ckd EXTERNALGUI",
+              runs[0].strCommandLine);
+    EXPECT_EQ(dir.Folder(), runs[0].strFolder + "\\");
 }
 
 }  // namespace
