@@ -2,6 +2,8 @@
 // the real main frame with the view, and the emulator stand-in behind them.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "mainwindow/CmdLineKeys.h"
 #include "platform/CClipBoard.h"
 #include "config/CVornConfigFile.h"
@@ -17,10 +19,10 @@ struct ConsoleBarsFixture : FrameFixture {
     std::string strRecord;
 
     // The stand-in as the view's emulator, ready (its device list taken).
-    void StartEmulator()
+    void StartEmulator(const std::string& strMore = "")
     {
         strRecord = dir.Path("emulator.txt");
-        AttachStandin("--lifetime 20000 --record \"" + strRecord + "\"");
+        AttachStandin("--lifetime 20000 --record \"" + strRecord + "\" " + strMore);
         ASSERT_TRUE(PumpUntil([] { return g_pView->IsEmulatorReady(); }));
     }
     std::vector<std::string> Received() const
@@ -314,4 +316,52 @@ TEST_F(ConsoleBarsFixture, RegisterBarCloseHidesOnlyItsOwnBarAndEscapeKeepsIt)
     EXPECT_TRUE(::IsWindowVisible(pFrame->m_wndGRegs64Bar.m_hWnd));
     // The register controls are read-only.
     EXPECT_TRUE(::GetWindowLongA(::GetDlgItem(control.m_hWnd, 1532), GWL_STYLE) & ES_READONLY);
+}
+
+TEST_F(ConsoleBarsFixture, RegisterReportsReachTheirFieldsUntilTheBarIsHidden)
+{
+    OpenFrame();
+    for (UINT nCmd : {ID_VIEW_GREGS_BAR, ID_VIEW_GREGS64_BAR})
+        pFrame->SendMessage(WM_COMMAND, nCmd);
+    StartEmulator("--do \"interval 100\"");
+    EXPECT_TRUE(HasReceived("]GREGS=1"));
+    EXPECT_TRUE(HasReceived("]GREGS64=1"));
+    EXPECT_FALSE(HasReceived("]CREGS=1"));
+    HWND hGr4 = ::GetDlgItem(pFrame->m_wndGRegsBar.m_dlg.m_hWnd, 1529);
+    HWND hGr2x64 = ::GetDlgItem(pFrame->m_wndGRegs64Bar.m_dlg.m_hWnd, 1533);
+    auto text = [](HWND h) {
+        char sz[160] = {};
+        ::GetWindowTextA(h, sz, sizeof sz);
+        return std::string(sz);
+    };
+    EXPECT_TRUE(PumpUntil([&] { return text(hGr4) == "GR4-7=47000004 47000005 47000006 47000007"; }))
+        << text(hGr4);
+    EXPECT_TRUE(PumpUntil([&] { return text(hGr2x64) == "GR2-3=4700000000000002 4700000000000003"; }))
+        << text(hGr2x64);
+    // Hiding one bar ends its report alone: its field keeps what it shows
+    // while the other bar's field is written again.
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_GREGS_BAR);
+    ASSERT_TRUE(PumpUntil([&] { return HasReceived("]GREGS=0"); }));
+    PumpFor(300);
+    ::SetWindowTextA(hGr4, "STALE");
+    ::SetWindowTextA(hGr2x64, "STALE");
+    PumpFor(600);
+    EXPECT_EQ("STALE", text(hGr4));
+    EXPECT_EQ("GR2-3=4700000000000002 4700000000000003", text(hGr2x64));
+}
+
+// For a picture: VORN_SHOW_BARS_MS keeps the frame open that long with the
+// status line, command line and three register bars fed by the stand-in.
+//   VORN_SHOW_BARS_MS=6000 tools/screenshot -c VornGUIMainFrame
+//     build/win32/bin/mainwindow_tests.exe --gtest_filter=ConsoleBarsFixture.ShowForPicture
+TEST_F(ConsoleBarsFixture, ShowForPicture)
+{
+    const char* pszHold = std::getenv("VORN_SHOW_BARS_MS");
+    if (!pszHold)
+        GTEST_SKIP() << "set VORN_SHOW_BARS_MS to show the bars";
+    OpenFrame();
+    for (UINT nCmd : {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS64_BAR, ID_VIEW_FREGS_BAR})
+        pFrame->SendMessage(WM_COMMAND, nCmd);
+    StartEmulator("--do \"set mips 12.345\" --do \"set sios 321\" --do \"interval 200\"");
+    PumpFor((DWORD)std::atoi(pszHold));
 }

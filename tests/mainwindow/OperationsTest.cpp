@@ -232,3 +232,43 @@ TEST_F(OperationsFixture, LoadTapeWithoutTapesSaysSoAndSendsNothing)
     PumpFor(300);
     EXPECT_EQ(nBefore, Received().size());
 }
+
+namespace {
+
+// Whether the menu item is enabled once the frame has prepared the popup
+// of the menu bar that holds it, as it does before the popup opens.
+bool MenuItemEnabled(CMainFrame* pFrame, UINT nId)
+{
+    HMENU hBar = ::GetMenu(pFrame->m_hWnd);
+    for (int i = 0; i < ::GetMenuItemCount(hBar); ++i) {
+        HMENU hPopup = ::GetSubMenu(hBar, i);
+        if (!hPopup || ::GetMenuState(hPopup, nId, MF_BYCOMMAND) == (UINT)-1)
+            continue;
+        pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, i);
+        return (::GetMenuState(hPopup, nId, MF_BYCOMMAND) & (MF_DISABLED | MF_GRAYED)) == 0;
+    }
+    ADD_FAILURE() << "no menu item " << nId;
+    return false;
+}
+
+}  // namespace
+
+TEST_F(OperationsFixture, CommandAndOperationsItemsFollowTheEmulatorAndItsDevices)
+{
+    OpenFrame();
+    const struct {
+        UINT nId;
+        bool bStopped, bRunningWithTape;
+    } items[] = {
+        {ID_OPS_POWER_ON, true, false},           {ID_OPS_POWER_OFF, false, true},
+        {ID_OPS_IPL, false, true},                {ID_OPS_START_ALL, false, true},
+        {ID_OPS_PSW_RESTART, false, true},        {ID_OPS_DEVICE_INTERRUPT, false, true},
+        {ID_OPS_LOAD_READER, false, false},       {ID_OPS_LOAD_TAPE, false, true},
+        {ID_OPS_UNLOAD_TAPE, false, true},
+    };
+    for (const auto& item : items)
+        EXPECT_EQ(item.bStopped, MenuItemEnabled(pFrame, item.nId)) << "stopped " << item.nId;
+    ASSERT_TRUE(PowerOnWith("0120 3390 disk.img\n1:0580 3420 tape.aws\n"));
+    for (const auto& item : items)
+        EXPECT_EQ(item.bRunningWithTape, MenuItemEnabled(pFrame, item.nId)) << "running " << item.nId;
+}
