@@ -192,8 +192,30 @@ void CStatusBarACT::FitPaneToText(int nIndex)
     UINT nID, nStyle;
     int cx;
     GetPaneInfo(nIndex, nID, nStyle, cx);
+    // The text changes with every status report; the panes are laid out
+    // again only when its width did.
+    if (cx == rc.right - rc.left)
+        return;
     SetPaneInfo(nIndex, nID, nStyle, rc.right - rc.left);
     RepositionTooltips();
+}
+
+BOOL CStatusBarACT::SetPaneText(int nIndex, LPCSTR pszText, BOOL bUpdate)
+{
+    CString text(pszText ? pszText : "");
+    int nl = text.Find('\n');
+    if (!CStatusBar::SetPaneText(nIndex, nl >= 0 ? text.Left(nl) : text, bUpdate))
+        return FALSE;
+    AfterTextSet(nIndex, nl >= 0 ? text.Mid(nl + 1) : CString(), nl >= 0);
+    return TRUE;
+}
+
+void CStatusBarACT::AfterTextSet(int nIndex, const CString& strTip, bool bHasTip)
+{
+    if (GetPaneFlags(nIndex) & SBACT_FIT_TEXT)
+        FitPaneToText(nIndex);
+    if (bHasTip)
+        SetPaneTooltip(nIndex, strTip);
 }
 
 int CStatusBarACT::HitTest(int x, int y) const
@@ -260,10 +282,7 @@ LRESULT CStatusBarACT::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp)
         int nl = text.Find('\n');
         CString shown = nl >= 0 ? text.Left(nl) : text;
         LRESULT r = CStatusBar::DefWindowProc(msg, wp, (LPARAM)(LPCSTR)shown);
-        if (GetPaneFlags(nIndex) & SBACT_FIT_TEXT)
-            FitPaneToText(nIndex);
-        if (nl >= 0)
-            SetPaneTooltip(nIndex, text.Mid(nl + 1));
+        AfterTextSet(nIndex, nl >= 0 ? text.Mid(nl + 1) : CString(), nl >= 0);
         return r;
     }
     return CStatusBar::DefWindowProc(msg, wp, lp);

@@ -50,7 +50,11 @@ public:
     // An owned font for the pane (owner-drawn from then on); 0 when it
     // cannot be made.
     BOOL SetPaneFont(int nIndex, int nPointSize10, LPCSTR pszFace, COLORREF crText);
+    // Sets the pane's width to its text's (up to a line feed) in its font.
     void FitPaneToText(int nIndex);
+    // As SB_SETTEXT: "text\ntip" shows the text and tips the rest; a pane
+    // with SBACT_FIT_TEXT is fitted.
+    BOOL SetPaneText(int nIndex, LPCSTR pszText, BOOL bUpdate = TRUE) override;
     // The pane under a client point, -1 when none.
     int HitTest(int x, int y) const;
 
@@ -68,6 +72,8 @@ private:
     void EnsurePaneArrays(int nIndex);
     void RepositionTooltips();
     void ReportClick(UINT msg, LPARAM lp);
+    // Fits the pane after its text changed (SBACT_FIT_TEXT), tips the rest.
+    void AfterTextSet(int nIndex, const CString& strTip, bool bHasTip);
 
     std::vector<DWORD> m_arrPaneFlags;
     std::vector<HCURSOR> m_arrPaneCursors;   // shared or resource cursors: not freed

@@ -44,7 +44,9 @@ public:
     UINT GetPaneStyle(int nIndex) const;
     void SetPaneStyle(int nIndex, UINT nStyle);
     CString GetPaneText(int nIndex) const;
-    BOOL SetPaneText(int nIndex, LPCSTR pszText, BOOL bUpdate = TRUE);
+    // Virtual, so that a derived bar sees every text change, also of its
+    // owner-drawn panes (whose SB_SETTEXT carries no text).
+    virtual BOOL SetPaneText(int nIndex, LPCSTR pszText, BOOL bUpdate = TRUE);
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     // SB_SETTEXT from outside (the frame's menu prompts) updates the bar's copy.

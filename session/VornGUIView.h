@@ -156,7 +156,12 @@ public:
     // document's settings (after start-up and after the preferences).
     void ApplyConsoleLineOptions();
     void SetStatusPartVisible(int nPart, bool bVisible);
-    CString GetStatusLinePart(int nPart) { return m_router.PeekPart(nPart).c_str(); }
+    // The text last shown of a status part (its placeholder before the
+    // emulator reported it).
+    CString GetStatusLinePart(int nPart) const
+    {
+        return nPart >= 0 && nPart < kStatusPartCount ? m_strShownPart[nPart] : CString();
+    }
     CEmulatorOutputRouter& Router() { return m_router; }
     // The run indicator's message was handled (its lamp handler calls this):
     // the running flag to show.
@@ -259,6 +264,7 @@ private:
     void SetReadersRunning(bool bRunning) override;
     void EndDeviceList();
     void ShowStatusPart(int nPart);
+    void SetStatusBarPane(int nPart);
     bool WriteCommandLine(const CString& strText);
     bool SendNow(const CString& strLine);
     static CString ProtocolVersionLine();

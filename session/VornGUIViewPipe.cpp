@@ -207,13 +207,18 @@ void CVornGUIView::ShowStatusPart(int nPart)
     HWND hBar = m_receivers.hStatusLineBar;
     if (bLengthChanged && hBar && ::IsWindow(hBar))
         ::SendMessageA(hBar, WM_LAYOUT_STATUS_FIELDS, 0, 0);
-    // The status bar shows the parts too when the user chose so (its panes
-    // exist only then).
+    SetStatusBarPane(nPart);
+}
+
+// The status bar shows the parts too when the user chose so (its panes
+// exist only then).
+void CVornGUIView::SetStatusBarPane(int nPart)
+{
     CStatusBar* pBar = m_receivers.pStatusBar;
     if (m_settings.m_bStatusOnBar && pBar && pBar->m_hWnd) {
         int nIndex = pBar->CommandToIndex(ID_INDICATOR_PSW + nPart);
         if (nIndex >= 0)
-            pBar->SetPaneText(nIndex, strText);
+            pBar->SetPaneText(nIndex, m_strShownPart[nPart]);
     }
 }
 

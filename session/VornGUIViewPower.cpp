@@ -271,6 +271,7 @@ void CVornGUIView::ResetStatusFields()
         HWND hCtl = m_receivers.hStatusParts[i];
         if (hCtl && ::IsWindow(hCtl))
             ::SetWindowTextA(hCtl, m_strShownPart[i]);
+        SetStatusBarPane(i);
     }
     for (int i = 0; i < kRegisterFieldCount; ++i) {
         HWND hCtl = m_receivers.hRegisterFields[i];

@@ -440,6 +440,77 @@ TEST_F(FrameFixture, StatusTextWithALineFeedShowsTheFirstPartAndTipsTheRest)
     EXPECT_STREQ(text, "abc");
 }
 
+namespace {
+
+// The width of a text in the status font the view's settings name.
+int StatusTextWidth(HWND hBar, const CString& strText)
+{
+    const CViewSettings& settings = g_pView->Settings();
+    HDC hDC = ::GetDC(hBar);
+    LOGFONTA lf = {};
+    lf.lfHeight = -::MulDiv(settings.m_nStatusFontSize * 10, ::GetDeviceCaps(hDC, LOGPIXELSY), 720);
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, settings.m_strStatusFontName, LF_FACESIZE);
+    HFONT hFont = ::CreateFontIndirectA(&lf);
+    HGDIOBJ hOld = ::SelectObject(hDC, hFont);
+    SIZE size = {};
+    ::GetTextExtentPoint32A(hDC, strText, strText.GetLength(), &size);
+    ::SelectObject(hDC, hOld);
+    ::DeleteObject(hFont);
+    ::ReleaseDC(hBar, hDC);
+    return size.cx;
+}
+
+int PaneWidth(CStatusBarACT& bar, int nIndex)
+{
+    RECT rc = {};
+    bar.SendMessage(SB_GETRECT, (WPARAM)nIndex, (LPARAM)&rc);
+    return rc.right - rc.left;
+}
+
+}  // namespace
+
+// Each status pane is at least as wide as its text, also after the view
+// changed it (as the emulator's status reports do), and no pane runs under
+// the size grip.
+TEST_F(FrameFixture, StatusPanesFitTheirTextAsItChanges)
+{
+    OpenFrame();
+    g_pView->SetStatusOnStatusBar(true);
+    pFrame->RebuildStatusBar(true);
+    CStatusBarACT& bar = pFrame->m_wndStatusBar;
+    ASSERT_EQ(bar.GetCount(), 5);
+    for (int i = 1; i < bar.GetCount(); i++) {
+        CString strText = bar.GetPaneText(i);
+        ASSERT_FALSE(strText.IsEmpty()) << i;
+        EXPECT_GE(PaneWidth(bar, i), StatusTextWidth(bar.m_hWnd, strText)) << i << " " << strText.GetString();
+    }
+    const CString strLong = "CP00 PSW=07060000 80000000 0000000000FF1234";
+    bar.SetPaneText(1, strLong);
+    EXPECT_GE(PaneWidth(bar, 1), StatusTextWidth(bar.m_hWnd, strLong));
+    int nWide = PaneWidth(bar, 1);
+    bar.SetPaneText(1, "CP00");
+    EXPECT_LT(PaneWidth(bar, 1), nWide);
+    EXPECT_GE(PaneWidth(bar, 1), StatusTextWidth(bar.m_hWnd, "CP00"));
+    bar.SetPaneText(4, "SIOS=123456\nStart-I/Os per second");
+    EXPECT_STREQ(bar.GetPaneText(4), "SIOS=123456");
+    EXPECT_GE(PaneWidth(bar, 4), StatusTextWidth(bar.m_hWnd, "SIOS=123456"));
+    // The last pane's text ends left of the grip.
+    RECT rcBar = {}, rcLast = {};
+    bar.GetClientRect(&rcBar);
+    bar.SendMessage(SB_GETRECT, (WPARAM)(bar.GetCount() - 1), (LPARAM)&rcLast);
+    EXPECT_LE(rcLast.left + StatusTextWidth(bar.m_hWnd, bar.GetPaneText(bar.GetCount() - 1)),
+              rcBar.right - ::GetSystemMetrics(SM_CXVSCROLL));
+    bar.SetPaneText(1, strLong);
+    if (vorntest::KeepOpenForScreenshot()) {
+        DWORD dwEnd = ::GetTickCount() + 4000;
+        while (::GetTickCount() < dwEnd) {
+            Pump();
+            ::Sleep(20);
+        }
+    }
+}
+
 TEST(StatusBarACT, PaneFlagsGetADefaultButtonAndKind)
 {
     EXPECT_EQ(NormalizePaneFlags(SBACT_NOTIFY), SBACT_NOTIFY | SBACT_DBLCLICK | SBACT_LEFT);
