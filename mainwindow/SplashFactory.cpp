@@ -24,6 +24,14 @@ void WaitAnsweringSentMessages(HANDLE h)
 
 }  // namespace
 
+HWND ModalPopupOf(HWND hWnd)
+{
+    if (!hWnd || ::IsWindowEnabled(hWnd))
+        return nullptr;
+    HWND hPopup = ::GetLastActivePopup(hWnd);
+    return hPopup && hPopup != hWnd && ::IsWindowVisible(hPopup) && ::IsWindowEnabled(hPopup) ? hPopup : nullptr;
+}
+
 CSplashThread::CSplashThread(const CRuntimeClass* pWndClass) : m_pWndClass(pWndClass)
 {
     m_bAutoDelete = FALSE;
@@ -100,8 +108,15 @@ BOOL CSplashFactory::Destroy(CWnd* pWnd)
     ::AttachThreadInput(::GetCurrentThreadId(), pThread->m_nThreadID, TRUE);
     CWnd* pTarget = pWnd ? pWnd : AfxGetMainWnd();
     if (pTarget && pTarget->m_hWnd) {
-        pTarget->SetFocus();
-        ::SetForegroundWindow(pTarget->m_hWnd);
+        HWND hQuestion = ModalPopupOf(pTarget->m_hWnd);
+        if (hQuestion) {
+            // A question is up (the first start's folder question): it keeps
+            // the activation; the window under it is disabled until it goes.
+            ::SetForegroundWindow(hQuestion);
+        } else {
+            pTarget->SetFocus();
+            ::SetForegroundWindow(pTarget->m_hWnd);
+        }
     }
     CSplashWnd* pSplash = pThread->m_pSplashWnd;
     if (pSplash && pSplash->m_hWnd) {

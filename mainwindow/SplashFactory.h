@@ -35,7 +35,8 @@ public:
     // waits until the window exists or has failed; non-zero when it exists.
     virtual BOOL Create(const CRuntimeClass* pWndClass, int nPriority);
     // Gives the focus back to pWnd (null: the calling thread's main window),
-    // closes the splash and waits for its thread. 1, or 0 when no splash is up.
+    // or to the modal question pWnd shows, closes the splash and waits for
+    // its thread. 1, or 0 when no splash is up.
     virtual BOOL Destroy(CWnd* pWnd);
 
 private:
@@ -43,3 +44,7 @@ private:
 };
 
 extern CSplashFactory g_SplashFactory;
+
+// The question that keeps hWnd disabled (its last active, visible and
+// enabled popup), or null when hWnd is enabled or shows none.
+HWND ModalPopupOf(HWND hWnd);

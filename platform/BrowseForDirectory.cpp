@@ -4,11 +4,18 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include "platform/WindowHelpers.h"
+
 namespace {
 
 int CALLBACK BrowseCallback(HWND hWnd, UINT msg, LPARAM, LPARAM lpData)
 {
-    if (msg == BFFM_INITIALIZED && lpData)
+    if (msg != BFFM_INITIALIZED)
+        return 0;
+    // The picker opens where the system puts it (the screen's corner):
+    // over its owner, as every question does.
+    CenterWindowOn(hWnd, ::GetWindow(hWnd, GW_OWNER));
+    if (lpData)
         ::SendMessageA(hWnd, BFFM_SETSELECTIONA, TRUE, lpData);
     return 0;
 }

@@ -1,6 +1,7 @@
 // CWndWrappers.cpp: the members of CWnd that take more than one Win32 call.
 #include "platform/CCmdUI.h"
 #include "platform/CWnd.h"
+#include "platform/WindowHelpers.h"
 
 void CWnd::GetWindowText(CString& str) const
 {
@@ -33,6 +34,10 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
 {
     HWND hOwner = pAlternateOwner ? pAlternateOwner->m_hWnd
                                   : ((GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER));
+    if (!(GetStyle() & WS_CHILD)) {
+        CenterWindowOn(m_hWnd, hOwner);
+        return;
+    }
     CRect rcArea;
     if (hOwner && ::IsWindowVisible(hOwner) && !::IsIconic(hOwner)) {
         ::GetWindowRect(hOwner, &rcArea);
@@ -43,15 +48,9 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     }
     CRect rc;
     GetWindowRect(&rc);
-    int x = rcArea.left + (rcArea.Width() - rc.Width()) / 2;
-    int y = rcArea.top + (rcArea.Height() - rc.Height()) / 2;
-    if (GetStyle() & WS_CHILD) {
-        CPoint pt(x, y);
-        ::ScreenToClient(::GetParent(m_hWnd), &pt);
-        x = pt.x;
-        y = pt.y;
-    }
-    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CPoint pt(rcArea.left + (rcArea.Width() - rc.Width()) / 2, rcArea.top + (rcArea.Height() - rc.Height()) / 2);
+    ::ScreenToClient(::GetParent(m_hWnd), &pt);
+    ::SetWindowPos(m_hWnd, nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)

@@ -48,3 +48,41 @@ CPoint CalcContextMenuPoint(CWnd* pWnd, CPoint point)
 {
     return CalcContextMenuPoint(HwndOf(pWnd), point);
 }
+
+RECT KeepRectInside(const RECT& rc, const RECT& rcArea)
+{
+    RECT r = rc;
+    int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    if (r.right > rcArea.right)
+        r.left = rcArea.right - cx;
+    if (r.bottom > rcArea.bottom)
+        r.top = rcArea.bottom - cy;
+    if (r.left < rcArea.left)
+        r.left = rcArea.left;
+    if (r.top < rcArea.top)
+        r.top = rcArea.top;
+    r.right = r.left + cx;
+    r.bottom = r.top + cy;
+    return r;
+}
+
+void CenterWindowOn(HWND hWnd, HWND hOwner)
+{
+    MONITORINFO mi = {sizeof(mi)};
+    ::GetMonitorInfoA(::MonitorFromWindow(hOwner && ::IsWindowVisible(hOwner) ? hOwner : hWnd,
+                                          MONITOR_DEFAULTTONEAREST),
+                      &mi);
+    RECT rcArea = mi.rcWork;
+    if (hOwner && ::IsWindowVisible(hOwner) && !::IsIconic(hOwner))
+        ::GetWindowRect(hOwner, &rcArea);
+    RECT rc;
+    ::GetWindowRect(hWnd, &rc);
+    int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    RECT rcNew = {rcArea.left + (rcArea.right - rcArea.left - cx) / 2,
+                  rcArea.top + (rcArea.bottom - rcArea.top - cy) / 2, 0, 0};
+    rcNew.right = rcNew.left + cx;
+    rcNew.bottom = rcNew.top + cy;
+    rcNew = KeepRectInside(rcNew, mi.rcWork);
+    ::SetWindowPos(hWnd, nullptr, rcNew.left, rcNew.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+

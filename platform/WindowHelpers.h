@@ -1,6 +1,6 @@
 // WindowHelpers.h: small window functions of the companion library:
-// switching a window's drawing off and on around bulk changes, and the point
-// at which a context menu opens.
+// switching a window's drawing off and on around bulk changes, the point
+// at which a context menu opens, and centring a window on its owner.
 #pragma once
 
 #include <windows.h>
@@ -21,3 +21,12 @@ void WLSetRedraw(CWnd* pWnd, BOOL bRedraw);
 // client area.
 CPoint CalcContextMenuPoint(HWND hWnd, CPoint point);
 CPoint CalcContextMenuPoint(CWnd* pWnd, CPoint point);
+
+// Moves the top-level window hWnd (size and Z order kept) so that it is
+// centred on hOwner when hOwner is visible and not minimised, else on the
+// work area of hWnd's monitor; then moves it as little as needed to lie
+// inside that work area (its top left first when it is the larger).
+void CenterWindowOn(HWND hWnd, HWND hOwner);
+// The rectangle moved as little as needed to lie inside rcArea; when it is
+// larger than rcArea its top left is kept inside.
+RECT KeepRectInside(const RECT& rc, const RECT& rcArea);

@@ -31,36 +31,45 @@ void RunAndClose(const std::string& args)
     EXPECT_EQ(app.Wait(20000), 0);
 }
 
-// A visible top-level dialog of the process, or null.
-struct FoundDialog {
+// A visible top-level window of the process other than hExcept whose class
+// is cls, or null.
+struct FoundWindow {
     DWORD pid;
+    const char* cls;
+    HWND hExcept;
     HWND hWnd;
 };
 
-BOOL CALLBACK CheckDialog(HWND h, LPARAM lp)
+BOOL CALLBACK CheckWindow(HWND h, LPARAM lp)
 {
-    FoundDialog* f = (FoundDialog*)lp;
+    FoundWindow* f = (FoundWindow*)lp;
     DWORD pid = 0;
     ::GetWindowThreadProcessId(h, &pid);
-    char cls[32] = {};
+    char cls[64] = {};
     ::GetClassNameA(h, cls, sizeof(cls));
-    if (pid == f->pid && ::IsWindowVisible(h) && strcmp(cls, "#32770") == 0) {
+    if (pid == f->pid && h != f->hExcept && ::IsWindowVisible(h) && strcmp(cls, f->cls) == 0) {
         f->hWnd = h;
         return FALSE;
     }
     return TRUE;
 }
 
-HWND WaitForDialog(DWORD pid, DWORD timeoutMs)
+HWND WaitForOtherDialog(DWORD pid, HWND hExcept, DWORD timeoutMs)
 {
     for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        FoundDialog found = {pid, nullptr};
-        ::EnumWindows(CheckDialog, (LPARAM)&found);
-        if (found.hWnd)
+        FoundWindow found = {pid, "#32770", hExcept, nullptr};
+        ::EnumWindows(CheckWindow, (LPARAM)&found);
+        if (found.hWnd && (!hExcept || !::IsWindow(hExcept)))
             return found.hWnd;
         ::Sleep(50);
     }
     return nullptr;
+}
+
+// A visible top-level dialog of the process, or null.
+HWND WaitForDialog(DWORD pid, DWORD timeoutMs)
+{
+    return WaitForOtherDialog(pid, nullptr, timeoutMs);
 }
 
 }  // namespace
@@ -125,3 +134,68 @@ TEST(Startup, WrongParameterShowsItsMessageThenTheUsageAndEnds)
     EXPECT_EQ(app.Wait(20000), 0);
     EXPECT_EQ(::FindWindowA("VornGUIMainFrame", nullptr), nullptr);
 }
+
+namespace {
+
+// A real click of the mouse at the middle of a window.
+void ClickAt(HWND hWnd)
+{
+    RECT rc;
+    ::GetWindowRect(hWnd, &rc);
+    ::SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, in, sizeof(INPUT));
+}
+
+bool CentredOn(HWND hWnd, HWND hOwner)
+{
+    RECT rc, rcOwner;
+    ::GetWindowRect(hWnd, &rc);
+    ::GetWindowRect(hOwner, &rcOwner);
+    int dx = (rc.left + rc.right) / 2 - (rcOwner.left + rcOwner.right) / 2;
+    int dy = (rc.top + rc.bottom) / 2 - (rcOwner.top + rcOwner.bottom) / 2;
+    return dx >= -8 && dx <= 8 && dy >= -8 && dy <= 8;
+}
+
+}  // namespace
+
+// With no settings at all the first question is about the executables
+// folder. The splash goes about three seconds after start; the question must
+// stay in front of the main window, active, centred on it, and take a click.
+TEST(Startup, FirstStartQuestionStaysActiveOverTheMainWindowAndTakesAClick)
+{
+    TempDir dir;
+    vorntest::ChildProcess app;
+    DWORD dwStart = ::GetTickCount();
+    ASSERT_TRUE(app.Start("VornGUI.exe", "-i \"" + dir.Path("fresh.ini") + "\""));
+    HWND hQuestion = WaitForDialog(app.Pid(), 20000);
+    ASSERT_NE(hQuestion, nullptr);
+    HWND hMain = vorntest::WaitForWindow("VornGUIMainFrame", 20000);
+    ASSERT_NE(hMain, nullptr);
+    DWORD dwElapsed = ::GetTickCount() - dwStart;
+    if (dwElapsed < 5000)
+        ::Sleep(5000 - dwElapsed);
+    ASSERT_TRUE(::IsWindow(hQuestion));
+    char title[64] = {};
+    ::GetWindowTextA(hQuestion, title, sizeof title);
+    EXPECT_STREQ(title, "VornGUI");
+    EXPECT_EQ(::GetForegroundWindow(), hQuestion);
+    EXPECT_EQ(::GetWindow(hQuestion, GW_OWNER), hMain);
+    EXPECT_TRUE(CentredOn(hQuestion, hMain));
+
+    HWND hOk = ::FindWindowExA(hQuestion, nullptr, "Button", nullptr);
+    ASSERT_NE(hOk, nullptr);
+    ClickAt(hOk);
+    // The click reached the question: it goes, and the folder picker that
+    // follows opens over the main window too.
+    HWND hPicker = WaitForOtherDialog(app.Pid(), hQuestion, 10000);
+    ASSERT_NE(hPicker, nullptr);
+    EXPECT_FALSE(::IsWindow(hQuestion));
+    EXPECT_TRUE(CentredOn(hPicker, hMain));
+    ::PostMessageA(hPicker, WM_CLOSE, 0, 0);  // cancelled: the program ends
+    EXPECT_EQ(app.Wait(20000), 0);
+}
+
