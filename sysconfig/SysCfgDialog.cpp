@@ -60,6 +60,7 @@ CSysCfgDialog::CSysCfgDialog(CWnd* pViewWnd)
       m_Engines0Page(this, 0),
       m_Engines32Page(this, 32),
       m_ClockPage(this),
+      m_DevOptsPage(this),
       m_HttpSrvrPage(this),
       m_AdvancedPage(this),
       m_strProgramDir(ProgramFolder()),
@@ -90,6 +91,7 @@ CSysCfgPage* CSysCfgDialog::PageAt(int nIndex)
     case kSysCfgEngines0Page: return &m_Engines0Page;
     case kSysCfgEngines32Page: return &m_Engines32Page;
     case kSysCfgClockPage: return &m_ClockPage;
+    case kSysCfgDevOptsPage: return &m_DevOptsPage;
     case kSysCfgHttpSrvrPage: return &m_HttpSrvrPage;
     case kSysCfgAdvancedPage: return &m_AdvancedPage;
     default: return nullptr;  // the device and settings pages are not built yet
@@ -98,7 +100,7 @@ CSysCfgPage* CSysCfgDialog::PageAt(int nIndex)
 
 void CSysCfgDialog::RefreshDevOptsLoadUnit()
 {
-    WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "no Options page to show the load unit on");
+    m_DevOptsPage.RefreshLoadUnit();
 }
 
 void CSysCfgDialog::RefreshDevicesLoadUnit()

@@ -17,6 +17,7 @@
 #include "framework/SettingsDialog.h"
 #include "sysconfig/SysCfgAdvancedPage.h"
 #include "sysconfig/SysCfgArchPage.h"
+#include "sysconfig/SysCfgDevOptsPage.h"
 #include "sysconfig/SysCfgEnginesPage.h"
 #include "sysconfig/SysCfgHttpSrvrPage.h"
 #include "sysconfig/SysCfgIdentPage.h"
@@ -63,6 +64,7 @@ public:
     CSysCfgEnginesPage m_Engines0Page;
     CSysCfgEnginesPage m_Engines32Page;
     CSysCfgTODClockPage m_ClockPage;
+    CSysCfgDevOptsPage m_DevOptsPage;
     CSysCfgHttpSrvrPage m_HttpSrvrPage;
     CSysCfgAdvancedPage m_AdvancedPage;
     CVornConfigFile m_appliedConfig;  // the values as of each page's last apply

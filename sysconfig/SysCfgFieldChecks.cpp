@@ -64,6 +64,16 @@ const IdentField* const kFieldOrder[] = {&kLparName, &kHardware, &kCapacity, &kP
 
 }  // namespace
 
+bool FailField(SysCfgFieldFailure& failure, UINT nCtrlId, const char* pszTitle, const CString& strText, bool bEdit)
+{
+    return Fail(failure, nCtrlId, pszTitle, strText, bEdit);
+}
+
+CString BetweenText(UINT nMin, UINT nMax)
+{
+    return Between(nMin, nMax);
+}
+
 bool CheckIdentification(const CVornConfigFile& cfg, SysCfgFieldFailure& failure)
 {
     for (const IdentField* f : kFieldOrder) {

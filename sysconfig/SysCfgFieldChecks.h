@@ -30,6 +30,12 @@ bool CheckClock(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
 // and with auto-start on an existing root directory.
 bool CheckHttpServer(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
 
+// The checks' common ending: fills failure and returns false.
+bool FailField(SysCfgFieldFailure& failure, UINT nCtrlId, const char* pszTitle, const CString& strText,
+               bool bEdit = true);
+// "Please enter a value between %u and %u".
+CString BetweenText(UINT nMin, UINT nMax);
+
 // The failures of the storage fields (rows 7 and 8 of the Processors checks),
 // also used when a field's megabytes are refused before they are converted.
 SysCfgFieldFailure MainStorageFailure();

@@ -22,31 +22,7 @@ using namespace vorntest;
 
 namespace {
 
-struct SysCfgPages : ::testing::Test {
-    ScopedIniStore store{"syscfg_pages_tests.ini"};
-    TempDir dir;
-    CApplyReceiver view;
-    std::unique_ptr<CSysCfgDialog> dlg = std::make_unique<CSysCfgDialog>(&view);
-
-    SysCfgPages() { dlg->m_config = RichConfig(dir.Folder()); }
-
-    void Run(std::function<void(HWND)> step)
-    {
-        RunModal(*dlg, [&](HWND hDlg) {
-            step(hDlg);
-            if (::IsWindow(hDlg))
-                Press(hDlg, IDCANCEL);
-            return false;
-        });
-    }
-    // Apply; the text of the balloon it raised ("" when it went through).
-    std::string Apply(HWND hDlg)
-    {
-        ErrorBalloonHide();
-        Press(hDlg, ID_APPLY_NOW);
-        std::string strTitle = BalloonTitle();
-        return strTitle.empty() ? "" : strTitle + ": " + BalloonText();
-    }
+struct SysCfgPages : SysCfgDialogFixture {
 };
 
 }  // namespace

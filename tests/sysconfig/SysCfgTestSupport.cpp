@@ -6,6 +6,7 @@
 #include "platform/ErrorBalloon.h"
 #include "session/PrivateMessages.h"
 #include "sysconfig/SysCfgDialog.h"
+#include "tests/platform/ModalDriver.h"
 
 namespace vorntest {
 
@@ -126,6 +127,29 @@ std::string BalloonTitle()
 {
     CString strTitle;
     return ErrorBalloonWindow(&strTitle, nullptr) ? strTitle.GetString() : "";
+}
+
+SysCfgDialogFixture::SysCfgDialogFixture()
+{
+    dlg->m_config = RichConfig(dir.Folder());
+}
+
+void SysCfgDialogFixture::Run(std::function<void(HWND)> step)
+{
+    RunModal(*dlg, [&](HWND hDlg) {
+        step(hDlg);
+        if (::IsWindow(hDlg))
+            Press(hDlg, IDCANCEL);
+        return false;
+    });
+}
+
+std::string SysCfgDialogFixture::Apply(HWND hDlg)
+{
+    ErrorBalloonHide();
+    Press(hDlg, ID_APPLY_NOW);
+    std::string strTitle = BalloonTitle();
+    return strTitle.empty() ? "" : strTitle + ": " + BalloonText();
 }
 
 }  // namespace vorntest

@@ -4,13 +4,20 @@
 // controls as the user would (each control notifies its page).
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "config/CVornConfigFile.h"
 #include "platform/CWnd.h"
+#include "sysconfig/SysCfgDialog.h"
+#include "tests/config/TempFile.h"
+#include "tests/support/ScopedIniStore.h"
 
 class CSysCfgDialog;
 
@@ -51,5 +58,19 @@ void Press(HWND hWnd, int nId);
 // The text and title of the error balloon showing now ("" when none).
 std::string BalloonText();
 std::string BalloonTitle();
+
+// A dialog over RichConfig in a temporary folder, reporting to a
+// CApplyReceiver; Run shows it modally, runs a step and cancels it.
+struct SysCfgDialogFixture : ::testing::Test {
+    ScopedIniStore store{"syscfg_pages_tests.ini"};
+    TempDir dir;
+    CApplyReceiver view;
+    std::unique_ptr<CSysCfgDialog> dlg = std::make_unique<CSysCfgDialog>(&view);
+
+    SysCfgDialogFixture();
+    void Run(std::function<void(HWND)> step);
+    // Apply; "title: text" of the balloon it raised ("" when it went through).
+    std::string Apply(HWND hDlg);
+};
 
 }  // namespace vorntest
