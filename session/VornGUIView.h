@@ -243,6 +243,13 @@ protected:
     void OnMapImport();
     void OnPackFlip();
     void OnReelScan();
+    void OnReelBuild();
+    void OnReelDivide();
+    void OnReelDub();
+    void OnReelBlank();
+    void OnReelInfo();
+    void OnReelRepack();
+    void OnReelFetch();
 
 private:
     // Makes the utility's folder current, runs its dialog and, on OK, its

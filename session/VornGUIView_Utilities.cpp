@@ -12,6 +12,13 @@
 #include "platform/PathFunctions.h"
 #include "utilities/MapImportDlg.h"
 #include "utilities/PackFlipDlg.h"
+#include "utilities/ReelBlankDlg.h"
+#include "utilities/ReelBuildDlg.h"
+#include "utilities/ReelDivideDlg.h"
+#include "utilities/ReelDubDlg.h"
+#include "utilities/ReelFetchDlg.h"
+#include "utilities/ReelInfoDlg.h"
+#include "utilities/ReelRepackDlg.h"
 #include "utilities/ReelScanDlg.h"
 #include "utilities/VolBuildDlg.h"
 #include "utilities/VolCloneDlg.h"
@@ -103,4 +110,39 @@ void CVornGUIView::OnPackFlip()
 void CVornGUIView::OnReelScan()
 {
     RunUtilityDialog<CReelScanDlg>();
+}
+
+void CVornGUIView::OnReelBuild()
+{
+    RunUtilityDialog<CReelBuildDlg>();
+}
+
+void CVornGUIView::OnReelDivide()
+{
+    RunUtilityDialog<CReelDivideDlg>();
+}
+
+void CVornGUIView::OnReelDub()
+{
+    RunUtilityDialog<CReelDubDlg>();
+}
+
+void CVornGUIView::OnReelBlank()
+{
+    RunUtilityDialog<CReelBlankDlg>();
+}
+
+void CVornGUIView::OnReelInfo()
+{
+    RunUtilityDialog<CReelInfoDlg>();
+}
+
+void CVornGUIView::OnReelRepack()
+{
+    RunUtilityDialog<CReelRepackDlg>();
+}
+
+void CVornGUIView::OnReelFetch()
+{
+    RunUtilityDialog<CReelFetchDlg>();
 }

@@ -55,6 +55,11 @@ CUtilityDlg::CUtilityDlg(UINT nIDTemplate)
     ASSERT(m_pInfo);
 }
 
+CUtilityDlg::CUtilityDlg(UINT nIDTemplate, const SUtilityInfo& info)
+    : cdxCDynamicHelpDialog(nIDTemplate), m_pInfo(&info)
+{
+}
+
 bool CUtilityDlg::Has64BitUtilities()
 {
     return g_pView && g_pView->Has64BitUtilities();

@@ -65,6 +65,9 @@ protected:
     };
 
     explicit CUtilityDlg(UINT nIDTemplate);
+    // A dialog that is not a utility of its own (a utility dialog's helper
+    // dialog): its row gives the settings section and the icon group.
+    CUtilityDlg(UINT nIDTemplate, const SUtilityInfo& info);
 
     // ---- what each dialog provides ----
     virtual void LoadSettings() {}
