@@ -45,7 +45,7 @@ struct UtilityMenu : SessionFixture {
         std::string strStandin = vorntest::ProgramDir() + "vornutil.exe";
         for (const char* pszName :
              {"PACKFLIP", "PACKFLIP64", "VOLPATCH", "MAPIMPORT", "REELSCAN", "VOLRECAST", "VOLRECAST64", "VOLMAKE",
-              "VOLCLONE"})
+              "VOLCLONE", "REELBUILD", "REELBLANK", "REELDUB", "REELFETCH"})
             ::CopyFileA(strStandin.c_str(), (strExeDir + pszName + ".exe").c_str(), FALSE);
         ::CopyFileA((vorntest::ProgramDir() + "vornemu.exe").c_str(), (strExeDir + "vornemu.exe").c_str(), FALSE);
         const std::pair<const char*, std::string> lists[] = {
@@ -65,7 +65,7 @@ struct UtilityMenu : SessionFixture {
         Pump([&] { return !pView->IsUtilityRunning(); }, 10000);
         ErrorBalloonHide();
         for (const char* pszName : {"VORNUTIL_RECORD", "VORNUTIL_SCRIPT_MAPIMPORT", "VORNUTIL_SCRIPT_REELSCAN",
-                                    "VORNUTIL_SCRIPT_VOLMAKE"})
+                                    "VORNUTIL_SCRIPT_VOLMAKE", "VORNUTIL_SCRIPT_REELBUILD"})
             ::SetEnvironmentVariableA(pszName, nullptr);
         SessionFixture::TearDown();
     }
@@ -349,6 +349,84 @@ TEST_F(UtilityMenu, VolCloneWithoutThe64BitProgramsWritesThePlainFormat)
     EXPECT_EQ(Program("VOLCLONE") + " -o ckd " + strInput + " " + strDiskDir + "copy.ckd EXTERNALGUI",
               runs[0].strCommandLine);
     EXPECT_EQ(dir.Folder(), runs[0].strFolder + "\\");
+}
+
+}  // namespace
+
+namespace {
+
+// The tape utilities from the menu: the commands their dialogs build reach
+// the programs as built, and REELBUILD's file counts move its progress.
+TEST_F(UtilityMenu, ReelBuildOfAMetaFileRunsItsCommandAndItsFileCountsDriveTheWindow)
+{
+    std::string strList = dir.Write("tapes\\list.txt", "a.txt\nb.txt\n");
+    std::string strScript = dir.Write("reelbuild.txt", "err FILES=4\nerr FILE=2\nsleep 3000\nerr FILE=4\n");
+    ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_REELBUILD", strScript.c_str());
+    ProfileWriteString("REELBUILD", "strOutputDirectory", strTapeDir.c_str());
+    {
+        HWND hFirst = nullptr;
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (hFirst)
+                return false;
+            hFirst = h;
+            ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strList.c_str());
+            ::CheckDlgButton(h, IDC_TAPE_META_FILE, BST_CHECKED);
+            ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, "out.aws");
+            ::SetDlgItemTextA(h, IDC_UTIL_VOLSER, "TAP001");
+            ::SetDlgItemTextA(h, IDC_TAPE_DSN, "MY.DATA");
+            ::SetDlgItemTextA(h, IDC_TAPE_BLOCK, "10");
+            ::SetDlgItemTextA(h, IDC_TAPE_CODEPAGE, "819 / 1047");
+            ::CheckDlgButton(h, IDC_TAPE_UNIQUE, BST_CHECKED);
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        pView->SendMessage(WM_COMMAND, ID_UTIL_REELBUILD, 0);
+    }
+    HWND hProgress = ::FindWindowA("#32770", "REELBUILD list.txt out.aws");
+    ASSERT_NE(nullptr, hProgress);
+    // Two files of four: half way (the bar counts in tenths of a percent).
+    int nMidway = -1;
+    Pump([&] {
+        nMidway = (int)::SendDlgItemMessageA(hProgress, IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0);
+        return nMidway == 500;
+    }, 5000);
+    EXPECT_EQ(500, nMidway);
+    ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 20000));
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(Program("REELBUILD") + " IN: @" + strList +
+                  " VOL: TAP001 DSN: MY.DATA LRECL: 80 BLK: 10 CP: 819/1047 UNIQUE OUT: " + strTapeDir +
+                  "out.aws EXTERNALGUI",
+              runs[0].strCommandLine);
+    EXPECT_EQ(strTapeDir, runs[0].strFolder + "\\");
+}
+
+TEST_F(UtilityMenu, ReelBlankReelDubAndReelFetchRunTheirCommands)
+{
+    std::string strTape = dir.Write("tapes\\in.aws", std::string(100, 'T'));
+    for (const char* pszSection : {"REELBLANK", "REELDUB", "REELFETCH"})
+        ProfileWriteString(pszSection, "strOutputDirectory", strTapeDir.c_str());
+    EXPECT_EQ("", Run(ID_UTIL_REELBLANK, "", [](HWND h) {
+                  ::SetDlgItemTextA(h, IDC_UTIL_VOLSER, "000001");
+                  ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, "TEST.000001.vet");
+              }));
+    EXPECT_EQ("", Run(ID_UTIL_REELDUB, "", [](HWND h) {
+                  ::SetDlgItemTextA(h, IDC_TAPE_NUMBER, "9");
+                  ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, "dub.aws");
+              }));
+    EXPECT_EQ("", Run(ID_UTIL_REELFETCH, strTape, [](HWND h) {
+                  ::SendMessageA(::GetDlgItem(h, IDC_TAPE_NON_LABELED), BM_CLICK, 0, 0);
+                  ::SendMessageA(::GetDlgItem(h, IDC_TAPE_ASCII), BM_CLICK, 0, 0);
+                  ::SetDlgItemTextA(h, IDC_TAPE_FILE_NUMBER, "3");
+                  ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, "out.txt");
+              }));
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(3u, runs.size());
+    EXPECT_EQ(Program("REELBLANK") + " -i " + strTapeDir + "TEST.000001.vet 000001 VORNAMIC EXTERNALGUI",
+              runs[0].strCommandLine);
+    EXPECT_EQ(Program("REELDUB") + " /dev/st9 " + strTapeDir + "dub.aws EXTERNALGUI", runs[1].strCommandLine);
+    EXPECT_EQ(Program("REELFETCH") + " -n -a -u " + strTape + " " + strTapeDir + "out.txt 3 FB 80 16000 EXTERNALGUI",
+              runs[2].strCommandLine);
 }
 
 }  // namespace
