@@ -27,6 +27,7 @@ BEGIN_MESSAGE_MAP(CDynDevListDlgBar, cdxCDynamicBarDlg)
     ON_WM_INITMENUPOPUP()
     ON_WM_TIMER()
     ON_NOTIFY(NM_DBLCLK, IDC_DEVLIST_TREE, OnTreeDblClk)
+    ON_NOTIFY(NM_CUSTOMDRAW, IDC_DEVLIST_TREE, OnTreeCustomDraw)
     ON_COMMAND_EX(ID_DEVLIST_START, OnDeviceCommand)
     ON_COMMAND_EX(ID_DEVLIST_STOP, OnDeviceCommand)
     ON_COMMAND_EX(ID_DEVLIST_UNLOAD_TAPE, OnDeviceCommand)
@@ -53,6 +54,9 @@ CDynDevListDlgBar::CDynDevListDlgBar(CWnd* pParent) : cdxCDynamicBarDlg(IDD, pPa
 {
     ::InitializeCriticalSectionAndSpinCount(&m_csDevList, kLockSpinCount);
     m_nIDHelpDialog = IDD;
+    // The tree follows the bar's size both ways, so its own scroll bars
+    // stay inside the bar; it is not held at the template's size.
+    m_bUseScrollPos = false;
     LoadSettings();
 }
 
@@ -138,6 +142,24 @@ void CDynDevListDlgBar::ApplyAppearance()
     if (m_hWnd)
         ::RedrawWindow(m_hWnd, nullptr, nullptr,
                        RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+}
+
+void CDynDevListDlgBar::OnTreeCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    NMTVCUSTOMDRAW* pDraw = reinterpret_cast<NMTVCUSTOMDRAW*>(pNMHDR);
+    *pResult = CDRF_DODEFAULT;
+    if (pDraw->nmcd.dwDrawStage == CDDS_PREPAINT) {
+        *pResult = CDRF_NOTIFYITEMDRAW;
+        return;
+    }
+    if (pDraw->nmcd.dwDrawStage != CDDS_ITEMPREPAINT)
+        return;
+    UINT nState = (UINT)m_Tree.SendMessage(TVM_GETITEMSTATE, (WPARAM)pDraw->nmcd.dwItemSpec, TVIS_SELECTED);
+    if (!(nState & TVIS_SELECTED))
+        return;
+    bool bFocus = ::GetFocus() == m_Tree.m_hWnd;
+    pDraw->clrText = ::GetSysColor(bFocus ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+    pDraw->clrTextBk = ::GetSysColor(bFocus ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
 }
 
 // Message boxes and edits of the bar take its colours; the rest the base's.

@@ -109,6 +109,10 @@ protected:
     void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     void OnTimer(UINT_PTR nIDEvent);
     void OnTreeDblClk(NMHDR* pNMHDR, LRESULT* pResult);
+    // The selected item in the system's selection colours, with or without
+    // the focus (the bar's own text colour on the inactive selection's
+    // light ground could not be read).
+    void OnTreeCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     void OnDestroy();
     BOOL OnDeviceCommand(UINT nID);

@@ -1,6 +1,7 @@
 // CSCBDockContext.cpp: drag outlines from a sizing bar's sizes.
 #include "framework/CSCBDockContext.h"
 
+#include "framework/CSizingControlBar.h"
 #include "platform/CControlBar.h"
 
 namespace {
@@ -36,3 +37,17 @@ void CSCBDockContext::InitRects(CPoint pt)
     MoveToContain(m_rectFrameDragHorz, pt);
     MoveToContain(m_rectFrameDragVert, pt);
 }
+
+void CSCBDockContext::ToggleDocking()
+{
+    CSizingControlBar* pBar = DYNAMIC_DOWNCAST(CSizingControlBar, m_pBar);
+    if (pBar && pBar->m_hWnd && !pBar->IsFloating() && !m_bHaveFloatPos) {
+        // Never floated yet: the frame starts as the bar looks docked (a
+        // floating size made for the desktop at first start may not fit it).
+        CRect rc;
+        pBar->GetWindowRect(&rc);
+        pBar->SetFloatingSize(rc.Width(), rc.Height());
+    }
+    CDockContext::ToggleDocking();
+}
+

@@ -3,6 +3,7 @@
 
 #include "framework/CSizingControlBar.h"
 #include "platform/AfxIds.h"
+#include "platform/WindowHelpers.h"
 
 IMPLEMENT_DYNCREATE(CSCBMiniDockFrameWnd, CMiniDockFrameWnd)
 
@@ -69,6 +70,19 @@ void CSCBMiniDockFrameWnd::RecalcLayout(BOOL bNotify)
     CRect rc(0, 0, size.cx - 2 * kOverhang, size.cy - 2 * kOverhang);
     ::AdjustWindowRectEx(&rc, GetStyle(), FALSE, GetExStyle());
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, rc.Width(), rc.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!m_bPlaced) {
+        // Only now the frame has its real size: it starts inside the work
+        // area, its close button in reach.
+        m_bPlaced = TRUE;
+        CRect rcFrame;
+        GetWindowRect(&rcFrame);
+        MONITORINFO mi = {sizeof(mi)};
+        if (::GetMonitorInfoA(::MonitorFromRect(&rcFrame, MONITOR_DEFAULTTONEAREST), &mi)) {
+            RECT rcInside = KeepRectInside(rcFrame, mi.rcWork);
+            ::SetWindowPos(m_hWnd, nullptr, rcInside.left, rcInside.top, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
     CRect rcClient;
     GetClientRect(&rcClient);
     ::SetWindowPos(m_wndDockBar.m_hWnd, nullptr, 0, 0, rcClient.Width(), rcClient.Height(),

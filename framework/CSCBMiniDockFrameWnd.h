@@ -24,6 +24,7 @@ public:
 
 protected:
     BOOL m_bUserSizing = FALSE;  // from a press on the frame to the next release
+    BOOL m_bPlaced = FALSE;      // the first layout without caption kept it inside the work area
 
     void OnNcLButtonDown(UINT nHitTest, CPoint pt);
     void OnLButtonUp(UINT nFlags, CPoint pt);

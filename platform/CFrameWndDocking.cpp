@@ -10,6 +10,7 @@
 #include "platform/CMiniDockFrameWnd.h"
 #include "platform/CWinApp.h"
 #include "platform/ProfileStore.h"
+#include "platform/WindowHelpers.h"
 
 #include <algorithm>
 
@@ -234,6 +235,19 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
     pFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     pFrame->m_wndDockBar.DockControlBar(pBar);
     pFrame->RecalcLayout();
+    // A new floating frame lies inside the work area, its caption and close
+    // button in reach (a bar docked low on the desktop, a stored place from
+    // a larger desktop).
+    CRect rcFrame;
+    pFrame->GetWindowRect(&rcFrame);
+    MONITORINFO mi = {sizeof(mi)};
+    if (::GetMonitorInfoA(::MonitorFromRect(&rcFrame, MONITOR_DEFAULTTONEAREST), &mi)) {
+        RECT rcInside = KeepRectInside(rcFrame, mi.rcWork);
+        if (rcInside.left != rcFrame.left || rcInside.top != rcFrame.top) {
+            point = CPoint(rcInside.left, rcInside.top);
+            pFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
     if (pBar->GetStyle() & WS_VISIBLE)
         pFrame->ShowWindow(SW_SHOWNA);
     if (pBar->m_pDockContext) {

@@ -11,6 +11,7 @@
 
 #include "config/DockFloatMenu.h"
 #include "config/ConfigMessages.h"
+#include "devices/DynDevListDlgBar.h"
 #include "mainwindow/MainFrame.h"
 #include "mainwindow/VornGUIApp.h"
 #include "platform/CClipBoard.h"
@@ -200,6 +201,145 @@ TEST_F(FrameFixture, ViewToggleAndDockFloatCommands)
     EXPECT_FALSE(pFrame->GetMainBar(kStatusLine)->IsFloating());
     pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUSLINE_BAR);
     EXPECT_FALSE(BarVisible(kStatusLine));
+}
+
+namespace {
+
+// The window's rectangle in the client coordinates of hParent.
+RECT RectIn(HWND hWnd, HWND hParent)
+{
+    RECT rc;
+    ::GetWindowRect(hWnd, &rc);
+    ::MapWindowPoints(nullptr, hParent, (POINT*)&rc, 2);
+    return rc;
+}
+
+bool Inside(const RECT& rc, const RECT& rcArea)
+{
+    return rc.left >= rcArea.left && rc.top >= rcArea.top && rc.right <= rcArea.right && rc.bottom <= rcArea.bottom;
+}
+
+// True when some pixel of the rectangle of hWnd's client area has the colour.
+bool HasPixel(HWND hWnd, const RECT& rc, COLORREF clr)
+{
+    HDC hDC = ::GetDC(hWnd);
+    bool bFound = false;
+    for (int y = rc.top; y < rc.bottom && !bFound; y++)
+        for (int x = rc.left; x < rc.right && !bFound; x++)
+            bFound = ::GetPixel(hDC, x, y) == clr;
+    ::ReleaseDC(hWnd, hDC);
+    return bFound;
+}
+
+COLORREF PixelAt(HWND hWnd, int x, int y)
+{
+    HDC hDC = ::GetDC(hWnd);
+    COLORREF clr = ::GetPixel(hDC, x, y);
+    ::ReleaseDC(hWnd, hDC);
+    return clr;
+}
+
+}  // namespace
+
+// The device tree is as large as its bar, also when the bar is narrower than
+// the bar's dialog template: its horizontal scroll bar, arrows included, lies
+// inside the bar.
+TEST_F(FrameFixture, DeviceTreeFitsItsBarAtAnySize)
+{
+    OpenFrame();
+    CDynDevListDlgBar& dlg = pFrame->m_wndDevListBar.m_dlg;
+    HWND hTree = dlg.Tree().m_hWnd;
+    const int kDevList = 0, kCpuPct = 13;  // the two bars of the left column
+    for (int cx : {300, 110}) {
+        for (int i : {kDevList, kCpuPct})
+            pFrame->GetMainBar(i)->SetDockedSize(FALSE, cx, pFrame->GetMainBar(i)->GetDockedSize(FALSE).cy);
+        pFrame->RecalcLayout();
+        Pump();
+        RECT rcClient;
+        ::GetClientRect(dlg.m_hWnd, &rcClient);
+        RECT rcTree = RectIn(hTree, dlg.m_hWnd);
+        EXPECT_TRUE(Inside(rcTree, rcClient)) << cx << ": tree right " << rcTree.right << " of " << rcClient.right;
+        EXPECT_GE(rcTree.right, rcClient.right - 2) << cx;  // and it fills the bar
+    }
+    // "Communication Devices" is wider than the narrow tree: it scrolls, and
+    // the scroll bar's right arrow can be reached.
+    SCROLLBARINFO sbi = {sizeof(sbi)};
+    ASSERT_TRUE(::GetScrollBarInfo(hTree, OBJID_HSCROLL, &sbi));
+    EXPECT_FALSE(sbi.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+    RECT rcDlg;
+    ::GetWindowRect(dlg.m_hWnd, &rcDlg);
+    EXPECT_LE(sbi.rcScrollBar.right, rcDlg.right);
+    if (vorntest::KeepOpenForScreenshot()) {
+        HTREEITEM hItem = (HTREEITEM)::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+        ::SendMessageA(hTree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)hItem);
+        for (DWORD dwEnd = ::GetTickCount() + 4000; ::GetTickCount() < dwEnd; ::Sleep(20))
+            Pump();
+    }
+}
+
+// The selected device or group stays readable: the system's selection
+// colours with the focus, the inactive selection's without it (the bar's own
+// white text was drawn on the light inactive ground).
+TEST_F(FrameFixture, DeviceTreeSelectionReadableWithAndWithoutFocus)
+{
+    OpenFrame();
+    CDynDevListDlgBar& dlg = pFrame->m_wndDevListBar.m_dlg;
+    HWND hTree = dlg.Tree().m_hWnd;
+    HTREEITEM hItem = (HTREEITEM)::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    ASSERT_NE(hItem, nullptr);
+    ::SendMessageA(hTree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)hItem);
+    RECT rcText;
+    *(HTREEITEM*)&rcText = hItem;
+    ASSERT_TRUE(::SendMessageA(hTree, TVM_GETITEMRECT, TRUE, (LPARAM)&rcText));
+    struct {
+        bool bFocus;
+        int nBack, nText;
+    } cases[] = {{false, COLOR_BTNFACE, COLOR_BTNTEXT}, {true, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT}};
+    for (const auto& c : cases) {
+        ::SetFocus(c.bFocus ? hTree : g_pView->m_hWnd);
+        ::RedrawWindow(hTree, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        Pump();
+        EXPECT_EQ(PixelAt(hTree, rcText.right - 2, (rcText.top + rcText.bottom) / 2), ::GetSysColor(c.nBack))
+            << c.bFocus;
+        EXPECT_TRUE(HasPixel(hTree, rcText, ::GetSysColor(c.nText))) << c.bFocus;
+    }
+}
+
+// Floated for the first time, a bar's frame has the bar's docked size and
+// lies inside the work area, even when the bar was docked below its bottom.
+TEST_F(FrameFixture, FloatedBarStartsAtItsDockedSizeInsideTheWorkArea)
+{
+    OpenFrame();
+    const int kCmdLine = 3;
+    cdxCDynamicBar* pBar = pFrame->GetMainBar(kCmdLine);
+    ASSERT_TRUE(pBar->IsVisible());
+    MONITORINFO mi = {sizeof(mi)};
+    ::GetMonitorInfoA(::MonitorFromWindow(pFrame->m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
+    RECT rcFrame;
+    pFrame->GetWindowRect(&rcFrame);
+    // The main window hangs 60 pixels below the work area.
+    pFrame->SetWindowPos(nullptr, rcFrame.left, mi.rcWork.bottom + 60 - (rcFrame.bottom - rcFrame.top), 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER);
+    Pump();
+    RECT rcDocked;
+    pBar->GetWindowRect(&rcDocked);
+    ASSERT_GT(rcDocked.bottom, mi.rcWork.bottom);
+    pFrame->SendMessage(WM_COMMAND, ID_FLOAT_CMDLINE_BAR);
+    Pump();
+    theApp.OnIdle(0);  // the loop's idle step: the floating frame's delayed layout
+    Pump();
+    ASSERT_TRUE(pBar->IsFloating());
+    CWnd* pMini = pBar->GetDockingFrame();
+    ASSERT_NE(pMini, nullptr);
+    RECT rcMini;
+    pMini->GetWindowRect(&rcMini);
+    EXPECT_TRUE(Inside(rcMini, mi.rcWork)) << rcMini.left << "," << rcMini.top << "," << rcMini.right << ","
+                                           << rcMini.bottom;
+    // The bar keeps its docked size; the frame adds its border, and the
+    // caption that the docked bar had at its side now runs along its top.
+    EXPECT_EQ(pBar->GetFloatingSize().cx, rcDocked.right - rcDocked.left);
+    EXPECT_NEAR(rcMini.right - rcMini.left, rcDocked.right - rcDocked.left, 8);
+    EXPECT_NEAR(rcMini.bottom - rcMini.top, rcDocked.bottom - rcDocked.top, 16);
 }
 
 TEST_F(FrameFixture, DockingLayoutAndPlacementSurviveARestart)
