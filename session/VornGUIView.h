@@ -41,6 +41,7 @@ class CDynControlsDlgBar;
 class IDevListReceiver;
 class CStatusBar;
 class CPipedProcessCtl;
+class CSysCfgDialog;
 class CVornGUIDoc;
 class CUtilityDlg;
 
@@ -424,6 +425,9 @@ public:
     void ApplyEditedConfiguration(const CVornConfigFile& cfg);
     // Runs the system configuration dialog at a page (a tree index).
     void RunSysCfgDialog(int nPage);
+    // Gives the dialog the current configuration, the folders its pages
+    // start in, and the emulator session for its Devices page.
+    void PrepareSysCfgDialog(CSysCfgDialog& dlg);
     // WM_SYSCFG_APPLY: takes over the configuration of the dialog in lp,
     // shows its load unit and CPUs on the panels; returns 1.
     LRESULT OnSysCfgApply(WPARAM wp, LPARAM lp);

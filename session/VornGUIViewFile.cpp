@@ -250,12 +250,25 @@ void CVornGUIView::ApplyEditedConfiguration(const CVornConfigFile& cfg)
     UpdateTitle();
 }
 
-void CVornGUIView::RunSysCfgDialog(int nPage)
+void CVornGUIView::PrepareSysCfgDialog(CSysCfgDialog& dlg)
 {
-    CSysCfgDialog dlg(this);
     dlg.m_config = m_config;
     dlg.m_strConfigFilesDir = GetConfigFilesDir();
     dlg.m_strExecutablesDir = GetExecutablesDir();
+    SysCfgDeviceFolders& dirs = dlg.m_deviceFolders;
+    dirs.strReader = GetReaderFilesDir();
+    dirs.strPunch = GetPunchFilesDir();
+    dirs.strPrinter = GetPrinterFilesDir();
+    dirs.strDisk = GetDiskFilesDir();
+    dirs.strTape = GetTapeFilesDir();
+    dlg.m_isEmulatorRunning = [this] { return IsEmulatorRunning(); };
+    dlg.m_sendCommand = [this](const CString& strCommand) { SendCommand(strCommand); };
+}
+
+void CVornGUIView::RunSysCfgDialog(int nPage)
+{
+    CSysCfgDialog dlg(this);
+    PrepareSysCfgDialog(dlg);
     dlg.m_nStartPage = nPage;
     if (dlg.DoModal() != IDOK)
         return;

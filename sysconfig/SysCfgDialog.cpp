@@ -5,7 +5,6 @@
 
 #include "config/WindowHelpers.h"
 #include "platform/CSplitPath.h"
-#include "platform/Trace.h"
 #include "session/PrivateMessages.h"
 
 // The settings dialog carries no class information of its own.
@@ -60,7 +59,9 @@ CSysCfgDialog::CSysCfgDialog(CWnd* pViewWnd)
       m_Engines0Page(this, 0),
       m_Engines32Page(this, 32),
       m_ClockPage(this),
+      m_DevicesPage(this),
       m_DevOptsPage(this),
+      m_DasdParmsPage(this),
       m_HttpSrvrPage(this),
       m_AdvancedPage(this),
       m_strProgramDir(ProgramFolder()),
@@ -91,10 +92,12 @@ CSysCfgPage* CSysCfgDialog::PageAt(int nIndex)
     case kSysCfgEngines0Page: return &m_Engines0Page;
     case kSysCfgEngines32Page: return &m_Engines32Page;
     case kSysCfgClockPage: return &m_ClockPage;
+    case kSysCfgDevicesPage: return &m_DevicesPage;
     case kSysCfgDevOptsPage: return &m_DevOptsPage;
+    case kSysCfgDasdParmsPage: return &m_DasdParmsPage;
     case kSysCfgHttpSrvrPage: return &m_HttpSrvrPage;
     case kSysCfgAdvancedPage: return &m_AdvancedPage;
-    default: return nullptr;  // the device and settings pages are not built yet
+    default: return nullptr;  // the Settings page is not built yet
     }
 }
 
@@ -105,7 +108,7 @@ void CSysCfgDialog::RefreshDevOptsLoadUnit()
 
 void CSysCfgDialog::RefreshDevicesLoadUnit()
 {
-    WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "no Devices page to show the load unit on");
+    m_DevicesPage.RefreshLoadUnit();
 }
 
 BOOL CSysCfgDialog::OnInitDialog()
@@ -161,7 +164,9 @@ LRESULT CSysCfgDialog::OnSysCfgApply(WPARAM, LPARAM)
         return 0;
     if (!m_pViewWnd->SendMessage(WM_SYSCFG_APPLY, 0, (LPARAM)this))
         return 0;
-    // The Devices page sends its queued emulator commands here once it exists.
+    // Accepted: the Devices page sends its queued commands while the emulator runs.
+    if (m_DevicesPage.m_hWnd)
+        m_DevicesPage.SendMessage(WM_SYSCFG_APPLY, 0, 0);
     return 1;
 }
 

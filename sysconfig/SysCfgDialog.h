@@ -13,16 +13,29 @@
 // its built children stand at the top level.
 #pragma once
 
+#include <functional>
+
 #include "config/CVornConfigFile.h"
 #include "framework/SettingsDialog.h"
 #include "sysconfig/SysCfgAdvancedPage.h"
 #include "sysconfig/SysCfgArchPage.h"
+#include "sysconfig/SysCfgDasdParmsPage.h"
 #include "sysconfig/SysCfgDevOptsPage.h"
+#include "sysconfig/SysCfgDevicesPage.h"
 #include "sysconfig/SysCfgEnginesPage.h"
 #include "sysconfig/SysCfgHttpSrvrPage.h"
 #include "sysconfig/SysCfgIdentPage.h"
 #include "sysconfig/SysCfgProcsPage.h"
 #include "sysconfig/SysCfgTODClockPage.h"
+
+// The view's folders of device files, each empty when none is set.
+struct SysCfgDeviceFolders {
+    CString strReader;
+    CString strPunch;
+    CString strPrinter;
+    CString strDisk;
+    CString strTape;
+};
 
 // The pages' indexes in the order of the tree and of the apply pass.
 enum SysCfgPageIndex {
@@ -64,7 +77,9 @@ public:
     CSysCfgEnginesPage m_Engines0Page;
     CSysCfgEnginesPage m_Engines32Page;
     CSysCfgTODClockPage m_ClockPage;
+    CSysCfgDevicesPage m_DevicesPage;
     CSysCfgDevOptsPage m_DevOptsPage;
+    CSysCfgDasdParmsPage m_DasdParmsPage;
     CSysCfgHttpSrvrPage m_HttpSrvrPage;
     CSysCfgAdvancedPage m_AdvancedPage;
     CVornConfigFile m_appliedConfig;  // the values as of each page's last apply
@@ -78,6 +93,18 @@ public:
     // Where the module browsers start when no module folder is set; the
     // view sets it.
     CString m_strExecutablesDir;
+    // The Devices page's folders: its default devices' files and the
+    // current directory of its device dialogs. The view sets them.
+    SysCfgDeviceFolders m_deviceFolders;
+
+    // What the Devices page needs of the session, set by the view: whether
+    // the emulator runs, and the sending of one command to it.
+    std::function<bool()> m_isEmulatorRunning;
+    std::function<void(const CString&)> m_sendCommand;
+    // The device definition dialogs' open function: true after OK, with
+    // the device edited and the command that applies it. Unset, no dialog
+    // opens.
+    std::function<bool(CVornDevice&, CString&, const SysCfgDeviceDialogRun&)> m_defineDevice;
 
 protected:
     BOOL OnInitDialog() override;

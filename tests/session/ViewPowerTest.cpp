@@ -5,12 +5,15 @@
 // once more and then ending a stand-in that ignores "exit" by force; a run
 // without configuration; the "-f" start-up configuration; the licensed-mode
 // question answered Yes, No and left to time out; the watchdog of a version
-// 3.x emulator, which is told "vorn exit".
+// 3.x emulator, which is told "vorn exit"; the Devices page's queued
+// commands sent at an apply while the emulator runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
+#include "config/DevNum.h"
 #include "config/StartupObjects.h"
 #include "platform/ProfileStore.h"
 #include "platform/TextFunctions.h"
@@ -18,6 +21,8 @@
 #include "session/PipedProcessCtl.h"
 #include "session/PowerOnText.h"
 #include "session/VornGUIDoc.h"
+#include "sysconfig/SysCfgDialog.h"
+#include "tests/platform/ModalDriver.h"
 #include "tests/session/SessionViewFixture.h"
 #include "tests/session/ViewTestFrame.h"
 #include "tests/support/WinTestUtil.h"
@@ -369,4 +374,80 @@ TEST_F(AskToExitFixture, PowerOffOptionAsksBeforeClosingTheMainWindow)
     pView->ApplyPowerOffOption();
     EXPECT_TRUE(seq.Seen().empty());
     EXPECT_TRUE(TakeMainWindowClose());
+}
+
+// The Devices page of the system configuration dialog with the emulator
+// running (version 4.7: commands arrive without "vorn "): an added reader
+// and a removed disk reach the emulator at Apply, in the order queued, and
+// the next Apply sends nothing more.
+TEST_F(PowerFixture, DevicesPageCommandsGoOutAtAnApplyWhileRunning)
+{
+    std::string strConfig = WriteConfig("devs.cnf", "CPUSERIAL 000611\nCPUMODEL 2827\nMAINSIZE 64\n");
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strConfig));
+    pView->SendMessage(WM_COMMAND, ID_POWER_ON, 0);
+    ASSERT_TRUE(PumpUntilReady());
+    CSysCfgDialog dlg(pView);
+    pView->PrepareSysCfgDialog(dlg);
+    dlg.m_nStartPage = kSysCfgDevicesPage;
+    // Stands for the card reader's dialog, closed with OK.
+    dlg.m_defineDevice = [](CVornDevice& dev, CString& strCommand, const SysCfgDeviceDialogRun&) {
+        dev.m_strFirstArg = "deck.txt";
+        dev.m_strOtherArgs.Empty();
+        strCommand.Format("attach %s 3505 deck.txt", (LPCSTR)FormatDevnum(dev.GetKey()));
+        return true;
+    };
+    const std::string kAttach = "attach 000C 3505 deck.txt";
+    auto Press = [](HWND h, int nId) {
+        ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), (LPARAM)::GetDlgItem(h, nId));
+    };
+    int nStep = 0;
+    DWORD dwWaitStart = 0;
+    vorntest::RunModal(dlg, [&](HWND hDlg) {
+        HWND hPage = dlg.m_DevicesPage.m_hWnd;
+        switch (nStep++) {
+        case 0: {
+            Press(hPage, IDC_DEVICES_READER);
+            CListBox& list = dlg.m_DevicesPage.List();
+            list.SetSel(-1, FALSE);
+            list.SetSel(1, TRUE);  // the disk, after the reader
+            Press(hPage, IDC_DEVICES_REMOVE);
+            EXPECT_EQ(dlg.m_DevicesPage.Pending().Commands().size(), 2u);
+            Press(hDlg, ID_APPLY_NOW);
+            // Sent at the first accepted page apply.
+            EXPECT_TRUE(dlg.m_DevicesPage.Pending().Commands().empty());
+            dwWaitStart = ::GetTickCount();
+            return true;
+        }
+        case 1:
+            if (!HasReceived("detach 0120") && ::GetTickCount() - dwWaitStart < 10000)
+                nStep = 1;
+            else
+                Press(hDlg, ID_APPLY_NOW);
+            return true;
+        case 2:
+            ::Sleep(300);
+            return true;
+        default:
+            vorntest::ClickControl(IDCANCEL)(hDlg);
+            return false;
+        }
+    });
+    PumpFor(300);
+    std::vector<std::string> lines = Received();
+    auto attach = std::find(lines.begin(), lines.end(), kAttach);
+    auto detach = std::find(lines.begin(), lines.end(), "detach 0120");
+    std::string strAll;
+    for (const std::string& s : lines)
+        strAll += s + "|";
+    ASSERT_NE(attach, lines.end()) << strAll;
+    ASSERT_NE(detach, lines.end()) << strAll;
+    EXPECT_LT(attach, detach);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), kAttach), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "detach 0120"), 1);
+    // The view holds the edited configuration.
+    CVornDevice dev;
+    EXPECT_TRUE(pView->GetConfig().m_devices.Lookup(0x000C, dev));
+    EXPECT_FALSE(pView->GetConfig().m_devices.Lookup(0x0120, dev));
+    pView->SendMessage(WM_COMMAND, ID_POWER_OFF, 0);
+    ASSERT_TRUE(PumpUntilEnded());
 }

@@ -89,7 +89,8 @@ TEST_F(SysCfgDialogTest, TitleAndTree)
         EXPECT_EQ(TreeTexts(hDlg),
                   (std::vector<std::string>{"Identification", "Architecture", "Architecture/Processors",
                                             "Processors/Engines 0-31", "Processors/Engines 32-63",
-                                            "Architecture/Clock", "Options", "Http Server", "Advanced"}));
+                                            "Architecture/Clock", "Devices", "Devices/Options",
+                                            "Devices/Dasd Parameters", "Http Server", "Advanced"}));
         EXPECT_EQ(WindowText(dlg.m_Engines32Page.m_hWnd), "Engines 32-63");
         EXPECT_EQ(ItemText(dlg.m_Engines32Page.m_hWnd, IDC_ENGINES_LABEL0 + 31), "CPU 3F:");
         EXPECT_EQ(ItemText(dlg.m_Engines0Page.m_hWnd, IDC_ENGINES_LABEL0 + 10), "CPU 0A:");
