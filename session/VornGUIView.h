@@ -251,6 +251,8 @@ protected:
     void OnReelInfo();
     void OnReelRepack();
     void OnReelFetch();
+    void OnPackCheck();
+    void OnPackSqueeze();
 
 private:
     // Makes the utility's folder current, runs its dialog and, on OK, its

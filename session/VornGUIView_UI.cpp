@@ -119,6 +119,8 @@ BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
     ON_COMMAND(ID_UTIL_REELINFO, OnReelInfo)
     ON_COMMAND(ID_UTIL_REELREPACK, OnReelRepack)
     ON_COMMAND(ID_UTIL_REELFETCH, OnReelFetch)
+    ON_COMMAND(ID_UTIL_PACKCHECK, OnPackCheck)
+    ON_COMMAND(ID_UTIL_PACKSQUEEZE, OnPackSqueeze)
     // The bars' subscriptions (VornGUIViewSubscribe.cpp).
     ON_MESSAGE(WM_SUBSCRIBE_DEVLIST, OnSubscribeDevList)
     ON_MESSAGE(WM_SUBSCRIBE_STORAGE, OnSubscribeStorage)

@@ -11,6 +11,8 @@
 #include "config/StartupObjects.h"
 #include "platform/PathFunctions.h"
 #include "utilities/MapImportDlg.h"
+#include "utilities/PackCheckDlg.h"
+#include "utilities/PackSqueezeDlg.h"
 #include "utilities/PackFlipDlg.h"
 #include "utilities/ReelBlankDlg.h"
 #include "utilities/ReelBuildDlg.h"
@@ -145,4 +147,14 @@ void CVornGUIView::OnReelRepack()
 void CVornGUIView::OnReelFetch()
 {
     RunUtilityDialog<CReelFetchDlg>();
+}
+
+void CVornGUIView::OnPackCheck()
+{
+    RunUtilityDialog<CPackCheckDlg>();
+}
+
+void CVornGUIView::OnPackSqueeze()
+{
+    RunUtilityDialog<CPackSqueezeDlg>();
 }

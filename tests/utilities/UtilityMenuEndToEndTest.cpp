@@ -430,3 +430,81 @@ TEST_F(UtilityMenu, ReelBlankReelDubAndReelFetchRunTheirCommands)
 }
 
 }  // namespace
+
+namespace {
+
+// The stand-in installed under the given program names.
+void InstallStandin(const std::string& strExeDir, std::initializer_list<const char*> names)
+{
+    for (const char* pszName : names)
+        ::CopyFileA((vorntest::ProgramDir() + "vornutil.exe").c_str(), (strExeDir + pszName + ".exe").c_str(),
+                    FALSE);
+}
+
+// Two images in a folder of their own on drive C, one name with a blank;
+// removed again when the object goes.
+struct SDasdFolder {
+    std::string strA = "C:\\dasd\\a.cckd", strB = "C:\\dasd\\b c.cckd";
+    SDasdFolder()
+    {
+        ::CreateDirectoryA("C:\\dasd", nullptr);
+        for (const std::string& s : {strA, strB}) {
+            std::ofstream out(s, std::ios::binary);
+            out << vorntest::DiskImageBytes("CKD_C370");
+        }
+    }
+    ~SDasdFolder()
+    {
+        ::DeleteFileA(strA.c_str());
+        ::DeleteFileA(strB.c_str());
+        ::RemoveDirectoryA("C:\\dasd");
+    }
+};
+
+// PackCheck of two images at level 2, read-only: the list is filled with
+// "Add", the program names both images (the second quoted), and its "SIZE="
+// and "POS=" lines set the progress window's range and position.
+TEST_F(UtilityMenu, PackCheckRunsEveryListedImageAndItsSizeAndPositionsMoveTheProgress)
+{
+    InstallStandin(strExeDir, {"PACKCHECK"});
+    SDasdFolder dasd;
+    std::string strScript = dir.Write("packcheck.txt", "err SIZE=2000\nerr POS=1000\nsleep 3000\nerr POS=2000\n");
+    ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_PACKCHECK", strScript.c_str());
+    auto add = [](HWND h, const std::string& strFile) {
+        ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strFile.c_str());
+        ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_UTIL_FILE_ADD, BN_CLICKED),
+                       (LPARAM)::GetDlgItem(h, IDC_UTIL_FILE_ADD));
+    };
+    {
+        HWND hFirst = nullptr;
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (hFirst)
+                return false;
+            hFirst = h;
+            add(h, dasd.strA);
+            add(h, dasd.strB);
+            ::SendDlgItemMessageA(h, IDC_PACKCHECK_LEVEL2, BM_CLICK, 0, 0);
+            ::SendDlgItemMessageA(h, IDC_PACKCHECK_READONLY, BM_CLICK, 0, 0);
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        pView->SendMessage(WM_COMMAND, ID_UTIL_PACKCHECK, 0);
+    }
+    HWND hProgress = ::FindWindowA("#32770", "PACKCHECK -2 -ro a.cckd ...");
+    ASSERT_NE(nullptr, hProgress);
+    int nMidway = -1;
+    Pump([&] {
+        nMidway = (int)::SendDlgItemMessageA(hProgress, IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0);
+        return nMidway == 500;
+    }, 5000);
+    EXPECT_EQ(500, nMidway);  // POS=1000 of SIZE=2000, not of the image's 1024 bytes
+    ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 20000));
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(Program("PACKCHECK") + " -2 -ro C:\\dasd\\a.cckd \"C:\\dasd\\b c.cckd\" EXTERNALGUI",
+              runs[0].strCommandLine);
+    EXPECT_EQ(strDiskDir, runs[0].strFolder + "\\");
+    ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_PACKCHECK", nullptr);
+}
+
+}  // namespace

@@ -22,18 +22,16 @@ std::string WindowText(HWND h)
 
 }  // namespace
 
-SUtilityOk PressUtilityOk(CDialog& dlg, int nEdit, const char* pszInput, const std::function<void(HWND)>& extra)
+SUtilityOk RunUtilitySteps(CDialog& dlg, const std::vector<std::function<void(HWND)>>& steps, bool bPressOk)
 {
     SUtilityOk out;
-    int nStep = 0;
+    size_t nStep = 0;
     out.nResult = RunModal(dlg, [&](HWND h) {
-        if (nStep++ == 0) {
-            if (extra)
-                extra(h);
-            HWND hEdit = ::GetDlgItem(h, nEdit);
-            out.strShownInput = WindowText(hEdit);
-            if (pszInput)
-                ::SetWindowTextA(hEdit, pszInput);
+        if (nStep < steps.size()) {
+            steps[nStep++](h);
+            return true;
+        }
+        if (nStep++ == steps.size() && bPressOk) {
             ::PostMessageA(h, WM_COMMAND, IDOK, 0);
             return true;
         }
@@ -44,6 +42,21 @@ SUtilityOk PressUtilityOk(CDialog& dlg, int nEdit, const char* pszInput, const s
         ::SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
         return false;
     });
+    return out;
+}
+
+SUtilityOk PressUtilityOk(CDialog& dlg, int nEdit, const char* pszInput, const std::function<void(HWND)>& extra)
+{
+    std::string strShown;
+    SUtilityOk out = RunUtilitySteps(dlg, {[&](HWND h) {
+                                         if (extra)
+                                             extra(h);
+                                         HWND hEdit = ::GetDlgItem(h, nEdit);
+                                         strShown = WindowText(hEdit);
+                                         if (pszInput)
+                                             ::SetWindowTextA(hEdit, pszInput);
+                                     }});
+    out.strShownInput = strShown;
     return out;
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class CDialog;
 
@@ -24,6 +25,12 @@ struct SUtilityOk {
 // cancelled. pExtra runs once, first, on the dialog's window.
 SUtilityOk PressUtilityOk(CDialog& dlg, int nEdit, const char* pszInput,
                           const std::function<void(HWND)>& extra = nullptr);
+
+// Runs the dialog one step per timer tick; after the steps, presses OK
+// unless bPressOk is false; a dialog still open then has its balloon read
+// into strBalloon and is cancelled.
+SUtilityOk RunUtilitySteps(CDialog& dlg, const std::vector<std::function<void(HWND)>>& steps,
+                           bool bPressOk = true);
 
 // Answers every overwrite question ("Confirm Overwrite") of this thread
 // with one button while it lives; counts the questions.
