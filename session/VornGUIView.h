@@ -253,6 +253,9 @@ protected:
     void OnReelFetch();
     void OnPackCheck();
     void OnPackSqueeze();
+    void OnVolIdent();
+    void OnPackProbe();
+    void OnPackLayout();
 
 private:
     // Makes the utility's folder current, runs its dialog and, on OK, its

@@ -12,6 +12,8 @@
 #include "platform/PathFunctions.h"
 #include "utilities/MapImportDlg.h"
 #include "utilities/PackCheckDlg.h"
+#include "utilities/PackLayoutDlg.h"
+#include "utilities/PackProbeDlg.h"
 #include "utilities/PackSqueezeDlg.h"
 #include "utilities/PackFlipDlg.h"
 #include "utilities/ReelBlankDlg.h"
@@ -24,6 +26,7 @@
 #include "utilities/ReelScanDlg.h"
 #include "utilities/VolBuildDlg.h"
 #include "utilities/VolCloneDlg.h"
+#include "utilities/VolIdentDlg.h"
 #include "utilities/VolMakeDlg.h"
 #include "utilities/VolPatchDlg.h"
 #include "utilities/VolRecastDlg.h"
@@ -157,4 +160,19 @@ void CVornGUIView::OnPackCheck()
 void CVornGUIView::OnPackSqueeze()
 {
     RunUtilityDialog<CPackSqueezeDlg>();
+}
+
+void CVornGUIView::OnVolIdent()
+{
+    RunUtilityDialog<CVolIdentDlg>();
+}
+
+void CVornGUIView::OnPackProbe()
+{
+    RunUtilityDialog<CPackProbeDlg>();
+}
+
+void CVornGUIView::OnPackLayout()
+{
+    RunUtilityDialog<CPackLayoutDlg>();
 }

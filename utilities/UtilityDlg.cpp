@@ -24,6 +24,7 @@
 #include "session/ViewSettings.h"
 #include "session/VornGUIView.h"
 #include "config/DevClassIcons.h"
+#include "utilities/OneFileUtilityDlg.h"
 #include "utilities/UtilityRules.h"
 
 namespace {
@@ -188,6 +189,17 @@ bool CUtilityDlg::CheckOutputPath(CDataExchange* pDX, const CString& strDir, con
     return true;
 }
 
+bool CUtilityDlg::CheckInputImage(CDataExchange* pDX, CString& strFile, UINT nEdit, const char* pszLabel,
+                                  CString& strNameExt, UINT64& ullSize)
+{
+    pDX->PrepareEditCtrl((int)nEdit);
+    if (!DDV_InputFile(pDX, strFile, (int)nEdit, pszLabel, &strNameExt, &ullSize))
+        return false;
+    if (ReadInputImageType(strFile) == DASD_IMAGE_UNKNOWN)
+        return Refuse(pDX, nEdit, pszLabel, COneFileUtilityDlg::kUnknownImageText);
+    return true;
+}
+
 CString CUtilityDlg::ProgramWord(bool b64Wanted) const
 {
     return UtilityProgramWord(m_pInfo->pszCaption, b64Wanted);
@@ -272,4 +284,15 @@ void CUtilityDlg::KeepHeight(WINDOWPOS* pPos)
         if (rect.Height() > 0)
             pPos->cy = rect.Height();
     }
+}
+
+const CUtilityDlg::SLayoutRow* CUtilityDlg::InputAndOptionsLayoutRows(size_t& nCount)
+{
+    static const SLayoutRow kLayout[] = {
+        {IDC_UTIL_DESCRIPTION, 1}, {IDC_UTIL_INPUT_GROUP, 1},   {IDC_UTIL_INPUT_FILE, 1},
+        {IDC_UTIL_INPUT_BROWSE, 2}, {IDC_UTIL_OPTIONS_GROUP, 1}, {IDOK, 3},
+        {IDCANCEL, 3},
+    };
+    nCount = sizeof kLayout / sizeof kLayout[0];
+    return kLayout;
 }

@@ -83,6 +83,9 @@ protected:
     virtual void BuildCommandLine() = 0;
     virtual std::vector<SHelpRow> HelpRows() const = 0;
     virtual const SLayoutRow* LayoutRows(size_t& nCount) const = 0;
+    // The rows of a dialog with one input file and an "Options" group
+    // below it: both stretch, the browse button follows the right edge.
+    static const SLayoutRow* InputAndOptionsLayoutRows(size_t& nCount);
 
     // ---- the settings section ----
     void GetSetting(const char* pszKey, CString& strValue) const;
@@ -106,6 +109,14 @@ protected:
     // question. Call it as the dialog's last check.
     bool CheckOutputPath(CDataExchange* pDX, const CString& strDir, const CString& strFile, UINT nCtrl,
                          const char* pszLabel);
+
+    // The input file check (DDV_InputFile on nEdit, titled pszLabel), then
+    // that the file is a disk image of a known format; the name and size
+    // of a usable file are handed back, its type kept in m_bInputImageType.
+    // The file check comes first: a missing or empty name is told as such,
+    // not as an unknown image format.
+    bool CheckInputImage(CDataExchange* pDX, CString& strFile, UINT nEdit, const char* pszLabel,
+                         CString& strNameExt, UINT64& ullSize);
 
     // ---- the program word ----
     CString ProgramWord(bool b64Wanted = false) const;

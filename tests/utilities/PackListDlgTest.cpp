@@ -10,7 +10,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -434,27 +433,11 @@ TEST_F(PackListDialogs, OpeningAndClosingLeavesNoGdiObject)
 //     --gtest_filter=PackListDialogs.ShowForPicture
 TEST_F(PackListDialogs, ShowForPicture)
 {
-    const char* pszHold = std::getenv("VORN_SHOW_DIALOG_MS");
-    if (!pszHold)
-        GTEST_SKIP() << "set VORN_SHOW_DIALOG_MS to show the dialogs";
-    for (int i = 0; i < 2; ++i) {
-        CPackCheckDlg check;
-        CPackSqueezeDlg squeeze;
-        CDialog& dlg = i == 0 ? (CDialog&)check : (CDialog&)squeeze;
-        DWORD dwStart = 0;
-        vorntest::RunModal(dlg, [&](HWND h) {
-            if (!dwStart) {
-                dwStart = ::GetTickCount();
-                AddFile(strA)(h);
-                AddFile(strB)(h);
-                SelectItem(h, 1);
-            }
-            if (::GetTickCount() - dwStart < (DWORD)std::atoi(pszHold))
-                return true;
-            ::SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
-            return false;
-        }, 100);
-    }
+    CPackCheckDlg check;
+    CPackSqueezeDlg squeeze;
+    for (CDialog* pDlg : {(CDialog*)&check, (CDialog*)&squeeze})
+        if (!vorntest::HoldUtilityForPicture(*pDlg, {AddFile(strA), AddFile(strB), [](HWND h) { SelectItem(h, 1); }}))
+            GTEST_SKIP() << "set VORN_SHOW_DIALOG_MS to show the dialogs";
 }
 
 }  // namespace

@@ -508,3 +508,64 @@ TEST_F(UtilityMenu, PackCheckRunsEveryListedImageAndItsSizeAndPositionsMoveThePr
 }
 
 }  // namespace
+
+namespace {
+
+// PackLayout runs without a progress window, and every line it writes
+// reaches the console.
+TEST_F(UtilityMenu, PackLayoutRunsWithoutAProgressWindowAndItsOutputReachesTheConsole)
+{
+    InstallStandin(strExeDir, {"PACKLAYOUT"});
+    std::string strImage = dir.Write("disk\\map me.cckd", vorntest::DiskImageBytes("CKD_C370"));
+    std::string strScript = dir.Write("packlayout.txt",
+                                      "out CDEVHDR at 0x200\nseq out 1 40 1 L2TAB %d\nsleep 1500\nout end of map\n");
+    ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_PACKLAYOUT", strScript.c_str());
+    {
+        HWND hFirst = nullptr;
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (hFirst)
+                return false;
+            hFirst = h;
+            ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strImage.c_str());
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        pView->SendMessage(WM_COMMAND, ID_UTIL_PACKLAYOUT, 0);
+    }
+    ASSERT_TRUE(pView->IsUtilityRunning());
+    // The run's window, if the controller keeps one, is never shown.
+    bool bShown = false;
+    ASSERT_TRUE(Pump([&] {
+        HWND hProgress = ::FindWindowA("#32770", "PACKLAYOUT -i map me.cckd");
+        bShown |= hProgress && ::IsWindowVisible(hProgress);
+        return !pView->IsUtilityRunning();
+    }, 20000));
+    EXPECT_FALSE(bShown);
+    Pump([&] { return ConsoleHas("end of map"); }, 5000);
+    EXPECT_TRUE(ConsoleHas("CDEVHDR at 0x200")) << Console();
+    for (int i = 1; i <= 40; ++i)
+        EXPECT_TRUE(ConsoleHas("L2TAB " + std::to_string(i))) << i;
+    EXPECT_TRUE(ConsoleHas("end of map")) << Console();
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(Program("PACKLAYOUT") + " -i \"" + strImage + "\" EXTERNALGUI", runs[0].strCommandLine);
+    ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_PACKLAYOUT", nullptr);
+}
+
+// VolIdent with a new serial number passes the image and the serial.
+TEST_F(UtilityMenu, VolIdentWithANewSerialPassesTheImageAndTheSerial)
+{
+    InstallStandin(strExeDir, {"VOLIDENT"});
+    std::string strBytes = vorntest::DiskImageBytes("CKD_C370");
+    strBytes.replace(20, 12, "000000099999");
+    std::string strImage = dir.Write("disk\\mvs.cckd", strBytes);
+    EXPECT_EQ("", Run(ID_UTIL_VOLIDENT, strImage, [](HWND h) {
+                  ::SetDlgItemTextA(h, IDC_VOLIDENT_SERIAL, "000000012345");
+              }));
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(Program("VOLIDENT") + " " + strImage + " 000000012345 EXTERNALGUI", runs[0].strCommandLine);
+    EXPECT_EQ(strDiskDir, runs[0].strFolder + "\\");
+}
+
+}  // namespace

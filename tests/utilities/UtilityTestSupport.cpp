@@ -1,6 +1,7 @@
 // UtilityTestSupport.cpp: driving a utility dialog and making test images.
 #include "tests/utilities/UtilityTestSupport.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -58,6 +59,26 @@ SUtilityOk PressUtilityOk(CDialog& dlg, int nEdit, const char* pszInput, const s
                                      }});
     out.strShownInput = strShown;
     return out;
+}
+
+bool HoldUtilityForPicture(CDialog& dlg, const std::vector<std::function<void(HWND)>>& steps)
+{
+    const char* pszHold = std::getenv("VORN_SHOW_DIALOG_MS");
+    if (!pszHold)
+        return false;
+    DWORD dwStart = 0;
+    RunModal(dlg, [&](HWND h) {
+        if (!dwStart) {
+            dwStart = ::GetTickCount();
+            for (const auto& step : steps)
+                step(h);
+        }
+        if (::GetTickCount() - dwStart < (DWORD)std::atoi(pszHold))
+            return true;
+        ::SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    }, 100);
+    return true;
 }
 
 int COverwriteAnswerer::s_nAsked = 0;

@@ -32,6 +32,11 @@ SUtilityOk PressUtilityOk(CDialog& dlg, int nEdit, const char* pszInput,
 SUtilityOk RunUtilitySteps(CDialog& dlg, const std::vector<std::function<void(HWND)>>& steps,
                            bool bPressOk = true);
 
+// For a picture: runs the steps, then holds the dialog open for
+// VORN_SHOW_DIALOG_MS milliseconds and cancels it. False (nothing shown)
+// when the variable is not set.
+bool HoldUtilityForPicture(CDialog& dlg, const std::vector<std::function<void(HWND)>>& steps);
+
 // Answers every overwrite question ("Confirm Overwrite") of this thread
 // with one button while it lives; counts the questions.
 const int kOverwriteButton = 6;
