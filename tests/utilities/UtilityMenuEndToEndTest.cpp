@@ -569,3 +569,39 @@ TEST_F(UtilityMenu, VolIdentWithANewSerialPassesTheImageAndTheSerial)
 }
 
 }  // namespace
+
+namespace {
+
+// While "volmake64.exe" is in the executables folder, a list holding a
+// 64-bit image runs PACKCHECK64 and a 64-bit image PACKPROBE64; a list of
+// 32-bit images still runs PACKCHECK.
+TEST_F(UtilityMenu, PackCheckAndPackProbeRunTheir64BitProgramsFor64BitImages)
+{
+    InstallStandin(strExeDir, {"PACKCHECK", "PACKCHECK64", "PACKPROBE64", "volmake64"});
+    ASSERT_TRUE(pView->IsValidExecutablesDir(pView->GetExecutablesDir()));
+    ASSERT_TRUE(pView->Has64BitUtilities());
+    std::string strSmall = dir.Write("disk\\small.cckd", vorntest::DiskImageBytes("CKD_C370"));
+    std::string strBig = dir.Write("disk\\big.cckd64", vorntest::DiskImageBytes("CKD_C064"));
+    auto addFiles = [](std::vector<std::string> files) {
+        return [files](HWND h) {
+            for (const std::string& strFile : files) {
+                ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strFile.c_str());
+                ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_UTIL_FILE_ADD, BN_CLICKED),
+                               (LPARAM)::GetDlgItem(h, IDC_UTIL_FILE_ADD));
+            }
+        };
+    };
+    EXPECT_EQ("", Run(ID_UTIL_PACKCHECK, "", addFiles({strSmall, strBig})));
+    ProfileWriteInt("PACKCHECK", "InputFilesListBox_nCount", 0);
+    EXPECT_EQ("", Run(ID_UTIL_PACKCHECK, "", addFiles({strSmall})));
+    EXPECT_EQ("", Run(ID_UTIL_PACKPROBE, strBig, [](HWND h) {
+                  ::SendDlgItemMessageA(h, IDC_PACKPROBE_DEVHDR, BM_CLICK, 0, 0);
+              }));
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(3u, runs.size());
+    EXPECT_EQ(Program("PACKCHECK64") + " -0 " + strSmall + " " + strBig + " EXTERNALGUI", runs[0].strCommandLine);
+    EXPECT_EQ(Program("PACKCHECK") + " -0 " + strSmall + " EXTERNALGUI", runs[1].strCommandLine);
+    EXPECT_EQ(Program("PACKPROBE64") + " -d " + strBig + " EXTERNALGUI", runs[2].strCommandLine);
+}
+
+}  // namespace
