@@ -128,6 +128,19 @@ TEST_F(PackLayoutDialog, TakesAnyDiskImageButNoOtherFile)
               RunUtilitySteps(empty, {[](HWND h) { ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, ""); }}).strBalloon);
 }
 
+TEST_F(PackLayoutDialog, OptionHelpTitles)
+{
+    CPackLayoutDlg dlg;
+    auto help = [&](UINT nCtrl) { return std::string(dlg.GetHelpString(((DWORD)IDD_PACKLAYOUT << 16) | nCtrl)); };
+    EXPECT_NE(std::string::npos, help(IDC_PACKLAYOUT_SUMMARY).find("\nSummary Only"));
+    EXPECT_NE(std::string::npos, help(IDC_PACKLAYOUT_TRACKDATA).find("\nTrack Data"));
+    EXPECT_EQ("The Verbose option overrides the Track Data option and reports the location of each individual track "
+              "as well as the locations of each free space in addition to the normal reporting of the location of "
+              "each L2 lookup tables (which are always reported). It basically reports all possible information."
+              "\nVerbose",
+              help(IDC_UTIL_VERBOSE));
+}
+
 TEST_F(PackLayoutDialog, WidensButKeepsItsHeight)
 {
     CPackLayoutDlg dlg;

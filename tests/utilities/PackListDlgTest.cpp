@@ -413,6 +413,33 @@ TEST_F(PackListDialogs, PackSqueezeKeysStepOverLevelTwo)
     EXPECT_EQ(1, dlg.m_nCheckLevel);
 }
 
+// The help texts of the check levels and of the force option, each a text, a
+// line feed and its title.
+TEST_F(PackListDialogs, LevelAndForceHelpTextsAndTitles)
+{
+    CPackCheckDlg check;
+    auto help = [&](UINT nCtrl) { return std::string(check.GetHelpString(((DWORD)IDD_PACKCHECK << 16) | nCtrl)); };
+    EXPECT_EQ("Level 0 checks the device header, the compressed device header, the level-1 compression table and "
+              "all level-2 compression tables.\nCheck Level 0  (Minimal)",
+              help(IDC_PACKCHECK_LEVEL0));
+    EXPECT_EQ("Level 4 checks the device header, the compressed device header, and then completely rebuilds all "
+              "compression tables, track headers and track images from recovery.\nCheck Level 4  (Recovery)",
+              help(IDC_PACKCHECK_LEVEL4));
+    const std::pair<UINT, const char*> kMiddle[] = {{IDC_PACKCHECK_LEVEL1, "\nCheck Level 1  (Normal)"},
+                                                    {IDC_PACKCHECK_LEVEL2, "\nCheck Level 2  (Extra)"},
+                                                    {IDC_PACKCHECK_LEVEL3, "\nCheck Level 3  (Maximal)"}};
+    for (const auto& level : kMiddle)
+        EXPECT_NE(std::string::npos, help(level.first).find(level.second)) << level.first;
+    EXPECT_EQ(0u, help(IDC_PACKCHECK_FORCE).find("Use the Forced option when the utility reports the file is still "
+                                                 "opened by another process"));
+    EXPECT_NE(std::string::npos, help(IDC_PACKCHECK_FORCE).find("integrity.\nForced"));
+    EXPECT_NE(std::string::npos, help(IDC_PACKCHECK_READONLY).find("\nRead-only"));
+    CPackSqueezeDlg squeeze;
+    EXPECT_EQ("Move the slider to the left for faster but less intensive checking. Move it to the right for slower "
+              "but more thorough checking.\nCheck Level",
+              std::string(squeeze.GetHelpString(((DWORD)IDD_PACKSQUEEZE << 16) | IDC_PACKSQUEEZE_LEVEL)));
+}
+
 TEST_F(PackListDialogs, OpeningAndClosingLeavesNoGdiObject)
 {
     auto openClose = [] {

@@ -178,6 +178,14 @@ TEST_F(VolIdentDialog, RefusesWhatIsNoDiskImage)
               RunUtilitySteps(missing, {Type(IDC_UTIL_INPUT_FILE, dir.Path("none.cckd"))}).strBalloon);
 }
 
+TEST_F(VolIdentDialog, SerialHelpText)
+{
+    CVolIdentDlg dlg;
+    EXPECT_EQ("Enter into this field your optional overriding 12-digit serial number to be used for this DASD.\n"
+              "Serial Number",
+              std::string(dlg.GetHelpString(((DWORD)IDD_VOLIDENT << 16) | IDC_VOLIDENT_SERIAL)));
+}
+
 TEST_F(VolIdentDialog, WidensButKeepsItsHeight)
 {
     CVolIdentDlg dlg;
