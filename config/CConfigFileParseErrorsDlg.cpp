@@ -2,6 +2,7 @@
 #include "config/CConfigFileParseErrorsDlg.h"
 
 #include "config/CVornConfigFile.h"
+#include "config/GdiHelpers.h"
 #include "config/ParseErrorsText.h"
 #include "config/ProcessHelpers.h"
 #include "config/WindowHelpers.h"
@@ -107,34 +108,12 @@ BOOL CConfigFileParseErrorsDlg::OnInitDialog()
     return TRUE;
 }
 
-// A 10-point Courier New as the rich edit's default character format. The
-// font asks for a fixed pitch, so that a system without Courier New gets
-// another fixed-pitch face, whose name the rich edit is then given.
+// A 10-point Courier New as the rich edit's default character format.
 void CConfigFileParseErrorsDlg::SetFixedPitchFont()
 {
-    CFont pointFont;
-    LOGFONTA lf = {};
-    if (!pointFont.CreatePointFont(100, "Courier New") || !pointFont.GetLogFont(&lf))
-        return;
-    lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    if (!m_Font.CreateFontIndirect(&lf))
-        return;
-    TEXTMETRICA tm = {};
-    char szFace[LF_FACESIZE] = "";
-    int nLogPixelsY = 0;
-    {
-        CClientDC dc(this);
-        CDCSelect selFont(dc, m_Font);
-        ::GetTextMetricsA(dc, &tm);
-        ::GetTextFaceA(dc, LF_FACESIZE, szFace);
-        nLogPixelsY = ::GetDeviceCaps(dc, LOGPIXELSY);
-    }
     CHARFORMATA cf = {};
-    cf.dwMask = CFM_FACE | CFM_CHARSET | CFM_SIZE;
-    lstrcpynA(cf.szFaceName, szFace[0] ? szFace : lf.lfFaceName, LF_FACESIZE);
-    cf.bCharSet = lf.lfCharSet;
-    cf.bPitchAndFamily = lf.lfPitchAndFamily;
-    cf.yHeight = nLogPixelsY ? MulDiv(tm.tmHeight - tm.tmInternalLeading, 1440, nLogPixelsY) : 200;
+    if (!MakeFixedPitchCharFormat(this, m_Font, cf))
+        return;
     m_Text.SetDefaultCharFormat(cf);
     // The text is already in: it takes the format too.
     m_Text.SendMessage(EM_SETCHARFORMAT, SCF_ALL, (LPARAM)&cf);

@@ -111,3 +111,32 @@ bool CloneFonts(CFont*& pFont1, CFont*& pFont2, CFont*& pFont3, CFont*& pFont4, 
     }
     return bAll;
 }
+
+bool MakeFixedPitchCharFormat(CWnd* pWnd, CFont& font, CHARFORMATA& cf)
+{
+    CFont pointFont;
+    LOGFONTA lf = {};
+    if (!pointFont.CreatePointFont(100, "Courier New") || !pointFont.GetLogFont(&lf))
+        return false;
+    lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    if (!font.CreateFontIndirect(&lf))
+        return false;
+    TEXTMETRICA tm = {};
+    char szFace[LF_FACESIZE] = "";
+    int nLogPixelsY = 0;
+    {
+        CClientDC dc(pWnd);
+        CDCSelect selFont(dc, font);
+        ::GetTextMetricsA(dc, &tm);
+        ::GetTextFaceA(dc, LF_FACESIZE, szFace);
+        nLogPixelsY = ::GetDeviceCaps(dc, LOGPIXELSY);
+    }
+    cf = CHARFORMATA();
+    cf.cbSize = sizeof cf;
+    cf.dwMask = CFM_FACE | CFM_CHARSET | CFM_SIZE;
+    lstrcpynA(cf.szFaceName, szFace[0] ? szFace : lf.lfFaceName, LF_FACESIZE);
+    cf.bCharSet = lf.lfCharSet;
+    cf.bPitchAndFamily = lf.lfPitchAndFamily;
+    cf.yHeight = nLogPixelsY ? MulDiv(tm.tmHeight - tm.tmInternalLeading, 1440, nLogPixelsY) : 200;
+    return true;
+}

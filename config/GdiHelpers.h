@@ -1,10 +1,12 @@
 // GdiHelpers.h: bitmap and font helpers shared by the control bars and the
 // preference pages: copying a bitmap, recolouring a copy (the control
 // panel's images are drawn on the key colour RGB(0, 0, 128), which becomes
-// the chosen background), and the five-font sets of the bars.
+// the chosen background), the five-font sets of the bars, and the
+// fixed-pitch font of the read-only rich edits.
 #pragma once
 
 #include <windows.h>
+#include <richedit.h>
 
 #include "platform/CGdiObject.h"
 
@@ -34,3 +36,12 @@ void DeleteFonts(CFont*& pFont1, CFont*& pFont2, CFont*& pFont3, CFont*& pFont4,
 // order. A source without a font leaves its pointer null; false then.
 bool CloneFonts(CFont*& pFont1, CFont*& pFont2, CFont*& pFont3, CFont*& pFont4, CFont*& pFont5, const CFont& src1,
                 const CFont& src2, const CFont& src3, const CFont& src4, const CFont& src5);
+
+class CWnd;
+
+// A 10-point "Courier New" made into font (owned by the caller) and the
+// rich-edit character format of it (face, character set, pitch and family,
+// height in twips as the window's device shows it). The font asks for a
+// fixed pitch, so that a system without Courier New gets another fixed-pitch
+// face, whose name the format then carries. False when no font was made.
+bool MakeFixedPitchCharFormat(CWnd* pWnd, CFont& font, CHARFORMATA& cf);

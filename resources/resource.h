@@ -466,6 +466,12 @@
 #define IDS_HELP_VOLCLONE       7440
 #define IDS_HELP_UTIL_SHADOW_FILE 7441
 #define IDS_HELP_UTIL_SHADOW_BROWSE 7442
+// The DASD geometry chart (Help menu): template, text, context menu, help.
+#define IDD_DASD_GEOMETRY_CHART  527
+#define IDC_DASD_CHART_TEXT     1089
+#define IDR_DASD_CHART_MENU      323
+#define IDS_HELP_DASD_CHART     7443
+#define IDS_HELP_DASD_CHART_TEXT 7444
 // Balloon help of the one-file utility dialogs.
 #define IDS_HELP_PACKFLIP       7400
 #define IDS_HELP_VOLPATCH       7401

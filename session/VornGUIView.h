@@ -44,6 +44,7 @@ class CPipedProcessCtl;
 class CSysCfgDialog;
 class CVornGUIDoc;
 class CUtilityDlg;
+class CDasdGeometryChartDlg;
 
 // The windows that receive the emulator session's messages and texts (the
 // main frame's bars fill them in; null: no such window yet).
@@ -256,8 +257,24 @@ protected:
     void OnVolIdent();
     void OnPackProbe();
     void OnPackLayout();
+    // Help > DASD Geometry Chart: opens the chart unless it is open, and
+    // gives it the focus.
+    void OnHelpDasdChart();
+    // WM_GEOMETRY_CHART_CLOSED, posted by the chart as its window goes:
+    // the chart is deleted; returns 1.
+    LRESULT OnGeometryChartClosed(WPARAM wp, LPARAM lp);
+
+public:
+    // The geometry chart while it is open (null: none).
+    CDasdGeometryChartDlg* GetGeometryChart() const { return m_pGeometryChart.get(); }
 
 private:
+    // Destroys the chart's window if it is still there, then the chart.
+    struct SGeometryChartDeleter {
+        void operator()(CDasdGeometryChartDlg* pChart) const;
+    };
+    std::unique_ptr<CDasdGeometryChartDlg, SGeometryChartDeleter> m_pGeometryChart;
+
     // Makes the utility's folder current, runs its dialog and, on OK, its
     // command line.
     template <class TDlg>

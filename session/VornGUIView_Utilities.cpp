@@ -1,7 +1,8 @@
 // VornGUIView_Utilities.cpp: the Utilities menu: each command makes its
 // utility's folder current, runs the utility's dialog and, on OK, runs the
-// command line the dialog built; and the executables folder's check, which
-// also tells whether the 64-bit utility programs are there.
+// command line the dialog built; the executables folder's check, which
+// also tells whether the 64-bit utility programs are there; and the DASD
+// geometry chart of the Help menu.
 #include "session/VornGUIView.h"
 
 #include "config/DevClassIcons.h"
@@ -10,6 +11,8 @@
 #include "config/OverwriteConfirmation.h"
 #include "config/StartupObjects.h"
 #include "platform/PathFunctions.h"
+#include "session/PrivateMessages.h"
+#include "utilities/DasdGeometryChartDlg.h"
 #include "utilities/MapImportDlg.h"
 #include "utilities/PackCheckDlg.h"
 #include "utilities/PackLayoutDlg.h"
@@ -175,4 +178,35 @@ void CVornGUIView::OnPackProbe()
 void CVornGUIView::OnPackLayout()
 {
     RunUtilityDialog<CPackLayoutDlg>();
+}
+
+void CVornGUIView::SGeometryChartDeleter::operator()(CDasdGeometryChartDlg* pChart) const
+{
+    if (pChart->m_hWnd)
+        pChart->DestroyWindow();
+    delete pChart;
+}
+
+void CVornGUIView::OnHelpDasdChart()
+{
+    // A chart whose window went while its message is still on the way.
+    if (m_pGeometryChart && !m_pGeometryChart->m_hWnd)
+        m_pGeometryChart.reset();
+    if (!m_pGeometryChart) {
+        std::unique_ptr<CDasdGeometryChartDlg, SGeometryChartDeleter> pChart(new CDasdGeometryChartDlg);
+        if (!pChart->Create(this))
+            return;
+        pChart->ShowWindow(SW_SHOW);
+        m_pGeometryChart = std::move(pChart);
+    }
+    m_pGeometryChart->SetFocus();
+}
+
+// Only a chart whose window is gone: a new one may already stand in the
+// place of the one that posted this.
+LRESULT CVornGUIView::OnGeometryChartClosed(WPARAM, LPARAM)
+{
+    if (m_pGeometryChart && !m_pGeometryChart->m_hWnd)
+        m_pGeometryChart.reset();
+    return 1;
 }
