@@ -86,7 +86,10 @@ struct DasdChart : SessionFixture {
 
 TEST_F(DasdChart, OneWindowAndTheSecondCommandFocusesIt)
 {
-    CDasdGeometryChartDlg* pChart = Open();
+    // The Help menu's command reaches the view through its frame.
+    ::SendMessageA(::GetParent(pView->m_hWnd), WM_COMMAND, ID_HELP_DASD_CHART, 0);
+    PumpFor(100);
+    CDasdGeometryChartDlg* pChart = pView->GetGeometryChart();
     ASSERT_NE(nullptr, pChart);
     HWND hChart = pChart->m_hWnd;
     EXPECT_TRUE(::IsWindowVisible(hChart));

@@ -308,6 +308,29 @@ TEST_F(VolMakeDialog, VolserChecks)
     }
 }
 
+// The Linux box follows the model's type; a list moved behind the dialog's
+// back to another type is refused on OK.
+TEST_F(VolMakeDialog, LinuxFormatOnlyFor3390)
+{
+    CVolMakeDlg dlg;
+    EXPECT_EQ("Device Type: Only 3390 devices are supported for the -linux formatting option.",
+              Ok(dlg, [](HWND h) {
+                  ChooseModel(h, "3390-3");
+                  Click(h, IDC_UTIL_LINUX, true);
+                  HWND hList = ::GetDlgItem(h, IDC_UTIL_DEV_MODEL);
+                  ::SendMessageA(hList, CB_SETCURSEL,
+                                 ::SendMessageA(hList, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "3380-K"), 0);
+                  ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, "l.3380");
+              }));
+    CVolMakeDlg dlg3390;
+    ASSERT_EQ("", Ok(dlg3390, [](HWND h) {
+        ChooseModel(h, "3390-9");
+        Click(h, IDC_UTIL_LINUX, true);
+        ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, "l.3390");
+    }));
+    EXPECT_EQ(0u, std::string(dlg3390.m_strCommandLine).find("VOLMAKE -linux -r -lfs "));
+}
+
 struct SVolumeCase {
     const char* pszDir;
     const char* pszFileSystem;
