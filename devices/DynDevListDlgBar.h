@@ -161,7 +161,6 @@ private:
     CString ReaderFileExtension() const;
     void RunCardSubmission(const CString& strTitle, const CString& strFolder, INT64 nSize);
     void CloseBar();
-    void ShowPreferences();
 
     CTreeCtrl m_Tree;
     CImageList m_Images;

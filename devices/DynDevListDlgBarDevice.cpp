@@ -6,6 +6,8 @@
 #include "config/CVornDevice.h"
 #include "platform/CWinApp.h"
 #include "platform/Trace.h"
+#include "preferences/PreferencesDlg.h"
+#include "session/VornGUIView.h"
 
 // The definition dialogs of the device classes (card reader, punch,
 // printer, console, display, DASD, tape, communication adapters and the
@@ -67,7 +69,9 @@ void CDynDevListDlgBar::OnDockFloat(UINT nID)
         pMain->SendMessage(WM_COMMAND, nID);
 }
 
+// The preferences at the "Device List" page.
 void CDynDevListDlgBar::OnBarProperties()
 {
-    ShowPreferences();
+    if (g_pView)
+        g_pView->ShowPreferences(kPrefsDevList, false);
 }

@@ -12,7 +12,6 @@
 namespace {
 
 const int kCardSubmissionKind = 28;   // the utility kind of the card-submission program
-const int kDevListPrefsPage = 8;      // "Device List"
 
 }  // namespace
 
@@ -95,9 +94,3 @@ void CDynDevListDlgBar::CloseBar()
         pMain->SendMessage(WM_COMMAND, ID_VIEW_DEVLIST_BAR);
 }
 
-// The preferences dialog is not part of the program yet (issue 13 builds
-// its base): Properties opens nothing.
-void CDynDevListDlgBar::ShowPreferences()
-{
-    WrenLibAfxTraceEx("CDynDevListDlgBar::ShowPreferences", "no preferences dialog for page %d", kDevListPrefsPage);
-}

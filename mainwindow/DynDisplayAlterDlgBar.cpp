@@ -489,8 +489,8 @@ void CDynDisplayAlterDlgBar::OnBarClose()
 // nothing.
 void CDynDisplayAlterDlgBar::OnBarProperties()
 {
-    WrenLibAfxTraceEx("CDynDisplayAlterDlgBar::OnBarProperties", "no preferences dialog for page %d",
-                      kDisplayAlterPrefsPage);
+    if (g_pView)
+        g_pView->ShowPreferences(kDisplayAlterPrefsPage, false);
 }
 
 // The main frame docks and floats the bars.

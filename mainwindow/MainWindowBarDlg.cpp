@@ -82,11 +82,11 @@ void CMainWindowBarDlg::OnBarClose()
         pMain->SendMessage(WM_COMMAND, m_nViewCmd, 0);
 }
 
-// The preferences dialog is not part of the program yet: Properties opens
-// nothing but a trace line.
+// The preferences at the bar's page.
 void CMainWindowBarDlg::OnBarProperties()
 {
-    WrenLibAfxTraceEx("CMainWindowBarDlg::OnBarProperties", "no preferences dialog for page %d", m_nPrefsPage);
+    if (g_pView && m_nPrefsPage >= 0)
+        g_pView->ShowPreferences(m_nPrefsPage, false);
 }
 
 void CMainWindowBarDlg::OnDockFloat(UINT nID)

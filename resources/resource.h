@@ -906,3 +906,7 @@
 #define IDS_HELP_TAPE_STRIP         7647
 #define IDS_HELP_TAPE_UNBLOCK       7648
 #define IDS_HELP_TAPE_BLKSIZE       7649
+// The preferences: Edit > Preferences... and View > Properties... (the
+// console's appearance page).
+#define ID_EDIT_PREFERENCES         33105
+#define ID_VIEW_PROPERTIES          35042

@@ -12,6 +12,7 @@
 //                           the shell command's folder
 //   VornGUIViewPower.cpp    power on and off, the shutdown watchdog, the folder check
 //   VornGUIViewSubscribe.cpp the bars' subscriptions to the emulator's reports
+//   VornGUIViewPrefs.cpp    the preferences dialog: filling it, taking its pages
 #pragma once
 
 #include <atomic>
@@ -37,6 +38,7 @@
 #include "session/ViewSettings.h"
 
 class CDevListMap;
+class CPreferencesDlg;
 class CDynControlsDlgBar;
 class IDevListReceiver;
 class CStatusBar;
@@ -528,6 +530,8 @@ protected:
 private:
     void PowerOnSteps();
     HWND DevListBarWindow() const;
+    // The question about the first bad required folder, then the
+    // preferences at Directories closing by themselves; false when cancelled.
     bool AskForRequiredFolders();
     bool ChoosePowerOnConfiguration(bool& bNoConfig);
     bool LoadPowerOnConfiguration();
@@ -678,6 +682,30 @@ private:
     // Asks for the session description when the option is set; the
     // description for the power-on header (empty: none).
     CString AskSessionDescription();
+
+    // ---- The preferences (VornGUIViewPrefs.cpp) ----
+public:
+    // Runs the preferences dialog with the live settings at a page (0-15);
+    // with bAutoClose it presses OK by itself once open. On OK every page
+    // is taken over; the page it ended on becomes g_nPrevPrefPage. True
+    // when it ended with OK.
+    bool ShowPreferences(int nPage, bool bAutoClose);
+    // The preferences dialog while it runs (not owned), else null.
+    CPreferencesDlg* GetPreferencesDlg() const { return m_pPrefsDlg; }
+
+protected:
+    LRESULT OnPrefsApplyPage(WPARAM wp, LPARAM lp);
+    void OnPreferences();
+    void OnViewProperties();
+    void OnStatusBarProperties();
+
+private:
+    void FillPreferences(CPreferencesDlg& dlg);
+    // Takes one page's working fields into the live settings and puts them
+    // into effect; false when they were refused.
+    bool ApplyPreferencesPage(CPreferencesDlg& dlg, int nPage);
+
+    CPreferencesDlg* m_pPrefsDlg = nullptr;
 };
 
 extern CVornGUIView* g_pView;

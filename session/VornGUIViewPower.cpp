@@ -11,13 +11,13 @@
 #include "config/CConfigFileParseErrorsDlg.h"
 #include "config/DirectoryValidation.h"
 #include "config/StartupObjects.h"
-#include "platform/BrowseForDirectory.h"
 #include "platform/CCmdUI.h"
 #include "platform/CSplitPath.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PathFunctions.h"
 #include "platform/WLTaskDialog.h"
+#include "preferences/PreferencesDlg.h"
 #include "session/DevListReceiver.h"
 #include "session/ConsoleCommands.h"
 #include "session/EmulatorCommandLine.h"
@@ -103,9 +103,11 @@ void CVornGUIView::PowerOn()
 
 void CVornGUIView::PowerOnSteps()
 {
-    // The executables and configuration folders are needed to start at all.
+    // The executables and configuration folders are needed to start at all:
+    // the preferences open where the user last was, until both are set.
+    HWND hSelf = m_hWnd;
     while (GetExecutablesDir().IsEmpty() || GetConfigFilesDir().IsEmpty())
-        if (!AskForRequiredFolders())
+        if (!ShowPreferences(g_nPrevPrefPage, false) || !::IsWindow(hSelf))
             return;
     int nAnswer = PromptSaveModified();
     if (nAnswer == kPromptNotSaved)
@@ -412,13 +414,8 @@ bool CVornGUIView::AskForRequiredFolders()
         WLTaskDialogIndirect("WLTDI_UndefinedRequiredDirs", &tdc, nullptr);
         if (!::IsWindow(hSelf))
             return false;
-        CString strChosen;
-        CString strTitle = "Choose the " + CString(RequiredDirKindName(eKind)) + " directory";
-        if (!BrowseForDirectoryEx(hSelf, strTitle, strDir, strChosen) || !::IsWindow(hSelf))
-            return false;
-        CStringArray& list = m_settings.m_dirs[lists[i]];
-        list.InsertAt(0, StandardizedDirectory(strChosen, true));
-        return true;  // checked again from the first kind
+        // The Directories page closes by itself once its folders pass.
+        return ShowPreferences(kPrefsDirs, true) && ::IsWindow(hSelf);  // checked again from the first kind
     }
     return true;
 }

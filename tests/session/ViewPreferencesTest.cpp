@@ -1,0 +1,204 @@
+// ViewPreferencesTest.cpp: the view's side of the preferences dialog in a
+// real frame: a page applied with no dialog is refused; each page's own
+// Apply puts its values into effect and into the settings; OK takes every
+// page, Cancel keeps what earlier applies delivered; the page last shown is
+// where Edit > Preferences... opens next; a bad executables folder at
+// start-up opens the Directories page, whose OK lets start-up go on.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "framework/FindRepSettings.h"
+#include "platform/PathFunctions.h"
+#include "platform/ProfileStore.h"
+#include "preferences/PreferencesDlg.h"
+#include "session/PrivateMessages.h"
+#include "session/VornGUIDoc.h"
+#include "session/VornGUIView.h"
+#include "tests/config/TempFile.h"
+#include "tests/platform/ModalDriver.h"
+#include "tests/session/ViewTestFrame.h"
+
+namespace {
+
+void Press(HWND hDlg, int nId)
+{
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, nId));
+}
+
+// Ticks or clears a check box of a page as a click does.
+void Click(CWnd& page, int nId, bool bChecked)
+{
+    ::CheckDlgButton(page.m_hWnd, nId, bChecked ? BST_CHECKED : BST_UNCHECKED);
+    Press(page.m_hWnd, nId);
+}
+
+LRESULT ApplyPage(CVornGUIView* pView, int nPage)
+{
+    return ::SendMessageA(pView->m_hWnd, WM_PREFS_APPLY_PAGE, (WPARAM)nPage, 0);
+}
+
+struct ViewPrefsTest : ::testing::Test {
+    TempDir dir;
+    std::unique_ptr<vorntest::ViewHost> host;
+    CVornGUIDoc* pDoc = nullptr;
+    CVornGUIView* pView = nullptr;
+
+    void Start(const std::function<void()>& presets = nullptr)
+    {
+        host = std::make_unique<vorntest::ViewHost>(dir, presets);
+        pDoc = host->Doc();
+        pView = host->View();
+        ASSERT_NE(pView, nullptr);
+        vorntest::ViewHost::Pump(200);
+    }
+    void TearDown() override { host.reset(); }
+
+    // Runs the command; step(dialog window, dialog) acts once the
+    // preferences dialog has opened and must close it.
+    void RunCommand(UINT nCmd, const std::function<void(HWND, CPreferencesDlg&)>& step)
+    {
+        Run([&] { ::SendMessageA(pView->m_hWnd, WM_COMMAND, nCmd, 0); }, step);
+    }
+    void Run(const std::function<void()>& open, const std::function<void(HWND, CPreferencesDlg&)>& step)
+    {
+        bool bDone = false;
+        vorntest::DialogDriver driver([&](HWND h) {
+            CPreferencesDlg* pDlg = pView->GetPreferencesDlg();
+            if (bDone || !pDlg || pDlg->m_hWnd != h)
+                return !bDone;
+            bDone = true;
+            step(h, *pDlg);
+            return false;
+        });
+        open();
+        EXPECT_TRUE(bDone);
+        EXPECT_EQ(pView->GetPreferencesDlg(), nullptr);
+    }
+};
+
+}  // namespace
+
+TEST_F(ViewPrefsTest, ApplyIsRefusedWhileNoDialogRuns)
+{
+    Start();
+    for (int nPage : {0, 2, 13, 15, 16})
+        EXPECT_EQ(ApplyPage(pView, nPage), 0) << nPage;
+}
+
+TEST_F(ViewPrefsTest, EachPageAppliedByItsOwnApplyTakesEffect)
+{
+    Start();
+    g_bAggregateStats = true;
+    TempDir tapes;
+    LRESULT nBeyond = -1, nDisk = -1;
+    RunCommand(ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
+        dlg.SetActivePage(&dlg.m_ExtsPage);
+        ::SetDlgItemTextA(dlg.m_ExtsPage.m_hWnd, IDC_PREF_EXT_DISK, "*.cckd64");
+        Press(h, ID_APPLY_NOW);
+        dlg.SetActivePage(&dlg.m_LogFmtPage);
+        Click(dlg.m_LogFmtPage, IDC_PREF_LOG_DATES, true);
+        Press(h, ID_APPLY_NOW);
+        dlg.SetActivePage(&dlg.m_MiscPage);
+        Click(dlg.m_MiscPage, IDC_PREF_AGGREGATE, false);
+        Press(h, ID_APPLY_NOW);
+        dlg.SetActivePage(&dlg.m_Misc2Page);
+        Click(dlg.m_Misc2Page, IDC_PREF_AUTOHIDE, true);
+        Press(h, ID_APPLY_NOW);
+        // The tape folder applied without the Apply button, as a page does.
+        dlg.m_DirsPage.m_History[kDirTapeFiles].InsertAt(0, tapes.Folder().c_str());
+        nDisk = ApplyPage(pView, kPrefsDirs);
+        nBeyond = ApplyPage(pView, 16);
+        // Cancel keeps what the applies delivered.
+        Press(h, IDCANCEL);
+    });
+    EXPECT_EQ(nDisk, 1);
+    EXPECT_EQ(nBeyond, 1);
+    EXPECT_EQ(pView->Settings().m_strFilters[kFilterDisk], "*.cckd64");
+    EXPECT_TRUE(pDoc->GetSettings().m_bLogDates);
+    EXPECT_EQ(ProfileGetInt("Logging", "LogDates", 0), 1u);
+    EXPECT_FALSE(g_bAggregateStats);
+    EXPECT_EQ(ProfileGetInt(kFindRepSection, "AutoHide", 0), 1u);
+    EXPECT_EQ(pView->GetTapeFilesDir(), CString(tapes.Folder().c_str()));
+    // Only after the dialog: the view refuses again.
+    EXPECT_EQ(ApplyPage(pView, kPrefsMisc), 0);
+    g_bAggregateStats = true;
+}
+
+TEST_F(ViewPrefsTest, OkTakesEveryPageWithoutApply)
+{
+    Start();
+    bool bOk = false;
+    Run([&] { bOk = pView->ShowPreferences(kPrefsDirs, false); }, [&](HWND h, CPreferencesDlg& dlg) {
+        // Pages never shown, changed without Apply.
+        Click(dlg.m_Misc3Page, IDC_PREF_SESSDESC, true);
+        ::SetDlgItemTextA(dlg.m_Misc2Page.m_hWnd, IDC_PREF_EXTRA_ARGS, "EXTERNALGUI -v");
+        ::SetDlgItemTextA(dlg.m_MemLogPage.m_hWnd, IDC_PREF_MEMLOG_LINES, "2500");
+        Press(h, IDOK);
+    });
+    EXPECT_TRUE(bOk);
+    EXPECT_TRUE(pView->Settings().m_bEnableSessDescDlg);
+    EXPECT_EQ(pView->Settings().m_strExtraCmdLineArgs, "EXTERNALGUI -v");
+    EXPECT_EQ(pDoc->GetSettings().m_nMemLogLinesLimit, 2500u);
+}
+
+TEST_F(ViewPrefsTest, LastPageIsKeptAfterCancelAndOkAndPreferencesReopenThere)
+{
+    Start();
+    g_nPrevPrefPage = 0;
+    RunCommand(ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
+        dlg.SetActivePage(&dlg.m_Misc2Page);
+        Press(h, IDCANCEL);
+    });
+    EXPECT_EQ(g_nPrevPrefPage, kPrefsMisc2);
+    bool bMisc2Shown = false;
+    RunCommand(ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
+        bMisc2Shown = dlg.m_Misc2Page.IsWindowVisible() != FALSE;
+        dlg.SetActivePage(&dlg.m_LogNumPage);
+        Press(h, IDOK);
+    });
+    EXPECT_TRUE(bMisc2Shown);
+    EXPECT_EQ(g_nPrevPrefPage, kPrefsNumbering);
+    // Stored with the view's settings when the view goes.
+    host.reset();
+    EXPECT_EQ(::GetPrivateProfileIntA("Settings", "PrevPrefPage", -1, dir.Path("view.ini").c_str()),
+              (UINT)kPrefsNumbering);
+}
+
+TEST_F(ViewPrefsTest, MissingExecutablesFolderAtStartOpensDirectoriesWhoseOkGoesOn)
+{
+    TempDir logs;
+    char szProgram[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, szProgram, MAX_PATH);
+    std::string strProgramDir(szProgram);
+    strProgramDir.erase(strProgramDir.find_last_of('\\') + 1);
+    std::vector<std::string> seen;
+    bool bAutoClose = false, bDirsShown = false;
+    vorntest::DialogSequence answers({
+        vorntest::ClickTask(IDOK),  // "Bad Executable Files directory"
+        [&](HWND h) {
+            CPreferencesDlg* pDlg = g_pView ? g_pView->GetPreferencesDlg() : nullptr;
+            if (!pDlg)
+                return;
+            bAutoClose = pDlg->m_bAutoClose;
+            bDirsShown = pDlg->m_DirsPage.IsWindowVisible() != FALSE;
+            HWND hCombo = ::GetDlgItem(pDlg->m_DirsPage.m_hWnd, IDC_PREF_DIR_EXE);
+            ::SetWindowTextA(hCombo, strProgramDir.c_str());
+            ::SendMessageA(pDlg->m_DirsPage.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_PREF_DIR_EXE, CBN_EDITCHANGE),
+                           (LPARAM)hCombo);
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        },
+    });
+    Start([&] { ProfileWriteInt("ExecutablesFilesDirectories", "NumEntries", 0); });
+    vorntest::ViewHost::Pump(3000, [&] { return !pView->GetExecutablesDir().IsEmpty(); });
+    vorntest::ViewHost::Pump(300);
+    ASSERT_GE(answers.Seen().size(), 2u);
+    EXPECT_EQ(answers.Seen()[0].strCaption, "VornGUI");
+    EXPECT_TRUE(bAutoClose);
+    EXPECT_TRUE(bDirsShown);
+    EXPECT_EQ(pView->GetExecutablesDir(), CString(strProgramDir.c_str()));
+    // Start-up went on: the document logs into the log folder.
+    EXPECT_EQ(pDoc->GetLogFolder(), pView->GetLogFilesDir());
+    EXPECT_EQ(answers.Seen().size(), 2u);
+}
