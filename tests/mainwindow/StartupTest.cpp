@@ -189,8 +189,8 @@ TEST(Startup, FirstStartQuestionStaysActiveOverTheMainWindowAndTakesAClick)
     HWND hOk = ::FindWindowExA(hQuestion, nullptr, "Button", nullptr);
     ASSERT_NE(hOk, nullptr);
     ClickAt(hOk);
-    // The click reached the question: it goes, and the folder picker that
-    // follows opens over the main window too.
+    // The click reached the question: it goes, and the preferences (at their
+    // Directories page) that follow open over the main window too.
     HWND hPicker = WaitForOtherDialog(app.Pid(), hQuestion, 10000);
     ASSERT_NE(hPicker, nullptr);
     EXPECT_FALSE(::IsWindow(hQuestion));
