@@ -259,6 +259,7 @@ protected:
     void OnVolIdent();
     void OnPackProbe();
     void OnPackLayout();
+    void OnVolShow();
     // Help > DASD Geometry Chart: opens the chart unless it is open, and
     // gives it the focus.
     void OnHelpDasdChart();

@@ -131,6 +131,7 @@ BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
     ON_COMMAND(ID_UTIL_PACKLAYOUT, OnPackLayout)
     ON_COMMAND(ID_HELP_DASD_CHART, OnHelpDasdChart)
     ON_MESSAGE(WM_GEOMETRY_CHART_CLOSED, OnGeometryChartClosed)
+    ON_COMMAND(ID_UTIL_VOLSHOW, OnVolShow)
     // The bars' subscriptions (VornGUIViewSubscribe.cpp).
     ON_MESSAGE(WM_SUBSCRIBE_DEVLIST, OnSubscribeDevList)
     ON_MESSAGE(WM_SUBSCRIBE_STORAGE, OnSubscribeStorage)

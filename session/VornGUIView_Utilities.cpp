@@ -33,6 +33,7 @@
 #include "utilities/VolMakeDlg.h"
 #include "utilities/VolPatchDlg.h"
 #include "utilities/VolRecastDlg.h"
+#include "utilities/VolShowDlg.h"
 #include "utilities/WidenVolDlg.h"
 
 namespace {
@@ -209,4 +210,9 @@ LRESULT CVornGUIView::OnGeometryChartClosed(WPARAM, LPARAM)
     if (m_pGeometryChart && !m_pGeometryChart->m_hWnd)
         m_pGeometryChart.reset();
     return 1;
+}
+
+void CVornGUIView::OnVolShow()
+{
+    RunUtilityDialog<CVolShowDlg>();
 }

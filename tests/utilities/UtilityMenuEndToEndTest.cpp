@@ -605,3 +605,43 @@ TEST_F(UtilityMenu, PackCheckAndPackProbeRunTheir64BitProgramsFor64BitImages)
 }
 
 }  // namespace
+
+namespace {
+
+// VOLSHOW's "ETRK=" line sets the progress window's total (it replaces the
+// image's size) and its "CTRK=" lines move it.
+TEST_F(UtilityMenu, VolShowTrackLinesDriveTheProgressWindow)
+{
+    ::CopyFileA((vorntest::ProgramDir() + "vornutil.exe").c_str(), (strExeDir + "VOLSHOW.exe").c_str(), FALSE);
+    std::string strImage = dir.Write("disk\\mvs.ckd", vorntest::DiskImageBytes("CKD_P370"));
+    std::string strScript = dir.Write("volshow.txt", "err ETRK=20\nerr CTRK=5\nsleep 3000\nerr CTRK=20\n");
+    ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_VOLSHOW", strScript.c_str());
+    {
+        HWND hFirst = nullptr;
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (hFirst)
+                return false;
+            hFirst = h;
+            ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strImage.c_str());
+            ::SetDlgItemTextA(h, IDC_VOLSHOW_DATASET, "SYS1.MACLIB");
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        pView->SendMessage(WM_COMMAND, ID_UTIL_VOLSHOW, 0);
+    }
+    HWND hProgress = ::FindWindowA("#32770", "VOLSHOW mvs.ckd SYS1.MACLIB/?");
+    ASSERT_NE(nullptr, hProgress);
+    int nQuarter = -1;
+    Pump([&] {
+        nQuarter = (int)::SendDlgItemMessageA(hProgress, IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0);
+        return nQuarter == 250;
+    }, 5000);
+    EXPECT_EQ(250, nQuarter);  // 5 of 20 tracks, not 5 of the image's 1024 bytes
+    ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 20000));
+    ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_VOLSHOW", nullptr);
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(Program("VOLSHOW") + " -i " + strImage + " SYS1.MACLIB/? EXTERNALGUI", runs[0].strCommandLine);
+}
+
+}  // namespace
