@@ -260,6 +260,9 @@ protected:
     void OnPackProbe();
     void OnPackLayout();
     void OnVolShow();
+    void OnVolExtract();
+    void OnVolUnload();
+    void OnVolList();
     // Help > DASD Geometry Chart: opens the chart unless it is open, and
     // gives it the focus.
     void OnHelpDasdChart();

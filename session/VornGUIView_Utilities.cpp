@@ -29,11 +29,14 @@
 #include "utilities/ReelScanDlg.h"
 #include "utilities/VolBuildDlg.h"
 #include "utilities/VolCloneDlg.h"
+#include "utilities/VolExtractDlg.h"
 #include "utilities/VolIdentDlg.h"
+#include "utilities/VolListDlg.h"
 #include "utilities/VolMakeDlg.h"
 #include "utilities/VolPatchDlg.h"
 #include "utilities/VolRecastDlg.h"
 #include "utilities/VolShowDlg.h"
+#include "utilities/VolUnloadDlg.h"
 #include "utilities/WidenVolDlg.h"
 
 namespace {
@@ -215,4 +218,19 @@ LRESULT CVornGUIView::OnGeometryChartClosed(WPARAM, LPARAM)
 void CVornGUIView::OnVolShow()
 {
     RunUtilityDialog<CVolShowDlg>();
+}
+
+void CVornGUIView::OnVolExtract()
+{
+    RunUtilityDialog<CVolExtractDlg>();
+}
+
+void CVornGUIView::OnVolUnload()
+{
+    RunUtilityDialog<CVolUnloadDlg>();
+}
+
+void CVornGUIView::OnVolList()
+{
+    RunUtilityDialog<CVolListDlg>();
 }

@@ -200,6 +200,17 @@ bool CUtilityDlg::CheckInputImage(CDataExchange* pDX, CString& strFile, UINT nEd
     return true;
 }
 
+bool CUtilityDlg::CheckShadowFile(CDataExchange* pDX, CString& strShadow, UINT nCtrl, const char* pszLabel)
+{
+    CString strTrimmed = strShadow;
+    if (TrimBlanks(strTrimmed).IsEmpty()) {
+        strShadow.Empty();
+        return true;
+    }
+    pDX->PrepareEditCtrl((int)nCtrl);
+    return DDV_InputFile(pDX, strShadow, (int)nCtrl, pszLabel);
+}
+
 CString CUtilityDlg::ProgramWord(bool b64Wanted) const
 {
     return UtilityProgramWord(m_pInfo->pszCaption, b64Wanted);

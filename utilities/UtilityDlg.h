@@ -109,6 +109,9 @@ protected:
     // question. Call it as the dialog's last check.
     bool CheckOutputPath(CDataExchange* pDX, const CString& strDir, const CString& strFile, UINT nCtrl,
                          const char* pszLabel);
+    // An optional shadow file: all blanks make it empty and pass; otherwise
+    // DDV_InputFile checks it and makes it a full path.
+    bool CheckShadowFile(CDataExchange* pDX, CString& strShadow, UINT nCtrl, const char* pszLabel);
 
     // The input file check (DDV_InputFile on nEdit, titled pszLabel), then
     // that the file is a disk image of a known format; the name and size

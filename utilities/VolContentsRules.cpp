@@ -29,7 +29,19 @@ CString Unquoted(const char* psz)
     return str;
 }
 
-void AppendShadow(CString& str, const char* pszShadow)
+}  // namespace
+
+CString ShadowArgument(const char* pszShadow)
+{
+    if (!pszShadow || !*pszShadow)
+        return CString();
+    return " " + QuoteIfNeeded(CString("sf=") + pszShadow, '"');
+}
+
+namespace {
+
+// The stored item's form: " sf=" and the path, quoted on its own.
+void AppendStoredShadow(CString& str, const char* pszShadow)
 {
     if (pszShadow && *pszShadow)
         str += kShadowWord + QuoteIfNeeded(pszShadow, '"');
@@ -93,7 +105,7 @@ CString VolListSwitchWords(const SVolListSwitches& s)
 CString ComposeVolListItem(const char* pszImage, const char* pszShadow)
 {
     CString str = CString("\"") + (pszImage ? pszImage : "") + "\"";
-    AppendShadow(str, pszShadow);
+    AppendStoredShadow(str, pszShadow);
     return str;
 }
 
@@ -121,7 +133,7 @@ CString VolListItemArguments(const char* pszItem)
     CString strImage, strShadow;
     ParseVolListItem(pszItem, strImage, strShadow);
     CString str = " " + QuoteIfNeeded(strImage, '"');
-    AppendShadow(str, strShadow);
+    str += ShadowArgument(strShadow);
     return str;
 }
 
@@ -134,7 +146,7 @@ CString VolExtractCommandLine(bool bAscii, bool bRecord, const char* pszImage, c
     if (bRecord)
         str += " -record";
     str += " " + QuoteIfNeeded(pszImage ? pszImage : "", '"');
-    AppendShadow(str, pszShadow);
+    str += ShadowArgument(pszShadow);
     str += CString(" ") + (pszDataset ? pszDataset : "");
     str.TrimRight();
     return str;
@@ -154,7 +166,7 @@ CString VolUnloadCommandLine(const char* pszImage, const char* pszShadow, const 
                              const char* pszFolder)
 {
     CString str = "VOLUNLOAD " + QuoteIfNeeded(pszImage ? pszImage : "", '"');
-    AppendShadow(str, pszShadow);
+    str += ShadowArgument(pszShadow);
     str += " " + QuoteIfNeeded(pszPds ? pszPds : "", '"');
     if (bAscii)
         str += " ascii";

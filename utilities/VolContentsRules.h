@@ -23,6 +23,12 @@ enum EVolShowMembers : int { kVolShowAllMembers = 0, kVolShowOneMember = 1 };
 CString VolShowMemberSpec(const char* pszDataset, int nRun, int nMembers, const char* pszMember, bool bAscii,
                           bool bCardImages);
 
+// A shadow file's word on a command line: a blank, then "sf=" and the path
+// as one word, in double quotes as a whole when the path has a blank, so
+// that the utility runner, which splits the line at blanks outside words
+// that begin with a quote, keeps it one word; empty for no shadow.
+CString ShadowArgument(const char* pszShadow);
+
 // The VOLLIST switches, in the order the utility documents them.
 struct SVolListSwitches {
     bool bNoSort = false;
@@ -56,12 +62,12 @@ CString ComposeVolListItem(const char* pszImage, const char* pszShadow);
 // after the closing quote (after " sf="), and a shorter rest means none; a
 // quote that begins it is dropped with its partner.
 void ParseVolListItem(const char* pszItem, CString& strImage, CString& strShadow);
-// The item's words on the command line: a blank and the image path, then
-// " sf=" and the shadow path when there is one, each quoted when needed.
+// The item's words on the command line: a blank and the image path, quoted
+// when needed, then the ShadowArgument.
 CString VolListItemArguments(const char* pszItem);
 
-// The VOLEXTRACT command line after the program word's options: "VOLEXTRACT
-// [-ascii] [-record] image [sf=shadow] DSN", trailing blanks trimmed.
+// The VOLEXTRACT command line: "VOLEXTRACT [-ascii] [-record] image
+// [sf=shadow] DSN", trailing blanks trimmed.
 CString VolExtractCommandLine(bool bAscii, bool bRecord, const char* pszImage, const char* pszShadow,
                               const char* pszDataset);
 

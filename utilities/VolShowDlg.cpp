@@ -2,12 +2,10 @@
 #include "utilities/VolShowDlg.h"
 
 #include "config/FieldValidators.h"
-#include "config/DasdImage.h"
 #include "platform/CDataExchange.h"
 #include "platform/DDX.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/TextFunctions.h"
-#include "utilities/OneFileUtilityDlg.h"
 #include "utilities/UtilityRules.h"
 
 BEGIN_MESSAGE_MAP(CVolShowDlg, CUtilityDlg)
@@ -71,22 +69,10 @@ void CVolShowDlg::InitControls()
 // An empty or missing image is told as such before its format is judged.
 bool CVolShowDlg::CheckInputFiles(CDataExchange* pDX)
 {
-    pDX->PrepareEditCtrl(IDC_UTIL_INPUT_FILE);
     TrimBlanks(m_strInputFile);
     CString strImage = m_strInputFile;  // the command line keeps the text as typed, trimmed
-    if (!DDV_InputFile(pDX, strImage, IDC_UTIL_INPUT_FILE, "DASD Image", &m_strInputNameExt, &m_ullImageSize))
-        return false;
-    if (ReadInputImageType(strImage) == DASD_IMAGE_UNKNOWN)
-        return Refuse(pDX, IDC_UTIL_INPUT_FILE, "DASD Image", COneFileUtilityDlg::kUnknownImageText);
-    CString strShadow = m_strShadowFile;
-    if (!TrimBlanks(strShadow).IsEmpty()) {
-        pDX->PrepareEditCtrl(IDC_VOLSHOW_SHADOW);
-        if (!DDV_InputFile(pDX, m_strShadowFile, IDC_VOLSHOW_SHADOW, "Shadow Filename"))
-            return false;
-    } else {
-        m_strShadowFile.Empty();
-    }
-    return CheckNames(pDX);
+    return CheckInputImage(pDX, strImage, IDC_UTIL_INPUT_FILE, "DASD Image", m_strInputNameExt, m_ullImageSize) &&
+           CheckShadowFile(pDX, m_strShadowFile, IDC_VOLSHOW_SHADOW, "Shadow Filename") && CheckNames(pDX);
 }
 
 bool CVolShowDlg::CheckNames(CDataExchange* pDX)
@@ -119,8 +105,7 @@ void CVolShowDlg::BuildCommandLine()
                                         m_strMemberName, m_bAscii, m_bCardImages);
     m_strTitle = strWord + " " + m_strInputNameExt + " " + strSpec;
     m_strCommandLine = strWord + " -i " + QuoteIfNeeded(m_strInputFile, '"');
-    if (!m_strShadowFile.IsEmpty())
-        m_strCommandLine += " sf=" + QuoteIfNeeded(m_strShadowFile, '"');
+    m_strCommandLine += ShadowArgument(m_strShadowFile);
     AppendCommandGroup(m_strCommandLine, strSpec);
     m_nExpectedTotal = (INT64)m_ullImageSize;
 }

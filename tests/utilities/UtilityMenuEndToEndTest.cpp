@@ -645,3 +645,51 @@ TEST_F(UtilityMenu, VolShowTrackLinesDriveTheProgressWindow)
 }
 
 }  // namespace
+
+namespace {
+
+// VOLEXTRACT writes into its current folder: the run starts in the chosen
+// output folder, not in the disk files folder the view made current.
+TEST_F(UtilityMenu, VolExtractRunsInTheChosenOutputFolder)
+{
+    ::CopyFileA((vorntest::ProgramDir() + "vornutil.exe").c_str(), (strExeDir + "VOLEXTRACT.exe").c_str(), FALSE);
+    std::string strImage = dir.Write("disk\\mvs.cckd", vorntest::DiskImageBytes("CKD_C370"));
+    std::string strOut = dir.Path("extracted");
+    ::CreateDirectoryA(strOut.c_str(), nullptr);
+    EXPECT_EQ("", Run(ID_UTIL_VOLEXTRACT, strImage, [&](HWND h) {
+                  ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_DIR, strOut.c_str());
+                  ::SetDlgItemTextA(h, IDC_VOLEXTRACT_DATASET, "sys1.parmlib.data");
+                  ::CheckDlgButton(h, IDC_VOLEXTRACT_ASCII, BST_CHECKED);
+              }));
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(Program("VOLEXTRACT") + " -ascii " + strImage + " SYS1.PARMLIB.DATA EXTERNALGUI",
+              runs[0].strCommandLine);
+    EXPECT_EQ(strOut, runs[0].strFolder);
+}
+
+// Two images in list order, the second with its shadow, header columns and
+// a data set name width of 20.
+TEST_F(UtilityMenu, VolListRunsTheImagesInListOrder)
+{
+    ::CopyFileA((vorntest::ProgramDir() + "vornutil.exe").c_str(), (strExeDir + "VOLLIST.exe").c_str(), FALSE);
+    std::string strFirst = dir.Write("disk\\mvs1.ckd", vorntest::DiskImageBytes("CKD_P370"));
+    std::string strSecond = dir.Write("disk\\mvs2.cckd", vorntest::DiskImageBytes("CKD_C370"));
+    std::string strShadow = dir.Write("disk\\mvs2 1.shd", "shadow");
+    EXPECT_EQ("", Run(ID_UTIL_VOLLIST, strFirst, [&](HWND h) {
+                  ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_UTIL_FILE_ADD, BN_CLICKED), 0);
+                  ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strSecond.c_str());
+                  ::SetDlgItemTextA(h, IDC_VOLLIST_SHADOW, strShadow.c_str());
+                  ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_UTIL_FILE_ADD, BN_CLICKED), 0);
+                  ::CheckDlgButton(h, IDC_VOLLIST_HEADERS, BST_CHECKED);
+                  ::CheckDlgButton(h, IDC_VOLLIST_DSN_COLS, BST_CHECKED);
+                  ::SetDlgItemTextA(h, IDC_VOLLIST_COLUMNS, "20");
+              }));
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(Program("VOLLIST") + " -hdr -dsnl=20 " + strFirst + " " + strSecond + " \"sf=" + strShadow +
+                  "\" EXTERNALGUI",
+              runs[0].strCommandLine);
+}
+
+}  // namespace

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "platform/TextFunctions.h"
+#include "session/UtilityCommandLine.h"
 #include "utilities/VolContentsRules.h"
 
 namespace {
@@ -109,7 +111,7 @@ const SItemCase kItemCases[] = {
     {"\"C:\\dasd\\a.ckd\" sf=C:\\dasd\\a_1.shd", "C:\\dasd\\a.ckd", "C:\\dasd\\a_1.shd",
      " C:\\dasd\\a.ckd sf=C:\\dasd\\a_1.shd"},
     {"\"C:\\my dasd\\a.ckd\" sf=\"C:\\my dasd\\a_1.shd\"", "C:\\my dasd\\a.ckd", "C:\\my dasd\\a_1.shd",
-     " \"C:\\my dasd\\a.ckd\" sf=\"C:\\my dasd\\a_1.shd\""},
+     " \"C:\\my dasd\\a.ckd\" \"sf=C:\\my dasd\\a_1.shd\""},
     // Hand-edited or older stores: never read past the item.
     {"C:\\dasd\\a.ckd", "C:\\dasd\\a.ckd", "", " C:\\dasd\\a.ckd"},
     {"\"C:\\dasd\\a.ckd", "C:\\dasd\\a.ckd", "", " C:\\dasd\\a.ckd"},
@@ -117,7 +119,7 @@ const SItemCase kItemCases[] = {
     {"\"a\" sf", "a", "", " a"},
     {"\"a\" sf=", "a", "", " a"},
     {"\"a\" sf=x", "a", "x", " a sf=x"},
-    {"\"a\" sf=\"x y", "a", "x y", " a sf=\"x y\""},
+    {"\"a\" sf=\"x y", "a", "x y", " a \"sf=x y\""},
     {"\"", "", "", " "},
     {"", "", "", " "},
 };
@@ -160,7 +162,7 @@ TEST(VolContentsRules, VolExtractCommandLines)
                                                 "SYS1.PARMLIB.DATA")));
     EXPECT_EQ("VOLEXTRACT -record C:\\dasd\\mvs.cckd SYS1.LOG",
               std::string(VolExtractCommandLine(false, true, "C:\\dasd\\mvs.cckd", "", "SYS1.LOG")));
-    EXPECT_EQ("VOLEXTRACT \"C:\\my dasd\\mvs.cckd\" sf=\"C:\\my dasd\\s.shd\" A.B",
+    EXPECT_EQ("VOLEXTRACT \"C:\\my dasd\\mvs.cckd\" \"sf=C:\\my dasd\\s.shd\" A.B",
               std::string(VolExtractCommandLine(false, false, "C:\\my dasd\\mvs.cckd", "C:\\my dasd\\s.shd", "A.B")));
     EXPECT_EQ("VOLEXTRACT C:\\a.ckd", std::string(VolExtractCommandLine(false, false, "C:\\a.ckd", "", "")));
 }
@@ -193,6 +195,35 @@ TEST(VolContentsRules, VolUnloadCommandLines)
               std::string(VolUnloadCommandLine("C:\\dasd\\mvs.cckd", "", "SYS1.MACLIB", false, "")));
     EXPECT_EQ("VOLUNLOAD \"C:\\my dasd\\mvs.cckd\" \"MY PDS\" ascii \"C:\\my out\"",
               std::string(VolUnloadCommandLine("C:\\my dasd\\mvs.cckd", "", "MY PDS", true, "C:\\my out\\")));
+}
+
+// The utility runner splits the dialog's line at blanks outside words that
+// begin with a quote and re-quotes each word: a shadow path with a blank
+// must still reach the program as the one argument "sf=<path>".
+TEST(VolContentsRules, AShadowPathWithABlankReachesTheProgramAsOneArgument)
+{
+    EXPECT_EQ("", std::string(ShadowArgument("")));
+    EXPECT_EQ(" sf=C:\\d\\a.shd", std::string(ShadowArgument("C:\\d\\a.shd")));
+    const char* const lines[] = {
+        "VOLLIST",
+        "VOLSHOW -i C:\\d\\a.ckd",
+    };
+    for (const char* pszStart : lines) {
+        CString strLine = CString(pszStart) + VolListItemArguments("\"C:\\my dasd\\a.ckd\" sf=\"C:\\my dasd\\a 1.shd\"");
+        CStringArray argv;
+        ASSERT_TRUE(StdMSWinCommandLineParse(BuildUtilityCommandLine(strLine, "C:\\exe\\"), argv)) << pszStart;
+        ASSERT_LE(3, argv.GetSize());
+        EXPECT_EQ("C:\\my dasd\\a.ckd", std::string(argv[argv.GetSize() - 3]));
+        EXPECT_EQ("sf=C:\\my dasd\\a 1.shd", std::string(argv[argv.GetSize() - 2]));
+        EXPECT_EQ("EXTERNALGUI", std::string(argv[argv.GetSize() - 1]));
+    }
+    CString strUnload = VolUnloadCommandLine("C:\\my dasd\\a.ckd", "C:\\my dasd\\a 1.shd", "SYS1.MACLIB", true,
+                                             "C:\\my out\\");
+    CStringArray argv;
+    ASSERT_TRUE(StdMSWinCommandLineParse(BuildUtilityCommandLine(strUnload, ""), argv));
+    ASSERT_EQ(7, argv.GetSize());
+    EXPECT_EQ("sf=C:\\my dasd\\a 1.shd", std::string(argv[2]));
+    EXPECT_EQ("C:\\my out", std::string(argv[5]));
 }
 
 }  // namespace

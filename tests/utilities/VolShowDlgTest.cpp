@@ -82,7 +82,7 @@ TEST_F(VolShowDialog, ShadowGivesTheSfWordQuotedWhenItHasABlank)
     std::string strShadow = dir.Write("mvs 1.shd", "shadow");
     CVolShowDlg dlg;
     ASSERT_EQ(IDOK, Run(dlg, strImage, strShadow.c_str(), "SYS1.MACLIB", 0, 0, "", false, false).nResult);
-    EXPECT_EQ("VOLSHOW -i " + strImage + " sf=\"" + strShadow + "\" SYS1.MACLIB/?",
+    EXPECT_EQ("VOLSHOW -i " + strImage + " \"sf=" + strShadow + "\" SYS1.MACLIB/?",
               std::string(dlg.m_strCommandLine));
     CVolShowDlg blank;
     ASSERT_EQ(IDOK, Run(blank, strImage, "   ", "SYS1.MACLIB", 0, 0, "", false, false).nResult);
