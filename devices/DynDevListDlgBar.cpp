@@ -6,6 +6,7 @@
 #include "framework/HelpKeys.h"
 #include "platform/CDC.h"
 #include "platform/Trace.h"
+#include "session/VornGUIView.h"
 #include "platform/CWinApp.h"
 #include "session/PrivateMessages.h"
 
@@ -186,8 +187,20 @@ LRESULT CDynDevListDlgBar::OnEmulatorActive(WPARAM wp, LPARAM)
     return 1;
 }
 
+// Posted by the view once the required folders are known: the class
+// templates become the default devices with the preferred folders.
 LRESULT CDynDevListDlgBar::OnPrefsApplyPage(WPARAM, LPARAM)
 {
+    DefaultDeviceFolders folders;
+    if (g_pView) {
+        folders.strPunch = g_pView->GetPunchFilesDir();
+        folders.strPrinter = g_pView->GetPrinterFilesDir();
+        folders.strDisk = g_pView->GetDiskFilesDir();
+        folders.strTape = g_pView->GetTapeFilesDir();
+    }
+    CString strError;
+    if (!BuildDefaultDeviceStatements(m_ClassTemplates, folders, strError))
+        WrenLibAfxTraceEx("CDynDevListDlgBar::OnPrefsApplyPage", "default devices: %s", strError.GetString());
     return 0;
 }
 

@@ -25,6 +25,8 @@
 #include "platform/CSyncObject.h"
 #include "platform/CTreeCtrl.h"
 #include "resources/resource.h"
+#include "config/DefaultDevices.h"
+#include "session/BarLook.h"
 #include "session/DevListReceiver.h"
 
 class CDynDevListDlgBar;
@@ -41,7 +43,7 @@ private:
     CDynDevListDlgBar* m_pBar;  // not owned
 };
 
-class CDynDevListDlgBar : public cdxCDynamicBarDlg, public IDevListReceiver {
+class CDynDevListDlgBar : public cdxCDynamicBarDlg, public IDevListReceiver, public IBarLook {
     DECLARE_MESSAGE_MAP()
     DECLARE_DYNAMIC_MAP()
 public:
@@ -55,6 +57,9 @@ public:
     // Rebuilds the font and brush from the appearance fields, gives them to
     // the tree, stores them under "Settings\DeviceList" and redraws.
     void ApplyAppearance();
+    // IBarLook: the preferences' Device List page.
+    SBarLook GetLook() const override { return GetBarLook(*this); }
+    void SetLook(const SBarLook& look) override { SetBarLook(*this, look); }
 
     // Hands a finished list over (the reader thread's side of the queue):
     // a full list first throws away every list still queued; the bar's
@@ -100,6 +105,9 @@ public:
     COLORREF m_clrBack = RGB(0, 0, 0);
 
     CDynDevListDlgBarIsDevNumDefinedFuncRouterObject m_Router;
+    // Per device class, the device the next Add device of that class starts
+    // from: the default devices (with the preferred folders) at first.
+    CVornDevice m_ClassTemplates[kDefaultDeviceCount];
 
 protected:
     LRESULT OnDevListComplete(WPARAM wp, LPARAM lp);

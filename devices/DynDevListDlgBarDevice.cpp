@@ -40,13 +40,18 @@ void CDynDevListDlgBar::OnLoadTape()
     DefineDeviceWithDialog(dev, false, true);
 }
 
+// A copy of the class template with the class's next free number; after
+// the dialog, whatever its answer, the copy is the class's template.
 void CDynDevListDlgBar::OnAddDevice()
 {
-    CVornDevice dev;
+    bool bTemplate = m_wClickedClass < kDefaultDeviceCount;
+    CVornDevice dev = bTemplate ? m_ClassTemplates[m_wClickedClass] : CVornDevice();
     dev.m_wClass = m_wClickedClass;
     dev.m_bLcss = (BYTE)(m_nNextFreeKey >> 16);
     dev.m_wDevnum = (WORD)m_nNextFreeKey;
     DefineDeviceWithDialog(dev, true, false);
+    if (bTemplate)
+        m_ClassTemplates[m_wClickedClass] = dev;
 }
 
 void CDynDevListDlgBar::OnRename()

@@ -30,11 +30,12 @@
 #include "platform/CSliderCtrl.h"
 #include "platform/CSyncObject.h"
 #include "platform/CToolTipCtrl.h"
+#include "session/BarLook.h"
 #include "resource.h"
 
 class CMyFindRepDlg;
 
-class CDynDisplayAlterDlgBar : public cdxCDynamicBarDlg {
+class CDynDisplayAlterDlgBar : public cdxCDynamicBarDlg, public IBarLook {
     DECLARE_MESSAGE_MAP()
     DECLARE_DYNAMIC_MAP()
 public:
@@ -50,6 +51,9 @@ public:
     // the address field and the hex view, stores "Settings\DisplayAlter"
     // and redraws the bar.
     void ApplyAppearance();
+    // IBarLook: the preferences' Display/Alter page.
+    SBarLook GetLook() const override { return GetBarLook(*this); }
+    void SetLook(const SBarLook& look) override { SetBarLook(*this, look); }
     // Signals the thread's stop event, waits for it without limit and closes
     // its handle (nothing when it does not run).
     void StopSearchThread();

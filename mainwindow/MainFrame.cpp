@@ -31,6 +31,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CHelpButtonFrameWnd)
     ON_MESSAGE(WM_RESTORE_BAR_STATE, OnRestoreBarState)
     ON_MESSAGE(WM_NOTIFY_BAR_VISIBILITY, OnNotifyBarVisibility)
     ON_MESSAGE(WM_REBUILD_STATUS_BAR, OnRebuildStatusBarMsg)
+    ON_MESSAGE(WM_CONSOLE_LOOK_CHANGED, OnConsoleLookChanged)
     ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
     ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
     ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
@@ -120,6 +121,9 @@ void CMainFrame::GiveViewItsReceivers()
     receivers.hDisplayAlterBar = m_wndStorageBar.m_dlg.m_hWnd;
     receivers.pControlsBar = &m_wndControlsBar.m_dlg;
     receivers.hCpuPercentBar = m_wndCpuPctBar.m_dlg.m_hWnd;
+    receivers.pCpuPercentBar = &m_wndCpuPctBar.m_dlg;
+    receivers.pDevListLook = &m_wndDevListBar.m_dlg;
+    receivers.pStorageLook = &m_wndStorageBar.m_dlg;
     receivers.pStatusBar = &m_wndStatusBar;
     CDynStatusLineDlgBar& status = m_wndStatusLineBar.m_dlg;
     receivers.hCpuSpin = status.GetSpin();
@@ -132,16 +136,30 @@ void CMainFrame::GiveViewItsReceivers()
     receivers.hShellDirEdit = cmdLine.m_hWnd ? cmdLine.TargetDirText() : nullptr;
     g_pView->SetSessionReceivers(receivers);
     g_pView->SetCommandLineEdit(cmdLine.CommandEdit().m_hWnd);
-    // The command line in the console's plain colours and font.
+    ApplyConsoleLookToCommandLine();
+    g_pView->InitBarControls();
+}
+
+void CMainFrame::ApplyConsoleLookToCommandLine()
+{
+    if (!g_pView)
+        return;
+    CDynCmdLineDlgBar& cmdLine = m_wndCmdLineBar.m_dlg;
     const CViewSettings& settings = g_pView->Settings();
     cmdLine.SetColors(settings.m_styles[kMsgPlain].crColor, settings.m_crBackground);
     if (cmdLine.m_hWnd) {
         cmdLine.SendMessage(WM_SETFONT, (WPARAM)g_pView->GetPlainFont(), TRUE);
         cmdLine.CommandEdit().SendMessage(WM_SETFONT, (WPARAM)g_pView->GetPlainFont(), TRUE);
-        for (CWnd* pWnd : {(CWnd*)&cmdLine, (CWnd*)&cmdLine.CommandEdit()})
-            pWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        ::RedrawWindow(cmdLine.m_hWnd, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     }
-    g_pView->InitBarControls();
+}
+
+// The view's console font or colours changed (the preferences).
+LRESULT CMainFrame::OnConsoleLookChanged(WPARAM, LPARAM)
+{
+    ApplyConsoleLookToCommandLine();
+    return 0;
 }
 
 // Each bar shows the fields of its keyword group, the k-th of the group

@@ -76,6 +76,8 @@ public:
     void NotifyViewOfBarVisibility();
     // Tells the view which bars take the session's lists and texts.
     void GiveViewItsReceivers();
+    // The command line in the console's plain colours and font, redrawn.
+    void ApplyConsoleLookToCommandLine();
     // The register fields of the bars, in the view's field order.
     void CollectRegisterFields(HWND hFields[]) const;
     // The bar of table entry i, and the table entry of a bar id (-1: none).
@@ -103,6 +105,7 @@ protected:
     LRESULT OnRestoreBarState(WPARAM wp, LPARAM lp);
     LRESULT OnNotifyBarVisibility(WPARAM wp, LPARAM lp);
     LRESULT OnRebuildStatusBarMsg(WPARAM wp, LPARAM lp);
+    LRESULT OnConsoleLookChanged(WPARAM wp, LPARAM lp);
     void OnEditCopy();
     void OnUpdateEditCopy(CCmdUI* pCmdUI);
     void OnEditSelectAll();

@@ -16,6 +16,7 @@
 
 #include "framework/SettingsDialog.h"
 #include "preferences/AdvLoggingPages.h"
+#include "preferences/AppearanceFields.h"
 #include "preferences/PreferencesPages.h"
 
 enum EPrefsPage {
@@ -48,6 +49,16 @@ public:
     // The window that takes applied pages (WM_PREFS_APPLY_PAGE): the view's.
     HWND m_hViewWnd = nullptr;
 
+    // The working fields of the appearance pages (AppearanceFields.h). The
+    // dialog holds them while a page's class has not taken its slot; a page
+    // class holds its own record and these return it.
+    SPrefConsoleFields& ConsoleFields() { return m_ConsoleFields; }
+    SPrefBarLookFields& DevListFields() { return m_DevListFields; }
+    SPrefControlsFields& ControlsFields() { return m_ControlsFields; }
+    SPrefPercentFields& PercentFields() { return m_PercentFields; }
+    SPrefStatLineFields& StatLineFields() { return m_StatLineFields; }
+    SPrefBarLookFields& DisplayAlterFields() { return m_DisplayAlterFields; }
+
     // The page of an index; null for a slot without its page.
     CPrefsPage* GetPrefsPage(int nIndex) const;
     // m_nStartPage is a page index outside DoModal, a place among the pages
@@ -62,6 +73,12 @@ protected:
     int IndexOfPlace(int nPlace) const;
 
     CPrefsPage* m_pPages[kPrefsPageCount] = {};
+    SPrefConsoleFields m_ConsoleFields;
+    SPrefBarLookFields m_DevListFields;
+    SPrefControlsFields m_ControlsFields;
+    SPrefPercentFields m_PercentFields;
+    SPrefStatLineFields m_StatLineFields;
+    SPrefBarLookFields m_DisplayAlterFields;
     enum { kCaptionCount = 19 };
     CString m_strCaptions[kCaptionCount];  // the title, then the tree captions
 };

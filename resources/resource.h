@@ -1005,3 +1005,9 @@
 // console's appearance page).
 #define ID_EDIT_PREFERENCES         33105
 #define ID_VIEW_PROPERTIES          35042
+// The framework's Clear All: the console's Delete Messages.
+#define ID_EDIT_CLEAR_ALL           0xE121
+// The console's context menus: the view menu outside a selection, the
+// editing menu inside a selection of several lines.
+#define IDR_CONSOLE_MENU            704
+#define IDR_CONSOLE_EDIT_MENU       705

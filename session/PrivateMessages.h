@@ -82,3 +82,6 @@ const UINT WM_STORAGE_BAR_ESCAPE = WM_APP + 0xD0;
 const UINT WM_REBUILD_STATUS_BAR = WM_APP + 0xE6;
 // View to the status line bar: lay its fields out again.
 const UINT WM_LAYOUT_STATUS_FIELDS = WM_APP + 0xE7;
+// View to main frame: the console's colours or font changed; the command
+// line takes its plain colours and font.
+const UINT WM_CONSOLE_LOOK_CHANGED = WM_APP + 0xE8;

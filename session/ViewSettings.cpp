@@ -97,6 +97,35 @@ void ParseStatusLineParts(const char* pszSeq, const char* pszSee, BYTE order[5],
     }
 }
 
+bool IsStatusLinePartOrder(const BYTE order[5])
+{
+    bool seen[5] = {};
+    for (int i = 0; i < 5; ++i) {
+        if (order[i] >= 5 || seen[order[i]])
+            return false;
+        seen[order[i]] = true;
+    }
+    return true;
+}
+
+void FormatStatusLineParts(const BYTE order[5], const bool visible[5], CString& strSeq, CString& strSee)
+{
+    strSeq.Empty();
+    strSee.Empty();
+    for (int i = 0; i < 5; ++i) {
+        strSeq += (char)('0' + order[i]);
+        strSee += visible[i] ? '1' : '0';
+    }
+}
+
+void SaveStatusLineParts(const BYTE order[5], const bool visible[5])
+{
+    CString strSeq, strSee;
+    FormatStatusLineParts(order, visible, strSeq, strSee);
+    PutStr("StatLinePartSeq", strSeq);
+    PutStr("StatLineSeePart", strSee);
+}
+
 void LoadDirectoryList(CStringArray& list, const char* pszName)
 {
     list.RemoveAll();

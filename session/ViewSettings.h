@@ -82,6 +82,13 @@ public:
 // order[i] = character i - '0', below 0 read as 0, 5 and above as 4;
 // visible[i] = character i is '1'; missing characters count as '0'.
 void ParseStatusLineParts(const char* pszSeq, const char* pszSee, BYTE order[5], bool visible[5]);
+// True when the order holds each of the parts 0-4 exactly once.
+bool IsStatusLinePartOrder(const BYTE order[5]);
+// The stored texts of an order and visibility: "StatLinePartSeq" one digit
+// per position, "StatLineSeePart" '1' for a shown part and '0' for a hidden one.
+void FormatStatusLineParts(const BYTE order[5], const bool visible[5], CString& strSeq, CString& strSee);
+// Writes both texts to "Settings" at once.
+void SaveStatusLineParts(const BYTE order[5], const bool visible[5]);
 
 // Reads one folder list: the new format ("Settings", a stored list) when
 // "Settings"/"NewFmtPrefDirs" is set, else the old section named after the

@@ -60,6 +60,13 @@ void CVornGUIView::LoadSettings()
 
 void CVornGUIView::CreateFonts()
 {
+    CreateConsoleFonts();
+    m_statusFont.DeleteObject();
+    MakeBarFont(m_statusFont, m_settings.m_strStatusFontName, m_settings.m_nStatusFontSize);
+}
+
+void CVornGUIView::CreateConsoleFonts()
+{
     CFont base;
     base.CreatePointFont(m_settings.m_nFontSize * 10, m_settings.m_strFontName);
     ::GetObjectA((HFONT)base.m_hObject, sizeof(m_lfBase), &m_lfBase);
@@ -70,8 +77,6 @@ void CVornGUIView::CreateFonts()
         m_fonts[k].DeleteObject();
         m_fonts[k].CreateFontIndirect(&lf);
     }
-    m_statusFont.DeleteObject();
-    MakeBarFont(m_statusFont, m_settings.m_strStatusFontName, m_settings.m_nStatusFontSize);
 }
 
 void CVornGUIView::MeasureFont()

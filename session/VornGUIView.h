@@ -13,6 +13,7 @@
 //   VornGUIViewPower.cpp    power on and off, the shutdown watchdog, the folder check
 //   VornGUIViewSubscribe.cpp the bars' subscriptions to the emulator's reports
 //   VornGUIViewPrefs.cpp    the preferences dialog: filling it, taking its pages
+//   VornGUIViewAppearance.cpp the console's and the bars' look from the preferences
 #pragma once
 
 #include <atomic>
@@ -40,6 +41,10 @@
 class CDevListMap;
 class CPreferencesDlg;
 class CDynControlsDlgBar;
+class CDynCPUPercentDlgBar;
+class IBarLook;
+struct SPrefConsoleFields;
+struct SPrefStatLineFields;
 class IDevListReceiver;
 class CStatusBar;
 class CPipedProcessCtl;
@@ -53,6 +58,9 @@ class CDasdGeometryChartDlg;
 struct SSessionReceivers {
     HWND hDisplayAlterBar = nullptr;    // WM_EMULATOR_ACTIVE
     HWND hCpuPercentBar = nullptr;      // WM_CPU_PERCENT, WM_EMULATOR_ACTIVE, WM_MAXCPU_CHANGED, WM_CPU_ENGINE_TYPE
+    CDynCPUPercentDlgBar* pCpuPercentBar = nullptr;  // its meters' look
+    IBarLook* pDevListLook = nullptr;   // the device-list bar's font and colours
+    IBarLook* pStorageLook = nullptr;   // the storage bar's font and colours
     IDevListReceiver* pDevListBar = nullptr;   // takes the finished device lists
     CDynControlsDlgBar* pControlsBar = nullptr; // the control panel: lamps, meter, load unit
     CStatusBar* pStatusBar = nullptr;   // the main frame's, with the status panes 205-209
@@ -223,6 +231,8 @@ protected:
     void OnFindPrevious();
     void OnUpdateFind(CCmdUI* pCmdUI);
     void OnDeleteMessages();
+    void OnDeleteSessionMessages();
+    void OnContextMenu(CWnd* pWnd, CPoint point);
     void OnShellTargetDirButton();
     LRESULT OnFindReplaceNotify(WPARAM wp, LPARAM lp);
     // Emulator session messages.
@@ -312,6 +322,8 @@ private:
 
     void LoadSettings();
     void CreateFonts();
+    // The five console fonts from the stored face, size, bold and italic.
+    void CreateConsoleFonts();
     void MeasureFont();
     void RecalcPaneGeometry();
     void UpdateScrollBars();
@@ -696,6 +708,9 @@ public:
     bool ShowPreferences(int nPage, bool bAutoClose);
     // The preferences dialog while it runs (not owned), else null.
     CPreferencesDlg* GetPreferencesDlg() const { return m_pPrefsDlg; }
+    // The console font's metrics, scroll sizes and a full repaint; the
+    // command line takes the console's plain colours and font.
+    void ApplyConsoleAppearance();
 
 protected:
     LRESULT OnPrefsApplyPage(WPARAM wp, LPARAM lp);
@@ -708,6 +723,12 @@ private:
     // Takes one page's working fields into the live settings and puts them
     // into effect; false when they were refused.
     bool ApplyPreferencesPage(CPreferencesDlg& dlg, int nPage);
+    // The appearance pages (VornGUIViewAppearance.cpp).
+    void FillAppearancePages(CPreferencesDlg& dlg);
+    bool ApplyAppearancePage(CPreferencesDlg& dlg, int nPage);
+    void TakeConsoleFields(const SPrefConsoleFields& cons);
+    // False (nothing taken) for an order that is not one of each part.
+    bool TakeStatusLineFields(const SPrefStatLineFields& stat);
 
     CPreferencesDlg* m_pPrefsDlg = nullptr;
 };

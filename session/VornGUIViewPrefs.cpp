@@ -33,6 +33,8 @@ void CVornGUIView::FillPreferences(CPreferencesDlg& dlg)
     dlg.m_LogFmtPage.m_bPidIfNeeded = log.m_bLogPidOnlyIfNeeded;
     dlg.m_LogNumPage.m_nCurFileNum = log.m_nCurFileNum;
 
+    FillAppearancePages(dlg);
+
 
     dlg.m_MiscPage.m_nPowerOff = m_settings.m_nPowerOff;
     dlg.m_MiscPage.m_bIgnoreParseErrors = g_bIgnoreConfigFileParseErrors;
@@ -152,8 +154,7 @@ bool CVornGUIView::ApplyPreferencesPage(CPreferencesDlg& dlg, int nPage)
         m_settings.m_bEnableSessDescDlg = dlg.m_Misc3Page.m_bEnableSessDescDlg;
         return true;
     default:
-        // The appearance pages come with their classes.
-        return true;
+        return ApplyAppearancePage(dlg, nPage);
     }
 }
 

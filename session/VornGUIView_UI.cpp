@@ -4,7 +4,10 @@
 
 #include "resources/resource.h"
 
+#include "platform/BCMenu.h"
 #include "platform/CDC.h"
+#include "platform/CWinApp.h"
+#include "platform/WindowHelpers.h"
 #include "platform/TextFunctions.h"
 #include "resources/resource.h"
 #include "session/ConsoleCommands.h"
@@ -37,6 +40,8 @@ BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
     ON_UPDATE_COMMAND_UI(ID_FIND_NEXT, OnUpdateFind)
     ON_UPDATE_COMMAND_UI(ID_FIND_PREVIOUS, OnUpdateFind)
     ON_COMMAND(ID_VIEW_DELETE_MESSAGES, OnDeleteMessages)
+    ON_COMMAND(ID_EDIT_CLEAR_ALL, OnDeleteSessionMessages)
+    ON_WM_CONTEXTMENU()
     ON_COMMAND(ID_SHELL_TARGET_DIR, OnShellTargetDirButton)
     ON_UPDATE_COMMAND_UI(ID_CMDLINE_SEND, OnUpdateCmdLineSend)
     ON_MESSAGE(WM_CHOOSE_BAR_FONT, OnChooseBarFont)
@@ -512,14 +517,64 @@ void CVornGUIView::OnHistoryNext()
     ::SetFocus(m_hCmdLine);
 }
 
+// The console pane's context menu: inside a selection of several lines the
+// editing menu, else (the selection collapsed to its anchor) the view menu;
+// both with the menu images, their commands going to the main frame. The
+// posted WM_NULL lets the tracked menu close properly.
+void CVornGUIView::OnContextMenu(CWnd*, CPoint point)
+{
+    CPoint pt = CalcContextMenuPoint(this, point);
+    CPoint ptClient = pt;
+    ScreenToClient(&ptClient);
+    int nLine = LineFromPoint(ptClient.x, ptClient.y);
+    bool bInSelection = m_sel.GetLineCount() >= 2 && m_sel.IsSelected(nLine);
+    if (!bInSelection) {
+        int nFirst = m_sel.GetFirst(), nLast = m_sel.GetLast();
+        m_sel.SetEmptyAt(m_sel.m_nAnchor);
+        if (nFirst >= 0)
+            InvalidateLines(nFirst, nLast);
+        UpdateSelection();
+    }
+    BCMenu menu;
+    if (!menu.LoadMenu(bInSelection ? IDR_CONSOLE_EDIT_MENU : IDR_CONSOLE_MENU))
+        return;
+    menu.LoadToolbar(IDR_MENU_IMAGES);
+    BCMenu* pPopup = menu.GetSubMenu(0);
+    if (!pPopup)
+        return;
+    CWnd* pMain = AfxGetMainWnd();
+    pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, pMain ? pMain : this);
+    PostMessage(WM_NULL);
+}
+
+// Delete Messages: the framework's Clear All.
 void CVornGUIView::OnDeleteMessages()
 {
-    GetDocument()->RemoveFirstLines(GetDocument()->GetLineCount());
+    SendMessage(WM_COMMAND, ID_EDIT_CLEAR_ALL);
+}
+
+// Empties the console, offering first to save lines kept only in memory
+// that no file holds; the memory-only console notes the deletion.
+void CVornGUIView::OnDeleteSessionMessages()
+{
+    CVornGUIDoc* pDoc = GetDocument();
+    if (!pDoc->HasLines())
+        return;
+    if (pDoc->GetPathName().IsEmpty() && pDoc->IsModified() && pDoc->IsLogMemoryOnly() &&
+        !pDoc->CDocument::SaveModified())
+        return;
+    pDoc->DeleteContents();
     m_sel.SetEmptyAt(0);
+    UpdateSelection();
     m_nTopLine = 0;
     m_nFirstColumn = 0;
+    m_bFollowEnd = true;
     CopyCountsFromDocument();
     m_nRepaintMode = 2;
     Invalidate(TRUE);
     UpdateScrollBars();
+    if (pDoc->IsLogMemoryOnly()) {
+        AddMessage("----------------( all previous messages deleted )----------------", false);
+        RefreshAfterAppend(1);
+    }
 }

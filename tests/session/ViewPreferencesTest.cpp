@@ -3,11 +3,15 @@
 // Apply puts its values into effect and into the settings; OK takes every
 // page, Cancel keeps what earlier applies delivered; the page last shown is
 // where Edit > Preferences... opens next; a bad executables folder at
-// start-up opens the Directories page, whose OK lets start-up go on.
+// start-up opens the Directories page, whose OK lets start-up go on; the
+// status-bar page's order stored at once; the console page's font
+// descriptions made into the view's own fonts.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/FindRepSettings.h"
 #include "platform/PathFunctions.h"
@@ -201,4 +205,79 @@ TEST_F(ViewPrefsTest, MissingExecutablesFolderAtStartOpensDirectoriesWhoseOkGoes
     // Start-up went on: the document logs into the log folder.
     EXPECT_EQ(pDoc->GetLogFolder(), pView->GetLogFilesDir());
     EXPECT_EQ(answers.Seen().size(), 2u);
+}
+
+TEST_F(ViewPrefsTest, StatusBarPageWritesOrderAndVisibilityAtOnce)
+{
+    Start();
+    struct Row {
+        BYTE order[5];
+        BYTE see[5];
+        LRESULT nAnswer;
+        const char* pszSeq;
+        const char* pszSee;
+    };
+    const Row rows[] = {
+        {{0, 1, 2, 3, 4}, {1, 1, 0, 1, 1}, 1, "01234", "11011"},
+        {{4, 3, 2, 1, 0}, {0, 0, 0, 0, 0}, 1, "43210", "00000"},
+        // Not one of each part: refused, the stored order stays.
+        {{0, 0, 0, 0, 0}, {1, 1, 1, 1, 1}, 0, "43210", "00000"},
+    };
+    std::vector<LRESULT> answers;
+    std::vector<std::string> stored;
+    Run([&] { pView->ShowPreferences(kPrefsStatusBar, false); }, [&](HWND h, CPreferencesDlg& dlg) {
+        for (const Row& r : rows) {
+            SPrefStatLineFields& f = dlg.StatLineFields();
+            memcpy(f.nOrder, r.order, 5);
+            memcpy(f.bVisible, r.see, 5);
+            answers.push_back(ApplyPage(pView, kPrefsStatusBar));
+            stored.push_back(std::string(ProfileGetString("Settings", "StatLinePartSeq", "").GetString()) + "/" +
+                             ProfileGetString("Settings", "StatLineSeePart", "").GetString());
+        }
+        Press(h, IDCANCEL);
+    });
+    ASSERT_EQ(answers.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(answers[i], rows[i].nAnswer) << i;
+        EXPECT_EQ(stored[i], std::string(rows[i].pszSeq) + "/" + rows[i].pszSee) << i;
+    }
+    EXPECT_EQ(pView->Settings().m_nPartOrder[0], 4);
+    EXPECT_FALSE(pView->Settings().m_bPartVisible[0]);
+}
+
+TEST_F(ViewPrefsTest, ConsolePageTakesDescriptionsAndTheViewKeepsItsOwnFonts)
+{
+    Start();
+    HFONT hBefore = pView->GetPlainFont();
+    int nHeightBefore = pView->GetLineHeight();
+    int nHeightApplied = 0;
+    Run([&] { pView->ShowPreferences(kPrefsConsole, false); }, [&](HWND h, CPreferencesDlg& dlg) {
+        SPrefConsoleFields& cons = dlg.ConsoleFields();
+        for (LOGFONTA& lf : cons.lfKind)
+            strcpy(lf.lfFaceName, "Courier New");
+        cons.nPointSize = 18;
+        cons.lfKind[kMsgError].lfItalic = TRUE;
+        cons.crKind[kMsgError] = RGB(200, 0, 0);
+        cons.bBeepWarning = true;
+        EXPECT_EQ(ApplyPage(pView, kPrefsConsole), 1);
+        nHeightApplied = pView->GetLineHeight();
+        Press(h, IDCANCEL);
+    });
+    EXPECT_GT(nHeightApplied, nHeightBefore);
+    const CViewSettings& s = pView->Settings();
+    EXPECT_EQ(s.m_nFontSize, 18);
+    EXPECT_TRUE(s.m_styles[kMsgError].bItalic);
+    EXPECT_FALSE(s.m_styles[kMsgError].bBold);
+    EXPECT_EQ(s.m_styles[kMsgError].crColor, RGB(200, 0, 0));
+    EXPECT_TRUE(s.m_bWarnMsgBeep);
+    // New fonts of the view's own, whole after the dialog went.
+    EXPECT_NE(pView->GetPlainFont(), hBefore);
+    LOGFONTA lf = {};
+    EXPECT_EQ(::GetObjectA(pView->GetPlainFont(), sizeof lf, &lf), (int)sizeof lf);
+    HFONT hErrorFont = nullptr;
+    COLORREF crError = 0;
+    pView->GetSeverityStyle(kMsgError, crError, hErrorFont);
+    ASSERT_EQ(::GetObjectA(hErrorFont, sizeof lf, &lf), (int)sizeof lf);
+    EXPECT_TRUE(lf.lfItalic);
+    EXPECT_EQ(crError, RGB(200, 0, 0));
 }

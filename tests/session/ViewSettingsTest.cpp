@@ -189,3 +189,40 @@ TEST(ViewSettingsEnv, DefaultConfigName)
         unsetenv("VORNAMIC_CNF");
 #endif
 }
+
+TEST(StatusLinePartsTest, OrderAndVisibilityFormatAsStored)
+{
+    struct Row {
+        BYTE order[5];
+        bool see[5];
+        const char* pszSeq;
+        const char* pszSee;
+    };
+    const Row rows[] = {
+        {{0, 1, 2, 3, 4}, {true, true, false, true, true}, "01234", "11011"},
+        {{4, 3, 2, 1, 0}, {false, false, false, false, false}, "43210", "00000"},
+        {{2, 0, 4, 1, 3}, {true, false, true, false, true}, "20413", "10101"},
+    };
+    for (const Row& r : rows) {
+        CString strSeq, strSee;
+        FormatStatusLineParts(r.order, r.see, strSeq, strSee);
+        EXPECT_EQ(strSeq, r.pszSeq);
+        EXPECT_EQ(strSee, r.pszSee);
+        // Read back, they give the same order and visibility.
+        BYTE order[5];
+        bool see[5];
+        ParseStatusLineParts(strSeq, strSee, order, see);
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(order[i], r.order[i]) << r.pszSeq;
+            EXPECT_EQ(see[i], r.see[i]) << r.pszSee;
+        }
+        EXPECT_TRUE(IsStatusLinePartOrder(r.order)) << r.pszSeq;
+    }
+}
+
+TEST(StatusLinePartsTest, OnlyPermutationsAreOrders)
+{
+    const BYTE bad[][5] = {{0, 0, 0, 0, 0}, {0, 1, 2, 3, 3}, {0, 1, 2, 3, 5}, {4, 3, 2, 1, 255}};
+    for (const auto& order : bad)
+        EXPECT_FALSE(IsStatusLinePartOrder(order)) << (int)order[0] << (int)order[4];
+}

@@ -1,0 +1,220 @@
+// PreferencesFrameTest.cpp: the preferences in the real main frame with the
+// view and the emulator stand-in: the Misc page's Apply sends the aggregate
+// statistics choice, an applied console font changes the line height and
+// the command line's font, new colours reach the control panel (stored and
+// painted), Cancel after a font change leaves the console's fonts whole,
+// the bars' and the status bar's Properties open the dialog; and the
+// console's context menu, the editing one inside a selection of several
+// lines, else the view menu with the selection collapsed.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "preferences/PreferencesDlg.h"
+#include "tests/mainwindow/FrameFixture.h"
+#include "tests/platform/ModalDriver.h"
+#include "tests/support/WinTestUtil.h"
+
+namespace {
+
+void Press(HWND hDlg, int nId)
+{
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, nId));
+}
+
+LRESULT ApplyPage(int nPage)
+{
+    return ::SendMessageA(g_pView->m_hWnd, WM_PREFS_APPLY_PAGE, (WPARAM)nPage, 0);
+}
+
+struct PrefsFrameFixture : FrameFixture {
+    std::string strRecord;
+
+    void TearDown() override
+    {
+        if (g_pView && g_pView->IsEmulatorRunning()) {
+            g_pView->GetEmulator()->Kill(false);
+            PumpUntil([] { return !g_pView->IsEmulatorRunning(); });
+        }
+        FrameFixture::TearDown();
+    }
+    bool HasReceived(const std::string& strLine) const
+    {
+        std::istringstream in(ReadText(strRecord));
+        for (std::string line; std::getline(in, line);)
+            if (line == strLine)
+                return true;
+        return false;
+    }
+    // Sends the command to hTarget; step acts once the preferences dialog
+    // has opened and must close it. False when no dialog opened.
+    bool WithPreferences(HWND hTarget, UINT nCmd, const std::function<void(HWND, CPreferencesDlg&)>& step)
+    {
+        bool bDone = false;
+        vorntest::DialogDriver driver([&](HWND h) {
+            CPreferencesDlg* pDlg = g_pView->GetPreferencesDlg();
+            if (bDone || !pDlg || pDlg->m_hWnd != h)
+                return !bDone;
+            bDone = true;
+            step(h, *pDlg);
+            return false;
+        });
+        ::SendMessageA(hTarget, WM_COMMAND, nCmd, 0);
+        return bDone;
+    }
+};
+
+// The first item of the menu that WM_CONTEXTMENU tracks (read from the
+// menu window by a timer, which then ends the menu); 0 when none showed.
+UINT g_nFirstMenuItem = 0;
+void CALLBACK ReadAndEndMenu(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    HWND hMenuWnd = ::FindWindowA("#32768", nullptr);
+    if (!hMenuWnd || !::IsWindowVisible(hMenuWnd))
+        return;
+    const UINT kMnGetHMenu = 0x01E1;
+    HMENU hMenu = (HMENU)::SendMessageA(hMenuWnd, kMnGetHMenu, 0, 0);
+    g_nFirstMenuItem = hMenu ? ::GetMenuItemID(hMenu, 0) : 0;
+    ::KillTimer(nullptr, nTimer);
+    ::EndMenu();
+}
+
+UINT ContextMenuAt(HWND hView, int nLine)
+{
+    g_nFirstMenuItem = 0;
+    POINT pt = {20, nLine * g_pView->GetLineHeight() + g_pView->GetLineHeight() / 2};
+    ::ClientToScreen(hView, &pt);
+    UINT_PTR nTimer = ::SetTimer(nullptr, 0, 50, ReadAndEndMenu);
+    ::SendMessageA(hView, WM_CONTEXTMENU, (WPARAM)hView, MAKELPARAM(pt.x, pt.y));
+    ::KillTimer(nullptr, nTimer);
+    return g_nFirstMenuItem;
+}
+
+COLORREF PixelOf(HWND hWnd, int x, int y)
+{
+    HDC hdc = ::GetDC(hWnd);
+    COLORREF cr = ::GetPixel(hdc, x, y);
+    ::ReleaseDC(hWnd, hdc);
+    return cr;
+}
+
+}  // namespace
+
+TEST_F(PrefsFrameFixture, MiscApplySendsTheAggregateChoiceToTheEmulator)
+{
+    OpenFrame();
+    strRecord = dir.Path("emulator.txt");
+    AttachStandin("--lifetime 20000 --record \"" + strRecord + "\"");
+    ASSERT_TRUE(PumpUntil([] { return g_pView->IsEmulatorReady(); }));
+    ASSERT_TRUE(PumpUntil([&] { return HasReceived("]AGGREGATE=1"); })) << ReadText(strRecord);
+    bool bOpened = WithPreferences(pFrame->m_hWnd, ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
+        dlg.SetActivePage(&dlg.m_MiscPage);
+        ::CheckDlgButton(dlg.m_MiscPage.m_hWnd, IDC_PREF_AGGREGATE, BST_UNCHECKED);
+        Press(dlg.m_MiscPage.m_hWnd, IDC_PREF_AGGREGATE);
+        Press(h, ID_APPLY_NOW);
+        Press(h, IDCANCEL);
+    });
+    ASSERT_TRUE(bOpened);
+    EXPECT_TRUE(PumpUntil([&] { return HasReceived("]AGGREGATE=0"); })) << ReadText(strRecord);
+    EXPECT_FALSE(g_bAggregateStats);
+    g_bAggregateStats = true;
+}
+
+TEST_F(PrefsFrameFixture, ConsoleFontAndColoursReachThePaneAndTheCommandLine)
+{
+    OpenFrame();
+    int nHeightBefore = g_pView->GetLineHeight();
+    CDynCmdLineDlgBar& cmdLine = pFrame->m_wndCmdLineBar.m_dlg;
+    HFONT hEditFont = nullptr;
+    int nHeightApplied = 0;
+    ASSERT_TRUE(WithPreferences(pFrame->m_hWnd, ID_VIEW_PROPERTIES, [&](HWND h, CPreferencesDlg& dlg) {
+        // The page's fields came from the console: its face and colours.
+        SPrefConsoleFields& cons = dlg.ConsoleFields();
+        EXPECT_STREQ(cons.lfKind[kMsgPlain].lfFaceName, "Courier New");
+        EXPECT_EQ(cons.crBackground, g_pView->Settings().m_crBackground);
+        cons.nPointSize = 20;
+        cons.crBackground = RGB(0, 0, 96);
+        cons.crKind[kMsgPlain] = RGB(255, 255, 0);
+        cons.lfKind[kMsgWarning].lfWeight = FW_BOLD;
+        EXPECT_EQ(ApplyPage(kPrefsConsole), 1);
+        nHeightApplied = g_pView->GetLineHeight();
+        hEditFont = (HFONT)cmdLine.CommandEdit().SendMessage(WM_GETFONT);
+        Press(h, IDCANCEL);  // what Apply delivered stays
+    }));
+    EXPECT_GT(nHeightApplied, nHeightBefore);
+    EXPECT_EQ(g_pView->GetLineHeight(), nHeightApplied);
+    EXPECT_EQ(hEditFont, g_pView->GetPlainFont());
+    EXPECT_EQ(g_pView->Settings().m_crBackground, RGB(0, 0, 96));
+    EXPECT_TRUE(g_pView->Settings().m_styles[kMsgWarning].bBold);
+    // The view's own fonts are whole after the dialog went.
+    for (HFONT hFont : {g_pView->GetPlainFont(), (HFONT)cmdLine.CommandEdit().SendMessage(WM_GETFONT)}) {
+        LOGFONTA lf = {};
+        EXPECT_EQ(::GetObjectA(hFont, sizeof lf, &lf), (int)sizeof lf);
+        EXPECT_STREQ(lf.lfFaceName, "Courier New");
+    }
+    Pump();
+    // The pane is painted in the new background.
+    ::UpdateWindow(g_pView->m_hWnd);
+    EXPECT_EQ(PixelOf(g_pView->m_hWnd, 2, 2), RGB(0, 0, 96));
+    if (vorntest::KeepOpenForScreenshot()) {
+        g_pView->AddMessage("ZQC00001I Vornamic console in the new colours", false);
+        g_pView->AddMessage("ZQC00002W a warning in bold", false);
+        g_pView->RefreshAfterAppend(2);
+        PumpFor(20000);
+    }
+}
+
+TEST_F(PrefsFrameFixture, ControlPanelColoursAreStoredAndPainted)
+{
+    OpenFrame();
+    CDynControlsDlgBar& panel = pFrame->m_wndControlsBar.m_dlg;
+    ASSERT_TRUE(WithPreferences(pFrame->m_hWnd, ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
+        EXPECT_EQ(dlg.ControlsFields().crBack, panel.clrBack);
+        dlg.ControlsFields().crBack = RGB(0, 128, 0);
+        dlg.ControlsFields().crText = RGB(255, 0, 0);
+        EXPECT_EQ(ApplyPage(kPrefsControls), 1);
+        Press(h, IDOK);
+    }));
+    EXPECT_EQ(panel.clrBack, RGB(0, 128, 0));
+    EXPECT_EQ(ProfileGetInt("Settings\\ControlsBar", "clrBack", 0), (UINT)RGB(0, 128, 0));
+    EXPECT_EQ(ProfileGetInt("Settings\\ControlsBar", "clrText", 0), (UINT)RGB(255, 0, 0));
+    if (panel.IsWindowVisible()) {
+        Pump();
+        ::UpdateWindow(panel.m_hWnd);
+        EXPECT_EQ(PixelOf(panel.m_hWnd, 1, 1), RGB(0, 128, 0));
+    }
+}
+
+TEST_F(PrefsFrameFixture, BarAndStatusBarPropertiesOpenThePreferences)
+{
+    OpenFrame();
+    HWND targets[] = {pFrame->m_wndControlsBar.m_dlg.m_hWnd, pFrame->m_wndDevListBar.m_dlg.m_hWnd,
+                      pFrame->m_wndStorageBar.m_dlg.m_hWnd, pFrame->m_hWnd};
+    UINT commands[] = {ID_BAR_PROPERTIES, ID_BAR_PROPERTIES, ID_BAR_PROPERTIES, ID_STATUSBAR_PROPERTIES};
+    for (int i = 0; i < 4; ++i) {
+        bool bOpened = WithPreferences(targets[i], commands[i], [](HWND h, CPreferencesDlg&) { Press(h, IDCANCEL); });
+        EXPECT_TRUE(bOpened) << i;
+        EXPECT_EQ(g_pView->GetPreferencesDlg(), nullptr);
+    }
+}
+
+TEST_F(PrefsFrameFixture, ConsoleContextMenuFollowsTheSelection)
+{
+    OpenFrame();
+    for (int i = 0; i < 10; ++i) {
+        CString str;
+        str.Format("ZQC%05dI line %d", i, i);
+        g_pView->AddMessage(str, false);
+    }
+    g_pView->RefreshAfterAppend(10);
+    Pump();
+    ASSERT_EQ(g_pView->GetTopLine(), 0);
+    g_pView->SetSelection(2, 6);  // lines 2 to 5
+    // Inside the selection: the editing menu; the selection stays.
+    EXPECT_EQ(ContextMenuAt(g_pView->m_hWnd, 3), (UINT)ID_EDIT_UNDO);
+    EXPECT_EQ(g_pView->GetSelection().GetLineCount(), 4);
+    // Outside it: the view menu, the selection collapsed to its anchor.
+    EXPECT_EQ(ContextMenuAt(g_pView->m_hWnd, 8), (UINT)ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(g_pView->GetSelection().HasSelection());
+    EXPECT_EQ(g_pView->GetSelection().m_nCaret, 2);
+}

@@ -1,0 +1,91 @@
+// ViewDeleteMessagesTest.cpp: Delete Messages in the real view: in
+// memory-only mode unsaved lines are offered for saving first (Cancel keeps
+// them) and the deletion is noted on the console; with numbered log files
+// the lines are on disk, so nothing is asked and nothing noted.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/ProfileStore.h"
+#include "session/ConsoleCommands.h"
+#include "session/VornGUIDoc.h"
+#include "session/VornGUIView.h"
+#include "tests/config/TempFile.h"
+#include "tests/session/ViewTestFrame.h"
+
+namespace {
+
+const char kDeletedLine[] = "----------------( all previous messages deleted )----------------";
+
+struct DeleteMessagesTest : ::testing::Test {
+    TempDir dir;
+    std::unique_ptr<vorntest::ViewHost> host;
+    CVornGUIDoc* pDoc = nullptr;
+    CVornGUIView* pView = nullptr;
+
+    void Start(const std::function<void()>& presets = nullptr)
+    {
+        host = std::make_unique<vorntest::ViewHost>(dir, presets);
+        pDoc = host->Doc();
+        pView = host->View();
+        ASSERT_NE(pView, nullptr);
+        vorntest::ViewHost::Pump(200);  // the start-up's folder check
+    }
+    void TearDown() override { host.reset(); }
+    void Add(int n)
+    {
+        for (int i = 0; i < n; ++i) {
+            CString str;
+            str.Format("ZQC%05dI line %d", i, i);
+            pView->AddMessage(str, false);
+        }
+        pView->RefreshAfterAppend(n);
+    }
+    void DeleteMessages() { ::SendMessageA(pView->m_hWnd, WM_COMMAND, ID_VIEW_DELETE_MESSAGES, 0); }
+};
+
+}  // namespace
+
+TEST_F(DeleteMessagesTest, MemoryOnlyOffersToSaveFirstAndNotesTheDeletion)
+{
+    Start();
+    Add(120);
+    pView->SetSelection(3, 8);
+    ASSERT_TRUE(pDoc->IsModified());
+    {
+        // Cancel: nothing goes.
+        vorntest::DialogSequence answers({vorntest::ClickControl(IDCANCEL)});
+        DeleteMessages();
+        ASSERT_EQ(answers.Seen().size(), 1u);
+        EXPECT_NE(answers.Seen()[0].strTexts.find("Save changes to"), std::string::npos) << answers.Seen()[0].strTexts;
+        EXPECT_EQ(pDoc->GetLineCount(), 120);
+    }
+    {
+        // No: deleted without saving; the one line left notes it.
+        vorntest::DialogSequence answers({vorntest::ClickControl(IDNO)});
+        DeleteMessages();
+        ASSERT_EQ(answers.Seen().size(), 1u);
+    }
+    ASSERT_EQ(pDoc->GetLineCount(), 1);
+    EXPECT_EQ(pDoc->GetLine(0), kDeletedLine);
+    EXPECT_EQ(pView->GetTopLine(), 0);
+    EXPECT_FALSE(pView->GetSelection().HasSelection());
+    EXPECT_TRUE(pView->IsScrolledToEnd());
+}
+
+TEST_F(DeleteMessagesTest, NumberedLogFilesDeleteWithoutQuestionOrNote)
+{
+    Start([] {
+        ProfileWriteInt("Logging", "LogOption", 2);
+        ProfileWriteString("Logging", "AutoLogFilename", "vorn.log");
+    });
+    ASSERT_TRUE(pDoc->IsLogNumbered());
+    Add(50);
+    vorntest::DialogSequence answers({});
+    DeleteMessages();
+    vorntest::ViewHost::Pump(100);
+    EXPECT_TRUE(answers.Seen().empty());
+    EXPECT_EQ(pDoc->GetLineCount(), 0);
+    EXPECT_EQ(pView->GetTopLine(), 0);
+}
