@@ -218,3 +218,38 @@ TEST_F(PrefsFrameFixture, ConsoleContextMenuFollowsTheSelection)
     EXPECT_FALSE(g_pView->GetSelection().HasSelection());
     EXPECT_EQ(g_pView->GetSelection().m_nCaret, 2);
 }
+
+TEST_F(PrefsFrameFixture, BarPagesReachTheirBarsAndTheirSections)
+{
+    OpenFrame();
+    CDynDevListDlgBar& devList = pFrame->m_wndDevListBar.m_dlg;
+    CDynDisplayAlterDlgBar& storage = pFrame->m_wndStorageBar.m_dlg;
+    CDynCPUPercentDlgBar& percent = pFrame->m_wndCpuPctBar.m_dlg;
+    ASSERT_TRUE(WithPreferences(pFrame->m_hWnd, ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
+        // Filled from the bars.
+        EXPECT_STREQ(dlg.DevListFields().lf.lfFaceName, devList.m_lf.lfFaceName);
+        EXPECT_EQ(dlg.DisplayAlterFields().crBack, storage.m_clrBack);
+        EXPECT_EQ(dlg.PercentFields().crBack, percent.clrBG);
+        SBarLook look = dlg.DevListFields();
+        strcpy(look.lf.lfFaceName, "Courier New");
+        look.nPointSize = 12;
+        look.crText = RGB(0, 255, 0);
+        look.crBack = RGB(0, 0, 64);
+        dlg.DevListFields() = look;
+        dlg.DisplayAlterFields().crText = RGB(255, 255, 0);
+        dlg.PercentFields().nMeterColor[1] = 2;
+        dlg.PercentFields().crBack = RGB(32, 32, 32);
+        for (int nPage : {kPrefsDevList, kPrefsPercent, kPrefsDisplayAlter})
+            EXPECT_EQ(ApplyPage(nPage), 1) << nPage;
+        Press(h, IDCANCEL);
+    }));
+    EXPECT_EQ(devList.m_strFontName, "Courier New");
+    EXPECT_EQ(devList.m_nFontSize, 12);
+    EXPECT_EQ(devList.Tree().SendMessage(TVM_GETBKCOLOR), (LRESULT)RGB(0, 0, 64));
+    EXPECT_EQ(ProfileGetString("Settings\\DeviceList", "FontName", ""), "Courier New");
+    EXPECT_EQ(ProfileGetInt("Settings\\DeviceList", "clrText", 0), (UINT)RGB(0, 255, 0));
+    EXPECT_EQ(storage.m_clrText, RGB(255, 255, 0));
+    EXPECT_EQ(ProfileGetInt("Settings\\DisplayAlter", "clrText", 0), (UINT)RGB(255, 255, 0));
+    EXPECT_EQ(percent.m_nMeterColor[1], 2);
+    EXPECT_EQ(ProfileGetInt("Settings\\PercentBar", "clrBG", 0), (UINT)RGB(32, 32, 32));
+}
