@@ -108,6 +108,16 @@ int WaitWithMessageLoop(HANDLE hObject)
     }
 }
 
+void KeepWindowHeight(HWND hWnd, WINDOWPOS* pPos)
+{
+    if (!(pPos->flags & SWP_NOSIZE) && hWnd) {
+        RECT rect;
+        ::GetWindowRect(hWnd, &rect);
+        if (rect.bottom > rect.top)
+            pPos->cy = rect.bottom - rect.top;
+    }
+}
+
 void SetAppSmallIcon(HWND hWnd)
 {
     HICON hIcon = (HICON)::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,

@@ -14,6 +14,10 @@ class CWnd;
 void PositionWindowOnDesktop(HWND hWnd);
 void PositionWindowOnDesktop(CWnd* pWnd);
 
+// In WM_WINDOWPOSCHANGING: a size change keeps the window's current height
+// (a dialog that can only be widened).
+void KeepWindowHeight(HWND hWnd, WINDOWPOS* pPos);
+
 // Gives the window the program's icon (IDR_MAINFRAME) as its small icon.
 void SetAppSmallIcon(HWND hWnd);
 

@@ -164,6 +164,9 @@ private:
     void SendCommand(const CString& strCommand);
     bool LookupConfiguredDevice(int nKey, CVornDevice& dev) const;
     bool RemoveConfiguredDevice(int nKey);
+    void StoreConfiguredDevice(const CVornDevice& dev);
+    void GetLastLoad(bool bTape, CString& strFile, CString& strArgs) const;
+    void SetLastLoad(bool bTape, const CString& strFile, const CString& strArgs);
     UINT PanelRefreshRate() const;
     CString ReaderFilesDir() const;
     CString ReaderFileExtension() const;

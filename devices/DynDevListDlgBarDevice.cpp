@@ -4,22 +4,39 @@
 #include "devices/DynDevListDlgBar.h"
 
 #include "config/CVornDevice.h"
+#include "devices/DefineDeviceWithDialog.h"
 #include "platform/CWinApp.h"
 #include "platform/Trace.h"
 #include "preferences/PreferencesDlg.h"
 #include "session/VornGUIView.h"
 
-// The definition dialogs of the device classes (card reader, punch,
-// printer, console, display, DASD, tape, communication adapters and the
-// statement editor) and the rename dialog are not part of the program yet:
-// a command that needs one changes nothing and sends nothing, as a
-// cancelled dialog would.
+// The class's definition dialog on a copy of the device, with the bar's
+// router; for Load Tape it starts from the last load's file and options,
+// which it then remembers. After OK a command goes to the emulator and the
+// device into the view's configuration.
 bool CDynDevListDlgBar::DefineDeviceWithDialog(CVornDevice& dev, bool bAdding, bool bLoadTape)
 {
-    WrenLibAfxTraceEx("CDynDevListDlgBar::DefineDeviceWithDialog",
-                      "no definition dialog for device class %u (adding %d, load tape %d)", dev.m_wClass, bAdding,
-                      bLoadTape);
-    return false;
+    SDeviceDialogRun run;
+    run.eCaller = kDeviceCallerDevListBar;
+    run.pParent = this;
+    run.bAdd = bAdding;
+    run.pRouter = &m_Router;
+    CString strLoadFile, strLoadArgs;
+    if (bLoadTape) {
+        GetLastLoad(true, strLoadFile, strLoadArgs);
+        run.pstrLoadFile = &strLoadFile;
+        run.pstrLoadArgs = &strLoadArgs;
+    }
+    CString strCommand;
+    if (!::DefineDeviceWithDialog(dev, strCommand, run))
+        return false;
+    if (bLoadTape)
+        SetLastLoad(true, strLoadFile, strLoadArgs);
+    if (!strCommand.IsEmpty()) {
+        StoreConfiguredDevice(dev);
+        SendCommand("vorn " + strCommand);
+    }
+    return true;
 }
 
 void CDynDevListDlgBar::OnReinit()

@@ -56,6 +56,34 @@ bool CDynDevListDlgBar::RemoveConfiguredDevice(int nKey)
     return true;
 }
 
+// Adds or replaces the device under its key in the view's configuration,
+// which then counts as modified when it differs from the one last saved.
+void CDynDevListDlgBar::StoreConfiguredDevice(const CVornDevice& dev)
+{
+    if (!g_pView)
+        return;
+    CVornConfigFile cfg = g_pView->GetConfig();
+    cfg.m_devices.SetAt(dev.GetKey(), dev);
+    g_pView->ApplyEditedConfiguration(cfg);
+}
+
+// The file name and argument text of the view's last load of a reader or
+// tape (empty without a view).
+void CDynDevListDlgBar::GetLastLoad(bool bTape, CString& strFile, CString& strArgs) const
+{
+    if (!g_pView)
+        return;
+    const CViewSettings& s = g_pView->Settings();
+    strFile = bTape ? s.m_strPrevTapeFile : s.m_strPrevReaderFile;
+    strArgs = bTape ? s.m_strPrevTapeParms : s.m_strPrevReaderParms;
+}
+
+void CDynDevListDlgBar::SetLastLoad(bool bTape, const CString& strFile, const CString& strArgs)
+{
+    if (g_pView)
+        g_pView->SetLastLoad(bTape, strFile, strArgs);
+}
+
 // The configuration's PANRATE, milliseconds (its default without a view).
 UINT CDynDevListDlgBar::PanelRefreshRate() const
 {

@@ -125,6 +125,7 @@ protected:
     void OnDeviceInterrupt();
     void OnLoadReader();
     void OnLoadTape();
+    void LoadDeviceWithDialog(EDeviceChoice eChoice);
     void OnUnloadTape();
 
 private:

@@ -5,10 +5,10 @@
 #include "mainwindow/MainFrame.h"
 
 #include "config/DevNum.h"
+#include "devices/DefineDeviceWithDialog.h"
 #include "devices/DevIntDlg.h"
 #include "devices/SelectDevice.h"
 #include "platform/MessageBoxes.h"
-#include "platform/Trace.h"
 #include "session/VornGUIView.h"
 
 namespace {
@@ -91,24 +91,37 @@ bool CMainFrame::SelectDeviceOfClass(CVornDevice& device, EDeviceChoice eChoice)
     return g_pView->GetConfig().m_devices.Lookup(dwKey, device) != FALSE;
 }
 
-// The reader and tape dialogs of the device definitions build the command;
-// until they exist the chosen device is only traced.
-void CMainFrame::OnLoadReader()
+// The chosen reader or tape drive is reinitialised through its class's
+// dialog, which starts from the last load's file and options; after OK the
+// view remembers them for the next load and sends the command.
+void CMainFrame::LoadDeviceWithDialog(EDeviceChoice eChoice)
 {
     CVornDevice device;
-    if (!SelectDeviceOfClass(device, kChoiceLoadReader))
+    if (!SelectDeviceOfClass(device, eChoice))
         return;
-    ::SetCurrentDirectoryA(g_pView->GetReaderFilesDir());
-    WrenLibAfxTraceEx("CMainFrame::OnLoadReader", "no card reader dialog for %s", (LPCSTR)FormatDevnum(device.GetKey()));
+    bool bTape = eChoice == kChoiceLoadTape;
+    const CViewSettings& settings = g_pView->Settings();
+    CString strFile = bTape ? settings.m_strPrevTapeFile : settings.m_strPrevReaderFile;
+    CString strArgs = bTape ? settings.m_strPrevTapeParms : settings.m_strPrevReaderParms;
+    SDeviceDialogRun run;
+    run.eCaller = kDeviceCallerView;
+    run.pstrLoadFile = &strFile;
+    run.pstrLoadArgs = &strArgs;
+    CString strCommand;
+    if (!DefineDeviceWithDialog(device, strCommand, run))
+        return;
+    g_pView->SetLastLoad(bTape, strFile, strArgs);
+    g_pView->SendCommand("vorn " + strCommand);
+}
+
+void CMainFrame::OnLoadReader()
+{
+    LoadDeviceWithDialog(kChoiceLoadReader);
 }
 
 void CMainFrame::OnLoadTape()
 {
-    CVornDevice device;
-    if (!SelectDeviceOfClass(device, kChoiceLoadTape))
-        return;
-    ::SetCurrentDirectoryA(g_pView->GetTapeFilesDir());
-    WrenLibAfxTraceEx("CMainFrame::OnLoadTape", "no tape dialog for %s", (LPCSTR)FormatDevnum(device.GetKey()));
+    LoadDeviceWithDialog(kChoiceLoadTape);
 }
 
 void CMainFrame::OnUnloadTape()

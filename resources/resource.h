@@ -4,6 +4,9 @@
 // The system configuration dialog and its pages.
 #include "SysConfigRes.h"
 
+// The device definition dialogs.
+#include "DeviceDialogsRes.h"
+
 // The main frame: icon, menu, accelerators and title; the document template.
 #define IDR_MAINFRAME       301
 

@@ -677,6 +677,13 @@ public:
     CString GetReaderFilesDir() const { return m_settings.GetFirstDir(kDirReaderFiles); }
     CString GetPunchFilesDir() const { return m_settings.GetFirstDir(kDirPunchFiles); }
     CString GetPrinterFilesDir() const { return m_settings.GetFirstDir(kDirPrinterFiles); }
+    // The file name and argument text of the last Load Card Reader (bTape
+    // false) or Load Tape, offered by the next one (stored with the settings).
+    void SetLastLoad(bool bTape, const CString& strFile, const CString& strArgs)
+    {
+        (bTape ? m_settings.m_strPrevTapeFile : m_settings.m_strPrevReaderFile) = strFile;
+        (bTape ? m_settings.m_strPrevTapeParms : m_settings.m_strPrevReaderParms) = strArgs;
+    }
     bool IsLogFilesDirValid() const;
     bool IsConfigFilesDirValid() const;
     bool IsExecutablesDirValid();

@@ -47,6 +47,21 @@ CString GetTapeFilesFilter()
     return BuildFileFilter("Tape Files", ViewFilter(kFilterTape));
 }
 
+CString GetReaderFilesFilter()
+{
+    return BuildFileFilter("Reader Files", ViewFilter(kFilterReader));
+}
+
+CString GetPunchFilesFilter()
+{
+    return BuildFileFilter("Punch Files", ViewFilter(kFilterPunch));
+}
+
+CString GetPrinterFilesFilter()
+{
+    return BuildFileFilter("Printer Files", ViewFilter(kFilterPrinter));
+}
+
 BEGIN_MESSAGE_MAP(CUtilityDlg, cdxCDynamicHelpDialog)
 END_MESSAGE_MAP()
 
@@ -289,12 +304,7 @@ CString CUtilityDlg::GetCodePage(UINT nCombo) const
 
 void CUtilityDlg::KeepHeight(WINDOWPOS* pPos)
 {
-    if (!(pPos->flags & SWP_NOSIZE) && m_hWnd) {
-        CRect rect;
-        GetWindowRect(&rect);
-        if (rect.Height() > 0)
-            pPos->cy = rect.Height();
-    }
+    KeepWindowHeight(m_hWnd, pPos);
 }
 
 const CUtilityDlg::SLayoutRow* CUtilityDlg::InputAndOptionsLayoutRows(size_t& nCount)

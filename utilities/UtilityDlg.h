@@ -26,6 +26,9 @@
 // The file dialogs' filters over the view's extension lists.
 CString GetDiskFilesFilter();
 CString GetTapeFilesFilter();
+CString GetReaderFilesFilter();
+CString GetPunchFilesFilter();
+CString GetPrinterFilesFilter();
 
 class CUtilityDlg : public cdxCDynamicHelpDialog {
     DECLARE_MESSAGE_MAP()

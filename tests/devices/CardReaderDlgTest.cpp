@@ -1,0 +1,323 @@
+// CardReaderDlgTest.cpp: the card reader's and the socket dialog's windows
+// under Wine: reinitialising keeps the statement's files and options, the
+// type list's choice, files added and refused, the multifile automatic,
+// the ascii/ebcdic rules, socket mode and back, and the socket dialog's
+// fields and refusals.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "config/DevClass.h"
+#include "devices/AddCardReaderDlg.h"
+#include "devices/SockdevDlg.h"
+#include "tests/config/TempFile.h"
+#include "tests/devices/DeviceDlgTestSupport.h"
+
+using namespace devtest;
+
+namespace {
+
+CVornDevice Reader(WORD wDevnum, const char* pszType, const char* pszFirst, const char* pszOther)
+{
+    CVornDevice dev;
+    dev.m_wClass = DEVCLASS_RDR;
+    dev.m_wDevnum = wDevnum;
+    dev.m_strTypeWord = pszType;
+    dev.m_wDevType = 0x3505;
+    dev.m_strFirstArg = pszFirst;
+    dev.m_strOtherArgs = pszOther;
+    return dev;
+}
+
+std::vector<std::string> ListItems(HWND hDlg)
+{
+    std::vector<std::string> items;
+    HWND hList = ::GetDlgItem(hDlg, IDC_RDR_FILE_LIST);
+    int n = (int)::SendMessageA(hList, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < n; ++i) {
+        char sz[MAX_PATH + 32] = "";
+        ::SendMessageA(hList, LB_GETTEXT, (WPARAM)i, (LPARAM)sz);
+        items.push_back(sz);
+    }
+    return items;
+}
+
+// Types a file name and presses "Add".
+void AddFile(HWND hDlg, const std::string& strPath)
+{
+    SetText(hDlg, IDC_RDR_FILE, strPath.c_str());
+    Click(hDlg, IDC_RDR_ADD);
+}
+
+std::string TypeText(HWND hDlg)
+{
+    HWND hCombo = ::GetDlgItem(hDlg, IDC_DEVDLG_DEVTYPE);
+    char sz[32] = "";
+    ::SendMessageA(hCombo, CB_GETLBTEXT, (WPARAM)::SendMessageA(hCombo, CB_GETCURSEL, 0, 0), (LPARAM)sz);
+    return sz;
+}
+
+}  // namespace
+
+TEST(CAddCardReaderDlg, ReinitialisingKeepsTheFilesAndOptionsOfTheStatement)
+{
+    CAddCardReaderDlg dlg;
+    dlg.m_Device = Reader(0x000C, "3505", "deck1.txt", "deck2.txt ascii eof");
+    std::vector<std::string> items;
+    std::string caption, type;
+    bool bAscii = false, bEof = false, bTrunc = true, bNumber = true, bType = true, bAdd = true;
+    SOkResult r = PressOk(dlg, nullptr, [&](HWND h) {
+        items = ListItems(h);
+        caption = Caption(h);
+        type = TypeText(h);
+        bAscii = Checked(h, IDC_DEVDLG_ASCII);
+        bEof = Checked(h, IDC_RDR_EOF);
+        bTrunc = Checked(h, IDC_RDR_TRUNC);
+        bNumber = Enabled(h, IDC_DEVDLG_DEVNUM);
+        bType = Enabled(h, IDC_DEVDLG_DEVTYPE);
+        bAdd = Enabled(h, IDC_RDR_ADD);
+    });
+    EXPECT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_EQ((std::vector<std::string>{"deck1.txt", "deck2.txt"}), items);
+    EXPECT_EQ("Reinitialize Card Reader", caption);
+    EXPECT_EQ("3505", type);
+    EXPECT_TRUE(bAscii);
+    EXPECT_TRUE(bEof);
+    EXPECT_FALSE(bTrunc);
+    EXPECT_FALSE(bNumber);
+    EXPECT_FALSE(bType);
+    EXPECT_FALSE(bAdd);
+    EXPECT_STREQ("devinit 000C deck1.txt deck2.txt ascii eof", dlg.m_strCommand);
+    EXPECT_STREQ("deck1.txt", dlg.m_Device.m_strFirstArg);
+    EXPECT_STREQ("deck2.txt ascii eof", dlg.m_Device.m_strOtherArgs);
+}
+
+TEST(CAddCardReaderDlg, TypeChoiceWhenAdding)
+{
+    const struct { const char* pszTypeWord; WORD wDevType; const char* pszShown; } rows[] = {
+        {"", 0x3505, "3505"},      // an empty name: the device type's digits
+        {"1442", 0x1442, "1442"},
+        {"35", 0x3505, "3505"},    // by prefix
+        {"3525", 0x3525, "2501"},  // not a reader: the fallback
+    };
+    for (const auto& row : rows) {
+        CAddCardReaderDlg dlg;
+        CSetRouter router;
+        dlg.m_bAdd = true;
+        dlg.m_pRouter = &router;
+        dlg.m_Device.m_strTypeWord = row.pszTypeWord;
+        dlg.m_Device.m_wDevType = row.wDevType;
+        std::string shown, caption;
+        PressOk(dlg, [&](HWND h) { ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0); },
+                [&](HWND h) {
+                    shown = TypeText(h);
+                    caption = Caption(h);
+                });
+        EXPECT_EQ(row.pszShown, shown) << row.pszTypeWord;
+        EXPECT_EQ("Add New Card Reader", caption);
+    }
+}
+
+TEST(CAddCardReaderDlg, AddedFilesMakeTheCommandAndRefusedOnesStayInTheField)
+{
+    TempDir dir;
+    std::string strDeck = dir.Write("a.txt", "//JOB\n");
+    std::string strSpaced = dir.Write("my deck.txt", "//JOB\n");
+    CAddCardReaderDlg dlg;
+    CSetRouter router;
+    dlg.m_bAdd = true;
+    dlg.m_pRouter = &router;
+    std::string balloon, field, items0;
+    size_t nItemsAfterRefusal = 0;
+    bool bMultifile = false;
+    SOkResult r = PressOk(dlg, [&](HWND h) {
+        SetText(h, IDC_DEVDLG_DEVNUM, "000C");
+        ::SendDlgItemMessageA(h, IDC_DEVDLG_DEVTYPE, CB_SETCURSEL, 2, 0);
+        AddFile(h, dir.Path("missing.txt"));
+        CString strTitle, strText;
+        if (ErrorBalloonWindow(&strTitle, &strText))
+            balloon = std::string(strTitle) + ": " + std::string(strText);
+        ErrorBalloonHide();
+        field = Text(h, IDC_RDR_FILE);
+        nItemsAfterRefusal = ListItems(h).size();
+        AddFile(h, strDeck);
+        AddFile(h, strSpaced);
+        bMultifile = Checked(h, IDC_RDR_MULTIFILE);
+    });
+    EXPECT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_EQ("Input File: File not found.", balloon);
+    EXPECT_EQ(dir.Path("missing.txt"), field);
+    EXPECT_EQ(0u, nItemsAfterRefusal);
+    EXPECT_TRUE(bMultifile);
+    EXPECT_EQ("attach 000C 3505 " + strDeck + " \"" + strSpaced + "\" intrq multifile",
+              std::string(dlg.m_strCommand));
+    EXPECT_EQ(0x3505, dlg.m_Device.m_wDevType);
+    EXPECT_EQ(0x000C, dlg.m_Device.m_wDevnum);
+}
+
+TEST(CAddCardReaderDlg, MultifileSetByItselfOnlyUntilTheUserTouchesIt)
+{
+    TempDir dir;
+    std::string a = dir.Write("a.txt", "1"), b = dir.Write("b.txt", "2"), c = dir.Write("c.txt", "3");
+    CAddCardReaderDlg dlg;
+    dlg.m_Device = Reader(0x000C, "3505", "", "");
+    bool bAfterOne = true, bAfterTwo = false, bAfterThree = true, bOptionsEmpty = true;
+    PressOk(dlg, [&](HWND h) {
+        bOptionsEmpty = Enabled(h, IDC_DEVDLG_ASCII);
+        AddFile(h, a);
+        bAfterOne = Checked(h, IDC_RDR_MULTIFILE);
+        AddFile(h, b);
+        bAfterTwo = Checked(h, IDC_RDR_MULTIFILE);
+        Click(h, IDC_RDR_MULTIFILE);
+        AddFile(h, c);
+        bAfterThree = Checked(h, IDC_RDR_MULTIFILE);
+    });
+    EXPECT_FALSE(bOptionsEmpty);  // no file: every option locked
+    EXPECT_FALSE(bAfterOne);
+    EXPECT_TRUE(bAfterTwo);
+    EXPECT_FALSE(bAfterThree);
+    EXPECT_STREQ(a.c_str(), dlg.m_Device.m_strFirstArg);
+    EXPECT_EQ(b + " " + c + " intrq", std::string(dlg.m_Device.m_strOtherArgs));
+}
+
+TEST(CAddCardReaderDlg, AsciiAndEbcdicExcludeEachOther)
+{
+    CAddCardReaderDlg dlg;
+    dlg.m_Device = Reader(0x000C, "3505", "a.txt", "ebcdic autopad trunc eof");
+    bool bTruncLocked = false, bAsciiAfter = false, bEbcdicAfter = true, bAutopadLocked = false;
+    PressOk(dlg, [&](HWND h) {
+        bTruncLocked = !Enabled(h, IDC_RDR_TRUNC) && !Checked(h, IDC_RDR_TRUNC);
+        Click(h, IDC_DEVDLG_ASCII);
+        bAsciiAfter = Checked(h, IDC_DEVDLG_ASCII);
+        bEbcdicAfter = Checked(h, IDC_RDR_EBCDIC);
+        bAutopadLocked = !Enabled(h, IDC_RDR_AUTOPAD) && !Checked(h, IDC_RDR_AUTOPAD);
+        Click(h, IDC_RDR_EOF);
+    });
+    EXPECT_TRUE(bTruncLocked);
+    EXPECT_TRUE(bAsciiAfter);
+    EXPECT_FALSE(bEbcdicAfter);
+    EXPECT_TRUE(bAutopadLocked);
+    // trunc's state was kept while ebcdic locked it; eof cleared is intrq.
+    EXPECT_STREQ("ascii trunc intrq", dlg.m_Device.m_strOtherArgs);
+}
+
+TEST(CAddCardReaderDlg, SocketModeSetsTheFilesAsideAndBringsThemBack)
+{
+    CAddCardReaderDlg dlg;
+    dlg.m_Device = Reader(0x000C, "3505", "deck1.txt", "deck2.txt deck3.txt multifile");
+    std::vector<std::string> inSocket, afterSocket;
+    bool bListLocked = false, bMultifileLocked = false;
+    int nSelAfter = -2;
+    std::string strSocketHost;
+    // The socket dialog opened by the box: a name and a port, then OK.
+    vorntest::DialogDriver socket([&](HWND h) {
+        if (Caption(h) != "Define Listening Socket")
+            return true;
+        strSocketHost = Text(h, IDC_SOCK_HOST);
+        SetText(h, IDC_SOCK_HOST, "vornhost");
+        SetText(h, IDC_SOCK_PORT, "3506");
+        ::SendMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    int nStep = 0;
+    INT_PTR nResult = vorntest::RunModal(dlg, [&](HWND h) {
+        switch (nStep++) {
+        case 0:
+            ::SendDlgItemMessageA(h, IDC_RDR_FILE_LIST, LB_SETCURSEL, 1, 0);
+            ::PostMessageA(::GetDlgItem(h, IDC_RDR_SOCKDEV), BM_CLICK, 0, 0);
+            return true;
+        default:
+            if (!Checked(h, IDC_RDR_SOCKDEV))
+                return true;  // the socket dialog is still open
+            inSocket = ListItems(h);
+            bListLocked = !Enabled(h, IDC_RDR_FILE_LIST) && !Enabled(h, IDC_RDR_FILE);
+            bMultifileLocked = !Enabled(h, IDC_RDR_MULTIFILE) && !Checked(h, IDC_RDR_MULTIFILE);
+            Click(h, IDC_RDR_SOCKDEV);
+            afterSocket = ListItems(h);
+            nSelAfter = (int)::SendDlgItemMessageA(h, IDC_RDR_FILE_LIST, LB_GETCURSEL, 0, 0);
+            ::SendMessageA(h, WM_COMMAND, IDOK, 0);
+            return false;
+        }
+    }, 50);
+    EXPECT_TRUE(socket.SawDialog());
+    EXPECT_FALSE(strSocketHost.empty());  // "deck1.txt" is no socket: the default host
+    EXPECT_EQ(IDOK, nResult);
+    ASSERT_EQ(1u, inSocket.size());
+    EXPECT_EQ("vornhost:3506", inSocket[0]);
+    EXPECT_TRUE(bListLocked);
+    EXPECT_TRUE(bMultifileLocked);
+    EXPECT_EQ((std::vector<std::string>{"deck1.txt", "deck2.txt", "deck3.txt"}), afterSocket);
+    EXPECT_EQ(1, nSelAfter);
+}
+
+TEST(CSockdevDlg, AnAddressLocksTheHostNameAndANameTheAddress)
+{
+    std::string host;
+    bool bHostEnabled = true, bIpEnabled = false;
+    CSockdevDlg byAddress;
+    byAddress.m_strSpec = "10.0.0.5:3505";
+    PressOk(byAddress, nullptr, [&](HWND h) {
+        host = Text(h, IDC_SOCK_HOST);
+        bHostEnabled = Enabled(h, IDC_SOCK_HOST);
+    });
+    EXPECT_EQ("", host);
+    EXPECT_FALSE(bHostEnabled);
+    EXPECT_STREQ("10.0.0.5:3505", byAddress.m_strSpec);
+
+    CSockdevDlg byName;
+    byName.m_strSpec = "vornhost:3600";
+    std::string port;
+    PressOk(byName, nullptr, [&](HWND h) {
+        host = Text(h, IDC_SOCK_HOST);
+        port = Text(h, IDC_SOCK_PORT);
+        bIpEnabled = Enabled(h, IDC_SOCK_IP);
+    });
+    EXPECT_EQ("vornhost", host);
+    EXPECT_EQ("3600", port);
+    EXPECT_FALSE(bIpEnabled);
+    EXPECT_STREQ("vornhost:3600", byName.m_strSpec);
+}
+
+TEST(CSockdevDlg, DefaultsAreThisMachineAndPort3505)
+{
+    CSockdevDlg dlg;
+    std::string host, port;
+    PressOk(dlg, nullptr, [&](HWND h) {
+        host = Text(h, IDC_SOCK_HOST);
+        port = Text(h, IDC_SOCK_PORT);
+    });
+    EXPECT_FALSE(host.empty());
+    EXPECT_EQ("3505", port);
+    EXPECT_EQ(host + ":3505", std::string(dlg.m_strSpec));
+}
+
+TEST(CSockdevDlg, Refusals)
+{
+    const struct { const char* pszHost; DWORD dwAddress; const char* pszPort; const char* pszTitle; const char* pszText; } rows[] = {
+        {"", 0, "3505", "Host Name", "You must specify either a host name or IP address."},
+        {"", (DWORD)MAKEIPADDRESS(192, 168, 1, 255), "3505", "IP Address", "The IP address you entered is invalid."},
+        {"", (DWORD)MAKEIPADDRESS(0, 0, 0, 0), "3505", "IP Address", "The IP address you entered is invalid."},
+        {"vornhost", 0, "1023", "Port Number", nullptr},
+        {"vornhost", 0, "65536", "Port Number", nullptr},
+    };
+    for (const auto& row : rows) {
+        CSockdevDlg dlg;
+        dlg.m_strSpec = "vornhost:3505";
+        SOkResult r = PressOk(dlg, [&](HWND h) {
+            SetText(h, IDC_SOCK_HOST, row.pszHost);
+            if (row.dwAddress || !*row.pszHost)
+                ::SendDlgItemMessageA(h, IDC_SOCK_IP, IPM_CLEARADDRESS, 0, 0);
+            if (std::string(row.pszTitle) == "IP Address")
+                ::SendDlgItemMessageA(h, IDC_SOCK_IP, IPM_SETADDRESS, 0, (LPARAM)row.dwAddress);
+            SetText(h, IDC_SOCK_PORT, row.pszPort);
+        });
+        EXPECT_EQ(IDCANCEL, r.nResult) << row.pszPort;
+        std::string expected = std::string(row.pszTitle) + ": ";
+        EXPECT_EQ(expected, r.strBalloon.substr(0, expected.size())) << r.strBalloon;
+        if (row.pszText) {
+            EXPECT_EQ(expected + row.pszText, r.strBalloon);
+        }
+        EXPECT_STREQ("vornhost:3505", dlg.m_strSpec);
+    }
+}
