@@ -2,6 +2,7 @@
 // definition dialog for a caller.
 #include "devices/DefineDeviceWithDialog.h"
 
+#include "devices/AddCardPunchDlg.h"
 #include "devices/AddCardReaderDlg.h"
 #include "devices/CVornDeviceStmtEditDlg.h"
 #include "platform/Trace.h"
@@ -12,6 +13,8 @@ std::unique_ptr<CDeviceDefinition> CreateDeviceDialog(EDeviceDialogKind eKind, C
     switch (eKind) {
     case kDeviceDlgCardReader:
         return std::make_unique<CAddCardReaderDlg>(pParent);
+    case kDeviceDlgCardPunch:
+        return std::make_unique<CAddCardPunchDlg>(pParent);
     case kDeviceDlgStmtEdit:
         return std::make_unique<CVornDeviceStmtEditDlg>(pParent);
     default:

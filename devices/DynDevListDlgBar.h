@@ -144,6 +144,7 @@ private:
     void AddDeviceItem(int nKey, const CDevListEntry& entry);
     void UpdateDeviceItem(int nKey, const CDevListEntry& entry);
     void RemoveDeviceItem(int nKey);
+    void MoveShownDevice(int nOldKey, int nNewKey);
     void RemoveAllDevices();
     void SortGroup(HTREEITEM hGroup);
     int NextFreeKeyOfClass(int nClass);
@@ -169,7 +170,6 @@ private:
     void SetLastLoad(bool bTape, const CString& strFile, const CString& strArgs);
     UINT PanelRefreshRate() const;
     CString ReaderFilesDir() const;
-    CString ReaderFileExtension() const;
     void RunCardSubmission(const CString& strTitle, const CString& strFolder, INT64 nSize);
     void CloseBar();
 

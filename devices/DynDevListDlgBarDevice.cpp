@@ -5,8 +5,8 @@
 
 #include "config/CVornDevice.h"
 #include "devices/DefineDeviceWithDialog.h"
+#include "devices/RenameDeviceDlg.h"
 #include "platform/CWinApp.h"
-#include "platform/Trace.h"
 #include "preferences/PreferencesDlg.h"
 #include "session/VornGUIView.h"
 
@@ -76,7 +76,19 @@ void CDynDevListDlgBar::OnRename()
     CVornDevice dev;
     if (!LookupConfiguredDevice(m_nClickedKey, dev))
         return;
-    WrenLibAfxTraceEx("CDynDevListDlgBar::OnRename", "no rename dialog for device %X", m_nClickedKey);
+    CRenameDeviceDlg dlg(this);
+    dlg.m_dwOldKey = (DWORD)m_nClickedKey;
+    dlg.m_dwNewKey = (DWORD)m_nNextFreeKey;
+    dlg.m_pRouter = &m_Router;
+    if (dlg.DoModal() != IDOK)
+        return;
+    int nOldKey = m_nClickedKey;
+    MoveShownDevice(nOldKey, (int)dlg.m_dwNewKey);
+    dev.m_bLcss = (BYTE)(dlg.m_dwNewKey >> 16);
+    dev.m_wDevnum = (WORD)dlg.m_dwNewKey;
+    StoreConfiguredDevice(dev);
+    SendCommand("vorn " + dlg.m_strCommand);
+    ScheduleRemoval(nOldKey);
 }
 
 void CDynDevListDlgBar::OnBarClose()

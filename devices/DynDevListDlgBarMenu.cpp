@@ -9,6 +9,7 @@
 #include "config/FileDialogs.h"
 #include "config/SockdevAddress.h"
 #include "devices/DevListText.h"
+#include "utilities/UtilityDlg.h"
 #include "platform/CSplitPath.h"
 #include "platform/WindowHelpers.h"
 
@@ -177,8 +178,7 @@ void CDynDevListDlgBar::OnLoadCards()
     UINT nPort = 0;
     bool bSocket = ParseSockdevAddress(dev.m_strFirstArg, dwAddress, &dev.m_strOtherArgs, nPort);
     CString strPath;
-    CString strFilter = BuildFileFilter("Reader Files", ReaderFileExtension());
-    if (BrowseForFileMustExist(strFilter, strPath, "Reader File", ReaderFilesDir(), nullptr) != IDOK)
+    if (BrowseForFileMustExist(GetReaderFilesFilter(), strPath, "Reader File", ReaderFilesDir(), nullptr) != IDOK)
         return;
     if (!bSocket) {
         SendCommand(LoadCardsCommand(m_nClickedKey, strPath, dev.m_strOtherArgs));

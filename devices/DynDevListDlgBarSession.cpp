@@ -4,6 +4,8 @@
 // configuration. Without a view no emulator runs and nothing is configured.
 #include "devices/DynDevListDlgBar.h"
 
+#include "config/DevClass.h"
+#include "config/DevClassIcons.h"
 #include "session/PipedProcessCtl.h"
 #include "session/ProgressDlg.h"
 #include "session/VornGUIView.h"
@@ -96,12 +98,6 @@ CString CDynDevListDlgBar::ReaderFilesDir() const
     return g_pView ? g_pView->Settings().GetFirstDir(kDirReaderFiles) : CString();
 }
 
-// No reader-file extension is stored in the view's settings: every file.
-CString CDynDevListDlgBar::ReaderFileExtension() const
-{
-    return "*.*";
-}
-
 // The card-submission program, with a progress window, as one of the
 // view's running utilities.
 void CDynDevListDlgBar::RunCardSubmission(const CString& strTitle, const CString& strFolder, INT64 nSize)
@@ -109,7 +105,8 @@ void CDynDevListDlgBar::RunCardSubmission(const CString& strTitle, const CString
     if (!g_pView)
         return;
     CString strCommand = strTitle + " EXTERNALGUI";
-    CPipedProcessCtl* pCtl = new CPipedProcessCtl(strTitle, kCardSubmissionKind, nullptr, strCommand, strFolder, true,
+    CPipedProcessCtl* pCtl = new CPipedProcessCtl(strTitle, kCardSubmissionKind, DevClassIcon(DEVCLASS_RDR),
+                                                  strCommand, strFolder, true,
                                                   (DWORD)nSize, (DWORD)((UINT64)nSize >> 32));
     if (CProgressDlg* pProgress = pCtl->GetProgressDlg())
         pProgress->ShowWindow(SW_SHOW);

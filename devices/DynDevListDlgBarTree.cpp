@@ -127,6 +127,31 @@ void CDynDevListDlgBar::UpdateDeviceItem(int nKey, const CDevListEntry& entry)
     m_Tree.SendMessage(TVM_SETITEMA, 0, (LPARAM)&item);
 }
 
+// A renamed device keeps its item: the entry, the item's text and data move
+// to the new key.
+void CDynDevListDlgBar::MoveShownDevice(int nOldKey, int nNewKey)
+{
+    HTREEITEM hItem = FindDeviceItem(nOldKey);
+    CDevListEntry entry;
+    if (!hItem || !LookupShown(nOldKey, entry))
+        return;
+    entry.m_bLcss = (BYTE)(nNewKey >> 16);
+    entry.m_wDevnum = (WORD)nNewKey;
+    ::EnterCriticalSection(&m_csDevList);
+    m_DevList.RemoveKey(nOldKey);
+    m_ItemMap.RemoveKey(nOldKey);
+    m_DevList.SetAt(nNewKey, entry);
+    m_ItemMap.SetAt(nNewKey, hItem);
+    ::LeaveCriticalSection(&m_csDevList);
+    CString strText = DevListItemText(nNewKey, entry);
+    TVITEMA item = {};
+    item.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_PARAM;
+    item.hItem = hItem;
+    item.pszText = const_cast<char*>((LPCSTR)strText);
+    item.lParam = (LPARAM)nNewKey;
+    m_Tree.SendMessage(TVM_SETITEMA, 0, (LPARAM)&item);
+}
+
 void CDynDevListDlgBar::RemoveDeviceItem(int nKey)
 {
     HTREEITEM hItem = FindDeviceItem(nKey);
