@@ -62,6 +62,9 @@ void CAddCardPunchDlg::LoadDevice()
 void CAddCardPunchDlg::InitControls()
 {
     UpdateOptionControls();
+    // Reinitialising, the number and type are locked: the file name is what changes.
+    if (!m_bAdd)
+        ::SetFocus(::GetDlgItem(m_hWnd, IDC_PCH_FILE));
 }
 
 void CAddCardPunchDlg::ExchangeFields(CDataExchange* pDX)

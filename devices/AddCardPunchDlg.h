@@ -31,6 +31,7 @@ protected:
     CString BuildCommand() override;
     std::vector<SHelpRow> HelpRows() const override;
     void SetupDynamicLayout() override;
+    bool FocusSetByDialog() const override { return !m_bAdd; }
 
     void OnBrowseDirectory();
     void OnBrowseOutputFile();

@@ -88,6 +88,9 @@ void CDeviceDlg::DoDataExchange(CDataExchange* pDX)
     TakeIdentification();
     BuildArguments();
     m_strCommand = BuildCommand();
+    // The emulator writes the device's files; an overwrite answer given
+    // here must not let a later operation delete one.
+    ForgetOverwriteConfirmations();
 }
 
 // The number as typed, the type name from the list and the device type it

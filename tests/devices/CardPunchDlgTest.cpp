@@ -124,31 +124,20 @@ TEST_F(PunchTest, AnExistingFileIsConfirmedButNeverDeleted)
         EXPECT_EQ(IDOK, r.nResult) << r.strBalloon;
         EXPECT_EQ(1, COverwriteAnswerer::s_nAsked);
         EXPECT_EQ("attach 000E 3525 " + strFile + " ascii", std::string(dlg.m_strCommand));
+        // Nothing is left behind that could let a later run delete it.
+        EXPECT_FALSE(IsOverwriteConfirmed(strFile.c_str()));
         EXPECT_TRUE(FileExists(strFile.c_str()));
     }
-    ForgetOverwriteConfirmations();
-    // "Overwrite", then Cancel: the answer goes with the dialog, the file stays.
-    COverwriteAnswerer answerer(vorntest::kOverwriteButton);
+    // Refusing the overwrite keeps the dialog open; Cancel then changes nothing.
+    COverwriteAnswerer answerer(IDCANCEL);
     CAddCardPunchDlg dlg;
     dlg.m_bAdd = true;
     dlg.m_pRouter = &router;
     dlg.m_Device = Punch(strFile, "");
-    INT_PTR nResult = vorntest::RunModal(dlg, [&](HWND h) {
-        SetText(h, IDC_DEVDLG_DEVNUM, "000E");
-        ::SendMessageA(h, WM_COMMAND, IDOK, 0);
-        return false;
-    });
-    EXPECT_EQ(IDOK, nResult);
-    EXPECT_TRUE(IsOverwriteConfirmed(strFile.c_str()));
-    CAddCardPunchDlg again;
-    again.m_bAdd = true;
-    again.m_pRouter = &router;
-    again.m_Device = Punch(strFile, "");
-    vorntest::RunModal(again, [&](HWND h) {
-        ::SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
-        return false;
-    });
-    EXPECT_FALSE(IsOverwriteConfirmed(strFile.c_str()));
+    SOkResult r = PressOk(dlg, [&](HWND h) { SetText(h, IDC_DEVDLG_DEVNUM, "000E"); });
+    EXPECT_EQ(IDCANCEL, r.nResult);
+    EXPECT_EQ("Output Filename: File already exists.", r.strBalloon);
+    EXPECT_STREQ("", dlg.m_strCommand);
     EXPECT_TRUE(FileExists(strFile.c_str()));
 }
 

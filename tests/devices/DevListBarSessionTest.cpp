@@ -20,97 +20,12 @@
 #include "devices/DynDevListDlgBar.h"
 #include "session/PrivateMessages.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/devices/DevListSessionFixture.h"
 #include "tests/session/SessionViewFixture.h"
 
 namespace {
 
-class CBarHost : public CWnd {
-public:
-    CBarHost()
-    {
-        CreateEx(0, AfxRegisterWndClass(0), "bar host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 400, 500,
-                 nullptr, nullptr);
-    }
-    ~CBarHost() override { DestroyWindow(); }
-};
-
-struct DevListSession : SessionFixture {
-    std::unique_ptr<CBarHost> host;
-    CDynDevListDlgBar* pBar = nullptr;
-
-    void SetUp() override
-    {
-        SessionFixture::SetUp();
-        host = std::make_unique<CBarHost>();
-        pBar = new CDynDevListDlgBar(host.get());
-        ASSERT_TRUE(pBar->Create(IDD_DEVLIST_BAR, host.get()));
-        pBar->SetWindowPos(nullptr, 0, 0, 380, 460, SWP_NOZORDER);
-        ConnectReceivers(pBar);
-    }
-    void TearDown() override
-    {
-        SessionFixture::TearDown();
-        if (pBar) {
-            pBar->DestroyWindow();
-            delete pBar;
-        }
-        host.reset();
-    }
-
-    // The stand-in as an emulator of version 3.10, which keeps "vorn ".
-    void PowerOn() { StartEmulator("--no-devlist --do \"set version 3.10\""); }
-
-    static CDevListEntry Entry(const char* pszDevnum, const char* pszType, const char* pszClass,
-                               const char* pszStatus, const char* pszRest, char chAction = 0)
-    {
-        CDevListEntry e;
-        e.SetFromStatusFields('0', pszDevnum, pszType, pszClass, pszStatus, pszRest, chAction);
-        return e;
-    }
-    void Queue(BYTE bIncremental, std::vector<CDevListEntry> entries)
-    {
-        auto p = std::make_unique<CDevListMap>(bIncremental);
-        for (const CDevListEntry& e : entries)
-            p->SetAt(e.GetKey(), e);
-        pBar->QueueFinishedList(std::move(p));
-    }
-    void QueueStartList()
-    {
-        Queue(0, {Entry("0120", "3390", "DASD", "0000", "disk.cckd"), Entry("000C", "3505", "RDR", "1000", "cards.txt"),
-                  Entry("0580", "3420", "TAPE", "0000", ""), Entry("000E", "1403", "PRT", "0000", "prt.txt")});
-    }
-    std::string ItemText(int nKey)
-    {
-        HTREEITEM h = pBar->FindDeviceItem(nKey);
-        return h ? (const char*)pBar->Tree().GetItemText(h) : std::string("(none)");
-    }
-    int ItemImage(int nKey)
-    {
-        TVITEMA item = {};
-        item.mask = TVIF_HANDLE | TVIF_IMAGE;
-        item.hItem = pBar->FindDeviceItem(nKey);
-        pBar->Tree().SendMessage(TVM_GETITEMA, 0, (LPARAM)&item);
-        return item.iImage;
-    }
-    std::string GroupOf(int nKey)
-    {
-        HTREEITEM h = pBar->FindDeviceItem(nKey);
-        return h ? (const char*)pBar->Tree().GetItemText(pBar->Tree().GetParentItem(h)) : std::string();
-    }
-    // Right-clicks the item in the hit test that the menu commands use.
-    int ClickOn(HTREEITEM hItem)
-    {
-        // TVM_GETITEMRECT takes the item in the rectangle's place.
-        union { RECT rc; HTREEITEM h; } u = {};
-        u.h = hItem;
-        pBar->Tree().SendMessage(TVM_GETITEMRECT, TRUE, (LPARAM)&u.rc);
-        RECT rc = u.rc;
-        POINT pt = {rc.left + 2, (rc.top + rc.bottom) / 2};
-        ::ClientToScreen(pBar->Tree().m_hWnd, &pt);
-        return pBar->HitTest(CPoint(pt.x, pt.y));
-    }
-    bool WaitFor(const std::string& strLine) { return Pump([&] { return HasReceived(strLine); }, 10000); }
-};
+using devtest::DevListSession;
 
 TEST_F(DevListSession, FirstListFillsTheTreeThenHandshakeAndQueuedCommands)
 {

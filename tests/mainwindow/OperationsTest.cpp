@@ -214,6 +214,51 @@ TEST_F(OperationsFixture, UnloadTapeSendsDevinitWithAStarAndNoTapeSendsNothing)
     EXPECT_TRUE(PumpUntil([&] { return HasReceived("i 0120"); })) << ReadText(strRecord);
 }
 
+// Load Card Reader reinitialises the reader through its dialog, which
+// starts from the last load's decks and options and remembers the new ones.
+TEST_F(OperationsFixture, LoadCardReaderOffersTheLastFileAndOptionsNextTime)
+{
+    OpenFrame();
+    ASSERT_TRUE(PowerOnWith("0120 3390 disk.img\n000C 3505 first.jcl\n"));
+    std::string strDeck = dir.Write("payroll.jcl", "//PAYROLL JOB\n");
+    std::string strTitle, strFirstList = "?";
+    vorntest::DialogDriver first([&](HWND h) {
+        if (!::GetDlgItem(h, IDC_RDR_FILE_LIST))
+            return true;
+        char sz[256] = "";
+        ::GetWindowTextA(h, sz, sizeof sz);
+        strTitle = sz;
+        strFirstList = std::to_string(::SendDlgItemMessageA(h, IDC_RDR_FILE_LIST, LB_GETCOUNT, 0, 0));
+        ::SetDlgItemTextA(h, IDC_RDR_FILE, strDeck.c_str());
+        ::SendMessageA(::GetDlgItem(h, IDC_RDR_ADD), BM_CLICK, 0, 0);
+        ::SendMessageA(::GetDlgItem(h, IDC_RDR_EOF), BM_CLICK, 0, 0);
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pFrame->SendMessage(WM_COMMAND, ID_OPS_LOAD_READER);
+    EXPECT_EQ("Reinitialize Card Reader", strTitle);
+    EXPECT_EQ("0", strFirstList);  // nothing loaded before
+    EXPECT_TRUE(PumpUntil([&] { return HasReceived("devinit 000C " + strDeck + " eof"); })) << ReadText(strRecord);
+
+    std::string strOffered;
+    bool bEof = false;
+    vorntest::DialogDriver second([&](HWND h) {
+        if (!::GetDlgItem(h, IDC_RDR_FILE_LIST))
+            return true;
+        char sz[MAX_PATH] = "";
+        ::SendDlgItemMessageA(h, IDC_RDR_FILE_LIST, LB_GETTEXT, 0, (LPARAM)sz);
+        strOffered = sz;
+        bEof = ::IsDlgButtonChecked(h, IDC_RDR_EOF) == BST_CHECKED;
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    pFrame->SendMessage(WM_COMMAND, ID_OPS_LOAD_READER);
+    EXPECT_EQ(strDeck, strOffered);
+    EXPECT_TRUE(bEof);
+    EXPECT_STREQ(strDeck.c_str(), g_pView->Settings().m_strPrevReaderFile);
+    EXPECT_STREQ("eof", g_pView->Settings().m_strPrevReaderParms);
+}
+
 TEST_F(OperationsFixture, LoadTapeWithoutTapesSaysSoAndSendsNothing)
 {
     OpenFrame();

@@ -1,0 +1,184 @@
+// DeviceDialogsSessionTest.cpp: the device definition dialogs opened from
+// the device-list bar with the view and the emulator stand-in at its
+// default version (commands arrive without "vorn "): Add device, a number
+// already taken, Re-Initialize, Rename, and Load Cards' file filter.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "config/DevClass.h"
+#include "devices/DevListText.h"
+#include "tests/devices/DevListSessionFixture.h"
+#include "tests/devices/DeviceDlgTestSupport.h"
+#include "tests/platform/ModalDriver.h"
+
+using namespace devtest;
+
+namespace {
+
+struct DeviceDialogsSession : DevListSession {
+    std::string strDeckDir = "C:\\decks";
+    std::string strDeck = "C:\\decks\\a.txt";
+
+    void SetUp() override
+    {
+        DevListSession::SetUp();
+        ::CreateDirectoryA(strDeckDir.c_str(), nullptr);
+        HANDLE h = ::CreateFileA(strDeck.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, h);
+        DWORD dw = 0;
+        ::WriteFile(h, "//JOB\r\n", 7, &dw, nullptr);
+        ::CloseHandle(h);
+    }
+    void TearDown() override
+    {
+        DevListSession::TearDown();
+        ::DeleteFileA(strDeck.c_str());
+        ::RemoveDirectoryA(strDeckDir.c_str());
+    }
+    // The stand-in at its own version; the view's configuration holds the
+    // statements; the bar shows the listed devices.
+    void StartWith(std::initializer_list<const char*> statements, bool bReaderShown = true)
+    {
+        StartEmulator("--no-devlist");
+        CVornConfigFile cfg = pView->GetConfig();
+        CString strError;
+        for (const char* psz : statements)
+            ASSERT_TRUE(cfg.AddDevice(psz, strError)) << strError.GetString();
+        pView->ApplyEditedConfiguration(cfg);
+        if (bReaderShown)
+            Queue(0, {Entry("000C", "3505", "RDR", "0000", "deck1.txt"), Entry("0120", "3390", "DASD", "0000", "d.cckd")});
+        else
+            Queue(0, {Entry("0120", "3390", "DASD", "0000", "d.cckd")});
+        ASSERT_TRUE(PumpUntilReady());
+    }
+    HTREEITEM Group(WORD wClass)
+    {
+        HTREEITEM h = pBar->Tree().GetRootItem();
+        for (WORD i = 0; h && i < wClass; ++i)
+            h = pBar->Tree().GetNextSiblingItem(h);
+        return h;
+    }
+};
+
+}  // namespace
+
+TEST_F(DeviceDialogsSession, AddDeviceAttachesTheReaderAndStoresIt)
+{
+    StartWith({}, false);
+    ASSERT_EQ(0, ClickOn(Group(DEVCLASS_RDR)));
+    std::string caption;
+    vorntest::DialogDriver driver([&](HWND h) {
+        caption = Caption(h);
+        SetText(h, IDC_DEVDLG_DEVNUM, "000C");
+        ::SendDlgItemMessageA(h, IDC_DEVDLG_DEVTYPE, CB_SETCURSEL, 2, 0);  // 3505
+        SetText(h, IDC_RDR_FILE, strDeck.c_str());
+        Click(h, IDC_RDR_ADD);
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_ADD);
+    EXPECT_EQ("Add New Card Reader", caption);
+    EXPECT_TRUE(WaitFor("attach 000C 3505 C:\\decks\\a.txt intrq"));
+    CVornDevice dev;
+    ASSERT_TRUE(pView->GetConfig().m_devices.Lookup(0x000C, dev));
+    EXPECT_STREQ("C:\\decks\\a.txt", dev.m_strFirstArg);
+    EXPECT_STREQ("intrq", dev.m_strOtherArgs);
+    EXPECT_TRUE(pView->IsConfigModified());
+}
+
+TEST_F(DeviceDialogsSession, AnExistingNumberIsRefusedAndNothingIsSent)
+{
+    StartWith({});
+    ASSERT_EQ(0, ClickOn(Group(DEVCLASS_RDR)));
+    std::string balloon;
+    vorntest::DialogDriver driver([&](HWND h) {
+        SetText(h, IDC_DEVDLG_DEVNUM, "000C");
+        ::SendMessageA(h, WM_COMMAND, IDOK, 0);
+        CString strTitle, strText;
+        if (ErrorBalloonWindow(&strTitle, &strText))
+            balloon = std::string(strTitle) + ": " + std::string(strText);
+        ErrorBalloonHide();
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    size_t nBefore = Received().size();
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_ADD);
+    EXPECT_EQ("Device Number: Device already defined", balloon);
+    PumpFor(300);
+    EXPECT_EQ(nBefore, Received().size());
+    EXPECT_FALSE(pView->IsConfigModified());
+}
+
+TEST_F(DeviceDialogsSession, ReinitialiseSendsTheReadersStatementBack)
+{
+    StartWith({"000C 3505 deck1.txt deck2.txt ascii eof"});
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x000C)));
+    std::string caption;
+    vorntest::DialogDriver driver([&](HWND h) {
+        caption = Caption(h);
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_REINIT);
+    EXPECT_EQ("Reinitialize Card Reader", caption);
+    EXPECT_TRUE(WaitFor("devinit 000C deck1.txt deck2.txt ascii eof"));
+}
+
+TEST_F(DeviceDialogsSession, CancelSendsAndChangesNothing)
+{
+    StartWith({"000C 3505 deck1.txt"});
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x000C)));
+    vorntest::DialogDriver driver([&](HWND h) {
+        Click(h, IDC_RDR_EOF);
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    size_t nBefore = Received().size();
+    CVornConfigFile before = pView->GetConfig();
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_REINIT);
+    EXPECT_TRUE(driver.SawDialog());
+    PumpFor(300);
+    EXPECT_EQ(nBefore, Received().size());
+    EXPECT_TRUE(before == pView->GetConfig());
+}
+
+TEST_F(DeviceDialogsSession, RenameSendsDefineAsTypedAndMovesTheDevice)
+{
+    StartWith({"0120 3390 d.cckd"});
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x0120)));
+    std::string proposed;
+    vorntest::DialogDriver driver([&](HWND h) {
+        proposed = Text(h, IDC_RENAME_TO);
+        SetText(h, IDC_RENAME_TO, "01a0");
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_RENAME);
+    EXPECT_EQ("0121", proposed);
+    EXPECT_TRUE(WaitFor("define 0120 01a0"));
+    EXPECT_EQ("01A0  3390  d.cckd", ItemText(0x01A0));
+    EXPECT_EQ(nullptr, pBar->FindDeviceItem(0x0120));
+    CVornDevice dev;
+    EXPECT_TRUE(pView->GetConfig().m_devices.Lookup(0x01A0, dev));
+    // The old number leaves the configuration after the panel's delay.
+    EXPECT_TRUE(Pump([&] { return !pView->GetConfig().m_devices.Lookup(0x0120, dev); }, 5000));
+}
+
+TEST_F(DeviceDialogsSession, LoadCardsOffersTheReaderFiles)
+{
+    StartWith({"000C 3505 deck1.txt"});
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x000C)));
+    std::string filter;
+    vorntest::DialogDriver driver([&](HWND h) {
+        char sz[256] = "";
+        ::GetDlgItemTextA(h, 0x470, sz, sizeof sz);  // the file dialog's type list
+        filter = sz;
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_LOAD_CARDS);
+    EXPECT_EQ("Reader Files (*.jcl;*.job;*.rdr;*.txt)", filter);
+}

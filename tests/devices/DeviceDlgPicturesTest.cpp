@@ -1,0 +1,81 @@
+// DeviceDlgPicturesTest.cpp: the device dialogs as the user sees them, for
+// tools/screenshot (VORN_KEEP_OPEN keeps each open until Esc): the reader
+// with files and in socket mode, the punch, the statement editor, the
+// rename and socket dialogs. Without a picture each opens and closes.
+#include <gtest/gtest.h>
+
+#include "config/CVornConfigFile.h"
+#include "devices/AddCardPunchDlg.h"
+#include "devices/AddCardReaderDlg.h"
+#include "devices/CVornDeviceStmtEditDlg.h"
+#include "devices/RenameDeviceDlg.h"
+#include "devices/SockdevDlg.h"
+#include "tests/devices/DeviceDlgTestSupport.h"
+
+namespace {
+
+// Shows the dialog until Esc when a picture is wanted; then cancels.
+INT_PTR ShowForPicture(CDialog& dlg)
+{
+    return vorntest::RunModal(dlg, [](HWND h) {
+        if (vorntest::KeepOpenForScreenshot()) {
+            ::Sleep(100);
+            return ::GetAsyncKeyState(VK_ESCAPE) == 0;
+        }
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+}
+
+CVornDevice Parsed(const char* pszStmt)
+{
+    CVornDevice dev;
+    CString strError;
+    CVornConfigFile::ParseDeviceStatement(pszStmt, dev, strError);
+    return dev;
+}
+
+}  // namespace
+
+TEST(DeviceDlgPictures, ReaderWithFiles)
+{
+    CAddCardReaderDlg dlg;
+    dlg.m_Device = Parsed("000C 3505 C:/decks/payroll.jcl C:/decks/ledger.jcl \"C:/decks/month end.jcl\" ascii trunc eof multifile");
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+TEST(DeviceDlgPictures, ReaderInSocketMode)
+{
+    CAddCardReaderDlg dlg;
+    dlg.m_Device = Parsed("000C 3505 vornhost:3505 sockdev ascii trunc eof");
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+TEST(DeviceDlgPictures, Punch)
+{
+    CAddCardPunchDlg dlg;
+    dlg.m_Device = Parsed("000D 3525 C:/punch/out.pch ascii");
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+TEST(DeviceDlgPictures, StatementEditor)
+{
+    CVornDeviceStmtEditDlg dlg;
+    dlg.m_Device = Parsed("0A00 2703 lport=3780 dial=in lnctl=tele2 uctrans=yes");
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+TEST(DeviceDlgPictures, Rename)
+{
+    CRenameDeviceDlg dlg;
+    dlg.m_dwOldKey = 0x0120;
+    dlg.m_dwNewKey = 0x0121;
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+TEST(DeviceDlgPictures, Socket)
+{
+    CSockdevDlg dlg;
+    dlg.m_strSpec = "vornhost:3505";
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
