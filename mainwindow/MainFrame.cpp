@@ -2,12 +2,14 @@
 // and the owner-drawn menus.
 #include "mainwindow/MainFrame.h"
 
+#include "devices/DefineDeviceWithDialog.h"
 #include "mainwindow/VornGUIApp.h"
 #include "platform/AfxIds.h"
 #include "platform/CWindowPlacement.h"
 #include "resource.h"
 #include "session/PrivateMessages.h"
 #include "session/VornGUIView.h"
+#include "sysconfig/SysCfgDevicesPage.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
@@ -110,12 +112,30 @@ LRESULT CMainFrame::OnNotifyBarVisibility(WPARAM, LPARAM)
     return 0;
 }
 
+namespace {
+
+// The Devices page opens the device definition dialogs on the configuration
+// being edited, with its own router.
+bool DefineDeviceForDevicesPage(CVornDevice& dev, CString& strCommand, const SysCfgDeviceDialogRun& page)
+{
+    SDeviceDialogRun run;
+    run.eCaller = kDeviceCallerDevicesPage;
+    run.pParent = page.pParent;
+    run.bAdd = page.bAdd;
+    run.bManualEdit = page.bManualEdit;
+    run.pRouter = page.pRouter;
+    return DefineDeviceWithDialog(dev, strCommand, run);
+}
+
+}  // namespace
+
 // The view exists (and g_pView is set) only after its initial update, which
 // comes after the frame's creation: the bars are handed over from then on.
 void CMainFrame::GiveViewItsReceivers()
 {
     if (!g_pView)
         return;
+    g_pView->m_defineDevice = DefineDeviceForDevicesPage;
     SSessionReceivers receivers;
     receivers.pDevListBar = &m_wndDevListBar.m_dlg;
     receivers.hDisplayAlterBar = m_wndStorageBar.m_dlg.m_hWnd;

@@ -18,6 +18,7 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -49,6 +50,7 @@ class IDevListReceiver;
 class CStatusBar;
 class CPipedProcessCtl;
 class CSysCfgDialog;
+struct SysCfgDeviceDialogRun;
 class CVornGUIDoc;
 class CUtilityDlg;
 class CDasdGeometryChartDlg;
@@ -466,8 +468,12 @@ public:
     // Runs the system configuration dialog at a page (a tree index).
     void RunSysCfgDialog(int nPage);
     // Gives the dialog the current configuration, the folders its pages
-    // start in, and the emulator session for its Devices page.
+    // start in, and the emulator session and device dialogs for its
+    // Devices page.
     void PrepareSysCfgDialog(CSysCfgDialog& dlg);
+    // The device definition dialogs' open function for the Devices page,
+    // set by the main frame (the view knows the dialogs only through it).
+    std::function<bool(CVornDevice&, CString&, const SysCfgDeviceDialogRun&)> m_defineDevice;
     // WM_SYSCFG_APPLY: takes over the configuration of the dialog in lp,
     // shows its load unit and CPUs on the panels; returns 1.
     LRESULT OnSysCfgApply(WPARAM wp, LPARAM lp);

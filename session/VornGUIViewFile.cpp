@@ -263,6 +263,7 @@ void CVornGUIView::PrepareSysCfgDialog(CSysCfgDialog& dlg)
     dirs.strTape = GetTapeFilesDir();
     dlg.m_isEmulatorRunning = [this] { return IsEmulatorRunning(); };
     dlg.m_sendCommand = [this](const CString& strCommand) { SendCommand(strCommand); };
+    dlg.m_defineDevice = m_defineDevice;
 }
 
 void CVornGUIView::RunSysCfgDialog(int nPage)

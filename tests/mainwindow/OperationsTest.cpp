@@ -9,6 +9,7 @@
 #include "config/StartupObjects.h"
 #include "mainwindow/SessDescDlg.h"
 #include "platform/CClipBoard.h"
+#include "sysconfig/SysCfgDialog.h"
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/platform/ModalDriver.h"
 
@@ -257,6 +258,80 @@ TEST_F(OperationsFixture, LoadCardReaderOffersTheLastFileAndOptionsNextTime)
     EXPECT_TRUE(bEof);
     EXPECT_STREQ(strDeck.c_str(), g_pView->Settings().m_strPrevReaderFile);
     EXPECT_STREQ("eof", g_pView->Settings().m_strPrevReaderParms);
+}
+
+namespace {
+
+struct SFindControl {
+    int nID;
+    HWND hFound;
+};
+
+BOOL CALLBACK FindControlProc(HWND h, LPARAM lp)
+{
+    SFindControl* p = (SFindControl*)lp;
+    if (::GetDlgCtrlID(h) != p->nID)
+        return TRUE;
+    p->hFound = h;
+    return FALSE;
+}
+
+// A control anywhere inside a dialog (the pages are child dialogs).
+HWND FindControl(HWND hDlg, int nID)
+{
+    SFindControl find = {nID, nullptr};
+    ::EnumChildWindows(hDlg, FindControlProc, (LPARAM)&find);
+    return find.hFound;
+}
+
+std::string Caption(HWND h)
+{
+    char sz[256] = "";
+    ::GetWindowTextA(h, sz, sizeof sz);
+    return sz;
+}
+
+}  // namespace
+
+// The Devices page opens the punch's own dialog; the attach it builds is
+// queued, sent when the configuration is applied to the running emulator,
+// and the punch is stored in the configuration.
+TEST_F(OperationsFixture, APunchAddedOnTheDevicesPageIsQueuedAndStored)
+{
+    OpenFrame();
+    ASSERT_TRUE(PowerOnWith("CPUSERIAL 000611\nCPUMODEL 3090\n0120 3390 disk.img\n000C 3505 deck.txt\n"));
+    std::string strPunchTitle;
+    bool bClicked = false;
+    vorntest::DialogDriver driver([&](HWND h) {
+        if (Caption(h) == "Add New Card Punch") {
+            strPunchTitle = Caption(h);
+            ::SetDlgItemTextA(h, IDC_PCH_DIR, dir.Folder().c_str());
+            ::SetDlgItemTextA(h, IDC_PCH_FILE, "out.pch");
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return true;
+        }
+        HWND hPunch = FindControl(h, IDC_DEVICES_PUNCH);
+        if (!hPunch)
+            return true;
+        if (!bClicked) {
+            bClicked = true;
+            ::PostMessageA(hPunch, BM_CLICK, 0, 0);
+            return true;
+        }
+        if (strPunchTitle.empty())
+            return true;
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    g_pView->RunSysCfgDialog(kSysCfgDevicesPage);
+    EXPECT_EQ("Add New Card Punch", strPunchTitle);
+    // The page's default punch writes ASCII lines ended by CRLF.
+    std::string strAttach = "attach 000D 3525 " + dir.Path("out.pch") + " ascii crlf";
+    EXPECT_TRUE(PumpUntil([&] { return HasReceived(strAttach); })) << ReadText(strRecord);
+    CVornDevice dev;
+    ASSERT_TRUE(g_pView->GetConfig().m_devices.Lookup(0x000D, dev));
+    EXPECT_STREQ(dir.Path("out.pch").c_str(), dev.m_strFirstArg);
+    EXPECT_TRUE(g_pView->IsConfigModified());
 }
 
 TEST_F(OperationsFixture, LoadTapeWithoutTapesSaysSoAndSendsNothing)
