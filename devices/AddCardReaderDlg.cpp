@@ -112,6 +112,8 @@ void CAddCardReaderDlg::AfterFilesAdded()
 // A refused file keeps its text, selected, with the check's balloon.
 void CAddCardReaderDlg::OnAddFile()
 {
+    if (m_Opts.bSockdev)
+        return;  // the socket takes the list's place
     CString strFile;
     GetDlgItemText(IDC_RDR_FILE, strFile);
     TrimBlanks(strFile);

@@ -74,8 +74,14 @@ TEST_F(DeviceDialogsSession, AddDeviceAttachesTheReaderAndStoresIt)
         caption = Caption(h);
         SetText(h, IDC_DEVDLG_DEVNUM, "000C");
         ::SendDlgItemMessageA(h, IDC_DEVDLG_DEVTYPE, CB_SETCURSEL, 2, 0);  // 3505
+        // The class's template may be a socket reader with options: a plain deck.
+        if (Checked(h, IDC_RDR_SOCKDEV))
+            Click(h, IDC_RDR_SOCKDEV);
         SetText(h, IDC_RDR_FILE, strDeck.c_str());
         Click(h, IDC_RDR_ADD);
+        for (int nID : {IDC_DEVDLG_ASCII, IDC_RDR_EBCDIC, IDC_RDR_TRUNC, IDC_RDR_AUTOPAD, IDC_RDR_EOF, IDC_RDR_MULTIFILE})
+            if (Checked(h, nID))
+                Click(h, nID);
         ::PostMessageA(h, WM_COMMAND, IDOK, 0);
         return false;
     });
