@@ -57,3 +57,7 @@ private:
 
 // The statement text of one device (number, type, arguments), no line end.
 CString FormatDeviceStatement(const CVornDevice& dev);
+// A device's file name as one word of a statement or command: in double
+// quotes when it needs quoting, in single ones when it holds a double
+// quote; a "host:port" stays bare.
+CString QuoteDeviceFileArg(const CString& strArg);

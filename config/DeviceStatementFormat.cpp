@@ -36,6 +36,11 @@ CString QuoteFileArg(const CString& strArg)
 
 } // namespace
 
+CString QuoteDeviceFileArg(const CString& strArg)
+{
+    return QuoteFileArg(strArg);
+}
+
 CString FormatDeviceStatement(const CVornDevice& dev)
 {
     const CString strNum = FormatDevnum(dev.GetKey());

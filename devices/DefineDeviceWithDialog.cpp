@@ -4,6 +4,7 @@
 
 #include "devices/AddCardPunchDlg.h"
 #include "devices/AddCardReaderDlg.h"
+#include "devices/AddPrinterDlg.h"
 #include "devices/CVornDeviceStmtEditDlg.h"
 #include "platform/Trace.h"
 #include "session/VornGUIView.h"
@@ -15,6 +16,8 @@ std::unique_ptr<CDeviceDefinition> CreateDeviceDialog(EDeviceDialogKind eKind, C
         return std::make_unique<CAddCardReaderDlg>(pParent);
     case kDeviceDlgCardPunch:
         return std::make_unique<CAddCardPunchDlg>(pParent);
+    case kDeviceDlgPrinter:
+        return std::make_unique<CAddPrinterDlg>(pParent);
     case kDeviceDlgStmtEdit:
         return std::make_unique<CVornDeviceStmtEditDlg>(pParent);
     default:

@@ -14,6 +14,9 @@
 #define IDD_RENAME_DEVICE           535
 #define IDD_DEVICE_STMT_EDIT        542
 #define IDD_SOCKDEV                 543
+#define IDD_ADD_PRINTER             532
+#define IDD_FCB                     563
+#define IDD_CCTAPE                  809
 
 // The device types of a class, ";"-separated.
 #define IDS_DEVTYPES_CONSOLE        600
@@ -127,3 +130,62 @@
 #define IDS_HELP_RENAME             6060
 #define IDS_HELP_RENAME_FROM        6061
 #define IDS_HELP_RENAME_TO          6062
+
+// The line printer (its folder, file and crlf controls are the punch's ids).
+#define IDC_PRT_SOCK_GROUP          1837
+#define IDC_PRT_SOCKDEV             1265
+#define IDC_PRT_IP_LABEL            1838
+#define IDC_PRT_IP                  1835
+#define IDC_PRT_PORT_LABEL          1839
+#define IDC_PRT_PORT                1268
+#define IDC_PRT_OTHER_GROUP         1699
+#define IDC_PRT_CHANNEL_LABEL       1610
+#define IDC_PRT_CHANNEL             3202
+#define IDC_PRT_CHANNEL_EDIT        3203
+#define IDC_PRT_PIPE_LABEL          1609
+#define IDC_PRT_PIPE_ARGS           1608
+
+// The forms-control-buffer editor: channel n (1 to 12) has label 3229 + n,
+// edit 3205 + n and spin 3217 + n.
+#define IDC_FCB_LINES               3204
+#define IDC_FCB_LINES_SPIN          3205
+#define IDC_FCB_LINES_LABEL         3242
+#define IDC_FCB_FIRST_EDIT          3206
+#define IDC_FCB_FIRST_SPIN          3218
+#define IDC_FCB_FIRST_LABEL         3230
+
+// The carriage-control tape editor: row r (0 to 11) has the line label
+// 3295 + r, edit 3307 + r, spin 3319 + r and the channel label 3331 + r,
+// edit 3343 + r, spin 3355 + r.
+#define IDC_CCT_FIRST_LINE_LABEL    3295
+#define IDC_CCT_FIRST_LINE          3307
+#define IDC_CCT_FIRST_LINE_SPIN     3319
+#define IDC_CCT_FIRST_CHAN_LABEL    3331
+#define IDC_CCT_FIRST_CHAN          3343
+#define IDC_CCT_FIRST_CHAN_SPIN     3355
+#define IDC_CCT_TOO_LONG            3367
+
+// Balloon help: the line printer.
+#define IDS_HELP_PRT                6200
+#define IDS_HELP_PRT_SOCK_GROUP     6201
+#define IDS_HELP_PRT_SOCKDEV        6202
+#define IDS_HELP_PRT_IP             6203
+#define IDS_HELP_PRT_PORT           6204
+#define IDS_HELP_PRT_OUTPUT_GROUP   6205
+#define IDS_HELP_PRT_DIR_BROWSE     6206
+#define IDS_HELP_PRT_DIR            6207
+#define IDS_HELP_PRT_FILE_BROWSE    6208
+#define IDS_HELP_PRT_FILE           6209
+#define IDS_HELP_PRT_OTHER_GROUP    6210
+#define IDS_HELP_PRT_CHANNEL        6211
+#define IDS_HELP_PRT_CHANNEL_EDIT   6212
+#define IDS_HELP_PRT_CRLF           6213
+#define IDS_HELP_PRT_PIPE           6214
+// The forms-control-buffer editor.
+#define IDS_HELP_FCB                6220
+#define IDS_HELP_FCB_LINES          6221
+#define IDS_HELP_FCB_CHANNEL        6222
+// The carriage-control tape editor.
+#define IDS_HELP_CCT                6230
+#define IDS_HELP_CCT_LINE           6231
+#define IDS_HELP_CCT_CHANNEL        6232

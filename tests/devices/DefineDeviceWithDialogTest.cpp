@@ -9,6 +9,7 @@
 #include "config/DevClass.h"
 #include "devices/AddCardPunchDlg.h"
 #include "devices/AddCardReaderDlg.h"
+#include "devices/AddPrinterDlg.h"
 #include "devices/CVornDeviceStmtEditDlg.h"
 #include "devices/DefineDeviceWithDialog.h"
 #include "tests/config/TempFile.h"
@@ -46,6 +47,7 @@ TEST(CreateDeviceDialog, EachKindItsDialog)
 {
     EXPECT_TRUE(dynamic_cast<CAddCardReaderDlg*>(CreateDeviceDialog(kDeviceDlgCardReader, nullptr).get()));
     EXPECT_TRUE(dynamic_cast<CAddCardPunchDlg*>(CreateDeviceDialog(kDeviceDlgCardPunch, nullptr).get()));
+    EXPECT_TRUE(dynamic_cast<CAddPrinterDlg*>(CreateDeviceDialog(kDeviceDlgPrinter, nullptr).get()));
     EXPECT_TRUE(dynamic_cast<CVornDeviceStmtEditDlg*>(CreateDeviceDialog(kDeviceDlgStmtEdit, nullptr).get()));
 }
 

@@ -7,6 +7,9 @@
 #include "config/CVornConfigFile.h"
 #include "devices/AddCardPunchDlg.h"
 #include "devices/AddCardReaderDlg.h"
+#include "devices/AddPrinterDlg.h"
+#include "devices/CCTapeDlg.h"
+#include "devices/CFCBDlg.h"
 #include "devices/CVornDeviceStmtEditDlg.h"
 #include "devices/RenameDeviceDlg.h"
 #include "devices/SockdevDlg.h"
@@ -77,5 +80,33 @@ TEST(DeviceDlgPictures, Socket)
 {
     CSockdevDlg dlg;
     dlg.m_strSpec = "vornhost:3505";
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+TEST(DeviceDlgPictures, PrinterWithAFile)
+{
+    CAddPrinterDlg dlg;
+    dlg.m_Device = Parsed("000E 3211 C:/prt/listing.txt crlf fcb=legacy");
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+TEST(DeviceDlgPictures, PrinterOnASocket)
+{
+    CAddPrinterDlg dlg;
+    dlg.m_Device = Parsed("000E 1403 192.168.1.5:1403 sockdev cctape=legacy");
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+TEST(DeviceDlgPictures, FormsControlBuffer)
+{
+    CFCBDlg dlg;
+    dlg.m_strFCB = "legacy";
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+TEST(DeviceDlgPictures, CarriageControlTape)
+{
+    CCTapeDlg dlg;
+    dlg.m_strCCTape = "legacy";
     EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
 }
