@@ -32,8 +32,10 @@ CPreferencesDlg::CPreferencesDlg(CWnd* pParent)
                       ::GetSysColor(COLOR_ACTIVECAPTION), pParent),
       m_hViewWnd(g_pView ? g_pView->m_hWnd : nullptr)
 {
-    CPrefsPage* pages[] = {&m_DirsPage, &m_ExtsPage, &m_LogsPage, &m_MemLogPage, &m_DiskLogPage,
-                           &m_LogFmtPage, &m_LogNumPage};
+    CPrefsPage* pages[] = {&m_DirsPage,    &m_ExtsPage,     &m_LogsPage,       &m_MemLogPage,
+                           &m_DiskLogPage, &m_LogFmtPage,   &m_LogNumPage,     &m_ConsPage,
+                           &m_DevlistPage, &m_ControlsPage, &m_PercentPage,    &m_StatLinePage,
+                           &m_DisplayAlterPage};
     for (CPrefsPage* p : pages)
         m_pPages[p->GetPageIndex()] = p;
     m_pPages[kPrefsMisc] = &m_MiscPage;
@@ -55,9 +57,13 @@ CPreferencesDlg::CPreferencesDlg(CWnd* pParent)
     AddPage(strLogging, m_strCaptions[kCapDisk], &m_DiskLogPage, m_DiskLogPage.IDD);
     AddPage(strLogging, m_strCaptions[kCapFormat], &m_LogFmtPage, m_LogFmtPage.IDD);
     AddPage(strLogging, m_strCaptions[kCapNumbering], &m_LogNumPage, m_LogNumPage.IDD);
-    // Console, Device List, Controls, Percent Bar, Status Bar and
-    // Display/Alter go below this node, with their pages.
     AddPage(nullptr, strAppearance, (CWnd*)nullptr, 0);
+    AddPage(strAppearance, m_strCaptions[kCapConsole], &m_ConsPage, m_ConsPage.IDD);
+    AddPage(strAppearance, m_strCaptions[kCapDevList], &m_DevlistPage, m_DevlistPage.IDD);
+    AddPage(strAppearance, m_strCaptions[kCapControls], &m_ControlsPage, m_ControlsPage.IDD);
+    AddPage(strAppearance, m_strCaptions[kCapPercent], &m_PercentPage, m_PercentPage.IDD);
+    AddPage(strAppearance, m_strCaptions[kCapStatusBar], &m_StatLinePage, m_StatLinePage.IDD);
+    AddPage(strAppearance, m_strCaptions[kCapDisplayAlter], &m_DisplayAlterPage, m_DisplayAlterPage.IDD);
     AddPage(nullptr, strOptions, (CWnd*)nullptr, 0);
     AddPage(strOptions, m_strCaptions[kCapMisc], &m_MiscPage, m_MiscPage.IDD);
     AddPage(strOptions, m_strCaptions[kCapMisc2], &m_Misc2Page, m_Misc2Page.IDD);

@@ -9,14 +9,14 @@
 // the start page a caller asks for, the page reported as last shown
 // (m_nStartPage after DoModal) and the first parameter of WM_PREFS_APPLY_PAGE.
 // The six appearance pages (7 Console, 8 Device List, 9 Controls, 10 Percent
-// Bar, 11 Status Bar, 12 Display/Alter) are added with their classes under
-// the Appearance node; until then their slots are empty and the dialog maps
-// page indexes around them.
+// Bar, 11 Status Bar, 12 Display/Alter) stand under the Appearance node. A
+// slot without its page would be skipped: indexes map to places around it.
 #pragma once
 
 #include "framework/SettingsDialog.h"
 #include "preferences/AdvLoggingPages.h"
 #include "preferences/AppearanceFields.h"
+#include "preferences/AppearancePages.h"
 #include "preferences/PreferencesPages.h"
 
 enum EPrefsPage {
@@ -39,6 +39,12 @@ public:
     CDiskLogPropPage m_DiskLogPage;
     CLogFmtPropPage m_LogFmtPage;
     CLogNumPropPage m_LogNumPage;
+    CPrefConsPropPage m_ConsPage;
+    CPrefDevlistPropPage m_DevlistPage;
+    CPrefControlsPropPage m_ControlsPage;
+    CPrefPercentPropPage m_PercentPage;
+    CPrefStatLinePropPage m_StatLinePage;
+    CPrefDisplayAlterPropPage m_DisplayAlterPage;
     CPrefMiscPropPage m_MiscPage;
     CPrefMisc2PropPage m_Misc2Page;
     CPrefMisc3PropPage m_Misc3Page;
@@ -49,15 +55,14 @@ public:
     // The window that takes applied pages (WM_PREFS_APPLY_PAGE): the view's.
     HWND m_hViewWnd = nullptr;
 
-    // The working fields of the appearance pages (AppearanceFields.h). The
-    // dialog holds them while a page's class has not taken its slot; a page
-    // class holds its own record and these return it.
-    SPrefConsoleFields& ConsoleFields() { return m_ConsoleFields; }
-    SPrefBarLookFields& DevListFields() { return m_DevListFields; }
-    SPrefControlsFields& ControlsFields() { return m_ControlsFields; }
-    SPrefPercentFields& PercentFields() { return m_PercentFields; }
-    SPrefStatLineFields& StatLineFields() { return m_StatLineFields; }
-    SPrefBarLookFields& DisplayAlterFields() { return m_DisplayAlterFields; }
+    // The working fields of the appearance pages (AppearanceFields.h): each
+    // page holds its own record.
+    SPrefConsoleFields& ConsoleFields() { return m_ConsPage; }
+    SPrefBarLookFields& DevListFields() { return m_DevlistPage; }
+    SPrefControlsFields& ControlsFields() { return m_ControlsPage; }
+    SPrefPercentFields& PercentFields() { return m_PercentPage; }
+    SPrefStatLineFields& StatLineFields() { return m_StatLinePage; }
+    SPrefBarLookFields& DisplayAlterFields() { return m_DisplayAlterPage; }
 
     // The page of an index; null for a slot without its page.
     CPrefsPage* GetPrefsPage(int nIndex) const;
@@ -73,12 +78,6 @@ protected:
     int IndexOfPlace(int nPlace) const;
 
     CPrefsPage* m_pPages[kPrefsPageCount] = {};
-    SPrefConsoleFields m_ConsoleFields;
-    SPrefBarLookFields m_DevListFields;
-    SPrefControlsFields m_ControlsFields;
-    SPrefPercentFields m_PercentFields;
-    SPrefStatLineFields m_StatLineFields;
-    SPrefBarLookFields m_DisplayAlterFields;
     enum { kCaptionCount = 19 };
     CString m_strCaptions[kCaptionCount];  // the title, then the tree captions
 };

@@ -95,7 +95,11 @@ void ParseStatusLineParts(const char* pszSeq, const char* pszSee, BYTE order[5],
         order[i] = (BYTE)(n < 0 ? 0 : n >= 5 ? 4 : n);
         visible[i] = !bSeeEnded && pszSee[i] == '1';
     }
+    if (!IsStatusLinePartOrder(order))
+        for (int i = 0; i < 5; ++i)
+            order[i] = (BYTE)i;
 }
+
 
 bool IsStatusLinePartOrder(const BYTE order[5])
 {

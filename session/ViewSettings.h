@@ -80,7 +80,9 @@ public:
 
 // The order and visibility of the five status-line parts from their texts:
 // order[i] = character i - '0', below 0 read as 0, 5 and above as 4;
-// visible[i] = character i is '1'; missing characters count as '0'.
+// visible[i] = character i is '1'; missing characters count as '0'. An order
+// that is not a permutation of 0-4 (a repeated part, as a hand-edited
+// "00000") becomes 0, 1, 2, 3, 4: every part keeps one position.
 void ParseStatusLineParts(const char* pszSeq, const char* pszSee, BYTE order[5], bool visible[5]);
 // True when the order holds each of the parts 0-4 exactly once.
 bool IsStatusLinePartOrder(const BYTE order[5]);

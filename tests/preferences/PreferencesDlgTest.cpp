@@ -174,9 +174,10 @@ TEST_F(PrefsDlgTest, OpensWithItsTreeTitleAndApplyDisabled)
         return false;
     });
     EXPECT_EQ(r, IDCANCEL);
-    const std::vector<std::string> expected = {"Directories", "File Extensions", "Logging", "  Memory", "  Disk",
-                                               "  Format", "  Numbering", "Appearance", "Options", "  Misc",
-                                               "  Misc2", "  Misc3"};
+    const std::vector<std::string> expected = {
+        "Directories", "File Extensions", "Logging",     "  Memory",       "  Disk",       "  Format",
+        "  Numbering", "Appearance",      "  Console",   "  Device List",  "  Controls",   "  Percent Bar",
+        "  Status Bar", "  Display/Alter", "Options",    "  Misc",         "  Misc2",      "  Misc3"};
     EXPECT_EQ(tree, expected);
     EXPECT_EQ(strTitle, "VornGUI Preferences");
     EXPECT_FALSE(bApply);
@@ -185,10 +186,6 @@ TEST_F(PrefsDlgTest, OpensWithItsTreeTitleAndApplyDisabled)
     // Every page knows its index and its dialog.
     for (int i = 0; i < kPrefsPageCount; ++i) {
         CPrefsPage* p = dlg.GetPrefsPage(i);
-        if (i >= kPrefsConsole && i <= kPrefsDisplayAlter) {
-            EXPECT_EQ(p, nullptr) << i;
-            continue;
-        }
         ASSERT_NE(p, nullptr) << i;
         EXPECT_EQ(p->GetPageIndex(), i);
         EXPECT_EQ(p->m_pDlg, &dlg);
@@ -279,8 +276,8 @@ TEST_F(PrefsDlgTest, CancelKeepsTheLastPageForTheNextOpening)
         EXPECT_TRUE(bShown);
         EXPECT_EQ(dlg.m_nStartPage, kPrefsNumbering);
     }
-    for (int nAsked : {(int)kPrefsStatusBar, 16, -1}) {
-        // A page whose slot is empty, or none at all: the first page.
+    for (int nAsked : {16, -1}) {
+        // A page that is not there: the first page.
         CPreferencesDlg dlg;
         Fill(dlg);
         dlg.m_nStartPage = nAsked;
@@ -308,7 +305,7 @@ TEST_F(PrefsDlgTest, AutoCloseClosesWithValidFolders)
         return false;
     });
     EXPECT_EQ(r, IDOK);
-    EXPECT_EQ(view.m_applied, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 13, 14, 15}));
+    EXPECT_EQ(view.m_applied, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
     EXPECT_EQ(dlg.m_nStartPage, kPrefsDirs);
     ASSERT_EQ(view.m_dirs[kDirExecutables].GetSize(), 1);
     EXPECT_EQ(view.m_dirs[kDirExecutables][0], strExeDir);
@@ -365,7 +362,7 @@ TEST_F(PrefsDlgTest, AppliedFolderAndFilterReachTheViewAndCancelKeepsThem)
     EXPECT_EQ(view.m_dirs[kDirTapeFiles][1], strOtherDir);
     // Filters are taken as typed; Cancel sent nothing more.
     EXPECT_EQ(view.m_filters[kFilterDisk], " *.cckd64 ");
-    EXPECT_EQ(view.m_applied.size(), 20u);  // two Apply presses over the ten pages
+    EXPECT_EQ(view.m_applied.size(), 32u);  // two Apply presses over the sixteen pages
 }
 
 TEST_F(PrefsDlgTest, FolderHistoryDeletionSelectsTheNeighbour)
@@ -831,6 +828,26 @@ TEST_F(PrefsDlgTest, ShowForPicture)
     CPreferencesDlg dlg;
     Fill(dlg);
     dlg.m_DirsPage.m_History[kDirDiskFiles].Add("C:\\Vornamic\\dasd\\");
+    // The appearance pages with the program's usual colours.
+    const COLORREF consoleColors[5] = {RGB(0, 0, 0), RGB(0, 128, 0), RGB(128, 128, 128), RGB(255, 0, 0),
+                                       RGB(192, 96, 0)};
+    for (int k = 0; k < 5; ++k) {
+        LOGFONTA& lf = dlg.m_ConsPage.lfKind[k];
+        lstrcpyA(lf.lfFaceName, "DejaVu Sans Mono");
+        lf.lfHeight = -13;
+        lf.lfWeight = k == 3 ? FW_BOLD : FW_NORMAL;
+        dlg.m_ConsPage.crKind[k] = consoleColors[k];
+    }
+    for (CPrefFontColorPage* p : {(CPrefFontColorPage*)&dlg.m_DevlistPage, (CPrefFontColorPage*)&dlg.m_DisplayAlterPage}) {
+        lstrcpyA(p->lf.lfFaceName, "DejaVu Sans Mono");
+        p->lf.lfHeight = -12;
+    }
+    dlg.m_DisplayAlterPage.crText = RGB(0, 0, 0);
+    dlg.m_DisplayAlterPage.crBack = RGB(255, 255, 255);
+    dlg.m_StatLinePage.lf = dlg.m_DevlistPage.lf;
+    dlg.m_PercentPage.nMeterColor[1] = 2;
+    dlg.m_PercentPage.nMeterColor[2] = 3;
+    dlg.m_PercentPage.nMeterColor[3] = 4;
     const char* pszPage = std::getenv("VORN_PREFS_PAGE");
     dlg.m_nStartPage = pszPage ? std::atoi(pszPage) : 0;
     // VORN_PREFS_GROW: the dialog that much wider and taller (pixels).

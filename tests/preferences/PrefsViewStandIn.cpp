@@ -63,6 +63,36 @@ LRESULT CPrefsViewStandIn::OnApplyPage(int nPage)
         m_bSync = d.m_DiskLogPage.m_bSync;
         break;
     case kPrefsNumbering: m_nCurFileNum = d.m_LogNumPage.m_nCurFileNum; break;
+    case kPrefsConsole:
+        for (int k = 0; k < 5; ++k) {
+            m_lfConsole[k] = d.m_ConsPage.lfKind[k];
+            m_crConsole[k] = d.m_ConsPage.crKind[k];
+        }
+        m_crConsoleBack = d.m_ConsPage.crBackground;
+        bBeepError = d.m_ConsPage.bBeepError;
+        break;
+    case kPrefsDevList:
+        m_lfDevList = d.m_DevlistPage.lf;
+        m_crDevListText = d.m_DevlistPage.crText;
+        break;
+    case kPrefsControls: m_crControlsBack = d.m_ControlsPage.crBack; break;
+    case kPrefsPercent:
+        for (int t = 0; t < 4; ++t) {
+            m_nPercentColor[t] = d.m_PercentPage.nMeterColor[t];
+            m_nPercentStyle[t] = d.m_PercentPage.nMeterStyle[t];
+        }
+        break;
+    case kPrefsStatusBar:
+        for (int i = 0; i < 5; ++i) {
+            m_nPartOrder[i] = d.StatLineFields().nOrder[i];
+            m_bPartVisible[i] = d.StatLineFields().bVisible[i] != 0;
+        }
+        m_lfStatus = d.m_StatLinePage.lf;
+        break;
+    case kPrefsDisplayAlter:
+        m_lfDisplayAlter = d.m_DisplayAlterPage.lf;
+        m_crDisplayAlterBack = d.m_DisplayAlterPage.crBack;
+        break;
     case kPrefsMisc2: m_strExtraArgs = d.m_Misc2Page.m_strExtraArgs; break;
     case kPrefsMisc3: m_strEditor = d.m_Misc3Page.m_strEditor; break;
     default: break;

@@ -29,6 +29,17 @@ public:
     UINT m_nMaxFiles = 0, m_nMemLines = 0, m_nDiskLines = 0, m_nCurFileNum = 0;
     CString m_strBaseName, m_strEditor, m_strExtraArgs;
     bool m_bSync = true;
+    // From the appearance pages: font descriptions and colours only (the
+    // view makes its own fonts from the descriptions).
+    LOGFONTA m_lfConsole[5] = {};
+    COLORREF m_crConsole[5] = {};
+    COLORREF m_crConsoleBack = 0;
+    bool m_bErrorBeep = false;
+    LOGFONTA m_lfDevList = {}, m_lfDisplayAlter = {}, m_lfStatus = {};
+    COLORREF m_crDevListText = 0, m_crControlsBack = 0, m_crDisplayAlterBack = 0;
+    int m_nPercentColor[4] = {}, m_nPercentStyle[4] = {};
+    BYTE m_nPartOrder[5] = {};
+    bool m_bPartVisible[5] = {};
 
     // Registers the dialog with the stand-in and the stand-in with it.
     void Register(CPreferencesDlg& dlg);

@@ -4,6 +4,7 @@
 #include "tests/session/SessionStoreFixture.h"
 
 #include <cstdlib>
+#include <string>
 
 #include "session/ViewSettings.h"
 
@@ -55,7 +56,8 @@ TEST_F(ViewSettingsTest, HostileValuesAreCorrected)
     CViewSettings s;
     s.Load();
     EXPECT_EQ(s.m_nPowerOff, 0);
-    const BYTE order[5] = {4, 4, 0, 2, 3};
+    // "9x!23" reads as 4, 4, 0, 2, 3: part 4 twice, so the default order.
+    const BYTE order[5] = {0, 1, 2, 3, 4};
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(s.m_nPartOrder[i], order[i]);
         EXPECT_EQ(s.m_bPartVisible[i], i == 0);
@@ -69,17 +71,46 @@ TEST_F(ViewSettingsTest, ShortAndEmptyPartTexts)
 {
     BYTE order[5];
     bool see[5];
+    // Missing characters count as '0': "00000" repeats part 0, so the
+    // order is the default one.
     ParseStatusLineParts("", "", order, see);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(order[i], 0);
+        EXPECT_EQ(order[i], i);
         EXPECT_FALSE(see[i]);
     }
     ParseStatusLineParts("42", "01", order, see);
-    EXPECT_EQ(order[0], 4);
-    EXPECT_EQ(order[1], 2);
-    EXPECT_EQ(order[2], 0);
+    EXPECT_EQ(order[0], 0);
+    EXPECT_EQ(order[1], 1);
+    EXPECT_EQ(order[2], 2);
     EXPECT_TRUE(see[1]);
     EXPECT_FALSE(see[2]);
+    ParseStatusLineParts("42130", "01", order, see);
+    EXPECT_EQ(order[0], 4);
+    EXPECT_EQ(order[1], 2);
+    EXPECT_EQ(order[4], 0);
+}
+
+// A repeated part or a digit out of range gives the default order; any
+// permutation stays as stored.
+TEST(ParseStatusLineParts, OnlyPermutationsAreKept)
+{
+    struct Case {
+        const char* pszSeq;
+        const char* pszOrder;
+    } const cases[] = {
+        {"00000", "01234"}, {"43210", "43210"}, {"01234", "01234"}, {"12340", "12340"}, {"01233", "01234"},
+        {"0123", "01234"},  {"0123456", "01234"}, {"9876", "01234"}, {"4321x", "01234"}, {"40312", "40312"},
+    };
+    for (const Case& c : cases) {
+        BYTE order[5];
+        bool see[5];
+        ParseStatusLineParts(c.pszSeq, "11111", order, see);
+        std::string str;
+        for (BYTE b : order)
+            str += (char)('0' + b);
+        EXPECT_EQ(str, c.pszOrder) << c.pszSeq;
+        EXPECT_TRUE(IsStatusLinePartOrder(order));
+    }
 }
 
 TEST_F(ViewSettingsTest, OldShellDirectoryEntryIsTakenWhenNewIsEmpty)
