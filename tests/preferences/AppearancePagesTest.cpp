@@ -864,8 +864,6 @@ TEST_F(AppearanceTest, HelpTablesOfTheAppearancePages)
         {kPrefsControls, IDC_PANEL_WAITOFF, "the Controls pane would look like with values you have chosen.\nSample"},
         {kPrefsPercent, IDC_PREF_PCT_STYLE_IP, "percentages.\nzIIP Percent Style"},
         {kPrefsPercent, IDC_PREF_PCT_METER_IL, "engine typeusing the values you have chosen.\nIFL Percent Example"},
-        {kPrefsStatusBar, 3105, "\nPSW (Program Status Word)"},
-        {kPrefsStatusBar, 3110, "Z - z/Architecture mode\nPSW Flags"},
         {kPrefsStatusBar, 3112, "\nPosition"},
         {kPrefsStatusBar, IDC_PREF_SAMPLE_LINE, "\nSample"},
         {kPrefsDisplayAlter, IDC_PREF_HEX_SAMPLE, "\nSample"},
