@@ -69,7 +69,7 @@ LRESULT CPrefsViewStandIn::OnApplyPage(int nPage)
             m_crConsole[k] = d.m_ConsPage.crKind[k];
         }
         m_crConsoleBack = d.m_ConsPage.crBackground;
-        bBeepError = d.m_ConsPage.bBeepError;
+        m_bErrorBeep = d.m_ConsPage.bBeepError;
         break;
     case kPrefsDevList:
         m_lfDevList = d.m_DevlistPage.lf;
