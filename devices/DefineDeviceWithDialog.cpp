@@ -5,6 +5,7 @@
 #include "devices/AddCardPunchDlg.h"
 #include "devices/AddCardReaderDlg.h"
 #include "devices/AddPrinterDlg.h"
+#include "devices/AddTapeDlg.h"
 #include "devices/CVornDeviceStmtEditDlg.h"
 #include "platform/Trace.h"
 #include "session/VornGUIView.h"
@@ -18,6 +19,8 @@ std::unique_ptr<CDeviceDefinition> CreateDeviceDialog(EDeviceDialogKind eKind, C
         return std::make_unique<CAddCardPunchDlg>(pParent);
     case kDeviceDlgPrinter:
         return std::make_unique<CAddPrinterDlg>(pParent);
+    case kDeviceDlgTape:
+        return std::make_unique<CAddTapeDlg>(pParent);
     case kDeviceDlgStmtEdit:
         return std::make_unique<CVornDeviceStmtEditDlg>(pParent);
     default:

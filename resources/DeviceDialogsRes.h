@@ -11,6 +11,7 @@
 // Templates.
 #define IDD_ADD_CARD_READER         530
 #define IDD_ADD_CARD_PUNCH          531
+#define IDD_ADD_TAPE                533
 #define IDD_RENAME_DEVICE           535
 #define IDD_DEVICE_STMT_EDIT        542
 #define IDD_SOCKDEV                 543
@@ -189,3 +190,56 @@
 #define IDS_HELP_CCT                6230
 #define IDS_HELP_CCT_LINE           6231
 #define IDS_HELP_CCT_CHANNEL        6232
+// The tape drive (its file field and browse button share the reader's ids).
+#define IDC_TAPEDRV_INPUT_GROUP        1733
+#define IDC_TAPEDRV_FILE               1028
+#define IDC_TAPEDRV_BROWSE             1032
+#define IDC_TAPEDRV_TYPE_GROUP         1721
+#define IDC_TAPEDRV_STRICT_AWS         1052
+#define IDC_TAPEDRV_READONLY           1061
+#define IDC_TAPEDRV_SIZE_GROUP         1722
+#define IDC_TAPEDRV_CHUNK_LABEL        1059
+#define IDC_TAPEDRV_CHUNK              1049
+#define IDC_TAPEDRV_CHUNK_SPIN         1284
+#define IDC_TAPEDRV_CHUNK_UNIT         1366
+#define IDC_TAPEDRV_SIZE_LABEL         1392
+#define IDC_TAPEDRV_SIZE               1050
+#define IDC_TAPEDRV_SIZE_SPIN          1285
+#define IDC_TAPEDRV_SIZE_UNIT          1393
+#define IDC_TAPEDRV_EOT_LABEL          1394
+#define IDC_TAPEDRV_EOT                1051
+#define IDC_TAPEDRV_EOT_SPIN           1287
+#define IDC_TAPEDRV_EOT_UNIT           1395
+#define IDC_TAPEDRV_COMPRESS_GROUP     1724
+#define IDC_TAPEDRV_ZLIB               1040
+#define IDC_TAPEDRV_BZIP2              1042
+#define IDC_TAPEDRV_LEVEL              1039
+#define IDC_TAPEDRV_LEVEL_LOW          1054
+#define IDC_TAPEDRV_LEVEL_DOTS         1365
+#define IDC_TAPEDRV_LEVEL_HIGH         1055
+#define IDC_TAPEDRV_SCSI_GROUP         1723
+#define IDC_TAPEDRV_BLKID32            1610
+#define IDC_TAPEDRV_BLKID22            1612
+#define IDC_TAPEDRV_NOERG              1611
+
+// Balloon help: the tape drive.
+#define IDS_HELP_TAPEDRV               6150
+#define IDS_HELP_TAPEDRV_INPUT_GROUP   6151
+#define IDS_HELP_TAPEDRV_FILE          6152
+#define IDS_HELP_TAPEDRV_BROWSE        6153
+#define IDS_HELP_TAPEDRV_TYPE_GROUP    6154
+#define IDS_HELP_TAPEDRV_STRICT_AWS    6155
+#define IDS_HELP_TAPEDRV_READONLY      6156
+#define IDS_HELP_TAPEDRV_SIZE_GROUP    6157
+#define IDS_HELP_TAPEDRV_CHUNK         6158
+#define IDS_HELP_TAPEDRV_SIZE          6159
+#define IDS_HELP_TAPEDRV_EOT           6160
+#define IDS_HELP_TAPEDRV_COMPRESS_GROUP 6161
+#define IDS_HELP_TAPEDRV_ZLIB          6162
+#define IDS_HELP_TAPEDRV_BZIP2         6163
+#define IDS_HELP_TAPEDRV_LEVEL         6164
+#define IDS_HELP_TAPEDRV_LEVEL_TEXT    6165
+#define IDS_HELP_TAPEDRV_SCSI_GROUP    6166
+#define IDS_HELP_TAPEDRV_BLKID32       6167
+#define IDS_HELP_TAPEDRV_BLKID22       6168
+#define IDS_HELP_TAPEDRV_NOERG         6169

@@ -10,6 +10,7 @@
 #include "devices/AddCardPunchDlg.h"
 #include "devices/AddCardReaderDlg.h"
 #include "devices/AddPrinterDlg.h"
+#include "devices/AddTapeDlg.h"
 #include "devices/CVornDeviceStmtEditDlg.h"
 #include "devices/DefineDeviceWithDialog.h"
 #include "tests/config/TempFile.h"
@@ -49,6 +50,7 @@ TEST(CreateDeviceDialog, EachKindItsDialog)
     EXPECT_TRUE(dynamic_cast<CAddCardPunchDlg*>(CreateDeviceDialog(kDeviceDlgCardPunch, nullptr).get()));
     EXPECT_TRUE(dynamic_cast<CAddPrinterDlg*>(CreateDeviceDialog(kDeviceDlgPrinter, nullptr).get()));
     EXPECT_TRUE(dynamic_cast<CVornDeviceStmtEditDlg*>(CreateDeviceDialog(kDeviceDlgStmtEdit, nullptr).get()));
+    EXPECT_TRUE(dynamic_cast<CAddTapeDlg*>(CreateDeviceDialog(kDeviceDlgTape, nullptr).get()));
 }
 
 TEST(DefineDeviceWithDialog, OkCopiesTheDeviceBackAndTheBarStartsInTheFilesFolder)

@@ -12,6 +12,7 @@
 #include "devices/DevListText.h"
 #include "tests/devices/DevListSessionFixture.h"
 #include "tests/devices/DeviceDlgTestSupport.h"
+#include "platform/ProfileStore.h"
 #include "tests/platform/ModalDriver.h"
 
 using namespace devtest;
@@ -187,4 +188,38 @@ TEST_F(DeviceDialogsSession, LoadCardsOffersTheReaderFiles)
     });
     pBar->SendMessage(WM_COMMAND, ID_DEVLIST_LOAD_CARDS);
     EXPECT_EQ("Reader Files (*.jcl;*.job;*.rdr;*.txt)", filter);
+}
+
+// Adding a tape drive attaches it with the type in hexadecimal digits and
+// the file quoted, and remembers the sizes for the next drive.
+TEST_F(DeviceDialogsSession, AddDeviceAttachesATapeDriveAndRemembersItsSizes)
+{
+    ::CreateDirectoryA("C:\\tapes", nullptr);
+    const char* pszTape = "C:\\tapes\\my tape.aws";
+    HANDLE h = ::CreateFileA(pszTape, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, h);
+    DWORD dw = 0;
+    ::WriteFile(h, "\x10\x00\x00\x00\xA0\x00", 6, &dw, nullptr);
+    ::CloseHandle(h);
+    StartWith({}, false);
+    ASSERT_EQ(0, ClickOn(Group(DEVCLASS_TAPE)));
+    std::string caption;
+    vorntest::DialogDriver driver([&](HWND hDlg) {
+        caption = Caption(hDlg);
+        SetText(hDlg, IDC_DEVDLG_DEVNUM, "0580");
+        SetText(hDlg, IDC_TAPEDRV_FILE, pszTape);
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_ADD);
+    EXPECT_EQ("Add New TAPE Drive", caption);
+    EXPECT_TRUE(WaitFor("attach 0580 3420 \"C:\\tapes\\my tape.aws\" maxsizeM=170 eotmargin=131072"));
+    EXPECT_EQ(65535u, ProfileGetInt("ADDTAPE", "ChunkSize", -1));
+    EXPECT_EQ(170u, ProfileGetInt("ADDTAPE", "TapeSize", -1));
+    EXPECT_EQ(128u, ProfileGetInt("ADDTAPE", "EOTMargin", -1));
+    CVornDevice dev;
+    ASSERT_TRUE(pView->GetConfig().m_devices.Lookup(0x0580, dev));
+    EXPECT_STREQ(pszTape, dev.m_strFirstArg);
+    ::DeleteFileA(pszTape);
+    ::RemoveDirectoryA("C:\\tapes");
 }

@@ -10,6 +10,7 @@
 #include "devices/AddPrinterDlg.h"
 #include "devices/CCTapeDlg.h"
 #include "devices/CFCBDlg.h"
+#include "devices/AddTapeDlg.h"
 #include "devices/CVornDeviceStmtEditDlg.h"
 #include "devices/RenameDeviceDlg.h"
 #include "devices/SockdevDlg.h"
@@ -108,5 +109,9 @@ TEST(DeviceDlgPictures, CarriageControlTape)
 {
     CCTapeDlg dlg;
     dlg.m_strCCTape = "legacy";
+TEST(DeviceDlgPictures, TapeDrive)
+{
+    CAddTapeDlg dlg;
+    dlg.m_Device = Parsed("0580 3590 C:/tapes/backup.het compress=1 method=2 level=9 maxsizeM=300 eotmargin=131072");
     EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
 }

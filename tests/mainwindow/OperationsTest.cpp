@@ -9,6 +9,7 @@
 #include "config/StartupObjects.h"
 #include "mainwindow/SessDescDlg.h"
 #include "platform/CClipBoard.h"
+#include "platform/ProfileStore.h"
 #include "sysconfig/SysCfgDialog.h"
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/platform/ModalDriver.h"
@@ -332,6 +333,33 @@ TEST_F(OperationsFixture, APunchAddedOnTheDevicesPageIsQueuedAndStored)
     ASSERT_TRUE(g_pView->GetConfig().m_devices.Lookup(0x000D, dev));
     EXPECT_STREQ(dir.Path("out.pch").c_str(), dev.m_strFirstArg);
     EXPECT_TRUE(g_pView->IsConfigModified());
+}
+
+// Load Tape reinitialises the chosen drive through the tape dialog and
+// leaves the sizes remembered for added drives alone.
+TEST_F(OperationsFixture, LoadTapeSendsDevinitAndLeavesTheAddedDrivesSizesAlone)
+{
+    OpenFrame();
+    ASSERT_TRUE(PowerOnWith("0120 3390 disk.img\n0580 3420 *\n"));
+    std::string strTape = dir.Write("load.aws", std::string("\x10\x00\x00\x00\xA0\x00", 6));
+    std::string strTitle;
+    vorntest::DialogDriver driver([&](HWND h) {
+        if (!::GetDlgItem(h, IDC_TAPEDRV_CHUNK))
+            return true;
+        char sz[256] = "";
+        ::GetWindowTextA(h, sz, sizeof sz);
+        strTitle = sz;
+        ::SetDlgItemTextA(h, IDC_TAPEDRV_FILE, strTape.c_str());
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pFrame->SendMessage(WM_COMMAND, ID_OPS_LOAD_TAPE);
+    EXPECT_EQ("Reinitialize TAPE Drive", strTitle);
+    EXPECT_TRUE(PumpUntil([&] { return HasReceived("devinit 0580 " + strTape + " maxsizeM=170 eotmargin=131072"); }))
+        << ReadText(strRecord);
+    EXPECT_STREQ(strTape.c_str(), g_pView->Settings().m_strPrevTapeFile);
+    EXPECT_EQ(-1, (int)ProfileGetInt("ADDTAPE", "TapeSize", -1));
+    EXPECT_EQ(-1, (int)ProfileGetInt("ADDTAPE", "ChunkSize", -1));
 }
 
 TEST_F(OperationsFixture, LoadTapeWithoutTapesSaysSoAndSendsNothing)
