@@ -40,6 +40,8 @@ public:
 
     DWORD GetKey() const { return ((DWORD)m_bLcss << 16) + m_wDevnum; }
     CVornDasdParms* GetDasdParms() const { return m_pDasdParms.get(); }
+    // Replaces the disk options by a copy of parms owned by this device.
+    void SetDasdParms(const CVornDasdParms& parms) { m_pDasdParms.reset(new CVornDasdParms(this, parms)); }
 
     BYTE m_bLcss = 0;
     WORD m_wDevnum = 0;

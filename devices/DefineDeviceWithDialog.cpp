@@ -5,6 +5,7 @@
 #include "devices/AddCardPunchDlg.h"
 #include "devices/AddCardReaderDlg.h"
 #include "devices/AddPrinterDlg.h"
+#include "devices/AddDasdDlg.h"
 #include "devices/AddTapeDlg.h"
 #include "devices/CVornDeviceStmtEditDlg.h"
 #include "platform/Trace.h"
@@ -19,6 +20,8 @@ std::unique_ptr<CDeviceDefinition> CreateDeviceDialog(EDeviceDialogKind eKind, C
         return std::make_unique<CAddCardPunchDlg>(pParent);
     case kDeviceDlgPrinter:
         return std::make_unique<CAddPrinterDlg>(pParent);
+    case kDeviceDlgDasd:
+        return std::make_unique<CAddDasdDlg>(pParent);
     case kDeviceDlgTape:
         return std::make_unique<CAddTapeDlg>(pParent);
     case kDeviceDlgStmtEdit:

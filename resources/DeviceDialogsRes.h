@@ -12,12 +12,14 @@
 #define IDD_ADD_CARD_READER         530
 #define IDD_ADD_CARD_PUNCH          531
 #define IDD_ADD_TAPE                533
+#define IDD_ADD_DASD                534
 #define IDD_RENAME_DEVICE           535
 #define IDD_DEVICE_STMT_EDIT        542
 #define IDD_SOCKDEV                 543
 #define IDD_ADD_PRINTER             532
 #define IDD_FCB                     563
 #define IDD_CCTAPE                  809
+#define IDD_REMOTE_DEVICE           556
 
 // The device types of a class, ";"-separated.
 #define IDS_DEVTYPES_CONSOLE        600
@@ -29,6 +31,7 @@
 #define IDS_DEVTYPES_CTCE           606
 #define IDS_DEVTYPES_CTCI           607
 #define IDS_DEVTYPES_LCS            608
+#define IDS_DEVTYPES_DASD           611
 #define IDS_DEVTYPES_QETH           808
 
 // Controls every class dialog shares: identification and options.
@@ -243,3 +246,55 @@
 #define IDS_HELP_TAPEDRV_BLKID32       6167
 #define IDS_HELP_TAPEDRV_BLKID22       6168
 #define IDS_HELP_TAPEDRV_NOERG         6169
+
+// The DASD device (its file field and browse button share the reader's ids).
+#define IDC_DASDDEV_INPUT_GROUP     1733
+#define IDC_DASDDEV_FILE            1028
+#define IDC_DASDDEV_BROWSE          1032
+#define IDC_DASDDEV_CU3990          1385
+#define IDC_DASDDEV_REMOTE          1384
+#define IDC_DASDDEV_FAKEWRITE       1202
+#define IDC_DASDDEV_READONLY        1061
+#define IDC_DASDDEV_SHADOWING       1199
+#define IDC_DASDDEV_MINIDISK        1386
+#define IDC_DASDDEV_ORIGIN_LABEL    3369
+#define IDC_DASDDEV_ORIGIN          3367
+#define IDC_DASDDEV_ORIGIN_SPIN     3371
+#define IDC_DASDDEV_BLOCKS_LABEL    3370
+#define IDC_DASDDEV_BLOCKS          3368
+#define IDC_DASDDEV_BLOCKS_SPIN     3372
+#define IDC_DASDDEV_SERIAL_LABEL    3428
+#define IDC_DASDDEV_SERIAL          3427
+#define IDC_DASDDEV_SHADOW_GROUP    1736
+#define IDC_DASDDEV_SHADOW          1031
+#define IDC_DASDDEV_SHADOW_BROWSE   1033
+
+// The remote device dialog (its number field is IDC_DEVDLG_DEVNUM).
+#define IDC_REMOTE_HOST_LABEL       1749
+#define IDC_REMOTE_HOST             1360
+#define IDC_REMOTE_PORT_LABEL       1750
+#define IDC_REMOTE_PORT             1254
+#define IDC_REMOTE_PORT_SPIN        1255
+
+// Balloon help: the DASD device.
+#define IDS_HELP_DASDDEV            6100
+#define IDS_HELP_DASDDEV_INPUT_GROUP 6101
+#define IDS_HELP_DASDDEV_FILE       6102
+#define IDS_HELP_DASDDEV_BROWSE     6103
+#define IDS_HELP_DASDDEV_CU3990     6104
+#define IDS_HELP_DASDDEV_REMOTE     6105
+#define IDS_HELP_DASDDEV_READONLY   6106
+#define IDS_HELP_DASDDEV_FAKEWRITE  6107
+#define IDS_HELP_DASDDEV_SHADOWING  6108
+#define IDS_HELP_DASDDEV_MINIDISK   6109
+#define IDS_HELP_DASDDEV_ORIGIN     6110
+#define IDS_HELP_DASDDEV_BLOCKS     6111
+#define IDS_HELP_DASDDEV_SERIAL     6112
+#define IDS_HELP_DASDDEV_SHADOW_GROUP 6113
+#define IDS_HELP_DASDDEV_SHADOW_BROWSE 6114
+#define IDS_HELP_DASDDEV_SHADOW     6115
+// The remote device dialog.
+#define IDS_HELP_REMOTE             6140
+#define IDS_HELP_REMOTE_HOST        6141
+#define IDS_HELP_REMOTE_PORT        6142
+#define IDS_HELP_REMOTE_DEVNUM      6143

@@ -49,6 +49,7 @@ const UINT WM_SYSCFG_APPLY = WM_APP + 0xAB;            // to the view: lParam th
 const UINT WM_POWER_ON_REQUEST = WM_APP + 0xAC;
 const UINT WM_CHOOSE_BAR_FONT = WM_APP + 0xAD;
 const UINT WM_AUTOREFRESH_TICK = WM_APP + 0xAE;       // storage bar's refresh thread to the bar: read again
+const UINT WM_ADDDASD_DEFERRED_INIT = WM_APP + 0xB1;  // the DASD dialog to itself: read the image now
 const UINT WM_MAXCPU_CHANGED = WM_APP + 0xB2;
 const UINT WM_CPU_PERCENT = WM_APP + 0xB3;
 // A folder history combo box of the preferences' directories page tells the

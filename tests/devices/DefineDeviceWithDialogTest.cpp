@@ -10,6 +10,7 @@
 #include "devices/AddCardPunchDlg.h"
 #include "devices/AddCardReaderDlg.h"
 #include "devices/AddPrinterDlg.h"
+#include "devices/AddDasdDlg.h"
 #include "devices/AddTapeDlg.h"
 #include "devices/CVornDeviceStmtEditDlg.h"
 #include "devices/DefineDeviceWithDialog.h"
@@ -51,6 +52,7 @@ TEST(CreateDeviceDialog, EachKindItsDialog)
     EXPECT_TRUE(dynamic_cast<CAddPrinterDlg*>(CreateDeviceDialog(kDeviceDlgPrinter, nullptr).get()));
     EXPECT_TRUE(dynamic_cast<CVornDeviceStmtEditDlg*>(CreateDeviceDialog(kDeviceDlgStmtEdit, nullptr).get()));
     EXPECT_TRUE(dynamic_cast<CAddTapeDlg*>(CreateDeviceDialog(kDeviceDlgTape, nullptr).get()));
+    EXPECT_TRUE(dynamic_cast<CAddDasdDlg*>(CreateDeviceDialog(kDeviceDlgDasd, nullptr).get()));
 }
 
 TEST(DefineDeviceWithDialog, OkCopiesTheDeviceBackAndTheBarStartsInTheFilesFolder)

@@ -223,3 +223,73 @@ TEST_F(DeviceDialogsSession, AddDeviceAttachesATapeDriveAndRemembersItsSizes)
     ::DeleteFileA(pszTape);
     ::RemoveDirectoryA("C:\\tapes");
 }
+
+namespace {
+
+// A compressed CKD image of two blocks at C:\dasd\vol1.cckd.
+struct DasdSession : DeviceDialogsSession {
+    const char* pszImage = "C:\\dasd\\vol1.cckd";
+    void SetUp() override
+    {
+        DeviceDialogsSession::SetUp();
+        ::CreateDirectoryA("C:\\dasd", nullptr);
+        std::string strBytes(1024, '\0');
+        strBytes.replace(0, 8, "CKD_C370");
+        HANDLE h = ::CreateFileA(pszImage, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, h);
+        DWORD dw = 0;
+        ::WriteFile(h, strBytes.data(), (DWORD)strBytes.size(), &dw, nullptr);
+        ::CloseHandle(h);
+    }
+    void TearDown() override
+    {
+        DeviceDialogsSession::TearDown();
+        ::DeleteFileA(pszImage);
+        ::RemoveDirectoryA("C:\\dasd");
+    }
+};
+
+}  // namespace
+
+TEST_F(DasdSession, AddDeviceAttachesADiskWithItsDecimalType)
+{
+    StartEmulator("--no-devlist");
+    Queue(0, {Entry("000C", "3505", "RDR", "0000", "deck1.txt")});
+    ASSERT_TRUE(PumpUntilReady());
+    ASSERT_EQ(0, ClickOn(Group(DEVCLASS_DISK)));
+    std::string caption;
+    vorntest::DialogDriver driver([&](HWND h) {
+        caption = Caption(h);
+        SetText(h, IDC_DEVDLG_DEVNUM, "0120");
+        HWND hList = ::GetDlgItem(h, IDC_DEVDLG_DEVTYPE);
+        ::SendMessageA(hList, CB_SELECTSTRING, (WPARAM)-1, (LPARAM) "3390-3");
+        ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_DEVDLG_DEVTYPE, CBN_SELENDOK), (LPARAM)hList);
+        SetText(h, IDC_DASDDEV_FILE, pszImage);
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_ADD);
+    EXPECT_EQ("Add New DASD Device", caption);
+    EXPECT_TRUE(WaitFor("attach 0120 3390 C:\\dasd\\vol1.cckd"));
+    CVornDevice dev;
+    ASSERT_TRUE(pView->GetConfig().m_devices.Lookup(0x0120, dev));
+    EXPECT_STREQ("3390-3", dev.m_strTypeWord);
+    EXPECT_EQ(0x3390, dev.m_wDevType);
+}
+
+TEST_F(DasdSession, ReinitialiseReadOnlyWithFakeWrites)
+{
+    StartWith({"0120 3390 C:\\dasd\\vol1.cckd"});
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x0120)));
+    std::string caption;
+    vorntest::DialogDriver driver([&](HWND h) {
+        caption = Caption(h);
+        Click(h, IDC_DASDDEV_READONLY);
+        Click(h, IDC_DASDDEV_FAKEWRITE);
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_REINIT);
+    EXPECT_EQ("Reinitialize DASD Device", caption);
+    EXPECT_TRUE(WaitFor("devinit 0120 C:\\dasd\\vol1.cckd readonly fakewrite"));
+}

@@ -7,10 +7,13 @@
 #include "config/CVornConfigFile.h"
 #include "devices/AddCardPunchDlg.h"
 #include "devices/AddCardReaderDlg.h"
+#include "devices/AddDasdDlg.h"
+#include "devices/AddTapeDlg.h"
+#include "devices/RemoteDeviceDialog.h"
+#include "tests/config/TempFile.h"
 #include "devices/AddPrinterDlg.h"
 #include "devices/CCTapeDlg.h"
 #include "devices/CFCBDlg.h"
-#include "devices/AddTapeDlg.h"
 #include "devices/CVornDeviceStmtEditDlg.h"
 #include "devices/RenameDeviceDlg.h"
 #include "devices/SockdevDlg.h"
@@ -109,9 +112,51 @@ TEST(DeviceDlgPictures, CarriageControlTape)
 {
     CCTapeDlg dlg;
     dlg.m_strCCTape = "legacy";
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
 TEST(DeviceDlgPictures, TapeDrive)
 {
     CAddTapeDlg dlg;
     dlg.m_Device = Parsed("0580 3590 C:/tapes/backup.het compress=1 method=2 level=9 maxsizeM=300 eotmargin=131072");
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+namespace {
+
+// A disk image of the model's kind in a folder of its own, for the pictures.
+std::string PictureImage(const TempDir& dir, const char* pszName, const char* pszSignature, size_t nSize)
+{
+    std::string s(nSize, '\0');
+    if (pszSignature)
+        s.replace(0, 8, pszSignature);
+    return dir.Write(pszName, s);
+}
+
+}  // namespace
+
+TEST(DeviceDlgPictures, DasdOnACkdImage)
+{
+    TempDir dir;
+    CAddDasdDlg dlg;
+    std::string strImage = PictureImage(dir, "vol1.cckd", "CKD_C370", 1024);
+    dlg.m_Device = Parsed(("0120 3390 " + strImage + " readonly fakewrite").c_str());
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+TEST(DeviceDlgPictures, DasdOnAPlainFbaImage)
+{
+    TempDir dir;
+    CAddDasdDlg dlg;
+    std::string strImage = PictureImage(dir, "minidisk.fba", nullptr, 512 * 2000);
+    dlg.m_Device = Parsed(("0300 3370 " + strImage + " 100 *").c_str());
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+TEST(DeviceDlgPictures, RemoteDevice)
+{
+    CRemoteDeviceDialog dlg;
+    dlg.m_strRemoteName = "10.1.2.3:3990:0120";
+    dlg.ParseRemoteDasdName();
     EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
 }

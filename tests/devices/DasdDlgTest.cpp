@@ -1,0 +1,310 @@
+// DasdDlgTest.cpp: the disk device's window and the remote disk dialog
+// under Wine: small images of each kind written by the test, the control
+// states and the model check for each, the minidisk limits, the serial from
+// the image header, the shadow name, the remote form and the commands.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "config/DevClass.h"
+#include "config/FileChecks.h"
+#include "devices/AddDasdDlg.h"
+#include "devices/RemoteDeviceDialog.h"
+#include "tests/config/TempFile.h"
+#include "tests/devices/DeviceDlgTestSupport.h"
+
+using namespace devtest;
+
+namespace {
+
+std::string Le32(unsigned n)
+{
+    std::string s(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        s[i] = (char)((n >> (8 * i)) & 0xFF);
+    return s;
+}
+
+// An image of at least two 512-byte blocks: the signature, for the plain
+// CKD forms 15 heads of 56832-byte tracks, and the serial at offset 20.
+std::string Image(const char* pszSignature, const std::string& strSerial = "", size_t nSize = 2048)
+{
+    std::string s(nSize, '\0');
+    if (pszSignature)
+        s.replace(0, 8, pszSignature);
+    s.replace(8, 4, Le32(pszSignature && std::string(pszSignature).find("_P") != std::string::npos ? 15 : 0));
+    s.replace(12, 4, Le32(pszSignature && std::string(pszSignature).find("_P") != std::string::npos ? 56832 : 0));
+    s.replace(20, strSerial.size(), strSerial);
+    return s;
+}
+
+CVornDevice Disk(const std::string& strFile, const char* pszModel, WORD wType, const char* pszArgs = "")
+{
+    CVornDevice dev;
+    dev.Set(0, 0x0120, DEVCLASS_DISK, wType, pszModel, strFile.c_str(), pszArgs, nullptr, 0, false);
+    return dev;
+}
+
+struct SDasdStates {
+    bool bCu, bReadOnly, bShadowing, bRemote, bMinidisk, bOrigin;
+};
+
+SDasdStates StatesOf(HWND h)
+{
+    return {Enabled(h, IDC_DASDDEV_CU3990),  Enabled(h, IDC_DASDDEV_READONLY), Enabled(h, IDC_DASDDEV_SHADOWING),
+            Enabled(h, IDC_DASDDEV_REMOTE),  Enabled(h, IDC_DASDDEV_MINIDISK), Enabled(h, IDC_DASDDEV_ORIGIN)};
+}
+
+std::string States(const SDasdStates& s)
+{
+    return std::string() + (s.bCu ? "C" : "-") + (s.bReadOnly ? "R" : "-") + (s.bShadowing ? "S" : "-") +
+           (s.bRemote ? "T" : "-") + (s.bMinidisk ? "M" : "-") + (s.bOrigin ? "O" : "-");
+}
+
+}  // namespace
+
+// Reinitialising: each kind of image with a model of its family; then the
+// same image offered to a model of the other family when adding.
+TEST(DasdDlg, EachKindOfImageItsControlsAndTheModelCheck)
+{
+    TempDir dir;
+    bool bWas64Missing = g_bCKD64UtilitiesMissing;
+    g_bCKD64UtilitiesMissing = false;  // 64-bit images are usable
+    const struct {
+        std::string strFile;
+        const char* pszModel;
+        WORD wType;
+        const char* pszStates;
+        const char* pszOtherModel;  // adding with this model: a mismatch (null: none)
+    } rows[] = {
+        {dir.Write("ckd.img", Image("CKD_P370")), "3390-3", 0x3390, "CRST--", "3370"},
+        {dir.Write("cckd.img", Image("CKD_C370")), "3390-3", 0x3390, "CRST--", "3370"},
+        {dir.Write("ckd64.img", Image("CKD_P064")), "3390-3", 0x3390, "CRST--", "3370"},
+        {dir.Write("fba.img", Image(nullptr, "", 512 * 1000)), "3370", 0x3370, "----M-", "3390-3"},
+        {dir.Write("short.img", Image("CKD_P370", "", 100)), "3390-3", 0x3390, "CRST--", nullptr},
+    };
+    for (const auto& row : rows) {
+        CAddDasdDlg dlg;
+        dlg.m_Device = Disk(row.strFile, row.pszModel, row.wType);
+        std::string strStates;
+        PressOk(dlg, nullptr, [&](HWND h) {
+            strStates = States(StatesOf(h));
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        });
+        EXPECT_EQ(row.pszStates, strStates) << row.strFile;
+
+        CSetRouter router;
+        CAddDasdDlg add;
+        add.m_bAdd = true;
+        add.m_pRouter = &router;
+        add.m_Device = Disk(row.strFile, row.pszOtherModel ? row.pszOtherModel : row.pszModel, row.wType);
+        SOkResult r = PressOk(add, [](HWND h) { SetText(h, IDC_DEVDLG_DEVNUM, "0121"); });
+        if (row.pszOtherModel) {
+            EXPECT_EQ("Device Type: Selected Device Type does not match image Filename's Device Type.", r.strBalloon)
+                << row.strFile;
+        } else {
+            EXPECT_EQ(IDOK, r.nResult) << row.strFile << " " << r.strBalloon;
+        }
+    }
+    g_bCKD64UtilitiesMissing = bWas64Missing;
+}
+
+TEST(DasdDlg, ReinitialisingAMismatchBlamesTheFile)
+{
+    TempDir dir;
+    std::string strFba = dir.Write("fba.img", Image(nullptr, "", 512 * 1000));
+    CAddDasdDlg dlg;
+    dlg.m_Device = Disk(strFba, "3390-3", 0x3390);
+    SOkResult r = PressOk(dlg, nullptr);
+    EXPECT_EQ("Filename: File is not a CKD/CCKD type.", r.strBalloon);
+}
+
+// The bare type rows of the model table hold no block count: a minidisk
+// needs a model ("3370-A1").
+TEST(DasdDlg, MinidiskLimitsAndWords)
+{
+    TempDir dir;
+    std::string strFba = dir.Write("fba.img", Image(nullptr, "", 512 * 1000));
+    const struct {
+        const char* pszOrigin;
+        const char* pszBlocks;
+        std::string strResult;  // the argument text, or the balloon
+    } rows[] = {
+        {"100", "900", "100 *"},
+        {"0", "1000", ""},
+        {"10", "20", "10 20"},
+        {"0", "0", "Number of Blocks: Ending block number exceeds maximum for device"},
+        {"500", "0", "Number of Blocks: Ending block number exceeds maximum for device"},
+    };
+    for (const auto& row : rows) {
+        CAddDasdDlg dlg;
+        dlg.m_Device = Disk(strFba, "3370-A1", 0x3370);
+        SOkResult r = PressOk(dlg, [&](HWND h) {
+            Click(h, IDC_DASDDEV_MINIDISK);
+            SetText(h, IDC_DASDDEV_ORIGIN, row.pszOrigin);
+            SetText(h, IDC_DASDDEV_BLOCKS, row.pszBlocks);
+        });
+        std::string strGot = r.nResult == IDOK ? std::string(dlg.m_Device.m_strOtherArgs) : r.strBalloon;
+        EXPECT_EQ(row.strResult, strGot) << row.pszOrigin << " " << row.pszBlocks;
+    }
+}
+
+TEST(DasdDlg, AnOriginBeyondTheImageIsClamped)
+{
+    TempDir dir;
+    std::string strFba = dir.Write("fba.img", Image(nullptr, "", 512 * 1000));
+    CAddDasdDlg dlg;
+    dlg.m_Device = Disk(strFba, "3370", 0x3370);
+    std::string strOrigin, strBlocks;
+    PressOk(dlg, [&](HWND h) {
+        Click(h, IDC_DASDDEV_MINIDISK);
+        SetText(h, IDC_DASDDEV_BLOCKS, "600");
+        SetText(h, IDC_DASDDEV_ORIGIN, "5000");
+        strOrigin = Text(h, IDC_DASDDEV_ORIGIN);
+        strBlocks = Text(h, IDC_DASDDEV_BLOCKS);
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ("1000", strOrigin);
+    EXPECT_EQ("0", strBlocks);
+}
+
+TEST(DasdDlg, TheSerialComesFromTheHeaderAndIsWrittenOnce)
+{
+    TempDir dir;
+    std::string strCkd = dir.Write("ser.img", Image("CKD_P370", "123456789012"));
+    CAddDasdDlg dlg;
+    dlg.m_Device = Disk(dir.Path("none.img"), "3390-3", 0x3390);
+    std::string strSerial;
+    SOkResult r = PressOk(dlg, [&](HWND h) {
+        SetText(h, IDC_DASDDEV_FILE, strCkd.c_str());
+        strSerial = Text(h, IDC_DASDDEV_SERIAL);
+    });
+    ASSERT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_EQ("123456789012", strSerial);
+    EXPECT_EQ("devinit 0120 " + strCkd + " ser=123456789012", std::string(dlg.m_strCommand));
+}
+
+TEST(DasdDlg, SerialNumbersAreTwelveDigits)
+{
+    TempDir dir;
+    std::string strCkd = dir.Write("c.img", Image("CKD_C370"));
+    for (const char* pszSerial : {"12345678901", "12345678901A"}) {
+        CAddDasdDlg dlg;
+        dlg.m_Device = Disk(strCkd, "3390-3", 0x3390);
+        SOkResult r = PressOk(dlg, [&](HWND h) { SetText(h, IDC_DASDDEV_SERIAL, pszSerial); });
+        EXPECT_EQ("Serial Number: Invalid serial number", r.strBalloon) << pszSerial;
+    }
+}
+
+TEST(DasdDlg, ShadowingProposesANameAndLocksReadOnly)
+{
+    TempDir dir;
+    std::string strCkd = dir.Write("vol1.cckd", Image("CKD_C370"));
+    CAddDasdDlg dlg;
+    dlg.m_Device = Disk(strCkd, "3390-3", 0x3390, "readonly fakewrite");
+    std::string strShadow;
+    bool bReadOnly = true;
+    SOkResult r = PressOk(dlg, [&](HWND h) {
+        Click(h, IDC_DASDDEV_SHADOWING);
+        strShadow = Text(h, IDC_DASDDEV_SHADOW);
+        bReadOnly = Enabled(h, IDC_DASDDEV_READONLY) || Checked(h, IDC_DASDDEV_READONLY);
+    });
+    ASSERT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_EQ(dir.Path("vol1_Shadow_0.cckd"), strShadow);
+    EXPECT_FALSE(bReadOnly);
+    EXPECT_EQ("sf=" + dir.Path("vol1_Shadow_0.cckd"), std::string(dlg.m_Device.m_strOtherArgs));
+}
+
+TEST(DasdDlg, ARemoteDiskIsNoFileAndLocksTheOptions)
+{
+    CSetRouter router;
+    CAddDasdDlg dlg;
+    dlg.m_bAdd = true;
+    dlg.m_pRouter = &router;
+    dlg.m_Device = Disk("10.1.2.3:3990:0120", "3390-3", 0x3390);
+    bool bLocked = false, bRemote = false;
+    SOkResult r = PressOk(dlg, [&](HWND h) {
+        SetText(h, IDC_DEVDLG_DEVNUM, "0130");
+        bLocked = !Enabled(h, IDC_DASDDEV_READONLY) && !Enabled(h, IDC_DASDDEV_SHADOWING) &&
+                  !Enabled(h, IDC_DASDDEV_CU3990);
+        bRemote = Checked(h, IDC_DASDDEV_REMOTE);
+    });
+    ASSERT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_TRUE(bLocked);
+    EXPECT_TRUE(bRemote);
+    EXPECT_EQ("attach 0130 3390 10.1.2.3:3990:0120", std::string(dlg.m_strCommand));
+    EXPECT_EQ(0, router.nFileQuestions);
+}
+
+TEST(DasdDlg, AnImageInUseIsRefusedWhenAdding)
+{
+    TempDir dir;
+    std::string strCkd = dir.Write("c.img", Image("CKD_C370"));
+    CSetRouter router;
+    router.files.insert(strCkd);
+    CAddDasdDlg dlg;
+    dlg.m_bAdd = true;
+    dlg.m_pRouter = &router;
+    dlg.m_Device = Disk(strCkd, "3390-3", 0x3390);
+    SOkResult r = PressOk(dlg, [](HWND h) { SetText(h, IDC_DEVDLG_DEVNUM, "0130"); });
+    EXPECT_EQ("Filename: Another device is already using this name.", r.strBalloon);
+}
+
+// ---- the remote disk dialog ----
+
+TEST(RemoteDeviceDialog, OpensOnTheNameAndRemembersAnOk)
+{
+    CRemoteDeviceDialog::ForgetRemembered();
+    CRemoteDeviceDialog dlg;
+    dlg.m_strRemoteName = "10.1.2.3:3991:0120";
+    dlg.ParseRemoteDasdName();
+    std::string strPort, strDevNum;
+    DWORD dwAddress = 0;
+    SOkResult r = PressOk(dlg, nullptr, [&](HWND h) {
+        strPort = Text(h, IDC_REMOTE_PORT);
+        strDevNum = Text(h, IDC_DEVDLG_DEVNUM);
+        ::SendDlgItemMessageA(h, IDC_REMOTE_HOST, IPM_GETADDRESS, 0, (LPARAM)&dwAddress);
+    });
+    ASSERT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_EQ("3991", strPort);
+    EXPECT_EQ("0120", strDevNum);
+    EXPECT_EQ(MAKEIPADDRESS(10, 1, 2, 3), dwAddress);
+    EXPECT_STREQ("10.1.2.3:3991:0120", dlg.m_strRemoteName);
+    // The next dialog starts from the values of this OK.
+    CRemoteDeviceDialog next;
+    EXPECT_STREQ("10.1.2.3", next.m_strHost);
+    EXPECT_EQ(3991u, next.m_nPort);
+    EXPECT_STREQ("0120", next.m_strDevNum);
+    CRemoteDeviceDialog::ForgetRemembered();
+}
+
+TEST(RemoteDeviceDialog, ChecksInTheirOrder)
+{
+    CRemoteDeviceDialog::ForgetRemembered();
+    const struct {
+        const char* pszName;
+        const char* pszPort;
+        const char* pszDevNum;
+        std::string strBalloon;
+    } rows[] = {
+        {"vornhost:3990:0120", "3990", "0120", "Remote Host: Invalid Remote IP address"},
+        {"10.1.2.3:3990:0120", "80", "0120", "Remote Port: Please enter a port number from 1024 to 65535"},
+        {"10.1.2.3:3990:0120", "3990", "", "Device Number: You must enter a device number"},
+        {"10.1.2.3:3990:0120", "3990", "12G", "Device Number: Value is not a hexadecimal number"},
+        {"10.1.2.3:3990:0120", "3990", "12345", ""},
+    };
+    for (const auto& row : rows) {
+        CRemoteDeviceDialog dlg;
+        dlg.m_strRemoteName = row.pszName;
+        dlg.ParseRemoteDasdName();
+        SOkResult r = PressOk(dlg, [&](HWND h) {
+            SetText(h, IDC_REMOTE_PORT, row.pszPort);
+            SetText(h, IDC_DEVDLG_DEVNUM, row.pszDevNum);
+        });
+        EXPECT_EQ(row.strBalloon, r.strBalloon) << row.pszPort << " " << row.pszDevNum;
+        if (row.strBalloon.empty()) {
+            EXPECT_STREQ("10.1.2.3:3990:12345", dlg.m_strRemoteName);
+        }
+    }
+    CRemoteDeviceDialog::ForgetRemembered();
+}
