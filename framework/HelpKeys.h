@@ -45,6 +45,20 @@ inline DWORD MakeHelpKey(UINT nDialogId, UINT nCtrlId)
     return (DWORD)(nDialogId << 16) | (nCtrlId & 0xFFFF);
 }
 inline DWORD WindowHelpKey(UINT nDialogId) { return (DWORD)(nDialogId << 16); }
+
+// One control of a dialog (0: the dialog) with its balloon string or help
+// context id; SetControlHelp registers a table of them with a help-button
+// window (its SetHelpString or SetHelpId).
+struct SControlHelp {
+    UINT nCtrl;
+    UINT nValue;
+};
+template <class TWnd, class TSetter, size_t N>
+void SetControlHelp(TWnd& wnd, TSetter setter, UINT nDialogId, const SControlHelp (&rows)[N])
+{
+    for (const SControlHelp& row : rows)
+        (wnd.*setter)(MakeHelpKey(nDialogId, row.nCtrl), row.nValue);
+}
 inline DWORD NonClientHelpKey(UINT nHitTest) { return kHelpIdNonClientBase + nHitTest; }
 
 // All dock bars answer as the top one (0xE81C-0xE81E as 0xE81B) and all

@@ -3,13 +3,14 @@
 
 #include "platform/CWinApp.h"
 
-BOOL CFont::CreatePointFont(int nPointSize, LPCSTR pszFaceName)
+BOOL CFont::CreatePointFont(int nPointSize, LPCSTR pszFaceName, BYTE bPitchAndFamily)
 {
     LOGFONTA lf = {};
     HDC hDC = ::GetDC(nullptr);
     lf.lfHeight = -::MulDiv(nPointSize, ::GetDeviceCaps(hDC, LOGPIXELSY), 720);
     ::ReleaseDC(nullptr, hDC);
     lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfPitchAndFamily = bPitchAndFamily;
     ::lstrcpynA(lf.lfFaceName, pszFaceName, LF_FACESIZE);
     return CreateFontIndirect(&lf);
 }

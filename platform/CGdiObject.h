@@ -52,8 +52,9 @@ public:
                                     cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality,
                                     nPitchAndFamily, pszFacename));
     }
-    // nPointSize is in tenths of a point, for the screen.
-    BOOL CreatePointFont(int nPointSize, LPCSTR pszFaceName);
+    // nPointSize is in tenths of a point, for the screen. A pitch and family
+    // (FIXED_PITCH | FF_MODERN) picks a like face where the named one is missing.
+    BOOL CreatePointFont(int nPointSize, LPCSTR pszFaceName, BYTE bPitchAndFamily = DEFAULT_PITCH);
     BOOL GetLogFont(LOGFONTA* pLogFont) const { return GetObject(sizeof(LOGFONTA), pLogFont) != 0; }
 };
 

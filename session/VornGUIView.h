@@ -275,6 +275,7 @@ protected:
     void OnVolExtract();
     void OnVolUnload();
     void OnVolList();
+    void OnVMFPLC2();
     // Help > DASD Geometry Chart: opens the chart unless it is open, and
     // gives it the focus.
     void OnHelpDasdChart();

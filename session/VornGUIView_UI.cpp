@@ -140,6 +140,7 @@ BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
     ON_COMMAND(ID_UTIL_VOLEXTRACT, OnVolExtract)
     ON_COMMAND(ID_UTIL_VOLUNLOAD, OnVolUnload)
     ON_COMMAND(ID_UTIL_VOLLIST, OnVolList)
+    ON_COMMAND(ID_UTIL_VMFPLC2, OnVMFPLC2)
     // The bars' subscriptions (VornGUIViewSubscribe.cpp).
     ON_MESSAGE(WM_SUBSCRIBE_DEVLIST, OnSubscribeDevList)
     ON_MESSAGE(WM_SUBSCRIBE_STORAGE, OnSubscribeStorage)

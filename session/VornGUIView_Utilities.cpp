@@ -27,6 +27,7 @@
 #include "utilities/ReelInfoDlg.h"
 #include "utilities/ReelRepackDlg.h"
 #include "utilities/ReelScanDlg.h"
+#include "utilities/VMFPLC2Dlg.h"
 #include "utilities/VolBuildDlg.h"
 #include "utilities/VolCloneDlg.h"
 #include "utilities/VolExtractDlg.h"
@@ -233,4 +234,9 @@ void CVornGUIView::OnVolUnload()
 void CVornGUIView::OnVolList()
 {
     RunUtilityDialog<CVolListDlg>();
+}
+
+void CVornGUIView::OnVMFPLC2()
+{
+    RunUtilityDialog<CVMFPLC2Dlg>();
 }

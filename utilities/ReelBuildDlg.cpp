@@ -122,15 +122,8 @@ void CReelBuildDlg::OnOptionClicked()
 
 void CReelBuildDlg::OnCodePageChanged()
 {
-    if (!m_bInitialized)
-        return;
-    int nSel = m_CodePageCombo.GetCurSel();
-    CString strShown;
-    if (nSel >= 0)
-        m_CodePageCombo.GetLBText(nSel, strShown);
-    else
-        m_CodePageCombo.GetWindowText(strShown);
-    m_strCodePage = CodePageStored(strShown);
+    if (m_bInitialized)
+        m_strCodePage = SelectedCodePage(IDC_TAPE_CODEPAGE);
 }
 
 void CReelBuildDlg::TakeLrecl(UINT nLrecl)

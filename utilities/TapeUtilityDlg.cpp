@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "config/CodePageHistory.h"
 #include "config/FieldValidators.h"
 #include "platform/CDataExchange.h"
 #include "platform/DDX.h"
@@ -59,8 +60,9 @@ const CUtilityDlg::SLayoutRow* CTapeUtilityDlg::LayoutRows(size_t& nCount) const
         {IDC_UTIL_OUTPUT_FILE_BROWSE, 2}, {IDC_UTIL_OPTIONS_GROUP, 1},       {IDC_TAPE_AWS_INPUT_GROUP, 1},
         {IDC_TAPE_AWS_OUTPUT_GROUP, 1},   {IDC_TAPE_OUTPUT_LIST, 1},         {IDC_TAPE_LIST_LABEL1, 1},
         {IDC_TAPE_LIST_LABEL2, 1},        {IDC_UTIL_FILE_ADD, 2},            {IDC_UTIL_FILE_REMOVE, 2},
-        {IDC_UTIL_FILE_UP, 2},            {IDC_UTIL_FILE_DOWN, 2},           {IDOK, 3},
-        {IDCANCEL, 3},
+        {IDC_UTIL_FILE_UP, 2},            {IDC_UTIL_FILE_DOWN, 2},           {IDC_PLC2_FUNCTION_GROUP, 1},
+        {IDC_PLC2_CTL_GROUP, 1},          {IDC_PLC2_CTL_FILE, 1},            {IDC_PLC2_CTL_BROWSE, 2},
+        {IDC_PLC2_CTL_EDIT, 2},           {IDOK, 3},                         {IDCANCEL, 3},
     };
     nCount = sizeof kLayout / sizeof kLayout[0];
     return kLayout;
@@ -98,4 +100,17 @@ void CTapeUtilityDlg::OnVolserSpin(NMHDR* pNMHDR, LRESULT* pResult)
     if (StepVolser(strVolser, pUpDown->iDelta, strStepped))
         SetDlgItemText(IDC_UTIL_VOLSER, strStepped);
     *pResult = 1;
+}
+
+CString CTapeUtilityDlg::SelectedCodePage(UINT nCombo) const
+{
+    HWND hCombo = ::GetDlgItem(m_hWnd, (int)nCombo);
+    int nSel = (int)::SendMessageA(hCombo, CB_GETCURSEL, 0, 0);
+    if (nSel < 0)
+        return GetCodePage(nCombo);
+    CString strShown;
+    int nLength = (int)::SendMessageA(hCombo, CB_GETLBTEXTLEN, (WPARAM)nSel, 0);
+    ::SendMessageA(hCombo, CB_GETLBTEXT, (WPARAM)nSel, (LPARAM)strShown.GetBuffer(nLength + 1));
+    strShown.ReleaseBuffer();
+    return CodePageStored(strShown);
 }

@@ -40,6 +40,9 @@ protected:
     bool IsChecked(UINT nCtrl) const { return ::IsDlgButtonChecked(m_hWnd, (int)nCtrl) == BST_CHECKED; }
     void SetCheck(UINT nCtrl, bool bChecked) { ::CheckDlgButton(m_hWnd, (int)nCtrl, bChecked ? BST_CHECKED : BST_UNCHECKED); }
 
+    // The combo's code page as stored (blanks removed): the selected item's,
+    // else the edit's text; for its selection and edit-change notifications.
+    CString SelectedCodePage(UINT nCombo) const;
     // The volume serial spin: each change steps the volser edit's digits
     // instead of the spin's position.
     void OnVolserSpin(NMHDR* pNMHDR, LRESULT* pResult);

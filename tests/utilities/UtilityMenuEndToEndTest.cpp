@@ -45,7 +45,7 @@ struct UtilityMenu : SessionFixture {
         std::string strStandin = vorntest::ProgramDir() + "vornutil.exe";
         for (const char* pszName :
              {"PACKFLIP", "PACKFLIP64", "VOLPATCH", "MAPIMPORT", "REELSCAN", "VOLRECAST", "VOLRECAST64", "VOLMAKE",
-              "VOLCLONE", "REELBUILD", "REELBLANK", "REELDUB", "REELFETCH"})
+              "VOLCLONE", "REELBUILD", "REELBLANK", "REELDUB", "REELFETCH", "VMFPLC2"})
             ::CopyFileA(strStandin.c_str(), (strExeDir + pszName + ".exe").c_str(), FALSE);
         ::CopyFileA((vorntest::ProgramDir() + "vornemu.exe").c_str(), (strExeDir + "vornemu.exe").c_str(), FALSE);
         const std::pair<const char*, std::string> lists[] = {
@@ -690,6 +690,38 @@ TEST_F(UtilityMenu, VolListRunsTheImagesInListOrder)
     EXPECT_EQ(Program("VOLLIST") + " -hdr -dsnl=20 " + strFirst + " " + strSecond + " \"sf=" + strShadow +
                   "\" EXTERNALGUI",
               runs[0].strCommandLine);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(UtilityMenu, Vmfplc2DumpAndScanRunTheirCommands)
+{
+    std::string strCtl = dir.Write("files.ctl", "PROFILE EXEC A1 F 80 T C:\\cms\\profile.exec\r\n");
+    std::string strTape = dir.Write("tapes\\xfer.aws", std::string(500, 'T'));
+    ProfileWriteString("VMFPLC2", "strOutputDirectory", strTapeDir.c_str());
+    EXPECT_EQ("", Run(ID_UTIL_VMFPLC2, "", [&](HWND h) {
+                  ::SendMessageA(::GetDlgItem(h, IDC_PLC2_DUMP), BM_CLICK, 0, 0);
+                  ::SendMessageA(::GetDlgItem(h, IDC_UTIL_VERBOSE), BM_CLICK, 0, 0);
+                  ::SetDlgItemTextA(h, IDC_TAPE_CODEPAGE, "1252 / 037");
+                  ::SendMessageA(::GetDlgItem(h, IDC_UTIL_COMPRESS_USING), BM_CLICK, 0, 0);
+                  ::SendMessageA(::GetDlgItem(h, IDC_UTIL_METHOD_BZIP2), BM_CLICK, 0, 0);
+                  ::SendDlgItemMessageA(h, IDC_TAPE_LEVEL, TBM_SETPOS, TRUE, 9);
+                  ::SetDlgItemTextA(h, IDC_PLC2_CTL_FILE, strCtl.c_str());
+                  ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, "xfer.vet");
+              }));
+    EXPECT_EQ("", Run(ID_UTIL_VMFPLC2, strTape, [&](HWND h) {
+                  ::SendMessageA(::GetDlgItem(h, IDC_PLC2_SCAN), BM_CLICK, 0, 0);
+                  ::SendMessageA(::GetDlgItem(h, IDC_UTIL_VERBOSE), BM_CLICK, 0, 0);
+                  ::SetDlgItemTextA(h, IDC_TAPE_CODEPAGE, "");
+              }));
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(2u, runs.size());
+    EXPECT_EQ(Program("VMFPLC2") + " -v -c 1252/037 -b -9 DUMP " + strCtl + " " + strTapeDir + "xfer.vet EXTERNALGUI",
+              runs[0].strCommandLine);
+    EXPECT_EQ(Program("VMFPLC2") + " SCAN " + strTape + " EXTERNALGUI", runs[1].strCommandLine);
+    EXPECT_EQ(strTapeDir, runs[1].strFolder + "\\");
 }
 
 }  // namespace
