@@ -18,9 +18,9 @@ const char* const kDefaultCodePageHistory =
     "819 / 284;819 / 285;819 / 297;819 / 500;819 / 1047;850 / 273;850 / 1047;1252 / 037;1252 / 037v2;"
     "1252 / 1047;1252 / 1140;ISOANSI / 037;default;";
 
-CString ReadCodePageHistory()
+CString ReadCodePageHistory(const char* pszDefault)
 {
-    CString strHistory = kDefaultCodePageHistory;
+    CString strHistory = pszDefault;
     GetProfileCString(kSection, kKey, strHistory);
     return strHistory;
 }

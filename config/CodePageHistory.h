@@ -14,8 +14,8 @@
 // The history shown when none is stored (22 entries).
 extern const char* const kDefaultCodePageHistory;
 
-// The stored history text, or the default when the key is missing.
-CString ReadCodePageHistory();
+// The stored history text, or pszDefault when the key is missing.
+CString ReadCodePageHistory(const char* pszDefault = kDefaultCodePageHistory);
 // Stores the history text.
 void WriteCodePageHistory(const CString& strHistory);
 

@@ -34,6 +34,9 @@
 #define IDS_SYSCFG_ADVANCED         763
 // "CPU;IFL;zAAP;zIIP;": the engine types as the combo boxes list them.
 #define IDS_ENGINE_TYPES            613
+// The code-page history shown when none is stored, and the trace modes.
+#define IDS_CODEPAGE_HISTORY        610
+#define IDS_TRACE_MODES             612
 
 // The label in front of a field (it shares the field's balloon and row).
 #define IDC_LABEL_OF(id)            ((id) + 1000)
@@ -121,6 +124,31 @@
 #define IDC_HTTP_ROOT_BROWSE        1339
 #define IDC_HTTP_USER               1340
 #define IDC_HTTP_PASSWORD           1341
+// Settings.
+#define IDC_SET_CODEPAGE            1700
+#define IDC_SET_TRACEOPT            1701
+#define IDC_SET_NOCH9OFLOW          1702
+#define IDC_SET_PANRATE             1146
+#define IDC_SET_PANRATE_SPIN        1147
+#define IDC_SET_NAMEONLY            1703
+#define IDC_SET_CNSLPORT            1132
+#define IDC_SET_CNSLPORT_SPIN       1151
+#define IDC_SET_SYSG_ENABLE         1704
+#define IDC_SET_SYSGPORT            1705
+#define IDC_SET_SYSGPORT_SPIN       1706
+#define IDC_SET_KPALV_GROUP         1707
+#define IDC_SET_KPALV_IDLE          1604
+#define IDC_SET_KPALV_IDLE_SPIN     1605
+#define IDC_SET_KPALV_TIMEOUT       1606
+#define IDC_SET_KPALV_TIMEOUT_SPIN  1607
+#define IDC_SET_KPALV_COUNT         1608
+#define IDC_SET_KPALV_COUNT_SPIN    1609
+#define IDC_SET_SHCMD               1708
+#define IDC_SET_SHCMD_STATUS        1709
+#define IDC_SET_RCFILE              1710
+#define IDC_SET_RCFILE_BROWSE       1711
+#define IDC_SET_LOGOFILE            1712
+#define IDC_SET_LOGOFILE_BROWSE     1713
 // Advanced.
 #define IDC_ADV_GROUP               1350
 #define IDC_ADV_MODPATH             1351
@@ -218,5 +246,6 @@
 #define IDS_HELP_SYSCFG_DEVICES     10500
 #define IDS_HELP_SYSCFG_DEVOPTS     10600
 #define IDS_HELP_SYSCFG_DASDPARMS   10700
+#define IDS_HELP_SYSCFG_SETTINGS    10800
 #define IDS_HELP_SYSCFG_HTTPSRVR    10900
 #define IDS_HELP_SYSCFG_ADVANCED    11000

@@ -62,6 +62,7 @@ CSysCfgDialog::CSysCfgDialog(CWnd* pViewWnd)
       m_DevicesPage(this),
       m_DevOptsPage(this),
       m_DasdParmsPage(this),
+      m_SettingsPage(this),
       m_HttpSrvrPage(this),
       m_AdvancedPage(this),
       m_strProgramDir(ProgramFolder()),
@@ -95,9 +96,10 @@ CSysCfgPage* CSysCfgDialog::PageAt(int nIndex)
     case kSysCfgDevicesPage: return &m_DevicesPage;
     case kSysCfgDevOptsPage: return &m_DevOptsPage;
     case kSysCfgDasdParmsPage: return &m_DasdParmsPage;
+    case kSysCfgSettingsPage: return &m_SettingsPage;
     case kSysCfgHttpSrvrPage: return &m_HttpSrvrPage;
     case kSysCfgAdvancedPage: return &m_AdvancedPage;
-    default: return nullptr;  // the Settings page is not built yet
+    default: return nullptr;
     }
 }
 

@@ -26,6 +26,7 @@
 #include "sysconfig/SysCfgHttpSrvrPage.h"
 #include "sysconfig/SysCfgIdentPage.h"
 #include "sysconfig/SysCfgProcsPage.h"
+#include "sysconfig/SysCfgSettingsPage.h"
 #include "sysconfig/SysCfgTODClockPage.h"
 
 // The view's folders of device files, each empty when none is set.
@@ -80,6 +81,7 @@ public:
     CSysCfgDevicesPage m_DevicesPage;
     CSysCfgDevOptsPage m_DevOptsPage;
     CSysCfgDasdParmsPage m_DasdParmsPage;
+    CSysCfgSettingsPage m_SettingsPage;
     CSysCfgHttpSrvrPage m_HttpSrvrPage;
     CSysCfgAdvancedPage m_AdvancedPage;
     CVornConfigFile m_appliedConfig;  // the values as of each page's last apply

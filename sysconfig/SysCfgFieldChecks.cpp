@@ -5,10 +5,12 @@
 #include "config/CVornConfigFile.h"
 #include "config/ConfigTxf.h"
 #include "config/DirectoryValidation.h"
+#include "config/FileChecks.h"
 #include "config/Limits.h"
 #include "config/OperandValues.h"
 #include "config/ValueConversions.h"
 #include "platform/NumberParse.h"
+#include "platform/TextFunctions.h"
 #include "resources/SysConfigRes.h"
 
 namespace {
@@ -201,6 +203,42 @@ bool CheckHttpServer(const CVornConfigFile& cfg, SysCfgFieldFailure& failure)
         CString strReason;
         if (!ValidateDirectoryMsg(cfg.m_strHttpRoot, strReason))
             return Fail(failure, IDC_HTTP_ROOT, "Directory", strReason);
+    }
+    return true;
+}
+
+bool IsValidConsolePort(int nPort)
+{
+    return nPort == 23 || (nPort >= 1024 && nPort <= 65535);
+}
+
+bool CheckSettings(const CVornConfigFile& cfg, SysCfgFieldFailure& failure)
+{
+    const UINT kMaxSeconds = 2147483647;
+    if (cfg.m_nPanRate < (int)g_nMinPanRate || cfg.m_nPanRate > (int)g_nMaxPanRate)
+        return Fail(failure, IDC_SET_PANRATE, "Refresh Rate", Between(g_nMinPanRate, g_nMaxPanRate));
+    if (!IsValidConsolePort(cfg.m_nCnslPort))
+        return Fail(failure, IDC_SET_CNSLPORT, "Console Port", "Invalid Console connection port");
+    if (cfg.m_bSysgPortEnabled && !IsValidConsolePort(cfg.m_nSysgPort))
+        return Fail(failure, IDC_SET_SYSGPORT, "SYSG Port", "Invalid SYSG console port");
+    // A count that parsed beyond the signed range reads negative here.
+    if (cfg.m_nKpAlvIdle < 1)
+        return Fail(failure, IDC_SET_KPALV_IDLE, "Idle Seconds", Between(1, kMaxSeconds));
+    if (cfg.m_nKpAlvIntv < 1)
+        return Fail(failure, IDC_SET_KPALV_TIMEOUT, "Probe Timeout", Between(1, kMaxSeconds));
+    const struct {
+        const CString& strFile;
+        UINT nCtrlId;
+        const char* pszTitle;
+    } files[] = {
+        {cfg.m_strRCFile, IDC_SET_RCFILE, ".RC File"},
+        {cfg.m_strLogoFile, IDC_SET_LOGOFILE, "Logo File"},
+    };
+    for (const auto& f : files) {
+        // Only blanks count as no file (the check would ask for one).
+        CString strFile = f.strFile, strReason;
+        if (!TrimBlanks(strFile).IsEmpty() && !CheckInputFile(strFile, strReason))
+            return Fail(failure, f.nCtrlId, f.pszTitle, strReason);
     }
     return true;
 }

@@ -29,6 +29,12 @@ bool CheckClock(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
 // The HTTP server page's three checks: the port, a password for a user id,
 // and with auto-start on an existing root directory.
 bool CheckHttpServer(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
+// The Settings page's seven checks: the refresh rate, the console port, the
+// SYSG port while it is enabled, the two keepalive times, and the .RC and
+// logo files when given.
+bool CheckSettings(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
+// A console or SYSG console port: 23, or 1024 to 65535.
+bool IsValidConsolePort(int nPort);
 
 // The checks' common ending: fills failure and returns false.
 bool FailField(SysCfgFieldFailure& failure, UINT nCtrlId, const char* pszTitle, const CString& strText,

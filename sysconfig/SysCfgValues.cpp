@@ -45,3 +45,9 @@ bool IsEngineEnabled(UINT nFirst, UINT n, int nMaxCpu)
 {
     return (int)(nFirst + n) < nMaxCpu;
 }
+
+const char* ShellCmdModeText(int nMode)
+{
+    static const char* const kTexts[] = {"(disabled)", "(enabled)", "(only from cmdline)"};
+    return nMode >= 0 && nMode <= 2 ? kTexts[nMode] : "";
+}

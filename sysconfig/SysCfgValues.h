@@ -1,7 +1,7 @@
 // SysCfgValues.h: the value conversions of the system configuration pages,
 // window-free: storage sizes between bytes and the megabytes the fields
-// show, the drag-factor spin's acceleration table and which engines a page
-// enables.
+// show, the drag-factor spin's acceleration table, which engines a page
+// enables and the shell-command mode's status text.
 #pragma once
 
 #include <vector>
@@ -38,3 +38,7 @@ std::vector<SpinAccel> DragFactorAcceleration(double dMin, double dMax);
 // Whether the combo box of processor n (0-31) of the engines page that
 // starts at engine nFirst is enabled for this maximum CPU count.
 bool IsEngineEnabled(UINT nFirst, UINT n, int nMaxCpu);
+
+// The status shown beside the shell-command box: "(disabled)" for 0,
+// "(enabled)" for 1, "(only from cmdline)" for 2; "" for any other mode.
+const char* ShellCmdModeText(int nMode);

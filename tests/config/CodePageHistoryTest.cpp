@@ -61,6 +61,9 @@ TEST(CodePageHistory, BuildPutsTheCurrentFirstAndOnce)
     EXPECT_EQ(";437 / 037;819 / 1047;DEFAULT;", std::string(BuildCodePageHistory("", entries)));
     entries.RemoveAll();
     EXPECT_EQ(";", std::string(BuildCodePageHistory("", entries)));
+    // A, B, C with B deleted: C, now selected, comes first.
+    SplitCodePageHistory(";A;C;", entries);
+    EXPECT_EQ(";C;A;", std::string(BuildCodePageHistory("C", entries)));
 }
 
 struct CodePageStoreTest : SettingsStoreFixture {};
@@ -71,6 +74,13 @@ TEST_F(CodePageStoreTest, MissingHistoryReadsTheDefaultAndAWrittenOneReadsBack)
     WriteCodePageHistory(";819 / 1047;");
     EXPECT_EQ(";819 / 1047;", std::string(ReadCodePageHistory()));
     EXPECT_EQ(";819 / 1047;", std::string(ProfileGetString("Settings", "CodePages", "")));
+}
+
+TEST_F(CodePageStoreTest, MissingHistoryReadsTheGivenDefault)
+{
+    EXPECT_EQ(";ISOANSI / 037;", std::string(ReadCodePageHistory(";ISOANSI / 037;")));
+    WriteCodePageHistory(";");
+    EXPECT_EQ(";", std::string(ReadCodePageHistory(";ISOANSI / 037;")));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ struct Driver {
     std::function<bool(HWND)> step;
     UINT_PTR timer = 0;
     bool done = false;
+    bool running = false;  // the step runs (it may sit in a nested modal loop)
 };
 
 Driver* g_pDriver = nullptr;
@@ -22,9 +23,14 @@ Driver* g_pDriver = nullptr;
 void CALLBACK DriverTimerProc(HWND, UINT, UINT_PTR, DWORD)
 {
     Driver* d = g_pDriver;
-    if (!d || d->done || !d->pWnd->m_hWnd || !::IsWindowVisible(d->pWnd->m_hWnd))
+    if (!d || d->done || d->running || !d->pWnd->m_hWnd || !::IsWindowVisible(d->pWnd->m_hWnd))
         return;
-    if (!d->step(d->pWnd->m_hWnd)) {
+    // A step that opens a picker or message box waits in that box's loop,
+    // where this thread timer keeps firing: it must not start the step again.
+    d->running = true;
+    bool bAgain = d->step(d->pWnd->m_hWnd);
+    d->running = false;
+    if (!bAgain) {
         d->done = true;
         ::KillTimer(nullptr, d->timer);
     }
@@ -90,7 +96,8 @@ BOOL CALLBACK CollectText(HWND h, LPARAM lp)
 
 }  // namespace
 
-DialogDriver::DialogDriver(std::function<bool(HWND)> step, UINT intervalMs) : m_step(std::move(step))
+DialogDriver::DialogDriver(std::function<bool(HWND)> step, UINT intervalMs)
+    : m_step(std::move(step)), m_pPrevious(g_pDialogDriver)
 {
     g_pDialogDriver = this;
     m_timer = ::SetTimer(nullptr, 0, intervalMs, TimerProc);
@@ -99,20 +106,24 @@ DialogDriver::DialogDriver(std::function<bool(HWND)> step, UINT intervalMs) : m_
 DialogDriver::~DialogDriver()
 {
     ::KillTimer(nullptr, m_timer);
-    g_pDialogDriver = nullptr;
+    g_pDialogDriver = m_pPrevious;
 }
 
 void CALLBACK DialogDriver::TimerProc(HWND, UINT, UINT_PTR, DWORD)
 {
+    // Only the driver made last steps; each driver's own timer calls this.
     DialogDriver* d = g_pDialogDriver;
-    if (!d || d->m_bDone)
+    if (!d || d->m_bDone || d->m_bRunning)
         return;
     HWND hDlg = nullptr;
     ::EnumThreadWindows(::GetCurrentThreadId(), FindDialog, (LPARAM)&hDlg);
     if (!hDlg)
         return;
     d->m_bSaw = true;
-    if (!d->m_step(hDlg))
+    d->m_bRunning = true;
+    bool bAgain = d->m_step(hDlg);
+    d->m_bRunning = false;
+    if (!bAgain)
         d->m_bDone = true;
 }
 

@@ -14,13 +14,17 @@ class CWnd;
 namespace vorntest {
 
 // Runs dlg.DoModal(); once its window shows, calls step(hDlg) every
-// intervalMs until step returns false. Returns DoModal's result.
+// intervalMs until step returns false. Returns DoModal's result. A step
+// that opens a nested modal box (a picker from a button) is not started
+// again from inside that box's loop.
 INT_PTR RunModal(CDialog& dlg, std::function<bool(HWND)> step, UINT intervalMs = 20);
 INT_PTR RunModal(CPropertySheet& sheet, std::function<bool(HWND)> step, UINT intervalMs = 20);
 
 // While it lives, calls step(hDlg) every intervalMs for the first visible
 // dialog window (message box, task dialog, folder picker) of this thread,
-// until step returns false.
+// until step returns false. A step is never started again while it runs
+// (for example inside a box it opened). Drivers nest: the one made last
+// steps until it goes, then the one before it again.
 class DialogDriver {
 public:
     explicit DialogDriver(std::function<bool(HWND)> step, UINT intervalMs = 20);
@@ -32,9 +36,11 @@ public:
 private:
     static void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD);
     std::function<bool(HWND)> m_step;
+    DialogDriver* m_pPrevious;  // the driver made before this one
     UINT_PTR m_timer = 0;
     bool m_bSaw = false;
     bool m_bDone = false;
+    bool m_bRunning = false;
 };
 
 // The texts of a dialog's static controls, joined by '|'.

@@ -252,23 +252,27 @@ namespace {
 
 struct ControlSearch {
     int nId;
+    const char* pszPage;
     HWND hFound;
 };
 
 BOOL CALLBACK MatchControl(HWND h, LPARAM lp)
 {
     ControlSearch* p = (ControlSearch*)lp;
-    if (::GetDlgCtrlID(h) != p->nId)
+    char szPage[64] = "";
+    ::GetWindowTextA(::GetParent(h), szPage, sizeof szPage);
+    if (::GetDlgCtrlID(h) != p->nId || lstrcmpA(szPage, p->pszPage) != 0)
         return TRUE;
     p->hFound = h;
     return FALSE;
 }
 
-// The control with the id anywhere inside the window (the pages of the
-// system configuration dialog are its children).
-HWND FindDescendant(HWND hParent, int nId)
+// The control with the id on the page of that caption inside the window
+// (the pages of the system configuration dialog are its children; control
+// ids are unique within a page only).
+HWND FindPageControl(HWND hParent, const char* pszPage, int nId)
 {
-    ControlSearch search = {nId, nullptr};
+    ControlSearch search = {nId, pszPage, nullptr};
     ::EnumChildWindows(hParent, MatchControl, (LPARAM)&search);
     return search.hFound;
 }
@@ -286,7 +290,7 @@ TEST_F(FileCommands, ConfigureSettingsTakesTheEditedConfiguration)
         char sz[128] = "";
         ::GetWindowTextA(h, sz, sizeof sz);
         strCaption = sz;
-        ::SetWindowTextA(FindDescendant(h, IDC_IDENT_MANUFACTURER), "ZQCMAKER");
+        ::SetWindowTextA(FindPageControl(h, "Identification", IDC_IDENT_MANUFACTURER), "ZQCMAKER");
         ClickControl(IDOK)(h);
     }});
     pView->SendMessage(WM_COMMAND, ID_CONFIG_SETTINGS);
@@ -307,7 +311,7 @@ TEST_F(FileCommands, CancelledSettingsChangeNothing)
     std::string strPath = dir.Write("sys.cnf", "CPUSERIAL 000611\nCPUMODEL 2827\n0120 3390 disk.img\n");
     ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strPath));
     DialogSequence seq({[&](HWND h) {
-        ::SetWindowTextA(FindDescendant(h, IDC_IDENT_MANUFACTURER), "ZQCMAKER");
+        ::SetWindowTextA(FindPageControl(h, "Identification", IDC_IDENT_MANUFACTURER), "ZQCMAKER");
         ClickControl(IDCANCEL)(h);
     }});
     EXPECT_TRUE(pView->OpenConfiguration(strPath.c_str()));

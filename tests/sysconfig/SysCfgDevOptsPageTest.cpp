@@ -33,16 +33,6 @@ struct SysCfgDevOpts : SysCfgDialogFixture {
     HWND Page() const { return dlg->m_DevOptsPage.m_hWnd; }
 };
 
-void StepSpin(HWND hPage, int nSpinId, int nDelta)
-{
-    NMUPDOWN nm = {};
-    nm.hdr.hwndFrom = ::GetDlgItem(hPage, nSpinId);
-    nm.hdr.idFrom = (UINT_PTR)nSpinId;
-    nm.hdr.code = UDN_DELTAPOS;
-    nm.iDelta = nDelta;
-    ::SendMessageA(hPage, WM_NOTIFY, (WPARAM)nSpinId, (LPARAM)&nm);
-}
-
 // An address typed into the IP address control (0: all fields blank).
 void TypeIp(HWND hPage, DWORD dwAddr)
 {
@@ -53,11 +43,6 @@ void TypeIp(HWND hPage, DWORD dwAddr)
     nm.hdr.idFrom = IDC_DEVOPTS_IPADDR;
     nm.hdr.code = IPN_FIELDCHANGED;
     ::SendMessageA(hPage, WM_NOTIFY, IDC_DEVOPTS_IPADDR, (LPARAM)&nm);
-}
-
-bool IsEnabled(HWND hPage, int nId)
-{
-    return ::IsWindowEnabled(::GetDlgItem(hPage, nId)) != FALSE;
 }
 
 }  // namespace

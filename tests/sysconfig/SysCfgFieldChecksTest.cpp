@@ -236,3 +236,71 @@ TEST(SysCfgFieldChecks, HttpServer)
         EXPECT_EQ(Describe(CheckHttpServer(cfg, f), f), r.expected) << r.nPort << " " << r.strRoot;
     }
 }
+
+TEST(SysCfgFieldChecks, Settings)
+{
+    TempDir dir;
+    const std::string strRc = dir.Write("vorn.rc", "ipl 0120\n");
+    const std::string kSeconds = "Please enter a value between 1 and 2147483647";
+    const struct {
+        void (*edit)(CVornConfigFile&, const std::string&);
+        std::string expected;
+    } rows[] = {
+        {[](CVornConfigFile&, const std::string&) {}, "ok"},
+        {[](CVornConfigFile& c, const std::string&) { c.m_nPanRate = 9; },
+         "1146 Refresh Rate: Please enter a value between 10 and 5000"},
+        {[](CVornConfigFile& c, const std::string&) { c.m_nPanRate = 5001; },
+         "1146 Refresh Rate: Please enter a value between 10 and 5000"},
+        {[](CVornConfigFile& c, const std::string&) { c.m_nPanRate = -1; },
+         "1146 Refresh Rate: Please enter a value between 10 and 5000"},
+        {[](CVornConfigFile& c, const std::string&) { c.m_nPanRate = 5000; }, "ok"},
+        {[](CVornConfigFile& c, const std::string&) { c.m_nCnslPort = 0; },
+         "1132 Console Port: Invalid Console connection port"},
+        {[](CVornConfigFile& c, const std::string&) { c.m_nCnslPort = 1023; },
+         "1132 Console Port: Invalid Console connection port"},
+        {[](CVornConfigFile& c, const std::string&) { c.m_nCnslPort = 65536; },
+         "1132 Console Port: Invalid Console connection port"},
+        {[](CVornConfigFile& c, const std::string&) { c.m_nCnslPort = 23; }, "ok"},
+        {[](CVornConfigFile& c, const std::string&) { c.m_nCnslPort = 1024; }, "ok"},
+        // The SYSG port counts only with its box set.
+        {[](CVornConfigFile& c, const std::string&) { c.m_nSysgPort = 0; }, "ok"},
+        {[](CVornConfigFile& c, const std::string&) {
+             c.m_nSysgPort = 0;
+             c.m_bSysgPortEnabled = true;
+         },
+         "1705 SYSG Port: Invalid SYSG console port"},
+        {[](CVornConfigFile& c, const std::string&) {
+             c.m_nSysgPort = 23;
+             c.m_bSysgPortEnabled = true;
+         },
+         "ok"},
+        {[](CVornConfigFile& c, const std::string&) { c.m_nKpAlvIdle = 0; }, "1604 Idle Seconds: " + kSeconds},
+        // 2147483648 typed reads as a negative count.
+        {[](CVornConfigFile& c, const std::string&) { c.m_nKpAlvIdle = (int)2147483648u; },
+         "1604 Idle Seconds: " + kSeconds},
+        {[](CVornConfigFile& c, const std::string&) { c.m_nKpAlvIdle = 2147483647; }, "ok"},
+        {[](CVornConfigFile& c, const std::string&) { c.m_nKpAlvIntv = 0; }, "1606 Probe Timeout: " + kSeconds},
+        // The third value is only shown.
+        {[](CVornConfigFile& c, const std::string&) { c.m_nKpAlvCount = 0; }, "ok"},
+        {[](CVornConfigFile& c, const std::string& f) { c.m_strRCFile = f.c_str(); }, "ok"},
+        {[](CVornConfigFile& c, const std::string&) { c.m_strRCFile = "   "; }, "ok"},
+        {[](CVornConfigFile& c, const std::string& f) { c.m_strRCFile = (f + ".gone").c_str(); },
+         "1710 .RC File: File not found"},
+        {[](CVornConfigFile& c, const std::string& f) { c.m_strLogoFile = (f + ".gone").c_str(); },
+         "1712 Logo File: File not found"},
+        {[](CVornConfigFile& c, const std::string&) { c.m_strLogoFile = "a|b.txt"; },
+         "1712 Logo File: The specified filename contains one or more invalid characters"},
+        // The first failure in the order stops the checks.
+        {[](CVornConfigFile& c, const std::string&) {
+             c.m_nCnslPort = 0;
+             c.m_nPanRate = 0;
+         },
+         "1146 Refresh Rate: Please enter a value between 10 and 5000"},
+    };
+    for (size_t i = 0; i < sizeof rows / sizeof rows[0]; ++i) {
+        CVornConfigFile cfg;
+        rows[i].edit(cfg, strRc);
+        SysCfgFieldFailure f;
+        EXPECT_EQ(Describe(CheckSettings(cfg, f), f), rows[i].expected) << "row " << i;
+    }
+}

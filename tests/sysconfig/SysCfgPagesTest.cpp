@@ -282,26 +282,6 @@ TEST_F(SysCfgPages, UnknownEngineTypeFailsApply)
     EXPECT_TRUE(view.m_received.empty());
 }
 
-namespace {
-
-// The up-down control's notification of one step, as the spin sends it.
-void StepSpin(HWND hPage, int nSpinId, int nDelta)
-{
-    NMUPDOWN nm = {};
-    nm.hdr.hwndFrom = ::GetDlgItem(hPage, nSpinId);
-    nm.hdr.idFrom = (UINT_PTR)nSpinId;
-    nm.hdr.code = UDN_DELTAPOS;
-    nm.iDelta = nDelta;
-    ::SendMessageA(hPage, WM_NOTIFY, (WPARAM)nSpinId, (LPARAM)&nm);
-}
-
-bool IsEnabled(HWND hPage, int nId)
-{
-    return ::IsWindowEnabled(::GetDlgItem(hPage, nId)) != FALSE;
-}
-
-}  // namespace
-
 TEST_F(SysCfgPages, HttpServerEnablingAndChecks)
 {
     CVornConfigFile& cfg = dlg->m_config;

@@ -112,6 +112,21 @@ std::string ItemText(HWND hPage, int nId)
     return sz;
 }
 
+void StepSpin(HWND hPage, int nSpinId, int nDelta)
+{
+    NMUPDOWN nm = {};
+    nm.hdr.hwndFrom = ::GetDlgItem(hPage, nSpinId);
+    nm.hdr.idFrom = (UINT_PTR)nSpinId;
+    nm.hdr.code = UDN_DELTAPOS;
+    nm.iDelta = nDelta;
+    ::SendMessageA(hPage, WM_NOTIFY, (WPARAM)nSpinId, (LPARAM)&nm);
+}
+
+bool IsEnabled(HWND hPage, int nId)
+{
+    return ::IsWindowEnabled(::GetDlgItem(hPage, nId)) != FALSE;
+}
+
 void Press(HWND hWnd, int nId)
 {
     ::SendMessageA(hWnd, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), (LPARAM)::GetDlgItem(hWnd, nId));
@@ -137,6 +152,8 @@ SysCfgDialogFixture::SysCfgDialogFixture()
 void SysCfgDialogFixture::Run(std::function<void(HWND)> step)
 {
     RunModal(*dlg, [&](HWND hDlg) {
+        if (m_pShowFirst)
+            dlg->SetActivePage(m_pShowFirst);
         step(hDlg);
         if (::IsWindow(hDlg))
             Press(hDlg, IDCANCEL);

@@ -53,6 +53,9 @@ void ClickCheck(HWND hPage, int nId, bool bCheck);
 // A combo box's selection, then CBN_SELENDOK to the page.
 void PickItem(HWND hPage, int nId, int nIndex);
 std::string ItemText(HWND hPage, int nId);
+// One step of an up-down control, notified as the spin does.
+void StepSpin(HWND hPage, int nSpinId, int nDelta);
+bool IsEnabled(HWND hPage, int nId);
 // A button pressed (WM_COMMAND from it).
 void Press(HWND hWnd, int nId);
 // The text and title of the error balloon showing now ("" when none).
@@ -66,6 +69,7 @@ struct SysCfgDialogFixture : ::testing::Test {
     TempDir dir;
     CApplyReceiver view;
     std::unique_ptr<CSysCfgDialog> dlg = std::make_unique<CSysCfgDialog>(&view);
+    CWnd* m_pShowFirst = nullptr;  // the page Run shows before its step
 
     SysCfgDialogFixture();
     void Run(std::function<void(HWND)> step);

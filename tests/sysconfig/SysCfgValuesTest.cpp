@@ -87,6 +87,16 @@ TEST(SysCfgValues, EngineEnabling)
     EXPECT_EQ(Enabled(32, 64), std::string(32, '1'));
 }
 
+TEST(SysCfgValues, ShellCommandModeTexts)
+{
+    const struct {
+        int nMode;
+        std::string text;
+    } rows[] = {{0, "(disabled)"}, {1, "(enabled)"}, {2, "(only from cmdline)"}, {3, ""}, {-1, ""}};
+    for (const auto& r : rows)
+        EXPECT_EQ(ShellCmdModeText(r.nMode), r.text) << r.nMode;
+}
+
 TEST(TailorFlags, PackKeepsTheLowSevenBits)
 {
     BOOL states[kTailorBoxes];
