@@ -49,7 +49,7 @@ END_MESSAGE_MAP()
 
 CAddCardReaderDlg::CAddCardReaderDlg(CWnd* pParent) : CDeviceDlg(IDD, kReaderClass, pParent) {}
 
-// The device's file name is the first file and the socket's specification.
+// The device's file name is the first file, or the socket's "host:port".
 void CAddCardReaderDlg::LoadDevice()
 {
     ParseReaderArguments(m_Device.m_strFirstArg, m_Device.m_strOtherArgs, m_LocalFiles, m_Opts);

@@ -1,6 +1,6 @@
 // DeviceCommandForms.h: the device dialogs' argument layouts and the
 // emulator commands they build, window-free: the card reader's file list
-// and options, the socket specification, the card punch's output file, the
+// and options, the socket address "host:port", the card punch's output file, the
 // statement editor's texts and commands, and the rename command. A command
 // carries no "vorn " prefix: the caller adds it when it sends.
 #pragma once
@@ -22,8 +22,8 @@ struct SReaderOptions {
     bool bAutopad = false;
     bool bMultifile = false;
 };
-// The device's file name (the first input file, or the socket
-// specification) and argument text (further files, then option words) into
+// The device's file name (the first input file, or the socket's
+// "host:port") and argument text (further files, then option words) into
 // the ordered file list and the options. Option words count in any case;
 // every other word is a further file. Every option starts off.
 void ParseReaderArguments(const CString& strFirst, const CString& strOther, CStringArray& files,
@@ -40,7 +40,7 @@ void BuildReaderArguments(const CStringArray& files, const SReaderOptions& opts,
 CString ReaderCommand(bool bAdd, const CString& strDevnum, const CString& strType, const CString& strFirst,
                       const CString& strOther);
 
-// ---- the socket specification "host:port" ----
+// ---- the socket address "host:port" ----
 struct SSocketSpec {
     CString strHost;   // a host name; empty when the address holds it
     DWORD dwAddress = 0;  // host order; 0: none

@@ -1,6 +1,6 @@
 // SockdevDlg.h: CSockdevDlg, "Define Listening Socket": the host name or
 // IPv4 address and the port on which a socket-attached device (a card
-// reader, a printer) listens. The caller sets the specification, runs the
+// reader, a printer) listens. The caller sets the address, runs the
 // dialog and on OK takes the new one, "host:port". A fixed dialog whose
 // placement is remembered under its class name.
 #pragma once
@@ -20,7 +20,7 @@ public:
     void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
 
-    // In: the current specification (empty: the defaults, this machine's
+    // In: the current "host:port" (empty: the defaults, this machine's
     // name and port 3505). Out after OK: "%s:%d" of host and port.
     CString m_strSpec;
 

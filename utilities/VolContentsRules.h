@@ -18,7 +18,7 @@ bool IsPlainMemberText(const char* psz);
 enum EVolShowRun : int { kVolShowListMembers = 0, kVolShowContents = 1 };
 enum EVolShowMembers : int { kVolShowAllMembers = 0, kVolShowOneMember = 1 };
 
-// The member specification of VOLSHOW: "DSN/?" for the list; else "DSN/*"
+// The member word of VOLSHOW: "DSN/?" for the list; else "DSN/*"
 // or "DSN/MEMBER", then ":a" (ASCII), else ":c" (card images), else nothing.
 CString VolShowMemberSpec(const char* pszDataset, int nRun, int nMembers, const char* pszMember, bool bAscii,
                           bool bCardImages);

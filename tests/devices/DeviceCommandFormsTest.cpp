@@ -1,5 +1,5 @@
 // DeviceCommandFormsTest.cpp: the card reader's arguments to the file list
-// and options and back, the socket specification, and the command forms of
+// and options and back, the socket address, and the command forms of
 // the reader, punch, statement editor and rename dialogs.
 #include <gtest/gtest.h>
 

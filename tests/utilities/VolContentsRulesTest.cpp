@@ -1,5 +1,5 @@
 // VolContentsRulesTest.cpp: the names VOLSHOW accepts, its member
-// specifications, the VOLLIST switch order and ranges, VOLLIST list items
+// words, the VOLLIST switch order and ranges, VOLLIST list items
 // both ways (hand-edited and short items included), and the VOLEXTRACT and
 // VOLUNLOAD command lines with the root folder kept whole.
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // VolShowDlgTest.cpp: the VOLSHOW dialog under Wine without the view: the
-// member specification by run option, member choice and display boxes, the
+// member word by run option, member choice and display boxes, the
 // shadow word, each refusal with its balloon, ASCII and card images
 // excluding each other by click, and the controls the run option enables.
 #include <gtest/gtest.h>
@@ -62,7 +62,7 @@ const SSpecCase kSpecCases[] = {
     {1, 1, "IEFBR14", false, false, "SYS1.MACLIB/IEFBR14"},
 };
 
-TEST_F(VolShowDialog, MemberSpecificationByRunOptionMemberAndDisplay)
+TEST_F(VolShowDialog, MemberWordByRunOptionMemberAndDisplay)
 {
     for (const SSpecCase& c : kSpecCases) {
         CVolShowDlg dlg;
