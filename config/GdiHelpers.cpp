@@ -114,12 +114,8 @@ bool CloneFonts(CFont*& pFont1, CFont*& pFont2, CFont*& pFont3, CFont*& pFont4, 
 
 bool MakeFixedPitchCharFormat(CWnd* pWnd, CFont& font, CHARFORMATA& cf)
 {
-    CFont pointFont;
     LOGFONTA lf = {};
-    if (!pointFont.CreatePointFont(100, "Courier New") || !pointFont.GetLogFont(&lf))
-        return false;
-    lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    if (!font.CreateFontIndirect(&lf))
+    if (!font.CreatePointFont(100, "Courier New", FIXED_PITCH | FF_MODERN) || !font.GetLogFont(&lf))
         return false;
     TEXTMETRICA tm = {};
     char szFace[LF_FACESIZE] = "";
