@@ -8,6 +8,7 @@
 #include "platform/TextFunctions.h"
 #include "utilities/OneFileUtilityDlg.h"
 #include "utilities/UtilityRules.h"
+#include "utilities/VolContentsRules.h"
 
 BEGIN_MESSAGE_MAP(CVolCloneDlg, CImageCopyDlg)
     ON_EN_UPDATE(IDC_UTIL_INPUT_FILE, OnInputUpdate)
@@ -127,14 +128,7 @@ bool CVolCloneDlg::CheckInputFiles(CDataExchange* pDX)
         return false;
     if (ReadInputImageType(m_strInputFile) == DASD_IMAGE_UNKNOWN)
         return Refuse(pDX, IDC_UTIL_INPUT_FILE, "Input Filename", COneFileUtilityDlg::kUnknownImageText);
-    CString strShadow = m_strShadowFile;
-    if (TrimBlanks(strShadow).IsEmpty()) {
-        m_strShadowFile.Empty();
-        return true;
-    }
-    m_strShadowFile = strShadow;
-    pDX->PrepareEditCtrl(IDC_UTIL_SHADOW_FILE);
-    return DDV_InputFile(pDX, m_strShadowFile, IDC_UTIL_SHADOW_FILE, "Shadow Filename");
+    return CheckShadowFile(pDX, m_strShadowFile, IDC_UTIL_SHADOW_FILE, "Shadow Filename");
 }
 
 void CVolCloneDlg::BuildCommandLine()
@@ -155,8 +149,7 @@ void CVolCloneDlg::BuildCommandLine()
     m_strCommandLine = strWord;
     AppendCommandGroup(m_strCommandLine, m_strOptionWords);
     AppendCommandFile(m_strCommandLine, m_strInputFile);
-    if (!m_strShadowFile.IsEmpty())
-        m_strCommandLine += " sf=" + QuoteIfNeeded(m_strShadowFile, '"');
+    m_strCommandLine += ShadowArgument(m_strShadowFile);
     AppendCommandFile(m_strCommandLine, m_strOutputPath);
     m_nExpectedTotal = (INT64)m_ullInputSize;
 }

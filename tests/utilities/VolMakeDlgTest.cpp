@@ -460,7 +460,7 @@ TEST_F(VolCloneDialog, FbaInputClearsTheAlternatesAndCompressionForcesOneFile)
     EXPECT_FALSE(bAltChecked);
     EXPECT_FALSE(bSingleEnabled);
     EXPECT_TRUE(bSingleChecked);
-    EXPECT_EQ("VOLCLONE -o cfba -bz2 " + strFba + " sf=\"" + strShadow + "\" " + dir.Path("out.cfba"),
+    EXPECT_EQ("VOLCLONE -o cfba -bz2 " + strFba + " \"sf=" + strShadow + "\" " + dir.Path("out.cfba"),
               std::string(dlg.m_strCommandLine));
     EXPECT_EQ("1", std::string(ProfileGetString("VOLCLONE", "bIncludeAltCyls", "")));  // the field kept its value
 }
