@@ -64,7 +64,7 @@ void CDynDevListDlgBar::LoadContextMenu(int nHit, BCMenu& menu)
         nHit = -1;
     m_nMenuId = nHit == 1 ? IDR_DEVLIST_DEVICE_MENU : nHit == 0 ? IDR_DEVLIST_CLASS_MENU : IDR_BAR_MENU;
     menu.LoadMenu(m_nMenuId);
-    menu.LoadToolbar(IDR_DEVLIST_MENU_IMAGES);
+    menu.LoadToolbar(IDR_MENU_IMAGES);
     // The bar's own menu also offers docking or floating its host bar.
     if (m_nMenuId == IDR_BAR_MENU)
         AppendDockFloatMenuItems(m_pHostBar, menu.GetSubMenu(0));

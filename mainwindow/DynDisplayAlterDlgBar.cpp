@@ -462,7 +462,7 @@ void CDynDisplayAlterDlgBar::OnContextMenu(CWnd*, CPoint point)
 {
     BCMenu menu;
     menu.LoadMenu(IDR_BAR_MENU);
-    menu.LoadToolbar(IDR_DEVLIST_MENU_IMAGES);
+    menu.LoadToolbar(IDR_MENU_IMAGES);
     BCMenu* pPopup = menu.GetSubMenu(0);
     if (!pPopup)
         return;

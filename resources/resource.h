@@ -28,7 +28,6 @@
 #define IDB_DEVLIST_IMAGES          102
 #define IDR_DEVLIST_DEVICE_MENU     312
 #define IDR_DEVLIST_CLASS_MENU      313
-#define IDR_DEVLIST_MENU_IMAGES     315
 #define IDR_BAR_MENU                317
 #define ID_DEVLIST_DETACH           33047
 #define ID_DEVLIST_RENAME           33048
@@ -44,7 +43,6 @@
 #define ID_DEVLIST_LOAD_CARDS       35164
 #define ID_BAR_CLOSE                33130
 #define ID_BAR_PROPERTIES           35041
-#define ID_VIEW_DEVLIST_BAR         34443
 #define IDS_HELP_DEVLIST_BAR        12300
 #define IDS_HELP_DEVLIST_TREE       12301
 

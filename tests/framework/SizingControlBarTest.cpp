@@ -336,10 +336,12 @@ TEST_F(SizingBarTest, ClassicDockingSizesTheFloatingFrameByItsCorners)
         f.a.m_pDockContext->m_nHitTest = c.nHit;
         CSize size = f.a.CalcDynamicLayout(0, LM_HORZ);
         EXPECT_EQ(size, CSize(rcBar.Width() + 30, rcBar.Height() + 20)) << c.nHit;
-        if (bLeft)
+        if (bLeft) {
             EXPECT_EQ(f.a.m_pDockContext->m_rectFrameDragHorz.left, pt.x) << c.nHit;
-        if (bTop)
+        }
+        if (bTop) {
             EXPECT_EQ(f.a.m_pDockContext->m_rectFrameDragHorz.top, pt.y) << c.nHit;
+        }
     }
     // An edge still sizes one extent.
     f.a.m_pDockContext->m_nHitTest = HTRIGHT;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -289,7 +290,7 @@ TEST_F(FrameFixture, DeviceTreeSelectionReadableWithAndWithoutFocus)
     ASSERT_NE(hItem, nullptr);
     ::SendMessageA(hTree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)hItem);
     RECT rcText;
-    *(HTREEITEM*)&rcText = hItem;
+    std::memcpy(&rcText, &hItem, sizeof hItem);  // the item goes in, its rectangle comes out
     ASSERT_TRUE(::SendMessageA(hTree, TVM_GETITEMRECT, TRUE, (LPARAM)&rcText));
     struct {
         bool bFocus;
