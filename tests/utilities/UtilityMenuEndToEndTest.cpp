@@ -103,6 +103,32 @@ struct UtilityMenu : SessionFixture {
         return out;
     }
 
+    // Chooses the menu command, lets fill set up its dialog and presses OK;
+    // the run that starts is left running.
+    void StartFromMenu(UINT nCommand, const std::function<void(HWND)>& fill)
+    {
+        HWND hFirst = nullptr;
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (hFirst)
+                return false;  // the run's progress window
+            hFirst = h;
+            fill(h);
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        pView->SendMessage(WM_COMMAND, nCommand, 0);
+    }
+    // The progress bar's position once it is nWanted, else the last one seen.
+    int ProgressPosition(HWND hProgress, int nWanted)
+    {
+        int nPos = -1;
+        Pump([&] {
+            nPos = (int)::SendDlgItemMessageA(hProgress, IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0);
+            return nPos == nWanted;
+        }, 5000);
+        return nPos;
+    }
+
     // Chooses the menu command, types the input into its dialog and presses
     // OK; returns the refusal's balloon ("title: text"), or empty when the
     // dialog closed. A started run is waited for.
@@ -191,27 +217,13 @@ TEST_F(UtilityMenu, ReelScanQuotesTheTapeAndItsPositionsMoveTheProgressWindow)
     std::string strTape = dir.Write("tapes\\my tape.aws", std::string(1000, '\0'));
     std::string strScript = dir.Write("reelscan.txt", "err IPOS=500\nsleep 3000\nerr IPOS=1000\n");
     ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_REELSCAN", strScript.c_str());
-    int nMidway = -1;
-    {
-        HWND hFirst = nullptr;
-        vorntest::DialogDriver driver([&](HWND h) {
-            if (hFirst)
-                return false;
-            hFirst = h;
-            ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strTape.c_str());
-            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
-            return true;
-        });
-        pView->SendMessage(WM_COMMAND, ID_UTIL_REELSCAN, 0);
-    }
+    StartFromMenu(ID_UTIL_REELSCAN, [&](HWND h) {
+        ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strTape.c_str());
+    });
     HWND hProgress = ::FindWindowA("#32770", "REELSCAN my tape.aws");
     ASSERT_NE(nullptr, hProgress);
     EXPECT_TRUE(::IsWindowVisible(hProgress));
-    Pump([&] {
-        nMidway = (int)::SendDlgItemMessageA(hProgress, IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0);
-        return nMidway == 500;
-    }, 5000);
-    EXPECT_EQ(500, nMidway);
+    EXPECT_EQ(500, ProgressPosition(hProgress, 500));
     ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 20000));
     std::vector<SRecorded> runs = Recorded();
     ASSERT_EQ(1u, runs.size());
@@ -274,31 +286,22 @@ TEST_F(UtilityMenu, VolMakeRunsWithItsModelAndItsCylindersMoveTheProgressWindow)
     ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_VOLMAKE", strScript.c_str());
     ProfileWriteString("VOLMAKE", "strOutputDirectory", strDiskDir.c_str());
     const char kTitle[] = "VOLMAKE -z -lfs WORK01.3390-3.comp-z 3390-3 WORK01";
-    int nMidway = -1;
     std::string strPercent;
-    {
-        HWND hFirst = nullptr;
-        vorntest::DialogDriver driver([&](HWND h) {
-            if (hFirst)
-                return false;
-            hFirst = h;
-            HWND hList = ::GetDlgItem(h, IDC_UTIL_DEV_MODEL);
-            ::SendMessageA(hList, CB_SETCURSEL,
-                           ::SendMessageA(hList, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "3390-3"), 0);
-            ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_UTIL_DEV_MODEL, CBN_SELCHANGE), (LPARAM)hList);
-            for (int nBox : {IDC_UTIL_VOL1_LABEL, IDC_UTIL_COMPRESS_USING, IDC_UTIL_LARGE_FILE}) {
-                ::CheckDlgButton(h, nBox, BST_CHECKED);
-                ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(nBox, BN_CLICKED), (LPARAM)::GetDlgItem(h, nBox));
-            }
-            ::SetDlgItemTextA(h, IDC_UTIL_VOLSER, "WORK01");
-            ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, "WORK01.3390-3.comp-z");
-            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
-            return true;
-        });
-        pView->SendMessage(WM_COMMAND, ID_UTIL_VOLMAKE, 0);
-    }
+    StartFromMenu(ID_UTIL_VOLMAKE, [&](HWND h) {
+        HWND hList = ::GetDlgItem(h, IDC_UTIL_DEV_MODEL);
+        ::SendMessageA(hList, CB_SETCURSEL,
+                       ::SendMessageA(hList, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "3390-3"), 0);
+        ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_UTIL_DEV_MODEL, CBN_SELCHANGE), (LPARAM)hList);
+        for (int nBox : {IDC_UTIL_VOL1_LABEL, IDC_UTIL_COMPRESS_USING, IDC_UTIL_LARGE_FILE}) {
+            ::CheckDlgButton(h, nBox, BST_CHECKED);
+            ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(nBox, BN_CLICKED), (LPARAM)::GetDlgItem(h, nBox));
+        }
+        ::SetDlgItemTextA(h, IDC_UTIL_VOLSER, "WORK01");
+        ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, "WORK01.3390-3.comp-z");
+    });
     HWND hProgress = ::FindWindowA("#32770", kTitle);
     ASSERT_NE(nullptr, hProgress);
+    int nMidway = -1;
     Pump([&] {
         nMidway = (int)::SendDlgItemMessageA(hProgress, IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0);
         char sz[32] = "";
@@ -363,34 +366,20 @@ TEST_F(UtilityMenu, ReelBuildOfAMetaFileRunsItsCommandAndItsFileCountsDriveTheWi
     std::string strScript = dir.Write("reelbuild.txt", "err FILES=4\nerr FILE=2\nsleep 3000\nerr FILE=4\n");
     ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_REELBUILD", strScript.c_str());
     ProfileWriteString("REELBUILD", "strOutputDirectory", strTapeDir.c_str());
-    {
-        HWND hFirst = nullptr;
-        vorntest::DialogDriver driver([&](HWND h) {
-            if (hFirst)
-                return false;
-            hFirst = h;
-            ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strList.c_str());
-            ::CheckDlgButton(h, IDC_TAPE_META_FILE, BST_CHECKED);
-            ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, "out.aws");
-            ::SetDlgItemTextA(h, IDC_UTIL_VOLSER, "TAP001");
-            ::SetDlgItemTextA(h, IDC_TAPE_DSN, "MY.DATA");
-            ::SetDlgItemTextA(h, IDC_TAPE_BLOCK, "10");
-            ::SetDlgItemTextA(h, IDC_TAPE_CODEPAGE, "819 / 1047");
-            ::CheckDlgButton(h, IDC_TAPE_UNIQUE, BST_CHECKED);
-            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
-            return true;
-        });
-        pView->SendMessage(WM_COMMAND, ID_UTIL_REELBUILD, 0);
-    }
+    StartFromMenu(ID_UTIL_REELBUILD, [&](HWND h) {
+        ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strList.c_str());
+        ::CheckDlgButton(h, IDC_TAPE_META_FILE, BST_CHECKED);
+        ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, "out.aws");
+        ::SetDlgItemTextA(h, IDC_UTIL_VOLSER, "TAP001");
+        ::SetDlgItemTextA(h, IDC_TAPE_DSN, "MY.DATA");
+        ::SetDlgItemTextA(h, IDC_TAPE_BLOCK, "10");
+        ::SetDlgItemTextA(h, IDC_TAPE_CODEPAGE, "819 / 1047");
+        ::CheckDlgButton(h, IDC_TAPE_UNIQUE, BST_CHECKED);
+    });
     HWND hProgress = ::FindWindowA("#32770", "REELBUILD list.txt out.aws");
     ASSERT_NE(nullptr, hProgress);
     // Two files of four: half way (the bar counts in tenths of a percent).
-    int nMidway = -1;
-    Pump([&] {
-        nMidway = (int)::SendDlgItemMessageA(hProgress, IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0);
-        return nMidway == 500;
-    }, 5000);
-    EXPECT_EQ(500, nMidway);
+    EXPECT_EQ(500, ProgressPosition(hProgress, 500));
     ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 20000));
     std::vector<SRecorded> runs = Recorded();
     ASSERT_EQ(1u, runs.size());
@@ -475,29 +464,15 @@ TEST_F(UtilityMenu, PackCheckRunsEveryListedImageAndItsSizeAndPositionsMoveThePr
         ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_UTIL_FILE_ADD, BN_CLICKED),
                        (LPARAM)::GetDlgItem(h, IDC_UTIL_FILE_ADD));
     };
-    {
-        HWND hFirst = nullptr;
-        vorntest::DialogDriver driver([&](HWND h) {
-            if (hFirst)
-                return false;
-            hFirst = h;
-            add(h, dasd.strA);
-            add(h, dasd.strB);
-            ::SendDlgItemMessageA(h, IDC_PACKCHECK_LEVEL2, BM_CLICK, 0, 0);
-            ::SendDlgItemMessageA(h, IDC_PACKCHECK_READONLY, BM_CLICK, 0, 0);
-            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
-            return true;
-        });
-        pView->SendMessage(WM_COMMAND, ID_UTIL_PACKCHECK, 0);
-    }
+    StartFromMenu(ID_UTIL_PACKCHECK, [&](HWND h) {
+        add(h, dasd.strA);
+        add(h, dasd.strB);
+        ::SendDlgItemMessageA(h, IDC_PACKCHECK_LEVEL2, BM_CLICK, 0, 0);
+        ::SendDlgItemMessageA(h, IDC_PACKCHECK_READONLY, BM_CLICK, 0, 0);
+    });
     HWND hProgress = ::FindWindowA("#32770", "PACKCHECK -2 -ro a.cckd ...");
     ASSERT_NE(nullptr, hProgress);
-    int nMidway = -1;
-    Pump([&] {
-        nMidway = (int)::SendDlgItemMessageA(hProgress, IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0);
-        return nMidway == 500;
-    }, 5000);
-    EXPECT_EQ(500, nMidway);  // POS=1000 of SIZE=2000, not of the image's 1024 bytes
+    EXPECT_EQ(500, ProgressPosition(hProgress, 500));  // POS=1000 of SIZE=2000, not of the image's 1024 bytes
     ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 20000));
     std::vector<SRecorded> runs = Recorded();
     ASSERT_EQ(1u, runs.size());
@@ -520,18 +495,9 @@ TEST_F(UtilityMenu, PackLayoutRunsWithoutAProgressWindowAndItsOutputReachesTheCo
     std::string strScript = dir.Write("packlayout.txt",
                                       "out CDEVHDR at 0x200\nseq out 1 40 1 L2TAB %d\nsleep 1500\nout end of map\n");
     ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_PACKLAYOUT", strScript.c_str());
-    {
-        HWND hFirst = nullptr;
-        vorntest::DialogDriver driver([&](HWND h) {
-            if (hFirst)
-                return false;
-            hFirst = h;
-            ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strImage.c_str());
-            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
-            return true;
-        });
-        pView->SendMessage(WM_COMMAND, ID_UTIL_PACKLAYOUT, 0);
-    }
+    StartFromMenu(ID_UTIL_PACKLAYOUT, [&](HWND h) {
+        ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strImage.c_str());
+    });
     ASSERT_TRUE(pView->IsUtilityRunning());
     // The run's window, if the controller keeps one, is never shown.
     bool bShown = false;
@@ -616,27 +582,13 @@ TEST_F(UtilityMenu, VolShowTrackLinesDriveTheProgressWindow)
     std::string strImage = dir.Write("disk\\mvs.ckd", vorntest::DiskImageBytes("CKD_P370"));
     std::string strScript = dir.Write("volshow.txt", "err ETRK=20\nerr CTRK=5\nsleep 3000\nerr CTRK=20\n");
     ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_VOLSHOW", strScript.c_str());
-    {
-        HWND hFirst = nullptr;
-        vorntest::DialogDriver driver([&](HWND h) {
-            if (hFirst)
-                return false;
-            hFirst = h;
-            ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strImage.c_str());
-            ::SetDlgItemTextA(h, IDC_VOLSHOW_DATASET, "SYS1.MACLIB");
-            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
-            return true;
-        });
-        pView->SendMessage(WM_COMMAND, ID_UTIL_VOLSHOW, 0);
-    }
+    StartFromMenu(ID_UTIL_VOLSHOW, [&](HWND h) {
+        ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strImage.c_str());
+        ::SetDlgItemTextA(h, IDC_VOLSHOW_DATASET, "SYS1.MACLIB");
+    });
     HWND hProgress = ::FindWindowA("#32770", "VOLSHOW mvs.ckd SYS1.MACLIB/?");
     ASSERT_NE(nullptr, hProgress);
-    int nQuarter = -1;
-    Pump([&] {
-        nQuarter = (int)::SendDlgItemMessageA(hProgress, IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0);
-        return nQuarter == 250;
-    }, 5000);
-    EXPECT_EQ(250, nQuarter);  // 5 of 20 tracks, not 5 of the image's 1024 bytes
+    EXPECT_EQ(250, ProgressPosition(hProgress, 250));  // 5 of 20 tracks, not 5 of the image's 1024 bytes
     ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 20000));
     ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_VOLSHOW", nullptr);
     std::vector<SRecorded> runs = Recorded();
