@@ -3,6 +3,8 @@
 #include "devices/DefineDeviceWithDialog.h"
 
 #include "devices/AddCardPunchDlg.h"
+#include "devices/AddConsoleDlg.h"
+#include "devices/AddDisplayDlg.h"
 #include "devices/AddCardReaderDlg.h"
 #include "devices/AddPrinterDlg.h"
 #include "devices/AddDasdDlg.h"
@@ -20,6 +22,10 @@ std::unique_ptr<CDeviceDefinition> CreateDeviceDialog(EDeviceDialogKind eKind, C
         return std::make_unique<CAddCardPunchDlg>(pParent);
     case kDeviceDlgPrinter:
         return std::make_unique<CAddPrinterDlg>(pParent);
+    case kDeviceDlgConsole:
+        return std::make_unique<CAddConsoleDlg>(pParent);
+    case kDeviceDlgDisplay:
+        return std::make_unique<CAddDisplayDlg>(pParent);
     case kDeviceDlgDasd:
         return std::make_unique<CAddDasdDlg>(pParent);
     case kDeviceDlgTape:

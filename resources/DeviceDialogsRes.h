@@ -298,3 +298,22 @@
 #define IDS_HELP_REMOTE_HOST        6141
 #define IDS_HELP_REMOTE_PORT        6142
 #define IDS_HELP_REMOTE_DEVNUM      6143
+
+// The console and the display terminal.
+#define IDD_ADD_DISPLAY             528
+#define IDD_ADD_CONSOLE             529
+#define IDC_TERM_GROUP_LABEL        1430
+#define IDC_TERM_GROUP              1387
+#define IDC_TERM_IP_LABEL           1431
+#define IDC_TERM_IP                 1388
+#define IDC_TERM_MASK_LABEL         1432
+#define IDC_TERM_MASK               1389
+#define IDC_CON_NOPROMPT            1390
+#define IDC_CON_NOPROMPT_NOTE       1734
+
+// Balloon help: the console and the display terminal.
+#define IDS_HELP_CON_GROUP          6300
+#define IDS_HELP_TERM_IP            6301
+#define IDS_HELP_TERM_MASK          6302
+#define IDS_HELP_CON_NOPROMPT       6303
+#define IDS_HELP_DSP_GROUP          6304

@@ -8,6 +8,8 @@
 
 #include "config/DevClass.h"
 #include "devices/AddCardPunchDlg.h"
+#include "devices/AddConsoleDlg.h"
+#include "devices/AddDisplayDlg.h"
 #include "devices/AddCardReaderDlg.h"
 #include "devices/AddPrinterDlg.h"
 #include "devices/AddDasdDlg.h"
@@ -50,6 +52,8 @@ TEST(CreateDeviceDialog, EachKindItsDialog)
     EXPECT_TRUE(dynamic_cast<CAddCardReaderDlg*>(CreateDeviceDialog(kDeviceDlgCardReader, nullptr).get()));
     EXPECT_TRUE(dynamic_cast<CAddCardPunchDlg*>(CreateDeviceDialog(kDeviceDlgCardPunch, nullptr).get()));
     EXPECT_TRUE(dynamic_cast<CAddPrinterDlg*>(CreateDeviceDialog(kDeviceDlgPrinter, nullptr).get()));
+    EXPECT_TRUE(dynamic_cast<CAddConsoleDlg*>(CreateDeviceDialog(kDeviceDlgConsole, nullptr).get()));
+    EXPECT_TRUE(dynamic_cast<CAddDisplayDlg*>(CreateDeviceDialog(kDeviceDlgDisplay, nullptr).get()));
     EXPECT_TRUE(dynamic_cast<CVornDeviceStmtEditDlg*>(CreateDeviceDialog(kDeviceDlgStmtEdit, nullptr).get()));
     EXPECT_TRUE(dynamic_cast<CAddTapeDlg*>(CreateDeviceDialog(kDeviceDlgTape, nullptr).get()));
     EXPECT_TRUE(dynamic_cast<CAddDasdDlg*>(CreateDeviceDialog(kDeviceDlgDasd, nullptr).get()));

@@ -7,6 +7,8 @@
 #include "config/CVornConfigFile.h"
 #include "devices/AddCardPunchDlg.h"
 #include "devices/AddCardReaderDlg.h"
+#include "devices/AddConsoleDlg.h"
+#include "devices/AddDisplayDlg.h"
 #include "devices/AddDasdDlg.h"
 #include "devices/AddTapeDlg.h"
 #include "devices/RemoteDeviceDialog.h"
@@ -158,5 +160,28 @@ TEST(DeviceDlgPictures, RemoteDevice)
     CRemoteDeviceDialog dlg;
     dlg.m_strRemoteName = "10.1.2.3:3990:0120";
     dlg.ParseRemoteDasdName();
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+TEST(DeviceDlgPictures, IntegratedConsole)
+{
+    CAddConsoleDlg dlg;
+    dlg.m_bAdd = true;
+    dlg.m_Device = Parsed("0009 1052-C / noprompt");
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+TEST(DeviceDlgPictures, TerminalConsole)
+{
+    CAddConsoleDlg dlg;
+    dlg.m_Device = Parsed("001F 3215 noprompt GRP1 192.168.0.10 255.255.255.0");
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+TEST(DeviceDlgPictures, DisplayTerminal)
+{
+    CAddDisplayDlg dlg;
+    dlg.m_bAdd = true;
+    dlg.m_Device = Parsed("0700 3270 TSO 10.1.1.0 255.255.255.0");
     EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
 }
