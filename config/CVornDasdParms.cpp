@@ -86,7 +86,9 @@ void CVornDasdParms::RefreshImageInfo()
         if (ReadDasdImageHeader(m_pOwner->m_strFirstArg, hdr, true)) {
             m_bImageType = hdr.bImageType;
             ullSize = hdr.ullFileSize;
-            if (!hdr.strSerial.IsEmpty())
+            // The header's serial fills an empty one; a serial given with
+            // the options overrides the header's and is kept.
+            if (!hdr.strSerial.IsEmpty() && m_strSerial.IsEmpty())
                 m_strSerial = hdr.strSerial;
         }
     }

@@ -1,8 +1,9 @@
 // CVornDasdParms.h: the disk options of one disk device, parsed from the
 // arguments after the image file name: read-only, fake write, control unit,
 // shadow file, serial number, and the origin and size of a fixed-block
-// minidisk. The image type, serial and total blocks follow the image file as
-// it is whenever the options are reset or formatted.
+// minidisk. The image type and total blocks follow the image file as it is
+// whenever the options are reset or formatted; the header's serial fills an
+// empty serial, never one given with the options.
 #pragma once
 
 #include "platform/CString.h"
@@ -24,7 +25,8 @@ public:
 
     // Defaults for a device type, then the image information.
     void Reset(WORD wDevType);
-    // Image type, serial and total blocks from the owner's image file.
+    // Image type and total blocks from the owner's image file; its header's
+    // serial when none is set.
     void RefreshImageInfo();
     // Parses the option words; every fault is listed, one a line. True when
     // there was none.

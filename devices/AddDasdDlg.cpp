@@ -251,7 +251,7 @@ void CAddDasdDlg::OnBrowseDasdFile()
     GetDlgItemText(IDC_DASDDEV_FILE, m_strFileName);
     if (FileText().IsEmpty())
         SetDlgItemText(IDC_DASDDEV_FILE, strPrevious);
-    Refresh(IDC_DASDDEV_FILE);
+    Refresh(m_bAdd ? IDC_DEVDLG_DEVTYPE : IDC_DASDDEV_FILE);
 }
 
 void CAddDasdDlg::OnBrowseShadowFile()

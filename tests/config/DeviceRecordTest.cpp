@@ -38,6 +38,34 @@ TEST(CVornDasdParms, CkdOptions)
     EXPECT_EQ(dev.GetDasdParms()->Format(), "fakewrite sf=ab cu=3880");
 }
 
+// The header's serial stands in for a missing one; a serial given with the
+// options overrides it and survives every formatting.
+TEST(CVornDasdParms, TheHeadersSerialNeverReplacesAGivenOne)
+{
+    TempDir dir;
+    std::string strBytes(1024, '\0');
+    strBytes.replace(0, 8, "CKD_C370");
+    strBytes.replace(20, 12, "111111111111");
+    const std::string strImage = dir.Write("vol1.cckd", strBytes);
+    const struct {
+        const char* pszArgs;
+        const char* pszSerial;
+        const char* pszFormatted;
+    } rows[] = {
+        {"ro", "111111111111", "readonly ser=111111111111"},
+        {"ro ser=222222222222", "222222222222", "readonly ser=222222222222"},
+    };
+    for (const auto& row : rows) {
+        CVornDevice dev = Disk(0x120, strImage.c_str(), row.pszArgs);
+        ASSERT_NE(dev.GetDasdParms(), nullptr) << row.pszArgs;
+        CVornDasdParms& p = *dev.GetDasdParms();
+        EXPECT_EQ(p.m_strSerial, row.pszSerial) << row.pszArgs;
+        EXPECT_EQ(p.Format(), row.pszFormatted) << row.pszArgs;
+        p.m_strSerial = "333333333333";  // typed over the header's
+        EXPECT_EQ(p.Format(), "readonly ser=333333333333") << row.pszArgs;
+    }
+}
+
 TEST(CVornDasdParms, FaultsDropTheOptions)
 {
     CString strMsg;

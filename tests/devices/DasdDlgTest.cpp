@@ -10,6 +10,9 @@
 #include "config/FileChecks.h"
 #include "devices/AddDasdDlg.h"
 #include "devices/RemoteDeviceDialog.h"
+#include "platform/CIniSettingsStore.h"
+#include "platform/CWindowPlacement.h"
+#include "platform/ProfileStore.h"
 #include "tests/config/TempFile.h"
 #include "tests/devices/DeviceDlgTestSupport.h"
 
@@ -307,4 +310,210 @@ TEST(RemoteDeviceDialog, ChecksInTheirOrder)
         }
     }
     CRemoteDeviceDialog::ForgetRemembered();
+}
+
+// A CKD image and "3370" chosen from the list while adding: the file is
+// blamed at once; OK then blames the model and the dialog stays open.
+TEST(DasdDlg, AnFbaModelChosenForACkdImageIsRefusedAtOnceAndOnOk)
+{
+    TempDir dir;
+    std::string strCkd = dir.Write("vol1.cckd", Image("CKD_C370"));
+    CSetRouter router;
+    CAddDasdDlg dlg;
+    dlg.m_bAdd = true;
+    dlg.m_pRouter = &router;
+    dlg.m_Device = Disk(strCkd, "3390-3", 0x3390);
+    std::string strAtOpen = "?", strOnChoice, strOnOk;
+    bool bStillOpen = false;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        strAtOpen = TakeBalloon();
+        SetText(h, IDC_DEVDLG_DEVNUM, "0121");
+        ChooseListEntry(h, IDC_DEVDLG_DEVTYPE, "3370");
+        strOnChoice = TakeBalloon();
+        ::SendMessageA(h, WM_COMMAND, IDOK, 0);
+        strOnOk = TakeBalloon();
+        bStillOpen = ::IsWindowVisible(h) != FALSE;
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    EXPECT_EQ("", strAtOpen);  // the image matches the device's own model
+    EXPECT_EQ("Filename: File is not a FBA/CFBA type.", strOnChoice);
+    EXPECT_EQ("Device Type: Selected Device Type does not match image Filename's Device Type.", strOnOk);
+    EXPECT_TRUE(bStillOpen);
+}
+
+// ">" opens "Dasd File"; the chosen image is read at once: its serial fills
+// the field and its kind is checked against the model, blamed on the list
+// when adding and on the file when reinitialising.
+TEST(DasdDlg, BrowsingChoosesTheImageAndChecksItAtOnce)
+{
+    SKeepFolders keep;
+    TempDir dir;
+    std::string strCkd = dir.Write("ser.cckd", Image("CKD_C370", "123456789012"));
+    std::string strFba = dir.Write("plain.fba", Image(nullptr, "", 512 * 100));
+    const struct {
+        bool bAdd;
+        std::string strChosen;
+        std::string strBalloon;
+        const char* pszSerial;
+    } rows[] = {
+        {false, strCkd, "", "123456789012"},
+        {false, strFba, "Filename: File is not a CKD/CCKD type.", ""},
+        {true, strFba, "Device Type: Selected Device Type does not match image Filename's Device Type.", ""},
+    };
+    for (const auto& row : rows) {
+        CSetRouter router;
+        CAddDasdDlg dlg;
+        dlg.m_bAdd = row.bAdd;
+        dlg.m_pRouter = &router;
+        dlg.m_Device = Disk(dir.Path("none.cckd"), "3390-3", 0x3390);
+        std::string strTitle, strFile, strSerial, strBalloon;
+        vorntest::RunModal(dlg, [&](HWND h) {
+            strTitle = PressAndAnswer(h, IDC_DASDDEV_BROWSE, [&](HWND hFile) { ChooseFile(hFile, row.strChosen); });
+            strBalloon = TakeBalloon();
+            strFile = Text(h, IDC_DASDDEV_FILE);
+            strSerial = Text(h, IDC_DASDDEV_SERIAL);
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        EXPECT_EQ("Dasd File", strTitle);
+        EXPECT_EQ(Standard(row.strChosen), strFile);
+        EXPECT_EQ(row.strBalloon, strBalloon) << row.strChosen << " " << row.bAdd;
+        EXPECT_EQ(row.pszSerial, strSerial) << row.strChosen;
+    }
+}
+
+TEST(DasdDlg, ACancelledBrowseKeepsTheFileAndItsCommand)
+{
+    SKeepFolders keep;
+    TempDir dir;
+    std::string strCkd = dir.Write("vol1.cckd", Image("CKD_C370"));
+    CAddDasdDlg dlg;
+    dlg.m_Device = Disk(strCkd, "3390-3", 0x3390);
+    std::string strTitle;
+    SOkResult r = PressOk(dlg, [&](HWND h) {
+        strTitle = PressAndAnswer(h, IDC_DASDDEV_BROWSE, CancelDialog);
+    });
+    ASSERT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_EQ("Dasd File", strTitle);
+    EXPECT_EQ("devinit 0120 " + strCkd, std::string(dlg.m_strCommand));
+}
+
+// ">" on a remote name edits it in the remote disk's dialog.
+TEST(DasdDlg, BrowsingARemoteNameOpensTheRemoteDialog)
+{
+    CRemoteDeviceDialog::ForgetRemembered();
+    CAddDasdDlg dlg;
+    dlg.m_Device = Disk("10.1.2.3:3990:0120", "3390-3", 0x3390);
+    std::string strTitle, strPortShown;
+    SOkResult r = PressOk(dlg, [&](HWND h) {
+        strTitle = PressAndAnswer(h, IDC_DASDDEV_BROWSE, [&](HWND hRemote) {
+            strPortShown = Text(hRemote, IDC_REMOTE_PORT);
+            SetText(hRemote, IDC_REMOTE_PORT, "3991");
+            ::PostMessageA(hRemote, WM_COMMAND, IDOK, 0);
+        });
+    });
+    ASSERT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_EQ("Define remote device", strTitle);
+    EXPECT_EQ("3990", strPortShown);
+    EXPECT_EQ("devinit 0120 10.1.2.3:3991:0120", std::string(dlg.m_strCommand));
+    CRemoteDeviceDialog::ForgetRemembered();
+}
+
+// "Remote" asks for the remote disk: Cancel clears the box and keeps the
+// image; OK puts the remote name in the file field.
+TEST(DasdDlg, TheRemoteBoxAsksForTheRemoteDisk)
+{
+    CRemoteDeviceDialog::ForgetRemembered();
+    TempDir dir;
+    std::string strCkd = dir.Write("vol1.cckd", Image("CKD_C370"));
+    for (bool bOk : {false, true}) {
+        CAddDasdDlg dlg;
+        dlg.m_Device = Disk(strCkd, "3390-3", 0x3390);
+        std::string strTitle;
+        bool bChecked = !bOk, bReadOnly = bOk;
+        SOkResult r = PressOk(dlg, [&](HWND h) {
+            strTitle = PressAndAnswer(h, IDC_DASDDEV_REMOTE, [&](HWND hRemote) {
+                if (!bOk)
+                    return CancelDialog(hRemote);
+                ::SendDlgItemMessageA(hRemote, IDC_REMOTE_HOST, IPM_SETADDRESS, 0, MAKEIPADDRESS(10, 9, 8, 7));
+                SetText(hRemote, IDC_DEVDLG_DEVNUM, "0200");
+                ::PostMessageA(hRemote, WM_COMMAND, IDOK, 0);
+            });
+            bChecked = Checked(h, IDC_DASDDEV_REMOTE);
+            bReadOnly = Enabled(h, IDC_DASDDEV_READONLY);
+        });
+        ASSERT_EQ(IDOK, r.nResult) << r.strBalloon;
+        EXPECT_EQ("Define remote device", strTitle);
+        EXPECT_EQ(bOk, bChecked);
+        EXPECT_EQ(!bOk, bReadOnly);
+        EXPECT_EQ(bOk ? "devinit 0120 10.9.8.7:3990:0200" : "devinit 0120 " + strCkd, std::string(dlg.m_strCommand));
+    }
+    CRemoteDeviceDialog::ForgetRemembered();
+}
+
+// The shadow ">" opens "Shadow File"; the name need not exist.
+TEST(DasdDlg, BrowsingForAShadowFileFillsItsField)
+{
+    SKeepFolders keep;
+    TempDir dir;
+    std::string strCkd = dir.Write("vol1.cckd", Image("CKD_C370"));
+    std::string strShadow = dir.Path("other_1.cckd");
+    CAddDasdDlg dlg;
+    dlg.m_Device = Disk(strCkd, "3390-3", 0x3390);
+    std::string strTitle, strField;
+    SOkResult r = PressOk(dlg, [&](HWND h) {
+        Click(h, IDC_DASDDEV_SHADOWING);
+        strTitle = PressAndAnswer(h, IDC_DASDDEV_SHADOW_BROWSE, [&](HWND hFile) { ChooseFile(hFile, strShadow); });
+        strField = Text(h, IDC_DASDDEV_SHADOW);
+    });
+    ASSERT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_EQ("Shadow File", strTitle);
+    EXPECT_EQ(Standard(strShadow), strField);
+    EXPECT_EQ("sf=" + Standard(strShadow), std::string(dlg.m_Device.m_strOtherArgs));
+}
+
+// A serial typed over the image header's is the one written.
+TEST(DasdDlg, ATypedSerialOverridesTheHeaders)
+{
+    TempDir dir;
+    std::string strCkd = dir.Write("ser.img", Image("CKD_P370", "123456789012"));
+    CAddDasdDlg dlg;
+    dlg.m_Device = Disk(strCkd, "3390-3", 0x3390);
+    std::string strShown;
+    SOkResult r = PressOk(dlg, [&](HWND h) {
+        strShown = Text(h, IDC_DASDDEV_SERIAL);
+        SetText(h, IDC_DASDDEV_SERIAL, "210987654321");
+    });
+    ASSERT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_EQ("123456789012", strShown);
+    EXPECT_EQ("devinit 0120 " + strCkd + " ser=210987654321", std::string(dlg.m_strCommand));
+}
+
+// Where the user left the dialog is saved under "CRemoteDeviceDialog" when
+// it closes and is where the next one opens.
+TEST(RemoteDeviceDialog, OpensWhereTheLastOneWasLeft)
+{
+    TempDir dir;
+    SetSettingsStore(std::make_unique<CIniSettingsStore>(dir.Path("remote.ini").c_str()));
+    RECT rcFirst = {}, rcSecond = {};
+    CRemoteDeviceDialog first;
+    vorntest::RunModal(first, [&](HWND h) {
+        ::GetWindowRect(h, &rcFirst);
+        ::SetWindowPos(h, nullptr, rcFirst.left + 37, rcFirst.top + 23, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    WINDOWPLACEMENT wp = {};
+    EXPECT_TRUE(CWindowPlacement::Parse(ProfileGetString(g_strWindowPlacementSubkey, "CRemoteDeviceDialog"), wp));
+    CRemoteDeviceDialog second;
+    vorntest::RunModal(second, [&](HWND h) {
+        ::GetWindowRect(h, &rcSecond);
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    SetSettingsStore(nullptr);
+    EXPECT_EQ(rcFirst.left + 37, rcSecond.left);
+    EXPECT_EQ(rcFirst.top + 23, rcSecond.top);
+    EXPECT_EQ(rcFirst.right - rcFirst.left, rcSecond.right - rcSecond.left);
 }

@@ -11,6 +11,7 @@
 
 #include "devices/CDeviceDlg.h"
 #include "platform/ErrorBalloon.h"
+#include "platform/PathFunctions.h"
 #include "tests/platform/ModalDriver.h"
 
 namespace devtest {
@@ -57,6 +58,73 @@ inline void Click(HWND hDlg, int nID) { ::SendMessageA(::GetDlgItem(hDlg, nID), 
 // Sets an edit's text; the edit tells its dialog as typing would.
 inline void SetText(HWND hDlg, int nID, const char* psz) { ::SetDlgItemTextA(hDlg, nID, psz); }
 
+// Clicks hDlg's button nID; the dialog it opens is answered by answer(h)
+// once it shows. Returns that dialog's caption (empty when none opened).
+inline std::string PressAndAnswer(HWND hDlg, int nID, const std::function<void(HWND)>& answer)
+{
+    std::string strCaption;
+    vorntest::DialogDriver driver([&](HWND) {
+        HWND h = vorntest::OtherDialog(hDlg);
+        if (!h)
+            return true;
+        strCaption = Caption(h);
+        answer(h);
+        return false;
+    });
+    Click(hDlg, nID);
+    return strCaption;
+}
+
+// A file dialog's choice becomes the process's current folder and the
+// remembered one: both are put back.
+struct SKeepFolders {
+    char szCurrent[MAX_PATH] = "";
+    CString strInitial = g_strWindowsizedDefaultInitialDir;
+    SKeepFolders() { ::GetCurrentDirectoryA(MAX_PATH, szCurrent); }
+    ~SKeepFolders()
+    {
+        ::SetCurrentDirectoryA(szCurrent);
+        g_strWindowsizedDefaultInitialDir = strInitial;
+    }
+};
+
+// A path as a file dialog's choice puts it in its field.
+inline std::string Standard(const std::string& strPath)
+{
+    return StandardizedDirectory(strPath.c_str()).GetString();
+}
+
+// Answers of a file dialog: a name typed into its name box and OK, or
+// Cancel.
+inline void ChooseFile(HWND hFileDlg, const std::string& strName)
+{
+    ::SetDlgItemTextA(hFileDlg, 0x47C, strName.c_str());
+    ::PostMessageA(hFileDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(hFileDlg, IDOK));
+}
+
+inline void CancelDialog(HWND h) { ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
+
+// The balloon showing now as "title: text", hidden once read; empty when
+// none shows.
+inline std::string TakeBalloon()
+{
+    CString strTitle, strText;
+    if (!ErrorBalloonWindow(&strTitle, &strText))
+        return std::string();
+    ErrorBalloonHide();
+    return std::string(strTitle) + ": " + std::string(strText);
+}
+
+// Selects the list entry of that exact text and ends the selection as the
+// user's choice does.
+inline void ChooseListEntry(HWND hDlg, int nID, const char* pszEntry)
+{
+    HWND hList = ::GetDlgItem(hDlg, nID);
+    LRESULT i = ::SendMessageA(hList, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM)pszEntry);
+    ::SendMessageA(hList, CB_SETCURSEL, (WPARAM)i, 0);
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nID, CBN_SELENDOK), (LPARAM)hList);
+}
+
 struct SOkResult {
     INT_PTR nResult = 0;
     std::string strBalloon;  // "title: text" of a refusal
@@ -74,12 +142,9 @@ inline SOkResult PressOk(CDialog& dlg, const std::function<void(HWND)>& fill,
         if (fill)
             fill(h);
         ::SendMessageA(h, WM_COMMAND, IDOK, 0);
-        CString strTitle, strText;
-        if (ErrorBalloonWindow(&strTitle, &strText)) {
-            out.strBalloon = std::string(strTitle) + ": " + std::string(strText);
-            ErrorBalloonHide();
+        out.strBalloon = TakeBalloon();
+        if (!out.strBalloon.empty())
             ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
-        }
         return false;
     });
     return out;

@@ -278,3 +278,37 @@ TEST_F(TapeDlgTest, TheChecksOnOkInTheirOrder)
         EXPECT_EQ(row.strBalloon.empty() ? IDOK : IDCANCEL, r.nResult);
     }
 }
+
+// ">" opens "Tape File" with the tape filter; the chosen image's kind sets
+// the controls at once. Cancel keeps the name.
+TEST_F(TapeDlgTest, BrowsingChoosesTheImageAndItsControls)
+{
+    SKeepFolders keep;
+    std::string strVet = dir.Write("packed.vet", kVetHeader);
+    for (bool bChoose : {false, true}) {
+        CAddTapeDlg dlg;
+        dlg.m_Device = Tape("*", "");
+        std::string strTitle, strFilter, strFile;
+        bool bCompress = !bChoose;
+        SOkResult r = PressOk(dlg, [&](HWND h) {
+            strTitle = PressAndAnswer(h, IDC_TAPEDRV_BROWSE, [&](HWND hFile) {
+                strFilter = Text(hFile, 0x470);  // the file dialog's type list
+                if (bChoose)
+                    ChooseFile(hFile, strVet);
+                else
+                    CancelDialog(hFile);
+            });
+            strFile = Text(h, IDC_TAPEDRV_FILE);
+            bCompress = Enabled(h, IDC_TAPEDRV_LEVEL);
+        });
+        ASSERT_EQ(IDOK, r.nResult) << r.strBalloon;
+        EXPECT_EQ("Tape File", strTitle);
+        EXPECT_EQ(0u, strFilter.find("Tape Files (")) << strFilter;
+        EXPECT_EQ(bChoose ? Standard(strVet) : "*", strFile);
+        EXPECT_EQ(bChoose, bCompress);
+        // The input-file check hands the name on in the system's form.
+        EXPECT_EQ(bChoose ? "devinit 0580 " + strVet + " compress=1 method=1 level=6 maxsizeM=170 eotmargin=131072"
+                          : "devinit 0580 * maxsizeM=170 eotmargin=131072",
+                  std::string(dlg.m_strCommand));
+    }
+}

@@ -127,6 +127,32 @@ void CALLBACK DialogDriver::TimerProc(HWND, UINT, UINT_PTR, DWORD)
         d->m_bDone = true;
 }
 
+namespace {
+
+struct SFindOther {
+    HWND hDlg, hFound;
+};
+
+BOOL CALLBACK FindOther(HWND h, LPARAM lp)
+{
+    SFindOther* p = (SFindOther*)lp;
+    char cls[16] = {};
+    ::GetClassNameA(h, cls, sizeof(cls));
+    if (h == p->hDlg || lstrcmpA(cls, "#32770") != 0 || !::IsWindowVisible(h))
+        return TRUE;
+    p->hFound = h;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND OtherDialog(HWND hDlg)
+{
+    SFindOther find = {hDlg, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindOther, (LPARAM)&find);
+    return find.hFound;
+}
+
 std::string DialogTexts(HWND hDlg)
 {
     std::string s;

@@ -43,6 +43,10 @@ private:
     bool m_bRunning = false;
 };
 
+// A visible dialog window of this thread other than hDlg (a file dialog or
+// a box that one of hDlg's buttons opened); null when none shows.
+HWND OtherDialog(HWND hDlg);
+
 // The texts of a dialog's static controls, joined by '|'.
 std::string DialogTexts(HWND hDlg);
 

@@ -239,29 +239,6 @@ TEST_F(PackListDialogs, RemoveAndMoveKeepTheButtonRules)
     EXPECT_EQ("---: sel -1", seen[7]);
 }
 
-struct SFindOther {
-    HWND hMain, hFound;
-};
-
-BOOL CALLBACK FindOther(HWND h, LPARAM lp)
-{
-    SFindOther* p = (SFindOther*)lp;
-    char cls[16] = "";
-    ::GetClassNameA(h, cls, sizeof cls);
-    if (h == p->hMain || std::string(cls) != "#32770" || !::IsWindowVisible(h))
-        return TRUE;
-    p->hFound = h;
-    return FALSE;
-}
-
-// A visible dialog of this thread other than hMain; null when none.
-HWND OtherDialog(HWND hMain)
-{
-    SFindOther find = {hMain, nullptr};
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindOther, (LPARAM)&find);
-    return find.hFound;
-}
-
 std::string Title(HWND h)
 {
     char sz[256] = "";
@@ -291,7 +268,7 @@ TEST_F(PackListDialogs, BrowsingThreeFilesWithTheSecondRefusedAddsOnlyTheFirst)
                            (LPARAM)::GetDlgItem(h, IDC_UTIL_INPUT_BROWSE));
             return true;
         }
-        if (HWND hOther = OtherDialog(h)) {
+        if (HWND hOther = vorntest::OtherDialog(h)) {
             if (!bAnswered) {
                 bAnswered = true;
                 strFileDialog = Title(hOther);

@@ -60,30 +60,7 @@ std::string Items(HWND hDlg, int nList)
     return s;
 }
 
-struct SFindDialog {
-    HWND hOwner, hFound;
-};
-
-BOOL CALLBACK FindOtherDialog(HWND h, LPARAM lp)
-{
-    auto* p = (SFindDialog*)lp;
-    char cls[32] = {};
-    ::GetClassNameA(h, cls, sizeof cls);
-    if (h != p->hOwner && ::IsWindowVisible(h) && std::string(cls) == "#32770") {
-        p->hFound = h;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A visible dialog of this thread other than hOwner (a message box or a
-// task dialog over it), or null.
-HWND OtherDialog(HWND hOwner)
-{
-    SFindDialog find = {hOwner, nullptr};
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindOtherDialog, (LPARAM)&find);
-    return find.hFound;
-}
+using vorntest::OtherDialog;
 
 // Presses a button of a message box or task dialog (its control id).
 void Answer(HWND hBox, int nButton)
