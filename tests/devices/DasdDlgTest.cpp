@@ -78,13 +78,17 @@ TEST(DasdDlg, EachKindOfImageItsControlsAndTheModelCheck)
         const char* pszModel;
         WORD wType;
         const char* pszStates;
-        const char* pszOtherModel;  // adding with this model: a mismatch (null: none)
+        const char* pszOtherModel;  // adding with a model of the other family
+        bool bOtherRefused;         // ... is refused
     } rows[] = {
-        {dir.Write("ckd.img", Image("CKD_P370")), "3390-3", 0x3390, "CRST--", "3370"},
-        {dir.Write("cckd.img", Image("CKD_C370")), "3390-3", 0x3390, "CRST--", "3370"},
-        {dir.Write("ckd64.img", Image("CKD_P064")), "3390-3", 0x3390, "CRST--", "3370"},
-        {dir.Write("fba.img", Image(nullptr, "", 512 * 1000)), "3370", 0x3370, "----M-", "3390-3"},
-        {dir.Write("short.img", Image("CKD_P370", "", 100)), "3390-3", 0x3390, "CRST--", nullptr},
+        {dir.Write("ckd.img", Image("CKD_P370")), "3390-3", 0x3390, "CRST--", "3370", true},
+        {dir.Write("cckd.img", Image("CKD_C370")), "3390-3", 0x3390, "CRST--", "3370", true},
+        {dir.Write("ckd64.img", Image("CKD_P064")), "3390-3", 0x3390, "CRST--", "3370", true},
+        {dir.Write("fba.img", Image(nullptr, "", 512 * 1000)), "3370", 0x3370, "----M-", "3390-3", true},
+        // A compressed FBA image is of the FBA family but takes the CKD options.
+        {dir.Write("cfba.img", Image("FBA_C370")), "3370", 0x3370, "CRST--", "3390-3", true},
+        // Too short to tell: any model goes.
+        {dir.Write("short.img", Image("CKD_P370", "", 100)), "3390-3", 0x3390, "CRST--", "3370", false},
     };
     for (const auto& row : rows) {
         CAddDasdDlg dlg;
@@ -100,9 +104,9 @@ TEST(DasdDlg, EachKindOfImageItsControlsAndTheModelCheck)
         CAddDasdDlg add;
         add.m_bAdd = true;
         add.m_pRouter = &router;
-        add.m_Device = Disk(row.strFile, row.pszOtherModel ? row.pszOtherModel : row.pszModel, row.wType);
+        add.m_Device = Disk(row.strFile, row.pszOtherModel, row.wType);
         SOkResult r = PressOk(add, [](HWND h) { SetText(h, IDC_DEVDLG_DEVNUM, "0121"); });
-        if (row.pszOtherModel) {
+        if (row.bOtherRefused) {
             EXPECT_EQ("Device Type: Selected Device Type does not match image Filename's Device Type.", r.strBalloon)
                 << row.strFile;
         } else {

@@ -362,6 +362,66 @@ TEST_F(OperationsFixture, LoadTapeSendsDevinitAndLeavesTheAddedDrivesSizesAlone)
     EXPECT_EQ(-1, (int)ProfileGetInt("ADDTAPE", "ChunkSize", -1));
 }
 
+// With several drives Load Tape first asks which one: the drives in number
+// order; Cancel there opens and sends nothing; the one chosen is the one
+// reinitialised.
+TEST_F(OperationsFixture, LoadTapeAsksWhichOfSeveralDrives)
+{
+    OpenFrame();
+    ASSERT_TRUE(PowerOnWith("0120 3390 disk.img\n0581 3420 *\n0580 3480 *\n"));
+    std::string strTape = dir.Write("load.aws", std::string("\x10\x00\x00\x00\xA0\x00", 6));
+    size_t nBefore = Received().size();
+    for (bool bChoose : {false, true}) {
+        std::string strSelect, strTexts, strItems, strTapeDialog;
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (HWND hCombo = ::GetDlgItem(h, IDC_SELDEV_COMBO)) {
+                if (!strSelect.empty())
+                    return true;  // closing
+                strSelect = Caption(h);
+                strTexts = vorntest::DialogTexts(h);
+                char sz[64] = "";
+                for (int i = 0; i < (int)::SendMessageA(hCombo, CB_GETCOUNT, 0, 0); ++i) {
+                    ::SendMessageA(hCombo, CB_GETLBTEXT, (WPARAM)i, (LPARAM)sz);
+                    strItems += std::string(sz) + " ";
+                }
+                if (!bChoose) {
+                    ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+                    return false;
+                }
+                ::SendMessageA(hCombo, CB_SETCURSEL, 1, 0);
+                ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+                return true;
+            }
+            if (!::GetDlgItem(h, IDC_TAPEDRV_CHUNK))
+                return true;
+            char sz[64] = "";
+            ::GetDlgItemTextA(h, IDC_DEVDLG_DEVNUM, sz, sizeof sz);
+            strTapeDialog = Caption(h) + " " + sz;
+            ::GetDlgItemTextA(h, IDC_DEVDLG_DEVTYPE, sz, sizeof sz);
+            strTapeDialog += std::string(" ") + sz;
+            ::SetDlgItemTextA(h, IDC_TAPEDRV_FILE, strTape.c_str());
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_OPS_LOAD_TAPE);
+        EXPECT_EQ("Load Tape", strSelect);
+        EXPECT_EQ("The current configuration contains multiple Tape Drives. Please select which Tape Drive you wish "
+                  "to load.|Tape Drive:",
+                  strTexts);
+        EXPECT_EQ("0580 0581 ", strItems);
+        EXPECT_EQ(bChoose ? "Reinitialize TAPE Drive 0581 3420" : "", strTapeDialog);
+    }
+    std::string strDevinit = "devinit 0581 " + strTape + " maxsizeM=170 eotmargin=131072";
+    ASSERT_TRUE(PumpUntil([&] { return HasReceived(strDevinit); })) << ReadText(strRecord);
+    // The cancelled choice sent nothing: this is the only "devinit".
+    std::vector<std::string> lines = Received();
+    std::string strDevinits;
+    for (size_t i = nBefore; i < lines.size(); ++i)
+        if (lines[i].compare(0, 8, "devinit ") == 0)
+            strDevinits += lines[i];
+    EXPECT_EQ(strDevinit, strDevinits);
+}
+
 TEST_F(OperationsFixture, LoadTapeWithoutTapesSaysSoAndSendsNothing)
 {
     OpenFrame();
