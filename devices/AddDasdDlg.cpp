@@ -155,8 +155,9 @@ bool CAddDasdDlg::ValidateFileNames(CDataExchange* pDX)
     return true;
 }
 
-// The minidisk within the model's blocks; the end is computed without
-// wrap-around, so a count of 0 is refused at every origin.
+// The minidisk within the model's blocks (a bare type's: the image's); the
+// end is computed without wrap-around, so a count of 0 is refused at every
+// origin.
 bool CAddDasdDlg::ValidateDeviceType(CDataExchange* pDX)
 {
     if (!IsChecked(IDC_DASDDEV_MINIDISK) || !::IsWindowEnabled(::GetDlgItem(m_hWnd, IDC_DASDDEV_MINIDISK))) {
@@ -166,7 +167,8 @@ bool CAddDasdDlg::ValidateDeviceType(CDataExchange* pDX)
         return true;
     }
     DWORD dwOrigin = 0, dwCount = 0;
-    switch (CheckMinidisk(GetModelCylinders(SelectedTypeName(), false), m_strOrigin, m_strBlocks, dwOrigin, dwCount)) {
+    DWORD dwBlocks = MinidiskBlocks(SelectedTypeName(), m_pParms->m_dwTotalBlocks);
+    switch (CheckMinidisk(dwBlocks, m_strOrigin, m_strBlocks, dwOrigin, dwCount)) {
     case kMinidiskUnknownModel:
         return Refuse(pDX, IDC_DEVDLG_DEVTYPE, "Device Type", "Unsupported or unknown device type");
     case kMinidiskBadOrigin:

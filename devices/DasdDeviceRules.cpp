@@ -1,6 +1,7 @@
 // DasdDeviceRules.cpp: the disk device dialogs' rules.
 #include "devices/DasdDeviceRules.h"
 
+#include "config/DasdModels.h"
 #include "config/FieldRules.h"
 #include "platform/CSplitPath.h"
 #include "platform/TextFunctions.h"
@@ -86,6 +87,15 @@ EMinidiskCheck CheckMinidisk(DWORD nBlocks, const char* pszOrigin, const char* p
     dwOrigin = dwO;
     dwCount = dwC;
     return kMinidiskOK;
+}
+
+DWORD MinidiskBlocks(const CString& strModel, DWORD dwImageBlocks)
+{
+    WORD wType = 0;
+    if (!GetModelDevType(strModel, wType))
+        return 0;
+    DWORD dwBlocks = GetModelCylinders(strModel, false);
+    return dwBlocks ? dwBlocks : dwImageBlocks;
 }
 
 bool IsValidDasdSerial(CString& strSerial)

@@ -36,6 +36,11 @@ enum EMinidiskCheck { kMinidiskOK, kMinidiskUnknownModel, kMinidiskBadOrigin, kM
 EMinidiskCheck CheckMinidisk(DWORD nBlocks, const char* pszOrigin, const char* pszCount, DWORD& dwOrigin,
                              DWORD& dwCount);
 
+// The blocks that bound a minidisk of the model: its own count; a bare type
+// ("3370", as a device statement names it) has none, and then the image's
+// blocks bound it. 0 for a model missing from the table.
+DWORD MinidiskBlocks(const CString& strModel, DWORD dwImageBlocks);
+
 // ---- the serial number ----
 // Trims the text in place; true for an empty text or exactly 12 decimal
 // digits.

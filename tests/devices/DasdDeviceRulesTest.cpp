@@ -93,6 +93,15 @@ TEST(DasdMinidisk, Limits)
     }
 }
 
+TEST(DasdMinidisk, TheModelsBlocksElseTheImagesForABareType)
+{
+    EXPECT_EQ(558000u, MinidiskBlocks("3370-A1", 2000));
+    EXPECT_EQ(2000u, MinidiskBlocks("3370", 2000));
+    EXPECT_EQ(2000u, MinidiskBlocks("0671", 2000));
+    EXPECT_EQ(0u, MinidiskBlocks("3370", 0));
+    EXPECT_EQ(0u, MinidiskBlocks("3370-XX", 2000));  // not in the table
+}
+
 TEST(DasdSerial, TwelveDigitsOrNothing)
 {
     const struct {

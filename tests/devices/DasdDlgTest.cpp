@@ -126,8 +126,6 @@ TEST(DasdDlg, ReinitialisingAMismatchBlamesTheFile)
     EXPECT_EQ("Filename: File is not a CKD/CCKD type.", r.strBalloon);
 }
 
-// The bare type rows of the model table hold no block count: a minidisk
-// needs a model ("3370-A1").
 TEST(DasdDlg, MinidiskLimitsAndWords)
 {
     TempDir dir;
@@ -520,4 +518,30 @@ TEST(RemoteDeviceDialog, OpensWhereTheLastOneWasLeft)
     EXPECT_EQ(rcFirst.left + 37, rcSecond.left);
     EXPECT_EQ(rcFirst.top + 23, rcSecond.top);
     EXPECT_EQ(rcFirst.right - rcFirst.left, rcSecond.right - rcSecond.left);
+}
+
+// A device statement names the bare type ("3370"), which has no block count
+// of its own: its minidisk is bounded by the image and can be reinitialised.
+TEST(DasdDlg, AMinidiskOfABareTypeIsBoundedByTheImage)
+{
+    TempDir dir;
+    std::string strFba = dir.Write("mini.fba", Image(nullptr, "", 512 * 1000));
+    const struct {
+        const char* pszArgs;
+        const char* pszOrigin;  // typed over the stated one (null: none)
+        std::string strResult;  // the command, or the balloon
+    } rows[] = {
+        {"100 *", nullptr, "devinit 0120 " + strFba + " 100 *"},
+        {"100 200", nullptr, "devinit 0120 " + strFba + " 100 200"},
+        {"100 200", "900", "devinit 0120 " + strFba + " 900 *"},  // the count clamped to the image
+    };
+    for (const auto& row : rows) {
+        CAddDasdDlg dlg;
+        dlg.m_Device = Disk(strFba, "3370", 0x3370, row.pszArgs);
+        SOkResult r = PressOk(dlg, [&](HWND h) {
+            if (row.pszOrigin)
+                SetText(h, IDC_DASDDEV_ORIGIN, row.pszOrigin);
+        });
+        EXPECT_EQ(row.strResult, r.nResult == IDOK ? std::string(dlg.m_strCommand) : r.strBalloon) << row.pszArgs;
+    }
 }
