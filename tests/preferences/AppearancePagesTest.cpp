@@ -899,3 +899,43 @@ TEST_F(AppearanceTest, HelpTablesOfTheAppearancePages)
         EXPECT_EQ(page.GetHelpId(MakeHelpKey(page.GetHelpDialogId(), c.ctrl)), c.id) << c.page << "/" << c.ctrl;
     }
 }
+
+// The last box of each grid row names its part in full; the other boxes
+// explain the grid.
+TEST_F(AppearanceTest, StatusGridBalloonsNameTheirParts)
+{
+    CPreferencesDlg dlg;
+    CHelpButtonWnd<CPropertyPage>& page = *dlg.GetPrefsPage(kPrefsStatusBar);
+    const std::string strPosition =
+        "Place a checkmark in the column corresponding to the relative position you wish the part to be shown, or "
+        "clear the checkmark to not have it displayed.\nPosition";
+    struct {
+        UINT ctrl;
+        std::string text;
+    } const rows[] = {
+        {3101, strPosition},
+        {3104, strPosition},
+        {3105,
+         "The program-status word (PSW) includes the instruction address, condition code, and other information used "
+         "to control instruction sequencing and to determine the state of the CPU.\nPSW (Program Status Word)"},
+        {3110,
+         "The flags field displays a character representation of various PSW bits. When a character is displayed the "
+         "bit is on. When a dot is displayed the bit is off.\n\nM - stopped state\nT - single step mode\nW - wait "
+         "state\nL - load (IPL) state\nC - checkstop (error) state\nP - problem state\nS - SIE mode\nZ - "
+         "z/Architecture mode\nPSW Flags"},
+        {3115,
+         "The total number of instructions that have been executed so far by this CPU. The value shown is a close "
+         "approximation and is not an exact count.\nInstruction Count"},
+        {3120,
+         "The MIPS rate field displays how many Millions of Instructions the CPU is executing Per Second (MIPS) and is "
+         "an approximate indication of the CPU's speed.\nMIPS Rate"},
+        {3121, strPosition},
+        {3125,
+         "The SIOS rate field displays the number Start-I/Os the CPU is performing each Second (SIOS) and is an "
+         "indication of how frequently devices attached to the system are being accessed.\nSIOS Rate"},
+        {IDC_PREF_COLUMNS, strPosition},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(std::string(page.GetHelpString(MakeHelpKey(IDD_PREF_STATLINE, r.ctrl)).GetString()), r.text)
+            << r.ctrl;
+}
