@@ -157,11 +157,14 @@ void CVornGUIDoc::SetLogFolder(const CString& strFolder)
     m_settings.Save();
 }
 
+// The numbering runs from 0 to "MaxFileNum" inclusive, so the last number
+// is a current number like any other: it must not make every change of the
+// limits and prefixes fail.
 bool CVornGUIDoc::SetLoggingOptions(const CLoggingSettings& opt)
 {
     if (opt.m_nMemLogLinesLimit < 100 || opt.m_nMemLogLinesLimit > g_nMaxMemLoglinesLimit ||
         opt.m_nDiskLogLinesLimit < 1000 || opt.m_nDiskLogLinesLimit > g_nMaxDiskLoglinesLimit ||
-        opt.m_nCurFileNum + 1 > m_settings.m_nMaxFileNum)
+        opt.m_nCurFileNum > m_settings.m_nMaxFileNum)
         return false;
     int nOption = m_settings.m_nLogOption;
     UINT nMax = m_settings.m_nMaxFileNum;

@@ -46,7 +46,8 @@ public:
 
     void SetLogFolder(const CString& strFolder);
     const CString& GetLogFolder() const { return m_strLogFolder; }
-    // Refuses (false) limits or a file number out of range.
+    // Refuses (false) limits out of range or a file number above
+    // "MaxFileNum".
     bool SetLoggingOptions(const CLoggingSettings& opt);
     bool SetCurFileNum(UINT nNumber);
     // A new logging mode, number of files and base name; false when the

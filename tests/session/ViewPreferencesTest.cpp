@@ -5,7 +5,9 @@
 // where Edit > Preferences... opens next; a bad executables folder at
 // start-up opens the Directories page, whose OK lets start-up go on; the
 // status-bar page's order stored at once; the console page's font
-// descriptions made into the view's own fonts.
+// descriptions made into the view's own fonts; Cancel still re-checks the
+// log numbering; the logging pages apply while the last numbered file is
+// the current one.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -280,4 +282,102 @@ TEST_F(ViewPrefsTest, ConsolePageTakesDescriptionsAndTheViewKeepsItsOwnFonts)
     ASSERT_EQ(::GetObjectA(hErrorFont, sizeof lf, &lf), (int)sizeof lf);
     EXPECT_TRUE(lf.lfItalic);
     EXPECT_EQ(crError, RGB(200, 0, 0));
+}
+
+namespace {
+
+// Numbered log files "vorn.NNN.log" in the log folder, up to number nMax,
+// the current one nCur before start-up opens the next.
+std::function<void()> NumberedLogging(UINT nCur, UINT nMax)
+{
+    return [=] {
+        ProfileWriteInt("Logging", "LogOption", 2);
+        ProfileWriteString("Logging", "BaseFilename", "vorn.log");
+        ProfileWriteInt("Logging", "MaxFileNum", nMax);
+        ProfileWriteInt("Logging", "CurFileNum", nCur);
+    };
+}
+
+// A numbered log file written a minute after now, as another run leaves it.
+void WriteNewerLogFile(const std::string& strPath)
+{
+    HANDLE h = ::CreateFileA(strPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD dw = 0;
+    ::WriteFile(h, "ZQC00001I\r\n", 11, &dw, nullptr);
+    FILETIME ft;
+    ::GetSystemTimeAsFileTime(&ft);
+    ULARGE_INTEGER t = {{ft.dwLowDateTime, ft.dwHighDateTime}};
+    t.QuadPart += 60ull * 10000000ull;
+    ft.dwLowDateTime = t.LowPart;
+    ft.dwHighDateTime = t.HighPart;
+    ::SetFileTime(h, nullptr, nullptr, &ft);
+    ::CloseHandle(h);
+}
+
+}  // namespace
+
+// Cancel changes no setting, but the log folder may have changed meanwhile:
+// the numbering is checked again and the question's answer taken.
+TEST_F(ViewPrefsTest, CancelStillRechecksTheLogNumbering)
+{
+    Start(NumberedLogging(2, 9));
+    ASSERT_EQ(pDoc->GetSettings().m_nCurFileNum, 3u);
+    ASSERT_EQ(pDoc->GetPathName(), CString(dir.Path("vorn.003.log").c_str()));
+    WriteNewerLogFile(dir.Path("vorn.007.log"));
+    vorntest::DialogSequence answers({
+        vorntest::ClickControl(IDCANCEL),  // the preferences
+        vorntest::ClickTask(IDYES),        // "Resynchronize logfile numbering"
+    });
+    ::SendMessageA(pView->m_hWnd, WM_COMMAND, ID_EDIT_PREFERENCES, 0);
+    ASSERT_EQ(answers.Seen().size(), 2u);
+    EXPECT_EQ(answers.Seen()[1].strCaption, " Logfile Numbering");
+    EXPECT_EQ(pDoc->GetSettings().m_nCurFileNum, 7u);
+    EXPECT_EQ(ProfileGetInt("Logging", "CurFileNum", 0), 7u);
+    // Auto-closing (the start-up's folder check) leaves the numbering alone.
+    WriteNewerLogFile(dir.Path("vorn.008.log"));
+    vorntest::DialogSequence none({});
+    pView->ShowPreferences(kPrefsDirs, true);
+    EXPECT_EQ(pDoc->GetSettings().m_nCurFileNum, 7u);
+    EXPECT_TRUE(none.Seen().empty());
+}
+
+// The last number is a current number like any other: while it is current,
+// the memory, disk, format and numbering pages still apply.
+TEST_F(ViewPrefsTest, LoggingPagesApplyWhileTheLastNumberedFileIsCurrent)
+{
+    Start(NumberedLogging(3, 4));
+    ASSERT_EQ(pDoc->GetSettings().m_nCurFileNum, 4u);
+    LRESULT nMemory = 0, nNumbering = 0;
+    bool bApplyAfter = true;
+    RunCommand(ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
+        dlg.SetActivePage(&dlg.m_MemLogPage);
+        ::SetDlgItemTextA(dlg.m_MemLogPage.m_hWnd, IDC_PREF_MEMLOG_LINES, "2500");
+        Press(h, ID_APPLY_NOW);
+        bApplyAfter = ::IsWindowEnabled(::GetDlgItem(h, ID_APPLY_NOW)) != FALSE;
+        nMemory = ApplyPage(pView, kPrefsMemory);
+        dlg.m_LogNumPage.m_nCurFileNum = 4;
+        nNumbering = ApplyPage(pView, kPrefsNumbering);
+        Press(h, IDCANCEL);
+    });
+    EXPECT_EQ(nMemory, 1);
+    EXPECT_EQ(nNumbering, 1);
+    EXPECT_FALSE(bApplyAfter);
+    EXPECT_EQ(pDoc->GetSettings().m_nMemLogLinesLimit, 2500u);
+    EXPECT_EQ(ProfileGetInt("Logging", "MemLogLinesLimit", 0), 2500u);
+    // Numbers against "MaxFileNum" 4: beyond it nothing changes.
+    const struct {
+        UINT nCur;
+        bool bTaken;
+    } rows[] = {{0, true}, {4, true}, {5, false}, {1000, false}};
+    for (const auto& r : rows) {
+        CLoggingSettings log = pDoc->GetSettings();
+        log.m_nCurFileNum = r.nCur;
+        log.m_bLogDates = !log.m_bLogDates;
+        bool bDatesBefore = pDoc->GetSettings().m_bLogDates;
+        UINT nCurBefore = pDoc->GetSettings().m_nCurFileNum;
+        EXPECT_EQ(pDoc->SetLoggingOptions(log), r.bTaken) << r.nCur;
+        EXPECT_EQ(pDoc->GetSettings().m_nCurFileNum, r.bTaken ? r.nCur : nCurBefore) << r.nCur;
+        EXPECT_EQ(pDoc->GetSettings().m_bLogDates, r.bTaken ? !bDatesBefore : bDatesBefore) << r.nCur;
+    }
 }
