@@ -235,6 +235,7 @@ protected:
     void OnDeleteMessages();
     void OnDeleteSessionMessages();
     void OnContextMenu(CWnd* pWnd, CPoint point);
+    CPoint KeyboardMenuPoint() const;
     void OnShellTargetDirButton();
     LRESULT OnFindReplaceNotify(WPARAM wp, LPARAM lp);
     // Emulator session messages.

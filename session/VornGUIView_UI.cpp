@@ -7,7 +7,6 @@
 #include "platform/BCMenu.h"
 #include "platform/CDC.h"
 #include "platform/CWinApp.h"
-#include "platform/WindowHelpers.h"
 #include "platform/TextFunctions.h"
 #include "resources/resource.h"
 #include "session/ConsoleCommands.h"
@@ -518,13 +517,35 @@ void CVornGUIView::OnHistoryNext()
     ::SetFocus(m_hCmdLine);
 }
 
+// Where a menu asked for from the keyboard (Shift+F10, the menu key: the
+// point is -1, -1) opens, in screen coordinates: on the first shown line of
+// a selection of several lines, else on the caret's line when it is shown,
+// else at the pane's top-left corner. The pane has no system caret, so the
+// point the framework computes from one would always be that corner, and a
+// keyboard user's selection would be collapsed by every such menu.
+CPoint CVornGUIView::KeyboardMenuPoint() const
+{
+    const int kInset = 8;
+    int nLast = m_nTopLine + std::max(m_nLinesFit, 1) - 1;
+    int nLine = -1;
+    if (m_sel.GetLineCount() >= 2 && m_sel.GetLast() >= m_nTopLine && m_sel.GetFirst() <= nLast)
+        nLine = std::max(m_sel.GetFirst(), m_nTopLine);
+    else if (m_sel.m_nCaret >= m_nTopLine && m_sel.m_nCaret <= nLast && m_sel.m_nCaret < m_nLineCount)
+        nLine = m_sel.m_nCaret;
+    CPoint pt(kInset, kInset);
+    if (nLine >= 0)
+        pt.y = m_rcClient.top + (nLine - m_nTopLine) * m_nLineHeight + m_nLineHeight / 2;
+    ::ClientToScreen(m_hWnd, &pt);
+    return pt;
+}
+
 // The console pane's context menu: inside a selection of several lines the
 // editing menu, else (the selection collapsed to its anchor) the view menu;
 // both with the menu images, their commands going to the main frame. The
 // posted WM_NULL lets the tracked menu close properly.
 void CVornGUIView::OnContextMenu(CWnd*, CPoint point)
 {
-    CPoint pt = CalcContextMenuPoint(this, point);
+    CPoint pt = point.x == -1 && point.y == -1 ? KeyboardMenuPoint() : point;
     CPoint ptClient = pt;
     ScreenToClient(&ptClient);
     int nLine = LineFromPoint(ptClient.x, ptClient.y);

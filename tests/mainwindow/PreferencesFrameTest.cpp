@@ -5,7 +5,8 @@
 // painted), Cancel after a font change leaves the console's fonts whole,
 // the bars' and the status bar's Properties open the dialog; and the
 // console's context menu, the editing one inside a selection of several
-// lines, else the view menu with the selection collapsed.
+// lines, else the view menu with the selection collapsed, from the mouse
+// and from the keyboard.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -64,9 +65,11 @@ struct PrefsFrameFixture : FrameFixture {
     }
 };
 
-// The first item of the menu that WM_CONTEXTMENU tracks (read from the
-// menu window by a timer, which then ends the menu); 0 when none showed.
+// The first item of the menu that WM_CONTEXTMENU tracks and the menu
+// window's place (read from the menu window by a timer, which then ends the
+// menu); 0 when none showed.
 UINT g_nFirstMenuItem = 0;
+RECT g_rcMenu = {};
 void CALLBACK ReadAndEndMenu(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
     HWND hMenuWnd = ::FindWindowA("#32768", nullptr);
@@ -75,6 +78,7 @@ void CALLBACK ReadAndEndMenu(HWND, UINT, UINT_PTR nTimer, DWORD)
     const UINT kMnGetHMenu = 0x01E1;
     HMENU hMenu = (HMENU)::SendMessageA(hMenuWnd, kMnGetHMenu, 0, 0);
     g_nFirstMenuItem = hMenu ? ::GetMenuItemID(hMenu, 0) : 0;
+    ::GetWindowRect(hMenuWnd, &g_rcMenu);
     ::KillTimer(nullptr, nTimer);
     ::EndMenu();
 }
@@ -88,6 +92,42 @@ UINT ContextMenuAt(HWND hView, int nLine)
     ::SendMessageA(hView, WM_CONTEXTMENU, (WPARAM)hView, MAKELPARAM(pt.x, pt.y));
     ::KillTimer(nullptr, nTimer);
     return g_nFirstMenuItem;
+}
+
+// Shift+F10 pressed in the console pane, handed over as the program's loop
+// does, or (bShiftF10 false) the menu key's WM_CONTEXTMENU at (-1, -1): the
+// default window procedure of Windows makes it of the key's release, that
+// of Wine 8 does not. The first item of the menu that opened.
+UINT ContextMenuFromKeyboard(HWND hView, bool bShiftF10)
+{
+    g_nFirstMenuItem = 0;
+    g_rcMenu = RECT{};
+    ::SetFocus(hView);
+    UINT_PTR nTimer = ::SetTimer(nullptr, 0, 50, ReadAndEndMenu);
+    if (bShiftF10) {
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        BYTE before = keys[VK_SHIFT];
+        keys[VK_SHIFT] = 0x80;
+        ::SetKeyboardState(keys);
+        MSG m = {hView, WM_SYSKEYDOWN, VK_F10, 1, ::GetTickCount(), {0, 0}};
+        theApp.DispatchOne(m);
+        keys[VK_SHIFT] = before;
+        ::SetKeyboardState(keys);
+    } else {
+        ::SendMessageA(hView, WM_CONTEXTMENU, (WPARAM)hView, MAKELPARAM(-1, -1));
+    }
+    ::KillTimer(nullptr, nTimer);
+    return g_nFirstMenuItem;
+}
+
+// The screen rows of the console's lines nFirst to nLast.
+RECT LineRows(CVornGUIView* pView, int nFirst, int nLast)
+{
+    int h = pView->GetLineHeight(), nTop = pView->GetTopLine();
+    RECT rc = {0, (nFirst - nTop) * h, 1, (nLast - nTop + 1) * h};
+    ::MapWindowPoints(pView->m_hWnd, nullptr, (POINT*)&rc, 2);
+    return rc;
 }
 
 COLORREF PixelOf(HWND hWnd, int x, int y)
@@ -252,4 +292,40 @@ TEST_F(PrefsFrameFixture, BarPagesReachTheirBarsAndTheirSections)
     EXPECT_EQ(ProfileGetInt("Settings\\DisplayAlter", "clrText", 0), (UINT)RGB(255, 255, 0));
     EXPECT_EQ(percent.m_nMeterColor[1], 2);
     EXPECT_EQ(ProfileGetInt("Settings\\PercentBar", "clrBG", 0), (UINT)RGB(32, 32, 32));
+}
+
+// From the keyboard (Shift+F10, the menu key) the menu opens on the
+// selection and offers the editing commands, the selection kept; without
+// one it opens on the caret's line with the view menu.
+TEST_F(PrefsFrameFixture, KeyboardOpensTheConsoleMenuAtTheSelection)
+{
+    OpenFrame();
+    for (int i = 0; i < 10; ++i) {
+        CString str;
+        str.Format("ZQC%05dI line %d", i, i);
+        g_pView->AddMessage(str, false);
+    }
+    g_pView->RefreshAfterAppend(10);
+    Pump();
+    ASSERT_EQ(g_pView->GetTopLine(), 0);
+    HWND hView = g_pView->m_hWnd;
+    const struct {
+        bool bShiftF10;
+        const char* name;
+    } keys[] = {{true, "Shift+F10"}, {false, "menu key"}};
+    for (const auto& k : keys) {
+        g_pView->SetSelection(4, 8);  // lines 4 to 7
+        EXPECT_EQ(ContextMenuFromKeyboard(hView, k.bShiftF10), (UINT)ID_EDIT_UNDO) << k.name;
+        RECT rcSel = LineRows(g_pView, 4, 7);
+        EXPECT_GE(g_rcMenu.top, rcSel.top) << k.name;
+        EXPECT_LT(g_rcMenu.top, rcSel.bottom) << k.name;
+        EXPECT_EQ(g_pView->GetSelection().GetLineCount(), 4) << k.name;
+        // Without a selection: the view menu on the caret's line.
+        g_pView->SetSelection(6, 6);
+        EXPECT_EQ(ContextMenuFromKeyboard(hView, k.bShiftF10), (UINT)ID_VIEW_STATUS_BAR) << k.name;
+        RECT rcCaret = LineRows(g_pView, 6, 6);
+        EXPECT_GE(g_rcMenu.top, rcCaret.top) << k.name;
+        EXPECT_LT(g_rcMenu.top, rcCaret.bottom) << k.name;
+        EXPECT_EQ(g_pView->GetSelection().m_nCaret, 6) << k.name;
+    }
 }
