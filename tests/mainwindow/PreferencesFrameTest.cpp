@@ -1,6 +1,7 @@
 // PreferencesFrameTest.cpp: the preferences in the real main frame with the
-// view and the emulator stand-in: the Misc page's Apply sends the aggregate
-// statistics choice, an applied console font changes the line height and
+// view and the emulator stand-in: the console and status-bar pages changed
+// by hand from the menu commands (applied, kept by OK and stored, or
+// cancelled); the Misc page's Apply sends the aggregate statistics choice, an applied console font changes the line height and
 // the command line's font, new colours reach the control panel (stored and
 // painted), Cancel after a font change leaves the console's fonts whole,
 // the bars' and the status bar's Properties open the dialog; and the
@@ -9,11 +10,15 @@
 // and from the keyboard.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "preferences/PreferencesDlg.h"
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/preferences/PrefsDialogAnswers.h"
 #include "tests/support/WinTestUtil.h"
 
 namespace {
@@ -46,6 +51,17 @@ struct PrefsFrameFixture : FrameFixture {
             if (line == strLine)
                 return true;
         return false;
+    }
+    // Ten information lines in the console, shown from the first.
+    void AddTenLines()
+    {
+        for (int i = 0; i < 10; ++i) {
+            CString str;
+            str.Format("ZQC%05dI line %d", i, i);
+            g_pView->AddMessage(str, false);
+        }
+        g_pView->RefreshAfterAppend(10);
+        Pump();
     }
     // Sends the command to hTarget; step acts once the preferences dialog
     // has opened and must close it. False when no dialog opened.
@@ -128,6 +144,83 @@ RECT LineRows(CVornGUIView* pView, int nFirst, int nLast)
     RECT rc = {0, (nFirst - nTop) * h, 1, (nLast - nTop + 1) * h};
     ::MapWindowPoints(pView->m_hWnd, nullptr, (POINT*)&rc, 2);
     return rc;
+}
+
+// The menu, or one of its submenus, holds the command.
+bool MenuHolds(HMENU hMenu, UINT nId)
+{
+    for (int i = 0, n = ::GetMenuItemCount(hMenu); i < n; ++i) {
+        HMENU hSub = ::GetSubMenu(hMenu, i);
+        if (hSub ? MenuHolds(hSub, nId) : ::GetMenuItemID(hMenu, i) == nId)
+            return true;
+    }
+    return false;
+}
+
+// The status line parts the main window's status bar shows, in its order
+// (one digit per part).
+std::string StatusBarParts(CMainFrame* pFrame)
+{
+    std::string s;
+    for (int i = 1; i < pFrame->m_wndStatusBar.GetCount(); ++i)
+        s += (char)('0' + (pFrame->m_wndStatusBar.GetItemID(i) - ID_INDICATOR_PSW));
+    return s;
+}
+
+// The console's look as the view keeps it.
+struct ConsoleLook {
+    std::string strFace;
+    int nSize = 0;
+    COLORREF crBack = 0, crText = 0;
+    bool bWarnBold = false, bErrorBeep = false;
+    int nLineHeight = 0;
+    HFONT hPlainFont = nullptr;
+
+    static ConsoleLook Of(CVornGUIView* pView)
+    {
+        const CViewSettings& s = pView->Settings();
+        return {s.m_strFontName.GetString(), s.m_nFontSize, s.m_crBackground, s.m_styles[kMsgPlain].crColor,
+                s.m_styles[kMsgWarning].bBold, s.m_bErrorMsgBeep, pView->GetLineHeight(), pView->GetPlainFont()};
+    }
+    // The settings part, as one line: face, size, colours, bold, beep.
+    std::string Settings() const
+    {
+        char sz[160];
+        snprintf(sz, sizeof sz, "%s %d %06lX %06lX bold=%d beep=%d", strFace.c_str(), nSize, (unsigned long)crBack,
+                 (unsigned long)crText, bWarnBold, bErrorBeep);
+        return sz;
+    }
+    // As stored with the view's settings.
+    static ConsoleLook Stored()
+    {
+        return {ProfileGetString("Settings", "FontName", "").GetString(), (int)ProfileGetInt("Settings", "FontSize", 0),
+                ProfileGetInt("Settings", "BGColor", 0), ProfileGetInt("Settings", "FontColor", 0),
+                ProfileGetInt("Settings", "BoldWarningMsgs", 0) != 0, ProfileGetInt("Settings", "ErrorMsgBeep", 0) != 0,
+                0, nullptr};
+    }
+};
+
+// Changes the console page as a user does: a new font from the font
+// dialog, background and text colours from the colour dialogs, warnings in
+// bold, a beep for errors.
+void ChangeConsolePage(CPreferencesDlg& dlg, std::vector<std::string>* pTitles = nullptr)
+{
+    vorntest::DialogAnswers answers(dlg);
+    answers.strFace = "Tahoma";
+    answers.nSize = 16;
+    dlg.SetActivePage(&dlg.m_ConsPage);
+    CPrefConsPropPage& p = dlg.m_ConsPage;
+    Press(p.m_hWnd, IDC_PREF_FONT);
+    answers.cr = RGB(0, 0, 96);
+    Press(p.m_hWnd, IDC_PREF_BACKGROUND);
+    answers.cr = RGB(255, 255, 0);
+    Press(p.m_hWnd, IDC_PREF_COLOR);
+    vorntest::ToggleBox(p, IDC_PREF_WARN_BOLD);
+    vorntest::ToggleBox(p, IDC_PREF_ERROR_BEEP);
+    if (pTitles) {
+        *pTitles = answers.fontTitles;
+        pTitles->insert(pTitles->end(), answers.colorTitles.begin(), answers.colorTitles.end());
+    }
 }
 
 COLORREF PixelOf(HWND hWnd, int x, int y)
@@ -241,13 +334,7 @@ TEST_F(PrefsFrameFixture, BarAndStatusBarPropertiesOpenThePreferences)
 TEST_F(PrefsFrameFixture, ConsoleContextMenuFollowsTheSelection)
 {
     OpenFrame();
-    for (int i = 0; i < 10; ++i) {
-        CString str;
-        str.Format("ZQC%05dI line %d", i, i);
-        g_pView->AddMessage(str, false);
-    }
-    g_pView->RefreshAfterAppend(10);
-    Pump();
+    AddTenLines();
     ASSERT_EQ(g_pView->GetTopLine(), 0);
     g_pView->SetSelection(2, 6);  // lines 2 to 5
     // Inside the selection: the editing menu; the selection stays.
@@ -300,13 +387,7 @@ TEST_F(PrefsFrameFixture, BarPagesReachTheirBarsAndTheirSections)
 TEST_F(PrefsFrameFixture, KeyboardOpensTheConsoleMenuAtTheSelection)
 {
     OpenFrame();
-    for (int i = 0; i < 10; ++i) {
-        CString str;
-        str.Format("ZQC%05dI line %d", i, i);
-        g_pView->AddMessage(str, false);
-    }
-    g_pView->RefreshAfterAppend(10);
-    Pump();
+    AddTenLines();
     ASSERT_EQ(g_pView->GetTopLine(), 0);
     HWND hView = g_pView->m_hWnd;
     const struct {
@@ -328,4 +409,125 @@ TEST_F(PrefsFrameFixture, KeyboardOpensTheConsoleMenuAtTheSelection)
         EXPECT_LT(g_rcMenu.top, rcCaret.bottom) << k.name;
         EXPECT_EQ(g_pView->GetSelection().m_nCaret, 6) << k.name;
     }
+}
+
+// Edit > Preferences... in the running main window; the console page
+// changed by hand and applied: the pane and the command line take the new
+// look at once, OK keeps it, and the view stores it with its settings.
+TEST_F(PrefsFrameFixture, ConsolePageChangedByHandReachesTheConsoleAndIsStored)
+{
+    OpenFrame();
+    ASSERT_TRUE(MenuHolds(::GetMenu(pFrame->m_hWnd), ID_EDIT_PREFERENCES));
+    ConsoleLook before = ConsoleLook::Of(g_pView);
+    ASSERT_EQ(before.strFace, "Courier New");
+    ASSERT_FALSE(before.bWarnBold);
+    CDynCmdLineDlgBar& cmdLine = pFrame->m_wndCmdLineBar.m_dlg;
+    std::vector<std::string> titles;
+    ConsoleLook applied;
+    HFONT hEditFont = nullptr;
+    bool bApplyAfter = true;
+    ASSERT_TRUE(WithPreferences(pFrame->m_hWnd, ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
+        ChangeConsolePage(dlg, &titles);
+        Press(h, ID_APPLY_NOW);
+        bApplyAfter = ::IsWindowEnabled(::GetDlgItem(h, ID_APPLY_NOW)) != FALSE;
+        applied = ConsoleLook::Of(g_pView);
+        hEditFont = (HFONT)cmdLine.CommandEdit().SendMessage(WM_GETFONT);
+        Press(h, IDOK);
+    }));
+    EXPECT_EQ(titles, (std::vector<std::string>{"Vornamic Console Font", "Console Background Color",
+                                                "Console Font Color"}));
+    EXPECT_FALSE(bApplyAfter);
+    // Apply put it into effect while the dialog was open.
+    const std::string strChanged = "Tahoma 16 600000 00FFFF bold=1 beep=1";
+    EXPECT_EQ(applied.Settings(), strChanged);
+    EXPECT_GT(applied.nLineHeight, before.nLineHeight);
+    EXPECT_EQ(hEditFont, applied.hPlainFont);
+    // OK keeps it; the pane paints in it.
+    ConsoleLook after = ConsoleLook::Of(g_pView);
+    EXPECT_EQ(after.strFace, "Tahoma");
+    EXPECT_EQ(after.nLineHeight, applied.nLineHeight);
+    LOGFONTA lf = {};
+    ASSERT_EQ(::GetObjectA(g_pView->GetPlainFont(), sizeof lf, &lf), (int)sizeof lf);
+    EXPECT_STREQ(lf.lfFaceName, "Tahoma");
+    HFONT hWarningFont = nullptr;
+    COLORREF crWarning = 0;
+    g_pView->GetSeverityStyle(kMsgWarning, crWarning, hWarningFont);
+    ASSERT_EQ(::GetObjectA(hWarningFont, sizeof lf, &lf), (int)sizeof lf);
+    EXPECT_GE(lf.lfWeight, FW_BOLD);
+    Pump();
+    ::UpdateWindow(g_pView->m_hWnd);
+    EXPECT_EQ(PixelOf(g_pView->m_hWnd, 2, 2), RGB(0, 0, 96));
+    // Stored when the view goes.
+    pFrame->DestroyWindow();
+    Pump();
+    EXPECT_EQ(ConsoleLook::Stored().Settings(), strChanged);
+}
+
+// View > Properties..., the same changes, then Cancel: the console keeps
+// its look and its fonts, and nothing new is stored.
+TEST_F(PrefsFrameFixture, ConsolePageCancelledChangesNothing)
+{
+    OpenFrame();
+    ASSERT_TRUE(MenuHolds(::GetMenu(pFrame->m_hWnd), ID_VIEW_PROPERTIES));
+    ConsoleLook before = ConsoleLook::Of(g_pView);
+    bool bConsoleShown = false;
+    ASSERT_TRUE(WithPreferences(pFrame->m_hWnd, ID_VIEW_PROPERTIES, [&](HWND h, CPreferencesDlg& dlg) {
+        bConsoleShown = dlg.m_ConsPage.IsWindowVisible() != FALSE;
+        ChangeConsolePage(dlg);
+        Press(h, IDCANCEL);
+    }));
+    EXPECT_TRUE(bConsoleShown);
+    ConsoleLook after = ConsoleLook::Of(g_pView);
+    EXPECT_EQ(after.Settings(), before.Settings());
+    EXPECT_EQ(after.nLineHeight, before.nLineHeight);
+    EXPECT_EQ(after.hPlainFont, before.hPlainFont);
+    LOGFONTA lf = {};
+    EXPECT_EQ(::GetObjectA(g_pView->GetPlainFont(), sizeof lf, &lf), (int)sizeof lf);
+    pFrame->DestroyWindow();
+    Pump();
+    EXPECT_EQ(ConsoleLook::Stored().Settings(), before.Settings());
+}
+
+// The status bar's Properties: the grid clicked and the font chosen on the
+// page; Apply rebuilds the status bar in the new order, stores the order
+// and visibility at once; a later Cancel leaves both as they were.
+TEST_F(PrefsFrameFixture, StatusBarPageChangedByHandRebuildsTheStatusBar)
+{
+    OpenFrame();
+    ASSERT_EQ(StatusBarParts(pFrame), "0134");  // part 2 hidden at first
+    std::string strApplied;
+    bool bShown = false;
+    std::vector<std::string> fontTitles;
+    ASSERT_TRUE(WithPreferences(pFrame->m_hWnd, ID_STATUSBAR_PROPERTIES, [&](HWND h, CPreferencesDlg& dlg) {
+        CPrefStatLinePropPage& p = dlg.m_StatLinePage;
+        bShown = p.IsWindowVisible() != FALSE;
+        vorntest::DialogAnswers answers(dlg);
+        answers.strFace = "Tahoma";
+        vorntest::ClickGridBox(p, 0, 4);  // the PSW last, the SIOS rate first
+        vorntest::ClickGridBox(p, 2, 2);  // the instruction count shown
+        Press(p.m_hWnd, IDC_PREF_FONT);
+        fontTitles = answers.fontTitles;
+        Press(h, ID_APPLY_NOW);
+        strApplied = StatusBarParts(pFrame);
+        Press(h, IDOK);
+    }));
+    EXPECT_TRUE(bShown);
+    EXPECT_EQ(fontTitles, (std::vector<std::string>{"Registers Bars and System Status Font"}));
+    EXPECT_EQ(strApplied, "41230");
+    EXPECT_EQ(StatusBarParts(pFrame), "41230");
+    EXPECT_EQ(ProfileGetString("Settings", "StatLinePartSeq", ""), "41230");
+    EXPECT_EQ(ProfileGetString("Settings", "StatLineSeePart", ""), "11111");
+    EXPECT_EQ(g_pView->Settings().m_strStatusFontName, "Tahoma");
+    // Changed again, then cancelled.
+    ASSERT_TRUE(WithPreferences(pFrame->m_hWnd, ID_STATUSBAR_PROPERTIES, [&](HWND h, CPreferencesDlg& dlg) {
+        vorntest::ClickGridBox(dlg.m_StatLinePage, 3, 3);  // MIPS hidden
+        vorntest::ClickGridBox(dlg.m_StatLinePage, 1, 0);
+        Press(h, IDCANCEL);
+    }));
+    EXPECT_EQ(StatusBarParts(pFrame), "41230");
+    EXPECT_EQ(ProfileGetString("Settings", "StatLinePartSeq", ""), "41230");
+    EXPECT_EQ(ProfileGetString("Settings", "StatLineSeePart", ""), "11111");
+    pFrame->DestroyWindow();
+    Pump();
+    EXPECT_EQ(ProfileGetString("Settings", "StatusFontName", ""), "Tahoma");
 }

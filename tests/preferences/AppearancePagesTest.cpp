@@ -21,22 +21,22 @@
 #include "framework/HelpKeys.h"
 #include "session/ConsoleClassifier.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/preferences/PrefsDialogAnswers.h"
 #include "tests/support/GdiObjectCount.h"
 #include "tests/support/ScopedIniStore.h"
 
 namespace {
 
+using vorntest::DialogAnswers;
+
 void Press(HWND hDlg, int nId)
 {
-    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, nId));
+    vorntest::PressButton(hDlg, nId);
 }
 
-// A click on a check box: the box toggles, then tells its page.
 void Toggle(CWnd& page, int nId)
 {
-    bool bChecked = ::IsDlgButtonChecked(page.m_hWnd, nId) == BST_CHECKED;
-    ::CheckDlgButton(page.m_hWnd, nId, bChecked ? BST_UNCHECKED : BST_CHECKED);
-    Press(page.m_hWnd, nId);
+    vorntest::ToggleBox(page, nId);
 }
 
 bool IsApplyEnabled(HWND hDlg)
@@ -44,70 +44,10 @@ bool IsApplyEnabled(HWND hDlg)
     return ::IsWindowEnabled(::GetDlgItem(hDlg, ID_APPLY_NOW)) != FALSE;
 }
 
-std::string Text(HWND h)
-{
-    char sz[512] = "";
-    ::GetWindowTextA(h, sz, sizeof sz);
-    return sz;
-}
-
 std::string ItemText(CWnd& page, int nId)
 {
-    return Text(::GetDlgItem(page.m_hWnd, nId));
+    return vorntest::WindowText(::GetDlgItem(page.m_hWnd, nId));
 }
-
-// The colour dialog's red field; green and blue follow it.
-const int kColorRed = 706;
-
-// Answers the colour and font dialogs of this thread, once each: its title
-// is recorded; a colour dialog's red, green and blue fields take the colour
-// to give before OK (Cancel when there is none to give); a font dialog
-// picks the face and size given before OK.
-struct DialogAnswers {
-    std::vector<std::string> colorTitles, fontTitles;
-    bool bGive = true;
-    COLORREF cr = RGB(1, 2, 3);
-    std::string strFace = "Tahoma";
-    int nSize = 12;
-    CPreferencesDlg* pDlg = nullptr;
-    HWND hLast = nullptr;
-    vorntest::DialogDriver driver{[this](HWND h) { return Step(h); }};
-
-    explicit DialogAnswers(CPreferencesDlg& dlg) : pDlg(&dlg) {}
-
-    bool Step(HWND h)
-    {
-        if (h == pDlg->m_hWnd || h == hLast)
-            return true;
-        hLast = h;
-        if (::GetDlgItem(h, cmb1)) {
-            fontTitles.push_back(Text(h));
-            AnswerFont(h);
-            return true;
-        }
-        colorTitles.push_back(Text(h));
-        if (bGive) {
-            ::SetDlgItemInt(h, kColorRed, GetRValue(cr), FALSE);
-            ::SetDlgItemInt(h, kColorRed + 1, GetGValue(cr), FALSE);
-            ::SetDlgItemInt(h, kColorRed + 2, GetBValue(cr), FALSE);
-        }
-        ::PostMessageA(h, WM_COMMAND, bGive ? IDOK : IDCANCEL, 0);
-        return true;
-    }
-
-    void AnswerFont(HWND h)
-    {
-        HWND hFace = ::GetDlgItem(h, cmb1);
-        if (::SendMessageA(hFace, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)strFace.c_str()) != CB_ERR)
-            ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), (LPARAM)hFace);
-        HWND hSize = ::GetDlgItem(h, cmb3);
-        std::string strSize = std::to_string(nSize);
-        if (::SendMessageA(hSize, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)strSize.c_str()) == CB_ERR)
-            ::SetWindowTextA(hSize, strSize.c_str());
-        ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(cmb3, CBN_SELCHANGE), (LPARAM)hSize);
-        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
-    }
-};
 
 // Apply hands every page whose window exists to the view, in order.
 bool WasApplied(const CPrefsViewStandIn& view, int nPage)
@@ -718,10 +658,9 @@ namespace {
 const char kInitialSample[] =
     "CP00 PSW=07542000 80000000 0000000004089BB8 .......Z instcount=124999579 MIPS=  39.17 SIOS= 400";
 
-// Clicks box (part, column) as the user would.
 void ClickBox(CWnd& page, int nPart, int nColumn)
 {
-    Toggle(page, IDC_PREF_GRID_FIRST + 5 * nPart + nColumn);
+    vorntest::ClickGridBox(page, nPart, nColumn);
 }
 
 // The grid's ticks: each row holds at most one, in its part's column.
