@@ -7,15 +7,18 @@
 // the bars' and the status bar's Properties open the dialog; and the
 // console's context menu, the editing one inside a selection of several
 // lines, else the view menu with the selection collapsed, from the mouse
-// and from the keyboard.
+// and from the keyboard, offering Delete Messages only with lines; the
+// device-list bar's class templates built with the folders at start-up.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "preferences/PreferencesDlg.h"
+#include "session/ConsoleCommands.h"
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/preferences/PrefsDialogAnswers.h"
@@ -86,6 +89,7 @@ struct PrefsFrameFixture : FrameFixture {
 // menu); 0 when none showed.
 UINT g_nFirstMenuItem = 0;
 RECT g_rcMenu = {};
+UINT g_nDeleteState = 0;  // Delete Messages' menu state
 void CALLBACK ReadAndEndMenu(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
     HWND hMenuWnd = ::FindWindowA("#32768", nullptr);
@@ -95,6 +99,7 @@ void CALLBACK ReadAndEndMenu(HWND, UINT, UINT_PTR nTimer, DWORD)
     HMENU hMenu = (HMENU)::SendMessageA(hMenuWnd, kMnGetHMenu, 0, 0);
     g_nFirstMenuItem = hMenu ? ::GetMenuItemID(hMenu, 0) : 0;
     ::GetWindowRect(hMenuWnd, &g_rcMenu);
+    g_nDeleteState = hMenu ? ::GetMenuState(hMenu, ID_VIEW_DELETE_MESSAGES, MF_BYCOMMAND) : (UINT)-1;
     ::KillTimer(nullptr, nTimer);
     ::EndMenu();
 }
@@ -530,4 +535,51 @@ TEST_F(PrefsFrameFixture, StatusBarPageChangedByHandRebuildsTheStatusBar)
     pFrame->DestroyWindow();
     Pump();
     EXPECT_EQ(ProfileGetString("Settings", "StatusFontName", ""), "Tahoma");
+}
+
+// Delete Messages in the console's menu is offered only while the console
+// holds lines.
+TEST_F(PrefsFrameFixture, DeleteMessagesIsOfferedOnlyWithLines)
+{
+    OpenFrame();
+    g_pView->GetDocument()->DeleteContents();
+    g_pView->SetSelection(0, 0);
+    ASSERT_EQ(ContextMenuAt(g_pView->m_hWnd, 0), (UINT)ID_VIEW_STATUS_BAR);
+    EXPECT_NE(g_nDeleteState & MF_GRAYED, 0u);
+    AddTenLines();
+    ASSERT_EQ(ContextMenuAt(g_pView->m_hWnd, 0), (UINT)ID_VIEW_STATUS_BAR);
+    EXPECT_EQ(g_nDeleteState & (MF_GRAYED | MF_DISABLED), 0u);
+}
+
+// After the start-up's folder check the device-list bar's class templates,
+// from which an Add device starts, take the preferred folders.
+TEST_F(PrefsFrameFixture, DeviceClassTemplatesTakeTheFoldersAtStartUp)
+{
+    TempDir punch, printer, tape, disk;
+    const struct {
+        const char* pszList;
+        const TempDir& folder;
+        int nClass;
+        const char* pszFile;
+    } rows[] = {
+        {"PunchFilesDirectories", punch, 1, "punch.txt"},
+        {"PrinterFilesDirectories", printer, 2, "print.txt"},
+        {"DiskFilesDirectories", disk, 5, "volser.comp"},
+        {"TapeFilesDirectories", tape, 6, "tape.vet"},
+    };
+    for (const auto& r : rows) {
+        ProfileWriteInt(r.pszList, "NumEntries", 1);
+        ProfileWriteString(r.pszList, "1", r.folder.Folder().c_str());
+    }
+    OpenFrame();
+    CDynDevListDlgBar& bar = pFrame->m_wndDevListBar.m_dlg;
+    ASSERT_TRUE(PumpUntil([&] { return bar.m_ClassTemplates[6].m_wDevType != 0; }, 5000));
+    for (const auto& r : rows) {
+        // The statements keep file names with forward slashes.
+        std::string strExpected = r.folder.Path(r.pszFile);
+        std::replace(strExpected.begin(), strExpected.end(), '\\', '/');
+        EXPECT_EQ(std::string(bar.m_ClassTemplates[r.nClass].m_strFirstArg.GetString()), strExpected) << r.pszList;
+    }
+    EXPECT_EQ(bar.m_ClassTemplates[6].m_wDevType, 0x3420);
+    EXPECT_EQ(bar.m_ClassTemplates[5].m_wDevType, 0x3350);
 }
