@@ -318,7 +318,8 @@ void WriteNewerLogFile(const std::string& strPath)
 }  // namespace
 
 // Cancel changes no setting, but the log folder may have changed meanwhile:
-// the numbering is checked again and the question's answer taken.
+// the numbering is checked again and the question's answer taken; so does
+// OK, but not the start-up's auto-closing dialog.
 TEST_F(ViewPrefsTest, CancelStillRechecksTheLogNumbering)
 {
     Start(NumberedLogging(2, 9));
@@ -336,10 +337,18 @@ TEST_F(ViewPrefsTest, CancelStillRechecksTheLogNumbering)
     EXPECT_EQ(ProfileGetInt("Logging", "CurFileNum", 0), 7u);
     // Auto-closing (the start-up's folder check) leaves the numbering alone.
     WriteNewerLogFile(dir.Path("vorn.008.log"));
-    vorntest::DialogSequence none({});
-    pView->ShowPreferences(kPrefsDirs, true);
-    EXPECT_EQ(pDoc->GetSettings().m_nCurFileNum, 7u);
-    EXPECT_TRUE(none.Seen().empty());
+    {
+        vorntest::DialogSequence none({});
+        pView->ShowPreferences(kPrefsDirs, true);
+        EXPECT_EQ(pDoc->GetSettings().m_nCurFileNum, 7u);
+        EXPECT_TRUE(none.Seen().empty());
+    }
+    // OK checks it too.
+    vorntest::DialogSequence ok({vorntest::ClickControl(IDOK), vorntest::ClickTask(IDYES)});
+    ::SendMessageA(pView->m_hWnd, WM_COMMAND, ID_EDIT_PREFERENCES, 0);
+    ASSERT_EQ(ok.Seen().size(), 2u);
+    EXPECT_EQ(ok.Seen()[1].strCaption, " Logfile Numbering");
+    EXPECT_EQ(pDoc->GetSettings().m_nCurFileNum, 8u);
 }
 
 // The last number is a current number like any other: while it is current,
