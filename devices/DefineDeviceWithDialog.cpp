@@ -2,6 +2,7 @@
 // definition dialog for a caller.
 #include "devices/DefineDeviceWithDialog.h"
 
+#include "devices/AddCOMMSheet.h"
 #include "devices/AddCardPunchDlg.h"
 #include "devices/AddConsoleDlg.h"
 #include "devices/AddDisplayDlg.h"
@@ -30,6 +31,8 @@ std::unique_ptr<CDeviceDefinition> CreateDeviceDialog(EDeviceDialogKind eKind, C
         return std::make_unique<CAddDasdDlg>(pParent);
     case kDeviceDlgTape:
         return std::make_unique<CAddTapeDlg>(pParent);
+    case kDeviceDlgComm:
+        return std::make_unique<CAddCOMMSheet>(pParent);
     case kDeviceDlgStmtEdit:
         return std::make_unique<CVornDeviceStmtEditDlg>(pParent);
     default:

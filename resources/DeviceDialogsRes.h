@@ -317,3 +317,59 @@
 #define IDS_HELP_TERM_MASK          6302
 #define IDS_HELP_CON_NOPROMPT       6303
 #define IDS_HELP_DSP_GROUP          6304
+
+// The communication adapter sheet (its id names the stored placement) and
+// its pages, one per adapter kind: OSA (QETH), LCS, CTCI, CTCE.
+#define IDD_COMM_SHEET              709
+#define IDD_ADD_QETH                807
+#define IDD_ADD_LCS                 506
+#define IDD_ADD_CTCI                507
+#define IDD_ADD_CTCE                508
+// Controls every adapter page shares (number and type are IDC_DEVDLG_*).
+#define IDC_COMM_KIND_GROUP         1746
+#define IDC_COMM_DESCRIPTION        1225
+#define IDC_COMM_PARMS_GROUP        1747
+#define IDC_COMM_GUEST_IP_LABEL     1752
+#define IDC_COMM_GUEST_IP           1362
+#define IDC_COMM_NIC_IP_LABEL       1755
+#define IDC_COMM_NIC_IP             1271
+#define IDC_COMM_NIC_OR             1767
+#define IDC_COMM_NIC_MAC_LABEL      1756
+#define IDC_COMM_NIC_MAC            1272
+// The OSA (QETH) page.
+#define IDC_QETH_MASK_LABEL         1753
+#define IDC_QETH_MASK               1363
+#define IDC_QETH_CHPID_LABEL        3282
+#define IDC_QETH_CHPID              3281
+#define IDC_QETH_CHPID_OPTIONAL     3283
+#define IDC_QETH_DEBUG              1615
+// The CTCE page.
+#define IDC_CTCE_LPORT_LABEL        1748
+#define IDC_CTCE_LPORT              1251
+#define IDC_CTCE_LPORT_SPIN         1252
+#define IDC_CTCE_RHOST_LABEL        1749
+#define IDC_CTCE_RHOST              1360
+#define IDC_CTCE_RPORT_LABEL        1750
+#define IDC_CTCE_RPORT              1254
+#define IDC_CTCE_RPORT_SPIN         1255
+#define IDC_CTCE_MTU_LABEL          1751
+#define IDC_CTCE_MTU                1256
+#define IDC_CTCE_MTU_SPIN           1257
+
+// Balloon help: what the adapter pages share (6320-6329), the OSA page
+// (6330-6339), the CTCE page (6340-6349).
+#define IDS_HELP_COMM_DESCRIPTION   6320
+#define IDS_HELP_COMM_PARMS         6321
+#define IDS_HELP_COMM_GUEST_IP      6322
+#define IDS_HELP_COMM_NIC_IP        6323
+#define IDS_HELP_COMM_NIC_OR        6324
+#define IDS_HELP_COMM_NIC_MAC       6325
+#define IDS_HELP_QETH               6330
+#define IDS_HELP_QETH_MASK          6331
+#define IDS_HELP_QETH_CHPID         6332
+#define IDS_HELP_QETH_DEBUG         6333
+#define IDS_HELP_CTCE               6340
+#define IDS_HELP_CTCE_LPORT         6341
+#define IDS_HELP_CTCE_RHOST         6342
+#define IDS_HELP_CTCE_RPORT         6343
+#define IDS_HELP_CTCE_MTU           6344

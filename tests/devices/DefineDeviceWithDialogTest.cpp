@@ -10,6 +10,7 @@
 #include "devices/AddCardPunchDlg.h"
 #include "devices/AddConsoleDlg.h"
 #include "devices/AddDisplayDlg.h"
+#include "devices/AddCOMMSheet.h"
 #include "devices/AddCardReaderDlg.h"
 #include "devices/AddPrinterDlg.h"
 #include "devices/AddDasdDlg.h"
@@ -57,6 +58,7 @@ TEST(CreateDeviceDialog, EachKindItsDialog)
     EXPECT_TRUE(dynamic_cast<CVornDeviceStmtEditDlg*>(CreateDeviceDialog(kDeviceDlgStmtEdit, nullptr).get()));
     EXPECT_TRUE(dynamic_cast<CAddTapeDlg*>(CreateDeviceDialog(kDeviceDlgTape, nullptr).get()));
     EXPECT_TRUE(dynamic_cast<CAddDasdDlg*>(CreateDeviceDialog(kDeviceDlgDasd, nullptr).get()));
+    EXPECT_TRUE(dynamic_cast<CAddCOMMSheet*>(CreateDeviceDialog(kDeviceDlgComm, nullptr).get()));
 }
 
 TEST(DefineDeviceWithDialog, OkCopiesTheDeviceBackAndTheBarStartsInTheFilesFolder)

@@ -89,6 +89,14 @@ struct DevListSession : SessionFixture {
         HTREEITEM h = pBar->FindDeviceItem(nKey);
         return h ? (const char*)pBar->Tree().GetItemText(pBar->Tree().GetParentItem(h)) : std::string();
     }
+    // The group item of a device class (the groups stand in class order).
+    HTREEITEM Group(WORD wClass)
+    {
+        HTREEITEM h = pBar->Tree().GetRootItem();
+        for (WORD i = 0; h && i < wClass; ++i)
+            h = pBar->Tree().GetNextSiblingItem(h);
+        return h;
+    }
     // Right-clicks the item in the hit test that the menu commands use.
     int ClickOn(HTREEITEM hItem)
     {

@@ -55,13 +55,6 @@ struct DeviceDialogsSession : DevListSession {
             Queue(0, {Entry("0120", "3390", "DASD", "0000", "d.cckd")});
         ASSERT_TRUE(PumpUntilReady());
     }
-    HTREEITEM Group(WORD wClass)
-    {
-        HTREEITEM h = pBar->Tree().GetRootItem();
-        for (WORD i = 0; h && i < wClass; ++i)
-            h = pBar->Tree().GetNextSiblingItem(h);
-        return h;
-    }
 };
 
 }  // namespace

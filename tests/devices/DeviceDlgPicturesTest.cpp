@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "config/CVornConfigFile.h"
+#include "devices/AddCOMMSheet.h"
 #include "devices/AddCardPunchDlg.h"
 #include "devices/AddCardReaderDlg.h"
 #include "devices/AddConsoleDlg.h"
@@ -23,8 +24,10 @@
 
 namespace {
 
-// Shows the dialog until Esc when a picture is wanted; then cancels.
-INT_PTR ShowForPicture(CDialog& dlg)
+// Shows the dialog (or sheet) until Esc when a picture is wanted; then
+// cancels.
+template <class TDialog>
+INT_PTR ShowForPicture(TDialog& dlg)
 {
     return vorntest::RunModal(dlg, [](HWND h) {
         if (vorntest::KeepOpenForScreenshot()) {
@@ -184,4 +187,21 @@ TEST(DeviceDlgPictures, DisplayTerminal)
     dlg.m_bAdd = true;
     dlg.m_Device = Parsed("0700 3270 TSO 10.1.1.0 255.255.255.0");
     EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
+TEST(DeviceDlgPictures, CommSheetOsaPage)
+{
+    CAddCOMMSheet sheet;
+    sheet.m_bAdd = true;
+    sheet.m_Device = Parsed("0600 OSA iface 192.168.0.2 ipaddr 192.168.0.4 netmask 255.255.0.0 chpid F0 debug");
+    sheet.PrepareToRun();
+    EXPECT_EQ(IDCANCEL, ShowForPicture(sheet));
+}
+
+TEST(DeviceDlgPictures, CommSheetCtcePage)
+{
+    CAddCOMMSheet sheet;
+    sheet.m_Device = Parsed("0400 CTCE 30880 192.168.1.20 30880 32768");
+    sheet.PrepareToRun();
+    EXPECT_EQ(IDCANCEL, ShowForPicture(sheet));
 }

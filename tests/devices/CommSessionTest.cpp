@@ -1,0 +1,130 @@
+// CommSessionTest.cpp: the communication adapter sheet opened from the
+// device-list bar with the view and the emulator stand-in at its default
+// version (commands arrive without "vorn "): a CTCE adapter attached with
+// the command's inner double blanks, an odd port refused with nothing sent,
+// and a CTCE adapter reinitialised from its own page only.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "config/CVornConfigFile.h"
+#include "config/DevClass.h"
+#include "devices/AddCOMMPage.h"
+#include "tests/devices/CommSheetTestSupport.h"
+#include "tests/devices/DevListSessionFixture.h"
+#include "tests/devices/DeviceDlgTestSupport.h"
+#include "tests/platform/ModalDriver.h"
+
+using namespace devtest;
+
+namespace {
+
+struct CommSession : DevListSession {
+    // The stand-in at its own version; the view's configuration holds the
+    // statements; the bar shows a disk and the listed adapters.
+    void Start(std::initializer_list<const char*> statements = {})
+    {
+        StartEmulator("--no-devlist");
+        CVornConfigFile cfg = pView->GetConfig();
+        CString strError;
+        for (const char* psz : statements)
+            ASSERT_TRUE(cfg.AddDevice(psz, strError)) << strError.GetString();
+        pView->ApplyEditedConfiguration(cfg);
+        std::vector<CDevListEntry> entries = {Entry("0120", "3390", "DASD", "0000", "d.cckd")};
+        if (statements.size() != 0)
+            entries.push_back(Entry("0400", "3088", "CTCA", "0000", "CTCE"));
+        Queue(0, entries);
+        ASSERT_TRUE(PumpUntilReady());
+    }
+    // The CTCE page of the sheet the bar opens: number, remote host, port.
+    void FillCtce(HWND hSheet, const char* pszLocalPort)
+    {
+        HWND hPage = SelectPageByCaption(hSheet, "CTCE");
+        SetText(hPage, IDC_DEVDLG_DEVNUM, "0400");
+        SetIPAddress(hPage, IDC_CTCE_RHOST, 192, 168, 1, 20);
+        SetText(hPage, IDC_CTCE_LPORT, pszLocalPort);
+    }
+};
+
+}  // namespace
+
+TEST_F(CommSession, AddingACtceAdapterAttachesItWithTheDoubleBlanks)
+{
+    Start();
+    ASSERT_EQ(0, ClickOn(Group(DEVCLASS_COMM)));
+    std::string caption;
+    vorntest::DialogDriver driver([&](HWND h) {
+        caption = Caption(h);
+        FillCtce(h, "30880");
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_ADD);
+    EXPECT_EQ("Add New Comm. device", caption);
+    EXPECT_TRUE(WaitFor("attach  0400  CTCE  30880  192.168.1.20  30880  32768"));
+    CVornDevice dev;
+    ASSERT_TRUE(pView->GetConfig().m_devices.Lookup(0x0400, dev));
+    EXPECT_EQ(DEVCLASS_COMM, dev.m_wClass);
+    EXPECT_EQ(COMM_SUBTYPE_CTCE, dev.m_nSubtype);
+    EXPECT_STREQ("CTCE", dev.m_strFirstArg);
+    EXPECT_STREQ("30880  192.168.1.20  30880  32768", dev.m_strOtherArgs);
+    EXPECT_TRUE(pView->IsConfigModified());
+}
+
+TEST_F(CommSession, AnOddPortIsRefusedAndNothingIsSent)
+{
+    Start();
+    ASSERT_EQ(0, ClickOn(Group(DEVCLASS_COMM)));
+    std::string balloon;
+    vorntest::DialogDriver driver([&](HWND h) {
+        FillCtce(h, "30881");
+        ::SendMessageA(h, WM_COMMAND, IDOK, 0);
+        balloon = TakeBalloon();
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    size_t nBefore = Received().size();
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_ADD);
+    EXPECT_EQ("Local Port: Please enter an even numbered port number from 1024 to 65535", balloon);
+    PumpFor(300);
+    EXPECT_EQ(nBefore, Received().size());
+    EXPECT_FALSE(pView->IsConfigModified());
+}
+
+// Re-Initialize opens on the adapter's own page and sends its arguments
+// back; another kind's page is refused and sends nothing.
+TEST_F(CommSession, ReinitialisingACtceAdapterSendsDevinitFromItsOwnPage)
+{
+    Start({"0400 CTCE 30880 192.168.1.20 30880 32768"});
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x0400)));
+    std::string caption, balloon;
+    vorntest::DialogDriver refused([&](HWND h) {
+        SelectPageByCaption(h, "OSA");
+        ::SendMessageA(h, WM_COMMAND, IDOK, 0);
+        balloon = TakeBalloon();
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    size_t nBefore = Received().size();
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_REINIT);
+    EXPECT_EQ("Device Type: " + std::string(CAddCOMMPage::KindKeptMessage("CTCE", "OSA")), balloon);
+    PumpFor(300);
+    EXPECT_EQ(nBefore, Received().size());
+
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x0400)));
+    std::string strPage;
+    vorntest::DialogDriver driver([&](HWND h) {
+        caption = Caption(h);
+        strPage = Text(CurrentPage(h), IDC_CTCE_MTU);
+        SetText(CurrentPage(h), IDC_CTCE_MTU, "1500");
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_REINIT);
+    EXPECT_EQ("Reinitialize Comm. device", caption);
+    EXPECT_EQ("32768", strPage);
+    EXPECT_TRUE(WaitFor("devinit  0400  30880  192.168.1.20  30880  1500"));
+}
