@@ -26,3 +26,11 @@ void ReadHostAdapters(CHostAdapterArray& adapters, const AdapterQuery& query);
 
 // Appends the adapters of an already filled list of records.
 void AppendHostAdapters(CHostAdapterArray& adapters, const IP_ADAPTER_ADDRESSES* pFirst);
+
+// The system's GetAdaptersAddresses for IPv4 (what ReadHost asks).
+AdapterQuery SystemAdapterQuery();
+
+// The adapters the query reports now that ReadHostAdapters would list (a
+// physical and an IPv4 address), counted afresh: adapters added after
+// start-up count too; 0 when the query fails.
+int CountHostAdapters(const AdapterQuery& query);

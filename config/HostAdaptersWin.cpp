@@ -66,11 +66,23 @@ void ReadHostAdapters(CHostAdapterArray& adapters, const AdapterQuery& query)
         AppendHostAdapters(adapters, buffer.get());
 }
 
-void CHostAdapterArray::ReadHost()
+AdapterQuery SystemAdapterQuery()
 {
-    ReadHostAdapters(*this, [](IP_ADAPTER_ADDRESSES* pBuffer, ULONG* pnSize) {
+    return [](IP_ADAPTER_ADDRESSES* pBuffer, ULONG* pnSize) {
         return ::GetAdaptersAddresses(AF_INET,
                                       GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER,
                                       nullptr, pBuffer, pnSize);
-    });
+    };
+}
+
+int CountHostAdapters(const AdapterQuery& query)
+{
+    CHostAdapterArray adapters;
+    ReadHostAdapters(adapters, query);
+    return (int)adapters.GetSize();
+}
+
+void CHostAdapterArray::ReadHost()
+{
+    ReadHostAdapters(*this, SystemAdapterQuery());
 }

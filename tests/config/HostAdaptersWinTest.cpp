@@ -9,70 +9,12 @@
 #include <vector>
 
 #include "config/HostAdapterQuery.h"
+#include "tests/support/FakeHostAdapters.h"
+
+using vorntest::FakeAdapters;
+using vorntest::ScriptedQuery;
 
 namespace {
-
-// Adapter records laid out in one block, as the system returns them.
-struct FakeAdapters {
-    std::vector<IP_ADAPTER_ADDRESSES> adapters;
-    std::vector<IP_ADAPTER_UNICAST_ADDRESS> unicasts;
-    std::vector<sockaddr_in> addresses;
-
-    FakeAdapters() { adapters.reserve(8); unicasts.reserve(8); addresses.reserve(8); }
-
-    void Add(const wchar_t* pwszName, ULONG nMACLength, BYTE byLast, const char* pszIPv4)
-    {
-        IP_ADAPTER_ADDRESSES a = {};
-        a.FriendlyName = const_cast<wchar_t*>(pwszName);
-        a.Description = const_cast<wchar_t*>(L"Fake Ethernet Adapter");
-        a.PhysicalAddressLength = nMACLength;
-        for (ULONG i = 0; i < 8; i++)
-            a.PhysicalAddress[i] = (BYTE)(0x10 + i);
-        a.PhysicalAddress[5] = byLast;
-        if (pszIPv4) {
-            sockaddr_in sin = {};
-            sin.sin_family = AF_INET;
-            sin.sin_addr.s_addr = inet_addr(pszIPv4);
-            addresses.push_back(sin);
-            IP_ADAPTER_UNICAST_ADDRESS u = {};
-            u.Address.lpSockaddr = reinterpret_cast<sockaddr*>(&addresses.back());
-            u.Address.iSockaddrLength = sizeof(sockaddr_in);
-            unicasts.push_back(u);
-            a.FirstUnicastAddress = &unicasts.back();
-        }
-        adapters.push_back(a);
-        for (size_t i = 0; i + 1 < adapters.size(); i++)
-            adapters[i].Next = &adapters[i + 1];
-    }
-};
-
-// A query that asks for a larger buffer nOverflows times, then copies the
-// records (their pointers still lead into the FakeAdapters object).
-struct ScriptedQuery {
-    const FakeAdapters* pFake;
-    int nOverflows;
-    int nCalls = 0;
-    std::vector<ULONG> sizesSeen;
-
-    ULONG operator()(IP_ADAPTER_ADDRESSES* pBuffer, ULONG* pnSize)
-    {
-        nCalls++;
-        sizesSeen.push_back(*pnSize);
-        ULONG nNeed = (ULONG)(pFake->adapters.size() * sizeof(IP_ADAPTER_ADDRESSES)) + 1000 * (ULONG)nCalls;
-        // Like the system: a buffer too small for the records is never written.
-        if (nCalls <= nOverflows || *pnSize < nNeed - 1000 * (ULONG)nCalls) {
-            *pnSize = nNeed;
-            return ERROR_BUFFER_OVERFLOW;
-        }
-        std::vector<IP_ADAPTER_ADDRESSES> copy = pFake->adapters;
-        for (size_t i = 0; i + 1 < copy.size(); i++)
-            copy[i].Next = &pBuffer[i + 1];
-        if (!copy.empty())
-            copy.back().Next = nullptr;
-        std::memcpy(pBuffer, copy.data(), copy.size() * sizeof(IP_ADAPTER_ADDRESSES));
-        return NO_ERROR;
-    }
-};
 
 CHostAdapterArray Read(ScriptedQuery& q)
 {
@@ -150,4 +92,18 @@ TEST(HostAdapters, AdaptersWithoutPhysicalOrUnicastAddressAreLeftOut)
     EXPECT_EQ(list[0].m_abyMAC[5], 0xC0);
     EXPECT_EQ(list[1].m_strFriendlyName, "eth1");
     EXPECT_EQ(list.FindByIP(inet_addr("127.0.0.1")), -1);
+}
+
+TEST(HostAdapters, CountedAfreshAsTheListWouldHoldThem)
+{
+    FakeAdapters fake;
+    fake.Add(L"loopback", 0, 0, "127.0.0.1");
+    fake.Add(L"eth0", 6, 0xA0, "192.168.1.10");
+    ScriptedQuery q{&fake, 1};
+    EXPECT_EQ(CountHostAdapters([&q](IP_ADAPTER_ADDRESSES* p, ULONG* pn) { return q(p, pn); }), 1);
+    EXPECT_EQ(q.nCalls, 2);
+    fake.Add(L"eth1", 6, 0xA1, "10.0.0.3");
+    EXPECT_EQ(CountHostAdapters(vorntest::QueryOf(fake)), 2);
+    EXPECT_EQ(CountHostAdapters([](IP_ADAPTER_ADDRESSES*, ULONG*) { return (ULONG)ERROR_NO_DATA; }), 0);
+    EXPECT_EQ(CountHostAdapters(SystemAdapterQuery()), (int)g_HostAdapters.GetSize());
 }
