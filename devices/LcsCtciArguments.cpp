@@ -186,6 +186,8 @@ void ParseCtciArguments(const char* pszArgs, SNetAdapterFields& f)
         r.strNicMAC.Empty();
     }
     DropInvalidAddresses(r);
+    if (r.strNicIP == kNoNicAddress)  // "-n 0.0.0.0" names no adapter either
+        r.strNicIP.Empty();
     r.nDriverSize = IsNumericString(strDriver) ? SizeValue(strDriver) : f.nDriverSize;
     r.nDllSize = IsNumericString(strDll) ? SizeValue(strDll) : f.nDllSize;
     f = r;

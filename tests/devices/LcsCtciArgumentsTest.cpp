@@ -116,6 +116,7 @@ TEST(CtciArguments, ReadBack)
         {"-m 02:00:00:00:00:01 -m", "gip= gmac= nip= nmac= k=0 i=0"},
         // "-o" is no CTCI option: skipped, "x.oat" is the (refused) guest IP
         {"-o x.oat 10.0.0.2", "gip= gmac= nip=10.0.0.2 nmac= k=0 i=0"},
+        {"-n 0.0.0.0 10.0.0.2", "gip=10.0.0.2 gmac= nip= nmac= k=0 i=0"},
     };
     for (const auto& c : cases) {
         SNetAdapterFields f;

@@ -2,8 +2,10 @@
 // the strict number conversions against the C library's, statement words
 // and quoting, splitting, trimming, tab expansion, address texts, folder and
 // path forms, Windows command-line words, the dialogs' address, netmask and name rules, code-page translation, hexadecimal renderings and the quick
-// memory search against a plain one. The first bytes choose the parameters
-// (separator length, tab size, quote character), the rest is the text.
+// memory search against a plain one, the option walker and the LCS and
+// CTCI argument texts read, written and read again. The first bytes choose
+// the parameters (separator length, tab size, quote character), the rest is
+// the text.
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -12,6 +14,8 @@
 
 #include "config/FieldRules.h"
 #include "config/NetworkValues.h"
+#include "devices/LcsCtciArguments.h"
+#include "platform/CGetOpt.h"
 #include "platform/CSplitPath.h"
 #include "platform/CodePage.h"
 #include "platform/HexRender.h"
@@ -293,6 +297,42 @@ void CheckStdCommandLine(const char* psz)
 
 } // namespace
 
+bool SameFields(const SNetAdapterFields& a, const SNetAdapterFields& b)
+{
+    return a.strGuestIP == b.strGuestIP && a.strGuestMAC == b.strGuestMAC && a.strNicIP == b.strNicIP &&
+           a.strNicMAC == b.strNicMAC && a.nDriverSize == b.nDriverSize && a.nDllSize == b.nDllSize &&
+           a.bDebug == b.bDebug;
+}
+
+// The option walker ends inside its words; what the LCS and CTCI readers
+// take from a text is what they read back from the text written of it
+// (names without quote characters, as file names are; CTCI with the guest
+// address its page requires).
+void CheckAdapterArguments(const char* psz)
+{
+    CStringArray words;
+    ParseStmt(psz, words);
+    words.InsertAt(0, CString("prog"));
+    CGetOpt opt(words, "n:o:m:k:i:d");
+    int nSteps = 0;
+    while (opt.GetOpt() != -1)
+        FUZZ_CHECK(++nSteps <= 2 * (int)std::strlen(psz) + 1);
+    FUZZ_CHECK(opt.OptInd() >= 1 && opt.OptInd() <= words.GetSize());
+
+    SLcsFields lcs, lcsAgain;
+    ParseLcsArguments(psz, lcs);
+    if (lcs.strOATFile.FindOneOf("\"'") < 0) {
+        ParseLcsArguments(BuildLcsArguments(lcs), lcsAgain);
+        FUZZ_CHECK(SameFields(lcs, lcsAgain) && lcs.strOATFile == lcsAgain.strOATFile);
+    }
+    SNetAdapterFields ctci, ctciAgain;
+    ParseCtciArguments(psz, ctci);
+    if (!ctci.strGuestIP.IsEmpty()) {
+        ParseCtciArguments(BuildCtciArguments(ctci), ctciAgain);
+        FUZZ_CHECK(SameFields(ctci, ctciAgain));
+    }
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     CheckBytes(data, size);
@@ -316,5 +356,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CheckFieldRules(psz);
     CheckUtilityCommandLine(psz);
     CheckStdCommandLine(psz);
+    CheckAdapterArguments(psz);
     return 0;
 }
