@@ -23,11 +23,15 @@ BEGIN_MESSAGE_MAP(CAddCOMMSheet, cdxCDynamicHelpPropSheet)
 END_MESSAGE_MAP()
 
 CAddCOMMSheet::CAddCOMMSheet(CWnd* pParent)
-    : cdxCDynamicHelpPropSheet(IDD_COMM_SHEET, pParent), m_QETHPage(this), m_CTCEPage(this)
+    : cdxCDynamicHelpPropSheet(IDD_COMM_SHEET, pParent),
+      m_QETHPage(this),
+      m_LCSPage(this),
+      m_CTCIPage(this),
+      m_CTCEPage(this)
 {
-    // The tab order is the order of the kinds: OSA, LCS, CTCI, CTCE. The
-    // LCS and CTCI pages join here, between the two.
-    for (CAddCOMMPage* pPage : {static_cast<CAddCOMMPage*>(&m_QETHPage), static_cast<CAddCOMMPage*>(&m_CTCEPage)}) {
+    // The tab order is the order of the kinds: OSA, LCS, CTCI, CTCE.
+    for (CAddCOMMPage* pPage : {static_cast<CAddCOMMPage*>(&m_QETHPage), static_cast<CAddCOMMPage*>(&m_LCSPage),
+                                static_cast<CAddCOMMPage*>(&m_CTCIPage), static_cast<CAddCOMMPage*>(&m_CTCEPage)}) {
         m_pages[pPage->Kind()] = pPage;
         AddPage(pPage);
     }

@@ -15,6 +15,8 @@
 #pragma once
 
 #include "devices/AddCTCEPage.h"
+#include "devices/AddCTCIPage.h"
+#include "devices/AddLCSPage.h"
 #include "devices/AddQETHPage.h"
 #include "devices/CDeviceDlg.h"
 #include "framework/cdxCDynamicHelpPropSheet.h"
@@ -40,6 +42,8 @@ public:
     bool IsOkInProgress() const { return m_bOkInProgress; }
 
     CAddQETHPage m_QETHPage;
+    CAddLCSPage m_LCSPage;
+    CAddCTCIPage m_CTCIPage;
     CAddCTCEPage m_CTCEPage;
 
 protected:

@@ -373,3 +373,38 @@
 #define IDS_HELP_CTCE_RHOST         6342
 #define IDS_HELP_CTCE_RPORT         6343
 #define IDS_HELP_CTCE_MTU           6344
+
+// The LCS and CTCI pages: what both have besides the shared adapter
+// controls (the guest MAC, the two buffer sizes), then each page's own.
+#define IDC_NET_GUEST_MAC_LABEL     1753
+#define IDC_NET_GUEST_MAC           1274
+#define IDC_NET_GUEST_MAC_OPTIONAL  1754
+#define IDC_NET_DRIVER_LABEL        1757
+#define IDC_NET_DRIVER              1259
+#define IDC_NET_DRIVER_SPIN         1260
+#define IDC_NET_DRIVER_UNIT         1758
+#define IDC_NET_DRIVER_OPTIONAL     1759
+#define IDC_NET_DLL_LABEL           1760
+#define IDC_NET_DLL                 1262
+#define IDC_NET_DLL_SPIN            1263
+#define IDC_NET_DLL_UNIT            1761
+#define IDC_NET_DLL_OPTIONAL        1762
+#define IDC_LCS_GUEST_OR            1766
+#define IDC_LCS_OAT_LABEL           1763
+#define IDC_LCS_OAT                 1361
+#define IDC_LCS_OAT_BROWSE          1032
+#define IDC_LCS_EDIT_OAT            1363
+#define IDC_CTCI_GUEST_ANDOR        1764
+
+// Balloon help: the LCS page (6360-6369), the CTCI page (6370-6379), what
+// both share (6380-6389).
+#define IDS_HELP_LCS                6360
+#define IDS_HELP_LCS_GUEST_OR       6361
+#define IDS_HELP_LCS_EDIT_OAT       6362
+#define IDS_HELP_LCS_OAT            6363
+#define IDS_HELP_LCS_OAT_BROWSE     6364
+#define IDS_HELP_CTCI               6370
+#define IDS_HELP_CTCI_GUEST_ANDOR   6371
+#define IDS_HELP_NET_GUEST_MAC      6380
+#define IDS_HELP_NET_DRIVER         6381
+#define IDS_HELP_NET_DLL            6382

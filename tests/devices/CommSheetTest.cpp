@@ -32,22 +32,6 @@ using namespace devtest;
 
 namespace {
 
-CVornDevice Parsed(const char* pszStmt)
-{
-    CVornDevice dev;
-    CString strError;
-    CVornConfigFile::ParseDeviceStatement(pszStmt, dev, strError);
-    return dev;
-}
-
-CHostAdapter Adapter(const char* pszIP, const char* pszMAC)
-{
-    CHostAdapter a;
-    ParseIPAddress(pszIP, a.m_dwIPv4);
-    ParseMACAddress(pszMAC, a.m_abyMAC);
-    return a;
-}
-
 // The CTCE page's four values: "local|remote host|remote|MTU".
 std::string CtceValues(HWND hPage)
 {
@@ -55,56 +39,7 @@ std::string CtceValues(HWND hPage)
            Text(hPage, IDC_CTCE_RPORT) + "|" + Text(hPage, IDC_CTCE_MTU);
 }
 
-struct SSheetRun {
-    INT_PTR nResult = 0;
-    std::string strBalloon;   // "title: text" of a refusal
-    bool bFlagAfterOk = true;  // the OK-in-progress flag after OK was handled
-};
-
-// Opens the sheet (the caller's steps: members set, page chosen), runs
-// fill(hSheet, hPage) on the page it opens on, then OK. A refusal's balloon
-// is read and the sheet cancelled.
-SSheetRun RunSheet(CAddCOMMSheet& sheet, const std::function<void(HWND, HWND)>& fill)
-{
-    SSheetRun out;
-    sheet.PrepareToRun();
-    out.nResult = vorntest::RunModal(sheet, [&](HWND h) {
-        if (fill)
-            fill(h, CurrentPage(h));
-        ::SendMessageA(h, WM_COMMAND, IDOK, 0);
-        out.bFlagAfterOk = sheet.IsOkInProgress();
-        out.strBalloon = TakeBalloon();
-        if (!out.strBalloon.empty())
-            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
-        return false;
-    });
-    return out;
-}
-
-struct CommSheetTest : ::testing::Test {
-    TempDir dir;
-    CHostAdapterArray savedAdapters;
-    CSetRouter router;
-
-    void SetUp() override
-    {
-        SetSettingsStore(std::make_unique<CIniSettingsStore>(dir.Path("comm.ini").c_str()));
-        savedAdapters.Copy(g_HostAdapters);
-        g_HostAdapters.RemoveAll();
-        g_HostAdapters.Add(Adapter("192.168.1.10", "02:00:5E:00:01:02"));
-    }
-    void TearDown() override
-    {
-        g_HostAdapters.Copy(savedAdapters);
-        SetSettingsStore(nullptr);
-    }
-    void Open(CAddCOMMSheet& sheet, bool bAdd, const char* pszStmt)
-    {
-        sheet.m_bAdd = bAdd;
-        sheet.m_Device = Parsed(pszStmt);
-        sheet.m_pRouter = &router;
-    }
-};
+using CommSheetTest = CommSheetFixture;
 
 }  // namespace
 
@@ -113,14 +48,14 @@ TEST_F(CommSheetTest, PagesInTabOrderAndTheTitleByMode)
     for (bool bAdd : {true, false}) {
         CAddCOMMSheet sheet;
         Open(sheet, bAdd, "0400 CTCE 30880 192.168.1.20 30880 32768");
-        std::string strTitle, strTab0, strTab1;
+        std::string strTitle, strTabs;
         int nTabs = 0;
         bool bApplyShown = true, bCancelRight = false;
         SSheetRun run = RunSheet(sheet, [&](HWND h, HWND) {
             strTitle = Caption(h);
             nTabs = TabCount(h);
-            strTab0 = TabText(h, 0);
-            strTab1 = TabText(h, 1);
+            for (int i = 0; i < nTabs; ++i)
+                strTabs += TabText(h, i) + "|";
             bApplyShown = ::IsWindowVisible(::GetDlgItem(h, 0x3021)) != FALSE;
             RECT rcOK, rcCancel;
             ::GetWindowRect(::GetDlgItem(h, IDOK), &rcOK);
@@ -129,9 +64,8 @@ TEST_F(CommSheetTest, PagesInTabOrderAndTheTitleByMode)
             ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
         });
         EXPECT_EQ(bAdd ? "Add New Comm. device" : "Reinitialize Comm. device", strTitle);
-        EXPECT_EQ(2, nTabs);
-        EXPECT_EQ("OSA", strTab0);
-        EXPECT_EQ("CTCE", strTab1);
+        EXPECT_EQ(4, nTabs);
+        EXPECT_EQ("OSA|LCS|CTCI|CTCE|", strTabs);
         EXPECT_FALSE(bApplyShown);
         EXPECT_TRUE(bCancelRight);
         (void)run;

@@ -205,3 +205,20 @@ TEST(DeviceDlgPictures, CommSheetCtcePage)
     sheet.PrepareToRun();
     EXPECT_EQ(IDCANCEL, ShowForPicture(sheet));
 }
+
+TEST(DeviceDlgPictures, CommSheetLcsPage)
+{
+    CAddCOMMSheet sheet;
+    sheet.m_bAdd = true;
+    sheet.m_Device = Parsed("0E20 LCS -n 192.168.1.10 -k 1024 -i 64 192.168.1.80");
+    sheet.PrepareToRun();
+    EXPECT_EQ(IDCANCEL, ShowForPicture(sheet));
+}
+
+TEST(DeviceDlgPictures, CommSheetCtciPage)
+{
+    CAddCOMMSheet sheet;
+    sheet.m_Device = Parsed("0E40 CTCI -m 02:00:00:00:00:01 -n 00-11-22-33-44-55 -k 2048 192.168.2.2 0.0.0.0");
+    sheet.PrepareToRun();
+    EXPECT_EQ(IDCANCEL, ShowForPicture(sheet));
+}
