@@ -5,11 +5,14 @@
 function(vorn_add_test name)
     cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
-    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     add_test(NAME ${name} COMMAND ${name})
-    if(NOT VORN_NATIVE)
-        target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/ChildJob.cpp)
+    if(VORN_NATIVE)
+        target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+    else()
+        target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest)
+        target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/ChildJob.cpp
+                                       ${PROJECT_SOURCE_DIR}/tests/support/WinTestMain.cpp)
         set_tests_properties(${name} PROPERTIES
             FIXTURES_REQUIRED wine
             ENVIRONMENT "VORN_WINE_DIR=${CMAKE_BINARY_DIR}/wine")
