@@ -78,19 +78,8 @@ TEST_F(CommSession, AnOddPortIsRefusedAndNothingIsSent)
 {
     Start();
     ASSERT_EQ(0, ClickOn(Group(DEVCLASS_COMM)));
-    std::string balloon;
-    vorntest::DialogDriver driver([&](HWND h) {
-        FillCtce(h, "30881");
-        ::SendMessageA(h, WM_COMMAND, IDOK, 0);
-        balloon = TakeBalloon();
-        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
-        return false;
-    });
-    size_t nBefore = Received().size();
-    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_ADD);
-    EXPECT_EQ("Local Port: Please enter an even numbered port number from 1024 to 65535", balloon);
-    PumpFor(300);
-    EXPECT_EQ(nBefore, Received().size());
+    EXPECT_EQ("Local Port: Please enter an even numbered port number from 1024 to 65535",
+              RefusedBalloon(ID_DEVLIST_ADD, [this](HWND h) { FillCtce(h, "30881"); }));
     EXPECT_FALSE(pView->IsConfigModified());
 }
 
@@ -100,22 +89,11 @@ TEST_F(CommSession, ReinitialisingACtceAdapterSendsDevinitFromItsOwnPage)
 {
     Start({"0400 CTCE 30880 192.168.1.20 30880 32768"});
     ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x0400)));
-    std::string caption, balloon;
-    vorntest::DialogDriver refused([&](HWND h) {
-        SelectPageByCaption(h, "OSA");
-        ::SendMessageA(h, WM_COMMAND, IDOK, 0);
-        balloon = TakeBalloon();
-        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
-        return false;
-    });
-    size_t nBefore = Received().size();
-    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_REINIT);
-    EXPECT_EQ("Device Type: " + std::string(CAddCOMMPage::KindKeptMessage("CTCE", "OSA")), balloon);
-    PumpFor(300);
-    EXPECT_EQ(nBefore, Received().size());
+    EXPECT_EQ("Device Type: " + std::string(CAddCOMMPage::KindKeptMessage("CTCE", "OSA")),
+              RefusedBalloon(ID_DEVLIST_REINIT, [](HWND h) { SelectPageByCaption(h, "OSA"); }));
 
     ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x0400)));
-    std::string strPage;
+    std::string caption, strPage;
     vorntest::DialogDriver driver([&](HWND h) {
         caption = Caption(h);
         strPage = Text(CurrentPage(h), IDC_CTCE_MTU);

@@ -351,6 +351,34 @@ TEST_F(CommSheetTest, OsaWalkShowsTheFields)
                  sheet.m_strCommand);
 }
 
+// The walk as the page shows it: "MAC|NIC IP|NIC IP enabled|guest|mask|
+// CHPID|debug".
+TEST_F(CommSheetTest, OsaWalkTableAsShown)
+{
+    const struct { const char* pszArgs; const char* pszShown; } rows[] = {
+        {"iface 02:00:5E:00:01:02 ipaddr 10.0.0.5 netmask 255.0.0.0 debug", "02:00:5E:00:01:02||0|10.0.0.5|255.0.0.0||1"},
+        {"iface 192.168.1.10 ipaddr 192.168.1.77 netmask 255.255.255.0 chpid 7E",
+         "|192.168.1.10|1|192.168.1.77|255.255.255.0|7E|0"},
+        {"IFACE 192.168.1.10 NETMASK 255.255.255.255", "|192.168.1.10|1||255.255.255.255||0"},
+        {"iface tap0 ipaddr 10.0.0.300 netmask 255.0.255.0 chpid G1", "||1||||0"},
+        {"ipaddr", "||1||||0"},
+        {"mtu 1500 hwaddr 02:00:00:00:00:09 ipaddr6 fe80::1 ipaddr 10.1.2.3", "||1|10.1.2.3|||0"},
+    };
+    for (const auto& r : rows) {
+        CAddCOMMSheet sheet;
+        Open(sheet, false, (std::string("0400 OSA ") + r.pszArgs).c_str());
+        std::string strShown;
+        RunSheet(sheet, [&](HWND h, HWND hPage) {
+            strShown = Text(hPage, IDC_COMM_NIC_MAC) + "|" + IPAddressText(hPage, IDC_COMM_NIC_IP) + "|" +
+                       (Enabled(hPage, IDC_COMM_NIC_IP) ? "1" : "0") + "|" + IPAddressText(hPage, IDC_COMM_GUEST_IP) +
+                       "|" + IPAddressText(hPage, IDC_QETH_MASK) + "|" + Text(hPage, IDC_QETH_CHPID) + "|" +
+                       (Checked(hPage, IDC_QETH_DEBUG) ? "1" : "0");
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        });
+        EXPECT_EQ(r.pszShown, strShown) << r.pszArgs;
+    }
+}
+
 TEST_F(CommSheetTest, OsaKeywordAloneLeavesEveryFieldEmpty)
 {
     CAddCOMMSheet sheet;

@@ -7,11 +7,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "devices/DynDevListDlgBar.h"
+#include "tests/devices/DeviceDlgTestSupport.h"
+#include "tests/platform/ModalDriver.h"
 #include "tests/session/SessionViewFixture.h"
 
 namespace devtest {
@@ -108,6 +111,25 @@ struct DevListSession : SessionFixture {
         POINT pt = {rc.left + 2, (rc.top + rc.bottom) / 2};
         ::ClientToScreen(pBar->Tree().m_hWnd, &pt);
         return pBar->HitTest(CPoint(pt.x, pt.y));
+    }
+    // The bar's command nCommand opens a dialog; fill(hDlg), then OK, which
+    // must refuse: the balloon it brought ("title: text") is returned and
+    // the dialog cancelled. Nothing may reach the emulator.
+    std::string RefusedBalloon(UINT nCommand, const std::function<void(HWND)>& fill)
+    {
+        std::string strBalloon;
+        vorntest::DialogDriver driver([&](HWND h) {
+            fill(h);
+            ::SendMessageA(h, WM_COMMAND, IDOK, 0);
+            strBalloon = TakeBalloon();
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        size_t nBefore = Received().size();
+        pBar->SendMessage(WM_COMMAND, nCommand);
+        PumpFor(300);
+        EXPECT_EQ(nBefore, Received().size());
+        return strBalloon;
     }
     bool WaitFor(const std::string& strLine) { return Pump([&] { return HasReceived(strLine); }, 10000); }
 };

@@ -93,22 +93,8 @@ TEST_F(DeviceDialogsSession, AnExistingNumberIsRefusedAndNothingIsSent)
 {
     StartWith({});
     ASSERT_EQ(0, ClickOn(Group(DEVCLASS_RDR)));
-    std::string balloon;
-    vorntest::DialogDriver driver([&](HWND h) {
-        SetText(h, IDC_DEVDLG_DEVNUM, "000C");
-        ::SendMessageA(h, WM_COMMAND, IDOK, 0);
-        CString strTitle, strText;
-        if (ErrorBalloonWindow(&strTitle, &strText))
-            balloon = std::string(strTitle) + ": " + std::string(strText);
-        ErrorBalloonHide();
-        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
-        return false;
-    });
-    size_t nBefore = Received().size();
-    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_ADD);
-    EXPECT_EQ("Device Number: Device already defined", balloon);
-    PumpFor(300);
-    EXPECT_EQ(nBefore, Received().size());
+    EXPECT_EQ("Device Number: Device already defined",
+              RefusedBalloon(ID_DEVLIST_ADD, [](HWND h) { SetText(h, IDC_DEVDLG_DEVNUM, "000C"); }));
     EXPECT_FALSE(pView->IsConfigModified());
 }
 
