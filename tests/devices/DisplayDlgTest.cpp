@@ -137,6 +137,8 @@ TEST(DisplayDlg, ASecondSysgIsRefusedWithTheFirstOnesNumber)
     EXPECT_EQ(IDOK, r.nResult) << r.strBalloon;
     EXPECT_TRUE(dlgSysg.m_Device.m_bSysg);
     EXPECT_STREQ("SYSG", dlgSysg.m_Device.m_strTypeWord);
+    // The statement parser keeps no number for the SYSG device.
+    EXPECT_STREQ("attach 0000 SYSG *", dlgSysg.m_strCommand);
 }
 
 TEST(DisplayDlg, EveryControlHasItsBalloon)
