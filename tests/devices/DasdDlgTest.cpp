@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "config/DevClass.h"
 #include "config/FileChecks.h"
@@ -253,6 +254,13 @@ TEST(DasdDlg, AnImageInUseIsRefusedWhenAdding)
     dlg.m_Device = Disk(strCkd, "3390-3", 0x3390);
     SOkResult r = PressOk(dlg, [](HWND h) { SetText(h, IDC_DEVDLG_DEVNUM, "0130"); });
     EXPECT_EQ("Filename: Another device is already using this name.", r.strBalloon);
+    // Reinitialising the device that uses it passes.
+    CAddDasdDlg reinit;
+    reinit.m_pRouter = &router;
+    reinit.m_Device = Disk(strCkd, "3390-3", 0x3390);
+    r = PressOk(reinit, nullptr);
+    EXPECT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_EQ("devinit 0120 " + strCkd, std::string(reinit.m_strCommand));
 }
 
 // ---- the remote disk dialog ----
@@ -544,4 +552,38 @@ TEST(DasdDlg, AMinidiskOfABareTypeIsBoundedByTheImage)
         });
         EXPECT_EQ(row.strResult, r.nResult == IDOK ? std::string(dlg.m_strCommand) : r.strBalloon) << row.pszArgs;
     }
+}
+
+namespace {
+
+BOOL CALLBACK CollectChild(HWND h, LPARAM lp)
+{
+    ((std::vector<HWND>*)lp)->push_back(h);
+    return TRUE;
+}
+
+}  // namespace
+
+// Three of the address's four fields typed: the host is emptied and OK
+// refuses the address.
+TEST(RemoteDeviceDialog, AnIncompleteAddressIsNoHost)
+{
+    CRemoteDeviceDialog::ForgetRemembered();
+    CRemoteDeviceDialog dlg;
+    dlg.m_strRemoteName = "10.1.2.3:3990:0120";
+    dlg.ParseRemoteDasdName();
+    SOkResult r = PressOk(dlg, [&](HWND h) {
+        HWND hAddress = ::GetDlgItem(h, IDC_REMOTE_HOST);
+        ::SendMessageA(hAddress, IPM_CLEARADDRESS, 0, 0);
+        std::vector<HWND> fields;
+        ::EnumChildWindows(hAddress, CollectChild, (LPARAM)&fields);
+        ASSERT_EQ(4u, fields.size());
+        for (int i = 0; i < 3; ++i) {
+            for (const char* p = "10"; *p; ++p)
+                ::SendMessageA(fields[i], WM_CHAR, (WPARAM)*p, 1);
+        }
+    });
+    EXPECT_EQ("Remote Host: Invalid Remote IP address", r.strBalloon);
+    EXPECT_STREQ("", dlg.m_strHost);
+    CRemoteDeviceDialog::ForgetRemembered();
 }
