@@ -2,7 +2,8 @@
 // device-list bar with the view and the emulator stand-in at its default
 // version (commands arrive without "vorn "): a CTCE adapter attached with
 // the command's inner double blanks, an odd port refused with nothing sent,
-// and a CTCE adapter reinitialised from its own page only.
+// a CTCE adapter reinitialised from its own page only, and an LCS adapter
+// reinitialised with its options kept.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "config/CHostAdapterArray.h"
 #include "config/CVornConfigFile.h"
 #include "config/DevClass.h"
 #include "devices/AddCOMMPage.h"
@@ -105,4 +107,33 @@ TEST_F(CommSession, ReinitialisingACtceAdapterSendsDevinitFromItsOwnPage)
     EXPECT_EQ("Reinitialize Comm. device", caption);
     EXPECT_EQ("32768", strPage);
     EXPECT_TRUE(WaitFor("devinit  0400  30880  192.168.1.20  30880  1500"));
+}
+
+// Reinitialising an LCS adapter keeps its "-d": OK on the unchanged page
+// sends the same arguments back.
+TEST_F(CommSession, ReinitialisingAnLcsAdapterKeepsItsDebugOption)
+{
+    struct SOneAdapter {  // the host's adapters for this test only
+        CHostAdapterArray saved;
+        SOneAdapter()
+        {
+            saved.Copy(g_HostAdapters);
+            g_HostAdapters.RemoveAll();
+            g_HostAdapters.Add(Adapter("192.168.1.10", "02:00:5E:00:01:02"));
+        }
+        ~SOneAdapter() { g_HostAdapters.Copy(saved); }
+    } adapters;
+    Start({"0400 LCS -d -n 192.168.1.10 -k 1024 10.1.1.1"});
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x0400)));
+    std::string strTab;
+    vorntest::DialogDriver driver([&](HWND h) {
+        for (int i = 0; i < TabCount(h); ++i)
+            if (::SendMessageA(h, PSM_INDEXTOHWND, (WPARAM)i, 0) == (LRESULT)CurrentPage(h))
+                strTab = TabText(h, i);
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_REINIT);
+    EXPECT_EQ("LCS", strTab);
+    EXPECT_TRUE(WaitFor("devinit  0400  -d -n 192.168.1.10 -k 1024 10.1.1.1"));
 }
