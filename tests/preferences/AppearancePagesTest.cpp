@@ -21,6 +21,7 @@
 #include "framework/HelpKeys.h"
 #include "session/ConsoleClassifier.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/preferences/PrefsBalloonTails.h"
 #include "tests/preferences/PrefsDialogAnswers.h"
 #include "tests/support/GdiObjectCount.h"
 #include "tests/support/ScopedIniStore.h"
@@ -789,11 +790,7 @@ TEST_F(AppearanceTest, StartPageElevenIsRemembered)
 TEST_F(AppearanceTest, HelpTablesOfTheAppearancePages)
 {
     CPreferencesDlg dlg;
-    struct BalloonCase {
-        int page;
-        UINT ctrl;
-        const char* tail;
-    } const balloons[] = {
+    vorntest::ExpectBalloonTails(dlg, {
         {kPrefsConsole, 0, "primary Vornamic log window.\nConsole"},
         {kPrefsConsole, IDC_PREF_WARN_LABEL, "\nWarningMessages Color"},
         {kPrefsConsole, IDC_PREF_DEBUG_ITALIC, "in Italics.\nItalicize Debug Messages"},
@@ -807,14 +804,7 @@ TEST_F(AppearanceTest, HelpTablesOfTheAppearancePages)
         {kPrefsStatusBar, IDC_PREF_SAMPLE_LINE, "\nSample"},
         {kPrefsDisplayAlter, IDC_PREF_HEX_SAMPLE, "\nSample"},
         {kPrefsDisplayAlter, IDC_PREF_FONT, "Display/Alter Memory pane.\nFont"},
-    };
-    for (const BalloonCase& c : balloons) {
-        CHelpButtonWnd<CPropertyPage>& page = *dlg.GetPrefsPage(c.page);
-        std::string s = page.GetHelpString(MakeHelpKey(page.GetHelpDialogId(), c.ctrl)).GetString();
-        std::string tail = c.tail;
-        EXPECT_TRUE(s.size() > tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0)
-            << c.page << "/" << c.ctrl << ": " << s;
-    }
+    });
     const DWORD kGridKey = MakeHelpKey(IDD_PREF_STATLINE, 3125);
     struct IdCase {
         int page;

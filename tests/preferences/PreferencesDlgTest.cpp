@@ -21,6 +21,7 @@
 #include "platform/PathFunctions.h"
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/preferences/PrefsBalloonTails.h"
 #include "tests/support/GdiObjectCount.h"
 #include "session/PrivateMessages.h"
 #include "tests/support/ScopedIniStore.h"
@@ -871,12 +872,7 @@ TEST_F(PrefsDlgTest, HelpTablesGiveBalloonsAndHelpIds)
 {
     CPreferencesDlg dlg;
     Fill(dlg);
-    struct BalloonCase {
-        int page;
-        UINT ctrl;
-        const char* tail;  // the end of the text: the title
-    };
-    const BalloonCase balloons[] = {
+    vorntest::ExpectBalloonTails(dlg, {
         {kPrefsDirs, 0, "\nDirectories"},
         {kPrefsDirs, IDC_PREF_INSTRUCTIONS, "may be adjusted.\nInstructions"},
         {kPrefsDirs, IDC_PREF_BROWSE_TAPE, "your Tape files.\nBrowse for Tape Files"},
@@ -890,14 +886,7 @@ TEST_F(PrefsDlgTest, HelpTablesGiveBalloonsAndHelpIds)
         {kPrefsMisc, IDC_PREF_POWEROFF_ASK_MORE, "\nPower Off and Ask"},
         {kPrefsMisc2, IDC_PREF_AUTOHIDE, "\nFind / Replace"},
         {kPrefsMisc3, IDC_PREF_EDITOR_BROWSE, "\nBrowse for Editor"},
-    };
-    for (const BalloonCase& c : balloons) {
-        CHelpButtonWnd<CPropertyPage>& page = *dlg.GetPrefsPage(c.page);
-        std::string s = page.GetHelpString(MakeHelpKey(page.GetHelpDialogId(), c.ctrl)).GetString();
-        std::string tail = c.tail;
-        EXPECT_TRUE(s.size() > tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0)
-            << c.page << "/" << c.ctrl << ": " << s;
-    }
+    });
     struct IdCase {
         int page;
         UINT ctrl;
