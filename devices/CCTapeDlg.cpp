@@ -88,7 +88,7 @@ BOOL CCTapeDlg::OnInitDialog()
     CHelpButtonDlg::OnInitDialog();
     SetIcon(DevClassIcon(kPrinterClass), FALSE);
     for (int r = 0; r < kChannels; ++r) {
-        SendDlgItemMessage(IDC_CCT_FIRST_LINE_SPIN + r, UDM_SETRANGE32, 0, kMaxTapeLine);
+        SendDlgItemMessage(IDC_CCT_FIRST_LINE_SPIN + r, UDM_SETRANGE32, 1, kMaxTapeLine);
         SendDlgItemMessage(IDC_CCT_FIRST_CHAN_SPIN + r, UDM_SETRANGE32, 1, kChannels);
     }
     if (TooLong()) {
@@ -115,10 +115,10 @@ void CCTapeDlg::DoDataExchange(CDataExchange* pDX)
         return;  // the tape goes back as it came
     for (int r = 0; r < kChannels; ++r) {
         DDX_Text(pDX, IDC_CCT_FIRST_LINE + r, m_nPunchLine[r]);
-        DDV_MinMaxUInt_EB(pDX, m_nPunchLine[r], 0, kMaxTapeLine, "Line");
         DDX_Text(pDX, IDC_CCT_FIRST_CHAN + r, m_nPunchChannel[r]);
-        DDV_MinMaxUInt_EB(pDX, m_nPunchChannel[r], 1, kChannels, "Channel");
     }
+    // The ranges are checked once, row by row, with one text each (a
+    // range check of its own here would let line 0 by with another text).
     if (!pDX->m_bSaveAndValidate || pDX->m_bFailed)
         return;
     if (ValidateFields(pDX))

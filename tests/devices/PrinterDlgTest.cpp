@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "config/DevClass.h"
 #include "config/OverwriteConfirmation.h"
@@ -366,6 +368,52 @@ TEST(CCTapeDlg, ATapeOfTwoPunchesIsRefusedOnRowThree)
         return false;
     });
     EXPECT_EQ(IDC_CCT_FIRST_LINE + 2, nFocus);
+}
+
+// Each field has one range and one text for it, checked row by row: a
+// line of 0 is refused like one of 256, and the spins cannot reach 0.
+TEST(CCTapeDlg, OneRangeCheckPerFieldRowByRow)
+{
+    const char kLine[] = "Line: Invalid line number (valid range is 1 to 255)";
+    const char kChannel[] = "Channel: Invalid channel number (valid range is 1 to 12)";
+    struct Case {
+        std::vector<std::pair<int, const char*>> typed;
+        const char* pszBalloon;
+        int nFocus;
+    } cases[] = {
+        {{{IDC_CCT_FIRST_LINE, "0"}}, kLine, IDC_CCT_FIRST_LINE},
+        {{{IDC_CCT_FIRST_LINE + 4, "256"}}, kLine, IDC_CCT_FIRST_LINE + 4},
+        {{{IDC_CCT_FIRST_CHAN + 1, "0"}}, kChannel, IDC_CCT_FIRST_CHAN + 1},
+        {{{IDC_CCT_FIRST_CHAN + 1, "13"}}, kChannel, IDC_CCT_FIRST_CHAN + 1},
+        // The earlier row's fault is the one shown, whichever field it is in.
+        {{{IDC_CCT_FIRST_LINE + 6, "0"}, {IDC_CCT_FIRST_CHAN + 2, "13"}}, kChannel, IDC_CCT_FIRST_CHAN + 2},
+        {{{IDC_CCT_FIRST_LINE + 2, "0"}, {IDC_CCT_FIRST_CHAN + 6, "13"}}, kLine, IDC_CCT_FIRST_LINE + 2},
+    };
+    for (const Case& c : cases) {
+        CCTapeDlg dlg;
+        dlg.m_strCCTape = "legacy";
+        std::string balloon;
+        int nFocus = 0;
+        vorntest::RunModal(dlg, [&](HWND h) {
+            for (const auto& t : c.typed)
+                SetText(h, t.first, t.second);
+            ::SendMessageA(h, WM_COMMAND, IDOK, 0);
+            nFocus = ::GetDlgCtrlID(::GetFocus());
+            balloon = TakeBalloon();
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        EXPECT_EQ(c.pszBalloon, balloon) << c.typed[0].second;
+        EXPECT_EQ(c.nFocus, nFocus) << c.typed[0].second;
+        EXPECT_STREQ("legacy", dlg.m_strCCTape);
+    }
+    CCTapeDlg dlg;
+    int nLow = -1, nHigh = -1;
+    PressOk(dlg, nullptr, [&](HWND h) {
+        ::SendDlgItemMessageA(h, IDC_CCT_FIRST_LINE_SPIN + 3, UDM_GETRANGE32, (WPARAM)&nLow, (LPARAM)&nHigh);
+    });
+    EXPECT_EQ(1, nLow);
+    EXPECT_EQ(255, nHigh);
 }
 
 TEST(CCTapeDlg, ATapeOfFourteenPunchesIsReportedAndKept)
