@@ -130,12 +130,24 @@ SysCfgFieldFailure ExpandedStorageFailure()
 
 bool CheckProcessors(const CVornConfigFile& cfg, SysCfgFieldFailure& failure)
 {
+    // The reader takes the three identifiers in hexadecimal only.
+    const char kHexOnly[] = "Only hexadecimal digits 0-9 and A-F are allowed";
     if (cfg.m_strCPUSerial.GetLength() != 6)
         return Fail(failure, IDC_PROCS_SERIAL, "CPU Serial Number", "6-digit CPU Serial number required");
+    if (!IsHexString(cfg.m_strCPUSerial))
+        return Fail(failure, IDC_PROCS_SERIAL, "CPU Serial Number", kHexOnly);
     if (cfg.m_strCPUModel.GetLength() != 4)
         return Fail(failure, IDC_PROCS_MODEL, "CPU Model Number", "4-digit CPU Model number required");
+    if (!IsHexString(cfg.m_strCPUModel))
+        return Fail(failure, IDC_PROCS_MODEL, "CPU Model Number", kHexOnly);
     if (IsTXFEnabled(cfg) && !IsZSeriesModel(cfg.m_strCPUModel))
         return Fail(failure, IDC_PROCS_MODEL, "CPU Model Number", "Your chosen CPU Model does not support TXF");
+    // No version is written as "00".
+    const CString& strVersion = cfg.m_strCPUVersion;
+    if (!strVersion.IsEmpty() && strVersion.GetLength() != 2)
+        return Fail(failure, IDC_PROCS_VERSION, "CPU Version Code", "2-digit CPU Version code required");
+    if (!strVersion.IsEmpty() && !IsHexString(strVersion))
+        return Fail(failure, IDC_PROCS_VERSION, "CPU Version Code", kHexOnly);
     UINT nMaxCpu = (UINT)cfg.m_nMaxCPUs;
     if (nMaxCpu > g_nMaxCPUs)
         return Fail(failure, IDC_PROCS_MAXCPU, "Maximum CPUs", UpTo(g_nMaxCPUs));
@@ -188,7 +200,22 @@ bool CheckClock(const CVornConfigFile& cfg, SysCfgFieldFailure& failure)
         str.Format("Please enter a value between %.4f and %.4f", g_dMinTODDrag, g_dMaxTODDrag);
         return Fail(failure, IDC_CLOCK_DRAG, "Drag Factor", str);
     }
+    if (!IsValidTzOffset(cfg.m_strTzOffset))
+        return Fail(failure, IDC_CLOCK_TZOFFSET, "Time Zone Offset",
+                    "Enter the offset from UTC as +hhmm or -hhmm (hours 00-23, minutes 00-59)");
     return true;
+}
+
+bool IsValidTzOffset(const CString& strOffset)
+{
+    if (strOffset.GetLength() != 5 || (strOffset[0] != '+' && strOffset[0] != '-'))
+        return false;
+    for (int i = 1; i < 5; ++i)
+        if (strOffset[i] < '0' || strOffset[i] > '9')
+            return false;
+    int nHours = (strOffset[1] - '0') * 10 + (strOffset[2] - '0');
+    int nMinutes = (strOffset[3] - '0') * 10 + (strOffset[4] - '0');
+    return nHours <= 23 && nMinutes <= 59;
 }
 
 bool CheckHttpServer(const CVornConfigFile& cfg, SysCfgFieldFailure& failure)

@@ -20,12 +20,17 @@ struct SysCfgFieldFailure {
 bool CheckIdentification(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
 // The Architecture page's one check: the ECPS:VM level at most "MaxECPSVMLevel".
 bool CheckEcpsVmLevel(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
-// The Processors page's eight checks.
+// The Processors page's checks: the serial number, model and version code
+// (hexadecimal, 6 and 4 digits, the version 2 or none), the TXF model, the
+// CPU counts and the storage sizes.
 bool CheckProcessors(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
 // An Engines page's check of ENGINES[nFirst .. nFirst + 31] (each 0 .. 3).
 bool CheckEngineTypes(const CVornConfigFile& cfg, UINT nFirst, SysCfgFieldFailure& failure);
-// The Clock page's four range checks.
+// The Clock page's four range checks, then the time-zone offset.
 bool CheckClock(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);
+// A time-zone offset as the emulator takes it: a sign and four digits,
+// hours 00 to 23 and minutes 00 to 59 ("+0100", "-0530").
+bool IsValidTzOffset(const CString& strOffset);
 // The HTTP server page's three checks: the port, a password for a user id,
 // and with auto-start on an existing root directory.
 bool CheckHttpServer(const CVornConfigFile& cfg, SysCfgFieldFailure& failure);

@@ -2,6 +2,9 @@
 // their exact titles and texts, at the default "Limits" values.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "config/CVornConfigFile.h"
 #include "config/Limits.h"
 #include "resources/SysConfigRes.h"
@@ -21,6 +24,7 @@ CVornConfigFile ValidConfig()
     cfg.m_ullMainSize = 64ull << 20;
     cfg.m_ullXpndSize = 0;
     cfg.m_strLparNum = "1";
+    cfg.m_strTzOffset = "+0100";
     return cfg;
 }
 
@@ -117,7 +121,16 @@ TEST(SysCfgFieldChecks, ProcessorChecksInOrder)
         {[](CVornConfigFile&) {}, "ok"},
         {[](CVornConfigFile& c) { c.m_strCPUSerial = "12345"; c.m_strCPUModel = ""; },
          "1126 CPU Serial Number: 6-digit CPU Serial number required"},
+        {[](CVornConfigFile& c) { c.m_strCPUSerial = "ZZZZZZ"; c.m_strCPUModel = "30901"; },
+         "1126 CPU Serial Number: Only hexadecimal digits 0-9 and A-F are allowed"},
         {[](CVornConfigFile& c) { c.m_strCPUModel = "30901"; }, "1127 CPU Model Number: 4-digit CPU Model number required"},
+        {[](CVornConfigFile& c) { c.m_strCPUModel = "30 0"; c.m_strCPUVersion = "Q"; },
+         "1127 CPU Model Number: Only hexadecimal digits 0-9 and A-F are allowed"},
+        {[](CVornConfigFile& c) { c.m_strCPUVersion = "5"; c.m_nNumCPUs = 5; },
+         "1152 CPU Version Code: 2-digit CPU Version code required"},
+        {[](CVornConfigFile& c) { c.m_strCPUVersion = "QQ"; }, "1152 CPU Version Code: Only hexadecimal digits 0-9 and A-F are allowed"},
+        {[](CVornConfigFile& c) { c.m_strCPUVersion = "fe"; c.m_strCPUSerial = "abcdef"; }, "ok"},
+        {[](CVornConfigFile& c) { c.m_strCPUVersion = ""; }, "ok"},
         {[](CVornConfigFile& c) { c.m_nMaxCPUs = 65; c.m_nNumCPUs = 70; },
          "1148 Maximum CPUs: Please enter a value between 0 and 64"},
         {[](CVornConfigFile& c) { c.m_nNumCPUs = 5; }, "1133 Numbr of CPUs: Please enter a value between 0 and 4"},
@@ -172,12 +185,28 @@ TEST(SysCfgFieldChecks, ClockChecksInOrder)
         {[](CVornConfigFile& c) { c.m_dTodDrag = 0.0 / 0.0; },
          "1153 Drag Factor: Please enter a value between 0.0001 and 10000.0000"},
         {[](CVornConfigFile& c) { c.m_dTodDrag = 10000.0; }, "ok"},
+        {[](CVornConfigFile& c) { c.m_dTodDrag = 0.0; c.m_strTzOffset = "UTC"; },
+         "1153 Drag Factor: Please enter a value between 0.0001 and 10000.0000"},
     };
     for (const Row& r : rows) {
         CVornConfigFile cfg = ValidConfig();
         r.edit(cfg);
         SysCfgFieldFailure f;
         EXPECT_EQ(Describe(CheckClock(cfg, f), f), r.expected);
+    }
+    // The time-zone offset, last: a sign and four digits, hhmm.
+    const std::string kTz =
+        "1140 Time Zone Offset: Enter the offset from UTC as +hhmm or -hhmm (hours 00-23, minutes 00-59)";
+    const std::pair<const char*, std::string> offsets[] = {
+        {"", kTz},       {"UTC", kTz},    {"0100", kTz},   {"+100", kTz},   {"+01000", kTz}, {"+2400", kTz},
+        {"+0060", kTz},  {"+1:00", kTz},  {"+01 0", kTz},  {"-05a0", kTz},  {"+0000", "ok"}, {"-0000", "ok"},
+        {"-0530", "ok"}, {"+1400", "ok"}, {"+2359", "ok"},
+    };
+    for (const auto& o : offsets) {
+        CVornConfigFile cfg = ValidConfig();
+        cfg.m_strTzOffset = o.first;
+        SysCfgFieldFailure f;
+        EXPECT_EQ(Describe(CheckClock(cfg, f), f), o.second) << o.first;
     }
 }
 

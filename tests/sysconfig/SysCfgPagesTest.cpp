@@ -153,7 +153,31 @@ TEST_F(SysCfgPages, ProcessorChecksInOrder)
         TypeText(hPage, IDC_PROCS_NUMCPU, "4");
         TypeText(hPage, IDC_PROCS_NUMVEC, "65");
         EXPECT_EQ(Apply(hDlg), "Vector Facilities: Please enter a value between 0 and 64");
+        TypeText(hPage, IDC_PROCS_NUMVEC, "0");
+        // What the configuration reader would refuse on the next open.
+        const struct {
+            int nId;
+            const char* pszText;
+            const char* pszExpected;
+        } rows[] = {
+            {IDC_PROCS_SERIAL, "zzzzzz", "CPU Serial Number: Only hexadecimal digits 0-9 and A-F are allowed"},
+            {IDC_PROCS_SERIAL, "00061a", ""},
+            {IDC_PROCS_MODEL, "20G4", "CPU Model Number: Only hexadecimal digits 0-9 and A-F are allowed"},
+            {IDC_PROCS_MODEL, "2094", ""},
+            {IDC_PROCS_VERSION, "Q", "CPU Version Code: 2-digit CPU Version code required"},
+            {IDC_PROCS_VERSION, "QQ", "CPU Version Code: Only hexadecimal digits 0-9 and A-F are allowed"},
+            {IDC_PROCS_VERSION, "", ""},
+            {IDC_PROCS_VERSION, "fd", ""},
+        };
+        for (const auto& r : rows) {
+            TypeText(hPage, r.nId, r.pszText);
+            EXPECT_EQ(Apply(hDlg), r.pszExpected) << r.pszText;
+        }
     });
+    ASSERT_FALSE(view.m_received.empty());
+    // The edits upper-case what is typed.
+    EXPECT_EQ(view.m_received.back().m_strCPUSerial, "00061A");
+    EXPECT_EQ(view.m_received.back().m_strCPUVersion, "FD");
 }
 
 // A number of CPUs above the maximum on the Processors page while another
@@ -248,7 +272,17 @@ TEST_F(SysCfgPages, ClockChecks)
         EXPECT_EQ(Apply(hDlg), "Drag Factor: Please enter a value between 0.0001 and 10000.0000");
         TypeText(hPage, IDC_CLOCK_DRAG, "0.5");
         EXPECT_EQ(Apply(hDlg), "");
+        for (const char* psz : {"UTC", "", "+100", "+2400", "+0060"}) {
+            TypeText(hPage, IDC_CLOCK_TZOFFSET, psz);
+            EXPECT_EQ(Apply(hDlg),
+                      "Time Zone Offset: Enter the offset from UTC as +hhmm or -hhmm (hours 00-23, minutes 00-59)")
+                << psz;
+        }
+        TypeText(hPage, IDC_CLOCK_TZOFFSET, "-0530");
+        EXPECT_EQ(Apply(hDlg), "");
     });
+    ASSERT_FALSE(view.m_received.empty());
+    EXPECT_EQ(view.m_received.back().m_strTzOffset, "-0530");
 }
 
 // With VORN_KEEP_OPEN set, shows the page VORN_SYSCFG_PAGE (a tree index)
