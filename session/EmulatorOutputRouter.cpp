@@ -11,6 +11,7 @@
 #include "session/PipeChunkSplit.h"
 #include "session/PrivateMessages.h"
 #include "session/StatusLineParser.h"
+#include "session/StatusPlaceholders.h"
 
 namespace {
 
@@ -154,7 +155,8 @@ void CEmulatorOutputRouter::ApplyProcessorStatus(const SStatusLine& line)
     if (!m_bAggregate)
         SetRunIndicator(line.bRunning);
     SetManualIndicator(line.bManual);
-    SetLoadIndicator(line.bLoading);
+    // The state letters: 'W' in place 2 is the wait letter.
+    SetLoadIndicator(line.bLoading, !line.bRunning);
     for (int i = 0; i < 3; ++i)
         if (m_bPartVisible[i])
             PostStatusPartUpdate(i, line.strPart[i]);
@@ -262,9 +264,9 @@ void CEmulatorOutputRouter::SetManualIndicator(bool bManual)
         PostRunLocked();
 }
 
-void CEmulatorOutputRouter::SetLoadIndicator(bool bLoading)
+void CEmulatorOutputRouter::SetLoadIndicator(bool bLoading, bool bWaiting)
 {
-    m_host.PostToView(WM_LOAD_INDICATOR_CHANGED, bLoading, 0);
+    m_host.PostToView(WM_LOAD_INDICATOR_CHANGED, bLoading, bWaiting);
 }
 
 void CEmulatorOutputRouter::SetConsoleOptions(const SConsoleLineOptions& options)
@@ -329,12 +331,22 @@ void CEmulatorOutputRouter::ResetSession()
         std::lock_guard<std::mutex> lock(m_statusLock);
         m_fields.ClearPending();
         m_bRunPending = false;
+        m_bRunning = false;
+        m_bLastPostedRunning = false;
+        m_bManual = false;
     }
     {
         std::lock_guard<std::mutex> lock(m_cpuLock);
         m_cpu = SCpuSamples();
     }
     ClearMainStorage();
+}
+
+void CEmulatorOutputRouter::ResetParts()
+{
+    std::lock_guard<std::mutex> lock(m_statusLock);
+    for (int i = 0; i < kStatusPartCount; ++i)
+        m_fields.ResetPart(i, StatusPartPlaceholder(i).str());
 }
 
 void CEmulatorOutputRouter::ClearPercentMode()

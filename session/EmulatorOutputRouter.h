@@ -76,8 +76,12 @@ public:
     bool IsManual();
     unsigned GetCurrentCpu();
     // Power-on and start-up: no field pending, no samples, no percent mode,
-    // main storage unknown.
+    // main storage unknown, the processor neither running nor stopped.
     void ResetSession();
+    // The status fields show their placeholders (start-up, the emulator's
+    // end): the parts' stored texts become them too, so that the next
+    // session's first report is posted even when it repeats the last one.
+    void ResetParts();
     // The handshake clears the percent mode before it asks for "]CPUPCT=1".
     void ClearPercentMode();
     SCpuSamples TakeCpuSamples();
@@ -103,7 +107,9 @@ private:
     void PostStatusPartUpdate(int nPart, const std::string& strText);
     void SetRunIndicator(bool bRunning);
     void SetManualIndicator(bool bManual);
-    void SetLoadIndicator(bool bLoading);
+    // WM_LOAD_INDICATOR_CHANGED, the last of a report: wParam the load
+    // letter, lParam the wait letter.
+    void SetLoadIndicator(bool bLoading, bool bWaiting);
     void PostRunLocked();
 
     COutputRouterHost& m_host;

@@ -1,12 +1,23 @@
 // PanelLamps.cpp: the lamp rules of the control panel.
 #include "session/PanelLamps.h"
 
-void SPanelLamps::Load(bool bLoading)
+void SPanelLamps::Manual(bool bManual)
 {
-    if (!bLoading) {
-        bLit[kLampLoad] = false;
+    m_bManual = bManual;
+    m_bLoadRule = false;
+    Follow();
+}
+
+void SPanelLamps::Load(bool bLoading, bool bWaiting)
+{
+    bool bBegins = bLoading && !m_bLoading;
+    m_bLoading = bLoading;
+    m_bWaiting = bWaiting;
+    if (!bBegins) {
+        Follow();
         return;
     }
+    m_bLoadRule = true;
     bLit[kLampLoad] = true;
     bLit[kLampSys] = !bLit[kLampMan];
     bLit[kLampMan] = false;
@@ -15,20 +26,21 @@ void SPanelLamps::Load(bool bLoading)
 
 void SPanelLamps::Run(bool bRunning)
 {
-    bLit[kLampMan] = false;
-    bLit[kLampSys] = bRunning;
-    bLit[kLampWait] = !bRunning;
-}
-
-void SPanelLamps::Manual(bool bManual)
-{
-    bLit[kLampMan] = bManual;
-    if (bManual)
-        bLit[kLampSys] = bLit[kLampWait] = bLit[kLampLoad] = false;
+    m_bRunning = bRunning;
+    Follow();
 }
 
 void SPanelLamps::Ended()
 {
-    for (bool& b : bLit)
-        b = false;
+    *this = SPanelLamps();
+}
+
+void SPanelLamps::Follow()
+{
+    if (m_bLoadRule)
+        return;
+    bLit[kLampSys] = m_bRunning;
+    bLit[kLampMan] = m_bManual;
+    bLit[kLampWait] = m_bWaiting;
+    bLit[kLampLoad] = m_bLoading;
 }

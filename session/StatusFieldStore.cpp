@@ -48,6 +48,12 @@ std::string CStatusFieldStore::TakePart(int nPart)
     return m_part[nPart].strText;
 }
 
+void CStatusFieldStore::ResetPart(int nPart, const std::string& strText)
+{
+    m_part[nPart].strText = Cut(strText, kStatusPartSize[nPart]);
+    m_part[nPart].bPending = false;
+}
+
 void CStatusFieldStore::ClearPending()
 {
     for (SField& field : m_register)

@@ -33,6 +33,10 @@ public:
     const std::string& PeekPart(int nPart) const { return m_part[nPart].strText; }
     // Nothing pending (start-up and power-on); the texts stay.
     void ClearPending();
+    // The part's field shows this text now (a placeholder): it is stored and
+    // the part is no longer pending, so that the next report of any other
+    // text is posted.
+    void ResetPart(int nPart, const std::string& strText);
 
     bool RegisterPending(int nField) const { return m_register[nField].bPending; }
     bool PartPending(int nPart) const { return m_part[nPart].bPending; }

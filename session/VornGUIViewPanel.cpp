@@ -122,9 +122,10 @@ void CVornGUIView::ShowLamps(bool bAll)
     }
 }
 
-LRESULT CVornGUIView::OnLoadIndicatorChanged(WPARAM wp, LPARAM)
+// The last news of a status report: its load and wait letters.
+LRESULT CVornGUIView::OnLoadIndicatorChanged(WPARAM wp, LPARAM lp)
 {
-    m_lamps.Load(wp != 0);
+    m_lamps.Load(wp != 0, lp != 0);
     ShowLamps(false);
     return 0;
 }
@@ -141,7 +142,7 @@ LRESULT CVornGUIView::OnRunIndicatorChanged(WPARAM, LPARAM)
 // Entering manual state stops the processors: the meter drops to 0 at once.
 LRESULT CVornGUIView::OnManualIndicatorChanged(WPARAM wp, LPARAM)
 {
-    bool bEntering = wp != 0 && !m_lamps.bLit[kLampMan];
+    bool bEntering = wp != 0 && !m_lamps.IsManual();
     m_lamps.Manual(wp != 0);
     ShowLamps(false);
     if (bEntering) {

@@ -268,6 +268,7 @@ void CVornGUIView::OnEmulatorEnded()
 
 void CVornGUIView::ResetStatusFields()
 {
+    m_router.ResetParts();
     for (int i = 0; i < kStatusPartCount; ++i) {
         m_strShownPart[i] = StatusPartPlaceholder(i);
         HWND hCtl = m_receivers.hStatusParts[i];

@@ -156,6 +156,34 @@ TEST_F(PanelSessionTest, LampsFollowTheStatusLines)
     EXPECT_EQ(".....", LampsShown(pControls->m_hWnd));
 }
 
+// The emulator's own letters: a failed IPL stops the processor in a wait
+// with Load on; a restart into an enabled wait reports "..WL" while no
+// processor runs. After the one report that begins the load the letters
+// and the run state decide.
+TEST_F(PanelSessionTest, LampsFollowTheLettersAfterALoad)
+{
+    StartEmulator("--do \"wait-stdin go1\" --do \"set letters M.......\" --do status --do status "
+                  "--do \"wait-stdin go2\" --do \"set letters M.WL....\" --do status "
+                  "--do \"wait-stdin go3\" --do status --do status "
+                  "--do \"wait-stdin go4\" --do \"set letters ........\" --do status --do status "
+                  "--do \"wait-stdin go5\" --do \"set letters ..WL....\" --do status "
+                  "--do \"wait-stdin go6\" --do status --do status");
+    ASSERT_TRUE(PumpUntilReady());
+    struct Step {
+        const char* pszGo;
+        const char* pszLamps;
+    };
+    const Step steps[] = {{"go1", ".M..P"}, {"go2", "...LP"}, {"go3", ".MWLP"},
+                          {"go4", "S...P"}, {"go5", "S..LP"}, {"go6", "..WLP"}};
+    for (const Step& s : steps) {
+        pView->SendCommand(s.pszGo);
+        EXPECT_TRUE(WaitForLamps(s.pszLamps)) << s.pszGo << ": " << LampsShown(pControls->m_hWnd);
+    }
+    // The last two reports alike: the lamps stay.
+    PumpFor(300);
+    EXPECT_EQ("..WLP", LampsShown(pControls->m_hWnd));
+}
+
 TEST_F(PanelSessionTest, CpuRowsFillAndPowerOffZeroesThem)
 {
     StartEmulator("--do \"set cpus 2\" --do \"set cpupct 42\" --do \"interval 50\"", 2);

@@ -93,9 +93,13 @@ TEST_F(RouterFixture, StatusLineSetsCpuIndicatorsAndVisibleParts)
     ASSERT_EQ(2u, manual.size());
     EXPECT_EQ(0u, manual[0].wParam);
     EXPECT_EQ(1u, manual[1].wParam);
+    // Load with the wait letter, the last news of each line.
     auto load = host.PostsOf(WM_LOAD_INDICATOR_CHANGED);
     ASSERT_EQ(2u, load.size());
+    EXPECT_EQ(0u, load[0].wParam);
+    EXPECT_EQ(1, load[0].lParam);
     EXPECT_EQ(1u, load[1].wParam);
+    EXPECT_EQ(0, load[1].lParam);
 }
 
 TEST_F(RouterFixture, PartVisibilityAndMipsSios)
@@ -398,6 +402,33 @@ TEST_F(RouterFixture, FlowControlPausesAtThresholdAndResumesBelow)
     // Taken: the next line posts again.
     Err("more");
     EXPECT_EQ(2u, host.PostsOf(WM_PENDING_LINES).size());
+}
+
+// After the emulator's end the parts hold their placeholders: the next
+// session's reports are posted even when they repeat the last session's.
+// Its run indicator starts from "not running" again.
+TEST_F(RouterFixture, NextSessionPostsTheSameTextsAndRunStateAgain)
+{
+    const std::string mips = "MIPS=12.34", sios = "SIOS=56";
+    for (int nSession = 0; nSession < 2; ++nSession) {
+        router.ResetSession();
+        Err(kStatus0);
+        Err(mips);
+        Err(sios);
+        Err("SYS=1");
+        for (UINT msg : {WM_STATUSPART0_CHANGED, WM_STATUSPART1_CHANGED, WM_STATUSPART3_CHANGED,
+                         WM_STATUSPART4_CHANGED, WM_RUN_INDICATOR_CHANGED})
+            EXPECT_EQ((size_t)nSession + 1, host.PostsOf(msg).size()) << "session " << nSession << " " << msg;
+        EXPECT_EQ("..W.....", router.TakePart(1));
+        EXPECT_EQ(mips, router.TakePart(3));
+        EXPECT_EQ(sios, router.TakePart(4));
+        router.TakePart(0);
+        router.ClearRunPending();
+        // The emulator ended: its fields show the placeholders.
+        router.ResetParts();
+        EXPECT_EQ("MIPS=0", router.PeekPart(3));
+        EXPECT_EQ("........", router.PeekPart(1));
+    }
 }
 
 TEST_F(RouterFixture, ResetSessionClearsPendingFlags)

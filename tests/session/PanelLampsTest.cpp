@@ -1,5 +1,6 @@
-// PanelLampsTest.cpp: the lamps after load, run, wait and manual reports in
-// turn, and at power-on and the emulator's end.
+// PanelLampsTest.cpp: the lamps after status reports (manual letter, run
+// indicator, load and wait letters) in turn, the load rule that holds for
+// one report, and power-on and the emulator's end.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,44 +19,74 @@ std::string Shown(const SPanelLamps& lamps)
     return s;
 }
 
+// One status report as the view receives it: the manual letter first, the
+// run indicator, then the load and wait letters.
+void Report(SPanelLamps& lamps, const char* pszLetters, bool bRunning)
+{
+    lamps.Manual(pszLetters[0] == 'M');
+    lamps.Run(bRunning);
+    lamps.Load(pszLetters[3] == 'L', pszLetters[2] == 'W');
+}
+
 }  // namespace
 
 TEST(PanelLamps, ReportsInTurn)
 {
-    enum Kind { kLoad, kRun, kManual, kPower, kEnded };
     struct Step {
-        Kind eKind;
-        bool bOn;
+        const char* pszLetters;
+        bool bRunning;
         const char* pszShown;
     };
     const Step steps[] = {
-        {kPower, true, "....P"},  {kLoad, true, "S..LP"},   {kRun, true, "S..LP"},   {kLoad, false, "S...P"},
-        {kRun, false, "..W.P"},   {kRun, true, "S...P"},    {kManual, true, ".M..P"}, {kLoad, true, "...LP"},
-        {kManual, true, ".M..P"}, {kManual, false, "....P"}, {kRun, false, "..W.P"},  {kManual, true, ".M..P"},
-        {kRun, true, "S...P"},    {kEnded, false, "....."},
+        {"........", true, "S...P"},
+        {"..W.....", false, "..W.P"},
+        {"M.......", false, ".M..P"},
+        // A load begins: Load and Sys (Man was lit: not Sys) for one report.
+        {"M..L....", false, "...LP"},
+        // A failed IPL: the processor stopped in a wait with Load on.
+        {"M.WL....", false, ".MWLP"},
+        {"M.WL....", false, ".MWLP"},
+        {"........", true, "S...P"},
+        // A restart into an enabled wait: the load rule, then the letters.
+        {"..WL....", false, "S..LP"},
+        {"..WL....", false, "..WLP"},
+        {"..WL....", false, "..WLP"},
+        {"..W.....", false, "..W.P"},
+        {"........", true, "S...P"},
     };
     SPanelLamps lamps;
     EXPECT_EQ(".....", Shown(lamps));
+    lamps.PowerOn();
+    EXPECT_EQ("....P", Shown(lamps));
     int n = 0;
     for (const Step& s : steps) {
-        switch (s.eKind) {
-        case kLoad: lamps.Load(s.bOn); break;
-        case kRun: lamps.Run(s.bOn); break;
-        case kManual: lamps.Manual(s.bOn); break;
-        case kPower: lamps.PowerOn(); break;
-        case kEnded: lamps.Ended(); break;
-        }
-        EXPECT_EQ(s.pszShown, Shown(lamps)) << "step " << n;
+        Report(lamps, s.pszLetters, s.bRunning);
+        EXPECT_EQ(s.pszShown, Shown(lamps)) << "step " << n << " " << s.pszLetters;
         ++n;
     }
+    lamps.Ended();
+    EXPECT_EQ(".....", Shown(lamps));
+    EXPECT_FALSE(lamps.IsManual());
 }
 
-TEST(PanelLamps, LoadWhileManualLeavesSysOff)
+// The run indicator comes when the run state changes, between reports too:
+// System follows it, except while the load rule holds.
+TEST(PanelLamps, RunIndicatorBetweenReports)
 {
     SPanelLamps lamps;
-    lamps.Manual(true);
-    lamps.Load(true);
-    EXPECT_FALSE(lamps.bLit[kLampSys]);
-    EXPECT_FALSE(lamps.bLit[kLampMan]);
-    EXPECT_TRUE(lamps.bLit[kLampLoad]);
+    Report(lamps, "........", true);
+    lamps.Run(false);
+    EXPECT_EQ("....", Shown(lamps).substr(0, 4));
+    Report(lamps, "..WL....", false);
+    EXPECT_EQ("S..L", Shown(lamps).substr(0, 4));
+    lamps.Run(true);
+    EXPECT_EQ("S..L", Shown(lamps).substr(0, 4));
+    lamps.Run(false);
+    EXPECT_EQ("S..L", Shown(lamps).substr(0, 4));
+    lamps.Manual(false);  // the next report begins
+    EXPECT_EQ("..WL", Shown(lamps).substr(0, 4));
+    // After the emulator's end a new session starts from nothing reported.
+    lamps.Ended();
+    lamps.Run(true);
+    EXPECT_EQ("S...", Shown(lamps).substr(0, 4));
 }

@@ -15,15 +15,16 @@ public:
     struct SPost {
         UINT nMessage;
         UINT_PTR wParam;
+        INT_PTR lParam;
         bool operator==(const SPost& o) const { return nMessage == o.nMessage && wParam == o.wParam; }
     };
 
-    bool PostToView(UINT nMessage, UINT_PTR wParam, INT_PTR) override
+    bool PostToView(UINT nMessage, UINT_PTR wParam, INT_PTR lParam) override
     {
         std::lock_guard<std::mutex> lock(m_lock);
         if (!m_bWindow)
             return false;
-        m_posts.push_back({nMessage, wParam});
+        m_posts.push_back({nMessage, wParam, lParam});
         return true;
     }
     void PostCpuPercent(unsigned nCpu, int nPercent) override

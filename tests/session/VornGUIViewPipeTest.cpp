@@ -104,6 +104,43 @@ TEST_F(SessionFixture, StatusPartsAlsoInTheStatusBarPanes)
     pView->SetSessionReceivers(SSessionReceivers());
 }
 
+// Power off and on again in one run: the second session reports what the
+// first reported last, and the fields and panes show it, not the
+// placeholders they got at the first session's end.
+TEST_F(SessionFixture, NextSessionShowsReportsEqualToTheLastSessions)
+{
+    CStatusBar statusBar;
+    ASSERT_TRUE(statusBar.Create(bars.get()));
+    const UINT ids[] = {0, ID_INDICATOR_PSW, ID_INDICATOR_PSW + 1, ID_INDICATOR_PSW + 3, ID_INDICATOR_PSW + 4};
+    ASSERT_TRUE(statusBar.SetIndicators(ids, 5));
+    SSessionReceivers r = pView->GetSessionReceivers();
+    r.pStatusBar = &statusBar;
+    pView->SetSessionReceivers(r);
+    const std::vector<std::string> reported = {"CP00 PSW=07060000 00000000 0000000000012345", "..W.....",
+                                               "MIPS=3.5", "SIOS=9"};
+    const int parts[] = {0, 1, 3, 4};
+    auto shown = [&](int i) { return Text(bars->m_hParts[parts[i]]); };
+    auto pane = [&](int i) { return std::string(statusBar.GetPaneText(i + 1)); };
+    for (int nSession = 0; nSession < 2; ++nSession) {
+        StartEmulator(AfterHandshake({
+            "err STATUS=CP00 PSW=07060000 00000000 0000000000012345 ..W..... instcount=1",
+            "err MIPS=3.5", "err SIOS=9", "err end",
+        }));
+        ASSERT_TRUE(PumpUntilReady());
+        ASSERT_TRUE(Pump([&] { return ConsoleHas("end") && shown(3) == reported[3]; })) << "session " << nSession;
+        PumpFor(100);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(reported[i], shown(i)) << "session " << nSession;
+            EXPECT_EQ(reported[i], pane(i)) << "session " << nSession;
+        }
+        EndEmulator();
+        EXPECT_EQ("CP?? PSW=???????? ???????? ????????????????", shown(0));
+        EXPECT_EQ("MIPS=0", pane(2));
+    }
+    r.pStatusBar = nullptr;
+    pView->SetSessionReceivers(r);
+}
+
 TEST_F(SessionFixture, ReportedFolderIsShownSavedAndSentBack)
 {
     std::string strSub = dir.Folder() + "sub";

@@ -397,7 +397,9 @@ void CEmulatorModel::StatusRound(CEmuLines& out) const
 {
     out.push_back({ kStreamErr, StatusLine() });
     if (Subscribed("AGGREGATE")) {
-        bool bRunning = m_strLetters.size() < 3 || m_strLetters[2] != 'W';
+        // A stopped (manual) or waiting processor does not run.
+        bool bStopped = !m_strLetters.empty() && m_strLetters[0] == 'M';
+        bool bRunning = !bStopped && (m_strLetters.size() < 3 || m_strLetters[2] != 'W');
         out.push_back({ kStreamErr, bRunning ? "SYS=1" : "SYS=0" });
     }
     out.push_back({ kStreamErr, "MIPS=" + m_strMips });

@@ -124,6 +124,10 @@ TEST(EmulatorModel, StatusLineFieldsSitWhereTheConsoleCutsThem)
     EXPECT_EQ("M.WL....", value.substr(47, 8));
     EXPECT_EQ("instcount=1234567", value.substr(56));
     EXPECT_EQ("SYS=0", out[1].strText);     // waiting
+    ASSERT_TRUE(model.Set("letters M......."));
+    out.clear();
+    model.StatusRound(out);
+    EXPECT_EQ("SYS=0", out[1].strText);     // stopped
 }
 
 TEST(EmulatorModel, EveryRegisterSet)
