@@ -84,7 +84,7 @@ CImageCopyDlg::CImageCopyDlg(UINT nIDTemplate) : CUtilityDlg(nIDTemplate), m_pRo
 void CImageCopyDlg::LoadSettings()
 {
     GetSetting("strInputFile", m_strInputFile);
-    GetSetting("strOutputDirectory", m_strOutputDirectory);
+    GetOutputDirectorySetting(m_strOutputDirectory);
     GetSetting("strOutputFile", m_strOutputFile);
     for (int i = 0; i < kMaxOptions && m_pRow->options[i].nCtrl; ++i)
         GetSetting(m_pRow->options[i].pszKey, m_bOptions[i]);

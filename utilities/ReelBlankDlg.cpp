@@ -30,7 +30,7 @@ void CReelBlankDlg::LoadSettings()
     GetSetting("strOwner", m_strOwner);
     GetSetting("bNonLabeled", m_bNonLabeled);
     GetSetting("bCompressed", m_bCompressed);
-    GetSetting("strOutputDirectory", m_strOutputDirectory);
+    GetOutputDirectorySetting(m_strOutputDirectory);
     GetSetting("strOutputFile", m_strOutputFile);
 }
 

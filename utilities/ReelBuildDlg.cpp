@@ -39,7 +39,7 @@ void CReelBuildDlg::LoadSettings()
 {
     GetSetting("strInputFile", m_strInputFile);
     GetSetting("bMetaFile", m_bMetaFile);
-    GetSetting("strOutputDirectory", m_strOutputDirectory);
+    GetOutputDirectorySetting(m_strOutputDirectory);
     GetSetting("strOutputFile", m_strOutputFile);
     GetSetting("strVolser", m_strVolser);
     GetSetting("strDSN", m_strDSN);

@@ -179,7 +179,7 @@ void CReelDivideAddDlg::LoadSettings()
     int n = (int)m_nNumFiles;
     GetSetting("nNumFiles", n);
     m_nNumFiles = (UINT)n;
-    GetSetting("strOutputDirectory", m_strOutputDirectory);
+    GetOutputDirectorySetting(m_strOutputDirectory);
     GetSetting("strOutputFile", m_strOutputFile);
 }
 

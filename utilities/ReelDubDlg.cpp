@@ -26,7 +26,7 @@ void CReelDubDlg::LoadSettings()
     GetSetting("nCopyDirection", m_nCopyDirection);
     GetSetting("strInputFile", m_strInputFile);
     GetProfileTapeNum(m_nTapeNum);
-    GetSetting("strOutputDirectory", m_strOutputDirectory);
+    GetOutputDirectorySetting(m_strOutputDirectory);
     GetSetting("strOutputFile", m_strOutputFile);
     if (m_nCopyDirection != kToScsi)
         m_nCopyDirection = kFromScsi;

@@ -48,7 +48,7 @@ void CReelFetchDlg::LoadSettings()
     GetSetting("bAscii", m_bAscii);
     GetSetting("bStripBlanks", m_bStripBlanks);
     GetSetting("bUnblock", m_bUnblock);
-    GetSetting("strOutputDirectory", m_strOutputDirectory);
+    GetOutputDirectorySetting(m_strOutputDirectory);
     GetSetting("strOutputFile", m_strOutputFile);
     // The bounds follow the restored sizes, so that a stored record length
     // above the default block size can still be sent or edited.

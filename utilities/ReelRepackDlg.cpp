@@ -28,7 +28,7 @@ CReelRepackDlg::CReelRepackDlg() : CTapeUtilityDlg(IDD, kTexts) {}
 void CReelRepackDlg::LoadSettings()
 {
     GetSetting("strInputFile", m_strInputFile);
-    GetSetting("strOutputDirectory", m_strOutputDirectory);
+    GetOutputDirectorySetting(m_strOutputDirectory);
     GetSetting("strOutputFile", m_strOutputFile);
     GetSetting("nRunOption", m_nRunOption);
     GetSetting("bVerbose", m_bVerbose);

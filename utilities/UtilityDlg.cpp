@@ -19,6 +19,7 @@
 #include "platform/CDataExchange.h"
 #include "platform/DDX.h"
 #include "platform/ErrorBalloon.h"
+#include "platform/PathFunctions.h"
 #include "platform/TextFunctions.h"
 #include "resources/resource.h"
 #include "session/ViewSettings.h"
@@ -166,6 +167,14 @@ void CUtilityDlg::WriteSetting(const char* pszKey, bool bValue) const
     WriteProfileBool(Section(), pszKey, bValue);
 }
 
+void CUtilityDlg::GetOutputDirectorySetting(CString& strDir) const
+{
+    GetSetting("strOutputDirectory", strDir);
+    CString strTrimmed = strDir;
+    if (TrimBlanks(strTrimmed).IsEmpty())
+        strDir = WindowsizedDirectory(GroupFolder(), true);
+}
+
 void CUtilityDlg::GetListSetting(UINT nListBox, const char* pszKey)
 {
     HWND hList = ::GetDlgItem(m_hWnd, (int)nListBox);
@@ -197,6 +206,13 @@ bool CUtilityDlg::CheckOutputPath(CDataExchange* pDX, const CString& strDir, con
                                   const char* pszLabel)
 {
     m_strOutputPath.Empty();
+    // The folder is a read-only edit filled by its browse button: without
+    // this the file check would call an empty folder a missing file name,
+    // and a folder that has gone would only fail the run.
+    UINT nDirCtrl = ::GetDlgItem(m_hWnd, IDC_UTIL_OUTPUT_DIR) ? IDC_UTIL_OUTPUT_DIR : nCtrl;
+    pDX->PrepareEditCtrl((int)nDirCtrl);
+    if (!DDV_OutputDirectory(pDX, strDir, (int)nDirCtrl, "Output Directory"))
+        return false;
     pDX->PrepareEditCtrl((int)nCtrl);
     if (!DDV_OutputFile(pDX, strDir, strFile, (int)nCtrl, pszLabel))
         return false;

@@ -97,6 +97,9 @@ protected:
     void WriteSetting(const char* pszKey, const CString& strValue) const;
     void WriteSetting(const char* pszKey, int nValue) const;
     void WriteSetting(const char* pszKey, bool bValue) const;
+    // "strOutputDirectory"; an empty one starts at the view's folder for the
+    // dialog's kind of file (disk or tape).
+    void GetOutputDirectorySetting(CString& strDir) const;
     // A list box's items under "<key>_nCount" and "<key>_%04d".
     void GetListSetting(UINT nListBox, const char* pszKey);
     void WriteListSetting(UINT nListBox, const char* pszKey) const;
@@ -107,9 +110,11 @@ protected:
     // ---- checks ----
     // The balloon on a control, titled with its label; fails the exchange.
     bool Refuse(CDataExchange* pDX, UINT nCtrl, const char* pszLabel, const char* pszText);
-    // The output file: pszDir joined with strFile (JoinOutputPath) becomes
-    // m_strOutputPath; an existing file is confirmed with the overwrite
-    // question. Call it as the dialog's last check.
+    // The output file: the folder must exist (an empty or missing one is
+    // told on the folder's edit), then pszDir joined with strFile
+    // (JoinOutputPath) becomes m_strOutputPath; an existing file is
+    // confirmed with the overwrite question. Call it as the dialog's last
+    // check.
     bool CheckOutputPath(CDataExchange* pDX, const CString& strDir, const CString& strFile, UINT nCtrl,
                          const char* pszLabel);
     // An optional shadow file: all blanks make it empty and pass; otherwise

@@ -67,7 +67,7 @@ void CVMFPLC2Dlg::LoadSettings()
 {
     GetSetting("nFunction", m_nFunction);
     GetSetting("strInputFile", m_strInputFile);
-    GetSetting("strOutputDirectory", m_strOutputDirectory);
+    GetOutputDirectorySetting(m_strOutputDirectory);
     GetSetting("strOutputFile", m_strOutputFile);
     GetSetting("strCtlFile", m_strCtlFile);
     GetSetting("bTapeDumpFmt", m_bTapeDumpFmt);

@@ -22,7 +22,7 @@ END_MESSAGE_MAP()
 void CVolBuildDlg::LoadSettings()
 {
     GetSetting("strInputFile", m_strInputFile);
-    GetSetting("strOutputDirectory", m_strOutputDirectory);
+    GetOutputDirectorySetting(m_strOutputDirectory);
     GetSetting("strOutputFile", m_strOutputFile);
     GetSetting("bAltCyls", m_bAltCyls);
     GetSetting("bCompressOutput", m_bCompressOutput);

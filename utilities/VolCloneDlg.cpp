@@ -24,7 +24,7 @@ void CVolCloneDlg::LoadSettings()
 {
     GetSetting("strInputFile", m_strInputFile);
     GetSetting("strShadowFile", m_strShadowFile);
-    GetSetting("strOutputDirectory", m_strOutputDirectory);
+    GetOutputDirectorySetting(m_strOutputDirectory);
     GetSetting("strOutputFile", m_strOutputFile);
     GetSetting("bReplaceOutputFile", m_bReplaceOutputFile);
     GetSetting("bIncludeAltCyls", m_bIncludeAltCyls);

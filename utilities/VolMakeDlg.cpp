@@ -62,7 +62,7 @@ void CVolMakeDlg::LoadSettings()
     GetSetting("nSize", m_nSize);
     GetSetting("nTotalSize", m_nTotalSize);
     GetSetting("strVolser", m_strVolser);
-    GetSetting("strOutputDirectory", m_strOutputDirectory);
+    GetOutputDirectorySetting(m_strOutputDirectory);
     GetSetting("strOutputFile", m_strOutputFile);
     GetSetting("bCKD64", m_bCkd64);
     GetSetting("strDevModel", m_strDevModel);

@@ -404,6 +404,20 @@ TEST_F(TapeDialogs, ReelBlankLabeledProposesTheNameAndUnlabeledSendsNoLabel)
     EXPECT_EQ("REELBLANK -n -d " + dir.Path("scratch.aws"), std::string(plain.m_strCommandLine));
 }
 
+// Without a folder of its own or the view's, the output folder is what is
+// missing, not the file name typed beside it.
+TEST_F(TapeDialogs, ReelBlankWithoutAnyOutputFolderNamesTheFolder)
+{
+    CReelBlankDlg dlg;
+    vorntest::SUtilityOk ok = vorntest::PressUtilityOk(dlg, IDC_UTIL_OUTPUT_FILE, "blank.aws", [](HWND h) {
+        EXPECT_EQ("", Text(h, IDC_UTIL_OUTPUT_DIR));
+        ::SetDlgItemTextA(h, IDC_UTIL_VOLSER, "000001");
+    });
+    EXPECT_EQ(IDCANCEL, ok.nResult);
+    EXPECT_EQ("Output Directory: Invalid output directory: You must specify a valid directory.", ok.strBalloon);
+    EXPECT_EQ("", std::string(ProfileGetString("REELBLANK", "strOutputFile", "")));
+}
+
 TEST_F(TapeDialogs, ReelBlankOwnerWithABlankIsQuotedAndAnEmptyOwnerIsLeftOut)
 {
     const struct {

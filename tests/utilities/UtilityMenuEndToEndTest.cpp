@@ -10,6 +10,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -23,6 +24,7 @@
 #include "tests/session/SessionViewFixture.h"
 #include "tests/support/WinTestUtil.h"
 #include "tests/utilities/UtilityTestSupport.h"
+#include "utilities/UtilityTable.h"
 
 namespace {
 
@@ -674,6 +676,82 @@ TEST_F(UtilityMenu, Vmfplc2DumpAndScanRunTheirCommands)
               runs[0].strCommandLine);
     EXPECT_EQ(Program("VMFPLC2") + " SCAN " + strTape + " EXTERNALGUI", runs[1].strCommandLine);
     EXPECT_EQ(strTapeDir, runs[1].strFolder + "\\");
+}
+
+}  // namespace
+
+namespace {
+
+// A first run, with no folder stored, writes into the view's folder for its
+// kind of file, which the folder's edit shows from the start; a stored
+// folder that has gone since is named on that edit and nothing runs.
+TEST_F(UtilityMenu, AnEmptyOutputFolderStartsAtTheViewsFolderAndAMissingOneIsNamed)
+{
+    InstallStandin(strExeDir, {"REELREPACK"});
+    std::string strTape = dir.Write("tapes\\in.aws", std::string(100, 'T'));
+    std::vector<std::string> shown;
+    auto output = [&](const char* pszFile) {
+        return [&shown, pszFile](HWND h) {
+            char sz[MAX_PATH] = "";
+            ::GetDlgItemTextA(h, IDC_UTIL_OUTPUT_DIR, sz, sizeof sz);
+            shown.push_back(sz);
+            ::SetDlgItemTextA(h, IDC_UTIL_VOLSER, "000001");
+            ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, pszFile);
+        };
+    };
+    EXPECT_EQ("", Run(ID_UTIL_VOLMAKE, "", output("first.3350-1")));
+    EXPECT_EQ("", Run(ID_UTIL_REELBLANK, "", output("first.aws")));
+    EXPECT_EQ("", Run(ID_UTIL_REELREPACK, strTape, output("packed.aws")));
+    EXPECT_EQ((std::vector<std::string>{strDiskDir, strTapeDir, strTapeDir}), shown);
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(3u, runs.size());
+    EXPECT_NE(std::string::npos, runs[0].strCommandLine.find(" " + strDiskDir + "first.3350-1 ")) << runs[0].strCommandLine;
+    EXPECT_NE(std::string::npos, runs[1].strCommandLine.find(" " + strTapeDir + "first.aws ")) << runs[1].strCommandLine;
+    EXPECT_NE(std::string::npos, runs[2].strCommandLine.find(strTape + " " + strTapeDir + "packed.aws "))
+        << runs[2].strCommandLine;
+    EXPECT_EQ(strTapeDir, std::string(ProfileGetString("REELBLANK", "strOutputDirectory", "")));
+
+    ProfileWriteString("REELBLANK", "strOutputDirectory", dir.Path("gone\\").c_str());
+    EXPECT_EQ("Output Directory: Invalid output directory: The specified directory was not found.",
+              Run(ID_UTIL_REELBLANK, "", output("second.aws")));
+    EXPECT_EQ(3u, Recorded().size());
+}
+
+}  // namespace
+
+namespace {
+
+// For a picture: the utility dialog VORN_SHOW_UTILITY ("VOLMAKE") opened
+// from the running view's menu with nothing stored, held for
+// VORN_SHOW_DIALOG_MS; with VORN_SHOW_PRESS_OK set, OK is pressed first and
+// the refusal's balloon shows. For example:
+//   VORN_SHOW_UTILITY=VOLMAKE VORN_SHOW_DIALOG_MS=4000 tools/screenshot -t VOLMAKE
+//     build/win32/bin/utilities_tests.exe --gtest_filter=UtilityMenu.ShowForPicture
+TEST_F(UtilityMenu, ShowForPicture)
+{
+    const char* pszHold = std::getenv("VORN_SHOW_DIALOG_MS");
+    const char* pszName = std::getenv("VORN_SHOW_UTILITY");
+    if (!pszHold || !pszName)
+        GTEST_SKIP() << "set VORN_SHOW_UTILITY and VORN_SHOW_DIALOG_MS to show a utility dialog";
+    const SUtilityInfo* pInfo = nullptr;
+    for (const SUtilityInfo& info : kUtilities)
+        if (std::string(info.pszCaption) == pszName)
+            pInfo = &info;
+    ASSERT_NE(nullptr, pInfo) << pszName;
+    DWORD dwStart = 0;
+    vorntest::DialogDriver driver([&](HWND h) {
+        if (!dwStart) {
+            dwStart = ::GetTickCount();
+            if (std::getenv("VORN_SHOW_PRESS_OK"))
+                ::SendMessageA(h, WM_COMMAND, IDOK, 0);
+        }
+        if (::GetTickCount() - dwStart < (DWORD)std::atoi(pszHold))
+            return true;
+        ErrorBalloonHide();
+        ::SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    }, 100);
+    pView->SendMessage(WM_COMMAND, pInfo->nCommandId, 0);
 }
 
 }  // namespace

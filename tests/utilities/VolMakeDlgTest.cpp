@@ -332,35 +332,40 @@ TEST_F(VolMakeDialog, LinuxFormatOnlyFor3390)
 }
 
 struct SVolumeCase {
-    const char* pszDir;
+    std::string strDir;
     const char* pszFileSystem;
     bool bAsked;
     const char* pszBalloon;
 };
 
+// The output folder must exist: a folder on a drive (the test's own) has
+// its drive's root asked, a network folder nothing.
 TEST_F(VolMakeDialog, LargeFileCheckByTheVolumesFileSystem)
 {
+    const std::string strRoot = strOutDir.substr(0, 3);
+    ASSERT_EQ(":\\", strRoot.substr(1));
     const SVolumeCase cases[] = {
-        {"C:\\images\\", "FAT32", true,
+        {strOutDir, "FAT32", true,
          "Force Single File Output: The specified Output File volume does not support \"large\" files."},
-        {"C:\\images\\", "NTFS", true, ""},
-        {"\\\\server\\share\\", "FAT32", false, ""},
+        {strOutDir, "NTFS", true, ""},
+        {"\\\\server\\share\\", "FAT32", false,
+         "Output Directory: Invalid output directory: The specified directory was not found."},
     };
     for (const SVolumeCase& c : cases) {
         g_roots.clear();
         g_strFileSystem = c.pszFileSystem;
-        ProfileWriteString("VOLMAKE", "strOutputDirectory", c.pszDir);  // a run before stored another
+        ProfileWriteString("VOLMAKE", "strOutputDirectory", c.strDir.c_str());  // a run before stored another
         CVolMakeDlg dlg;
         std::string strBalloon = vorntest::PressUtilityOk(dlg, IDC_UTIL_OUTPUT_FILE, "big.3390-9", [&](HWND h) {
                                      ChooseModel(h, "3390-9");
                                  }).strBalloon;
         EXPECT_EQ(c.pszBalloon, strBalloon) << c.pszFileSystem;
-        EXPECT_EQ(c.bAsked ? std::vector<std::string>{"C:\\"} : std::vector<std::string>{}, g_roots);
+        EXPECT_EQ(c.bAsked ? std::vector<std::string>{strRoot} : std::vector<std::string>{}, g_roots);
     }
     // Refused on FAT32, the box shows cleared and disabled; OK again takes
     // the single file off. The model of the last run shows again.
     g_strFileSystem = "FAT32";
-    ProfileWriteString("VOLMAKE", "strOutputDirectory", "C:\\images\\");
+    ProfileWriteString("VOLMAKE", "strOutputDirectory", strOutDir.c_str());
     CVolMakeDlg dlg;
     bool bEnabled = true, bChecked = true;
     int nStep = 0;
@@ -380,7 +385,7 @@ TEST_F(VolMakeDialog, LargeFileCheckByTheVolumesFileSystem)
     EXPECT_EQ(IDOK, nResult);
     EXPECT_FALSE(bEnabled);
     EXPECT_FALSE(bChecked);
-    EXPECT_EQ("VOLMAKE -r C:\\images\\fat.3390-3 3390-9", std::string(dlg.m_strCommandLine));
+    EXPECT_EQ("VOLMAKE -r " + strOutDir + "fat.3390-3 3390-9", std::string(dlg.m_strCommandLine));
 }
 
 TEST_F(VolMakeDialog, CancelSavesNothing)
