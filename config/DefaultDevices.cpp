@@ -38,3 +38,11 @@ bool BuildDefaultDeviceStatements(CVornDevice devices[kDefaultDeviceCount], cons
     }
     return bOk;
 }
+
+void ProposeFromPrototype(CVornDevice& dev)
+{
+    if (dev.m_bSysg) {
+        dev.m_bSysg = false;
+        dev.m_strTypeWord = "3270";
+    }
+}

@@ -21,3 +21,8 @@ struct DefaultDeviceFolders {
 // parser's messages in strError, when a statement did not parse.
 bool BuildDefaultDeviceStatements(CVornDevice devices[kDefaultDeviceCount], const DefaultDeviceFolders& folders,
                                   CString& strError);
+
+// A new device proposed from the last one of its class (the class's
+// prototype): what belongs to that one device alone does not carry over.
+// A SYSG console is proposed as a 3270 display: there is only one SYSG.
+void ProposeFromPrototype(CVornDevice& dev);

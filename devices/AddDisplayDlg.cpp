@@ -11,6 +11,10 @@ const SDeviceDlgClass kDisplayClass = {4, IDS_DEVTYPES_DISPLAY, "Add New Display
 
 }  // namespace
 
+BEGIN_MESSAGE_MAP(CAddDisplayDlg, CTerminalDeviceDlg)
+    ON_CBN_SELENDOK(IDC_DEVDLG_DEVTYPE, OnTypeChosen)
+END_MESSAGE_MAP()
+
 CAddDisplayDlg::CAddDisplayDlg(CWnd* pParent) : CTerminalDeviceDlg(IDD, kDisplayClass, pParent) {}
 
 void CAddDisplayDlg::LoadDevice()
@@ -18,19 +22,20 @@ void CAddDisplayDlg::LoadDevice()
     ParseDisplayArguments(m_Device.m_strOtherArgs, m_fields);
 }
 
-bool CAddDisplayDlg::ValidateFields(CDataExchange* pDX)
+void CAddDisplayDlg::InitControls()
 {
-    return ValidateSysg(pDX) && ValidateGroup(pDX) && ValidateAddresses(pDX);
+    CTerminalDeviceDlg::InitControls();
+    OnTypeChosen();
 }
 
-bool CAddDisplayDlg::ValidateSysg(CDataExchange* pDX)
+void CAddDisplayDlg::OnTypeChosen()
 {
-    DWORD dwKey = 0;
-    if (!m_bAdd || !m_pRouter || SelectedTypeName().CompareNoCase("SYSG") != 0 || !m_pRouter->IsSysgDefined(&dwKey))
-        return true;
-    CString strMsg;
-    strMsg.Format("device %s is already defined as the SYSG device", FormatDevnum(dwKey).GetString());
-    return Refuse(pDX, IDC_DEVDLG_DEVNUM, kDevNumBalloonTitle, strMsg);
+    ShowNumberOfType(IsSysgTypeName(SelectedTypeName()));
+}
+
+bool CAddDisplayDlg::ValidateFields(CDataExchange* pDX)
+{
+    return ValidateGroup(pDX) && ValidateAddresses(pDX);
 }
 
 void CAddDisplayDlg::BuildArguments()

@@ -81,7 +81,7 @@ void CDeviceDlg::DoDataExchange(CDataExchange* pDX)
     ExchangeFields(pDX);
     if (!pDX->m_bSaveAndValidate || pDX->m_bFailed)
         return;
-    if (m_bAdd && !ValidateDevNum(pDX, m_bDevNumCapitalised))
+    if (m_bAdd && !ValidateAddedNumber(pDX))
         return;
     if (!ValidateFields(pDX) || pDX->m_bFailed)
         return;
@@ -124,6 +124,29 @@ bool CDeviceDlg::ValidateDevNum(CDataExchange* pDX, bool bCapitalised)
     if (eCheck == kDevNumOK)
         return true;
     return Refuse(pDX, IDC_DEVDLG_DEVNUM, kDevNumBalloonTitle, DevNumCheckMessage(eCheck, bCapitalised));
+}
+
+bool CDeviceDlg::ValidateAddedNumber(CDataExchange* pDX)
+{
+    DWORD dwSysgKey = 0;
+    if (m_bSysgNumberShown && m_pRouter && m_pRouter->IsSysgDefined(&dwSysgKey))
+        return Refuse(pDX, IDC_DEVDLG_DEVNUM, kDevNumBalloonTitle, SysgDefinedMessage(dwSysgKey));
+    return ValidateDevNum(pDX, m_bDevNumCapitalised);
+}
+
+void CDeviceDlg::ShowNumberOfType(bool bSysg)
+{
+    if (!m_bAdd || bSysg == m_bSysgNumberShown)
+        return;
+    CWnd& field = DevNumControl();
+    if (bSysg) {
+        field.GetWindowText(m_strTypedDevNum);
+        field.SetWindowText(FormatDevnum(0));
+    } else {
+        field.SetWindowText(m_strTypedDevNum);
+    }
+    m_bSysgNumberShown = bSysg;
+    field.EnableWindow(bSysg ? FALSE : TRUE);
 }
 
 bool CDeviceDlg::CheckFileNotInUse(CDataExchange* pDX, const CString& strFile, UINT nCtrl, const char* pszTitle)

@@ -105,10 +105,20 @@ protected:
     // True when InitControls has put the focus where it belongs itself.
     virtual bool FocusSetByDialog() const { return false; }
 
+    // The checks of an added device's number (adding only): the device-
+    // number check, and for the SYSG console (its number fixed at 0000)
+    // first that the host has no SYSG console yet.
+    virtual bool ValidateAddedNumber(CDataExchange* pDX);
+
     // ---- helpers ----
     // The device-number check of an added device: empty, not "HHHH" or
     // "L:HHHH", or defined by the router; a balloon titled "Device Number".
     bool ValidateDevNum(CDataExchange* pDX, bool bCapitalised = false);
+    // Adding: while the type chosen is the SYSG console, whose statement
+    // keeps no number, the number field shows the 0000 it will have and
+    // cannot be edited; the number typed before comes back with another type.
+    void ShowNumberOfType(bool bSysg);
+    bool IsSysgNumberShown() const { return m_bSysgNumberShown; }
     // Adding only: the router reports the file used by another device.
     bool CheckFileNotInUse(CDataExchange* pDX, const CString& strFile, UINT nCtrl, const char* pszTitle);
     // The balloon on a control, titled pszTitle; fails the exchange.
@@ -126,6 +136,9 @@ protected:
     CComboBox m_TypeList;
 
 private:
+    bool m_bSysgNumberShown = false;
+    CString m_strTypedDevNum;  // the number field's text while 0000 is shown
+
     void InitIdentification();
     void TakeIdentification();
 

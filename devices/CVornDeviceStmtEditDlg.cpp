@@ -4,6 +4,7 @@
 #include "config/CVornConfigFile.h"
 #include "config/WindowHelpers.h"
 #include "devices/DeviceCommandForms.h"
+#include "devices/DeviceDialogRules.h"
 #include "platform/DDX.h"
 #include "platform/TextFunctions.h"
 
@@ -18,6 +19,7 @@ const int kFontPoints = 10;
 
 BEGIN_MESSAGE_MAP(CVornDeviceStmtEditDlg, CDeviceDlg)
     ON_WM_WINDOWPOSCHANGING()
+    ON_EN_CHANGE(IDC_STMT_TYPE, OnTypeChange)
 END_MESSAGE_MAP()
 
 CVornDeviceStmtEditDlg::CVornDeviceStmtEditDlg(CWnd* pParent) : CDeviceDlg(IDD, kStmtEditClass, pParent)
@@ -48,6 +50,17 @@ void CVornDeviceStmtEditDlg::InitControls()
     SendDlgItemMessage(IDC_STMT_PARMS, EM_SCROLLCARET);
     if (!m_bAdd)
         ::SetFocus(::GetDlgItem(m_hWnd, IDC_STMT_PARMS));
+    OnTypeChange();
+}
+
+// A SYSG statement keeps no number: the field shows the 0000 it will have.
+void CVornDeviceStmtEditDlg::OnTypeChange()
+{
+    if (!m_NumEdit.m_hWnd)
+        return;
+    CString strType;
+    GetDlgItemText(IDC_STMT_TYPE, strType);
+    ShowNumberOfType(IsSysgTypeName(strType));
 }
 
 void CVornDeviceStmtEditDlg::ExchangeFields(CDataExchange* pDX)

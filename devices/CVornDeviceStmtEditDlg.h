@@ -3,7 +3,8 @@
 // every device type without a dialog of its own and for the Devices page's
 // manual edit of any device. The configuration's own device-statement
 // parser checks it, so whatever a configuration file may say can be
-// entered. The dialog can only be widened.
+// entered; a SYSG statement shows the number 0000 it keeps, whatever was
+// typed. The dialog can only be widened.
 #pragma once
 
 #include "devices/CDeviceDlg.h"
@@ -31,6 +32,7 @@ protected:
     WORD IconClass() const override { return m_Device.m_wClass; }
     bool FocusSetByDialog() const override { return !m_bAdd; }
     void OnWindowPosChanging(WINDOWPOS* pPos);
+    void OnTypeChange();
 
 private:
     CHexSimpleEdit m_NumEdit;

@@ -130,3 +130,16 @@ const char* DevNumCheckMessage(EDevNumCheck eCheck, bool bCapitalised)
     default: return "";
     }
 }
+
+bool IsSysgTypeName(const CString& strTypeName)
+{
+    CString str = strTypeName;
+    return TrimBlanks(str).CompareNoCase("SYSG") == 0;
+}
+
+CString SysgDefinedMessage(DWORD dwSysgKey)
+{
+    CString str;
+    str.Format("device %s is already defined as the SYSG device", FormatDevnum(dwSysgKey).GetString());
+    return str;
+}

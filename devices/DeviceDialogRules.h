@@ -70,6 +70,13 @@ EDevNumCheck CheckDevNumText(const CString& strText, const std::function<bool(DW
 // The balloon text of a failed check (the statement editor writes "Device
 // Number" in capitals); empty for kDevNumOK.
 const char* DevNumCheckMessage(EDevNumCheck eCheck, bool bCapitalised = false);
+// True for the type name of the SYSG integrated console (any case, blanks
+// around it ignored). Its statement keeps no number: the console is always
+// device 0000.
+bool IsSysgTypeName(const CString& strTypeName);
+// "device %s is already defined as the SYSG device" with the number of the
+// SYSG console the host has.
+CString SysgDefinedMessage(DWORD dwSysgKey);
 // The title of every device-number balloon.
 extern const char kDevNumBalloonTitle[];
 // The balloon on a file field whose name another device already uses.

@@ -63,6 +63,7 @@ void CDynDevListDlgBar::OnAddDevice()
 {
     bool bTemplate = m_wClickedClass < kDefaultDeviceCount;
     CVornDevice dev = bTemplate ? m_ClassTemplates[m_wClickedClass] : CVornDevice();
+    ProposeFromPrototype(dev);
     dev.m_wClass = m_wClickedClass;
     dev.m_bLcss = (BYTE)(m_nNextFreeKey >> 16);
     dev.m_wDevnum = (WORD)m_nNextFreeKey;

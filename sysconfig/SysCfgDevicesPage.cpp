@@ -211,6 +211,7 @@ void CSysCfgDevicesPage::AddDevice(WORD wClass)
     if (wClass >= kDefaultDeviceCount)
         return;
     m_workDevice = m_prototypes[wClass];
+    ProposeFromPrototype(m_workDevice);
     DWORD dwKey = 0;
     if (!NextFreeDevNum(Edited(), m_workDevice.GetKey(), wClass, wClass == DEVCLASS_COMM, dwKey)) {
         MyMessageBeep();

@@ -53,3 +53,25 @@ TEST(DefaultDevices, EmptyFoldersAndANewConfigurationThatSavesAndReadsBack)
     ASSERT_TRUE(back.Load(dir.Folder().c_str(), "new.cnf")) << JoinedErrors(back);
     EXPECT_TRUE(back.m_devices == cfg.m_devices);
 }
+
+// What a new device takes from the last one of its class, by the statement
+// it will be written as.
+TEST(DefaultDevices, ANewDeviceFromAPrototype)
+{
+    const struct {
+        const char* pszPrototype;
+        const char* pszProposed;
+    } rows[] = {
+        {"0000 SYSG GRP1", "0000    3270    GRP1"},
+        {"0700 3270 GRP1", "0700    3270    GRP1"},
+        {"0009 3215-C /", "0009    3215-C  /"},
+    };
+    for (const auto& row : rows) {
+        CVornDevice dev;
+        CString strError;
+        ASSERT_TRUE(CVornConfigFile::ParseDeviceStatement(row.pszPrototype, dev, strError)) << row.pszPrototype;
+        ProposeFromPrototype(dev);
+        EXPECT_EQ(FormatDeviceStatement(dev), CString(row.pszProposed)) << row.pszPrototype;
+        EXPECT_FALSE(dev.m_bSysg) << row.pszPrototype;
+    }
+}

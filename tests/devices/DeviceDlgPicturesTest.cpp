@@ -189,6 +189,14 @@ TEST(DeviceDlgPictures, DisplayTerminal)
     EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
 }
 
+TEST(DeviceDlgPictures, SysgConsole)
+{
+    CAddDisplayDlg dlg;
+    dlg.m_bAdd = true;
+    dlg.m_Device = Parsed("0000 SYSG");
+    EXPECT_EQ(IDCANCEL, ShowForPicture(dlg));
+}
+
 TEST(DeviceDlgPictures, CommSheetOsaPage)
 {
     CAddCOMMSheet sheet;

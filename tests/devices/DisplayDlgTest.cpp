@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "config/DevClass.h"
 #include "devices/AddDisplayDlg.h"
@@ -139,6 +140,58 @@ TEST(DisplayDlg, ASecondSysgIsRefusedWithTheFirstOnesNumber)
     EXPECT_STREQ("SYSG", dlgSysg.m_Device.m_strTypeWord);
     // The statement parser keeps no number for the SYSG device.
     EXPECT_STREQ("attach 0000 SYSG *", dlgSysg.m_strCommand);
+}
+
+// The SYSG console's statement keeps no number: while SYSG is chosen the
+// field shows the 0000 the console will have and cannot be edited; the
+// number typed before comes back with 3270.
+TEST(DisplayDlg, TheSysgConsoleShowsTheNumberItsStatementKeeps)
+{
+    CSysgRouter router;
+    CAddDisplayDlg dlg;
+    dlg.m_bAdd = true;
+    dlg.m_pRouter = &router;
+    dlg.m_Device = ParsedDevice("003F 3270");
+    std::vector<std::string> seen;
+    SOkResult r = PressOk(dlg, [&](HWND h) {
+        auto look = [&] { seen.push_back(Text(h, IDC_DEVDLG_DEVNUM) + (Enabled(h, IDC_DEVDLG_DEVNUM) ? "" : " fixed")); };
+        SetText(h, IDC_DEVDLG_DEVNUM, "0041");
+        ChooseListEntry(h, 1);
+        look();
+        ChooseListEntry(h, 0);
+        look();
+        ChooseListEntry(h, 1);
+        look();
+    });
+    EXPECT_EQ((std::vector<std::string>{"0000 fixed", "0041", "0000 fixed"}), seen);
+    EXPECT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_STREQ("attach 0000 SYSG *", dlg.m_strCommand);
+    EXPECT_EQ(0u, dlg.m_Device.GetKey());
+    EXPECT_TRUE(dlg.m_Device.m_bSysg);
+
+    // Another device at 0000: the SYSG console cannot have its number.
+    router.keys = {0x0000};
+    CAddDisplayDlg taken;
+    r = AddDisplay(taken, router, 1, [](HWND) {});
+    EXPECT_EQ("Device Number: Device already defined", r.strBalloon);
+    // A 3270 is refused only for the number typed for it.
+    CAddDisplayDlg display;
+    EXPECT_EQ(IDOK, AddDisplay(display, router, 0, [](HWND) {}).nResult);
+    EXPECT_STREQ("attach 0700 3270 *", display.m_strCommand);
+
+    // Opened on a SYSG console, adding or reinitialising: 0000, fixed.
+    for (bool bAdd : {true, false}) {
+        CAddDisplayDlg sysg;
+        sysg.m_bAdd = bAdd;
+        sysg.m_pRouter = &router;
+        sysg.m_Device = ParsedDevice("0000 SYSG");
+        std::string shown;
+        PressOk(sysg, nullptr, [&](HWND h) {
+            shown = Text(h, IDC_DEVDLG_DEVNUM) + (Enabled(h, IDC_DEVDLG_DEVNUM) ? "" : " fixed");
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        });
+        EXPECT_EQ("0000 fixed", shown) << bAdd;
+    }
 }
 
 TEST(DisplayDlg, EveryControlHasItsBalloon)

@@ -3,6 +3,10 @@
 // as the refusal, the number checks and the commands it builds.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "config/CVornConfigFile.h"
 #include "config/DevClass.h"
 #include "devices/CVornDeviceStmtEditDlg.h"
@@ -123,4 +127,59 @@ TEST(CVornDeviceStmtEditDlg, OnlyTheWidthChanges)
     });
     EXPECT_EQ(before.right - before.left + 100, after.right - after.left);
     EXPECT_EQ(before.bottom - before.top, after.bottom - after.top);
+}
+
+// A SYSG statement keeps no number: with SYSG typed the number field shows
+// the 0000 the console will have, the number typed comes back with another
+// type, and the host's SYSG console or device 0000 refuses it.
+TEST(CVornDeviceStmtEditDlg, ASysgStatementShowsTheNumberItKeeps)
+{
+    CSetRouter router;
+    CVornDeviceStmtEditDlg dlg;
+    dlg.m_bAdd = true;
+    dlg.m_pRouter = &router;
+    std::vector<std::string> seen;
+    SOkResult r = PressOk(dlg, [&](HWND h) {
+        auto look = [&] { seen.push_back(Text(h, IDC_DEVDLG_DEVNUM) + (Enabled(h, IDC_DEVDLG_DEVNUM) ? "" : " fixed")); };
+        SetText(h, IDC_DEVDLG_DEVNUM, "0041");
+        SetText(h, IDC_STMT_TYPE, "sysg");
+        look();
+        SetText(h, IDC_STMT_TYPE, "3270");
+        look();
+        SetText(h, IDC_STMT_TYPE, "SYSG");
+        look();
+        SetText(h, IDC_STMT_PARMS, "*");
+    });
+    EXPECT_EQ((std::vector<std::string>{"0000 fixed", "0041", "0000 fixed"}), seen);
+    EXPECT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_STREQ("attach 0000 SYSG *", dlg.m_strCommand);
+    EXPECT_EQ(0u, dlg.m_Device.GetKey());
+    EXPECT_TRUE(dlg.m_Device.m_bSysg);
+
+    struct CHostWithSysg : CSetRouter {
+        bool IsSysgDefined(DWORD* pdwKey) override
+        {
+            if (pdwKey)
+                *pdwKey = 0;
+            return true;
+        }
+    } withSysg;
+    withSysg.keys = {0x0000};
+    router.keys = {0x0000};
+    const std::pair<CSetRouter*, const char*> refusals[] = {
+        {&withSysg, "Device Number: device 0000 is already defined as the SYSG device"},
+        {&router, "Device Number: Device already defined"},
+    };
+    for (const auto& refusal : refusals) {
+        CVornDeviceStmtEditDlg again;
+        again.m_bAdd = true;
+        again.m_pRouter = refusal.first;
+        r = PressOk(again, [&](HWND h) {
+            SetText(h, IDC_DEVDLG_DEVNUM, "0041");
+            SetText(h, IDC_STMT_TYPE, "SYSG");
+        });
+        EXPECT_EQ(IDCANCEL, r.nResult);
+        EXPECT_EQ(refusal.second, r.strBalloon);
+        EXPECT_STREQ("", again.m_strCommand);
+    }
 }

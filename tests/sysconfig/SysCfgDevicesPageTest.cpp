@@ -180,6 +180,24 @@ TEST_F(SysCfgDevices, AddsAtTheProposedNumberAndPlace)
     EXPECT_EQ(dialogs->calls.size(), 3u);
 }
 
+// The last terminal is the SYSG console, of which there is only one: a new
+// terminal is proposed as a 3270 at a free number.
+TEST_F(SysCfgDevices, ATerminalAfterTheSysgConsoleIsA3270)
+{
+    CString strError;
+    dlg->m_config.AddDevice("0000 SYSG", strError);
+    Run([&](HWND) {
+        EXPECT_TRUE(Page().Prototype(DEVCLASS_3270).m_bSysg);
+        Press(PageWnd(), IDC_DEVICES_TERMINAL);
+        ASSERT_EQ(dialogs->calls.size(), 1u);
+        const CVornDevice& dev = dialogs->calls[0].dev;
+        EXPECT_FALSE(dev.m_bSysg);
+        EXPECT_STREQ(dev.m_strTypeWord, "3270");
+        EXPECT_EQ(dev.m_wDevType, 0x3270);
+        EXPECT_EQ(dev.GetKey(), 0x0001u);
+    });
+}
+
 // A dialog that hands back a number already in the list: its line is
 // replaced, so no device shows twice.
 TEST_F(SysCfgDevices, AnAddOfATakenNumberReplacesItsLine)
