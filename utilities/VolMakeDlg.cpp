@@ -88,14 +88,23 @@ void CVolMakeDlg::SaveSettings()
 }
 
 // The model is read from the list by the checks; the size is taken as a
-// number the size check judges (an empty or overlong text is no size).
+// number the size check judges (an empty or overlong text is no size). For
+// a model with a fixed size the size's own exchange checks it against the
+// bounds of every such model, with the range check's own text.
 void CVolMakeDlg::ExchangeFields(CDataExchange* pDX)
 {
     if (pDX->m_bSaveAndValidate) {
-        CString strSize;
+        CString strSize, strModel;
         GetDlgItemText(IDC_UTIL_SIZE, strSize);
         long long n = 0;
         m_nSize = ParseFieldInt(strSize, 0, kVolMakeUnlimitedSize, n) ? (int)n : -1;
+        GetDlgItemText(IDC_UTIL_DEV_MODEL, strModel);
+        if (VolMakeModelMaximum(strModel) > 0) {
+            pDX->PrepareEditCtrl(IDC_UTIL_SIZE);
+            DDV_MinMaxInt_EB(pDX, m_nSize, kVolMakeMinSize, kVolMakeLargestFixedSize, "Size");
+            if (pDX->m_bFailed)
+                return;
+        }
     } else {
         DDX_Text(pDX, IDC_UTIL_SIZE, m_nSize);
     }

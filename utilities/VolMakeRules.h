@@ -12,6 +12,9 @@
 // signed 32-bit number.
 const int kVolMakeUnlimitedSize = 2147483647;
 const int kVolMakeMinSize = 2;
+// The largest fixed size in the model table (9336-20 and 9336-25): the
+// upper bound of the size's own exchange for a model with a fixed size.
+const int kVolMakeLargestFixedSize = 1672881;
 
 // The model's fixed size (cylinders, blocks for FBA): 0 for a device type
 // without a fixed size and for a model the table does not know.

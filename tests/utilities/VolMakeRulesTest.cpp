@@ -4,8 +4,10 @@
 // VolClone's format word and options (no "64" without the 64-bit programs).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
+#include "config/DasdModels.h"
 #include "utilities/VolCloneRules.h"
 #include "utilities/VolMakeRules.h"
 
@@ -37,6 +39,14 @@ TEST(VolMakeRules, SizeLimitsPerModelKind)
         EXPECT_EQ(c.bInRange, IsVolMakeSizeInRange(c.pszModel, c.nSize)) << c.pszModel << " " << c.nSize;
         EXPECT_EQ(c.bAccepted, IsVolMakeSizeAccepted(c.pszModel, c.nSize)) << c.pszModel << " " << c.nSize;
     }
+}
+
+TEST(VolMakeRules, LargestFixedSizeIsTheModelTablesLargest)
+{
+    int nLargest = 0;
+    for (int i = 0; i < g_nDasdModelCount; ++i)
+        nLargest = std::max(nLargest, VolMakeModelMaximum(g_DasdModelTable[i].pszName));
+    EXPECT_EQ(nLargest, kVolMakeLargestFixedSize);
 }
 
 TEST(VolMakeRules, AlternatesAndStandardTotals)
