@@ -161,14 +161,23 @@ void CVMFPLC2Dlg::OnCodePageChanged()
         m_strCodePage = SelectedCodePage(IDC_TAPE_CODEPAGE);
 }
 
+// The control file's picker starts in the tape folder unless the edit
+// names a folder of its own; for "Edit" it takes a new name too.
+INT_PTR CVMFPLC2Dlg::BrowseControlFile(bool bMustExist)
+{
+    return BrowseForFile("All Files (*.*)|*.*||", m_strCtlFile, "Control File", GroupFolder(),
+                         GetDlgItem(IDC_PLC2_CTL_FILE), bMustExist);
+}
+
 void CVMFPLC2Dlg::OnBrowseControlFile()
 {
     GetDlgItemText(IDC_PLC2_CTL_FILE, m_strCtlFile);
-    BrowseForFile("All Files (*.*)|*.*||", m_strCtlFile, "Control File", nullptr, GetDlgItem(IDC_PLC2_CTL_FILE), true);
+    BrowseControlFile(true);
 }
 
 // A name is asked for until it names a new file or a usable one; then the
-// editor opens on it. What it writes on disk is what counts.
+// editor opens on it (a new file with its "Save" button). What it writes
+// on disk is what counts.
 void CVMFPLC2Dlg::OnEditControlFile()
 {
     GetDlgItemText(IDC_PLC2_CTL_FILE, m_strCtlFile);
@@ -178,8 +187,7 @@ void CVMFPLC2Dlg::OnEditControlFile()
                        (!FileExists(strName) || m_nFunction == kPlc2Scan || CheckInputFile(strName, strMsg));
         if (bUsable)
             break;
-        if (BrowseForFile("All Files (*.*)|*.*||", m_strCtlFile, "Control File", nullptr,
-                          GetDlgItem(IDC_PLC2_CTL_FILE), true) != IDOK)
+        if (BrowseControlFile(false) != IDOK)
             return;
     }
     CVMFPLC2CtlFileDlg editor(this);

@@ -48,6 +48,9 @@ protected:
     void OnEditControlFile();
 
 private:
+    // The "Control File" picker into the edit and m_strCtlFile.
+    INT_PTR BrowseControlFile(bool bMustExist);
+
     CWLComboBoxEx2 m_CodePageCombo;
     CSaveSelEdit m_CtlEdit;
     bool m_bInitialized = false;

@@ -34,10 +34,17 @@ void CVMFPLC2StmtEditDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_PLC2_STATEMENT, m_strStatement);
 }
 
+// The line in a fixed-pitch font, so that the statement's columns line up,
+// and nothing selected: a first key press edits the line instead of
+// replacing it.
 BOOL CVMFPLC2StmtEditDlg::OnInitDialog()
 {
     cdxCDynamicHelpDialog::OnInitDialog();
     SetAppSmallIcon(m_hWnd);
+    m_font.CreatePointFont(100, "Courier New", FIXED_PITCH | FF_MODERN);
+    m_Edit.SetFont(m_font);
+    m_Edit.SendMessage(EM_SETSEL, (WPARAM)-1, 0);
+    m_Edit.SendMessage(EM_SCROLLCARET);
     return TRUE;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/cdxCDynamicDlg.h"
+#include "platform/CGdiObject.h"
 #include "platform/CSaveSelEdit.h"
 #include "resources/resource.h"
 
@@ -26,4 +27,5 @@ protected:
 
 private:
     CSaveSelEdit m_Edit;
+    CFont m_font;  // the edit's fixed-pitch font, the statements' columns
 };

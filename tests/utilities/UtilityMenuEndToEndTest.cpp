@@ -9,6 +9,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <commdlg.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "platform/ErrorBalloon.h"
+#include "platform/PathFunctions.h"
 #include "platform/ProfileStore.h"
 #include "resources/resource.h"
 #include "session/VornGUIView.h"
@@ -676,6 +678,72 @@ TEST_F(UtilityMenu, Vmfplc2DumpAndScanRunTheirCommands)
               runs[0].strCommandLine);
     EXPECT_EQ(Program("VMFPLC2") + " SCAN " + strTape + " EXTERNALGUI", runs[1].strCommandLine);
     EXPECT_EQ(strTapeDir, runs[1].strFolder + "\\");
+}
+
+// "Edit" with no control file named: the picker starts in the tape folder
+// (not where the last file dialog was) and takes a new name, on which the
+// editor opens with its "Save" button.
+TEST_F(UtilityMenu, Vmfplc2EditNamesANewControlFileFromTheTapeFolder)
+{
+    CString strRemembered = g_strWindowsizedDefaultInitialDir;
+    g_strWindowsizedDefaultInitialDir = strDiskDir.c_str();
+    HWND hMain = nullptr, hPicker = nullptr;
+    std::string strPickerTitle, strPickerFolder, strEditorPath, strEditorButton, strCtlShown;
+    const DWORD dwStart = ::GetTickCount();
+    bool bTimedOut = false;
+    vorntest::DialogDriver driver([&](HWND h) {
+        char sz[MAX_PATH] = "";
+        if (hMain && ::GetTickCount() - dwStart > 20000) {
+            // Whatever still shows (a picker that refused the name) goes.
+            bTimedOut = true;
+            if (HWND hOther = vorntest::OtherDialog(hMain))
+                ::PostMessageA(hOther, WM_COMMAND, IDCANCEL, 0);
+            else
+                ::PostMessageA(hMain, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        }
+        if (!hMain) {
+            hMain = h;
+            ::SendMessageA(::GetDlgItem(h, IDC_PLC2_DUMP), BM_CLICK, 0, 0);
+            ::SetDlgItemTextA(h, IDC_PLC2_CTL_FILE, "");
+            ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_PLC2_CTL_EDIT, BN_CLICKED),
+                           (LPARAM)::GetDlgItem(h, IDC_PLC2_CTL_EDIT));
+            return true;
+        }
+        HWND hOther = vorntest::OtherDialog(hMain);
+        if (hOther && !hPicker) {
+            hPicker = hOther;
+            ::GetWindowTextA(hOther, sz, sizeof sz);
+            strPickerTitle = sz;
+            ::SendMessageA(hOther, CDM_GETFOLDERPATH, sizeof sz, (LPARAM)sz);
+            strPickerFolder = sz;
+            ::SetDlgItemTextA(hOther, 0x47C, "new.ctl");
+            ::PostMessageA(hOther, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(hOther, IDOK));
+        } else if (hOther && hOther != hPicker && strEditorButton.empty()) {
+            ::GetDlgItemTextA(hOther, IDC_PLC2_PATH, sz, sizeof sz);
+            strEditorPath = sz;
+            ::GetDlgItemTextA(hOther, IDC_PLC2_EDIT_FILE, sz, sizeof sz);
+            strEditorButton = sz;
+            ::PostMessageA(hOther, WM_COMMAND, IDCANCEL, 0);
+        } else if (!hOther && !strEditorButton.empty()) {
+            ::GetDlgItemTextA(hMain, IDC_PLC2_CTL_FILE, sz, sizeof sz);
+            strCtlShown = sz;
+            ::SendMessageA(hMain, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        }
+        return true;
+    }, 50);
+    pView->SendMessage(WM_COMMAND, ID_UTIL_VMFPLC2, 0);
+    g_strWindowsizedDefaultInitialDir = strRemembered;
+    ASSERT_FALSE(bTimedOut) << "waited 20 s for the picker, the editor on the new name and VMFPLC2 again";
+    EXPECT_EQ("Control File", strPickerTitle);
+    EXPECT_EQ(strTapeDir, strPickerFolder + "\\");
+    // The picker's choice comes in the standard form, with "/".
+    EXPECT_EQ(std::string(StandardizedDirectory(strTapeDir.c_str(), true)) + "new.ctl", strEditorPath);
+    EXPECT_EQ("Save", strEditorButton);
+    EXPECT_EQ(strEditorPath, strCtlShown);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((strTapeDir + "new.ctl").c_str()));
+    EXPECT_TRUE(Recorded().empty());
 }
 
 }  // namespace

@@ -447,7 +447,40 @@ TEST_F(Vmfplc2, StatementDialogRefusals)
     EXPECT_EQ("@TM second", std::string(edit.m_strStatement));
 }
 
-// For pictures: VORN_SHOW_PLC2 = VMFPLC2, "VMFPLC2 Control File" or "VMFPLC2 Statement".
+// The one-line editor shows the line in the fixed-pitch font with nothing
+// selected, so that a first key press edits rather than replaces it; the
+// window leaves no font behind.
+TEST_F(Vmfplc2, OneLineEditorShowsTheLineInAFixedFontWithNothingSelected)
+{
+    auto Once = [](std::string& strFace, DWORD& dwSel, bool& bFocused) {
+        CVMFPLC2StmtEditDlg edit;
+        edit.m_strStatement = "1252/037    PROFILE  EXEC     A1 Fixed 80   Textual    C:\\cms\\profile.exec";
+        vorntest::RunModal(edit, [&](HWND h) {
+            HWND hEdit = ::GetDlgItem(h, IDC_PLC2_STATEMENT);
+            LOGFONTA lf = {};
+            ::GetObjectA((HFONT)::SendMessageA(hEdit, WM_GETFONT, 0, 0), sizeof lf, &lf);
+            strFace = lf.lfFaceName;
+            dwSel = (DWORD)::SendMessageA(hEdit, EM_GETSEL, 0, 0);
+            bFocused = ::GetFocus() == hEdit;
+            ::SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+    };
+    std::string strFace;
+    DWORD dwSel = 1;
+    bool bFocused = false;
+    Once(strFace, dwSel, bFocused);
+    EXPECT_EQ("Courier New", strFace);
+    EXPECT_EQ(LOWORD(dwSel), HIWORD(dwSel));
+    EXPECT_TRUE(bFocused);
+    DWORD nBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int i = 0; i < 5; ++i)
+        Once(strFace, dwSel, bFocused);
+    EXPECT_EQ(nBefore, ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS));
+}
+
+// For pictures: VORN_SHOW_PLC2 = VMFPLC2, "VMFPLC2 Control File", "Edit VMFPLC2 Control File
+// Statement" or "VMFPLC2 Statement".
 //   VORN_SHOW_PLC2=VMFPLC2 VORN_SHOW_DIALOG_MS=5000 tools/screenshot -t VMFPLC2
 //     build/win32/bin/utilities_tests.exe --gtest_filter=Vmfplc2.ShowForPicture
 TEST_F(Vmfplc2, ShowForPicture)
@@ -477,6 +510,10 @@ TEST_F(Vmfplc2, ShowForPicture)
                                                     "FILE     B1 Variable   Binary     \"C:\\my files\\d.bin\"\r\n");
         CVMFPLC2CtlFileDlg dlg;
         dlg.m_strPath = strFile.c_str();
+        vorntest::RunModal(dlg, hold, 100);
+    } else if (strName == "Edit VMFPLC2 Control File Statement") {
+        CVMFPLC2StmtEditDlg dlg;
+        dlg.m_strStatement = "1252/037    PROFILE  EXEC     A1 Fixed 80   Textual    C:\\cms\\profile.exec";
         vorntest::RunModal(dlg, hold, 100);
     } else {
         CVMFPLC2StmtDlg dlg;
