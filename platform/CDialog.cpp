@@ -134,9 +134,38 @@ void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     // Keyboard navigation (Tab, arrows, Enter, Escape, mnemonics).
-    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
-        return ::IsDialogMessageA(m_hWnd, pMsg);
-    return FALSE;
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
+        return FALSE;
+    if (PressDefaultButtonOnEnter(*pMsg))
+        return TRUE;
+    return ::IsDialogMessageA(m_hWnd, pMsg);
+}
+
+// Enter in a top-level dialog presses the default button among the dialog's
+// own controls. Wine's dialog manager looks the default id up through every
+// descendant in Z order, so the edit with id 1 inside an IP address control
+// on an embedded page stood for OK, was disabled, and Enter did nothing.
+// Controls that take Enter themselves (a multi-line edit, a dropped-down
+// combo box) and push buttons, which Enter clicks, are left to the dialog
+// manager, as is a dialog without a default id.
+bool CDialog::PressDefaultButtonOnEnter(const MSG& msg)
+{
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_RETURN)
+        return false;
+    if (::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_CHILD)
+        return false;
+    if (!::IsChild(m_hWnd, msg.hwnd))
+        return false;
+    LRESULT nCode = ::SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, (LPARAM)&msg);
+    if (nCode & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE | DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))
+        return false;
+    DWORD dwDef = GetDefID();
+    HWND hDef = HIWORD(dwDef) == DC_HASDEFID ? ::GetDlgItem(m_hWnd, LOWORD(dwDef)) : nullptr;
+    if (!hDef)
+        return false;
+    if (::IsWindowEnabled(hDef))
+        ::SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(LOWORD(dwDef), BN_CLICKED), (LPARAM)hDef);
+    return true;
 }
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)

@@ -70,6 +70,8 @@ protected:
     bool m_bEndModal = false;
 
 private:
+    // Enter pressed in a top-level dialog: its default button's command.
+    bool PressDefaultButtonOnEnter(const MSG& msg);
     // Default processing for a dialog calls the dialog class's procedure,
     // which calls this dialog's procedure first: that call is answered
     // "not handled" once, so the default is not dispatched twice.

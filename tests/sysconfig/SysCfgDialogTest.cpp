@@ -313,3 +313,51 @@ TEST_F(SysCfgDialogTest, HelpTablesAndRows)
         EXPECT_LT(rcPlant.bottom, rcGroup.top);
     });
 }
+
+// Enter in a page's edit is the dialog's OK, on a page with an IP address
+// control too (its inner edits carry the id of OK); a field that fails its
+// check keeps the dialog open on the field's balloon, applying nothing.
+TEST_F(SysCfgDialogTest, EnterInAPageEditIsOk)
+{
+    struct Case {
+        int nPage;
+        int nEdit;
+        const char* pszText;
+        INT_PTR nResult;
+        const char* pszBalloon;
+    };
+    const Case cases[] = {
+        {kSysCfgIdentPage, IDC_IDENT_PLANT, "Q1", IDOK, ""},
+        {kSysCfgDevOptsPage, IDC_DEVOPTS_LOADPARM, "VORNLP", IDOK, ""},
+        {kSysCfgProcsPage, IDC_PROCS_SERIAL, "12345", IDCANCEL, "CPU Serial Number"},
+    };
+    for (const Case& c : cases) {
+        CApplyReceiver receiver;
+        CSysCfgDialog dlg(&receiver);
+        dlg.m_config = RichConfig(dir.Folder());
+        dlg.m_nStartPage = c.nPage;
+        HWND hEdit = nullptr;
+        int nStep = 0;
+        std::string strBalloon;
+        INT_PTR nResult = RunModal(dlg, [&](HWND hDlg) {
+            if (nStep++ == 0) {
+                CWnd* pPage = dlg.GetActivePage();
+                hEdit = ::GetDlgItem(pPage->m_hWnd, c.nEdit);
+                TypeText(pPage->m_hWnd, c.nEdit, c.pszText);
+                ::SetFocus(hEdit);
+                EXPECT_EQ(::GetFocus(), hEdit);
+                ::PostMessageA(hEdit, WM_KEYDOWN, VK_RETURN, 1);
+                return true;
+            }
+            // Still open one step after the key: the key was taken (the
+            // queue is empty) and refused.
+            EXPECT_FALSE(::GetQueueStatus(QS_POSTMESSAGE) & QS_POSTMESSAGE);
+            strBalloon = BalloonTitle();
+            Press(hDlg, IDCANCEL);
+            return false;
+        });
+        EXPECT_EQ(nResult, c.nResult) << c.nEdit;
+        EXPECT_EQ(strBalloon, c.pszBalloon) << c.nEdit;
+        EXPECT_EQ(receiver.m_received.empty(), c.nResult != IDOK) << c.nEdit;
+    }
+}
