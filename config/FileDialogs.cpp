@@ -9,6 +9,7 @@
 
 #include "config/DirectoryValidation.h"
 #include "config/FileDialogPaths.h"
+#include "platform/CModalLoop.h"
 #include "platform/CSplitPath.h"
 #include "platform/CWnd.h"
 #include "platform/PathFunctions.h"
@@ -56,14 +57,15 @@ void RememberFolder(const CString& strDir)
     ::SetCurrentDirectoryA(g_strWindowsizedDefaultInitialDir);
 }
 
-// The open and save dialogs' common parameters: owned by the active window,
-// explorer style, no read-only box; dwFlags adds to that.
-OPENFILENAMEA FileNameDialogParams(std::vector<char>& filter, std::vector<char>& names, const char* pszInitialDir,
-                                   const char* pszTitle, DWORD dwFlags)
+// The open and save dialogs' common parameters: owned by the window of the
+// edit they fill (or the window the user works in), explorer style, no
+// read-only box; dwFlags adds to that.
+OPENFILENAMEA FileNameDialogParams(CWnd* pEdit, std::vector<char>& filter, std::vector<char>& names,
+                                   const char* pszInitialDir, const char* pszTitle, DWORD dwFlags)
 {
     OPENFILENAMEA ofn = {};
     ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = ::GetActiveWindow();
+    ofn.hwndOwner = ModalOwnerWindow(HwndOf(pEdit));
     ofn.lpstrFilter = filter.data();
     ofn.lpstrFile = names.data();
     ofn.nMaxFile = kNameBufferChars;
@@ -88,7 +90,7 @@ INT_PTR BrowseForFile(const char* pszFilter, CString& strPath, const char* pszTi
     std::vector<char> names(kNameBufferChars, '\0');
     if (!pList)
         lstrcpynA(names.data(), CSplitPath(WindowsizedDirectory(strPath)).GetFileNameAndExt(), kNameBufferChars);
-    OPENFILENAMEA ofn = FileNameDialogParams(filter, names, strInitialDir, pszTitle,
+    OPENFILENAMEA ofn = FileNameDialogParams(pEdit, filter, names, strInitialDir, pszTitle,
                                              OFN_PATHMUSTEXIST | (bMustExist ? OFN_FILEMUSTEXIST : 0) |
                                                  (pList ? OFN_ALLOWMULTISELECT : 0));
     if (!::GetOpenFileNameA(&ofn))
@@ -132,7 +134,7 @@ INT_PTR BrowseForSaveFile(CString& strDir, CString& strName, const char* pszTitl
     std::vector<char> filter = FilterForDialog(pszFilter);
     std::vector<char> names(kNameBufferChars, '\0');
     lstrcpynA(names.data(), strName, kNameBufferChars);
-    OPENFILENAMEA ofn = FileNameDialogParams(filter, names, strInitialDir, pszTitle,
+    OPENFILENAMEA ofn = FileNameDialogParams(pNameEdit ? pNameEdit : pDirEdit, filter, names, strInitialDir, pszTitle,
                                              (bMustExist ? OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST : 0) |
                                                  (bOverwritePrompt ? OFN_OVERWRITEPROMPT : 0));
     if (!::GetSaveFileNameA(&ofn))

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "platform/CModalLoop.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Trace.h"
 #include "platform/WideText.h"
@@ -43,7 +44,7 @@ int AskOverwrite(const char* pszPath, bool bShowName)
     const TASKDIALOG_BUTTON buttons[] = {{kOverwriteButton, wOverwrite.c_str()}, {IDCANCEL, wCancel.c_str()}};
     TASKDIALOGCONFIG tdc = {};
     tdc.cbSize = sizeof tdc;
-    tdc.hwndParent = ::GetActiveWindow();
+    tdc.hwndParent = ModalOwnerWindow(nullptr);
     tdc.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
     tdc.pszWindowTitle = wTitle.c_str();
     tdc.pszMainIcon = TD_WARNING_ICON;

@@ -1,6 +1,7 @@
 // CColorDialog.cpp: the common colour dialog.
 #include "platform/CColorDialog.h"
 
+#include "platform/CModalLoop.h"
 #include "platform/Trace.h"
 
 // White, as the system's dialog shows unset custom colours.
@@ -29,7 +30,10 @@ INT_PTR CColorDialog::DoModal()
     ASSERT(m_hWnd == nullptr);
     m_cc.hwndOwner = CommonDialogOwner();
     m_cc.lCustData = (LPARAM)this;
+    // The system disables the owner itself; the windows above it wait too.
+    COwnerChainLock lock(::GetWindow(m_cc.hwndOwner, GW_OWNER));
     BOOL bOK = ::ChooseColorA(&m_cc);
+    lock.Release();
     UnbindCommonDialog();
     if (bOK)
         return IDOK;

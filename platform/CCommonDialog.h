@@ -16,7 +16,8 @@ protected:
     // the structure that WM_INITDIALOG carries. Returns what the hook returns:
     // non-zero keeps the system's default processing from running.
     static UINT_PTR HookMessage(CCommonDialog* pObject, HWND hDlg, UINT msg);
-    // The owner of the system dialog: the parent given, else the main window.
+    // The owner of the system dialog: the parent given, else the window the
+    // user works in (ModalOwnerWindow).
     HWND CommonDialogOwner() const { return ModalOwner(); }
     // Lets go of the dialog window once the system's dialog function returned.
     void UnbindCommonDialog();

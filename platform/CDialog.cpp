@@ -187,15 +187,7 @@ BOOL CDialog::Create(LPCSTR pszTemplateName, CWnd* pParentWnd)
 
 HWND CDialog::ModalOwner() const
 {
-    HWND h = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
-    if (!h) {
-        CWnd* pMain = AfxGetMainWnd();
-        h = pMain ? pMain->m_hWnd : ::GetActiveWindow();
-    }
-    // A modal dialog is owned by (and disables) the top-level window.
-    while (h && (::GetWindowLongA(h, GWL_STYLE) & WS_CHILD))
-        h = ::GetParent(h);
-    return h;
+    return ModalOwnerWindow(HwndOf(m_pParentWnd));
 }
 
 INT_PTR CDialog::DoModal()
@@ -213,8 +205,9 @@ INT_PTR CDialog::DoModal()
     CModalLoop loop(hOwner);
     if (!m_bEndModal)
         ::ShowWindow(h, SW_SHOW);
-    // WM_QUIT ends the dialog and goes on to the outer loop.
-    if (!loop.Run([this] { return m_bEndModal; }))
+    // WM_QUIT ends the dialog and goes on to the outer loop; so does the
+    // window's end with its owner's.
+    if (!loop.Run([this] { return m_bEndModal || !m_hWnd; }) || !m_bEndModal)
         m_nModalResult = IDCANCEL;
     loop.Finish(h);
     if (m_hWnd)

@@ -7,6 +7,7 @@
 #include "platform/AfxIds.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CFrameWnd.h"
+#include "platform/CModalLoop.h"
 #include "platform/CView.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageMap.h"
@@ -174,8 +175,7 @@ BOOL AfxPromptFileName(CString& strPath, LPCSTR pszInitial, LPCSTR pszFilter, BO
         ::lstrcpynA(file, pszInitial, MAX_PATH);
     OPENFILENAMEA ofn = {};
     ofn.lStructSize = sizeof(ofn);
-    CWnd* pMain = AfxGetMainWnd();
-    ofn.hwndOwner = HwndOf(pMain);
+    ofn.hwndOwner = ModalOwnerWindow(nullptr);
     ofn.lpstrFilter = filter.GetString();
     ofn.lpstrFile = file;
     ofn.nMaxFile = MAX_PATH;

@@ -1,6 +1,7 @@
 // CFontDialog.cpp: the common font dialog.
 #include "platform/CFontDialog.h"
 
+#include "platform/CModalLoop.h"
 #include "platform/Trace.h"
 
 CFontDialog::CFontDialog(const LOGFONTA* lplfInitial, DWORD dwFlags, HDC hdcPrinter, CWnd* pParentWnd)
@@ -30,7 +31,10 @@ INT_PTR CFontDialog::DoModal()
     m_cf.hwndOwner = CommonDialogOwner();
     m_cf.lpLogFont = &m_lf;  // the object may have been copied or moved
     m_cf.lCustData = (LPARAM)this;
+    // The system disables the owner itself; the windows above it wait too.
+    COwnerChainLock lock(::GetWindow(m_cf.hwndOwner, GW_OWNER));
     BOOL bOK = ::ChooseFontA(&m_cf);
+    lock.Release();
     UnbindCommonDialog();
     if (bOK)
         return IDOK;

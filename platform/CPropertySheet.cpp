@@ -137,13 +137,7 @@ bool CPropertySheet::SheetEnded() const
 
 INT_PTR CPropertySheet::DoModal()
 {
-    HWND hOwner = HwndOf(m_pParentWnd);
-    if (!hOwner) {
-        CWnd* pMain = AfxGetMainWnd();
-        hOwner = pMain ? pMain->m_hWnd : ::GetActiveWindow();
-    }
-    if (hOwner)
-        hOwner = ::GetAncestor(hOwner, GA_ROOT);
+    HWND hOwner = ModalOwnerWindow(HwndOf(m_pParentWnd));
     HWND h = MakeSheet(hOwner, (DWORD)-1, 0);
     if (!h)
         return -1;

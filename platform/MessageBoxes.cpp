@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/AutoTaskDialog.h"
+#include "platform/CModalLoop.h"
 #include "platform/CWinApp.h"
 #include "platform/CWnd.h"
 #include "platform/Trace.h"
@@ -17,10 +18,10 @@ CString AppTitle()
     return pApp && !pApp->m_strAppName.IsEmpty() ? pApp->m_strAppName : CString("Error");
 }
 
+// A message comes up over the window the user works in, not behind it.
 HWND OwnerWindow()
 {
-    CWnd* pMain = AfxGetMainWnd();
-    return pMain && pMain->m_hWnd ? pMain->m_hWnd : ::GetActiveWindow();
+    return ModalOwnerWindow(nullptr);
 }
 
 TASKDIALOG_COMMON_BUTTON_FLAGS CommonButtons(UINT nStyle)
@@ -69,7 +70,10 @@ CString ComposeErrorMessage(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
 int ErrorMessageBox(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
 {
     CString text = ComposeErrorMessage(pszText, pszDetail, dwError);
-    return ::MessageBoxA(OwnerWindow(), text, AppTitle(), MB_OK | MB_ICONERROR);
+    HWND hOwner = OwnerWindow();
+    // The system disables the owner itself; the windows above it wait too.
+    COwnerChainLock lock(::GetWindow(hOwner, GW_OWNER));
+    return ::MessageBoxA(hOwner, text, AppTitle(), MB_OK | MB_ICONERROR);
 }
 
 int TDMessageBox(LPCSTR pszInstruction, LPCSTR pszContent, LPCSTR pszTitle, UINT nStyle)
@@ -87,6 +91,7 @@ int TDMessageBox(LPCSTR pszInstruction, LPCSTR pszContent, LPCSTR pszTitle, UINT
     tdc.pszMainInstruction = instruction.empty() ? nullptr : instruction.c_str();
     tdc.pszContent = content.empty() ? nullptr : content.c_str();
     int nButton = 0;
+    COwnerChainLock lock(::GetWindow(tdc.hwndParent, GW_OWNER));
     if (FAILED(AutoTaskDialog(&tdc, &nButton, nullptr, nullptr)))
         return 0;
     return nButton;

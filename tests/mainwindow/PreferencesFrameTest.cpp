@@ -4,7 +4,8 @@
 // cancelled); the Misc page's Apply sends the aggregate statistics choice, an applied console font changes the line height and
 // the command line's font, new colours reach the control panel (stored and
 // painted), Cancel after a font change leaves the console's fonts whole,
-// the bars' and the status bar's Properties open the dialog; and the
+// the bars' and the status bar's Properties open the dialog; the pages'
+// font and colour dialogs stay over the preferences; and the
 // console's context menu, the editing one inside a selection of several
 // lines, else the view menu with the selection collapsed, from the mouse
 // and from the keyboard, offering Delete Messages only with lines; the
@@ -535,6 +536,43 @@ TEST_F(PrefsFrameFixture, StatusBarPageChangedByHandRebuildsTheStatusBar)
     pFrame->DestroyWindow();
     Pump();
     EXPECT_EQ(ProfileGetString("Settings", "StatusFontName", ""), "Tahoma");
+}
+
+// Every font and colour button of the appearance pages opens its dialog
+// over the preferences, which wait under it and are active again after; the
+// main window stays disabled under the preferences all along.
+TEST_F(PrefsFrameFixture, FontAndColourDialogsOfThePagesStayOverThePreferences)
+{
+    OpenFrame();
+    std::vector<std::pair<std::string, vorntest::SNestedModal>> seen;
+    bool bMainEnabled = false;
+    ASSERT_TRUE(WithPreferences(pFrame->m_hWnd, ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
+        CPropertyPage* pages[] = {&dlg.m_ConsPage,    &dlg.m_DevlistPage,  &dlg.m_ControlsPage,
+                                  &dlg.m_PercentPage, &dlg.m_StatLinePage, &dlg.m_DisplayAlterPage};
+        for (CPropertyPage* pPage : pages) {
+            dlg.SetActivePage(pPage);
+            for (int nId : {IDC_PREF_FONT, IDC_PREF_COLOR, IDC_PREF_BACKGROUND}) {
+                HWND hButton = ::GetDlgItem(pPage->m_hWnd, nId);
+                if (!hButton || !::IsWindowVisible(hButton))
+                    continue;
+                std::string strWhat = vorntest::WindowText(pPage->m_hWnd) + " " + vorntest::WindowText(hButton);
+                seen.push_back({strWhat, vorntest::OpenNestedModal(h, [&] { Press(pPage->m_hWnd, nId); })});
+                bMainEnabled = bMainEnabled || ::IsWindowEnabled(pFrame->m_hWnd);
+            }
+        }
+        Press(h, IDCANCEL);
+    }));
+    EXPECT_EQ(14u, seen.size());
+    for (const auto& s : seen) {
+        SCOPED_TRACE(s.first);
+        EXPECT_TRUE(s.second.bShown);
+        EXPECT_TRUE(s.second.bOwnedByOpener);
+        EXPECT_TRUE(s.second.bOpenerDisabled);
+        EXPECT_TRUE(s.second.bOpenerBack);
+    }
+    EXPECT_FALSE(bMainEnabled);
+    EXPECT_TRUE(::IsWindowEnabled(pFrame->m_hWnd));
+    EXPECT_EQ(pFrame->m_hWnd, ::GetActiveWindow());
 }
 
 // Delete Messages in the console's menu is offered only while the console

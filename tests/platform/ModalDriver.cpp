@@ -153,6 +153,65 @@ HWND OtherDialog(HWND hDlg)
     return find.hFound;
 }
 
+namespace {
+
+struct SNestedWatch {
+    HWND hOpener;
+    SNestedModal* pResult;
+    std::function<void(HWND)> inside;
+    int nTicks;    // ticks the nested window has been seen
+    bool bInside;  // inside runs (its own loops call the timer again)
+};
+
+SNestedWatch* g_pNestedWatch = nullptr;
+
+BOOL CALLBACK FindNested(HWND h, LPARAM lp)
+{
+    SNestedWatch* w = (SNestedWatch*)lp;
+    // The windows under the opener are disabled: the enabled dialog is the new one.
+    char cls[16] = {};
+    ::GetClassNameA(h, cls, sizeof(cls));
+    if (h == w->hOpener || lstrcmpA(cls, "#32770") != 0 || !::IsWindowVisible(h) || !::IsWindowEnabled(h))
+        return TRUE;
+    if (w->nTicks++ == 0) {
+        w->pResult->bShown = true;
+        w->pResult->bOwnedByOpener = ::GetWindow(h, GW_OWNER) == w->hOpener;
+        w->pResult->bOpenerDisabled = !::IsWindowEnabled(w->hOpener);
+        if (w->inside) {
+            w->bInside = true;
+            w->inside(h);  // may open a window of its own, watched in turn
+            w->bInside = false;
+        }
+    }
+    // A box without a Cancel button may refuse IDCANCEL: then its OK ends it.
+    ::PostMessageA(h, WM_COMMAND, w->nTicks < 5 ? IDCANCEL : IDOK, 0);
+    return FALSE;
+}
+
+void CALLBACK NestedTimerProc(HWND, UINT, UINT_PTR, DWORD)
+{
+    SNestedWatch* w = g_pNestedWatch;
+    if (w && !w->bInside)
+        ::EnumThreadWindows(::GetCurrentThreadId(), FindNested, (LPARAM)w);
+}
+
+}  // namespace
+
+SNestedModal OpenNestedModal(HWND hOpener, const std::function<void()>& open,
+                             const std::function<void(HWND)>& inside)
+{
+    SNestedModal result;
+    SNestedWatch watch = {hOpener, &result, inside, 0, false};
+    SNestedWatch* pPrev = g_pNestedWatch;
+    g_pNestedWatch = &watch;
+    UINT_PTR timer = ::SetTimer(nullptr, 0, 30, NestedTimerProc);
+    open();
+    ::KillTimer(nullptr, timer);
+    g_pNestedWatch = pPrev;
+    result.bOpenerBack = ::IsWindowEnabled(hOpener) && ::GetActiveWindow() == hOpener;
+    return result;
+}
+
 std::string DialogTexts(HWND hDlg)
 {
     std::string s;

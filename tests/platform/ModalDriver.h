@@ -47,6 +47,22 @@ private:
 // a box that one of hDlg's buttons opened); null when none shows.
 HWND OtherDialog(HWND hDlg);
 
+// What a modal window opened from hOpener did to it, read while it showed
+// and after it had gone.
+struct SNestedModal {
+    bool bShown = false;            // a window other than hOpener showed
+    bool bOwnedByOpener = false;    // and hOpener was its owner
+    bool bOpenerDisabled = false;   // hOpener took no input while it showed
+    bool bOpenerBack = false;       // hOpener enabled and active again after
+};
+
+// Runs open() (which returns once the window it opens has closed), cancels
+// the first window other than hOpener that shows meanwhile (after reading
+// its owner and whether hOpener is disabled, and running inside on it),
+// then reads whether hOpener is enabled and active again.
+SNestedModal OpenNestedModal(HWND hOpener, const std::function<void()>& open,
+                             const std::function<void(HWND)>& inside = nullptr);
+
 // The texts of a dialog's static controls, joined by '|'.
 std::string DialogTexts(HWND hDlg);
 

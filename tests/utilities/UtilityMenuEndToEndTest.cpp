@@ -4,7 +4,8 @@
 // records its command line and current folder; the tests check the program
 // the view starts ("PACKFLIP64" only while "volmake64.exe" is there), the
 // quoting, "EXTERNALGUI" last, the folder made current, refusals that start
-// nothing, the console output of MapImport and the progress of ReelScan.
+// nothing, the console output of MapImport, the progress of ReelScan, and
+// the windows a utility dialog opens staying over it.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -651,6 +652,62 @@ TEST_F(UtilityMenu, VolListRunsTheImagesInListOrder)
 }  // namespace
 
 namespace {
+
+// Each window a utility dialog opens (Add..., the statement dialogs, file
+// and folder pickers) stays over its opener, which takes no input meanwhile
+// and is active again after: it never drops behind the disabled main window.
+TEST_F(UtilityMenu, WindowsOpenedFromAUtilityDialogStayOverTheirOpener)
+{
+    std::string strCtl = dir.Write("files.ctl", "* files\r\nPROFILE EXEC A1 F 80 T C:\\cms\\profile.exec\r\n");
+    std::vector<std::pair<std::string, vorntest::SNestedModal>> seen;
+    HWND hMain = app->m_pMainWnd->m_hWnd;
+    bool bMainDisabled = false;
+    // Presses nButton of hOpener; inside runs on the window that opens.
+    std::function<void(const char*, HWND, UINT, const std::function<void(HWND)>&)> press =
+        [&](const char* pszWhat, HWND hOpener, UINT nButton, const std::function<void(HWND)>& inside) {
+            seen.push_back({pszWhat, vorntest::OpenNestedModal(hOpener, [&] {
+                                ::SendMessageA(hOpener, WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED),
+                                               (LPARAM)::GetDlgItem(hOpener, (int)nButton));
+                            }, inside)});
+        };
+    auto openFromMenu = [&](UINT nCommand, const std::function<void(HWND)>& steps) {
+        vorntest::DialogDriver driver([&](HWND h) {
+            bMainDisabled = !::IsWindowEnabled(hMain);
+            steps(h);
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        pView->SendMessage(WM_COMMAND, nCommand, 0);
+    };
+    openFromMenu(ID_UTIL_REELDIVIDE, [&](HWND h) {
+        press("Add...", h, IDC_UTIL_FILE_ADD, [&](HWND hAdd) {
+            press("Add's folder picker", hAdd, IDC_UTIL_OUTPUT_DIR_BROWSE, nullptr);
+            press("Add's file dialog", hAdd, IDC_UTIL_OUTPUT_FILE_BROWSE, nullptr);
+        });
+        press("input file dialog", h, IDC_UTIL_INPUT_BROWSE, nullptr);
+    });
+    EXPECT_TRUE(bMainDisabled);
+    openFromMenu(ID_UTIL_VMFPLC2, [&](HWND h) {
+        ::SendMessageA(::GetDlgItem(h, IDC_PLC2_DUMP), BM_CLICK, 0, 0);
+        ::SetDlgItemTextA(h, IDC_PLC2_CTL_FILE, strCtl.c_str());
+        press("control file editor", h, IDC_PLC2_CTL_EDIT, [&](HWND hEditor) {
+            press("statement dialog", hEditor, IDC_UTIL_FILE_ADD, nullptr);
+            ::SendDlgItemMessageA(hEditor, IDC_PLC2_STATEMENTS, LB_SETCURSEL, 0, 0);
+            ::SendMessageA(hEditor, WM_COMMAND, MAKEWPARAM(IDC_PLC2_STATEMENTS, LBN_SELCHANGE),
+                           (LPARAM)::GetDlgItem(hEditor, IDC_PLC2_STATEMENTS));
+            press("statement text dialog", hEditor, ID_PLC2_MANUAL_EDIT, nullptr);
+        });
+    });
+    ASSERT_EQ(7u, seen.size());
+    for (const auto& s : seen) {
+        SCOPED_TRACE(s.first);
+        EXPECT_TRUE(s.second.bShown);
+        EXPECT_TRUE(s.second.bOwnedByOpener);
+        EXPECT_TRUE(s.second.bOpenerDisabled);
+        EXPECT_TRUE(s.second.bOpenerBack);
+    }
+    EXPECT_TRUE(::IsWindowEnabled(hMain));
+}
 
 TEST_F(UtilityMenu, Vmfplc2DumpAndScanRunTheirCommands)
 {

@@ -1,0 +1,146 @@
+// ModalOwnerTest.cpp: who owns a modal window under Wine. Opened without a
+// parent from inside another modal window, every kind (dialog, sheet,
+// message box, font, colour and file dialogs) goes to the window the user
+// works in, leaves it disabled while it runs and gives it the activation
+// back; a modal window disables its whole owner chain; one whose owner goes
+// ends as cancelled instead of leaving its loop waiting.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/Afx.h"
+#include "platform/CColorDialog.h"
+#include "platform/CFontDialog.h"
+#include "platform/CModalLoop.h"
+#include "platform/MessageBoxes.h"
+#include "tests/platform/ModalDriver.h"
+#include "tests/platform/PlatformTestRes.h"
+
+namespace {
+
+class CPlainDlg : public CDialog {
+public:
+    explicit CPlainDlg(CWnd* pParent = nullptr) : CDialog(IDD_MODELESS, pParent) {}
+};
+
+class COnePage : public CPropertyPage {
+public:
+    COnePage() : CPropertyPage(IDD_PAGE_TWO) {}
+};
+
+// The application's main window, shown and active, as the program has it.
+struct ModalOwner : ::testing::Test {
+    CWinApp app{"ModalOwner"};
+    CWnd frame;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(frame.CreateEx(0, AfxRegisterWndClass(0), "Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                   CRect(40, 40, 640, 480), nullptr, 0));
+        app.m_pMainWnd = &frame;
+        ::SetActiveWindow(frame.m_hWnd);
+    }
+    void TearDown() override
+    {
+        app.m_pMainWnd = nullptr;
+        frame.DestroyWindow();
+    }
+};
+
+}  // namespace
+
+TEST_F(ModalOwner, EveryKindOpenedWithoutAParentGoesToTheDialogTheUserWorksIn)
+{
+    const struct {
+        const char* pszKind;
+        std::function<void()> open;
+    } kinds[] = {
+        {"dialog", [] { CPlainDlg dlg; dlg.DoModal(); }},
+        {"property sheet", [] {
+             COnePage page;
+             CPropertySheet sheet("Sheet");
+             sheet.AddPage(&page);
+             sheet.DoModal();
+         }},
+        {"message box", [] { ErrorMessageBox("Vornamic refused it."); }},
+        {"task dialog", [] { TDMessageBox("Vornamic asks", "Go on?", nullptr, MB_OKCANCEL); }},
+        {"font dialog", [] { CFontDialog dlg; dlg.DoModal(); }},
+        {"colour dialog", [] { CColorDialog dlg; dlg.DoModal(); }},
+        {"file dialog", [] { CString s; AfxPromptFileName(s, "vorn.cnf", nullptr, TRUE); }},
+    };
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.pszKind);
+        CPlainDlg opener;
+        vorntest::SNestedModal nested;
+        bool bMainDisabled = false, bOwnedByMain = false;
+        vorntest::RunModal(opener, [&](HWND h) {
+            bOwnedByMain = ::GetWindow(h, GW_OWNER) == frame.m_hWnd;
+            nested = vorntest::OpenNestedModal(h, kind.open);
+            bMainDisabled = !frame.IsWindowEnabled();
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        EXPECT_TRUE(bOwnedByMain);
+        EXPECT_TRUE(nested.bShown);
+        EXPECT_TRUE(nested.bOwnedByOpener);
+        EXPECT_TRUE(nested.bOpenerDisabled);
+        EXPECT_TRUE(nested.bOpenerBack);
+        EXPECT_TRUE(bMainDisabled);  // the opener still runs over it
+        EXPECT_TRUE(frame.IsWindowEnabled());
+        EXPECT_EQ(frame.m_hWnd, ::GetActiveWindow());
+    }
+}
+
+TEST_F(ModalOwner, AParentNamesTheOwnerAndAModalWindowDisablesItsWholeOwnerChain)
+{
+    // A modeless tool window of the main window (a floating bar) was the
+    // last one worked in: a modal window opened then belongs to it, and the
+    // main window under it waits as well.
+    CWnd tool;
+    ASSERT_TRUE(tool.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "Tool", WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                              CRect(100, 100, 300, 200), &frame, 0));
+    ::SetActiveWindow(tool.m_hWnd);
+    EXPECT_EQ(tool.m_hWnd, ModalOwnerWindow(nullptr));
+    CPlainDlg dlg;
+    HWND hOwner = nullptr;
+    bool bToolEnabled = true, bMainEnabled = true;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        hOwner = ::GetWindow(h, GW_OWNER);
+        bToolEnabled = tool.IsWindowEnabled() != FALSE;
+        bMainEnabled = frame.IsWindowEnabled() != FALSE;
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    EXPECT_EQ(tool.m_hWnd, hOwner);
+    EXPECT_FALSE(bToolEnabled);
+    EXPECT_FALSE(bMainEnabled);
+    EXPECT_TRUE(tool.IsWindowEnabled() && frame.IsWindowEnabled());
+    EXPECT_EQ(tool.m_hWnd, ::GetActiveWindow());
+
+    // A named parent, even a control of another window, is taken at its
+    // word: its top-level window owns the dialog.
+    CWnd child;
+    ASSERT_TRUE(child.CreateEx(0, "STATIC", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &frame, 7));
+    CPlainDlg named(&child);
+    vorntest::RunModal(named, [&](HWND h) {
+        hOwner = ::GetWindow(h, GW_OWNER);
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    EXPECT_EQ(frame.m_hWnd, hOwner);
+    tool.DestroyWindow();
+}
+
+TEST_F(ModalOwner, ADialogWhoseOwnerGoesEndsCancelled)
+{
+    CWnd tool;
+    ASSERT_TRUE(tool.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), "Tool", WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                              CRect(100, 100, 300, 200), &frame, 0));
+    CPlainDlg dlg(&tool);
+    INT_PTR r = vorntest::RunModal(dlg, [&](HWND) {
+        tool.DestroyWindow();  // destroys the dialog it owns
+        return false;
+    });
+    EXPECT_EQ(IDCANCEL, r);
+    EXPECT_TRUE(frame.IsWindowEnabled());
+}
