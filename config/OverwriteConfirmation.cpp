@@ -69,8 +69,13 @@ bool ConfirmOverwrite(const char* pszPath, bool bShowName)
         return true;
     if (AskOverwrite(pszPath, bShowName) != kOverwriteButton)
         return false;
-    ConfirmedPaths().insert(PathKey(pszPath));
+    RememberOverwriteConfirmed(pszPath);
     return true;
+}
+
+void RememberOverwriteConfirmed(const char* pszPath)
+{
+    ConfirmedPaths().insert(PathKey(pszPath));
 }
 
 bool IsOverwriteConfirmed(const char* pszPath)

@@ -16,6 +16,10 @@
 // again. True when the user chose "Overwrite".
 bool ConfirmOverwrite(const char* pszPath, bool bShowName = true);
 
+// Records a "yes" the user gave elsewhere (a file dialog's own overwrite
+// prompt), so that the question is not asked again for that path.
+void RememberOverwriteConfirmed(const char* pszPath);
+
 // True when the path was confirmed and not yet deleted.
 bool IsOverwriteConfirmed(const char* pszPath);
 // Forgets every answer (a dialog that is cancelled).

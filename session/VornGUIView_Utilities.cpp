@@ -69,10 +69,13 @@ void CVornGUIView::RunUtilityDialog()
         StartUtilityFromDialog(dlg);
 }
 
-// The confirmed output file goes only now, when the run starts.
+// The confirmed output files go only now, when the run starts; one that
+// cannot be deleted (its message box has told why) stops the run.
 void CVornGUIView::StartUtilityFromDialog(const CUtilityDlg& dlg)
 {
-    bool bClear = dlg.m_strOutputPath.IsEmpty() || DeleteConfirmedOutputFile(dlg.m_strOutputPath);
+    bool bClear = true;
+    for (const CString& strPath : dlg.OutputPaths())
+        bClear = bClear && DeleteConfirmedOutputFile(strPath);
     ForgetOverwriteConfirmations();
     if (!bClear)
         return;

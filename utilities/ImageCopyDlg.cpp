@@ -31,6 +31,8 @@ struct CImageCopyDlg::SRow {
     UINT nDialogHelp;
     const char* pszOutputLabel;
     const char* pszInputTitle;         // of the input's browse button
+    const char* pszOutputTitle;        // of the output file's browse button
+    bool bOverwritePrompt;             // that file dialog asks before replacing
 };
 
 namespace {
@@ -42,16 +44,18 @@ const SRow kRows[] = {
      {{IDC_UTIL_REPLACE, "bReplace", "-r", false, IDS_HELP_UTIL_REPLACE},
       {IDC_UTIL_QUIET, "bQuiet", "-q", false, IDS_HELP_UTIL_QUIET},
       {IDC_UTIL_VERBOSE, "bVerbose", "-v", false, IDS_HELP_UTIL_VERBOSE}},
-     true, false, false, IDS_HELP_WIDENVOL, "Output Filename", "Input dasd image file"},
+     true, false, false, IDS_HELP_WIDENVOL, "Output Filename", "Input dasd image file", "Output dasd image file",
+     false},
     {IDD_VOLRECAST,
      {{IDC_UTIL_REPLACE, "bReplaceOutput", "-r", false, IDS_HELP_UTIL_REPLACE},
       {IDC_UTIL_LARGE_FILE, "bLargeFile", "-lfs", true, IDS_HELP_UTIL_LARGE_FILE},
       {0, nullptr, nullptr, false, 0}},
-     false, true, true, IDS_HELP_VOLRECAST, "Output Filename", "Input dasd image file"},
+     false, true, true, IDS_HELP_VOLRECAST, "Output Filename", "Input dasd image file", "Output dasd image file",
+     false},
     {IDD_VOLBUILD, {{0, nullptr, nullptr, false, 0}}, false, true, false, IDS_HELP_VOLBUILD, "Output File",
-     "Input control file"},
+     "Input control file", "Disk Output file", true},
     {IDD_VOLCLONE, {{0, nullptr, nullptr, false, 0}}, false, true, false, IDS_HELP_VOLCLONE, "Output Filename",
-     "Disk Input File"},
+     "Disk Input File", "Disk Output file", false},
 };
 
 const SRow* FindRow(UINT nTemplate)
@@ -64,7 +68,6 @@ const SRow* FindRow(UINT nTemplate)
 
 const char kAllFilesFilter[] = "All Files (*.*)|*.*||";
 const char kOutputPrompt[] = "Select which directory to create the output dasd image file in.";
-const char kOutputTitle[] = "Output dasd image file";
 
 }  // namespace
 
@@ -214,7 +217,8 @@ void CImageCopyDlg::OnBrowseOutputFile()
 {
     GetDlgItemText(IDC_UTIL_OUTPUT_DIR, m_strOutputDirectory);
     GetDlgItemText(IDC_UTIL_OUTPUT_FILE, m_strOutputFile);
-    BrowseOutputFile(IDC_UTIL_OUTPUT_DIR, IDC_UTIL_OUTPUT_FILE, m_strOutputDirectory, m_strOutputFile, kOutputTitle);
+    BrowseOutputFile(IDC_UTIL_OUTPUT_DIR, IDC_UTIL_OUTPUT_FILE, m_strOutputDirectory, m_strOutputFile,
+                     m_pRow->pszOutputTitle, m_pRow->bOverwritePrompt);
 }
 
 void CImageCopyDlg::TakeCompressionBox(bool& bCompress, bool& bSingleFile)

@@ -61,7 +61,9 @@ void CPackListDlg::InitControls()
     GetListSetting(IDC_UTIL_FILE_LIST, kListKey);
     SendDlgItemMessage(IDC_UTIL_FILE_LIST, LB_SETCURSEL, (WPARAM)-1, 0);
     m_List.UpdateButtons();
-    GetDlgItem(IDC_UTIL_FILE_ADD)->EnableWindow(!m_strInputFile.IsEmpty());
+    // Also over a restored name (most likely one added before): "Add" comes
+    // back with the first change of the edit.
+    GetDlgItem(IDC_UTIL_FILE_ADD)->EnableWindow(FALSE);
 }
 
 void CPackListDlg::SaveList() const

@@ -3,10 +3,12 @@
 
 #include <cstdlib>
 
+#include "config/OverwriteConfirmation.h"
 #include "config/ProfileHelpers.h"
 #include "platform/CDataExchange.h"
 #include "platform/DDX.h"
 #include "platform/ErrorBalloon.h"
+#include "platform/PathFunctions.h"
 #include "platform/TextFunctions.h"
 #include "utilities/TapeUtilityRules.h"
 #include "utilities/UtilityRules.h"
@@ -98,6 +100,25 @@ bool CReelDivideDlg::CheckInputFiles(CDataExchange* pDX)
     return CheckInput(pDX, "Input Filename");
 }
 
+// Each listed output that exists must be allowed to go (the answer given
+// when it was added stands); a refused one is selected in the list.
+bool CReelDivideDlg::CheckOutputFile(CDataExchange* pDX)
+{
+    for (int i = 0; i < m_paths.GetSize(); ++i) {
+        if (!FileExists(m_paths[i]) || ConfirmOverwrite(m_paths[i]))
+            continue;
+        SendDlgItemMessage(IDC_TAPE_OUTPUT_LIST, LB_SETCURSEL, (WPARAM)i, 0);
+        Buttons().UpdateButtons();
+        return Refuse(pDX, IDC_TAPE_OUTPUT_LIST, "Output File", "File already exists.");
+    }
+    return true;
+}
+
+std::vector<CString> CReelDivideDlg::OutputPaths() const
+{
+    return std::vector<CString>(m_paths.begin(), m_paths.end());
+}
+
 void CReelDivideDlg::BuildCommandLine()
 {
     WriteSetting("strInputFile", m_strInputFile);
@@ -173,6 +194,11 @@ std::vector<CUtilityDlg::SHelpRow> CReelDivideDlg::HelpRows() const
 // ---- the add dialog ----
 
 CReelDivideAddDlg::CReelDivideAddDlg() : CTapeUtilityDlg(IDD, kAddInfo, kAddTexts) {}
+
+void CReelDivideAddDlg::OnCancel()
+{
+    cdxCDynamicHelpDialog::OnCancel();
+}
 
 void CReelDivideAddDlg::LoadSettings()
 {

@@ -16,12 +16,16 @@ public:
     enum { IDD = IDD_REELDIVIDE };
     CReelDivideDlg();
 
+    // Every listed output file.
+    std::vector<CString> OutputPaths() const override;
+
 protected:
     void LoadSettings() override;
     void InitControls() override;
     void ExchangeFields(CDataExchange* pDX) override;
     bool ValidateOptions(CDataExchange* pDX) override;
     bool CheckInputFiles(CDataExchange* pDX) override;
+    bool CheckOutputFile(CDataExchange* pDX) override;
     void BuildCommandLine() override;
     std::vector<SHelpRow> HelpRows() const override;
 
@@ -41,6 +45,9 @@ class CReelDivideAddDlg : public CTapeUtilityDlg {
 public:
     enum { IDD = IDD_REELDIVIDE_ADD };
     CReelDivideAddDlg();
+    // Closes without forgetting the overwrite answers given for the entries
+    // already added: they stand until the main dialog ends.
+    void OnCancel() override;
 
     UINT m_nNumFiles = 1;      // "nNumFiles"
     // The output paths already in the list (an equal one is refused).

@@ -77,6 +77,11 @@ CUtilityDlg::CUtilityDlg(UINT nIDTemplate, const SUtilityInfo& info)
 {
 }
 
+std::vector<CString> CUtilityDlg::OutputPaths() const
+{
+    return m_strOutputPath.IsEmpty() ? std::vector<CString>() : std::vector<CString>{m_strOutputPath};
+}
+
 bool CUtilityDlg::Has64BitUtilities()
 {
     return g_pView && g_pView->Has64BitUtilities();
@@ -284,10 +289,15 @@ bool CUtilityDlg::BrowseOutputDirectory(UINT nEdit, CString& strDir, const char*
 }
 
 bool CUtilityDlg::BrowseOutputFile(UINT nDirEdit, UINT nFileEdit, CString& strDir, CString& strFile,
-                                   const char* pszTitle)
+                                   const char* pszTitle, bool bOverwritePrompt)
 {
-    return BrowseForSaveFile(strDir, strFile, pszTitle, GroupFolder(), GroupFilter(),
-                             GetDlgItem((int)nFileEdit), false, false, GetDlgItem((int)nDirEdit)) == IDOK;
+    if (BrowseForSaveFile(strDir, strFile, pszTitle, GroupFolder(), GroupFilter(), GetDlgItem((int)nFileEdit), false,
+                          bOverwritePrompt, GetDlgItem((int)nDirEdit)) != IDOK)
+        return false;
+    CString strPath = JoinOutputPath(strDir, strFile);
+    if (bOverwritePrompt && FileExists(strPath))
+        RememberOverwriteConfirmed(strPath);
+    return true;
 }
 
 void CUtilityDlg::SetSpinRange(UINT nSpin, int nLow, int nHigh)

@@ -13,8 +13,8 @@
 // files (CheckInputFiles), the output file with its overwrite question,
 // always last (CheckOutputFile), then BuildCommandLine, which saves the
 // settings. Cancel saves nothing and forgets any overwrite answer; the
-// confirmed output file is deleted only when the run really starts
-// (DeleteConfirmedOutputFile, by the view).
+// confirmed output files (OutputPaths) are deleted only when the run really
+// starts (DeleteConfirmedOutputFile, by the view).
 #pragma once
 
 #include <vector>
@@ -40,6 +40,10 @@ public:
     // The output file the run writes, as checked and as named on the
     // command line; empty for a utility that writes no file.
     CString m_strOutputPath;
+
+    // The output files the run writes, as checked (their overwrite
+    // confirmed): m_strOutputPath, unless the dialog lists several.
+    virtual std::vector<CString> OutputPaths() const;
 
     const SUtilityInfo& Info() const { return *m_pInfo; }
     // The settings section: the caption.
@@ -145,8 +149,10 @@ protected:
     // The folder picker for an output folder; the edit and strDir get it.
     bool BrowseOutputDirectory(UINT nEdit, CString& strDir, const char* pszPrompt);
     // The file-save dialog: folder and name into their members and edits.
+    // With bOverwritePrompt the dialog itself asks about an existing file,
+    // and that answer stands for the overwrite question on OK.
     bool BrowseOutputFile(UINT nDirEdit, UINT nFileEdit, CString& strDir, CString& strFile,
-                          const char* pszTitle = "Disk Output file");
+                          const char* pszTitle = "Disk Output file", bool bOverwritePrompt = false);
 
     // ---- controls ----
     // A spin's range, also beyond 32767.

@@ -200,6 +200,24 @@ TEST_F(PackListDialogs, AddChecksTheFileAndFollowsTheEdit)
     EXPECT_EQ("Filename: File not found.", strBalloon);
     EXPECT_TRUE(items.empty());
     EXPECT_EQ(0, dlg.m_nExpectedTotal);
+
+    // A name restored from the last run shows, and "Add" waits for a change.
+    ProfileWriteString("PACKCHECK", "strInputFile", dir.Path("added.cckd").c_str());
+    CPackCheckDlg again;
+    std::string strShown;
+    bAddAtStart = true;
+    RunUtilitySteps(again, {[&](HWND h) {
+                        char sz[MAX_PATH] = "";
+                        ::GetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, sz, sizeof sz);
+                        strShown = sz;
+                        bAddAtStart = ::IsWindowEnabled(::GetDlgItem(h, IDC_UTIL_FILE_ADD));
+                        ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, "other.cckd");
+                        bAddTyped = ::IsWindowEnabled(::GetDlgItem(h, IDC_UTIL_FILE_ADD));
+                    }},
+                    false);
+    EXPECT_EQ(dir.Path("added.cckd"), strShown);
+    EXPECT_FALSE(bAddAtStart);
+    EXPECT_TRUE(bAddTyped);
 }
 
 TEST_F(PackListDialogs, RemoveAndMoveKeepTheButtonRules)

@@ -846,6 +846,215 @@ TEST_F(UtilityMenu, AnEmptyOutputFolderStartsAtTheViewsFolderAndAMissingOneIsNam
 
 namespace {
 
+// The file dialog of a dialog's browse button (it has the file-name box),
+// or the box it shows over itself (no such box).
+bool IsFilePicker(HWND h)
+{
+    return ::GetDlgItem(h, 0x47C) != nullptr;
+}
+
+std::string WindowTitle(HWND h)
+{
+    char sz[256] = "";
+    ::GetWindowTextA(h, sz, sizeof sz);
+    return sz;
+}
+
+// VOLBUILD's output browse is "Disk Output file" and asks itself before an
+// existing image is chosen; that "yes" stands on OK, which asks nothing
+// more, and the old image goes when the run starts.
+TEST_F(UtilityMenu, VolBuildOutputBrowseAsksBeforeReplacingAndOkDoesNotAskAgain)
+{
+    InstallStandin(strExeDir, {"VOLBUILD"});
+    std::string strCtl = dir.Write("disk\\mvs.ctl", "SYSRES 3390-3 * mvs.xmi\r\n");
+    std::string strOld = dir.Write("disk\\old.cckd", "old image");
+    vorntest::COverwriteAnswerer answerer(vorntest::kOverwriteButton);
+    HWND hMain = nullptr;
+    std::string strPickerTitle, strPrompt, strChosen;
+    bool bPicked = false, bPrompted = false, bPressed = false, bStillOpen = false;
+    const DWORD dwStart = ::GetTickCount();
+    vorntest::DialogDriver driver([&](HWND h) {
+        if (!hMain) {
+            hMain = h;
+            ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strCtl.c_str());
+            ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_UTIL_OUTPUT_FILE_BROWSE, BN_CLICKED),
+                           (LPARAM)::GetDlgItem(h, IDC_UTIL_OUTPUT_FILE_BROWSE));
+            return true;
+        }
+        if (bPressed || ::GetTickCount() - dwStart > 20000) {
+            // OK refused, or a step never came: the dialog and what shows
+            // over it go (not the progress window of a run that started).
+            bStillOpen = ::IsWindow(hMain) != FALSE;
+            if (bStillOpen) {
+                ErrorBalloonHide();
+                if (HWND hOther = vorntest::OtherDialog(hMain))
+                    ::PostMessageA(hOther, WM_COMMAND, IDCANCEL, 0);
+                ::PostMessageA(hMain, WM_COMMAND, IDCANCEL, 0);
+            }
+            return false;
+        }
+        HWND hOther = vorntest::OtherDialog(hMain);
+        if (hOther && IsFilePicker(hOther) && !bPicked) {
+            bPicked = true;
+            strPickerTitle = WindowTitle(hOther);
+            ::SetDlgItemTextA(hOther, 0x47C, "old.cckd");
+            ::PostMessageA(hOther, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(hOther, IDOK));
+        } else if (hOther && !IsFilePicker(hOther) && bPicked && !bPrompted) {
+            bPrompted = true;
+            strPrompt = vorntest::DialogTexts(hOther);
+            ::PostMessageA(hOther, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), (LPARAM)::GetDlgItem(hOther, IDYES));
+        } else if (!hOther && bPrompted) {
+            char sz[MAX_PATH] = "";
+            ::GetDlgItemTextA(hMain, IDC_UTIL_OUTPUT_FILE, sz, sizeof sz);
+            strChosen = sz;
+            bPressed = true;
+            ::PostMessageA(hMain, WM_COMMAND, IDOK, 0);
+        }
+        return true;
+    }, 50);
+    pView->SendMessage(WM_COMMAND, ID_UTIL_VOLBUILD, 0);
+    ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 20000)) << "waited for VOLBUILD to end";
+    EXPECT_EQ("Disk Output file", strPickerTitle);
+    EXPECT_TRUE(bPrompted) << "the file dialog did not ask before replacing old.cckd";
+    EXPECT_NE(std::string::npos, strPrompt.find("already exists")) << strPrompt;
+    EXPECT_EQ("old.cckd", strChosen);
+    EXPECT_FALSE(bStillOpen);
+    EXPECT_EQ(0, vorntest::COverwriteAnswerer::s_nAsked);
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(Program("VOLBUILD") + " -z " + strCtl + " " + strOld + " 1 EXTERNALGUI", runs[0].strCommandLine);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(strOld.c_str()));
+}
+
+}  // namespace
+
+namespace {
+
+// REELDIVIDE driven from the menu: its steps act on the main dialog and on
+// the add dialog over it; when all ran, OK is pressed and the balloon of a
+// refusal (the dialog then cancelled) is handed back.
+struct SDivideRun {
+    std::string strBalloon;
+    std::string strSelected;  // the list's selected entry after OK
+    bool bTimedOut = false;
+};
+
+// One step: what to do with the add dialog (null: nothing shows yet).
+using DivideStep = std::function<void(HWND hMain, HWND hAdd)>;
+
+SDivideRun RunReelDivide(CVornGUIView* pView, const std::string& strTape, const std::vector<DivideStep>& steps)
+{
+    SDivideRun run;
+    HWND hMain = nullptr;
+    size_t nStep = 0;
+    bool bWaitAdd = false, bPressed = false;
+    const DWORD dwStart = ::GetTickCount();
+    auto click = [](HWND h, int nId) {
+        ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), (LPARAM)::GetDlgItem(h, nId));
+    };
+    vorntest::DialogDriver driver([&](HWND h) {
+        if (!hMain) {
+            hMain = h;
+            ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strTape.c_str());
+        }
+        const bool bLate = ::GetTickCount() - dwStart > 20000;
+        // A question that OK asks is the answerer's to take.
+        if (bPressed && !bLate && ::IsWindow(hMain) && vorntest::OtherDialog(hMain))
+            return true;
+        if (bPressed || bLate) {
+            run.bTimedOut = bLate;
+            if (::IsWindow(hMain)) {
+                CString strTitle, strText;
+                if (ErrorBalloonWindow(&strTitle, &strText))
+                    run.strBalloon = std::string(strTitle) + ": " + std::string(strText);
+                ErrorBalloonHide();
+                char sz[MAX_PATH] = "";
+                int nSel = (int)::SendDlgItemMessageA(hMain, IDC_TAPE_OUTPUT_LIST, LB_GETCURSEL, 0, 0);
+                if (nSel >= 0)
+                    ::SendDlgItemMessageA(hMain, IDC_TAPE_OUTPUT_LIST, LB_GETTEXT, (WPARAM)nSel, (LPARAM)sz);
+                run.strSelected = sz;
+                if (HWND hOther = vorntest::OtherDialog(hMain))
+                    ::PostMessageA(hOther, WM_COMMAND, IDCANCEL, 0);
+                ::PostMessageA(hMain, WM_COMMAND, IDCANCEL, 0);
+            }
+            return false;  // not the progress window of a run that started
+        }
+        HWND hOther = vorntest::OtherDialog(hMain);
+        if (bWaitAdd) {
+            if (!hOther || WindowTitle(hOther) != "Add REELDIVIDE output file...")
+                return true;
+            bWaitAdd = false;
+            steps[nStep++](hMain, hOther);
+        } else if (!hOther && nStep < steps.size()) {
+            bWaitAdd = true;
+            click(hMain, IDC_UTIL_FILE_ADD);
+        } else if (!hOther) {
+            bPressed = true;
+            ::PostMessageA(hMain, WM_COMMAND, IDOK, 0);
+        }
+        return true;
+    }, 50);
+    pView->SendMessage(WM_COMMAND, ID_UTIL_REELDIVIDE, 0);
+    return run;
+}
+
+// An add dialog's entry, confirmed with OK.
+DivideStep AddEntry(const char* pszCount, const char* pszFile)
+{
+    return [=](HWND, HWND hAdd) {
+        ::SetDlgItemTextA(hAdd, IDC_TAPE_NUM_FILES, pszCount);
+        ::SetDlgItemTextA(hAdd, IDC_UTIL_OUTPUT_FILE, pszFile);
+        ::PostMessageA(hAdd, WM_COMMAND, IDOK, 0);
+    };
+}
+
+// Every output of the list that exists is allowed to go before the run:
+// the "yes" given when it was added stands (a cancelled add dialog keeps
+// it), an entry stored from an earlier run is asked about on OK, and all of
+// them are deleted when the run starts. A "no" keeps the file, selects its
+// entry and starts nothing.
+TEST_F(UtilityMenu, ReelDivideActsOnTheOverwriteAnswersOfItsOutputs)
+{
+    InstallStandin(strExeDir, {"REELDIVIDE"});
+    std::string strTape = dir.Write("tapes\\in.aws", std::string(300, 'T'));
+    std::string strOld = dir.Write("tapes\\old.aws", "old");
+    std::string strPart1 = dir.Write("tapes\\part1.aws", "part 1");
+    std::string strPart2 = strTapeDir + "part2.aws";
+    std::string strOldItem = "    0001     " + strOld;
+    ProfileWriteInt("REELDIVIDE", "OutputFilesListBox_nCount", 1);
+    ProfileWriteString("REELDIVIDE", "OutputFilesListBox_0000", strOldItem.c_str());
+    {
+        vorntest::COverwriteAnswerer answerer(IDCANCEL);
+        SDivideRun run = RunReelDivide(pView, strTape, {});
+        ASSERT_FALSE(run.bTimedOut);
+        EXPECT_EQ(1, vorntest::COverwriteAnswerer::s_nAsked);
+        EXPECT_EQ("Output File: File already exists.", run.strBalloon);
+        EXPECT_EQ(strOldItem, run.strSelected);
+        EXPECT_TRUE(Recorded().empty());
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(strOld.c_str()));
+    }
+    vorntest::COverwriteAnswerer answerer(vorntest::kOverwriteButton);
+    SDivideRun run = RunReelDivide(pView, strTape,
+                                   {AddEntry("2", "part1.aws"),
+                                    [](HWND, HWND hAdd) { ::PostMessageA(hAdd, WM_COMMAND, IDCANCEL, 0); },
+                                    AddEntry("3", "part2.aws")});
+    ASSERT_FALSE(run.bTimedOut);
+    EXPECT_EQ("", run.strBalloon);
+    ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 20000)) << "waited for REELDIVIDE to end";
+    EXPECT_EQ(2, vorntest::COverwriteAnswerer::s_nAsked);  // part1.aws when added, old.aws on OK
+    std::vector<SRecorded> runs = Recorded();
+    ASSERT_EQ(1u, runs.size());
+    EXPECT_EQ(Program("REELDIVIDE") + " " + strTape + " " + strOld + " 0001 " + strPart1 + " 0002 " + strPart2 +
+                  " 0003 EXTERNALGUI",
+              runs[0].strCommandLine);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(strOld.c_str()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(strPart1.c_str()));
+}
+
+}  // namespace
+
+namespace {
+
 // For a picture: the utility dialog VORN_SHOW_UTILITY ("VOLMAKE") opened
 // from the running view's menu with nothing stored, held for
 // VORN_SHOW_DIALOG_MS; with VORN_SHOW_PRESS_OK set, OK is pressed first and
