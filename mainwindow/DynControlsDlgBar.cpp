@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "config/DevNum.h"
 #include "config/GdiHelpers.h"
 #include "config/ProcessHelpers.h"
 #include "framework/HelpKeys.h"
@@ -184,8 +185,13 @@ void CDynControlsDlgBar::ApplyAppearance()
 
 void CDynControlsDlgBar::SetDialsHex(const char* pszDevNum)
 {
-    DialsFromLoadUnit(pszDevNum, m_dials);
+    DWORD dwDevnum = 0;
+    if (!pszDevNum || !ParseDevnumLcss(pszDevNum, &dwDevnum))
+        dwDevnum = 0;
+    DialsFromLoadUnit(FormatDevnum(dwDevnum & 0xFFFF), m_dials);
     ShowDials();
+    // The dials hold no channel subsystem: the load unit keeps it.
+    m_strLoadUnit = FormatDevnum(dwDevnum);
 }
 
 void CDynControlsDlgBar::ShowDials()

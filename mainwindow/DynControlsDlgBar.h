@@ -41,10 +41,13 @@ public:
     // Registers how the controls move when the bar's width changes.
     virtual void AddLayoutControls();
 
-    // Takes a device number text as the load unit: four hexadecimal digits
-    // (either case), else "0000"; the dials and digits show it.
+    // Takes a device number text as the load unit: "HHH", "HHHH", "L:HHH"
+    // or "L:HHHH" in either case (the forms the IPL dialog accepts), else
+    // "0000"; the dials and digits show the device number.
     void SetDialsHex(const char* pszDevNum);
-    // The load unit the dials show: four upper-case hexadecimal digits.
+    // The load unit: "%04X" of the device number, or "L:%04X" when it lies
+    // in another channel subsystem than 0. Turning a dial makes it the four
+    // digits the dials show.
     const CString& GetLoadUnit() const { return m_strLoadUnit; }
     // Rebuilds the brush and the recoloured images from clrBack and clrText,
     // stores both in "Settings\ControlsBar" and redraws the bar.

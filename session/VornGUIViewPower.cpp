@@ -124,7 +124,9 @@ void CVornGUIView::PowerOnSteps()
         if (!ConfirmSavedBeforePowerOn())
             return;
         m_config.Reset();
-        if (!bNoConfig && !LoadPowerOnConfiguration())
+        if (bNoConfig)
+            ShowConfigurationOnPanels();
+        else if (!LoadPowerOnConfiguration())
             return;
     }
     SEmulatorStart start;
@@ -188,6 +190,7 @@ bool CVornGUIView::LoadPowerOnConfiguration()
         ParseErrorsAnswer eAnswer = AskAboutParseErrors(&m_config, m_settings.m_strPreferredEditor);
         m_config.Reset();
         if (eAnswer == kParseErrorsCancel) {
+            ShowConfigurationOnPanels();
             UpdateTitle();
             return false;
         }
@@ -197,6 +200,8 @@ bool CVornGUIView::LoadPowerOnConfiguration()
     m_savedConfig = m_config;
     m_bConfigModified = false;
     RememberConfigPath();
+    // The panel's dials show the configuration's load unit, as after any open.
+    ShowConfigurationOnPanels();
     UpdateTitle();
     return true;
 }

@@ -96,6 +96,18 @@ struct OperationsFixture : FrameFixture {
     }
 };
 
+// The four digits above the panel's dials.
+std::string LoadUnitDigits(const CDynControlsDlgBar& panel)
+{
+    std::string s;
+    for (UINT nID = IDC_PANEL_DIGIT1; nID < IDC_PANEL_DIGIT1 + 4; ++nID) {
+        char sz[8] = {};
+        ::GetDlgItemTextA(panel.m_hWnd, (int)nID, sz, sizeof sz);
+        s += sz;
+    }
+    return s;
+}
+
 }  // namespace
 
 TEST_F(OperationsFixture, SessionDescriptionHeadsThePowerOnLinesAndKeepsItsHeight)
@@ -196,6 +208,57 @@ TEST_F(OperationsFixture, IplSendsTheLoadParameterThenTheIplAQuarterSecondLater)
     pFrame->SendMessage(WM_COMMAND, ID_OPS_IPL);
     EXPECT_FALSE(none.SawDialog());
     EXPECT_TRUE(PumpUntil([&] { return HasReceived("loadparm CFG1...."); })) << ReadText(strRecord);
+}
+
+// The device as the IPL dialog takes it (three digits, a channel subsystem)
+// reaches the command, and the dials show its number.
+TEST_F(OperationsFixture, IplFromADeviceTypedShortOrWithItsChannelSubsystem)
+{
+    OpenFrame();
+    ASSERT_TRUE(PowerOnWith("0A80 3390 disk.img\n1:0A81 3390 other.img\n"));
+    CDynControlsDlgBar& panel = pFrame->m_wndControlsBar.m_dlg;
+    struct Case {
+        const char* pszTyped;
+        const char* pszSent;
+        const char* pszDials;
+    };
+    const Case cases[] = {{"A80", "ipl 0A80", "0A80"}, {"1:0a81", "ipl 1:0A81", "0A81"}};
+    for (const Case& c : cases) {
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (!::GetDlgItem(h, 1111))
+                return true;
+            ::SetDlgItemTextA(h, 1111, c.pszTyped);
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_OPS_IPL);
+        EXPECT_TRUE(driver.SawDialog());
+        EXPECT_TRUE(PumpUntil([&] { return HasReceived(c.pszSent); })) << c.pszTyped << ": " << ReadText(strRecord);
+        EXPECT_STREQ(c.pszDials, LoadUnitDigits(panel).c_str()) << c.pszTyped;
+    }
+    // The Load button sends the same device again.
+    ::DeleteFileA(strRecord.c_str());
+    panel.SendMessage(WM_COMMAND, IDC_PANEL_LOAD);
+    EXPECT_TRUE(PumpUntil([&] { return HasReceived("ipl 1:0A81"); })) << ReadText(strRecord);
+}
+
+// After a restart Power On loads the last configuration: the dials show its
+// load unit, and Load sends it.
+TEST_F(OperationsFixture, PowerOnWithTheLastConfigurationSetsTheDials)
+{
+    std::string strPath = dir.Write("last.cnf", "# LoadUnit: 1F\n001F 3390 disk.img\n");
+    ProfileWriteString("Settings", "PrevConfigDir", dir.Folder().c_str());
+    ProfileWriteString("Settings", "PrevConfigFile", "last.cnf");
+    OpenFrame();
+    CDynControlsDlgBar& panel = pFrame->m_wndControlsBar.m_dlg;
+    EXPECT_STREQ("0000", panel.GetLoadUnit());
+    pFrame->SendMessage(WM_COMMAND, ID_OPS_POWER_ON);
+    ASSERT_TRUE(PumpUntil([] { return g_pView->IsEmulatorReady(); }));
+    EXPECT_EQ(strPath, std::string(g_pView->GetConfig().GetFullPath()));
+    EXPECT_STREQ("001F", panel.GetLoadUnit());
+    EXPECT_EQ("001F", LoadUnitDigits(panel));
+    panel.SendMessage(WM_COMMAND, IDC_PANEL_LOAD);
+    EXPECT_TRUE(PumpUntil([&] { return HasReceived("ipl 001F"); })) << ReadText(strRecord);
 }
 
 TEST_F(OperationsFixture, UnloadTapeSendsDevinitWithAStarAndNoTapeSendsNothing)

@@ -152,19 +152,28 @@ TEST_F(ControlsBarTest, EveryButtonHasItsImages)
     EXPECT_TRUE(::GetWindowLongA(::GetDlgItem(pBar->m_hWnd, IDC_PANEL_SYSOFF), GWL_STYLE) & WS_VISIBLE);
 }
 
-TEST_F(ControlsBarTest, SetDialsHexShowsFourDigitsOrZeros)
+TEST_F(ControlsBarTest, SetDialsHexShowsTheDeviceNumberOrZeros)
 {
     struct Case {
         const char* pszIn;
         const char* pszShown;
+        const char* pszUnit;
     };
-    const Case cases[] = {{"00a3", "00A3"}, {"0A80", "0A80"}, {"", "0000"},     {"123", "0000"},
-                          {"12345", "0000"}, {"00G3", "0000"}, {"FfFf", "FFFF"}};
+    const Case cases[] = {
+        {"00a3", "00A3", "00A3"}, {"0A80", "0A80", "0A80"},     {"", "0000", "0000"},
+        {"123", "0123", "0123"},  {"12345", "0000", "0000"},    {"00G3", "0000", "0000"},
+        {"FfFf", "FFFF", "FFFF"}, {"1:0a80", "0A80", "1:0A80"}, {"2:A80", "0A80", "2:0A80"},
+        {"0:0A80", "0A80", "0A80"}, {"A:0A80", "0000", "0000"}, {" 0A80", "0000", "0000"},
+    };
     for (const Case& c : cases) {
         pBar->SetDialsHex(c.pszIn);
         EXPECT_EQ(c.pszShown, Digits()) << c.pszIn;
-        EXPECT_STREQ(c.pszShown, pBar->GetLoadUnit()) << c.pszIn;
+        EXPECT_STREQ(c.pszUnit, pBar->GetLoadUnit()) << c.pszIn;
     }
+    // A dial turned: the load unit is what the dials show.
+    pBar->SetDialsHex("1:0A80");
+    ClickDial(3, 0);
+    EXPECT_STREQ("0A8F", pBar->GetLoadUnit());
 }
 
 TEST_F(ControlsBarTest, DialsTurnByWhereTheMouseClicks)
