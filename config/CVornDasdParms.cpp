@@ -204,6 +204,11 @@ bool CVornDasdParms::Parse(const CString& strArgs, CString& strError, WORD wDevT
 CString CVornDasdParms::Format()
 {
     RefreshImageInfo();
+    return FormatOptions();
+}
+
+CString CVornDasdParms::FormatOptions() const
+{
     CString str, strPiece;
     if (IsFbaImage()) {
         // Origin 0 to the end is the whole image: nothing to write.

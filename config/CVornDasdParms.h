@@ -31,8 +31,10 @@ public:
     // Parses the option words; every fault is listed, one a line. True when
     // there was none.
     bool Parse(const CString& strArgs, CString& strError, WORD wDevType);
-    // The options as statement text, trimmed.
+    // The options as statement text, trimmed, after RefreshImageInfo.
     CString Format();
+    // The options as they stand, without reading the image again.
+    CString FormatOptions() const;
 
     // Plain fixed-block images (types 4 and 10) take the minidisk operands.
     bool IsFbaImage() const { return m_bImageType == 4 || m_bImageType == 10; }

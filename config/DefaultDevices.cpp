@@ -45,4 +45,11 @@ void ProposeFromPrototype(CVornDevice& dev)
         dev.m_bSysg = false;
         dev.m_strTypeWord = "3270";
     }
+    // Two disks with one serial number or one shadow file collide.
+    if (CVornDasdParms* pParms = dev.GetDasdParms()) {
+        pParms->m_strSerial.Empty();
+        pParms->m_bHasShadowFile = false;
+        pParms->m_strShadowFile.Empty();
+        dev.m_strOtherArgs = pParms->FormatOptions();
+    }
 }

@@ -24,5 +24,6 @@ bool BuildDefaultDeviceStatements(CVornDevice devices[kDefaultDeviceCount], cons
 
 // A new device proposed from the last one of its class (the class's
 // prototype): what belongs to that one device alone does not carry over.
-// A SYSG console is proposed as a 3270 display: there is only one SYSG.
+// A SYSG console is proposed as a 3270 display: there is only one SYSG. A
+// disk keeps its options but its serial number and shadow file.
 void ProposeFromPrototype(CVornDevice& dev);

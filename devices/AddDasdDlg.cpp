@@ -90,6 +90,7 @@ void CAddDasdDlg::LoadDevice()
 // Steps 6-8 after the frame's identification fields.
 void CAddDasdDlg::InitControls()
 {
+    m_strImageSerial = ImageSerial();
     if (m_bAdd)
         OnDeviceTypeSelEndOk();
     m_bRemote = IsRemoteName();
@@ -400,11 +401,23 @@ void CAddDasdDlg::Refresh(UINT nTrigger)
     UpdateControls();
     if (IsRemoteName())
         return;
-    DasdImageHeader hdr;
-    if (ReadDasdImageHeader(FileText(), hdr, true) && !hdr.strSerial.IsEmpty()) {
-        m_strSerial = hdr.strSerial;
+    // The serial follows the image: the new image's own, or none in place
+    // of the previous image's own (a serial typed by the user stays).
+    CString strImageSerial = ImageSerial();
+    GetDlgItemText(IDC_DASDDEV_SERIAL, m_strSerial);
+    if (!strImageSerial.IsEmpty() || m_strSerial == m_strImageSerial) {
+        m_strSerial = strImageSerial;
         SetEditText(IDC_DASDDEV_SERIAL, m_strSerial);
     }
+    m_strImageSerial = strImageSerial;
+}
+
+CString CAddDasdDlg::ImageSerial() const
+{
+    DasdImageHeader hdr;
+    if (IsRemoteName() || !ReadDasdImageHeader(FileText(), hdr, true))
+        return CString();
+    return hdr.strSerial;
 }
 
 void CAddDasdDlg::RefreshImageType()

@@ -6,7 +6,9 @@
 //
 // The image is read after the dialog is first on screen (a posted
 // WM_ADDDASD_DEFERRED_INIT), and again at every change of its name; the
-// chosen model is checked against it, with a balloon on a mismatch.
+// chosen model is checked against it, with a balloon on a mismatch. The
+// serial field follows the image: a new image's own serial replaces the
+// shown one, and without one the previous image's own serial goes.
 #pragma once
 
 #include <memory>
@@ -71,12 +73,15 @@ private:
     bool ValidateDeviceType(CDataExchange* pDX);
     bool ValidateSerialNumber(CDataExchange* pDX);
     bool IsRemoteName() const;
+    // The serial number in the header of the image named (empty for none).
+    CString ImageSerial() const;
     CString FileText() const;
     void SetEditText(UINT nID, const char* psz);
     DWORD FieldNumber(UINT nID) const;
 
     std::unique_ptr<CVornDasdParms> m_pParms;  // the working options
     CString m_strImageNameRead;
+    CString m_strImageSerial;  // the serial of the image last read
     bool m_bDeferredDone = false;
     bool m_bUpdating = false;  // the dialog writes a field itself
 };

@@ -65,6 +65,11 @@ TEST(DefaultDevices, ANewDeviceFromAPrototype)
         {"0000 SYSG GRP1", "0000    3270    GRP1"},
         {"0700 3270 GRP1", "0700    3270    GRP1"},
         {"0009 3215-C /", "0009    3215-C  /"},
+        {"0120 3390 d1.cckd ser=000000012345 sf=d1_Shadow_0.cckd cu=3990-6 readonly",
+         "0120    3390    d1.cckd readonly cu=3990-6"},
+        {"0121 3390 \"my d2.cckd\" sf=d2_shadow.cckd ser=000000012346",
+         "0121    3390    \"my d2.cckd\""},
+        {"0122 3390 d3.cckd", "0122    3390    d3.cckd"},
     };
     for (const auto& row : rows) {
         CVornDevice dev;
@@ -73,5 +78,10 @@ TEST(DefaultDevices, ANewDeviceFromAPrototype)
         ProposeFromPrototype(dev);
         EXPECT_EQ(FormatDeviceStatement(dev), CString(row.pszProposed)) << row.pszPrototype;
         EXPECT_FALSE(dev.m_bSysg) << row.pszPrototype;
+        if (const CVornDasdParms* pParms = dev.GetDasdParms()) {
+            EXPECT_TRUE(pParms->m_strSerial.IsEmpty()) << row.pszPrototype;
+            EXPECT_FALSE(pParms->m_bHasShadowFile) << row.pszPrototype;
+            EXPECT_TRUE(pParms->m_strShadowFile.IsEmpty()) << row.pszPrototype;
+        }
     }
 }

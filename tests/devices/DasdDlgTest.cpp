@@ -190,6 +190,36 @@ TEST(DasdDlg, TheSerialComesFromTheHeaderAndIsWrittenOnce)
     EXPECT_EQ("devinit 0120 " + strCkd + " ser=123456789012", std::string(dlg.m_strCommand));
 }
 
+// Another image brings its own serial; one without a serial takes away the
+// serial the previous image brought, but not one the user typed.
+TEST(DasdDlg, TheSerialFollowsTheImage)
+{
+    TempDir dir;
+    std::string strA = dir.Write("a.img", Image("CKD_P370", "111111111111"));
+    std::string strB = dir.Write("b.img", Image("CKD_P370"));
+    std::string strC = dir.Write("c.img", Image("CKD_P370", "222222222222"));
+    std::string strD = dir.Write("d.img", Image("CKD_P370"));
+    CAddDasdDlg dlg;
+    dlg.m_bAdd = true;
+    CSetRouter router;
+    dlg.m_pRouter = &router;
+    dlg.m_Device = Disk(strA, "3390-3", 0x3390);
+    std::vector<std::string> shown;
+    SOkResult r = PressOk(dlg, [&](HWND h) {
+        shown.push_back(Text(h, IDC_DASDDEV_SERIAL));
+        for (const std::string& strFile : {strB, strC, strB}) {
+            SetText(h, IDC_DASDDEV_FILE, strFile.c_str());
+            shown.push_back(Text(h, IDC_DASDDEV_SERIAL));
+        }
+        SetText(h, IDC_DASDDEV_SERIAL, "333333333333");
+        SetText(h, IDC_DASDDEV_FILE, strD.c_str());
+        shown.push_back(Text(h, IDC_DASDDEV_SERIAL));
+    });
+    ASSERT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_EQ((std::vector<std::string>{"111111111111", "", "222222222222", "", "333333333333"}), shown);
+    EXPECT_EQ("attach 0120 3390 " + strD + " ser=333333333333", std::string(dlg.m_strCommand));
+}
+
 TEST(DasdDlg, SerialNumbersAreTwelveDigits)
 {
     TempDir dir;

@@ -272,3 +272,52 @@ TEST_F(DasdSession, ReinitialiseReadOnlyWithFakeWrites)
     EXPECT_EQ("Reinitialize DASD Device", caption);
     EXPECT_TRUE(WaitFor("devinit 0120 C:\\dasd\\vol1.cckd readonly fakewrite"));
 }
+
+// A second disk added from the device list starts from the first one's
+// model and options, but not from its serial number or shadow file: two
+// disks with one serial or one shadow file collide.
+TEST_F(DasdSession, ASecondDiskTakesNeitherTheSerialNorTheShadowFileOfTheFirst)
+{
+    const char* pszImage2 = "C:\\dasd\\vol2.cckd";
+    ASSERT_TRUE(::CopyFileA(pszImage, pszImage2, FALSE));
+    StartEmulator("--no-devlist");
+    Queue(0, {Entry("000C", "3505", "RDR", "0000", "deck1.txt")});
+    ASSERT_TRUE(PumpUntilReady());
+    ASSERT_EQ(0, ClickOn(Group(DEVCLASS_DISK)));
+    vorntest::DialogDriver first([&](HWND h) {
+        SetText(h, IDC_DEVDLG_DEVNUM, "0120");
+        HWND hList = ::GetDlgItem(h, IDC_DEVDLG_DEVTYPE);
+        ::SendMessageA(hList, CB_SELECTSTRING, (WPARAM)-1, (LPARAM) "3390-3");
+        ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_DEVDLG_DEVTYPE, CBN_SELENDOK), (LPARAM)hList);
+        SetText(h, IDC_DASDDEV_FILE, pszImage);
+        SetText(h, IDC_DASDDEV_SERIAL, "000000012345");
+        Click(h, IDC_DASDDEV_SHADOWING);
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_ADD);
+    EXPECT_TRUE(WaitFor("attach 0120 3390 C:\\dasd\\vol1.cckd sf=C:\\dasd\\vol1_Shadow_0.cckd ser=000000012345"));
+    ASSERT_EQ(0, ClickOn(Group(DEVCLASS_DISK)));
+    std::string serial, shadow, model;
+    bool bShadowing = true;
+    vorntest::DialogDriver second([&](HWND h) {
+        serial = Text(h, IDC_DASDDEV_SERIAL);
+        shadow = Text(h, IDC_DASDDEV_SHADOW);
+        bShadowing = Checked(h, IDC_DASDDEV_SHADOWING);
+        model = Text(h, IDC_DEVDLG_DEVTYPE);
+        SetText(h, IDC_DEVDLG_DEVNUM, "0121");
+        SetText(h, IDC_DASDDEV_FILE, pszImage2);
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_ADD);
+    EXPECT_EQ("", serial);
+    EXPECT_EQ("", shadow);
+    EXPECT_FALSE(bShadowing);
+    EXPECT_EQ("3390-3", model);
+    EXPECT_TRUE(WaitFor("attach 0121 3390 C:\\dasd\\vol2.cckd"));
+    CVornDevice dev;
+    ASSERT_TRUE(pView->GetConfig().m_devices.Lookup(0x0121, dev));
+    EXPECT_STREQ("", dev.m_strOtherArgs);
+    ::DeleteFileA(pszImage2);
+}

@@ -198,6 +198,29 @@ TEST_F(SysCfgDevices, ATerminalAfterTheSysgConsoleIsA3270)
     });
 }
 
+// A new disk starts from the last disk, but not from its serial number or
+// its shadow file.
+TEST_F(SysCfgDevices, ANewDiskTakesNeitherSerialNorShadowFile)
+{
+    CString strError;
+    ASSERT_TRUE(dlg->m_config.AddDevice("0121 3390 d2.cckd cu=3990-6 sf=d2_Shadow_0.cckd ser=000000012345", strError));
+    Run([&](HWND) {
+        Press(PageWnd(), IDC_DEVICES_DISK);
+        ASSERT_EQ(dialogs->calls.size(), 1u);
+        const CVornDevice& dev = dialogs->calls[0].dev;
+        EXPECT_EQ(dev.GetKey(), 0x0122u);
+        EXPECT_STREQ(dev.m_strFirstArg, "d2.cckd");
+        EXPECT_STREQ(dev.m_strOtherArgs, "cu=3990-6");
+        ASSERT_TRUE(dev.GetDasdParms() != nullptr);
+        EXPECT_STREQ(dev.GetDasdParms()->m_strSerial, "");
+        EXPECT_FALSE(dev.GetDasdParms()->m_bHasShadowFile);
+        // The disk it started from keeps both.
+        CVornDevice first;
+        ASSERT_TRUE(dlg->m_config.m_devices.Lookup(0x0121, first));
+        EXPECT_STREQ(first.m_strOtherArgs, "cu=3990-6 sf=d2_Shadow_0.cckd ser=000000012345");
+    });
+}
+
 // A dialog that hands back a number already in the list: its line is
 // replaced, so no device shows twice.
 TEST_F(SysCfgDevices, AnAddOfATakenNumberReplacesItsLine)
