@@ -200,7 +200,8 @@ bool CheckClock(const CVornConfigFile& cfg, SysCfgFieldFailure& failure)
         str.Format("Please enter a value between %.4f and %.4f", g_dMinTODDrag, g_dMaxTODDrag);
         return Fail(failure, IDC_CLOCK_DRAG, "Drag Factor", str);
     }
-    if (!IsValidTzOffset(cfg.m_strTzOffset))
+    // None (a host at universal time has none) writes no TZOFFSET statement.
+    if (!cfg.m_strTzOffset.IsEmpty() && !IsValidTzOffset(cfg.m_strTzOffset))
         return Fail(failure, IDC_CLOCK_TZOFFSET, "Time Zone Offset",
                     "Enter the offset from UTC as +hhmm or -hhmm (hours 00-23, minutes 00-59)");
     return true;

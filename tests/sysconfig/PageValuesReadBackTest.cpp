@@ -198,8 +198,9 @@ std::vector<Field> Fields()
              return Str(s);
          },
          {"0", "0.00005", Str(g_strMinTODDrag), "1", "1.5", "2", "123.4567", Str(g_strMaxTODDrag), "10000.5"}},
+        // None reads back as the host's own offset (none on a host at universal time).
         Text("TZOFFSET", clock, &Config::m_strTzOffset,
-             {"", "+0000", "-0000", "-0530", "+1400", "+2359", "+2400", "+0060", "0100", "+100", "+01000", "UTC",
+             {"+0000", "-0000", "-0530", "+1400", "+2359", "+2400", "+0060", "0100", "+100", "+01000", "UTC",
               "+01 0", "+1:00"}),
         // Settings
         Number("PANRATE", settings, &Config::m_nPanRate,

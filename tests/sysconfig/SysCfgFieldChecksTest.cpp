@@ -194,11 +194,11 @@ TEST(SysCfgFieldChecks, ClockChecksInOrder)
         SysCfgFieldFailure f;
         EXPECT_EQ(Describe(CheckClock(cfg, f), f), r.expected);
     }
-    // The time-zone offset, last: a sign and four digits, hhmm.
+    // The time-zone offset, last: a sign and four digits, hhmm, or none.
     const std::string kTz =
         "1140 Time Zone Offset: Enter the offset from UTC as +hhmm or -hhmm (hours 00-23, minutes 00-59)";
     const std::pair<const char*, std::string> offsets[] = {
-        {"", kTz},       {"UTC", kTz},    {"0100", kTz},   {"+100", kTz},   {"+01000", kTz}, {"+2400", kTz},
+        {"", "ok"},      {"UTC", kTz},    {"0100", kTz},   {"+100", kTz},   {"+01000", kTz}, {"+2400", kTz},
         {"+0060", kTz},  {"+1:00", kTz},  {"+01 0", kTz},  {"-05a0", kTz},  {"+0000", "ok"}, {"-0000", "ok"},
         {"-0530", "ok"}, {"+1400", "ok"}, {"+2359", "ok"},
     };

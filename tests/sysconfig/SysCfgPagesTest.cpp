@@ -272,12 +272,14 @@ TEST_F(SysCfgPages, ClockChecks)
         EXPECT_EQ(Apply(hDlg), "Drag Factor: Please enter a value between 0.0001 and 10000.0000");
         TypeText(hPage, IDC_CLOCK_DRAG, "0.5");
         EXPECT_EQ(Apply(hDlg), "");
-        for (const char* psz : {"UTC", "", "+100", "+2400", "+0060"}) {
+        for (const char* psz : {"UTC", "+100", "+2400", "+0060"}) {
             TypeText(hPage, IDC_CLOCK_TZOFFSET, psz);
             EXPECT_EQ(Apply(hDlg),
                       "Time Zone Offset: Enter the offset from UTC as +hhmm or -hhmm (hours 00-23, minutes 00-59)")
                 << psz;
         }
+        TypeText(hPage, IDC_CLOCK_TZOFFSET, "");
+        EXPECT_EQ(Apply(hDlg), "");
         TypeText(hPage, IDC_CLOCK_TZOFFSET, "-0530");
         EXPECT_EQ(Apply(hDlg), "");
     });
@@ -287,7 +289,7 @@ TEST_F(SysCfgPages, ClockChecks)
 
 // With VORN_KEEP_OPEN set, shows the page VORN_SYSCFG_PAGE (a tree index)
 // until tools/screenshot closes the program; skipped otherwise.
-TEST_F(SysCfgPages, ShowForPicture)
+TEST_F(SysCfgPages, DISABLED_ShowForPicture)
 {
     if (!KeepOpenForScreenshot())
         GTEST_SKIP() << "set VORN_KEEP_OPEN to show the dialog";
