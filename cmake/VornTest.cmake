@@ -1,22 +1,47 @@
-# vorn_add_test(NAME SOURCES ... LIBS ...)
-# One test executable per area. Under the win32 build it runs through Wine
-# (the toolchain's emulator, tools/wine-run.sh) after the shared fixture has
-# prepared the prefix, the wineserver and the display.
+# vorn_add_test(NAME [SHARDS n] SOURCES ... LIBS ...)
+# One test executable per area. Under the win32 build it runs under Wine
+# through tools/wine-test.sh, in a prefix and on a display of its own (copied
+# from the template that the shared fixture makes once), so that ctest can run
+# the programs side by side. SHARDS splits a long program's test cases over n
+# runs (GoogleTest's sharding), each a ctest test NAME-i of its own.
+#
+# Test code is compiled without optimisation and with one precompiled header
+# of the heavy headers (GoogleTest, the standard library, windows.h): most of
+# a test file's compile time is GoogleTest's macros being optimised.
+set(VORN_TEST_PCH <gtest/gtest.h> <functional> <map> <memory> <sstream> <string> <vector>)
+if(NOT VORN_NATIVE)
+    list(APPEND VORN_TEST_PCH <winsock2.h> <windows.h> <commctrl.h>)
+endif()
+
 function(vorn_add_test name)
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(T "" "SHARDS" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
-    add_test(NAME ${name} COMMAND ${name})
+    target_compile_options(${name} PRIVATE -O0)
+    target_precompile_headers(${name} PRIVATE ${VORN_TEST_PCH})
     if(VORN_NATIVE)
         target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
-    else()
-        target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest)
-        target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/ChildJob.cpp
-                                       ${PROJECT_SOURCE_DIR}/tests/support/WinTestMain.cpp)
-        set_tests_properties(${name} PROPERTIES
-            FIXTURES_REQUIRED wine
-            ENVIRONMENT "VORN_WINE_DIR=${CMAKE_BINARY_DIR}/wine")
+        add_test(NAME ${name} COMMAND ${name})
+        return()
     endif()
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest)
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/ChildJob.cpp
+                                   ${PROJECT_SOURCE_DIR}/tests/support/HangWatch.cpp
+                                   ${PROJECT_SOURCE_DIR}/tests/support/WinTestMain.cpp)
+    set(run ${PROJECT_SOURCE_DIR}/tools/wine-test.sh $<TARGET_FILE:${name}>)
+    set(env "VORN_WINE_DIR=${CMAKE_BINARY_DIR}/wine")
+    if(NOT T_SHARDS)
+        add_test(NAME ${name} COMMAND ${run})
+        set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine ENVIRONMENT "${env}")
+        return()
+    endif()
+    math(EXPR last "${T_SHARDS} - 1")
+    foreach(i RANGE ${last})
+        math(EXPR n "${i} + 1")
+        add_test(NAME ${name}-${n} COMMAND ${run})
+        set_tests_properties(${name}-${n} PROPERTIES FIXTURES_REQUIRED wine
+            ENVIRONMENT "${env};GTEST_TOTAL_SHARDS=${T_SHARDS};GTEST_SHARD_INDEX=${i}")
+    endforeach()
 endfunction()
 
 if(NOT VORN_NATIVE)

@@ -2,6 +2,7 @@
 # Builds the fuzz targets (preset fuzz) and runs each for the given number of
 # seconds (default 60), at most VORN_FUZZ_JOBS (default 3) at a time, with a
 # 10-second limit per input. Usage: tools/fuzz.sh [seconds] [target...]
+# (every target when none is named).
 # The growing corpora, the logs and any failing inputs stay under build/fuzz/;
 # the seeds in tests/fuzz/corpus/ are only read. Prints the executions per
 # target and fails when any target found a crash, leak, hang or check.
@@ -10,7 +11,10 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 secs="${1:-60}"
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_config fuzz_progress fuzz_text fuzz_ini)
+# Without names: every target the fuzz build has (tests/fuzz/CMakeLists.txt).
+if [ ${#targets[@]} -eq 0 ]; then
+    mapfile -t targets < <(sed -n 's/^vorn_add_fuzzer(\(fuzz_[a-z_0-9]*\) .*/\1/p' tests/fuzz/CMakeLists.txt)
+fi
 jobs="${VORN_FUZZ_JOBS:-3}"
 # The configuration target also saves and re-reads (VORN_FUZZ_SAVE=0: read only).
 export VORN_FUZZ_SAVE="${VORN_FUZZ_SAVE:-1}"

@@ -1,67 +1,101 @@
 #!/usr/bin/env bash
-# Prepares and tears down what the Windows tests run on: a Wine prefix inside
-# the build tree, a persistent wineserver, and a virtual X display when none is
-# set. Sourced by wine-run.sh; run directly as "wine-env.sh start|stop DIR".
+# Prepares and tears down what the Windows programs run on: Wine prefixes
+# inside the build tree, their wineservers, and virtual X displays.
+#
+# DIR/template is a prefix made once per build tree and never run in; every
+# other prefix is a copy of it: DIR/prefix, shared by hand runs (tools/run.sh,
+# the benchmarks, tools/screenshot), and one private prefix per test program
+# run (DIR/run.*), which goes again when the program ends.
+#
+# Sourced by wine-run.sh and tools/screenshot; run directly as
+# "wine-env.sh start|stop DIR" (ctest's fixture: make the template before the
+# tests, remove what a killed run left behind after them).
 
-vorn_wine_export() {   # DIR
-    export WINEPREFIX="$1/prefix"
+vorn_wine_export() {   # PREFIX
+    export WINEPREFIX="$1"
     export WINEARCH=win32
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
 }
 
-# Creates the prefix once; several callers may race, so the first one builds it
-# under a lock and the others wait.
-vorn_wine_prefix() {   # DIR
+# Makes DIR/template once; several callers may race, so the first one builds
+# it under a lock and the others wait. No wineserver is left running in it.
+vorn_wine_template() {   # DIR
     mkdir -p "$1"
     (
         flock 9
-        if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        local t="$1/template"
+        if [ ! -f "$t/.vorn-ready" ]; then
+            rm -rf "$t"
+            vorn_wine_export "$t"
             wineboot -i >/dev/null 2>&1
             wineserver -w
             # Debian's Wine does not find its own TrueType fonts (Marlett draws
             # the caption buttons, Tahoma the dialogs): give them to the prefix.
-            cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
-        fi
-        # No window manager runs on the virtual display: windows left
-        # unmanaged are hidden at once instead of after Wine's two-second
-        # wait for a window manager's answer.
-        if [ ! -f "$1/unmanaged.done" ]; then
+            cp -n /usr/share/wine/fonts/*.ttf "$t/drive_c/windows/Fonts/" 2>/dev/null
+            # No window manager runs on the virtual display: windows left
+            # unmanaged are hidden at once instead of after Wine's two-second
+            # wait for a window manager's answer.
             wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
             wineserver -w
-            touch "$1/unmanaged.done"
+            [ -f "$t/system.reg" ] || { echo "wine-env: wineboot made no prefix in $t" >&2; exit 1; }
+            touch "$t/.vorn-ready"
         fi
+    ) 9>"$1/template.lock"
+}
+
+# Copies the template to PREFIX. The files are linked, not copied (a prefix
+# holds about 700 MB of DLLs that Wine only reads); the registry files are
+# copied, although the wineserver replaces them by renaming a new file over
+# them and so would never write into the template's.
+vorn_wine_clone() {    # TEMPLATE PREFIX
+    rm -rf "$2"
+    mkdir -p "$(dirname "$2")"
+    cp -al "$1" "$2" || return 1
+    rm -f "$2/.vorn-ready"
+    local f
+    for f in "$1"/*.reg; do
+        cp --remove-destination "$f" "$2/$(basename "$f")" || return 1
+    done
+}
+
+# DIR/prefix, the prefix of hand runs, cloned from the template when missing.
+vorn_wine_shared() {   # DIR
+    vorn_wine_template "$1" || return 1
+    (
+        flock 9
+        [ -f "$1/prefix/system.reg" ] || vorn_wine_clone "$1/template" "$1/prefix"
     ) 9>"$1/prefix.lock"
 }
 
 # Starts the persistent wineserver and Wine's own service processes with their
-# output going nowhere: a service started later by a test program would inherit
-# that program's output pipe and keep the test runner waiting.
+# output going nowhere: a service started later by a program would inherit
+# that program's output pipe and keep whoever reads it waiting.
 vorn_wine_services() {
     wineserver -p </dev/null >/dev/null 2>&1
     wine wineboot </dev/null >/dev/null 2>&1
 }
 
-# Starts Xvfb on a free display number and records it in DIR/display.
+# Starts Xvfb on a display number it chooses itself (so that parallel starts
+# never race for one) and records it in DIR/display and its pid in
+# DIR/xvfb.pid.
 vorn_xvfb_start() {    # DIR
-    local n
-    for n in $(seq 91 140); do
-        [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-        local pid=$!
-        for _ in $(seq 50); do
-            [ -e "/tmp/.X11-unix/X$n" ] && break
-            sleep 0.1
-        done
-        if kill -0 "$pid" 2>/dev/null; then
-            echo ":$n" >"$1/display"
-            echo "$pid" >"$1/xvfb.pid"
-            export DISPLAY=":$n"
-            return 0
-        fi
-    done
-    echo "wine-env: could not start Xvfb" >&2
-    return 1
+    local fifo="$1/displayfd"
+    rm -f "$fifo"
+    mkfifo "$fifo" || return 1
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" </dev/null >/dev/null 2>&1 &
+    local pid=$! n=""
+    # The number arrives once the server accepts connections.
+    read -r -t 30 n <"$fifo"
+    rm -f "$fifo"
+    if [ -z "$n" ] || ! kill -0 "$pid" 2>/dev/null; then
+        kill "$pid" 2>/dev/null
+        echo "wine-env: could not start Xvfb" >&2
+        return 1
+    fi
+    echo ":$n" >"$1/display"
+    echo "$pid" >"$1/xvfb.pid"
+    export DISPLAY=":$n"
 }
 
 vorn_xvfb_stop() {     # DIR
@@ -81,21 +115,32 @@ vorn_display_from() {  # DIR
     return 1
 }
 
+# Ends what runs in a private run folder (its wineserver with every process of
+# its prefix, its Xvfb) and removes the folder.
+vorn_run_end() {       # RUNDIR
+    if [ -f "$1/prefix/system.reg" ]; then
+        WINEPREFIX="$1/prefix" wineserver -k 2>/dev/null
+    fi
+    vorn_xvfb_stop "$1"
+    rm -rf "$1"
+}
+
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
     set -u
-    cmd="$1"; dir="$(mkdir -p "$2" && cd "$2" && pwd)"
-    vorn_wine_export "$dir"
+    cmd="${1:-}"; dir="$(mkdir -p "$2" && cd "$2" && pwd)"
     case "$cmd" in
         start)
-            vorn_wine_prefix "$dir" || exit 1
-            if [ -z "${DISPLAY:-}" ] && ! vorn_display_from "$dir"; then
-                vorn_xvfb_start "$dir" || exit 1
-            fi
-            vorn_wine_services
-            echo "wine prefix $WINEPREFIX, display ${DISPLAY}"
+            vorn_wine_template "$dir" || exit 1
+            echo "wine template prefix $dir/template"
             ;;
         stop)
-            wineserver -k 2>/dev/null
+            # Runs whose wrapper was killed (a time limit) leave their folder.
+            for r in "$dir"/run.*; do
+                [ -d "$r" ] && vorn_run_end "$r"
+            done
+            if [ -f "$dir/prefix/system.reg" ]; then
+                WINEPREFIX="$dir/prefix" wineserver -k 2>/dev/null
+            fi
             vorn_xvfb_stop "$dir"
             ;;
         *) echo "usage: wine-env.sh start|stop DIR" >&2; exit 2 ;;

@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
-# Runs one Windows program under Wine for the tests: the prefix lives in the
-# build tree (VORN_WINE_DIR, else <build>/wine beside the program), the
-# wineserver stays up between programs, and a virtual display is started when
-# none is set. What this script starts itself, it stops again.
+# Runs one Windows program under Wine. The prefixes live in the build tree
+# (VORN_WINE_DIR, else <build>/wine beside the program).
+#
+# By default the program runs in the shared prefix of hand runs, with a
+# wineserver that stays up between programs, on the current display or else on
+# a virtual one that this script starts and stops again.
+#
+# With VORN_WINE_PRIVATE=1 (how ctest runs the test programs) it runs in a
+# prefix of its own, copied from the build tree's template, with a wineserver
+# and a virtual display of its own: programs run side by side can neither see
+# one another's windows nor share a registry or a temporary folder. All of it
+# goes when the program ends.
 set -u
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 . "$here/wine-env.sh"
@@ -15,9 +23,22 @@ if [ -z "${VORN_WINE_DIR:-}" ]; then
     VORN_WINE_DIR="$d/wine"
 fi
 mkdir -p "$VORN_WINE_DIR"
-vorn_wine_export "$VORN_WINE_DIR"
-vorn_wine_prefix "$VORN_WINE_DIR" || exit 1
 
+if [ "${VORN_WINE_PRIVATE:-0}" = 1 ]; then
+    vorn_wine_template "$VORN_WINE_DIR" || exit 1
+    run="$(mktemp -d "$VORN_WINE_DIR/run.XXXXXX")"
+    trap 'vorn_run_end "$run"' EXIT
+    trap 'exit 143' INT TERM
+    vorn_wine_clone "$VORN_WINE_DIR/template" "$run/prefix" || exit 1
+    vorn_wine_export "$run/prefix"
+    vorn_xvfb_start "$run" || exit 1
+    vorn_wine_services
+    wine "$exe" "$@"
+    exit $?
+fi
+
+vorn_wine_shared "$VORN_WINE_DIR" || exit 1
+vorn_wine_export "$VORN_WINE_DIR/prefix"
 started_x=0
 if [ -z "${DISPLAY:-}" ] && ! vorn_display_from "$VORN_WINE_DIR"; then
     own="$VORN_WINE_DIR/own-$$"; mkdir -p "$own"

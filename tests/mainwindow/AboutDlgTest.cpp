@@ -118,7 +118,7 @@ TEST_F(AboutDlgTest, PlaceIsRemembered)
 }
 
 // For a picture: VORN_SHOW_ABOUT_MS keeps the box open that long.
-TEST_F(AboutDlgTest, ShowForPicture)
+TEST_F(AboutDlgTest, DISABLED_ShowForPicture)
 {
     const char* pszHold = std::getenv("VORN_SHOW_ABOUT_MS");
     if (!pszHold)

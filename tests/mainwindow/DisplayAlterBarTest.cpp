@@ -514,7 +514,7 @@ TEST_F(StorageBar, HexViewMenuHasTheBarsItemsWhileTheEmulatorRuns)
     EXPECT_EQ((UINT)ID_BAR_PROPERTIES, ::GetMenuItemID(popup.m_hMenu, 4));
 }
 
-TEST_F(StorageBar, ShowForPicture)
+TEST_F(StorageBar, DISABLED_ShowForPicture)
 {
     const char* pszHold = std::getenv("VORN_SHOW_STORAGE_MS");
     if (!pszHold)

@@ -23,6 +23,7 @@
 #include "session/VornGUIView.h"
 #include "tests/config/TempFile.h"
 #include "tests/session/RequiredFolders.h"
+#include "tests/support/HangWatch.h"
 #include "tests/support/WinTestUtil.h"
 
 extern CVornGUIApp theApp;
@@ -95,8 +96,10 @@ struct FrameFixture : ::testing::Test {
     // Pumps (as the program's loop does, with its idle flow control) until
     // done() or the time-out; false on time-out.
     template <class F>
-    bool PumpUntil(F done, DWORD dwTimeoutMs = 20000)
+    bool PumpUntil(F done, DWORD dwTimeoutMs = 20000, const char* pszFile = __builtin_FILE(),
+                   int nLine = __builtin_LINE())
     {
+        vorntest::WaitingFor waiting("a condition", pszFile, nLine);
         for (DWORD dwStart = ::GetTickCount(); !done();) {
             if (::GetTickCount() - dwStart > dwTimeoutMs)
                 return false;

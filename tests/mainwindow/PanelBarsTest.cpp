@@ -522,7 +522,7 @@ TEST_F(CpuBarTest, AppearanceIsAppliedAndStored)
 
 // For a picture: VORN_SHOW_PANEL_MS keeps the two bars open that long,
 // VORN_PANEL_SCHEME=1 shows them dark on light instead of light on dark.
-TEST_F(PanelFixture, ShowForPicture)
+TEST_F(PanelFixture, DISABLED_ShowForPicture)
 {
     const char* pszHold = std::getenv("VORN_SHOW_PANEL_MS");
     if (!pszHold)

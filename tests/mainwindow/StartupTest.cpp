@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "tests/config/TempFile.h"
+#include "tests/support/HangWatch.h"
 #include "tests/support/WinTestUtil.h"
 
 namespace {
@@ -56,6 +58,7 @@ BOOL CALLBACK CheckWindow(HWND h, LPARAM lp)
 
 HWND WaitForOtherDialog(DWORD pid, HWND hExcept, DWORD timeoutMs)
 {
+    vorntest::WaitingFor waiting("a dialog of VornGUI.exe");
     for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
         FoundWindow found = {pid, "#32770", hExcept, nullptr};
         ::EnumWindows(CheckWindow, (LPARAM)&found);
@@ -137,17 +140,64 @@ TEST(Startup, WrongParameterShowsItsMessageThenTheUsageAndEnds)
 
 namespace {
 
-// A real click of the mouse at the middle of a window.
-void ClickAt(HWND hWnd)
+bool PollFor(const std::function<bool()>& done, DWORD timeoutMs, const char* pszFile = __builtin_FILE(),
+             int nLine = __builtin_LINE())
+{
+    vorntest::WaitingFor waiting("a condition", pszFile, nLine);
+    for (DWORD waited = 0; !done(); waited += 20) {
+        if (waited >= timeoutMs)
+            return false;
+        ::Sleep(20);
+    }
+    return true;
+}
+
+void SendButton(DWORD dwFlags)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = dwFlags;
+    ASSERT_EQ(1u, ::SendInput(1, &in, sizeof(INPUT)));
+}
+
+// A real click of the mouse at the middle of a push button of another
+// process: the cursor is moved there first and seen there, with the button
+// the window under it; the button is seen pushed before it is let go.
+void ClickButton(HWND hButton)
 {
     RECT rc;
-    ::GetWindowRect(hWnd, &rc);
-    ::SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, in, sizeof(INPUT));
+    ::GetWindowRect(hButton, &rc);
+    POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    ASSERT_TRUE(PollFor([&] {
+        ::SetCursorPos(pt.x, pt.y);
+        POINT now = {};
+        return ::GetCursorPos(&now) && now.x == pt.x && now.y == pt.y && ::WindowFromPoint(pt) == hButton;
+    }, 5000)) << "the cursor did not come to rest on the button at " << pt.x << "," << pt.y;
+    SendButton(MOUSEEVENTF_LEFTDOWN);
+    bool bPushed = PollFor([&] {
+        return (::SendMessageA(hButton, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+    }, 5000);
+    SendButton(MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(bPushed) << "the button press did not reach the button";
+}
+
+BOOL CALLBACK CheckTopmost(HWND h, LPARAM lp)
+{
+    DWORD* pPid = (DWORD*)lp;
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(h, &pid);
+    if (pid == *pPid && ::IsWindowVisible(h) && (::GetWindowLongA(h, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
+        *pPid = 0;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// True while the process shows a topmost window (its splash screen).
+bool HasTopmostWindow(DWORD pid)
+{
+    ::EnumWindows(CheckTopmost, (LPARAM)&pid);
+    return pid == 0;
 }
 
 bool CentredOn(HWND hWnd, HWND hOwner)
@@ -163,21 +213,19 @@ bool CentredOn(HWND hWnd, HWND hOwner)
 }  // namespace
 
 // With no settings at all the first question is about the executables
-// folder. The splash goes about three seconds after start; the question must
-// stay in front of the main window, active, centred on it, and take a click.
+// folder. Once the splash screen has gone, the question must still be in
+// front of the main window, active, centred on it, and take a click.
 TEST(Startup, FirstStartQuestionStaysActiveOverTheMainWindowAndTakesAClick)
 {
     TempDir dir;
     vorntest::ChildProcess app;
-    DWORD dwStart = ::GetTickCount();
     ASSERT_TRUE(app.Start("VornGUI.exe", "-i \"" + dir.Path("fresh.ini") + "\""));
     HWND hQuestion = WaitForDialog(app.Pid(), 20000);
     ASSERT_NE(hQuestion, nullptr);
     HWND hMain = vorntest::WaitForWindow("VornGUIMainFrame", 20000);
     ASSERT_NE(hMain, nullptr);
-    DWORD dwElapsed = ::GetTickCount() - dwStart;
-    if (dwElapsed < 5000)
-        ::Sleep(5000 - dwElapsed);
+    // The splash screen (made before the question) goes on its own.
+    ASSERT_TRUE(PollFor([&] { return !HasTopmostWindow(app.Pid()); }, 20000)) << "the splash screen stayed";
     ASSERT_TRUE(::IsWindow(hQuestion));
     char title[64] = {};
     ::GetWindowTextA(hQuestion, title, sizeof title);
@@ -188,7 +236,7 @@ TEST(Startup, FirstStartQuestionStaysActiveOverTheMainWindowAndTakesAClick)
 
     HWND hOk = ::FindWindowExA(hQuestion, nullptr, "Button", nullptr);
     ASSERT_NE(hOk, nullptr);
-    ClickAt(hOk);
+    ClickButton(hOk);
     // The click reached the question: it goes, and the preferences (at their
     // Directories page) that follow open over the main window too.
     HWND hPicker = WaitForOtherDialog(app.Pid(), hQuestion, 10000);

@@ -5,6 +5,7 @@
 
 #include "platform/CDialog.h"
 #include "platform/CPropertySheet.h"
+#include "tests/support/HangWatch.h"
 
 namespace vorntest {
 
@@ -55,13 +56,16 @@ INT_PTR RunModalCore(CWnd* pWnd, const std::function<INT_PTR()>& doModal, std::f
     return r;
 }
 
-INT_PTR RunModal(CDialog& dlg, std::function<bool(HWND)> step, UINT intervalMs)
+INT_PTR RunModal(CDialog& dlg, std::function<bool(HWND)> step, UINT intervalMs, const char* pszFile, int nLine)
 {
+    vorntest::WaitingFor waiting("a driven dialog to end", pszFile, nLine);
     return RunModalCore(&dlg, [&] { return dlg.DoModal(); }, std::move(step), intervalMs);
 }
 
-INT_PTR RunModal(CPropertySheet& sheet, std::function<bool(HWND)> step, UINT intervalMs)
+INT_PTR RunModal(CPropertySheet& sheet, std::function<bool(HWND)> step, UINT intervalMs, const char* pszFile,
+                 int nLine)
 {
+    vorntest::WaitingFor waiting("a driven sheet to end", pszFile, nLine);
     return RunModalCore(&sheet, [&] { return sheet.DoModal(); }, std::move(step), intervalMs);
 }
 

@@ -17,8 +17,10 @@ namespace vorntest {
 // intervalMs until step returns false. Returns DoModal's result. A step
 // that opens a nested modal box (a picker from a button) is not started
 // again from inside that box's loop.
-INT_PTR RunModal(CDialog& dlg, std::function<bool(HWND)> step, UINT intervalMs = 20);
-INT_PTR RunModal(CPropertySheet& sheet, std::function<bool(HWND)> step, UINT intervalMs = 20);
+INT_PTR RunModal(CDialog& dlg, std::function<bool(HWND)> step, UINT intervalMs = 20,
+                 const char* pszFile = __builtin_FILE(), int nLine = __builtin_LINE());
+INT_PTR RunModal(CPropertySheet& sheet, std::function<bool(HWND)> step, UINT intervalMs = 20,
+                 const char* pszFile = __builtin_FILE(), int nLine = __builtin_LINE());
 
 // While it lives, calls step(hDlg) every intervalMs for the first visible
 // dialog window (message box, task dialog, folder picker) of this thread,

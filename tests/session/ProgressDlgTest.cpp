@@ -153,7 +153,7 @@ TEST(ProgressDlg, OpenAndCloseLeaksNoGdiObjects)
 
 // Shows the window at two thirds for VORN_SHOW_PROGRESS_MS milliseconds, so
 // that tools/screenshot can take its picture; skipped otherwise.
-TEST(ProgressDlg, ShowForPicture)
+TEST(ProgressDlg, DISABLED_ShowForPicture)
 {
     const char* pszHold = std::getenv("VORN_SHOW_PROGRESS_MS");
     if (!pszHold)

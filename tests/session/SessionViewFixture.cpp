@@ -17,6 +17,7 @@
 #include "session/PrivateMessages.h"
 #include "session/VornGUIDoc.h"
 #include "tests/session/RequiredFolders.h"
+#include "tests/support/HangWatch.h"
 #include "tests/support/WinTestUtil.h"
 
 int g_nBarVisibilityRequests = 0;
@@ -159,8 +160,9 @@ void SessionFixture::ConnectReceivers(CDynDevListDlgBar* pBar)
     pView->SetSessionReceivers(r);
 }
 
-bool SessionFixture::Pump(const std::function<bool()>& done, DWORD dwTimeoutMs)
+bool SessionFixture::Pump(const std::function<bool()>& done, DWORD dwTimeoutMs, const char* pszFile, int nLine)
 {
+    vorntest::WaitingFor waiting("a condition", pszFile, nLine);
     DWORD dwStart = ::GetTickCount();
     while (!done()) {
         if (::GetTickCount() - dwStart > dwTimeoutMs)

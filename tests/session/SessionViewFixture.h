@@ -68,7 +68,8 @@ struct SessionFixture : ::testing::Test {
     // Dispatches messages as the program's loop does (the idle flow control
     // after taken messages only) until done() or the time-out; false on
     // time-out.
-    bool Pump(const std::function<bool()>& done, DWORD dwTimeoutMs = 20000);
+    bool Pump(const std::function<bool()>& done, DWORD dwTimeoutMs = 20000, const char* pszFile = __builtin_FILE(),
+              int nLine = __builtin_LINE());
     // Pumps for a while.
     void PumpFor(DWORD dwMs);
     // The lines the stand-in received so far.

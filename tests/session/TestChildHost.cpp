@@ -8,6 +8,7 @@
 #include "session/ProgressDlg.h"
 #include "session/SessionMessages.h"
 #include "session/UtilityProgress.h"
+#include "tests/support/HangWatch.h"
 
 BEGIN_MESSAGE_MAP(CTestChildHost, CWnd)
     ON_MESSAGE(WM_UTILITY_STATUS, OnUtilityStatus)
@@ -29,8 +30,9 @@ CTestChildHost::~CTestChildHost()
     DestroyWindow();
 }
 
-bool CTestChildHost::PumpUntil(const std::function<bool()>& done, DWORD dwTimeoutMs)
+bool CTestChildHost::PumpUntil(const std::function<bool()>& done, DWORD dwTimeoutMs, const char* pszFile, int nLine)
 {
+    vorntest::WaitingFor waiting("a condition", pszFile, nLine);
     DWORD dwStart = ::GetTickCount();
     while (!done()) {
         if (::GetTickCount() - dwStart > dwTimeoutMs)

@@ -24,7 +24,8 @@ public:
     ~CTestChildHost() override;
 
     // Dispatches messages until done() holds or the time-out passes; false on time-out.
-    bool PumpUntil(const std::function<bool()>& done, DWORD dwTimeoutMs = 20000);
+    bool PumpUntil(const std::function<bool()>& done, DWORD dwTimeoutMs = 20000,
+                   const char* pszFile = __builtin_FILE(), int nLine = __builtin_LINE());
     bool PumpUntilEnded(int nEnds = 1, DWORD dwTimeoutMs = 20000);
 
     // Flow control: while paused, every reader blocks after its next line.

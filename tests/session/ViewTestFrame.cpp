@@ -7,6 +7,7 @@
 #include "platform/CIniSettingsStore.h"
 #include "platform/ProfileStore.h"
 #include "session/VornGUIDoc.h"
+#include "tests/support/HangWatch.h"
 #include "session/VornGUIView.h"
 #include "tests/session/RequiredFolders.h"
 
@@ -56,8 +57,9 @@ std::string ViewHost::FrameText() const
     return text;
 }
 
-bool ViewHost::Pump(DWORD dwMs, const std::function<bool()>& done)
+bool ViewHost::Pump(DWORD dwMs, const std::function<bool()>& done, const char* pszFile, int nLine)
 {
+    vorntest::WaitingFor waiting(done ? "a condition" : "time to pass", pszFile, nLine);
     DWORD dwStart = ::GetTickCount();
     for (;;) {
         MSG msg;

@@ -36,7 +36,8 @@ public:
     CVornGUIView* View() const { return m_pView; }
     std::string FrameText() const;
     // Dispatches the thread's messages for a while, or until done() is true.
-    static bool Pump(DWORD dwMs, const std::function<bool()>& done = nullptr);
+    static bool Pump(DWORD dwMs, const std::function<bool()>& done = nullptr, const char* pszFile = __builtin_FILE(),
+                     int nLine = __builtin_LINE());
 
 private:
     std::unique_ptr<CWinApp> m_app;

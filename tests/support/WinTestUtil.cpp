@@ -1,6 +1,8 @@
 // WinTestUtil.cpp: helpers for tests that start programs or wait for windows.
 #include "tests/support/WinTestUtil.h"
 
+#include "tests/support/HangWatch.h"
+
 namespace vorntest {
 
 std::string ProgramDir()
@@ -39,8 +41,9 @@ long ChildProcess::Wait(DWORD timeoutMs)
     return (long)code;
 }
 
-HWND WaitForWindow(const char* className, DWORD timeoutMs)
+HWND WaitForWindow(const char* className, DWORD timeoutMs, const char* pszFile, int nLine)
 {
+    WaitingFor waiting(className, pszFile, nLine);
     DWORD start = ::GetTickCount();
     for (;;) {
         HWND h = ::FindWindowA(className, nullptr);

@@ -30,6 +30,7 @@ private:
 };
 
 // Polls for a top-level window of the class until the time-out; null if none.
-HWND WaitForWindow(const char* className, DWORD timeoutMs);
+HWND WaitForWindow(const char* className, DWORD timeoutMs, const char* pszFile = __builtin_FILE(),
+                   int nLine = __builtin_LINE());
 
 }  // namespace vorntest

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Runs one Windows test program for ctest: in a Wine prefix, wineserver and
+# virtual display of its own (wine-run.sh with VORN_WINE_PRIVATE=1), so that
+# test programs can run side by side.
+#
+# When test cases fail, or one hangs or crashes and ends the program early,
+# those cases run once more on their own, with the cases the early end kept
+# from running. If they pass then, the program counts as passed, but each case
+# that needed the second run is named here and appended to the file
+# VORN_RETRIED (when set), which the test command lists at its end: a test
+# that needs a second run is a fault to mend, not a pass.
+set -u
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+exe="$1"; shift
+export VORN_WINE_PRIVATE=1
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+"$here/wine-run.sh" "$exe" "$@" 2>&1 | tee "$work/log"
+rc=${PIPESTATUS[0]}
+[ "$rc" = 0 ] && exit 0
+
+# Case names from GoogleTest's lines ("[ RUN      ] Suite.Name",
+# "[  FAILED  ] Suite.Name (12 ms)", "[  FAILED  ] Suite.Name, where ...")
+# and the watchdog's "[  HUNG    ] Suite.Name still running ...".
+names() {   # TAG
+    sed -nE "s/^\[ *$1 *\] ([A-Za-z0-9_/]+\.[A-Za-z0-9_/]+).*/\1/p" "$work/log" | sort -u
+}
+names RUN >"$work/ran"
+names OK >"$work/passed"
+names FAILED >"$work/failed"
+# A case that started and never ended hung or crashed the program.
+comm -23 "$work/ran" <(sort -u "$work/passed" "$work/failed") >>"$work/failed"
+sort -u -o "$work/failed" "$work/failed"
+if [ ! -s "$work/failed" ]; then
+    echo "wine-test: $(basename "$exe") ended with $rc and named no failed test" >&2
+    exit "$rc"
+fi
+
+# The cases of this run that never started. GoogleTest lists every case; a
+# shard holds the enabled ones whose place in that list, counted from 0,
+# leaves the shard's index when divided by the number of shards.
+"$here/wine-run.sh" "$exe" "$@" --gtest_list_tests 2>/dev/null | tr -d '\r' | awk \
+    -v total="${GTEST_TOTAL_SHARDS:-1}" -v shard="${GTEST_SHARD_INDEX:-0}" '
+    /^[^ ]/ { suite = $1; next }
+    /^  [^ ]/ {
+        name = suite $1
+        if (name ~ /(^|\.)DISABLED_/) next
+        if (n++ % total == shard) print name
+    }' | sort -u >"$work/listed"
+comm -23 "$work/listed" <(sort -u "$work/ran") >"$work/notrun"
+
+filter=$(cat "$work/failed" "$work/notrun" | paste -sd: -)
+echo
+echo "wine-test: running again: $(paste -sd' ' "$work/failed")"
+[ -s "$work/notrun" ] && echo "wine-test: and the $(wc -l <"$work/notrun") cases that did not run"
+unset GTEST_TOTAL_SHARDS GTEST_SHARD_INDEX
+"$here/wine-run.sh" "$exe" "--gtest_filter=$filter" 2>&1
+rc2=$?
+[ "$rc2" != 0 ] && exit "$rc2"
+prog="$(basename "$exe" .exe)"
+while read -r c; do
+    echo "wine-test: RETRIED: $prog: $c failed, then passed on its second run"
+    [ -n "${VORN_RETRIED:-}" ] && echo "$prog: $c" >>"$VORN_RETRIED"
+done <"$work/failed"
+exit 0
