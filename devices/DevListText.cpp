@@ -47,12 +47,17 @@ int DevListItemImage(WORD wState)
     return kDevImageGrayLed;
 }
 
-int NextFreeDevKey(int nLastKey, const std::function<bool(int)>& isTaken)
+int NextFreeDevKey(int nLastKey, const std::function<bool(int)>& isTaken, bool bEven)
 {
     int nFirst = nLastKey + 1;
+    int nStep = 1;
+    if (bEven) {
+        nFirst += nFirst & 1;
+        nStep = 2;
+    }
     for (int i = 0; i < kFreeKeyTries; ++i)
-        if (!isTaken(nFirst + i))
-            return nFirst + i;
+        if (!isTaken(nFirst + i * nStep))
+            return nFirst + i * nStep;
     return nFirst;
 }
 

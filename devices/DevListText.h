@@ -26,8 +26,9 @@ int DevListItemImage(WORD wState);
 // The next free device key of a class: from one above nLastKey (the key of
 // the group's last device, -1 for an empty group, which starts at 0), the
 // first of 257 consecutive keys that isTaken refuses; when all are taken,
-// the first candidate.
-int NextFreeDevKey(int nLastKey, const std::function<bool(int)>& isTaken);
+// the first candidate. With bEven (communication adapters, whose first
+// address must be even) only even keys are candidates.
+int NextFreeDevKey(int nLastKey, const std::function<bool(int)>& isTaken, bool bEven = false);
 
 // The emulator command of a device-menu command for the device (empty for a
 // command that sends nothing by itself): Start, Stop, Unload Tape,

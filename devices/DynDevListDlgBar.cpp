@@ -250,3 +250,8 @@ bool CDynDevListDlgBarIsDevNumDefinedFuncRouterObject::IsSysgDefined(DWORD* pdwK
 {
     return m_pBar->IsSysgShown(pdwKey);
 }
+
+bool CDynDevListDlgBarIsDevNumDefinedFuncRouterObject::IsFileInUse(const CString& strFileName)
+{
+    return m_pBar->IsFileUsedByShownDevice(strFileName);
+}

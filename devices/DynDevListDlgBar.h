@@ -4,7 +4,7 @@
 // context menus whose commands go to the emulator through the view. Taking
 // its first device list makes the emulator ready. Also
 // CDynDevListDlgBarIsDevNumDefinedFuncRouterObject, through which device
-// dialogs ask which numbers the running emulator already has.
+// dialogs ask which numbers and files the running emulator already has.
 // Its parts:
 //   DynDevListDlgBar.cpp         construction, appearance, power-off
 //   DynDevListDlgBarTree.cpp     the queue of lists and the tree
@@ -37,7 +37,9 @@ public:
     explicit CDynDevListDlgBarIsDevNumDefinedFuncRouterObject(CDynDevListDlgBar* pBar) : m_pBar(pBar) {}
     bool IsDevNumDefined(DWORD dwKey) override;
     bool IsSysgDefined(DWORD* pdwKey) override;
-    bool IsFileInUse(const CString&) override { return false; }
+    // A device of the running configuration that the emulator shows uses
+    // the file.
+    bool IsFileInUse(const CString& strFileName) override;
 
 private:
     CDynDevListDlgBar* m_pBar;  // not owned
@@ -70,6 +72,9 @@ public:
 
     // Under the lock: true when the tree shows a device with the key.
     bool IsDevNumShown(DWORD dwKey);
+    // True when a device of the view's configuration that the tree shows
+    // uses the file (GUI thread).
+    bool IsFileUsedByShownDevice(const CString& strFileName);
     // Under the lock: true when the shown devices include a SYSG console,
     // whose key is stored through pdwKey when that is not null.
     bool IsSysgShown(DWORD* pdwKey);

@@ -48,14 +48,16 @@ int CDynDevListDlgBar::HitTest(CPoint ptScreen)
     return 1;
 }
 
-// From one above the group's last device, the first key no shown device has.
+// From one above the group's last device, the first key no shown device
+// has; an adapter's first address is even.
 int CDynDevListDlgBar::NextFreeKeyOfClass(int nClass)
 {
     int nLastKey = -1;
     if (nClass >= 0 && nClass < DEVCLASS_COUNT)
         for (HTREEITEM h = m_Tree.GetChildItem(m_hGroups[nClass]); h; h = m_Tree.GetNextSiblingItem(h))
             nLastKey = (int)m_Tree.GetItemData(h);
-    return NextFreeDevKey(nLastKey, [this](int nKey) { return IsDevNumShown((DWORD)nKey); });
+    return NextFreeDevKey(nLastKey, [this](int nKey) { return IsDevNumShown((DWORD)nKey); },
+                          nClass == DEVCLASS_COMM);
 }
 
 void CDynDevListDlgBar::LoadContextMenu(int nHit, BCMenu& menu)

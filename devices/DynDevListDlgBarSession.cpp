@@ -45,6 +45,14 @@ bool CDynDevListDlgBar::LookupConfiguredDevice(int nKey, CVornDevice& dev) const
     return g_pView && g_pView->GetConfig().m_devices.Lookup((DWORD)nKey, dev);
 }
 
+// The running configuration's devices are those of the view's
+// configuration that the emulator reports (a detached one uses no file).
+bool CDynDevListDlgBar::IsFileUsedByShownDevice(const CString& strFileName)
+{
+    return g_pView && g_pView->GetConfig().m_devices.IsFileUsed(
+                          strFileName, [this](DWORD dwKey) { return IsDevNumShown(dwKey); });
+}
+
 // Takes the device out of the view's configuration, which then counts as
 // modified when it differs from the one last opened or saved.
 bool CDynDevListDlgBar::RemoveConfiguredDevice(int nKey)

@@ -6,7 +6,6 @@
 #include "config/CVornConfigFile.h"
 #include "config/DevNum.h"
 #include "platform/CArray.h"
-#include "platform/PathFunctions.h"
 
 namespace {
 
@@ -151,14 +150,5 @@ bool CDevMapRouter::IsSysgDefined(DWORD* pdwKey)
 
 bool CDevMapRouter::IsFileInUse(const CString& strFileName)
 {
-    if (strFileName.IsEmpty())
-        return false;
-    const CString strWanted = StandardizedDirectory(strFileName);
-    bool bFound = false;
-    ForEachDevice(m_devices, [&](DWORD, const CVornDevice& dev) {
-        if (!dev.m_strFirstArg.IsEmpty() && StandardizedDirectory(dev.m_strFirstArg).CompareNoCase(strWanted) == 0)
-            bFound = true;
-        return !bFound;
-    });
-    return bFound;
+    return m_devices.IsFileUsed(strFileName);
 }

@@ -137,3 +137,23 @@ TEST_F(CommSession, ReinitialisingAnLcsAdapterKeepsItsDebugOption)
     EXPECT_EQ("LCS", strTab);
     EXPECT_TRUE(WaitFor("devinit  0400  -d -n 192.168.1.10 -k 1024 10.1.1.1"));
 }
+
+// An adapter's first address is even: after an OSA group at 0606-0608 the
+// bar proposes 060A, not 0609.
+TEST_F(CommSession, TheProposedNumberOfANewAdapterIsEven)
+{
+    StartEmulator("--no-devlist");
+    Queue(0, {Entry("0606", "1732", "OSA", "0000", "QETH"), Entry("0607", "1732", "OSA", "0000", "QETH"),
+              Entry("0608", "1732", "OSA", "0000", "QETH")});
+    ASSERT_TRUE(PumpUntilReady());
+    ASSERT_EQ(0, ClickOn(Group(DEVCLASS_COMM)));
+    EXPECT_EQ(0x060A, pBar->GetNextFreeKey());
+    std::string number;
+    vorntest::DialogDriver driver([&](HWND h) {
+        number = Text(CurrentPage(h), IDC_DEVDLG_DEVNUM);
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_ADD);
+    EXPECT_EQ("060A", number);
+}

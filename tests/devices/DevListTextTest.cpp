@@ -39,6 +39,12 @@ TEST(DevListText, NextFreeKey)
     EXPECT_EQ(0x201, NextFreeDevKey(0x200, all));
     auto most = [](int n) { return n < 0x201 + 256; };
     EXPECT_EQ(0x201 + 256, NextFreeDevKey(0x200, most));
+    // Adapters: even keys only (an OSA group 0606-0608 is followed by 060A).
+    taken = {0x606, 0x607, 0x608, 0x60A};
+    EXPECT_EQ(0x60C, NextFreeDevKey(0x608, isTaken, true));
+    EXPECT_EQ(0x60C, NextFreeDevKey(0x60A, isTaken, true));
+    EXPECT_EQ(0, NextFreeDevKey(-1, isTaken, true));
+    EXPECT_EQ(0x202, NextFreeDevKey(0x200, all, true));
 }
 
 TEST(DevListText, DeviceMenuCommands)

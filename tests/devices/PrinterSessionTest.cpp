@@ -119,3 +119,42 @@ TEST_F(PrinterSession, ASocketPrinterSendsItsAddressAndSockdev)
     });
     EXPECT_TRUE(WaitFor(std::string("attach 000E 3211 192.168.1.5:1403 sockdev fcb=") + kLegacyFCB));
 }
+
+// Two printers writing one file lose output: the bar's Add device refuses
+// the file of a printer the running configuration has, but not the file of
+// one the emulator no longer shows.
+TEST_F(PrinterSession, TheFileOfARunningPrinterIsInUse)
+{
+    StartEmulator("--no-devlist");
+    CVornConfigFile cfg = pView->GetConfig();
+    CString strError;
+    ASSERT_TRUE(cfg.AddDevice("000E 3211 C:\\prt\\out.txt", strError)) << strError.GetString();
+    ASSERT_TRUE(cfg.AddDevice("000F 3211 C:\\prt\\gone.txt", strError)) << strError.GetString();
+    pView->ApplyEditedConfiguration(cfg);
+    Queue(0, {Entry("000E", "3211", "PRT", "0000", "C:\\prt\\out.txt")});
+    ASSERT_TRUE(PumpUntilReady());
+    EXPECT_TRUE(pBar->m_Router.IsFileInUse("c:/PRT/out.txt"));
+    EXPECT_FALSE(pBar->m_Router.IsFileInUse("C:\\prt\\gone.txt"));
+    ASSERT_EQ(0, ClickOn(Group(DEVCLASS_PRT)));
+    auto fill = [](const char* pszFile) {
+        return [pszFile](HWND h) {
+            SetText(h, IDC_DEVDLG_DEVNUM, "0010");
+            ChooseType(h, 2);
+            if (Checked(h, IDC_PCH_CRLF))
+                Click(h, IDC_PCH_CRLF);
+            SetText(h, IDC_PRT_CHANNEL, "");
+            SetText(h, IDC_PCH_DIR, "C:\\prt\\");
+            SetText(h, IDC_PCH_FILE, pszFile);
+        };
+    };
+    EXPECT_EQ("Output File: Another device is already using this name.",
+              RefusedBalloon(ID_DEVLIST_ADD, fill("out.txt")));
+    ASSERT_EQ(0, ClickOn(Group(DEVCLASS_PRT)));
+    vorntest::DialogDriver driver([&](HWND h) {
+        fill("gone.txt")(h);
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_ADD);
+    EXPECT_TRUE(WaitFor(std::string("attach 0010 3211 C:\\prt\\gone.txt fcb=") + kLegacyFCB));
+}
