@@ -5,7 +5,6 @@
 #include "mainwindow/DynDisplayAlterDlgBar.h"
 
 #include "mainwindow/FatalErrorReport.h"
-#include "mainwindow/UnhandledException.h"
 #include "platform/CScrollBar.h"
 #include "platform/Trace.h"
 #include "session/PrivateMessages.h"
@@ -64,12 +63,7 @@ void CDynDisplayAlterDlgBar::StartStopAutoRefresh(bool bRun)
 // reported there.
 DWORD CDynDisplayAlterDlgBar::RunWorker(LPVOID pThis, void (CDynDisplayAlterDlgBar::*pLoop)())
 {
-    CSETranslationScope scope;
-    try {
-        (static_cast<CDynDisplayAlterDlgBar*>(pThis)->*pLoop)();
-    } catch (CUnhandledException& e) {
-        ShowFatalErrorReport(e);
-    }
+    RunReportingFatalErrors([&] { (static_cast<CDynDisplayAlterDlgBar*>(pThis)->*pLoop)(); });
     return 0;
 }
 

@@ -26,9 +26,15 @@ void ShowFatalErrorReport(CUnhandledException& reporter)
     std::wstring footer = L"The report to be generated will be named:\n\n\"" + WideFromAnsi(strPath) + L"\"";
     TASKDIALOG_BUTTON buttons[] = {{kCreateReport, L"Create report"}, {kDontCreate, L"Don't create"}};
     CWnd* pMain = AfxGetMainWnd();
+    if (!pMain && AfxGetApp())
+        pMain = AfxGetApp()->m_pMainWnd;
+    HWND hMain = pMain && pMain->m_hWnd && ::IsWindow(pMain->m_hWnd) ? pMain->m_hWnd : nullptr;
+    // A worker's question has no owner: owning it would tie this thread's
+    // input to a GUI thread that may be blocked waiting for this one.
+    bool bOwnThread = hMain && ::GetWindowThreadProcessId(hMain, nullptr) == ::GetCurrentThreadId();
     TASKDIALOGCONFIG tdc = {};
     tdc.cbSize = sizeof(tdc);
-    tdc.hwndParent = pMain ? pMain->m_hWnd : nullptr;
+    tdc.hwndParent = bOwnThread ? hMain : nullptr;
     tdc.dwFlags = TDF_POSITION_RELATIVE_TO_WINDOW | TDF_EXPAND_FOOTER_AREA;
     tdc.pszWindowTitle = L" Unhandled Exception";
     tdc.pszMainIcon = TD_ERROR_ICON;
@@ -53,6 +59,8 @@ void ShowFatalErrorReport(CUnhandledException& reporter)
             reporter.ClearExceptionPointers();
         }
     }
-    if (pMain && pMain->m_hWnd)
-        pMain->SendMessage(WM_CLOSE);
+    if (bOwnThread)
+        ::SendMessageA(hMain, WM_CLOSE, 0, 0);
+    else if (hMain)
+        ::PostMessageA(hMain, WM_CLOSE, 0, 0);
 }

@@ -3,9 +3,26 @@
 // translated exception and hand it here.
 #pragma once
 
-class CUnhandledException;
+#include "mainwindow/UnhandledException.h"
 
 // Asks whether to write the report ("VornGUI Unhandled Exception Report.txt"
 // in the user's documents folder), writes it on "Create report", and in
-// either case sends WM_CLOSE to the calling thread's main window.
+// either case closes the program's main window: on the main window's own
+// thread the question is owned by it and WM_CLOSE is sent; on a worker
+// thread the question stands alone and WM_CLOSE is posted, since the main
+// window's thread may be waiting for the worker.
 void ShowFatalErrorReport(CUnhandledException& reporter);
+
+// Runs a worker thread's body with its fatal faults translated: a fault
+// ends the body and is offered as a report (ShowFatalErrorReport), as one
+// on the GUI thread is.
+template <class F>
+void RunReportingFatalErrors(F&& body)
+{
+    CSETranslationScope translate;
+    try {
+        body();
+    } catch (CUnhandledException& e) {
+        ShowFatalErrorReport(e);
+    }
+}

@@ -3,6 +3,7 @@
 // leave for the GUI thread.
 #include "session/PipedProcessCtl.h"
 
+#include "mainwindow/FatalErrorReport.h"
 #include "platform/CWinThread.h"
 #include "platform/Trace.h"
 #include "session/ChildProcessHost.h"
@@ -20,19 +21,27 @@ const size_t kReadSize = 64 * 1024;
 
 }  // namespace
 
+// A fatal fault on one of the three threads is offered as a report, as
+// one on the GUI thread is, and ends that thread.
 UINT CPipedProcessCtl::StderrThreadProc(LPVOID pThis)
 {
-    return ((CPipedProcessCtl*)pThis)->ReadPipeThread(kStderr);
+    UINT nResult = 0;
+    RunReportingFatalErrors([&] { nResult = ((CPipedProcessCtl*)pThis)->ReadPipeThread(kStderr); });
+    return nResult;
 }
 
 UINT CPipedProcessCtl::StdoutThreadProc(LPVOID pThis)
 {
-    return ((CPipedProcessCtl*)pThis)->ReadPipeThread(kStdout);
+    UINT nResult = 0;
+    RunReportingFatalErrors([&] { nResult = ((CPipedProcessCtl*)pThis)->ReadPipeThread(kStdout); });
+    return nResult;
 }
 
 UINT CPipedProcessCtl::ProcessWaitThreadProc(LPVOID pThis)
 {
-    return ((CPipedProcessCtl*)pThis)->ProcessWaitThread();
+    UINT nResult = 0;
+    RunReportingFatalErrors([&] { nResult = ((CPipedProcessCtl*)pThis)->ProcessWaitThread(); });
+    return nResult;
 }
 
 // Reads one output pipe to its end, handing each chunk to the host.

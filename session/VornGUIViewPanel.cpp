@@ -9,6 +9,7 @@
 #include "config/Limits.h"
 #include "config/ProcessHelpers.h"
 #include "mainwindow/DynControlsDlgBar.h"
+#include "mainwindow/FatalErrorReport.h"
 #include "platform/Trace.h"
 #include "session/ConsoleCommands.h"
 #include "session/PrivateMessages.h"
@@ -196,9 +197,13 @@ void CVornGUIView::StartAveragingThread()
     ::SetThreadPriority(m_hAveragingThread, THREAD_PRIORITY_TIME_CRITICAL);
 }
 
+// A fatal fault on the thread is offered as a report, as one on the GUI
+// thread is, and ends the thread.
 DWORD WINAPI CVornGUIView::AveragingThreadProc(LPVOID pParam)
 {
-    return ((CVornGUIView*)pParam)->AveragingThread();
+    DWORD dwResult = 0;
+    RunReportingFatalErrors([&] { dwResult = ((CVornGUIView*)pParam)->AveragingThread(); });
+    return dwResult;
 }
 
 // Once per "MeterThreadRate" period while an emulator runs: the period's

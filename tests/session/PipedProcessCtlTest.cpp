@@ -1,7 +1,8 @@
 // PipedProcessCtlTest.cpp: real child processes (the utility and emulator
 // stand-ins) under a CPipedProcessCtl: both output streams, exit codes, the
 // console notes, kill (also while the readers are held or flooded), standard
-// input, a missing program, and lines cut at random chunk boundaries.
+// input, a missing program, lines cut at random chunk boundaries, and a
+// fatal fault on a reader thread.
 #include "session/PipedProcessCtl.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <random>
 
+#include "platform/CWinApp.h"
 #include "session/PipeLineBuffer.h"
 #include "session/UtilityProgress.h"
 #include "tests/session/TestChildHost.h"
@@ -240,3 +242,88 @@ TEST(PipedProcessCtl, RandomChunkBoundariesLoseAndMergeNoLine)
 }
 
 }  // namespace
+
+namespace {
+
+__attribute__((noinline)) void WriteThroughNull(volatile int* p)
+{
+    *p = 1;
+}
+
+// A host whose handling of a chunk that holds "fault" writes through a null
+// pointer, on the reader thread that handed it over.
+class CFaultyHost : public CTestChildHost {
+public:
+    void OnPipeData(int nStream, CPipedProcessCtl* pCtl, char* pBuffer, int& nLength) override
+    {
+        if (std::string(pBuffer, (size_t)nLength).find("fault") != std::string::npos)
+            WriteThroughNull(nullptr);
+        CTestChildHost::OnPipeData(nStream, pCtl, pBuffer, nLength);
+    }
+};
+
+// The program's main window: counts the WM_CLOSE it gets and stays.
+class CMainStandIn : public CWnd {
+public:
+    int m_nCloses = 0;
+    LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override
+    {
+        if (msg == WM_CLOSE) {
+            ++m_nCloses;
+            return 0;
+        }
+        return CWnd::WindowProc(msg, wp, lp);
+    }
+};
+
+// A visible top-level window of this process with this caption.
+struct SFindCaption {
+    const char* pszCaption;
+    HWND hFound;
+};
+
+BOOL CALLBACK FindCaption(HWND h, LPARAM lp)
+{
+    SFindCaption* f = (SFindCaption*)lp;
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(h, &pid);
+    char sz[64] = {};
+    ::GetWindowTextA(h, sz, sizeof sz);
+    if (pid == ::GetCurrentProcessId() && ::IsWindowVisible(h) && std::string(sz) == f->pszCaption) {
+        f->hFound = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+// A fault on a reader thread is offered as a report, as one on the GUI
+// thread is: the question stands alone (the GUI thread may be waiting for
+// the reader), the reader ends, the child's end is still reported and the
+// main window is asked to close.
+TEST(PipedProcessCtl, FaultOnAReaderThreadOffersTheReportAndClosesTheMainWindow)
+{
+    CWinApp app("FaultTest");
+    CMainStandIn main;
+    ASSERT_TRUE(main.CreateEx(0, AfxRegisterWndClass(0), "main", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                              nullptr));
+    app.m_pMainWnd = &main;
+    {
+        CFaultyHost host;
+        Start(Util("--do \"out before\" --do \"sleep 100\" --do \"err fault\" --do \"sleep 100\" --do \"out after\""));
+        SFindCaption find = {" Unhandled Exception", nullptr};
+        ASSERT_TRUE(host.PumpUntil([&] { return !::EnumWindows(FindCaption, (LPARAM)&find) && find.hFound; }))
+            << "the fatal-error question did not show";
+        EXPECT_EQ(nullptr, ::GetWindow(find.hFound, GW_OWNER));
+        EXPECT_EQ(0, main.m_nCloses);
+        ::SendMessageA(find.hFound, WM_USER + 102, 7, 0);  // TDM_CLICK_BUTTON "Don't create"
+        ASSERT_TRUE(host.PumpUntilEnded());
+        EXPECT_TRUE(host.PumpUntil([&] { return main.m_nCloses == 1; })) << "no WM_CLOSE reached the main window";
+        EXPECT_EQ(host.OutLines(), (std::vector<std::string>{"before", "after"}));
+        EXPECT_TRUE(host.ErrLines().empty());
+        EXPECT_EQ(host.m_exitCodes, (std::vector<DWORD>{0}));
+    }
+    app.m_pMainWnd = nullptr;
+    main.DestroyWindow();
+}
