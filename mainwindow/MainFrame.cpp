@@ -213,11 +213,27 @@ LRESULT CMainFrame::OnRebuildStatusBarMsg(WPARAM wp, LPARAM)
     return 0;
 }
 
-void CMainFrame::RegisterHelpStrings()
+void CMainFrame::RegisterStandardHelpStrings()
 {
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    CHelpButtonFrameWnd::RegisterStandardHelpStrings();
     SetHelpString(MakeHelpKey(GetHelpDialogId(), AFX_IDW_STATUS_BAR), IDS_HELP_STATUS_BAR);
     for (UINT i = 0; i < 5; i++)
         SetHelpString(MakeHelpKey(GetHelpDialogId(), ID_INDICATOR_PSW + i), IDS_HELP_INDICATOR_PSW + i);
+}
+
+// The help topics of the main menu's popups, by their place in the menu:
+// File, Recent configurations, Edit, View, the 32-, 64- and 128-bit
+// registers, Command, Operations, Utilities and Help.
+void CMainFrame::RegisterHelpStrings()
+{
+    if (!m_HelpIds.IsEmpty())
+        return;
+    CHelpButtonFrameWnd::RegisterHelpStrings();
+    const UINT kPopupHelpIds[] = {852, 860, 879, 884, 900, 916, 921, 925, 938, 942, 966};
+    for (UINT i = 0; i < sizeof kPopupHelpIds / sizeof kPopupHelpIds[0]; ++i)
+        SetHelpId(MakeHelpKey(GetHelpDialogId(), i), kPopupHelpIds[i]);
 }
 
 bool CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra)

@@ -68,6 +68,9 @@ public:
     void ActivateFrame(int nCmdShow = -1) override;
     bool OnCmdMsg(UINT nID, int nCode, void* pExtra) override;
     const char* GetHelpClassName() override { return "CMainFrame"; }
+    // Balloons: the status bar and its panes; help ids: the menu's popups.
+    void RegisterStandardHelpStrings() override;
+    void SetHelpId(DWORD dwKey, UINT nHelpId) override { m_HelpIds[dwKey] = nHelpId; }
     void RegisterHelpStrings() override;
     // Makes hMenu the menu the frame shows and frees with its window.
     void SetDefaultMenu(HMENU hMenu) { m_hMenuDefault = hMenu; }

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "config/DockFloatMenu.h"
+#include "framework/HelpKeys.h"
 #include "config/ConfigMessages.h"
 #include "devices/DynDevListDlgBar.h"
 #include "mainwindow/MainFrame.h"
@@ -20,6 +21,7 @@
 #include "platform/CIniSettingsStore.h"
 #include "platform/CRecentFileList.h"
 #include "platform/CWindowPlacement.h"
+#include "platform/ErrorBalloon.h"
 #include "platform/ProfileStore.h"
 #include "resource.h"
 #include "session/PipedProcessCtl.h"
@@ -67,6 +69,26 @@ TEST_F(FrameFixture, FrameHasTheCaptionHelpButtonUnderItsResourceId)
     EXPECT_EQ(pFrame->GetHelpDialogId(), (UINT)IDR_MAINFRAME);
     EXPECT_TRUE(pFrame->IsHelpButtonVisible());
     EXPECT_STREQ(pFrame->GetHelpClassName(), "CMainFrame");
+}
+
+// The menu's popups lead to their help topics; the status bar and the title
+// bar have their balloons, the title bar's from the standard texts.
+TEST_F(FrameFixture, MenuPopupsStatusBarAndTitleBarHaveTheirHelp)
+{
+    OpenFrame();
+    const UINT popups[] = {852, 860, 879, 884, 900, 916, 921, 925, 938, 942, 966};
+    for (UINT i = 0; i < 11; ++i)
+        EXPECT_EQ(pFrame->GetHelpId(MakeHelpKey(IDR_MAINFRAME, i)), popups[i]) << i;
+    EXPECT_EQ(pFrame->GetHelpId(MakeHelpKey(IDR_MAINFRAME, 11)), MakeHelpKey(IDR_MAINFRAME, 11));
+    EXPECT_NE(pFrame->GetHelpString(MakeHelpKey(IDR_MAINFRAME, AFX_IDW_STATUS_BAR)).Find("\nStatus Bar"), -1);
+    HELPINFO hi = {sizeof(hi), HELPINFO_WINDOW, 0, pFrame->m_hWnd, kTitleBarHelpKey, {200, 10}};
+    pFrame->SendMessage(WM_HELP, 0, (LPARAM)&hi);
+    CString strTitle, strText;
+    ASSERT_NE(ErrorBalloonWindow(&strTitle, &strText), nullptr);
+    EXPECT_STREQ(strTitle, "Title Bar");
+    EXPECT_STREQ(strText, "The program's title bar. Drag it to move the window; double-click it to maximize the "
+                          "window or restore its size.");
+    ErrorBalloonHide();
 }
 
 TEST_F(FrameFixture, CopyTakesTheSelectedLinesButNeverOnePastTheEnd)

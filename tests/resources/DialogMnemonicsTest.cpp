@@ -15,6 +15,7 @@
 #include "resources/DeviceDialogsRes.h"
 #include "resources/SysConfigRes.h"
 #include "resources/resource.h"
+#include "tests/resources/ProgramResources.h"
 
 namespace {
 
@@ -118,25 +119,16 @@ std::vector<std::string> MnemonicTexts(const Template& t)
     return texts;
 }
 
+// Every DIALOGEX template of the program by id; the ids of any other.
 struct ProgramTemplates {
-    HMODULE hProgram = nullptr;
+    vorntest::ProgramResources program;
     std::map<UINT, Template> templates;
     std::vector<UINT> unreadable;
 
     ProgramTemplates()
     {
-        char sz[MAX_PATH] = "";
-        ::GetModuleFileNameA(nullptr, sz, MAX_PATH);
-        std::string strPath = sz;
-        strPath = strPath.substr(0, strPath.rfind('\\') + 1) + "VornGUI.exe";
-        hProgram = ::LoadLibraryExA(strPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        if (hProgram)
-            ::EnumResourceNamesA(hProgram, RT_DIALOG, Collect, (LONG_PTR)this);
-    }
-    ~ProgramTemplates()
-    {
-        if (hProgram)
-            ::FreeLibrary(hProgram);
+        if (program.Module())
+            ::EnumResourceNamesA(program.Module(), RT_DIALOG, Collect, (LONG_PTR)this);
     }
 
     static BOOL CALLBACK Collect(HMODULE hModule, LPCSTR, LPSTR pszName, LONG_PTR lParam)
@@ -153,13 +145,12 @@ struct ProgramTemplates {
         return TRUE;
     }
 };
-
 }  // namespace
 
 TEST(DialogMnemonics, NoTwoControlsOfOneWindowShareOne)
 {
     ProgramTemplates program;
-    ASSERT_NE(program.hProgram, nullptr) << "VornGUI.exe beside the test";
+    ASSERT_NE(program.program.Module(), nullptr) << "VornGUI.exe beside the test";
     EXPECT_TRUE(program.unreadable.empty()) << program.unreadable.size() << " templates not DIALOGEX";
     ASSERT_GT(program.templates.size(), 80u);
 
