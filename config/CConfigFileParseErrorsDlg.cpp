@@ -75,16 +75,22 @@ void CConfigFileParseErrorsDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_PARSE_ERRORS_TEXT, m_strText);
 }
 
+void CConfigFileParseErrorsDlg::RegisterStandardHelpStrings()
+{
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    cdxCDynamicHelpDialog::RegisterStandardHelpStrings();
+    for (const HelpRow& row : kHelpRows)
+        SetHelpString(MakeHelpKey(IDD, row.nCtrl), row.nString);
+}
+
 void CConfigFileParseErrorsDlg::RegisterHelpStrings()
 {
-    cdxCDynamicHelpDialog::RegisterHelpStrings();
-    if (m_bHelpRegistered)
+    if (!m_HelpIds.IsEmpty())
         return;
-    m_bHelpRegistered = true;
-    for (const HelpRow& row : kHelpRows) {
-        SetHelpString(MakeHelpKey(IDD, row.nCtrl), row.nString);
+    cdxCDynamicHelpDialog::RegisterHelpStrings();
+    for (const HelpRow& row : kHelpRows)
         SetHelpId(MakeHelpKey(IDD, row.nCtrl), row.nHelpId);
-    }
 }
 
 BOOL CConfigFileParseErrorsDlg::OnInitDialog()

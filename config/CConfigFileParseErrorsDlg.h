@@ -32,6 +32,8 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    // Balloon texts, then help context ids.
+    void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
 
 protected:
@@ -55,7 +57,6 @@ private:
     CButton m_RetryButton;
     CButton m_CancelButton;
     CFont m_Font;
-    bool m_bHelpRegistered = false;
 };
 
 // The answers of the dialog.

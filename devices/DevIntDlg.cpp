@@ -44,13 +44,22 @@ END_MESSAGE_MAP()
 
 CDevIntDlg::CDevIntDlg(CWnd* pParent) : CHelpButtonDlg(IDD, pParent) {}
 
+void CDevIntDlg::RegisterStandardHelpStrings()
+{
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    CHelpButtonDlg::RegisterStandardHelpStrings();
+    for (const HelpRow& row : kHelpRows)
+        SetHelpString(MakeHelpKey(IDD, row.nCtrl), row.nString);
+}
+
 void CDevIntDlg::RegisterHelpStrings()
 {
+    if (!m_HelpIds.IsEmpty())
+        return;
     CHelpButtonDlg::RegisterHelpStrings();
-    for (const HelpRow& row : kHelpRows) {
-        SetHelpString(MakeHelpKey(IDD, row.nCtrl), row.nString);
+    for (const HelpRow& row : kHelpRows)
         SetHelpId(MakeHelpKey(IDD, row.nCtrl), kHelpId);
-    }
 }
 
 void CDevIntDlg::DoDataExchange(CDataExchange* pDX)

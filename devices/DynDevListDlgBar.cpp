@@ -93,11 +93,20 @@ void CDynDevListDlgBar::MakeFontAndBrush()
     RemakeFontAndBrush(m_pFont, m_lf, m_Brush, m_clrBack);
 }
 
-void CDynDevListDlgBar::RegisterHelpStrings()
+void CDynDevListDlgBar::RegisterStandardHelpStrings()
 {
-    cdxCDynamicBarDlg::RegisterHelpStrings();
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    cdxCDynamicBarDlg::RegisterStandardHelpStrings();
     SetHelpString(MakeHelpKey(IDD, 0), IDS_HELP_DEVLIST_BAR);
     SetHelpString(MakeHelpKey(IDD, IDC_DEVLIST_TREE), IDS_HELP_DEVLIST_TREE);
+}
+
+void CDynDevListDlgBar::RegisterHelpStrings()
+{
+    if (!m_HelpIds.IsEmpty())
+        return;
+    cdxCDynamicBarDlg::RegisterHelpStrings();
     SetHelpId(MakeHelpKey(IDD, 0), kHelpIdBar);
     SetHelpId(MakeHelpKey(IDD, IDC_DEVLIST_TREE), kHelpIdTree);
 }

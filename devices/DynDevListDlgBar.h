@@ -54,6 +54,8 @@ public:
     ~CDynDevListDlgBar() override;
 
     BOOL OnInitDialog() override;
+    // Balloon texts, then help context ids.
+    void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
 
     // Rebuilds the font and brush from the appearance fields, gives them to

@@ -31,13 +31,22 @@ END_MESSAGE_MAP()
 
 CSelectDevice::CSelectDevice(CWnd* pParent) : CHelpButtonDlg(IDD, pParent) {}
 
+void CSelectDevice::RegisterStandardHelpStrings()
+{
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    CHelpButtonDlg::RegisterStandardHelpStrings();
+    for (const HelpRow& row : kHelpRows)
+        SetHelpString(MakeHelpKey(IDD, row.nCtrl), row.nString);
+}
+
 void CSelectDevice::RegisterHelpStrings()
 {
+    if (!m_HelpIds.IsEmpty())
+        return;
     CHelpButtonDlg::RegisterHelpStrings();
-    for (const HelpRow& row : kHelpRows) {
-        SetHelpString(MakeHelpKey(IDD, row.nCtrl), row.nString);
+    for (const HelpRow& row : kHelpRows)
         SetHelpId(MakeHelpKey(IDD, row.nCtrl), kHelpId);
-    }
 }
 
 void CSelectDevice::DoDataExchange(CDataExchange* pDX)

@@ -17,6 +17,8 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    // Balloon texts, then help context ids.
+    void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
 
     // Set by the caller before DoModal.

@@ -88,13 +88,22 @@ void CAboutDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_ABOUT_EMU_SUPPORT, m_strEmuSupportEmail);
 }
 
+void CAboutDlg::RegisterStandardHelpStrings()
+{
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    CHelpButtonDlg::RegisterStandardHelpStrings();
+    for (const SAboutHelp& h : kAboutHelp)
+        SetHelpString(MakeHelpKey(IDD, h.nID), IDS_HELP_ABOUT + h.nString);
+}
+
 void CAboutDlg::RegisterHelpStrings()
 {
+    if (!m_HelpIds.IsEmpty())
+        return;
     CHelpButtonDlg::RegisterHelpStrings();
-    for (const SAboutHelp& h : kAboutHelp) {
-        SetHelpString(MakeHelpKey(IDD, h.nID), IDS_HELP_ABOUT + h.nString);
+    for (const SAboutHelp& h : kAboutHelp)
         SetHelpId(MakeHelpKey(IDD, h.nID), h.nHelpId);
-    }
 }
 
 BOOL CAboutDlg::OnInitDialog()

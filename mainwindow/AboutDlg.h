@@ -21,6 +21,8 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    // Balloon texts, then help context ids.
+    void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
     // "mailto:" + the address + "?subject=" + the product name and version.
     static CString BuildSupportMailLink(const CString& strAddress);

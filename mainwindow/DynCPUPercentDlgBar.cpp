@@ -84,16 +84,25 @@ CDynCPUPercentDlgBar::~CDynCPUPercentDlgBar()
         pApp->WriteProfileInt(kSection, "LRUMaxCPUs", m_nCPUCount);
 }
 
-void CDynCPUPercentDlgBar::RegisterHelpStrings()
+void CDynCPUPercentDlgBar::RegisterStandardHelpStrings()
 {
-    CMainWindowBarDlg::RegisterHelpStrings();
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    CMainWindowBarDlg::RegisterStandardHelpStrings();
     SetHelpString(MakeHelpKey(IDD, 0), IDS_HELP_CPUPCT_BAR);
-    SetHelpId(MakeHelpKey(IDD, 0), kHelpIdBar);
     for (UINT n = 0; n < kRows; ++n) {
         SetHelpString(MakeHelpKey(IDD, IDC_CPUPCT_ENGINE0 + n), IDS_HELP_CPUPCT_BAR + 1);
         SetHelpString(MakeHelpKey(IDD, IDC_CPUPCT_METER0 + n), IDS_HELP_CPUPCT_BAR + 2);
         SetHelpString(MakeHelpKey(IDD, IDC_CPUPCT_PERCENT0 + n), IDS_HELP_CPUPCT_BAR + 3);
     }
+}
+
+void CDynCPUPercentDlgBar::RegisterHelpStrings()
+{
+    if (!m_HelpIds.IsEmpty())
+        return;
+    CMainWindowBarDlg::RegisterHelpStrings();
+    SetHelpId(MakeHelpKey(IDD, 0), kHelpIdBar);
 }
 
 BOOL CDynCPUPercentDlgBar::OnInitDialog()

@@ -23,6 +23,8 @@ public:
     ~CDynCPUPercentDlgBar() override;
 
     BOOL OnInitDialog() override;
+    // Balloon texts, then help context ids.
+    void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
     // The rows' layout, a table of 64 rows built once.
     const cdxDynamicMapEntry* GetDynamicMap(const cdxDynamicMapEntry* pPrev) override;

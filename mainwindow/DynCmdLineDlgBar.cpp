@@ -48,13 +48,22 @@ BOOL CDynCmdLineDlgBar::OnInitDialog()
     return TRUE;
 }
 
-void CDynCmdLineDlgBar::RegisterHelpStrings()
+void CDynCmdLineDlgBar::RegisterStandardHelpStrings()
 {
-    CMainWindowBarDlg::RegisterHelpStrings();
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    CMainWindowBarDlg::RegisterStandardHelpStrings();
     SetHelpString(MakeHelpKey(IDD, 0), IDS_HELP_CMDLINE_BAR);
     SetHelpString(MakeHelpKey(IDD, IDC_CMDLINE_DIR_BUTTON), IDS_HELP_CMDLINE_DIR_BUTTON);
     SetHelpString(MakeHelpKey(IDD, IDC_CMDLINE_TARGET_DIR), IDS_HELP_CMDLINE_DIR);
     SetHelpString(MakeHelpKey(IDD, IDC_CMDLINE_EDIT), IDS_HELP_CMDLINE_EDIT);
+}
+
+void CDynCmdLineDlgBar::RegisterHelpStrings()
+{
+    if (!m_HelpIds.IsEmpty())
+        return;
+    CMainWindowBarDlg::RegisterHelpStrings();
     SetHelpId(MakeHelpKey(IDD, 0), kHelpIdBar);
     SetHelpId(MakeHelpKey(IDD, IDC_CMDLINE_DIR_BUTTON), kHelpIdDirButton);
     SetHelpId(MakeHelpKey(IDD, IDC_CMDLINE_TARGET_DIR), kHelpIdDir);

@@ -19,6 +19,8 @@ public:
 
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Balloon texts, then help context ids.
+    void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
 
     // The edit's and message boxes' colours (the console's plain text and

@@ -75,15 +75,24 @@ CDynControlsDlgBar::CDynControlsDlgBar(CWnd* pParent)
 
 CDynControlsDlgBar::~CDynControlsDlgBar() = default;
 
+void CDynControlsDlgBar::RegisterStandardHelpStrings()
+{
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    CMainWindowBarDlg::RegisterStandardHelpStrings();
+    SetHelpString(MakeHelpKey(IDD, 0), IDS_HELP_CONTROLS_BAR);
+    for (const SPanelHelp& h : kPanelHelp)
+        SetHelpString(MakeHelpKey(IDD, h.nID), IDS_HELP_CONTROLS_BAR + h.nString);
+}
+
 void CDynControlsDlgBar::RegisterHelpStrings()
 {
+    if (!m_HelpIds.IsEmpty())
+        return;
     CMainWindowBarDlg::RegisterHelpStrings();
-    SetHelpString(MakeHelpKey(IDD, 0), IDS_HELP_CONTROLS_BAR);
     SetHelpId(MakeHelpKey(IDD, 0), kHelpIdBar);
-    for (const SPanelHelp& h : kPanelHelp) {
-        SetHelpString(MakeHelpKey(IDD, h.nID), IDS_HELP_CONTROLS_BAR + h.nString);
+    for (const SPanelHelp& h : kPanelHelp)
         SetHelpId(MakeHelpKey(IDD, h.nID), h.nHelpId);
-    }
 }
 
 BOOL CDynControlsDlgBar::OnInitDialog()

@@ -37,6 +37,8 @@ public:
     ~CDynControlsDlgBar() override;
 
     BOOL OnInitDialog() override;
+    // Balloon texts, then help context ids.
+    void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
     // Registers how the controls move when the bar's width changes.
     virtual void AddLayoutControls();

@@ -153,9 +153,11 @@ void CDynDisplayAlterDlgBar::MakeFontAndBrush()
     RemakeFontAndBrush(m_pFont, m_lf, m_Brush, m_clrBack);
 }
 
-void CDynDisplayAlterDlgBar::RegisterHelpStrings()
+void CDynDisplayAlterDlgBar::RegisterStandardHelpStrings()
 {
-    cdxCDynamicBarDlg::RegisterHelpStrings();
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    cdxCDynamicBarDlg::RegisterStandardHelpStrings();
     SetHelpString(MakeHelpKey(IDD, 0), IDS_HELP_STORAGE_BAR);
     SetHelpString(MakeHelpKey(IDD, IDC_STORAGE_ADDRESS), IDS_HELP_STORAGE_ADDRESS);
     SetHelpString(MakeHelpKey(IDD, IDC_STORAGE_HEXEDIT), IDS_HELP_STORAGE_HEXEDIT);

@@ -44,7 +44,8 @@ public:
     ~CDynDisplayAlterDlgBar() override;
 
     BOOL OnInitDialog() override;
-    void RegisterHelpStrings() override;
+    // The balloon texts of the window and its controls.
+    void RegisterStandardHelpStrings() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // Rebuilds the font and brush from the appearance fields, hands them to

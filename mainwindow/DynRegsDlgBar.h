@@ -44,15 +44,23 @@ public:
         SubclassRegisterControls(m_Regs, kControls, TRegs::kFirst);
         return TRUE;
     }
+    void RegisterStandardHelpStrings() override
+    {
+        if (!m_HelpStrings.IsEmpty())
+            return;
+        CRegsDlgBar::RegisterStandardHelpStrings();
+        SetHelpString(MakeHelpKey(IDD, 0), TRegs::kHelpString);
+        for (UINT i = 0; i < (UINT)kControls; ++i)
+            SetHelpString(MakeHelpKey(IDD, TRegs::kFirst + i), IDS_HELP_REGISTER_VALUES);
+    }
     void RegisterHelpStrings() override
     {
+        if (!m_HelpIds.IsEmpty())
+            return;
         CRegsDlgBar::RegisterHelpStrings();
-        SetHelpString(MakeHelpKey(IDD, 0), TRegs::kHelpString);
         SetHelpId(MakeHelpKey(IDD, 0), TRegs::kHelpIdBar);
-        for (UINT i = 0; i < (UINT)kControls; ++i) {
-            SetHelpString(MakeHelpKey(IDD, TRegs::kFirst + i), IDS_HELP_REGISTER_VALUES);
+        for (UINT i = 0; i < (UINT)kControls; ++i)
             SetHelpId(MakeHelpKey(IDD, TRegs::kFirst + i), TRegs::kHelpIdControls);
-        }
     }
 private:
     CHexSimpleEdit m_Regs[kControls];

@@ -47,9 +47,11 @@ BOOL CDynStatusLineDlgBar::OnInitDialog()
     return TRUE;
 }
 
-void CDynStatusLineDlgBar::RegisterHelpStrings()
+void CDynStatusLineDlgBar::RegisterStandardHelpStrings()
 {
-    CMainWindowBarDlg::RegisterHelpStrings();
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    CMainWindowBarDlg::RegisterStandardHelpStrings();
     SetHelpString(MakeHelpKey(IDD, 0), IDS_HELP_STATUSLINE_BAR);
     SetHelpString(MakeHelpKey(IDD, IDC_STATUSLINE_CPU_SPIN), IDS_HELP_STATUSLINE_SPIN);
     for (UINT i = 0; i < kStatusFieldCount; ++i)

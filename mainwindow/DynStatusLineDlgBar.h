@@ -18,7 +18,8 @@ public:
     explicit CDynStatusLineDlgBar(CWnd* pParent = nullptr);
 
     BOOL OnInitDialog() override;
-    void RegisterHelpStrings() override;
+    // The balloon texts of the window and its controls.
+    void RegisterStandardHelpStrings() override;
 
     // Places the shown fields after the spin, hides the others, and fits the
     // main window's status panes while they mirror the fields.

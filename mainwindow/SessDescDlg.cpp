@@ -25,9 +25,11 @@ void CSessDescDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_SESSION_DESC, m_strDescription);
 }
 
-void CSessDescDlg::RegisterHelpStrings()
+void CSessDescDlg::RegisterStandardHelpStrings()
 {
-    cdxCDynamicHelpDialog::RegisterHelpStrings();
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    cdxCDynamicHelpDialog::RegisterStandardHelpStrings();
     SetHelpString(MakeHelpKey(IDD, 0), IDS_HELP_SESSION_DESC);
     SetHelpString(MakeHelpKey(IDD, IDC_SESSION_DESC), IDS_HELP_SESSION_DESC_EDIT);
 }

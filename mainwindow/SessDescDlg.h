@@ -15,7 +15,8 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    void RegisterHelpStrings() override;
+    // The balloon texts of the window and its controls.
+    void RegisterStandardHelpStrings() override;
 
     CString m_strDescription;  // set before DoModal, read after IDOK
 

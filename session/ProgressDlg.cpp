@@ -41,13 +41,22 @@ CProgressDlg::CProgressDlg(CPipedProcessCtl* pOwner, HICON hIcon, INT64 nLow, IN
     SetRange64(nLow, nHigh);
 }
 
-void CProgressDlg::RegisterHelpStrings()
+void CProgressDlg::RegisterStandardHelpStrings()
 {
-    cdxCDynamicHelpDialog::RegisterHelpStrings();
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    cdxCDynamicHelpDialog::RegisterStandardHelpStrings();
     SetHelpString(WindowHelpKey(IDD), IDS_HELP_PROGRESS);
     SetHelpString(MakeHelpKey(IDD, IDC_PROGRESS_PERCENT), IDS_HELP_PROGRESS_PERCENT);
     SetHelpString(MakeHelpKey(IDD, IDC_PROGRESS_BAR), IDS_HELP_PROGRESS_BAR);
     SetHelpString(MakeHelpKey(IDD, IDC_PROGRESS_CANCEL), IDS_HELP_PROGRESS_CANCEL);
+}
+
+void CProgressDlg::RegisterHelpStrings()
+{
+    if (!m_HelpIds.IsEmpty())
+        return;
+    cdxCDynamicHelpDialog::RegisterHelpStrings();
     SetHelpId(WindowHelpKey(IDD), kHelpIdProgress);
     SetHelpId(MakeHelpKey(IDD, IDC_PROGRESS_CANCEL), kHelpIdProgressCancel);
     SetHelpId(MakeHelpKey(IDD, IDC_PROGRESS_BAR), kHelpIdProgressBar);

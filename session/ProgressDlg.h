@@ -35,6 +35,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // Balloon texts, then help context ids.
+    void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
     void DoDataExchange(CDataExchange* pDX) override;
     // Esc: as Cancel, then the window hides (the run goes on until it ends).

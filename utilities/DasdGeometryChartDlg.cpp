@@ -66,16 +66,22 @@ void CDasdGeometryChartDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_DASD_CHART_TEXT, m_strChart);
 }
 
+void CDasdGeometryChartDlg::RegisterStandardHelpStrings()
+{
+    if (!m_HelpStrings.IsEmpty())
+        return;
+    cdxCDynamicHelpDialog::RegisterStandardHelpStrings();
+    for (const SHelpRow& row : kHelpRows)
+        SetHelpString(MakeHelpKey(IDD, row.nCtrl), row.nString);
+}
+
 void CDasdGeometryChartDlg::RegisterHelpStrings()
 {
-    cdxCDynamicHelpDialog::RegisterHelpStrings();
-    if (m_bHelpRegistered)
+    if (!m_HelpIds.IsEmpty())
         return;
-    m_bHelpRegistered = true;
-    for (const SHelpRow& row : kHelpRows) {
-        SetHelpString(MakeHelpKey(IDD, row.nCtrl), row.nString);
+    cdxCDynamicHelpDialog::RegisterHelpStrings();
+    for (const SHelpRow& row : kHelpRows)
         SetHelpId(MakeHelpKey(IDD, row.nCtrl), row.nString);
-    }
 }
 
 BOOL CDasdGeometryChartDlg::OnInitDialog()

@@ -29,6 +29,8 @@ public:
 
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    // Balloon texts, then help context ids.
+    void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
     void OnOK() override;
 
@@ -43,5 +45,4 @@ private:
     CRichEditCtrl m_Text;
     CFont m_Font;
     HWND m_hNotify = nullptr;   // the view (not owned)
-    bool m_bHelpRegistered = false;
 };

@@ -9,8 +9,10 @@
 #include <memory>
 #include <string>
 
+#include "framework/HelpKeys.h"
 #include "mainwindow/UnhandledException.h"
 #include "platform/CWinApp.h"
+#include "platform/ErrorBalloon.h"
 #include "platform/ProfileStore.h"
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
@@ -67,6 +69,39 @@ TEST_F(AboutDlgTest, TextsAndLinks)
                  dlg.m_wndSupportLink.GetURL());
     EXPECT_FALSE(dlg.m_wndEmulatorLink.GetURL().IsEmpty());
     EXPECT_FALSE(dlg.m_wndCreditsLink.GetURL().IsEmpty());
+}
+
+// A What's-This click shows the box's own balloons, and the standard one on
+// OK.
+TEST_F(AboutDlgTest, BalloonsOfTheBoxAndOfOk)
+{
+    struct Case {
+        int nCtrl;
+        UINT nString;
+    };
+    const Case cases[] = {
+        {IDC_ABOUT_DIAL, IDS_HELP_ABOUT + 1},
+        {IDC_ABOUT_SUPPORT, IDS_HELP_ABOUT + 8},
+        {0, IDS_HELP_ABOUT},
+        {IDOK, 30110},
+    };
+    CAboutDlg dlg;
+    vorntest::RunModal(dlg, [&](HWND hDlg) {
+        for (const Case& c : cases) {
+            CString strExpected, strBody, strTitle;
+            EXPECT_TRUE(strExpected.LoadString(c.nString)) << c.nString;
+            SplitBalloonText(strExpected, strBody, strTitle);
+            HELPINFO hi = {sizeof(hi), HELPINFO_WINDOW, c.nCtrl, ::GetDlgItem(hDlg, c.nCtrl), 0, {100, 100}};
+            ::SendMessageA(hDlg, WM_HELP, 0, (LPARAM)&hi);
+            CString strShownTitle, strShownText;
+            EXPECT_NE(ErrorBalloonWindow(&strShownTitle, &strShownText), nullptr) << c.nString;
+            EXPECT_STREQ(strShownTitle, strTitle) << c.nString;
+            EXPECT_STREQ(strShownText, strBody) << c.nString;
+            ErrorBalloonHide();
+        }
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
 }
 
 TEST_F(AboutDlgTest, DialAndLoadOnlySoundPowerOffCloses)

@@ -91,6 +91,40 @@ TEST_F(FrameFixture, MenuPopupsStatusBarAndTitleBarHaveTheirHelp)
     ErrorBalloonHide();
 }
 
+// A What's-This click on a bar or one of its controls shows the bar's own
+// balloon text.
+TEST_F(FrameFixture, BarsShowTheirOwnBalloons)
+{
+    OpenFrame();
+    struct Case {
+        CControlBar* pBar;
+        int nCtrl;
+        UINT nString;
+    };
+    const Case cases[] = {
+        {&pFrame->m_wndDevListBar, IDC_DEVLIST_TREE, IDS_HELP_DEVLIST_TREE},
+        {&pFrame->m_wndStorageBar, IDC_STORAGE_ADDRESS, IDS_HELP_STORAGE_ADDRESS},
+        {&pFrame->m_wndCmdLineBar, IDC_CMDLINE_EDIT, IDS_HELP_CMDLINE_EDIT},
+        {&pFrame->m_wndStatusLineBar, IDC_STATUSLINE_CPU_SPIN, IDS_HELP_STATUSLINE_SPIN},
+        {&pFrame->m_wndControlsBar, 0, IDS_HELP_CONTROLS_BAR},
+        {&pFrame->m_wndCpuPctBar, IDC_CPUPCT_METER0, IDS_HELP_CPUPCT_BAR + 2},
+        {&pFrame->m_wndGRegs64Bar, S64BitRegs::kFirst, IDS_HELP_REGISTER_VALUES},
+        {&pFrame->m_wndVRegsBar, 0, SVRegs::kHelpString},
+    };
+    for (const Case& c : cases) {
+        CString strExpected, strBody, strTitle;
+        ASSERT_TRUE(strExpected.LoadString(c.nString)) << c.nString;
+        SplitBalloonText(strExpected, strBody, strTitle);
+        HELPINFO hi = {sizeof(hi), HELPINFO_WINDOW, c.nCtrl, c.pBar->m_hWnd, 0, {300, 300}};
+        c.pBar->SendMessage(WM_HELP, 0, (LPARAM)&hi);
+        CString strShownTitle, strShownText;
+        ASSERT_NE(ErrorBalloonWindow(&strShownTitle, &strShownText), nullptr) << c.nString;
+        EXPECT_STREQ(strShownTitle, strTitle) << c.nString;
+        EXPECT_STREQ(strShownText, strBody) << c.nString;
+        ErrorBalloonHide();
+    }
+}
+
 TEST_F(FrameFixture, CopyTakesTheSelectedLinesButNeverOnePastTheEnd)
 {
     OpenFrame();
