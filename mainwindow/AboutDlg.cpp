@@ -4,6 +4,7 @@
 
 #include "config/GdiHelpers.h"
 #include "config/ProcessHelpers.h"
+#include "config/ProductIdentity.h"
 #include "config/WindowHelpers.h"
 #include "framework/HelpKeys.h"
 #include "mainwindow/ControlPanelMath.h"
@@ -60,11 +61,11 @@ END_MESSAGE_MAP()
 CAboutDlg::CAboutDlg(CWnd* pParent) : CHelpButtonDlg(IDD, pParent)
 {
     m_strVersion.Format("%s -- Version %s", g_strProductName, g_strProductVersion);
-    m_strCopyright = "Copyright (C) Quadrelle. All rights reserved.";
-    m_strProductURL = UrlSetting("VornGUIProductURL", "https://www.quadrelle.example/vorngui/");
-    m_strSupportEmail = UrlSetting("VornGUISupportEmail", "vorngui-support@quadrelle.example");
-    m_strEmulatorURL = UrlSetting("VornamicProductURL", "https://www.vornamic.example/");
-    m_strEmuSupportEmail = UrlSetting("VornamicSupportEmail", "vornamic-users@groups.vornamic.example");
+    m_strCopyright = g_strCopyrightLine;
+    m_strProductURL = UrlSetting("VornGUIProductURL", g_strDefaultProductURL);
+    m_strSupportEmail = UrlSetting("VornGUISupportEmail", g_strDefaultSupportEmail);
+    m_strEmulatorURL = UrlSetting("VornamicProductURL", g_strDefaultEmulatorURL);
+    m_strEmuSupportEmail = UrlSetting("VornamicSupportEmail", g_strDefaultEmulatorSupportEmail);
     m_strCreditsURL = UrlSetting("PanelImagesURL", "https://www.quadrelle.example/panel-images/");
 }
 

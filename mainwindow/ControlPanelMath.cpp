@@ -55,6 +55,11 @@ std::string BuildSupportMailLink(const std::string& strAddress, const char* pszP
     return "mailto:" + strAddress + "?subject=" + pszProduct + " -- Version " + pszVersion;
 }
 
+std::string BuildBugReportMailLink(const std::string& strAddress, const char* pszProduct, const char* pszVersion)
+{
+    return "mailto:" + strAddress + "?subject=BUG REPORT: " + pszProduct + " -- Version " + pszVersion;
+}
+
 std::string BuildEmulatorMailLink(const std::string& strAddress)
 {
     return "mailto:" + strAddress + "?subject=Vornamic support question";

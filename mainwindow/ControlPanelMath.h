@@ -46,5 +46,8 @@ const int kNeedleRadius = 120;
 // "mailto:" + address + "?subject=" + the product name, " -- Version " and
 // the version: the program support link of the About box.
 std::string BuildSupportMailLink(const std::string& strAddress, const char* pszProduct, const char* pszVersion);
+// "mailto:" + address + "?subject=BUG REPORT: " + the product name,
+// " -- Version " and the version: the Help menu's bug report.
+std::string BuildBugReportMailLink(const std::string& strAddress, const char* pszProduct, const char* pszVersion);
 // "mailto:" + address + "?subject=Vornamic support question".
 std::string BuildEmulatorMailLink(const std::string& strAddress);

@@ -2,12 +2,13 @@
 // documentation (asked for when it cannot be opened) and the bug report mail.
 #include "config/FileDialogs.h"
 #include "config/ProcessHelpers.h"
+#include "config/ProductIdentity.h"
+#include "mainwindow/ControlPanelMath.h"
 #include "mainwindow/MainFrame.h"
 #include "mainwindow/VornGUIApp.h"
 
 namespace {
 
-const char kSupportAddress[] = "vorngui-support@quadrelle.invalid";
 const UINT kHtmlHelpDisplayToc = 0x0001;  // HTML Help's table-of-contents command
 
 }  // namespace
@@ -39,6 +40,6 @@ void CMainFrame::OnHelpDocumentation()
 
 void CMainFrame::OnReportBug()
 {
-    CString strAddress = theApp.GetProfileString("URLs", "VornGUISupportEmail", kSupportAddress);
-    OpenDocumentOrUrl("mailto:" + strAddress + "?subject=BUG REPORT: Vornamic Windows GUI -- Version 1.21.0.6211");
+    CString strAddress = theApp.GetProfileString("URLs", "VornGUISupportEmail", g_strDefaultSupportEmail);
+    OpenDocumentOrUrl(BuildBugReportMailLink(strAddress.GetString(), g_strProductName, g_strProductVersion).c_str());
 }

@@ -11,9 +11,6 @@
 #include "mainwindow/StackWalk.h"
 #include "platform/CWnd.h"
 
-const char g_strProductName[] = "Vornamic Windows GUI";
-const char g_strProductVersion[] = "1.21.0.6211";
-
 CCriticalSection g_csUnhandledException;
 CUnhandledException g_UnhandledException;
 

@@ -97,6 +97,3 @@ public:
 
 extern CCriticalSection g_csUnhandledException;
 extern CUnhandledException g_UnhandledException;
-// The product's display name and version, written at the top of a report.
-extern const char g_strProductName[];
-extern const char g_strProductVersion[];

@@ -7,16 +7,12 @@
 #include <stdarg.h>
 #include <stdio.h>
 
+#include "config/ProductIdentity.h"
 #include "mainwindow/ExceptionNames.h"
 #include "mainwindow/StackWalk.h"
 #include "mainwindow/UnhandledException.h"
 
 namespace {
-
-const char kNotice[] = "Copyright (C) 2026";
-const char kCompany[] = "Quadrelle";
-const char kProductUrl[] = "https://www.quadrelle.invalid/vorngui";
-const char kSupportMail[] = "vorngui-support@quadrelle.invalid";
 
 // Names of codes outside the table, in turn (the system's message texts).
 char s_szCodeNames[8][256];
@@ -90,9 +86,9 @@ void WriteHeading(CReportWriter& w, const SYSTEMTIME& st)
     const char* pszRule = "===========================================================================";
     w.Write("%s\r\n", pszRule);
     w.Write(" %s, version %s\r\n", g_strProductName, g_strProductVersion);
-    w.Write(" %s %s\r\n", kNotice, kCompany);
-    w.Write(" Product URL: %s\r\n", kProductUrl);
-    w.Write(" Support e-mail: %s\r\n", kSupportMail);
+    w.Write(" %s %s\r\n", g_strCopyrightNotice, g_strCompanyName);
+    w.Write(" Product URL: %s\r\n", g_strDefaultProductURL);
+    w.Write(" Support e-mail: %s\r\n", g_strDefaultSupportEmail);
     w.Write("%s\r\n\r\n", pszRule);
     w.Write("Exception date: %04d/%02d/%02d   (YYYY/MM/DD)\r\n", st.wYear, st.wMonth, st.wDay);
     w.Write("Exception time: %02d:%02d:%02d.%03d (HH:MM:SS.mmm)\r\n", st.wHour, st.wMinute, st.wSecond,

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "config/Limits.h"
+#include "config/ProductIdentity.h"
 #include "platform/AfxIds.h"
 #include "platform/CCmdUI.h"
 #include "platform/CDocTemplate.h"
@@ -35,16 +36,15 @@ CVornGUIDoc::~CVornGUIDoc() = default;
 
 void CVornGUIDoc::BuildHeaderText()
 {
-    CString strProductUrl = ProfileGetString("URLs", "VornGUIProductURL", "https://vorngui.invalid/");
-    CString strSupport = ProfileGetString("URLs", "VornGUISupportEmail", "support@vorngui.invalid");
-    CString strEmuUrl = ProfileGetString("URLs", "VornamicProductURL", "https://vornamic.invalid/");
-    CString strEmuSupport = ProfileGetString("URLs", "VornamicSupportEmail", "support@vornamic.invalid");
-    m_strHeader.Format("VornGUI -- Version 1.21.0.6211\r\n"
-                       "Copyright (C) the VornGUI developers. All rights reserved.\r\n\r\n"
+    CString strProductUrl = ProfileGetString("URLs", "VornGUIProductURL", g_strDefaultProductURL);
+    CString strSupport = ProfileGetString("URLs", "VornGUISupportEmail", g_strDefaultSupportEmail);
+    CString strEmuUrl = ProfileGetString("URLs", "VornamicProductURL", g_strDefaultEmulatorURL);
+    CString strEmuSupport = ProfileGetString("URLs", "VornamicSupportEmail", g_strDefaultEmulatorSupportEmail);
+    m_strHeader.Format("VornGUI -- Version %s\r\n%s\r\n\r\n"
                        "VornGUI URL:      %s\r\nVornGUI support:  %s\r\n\r\n"
                        "Vornamic URL:     %s\r\nVornamic support: %s\r\n",
-                       strProductUrl.GetString(), strSupport.GetString(), strEmuUrl.GetString(),
-                       strEmuSupport.GetString());
+                       g_strProductVersion, g_strCopyrightLine, strProductUrl.GetString(), strSupport.GetString(),
+                       strEmuUrl.GetString(), strEmuSupport.GetString());
 }
 
 CLogRingOptions CVornGUIDoc::RingOptions() const

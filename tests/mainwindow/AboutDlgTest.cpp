@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "config/ProductIdentity.h"
 #include "framework/HelpKeys.h"
 #include "mainwindow/UnhandledException.h"
 #include "platform/CWinApp.h"
@@ -61,7 +62,8 @@ TEST_F(AboutDlgTest, TextsAndLinks)
     EXPECT_EQ(IDCANCEL, nResult);
     EXPECT_EQ("Vornamic Windows GUI -- Version 1.21.0.6211", strVersion);
     EXPECT_EQ("help@vorn.example", strEmuSupport);
-    EXPECT_FALSE(strCopyright.empty());
+    EXPECT_EQ(strCopyright, g_strCopyrightLine);
+    EXPECT_STREQ(dlg.m_strSupportEmail, g_strDefaultSupportEmail);
     EXPECT_STREQ("mailto:help@vorn.example?subject=Vornamic support question", dlg.m_wndEmuSupportLink.GetURL());
     EXPECT_STREQ("https://vorngui.example/", dlg.m_wndVersionLink.GetURL());
     EXPECT_STREQ(("mailto:" + std::string(dlg.m_strSupportEmail.GetString()) +

@@ -1,7 +1,8 @@
 // ControlPanelMathTest.cpp: the Load Unit dials, the meter needle and the
-// About box's mail links.
+// About box's and the bug report's mail links.
 #include <gtest/gtest.h>
 
+#include "config/ProductIdentity.h"
 #include "mainwindow/ControlPanelMath.h"
 
 TEST(ControlPanelMath, LoadUnitTexts)
@@ -72,6 +73,8 @@ TEST(ControlPanelMath, MailLinks)
 {
     EXPECT_EQ("mailto:help@vornamic.example?subject=Vornamic Windows GUI -- Version 1.21.0.6211",
               BuildSupportMailLink("help@vornamic.example", "Vornamic Windows GUI", "1.21.0.6211"));
+    EXPECT_EQ("mailto:help@vornamic.example?subject=BUG REPORT: Vornamic Windows GUI -- Version 1.21.0.6211",
+              BuildBugReportMailLink("help@vornamic.example", g_strProductName, g_strProductVersion));
     EXPECT_EQ("mailto:users@vornamic.example?subject=Vornamic support question",
               BuildEmulatorMailLink("users@vornamic.example"));
 }

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <thread>
 
+#include "config/ProductIdentity.h"
 #include "mainwindow/UnhandledException.h"
 #include "platform/CDialog.h"
 #include "platform/CWnd.h"
@@ -61,7 +62,12 @@ TEST(UnhandledException, ReportHoldsHeadingNameRegistersAndStack)
     CUnhandledException reporter(0, nullptr);
     EXPECT_EQ(reporter.Report(&fake.pointers, path.c_str()), 1);
     std::string text = ReadFile(path);
-    EXPECT_EQ(text.rfind(kRule + "\r\n Vornamic Windows GUI, version 1.21.0.6211\r\n", 0), 0u) << text;
+    EXPECT_EQ(text.rfind(kRule + "\r\n Vornamic Windows GUI, version 1.21.0.6211\r\n Copyright (C) 2026 Quadrelle\r\n"
+                                 " Product URL: " + g_strDefaultProductURL + "\r\n"
+                                 " Support e-mail: " + g_strDefaultSupportEmail + "\r\n" + kRule + "\r\n\r\n",
+                         0),
+              0u)
+        << text;
     EXPECT_NE(text.find("Exception date: "), std::string::npos);
     EXPECT_NE(text.find("   (YYYY/MM/DD)\r\n"), std::string::npos);
     EXPECT_NE(text.find(" (HH:MM:SS.mmm)\r\n"), std::string::npos);

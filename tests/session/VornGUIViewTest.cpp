@@ -228,7 +228,16 @@ TEST_F(ViewFixture, NumberedModeStartsFileWithHeaderAndAppends)
     size_t n = fread(buf, 1, sizeof buf - 1, f);
     fclose(f);
     std::string s(buf, n);
-    EXPECT_EQ(s.find("VornGUI -- Version"), 0u);
+    // The header: the copyright line and the default addresses the About box
+    // and the crash report show too.
+    EXPECT_EQ(s.find("VornGUI -- Version 1.21.0.6211\r\n"
+                     "Copyright (C) 2026 Quadrelle. All rights reserved.\r\n\r\n"
+                     "VornGUI URL:      https://www.quadrelle.example/vorngui/\r\n"
+                     "VornGUI support:  vorngui-support@quadrelle.example\r\n\r\n"
+                     "Vornamic URL:     https://www.vornamic.example/\r\n"
+                     "Vornamic support: vornamic-users@groups.vornamic.example\r\n"),
+              0u)
+        << s;
     EXPECT_NE(s.find("line 0\r\nline 1\r\nafter 0\r\n"), std::string::npos);
     EXPECT_NE(s.find("(last line of logfile above)"), std::string::npos);
 }
