@@ -47,6 +47,7 @@ BEGIN_MESSAGE_MAP(CDynDisplayAlterDlgBar, cdxCDynamicBarDlg)
     ON_MESSAGE(WM_AUTOREFRESH_TICK, OnAutoRefreshTick)
     ON_MESSAGE(WM_FINDREP_NOTIFY, OnFindRepNotify)
     ON_MESSAGE(WM_STORAGE_BAR_ESCAPE, OnStorageBarEscape)
+    ON_MESSAGE(WM_STORAGE_REREAD, OnStorageReread)
     ON_BN_CLICKED(IDC_STORAGE_AUTOREFRESH, OnAutoRefreshClicked)
     ON_WM_HSCROLL()
     ON_COMMAND(ID_BAR_CLOSE, OnBarClose)
@@ -230,7 +231,7 @@ void CDynDisplayAlterDlgBar::ApplyAppearance()
     }
     if (m_HexEdit.m_hWnd) {
         HEPARMS parms;
-        FillHexParms(parms, m_nStorageAddress != 0);
+        FillHexParms(parms, m_nStorageAddress != 0 && !m_bUnreadable);
         parms.dwMask = HEPM_COLORS | HEPM_READONLYCOLORS | HEPM_FONT | HEPM_FLAGS;
         m_HexEdit.SetParms(parms);
     }
@@ -278,13 +279,16 @@ void CDynDisplayAlterDlgBar::PowerOn()
     m_AddrEdit.SetLimitText((UINT)StorageAddressDigits(m_window.StorageSize()));
     m_AddrEdit.SetWindowText(FormatStorageAddress(0, m_window.StorageSize()));
     m_AddrEdit.SendMessage(EM_SETREADONLY, FALSE);
-    if (!ReadMainStorage())
-        std::fill(m_buffer.begin(), m_buffer.end(), 0);
+    // Storage the bar cannot read (reported where this process has none) is
+    // never shown as zeros to type into.
+    m_bUnreadable = !ReadMainStorage();
     HEPARMS parms;
-    FillHexParms(parms, true);
+    FillHexParms(parms, !m_bUnreadable);
     m_HexEdit.SetParms(parms);
     m_HexEdit.SetSel(0, 0);
-    EnableStorageControls(true);
+    m_HexEdit.SetWindowText(m_bUnreadable ? kStorageUnreadableText : "");
+    m_HexEdit.Invalidate(FALSE);
+    EnableStorageControls(!m_bUnreadable);
     // Shown at power-on, the bar refreshes without waiting to be shown again.
     StartStopAutoRefresh(true);
 }
@@ -300,6 +304,7 @@ void CDynDisplayAlterDlgBar::PowerOff()
         StopSearchThread();
     }
     m_nStorageAddress = 0;
+    m_bUnreadable = false;
     m_window.Reset(0);
     StartStopAutoRefresh(false);
     m_AddrEdit.SetLimitText(8);
@@ -307,6 +312,7 @@ void CDynDisplayAlterDlgBar::PowerOff()
     HEPARMS parms;
     FillHexParms(parms, false);
     m_HexEdit.SetParms(parms);
+    m_HexEdit.SetWindowText("");
     m_HexEdit.EnableWindow(FALSE);
 }
 
@@ -321,10 +327,34 @@ bool CDynDisplayAlterDlgBar::ReadMainStorage()
 // F5, a tick, after a failed write: the window read again and shown.
 void CDynDisplayAlterDlgBar::RefreshView(bool bFocus)
 {
-    if (ReadMainStorage())
-        m_HexEdit.Invalidate(FALSE);
+    bool bRead = ReadMainStorage();
+    ShowReadable(bRead);
+    if (!bRead)
+        return;
+    m_HexEdit.Invalidate(FALSE);
     if (bFocus)
         m_HexEdit.SetFocus();
+}
+
+void CDynDisplayAlterDlgBar::ShowReadable(bool bReadable)
+{
+    if (bReadable == !m_bUnreadable || m_nStorageAddress == 0)
+        return;
+    m_bUnreadable = !bReadable;
+    HEPARMS parms;
+    parms.dwMask = HEPM_DATASIZE;
+    parms.nDataSize = bReadable ? m_window.StorageSize() : 0;
+    m_HexEdit.SetParms(parms);
+    m_HexEdit.SetWindowText(bReadable ? "" : kStorageUnreadableText);
+    m_HexEdit.Invalidate(FALSE);
+    EnableStorageControls(bReadable && !m_bSearchRunning);
+}
+
+LRESULT CDynDisplayAlterDlgBar::OnStorageReread(WPARAM wp, LPARAM)
+{
+    if (m_nStorageAddress != 0)
+        RefreshView(wp != 0);
+    return 1;
 }
 
 void CDynDisplayAlterDlgBar::EnableStorageControls(bool bEnable)
@@ -355,8 +385,12 @@ const BYTE* CDynDisplayAlterDlgBar::ReadBytes(UINT64 nAddress, UINT nLength)
     CStorageWindow::EPlace ePlace = m_window.Place(nAddress, nLength);
     if (ePlace == CStorageWindow::kRefused)
         return nullptr;
-    if (ePlace == CStorageWindow::kMoved && !ReadMainStorage())
-        std::fill(m_buffer.begin(), m_buffer.end(), 0);
+    // Bytes that could not be read are not shown; once the paint is done
+    // storage is shown as unavailable (unless a second read succeeds).
+    if (ePlace == CStorageWindow::kMoved && !ReadMainStorage()) {
+        PostMessage(WM_STORAGE_REREAD, 0, 0);
+        return nullptr;
+    }
     return m_buffer.data() + (nAddress - m_window.Offset());
 }
 
@@ -375,14 +409,23 @@ void CDynDisplayAlterDlgBar::WriteBytes(UINT64 nAddress, const BYTE* pData, UINT
         MyMessageBeep();
         return;
     }
-    if (ePlace == CStorageWindow::kMoved)
-        ReadMainStorage();
-    std::memcpy(m_buffer.data() + (nAddress - m_window.Offset()), pData, nLength);
+    if (ePlace == CStorageWindow::kMoved && !ReadMainStorage()) {
+        MyMessageBeep();
+        PostMessage(WM_STORAGE_REREAD, 1, 0);
+        return;
+    }
+    BYTE* pShown = m_buffer.data() + (nAddress - m_window.Offset());
+    std::vector<BYTE> before(pShown, pShown + nLength);
+    std::memcpy(pShown, pData, nLength);
     SIZE_T nWritten = CVornGUIView::WriteChildMemory(m_nStorageAddress + nAddress, pData, nLength);
     if (nWritten < nLength) {
         DWORD dwError = ::GetLastError();
+        // The view shows what it showed before, then what storage holds (a
+        // partial write, or storage gone unavailable) once read again.
+        std::memcpy(pShown, before.data(), nLength);
+        m_HexEdit.Invalidate(FALSE);
         ErrorMessageBox(StoragePartialWriteText(nWritten, nLength), nullptr, dwError);
-        RefreshView(true);
+        PostMessage(WM_STORAGE_REREAD, 1, 0);
     }
 }
 

@@ -78,6 +78,7 @@ public:
     bool IsReplaceAllRunning() const { return m_bReplaceAll; }
     bool IsRefreshThreadRunning() const { return m_hRefreshThread != nullptr; }
     bool IsAutoRefreshOn() const { return m_bAutoRefresh; }
+    bool IsStorageUnreadable() const { return m_bUnreadable; }
     int GetRefreshInterval() const { return m_nRefreshIntvl; }
     UINT64 GetStorageAddress() const { return m_nStorageAddress; }
     const CStorageWindow& Window() const { return m_window; }
@@ -95,6 +96,7 @@ protected:
     LRESULT OnAutoRefreshTick(WPARAM wp, LPARAM lp);
     LRESULT OnFindRepNotify(WPARAM wp, LPARAM lp);
     LRESULT OnStorageBarEscape(WPARAM wp, LPARAM lp);
+    LRESULT OnStorageReread(WPARAM wp, LPARAM lp);
     void OnAutoRefreshClicked();
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     void OnBarClose();
@@ -121,7 +123,13 @@ private:
     // Reads the window into the buffer; false when the storage location is
     // unknown or the whole window could not be read.
     bool ReadMainStorage();
+    // Reads the window again and shows it (focused when asked), or shows
+    // storage as unavailable when it cannot be read.
     void RefreshView(bool bFocus);
+    // Storage that can be read is shown and can be typed into; storage that
+    // cannot is shown as unavailable: no bytes, the reason in the view, both
+    // controls disabled (auto-refresh keeps trying).
+    void ShowReadable(bool bReadable);
     void EnableStorageControls(bool bEnable);
     void JumpToAddress();
     static const BYTE* ReadCallback(void* pContext, UINT64 nAddress, UINT nLength);
@@ -166,6 +174,7 @@ private:
 
     // Storage, as the view reported it at power-on (GUI thread).
     UINT64 m_nStorageAddress = 0;
+    bool m_bUnreadable = false;  // known, but the last read of it failed
     CStorageWindow m_window;
     std::vector<BYTE> m_buffer;  // the window's bytes (GUI thread only)
 

@@ -84,10 +84,11 @@ void CDynDisplayAlterDlgBar::RefreshLoop()
     }
 }
 
+// Storage shown as unavailable comes back once a tick reads it.
 LRESULT CDynDisplayAlterDlgBar::OnAutoRefreshTick(WPARAM, LPARAM)
 {
-    if (m_bRefreshActive && ReadMainStorage())
-        m_HexEdit.Invalidate(FALSE);
+    if (m_bRefreshActive && m_nStorageAddress != 0 && !m_bSearchRunning)
+        RefreshView(false);
     m_bTickConsumed = true;
     return 1;
 }

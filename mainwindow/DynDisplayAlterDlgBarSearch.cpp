@@ -323,6 +323,7 @@ void CDynDisplayAlterDlgBar::OnSearchEnded()
     if (!m_bReplaceAll && GetFindDialog())
         ::SendMessageA(m_hFindDlg, WM_FINDREP_NOTIFY, kFindRepEnable, 0);
     bool bFound = result.eEnd == kStorageFound && m_nStorageAddress != 0;
+    bool bReadFailed = result.eEnd == kStorageReadFailed && m_nStorageAddress != 0;
     if (bFound) {
         m_HexEdit.SetSel(result.nFound, result.nFound + m_pattern.Length());
         m_AddrEdit.SetWindowText(FormatStorageAddress(result.nFound, m_window.StorageSize()));
@@ -334,9 +335,16 @@ void CDynDisplayAlterDlgBar::OnSearchEnded()
                 return;
         }
     }
-    if (m_bReplaceAll) {
-        EndReplaceAll(!m_bStopRequested);
-    } else if (!bFound && !m_bStopRequested && m_nStorageAddress != 0) {
+    bool bReplaceAll = m_bReplaceAll;
+    if (bReplaceAll)
+        EndReplaceAll(!m_bStopRequested && !bReadFailed);
+    if (bReadFailed) {
+        // A failed read is said so, not taken for storage without the
+        // pattern; the view then shows whether its window can be read.
+        TDMessageBox(kStorageReadErrorText, StorageSearchReadFailedText(result.nPosition, m_window.StorageSize()),
+                     m_strOperation, MB_ICONEXCLAMATION);
+        PostMessage(WM_STORAGE_REREAD, 0, 0);
+    } else if (!bReplaceAll && !bFound && !m_bStopRequested && m_nStorageAddress != 0) {
         // A search stopped by the user found nothing, it did not fail.
         ShowNotFound();
     }
@@ -346,7 +354,7 @@ void CDynDisplayAlterDlgBar::OnSearchEnded()
 void CDynDisplayAlterDlgBar::EndSearch()
 {
     StartStopAutoRefresh(m_bRunRequested);
-    EnableStorageControls(IsRunningAndReady() && m_nStorageAddress != 0);
+    EnableStorageControls(IsRunningAndReady() && m_nStorageAddress != 0 && !m_bUnreadable);
     m_HexEdit.Invalidate(FALSE);
     if (GetFindDialog())
         ::SendMessageA(m_hFindDlg, WM_FINDREP_NOTIFY, kFindRepSearchDone, 0);

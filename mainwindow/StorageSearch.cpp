@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "mainwindow/StorageWindow.h"
 #include "platform/CodePage.h"
 #include "platform/HexRender.h"
 #include "platform/NumberParse.h"
@@ -217,3 +218,15 @@ CString StoragePartialWriteText(size_t nWritten, size_t nAsked)
     str.Format("Error writing to Vornamic main storage!\n\n(%d of %d bytes updated)", (int)nWritten, (int)nAsked);
     return str;
 }
+
+const char kStorageReadErrorText[] = "Error reading Vornamic main storage!";
+
+CString StorageSearchReadFailedText(UINT64 nAddress, UINT64 nStorageSize)
+{
+    CString str;
+    str.Format("The search stopped at address %s: storage there cannot be read.",
+               (const char*)FormatStorageAddress(nAddress, nStorageSize));
+    return str;
+}
+
+const char kStorageUnreadableText[] = "Vornamic main storage cannot be read.";

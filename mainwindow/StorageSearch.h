@@ -95,3 +95,9 @@ SStorageSearchResult SearchStorage(const CStoragePattern& pattern, UINT64 nSize,
 CString StorageNotFoundText(bool bHex, const char* pszFindText, bool bForward);
 CString StorageReplacedText(int nCount);
 CString StoragePartialWriteText(size_t nWritten, size_t nAsked);
+// A search whose read of storage failed: the main instruction, and where
+// the walk was.
+extern const char kStorageReadErrorText[];
+CString StorageSearchReadFailedText(UINT64 nAddress, UINT64 nStorageSize);
+// What the storage view shows while storage cannot be read.
+extern const char kStorageUnreadableText[];

@@ -16,6 +16,9 @@
 // their own items in AddContextMenuItems, and commands that are not the
 // control's own go to the control as WM_COMMAND.
 //
+// Without data (a data size of 0) the control shows its window text, if
+// any, centred in its read-only colours: why there is nothing to show.
+//
 // Split by concern: CHexEdit.cpp (creation, parameters, selection, scrolling),
 // CHexEditPaint.cpp, CHexEditKeys.cpp (keyboard and mouse), CHexEditMenu.cpp.
 #pragma once
@@ -158,6 +161,7 @@ private:
     // Painting (CHexEditPaint.cpp).
     void PaintRow(CDC& dc, UINT64 nRow, int y);
     void PaintCells(CDC& dc, int x, int y, const char* psz, int n, bool bSelected);
+    void PaintNoDataText(CDC& dc, const CRect& rcClient);
 
     // Keys and mouse (CHexEditKeys.cpp).
     void MoveCaret(HexCaret caret, bool bExtend);

@@ -40,10 +40,30 @@ void CHexEdit::OnPaint()
     CDCSelect selFont(dc, m_font.m_hObject ? (HGDIOBJ)m_font.m_hObject : ::GetStockObject(ANSI_FIXED_FONT));
     bool bReadOnly = IsReadOnly();
     dc.FillSolidRect(&rcClient, bReadOnly ? m_parms.clrReadOnlyBack : m_parms.clrBack);
+    if (m_parms.nDataSize == 0)
+        PaintNoDataText(dc, rcClient);
     UINT64 nRows = RowCount();
     for (int y = 0; y < rcClient.Height() && m_nTopRow + y / m_cell.cy < nRows; y += m_cell.cy)
         PaintRow(dc, m_nTopRow + y / m_cell.cy, y);
     paint.BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dc, 0, 0, SRCCOPY);
+}
+
+// The window text, centred and wrapped, in the read-only text colour.
+void CHexEdit::PaintNoDataText(CDC& dc, const CRect& rcClient)
+{
+    CString strText;
+    GetWindowText(strText);
+    if (strText.IsEmpty())
+        return;
+    dc.SetTextColor(m_parms.clrReadOnlyText);
+    int nOldMode = ::SetBkMode(dc, TRANSPARENT);
+    CRect rc = rcClient;
+    rc.DeflateRect(m_cell.cx, m_cell.cy);
+    CRect rcCalc = rc;
+    ::DrawTextA(dc, strText, -1, &rcCalc, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+    rc.top += std::max(0, (rc.Height() - rcCalc.Height()) / 2);
+    ::DrawTextA(dc, strText, -1, &rc, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+    ::SetBkMode(dc, nOldMode);
 }
 
 // Cells at x, in the selection's colours or the normal ones.

@@ -78,6 +78,10 @@ const UINT WM_MAIN_STORAGE_KNOWN = WM_APP + 0xCB;
 // View to the storage bar, sent on Esc: stop its search or auto-refresh when
 // one runs and its find dialog is not shown; returns 1 when it stopped one.
 const UINT WM_STORAGE_BAR_ESCAPE = WM_APP + 0xD0;
+// The storage bar to itself, from its storage view's callbacks: read the
+// window again and show it, or storage as unavailable, once the view's
+// handler is done (wParam non-zero: the view gets the focus).
+const UINT WM_STORAGE_REREAD = WM_APP + 0xD1;
 // View to main frame: rebuild the status bar with (wParam 1) or without (0)
 // the status-line panes (CMainFrame::RebuildStatusBar).
 const UINT WM_REBUILD_STATUS_BAR = WM_APP + 0xE6;

@@ -332,6 +332,76 @@ TEST_F(StorageBar, NotFoundSaysWhatAndWhichWay)
     EXPECT_TRUE(::IsWindowEnabled(Item(IDC_STORAGE_HEXEDIT)));
 }
 
+// A 64-bit emulator's storage above 4 GB, which a 32-bit console cannot
+// reach: shown as unavailable, not as zeros to type into.
+TEST_F(StorageBar, StorageItCannotReadIsShownAsUnavailable)
+{
+    PowerOn("--do \"set mainstor high\"");
+    EXPECT_GT(pBar->GetStorageAddress(), 0xFFFFFFFFull);
+    EXPECT_TRUE(pBar->IsStorageUnreadable());
+    EXPECT_EQ(0u, pBar->HexEdit().GetParms().nDataSize);
+    EXPECT_EQ("Vornamic main storage cannot be read.", Text(Item(IDC_STORAGE_HEXEDIT)));
+    EXPECT_FALSE(::IsWindowEnabled(Item(IDC_STORAGE_HEXEDIT)));
+    EXPECT_FALSE(::IsWindowEnabled(Item(IDC_STORAGE_ADDRESS)));
+    // Power off: the bar is off as before any power-on, without the text.
+    EndEmulator();
+    EXPECT_FALSE(pBar->IsStorageUnreadable());
+    EXPECT_EQ("", Text(Item(IDC_STORAGE_HEXEDIT)));
+    EXPECT_EQ("00000000", Text(Item(IDC_STORAGE_ADDRESS)));
+}
+
+namespace {
+
+// The stand-in ends at "go"; true once its storage can no longer be read
+// (its process is gone), before the program has handled its end.
+bool EndStandinUnhandled(CVornGUIView* pView, UINT64 nStorage)
+{
+    pView->SendCommand("go");
+    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 20000; ::Sleep(10)) {
+        BYTE b = 0;
+        if (CVornGUIView::ReadChildMemory(nStorage, &b, 1) == 0)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+// The emulator gone while a byte is typed: the write is refused with its
+// message and the view shows the byte it showed before.
+TEST_F(StorageBar, RefusedWritePutsBackWhatWasShown)
+{
+    PowerOn("--do \"wait-stdin go\" --do \"exit 0\"");
+    CMyHexEdit& hex = pBar->HexEdit();
+    hex.SetActivePane(HexPane::Hex);
+    Select(0x100, 0x100);
+    const BYTE before = pBar->Buffer()[0x100];
+    ASSERT_TRUE(EndStandinUnhandled(pView, pBar->GetStorageAddress())) << "storage stayed readable";
+    std::string texts = ClosingDialog([&] { hex.SendMessage(WM_CHAR, (before >> 4) == 0xC ? 'D' : 'C', 1); });
+    EXPECT_NE(std::string::npos, texts.find("Error writing to Vornamic main storage!")) << texts;
+    EXPECT_NE(std::string::npos, texts.find("(0 of 1 bytes updated)")) << texts;
+    EXPECT_EQ(before, pBar->Buffer()[0x100]);
+}
+
+// A search whose read of storage fails says so, not "not found".
+TEST_F(StorageBar, SearchThatCannotReadStorageSaysSo)
+{
+    PowerOn("--do \"wait-stdin go\" --do \"exit 0\"");
+    Select(0x100, 0x100);
+    CMyFindRepDlg* pDlg = OpenFind(false);
+    ASSERT_NE(nullptr, pDlg);
+    Type(pDlg, IDC_FINDREP_FIND, "0xFFEEDDCCBBAA");
+    pDlg->CheckDlgButton(IDC_FINDREP_HEX, BST_CHECKED);
+    ASSERT_TRUE(EndStandinUnhandled(pView, pBar->GetStorageAddress())) << "storage stayed readable";
+    std::string title;
+    std::string texts = ClosingDialog([&] { Click(pDlg, IDC_FINDREP_FIND_NEXT); }, &title);
+    EXPECT_EQ("Find Next", title);
+    EXPECT_NE(std::string::npos, texts.find("Error reading Vornamic main storage!")) << texts;
+    EXPECT_NE(std::string::npos, texts.find("The search stopped at address 00000100: storage there cannot be read."))
+        << texts;
+    EXPECT_EQ(std::string::npos, texts.find("not found")) << texts;
+}
+
 TEST_F(StorageBar, ReplaceAllCountsAndWritesEveryOccurrence)
 {
     PowerOn();
@@ -520,9 +590,13 @@ TEST_F(StorageBar, DISABLED_ShowForPicture)
     if (!pszHold)
         GTEST_SKIP() << "set VORN_SHOW_STORAGE_MS to show the bar";
     host->SetWindowText("Display/Alter Storage");
-    PowerOn();
-    Poke(0x1FFFFE, "C1C2C3C4");
-    Select(0x1FFFFE, 0x200002);
+    // With VORN_SHOW_STORAGE_HIGH set, storage the bar cannot read.
+    bool bHigh = std::getenv("VORN_SHOW_STORAGE_HIGH") != nullptr;
+    PowerOn(bHigh ? "--do \"set mainstor high\"" : "");
+    if (!bHigh) {
+        Poke(0x1FFFFE, "C1C2C3C4");
+        Select(0x1FFFFE, 0x200002);
+    }
     ::SendMessageA(Item(IDC_STORAGE_AUTOREFRESH), BM_CLICK, 0, 0);
     PumpFor((DWORD)std::atoi(pszHold));
 }

@@ -171,8 +171,10 @@ bool CEmulatorModel::Set(const std::string& strKeyValue)
         m_strSios = value;
     else if (key == "version" && !value.empty())
         m_strVersion = value;
-    else if (key == "mainstor" && (value == "none" || value == "answer"))
-        m_bAnswerMainStor = value == "answer";
+    else if (key == "mainstor" && (value == "none" || value == "answer" || value == "high")) {
+        m_bAnswerMainStor = value != "none";
+        m_bStorageHigh = value == "high";
+    }
     else
         return false;
     return true;
@@ -230,7 +232,10 @@ void CEmulatorModel::HandleQuery(const std::string& strLine, CEmuLines& out)
     } else if (name == "MAINSTOR") {
         if (!m_bAnswerMainStor)
             return;
-        out.push_back({ kStreamErr, Format("MAINSTOR=%llu", (unsigned long long)m_nStorageAddress) });
+        // A 64-bit emulator's storage may lie above 4 GB, where a 32-bit
+        // console cannot reach it.
+        UINT64 nAddress = m_nStorageAddress + (m_bStorageHigh ? 0x100000000ull : 0);
+        out.push_back({ kStreamErr, Format("MAINSTOR=%llu", (unsigned long long)nAddress) });
         out.push_back({ kStreamErr, Format("MAINSIZE=%llu", (unsigned long long)m_nStorageSize) });
     } else if (name == "SCD") {
         m_strCommandDir = value;

@@ -106,6 +106,7 @@ private:
     UINT64 m_nStorageSize = 0;
     std::string m_strVersion = "4.7";
     bool m_bAnswerMainStor = true;      // "set mainstor none": no answer
+    bool m_bStorageHigh = false;        // "set mainstor high": reported 4 GB higher
     std::string m_strGuiVersion;
     std::string m_strCommandDir;
     int m_nCpu = 0;

@@ -65,6 +65,9 @@ TEST(EmulatorModel, HandshakeQueries)
     EXPECT_TRUE(model.Set("mainstor none"));
     EXPECT_TRUE(Command(model, "]MAINSTOR=").empty());
     EXPECT_FALSE(model.Set("mainstor maybe"));
+    EXPECT_TRUE(model.Set("mainstor high"));
+    EXPECT_EQ((std::vector<std::string>{ "MAINSTOR=4299227136", "MAINSIZE=1048576" }),
+              Command(model, "]MAINSTOR="));
     EXPECT_TRUE(model.Set("mainstor answer"));
     EXPECT_EQ(2u, Command(model, "]MAINSTOR=").size());
     // Malformed and unknown queries are taken silently.

@@ -55,7 +55,9 @@
 //                         cpupct, version ("none": "]VERS=" gets no answer),
 //                         echo (0/1: commands are echoed on standard output),
 //                         mainstor ("none": "]MAINSTOR=" gets no answer;
-//                         "answer", the default)
+//                         "answer", the default; "high": the address is
+//                         reported 4 GB higher, as a 64-bit emulator's
+//                         storage above 4 GB is)
 //   poke OFFSET HEX       write the bytes HEX (two hexadecimal digits each)
 //                         into main storage at the decimal OFFSET; the same
 //                         line on standard input does it too ("POKE=OK", or
