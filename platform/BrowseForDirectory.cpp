@@ -4,6 +4,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include "platform/PathFunctions.h"
 #include "platform/WindowHelpers.h"
 
 namespace {
@@ -26,13 +27,15 @@ BOOL BrowseForDirectoryEx(HWND hParent, LPCSTR pszTitle, LPCSTR pszStartFolder, 
 {
     // The picker's new style needs COM on this thread; balanced below.
     HRESULT hrInit = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    // The shell takes folders only in Windows form ("C:/dir/" selects nothing).
     PIDLIST_ABSOLUTE pidlRoot = nullptr;
-    if (pszRoot && *pszRoot) {
+    CString root = WindowsizedDirectory(pszRoot ? pszRoot : "");
+    if (!root.IsEmpty()) {
         WCHAR wroot[MAX_PATH];
-        ::MultiByteToWideChar(CP_ACP, 0, pszRoot, -1, wroot, MAX_PATH);
+        ::MultiByteToWideChar(CP_ACP, 0, root, -1, wroot, MAX_PATH);
         ::SHParseDisplayName(wroot, nullptr, &pidlRoot, 0, nullptr);
     }
-    CString start = pszStartFolder;
+    CString start = WindowsizedDirectory(pszStartFolder ? pszStartFolder : "");
     DWORD attr = start.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(start);
     bool bStart = attr != INVALID_FILE_ATTRIBUTES && (attr & FILE_ATTRIBUTE_DIRECTORY);
     BROWSEINFOA bi = {};

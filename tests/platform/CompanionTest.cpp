@@ -3,7 +3,9 @@
 // under Wine from a timer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
 
 #include "platform/Afx.h"
 #include "platform/AutoTaskDialog.h"
@@ -186,6 +188,39 @@ TEST(CXBalloonMsg, ShowsAtAPointAndClosesOnAKey)
         ::DispatchMessageA(&msg);
     EXPECT_EQ(CXBalloonMsg::GetShowing(), nullptr);
     host.DestroyWindow();
+}
+
+// The picker opens at its start folder, given in either form, with or
+// without a trailing separator: OK at once chooses it.
+TEST(BrowseForDirectoryEx, OkAtOnceChoosesTheStartFolder)
+{
+    char szWindows[MAX_PATH] = "";
+    ::GetWindowsDirectoryA(szWindows, MAX_PATH);
+    const std::string strWindows = szWindows;
+    std::string strForward = strWindows;
+    std::replace(strForward.begin(), strForward.end(), '\\', '/');
+    const struct {
+        std::string strStart;
+        std::string strChosen;
+    } cases[] = {
+        {strWindows, strWindows},
+        {strForward + "/", strWindows},
+        {strForward + "/system32", strWindows + "\\system32"},
+        {strWindows + "\\system32\\", strWindows + "\\system32"},
+    };
+    for (const auto& c : cases) {
+        CString folder;
+        BOOL ok;
+        {
+            vorntest::DialogDriver driver([&](HWND h) {
+                ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+                return false;
+            });
+            ok = BrowseForDirectoryEx(nullptr, "Select target working directory", c.strStart.c_str(), folder);
+        }
+        EXPECT_TRUE(ok) << c.strStart;
+        EXPECT_STRCASEEQ(folder, c.strChosen.c_str()) << c.strStart;
+    }
 }
 
 TEST(BrowseForDirectoryEx, CancelLeavesTheFolderAlone)
