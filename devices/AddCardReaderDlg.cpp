@@ -6,6 +6,7 @@
 #include "config/FileDialogs.h"
 #include "config/WindowHelpers.h"
 #include "devices/SockdevDlg.h"
+#include "platform/CSplitPath.h"
 #include "platform/DDX.h"
 #include "platform/TextFunctions.h"
 #include "session/VornGUIView.h"
@@ -126,7 +127,8 @@ void CAddCardReaderDlg::OnAddFile()
     AfterFilesAdded();
 }
 
-// Several decks at once, in the order chosen, until the first refused one.
+// Several decks at once, in the order chosen, until the first refused one;
+// each in Windows form, as "Add" keeps a typed one.
 void CAddCardReaderDlg::OnBrowseInputFile()
 {
     CString strPath;
@@ -136,9 +138,10 @@ void CAddCardReaderDlg::OnBrowseInputFile()
         return;
     SetDlgItemText(IDC_RDR_FILE, "");
     for (int i = 0; i < chosen.GetSize(); ++i) {
-        if (!ValidateInputFileMsgBox(chosen[i]))
+        CString strFile = CSplitPath(chosen[i]).GetFullPath();
+        if (!ValidateInputFileMsgBox(strFile))
             break;
-        AppendFile(chosen[i]);
+        AppendFile(strFile);
     }
     AfterFilesAdded();
 }

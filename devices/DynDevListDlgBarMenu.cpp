@@ -182,6 +182,7 @@ void CDynDevListDlgBar::OnLoadCards()
     CString strPath;
     if (BrowseForFileMustExist(GetReaderFilesFilter(), strPath, "Reader File", ReaderFilesDir(), nullptr) != IDOK)
         return;
+    strPath = CSplitPath(strPath).GetFullPath();  // the deck in Windows form
     if (!bSocket) {
         SendCommand(LoadCardsCommand(m_nClickedKey, strPath, dev.m_strOtherArgs));
         return;

@@ -125,11 +125,13 @@ void CPackListDlg::OnBrowse()
     m_strInputFile.Empty();
     SetDlgItemText(IDC_UTIL_INPUT_FILE, "");
     for (int i = 0; i < chosen.GetSize(); ++i) {
-        bool bPassed = ValidateInputFileMsgBox(chosen[i]);
-        NoteCheckedSize(chosen[i], bPassed);
+        // Windows form, as "Add" keeps a typed one: the utility is handed it.
+        CString strFile = CSplitPath(chosen[i]).GetFullPath();
+        bool bPassed = ValidateInputFileMsgBox(strFile);
+        NoteCheckedSize(strFile, bPassed);
         if (!bPassed)
             break;
-        SendDlgItemMessage(IDC_UTIL_FILE_LIST, LB_ADDSTRING, 0, (LPARAM)(LPCSTR)chosen[i]);
+        SendDlgItemMessage(IDC_UTIL_FILE_LIST, LB_ADDSTRING, 0, (LPARAM)(LPCSTR)strFile);
     }
     SendDlgItemMessage(IDC_UTIL_FILE_LIST, LB_SETCURSEL, (WPARAM)-1, 0);
     m_List.ItemsChanged();

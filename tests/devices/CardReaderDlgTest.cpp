@@ -1,8 +1,8 @@
 // CardReaderDlgTest.cpp: the card reader's and the socket dialog's windows
 // under Wine: reinitialising keeps the statement's files and options, the
-// type list's choice, files added and refused, the multifile automatic,
-// the ascii/ebcdic rules, socket mode and back, and the socket dialog's
-// fields and refusals.
+// type list's choice, files added (typed or browsed) and refused, the
+// multifile automatic, the ascii/ebcdic rules, socket mode and back, and
+// the socket dialog's fields and refusals.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -154,6 +154,34 @@ TEST(CAddCardReaderDlg, AddedFilesMakeTheCommandAndRefusedOnesStayInTheField)
               std::string(dlg.m_strCommand));
     EXPECT_EQ(0x3505, dlg.m_Device.m_wDevType);
     EXPECT_EQ(0x000C, dlg.m_Device.m_wDevnum);
+}
+
+// Decks chosen in the file dialog are kept, and written, in Windows form,
+// as typed ones are.
+TEST(CAddCardReaderDlg, BrowsedDecksAreKeptInWindowsForm)
+{
+    SKeepFolders keep;
+    TempDir dir;
+    std::string strFirst = dir.Write("a.txt", "//JOB\n");
+    std::string strSecond = dir.Write("b.txt", "//JOB\n");
+    g_strWindowsizedDefaultInitialDir = dir.Folder().c_str();
+    CAddCardReaderDlg dlg;
+    CSetRouter router;
+    dlg.m_bAdd = true;
+    dlg.m_pRouter = &router;
+    std::vector<std::string> items;
+    std::string strTitle;
+    SOkResult r = PressOk(dlg, [&](HWND h) {
+        SetText(h, IDC_DEVDLG_DEVNUM, "000C");
+        ::SendDlgItemMessageA(h, IDC_DEVDLG_DEVTYPE, CB_SETCURSEL, 2, 0);
+        strTitle = PressAndAnswer(h, IDC_RDR_BROWSE, [](HWND hFile) { ChooseFile(hFile, "\"a.txt\" \"b.txt\""); });
+        items = ListItems(h);
+    });
+    EXPECT_EQ("Reader Input", strTitle);
+    EXPECT_EQ((std::vector<std::string>{strFirst, strSecond}), items);
+    ASSERT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_EQ(strFirst, std::string(dlg.m_Device.m_strFirstArg));
+    EXPECT_EQ("attach 000C 3505 " + strFirst + " " + strSecond + " intrq multifile", std::string(dlg.m_strCommand));
 }
 
 TEST(CAddCardReaderDlg, MultifileSetByItselfOnlyUntilTheUserTouchesIt)
