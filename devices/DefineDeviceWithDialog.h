@@ -10,7 +10,8 @@
 // the device and the router given to it; for a load, the remembered file
 // name and argument text in place of the device's; the modal run; on OK
 // only, the device copied back over the caller's and the command taken.
-// The caller sends the command ("vorn " and the command) or queues it.
+// The caller sends the command (the view gives it the prefix the emulator's
+// version wants) or queues it.
 #pragma once
 
 #include <memory>

@@ -12,12 +12,12 @@ const int kFreeKeyTries = 257;
 // The device-menu commands that are one emulator command with the device number.
 struct DevCommandRow { UINT nID; const char* pszFormat; };
 const DevCommandRow kDevCommands[] = {
-    {ID_DEVLIST_START, "vorn start %s"},
-    {ID_DEVLIST_STOP, "vorn stop %s"},
-    {ID_DEVLIST_UNLOAD_TAPE, "vorn devinit %s *"},
-    {ID_DEVLIST_SUBCHANNEL_STATUS, "vorn ds %s"},
-    {ID_DEVLIST_ATTENTION, "vorn i %s"},
-    {ID_DEVLIST_DETACH, "vorn detach %s"},
+    {ID_DEVLIST_START, "start %s"},
+    {ID_DEVLIST_STOP, "stop %s"},
+    {ID_DEVLIST_UNLOAD_TAPE, "devinit %s *"},
+    {ID_DEVLIST_SUBCHANNEL_STATUS, "ds %s"},
+    {ID_DEVLIST_ATTENTION, "i %s"},
+    {ID_DEVLIST_DETACH, "detach %s"},
 };
 
 void AppendWord(CString& str, const CString& strWord)
@@ -65,7 +65,7 @@ CString DeviceMenuCommand(UINT nID, int nKey, bool bTracing)
 {
     CString strDev = FormatDevnum((DWORD)nKey), str;
     if (nID == ID_DEVLIST_TRACE_CCWS) {
-        str.Format(bTracing ? "vorn t-%s" : "vorn t+%s", (LPCSTR)strDev);
+        str.Format(bTracing ? "t-%s" : "t+%s", (LPCSTR)strDev);
         return str;
     }
     for (const DevCommandRow& row : kDevCommands)
@@ -77,7 +77,7 @@ CString DeviceMenuCommand(UINT nID, int nKey, bool bTracing)
 CString LoadCardsCommand(int nKey, const CString& strDeck, const CString& strOtherArgs)
 {
     CString str;
-    str.Format("vorn devinit %s", (LPCSTR)FormatDevnum((DWORD)nKey));
+    str.Format("devinit %s", (LPCSTR)FormatDevnum((DWORD)nKey));
     AppendWord(str, strDeck.IsEmpty() ? strDeck : QuoteIfNeeded(strDeck, '"'));
     AppendWord(str, strOtherArgs);
     return str;

@@ -30,13 +30,14 @@ int DevListItemImage(WORD wState);
 // address must be even) only even keys are candidates.
 int NextFreeDevKey(int nLastKey, const std::function<bool(int)>& isTaken, bool bEven = false);
 
-// The emulator command of a device-menu command for the device (empty for a
+// The emulator command (without the "vorn " prefix, which the view gives by
+// version) of a device-menu command for the device (empty for a
 // command that sends nothing by itself): Start, Stop, Unload Tape,
 // Subchannel Status, Attention interrupt, Delete device, and Trace CCWs,
 // which switches tracing off when bTracing, on otherwise.
 CString DeviceMenuCommand(UINT nID, int nKey, bool bTracing);
 
-// Load Cards for a reader read from a file: "vorn devinit D" followed by the
+// Load Cards for a reader read from a file: "devinit D" followed by the
 // chosen deck (quoted when needed) and the reader's other arguments, each
 // after a blank when not empty. The chosen deck takes the place of the
 // configured file.

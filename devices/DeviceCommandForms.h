@@ -2,7 +2,7 @@
 // emulator commands they build, window-free: the card reader's file list
 // and options, the socket address "host:port", the card punch's output file, the
 // statement editor's texts and commands, and the rename command. A command
-// carries no "vorn " prefix: the caller adds it when it sends.
+// carries no "vorn " prefix: the view gives it by the emulator's version.
 #pragma once
 
 #include "config/CVornDevice.h"

@@ -169,7 +169,8 @@ private:
     bool IsEmulatorRunning() const;
     bool IsEmulatorReady() const;
     void FlushQueuedCommands();
-    void SendCommand(const CString& strCommand);
+    // A command of the bar's own, with the prefix the emulator's version wants.
+    void SendVornCommand(const CString& strCommand);
     bool LookupConfiguredDevice(int nKey, CVornDevice& dev) const;
     bool RemoveConfiguredDevice(int nKey);
     void StoreConfiguredDevice(const CVornDevice& dev);

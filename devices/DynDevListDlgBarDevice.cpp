@@ -34,7 +34,7 @@ bool CDynDevListDlgBar::DefineDeviceWithDialog(CVornDevice& dev, bool bAdding, b
         SetLastLoad(true, strLoadFile, strLoadArgs);
     if (!strCommand.IsEmpty()) {
         StoreConfiguredDevice(dev);
-        SendCommand("vorn " + strCommand);
+        SendVornCommand(strCommand);
     }
     return true;
 }
@@ -88,7 +88,7 @@ void CDynDevListDlgBar::OnRename()
     dev.m_bLcss = (BYTE)(dlg.m_dwNewKey >> 16);
     dev.m_wDevnum = (WORD)dlg.m_dwNewKey;
     StoreConfiguredDevice(dev);
-    SendCommand("vorn " + dlg.m_strCommand);
+    SendVornCommand(dlg.m_strCommand);
     ScheduleRemoval(nOldKey);
 }
 

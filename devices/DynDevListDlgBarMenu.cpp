@@ -120,7 +120,7 @@ void CDynDevListDlgBar::OnTreeDblClk(NMHDR*, LRESULT* pResult)
 // Start, Stop, Unload Tape, Subchannel Status, Attention interrupt.
 BOOL CDynDevListDlgBar::OnDeviceCommand(UINT nID)
 {
-    SendCommand(DeviceMenuCommand(nID, m_nClickedKey, false));
+    SendVornCommand(DeviceMenuCommand(nID, m_nClickedKey, false));
     return TRUE;
 }
 
@@ -131,7 +131,7 @@ void CDynDevListDlgBar::OnTraceCCWs()
     CDevListEntry entry;
     if (!LookupShown(m_nClickedKey, entry))
         return;
-    SendCommand(DeviceMenuCommand(ID_DEVLIST_TRACE_CCWS, m_nClickedKey, entry.m_bCCWTrace != 0));
+    SendVornCommand(DeviceMenuCommand(ID_DEVLIST_TRACE_CCWS, m_nClickedKey, entry.m_bCCWTrace != 0));
     entry.m_bCCWTrace = entry.m_bCCWTrace ? 0 : 1;
     m_DevList.SetAt(m_nClickedKey, entry);
     m_ClickedEntry = entry;
@@ -141,7 +141,7 @@ void CDynDevListDlgBar::OnTraceCCWs()
 // from the tree only when the emulator says it has gone.
 void CDynDevListDlgBar::OnDetach()
 {
-    SendCommand(DeviceMenuCommand(ID_DEVLIST_DETACH, m_nClickedKey, false));
+    SendVornCommand(DeviceMenuCommand(ID_DEVLIST_DETACH, m_nClickedKey, false));
     ScheduleRemoval(m_nClickedKey);
 }
 
@@ -184,7 +184,7 @@ void CDynDevListDlgBar::OnLoadCards()
         return;
     strPath = CSplitPath(strPath).GetFullPath();  // the deck in Windows form
     if (!bSocket) {
-        SendCommand(LoadCardsCommand(m_nClickedKey, strPath, dev.m_strOtherArgs));
+        SendVornCommand(LoadCardsCommand(m_nClickedKey, strPath, dev.m_strOtherArgs));
         return;
     }
     CSplitPath split(strPath);

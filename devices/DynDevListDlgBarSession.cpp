@@ -33,10 +33,10 @@ void CDynDevListDlgBar::FlushQueuedCommands()
         g_pView->FlushQueuedCommands();
 }
 
-void CDynDevListDlgBar::SendCommand(const CString& strCommand)
+void CDynDevListDlgBar::SendVornCommand(const CString& strCommand)
 {
     if (g_pView)
-        g_pView->SendCommand(strCommand);
+        g_pView->SendVornCommand(strCommand);
 }
 
 // The devices of the view's current configuration, by key.

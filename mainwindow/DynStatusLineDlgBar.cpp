@@ -144,8 +144,8 @@ void CDynStatusLineDlgBar::OnCpuSpinDeltaPos(NMHDR* pNMHDR, LRESULT* pResult)
     *pResult = 0;
     m_nCurrentCpu = nTarget;
     CString strCommand;
-    strCommand.Format("vorn cpu %x", nTarget);
-    g_pView->SendCommand(strCommand);
+    strCommand.Format("cpu %x", nTarget);
+    g_pView->SendVornCommand(strCommand);
 }
 
 void CDynStatusLineDlgBar::PrepareContextMenu(CMenu* pPopup)

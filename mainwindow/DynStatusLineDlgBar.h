@@ -2,7 +2,7 @@
 // bar: the selected processor's PSW, state letters, instruction count, MIPS
 // and SIOS rates, each field as wide as its text, in the order and with the
 // visibility of the view's status-line preferences, after the spin that
-// selects the processor ("vorn cpu %x"). The view writes the texts.
+// selects the processor (the command "cpu %x"). The view writes the texts.
 #pragma once
 
 #include "mainwindow/MainWindowBarDlg.h"

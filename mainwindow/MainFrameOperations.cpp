@@ -42,9 +42,9 @@ void CMainFrame::OnIplLoad()
         strLoadParm = dlg.m_strLoadParm;
         g_pView->SetLoadParmAsked(dlg.m_bDontAsk != 0);
     }
-    g_pView->SendCommand("vorn loadparm " + strLoadParm);
+    g_pView->SendVornCommand("loadparm " + strLoadParm);
     ::Sleep(kLoadParmToIplMs);
-    g_pView->SendCommand("vorn ipl " + (pPanel ? pPanel->GetLoadUnit() : CString("0000")));
+    g_pView->SendVornCommand("ipl " + (pPanel ? pPanel->GetLoadUnit() : CString("0000")));
 }
 
 void CMainFrame::OnDeviceInterrupt()
@@ -56,7 +56,7 @@ void CMainFrame::OnDeviceInterrupt()
     dlg.m_strPrompt = "Enter device number to present device attention interrupt for:";
     dlg.m_pDevListBar = &m_wndDevListBar.m_dlg;
     if (dlg.DoModal() == IDOK)
-        g_pView->SendCommand("vorn i " + dlg.m_strDevNum);
+        g_pView->SendVornCommand("i " + dlg.m_strDevNum);
 }
 
 bool CMainFrame::SelectDeviceOfClass(CVornDevice& device, EDeviceChoice eChoice)
@@ -111,7 +111,7 @@ void CMainFrame::LoadDeviceWithDialog(EDeviceChoice eChoice)
     if (!DefineDeviceWithDialog(device, strCommand, run))
         return;
     g_pView->SetLastLoad(bTape, strFile, strArgs);
-    g_pView->SendCommand("vorn " + strCommand);
+    g_pView->SendVornCommand(strCommand);
 }
 
 void CMainFrame::OnLoadReader()
@@ -128,6 +128,6 @@ void CMainFrame::OnUnloadTape()
 {
     CVornDevice device;
     if (SelectDeviceOfClass(device, kChoiceUnloadTape))
-        g_pView->SendCommand("vorn devinit " + FormatDevnum(device.GetKey()) + " *");
+        g_pView->SendVornCommand("devinit " + FormatDevnum(device.GetKey()) + " *");
 }
 

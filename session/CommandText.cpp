@@ -13,6 +13,17 @@ CString CommandForEmulator(const CString& strCommand, double dVersion)
     return str;
 }
 
+CString VornCommandForEmulator(const CString& strCommand, double dVersion)
+{
+    CString str = strCommand;
+    TrimBlanks(str);
+    if (str.GetLength() >= 5 && str.Left(5).CompareNoCase("vorn ") == 0) {
+        str = str.Mid(5);
+        TrimBlanks(str);
+    }
+    return dVersion >= kVornPrefixDroppedVersion ? str : "vorn " + str;
+}
+
 bool IsShutdownCommand(const CString& strCommand)
 {
     // The trimmed text with one blank appended, so that the word alone and

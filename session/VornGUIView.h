@@ -186,6 +186,11 @@ public:
     // Writes a command with a line feed to the emulator (queued while it is
     // not running or not ready); false when a write failed. Any thread.
     bool SendCommand(const CString& strCommand);
+    // Every command the program itself builds (panel buttons, menus, the
+    // device list, the device dialogs, the Devices page) goes out here: with
+    // the "vorn " prefix the emulator's version wants, or without it
+    // (VornCommandForEmulator), then as SendCommand. Any thread.
+    bool SendVornCommand(const CString& strCommand);
     // The device-list bar took a complete list: the emulator is ready; the
     // queue is written, oldest first; the first time WM_EMULATOR_READY.
     void FlushQueuedCommands();

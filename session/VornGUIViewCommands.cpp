@@ -38,6 +38,11 @@ void CVornGUIView::TellCpuPercentBar(const DWORD* pEngineTypes, size_t nCpus)
         PostIfWindow(m_receivers.hCpuPercentBar, WM_CPU_ENGINE_TYPE, n, pEngineTypes[n]);
 }
 
+bool CVornGUIView::SendVornCommand(const CString& strCommand)
+{
+    return SendCommand(VornCommandForEmulator(strCommand, m_router.GetVersion()));
+}
+
 // The opening's protocol lines are written at once while an emulator runs:
 // only the operator's commands wait for it to be ready.
 bool CVornGUIView::SendNow(const CString& strLine)

@@ -262,7 +262,7 @@ void CVornGUIView::PrepareSysCfgDialog(CSysCfgDialog& dlg)
     dirs.strDisk = GetDiskFilesDir();
     dirs.strTape = GetTapeFilesDir();
     dlg.m_isEmulatorRunning = [this] { return IsEmulatorRunning(); };
-    dlg.m_sendCommand = [this](const CString& strCommand) { SendCommand(strCommand); };
+    dlg.m_sendCommand = [this](const CString& strCommand) { SendVornCommand(strCommand); };
     dlg.m_defineDevice = m_defineDevice;
 }
 

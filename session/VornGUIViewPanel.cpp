@@ -43,42 +43,42 @@ void CVornGUIView::PanelCommand(const CString& strCommand, bool bFocus)
     PlayPressButtonSound();
     if (!IsEmulatorRunning())
         return;
-    SendCommand(strCommand);
+    SendVornCommand(strCommand);
     if (bFocus)
         FocusCommandLine();
 }
 
 void CVornGUIView::OnStartButton()
 {
-    PanelCommand("vorn startall", true);
+    PanelCommand("startall", true);
 }
 
 // Stop leaves the focus where it is.
 void CVornGUIView::OnStopButton()
 {
-    PanelCommand("vorn stopall", false);
+    PanelCommand("stopall", false);
 }
 
 void CVornGUIView::OnStoreButton()
 {
-    PanelCommand("vorn store", true);
+    PanelCommand("store", true);
 }
 
 void CVornGUIView::OnRestartButton()
 {
-    PanelCommand("vorn restart", true);
+    PanelCommand("restart", true);
 }
 
 void CVornGUIView::OnInterruptButton()
 {
-    PanelCommand("vorn ext", true);
+    PanelCommand("ext", true);
 }
 
 // The load unit is the one the panel's dials show.
 void CVornGUIView::OnLoadButton()
 {
     CString strUnit = m_receivers.pControlsBar ? m_receivers.pControlsBar->GetLoadUnit() : CString("0000");
-    PanelCommand("vorn ipl " + strUnit, true);
+    PanelCommand("ipl " + strUnit, true);
 }
 
 void CVornGUIView::OnPowerOnButton()

@@ -240,7 +240,7 @@ void CVornGUIView::PowerOff()
 {
     if (!IsEmulatorRunning())
         return;
-    SendCommand("vorn exit");
+    SendVornCommand("exit");
     // Until the emulator has taken its first device list the command waits
     // in the queue and arms nothing; the watchdog runs all the same, so that
     // an emulator that never gets ready can still be ended.

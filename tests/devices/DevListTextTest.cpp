@@ -50,28 +50,28 @@ TEST(DevListText, NextFreeKey)
 TEST(DevListText, DeviceMenuCommands)
 {
     const struct { UINT nID; bool bTracing; const char* psz; } cases[] = {
-        {ID_DEVLIST_START, false, "vorn start 1:0120"},
-        {ID_DEVLIST_STOP, false, "vorn stop 1:0120"},
-        {ID_DEVLIST_UNLOAD_TAPE, false, "vorn devinit 1:0120 *"},
-        {ID_DEVLIST_SUBCHANNEL_STATUS, false, "vorn ds 1:0120"},
-        {ID_DEVLIST_ATTENTION, false, "vorn i 1:0120"},
-        {ID_DEVLIST_DETACH, false, "vorn detach 1:0120"},
-        {ID_DEVLIST_TRACE_CCWS, false, "vorn t+1:0120"},
-        {ID_DEVLIST_TRACE_CCWS, true, "vorn t-1:0120"},
+        {ID_DEVLIST_START, false, "start 1:0120"},
+        {ID_DEVLIST_STOP, false, "stop 1:0120"},
+        {ID_DEVLIST_UNLOAD_TAPE, false, "devinit 1:0120 *"},
+        {ID_DEVLIST_SUBCHANNEL_STATUS, false, "ds 1:0120"},
+        {ID_DEVLIST_ATTENTION, false, "i 1:0120"},
+        {ID_DEVLIST_DETACH, false, "detach 1:0120"},
+        {ID_DEVLIST_TRACE_CCWS, false, "t+1:0120"},
+        {ID_DEVLIST_TRACE_CCWS, true, "t-1:0120"},
         {ID_DEVLIST_RENAME, false, ""},
         {ID_BAR_CLOSE, false, ""},
     };
     for (const auto& c : cases)
         EXPECT_STREQ(c.psz, DeviceMenuCommand(c.nID, 0x10120, c.bTracing)) << c.nID;
-    EXPECT_STREQ("vorn i 000C", DeviceMenuCommand(ID_DEVLIST_ATTENTION, 0xC, false));
+    EXPECT_STREQ("i 000C", DeviceMenuCommand(ID_DEVLIST_ATTENTION, 0xC, false));
 }
 
 TEST(DevListText, LoadCardsUsesTheChosenDeck)
 {
-    EXPECT_STREQ("vorn devinit 000C deck.txt ascii eof", LoadCardsCommand(0xC, "deck.txt", "ascii eof"));
-    EXPECT_STREQ("vorn devinit 000C \"C:\\my decks\\a b.txt\"", LoadCardsCommand(0xC, "C:\\my decks\\a b.txt", ""));
-    EXPECT_STREQ("vorn devinit 000C", LoadCardsCommand(0xC, "", ""));
-    EXPECT_STREQ("vorn devinit 000C ebcdic", LoadCardsCommand(0xC, "", "ebcdic"));
+    EXPECT_STREQ("devinit 000C deck.txt ascii eof", LoadCardsCommand(0xC, "deck.txt", "ascii eof"));
+    EXPECT_STREQ("devinit 000C \"C:\\my decks\\a b.txt\"", LoadCardsCommand(0xC, "C:\\my decks\\a b.txt", ""));
+    EXPECT_STREQ("devinit 000C", LoadCardsCommand(0xC, "", ""));
+    EXPECT_STREQ("devinit 000C ebcdic", LoadCardsCommand(0xC, "", "ebcdic"));
 }
 
 TEST(DevListText, SocketLoadCardsTitle)

@@ -32,6 +32,26 @@ TEST(CommandText, PrefixDroppedFromVersionFour)
             << c.pszCommand << " @ " << c.dVersion;
 }
 
+// The program's own commands: one form whoever built them.
+TEST(CommandText, ProgramCommandsGetThePrefixTheVersionWants)
+{
+    const SPrefixCase cases[] = {
+        {"attach 0580 3420 tape.aws", 0.0, "vorn attach 0580 3420 tape.aws"},
+        {"attach 0580 3420 tape.aws", 3.99, "vorn attach 0580 3420 tape.aws"},
+        {"attach 0580 3420 tape.aws", 4.0, "attach 0580 3420 tape.aws"},
+        {"vorn detach 0120", 3.1, "vorn detach 0120"},
+        {"VORN  detach 0120", 3.1, "vorn detach 0120"},
+        {"vorn detach 0120", 4.7, "detach 0120"},
+        {"  ipl 0191 ", 4.7, "ipl 0191"},
+        {"  ipl 0191 ", 3.1, "vorn ipl 0191"},
+        {"attach  0400  CTCE  30880", 3.1, "vorn attach  0400  CTCE  30880"},
+        {"vornx", 3.1, "vorn vornx"},
+    };
+    for (const SPrefixCase& c : cases)
+        EXPECT_STREQ(c.pszSent, VornCommandForEmulator(c.pszCommand, c.dVersion).GetString())
+            << c.pszCommand << " @ " << c.dVersion;
+}
+
 TEST(CommandText, ShutdownCommands)
 {
     for (const char* psz : { "exit", "EXIT", "  exit  ", "Exit now", "quit", "QUIT x", "ssd", "SSD", "ssd 5", "\texit",

@@ -6,7 +6,8 @@
 // without configuration; the "-f" start-up configuration; the licensed-mode
 // question answered Yes, No and left to time out; the watchdog of a version
 // 3.x emulator, which is told "vorn exit"; the Devices page's queued
-// commands sent at an apply while the emulator runs.
+// commands sent at an apply while the emulator runs, with the "vorn "
+// prefix to a 3.x emulator.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -65,6 +66,7 @@ struct PowerFixture : SessionFixture {
                               strScript + "\" EXTERNALGUI";
         ProfileWriteString("Settings", "ExtraCmdLineArgs", strArgs.c_str());
     }
+    void ApplyDevicesPageWhileRunning(const std::string& strPrefix);
     // A configuration file in the folder with blanks in its name.
     std::string WriteConfig(const std::string& strName, const std::string& strHeader)
     {
@@ -377,10 +379,10 @@ TEST_F(AskToExitFixture, PowerOffOptionAsksBeforeClosingTheMainWindow)
 }
 
 // The Devices page of the system configuration dialog with the emulator
-// running (version 4.7: commands arrive without "vorn "): an added reader
-// and a removed disk reach the emulator at Apply, in the order queued, and
-// the next Apply sends nothing more.
-TEST_F(PowerFixture, DevicesPageCommandsGoOutAtAnApplyWhileRunning)
+// running: an added reader and a removed disk reach the emulator at Apply,
+// in the order queued, with the "vorn " prefix that the emulator's version
+// wants (strPrefix), and the next Apply sends nothing more.
+void PowerFixture::ApplyDevicesPageWhileRunning(const std::string& strPrefix)
 {
     std::string strConfig = WriteConfig("devs.cnf", "CPUSERIAL 000611\nCPUMODEL 2827\nMAINSIZE 64\n");
     ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strConfig));
@@ -396,7 +398,8 @@ TEST_F(PowerFixture, DevicesPageCommandsGoOutAtAnApplyWhileRunning)
         strCommand.Format("attach %s 3505 deck.txt", (LPCSTR)FormatDevnum(dev.GetKey()));
         return true;
     };
-    const std::string kAttach = "attach 000C 3505 deck.txt";
+    const std::string kAttach = strPrefix + "attach 000C 3505 deck.txt";
+    const std::string kDetach = strPrefix + "detach 0120";
     auto Press = [](HWND h, int nId) {
         ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), (LPARAM)::GetDlgItem(h, nId));
     };
@@ -419,7 +422,7 @@ TEST_F(PowerFixture, DevicesPageCommandsGoOutAtAnApplyWhileRunning)
             return true;
         }
         case 1:
-            if (!HasReceived("detach 0120") && ::GetTickCount() - dwWaitStart < 10000)
+            if (!HasReceived(kDetach) && ::GetTickCount() - dwWaitStart < 10000)
                 nStep = 1;
             else
                 Press(hDlg, ID_APPLY_NOW);
@@ -435,7 +438,7 @@ TEST_F(PowerFixture, DevicesPageCommandsGoOutAtAnApplyWhileRunning)
     PumpFor(300);
     std::vector<std::string> lines = Received();
     auto attach = std::find(lines.begin(), lines.end(), kAttach);
-    auto detach = std::find(lines.begin(), lines.end(), "detach 0120");
+    auto detach = std::find(lines.begin(), lines.end(), kDetach);
     std::string strAll;
     for (const std::string& s : lines)
         strAll += s + "|";
@@ -443,11 +446,23 @@ TEST_F(PowerFixture, DevicesPageCommandsGoOutAtAnApplyWhileRunning)
     ASSERT_NE(detach, lines.end()) << strAll;
     EXPECT_LT(attach, detach);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), kAttach), 1);
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "detach 0120"), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), kDetach), 1);
     // The view holds the edited configuration.
     CVornDevice dev;
     EXPECT_TRUE(pView->GetConfig().m_devices.Lookup(0x000C, dev));
     EXPECT_FALSE(pView->GetConfig().m_devices.Lookup(0x0120, dev));
     pView->SendMessage(WM_COMMAND, ID_POWER_OFF, 0);
     ASSERT_TRUE(PumpUntilEnded());
+}
+
+TEST_F(PowerFixture, DevicesPageCommandsGoOutAtAnApplyWhileRunning)
+{
+    // Version 4.7: the commands arrive without "vorn ".
+    ApplyDevicesPageWhileRunning("");
+}
+
+TEST_F(PowerFixture, DevicesPageCommandsKeepThePrefixForAnOlderEmulator)
+{
+    std::ofstream(strScript, std::ios::binary) << "set version 3.02\n";
+    ApplyDevicesPageWhileRunning("vorn ");
 }
