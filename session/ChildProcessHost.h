@@ -22,8 +22,9 @@ public:
     // only in CPipedProcessCtl::WaitWhilePaused, so that a kill releases it.
     virtual void OnPipeData(int nStream, CPipedProcessCtl* pCtl, char* pBuffer, int& nLength) = 0;
     // A note of the application on the console, with time stamp ("... started;
-    // process-id = ...", "kill ..."). GUI thread.
-    virtual void AddChildNote(const CString& strLine) = 0;
+    // process-id = ...", "kill ..."); bFailure for the end of a child that
+    // failed ("... ended; rc=8"). GUI thread.
+    virtual void AddChildNote(const CString& strLine, bool bFailure) = 0;
     // True when more than one child runs (the emulator and a utility, or two
     // utilities): notes then begin with the process-id text. GUI thread.
     virtual bool IsPidPrefixNeeded() const = 0;

@@ -1,6 +1,8 @@
 // ConsoleLines.cpp: the document's console lines and length histogram.
 #include "session/ConsoleLines.h"
 
+#include "session/ConsoleClassifier.h"
+
 CString CConsoleLines::GetAt(INT_PTR i) const
 {
     if (i < 0 || i >= GetCount())
@@ -30,6 +32,20 @@ void CConsoleLines::Add(const CString& strLine)
     Add(std::move(block));
 }
 
+void CConsoleLines::Add(const CString& strLine, int nKind)
+{
+    Add(strLine);
+    if (nKind >= 0 && nKind < kMsgKindCount)
+        m_lines.back().nGivenKind = (UINT)nKind + 1;
+}
+
+int CConsoleLines::GetGivenKind(INT_PTR i) const
+{
+    if (i < 0 || i >= GetCount())
+        return -1;
+    return (int)m_lines[(size_t)i].nGivenKind - 1;
+}
+
 void CConsoleLines::Add(CConsoleBlock&& block)
 {
     size_t n = block.GetCount();
@@ -37,7 +53,7 @@ void CConsoleLines::Add(CConsoleBlock&& block)
         return;
     auto pBlock = std::make_shared<const CConsoleBlock>(std::move(block));
     for (size_t i = 0; i < n; ++i) {
-        m_lines.push_back(SLine{pBlock, i});
+        m_lines.push_back(SLine{pBlock, (UINT)i, 0});
         Count((int)pBlock->LineLength(i), +1);
     }
 }

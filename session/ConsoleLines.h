@@ -24,6 +24,12 @@ public:
     int GetLongestLength() const { return m_histogram.empty() ? 0 : (int)m_histogram.size() - 1; }
 
     void Add(const CString& strLine);
+    // A line whose kind (EConsoleMsgKind) its writer gives, instead of its
+    // text telling it (the application's own notes).
+    void Add(const CString& strLine, int nKind);
+    // The kind given with Add, or -1 when the line's text tells it (also
+    // when i is out of range).
+    int GetGivenKind(INT_PTR i) const;
     // Takes every line of the block, which is moved here, not copied.
     void Add(CConsoleBlock&& block);
     // Removes and returns the oldest line (an empty string when there is none).
@@ -40,10 +46,14 @@ public:
     CString GetPrevLine(INT_PTR& nPos) const;
 
 private:
-    // A stored line: its block and its index there.
+    // A stored line: its block, its index there and the kind given with it
+    // plus one (0: its text tells), packed into one word, as a console holds
+    // lines by the million (a block never reaches 2^28 lines: each takes at
+    // least its CR LF).
     struct SLine {
         std::shared_ptr<const CConsoleBlock> pBlock;
-        size_t nIndex;
+        UINT nIndex : 28;
+        UINT nGivenKind : 4;
         int GetLength() const { return (int)pBlock->LineLength(nIndex); }
         CString Text() const { return CString(pBlock->LineData(nIndex), GetLength()); }
     };

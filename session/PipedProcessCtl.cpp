@@ -185,14 +185,14 @@ CWinThread* CPipedProcessCtl::BeginThread(UINT (*pfn)(LPVOID), int nPriority)
     return p;
 }
 
-void CPipedProcessCtl::AddNote(const CString& strLine)
+void CPipedProcessCtl::AddNote(const CString& strLine, bool bFailure)
 {
     if (!m_pHost)
         return;
     CString strNote;
     if (m_pHost->IsPidPrefixNeeded())
         strNote = m_strPidText + " ";
-    m_pHost->AddChildNote(strNote + strLine);
+    m_pHost->AddChildNote(strNote + strLine, bFailure);
 }
 
 void CPipedProcessCtl::PostToHost(UINT msg, WPARAM wp)
@@ -206,7 +206,7 @@ void CPipedProcessCtl::ReportEnd(DWORD dwExitCode)
 {
     CString strLine;
     strLine.Format("%s ended; rc=%d", (const char*)m_strName, (int)dwExitCode);
-    AddNote(strLine);
+    AddNote(strLine, dwExitCode != 0);
 }
 
 DWORD CPipedProcessCtl::Kill(bool bLog)

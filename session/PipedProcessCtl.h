@@ -50,7 +50,8 @@ public:
     // transferred, 0 once the process has ended or when the range lies
     // beyond what this 32-bit process can address.
     SIZE_T TransferMemory(UINT64 nAddress, void* pBuffer, SIZE_T nLength, bool bWrite);
-    // GUI thread, when the end has been handled: "%s%s%s ended; rc=%d".
+    // GUI thread, when the end has been handled: "%s%s%s ended; rc=%d", a
+    // failure's note when the code is not 0.
     void ReportEnd(DWORD dwExitCode);
 
     // Flow control for the host's reader-side wait: blocks until hResume is
@@ -85,7 +86,7 @@ private:
     void StartFailed(DWORD dwError, const CString& strCommand);
     void StartThreads();
     CWinThread* BeginThread(UINT (*pfn)(LPVOID), int nPriority);
-    void AddNote(const CString& strLine);
+    void AddNote(const CString& strLine, bool bFailure = false);
     void PostToHost(UINT msg, WPARAM wp);
     void CloseHandles();
     void JoinThreads();

@@ -86,10 +86,10 @@ bool CVornGUIDoc::CloseLogfile()
     return false;
 }
 
-void CVornGUIDoc::WriteLogLine(const CString& strLine)
+void CVornGUIDoc::WriteLogLine(const CString& strLine, int nKind)
 {
     CSingleLock lock(&m_csLogging, TRUE);
-    m_lines.Add(strLine);
+    m_lines.Add(strLine, nKind);
     SetModifiedFlag(TRUE);
     if (IsLogMemoryOnly() || (!m_log.IsOpen() && !OpenLogfile()))
         return;

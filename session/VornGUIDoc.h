@@ -19,8 +19,9 @@ public:
     CVornGUIDoc();
     ~CVornGUIDoc() override;
 
-    // Stores one line (or a block) and writes it to the log file.
-    void WriteLogLine(const CString& strLine);
+    // Stores one line (or a block) and writes it to the log file; nKind is
+    // the console kind the line shows with (-1: its text tells).
+    void WriteLogLine(const CString& strLine, int nKind = -1);
     void WriteLogLines(const std::vector<CString>& lines);
     // The block's lines are stored where they are (moved, not copied).
     void WriteLogLines(CConsoleBlock&& lines);
@@ -29,6 +30,7 @@ public:
     CString GetNextLine(INT_PTR& nPos) const { return m_lines.GetNextLine(nPos); }
     CString GetPrevLine(INT_PTR& nPos) const { return m_lines.GetPrevLine(nPos); }
     CString GetLine(INT_PTR i) const { return m_lines.GetAt(i); }
+    int GetGivenKind(INT_PTR i) const { return m_lines.GetGivenKind(i); }
 
     INT_PTR GetLineCount() const { return m_lines.GetCount(); }
     INT_PTR GetLastIndex() const { return m_lines.GetLastIndex(); }

@@ -87,8 +87,9 @@ public:
     BOOL OnScrollBy(CSize sizeScroll, BOOL bDoScroll = TRUE) override;
     virtual void UpdateTitle();
 
-    // Console lines (GUI thread).
-    void AddMessage(const CString& strText, bool bTimestamp);
+    // Console lines (GUI thread). nKind: the console kind the line shows
+    // with (an application note's own), -1 when its text tells.
+    void AddMessage(const CString& strText, bool bTimestamp, int nKind = -1);
     void AddMessages(CConsoleBlock&& lines);
     void RefreshAfterAppend(int nAdded);
     static int ClassifyMessage(const CString& strText) { return ::ClassifyMessage(strText); }
@@ -140,7 +141,7 @@ public:
     // CChildProcessHost: the view hosts every child process.
     HWND GetChildNotifyWnd() const override { return m_hWnd; }
     void OnPipeData(int nStream, CPipedProcessCtl* pCtl, char* pBuffer, int& nLength) override;
-    void AddChildNote(const CString& strLine) override;
+    void AddChildNote(const CString& strLine, bool bFailure) override;
     bool IsPidPrefixNeeded() const override;
     void ShowChildStartError(const CString& strText, const CString& strDetail) override;
     // Idle time on the GUI thread: posts WM_PENDING_LINES and holds or

@@ -38,9 +38,10 @@ void CVornGUIView::OnPipeData(int nStream, CPipedProcessCtl* pCtl, char* pBuffer
     });
 }
 
-void CVornGUIView::AddChildNote(const CString& strLine)
+// A child's failure (its end with a code other than 0) shows as an error.
+void CVornGUIView::AddChildNote(const CString& strLine, bool bFailure)
 {
-    AddMessage(strLine, true);
+    AddMessage(strLine, true, bFailure ? kMsgError : -1);
     RefreshAfterAppend(1);
 }
 

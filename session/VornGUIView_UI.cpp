@@ -189,13 +189,13 @@ void CVornGUIView::CopyCountsFromDocument()
     m_nLongest = pDoc && pDoc->GetLongestLength() > 0 ? pDoc->GetLongestLength() - 1 : 0;
 }
 
-void CVornGUIView::AddMessage(const CString& strText, bool bTimestamp)
+void CVornGUIView::AddMessage(const CString& strText, bool bTimestamp, int nKind)
 {
     AddBannerIfDue(1);
     CString strLine = strText;
     if (bTimestamp)
         FormatTimestamp(strLine);
-    GetDocument()->WriteLogLine(strLine);
+    GetDocument()->WriteLogLine(strLine, nKind);
     EnforceMemoryLimit();
     CopyCountsFromDocument();
 }
@@ -296,7 +296,9 @@ void CVornGUIView::OnDraw(CDC* pDC)
     for (int row = 0; row <= m_nLinesFit && m_nTopLine + row < m_nLineCount; ++row) {
         int nLine = m_nTopLine + row;
         CString strLine = pDoc->GetLine(nLine);
-        int nKind = ::ClassifyMessage(strLine);
+        int nKind = pDoc->GetGivenKind(nLine);
+        if (nKind < 0)
+            nKind = ::ClassifyMessage(strLine);
         DWORD crKind = m_settings.m_styles[nKind].crColor;
         CDCSelect selKind(pDC->m_hDC, m_fonts[nKind].m_hObject);
         bool bSel = m_sel.IsSelected(nLine);

@@ -1,6 +1,7 @@
 // ConsoleLinesTest.cpp: the document's line store and length histogram.
 #include <gtest/gtest.h>
 
+#include "session/ConsoleClassifier.h"
 #include "session/ConsoleLines.h"
 
 TEST(ConsoleLines, LongestLineFollowsRemovals)
@@ -55,4 +56,31 @@ TEST(ConsoleLines, NextAndPrevWalk)
     nPos = 9;
     EXPECT_EQ(lines.GetPrevLine(nPos), "");
     EXPECT_EQ(nPos, -1);
+}
+
+// A kind given with a line stays with it as older lines go; lines of a
+// block and lines added plainly have none, and a kind out of range is not
+// kept.
+TEST(ConsoleLines, GivenKindsStayWithTheirLines)
+{
+    CConsoleLines lines;
+    CConsoleBlock block;
+    block.Add("one");
+    block.Add("two");
+    lines.Add(std::move(block));
+    lines.Add("x ended; rc=8", kMsgError);
+    lines.Add("plain");
+    lines.Add("note", kMsgInfo);
+    lines.Add("odd", kMsgKindCount);
+    lines.Add("negative", -5);
+    const int kExpected[] = {-1, -1, kMsgError, -1, kMsgInfo, -1, -1};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(kExpected[i], lines.GetGivenKind(i)) << i;
+    EXPECT_EQ(-1, lines.GetGivenKind(-1));
+    EXPECT_EQ(-1, lines.GetGivenKind(7));
+    EXPECT_TRUE(lines.RemoveFirst(2));
+    EXPECT_EQ("x ended; rc=8", lines.GetAt(0));
+    EXPECT_EQ(kMsgError, lines.GetGivenKind(0));
+    EXPECT_EQ(kMsgInfo, lines.GetGivenKind(2));
+    EXPECT_EQ(lines.GetLongestLength(), 13);
 }

@@ -51,15 +51,18 @@ TEST(PipedProcessCtl, BothStreamsNotesAndExitCode)
     EXPECT_EQ(host.m_notes, (std::vector<std::string>{ started, "Util ended; rc=3" }));
 }
 
+// The end note of a code other than 0 is given as a failure; the started
+// note never is.
 TEST(PipedProcessCtl, ExitCodes)
 {
-    struct SCase { const char* pszArgs; DWORD dwExpected; const char* pszEnded; };
+    struct SCase { const char* pszArgs; DWORD dwExpected; const char* pszEnded; bool bFailure; };
     const SCase kCases[] = {
-        { "--rc 0", 0, "Util ended; rc=0" },
-        { "--rc 1", 1, "Util ended; rc=1" },
-        { "--rc 255", 255, "Util ended; rc=255" },
-        { "--do \"exit 4095\"", 4095, "Util ended; rc=4095" },
-        { "--do \"outraw unfinished\" --do \"exit 7\"", 7, "Util ended; rc=7" },
+        { "--rc 0", 0, "Util ended; rc=0", false },
+        { "--rc 1", 1, "Util ended; rc=1", true },
+        { "--rc 255", 255, "Util ended; rc=255", true },
+        { "--do \"exit 4095\"", 4095, "Util ended; rc=4095", true },
+        { "--do \"outraw unfinished\" --do \"exit 7\"", 7, "Util ended; rc=7", true },
+        { "--rc -8", 0xFFFFFFF8u, "Util ended; rc=-8", true },
     };
     for (const SCase& c : kCases) {
         CTestChildHost host;
@@ -67,6 +70,7 @@ TEST(PipedProcessCtl, ExitCodes)
         ASSERT_TRUE(host.PumpUntilEnded()) << c.pszArgs;
         EXPECT_EQ(host.m_exitCodes[0], c.dwExpected) << c.pszArgs;
         EXPECT_EQ(host.m_notes.back(), c.pszEnded);
+        EXPECT_EQ((std::vector<bool>{ false, c.bFailure }), host.m_noteFailures) << c.pszArgs;
     }
 }
 

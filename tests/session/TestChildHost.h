@@ -38,6 +38,7 @@ public:
 
     CUtilityRuns m_runs;
     std::vector<std::string> m_notes;
+    std::vector<bool> m_noteFailures;           // per note: given as a failure
     std::vector<std::string> m_errors;          // text + "|" + detail of start errors
     std::vector<DWORD> m_exitCodes;             // one per WM_UTILITY_ENDED
     int m_nStatusMessages = 0;
@@ -53,7 +54,11 @@ public:
     // CChildProcessHost
     HWND GetChildNotifyWnd() const override { return m_hWnd; }
     void OnPipeData(int nStream, CPipedProcessCtl* pCtl, char* pBuffer, int& nLength) override;
-    void AddChildNote(const CString& strLine) override { m_notes.push_back((const char*)strLine); }
+    void AddChildNote(const CString& strLine, bool bFailure) override
+    {
+        m_notes.push_back((const char*)strLine);
+        m_noteFailures.push_back(bFailure);
+    }
     bool IsPidPrefixNeeded() const override { return m_bPidPrefix; }
     void ShowChildStartError(const CString& strText, const CString& strDetail) override;
 

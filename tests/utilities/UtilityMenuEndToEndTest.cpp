@@ -18,10 +18,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/CDC.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/PathFunctions.h"
 #include "platform/ProfileStore.h"
 #include "resources/resource.h"
+#include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/session/SessionViewFixture.h"
@@ -62,6 +64,8 @@ struct UtilityMenu : SessionFixture {
             ProfileWriteInt(list.first, "NumEntries", 1);
             ProfileWriteString(list.first, "1", list.second.c_str());
         }
+        // Error lines in a colour of their own, as users set them.
+        ProfileWriteInt("Settings", "ErrorMsgsColor", (int)RGB(192, 0, 0));
         strUtilRecord = dir.Path("utilities.txt");
         ::SetEnvironmentVariableA("VORNUTIL_RECORD", strUtilRecord.c_str());
     }
@@ -1049,6 +1053,72 @@ TEST_F(UtilityMenu, ReelDivideActsOnTheOverwriteAnswersOfItsOutputs)
               runs[0].strCommandLine);
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(strOld.c_str()));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(strPart1.c_str()));
+}
+
+}  // namespace
+
+namespace {
+
+// True when the view, drawn into a bitmap, shows the colour somewhere in
+// the row of console line nLine.
+bool RowHasColour(CVornGUIView* pView, int nLine, COLORREF cr)
+{
+    RECT rc;
+    pView->GetClientRect(&rc);
+    HDC hdcScreen = ::GetDC(nullptr);
+    HDC hdc = ::CreateCompatibleDC(hdcScreen);
+    HBITMAP hbm = ::CreateCompatibleBitmap(hdcScreen, rc.right, rc.bottom);
+    ::ReleaseDC(nullptr, hdcScreen);
+    HGDIOBJ hOld = ::SelectObject(hdc, hbm);
+    {
+        CDC dc(hdc);
+        pView->OnDraw(&dc);
+    }
+    ::SetViewportOrgEx(hdc, 0, 0, nullptr);
+    int h = pView->GetLineHeight(), y0 = (nLine - pView->GetTopLine()) * h;
+    bool bFound = false;
+    for (int y = y0; y < y0 + h && !bFound; ++y)
+        for (int x = 0; x < rc.right && !bFound; ++x)
+            bFound = ::GetPixel(hdc, x, y) == cr;
+    ::SelectObject(hdc, hOld);
+    ::DeleteObject(hbm);
+    ::DeleteDC(hdc);
+    return bFound;
+}
+
+// A run that ends with a code other than 0 has its end line drawn as an
+// error line; one that ends with 0 keeps the plain look, and both lines
+// keep their text.
+TEST_F(UtilityMenu, AFailedRunsEndLineShowsAsAnError)
+{
+    std::string strTape = dir.Write("tapes\\bad.aws", std::string(100, 'T'));
+    std::string strScript = dir.Write("reelscan.txt", "out scanning\nexit 8\n");
+    ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_REELSCAN", strScript.c_str());
+    EXPECT_EQ("", Run(ID_UTIL_REELSCAN, strTape));
+    dir.Write("reelscan.txt", "out scanning\n");
+    EXPECT_EQ("", Run(ID_UTIL_REELSCAN, strTape));
+    ASSERT_EQ(2u, Recorded().size());
+    int nFailed = -1, nPassed = -1;
+    auto endsWith = [](const std::string& s, const std::string& strEnd) {
+        return s.size() >= strEnd.size() && s.compare(s.size() - strEnd.size(), strEnd.size(), strEnd) == 0;
+    };
+    for (int i = 0; i < (int)pDoc->GetLineCount(); ++i) {
+        std::string strLine = (const char*)pDoc->GetLine(i);
+        if (endsWith(strLine, "REELSCAN bad.aws ended; rc=8"))
+            nFailed = i;
+        if (endsWith(strLine, "REELSCAN bad.aws ended; rc=0"))
+            nPassed = i;
+    }
+    ASSERT_GE(nFailed, 0) << Console();
+    ASSERT_GE(nPassed, 0) << Console();
+    EXPECT_EQ(kMsgError, pDoc->GetGivenKind(nFailed));
+    EXPECT_EQ(-1, pDoc->GetGivenKind(nPassed));
+    COLORREF crError = pView->Settings().m_styles[kMsgError].crColor;
+    ASSERT_NE(crError, pView->Settings().m_styles[kMsgPlain].crColor);
+    pView->SendMessage(WM_VSCROLL, SB_TOP, 0);
+    ASSERT_LT(nPassed - pView->GetTopLine(), pView->GetLinesFit()) << "both end lines on the page";
+    EXPECT_TRUE(RowHasColour(pView, nFailed, crError));
+    EXPECT_FALSE(RowHasColour(pView, nPassed, crError));
 }
 
 }  // namespace

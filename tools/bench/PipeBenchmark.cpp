@@ -54,7 +54,7 @@ public:
     {
         SplitPipeChunk(pBuffer, nLength, [this](char*) { ++m_nLines; });
     }
-    void AddChildNote(const CString&) override {}
+    void AddChildNote(const CString&, bool) override {}
     bool IsPidPrefixNeeded() const override { return false; }
     void ShowChildStartError(const CString& strText, const CString&) override
     {
