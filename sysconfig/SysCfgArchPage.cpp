@@ -152,12 +152,41 @@ BOOL CSysCfgArchPage::OnInitDialog()
     CheckDlgButton(IDC_ARCH_ECPSVM_TRAP, Edited().m_bEcpsvmTrap ? BST_CHECKED : BST_UNCHECKED);
     OnClickEcpsVm();
     OnClickLegacySenseId();
-    AddSzXControlById(IDC_ARCH_MODE_GROUP, mdResize);
-    AddSzXControlById(IDC_ARCH_OPTIONS_GROUP, mdResize);
-    AddSzAxisControl(IDC_ARCH_TAILOR_GROUP, mdResize);
-    AddSzAxisControl(IDC_ARCH_OPTIONS_GROUP, mdResize);
+    RegisterLayout();
     m_bPageInitialized = true;
     return TRUE;
+}
+
+// The tailoring group grows downwards with its boxes spread over its height;
+// the architecture group widens with its radios spread over the width; the
+// options group grows both ways, its rows spread over its height and moving
+// by half the width change.
+void CSysCfgArchPage::RegisterLayout()
+{
+    AddSzAxisControl(IDC_ARCH_TAILOR_GROUP, mdResize);
+    for (int i = 0; i < kTailorBoxes; ++i)
+        AddSzYControlEvenMove(kTailorBoxes, i + 1, kTailorIds[i], false);
+    AddSzXControlById(IDC_ARCH_MODE_GROUP, mdResize);
+    const struct {
+        UINT nID;
+        int nPart;  // of four parts of the width
+    } radios[] = {{IDC_ARCH_S370, 1}, {IDC_ARCH_ESA390, 2}, {IDC_ARCH_ZARCH, 4}};
+    for (const auto& r : radios)
+        AddSzXControlEvenMove(4, r.nPart, r.nID, false);
+    AddSzXControlById(IDC_ARCH_OPTIONS_GROUP, mdResize);
+    AddSzAxisControl(IDC_ARCH_OPTIONS_GROUP, mdResize);
+    const struct {
+        UINT nID;
+        int nRow;  // of six rows of the height
+    } options[] = {
+        {IDC_ARCH_LEGACYSENSEID, 2}, {IDC_ARCH_SENSEID_STATUS, 2},     {IDC_ARCH_DIAG8, 3},
+        {IDC_ARCH_DIAG8_ECHO, 3},    {IDC_ARCH_ECPSVM, 4},             {IDC_ARCH_ECPSVM_LEVEL, 4},
+        {IDC_ARCH_ECPSVM_SPIN, 4},   {IDC_ARCH_ECPSVM_LEVEL_LABEL, 4}, {IDC_ARCH_ECPSVM_TRAP, 4},
+    };
+    for (const auto& o : options) {
+        AddSzXControlById(o.nID, mdRelative);
+        AddSzYControlEvenMove(6, o.nRow, o.nID, false);
+    }
 }
 
 void CSysCfgArchPage::DoDataExchange(CDataExchange* pDX)

@@ -34,6 +34,8 @@ protected:
     void OnClickEcpsVm();
     void OnClickTrap();
     void OnChangeEcpsVmLevel();
+    // Registers every control with the dynamic layout (OnInitDialog).
+    void RegisterLayout();
 
     BOOL m_bTailor[kTailorBoxes] = {};
     EcpsVmMemory m_ecpsMemory;  // level and trap chosen while ECPS:VM was on

@@ -185,12 +185,30 @@ BOOL CSysCfgSettingsPage::OnInitDialog()
     EnableSysgPort();
 
     SnapshotSettings();
-    const UINT stretch[] = {IDC_SET_CODEPAGE, IDC_SET_TRACEOPT, IDC_SET_KPALV_GROUP, IDC_SET_RCFILE,
-                            IDC_SET_LOGOFILE};
-    for (UINT nID : stretch)
-        AddSzXControlById(nID, mdResize);
-    AddSzXControlById(IDC_SET_NOCH9OFLOW, mdRepos);
-    AddSzXControlById(IDC_SET_NAMEONLY, mdRepos);
+    // The fields widen with the page and what stands right of them follows
+    // the right edge; the shell box keeps to the middle; the labels of the
+    // left column, the SYSG box and label among them, and the ">" buttons
+    // stay. (Moving the whole SYSG row to the right would tear its box and
+    // label away from the column and leave its field shorter than the
+    // console port's above it.)
+    const struct {
+        UINT nID;
+        int nMode;
+    } modes[] = {
+        {IDC_SET_CODEPAGE, mdResize},         {IDC_SET_TRACEOPT, mdResize},
+        {IDC_SET_PANRATE, mdResize},          {IDC_SET_CNSLPORT, mdResize},
+        {IDC_SET_KPALV_GROUP, mdResize},      {IDC_SET_KPALV_IDLE, mdResize},
+        {IDC_SET_KPALV_TIMEOUT, mdResize},    {IDC_SET_KPALV_COUNT, mdResize},
+        {IDC_SET_RCFILE, mdResize},           {IDC_SET_LOGOFILE, mdResize},
+        {IDC_SET_NOCH9OFLOW, mdRepos},        {IDC_SET_NAMEONLY, mdRepos},
+        {IDC_SET_PANRATE_SPIN, mdRepos},      {IDC_SET_CNSLPORT_SPIN, mdRepos},
+        {IDC_SET_KPALV_IDLE_SPIN, mdRepos},   {IDC_SET_KPALV_TIMEOUT_SPIN, mdRepos},
+        {IDC_SET_KPALV_COUNT_SPIN, mdRepos},  {IDC_SET_SYSGPORT, mdResize},
+        {IDC_SET_SYSGPORT_SPIN, mdRepos},     {IDC_SET_SHCMD, mdRelative},
+        {IDC_SET_SHCMD_STATUS, mdRelative},
+    };
+    for (const auto& m : modes)
+        AddSzXControlById(m.nID, m.nMode);
     m_bPageInitialized = true;
     return TRUE;
 }

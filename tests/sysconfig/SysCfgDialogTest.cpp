@@ -9,6 +9,9 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <map>
+#include <utility>
+#include <vector>
 
 #include "config/Limits.h"
 #include "session/PrivateMessages.h"
@@ -359,5 +362,116 @@ TEST_F(SysCfgDialogTest, EnterInAPageEditIsOk)
         EXPECT_EQ(nResult, c.nResult) << c.nEdit;
         EXPECT_EQ(strBalloon, c.pszBalloon) << c.nEdit;
         EXPECT_EQ(receiver.m_received.empty(), c.nResult != IDOK) << c.nEdit;
+    }
+}
+
+namespace {
+
+// A control's rectangle in its page's client coordinates.
+RECT PageRect(HWND hPage, UINT nId)
+{
+    RECT rc;
+    ::GetWindowRect(::GetDlgItem(hPage, (int)nId), &rc);
+    ::MapWindowPoints(nullptr, hPage, (POINT*)&rc, 2);
+    return rc;
+}
+
+struct SPlaces {
+    std::map<UINT, RECT> before, after;
+    int dx = 0, dy = 0;  // the page's growth
+};
+
+// Grows the dialog and records where each control of both pages stood
+// before and after.
+void GrowPages(HWND hDlg, CSysCfgDialog& dlg, const std::vector<std::pair<CPropertyPage*, std::vector<UINT>>>& pages,
+               SPlaces& places)
+{
+    RECT rcPage = {};
+    for (const auto& page : pages) {
+        dlg.SetActivePage(page.first);
+        ::GetClientRect(page.first->m_hWnd, &rcPage);
+        for (UINT nId : page.second)
+            places.before[nId] = PageRect(page.first->m_hWnd, nId);
+    }
+    RECT rc;
+    ::GetWindowRect(hDlg, &rc);
+    ::MoveWindow(hDlg, rc.left, rc.top, rc.right - rc.left + 240, rc.bottom - rc.top + 140, TRUE);
+    RECT rcGrown = {};
+    for (const auto& page : pages) {
+        dlg.SetActivePage(page.first);
+        ::GetClientRect(page.first->m_hWnd, &rcGrown);
+        for (UINT nId : page.second)
+            places.after[nId] = PageRect(page.first->m_hWnd, nId);
+    }
+    places.dx = rcGrown.right - rcPage.right;
+    places.dy = rcGrown.bottom - rcPage.bottom;
+}
+
+}  // namespace
+
+// Every control of the Settings and Architecture pages goes with the
+// page as it grows: fields widen and what stands right of them follows the
+// right edge, the left column stays, the shell box keeps to the middle; the
+// tailoring boxes spread over their group's height, the radios over the
+// width, the options' rows over their group and half its width change.
+TEST_F(SysCfgDialogTest, SettingsAndArchitectureControlsFollowTheGrowingDialog)
+{
+    CSysCfgDialog dlg(&view);
+    dlg.m_config = RichConfig(dir.Folder());
+    const std::vector<UINT> widen = {IDC_SET_CODEPAGE,   IDC_SET_TRACEOPT,      IDC_SET_PANRATE, IDC_SET_CNSLPORT,
+                                     IDC_SET_SYSGPORT,   IDC_SET_KPALV_GROUP,   IDC_SET_KPALV_IDLE,
+                                     IDC_SET_KPALV_TIMEOUT, IDC_SET_KPALV_COUNT, IDC_SET_RCFILE, IDC_SET_LOGOFILE};
+    const std::vector<UINT> follow = {IDC_SET_NOCH9OFLOW,      IDC_SET_NAMEONLY,           IDC_SET_PANRATE_SPIN,
+                                      IDC_SET_CNSLPORT_SPIN,   IDC_SET_SYSGPORT_SPIN,      IDC_SET_KPALV_IDLE_SPIN,
+                                      IDC_SET_KPALV_TIMEOUT_SPIN, IDC_SET_KPALV_COUNT_SPIN};
+    const std::vector<UINT> stay = {IDC_LABEL_OF(IDC_SET_CODEPAGE), IDC_SET_SYSG_ENABLE, IDC_LABEL_OF(IDC_SET_SYSGPORT),
+                                    IDC_LABEL_OF(IDC_SET_KPALV_IDLE), IDC_SET_RCFILE_BROWSE, IDC_LABEL_OF(IDC_SET_LOGOFILE)};
+    const std::vector<UINT> half = {IDC_SET_SHCMD, IDC_SET_SHCMD_STATUS};
+    const UINT tailor[] = {IDC_ARCH_QUIET, IDC_ARCH_VM,    IDC_ARCH_VSE, IDC_ARCH_ZVSE, IDC_ARCH_LINUX,
+                           IDC_ARCH_SOLARIS, IDC_ARCH_OS390, IDC_ARCH_ZOS, IDC_ARCH_NULL};
+    const struct {
+        UINT nId;
+        int nRow;  // of six rows of the options group
+    } options[] = {{IDC_ARCH_LEGACYSENSEID, 2}, {IDC_ARCH_SENSEID_STATUS, 2}, {IDC_ARCH_DIAG8_ECHO, 3},
+                   {IDC_ARCH_ECPSVM_LEVEL, 4},  {IDC_ARCH_ECPSVM_SPIN, 4},    {IDC_ARCH_ECPSVM_TRAP, 4}};
+    std::vector<UINT> settings, arch(std::begin(tailor), std::end(tailor));
+    for (const auto* pList : {&widen, &follow, &stay, &half})
+        settings.insert(settings.end(), pList->begin(), pList->end());
+    for (UINT nId : {IDC_ARCH_S370, IDC_ARCH_ESA390, IDC_ARCH_ZARCH, IDC_ARCH_TAILOR_GROUP})
+        arch.push_back(nId);
+    for (const auto& o : options)
+        arch.push_back(o.nId);
+    SPlaces p;
+    Run(dlg, [&](HWND hDlg) {
+        GrowPages(hDlg, dlg, {{&dlg.m_SettingsPage, settings}, {&dlg.m_ArchPage, arch}}, p);
+    });
+    ASSERT_GT(p.dx, 100);
+    ASSERT_GT(p.dy, 100);
+    auto moved = [&](UINT nId, LONG RECT::*edge) { return (int)(p.after[nId].*edge - p.before[nId].*edge); };
+    for (UINT nId : widen) {
+        EXPECT_EQ(0, moved(nId, &RECT::left)) << nId;
+        EXPECT_EQ(p.dx, moved(nId, &RECT::right)) << nId;
+    }
+    for (UINT nId : follow)
+        EXPECT_EQ(p.dx, moved(nId, &RECT::left)) << nId;
+    for (UINT nId : stay)
+        EXPECT_EQ(0, moved(nId, &RECT::left)) << nId;
+    for (UINT nId : half)
+        EXPECT_NEAR(p.dx / 2, moved(nId, &RECT::left), 1) << nId;
+    // The SYSG port ends where the console port above it ends.
+    EXPECT_EQ(p.after[IDC_SET_CNSLPORT].right, p.after[IDC_SET_SYSGPORT].right);
+
+    EXPECT_EQ(p.dy, moved(IDC_ARCH_TAILOR_GROUP, &RECT::bottom));
+    for (int i = 0; i < 9; ++i)
+        EXPECT_NEAR(p.dy * (i + 1) / 10, moved(tailor[i], &RECT::top), 1) << i;
+    const struct {
+        UINT nId;
+        int nPercent;
+    } radios[] = {{IDC_ARCH_S370, 20}, {IDC_ARCH_ESA390, 40}, {IDC_ARCH_ZARCH, 80}};
+    for (const auto& r : radios)
+        EXPECT_NEAR(p.dx * r.nPercent / 100, moved(r.nId, &RECT::left), 1) << r.nId;
+    for (const auto& o : options) {
+        EXPECT_NEAR(p.dx / 2, moved(o.nId, &RECT::left), 1) << o.nId;
+        EXPECT_NEAR(p.dy * o.nRow / 7, moved(o.nId, &RECT::top), 1) << o.nId;
     }
 }

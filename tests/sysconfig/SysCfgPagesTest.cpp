@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "config/Limits.h"
@@ -288,14 +289,25 @@ TEST_F(SysCfgPages, ClockChecks)
 }
 
 // With VORN_KEEP_OPEN set, shows the page VORN_SYSCFG_PAGE (a tree index)
-// until tools/screenshot closes the program; skipped otherwise.
+// until tools/screenshot closes the program; skipped otherwise. With
+// VORN_SYSCFG_GROW ("200,100") the dialog is first made that much larger.
 TEST_F(SysCfgPages, DISABLED_ShowForPicture)
 {
     if (!KeepOpenForScreenshot())
         GTEST_SKIP() << "set VORN_KEEP_OPEN to show the dialog";
     const char* pszPage = std::getenv("VORN_SYSCFG_PAGE");
+    const char* pszGrow = std::getenv("VORN_SYSCFG_GROW");
     dlg->m_nStartPage = pszPage ? std::atoi(pszPage) : 0;
-    RunModal(*dlg, [&](HWND) {
+    bool bGrown = false;
+    RunModal(*dlg, [&](HWND hDlg) {
+        if (pszGrow && !bGrown) {
+            bGrown = true;
+            int dx = 0, dy = 0;
+            std::sscanf(pszGrow, "%d,%d", &dx, &dy);
+            RECT rc;
+            ::GetWindowRect(hDlg, &rc);
+            ::MoveWindow(hDlg, 0, 0, rc.right - rc.left + dx, rc.bottom - rc.top + dy, TRUE);
+        }
         ::Sleep(100);
         return ::GetAsyncKeyState(VK_ESCAPE) == 0;
     });
