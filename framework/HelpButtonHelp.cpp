@@ -76,5 +76,8 @@ void RaiseHelpWindowOver(HWND hHelp, HWND hOwner)
 void ShowHelpUnavailableMessage(HWND hWnd)
 {
     CString strText = LoadHelpText(kIdsHelpLaunchFailed, "Unable to open the help file.");
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && !pApp->m_strHelpFilePath.IsEmpty())
+        strText += "\n\n" + pApp->m_strHelpFilePath;
     ::MessageBoxA(hWnd, strText, nullptr, MB_OK | MB_ICONEXCLAMATION);
 }

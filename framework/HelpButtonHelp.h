@@ -25,5 +25,6 @@ HWND CallHtmlHelp(HWND hCaller, UINT nCommand, DWORD_PTR dwData);
 // Brings hHelp in front of hOwner without leaving it owned.
 void RaiseHelpWindowOver(HWND hHelp, HWND hOwner);
 
-// The framework's message for a help file that cannot be opened.
+// The framework's message for a help file that cannot be opened, naming
+// the application's help file.
 void ShowHelpUnavailableMessage(HWND hWnd);

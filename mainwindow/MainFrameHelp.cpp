@@ -3,6 +3,7 @@
 #include "config/FileDialogs.h"
 #include "config/ProcessHelpers.h"
 #include "config/ProductIdentity.h"
+#include "framework/HelpButtonHelp.h"
 #include "mainwindow/ControlPanelMath.h"
 #include "mainwindow/MainFrame.h"
 #include "mainwindow/VornGUIApp.h"
@@ -13,9 +14,11 @@ const UINT kHtmlHelpDisplayToc = 0x0001;  // HTML Help's table-of-contents comma
 
 }  // namespace
 
+// Without the help file the user is told, as F1 and the Help buttons tell.
 void CMainFrame::OnHelpContents()
 {
-    theApp.HtmlHelp(0, kHtmlHelpDisplayToc);
+    if (!theApp.HtmlHelp(0, kHtmlHelpDisplayToc))
+        ShowHelpUnavailableMessage(m_hWnd);
 }
 
 void CMainFrame::OnHelpDocumentation()

@@ -91,6 +91,31 @@ TEST_F(FrameFixture, MenuPopupsStatusBarAndTitleBarHaveTheirHelp)
     ErrorBalloonHide();
 }
 
+// Without the help file, Help > "VornGUI Help..." says so and names the
+// file it looked for, as F1 does.
+TEST_F(FrameFixture, HelpContentsWithoutTheHelpFileSaysSo)
+{
+    OpenFrame();
+    TempDir helpDir;
+    CString strSaved = theApp.m_strHelpFilePath;
+    theApp.m_strHelpFilePath = helpDir.Path("VornGUI.chm").c_str();
+    std::string strTexts;
+    bool bSaw = false;
+    {
+        vorntest::DialogDriver driver([&](HWND h) {
+            strTexts = vorntest::DialogTexts(h);
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_HELP_CONTENTS, 0);
+        bSaw = driver.SawDialog();
+    }
+    theApp.m_strHelpFilePath = strSaved;
+    EXPECT_TRUE(bSaw);
+    EXPECT_NE(strTexts.find("Unable to open the help file."), std::string::npos) << strTexts;
+    EXPECT_NE(strTexts.find(helpDir.Path("VornGUI.chm")), std::string::npos) << strTexts;
+}
+
 // A What's-This click on a bar or one of its controls shows the bar's own
 // balloon text.
 TEST_F(FrameFixture, BarsShowTheirOwnBalloons)
