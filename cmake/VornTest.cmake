@@ -5,12 +5,19 @@
 # the programs side by side. SHARDS splits a long program's test cases over n
 # runs (GoogleTest's sharding), each a ctest test NAME-i of its own.
 #
-# Test code is compiled without optimisation and with one precompiled header
-# of the heavy headers (GoogleTest, the standard library, windows.h): most of
-# a test file's compile time is GoogleTest's macros being optimised.
-set(VORN_TEST_PCH <gtest/gtest.h> <functional> <map> <memory> <sstream> <string> <vector>)
-if(NOT VORN_NATIVE)
-    list(APPEND VORN_TEST_PCH <winsock2.h> <windows.h> <commctrl.h>)
+# Test code is compiled without optimisation (most of a test file's compile
+# time was GoogleTest's macros being optimised), and every test program
+# shares one precompiled header of the heavy headers: GoogleTest, the
+# standard library and, for Windows, windows.h.
+if(NOT VORN_FUZZ)
+    set(headers <gtest/gtest.h> <functional> <map> <memory> <sstream> <string> <vector>)
+    if(NOT VORN_NATIVE)
+        list(APPEND headers <winsock2.h> <windows.h> <commctrl.h>)
+    endif()
+    add_library(vorn_test_pch STATIC ${PROJECT_SOURCE_DIR}/cmake/PchAnchor.cpp)
+    target_compile_options(vorn_test_pch PRIVATE -O0)
+    target_link_libraries(vorn_test_pch PRIVATE GTest::gtest)
+    target_precompile_headers(vorn_test_pch PRIVATE ${headers})
 endif()
 
 function(vorn_add_test name)
@@ -18,7 +25,7 @@ function(vorn_add_test name)
     add_executable(${name} ${T_SOURCES})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     target_compile_options(${name} PRIVATE -O0)
-    target_precompile_headers(${name} PRIVATE ${VORN_TEST_PCH})
+    target_precompile_headers(${name} REUSE_FROM vorn_test_pch)
     if(VORN_NATIVE)
         target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
         add_test(NAME ${name} COMMAND ${name})

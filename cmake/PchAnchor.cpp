@@ -1,0 +1,2 @@
+// PchAnchor.cpp: the one source of the target that owns the shared
+// precompiled header.
