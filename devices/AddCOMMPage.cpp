@@ -140,12 +140,14 @@ CString CAddCOMMPage::KindKeptMessage(const CString& strDeviceKind, const char* 
     return str;
 }
 
-// Reinitialising sends "devinit" to a device that stays of its kind: the
-// arguments of another kind would be applied to it while the configuration
-// recorded the new kind. Only the page of its own kind may rebuild it.
+// Reinitialising a running emulator's device sends "devinit" to a device
+// that stays of its kind: the arguments of another kind would be applied to
+// it while the configuration recorded the new kind. Only the page of its own
+// kind may rebuild it. A device of a configuration that is not running may
+// become another kind.
 bool CAddCOMMPage::ValidateKind(CDataExchange* pDX)
 {
-    if (IsAdding() || Device().m_nSubtype == Kind())
+    if (IsAdding() || !Sheet().m_bRunningDevice || Device().m_nSubtype == Kind())
         return true;
     CString strDeviceKind = Device().m_strFirstArg;
     if (strDeviceKind.IsEmpty())

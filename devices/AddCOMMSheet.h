@@ -8,8 +8,9 @@
 // active page: it checks its fields and rebuilds the device (class 7, type
 // 0x3088, the page's type word as first argument, subtype = the page's
 // kind) and the command; the pages that are not active are not looked at.
-// A device being reinitialised keeps its kind: only the page of its own
-// kind can be applied, the others refuse OK with a balloon.
+// A running emulator's device being reinitialised keeps its kind: only the
+// page of its own kind can be applied, the others refuse OK with a balloon.
+// A device of a configuration that is not running may change its kind.
 //
 // Apply is hidden; Cancel takes its place and OK Cancel's.
 #pragma once

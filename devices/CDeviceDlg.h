@@ -43,6 +43,9 @@ public:
     virtual void PrepareToRun() {}
 
     bool m_bAdd = false;
+    // The device is one of the running emulator's: a reinitialisation is
+    // sent to it as it is, so it cannot change the device's kind.
+    bool m_bRunningDevice = false;
     CVornDevice m_Device;
     CString m_strCommand;
     CIsDevNumDefinedFuncRouterObject* m_pRouter = nullptr;  // not owned; may be null unless adding

@@ -67,6 +67,7 @@ bool DefineDeviceWithDialog(CVornDevice& dev, CString& strCommand, const SDevice
     if (!strFolder.IsEmpty() && !::SetCurrentDirectoryA(strFolder))
         TRACE_FAILED_CALL("SetCurrentDirectoryA(strFolder)");
     pDlg->m_bAdd = run.bAdd;
+    pDlg->m_bRunningDevice = run.bRunningDevice;
     pDlg->m_Device = dev;
     pDlg->m_pRouter = run.pRouter;
     if (run.pstrLoadFile && run.pstrLoadArgs) {

@@ -24,6 +24,9 @@ struct SDeviceDialogRun {
     CWnd* pParent = nullptr;  // the view passes none
     bool bAdd = false;
     bool bManualEdit = false;  // the Devices page's manual edit: the statement editor
+    // A device of the running emulator (the device list; the Devices page
+    // while the emulator runs, whose commands then go out at Apply).
+    bool bRunningDevice = false;
     CIsDevNumDefinedFuncRouterObject* pRouter = nullptr;  // not owned; none from the view
     // Load Card Reader and Load Tape: the file name and argument text of
     // the previous load, put in place of the device's; after OK they

@@ -20,6 +20,7 @@ bool CDynDevListDlgBar::DefineDeviceWithDialog(CVornDevice& dev, bool bAdding, b
     run.eCaller = kDeviceCallerDevListBar;
     run.pParent = this;
     run.bAdd = bAdding;
+    run.bRunningDevice = true;
     run.pRouter = &m_Router;
     CString strLoadFile, strLoadArgs;
     if (bLoadTape) {

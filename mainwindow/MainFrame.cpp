@@ -123,6 +123,7 @@ bool DefineDeviceForDevicesPage(CVornDevice& dev, CString& strCommand, const Sys
     run.pParent = page.pParent;
     run.bAdd = page.bAdd;
     run.bManualEdit = page.bManualEdit;
+    run.bRunningDevice = page.bRunningDevice;
     run.pRouter = page.pRouter;
     return DefineDeviceWithDialog(dev, strCommand, run);
 }

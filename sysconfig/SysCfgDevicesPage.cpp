@@ -443,6 +443,7 @@ bool CSysCfgDevicesPage::RunDeviceDialog(bool bAdd, bool bManualEdit, CString& s
     run.pParent = this;
     run.bAdd = bAdd;
     run.bManualEdit = bManualEdit;
+    run.bRunningDevice = m_pDlg->m_isEmulatorRunning && m_pDlg->m_isEmulatorRunning();
     run.pRouter = &m_router;
     CVornDevice dev = m_workDevice;
     if (!m_pDlg->m_defineDevice(dev, strCommand, run))

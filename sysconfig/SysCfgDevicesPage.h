@@ -20,6 +20,7 @@ struct SysCfgDeviceDialogRun {
     CWnd* pParent = nullptr;
     bool bAdd = false;        // a new device; else an edit of an existing one
     bool bManualEdit = false; // the statement editor, whatever the class
+    bool bRunningDevice = false;  // the emulator runs: the command goes out at Apply
     CIsDevNumDefinedFuncRouterObject* pRouter = nullptr;  // not owned
 };
 

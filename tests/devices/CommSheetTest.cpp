@@ -233,13 +233,15 @@ TEST_F(CommSheetTest, AfterARefusalSwitchingPagesChecksNothing)
     EXPECT_STREQ("", sheet.m_strCommand);
 }
 
-// A reinitialised device keeps its kind in the emulator: another kind's
-// page refuses OK instead of recording a kind the device does not have.
+// A running emulator's device keeps its kind when reinitialised: another
+// kind's page refuses OK instead of recording a kind the device does not
+// have.
 TEST_F(CommSheetTest, ReinitialisingAppliesOnlyThePageOfTheDevicesKind)
 {
     CVornDevice before = Parsed("0400 CTCE 30880 192.168.1.10 30880 32768");
     CAddCOMMSheet sheet;
     Open(sheet, false, "0400 CTCE 30880 192.168.1.10 30880 32768");
+    sheet.m_bRunningDevice = true;
     bool bNumEnabled = true, bTypeEnabled = true;
     SSheetRun run = RunSheet(sheet, [&](HWND h, HWND) {
         HWND hOsa = SelectPageByCaption(h, "OSA");
@@ -261,6 +263,7 @@ TEST_F(CommSheetTest, ReinitialisingAppliesOnlyThePageOfTheDevicesKind)
     // Its own page applies.
     CAddCOMMSheet own;
     Open(own, false, "0400 CTCE 30880 192.168.1.10 30880 32768");
+    own.m_bRunningDevice = true;
     run = RunSheet(own, [&](HWND h, HWND) {
         SelectPageByCaption(h, "OSA");
         SelectPageByCaption(h, "CTCE");
@@ -274,10 +277,29 @@ TEST_F(CommSheetTest, AnUnknownProtocolCannotBeReinitialisedAsAnotherKind)
 {
     CAddCOMMSheet sheet;
     Open(sheet, false, "0400 CTCE 30880 192.168.1.10 30880 32768");
+    sheet.m_bRunningDevice = true;
     sheet.m_Device.m_nSubtype = COMM_SUBTYPE_UNKNOWN;
     sheet.m_Device.m_strFirstArg = "XYZ";
     SSheetRun run = RunSheet(sheet, nullptr);
     EXPECT_EQ("Device Type: " + std::string(CAddCOMMPage::KindKeptMessage("XYZ", "OSA")), run.strBalloon);
+}
+
+// A device of a configuration that is not running may become another
+// kind: a CTCE device edited on the LCS page becomes an LCS one, with the
+// CTCE page's remote host as its host adapter.
+TEST_F(CommSheetTest, AConfigurationsDeviceMayChangeItsKind)
+{
+    CAddCOMMSheet sheet;
+    Open(sheet, false, "0400 CTCE 30880 192.168.1.10 30880 32768");
+    SSheetRun run = RunSheet(sheet, [&](HWND h, HWND) {
+        HWND hLcs = SelectPageByCaption(h, "LCS");
+        SetIPAddress(hLcs, IDC_COMM_GUEST_IP, 10, 0, 0, 5);
+    });
+    ASSERT_EQ(IDOK, run.nResult) << run.strBalloon;
+    EXPECT_STREQ("devinit  0400  -n 192.168.1.10 10.0.0.5", sheet.m_strCommand);
+    EXPECT_EQ(COMM_SUBTYPE_LCS, sheet.m_Device.m_nSubtype);
+    EXPECT_STREQ("LCS", sheet.m_Device.m_strFirstArg);
+    EXPECT_STREQ("0400    LCS     -n 192.168.1.10 10.0.0.5", FormatDeviceStatement(sheet.m_Device));
 }
 
 // The carry-over pairs of the OSA and CTCE pages.

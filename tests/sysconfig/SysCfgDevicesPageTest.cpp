@@ -343,5 +343,14 @@ TEST_F(SysCfgDevices, EditsReplaceTheirOwnLine)
         EXPECT_EQ(Pending(), (std::vector<std::string>{"devinit 0120 new.cckd", "devinit 0190 new.cckd"}));
         // The prototype follows additions only.
         EXPECT_EQ(Page().Prototype(DEVCLASS_DISK).m_strFirstArg, "disk.cckd");
+        // A device is the running emulator's only while it runs (its
+        // reinitialisation then keeps its kind).
+        EXPECT_FALSE(dialogs->calls[0].run.bRunningDevice);
+        dlg->m_isEmulatorRunning = [] { return true; };
+        RightClickLine(0);
+        Command(ID_DEVICES_PROPERTIES);
+        ASSERT_EQ(dialogs->calls.size(), 3u);
+        EXPECT_TRUE(dialogs->calls[2].run.bRunningDevice);
+        dlg->m_isEmulatorRunning = nullptr;
     });
 }
