@@ -7,6 +7,7 @@
 #include "session/ConsoleCommands.h"
 #include "session/PipedProcessCtl.h"
 #include "session/PrivateMessages.h"
+#include "resources/resource.h"
 #include "session/VornGUIDoc.h"
 
 CVornGUIView* g_pView = nullptr;
@@ -40,8 +41,9 @@ BOOL CVornGUIView::PreCreateWindow(CREATESTRUCTA& cs)
 {
     if (!CScrollView::PreCreateWindow(cs))
         return FALSE;
+    // The program's icon, as the main frame's class carries it.
     cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW), nullptr,
-                                       ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(128)));
+                                       ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
     return TRUE;
 }
 

@@ -8,6 +8,7 @@
 
 #include "framework/MyFindRepDlg.h"
 #include "platform/ProfileStore.h"
+#include "resources/resource.h"
 #include "session/ConsoleCommands.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
@@ -53,6 +54,14 @@ TEST_F(ViewFixture, AppendingFollowsTheEndAndKeepsTheLimit)
     EXPECT_TRUE(pView->IsFollowingEnd());
     EXPECT_GE(pView->GetTopLine() + pView->GetLinesFit(), 100);
     EXPECT_TRUE(pDoc->IsModified());
+}
+
+// The view's window class carries the program's icon.
+TEST_F(ViewFixture, WindowClassHasTheProgramIcon)
+{
+    HICON hIcon = (HICON)::GetClassLongPtrA(pView->m_hWnd, GCLP_HICON);
+    EXPECT_NE(hIcon, nullptr);
+    EXPECT_EQ(hIcon, ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
 }
 
 TEST_F(ViewFixture, ScrolledUpPaneStaysWhereItIs)
