@@ -164,6 +164,8 @@ void CMainFrame::OnViewBar(UINT nID)
             continue;
         cdxCDynamicBar* pBar = GetMainBar(i);
         BOOL bShow = (pBar->GetStyle() & WS_VISIBLE) == 0;
+        if (g_pView)
+            g_pView->m_nEraseMode = 2;  // the whole console pane is erased next
         ShowControlBar(pBar, bShow, FALSE);
         if (kMainBars[i].nSubscribeMsg && g_pView && g_pView->m_hWnd)
             g_pView->PostMessage(kMainBars[i].nSubscribeMsg, bShow ? 1 : 0, 0);

@@ -11,7 +11,7 @@
 struct ConsoleEraseState {
     RECT rcPrev;          // client rectangle at the previous erase
     RECT rcNow;           // client rectangle now
-    int nRepaintMode;     // 0 partial, 1 size changed once, 2 or more everything
+    int nRepaintMode;     // 1: one resize since (its uncovered parts); else everything
     bool bColourChanged;  // the background colour differs from the previous erase's
     int nLineHeight;
 };

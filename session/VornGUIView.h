@@ -389,7 +389,6 @@ private:
         int nPos;
         int nActualPos;
     } m_shownScroll[2] = {};
-    int m_nRepaintMode = 2;
     CRect m_rcPrevErase;
     DWORD m_crPrevErase = 0xFFFFFFFF;
 
@@ -444,6 +443,12 @@ private:
     // queue is at its threshold (readers wait on it through
     // CPipedProcessCtl::WaitWhilePaused).
     CEvent m_hResumeReaders{TRUE, TRUE};
+
+public:
+    // How the next WM_ERASEBKGND erases: 1 (one resize since the last erase)
+    // only what the resize uncovered, any other value the whole pane. The
+    // frame sets 2 before it shows or hides a bar.
+    int m_nEraseMode = 2;
 
     // ---- The configuration and its File commands (VornGUIViewFile.cpp) ----
 public:

@@ -141,7 +141,7 @@ void CVornGUIView::ApplyConsoleAppearance()
     RecalcPaneGeometry();
     UpdateScrollBars();
     SetBrushBackground();
-    m_nRepaintMode = 2;
+    m_nEraseMode = 2;
     Invalidate(TRUE);
     // The command line shows the console's plain colours and font.
     if (CFrameWnd* pFrame = GetParentFrame())

@@ -77,13 +77,13 @@ BOOL CVornGUIView::OnEraseBkgnd(CDC* pDC)
 {
     CRect rc;
     GetClientRect(&rc);
-    ConsoleEraseState state = {m_rcPrevErase, rc, m_nRepaintMode, m_crPrevErase != m_settings.m_crBackground,
+    ConsoleEraseState state = {m_rcPrevErase, rc, m_nEraseMode, m_crPrevErase != m_settings.m_crBackground,
                                m_nLineHeight};
     for (const RECT& rcPart : ConsoleEraseRects(state))
         EraseRows(pDC, rcPart);
     m_rcPrevErase = rc;
     m_crPrevErase = m_settings.m_crBackground;
-    m_nRepaintMode = 0;
+    m_nEraseMode = 0;
     return TRUE;
 }
 

@@ -213,7 +213,7 @@ void CVornGUIView::RefreshAfterAppend(int nAdded)
     if (!m_hWnd)
         return;
     if (m_nLineCount == m_nTopLine) {
-        m_nRepaintMode = 2;
+        m_nEraseMode = 2;
         Invalidate(TRUE);
     } else if (m_nLineCount <= m_nTopLine + m_nLinesFit) {
         int nBottom = (m_nLineCount - m_nTopLine) * m_nLineHeight;
@@ -222,7 +222,7 @@ void CVornGUIView::RefreshAfterAppend(int nAdded)
         m_bFollowEnd = true;
     } else if (m_bFollowEnd) {
         m_nTopLine = m_nLinesFit >= 2 ? m_nLineCount - m_nLinesFit / 2 : m_nLineCount - 1;
-        m_nRepaintMode = 2;
+        m_nEraseMode = 2;
         Invalidate(TRUE);
     }
     UpdateScrollBars();
@@ -235,7 +235,7 @@ void CVornGUIView::RecalcPaneGeometry()
     m_nVisibleLines = std::max(2, m_nLinesFit);
     if (m_nFirstColumn > 0 && m_nVisibleColumns >= m_nLongest) {
         m_nFirstColumn = 0;
-        m_nRepaintMode = 2;
+        m_nEraseMode = 2;
         Invalidate(TRUE);
     }
 }
@@ -273,11 +273,11 @@ void CVornGUIView::SetScrollBar(int nBar, SCROLLINFO& si)
 void CVornGUIView::OnSize(UINT nType, int cx, int cy)
 {
     int nOldFit = m_nLinesFit;
-    m_nRepaintMode += (nType == SIZE_RESTORED || nType == SIZE_MAXIMIZED) ? 2 : 1;
+    m_nEraseMode += (nType == SIZE_RESTORED || nType == SIZE_MAXIMIZED) ? 2 : 1;
     GetClientRect(&m_rcClient);
     RecalcPaneGeometry();
     UpdateScrollBars();
-    if (m_nRepaintMode > 1) {
+    if (m_nEraseMode > 1) {
         Invalidate(TRUE);
     } else if (m_nLinesFit != nOldFit) {
         CRect rc(0, nOldFit * m_nLineHeight, m_rcClient.right, m_rcClient.bottom);
@@ -322,7 +322,7 @@ void CVornGUIView::ScrollLines(int nDelta)
         CRect rc(0, 0, m_rcClient.right, m_nLinesFit * m_nLineHeight);
         ScrollWindow(0, -nDelta * m_nLineHeight, &rc, &rc);
     } else {
-        m_nRepaintMode = 2;
+        m_nEraseMode = 2;
         Invalidate(TRUE);
     }
 }
@@ -333,7 +333,7 @@ void CVornGUIView::ScrollColumns(int nDelta)
     if (std::abs(nDelta) < m_nVisibleColumns) {
         ScrollWindow(-nDelta * m_nCharWidth, 0, &m_rcClient, &m_rcClient);
     } else {
-        m_nRepaintMode = 2;
+        m_nEraseMode = 2;
         Invalidate(TRUE);
     }
 }
@@ -594,7 +594,7 @@ void CVornGUIView::OnDeleteSessionMessages()
     m_nFirstColumn = 0;
     m_bFollowEnd = true;
     CopyCountsFromDocument();
-    m_nRepaintMode = 2;
+    m_nEraseMode = 2;
     Invalidate(TRUE);
     UpdateScrollBars();
     if (pDoc->IsLogMemoryOnly()) {
