@@ -28,14 +28,13 @@ BEGIN_MESSAGE_MAP(CPrefFontColorPage, CPrefsPage)
     ON_BN_CLICKED(IDC_PREF_BACKGROUND, OnBackgroundColor)
 END_MESSAGE_MAP()
 
-// The shared controls; each page adds its sample.
+// The shared controls; each page adds its sample and the sample's label.
 BEGIN_DYNAMIC_MAP(CPrefFontColorPage, CPrefsPage)
     DYNAMIC_MAP_ENTRY(IDC_PREF_GROUP, mdResize, mdResize)
     DYNAMIC_MAP_XENTRY(IDC_PREF_INSTRUCTIONS, mdResize)
     DYNAMIC_MAP_XENTRY(IDC_PREF_FONT_LABEL, mdResize)
     DYNAMIC_MAP_XENTRY(IDC_PREF_COLOR_LABEL, mdResize)
     DYNAMIC_MAP_XENTRY(IDC_PREF_BACK_LABEL, mdResize)
-    DYNAMIC_MAP_XENTRY(IDC_PREF_SAMPLE_LABEL, mdResize)
 END_DYNAMIC_MAP()
 
 SFontLook CPrefFontColorPage::Look() const
@@ -111,6 +110,7 @@ const SPrefsPageTables kDevlistTables = {PREFS_TABLE(kDevlistBalloons), PREFS_TA
 IMPLEMENT_DYNCREATE(CPrefDevlistPropPage, CPropertyPage)
 
 BEGIN_DYNAMIC_MAP(CPrefDevlistPropPage, CPrefFontColorPage)
+    DYNAMIC_MAP_XENTRY(IDC_PREF_SAMPLE_LABEL, mdResize)
     DYNAMIC_MAP_XENTRY(IDC_DEVLIST_TREE, mdResize)
     DYNAMIC_MAP_YENTRY(IDC_DEVLIST_TREE, mdResize)
 END_DYNAMIC_MAP()
@@ -185,7 +185,7 @@ namespace {
 const SPrefsHelpRow kDispAlterBalloons[] = {
     {0, 13600}, {IDC_PREF_GROUP, 13600}, {IDC_PREF_INSTRUCTIONS, kIdsPrefsInstructionsHelp},
     {IDC_PREF_FONT, 13601}, {IDC_PREF_FONT_LABEL, 13601}, {IDC_PREF_COLOR, 13602}, {IDC_PREF_COLOR_LABEL, 13602},
-    {IDC_PREF_BACKGROUND, 13603}, {IDC_PREF_BACK_LABEL, 13603}, {IDC_PREF_SAMPLE_GROUP, 17042},
+    {IDC_PREF_BACKGROUND, 13603}, {IDC_PREF_BACK_LABEL, 13603}, {IDC_PREF_HEX_SAMPLE_LABEL, 17042},
     {IDC_PREF_HEX_SAMPLE, 17042},
 };
 const SPrefsHelpRow kDispAlterHelpIds[] = {
@@ -202,6 +202,7 @@ BYTE g_abHexSample[256];
 IMPLEMENT_DYNCREATE(CPrefDisplayAlterPropPage, CPropertyPage)
 
 BEGIN_DYNAMIC_MAP(CPrefDisplayAlterPropPage, CPrefFontColorPage)
+    DYNAMIC_MAP_XENTRY(IDC_PREF_HEX_SAMPLE_LABEL, mdResize)
     DYNAMIC_MAP_XENTRY(IDC_PREF_HEX_SAMPLE, mdResize)
     DYNAMIC_MAP_YENTRY(IDC_PREF_HEX_SAMPLE, mdResize)
 END_DYNAMIC_MAP()

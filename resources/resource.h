@@ -880,6 +880,7 @@
 #define IDC_PREF_ERROR_BEEP         3436
 #define IDC_PREF_WARN_BEEP          3437
 #define IDC_PREF_HEX_SAMPLE         1834
+#define IDC_PREF_HEX_SAMPLE_LABEL   3191    // the Display/Alter page's "Sample:"
 #define IDC_PREF_PCT_LABEL_CP       2871
 #define IDC_PREF_PCT_LABEL_AP       2872
 #define IDC_PREF_PCT_LABEL_IP       2873

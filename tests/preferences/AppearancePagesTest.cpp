@@ -19,6 +19,8 @@
 #include "PrefsViewStandIn.h"
 #include "config/StartupObjects.h"
 #include "framework/HelpKeys.h"
+#include "platform/ErrorBalloon.h"
+#include "preferences/AppearanceRules.h"
 #include "session/ConsoleClassifier.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/preferences/PrefsBalloonTails.h"
@@ -688,10 +690,12 @@ TEST_F(AppearanceTest, StatusBarGridMovesHidesAndApplies)
     CPreferencesDlg dlg;
     view.Register(dlg);
     dlg.m_nStartPage = kPrefsStatusBar;
-    std::vector<std::string> samples;
+    std::vector<std::string> samples, captions;
     std::vector<bool> apply;
     RunOnce(dlg, [&](HWND h) {
         CPrefStatLinePropPage& p = dlg.m_StatLinePage;
+        for (int nPart = 0; nPart < 5; ++nPart)
+            captions.push_back(ItemText(p, IDC_PREF_GRID_FIRST + 5 * nPart + 4));
         samples.push_back(ItemText(p, IDC_PREF_SAMPLE_LINE));
         ClickBox(p, 0, 4);
         samples.push_back(ItemText(p, IDC_PREF_SAMPLE_LINE));
@@ -710,6 +714,9 @@ TEST_F(AppearanceTest, StatusBarGridMovesHidesAndApplies)
     EXPECT_EQ(samples[1].substr(0, 9), "SIOS= 400");
     EXPECT_EQ(samples[1].substr(samples[1].size() - 16), "0000000004089BB8");
     EXPECT_EQ(samples[2], "CP00 PSW=07542000 80000000 0000000004089BB8 .......Z MIPS=  39.17 SIOS= 400");
+    // The last box of each row carries its part's sample text, leading blank and all.
+    for (int nPart = 0; nPart < 5; ++nPart)
+        EXPECT_EQ(captions[(size_t)nPart], g_apszStatusPartSamples[nPart]) << nPart;
     EXPECT_EQ(apply, (std::vector<bool>{true, false, true}));
     EXPECT_TRUE(WasApplied(view, kPrefsStatusBar));
     const bool visible[5] = {true, true, false, true, true};
@@ -827,6 +834,40 @@ TEST_F(AppearanceTest, HelpTablesOfTheAppearancePages)
         CHelpButtonWnd<CPropertyPage>& page = *dlg.GetPrefsPage(c.page);
         EXPECT_EQ(page.GetHelpId(MakeHelpKey(page.GetHelpDialogId(), c.ctrl)), c.id) << c.page << "/" << c.ctrl;
     }
+}
+
+// A What's-This click on the "Sample:" label of each appearance page shows
+// the page's balloon for its sample.
+TEST_F(AppearanceTest, EverySampleLabelHasItsBalloon)
+{
+    CPreferencesDlg dlg;
+    std::vector<std::string> titles;
+    RunOnce(dlg, [&](HWND h) {
+        for (int nPage : {kPrefsConsole, kPrefsDevList, kPrefsControls, kPrefsPercent, kPrefsStatusBar,
+                          kPrefsDisplayAlter}) {
+            HWND hPage = dlg.GetPrefsPage(nPage)->m_hWnd;
+            HWND hLabel = nullptr;
+            for (HWND h = ::GetWindow(hPage, GW_CHILD); h && !hLabel; h = ::GetWindow(h, GW_HWNDNEXT)) {
+                char sz[32] = "";
+                ::GetWindowTextA(h, sz, sizeof sz);
+                if (std::string(sz) == "Sample:")
+                    hLabel = h;
+            }
+            if (!hLabel) {
+                titles.push_back("(no label)");
+                continue;
+            }
+            HELPINFO hi = {sizeof(hi), HELPINFO_WINDOW, ::GetDlgCtrlID(hLabel), hLabel, 0, {100, 100}};
+            ::SendMessageA(hPage, WM_HELP, 0, (LPARAM)&hi);
+            CString strTitle;
+            ErrorBalloonWindow(&strTitle);
+            ErrorBalloonHide();
+            titles.push_back(strTitle.GetString());
+        }
+        Press(h, IDCANCEL);
+        return false;
+    });
+    EXPECT_EQ(titles, std::vector<std::string>(6, "Sample"));
 }
 
 // The last box of each grid row names its part in full; the other boxes
