@@ -230,8 +230,10 @@ CString CVornDasdParms::FormatOptions() const
             str += " fakewrite";
         if (m_bCU3990_6)
             str += " cu=3990-6";
+        // The whole word is quoted: the statement reader (and the emulator's)
+        // takes quotes only around a word, so sf="a b" would be two words.
         if (m_bHasShadowFile)
-            str += " sf=" + QuoteIfNeeded(m_strShadowFile, '"');
+            str += " " + QuoteIfNeeded("sf=" + m_strShadowFile, '"');
     }
     if (!m_strSerial.IsEmpty())
         str += " ser=" + m_strSerial;

@@ -2,6 +2,7 @@
 // socket addresses.
 #include <gtest/gtest.h>
 
+#include "config/CVornConfigFile.h"
 #include "config/CVornDevice.h"
 #include "config/DevClass.h"
 #include "config/SockdevAddress.h"
@@ -194,4 +195,24 @@ TEST(SockdevAddress, Forms)
     EXPECT_FALSE(IsHostPortSpec("a:12"));
     EXPECT_FALSE(IsHostPortSpec("ab :1"));
     EXPECT_FALSE(IsHostPortSpec("ab:"));
+}
+
+// A shadow file name with blanks is written as one quoted word that the
+// statement reader takes back whole.
+TEST(CVornDasdParms, ShadowFileWithBlanksReadsBack)
+{
+    for (const char* pszShadow : {"C:\\My Disks\\s_*.cckd", "a b.cckd", "plain.cckd"}) {
+        // As the disk dialog fills it in.
+        CVornDevice dev = Disk(0x120, "absent.img", "sf=x");
+        ASSERT_NE(dev.GetDasdParms(), nullptr);
+        dev.GetDasdParms()->m_strShadowFile = pszShadow;
+        dev.m_strOtherArgs = dev.GetDasdParms()->Format();
+        CVornDevice again;
+        CString strError;
+        ASSERT_TRUE(CVornConfigFile::ParseDeviceStatement(FormatDeviceStatement(dev), again, strError))
+            << FormatDeviceStatement(dev) << ": " << strError;
+        ASSERT_NE(again.GetDasdParms(), nullptr) << FormatDeviceStatement(dev);
+        EXPECT_EQ(again.GetDasdParms()->m_strShadowFile, pszShadow) << FormatDeviceStatement(dev);
+        EXPECT_TRUE(again.GetDasdParms()->m_strOtherOptions.Trim().IsEmpty()) << FormatDeviceStatement(dev);
+    }
 }
