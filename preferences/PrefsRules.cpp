@@ -87,13 +87,14 @@ bool CheckLogBaseName(const char* pszLogDir, const char* pszName, CString& strMs
     CString strDir = pszLogDir ? pszLogDir : "", strName = pszName ? pszName : "";
     TrimBlanks(strDir);
     TrimBlanks(strName);
-    CString strReason;
-    if (strName.IsEmpty())
+    // The folder first, as the output-file check takes them; a missing
+    // folder is refused too (nothing could be logged there).
+    if (!IsValidDirectory(strDir))
+        strMsg = "The specified directory name is not valid.";
+    else if (strName.IsEmpty())
         strMsg = "You must specify an output file.";
     else if (HasInvalidFileNameChars(strName))
         strMsg = "The specified filename contains one or more invalid characters.";
-    else if (!ValidateDirectoryMsg(strDir, strReason))
-        strMsg.Format("Invalid output directory: %s", strReason.GetString());
     else {
         strMsg.Empty();
         return true;

@@ -35,9 +35,11 @@ const UINT kMinDiskLogLines = 1000;
 // The most numbered log files: "Limits" MaxAutologFilenum + 1 (the highest
 // file number plus one).
 UINT MaxLogFilesLimit();
-// The base name of the numbered log files in the log folder: a usable name
-// (given, no invalid character) in an existing folder. Files of that name
-// need not be new: the files written are "<name>.nnn<ext>".
+// The base name of the numbered log files in the log folder: an existing
+// folder ("The specified directory name is not valid." otherwise, whatever
+// is wrong with it), then a usable name (given, no invalid character), with
+// the texts of the output-file check. Files of that name need not be new:
+// the files written are "<name>.nnn<ext>".
 bool CheckLogBaseName(const char* pszLogDir, const char* pszName, CString& strMsg);
 // The numbering page's instructions for the state of automatic numbering
 // and the current file number.

@@ -568,7 +568,7 @@ TEST_F(PrefsDlgTest, LoggingBaseNameIsCheckedAgainstTheTypedLogFolder)
         return false;
     });
     EXPECT_EQ(r, IDCANCEL);
-    EXPECT_EQ(strBalloon, "Filename|Invalid output directory: The specified directory was not found.");
+    EXPECT_EQ(strBalloon, "Filename|The specified directory name is not valid.");
 }
 
 TEST_F(PrefsDlgTest, NumberingFollowsTheLoggingPage)

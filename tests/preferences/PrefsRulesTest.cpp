@@ -192,8 +192,11 @@ TEST(PrefsRules, LogBaseNameIsCheckedWithoutAskingAboutExistingFiles)
         {tmp.Folder(), "  ", false, "You must specify an output file."},
         {tmp.Folder(), "a|b.log", false, "The specified filename contains one or more invalid characters."},
         {tmp.Folder(), "sub\\x.log", false, "The specified filename contains one or more invalid characters."},
-        {missing, "x.log", false, "Invalid output directory: The specified directory was not found."},
-        {"", "x.log", false, "Invalid output directory: You must specify a valid directory."},
+        // A bad folder, whatever is wrong with it, is named before the name.
+        {missing, "x.log", false, "The specified directory name is not valid."},
+        {"", "x.log", false, "The specified directory name is not valid."},
+        {"  ", "", false, "The specified directory name is not valid."},
+        {tmp.Folder() + "a|b\\", "x.log", false, "The specified directory name is not valid."},
     };
     for (const Case& c : cases) {
         CString strMsg;
