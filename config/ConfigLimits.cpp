@@ -1,6 +1,6 @@
 // ConfigLimits.cpp: the "Limits" values and settings of the configuration
-// model: the "Limits" values of the start-up read, and the settings read
-// from the settings store.
+// model: the "Limits" values of the start-up read, the load unit read from
+// the settings store, and the live options.
 #include "config/ConfigLimits.h"
 
 #include "config/Limits.h"
@@ -63,7 +63,9 @@ CString LimitDefModelName() { return g_strDefModelName; }
 CString LimitDefPlant() { return g_strDefPlant; }
 CString LimitDefManufacturer() { return g_strDefManufacturer; }
 CString SettingLoadUnit() { return ProfileGetString("Settings", "IPL", "0000"); }
-bool SettingPresumeTXF() { return ProfileGetInt("Settings", "PresumeTXF", 0) != 0; }
-bool OptionIgnoreConfigFileParseErrors() { return ProfileGetInt("Options", "IgnoreConfigFileParseErrors", 0) != 0; }
+bool g_bPresumeTXF = false;
+bool g_bIgnoreConfigFileParseErrors = false;
+bool SettingPresumeTXF() { return g_bPresumeTXF; }
+bool OptionIgnoreConfigFileParseErrors() { return g_bIgnoreConfigFileParseErrors; }
 CString StartupRCFile() { return g_strStartupRunCommandFile; }
 CString StartupLogoFile() { return g_strStartupLogoFile; }

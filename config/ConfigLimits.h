@@ -1,7 +1,9 @@
 // ConfigLimits.h: the "Limits" values and console settings that the
 // configuration model takes its defaults and ranges from, one function each.
 // The "Limits" values are those LoadLimits read at start-up (Limits.h); the
-// settings are read from the settings store on each call.
+// load unit is read from the settings store on each call; the two options
+// are the live ones, which the view loads at start-up and the preferences
+// change at once (the store has them only after the program ends).
 #pragma once
 
 #include "platform/CString.h"
@@ -64,7 +66,14 @@ CString LimitDefManufacturer();
 
 // Console settings and start-up values.
 CString SettingLoadUnit();            // "Settings", "IPL"
-bool SettingPresumeTXF();               // "Settings", "PresumeTXF"
-bool OptionIgnoreConfigFileParseErrors(); // "Options", "IgnoreConfigFileParseErrors"
+bool SettingPresumeTXF();               // g_bPresumeTXF
+bool OptionIgnoreConfigFileParseErrors(); // g_bIgnoreConfigFileParseErrors
 CString StartupRCFile();           // command line "-r"
 CString StartupLogoFile();         // command line "-b"
+
+// The live options: "Settings" "PresumeTXF" (z/Architecture configurations
+// presume the transactional-execution facility) and "Options"
+// "IgnoreConfigFileParseErrors" (configurations with parse errors are
+// taken and saved). Both false until the view loads them.
+extern bool g_bPresumeTXF;
+extern bool g_bIgnoreConfigFileParseErrors;

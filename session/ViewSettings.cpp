@@ -8,7 +8,6 @@
 #include "platform/ProfileStore.h"
 
 int g_nPrevPrefPage = 0;
-bool g_bIgnoreConfigFileParseErrors = false;
 bool g_bAggregateStats = true;
 // g_strEmulatorExeName ("-e") is one of the start-up objects (config/StartupObjects.cpp).
 
@@ -182,7 +181,7 @@ void CViewSettings::Load()
     m_bNoWarnPowerOff = GetFlag(kSettings, "NoWarnPowerOff", false);
     m_bBeepWhenUtilityIsDone = GetFlag(kSettings, "BeepWhenUtilityIsDone", true);
     m_strPreferredEditor = GetStr("PreferredEditor");
-    m_bPresumeTXF = GetFlag(kSettings, "PresumeTXF", false);
+    g_bPresumeTXF = GetFlag(kSettings, "PresumeTXF", false);
     m_bEnableSessDescDlg = GetFlag(kSettings, "EnableSessDescDlg", false);
     m_strSessDesc = GetStr("SessDesc");
     m_strPrevConfigDir = GetStr("PrevConfigDir");
@@ -248,7 +247,7 @@ void CViewSettings::Save() const
     PutInt(kSettings, "NoWarnPowerOff", m_bNoWarnPowerOff);
     PutInt(kSettings, "BeepWhenUtilityIsDone", m_bBeepWhenUtilityIsDone);
     PutStr("PreferredEditor", m_strPreferredEditor);
-    PutInt(kSettings, "PresumeTXF", m_bPresumeTXF);
+    PutInt(kSettings, "PresumeTXF", g_bPresumeTXF);
     PutInt(kSettings, "EnableSessDescDlg", m_bEnableSessDescDlg);
     PutStr("SessDesc", m_strSessDesc);
 }

@@ -5,6 +5,7 @@
 // eight folder lists, in the old per-list sections or the new stored lists.
 #pragma once
 
+#include "config/ConfigLimits.h"
 #include "config/StartupObjects.h"
 #include "platform/CArray.h"
 #include "platform/CString.h"
@@ -13,9 +14,10 @@
 // Process-wide values the view loads (the command line may set the
 // emulator's name first).
 extern int g_nPrevPrefPage;
-extern bool g_bIgnoreConfigFileParseErrors;
 extern bool g_bAggregateStats;
 // g_strEmulatorExeName (config/StartupObjects.h): the command line's "-e".
+// g_bPresumeTXF and g_bIgnoreConfigFileParseErrors (config/ConfigLimits.h):
+// the live options the configuration model consults.
 
 // One console text style: colour, bold, italic.
 struct CConsoleTextStyle {
@@ -47,7 +49,6 @@ public:
     bool m_bNoWarnPowerOff = false;
     bool m_bBeepWhenUtilityIsDone = true;
     CString m_strPreferredEditor;
-    bool m_bPresumeTXF = false;
     bool m_bEnableSessDescDlg = false;
     CString m_strSessDesc;
     CString m_strPrevConfigDir, m_strPrevConfigFile;

@@ -45,7 +45,7 @@ void CVornGUIView::FillPreferences(CPreferencesDlg& dlg)
     dlg.m_Misc2Page.m_bBeepWhenUtilityIsDone = m_settings.m_bBeepWhenUtilityIsDone;
     dlg.m_Misc2Page.m_bAutoHide = ProfileGetInt(kFindRepSection, "AutoHide", 0) != 0;
     dlg.m_Misc3Page.m_strEditor = m_settings.m_strPreferredEditor;
-    dlg.m_Misc3Page.m_bPresumeTXF = m_settings.m_bPresumeTXF;
+    dlg.m_Misc3Page.m_bPresumeTXF = g_bPresumeTXF;
     dlg.m_Misc3Page.m_bEnableSessDescDlg = m_settings.m_bEnableSessDescDlg;
 }
 
@@ -150,7 +150,7 @@ bool CVornGUIView::ApplyPreferencesPage(CPreferencesDlg& dlg, int nPage)
         return true;
     case kPrefsMisc3:
         m_settings.m_strPreferredEditor = dlg.m_Misc3Page.m_strEditor;
-        m_settings.m_bPresumeTXF = dlg.m_Misc3Page.m_bPresumeTXF;
+        g_bPresumeTXF = dlg.m_Misc3Page.m_bPresumeTXF;
         m_settings.m_bEnableSessDescDlg = dlg.m_Misc3Page.m_bEnableSessDescDlg;
         return true;
     default:

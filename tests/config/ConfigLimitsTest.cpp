@@ -1,5 +1,5 @@
-// ConfigLimitsTest.cpp: the configuration's defaults follow the "Limits",
-// "Settings" and "Options" values of the settings store.
+// ConfigLimitsTest.cpp: the configuration's defaults follow the "Limits" and
+// "Settings" values of the settings store and the live options.
 #include <gtest/gtest.h>
 
 #include "config/ConfigLimits.h"
@@ -7,6 +7,7 @@
 #include "platform/CIniSettingsStore.h"
 #include "platform/ProfileStore.h"
 #include "tests/config/ConfigTestUtil.h"
+#include "tests/config/SysStmtTestUtil.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ TEST_F(ConfigLimits, CorrectedLikeTheStartupRead)
 // With the option on, a disk's option faults are dropped and the options kept.
 TEST_F(ConfigLimits, IgnoreConfigFileParseErrorsKeepsDiskOptions)
 {
-    ProfileWriteInt("Options", "IgnoreConfigFileParseErrors", 1);
+    ScopedLiveOption ignore(g_bIgnoreConfigFileParseErrors, true);
     CVornDevice dev;
     CString strMsg;
     EXPECT_TRUE(dev.Set(0, 0x120, 5, 0x3390, nullptr, "absent.img", "ro bogus", &strMsg, 0, false));

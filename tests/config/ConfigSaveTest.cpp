@@ -99,7 +99,7 @@ TEST_F(ConfigSave, ParseErrorsRefuseUnlessThePreferenceAllows)
     std::string strOld = ReadBytes(m_dir.Path("bad.cnf"));
     EXPECT_EQ(cfg.Save(true), 13u);
     EXPECT_EQ(ReadBytes(m_dir.Path("bad.cnf")), strOld);
-    ProfileWriteInt("Options", "IgnoreConfigFileParseErrors", 1);
+    ScopedLiveOption ignore(g_bIgnoreConfigFileParseErrors, true);
     EXPECT_EQ(cfg.Save(true), 0u);
     EXPECT_NE(ReadBytes(m_dir.Path("bad.cnf")), strOld);
 }

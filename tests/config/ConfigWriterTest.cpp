@@ -177,7 +177,7 @@ TEST(ConfigWriter, DefaultConfigurationReadsBackUnchanged)
 TEST(ConfigWriter, NewConfigurationReadsBackUnderPresumedTxf)
 {
     ScopedMemorySettings settings;
-    ProfileWriteInt("Settings", "PresumeTXF", 1);
+    ScopedLiveOption txf(g_bPresumeTXF, true);
     TempDir dir;
     CVornConfigFile cfg;
     LoadWithDevice(cfg, dir, "");

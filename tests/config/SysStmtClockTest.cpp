@@ -62,7 +62,7 @@ TEST(SysStmtClock, TimerIntervalWithTxf)
     RunStatement(plain, "TIMERINT DEFAULT");
     EXPECT_EQ(plain.m_nTimerInt, 50);
 
-    ProfileWriteInt("Settings", "PresumeTXF", 1);
+    ScopedLiveOption txf(g_bPresumeTXF, true);
     CVornConfigFile cfg;
     RunStatement(cfg, "TIMERINT DEFAULT");
     EXPECT_EQ(cfg.m_nTimerInt, 400);

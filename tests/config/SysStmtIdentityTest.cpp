@@ -95,7 +95,7 @@ TEST(SysStmtIdentity, StoredValues)
 TEST(SysStmtIdentity, CpuModelWithTxf)
 {
     ScopedMemorySettings settings;
-    ProfileWriteInt("Settings", "PresumeTXF", 1);
+    ScopedLiveOption txf(g_bPresumeTXF, true);
     CVornConfigFile cfg;
     // Without an ARCHLVL statement first, the check is the reader's, at the end.
     EXPECT_EQ(RunStatement(cfg, "CPUMODEL 2098"), "");

@@ -83,7 +83,7 @@ TEST(SysStmtTable, MessagesAsTheReaderListsThem)
 TEST(SysStmtTable, CpuModelWithoutTxfIsCheckedAtTheEnd)
 {
     ScopedMemorySettings settings;
-    ProfileWriteInt("Settings", "PresumeTXF", 1);
+    ScopedLiveOption txf(g_bPresumeTXF, true);
     TempDir dir;
     CVornConfigFile cfg;
     EXPECT_FALSE(LoadText(cfg, dir, "CPUMODEL 2096\nNUMCPU 1\n0009 3215\n"));

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "config/CVornConfigFile.h"
+#include "config/ConfigLimits.h"
 #include "platform/ProfileStore.h"
 #include "platform/TextFunctions.h"
 
@@ -31,6 +32,20 @@ inline CString RunStatement(CVornConfigFile& cfg, const char* pszLine)
 struct StmtCase {
     const char* pszLine;
     const char* pszError;
+};
+
+// One of the live options (g_bPresumeTXF, g_bIgnoreConfigFileParseErrors)
+// set for the lifetime of the object.
+class ScopedLiveOption {
+public:
+    ScopedLiveOption(bool& bOption, bool bValue) : m_bOption(bOption), m_bOld(bOption) { bOption = bValue; }
+    ~ScopedLiveOption() { m_bOption = m_bOld; }
+    ScopedLiveOption(const ScopedLiveOption&) = delete;
+    ScopedLiveOption& operator=(const ScopedLiveOption&) = delete;
+
+private:
+    bool& m_bOption;
+    bool m_bOld;
 };
 
 // Settings kept in memory, installed for the lifetime of the object.

@@ -18,31 +18,13 @@
 #include <vector>
 
 #include "config/CVornConfigFile.h"
-#include "platform/CSettingsStore.h"
-#include "platform/ProfileStore.h"
+#include "config/ConfigLimits.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 namespace {
 
 const char kFileName[] = "fuzz.cnf";
 const char kSecondName[] = "again.cnf";
-
-// A settings store that holds only "Options", "IgnoreConfigFileParseErrors".
-class CIgnoreErrorsStore : public CSettingsStore {
-public:
-    bool GetInt(const char* pszSection, const char* pszKey, int& nValue) const override
-    {
-        if (CString(pszSection) != "Options" || CString(pszKey) != "IgnoreConfigFileParseErrors")
-            return false;
-        nValue = 1;
-        return true;
-    }
-    bool GetString(const char*, const char*, CString&) const override { return false; }
-    bool WriteInt(const char*, const char*, int) override { return false; }
-    bool WriteString(const char*, const char*, const char*) override { return false; }
-    bool DeleteEntry(const char*, const char*) override { return false; }
-    bool DeleteSection(const char*) override { return false; }
-};
 
 // The problems without their line numbers and prefixes ("*** Error: Line 7:
 // x" becomes "x") and indentation: saving may change the lines, and split a
@@ -148,10 +130,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     WriteFuzzTempFile(kFileName, data, size);
     const CString strFolder = FuzzTempFolder().c_str();
-    if (size > 0 && (data[0] & 1))
-        SetSettingsStore(std::make_unique<CIgnoreErrorsStore>());
-    else
-        SetSettingsStore(nullptr);
+    // The first byte's low bit: parse errors ignored or not.
+    g_bIgnoreConfigFileParseErrors = size > 0 && (data[0] & 1);
 
     CVornConfigFile cfg;
     const bool bOk = cfg.Load(strFolder, kFileName);

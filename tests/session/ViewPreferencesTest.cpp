@@ -390,3 +390,38 @@ TEST_F(ViewPrefsTest, LoggingPagesApplyWhileTheLastNumberedFileIsCurrent)
         EXPECT_EQ(pDoc->GetSettings().m_bLogDates, r.bTaken ? !bDatesBefore : bDatesBefore) << r.nCur;
     }
 }
+
+// The options that the configuration code consults take effect as they are
+// applied, not when the settings reach the store at exit: a configuration
+// with parse errors is saved right after "Ignore parse errors" is ticked,
+// and one read right after "Presume TXF" is ticked is read under it.
+TEST_F(ViewPrefsTest, ParseErrorAndTxfOptionsReachTheConfigurationAtOnce)
+{
+    Start();
+    g_bIgnoreConfigFileParseErrors = false;
+    g_bPresumeTXF = false;
+    RunCommand(ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
+        dlg.SetActivePage(&dlg.m_MiscPage);
+        Click(dlg.m_MiscPage, IDC_PREF_IGNORE_PARSE, true);
+        dlg.SetActivePage(&dlg.m_Misc3Page);
+        Click(dlg.m_Misc3Page, IDC_PREF_TXF, true);
+        Press(h, IDOK);
+    });
+    EXPECT_EQ(ProfileGetInt("Options", "IgnoreConfigFileParseErrors", 0), 0u);  // stored at exit
+    std::string strPath = dir.Write("txf.cnf", "CPUMODEL 2096\nNUMCPU 1\n0120 3390 disk.img\n");
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strPath));
+    ASSERT_TRUE(pView->GetConfig().m_bHasErrors);
+    bool bTxfError = false;
+    for (const CString& str : pView->GetConfig().m_parseErrors)
+        bTxfError = bTxfError || str.Find("Specified CPU Model does not support TXF") >= 0;
+    EXPECT_TRUE(bTxfError);
+    CVornConfigFile cfg = pView->GetConfig();
+    cfg.m_strDescription = "saved with its errors";
+    pView->ApplyEditedConfiguration(cfg);
+    vorntest::DialogSequence none({});
+    EXPECT_TRUE(pView->SaveConfiguration());
+    EXPECT_TRUE(none.Seen().empty());
+    EXPECT_FALSE(pView->IsConfigModified());
+    g_bIgnoreConfigFileParseErrors = false;
+    g_bPresumeTXF = false;
+}
