@@ -231,6 +231,7 @@ protected:
     void OnScrollCommand(UINT nID);
     void OnHistoryPrev();
     void OnHistoryNext();
+    bool CanRetrieveCommand() const;
     void OnCommandLineEntered();
     void OnEditCopy();
     void OnUpdateEditCopy(CCmdUI* pCmdUI);
@@ -255,6 +256,7 @@ protected:
     LRESULT OnUtilityEndedMsg(WPARAM wp, LPARAM lp);
     LRESULT OnUtilityStatus(WPARAM wp, LPARAM lp);
     LRESULT OnUtilityCancel(WPARAM wp, LPARAM lp);
+    void BeepUtilityEnded(DWORD dwExitCode);
     // The Utilities menu (VornGUIView_Utilities.cpp); a utility whose dialog
     // does not exist yet has no handler, and its item stays disabled.
     void OnWidenVol();

@@ -324,9 +324,11 @@ bool CVornGUIView::WarnExternalEdit()
     return nButton != IDCANCEL;
 }
 
+// The warning is left out for good by the Misc2 page's "Don't warn me about
+// manually editing configuration files.", for this run by its own box.
 void CVornGUIView::OnManualEdit()
 {
-    if (m_bNoRemindManualEdit || WarnExternalEdit())
+    if (m_settings.m_bNoWarnExternalEdit || m_bNoRemindManualEdit || WarnExternalEdit())
         EditFileInEditor(m_config.GetFullPath(), m_settings.m_strPreferredEditor);
 }
 

@@ -14,6 +14,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/PathFunctions.h"
 #include "platform/ProfileStore.h"
+#include "platform/Trace.h"
 #include "resources/resource.h"
 #include "session/DevListReceiver.h"
 #include "session/PipedProcessCtl.h"
@@ -142,6 +143,15 @@ void CVornGUIView::Beep(EBeep eBeep)
         ::MessageBeep(MB_ICONASTERISK);
     else
         MyMessageBeep();
+}
+
+// "Beep when utilities finish processing": the exclamation sound for a run
+// that failed, the asterisk for one that succeeded.
+void CVornGUIView::BeepUtilityEnded(DWORD dwExitCode)
+{
+    bool bFailed = dwExitCode != 0;
+    WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "rc=%d: %s beep\n", (int)dwExitCode, bFailed ? "exclamation" : "asterisk");
+    ::MessageBeep(bFailed ? MB_ICONEXCLAMATION : MB_ICONASTERISK);
 }
 
 // A utility's controller lives as long as its readers run.
@@ -331,6 +341,8 @@ LRESULT CVornGUIView::OnUtilityEndedMsg(WPARAM wp, LPARAM lp)
     OnPendingLines(0, 0);
     if (m_utilityRuns.OnEnded(pCtl, (DWORD)wp)) {
         m_nUtilities = m_utilityRuns.GetCount();
+        if (m_settings.m_bBeepWhenUtilityIsDone)
+            BeepUtilityEnded((DWORD)wp);
         return 0;
     }
     if (!pCtl || pCtl != m_pEmulator)

@@ -461,10 +461,22 @@ void CVornGUIView::OnChar(UINT nChar, UINT, UINT)
         HWND hStorageBar = m_receivers.hDisplayAlterBar;
         if (hStorageBar && ::IsWindow(hStorageBar) && ::SendMessageA(hStorageBar, WM_STORAGE_BAR_ESCAPE, 0, 0))
             return;
-        if (::GetFocus() != m_hWnd)
+        // Focus back to the view (and on to an open find dialog); a
+        // selection out of sight is brought into view, one in sight is
+        // cleared when the view already had the focus.
+        bool bHadFocus = ::GetFocus() == m_hWnd;
+        if (!bHadFocus) {
             SetFocus();
-        if (m_sel.HasSelection())
-            ClearSelection(true);
+            if (m_hFindDlg && ::IsWindow(m_hFindDlg) && ::IsWindowVisible(m_hFindDlg))
+                ::SetFocus(m_hFindDlg);
+        }
+        if (m_sel.HasSelection()) {
+            int nTop = TopLineShowing(m_sel.GetFirst(), m_nTopLine, m_nLinesFit);
+            if (nTop != m_nTopLine)
+                SetTopLine(nTop);
+            else if (bHadFocus)
+                ClearSelection(true);
+        }
         return;
     }
     if (m_hCmdLine && ::IsWindowEnabled(m_hCmdLine)) {
@@ -497,9 +509,18 @@ void CVornGUIView::OnCommandLineEntered()
     m_nHistoryPos = -1;
 }
 
+// The history is retrieved only into a command line that can send: the
+// emulator runs and the command line is enabled.
+bool CVornGUIView::CanRetrieveCommand() const
+{
+    return m_hCmdLine && IsEmulatorRunning() && ::IsWindowEnabled(m_hCmdLine);
+}
+
 void CVornGUIView::OnHistoryPrev()
 {
-    if (!m_hCmdLine || m_history.empty() || m_nHistoryPos == 0) {
+    if (!CanRetrieveCommand())
+        return;
+    if (m_history.empty() || m_nHistoryPos == 0) {
         ::MessageBeep(MB_OK);
         return;
     }
@@ -510,7 +531,9 @@ void CVornGUIView::OnHistoryPrev()
 
 void CVornGUIView::OnHistoryNext()
 {
-    if (!m_hCmdLine || m_history.empty() || m_nHistoryPos < 0 || m_nHistoryPos == (int)m_history.size() - 1) {
+    if (!CanRetrieveCommand())
+        return;
+    if (m_history.empty() || m_nHistoryPos < 0 || m_nHistoryPos == (int)m_history.size() - 1) {
         ::MessageBeep(MB_OK);
         return;
     }

@@ -187,10 +187,14 @@ TEST_F(ConsoleBarsFixture, KeysBecomeConsoleCommandsAndEscapeStepsDown)
     OpenFrame();
     CCmdEdit& edit = CmdBar().CommandEdit();
     edit.EnableWindow(TRUE);
-    // A command in the history (queued: no emulator runs).
+    // A command in the history (queued: no emulator runs). The history is
+    // retrieved only while an emulator runs.
     edit.SetWindowText("vorn devlist");
     CmdBar().SendMessage(WM_COMMAND, IDC_CMDLINE_SEND);
     EXPECT_STREQ("", EditText());
+    EXPECT_TRUE(PressInEdit(kVkUp));
+    EXPECT_STREQ("", EditText());
+    StartEmulator();
     EXPECT_TRUE(PressInEdit(kVkUp));
     EXPECT_STREQ("vorn devlist", EditText());
     // A text with a line feed keeps Up and Down for the caret.
@@ -294,6 +298,70 @@ TEST_F(ConsoleBarsFixture, SpinSendsTheProcessorOnlyWithAnEmulatorAndWithinMaxCp
     std::vector<std::string> after = Received();
     for (size_t i = nBefore; i < after.size(); ++i)
         EXPECT_NE(0u, after[i].find("cpu ")) << after[i];
+}
+
+// Esc in the console: a selection out of sight is first brought into view
+// and kept; one in sight is cleared once the console has the focus. From
+// elsewhere, Esc gives the console the focus without clearing.
+TEST_F(ConsoleBarsFixture, EscapeBringsTheSelectionIntoViewBeforeClearingIt)
+{
+    OpenFrame();
+    CVornGUIView* pView = g_pView;
+    for (int i = 0; i < 300; i++) {
+        CString str;
+        str.Format("ZQC%05dI line %d", i, i);
+        pView->AddMessage(str, false);
+    }
+    pView->RefreshAfterAppend(300);
+    Pump();
+    ASSERT_GT(pView->GetLinesFit(), 3);
+    pView->SendMessage(WM_COMMAND, ID_SCROLL_BOTTOM);  // clears any selection
+    pView->SetSelection(10, 13);
+    ASSERT_GT(pView->GetTopLine(), 13);
+    auto Shown = [&](int nLine) {
+        return nLine >= pView->GetTopLine() && nLine < pView->GetTopLine() + pView->GetLinesFit();
+    };
+    // From the command line: the focus comes back, the lines come into view.
+    CmdBar().CommandEdit().SetFocus();
+    pView->SendMessage(WM_CHAR, VK_ESCAPE, 1);
+    EXPECT_EQ(::GetFocus(), pView->m_hWnd);
+    EXPECT_TRUE(Shown(10)) << pView->GetTopLine();
+    EXPECT_TRUE(pView->GetSelection().HasSelection());
+    // In sight, with the focus: cleared, and the pane stays.
+    int nTop = pView->GetTopLine();
+    pView->SendMessage(WM_CHAR, VK_ESCAPE, 1);
+    EXPECT_FALSE(pView->GetSelection().HasSelection());
+    EXPECT_EQ(pView->GetTopLine(), nTop);
+    // Out of sight again, with the focus: only brought into view.
+    pView->SendMessage(WM_COMMAND, ID_SCROLL_TOP);
+    pView->SetSelection(200, 202);
+    pView->SendMessage(WM_CHAR, VK_ESCAPE, 1);
+    EXPECT_TRUE(Shown(200)) << pView->GetTopLine();
+    EXPECT_TRUE(pView->GetSelection().HasSelection());
+}
+
+// Retrieve Previous and Next Command fill only a command line that can send.
+TEST_F(ConsoleBarsFixture, HistoryIsRetrievedOnlyWhileTheEmulatorRuns)
+{
+    OpenFrame();
+    StartEmulator();
+    CCmdEdit& edit = CmdBar().CommandEdit();
+    for (const char* psz : {"vorn devlist", "vorn qcpu"}) {
+        edit.SetWindowText(psz);
+        CmdBar().SendMessage(WM_COMMAND, IDC_CMDLINE_SEND);
+    }
+    g_pView->SendMessage(WM_COMMAND, ID_CMD_HISTORY_PREV);
+    EXPECT_STREQ("vorn qcpu", EditText());
+    g_pView->SendMessage(WM_COMMAND, ID_CMD_HISTORY_PREV);
+    EXPECT_STREQ("vorn devlist", EditText());
+    g_pView->SendMessage(WM_COMMAND, ID_CMD_HISTORY_NEXT);
+    EXPECT_STREQ("vorn qcpu", EditText());
+    EndEmulator();
+    edit.SetWindowText("");
+    for (UINT nCmd : {ID_CMD_HISTORY_PREV, ID_CMD_HISTORY_NEXT}) {
+        g_pView->SendMessage(WM_COMMAND, nCmd);
+        EXPECT_STREQ("", EditText()) << nCmd;
+    }
 }
 
 TEST_F(ConsoleBarsFixture, RegisterBarCloseHidesOnlyItsOwnBarAndEscapeKeepsIt)

@@ -3,19 +3,21 @@
 // Retry, Ignore and Cancel, the ignore option), saving (a refused save
 // keeps the configuration modified and the file as it was), the save
 // prompt (asked also for a configuration with parse errors), New cancelled
-// in the prompt, and the main window's title.
+// in the prompt, the main window's title, and Manual edit's reminder.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
 #include "config/StartupObjects.h"
+#include "platform/ProfileStore.h"
 #include "resources/resource.h"
 #include "session/ViewSettings.h"
 #include "session/ConsoleCommands.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
 #include "tests/session/ViewTestFrame.h"
+#include "tests/support/WinTestUtil.h"
 
 using vorntest::ClickControl;
 using vorntest::ClickTask;
@@ -318,4 +320,34 @@ TEST_F(FileCommands, CancelledSettingsChangeNothing)
     EXPECT_EQ(seq.Seen().size(), 1u);
     EXPECT_FALSE(pView->IsConfigModified());
     EXPECT_NE(pView->GetConfig().m_strManufacturer, "ZQCMAKER");
+}
+
+// The Misc2 page's "Don't warn me about manually editing configuration
+// files." leaves the reminder out: Manual edit opens the editor at once.
+TEST(ManualEdit, NoWarnOptionOpensTheEditorWithoutTheReminder)
+{
+    for (bool bNoWarn : {false, true}) {
+        TempDir dir;
+        std::string strRecord = dir.Path("editor.txt");
+        std::string strEditor = "\"" + vorntest::ProgramDir() + "vornutil.exe\" --record \"" + strRecord + "\"";
+        vorntest::ViewHost host(dir, [&] {
+            ProfileWriteString("Settings", "PreferredEditor", strEditor.c_str());
+            ProfileWriteInt("Settings", "NoWarnExternalEdit", bNoWarn ? 1 : 0);
+        });
+        CVornGUIView* pView = host.View();
+        ASSERT_NE(pView, nullptr);
+        vorntest::ViewHost::Pump(50);
+        std::string strPath = dir.Write("sys.cnf", kGoodConfig);
+        ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strPath));
+        DialogSequence seq({ClickTask(IDOK)});
+        pView->SendMessage(WM_COMMAND, ID_MANUAL_EDIT, 0);
+        ASSERT_EQ(seq.Seen().size(), bNoWarn ? 0u : 1u) << bNoWarn;
+        if (!bNoWarn) {
+            EXPECT_NE(seq.Seen()[0].strTexts.find("Remember to re-open the configuration file afterwards."),
+                      std::string::npos);
+        }
+        // The editor (the stand-in) was started with the file either way.
+        vorntest::ViewHost::Pump(20000, [&] { return ReadFile(strRecord).find("sys.cnf") != std::string::npos; });
+        EXPECT_NE(ReadFile(strRecord).find("sys.cnf"), std::string::npos) << bNoWarn;
+    }
 }

@@ -4,8 +4,9 @@
 // records its command line and current folder; the tests check the program
 // the view starts ("PACKFLIP64" only while "volmake64.exe" is there), the
 // quoting, "EXTERNALGUI" last, the folder made current, refusals that start
-// nothing, the console output of MapImport, the progress of ReelScan, and
-// the windows a utility dialog opens staying over it.
+// nothing, the console output of MapImport, the progress of ReelScan, the
+// windows a utility dialog opens staying over it, and the beep at a run's
+// end by its return code.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -13,6 +14,7 @@
 #include <commdlg.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -22,6 +24,7 @@
 #include "platform/ErrorBalloon.h"
 #include "platform/PathFunctions.h"
 #include "platform/ProfileStore.h"
+#include "platform/Trace.h"
 #include "resources/resource.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
@@ -1156,6 +1159,60 @@ TEST_F(UtilityMenu, DISABLED_ShowForPicture)
         return false;
     }, 100);
     pView->SendMessage(WM_COMMAND, pInfo->nCommandId, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The beeps at the end of runs, as the view traces them (the GUI thread's).
+struct BeepRecorder {
+    std::vector<std::string> beeps;
+    TraceSink old;
+    BeepRecorder()
+    {
+        old = SetTraceSink([this](const char* psz) {
+            if (!strstr(psz, "BeepUtilityEnded"))
+                return;
+            std::string s = strstr(psz, ": ") + 2;
+            s.erase(s.find_last_not_of("\r\n") + 1);
+            beeps.push_back(s);
+        });
+    }
+    ~BeepRecorder() { SetTraceSink(old); }
+};
+
+// "Beep when utilities finish processing" is on by default: a run that
+// failed ends with the exclamation sound, one that succeeded with the
+// asterisk.
+TEST_F(UtilityMenu, EndOfARunBeepsByItsReturnCode)
+{
+    std::string strMap = dir.Write("devmap.dat", "DEVMAP");
+    BeepRecorder recorder;
+    for (const char* pszScript : {"out done\nrc 3\n", "out done\n"}) {
+        ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_MAPIMPORT", dir.Write("mapimport.txt", pszScript).c_str());
+        EXPECT_EQ("", Run(ID_UTIL_MAPIMPORT, strMap));
+    }
+    ASSERT_EQ(recorder.beeps.size(), 2u);
+    EXPECT_EQ(recorder.beeps[0], "rc=3: exclamation beep");
+    EXPECT_EQ(recorder.beeps[1], "rc=0: asterisk beep");
+    EXPECT_NE(Console().find("ended; rc=3"), std::string::npos) << Console();
+}
+
+struct QuietUtilityMenu : UtilityMenu {
+    void Presets() override
+    {
+        UtilityMenu::Presets();
+        ProfileWriteInt("Settings", "BeepWhenUtilityIsDone", 0);
+    }
+};
+
+TEST_F(QuietUtilityMenu, EndOfARunIsSilentWhenNotAsked)
+{
+    ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_MAPIMPORT", dir.Write("mapimport.txt", "rc 3\n").c_str());
+    BeepRecorder recorder;
+    EXPECT_EQ("", Run(ID_UTIL_MAPIMPORT, dir.Write("devmap.dat", "DEVMAP")));
+    EXPECT_TRUE(recorder.beeps.empty());
 }
 
 }  // namespace
