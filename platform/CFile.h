@@ -36,6 +36,10 @@ public:
     // Opens the file; an already open file is closed first.
     virtual BOOL Open(const char* pszFileName, UINT nOpenFlags, CFileException* pError = nullptr);
     virtual void Close();
+    // Closes the file as Close does; FALSE, with the system's error in
+    // pError, when the system reports that closing failed (data it still
+    // held may be lost). The file counts as closed either way.
+    BOOL TryClose(CFileException* pError);
     bool IsOpen() const { return m_hFile != kInvalid; }
 
     // Reads up to nCount bytes; returns the number read (0 at the end or on error).

@@ -85,6 +85,15 @@ void CFile::Close()
     m_hFile = kInvalid;
 }
 
+BOOL CFile::TryClose(CFileException* pError)
+{
+    BOOL bClosed = m_hFile == kInvalid || ::close((int)m_hFile) == 0;
+    if (!bClosed)
+        ReportError(pError);
+    m_hFile = kInvalid;
+    return bClosed;
+}
+
 UINT CFile::Read(void* pBuf, UINT nCount, CFileException* pError)
 {
     ssize_t n;

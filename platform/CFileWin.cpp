@@ -64,6 +64,15 @@ void CFile::Close()
     m_hFile = kInvalid;
 }
 
+BOOL CFile::TryClose(CFileException* pError)
+{
+    BOOL bClosed = m_hFile == kInvalid || ::CloseHandle(H(m_hFile));
+    if (!bClosed)
+        ReportError(pError);
+    m_hFile = kInvalid;
+    return bClosed;
+}
+
 UINT CFile::Read(void* pBuf, UINT nCount, CFileException* pError)
 {
     DWORD nRead = 0;

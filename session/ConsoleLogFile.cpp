@@ -43,8 +43,7 @@ bool CConsoleLogFile::Open(const char* pszPath, CFileException* pError)
 
 bool CConsoleLogFile::Close(CFileException* pError)
 {
-    m_file.Close();
-    return true;
+    return m_file.TryClose(pError) != FALSE;
 }
 
 bool CConsoleLogFile::FlushIf(const CLogRingOptions& opt, CFileException* pError)
@@ -66,14 +65,17 @@ bool CConsoleLogFile::WriteWithMarker(const std::string& strText, const CLogRing
 bool CConsoleLogFile::Trim(CFileException* pError)
 {
     LONGLONG nPos = m_file.Seek(0, CFile::current);
-    if (nPos < 0 || !m_file.SetLength((ULONGLONG)nPos) || m_file.Seek(0, CFile::begin) < 0)
+    if (nPos < 0 || !m_file.SetLength((ULONGLONG)nPos) || m_file.Seek(0, CFile::begin) < 0) {
+        m_bTrimFailed = true;
         return Fail(pError);
+    }
     m_nPassCount = 0;
     return true;
 }
 
 bool CConsoleLogFile::WriteLine(const CString& strLine, const CLogRingOptions& opt, CFileException* pError)
 {
+    m_bTrimFailed = false;
     if (opt.bLimit && m_nPassCount >= opt.nLimit && !Trim(pError))
         return false;
     if (!WriteWithMarker(strLine.str() + "\r\n", opt, pError))
@@ -93,6 +95,7 @@ bool CConsoleLogFile::WriteLines(const std::vector<CString>& lines, const CLogRi
 
 bool CConsoleLogFile::WriteLines(const CConsoleBlock& lines, const CLogRingOptions& opt, CFileException* pError)
 {
+    m_bTrimFailed = false;
     size_t n = lines.GetCount();
     if (n == 0)
         return true;

@@ -29,6 +29,7 @@ public:
     // it are kept: writing continues after them (over a marker that ends the
     // file). The pass count restarts at 0.
     bool Open(const char* pszPath, CFileException* pError);
+    // False when the system reported an error closing it.
     bool Close(CFileException* pError);
     bool IsOpen() const { return m_file.IsOpen(); }
     const CString& GetPath() const { return m_file.GetFilePath(); }
@@ -39,6 +40,9 @@ public:
     bool WriteLines(const CConsoleBlock& lines, const CLogRingOptions& opt, CFileException* pError);
     // Cuts the file after the newest line and starts the next pass at the top.
     bool Trim(CFileException* pError);
+    // After a failed write: true when cutting the file for the next ring
+    // pass failed, false when writing did.
+    bool TrimFailed() const { return m_bTrimFailed; }
 
 private:
     // Writes the text with the marker, flushes when asked and steps back.
@@ -49,6 +53,7 @@ private:
     CFile m_file;
     CString m_strMarker;
     UINT m_nPassCount = 0;
+    bool m_bTrimFailed = false;
 };
 
 extern const char kLogRingMarkerLine[];

@@ -63,6 +63,12 @@ void CVornGUIDoc::ShowFileError(const char* pszWhat, const CString& strPath, con
     ErrorMessageBox(pszWhat, strQuoted, (DWORD)e.m_lOsError);
 }
 
+// The text of a failed write: the ring's trimming, or the write itself.
+const char* CVornGUIDoc::WriteErrorText() const
+{
+    return m_log.TrimFailed() ? "Error trimming logfile." : "Logfile I/O error.";
+}
+
 bool CVornGUIDoc::OpenLogfile()
 {
     if (GetPathName().IsEmpty())
@@ -95,7 +101,7 @@ void CVornGUIDoc::WriteLogLine(const CString& strLine, int nKind)
         return;
     CFileException e;
     if (!m_log.WriteLine(strLine, RingOptions(), &e)) {
-        ShowFileError("Logfile I/O error.", GetPathName(), e);
+        ShowFileError(WriteErrorText(), GetPathName(), e);
         return;
     }
     SetModifiedFlag(FALSE);
@@ -126,7 +132,7 @@ void CVornGUIDoc::WriteLogLines(CConsoleBlock&& lines)
     }
     m_lines.Add(std::move(lines));
     if (bFailed) {
-        ShowFileError("Logfile I/O error.", GetPathName(), e);
+        ShowFileError(WriteErrorText(), GetPathName(), e);
     } else if (bWritten) {
         SetModifiedFlag(FALSE);
         m_bSomethingLogged = true;

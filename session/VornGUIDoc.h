@@ -84,6 +84,7 @@ private:
     bool CloseLogfile();
     CLogRingOptions RingOptions() const;
     void ShowFileError(const char* pszWhat, const CString& strPath, const CFileException& e) const;
+    const char* WriteErrorText() const;
     bool TryOpenNumbered();
     bool AskFallbackLogfile();
 

@@ -1,9 +1,15 @@
 // ConsoleLogFileTest.cpp: the log file ring, its marker, appending to an
-// existing file and the block writes.
+// existing file, the block writes, and a failed trimming told apart from a
+// failed write.
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "session/ConsoleLogFile.h"
 #include "tests/config/TempFile.h"
@@ -108,4 +114,75 @@ TEST_F(LogFileFixture, OpenFailureReportsError)
     EXPECT_FALSE(log.Open((dir.Folder() + "no/such/dir/x.log").c_str(), &e));
     EXPECT_NE(e.m_lOsError, 0);
     EXPECT_FALSE(log.IsOpen());
+}
+
+namespace {
+
+// A log file that takes writes but cannot be cut, so that every ring pass
+// after the first fails in its trimming: on Windows a file with a mapped
+// view (the system refuses to shrink it), elsewhere the null device.
+struct UncuttableLog {
+    TempDir dir;
+    std::string strPath;
+#ifdef _WIN32
+    HANDLE hFile = INVALID_HANDLE_VALUE, hMapping = nullptr;
+    void* pView = nullptr;
+    UncuttableLog() : strPath(dir.Write("mapped.log", std::string(4096, 'x'))) {}
+    // Maps the file as it is now.
+    void Block()
+    {
+        hFile = ::CreateFileA(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+        hMapping = ::CreateFileMappingA(hFile, nullptr, PAGE_READONLY, 0, 0, nullptr);
+        pView = hMapping ? ::MapViewOfFile(hMapping, FILE_MAP_READ, 0, 0, 0) : nullptr;
+        ASSERT_NE(pView, nullptr);
+    }
+    ~UncuttableLog()
+    {
+        if (pView)
+            ::UnmapViewOfFile(pView);
+        if (hMapping)
+            ::CloseHandle(hMapping);
+        if (hFile != INVALID_HANDLE_VALUE)
+            ::CloseHandle(hFile);
+    }
+#else
+    UncuttableLog() : strPath("/dev/null") {}
+    void Block() {}
+#endif
+};
+
+}  // namespace
+
+// A failed write tells whether the ring's trimming or the write failed, so
+// that the right message is shown; a new write starts afresh.
+TEST(ConsoleLogFileFailure, TrimmingFailureIsToldApartFromAWriteFailure)
+{
+    UncuttableLog file;
+    CConsoleLogFile log;
+    log.SetMarker("HEAD");
+    ASSERT_TRUE(log.Open(file.strPath.c_str(), nullptr));
+    CLogRingOptions ring;
+    ring.bLimit = true;
+    ring.nLimit = 2;
+    CFileException e;
+    EXPECT_TRUE(log.WriteLine("one", ring, &e));
+    EXPECT_TRUE(log.WriteLine("two", ring, &e));
+    file.Block();
+    EXPECT_FALSE(log.WriteLine("three", ring, &e));
+    EXPECT_TRUE(log.TrimFailed());
+    EXPECT_NE(e.m_lOsError, 0);
+    EXPECT_FALSE(log.WriteLines(std::vector<CString>{"four", "five", "six"}, ring, nullptr));
+    EXPECT_TRUE(log.TrimFailed());
+    // Without the ring, the same file takes the line.
+    EXPECT_TRUE(log.WriteLine("seven", CLogRingOptions(), nullptr));
+    EXPECT_FALSE(log.TrimFailed());
+    EXPECT_TRUE(log.Close(nullptr));
+#ifndef _WIN32
+    // A full disk: the write itself fails.
+    ASSERT_TRUE(log.Open("/dev/full", nullptr));
+    EXPECT_FALSE(log.WriteLine("one", ring, nullptr));
+    EXPECT_FALSE(log.TrimFailed());
+    log.Close(nullptr);
+#endif
 }

@@ -1,7 +1,8 @@
 // VornGUIViewTest.cpp: the console view and document in a real frame under
 // the single-document template: adding lines, following the end, the memory
-// limit, selection, find (with the "not found" box answered), and the
-// memory-only modified mark kept by a change of logging options.
+// limit, selection, find (with the "not found" box answered), the
+// memory-only modified mark kept by a change of logging options, and a log
+// file's failed trimming.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -270,4 +271,40 @@ TEST_F(ViewFixture, DestroyReleasesPausedReaders)
     pView->GetParent()->DestroyWindow();
     EXPECT_EQ(::WaitForSingleObject(hCopy, 0), WAIT_OBJECT_0);
     ::CloseHandle(hCopy);
+}
+
+// A log file whose ring cannot be cut when its pass is full (a mapped view
+// keeps the system from shrinking it): the message names the trimming, and
+// the line stays in memory.
+TEST(ViewLogFile, FailedTrimmingIsReportedAsSuch)
+{
+    TempDir dir;
+    vorntest::ViewHost host(dir, [] {
+        ProfileWriteInt("Logging", "LogOption", 2);
+        ProfileWriteString("Logging", "BaseFilename", "vorn.log");
+        ProfileWriteInt("Logging", "CurFileNum", 0);
+        ProfileWriteInt("Logging", "EnableDiskLogLimit", 1);
+        ProfileWriteInt("Logging", "DiskLogLinesLimit", 1000);
+    });
+    CVornGUIView* pView = host.View();
+    ASSERT_NE(pView, nullptr);
+    vorntest::ViewHost::Pump(3000, [&] { return !host.Doc()->GetPathName().IsEmpty(); });
+    std::string strLog = dir.Path("vorn.001.log");
+    ASSERT_EQ(host.Doc()->GetPathName(), CString(strLog.c_str()));
+    for (int i = 0; i < 1000; ++i)
+        pView->AddMessage("ZQC00001I a line of the first pass", false);
+    HANDLE hFile = ::CreateFileA(strLog.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    HANDLE hMapping = ::CreateFileMappingA(hFile, nullptr, PAGE_READONLY, 0, 0, nullptr);
+    void* pMapped = hMapping ? ::MapViewOfFile(hMapping, FILE_MAP_READ, 0, 0, 0) : nullptr;
+    ASSERT_NE(pMapped, nullptr);
+    vorntest::DialogSequence seq({vorntest::ClickControl(IDOK)});  // the error box
+    pView->AddMessage("ZQC00002I the first line of the second pass", false);
+    ASSERT_EQ(seq.Seen().size(), 1u);
+    EXPECT_NE(seq.Seen()[0].strTexts.find("Error trimming logfile."), std::string::npos) << seq.Seen()[0].strTexts;
+    EXPECT_NE(seq.Seen()[0].strTexts.find("\"" + strLog + "\""), std::string::npos) << seq.Seen()[0].strTexts;
+    EXPECT_EQ(host.Doc()->GetLine(host.Doc()->GetLineCount() - 1), "ZQC00002I the first line of the second pass");
+    ::UnmapViewOfFile(pMapped);
+    ::CloseHandle(hMapping);
+    ::CloseHandle(hFile);
 }
