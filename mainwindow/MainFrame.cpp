@@ -5,6 +5,7 @@
 #include "devices/DefineDeviceWithDialog.h"
 #include "mainwindow/VornGUIApp.h"
 #include "platform/AfxIds.h"
+#include "platform/CDocument.h"
 #include "platform/CWindowPlacement.h"
 #include "resource.h"
 #include "session/PrivateMessages.h"
@@ -252,6 +253,16 @@ void CMainFrame::ActivateFrame(int)
     CHelpButtonFrameWnd::ActivateFrame(SW_HIDE);
     GiveViewItsReceivers();
     NotifyViewOfBarVisibility();
+}
+
+void CMainFrame::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    CDocument* pDoc = GetActiveDocument();
+    if (!bAddToTitle || !pDoc || pDoc->GetTitle().IsEmpty()) {
+        CHelpButtonFrameWnd::OnUpdateFrameTitle(FALSE);
+        return;
+    }
+    SetWindowText(pDoc->GetTitle());
 }
 
 void CMainFrame::OnDestroy()

@@ -66,6 +66,9 @@ public:
     bool m_bClosing = false;    // closing: the emulator's end asks nothing more
 
     void ActivateFrame(int nCmdShow = -1) override;
+    // The caption is the document's title alone: the view composes it with
+    // the program's name (the framework would append " - VornGUI").
+    void OnUpdateFrameTitle(BOOL bAddToTitle) override;
     bool OnCmdMsg(UINT nID, int nCode, void* pExtra) override;
     const char* GetHelpClassName() override { return "CMainFrame"; }
     // Balloons: the status bar and its panes; help ids: the menu's popups.

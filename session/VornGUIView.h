@@ -528,7 +528,7 @@ private:
     int m_nLastSysCfgPage = 0;
     bool m_bNoRemindManualEdit = false;  // "Don't remind me again." (not stored)
     // The title's inputs at its last update.
-    CString m_strTitleConfigPath, m_strTitleDocPath;
+    CString m_strTitleConfigPath, m_strTitleDocPath, m_strTitleShown;
     bool m_bTitleConfigModified = false, m_bTitleDocModified = false, m_bTitleSet = false;
 
     // ---- The emulator's power (VornGUIViewPower.cpp) ----

@@ -415,8 +415,12 @@ void CVornGUIView::UpdateTitle()
     CString strConfigPath = m_config.GetFullPath();
     CString strDocPath = pDoc->GetPathName();
     bool bDocModified = pDoc->IsModified() != FALSE;
+    // Unchanged inputs leave the title, unless the document's title was
+    // replaced meanwhile (a new log file's path name resets it to the bare
+    // file name).
     if (m_bTitleSet && strConfigPath == m_strTitleConfigPath && strDocPath == m_strTitleDocPath &&
-        m_bConfigModified == m_bTitleConfigModified && bDocModified == m_bTitleDocModified)
+        m_bConfigModified == m_bTitleConfigModified && bDocModified == m_bTitleDocModified &&
+        pDoc->GetTitle() == m_strTitleShown)
         return;
     m_bTitleSet = true;
     m_strTitleConfigPath = strConfigPath;
@@ -424,6 +428,7 @@ void CVornGUIView::UpdateTitle()
     m_bTitleConfigModified = m_bConfigModified;
     m_bTitleDocModified = bDocModified;
     CString strTitle = BuildViewTitle(strConfigPath, strDocPath, m_bConfigModified, bDocModified, AppName());
+    m_strTitleShown = strTitle;
     if (strTitle != pDoc->GetTitle())
         pDoc->SetTitle(strTitle);
 }

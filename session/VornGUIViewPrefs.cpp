@@ -88,7 +88,9 @@ LRESULT CVornGUIView::OnPrefsApplyPage(WPARAM wp, LPARAM)
         return 0;
     if (wp >= (WPARAM)kPrefsPageCount)
         return 1;
-    return ApplyPreferencesPage(*m_pPrefsDlg, (int)wp) ? 1 : 0;
+    bool bTaken = ApplyPreferencesPage(*m_pPrefsDlg, (int)wp);
+    UpdateTitle();  // the logging pages may have named a new log file
+    return bTaken ? 1 : 0;
 }
 
 bool CVornGUIView::ApplyPreferencesPage(CPreferencesDlg& dlg, int nPage)

@@ -198,6 +198,7 @@ void CVornGUIView::AddMessage(const CString& strText, bool bTimestamp, int nKind
     GetDocument()->WriteLogLine(strLine, nKind);
     EnforceMemoryLimit();
     CopyCountsFromDocument();
+    UpdateTitle();  // the unsaved-messages mark of memory-only logging
 }
 
 void CVornGUIView::AddMessages(CConsoleBlock&& lines)
@@ -206,6 +207,7 @@ void CVornGUIView::AddMessages(CConsoleBlock&& lines)
     GetDocument()->WriteLogLines(std::move(lines));
     EnforceMemoryLimit();
     CopyCountsFromDocument();
+    UpdateTitle();
 }
 
 void CVornGUIView::RefreshAfterAppend(int nAdded)

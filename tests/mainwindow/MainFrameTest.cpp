@@ -1,7 +1,8 @@
 // MainFrameTest.cpp: the main frame with its bars under the program's
 // single-document template: the first start's bars and subscriptions, the
 // docking layout and window placement surviving a restart, the save prompt
-// on close with a modified configuration, and the Windows session end.
+// on close with a modified configuration, the Windows session end, and the
+// caption.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -24,6 +25,7 @@
 #include "platform/ErrorBalloon.h"
 #include "platform/ProfileStore.h"
 #include "resource.h"
+#include "session/ConsoleCommands.h"
 #include "session/PipedProcessCtl.h"
 #include "session/PrivateMessages.h"
 #include "session/UtilityProgress.h"
@@ -232,6 +234,32 @@ TEST_F(FrameFixture, FailedSettingsSaveIsToldOnceAndKeepsTheOldFile)
     EXPECT_TRUE(store.WriteInt("Settings", "nLater", 3));
     EXPECT_EQ(ReadText(strIni), "; kept\r\n[Settings]\r\nstrKeep=old\r\nstrNew=a\r\nnNew=2\r\nnLater=3\r\n");
     CIniSettingsStore::SetSaveFailedHook(pfnOld);
+}
+
+// The caption is the view's title alone (the program's name once); with
+// memory-only logging its "*" follows the lines as they arrive and goes when
+// they are saved; saving again under the same name, which resets the
+// document's title to the bare file name, leaves the whole title.
+TEST_F(FrameFixture, CaptionIsTheViewsTitleAndFollowsTheUnsavedMessages)
+{
+    OpenFrame();
+    auto Caption = [&] {
+        char sz[256] = "";
+        ::GetWindowTextA(pFrame->m_hWnd, sz, sizeof sz);
+        return std::string(sz);
+    };
+    PumpUntil([&] { return Caption().find('[') != std::string::npos; }, 5000);
+    EXPECT_EQ(Caption(), " VornGUI -  [  ]  ");
+    g_pView->AddMessage("ZQC00001I a line kept in memory", false);
+    EXPECT_EQ(Caption(), " VornGUI -  [  ]*  ");
+    CVornGUIDoc* pDoc = g_pView->GetDocument();
+    std::string strSaved = dir.Write("saved.log", "");
+    pDoc->SetPathName(strSaved.c_str());  // as the first Save Messages... names it
+    g_pView->AddMessage("ZQC00002I another line", false);
+    EXPECT_EQ(Caption(), " VornGUI -  [ saved.log ]*  ");
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_SAVE_MESSAGES);
+    EXPECT_EQ(Caption(), " VornGUI -  [ saved.log ]  ");
+    EXPECT_NE(ReadText(strSaved).find("ZQC00002I another line"), std::string::npos);
 }
 
 TEST_F(FrameFixture, HandshakeRequestPostsOneSubscriptionPerDataBar)
