@@ -15,6 +15,7 @@
 #include "mainwindow/SplashWnd.h"
 #include "mainwindow/StartupPaths.h"
 #include "mainwindow/UnhandledException.h"
+#include "platform/CCmdUI.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CIniSettingsStore.h"
 #include "platform/CRecentFileList.h"
@@ -34,7 +35,19 @@ HICON g_hAppIcon = nullptr;
 
 BEGIN_MESSAGE_MAP(CVornGUIApp, CHtmlHelpApp)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+    ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentConfigurations)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_FILE_MRU_FILE1 + 1, ID_FILE_MRU_FILE16, OnUpdateRecentConfiguration)
+    ON_COMMAND_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentConfiguration)
 END_MESSAGE_MAP()
+
+namespace {
+
+bool IsEmulatorRunning()
+{
+    return g_pView && g_pView->IsEmulatorRunning();
+}
+
+}  // namespace
 
 CVornGUIApp::CVornGUIApp() : CHtmlHelpApp(nullptr, "VornGUI.chm")
 {
@@ -249,11 +262,34 @@ CDocument* CVornGUIApp::OpenDocumentFile(LPCSTR pszFileName)
     }
     if (!g_pView || !pDoc)
         return nullptr;
+    if (g_pView->IsEmulatorRunning())
+        return pDoc;  // kept in the list: it may be opened once the emulator ends
     if (g_pView->PromptSaveModified() == CVornGUIView::kPromptCancel)
         return pDoc;
     if (g_pView->OpenConfiguration(pszFileName))
         AddToRecentFileList(pszFileName);
     return pDoc;
+}
+
+void CVornGUIApp::OnUpdateRecentConfigurations(CCmdUI* pCmdUI)
+{
+    OnUpdateRecentFileMenu(pCmdUI);  // lists the entries in the item's place
+    if (IsEmulatorRunning())
+        pCmdUI->Enable(FALSE);
+}
+
+void CVornGUIApp::OnUpdateRecentConfiguration(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(!IsEmulatorRunning());
+}
+
+void CVornGUIApp::OnOpenRecentConfiguration(UINT nID)
+{
+    if (IsEmulatorRunning()) {
+        MyMessageBeep();
+        return;
+    }
+    OnOpenRecentFile(nID);
 }
 
 void CVornGUIApp::OnAppAbout()

@@ -33,6 +33,11 @@ public:
 protected:
     // Help > About: the About box.
     void OnAppAbout();
+    // The recent configurations: listed as the framework lists them, but
+    // disabled while the emulator runs, and not opened then.
+    void OnUpdateRecentConfigurations(CCmdUI* pCmdUI);
+    void OnUpdateRecentConfiguration(CCmdUI* pCmdUI);
+    void OnOpenRecentConfiguration(UINT nID);
 
 private:
     // Steps of InitInstance, in order.

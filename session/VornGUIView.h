@@ -494,6 +494,8 @@ public:
     LRESULT OnSysCfgApply(WPARAM wp, LPARAM lp);
     // Tells the CPU-percent bar the number of CPUs and each one's engine type.
     void TellCpuPercentBar(const DWORD* pEngineTypes, size_t nCpus);
+    // Enables or greys the main window's menu of recent configurations.
+    void EnableRecentConfigurations(bool bEnable);
 
 protected:
     void OnNewConfiguration();

@@ -168,6 +168,7 @@ void CVornGUIView::AttachEmulator(CPipedProcessCtl* pCtl, const CVornConfigFile&
     ::SetEvent(m_hRunningEvent);
     m_lamps.PowerOn();
     ShowLamps(false);
+    EnableRecentConfigurations(false);
     // The emulator reports its devices only when asked, and the list that
     // makes it ready is asked for once its version and storage are known.
     SendNow(ProtocolVersionLine());
@@ -204,6 +205,7 @@ CPipedProcessCtl* CVornGUIView::DetachEmulator()
     ::ResetEvent(m_hRunningEvent);
     m_router.ClearMainStorage();
     EnableCommandLine(false);
+    EnableRecentConfigurations(true);
     return pCtl;
 }
 

@@ -377,6 +377,25 @@ void CVornGUIView::OnConfigureDevices()
     RunSysCfgDialog(kSysCfgDevicesPage);
 }
 
+// The main window's menu that holds the recent configurations (it holds the
+// first entry's command), enabled or greyed as a whole: while the emulator
+// runs on the current configuration none of them may replace it.
+void CVornGUIView::EnableRecentConfigurations(bool bEnable)
+{
+    CWnd* pMain = AfxGetMainWnd();
+    HMENU hBar = pMain ? ::GetMenu(pMain->m_hWnd) : nullptr;
+    if (!hBar)
+        return;
+    for (int i = 0; i < ::GetMenuItemCount(hBar); ++i) {
+        HMENU hPopup = ::GetSubMenu(hBar, i);
+        if (hPopup && ::GetMenuState(hPopup, ID_FILE_MRU_FILE1, MF_BYCOMMAND) != (UINT)-1) {
+            ::EnableMenuItem(hBar, (UINT)i, MF_BYPOSITION | (bEnable ? MF_ENABLED : MF_GRAYED));
+            ::DrawMenuBar(pMain->m_hWnd);
+            return;
+        }
+    }
+}
+
 void CVornGUIView::OnUpdateNoEmulator(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(!IsEmulatorRunning());

@@ -785,6 +785,53 @@ TEST_F(FrameFixture, RecentEntryWhoseFileIsGoneIsDroppedWithAMessage)
     EXPECT_EQ(theApp.GetRecentFileList()->GetCount(), 0);
 }
 
+// While the emulator runs, the recent configurations are greyed (their menu
+// and each entry) and choosing one opens nothing and keeps it listed; once
+// the emulator has ended they open again.
+TEST_F(FrameFixture, RecentConfigurationsWaitWhileTheEmulatorRuns)
+{
+    OpenFrame();
+    theApp.LoadStdProfileSettings(16);
+    std::string strCfg = dir.Write("recent.cnf", "# Description: recent one\n0120 3390 disk.img\n");
+    theApp.AddToRecentFileList(strCfg.c_str());
+    HMENU hBar = ::GetMenu(pFrame->m_hWnd);
+    HMENU hRecent = ::GetSubMenu(hBar, 1);
+    ASSERT_NE(hRecent, nullptr);
+    auto MenuGreyed = [&] { return (::GetMenuState(hBar, 1, MF_BYPOSITION) & MF_GRAYED) != 0; };
+    auto EntryGreyed = [&] {
+        pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hRecent, 1);
+        return (::GetMenuState(hRecent, ID_FILE_MRU_FILE1, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    };
+    EXPECT_FALSE(MenuGreyed());
+    EXPECT_FALSE(EntryGreyed());
+    AttachStandin("--lifetime 20000");
+    EXPECT_TRUE(MenuGreyed());
+    EXPECT_TRUE(EntryGreyed());
+    {
+        vorntest::DialogDriver none([](HWND h) {
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_FILE_MRU_FILE1);
+        EXPECT_FALSE(none.SawDialog());
+    }
+    EXPECT_FALSE(g_pView->GetConfig().HasPath());
+    EXPECT_EQ(theApp.GetRecentFileList()->GetCount(), 1);
+    g_pView->GetEmulator()->Kill(false);
+    ASSERT_TRUE(PumpUntil([] { return !g_pView->IsEmulatorRunning(); }));
+    EXPECT_FALSE(MenuGreyed());
+    EXPECT_FALSE(EntryGreyed());
+    {
+        // An interactive open is followed by the system configuration dialog.
+        vorntest::DialogDriver cancel([](HWND h) {
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_FILE_MRU_FILE1);
+    }
+    EXPECT_EQ(g_pView->GetConfig().GetFullPath(), CString(strCfg.c_str()));
+}
+
 // The storage bar in the real frame: the view's receiver, refreshing while the
 // stand-in runs, the frame's Copy going to its hex view, and the program
 // closing cleanly while the refresh thread runs.
