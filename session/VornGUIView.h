@@ -529,6 +529,7 @@ private:
     bool m_bLoadParmAsked = false;
     int m_nLastSysCfgPage = 0;
     bool m_bNoRemindManualEdit = false;  // "Don't remind me again." (not stored)
+    bool m_bSavingAs = false;  // inside Save As: a refused save ends there
     // The title's inputs at its last update.
     CString m_strTitleConfigPath, m_strTitleDocPath, m_strTitleShown;
     bool m_bTitleConfigModified = false, m_bTitleDocModified = false, m_bTitleSet = false;

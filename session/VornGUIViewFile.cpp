@@ -110,8 +110,13 @@ bool CVornGUIView::SaveConfiguration()
         UpdateTitle();
         return true;
     }
-    if (dwError == ERROR_ACCESS_DENIED && bHadPath)
+    if (dwError == ERROR_ACCESS_DENIED && bHadPath && !m_bSavingAs) {
+        // The user is told why, once, and asked for another name or folder;
+        // a second refusal there is reported and ends the save. The old
+        // file stays as it was.
+        ShowSaveError(dwError);
         return SaveConfigurationAs();  // its own result: a cancelled Save As saved nothing
+    }
     if (!bHadPath) {
         // The name chosen for a new configuration goes with the failed save.
         m_config.m_strFolder.Empty();
@@ -141,7 +146,10 @@ bool CVornGUIView::SaveConfigurationAs()
     bool bOldModified = m_bConfigModified;
     m_config.m_strFolder = strDir;
     m_config.m_strFileName = strName;
-    if (SaveConfiguration())
+    m_bSavingAs = true;
+    bool bSaved = SaveConfiguration();
+    m_bSavingAs = false;
+    if (bSaved)
         return true;
     m_config.m_strFolder = strOldDir;
     m_config.m_strFileName = strOldName;

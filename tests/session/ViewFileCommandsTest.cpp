@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "config/StartupObjects.h"
+#include "platform/PathFunctions.h"
 #include "platform/ProfileStore.h"
 #include "resources/resource.h"
 #include "session/ViewSettings.h"
@@ -152,32 +153,64 @@ TEST_F(FileCommands, RefusedSaveKeepsTheConfigurationModifiedAndTheFileAsItWas)
     ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strPath));
     Modify();
     ASSERT_TRUE(::SetFileAttributesA(strPath.c_str(), FILE_ATTRIBUTE_READONLY));
+    const std::string kRefused = "Cannot save the configuration file.";
     {
-        // Access denied: Save As is offered, and cancelled.
-        DialogSequence seq({ClickControl(IDCANCEL)});
+        // Access denied: the user is told, then Save As is offered, and
+        // cancelled: nothing more is said.
+        DialogSequence seq({ClickControl(IDOK), ClickControl(IDCANCEL)});
         EXPECT_FALSE(pView->SaveConfiguration());
-        ASSERT_EQ(seq.Seen().size(), 1u);
-        EXPECT_EQ(seq.Seen()[0].strCaption, "Save Configuration As");
+        ASSERT_EQ(seq.Seen().size(), 2u);
+        EXPECT_NE(seq.Seen()[0].strTexts.find(kRefused), std::string::npos) << seq.Seen()[0].strTexts;
+        EXPECT_NE(seq.Seen()[0].strTexts.find("\"" + strPath + "\""), std::string::npos);
+        EXPECT_EQ(seq.Seen()[1].strCaption, "Save Configuration As");
+    }
+    {
+        // The same file chosen again in Save As (and its replacement
+        // confirmed): refused once more, told once more, and Save As is not
+        // offered again.
+        DialogSequence seq({ClickControl(IDOK),
+                            [&](HWND h) {
+                                ::SetDlgItemTextA(h, 0x47C, strPath.c_str());  // the file-name box
+                                ClickControl(IDOK)(h);
+                            },
+                            ClickControl(IDYES), ClickControl(IDOK)});
+        EXPECT_FALSE(pView->SaveConfiguration());
+        ASSERT_EQ(seq.Seen().size(), 4u);
+        EXPECT_EQ(seq.Seen()[1].strCaption, "Save Configuration As");
+        EXPECT_NE(seq.Seen()[3].strTexts.find(kRefused), std::string::npos) << seq.Seen()[3].strTexts;
     }
     EXPECT_TRUE(pView->IsConfigModified());
     EXPECT_EQ(pView->GetConfig().GetFullPath(), CString(strPath.c_str()));
     EXPECT_EQ(ReadFile(strPath), kGoodConfig);
     {
-        // The same through the prompt: "Save", then Save As cancelled, is a
-        // cancel, so the operation that asked is abandoned.
-        DialogSequence seq({ClickTask(IDYES), ClickControl(IDCANCEL)});
+        // The same through the prompt: "Save", the refusal, then Save As
+        // cancelled, is a cancel, so the operation that asked is abandoned.
+        DialogSequence seq({ClickTask(IDYES), ClickControl(IDOK), ClickControl(IDCANCEL)});
         EXPECT_EQ(pView->PromptSaveModified(), CVornGUIView::kPromptCancel);
-        EXPECT_EQ(seq.Seen().size(), 2u);
+        EXPECT_EQ(seq.Seen().size(), 3u);
     }
     {
-        DialogSequence seq({ClickTask(IDYES), ClickControl(IDCANCEL)});
+        DialogSequence seq({ClickTask(IDYES), ClickControl(IDOK), ClickControl(IDCANCEL)});
         pView->SendMessage(WM_COMMAND, ID_NEW_CONFIGURATION, 0);
-        EXPECT_EQ(seq.Seen().size(), 2u);
+        EXPECT_EQ(seq.Seen().size(), 3u);
     }
     EXPECT_TRUE(pView->IsConfigModified());
     EXPECT_EQ(pView->GetConfig().m_strDescription, "changed");
     EXPECT_EQ(ReadFile(strPath), kGoodConfig);
     EXPECT_EQ(host->Doc()->GetTitle(), " *VornGUI -  [ ro.cnf ]  ");
+    // Another name in Save As is saved there.
+    {
+        std::string strOther = dir.Path("rw.cnf");
+        DialogSequence seq({ClickControl(IDOK), [&](HWND h) {
+                                ::SetDlgItemTextA(h, 0x47C, strOther.c_str());
+                                ClickControl(IDOK)(h);
+                            }});
+        EXPECT_TRUE(pView->SaveConfiguration());
+        EXPECT_EQ(seq.Seen().size(), 2u);
+        EXPECT_EQ(pView->GetConfig().GetFullPath(), StandardizedDirectory(dir.Folder().c_str(), true) + "rw.cnf");
+        EXPECT_NE(ReadFile(strOther).find("changed"), std::string::npos);
+    }
+    EXPECT_EQ(ReadFile(strPath), kGoodConfig);
     ::SetFileAttributesA(strPath.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
