@@ -23,6 +23,7 @@
 #include "platform/CWindowPlacement.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PathFunctions.h"
+#include "platform/ProfileStore.h"
 #include "platform/Trace.h"
 #include "platform/WLTaskDialog.h"
 #include "resource.h"
@@ -175,6 +176,24 @@ void ConfigMessageBoxToUser(LPCSTR pszMain, LPCSTR pszDetail, LPCSTR pszCaption,
     TDMessageBox(pszMain, pszDetail, pszCaption, nFlags);
 }
 
+// The end of the program: what failed saves left only in memory is saved
+// now or lost, and the user is told which (once more, after the first
+// failure's message).
+void SaveUnsavedSettings()
+{
+    CIniSettingsStore* pStore = dynamic_cast<CIniSettingsStore*>(GetSettingsStore());
+    bool bWriteFailed = false;
+    DWORD dwError = 0;
+    if (!pStore || pStore->SaveUnsaved(bWriteFailed, dwError))
+        return;
+    CString strDetail;
+    strDetail.Format("\"%s\"\n\nThe file was left as it was: the settings changed since it was last saved are lost.",
+                     pStore->GetPath().GetString());
+    ErrorMessageBox(bWriteFailed ? "Error writing to the settings file at exit."
+                                 : "The settings could not be saved at exit.",
+                    strDetail, dwError);
+}
+
 void SettingsSaveFailedToUser(const char* pszPath, bool bWriteFailed, DWORD dwError)
 {
     CString strDetail;
@@ -237,6 +256,13 @@ int CVornGUIApp::Run()
         ShowFatalErrorReport(e);
         return 0;
     }
+}
+
+int CVornGUIApp::ExitInstance()
+{
+    int nCode = CHtmlHelpApp::ExitInstance();
+    SaveUnsavedSettings();
+    return nCode;
 }
 
 BOOL CVornGUIApp::OnIdle(LONG lCount)

@@ -17,10 +17,15 @@ public:
 
     BOOL InitInstance() override;
     int Run() override;
+    // After the framework's ending (the recent-file list written): settings
+    // that failed saves left unsaved get one more try, and the user is told
+    // when they are lost.
+    int ExitInstance() override;
     BOOL OnIdle(LONG lCount) override;
     // Opens a configuration from the recent-file list: null (the entry is
     // dropped) when the file is gone; non-null otherwise, also when the user
-    // cancelled the save prompt of the configuration open now.
+    // cancelled the save prompt of the configuration open now. Nothing is
+    // opened while the emulator runs on the current configuration.
     CDocument* OpenDocumentFile(LPCSTR pszFileName) override;
 
     CString m_strStartupDir;        // current directory at start-up

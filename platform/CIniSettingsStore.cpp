@@ -184,6 +184,8 @@ bool CIniSettingsStore::Save()
         m_bFailureReported = false;
         return true;
     }
+    m_bLastFailureInWrite = r.eStage == kReplaceWriteFailed;
+    m_dwLastFailureError = r.dwError;
     WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "settings file \"%s\" not saved (%s failed, error %u); the old file stays\n",
                       m_strPath.GetString(), r.eStage == kReplaceWriteFailed ? "writing" : "opening",
                       (unsigned)r.dwError);
@@ -210,6 +212,21 @@ void CIniSettingsStore::ReportSaveFailure()
     }
     if (SaveFailedHook pfn = g_pfnSaveFailed.load())
         pfn(m_strPath, bWriteFailed, dwError);
+}
+
+bool CIniSettingsStore::SaveUnsaved(bool& bWriteFailed, DWORD& dwError)
+{
+    std::lock_guard<std::mutex> lock(m_lock);
+    m_bFailurePending = false;  // told by the caller instead
+    if (!m_bUnsaved && !m_bDirty)
+        return true;
+    m_bDirty = false;
+    if (Save())
+        return true;
+    m_bFailurePending = false;
+    bWriteFailed = m_bLastFailureInWrite;
+    dwError = m_dwLastFailureError;
+    return false;
 }
 
 bool CIniSettingsStore::Commit()

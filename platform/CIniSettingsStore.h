@@ -39,6 +39,13 @@ public:
 
     const CString& GetPath() const { return m_strPath; }
 
+    // The last try before the program ends for what failed saves left only
+    // here (the failure was reported once already, or not at all inside an
+    // update): true when nothing is left unsaved; else false with the stage
+    // and the system's error code of this failed save. The save-failure hook
+    // is not called.
+    bool SaveUnsaved(bool& bWriteFailed, DWORD& dwError);
+
     // Told the file, the stage and the system's error code of a failed save;
     // called once until a save succeeds again, with no lock held, on the
     // thread that wrote. Returns the previous hook.
@@ -78,5 +85,7 @@ private:
     bool m_bFailurePending = false;
     bool m_bFailureInWrite = false;
     DWORD m_dwFailureError = 0;
+    bool m_bLastFailureInWrite = false;  // the last failed save's
+    DWORD m_dwLastFailureError = 0;
     mutable std::mutex m_lock;
 };

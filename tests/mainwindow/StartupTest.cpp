@@ -1,12 +1,15 @@
 // StartupTest.cpp: VornGUI.exe starts, shows its main window and ends
 // cleanly; with "-i" its settings go to that .INI file, otherwise to the
 // registry (under "-n"'s name); a wrong command line shows its message and
-// the usage, and the program ends without a main window.
+// the usage, and the program ends without a main window; settings that
+// cannot be saved are tried once more at exit, and their loss told.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "tests/config/TempFile.h"
 #include "tests/support/HangWatch.h"
@@ -247,3 +250,59 @@ TEST(Startup, FirstStartQuestionStaysActiveOverTheMainWindowAndTakesAClick)
     EXPECT_EQ(app.Wait(20000), 0);
 }
 
+
+namespace {
+
+// The text of a message box (its static 0xFFFF), or of a dialog's caption.
+std::string BoxText(HWND h)
+{
+    char text[1024] = {};
+    if (!::GetDlgItemTextA(h, 0xFFFF, text, sizeof text))
+        ::GetWindowTextA(h, text, sizeof text);
+    return text;
+}
+
+}  // namespace
+
+// A settings file that cannot be written: the first failed save is told
+// (during start-up here), later ones are not; at exit the unsaved settings
+// get one more try, and their loss is told, naming the file.
+TEST(Startup, SettingsLeftUnsavedAreTriedOnceMoreAtExitAndTheLossIsTold)
+{
+    TempDir dir;
+    std::string strFolders;
+    for (const char* pszList : {"ExecutablesFilesDirectories", "ConfigurationFilesDirectories", "LogFilesDirectories"})
+        strFolders += std::string("[") + pszList + "]\r\nNumEntries=1\r\n1=" +
+                      (strFolders.empty() ? vorntest::ProgramDir() : dir.Folder()) + "\r\n";
+    std::string ini = dir.Write("ro.ini", "[Logging]\r\nLogOption=1\r\n" + strFolders);
+    ASSERT_TRUE(::SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY));
+    vorntest::ChildProcess app;
+    ASSERT_TRUE(app.Start("VornGUI.exe", "-e vornemu.exe -i \"" + ini + "\""));
+    std::vector<std::string> texts;
+    bool bCloseSent = false;
+    long nExit = -1;
+    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 60000;) {
+        nExit = app.Wait(0);
+        if (nExit != -1)
+            break;
+        if (HWND hBox = WaitForDialog(app.Pid(), 50)) {
+            texts.push_back(BoxText(hBox));
+            ::PostMessageA(hBox, WM_CLOSE, 0, 0);
+            for (int i = 0; i < 200 && ::IsWindow(hBox); ++i)
+                ::Sleep(25);
+            continue;
+        }
+        HWND hMain = ::FindWindowA("VornGUIMainFrame", nullptr);
+        if (!bCloseSent && !texts.empty() && hMain && ::IsWindowVisible(hMain)) {
+            ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+            bCloseSent = true;
+        }
+    }
+    ::SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(nExit, 0);
+    ASSERT_EQ(texts.size(), 2u) << (texts.empty() ? "" : texts.back());
+    EXPECT_NE(texts[0].find("The settings file could not be saved."), std::string::npos) << texts[0];
+    EXPECT_NE(texts[1].find("The settings could not be saved at exit."), std::string::npos) << texts[1];
+    EXPECT_NE(texts[1].find("\"" + ini + "\""), std::string::npos) << texts[1];
+    EXPECT_NE(texts[1].find("settings changed since it was last saved are lost"), std::string::npos) << texts[1];
+}
