@@ -342,7 +342,10 @@ UINT CLogNumPropPage::MaxFiles() const
 }
 
 // The number is checked only while it can be edited (automatic numbering),
-// against the Logging page's maximum of this moment.
+// against the Logging page's maximum of this moment. A number the user has
+// not typed (or cannot edit) follows a maximum lowered below it, as the
+// document's does: the two always agree, and the page never refuses what
+// the user did not write.
 void CLogNumPropPage::DoDataExchange(CDataExchange* pDX)
 {
     CPrefsPage::DoDataExchange(pDX);
@@ -350,8 +353,19 @@ void CLogNumPropPage::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_PREF_LOGNUM_TEXT, m_strInstructions);
     DDX_Text(pDX, IDC_PREF_NOTE, m_strNote);
     DDX_Text(pDX, IDC_PREF_LOGNUM, m_nCurFileNum);
+    if (pDX->m_bSaveAndValidate)
+        FollowLoweredMaximum();
     if (IsNumberingEnabled())
         DDV_MinMaxInt_EB(pDX, (int)m_nCurFileNum, 0, (int)MaxFiles() - 1, "Logfile Number");
+}
+
+void CLogNumPropPage::FollowLoweredMaximum()
+{
+    bool bUntouched = !IsNumberingEnabled() || m_nCurFileNum == m_nAssignedFileNum;
+    if (!bUntouched || MaxFiles() == 0 || m_nCurFileNum <= MaxFiles() - 1)
+        return;
+    m_nCurFileNum = 0;  // the numbering starts over, as the document's does
+    SetDlgItemInt(IDC_PREF_LOGNUM, m_nCurFileNum, FALSE);
 }
 
 void CLogNumPropPage::OnInitPage()
@@ -374,6 +388,7 @@ void CLogNumPropPage::RefreshFromLoggingPage()
     SetDlgItemText(IDC_PREF_LOGNUM_TEXT, m_strInstructions);
     m_Spin.SetRange32(0, (int)MaxFiles() - 1);
     EnableControls(kNumControls, COUNT_OF(kNumControls), bEnabled);
+    FollowLoweredMaximum();
 }
 
 void CLogNumPropPage::OnNumberChange()

@@ -112,6 +112,9 @@ protected:
     void RefreshFromLoggingPage();
     bool IsNumberingEnabled() const;
     UINT MaxFiles() const;
+    // A number the user has not changed, or cannot edit: 0 when it is beyond
+    // the Logging page's maximum (the document does the same).
+    void FollowLoweredMaximum();
 
     CSpinButtonCtrl m_Spin;
     CString m_strInstructions;

@@ -61,6 +61,10 @@ void CLoggingSettings::Correct()
         m_nCurFileNum = 0;
     if (m_nMaxFileNum > g_nMaxAutologFilenum)
         m_nMaxFileNum = g_nMaxAutologFilenum;
+    // A number beyond the highest (stored by hand, or before the highest was
+    // lowered) starts the numbering over, as choosing the next name would.
+    if (m_nCurFileNum > m_nMaxFileNum)
+        m_nCurFileNum = 0;
     if (m_nMemLogLinesLimit < 100 || m_nMemLogLinesLimit > g_nMaxMemLoglinesLimit)
         m_nMemLogLinesLimit = g_nDefMemLoglinesLimit;
     if (m_nDiskLogLinesLimit < 1000 || m_nDiskLogLinesLimit > g_nMaxDiskLoglinesLimit)
@@ -82,4 +86,16 @@ void CLoggingSettings::Save() const
     PutInt("LogTimes", m_bLogTimes);
     PutInt("LogPidAlways", m_bLogPidAlways);
     PutInt("LogPidOnlyIfNeeded", m_bLogPidOnlyIfNeeded);
+}
+
+CString LoggingOptionsProblem(const CLoggingSettings& opt, UINT nMaxFileNum)
+{
+    CString str;
+    if (opt.m_nMemLogLinesLimit < 100 || opt.m_nMemLogLinesLimit > g_nMaxMemLoglinesLimit)
+        str.Format("The scrollback memory limit must be between 100 and %u lines.", g_nMaxMemLoglinesLimit);
+    else if (opt.m_nDiskLogLinesLimit < 1000 || opt.m_nDiskLogLinesLimit > g_nMaxDiskLoglinesLimit)
+        str.Format("The logfile size limit must be between 1000 and %u lines.", g_nMaxDiskLoglinesLimit);
+    else if (opt.m_nCurFileNum > nMaxFileNum)
+        str.Format("The current logfile number must be between 0 and %u, the highest logfile number.", nMaxFileNum);
+    return str;
 }

@@ -42,5 +42,9 @@ public:
     void Correct();
 };
 
+// Why the line limits and the current file number of opt cannot be taken
+// while the highest file number is nMaxFileNum; empty when they can.
+CString LoggingOptionsProblem(const CLoggingSettings& opt, UINT nMaxFileNum);
+
 // Section and key names.
 extern const char kLoggingSection[];

@@ -166,11 +166,12 @@ void CVornGUIDoc::SetLogFolder(const CString& strFolder)
 // The numbering runs from 0 to "MaxFileNum" inclusive, so the last number
 // is a current number like any other: it must not make every change of the
 // limits and prefixes fail.
-bool CVornGUIDoc::SetLoggingOptions(const CLoggingSettings& opt)
+bool CVornGUIDoc::SetLoggingOptions(const CLoggingSettings& opt, CString* pstrProblem)
 {
-    if (opt.m_nMemLogLinesLimit < 100 || opt.m_nMemLogLinesLimit > g_nMaxMemLoglinesLimit ||
-        opt.m_nDiskLogLinesLimit < 1000 || opt.m_nDiskLogLinesLimit > g_nMaxDiskLoglinesLimit ||
-        opt.m_nCurFileNum > m_settings.m_nMaxFileNum)
+    CString strProblem = LoggingOptionsProblem(opt, m_settings.m_nMaxFileNum);
+    if (pstrProblem)
+        *pstrProblem = strProblem;
+    if (!strProblem.IsEmpty())
         return false;
     int nOption = m_settings.m_nLogOption;
     UINT nMax = m_settings.m_nMaxFileNum;

@@ -48,9 +48,9 @@ public:
 
     void SetLogFolder(const CString& strFolder);
     const CString& GetLogFolder() const { return m_strLogFolder; }
-    // Refuses (false) limits out of range or a file number above
-    // "MaxFileNum".
-    bool SetLoggingOptions(const CLoggingSettings& opt);
+    // Refuses (false, with the reason in *pstrProblem when given) limits out
+    // of range or a file number above "MaxFileNum".
+    bool SetLoggingOptions(const CLoggingSettings& opt, CString* pstrProblem = nullptr);
     bool SetCurFileNum(UINT nNumber);
     // A new logging mode, number of files and base name; false when the
     // file for the new mode could not be had (nothing changes then).

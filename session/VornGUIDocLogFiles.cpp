@@ -144,6 +144,10 @@ bool CVornGUIDoc::SetLogOption(int nOption, int nFiles, const CString& strBaseNa
         return false;
     }
     m_settings.m_nMaxFileNum = (UINT)(nFiles - 1);
+    // Fewer files than the current number: the numbering starts over, as
+    // choosing the next name would, so that the two always agree.
+    if (m_settings.m_nCurFileNum > m_settings.m_nMaxFileNum)
+        m_settings.m_nCurFileNum = 0;
     m_settings.m_strBaseFilename = strBaseName;
     m_settings.Save();
     // Lines kept only in memory stay marked as unsaved; in the file modes

@@ -40,6 +40,7 @@
 #include "session/ViewSettings.h"
 
 class CDevListMap;
+class CLoggingSettings;
 class CPreferencesDlg;
 class CDynControlsDlgBar;
 class CDynCPUPercentDlgBar;
@@ -754,6 +755,7 @@ private:
     // Takes one page's working fields into the live settings and puts them
     // into effect; false when they were refused.
     bool ApplyPreferencesPage(CPreferencesDlg& dlg, int nPage);
+    bool TakeLoggingOptions(const CLoggingSettings& log);
     // The appearance pages (VornGUIViewAppearance.cpp).
     void FillAppearancePages(CPreferencesDlg& dlg);
     bool ApplyAppearancePage(CPreferencesDlg& dlg, int nPage);

@@ -5,6 +5,7 @@
 #include "framework/FindRepSettings.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CWinApp.h"
+#include "platform/MessageBoxes.h"
 #include "platform/ProfileStore.h"
 #include "preferences/PreferencesDlg.h"
 #include "session/PrivateMessages.h"
@@ -93,6 +94,18 @@ LRESULT CVornGUIView::OnPrefsApplyPage(WPARAM wp, LPARAM)
     return bTaken ? 1 : 0;
 }
 
+// A logging page's values for the document; a refusal is told while the
+// dialog is open (its page stays unapplied), and is silent once it closed.
+bool CVornGUIView::TakeLoggingOptions(const CLoggingSettings& log)
+{
+    CString strProblem;
+    if (GetDocument()->SetLoggingOptions(log, &strProblem))
+        return true;
+    if (m_pPrefsDlg)
+        ErrorMessageBox("The logging settings were not changed.", strProblem);
+    return false;
+}
+
 bool CVornGUIView::ApplyPreferencesPage(CPreferencesDlg& dlg, int nPage)
 {
     CVornGUIDoc* pDoc = GetDocument();
@@ -116,24 +129,24 @@ bool CVornGUIView::ApplyPreferencesPage(CPreferencesDlg& dlg, int nPage)
     case kPrefsMemory:
         log.m_bEnableMemLogLimit = dlg.m_MemLogPage.m_bEnabled;
         log.m_nMemLogLinesLimit = dlg.m_MemLogPage.m_nLines;
-        return pDoc->SetLoggingOptions(log);
+        return TakeLoggingOptions(log);
     case kPrefsDisk:
         log.m_bEnableDiskLogLimit = dlg.m_DiskLogPage.m_bEnabled;
         log.m_nDiskLogLinesLimit = dlg.m_DiskLogPage.m_nLines;
         log.m_bSyncDiskLog = dlg.m_DiskLogPage.m_bSync;
-        return pDoc->SetLoggingOptions(log);
+        return TakeLoggingOptions(log);
     case kPrefsFormat:
         log.m_bLogDates = dlg.m_LogFmtPage.m_bDates;
         log.m_bLogTimes = dlg.m_LogFmtPage.m_bTimes;
         log.m_bLogPidAlways = dlg.m_LogFmtPage.m_bPidAlways;
         log.m_bLogPidOnlyIfNeeded = dlg.m_LogFmtPage.m_bPidIfNeeded;
-        if (!pDoc->SetLoggingOptions(log))
+        if (!TakeLoggingOptions(log))
             return false;
         ApplyConsoleLineOptions();  // the readers prefix lines by these
         return true;
     case kPrefsNumbering:
         log.m_nCurFileNum = dlg.m_LogNumPage.m_nCurFileNum;
-        return pDoc->SetLoggingOptions(log);
+        return TakeLoggingOptions(log);
     case kPrefsMisc:
         m_settings.m_nPowerOff = dlg.m_MiscPage.m_nPowerOff;
         g_bIgnoreConfigFileParseErrors = dlg.m_MiscPage.m_bIgnoreParseErrors;

@@ -579,13 +579,18 @@ TEST_F(PrefsDlgTest, NumberingFollowsTheLoggingPage)
         const char* number;
         bool ok;
         bool editable;
+        UINT taken;       // the number the view takes
     };
     const Case cases[] = {
-        {2, "10", "9", true, true},
-        {2, "10", "10", false, true},
-        // Numbering off: a number beyond a lowered maximum is not checked.
-        {0, "10", "50", true, false},
-        {1, "5", "7", true, false},
+        {2, "10", "9", true, true, 9},
+        {2, "10", "10", false, true, 0},
+        // The number in force, left as it was, follows a maximum lowered below it.
+        {2, "3", "3", true, true, 0},
+        // Numbering off: the number cannot be edited, and one beyond a
+        // lowered maximum starts over at 0, as the document's does.
+        {0, "10", "50", true, false, 0},
+        {1, "5", "7", true, false, 0},
+        {1, "5", "4", true, false, 4},
     };
     for (const Case& c : cases) {
         CPreferencesDlg dlg;
@@ -619,7 +624,7 @@ TEST_F(PrefsDlgTest, NumberingFollowsTheLoggingPage)
         EXPECT_EQ(nHigh, std::atoi(c.maxFiles) - 1);
         EXPECT_EQ(strBalloon, c.ok ? "" : "Logfile Number|Enter a number from 0 to 9.") << c.number;
         if (c.ok) {
-            EXPECT_EQ(view.m_nCurFileNum, (UINT)std::atoi(c.number));
+            EXPECT_EQ(view.m_nCurFileNum, c.taken) << c.number;
         }
     }
 }

@@ -75,3 +75,44 @@ TEST_F(LoggingSettingsTest, ValuesInRangeRoundTrip)
     EXPECT_TRUE(t.m_bSyncDiskLog);
     EXPECT_TRUE(t.m_bLogDates);
 }
+
+// A stored current number beyond the highest starts the numbering over.
+TEST_F(LoggingSettingsTest, CurrentNumberBeyondTheHighestIsCorrected)
+{
+    ProfileWriteInt("Logging", "MaxFileNum", 2);
+    ProfileWriteInt("Logging", "CurFileNum", 5);
+    CLoggingSettings s;
+    s.Load();
+    EXPECT_EQ(s.m_nMaxFileNum, 2u);
+    EXPECT_EQ(s.m_nCurFileNum, 0u);
+    ProfileWriteInt("Logging", "CurFileNum", 2);
+    s.Load();
+    EXPECT_EQ(s.m_nCurFileNum, 2u);  // the last number is a number like any other
+}
+
+TEST(LoggingOptionsProblem, NamesTheFirstValueOutOfRange)
+{
+    struct Row {
+        UINT nMem, nDisk, nCur, nMax;
+        const char* pszProblem;
+    };
+    CString strMem, strDisk;
+    strMem.Format("The scrollback memory limit must be between 100 and %u lines.", g_nMaxMemLoglinesLimit);
+    strDisk.Format("The logfile size limit must be between 1000 and %u lines.", g_nMaxDiskLoglinesLimit);
+    const Row rows[] = {
+        {100, 1000, 0, 0, ""},
+        {g_nMaxMemLoglinesLimit, g_nMaxDiskLoglinesLimit, 9, 9, ""},
+        {99, 1000, 0, 9, strMem},
+        {g_nMaxMemLoglinesLimit + 1, 999, 0, 9, strMem},
+        {100, 999, 10, 9, strDisk},
+        {100, g_nMaxDiskLoglinesLimit + 1, 0, 9, strDisk},
+        {100, 1000, 3, 2, "The current logfile number must be between 0 and 2, the highest logfile number."},
+    };
+    for (const Row& r : rows) {
+        CLoggingSettings opt;
+        opt.m_nMemLogLinesLimit = r.nMem;
+        opt.m_nDiskLogLinesLimit = r.nDisk;
+        opt.m_nCurFileNum = r.nCur;
+        EXPECT_EQ(LoggingOptionsProblem(opt, r.nMax), r.pszProblem) << r.nMem << " " << r.nDisk << " " << r.nCur;
+    }
+}

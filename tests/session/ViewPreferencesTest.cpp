@@ -7,7 +7,8 @@
 // status-bar page's order stored at once; the console page's font
 // descriptions made into the view's own fonts; Cancel still re-checks the
 // log numbering; the logging pages apply while the last numbered file is
-// the current one.
+// the current one and after the maximum was lowered below it, and say why
+// when refused; the parse-error and TXF options take effect at once.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -424,4 +425,78 @@ TEST_F(ViewPrefsTest, ParseErrorAndTxfOptionsReachTheConfigurationAtOnce)
     EXPECT_FALSE(pView->IsConfigModified());
     g_bIgnoreConfigFileParseErrors = false;
     g_bPresumeTXF = false;
+}
+
+// Lowering "Max number of files" to the current file number or below: the
+// numbering starts over with it, so the Memory, Disk and Format pages still
+// apply and OK closes the dialog; with numbering off, the Numbering page
+// (which cannot be edited then) follows too. A logging page the document
+// refuses says why.
+TEST_F(ViewPrefsTest, LoweredMaximumOfFilesKeepsTheLoggingPagesApplying)
+{
+    struct Row {
+        int nOption;
+        bool bVisitNumbering;
+    };
+    for (const Row& row : {Row{2, false}, Row{1, true}}) {
+        Start([&] {
+            NumberedLogging(4, 9)();  // start-up opens file 5
+            ProfileWriteInt("Logging", "LogOption", row.nOption);
+            if (row.nOption != 2)
+                ProfileWriteInt("Logging", "CurFileNum", 5);
+        });
+        ASSERT_EQ(pDoc->GetSettings().m_nCurFileNum, 5u);
+        bool bMemoryApplied = false, bOk = false;
+        std::string strNumberShown;
+        // With numbered files the check at OK finds file 5 beyond the new
+        // maximum and asks to raise it: "Do nothing".
+        vorntest::DialogSequence seq({[&](HWND h) {
+            CPreferencesDlg& dlg = *pView->GetPreferencesDlg();
+            ::SetDlgItemTextA(dlg.m_LogsPage.m_hWnd, IDC_PREF_LOG_MAXFILES, "3");
+            Press(h, ID_APPLY_NOW);
+            dlg.SetActivePage(&dlg.m_MemLogPage);
+            Click(dlg.m_MemLogPage, IDC_PREF_MEMLOG_ENABLE, true);
+            ::SetDlgItemTextA(dlg.m_MemLogPage.m_hWnd, IDC_PREF_MEMLOG_LINES, "2500");
+            Press(h, ID_APPLY_NOW);
+            bMemoryApplied = !::IsWindowEnabled(::GetDlgItem(h, ID_APPLY_NOW));
+            if (row.bVisitNumbering) {
+                dlg.SetActivePage(&dlg.m_LogNumPage);
+                char sz[16] = "";
+                ::GetDlgItemTextA(dlg.m_LogNumPage.m_hWnd, IDC_PREF_LOGNUM, sz, sizeof sz);
+                strNumberShown = sz;
+            }
+            Press(h, IDOK);
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);  // ends a dialog that OK left open
+        }, vorntest::ClickTask(5)});
+        bOk = pView->ShowPreferences(kPrefsLogging, false);
+        if (row.nOption == 2) {
+            ASSERT_GE(seq.Seen().size(), 2u);
+            EXPECT_EQ(seq.Seen()[1].strCaption, " Maximum logfiles exceeded");
+        } else {
+            EXPECT_EQ(seq.Seen().size(), 1u);
+        }
+        EXPECT_TRUE(bMemoryApplied) << row.nOption;
+        EXPECT_TRUE(bOk) << row.nOption;
+        EXPECT_EQ(pDoc->GetSettings().m_nMaxFileNum, 2u);
+        EXPECT_EQ(pDoc->GetSettings().m_nCurFileNum, 0u);
+        EXPECT_EQ(pDoc->GetSettings().m_nMemLogLinesLimit, 2500u);
+        if (row.bVisitNumbering) {
+            EXPECT_EQ(strNumberShown, "0");
+        }
+        host.reset();
+    }
+    Start();
+    std::vector<vorntest::SeenDialog> seen;
+    LRESULT nAnswer = -1;
+    Run([&] { pView->ShowPreferences(kPrefsMemory, false); }, [&](HWND h, CPreferencesDlg& dlg) {
+        dlg.m_MemLogPage.m_nLines = 50;  // past the page's own check
+        vorntest::DialogSequence box({vorntest::ClickControl(IDOK)});
+        nAnswer = ApplyPage(pView, kPrefsMemory);
+        seen = box.Seen();
+        Press(h, IDCANCEL);
+    });
+    EXPECT_EQ(nAnswer, 0);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_NE(seen[0].strTexts.find("The logging settings were not changed."), std::string::npos) << seen[0].strTexts;
+    EXPECT_NE(seen[0].strTexts.find("The scrollback memory limit must be between 100 and"), std::string::npos);
 }
