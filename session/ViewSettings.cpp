@@ -145,12 +145,23 @@ void LoadDirectoryList(CStringArray& list, const char* pszName)
             list.InsertAt(0, ProfileGetString(pszName, strKey, ""));
         }
     }
-    // Standardized, order kept; entries missing from a damaged list go.
-    for (INT_PTR i = list.GetSize() - 1; i >= 0; --i) {
-        list[i] = StandardizedDirectory(list[i], true);
-        if (list[i].IsEmpty())
-            list.RemoveAt(i);
+    // Entries missing from a damaged list go.
+    StandardizeDirectoryList(list, false);
+}
+
+void StandardizeDirectoryList(CStringArray& list, bool bKeepEmptyHead)
+{
+    CStringArray out;
+    for (INT_PTR i = 0; i < list.GetSize(); ++i) {
+        CString strDir = StandardizedDirectory(list[i], true);
+        bool bKeep = strDir.IsEmpty() ? bKeepEmptyHead && i == 0 : true;
+        for (INT_PTR j = 0; bKeep && j < out.GetSize(); ++j)
+            if (!strDir.IsEmpty() && out[j].CompareNoCase(strDir) == 0)
+                bKeep = false;
+        if (bKeep)
+            out.Add(strDir);
     }
+    list.Copy(out);
 }
 
 void SaveDirectoryList(const CStringArray& list, const char* pszName)

@@ -98,6 +98,11 @@ void SaveStatusLineParts(const BYTE order[5], const bool visible[5]);
 // list ("NumEntries", "1" .. "n"); each folder is standardized with a
 // trailing separator.
 void LoadDirectoryList(CStringArray& list, const char* pszName);
+// Every folder of a list in the one form the program keeps (standardized,
+// ending in its separator), each folder once (the first of the spellings
+// that differ only in letter case or separators), empty entries dropped but
+// for an empty head with bKeepEmptyHead (a kind without a folder in force).
+void StandardizeDirectoryList(CStringArray& list, bool bKeepEmptyHead);
 // Writes a folder list in the new format, deletes its old section and marks
 // the new format in use.
 void SaveDirectoryList(const CStringArray& list, const char* pszName);

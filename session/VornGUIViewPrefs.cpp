@@ -112,8 +112,13 @@ bool CVornGUIView::ApplyPreferencesPage(CPreferencesDlg& dlg, int nPage)
     CLoggingSettings log = pDoc->GetSettings();
     switch (nPage) {
     case kPrefsDirs:
-        for (int i = 0; i < kDirListCount; ++i)
+        // Folders as typed ("C:\vorn", "c:/VORN/") enter in the one form the
+        // start-up loader gives them, once each: the folder in force is
+        // joined with file names as it is.
+        for (int i = 0; i < kDirListCount; ++i) {
             m_settings.m_dirs[i].Copy(dlg.m_DirsPage.m_History[i]);
+            StandardizeDirectoryList(m_settings.m_dirs[i], true);
+        }
         m_strLastConfigDir = m_settings.GetFirstDir(kDirConfigFiles);
         // Records whether the 64-bit utility programs are there.
         IsValidExecutablesDir(GetExecutablesDir());

@@ -127,7 +127,7 @@ TEST_F(ViewPrefsTest, EachPageAppliedByItsOwnApplyTakesEffect)
     EXPECT_EQ(ProfileGetInt("Logging", "LogDates", 0), 1u);
     EXPECT_FALSE(g_bAggregateStats);
     EXPECT_EQ(ProfileGetInt(kFindRepSection, "AutoHide", 0), 1u);
-    EXPECT_EQ(pView->GetTapeFilesDir(), CString(tapes.Folder().c_str()));
+    EXPECT_EQ(pView->GetTapeFilesDir(), StandardizedDirectory(tapes.Folder().c_str(), true));
     // Only after the dialog: the view refuses again.
     EXPECT_EQ(ApplyPage(pView, kPrefsMisc), 0);
     g_bAggregateStats = true;
@@ -204,7 +204,7 @@ TEST_F(ViewPrefsTest, MissingExecutablesFolderAtStartOpensDirectoriesWhoseOkGoes
     EXPECT_EQ(answers.Seen()[0].strCaption, "VornGUI");
     EXPECT_TRUE(bAutoClose);
     EXPECT_TRUE(bDirsShown);
-    EXPECT_EQ(pView->GetExecutablesDir(), CString(strProgramDir.c_str()));
+    EXPECT_EQ(pView->GetExecutablesDir(), StandardizedDirectory(strProgramDir.c_str(), true));
     // Start-up went on: the document logs into the log folder.
     EXPECT_EQ(pDoc->GetLogFolder(), pView->GetLogFilesDir());
     EXPECT_EQ(answers.Seen().size(), 2u);
@@ -499,4 +499,42 @@ TEST_F(ViewPrefsTest, LoweredMaximumOfFilesKeepsTheLoggingPagesApplying)
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_NE(seen[0].strTexts.find("The logging settings were not changed."), std::string::npos) << seen[0].strTexts;
     EXPECT_NE(seen[0].strTexts.find("The scrollback memory limit must be between 100 and"), std::string::npos);
+}
+
+// Folders typed on the Directories page without their trailing "\" enter in
+// the one form the start-up loader gives them (so the program and the log
+// files are joined to them as they should be), and each folder is kept once
+// however it was spelled.
+TEST_F(ViewPrefsTest, TypedFoldersAreTakenStandardizedAndOnce)
+{
+    Start();
+    char szProgram[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, szProgram, MAX_PATH);
+    std::string strProgramDir(szProgram);
+    strProgramDir.erase(strProgramDir.find_last_of('\\'));  // no separator
+    TempDir logs;
+    std::string strLogs = logs.Folder();
+    strLogs.erase(strLogs.find_last_not_of("\\/") + 1);
+    bool bOk = false;
+    Run([&] { bOk = pView->ShowPreferences(kPrefsDirs, false); }, [&](HWND h, CPreferencesDlg& dlg) {
+        for (auto typed : {std::make_pair(IDC_PREF_DIR_EXE, strProgramDir), std::make_pair(IDC_PREF_DIR_LOG, strLogs)}) {
+            HWND hCombo = ::GetDlgItem(dlg.m_DirsPage.m_hWnd, typed.first);
+            ::SetWindowTextA(hCombo, typed.second.c_str());
+            ::SendMessageA(dlg.m_DirsPage.m_hWnd, WM_COMMAND, MAKEWPARAM(typed.first, CBN_EDITCHANGE), (LPARAM)hCombo);
+        }
+        Press(h, IDOK);
+    });
+    ASSERT_TRUE(bOk);
+    CString strExe = StandardizedDirectory(strProgramDir.c_str(), true);
+    CString strLog = StandardizedDirectory(strLogs.c_str(), true);
+    EXPECT_EQ(pView->GetExecutablesDir(), strExe);
+    EXPECT_EQ(pView->GetLogFilesDir(), strLog);
+    EXPECT_EQ(pDoc->GetLogFolder(), strLog);
+    // The executables folder was in force already in the loader's form: one entry.
+    int nSame = 0;
+    const CStringArray& exes = pView->Settings().m_dirs[kDirExecutables];
+    for (INT_PTR i = 0; i < exes.GetSize(); ++i)
+        nSame += exes[i].CompareNoCase(strExe) == 0 ? 1 : 0;
+    EXPECT_EQ(nSame, 1);
+    EXPECT_EQ(exes.GetSize(), 1);
 }

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "session/ViewSettings.h"
 
@@ -187,6 +188,35 @@ TEST_F(ViewSettingsTest, OldFormatFolderListIsReadInOrderAndConverted)
     LoadDirectoryList(again, "TapeFilesDirectories");
     ASSERT_EQ(again.GetSize(), 2);
     EXPECT_EQ(again[1], "C:/B/");
+}
+
+// One form and one entry per folder: "C:\\vorn", "C:/vorn/" and "c:\\VORN\\"
+// are the same folder, kept in the first spelling's letters.
+TEST(FolderLists, EachFolderStandardizedOnce)
+{
+    struct Row {
+        std::vector<const char*> in;
+        bool bKeepEmptyHead;
+        std::vector<const char*> out;
+    };
+    const Row rows[] = {
+        {{"C:\\vorn", "C:/vorn/", "c:\\VORN\\", "D:\\logs"}, false, {"C:/vorn/", "D:/logs/"}},
+        {{" C:\\a\\\\b ", "C:/a/b"}, false, {"C:/a/b/"}},
+        {{"", "C:\\vorn", "", "  "}, true, {"", "C:/vorn/"}},
+        {{"", "C:\\vorn"}, false, {"C:/vorn/"}},
+        {{"\\\\host\\share", "//host/share/"}, false, {"//host/share/"}},
+        {{}, true, {}},
+    };
+    for (const Row& r : rows) {
+        CStringArray list;
+        for (const char* psz : r.in)
+            list.Add(psz);
+        StandardizeDirectoryList(list, r.bKeepEmptyHead);
+        std::vector<std::string> got;
+        for (INT_PTR i = 0; i < list.GetSize(); ++i)
+            got.push_back(list[i].GetString());
+        EXPECT_EQ(got, std::vector<std::string>(r.out.begin(), r.out.end())) << (r.in.empty() ? "" : r.in[0]);
+    }
 }
 
 TEST_F(ViewSettingsTest, HostileOldFolderCountIsCut)
