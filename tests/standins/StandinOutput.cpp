@@ -5,7 +5,13 @@
 
 namespace {
 
-const size_t kBlockSize = 64 * 1024;
+// Under Wine a pipe write travels to the wineserver as one request (a header
+// and the bytes) through a Unix pipe of 64 KB. A request that does not fit
+// blocks there, and a signal that meets it (the server's, to any thread of
+// the process) leaves a partial write, which Wine treats as fatal ("wine
+// client error: partial write"): the stand-in died in the middle of a flood
+// on a loaded machine. A 60 KB block and its header always fit.
+const size_t kBlockSize = 60 * 1024;
 
 }  // namespace
 
