@@ -1,79 +1,43 @@
 // FloodBench.cpp: flood_bench.exe, console output through the whole program.
 // VornGUI.exe runs with the emulator stand-in as its emulator; the stand-in
 // writes N lines of 80 characters (default 1,000,000) on its standard
-// output and ends. Timed from power-on (the "started" note in the log file)
-// until the last line is in the log file, with the program's own message
-// loop and no input of any kind. Beside it, in the same run, the bare rate
-// of the same stand-in output read by a plain loop of 64 KB ReadFile calls.
-// A probe thread asks the main window with SendMessageTimeout all the while
-// and keeps the longest time it took to answer; the working set of
-// VornGUI.exe is sampled as the log grows.
+// output, then waits for "exit". Timed from power-on (the "started" note in
+// the log file) until the last line is in the log file, with the program's
+// own message loop and no input of any kind. Before each run of the program,
+// the bare rate of the same stand-in output read by a plain loop of 64 KB
+// ReadFile calls; the runs alternate, and the summary gives medians and
+// ranges.
 //
-// usage: flood_bench.exe [lines]    (run it beside VornGUI.exe and vornemu.exe)
-// Everything it writes goes to a folder of its own under the temporary
-// folder, removed afterwards; it runs any number of times in one prefix.
+// A probe (BenchSupport.h) asks the main window WM_NULL every 5 ms from
+// power-on until a second after the last line, and reports how many answers
+// it had, the longest and the mean; the working set of VornGUI.exe is
+// sampled as the log grows.
+//
+// usage: flood_bench.exe [lines] [runs] [--beside OTHER\VornGUI.exe]
+// (default 1000000 lines, 5 rounds; run it beside VornGUI.exe and
+// vornemu.exe). With --beside, another build of the program runs in each
+// round after this one, so that two builds meet the same load. Everything
+// it writes goes to a folder of its own under the temporary folder, removed
+// afterwards.
 #include <windows.h>
 #include <psapi.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <thread>
 #include <vector>
+
+#include "BenchSupport.h"
 
 namespace {
 
+using namespace bench;
+
 const DWORD kReadSize = 64 * 1024;
 const DWORD kStallMs = 20000;   // no new line in the log for this long: stalled
-
-std::string ProgramDir()
-{
-    char path[MAX_PATH];
-    DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path, n);
-    return s.substr(0, s.find_last_of('\\') + 1);
-}
-
-double Now()
-{
-    LARGE_INTEGER f, c;
-    ::QueryPerformanceFrequency(&f);
-    ::QueryPerformanceCounter(&c);
-    return (double)c.QuadPart / (double)f.QuadPart;
-}
-
-bool WriteText(const std::string& strPath, const std::string& strText)
-{
-    HANDLE h = ::CreateFileA(strPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD n = 0;
-    bool bOk = ::WriteFile(h, strText.data(), (DWORD)strText.size(), &n, nullptr) && n == strText.size();
-    ::CloseHandle(h);
-    return bOk;
-}
-
-void RemoveTree(const std::string& strDir)
-{
-    WIN32_FIND_DATAA fd;
-    HANDLE h = ::FindFirstFileA((strDir + "*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = fd.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(strDir + name + "\\");
-            else
-                ::DeleteFileA((strDir + name).c_str());
-        } while (::FindNextFileA(h, &fd));
-        ::FindClose(h);
-    }
-    ::RemoveDirectoryA(strDir.c_str());
-}
+const double kTailSeconds = 1.0;  // the probe goes on this long after the last line
 
 // The only file in the log folder (VornGUI starts one numbered log file).
 std::string FindLogFile(const std::string& strDir)
@@ -110,84 +74,45 @@ std::string ReadTail(const std::string& strPath, size_t nMax, LONGLONG& nSize)
     return s;
 }
 
-struct SFindMain {
-    DWORD dwPid;
-    HWND hWnd;
-};
-
-BOOL CALLBACK FindMainProc(HWND h, LPARAM lp)
-{
-    SFindMain* p = (SFindMain*)lp;
-    DWORD dwPid = 0;
-    char szClass[64] = {};
-    ::GetWindowThreadProcessId(h, &dwPid);
-    ::GetClassNameA(h, szClass, sizeof szClass);
-    if (dwPid == p->dwPid && std::strcmp(szClass, "VornGUIMainFrame") == 0) {
-        p->hWnd = h;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// Asks the window every few milliseconds until told to stop; keeps the
-// longest answer while bMeasure is set.
-void Probe(HWND hWnd, const std::atomic<bool>* pMeasure, const std::atomic<bool>* pStop, double* pLongest)
-{
-    while (!*pStop) {
-        DWORD_PTR r = 0;
-        double t0 = Now();
-        bool bMeasuring = *pMeasure;
-        if (!::SendMessageTimeoutA(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &r))
-            break;
-        double t = Now() - t0;
-        if (bMeasuring && *pMeasure && t > *pLongest)
-            *pLongest = t;
-        ::Sleep(5);
-    }
-}
-
 struct SSample {
     double t;
     LONGLONG nLogBytes;
     SIZE_T nWorkingSet;
 };
 
-// The flood through VornGUI.exe. Returns the lines per second (0 on failure).
-double ThroughProgram(long nLines, const std::string& strDir)
+// One flood through VornGUI.exe.
+struct SProgramRun {
+    double fRate = 0;               // lines per second; 0 when it failed
+    double fStartup = 0;            // launch to power-on
+    CProbe::SResult probe;
+    double fPeakMB = 0;
+    std::vector<double> byTenthMB;  // working set at each tenth of the log
+};
+
+SProgramRun ThroughProgram(long nLines, const std::string& strDir, const std::string& strExe)
 {
-    std::string strExeDir = ProgramDir();
+    SProgramRun run;
     std::string strLogDir = strDir + "logs\\";
+    RemoveTree(strLogDir);
     ::CreateDirectoryA(strLogDir.c_str(), nullptr);
     std::string strConfig = strDir + "flood.cnf";
-    std::string strIni = strDir + "VornGUI.ini";
     WriteText(strConfig, "# MaxShutdownSecs: 30\r\nNUMCPU 1\r\nMAINSIZE 64\r\n0009 3215\r\n");
     // The required folders, and "PowerOff" 1: the emulator's end closes the
-    // program. Every other setting is the program's default.
-    WriteText(strIni, "[ExecutablesFilesDirectories]\r\nNumEntries=1\r\n1=" + strExeDir +
-                          "\r\n[ConfigurationFilesDirectories]\r\nNumEntries=1\r\n1=" + strDir +
-                          "\r\n[LogFilesDirectories]\r\nNumEntries=1\r\n1=" + strLogDir +
-                          "\r\n[Options]\r\nPowerOff=1\r\n");
-    std::string strCmd = "\"" + strExeDir + "VornGUI.exe\" -e vornemu.exe -i \"" + strIni + "\" -f \"" +
-                         strConfig + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi = {};
-    double tLaunch = Now();
-    if (!::CreateProcessA(nullptr, &strCmd[0], nullptr, nullptr, FALSE, 0, nullptr, strDir.c_str(), &si, &pi)) {
-        std::printf("VornGUI.exe could not be started (error %lu)\n", ::GetLastError());
-        return 0;
+    // program; closing the window powers off without asking. Every other
+    // setting is the program's default.
+    std::string strIni = WriteProgramIni(strDir, strLogDir, "[Settings]\r\nNoWarnPowerOff=1\r\n");
+    SChild child;
+    if (!child.Start("\"" + strExe + "\" -e vornemu.exe -i \"" + strIni + "\" -f \"" + strConfig + "\"", strDir))
+        return run;
+    HWND hMain = nullptr;
+    for (int i = 0; i < 2000 && !hMain; ++i) {
+        hMain = FindTopWindow(child.pi.dwProcessId, "VornGUIMainFrame");
+        if (!hMain)
+            ::Sleep(10);
     }
-    SFindMain find = {pi.dwProcessId, nullptr};
-    for (int i = 0; i < 400 && !find.hWnd; ++i) {
-        ::EnumWindows(FindMainProc, (LPARAM)&find);
-        if (!find.hWnd)
-            ::Sleep(25);
-    }
-    std::atomic<bool> bMeasure{false}, bStop{false};
-    double tLongest = 0;
-    std::thread probe;
-    if (find.hWnd)
-        probe = std::thread(Probe, find.hWnd, &bMeasure, &bStop, &tLongest);
+    CProbe probe;
+    if (hMain)
+        probe.Start(hMain);
 
     char szLast[32];
     std::snprintf(szLast, sizeof szLast, " %09ld ", nLines);
@@ -197,24 +122,34 @@ double ThroughProgram(long nLines, const std::string& strDir)
     std::vector<SSample> samples;
     bool bStalled = false;
     for (;;) {
-        if (::WaitForSingleObject(pi.hProcess, 10) == WAIT_OBJECT_0)
+        if (::WaitForSingleObject(child.pi.hProcess, 10) == WAIT_OBJECT_0)
             break;
         if (strLog.empty())
             strLog = FindLogFile(strLogDir);
+        if (strLog.empty() && (Now() - tProgress) * 1000 > kStallMs) {
+            bStalled = true;
+            break;
+        }
         if (strLog.empty())
             continue;
         LONGLONG nSize = 0;
         std::string tail = ReadTail(strLog, tStart == 0 ? 1 << 20 : 64 * 1024, nSize);
         double t = Now();
         if (tStart == 0) {
-            if (tail.find("Vornamic started; process-id") == std::string::npos)
+            if (tail.find("Vornamic started; process-id") == std::string::npos) {
+                if ((t - tProgress) * 1000 > kStallMs) {
+                    bStalled = true;
+                    break;
+                }
                 continue;
+            }
+            tProgress = t;
             tStart = t;
-            bMeasure = true;
+            probe.Measure(true);
         }
         PROCESS_MEMORY_COUNTERS pmc = {};
         pmc.cb = sizeof pmc;
-        ::GetProcessMemoryInfo(pi.hProcess, &pmc, sizeof pmc);
+        ::GetProcessMemoryInfo(child.pi.hProcess, &pmc, sizeof pmc);
         if (samples.empty() || t - samples.back().t >= 0.1)
             samples.push_back({t - tStart, nSize, pmc.WorkingSetSize});
         if (tail.find(szLast) != std::string::npos) {
@@ -229,48 +164,39 @@ double ThroughProgram(long nLines, const std::string& strDir)
             break;
         }
     }
-    bMeasure = false;
+    // The probe goes on a little past the last line: the end of a flood is
+    // part of it.
+    if (tEnd > 0)
+        ::WaitForSingleObject(child.pi.hProcess, (DWORD)(kTailSeconds * 1000));
+    probe.Measure(false);
+    run.probe = probe.Result();
     PROCESS_MEMORY_COUNTERS pmc = {};
     pmc.cb = sizeof pmc;
-    ::GetProcessMemoryInfo(pi.hProcess, &pmc, sizeof pmc);
-    // The emulator has ended (or ends now): "PowerOff" 1 closes the program.
-    DWORD dwExit = 0;
-    if (::WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0) {
-        std::printf("VornGUI.exe did not end by itself: terminated\n");
-        ::TerminateProcess(pi.hProcess, 1);
-        ::WaitForSingleObject(pi.hProcess, 10000);
-    }
-    ::GetExitCodeProcess(pi.hProcess, &dwExit);
-    bStop = true;
-    if (probe.joinable())
-        probe.join();
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
+    ::GetProcessMemoryInfo(child.pi.hProcess, &pmc, sizeof pmc);
+    run.fPeakMB = pmc.PeakWorkingSetSize / 1048576.0;
+    probe.Stop();
+    // Closing powers the emulator off ("exit"); its end closes the program.
+    child.Close(hMain, 60000);
 
     if (tStart == 0 || tEnd == 0) {
-        std::printf("VornGUI.exe: %s (log %s, %lld bytes)\n",
+        std::printf("  VornGUI.exe: %s (log %s, %lld bytes)\n",
                     bStalled ? "the flood stalled" : tStart == 0 ? "never powered on" : "ended before the last line",
                     strLog.empty() ? "missing" : strLog.c_str(), (long long)nLastSize);
-        return 0;
+        return run;
     }
-    double tFlood = tEnd - tStart;
-    std::printf("VornGUI.exe: %ld lines in %.2f s from power-on to the last line in the log: %.0f lines/s\n", nLines,
-                tFlood, nLines / tFlood);
-    std::printf("  start-up before power-on %.2f s; VornGUI.exe ended with %lu\n", tStart - tLaunch, dwExit);
-    std::printf("  longest answer of the main window during the flood: %.1f ms%s\n", tLongest * 1000.0,
-                find.hWnd ? "" : " (main window not found)");
-    std::printf("  working set: peak %.1f MB; by share of the log written:", pmc.PeakWorkingSetSize / 1048576.0);
+    run.fRate = nLines / (tEnd - tStart);
+    run.fStartup = tStart - child.tLaunch;
     LONGLONG nFinal = samples.empty() ? 0 : samples.back().nLogBytes;
     for (int nTenth = 1, i = 0; nTenth <= 10 && nFinal > 0; ++nTenth) {
         while (i + 1 < (int)samples.size() && samples[i].nLogBytes * 10 < nFinal * nTenth)
             ++i;
-        std::printf(" %d%% %.1f", nTenth * 10, samples[i].nWorkingSet / 1048576.0);
+        run.byTenthMB.push_back(samples[i].nWorkingSet / 1048576.0);
     }
-    std::printf(" MB\n");
-    return nLines / tFlood;
+    return run;
 }
 
-// The same stand-in output read by a bare 64 KB ReadFile loop.
+// The same stand-in output read by a bare 64 KB ReadFile loop: lines per
+// second, 0 on failure.
 double BareReadLoop(long nLines, const std::string& strScript)
 {
     SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
@@ -295,6 +221,8 @@ double BareReadLoop(long nLines, const std::string& strScript)
     ::CloseHandle(hWrite);
     ::CloseHandle(hInRead);
     ::CloseHandle(hNul);
+    // Its standard input ends at once: the script's wait for "exit" returns.
+    ::CloseHandle(hInWrite);
     std::vector<char> buffer(kReadSize);
     DWORD n = 0;
     long nCounted = 0;
@@ -306,37 +234,114 @@ double BareReadLoop(long nLines, const std::string& strScript)
     ::CloseHandle(pi.hProcess);
     ::CloseHandle(pi.hThread);
     ::CloseHandle(hRead);
-    ::CloseHandle(hInWrite);
-    std::printf("bare 64 KB ReadFile loop: %ld lines in %.2f s: %.0f lines/s%s\n", nCounted, t, nCounted / t,
-                nCounted == nLines ? "" : "  (LINES MISSING)");
+    if (nCounted != nLines) {
+        std::printf("  bare loop: %ld lines of %ld\n", nCounted, nLines);
+        return 0;
+    }
     return nCounted / t;
 }
+
+void PrintProgramRun(const char* pszName, const SProgramRun& run, double fBare)
+{
+    const CProbe::SResult& p = run.probe;
+    std::printf("  %s %7.0f lines/s (%3.0f%% of the bare loop's %7.0f); probe: %ld answers in %.1f s, "
+                "longest %.1f ms, mean %.1f ms, %ld over 20 ms, %ld over 50 ms%s; working set peak %.1f MB\n",
+                pszName, run.fRate, fBare > 0 ? 100.0 * run.fRate / fBare : 0.0, fBare, p.nAsks, p.fSeconds, p.fLongestMs,
+                p.fMeanMs, p.nOver20, p.nOver50, p.bFailed ? " (UNANSWERED)" : "", run.fPeakMB);
+    std::printf("    working set by tenth of the log (MB):");
+    for (double f : run.byTenthMB)
+        std::printf(" %.1f", f);
+    std::printf("\n");
+}
+
+// The figures of one program over the runs.
+struct SSeries {
+    const char* pszName;
+    std::string strExe;
+    std::vector<double> rate, ratio, longest, mean, startup, peak;
+    long nOver50 = 0, nAsks = 0;
+    bool bFailed = false;
+
+    void Run(long nLines, const std::string& strDir, double fBare)
+    {
+        SProgramRun run = ThroughProgram(nLines, strDir, strExe);
+        PrintProgramRun(pszName, run, fBare);
+        if (fBare <= 0 || run.fRate <= 0 || run.probe.bFailed) {
+            bFailed = true;
+            return;
+        }
+        rate.push_back(run.fRate);
+        ratio.push_back(100.0 * run.fRate / fBare);
+        longest.push_back(run.probe.fLongestMs);
+        mean.push_back(run.probe.fMeanMs);
+        startup.push_back(run.fStartup);
+        peak.push_back(run.fPeakMB);
+        nOver50 += run.probe.nOver50;
+        nAsks += run.probe.nAsks;
+    }
+
+    void Summary() const
+    {
+        std::printf("  %s (%zu runs):\n", pszName, rate.size());
+        std::printf("    rate                 %s lines/s\n", FormatSpread(Spread(rate), "%.0f").c_str());
+        std::printf("    ratio                %s %% of the bare rate of the same run\n",
+                    FormatSpread(Spread(ratio), "%.0f").c_str());
+        std::printf("    probe longest answer %s ms; %ld of %ld answers over 50 ms\n",
+                    FormatSpread(Spread(longest), "%.1f").c_str(), nOver50, nAsks);
+        std::printf("    probe mean answer    %s ms\n", FormatSpread(Spread(mean), "%.1f").c_str());
+        std::printf("    launch to power-on   %s s\n", FormatSpread(Spread(startup), "%.2f").c_str());
+        std::printf("    working set peak     %s MB\n", FormatSpread(Spread(peak), "%.1f").c_str());
+    }
+};
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    long nLines = argc > 1 ? std::atol(argv[1]) : 1000000;
-    if (nLines <= 0) {
-        std::printf("usage: flood_bench.exe [lines]\n");
+    SArgs args = ParseArgs(argc, argv);
+    long nLines = (long)args.Number(0, 1000000);
+    int nRuns = (int)args.Number(1, 5);
+    if (args.bBad || nLines <= 0 || nRuns <= 0) {
+        std::printf("usage: flood_bench.exe [lines] [runs] [--beside OTHER\\VornGUI.exe]\n");
         return 2;
     }
-    char szTemp[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, szTemp);
-    char szDir[MAX_PATH];
-    std::snprintf(szDir, sizeof szDir, "%sflood_bench.%lu\\", szTemp, ::GetCurrentProcessId());
-    std::string strDir = szDir;
-    ::CreateDirectoryA(strDir.c_str(), nullptr);
-    // The stand-in's script: the flood, then its end. VornGUI.exe hands the
-    // variable on to the emulator it starts.
+    std::string strDir = MakeWorkDir("flood_bench");
+    // The stand-in's script: the flood, then it waits for "exit". VornGUI.exe
+    // hands the variable on to the emulator it starts.
     std::string strScript = strDir + "flood.txt";
-    WriteText(strScript, "flood out " + std::to_string(nLines) + " 80\nexit 0\n");
+    WriteText(strScript, "flood out " + std::to_string(nLines) + " 80\nwait-stdin exit\nexit 0\n");
     ::SetEnvironmentVariableA("VORNEMU_SCRIPT", strScript.c_str());
 
-    double fBare = BareReadLoop(nLines, strScript);
-    double fProgram = ThroughProgram(nLines, strDir);
-    if (fBare > 0 && fProgram > 0)
-        std::printf("ratio: %.0f%% of the bare pipe rate\n", 100.0 * fProgram / fBare);
+    std::vector<SSeries> programs;
+    programs.push_back({"VornGUI.exe", ProgramDir() + "VornGUI.exe"});
+    if (!args.strBeside.empty())
+        programs.push_back({"beside", args.strBeside});
+    CProbe cadence;
+    std::printf("flood_bench: %ld lines of 80 characters; %d rounds of the bare 64 KB ReadFile loop, then "
+                "VornGUI.exe%s; probe: WM_NULL every %lu ms, from power-on until %.1f s after the last line\n",
+                nLines, nRuns, args.strBeside.empty() ? "" : (", then " + args.strBeside).c_str(),
+                cadence.CadenceMs(), kTailSeconds);
+    std::printf("load average before: %s\n", LoadAverage().c_str());
+    std::vector<double> bare;
+    bool bFailed = false;
+    for (int i = 0; i < nRuns; ++i) {
+        std::printf("round %d:\n", i + 1);
+        double fBare = BareReadLoop(nLines, strScript);
+        std::printf("  bare 64 KB ReadFile loop %7.0f lines/s\n", fBare);
+        if (fBare > 0)
+            bare.push_back(fBare);
+        else
+            bFailed = true;
+        for (SSeries& series : programs)
+            series.Run(nLines, strDir, fBare);
+    }
+    std::printf("load average after: %s\n", LoadAverage().c_str());
+    std::printf("summary, median (range):\n");
+    std::printf("  bare 64 KB ReadFile loop: %s lines/s\n", FormatSpread(Spread(bare), "%.0f").c_str());
+    for (const SSeries& series : programs) {
+        series.Summary();
+        bFailed = bFailed || series.bFailed;
+    }
     RemoveTree(strDir);
-    return fProgram > 0 ? 0 : 1;
+    return bFailed ? 1 : 0;
 }

@@ -1,0 +1,361 @@
+// BenchSupport.cpp: the helpers that the benchmarks share (BenchSupport.h).
+#include "BenchSupport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace bench {
+
+double Now()
+{
+    LARGE_INTEGER f, c;
+    ::QueryPerformanceFrequency(&f);
+    ::QueryPerformanceCounter(&c);
+    return (double)c.QuadPart / (double)f.QuadPart;
+}
+
+std::string ProgramDir()
+{
+    char path[MAX_PATH];
+    DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s(path, n);
+    return s.substr(0, s.find_last_of('\\') + 1);
+}
+
+std::string MakeWorkDir(const char* pszName)
+{
+    char szTemp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, szTemp);
+    char szDir[MAX_PATH];
+    std::snprintf(szDir, sizeof szDir, "%s%s.%lu\\", szTemp, pszName, ::GetCurrentProcessId());
+    ::CreateDirectoryA(szDir, nullptr);
+    return szDir;
+}
+
+bool WriteText(const std::string& strPath, const std::string& strText)
+{
+    HANDLE h = ::CreateFileA(strPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD n = 0;
+    bool bOk = ::WriteFile(h, strText.data(), (DWORD)strText.size(), &n, nullptr) && n == strText.size();
+    ::CloseHandle(h);
+    return bOk;
+}
+
+void RemoveTree(const std::string& strDir)
+{
+    WIN32_FIND_DATAA fd;
+    HANDLE h = ::FindFirstFileA((strDir + "*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = fd.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(strDir + name + "\\");
+            else
+                ::DeleteFileA((strDir + name).c_str());
+        } while (::FindNextFileA(h, &fd));
+        ::FindClose(h);
+    }
+    ::RemoveDirectoryA(strDir.c_str());
+}
+
+std::string WriteProgramIni(const std::string& strDir, const std::string& strLogDir, const std::string& strMore)
+{
+    std::string strIni = strDir + "VornGUI.ini";
+    WriteText(strIni, "[ExecutablesFilesDirectories]\r\nNumEntries=1\r\n1=" + ProgramDir() +
+                          "\r\n[ConfigurationFilesDirectories]\r\nNumEntries=1\r\n1=" + strDir +
+                          "\r\n[LogFilesDirectories]\r\nNumEntries=1\r\n1=" + strLogDir +
+                          "\r\n[Options]\r\nPowerOff=1\r\n" + strMore);
+    return strIni;
+}
+
+bool SChild::Start(const std::string& strCommand, const std::string& strDir)
+{
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    std::string cmd = strCommand;
+    tLaunch = Now();
+    if (!::CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, strDir.c_str(), &si, &pi)) {
+        std::printf("could not start %s (error %lu)\n", strCommand.c_str(), ::GetLastError());
+        pi = {};
+        return false;
+    }
+    return true;
+}
+
+void SChild::Close(HWND hMain, DWORD nWaitMs)
+{
+    if (!pi.hProcess)
+        return;
+    if (hMain)
+        ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+    if (::WaitForSingleObject(pi.hProcess, nWaitMs) != WAIT_OBJECT_0) {
+        std::printf("  (the program did not end by itself: terminated)\n");
+        ::TerminateProcess(pi.hProcess, 1);
+        ::WaitForSingleObject(pi.hProcess, 10000);
+    }
+}
+
+SChild::~SChild()
+{
+    if (!pi.hProcess)
+        return;
+    if (::WaitForSingleObject(pi.hProcess, 0) != WAIT_OBJECT_0) {
+        ::TerminateProcess(pi.hProcess, 1);
+        ::WaitForSingleObject(pi.hProcess, 10000);
+    }
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+}
+
+namespace {
+
+struct SFindTop {
+    DWORD dwPid;
+    const char* pszClass;
+    HWND hWnd;
+};
+
+BOOL CALLBACK FindTopProc(HWND h, LPARAM lp)
+{
+    SFindTop* p = (SFindTop*)lp;
+    DWORD dwPid = 0;
+    char szClass[64] = {};
+    ::GetWindowThreadProcessId(h, &dwPid);
+    if (dwPid != p->dwPid)
+        return TRUE;
+    ::GetClassNameA(h, szClass, sizeof szClass);
+    if (std::strcmp(szClass, p->pszClass) != 0)
+        return TRUE;
+    p->hWnd = h;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND FindTopWindow(DWORD dwPid, const char* pszClass)
+{
+    SFindTop find = {dwPid, pszClass, nullptr};
+    ::EnumWindows(FindTopProc, (LPARAM)&find);
+    return find.hWnd;
+}
+
+void CProbe::Start(HWND hWnd)
+{
+    m_thread = std::thread(&CProbe::Run, this, hWnd);
+}
+
+void CProbe::Measure(bool bOn)
+{
+    if (bOn && !m_bMeasure) {
+        m_result = SResult();
+        m_fSumMs = 0;
+        m_tMeasureStart = Now();
+        m_bMeasure = true;
+    } else if (!bOn && m_bMeasure) {
+        m_bMeasure = false;
+        m_result.fSeconds = Now() - m_tMeasureStart;
+    }
+}
+
+void CProbe::Stop()
+{
+    m_bStop = true;
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void CProbe::Run(HWND hWnd)
+{
+    const double fCadence = m_nCadenceMs / 1000.0;
+    double tDue = Now();
+    while (!m_bStop) {
+        double t0 = Now();
+        bool bMeasuring = m_bMeasure;
+        DWORD_PTR r = 0;
+        if (!::SendMessageTimeoutA(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &r)) {
+            if (bMeasuring && m_bMeasure && ::IsWindow(hWnd))
+                m_result.bFailed = true;
+            return;
+        }
+        double t1 = Now();
+        double fMs = (t1 - t0) * 1000.0;
+        // Only an answer asked and given while measuring counts.
+        if (bMeasuring && m_bMeasure) {
+            ++m_result.nAsks;
+            m_fSumMs += fMs;
+            m_result.fMeanMs = m_fSumMs / m_result.nAsks;
+            m_result.fLongestMs = std::max(m_result.fLongestMs, fMs);
+            m_result.nOver20 += fMs > 20.0;
+            m_result.nOver50 += fMs > 50.0;
+        }
+        tDue += fCadence;
+        if (tDue < t1)
+            tDue = t1;   // overdue: ask again at once, and keep the cadence from now on
+        double fWait = tDue - Now();
+        if (fWait > 0)
+            ::Sleep((DWORD)(fWait * 1000.0 + 0.5));
+    }
+}
+
+double ProcessCpuSeconds(HANDLE hProcess)
+{
+    FILETIME c, e, k, u;
+    if (!::GetProcessTimes(hProcess, &c, &e, &k, &u))
+        return 0;
+    ULARGE_INTEGER uk, uu;
+    uk.LowPart = k.dwLowDateTime;
+    uk.HighPart = k.dwHighDateTime;
+    uu.LowPart = u.dwLowDateTime;
+    uu.HighPart = u.dwHighDateTime;
+    return (double)(uk.QuadPart + uu.QuadPart) / 1e7;
+}
+
+namespace {
+
+// A whole file of /proc (whose size reads as 0).
+std::string ReadProcFile(const std::string& strPath)
+{
+    HANDLE h = ::CreateFileA(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                             0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return std::string();
+    std::string s;
+    char buf[4096];
+    DWORD n = 0;
+    while (::ReadFile(h, buf, sizeof buf, &n, nullptr) && n > 0)
+        s.append(buf, n);
+    ::CloseHandle(h);
+    return s;
+}
+
+// utime + stime of /proc/PID/stat, in seconds (the kernel's 100 ticks a second).
+double UnixCpuSeconds(const std::string& strPid)
+{
+    std::string stat = ReadProcFile("Z:\\proc\\" + strPid + "\\stat");
+    size_t p = stat.rfind(')');
+    if (p == std::string::npos)
+        return -1;
+    // After the command: state is field 3; utime and stime are fields 14 and 15.
+    const char* s = stat.c_str() + p + 2;
+    long long utime = 0, stime = 0;
+    for (int field = 3; field <= 15 && *s; ++field) {
+        if (field == 14)
+            utime = std::atoll(s);
+        if (field == 15)
+            stime = std::atoll(s);
+        s = std::strchr(s, ' ');
+        if (!s)
+            break;
+        ++s;
+    }
+    return (utime + stime) / 100.0;
+}
+
+// The pid of the process whose command name starts with pszComm and, when
+// pszEnv is given, whose environment holds that "NAME=value" entry.
+std::string FindUnixProcess(const char* pszComm, const std::string& strEnv)
+{
+    WIN32_FIND_DATAA fd;
+    HANDLE h = ::FindFirstFileA("Z:\\proc\\*", &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return std::string();
+    std::string found;
+    do {
+        std::string pid = fd.cFileName;
+        if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        std::string comm = ReadProcFile("Z:\\proc\\" + pid + "\\comm");
+        if (comm.compare(0, std::strlen(pszComm), pszComm) != 0)
+            continue;
+        if (!strEnv.empty()) {
+            std::string env = ReadProcFile("Z:\\proc\\" + pid + "\\environ");
+            std::string key = strEnv + '\0';
+            if (env.compare(0, key.size(), key) != 0 && env.find('\0' + key) == std::string::npos)
+                continue;
+        }
+        found = pid;
+        break;
+    } while (::FindNextFileA(h, &fd));
+    ::FindClose(h);
+    return found;
+}
+
+std::string EnvEntry(const char* pszName)
+{
+    char buf[1024];
+    DWORD n = ::GetEnvironmentVariableA(pszName, buf, sizeof buf);
+    if (n == 0 || n >= sizeof buf)
+        return std::string();
+    return std::string(pszName) + "=" + std::string(buf, n);
+}
+
+}  // namespace
+
+double WineserverCpuSeconds()
+{
+    static std::string s_pid;
+    std::string prefix = EnvEntry("WINEPREFIX");
+    if (s_pid.empty() && !prefix.empty())
+        s_pid = FindUnixProcess("wineserver", prefix);
+    return s_pid.empty() ? -1 : UnixCpuSeconds(s_pid);
+}
+
+std::string LoadAverage()
+{
+    std::string s = ReadProcFile("Z:\\proc\\loadavg");
+    // "1.00 2.00 3.00 4/500 1234": the three averages.
+    size_t n = 0;
+    for (int i = 0; i < 3 && n != std::string::npos; ++i)
+        n = s.find(' ', n + (i ? 1 : 0));
+    return s.empty() ? "unknown" : s.substr(0, n);
+}
+
+SArgs ParseArgs(int argc, char** argv)
+{
+    SArgs args;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--beside" && i + 1 < argc) {
+            args.strBeside = argv[++i];
+            continue;
+        }
+        char* pEnd = nullptr;
+        double f = std::strtod(arg.c_str(), &pEnd);
+        if (arg.empty() || *pEnd || f <= 0)
+            args.bBad = true;
+        else
+            args.numbers.push_back(f);
+    }
+    return args;
+}
+
+SSpread Spread(std::vector<double> values)
+{
+    SSpread s;
+    if (values.empty())
+        return s;
+    std::sort(values.begin(), values.end());
+    size_t n = values.size();
+    s.fMedian = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    s.fMin = values.front();
+    s.fMax = values.back();
+    return s;
+}
+
+std::string FormatSpread(const SSpread& s, const char* pszFormat)
+{
+    char a[32], b[32], c[32], out[128];
+    std::snprintf(a, sizeof a, pszFormat, s.fMedian);
+    std::snprintf(b, sizeof b, pszFormat, s.fMin);
+    std::snprintf(c, sizeof c, pszFormat, s.fMax);
+    std::snprintf(out, sizeof out, "%s (%s-%s)", a, b, c);
+    return out;
+}
+
+}  // namespace bench
