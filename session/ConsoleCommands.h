@@ -42,3 +42,7 @@ const unsigned kTimerShutdownWatchdog = 157;   // armed by a shutdown command
 const unsigned kTimerFocusCmdLine = 222;
 const unsigned kTimerAutoScrollFirst = 457;
 const unsigned kTimerAutoScrollRepeat = 557;
+const unsigned kTimerFollowEndRedraw = 558;     // the pane's redraw after jumps to the end
+// The shortest time between two redraws of the whole pane that follows the
+// end: about 30 a second.
+const unsigned kFollowEndRedrawMs = 33;

@@ -93,6 +93,8 @@ public:
     void AddMessage(const CString& strText, bool bTimestamp, int nKind = -1);
     void AddMessages(CConsoleBlock&& lines);
     void RefreshAfterAppend(int nAdded);
+    // The deferred redraw of a pane that follows the end (timer 558).
+    void OnFollowEndRedrawTimer();
     static int ClassifyMessage(const CString& strText) { return ::ClassifyMessage(strText); }
     // Puts the time stamp of the "LogDates" and "LogTimes" options in front.
     void FormatTimestamp(CString& strText);
@@ -115,6 +117,8 @@ public:
     int GetLinesFit() const { return m_nLinesFit; }
     int GetLineHeight() const { return m_nLineHeight; }
     bool IsFollowingEnd() const { return m_bFollowEnd; }
+    // A redraw of the pane that follows the end waits for its timer.
+    bool IsFollowRedrawDue() const { return m_bFollowRedrawDue; }
 
     // True while the emulator or a utility runs (the frame may not close).
     bool IsSessionBusy() const { return IsUtilityRunning() || IsEmulatorRunning(); }
@@ -392,6 +396,11 @@ private:
         int nPos;
         int nActualPos;
     } m_shownScroll[2] = {};
+    // While the end is followed through a flood the pane jumps on every
+    // batch; it is redrawn (with its scroll bars) at most every
+    // kFollowEndRedrawMs, the state in between is kept and a timer redraws.
+    DWORD m_dwLastFollowRedraw = 0;
+    bool m_bFollowRedrawDue = false;
     CRect m_rcPrevErase;
     DWORD m_crPrevErase = 0xFFFFFFFF;
 

@@ -170,6 +170,8 @@ void CVornGUIView::OnTimer(UINT_PTR nIDEvent)
         OnAutoScrollTimer();
     else if (nIDEvent == kTimerShutdownWatchdog)
         OnShutdownWatchdog();
+    else if (nIDEvent == kTimerFollowEndRedraw)
+        OnFollowEndRedrawTimer();
     else if (nIDEvent == kTimerFocusCmdLine) {
         // One shot: the command line's window comes to the front with the focus.
         KillTimer(kTimerFocusCmdLine);

@@ -220,13 +220,40 @@ void CVornGUIView::RefreshAfterAppend(int nAdded)
     } else if (m_nLineCount <= m_nTopLine + m_nLinesFit) {
         int nBottom = (m_nLineCount - m_nTopLine) * m_nLineHeight;
         CRect rc(0, nBottom - (nAdded + 1) * m_nLineHeight, m_rcClient.right, nBottom);
-        InvalidateRect(&rc, FALSE);
         m_bFollowEnd = true;
+        if (m_bFollowRedrawDue)
+            return;  // the whole pane is redrawn soon
+        InvalidateRect(&rc, FALSE);
     } else if (m_bFollowEnd) {
         m_nTopLine = m_nLinesFit >= 2 ? m_nLineCount - m_nLinesFit / 2 : m_nLineCount - 1;
         m_nEraseMode = 2;
+        // A flood jumps on every batch: the whole pane and its scroll bars
+        // are redrawn at most every kFollowEndRedrawMs, the rest by a timer.
+        DWORD dwSince = ::GetTickCount() - m_dwLastFollowRedraw;
+        if (m_bFollowRedrawDue)
+            return;
+        if (dwSince < kFollowEndRedrawMs) {
+            m_bFollowRedrawDue = true;
+            SetTimer(kTimerFollowEndRedraw, kFollowEndRedrawMs - dwSince, nullptr);
+            return;
+        }
+        m_dwLastFollowRedraw = ::GetTickCount();
         Invalidate(TRUE);
+    } else if (m_bFollowRedrawDue) {
+        return;
     }
+    UpdateScrollBars();
+}
+
+void CVornGUIView::OnFollowEndRedrawTimer()
+{
+    KillTimer(kTimerFollowEndRedraw);
+    if (!m_bFollowRedrawDue)
+        return;
+    m_bFollowRedrawDue = false;
+    m_dwLastFollowRedraw = ::GetTickCount();
+    m_nEraseMode = 2;
+    Invalidate(TRUE);
     UpdateScrollBars();
 }
 

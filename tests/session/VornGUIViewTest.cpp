@@ -5,6 +5,7 @@
 // file's failed trimming.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "framework/MyFindRepDlg.h"
@@ -63,6 +64,23 @@ TEST_F(ViewFixture, WindowClassHasTheProgramIcon)
     HICON hIcon = (HICON)::GetClassLongPtrA(pView->m_hWnd, GCLP_HICON);
     EXPECT_NE(hIcon, nullptr);
     EXPECT_EQ(hIcon, ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+}
+
+// Through a burst the state follows every line at once; the pane and its
+// scroll bar are redrawn at most every 33 ms, the last time by a timer, and
+// then show the newest state.
+TEST_F(ViewFixture, BurstFollowingTheEndEndsWithTheScrollBarAtTheEnd)
+{
+    Add(150);
+    EXPECT_GE(pView->GetTopLine() + pView->GetLinesFit(), 100);
+    ASSERT_TRUE(vorntest::ViewHost::Pump(5000, [&] { return !pView->IsFollowRedrawDue(); }))
+        << "the deferred redraw of the pane";
+    SCROLLINFO si = {sizeof(si), SIF_ALL};
+    ASSERT_TRUE(::GetScrollInfo(pView->m_hWnd, SB_VERT, &si));
+    // The bar's position stops a page before its end.
+    EXPECT_EQ(si.nMax, 99);
+    EXPECT_EQ(si.nPos, std::min(pView->GetTopLine(), si.nMax - (int)si.nPage + 1));
+    EXPECT_TRUE(pView->IsFollowingEnd());
 }
 
 TEST_F(ViewFixture, ScrolledUpPaneStaysWhereItIs)
