@@ -27,6 +27,7 @@ BEGIN_MESSAGE_MAP(CSizingControlBar, CHelpButtonControlBar)
     ON_WM_LBUTTONUP()
     ON_WM_MOUSEMOVE()
     ON_WM_NCMOUSEMOVE()
+    ON_WM_NCMOUSELEAVE()
     ON_WM_NCLBUTTONDOWN()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
@@ -380,9 +381,19 @@ BOOL CSizingControlBar::IsCaptionActive()
 
 void CSizingControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL)
 {
-    if (::GetCapture() && ::GetCapture() != m_hWnd)
-        return;
+    UpdateCaptionState();
+}
+
+// The caption's active look and its buttons' hot and pushed looks, from the
+// focus, the cursor and the left button: at idle time (after a click or a
+// key) and as the mouse moves over and leaves the bar's non-client area
+// (mouse moves do not run the idle step).
+void CSizingControlBar::UpdateCaptionState()
+{
     if (!HasCaption())
+        return;
+    HWND hCapture = ::GetCapture();
+    if (hCapture && hCapture != m_hWnd)
         return;
     BOOL bActive = IsCaptionActive();
     CPoint pt;

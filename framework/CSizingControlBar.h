@@ -90,6 +90,8 @@ public:
     // Classic docking: the floating size from a dragged frame corner.
     bool SizeFromClassicCorner();
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    // Redraws the caption when its active, hot or pushed look changed.
+    void UpdateCaptionState();
     UINT GetHelpDialogId() override { return m_nBarID; }
 
     // ---- rows (the dock bar's list) ----
@@ -127,6 +129,7 @@ public:
 
 protected:
     BOOL m_bClosePushed = FALSE, m_bCloseHot = FALSE, m_bHelpPushed = FALSE, m_bHelpHot = FALSE;
+    bool m_bTrackingNcLeave = false;   // a WM_NCMOUSELEAVE has been asked for
     CPoint m_ptClose, m_ptHelp;  // button origins, window coordinates
     CString m_strCaptionFace;
     DWORD m_dwSCBStyle = SCBS_HELP_BUTTON;
@@ -161,6 +164,7 @@ protected:
     void OnLButtonUp(UINT nFlags, CPoint pt);
     void OnMouseMove(UINT nFlags, CPoint pt);
     void OnNcMouseMove(UINT nHitTest, CPoint pt);
+    void OnNcMouseLeave();
     void OnNcLButtonDown(UINT nHitTest, CPoint pt);
     void OnLButtonDown(UINT nFlags, CPoint pt);
     void OnLButtonDblClk(UINT nFlags, CPoint pt);

@@ -262,6 +262,19 @@ void CSizingControlBar::OnNcLButtonDown(UINT nHitTest, CPoint pt)
 void CSizingControlBar::OnNcMouseMove(UINT, CPoint)
 {
     Default();
+    // Told when the mouse leaves, so a hot button cools down again.
+    if (!m_bTrackingNcLeave) {
+        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE | TME_NONCLIENT, m_hWnd, 0};
+        m_bTrackingNcLeave = ::TrackMouseEvent(&tme) != FALSE;
+    }
+    UpdateCaptionState();
+}
+
+void CSizingControlBar::OnNcMouseLeave()
+{
+    m_bTrackingNcLeave = false;
+    Default();
+    UpdateCaptionState();
 }
 
 void CSizingControlBar::OnMouseMove(UINT nFlags, CPoint pt)

@@ -52,7 +52,12 @@ bool cdxCDynamicBarDlg::Create(CSizingControlBar* pHostBar)
 
 void cdxCDynamicBarDlg::UpdateControlsUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {
-    UpdateDialogControls(pTarget, bDisableIfNoHndler);
+    bool bListed = !m_controls.empty();
+    for (const SDialogControl& control : m_controls)
+        bListed = bListed && ::IsWindow(control.hWnd) && ::GetParent(control.hWnd) == m_hWnd;
+    if (!bListed)
+        m_controls = GetDialogControls();
+    UpdateDialogControls(m_controls, pTarget, bDisableIfNoHndler);
 }
 
 DWORD cdxCDynamicBarDlg::GetHostBarStyle()
@@ -82,6 +87,7 @@ void cdxCDynamicBarDlg::UpdateToolTips()
 BOOL cdxCDynamicBarDlg::OnInitDialog()
 {
     cdxCDynamicChildDlg::OnInitDialog();
+    m_controls.clear();
     if (m_wndToolTip.Create(this)) {
         ::SetWindowPos(m_wndToolTip.m_hWnd, HWND_TOP, 0, 0, 0, 0,
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);

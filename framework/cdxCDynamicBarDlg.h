@@ -27,7 +27,9 @@ public:
     virtual bool Create(CSizingControlBar* pHostBar);
     using CDialog::Create;
     // Each control's update handler in pTarget decides its state; a control
-    // without one is disabled when bDisableIfNoHndler.
+    // without one is disabled when bDisableIfNoHndler. The controls are
+    // listed once (a bar's controls are those of its template) and listed
+    // again when one of them has gone.
     virtual void UpdateControlsUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
     // (Re)registers a tool per control while the bar style has tooltips or fly-by.
     virtual void UpdateToolTips();
@@ -60,4 +62,7 @@ protected:
     void OnNeedText(NMHDR* pNMHDR, LRESULT* pResult);
     void OnTimer(UINT_PTR nIDEvent);
     void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
+
+private:
+    std::vector<SDialogControl> m_controls;   // for UpdateControlsUI
 };

@@ -27,6 +27,7 @@
 #include "platform/Trace.h"
 #include "platform/WLTaskDialog.h"
 #include "resource.h"
+#include "session/ConsoleCommands.h"
 #include "session/PrivateMessages.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
@@ -272,6 +273,18 @@ BOOL CVornGUIApp::OnIdle(LONG lCount)
     if (g_pView && g_pView->m_hWnd)
         g_pView->OnIdleFlowControl();
     return FALSE;
+}
+
+BOOL CVornGUIApp::IsIdleMessage(MSG* pMsg)
+{
+    UINT m = pMsg->message;
+    bool bData = m == WM_PENDING_LINES || (m >= WM_STATUSPART0_CHANGED && m <= WM_STATUSPART4_CHANGED) ||
+                 (m >= WM_RUN_INDICATOR_CHANGED && m <= WM_CPU_AVERAGE_READY) ||
+                 (m >= WM_REG_GR0_3 && m <= WM_REG_VR30) || m == WM_CPU_PERCENT || m == WM_AUTOREFRESH_TICK;
+    // Nor does the console's redraw while it follows the end of a flood.
+    bool bRedraw =
+        m == WM_TIMER && pMsg->wParam == kTimerFollowEndRedraw && g_pView && pMsg->hwnd == g_pView->m_hWnd;
+    return !bData && !bRedraw && CHtmlHelpApp::IsIdleMessage(pMsg);
 }
 
 CDocument* CVornGUIApp::OpenDocumentFile(LPCSTR pszFileName)

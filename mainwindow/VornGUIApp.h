@@ -22,6 +22,10 @@ public:
     // when they are lost.
     int ExitInstance() override;
     BOOL OnIdle(LONG lCount) override;
+    // The emulator's data (console lines, status and register fields, CPU
+    // percentages, storage refreshes) changes no command's state: those
+    // messages, many a second, do not run the idle step.
+    BOOL IsIdleMessage(MSG* pMsg) override;
     // Opens a configuration from the recent-file list: null (the entry is
     // dropped) when the file is gone; non-null otherwise, also when the user
     // cancelled the save prompt of the configuration open now. Nothing is

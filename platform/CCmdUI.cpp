@@ -9,10 +9,15 @@ void CCmdUI::Enable(BOOL bOn)
     if (m_pMenu) {
         ::EnableMenuItem(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : MF_GRAYED));
     } else if (m_pOther) {
-        // Keyboard focus must not stay on a control being disabled.
-        if (!bOn && ::GetFocus() == m_pOther->m_hWnd)
-            ::SendMessageA(::GetParent(m_pOther->m_hWnd), WM_NEXTDLGCTL, 0, FALSE);
-        m_pOther->EnableWindow(bOn);
+        // Most updates leave the state as it was: the style says so without
+        // asking for the focus, a server call under Wine.
+        bool bEnabled = (::GetWindowLongA(m_pOther->m_hWnd, GWL_STYLE) & WS_DISABLED) == 0;
+        if (bEnabled != (bOn != FALSE)) {
+            // Keyboard focus must not stay on a control being disabled.
+            if (!bOn && ::GetFocus() == m_pOther->m_hWnd)
+                ::SendMessageA(::GetParent(m_pOther->m_hWnd), WM_NEXTDLGCTL, 0, FALSE);
+            m_pOther->EnableWindow(bOn);
+        }
     }
     m_bEnableChanged = true;
 }

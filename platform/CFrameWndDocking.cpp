@@ -153,11 +153,12 @@ void CFrameWnd::DelayRecalcLayout(BOOL)
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM wp, LPARAM)
 {
+    // Every bar of this dock site, docked or floating (a floating bar is not
+    // the frame's descendant); a hidden one returns at once.
     for (CControlBar* pBar : std::vector<CControlBar*>(m_listControlBars)) {
-        if (!pBar->IsFloating() || !pBar->m_hWnd)
+        if (!pBar->m_hWnd)
             continue;
-        // Floating bars are not the frame's descendants: update them from here.
-        CFrameWnd* pMini = pBar->GetDockingFrame();
+        CFrameWnd* pMini = pBar->IsFloating() ? pBar->GetDockingFrame() : nullptr;
         if (pMini && pMini != this && pMini->m_bDelayedRecalc)
             pMini->RecalcLayout();
         pBar->SendMessage(WM_IDLEUPDATECMDUI, wp);

@@ -72,14 +72,21 @@ BOOL CWinThread::OnIdle(LONG lCount)
     return FALSE;
 }
 
+BOOL CWinThread::IsIdleMessage(MSG* pMsg)
+{
+    const UINT WM_SYSTIMER = 0x0118;  // the caret's blink
+    UINT m = pMsg->message;
+    return m != WM_PAINT && m != WM_SYSTIMER && m != WM_MOUSEMOVE && m != WM_NCMOUSEMOVE;
+}
+
 BOOL CWinThread::PumpMessage()
 {
-    MSG msg;
-    BOOL r = ::GetMessageA(&msg, nullptr, 0, 0);
+    BOOL r = ::GetMessageA(&m_msgCur, nullptr, 0, 0);
     if (r == 0 || r == -1) {
-        m_nExitCode = r == 0 ? (int)msg.wParam : -1;
+        m_nExitCode = r == 0 ? (int)m_msgCur.wParam : -1;
         return FALSE;
     }
+    MSG msg = m_msgCur;
     DispatchOne(msg);
     return TRUE;
 }
@@ -97,18 +104,26 @@ void CWinThread::DispatchOne(MSG& msg)
     }
 }
 
+// Under Wine an idle step that asks every bar's update handlers costs many
+// server calls: it runs once the queue is empty after a message that can
+// have changed their answers, not after every paint, caret blink or mouse
+// move, which arrive many times a second.
 int CWinThread::Run()
 {
+    BOOL bIdle = TRUE;
     LONG lIdle = 0;
     for (;;) {
         MSG msg;
-        while (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        while (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
             if (!OnIdle(lIdle++))
-                break;
+                bIdle = FALSE;
         }
         if (!PumpMessage())
             return ExitInstance();
-        lIdle = 0;
+        if (IsIdleMessage(&m_msgCur)) {
+            bIdle = TRUE;
+            lIdle = 0;
+        }
     }
 }
 

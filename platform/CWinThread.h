@@ -1,8 +1,9 @@
 // CWinThread.h: a thread of the program. A worker thread runs one function;
 // a user-interface thread runs InitInstance, then a message loop (Run) that
 // gives each message to PreTranslateMessage first and calls OnIdle when the
-// queue is empty, then ExitInstance. Messages posted to the thread itself
-// (no window) go to its message map (ON_THREAD_MESSAGE).
+// queue has become empty after a message that can have changed what the
+// idle step shows (IsIdleMessage), then ExitInstance. Messages posted to the
+// thread itself (no window) go to its message map (ON_THREAD_MESSAGE).
 //
 // The object owns the thread handle. With m_bAutoDelete (the default) the
 // object deletes itself when the thread ends; an owner that joins the thread
@@ -44,19 +45,25 @@ public:
     virtual int ExitInstance();
     // The message loop; returns ExitInstance's code after WM_QUIT.
     virtual int Run();
-    // Idle-time work; lCount counts calls since the last message. True asks for more.
+    // Idle-time work; lCount counts calls since the last idle message. True
+    // asks for more.
     virtual BOOL OnIdle(LONG lCount);
+    // True when the message can have changed what the idle step shows, so
+    // that the step runs once the queue is empty. Not so: paints, caret
+    // blinks (WM_SYSTIMER) and mouse moves, which windows answer themselves.
+    virtual BOOL IsIdleMessage(MSG* pMsg);
     // Offers a message to the windows from its target up to the top-level
     // window, then to the main window; true when one handled it.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual CWnd* GetMainWnd() { return m_pMainWnd; }
-    // Gets and dispatches one message; false on WM_QUIT.
+    // Gets and dispatches one message (kept in m_msgCur); false on WM_QUIT.
     BOOL PumpMessage();
     // Dispatches one message already taken from the queue.
     void DispatchOne(MSG& msg);
 
 protected:
     int m_nExitCode = 0;
+    MSG m_msgCur = {};   // the message PumpMessage took last
 
 private:
     static unsigned __stdcall ThreadEntry(void* pThis);

@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/AfxAssert.h"
 #include "platform/CCmdTarget.h"
 #include "platform/CRect.h"
@@ -176,6 +178,17 @@ public:
     // its state; with bDisableIfNoHndler, push buttons without a command
     // handler are disabled.
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+    // A child control as UpdateDialogControls sees it. A window that updates
+    // its controls at every idle step keeps the list (GetDialogControls):
+    // walking the children costs a server call per child under Wine.
+    struct SDialogControl {
+        HWND hWnd;
+        UINT nID;
+        bool bPush;   // a push button
+    };
+    std::vector<SDialogControl> GetDialogControls() const;
+    static void UpdateDialogControls(const std::vector<SDialogControl>& controls, CCmdTarget* pTarget,
+                                     BOOL bDisableIfNoHndler);
 
 protected:
     // Window creation and end, for derived classes.

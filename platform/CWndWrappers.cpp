@@ -88,18 +88,33 @@ void CWnd::SendMessageToDescendants(UINT msg, WPARAM wp, LPARAM lp, BOOL bDeep) 
 
 void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {
+    UpdateDialogControls(GetDialogControls(), pTarget, bDisableIfNoHndler);
+}
+
+std::vector<CWnd::SDialogControl> CWnd::GetDialogControls() const
+{
+    std::vector<SDialogControl> controls;
     for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
         UINT nID = (UINT)::GetDlgCtrlID(h);
         if (nID == 0 || nID == 0xFFFF)
             continue;  // no id, or the static-text id
-        CCmdUI state;
-        state.m_nID = nID;
-        state.m_pOther = FromHandle(h);
-        // Only push buttons are disabled for want of a handler: other controls
-        // (edits, lists) are input, not commands.
         UINT type = (UINT)::GetWindowLongA(h, GWL_STYLE) & BS_TYPEMASK;
         bool bPush = (::SendMessageA(h, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0 &&
                      (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
-        state.DoUpdate(pTarget, bDisableIfNoHndler && bPush);
+        controls.push_back({h, nID, bPush});
+    }
+    return controls;
+}
+
+void CWnd::UpdateDialogControls(const std::vector<SDialogControl>& controls, CCmdTarget* pTarget,
+                                BOOL bDisableIfNoHndler)
+{
+    for (const SDialogControl& control : controls) {
+        CCmdUI state;
+        state.m_nID = control.nID;
+        state.m_pOther = FromHandle(control.hWnd);
+        // Only push buttons are disabled for want of a handler: other controls
+        // (edits, lists) are input, not commands.
+        state.DoUpdate(pTarget, bDisableIfNoHndler && control.bPush);
     }
 }

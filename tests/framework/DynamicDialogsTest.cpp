@@ -71,3 +71,27 @@ TEST(cdxCDynamicBarDlg, IdleUpdateDisablesButtonsWithoutHandlers)
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dlg.m_hWnd, IDC_NAME)));  // input, not a command
     dlg.DestroyWindow();
 }
+
+// The controls are listed once; a control that has gone makes the list
+// again, so a button made in its place is updated too.
+TEST(cdxCDynamicBarDlg, IdleUpdateListsTheControlsAgainWhenOneHasGone)
+{
+    cdxCDynamicBarDlg dlg(IDD_RESIZE_HELP);
+    ASSERT_TRUE(dlg.Create(IDD_RESIZE_HELP));
+    dlg.UpdateControlsUI(&dlg, TRUE);
+    HWND hOld = ::GetDlgItem(dlg.m_hWnd, IDC_CENTRE);
+    ASSERT_NE(hOld, nullptr);
+    EXPECT_FALSE(::IsWindowEnabled(hOld));
+    // Enabled behind the update's back: the next update disables it again.
+    ::EnableWindow(hOld, TRUE);
+    dlg.UpdateControlsUI(&dlg, TRUE);
+    EXPECT_FALSE(::IsWindowEnabled(hOld));
+    ::DestroyWindow(hOld);
+    HWND hNew = ::CreateWindowExA(0, "BUTTON", "New", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 40, 20, dlg.m_hWnd,
+                                  (HMENU)(UINT_PTR)IDC_CENTRE, nullptr, nullptr);
+    ASSERT_NE(hNew, nullptr);
+    ASSERT_TRUE(::IsWindowEnabled(hNew));
+    dlg.UpdateControlsUI(&dlg, TRUE);
+    EXPECT_FALSE(::IsWindowEnabled(hNew));
+    dlg.DestroyWindow();
+}

@@ -947,3 +947,48 @@ TEST_F(FrameFixture, AboutBoxAndPanelReachTheirReceivers)
     pFrame->SendMessage(WM_COMMAND, ID_APP_ABOUT, 0);
     EXPECT_EQ("About VornGUI ...", strCaption);
 }
+
+// The emulator's data, many messages a second, does not run the idle step;
+// what can change a command's state does.
+TEST_F(FrameFixture, EmulatorDataMessagesDoNotRunTheIdleStep)
+{
+    OpenFrame();
+    HWND hView = g_pView->m_hWnd;
+    struct Case {
+        HWND hWnd;
+        UINT msg;
+        WPARAM wp;
+        BOOL bIdle;
+    };
+    const Case cases[] = {
+        {hView, WM_PENDING_LINES, 0, FALSE},
+        {hView, WM_STATUSPART0_CHANGED, 0, FALSE},
+        {hView, WM_STATUSPART4_CHANGED, 0, FALSE},
+        {hView, WM_RUN_INDICATOR_CHANGED, 1, FALSE},
+        {hView, WM_LOAD_INDICATOR_CHANGED, 0, FALSE},
+        {hView, WM_CPU_AVERAGE_READY, 0, FALSE},
+        {hView, WM_REG_GR0_3, 0, FALSE},
+        {hView, WM_REG_VR30, 0, FALSE},
+        {nullptr, WM_CPU_PERCENT, 0, FALSE},
+        {nullptr, WM_AUTOREFRESH_TICK, 0, FALSE},
+        {hView, WM_TIMER, kTimerFollowEndRedraw, FALSE},
+        {hView, WM_PAINT, 0, FALSE},
+        {hView, WM_MOUSEMOVE, 0, FALSE},
+        {hView, WM_TIMER, kTimerFocusCmdLine, TRUE},
+        {pFrame->m_hWnd, WM_TIMER, kTimerFollowEndRedraw, TRUE},
+        {hView, WM_EMULATOR_READY, 0, TRUE},
+        {nullptr, WM_DEVLIST_COMPLETE, 0, TRUE},
+        {hView, WM_EMULATOR_ACTIVE, 1, TRUE},
+        {hView, WM_CHECK_REQUIRED_DIRS, 0, TRUE},
+        {pFrame->m_hWnd, WM_COMMAND, ID_VIEW_CPUPCT_BAR, TRUE},
+        {hView, WM_KEYDOWN, VK_F5, TRUE},
+        {hView, WM_LBUTTONDOWN, 0, TRUE},
+    };
+    for (const Case& c : cases) {
+        MSG msg = {};
+        msg.hwnd = c.hWnd;
+        msg.message = c.msg;
+        msg.wParam = c.wp;
+        EXPECT_EQ(c.bIdle, theApp.IsIdleMessage(&msg)) << std::hex << c.msg << " " << std::dec << c.wp;
+    }
+}

@@ -2,6 +2,9 @@
 // on the registry, and the idle-time update of the main window.
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 #include "platform/Afx.h"
 #include "platform/ProfileStore.h"
 
@@ -122,4 +125,96 @@ TEST(CWinApp, RunUpdatesAtIdleAndEndsOnQuit)
     EXPECT_EQ(app.exits, 1);
     EXPECT_GE(frame.idleUpdates, 1);
     app.m_pMainWnd = nullptr;
+}
+
+TEST(CWinThread, PaintsCaretBlinksAndMouseMovesAreNoIdleMessages)
+{
+    struct Case {
+        UINT msg;
+        BOOL bIdle;
+    };
+    const Case cases[] = {
+        {WM_PAINT, FALSE},     {0x0118, FALSE},   {WM_MOUSEMOVE, FALSE}, {WM_NCMOUSEMOVE, FALSE},
+        {WM_KEYDOWN, TRUE},    {WM_CHAR, TRUE},   {WM_LBUTTONDOWN, TRUE}, {WM_LBUTTONUP, TRUE},
+        {WM_COMMAND, TRUE},    {WM_TIMER, TRUE},  {WM_MOUSELEAVE, TRUE}, {WM_APP + 5, TRUE},
+    };
+    CWinThread thread;
+    for (const Case& c : cases) {
+        MSG msg = {};
+        msg.message = c.msg;
+        EXPECT_EQ(c.bIdle, thread.IsIdleMessage(&msg)) << std::hex << c.msg;
+    }
+}
+
+namespace {
+
+// Records, at each idle step, the message the loop took before it.
+class CRecordingApp : public CWinApp {
+public:
+    CRecordingApp() : CWinApp("RecordingApp") {}
+    ~CRecordingApp() override { ::CloseHandle(hIdle); }
+    std::vector<UINT> before;
+    HANDLE hIdle = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    BOOL OnIdle(LONG lCount) override
+    {
+        if (lCount == 0) {
+            before.push_back(m_msgCur.message);
+            ::SetEvent(hIdle);
+        }
+        return CWinApp::OnIdle(lCount);
+    }
+};
+
+HANDLE g_hHandled = nullptr;
+
+// Signals each message it is given (a paint is validated first).
+LRESULT CALLBACK SignallingProc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
+{
+    LRESULT r = ::DefWindowProcA(h, msg, wp, lp);
+    if (msg == WM_PAINT || msg == WM_MOUSEMOVE || msg == 0x0118 || msg == WM_KEYDOWN)
+        ::SetEvent(g_hHandled);
+    return r;
+}
+
+}  // namespace
+
+TEST(CWinThread, RunsTheIdleStepAfterAKeyButNotAfterPaintsBlinksOrMouseMoves)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = SignallingProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "VornIdleLoopTest";
+    ::RegisterClassA(&wc);
+    HWND hWnd = ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                  wc.hInstance, nullptr);
+    ASSERT_NE(hWnd, nullptr);
+    g_hHandled = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    ::ValidateRect(hWnd, nullptr);
+    CRecordingApp app;
+    DWORD dwGuiThread = ::GetCurrentThreadId();
+    bool bIdleAfterKey = false;
+    // Each message is handled (and the queue empty again) before the next
+    // one comes; the loop's first idle step comes before all of them.
+    std::thread driver([&] {
+        bool bOk = ::WaitForSingleObject(app.hIdle, 10000) == WAIT_OBJECT_0;
+        auto step = [&](auto post) {
+            post();
+            bOk = bOk && ::WaitForSingleObject(g_hHandled, 10000) == WAIT_OBJECT_0;
+        };
+        step([&] { ::PostMessageA(hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); });
+        step([&] { ::InvalidateRect(hWnd, nullptr, TRUE); });
+        step([&] { ::PostMessageA(hWnd, 0x0118, 0, 0); });
+        step([&] { ::PostMessageA(hWnd, WM_KEYDOWN, VK_F5, 0); });  // no WM_CHAR follows
+        bIdleAfterKey = bOk && ::WaitForSingleObject(app.hIdle, 10000) == WAIT_OBJECT_0;
+        ::PostThreadMessageA(dwGuiThread, WM_QUIT, 0, 0);
+    });
+    app.Run();
+    driver.join();
+    ::DestroyWindow(hWnd);
+    ::CloseHandle(g_hHandled);
+    EXPECT_TRUE(bIdleAfterKey) << "the idle step after the key";
+    ASSERT_FALSE(app.before.empty());
+    EXPECT_EQ(app.before.back(), (UINT)WM_KEYDOWN);
+    for (UINT m : app.before)
+        EXPECT_TRUE(m != WM_PAINT && m != 0x0118 && m != WM_MOUSEMOVE) << std::hex << m;
 }
