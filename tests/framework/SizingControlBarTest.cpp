@@ -5,6 +5,8 @@
 // status prompts and commands.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <memory>
 
 #include "DockingBarsTestRes.h"
@@ -419,6 +421,27 @@ TEST_F(SizingBarTest, TooltipsAndFlyByPrompts)
     // Without tooltips and fly-by the tools go.
     bar.SetBarStyle(bar.GetBarStyle() & ~(CBRS_TOOLTIPS | CBRS_FLYBY));
     EXPECT_EQ(bar.m_dlg.m_wndToolTip.GetToolCount(), 0);
+}
+
+// The dialog relays the mouse to its tooltip: the tools' controls keep
+// their own window procedures (a subclass asked the server for a property
+// on every message under Wine).
+TEST_F(SizingBarTest, ToolsLeaveTheControlsUnsubclassed)
+{
+    SizingFrame f;
+    cdxCDynamicBarT<CBarDlg> bar;
+    ASSERT_TRUE(bar.Create("Dialog bar", f.pFrame, kBarA + 6, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    std::vector<std::pair<HWND, LONG_PTR>> procs;
+    for (HWND h = ::GetWindow(bar.m_dlg.m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        procs.emplace_back(h, ::GetWindowLongPtrA(h, GWLP_WNDPROC));
+    ASSERT_EQ(procs.size(), 4u);
+    bar.SetBarStyle(bar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY);
+    EXPECT_EQ(bar.m_dlg.m_wndToolTip.GetToolCount(), 4);
+    for (const auto& p : procs)
+        EXPECT_EQ(::GetWindowLongPtrA(p.first, GWLP_WNDPROC), p.second) << ::GetDlgCtrlID(p.first);
+    // Registered again (the style set twice): still one tool per control.
+    bar.SetBarStyle(bar.GetBarStyle() | CBRS_TOOLTIPS);
+    EXPECT_EQ(bar.m_dlg.m_wndToolTip.GetToolCount(), 4);
 }
 
 TEST_F(SizingBarTest, BarsShareALeftRowByHeight)
