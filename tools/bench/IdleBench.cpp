@@ -142,7 +142,10 @@ SRun RunOne(const std::string& strExe, double fSeconds, const std::string& strDi
     SChild child;
     std::string strCmd;
     if (bProgram) {
+        // A new log folder each run: an earlier run's log file would make
+        // the program ask how to number the next one.
         std::string strLogDir = strDir + "logs\\";
+        RemoveTree(strLogDir);
         ::CreateDirectoryA(strLogDir.c_str(), nullptr);
         std::string strConfig = strDir + "idle.cnf";
         WriteText(strConfig, "# MaxShutdownSecs: 30\r\nNUMCPU 1\r\nMAINSIZE 64\r\n0009 3215\r\n");
