@@ -71,6 +71,10 @@ void cdxCDynamicBarDlg::UpdateToolTips()
     if (!m_hWnd || !m_wndToolTip.m_hWnd)
         return;
     bool bTools = (m_dwBarStyle & (CBRS_TOOLTIPS | CBRS_FLYBY)) != 0;
+    // No tools to remove: no walk over the controls (a server call each
+    // under Wine); a bar is made without the tooltip style and gets it next.
+    if (!bTools && m_wndToolTip.GetToolCount() == 0)
+        return;
     for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
         if (bTools) {
             m_wndToolTip.AddWindowTool(CWnd::FromHandle(h), LPSTR_TEXTCALLBACKA);

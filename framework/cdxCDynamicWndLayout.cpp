@@ -154,12 +154,15 @@ bool cdxCDynamicWnd::UpdateControlPosition(HWND hCtrl)
     return true;
 }
 
+// The registered controls are walked from the map, not from the window's
+// children: under Wine each step of a GetWindow walk is a server call, and
+// a bar lays out again at every size change (hundreds of controls in the
+// CPU-percent bar). Unregistered controls are never moved.
 void cdxCDynamicWnd::Layout()
 {
     if (!IsActive())
         return;
-    HWND hFirst = ::GetWindow(Hwnd(), GW_CHILD);
-    if (!hFirst) {
+    if (m_Controls.empty() && !::GetWindow(Hwnd(), GW_CHILD)) {
         WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "ERROR! The window at 0x%p has no children!\n", (void*)Hwnd());
         return;
     }
@@ -172,15 +175,18 @@ void cdxCDynamicWnd::Layout()
         nFlags |= SWP_NOCOPYBITS;
     HDWP hdwp = nullptr;
     bool bDeferTried = false;
-    for (HWND h = hFirst; h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+    for (const auto& control : m_Controls) {
+        HWND h = control.first;
+        if (!::IsWindow(h))
+            continue;
         WINDOWPLACEMENT wp = {};
         wp.length = sizeof(wp);
         if (!::GetWindowPlacement(h, &wp)) {
             WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "ERROR! GetWindowPlacement() failed?!\n");
             continue;
         }
-        RECT rc;
-        if (!GetControlPosition(h, rc, delta, ptScroll) || SameRect(rc, wp.rcNormalPosition))
+        RECT rc = DynamicControlRect(control.second, delta, m_bUseScrollPos, ptScroll);
+        if (SameRect(rc, wp.rcNormalPosition))
             continue;
         if (!bDeferTried) {
             bDeferTried = true;
@@ -196,9 +202,9 @@ void cdxCDynamicWnd::Layout()
         if (!hdwp) {
             // The batch is lost: move every control directly.
             WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "ERROR! DeferWindowPos() failed?!\n");
-            for (HWND h2 = hFirst; h2; h2 = ::GetWindow(h2, GW_HWNDNEXT))
-                if (GetControlPosition(h2, rc, delta, ptScroll))
-                    MoveOne(h2, rc, nFlags);
+            for (const auto& other : m_Controls)
+                if (::IsWindow(other.first) && GetControlPosition(other.first, rc, delta, ptScroll))
+                    MoveOne(other.first, rc, nFlags);
             return;
         }
     }

@@ -116,7 +116,6 @@ BOOL CDynCPUPercentDlgBar::OnInitDialog()
         StyleMeter(n);
         m_meters[n].SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
         m_meters[n].SetPos(0);
-        m_lblPercent[n].SetWindowText("0%");
     }
     SetCPUCount(m_nCPUCount);
     return TRUE;
@@ -136,11 +135,15 @@ void CDynCPUPercentDlgBar::SetCPUCount(int nCount)
     m_nCPUCount = nCount;
     if (!m_hWnd)
         return;
+    // Only the rows whose visibility changes are touched: the template's 64
+    // rows start hidden, and most stay so.
     for (int n = 0; n < kRows; ++n) {
-        int nShow = n < nCount ? SW_SHOW : SW_HIDE;
+        bool bShow = n < nCount;
         for (CWnd* pCtl : {(CWnd*)&m_lblEngine[n], (CWnd*)&m_meters[n], (CWnd*)&m_lblPercent[n]}) {
-            pCtl->ShowWindow(nShow);
-            if (nShow == SW_SHOW)
+            if (((pCtl->GetStyle() & WS_VISIBLE) != 0) == bShow)
+                continue;
+            pCtl->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+            if (bShow)
                 pCtl->Invalidate();
         }
     }

@@ -136,6 +136,8 @@ void CMainFrame::DockBarsByDefault()
     DockControlBar(&m_wndCpuPctBar, AFX_IDW_DOCKBAR_LEFT);
     DockControlBarNextTo(&m_wndDevListBar, &m_wndCpuPctBar);
     DockControlBarNextTo(&m_wndStorageBar, &m_wndDevListBar);
+    // Each of these takes a new row of its own: one layout for them all.
+    HoldLayout(true);
     for (int i = kStatusLine; i <= kVRegs; i++) {
         if (i == kStatusLine || i == kCmdLine)
             continue;
@@ -144,6 +146,7 @@ void CMainFrame::DockBarsByDefault()
             DockControlBar(&m_wndStatusLineBar, AFX_IDW_DOCKBAR_TOP);  // the control panel, then the status
     }
     DockControlBar(&m_wndCmdLineBar, AFX_IDW_DOCKBAR_BOTTOM);
+    HoldLayout(false);
 }
 
 void CMainFrame::NotifyViewOfBarVisibility()

@@ -102,6 +102,10 @@ void CFrameWnd::RecalcLayout(BOOL)
 {
     if (m_bInRecalcLayout || !m_hWnd)
         return;
+    if (m_nLayoutHolds > 0) {
+        m_bDelayedRecalc = TRUE;
+        return;
+    }
     m_bInRecalcLayout = TRUE;
     m_bDelayedRecalc = FALSE;
     CRect rc;
@@ -111,6 +115,14 @@ void CFrameWnd::RecalcLayout(BOOL)
     if (hView)
         ::MoveWindow(hView, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
     m_bInRecalcLayout = FALSE;
+}
+
+void CFrameWnd::HoldLayout(bool bHold)
+{
+    m_nLayoutHolds += bHold ? 1 : -1;
+    ASSERT(m_nLayoutHolds >= 0);
+    if (m_nLayoutHolds == 0 && m_bDelayedRecalc)
+        RecalcLayout();
 }
 
 void CFrameWnd::OnSize(UINT nType, int cx, int cy)

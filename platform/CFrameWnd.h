@@ -73,6 +73,10 @@ public:
     CControlBar* GetControlBar(UINT nID);
     // Asks for RecalcLayout at the next idle time (WM_IDLEUPDATECMDUI).
     void DelayRecalcLayout(BOOL bNotify = TRUE);
+    // While held, RecalcLayout only notes that a layout is due; the last
+    // release lays out once. For a batch of dockings that needs no geometry
+    // in between: each layout moves every bar and every bar's controls.
+    void HoldLayout(bool bHold);
     // Lays out (or with reposQuery only measures) the bars; lpRectParam
     // receives what is left for the view (nIDLeftOver). Ids outside
     // nIDFirst..nIDLast are left alone.
@@ -122,6 +126,7 @@ protected:
 
     BOOL m_bInRecalcLayout = FALSE;
     BOOL m_bDelayedRecalc = FALSE;
+    int m_nLayoutHolds = 0;   // HoldLayout
     HACCEL m_hAccelTable = nullptr;  // a resource: not freed
     HMENU m_hMenuDefault = nullptr;  // destroyed with the window
 

@@ -116,6 +116,24 @@ TEST_F(DockingTest, HiddenBarKeepsItsPlaceAndTakesNoRoom)
     EXPECT_EQ(f.ClientRectOf(f.Side(AFX_IDW_DOCKBAR_TOP)).Height(), 54);
 }
 
+// A batch of dockings held together is laid out once, at the release.
+TEST_F(DockingTest, HeldLayoutWaitsForTheRelease)
+{
+    DockFrame f;
+    EXPECT_EQ(f.ClientRectOf(f.Side(AFX_IDW_DOCKBAR_TOP)).Height(), 54);
+    f.pFrame->HoldLayout(true);
+    f.pFrame->HoldLayout(true);
+    f.pFrame->DockControlBar(&f.left, AFX_IDW_DOCKBAR_TOP);
+    f.pFrame->RecalcLayout();
+    EXPECT_EQ(f.left.m_pDockBar, f.Side(AFX_IDW_DOCKBAR_TOP));
+    EXPECT_EQ(f.ClientRectOf(f.Side(AFX_IDW_DOCKBAR_TOP)).Height(), 54);  // not laid out yet
+    f.pFrame->HoldLayout(false);
+    EXPECT_EQ(f.ClientRectOf(f.Side(AFX_IDW_DOCKBAR_TOP)).Height(), 54);  // still held once
+    f.pFrame->HoldLayout(false);
+    EXPECT_GT(f.ClientRectOf(f.Side(AFX_IDW_DOCKBAR_TOP)).Height(), 54);
+    EXPECT_EQ(f.ClientRectOf(f.Side(AFX_IDW_DOCKBAR_LEFT)).Width(), 0);
+}
+
 TEST_F(DockingTest, DragFloatsAndDragsBackDocks)
 {
     DockFrame f;
