@@ -131,10 +131,15 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::WalkPreTranslateTree(pMsg))
         return TRUE;
-    // The main window sees what its modeless children left, for its accelerators.
+    // The main window sees what its modeless children left, for its
+    // accelerators. The top-level window is found through the parents'
+    // styles: GetAncestor asks the server under Wine, on every message.
     CWnd* pMain = GetMainWnd();
-    HWND hTop = pMsg->hwnd ? ::GetAncestor(pMsg->hwnd, GA_ROOT) : nullptr;
-    if (pMain && pMain->m_hWnd && hTop != pMain->m_hWnd && ::GetAncestor(hTop, GA_ROOTOWNER) == pMain->m_hWnd)
+    HWND hTop = pMsg->hwnd;
+    while (hTop && (::GetWindowLongA(hTop, GWL_STYLE) & WS_CHILD))
+        hTop = ::GetParent(hTop);
+    if (pMain && pMain->m_hWnd && hTop && hTop != pMain->m_hWnd &&
+        ::GetAncestor(hTop, GA_ROOTOWNER) == pMain->m_hWnd)
         return pMain->PreTranslateMessage(pMsg);
     return FALSE;
 }
