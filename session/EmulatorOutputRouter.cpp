@@ -7,6 +7,7 @@
 #include "config/DirectoryValidation.h"
 #include "config/Limits.h"
 #include "session/ConsoleClassifier.h"
+#include "session/LineScan.h"
 #include "session/OutputRouterHost.h"
 #include "session/PipeChunkSplit.h"
 #include "session/PrivateMessages.h"
@@ -43,7 +44,8 @@ void CEmulatorOutputRouter::RouteChunk(const SLineSource& source, char* pBuffer,
                                        const std::function<void()>& fnQueued)
 {
     SChunkLines chunk(source);
-    SplitPipeChunk(pBuffer, nLength, [&](char* pszLine) { RouteLineInto(source, pszLine, chunk); });
+    SplitPipeChunkSized(pBuffer, nLength,
+                        [&](char* pszLine, size_t nLine) { RouteLineInto(source, pszLine, nLine, chunk); });
     if (QueueChunk(chunk) && fnQueued)
         fnQueued();
 }
@@ -51,13 +53,16 @@ void CEmulatorOutputRouter::RouteChunk(const SLineSource& source, char* pBuffer,
 bool CEmulatorOutputRouter::RouteLine(const SLineSource& source, const char* pszLine)
 {
     SChunkLines chunk(source);
-    RouteLineInto(source, pszLine, chunk);
+    RouteLineInto(source, pszLine, strlen(pszLine), chunk);
     return QueueChunk(chunk);
 }
 
-void CEmulatorOutputRouter::RouteLineInto(const SLineSource& source, const char* pszLine, SChunkLines& chunk)
+// The line's length comes with it: a flood's lines were scanned four times
+// on their way to the queue (under Wine the C runtime scans a byte at a
+// time), now once for the line feed and once for a tab.
+void CEmulatorOutputRouter::RouteLineInto(const SLineSource& source, const char* pszLine, size_t nLength,
+                                          SChunkLines& chunk)
 {
-    size_t nLength = strlen(pszLine);
     if (nLength != 0) {
         bool bConsumed = source.nStream == kStderr ? DispatchStderrLine(source, pszLine, nLength)
                          : source.nKind == 0     ? DispatchStdoutLine(source, pszLine, nLength)
@@ -65,7 +70,7 @@ void CEmulatorOutputRouter::RouteLineInto(const SLineSource& source, const char*
         if (bConsumed)
             return;
     }
-    AddConsoleLine(pszLine, chunk);
+    AddConsoleLine(pszLine, nLength, FindByte(pszLine, nLength, '\t') != nullptr, chunk);
 }
 
 bool CEmulatorOutputRouter::DispatchStderrLine(const SLineSource& source, const char* pszLine, size_t nLength)
@@ -184,7 +189,7 @@ void CEmulatorOutputRouter::ApplyCwd(const std::string& strDir)
         m_host.ShellDirReported(strDir);
 }
 
-void CEmulatorOutputRouter::AddConsoleLine(const char* pszLine, SChunkLines& chunk)
+void CEmulatorOutputRouter::AddConsoleLine(const char* pszLine, size_t nLength, bool bTab, SChunkLines& chunk)
 {
     if (!chunk.bPrefixKnown) {
         {
@@ -199,13 +204,15 @@ void CEmulatorOutputRouter::AddConsoleLine(const char* pszLine, SChunkLines& chu
     }
     const SConsoleLineOptions& options = chunk.options;
     if (options.bErrorBeep || options.bWarnBeep) {
-        int nKind = ClassifyMessage(pszLine, (int)strlen(pszLine));
+        int nKind = ClassifyMessage(pszLine, (int)nLength);
         if ((nKind == kMsgError && options.bErrorBeep) || (nKind == kMsgWarning && options.bWarnBeep))
             m_host.Beep(COutputRouterHost::kBeepMessage);
     }
-    if (ExpandConsoleTabs(pszLine, chunk.strExpanded))
+    if (bTab && ExpandConsoleTabs(pszLine, chunk.strExpanded)) {
         pszLine = chunk.strExpanded.c_str();
-    chunk.block.Add(chunk.strPrefix.data(), chunk.strPrefix.size(), pszLine, strlen(pszLine));
+        nLength = chunk.strExpanded.size();
+    }
+    chunk.block.Add(chunk.strPrefix.data(), chunk.strPrefix.size(), pszLine, nLength);
 }
 
 // Queues the chunk's console lines; true when there were any (the reader

@@ -100,8 +100,8 @@ private:
     void ApplyCpuPercent(const struct SStatusLine& line);
     void ApplyCwd(const std::string& strDir);
     // Routes one line; a console line is added to the chunk's block.
-    void RouteLineInto(const SLineSource& source, const char* pszLine, struct SChunkLines& chunk);
-    void AddConsoleLine(const char* pszLine, SChunkLines& chunk);
+    void RouteLineInto(const SLineSource& source, const char* pszLine, size_t nLength, struct SChunkLines& chunk);
+    void AddConsoleLine(const char* pszLine, size_t nLength, bool bTab, SChunkLines& chunk);
     bool QueueChunk(SChunkLines& chunk);
     void PostFieldUpdate(int nField, const std::string& strText);
     void PostStatusPartUpdate(int nPart, const std::string& strText);

@@ -4,32 +4,43 @@
 #include <cctype>
 #include <cstring>
 
+#include "session/LineScan.h"
+
 namespace {
 
-// Ends the line at pEnd and strips the white space before it.
-void TerminateLine(char* pLine, char* pEnd)
+// Ends the line at pEnd and strips the white space before it; returns the
+// line's new end.
+char* TerminateLine(char* pLine, char* pEnd)
 {
     *pEnd = '\0';
     while (pEnd > pLine && std::isspace((unsigned char)pEnd[-1]))
         *--pEnd = '\0';
+    return pEnd;
 }
 
 }  // namespace
 
 void SplitPipeChunk(char* pBuffer, int& nLength, const PipeLineFn& fnLine)
 {
+    SplitPipeChunkSized(pBuffer, nLength, [&](char* pszLine, size_t) { fnLine(pszLine); });
+}
+
+void SplitPipeChunkSized(char* pBuffer, int& nLength, const PipeSizedLineFn& fnLine)
+{
     if (nLength <= 0)
         return;
     char* pEnd = pBuffer + nLength;
     char* pLine = pBuffer;
-    char* pLineFeed = (char*)std::memchr(pLine, '\n', (size_t)nLength);
+    char* pLineFeed = FindByte(pLine, (size_t)nLength, '\n');
     if (!pLineFeed)
         return;
     while (pLineFeed) {
-        TerminateLine(pLine, pLineFeed);
-        fnLine(pLine);
+        char* pLineEnd = TerminateLine(pLine, pLineFeed);
+        // A NUL inside the line ends it, as it ends the C string.
+        char* pNul = FindByte(pLine, (size_t)(pLineEnd - pLine), '\0');
+        fnLine(pLine, (size_t)((pNul ? pNul : pLineEnd) - pLine));
         pLine = pLineFeed + 1;
-        pLineFeed = (char*)std::memchr(pLine, '\n', (size_t)(pEnd - pLine));
+        pLineFeed = FindByte(pLine, (size_t)(pEnd - pLine), '\n');
     }
     // Byte length, not string length: an embedded NUL must not swallow the
     // rest of the unfinished line.

@@ -14,3 +14,7 @@ typedef std::function<void(char* pszLine)> PipeLineFn;
 // the text ended with a line feed); text without any line feed is left as
 // it is.
 void SplitPipeChunk(char* pBuffer, int& nLength, const PipeLineFn& fnLine);
+
+// The same, with each line's length (after the white space went).
+typedef std::function<void(char* pszLine, size_t nLength)> PipeSizedLineFn;
+void SplitPipeChunkSized(char* pBuffer, int& nLength, const PipeSizedLineFn& fnLine);

@@ -61,4 +61,20 @@ TEST(PipeChunkSplit, UnfinishedRestKeepsBytesAfterANul)
     EXPECT_EQ(s.kept, std::string("b\0c", 3));
 }
 
+// The sized form hands each line with its length: white space gone, and a
+// NUL inside a line ends it there, as it ends the C string.
+TEST(PipeChunkSplit, SizedLinesCarryTheirLengths)
+{
+    std::string text("one  \r\n\ntwo\0three\nfour\t\nrest", 28);
+    std::vector<char> buffer(text.begin(), text.end());
+    buffer.push_back('\0');
+    int nLength = (int)text.size();
+    std::vector<std::pair<std::string, size_t>> lines;
+    SplitPipeChunkSized(buffer.data(), nLength,
+                        [&](char* psz, size_t n) { lines.emplace_back(std::string(psz), n); });
+    const std::vector<std::pair<std::string, size_t>> want = {{"one", 3}, {"", 0}, {"two", 3}, {"four", 4}};
+    EXPECT_EQ(lines, want);
+    EXPECT_EQ(std::string(buffer.data(), (size_t)nLength), "rest");
+}
+
 }  // namespace
