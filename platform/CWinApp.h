@@ -2,7 +2,8 @@
 // by the program's own class. The framework's WinMain (AfxWinMain.cpp) calls
 // its InitInstance, then Run (the main thread's message loop), and returns
 // what ExitInstance returns. At idle time it asks the main window's update
-// handlers for the state of its bars (WM_IDLEUPDATECMDUI).
+// handlers for the state of its bars (WM_IDLEUPDATECMDUI). It keeps the
+// main thread's windows stacked on the display as Windows stacks them.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +12,7 @@
 #include "platform/CString.h"
 #include "platform/CWinThread.h"
 #include "platform/MessageMap.h"
+#include "platform/WindowStacking.h"
 
 #include <memory>
 
@@ -92,6 +94,9 @@ protected:
 private:
     CDocTemplate* m_pDocTemplate = nullptr;  // owned
     std::unique_ptr<CRecentFileList> m_pRecentFileList;
+    // The main thread's windows stay stacked on the display as Windows
+    // stacks them (under Wine without a window manager).
+    CWindowStackingKeeper m_stackingKeeper;
     // Installs the .INI store when no store was chosen yet.
     void EnsureSettingsStore();
 };

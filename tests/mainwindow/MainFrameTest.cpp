@@ -35,6 +35,7 @@
 #include "config/CVornConfigFile.h"
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/support/ScreenShows.h"
 #include "tests/support/WinTestUtil.h"
 #include "tests/session/RequiredFolders.h"
 #include "tests/mainwindow/FrameFixture.h"
@@ -450,6 +451,52 @@ TEST_F(FrameFixture, FloatedBarStartsAtItsDockedSizeInsideTheWorkArea)
     EXPECT_EQ(pBar->GetFloatingSize().cx, rcDocked.right - rcDocked.left);
     EXPECT_NEAR(rcMini.right - rcMini.left, rcDocked.right - rcDocked.left, 8);
     EXPECT_NEAR(rcMini.bottom - rcMini.top, rcDocked.bottom - rcDocked.top, 16);
+}
+
+// A floated bar stays over the main window, on the screen as the user sees
+// it, when the user clicks into the main window (which takes the focus from
+// the bar) and after a restart with the main window maximised.
+TEST_F(FrameFixture, FloatingBarStaysOverTheMainWindowOnTheScreen)
+{
+    OpenFrame();
+    pFrame->MoveWindow(0, 0, 900, 700);
+    pFrame->SendMessage(WM_COMMAND, ID_FLOAT_CMDLINE_BAR);
+    Pump();
+    theApp.OnIdle(0);  // the loop's idle step: the floating frame's delayed layout
+    Pump();
+    const int kCmdLine = 3;
+    CWnd* pMini = pFrame->GetMainBar(kCmdLine)->GetDockingFrame();
+    ASSERT_NE(pMini, nullptr);
+    EXPECT_EQ(pFrame->m_hWnd, ::GetWindow(pMini->m_hWnd, GW_OWNER));
+    pMini->SetWindowPos(nullptr, 200, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT rcMini;
+    pMini->GetWindowRect(&rcMini);
+    EXPECT_EQ("", vorntest::WaitUntilScreenShows(pMini->m_hWnd, rcMini, Pump));
+    // The focus in the bar's command line; then a click into the console.
+    ::SetForegroundWindow(pFrame->m_hWnd);
+    ::SetFocus(pFrame->m_wndCmdLineBar.m_dlg.CommandEdit().m_hWnd);
+    Pump();
+    RECT rcView;
+    g_pView->GetWindowRect(&rcView);
+    ASSERT_LT(rcView.top + 20, rcMini.top);
+    ASSERT_TRUE(vorntest::ClickAt(POINT{rcView.left + 20, rcView.top + 20}));
+    ASSERT_TRUE(PumpUntil([] { return ::GetFocus() == g_pView->m_hWnd; }, 5000)) << "the click into the console";
+    EXPECT_EQ("", vorntest::WaitUntilScreenShows(pMini->m_hWnd, rcMini, Pump)) << "after the click";
+
+    // Closed with the bar floating and opened again maximised.
+    pFrame->ShowWindow(SW_MAXIMIZE);
+    Pump();
+    pFrame->SendMessage(WM_CLOSE);
+    Pump();
+    ASSERT_FALSE(FrameAlive());
+    OpenFrame();
+    EXPECT_TRUE(pFrame->IsZoomed());
+    pMini = pFrame->GetMainBar(kCmdLine)->GetDockingFrame();
+    ASSERT_NE(pMini, nullptr);
+    ASSERT_TRUE(pMini->IsWindowVisible());
+    pMini->GetWindowRect(&rcMini);
+    EXPECT_EQ("", vorntest::WaitUntilScreenShows(pMini->m_hWnd, rcMini, [] { Pump(); theApp.OnIdle(0); }))
+        << "after the restart";
 }
 
 TEST_F(FrameFixture, DockingLayoutAndPlacementSurviveARestart)

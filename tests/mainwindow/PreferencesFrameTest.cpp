@@ -5,7 +5,8 @@
 // the command line's font, new colours reach the control panel (stored and
 // painted), Cancel after a font change leaves the console's fonts whole,
 // the bars' and the status bar's Properties open the dialog; the pages'
-// font and colour dialogs stay over the preferences; and the
+// font and colour dialogs stay over the preferences, a balloon raised by a
+// click on OK shows on the screen; and the
 // console's context menu, the editing one inside a selection of several
 // lines, else the view menu with the selection collapsed, from the mouse
 // and from the keyboard, offering Delete Messages only with lines; the
@@ -18,11 +19,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/ErrorBalloon.h"
 #include "preferences/PreferencesDlg.h"
 #include "session/ConsoleCommands.h"
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/preferences/PrefsDialogAnswers.h"
+#include "tests/support/ScreenShows.h"
 #include "tests/support/WinTestUtil.h"
 
 namespace {
@@ -573,6 +576,43 @@ TEST_F(PrefsFrameFixture, FontAndColourDialogsOfThePagesStayOverThePreferences)
     EXPECT_FALSE(bMainEnabled);
     EXPECT_TRUE(::IsWindowEnabled(pFrame->m_hWnd));
     EXPECT_EQ(pFrame->m_hWnd, ::GetActiveWindow());
+}
+
+// A field's balloon raised by a mouse click on OK shows over its dialog on
+// the screen, as the user sees it: the check puts the focus back into the
+// refused field after the balloon showed, which under Wine raises the
+// dialog on the display.
+TEST_F(PrefsFrameFixture, BalloonOfAClickOnOkShowsOverTheDialogOnTheScreen)
+{
+    OpenFrame();
+    std::string strShown, strBalloon;
+    ASSERT_TRUE(WithPreferences(pFrame->m_hWnd, ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
+        dlg.SetActivePage(&dlg.m_DirsPage);
+        HWND hCombo = ::GetDlgItem(dlg.m_DirsPage.m_hWnd, IDC_PREF_DIR_EXE);
+        ::SetWindowTextA(hCombo, "");
+        ::SendMessageA(dlg.m_DirsPage.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_PREF_DIR_EXE, CBN_EDITCHANGE),
+                       (LPARAM)hCombo);
+        ::SetForegroundWindow(h);
+        ::SetFocus(::GetDlgItem(h, IDC_SETTINGS_TREE));
+        RECT rcOk;
+        ::GetWindowRect(::GetDlgItem(h, IDOK), &rcOk);
+        if (!vorntest::ClickAt(POINT{(rcOk.left + rcOk.right) / 2, (rcOk.top + rcOk.bottom) / 2})) {
+            strShown = "the cursor did not get to OK";
+        } else if (!PumpUntil([] { return ErrorBalloonWindow() != nullptr; }, 5000)) {
+            strShown = "no balloon after the click on OK";
+        } else {
+            CString strTitle, strText;
+            HWND hTip = ErrorBalloonWindow(&strTitle, &strText);
+            strBalloon = std::string(strTitle) + "|" + std::string(strText);
+            RECT rcTip;
+            ::GetWindowRect(hTip, &rcTip);
+            strShown = vorntest::WaitUntilScreenShows(hTip, rcTip, Pump);
+        }
+        ErrorBalloonHide();
+        Press(h, IDCANCEL);
+    }));
+    EXPECT_EQ(strBalloon, "Executable Files|The executable files directory is a required directory.");
+    EXPECT_EQ(strShown, "");
 }
 
 // Delete Messages in the console's menu is offered only while the console

@@ -30,6 +30,7 @@
 #include "session/VornGUIView.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/session/SessionViewFixture.h"
+#include "tests/support/ScreenShows.h"
 #include "tests/support/WinTestUtil.h"
 #include "tests/utilities/UtilityTestSupport.h"
 #include "utilities/UtilityTable.h"
@@ -241,6 +242,34 @@ TEST_F(UtilityMenu, ReelScanQuotesTheTapeAndItsPositionsMoveTheProgressWindow)
     ASSERT_EQ(1u, runs.size());
     EXPECT_EQ(Program("REELSCAN") + " \"" + strTape + "\" EXTERNALGUI", runs[0].strCommandLine);
     EXPECT_EQ(strTapeDir, runs[0].strFolder + "\\");
+}
+
+// A progress window stays over the main window on the screen, as the user
+// sees it, when the user clicks into the main window.
+TEST_F(UtilityMenu, ProgressWindowStaysOverTheMainWindowOnTheScreen)
+{
+    std::string strTape = dir.Write("tapes\\long.aws", std::string(1000, '\0'));
+    std::string strScript = dir.Write("reelscan.txt", "err IPOS=500\nsleep 30000\n");
+    ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_REELSCAN", strScript.c_str());
+    CWnd* pMain = app->m_pMainWnd;
+    pMain->SetWindowPos(nullptr, 0, 0, 800, 600, SWP_NOZORDER | SWP_SHOWWINDOW);
+    StartFromMenu(ID_UTIL_REELSCAN, [&](HWND h) { ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strTape.c_str()); });
+    HWND hProgress = ::FindWindowA("#32770", "REELSCAN long.aws");
+    ASSERT_NE(nullptr, hProgress);
+    EXPECT_EQ(pMain->m_hWnd, ::GetWindow(hProgress, GW_OWNER));
+    ::SetWindowPos(hProgress, nullptr, 300, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetForegroundWindow(hProgress);
+    RECT rcProgress;
+    ::GetWindowRect(hProgress, &rcProgress);
+    auto pump = [this] { PumpFor(10); };
+    EXPECT_EQ("", vorntest::WaitUntilScreenShows(hProgress, rcProgress, pump));
+    RECT rcView;
+    pView->GetWindowRect(&rcView);
+    ASSERT_TRUE(vorntest::ClickAt(POINT{rcView.left + 20, rcView.top + 20}));
+    ASSERT_TRUE(Pump([&] { return ::GetFocus() == pView->m_hWnd; }, 5000)) << "the click into the console";
+    EXPECT_EQ("", vorntest::WaitUntilScreenShows(hProgress, rcProgress, pump)) << "after the click";
+    ::SendMessageA(hProgress, WM_COMMAND, IDC_PROGRESS_CANCEL, 0);
+    EXPECT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 10000));
 }
 
 TEST_F(UtilityMenu, CancelRunsNothing)

@@ -1,0 +1,117 @@
+// ScreenShows.cpp: screen pixels against a window's own, and a real click.
+#include "tests/support/ScreenShows.h"
+
+#include <vector>
+
+namespace vorntest {
+
+namespace {
+
+// The pixels of a rectangle of hdc, rows from the top, 32 bits each.
+std::vector<DWORD> Pixels(HDC hdc, int x, int y, int cx, int cy)
+{
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = cx;
+    bi.bmiHeader.biHeight = -cy;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hBmp = ::CreateDIBSection(hdc, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HDC hMem = ::CreateCompatibleDC(hdc);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
+    ::BitBlt(hMem, 0, 0, cx, cy, hdc, x, y, SRCCOPY);
+    ::GdiFlush();
+    std::vector<DWORD> v((const DWORD*)pBits, (const DWORD*)pBits + (size_t)cx * cy);
+    ::SelectObject(hMem, hOld);
+    ::DeleteDC(hMem);
+    ::DeleteObject(hBmp);
+    return v;
+}
+
+const double kShownShare = 0.95;
+// A window another one covers keeps its old pixels on the X display until
+// the one on top repaints there: a window counts as shown once the screen
+// has shown it this long without a break.
+const DWORD kShownForMs = 500;
+
+}  // namespace
+
+double ScreenShareOf(HWND hWnd, const RECT& rcAsked)
+{
+    RECT rcWnd;
+    ::GetWindowRect(hWnd, &rcWnd);
+    // Only the screen that the system knows of can be read back.
+    RECT rcScreen = {::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN), 0, 0};
+    rcScreen.right = rcScreen.left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    rcScreen.bottom = rcScreen.top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    RECT rc;
+    if (!::IntersectRect(&rc, &rcAsked, &rcScreen))
+        return 0.0;
+    int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    if (cx <= 0 || cy <= 0)
+        return 0.0;
+    HDC hScreen = ::GetDC(nullptr);
+    std::vector<DWORD> screen = Pixels(hScreen, rc.left, rc.top, cx, cy);
+    ::ReleaseDC(nullptr, hScreen);
+    // The window's own DC holds what it drew, whatever covers it.
+    HDC hOwn = ::GetWindowDC(hWnd);
+    std::vector<DWORD> own = Pixels(hOwn, rc.left - rcWnd.left, rc.top - rcWnd.top, cx, cy);
+    ::ReleaseDC(hWnd, hOwn);
+    // A shaped window (a balloon) shows only inside its region.
+    HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
+    bool bShaped = ::GetWindowRgn(hWnd, hRgn) != ERROR;
+    size_t nSame = 0, nCounted = 0;
+    for (int y = 0; y < cy; ++y) {
+        for (int x = 0; x < cx; ++x) {
+            if (bShaped && !::PtInRegion(hRgn, rc.left - rcWnd.left + x, rc.top - rcWnd.top + y))
+                continue;
+            size_t i = (size_t)y * cx + x;
+            ++nCounted;
+            nSame += (screen[i] & 0xFFFFFF) == (own[i] & 0xFFFFFF);
+        }
+    }
+    ::DeleteObject(hRgn);
+    return nCounted ? (double)nSame / (double)nCounted : 0.0;
+}
+
+std::string WaitUntilScreenShows(HWND hWnd, const RECT& rc, const std::function<void()>& pump, DWORD dwTimeoutMs)
+{
+    double dShare = 0.0;
+    DWORD dwShownSince = 0;
+    bool bShown = false;
+    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < dwTimeoutMs; ::Sleep(20)) {
+        pump();
+        dShare = ScreenShareOf(hWnd, rc);
+        if (dShare < kShownShare) {
+            bShown = false;
+            continue;
+        }
+        if (!bShown) {
+            bShown = true;
+            dwShownSince = ::GetTickCount();
+        }
+        if (::GetTickCount() - dwShownSince >= kShownForMs)
+            return std::string();
+    }
+    char sz[160];
+    wsprintfA(sz, "the screen showed %d%% of the window's pixels at (%ld,%ld)-(%ld,%ld) after %lu ms",
+              (int)(dShare * 100), rc.left, rc.top, rc.right, rc.bottom, (unsigned long)dwTimeoutMs);
+    return sz;
+}
+
+bool ClickAt(POINT ptScreen)
+{
+    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    POINT pt = {};
+    ::GetCursorPos(&pt);
+    if (pt.x != ptScreen.x || pt.y != ptScreen.y)
+        return false;
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return ::SendInput(2, in, sizeof(INPUT)) == 2;
+}
+
+}  // namespace vorntest

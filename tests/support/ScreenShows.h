@@ -1,0 +1,29 @@
+// ScreenShows.h: what a user sees of a window: the pixels read back from the
+// screen, compared with what the window drew itself. Under Wine without a
+// window manager each top-level window is a window of the X display, and
+// the screen shows whichever lies on top there.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace vorntest {
+
+// The share (0 to 1) of the pixels of rc (screen coordinates, inside hWnd's
+// window rectangle) where the screen shows what hWnd drew.
+double ScreenShareOf(HWND hWnd, const RECT& rc);
+
+// Pumps with pump() until the screen has shown at least 95 per cent of rc
+// as hWnd drew it for half a second without a break, or dwTimeoutMs passed;
+// returns an empty text when it has, else what it saw last.
+std::string WaitUntilScreenShows(HWND hWnd, const RECT& rc, const std::function<void()>& pump,
+                                 DWORD dwTimeoutMs = 5000);
+
+// A press and release of the left mouse button at ptScreen, made as the
+// user makes it (the cursor moved there first); false when the cursor did
+// not get there.
+bool ClickAt(POINT ptScreen);
+
+}  // namespace vorntest
