@@ -105,7 +105,34 @@ void CProgressDlg::SetRange64(INT64 nLow, INT64 nHigh)
     m_nLow = m_bDescending ? nHigh : nLow;
     m_nHigh = m_bDescending ? nLow : nHigh;
     m_nPos = m_nLow;
+    m_fLow = 0.0;
+    m_fHigh = kDefaultDoubleRange;
+    m_fPos = 0.0;
     SetPos64(m_nLow);
+}
+
+void CProgressDlg::SetRangeDouble(double fLow, double fHigh)
+{
+    m_bDescending = fLow > fHigh;
+    m_fLow = m_bDescending ? fHigh : fLow;
+    m_fHigh = m_bDescending ? fLow : fHigh;
+    m_fPos = m_fLow;
+    m_nLow = 0;
+    m_nHigh = (INT64)kDefaultDoubleRange;
+    m_nPos = 0;
+    SetPosDouble(m_fLow);
+}
+
+double CProgressDlg::SetPosDouble(double fPos)
+{
+    double fPrevious = m_fPos;
+    // Not a number fails both comparisons and lands on the low end.
+    m_fPos = fPos > m_fHigh ? m_fHigh : (fPos >= m_fLow ? fPos : m_fLow);
+    if (m_bDescending)
+        SetPercent(ProgressFractionDouble(m_fHigh, m_fLow, m_fPos));
+    else
+        SetPercent(ProgressFractionDouble(m_fLow, m_fHigh, m_fPos));
+    return fPrevious;
 }
 
 INT64 CProgressDlg::SetPos64(INT64 nPos)

@@ -30,6 +30,10 @@ public:
     void SetRange64(INT64 nLow, INT64 nHigh);
     // Moves to nPos, clamped into the range; returns the previous position.
     INT64 SetPos64(INT64 nPos);
+    // The same on a floating-point range (the integer range goes back to
+    // 0-1000); a position that is not a number counts as the low end.
+    void SetRangeDouble(double fLow, double fHigh);
+    double SetPosDouble(double fPos);
     // Shows a fraction 0.0-1.0: bar position (0-1000) and "%5.1f%%" text.
     void SetPercent(double fFraction);
 
@@ -47,6 +51,9 @@ protected:
     void PostNcDestroy() override;
 
 private:
+    // The range that is not in use: 0 to this.
+    static constexpr double kDefaultDoubleRange = 1000.0;
+
     CButton m_CancelButton;
     CStatic m_Percent;
     // The bar; the themed progress control takes its place later.
@@ -57,5 +64,8 @@ private:
     INT64 m_nLow = 0;
     INT64 m_nHigh = 0;
     INT64 m_nPos = 0;
+    double m_fLow = 0.0;
+    double m_fHigh = kDefaultDoubleRange;
+    double m_fPos = 0.0;
     bool m_bDescending = false;
 };

@@ -168,3 +168,23 @@ double ProgressFraction(INT64 nLow, INT64 nHigh, INT64 nPos)
     UINT64 nOffset = bDescending ? (UINT64)nMax - (UINT64)nPos : (UINT64)nPos - (UINT64)nMin;
     return (double)nOffset / (double)nSpan;
 }
+
+double ProgressFractionDouble(double fLow, double fHigh, double fPos)
+{
+    if (fLow == fHigh)
+        return fPos > fLow ? 1.0 : 0.0;
+    bool bDescending = fLow > fHigh;
+    double fMin = bDescending ? fHigh : fLow;
+    double fMax = bDescending ? fLow : fHigh;
+    // Written so that a NaN anywhere fails every test and falls through to 0.
+    if (fPos > fMax)
+        fPos = fMax;
+    if (!(fPos >= fMin))
+        fPos = fMin;
+    double fOffset = bDescending ? fMax - fPos : fPos - fMin;
+    double fSpan = fMax - fMin;
+    double fFraction = fOffset / fSpan;
+    if (!(fFraction >= 0.0))
+        return 0.0;
+    return fFraction > 1.0 ? 1.0 : fFraction;
+}

@@ -87,3 +87,7 @@ INT64 ReadProgressNumber(const char* psz);
 // zero span never divides: it gives 1.0 once the position lies above the low
 // end, else 0.0.
 double ProgressFraction(INT64 nLow, INT64 nHigh, INT64 nPos);
+
+// The same on a floating-point range. A position or bound that is not a
+// number gives 0.0, and so does a span too wide to divide (infinite).
+double ProgressFractionDouble(double fLow, double fHigh, double fPos);

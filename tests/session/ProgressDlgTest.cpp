@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <limits>
 
 #include "tests/session/TestChildHost.h"
 
@@ -74,6 +75,32 @@ TEST_F(CDlgFixture, DescendingRangeCountsDown)
     EXPECT_EQ(Shown(m_pDlg).strText, "  0.0%");
     m_pDlg->SetPos64(2);
     EXPECT_EQ(Shown(m_pDlg).strText, " 80.0%");
+}
+
+TEST_F(CDlgFixture, DoubleRangeShowsAndClampsLikeTheIntegerOne)
+{
+    Open(0, 10);
+    m_pDlg->SetPos64(5);
+    // Given high to low it counts down; like SetRange64 it starts at the
+    // smaller end.
+    m_pDlg->SetRangeDouble(2.5, 0.5);
+    EXPECT_EQ(Shown(m_pDlg).strText, "100.0%");
+    struct SCase { double fPos; double fPrevious; const char* pszText; int nBar; };
+    const double kNaN = std::numeric_limits<double>::quiet_NaN();
+    for (SCase c : { SCase{ 2.0, 0.5, " 25.0%", 250 }, SCase{ 1.0, 2.0, " 75.0%", 750 },
+                     SCase{ -7.0, 1.0, "100.0%", 1000 }, SCase{ kNaN, 0.5, "100.0%", 1000 },
+                     SCase{ 9.0, 0.5, "  0.0%", 0 } }) {
+        EXPECT_EQ(m_pDlg->SetPosDouble(c.fPos), c.fPrevious) << c.fPos;
+        SShown s = Shown(m_pDlg);
+        EXPECT_EQ(s.strText, c.pszText) << c.fPos;
+        EXPECT_EQ(s.nBarPos, c.nBar) << c.fPos;
+    }
+    // A new integer range puts the floating-point one back to 0-1000.
+    m_pDlg->SetRange64(0, 4);
+    m_pDlg->SetPos64(1);
+    EXPECT_EQ(Shown(m_pDlg).strText, " 25.0%");
+    EXPECT_EQ(m_pDlg->SetPosDouble(500.0), 0.0);
+    EXPECT_EQ(Shown(m_pDlg).strText, " 50.0%");
 }
 
 TEST_F(CDlgFixture, EmptyRangeStaysAtZero)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 namespace {
@@ -244,6 +245,31 @@ TEST(UtilityProgress, FractionClampsAndNeverDividesByZero)
     for (const SFractionCase& c : kFractions)
         EXPECT_NEAR(c.dFraction, ProgressFraction(c.nLow, c.nHigh, c.nPos), 1e-9)
             << c.nLow << ".." << c.nHigh << " at " << c.nPos;
+}
+
+struct SDoubleCase {
+    double fLow, fHigh, fPos;
+    double dFraction;
+};
+
+TEST(UtilityProgress, DoubleFractionClampsAndSurvivesNonNumbers)
+{
+    const double kInf = std::numeric_limits<double>::infinity();
+    const double kNaN = std::numeric_limits<double>::quiet_NaN();
+    const SDoubleCase kFractions[] = {
+        { 0.0, 3.0, 1.0, 1.0 / 3 }, { 0.5, 1.5, 1.25, 0.75 }, { -2.0, 2.0, 0.0, 0.5 },
+        { 0.0, 100.0, -5.0, 0.0 }, { 0.0, 100.0, 250.0, 1.0 },
+        { 100.0, 0.0, 25.0, 0.75 }, { 100.0, 0.0, 100.0, 0.0 }, { 100.0, 0.0, -1.0, 1.0 },
+        { 4.0, 4.0, 4.0, 0.0 }, { 4.0, 4.0, 4.5, 1.0 },
+        // Not a number, wherever it comes, shows 0%.
+        { 0.0, 10.0, kNaN, 0.0 }, { kNaN, 10.0, 5.0, 0.0 }, { 0.0, kNaN, 5.0, 0.0 },
+        // An infinite span cannot be divided: 0%, never NaN.
+        { 0.0, kInf, 5.0, 0.0 }, { -kInf, kInf, 0.0, 0.0 }, { 0.0, kInf, kInf, 0.0 },
+        { 0.0, 10.0, kInf, 1.0 }, { 0.0, 10.0, -kInf, 0.0 },
+    };
+    for (const SDoubleCase& c : kFractions)
+        EXPECT_NEAR(c.dFraction, ProgressFractionDouble(c.fLow, c.fHigh, c.fPos), 1e-12)
+            << c.fLow << ".." << c.fHigh << " at " << c.fPos;
 }
 
 }  // namespace
