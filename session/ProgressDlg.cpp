@@ -3,9 +3,13 @@
 
 #include "framework/HelpKeys.h"
 #include "platform/DDX.h"
+#include "platform/Trace.h"
 #include "session/PipedProcessCtl.h"
 #include "session/SessionMessages.h"
 #include "session/UtilityProgress.h"
+#include "session/WindowPlaceClear.h"
+
+#include <vector>
 
 namespace {
 // The bar's range: tenths of a percent.
@@ -96,7 +100,47 @@ BOOL CProgressDlg::OnInitDialog()
     m_Progress.SetRange32(0, kBarRange);
     m_Progress.SetPos(0);
     m_Percent.SetWindowText("0.0%");
+    PlaceClearOfOtherRuns();
     return TRUE;
+}
+
+namespace {
+
+struct SOtherWindows {
+    HWND hSelf;
+    std::vector<RECT> rects;
+};
+
+BOOL CALLBACK CollectVisibleProgressWindow(HWND hWnd, LPARAM lParam)
+{
+    SOtherWindows* pOthers = (SOtherWindows*)lParam;
+    RECT rc;
+    if (hWnd != pOthers->hSelf && ::IsWindowVisible(hWnd) &&
+        dynamic_cast<CProgressDlg*>(CWnd::FromHandlePermanent(hWnd)) && ::GetWindowRect(hWnd, &rc))
+        pOthers->rects.push_back(rc);
+    return TRUE;
+}
+
+}  // namespace
+
+void CProgressDlg::PlaceClearOfOtherRuns()
+{
+    // Every run opens at the one remembered place: the progress windows of
+    // runs that go on at the same time would hide one another.
+    SOtherWindows others{ m_hWnd, {} };
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectVisibleProgressWindow, (LPARAM)&others);
+    MONITORINFO mi = {};
+    mi.cbSize = sizeof(mi);
+    if (!::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &mi)) {
+        TRACE_FAILED_CALL("GetMonitorInfo(...)");
+        return;
+    }
+    CRect rcWant;
+    GetWindowRect(&rcWant);
+    int nStep = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYSIZEFRAME);
+    RECT rc = PlaceWindowClear(rcWant, others.rects, mi.rcWork, nStep);
+    if (rc.left != rcWant.left || rc.top != rcWant.top)
+        SetWindowPos(nullptr, rc.left, rc.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CProgressDlg::SetRange64(INT64 nLow, INT64 nHigh)

@@ -49,6 +49,8 @@ protected:
     void OnClose();
     void OnWindowPosChanging(WINDOWPOS* pPos);
     void PostNcDestroy() override;
+    // Moves the window off the progress windows already shown.
+    void PlaceClearOfOtherRuns();
 
 private:
     // The range that is not in use: 0 to this.

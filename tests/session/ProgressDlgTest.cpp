@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <limits>
+#include <vector>
 
 #include "tests/session/TestChildHost.h"
 
@@ -162,6 +163,44 @@ TEST_F(CDlgFixture, OnlyTheWidthChanges)
     EXPECT_EQ(after.Height(), before.Height());
     // The bar takes the new width.
     EXPECT_EQ(barAfter.Width(), barBefore.Width() + 125);
+}
+
+TEST(ProgressDlg, RunsAtTheSameTimeDoNotHideOneAnother)
+{
+    CTestChildHost host;
+    std::vector<CProgressDlg*> dlgs;
+    std::vector<CRect> rects;
+    for (int i = 0; i < 3; ++i) {
+        CProgressDlg* pDlg = new CProgressDlg(nullptr, nullptr, 0, 10);
+        ASSERT_TRUE(pDlg->CreateHidden(host.m_hWnd));
+        pDlg->ShowWindow(SW_SHOW);
+        dlgs.push_back(pDlg);
+        CRect rc;
+        pDlg->GetWindowRect(&rc);
+        rects.push_back(rc);
+    }
+    // A window that was hidden (Esc) does not keep its place.
+    dlgs[1]->ShowWindow(SW_HIDE);
+    CProgressDlg* pFourth = new CProgressDlg(nullptr, nullptr, 0, 10);
+    ASSERT_TRUE(pFourth->CreateHidden(host.m_hWnd));
+    CRect rcFourth;
+    pFourth->GetWindowRect(&rcFourth);
+    MONITORINFO mi = {};
+    mi.cbSize = sizeof(mi);
+    ASSERT_TRUE(::GetMonitorInfoA(::MonitorFromWindow(dlgs[0]->m_hWnd, MONITOR_DEFAULTTONEAREST), &mi));
+    for (size_t i = 0; i < rects.size(); ++i) {
+        CRect rcOn;
+        EXPECT_TRUE(rcOn.IntersectRect(&rects[i], &mi.rcWork) && rcOn == rects[i]) << "window " << i << " off the work area";
+        EXPECT_EQ(rects[i].Size(), rects[0].Size()) << i;
+        for (size_t j = 0; j < i; ++j) {
+            CRect rcBoth;
+            EXPECT_FALSE(rcBoth.IntersectRect(&rects[i], &rects[j])) << "window " << i << " covers window " << j;
+        }
+    }
+    EXPECT_TRUE(rcFourth == rects[1]);
+    pFourth->DestroyWindow();
+    for (CProgressDlg* pDlg : dlgs)
+        pDlg->DestroyWindow();
 }
 
 TEST(ProgressDlg, OpenAndCloseLeaksNoGdiObjects)
