@@ -36,7 +36,7 @@ CRect ThickFrameBorders()
 BOOL CSCBMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
 {
     DWORD dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN | MFS_MOVEFRAME |
-                    MFS_4THICKFRAME | MFS_SYNCACTIVE;
+                    MFS_4THICKFRAME | MFS_SYNCACTIVE | MFS_BLOCKSYSMENU | FWS_SNAPTOPARENT;
     if (dwBarStyle & CBRS_SIZE_DYNAMIC)
         dwStyle &= ~MFS_MOVEFRAME;
     if (!CreateFrame(pParent, dwBarStyle, dwStyle))
@@ -70,7 +70,7 @@ void CSCBMiniDockFrameWnd::RecalcLayout(BOOL bNotify)
     CRect rc(0, 0, size.cx - 2 * kOverhang, size.cy - 2 * kOverhang);
     ::AdjustWindowRectEx(&rc, GetStyle(), FALSE, GetExStyle());
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, rc.Width(), rc.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!m_bPlaced) {
+    if (!m_bPlaced && (m_dwFrameFlags & FWS_SNAPTOPARENT)) {
         // Only now the frame has its real size: it starts inside the work
         // area, its close button in reach.
         m_bPlaced = TRUE;
@@ -186,14 +186,15 @@ BOOL CSCBMiniDockFrameWnd::OnNcActivate(BOOL bActive)
 
 void CSCBMiniDockFrameWnd::OnSetFocus(CWnd* pOldWnd)
 {
-    CMiniDockFrameWnd::OnSetFocus(pOldWnd);
+    // The caption turns active now, not at the next idle update.
     if (CSizingControlBar* pBar = GetSizingControlBar())
-        pBar->SendMessage(WM_NCPAINT);
+        pBar->ShowCaptionActive(TRUE, TRUE);
+    CMiniDockFrameWnd::OnSetFocus(pOldWnd);
 }
 
 void CSCBMiniDockFrameWnd::OnKillFocus(CWnd* pNewWnd)
 {
     CHelpButtonMiniDockFrameWnd::OnKillFocus(pNewWnd);
     if (CSizingControlBar* pBar = GetSizingControlBar())
-        pBar->SendMessage(WM_NCPAINT);
+        pBar->ShowCaptionActive(pNewWnd && ::IsChild(m_hWnd, pNewWnd->m_hWnd), FALSE);
 }

@@ -379,6 +379,15 @@ BOOL CSizingControlBar::IsCaptionActive()
     return hFocus && (hFocus == pScope->m_hWnd || ::IsChild(pScope->m_hWnd, hFocus));
 }
 
+void CSizingControlBar::ShowCaptionActive(BOOL bActive, BOOL bRepaint)
+{
+    if (bRepaint)
+        m_bActivePainted = !bActive;
+    m_bActive = bActive;
+    if (m_bActive != m_bActivePainted)
+        SendMessage(WM_NCPAINT);
+}
+
 void CSizingControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL)
 {
     UpdateCaptionState();

@@ -83,6 +83,10 @@ public:
     virtual CSize SetMinFloatingSize(int cx, int cy);
 
     virtual BOOL IsCaptionActive();
+    // Sets the caption's active look at once (the floating frame, as the
+    // focus comes and goes) and repaints it when it differs from the last
+    // paint, or always with bRepaint.
+    void ShowCaptionActive(BOOL bActive, BOOL bRepaint);
     virtual CWnd* GetFocusScopeWnd();
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;

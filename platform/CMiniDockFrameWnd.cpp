@@ -12,6 +12,8 @@ BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CFrameWnd)
     ON_WM_NCLBUTTONDBLCLK()
     ON_WM_NCACTIVATE()
     ON_WM_SETFOCUS()
+    ON_WM_SYSCOMMAND()
+    ON_WM_CONTEXTMENU()
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -33,6 +35,10 @@ BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
 
 BOOL CMiniDockFrameWnd::CreateFrame(CWnd* pParent, DWORD dwBarStyle, DWORD dwStyle)
 {
+    // Frame flags are not window styles: as such they would add a
+    // minimise and a maximise box.
+    m_dwFrameFlags = dwStyle & (MFS_BLOCKSYSMENU | FWS_SNAPTOPARENT);
+    dwStyle &= ~(MFS_BLOCKSYSMENU | FWS_SNAPTOPARENT);
     m_bInRecalc = TRUE;  // no layout while the parts are made
     if (!CreateEx(WS_EX_TOOLWINDOW, nullptr, nullptr, dwStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, HwndOf(pParent),
                   nullptr)) {
@@ -140,6 +146,25 @@ void CMiniDockFrameWnd::OnSetFocus(CWnd*)
     HWND hFirst = pBar ? ::GetWindow(pBar->m_hWnd, GW_CHILD) : nullptr;
     if (hFirst)
         ::SetFocus(hFirst);
+}
+
+void CMiniDockFrameWnd::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    // The system menu opens by a click on the icon (SC_MOUSEMENU) or by
+    // Alt+Space (SC_KEYMENU with the blank).
+    UINT nCommand = nID & 0xFFF0;
+    bool bOpensSysMenu = nCommand == SC_MOUSEMENU || (nCommand == SC_KEYMENU && lParam == ' ');
+    if (bOpensSysMenu && (m_dwFrameFlags & MFS_BLOCKSYSMENU))
+        return;
+    Default();
+}
+
+void CMiniDockFrameWnd::OnContextMenu(CWnd* pWnd, CPoint pt)
+{
+    // A right click on the caption opens the system menu by default.
+    if (pWnd && pWnd->m_hWnd == m_hWnd && (m_dwFrameFlags & MFS_BLOCKSYSMENU))
+        return;
+    Default();
 }
 
 void CMiniDockFrameWnd::OnDestroy()

@@ -23,11 +23,14 @@ public:
     void RecalcLayout(BOOL bNotify = TRUE) override;
     // The bar in the frame, or null.
     CControlBar* GetFloatingBar() const;
+    // MFS_BLOCKSYSMENU and FWS_SNAPTOPARENT, as given to Create.
+    DWORD GetFrameFlags() const { return m_dwFrameFlags; }
 
     CDockBar m_wndDockBar;
 
 protected:
-    // Makes the window with dwWndStyle (MFS_* bits in its low word) and the dock bar.
+    // Makes the window with dwWndStyle (MFS_* bits in its low word; the frame
+    // flags are taken out of it) and the dock bar.
     BOOL CreateFrame(CWnd* pParent, DWORD dwBarStyle, DWORD dwWndStyle);
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     void OnClose();
@@ -36,6 +39,9 @@ protected:
     void OnNcLButtonDblClk(UINT nHitTest, CPoint pt);
     BOOL OnNcActivate(BOOL bActive);
     void OnSetFocus(CWnd* pOldWnd);
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnContextMenu(CWnd* pWnd, CPoint pt);
     void OnDestroy();
     BOOL m_bInRecalc = FALSE;
+    DWORD m_dwFrameFlags = 0;
 };

@@ -67,15 +67,19 @@
 #endif
 
 // ---- mini-frame styles (bits of the window style the frame interprets) ----
+// The low ones stay in the window style, where a pop-up window leaves them
+// unused. MFS_BLOCKSYSMENU and FWS_SNAPTOPARENT are WS_MAXIMIZEBOX and
+// WS_MINIMIZEBOX there: CMiniDockFrameWnd takes them out of the style it is
+// created with and keeps them as its frame flags.
 #ifndef MFS_MOVEFRAME
 #define MFS_SYNCACTIVE     0x00000100L  // activates with its owner
 #define MFS_4THICKFRAME    0x00000200L  // sizable on all four sides
 #define MFS_THICKFRAME     0x00000400L
 #define MFS_MOVEFRAME      0x00000800L  // moved by its whole frame
-#define MFS_BLOCKSYSMENU   0x00010000L
+#define MFS_BLOCKSYSMENU   0x00010000L  // its system menu never opens (icon, caption, Alt+Space)
 #endif
 #ifndef FWS_SNAPTOPARENT
-#define FWS_SNAPTOPARENT   0x00020000L
+#define FWS_SNAPTOPARENT   0x00020000L  // laid out inside the work area of its monitor
 #endif
 
 // RepositionBars flags.

@@ -544,3 +544,154 @@ TEST_F(SizingBarTest, LayoutAndSizesComeBackInANewFrame)
     // Alone in the top row now, the docked bar takes the row's whole width.
     EXPECT_EQ(g.a.GetDockedSize(TRUE).cx - 2, g.TopWidth() + 2);
 }
+
+namespace {
+
+// A dialog bar whose caption state can be read.
+struct CProbeBar : cdxCDynamicBarT<CBarDlg> {
+    BOOL CaptionActive() const { return m_bActive; }
+    BOOL CaptionPaintedActive() const { return m_bActivePainted; }
+};
+
+// Counts the menu loops the thread enters; each one is ended at its first
+// timer tick, so a system menu that opens does not hold the test.
+struct MenuLoopWatch {
+    static inline int s_nLoops = 0;
+    HHOOK hHook;
+    UINT_PTR nTimer;
+    MenuLoopWatch()
+    {
+        s_nLoops = 0;
+        hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, ::GetCurrentThreadId());
+        nTimer = ::SetTimer(nullptr, 0, 50, EndAnyMenu);
+    }
+    ~MenuLoopWatch()
+    {
+        ::KillTimer(nullptr, nTimer);
+        ::UnhookWindowsHookEx(hHook);
+    }
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wp, LPARAM lp)
+    {
+        if (nCode == HC_ACTION && ((const CWPSTRUCT*)lp)->message == WM_ENTERMENULOOP)
+            s_nLoops++;
+        return ::CallNextHookEx(nullptr, nCode, wp, lp);
+    }
+    static void CALLBACK EndAnyMenu(HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); }
+};
+
+// Asks the frame for its system menu in every way a user can.
+void AskForSystemMenu(CWnd& frame)
+{
+    CRect rc;
+    frame.GetWindowRect(&rc);
+    frame.SendMessage(WM_SYSCOMMAND, SC_KEYMENU, ' ');
+    frame.SendMessage(WM_SYSCOMMAND, SC_MOUSEMENU, MAKELPARAM(rc.left + 4, rc.top + 4));
+    frame.SendMessage(WM_CONTEXTMENU, (WPARAM)frame.m_hWnd, MAKELPARAM(rc.left + 30, rc.top + 4));
+}
+
+}  // namespace
+
+TEST_F(SizingBarTest, FloatingFrameKeepsItsFlagsOutOfTheWindowStyleAndBlocksItsSystemMenu)
+{
+    SizingFrame f;
+    f.pFrame->FloatControlBar(&f.a, CPoint(300, 300));
+    f.Settle();
+    CSCBMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CSCBMiniDockFrameWnd, f.a.GetDockingFrame());
+    ASSERT_NE(pMini, nullptr);
+    EXPECT_EQ(pMini->GetFrameFlags(), (DWORD)(MFS_BLOCKSYSMENU | FWS_SNAPTOPARENT));
+    // As window styles they would be a maximise and a minimise box.
+    EXPECT_FALSE(pMini->GetStyle() & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+
+    // A frame holding no sizing bar keeps its caption and system menu; the
+    // menu stays shut however it is asked for. A plain floating frame, which
+    // does not block it, shows that the asking works.
+    CSCBMiniDockFrameWnd* pBlocked = new CSCBMiniDockFrameWnd;
+    ASSERT_TRUE(pBlocked->Create(f.pFrame, CBRS_ALIGN_TOP));
+    pBlocked->SetWindowPos(nullptr, 100, 100, 200, 80, SWP_NOZORDER | SWP_SHOWWINDOW);
+    ASSERT_TRUE(pBlocked->GetStyle() & WS_SYSMENU);
+    CMiniDockFrameWnd* pPlain = new CMiniDockFrameWnd;
+    ASSERT_TRUE(pPlain->Create(f.pFrame, CBRS_ALIGN_TOP));
+    pPlain->SetWindowPos(nullptr, 100, 200, 200, 80, SWP_NOZORDER | SWP_SHOWWINDOW);
+    EXPECT_EQ(pPlain->GetFrameFlags(), 0u);
+    {
+        MenuLoopWatch watch;
+        AskForSystemMenu(*pBlocked);
+        EXPECT_EQ(MenuLoopWatch::s_nLoops, 0);
+        AskForSystemMenu(*pPlain);
+        EXPECT_GE(MenuLoopWatch::s_nLoops, 1) << "the system menu of a plain floating frame did not open";
+    }
+    pBlocked->DestroyWindow();
+    pPlain->DestroyWindow();
+}
+
+TEST_F(SizingBarTest, FloatingFrameShowsItsCaptionActiveAsSoonAsItHasTheFocus)
+{
+    SizingFrame f;
+    CProbeBar bar;
+    ASSERT_TRUE(bar.Create("Dialog bar", f.pFrame, kBarA + 8, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    f.pFrame->FloatControlBar(&bar, CPoint(300, 300));
+    f.Settle();
+    CSCBMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CSCBMiniDockFrameWnd, bar.GetDockingFrame());
+    ASSERT_NE(pMini, nullptr);
+    f.pFrame->SetFocus();
+    f.Settle();
+    ASSERT_FALSE(bar.CaptionActive());
+    // No idle update in between: the frame's focus handler alone.
+    {
+        NcPaintCounter counter(bar.m_hWnd);
+        pMini->SetFocus();
+        EXPECT_TRUE(bar.CaptionActive());
+        EXPECT_TRUE(bar.CaptionPaintedActive());
+        EXPECT_GE(NcPaintCounter::s_nCount, 1);
+        EXPECT_TRUE(::IsChild(bar.m_hWnd, ::GetFocus())) << "the focus goes on into the bar's dialog";
+    }
+    // Moving on into the bar keeps it active without another paint.
+    {
+        NcPaintCounter counter(bar.m_hWnd);
+        pMini->SendMessage(WM_KILLFOCUS, (WPARAM)bar.m_dlg.m_hWnd);
+        EXPECT_TRUE(bar.CaptionActive());
+        EXPECT_EQ(NcPaintCounter::s_nCount, 0);
+    }
+    // The focus leaves the frame: inactive at once, repainted.
+    {
+        NcPaintCounter counter(bar.m_hWnd);
+        pMini->SendMessage(WM_KILLFOCUS, (WPARAM)f.pFrame->m_hWnd);
+        EXPECT_FALSE(bar.CaptionActive());
+        EXPECT_FALSE(bar.CaptionPaintedActive());
+        EXPECT_EQ(NcPaintCounter::s_nCount, 1);
+    }
+}
+
+TEST_F(SizingBarTest, FloatingFramesComeBackWhereTheyWereAndDoNotDrift)
+{
+    const char* kProfile = "BarsState\\BarsState";
+    CPoint ptSaved;
+    {
+        SizingFrame f;
+        f.pFrame->FloatControlBar(&f.b, CPoint(410, 270));
+        f.Settle();
+        CRect rc;
+        f.b.GetDockingFrame()->GetWindowRect(&rc);
+        ptSaved = rc.TopLeft();
+        f.pFrame->SaveBarState(kProfile);
+        CSizingControlBar::GlobalSaveState(f.pFrame, kProfile);
+    }
+    // Two starts: after the first the program ends without saving (it was
+    // killed), after the second it saves as it closes.
+    for (int nStart = 0; nStart < 3; ++nStart) {
+        SizingFrame g;
+        ASSERT_TRUE(VerifyBarState(g.pFrame, kProfile));
+        g.pFrame->LoadBarState(kProfile);
+        CSizingControlBar::GlobalLoadState(g.pFrame, kProfile);
+        g.Settle();
+        ASSERT_TRUE(g.b.IsFloatingBar());
+        CRect rc;
+        g.b.GetDockingFrame()->GetWindowRect(&rc);
+        EXPECT_EQ(rc.TopLeft(), ptSaved) << "start " << nStart;
+        if (nStart == 1) {
+            g.pFrame->SaveBarState(kProfile);
+            CSizingControlBar::GlobalSaveState(g.pFrame, kProfile);
+        }
+    }
+}
