@@ -160,6 +160,10 @@ bool LockedHeight(DWORD dwStyle)
     return !CSizingControlBar::s_bClassicDocking && (dwStyle & SCBS_FIXED_HEIGHT);
 }
 
+// The least docked size of any bar: its caption with the close and help buttons.
+const int kMinDockedCx = 33;
+const int kMinDockedCy = 32;
+
 }  // namespace
 
 CSize CSizingControlBar::SetDockedSize(BOOL bHorz, int cx, int cy)
@@ -177,9 +181,9 @@ CSize CSizingControlBar::SetMinDockedSize(BOOL bHorz, int cx, int cy)
 {
     CSize& size = bHorz ? m_szMinHorz : m_szMinVert;
     if (!LockedWidth(m_dwSCBStyle))
-        size.cx = std::max(cx, 33);
+        size.cx = std::max(cx, kMinDockedCx);
     if (!LockedHeight(m_dwSCBStyle))
-        size.cy = std::max(cy, 32);
+        size.cy = std::max(cy, kMinDockedCy);
     return size;
 }
 
@@ -329,6 +333,16 @@ CSize CSizingControlBar::CalcDynamicLayout(int nLength, DWORD dwMode)
     m_szFloat.cx = std::max(m_szFloat.cx, m_szMinFloat.cx);
     m_szFloat.cy = std::max(m_szFloat.cy, m_szMinFloat.cy);
     return m_szFloat;
+}
+
+CSize CSizingControlBar::CalcMinimumLayout(BOOL bHorz)
+{
+    CSize size = GetMinDockedSize(bHorz);
+    if (LockedWidth(m_dwSCBStyle))
+        size.cx = kMinDockedCx;
+    if (LockedHeight(m_dwSCBStyle))
+        size.cy = kMinDockedCy;
+    return size;
 }
 
 // In classic docking the framework's floating frame is sized by its corners

@@ -91,6 +91,9 @@ public:
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    // The minimum docked size of that orientation; an extent the bar's style
+    // fixes may still be cut down to the caption's buttons.
+    CSize CalcMinimumLayout(BOOL bHorz) override;
     // Classic docking: the floating size from a dragged frame corner.
     bool SizeFromClassicCorner();
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;

@@ -134,10 +134,14 @@ void CSizingControlBar::BeginEdgeDrag(int nHitTest, CPoint pt)
         }
         CSize size = GetDockedSize(bHorz);
         int nExcess = std::max(0, (int)(bHorz ? size.cy : size.cx) - nMinWidth);
+        // The bar may grow into the view's room, down to the view's minimum.
         CRect rcRoom;
-        if (m_pDockSite)
+        CSize minView(0, 0);
+        if (m_pDockSite) {
             m_pDockSite->RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rcRoom);
-        int nRoom = std::max(0, (int)(bHorz ? rcRoom.Height() : rcRoom.Width()) - 2);
+            minView = m_pDockSite->GetMinimumViewSize();
+        }
+        int nRoom = std::max(0, (int)(bHorz ? rcRoom.Height() - minView.cy : rcRoom.Width() - minView.cx) - 2);
         bool bLeading = nHitTest == HTTOP || nHitTest == HTLEFT;
         m_nTrackPosMin -= bLeading ? nRoom : nExcess;
         m_nTrackPosMax += bLeading ? nExcess : nRoom;

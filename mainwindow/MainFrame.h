@@ -89,6 +89,8 @@ public:
     // The bar of table entry i, and the table entry of a bar id (-1: none).
     cdxCDynamicBar* GetMainBar(int i);
     static int FindMainBar(UINT nBarID);
+    // The console keeps a few lines and columns beside the docked bars.
+    CSize GetMinimumViewSize() override;
     // Docks pBar in the row of pTarget, right after it.
     void DockControlBarNextTo(CControlBar* pBar, CControlBar* pTarget);
     // Rebuilds the status panes with or without the system-status panes.

@@ -149,6 +149,19 @@ void CMainFrame::DockBarsByDefault()
     HoldLayout(false);
 }
 
+// However many bars are docked, the console shows eight lines of forty
+// columns, with its border and scroll bars: rows of bars that want more room
+// are cut (each keeps at least its caption).
+CSize CMainFrame::GetMinimumViewSize()
+{
+    const int kLines = 8, kColumns = 40;
+    int nLine = g_pView ? g_pView->GetLineHeight() : 16;
+    int nChar = g_pView ? g_pView->GetCharWidth() : 8;
+    int cxFrame = 2 * ::GetSystemMetrics(SM_CXEDGE), cyFrame = 2 * ::GetSystemMetrics(SM_CYEDGE);
+    return CSize(kColumns * nChar + cxFrame + ::GetSystemMetrics(SM_CXVSCROLL),
+                 kLines * nLine + cyFrame + ::GetSystemMetrics(SM_CYHSCROLL));
+}
+
 void CMainFrame::NotifyViewOfBarVisibility()
 {
     if (!g_pView || !g_pView->m_hWnd)

@@ -3,6 +3,8 @@
 // a bar through its dock context.
 #include "platform/CControlBar.h"
 
+#include <algorithm>
+
 #include "platform/CDockBar.h"
 #include "platform/CDockContext.h"
 #include "platform/CFrameWnd.h"
@@ -123,6 +125,11 @@ CSize CControlBar::CalcDynamicLayout(int, DWORD dwMode)
     return CalcFixedLayout((dwMode & LM_STRETCH) != 0, bHorz);
 }
 
+CSize CControlBar::CalcMinimumLayout(BOOL bHorz)
+{
+    return CalcFixedLayout(FALSE, bHorz);
+}
+
 void CControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL) {}
 
 void CControlBar::DelayShow(BOOL bShow)
@@ -156,6 +163,10 @@ void CControlBar::PlaceInLayout(CRect& rcRemain, BOOL bQuery)
                      ? CalcDynamicLayout(-1, LM_STRETCH | (bHorz ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK))
                      : CalcFixedLayout(TRUE, bHorz);
     m_bLayoutQuery = FALSE;
+    // Never more than is left: a bar that does not fit is cut, and never
+    // covers the bars placed before it.
+    size.cx = std::min((int)size.cx, std::max((int)rcRemain.Width(), 0));
+    size.cy = std::min((int)size.cy, std::max((int)rcRemain.Height(), 0));
     CRect rc = rcRemain;
     if (dwAlign & CBRS_ALIGN_TOP) {
         rc.bottom = rc.top + size.cy;

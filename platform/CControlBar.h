@@ -57,6 +57,10 @@ public:
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
     // The size of a CBRS_SIZE_DYNAMIC bar for nLength in mode (LM_*).
     virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
+    // The least room the bar can do with docked in a row (bHorz: a
+    // horizontal one), when the frame is too small for every bar's size. A
+    // plain bar cannot shrink: its fixed size.
+    virtual CSize CalcMinimumLayout(BOOL bHorz);
     // Idle-time update of the bar's items (pTarget is the frame).
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
 

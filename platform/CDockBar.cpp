@@ -203,6 +203,40 @@ std::vector<std::vector<CControlBar*>> CDockBar::GetRows() const
     return rows;
 }
 
+namespace {
+
+// The size a bar of a dock bar's row asks for.
+CSize RowBarSize(CControlBar* pBar, BOOL bHorz)
+{
+    if (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC)
+        return pBar->CalcDynamicLayout(0, bHorz ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK);
+    return pBar->CalcFixedLayout(FALSE, bHorz);
+}
+
+}  // namespace
+
+std::vector<DockRowNeed> CDockBar::MeasureRows(BOOL bHorz)
+{
+    std::vector<DockRowNeed> rows;
+    for (const std::vector<CControlBar*>& row : GetRows()) {
+        DockRowNeed need = {0, 0, 0};
+        bool bAny = false;
+        for (CControlBar* pBar : row) {
+            if (!pBar->IsVisible())
+                continue;
+            CSize size = RowBarSize(pBar, bHorz), minSize = pBar->CalcMinimumLayout(bHorz);
+            need.nWant = std::max(need.nWant, (int)(bHorz ? size.cy : size.cx));
+            need.nMin = std::max(need.nMin, (int)(bHorz ? minSize.cy : minSize.cx));
+            // Neighbours in a row overlap by their two-pixel borders.
+            need.nMinLength += (int)(bHorz ? minSize.cx : minSize.cy) - (bAny ? 2 : 0);
+            bAny = true;
+        }
+        if (bAny)
+            rows.push_back(need);
+    }
+    return rows;
+}
+
 int CDockBar::LayoutRows(int nLength, BOOL bHorz)
 {
     // The rows are taken first: a bar's layout may split its row (a row break
@@ -223,6 +257,18 @@ int CDockBar::LayoutRows(int nLength, BOOL bHorz)
                              : pBar->CalcFixedLayout(FALSE, bHorz);
             bars.push_back(pBar);
             sizes.push_back(size);
+        }
+        // A row cut to the cap: its bars are as thick as the row, not less
+        // than the thickest of their minimums.
+        if (m_nRowCap != INT32_MAX && !bars.empty()) {
+            int nRowMin = 0;
+            for (CControlBar* pBar : bars) {
+                CSize minSize = pBar->CalcMinimumLayout(bHorz);
+                nRowMin = std::max(nRowMin, (int)(bHorz ? minSize.cy : minSize.cx));
+            }
+            int nMost = std::max(m_nRowCap, nRowMin);
+            for (CSize& size : sizes)
+                (bHorz ? size.cy : size.cx) = std::min((int)(bHorz ? size.cy : size.cx), nMost);
         }
         for (size_t k = 0; k < bars.size(); k++) {
             CRect rc;

@@ -3,7 +3,9 @@
 // m_arrBars (a CPtrArray) holds a null before every row, bar pointers, and placeholders
 // (the control id of a bar that is remembered in that place while it floats
 // elsewhere); see DockRowModel.h. Hidden bars keep their entries and take
-// no room. The dock bar's thickness is the sum of its rows' thicknesses.
+// no room. The dock bar's thickness is the sum of its rows' thicknesses; a
+// row is cut to m_nRowCap (never below its bars' minimums) when the frame is
+// short of room.
 #pragma once
 
 #include "platform/CControlBar.h"
@@ -42,9 +44,15 @@ public:
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     // The real bars of each row, in list order (hidden ones included).
     std::vector<std::vector<CControlBar*>> GetRows() const;
+    // What each row with visible bars wants and needs at the least (bHorz:
+    // the rows are horizontal), for the frame's sharing of its room.
+    std::vector<DockRowNeed> MeasureRows(BOOL bHorz);
 
     DockEntryList m_arrBars;
     BOOL m_bFloating;
+    // The most a row may take across (DockRowCap): set by the frame's layout
+    // when its sides want more room than the view leaves them.
+    int m_nRowCap = INT32_MAX;
 
 protected:
     // Where a bar docked at the screen rectangle rc goes in the list.

@@ -71,6 +71,10 @@ public:
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
     // The bar (or dock bar) with control id nID, or null.
     CControlBar* GetControlBar(UINT nID);
+    // The least room the view keeps beside the docked bars: when the bars
+    // want more, their rows are cut (never below their minimums) and the
+    // view keeps this. None by default.
+    virtual CSize GetMinimumViewSize() { return CSize(0, 0); }
     // Asks for RecalcLayout at the next idle time (WM_IDLEUPDATECMDUI).
     void DelayRecalcLayout(BOOL bNotify = TRUE);
     // While held, RecalcLayout only notes that a layout is due; the last
@@ -119,6 +123,9 @@ protected:
     void OnInitMenuPopup(CMenu* pPopup, UINT nIndex, BOOL bSysMenu);
     void OnSetFocus(CWnd* pOldWnd);
     LRESULT OnIdleUpdateCmdUI(WPARAM wp, LPARAM lp);
+    // Caps the rows of the side dock bars so that the view keeps its
+    // minimum size in rcRoom (what the sides may share).
+    void ShareRoomAmongSides(const CRect& rcRoom);
     // A floating frame for a bar of style dwStyle, or null.
     CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
     // Shows or hides the frames of floating bars with a delayed show pending.

@@ -9,6 +9,7 @@
 #include "platform/CFrameWnd.h"
 #include "platform/CMiniDockFrameWnd.h"
 #include "platform/CWinApp.h"
+#include "platform/DockRowModel.h"
 #include "platform/ProfileStore.h"
 #include "platform/WindowHelpers.h"
 
@@ -100,24 +101,54 @@ void CFrameWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT, UINT nFlag, LP
     if (!bQuery)
         ApplyFloatingDelayShows();
     // Bars made on the frame itself first (the status bar), then the sides.
-    std::vector<CControlBar*> order;
+    std::vector<CControlBar*> own, sides;
     for (CControlBar* pBar : m_listControlBars)
         if (!IsSideDockBar(pBar))
-            order.push_back(pBar);
+            own.push_back(pBar);
     for (const SideInfo& side : kSides)
         if (CControlBar* pDock = GetControlBar(side.nID))
-            order.push_back(pDock);
-    for (CControlBar* pBar : order) {
-        UINT nID = (UINT)pBar->GetDlgCtrlID();
-        if (!pBar->m_hWnd || ::GetParent(pBar->m_hWnd) != m_hWnd || nID < nIDFirst || nID > nIDLast)
-            continue;
-        if (!bQuery)
-            pBar->RecalcDelayShow();
-        if (pBar->GetStyle() & WS_VISIBLE)
-            pBar->PlaceInLayout(rc, bQuery);
-    }
+            sides.push_back(pDock);
+    auto place = [&](const std::vector<CControlBar*>& bars) {
+        for (CControlBar* pBar : bars) {
+            UINT nID = (UINT)pBar->GetDlgCtrlID();
+            if (!pBar->m_hWnd || ::GetParent(pBar->m_hWnd) != m_hWnd || nID < nIDFirst || nID > nIDLast)
+                continue;
+            if (!bQuery)
+                pBar->RecalcDelayShow();
+            if (pBar->GetStyle() & WS_VISIBLE)
+                pBar->PlaceInLayout(rc, bQuery);
+        }
+    };
+    place(own);
+    ShareRoomAmongSides(rc);
+    place(sides);
     if (lpRectParam)
         *lpRectParam = rc;
+}
+
+void CFrameWnd::ShareRoomAmongSides(const CRect& rcRoom)
+{
+    CDockBar* pDocks[4] = {};
+    std::vector<DockRowNeed> across[2];  // the rows of top and bottom, the columns of left and right
+    int nBandLength = 0;                // what the left and right columns need between top and bottom
+    for (int i = 0; i < 4; i++) {
+        pDocks[i] = DYNAMIC_DOWNCAST(CDockBar, GetControlBar(kSides[i].nID));
+        if (!pDocks[i] || !pDocks[i]->m_hWnd || !(pDocks[i]->GetStyle() & WS_VISIBLE))
+            continue;
+        BOOL bHorz = i < 2;
+        pDocks[i]->m_nRowCap = INT32_MAX;  // measured uncut
+        for (const DockRowNeed& row : pDocks[i]->MeasureRows(bHorz)) {
+            across[bHorz ? 0 : 1].push_back(row);
+            if (!bHorz)
+                nBandLength = std::max(nBandLength, row.nMinLength + 2);  // a column starts 2 pixels up
+        }
+    }
+    CSize minView = GetMinimumViewSize();
+    int nCapHorz = DockRowCap(across[0], rcRoom.Height() - std::max((int)minView.cy, nBandLength));
+    int nCapVert = DockRowCap(across[1], rcRoom.Width() - (int)minView.cx);
+    for (int i = 0; i < 4; i++)
+        if (pDocks[i])
+            pDocks[i]->m_nRowCap = i < 2 ? nCapHorz : nCapVert;
 }
 
 BOOL CFrameWnd::OnBarCheck(UINT nID)

@@ -78,6 +78,37 @@ std::vector<int> DockRowPlace(const std::vector<DockRowItem>& items, int nRowLen
 
 namespace {
 
+int CappedTotal(const std::vector<DockRowNeed>& rows, int nCap)
+{
+    int nTotal = 0;
+    for (const DockRowNeed& row : rows)
+        nTotal += std::max(row.nMin, std::min(row.nWant, nCap));
+    return nTotal;
+}
+
+}  // namespace
+
+int DockRowCap(const std::vector<DockRowNeed>& rows, int nBudget)
+{
+    int nHigh = 0;
+    for (const DockRowNeed& row : rows)
+        nHigh = std::max(nHigh, row.nWant);
+    if (CappedTotal(rows, nHigh) <= nBudget)
+        return INT32_MAX;
+    // The greatest cap that fits: the total grows with the cap.
+    int nLow = 0;
+    while (nLow < nHigh) {
+        int nMid = nLow + (nHigh - nLow + 1) / 2;
+        if (CappedTotal(rows, nMid) <= nBudget)
+            nLow = nMid;
+        else
+            nHigh = nMid - 1;
+    }
+    return nLow;
+}
+
+namespace {
+
 void ShrinkRow(std::vector<DockShareItem>& items, int nDelta)
 {
     while (nDelta < 0) {

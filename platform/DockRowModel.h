@@ -1,9 +1,10 @@
 // DockRowModel.h: the window-free arithmetic of docking: the dock bar's list
 // of entries (bars, row breaks, placeholders), placing the bars of one row,
 // sharing a row's length among resizable bars, aligning them end to end,
-// moving the edge between two bars of a row, and finding the side a dragged
-// bar docks on. The window classes (CDockBar, CDockContext,
-// CSizingControlBar) feed it lengths and rectangles and apply its answers.
+// moving the edge between two bars of a row, cutting rows to the room the
+// frame has for its sides, and finding the side a dragged bar docks on. The
+// window classes (CDockBar, CDockContext, CSizingControlBar, CFrameWnd) feed
+// it lengths and rectangles and apply its answers.
 //
 // A dock bar's list holds, in row order: a null entry before every row (the
 // first entry is always null), a bar pointer for a docked bar, and a
@@ -11,6 +12,7 @@
 // remembered in that place but lives elsewhere (hidden or floating).
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "platform/CArray.h"
@@ -59,6 +61,21 @@ struct DockRowItem {
 // pushed back towards the start, but never before -nOverlap. Returns the
 // start positions, in the same order.
 std::vector<int> DockRowPlace(const std::vector<DockRowItem>& items, int nRowLength, int nOverlap);
+
+// One row of a dock bar, for sharing the frame's room among the rows of its
+// sides: the thickness its bars want across the row, the least they can do
+// with (their captions and buttons still shown), and the least length its
+// bars need along it.
+struct DockRowNeed {
+    int nWant;
+    int nMin;
+    int nMinLength;
+};
+// The greatest thickness a row may take so that all rows together fit
+// nBudget: every row is cut to the cap but never below its minimum (the
+// thickest rows give way first, the thin ones keep their size). INT32_MAX
+// when every row fits as it wants; 0 when even the minimums do not fit.
+int DockRowCap(const std::vector<DockRowNeed>& rows, int nBudget);
 
 // A resizable bar of a row, for sharing the row's length.
 struct DockShareItem {

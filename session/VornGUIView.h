@@ -116,6 +116,7 @@ public:
     int GetTopLine() const { return m_nTopLine; }
     int GetLinesFit() const { return m_nLinesFit; }
     int GetLineHeight() const { return m_nLineHeight; }
+    int GetCharWidth() const { return m_nCharWidth; }
     bool IsFollowingEnd() const { return m_bFollowEnd; }
     // A redraw of the pane that follows the end waits for its timer.
     bool IsFollowRedrawDue() const { return m_bFollowRedrawDue; }

@@ -2,6 +2,8 @@
 // row sharing with minimum sizes, alignment, edge moves and dock sides.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <initializer_list>
 
 #include "platform/DockRowModel.h"
@@ -143,6 +145,41 @@ TEST(DockRowShare, EmptyRow)
 {
     std::vector<DockShareItem> none;
     EXPECT_EQ(DockRowShare(none, 100), kDockShareDone);
+}
+
+// The rows of the frame's sides cut to the room left beside the view: the
+// thickest rows give way first, never below their minimums.
+TEST(DockRowCap, Table)
+{
+    struct Case {
+        std::vector<DockRowNeed> rows;
+        int nBudget;
+        int nCap;
+    } cases[] = {
+        {{{104, 32, 0}, {52, 32, 0}, {62, 32, 0}}, 218, INT32_MAX},  // fits exactly
+        {{{104, 32, 0}, {52, 32, 0}, {62, 32, 0}}, 500, INT32_MAX},
+        {{}, 0, INT32_MAX},
+        // Control panel, two 32-bit and one 64-bit register bar, the vector
+        // bar, the command line: 690 wanted, 550 room; the vector bar gives way.
+        {{{104, 32, 0}, {52, 32, 0}, {52, 32, 0}, {91, 32, 0}, {329, 32, 0}, {62, 32, 0}}, 550, 189},
+        // Two tall rows share the cut evenly.
+        {{{300, 32, 0}, {300, 32, 0}, {50, 32, 0}}, 450, 200},
+        // A row whose minimum is above the cap keeps its minimum.
+        {{{300, 250, 0}, {300, 32, 0}}, 400, 150},
+        // Not even the minimums fit.
+        {{{300, 100, 0}, {300, 100, 0}}, 150, 0},
+    };
+    for (const Case& c : cases) {
+        int nCap = DockRowCap(c.rows, c.nBudget);
+        EXPECT_EQ(nCap, c.nCap) << c.nBudget;
+        if (nCap == INT32_MAX || nCap == 0)
+            continue;
+        int nTotal = 0;
+        for (const DockRowNeed& row : c.rows)
+            nTotal += std::max(row.nMin, std::min(row.nWant, nCap));
+        EXPECT_LE(nTotal, c.nBudget);
+        EXPECT_GT(nTotal + (int)c.rows.size(), c.nBudget) << "the cap leaves room unused";
+    }
 }
 
 TEST(DockRowAlign, BarsOverlapByTheirBorders)
