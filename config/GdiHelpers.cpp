@@ -34,27 +34,63 @@ bool CopyBitmap(CBitmap* pDest, const CBitmap* pSrc)
 
 namespace {
 
+// A 32-bit top-down DIB pixel (0x00RRGGBB) as a COLORREF and back.
+COLORREF PixelColor(DWORD dwPixel)
+{
+    return RGB((dwPixel >> 16) & 0xFF, (dwPixel >> 8) & 0xFF, dwPixel & 0xFF);
+}
+
+DWORD ColorPixel(COLORREF clr)
+{
+    return ((DWORD)GetRValue(clr) << 16) | ((DWORD)GetGValue(clr) << 8) | GetBValue(clr);
+}
+
+// The bitmap's pixels as 32-bit top-down rows (cx by cy), or writes them.
+bool BitmapPixels(HBITMAP hBitmap, int cx, int cy, std::vector<DWORD>& pixels, bool bWrite)
+{
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    pixels.resize((size_t)cx * (size_t)cy);
+    CDC dc;
+    if (!dc.CreateCompatibleDC(nullptr))
+        return false;
+    int nLines = bWrite ? ::SetDIBits(dc, hBitmap, 0, (UINT)cy, pixels.data(), &bmi, DIB_RGB_COLORS)
+                        : ::GetDIBits(dc, hBitmap, 0, (UINT)cy, pixels.data(), &bmi, DIB_RGB_COLORS);
+    return nLines == cy;
+}
+
 // Recolours hDest where hSrc shows the key colour (and clrFrom); both
-// bitmaps are cx by cy. False when a pixel did not take its colour.
+// bitmaps are cx by cy. The pixels go in one block each way (a pixel at a
+// time costs a call into the display driver each under Wine). False when a
+// pixel did not take its colour.
 bool RecolourPixels(HBITMAP hDest, HBITMAP hSrc, int cx, int cy, COLORREF clrBack, bool bSecond, COLORREF clrFrom,
                     COLORREF clrTo)
 {
-    CDC dcSrc, dcDest;
-    bool bOK = dcSrc.CreateCompatibleDC(nullptr) && dcDest.CreateCompatibleDC(nullptr);
-    HDC hdcSrc = dcSrc, hdcDest = dcDest;
-    CDCSelect selSrc(hdcSrc, bOK ? hSrc : nullptr);
-    CDCSelect selDest(hdcDest, bOK ? hDest : nullptr);
-    for (int y = 0; bOK && y < cy; ++y)
-        for (int x = 0; x < cx; ++x) {
-            COLORREF clr = ::GetPixel(hdcSrc, x, y);
-            COLORREF clrNew = clr == kBitmapKeyColor ? clrBack : bSecond && clr == clrFrom ? clrTo : CLR_INVALID;
-            if (clrNew == CLR_INVALID)
-                continue;
-            ::SetPixelV(hdcDest, x, y, clrNew);
-            if (::GetPixel(hdcDest, x, y) != clrNew)
-                bOK = false;
-        }
-    return bOK;
+    std::vector<DWORD> src, dest, written;
+    if (!BitmapPixels(hSrc, cx, cy, src, false) || !BitmapPixels(hDest, cx, cy, dest, false))
+        return false;
+    std::vector<size_t> changed;
+    for (size_t i = 0; i < src.size(); ++i) {
+        COLORREF clr = PixelColor(src[i]);
+        COLORREF clrNew = clr == kBitmapKeyColor ? clrBack : bSecond && clr == clrFrom ? clrTo : CLR_INVALID;
+        if (clrNew == CLR_INVALID)
+            continue;
+        dest[i] = ColorPixel(clrNew);
+        changed.push_back(i);
+    }
+    if (changed.empty())
+        return true;
+    if (!BitmapPixels(hDest, cx, cy, dest, true) || !BitmapPixels(hDest, cx, cy, written, false))
+        return false;
+    for (size_t i : changed)
+        if ((written[i] & 0xFFFFFF) != dest[i])
+            return false;
+    return true;
 }
 
 }  // namespace
