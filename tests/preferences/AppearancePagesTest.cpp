@@ -27,6 +27,7 @@
 #include "tests/preferences/PrefsDialogAnswers.h"
 #include "tests/support/GdiObjectCount.h"
 #include "tests/support/ScopedIniStore.h"
+#include "tests/support/TextFits.h"
 
 namespace {
 
@@ -775,6 +776,47 @@ TEST_F(AppearanceTest, StatusBarFontIsTheBarsFont)
     EXPECT_EQ(strLabelFace, "Tahoma");
     EXPECT_STREQ(view.m_lfStatus.lfFaceName, "Tahoma");
     EXPECT_EQ(view.m_lfStatus.lfCharSet, DEFAULT_CHARSET);
+}
+
+namespace {
+
+BOOL CALLBACK CollectChild(HWND hWnd, LPARAM lp)
+{
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hWnd);
+    return TRUE;
+}
+
+}  // namespace
+
+// Nothing of the page is cut: the captions, the longest part's check box
+// (it ran into the Position group's border) and the sample, which stays
+// inside its group in a large font too.
+TEST_F(AppearanceTest, StatusBarPageShowsItsTextsWholeAndTheSampleInItsGroup)
+{
+    for (int nHeight : {-13, -19}) {
+        CPreferencesDlg dlg;
+        view.Register(dlg);
+        dlg.m_StatLinePage.lf = MakeFont("Courier New", nHeight, FW_NORMAL, false);
+        dlg.m_nStartPage = kPrefsStatusBar;
+        RunOnce(dlg, [&](HWND h) {
+            HWND hPage = dlg.m_StatLinePage.m_hWnd;
+            std::vector<HWND> children;
+            ::EnumChildWindows(hPage, CollectChild, (LPARAM)&children);
+            for (HWND hChild : children)
+                EXPECT_EQ("", vorntest::ClippedText(hChild)) << nHeight;
+            HWND hPosition = ::GetDlgItem(hPage, IDC_PREF_POSITION_GROUP);
+            for (int nId = IDC_PREF_GRID_FIRST; nId <= IDC_PREF_GRID_LAST; ++nId)
+                EXPECT_EQ("", vorntest::OutsideGroup(::GetDlgItem(hPage, nId), hPosition, 3));
+            EXPECT_EQ("", vorntest::OutsideGroup(::GetDlgItem(hPage, IDC_PREF_SAMPLE_LINE),
+                                                 ::GetDlgItem(hPage, IDC_PREF_SAMPLE_GROUP), 3))
+                << nHeight;
+            for (int nId : {IDC_PREF_INSTRUCTIONS, IDC_PREF_FONT, IDC_PREF_FONT_LABEL, IDC_PREF_POSITION_GROUP,
+                            IDC_PREF_SAMPLE_GROUP})
+                EXPECT_EQ("", vorntest::OutsideGroup(::GetDlgItem(hPage, nId), ::GetDlgItem(hPage, IDC_PREF_GROUP), 3));
+            Press(h, IDCANCEL);
+            return false;
+        });
+    }
 }
 
 TEST_F(AppearanceTest, StartPageElevenIsRemembered)

@@ -6,6 +6,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+#include <vector>
+
+#include "config/ConfigLimits.h"
+#include "tests/support/TextFits.h"
 #include "tests/sysconfig/SysCfgTestSupport.h"
 
 using namespace vorntest;
@@ -122,4 +127,43 @@ TEST_F(SysCfgDasdParms, RangesAndControls)
     EXPECT_EQ(got.m_cckd.m_nCOMPPARM, 6);
     EXPECT_EQ(got.m_cckd.m_nGCPARM, -3);
     EXPECT_TRUE(got.m_cckd.m_bGCMSGS);
+}
+
+namespace {
+
+BOOL CALLBACK CollectChild(HWND hWnd, LPARAM lp)
+{
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hWnd);
+    return TRUE;
+}
+
+}  // namespace
+
+// Each numeric edit shows its longest valid value whole (the trace table's
+// 200000 showed as "00"), no caption of the page is cut, and every control
+// of the group lies inside it.
+TEST_F(SysCfgDasdParms, EveryValueAndCaptionIsShownWhole)
+{
+    Run([&](HWND) {
+        const struct {
+            int nId;
+            int nLongest;
+        } edits[] = {
+            {IDC_DASD_RA, LimitMaxCCKDra()},       {IDC_DASD_RAQ, LimitMaxCCKDraq()},
+            {IDC_DASD_RAT, LimitMaxCCKDrat()},     {IDC_DASD_WR, LimitMaxCCKDwr()},
+            {IDC_DASD_GCINT, LimitMaxCCKDgcint()}, {IDC_DASD_TRACE, LimitMaxCCKDtrace()},
+            {IDC_DASD_FREEPEND, -1},
+        };
+        for (const auto& e : edits)
+            EXPECT_EQ("", EditClips(::GetDlgItem(Page(), e.nId), std::to_string(e.nLongest).c_str()));
+        std::vector<HWND> children;
+        ::EnumChildWindows(Page(), CollectChild, (LPARAM)&children);
+        HWND hGroup = ::GetDlgItem(Page(), IDC_DASD_CCKD_GROUP);
+        for (HWND h : children) {
+            EXPECT_EQ("", ClippedText(h));
+            int nId = ::GetDlgCtrlID(h);
+            if (h != hGroup && nId != IDC_DASD_USE_DEFAULTS)
+                EXPECT_EQ("", OutsideGroup(h, hGroup, 3));
+        }
+    });
 }
