@@ -17,6 +17,7 @@
 #include <string>
 #include <utility>
 
+#include "framework/HelpButtonCaption.h"
 #include "framework/HelpButtonHelp.h"
 #include "framework/HelpButtonMetrics.h"
 #include "framework/HelpKeys.h"
@@ -131,6 +132,8 @@ protected:
     bool WindowDisabled() { return (this->GetStyle() & WS_DISABLED) != 0; }
     bool Composed() { return g_VisualStylesXP.IsCompositionActive() != FALSE; }
     RECT GetHelpButtonRectComposed();
+    // The caption left of the help button rcButton, uncomposed.
+    CaptionTitleStrip GetCaptionTitleStrip(const RECT& rcButton);
     void DrawCaptionTextInto(HDC hdcMem, int nCaption);
     void TrackComposedHover(const MSG* pMsg);
 

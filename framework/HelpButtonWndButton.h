@@ -111,7 +111,25 @@ RECT CHelpButtonWnd<T>::GetHelpButtonRect()
     f.bToolWindow = (this->GetExStyle() & WS_EX_TOOLWINDOW) != 0;
     f.bThemed = m_hTheme != nullptr;
     f.bMaximized = this->IsZoomed() != FALSE;
-    return HelpButtonRectUncomposed(f, GetHelpButtonSize());
+    RECT rc = HelpButtonRectUncomposed(f, GetHelpButtonSize());
+    if (!f.bSysMenu)
+        return rc;
+    return KeepClearOfSystemCaptionButtons(this->m_hWnd, rc, f.cxEdge);
+}
+
+template <class T>
+CaptionTitleStrip CHelpButtonWnd<T>::GetCaptionTitleStrip(const RECT& rcButton)
+{
+    // The caption runs between the frames, one line above its bottom border,
+    // up to the system's first button after the help button.
+    SIZE f = GetFrameSize();
+    bool bTool = (this->GetExStyle() & WS_EX_TOOLWINDOW) != 0;
+    int cxEdge = ::GetSystemMetrics(SM_CXEDGE);
+    CaptionTitleStrip strip;
+    strip.rcStrip = RECT{f.cx, f.cy, rcButton.right + cxEdge,
+                         f.cy + ::GetSystemMetrics(bTool ? SM_CYSMCAPTION : SM_CYCAPTION) - 1};
+    strip.nTextRight = rcButton.left - cxEdge;
+    return strip;
 }
 
 template <class T>
@@ -195,9 +213,25 @@ void CHelpButtonWnd<T>::OnNcPaint()
     if (!m_hTheme || g_VisualStylesXP.GetThemeBackgroundRegion(m_hTheme, nullptr, WP_HELPBUTTON, GetHelpButtonState(), &rcButton, &hButton) != S_OK)
         hButton = ::CreateRectRgnIndirect(&rcButton);
     ::CombineRgn(hUpdate, hUpdate, hButton, RGN_DIFF);
+    // A title too long for the room left of the button: the system would
+    // draw it on under the button, so the caption left of it is painted
+    // here, the title ended with "...".
+    CaptionTitleStrip strip = GetCaptionTitleStrip(m_rcHelpButton);
+    bool bOwnTitle = CaptionTitleOverruns(this->m_hWnd, strip);
+    if (bOwnTitle) {
+        RECT rcStrip = strip.rcStrip;
+        ::OffsetRect(&rcStrip, rcWnd.left, rcWnd.top);
+        HRGN hStrip = ::CreateRectRgnIndirect(&rcStrip);
+        ::CombineRgn(hUpdate, hUpdate, hStrip, RGN_DIFF);
+        ::DeleteObject(hStrip);
+    }
     this->DefWindowProc(WM_NCPAINT, (WPARAM)hUpdate, 0);
     ::DeleteObject(hButton);
     ::DeleteObject(hUpdate);
+    if (bOwnTitle) {
+        CWindowDC dc(this->m_hWnd);
+        PaintCaptionTitle(this->m_hWnd, dc, strip, m_rcHelpButton, m_bActive != FALSE);
+    }
     DrawHelpButton(nullptr);
 }
 

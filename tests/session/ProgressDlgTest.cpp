@@ -148,6 +148,24 @@ TEST_F(CDlgFixture, EscCancelsAndHides)
     EXPECT_FALSE(m_pDlg->IsWindowVisible());
 }
 
+TEST_F(CDlgFixture, CaptionHasOneHelpButtonClearOfTheMinimiseBox)
+{
+    Open(0, 10);
+    m_pDlg->ShowWindow(SW_SHOW);
+    EXPECT_TRUE(m_pDlg->GetStyle() & WS_MINIMIZEBOX);
+    // The system draws no "?" of its own beside a minimise box: one button.
+    EXPECT_FALSE(m_pDlg->GetExStyle() & WS_EX_CONTEXTHELP);
+    RECT rc = m_pDlg->GetHelpButtonRect();
+    ASSERT_FALSE(::IsRectEmpty(&rc));
+    CRect rcWnd;
+    m_pDlg->GetWindowRect(&rcWnd);
+    int yMid = (rc.top + rc.bottom) / 2;
+    // Over the button and the gap after it the system sees plain caption.
+    for (int x = rc.left; x < rc.right + ::GetSystemMetrics(SM_CXEDGE); ++x)
+        ASSERT_EQ(HTCAPTION, ::DefWindowProcA(m_pDlg->m_hWnd, WM_NCHITTEST, 0, MAKELPARAM(rcWnd.left + x, rcWnd.top + yMid)))
+            << "x=" << x;
+}
+
 TEST_F(CDlgFixture, OnlyTheWidthChanges)
 {
     Open(0, 10);
@@ -217,21 +235,27 @@ TEST(ProgressDlg, OpenAndCloseLeaksNoGdiObjects)
     EXPECT_EQ(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), dwBefore);
 }
 
-// Shows the window at two thirds for VORN_SHOW_PROGRESS_MS milliseconds, so
-// that tools/screenshot can take its picture; skipped otherwise.
+// Shows two runs' windows, at two thirds and at a quarter, the second with
+// a title too long for its caption, for VORN_SHOW_PROGRESS_MS milliseconds,
+// so that tools/screenshot can take their picture; skipped otherwise.
 TEST(ProgressDlg, DISABLED_ShowForPicture)
 {
     const char* pszHold = std::getenv("VORN_SHOW_PROGRESS_MS");
     if (!pszHold)
         GTEST_SKIP() << "set VORN_SHOW_PROGRESS_MS to show the window";
     CTestChildHost host;
-    CProgressDlg* pDlg = new CProgressDlg(nullptr, nullptr, 0, 3);
-    ASSERT_TRUE(pDlg->CreateHidden(host.m_hWnd));
-    pDlg->SetWindowText("VolMake - 3390 disk.cckd");
-    pDlg->SetPos64(2);
-    pDlg->ShowWindow(SW_SHOW);
+    std::vector<CProgressDlg*> dlgs;
+    for (const char* pszTitle : { "VolMake - 3390 disk.cckd", "ReelDivide - vorn-system-residence-volume-ZQC001.reel" }) {
+        CProgressDlg* pDlg = new CProgressDlg(nullptr, nullptr, 0, 12);
+        ASSERT_TRUE(pDlg->CreateHidden(host.m_hWnd));
+        pDlg->SetWindowText(pszTitle);
+        pDlg->SetPos64(dlgs.empty() ? 8 : 3);
+        pDlg->ShowWindow(SW_SHOW);
+        dlgs.push_back(pDlg);
+    }
     host.PumpUntil([] { return false; }, (DWORD)std::atoi(pszHold));
-    pDlg->DestroyWindow();
+    for (CProgressDlg* pDlg : dlgs)
+        pDlg->DestroyWindow();
 }
 
 }  // namespace
