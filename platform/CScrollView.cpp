@@ -2,6 +2,7 @@
 #include "platform/CScrollView.h"
 
 #include "platform/CDC.h"
+#include "platform/ScrollBarPart.h"
 
 IMPLEMENT_DYNAMIC(CScrollView, CView)
 
@@ -10,7 +11,47 @@ BEGIN_MESSAGE_MAP(CScrollView, CView)
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
     ON_WM_MOUSEWHEEL()
+    ON_WM_NCMOUSEMOVE()
+    ON_WM_NCMOUSELEAVE()
 END_MESSAGE_MAP()
+
+// The default handling of a mouse move over a window's scroll bar takes the
+// window's device context to look for a change of the part under the
+// pointer, which under Wine is a few server calls and several milliseconds
+// for a window in a large frame, at every move; only a move into another
+// part can change how the bar looks, so only such a move is handed on (the
+// first move over a bar, which starts the tracking of its leaving, is one).
+void CScrollView::OnNcMouseMove(UINT nHitTest, CPoint pt)
+{
+    if (nHitTest != HTHSCROLL && nHitTest != HTVSCROLL) {
+        m_nHotBar = 0;
+        m_nHotPart = kScrollBarOutside;
+        Default();
+        return;
+    }
+    bool bVert = nHitTest == HTVSCROLL;
+    SCROLLBARINFO sbi = {};
+    sbi.cbSize = sizeof sbi;
+    int nPart = kScrollBarOutside;
+    if (::GetScrollBarInfo(m_hWnd, bVert ? OBJID_VSCROLL : OBJID_HSCROLL, &sbi)) {
+        const RECT& rc = sbi.rcScrollBar;
+        nPart = ScrollBarPartAt(bVert ? pt.y - rc.top : pt.x - rc.left,
+                                bVert ? rc.bottom - rc.top : rc.right - rc.left, sbi.dxyLineButton,
+                                sbi.xyThumbTop, sbi.xyThumbBottom);
+    }
+    if (nHitTest == m_nHotBar && nPart == m_nHotPart && nPart != kScrollBarOutside)
+        return;
+    m_nHotBar = nHitTest;
+    m_nHotPart = nPart;
+    Default();
+}
+
+void CScrollView::OnNcMouseLeave()
+{
+    m_nHotBar = 0;
+    m_nHotPart = kScrollBarOutside;
+    Default();
+}
 
 void CScrollView::SetScrollSizes(int, SIZE sizeTotal, const SIZE& sizePage, const SIZE& sizeLine)
 {

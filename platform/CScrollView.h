@@ -28,9 +28,19 @@ protected:
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    // Mouse moves over the scroll bars reach the default handling only when
+    // the pointer enters another part of a bar (see CScrollView.cpp).
+    void OnNcMouseMove(UINT nHitTest, CPoint pt);
+    void OnNcMouseLeave();
     void UpdateBars();
 
     CSize m_totalDev;
     CSize m_pageDev;
     CSize m_lineDev;
+
+private:
+    // The scroll bar (its hit-test code) and part the pointer was last over;
+    // 0 and kScrollBarOutside when none.
+    UINT m_nHotBar = 0;
+    int m_nHotPart = -1;
 };
