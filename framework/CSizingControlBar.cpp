@@ -338,6 +338,8 @@ CSize CSizingControlBar::CalcDynamicLayout(int nLength, DWORD dwMode)
 CSize CSizingControlBar::CalcMinimumLayout(BOOL bHorz)
 {
     CSize size = GetMinDockedSize(bHorz);
+    if (!m_bCuttable)
+        return size;
     if (LockedWidth(m_dwSCBStyle))
         size.cx = kMinDockedCx;
     if (LockedHeight(m_dwSCBStyle))

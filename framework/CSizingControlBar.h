@@ -92,8 +92,12 @@ public:
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     // The minimum docked size of that orientation; an extent the bar's style
-    // fixes may still be cut down to the caption's buttons.
+    // fixes may still be cut down to the caption's buttons, unless the bar
+    // is kept whole (SetCuttable).
     CSize CalcMinimumLayout(BOOL bHorz) override;
+    // Whether a frame short of room may cut the bar's fixed extent (by default
+    // it may): a bar whose every line matters is kept whole.
+    void SetCuttable(BOOL bCuttable) { m_bCuttable = bCuttable; }
     // Classic docking: the floating size from a dragged frame corner.
     bool SizeFromClassicCorner();
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
@@ -147,6 +151,7 @@ protected:
     bool m_bWhatsThisPending = false;
     BOOL m_bDragging = FALSE, m_bParentSizing = FALSE, m_bKeepSize = FALSE;
     BOOL m_bActive = FALSE, m_bActivePainted = FALSE;
+    BOOL m_bCuttable = TRUE;
     HWND m_hWndLastFocus = nullptr;
     CSize m_szHorz{200, 200}, m_szVert{200, 200}, m_szFloat{200, 200};
     CSize m_szMinHorz{33, 32}, m_szMinVert{33, 32}, m_szMinFloat{37, 32};

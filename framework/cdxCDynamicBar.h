@@ -1,7 +1,7 @@
 // cdxCDynamicBar.h: the docking bar that hosts one bar dialog. The dialog
 // is made with the bar, fills its client area, and its template size (plus
-// the bar's borders and caption) is the bar's size and minimum size in
-// every position, so the bar is never smaller than its dialog. Commands go
+// the bar's borders and caption) is the bar's first size and minimum size in
+// every position; the bar's owner may set other minimums (SizeAround). Commands go
 // to the dialog first, then to the bar, then to the main window; the idle
 // update enables the dialog's controls through the frame's handlers; the
 // dialog's balloon texts are the bar's too.
@@ -27,13 +27,18 @@ public:
     // The control-bar style, then the dialog's tooltips for it.
     void SetBarStyle(DWORD dwStyle) override;
 
+    // The bar's size around a dialog of szDialog pixels, docked on the dock
+    // bar nDockBarID or floating (AFX_IDW_DOCKBAR_FLOAT); measuring changes
+    // nothing of the bar.
+    CSize SizeAround(UINT nDockBarID, CSize szDialog);
+    // The same around the dialog's template size.
+    CSize SizeAroundDialog(UINT nDockBarID) { return SizeAround(nDockBarID, m_pDlg->m_szInitial); }
+
     cdxCDynamicBarDlg* m_pDlg;  // the hosted dialog (not owned)
 
 protected:
     BOOL OnCommand(WPARAM wp, LPARAM lp) override;
     int OnCreate(LPCREATESTRUCT pcs);
-    // The bar's size around the dialog's template size for a dock-bar id.
-    CSize SizeAroundDialog(UINT nDockBarID);
 };
 
 template <class T>

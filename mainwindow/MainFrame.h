@@ -140,6 +140,8 @@ private:
     bool CreateBars();
     void DockBarsByDefault();
     void SetFirstStartSizes();
+    // The least sizes of the bars that dock on any side.
+    void SetAnySideMinimums();
     void SaveLayout();
     bool IsEmulatorRunning() const;
     bool AreUtilitiesRunning() const;

@@ -58,6 +58,15 @@ enum { kDevList = 0, kStatusLine = 1, kControls = 2, kCmdLine = 3, kFirstRegs = 
 // The order in which the view hears of the data bars.
 const int kSubscriptionOrder[] = {kDevList, 4, 5, 6, 7, 8, 9, 10, kVRegs, kStorage, kCpuPct};
 
+// The bars that may dock on any side keep the width their dialogs are
+// designed for wherever they are; their heights may shrink to these dialog
+// units docked (a few lines of their lists) and floating.
+const struct {
+    int nBar;
+    int cyDockedDlu;
+    int cyFloatingDlu;
+} kAnySideMinimums[] = {{kCpuPct, 24, 32}, {kDevList, 48, 100}, {kStorage, 56, 110}};
+
 }  // namespace
 
 cdxCDynamicBar* CMainFrame::GetMainBar(int i)
@@ -98,6 +107,8 @@ bool CMainFrame::CreateBars()
         if (!kMainBars[i].bAnyEdge)
             pBar->ModifyBarSizingStyle(0, SCBS_FIXED_HEIGHT);
     }
+    // The command line is never cut to its caption when the window is short of room.
+    m_wndCmdLineBar.SetCuttable(FALSE);
     return true;
 }
 
@@ -235,6 +246,27 @@ void CMainFrame::SetFirstStartSizes()
         pBar->SetDockedSize(FALSE, w / 5, pBar->GetDockedSize(FALSE).cy);
 }
 
+void CMainFrame::SetAnySideMinimums()
+{
+    for (const auto& m : kAnySideMinimums) {
+        cdxCDynamicBar* pBar = GetMainBar(m.nBar);
+        CRect rcDocked(0, 0, 0, m.cyDockedDlu), rcFloating(0, 0, 0, m.cyFloatingDlu);
+        pBar->m_pDlg->MapDialogRect(&rcDocked);
+        pBar->m_pDlg->MapDialogRect(&rcFloating);
+        const int cxDialog = pBar->m_pDlg->m_szInitial.cx;
+        CSize size = pBar->SizeAround(AFX_IDW_DOCKBAR_TOP, CSize(cxDialog, rcDocked.Height()));
+        pBar->SetMinDockedSize(TRUE, size.cx, size.cy);
+        size = pBar->SizeAround(AFX_IDW_DOCKBAR_LEFT, CSize(cxDialog, rcDocked.Height()));
+        pBar->SetMinDockedSize(FALSE, size.cx, size.cy);
+        size = pBar->SizeAround(AFX_IDW_DOCKBAR_FLOAT, CSize(cxDialog, rcFloating.Height()));
+        pBar->SetMinFloatingSize(size.cx, size.cy);
+        // The sizes follow their new minimums.
+        for (BOOL bHorz : {TRUE, FALSE})
+            pBar->SetDockedSize(bHorz, pBar->GetDockedSize(bHorz).cx, pBar->GetDockedSize(bHorz).cy);
+        pBar->SetFloatingSize(pBar->GetFloatingSize().cx, pBar->GetFloatingSize().cy);
+    }
+}
+
 LRESULT CMainFrame::OnRestoreBarState(WPARAM wp, LPARAM)
 {
     if (VerifyBarState(this, kBarsState)) {
@@ -246,11 +278,7 @@ LRESULT CMainFrame::OnRestoreBarState(WPARAM wp, LPARAM)
         GetMainBar(i)->SetMinDockedSize(TRUE, 0, 0);
         GetMainBar(i)->SetMinFloatingSize(0, 0);
     }
-    for (int i : {kCpuPct, kDevList, kStorage}) {
-        GetMainBar(i)->SetMinDockedSize(TRUE, 0, 0);
-        GetMainBar(i)->SetMinDockedSize(FALSE, 0, 0);
-        GetMainBar(i)->SetMinFloatingSize(0, 0);
-    }
+    SetAnySideMinimums();
     if (theApp.m_bNoSavedBarState && wp == 0)
         SetFirstStartSizes();
     // The view has read its settings by now: the status parts it shows.

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "mainwindow/DynDisplayAlterDlgBar.h"
 #include "platform/CDockBar.h"
+#include "tests/support/TextFits.h"
 #include "tests/mainwindow/FrameFixture.h"
 
 namespace {
@@ -43,7 +45,7 @@ std::string Text(const RECT& rc)
 
 struct BarsCase {
     const char* pszName;
-    int cx, cy;  // the frame's size; 0: as the first start makes it
+    int cx, cy;  // the frame's size (the first start's on a 1280 x 1000 desktop is 960 x 750)
     std::vector<UINT> viewCommands;  // the bars shown on top of the first start's
 };
 
@@ -62,18 +64,16 @@ const std::vector<UINT> kEveryHiddenBar = {
 TEST_F(FrameFixture, DockedBarsNeverOverlapAndTheConsoleKeepsItsLines)
 {
     const BarsCase cases[] = {
-        {"four register bars", 0, 0, kFourRegisterBars},
-        {"every bar", 0, 0, kEveryHiddenBar},
-        {"every bar, small window", 720, 600, kEveryHiddenBar},
-        {"four register bars and storage, narrow", 640, 700, {ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR,
-                                                             ID_VIEW_GREGS64_BAR, ID_VIEW_VREGS_BAR,
-                                                             ID_VIEW_STORAGE_BAR}},
+        {"four register bars", 960, 750, kFourRegisterBars},
+        {"every bar", 960, 750, kEveryHiddenBar},
+        {"every bar, narrow window", 720, 750, kEveryHiddenBar},
+        {"four register bars and storage, small window", 700, 640,
+         {ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_GREGS64_BAR, ID_VIEW_VREGS_BAR, ID_VIEW_STORAGE_BAR}},
     };
     for (const BarsCase& c : cases) {
         SCOPED_TRACE(c.pszName);
         OpenFrame();
-        if (c.cx)
-            pFrame->MoveWindow(0, 0, c.cx, c.cy);
+        pFrame->MoveWindow(0, 0, c.cx, c.cy);
         for (UINT nCmd : c.viewCommands)
             pFrame->SendMessage(WM_COMMAND, nCmd);
         Pump();
@@ -118,6 +118,10 @@ TEST_F(FrameFixture, DockedBarsNeverOverlapAndTheConsoleKeepsItsLines)
                                      << titles[b] << " " << Text(shown[b]);
             }
         }
+        // The command line is never cut.
+        RECT rcCmd;
+        pFrame->m_wndCmdLineBar.GetWindowRect(&rcCmd);
+        EXPECT_EQ(rcCmd.bottom - rcCmd.top, pFrame->m_wndCmdLineBar.GetDockedSize(TRUE).cy);
         // The console: eight lines, clear of every bar.
         RECT rcView;
         g_pView->GetWindowRect(&rcView);
@@ -153,7 +157,10 @@ TEST_F(FrameFixture, CutRowsGrowBackWithTheWindow)
     pVector->GetWindowRect(&rc);
     const int nWhole = pVector->GetDockedSize(TRUE).cy;
     EXPECT_LT(rc.bottom - rc.top, nWhole) << "cut in the small window";
-    pFrame->MoveWindow(0, 0, 1100, 1200);
+    // A taller window (as tall as the test's desktop allows) with fewer bars.
+    for (UINT nCmd : {ID_VIEW_CONTROLS_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_GREGS64_BAR})
+        pFrame->SendMessage(WM_COMMAND, nCmd);
+    pFrame->MoveWindow(0, 0, 900, 740);
     Pump();
     theApp.OnIdle(0);
     Pump();
@@ -164,4 +171,67 @@ TEST_F(FrameFixture, CutRowsGrowBackWithTheWindow)
         pBar->GetWindowRect(&rc);
         EXPECT_EQ(rc.bottom - rc.top, pBar->GetDockedSize(TRUE).cy) << kMainBars[i].pszTitle;
     }
+}
+
+namespace {
+
+const int kDevList = 0, kStorage = 12, kCpuPct = 13;
+
+// The bar's hosted dialog is at least as wide as its template: nothing of
+// its designed row is cut.
+void ExpectDialogWidth(cdxCDynamicBar* pBar, const char* pszWhere)
+{
+    RECT rc;
+    pBar->m_pDlg->GetClientRect(&rc);
+    EXPECT_GE(rc.right, pBar->m_pDlg->m_szInitial.cx) << pszWhere;
+}
+
+}  // namespace
+
+// Docked in the left column at the first start the Display/Alter and Device
+// List bars had a fifth of the window's width (the hex view one word a
+// row), and floated the Display/Alter bar came out 194 x 177: the bars that
+// dock anywhere keep their dialogs' width and a floating size of their own.
+TEST_F(FrameFixture, AnySideBarsKeepTheirLeastSizesDockedAndFloating)
+{
+    OpenFrame();
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STORAGE_BAR);
+    Pump();
+    theApp.OnIdle(0);
+    Pump();
+    for (int i : {kDevList, kStorage, kCpuPct}) {
+        cdxCDynamicBar* pBar = pFrame->GetMainBar(i);
+        ASSERT_TRUE(pBar->IsDockedVertically()) << kMainBars[i].pszTitle;
+        RECT rc;
+        pBar->GetWindowRect(&rc);
+        CSize minSize = pBar->GetMinDockedSize(FALSE);
+        EXPECT_GE(rc.right - rc.left, minSize.cx) << kMainBars[i].pszTitle;
+        EXPECT_GE(rc.bottom - rc.top, minSize.cy) << kMainBars[i].pszTitle;
+        ExpectDialogWidth(pBar, kMainBars[i].pszTitle);
+    }
+    CDynDisplayAlterDlgBar& storage = pFrame->m_wndStorageBar.m_dlg;
+    EXPECT_GE(storage.HexEdit().GetLayout().nBytesPerRow, 8u) << "docked";
+    // The address field holds a 64-bit address whole.
+    EXPECT_EQ("", vorntest::EditClips(::GetDlgItem(storage.m_hWnd, IDC_STORAGE_ADDRESS), "00000001FFFFFFFF"));
+
+    // Floated for the first time: at least the bar's least floating size,
+    // whatever its docked size was.
+    pFrame->SendMessage(WM_COMMAND, ID_FLOAT_STORAGE_BAR);
+    Pump();
+    theApp.OnIdle(0);
+    Pump();
+    cdxCDynamicBar* pBar = pFrame->GetMainBar(kStorage);
+    ASSERT_TRUE(pBar->IsFloating());
+    RECT rc;
+    pBar->GetWindowRect(&rc);
+    CSize minFloat = pBar->GetMinFloatingSize();
+    EXPECT_GE(rc.right - rc.left, minFloat.cx);
+    EXPECT_GE(rc.bottom - rc.top, minFloat.cy);
+    ExpectDialogWidth(pBar, "floating");
+    EXPECT_GE(storage.HexEdit().GetLayout().nBytesPerRow, 8u) << "floating";
+    // A size below the least is refused, as the floating frame's sizing asks.
+    CSize size = pBar->SetFloatingSize(194, 177);
+    EXPECT_EQ(size.cx, std::max(194L, (long)minFloat.cx));
+    EXPECT_EQ(size.cy, std::max(177L, (long)minFloat.cy));
+    EXPECT_GT(minFloat.cx, 194);
 }

@@ -352,16 +352,16 @@ COLORREF PixelAt(HWND hWnd, int x, int y)
 
 }  // namespace
 
-// The device tree is as large as its bar, also when the bar is narrower than
-// the bar's dialog template: its horizontal scroll bar, arrows included, lies
-// inside the bar.
+// The device tree is as large as its bar; a bar asked to be narrower than
+// its dialog's template keeps the template's width. An item wider than the
+// tree scrolls: the horizontal scroll bar, arrows included, lies inside the bar.
 TEST_F(FrameFixture, DeviceTreeFitsItsBarAtAnySize)
 {
     OpenFrame();
     CDynDevListDlgBar& dlg = pFrame->m_wndDevListBar.m_dlg;
     HWND hTree = dlg.Tree().m_hWnd;
     const int kDevList = 0, kCpuPct = 13;  // the two bars of the left column
-    for (int cx : {300, 110}) {
+    for (int cx : {400, 110}) {
         for (int i : {kDevList, kCpuPct})
             pFrame->GetMainBar(i)->SetDockedSize(FALSE, cx, pFrame->GetMainBar(i)->GetDockedSize(FALSE).cy);
         pFrame->RecalcLayout();
@@ -371,9 +371,18 @@ TEST_F(FrameFixture, DeviceTreeFitsItsBarAtAnySize)
         RECT rcTree = RectIn(hTree, dlg.m_hWnd);
         EXPECT_TRUE(Inside(rcTree, rcClient)) << cx << ": tree right " << rcTree.right << " of " << rcClient.right;
         EXPECT_GE(rcTree.right, rcClient.right - 2) << cx;  // and it fills the bar
+        EXPECT_GE(rcClient.right, dlg.m_szInitial.cx) << cx;
     }
-    // "Communication Devices" is wider than the narrow tree: it scrolls, and
+    // A device whose description is wider than the tree: it scrolls, and
     // the scroll bar's right arrow can be reached.
+    TVINSERTSTRUCTA tvi = {};
+    tvi.hParent = (HTREEITEM)::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    tvi.hInsertAfter = TVI_LAST;
+    tvi.item.mask = TVIF_TEXT;
+    tvi.item.pszText = (LPSTR) "000C  3505  a card reader whose description runs on far beyond the bar's right edge";
+    ASSERT_NE(::SendMessageA(hTree, TVM_INSERTITEMA, 0, (LPARAM)&tvi), 0);
+    ::SendMessageA(hTree, TVM_EXPAND, TVE_EXPAND, (LPARAM)tvi.hParent);
+    Pump();
     SCROLLBARINFO sbi = {sizeof(sbi)};
     ASSERT_TRUE(::GetScrollBarInfo(hTree, OBJID_HSCROLL, &sbi));
     EXPECT_FALSE(sbi.rgstate[0] & STATE_SYSTEM_INVISIBLE);
