@@ -55,7 +55,7 @@ BEGIN_DYNAMIC_MAP(CConfigFileParseErrorsDlg, cdxCDynamicHelpDialog)
 END_DYNAMIC_MAP()
 
 CConfigFileParseErrorsDlg::CConfigFileParseErrorsDlg()
-    : cdxCDynamicHelpDialog(IDD, flSizeIcon | flNoCopyBits, nullptr)
+    : cdxCDynamicHelpDialog(IDD, flSizeIcon, nullptr)
 {
     // The template's rich edit class must exist before the dialog is made;
     // the library stays loaded for the process.

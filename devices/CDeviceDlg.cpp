@@ -28,7 +28,7 @@ BEGIN_MESSAGE_MAP(CDeviceDlg, cdxCDynamicHelpDialog)
 END_MESSAGE_MAP()
 
 CDeviceDlg::CDeviceDlg(UINT nIDTemplate, const SDeviceDlgClass& cls, CWnd* pParent)
-    : cdxCDynamicHelpDialog(nIDTemplate, flSizeIcon | flNoCopyBits, pParent), m_class(cls)
+    : cdxCDynamicHelpDialog(nIDTemplate, flSizeIcon, pParent), m_class(cls)
 {
 }
 

@@ -72,7 +72,7 @@ const UINT kBalloonCtrls[] = {
 }  // namespace
 
 CMyFindRepDlg::CMyFindRepDlg(CWnd* pOwner, bool bFindOnly, LPCSTR pszSection)
-    : cdxCDynamicHelpDialog(IDD, flSizeIcon | flNoCopyBits, pOwner),
+    : cdxCDynamicHelpDialog(IDD, flSizeIcon, pOwner),
       m_strCaption(bFindOnly ? "Find" : "Find / Replace"),
       m_strSection(pszSection ? pszSection : kFindRepSection),
       m_bFindOnly(bFindOnly),

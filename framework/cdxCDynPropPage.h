@@ -17,8 +17,8 @@ template <class TPage, class TDynPage, class TDynSheet>
 class cdxCDynPropPage : public TPage, public cdxCDynamicWnd {
     DECLARE_MESSAGE_MAP()
 public:
-    // Pages carry layout flags 4 (window bits kept) and no size grip.
-    explicit cdxCDynPropPage(UINT nIDTemplate) : TPage(nIDTemplate), cdxCDynamicWnd(3, flNoCopyBits) {}
+    // Pages have no size grip.
+    explicit cdxCDynPropPage(UINT nIDTemplate) : TPage(nIDTemplate), cdxCDynamicWnd(3, 0) {}
     ~cdxCDynPropPage() override { EndDynamicLayout(); }
 
     BOOL OnInitDialog() override;

@@ -25,10 +25,10 @@ class cdxCDynPropSheet : public TSheet, public cdxCDynamicWndEx {
     DECLARE_MESSAGE_MAP()
 public:
     // nID names the stored position (none when 0); the rest goes to TSheet.
-    // Layout flags 5: size grip, window bits kept.
+    // With a size grip.
     template <class... A>
     explicit cdxCDynPropSheet(UINT nID, A&&... args)
-        : TSheet(std::forward<A>(args)...), cdxCDynamicWndEx(flSizeIcon | flNoCopyBits)
+        : TSheet(std::forward<A>(args)...), cdxCDynamicWndEx(flSizeIcon)
     {
         if (nID != 0)
             SetIdName(nID);

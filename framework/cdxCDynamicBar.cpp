@@ -40,7 +40,6 @@ int cdxCDynamicBar::OnCreate(LPCREATESTRUCT pcs)
     m_dwSCBStyle |= SCBS_FILL_CHILD;
     if (!m_pDlg || !m_pDlg->Create(this))
         return -1;
-    m_pDlg->ModifyFlags(flNoCopyBits, 0);
     m_szFloat = m_szMinFloat = SizeAroundDialog(AFX_IDW_DOCKBAR_FLOAT);
     m_szVert = m_szMinVert = SizeAroundDialog(AFX_IDW_DOCKBAR_LEFT);
     m_szHorz = m_szMinHorz = SizeAroundDialog(AFX_IDW_DOCKBAR_TOP);

@@ -1,5 +1,5 @@
 // cdxCDynamicDialog.h: cdxCDynamicDialog, a resizable dialog without the
-// caption help button (layout flags 4, no size grip) that still keeps a
+// caption help button (no size grip) that still keeps a
 // balloon-string table and a help-id table under its own dialog id. Base of
 // the child dialogs that live inside other windows.
 #pragma once
@@ -11,7 +11,7 @@
 class cdxCDynamicDialog : public cdxCDynamicDlg<CDialog> {
 public:
     explicit cdxCDynamicDialog(UINT nIDTemplate, CWnd* pParent = nullptr)
-        : cdxCDynamicDlg<CDialog>(nIDTemplate, flNoCopyBits, pParent)
+        : cdxCDynamicDlg<CDialog>(nIDTemplate, 0, pParent)
     {
     }
 

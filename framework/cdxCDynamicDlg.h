@@ -49,8 +49,8 @@ END_MESSAGE_MAP()
 
 class cdxCDynamicHelpDialog : public cdxCDynamicDlg<CHelpButtonDlg> {
 public:
-    // Layout flags 5 (size grip, window bits kept) for the system's dialogs.
-    explicit cdxCDynamicHelpDialog(UINT nIDTemplate, UINT nFlags = flSizeIcon | flNoCopyBits, CWnd* pParent = nullptr)
+    // With a size grip for the system's dialogs.
+    explicit cdxCDynamicHelpDialog(UINT nIDTemplate, UINT nFlags = flSizeIcon, CWnd* pParent = nullptr)
         : cdxCDynamicDlg<CHelpButtonDlg>(nIDTemplate, nFlags, pParent)
     {
     }

@@ -31,13 +31,6 @@ bool cdxCDynamicWnd::IsActive() const
     return m_pWnd && ::IsWindow(m_pWnd->m_hWnd);
 }
 
-UINT cdxCDynamicWnd::ModifyFlags(UINT nAdd, UINT nRemove)
-{
-    UINT nOld = m_nFlags;
-    m_nFlags = (m_nFlags & ~nRemove) | nAdd;
-    return nOld;
-}
-
 HWND cdxCDynamicWnd::ItemHandle(UINT nID) const
 {
     return IsActive() ? ::GetDlgItem(Hwnd(), (int)nID) : nullptr;

@@ -3,7 +3,8 @@
 // carries four percentages that say how far its edges travel with the growth
 // of the client area; a class's dynamic map registers its controls when the
 // layout starts. The engine keeps the minimum tracking size, places a size
-// grip and moves all controls in one deferred window-position pass.
+// grip clear of the buttons and moves all controls in one deferred
+// window-position pass, each moved control painted afresh.
 //
 // Dynamic map of a class (base classes' maps apply first):
 //   BEGIN_DYNAMIC_MAP(CMyDlg, cdxCDynamicHelpDialog)
@@ -50,8 +51,8 @@ const UINT kSizeGripId = 0xEA20;
 const UINT_PTR kLayoutTimerId = 0x7164;
 const UINT kLayoutTimerMs = 120;
 
-// Layout flags.
-enum : UINT { flSizeIcon = 1, flAntiFlicker = 2, flNoCopyBits = 4 };
+// Layout flags. Each layout pass repaints the controls it moves.
+enum : UINT { flSizeIcon = 1, flAntiFlicker = 2 };
 
 class cdxCDynamicWnd {
 public:
@@ -103,8 +104,6 @@ public:
     bool StretchWindow(SIZE szAdd);
     bool StretchWindowPercent(int nPercent);
     SIZE GetBorderSize() const;
-    // Adds and removes layout flags; returns the old flags.
-    UINT ModifyFlags(UINT nAdd, UINT nRemove);
 
     SIZE m_szInitial = {0, 0};
     SIZE m_szMin = {0, 0};
@@ -123,7 +122,8 @@ protected:
 private:
     void DoInitWindow(SIZE szInitial);
     void RegisterMapEntry(const cdxDynamicMapEntry& e);
-    void CreateSizeGrip();
+    void CreateSizeGrip(CWnd* pWnd);
+    static void MakeRoomForSizeGrip(HWND hWnd, HWND hGrip);
     HWND ItemHandle(UINT nID) const;
 
     std::map<HWND, CDynPos> m_Controls;

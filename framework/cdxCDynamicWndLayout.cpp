@@ -2,7 +2,8 @@
 // pass and the window messages it answers.
 #include "framework/cdxCDynamicWnd.h"
 
-#include "framework/VisualStylesXP.h"
+#include <algorithm>
+
 #include "framework/cdxCSizeIconCtrl.h"
 #include "platform/CWnd.h"
 #include "platform/Trace.h"
@@ -26,10 +27,32 @@ bool SameRect(const RECT& a, const RECT& b)
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
+// A visible button that acts when pressed (push button, check box, radio
+// button); a group box only frames others.
+bool IsVisibleActingButton(HWND h)
+{
+    char szClass[16] = "";
+    ::GetClassNameA(h, szClass, sizeof szClass);
+    DWORD dwStyle = (DWORD)::GetWindowLongA(h, GWL_STYLE);
+    return lstrcmpiA(szClass, "Button") == 0 && (dwStyle & WS_VISIBLE) && (dwStyle & BS_TYPEMASK) != BS_GROUPBOX;
+}
+
+RECT ChildRect(HWND hParent, HWND hChild)
+{
+    RECT rc;
+    ::GetWindowRect(hChild, &rc);
+    ::MapWindowPoints(nullptr, hParent, (POINT*)&rc, 2);
+    return rc;
+}
+
 }  // namespace
 
+// The grip is made before the layout takes the window's initial size, so
+// that the window can first grow below a button the grip would cover.
 void cdxCDynamicWnd::InitDynamicLayout(CWnd* pWnd)
 {
+    if (m_nFlags & flSizeIcon)
+        CreateSizeGrip(pWnd);
     m_pWnd = pWnd;
     DoInitWindow(GetCurrentClientSize());
 }
@@ -71,8 +94,10 @@ void cdxCDynamicWnd::DoInitWindow(SIZE szInitial)
     for (const cdxDynamicMapEntry* pMap = GetDynamicMap(nullptr); pMap; pMap = GetDynamicMap(pMap))
         for (const cdxDynamicMapEntry* e = pMap; e->nType != kDynMapEnd; ++e)
             RegisterMapEntry(*e);
-    if (m_nFlags & flSizeIcon)
-        CreateSizeGrip();
+    if (m_pSizeIcon) {
+        AddSzControl(m_pSizeIcon->m_hWnd, 100, 100, 100, 100, SIZE{0, 0}, false);
+        m_pSizeIcon->ShowWindow(SW_SHOW);
+    }
     m_bClassStyleSwitched = false;
     m_nTimerId = kLayoutTimerId;
     OnWindowInitialized();
@@ -80,15 +105,37 @@ void cdxCDynamicWnd::DoInitWindow(SIZE szInitial)
         Layout();
 }
 
-void cdxCDynamicWnd::CreateSizeGrip()
+void cdxCDynamicWnd::CreateSizeGrip(CWnd* pWnd)
 {
     m_pSizeIcon = std::make_unique<cdxCSizeIconCtrl>(true);
-    if (!m_pSizeIcon->Create(m_pWnd, kSizeGripId)) {
+    if (!m_pSizeIcon->Create(pWnd, kSizeGripId)) {
         m_pSizeIcon.reset();
         return;
     }
-    AddSzControl(m_pSizeIcon->m_hWnd, 100, 100, 100, 100, SIZE{0, 0}, false);
-    m_pSizeIcon->ShowWindow(SW_SHOW);
+    MakeRoomForSizeGrip(pWnd->m_hWnd, m_pSizeIcon->m_hWnd);
+}
+
+// A window whose buttons reach into the lower right corner (a property
+// sheet places its own there) grows below them by as much as the grip would
+// cover; the grip keeps to the new corner.
+void cdxCDynamicWnd::MakeRoomForSizeGrip(HWND hWnd, HWND hGrip)
+{
+    RECT rcGrip = ChildRect(hWnd, hGrip), rcBoth;
+    int nCovered = 0;
+    for (HWND h = ::GetWindow(hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        RECT rc = ChildRect(hWnd, h);
+        if (h != hGrip && IsVisibleActingButton(h) && ::IntersectRect(&rcBoth, &rc, &rcGrip))
+            nCovered = std::max(nCovered, (int)(rc.bottom - rcGrip.top));
+    }
+    if (nCovered == 0)
+        return;
+    RECT rcWnd, rcClient;
+    ::GetWindowRect(hWnd, &rcWnd);
+    ::SetWindowPos(hWnd, nullptr, 0, 0, rcWnd.right - rcWnd.left, rcWnd.bottom - rcWnd.top + nCovered,
+                   SWP_NOMOVE | kMoveFlags);
+    ::GetClientRect(hWnd, &rcClient);
+    ::SetWindowPos(hGrip, nullptr, rcGrip.left, rcClient.bottom - (rcGrip.bottom - rcGrip.top), 0, 0,
+                   SWP_NOSIZE | kMoveFlags);
 }
 
 void cdxCDynamicWnd::EndDynamicLayout()
@@ -170,9 +217,10 @@ void cdxCDynamicWnd::Layout()
     POINT ptScroll;
     if (!CurrentDelta(delta, ptScroll))
         return;
-    UINT nFlags = kMoveFlags;
-    if (!g_VisualStylesXP.IsCompositionActive() && !(m_nFlags & flNoCopyBits))
-        nFlags |= SWP_NOCOPYBITS;
+    // A moved control is painted afresh at its new place: its old pixels
+    // may already hold a neighbour's (an earlier move of this pass copied
+    // there) or the background not yet repainted after the window grew.
+    const UINT nFlags = kMoveFlags | SWP_NOCOPYBITS;
     HDWP hdwp = nullptr;
     bool bDeferTried = false;
     for (const auto& control : m_Controls) {

@@ -15,7 +15,7 @@ BEGIN_DYNAMIC_MAP(CSessDescDlg, cdxCDynamicHelpDialog)
     DYNAMIC_MAP_ENTRY(IDCANCEL, mdRepos, mdNone)
 END_DYNAMIC_MAP()
 
-CSessDescDlg::CSessDescDlg(CWnd* pParent) : cdxCDynamicHelpDialog(IDD, flSizeIcon | flNoCopyBits, pParent)
+CSessDescDlg::CSessDescDlg(CWnd* pParent) : cdxCDynamicHelpDialog(IDD, flSizeIcon, pParent)
 {
 }
 

@@ -45,7 +45,7 @@ BEGIN_DYNAMIC_MAP(CDasdGeometryChartDlg, cdxCDynamicHelpDialog)
 END_DYNAMIC_MAP()
 
 CDasdGeometryChartDlg::CDasdGeometryChartDlg()
-    : cdxCDynamicHelpDialog(IDD, flSizeIcon | flNoCopyBits, nullptr), m_strChart(BuildDasdGeometryChart())
+    : cdxCDynamicHelpDialog(IDD, flSizeIcon, nullptr), m_strChart(BuildDasdGeometryChart())
 {
     // The template's rich edit class must exist before the window is made.
     ::LoadLibraryA("riched20.dll");

@@ -81,7 +81,7 @@ BEGIN_DYNAMIC_MAP(CVMFPLC2CtlFileDlg, cdxCDynamicHelpDialog)
     DYNAMIC_MAP_ENTRY(IDCANCEL, mdRepos, mdRepos)
 END_DYNAMIC_MAP()
 
-CVMFPLC2CtlFileDlg::CVMFPLC2CtlFileDlg(CWnd* pParent) : cdxCDynamicHelpDialog(IDD, flSizeIcon | flNoCopyBits, pParent)
+CVMFPLC2CtlFileDlg::CVMFPLC2CtlFileDlg(CWnd* pParent) : cdxCDynamicHelpDialog(IDD, flSizeIcon, pParent)
 {
 }
 

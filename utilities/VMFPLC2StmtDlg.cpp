@@ -88,7 +88,7 @@ BEGIN_DYNAMIC_MAP(CVMFPLC2StmtDlg, cdxCDynamicHelpDialog)
     DYNAMIC_MAP_ENTRY(IDCANCEL, mdRelative, mdNone)
 END_DYNAMIC_MAP()
 
-CVMFPLC2StmtDlg::CVMFPLC2StmtDlg(CWnd* pParent) : cdxCDynamicHelpDialog(IDD, flSizeIcon | flNoCopyBits, pParent) {}
+CVMFPLC2StmtDlg::CVMFPLC2StmtDlg(CWnd* pParent) : cdxCDynamicHelpDialog(IDD, flSizeIcon, pParent) {}
 
 void CVMFPLC2StmtDlg::RegisterStandardHelpStrings()
 {

@@ -23,7 +23,7 @@ BEGIN_DYNAMIC_MAP(CVMFPLC2StmtEditDlg, cdxCDynamicHelpDialog)
 END_DYNAMIC_MAP()
 
 CVMFPLC2StmtEditDlg::CVMFPLC2StmtEditDlg(CWnd* pParent)
-    : cdxCDynamicHelpDialog(IDD, flSizeIcon | flNoCopyBits, pParent)
+    : cdxCDynamicHelpDialog(IDD, flSizeIcon, pParent)
 {
 }
 

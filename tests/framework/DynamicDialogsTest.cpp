@@ -11,7 +11,7 @@ TEST(cdxCDynamicDialog, RemembersItsPositionUnderTheTemplateId)
     cdxCDynamicDialog dlg(IDD_RESIZE_HELP);
     EXPECT_STREQ("ID=0x00000bb9", dlg.m_strPositionName.GetString());
     EXPECT_FALSE(dlg.m_bUseScrollPos);
-    EXPECT_EQ((UINT)flNoCopyBits, dlg.m_nFlags);
+    EXPECT_EQ(0u, dlg.m_nFlags);  // no size grip
     cdxCDynamicDialog none(0);
     EXPECT_TRUE(none.m_strPositionName.IsEmpty());
 }

@@ -8,7 +8,7 @@ class CResizeHelpDlg : public cdxCDynamicHelpDialog {
     DECLARE_DYNAMIC_MAP()
 public:
     enum { IDD = IDD_RESIZE_HELP };
-    explicit CResizeHelpDlg(CWnd* pParent = nullptr) : cdxCDynamicHelpDialog(IDD, flSizeIcon | flNoCopyBits, pParent) {}
+    explicit CResizeHelpDlg(CWnd* pParent = nullptr) : cdxCDynamicHelpDialog(IDD, flSizeIcon, pParent) {}
     void RegisterStandardHelpStrings() override;
 
     using cdxCDynamicHelpDialog::OnNcHitTest;

@@ -10,6 +10,7 @@
 #include "tests/support/GdiObjectCount.h"
 #include "tests/support/PumpMessages.h"
 #include "tests/support/ScopedIniStore.h"
+#include "tests/support/StalePixels.h"
 
 namespace {
 
@@ -71,6 +72,31 @@ TEST_F(DialogTest, AnchoringAfterResizes)
     dlg.GetClientRect(&rcClient);
     EXPECT_EQ(rcGrip.right, rcClient.right);
     EXPECT_EQ(rcGrip.bottom, rcClient.bottom);
+    dlg.DestroyWindow();
+}
+
+// Each resize moves the buttons onto places that others leave and back: the
+// dialog then shows every control as it would freshly painted, with no
+// pieces of a neighbour's old pixels. The size grip keeps clear of them.
+TEST_F(DialogTest, ResizesLeaveNoStalePixelsAndTheGripClearOfTheButtons)
+{
+    CResizeHelpDlg dlg;
+    ASSERT_TRUE(dlg.Create(CResizeHelpDlg::IDD));
+    dlg.ShowWindow(SW_SHOW);
+    ::SetFocus(::GetDlgItem(dlg.m_hWnd, IDOK));  // no caret blinking in the readings
+    vorntest::PumpMessages();
+    const struct { int dx, dy; } steps[] = {{30, 10}, {45, 15}, {-20, -7}, {60, 20}, {-115, -38}};
+    for (const auto& s : steps) {
+        Grow(dlg, s.dx, s.dy);
+        RECT rc;
+        dlg.GetWindowRect(&rc);
+        EXPECT_EQ("", vorntest::StalePixelsIn(dlg.m_hWnd, rc)) << "after a resize by " << s.dx << "," << s.dy;
+        RECT rcGrip = ChildRect(dlg.m_hWnd, kSizeGripId), rcBoth;
+        for (int nID : {IDC_CENTRE, IDOK, IDCANCEL, IDHELP}) {
+            RECT rcButton = ChildRect(dlg.m_hWnd, nID);
+            EXPECT_FALSE(::IntersectRect(&rcBoth, &rcGrip, &rcButton)) << "button " << nID;
+        }
+    }
     dlg.DestroyWindow();
 }
 

@@ -124,6 +124,36 @@ TEST_F(SheetTest, PagesStayBelowTheTabsAndFollowTheSheet)
     sheet.DestroyWindow();
 }
 
+// The sheet places its buttons in the lower right corner, where the size
+// grip goes: the sheet grows below them, and they stay clear of the grip at
+// any size. The tab control keeps its place above them.
+TEST_F(SheetTest, SizeGripLiesBelowTheButtons)
+{
+    CResizeHelpSheet sheet;
+    ASSERT_TRUE(sheet.Create());
+    vorntest::PumpMessages();
+    HWND hGrip = ::GetDlgItem(sheet.m_hWnd, kSizeGripId);
+    ASSERT_NE(hGrip, nullptr);
+    RECT rcTab = ChildRect(sheet.m_hWnd, sheet.GetTabControl()->m_hWnd);
+    RECT rcOk = ChildRect(sheet.m_hWnd, sheet.GetDlgItem(IDOK)->m_hWnd);
+    EXPECT_GT(rcOk.top, rcTab.bottom);
+    for (int d : {0, 90, -40}) {
+        Grow(sheet, d, d / 2);
+        RECT rcClient, rcBoth, rcGrip = ChildRect(sheet.m_hWnd, hGrip);
+        sheet.GetClientRect(&rcClient);
+        EXPECT_EQ(rcClient.right, rcGrip.right);
+        EXPECT_EQ(rcClient.bottom, rcGrip.bottom);
+        for (int nID : {IDOK, IDCANCEL, (int)kSheetApplyId, IDHELP}) {
+            CWnd* pButton = sheet.GetDlgItem(nID);
+            ASSERT_NE(pButton, nullptr) << nID;
+            RECT rc = ChildRect(sheet.m_hWnd, pButton->m_hWnd);
+            EXPECT_FALSE(::IsWindowVisible(pButton->m_hWnd) && ::IntersectRect(&rcBoth, &rc, &rcGrip))
+                << "button " << nID << " under the grip after " << d;
+        }
+    }
+    sheet.DestroyWindow();
+}
+
 TEST_F(SheetTest, ANonWizardSheetRegistersOnlyPagesThatWereShown)
 {
     CResizeHelpSheet sheet;

@@ -1,0 +1,136 @@
+// ResizeRepaintTest.cpp: what the user sees after resizing: the control
+// panel after the main window is maximised and restored, and the session
+// description dialog made wider, each read back pixel by pixel against the
+// same windows freshly painted; the session dialog's size grip clear of its
+// buttons. Also the picture helpers for both.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "mainwindow/SessDescDlg.h"
+#include "tests/mainwindow/FrameFixture.h"
+#include "tests/platform/ModalDriver.h"
+#include "tests/support/StalePixels.h"
+
+namespace {
+
+RECT WindowRect(HWND h)
+{
+    RECT rc;
+    ::GetWindowRect(h, &rc);
+    return rc;
+}
+
+RECT ChildRect(HWND hParent, int nID)
+{
+    RECT rc = WindowRect(::GetDlgItem(hParent, nID));
+    ::MapWindowPoints(nullptr, hParent, (POINT*)&rc, 2);
+    return rc;
+}
+
+struct ResizeRepaint : FrameFixture {
+    HWND PanelDialog() { return pFrame->m_wndControlsBar.m_dlg.m_hWnd; }
+    void OpenFrameWithPanel()
+    {
+        OpenFrame();
+        if (!(pFrame->m_wndControlsBar.GetStyle() & WS_VISIBLE))
+            pFrame->SendMessage(WM_COMMAND, ID_VIEW_CONTROLS_BAR);
+        Pump();
+        ASSERT_TRUE(::IsWindowVisible(PanelDialog()));
+    }
+};
+
+// Widens the dialog by dx pixels as a drag of its right edge does.
+void Widen(HWND hDlg, int dx)
+{
+    RECT rc = WindowRect(hDlg);
+    ::SetWindowPos(hDlg, nullptr, 0, 0, rc.right - rc.left + dx, rc.bottom - rc.top, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+// Milliseconds a picture helper keeps its window open (0: skip the helper).
+DWORD PictureHoldMs()
+{
+    const char* psz = std::getenv("VORN_SHOW_RESIZED_MS");
+    return psz ? (DWORD)std::atoi(psz) : 0;
+}
+
+}  // namespace
+
+// The panel's groups move by different shares of the new width, each onto
+// places that others leave: after Maximize and after Restore every dial,
+// lamp and button shows as freshly painted.
+TEST_F(ResizeRepaint, ControlPanelAfterMaximizeAndRestoreShowsNoStalePixels)
+{
+    OpenFrameWithPanel();
+    HWND hPanel = PanelDialog();
+    RECT rcDial0 = ChildRect(hPanel, IDC_PANEL_DIAL4);
+    pFrame->ShowWindow(SW_MAXIMIZE);
+    ASSERT_TRUE(::IsZoomed(pFrame->m_hWnd));
+    EXPECT_GT(ChildRect(hPanel, IDC_PANEL_DIAL4).left, rcDial0.left) << "the dials did not move";
+    EXPECT_EQ("", vorntest::StalePixelsIn(hPanel, WindowRect(hPanel))) << "after Maximize";
+    pFrame->ShowWindow(SW_RESTORE);
+    EXPECT_EQ(rcDial0.left, ChildRect(hPanel, IDC_PANEL_DIAL4).left);
+    EXPECT_EQ("", vorntest::StalePixelsIn(hPanel, WindowRect(hPanel))) << "after Restore";
+}
+
+// Widening moves OK onto where Cancel was: no piece of "OK" stays on
+// Cancel, and the size grip in the corner covers neither button.
+TEST_F(ResizeRepaint, WiderSessionDescriptionShowsNoStalePixelsAndTheGripClearOfTheButtons)
+{
+    CSessDescDlg dlg;
+    dlg.m_strDescription = "night run";
+    std::string strSeen;
+    EXPECT_EQ(IDCANCEL, vorntest::RunModal(dlg, [&](HWND h) {
+                  ::SetFocus(::GetDlgItem(h, IDOK));  // no caret blinking in the readings
+                  for (int dx : {0, 40, 60, 150, -90}) {
+                      Widen(h, dx);
+                      std::string strStale = vorntest::StalePixelsIn(h, WindowRect(h));
+                      if (!strStale.empty())
+                          strSeen += "widened by " + std::to_string(dx) + ": " + strStale + "\n";
+                      RECT rcGrip = ChildRect(h, kSizeGripId), rcBoth;
+                      for (int nID : {IDOK, IDCANCEL}) {
+                          RECT rc = ChildRect(h, nID);
+                          if (::IntersectRect(&rcBoth, &rc, &rcGrip))
+                              strSeen += "the grip covers button " + std::to_string(nID) + "\n";
+                      }
+                  }
+                  ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+                  return false;
+              }));
+    EXPECT_EQ("", strSeen);
+}
+
+// For a picture: VORN_SHOW_RESIZED_MS keeps the maximised main window with
+// the control panel open that long.
+TEST_F(ResizeRepaint, DISABLED_MaximizedPanelForPicture)
+{
+    DWORD dwHold = PictureHoldMs();
+    if (!dwHold)
+        GTEST_SKIP() << "set VORN_SHOW_RESIZED_MS to show the window";
+    OpenFrameWithPanel();
+    PumpFor(500);
+    pFrame->ShowWindow(SW_MAXIMIZE);
+    PumpFor(dwHold);
+}
+
+// For a picture: VORN_SHOW_RESIZED_MS keeps the session description dialog,
+// made 150 pixels wider, open that long.
+TEST_F(ResizeRepaint, DISABLED_WiderSessionDescriptionForPicture)
+{
+    DWORD dwHold = PictureHoldMs();
+    if (!dwHold)
+        GTEST_SKIP() << "set VORN_SHOW_RESIZED_MS to show the dialog";
+    CSessDescDlg dlg;
+    dlg.m_strDescription = "night run";
+    DWORD dwEnd = 0;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        if (!dwEnd) {
+            dwEnd = ::GetTickCount() + dwHold;
+            Widen(h, 150);
+        }
+        if (::GetTickCount() < dwEnd)
+            return true;
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+}

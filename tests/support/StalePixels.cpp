@@ -1,0 +1,83 @@
+// StalePixels.cpp: a window's pixels against the same window freshly painted.
+#include "tests/support/StalePixels.h"
+
+#include <map>
+#include <vector>
+
+#include "tests/support/PumpMessages.h"
+
+namespace vorntest {
+
+namespace {
+
+// The pixels of rc (screen coordinates) as hTop's own surface holds them,
+// rows from the top, 24 bits of colour each.
+std::vector<DWORD> TopLevelPixels(HWND hTop, const RECT& rc)
+{
+    RECT rcWnd;
+    ::GetWindowRect(hTop, &rcWnd);
+    int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = cx;
+    bi.bmiHeader.biHeight = -cy;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    HDC hdc = ::GetWindowDC(hTop);
+    void* pBits = nullptr;
+    HBITMAP hBmp = ::CreateDIBSection(hdc, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HDC hMem = ::CreateCompatibleDC(hdc);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
+    ::BitBlt(hMem, 0, 0, cx, cy, hdc, rc.left - rcWnd.left, rc.top - rcWnd.top, SRCCOPY);
+    ::GdiFlush();
+    std::vector<DWORD> v((const DWORD*)pBits, (const DWORD*)pBits + (size_t)cx * cy);
+    for (DWORD& px : v)
+        px &= 0xFFFFFF;
+    ::SelectObject(hMem, hOld);
+    ::DeleteDC(hMem);
+    ::DeleteObject(hBmp);
+    ::ReleaseDC(hTop, hdc);
+    return v;
+}
+
+// The innermost visible window at a screen point, from hTop down.
+HWND WindowAt(HWND hTop, POINT ptScreen)
+{
+    for (HWND h = hTop;;) {
+        POINT pt = ptScreen;
+        ::ScreenToClient(h, &pt);
+        HWND hChild = ::ChildWindowFromPointEx(h, pt, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+        if (!hChild || hChild == h)
+            return h;
+        h = hChild;
+    }
+}
+
+}  // namespace
+
+std::string StalePixelsIn(HWND hWnd, const RECT& rc)
+{
+    HWND hTop = ::GetAncestor(hWnd, GA_ROOT);
+    PumpMessages();
+    std::vector<DWORD> shown = TopLevelPixels(hTop, rc);
+    ::RedrawWindow(hTop, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    std::vector<DWORD> fresh = TopLevelPixels(hTop, rc);
+    std::map<HWND, int> stale;
+    int cx = rc.right - rc.left;
+    for (size_t i = 0; i < shown.size(); ++i)
+        if (shown[i] != fresh[i])
+            ++stale[WindowAt(hTop, POINT{rc.left + (LONG)(i % cx), rc.top + (LONG)(i / cx)})];
+    std::string str;
+    for (const auto& [h, n] : stale) {
+        char szClass[64] = "", szText[64] = "", sz[256];
+        ::GetClassNameA(h, szClass, sizeof szClass);
+        ::GetWindowTextA(h, szText, sizeof szText);
+        wsprintfA(sz, "%s\"%s\" (%s, id %d): %d stale pixels", str.empty() ? "" : "; ", szText, szClass,
+                  ::GetDlgCtrlID(h), n);
+        str += sz;
+    }
+    return str;
+}
+
+}  // namespace vorntest
