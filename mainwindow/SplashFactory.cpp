@@ -80,8 +80,15 @@ CSplashFactory::~CSplashFactory()
 
 BOOL CSplashFactory::Create(const CRuntimeClass* pWndClass, int nPriority)
 {
+    if (!m_pSplashThread && !Start(pWndClass, nPriority))
+        return FALSE;
+    return WaitUntilCreated();
+}
+
+BOOL CSplashFactory::Start(const CRuntimeClass* pWndClass, int nPriority)
+{
     if (m_pSplashThread)
-        return m_pSplashThread->m_bCreated;
+        return TRUE;
     CSplashThread* pThread = new CSplashThread(pWndClass);
     if (!pThread->CreateThread(CREATE_SUSPENDED)) {
         delete pThread;
@@ -89,20 +96,35 @@ BOOL CSplashFactory::Create(const CRuntimeClass* pWndClass, int nPriority)
     }
     pThread->SetThreadPriority(nPriority);
     pThread->ResumeThread();
-    WaitAnsweringSentMessages(pThread->m_evCreated);
+    m_pSplashThread = pThread;
+    m_bCreating = true;
+    return TRUE;
+}
+
+BOOL CSplashFactory::WaitUntilCreated()
+{
+    CSplashThread* pThread = m_pSplashThread;
+    if (!pThread)
+        return FALSE;
+    if (m_bCreating) {
+        WaitAnsweringSentMessages(pThread->m_evCreated);
+        m_bCreating = false;
+    }
     if (!pThread->m_bCreated) {
         // The thread has ended (or is ending) without a window.
         WaitAnsweringSentMessages(pThread->m_hThread);
         delete pThread;
+        m_pSplashThread = nullptr;
         return FALSE;
     }
-    m_pSplashThread = pThread;
     return TRUE;
 }
 
 BOOL CSplashFactory::Destroy(CWnd* pWnd)
 {
-    if (!m_pSplashThread)
+    // A splash still being made is awaited first: its window is not the
+    // factory's to close before it exists.
+    if (!WaitUntilCreated())
         return 0;
     CSplashThread* pThread = m_pSplashThread;
     ::AttachThreadInput(::GetCurrentThreadId(), pThread->m_nThreadID, TRUE);

@@ -34,6 +34,13 @@ public:
     // Starts the splash thread for a window of pWndClass (a CSplashWnd) and
     // waits until the window exists or has failed; non-zero when it exists.
     virtual BOOL Create(const CRuntimeClass* pWndClass, int nPriority);
+    // Starts the splash thread without waiting for its window, so that the
+    // caller goes on with its work meanwhile; false when the thread could
+    // not start. Create, split in two.
+    BOOL Start(const CRuntimeClass* pWndClass, int nPriority);
+    // Waits until the window of the splash started exists or has failed;
+    // non-zero when it exists, 0 when none was started.
+    BOOL WaitUntilCreated();
     // Gives the focus back to pWnd (null: the calling thread's main window),
     // or to the modal question pWnd shows, closes the splash and waits for
     // its thread. 1, or 0 when no splash is up.
@@ -41,6 +48,7 @@ public:
 
 private:
     CSplashThread* m_pSplashThread = nullptr;
+    bool m_bCreating = false;  // started; its window not yet awaited
 };
 
 extern CSplashFactory g_SplashFactory;

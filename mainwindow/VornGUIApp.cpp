@@ -143,11 +143,19 @@ void CALLBACK RemoveSplash(HWND, UINT, UINT_PTR nIDEvent, DWORD)
 
 }  // namespace
 
+// The splash's thread makes its window while this thread builds the main
+// window, which stays hidden until ShowSplashFirst has seen the splash up.
 void CVornGUIApp::StartSplash()
+{
+    if (!g_SplashFactory.Start(RUNTIME_CLASS(CMySplashWnd), THREAD_PRIORITY_NORMAL))
+        WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "the splash screen's thread did not start\n");
+}
+
+void CVornGUIApp::ShowSplashFirst()
 {
     // Start-up goes on without the splash when it cannot be shown: it only
     // decorates the wait.
-    if (!g_SplashFactory.Create(RUNTIME_CLASS(CMySplashWnd), THREAD_PRIORITY_NORMAL))
+    if (!g_SplashFactory.WaitUntilCreated())
         WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "no splash screen; starting without it\n");
 }
 
@@ -237,6 +245,7 @@ BOOL CVornGUIApp::InitInstance()
     // The new-document command makes the document, its frame and view.
     if (!CWinApp::OpenDocumentFile(nullptr) || !g_pMainFrame)
         return FALSE;
+    ShowSplashFirst();  // the saved layout may show floating bars
     g_pMainFrame->SendMessage(WM_RESTORE_BAR_STATE, 0);
     ReplaceFrameMenu();
     CWindowPlacement::Restore("CMainFrame", g_pMainFrame, TRUE);

@@ -55,6 +55,8 @@ private:
     bool ParseCommandLineArgs();
     void ChooseSettingsStore();
     void StartSplash();
+    // Waits for the splash started before anything of the main window shows.
+    void ShowSplashFirst();
     void ReplaceFrameMenu();
 };
 

@@ -89,4 +89,29 @@ TEST(Splash, MissingBitmapFailsCreation)
     EXPECT_EQ(factory.Destroy(nullptr), 0);
 }
 
+// Started without waiting, the splash is awaited before anything else
+// shows; a failed one is reported then, and closing waits for a splash
+// still being made.
+TEST(Splash, StartedThenAwaited)
+{
+    CSplashFactory factory;
+    ASSERT_TRUE(factory.Start(RUNTIME_CLASS(CMySplashWnd), THREAD_PRIORITY_NORMAL));
+    ASSERT_TRUE(factory.WaitUntilCreated());
+    HWND hSplash = FindSplashWindow();
+    ASSERT_NE(hSplash, nullptr);
+    EXPECT_TRUE(factory.WaitUntilCreated());  // once up, it stays up
+    EXPECT_EQ(factory.Destroy(nullptr), 1);
+    EXPECT_FALSE(::IsWindow(hSplash));
+    EXPECT_FALSE(factory.WaitUntilCreated());  // none started now
+
+    ASSERT_TRUE(factory.Start(RUNTIME_CLASS(CMissingBitmapSplash), THREAD_PRIORITY_NORMAL));
+    EXPECT_FALSE(factory.WaitUntilCreated());
+    EXPECT_EQ(FindSplashWindow(), nullptr);
+    EXPECT_EQ(factory.Destroy(nullptr), 0);
+
+    ASSERT_TRUE(factory.Start(RUNTIME_CLASS(CMySplashWnd), THREAD_PRIORITY_NORMAL));
+    EXPECT_EQ(factory.Destroy(nullptr), 1);  // not awaited before: Destroy waits for it
+    EXPECT_EQ(FindSplashWindow(), nullptr);
+}
+
 }  // namespace
