@@ -568,10 +568,7 @@ TEST_F(PrefsFrameFixture, FontAndColourDialogsOfThePagesStayOverThePreferences)
     EXPECT_EQ(14u, seen.size());
     for (const auto& s : seen) {
         SCOPED_TRACE(s.first);
-        EXPECT_TRUE(s.second.bShown);
-        EXPECT_TRUE(s.second.bOwnedByOpener);
-        EXPECT_TRUE(s.second.bOpenerDisabled);
-        EXPECT_TRUE(s.second.bOpenerBack);
+        vorntest::ExpectOpenedAsNestedModal(s.second);
     }
     EXPECT_FALSE(bMainEnabled);
     EXPECT_TRUE(::IsWindowEnabled(pFrame->m_hWnd));

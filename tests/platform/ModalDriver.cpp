@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 
+#include <gtest/gtest.h>
+
 #include "platform/CDialog.h"
 #include "platform/CPropertySheet.h"
 #include "tests/support/HangWatch.h"
@@ -214,6 +216,14 @@ SNestedModal OpenNestedModal(HWND hOpener, const std::function<void()>& open,
     g_pNestedWatch = pPrev;
     result.bOpenerBack = ::IsWindowEnabled(hOpener) && ::GetActiveWindow() == hOpener;
     return result;
+}
+
+void ExpectOpenedAsNestedModal(const SNestedModal& nested)
+{
+    EXPECT_TRUE(nested.bShown);
+    EXPECT_TRUE(nested.bOwnedByOpener);
+    EXPECT_TRUE(nested.bOpenerDisabled);
+    EXPECT_TRUE(nested.bOpenerBack);
 }
 
 std::string DialogTexts(HWND hDlg)

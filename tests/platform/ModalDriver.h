@@ -65,6 +65,10 @@ struct SNestedModal {
 SNestedModal OpenNestedModal(HWND hOpener, const std::function<void()>& open,
                              const std::function<void(HWND)>& inside = nullptr);
 
+// Expects all of a nested modal window's checks to hold: it showed, owned
+// by its opener, which took no input meanwhile and came back after.
+void ExpectOpenedAsNestedModal(const SNestedModal& nested);
+
 // The texts of a dialog's static controls, joined by '|'.
 std::string DialogTexts(HWND hDlg);
 

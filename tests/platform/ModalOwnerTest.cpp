@@ -81,10 +81,7 @@ TEST_F(ModalOwner, EveryKindOpenedWithoutAParentGoesToTheDialogTheUserWorksIn)
             return false;
         });
         EXPECT_TRUE(bOwnedByMain);
-        EXPECT_TRUE(nested.bShown);
-        EXPECT_TRUE(nested.bOwnedByOpener);
-        EXPECT_TRUE(nested.bOpenerDisabled);
-        EXPECT_TRUE(nested.bOpenerBack);
+        vorntest::ExpectOpenedAsNestedModal(nested);
         EXPECT_TRUE(bMainDisabled);  // the opener still runs over it
         EXPECT_TRUE(frame.IsWindowEnabled());
         EXPECT_EQ(frame.m_hWnd, ::GetActiveWindow());

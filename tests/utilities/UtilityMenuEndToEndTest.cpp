@@ -737,10 +737,7 @@ TEST_F(UtilityMenu, WindowsOpenedFromAUtilityDialogStayOverTheirOpener)
     ASSERT_EQ(7u, seen.size());
     for (const auto& s : seen) {
         SCOPED_TRACE(s.first);
-        EXPECT_TRUE(s.second.bShown);
-        EXPECT_TRUE(s.second.bOwnedByOpener);
-        EXPECT_TRUE(s.second.bOpenerDisabled);
-        EXPECT_TRUE(s.second.bOpenerBack);
+        vorntest::ExpectOpenedAsNestedModal(s.second);
     }
     EXPECT_TRUE(::IsWindowEnabled(hMain));
 }
