@@ -11,10 +11,9 @@
 #include "config/ConfigTxf.h"
 #include "config/DevNum.h"
 #include "config/PgmTrace.h"
+#include "config/ProductIdentity.h"
 #include "config/ValueConversions.h"
 #include "platform/TextFunctions.h"
-
-const char kConfigWriterVersion[] = "1.21.0.6211";
 
 namespace {
 
@@ -326,7 +325,7 @@ CString FormatConfigHeader(const CVornConfigFile& cfg)
     FormatHeaderValue(out, "LogoFile:", cfg.m_strLogoFile);
     if (cfg.m_bIgnoreParseErrors)
         out += "# IgnoreParseErrors: 1\n";
-    FormatHeaderValue(out, "VornGUI Version:", kConfigWriterVersion);
+    FormatHeaderValue(out, "VornGUI Version:", g_strProductVersion);
     out += "#\n\n#  System parameters\n\n";
     return out;
 }

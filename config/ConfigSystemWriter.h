@@ -7,9 +7,6 @@
 
 class CVornConfigFile;
 
-// The program version written into every configuration file's header.
-extern const char kConfigWriterVersion[];
-
 // "# Key: value" header block, ending with the "System parameters" heading.
 CString FormatConfigHeader(const CVornConfigFile& cfg);
 // DEFSYM lines, the system statements and the statements kept as written,

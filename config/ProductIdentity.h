@@ -1,8 +1,9 @@
 // ProductIdentity.h: who the program is, defined once: its display name and
 // version, the maker's copyright line, and the default web and support
 // addresses of the program and of the emulator, which the "URLs" settings
-// override. The About box, the console log's header, the bug-report mail
-// and the unhandled-exception report all take them from here.
+// override. The About box, the console log's header, a configuration file's
+// header, the bug-report mail and the unhandled-exception report all take
+// them from here.
 #pragma once
 
 extern const char g_strProductName[];      // "Vornamic Windows GUI"
