@@ -229,15 +229,16 @@ void CVornGUIView::RefreshAfterAppend(int nAdded)
         m_nEraseMode = 2;
         // A flood jumps on every batch: the whole pane and its scroll bars
         // are redrawn at most every kFollowEndRedrawMs, the rest by a timer.
-        DWORD dwSince = ::GetTickCount() - m_dwLastFollowRedraw;
         if (m_bFollowRedrawDue)
             return;
+        DWORD dwNow = ::GetTickCount();
+        DWORD dwSince = dwNow - m_dwLastFollowRedraw;
         if (dwSince < kFollowEndRedrawMs) {
             m_bFollowRedrawDue = true;
             SetTimer(kTimerFollowEndRedraw, kFollowEndRedrawMs - dwSince, nullptr);
             return;
         }
-        m_dwLastFollowRedraw = ::GetTickCount();
+        m_dwLastFollowRedraw = dwNow;
         Invalidate(TRUE);
     } else if (m_bFollowRedrawDue) {
         return;
