@@ -143,54 +143,48 @@ void CProgressDlg::PlaceClearOfOtherRuns()
         SetWindowPos(nullptr, rc.left, rc.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+template <class T>
+void CProgressDlg::TakeRange(SRange<T>& range, T tLow, T tHigh)
+{
+    m_bDescending = tLow > tHigh;
+    range.tLow = m_bDescending ? tHigh : tLow;
+    range.tHigh = m_bDescending ? tLow : tHigh;
+    range.tPos = range.tLow;
+}
+
+// A total of 0 stays at 0%: the position is clamped onto its one value.
+template <class T>
+T CProgressDlg::MoveTo(SRange<T>& range, T tPos, double (*pfnFraction)(T, T, T))
+{
+    T tPrevious = range.tPos;
+    range.tPos = ClampProgress(tPos, range.tLow, range.tHigh);
+    SetPercent(m_bDescending ? pfnFraction(range.tHigh, range.tLow, range.tPos)
+                             : pfnFraction(range.tLow, range.tHigh, range.tPos));
+    return tPrevious;
+}
+
 void CProgressDlg::SetRange64(INT64 nLow, INT64 nHigh)
 {
-    m_bDescending = nLow > nHigh;
-    m_nLow = m_bDescending ? nHigh : nLow;
-    m_nHigh = m_bDescending ? nLow : nHigh;
-    m_nPos = m_nLow;
-    m_fLow = 0.0;
-    m_fHigh = kDefaultDoubleRange;
-    m_fPos = 0.0;
-    SetPos64(m_nLow);
+    TakeRange(m_range64, nLow, nHigh);
+    m_rangeDouble = { 0.0, kDefaultDoubleRange, 0.0 };
+    SetPos64(m_range64.tLow);
 }
 
 void CProgressDlg::SetRangeDouble(double fLow, double fHigh)
 {
-    m_bDescending = fLow > fHigh;
-    m_fLow = m_bDescending ? fHigh : fLow;
-    m_fHigh = m_bDescending ? fLow : fHigh;
-    m_fPos = m_fLow;
-    m_nLow = 0;
-    m_nHigh = (INT64)kDefaultDoubleRange;
-    m_nPos = 0;
-    SetPosDouble(m_fLow);
-}
-
-double CProgressDlg::SetPosDouble(double fPos)
-{
-    double fPrevious = m_fPos;
-    // Not a number fails both comparisons and lands on the low end.
-    m_fPos = fPos > m_fHigh ? m_fHigh : (fPos >= m_fLow ? fPos : m_fLow);
-    if (m_bDescending)
-        SetPercent(ProgressFractionDouble(m_fHigh, m_fLow, m_fPos));
-    else
-        SetPercent(ProgressFractionDouble(m_fLow, m_fHigh, m_fPos));
-    return fPrevious;
+    TakeRange(m_rangeDouble, fLow, fHigh);
+    m_range64 = { 0, (INT64)kDefaultDoubleRange, 0 };
+    SetPosDouble(m_rangeDouble.tLow);
 }
 
 INT64 CProgressDlg::SetPos64(INT64 nPos)
 {
-    INT64 nPrevious = m_nPos;
-    m_nPos = nPos < m_nLow ? m_nLow : (nPos > m_nHigh ? m_nHigh : nPos);
-    // A total of 0 has no fraction: the bar stays at 0%.
-    if (m_nLow == m_nHigh)
-        SetPercent(0.0);
-    else if (m_bDescending)
-        SetPercent(ProgressFraction(m_nHigh, m_nLow, m_nPos));
-    else
-        SetPercent(ProgressFraction(m_nLow, m_nHigh, m_nPos));
-    return nPrevious;
+    return MoveTo(m_range64, nPos, ProgressFraction);
+}
+
+double CProgressDlg::SetPosDouble(double fPos)
+{
+    return MoveTo(m_rangeDouble, fPos, ProgressFractionDouble);
 }
 
 void CProgressDlg::SetPercent(double fFraction)

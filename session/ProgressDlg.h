@@ -56,6 +56,19 @@ private:
     // The range that is not in use: 0 to this.
     static constexpr double kDefaultDoubleRange = 1000.0;
 
+    // A range, its smaller end first, and the position in it.
+    template <class T>
+    struct SRange {
+        T tLow;
+        T tHigh;
+        T tPos;
+    };
+    // The steps the integer and the floating-point range share.
+    template <class T>
+    void TakeRange(SRange<T>& range, T tLow, T tHigh);
+    template <class T>
+    T MoveTo(SRange<T>& range, T tPos, double (*pfnFraction)(T, T, T));
+
     CButton m_CancelButton;
     CStatic m_Percent;
     // The bar; the themed progress control takes its place later.
@@ -63,11 +76,7 @@ private:
     CPipedProcessCtl* m_pOwner;     // not owned
     HICON m_hIcon;                  // not owned
     HWND m_hNotifyWnd = nullptr;    // gets WM_UTILITY_CANCEL
-    INT64 m_nLow = 0;
-    INT64 m_nHigh = 0;
-    INT64 m_nPos = 0;
-    double m_fLow = 0.0;
-    double m_fHigh = kDefaultDoubleRange;
-    double m_fPos = 0.0;
+    SRange<INT64> m_range64 = { 0, 0, 0 };
+    SRange<double> m_rangeDouble = { 0.0, kDefaultDoubleRange, 0.0 };
     bool m_bDescending = false;
 };

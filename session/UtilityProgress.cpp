@@ -158,10 +158,7 @@ double ProgressFraction(INT64 nLow, INT64 nHigh, INT64 nPos)
     bool bDescending = nLow > nHigh;
     INT64 nMin = bDescending ? nHigh : nLow;
     INT64 nMax = bDescending ? nLow : nHigh;
-    if (nPos < nMin)
-        nPos = nMin;
-    if (nPos > nMax)
-        nPos = nMax;
+    nPos = ClampProgress(nPos, nMin, nMax);
     // Differences in unsigned arithmetic: a range from the smallest to the
     // largest 64-bit value must not overflow.
     UINT64 nSpan = (UINT64)nMax - (UINT64)nMin;
@@ -176,11 +173,9 @@ double ProgressFractionDouble(double fLow, double fHigh, double fPos)
     bool bDescending = fLow > fHigh;
     double fMin = bDescending ? fHigh : fLow;
     double fMax = bDescending ? fLow : fHigh;
-    // Written so that a NaN anywhere fails every test and falls through to 0.
-    if (fPos > fMax)
-        fPos = fMax;
-    if (!(fPos >= fMin))
-        fPos = fMin;
+    // A position that is not a number lands on the smaller end; a bound that
+    // is not one makes the span NaN, which falls through to 0 below.
+    fPos = ClampProgress(fPos, fMin, fMax);
     double fOffset = bDescending ? fMax - fPos : fPos - fMin;
     double fSpan = fMax - fMin;
     double fFraction = fOffset / fSpan;

@@ -82,6 +82,14 @@ SProgressLine ParseProgressLine(int nKind, const char* pszLine);
 // wrapping.
 INT64 ReadProgressNumber(const char* psz);
 
+// tPos clamped into tMin..tMax (tMin not above tMax); a position that is not
+// a number fails both comparisons and lands on tMin.
+template <class T>
+T ClampProgress(T tPos, T tMin, T tMax)
+{
+    return tPos > tMax ? tMax : (tPos >= tMin ? tPos : tMin);
+}
+
 // The fraction (0.0-1.0) of a range that a position has reached. The range may
 // be given descending (low above high); the position is clamped into it. A
 // zero span never divides: it gives 1.0 once the position lies above the low
