@@ -3,13 +3,25 @@
 
 #include "platform/TextFunctions.h"
 
-CString CommandForEmulator(const CString& strCommand, double dVersion)
+namespace {
+
+// Drops a leading "vorn " (any case) and trims the rest of blanks at both
+// ends; a command without the prefix is left as it is.
+void DropVornPrefix(CString& str)
 {
-    CString str = strCommand;
-    if (dVersion >= kVornPrefixDroppedVersion && str.GetLength() >= 5 && str.Left(5).CompareNoCase("vorn ") == 0) {
+    if (str.GetLength() >= 5 && str.Left(5).CompareNoCase("vorn ") == 0) {
         str = str.Mid(5);
         TrimBlanks(str);
     }
+}
+
+}  // namespace
+
+CString CommandForEmulator(const CString& strCommand, double dVersion)
+{
+    CString str = strCommand;
+    if (dVersion >= kVornPrefixDroppedVersion)
+        DropVornPrefix(str);
     return str;
 }
 
@@ -17,10 +29,7 @@ CString VornCommandForEmulator(const CString& strCommand, double dVersion)
 {
     CString str = strCommand;
     TrimBlanks(str);
-    if (str.GetLength() >= 5 && str.Left(5).CompareNoCase("vorn ") == 0) {
-        str = str.Mid(5);
-        TrimBlanks(str);
-    }
+    DropVornPrefix(str);
     return dVersion >= kVornPrefixDroppedVersion ? str : "vorn " + str;
 }
 
