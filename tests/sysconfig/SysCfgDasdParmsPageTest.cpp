@@ -162,8 +162,9 @@ TEST_F(SysCfgDasdParms, EveryValueAndCaptionIsShownWhole)
         for (HWND h : children) {
             EXPECT_EQ("", ClippedText(h));
             int nId = ::GetDlgCtrlID(h);
-            if (h != hGroup && nId != IDC_DASD_USE_DEFAULTS)
+            if (h != hGroup && nId != IDC_DASD_USE_DEFAULTS) {
                 EXPECT_EQ("", OutsideGroup(h, hGroup, 3));
+            }
         }
     });
 }
