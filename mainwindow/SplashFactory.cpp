@@ -80,7 +80,7 @@ CSplashFactory::~CSplashFactory()
 
 BOOL CSplashFactory::Create(const CRuntimeClass* pWndClass, int nPriority)
 {
-    if (!m_pSplashThread && !Start(pWndClass, nPriority))
+    if (!Start(pWndClass, nPriority))
         return FALSE;
     return WaitUntilCreated();
 }
@@ -97,7 +97,6 @@ BOOL CSplashFactory::Start(const CRuntimeClass* pWndClass, int nPriority)
     pThread->SetThreadPriority(nPriority);
     pThread->ResumeThread();
     m_pSplashThread = pThread;
-    m_bCreating = true;
     return TRUE;
 }
 
@@ -106,10 +105,9 @@ BOOL CSplashFactory::WaitUntilCreated()
     CSplashThread* pThread = m_pSplashThread;
     if (!pThread)
         return FALSE;
-    if (m_bCreating) {
-        WaitAnsweringSentMessages(pThread->m_evCreated);
-        m_bCreating = false;
-    }
+    // The event stays set once the window exists or has failed: a second
+    // wait returns at once.
+    WaitAnsweringSentMessages(pThread->m_evCreated);
     if (!pThread->m_bCreated) {
         // The thread has ended (or is ending) without a window.
         WaitAnsweringSentMessages(pThread->m_hThread);

@@ -48,7 +48,6 @@ public:
 
 private:
     CSplashThread* m_pSplashThread = nullptr;
-    bool m_bCreating = false;  // started; its window not yet awaited
 };
 
 extern CSplashFactory g_SplashFactory;
