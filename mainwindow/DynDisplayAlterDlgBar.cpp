@@ -414,19 +414,17 @@ void CDynDisplayAlterDlgBar::WriteBytes(UINT64 nAddress, const BYTE* pData, UINT
         PostMessage(WM_STORAGE_REREAD, 1, 0);
         return;
     }
-    BYTE* pShown = m_buffer.data() + (nAddress - m_window.Offset());
-    std::vector<BYTE> before(pShown, pShown + nLength);
-    std::memcpy(pShown, pData, nLength);
     SIZE_T nWritten = CVornGUIView::WriteChildMemory(m_nStorageAddress + nAddress, pData, nLength);
     if (nWritten < nLength) {
         DWORD dwError = ::GetLastError();
-        // The view shows what it showed before, then what storage holds (a
-        // partial write, or storage gone unavailable) once read again.
-        std::memcpy(pShown, before.data(), nLength);
+        // The window keeps what it showed before, then shows what storage
+        // holds (a partial write, or storage gone unavailable) once read again.
         m_HexEdit.Invalidate(FALSE);
         ErrorMessageBox(StoragePartialWriteText(nWritten, nLength), nullptr, dwError);
         PostMessage(WM_STORAGE_REREAD, 1, 0);
+        return;
     }
+    std::memcpy(m_buffer.data() + (nAddress - m_window.Offset()), pData, nLength);
 }
 
 // Enter in the address field: the address, clamped to the last one, shown
