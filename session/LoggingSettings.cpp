@@ -23,6 +23,20 @@ void PutInt(const char* pszKey, UINT n)
     ProfileWriteInt(kLoggingSection, pszKey, (int)n);
 }
 
+// The smallest line limits; the largest are "Limits" values.
+const UINT kMinMemLogLines = 100;
+const UINT kMinDiskLogLines = 1000;
+
+bool IsMemLogLinesLimitValid(UINT n)
+{
+    return n >= kMinMemLogLines && n <= g_nMaxMemLoglinesLimit;
+}
+
+bool IsDiskLogLinesLimitValid(UINT n)
+{
+    return n >= kMinDiskLogLines && n <= g_nMaxDiskLoglinesLimit;
+}
+
 }  // namespace
 
 CLoggingSettings::CLoggingSettings()
@@ -65,9 +79,9 @@ void CLoggingSettings::Correct()
     // lowered) starts the numbering over, as choosing the next name would.
     if (m_nCurFileNum > m_nMaxFileNum)
         m_nCurFileNum = 0;
-    if (m_nMemLogLinesLimit < 100 || m_nMemLogLinesLimit > g_nMaxMemLoglinesLimit)
+    if (!IsMemLogLinesLimitValid(m_nMemLogLinesLimit))
         m_nMemLogLinesLimit = g_nDefMemLoglinesLimit;
-    if (m_nDiskLogLinesLimit < 1000 || m_nDiskLogLinesLimit > g_nMaxDiskLoglinesLimit)
+    if (!IsDiskLogLinesLimitValid(m_nDiskLogLinesLimit))
         m_nDiskLogLinesLimit = g_nDefDiskLoglinesLimit;
 }
 
@@ -91,10 +105,12 @@ void CLoggingSettings::Save() const
 CString LoggingOptionsProblem(const CLoggingSettings& opt, UINT nMaxFileNum)
 {
     CString str;
-    if (opt.m_nMemLogLinesLimit < 100 || opt.m_nMemLogLinesLimit > g_nMaxMemLoglinesLimit)
-        str.Format("The scrollback memory limit must be between 100 and %u lines.", g_nMaxMemLoglinesLimit);
-    else if (opt.m_nDiskLogLinesLimit < 1000 || opt.m_nDiskLogLinesLimit > g_nMaxDiskLoglinesLimit)
-        str.Format("The logfile size limit must be between 1000 and %u lines.", g_nMaxDiskLoglinesLimit);
+    if (!IsMemLogLinesLimitValid(opt.m_nMemLogLinesLimit))
+        str.Format("The scrollback memory limit must be between %u and %u lines.", kMinMemLogLines,
+                   g_nMaxMemLoglinesLimit);
+    else if (!IsDiskLogLinesLimitValid(opt.m_nDiskLogLinesLimit))
+        str.Format("The logfile size limit must be between %u and %u lines.", kMinDiskLogLines,
+                   g_nMaxDiskLoglinesLimit);
     else if (opt.m_nCurFileNum > nMaxFileNum)
         str.Format("The current logfile number must be between 0 and %u, the highest logfile number.", nMaxFileNum);
     return str;
