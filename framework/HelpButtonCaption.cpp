@@ -8,10 +8,9 @@
 
 namespace {
 
-bool IsSystemCaptionButtonAt(HWND hWnd, int x, int y)
+// x and y in window coordinates; rcWnd the window's rectangle.
+bool IsSystemCaptionButtonAt(HWND hWnd, const RECT& rcWnd, int x, int y)
 {
-    RECT rcWnd;
-    ::GetWindowRect(hWnd, &rcWnd);
     // The system's own answer, not the window's: its procedure reports the
     // help button it draws itself.
     LRESULT nHit = ::DefWindowProcA(hWnd, WM_NCHITTEST, 0, MAKELPARAM(rcWnd.left + x, rcWnd.top + y));
@@ -51,12 +50,15 @@ RECT KeepClearOfSystemCaptionButtons(HWND hWnd, RECT rcButton, int cxGap)
 {
     int yMid = (rcButton.top + rcButton.bottom) / 2;
     int cxButton = rcButton.right - rcButton.left;
+    // Taken once: the search below asks the system two hit tests a pixel.
+    RECT rcWnd;
+    ::GetWindowRect(hWnd, &rcWnd);
     // Wine draws its classic caption buttons side by side, each SM_CXSIZE
     // wide: spaced as Windows spaces its buttons, the help button would
     // cover the minimise box.
     for (int i = 0; i < 2 * cxButton && rcButton.left > 0; ++i) {
-        if (!IsSystemCaptionButtonAt(hWnd, rcButton.right - 1 + cxGap, yMid) &&
-            !IsSystemCaptionButtonAt(hWnd, rcButton.left, yMid))
+        if (!IsSystemCaptionButtonAt(hWnd, rcWnd, rcButton.right - 1 + cxGap, yMid) &&
+            !IsSystemCaptionButtonAt(hWnd, rcWnd, rcButton.left, yMid))
             break;
         ::OffsetRect(&rcButton, -1, 0);
     }
