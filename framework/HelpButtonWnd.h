@@ -86,10 +86,16 @@ public:
     virtual void PushHelpButton() { m_bButtonUp = FALSE; DrawHelpButton(nullptr); }
     virtual BOOL HitTestHelpButton(int x, int y);
     virtual int GetHelpButtonState();
+    // Finds the button's place (m_rcHelpButton) and paints it there, into
+    // hdc or, when none is given, the window's DC.
     virtual void DrawHelpButton(HDC hdc);
+    // Paints the button at m_rcHelpButton as it is.
+    void PaintHelpButton(HDC hdcWnd);
     virtual RECT GetHelpButtonRect();
     virtual SIZE GetHelpButtonSize();
     virtual RECT GetHelpButtonHitRect();
+    // The part of the button at rcButton that answers the mouse.
+    RECT HitRectOf(RECT rcButton);
     // ---- the caption under desktop composition ----
     virtual void ClearCompositedFrame();
     virtual void PaintCompositedCaption();

@@ -135,12 +135,17 @@ CaptionTitleStrip CHelpButtonWnd<T>::GetCaptionTitleStrip(const RECT& rcButton)
 template <class T>
 RECT CHelpButtonWnd<T>::GetHelpButtonHitRect()
 {
-    RECT rc = GetHelpButtonRect();
+    return HitRectOf(GetHelpButtonRect());
+}
+
+template <class T>
+RECT CHelpButtonWnd<T>::HitRectOf(RECT rcButton)
+{
     if (Composed()) {
-        rc.top += 1;
-        rc.right -= 1;
+        rcButton.top += 1;
+        rcButton.right -= 1;
     }
-    return rc;
+    return rcButton;
 }
 
 template <class T>
@@ -179,9 +184,14 @@ void CHelpButtonWnd<T>::DrawHelpButton(HDC hdc)
     std::optional<CWindowDC> dcOwn;
     if (!hdc)
         dcOwn.emplace(this->m_hWnd);
-    HDC hdcWnd = hdc ? hdc : dcOwn->m_hDC;
+    PaintHelpButton(hdc ? hdc : dcOwn->m_hDC);
+}
+
+template <class T>
+void CHelpButtonWnd<T>::PaintHelpButton(HDC hdcWnd)
+{
     if (m_hTheme) {
-        RECT rcClip = GetHelpButtonHitRect();
+        RECT rcClip = HitRectOf(m_rcHelpButton);
         g_VisualStylesXP.DrawThemeBackground(m_hTheme, hdcWnd, WP_HELPBUTTON, GetHelpButtonState(), &m_rcHelpButton, &rcClip);
     } else {
         ::DrawFrameControl(hdcWnd, &m_rcHelpButton, DFC_CAPTION, GetHelpButtonState() | DFCS_CAPTIONHELP);
@@ -228,11 +238,12 @@ void CHelpButtonWnd<T>::OnNcPaint()
     this->DefWindowProc(WM_NCPAINT, (WPARAM)hUpdate, 0);
     ::DeleteObject(hButton);
     ::DeleteObject(hUpdate);
-    if (bOwnTitle) {
-        CWindowDC dc(this->m_hWnd);
+    // The button from the rectangle found above: finding it again would
+    // repeat the system's hit tests.
+    CWindowDC dc(this->m_hWnd);
+    if (bOwnTitle)
         PaintCaptionTitle(this->m_hWnd, dc, strip, m_rcHelpButton, m_bActive != FALSE);
-    }
-    DrawHelpButton(nullptr);
+    PaintHelpButton(dc);
 }
 
 // ---- activation, hover, press ------------------------------------------------
