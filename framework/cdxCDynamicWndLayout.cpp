@@ -251,8 +251,8 @@ void cdxCDynamicWnd::Layout()
             // The batch is lost: move every control directly.
             WrenLibAfxTraceEx(__PRETTY_FUNCTION__, "ERROR! DeferWindowPos() failed?!\n");
             for (const auto& other : m_Controls)
-                if (::IsWindow(other.first) && GetControlPosition(other.first, rc, delta, ptScroll))
-                    MoveOne(other.first, rc, nFlags);
+                if (::IsWindow(other.first))
+                    MoveOne(other.first, DynamicControlRect(other.second, delta, m_bUseScrollPos, ptScroll), nFlags);
             return;
         }
     }
