@@ -58,10 +58,10 @@ LRESULT CALLBACK CWindowStackingKeeper::CbtHook(int nCode, WPARAM wp, LPARAM lp)
     if (p && (nCode == HCBT_SETFOCUS || nCode == HCBT_ACTIVATE)) {
         if (!p->m_nQuickTimer)
             p->m_nQuickTimer = ::SetTimer(nullptr, 0, 0, RaiseTimerProc);
-        // A new change starts the wait for the display again.
-        if (p->m_nSettleTimer)
-            ::KillTimer(nullptr, p->m_nSettleTimer);
-        p->m_nSettleTimer = ::SetTimer(nullptr, 0, kSettleMs, RaiseTimerProc);
+        // A new change starts the wait for the display again: setting a
+        // thread timer by the id of one still running replaces it, one call
+        // to the system where killing and making another would be two.
+        p->m_nSettleTimer = ::SetTimer(nullptr, p->m_nSettleTimer, kSettleMs, RaiseTimerProc);
     }
     return ::CallNextHookEx(p ? p->m_hHook : nullptr, nCode, wp, lp);
 }
