@@ -65,17 +65,16 @@ RECT KeepClearOfSystemCaptionButtons(HWND hWnd, RECT rcButton, int cxGap)
     return rcButton;
 }
 
-bool CaptionTitleOverruns(HWND hWnd, const CaptionTitleStrip& strip)
+bool CaptionTitleOverruns(HWND hWnd, HDC hdc, const CaptionTitleStrip& strip)
 {
     CString strTitle = WindowTitle(hWnd);
     if (strTitle.IsEmpty())
         return false;
     CFont font;
     CreateCaptionFont(hWnd, font);
-    CWindowDC dc(hWnd);
-    CDCSelect selFont(dc, (HFONT)font.m_hObject);
+    CDCSelect selFont(hdc, (HFONT)font.m_hObject);
     SIZE size = {0, 0};
-    ::GetTextExtentPoint32A(dc, strTitle, strTitle.GetLength(), &size);
+    ::GetTextExtentPoint32A(hdc, strTitle, strTitle.GetLength(), &size);
     return TitleLeft(hWnd, strip.rcStrip) + size.cx > strip.nTextRight;
 }
 

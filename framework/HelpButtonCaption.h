@@ -21,8 +21,9 @@ struct CaptionTitleStrip {
 };
 
 // True when the window's title, drawn after its icon, does not end before
-// nTextRight: the system would draw it on under the help button.
-bool CaptionTitleOverruns(HWND hWnd, const CaptionTitleStrip& strip);
+// nTextRight: the system would draw it on under the help button. The title
+// is measured in hdc (the window's DC of the paint that asks).
+bool CaptionTitleOverruns(HWND hWnd, HDC hdc, const CaptionTitleStrip& strip);
 
 // Paints the strip as the system paints a caption (background, gradient,
 // icon, active or not), the help button's rectangle left out, and the title

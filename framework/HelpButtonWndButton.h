@@ -226,8 +226,11 @@ void CHelpButtonWnd<T>::OnNcPaint()
     // A title too long for the room left of the button: the system would
     // draw it on under the button, so the caption left of it is painted
     // here, the title ended with "...".
+    // One window DC for the whole paint: measuring the title, painting it
+    // and the button.
+    CWindowDC dc(this->m_hWnd);
     CaptionTitleStrip strip = GetCaptionTitleStrip(m_rcHelpButton);
-    bool bOwnTitle = CaptionTitleOverruns(this->m_hWnd, strip);
+    bool bOwnTitle = CaptionTitleOverruns(this->m_hWnd, dc, strip);
     if (bOwnTitle) {
         RECT rcStrip = strip.rcStrip;
         ::OffsetRect(&rcStrip, rcWnd.left, rcWnd.top);
@@ -240,7 +243,6 @@ void CHelpButtonWnd<T>::OnNcPaint()
     ::DeleteObject(hUpdate);
     // The button from the rectangle found above: finding it again would
     // repeat the system's hit tests.
-    CWindowDC dc(this->m_hWnd);
     if (bOwnTitle)
         PaintCaptionTitle(this->m_hWnd, dc, strip, m_rcHelpButton, m_bActive != FALSE);
     PaintHelpButton(dc);

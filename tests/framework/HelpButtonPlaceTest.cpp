@@ -16,6 +16,7 @@
 
 #include "ResizeHelpDlg.h"
 #include "ResizeHelpSheet.h"
+#include "platform/CDC.h"
 #include "platform/CGdiObject.h"
 #include "tests/support/ScopedIniStore.h"
 
@@ -157,13 +158,14 @@ TEST(HelpButtonPlace, ALongTitleEndsWithDotsBeforeTheHelpButton)
     CaptionTitleStrip strip = dlg.GetCaptionTitleStrip(rcButton);
     EXPECT_LE(strip.nTextRight, rcButton.left);
 
+    CWindowDC dcMeasure(dlg.m_hWnd);
     dlg.SetWindowText("Vorn");
-    EXPECT_FALSE(CaptionTitleOverruns(dlg.m_hWnd, strip));
+    EXPECT_FALSE(CaptionTitleOverruns(dlg.m_hWnd, dcMeasure, strip));
     std::vector<POINT> shortTitle = TitlePixels(dlg, strip, rcButton);
     ASSERT_FALSE(shortTitle.empty());
 
     dlg.SetWindowText("ReelDivide - vorn-system-residence-volume-ZQC001.reel to ZQC002.reel");
-    EXPECT_TRUE(CaptionTitleOverruns(dlg.m_hWnd, strip));
+    EXPECT_TRUE(CaptionTitleOverruns(dlg.m_hWnd, dcMeasure, strip));
     std::vector<POINT> longTitle = TitlePixels(dlg, strip, rcButton);
     ASSERT_FALSE(longTitle.empty());
     LONG xLast = 0, yTop = LONG_MAX, yBottom = 0;
