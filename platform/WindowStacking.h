@@ -30,14 +30,13 @@ public:
     CWindowStackingKeeper(const CWindowStackingKeeper&) = delete;
     CWindowStackingKeeper& operator=(const CWindowStackingKeeper&) = delete;
 
+private:
     // Raises, bottom first, the visible windows of the thread that belong
     // above hTop: those it owns (directly or through another) and the
     // topmost ones. Each becomes the first window of the Windows order for a
     // moment, the one move that Wine repeats on the X display, and ends in
     // its own place of that order.
     static void RaiseWindowsAbove(HWND hTop);
-
-private:
     static LRESULT CALLBACK CbtHook(int nCode, WPARAM wp, LPARAM lp);
     static void CALLBACK RaiseTimerProc(HWND, UINT, UINT_PTR nTimer, DWORD);
 
