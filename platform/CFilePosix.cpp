@@ -80,9 +80,7 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pErro
 
 void CFile::Close()
 {
-    if (m_hFile != kInvalid)
-        ::close((int)m_hFile);
-    m_hFile = kInvalid;
+    TryClose(nullptr);
 }
 
 BOOL CFile::TryClose(CFileException* pError)
