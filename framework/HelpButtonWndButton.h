@@ -153,8 +153,16 @@ BOOL CHelpButtonWnd<T>::HitTestHelpButton(int x, int y)
 {
     RECT rcWnd;
     this->GetWindowRect(&rcWnd);
-    RECT rc = GetHelpButtonHitRect();
     POINT pt = {x - rcWnd.left, y - rcWnd.top};
+    // Without composition the button's top and height are fixed and only its
+    // left end is searched for: a point outside that band (any point of the
+    // client area, at every mouse move) misses it without the search.
+    if (!Composed()) {
+        int yTop = GetFrameSize().cy + ::GetSystemMetrics(SM_CYEDGE);
+        if (pt.y < yTop || pt.y >= yTop + GetHelpButtonSize().cy)
+            return FALSE;
+    }
+    RECT rc = GetHelpButtonHitRect();
     return ::PtInRect(&rc, pt);
 }
 
