@@ -22,6 +22,7 @@
 #include "platform/ErrorBalloon.h"
 #include "preferences/AppearanceRules.h"
 #include "session/ConsoleClassifier.h"
+#include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/preferences/PrefsBalloonTails.h"
 #include "tests/preferences/PrefsDialogAnswers.h"
@@ -111,7 +112,9 @@ std::vector<long> LineStarts()
 }
 
 struct AppearanceTest : ::testing::Test {
-    vorntest::ScopedIniStore store{"appearance_tests.ini"};
+    TempDir iniDir;
+    std::string strIni = iniDir.Path("appearance_tests.ini");
+    vorntest::ScopedIniStore store{strIni.c_str()};
     CPrefsViewStandIn view;
 
     // Console values as the view hands them over: descriptions only.

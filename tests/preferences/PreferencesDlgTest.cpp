@@ -124,7 +124,9 @@ std::vector<std::string> TreeTexts(HWND hDlg)
 }
 
 struct PrefsDlgTest : ::testing::Test {
-    vorntest::ScopedIniStore store{"prefs_tests.ini"};
+    TempDir iniDir;
+    std::string strIni = iniDir.Path("prefs_tests.ini");
+    vorntest::ScopedIniStore store{strIni.c_str()};
     CPrefsViewStandIn view;
     TempDir exeDir;  // holds the emulator's program
     TempDir otherDir;

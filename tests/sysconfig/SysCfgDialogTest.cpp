@@ -27,8 +27,9 @@ using namespace vorntest;
 namespace {
 
 struct SysCfgDialogTest : ::testing::Test {
-    ScopedIniStore store{"syscfg_tests.ini"};
     TempDir dir;
+    std::string strIni = dir.Path("syscfg_tests.ini");
+    ScopedIniStore store{strIni.c_str()};
     CApplyReceiver view;
 
     // Runs the dialog on the rich configuration: step once it shows, then

@@ -65,8 +65,9 @@ std::string BalloonTitle();
 // A dialog over RichConfig in a temporary folder, reporting to a
 // CApplyReceiver; Run shows it modally, runs a step and cancels it.
 struct SysCfgDialogFixture : ::testing::Test {
-    ScopedIniStore store{"syscfg_pages_tests.ini"};
     TempDir dir;
+    std::string strIni = dir.Path("syscfg_pages_tests.ini");
+    ScopedIniStore store{strIni.c_str()};
     CApplyReceiver view;
     std::unique_ptr<CSysCfgDialog> dlg = std::make_unique<CSysCfgDialog>(&view);
     CWnd* m_pShowFirst = nullptr;  // the page Run shows before its step
