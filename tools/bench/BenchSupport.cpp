@@ -187,12 +187,16 @@ void CProbe::Run(HWND hWnd)
         double fMs = (t1 - t0) * 1000.0;
         // Only an answer asked and given while measuring counts.
         if (bMeasuring && m_bMeasure) {
-            ++m_result.nAsks;
+            if (m_result.nAsks++ == 0)
+                m_result.tFirstAnswer = t1;
             m_fSumMs += fMs;
             m_result.fMeanMs = m_fSumMs / m_result.nAsks;
             m_result.fLongestMs = std::max(m_result.fLongestMs, fMs);
             m_result.nOver20 += fMs > 20.0;
-            m_result.nOver50 += fMs > 50.0;
+            if (fMs > 50.0) {
+                ++m_result.nOver50;
+                m_result.tLastOver50End = t1;
+            }
         }
         tDue += fCadence;
         if (tDue < t1)

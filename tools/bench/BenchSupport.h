@@ -64,6 +64,8 @@ public:
         long nOver20 = 0;        // answers that took more than 20 ms
         long nOver50 = 0;        // ... more than 50 ms
         bool bFailed = false;    // a question went unanswered for 30 s
+        double tFirstAnswer = 0;     // Now() when the first answer came
+        double tLastOver50End = 0;   // Now() when the last answer over 50 ms came; 0: none
     };
     explicit CProbe(DWORD nCadenceMs = 5) : m_nCadenceMs(nCadenceMs) {}
     ~CProbe() { Stop(); }
