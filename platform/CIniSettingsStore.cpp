@@ -310,6 +310,10 @@ bool CIniSettingsStore::Put(const char* pszSection, const char* pszKey, const st
     }
     std::string text = std::string(pszKey) + "=" + EncodeValue(value);
     if (Line* line = FindLine(*section, pszKey)) {
+        // The same value again changes nothing on the disk: no rewrite,
+        // unless the last save failed and this write is to try again.
+        if (line->text == text && !m_bUnsaved)
+            return true;
         line->text = text;
     } else {
         // After the section's last line that is not blank, so that a blank

@@ -7,8 +7,10 @@
 // (comments, blank lines, garbage) are kept as they are. A value that
 // begins or ends with a blank, begins with a double quote or holds a control
 // character is written in double quotes with \\ \" \n \r \t and \xHH escapes.
-// The file is read once when the store is made; every write rewrites it
-// (CR-LF lines), keeping the other sections and lines in their order. The
+// The file is read once when the store is made; every write that changes
+// an entry rewrites it (CR-LF lines), keeping the other sections and lines
+// in their order; writing the value an entry already has leaves the file
+// alone (the program writes whole groups of settings at once). The
 // new text goes to a temporary file that takes the old one's place only
 // once it is whole on the disk (SafeReplaceFile): a save that fails (a
 // read-only file, a full disk) leaves the old file as it was, the store

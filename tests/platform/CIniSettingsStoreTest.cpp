@@ -242,3 +242,38 @@ TEST(IniValueForm, EncodeDecodeTable)
     }
     EXPECT_EQ(CIniSettingsStore::DecodeValue("  padded  "), "padded");
 }
+
+// Writing the values entries already have leaves the file alone (groups of
+// settings are written whole, mostly unchanged); a changed value rewrites
+// it, and after a failed save the same value is written again.
+TEST_F(IniStoreTest, UnchangedValuesDoNotRewriteTheFile)
+{
+    WriteFile("[S]\r\nn=5\r\nstr=\" padded \"\r\nplain=abc\r\n");
+    CIniSettingsStore store(kIni);
+    const std::string strOutside = "changed outside\r\n";
+    WriteFile(strOutside);
+    EXPECT_TRUE(store.WriteInt("S", "n", 5));
+    EXPECT_TRUE(store.WriteString("S", "str", " padded "));
+    EXPECT_EQ(ReadFile(), strOutside);
+    EXPECT_TRUE(store.WriteString("s", "PLAIN", "abc"));  // the line's spelling changes
+    EXPECT_EQ(ReadFile(), "[S]\r\nn=5\r\nstr=\" padded \"\r\nPLAIN=abc\r\n");
+
+    WriteFile(strOutside);
+    store.BeginUpdate();
+    EXPECT_TRUE(store.WriteInt("S", "n", 5));
+    EXPECT_TRUE(store.WriteString("S", "str", " padded "));
+    EXPECT_TRUE(store.EndUpdate());
+    EXPECT_EQ(ReadFile(), strOutside);
+    EXPECT_TRUE(store.WriteInt("S", "n", 6));
+    EXPECT_EQ(ReadFile(), "[S]\r\nn=6\r\nstr=\" padded \"\r\nPLAIN=abc\r\n");
+
+    SetReadOnly(true);
+    g_failures.clear();
+    CIniSettingsStore::SaveFailedHook pfnOld = CIniSettingsStore::SetSaveFailedHook(RecordSaveFailure);
+    EXPECT_FALSE(store.WriteInt("S", "n", 7));
+    SetReadOnly(false);
+    EXPECT_TRUE(store.WriteInt("S", "n", 7));
+    EXPECT_EQ(ReadFile(), "[S]\r\nn=7\r\nstr=\" padded \"\r\nPLAIN=abc\r\n");
+    EXPECT_EQ(g_failures.size(), 1u);
+    CIniSettingsStore::SetSaveFailedHook(pfnOld);
+}
