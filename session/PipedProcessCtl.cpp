@@ -16,9 +16,12 @@ namespace {
 // Size of the pipes' buffers in the system. Commands are short; output comes
 // in floods, and a writer blocks whenever its pipe is full: under Wine a
 // 1 KB output pipe slows a flood by 5 to 30 per cent (pipe_bench), the more
-// the busier the machine.
+// the busier the machine. An output pipe holds many reads' worth, so that a
+// child writing large blocks goes on while the reader is still splitting and
+// queueing the previous one (with one read's worth, every block written while
+// the reader was busy waited for it).
 const DWORD kStdinPipeSize = 1024;
-const DWORD kOutputPipeSize = 64 * 1024;
+const DWORD kOutputPipeSize = 1024 * 1024;
 const DWORD kExitCodeUnknown = 0xFFFFFFFF;
 
 // Creates a pipe whose one end (the child's) is inheritable; the parent's end
