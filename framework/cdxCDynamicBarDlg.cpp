@@ -4,6 +4,7 @@
 
 #include "framework/CSizingControlBar.h"
 #include "platform/CFrameWnd.h"
+#include "platform/Trace.h"
 
 BEGIN_MESSAGE_MAP(cdxCDynamicBarDlg, cdxCDynamicChildDlg)
     ON_WM_CLOSE()
@@ -48,6 +49,75 @@ bool cdxCDynamicBarDlg::Create(CSizingControlBar* pHostBar)
     m_pHostBar = pHostBar;
     m_nIDHelpDialog = m_nIDTemplate;
     return CDialog::Create(m_nIDTemplate, pHostBar) != FALSE;
+}
+
+bool cdxCDynamicBarDlg::CreateWithout(CSizingControlBar* pHostBar, const std::function<bool(UINT nID)>& bLater)
+{
+    m_pHostBar = pHostBar;
+    m_nIDHelpDialog = m_nIDTemplate;
+    HINSTANCE hInst = AfxGetResourceHandle();
+    HRSRC hRes = ::FindResourceA(hInst, MAKEINTRESOURCEA(m_nIDTemplate), (LPCSTR)RT_DIALOG);
+    HGLOBAL hData = hRes ? ::LoadResource(hInst, hRes) : nullptr;
+    const void* pData = hData ? ::LockResource(hData) : nullptr;
+    if (!pData || !m_template.Parse(pData, ::SizeofResource(hInst, hRes)))
+        return false;
+    std::vector<BYTE> now = m_template.Filtered([&](const SDialogTemplateItem& item) { return !bLater(item.nId); });
+    return CDialog::CreateIndirect(now.data(), pHostBar) != FALSE;
+}
+
+HWND cdxCDynamicBarDlg::MakeTemplateControl(UINT nID)
+{
+    const SDialogTemplateItem* pItem = m_hWnd ? m_template.Find(nID) : nullptr;
+    if (!pItem)
+        return nullptr;
+    auto narrow = [](const std::u16string& s) {
+        CString str;
+        int n = ::WideCharToMultiByte(CP_ACP, 0, (LPCWSTR)s.c_str(), (int)s.size(), nullptr, 0, nullptr, nullptr);
+        if (n > 0) {
+            std::string buf((size_t)n, '\0');
+            ::WideCharToMultiByte(CP_ACP, 0, (LPCWSTR)s.c_str(), (int)s.size(), &buf[0], n, nullptr, nullptr);
+            str = buf.c_str();
+        }
+        return str;
+    };
+    // The predefined classes by their ordinals: Button, Edit, Static, ListBox, ScrollBar, ComboBox.
+    static const char* const kClasses[] = {"Button", "Edit", "Static", "ListBox", "ScrollBar", "ComboBox"};
+    CString strClass = narrow(pItem->strClass);
+    if (pItem->wClassOrdinal >= 0x80 && pItem->wClassOrdinal <= 0x85)
+        strClass = kClasses[pItem->wClassOrdinal - 0x80];
+    CString strTitle = narrow(pItem->strTitle);
+    if (pItem->wTitleOrdinal)
+        strTitle.Format("#%u", pItem->wTitleOrdinal);
+    // The dialog manager maps the size apart from the place.
+    RECT rc = {pItem->x, pItem->y, pItem->cx, pItem->cy};
+    MapDialogRect(&rc);
+    std::vector<BYTE> data;
+    if (!pItem->creationData.empty()) {
+        WORD nSize = (WORD)pItem->creationData.size();
+        data.assign((const BYTE*)&nSize, (const BYTE*)&nSize + sizeof nSize);
+        data.insert(data.end(), pItem->creationData.begin(), pItem->creationData.end());
+    }
+    // The dialog manager draws a bordered control with a sunken edge (the
+    // three-dimensional look every dialog has had since Windows 95).
+    DWORD dwStyle = pItem->dwStyle | WS_CHILD, dwExStyle = pItem->dwExStyle | WS_EX_NOPARENTNOTIFY;
+    if (dwStyle & WS_BORDER) {
+        dwStyle &= ~(DWORD)WS_BORDER;
+        dwExStyle |= WS_EX_CLIENTEDGE;
+    }
+    HWND hCtrl = ::CreateWindowExA(dwExStyle, strClass, strTitle, dwStyle, rc.left, rc.top, rc.right, rc.bottom, m_hWnd,
+                                   (HMENU)(UINT_PTR)nID, (HINSTANCE)::GetWindowLongPtrA(m_hWnd, GWLP_HINSTANCE),
+                                   data.empty() ? nullptr : data.data());
+    if (!hCtrl) {
+        TRACE_FAILED_CALL("CreateWindowExA");
+        return nullptr;
+    }
+    ::SendMessageA(hCtrl, WM_SETFONT, (WPARAM)::SendMessageA(m_hWnd, WM_GETFONT, 0, 0), FALSE);
+    if (IsActive())
+        AddSzControlFromMap(hCtrl, nID);
+    if (m_wndToolTip.m_hWnd && (m_dwBarStyle & (CBRS_TOOLTIPS | CBRS_FLYBY)))
+        m_wndToolTip.AddWindowTool(CWnd::FromHandle(hCtrl), LPSTR_TEXTCALLBACKA);
+    m_controls.clear();  // listed afresh at the next idle update
+    return hCtrl;
 }
 
 void cdxCDynamicBarDlg::UpdateControlsUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)

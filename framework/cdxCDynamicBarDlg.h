@@ -7,7 +7,10 @@
 // holds "prompt\ntooltip".
 #pragma once
 
+#include <functional>
+
 #include "framework/CToolTipCtrlEx.h"
+#include "framework/DialogTemplateEx.h"
 #include "framework/cdxCDynamicChildDlg.h"
 
 class CSizingControlBar;
@@ -58,6 +61,16 @@ public:
 
 protected:
     friend class cdxCDynamicBar;
+    // Creates the dialog as the child of pHostBar from its template less the
+    // controls bLater names by id: those wait for MakeTemplateControl.
+    bool CreateWithout(CSizingControlBar* pHostBar, const std::function<bool(UINT nID)>& bLater);
+    // Makes control nID, left out at creation, as the dialog manager makes a
+    // template's control: its place (then moved for the current size by its
+    // layout entry), styles, text and the dialog's font, after the controls
+    // made before it; it joins the tooltips and the idle update. Null when
+    // the template has no such control or the window cannot be made.
+    HWND MakeTemplateControl(UINT nID);
+
     void OnClose() { OnCancel(); }
     void OnNeedText(NMHDR* pNMHDR, LRESULT* pResult);
     void OnTimer(UINT_PTR nIDEvent);
@@ -65,4 +78,5 @@ protected:
 
 private:
     std::vector<SDialogControl> m_controls;   // for UpdateControlsUI
+    CDialogTemplateEx m_template;             // read by CreateWithout
 };

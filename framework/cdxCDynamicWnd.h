@@ -94,6 +94,10 @@ public:
     bool AddSzYControl(HWND hCtrl, BYTE pt, BYTE pb, SIZE szMin = SIZE{0, 0}, bool bReposNow = true);
     bool AddSzXControlById(UINT nID, int nMode);
     bool AddSzAxisControl(UINT nID, int nMode);  // the vertical rule by id and mode
+    // A control nID made after the layout started, where it belongs at the
+    // initial size: registered by its map entry and moved to its place for
+    // the current size; false when no map entry names it.
+    bool AddSzControlFromMap(HWND hCtrl, UINT nID);
 
     void DoOnSize(UINT nType, int cx, int cy);
     void DoOnSizing(UINT nEdge, LPRECT pRect);

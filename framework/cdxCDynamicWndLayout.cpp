@@ -87,6 +87,22 @@ void cdxCDynamicWnd::RegisterMapEntry(const cdxDynamicMapEntry& e)
     }
 }
 
+bool cdxCDynamicWnd::AddSzControlFromMap(HWND hCtrl, UINT nID)
+{
+    for (const cdxDynamicMapEntry* pMap = GetDynamicMap(nullptr); pMap; pMap = GetDynamicMap(pMap)) {
+        for (const cdxDynamicMapEntry* e = pMap; e->nType != kDynMapEnd; ++e) {
+            BYTE pct[4];
+            DynAxis axis;
+            if (e->nCtrlId != nID || !DynamicMapEntryRule(*e, pct, axis))
+                continue;
+            CDynPos pos(ChildRect(Hwnd(), hCtrl), (signed char)pct[0], (signed char)pct[1], (signed char)pct[2],
+                        (signed char)pct[3]);
+            return AddSzControl(hCtrl, pos, true);
+        }
+    }
+    return false;
+}
+
 void cdxCDynamicWnd::DoInitWindow(SIZE szInitial)
 {
     m_szInitial = m_szMin = szInitial;

@@ -36,27 +36,41 @@ END_MESSAGE_MAP()
 namespace {
 
 // Each row's meter stretches with the width, its percentage moves with it.
+// The last row comes first: the rows made, 0 .. n-1, are the table's last
+// 2n entries.
 struct SRowMap {
     cdxDynamicMapEntry entries[2 * CDynCPUPercentDlgBar::kRows + 1];
     SRowMap()
     {
         for (int n = 0; n < CDynCPUPercentDlgBar::kRows; ++n) {
-            entries[2 * n] = {kDynMapPercents, (DWORD)(IDC_CPUPCT_METER0 + n), 0, 0, 100, 0};
-            entries[2 * n + 1] = {kDynMapPercents, (DWORD)(IDC_CPUPCT_PERCENT0 + n), 100, 0, 100, 0};
+            int i = 2 * (CDynCPUPercentDlgBar::kRows - 1 - n);
+            entries[i] = {kDynMapPercents, (DWORD)(IDC_CPUPCT_METER0 + n), 0, 0, 100, 0};
+            entries[i + 1] = {kDynMapPercents, (DWORD)(IDC_CPUPCT_PERCENT0 + n), 100, 0, 100, 0};
         }
         entries[2 * CDynCPUPercentDlgBar::kRows] = {kDynMapEnd, 0, 0, 0, 0, 0};
     }
+    const cdxDynamicMapEntry* RowsBelow(int nRows) const { return entries + 2 * (CDynCPUPercentDlgBar::kRows - nRows); }
 };
 const SRowMap kRowMap;
+
+// Row n's controls, or -1 for another control.
+int RowOfControl(UINT nID)
+{
+    for (UINT nBase : {IDC_CPUPCT_ENGINE0, IDC_CPUPCT_METER0, IDC_CPUPCT_PERCENT0})
+        if (nID >= nBase && nID < nBase + CDynCPUPercentDlgBar::kRows)
+            return (int)(nID - nBase);
+    return -1;
+}
 
 }  // namespace
 
 const cdxDynamicMapEntry* CDynCPUPercentDlgBar::GetDynamicMap(const cdxDynamicMapEntry* pPrev)
 {
-    if (pPrev == kRowMap.entries)
+    const cdxDynamicMapEntry* pRows = kRowMap.RowsBelow(m_nRowsMade);
+    if (pPrev == pRows)
         return nullptr;
     const cdxDynamicMapEntry* p = CMainWindowBarDlg::GetDynamicMap(pPrev);
-    return p ? p : kRowMap.entries;
+    return p ? p : pRows;
 }
 
 CDynCPUPercentDlgBar::CDynCPUPercentDlgBar(CWnd* pParent)
@@ -105,20 +119,53 @@ void CDynCPUPercentDlgBar::RegisterHelpStrings()
     SetHelpId(MakeHelpKey(IDD, 0), kHelpIdBar);
 }
 
+bool CDynCPUPercentDlgBar::Create(CSizingControlBar* pHostBar)
+{
+    m_nRowsMade = m_nCPUCount;
+    if (CreateWithout(pHostBar, [this](UINT nID) { return RowOfControl(nID) >= m_nCPUCount; }))
+        return true;
+    m_nRowsMade = kRows;
+    return false;
+}
+
 BOOL CDynCPUPercentDlgBar::OnInitDialog()
 {
     SetSmallAppIcon();
     CMainWindowBarDlg::OnInitDialog();
-    for (int n = 0; n < kRows; ++n) {
-        m_lblEngine[n].SubclassDlgItem(IDC_CPUPCT_ENGINE0 + n, this);
-        m_meters[n].SubclassDlgItem(IDC_CPUPCT_METER0 + n, this);
-        m_lblPercent[n].SubclassDlgItem(IDC_CPUPCT_PERCENT0 + n, this);
-        StyleMeter(n);
-        m_meters[n].SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
-        m_meters[n].SetPos(0);
-    }
+    for (int n = 0; n < m_nRowsMade; ++n)
+        InitRow(n);
     SetCPUCount(m_nCPUCount);
     return TRUE;
+}
+
+void CDynCPUPercentDlgBar::InitRow(int nRow)
+{
+    m_lblEngine[nRow].SubclassDlgItem(IDC_CPUPCT_ENGINE0 + nRow, this);
+    m_meters[nRow].SubclassDlgItem(IDC_CPUPCT_METER0 + nRow, this);
+    m_lblPercent[nRow].SubclassDlgItem(IDC_CPUPCT_PERCENT0 + nRow, this);
+    StyleMeter(nRow);
+    m_meters[nRow].SendMessage(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+    m_meters[nRow].SetPos(0);
+}
+
+// In template order, a row at a time: each row's three controls follow the
+// rows made before it.
+void CDynCPUPercentDlgBar::MakeRows(int nRows)
+{
+    if (!m_hWnd)
+        return;
+    for (int n = m_nRowsMade; n < nRows && n < kRows; ++n) {
+        m_nRowsMade = n + 1;  // its layout entries join the map first
+        for (UINT nBase : {IDC_CPUPCT_ENGINE0, IDC_CPUPCT_METER0, IDC_CPUPCT_PERCENT0})
+            MakeTemplateControl(nBase + (UINT)n);
+        InitRow(n);
+    }
+}
+
+CMyProgCtl& CDynCPUPercentDlgBar::Meter(int n)
+{
+    MakeRows(n + 1);
+    return m_meters[n];
 }
 
 void CDynCPUPercentDlgBar::StyleMeter(int nRow)
@@ -135,9 +182,10 @@ void CDynCPUPercentDlgBar::SetCPUCount(int nCount)
     m_nCPUCount = nCount;
     if (!m_hWnd)
         return;
+    MakeRows(nCount);
     // Only the rows whose visibility changes are touched: the template's 64
-    // rows start hidden, and most stay so.
-    for (int n = 0; n < kRows; ++n) {
+    // rows start hidden, and most stay so (rows not made are hidden).
+    for (int n = 0; n < m_nRowsMade; ++n) {
         bool bShow = n < nCount;
         for (CWnd* pCtl : {(CWnd*)&m_lblEngine[n], (CWnd*)&m_meters[n], (CWnd*)&m_lblPercent[n]}) {
             if (((pCtl->GetStyle() & WS_VISIBLE) != 0) == bShow)
@@ -161,6 +209,7 @@ LRESULT CDynCPUPercentDlgBar::OnCPUPercent(WPARAM wp, LPARAM lp)
 {
     if ((UINT)wp >= kRows || (UINT)lp > 100)
         return 0;
+    MakeRows((int)wp + 1);
     ShowPercent((int)wp, m_bEmulatorActive ? (int)lp : 0);
     return 0;
 }
@@ -209,7 +258,7 @@ void CDynCPUPercentDlgBar::ApplyAppearance()
     m_brBG.DeleteObject();
     m_brBG.CreateSolidBrush(clrBG);
     if (m_hWnd)
-        for (int n = 0; n < MaxRows(); ++n)
+        for (int n = 0; n < MaxRows() && n < m_nRowsMade; ++n)
             StyleMeter(n);
     if (CWinApp* pApp = AfxGetApp()) {
         for (int t = 0; t < kEngineTypes; ++t) {

@@ -3,7 +3,9 @@
 // The view posts the processor count (WM_MAXCPU_CHANGED), the engine types
 // (WM_CPU_ENGINE_TYPE), the percentages (WM_CPU_PERCENT) and the
 // emulator's power (WM_EMULATOR_ACTIVE). Meters are coloured by engine type;
-// colours live in "Settings\PercentBar".
+// colours live in "Settings\PercentBar". Hosted in a docking bar, the dialog
+// makes the rows it shows and the others when the count grows or a row is
+// asked for (a percentage, its meter); made on its own it has all 64.
 #pragma once
 
 #include "framework/MyProgCtl.h"
@@ -22,11 +24,14 @@ public:
     explicit CDynCPUPercentDlgBar(CWnd* pParent = nullptr);
     ~CDynCPUPercentDlgBar() override;
 
+    // Made from the template without the rows above the count.
+    bool Create(CSizingControlBar* pHostBar) override;
+    using cdxCDynamicBarDlg::Create;
     BOOL OnInitDialog() override;
     // Balloon texts, then help context ids.
     void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
-    // The rows' layout, a table of 64 rows built once.
+    // The layout of the rows made, from a table of 64 rows built once.
     const cdxDynamicMapEntry* GetDynamicMap(const cdxDynamicMapEntry* pPrev) override;
 
     // Shows the rows below nCount and hides the others; a count below 0 or
@@ -37,7 +42,9 @@ public:
     // below, stores them in "Settings\PercentBar" and redraws the bar.
     void ApplyAppearance();
     bool IsEmulatorActive() const { return m_bEmulatorActive; }
-    CMyProgCtl& Meter(int n) { return m_meters[n]; }
+    // The meter of row n (0-63), made if it is not yet.
+    CMyProgCtl& Meter(int n);
+    int GetRowsMade() const { return m_nRowsMade; }
 
     // The meter fill state (1-4) and bar part (1-2) per engine type, and the
     // colours; the preferences store them here before ApplyAppearance.
@@ -56,10 +63,15 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC);
 
 private:
+    // Makes the rows below nRows that are not made yet.
+    void MakeRows(int nRows);
+    // A made row's controls subclassed, its meter styled and at zero.
+    void InitRow(int nRow);
     void StyleMeter(int nRow);
     void ShowPercent(int nRow, int nPercent);
 
     int m_nCPUCount = 0;
+    int m_nRowsMade = kRows;  // rows 0 .. m_nRowsMade-1 have their windows
     CStatic m_lblEngine[kRows];
     CMyProgCtl m_meters[kRows];
     CStatic m_lblPercent[kRows];

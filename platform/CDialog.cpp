@@ -185,6 +185,18 @@ BOOL CDialog::Create(LPCSTR pszTemplateName, CWnd* pParentWnd)
     return h != nullptr;
 }
 
+BOOL CDialog::CreateIndirect(const void* pTemplate, CWnd* pParentWnd)
+{
+    ASSERT(m_hWnd == nullptr);
+    if (pParentWnd)
+        m_pParentWnd = pParentWnd;
+    m_bModal = false;
+    HWND hParent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    HWND h = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), (LPCDLGTEMPLATEA)pTemplate, hParent, DialogProc,
+                                          (LPARAM)this);
+    return h != nullptr;
+}
+
 HWND CDialog::ModalOwner() const
 {
     return ModalOwnerWindow(HwndOf(m_pParentWnd));

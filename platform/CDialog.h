@@ -28,6 +28,8 @@ public:
     // Makes a modeless dialog; the template's WS_VISIBLE decides whether it shows.
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     BOOL Create(LPCSTR pszTemplateName, CWnd* pParentWnd = nullptr);
+    // The same from a template in memory (a DLGTEMPLATE or DLGTEMPLATEEX).
+    BOOL CreateIndirect(const void* pTemplate, CWnd* pParentWnd = nullptr);
     // Ends a modal dialog with nResult; destroys a modeless one.
     void EndDialog(int nResult);
 
