@@ -10,6 +10,12 @@ void CConsoleBlock::Add(const char* pchPrefix, size_t nPrefix, const char* pchTe
     m_text.append("\r\n", 2);
 }
 
+void CConsoleBlock::Reserve(size_t nText, size_t nLines)
+{
+    m_text.reserve(m_text.size() + nText);
+    m_starts.reserve(m_starts.size() + nLines);
+}
+
 void CConsoleBlock::Append(CConsoleBlock&& other)
 {
     if (m_starts.empty()) {

@@ -21,6 +21,9 @@ public:
     // the text; neither may hold a line feed.
     void Add(const char* pchPrefix, size_t nPrefix, const char* pchText, size_t nText);
     void Add(const std::string& strLine) { Add(nullptr, 0, strLine.data(), strLine.size()); }
+    // Room for nText more bytes of text (prefixes and CR LF included) and
+    // nLines more lines, taken in one allocation each.
+    void Reserve(size_t nText, size_t nLines);
     // Moves the other block's lines after these; the other is empty afterwards.
     void Append(CConsoleBlock&& other);
     void Clear();

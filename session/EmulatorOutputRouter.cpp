@@ -16,6 +16,10 @@
 
 namespace {
 
+// The length of a console line, line feed included, that a chunk's room is
+// reckoned by: the emulator's messages are about this long.
+const size_t kTypicalLineBytes = 64;
+
 const UINT kPartMessage[kStatusPartCount] = {
     WM_STATUSPART0_CHANGED, WM_STATUSPART1_CHANGED, WM_STATUSPART2_CHANGED,
     WM_STATUSPART3_CHANGED, WM_STATUSPART4_CHANGED,
@@ -32,18 +36,19 @@ CEmulatorOutputRouter::CEmulatorOutputRouter(COutputRouterHost& host)
 // and the line prefix (time stamp, process id) are taken once per chunk.
 struct SChunkLines {
     const SLineSource& source;
+    size_t nChunkBytes;         // the chunk's length: the room its block takes
     SConsoleLineOptions options;
     bool bPrefixKnown = false;
     std::string strPrefix;
     CConsoleBlock block;
     std::string strExpanded;    // a line's tabs expanded
-    explicit SChunkLines(const SLineSource& s) : source(s) {}
+    SChunkLines(const SLineSource& s, size_t nBytes) : source(s), nChunkBytes(nBytes) {}
 };
 
 void CEmulatorOutputRouter::RouteChunk(const SLineSource& source, char* pBuffer, int& nLength,
                                        const std::function<void()>& fnQueued)
 {
-    SChunkLines chunk(source);
+    SChunkLines chunk(source, nLength > 0 ? (size_t)nLength : 0);
     SplitPipeChunkSized(pBuffer, nLength,
                         [&](char* pszLine, size_t nLine) { RouteLineInto(source, pszLine, nLine, chunk); });
     if (QueueChunk(chunk) && fnQueued)
@@ -52,8 +57,9 @@ void CEmulatorOutputRouter::RouteChunk(const SLineSource& source, char* pBuffer,
 
 bool CEmulatorOutputRouter::RouteLine(const SLineSource& source, const char* pszLine)
 {
-    SChunkLines chunk(source);
-    RouteLineInto(source, pszLine, strlen(pszLine), chunk);
+    size_t nLength = strlen(pszLine);
+    SChunkLines chunk(source, nLength);
+    RouteLineInto(source, pszLine, nLength, chunk);
     return QueueChunk(chunk);
 }
 
@@ -201,6 +207,11 @@ void CEmulatorOutputRouter::AddConsoleLine(const char* pszLine, size_t nLength, 
         chunk.strPrefix =
             FormatConsolePrefix(chunk.options, chunk.source.strPidText, chunk.source.bSeveralChildren, now);
         chunk.bPrefixKnown = true;
+        // Room for the chunk's text, a prefix and CR for every line of a
+        // typical length, in one allocation instead of a dozen doublings
+        // (the block's room stays with its lines in the console).
+        size_t nLines = chunk.nChunkBytes / kTypicalLineBytes + 1;
+        chunk.block.Reserve(chunk.nChunkBytes + nLines * (chunk.strPrefix.size() + 1), nLines);
     }
     const SConsoleLineOptions& options = chunk.options;
     if (options.bErrorBeep || options.bWarnBeep) {

@@ -1,19 +1,26 @@
 // PipeChunkSplit.cpp: the line splitter of a reader's chunk.
 #include "session/PipeChunkSplit.h"
 
-#include <cctype>
 #include <cstring>
 
 #include "session/LineScan.h"
 
 namespace {
 
+// The white space of the C locale (isspace's), without a call into the C
+// runtime for every line: under Wine each such call also looks up the
+// thread's locale.
+bool IsWhiteSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 // Ends the line at pEnd and strips the white space before it; returns the
 // line's new end.
 char* TerminateLine(char* pLine, char* pEnd)
 {
     *pEnd = '\0';
-    while (pEnd > pLine && std::isspace((unsigned char)pEnd[-1]))
+    while (pEnd > pLine && IsWhiteSpace(pEnd[-1]))
         *--pEnd = '\0';
     return pEnd;
 }

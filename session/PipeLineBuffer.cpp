@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "session/LineScan.h"
+
 const char CPipeLineBuffer::kTruncatedMarker[] = "...(truncated)\n";
 
 namespace {
@@ -58,7 +60,7 @@ void CPipeLineBuffer::KeepAfterHandOver()
 size_t CPipeLineBuffer::DropRestOfCutLine(size_t nFrom, size_t nLength)
 {
     char* pData = m_buffer.data();
-    const char* pLineFeed = (const char*)std::memchr(pData + nFrom, '\n', nLength - nFrom);
+    const char* pLineFeed = FindByte(pData + nFrom, nLength - nFrom, '\n');
     if (!pLineFeed)
         return nFrom;
     m_bDropping = false;
@@ -72,7 +74,7 @@ size_t CPipeLineBuffer::ClipLongLines(size_t nLength)
     char* pData = m_buffer.data();
     size_t nStart = 0;
     while (nStart < nLength) {
-        const char* pLineFeed = (const char*)std::memchr(pData + nStart, '\n', nLength - nStart);
+        const char* pLineFeed = FindByte(pData + nStart, nLength - nStart, '\n');
         size_t nLineEnd = pLineFeed ? (size_t)(pLineFeed - pData) : nLength;
         if (nLineEnd - nStart > (size_t)kMaxLine) {
             std::memcpy(pData + nStart + kCutLength, kTruncatedMarker, kMarkerLength);

@@ -337,6 +337,38 @@ TEST_F(RouterFixture, ChunkLinesShareOneTimeStamp)
     EXPECT_EQ(4, nLength);
 }
 
+// A chunk's block is given room by a typical line length: chunks of far
+// shorter and far longer lines, with and without a long prefix, arrive
+// whole and in order all the same.
+TEST_F(RouterFixture, ChunksOfShortAndLongLinesArriveWhole)
+{
+    const struct {
+        size_t nLineLength;
+        bool bPrefix;
+    } cases[] = {{0, false}, {1, true}, {80, false}, {80, true}, {2000, true}};
+    for (const auto& c : cases) {
+        SConsoleLineOptions options;
+        options.bTimes = c.bPrefix;
+        options.bPidAlways = c.bPrefix;
+        router.SetConsoleOptions(options);
+        err.strPidText = "0x0000ABCD";
+        std::string prefix = c.bPrefix ? "00:00:00.000 0x0000ABCD " : "";
+        std::string chunk;
+        std::vector<std::string> want;
+        for (size_t i = 0; chunk.size() < 64 * 1024 - c.nLineLength - 12; ++i) {
+            std::string line = std::to_string(i) + std::string(c.nLineLength, 'x');
+            chunk += line + "\n";
+            want.push_back(prefix + line);
+        }
+        std::vector<char> buf(chunk.begin(), chunk.end());
+        buf.push_back('\0');
+        int nLength = (int)chunk.size();
+        router.RouteChunk(err, buf.data(), nLength, nullptr);
+        EXPECT_EQ(0, nLength);
+        EXPECT_EQ(want, Console()) << c.nLineLength << (c.bPrefix ? " with prefix" : "");
+    }
+}
+
 TEST_F(RouterFixture, QueuedLinesWakeTheGuiThreadOncePerBatch)
 {
     // The first line posts WM_PENDING_LINES; more lines before the GUI

@@ -40,6 +40,20 @@ TEST(PipeChunkSplit, TrailingBlanksGoLeadingStay)
     EXPECT_EQ(s.kept, "");
 }
 
+// Exactly the C locale's white space goes from a line's end: no control
+// character besides it, and no byte above 127 (such as a no-break space).
+TEST(PipeChunkSplit, OnlyTheCLocalesWhiteSpaceIsStripped)
+{
+    for (int c = 1; c < 256; ++c) {
+        if (c == '\n')
+            continue;
+        std::string line = std::string("a") + (char)c;
+        SSplit s = Split(line + "\n");
+        bool bWhite = c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r';
+        ASSERT_EQ(s.lines, (std::vector<std::string>{ bWhite ? "a" : line })) << "byte " << c;
+    }
+}
+
 TEST(PipeChunkSplit, NoLineFeedLeavesTheText)
 {
     SSplit s = Split("partial");
