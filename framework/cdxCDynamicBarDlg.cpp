@@ -138,9 +138,9 @@ DWORD cdxCDynamicBarDlg::GetHostBarStyle()
 void cdxCDynamicBarDlg::UpdateToolTips()
 {
     m_dwBarStyle = GetHostBarStyle();
-    if (!m_hWnd || !m_wndToolTip.m_hWnd)
-        return;
     bool bTools = (m_dwBarStyle & (CBRS_TOOLTIPS | CBRS_FLYBY)) != 0;
+    if (!m_hWnd || (!m_wndToolTip.m_hWnd && !(bTools && ::IsWindowVisible(m_hWnd) && MakeToolTip())))
+        return;
     // No tools to remove: no walk over the controls (a server call each
     // under Wine); a bar is made without the tooltip style and gets it next.
     if (!bTools && m_wndToolTip.GetToolCount() == 0)
@@ -162,23 +162,32 @@ BOOL cdxCDynamicBarDlg::OnInitDialog()
 {
     cdxCDynamicChildDlg::OnInitDialog();
     m_controls.clear();
-    if (m_wndToolTip.Create(this)) {
-        ::SetWindowPos(m_wndToolTip.m_hWnd, HWND_TOP, 0, 0, 0, 0,
-                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-        m_wndToolTip.SetDelayTime(TTDT_INITIAL, 50);
-        m_wndToolTip.SetDelayTime(TTDT_RESHOW, 50);
-        m_nAutoPopDelay = (UINT)::SendMessageA(m_wndToolTip.m_hWnd, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0);
-    }
     UpdateToolTips();
     return TRUE;
 }
 
+// A tooltip window costs as much as a few controls: a dialog made inside a
+// window not yet shown (the main window's bars while it is built) makes it
+// with the first mouse message that reaches it.
+bool cdxCDynamicBarDlg::MakeToolTip()
+{
+    if (!m_wndToolTip.Create(this))
+        return false;
+    ::SetWindowPos(m_wndToolTip.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    m_wndToolTip.SetDelayTime(TTDT_INITIAL, 50);
+    m_wndToolTip.SetDelayTime(TTDT_RESHOW, 50);
+    m_nAutoPopDelay = (UINT)::SendMessageA(m_wndToolTip.m_hWnd, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0);
+    return true;
+}
+
 BOOL cdxCDynamicBarDlg::PreTranslateMessage(MSG* pMsg)
 {
+    UINT m = pMsg->message;
+    bool bMouse = m == WM_MOUSEMOVE || m == WM_NCMOUSEMOVE || m == WM_MOUSEHOVER || m == WM_NCMOUSEHOVER ||
+                  m == WM_MOUSELEAVE || m == WM_NCMOUSELEAVE;
+    if (bMouse && !m_wndToolTip.m_hWnd && (m_dwBarStyle & (CBRS_TOOLTIPS | CBRS_FLYBY)))
+        UpdateToolTips();
     if (m_wndToolTip.m_hWnd) {
-        UINT m = pMsg->message;
-        bool bMouse = m == WM_MOUSEMOVE || m == WM_NCMOUSEMOVE || m == WM_MOUSEHOVER || m == WM_NCMOUSEHOVER ||
-                      m == WM_MOUSELEAVE || m == WM_NCMOUSELEAVE;
         MSG msg = *pMsg;
         if (bMouse) {
             // The tool is the window under the point, with the point in its client coordinates.

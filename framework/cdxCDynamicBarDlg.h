@@ -34,7 +34,8 @@ public:
     // listed once (a bar's controls are those of its template) and listed
     // again when one of them has gone.
     virtual void UpdateControlsUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
-    // (Re)registers a tool per control while the bar style has tooltips or fly-by.
+    // (Re)registers a tool per control while the bar style has tooltips or
+    // fly-by; the tooltip is made once the dialog is visible on the screen.
     virtual void UpdateToolTips();
     virtual DWORD GetHostBarStyle();
 
@@ -77,6 +78,8 @@ protected:
     void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
 
 private:
+    bool MakeToolTip();
+
     std::vector<SDialogControl> m_controls;   // for UpdateControlsUI
     CDialogTemplateEx m_template;             // read by CreateWithout
 };

@@ -54,7 +54,14 @@ TEST_F(CpuRowsFixture, RowsAreMadeUpToTheCountAndWhenAskedFor)
     EXPECT_EQ(2, bar.GetRowsMade());
     EXPECT_NE(nullptr, Row(IDC_CPUPCT_PERCENT0, 1));
     EXPECT_EQ(nullptr, Row(IDC_CPUPCT_ENGINE0, 2));
+    // The tooltip is made with the first mouse message: the bar's dialog
+    // was built while the main window was hidden.
+    EXPECT_EQ(0, ToolCount());
+    MSG move = {Row(IDC_CPUPCT_METER0, 0), WM_MOUSEMOVE, 0, 0, 0, {0, 0}};
+    bar.PreTranslateMessage(&move);
+    ASSERT_TRUE(::IsWindow(bar.m_wndToolTip.m_hWnd));
     int nTools = ToolCount();
+    EXPECT_EQ(2 * 3, nTools);
     struct Step {
         const char* pszWhat;
         UINT msg;
