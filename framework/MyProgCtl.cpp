@@ -79,7 +79,7 @@ int CMyProgCtl::OnCreate(LPCREATESTRUCT pCreate)
     int nResult = CProgressCtrl::OnCreate(pCreate);
     if (nResult == -1)
         return -1;
-    if (m_hTheme == nullptr)
+    if (!m_bThemeOpened)
         OpenTheme();
     ::SendMessageA(m_hWnd, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
     SetPos(0);
@@ -118,6 +118,7 @@ void CMyProgCtl::OnDestroy()
 void CMyProgCtl::OpenTheme()
 {
     m_hTheme = g_VisualStylesXP.OpenThemeData(m_hWnd, L"PROGRESS");
+    m_bThemeOpened = true;
 }
 
 void CMyProgCtl::CloseTheme()
@@ -125,11 +126,14 @@ void CMyProgCtl::CloseTheme()
     if (m_hTheme != nullptr)
         g_VisualStylesXP.CloseThemeData(m_hTheme);
     m_hTheme = nullptr;
+    m_bThemeOpened = false;
 }
 
+// Without a theme the answer stays null until the theme changes: it is not
+// asked again on every paint and state change.
 bool CMyProgCtl::DrawsThemed()
 {
-    if (m_hTheme == nullptr)
+    if (!m_bThemeOpened)
         OpenTheme();
     return m_hTheme != nullptr && g_VisualStylesXP.IsAppThemed() && g_VisualStylesXP.IsThemeActive();
 }

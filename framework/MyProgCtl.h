@@ -42,11 +42,13 @@ protected:
 private:
     void OpenTheme();
     void CloseTheme();
-    // Opens the theme data if needed; true when the bar is to be drawn themed.
+    // Opens the theme data once for each theme (again after WM_THEMECHANGED);
+    // true when the bar is to be drawn themed.
     bool DrawsThemed();
     void PaintThemed();
 
     HTHEME m_hTheme = nullptr;
+    bool m_bThemeOpened = false;  // m_hTheme is the answer for the current theme, null or not
     int m_nBarPart = PP_BAR;
     int m_nFillState = PBFS_NORMAL;
     COLORREF m_crBar = CLR_DEFAULT;

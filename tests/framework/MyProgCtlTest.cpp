@@ -119,3 +119,30 @@ TEST(MyProgCtlGdi, RepeatedOpensLeaveNoObjects)
         Open();
     EXPECT_EQ(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS), dwBefore);
 }
+
+// A bar without a theme draws with its fill state's colour and keeps no
+// theme until the theme changes; a theme given back is taken up again.
+TEST_F(MyProgCtlTest, ThemeTakenAgainOnlyWhenItChanges)
+{
+    CMyProgCtl bar(PP_BAR, PBFS_NORMAL);
+    ASSERT_TRUE(bar.Create(WS_VISIBLE, CRect(10, 10, 110, 30), &dlg, 4001));
+    ASSERT_NE(bar.GetTheme(), nullptr);
+    // A class list without theme data leaves the window without a theme
+    // (Wine refuses the empty names that say so on Windows); the change
+    // comes as WM_THEMECHANGED.
+    ASSERT_EQ(::SetWindowTheme(bar.m_hWnd, nullptr, L"VornNoSuchThemeClass"), S_OK);
+    EXPECT_EQ(bar.GetTheme(), nullptr) << "no theme for this window";
+    struct {
+        int nState;
+        COLORREF cr;
+    } states[] = {{PBFS_ERROR, RGB(255, 0, 0)}, {PBFS_PAUSED, RGB(255, 255, 0)}, {PBFS_NORMAL, RGB(0, 192, 0)}};
+    for (const auto& s : states) {
+        ASSERT_TRUE(bar.SetFillState(s.nState));
+        ::RedrawWindow(bar.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_EQ((COLORREF)::SendMessageA(bar.m_hWnd, PBM_GETBARCOLOR, 0, 0), s.cr) << s.nState;
+        EXPECT_EQ(bar.GetTheme(), nullptr) << s.nState;
+    }
+    ASSERT_EQ(::SetWindowTheme(bar.m_hWnd, nullptr, L"PROGRESS"), S_OK);
+    EXPECT_NE(bar.GetTheme(), nullptr) << "the theme is back";
+    bar.DestroyWindow();
+}
