@@ -100,6 +100,11 @@ int CMainFrame::OnCreate(LPCREATESTRUCT pcs)
     if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
         !m_wndStatusBar.SetIndicators(&prompt, 1))
         return -1;
+    // Each bar made, docked by default, then put in its saved place, would
+    // lay out every bar and its controls again: they are laid out once the
+    // layout is restored.
+    HoldLayout(true);
+    m_bStartLayoutHeld = true;
     if (!CreateBars())
         return -1;
     DockBarsByDefault();

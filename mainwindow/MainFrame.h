@@ -147,6 +147,9 @@ private:
     bool AreUtilitiesRunning() const;
     HWND FocusedStorageEdit();
 
+    // From the frame's creation until the first restore of its saved layout
+    // the bars are not laid out: that restore lays them out (OnRestoreBarState).
+    bool m_bStartLayoutHeld = false;
     // What the last status-bar rebuild applied.
     bool m_bStatusBuilt = false;
     BYTE m_nLastPartOrder[5] = {};

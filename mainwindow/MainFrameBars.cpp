@@ -147,8 +147,7 @@ void CMainFrame::DockBarsByDefault()
     DockControlBar(&m_wndCpuPctBar, AFX_IDW_DOCKBAR_LEFT);
     DockControlBarNextTo(&m_wndDevListBar, &m_wndCpuPctBar);
     DockControlBarNextTo(&m_wndStorageBar, &m_wndDevListBar);
-    // Each of these takes a new row of its own: one layout for them all.
-    HoldLayout(true);
+    // Each of these takes a new row of its own.
     for (int i = kStatusLine; i <= kVRegs; i++) {
         if (i == kStatusLine || i == kCmdLine)
             continue;
@@ -157,7 +156,6 @@ void CMainFrame::DockBarsByDefault()
             DockControlBar(&m_wndStatusLineBar, AFX_IDW_DOCKBAR_TOP);  // the control panel, then the status
     }
     DockControlBar(&m_wndCmdLineBar, AFX_IDW_DOCKBAR_BOTTOM);
-    HoldLayout(false);
 }
 
 // However many bars are docked, the console shows eight lines of forty
@@ -269,6 +267,12 @@ void CMainFrame::SetAnySideMinimums()
 
 LRESULT CMainFrame::OnRestoreBarState(WPARAM wp, LPARAM)
 {
+    // The bars made and docked by default wait for this layout; the steps
+    // below lay them out once, at the end.
+    if (m_bStartLayoutHeld)
+        m_bStartLayoutHeld = false;
+    else
+        HoldLayout(true);
     if (VerifyBarState(this, kBarsState)) {
         LoadBarState(kBarsState);
         CSizingControlBar::GlobalLoadState(this, kBarsState);
@@ -284,7 +288,8 @@ LRESULT CMainFrame::OnRestoreBarState(WPARAM wp, LPARAM)
     // The view has read its settings by now: the status parts it shows.
     if (wp == 1 && g_pView)
         RebuildStatusBar(g_pView->Settings().m_bStatusOnBar);
-    RecalcLayout();
+    DelayRecalcLayout();
+    HoldLayout(false);
     return 1;
 }
 
