@@ -19,9 +19,12 @@ namespace {
 // the busier the machine. An output pipe holds many reads' worth, so that a
 // child writing large blocks goes on while the reader is still splitting and
 // queueing the previous one (with one read's worth, every block written while
-// the reader was busy waited for it).
+// the reader was busy waited for it), and while flow control holds the
+// readers for a GUI thread that is busy for a moment (tens of milliseconds
+// right after power-on, when a flood starts with the first paints). A kill
+// drops what is left in them (Kill).
 const DWORD kStdinPipeSize = 1024;
-const DWORD kOutputPipeSize = 1024 * 1024;
+const DWORD kOutputPipeSize = 4 * 1024 * 1024;
 const DWORD kExitCodeUnknown = 0xFFFFFFFF;
 
 // Creates a pipe whose one end (the child's) is inheritable; the parent's end
@@ -223,6 +226,7 @@ DWORD CPipedProcessCtl::Kill(bool bLog)
                                (const char*)m_strName);
                 AddNote(strLine);
             }
+            m_bKilled = true;
             if (!::TerminateProcess(m_hProcess, kExitCodeUnknown))
                 TRACE_FAILED_CALL("TerminateProcess(m_hProcess, kExitCodeUnknown)");
         }

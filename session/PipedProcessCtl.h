@@ -14,6 +14,8 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 #include "platform/CHandle.h"
 #include "platform/CString.h"
 #include "platform/CSyncObject.h"
@@ -40,7 +42,8 @@ public:
 
     // Ends the process if it runs (exit code 0xFFFFFFFF), releases readers
     // held by flow control, joins the worker threads and closes the pipes.
-    // Returns the exit code. The exit-waiter still posts WM_UTILITY_ENDED.
+    // What a child ended so left unread in its pipes is dropped. Returns the
+    // exit code. The exit-waiter still posts WM_UTILITY_ENDED.
     DWORD Kill(bool bLog);
     // Writes the whole buffer to the child's standard input; false when the
     // pipe is closed or fewer bytes were written.
@@ -129,4 +132,9 @@ private:
     bool m_bDestroying = false;
     // Set by Kill: releases readers held by the host's flow control.
     CEvent m_stopEvent{FALSE, TRUE};
+    // Set by Kill when it ends the process: the readers hand over nothing
+    // more (what the killed child left in its pipes is dropped, so that the
+    // kill takes no longer however much the pipes hold). The output of a
+    // child that ended by itself is read to its end.
+    std::atomic<bool> m_bKilled{false};
 };

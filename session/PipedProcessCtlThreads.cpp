@@ -44,7 +44,8 @@ UINT CPipedProcessCtl::ProcessWaitThreadProc(LPVOID pThis)
     return nResult;
 }
 
-// Reads one output pipe to its end, handing each chunk to the host.
+// Reads one output pipe to its end, handing each chunk to the host; after a
+// kill it stops at the next chunk.
 UINT CPipedProcessCtl::ReadPipeThread(int nStream)
 {
     HANDLE hRead = nStream == kStderr ? m_hStderrRead : m_hStdoutRead;
@@ -61,7 +62,7 @@ UINT CPipedProcessCtl::ReadPipeThread(int nStream)
             }
             break;
         }
-        if (nRead == 0)
+        if (nRead == 0 || m_bKilled)
             break;
         if (buffer.Accept(nRead)) {
             HandOver(nStream, buffer.Data(), buffer.Length());
@@ -69,7 +70,7 @@ UINT CPipedProcessCtl::ReadPipeThread(int nStream)
         }
     }
     // A last line without a line feed is still a line.
-    if (buffer.Finish())
+    if (!m_bKilled && buffer.Finish())
         HandOver(nStream, buffer.Data(), buffer.Length());
     return nResult;
 }

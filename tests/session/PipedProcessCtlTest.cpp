@@ -122,6 +122,21 @@ TEST(PipedProcessCtl, KillDuringFloodFinishesWithinASecond)
     EXPECT_EQ(host.m_notes.back(), "Util ended; rc=-1");
 }
 
+// What a killed child left in its pipe is dropped: the reader held after the
+// first line finishes that read's chunk and takes no further one, though the
+// child had written far more (the pipe holds all of it).
+TEST(PipedProcessCtl, KillDropsWhatIsLeftInThePipes)
+{
+    CTestChildHost host;
+    host.Pause();
+    CPipedProcessCtl* p = Start(Util("--do \"flood out 40000 80\" --do \"sleep 60000\""));
+    ASSERT_TRUE(host.PumpUntil([&] { return host.LineCount() >= 1; }));
+    p->Kill(true);
+    ASSERT_TRUE(host.PumpUntilEnded(1, 1000));
+    EXPECT_LE(host.LineCount(), 64u * 1024 / 81 + 1);
+    EXPECT_EQ(host.m_notes.back(), "Util ended; rc=-1");
+}
+
 TEST(PipedProcessCtl, KillReleasesReadersHeldByFlowControl)
 {
     CTestChildHost host;
