@@ -1,5 +1,5 @@
-// CHostAdapter.h: one IPv4 network adapter of the host, as read once at
-// start-up into g_HostAdapters (CHostAdapterArray.h).
+// CHostAdapter.h: one IPv4 network adapter of the host, as read once into
+// HostAdapters() (CHostAdapterArray.h).
 #pragma once
 
 #include <cstring>

@@ -17,12 +17,22 @@ INT_PTR CHostAdapterArray::FindByIP(DWORD dwIPv4) const
     return -1;
 }
 
+CHostAdapterArray& HostAdapters()
+{
+    static CHostAdapterArray s_adapters = [] {
+        CHostAdapterArray adapters;
+        adapters.ReadHost();
+        return adapters;
+    }();
+    return s_adapters;
+}
+
 int FindHostAdapterByMAC(const BYTE abyMAC[6])
 {
-    return (int)g_HostAdapters.FindByMAC(abyMAC);
+    return (int)HostAdapters().FindByMAC(abyMAC);
 }
 
 int FindHostAdapterByIP(DWORD dwIPv4)
 {
-    return (int)g_HostAdapters.FindByIP(dwIPv4);
+    return (int)HostAdapters().FindByIP(dwIPv4);
 }

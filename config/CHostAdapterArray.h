@@ -1,7 +1,8 @@
 // CHostAdapterArray.h: the host's IPv4 network adapters that have a hardware
-// address, and the process-wide list g_HostAdapters, read once at start-up
-// (before the application object) and only read afterwards. Adapters added
-// or removed while the program runs are not seen.
+// address, and the process-wide list HostAdapters(), read once at its first
+// use (the system's query loads the network libraries: not while the program
+// starts) and only read afterwards. Adapters added or removed while the
+// program runs are not seen.
 #pragma once
 
 #include "config/CHostAdapter.h"
@@ -24,8 +25,9 @@ public:
     INT_PTR FindByIP(DWORD dwIPv4) const;
 };
 
-extern CHostAdapterArray g_HostAdapters;
+// The host's adapters, read at the first call.
+CHostAdapterArray& HostAdapters();
 
-// The two lookups in g_HostAdapters.
+// The two lookups in HostAdapters().
 int FindHostAdapterByMAC(const BYTE abyMAC[6]);
 int FindHostAdapterByIP(DWORD dwIPv4);

@@ -4,17 +4,9 @@
 // destroyed at exit in the reverse order): a later one may use an earlier one.
 #include "config/StartupObjects.h"
 
-#include "config/CHostAdapterArray.h"
 #include "config/ValueConversions.h"
 
 namespace {
-
-CHostAdapterArray ReadHostAdapterList()
-{
-    CHostAdapterArray adapters;
-    adapters.ReadHost();
-    return adapters;
-}
 
 // Fills g_strTzOffset, which must be built before it.
 struct TimeZoneOffsetFiller {
@@ -41,6 +33,5 @@ CString g_strProfileEmulatorExeName;
 CString g_strEmulatorExeName;
 CString g_strStartupRunCommandFile;
 CString g_strStartupLogoFile;
-CHostAdapterArray g_HostAdapters = ReadHostAdapterList();
 CString g_strNameFirstChars = "ABCDEFGHIJKLMNOPQRSTUVWXYZ$#@";
 CString g_strNameChars = g_strNameFirstChars + "-0123456789";

@@ -1,8 +1,8 @@
 // StartupObjects.h: process-wide objects of the configuration helpers that
 // are built before the application object runs and destroyed at exit, in
 // the order of StartupObjects.cpp. (The "Limits" variables are in Limits.h,
-// the host adapters in CHostAdapterArray.h, the time-zone text in
-// ValueConversions.h.)
+// the time-zone text in ValueConversions.h; the host adapters are read at
+// their first use, CHostAdapterArray.h.)
 #pragma once
 
 #include "platform/CString.h"

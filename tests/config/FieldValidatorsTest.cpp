@@ -131,8 +131,8 @@ TEST_F(FieldsDialog, IPAddressAcceptAndRefuse)
 
 TEST_F(FieldsDialog, IPAddressOfTheHost)
 {
-    ASSERT_GT(g_HostAdapters.GetSize(), 0);
-    DWORD dwNet = g_HostAdapters[0].m_dwIPv4;
+    ASSERT_GT(HostAdapters().GetSize(), 0);
+    DWORD dwNet = HostAdapters()[0].m_dwIPv4;
     DWORD dwHost = ((dwNet & 0xFF) << 24) | ((dwNet & 0xFF00) << 8) | ((dwNet >> 8) & 0xFF00) | (dwNet >> 24);
     SetIP(IDC_ADDRESS, dwHost);
     CDataExchange dx(&m_dlg, TRUE);

@@ -28,9 +28,9 @@ CHostAdapterArray Read(ScriptedQuery& q)
 
 TEST(HostAdapters, SystemListIsNotEmptyAndLookupsFindEachEntry)
 {
-    ASSERT_GT(g_HostAdapters.GetSize(), 0);
-    for (INT_PTR i = 0; i < g_HostAdapters.GetSize(); i++) {
-        const CHostAdapter& a = g_HostAdapters[i];
+    ASSERT_GT(HostAdapters().GetSize(), 0);
+    for (INT_PTR i = 0; i < HostAdapters().GetSize(); i++) {
+        const CHostAdapter& a = HostAdapters()[i];
         EXPECT_FALSE(a.m_strFriendlyName.IsEmpty());
         int nByIP = FindHostAdapterByIP(a.m_dwIPv4);
         int nByMAC = FindHostAdapterByMAC(a.m_abyMAC);
@@ -38,8 +38,8 @@ TEST(HostAdapters, SystemListIsNotEmptyAndLookupsFindEachEntry)
         ASSERT_GE(nByMAC, 0);
         EXPECT_LE(nByIP, i);
         EXPECT_LE(nByMAC, i);
-        EXPECT_EQ(g_HostAdapters[nByIP].m_dwIPv4, a.m_dwIPv4);
-        EXPECT_TRUE(g_HostAdapters[nByMAC].HasMAC(a.m_abyMAC));
+        EXPECT_EQ(HostAdapters()[nByIP].m_dwIPv4, a.m_dwIPv4);
+        EXPECT_TRUE(HostAdapters()[nByMAC].HasMAC(a.m_abyMAC));
     }
     EXPECT_EQ(FindHostAdapterByIP(inet_addr("203.0.113.250")), -1);
 }
@@ -105,5 +105,5 @@ TEST(HostAdapters, CountedAfreshAsTheListWouldHoldThem)
     fake.Add(L"eth1", 6, 0xA1, "10.0.0.3");
     EXPECT_EQ(CountHostAdapters(vorntest::QueryOf(fake)), 2);
     EXPECT_EQ(CountHostAdapters([](IP_ADAPTER_ADDRESSES*, ULONG*) { return (ULONG)ERROR_NO_DATA; }), 0);
-    EXPECT_EQ(CountHostAdapters(SystemAdapterQuery()), (int)g_HostAdapters.GetSize());
+    EXPECT_EQ(CountHostAdapters(SystemAdapterQuery()), (int)HostAdapters().GetSize());
 }

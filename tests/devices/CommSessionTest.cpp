@@ -117,11 +117,11 @@ TEST_F(CommSession, ReinitialisingAnLcsAdapterKeepsItsDebugOption)
         CHostAdapterArray saved;
         SOneAdapter()
         {
-            saved.Copy(g_HostAdapters);
-            g_HostAdapters.RemoveAll();
-            g_HostAdapters.Add(Adapter("192.168.1.10", "02:00:5E:00:01:02"));
+            saved.Copy(HostAdapters());
+            HostAdapters().RemoveAll();
+            HostAdapters().Add(Adapter("192.168.1.10", "02:00:5E:00:01:02"));
         }
-        ~SOneAdapter() { g_HostAdapters.Copy(saved); }
+        ~SOneAdapter() { HostAdapters().Copy(saved); }
     } adapters;
     Start({"0400 LCS -d -n 192.168.1.10 -k 1024 10.1.1.1"});
     ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x0400)));

@@ -473,9 +473,9 @@ TEST_F(CommSheetTest, HostAdapterByIpOrByMacMustBeOneOfTheHosts)
     CHostAdapterArray host;
     host.ReadHost();
     if (host.GetSize() > 0)
-        g_HostAdapters.Add(host[0]);
-    for (INT_PTR i = 0; i < g_HostAdapters.GetSize(); ++i) {
-        const CHostAdapter& a = g_HostAdapters[i];
+        HostAdapters().Add(host[0]);
+    for (INT_PTR i = 0; i < HostAdapters().GetSize(); ++i) {
+        const CHostAdapter& a = HostAdapters()[i];
         const BYTE* ip = (const BYTE*)&a.m_dwIPv4;  // network byte order
         char szMac[20];
         ::wsprintfA(szMac, "%02X:%02X:%02X:%02X:%02X:%02X", a.m_abyMAC[0], a.m_abyMAC[1], a.m_abyMAC[2],

@@ -139,13 +139,13 @@ struct CommSheetFixture : ::testing::Test {
     void SetUp() override
     {
         SetSettingsStore(std::make_unique<CIniSettingsStore>(dir.Path("comm.ini").c_str()));
-        savedAdapters.Copy(g_HostAdapters);
-        g_HostAdapters.RemoveAll();
-        g_HostAdapters.Add(Adapter("192.168.1.10", "02:00:5E:00:01:02"));
+        savedAdapters.Copy(HostAdapters());
+        HostAdapters().RemoveAll();
+        HostAdapters().Add(Adapter("192.168.1.10", "02:00:5E:00:01:02"));
     }
     void TearDown() override
     {
-        g_HostAdapters.Copy(savedAdapters);
+        HostAdapters().Copy(savedAdapters);
         SetSettingsStore(nullptr);
     }
     void Open(CAddCOMMSheet& sheet, bool bAdd, const char* pszStmt)

@@ -236,9 +236,9 @@ TEST_F(LcsCtciTest, HostAdapterByIpOrByMacOnBothPages)
     CHostAdapterArray host;
     host.ReadHost();
     if (host.GetSize() > 0)
-        g_HostAdapters.Add(host[0]);
-    for (INT_PTR i = 0; i < g_HostAdapters.GetSize(); ++i) {
-        const CHostAdapter& a = g_HostAdapters[i];
+        HostAdapters().Add(host[0]);
+    for (INT_PTR i = 0; i < HostAdapters().GetSize(); ++i) {
+        const CHostAdapter& a = HostAdapters()[i];
         const BYTE* ip = (const BYTE*)&a.m_dwIPv4;  // network byte order
         char szIP[20], szMac[20];
         ::wsprintfA(szIP, "%d.%d.%d.%d", ip[0], ip[1], ip[2], ip[3]);

@@ -2,8 +2,15 @@
 // cleanly; with "-i" its settings go to that .INI file, otherwise to the
 // registry (under "-n"'s name); a wrong command line shows its message and
 // the usage, and the program ends without a main window; settings that
-// cannot be saved are tried once more at exit, and their loss told.
+// cannot be saved are tried once more at exit, and their loss told; the
+// libraries of dialogs, sounds, the network and the crash report are not
+// loaded by the start.
 #include <gtest/gtest.h>
+
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <cctype>
 
 #include <fstream>
 #include <functional>
@@ -305,4 +312,56 @@ TEST(Startup, SettingsLeftUnsavedAreTriedOnceMoreAtExitAndTheLossIsTold)
     EXPECT_NE(texts[1].find("The settings could not be saved at exit."), std::string::npos) << texts[1];
     EXPECT_NE(texts[1].find("\"" + ini + "\""), std::string::npos) << texts[1];
     EXPECT_NE(texts[1].find("settings changed since it was last saved are lost"), std::string::npos) << texts[1];
+}
+
+namespace {
+
+// The lower-case names of the modules the process has loaded.
+std::vector<std::string> LoadedModules(DWORD pid)
+{
+    std::vector<std::string> names;
+    HANDLE hSnap = ::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
+    if (hSnap == INVALID_HANDLE_VALUE)
+        return names;
+    MODULEENTRY32 me = {};
+    me.dwSize = sizeof me;
+    for (BOOL b = ::Module32First(hSnap, &me); b; b = ::Module32Next(hSnap, &me)) {
+        std::string name = me.szModule;
+        for (char& c : name)
+            c = (char)std::tolower((unsigned char)c);
+        names.push_back(name);
+    }
+    ::CloseHandle(hSnap);
+    return names;
+}
+
+}  // namespace
+
+// A start that asks nothing leaves the DLLs loaded at their first call
+// alone, and the host's adapter list unread (its query loads iphlpapi).
+TEST(Startup, LibrariesOfDialogsSoundsNetworkAndCrashReportWaitForTheirFirstUse)
+{
+    TempDir dir;
+    ASSERT_TRUE(::CreateDirectoryA(dir.Path("logs").c_str(), nullptr));
+    std::string ini = dir.Write("VornGUI.ini", "[ExecutablesFilesDirectories]\r\nNumEntries=1\r\n1=" +
+                                                    vorntest::ProgramDir() +
+                                                    "\r\n[ConfigurationFilesDirectories]\r\nNumEntries=1\r\n1=" +
+                                                    dir.Folder() + "\r\n[LogFilesDirectories]\r\nNumEntries=1\r\n1=" +
+                                                    dir.Path("logs\\") + "\r\n");
+    vorntest::ChildProcess app;
+    ASSERT_TRUE(app.Start("VornGUI.exe", "-e vornemu.exe -i \"" + ini + "\""));
+    HWND hMain = vorntest::WaitForWindow("VornGUIMainFrame", 20000);
+    ASSERT_NE(hMain, nullptr);
+    // Once it answers, the work posted for after the show has been done.
+    DWORD_PTR r = 0;
+    ASSERT_TRUE(::SendMessageTimeoutA(hMain, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &r)) << "the main window answering";
+    ASSERT_TRUE(::SendMessageTimeoutA(hMain, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &r)) << "the main window answering";
+    std::vector<std::string> modules = LoadedModules(app.Pid());
+    ASSERT_FALSE(modules.empty());
+    EXPECT_NE(std::find(modules.begin(), modules.end(), "comctl32.dll"), modules.end());
+    for (const char* pszLater :
+         {"comdlg32.dll", "dbghelp.dll", "iphlpapi.dll", "shell32.dll", "winmm.dll", "ws2_32.dll"})
+        EXPECT_EQ(std::find(modules.begin(), modules.end(), pszLater), modules.end()) << pszLater;
+    ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+    EXPECT_EQ(app.Wait(20000), 0);
 }

@@ -19,16 +19,16 @@ struct SysCfgDevOpts : SysCfgDialogFixture {
 
     SysCfgDevOpts()
     {
-        savedAdapters.Copy(g_HostAdapters);
-        g_HostAdapters.RemoveAll();
+        savedAdapters.Copy(HostAdapters());
+        HostAdapters().RemoveAll();
         CHostAdapter a;
         const BYTE mac[6] = {0x02, 0x00, 0x4C, 0x4F, 0x4F, 0x50};
         std::copy(mac, mac + 6, a.m_abyMAC);
         a.m_dwIPv4 = 0x0302010A;  // 10.1.2.3, network byte order
-        g_HostAdapters.Add(a);
+        HostAdapters().Add(a);
         dlg->m_nStartPage = kSysCfgDevOptsPage;
     }
-    ~SysCfgDevOpts() override { g_HostAdapters.Copy(savedAdapters); }
+    ~SysCfgDevOpts() override { HostAdapters().Copy(savedAdapters); }
 
     HWND Page() const { return dlg->m_DevOptsPage.m_hWnd; }
 };
