@@ -1,9 +1,10 @@
 // PipeBenchmark.cpp: how fast child output crosses a pipe. The utility
 // stand-in floods 1,000,000 lines of 80 characters on its standard output;
 // the same stream is read once through CPipedProcessCtl into a sink that
-// splits and counts the lines, and once by a bare ReadFile loop (with the
-// controller's pipe and read sizes, and with a 1 KB pipe and 1 KB reads), so
-// the cost of the controller shows next to the cost of the pipe itself.
+// splits and counts the lines, and by bare ReadFile loops (with the
+// controller's pipe and read sizes, with a 64 KB pipe and reads, and with a
+// 1 KB pipe and 64 KB or 1 KB reads), so the cost of the controller shows
+// next to the cost of the pipe itself, and what the pipe's size changes.
 //
 // usage: pipe_bench.exe [lines]    (run it beside vornutil.exe)
 #include <windows.h>
@@ -137,7 +138,9 @@ int main(int argc, char** argv)
     long nLines = argc > 1 ? std::atol(argv[1]) : 1000000;
     long nCounted = 0;
     double f = ThroughController(nLines, nCounted);
-    Report("CPipedProcessCtl (64 KB pipe, 64 KB reads) + splitter", nLines, nCounted, f);
+    Report("CPipedProcessCtl (4 MB pipe, 64 KB reads) + splitter", nLines, nCounted, f);
+    f = BareReadLoop(nLines, 4 * 1024 * 1024, 64 * 1024, nCounted);
+    Report("bare ReadFile loop, 4 MB pipe, 64 KB reads", nLines, nCounted, f);
     f = BareReadLoop(nLines, 64 * 1024, 64 * 1024, nCounted);
     Report("bare ReadFile loop, 64 KB pipe, 64 KB reads", nLines, nCounted, f);
     f = BareReadLoop(nLines, 1024, 64 * 1024, nCounted);
