@@ -230,7 +230,6 @@ BOOL CVornGUIApp::InitInstance()
     // opens, unreadable disk images); without the hooks they were dropped.
     InstallConfigMessageHooks();
     FindFolders();
-    LoadLibraryA("riched20.dll");  // rich edit controls of the dialogs
     LoadIcons();
     if (!ParseCommandLineArgs())
         return FALSE;

@@ -338,7 +338,8 @@ std::vector<std::string> LoadedModules(DWORD pid)
 }  // namespace
 
 // A start that asks nothing leaves the DLLs loaded at their first call
-// alone, and the host's adapter list unread (its query loads iphlpapi).
+// alone, the host's adapter list unread (its query loads iphlpapi) and the
+// rich edit library to the dialogs that show rich edit controls.
 TEST(Startup, LibrariesOfDialogsSoundsNetworkAndCrashReportWaitForTheirFirstUse)
 {
     TempDir dir;
@@ -360,7 +361,7 @@ TEST(Startup, LibrariesOfDialogsSoundsNetworkAndCrashReportWaitForTheirFirstUse)
     ASSERT_FALSE(modules.empty());
     EXPECT_NE(std::find(modules.begin(), modules.end(), "comctl32.dll"), modules.end());
     for (const char* pszLater :
-         {"comdlg32.dll", "dbghelp.dll", "iphlpapi.dll", "shell32.dll", "winmm.dll", "ws2_32.dll"})
+         {"comdlg32.dll", "dbghelp.dll", "iphlpapi.dll", "riched20.dll", "shell32.dll", "winmm.dll", "ws2_32.dll"})
         EXPECT_EQ(std::find(modules.begin(), modules.end(), pszLater), modules.end()) << pszLater;
     ::PostMessageA(hMain, WM_CLOSE, 0, 0);
     EXPECT_EQ(app.Wait(20000), 0);
