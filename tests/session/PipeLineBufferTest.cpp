@@ -137,6 +137,29 @@ TEST(PipeLineBuffer, RandomChunkSizesLoseAndMergeNothing)
     EXPECT_EQ(Feed(text, sizes), expected);
 }
 
+// Lines just under, at and just over the limit, back to back and mixed with
+// short ones, in 64 KB reads and in reads of every size: each one over the
+// limit is cut, every other one arrives whole.
+TEST(PipeLineBuffer, LinesAroundTheLimitInLargeAndSmallReads)
+{
+    std::mt19937 random(20261207);
+    const size_t kMax = CPipeLineBuffer::kMaxLine;
+    std::vector<std::string> expected;
+    std::string text;
+    for (int i = 0; i < 400; ++i) {
+        size_t nLength = i % 3 == 0 ? random() % 100 : kMax - 3 + random() % 7;
+        std::string line = std::to_string(i) + "_";
+        line += std::string(nLength > line.size() ? nLength - line.size() : 0, 'a' + i % 26);
+        text += line + "\n";
+        expected.push_back(line.size() > kMax ? Cut(line) : line);
+    }
+    EXPECT_EQ(Feed(text, {64 * 1024}, 64 * 1024), expected);
+    std::vector<size_t> sizes;
+    for (int i = 0; i < 101; ++i)
+        sizes.push_back(1 + random() % 5000);
+    EXPECT_EQ(Feed(text, sizes, 8192), expected);
+}
+
 TEST(PipeLineBuffer, ReceiverKeepingTooMuchIsClamped)
 {
     CPipeLineBuffer buffer(16);
