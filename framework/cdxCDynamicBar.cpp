@@ -38,8 +38,14 @@ int cdxCDynamicBar::OnCreate(LPCREATESTRUCT pcs)
     if (CSizingControlBar::OnCreate(pcs) == -1)
         return -1;
     m_dwSCBStyle |= SCBS_FILL_CHILD;
-    if (!m_pDlg || !m_pDlg->Create(this))
+    if (!m_pDlg)
         return -1;
+    if (m_bDialogDeferred) {
+        if (!m_pDlg->MeasureTemplate(this, m_pDlg->m_szInitial))
+            return -1;
+    } else if (!m_pDlg->Create(this)) {
+        return -1;
+    }
     m_szFloat = m_szMinFloat = SizeAroundDialog(AFX_IDW_DOCKBAR_FLOAT);
     m_szVert = m_szMinVert = SizeAroundDialog(AFX_IDW_DOCKBAR_LEFT);
     m_szHorz = m_szMinHorz = SizeAroundDialog(AFX_IDW_DOCKBAR_TOP);
@@ -57,6 +63,18 @@ int cdxCDynamicBar::OnCreate(LPCREATESTRUCT pcs)
             m_HelpStrings[(DWORD)GetDlgCtrlID() << 16] = nString;
     }
     return 0;
+}
+
+bool cdxCDynamicBar::MakeDialog()
+{
+    if (!m_pDlg || m_pDlg->m_hWnd)
+        return m_pDlg != nullptr;
+    if (!m_pDlg->Create(this))
+        return false;
+    CRect rc;
+    GetClientRect(&rc);
+    m_pDlg->MoveWindow(0, 0, rc.Width(), rc.Height(), TRUE);
+    return true;
 }
 
 bool cdxCDynamicBar::OnCmdMsg(UINT nID, int nCode, void* pExtra)

@@ -1,5 +1,5 @@
 // cdxCDynamicBar.h: the docking bar that hosts one bar dialog. The dialog
-// is made with the bar, fills its client area, and its template size (plus
+// is made with the bar (or later, when its owner says so), fills its client area, and its template size (plus
 // the bar's borders and caption) is the bar's first size and minimum size in
 // every position; the bar's owner may set other minimums (SizeAround). Commands go
 // to the dialog first, then to the bar, then to the main window; the idle
@@ -34,11 +34,22 @@ public:
     // The same around the dialog's template size.
     CSize SizeAroundDialog(UINT nDockBarID) { return SizeAround(nDockBarID, m_pDlg->m_szInitial); }
 
+    // Before Create: the bar is made without its dialog, which MakeDialog
+    // makes later; meanwhile the bar takes its sizes from the template.
+    void DeferDialog() { m_bDialogDeferred = true; }
+    // Makes the hosted dialog, filling the bar, if it is not made yet;
+    // false when it cannot be made.
+    bool MakeDialog();
+    bool IsDialogMade() const { return m_pDlg && m_pDlg->m_hWnd; }
+
     cdxCDynamicBarDlg* m_pDlg;  // the hosted dialog (not owned)
 
 protected:
     BOOL OnCommand(WPARAM wp, LPARAM lp) override;
     int OnCreate(LPCREATESTRUCT pcs);
+
+private:
+    bool m_bDialogDeferred = false;
 };
 
 template <class T>

@@ -51,15 +51,52 @@ bool cdxCDynamicBarDlg::Create(CSizingControlBar* pHostBar)
     return CDialog::Create(m_nIDTemplate, pHostBar) != FALSE;
 }
 
-bool cdxCDynamicBarDlg::CreateWithout(CSizingControlBar* pHostBar, const std::function<bool(UINT nID)>& bLater)
+namespace {
+
+// The measuring dialog's procedure: default processing only.
+INT_PTR CALLBACK MeasuringDialogProc(HWND, UINT, WPARAM, LPARAM)
 {
-    m_pHostBar = pHostBar;
-    m_nIDHelpDialog = m_nIDTemplate;
+    return FALSE;
+}
+
+}  // namespace
+
+// A hidden copy of the template without its controls is made and destroyed:
+// the dialog manager's own mapping of the dialog units in the template's font.
+bool cdxCDynamicBarDlg::MeasureTemplate(CWnd* pParent, SIZE& size)
+{
+    if (!ReadTemplate())
+        return false;
+    std::vector<BYTE> empty = m_template.Filtered([](const SDialogTemplateItem&) { return false; });
+    const size_t kStyleOffset = 12;  // after version, signature, help id and extended style
+    empty[kStyleOffset + 3] &= (BYTE)~(WS_VISIBLE >> 24);
+    HWND h = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), (LPCDLGTEMPLATEA)empty.data(),
+                                          pParent ? pParent->m_hWnd : nullptr, MeasuringDialogProc, 0);
+    if (!h)
+        return false;
+    RECT rc;
+    ::GetClientRect(h, &rc);
+    ::DestroyWindow(h);
+    size = SIZE{rc.right, rc.bottom};
+    return true;
+}
+
+bool cdxCDynamicBarDlg::ReadTemplate()
+{
+    if (!m_template.Items().empty())
+        return true;
     HINSTANCE hInst = AfxGetResourceHandle();
     HRSRC hRes = ::FindResourceA(hInst, MAKEINTRESOURCEA(m_nIDTemplate), (LPCSTR)RT_DIALOG);
     HGLOBAL hData = hRes ? ::LoadResource(hInst, hRes) : nullptr;
     const void* pData = hData ? ::LockResource(hData) : nullptr;
-    if (!pData || !m_template.Parse(pData, ::SizeofResource(hInst, hRes)))
+    return pData && m_template.Parse(pData, ::SizeofResource(hInst, hRes));
+}
+
+bool cdxCDynamicBarDlg::CreateWithout(CSizingControlBar* pHostBar, const std::function<bool(UINT nID)>& bLater)
+{
+    m_pHostBar = pHostBar;
+    m_nIDHelpDialog = m_nIDTemplate;
+    if (!ReadTemplate())
         return false;
     std::vector<BYTE> now = m_template.Filtered([&](const SDialogTemplateItem& item) { return !bLater(item.nId); });
     return CDialog::CreateIndirect(now.data(), pHostBar) != FALSE;

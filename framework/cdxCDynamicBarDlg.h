@@ -29,6 +29,9 @@ public:
     // Creates the dialog as the child of pHostBar; its template id becomes its help id.
     virtual bool Create(CSizingControlBar* pHostBar);
     using CDialog::Create;
+    // The size of the dialog's client area as its template makes it, in
+    // pixels, measured without making the dialog and its controls.
+    bool MeasureTemplate(CWnd* pParent, SIZE& size);
     // Each control's update handler in pTarget decides its state; a control
     // without one is disabled when bDisableIfNoHndler. The controls are
     // listed once (a bar's controls are those of its template) and listed
@@ -79,6 +82,8 @@ protected:
 
 private:
     bool MakeToolTip();
+    // Reads the dialog's template into m_template once; false when it is unreadable.
+    bool ReadTemplate();
 
     std::vector<SDialogControl> m_controls;   // for UpdateControlsUI
     CDialogTemplateEx m_template;             // read by CreateWithout

@@ -35,6 +35,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CHelpButtonFrameWnd)
     ON_MESSAGE(WM_NOTIFY_BAR_VISIBILITY, OnNotifyBarVisibility)
     ON_MESSAGE(WM_REBUILD_STATUS_BAR, OnRebuildStatusBarMsg)
     ON_MESSAGE(WM_CONSOLE_LOOK_CHANGED, OnConsoleLookChanged)
+    ON_MESSAGE(WM_MAKE_HIDDEN_BAR, OnMakeHiddenBar)
     ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
     ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
     ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAll)
@@ -143,6 +144,15 @@ void CMainFrame::GiveViewItsReceivers()
     if (!g_pView)
         return;
     g_pView->m_defineDevice = DefineDeviceForDevicesPage;
+    g_pView->SetSessionReceivers(CollectReceivers());
+    g_pView->SetCommandLineEdit(m_wndCmdLineBar.m_dlg.CommandEdit().m_hWnd);
+    ApplyConsoleLookToCommandLine();
+    g_pView->InitBarControls();
+}
+
+// A bar whose dialog is not made yet hands over no controls.
+SSessionReceivers CMainFrame::CollectReceivers()
+{
     SSessionReceivers receivers;
     receivers.pDevListBar = &m_wndDevListBar.m_dlg;
     receivers.hDisplayAlterBar = m_wndStorageBar.m_dlg.m_hWnd;
@@ -161,10 +171,7 @@ void CMainFrame::GiveViewItsReceivers()
     CDynCmdLineDlgBar& cmdLine = m_wndCmdLineBar.m_dlg;
     receivers.hCmdSend = cmdLine.m_hWnd ? cmdLine.SendButton() : nullptr;
     receivers.hShellDirEdit = cmdLine.m_hWnd ? cmdLine.TargetDirText() : nullptr;
-    g_pView->SetSessionReceivers(receivers);
-    g_pView->SetCommandLineEdit(cmdLine.CommandEdit().m_hWnd);
-    ApplyConsoleLookToCommandLine();
-    g_pView->InitBarControls();
+    return receivers;
 }
 
 void CMainFrame::ApplyConsoleLookToCommandLine()

@@ -25,6 +25,8 @@
 #include "platform/BCMenu.h"
 
 // One dockable bar of the main window (table in MainFrameBars.cpp).
+struct SSessionReceivers;
+
 struct SMainBar {
     UINT nBarID;
     const char* pszTitle;
@@ -114,6 +116,7 @@ protected:
     LRESULT OnNotifyBarVisibility(WPARAM wp, LPARAM lp);
     LRESULT OnRebuildStatusBarMsg(WPARAM wp, LPARAM lp);
     LRESULT OnConsoleLookChanged(WPARAM wp, LPARAM lp);
+    LRESULT OnMakeHiddenBar(WPARAM wp, LPARAM lp);
     void OnEditCopy();
     void OnUpdateEditCopy(CCmdUI* pCmdUI);
     void OnEditSelectAll();
@@ -138,6 +141,11 @@ protected:
 
 private:
     bool CreateBars();
+    static bool IsDialogDeferred(int i);
+    // Bar i's dialog, if it waits to be made, and its controls to the view.
+    void MakeBarDialog(int i);
+    // The bars' controls the view writes to, as made so far.
+    SSessionReceivers CollectReceivers();
     void DockBarsByDefault();
     void SetFirstStartSizes();
     // The least sizes of the bars that dock on any side.

@@ -87,11 +87,21 @@ int CMainFrame::FindMainBar(UINT nBarID)
     return -1;
 }
 
+// The status line and register bars are hidden at the first start and in
+// most layouts: their dialogs are made when they are shown, or soon after
+// the main window shows (OnRestoreBarState).
+bool CMainFrame::IsDialogDeferred(int i)
+{
+    return i == kStatusLine || (i >= kFirstRegs && i <= kVRegs);
+}
+
 bool CMainFrame::CreateBars()
 {
     for (int i = 0; i < kMainBarCount; i++) {
         const SMainBar& spec = kMainBars[i];
         cdxCDynamicBar* pBar = GetMainBar(i);
+        if (IsDialogDeferred(i))
+            pBar->DeferDialog();
         if (!pBar->Create(spec.pszTitle, this, spec.nBarID, WS_CHILD | WS_VISIBLE | CBRS_TOP))
             return false;
         // The register classes serve several bars: each learns its View command.
@@ -189,6 +199,8 @@ void CMainFrame::OnViewBar(UINT nID)
             continue;
         cdxCDynamicBar* pBar = GetMainBar(i);
         BOOL bShow = (pBar->GetStyle() & WS_VISIBLE) == 0;
+        if (bShow)
+            MakeBarDialog(i);
         if (g_pView)
             g_pView->m_nEraseMode = 2;  // the whole console pane is erased next
         ShowControlBar(pBar, bShow, FALSE);
@@ -290,7 +302,37 @@ LRESULT CMainFrame::OnRestoreBarState(WPARAM wp, LPARAM)
         RebuildStatusBar(g_pView->Settings().m_bStatusOnBar);
     DelayRecalcLayout();
     HoldLayout(false);
+    // The bars shown have their dialogs before the window shows; the hidden
+    // ones get theirs once it answers.
+    if (wp == 1) {
+        for (int i = 0; i < kMainBarCount; i++)
+            if (GetMainBar(i)->GetStyle() & WS_VISIBLE)
+                MakeBarDialog(i);
+        PostMessage(WM_MAKE_HIDDEN_BAR);
+    }
     return 1;
+}
+
+LRESULT CMainFrame::OnMakeHiddenBar(WPARAM, LPARAM)
+{
+    for (int i = 0; i < kMainBarCount; i++) {
+        if (!GetMainBar(i)->IsDialogMade()) {
+            MakeBarDialog(i);
+            if (GetMainBar(i)->IsDialogMade())  // a dialog that cannot be made stops the round
+                PostMessage(WM_MAKE_HIDDEN_BAR);
+            return 0;
+        }
+    }
+    return 0;
+}
+
+void CMainFrame::MakeBarDialog(int i)
+{
+    cdxCDynamicBar* pBar = GetMainBar(i);
+    if (pBar->IsDialogMade() || !pBar->MakeDialog())
+        return;
+    if (g_pView && g_pView->m_hWnd)
+        g_pView->RefillBarControls(CollectReceivers(), pBar->m_pDlg->m_hWnd);
 }
 
 void CMainFrame::SaveLayout()

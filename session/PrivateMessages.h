@@ -90,3 +90,6 @@ const UINT WM_LAYOUT_STATUS_FIELDS = WM_APP + 0xE7;
 // View to main frame: the console's colours or font changed; the command
 // line takes its plain colours and font.
 const UINT WM_CONSOLE_LOOK_CHANGED = WM_APP + 0xE8;
+// Main frame to itself, after the window shows: make the next hidden bar's
+// dialog (one a message, so that the window keeps answering).
+const UINT WM_MAKE_HIDDEN_BAR = WM_APP + 0xE9;

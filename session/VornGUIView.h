@@ -435,6 +435,7 @@ private:
     std::atomic<int> m_nUtilities{0};       // m_utilityRuns' count, for the readers
     bool m_bHas64BitUtilities = false;
     CString m_strShownPart[kStatusPartCount];
+    CString m_strShownRegister[kRegisterFieldCount];  // the fields' texts, whether made or not
     CString m_strShellDirReported;          // "]CWD=" waiting for the GUI thread (status lock)
     // The command queue and the ready flag, under the (recursive) command-queue lock.
     CCriticalSection m_csCmdQueue;
@@ -686,6 +687,10 @@ public:
     // commands' folder, the command line disabled until the emulator is
     // ready, and the bar font.
     void InitBarControls();
+    // A bar whose dialog hBar was made after the hand-over (the frame makes
+    // hidden bars' contents later): the receivers again, and its status and
+    // register fields show what the view has shown so far, in the bar font.
+    void RefillBarControls(const SSessionReceivers& receivers, HWND hBar);
     // The status-line and register-bar font from the stored name and size,
     // always regular; given to every status and register field.
     void ApplyBarFont();

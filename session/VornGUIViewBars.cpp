@@ -35,6 +35,25 @@ void CVornGUIView::InitBarControls()
     ApplyBarFont();
 }
 
+void CVornGUIView::RefillBarControls(const SSessionReceivers& receivers, HWND hBar)
+{
+    m_receivers = receivers;
+    auto fill = [&](HWND hCtl, const CString& strText) {
+        if (!hCtl || !::IsChild(hBar, hCtl))
+            return;
+        ::SendMessageA(hCtl, WM_SETFONT, (WPARAM)m_statusFont.m_hObject, FALSE);
+        ::SetWindowTextA(hCtl, strText);
+    };
+    for (int i = 0; i < kStatusPartCount; ++i)
+        fill(m_receivers.hStatusParts[i], m_strShownPart[i]);
+    for (int i = 0; i < kRegisterFieldCount; ++i)
+        fill(m_receivers.hRegisterFields[i], m_strShownRegister[i]);
+    if (m_receivers.hCpuSpin && ::IsChild(hBar, m_receivers.hCpuSpin))
+        ::SendMessageA(m_receivers.hCpuSpin, UDM_SETPOS, 0, MAKELPARAM(m_router.GetCurrentCpu() & 0xFFFF, 0));
+    if (hBar == m_receivers.hStatusLineBar)
+        ::SendMessageA(hBar, WM_LAYOUT_STATUS_FIELDS, 0, 0);
+}
+
 void CVornGUIView::ApplyBarFont()
 {
     CFont font;

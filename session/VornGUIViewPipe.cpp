@@ -239,6 +239,7 @@ LRESULT CVornGUIView::OnRegisterFieldChanged(UINT msg, WPARAM, LPARAM)
         if (RegisterField(i).nMessage != msg)
             continue;
         CString strText = m_router.TakeRegister(i).c_str();
+        m_strShownRegister[i] = strText;
         HWND hCtl = m_receivers.hRegisterFields[i];
         char szShown[160] = {};
         if (hCtl && ::IsWindow(hCtl) && (::GetWindowTextA(hCtl, szShown, sizeof szShown), strText != szShown))

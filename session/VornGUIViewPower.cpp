@@ -282,9 +282,10 @@ void CVornGUIView::ResetStatusFields()
         SetStatusBarPane(i);
     }
     for (int i = 0; i < kRegisterFieldCount; ++i) {
+        m_strShownRegister[i] = RegisterFieldPlaceholder(i);
         HWND hCtl = m_receivers.hRegisterFields[i];
         if (hCtl && ::IsWindow(hCtl))
-            ::SetWindowTextA(hCtl, RegisterFieldPlaceholder(i));
+            ::SetWindowTextA(hCtl, m_strShownRegister[i]);
     }
 }
 

@@ -1,13 +1,17 @@
 // LazyBarsTest.cpp: what the main window's bars make only when it is needed:
 // the Percent Utilization bar's rows above the processor count, made when
 // the count grows or a row is asked for, where and as the rows made with
-// the dialog would be.
+// the dialog would be; the dialogs of the status line and register bars,
+// made when shown or once the window answers, showing what arrived before.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
 #include "mainwindow/DynCPUPercentDlgBar.h"
+#include "session/OutputRouterHost.h"
+#include "session/RegisterFields.h"
+#include "session/StatusPlaceholders.h"
 #include "tests/mainwindow/FrameFixture.h"
 
 namespace {
@@ -16,7 +20,7 @@ const int kCpuPctBar = 13;  // the main window's table index of the Percent Util
 
 std::string TextOf(HWND h)
 {
-    char sz[64] = {};
+    char sz[256] = {};
     ::GetWindowTextA(h, sz, sizeof sz);
     return sz;
 }
@@ -145,6 +149,91 @@ TEST_F(CpuRowsFixture, RowsMadeLaterSitWhereTheTemplatePutsThem)
                   Text(RectIn(bar.m_hWnd, Row(nBase, 5))))
             << nBase + 5;
     whole.DestroyWindow();
+}
+
+namespace {
+
+const int kStatusLineBar = 1, kFirstRegsBar = 4, kVRegsBar = 11;
+
+bool DialogMade(CMainFrame* pFrame, int i)
+{
+    return ::IsWindow(pFrame->GetMainBar(i)->m_pDlg->m_hWnd);
+}
+
+}  // namespace
+
+// The first start shows four bars: the status line and register bars, hidden,
+// have no dialog until the window answers; then each gets its dialog, and the
+// view its controls.
+TEST_F(FrameFixture, HiddenBarsGetTheirDialogsOnceTheWindowAnswers)
+{
+    OpenFrame(false);
+    for (int i = 0; i < kMainBarCount; i++) {
+        bool bDeferred = i == kStatusLineBar || (i >= kFirstRegsBar && i <= kVRegsBar);
+        EXPECT_EQ(!bDeferred, DialogMade(pFrame, i)) << kMainBars[i].pszTitle;
+        // A bar waiting for its dialog has the dialog's size all the same.
+        EXPECT_GT(pFrame->GetMainBar(i)->GetFloatingSize().cy, 20) << kMainBars[i].pszTitle;
+    }
+    const SSessionReceivers& r = g_pView->GetSessionReceivers();
+    EXPECT_EQ(nullptr, r.hStatusParts[0]);
+    Pump();
+    for (int i = 0; i < kMainBarCount; i++)
+        EXPECT_TRUE(DialogMade(pFrame, i)) << kMainBars[i].pszTitle;
+    for (HWND h : r.hRegisterFields)
+        EXPECT_TRUE(::IsWindow(h));
+    for (HWND h : r.hStatusParts)
+        EXPECT_TRUE(::IsWindow(h));
+    EXPECT_TRUE(::IsWindow(r.hCpuSpin));
+    // Each dialog fills its bar.
+    for (int i : {kStatusLineBar, kVRegsBar}) {
+        cdxCDynamicBar* pBar = pFrame->GetMainBar(i);
+        RECT rcBar, rcDlg;
+        pBar->GetClientRect(&rcBar);
+        pBar->m_pDlg->GetWindowRect(&rcDlg);
+        EXPECT_EQ(rcBar.right, rcDlg.right - rcDlg.left) << kMainBars[i].pszTitle;
+        EXPECT_EQ(rcBar.bottom, rcDlg.bottom - rcDlg.top) << kMainBars[i].pszTitle;
+    }
+}
+
+// What reached the view while a bar had no dialog shows in the dialog's
+// controls when the bar is first shown: status parts, the processor,
+// register values, in the bar font.
+TEST_F(FrameFixture, ABarShownForTheFirstTimeShowsWhatArrivedBefore)
+{
+    OpenFrame(false);  // the hidden bars' dialogs wait in the queue
+    ASSERT_FALSE(DialogMade(pFrame, kStatusLineBar));
+    SLineSource err;  // the emulator's standard error
+    const char kStatus[] = "STATUS=CPU0003 PSW=07060000 00000000 0000000000012345 ..W..... instcount=1234567";
+    const char kRegs[] = "GR0-3=0000000A 00000002 00000003 00000004";
+    g_pView->Router().RouteLine(err, kStatus);
+    g_pView->Router().RouteLine(err, kRegs);
+    // The view takes them as it takes the reader's posted messages.
+    for (UINT msg = WM_STATUSPART0_CHANGED; msg <= WM_STATUSPART4_CHANGED; ++msg)
+        g_pView->SendMessage(msg);
+    g_pView->SendMessage(RegisterField(0).nMessage);
+    ASSERT_FALSE(DialogMade(pFrame, kStatusLineBar));
+    ASSERT_NE(StatusPartPlaceholder(0), g_pView->GetStatusLinePart(0));
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUSLINE_BAR);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_GREGS_BAR);
+    ASSERT_TRUE(DialogMade(pFrame, kStatusLineBar));
+    const SSessionReceivers& r = g_pView->GetSessionReceivers();
+    for (int i = 0; i < kStatusPartCount; ++i) {
+        EXPECT_EQ(std::string(g_pView->GetStatusLinePart(i)), TextOf(r.hStatusParts[i])) << i;
+        EXPECT_EQ((WPARAM)g_pView->GetBarFont(), (WPARAM)::SendMessageA(r.hStatusParts[i], WM_GETFONT, 0, 0)) << i;
+    }
+    EXPECT_EQ(3, (int)(short)LOWORD(::SendMessageA(r.hCpuSpin, UDM_GETPOS, 0, 0)));
+    EXPECT_EQ(kRegs, TextOf(r.hRegisterFields[0]));
+    // The fields nothing reached show their placeholders; all have the bar font.
+    for (int i = 1; i < 4; ++i)
+        EXPECT_EQ(std::string(RegisterFieldPlaceholder(i)), TextOf(r.hRegisterFields[i])) << i;
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ((WPARAM)g_pView->GetBarFont(), (WPARAM)::SendMessageA(r.hRegisterFields[i], WM_GETFONT, 0, 0)) << i;
+    // The bars not shown get their dialogs once the window answers, with the placeholders.
+    Pump();
+    ASSERT_TRUE(DialogMade(pFrame, kVRegsBar));
+    int nVr = FindRegisterField("VR00=", 5);
+    ASSERT_GE(nVr, 0);
+    EXPECT_EQ(std::string(RegisterFieldPlaceholder(nVr)), TextOf(r.hRegisterFields[nVr]));
 }
 
 // For a picture: VORN_SHOW_BARS_MS keeps the main window open that long
