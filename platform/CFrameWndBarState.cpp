@@ -129,7 +129,10 @@ void CFrameWnd::LoadBarState(LPCSTR pszProfileName)
             else if (e & kSavedPlaceholderFlag)
                 list.Add(DockPlaceholderFor(e));
             else if (CControlBar* pBar = GetControlBar(e)) {
-                ::SetParent(pBar->m_hWnd, pDock->m_hWnd);
+                // A bar already in its place is not handed over again: a
+                // second restore of the same layout moves nothing.
+                if (::GetParent(pBar->m_hWnd) != pDock->m_hWnd)
+                    ::SetParent(pBar->m_hWnd, pDock->m_hWnd);
                 pBar->m_pDockBar = pDock;
                 pBar->SetBarStyle((pBar->m_dwStyle & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | (pDock->m_dwStyle & CBRS_ALIGN_ANY));
                 list.Add(pBar);
@@ -150,9 +153,13 @@ void CFrameWnd::LoadBarState(LPCSTR pszProfileName)
             RECT rc = {info.xPos, info.yPos, info.xPos + 100, info.yPos + 40};
             rc = DockKeepOnScreen(rc, rcScreen, 40);
             FloatControlBar(pBar, CPoint(rc.left, rc.top), info.bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
-        } else {
-            ::SetWindowPos(pBar->m_hWnd, nullptr, info.xPos, info.yPos, 0, 0,
-                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        } else if (pBar->m_pDockBar) {
+            CRect rc;
+            pBar->GetWindowRect(&rc);
+            pBar->m_pDockBar->ScreenToClient(&rc);
+            if (rc.left != info.xPos || rc.top != info.yPos)
+                ::SetWindowPos(pBar->m_hWnd, nullptr, info.xPos, info.yPos, 0, 0,
+                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         pBar->DelayShow(info.bVisible);
     }

@@ -324,3 +324,54 @@ TEST_F(DockingTest, BarMissingFromItsDockBarsListIsSkipped)
     EXPECT_EQ(f.top.m_pDockBar, f.Side(AFX_IDW_DOCKBAR_BOTTOM));
     EXPECT_EQ(f.ClientRectOf(f.Side(AFX_IDW_DOCKBAR_BOTTOM)).Height(), 24);
 }
+
+namespace {
+
+// Counts the position changes the bars are asked for on this thread.
+int g_nBarMoves = 0;
+HWND g_hBars[3] = {};
+
+LRESULT CALLBACK CountBarMoves(int nCode, WPARAM wp, LPARAM lp)
+{
+    const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
+    if (nCode == HC_ACTION && p->message == WM_WINDOWPOSCHANGING)
+        for (HWND h : g_hBars)
+            g_nBarMoves += p->hwnd == h;
+    return ::CallNextHookEx(nullptr, nCode, wp, lp);
+}
+
+}  // namespace
+
+// Restoring the layout a frame already has (the program restores before
+// and after it places its window) moves no bar beyond what a layout does.
+TEST_F(DockingTest, RestoringTheLayoutInPlaceMovesNoBar)
+{
+    {
+        DockFrame f;
+        f.pFrame->DockControlBar(&f.other, AFX_IDW_DOCKBAR_RIGHT);
+        f.pFrame->ShowControlBar(&f.left, FALSE, FALSE);
+        f.pFrame->SaveBarState(kProfile);
+    }
+    DockFrame g;
+    g.pFrame->LoadBarState(kProfile);
+    vorntest::PumpMessages();
+    CRect rcBefore[3] = {g.ClientRectOf(&g.top), g.ClientRectOf(&g.left), g.ClientRectOf(&g.other)};
+    g_hBars[0] = g.top.m_hWnd;
+    g_hBars[1] = g.left.m_hWnd;
+    g_hBars[2] = g.other.m_hWnd;
+    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, CountBarMoves, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(nullptr, hHook);
+    g_nBarMoves = 0;
+    g.pFrame->RecalcLayout();
+    int nLayoutMoves = g_nBarMoves;
+    g_nBarMoves = 0;
+    g.pFrame->LoadBarState(kProfile);
+    int nRestoreMoves = g_nBarMoves;
+    ::UnhookWindowsHookEx(hHook);
+    EXPECT_EQ(nLayoutMoves, nRestoreMoves);
+    CRect rcAfter[3] = {g.ClientRectOf(&g.top), g.ClientRectOf(&g.left), g.ClientRectOf(&g.other)};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(rcBefore[i], rcAfter[i]) << i;
+    EXPECT_EQ(g.other.m_pDockBar, g.Side(AFX_IDW_DOCKBAR_RIGHT));
+    EXPECT_FALSE(g.left.IsWindowVisible());
+}
