@@ -157,7 +157,7 @@ public:
     // The lamps show on the receivers' control panel from now on.
     void SetSessionReceivers(const SSessionReceivers& receivers)
     {
-        m_receivers = receivers;
+        StoreReceivers(receivers);
         ShowLamps(true);
     }
     const SSessionReceivers& GetSessionReceivers() const { return m_receivers; }
@@ -430,7 +430,13 @@ private:
 
     // ---- Emulator session ----
     CEmulatorOutputRouter m_router{*this};
-    SSessionReceivers m_receivers;
+    SSessionReceivers m_receivers;          // GUI thread only
+    // The receivers the reader threads post to, published by the GUI thread
+    // each time m_receivers changes (bars whose dialogs are made late
+    // rewrite it while the readers run).
+    std::atomic<HWND> m_hReaderCpuPercentBar{nullptr};
+    std::atomic<HWND> m_hReaderCpuSpin{nullptr};
+    std::atomic<IDevListReceiver*> m_pReaderDevListBar{nullptr};
     CUtilityRuns m_utilityRuns;
     std::atomic<int> m_nUtilities{0};       // m_utilityRuns' count, for the readers
     bool m_bHas64BitUtilities = false;
@@ -691,6 +697,10 @@ public:
     // hidden bars' contents later): the receivers again, and its status and
     // register fields show what the view has shown so far, in the bar font.
     void RefillBarControls(const SSessionReceivers& receivers, HWND hBar);
+private:
+    // m_receivers and the readers' copies of what they post to.
+    void StoreReceivers(const SSessionReceivers& receivers);
+public:
     // The status-line and register-bar font from the stored name and size,
     // always regular; given to every status and register field.
     void ApplyBarFont();

@@ -37,7 +37,7 @@ void CVornGUIView::InitBarControls()
 
 void CVornGUIView::RefillBarControls(const SSessionReceivers& receivers, HWND hBar)
 {
-    m_receivers = receivers;
+    StoreReceivers(receivers);
     auto fill = [&](HWND hCtl, const CString& strText) {
         if (!hCtl || !::IsChild(hBar, hCtl))
             return;

@@ -88,6 +88,14 @@ void CVornGUIView::SetStatusPartVisible(int nPart, bool bVisible)
 
 // ---- COutputRouterHost: reader threads ----
 
+void CVornGUIView::StoreReceivers(const SSessionReceivers& receivers)
+{
+    m_receivers = receivers;
+    m_hReaderCpuPercentBar.store(receivers.hCpuPercentBar);
+    m_hReaderCpuSpin.store(receivers.hCpuSpin);
+    m_pReaderDevListBar.store(receivers.pDevListBar);
+}
+
 bool CVornGUIView::PostToView(UINT nMessage, UINT_PTR wParam, INT_PTR lParam)
 {
     HWND hWnd = m_hWnd;
@@ -96,7 +104,7 @@ bool CVornGUIView::PostToView(UINT nMessage, UINT_PTR wParam, INT_PTR lParam)
 
 void CVornGUIView::PostCpuPercent(unsigned nCpu, int nPercent)
 {
-    HWND hBar = m_receivers.hCpuPercentBar;
+    HWND hBar = m_hReaderCpuPercentBar.load();
     if (hBar && ::IsWindow(hBar))
         ::PostMessageA(hBar, WM_CPU_PERCENT, nCpu, nPercent);
 }
@@ -106,7 +114,7 @@ void CVornGUIView::PostCpuPercent(unsigned nCpu, int nPercent)
 // a GUI thread that waits for the reader).
 void CVornGUIView::CpuNumberChanged(unsigned nCpu)
 {
-    HWND hSpin = m_receivers.hCpuSpin;
+    HWND hSpin = m_hReaderCpuSpin.load();
     if (hSpin && ::IsWindow(hSpin))
         ::PostMessageA(hSpin, UDM_SETPOS, 0, MAKELPARAM(nCpu & 0xFFFF, 0));
 }
@@ -296,8 +304,8 @@ void CVornGUIView::EndDeviceList()
     BYTE bIncremental = m_pDevList->bIncremental;
     if (bIncremental && m_pDevList->IsEmpty() && IsEmulatorReady())
         return;
-    if (m_receivers.pDevListBar)
-        m_receivers.pDevListBar->QueueFinishedList(std::move(m_pDevList));
+    if (IDevListReceiver* pBar = m_pReaderDevListBar.load())
+        pBar->QueueFinishedList(std::move(m_pDevList));
     m_pDevList = std::make_unique<CDevListMap>(bIncremental);
 }
 

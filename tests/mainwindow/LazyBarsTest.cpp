@@ -5,8 +5,10 @@
 // made when shown or once the window answers, showing what arrived before.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 #include "mainwindow/DynCPUPercentDlgBar.h"
 #include "session/OutputRouterHost.h"
@@ -234,6 +236,34 @@ TEST_F(FrameFixture, ABarShownForTheFirstTimeShowsWhatArrivedBefore)
     int nVr = FindRegisterField("VR00=", 5);
     ASSERT_GE(nVr, 0);
     EXPECT_EQ(std::string(RegisterFieldPlaceholder(nVr)), TextOf(r.hRegisterFields[nVr]));
+}
+
+// The emulator's reader goes on reporting processors while the status line
+// bar's dialog is made: the last one it reported, and the next, show in the
+// new up-down control.
+TEST_F(FrameFixture, AReaderReachesTheStatusLineMadeWhileItRuns)
+{
+    OpenFrame(false);
+    ASSERT_FALSE(DialogMade(pFrame, kStatusLineBar));
+    auto report = [](int nFirst, int nLast) {
+        SLineSource err;
+        char sz[128];
+        for (int n = nFirst; n <= nLast; ++n) {
+            std::snprintf(sz, sizeof sz, "STATUS=CPU%04d PSW=07060000 00000000 0000000000012345 ..W..... instcount=1",
+                          n % 6);
+            g_pView->Router().RouteLine(err, sz);
+        }
+    };
+    std::thread reader(report, 0, 5999);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUSLINE_BAR);
+    reader.join();
+    ASSERT_TRUE(DialogMade(pFrame, kStatusLineBar));
+    HWND hSpin = g_pView->GetSessionReceivers().hCpuSpin;
+    ASSERT_TRUE(::IsWindow(hSpin));
+    auto shows = [&](int nCpu) { return LOWORD(::SendMessageA(hSpin, UDM_GETPOS, 0, 0)) == nCpu; };
+    EXPECT_TRUE(PumpUntil([&] { return shows(5); })) << "waited for the up-down control to show processor 5";
+    std::thread(report, 6004, 6004).join();
+    EXPECT_TRUE(PumpUntil([&] { return shows(4); })) << "waited for the up-down control to show processor 4";
 }
 
 // For a picture: VORN_SHOW_BARS_MS keeps the main window open that long
