@@ -77,8 +77,6 @@ public:
     void RegisterStandardHelpStrings() override;
     void SetHelpId(DWORD dwKey, UINT nHelpId) override { m_HelpIds[dwKey] = nHelpId; }
     void RegisterHelpStrings() override;
-    // Makes hMenu the menu the frame shows and frees with its window.
-    void SetDefaultMenu(HMENU hMenu) { m_hMenuDefault = hMenu; }
 
     // Tells the view, one posted message per data bar, which bars show.
     void NotifyViewOfBarVisibility();

@@ -161,16 +161,13 @@ void CVornGUIApp::ShowSplashFirst()
 
 void CVornGUIApp::ReplaceFrameMenu()
 {
+    // The frame loaded the menu bar: its pop-ups become owner-drawn in place
+    // (the bar itself looks the same), and the window keeps owning it.
     CMainFrame* pFrame = g_pMainFrame;
-    if (!pFrame || !pFrame->m_menu.LoadMenu(IDR_MAINFRAME))
+    if (!pFrame || !pFrame->m_menu.AttachMenuBar(::GetMenu(pFrame->m_hWnd)))
         return;
     pFrame->m_menu.LoadToolbar(IDR_MENU_IMAGES);
-    HMENU hOld = ::GetMenu(pFrame->m_hWnd);
-    HMENU hNew = pFrame->m_menu.Detach();
-    ::SetMenu(pFrame->m_hWnd, hNew);
-    pFrame->SetDefaultMenu(hNew);
-    if (hOld)
-        ::DestroyMenu(hOld);
+    pFrame->m_menu.Detach();
 }
 
 namespace {

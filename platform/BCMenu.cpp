@@ -78,8 +78,17 @@ BOOL BCMenu::DestroyMenu()
 BOOL BCMenu::LoadMenu(UINT nIDResource)
 {
     DestroyMenu();
-    if (!CMenu::LoadMenu(nIDResource))
-        return FALSE;
+    return CMenu::LoadMenu(nIDResource) && TakeMenuBar();
+}
+
+BOOL BCMenu::AttachMenuBar(HMENU hMenuBar)
+{
+    DestroyMenu();
+    return ::IsMenu(hMenuBar) && Attach(hMenuBar) && TakeMenuBar();
+}
+
+BOOL BCMenu::TakeMenuBar()
+{
     Register();
     m_bBar = true;
     // The top level is a menu bar: only its pop-ups are owner-drawn.

@@ -34,6 +34,9 @@ public:
 
     // Loads a menu resource and makes the items of its pop-ups owner-drawn.
     BOOL LoadMenu(UINT nIDResource);
+    // The same for a menu bar already loaded (a frame's own): it is owned
+    // from now on, as a loaded one.
+    BOOL AttachMenuBar(HMENU hMenuBar);
     // Makes an empty pop-up menu whose items are owner-drawn.
     BOOL CreatePopupMenu();
     // Takes the images of a toolbar resource for the items of its ids.
@@ -68,6 +71,7 @@ private:
     // by the menu that holds it.
     BCMenu(HMENU hPopup, std::shared_ptr<BCMenuImages> images);
     void Register();
+    BOOL TakeMenuBar();
     void ConvertItems();
     BOOL MakeOwnerDrawn(int nPos);
     BCMenuItem* NewItem(UINT nID, LPCSTR pszText, bool bSeparator);

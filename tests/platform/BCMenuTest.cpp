@@ -224,6 +224,27 @@ TEST_F(BCMenuTest, SubMenusOfSubMenus)
     EXPECT_NE(bar.GetSubMenu(1), nullptr);
 }
 
+// A frame's menu bar taken as it is becomes what loading it would make.
+TEST_F(BCMenuTest, AnAttachedMenuBarIsOwnerDrawnAsALoadedOne)
+{
+    HMENU hLoaded = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_TEST_BAR));
+    ASSERT_NE(hLoaded, nullptr);
+    BCMenu bar;
+    ASSERT_TRUE(bar.AttachMenuBar(hLoaded));
+    EXPECT_EQ((HMENU)bar, hLoaded);
+    EXPECT_TRUE(BCMenu::IsMenu(hLoaded));
+    BCMenu* file = bar.GetSubMenu(0);
+    ASSERT_NE(file, nullptr);
+    UINT nType = 0;
+    ItemData(*file, 1, &nType);
+    EXPECT_TRUE(nType & MFT_OWNERDRAW);
+    ASSERT_NE(file->GetSubMenu(1), nullptr);
+    ItemData(*file->GetSubMenu(1), 0, &nType);
+    EXPECT_TRUE(nType & MFT_OWNERDRAW);
+    BCMenu none;
+    EXPECT_FALSE(none.AttachMenuBar(nullptr));
+}
+
 TEST_F(BCMenuTest, MnemonicsFindTheirItems)
 {
     EXPECT_EQ(BCMenu::FindKeyboardShortcut('p', 0, *popup), MAKELRESULT(6, MNC_EXECUTE));
