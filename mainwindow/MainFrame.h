@@ -115,6 +115,7 @@ protected:
     LRESULT OnRebuildStatusBarMsg(WPARAM wp, LPARAM lp);
     LRESULT OnConsoleLookChanged(WPARAM wp, LPARAM lp);
     LRESULT OnMakeHiddenBar(WPARAM wp, LPARAM lp);
+    void OnTimer(UINT_PTR nIDEvent);
     void OnEditCopy();
     void OnUpdateEditCopy(CCmdUI* pCmdUI);
     void OnEditSelectAll();

@@ -313,8 +313,20 @@ LRESULT CMainFrame::OnRestoreBarState(WPARAM wp, LPARAM)
     return 1;
 }
 
+namespace {
+
+const UINT_PTR kTimerMakeHiddenBar = 233;
+
+}  // namespace
+
+// A posted message is taken before the input that waits: with input
+// waiting, the next dialog waits for a timer, which comes after it.
 LRESULT CMainFrame::OnMakeHiddenBar(WPARAM, LPARAM)
 {
+    if (HIWORD(::GetQueueStatus(QS_INPUT))) {
+        SetTimer(kTimerMakeHiddenBar, USER_TIMER_MINIMUM, nullptr);
+        return 0;
+    }
     for (int i = 0; i < kMainBarCount; i++) {
         if (!GetMainBar(i)->IsDialogMade()) {
             MakeBarDialog(i);
@@ -324,6 +336,16 @@ LRESULT CMainFrame::OnMakeHiddenBar(WPARAM, LPARAM)
         }
     }
     return 0;
+}
+
+void CMainFrame::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kTimerMakeHiddenBar) {
+        CHelpButtonFrameWnd::OnTimer(nIDEvent);
+        return;
+    }
+    KillTimer(nIDEvent);
+    OnMakeHiddenBar(0, 0);
 }
 
 void CMainFrame::MakeBarDialog(int i)
