@@ -567,6 +567,9 @@ public:
     bool ConfirmSavedBeforePowerOn();
     // The placeholder texts into every status-line part and register field.
     void ResetStatusFields();
+    // A status or register field to show strText; one that shows it already
+    // (its template's placeholder) is left alone, without a repaint.
+    static void ShowFieldText(HWND hCtl, const CString& strText);
     // After the emulator's end: the "Options" "PowerOff" choice (nothing,
     // close the main window, or ask), or the close that powered it off.
     void ApplyPowerOffOption();

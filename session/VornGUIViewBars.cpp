@@ -42,7 +42,7 @@ void CVornGUIView::RefillBarControls(const SSessionReceivers& receivers, HWND hB
         if (!hCtl || !::IsChild(hBar, hCtl))
             return;
         ::SendMessageA(hCtl, WM_SETFONT, (WPARAM)m_statusFont.m_hObject, FALSE);
-        ::SetWindowTextA(hCtl, strText);
+        ShowFieldText(hCtl, strText);
     };
     for (int i = 0; i < kStatusPartCount; ++i)
         fill(m_receivers.hStatusParts[i], m_strShownPart[i]);

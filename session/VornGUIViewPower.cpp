@@ -278,15 +278,28 @@ void CVornGUIView::ResetStatusFields()
         m_strShownPart[i] = StatusPartPlaceholder(i);
         HWND hCtl = m_receivers.hStatusParts[i];
         if (hCtl && ::IsWindow(hCtl))
-            ::SetWindowTextA(hCtl, m_strShownPart[i]);
+            ShowFieldText(hCtl, m_strShownPart[i]);
         SetStatusBarPane(i);
     }
     for (int i = 0; i < kRegisterFieldCount; ++i) {
         m_strShownRegister[i] = RegisterFieldPlaceholder(i);
         HWND hCtl = m_receivers.hRegisterFields[i];
         if (hCtl && ::IsWindow(hCtl))
-            ::SetWindowTextA(hCtl, m_strShownRegister[i]);
+            ShowFieldText(hCtl, m_strShownRegister[i]);
     }
+}
+
+void CVornGUIView::ShowFieldText(HWND hCtl, const CString& strText)
+{
+    int nLength = ::GetWindowTextLengthA(hCtl);
+    if (nLength == strText.GetLength()) {
+        CString strShown;
+        ::GetWindowTextA(hCtl, strShown.GetBuffer(nLength + 1), nLength + 1);
+        strShown.ReleaseBuffer();
+        if (strShown == strText)
+            return;
+    }
+    ::SetWindowTextA(hCtl, strText);
 }
 
 // After the emulator's end: unless the main window closes anyway, the
