@@ -115,10 +115,20 @@ BOOL CDynControlsDlgBar::OnInitDialog()
         IDC_PANEL_INTERRUPT, IDC_PANEL_LOAD,
     };
     static_assert(sizeof(ids) / sizeof(ids[0]) == 22, "22 bitmap buttons");
-    for (int i = 0; i < 22; ++i)
-        if (!buttons[i]->AutoLoad(ids[i], this))
+    // The meter, the dials and the lamps show the panel's recoloured images
+    // (ApplyAppearance, below): they take their sizes, not images of their own.
+    const int images[] = {
+        -1, -1, -1, -1, kImageMeter, kImageDial, kImageDial, kImageDial, kImageDial,
+        kImageLampFirst, kImageLampFirst + 1, kImageLampFirst + 2, kImageLampFirst + 3,
+        kImageLampFirst + 4, kImageLampFirst + 5, kImageLampFirst + 6, kImageLampFirst + 7,
+        -1, -1, -1, -1, -1,
+    };
+    static_assert(sizeof(images) / sizeof(images[0]) == 22, "an image or -1 for each button");
+    for (int i = 0; i < 22; ++i) {
+        BOOL bMade = images[i] < 0 ? buttons[i]->AutoLoad(ids[i], this) : TakeImageSize(*buttons[i], ids[i], images[i]);
+        if (!bMade)
             return FALSE;
-    RecolourImages();
+    }
     for (int i = 0; i < 4; ++i) {
         m_edtDigits[i].SubclassDlgItem(IDC_PANEL_DIGIT1 + i, this);
         m_hDigits[i] = m_edtDigits[i].m_hWnd;
@@ -149,6 +159,15 @@ void CDynControlsDlgBar::AddLayoutControls()
         for (UINT nID = g.nFirst; nID <= g.nLast; ++nID)
             if (HWND hCtrl = ::GetDlgItem(m_hWnd, (int)nID))
                 AddSzXControl(hCtrl, g.nMove, g.nMove);
+}
+
+BOOL CDynControlsDlgBar::TakeImageSize(CMyBitmapButton& button, UINT nID, int nImage)
+{
+    BITMAP bm = {};
+    if (!button.SubclassDlgItem(nID, this) || !m_images[nImage].GetBitmap(&bm))
+        return FALSE;
+    button.SetWindowPos(nullptr, 0, 0, bm.bmWidth, bm.bmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return TRUE;
 }
 
 bool CDynControlsDlgBar::LoadImages()

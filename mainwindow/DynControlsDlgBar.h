@@ -75,6 +75,8 @@ protected:
 
 private:
     bool LoadImages();
+    // Subclasses a button that shows image nImage (recoloured) at its size.
+    BOOL TakeImageSize(CMyBitmapButton& button, UINT nID, int nImage);
     void RecolourImages();
     void ShowDials();
 
