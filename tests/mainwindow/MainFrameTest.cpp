@@ -535,6 +535,42 @@ TEST_F(FrameFixture, DockingLayoutAndPlacementSurviveARestart)
     EXPECT_EQ(rc.bottom - rc.top, 540);
 }
 
+// A restart puts every bar back where it was, at its size, shown or hidden,
+// docked or floating: the bars go straight into the saved layout.
+TEST_F(FrameFixture, EveryBarComesBackInItsPlaceAfterARestart)
+{
+    OpenFrame();
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUSLINE_BAR);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_GREGS_BAR);
+    pFrame->FloatControlBar(pFrame->GetMainBar(11), CPoint(120, 140));  // Vector Registers
+    pFrame->MoveWindow(30, 20, 820, 600);
+    Pump();
+    theApp.OnIdle(0);
+    auto places = [&] {
+        std::vector<std::string> out;
+        for (int i = 0; i < kMainBarCount; i++) {
+            cdxCDynamicBar* pBar = pFrame->GetMainBar(i);
+            RECT rc;
+            pBar->GetWindowRect(&rc);
+            if (!pBar->IsFloating())
+                ::MapWindowPoints(nullptr, pFrame->m_hWnd, (POINT*)&rc, 2);
+            out.push_back(std::string(kMainBars[i].pszTitle) + (BarVisible(i) ? " shown" : " hidden") +
+                          (pBar->IsFloating() ? " floating " : " docked ") + std::to_string(rc.left) + "," +
+                          std::to_string(rc.top) + "," + std::to_string(rc.right) + "," + std::to_string(rc.bottom));
+        }
+        return out;
+    };
+    std::vector<std::string> before = places();
+    pFrame->SendMessage(WM_CLOSE);
+    Pump();
+    ASSERT_FALSE(FrameAlive());
+    OpenFrame();
+    theApp.OnIdle(0);
+    std::vector<std::string> after = places();
+    for (int i = 0; i < kMainBarCount; i++)
+        EXPECT_EQ(before[i], after[i]);
+}
+
 // A modified configuration, as the system configuration dialog leaves it.
 void ModifyConfiguration()
 {
