@@ -241,6 +241,9 @@ BOOL CVornGUIApp::InitInstance()
     // The new-document command makes the document, its frame and view.
     if (!CWinApp::OpenDocumentFile(nullptr) || !g_pMainFrame)
         return FALSE;
+    // The hidden window takes its saved size first: the bars are laid out
+    // once, at that size, not again when the window shows.
+    CWindowPlacement::Restore("CMainFrame", g_pMainFrame, FALSE);
     ShowSplashFirst();  // the saved layout may show floating bars
     g_pMainFrame->SendMessage(WM_RESTORE_BAR_STATE, 0);
     ReplaceFrameMenu();

@@ -73,6 +73,7 @@ struct FrameFixture : ::testing::Test {
         ASSERT_NE(theApp.CWinApp::OpenDocumentFile(nullptr), nullptr);
         pFrame = g_pMainFrame;
         ASSERT_NE(pFrame, nullptr);
+        CWindowPlacement::Restore("CMainFrame", pFrame, FALSE);
         pFrame->SendMessage(WM_RESTORE_BAR_STATE, 0);
         CWindowPlacement::Restore("CMainFrame", pFrame, TRUE);
         pFrame->SendMessage(WM_RESTORE_BAR_STATE, 1);
