@@ -141,8 +141,10 @@ protected:
 private:
     bool CreateBars();
     static bool IsDialogDeferred(int i);
-    // Bar i's dialog, if it waits to be made, and its controls to the view.
-    void MakeBarDialog(int i);
+    // Bar i's dialog, if it waits to be made, and its controls to the view
+    // (filled with what the view shows); without bFill they wait for the
+    // next call (m_nUnfilledBar).
+    void MakeBarDialog(int i, bool bFill = true);
     // The bars' controls the view writes to, as made so far.
     SSessionReceivers CollectReceivers();
     void DockBarsByDefault();
@@ -157,6 +159,8 @@ private:
     // From the frame's creation until the first restore of its saved layout
     // the bars are not laid out: that restore lays them out (OnRestoreBarState).
     bool m_bStartLayoutHeld = false;
+
+    int m_nUnfilledBar = -1;  // a hidden bar whose dialog is made, its fields not yet filled
     // What the last status-bar rebuild applied.
     bool m_bStatusBuilt = false;
     BYTE m_nLastPartOrder[5] = {};

@@ -327,9 +327,16 @@ LRESULT CMainFrame::OnMakeHiddenBar(WPARAM, LPARAM)
         SetTimer(kTimerMakeHiddenBar, USER_TIMER_MINIMUM, nullptr);
         return 0;
     }
+    // Making a dialog and filling its fields are steps of their own: the
+    // bar is hidden, and whoever shows it first fills it (MakeBarDialog).
+    if (m_nUnfilledBar >= 0) {
+        MakeBarDialog(m_nUnfilledBar);
+        PostMessage(WM_MAKE_HIDDEN_BAR);
+        return 0;
+    }
     for (int i = 0; i < kMainBarCount; i++) {
         if (!GetMainBar(i)->IsDialogMade()) {
-            MakeBarDialog(i);
+            MakeBarDialog(i, false);
             if (GetMainBar(i)->IsDialogMade())  // a dialog that cannot be made stops the round
                 PostMessage(WM_MAKE_HIDDEN_BAR);
             return 0;
@@ -348,11 +355,16 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
     OnMakeHiddenBar(0, 0);
 }
 
-void CMainFrame::MakeBarDialog(int i)
+void CMainFrame::MakeBarDialog(int i, bool bFill)
 {
     cdxCDynamicBar* pBar = GetMainBar(i);
-    if (pBar->IsDialogMade() || !pBar->MakeDialog())
+    if (pBar->IsDialogMade() ? i != m_nUnfilledBar : !pBar->MakeDialog())
         return;
+    if (!bFill) {
+        m_nUnfilledBar = i;
+        return;
+    }
+    m_nUnfilledBar = -1;
     if (g_pView && g_pView->m_hWnd)
         g_pView->RefillBarControls(CollectReceivers(), pBar->m_pDlg->m_hWnd);
 }

@@ -238,6 +238,37 @@ TEST_F(FrameFixture, ABarShownForTheFirstTimeShowsWhatArrivedBefore)
     EXPECT_EQ(std::string(RegisterFieldPlaceholder(nVr)), TextOf(r.hRegisterFields[nVr]));
 }
 
+// A hidden bar's dialog is made in one step and filled in the next: shown
+// in between, it is filled as it shows, with what arrived meanwhile.
+TEST_F(FrameFixture, ABarShownBetweenItsMakingAndFillingShowsWhatArrived)
+{
+    OpenFrame(false);
+    // Waiting input goes first (the mouse over the new window, say).
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT))
+        ::DispatchMessageA(&msg);
+    ASSERT_EQ(0u, HIWORD(::GetQueueStatus(QS_INPUT)));
+    pFrame->SendMessage(WM_MAKE_HIDDEN_BAR);  // the status line's dialog, its fields not filled
+    ASSERT_TRUE(DialogMade(pFrame, kStatusLineBar));
+    SLineSource err;
+    g_pView->Router().RouteLine(err, "STATUS=CPU0002 PSW=07060000 00000000 0000000000012345 ..W..... instcount=77");
+    for (UINT msg = WM_STATUSPART0_CHANGED; msg <= WM_STATUSPART4_CHANGED; ++msg)
+        g_pView->SendMessage(msg);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUSLINE_BAR);
+    const SSessionReceivers& r = g_pView->GetSessionReceivers();
+    for (int i = 0; i < kStatusPartCount; ++i) {
+        ASSERT_TRUE(::IsWindow(r.hStatusParts[i])) << i;
+        EXPECT_EQ(std::string(g_pView->GetStatusLinePart(i)), TextOf(r.hStatusParts[i])) << i;
+    }
+    EXPECT_NE(std::string(StatusPartPlaceholder(0)), TextOf(r.hStatusParts[0]));
+    EXPECT_EQ(2, (int)(short)LOWORD(::SendMessageA(r.hCpuSpin, UDM_GETPOS, 0, 0)));
+    // The next step leaves the bar as it is and goes on with the others.
+    const std::string strShown = TextOf(r.hStatusParts[0]);
+    Pump();
+    EXPECT_EQ(strShown, TextOf(r.hStatusParts[0]));
+    EXPECT_TRUE(DialogMade(pFrame, kVRegsBar));
+}
+
 // The emulator's reader goes on reporting processors while the status line
 // bar's dialog is made: the last one it reported, and the next, show in the
 // new up-down control.
