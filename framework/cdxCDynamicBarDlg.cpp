@@ -2,6 +2,10 @@
 // menu prompts and idle update.
 #include "framework/cdxCDynamicBarDlg.h"
 
+#include <algorithm>
+#include <cstring>
+#include <map>
+
 #include "framework/CSizingControlBar.h"
 #include "platform/CFrameWnd.h"
 #include "platform/Trace.h"
@@ -61,23 +65,35 @@ INT_PTR CALLBACK MeasuringDialogProc(HWND, UINT, WPARAM, LPARAM)
 
 }  // namespace
 
-// A hidden copy of the template without its controls is made and destroyed:
-// the dialog manager's own mapping of the dialog units in the template's font.
+// The dialog manager maps the template's dialog units in its font: a hidden
+// copy of the template without its controls is made and destroyed, once for
+// all templates that differ only in their size, and its base units kept.
 bool cdxCDynamicBarDlg::MeasureTemplate(CWnd* pParent, SIZE& size)
 {
     if (!ReadTemplate())
         return false;
     std::vector<BYTE> empty = m_template.Filtered([](const SDialogTemplateItem&) { return false; });
     const size_t kStyleOffset = 12;  // after version, signature, help id and extended style
+    const size_t kSizeOffset = 22;   // cx and cy, after the style, item count, x and y
     empty[kStyleOffset + 3] &= (BYTE)~(WS_VISIBLE >> 24);
-    HWND h = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), (LPCDLGTEMPLATEA)empty.data(),
-                                          pParent ? pParent->m_hWnd : nullptr, MeasuringDialogProc, 0);
-    if (!h)
-        return false;
-    RECT rc;
-    ::GetClientRect(h, &rc);
-    ::DestroyWindow(h);
-    size = SIZE{rc.right, rc.bottom};
+    short cx = 0, cy = 0;
+    std::memcpy(&cx, &empty[kSizeOffset], sizeof cx);
+    std::memcpy(&cy, &empty[kSizeOffset + 2], sizeof cy);
+    std::vector<BYTE> key = empty;
+    std::fill(key.begin() + kSizeOffset, key.begin() + kSizeOffset + 4, 0);
+    static std::map<std::vector<BYTE>, RECT> s_baseUnits;  // GUI thread
+    auto it = s_baseUnits.find(key);
+    if (it == s_baseUnits.end()) {
+        HWND h = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), (LPCDLGTEMPLATEA)empty.data(),
+                                              pParent ? pParent->m_hWnd : nullptr, MeasuringDialogProc, 0);
+        if (!h)
+            return false;
+        RECT rcUnits = {0, 0, 4, 8};
+        ::MapDialogRect(h, &rcUnits);
+        ::DestroyWindow(h);
+        it = s_baseUnits.emplace(std::move(key), rcUnits).first;
+    }
+    size = SIZE{::MulDiv(cx, it->second.right, 4), ::MulDiv(cy, it->second.bottom, 8)};
     return true;
 }
 

@@ -238,6 +238,32 @@ TEST_F(FrameFixture, ABarShownForTheFirstTimeShowsWhatArrivedBefore)
     EXPECT_EQ(std::string(RegisterFieldPlaceholder(nVr)), TextOf(r.hRegisterFields[nVr]));
 }
 
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+// A bar waiting for its dialog has the size its template gives, measured
+// once for the templates that share a font: as a dialog made from it.
+TEST_F(FrameFixture, ABarWaitingForItsDialogHasItsTemplatesSize)
+{
+    OpenFrame(false);
+    for (int i = kStatusLineBar; i <= kVRegsBar; i++) {
+        if (i != kStatusLineBar && i < kFirstRegsBar)
+            continue;
+        cdxCDynamicBarDlg* pDlg = pFrame->GetMainBar(i)->m_pDlg;
+        ASSERT_FALSE(DialogMade(pFrame, i)) << kMainBars[i].pszTitle;
+        HWND h = ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(pDlg->m_nIDTemplate), pFrame->m_hWnd,
+                                      PlainDialogProc, 0);
+        ASSERT_NE(nullptr, h) << kMainBars[i].pszTitle;
+        RECT rc;
+        ::GetClientRect(h, &rc);
+        ::DestroyWindow(h);
+        EXPECT_EQ(rc.right, pDlg->m_szInitial.cx) << kMainBars[i].pszTitle;
+        EXPECT_EQ(rc.bottom, pDlg->m_szInitial.cy) << kMainBars[i].pszTitle;
+    }
+}
+
 // A hidden bar's dialog is made in one step and filled in the next: shown
 // in between, it is filled as it shows, with what arrived meanwhile.
 TEST_F(FrameFixture, ABarShownBetweenItsMakingAndFillingShowsWhatArrived)
