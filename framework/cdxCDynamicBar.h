@@ -1,7 +1,8 @@
 // cdxCDynamicBar.h: the docking bar that hosts one bar dialog. The dialog
-// is made with the bar (or later, when its owner says so), fills its client area, and its template size (plus
-// the bar's borders and caption) is the bar's first size and minimum size in
-// every position; the bar's owner may set other minimums (SizeAround). Commands go
+// is made with the bar (or later, when its owner says so) and fills its
+// client area; its template size (plus the bar's borders and caption) is the
+// bar's first size and minimum size in every position; the bar's owner may
+// set other minimums (SizeAround). Commands go
 // to the dialog first, then to the bar, then to the main window; the idle
 // update enables the dialog's controls through the frame's handlers; the
 // dialog's balloon texts are the bar's too.
