@@ -181,8 +181,9 @@ TEST(DialogTemplateEx, CopiesLeaveOutTheItemsNotKept)
         CDialogTemplateEx again;
         ASSERT_TRUE(again.Parse(copy.data(), copy.size())) << c.pszName;
         ExpectItemsMatch(specs, again.Items(), ys);
-        if (c.kept.size() == kItems.size())
+        if (c.kept.size() == kItems.size()) {
             EXPECT_EQ(bytes, copy) << c.pszName;
+        }
     }
 }
 

@@ -138,8 +138,9 @@ TEST_F(CpuRowsFixture, RowsMadeLaterSitWhereTheTemplatePutsThem)
             EXPECT_EQ(::GetWindowLongA(hWhole, GWL_EXSTYLE), ::GetWindowLongA(hMade, GWL_EXSTYLE)) << nBase + n;
             EXPECT_EQ(hFont, (HWND)::SendMessageA(hMade, WM_GETFONT, 0, 0)) << nBase + n;
             // In template order: each control follows the one before it.
-            if (hPrev)
+            if (hPrev) {
                 EXPECT_EQ(hMade, ::GetWindow(hPrev, GW_HWNDNEXT)) << nBase + n;
+            }
             hPrev = hMade;
         }
     }
