@@ -93,8 +93,23 @@ bool cdxCDynamicBarDlg::MeasureTemplate(CWnd* pParent, SIZE& size)
         ::DestroyWindow(h);
         it = s_baseUnits.emplace(std::move(key), rcUnits).first;
     }
-    size = SIZE{::MulDiv(cx, it->second.right, 4), ::MulDiv(cy, it->second.bottom, 8)};
+    m_sizeBaseUnits = SIZE{it->second.right, it->second.bottom};
+    size = SIZE{::MulDiv(cx, m_sizeBaseUnits.cx, 4), ::MulDiv(cy, m_sizeBaseUnits.cy, 8)};
     return true;
+}
+
+// As the dialog manager maps them: each coordinate times the base unit,
+// over 4 across and 8 down.
+void cdxCDynamicBarDlg::MapTemplateRect(RECT* pRect) const
+{
+    if (m_hWnd) {
+        ::MapDialogRect(m_hWnd, pRect);
+        return;
+    }
+    pRect->left = ::MulDiv(pRect->left, m_sizeBaseUnits.cx, 4);
+    pRect->right = ::MulDiv(pRect->right, m_sizeBaseUnits.cx, 4);
+    pRect->top = ::MulDiv(pRect->top, m_sizeBaseUnits.cy, 8);
+    pRect->bottom = ::MulDiv(pRect->bottom, m_sizeBaseUnits.cy, 8);
 }
 
 bool cdxCDynamicBarDlg::ReadTemplate()

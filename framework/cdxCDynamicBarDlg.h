@@ -32,6 +32,9 @@ public:
     // The size of the dialog's client area as its template makes it, in
     // pixels, measured without making the dialog and its controls.
     bool MeasureTemplate(CWnd* pParent, SIZE& size);
+    // Dialog units to pixels, as MapDialogRect maps them: by the dialog once
+    // it is made, before that by the base units MeasureTemplate found.
+    void MapTemplateRect(RECT* pRect) const;
     // Each control's update handler in pTarget decides its state; a control
     // without one is disabled when bDisableIfNoHndler. The controls are
     // listed once (a bar's controls are those of its template) and listed
@@ -87,4 +90,5 @@ private:
 
     std::vector<SDialogControl> m_controls;   // for UpdateControlsUI
     CDialogTemplateEx m_template;             // read by CreateWithout
+    SIZE m_sizeBaseUnits = {0, 0};            // the template's base units, from MeasureTemplate
 };

@@ -87,12 +87,12 @@ int CMainFrame::FindMainBar(UINT nBarID)
     return -1;
 }
 
-// The status line and register bars are hidden at the first start and in
-// most layouts: their dialogs are made when they are shown, or soon after
-// the main window shows (OnRestoreBarState).
+// The status line, register and storage bars are hidden at the first start
+// and in most layouts: their dialogs are made when they are shown, or soon
+// after the main window shows (OnRestoreBarState).
 bool CMainFrame::IsDialogDeferred(int i)
 {
-    return i == kStatusLine || (i >= kFirstRegs && i <= kVRegs);
+    return i == kStatusLine || (i >= kFirstRegs && i <= kVRegs) || i == kStorage;
 }
 
 bool CMainFrame::CreateBars()
@@ -261,8 +261,8 @@ void CMainFrame::SetAnySideMinimums()
     for (const auto& m : kAnySideMinimums) {
         cdxCDynamicBar* pBar = GetMainBar(m.nBar);
         CRect rcDocked(0, 0, 0, m.cyDockedDlu), rcFloating(0, 0, 0, m.cyFloatingDlu);
-        pBar->m_pDlg->MapDialogRect(&rcDocked);
-        pBar->m_pDlg->MapDialogRect(&rcFloating);
+        pBar->m_pDlg->MapTemplateRect(&rcDocked);
+        pBar->m_pDlg->MapTemplateRect(&rcFloating);
         const int cxDialog = pBar->m_pDlg->m_szInitial.cx;
         CSize size = pBar->SizeAround(AFX_IDW_DOCKBAR_TOP, CSize(cxDialog, rcDocked.Height()));
         pBar->SetMinDockedSize(TRUE, size.cx, size.cy);

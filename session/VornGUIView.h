@@ -437,6 +437,9 @@ private:
     std::atomic<HWND> m_hReaderCpuPercentBar{nullptr};
     std::atomic<HWND> m_hReaderCpuSpin{nullptr};
     std::atomic<IDevListReceiver*> m_pReaderDevListBar{nullptr};
+    // What the storage bar was last told of the emulator (WM_EMULATOR_ACTIVE):
+    // a storage bar whose dialog is made later is told it then.
+    std::atomic<bool> m_bStorageBarActive{false};
     CUtilityRuns m_utilityRuns;
     std::atomic<int> m_nUtilities{0};       // m_utilityRuns' count, for the readers
     bool m_bHas64BitUtilities = false;
@@ -698,7 +701,8 @@ public:
     void InitBarControls();
     // A bar whose dialog hBar was made after the hand-over (the frame makes
     // hidden bars' contents later): the receivers again, and its status and
-    // register fields show what the view has shown so far, in the bar font.
+    // register fields show what the view has shown so far, in the bar font;
+    // a storage bar is told of an emulator whose storage is known.
     void RefillBarControls(const SSessionReceivers& receivers, HWND hBar);
 private:
     // m_receivers and the readers' copies of what they post to.

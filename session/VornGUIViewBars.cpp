@@ -52,6 +52,10 @@ void CVornGUIView::RefillBarControls(const SSessionReceivers& receivers, HWND hB
         ::SendMessageA(m_receivers.hCpuSpin, UDM_SETPOS, 0, MAKELPARAM(m_router.GetCurrentCpu() & 0xFFFF, 0));
     if (hBar == m_receivers.hStatusLineBar)
         ::SendMessageA(hBar, WM_LAYOUT_STATUS_FIELDS, 0, 0);
+    // The storage bar powers on as it would have when the emulator reported
+    // its storage.
+    if (hBar == m_receivers.hDisplayAlterBar && m_bStorageBarActive)
+        ::PostMessageA(hBar, WM_EMULATOR_ACTIVE, 1, 0);
 }
 
 void CVornGUIView::ApplyBarFont()

@@ -75,8 +75,10 @@ bool CVornGUIView::SendCommand(const CString& strCommand)
 bool CVornGUIView::WriteCommandLine(const CString& strText)
 {
     bool bShutdown = IsShutdownCommand(strText);
-    if (bShutdown)
+    if (bShutdown) {
+        m_bStorageBarActive = false;
         PostIfWindow(m_receivers.hDisplayAlterBar, WM_EMULATOR_ACTIVE, 0, 0);
+    }
     CString strLine = strText + "\n";
     CPipedProcessCtl* pCtl = m_pEmulator;
     bool bOk = pCtl->WriteStdin(strLine.GetString(), (DWORD)strLine.GetLength());
@@ -227,6 +229,7 @@ void CVornGUIView::OnEmulatorStarted()
         if (!WaitForMainStorage())
             return;
     }
+    m_bStorageBarActive = true;
     PostIfWindow(m_receivers.hDisplayAlterBar, WM_EMULATOR_ACTIVE, 1, 0);
     PostIfWindow(m_receivers.hCpuPercentBar, WM_EMULATOR_ACTIVE, 1, 0);
     m_router.ClearPercentMode();

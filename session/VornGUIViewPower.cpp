@@ -264,6 +264,7 @@ void CVornGUIView::OnEmulatorEnded()
     ResetStatusFields();
     ResetCpuAverage();
     PostMessage(WM_CPU_AVERAGE_READY);
+    m_bStorageBarActive = false;
     PostToWindow(m_receivers.hDisplayAlterBar, WM_EMULATOR_ACTIVE, 0, 0);
     PostToWindow(DevListBarWindow(), WM_EMULATOR_ACTIVE, 0, 0);
     PostToWindow(m_receivers.hCpuPercentBar, WM_EMULATOR_ACTIVE, 0, 0);

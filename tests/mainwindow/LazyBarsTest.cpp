@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "mainwindow/DynCPUPercentDlgBar.h"
+#include "mainwindow/DynDisplayAlterDlgBar.h"
 #include "session/OutputRouterHost.h"
 #include "session/RegisterFields.h"
 #include "session/StatusPlaceholders.h"
@@ -156,7 +157,7 @@ TEST_F(CpuRowsFixture, RowsMadeLaterSitWhereTheTemplatePutsThem)
 
 namespace {
 
-const int kStatusLineBar = 1, kFirstRegsBar = 4, kVRegsBar = 11;
+const int kStatusLineBar = 1, kFirstRegsBar = 4, kVRegsBar = 11, kStorageBar = 12;
 
 bool DialogMade(CMainFrame* pFrame, int i)
 {
@@ -165,14 +166,14 @@ bool DialogMade(CMainFrame* pFrame, int i)
 
 }  // namespace
 
-// The first start shows four bars: the status line and register bars, hidden,
+// The first start shows four bars: the status line, register and storage bars, hidden,
 // have no dialog until the window answers; then each gets its dialog, and the
 // view its controls.
 TEST_F(FrameFixture, HiddenBarsGetTheirDialogsOnceTheWindowAnswers)
 {
     OpenFrame(false);
     for (int i = 0; i < kMainBarCount; i++) {
-        bool bDeferred = i == kStatusLineBar || (i >= kFirstRegsBar && i <= kVRegsBar);
+        bool bDeferred = i == kStatusLineBar || (i >= kFirstRegsBar && i <= kVRegsBar) || i == kStorageBar;
         EXPECT_EQ(!bDeferred, DialogMade(pFrame, i)) << kMainBars[i].pszTitle;
         // A bar waiting for its dialog has the dialog's size all the same.
         EXPECT_GT(pFrame->GetMainBar(i)->GetFloatingSize().cy, 20) << kMainBars[i].pszTitle;
@@ -322,6 +323,70 @@ TEST_F(FrameFixture, AReaderReachesTheStatusLineMadeWhileItRuns)
     EXPECT_TRUE(PumpUntil([&] { return shows(5); })) << "waited for the up-down control to show processor 5";
     std::thread(report, 6004, 6004).join();
     EXPECT_TRUE(PumpUntil([&] { return shows(4); })) << "waited for the up-down control to show processor 4";
+}
+
+// The storage bar shown for the first time after the emulator reported its
+// storage: its dialog, made then, works as one made at the start: its least
+// sizes are those its dialog maps, the view reaches it (power, Esc), it shows
+// and refreshes the emulator's storage, and it hears the emulator end.
+TEST_F(FrameFixture, AStorageBarFirstShownAfterTheEmulatorStartedWorksAsBefore)
+{
+    ProfileWriteInt("Settings", "AutoRefresh", 1);
+    ProfileWriteInt("Settings", "RefreshIntvl", 250);
+    OpenFrame(false);
+    // The round that makes the hidden bars' dialogs has not reached it.
+    MSG msg;
+    while (::PeekMessageA(&msg, pFrame->m_hWnd, WM_MAKE_HIDDEN_BAR, WM_MAKE_HIDDEN_BAR, PM_REMOVE)) {
+    }
+    Pump();
+    cdxCDynamicBar* pBar = pFrame->GetMainBar(kStorageBar);
+    CDynDisplayAlterDlgBar& bar = pFrame->m_wndStorageBar.m_dlg;
+    ASSERT_FALSE(DialogMade(pFrame, kStorageBar));
+    ASSERT_EQ(nullptr, g_pView->GetSessionReceivers().hDisplayAlterBar);
+    AttachStandin("--lifetime 20000 --storage-kb 2048");
+    CDynCPUPercentDlgBar& percent = pFrame->m_wndCpuPctBar.m_dlg;
+    ASSERT_TRUE(PumpUntil([&] { return percent.IsEmulatorActive(); }))
+        << "waited for the bars to hear that the emulator reported its storage";
+    ASSERT_FALSE(DialogMade(pFrame, kStorageBar));
+
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STORAGE_BAR);
+    ASSERT_TRUE(DialogMade(pFrame, kStorageBar));
+    ASSERT_TRUE(::IsWindowVisible(bar.m_hWnd));
+    EXPECT_EQ(bar.m_hWnd, g_pView->GetSessionReceivers().hDisplayAlterBar);
+    // The least sizes set from the template are those the dialog maps.
+    CRect rcDocked(0, 0, 0, 56), rcFloating(0, 0, 0, 110);
+    bar.MapDialogRect(&rcDocked);
+    bar.MapDialogRect(&rcFloating);
+    const int cx = bar.m_szInitial.cx;
+    EXPECT_EQ(pBar->SizeAround(AFX_IDW_DOCKBAR_LEFT, CSize(cx, rcDocked.Height())), pBar->GetMinDockedSize(FALSE));
+    EXPECT_EQ(pBar->SizeAround(AFX_IDW_DOCKBAR_TOP, CSize(cx, rcDocked.Height())), pBar->GetMinDockedSize(TRUE));
+    EXPECT_EQ(pBar->SizeAround(AFX_IDW_DOCKBAR_FLOAT, CSize(cx, rcFloating.Height())), pBar->GetMinFloatingSize());
+    RECT rcClient;
+    ::GetClientRect(pBar->m_hWnd, &rcClient);
+    CRect rcDlg;
+    bar.GetWindowRect(&rcDlg);
+    EXPECT_EQ(CSize(rcClient.right, rcClient.bottom), rcDlg.Size()) << "the dialog fills its bar";
+
+    // Powered on as at the emulator's report: its storage, readable, refreshed.
+    ASSERT_TRUE(PumpUntil([&] { return bar.IsRefreshThreadRunning(); })) << "waited for the refresh thread";
+    EXPECT_NE(0u, bar.GetStorageAddress());
+    EXPECT_EQ(2048u * 1024u, bar.Window().StorageSize());
+    EXPECT_FALSE(bar.IsStorageUnreadable());
+    EXPECT_TRUE(bar.HexEdit().IsWindowEnabled());
+    EXPECT_EQ(2048u * 1024u, bar.HexEdit().GetParms().nDataSize);
+    EXPECT_EQ(0x56, bar.Buffer()[0]);
+    char szAddress[32] = {};
+    ::GetDlgItemTextA(bar.m_hWnd, IDC_STORAGE_ADDRESS, szAddress, sizeof szAddress);
+    EXPECT_STREQ("00000000", szAddress);
+    // Esc in the console reaches it through the view and stops the refresh.
+    g_pView->SendMessage(WM_CHAR, VK_ESCAPE, 0);
+    EXPECT_FALSE(bar.IsRefreshThreadRunning());
+
+    // The emulator's end reaches it too.
+    g_pView->GetEmulator()->Kill(false);
+    ASSERT_TRUE(PumpUntil([&] { return !g_pView->IsEmulatorRunning() && bar.GetStorageAddress() == 0; }))
+        << "waited for the storage bar to hear that the emulator ended";
+    EXPECT_FALSE(bar.HexEdit().IsWindowEnabled());
 }
 
 // For a picture: VORN_SHOW_BARS_MS keeps the main window open that long
