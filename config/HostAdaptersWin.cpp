@@ -11,18 +11,6 @@ struct FreeDeleter {
 };
 typedef std::unique_ptr<IP_ADAPTER_ADDRESSES, FreeDeleter> AdapterBuffer;
 
-CString NarrowText(const wchar_t* pwsz)
-{
-    if (!pwsz || !*pwsz)
-        return CString();
-    int n = ::WideCharToMultiByte(CP_ACP, 0, pwsz, -1, nullptr, 0, nullptr, nullptr);
-    if (n <= 1)
-        return CString();
-    std::string buf((size_t)n, '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, pwsz, -1, &buf[0], n, nullptr, nullptr);
-    return CString(buf.c_str());
-}
-
 // The IPv4 address of the adapter's first unicast address; false when it
 // has none (such an adapter cannot be named by its address and is left out).
 bool FirstUnicastIPv4(const IP_ADAPTER_ADDRESSES* p, DWORD& dwIPv4)
@@ -42,8 +30,8 @@ void AppendHostAdapters(CHostAdapterArray& adapters, const IP_ADAPTER_ADDRESSES*
         CHostAdapter adapter;
         if (p->PhysicalAddressLength == 0 || !FirstUnicastIPv4(p, adapter.m_dwIPv4))
             continue;
-        adapter.m_strFriendlyName = NarrowText(p->FriendlyName);
-        adapter.m_strDescription = NarrowText(p->Description);
+        adapter.m_strFriendlyName = CString::FromWide(p->FriendlyName);
+        adapter.m_strDescription = CString::FromWide(p->Description);
         ULONG n = p->PhysicalAddressLength < 6 ? p->PhysicalAddressLength : 6;
         std::memcpy(adapter.m_abyMAC, p->PhysicalAddress, n);
         adapters.Add(adapter);

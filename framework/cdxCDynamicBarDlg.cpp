@@ -138,16 +138,7 @@ HWND cdxCDynamicBarDlg::MakeTemplateControl(UINT nID)
     const SDialogTemplateItem* pItem = m_hWnd ? m_template.Find(nID) : nullptr;
     if (!pItem)
         return nullptr;
-    auto narrow = [](const std::u16string& s) {
-        CString str;
-        int n = ::WideCharToMultiByte(CP_ACP, 0, (LPCWSTR)s.c_str(), (int)s.size(), nullptr, 0, nullptr, nullptr);
-        if (n > 0) {
-            std::string buf((size_t)n, '\0');
-            ::WideCharToMultiByte(CP_ACP, 0, (LPCWSTR)s.c_str(), (int)s.size(), &buf[0], n, nullptr, nullptr);
-            str = buf.c_str();
-        }
-        return str;
-    };
+    auto narrow = [](const std::u16string& s) { return CString::FromWide((LPCWSTR)s.c_str(), (int)s.size()); };
     // The predefined classes by their ordinals: Button, Edit, Static, ListBox, ScrollBar, ComboBox.
     static const char* const kClasses[] = {"Button", "Edit", "Static", "ListBox", "ScrollBar", "ComboBox"};
     CString strClass = narrow(pItem->strClass);

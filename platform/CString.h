@@ -93,6 +93,9 @@ public:
 
     // Loads a string table entry of the program's resources (Windows only).
     BOOL LoadString(UINT nID);
+    // The ANSI form of nLength UTF-16 characters, or of the whole
+    // NUL-terminated text when nLength is negative (Windows only).
+    static CString FromWide(const wchar_t* pw, int nLength = -1);
 
     friend CString operator+(const CString& a, const CString& b) { return CString(a.m_s + b.m_s); }
     friend CString operator+(const CString& a, const char* b) { CString r(a); r += b; return r; }

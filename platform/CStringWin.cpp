@@ -15,9 +15,19 @@ BOOL CString::LoadString(UINT nID)
         Empty();
         return FALSE;
     }
-    const wchar_t* pw = (const wchar_t*)pText;
-    int bytes = ::WideCharToMultiByte(CP_ACP, 0, pw, n, nullptr, 0, nullptr, nullptr);
-    char* p = GetBufferSetLength(bytes);
-    ::WideCharToMultiByte(CP_ACP, 0, pw, n, p, bytes, nullptr, nullptr);
+    *this = FromWide((const wchar_t*)pText, n);
     return TRUE;
+}
+
+CString CString::FromWide(const wchar_t* pw, int nLength)
+{
+    CString str;
+    if (!pw)
+        return str;
+    if (nLength < 0)
+        nLength = (int)::wcslen(pw);
+    int nBytes = nLength > 0 ? ::WideCharToMultiByte(CP_ACP, 0, pw, nLength, nullptr, 0, nullptr, nullptr) : 0;
+    if (nBytes > 0)
+        ::WideCharToMultiByte(CP_ACP, 0, pw, nLength, str.GetBufferSetLength(nBytes), nBytes, nullptr, nullptr);
+    return str;
 }
