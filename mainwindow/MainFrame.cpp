@@ -107,6 +107,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT pcs)
     // layout is restored.
     HoldLayout(true);
     m_bStartLayoutHeld = true;
+    MakeDockBars();
     if (!CreateBars())
         return -1;
     DockBarsByDefault();

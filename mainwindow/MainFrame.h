@@ -139,8 +139,12 @@ protected:
     void OnUnloadTape();
 
 private:
+    // The dock bars on the four sides, made before the bars, which are made
+    // straight into the dock bars they dock in by default.
+    void MakeDockBars();
     bool CreateBars();
     static bool IsDialogDeferred(int i);
+    static UINT DefaultDockBarId(int i);
     // Bar i's dialog, if it waits to be made, and its controls to the view
     // (filled with what the view shows); without bFill they wait for the
     // next call (m_nUnfilledBar).

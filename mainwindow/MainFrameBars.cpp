@@ -87,12 +87,29 @@ int CMainFrame::FindMainBar(UINT nBarID)
     return -1;
 }
 
+// The side each bar docks on by default (DockBarsByDefault).
+UINT CMainFrame::DefaultDockBarId(int i)
+{
+    if (i == kDevList || i == kCpuPct || i == kStorage)
+        return AFX_IDW_DOCKBAR_LEFT;
+    return i == kCmdLine ? AFX_IDW_DOCKBAR_BOTTOM : AFX_IDW_DOCKBAR_TOP;
+}
+
 // The status line, register and storage bars are hidden at the first start
 // and in most layouts: their dialogs are made when they are shown, or soon
 // after the main window shows (OnRestoreBarState).
 bool CMainFrame::IsDialogDeferred(int i)
 {
     return i == kStatusLine || (i >= kFirstRegs && i <= kVRegs) || i == kStorage;
+}
+
+void CMainFrame::MakeDockBars()
+{
+    EnableDocking(CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT);
+    EnableDocking(CBRS_ALIGN_TOP);
+    EnableDocking(CBRS_ALIGN_BOTTOM);
+    EnableDocking(CBRS_ALIGN_ANY);
+    m_pFloatingFrameClass = RUNTIME_CLASS(CSCBMiniDockFrameWnd);
 }
 
 bool CMainFrame::CreateBars()
@@ -102,7 +119,10 @@ bool CMainFrame::CreateBars()
         cdxCDynamicBar* pBar = GetMainBar(i);
         if (IsDialogDeferred(i))
             pBar->DeferDialog();
-        if (!pBar->Create(spec.pszTitle, this, spec.nBarID, WS_CHILD | WS_VISIBLE | CBRS_TOP))
+        // Made in the dock bar of its default place: docking it there
+        // (DockBarsByDefault) then moves it to no other parent.
+        CWnd* pDockBar = GetControlBar(DefaultDockBarId(i));
+        if (!pDockBar || !pBar->Create(spec.pszTitle, pDockBar, spec.nBarID, WS_CHILD | WS_VISIBLE | CBRS_TOP))
             return false;
         // The register classes serve several bars: each learns its View command.
         if (i >= kFirstRegs && i <= kVRegs)
@@ -149,11 +169,6 @@ void CMainFrame::DockControlBarNextTo(CControlBar* pBar, CControlBar* pTarget)
 
 void CMainFrame::DockBarsByDefault()
 {
-    EnableDocking(CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT);
-    EnableDocking(CBRS_ALIGN_TOP);
-    EnableDocking(CBRS_ALIGN_BOTTOM);
-    EnableDocking(CBRS_ALIGN_ANY);
-    m_pFloatingFrameClass = RUNTIME_CLASS(CSCBMiniDockFrameWnd);
     DockControlBar(&m_wndCpuPctBar, AFX_IDW_DOCKBAR_LEFT);
     DockControlBarNextTo(&m_wndDevListBar, &m_wndCpuPctBar);
     DockControlBarNextTo(&m_wndStorageBar, &m_wndDevListBar);

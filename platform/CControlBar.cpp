@@ -48,8 +48,13 @@ int CControlBar::OnCreate(LPCREATESTRUCT pcs)
 {
     if (CWnd::OnCreate(pcs) == -1)
         return -1;
-    // The frame that makes a bar is its dock site for the bar's whole life.
-    CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
+    // The frame that makes a bar is its dock site for the bar's whole life,
+    // also when the bar is made straight into one of the frame's dock bars.
+    HWND hParent = ::GetParent(m_hWnd);
+    CWnd* pParent = CWnd::FromHandlePermanent(hParent);
+    if (pParent && !IsDockBar() && DYNAMIC_DOWNCAST(CDockBar, pParent))
+        pParent = CWnd::FromHandlePermanent(::GetParent(hParent));
+    CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, pParent);
     if (pFrame) {
         m_pDockSite = pFrame;
         pFrame->AddControlBar(this);

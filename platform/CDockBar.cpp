@@ -153,7 +153,9 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
     DockListCompact(m_arrBars);
 
     CDockBar* pOld = pBar->m_pDockBar;
-    ::SetParent(pBar->m_hWnd, m_hWnd);
+    // A bar made in this dock bar is not handed over again (a costly step).
+    if (::GetParent(pBar->m_hWnd) != m_hWnd)
+        ::SetParent(pBar->m_hWnd, m_hWnd);
     if (pOld && pOld != this)
         pOld->RemoveControlBar(pBar, !pOld->m_bFloating && m_bFloating);
     pBar->m_pDockBar = this;

@@ -375,3 +375,38 @@ TEST_F(DockingTest, RestoringTheLayoutInPlaceMovesNoBar)
     EXPECT_EQ(g.other.m_pDockBar, g.Side(AFX_IDW_DOCKBAR_RIGHT));
     EXPECT_FALSE(g.left.IsWindowVisible());
 }
+
+// A bar made straight into a dock bar belongs to the dock bar's frame: the
+// frame finds it, docking it there keeps its window where it is, and it is
+// laid out, floated and docked again as a bar made on the frame.
+TEST_F(DockingTest, BarMadeInItsDockBarDocksAsOneMadeOnTheFrame)
+{
+    DockFrame f;
+    CDockBar* pTop = f.Side(AFX_IDW_DOCKBAR_TOP);
+    CControlBar inDock;
+    const UINT kInDockBar = 0xE853;
+    ASSERT_TRUE(inDock.Create(pTop, WS_VISIBLE | CBRS_TOP, kInDockBar, CSize(180, 20)));
+    inDock.EnableDocking(CBRS_ALIGN_ANY);
+    EXPECT_EQ(inDock.m_pDockSite, f.pFrame);
+    EXPECT_EQ(f.pFrame->GetControlBar(kInDockBar), &inDock);
+    EXPECT_EQ(inDock.m_pDockBar, nullptr);  // made there, not docked yet
+    HWND hParent = inDock.GetParent()->m_hWnd;
+    f.pFrame->DockControlBar(&inDock, AFX_IDW_DOCKBAR_TOP);
+    EXPECT_EQ(inDock.GetParent()->m_hWnd, hParent);
+    EXPECT_EQ(inDock.m_pDockBar, pTop);
+    EXPECT_EQ(DockListEntries(pTop->m_arrBars),
+              (std::vector<void*>{nullptr, &f.top, nullptr, &f.other, nullptr, &inDock}));
+    EXPECT_EQ(f.ClientRectOf(&inDock), CRect(0, 54, 180, 74));
+    EXPECT_EQ(f.ClientRectOf(pTop).Height(), 74);
+    // Floated, it leaves a placeholder; docked again, it takes its row back.
+    f.pFrame->FloatControlBar(&inDock, CPoint(300, 300));
+    ASSERT_TRUE(inDock.IsFloating());
+    EXPECT_EQ(f.ClientRectOf(pTop).Height(), 54);
+    f.pFrame->DockControlBar(&inDock, AFX_IDW_DOCKBAR_TOP);
+    vorntest::PumpMessages();
+    EXPECT_FALSE(inDock.IsFloating());
+    EXPECT_EQ(inDock.GetParent()->m_hWnd, pTop->m_hWnd);
+    EXPECT_EQ(f.ClientRectOf(pTop).Height(), 74);
+    inDock.DestroyWindow();
+    EXPECT_EQ(f.pFrame->GetControlBar(kInDockBar), nullptr);
+}
