@@ -1,6 +1,8 @@
-// GdiHelpers.cpp: bitmap copies, recolouring and font sets.
+// GdiHelpers.cpp: bitmap copies, loading, recolouring and font sets.
 #include "config/GdiHelpers.h"
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "platform/CDC.h"
@@ -28,6 +30,122 @@ bool CopyBitmap(CBitmap* pDest, const CBitmap* pSrc)
     if (!pDest->CreateBitmap(bm.bmWidth, bm.bmHeight, bm.bmPlanes, bm.bmBitsPixel, bits.data())) {
         TRACE_FAILED_CALL("CreateBitmap(...)");
         return false;
+    }
+    return true;
+}
+
+namespace {
+
+// A 24-bit bitmap resource: its size and its rows, bottom-up, each padded to
+// four bytes.
+struct SBitmapResource {
+    LONG cx = 0, cy = 0;
+    const BYTE* pRows = nullptr;
+};
+
+LONG Dib24Stride(LONG cx)
+{
+    return (cx * 3 + 3) & ~3;
+}
+
+bool FindBitmapResource(HINSTANCE hInst, const char* pszName, SBitmapResource& image)
+{
+    HRSRC hRes = ::FindResourceA(hInst, pszName, (LPCSTR)RT_BITMAP);
+    HGLOBAL hData = hRes ? ::LoadResource(hInst, hRes) : nullptr;
+    const BITMAPINFOHEADER* pHeader = hData ? (const BITMAPINFOHEADER*)::LockResource(hData) : nullptr;
+    DWORD cbData = hRes ? ::SizeofResource(hInst, hRes) : 0;
+    if (!pHeader || cbData < sizeof(BITMAPINFOHEADER) || pHeader->biSize < sizeof(BITMAPINFOHEADER) ||
+        pHeader->biPlanes != 1 || pHeader->biBitCount != 24 || pHeader->biCompression != BI_RGB ||
+        pHeader->biWidth <= 0 || pHeader->biHeight <= 0)
+        return false;
+    // A 24-bit image may carry a colour table for palette devices before its bits.
+    size_t nOffset = pHeader->biSize + (size_t)pHeader->biClrUsed * sizeof(RGBQUAD);
+    if (cbData < nOffset || (cbData - nOffset) / (size_t)pHeader->biHeight < (size_t)Dib24Stride(pHeader->biWidth))
+        return false;
+    image.cx = pHeader->biWidth;
+    image.cy = pHeader->biHeight;
+    image.pRows = (const BYTE*)pHeader + nOffset;
+    return true;
+}
+
+// The images stacked from the top, left-aligned, as one screen bitmap.
+bool MakeStackedBitmap(const std::vector<SBitmapResource>& images, CBitmap& stack)
+{
+    LONG cxStack = 0, cyStack = 0;
+    for (const SBitmapResource& image : images) {
+        cxStack = std::max(cxStack, image.cx);
+        cyStack += image.cy;
+    }
+    const LONG nStride = Dib24Stride(cxStack);
+    std::vector<BYTE> rows((size_t)nStride * (size_t)cyStack);
+    // Bottom-up, as the resources: the stack's last rows are the first image's.
+    LONG yBottom = cyStack;
+    for (const SBitmapResource& image : images) {
+        yBottom -= image.cy;
+        const size_t nImageStride = (size_t)Dib24Stride(image.cx);
+        for (LONG y = 0; y < image.cy; ++y)
+            std::memcpy(&rows[(size_t)(yBottom + y) * (size_t)nStride], image.pRows + (size_t)y * nImageStride,
+                        (size_t)image.cx * 3);
+    }
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = cxStack;
+    bmi.bmiHeader.biHeight = cyStack;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 24;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    HDC hdcScreen = ::GetDC(nullptr);
+    if (!hdcScreen)
+        return false;
+    HBITMAP hStack = ::CreateDIBitmap(hdcScreen, &bmi.bmiHeader, CBM_INIT, rows.data(), &bmi, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, hdcScreen);
+    return hStack && stack.Attach(hStack);
+}
+
+}  // namespace
+
+bool LoadBitmapResources(HINSTANCE hInst, const char* const* ppszNames, CBitmap* const* ppOut, size_t nCount)
+{
+    for (size_t i = 0; i < nCount; ++i)
+        ppOut[i]->DeleteObject();
+    if (nCount == 0)
+        return true;
+    std::vector<SBitmapResource> images(nCount);
+    for (size_t i = 0; i < nCount; ++i) {
+        if (!FindBitmapResource(hInst, ppszNames[i], images[i])) {
+            WrenLibAfxTraceEx("LoadBitmapResources", "no 24-bit bitmap \"%s\"",
+                              IS_INTRESOURCE(ppszNames[i]) ? "#" : ppszNames[i]);
+            return false;
+        }
+    }
+    CBitmap stack;
+    BITMAP bm = {};
+    if (!MakeStackedBitmap(images, stack) || !stack.GetBitmap(&bm) || bm.bmPlanes != 1) {
+        TRACE_FAILED_CALL("CreateDIBitmap(...)");
+        return false;
+    }
+    std::vector<BYTE> bits((size_t)bm.bmWidthBytes * (size_t)bm.bmHeight);
+    if (::GetBitmapBits(stack.m_hObject, (LONG)bits.size(), bits.data()) == 0) {
+        TRACE_FAILED_CALL("GetBitmapBits(...)");
+        return false;
+    }
+    // A device-dependent bitmap's rows are top-down, each padded to two bytes.
+    LONG yTop = 0;
+    std::vector<BYTE> cut;
+    for (size_t i = 0; i < nCount; ++i) {
+        const SBitmapResource& image = images[i];
+        const size_t nRowBytes = (size_t)((image.cx * bm.bmBitsPixel + 15) / 16 * 2);
+        cut.assign(nRowBytes * (size_t)image.cy, 0);
+        for (LONG y = 0; y < image.cy; ++y)
+            std::memcpy(&cut[(size_t)y * nRowBytes], &bits[(size_t)(yTop + y) * (size_t)bm.bmWidthBytes],
+                        (size_t)(image.cx * bm.bmBitsPixel + 7) / 8);
+        yTop += image.cy;
+        if (!ppOut[i]->CreateBitmap(image.cx, image.cy, 1, bm.bmBitsPixel, cut.data())) {
+            TRACE_FAILED_CALL("CreateBitmap(...)");
+            for (size_t k = 0; k < nCount; ++k)
+                ppOut[k]->DeleteObject();
+            return false;
+        }
     }
     return true;
 }

@@ -19,6 +19,14 @@ const COLORREF kBitmapKeyColor = RGB(0, 0, 128);
 // made (the destination is then empty).
 bool CopyBitmap(CBitmap* pDest, const CBitmap* pSrc);
 
+// Loads the named bitmap resources of hInst into ppOut[0..nCount) as
+// LoadBitmap loads each (images in the screen's format), in one conversion:
+// the images are stacked in one device-independent image, which becomes one
+// screen bitmap, and each is cut from it. Each resource must be an
+// uncompressed 24-bit image. False, with every ppOut empty, when one is
+// missing or of another kind.
+bool LoadBitmapResources(HINSTANCE hInst, const char* const* ppszNames, CBitmap* const* ppOut, size_t nCount);
+
 // Copies the source into the destination, then each source pixel of the
 // key colour becomes clrBack in the destination and, with bReplaceSecond,
 // each source pixel of clrFrom becomes clrTo. True when the copy was made and

@@ -115,8 +115,9 @@ BOOL CDynControlsDlgBar::OnInitDialog()
         IDC_PANEL_INTERRUPT, IDC_PANEL_LOAD,
     };
     static_assert(sizeof(ids) / sizeof(ids[0]) == 22, "22 bitmap buttons");
-    // The meter, the dials and the lamps show the panel's recoloured images
-    // (ApplyAppearance, below): they take their sizes, not images of their own.
+    // The push buttons show their own images (LoadImages), the meter, the
+    // dials and the lamps the panel's recoloured ones (ApplyAppearance,
+    // below): each takes the size of its image.
     const int images[] = {
         -1, -1, -1, -1, kImageMeter, kImageDial, kImageDial, kImageDial, kImageDial,
         kImageLampFirst, kImageLampFirst + 1, kImageLampFirst + 2, kImageLampFirst + 3,
@@ -125,8 +126,7 @@ BOOL CDynControlsDlgBar::OnInitDialog()
     };
     static_assert(sizeof(images) / sizeof(images[0]) == 22, "an image or -1 for each button");
     for (int i = 0; i < 22; ++i) {
-        BOOL bMade = images[i] < 0 ? buttons[i]->AutoLoad(ids[i], this) : TakeImageSize(*buttons[i], ids[i], images[i]);
-        if (!bMade)
+        if (!TakeImageSize(*buttons[i], ids[i], images[i] < 0 ? buttons[i]->m_bitmap : m_images[images[i]]))
             return FALSE;
     }
     for (int i = 0; i < 4; ++i) {
@@ -161,25 +161,49 @@ void CDynControlsDlgBar::AddLayoutControls()
                 AddSzXControl(hCtrl, g.nMove, g.nMove);
 }
 
-BOOL CDynControlsDlgBar::TakeImageSize(CMyBitmapButton& button, UINT nID, int nImage)
+BOOL CDynControlsDlgBar::TakeImageSize(CMyBitmapButton& button, UINT nID, const CBitmap& image)
 {
     BITMAP bm = {};
-    if (!button.SubclassDlgItem(nID, this) || !m_images[nImage].GetBitmap(&bm))
+    if (!button.SubclassDlgItem(nID, this) || !image.GetBitmap(&bm))
         return FALSE;
     button.SetWindowPos(nullptr, 0, 0, bm.bmWidth, bm.bmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
 }
 
+// The images to recolour, then each push button's up and pressed images
+// (a push button's caption names its images: caption plus "U" and "D").
 bool CDynControlsDlgBar::LoadImages()
 {
-    for (int i = 0; i < kImageCount; ++i) {
-        m_images[i].DeleteObject();
-        if (!m_images[i].Attach(::LoadBitmapA(AfxGetResourceHandle(), kImageNames[i]))) {
-            WrenLibAfxTraceEx("CDynControlsDlgBar::LoadImages", "no bitmap \"%s\"", kImageNames[i]);
-            return false;
-        }
+    struct SPushImages {
+        CMyBitmapButton& button;
+        const char* pszUp;
+        const char* pszDown;
+    } const push[] = {
+        {m_btnStore, "STOREU", "STORED"},
+        {m_btnRestart, "RESTARTU", "RESTARTD"},
+        {m_btnStart, "STARTU", "STARTD"},
+        {m_btnStop, "STOPU", "STOPD"},
+        {m_btnPowerOnOn, "POWERONONU", "POWERONOND"},
+        {m_btnPowerOnOff, "POWERONOFFU", "POWERONOFFD"},
+        {m_btnPowerOff, "POWEROFFU", "POWEROFFD"},
+        {m_btnInterrupt, "INTERRUPTU", "INTERRUPTD"},
+        {m_btnLoad, "LOADU", "LOADD"},
+    };
+    const size_t kCount = kImageCount + 2 * (sizeof(push) / sizeof(push[0]));
+    const char* names[kCount];
+    CBitmap* targets[kCount];
+    size_t n = 0;
+    for (int i = 0; i < kImageCount; ++i, ++n) {
+        names[n] = kImageNames[i];
+        targets[n] = &m_images[i];
     }
-    return true;
+    for (const SPushImages& p : push) {
+        names[n] = p.pszUp;
+        targets[n++] = &p.button.m_bitmap;
+        names[n] = p.pszDown;
+        targets[n++] = &p.button.m_bitmapSel;
+    }
+    return LoadBitmapResources(AfxGetResourceHandle(), names, targets, kCount);
 }
 
 // The key colour becomes the background; white becomes the text colour,

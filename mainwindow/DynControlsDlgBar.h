@@ -74,9 +74,10 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC);
 
 private:
+    // The panel's images and the push buttons' own, loaded at once.
     bool LoadImages();
-    // Subclasses a button that shows image nImage (recoloured) at its size.
-    BOOL TakeImageSize(CMyBitmapButton& button, UINT nID, int nImage);
+    // Subclasses button nID and gives it the size of image.
+    BOOL TakeImageSize(CMyBitmapButton& button, UINT nID, const CBitmap& image);
     void RecolourImages();
     void ShowDials();
 

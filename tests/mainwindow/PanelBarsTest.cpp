@@ -152,6 +152,57 @@ TEST_F(ControlsBarTest, EveryButtonHasItsImages)
     EXPECT_TRUE(::GetWindowLongA(::GetDlgItem(pBar->m_hWnd, IDC_PANEL_SYSOFF), GWL_STYLE) & WS_VISIBLE);
 }
 
+// Loaded at once, each image is the bitmap LoadBitmap makes of it: the same
+// size, format and bits, whatever its place in the stack.
+TEST(LoadBitmapResources, EachImageIsAsLoadBitmapLoadsIt)
+{
+    const char* const names[] = {"METERU", "DIALU",   "SYSONU",     "LOADOFFU",    "STOREU",    "STORED",
+                                 "LOADU",  "POWERONONU", "POWERONOFFD", "INTERRUPTU", "WAITONU"};
+    const size_t kCount = sizeof(names) / sizeof(names[0]);
+    CBitmap images[kCount];
+    CBitmap* targets[kCount];
+    for (size_t i = 0; i < kCount; ++i)
+        targets[i] = &images[i];
+    HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+    ASSERT_TRUE(LoadBitmapResources(hInst, names, targets, kCount));
+    for (size_t i = 0; i < kCount; ++i) {
+        CBitmap single;
+        ASSERT_TRUE(single.Attach(::LoadBitmapA(hInst, names[i]))) << names[i];
+        BITMAP bmAtOnce = {}, bmSingle = {};
+        ASSERT_TRUE(images[i].GetBitmap(&bmAtOnce)) << names[i];
+        ASSERT_TRUE(single.GetBitmap(&bmSingle));
+        EXPECT_EQ(bmSingle.bmWidth, bmAtOnce.bmWidth) << names[i];
+        EXPECT_EQ(bmSingle.bmHeight, bmAtOnce.bmHeight) << names[i];
+        EXPECT_EQ(bmSingle.bmBitsPixel, bmAtOnce.bmBitsPixel) << names[i];
+        ASSERT_EQ(bmSingle.bmWidthBytes, bmAtOnce.bmWidthBytes) << names[i];
+        std::vector<BYTE> bitsAtOnce((size_t)bmSingle.bmWidthBytes * (size_t)bmSingle.bmHeight);
+        std::vector<BYTE> bitsSingle(bitsAtOnce.size());
+        ASSERT_NE(0, ::GetBitmapBits(images[i].m_hObject, (LONG)bitsAtOnce.size(), bitsAtOnce.data()));
+        ASSERT_NE(0, ::GetBitmapBits(single.m_hObject, (LONG)bitsSingle.size(), bitsSingle.data()));
+        EXPECT_TRUE(bitsSingle == bitsAtOnce) << names[i];
+    }
+}
+
+// A missing image loads none of them, and what the targets held is deleted.
+TEST(LoadBitmapResources, AMissingImageLoadsNone)
+{
+    HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+    CBitmap first, second;
+    CBitmap* targets[] = {&first, &second};
+    const char* const names[] = {"STOREU", "NOSUCHU"};
+    EXPECT_FALSE(LoadBitmapResources(hInst, names, targets, 2));
+    DWORD nBefore = vorntest::GdiObjectCount();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(LoadBitmapResources(hInst, names, targets, 2));
+    EXPECT_EQ(nBefore, vorntest::GdiObjectCount());
+    ASSERT_TRUE(first.Attach(::LoadBitmapA(hInst, "DIALU")));
+    HGDIOBJ hHeld = first.m_hObject;
+    EXPECT_FALSE(LoadBitmapResources(hInst, names, targets, 2));
+    EXPECT_EQ(nullptr, first.m_hObject);
+    EXPECT_EQ(nullptr, second.m_hObject);
+    EXPECT_EQ(0u, (unsigned)::GetObjectType(hHeld));
+}
+
 TEST_F(ControlsBarTest, SetDialsHexShowsTheDeviceNumberOrZeros)
 {
     struct Case {
