@@ -42,6 +42,38 @@ const SPanelHelp kPanelHelp[] = {
     {IDC_PANEL_INTERRUPT, 13, 1340}, {IDC_PANEL_LOAD, 14, 1341},
 };
 
+// How far each group of controls moves right, in percent of a change of the
+// bar's width.
+const struct {
+    UINT nFirst, nLast;
+    BYTE nMove;
+} kLayoutGroups[] = {
+    {IDC_PANEL_METER, IDC_PANEL_METER, 25},
+    {IDC_PANEL_DIGIT1, IDC_PANEL_DIAL4, 50},
+    {IDC_PANEL_SYSON, IDC_PANEL_LOADOFF, 75},
+    {IDC_PANEL_POWERONOFF, IDC_PANEL_INTERRUPT, 100},
+};
+
+// The lit windows, hidden until lit, each with its unlit one, which sits at
+// the same place, and the control before it in the template.
+const struct {
+    UINT nLit, nUnlit, nBefore;
+} kLitWindows[] = {
+    {IDC_PANEL_SYSON, IDC_PANEL_SYSOFF, IDC_PANEL_DIAL4},
+    {IDC_PANEL_MANON, IDC_PANEL_MANOFF, IDC_PANEL_SYSOFF},
+    {IDC_PANEL_WAITON, IDC_PANEL_WAITOFF, IDC_PANEL_MANOFF},
+    {IDC_PANEL_LOADON, IDC_PANEL_LOADOFF, IDC_PANEL_WAITOFF},
+    {IDC_PANEL_POWERONON, IDC_PANEL_POWERONOFF, IDC_PANEL_POWERONOFF},
+};
+
+bool IsLitWindow(UINT nID)
+{
+    for (const auto& w : kLitWindows)
+        if (w.nLit == nID)
+            return true;
+    return false;
+}
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CDynControlsDlgBar, CMainWindowBarDlg)
@@ -95,6 +127,12 @@ void CDynControlsDlgBar::RegisterHelpStrings()
         SetHelpId(MakeHelpKey(IDD, h.nID), h.nHelpId);
 }
 
+bool CDynControlsDlgBar::Create(CSizingControlBar* pHostBar)
+{
+    m_bLitLeftOut = true;
+    return CreateWithout(pHostBar, IsLitWindow);
+}
+
 BOOL CDynControlsDlgBar::OnInitDialog()
 {
     SetSmallAppIcon();
@@ -126,6 +164,8 @@ BOOL CDynControlsDlgBar::OnInitDialog()
     };
     static_assert(sizeof(images) / sizeof(images[0]) == 22, "an image or -1 for each button");
     for (int i = 0; i < 22; ++i) {
+        if (m_bLitLeftOut && IsLitWindow(ids[i]))
+            continue;
         if (!TakeImageSize(*buttons[i], ids[i], images[i] < 0 ? buttons[i]->m_bitmap : m_images[images[i]]))
             return FALSE;
     }
@@ -146,19 +186,55 @@ BOOL CDynControlsDlgBar::OnInitDialog()
 // (the layout keeps the rectangles it registers).
 void CDynControlsDlgBar::AddLayoutControls()
 {
-    static const struct {
-        UINT nFirst, nLast;
-        BYTE nMove;
-    } kGroups[] = {
-        {IDC_PANEL_METER, IDC_PANEL_METER, 25},
-        {IDC_PANEL_DIGIT1, IDC_PANEL_DIAL4, 50},
-        {IDC_PANEL_SYSON, IDC_PANEL_LOADOFF, 75},
-        {IDC_PANEL_POWERONOFF, IDC_PANEL_INTERRUPT, 100},
-    };
-    for (const auto& g : kGroups)
+    for (const auto& g : kLayoutGroups)
         for (UINT nID = g.nFirst; nID <= g.nLast; ++nID)
             if (HWND hCtrl = ::GetDlgItem(m_hWnd, (int)nID))
                 AddSzXControl(hCtrl, g.nMove, g.nMove);
+}
+
+CMyBitmapButton* CDynControlsDlgBar::LitButton(UINT nID)
+{
+    switch (nID) {
+    case IDC_PANEL_SYSON:
+        return &m_btnLamps[0];
+    case IDC_PANEL_MANON:
+        return &m_btnLamps[2];
+    case IDC_PANEL_WAITON:
+        return &m_btnLamps[4];
+    case IDC_PANEL_LOADON:
+        return &m_btnLamps[6];
+    case IDC_PANEL_POWERONON:
+        return &m_btnPowerOnOn;
+    default:
+        return nullptr;
+    }
+}
+
+// A lit window takes its unlit one's place and size (their images have one
+// size) and its place in the tab order after the control before it in the
+// template; the layout moves it with its group from then on.
+HWND CDynControlsDlgBar::GetLampWindow(UINT nID)
+{
+    HWND hCtrl = m_hWnd ? ::GetDlgItem(m_hWnd, (int)nID) : nullptr;
+    CMyBitmapButton* pButton = LitButton(nID);
+    if (hCtrl || !m_hWnd || !m_bLitLeftOut || !pButton)
+        return hCtrl;
+    const auto* pLit = &kLitWindows[0];
+    while (pLit->nLit != nID)
+        ++pLit;
+    HWND hUnlit = ::GetDlgItem(m_hWnd, (int)pLit->nUnlit);
+    HWND hBefore = ::GetDlgItem(m_hWnd, (int)pLit->nBefore);
+    hCtrl = MakeTemplateControl(nID);
+    if (!hCtrl || !hUnlit || !hBefore || !pButton->SubclassWindow(hCtrl))
+        return hCtrl;
+    RECT rc;
+    ::GetWindowRect(hUnlit, &rc);
+    ::MapWindowPoints(nullptr, m_hWnd, (POINT*)&rc, 2);
+    ::SetWindowPos(hCtrl, hBefore, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, SWP_NOACTIVATE);
+    for (const auto& g : kLayoutGroups)
+        if (nID >= g.nFirst && nID <= g.nLast)
+            AddSzXControl(hCtrl, g.nMove, g.nMove);
+    return hCtrl;
 }
 
 BOOL CDynControlsDlgBar::TakeImageSize(CMyBitmapButton& button, UINT nID, const CBitmap& image)

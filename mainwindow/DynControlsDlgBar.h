@@ -36,7 +36,16 @@ public:
     explicit CDynControlsDlgBar(CWnd* pParent = nullptr);
     ~CDynControlsDlgBar() override;
 
+    // Made in its docking bar without the lit lamps and the lit power
+    // button, which are hidden until lit: GetLampWindow makes each when it is
+    // first asked for.
+    bool Create(CSizingControlBar* pHostBar) override;
+    using cdxCDynamicBarDlg::Create;
     BOOL OnInitDialog() override;
+    // The window of lamp or power button nID (IDC_PANEL_SYSON to
+    // IDC_PANEL_POWERONON); a lit one left out at creation is made now, where
+    // and as the template makes it, with its image. Null before the dialog.
+    HWND GetLampWindow(UINT nID);
     // Balloon texts, then help context ids.
     void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
@@ -78,6 +87,8 @@ private:
     bool LoadImages();
     // Subclasses button nID and gives it the size of image.
     BOOL TakeImageSize(CMyBitmapButton& button, UINT nID, const CBitmap& image);
+    // The lit lamp or power button nID, or null.
+    CMyBitmapButton* LitButton(UINT nID);
     void RecolourImages();
     void ShowDials();
 
@@ -93,6 +104,7 @@ private:
     CBitmap m_images[kImageCount];
     CBitmap m_recoloured[kImageCount];
     HWND m_hDigits[4] = {};  // not owned
+    bool m_bLitLeftOut = false;  // made by Create: the lit windows wait for GetLampWindow
     SLoadUnitDials m_dials;
     CString m_strLoadUnit = "0000";
     CMeterNeedle m_needle;

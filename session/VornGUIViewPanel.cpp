@@ -113,11 +113,14 @@ void CVornGUIView::ShowLamps(bool bAll)
         if (!bAll && bLit == m_lampsShown.bLit[i])
             continue;
         m_lampsShown.bLit[i] = bLit;
-        HWND hShow = ::GetDlgItem(pBar->m_hWnd, (int)kLampWindows[i][bLit ? 0 : 1]);
+        // A lit window the panel has not made yet is made now; one not made
+        // needs no hiding.
+        HWND hShow = pBar->GetLampWindow(kLampWindows[i][bLit ? 0 : 1]);
         HWND hHide = ::GetDlgItem(pBar->m_hWnd, (int)kLampWindows[i][bLit ? 1 : 0]);
-        if (!hShow || !hHide)
+        if (!hShow)
             continue;
-        ::SetWindowLongA(hHide, GWL_STYLE, ::GetWindowLongA(hHide, GWL_STYLE) & ~WS_VISIBLE);
+        if (hHide)
+            ::SetWindowLongA(hHide, GWL_STYLE, ::GetWindowLongA(hHide, GWL_STYLE) & ~WS_VISIBLE);
         ::SetWindowLongA(hShow, GWL_STYLE, ::GetWindowLongA(hShow, GWL_STYLE) | WS_VISIBLE);
         ::RedrawWindow(hShow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     }

@@ -2,7 +2,8 @@
 // the Percent Utilization bar's rows above the processor count, made when
 // the count grows or a row is asked for, where and as the rows made with
 // the dialog would be; the dialogs of the status line and register bars,
-// made when shown or once the window answers, showing what arrived before.
+// made when shown or once the window answers, showing what arrived before;
+// the control panel's lit lamps and lit power button, made when first lit.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include <thread>
 
 #include "mainwindow/DynCPUPercentDlgBar.h"
+#include "mainwindow/DynControlsDlgBar.h"
 #include "mainwindow/DynDisplayAlterDlgBar.h"
 #include "session/OutputRouterHost.h"
 #include "session/RegisterFields.h"
@@ -407,4 +409,81 @@ TEST_F(CpuRowsFixture, DISABLED_ShowForPicture)
         bar.SendMessage(WM_CPU_PERCENT, n, percents[n]);
     }
     PumpFor((DWORD)std::atoi(pszHold));
+}
+
+namespace {
+
+const int kControlsBar = 2;
+const UINT kPanelLitWindows[] = {IDC_PANEL_SYSON, IDC_PANEL_MANON, IDC_PANEL_WAITON, IDC_PANEL_LOADON,
+                                 IDC_PANEL_POWERONON};
+
+CDynControlsDlgBar& PanelOf(CMainFrame* pFrame)
+{
+    return *static_cast<CDynControlsDlgBar*>(pFrame->GetMainBar(kControlsBar)->m_pDlg);
+}
+
+bool StyleVisible(HWND h)
+{
+    return (::GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+}  // namespace
+
+// The control panel is made without the windows that show only when lit;
+// each is made when first asked for, after the bar was resized too, where,
+// as and in the tab order the whole template puts it, with its image.
+TEST_F(FrameFixture, PanelLitWindowsAreMadeWhereTheTemplatePutsThem)
+{
+    OpenFrame();
+    CDynControlsDlgBar& panel = PanelOf(pFrame);
+    ASSERT_TRUE(::IsWindow(panel.m_hWnd));
+    for (UINT nID : kPanelLitWindows)
+        EXPECT_EQ(nullptr, ::GetDlgItem(panel.m_hWnd, (int)nID)) << nID;
+    RECT rcClient;
+    panel.GetClientRect(&rcClient);
+    CDynControlsDlgBar whole(pFrame);
+    ASSERT_TRUE(whole.Create(CDynControlsDlgBar::IDD, pFrame));
+    for (CWnd* pDlg : {(CWnd*)&panel, (CWnd*)&whole})
+        pDlg->SetWindowPos(nullptr, 0, 0, rcClient.right + 60, rcClient.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (UINT nID : kPanelLitWindows) {
+        HWND hMade = panel.GetLampWindow(nID), hWhole = ::GetDlgItem(whole.m_hWnd, (int)nID);
+        ASSERT_NE(nullptr, hMade) << nID;
+        EXPECT_EQ(hMade, ::GetDlgItem(panel.m_hWnd, (int)nID)) << nID;
+        EXPECT_EQ(hMade, panel.GetLampWindow(nID)) << nID;
+        EXPECT_EQ(Text(RectIn(whole.m_hWnd, hWhole)), Text(RectIn(panel.m_hWnd, hMade))) << nID;
+        EXPECT_EQ(::GetWindowLongA(hWhole, GWL_STYLE), ::GetWindowLongA(hMade, GWL_STYLE)) << nID;
+        EXPECT_EQ(::GetWindowLongA(hWhole, GWL_EXSTYLE), ::GetWindowLongA(hMade, GWL_EXSTYLE)) << nID;
+        EXPECT_EQ(::GetDlgCtrlID(::GetWindow(hWhole, GW_HWNDPREV)), ::GetDlgCtrlID(::GetWindow(hMade, GW_HWNDPREV)))
+            << nID;
+        auto* pButton = dynamic_cast<CBitmapButton*>(CWnd::FromHandlePermanent(hMade));
+        ASSERT_NE(nullptr, pButton) << nID;
+        EXPECT_NE(nullptr, pButton->m_bitmap.m_hObject) << nID;
+    }
+    // Made windows move with the bar as the others do.
+    for (CWnd* pDlg : {(CWnd*)&panel, (CWnd*)&whole})
+        pDlg->SetWindowPos(nullptr, 0, 0, rcClient.right + 200, rcClient.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (UINT nID : kPanelLitWindows)
+        EXPECT_EQ(Text(RectIn(whole.m_hWnd, ::GetDlgItem(whole.m_hWnd, (int)nID))),
+                  Text(RectIn(panel.m_hWnd, ::GetDlgItem(panel.m_hWnd, (int)nID))))
+            << nID;
+    whole.DestroyWindow();
+}
+
+// A lamp lit through the view gets its lit window made and shown, its unlit
+// one hidden; the other lit windows are still not made.
+TEST_F(FrameFixture, PanelLampLitThroughTheViewIsMadeAndShown)
+{
+    OpenFrame();
+    CDynControlsDlgBar& panel = PanelOf(pFrame);
+    ASSERT_EQ(nullptr, ::GetDlgItem(panel.m_hWnd, IDC_PANEL_MANON));
+    g_pView->SendMessage(WM_MANUAL_INDICATOR_CHANGED, 1, 0);
+    HWND hLit = ::GetDlgItem(panel.m_hWnd, IDC_PANEL_MANON);
+    ASSERT_NE(nullptr, hLit);
+    EXPECT_TRUE(StyleVisible(hLit));
+    EXPECT_FALSE(StyleVisible(::GetDlgItem(panel.m_hWnd, IDC_PANEL_MANOFF)));
+    for (UINT nID : {IDC_PANEL_SYSON, IDC_PANEL_WAITON, IDC_PANEL_LOADON, IDC_PANEL_POWERONON})
+        EXPECT_EQ(nullptr, ::GetDlgItem(panel.m_hWnd, (int)nID)) << nID;
+    g_pView->SendMessage(WM_MANUAL_INDICATOR_CHANGED, 0, 0);
+    EXPECT_FALSE(StyleVisible(hLit));
+    EXPECT_TRUE(StyleVisible(::GetDlgItem(panel.m_hWnd, IDC_PANEL_MANOFF)));
 }
