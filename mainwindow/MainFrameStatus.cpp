@@ -30,6 +30,8 @@ void CMainFrame::RebuildStatusBar(bool bShow)
         return;
     }
     m_wndStatusBar.SetRedraw(FALSE);
+    // The panes take their edges once, after all of them changed.
+    m_wndStatusBar.HoldParts(true);
     const CViewSettings& settings = g_pView->Settings();
     bool bSame = m_bStatusBuilt && memcmp(m_nLastPartOrder, settings.m_nPartOrder, sizeof(m_nLastPartOrder)) == 0 &&
                  memcmp(m_bLastPartVisible, settings.m_bPartVisible, sizeof(m_bLastPartVisible)) == 0;
@@ -63,6 +65,7 @@ void CMainFrame::RebuildStatusBar(bool bShow)
                                        ::GetSysColor(COLOR_WINDOWTEXT));
         }
     }
+    m_wndStatusBar.HoldParts(false);
     m_wndStatusBar.SetRedraw(TRUE);
     m_wndStatusBar.Invalidate(TRUE);
 }

@@ -9,7 +9,6 @@ IMPLEMENT_DYNAMIC(CStatusBarACT, CStatusBar)
 
 BEGIN_MESSAGE_MAP(CStatusBarACT, CStatusBar)
     ON_WM_CREATE()
-    ON_WM_SIZE()
     ON_WM_SETCURSOR()
     ON_WM_DRAWITEM_REFLECT()
     ON_WM_DESTROY()
@@ -66,9 +65,10 @@ BOOL CStatusBarACT::SetIndicators(const SBACT_INDICATOR* pIndicators, int nCount
     m_arrPaneColors.clear();
     m_arrPaneTips.clear();
     BOOL bResult = CStatusBar::SetIndicators(ids.data(), nCount);
+    // Each pane's tooltip takes the pane's place (or, while the parts are
+    // held, its place at their release).
     for (int i = 0; i < nCount; i++)
         SetPaneRecord(&pIndicators[i]);
-    RepositionTooltips();
     return bResult;
 }
 
@@ -197,7 +197,6 @@ void CStatusBarACT::FitPaneToText(int nIndex)
     if (cx == rc.right - rc.left)
         return;
     SetPaneInfo(nIndex, nID, nStyle, rc.right - rc.left);
-    RepositionTooltips();
 }
 
 BOOL CStatusBarACT::SetPaneText(int nIndex, LPCSTR pszText, BOOL bUpdate)
@@ -230,7 +229,7 @@ int CStatusBarACT::HitTest(int x, int y) const
     return -1;
 }
 
-void CStatusBarACT::RepositionTooltips()
+void CStatusBarACT::OnPartsUpdated()
 {
     if (!m_wndToolTip.m_hWnd)
         return;
@@ -242,12 +241,6 @@ void CStatusBarACT::RepositionTooltips()
         GetItemRect(i, &ti.rect);
         ::SendMessageA(m_wndToolTip.m_hWnd, TTM_NEWTOOLRECTA, 0, (LPARAM)&ti);
     }
-}
-
-void CStatusBarACT::OnSize(UINT nType, int cx, int cy)
-{
-    CStatusBar::OnSize(nType, cx, cy);
-    RepositionTooltips();
 }
 
 BOOL CStatusBarACT::PreTranslateMessage(MSG* pMsg)

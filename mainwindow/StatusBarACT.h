@@ -63,14 +63,14 @@ public:
 
 protected:
     int OnCreate(LPCREATESTRUCT pcs);
-    void OnSize(UINT nType, int cx, int cy);
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     void DrawItem(LPDRAWITEMSTRUCT pDIS);
     void OnDestroy();
 
 private:
     void EnsurePaneArrays(int nIndex);
-    void RepositionTooltips();
+    // The panes' tooltips follow the panes' new edges.
+    void OnPartsUpdated() override;
     void ReportClick(UINT msg, LPARAM lp);
     // Fits the pane after its text changed (SBACT_FIT_TEXT), tips the rest.
     void AfterTextSet(int nIndex, const CString& strTip, bool bHasTip);

@@ -132,6 +132,10 @@ LRESULT CStatusBar::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp)
 
 void CStatusBar::SendPaneText(int nIndex)
 {
+    if (m_nPartHolds > 0) {
+        m_bPartsDue = true;  // the release sends every pane's
+        return;
+    }
     const Pane& pane = m_panes[(size_t)nIndex];
     // Windows keeps the style with the text; an owner-drawn pane's "text"
     // is item data, so it gets none (DrawItem reads the bar's copy).
@@ -140,10 +144,23 @@ void CStatusBar::SendPaneText(int nIndex)
     CWnd::DefWindowProc(SB_SETTEXTA, (WPARAM)nIndex | nType, lp);
 }
 
+void CStatusBar::HoldParts(bool bHold)
+{
+    m_nPartHolds += bHold ? 1 : -1;
+    ASSERT(m_nPartHolds >= 0);
+    if (m_nPartHolds == 0 && m_bPartsDue)
+        UpdateParts();
+}
+
 void CStatusBar::UpdateParts()
 {
     if (!m_hWnd || m_panes.empty())
         return;
+    if (m_nPartHolds > 0) {
+        m_bPartsDue = true;
+        return;
+    }
+    m_bPartsDue = false;
     CRect rc;
     GetClientRect(&rc);
     // Each pane's width plus the control's borders; the grip takes the corner.
@@ -163,6 +180,7 @@ void CStatusBar::UpdateParts()
     CWnd::DefWindowProc(SB_SETPARTS, (WPARAM)edges.size(), (LPARAM)edges.data());
     for (int i = 0; i < GetCount(); i++)
         SendPaneText(i);
+    OnPartsUpdated();
 }
 
 void CStatusBar::OnSize(UINT nType, int cx, int cy)

@@ -48,6 +48,11 @@ public:
     // owner-drawn panes (whose SB_SETTEXT carries no text).
     virtual BOOL SetPaneText(int nIndex, LPCSTR pszText, BOOL bUpdate = TRUE);
 
+    // While held (holds nest), the panes change without the control taking
+    // their edges and texts after each change: the last release gives them
+    // once. For several panes changed together.
+    void HoldParts(bool bHold);
+
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     // SB_SETTEXT from outside (the frame's menu prompts) updates the bar's copy.
     LRESULT DefWindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -63,8 +68,15 @@ protected:
     // Gives the control the panes' right edges (the stretching pane takes
     // what the others leave) and their texts and styles.
     void UpdateParts();
+    // After the control took the panes' edges (a derived bar moves what
+    // follows the panes).
+    virtual void OnPartsUpdated() {}
     void SendPaneText(int nIndex);
     void OnSize(UINT nType, int cx, int cy);
 
     std::vector<Pane> m_panes;
+
+private:
+    int m_nPartHolds = 0;
+    bool m_bPartsDue = false;  // the panes changed while held
 };

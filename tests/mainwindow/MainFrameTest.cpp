@@ -853,6 +853,74 @@ TEST_F(FrameFixture, StatusPanesFitTheirTextAsItChanges)
     }
 }
 
+namespace {
+
+// Each pane's tooltip lies over its pane (a pane without a tip has none).
+std::string TooltipsOffTheirPanes(CStatusBarACT& bar)
+{
+    // The tooltip control whose tools are the bar's panes.
+    HWND hTip = nullptr;
+    for (HWND h = ::GetWindow(::GetDesktopWindow(), GW_CHILD); h && !hTip; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        char szClass[32] = {};
+        ::GetClassNameA(h, szClass, sizeof szClass);
+        TOOLINFOA ti = {};
+        ti.cbSize = sizeof(ti);
+        ti.hwnd = bar.m_hWnd;
+        ti.uId = 2;
+        if (strcmp(szClass, TOOLTIPS_CLASSA) == 0 && ::SendMessageA(h, TTM_GETTOOLINFOA, 0, (LPARAM)&ti))
+            hTip = h;
+    }
+    if (!hTip)
+        return "no tooltip control";
+    std::string off;
+    for (int i = 1; i < bar.GetCount(); i++) {
+        TOOLINFOA ti = {};
+        ti.cbSize = sizeof(ti);
+        ti.hwnd = bar.m_hWnd;
+        ti.uId = (UINT_PTR)i + 1;
+        RECT rcPane = {};
+        bar.SendMessage(SB_GETRECT, (WPARAM)i, (LPARAM)&rcPane);
+        if (!::SendMessageA(hTip, TTM_GETTOOLINFOA, 0, (LPARAM)&ti) || !::EqualRect(&ti.rect, &rcPane))
+            off += " " + std::to_string(i);
+    }
+    return off;
+}
+
+}  // namespace
+
+// The panes of a rebuilt status bar take their edges, texts and tooltips
+// together; a pane's tooltip follows it as the panes change and the window
+// is resized.
+TEST_F(FrameFixture, StatusPaneTooltipsFollowTheirPanes)
+{
+    OpenFrame();
+    g_pView->SetStatusOnStatusBar(true);
+    pFrame->RebuildStatusBar(true);
+    CStatusBarACT& bar = pFrame->m_wndStatusBar;
+    ASSERT_EQ(bar.GetCount(), 5);
+    ASSERT_EQ(bar.SendMessage(SB_GETPARTS, 0, 0), 5);
+    EXPECT_EQ(TooltipsOffTheirPanes(bar), "");
+    bar.SetPaneText(1, "CP00 PSW=07060000 80000000 0000000000FF1234");
+    EXPECT_EQ(TooltipsOffTheirPanes(bar), "") << "after a wider text";
+    RECT rc;
+    pFrame->GetWindowRect(&rc);
+    pFrame->SetWindowPos(nullptr, 0, 0, rc.right - rc.left + 90, rc.bottom - rc.top, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(TooltipsOffTheirPanes(bar), "") << "after a resize";
+
+    // Held, the control keeps its panes until the release.
+    bar.HoldParts(true);
+    const SBACT_INDICATOR panes[] = {{ID_SEPARATOR, 0, nullptr, 0}, {ID_INDICATOR_PSW, SBACT_FIT_TEXT, "tip", 0}};
+    bar.SetIndicators(panes, 2);
+    bar.SetPaneText(1, "CP01");
+    EXPECT_EQ(bar.SendMessage(SB_GETPARTS, 0, 0), 5);
+    bar.HoldParts(false);
+    EXPECT_EQ(bar.SendMessage(SB_GETPARTS, 0, 0), 2);
+    char text[16] = {};
+    bar.SendMessage(SB_GETTEXTA, 1, (LPARAM)text);
+    EXPECT_STREQ(text, "CP01");
+    EXPECT_EQ(TooltipsOffTheirPanes(bar), "") << "after the release";
+}
+
 TEST(StatusBarACT, PaneFlagsGetADefaultButtonAndKind)
 {
     EXPECT_EQ(NormalizePaneFlags(SBACT_NOTIFY), SBACT_NOTIFY | SBACT_DBLCLICK | SBACT_LEFT);
