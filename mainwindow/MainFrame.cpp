@@ -276,7 +276,13 @@ void CMainFrame::OnUpdateFrameTitle(BOOL bAddToTitle)
         CHelpButtonFrameWnd::OnUpdateFrameTitle(FALSE);
         return;
     }
-    SetWindowText(pDoc->GetTitle());
+    // The caption is set again only when it changes: under Wine each
+    // setting costs some milliseconds (the new document's title, then the
+    // frame's first update, set the same one while the program starts).
+    CString strCaption;
+    GetWindowText(strCaption);
+    if (strCaption != pDoc->GetTitle())
+        SetWindowText(pDoc->GetTitle());
 }
 
 void CMainFrame::OnDestroy()

@@ -263,6 +263,45 @@ TEST_F(FrameFixture, CaptionIsTheViewsTitleAndFollowsTheUnsavedMessages)
     EXPECT_NE(ReadText(strSaved).find("ZQC00002I another line"), std::string::npos);
 }
 
+namespace {
+
+int g_nCaptionSets = 0;
+HWND g_hCaptioned = nullptr;
+
+LRESULT CALLBACK CountCaptionSets(int nCode, WPARAM wp, LPARAM lp)
+{
+    const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
+    if (nCode == HC_ACTION && p->message == WM_SETTEXT && p->hwnd == g_hCaptioned)
+        g_nCaptionSets++;
+    return ::CallNextHookEx(nullptr, nCode, wp, lp);
+}
+
+}  // namespace
+
+// The document's title becomes the caption when it changes it, and only then.
+TEST_F(FrameFixture, CaptionIsSetWhenTheTitleChangesIt)
+{
+    OpenFrame();
+    CDocument* pDoc = g_pView->GetDocument();
+    g_hCaptioned = pFrame->m_hWnd;
+    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, CountCaptionSets, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(nullptr, hHook);
+    g_nCaptionSets = 0;
+    const CString strTitle = pDoc->GetTitle();
+    pDoc->SetTitle(strTitle);
+    EXPECT_EQ(g_nCaptionSets, 0);
+    pDoc->SetTitle("ZQC title");
+    EXPECT_EQ(g_nCaptionSets, 1);
+    pDoc->SetTitle("ZQC title");
+    EXPECT_EQ(g_nCaptionSets, 1);
+    pDoc->SetTitle(strTitle);
+    EXPECT_EQ(g_nCaptionSets, 2);
+    ::UnhookWindowsHookEx(hHook);
+    char sz[256] = "";
+    ::GetWindowTextA(pFrame->m_hWnd, sz, sizeof sz);
+    EXPECT_STREQ(sz, strTitle);
+}
+
 TEST_F(FrameFixture, HandshakeRequestPostsOneSubscriptionPerDataBar)
 {
     OpenFrame();
