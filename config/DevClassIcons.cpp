@@ -9,10 +9,11 @@ HICON DevClassIcon(int nClass)
 {
     if (nClass < 0 || nClass >= 9)
         return nullptr;
-    if (g_hDevClassIcons[nClass])
-        return g_hDevClassIcons[nClass];
+    // By device class index: reader, punch, printer, console, display,
+    // disk, tape, communication adapter, any other type.
     static const UINT kIcons[9] = {IDI_DEV_CARD, IDI_DEV_CARD, IDI_DEV_PRINTER, IDI_DEV_CONSOLE, IDI_DEV_DISPLAY,
                                    IDI_DEV_DISK, IDI_DEV_TAPE, IDI_DEV_COMM, IDR_MAINFRAME};
-    return (HICON)::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kIcons[nClass]), IMAGE_ICON,
-                               ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED);
+    if (!g_hDevClassIcons[nClass])
+        g_hDevClassIcons[nClass] = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kIcons[nClass]));
+    return g_hDevClassIcons[nClass];
 }

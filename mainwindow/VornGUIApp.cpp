@@ -85,13 +85,9 @@ void CVornGUIApp::FindFolders()
 
 void CVornGUIApp::LoadIcons()
 {
+    // The device-class icons are loaded by the first dialog that shows one
+    // (DevClassIcon): none shows while the program starts.
     g_hAppIcon = LoadIcon(IDR_MAINFRAME);
-    // By device class index: reader, punch, printer, console, display,
-    // disk, tape, communication adapter, any other type.
-    static const UINT kIcons[9] = {IDI_DEV_CARD, IDI_DEV_CARD, IDI_DEV_PRINTER, IDI_DEV_CONSOLE, IDI_DEV_DISPLAY,
-                                   IDI_DEV_DISK, IDI_DEV_TAPE, IDI_DEV_COMM, IDR_MAINFRAME};
-    for (int i = 0; i < 9; i++)
-        g_hDevClassIcons[i] = LoadIcon(kIcons[i]);
 }
 
 bool CVornGUIApp::ParseCommandLineArgs()
