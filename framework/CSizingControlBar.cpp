@@ -51,17 +51,27 @@ int CALLBACK FindTahoma(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM lp)
     return 0;
 }
 
+// The caption font: Tahoma where it exists, else Arial. Looked for once: the
+// main window makes all its bars at start-up, and each search of the screen's
+// fonts costs a device context and a font enumeration.
+const char* CaptionFace()
+{
+    static const char* const s_pszFace = [] {
+        bool bTahoma = false;
+        CClientDC screen(nullptr);
+        ::EnumFontFamiliesA(screen, "Tahoma", FindTahoma, (LPARAM)&bTahoma);
+        return bTahoma ? "Tahoma" : "Arial";
+    }();
+    return s_pszFace;
+}
+
 }  // namespace
 
 CSizingControlBar::CSizingControlBar()
 {
     s_bClassicDocking = FALSE;
     ReadSystemSettings();
-    // The caption font: Tahoma where it exists.
-    bool bTahoma = false;
-    CClientDC screen(nullptr);
-    ::EnumFontFamiliesA(screen, "Tahoma", FindTahoma, (LPARAM)&bTahoma);
-    m_strCaptionFace = bTahoma ? "Tahoma" : "Arial";
+    m_strCaptionFace = CaptionFace();
 }
 
 BOOL CSizingControlBar::Create(LPCSTR pszTitle, CWnd* pParentWnd, UINT nID, DWORD dwStyle)

@@ -115,6 +115,33 @@ struct SizingBarTest : ::testing::Test {
 
 }  // namespace
 
+namespace {
+
+class CCaptionFaceBar : public CSizingControlBar {
+public:
+    const CString& CaptionFace() const { return m_strCaptionFace; }
+};
+
+int CALLBACK CountFamily(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM lp)
+{
+    ++*(int*)lp;
+    return 1;
+}
+
+}  // namespace
+
+TEST(CSizingControlBar, CaptionFaceIsTahomaWhereItExistsElseArialForEveryBar)
+{
+    int nTahoma = 0;
+    HDC hdc = ::GetDC(nullptr);
+    ::EnumFontFamiliesA(hdc, "Tahoma", CountFamily, (LPARAM)&nTahoma);
+    ::ReleaseDC(nullptr, hdc);
+    const char* pszExpected = nTahoma > 0 ? "Tahoma" : "Arial";
+    CCaptionFaceBar first, second;
+    EXPECT_STREQ(first.CaptionFace(), pszExpected);
+    EXPECT_STREQ(second.CaptionFace(), pszExpected);
+}
+
 TEST(CSizingControlBar, SizeFloorsAndLockedExtents)
 {
     CSizingControlBar bar;
