@@ -84,6 +84,10 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
         wc.lpfnWndProc = AfxWndProc;
         wc.hInstance = AfxGetInstanceHandle();
         wc.hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+        // The window takes both its icons when loaded (LoadFrame), so the
+        // class's small icon never shows: given, it spares the system a
+        // small copy made from the icon's resource while the window is made.
+        wc.hIconSm = wc.hIcon;
         wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
         wc.lpszClassName = kMainFrameClass;
         if (!::RegisterClassExA(&wc))

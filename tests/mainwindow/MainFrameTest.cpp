@@ -74,6 +74,16 @@ TEST_F(FrameFixture, FrameHasTheCaptionHelpButtonUnderItsResourceId)
     EXPECT_STREQ(pFrame->GetHelpClassName(), "CMainFrame");
 }
 
+TEST_F(FrameFixture, FrameShowsTheProgramsIconAsItsLargeAndSmallIcon)
+{
+    OpenFrame();
+    HICON hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    ASSERT_NE(hIcon, nullptr);
+    EXPECT_EQ((HICON)pFrame->SendMessage(WM_GETICON, ICON_BIG, 0), hIcon);
+    EXPECT_EQ((HICON)pFrame->SendMessage(WM_GETICON, ICON_SMALL, 0), hIcon);
+    EXPECT_EQ((HICON)::GetClassLongPtrA(pFrame->m_hWnd, GCLP_HICON), hIcon);
+}
+
 // The menu's popups lead to their help topics; the status bar and the title
 // bar have their balloons, the title bar's from the standard texts.
 TEST_F(FrameFixture, MenuPopupsStatusBarAndTitleBarHaveTheirHelp)
