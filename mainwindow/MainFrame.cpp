@@ -103,12 +103,15 @@ int CMainFrame::OnCreate(LPCREATESTRUCT pcs)
     if (CHelpButtonFrameWnd::OnCreate(pcs) == -1)
         return -1;
     const SBACT_INDICATOR prompt = {ID_SEPARATOR, 0, nullptr, 0};
-    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
-        !m_wndStatusBar.SetIndicators(&prompt, 1))
+    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR))
         return -1;
     // Each bar made, docked by default, then put in its saved place, would
     // lay out every bar and its controls again: they are laid out once the
-    // layout is restored.
+    // layout is restored. So are the status bar's panes, which the view
+    // sets before the status bar has its width.
+    m_wndStatusBar.HoldParts(true);
+    if (!m_wndStatusBar.SetIndicators(&prompt, 1))
+        return -1;
     HoldLayout(true);
     m_bStartLayoutHeld = true;
     MakeDockBars();

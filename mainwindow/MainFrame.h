@@ -161,7 +161,8 @@ private:
     HWND FocusedStorageEdit();
 
     // From the frame's creation until the first restore of its saved layout
-    // the bars are not laid out: that restore lays them out (OnRestoreBarState).
+    // the bars and the status bar's panes are not laid out: that restore lays
+    // them out (OnRestoreBarState).
     bool m_bStartLayoutHeld = false;
 
     int m_nUnfilledBar = -1;  // a hidden bar whose dialog is made, its fields not yet filled

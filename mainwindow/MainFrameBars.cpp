@@ -296,9 +296,9 @@ LRESULT CMainFrame::OnRestoreBarState(WPARAM wp, LPARAM)
 {
     // The bars made and docked by default wait for this layout; the steps
     // below lay them out once, at the end.
-    if (m_bStartLayoutHeld)
-        m_bStartLayoutHeld = false;
-    else
+    const bool bStart = m_bStartLayoutHeld;
+    m_bStartLayoutHeld = false;
+    if (!bStart)
         HoldLayout(true);
     if (VerifyBarState(this, kBarsState)) {
         LoadBarState(kBarsState);
@@ -317,6 +317,8 @@ LRESULT CMainFrame::OnRestoreBarState(WPARAM wp, LPARAM)
         RebuildStatusBar(g_pView->Settings().m_bStatusOnBar);
     DelayRecalcLayout();
     HoldLayout(false);
+    if (bStart)
+        m_wndStatusBar.HoldParts(false);
     // The bars shown have their dialogs before the window shows; the hidden
     // ones get theirs once it answers.
     if (wp == 1) {

@@ -938,11 +938,24 @@ std::string TooltipsOffTheirPanes(CStatusBarACT& bar)
 }  // namespace
 
 // The panes of a rebuilt status bar take their edges, texts and tooltips
-// together; a pane's tooltip follows it as the panes change and the window
-// is resized.
+// together, also those the start makes before the window has its size; a
+// pane's tooltip follows it as the panes change and the window is resized.
 TEST_F(FrameFixture, StatusPaneTooltipsFollowTheirPanes)
 {
     OpenFrame();
+    ASSERT_TRUE(g_pView->Settings().m_bStatusOnBar);  // the parts are shown by default
+    {
+        CStatusBarACT& bar = pFrame->m_wndStatusBar;
+        ASSERT_EQ(bar.GetCount(), 5);
+        EXPECT_EQ(bar.SendMessage(SB_GETPARTS, 0, 0), 5);
+        EXPECT_EQ(TooltipsOffTheirPanes(bar), "") << "after the start";
+        RECT rcBar = {}, rcLast = {};
+        bar.GetClientRect(&rcBar);
+        bar.SendMessage(SB_GETRECT, 4, (LPARAM)&rcLast);
+        EXPECT_GT(rcLast.left, rcBar.right / 2) << "the parts stand at the right";
+        for (int i = 1; i < bar.GetCount(); i++)
+            EXPECT_GE(PaneWidth(bar, i), StatusTextWidth(bar.m_hWnd, bar.GetPaneText(i))) << i;
+    }
     g_pView->SetStatusOnStatusBar(true);
     pFrame->RebuildStatusBar(true);
     CStatusBarACT& bar = pFrame->m_wndStatusBar;
