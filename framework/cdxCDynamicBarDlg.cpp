@@ -11,6 +11,7 @@
 #include "platform/Trace.h"
 
 BEGIN_MESSAGE_MAP(cdxCDynamicBarDlg, cdxCDynamicChildDlg)
+    ON_MESSAGE(WM_INITDIALOG, OnInitBarDialogMsg)
     ON_WM_CLOSE()
     // The tooltip asks for the text of any control (the id is the control's handle).
     if (msg == WM_NOTIFY && ((NMHDR*)lp)->code == TTN_NEEDTEXTA) {
@@ -215,6 +216,18 @@ void cdxCDynamicBarDlg::UpdateToolTips()
         ti.uId = (UINT_PTR)h;
         ::SendMessageA(m_wndToolTip.m_hWnd, TTM_DELTOOLA, 0, (LPARAM)&ti);
     }
+}
+
+// The dialog manager gives the focus to the first control when
+// WM_INITDIALOG answers TRUE (and shows the dialog after it). A dialog made
+// in a bar that is off the screen (the main window's bars while it is
+// built, a hidden bar's dialog) leaves the focus where it is: in an
+// invisible control it would take the keys typed, and while the main window
+// is hidden it would activate it unseen.
+LRESULT cdxCDynamicBarDlg::OnInitBarDialogMsg(WPARAM, LPARAM)
+{
+    BOOL bFocus = OnInitDialog();
+    return bFocus && ::IsWindowVisible(::GetParent(m_hWnd));
 }
 
 BOOL cdxCDynamicBarDlg::OnInitDialog()

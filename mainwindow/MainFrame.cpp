@@ -270,8 +270,9 @@ bool CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra)
 
 void CMainFrame::ActivateFrame(int)
 {
-    // The frame shows only when its placement is restored (InitInstance).
-    CHelpButtonFrameWnd::ActivateFrame(SW_HIDE);
+    // The frame shows, comes to the top and is activated only when its
+    // placement is restored (InitInstance): activated while hidden, it
+    // would draw its caption and menu bar unseen.
     GiveViewItsReceivers();
     NotifyViewOfBarVisibility();
 }

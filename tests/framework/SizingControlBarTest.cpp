@@ -520,6 +520,45 @@ TEST_F(SizingBarTest, CaptionIsActiveWhileTheFocusIsInTheBar)
     EXPECT_EQ(bar.GetFocusScopeWnd(), &bar);
 }
 
+// A bar's dialog takes the focus only when it is made in a bar on the
+// screen: made in a hidden frame or a hidden bar it neither puts the focus
+// into an invisible control nor activates the frame before it shows.
+TEST_F(SizingBarTest, DialogTakesTheFocusOnlyWhenMadeOnTheScreen)
+{
+    SizingFrame f;
+    CFrameWnd* pHidden = new CFrameWnd;
+    ASSERT_TRUE(pHidden->CreateEx(0, nullptr, "Hidden", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 600, 400,
+                                  nullptr, nullptr));
+    ASSERT_FALSE(pHidden->IsWindowVisible());
+    {
+        cdxCDynamicBarT<CBarDlg> bar;
+        ASSERT_TRUE(bar.Create("Hidden bar", pHidden, kBarA + 9, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+        EXPECT_FALSE(::IsChild(bar.m_dlg.m_hWnd, ::GetFocus()));
+        EXPECT_NE(pHidden->m_hWnd, ::GetActiveWindow()) << "the hidden frame was activated";
+        bar.DestroyWindow();
+    }
+    pHidden->DestroyWindow();
+    // Bars whose dialogs wait, in the shown frame: one hidden, one shown.
+    cdxCDynamicBarT<CBarDlg> hidden, shown;
+    for (cdxCDynamicBar* p : {(cdxCDynamicBar*)&hidden, (cdxCDynamicBar*)&shown}) {
+        p->DeferDialog();
+        ASSERT_TRUE(p->Create("Dialog bar", f.pFrame, p == &hidden ? kBarA + 10 : kBarA + 11,
+                              WS_CHILD | WS_VISIBLE | CBRS_TOP));
+        p->EnableDocking(CBRS_ALIGN_ANY);
+        f.pFrame->DockControlBar(p, AFX_IDW_DOCKBAR_BOTTOM);
+    }
+    f.pFrame->ShowControlBar(&hidden, FALSE, FALSE);
+    f.Settle();
+    ::SetForegroundWindow(f.pFrame->m_hWnd);
+    f.pFrame->SetFocus();
+    ASSERT_EQ(f.pFrame->m_hWnd, ::GetFocus());
+    ASSERT_TRUE(hidden.MakeDialog());
+    EXPECT_EQ(f.pFrame->m_hWnd, ::GetFocus()) << "the focus went into a hidden bar";
+    ASSERT_TRUE(shown.IsWindowVisible());
+    ASSERT_TRUE(shown.MakeDialog());
+    EXPECT_EQ(::GetDlgItem(shown.m_dlg.m_hWnd, IDC_BAR_EDIT), ::GetFocus());
+}
+
 TEST_F(SizingBarTest, DynamicBarSharesItsDialogsHelpTexts)
 {
     SizingFrame f;
