@@ -118,6 +118,11 @@ BOOL CDynDevListDlgBar::OnInitDialog()
     SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)hIcon);
     cdxCDynamicBarDlg::OnInitDialog();
     m_Tree.SubclassDlgItem(IDC_DEVLIST_TREE, this);
+    // The tree takes its font and colours (LoadSettings made them) and its
+    // images before its items, so it measures them once; the dialog is
+    // painted when it shows, after this.
+    ShowAppearance();
+    StoreAppearance();
     if (m_Images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 13, 0)) {
         HBITMAP hBmp = (HBITMAP)::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_DEVLIST_IMAGES),
                                              IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
@@ -128,30 +133,52 @@ BOOL CDynDevListDlgBar::OnInitDialog()
         m_Tree.SetImageList(m_Images, TVSIL_NORMAL);
     }
     InsertGroups();
-    HWND hTip = (HWND)m_Tree.SendMessage(TVM_GETTOOLTIPS);
-    if (hTip)
-        ::SetWindowPos(hTip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ApplyAppearance();
+    // The first group starts selected, as when the tree first gets the
+    // focus (the dialog is made off the screen and does not give it).
+    m_Tree.SelectItem(m_hGroups[0]);
     return TRUE;
+}
+
+// The tree's tooltip (the labels cut off by the bar's edge) shows above
+// floating bars: it is made topmost before the mouse first reaches the
+// tree, not while the main window is built.
+BOOL CDynDevListDlgBar::PreTranslateMessage(MSG* pMsg)
+{
+    if (!m_bTreeTipOnTop && pMsg->message == WM_MOUSEMOVE && pMsg->hwnd == m_Tree.m_hWnd && m_Tree.m_hWnd) {
+        m_bTreeTipOnTop = true;
+        if (HWND hTip = (HWND)m_Tree.SendMessage(TVM_GETTOOLTIPS))
+            ::SetWindowPos(hTip, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    return cdxCDynamicBarDlg::PreTranslateMessage(pMsg);
 }
 
 void CDynDevListDlgBar::ApplyAppearance()
 {
     MakeFontAndBrush();
-    if (m_Tree.m_hWnd) {
-        m_Tree.SendMessage(TVM_SETBKCOLOR, 0, (LPARAM)m_clrBack);
-        m_Tree.SendMessage(TVM_SETTEXTCOLOR, 0, (LPARAM)m_clrText);
-        m_Tree.SendMessage(WM_SETFONT, (WPARAM)(HFONT)*m_pFont, TRUE);
-    }
+    if (m_Tree.m_hWnd)
+        ShowAppearance();
+    StoreAppearance();
+    // A bar off the screen is painted when it shows.
+    if (m_hWnd && ::IsWindowVisible(m_hWnd))
+        ::RedrawWindow(m_hWnd, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+}
+
+void CDynDevListDlgBar::ShowAppearance()
+{
+    m_Tree.SendMessage(TVM_SETBKCOLOR, 0, (LPARAM)m_clrBack);
+    m_Tree.SendMessage(TVM_SETTEXTCOLOR, 0, (LPARAM)m_clrText);
+    m_Tree.SendMessage(WM_SETFONT, (WPARAM)(HFONT)*m_pFont, TRUE);
+}
+
+void CDynDevListDlgBar::StoreAppearance()
+{
     if (CWinApp* pApp = AfxGetApp()) {
         pApp->WriteProfileInt(kSection, "clrText", (int)m_clrText);
         pApp->WriteProfileInt(kSection, "clrBack", (int)m_clrBack);
         pApp->WriteProfileInt(kSection, "FontSize", m_nFontSize);
         pApp->WriteProfileString(kSection, "FontName", m_strFontName);
     }
-    if (m_hWnd)
-        ::RedrawWindow(m_hWnd, nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
 }
 
 void CDynDevListDlgBar::OnTreeCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)

@@ -54,6 +54,7 @@ public:
     ~CDynDevListDlgBar() override;
 
     BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     // Balloon texts, then help context ids.
     void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
@@ -164,6 +165,10 @@ private:
     void RemoveScheduled();
     void LoadSettings();
     void MakeFontAndBrush();
+    // The font and colours to the tree; the appearance fields to the
+    // settings.
+    void ShowAppearance();
+    void StoreAppearance();
 
     // What the bar asks of the view.
     bool IsEmulatorRunning() const;
@@ -185,6 +190,7 @@ private:
     CImageList m_Images;
     CFont* m_pFont = nullptr;
     CBrush m_Brush;
+    bool m_bTreeTipOnTop = false;  // the tree's tooltip has been made topmost
 
     CDevListEntryMap m_DevList;             // the devices shown
     CMap<int, int, HTREEITEM, HTREEITEM> m_ItemMap;

@@ -92,9 +92,52 @@ TEST_F(DevListBarTest, NineGroupsInClassOrder)
                                      "(unknown device types)"};
     EXPECT_EQ(want, RootTexts());
     DWORD_PTR n = 0;
-    for (HTREEITEM h = m_pBar->Tree().GetRootItem(); h; h = m_pBar->Tree().GetNextSiblingItem(h), ++n)
+    for (HTREEITEM h = m_pBar->Tree().GetRootItem(); h; h = m_pBar->Tree().GetNextSiblingItem(h), ++n) {
         EXPECT_EQ(0x80000000u | n, m_pBar->Tree().GetItemData(h));
+        // Each group shows its class's image, expanded.
+        TVITEMA item = {};
+        item.mask = TVIF_HANDLE | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;
+        item.hItem = h;
+        item.stateMask = TVIS_EXPANDED;
+        ASSERT_TRUE(m_pBar->Tree().SendMessage(TVM_GETITEMA, 0, (LPARAM)&item));
+        EXPECT_EQ((int)n, item.iImage);
+        EXPECT_EQ((int)n, item.iSelectedImage);
+        EXPECT_EQ((UINT)TVIS_EXPANDED, item.state & TVIS_EXPANDED);
+    }
     EXPECT_EQ(9u, m_pBar->Tree().GetCount());
+    EXPECT_EQ(m_pBar->Tree().GetRootItem(), m_pBar->Tree().GetSelectedItem()) << "the first group starts selected";
+}
+
+// The tree has the 13 images of the strip (the classes, then the state
+// lamps) in its normal list, and the bar's font and colours.
+TEST_F(DevListBarTest, TreeHasItsImagesFontAndColours)
+{
+    HIMAGELIST hImages = (HIMAGELIST)m_pBar->Tree().SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL);
+    ASSERT_NE(nullptr, hImages);
+    EXPECT_EQ(13, ImageList_GetImageCount(hImages));
+    int cx = 0, cy = 0;
+    ASSERT_TRUE(ImageList_GetIconSize(hImages, &cx, &cy));
+    EXPECT_EQ(16, cx);
+    EXPECT_EQ(16, cy);
+    HFONT hFont = (HFONT)m_pBar->Tree().SendMessage(WM_GETFONT);
+    ASSERT_NE(nullptr, hFont);
+    LOGFONTA lf = {};
+    ASSERT_TRUE(::GetObjectA(hFont, sizeof lf, &lf));
+    EXPECT_STREQ(m_pBar->m_strFontName, lf.lfFaceName);
+    EXPECT_EQ(m_pBar->m_lf.lfHeight, lf.lfHeight);
+    EXPECT_EQ(m_pBar->m_clrBack, (COLORREF)m_pBar->Tree().SendMessage(TVM_GETBKCOLOR));
+    EXPECT_EQ(m_pBar->m_clrText, (COLORREF)m_pBar->Tree().SendMessage(TVM_GETTEXTCOLOR));
+}
+
+// The tree's tooltip is topmost, above floating bars, once the mouse moves
+// over the tree, before it can show.
+TEST_F(DevListBarTest, TreeTooltipIsTopmostOnceTheMouseComes)
+{
+    HWND hTip = (HWND)m_pBar->Tree().SendMessage(TVM_GETTOOLTIPS);
+    ASSERT_NE(nullptr, hTip);
+    MSG msg = {m_pBar->Tree().m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)};
+    EXPECT_FALSE(CWnd::WalkPreTranslateTree(&msg));
+    EXPECT_TRUE(::GetWindowLongA(hTip, GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
 TEST_F(DevListBarTest, OneMessageForAQueueThatWasEmpty)
