@@ -71,13 +71,17 @@ void CDynCmdLineDlgBar::RegisterHelpStrings()
     SetHelpId(MakeHelpKey(IDD, IDC_CMDLINE_LABEL), kHelpIdEdit);
 }
 
-void CDynCmdLineDlgBar::SetColors(COLORREF clrText, COLORREF clrBack)
+void CDynCmdLineDlgBar::SetLook(COLORREF clrText, COLORREF clrBack, HFONT hFont)
 {
     m_clrText = clrText;
     m_clrBack = clrBack;
     m_brBack.DeleteObject();
     m_brBack.CreateSolidBrush(clrBack);
-    if (m_hWnd)
+    if (!m_hWnd)
+        return;
+    SendMessage(WM_SETFONT, (WPARAM)hFont, FALSE);
+    m_CmdEdit.SendMessage(WM_SETFONT, (WPARAM)hFont, FALSE);
+    if (IsWindowVisible())
         RedrawBar();
 }
 

@@ -23,9 +23,11 @@ public:
     void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
 
-    // The edit's and message boxes' colours (the console's plain text and
-    // background); a new brush of the background colour.
-    void SetColors(COLORREF clrText, COLORREF clrBack);
+    // The console's look: the edit's and message boxes' colours (its plain
+    // text and background, with a new brush of the background colour) and
+    // the font of the bar and its edit (not owned). A bar on the screen is
+    // redrawn once; one off the screen is painted when it shows.
+    void SetLook(COLORREF clrText, COLORREF clrBack, HFONT hFont);
     CCmdEdit& CommandEdit() { return m_CmdEdit; }
     HWND SendButton() const { return ::GetDlgItem(m_hWnd, IDC_CMDLINE_SEND); }
     HWND TargetDirText() const { return ::GetDlgItem(m_hWnd, IDC_CMDLINE_TARGET_DIR); }

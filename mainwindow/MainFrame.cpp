@@ -187,15 +187,9 @@ void CMainFrame::ApplyConsoleLookToCommandLine()
 {
     if (!g_pView)
         return;
-    CDynCmdLineDlgBar& cmdLine = m_wndCmdLineBar.m_dlg;
     const CViewSettings& settings = g_pView->Settings();
-    cmdLine.SetColors(settings.m_styles[kMsgPlain].crColor, settings.m_crBackground);
-    if (cmdLine.m_hWnd) {
-        cmdLine.SendMessage(WM_SETFONT, (WPARAM)g_pView->GetPlainFont(), TRUE);
-        cmdLine.CommandEdit().SendMessage(WM_SETFONT, (WPARAM)g_pView->GetPlainFont(), TRUE);
-        ::RedrawWindow(cmdLine.m_hWnd, nullptr, nullptr,
-                       RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-    }
+    m_wndCmdLineBar.m_dlg.SetLook(settings.m_styles[kMsgPlain].crColor, settings.m_crBackground,
+                                  g_pView->GetPlainFont());
 }
 
 // The view's console font or colours changed (the preferences).

@@ -115,6 +115,35 @@ TEST_F(ConsoleBarsFixture, BarsHandTheViewTheirControls)
     EXPECT_EQ((HFONT)CmdBar().CommandEdit().SendMessage(WM_GETFONT), g_pView->GetPlainFont());
 }
 
+// The command line takes the console's plain colours and font, and takes
+// the view's again when the console's look changes.
+TEST_F(ConsoleBarsFixture, CommandLineTakesTheConsoleLook)
+{
+    OpenFrame();
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(120, "Courier New"));
+    CDynCmdLineDlgBar& bar = CmdBar();
+    HWND hEdit = bar.CommandEdit().m_hWnd;
+    bar.SetLook(RGB(1, 2, 3), RGB(4, 5, 6), (HFONT)font.m_hObject);
+    EXPECT_EQ((HFONT)font.m_hObject, (HFONT)::SendMessageA(hEdit, WM_GETFONT, 0, 0));
+    HDC hdc = ::GetDC(hEdit);
+    HBRUSH hBrush = (HBRUSH)bar.SendMessage(WM_CTLCOLOREDIT, (WPARAM)hdc, (LPARAM)hEdit);
+    LOGBRUSH lb = {};
+    EXPECT_TRUE(::GetObjectA(hBrush, sizeof lb, &lb));
+    EXPECT_EQ(RGB(4, 5, 6), lb.lbColor);
+    EXPECT_EQ(RGB(1, 2, 3), ::GetTextColor(hdc));
+    EXPECT_EQ(RGB(4, 5, 6), ::GetBkColor(hdc));
+    ::ReleaseDC(hEdit, hdc);
+    pFrame->SendMessage(WM_CONSOLE_LOOK_CHANGED);
+    EXPECT_EQ(g_pView->GetPlainFont(), (HFONT)::SendMessageA(hEdit, WM_GETFONT, 0, 0));
+    hdc = ::GetDC(hEdit);
+    hBrush = (HBRUSH)bar.SendMessage(WM_CTLCOLOREDIT, (WPARAM)hdc, (LPARAM)hEdit);
+    EXPECT_TRUE(::GetObjectA(hBrush, sizeof lb, &lb));
+    EXPECT_EQ(g_pView->Settings().m_crBackground, lb.lbColor);
+    EXPECT_EQ(g_pView->Settings().m_styles[kMsgPlain].crColor, ::GetTextColor(hdc));
+    ::ReleaseDC(hEdit, hdc);
+}
+
 TEST_F(ConsoleBarsFixture, BarFontIsRegularInEveryStatusAndRegisterField)
 {
     ProfileWriteString("Settings", "StatusFontName", "Courier New");
