@@ -93,6 +93,21 @@ void CWnd::FinishNcDestroy()
     PostNcDestroy();
 }
 
+namespace {
+
+// The creation hook goes as soon as its object is bound: every window made
+// while a hook is installed calls it (server round trips under Wine), and
+// the windows a window makes while it is created (a bar's dialog and its
+// controls) need no binding by it.
+void ReleaseCreationHook(AfxThreadState& st)
+{
+    if (st.hCbtHook)
+        ::UnhookWindowsHookEx(st.hCbtHook);
+    st.hCbtHook = nullptr;
+}
+
+}  // namespace
+
 // The creation hook: binds the waiting object to the first window made, and
 // subclasses it when its class has another window procedure (a control).
 // Windows of our own classes wait for WM_NCCREATE instead.
@@ -102,6 +117,7 @@ public:
     {
         AfxThreadState& st = AfxGetThreadState();
         HHOOK hHook = st.hCbtHook;
+        bool bBound = false;
         if (nCode == HCBT_CREATEWND && st.pWndInit) {
             HWND h = (HWND)wp;
             CWnd* p = st.pWndInit;
@@ -109,9 +125,13 @@ public:
                 st.pWndInit = nullptr;
                 p->BindHandle(h, CWnd::BindSlot::UserData);
                 p->m_pfnSuper = (WNDPROC)::SetWindowLongPtrA(h, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);
+                bBound = true;
             }
         }
-        return ::CallNextHookEx(hHook, nCode, wp, lp);
+        LRESULT r = ::CallNextHookEx(hHook, nCode, wp, lp);
+        if (bBound)
+            ReleaseCreationHook(st);
+        return r;
     }
 };
 
@@ -145,6 +165,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
             return ::DefWindowProcA(hWnd, msg, wp, lp);
         p = st.pWndInit;
         st.pWndInit = nullptr;
+        ReleaseCreationHook(st);
         p->BindHandle(hWnd, CWnd::BindSlot::UserData);
     }
     LRESULT r = AfxCallAtProcedureEdge((LRESULT)0, [&] { return p->WindowProc(msg, wp, lp); });
@@ -213,7 +234,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR pszClassName, LPCSTR pszWindowName, 
     st.hCbtHook = ::SetWindowsHookExA(WH_CBT, CWndBinding::CbtProc, nullptr, ::GetCurrentThreadId());
     HWND h = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx,
                                cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-    ::UnhookWindowsHookEx(st.hCbtHook);
+    ReleaseCreationHook(st);  // when the window was not made
     st.hCbtHook = hPrevHook;
     st.pWndInit = pPrevInit;
     // A failed creation has already run WM_NCDESTROY, which unbound the

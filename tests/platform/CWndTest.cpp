@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Afx.h"
+#include "platform/AfxThreadState.h"
 
 namespace {
 
@@ -251,6 +252,49 @@ TEST(CWnd, ControlClassCreatedThroughCreateExIsBoundBeforeCreate)
     parent.log.clear();
     edit.SetWindowText("changed");
     EXPECT_EQ(edit.changes, 1);
+}
+
+namespace {
+
+// Makes a bound edit while it is created, and notes whether the creation
+// hook was still installed then.
+class CNestingWnd : public CWnd {
+    DECLARE_MESSAGE_MAP()
+public:
+    CReflectingEdit edit;
+    bool bHookInOnCreate = true;
+
+protected:
+    int OnCreate(LPCREATESTRUCT pcs)
+    {
+        bHookInOnCreate = AfxGetThreadState().hCbtHook != nullptr;
+        if (!edit.CreateEx(0, "EDIT", "x", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 20), this, kEditId))
+            return -1;
+        return CWnd::OnCreate(pcs);
+    }
+};
+
+BEGIN_MESSAGE_MAP(CNestingWnd, CWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+}  // namespace
+
+// The creation hook goes once its window is bound: what the window makes
+// while it is created runs no hook of its, and is bound by its own.
+TEST(CWnd, CreationHookGoesOnceTheWindowIsBound)
+{
+    CNestingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "nest", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
+    EXPECT_FALSE(wnd.bHookInOnCreate);
+    EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
+    EXPECT_EQ(CWnd::FromHandlePermanent(wnd.edit.m_hWnd), &wnd.edit);
+    EXPECT_EQ(wnd.m_hWnd, ::GetParent(wnd.edit.m_hWnd));
+    EXPECT_EQ(nullptr, AfxGetThreadState().hCbtHook);
+    EXPECT_EQ(nullptr, AfxGetThreadState().pWndInit);
+    wnd.edit.SetWindowText("changed");
+    EXPECT_EQ(1, wnd.edit.changes);
+    wnd.DestroyWindow();
 }
 
 TEST(CWnd, FromHandleGivesTemporaryWrappersUntilIdle)
