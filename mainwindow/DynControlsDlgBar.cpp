@@ -188,26 +188,22 @@ void CDynControlsDlgBar::AddLayoutControls()
 {
     for (const auto& g : kLayoutGroups)
         for (UINT nID = g.nFirst; nID <= g.nLast; ++nID)
-            if (HWND hCtrl = ::GetDlgItem(m_hWnd, (int)nID))
+            if (HWND hCtrl = ControlOf(nID)->m_hWnd)
                 AddSzXControl(hCtrl, g.nMove, g.nMove);
 }
 
-CMyBitmapButton* CDynControlsDlgBar::LitButton(UINT nID)
+CWnd* CDynControlsDlgBar::ControlOf(UINT nID)
 {
-    switch (nID) {
-    case IDC_PANEL_SYSON:
-        return &m_btnLamps[0];
-    case IDC_PANEL_MANON:
-        return &m_btnLamps[2];
-    case IDC_PANEL_WAITON:
-        return &m_btnLamps[4];
-    case IDC_PANEL_LOADON:
-        return &m_btnLamps[6];
-    case IDC_PANEL_POWERONON:
-        return &m_btnPowerOnOn;
-    default:
-        return nullptr;
-    }
+    CWnd* const controls[] = {
+        &m_btnStart,     &m_btnStop,      &m_btnStore,     &m_btnRestart,   &m_btnMeter,     &m_edtDigits[0],
+        &m_edtDigits[1], &m_edtDigits[2], &m_edtDigits[3], &m_btnDials[0],  &m_btnDials[1],  &m_btnDials[2],
+        &m_btnDials[3],  &m_btnLamps[0],  &m_btnLamps[1],  &m_btnLamps[2],  &m_btnLamps[3],  &m_btnLamps[4],
+        &m_btnLamps[5],  &m_btnLamps[6],  &m_btnLamps[7],  &m_btnPowerOnOff, &m_btnPowerOnOn, &m_btnPowerOff,
+        &m_btnLoad,      &m_btnInterrupt,
+    };
+    static_assert(sizeof(controls) / sizeof(controls[0]) == IDC_PANEL_INTERRUPT - IDC_PANEL_START + 1,
+                  "an object for each control id");
+    return controls[nID - IDC_PANEL_START];
 }
 
 // A lit window takes its unlit one's place and size (their images have one
@@ -215,10 +211,12 @@ CMyBitmapButton* CDynControlsDlgBar::LitButton(UINT nID)
 // template; the layout moves it with its group from then on.
 HWND CDynControlsDlgBar::GetLampWindow(UINT nID)
 {
-    HWND hCtrl = m_hWnd ? ::GetDlgItem(m_hWnd, (int)nID) : nullptr;
-    CMyBitmapButton* pButton = LitButton(nID);
-    if (hCtrl || !m_hWnd || !m_bLitLeftOut || !pButton)
+    if (nID < IDC_PANEL_SYSON || nID > IDC_PANEL_POWERONON || !m_hWnd)
+        return nullptr;
+    HWND hCtrl = ::GetDlgItem(m_hWnd, (int)nID);
+    if (hCtrl || !m_bLitLeftOut || !IsLitWindow(nID))
         return hCtrl;
+    auto* pButton = static_cast<CMyBitmapButton*>(ControlOf(nID));
     const auto* pLit = &kLitWindows[0];
     while (pLit->nLit != nID)
         ++pLit;

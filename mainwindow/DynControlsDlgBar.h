@@ -87,8 +87,11 @@ private:
     bool LoadImages();
     // Subclasses button nID and gives it the size of image.
     BOOL TakeImageSize(CMyBitmapButton& button, UINT nID, const CBitmap& image);
-    // The lit lamp or power button nID, or null.
-    CMyBitmapButton* LitButton(UINT nID);
+    // The object of control nID (IDC_PANEL_START to IDC_PANEL_INTERRUPT):
+    // the layout takes the controls' windows from their objects, not from
+    // the dialog (each GetDlgItem lists its children: a server round trip
+    // under Wine).
+    CWnd* ControlOf(UINT nID);
     void RecolourImages();
     void ShowDials();
 
