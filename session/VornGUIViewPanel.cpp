@@ -119,9 +119,15 @@ void CVornGUIView::ShowLamps(bool bAll)
         HWND hHide = ::GetDlgItem(pBar->m_hWnd, (int)kLampWindows[i][bLit ? 1 : 0]);
         if (!hShow)
             continue;
+        // A pair that already shows so (the unlit windows of a new panel)
+        // is left alone.
+        LONG lHideStyle = hHide ? ::GetWindowLongA(hHide, GWL_STYLE) : 0;
+        LONG lShowStyle = ::GetWindowLongA(hShow, GWL_STYLE);
+        if ((lShowStyle & WS_VISIBLE) && !(lHideStyle & WS_VISIBLE))
+            continue;
         if (hHide)
-            ::SetWindowLongA(hHide, GWL_STYLE, ::GetWindowLongA(hHide, GWL_STYLE) & ~WS_VISIBLE);
-        ::SetWindowLongA(hShow, GWL_STYLE, ::GetWindowLongA(hShow, GWL_STYLE) | WS_VISIBLE);
+            ::SetWindowLongA(hHide, GWL_STYLE, lHideStyle & ~WS_VISIBLE);
+        ::SetWindowLongA(hShow, GWL_STYLE, lShowStyle | WS_VISIBLE);
         ::RedrawWindow(hShow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
 }
