@@ -300,10 +300,9 @@ LRESULT CMainFrame::OnRestoreBarState(WPARAM wp, LPARAM)
     m_bStartLayoutHeld = false;
     if (!bStart)
         HoldLayout(true);
-    if (VerifyBarState(this, kBarsState)) {
-        LoadBarState(kBarsState);
+    // The layout is read once: it is checked as it is applied.
+    if (LoadBarState(kBarsState))
         CSizingControlBar::GlobalLoadState(this, kBarsState);
-    }
     // The sizing bars raise these to what their dialogs need.
     for (int i = kStatusLine; i < kVRegs; i++) {
         GetMainBar(i)->SetMinDockedSize(TRUE, 0, 0);

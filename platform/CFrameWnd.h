@@ -90,7 +90,8 @@ public:
     // "<name>-Bar<i>"). Loading a layout that does not fit the bars
     // (VerifyBarState) changes nothing.
     void SaveBarState(LPCSTR pszProfileName) const;
-    void LoadBarState(LPCSTR pszProfileName);
+    // False when it loaded nothing.
+    BOOL LoadBarState(LPCSTR pszProfileName);
     // View > Toolbar and View > Status Bar: the bar whose id is the command's
     // is shown or hidden; the menu item is checked while it is visible.
     BOOL OnBarCheck(UINT nID);

@@ -98,13 +98,13 @@ BOOL VerifyBarState(CFrameWnd* pFrame, LPCSTR pszProfileName)
     return BarStateFits(infos, KnownBarIds(pFrame->m_listControlBars));
 }
 
-void CFrameWnd::LoadBarState(LPCSTR pszProfileName)
+BOOL CFrameWnd::LoadBarState(LPCSTR pszProfileName)
 {
     CSettingsStore* pStore = BarStateStore(pszProfileName);
     std::vector<CBarStateInfo> infos;
     if (!pStore || !BarStateLoad(*pStore, pszProfileName, infos) ||
         !BarStateFits(infos, KnownBarIds(m_listControlBars)))
-        return;  // nothing saved, or a layout of other bars: the current one stays
+        return FALSE;  // nothing saved, or a layout of other bars: the current one stays
     // Docked bars, row by row, in their saved places.
     for (const CBarStateInfo& info : infos) {
         CDockBar* pDock = IsSideDockBarId(info.nBarID) ? DYNAMIC_DOWNCAST(CDockBar, GetControlBar(info.nBarID)) : nullptr;
@@ -164,4 +164,5 @@ void CFrameWnd::LoadBarState(LPCSTR pszProfileName)
         pBar->DelayShow(info.bVisible);
     }
     RecalcLayout();
+    return TRUE;
 }

@@ -235,3 +235,34 @@ TEST_F(FrameFixture, AnySideBarsKeepTheirLeastSizesDockedAndFloating)
     EXPECT_EQ(size.cy, std::max(177L, (long)minFloat.cy));
     EXPECT_GT(minFloat.cx, 194);
 }
+
+// A saved layout that does not fit the bars (a later version's, with a bar
+// this one lacks) is left alone, with the sizes saved beside it: the bars
+// stay in their default places at their own sizes.
+TEST_F(FrameFixture, ALayoutOfOtherBarsLeavesTheDefaultPlacesAndSizes)
+{
+    OpenFrame();
+    const int kDevList = 0, kControls = 2;
+    const int cxDevList = pFrame->GetMainBar(kDevList)->GetDockedSize(FALSE).cx;
+    pFrame->SendMessage(WM_CLOSE);
+    Pump();
+    ASSERT_FALSE(FrameAlive());
+    ProfileWriteInt("BarsState\\BarsState-Bar0", "BarID", 0xE899);
+    CString strSection;
+    strSection.Format("BarsState\\BarsState-SCBar-%d", IDW_DEVLIST_BAR);
+    ProfileWriteInt(strSection, "sizeVertCX", cxDevList + 150);
+
+    OpenFrame();
+    EXPECT_FALSE(theApp.m_bNoSavedBarState);
+    cdxCDynamicBar* pDevList = pFrame->GetMainBar(kDevList);
+    ASSERT_NE(pDevList->m_pDockBar, nullptr);
+    EXPECT_EQ(pDevList->m_pDockBar->GetDlgCtrlID(), AFX_IDW_DOCKBAR_LEFT);
+    EXPECT_NE(pDevList->GetDockedSize(FALSE).cx, cxDevList + 150);
+    RECT rc;
+    pDevList->GetWindowRect(&rc);
+    EXPECT_LT(rc.right - rc.left, cxDevList + 150);
+    ASSERT_NE(pFrame->GetMainBar(kControls)->m_pDockBar, nullptr);
+    EXPECT_EQ(pFrame->GetMainBar(kControls)->m_pDockBar->GetDlgCtrlID(), AFX_IDW_DOCKBAR_TOP);
+    EXPECT_TRUE(BarVisible(kDevList));
+    EXPECT_TRUE(BarVisible(kControls));
+}

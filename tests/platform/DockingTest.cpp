@@ -231,7 +231,7 @@ TEST_F(DockingTest, LayoutIsSavedAndRestoredInANewFrame)
     EXPECT_EQ(ProfileGetInt("BarsState\\BarsState-Summary", "Bars", 0), 7u);  // three bars, four sides
     DockFrame g;
     ASSERT_TRUE(VerifyBarState(g.pFrame, kProfile));
-    g.pFrame->LoadBarState(kProfile);
+    EXPECT_TRUE(g.pFrame->LoadBarState(kProfile));
     vorntest::PumpMessages();
     EXPECT_EQ(g.other.m_pDockBar, g.Side(AFX_IDW_DOCKBAR_RIGHT));
     EXPECT_TRUE(g.top.IsFloating());
@@ -254,7 +254,7 @@ TEST_F(DockingTest, LayoutOfOtherBarsIsRefusedAndTheDefaultStays)
     ProfileWriteInt("BarsState\\BarsState-Bar0", "BarID", 0xE899);
     DockFrame g;
     EXPECT_FALSE(VerifyBarState(g.pFrame, kProfile));
-    g.pFrame->LoadBarState(kProfile);
+    EXPECT_FALSE(g.pFrame->LoadBarState(kProfile));
     EXPECT_FALSE(g.top.IsFloating());
     EXPECT_EQ(g.top.m_pDockBar, g.Side(AFX_IDW_DOCKBAR_TOP));
 }
