@@ -134,7 +134,11 @@ BOOL CFrameWnd::LoadBarState(LPCSTR pszProfileName)
                 if (::GetParent(pBar->m_hWnd) != pDock->m_hWnd)
                     ::SetParent(pBar->m_hWnd, pDock->m_hWnd);
                 pBar->m_pDockBar = pDock;
-                pBar->SetBarStyle((pBar->m_dwStyle & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | (pDock->m_dwStyle & CBRS_ALIGN_ANY));
+                // Nor is its style set again: a bar may do more than store
+                // it (a bar's dialog makes its tooltip then, if on the screen).
+                DWORD dwStyle = (pBar->m_dwStyle & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | (pDock->m_dwStyle & CBRS_ALIGN_ANY);
+                if (dwStyle != pBar->m_dwStyle)
+                    pBar->SetBarStyle(dwStyle);
                 list.Add(pBar);
             }
         }

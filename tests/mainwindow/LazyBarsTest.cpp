@@ -115,6 +115,27 @@ TEST_F(CpuRowsFixture, RowsAreMadeUpToTheCountAndWhenAskedFor)
 
 // Rows made after the bar was resized sit where the dialog's own rows sit
 // at that size: the same dialog made with all its rows is the measure.
+// After a restart as at the first start, a shown bar's tooltip waits for the
+// first mouse message: restoring the saved layout once the window shows
+// does not make it.
+TEST_F(CpuRowsFixture, ARestartLeavesTheTooltipToTheFirstMouseMessage)
+{
+    ProfileWriteInt("Settings\\PercentBar", "LRUMaxCPUs", 2);
+    OpenFrame();
+    pFrame->SendMessage(WM_CLOSE);
+    Pump();
+    ASSERT_FALSE(FrameAlive());
+    ASSERT_GT(ProfileGetInt("BarsState\\BarsState-Summary", "Bars", 0), 0u);
+    OpenFrame();
+    CDynCPUPercentDlgBar& bar = Bar();
+    ASSERT_TRUE(bar.IsWindowVisible());
+    EXPECT_EQ(0, ToolCount());
+    MSG move = {Row(IDC_CPUPCT_METER0, 0), WM_MOUSEMOVE, 0, 0, 0, {0, 0}};
+    bar.PreTranslateMessage(&move);
+    ASSERT_TRUE(::IsWindow(bar.m_wndToolTip.m_hWnd));
+    EXPECT_EQ(2 * 3, ToolCount());
+}
+
 TEST_F(CpuRowsFixture, RowsMadeLaterSitWhereTheTemplatePutsThem)
 {
     OpenFrame();
