@@ -232,17 +232,24 @@ BOOL CVornGUIApp::InitInstance()
     LoadLimits();
     m_bNoSavedBarState = GetProfileInt("BarsState\\BarsState-Summary", "Bars", 0) == 0;
     StartSplash();
+    // The main window and its bars are built hidden: the window stacking is
+    // kept again from the moment the main window shows.
+    HoldWindowStacking(true);
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVornGUIDoc), RUNTIME_CLASS(CMainFrame),
                                           RUNTIME_CLASS(CVornGUIView)));
     // The new-document command makes the document, its frame and view.
-    if (!CWinApp::OpenDocumentFile(nullptr) || !g_pMainFrame)
+    if (!CWinApp::OpenDocumentFile(nullptr) || !g_pMainFrame) {
+        HoldWindowStacking(false);
         return FALSE;
+    }
     // The hidden window takes its saved size first: the bars are laid out
     // once, at that size, not again when the window shows.
     CWindowPlacement::Restore("CMainFrame", g_pMainFrame, FALSE);
     ShowSplashFirst();  // the saved layout may show floating bars
     g_pMainFrame->SendMessage(WM_RESTORE_BAR_STATE, 0);
     ReplaceFrameMenu();
+    // A saved placement shows the window.
+    HoldWindowStacking(false);
     CWindowPlacement::Restore("CMainFrame", g_pMainFrame, TRUE);
     g_pMainFrame->SendMessage(WM_RESTORE_BAR_STATE, 1);
     g_pMainFrame->ShowWindow(SW_SHOW);

@@ -33,6 +33,9 @@ class CWinApp : public CWinThread {
 public:
     explicit CWinApp(LPCSTR pszAppName = nullptr);
     ~CWinApp() override;
+    // Holds or releases the keeping of the main thread's window stacking
+    // (CWindowStackingKeeper::Hold): held while the main window is built hidden.
+    void HoldWindowStacking(bool bHold) { m_stackingKeeper.Hold(bHold); }
 
     CString m_strAppName;         // the application's name (captions, settings)
     CString m_strExeName;         // the program file's name without extension

@@ -42,11 +42,24 @@ CWindowStackingKeeper::~CWindowStackingKeeper()
 {
     if (t_pKeeper != this)
         return;
-    ::UnhookWindowsHookEx(m_hHook);
+    if (m_hHook)
+        ::UnhookWindowsHookEx(m_hHook);
     for (UINT_PTR nTimer : {m_nQuickTimer, m_nSettleTimer})
         if (nTimer)
             ::KillTimer(nullptr, nTimer);
     t_pKeeper = nullptr;
+}
+
+void CWindowStackingKeeper::Hold(bool bHold)
+{
+    if (t_pKeeper != this || bHold == (m_hHook == nullptr))
+        return;
+    if (bHold) {
+        ::UnhookWindowsHookEx(m_hHook);
+        m_hHook = nullptr;
+    } else {
+        m_hHook = ::SetWindowsHookExA(WH_CBT, CbtHook, nullptr, ::GetCurrentThreadId());
+    }
 }
 
 LRESULT CALLBACK CWindowStackingKeeper::CbtHook(int nCode, WPARAM wp, LPARAM lp)

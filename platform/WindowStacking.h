@@ -30,6 +30,11 @@ public:
     CWindowStackingKeeper(const CWindowStackingKeeper&) = delete;
     CWindowStackingKeeper& operator=(const CWindowStackingKeeper&) = delete;
 
+    // While held, the keeper watches nothing: its hook is called for every
+    // window the thread makes (server round trips under Wine), so a thread
+    // that builds windows nobody sees yet holds it until it shows them.
+    void Hold(bool bHold);
+
 private:
     // Raises, bottom first, the visible windows of the thread that belong
     // above hTop: those it owns (directly or through another) and the

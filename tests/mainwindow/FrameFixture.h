@@ -68,13 +68,18 @@ struct FrameFixture : ::testing::Test {
     {
         theApp.m_pMainWnd = nullptr;
         theApp.m_bNoSavedBarState = ProfileGetInt("BarsState\\BarsState-Summary", "Bars", 0) == 0;
+        theApp.HoldWindowStacking(true);
         theApp.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CVornGUIDoc),
                                                      RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CVornGUIView)));
-        ASSERT_NE(theApp.CWinApp::OpenDocumentFile(nullptr), nullptr);
+        CDocument* pDoc = theApp.CWinApp::OpenDocumentFile(nullptr);
         pFrame = g_pMainFrame;
+        if (!pDoc || !pFrame)
+            theApp.HoldWindowStacking(false);
+        ASSERT_NE(pDoc, nullptr);
         ASSERT_NE(pFrame, nullptr);
         CWindowPlacement::Restore("CMainFrame", pFrame, FALSE);
         pFrame->SendMessage(WM_RESTORE_BAR_STATE, 0);
+        theApp.HoldWindowStacking(false);
         CWindowPlacement::Restore("CMainFrame", pFrame, TRUE);
         pFrame->SendMessage(WM_RESTORE_BAR_STATE, 1);
         pFrame->ShowWindow(SW_SHOW);
