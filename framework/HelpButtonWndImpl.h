@@ -155,7 +155,10 @@ template <class T>
 LRESULT CHelpButtonWnd<T>::OnSetTextMsg(WPARAM, LPARAM)
 {
     LRESULT r = this->Default();
-    this->SendMessage(WM_NCPAINT, 1);
+    // A hidden window's caption is painted when it shows (a caption
+    // painted unseen cost the main window some milliseconds as it started).
+    if (this->IsWindowVisible())
+        this->SendMessage(WM_NCPAINT, 1);
     return r;
 }
 

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <vector>
 
 #include "ResizeHelpDlg.h"
@@ -186,5 +187,77 @@ TEST(HelpButtonPlace, ALongTitleEndsWithDotsBeforeTheHelpButton)
     EXPECT_LE(yDotsBottom - yDotsTop, 2) << "no \"...\" at the end of the title";
     EXPECT_GE(yBottom - yTop, 6);
     EXPECT_GT(yDotsTop, yTop + (yBottom - yTop) / 2) << "the dots sit on the line";
+    dlg.DestroyWindow();
+}
+
+namespace {
+
+int g_nCaptionPaints = 0;
+HWND g_hCaptionWnd = nullptr;
+
+LRESULT CALLBACK CountCaptionPaints(int nCode, WPARAM wp, LPARAM lp)
+{
+    const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
+    if (nCode == HC_ACTION && p->message == WM_NCPAINT && p->hwnd == g_hCaptionWnd)
+        g_nCaptionPaints++;
+    return ::CallNextHookEx(nullptr, nCode, wp, lp);
+}
+
+// The caption strip's pixels as the window shows them.
+std::vector<DWORD> CaptionOnScreen(HWND h, const CaptionTitleStrip& strip)
+{
+    RECT rcWnd;
+    ::GetWindowRect(h, &rcWnd);
+    int cx = rcWnd.right - rcWnd.left, cy = strip.rcStrip.bottom;
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    std::vector<DWORD> bits((size_t)cx * cy);
+    HDC hdcWnd = ::GetWindowDC(h);
+    HDC hdc = ::CreateCompatibleDC(hdcWnd);
+    void* pDib = nullptr;
+    CBitmap bmp;
+    bmp.Attach(::CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, &pDib, nullptr, 0));
+    HGDIOBJ hOld = ::SelectObject(hdc, bmp.m_hObject);
+    ::BitBlt(hdc, 0, 0, cx, cy, hdcWnd, 0, 0, SRCCOPY);
+    ::GdiFlush();
+    memcpy(bits.data(), pDib, bits.size() * sizeof(DWORD));
+    ::SelectObject(hdc, hOld);
+    ::DeleteDC(hdc);
+    ::ReleaseDC(h, hdcWnd);
+    return bits;
+}
+
+}  // namespace
+
+// A title set while the window is hidden paints nothing then, and shows
+// with the window as a title set while it shows.
+TEST(HelpButtonPlace, ATitleSetWhileHiddenShowsWithTheWindow)
+{
+    vorntest::ScopedIniStore store{"framework_tests_place.ini"};
+    CPlaceProbeDlg dlg;
+    ASSERT_TRUE(dlg.Create(CResizeHelpDlg::IDD));
+    dlg.ShowWindow(SW_HIDE);
+    dlg.SetWindowPos(nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    g_hCaptionWnd = dlg.m_hWnd;
+    g_nCaptionPaints = 0;
+    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, CountCaptionPaints, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(nullptr, hHook);
+    dlg.SetWindowText("Vorn");
+    EXPECT_EQ(g_nCaptionPaints, 0);
+    dlg.ShowWindow(SW_SHOW);
+    dlg.UpdateWindow();
+    EXPECT_GT(g_nCaptionPaints, 0) << "shown, the caption is painted";
+    ::UnhookWindowsHookEx(hHook);
+    RECT rcButton = dlg.GetHelpButtonRect();
+    CaptionTitleStrip strip = dlg.GetCaptionTitleStrip(rcButton);
+    std::vector<DWORD> setHidden = CaptionOnScreen(dlg.m_hWnd, strip);
+    dlg.SetWindowText("ZQC");
+    EXPECT_NE(CaptionOnScreen(dlg.m_hWnd, strip), setHidden) << "a title set while shown is painted at once";
+    dlg.SetWindowText("Vorn");
+    EXPECT_EQ(CaptionOnScreen(dlg.m_hWnd, strip), setHidden);
     dlg.DestroyWindow();
 }
