@@ -12,13 +12,13 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstring>
 #include <vector>
 
 #include "ResizeHelpDlg.h"
 #include "ResizeHelpSheet.h"
 #include "platform/CDC.h"
 #include "platform/CGdiObject.h"
+#include "tests/support/DcPixels.h"
 #include "tests/support/ScopedIniStore.h"
 
 namespace {
@@ -208,26 +208,9 @@ std::vector<DWORD> CaptionOnScreen(HWND h, const CaptionTitleStrip& strip)
 {
     RECT rcWnd;
     ::GetWindowRect(h, &rcWnd);
-    int cx = rcWnd.right - rcWnd.left, cy = strip.rcStrip.bottom;
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    std::vector<DWORD> bits((size_t)cx * cy);
-    HDC hdcWnd = ::GetWindowDC(h);
-    HDC hdc = ::CreateCompatibleDC(hdcWnd);
-    void* pDib = nullptr;
-    CBitmap bmp;
-    bmp.Attach(::CreateDIBSection(hdc, &bmi, DIB_RGB_COLORS, &pDib, nullptr, 0));
-    HGDIOBJ hOld = ::SelectObject(hdc, bmp.m_hObject);
-    ::BitBlt(hdc, 0, 0, cx, cy, hdcWnd, 0, 0, SRCCOPY);
-    ::GdiFlush();
-    memcpy(bits.data(), pDib, bits.size() * sizeof(DWORD));
-    ::SelectObject(hdc, hOld);
-    ::DeleteDC(hdc);
-    ::ReleaseDC(h, hdcWnd);
+    HDC hdc = ::GetWindowDC(h);
+    std::vector<DWORD> bits = vorntest::DcPixels(hdc, 0, 0, rcWnd.right - rcWnd.left, strip.rcStrip.bottom);
+    ::ReleaseDC(h, hdc);
     return bits;
 }
 

@@ -3,31 +3,11 @@
 
 #include <vector>
 
+#include "tests/support/DcPixels.h"
+
 namespace vorntest {
 
 namespace {
-
-// The pixels of a rectangle of hdc, rows from the top, 32 bits each.
-std::vector<DWORD> Pixels(HDC hdc, int x, int y, int cx, int cy)
-{
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = cx;
-    bi.bmiHeader.biHeight = -cy;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HBITMAP hBmp = ::CreateDIBSection(hdc, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HDC hMem = ::CreateCompatibleDC(hdc);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
-    ::BitBlt(hMem, 0, 0, cx, cy, hdc, x, y, SRCCOPY);
-    ::GdiFlush();
-    std::vector<DWORD> v((const DWORD*)pBits, (const DWORD*)pBits + (size_t)cx * cy);
-    ::SelectObject(hMem, hOld);
-    ::DeleteDC(hMem);
-    ::DeleteObject(hBmp);
-    return v;
-}
 
 const double kShownShare = 0.95;
 // A window another one covers keeps its old pixels on the X display until
@@ -52,11 +32,11 @@ double ScreenShareOf(HWND hWnd, const RECT& rcAsked)
     if (cx <= 0 || cy <= 0)
         return 0.0;
     HDC hScreen = ::GetDC(nullptr);
-    std::vector<DWORD> screen = Pixels(hScreen, rc.left, rc.top, cx, cy);
+    std::vector<DWORD> screen = DcPixels(hScreen, rc.left, rc.top, cx, cy);
     ::ReleaseDC(nullptr, hScreen);
     // The window's own DC holds what it drew, whatever covers it.
     HDC hOwn = ::GetWindowDC(hWnd);
-    std::vector<DWORD> own = Pixels(hOwn, rc.left - rcWnd.left, rc.top - rcWnd.top, cx, cy);
+    std::vector<DWORD> own = DcPixels(hOwn, rc.left - rcWnd.left, rc.top - rcWnd.top, cx, cy);
     ::ReleaseDC(hWnd, hOwn);
     // A shaped window (a balloon) shows only inside its region.
     HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);

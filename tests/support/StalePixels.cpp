@@ -4,6 +4,7 @@
 #include <map>
 #include <vector>
 
+#include "tests/support/DcPixels.h"
 #include "tests/support/PumpMessages.h"
 
 namespace vorntest {
@@ -16,27 +17,12 @@ std::vector<DWORD> TopLevelPixels(HWND hTop, const RECT& rc)
 {
     RECT rcWnd;
     ::GetWindowRect(hTop, &rcWnd);
-    int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = cx;
-    bi.bmiHeader.biHeight = -cy;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
     HDC hdc = ::GetWindowDC(hTop);
-    void* pBits = nullptr;
-    HBITMAP hBmp = ::CreateDIBSection(hdc, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HDC hMem = ::CreateCompatibleDC(hdc);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
-    ::BitBlt(hMem, 0, 0, cx, cy, hdc, rc.left - rcWnd.left, rc.top - rcWnd.top, SRCCOPY);
-    ::GdiFlush();
-    std::vector<DWORD> v((const DWORD*)pBits, (const DWORD*)pBits + (size_t)cx * cy);
+    std::vector<DWORD> v = DcPixels(hdc, rc.left - rcWnd.left, rc.top - rcWnd.top, rc.right - rc.left,
+                                    rc.bottom - rc.top);
+    ::ReleaseDC(hTop, hdc);
     for (DWORD& px : v)
         px &= 0xFFFFFF;
-    ::SelectObject(hMem, hOld);
-    ::DeleteDC(hMem);
-    ::DeleteObject(hBmp);
-    ::ReleaseDC(hTop, hdc);
     return v;
 }
 
