@@ -26,6 +26,7 @@
 #include "platform/ProfileStore.h"
 #include "platform/Trace.h"
 #include "resources/resource.h"
+#include "session/PrivateMessages.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
 #include "tests/platform/ModalDriver.h"
@@ -87,8 +88,12 @@ struct UtilityMenu : SessionFixture {
     {
         SessionFixture::SetUp();
         // The view's start-up check of the required folders (it makes the
-        // log folder current) runs before any menu command.
-        PumpFor(300);
+        // log folder current, and may ask about the logs) runs before any
+        // menu command: the view posted it when made.
+        ASSERT_TRUE(Pump([&] {
+            MSG msg;
+            return !::PeekMessageA(&msg, pView->m_hWnd, WM_CHECK_REQUIRED_DIRS, WM_CHECK_REQUIRED_DIRS, PM_NOREMOVE);
+        }, 20000)) << "the view's check of the required folders";
     }
     // The program as the view names it: the executables folder (in the
     // view's standard form) and the word, quoted for the blank.
