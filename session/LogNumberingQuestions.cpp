@@ -8,7 +8,21 @@
 #include "platform/WLTaskDialog.h"
 #include "platform/WideText.h"
 
-int AskLogNumberingQuestion(HWND hParent, const LogNumberingQuestion& q)
+namespace {
+
+HRESULT CALLBACK TrackShowingCallback(HWND hDlg, UINT uNotification, WPARAM, LPARAM, LONG_PTR lpRefData)
+{
+    HWND* phShowing = reinterpret_cast<HWND*>(lpRefData);
+    if (uNotification == TDN_CREATED)
+        *phShowing = hDlg;
+    else if (uNotification == TDN_DESTROYED)
+        *phShowing = nullptr;
+    return S_OK;
+}
+
+}  // namespace
+
+int AskLogNumberingQuestion(HWND hParent, const LogNumberingQuestion& q, HWND* phShowing)
 {
     std::wstring title = WideFromAnsi(q.strTitle), instruction = WideFromAnsi(q.strInstruction);
     std::wstring content = WideFromAnsi(q.strContent), details = WideFromAnsi(q.strDetails);
@@ -28,8 +42,15 @@ int AskLogNumberingQuestion(HWND hParent, const LogNumberingQuestion& q)
     tdc.pszExpandedInformation = details.c_str();
     tdc.pszExpandedControlText = L"Less Information";
     tdc.pszCollapsedControlText = L"More Information";
+    if (phShowing) {
+        tdc.pfCallback = TrackShowingCallback;
+        tdc.lpCallbackData = reinterpret_cast<LONG_PTR>(phShowing);
+    }
     int nButton = 0;
-    if (FAILED(WLTaskDialogIndirect(q.pszName, &tdc, &nButton)))
+    HRESULT hr = WLTaskDialogIndirect(q.pszName, &tdc, &nButton);
+    if (phShowing)
+        *phShowing = nullptr;
+    if (FAILED(hr))
         return 0;
     return nButton;
 }

@@ -3,6 +3,7 @@
 #include "session/VornGUIDoc.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "config/Limits.h"
 #include "config/ProductIdentity.h"
@@ -200,6 +201,13 @@ BOOL CVornGUIDoc::IsModified()
 
 BOOL CVornGUIDoc::CanCloseFrame(CFrameWnd* pFrame)
 {
+    // Not under a change of the logging settings: it closes once that is done.
+    if (m_nLoggingChanges > 0) {
+        m_bCloseWaiting = true;
+        if (m_hNumberingQuestion)
+            ::SendMessageA(m_hNumberingQuestion, TDM_CLICK_BUTTON, IDNO, 0);
+        return FALSE;
+    }
     if (g_pView && g_pView->IsSessionBusy())
         return FALSE;
     return CDocument::CanCloseFrame(pFrame);

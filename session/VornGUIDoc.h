@@ -12,6 +12,8 @@
 #include "session/ConsoleLogFile.h"
 #include "session/LoggingSettings.h"
 
+struct LogNumberingQuestion;
+
 class CVornGUIDoc : public CDocument {
     DECLARE_DYNCREATE(CVornGUIDoc)
     DECLARE_MESSAGE_MAP()
@@ -87,6 +89,23 @@ private:
     const char* WriteErrorText() const;
     bool TryOpenNumbered();
     bool AskFallbackLogfile();
+    int AskNumbering(const LogNumberingQuestion& q);
+
+    // Held while the logging settings change with a question or box that
+    // may show: the frame cannot close under it (this document would be
+    // gone when the question returns). A close asked for meanwhile ends the
+    // numbering question unanswered, skips further ones, and is asked again
+    // once the outermost change is done.
+    class CLoggingChange {
+    public:
+        explicit CLoggingChange(CVornGUIDoc& doc);
+        ~CLoggingChange();
+        CLoggingChange(const CLoggingChange&) = delete;
+        CLoggingChange& operator=(const CLoggingChange&) = delete;
+
+    private:
+        CVornGUIDoc& m_doc;
+    };
 
     CConsoleLines m_lines;
     CLoggingSettings m_settings;
@@ -94,5 +113,8 @@ private:
     CString m_strLogFolder;
     CString m_strHeader;
     bool m_bSomethingLogged = false;
+    int m_nLoggingChanges = 0;          // CLoggingChange scopes open
+    bool m_bCloseWaiting = false;       // a close came during one
+    HWND m_hNumberingQuestion = nullptr;  // showing now; not owned
     mutable CCriticalSection m_csLogging;
 };

@@ -28,8 +28,33 @@ HWND DialogParent()
 
 }  // namespace
 
+CVornGUIDoc::CLoggingChange::CLoggingChange(CVornGUIDoc& doc) : m_doc(doc)
+{
+    ++m_doc.m_nLoggingChanges;
+}
+
+CVornGUIDoc::CLoggingChange::~CLoggingChange()
+{
+    if (--m_doc.m_nLoggingChanges > 0 || !m_doc.m_bCloseWaiting)
+        return;
+    m_doc.m_bCloseWaiting = false;
+    if (CWnd* pMain = AfxGetMainWnd())
+        pMain->PostMessage(WM_CLOSE);
+}
+
+// Once a close waits, the rest of the questions go unasked and the one
+// showing counts as answered "keep": the settings stay as they are.
+int CVornGUIDoc::AskNumbering(const LogNumberingQuestion& q)
+{
+    if (m_bCloseWaiting)
+        return IDNO;
+    int nButton = AskLogNumberingQuestion(DialogParent(), q, &m_hNumberingQuestion);
+    return m_bCloseWaiting ? IDNO : nButton;
+}
+
 BOOL CVornGUIDoc::OnSaveDocument(LPCSTR pszPathName)
 {
+    CLoggingChange change(*this);
     CFile file;
     CFileException e;
     if (!file.Open(pszPathName, CFile::modeWrite | CFile::modeCreate | CFile::shareDenyWrite, &e)) {
@@ -99,6 +124,7 @@ void CVornGUIDoc::SyncLogfileNumbers(const CString& strFolder, const CString& st
 {
     if (!IsLogNumbered())
         return;
+    CLoggingChange change(*this);
     bool bOpen = !GetPathName().IsEmpty();
     if (bOpen && strFolder == m_strLogFolder && strBaseName == m_settings.m_strBaseFilename &&
         (UINT)nNumber != m_settings.m_nCurFileNum)
@@ -108,7 +134,7 @@ void CVornGUIDoc::SyncLogfileNumbers(const CString& strFolder, const CString& st
     CLogNumbering found = ExamineLogNumbers(files, (int)m_settings.m_nMaxFileNum, bOpen);
     if (found.nHighest > (int)m_settings.m_nMaxFileNum) {
         LogNumberingQuestion q = MaxLogfilesExceededQuestion((int)m_settings.m_nMaxFileNum, found.nHighest);
-        if (AskLogNumberingQuestion(DialogParent(), q) == IDYES) {
+        if (AskNumbering(q) == IDYES) {
             m_settings.m_nMaxFileNum = (UINT)found.nHighest;
             m_settings.Save();
             found = ExamineLogNumbers(files, (int)m_settings.m_nMaxFileNum, bOpen);
@@ -118,7 +144,7 @@ void CVornGUIDoc::SyncLogfileNumbers(const CString& strFolder, const CString& st
         return;
     LogNumberingQuestion q =
         ResyncLogfileNumbersQuestion(bOpen, strBase, (int)m_settings.m_nCurFileNum, found.nExpected, strFolder);
-    if (AskLogNumberingQuestion(DialogParent(), q) != IDYES)
+    if (AskNumbering(q) != IDYES)
         return;
     m_settings.m_nCurFileNum = (UINT)found.nExpected;
     if (bOpen)
@@ -127,6 +153,7 @@ void CVornGUIDoc::SyncLogfileNumbers(const CString& strFolder, const CString& st
 
 bool CVornGUIDoc::SetLogOption(int nOption, int nFiles, const CString& strBaseName)
 {
+    CLoggingChange change(*this);
     bool bWasModified = CDocument::IsModified() != FALSE;
     SetModifiedFlag(TRUE);
     if (!m_strLogFolder.IsEmpty())
@@ -192,6 +219,7 @@ void CVornGUIDoc::OnOpenNextLogfile()
 {
     if (!g_pView)
         return;
+    CLoggingChange change(*this);
     // The critical section is re-entrant: the notes pass through the view
     // back into WriteLogLine, the first still into the old file.
     CSingleLock lock(&m_csLogging, TRUE);

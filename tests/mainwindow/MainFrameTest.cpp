@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "config/DockFloatMenu.h"
+#include "config/Limits.h"
 #include "framework/HelpKeys.h"
 #include "config/ConfigMessages.h"
 #include "devices/DynDevListDlgBar.h"
@@ -652,6 +653,76 @@ TEST_F(FrameFixture, CloseWithModifiedConfigurationAsks)
     }
     Pump();
     EXPECT_FALSE(FrameAlive());
+}
+
+// The [Logging] section of a settings file, as written.
+std::string LoggingSection(const std::string& strIni)
+{
+    size_t nStart = strIni.find("[Logging]\r\n");
+    if (nStart == std::string::npos)
+        return std::string();
+    size_t nEnd = strIni.find("\r\n[", nStart);
+    return strIni.substr(nStart, nEnd == std::string::npos ? std::string::npos : nEnd + 2 - nStart);
+}
+
+// Closing the main window while a start-up numbering question shows (the
+// window is closed by message, as another program or the taskbar does)
+// ends the question unanswered, asks no further one, and closes once the
+// numbered log has started: [Logging] keeps the user's values, with the
+// number advanced for this run's file.
+TEST_F(FrameFixture, CloseWhileALogNumberingQuestionShowsKeepsTheLoggingSettings)
+{
+    struct Case {
+        const char* pszFile;      // the numbered log already in the folder
+        const char* pszQuestion;  // the caption of the question closed over
+    };
+    const Case cases[] = {
+        {"vorn.012.log", " Maximum logfiles exceeded"},
+        {"vorn.007.log", " Logfile Numbering"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszQuestion);
+        // The log folder is the fixture's (the program keeps its folders
+        // for the process): the case's files alone in it.
+        for (const Case& other : cases)
+            ::DeleteFileA(dir.Path(other.pszFile).c_str());
+        ::DeleteFileA(dir.Path("vorn.003.log").c_str());
+        ProfileWriteInt("Logging", "LogOption", 2);
+        ProfileWriteString("Logging", "BaseFilename", "vorn.log");
+        ProfileWriteInt("Logging", "CurFileNum", 2);
+        ProfileWriteInt("Logging", "MaxFileNum", 9);
+        dir.Write(c.pszFile, "ZQC00001I\r\n");
+        std::string captions;
+        HWND hQuestion = nullptr;
+        {
+            vorntest::DialogDriver closeOver([&](HWND h) {
+                char szCaption[128] = {};
+                ::GetWindowTextA(h, szCaption, sizeof szCaption);
+                captions += std::string(szCaption) + "#";
+                if (hQuestion == h) {
+                    // Still showing after the close: answer it, or the
+                    // test would wait for ever.
+                    ::SendMessageA(h, kTdmClickButton, IDNO, 0);
+                    return false;
+                }
+                hQuestion = h;
+                ::PostMessageA(pFrame->m_hWnd, WM_CLOSE, 0, 0);
+                return true;
+            });
+            OpenFrame();
+            ASSERT_TRUE(PumpUntil([&] { return !FrameAlive(); }, 10000)) << "the frame closing";
+        }
+        pFrame = nullptr;
+        EXPECT_EQ(captions, std::string(c.pszQuestion) + "#");
+        CString strExpected;
+        strExpected.Format("[Logging]\r\nLogOption=2\r\nBaseFilename=vorn.log\r\nCurFileNum=3\r\nMaxFileNum=9\r\n"
+                           "EnableMemLogLimit=1\r\nMemLogLinesLimit=%u\r\nEnableDiskLogLimit=0\r\n"
+                           "DiskLogLinesLimit=%u\r\nSyncDiskLog=0\r\nLogDates=0\r\nLogTimes=1\r\n"
+                           "LogPidAlways=1\r\nLogPidOnlyIfNeeded=0\r\n",
+                           g_nDefMemLoglinesLimit, g_nDefDiskLoglinesLimit);
+        EXPECT_EQ(LoggingSection(ReadText(dir.Path("frame.ini"))), strExpected.GetString());
+        EXPECT_EQ(ReadText(dir.Path("vorn.003.log")).find("VornGUI -- Version "), 0u) << "this run's log";
+    }
 }
 
 TEST_F(FrameFixture, CloseWhileAUtilityRunsIsRefusedWithTheTwoLineError)
