@@ -56,7 +56,7 @@ const struct {
 
 // The lit windows, hidden until lit, each with its unlit one, which sits at
 // the same place, and the control before it in the template.
-const struct {
+const struct SLitWindow {
     UINT nLit, nUnlit, nBefore;
 } kLitWindows[] = {
     {IDC_PANEL_SYSON, IDC_PANEL_SYSOFF, IDC_PANEL_DIAL4},
@@ -66,12 +66,17 @@ const struct {
     {IDC_PANEL_POWERONON, IDC_PANEL_POWERONOFF, IDC_PANEL_POWERONOFF},
 };
 
+const SLitWindow* FindLitWindow(UINT nID)
+{
+    for (const SLitWindow& w : kLitWindows)
+        if (w.nLit == nID)
+            return &w;
+    return nullptr;
+}
+
 bool IsLitWindow(UINT nID)
 {
-    for (const auto& w : kLitWindows)
-        if (w.nLit == nID)
-            return true;
-    return false;
+    return FindLitWindow(nID) != nullptr;
 }
 
 }  // namespace
@@ -214,12 +219,10 @@ HWND CDynControlsDlgBar::GetLampWindow(UINT nID)
     if (nID < IDC_PANEL_SYSON || nID > IDC_PANEL_POWERONON || !m_hWnd)
         return nullptr;
     HWND hCtrl = ::GetDlgItem(m_hWnd, (int)nID);
-    if (hCtrl || !m_bLitLeftOut || !IsLitWindow(nID))
+    const SLitWindow* pLit = FindLitWindow(nID);
+    if (hCtrl || !m_bLitLeftOut || !pLit)
         return hCtrl;
     auto* pButton = static_cast<CMyBitmapButton*>(ControlOf(nID));
-    const auto* pLit = &kLitWindows[0];
-    while (pLit->nLit != nID)
-        ++pLit;
     HWND hUnlit = ::GetDlgItem(m_hWnd, (int)pLit->nUnlit);
     HWND hBefore = ::GetDlgItem(m_hWnd, (int)pLit->nBefore);
     hCtrl = MakeTemplateControl(nID);
