@@ -19,6 +19,7 @@
 #include "platform/CDC.h"
 #include "platform/CGdiObject.h"
 #include "tests/support/DcPixels.h"
+#include "tests/support/MessageCounter.h"
 #include "tests/support/ScopedIniStore.h"
 
 namespace {
@@ -192,17 +193,6 @@ TEST(HelpButtonPlace, ALongTitleEndsWithDotsBeforeTheHelpButton)
 
 namespace {
 
-int g_nCaptionPaints = 0;
-HWND g_hCaptionWnd = nullptr;
-
-LRESULT CALLBACK CountCaptionPaints(int nCode, WPARAM wp, LPARAM lp)
-{
-    const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
-    if (nCode == HC_ACTION && p->message == WM_NCPAINT && p->hwnd == g_hCaptionWnd)
-        g_nCaptionPaints++;
-    return ::CallNextHookEx(nullptr, nCode, wp, lp);
-}
-
 // The caption strip's pixels as the window shows them.
 std::vector<DWORD> CaptionOnScreen(HWND h, const CaptionTitleStrip& strip)
 {
@@ -225,16 +215,15 @@ TEST(HelpButtonPlace, ATitleSetWhileHiddenShowsWithTheWindow)
     ASSERT_TRUE(dlg.Create(CResizeHelpDlg::IDD));
     dlg.ShowWindow(SW_HIDE);
     dlg.SetWindowPos(nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
-    g_hCaptionWnd = dlg.m_hWnd;
-    g_nCaptionPaints = 0;
-    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, CountCaptionPaints, nullptr, ::GetCurrentThreadId());
-    ASSERT_NE(nullptr, hHook);
-    dlg.SetWindowText("Vorn");
-    EXPECT_EQ(g_nCaptionPaints, 0);
-    dlg.ShowWindow(SW_SHOW);
-    dlg.UpdateWindow();
-    EXPECT_GT(g_nCaptionPaints, 0) << "shown, the caption is painted";
-    ::UnhookWindowsHookEx(hHook);
+    {
+        vorntest::MessageCounter paints(dlg.m_hWnd, WM_NCPAINT);
+        ASSERT_TRUE(paints.Watching());
+        dlg.SetWindowText("Vorn");
+        EXPECT_EQ(paints.Count(), 0);
+        dlg.ShowWindow(SW_SHOW);
+        dlg.UpdateWindow();
+        EXPECT_GT(paints.Count(), 0) << "shown, the caption is painted";
+    }
     RECT rcButton = dlg.GetHelpButtonRect();
     CaptionTitleStrip strip = dlg.GetCaptionTitleStrip(rcButton);
     std::vector<DWORD> setHidden = CaptionOnScreen(dlg.m_hWnd, strip);

@@ -17,6 +17,7 @@
 #include "platform/CDockContext.h"
 #include "platform/CStatusBarCtrl.h"
 #include "platform/ProfileStore.h"
+#include "tests/support/MessageCounter.h"
 #include "tests/support/ScopedIniStore.h"
 
 namespace {
@@ -295,27 +296,6 @@ TEST_F(SizingBarTest, FloatingFrameLosesItsCaptionAndFollowsTheUsersSize)
     EXPECT_GE(mmi.ptMinTrackSize.x, f.a.GetMinFloatingSize().cx - 4);
 }
 
-// Counts the non-client paints a bar receives.
-struct NcPaintCounter {
-    static inline HWND s_hWnd = nullptr;
-    static inline int s_nCount = 0;
-    HHOOK hHook;
-    explicit NcPaintCounter(HWND hWnd)
-    {
-        s_hWnd = hWnd;
-        s_nCount = 0;
-        hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, ::GetCurrentThreadId());
-    }
-    ~NcPaintCounter() { ::UnhookWindowsHookEx(hHook); }
-    static LRESULT CALLBACK Hook(int nCode, WPARAM wp, LPARAM lp)
-    {
-        const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
-        if (nCode == HC_ACTION && p->hwnd == s_hWnd && p->message == WM_NCPAINT)
-            s_nCount++;
-        return ::CallNextHookEx(nullptr, nCode, wp, lp);
-    }
-};
-
 TEST_F(SizingBarTest, FloatingFrameHidesItsBarAndLetsTheBarPaintTheCaption)
 {
     SizingFrame f;
@@ -329,9 +309,9 @@ TEST_F(SizingBarTest, FloatingFrameHidesItsBarAndLetsTheBarPaintTheCaption)
     EXPECT_STREQ(szItem, "&Hide");
     // Under composition the bar repaints its own caption.
     {
-        NcPaintCounter counter(f.a.m_hWnd);
+        vorntest::MessageCounter counter(f.a.m_hWnd, WM_NCPAINT);
         pMini->PaintCompositedCaption();
-        EXPECT_EQ(NcPaintCounter::s_nCount, 1);
+        EXPECT_EQ(counter.Count(), 1);
     }
     pMini->SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_FALSE(f.a.IsWindowVisible());
@@ -705,27 +685,27 @@ TEST_F(SizingBarTest, FloatingFrameShowsItsCaptionActiveAsSoonAsItHasTheFocus)
     ASSERT_FALSE(bar.CaptionActive());
     // No idle update in between: the frame's focus handler alone.
     {
-        NcPaintCounter counter(bar.m_hWnd);
+        vorntest::MessageCounter counter(bar.m_hWnd, WM_NCPAINT);
         pMini->SetFocus();
         EXPECT_TRUE(bar.CaptionActive());
         EXPECT_TRUE(bar.CaptionPaintedActive());
-        EXPECT_GE(NcPaintCounter::s_nCount, 1);
+        EXPECT_GE(counter.Count(), 1);
         EXPECT_TRUE(::IsChild(bar.m_hWnd, ::GetFocus())) << "the focus goes on into the bar's dialog";
     }
     // Moving on into the bar keeps it active without another paint.
     {
-        NcPaintCounter counter(bar.m_hWnd);
+        vorntest::MessageCounter counter(bar.m_hWnd, WM_NCPAINT);
         pMini->SendMessage(WM_KILLFOCUS, (WPARAM)bar.m_dlg.m_hWnd);
         EXPECT_TRUE(bar.CaptionActive());
-        EXPECT_EQ(NcPaintCounter::s_nCount, 0);
+        EXPECT_EQ(counter.Count(), 0);
     }
     // The focus leaves the frame: inactive at once, repainted.
     {
-        NcPaintCounter counter(bar.m_hWnd);
+        vorntest::MessageCounter counter(bar.m_hWnd, WM_NCPAINT);
         pMini->SendMessage(WM_KILLFOCUS, (WPARAM)f.pFrame->m_hWnd);
         EXPECT_FALSE(bar.CaptionActive());
         EXPECT_FALSE(bar.CaptionPaintedActive());
-        EXPECT_EQ(NcPaintCounter::s_nCount, 1);
+        EXPECT_EQ(counter.Count(), 1);
     }
 }
 

@@ -36,6 +36,7 @@
 #include "config/CVornConfigFile.h"
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/support/MessageCounter.h"
 #include "tests/support/ScreenShows.h"
 #include "tests/support/WinTestUtil.h"
 #include "tests/session/RequiredFolders.h"
@@ -274,40 +275,22 @@ TEST_F(FrameFixture, CaptionIsTheViewsTitleAndFollowsTheUnsavedMessages)
     EXPECT_NE(ReadText(strSaved).find("ZQC00002I another line"), std::string::npos);
 }
 
-namespace {
-
-int g_nCaptionSets = 0;
-HWND g_hCaptioned = nullptr;
-
-LRESULT CALLBACK CountCaptionSets(int nCode, WPARAM wp, LPARAM lp)
-{
-    const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
-    if (nCode == HC_ACTION && p->message == WM_SETTEXT && p->hwnd == g_hCaptioned)
-        g_nCaptionSets++;
-    return ::CallNextHookEx(nullptr, nCode, wp, lp);
-}
-
-}  // namespace
-
 // The document's title becomes the caption when it changes it, and only then.
 TEST_F(FrameFixture, CaptionIsSetWhenTheTitleChangesIt)
 {
     OpenFrame();
     CDocument* pDoc = g_pView->GetDocument();
-    g_hCaptioned = pFrame->m_hWnd;
-    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, CountCaptionSets, nullptr, ::GetCurrentThreadId());
-    ASSERT_NE(nullptr, hHook);
-    g_nCaptionSets = 0;
+    vorntest::MessageCounter sets(pFrame->m_hWnd, WM_SETTEXT);
+    ASSERT_TRUE(sets.Watching());
     const CString strTitle = pDoc->GetTitle();
     pDoc->SetTitle(strTitle);
-    EXPECT_EQ(g_nCaptionSets, 0);
+    EXPECT_EQ(sets.Count(), 0);
     pDoc->SetTitle("ZQC title");
-    EXPECT_EQ(g_nCaptionSets, 1);
+    EXPECT_EQ(sets.Count(), 1);
     pDoc->SetTitle("ZQC title");
-    EXPECT_EQ(g_nCaptionSets, 1);
+    EXPECT_EQ(sets.Count(), 1);
     pDoc->SetTitle(strTitle);
-    EXPECT_EQ(g_nCaptionSets, 2);
-    ::UnhookWindowsHookEx(hHook);
+    EXPECT_EQ(sets.Count(), 2);
     char sz[256] = "";
     ::GetWindowTextA(pFrame->m_hWnd, sz, sizeof sz);
     EXPECT_STREQ(sz, strTitle);
