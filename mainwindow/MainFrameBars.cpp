@@ -336,11 +336,17 @@ const UINT_PTR kTimerMakeHiddenBar = 233;
 }  // namespace
 
 // A posted message is taken before the input that waits: with input
-// waiting, the next dialog waits for a timer, which comes after it.
+// waiting, the next dialog waits for a timer, which comes after it. A
+// console flood goes first too: each dialog would hold the pipe readers
+// for as long as it takes to make, so the dialogs wait for its end.
 LRESULT CMainFrame::OnMakeHiddenBar(WPARAM, LPARAM)
 {
     if (HIWORD(::GetQueueStatus(QS_INPUT))) {
         SetTimer(kTimerMakeHiddenBar, USER_TIMER_MINIMUM, nullptr);
+        return 0;
+    }
+    if (g_pView && g_pView->IsConsoleFlooding()) {
+        SetTimer(kTimerMakeHiddenBar, CConsoleFloodGauge::kSliceMs, nullptr);
         return 0;
     }
     // Making a dialog and filling its fields are steps of their own: the

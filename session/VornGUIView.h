@@ -28,6 +28,7 @@
 #include "session/ChildProcessHost.h"
 #include "config/CVornConfigFile.h"
 #include "session/ConsoleClassifier.h"
+#include "session/ConsoleFloodGauge.h"
 #include "session/EmulatorOutputRouter.h"
 #include "session/OutputRouterHost.h"
 #include "session/RegisterFields.h"
@@ -184,6 +185,9 @@ public:
         return nPart >= 0 && nPart < kStatusPartCount ? m_strShownPart[nPart] : CString();
     }
     CEmulatorOutputRouter& Router() { return m_router; }
+    // True while console lines pour in: work that can wait (the hidden
+    // bars' dialogs) leaves the GUI thread to them until the flood ends.
+    bool IsConsoleFlooding() const { return m_floodGauge.IsFlooding(::GetTickCount()); }
     // The run indicator's message was handled (its lamp handler calls this):
     // the running flag to show.
     bool ClearRunIndicatorPending() { return m_router.ClearRunPending(); }
@@ -402,6 +406,7 @@ private:
     // kFollowEndRedrawMs, the state in between is kept and a timer redraws.
     DWORD m_dwLastFollowRedraw = 0;
     bool m_bFollowRedrawDue = false;
+    CConsoleFloodGauge m_floodGauge;  // the readers' lines taken, and when
     CRect m_rcPrevErase;
     DWORD m_crPrevErase = 0xFFFFFFFF;
 

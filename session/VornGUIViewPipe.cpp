@@ -199,6 +199,7 @@ LRESULT CVornGUIView::OnPendingLines(WPARAM, LPARAM)
     if (lines.IsEmpty())
         return 0;
     int nLines = (int)lines.GetCount();
+    m_floodGauge.Add(::GetTickCount(), (size_t)nLines);
     AddMessages(std::move(lines));
     RefreshAfterAppend(nLines);
     return 0;

@@ -320,6 +320,36 @@ TEST_F(FrameFixture, ABarShownBetweenItsMakingAndFillingShowsWhatArrived)
     EXPECT_TRUE(DialogMade(pFrame, kVRegsBar));
 }
 
+// A console flood goes before the hidden bars' dialogs: making one holds
+// the pipe readers, so they wait until the flood ends, then come all the same.
+TEST_F(FrameFixture, HiddenBarsWaitForTheEndOfAConsoleFlood)
+{
+    OpenFrame(false);
+    ASSERT_FALSE(DialogMade(pFrame, kStatusLineBar));
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT))
+        ::DispatchMessageA(&msg);
+    std::string strChunk;
+    for (int i = 0; i < 1500; ++i)
+        strChunk += "Vornamic console flood, line " + std::to_string(i) + "\n";
+    SLineSource out;
+    out.nStream = -11;
+    DWORD dwStart = ::GetTickCount();
+    int nLength = (int)strChunk.size();
+    g_pView->Router().RouteChunk(out, &strChunk[0], nLength, [] {});
+    g_pView->SendMessage(WM_PENDING_LINES);
+    ASSERT_GE((int)g_pView->GetDocument()->GetLineCount(), 1500);
+    pFrame->SendMessage(WM_MAKE_HIDDEN_BAR);
+    // A machine that held this thread for a whole slice has ended the flood already.
+    if (::GetTickCount() - dwStart < CConsoleFloodGauge::kSliceMs) {
+        EXPECT_TRUE(g_pView->IsConsoleFlooding());
+        EXPECT_FALSE(DialogMade(pFrame, kStatusLineBar)) << "a dialog was made during the flood";
+    }
+    EXPECT_TRUE(PumpUntil([&] { return DialogMade(pFrame, kVRegsBar); }))
+        << "waited for the hidden bars' dialogs after the flood";
+    EXPECT_FALSE(g_pView->IsConsoleFlooding());
+}
+
 // The emulator's reader goes on reporting processors while the status line
 // bar's dialog is made: the last one it reported, and the next, show in the
 // new up-down control.
