@@ -167,20 +167,22 @@ void CMainFrame::DockControlBarNextTo(CControlBar* pBar, CControlBar* pTarget)
     pBar->SetWindowPos(nullptr, rc.left, rc.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Each bar docks on the side DefaultDockBarId gives it, the dock bar it was
+// made in.
 void CMainFrame::DockBarsByDefault()
 {
-    DockControlBar(&m_wndCpuPctBar, AFX_IDW_DOCKBAR_LEFT);
+    DockControlBar(&m_wndCpuPctBar, DefaultDockBarId(kCpuPct));
     DockControlBarNextTo(&m_wndDevListBar, &m_wndCpuPctBar);
     DockControlBarNextTo(&m_wndStorageBar, &m_wndDevListBar);
     // Each of these takes a new row of its own.
     for (int i = kStatusLine; i <= kVRegs; i++) {
         if (i == kStatusLine || i == kCmdLine)
             continue;
-        DockControlBar(GetMainBar(i), AFX_IDW_DOCKBAR_TOP);
-        if (i == kControls)
-            DockControlBar(&m_wndStatusLineBar, AFX_IDW_DOCKBAR_TOP);  // the control panel, then the status
+        DockControlBar(GetMainBar(i), DefaultDockBarId(i));
+        if (i == kControls)  // the control panel, then the status line
+            DockControlBar(&m_wndStatusLineBar, DefaultDockBarId(kStatusLine));
     }
-    DockControlBar(&m_wndCmdLineBar, AFX_IDW_DOCKBAR_BOTTOM);
+    DockControlBar(&m_wndCmdLineBar, DefaultDockBarId(kCmdLine));
 }
 
 // However many bars are docked, the console shows eight lines of forty
