@@ -65,7 +65,6 @@ void ShowCommandLineUsage();
 
 extern CVornGUIApp theApp;
 extern HICON g_hAppIcon;             // icon 301, every dialog's small icon
-extern HICON g_hDevClassIcons[9];    // one icon per device class index, loaded at first use (DevClassIcon)
 
 // Routes the window-free configuration code's messages to the user's
 // message boxes (ErrorMessageBox, TDMessageBox), and a failed save of the
