@@ -3,25 +3,19 @@
 
 void SPanelLamps::Manual(bool bManual)
 {
+    if (bManual && !m_bManual) {
+        m_bWaiting = false;
+        m_bLoading = false;
+    }
     m_bManual = bManual;
-    m_bLoadRule = false;
     Follow();
 }
 
 void SPanelLamps::Load(bool bLoading, bool bWaiting)
 {
-    bool bBegins = bLoading && !m_bLoading;
     m_bLoading = bLoading;
     m_bWaiting = bWaiting;
-    if (!bBegins) {
-        Follow();
-        return;
-    }
-    m_bLoadRule = true;
-    bLit[kLampLoad] = true;
-    bLit[kLampSys] = !bLit[kLampMan];
-    bLit[kLampMan] = false;
-    bLit[kLampWait] = false;
+    Follow();
 }
 
 void SPanelLamps::Run(bool bRunning)
@@ -35,11 +29,10 @@ void SPanelLamps::Ended()
     *this = SPanelLamps();
 }
 
+// A stopped processor does not run, whatever the last run indicator said.
 void SPanelLamps::Follow()
 {
-    if (m_bLoadRule)
-        return;
-    bLit[kLampSys] = m_bRunning;
+    bLit[kLampSys] = m_bRunning && !m_bManual;
     bLit[kLampMan] = m_bManual;
     bLit[kLampWait] = m_bWaiting;
     bLit[kLampLoad] = m_bLoading;

@@ -130,12 +130,12 @@ TEST_F(PanelSessionTest, WithoutAnEmulatorOnlyTheSoundPlays)
 TEST_F(PanelSessionTest, LampsFollowTheStatusLines)
 {
     EXPECT_EQ(".....", LampsShown(pControls->m_hWnd));
-    StartEmulator("--do \"wait-stdin go1\" --do \"set letters ........\" --do status --do status "
-                  "--do \"wait-stdin go2\" --do \"set letters ..W.....\" --do status --do status "
-                  "--do \"wait-stdin go3\" --do \"set letters M.......\" --do status --do status "
-                  "--do \"wait-stdin go4\" --do \"set letters ...L....\" --do status --do status "
-                  "--do \"wait-stdin go5\" --do \"set letters ..W.....\" --do status --do status "
-                  "--do \"wait-stdin go6\" --do \"set letters ........\" --do status --do status");
+    StartEmulator("--do \"wait-stdin go1\" --do \"set letters ........\" --do status "
+                  "--do \"wait-stdin go2\" --do \"set letters ..W.....\" --do status "
+                  "--do \"wait-stdin go3\" --do \"set letters M.......\" --do status "
+                  "--do \"wait-stdin go4\" --do \"set letters ...L....\" --do status "
+                  "--do \"wait-stdin go5\" --do \"set letters ..W.....\" --do status "
+                  "--do \"wait-stdin go6\" --do \"set letters ........\" --do status");
     ASSERT_TRUE(PumpUntilReady());
     EXPECT_EQ("....P", LampsShown(pControls->m_hWnd));
     struct Step {
@@ -144,8 +144,6 @@ TEST_F(PanelSessionTest, LampsFollowTheStatusLines)
     };
     // Running, waiting, manual, loading, waiting and running again: each
     // change shows, so the run indicator's pending flag was cleared each time.
-    // (The manual indicator comes with every status line, the run indicator
-    // when it changes: the second round of each step settles the lamps.)
     const Step steps[] = {{"go1", "S...P"}, {"go2", "..W.P"}, {"go3", ".M..P"},
                           {"go4", "S..LP"}, {"go5", "..W.P"}, {"go6", "S...P"}};
     for (const Step& s : steps) {
@@ -156,32 +154,27 @@ TEST_F(PanelSessionTest, LampsFollowTheStatusLines)
     EXPECT_EQ(".....", LampsShown(pControls->m_hWnd));
 }
 
-// The emulator's own letters: a failed IPL stops the processor in a wait
-// with Load on; a restart into an enabled wait reports "..WL" while no
-// processor runs. After the one report that begins the load the letters
-// and the run state decide.
-TEST_F(PanelSessionTest, LampsFollowTheLettersAfterALoad)
+// The panel's own Stop and Load with the emulator's speech: a stopped
+// processor sends its status once and no "SYS=" line; a failed IPL sends
+// one report "M.WL...." and then only its percentages. The lamps show the
+// letters of that one report for as long as nothing changes.
+TEST_F(PanelSessionTest, LampsAfterStopAndAFailedIpl)
 {
-    StartEmulator("--do \"wait-stdin go1\" --do \"set letters M.......\" --do status --do status "
-                  "--do \"wait-stdin go2\" --do \"set letters M.WL....\" --do status "
-                  "--do \"wait-stdin go3\" --do status --do status "
-                  "--do \"wait-stdin go4\" --do \"set letters ........\" --do status --do status "
-                  "--do \"wait-stdin go5\" --do \"set letters ..WL....\" --do status "
-                  "--do \"wait-stdin go6\" --do status --do status");
+    StartEmulator("--do \"device 0A80 3390 disk.img\" --do \"set ipl fail\" --do \"wait-stdin go\" --do status "
+                  "--do \"wait-stdin stopall\" --do status --do status --do \"err stopped\" "
+                  "--do \"wait-stdin ipl\" --do status --do status --do status --do \"err loaded\"");
     ASSERT_TRUE(PumpUntilReady());
-    struct Step {
-        const char* pszGo;
-        const char* pszLamps;
-    };
-    const Step steps[] = {{"go1", ".M..P"}, {"go2", "...LP"}, {"go3", ".MWLP"},
-                          {"go4", "S...P"}, {"go5", "S..LP"}, {"go6", "..WLP"}};
-    for (const Step& s : steps) {
-        pView->SendCommand(s.pszGo);
-        EXPECT_TRUE(WaitForLamps(s.pszLamps)) << s.pszGo << ": " << LampsShown(pControls->m_hWnd);
-    }
-    // The last two reports alike: the lamps stay.
-    PumpFor(300);
-    EXPECT_EQ("..WLP", LampsShown(pControls->m_hWnd));
+    pView->SendCommand("go");
+    ASSERT_TRUE(WaitForLamps("S...P")) << LampsShown(pControls->m_hWnd);
+    Press(IDC_PANEL_STOP);
+    ASSERT_TRUE(Pump([&] { return ConsoleHas("stopped"); })) << "waited for the rounds after stopall";
+    EXPECT_EQ(".M..P", LampsShown(pControls->m_hWnd));
+    pControls->SetDialsHex("0A80");
+    Press(IDC_PANEL_LOAD);
+    ASSERT_TRUE(Pump([&] { return ConsoleHas("loaded"); })) << "waited for the rounds after the IPL";
+    EXPECT_EQ(".MWLP", LampsShown(pControls->m_hWnd));
+    EXPECT_STREQ("M.WL....", pView->GetStatusLinePart(1));
+    EXPECT_TRUE(HasReceived("ipl 0A80"));
 }
 
 TEST_F(PanelSessionTest, CpuRowsFillAndPowerOffZeroesThem)

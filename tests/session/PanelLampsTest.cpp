@@ -1,6 +1,6 @@
-// PanelLampsTest.cpp: the lamps after status reports (manual letter, run
-// indicator, load and wait letters) in turn, the load rule that holds for
-// one report, and power-on and the emulator's end.
+// PanelLampsTest.cpp: the lamps after status reports as the emulator sends
+// them (the manual letter, the load and wait letters, a run indicator only
+// while a processor runs or waits), and power-on and the emulator's end.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,50 +19,41 @@ std::string Shown(const SPanelLamps& lamps)
     return s;
 }
 
-// One status report as the view receives it: the manual letter first, the
-// run indicator, then the load and wait letters.
-void Report(SPanelLamps& lamps, const char* pszLetters, bool bRunning)
-{
-    lamps.Manual(pszLetters[0] == 'M');
-    lamps.Run(bRunning);
-    lamps.Load(pszLetters[3] == 'L', pszLetters[2] == 'W');
-}
-
 }  // namespace
 
-TEST(PanelLamps, ReportsInTurn)
+TEST(PanelLamps, ReportsAsTheEmulatorSendsThem)
 {
     struct Step {
         const char* pszLetters;
-        bool bRunning;
+        int nRun;   // the run indicator after the report: 1, 0, or -1 none
         const char* pszShown;
     };
     const Step steps[] = {
-        {"........", true, "S...P"},
-        {"..W.....", false, "..W.P"},
-        {"M.......", false, ".M..P"},
-        // A load begins: Load and Sys (Man was lit: not Sys) for one report.
-        {"M..L....", false, "...LP"},
-        // A failed IPL: the processor stopped in a wait with Load on.
-        {"M.WL....", false, ".MWLP"},
-        {"M.WL....", false, ".MWLP"},
-        {"........", true, "S...P"},
-        // A restart into an enabled wait: the load rule, then the letters.
-        {"..WL....", false, "S..LP"},
-        {"..WL....", false, "..WLP"},
-        {"..WL....", false, "..WLP"},
-        {"..W.....", false, "..W.P"},
-        {"........", true, "S...P"},
+        {"........", 1, "S...P"},
+        // STOP of a running processor: no run indicator comes.
+        {"M.......", -1, ".M..P"},
+        {"........", 1, "S...P"},
+        {"..W.....", 0, "..W.P"},
+        {"M.......", -1, ".M..P"},
+        // A failed IPL: one report, then nothing while nothing changes.
+        {"M.WL....", -1, ".MWLP"},
+        {"........", 1, "S...P"},
+        // A load that begins while the processor runs, then waits enabled.
+        {"...L....", 1, "S..LP"},
+        {"..WL....", 0, "..WLP"},
+        {"..W.....", 0, "..W.P"},
+        {"........", 1, "S...P"},
     };
     SPanelLamps lamps;
     EXPECT_EQ(".....", Shown(lamps));
     lamps.PowerOn();
     EXPECT_EQ("....P", Shown(lamps));
-    int n = 0;
     for (const Step& s : steps) {
-        Report(lamps, s.pszLetters, s.bRunning);
-        EXPECT_EQ(s.pszShown, Shown(lamps)) << "step " << n << " " << s.pszLetters;
-        ++n;
+        lamps.Manual(s.pszLetters[0] == 'M');
+        lamps.Load(s.pszLetters[3] == 'L', s.pszLetters[2] == 'W');
+        if (s.nRun >= 0)
+            lamps.Run(s.nRun != 0);
+        EXPECT_EQ(s.pszShown, Shown(lamps)) << s.pszLetters;
     }
     lamps.Ended();
     EXPECT_EQ(".....", Shown(lamps));
@@ -70,21 +61,19 @@ TEST(PanelLamps, ReportsInTurn)
 }
 
 // The run indicator comes when the run state changes, between reports too:
-// System follows it, except while the load rule holds.
+// System follows it, except while the processor is stopped.
 TEST(PanelLamps, RunIndicatorBetweenReports)
 {
     SPanelLamps lamps;
-    Report(lamps, "........", true);
+    lamps.Run(true);
+    EXPECT_EQ("S...", Shown(lamps).substr(0, 4));
     lamps.Run(false);
     EXPECT_EQ("....", Shown(lamps).substr(0, 4));
-    Report(lamps, "..WL....", false);
-    EXPECT_EQ("S..L", Shown(lamps).substr(0, 4));
+    lamps.Manual(true);
     lamps.Run(true);
-    EXPECT_EQ("S..L", Shown(lamps).substr(0, 4));
-    lamps.Run(false);
-    EXPECT_EQ("S..L", Shown(lamps).substr(0, 4));
-    lamps.Manual(false);  // the next report begins
-    EXPECT_EQ("..WL", Shown(lamps).substr(0, 4));
+    EXPECT_EQ(".M..", Shown(lamps).substr(0, 4));
+    lamps.Manual(false);  // started again: the run state shows
+    EXPECT_EQ("S...", Shown(lamps).substr(0, 4));
     // After the emulator's end a new session starts from nothing reported.
     lamps.Ended();
     lamps.Run(true);

@@ -73,6 +73,9 @@ std::string Format(const char* pszFormat, ...)
 std::string Hex32(DWORD n) { return Format("%08X", (unsigned)n); }
 std::string Hex64(UINT64 n) { return Format("%016llX", (unsigned long long)n); }
 
+// Instructions a running processor executes between two rounds.
+const UINT64 kInstructionsPerRound = 1000;
+
 // Register values are recognisable: the set's letter in the top byte and the
 // register number in the low byte ("GR3" holds 0x47000003).
 DWORD Reg32(char chSet, int n) { return ((DWORD)(BYTE)chSet << 24) | (DWORD)n; }
@@ -171,6 +174,10 @@ bool CEmulatorModel::Set(const std::string& strKeyValue)
         m_strSios = value;
     else if (key == "version" && !value.empty())
         m_strVersion = value;
+    else if (key == "devlcss" && ReadInt(value, 0, 1, n))
+        m_bDevLcss = n != 0;
+    else if (key == "ipl" && (value == "ok" || value == "fail"))
+        m_bIplFails = value == "fail";
     else if (key == "mainstor" && (value == "none" || value == "answer" || value == "high")) {
         m_bAnswerMainStor = value != "none";
         m_bStorageHigh = value == "high";
@@ -215,7 +222,42 @@ CEmulatorModel::ECommandResult CEmulatorModel::HandleCommand(const std::string& 
         DefineDevice(args, out);
     else if (verb == "DEVINIT")
         DevInit(args, out);
+    else if (verb == "STOPALL")
+        m_strLetters[0] = 'M';
+    else if (verb == "STARTALL")
+        m_strLetters[0] = '.';
+    else if (verb == "CPU")
+        SelectCpu(args, out);
+    else if (verb == "IPL")
+        Ipl(args, out);
     return kCommandDone;
+}
+
+void CEmulatorModel::SelectCpu(const std::string& strArgs, CEmuLines& out)
+{
+    long long n = 0;
+    if (!ReadInt(FirstWord(strArgs), 0, 0xFFFF, n, 16)) {
+        out.push_back({ kStreamOut, "ZQCCP010E Invalid CPU number: " + strArgs });
+        return;
+    }
+    if (n >= m_nCpus) {
+        out.push_back({ kStreamOut, Format("ZQCCP011E Target CPU %d is invalid", (int)n) });
+        return;
+    }
+    m_nCpu = (int)n;
+}
+
+// The load itself is out of sight: what shows is the state it leaves.
+void CEmulatorModel::Ipl(const std::string& strArgs, CEmuLines& out)
+{
+    std::string devnum = FirstWord(strArgs);
+    int nLcss = 0;
+    WORD wDevnum = 0;
+    if (!ParseDevnum(devnum, nLcss, wDevnum) || !m_devices.count(((DWORD)nLcss << 16) + wDevnum)) {
+        out.push_back({ kStreamOut, "ZQCCP020E IPL device " + devnum + " not found" });
+        return;
+    }
+    m_strLetters = m_bIplFails ? "M.WL...." : "........";
 }
 
 void CEmulatorModel::HandleQuery(const std::string& strLine, CEmuLines& out)
@@ -373,7 +415,7 @@ void CEmulatorModel::ReportChange(char chAction, const SDevice& device, CEmuLine
 std::string CEmulatorModel::DeviceLine(const char* pszKeyword, const SDevice& device) const
 {
     std::string line = pszKeyword;
-    if (Subscribed("LCSSNUM"))
+    if (Subscribed("LCSSNUM") && m_bDevLcss)
         line += Format("%d:", device.nLcss);
     line += Format("%04X ", (unsigned)device.wDevnum);
     line += Field4(device.strType) + " " + Field4(StandinDeviceClass(device.strType)) + " ";
@@ -398,23 +440,31 @@ std::string CEmulatorModel::StatusLine() const
            Format(" instcount=%llu", (unsigned long long)m_nInstCount);
 }
 
-void CEmulatorModel::StatusRound(CEmuLines& out) const
+void CEmulatorModel::SendIfChanged(const std::string& strLine, std::string& strLast, CEmuLines& out)
 {
-    out.push_back({ kStreamErr, StatusLine() });
-    if (Subscribed("AGGREGATE")) {
-        // A stopped (manual) or waiting processor does not run.
-        bool bStopped = !m_strLetters.empty() && m_strLetters[0] == 'M';
-        bool bRunning = !bStopped && (m_strLetters.size() < 3 || m_strLetters[2] != 'W');
-        out.push_back({ kStreamErr, bRunning ? "SYS=1" : "SYS=0" });
-    }
-    out.push_back({ kStreamErr, "MIPS=" + m_strMips });
-    out.push_back({ kStreamErr, "SIOS=" + m_strSios });
+    if (strLine == strLast)
+        return;
+    strLast = strLine;
+    out.push_back({ kStreamErr, strLine });
+}
+
+void CEmulatorModel::StatusRound(CEmuLines& out)
+{
+    SendIfChanged(StatusLine(), m_strSentStatus, out);
+    bool bStopped = !m_strLetters.empty() && m_strLetters[0] == 'M';
+    bool bWaiting = m_strLetters.size() > 2 && m_strLetters[2] == 'W';
+    if (Subscribed("AGGREGATE") && !bStopped)
+        out.push_back({ kStreamErr, bWaiting ? "SYS=0" : "SYS=1" });
+    SendIfChanged("MIPS=" + m_strMips, m_strSentMips, out);
+    SendIfChanged("SIOS=" + m_strSios, m_strSentSios, out);
     if (Subscribed("CPUPCT"))
         out.push_back({ kStreamErr, Format("CPUPCT=%d", m_nCpuPct) });
     if (Subscribed("CPUPCTALL"))
         for (int n = 0; n < m_nCpus; ++n)
             out.push_back({ kStreamErr, Format("CPUPCT%02d=%d", n, m_nCpuPct) });
     RegisterLines(out);
+    if (!bStopped && !bWaiting)
+        m_nInstCount += kInstructionsPerRound;
 }
 
 void CEmulatorModel::RegisterLines(CEmuLines& out) const

@@ -13,7 +13,8 @@
 //                      changes repeat the complete list
 //   "]NEWDEVLIST=1"    complete list as "DEVA=..." lines, then "DEVX="; later
 //                      changes as "DEVA=", "DEVC=", "DEVD=" lines and "DEVX="
-//   "]LCSSNUM=1"       device numbers written "L:dddd"
+//   "]LCSSNUM=1"       device numbers written "L:dddd" (unless "set devlcss
+//                      0": some versions write the number alone all the same)
 //   "]GREGS=c" "]CREGS=c" "]AREGS=c" "]FREGS=c" "]GREGS64=c" "]CREGS64=c"
 //   "]FREGS64=c" "]VREGS=c" "]CPUPCT=c" "]CPUPCTALL=c" "]AGGREGATE=c"
 //                      switch the matching status lines on ('1') or off
@@ -21,6 +22,17 @@
 //   "exit" "quit" "ssd" (first word, any case) ask for the end
 //   "attach DEVNUM TYPE [ARGS]", "detach DEVNUM", "define OLD NEW",
 //   "devinit DEVNUM [ARGS]" change the device list (and report it)
+//   "stopall", "startall" stop or start every processor; "cpu N" (hexadecimal)
+//                      reports processor N from the next round on, or is
+//                      refused with a message when there is no such one;
+//                      "ipl DEVNUM" loads from a device it holds, as "set ipl"
+//                      says: the processor runs ("ok"), or it stops in a wait
+//                      with the load letter on ("fail"); a device it does not
+//                      hold is refused with a message
+// Status rounds speak as the emulator does: "STATUS=" only when the status
+// differs from the last one sent (a running processor's count grows every
+// round), "MIPS=" and "SIOS=" likewise; "SYS=1" while the processors run,
+// "SYS=0" while they wait, and no "SYS=" line while they are stopped.
 #pragma once
 
 #include <map>
@@ -68,8 +80,9 @@ public:
     void DeviceList(CEmuLines& out) const;
 
     // One round of status lines: "STATUS=", "SYS=" (aggregate on), "MIPS=",
-    // "SIOS=", the CPU percentages and the subscribed register groups.
-    void StatusRound(CEmuLines& out) const;
+    // "SIOS=" (each as the protocol above says), the CPU percentages and the
+    // subscribed register groups.
+    void StatusRound(CEmuLines& out);
 
     // True for "exit", "quit" or "ssd" as the first word, in any case.
     static bool IsShutdownCommand(const std::string& strLine);
@@ -94,6 +107,10 @@ private:
     bool Subscribed(const char* pszName) const;
     bool DefineDevice(const std::string& strArgs, CEmuLines& out);
     bool DevInit(const std::string& strArgs, CEmuLines& out);
+    void SelectCpu(const std::string& strArgs, CEmuLines& out);
+    void Ipl(const std::string& strArgs, CEmuLines& out);
+    // Appends the line unless it is strLast, the one last sent.
+    static void SendIfChanged(const std::string& strLine, std::string& strLast, CEmuLines& out);
     void ReportChange(char chAction, const SDevice& device, CEmuLines& out) const;
     std::string DeviceLine(const char* pszKeyword, const SDevice& device) const;
     std::string StatusLine() const;
@@ -120,6 +137,12 @@ private:
     int m_nCpuPct = 42;
     bool m_bEcho = false;
     bool m_bDeviceReports = true;
+    bool m_bDevLcss = true;         // "set devlcss 0": numbers never carry "L:"
+    bool m_bIplFails = false;       // "set ipl fail"
+    // The last "STATUS=", "MIPS=" and "SIOS=" lines sent.
+    std::string m_strSentStatus;
+    std::string m_strSentMips;
+    std::string m_strSentSios;
 };
 
 // The device class word the emulator reports for a device type ("3390" ->

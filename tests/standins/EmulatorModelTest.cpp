@@ -93,8 +93,8 @@ TEST(EmulatorModel, StatusRoundFollowsSubscriptions)
     out.clear();
     model.StatusRound(out);
     EXPECT_EQ((std::vector<std::string>{
-                  "STATUS=CP00 PSW=07060000 00000000 0000000000012345 ........ instcount=1234567",
-                  "MIPS=12.34", "SIOS=56", "CPUPCT=55", "CPUPCT00=55", "CPUPCT01=55",
+                  "STATUS=CP00 PSW=07060000 00000000 0000000000012345 ........ instcount=1235567",
+                  "CPUPCT=55", "CPUPCT00=55", "CPUPCT01=55",
                   "GR0-3=47000000 47000001 47000002 47000003",
                   "GR4-7=47000004 47000005 47000006 47000007",
                   "GR8-B=47000008 47000009 4700000A 4700000B",
@@ -104,7 +104,7 @@ TEST(EmulatorModel, StatusRoundFollowsSubscriptions)
     Command(model, "]CPUPCTALL=0");
     out.clear();
     model.StatusRound(out);
-    EXPECT_EQ(4u, out.size());
+    EXPECT_EQ(2u, out.size());
 }
 
 TEST(EmulatorModel, StatusLineFieldsSitWhereTheConsoleCutsThem)
@@ -119,18 +119,61 @@ TEST(EmulatorModel, StatusLineFieldsSitWhereTheConsoleCutsThem)
     EXPECT_EQ("instcount=1234567", value.substr(53));
     ASSERT_TRUE(model.Set("longcpu 1"));
     ASSERT_TRUE(model.Set("cpu 1"));
-    ASSERT_TRUE(model.Set("letters M.WL...."));
+    ASSERT_TRUE(model.Set("letters ..W....."));
     out.clear();
     model.StatusRound(out);
     value = out[0].strText.substr(7);
     EXPECT_EQ("CPU0001 PSW=", value.substr(0, 12));
-    EXPECT_EQ("M.WL....", value.substr(47, 8));
-    EXPECT_EQ("instcount=1234567", value.substr(56));
-    EXPECT_EQ("SYS=0", out[1].strText);     // waiting
-    ASSERT_TRUE(model.Set("letters M......."));
-    out.clear();
-    model.StatusRound(out);
-    EXPECT_EQ("SYS=0", out[1].strText);     // stopped
+    EXPECT_EQ("..W.....", value.substr(47, 8));
+    EXPECT_EQ("instcount=1235567", value.substr(56));
+}
+
+// What a round brings after each command: the status only when it changed
+// (a running processor's count grows), "SYS=" by the run state and none
+// while stopped, and refusals on the console.
+TEST(EmulatorModel, RoundsSpeakAsTheEmulatorDoes)
+{
+    CEmulatorModel model;
+    model.LoadConfigDevices(kConfig);
+    ASSERT_TRUE(model.Set("cpus 2"));
+    ASSERT_TRUE(model.Set("instcount 10"));
+    CEmuLines first;
+    model.StatusRound(first);
+    const char kPsw[] = "PSW=07060000 00000000 0000000000012345 ";
+    struct Step {
+        const char* pszCommand;     // a command, "set ..." or "" for none
+        std::vector<std::string> console;
+        std::vector<std::string> round;
+    };
+    const Step steps[] = {
+        {"", {}, {std::string("STATUS=CP00 ") + kPsw + "........ instcount=1010", "SYS=1"}},
+        {"stopall", {}, {std::string("STATUS=CP00 ") + kPsw + "M....... instcount=2010"}},
+        {"", {}, {}},
+        {"vorn startall", {}, {std::string("STATUS=CP00 ") + kPsw + "........ instcount=2010", "SYS=1"}},
+        {"set letters ..W.....", {}, {std::string("STATUS=CP00 ") + kPsw + "..W..... instcount=3010", "SYS=0"}},
+        {"", {}, {"SYS=0"}},
+        {"cpu 1", {}, {std::string("STATUS=CP01 ") + kPsw + "..W..... instcount=3010", "SYS=0"}},
+        {"cpu 2", {"ZQCCP011E Target CPU 2 is invalid"}, {"SYS=0"}},
+        {"cpu x", {"ZQCCP010E Invalid CPU number: x"}, {"SYS=0"}},
+        {"set ipl fail", {}, {"SYS=0"}},
+        {"ipl 0120", {"ZQCCP020E IPL device 0120 not found"}, {"SYS=0"}},
+        {"ipl 1:0120", {}, {std::string("STATUS=CP01 ") + kPsw + "M.WL.... instcount=3010"}},
+        {"", {}, {}},
+        {"set ipl ok", {}, {}},
+        {"ipl 000c", {}, {std::string("STATUS=CP01 ") + kPsw + "........ instcount=3010", "SYS=1"}},
+    };
+    for (const Step& s : steps) {
+        CEmuLines out;
+        std::string command = s.pszCommand;
+        if (command.compare(0, 4, "set ") == 0)
+            ASSERT_TRUE(model.Set(command.substr(4))) << command;
+        else if (!command.empty())
+            model.HandleCommand(command, out);
+        EXPECT_EQ(s.console, Texts(out, kStreamOut)) << command;
+        out.clear();
+        model.StatusRound(out);
+        EXPECT_EQ(s.round, Texts(out)) << command;
+    }
 }
 
 TEST(EmulatorModel, EveryRegisterSet)
@@ -176,6 +219,11 @@ TEST(EmulatorModel, DeviceListSubscriptionsAndChanges)
     Command(model, "]LCSSNUM=1");
     EXPECT_EQ((std::vector<std::string>{ "DEVC=0:0120 3390 DASD 0000 b.img ro", "DEVX=" }),
               Command(model, "devinit 120 b.img ro"));
+    // Some versions leave the subsystem out all the same.
+    ASSERT_TRUE(model.Set("devlcss 0"));
+    EXPECT_EQ((std::vector<std::string>{ "DEVC=0120 3390 DASD 0000 b.img ro", "DEVX=" }),
+              Command(model, "devinit 120 b.img ro"));
+    ASSERT_TRUE(model.Set("devlcss 1"));
     EXPECT_EQ((std::vector<std::string>{ "DEVD=0:000C 3505 RDR  0000 ", "DEVX=" }),
               Command(model, "DETACH 000c"));
     EXPECT_EQ((std::vector<std::string>{ "DEVD=0:0120 3390 DASD 0000 b.img ro", "DEVX=",
@@ -210,12 +258,13 @@ TEST(EmulatorModel, EchoAndSettings)
 {
     CEmulatorModel model;
     CEmuLines out;
-    model.HandleCommand("ipl 0120", out);
+    model.HandleCommand("loadparm 0120", out);
     EXPECT_TRUE(out.empty());
     ASSERT_TRUE(model.Set("echo 1"));
-    model.HandleCommand("ipl 0120", out);
-    EXPECT_EQ((std::vector<std::string>{ "ipl 0120" }), Texts(out, kStreamOut));
-    for (const char* psz : { "nosuch 1", "cpus x", "cpus 100", "cpu G", "longcpu 2", "psw", "" })
+    model.HandleCommand("loadparm 0120", out);
+    EXPECT_EQ((std::vector<std::string>{ "loadparm 0120" }), Texts(out, kStreamOut));
+    for (const char* psz : { "nosuch 1", "cpus x", "cpus 100", "cpu G", "longcpu 2", "psw", "", "devlcss 2",
+                             "ipl maybe" })
         EXPECT_FALSE(model.Set(psz)) << psz;
     EXPECT_EQ(std::string("OTHR"), StandinDeviceClass("3705"));
     EXPECT_EQ(std::string("DSP"), StandinDeviceClass("3287"));

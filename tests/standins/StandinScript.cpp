@@ -47,7 +47,8 @@
 //                         DEVNUM TYPE ARGS" does) and report the change
 //   devflags DEVNUM FLAGS set a device's four status flags ("0110")
 //   detach DEVNUM         remove a device and report the change
-//   status                write one round of status lines now
+//   status                write one round of status lines now (as the
+//                         emulator does: see EmulatorModel.h)
 //   interval MS           write a round of status lines every MS
 //                         milliseconds (0 stops)
 //   set KEY VALUE         set a status value: cpu (hexadecimal number), cpus,
@@ -57,7 +58,10 @@
 //                         mainstor ("none": "]MAINSTOR=" gets no answer;
 //                         "answer", the default; "high": the address is
 //                         reported 4 GB higher, as a 64-bit emulator's
-//                         storage above 4 GB is)
+//                         storage above 4 GB is), devlcss (0: device numbers
+//                         never carry "L:"), ipl ("ok", the default: a load
+//                         leaves the processors running; "fail": stopped in
+//                         a wait with the load letter on)
 //   poke OFFSET HEX       write the bytes HEX (two hexadecimal digits each)
 //                         into main storage at the decimal OFFSET; the same
 //                         line on standard input does it too ("POKE=OK", or
