@@ -131,6 +131,11 @@ LRESULT CDynStatusLineDlgBar::OnLayoutStatusFields(WPARAM, LPARAM)
     return 0;
 }
 
+int CDynStatusLineDlgBar::GetCurrentCpu() const
+{
+    return g_pView ? (int)g_pView->Router().GetCurrentCpu() : 0;
+}
+
 // The processor changes only while the emulator runs and the target is one
 // the emulator can have; the emulator then reports that processor.
 void CDynStatusLineDlgBar::OnCpuSpinDeltaPos(NMHDR* pNMHDR, LRESULT* pResult)
@@ -142,7 +147,7 @@ void CDynStatusLineDlgBar::OnCpuSpinDeltaPos(NMHDR* pNMHDR, LRESULT* pResult)
         return;
     }
     *pResult = 0;
-    m_nCurrentCpu = nTarget;
+    g_pView->Router().SelectCpu((unsigned)nTarget);
     CString strCommand;
     strCommand.Format("cpu %x", nTarget);
     g_pView->SendVornCommand(strCommand);

@@ -28,7 +28,9 @@ public:
     virtual CSize MeasureControlText(CWnd* pCtl);
     HWND GetField(int nField) const { return m_pFields[nField]->m_hWnd; }
     HWND GetSpin() const { return m_hSpin; }
-    int GetCurrentCpu() const { return m_nCurrentCpu; }
+    // The processor the status line shows: the last one asked for, or the
+    // one the emulator reported since (the view's status-line reader keeps it).
+    int GetCurrentCpu() const;
 
 protected:
     void PrepareContextMenu(CMenu* pPopup) override;
@@ -40,7 +42,6 @@ protected:
 private:
     CSpinButtonCtrl m_CpuSpin;
     CStatic m_Fields[kStatusFieldCount];
-    int m_nCurrentCpu = 0;
     HWND m_hSpin = nullptr;  // not owned
     CStatic* m_pFields[kStatusFieldCount];
 };

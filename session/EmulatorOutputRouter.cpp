@@ -150,7 +150,8 @@ bool CEmulatorOutputRouter::ApplyStatus(const SLineSource& source, const SStatus
     return true;
 }
 
-// "STATUS=": the CPU number, the indicators and the visible parts 0-2.
+// "STATUS=": the CPU number (against the status-line bar's current one),
+// the indicators and the visible parts 0-2.
 void CEmulatorOutputRouter::ApplyProcessorStatus(const SStatusLine& line)
 {
     bool bCpuChanged = false;
@@ -341,6 +342,12 @@ unsigned CEmulatorOutputRouter::GetCurrentCpu()
 {
     std::lock_guard<std::mutex> lock(m_statusLock);
     return m_nCurrentCpu;
+}
+
+void CEmulatorOutputRouter::SelectCpu(unsigned nCpu)
+{
+    std::lock_guard<std::mutex> lock(m_statusLock);
+    m_nCurrentCpu = nCpu;
 }
 
 void CEmulatorOutputRouter::ResetSession()

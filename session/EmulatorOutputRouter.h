@@ -74,7 +74,12 @@ public:
     bool ClearRunPending();
     bool IsRunning();
     bool IsManual();
+    // The status-line bar's current processor: the one it last asked for
+    // ("cpu %x"), or the one a "STATUS=" line reported since. A report of
+    // another processor sets the bar's up-down control (the emulator may
+    // refuse a processor it does not have and go on reporting its own).
     unsigned GetCurrentCpu();
+    void SelectCpu(unsigned nCpu);
     // Power-on and start-up: no field pending, no samples, no percent mode,
     // main storage unknown, the processor neither running nor stopped.
     void ResetSession();
@@ -127,7 +132,7 @@ private:
     bool m_bLastPostedRunning = false;
     bool m_bRunPending = false;
     bool m_bManual = false;
-    unsigned m_nCurrentCpu = 0;
+    unsigned m_nCurrentCpu = 0;     // the status-line bar's current processor
 
     std::mutex m_cpuLock;
     SCpuSamples m_cpu;
