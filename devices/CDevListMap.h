@@ -25,6 +25,9 @@ public:
     CDevListMap& operator=(const CDevListMap&) = default;
 
     BYTE bIncremental;
+    // Its device lines gave numbers without their channel subsystem (as
+    // some versions do even when asked for it): each is keyed as subsystem 0.
+    bool bWithoutLcss = false;
 };
 
 class CDevListMapPtrList : public CList<CDevListMap*, CDevListMap*> {

@@ -93,7 +93,7 @@ bool CDevIntDlg::CheckDevNum()
         return ErrorBalloon(this, IDC_DEVINT_DEVNUM, kBalloonTitle, "You must enter a device number");
     if (!ParseDevnumLcss(str, &dwKey))
         return ErrorBalloon(this, IDC_DEVINT_DEVNUM, kBalloonTitle, "Value is not a valid device number");
-    if (!m_pDevListBar || !m_pDevListBar->IsDevNumShown(dwKey))
+    if (!m_pDevListBar || !m_pDevListBar->IsDevNumOfEmulator(dwKey))
         return ErrorBalloon(this, IDC_DEVINT_DEVNUM, kBalloonTitle, "Device does not exist");
     return true;
 }

@@ -2,6 +2,7 @@
 // power-off clean-up and destruction, and its router object.
 #include "devices/DynDevListDlgBar.h"
 
+#include "config/DevNum.h"
 #include "config/GdiHelpers.h"
 #include "framework/HelpKeys.h"
 #include "platform/CDC.h"
@@ -218,6 +219,7 @@ LRESULT CDynDevListDlgBar::OnEmulatorActive(WPARAM wp, LPARAM)
         RemoveAllDevices();
         m_DevListQueue.DeleteAll();
         m_bNewFormatDevList = false;
+        m_bListsWithoutLcss = false;
         ::LeaveCriticalSection(&m_csDevList);
     }
     return 1;
@@ -256,6 +258,25 @@ bool CDynDevListDlgBar::IsDevNumShown(DWORD dwKey)
     bool bShown = m_ItemMap.Lookup((int)dwKey, hItem) != FALSE;
     ::LeaveCriticalSection(&m_csDevList);
     return bShown;
+}
+
+bool CDynDevListDlgBar::IsDevNumOfEmulator(DWORD dwKey)
+{
+    if (!m_bListsWithoutLcss)
+        return IsDevNumShown(dwKey);
+    WORD wDevnum = (WORD)(dwKey & 0xFFFF);
+    if (!IsDevNumShown(wDevnum))
+        return false;
+    CVornDevice dev;
+    if (LookupConfiguredDevice((int)dwKey, dev))
+        return true;
+    if (dwKey >> 16)
+        return false;
+    // A subsystem is one decimal digit.
+    for (BYTE bLcss = 1; bLcss <= 9; ++bLcss)
+        if (LookupConfiguredDevice((int)MakeDevnumKey(bLcss, wDevnum), dev))
+            return false;
+    return true;
 }
 
 bool CDynDevListDlgBar::IsSysgShown(DWORD* pdwKey)

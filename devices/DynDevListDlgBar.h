@@ -75,6 +75,12 @@ public:
 
     // Under the lock: true when the tree shows a device with the key.
     bool IsDevNumShown(DWORD dwKey);
+    // True when the running emulator has the device: the tree shows it; or,
+    // while the emulator writes its numbers without their channel subsystem,
+    // the tree shows the number and the view's configuration has the device
+    // in that subsystem (a number it has in none is the emulator's own, in
+    // subsystem 0). GUI thread.
+    bool IsDevNumOfEmulator(DWORD dwKey);
     // True when a device of the view's configuration that the tree shows
     // uses the file (GUI thread).
     bool IsFileUsedByShownDevice(const CString& strFileName);
@@ -104,6 +110,9 @@ public:
     CDevListMapPtrList m_DevListQueue;
     // Set while the emulator has been asked for incremental lists.
     bool m_bNewFormatDevList = false;
+    // Set while the emulator's lists give numbers without their channel
+    // subsystem (the last list with a device said so).
+    bool m_bListsWithoutLcss = false;
 
     // Appearance, copied in by the view before ApplyAppearance.
     LOGFONTA m_lf = {};

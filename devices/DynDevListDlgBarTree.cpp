@@ -76,9 +76,12 @@ void CDynDevListDlgBar::DrainQueue()
 }
 
 // Applies one list to the tree and deletes it. The first list taken while
-// the emulator is not yet ready makes it ready.
+// the emulator is not yet ready makes it ready. A list with devices tells
+// how the emulator writes their numbers.
 void CDynDevListDlgBar::RebuildDeviceTree(CDevListMap* pList)
 {
+    if (!pList->IsEmpty())
+        m_bListsWithoutLcss = pList->bWithoutLcss;
     std::vector<SDevListStep> steps = MergeDevList(m_DevList, *pList);
     for (const SDevListStep& step : steps) {
         if (step.eStep == kDevListRemove)

@@ -85,6 +85,7 @@ SDeviceStatusLine ParseEntry(const char* p, size_t nLeft, bool bNew, char chActi
     line.chAction = chAction;
     if (nLeft >= 2 && p[0] >= '0' && p[0] <= '9' && p[1] == ':') {
         line.nLcss = (BYTE)(p[0] - '0');
+        line.bLcssReported = true;
         p += 2;
         nLeft -= 2;
     }

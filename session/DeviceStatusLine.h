@@ -34,6 +34,7 @@ struct SDeviceStatusLine {
     bool bNewFormat = false;    // "DEVA=" and the like; else "DEV="
     char chAction = 0;          // 'A', 'C', 'D' (new format), 0 (old format)
     BYTE nLcss = 0;             // channel-subsystem id, 0 when not reported
+    bool bLcssReported = false; // the number came as "L:dddd"
     WORD wDevnum = 0;           // 0 for "SYSG"
     WORD wState = 0;            // kDevState* and the flags 0x8, 0x4, 0x2, 0x1
     std::string strType;        // 4 characters as reported

@@ -291,6 +291,8 @@ void CVornGUIView::DeviceLine(const SDeviceStatusLine& line)
         EndDeviceList();
         return;
     }
+    if (!line.bLcssReported)
+        m_pDevList->bWithoutLcss = true;
     CDevListEntry entry;
     entry.SetFromStatusLine(line);
     m_pDevList->SetAt(entry.GetKey(), entry);

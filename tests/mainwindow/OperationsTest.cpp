@@ -9,6 +9,7 @@
 #include "config/StartupObjects.h"
 #include "mainwindow/SessDescDlg.h"
 #include "platform/CClipBoard.h"
+#include "platform/ErrorBalloon.h"
 #include "platform/ProfileStore.h"
 #include "sysconfig/SysCfgDialog.h"
 #include "tests/mainwindow/FrameFixture.h"
@@ -240,6 +241,53 @@ TEST_F(OperationsFixture, IplFromADeviceTypedShortOrWithItsChannelSubsystem)
     ::DeleteFileA(strRecord.c_str());
     panel.SendMessage(WM_COMMAND, IDC_PANEL_LOAD);
     EXPECT_TRUE(PumpUntil([&] { return HasReceived("ipl 1:0A81"); })) << ReadText(strRecord);
+}
+
+// An emulator whose device lines carry no channel subsystem (1:0A81 comes
+// as 0A81): the configuration says which subsystem each number is in, and
+// the command keeps the subsystem typed.
+TEST_F(OperationsFixture, IplWhereTheDeviceListCarriesNoChannelSubsystem)
+{
+    std::string strArgs = "--lifetime 30000 --record \"" + strRecord + "\" --do \"set devlcss 0\" EXTERNALGUI";
+    ProfileWriteString("Settings", "ExtraCmdLineArgs", strArgs.c_str());
+    OpenFrame();
+    ASSERT_TRUE(PowerOnWith("0A80 3390 disk.img\n1:0A81 3390 other.img\n"));
+    CDynDevListDlgBar& bar = pFrame->m_wndDevListBar.m_dlg;
+    ASSERT_TRUE(PumpUntil([&] { return bar.IsDevNumShown(0x0A81); }));
+    struct Case {
+        const char* pszTyped;
+        const char* pszRefusal;     // the balloon's text, or "" when taken
+    };
+    const Case cases[] = {
+        {"1:0a81", ""}, {"0a81", "Device does not exist"}, {"A80", ""}, {"1:0a80", "Device does not exist"}};
+    for (const Case& c : cases) {
+        int nStep = 0;
+        std::string strBalloon;
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (!::GetDlgItem(h, 1111))
+                return true;
+            if (nStep++ == 0) {
+                ::SetDlgItemTextA(h, 1111, c.pszTyped);
+                ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+                return true;
+            }
+            CString strText;
+            if (ErrorBalloonWindow(nullptr, &strText))
+                strBalloon = strText.GetString();
+            ErrorBalloonHide();
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_OPS_IPL);
+        EXPECT_EQ(c.pszRefusal, strBalloon) << c.pszTyped;
+    }
+    std::vector<std::string> expected = {"ipl 1:0A81", "ipl 0A80"};
+    ASSERT_TRUE(PumpUntil([&] { return HasReceived("ipl 0A80"); })) << ReadText(strRecord);
+    std::vector<std::string> sent;
+    for (const std::string& s : Received())
+        if (s.compare(0, 4, "ipl ") == 0)
+            sent.push_back(s);
+    EXPECT_EQ(expected, sent);
 }
 
 // After a restart Power On loads the last configuration: the dials show its

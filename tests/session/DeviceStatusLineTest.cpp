@@ -19,6 +19,7 @@ TEST(DeviceStatusLine, OldFormatEntryWithArguments)
     EXPECT_FALSE(d.bNewFormat);
     EXPECT_EQ(0, d.chAction);
     EXPECT_EQ(0, d.nLcss);
+    EXPECT_FALSE(d.bLcssReported);
     EXPECT_EQ(0x0120, d.wDevnum);
     EXPECT_EQ(0x9, d.wState);
     EXPECT_EQ("3390", d.strType);
@@ -45,6 +46,7 @@ TEST(DeviceStatusLine, LcssPrefixAndSysg)
     SDeviceStatusLine d = Parse("DEV=1:0A80 3088 CTCA 0100 192.168.0.1");
     ASSERT_EQ(kDevLineEntry, d.eKind);
     EXPECT_EQ(1, d.nLcss);
+    EXPECT_TRUE(d.bLcssReported);
     EXPECT_EQ(0x0A80, d.wDevnum);
     EXPECT_EQ(0x4, d.wState);
     EXPECT_EQ(0x10A80u, DeviceKey(d));
