@@ -102,21 +102,6 @@ TEST_F(RouterFixture, StatusLineSetsCpuIndicatorsAndVisibleParts)
     EXPECT_EQ(0, load[1].lParam);
 }
 
-// The bar asked for a processor the emulator refused: the next report of
-// the processor it keeps sets the up-down control back; one of the asked
-// processor changes nothing.
-TEST_F(RouterFixture, StatusLineComparesWithTheBarsCurrentCpu)
-{
-    Err(kStatus1);
-    router.SelectCpu(2);
-    Err(kStatus1);
-    EXPECT_EQ((std::vector<unsigned>{1, 1}), host.m_cpus);
-    EXPECT_EQ(1u, router.GetCurrentCpu());
-    router.SelectCpu(0);
-    Err(kStatus0);
-    EXPECT_EQ(2u, host.m_cpus.size());
-}
-
 TEST_F(RouterFixture, PartVisibilityAndMipsSios)
 {
     router.SetPartVisible(2, true);
