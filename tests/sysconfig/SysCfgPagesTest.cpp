@@ -1,8 +1,8 @@
 // SysCfgPagesTest.cpp: the pages' own behaviour under Wine: the
 // Identification checks as balloons, the tailoring boxes and ECPS:VM on the
 // Architecture page, storage sizes and the CPU model list on the Processors
-// page, the Clock page's drag factor, the Http Server page, and a picture
-// of each page.
+// page, the Clock page's drag factor, the Http Server page, typed minus
+// signs in the number fields, and a picture of each page.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,6 +10,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 #include "config/Limits.h"
 #include "platform/ErrorBalloon.h"
@@ -435,4 +437,69 @@ TEST_F(SysCfgPages, AdvancedTypedValuesAreApplied)
     ASSERT_FALSE(view.m_received.empty());
     EXPECT_EQ(view.m_received.back().m_strModPath, "C:\\vorn\\mods");
     EXPECT_EQ(view.m_received.back().m_strLdMod, "zqc.dll \"vorn tape.dll\"");
+}
+
+namespace {
+
+// Types pszKeys into an edit as the keyboard does, over its whole text.
+std::string TypeKeys(HWND hEdit, const char* pszKeys)
+{
+    ::SendMessageA(hEdit, EM_SETSEL, 0, -1);
+    for (const char* p = pszKeys; *p; ++p)
+        ::SendMessageA(hEdit, WM_CHAR, (WPARAM)(unsigned char)*p, 1);
+    char sz[64] = "";
+    ::GetWindowTextA(hEdit, sz, sizeof sz);
+    return sz;
+}
+
+}  // namespace
+
+// A minus goes in front of the digits only. A negative value is taken where
+// the field's range has one and refused with the range where it has none:
+// it never becomes the positive value.
+TEST_F(SysCfgPages, TypedMinusIsKeptAndJudgedByTheFieldsRange)
+{
+    CCKDParms& cckd = dlg->m_config.m_cckd;
+    cckd.m_nFREEPEND = 2;
+    cckd.m_nRAT = 3;  // the statement stays, with FREEPEND at its default too
+    dlg->m_config.m_bCCKDGiven = true;
+    CWnd* pages[] = {&dlg->m_DasdParmsPage, &dlg->m_ProcsPage, &dlg->m_SettingsPage, &dlg->m_ClockPage};
+    using Taken = int (*)(const CVornConfigFile&);
+    const Taken freepend = [](const CVornConfigFile& c) { return c.m_cckd.m_nFREEPEND; };
+    const Taken yroffset = [](const CVornConfigFile& c) { return c.m_nYrOffset; };
+    const struct {
+        int nPage;
+        int nId;
+        const char* pszKeys;
+        const char* pszShown;
+        const char* pszBalloonStart;  // null: typing only; "": applied
+        Taken taken;
+        int nTaken;
+    } rows[] = {
+        {0, IDC_DASD_FREEPEND, "1-x2", "12", nullptr, nullptr, 0},
+        {0, IDC_DASD_FREEPEND, "-1", "-1", "", freepend, -1},
+        {0, IDC_DASD_RAT, "-4", "-4", "Read-ahead Tracks: Please enter a value between 0 and ", nullptr, 0},
+        {1, IDC_PROCS_XPNDSIZE, "-1", "-1", "Expanded Storage: Please enter a value between 0M and ", nullptr, 0},
+        {2, IDC_SET_KPALV_IDLE, "-1", "-1", "Idle Seconds: ", nullptr, 0},
+        {3, IDC_CLOCK_YROFFSET, "-5", "-5", "", yroffset, -5},
+    };
+    Run([&](HWND hDlg) {
+        for (const auto& r : rows) {
+            dlg->SetActivePage(pages[r.nPage]);
+            HWND hEdit = ::GetDlgItem(pages[r.nPage]->m_hWnd, r.nId);
+            char szOld[64] = "";
+            ::GetWindowTextA(hEdit, szOld, sizeof szOld);
+            EXPECT_EQ(TypeKeys(hEdit, r.pszKeys), r.pszShown) << r.nId << " " << r.pszKeys;
+            if (r.pszBalloonStart) {
+                size_t nReceived = view.m_received.size();
+                std::string strBalloon = Apply(hDlg);
+                EXPECT_EQ(strBalloon.substr(0, strlen(r.pszBalloonStart)), r.pszBalloonStart) << r.nId;
+                if (r.taken && view.m_received.size() > nReceived)
+                    EXPECT_EQ(r.taken(view.m_received.back()), r.nTaken) << r.nId;
+                else
+                    EXPECT_EQ(r.taken, nullptr) << r.nId << " was not applied";
+            }
+            TypeText(pages[r.nPage]->m_hWnd, r.nId, szOld);
+        }
+    });
 }
