@@ -102,32 +102,21 @@ TEST_F(MyProgCtlTest, ThemedFillCoversThePositionsShare)
     ::ReleaseDC(bar.m_hWnd, hdc);
 }
 
-// Under the theme the fill shows the colour picked for each state, not the
-// theme's own colours for the states; "partial" is the default bar colour.
+// Under the theme the fill shows each state's own colour, not the theme's.
 TEST_F(MyProgCtlTest, ThemedFillIsDrawnInTheStatesColour)
 {
-    ASSERT_TRUE(g_VisualStylesXP.IsAppThemed() && g_VisualStylesXP.IsThemeActive());
     ::SetWindowPos(dlg.m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     CMyProgCtl& bar = dlg.m_progress;
-    bar.SetRange32(0, 100);
     bar.SetPos(100);
     RECT rc;
     ::GetClientRect(bar.m_hWnd, &rc);
-    const struct {
-        int nState;
-        COLORREF cr;
-    } states[] = {
-        {PBFS_NORMAL, RGB(0, 192, 0)},
-        {PBFS_ERROR, RGB(255, 0, 0)},
-        {PBFS_PAUSED, RGB(255, 255, 0)},
-        {PBFS_PARTIAL, ::GetSysColor(COLOR_HIGHLIGHT)},
-    };
+    const COLORREF colours[] = {RGB(0, 192, 0), RGB(255, 0, 0), RGB(255, 255, 0), ::GetSysColor(COLOR_HIGHLIGHT)};
     HDC hdc = ::GetDC(bar.m_hWnd);
-    for (const auto& s : states) {
-        ASSERT_TRUE(bar.SetFillState(s.nState));
-        ::RedrawWindow(bar.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        EXPECT_EQ(::GetPixel(hdc, rc.right / 2, rc.bottom / 2), s.cr) << s.nState;
+    for (int nState = PBFS_NORMAL; nState <= PBFS_PARTIAL; ++nState) {
+        bar.SetFillState(nState);
+        ::RedrawWindow(bar.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         EXPECT_NE(bar.GetTheme(), nullptr) << "drawn themed";
+        EXPECT_EQ(::GetPixel(hdc, rc.right / 2, rc.bottom / 2), colours[nState - 1]) << nState;
     }
     ::ReleaseDC(bar.m_hWnd, hdc);
 }

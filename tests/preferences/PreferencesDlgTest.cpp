@@ -407,26 +407,19 @@ TEST_F(PrefsDlgTest, AppliedFolderIsListedAndOutlivesDeletingTheOldEntry)
     CPreferencesDlg dlg;
     Fill(dlg);
     TempDir tapes;
-    CString strTapes = tapes.Folder().c_str();
-    std::vector<std::string> listed;
-    std::string strField;
+    CString strTapes = tapes.Folder().c_str(), strListed, strField;
     vorntest::RunModal(dlg, [&](HWND h) {
         TypeCombo(dlg.m_DirsPage, IDC_PREF_DIR_TAPE, strTapes);
         Press(h, ID_APPLY_NOW);
-        auto& combo = dlg.m_DirsPage.Combo(kDirTapeFiles);
-        for (int i = 0; i < combo.GetCount(); ++i) {
-            CString str;
-            combo.GetLBText(i, str);
-            listed.push_back(str.GetString());
-        }
-        combo.DeleteHistoryItem(1);
+        strListed = dlg.m_DirsPage.Combo(kDirTapeFiles).GetAllText(';');
+        dlg.m_DirsPage.Combo(kDirTapeFiles).DeleteHistoryItem(1);
         DeliverHistoryMessages(dlg.m_DirsPage);
-        strField = Text(dlg.m_DirsPage, IDC_PREF_DIR_TAPE);
+        strField = Text(dlg.m_DirsPage, IDC_PREF_DIR_TAPE).c_str();
         Press(h, IDOK);
         return false;
     });
-    EXPECT_EQ(listed, (std::vector<std::string>{strTapes.GetString(), strOtherDir.GetString()}));
-    EXPECT_EQ(strField, strTapes.GetString());
+    EXPECT_EQ(strListed, strTapes + ";" + strOtherDir);
+    EXPECT_EQ(strField, strTapes);
     ASSERT_EQ(view.m_dirs[kDirTapeFiles].GetSize(), 1);
     EXPECT_EQ(view.m_dirs[kDirTapeFiles][0], strTapes);
 }
