@@ -104,10 +104,15 @@ void CLoggingSettings::Save() const
     PutInt("LogTimes", m_bLogTimes);
     PutInt("LogPidAlways", m_bLogPidAlways);
     PutInt("LogPidOnlyIfNeeded", m_bLogPidOnlyIfNeeded);
-    PutInt("KeptFileNum", (UINT)m_nKeptFileNum);
-    PutInt("KeptAgainstFileNum", (UINT)m_nKeptAgainstFileNum);
-    PutInt("KeptMaxFileNum", (UINT)m_nKeptMaxFileNum);
-    PutInt("KeptAgainstHighest", (UINT)m_nKeptAgainstHighest);
+    // The answers only once one was given.
+    if (m_nKeptFileNum >= 0) {
+        PutInt("KeptFileNum", (UINT)m_nKeptFileNum);
+        PutInt("KeptAgainstFileNum", (UINT)m_nKeptAgainstFileNum);
+    }
+    if (m_nKeptMaxFileNum >= 0) {
+        PutInt("KeptMaxFileNum", (UINT)m_nKeptMaxFileNum);
+        PutInt("KeptAgainstHighest", (UINT)m_nKeptAgainstHighest);
+    }
 }
 
 CString LoggingOptionsProblem(const CLoggingSettings& opt, UINT nMaxFileNum)
