@@ -1,5 +1,5 @@
 // HexSimpleEdit.cpp: the typed-character filters of CHexSimpleEdit,
-// CDevNumEdit and CAlNumEdit.
+// CDevNumEdit, CAlNumEdit and CSignedNumEdit.
 #include "framework/HexSimpleEdit.h"
 
 #include <cctype>
@@ -63,4 +63,26 @@ END_MESSAGE_MAP()
 void CAlNumEdit::OnChar(UINT nChar, UINT, UINT)
 {
     FilterChar(*this, nChar <= 0xFF && _ismbcalnum(nChar) != 0, nChar);
+}
+
+BEGIN_MESSAGE_MAP(CSignedNumEdit, CSaveSelEdit)
+    ON_WM_CHAR()
+END_MESSAGE_MAP()
+
+// What the typed character replaces is the selection (or nothing at the
+// caret); a digit or a minus may not land in front of a minus, and the minus
+// only goes at the very start.
+void CSignedNumEdit::OnChar(UINT nChar, UINT, UINT)
+{
+    int nStart = 0, nEnd = 0;
+    GetSel(nStart, nEnd);
+    CString strText;
+    GetWindowText(strText);
+    bool bBeforeMinus = nEnd < strText.GetLength() && strText[nEnd] == '-';
+    bool bAccepted = false;
+    if (nChar >= '0' && nChar <= '9')
+        bAccepted = !bBeforeMinus;
+    else if (nChar == '-')
+        bAccepted = nStart == 0 && !bBeforeMinus;
+    FilterChar(*this, bAccepted, nChar);
 }

@@ -1,6 +1,7 @@
 // HexSimpleEdit.h: the filtered edit controls CHexSimpleEdit (hexadecimal
 // digits), CDevNumEdit (device numbers: hexadecimal digits and the ':' after
-// a channel-subsystem id) and CAlNumEdit (letters and digits).
+// a channel-subsystem id), CAlNumEdit (letters and digits) and
+// CSignedNumEdit (whole numbers with a sign).
 //
 // They filter typed characters only: pasted text and text the program sets
 // pass unchecked, so owners still validate the value. Backspace always
@@ -29,6 +30,15 @@ protected:
 
 // Accepts the letters and digits of the current multibyte code page.
 class CAlNumEdit : public CSaveSelEdit {
+protected:
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    DECLARE_MESSAGE_MAP()
+};
+
+// Accepts 0-9 and a minus sign in front of them: a whole number that the
+// owner checks against its range, so that a minus typed where no negative
+// value is allowed is refused with the range rather than dropped unseen.
+class CSignedNumEdit : public CSaveSelEdit {
 protected:
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     DECLARE_MESSAGE_MAP()

@@ -138,8 +138,11 @@ bool CMyProgCtl::DrawsThemed()
     return m_hTheme != nullptr && g_VisualStylesXP.IsAppThemed() && g_VisualStylesXP.IsThemeActive();
 }
 
-// The bar, then the fill over the share of the content rectangle that the
-// position covers. The fill grows from the left for either bar part.
+// The theme's bar, then the fill over the share of the content rectangle
+// that the position covers, growing from the left for either bar part. The
+// fill is painted in the state's own colour: themes give the fill states
+// colours of their own (one draws "normal" blue and "partial" grey), and the
+// colour chosen is the colour shown.
 void CMyProgCtl::PaintThemed()
 {
     CPaintDC dc(this);
@@ -151,5 +154,10 @@ void CMyProgCtl::PaintThemed()
     GetRange(nLower, nUpper);
     rcContent.right = rcContent.left + ProgressFillWidth(nLower, nUpper, GetPos(), rcContent.right - rcContent.left);
     g_VisualStylesXP.DrawThemeBackground(m_hTheme, dc.m_hDC, m_nBarPart, 0, &rcClient, nullptr);
-    g_VisualStylesXP.DrawThemeBackground(m_hTheme, dc.m_hDC, PP_FILL, m_nFillState, &rcContent, nullptr);
+    if (rcContent.right > rcContent.left) {
+        COLORREF cr = m_crBar == CLR_DEFAULT ? ::GetSysColor(COLOR_HIGHLIGHT) : m_crBar;
+        HBRUSH hFill = ::CreateSolidBrush(cr);
+        ::FillRect(dc.m_hDC, &rcContent, hFill);
+        ::DeleteObject(hFill);
+    }
 }

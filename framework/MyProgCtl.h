@@ -1,7 +1,8 @@
-// MyProgCtl.h: CMyProgCtl, a progress bar drawn with the visual-styles class
-// "PROGRESS" so that it can show the theme's fill states (normal, error,
-// paused, partial) in either bar shape. Without visual styles the common
-// control draws itself, in a bar colour chosen per state.
+// MyProgCtl.h: CMyProgCtl, a progress bar whose fill state (normal, error,
+// paused, partial) is shown in its own colour (green, red, yellow, the
+// default bar colour) in either bar shape. With visual styles the bar is
+// drawn with the class "PROGRESS" and the fill in the state's colour over
+// it; without them the common control draws itself in that colour.
 #pragma once
 
 #include <windows.h>

@@ -148,6 +148,10 @@ void CPrefDirsPropPage::DoDataExchange(CDataExchange* pDX)
     if (IsShownPage() && !ValidateDirectories(pDX))
         return;
     UpdateHistoryLists();
+    // The drop-downs list the histories as they now are, the folders just
+    // taken at their heads.
+    for (int i = 0; i < kDirListCount; ++i)
+        m_strDir[i] = FillCombo(i);
 }
 
 // The working folders come from the histories: each shows its head.
@@ -237,19 +241,27 @@ LRESULT CPrefDirsPropPage::OnHistoryMessage(UINT nMsg, WPARAM wp, LPARAM)
 }
 
 // The combo box has removed the item before it reports it (CWLComboBoxEx2):
-// removing it here again would take a second folder out of the list.
+// removing it here again would take a second folder out of the list. The
+// history still holds it, in the combo box's order. Deleting the folder in
+// the field makes a neighbour the folder; deleting another entry leaves the
+// field as it is.
 void CPrefDirsPropPage::OnHistoryItemDeleted(int nKind, int nIndex)
 {
     CWLComboBoxEx2& combo = m_Combo[nKind];
+    CStringArray& list = m_History[nKind];
+    bool bOther = nIndex >= 0 && nIndex < (int)list.GetSize() && list[nIndex].CompareNoCase(m_strDir[nKind]) != 0;
     int nSel = SelectionAfterHistoryDelete(nIndex, combo.GetCount());
-    if (nSel >= 0) {
+    if (bOther) {
+        int nShown = combo.FindStringExact(-1, m_strDir[nKind]);
+        combo.SetCurSel(nShown);
+        combo.SetWindowText(m_strDir[nKind]);
+    } else if (nSel >= 0) {
         combo.SetCurSel(nSel);
         combo.GetLBText(nSel, m_strDir[nKind]);
     } else {
         combo.SetWindowText("");
         m_strDir[nKind].Empty();
     }
-    CStringArray& list = m_History[nKind];
     list.RemoveAll();
     for (int i = 0; i < combo.GetCount(); ++i) {
         CString str;

@@ -87,6 +87,7 @@ CLogNumbering ExamineLogNumbers(const std::vector<CLogFileFound>& files, int nMa
     int nReference = bWrapped ? pLatest->nNumber : nBelowMax;
     if (nReference < 0)
         return result;
+    result.nReference = nReference;
     result.nExpected = bLogOpen ? nReference : NextLogNumber(nReference, nMax);
     return result;
 }

@@ -35,6 +35,7 @@ struct CLogFileFound {
 struct CLogNumbering {
     int nHighest = -1;  // -1 when no file was found
     int nExpected = -1; // -1 when nothing can be told
+    int nReference = -1; // the file the expectation rests on, -1 for none
 };
 
 // The numbering has wrapped when a file numbered exactly nMax exists; the

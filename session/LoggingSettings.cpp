@@ -62,6 +62,10 @@ void CLoggingSettings::Load()
     m_bLogTimes = GetFlag("LogTimes", m_bLogTimes);
     m_bLogPidAlways = GetFlag("LogPidAlways", m_bLogPidAlways);
     m_bLogPidOnlyIfNeeded = GetFlag("LogPidOnlyIfNeeded", m_bLogPidOnlyIfNeeded);
+    m_nKeptFileNum = (int)GetUInt("KeptFileNum", (UINT)m_nKeptFileNum);
+    m_nKeptAgainstFileNum = (int)GetUInt("KeptAgainstFileNum", (UINT)m_nKeptAgainstFileNum);
+    m_nKeptMaxFileNum = (int)GetUInt("KeptMaxFileNum", (UINT)m_nKeptMaxFileNum);
+    m_nKeptAgainstHighest = (int)GetUInt("KeptAgainstHighest", (UINT)m_nKeptAgainstHighest);
     Correct();
     Save();
 }
@@ -100,6 +104,15 @@ void CLoggingSettings::Save() const
     PutInt("LogTimes", m_bLogTimes);
     PutInt("LogPidAlways", m_bLogPidAlways);
     PutInt("LogPidOnlyIfNeeded", m_bLogPidOnlyIfNeeded);
+    // The answers only once one was given.
+    if (m_nKeptFileNum >= 0) {
+        PutInt("KeptFileNum", (UINT)m_nKeptFileNum);
+        PutInt("KeptAgainstFileNum", (UINT)m_nKeptAgainstFileNum);
+    }
+    if (m_nKeptMaxFileNum >= 0) {
+        PutInt("KeptMaxFileNum", (UINT)m_nKeptMaxFileNum);
+        PutInt("KeptAgainstHighest", (UINT)m_nKeptAgainstHighest);
+    }
 }
 
 CString LoggingOptionsProblem(const CLoggingSettings& opt, UINT nMaxFileNum)

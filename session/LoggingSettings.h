@@ -29,6 +29,14 @@ public:
     bool m_bLogTimes = true;
     bool m_bLogPidAlways = true;
     bool m_bLogPidOnlyIfNeeded = false;
+    // The numbers of the numbering questions last answered "keep": the
+    // last-used file number kept against the newest file's number, and the
+    // highest file number kept against the highest found (-1: none). The
+    // same question is not asked again for the same numbers.
+    int m_nKeptFileNum = -1;
+    int m_nKeptAgainstFileNum = -1;
+    int m_nKeptMaxFileNum = -1;
+    int m_nKeptAgainstHighest = -1;
 
     // The defaults, from the "Limits" values.
     CLoggingSettings();

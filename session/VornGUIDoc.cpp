@@ -174,13 +174,16 @@ bool CVornGUIDoc::SetLoggingOptions(const CLoggingSettings& opt, CString* pstrPr
         *pstrProblem = strProblem;
     if (!strProblem.IsEmpty())
         return false;
-    int nOption = m_settings.m_nLogOption;
-    UINT nMax = m_settings.m_nMaxFileNum;
-    CString strBase = m_settings.m_strBaseFilename;
+    // The mode, the files and the numbering questions' answers stay.
+    CLoggingSettings old = m_settings;
     m_settings = opt;
-    m_settings.m_nLogOption = nOption;
-    m_settings.m_nMaxFileNum = nMax;
-    m_settings.m_strBaseFilename = strBase;
+    m_settings.m_nLogOption = old.m_nLogOption;
+    m_settings.m_nMaxFileNum = old.m_nMaxFileNum;
+    m_settings.m_strBaseFilename = old.m_strBaseFilename;
+    m_settings.m_nKeptFileNum = old.m_nKeptFileNum;
+    m_settings.m_nKeptAgainstFileNum = old.m_nKeptAgainstFileNum;
+    m_settings.m_nKeptMaxFileNum = old.m_nKeptMaxFileNum;
+    m_settings.m_nKeptAgainstHighest = old.m_nKeptAgainstHighest;
     m_settings.Save();
     return true;
 }

@@ -132,19 +132,41 @@ void CVornGUIDoc::SyncLogfileNumbers(const CString& strFolder, const CString& st
     CString strBase = strBaseName.IsEmpty() ? g_strDefaultAutologFilename : strBaseName;
     std::vector<CLogFileFound> files = FindNumberedLogFiles(strFolder, strBase);
     CLogNumbering found = ExamineLogNumbers(files, (int)m_settings.m_nMaxFileNum, bOpen);
-    if (found.nHighest > (int)m_settings.m_nMaxFileNum) {
-        LogNumberingQuestion q = MaxLogfilesExceededQuestion((int)m_settings.m_nMaxFileNum, found.nHighest);
-        if (AskNumbering(q) == IDYES) {
+    int nMax = (int)m_settings.m_nMaxFileNum;
+    if (found.nHighest > nMax &&
+        !(m_settings.m_nKeptMaxFileNum == nMax && m_settings.m_nKeptAgainstHighest == found.nHighest)) {
+        LogNumberingQuestion q = MaxLogfilesExceededQuestion(nMax, found.nHighest);
+        int nAnswer = AskNumbering(q);
+        if (nAnswer == IDYES) {
             m_settings.m_nMaxFileNum = (UINT)found.nHighest;
             m_settings.Save();
             found = ExamineLogNumbers(files, (int)m_settings.m_nMaxFileNum, bOpen);
+        } else if (nAnswer == IDNO && !m_bCloseWaiting) {
+            m_settings.m_nKeptMaxFileNum = nMax;
+            m_settings.m_nKeptAgainstHighest = found.nHighest;
+            m_settings.Save();
         }
     }
     if (found.nExpected < 0 || (UINT)found.nExpected == m_settings.m_nCurFileNum)
         return;
+    // The answer "keep" holds for the numbers it was given to: the last-used
+    // number against the newest file's. Before a file is opened the current
+    // number is the one about to be used, so the last-used is the one before
+    // it; an answer given while a file was open still holds at the next start.
+    int nLastUsed = (int)m_settings.m_nCurFileNum;
+    if (!bOpen)
+        nLastUsed = nLastUsed == 0 ? (int)m_settings.m_nMaxFileNum : nLastUsed - 1;
+    if (m_settings.m_nKeptFileNum == nLastUsed && m_settings.m_nKeptAgainstFileNum == found.nReference)
+        return;
     LogNumberingQuestion q =
         ResyncLogfileNumbersQuestion(bOpen, strBase, (int)m_settings.m_nCurFileNum, found.nExpected, strFolder);
-    if (AskNumbering(q) != IDYES)
+    int nAnswer = AskNumbering(q);
+    if (nAnswer == IDNO && !m_bCloseWaiting) {
+        m_settings.m_nKeptFileNum = nLastUsed;
+        m_settings.m_nKeptAgainstFileNum = found.nReference;
+        m_settings.Save();
+    }
+    if (nAnswer != IDYES)
         return;
     m_settings.m_nCurFileNum = (UINT)found.nExpected;
     if (bOpen)

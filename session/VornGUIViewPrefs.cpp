@@ -70,15 +70,15 @@ bool CVornGUIView::ShowPreferences(int nPage, bool bAutoClose)
     m_pPrefsDlg = nullptr;
     g_nPrevPrefPage = dlg.m_nStartPage;
     CVornGUIDoc* pDoc = GetDocument();
-    if (nResult == IDOK) {
-        for (int i = 0; i < kPrefsPageCount; ++i)
-            ApplyPreferencesPage(dlg, i);
-        UpdateTitle();
-    }
+    if (nResult != IDOK)
+        return false;  // Cancel changed nothing, so there is nothing to ask
+    for (int i = 0; i < kPrefsPageCount; ++i)
+        ApplyPreferencesPage(dlg, i);
+    UpdateTitle();
     if (!bAutoClose)
         pDoc->SyncLogfileNumbers(GetLogFilesDir(), pDoc->GetSettings().m_strBaseFilename,
                                  (int)pDoc->GetSettings().m_nCurFileNum);
-    return nResult == IDOK;
+    return true;
 }
 
 // Sent by a page when it is applied: 0 (refused) while no dialog runs,

@@ -154,6 +154,9 @@ BOOL CSysCfgDasdParmsPage::OnInitDialog()
     CCKDParms& cckd = Edited().m_cckd;
     m_bUseDefaults = !IsCckdPresent(cckd);
     InitPage();
+    for (size_t i = 0; i < sizeof kNumbers / sizeof kNumbers[0]; ++i)
+        m_NumberEdits[i].SubclassDlgItem(kNumbers[i].nEditId, this);
+    m_NumberEdits[6].SubclassDlgItem(IDC_DASD_FREEPEND, this);
     // The ranges go in one by one: a minimum below 0 does not fit TBM_SETRANGE's words.
     SendDlgItemMessage(IDC_DASD_COMPPARM, TBM_SETRANGEMIN, FALSE, g_nMinCCKDcompparm);
     SendDlgItemMessage(IDC_DASD_COMPPARM, TBM_SETRANGEMAX, TRUE, g_nMaxCCKDcompparm);

@@ -4,6 +4,7 @@
 // defaults and gives the user's own values back when it is cleared.
 #pragma once
 
+#include "framework/HexSimpleEdit.h"
 #include "sysconfig/DasdParmsRules.h"
 #include "sysconfig/SysCfgPage.h"
 
@@ -40,4 +41,5 @@ private:
 
     bool m_bUseDefaults = false;
     CckdDefaultsSwitch m_defaults;
+    CSignedNumEdit m_NumberEdits[7];  // the six unsigned numbers and FREEPEND
 };

@@ -125,6 +125,8 @@ BOOL CSysCfgProcsPage::OnInitDialog()
     m_NumVecSpin.SubclassDlgItem(IDC_PROCS_NUMVEC_SPIN, this);
     m_MainSpin.SubclassDlgItem(IDC_PROCS_MAINSIZE_SPIN, this);
     m_XpndSpin.SubclassDlgItem(IDC_PROCS_XPNDSIZE_SPIN, this);
+    m_MainEdit.SubclassDlgItem(IDC_PROCS_MAINSIZE, this);
+    m_XpndEdit.SubclassDlgItem(IDC_PROCS_XPNDSIZE, this);
     LoadCpuTypes();
     if (m_cpuTypes.IsEmpty())
         GetDlgItem(IDC_PROCS_MODEL_PICK)->ShowWindow(SW_HIDE);

@@ -6,6 +6,7 @@
 // page and the engines pages.
 #pragma once
 
+#include "framework/HexSimpleEdit.h"
 #include "platform/CSpinButtonCtrl.h"
 #include "platform/CWLComboBoxEx.h"
 #include "sysconfig/CpuTypesList.h"
@@ -55,4 +56,5 @@ protected:
     bool m_bSetFromList = false;
     CWLComboBoxEx m_ModelList;
     CSpinButtonCtrl m_MaxCpuSpin, m_NumCpuSpin, m_NumVecSpin, m_MainSpin, m_XpndSpin;
+    CSignedNumEdit m_MainEdit, m_XpndEdit;
 };

@@ -221,6 +221,9 @@ void CSysCfgSettingsPage::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_SET_TRACEOPT, m_TraceCombo);
     DDX_Control(pDX, IDC_SET_RCFILE, m_RcFileEdit);
     DDX_Control(pDX, IDC_SET_LOGOFILE, m_LogoFileEdit);
+    DDX_Control(pDX, IDC_SET_KPALV_IDLE, m_KeepAliveEdits[0]);
+    DDX_Control(pDX, IDC_SET_KPALV_TIMEOUT, m_KeepAliveEdits[1]);
+    DDX_Control(pDX, IDC_SET_KPALV_COUNT, m_KeepAliveEdits[2]);
     if (!pDX->m_bSaveAndValidate)
         m_strCodePage = CodePageShown(cfg.m_strCodePage);
     DDX_CBString(pDX, IDC_SET_CODEPAGE, m_strCodePage);

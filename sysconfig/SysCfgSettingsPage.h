@@ -6,6 +6,7 @@
 // command mode, and the run-command and logo files with their browsers.
 #pragma once
 
+#include "framework/HexSimpleEdit.h"
 #include "platform/CSaveSelEdit.h"
 #include "platform/CWLComboBoxEx.h"
 #include "sysconfig/SysCfgPage.h"
@@ -57,5 +58,6 @@ protected:
     CWLComboBoxEx2 m_CodePageCombo;
     CWLComboBoxEx m_TraceCombo;
     CSaveSelEdit m_RcFileEdit, m_LogoFileEdit;
+    CSignedNumEdit m_KeepAliveEdits[3];
     CString m_strCodePage;
 };

@@ -92,6 +92,7 @@ BOOL CSysCfgTODClockPage::OnInitDialog()
     InitPage();
     m_EpochSpin.SubclassDlgItem(IDC_CLOCK_EPOCH_SPIN, this);
     m_YrOffsetSpin.SubclassDlgItem(IDC_CLOCK_YROFFSET_SPIN, this);
+    m_YrOffsetEdit.SubclassDlgItem(IDC_CLOCK_YROFFSET, this);
     m_IntervalSpin.SubclassDlgItem(IDC_CLOCK_INTERVAL_SPIN, this);
     m_DragEdit.SubclassDlgItem(IDC_CLOCK_DRAG, this);
     m_DragSpin.SubclassDlgItem(IDC_CLOCK_DRAG_SPIN, this);

@@ -6,6 +6,7 @@
 
 #include "framework/FPEdit.h"
 #include "framework/FPSpinCtrl.h"
+#include "framework/HexSimpleEdit.h"
 #include "platform/CSpinButtonCtrl.h"
 #include "sysconfig/SysCfgPage.h"
 
@@ -33,4 +34,5 @@ protected:
     CFPEdit m_DragEdit;
     CFPSpinCtrl m_DragSpin;
     CSpinButtonCtrl m_EpochSpin, m_YrOffsetSpin, m_IntervalSpin;
+    CSignedNumEdit m_YrOffsetEdit;
 };

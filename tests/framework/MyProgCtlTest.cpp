@@ -102,6 +102,25 @@ TEST_F(MyProgCtlTest, ThemedFillCoversThePositionsShare)
     ::ReleaseDC(bar.m_hWnd, hdc);
 }
 
+// Under the theme the fill shows each state's own colour, not the theme's.
+TEST_F(MyProgCtlTest, ThemedFillIsDrawnInTheStatesColour)
+{
+    ::SetWindowPos(dlg.m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    CMyProgCtl& bar = dlg.m_progress;
+    bar.SetPos(100);
+    RECT rc;
+    ::GetClientRect(bar.m_hWnd, &rc);
+    const COLORREF colours[] = {RGB(0, 192, 0), RGB(255, 0, 0), RGB(255, 255, 0), ::GetSysColor(COLOR_HIGHLIGHT)};
+    HDC hdc = ::GetDC(bar.m_hWnd);
+    for (int nState = PBFS_NORMAL; nState <= PBFS_PARTIAL; ++nState) {
+        bar.SetFillState(nState);
+        ::RedrawWindow(bar.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_NE(bar.GetTheme(), nullptr) << "drawn themed";
+        EXPECT_EQ(::GetPixel(hdc, rc.right / 2, rc.bottom / 2), colours[nState - 1]) << nState;
+    }
+    ::ReleaseDC(bar.m_hWnd, hdc);
+}
+
 TEST(MyProgCtlGdi, RepeatedOpensLeaveNoObjects)
 {
     auto Open = [] {

@@ -380,10 +380,10 @@ TEST_F(PrefsDlgTest, FolderHistoryDeletionSelectsTheNeighbour)
     std::vector<std::string> shown;
     vorntest::RunModal(dlg, [&](HWND h) {
         auto& combo = dlg.m_DirsPage.Combo(kDirReaderFiles);
-        combo.DeleteHistoryItem(2);  // the last: the one before it
+        combo.DeleteHistoryItem(2);  // not the folder in the field: it stays
         DeliverHistoryMessages(dlg.m_DirsPage);
         shown.push_back(dlg.m_DirsPage.m_strDir[kDirReaderFiles].GetString());
-        combo.DeleteHistoryItem(0);  // the first: the next moves up
+        combo.DeleteHistoryItem(0);  // the folder in the field: the next moves up
         DeliverHistoryMessages(dlg.m_DirsPage);
         shown.push_back(dlg.m_DirsPage.m_strDir[kDirReaderFiles].GetString());
         shown.push_back(Text(dlg.m_DirsPage, IDC_PREF_DIR_READER));
@@ -394,10 +394,34 @@ TEST_F(PrefsDlgTest, FolderHistoryDeletionSelectsTheNeighbour)
         Press(h, IDCANCEL);
         return false;
     });
-    EXPECT_EQ(shown, (std::vector<std::string>{"C:\\b\\", "C:\\b\\", "C:\\b\\", "", ""}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"C:\\a\\", "C:\\b\\", "C:\\b\\", "", ""}));
     ASSERT_EQ(reader.GetSize(), 1);
     EXPECT_EQ(reader[0], "C:\\b\\");
     EXPECT_EQ(dlg.m_DirsPage.m_History[kDirPunchFiles].GetSize(), 0);
+}
+
+// An applied folder is listed at once, and deleting the older entry leaves
+// it in force: the view gets only the new folder.
+TEST_F(PrefsDlgTest, AppliedFolderIsListedAndOutlivesDeletingTheOldEntry)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    TempDir tapes;
+    CString strTapes = tapes.Folder().c_str(), strListed, strField;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        TypeCombo(dlg.m_DirsPage, IDC_PREF_DIR_TAPE, strTapes);
+        Press(h, ID_APPLY_NOW);
+        strListed = dlg.m_DirsPage.Combo(kDirTapeFiles).GetAllText(';');
+        dlg.m_DirsPage.Combo(kDirTapeFiles).DeleteHistoryItem(1);
+        DeliverHistoryMessages(dlg.m_DirsPage);
+        strField = Text(dlg.m_DirsPage, IDC_PREF_DIR_TAPE).c_str();
+        Press(h, IDOK);
+        return false;
+    });
+    EXPECT_EQ(strListed, strTapes + ";" + strOtherDir);
+    EXPECT_EQ(strField, strTapes);
+    ASSERT_EQ(view.m_dirs[kDirTapeFiles].GetSize(), 1);
+    EXPECT_EQ(view.m_dirs[kDirTapeFiles][0], strTapes);
 }
 
 TEST_F(PrefsDlgTest, ExecutablesFolderCheckRecordsNothing)

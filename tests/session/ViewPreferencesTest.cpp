@@ -5,8 +5,8 @@
 // where Edit > Preferences... opens next; a bad executables folder at
 // start-up opens the Directories page, whose OK lets start-up go on; the
 // status-bar page's order stored at once; the console page's font
-// descriptions made into the view's own fonts; Cancel still re-checks the
-// log numbering; the logging pages apply while the last numbered file is
+// descriptions made into the view's own fonts; OK (never Cancel) checks
+// the log numbering, each question once for the same numbers; the logging pages apply while the last numbered file is
 // the current one and after the maximum was lowered below it, and say why
 // when refused; the parse-error and TXF options take effect at once.
 #include <gtest/gtest.h>
@@ -318,37 +318,54 @@ void WriteNewerLogFile(const std::string& strPath)
 
 }  // namespace
 
-// Cancel changes no setting, but the log folder may have changed meanwhile:
-// the numbering is checked again and the question's answer taken; so does
-// OK, but not the start-up's auto-closing dialog.
-TEST_F(ViewPrefsTest, CancelStillRechecksTheLogNumbering)
+// Cancel asks nothing; OK checks the numbering, but not the start-up's
+// auto-closing dialog. A question answered "keep" (or "do nothing") is not
+// asked again for the same numbers: not at the next OK, not at the next start.
+TEST_F(ViewPrefsTest, NumberingQuestionsAreAskedOnOkOnlyAndOnceForTheSameNumbers)
 {
     Start(NumberedLogging(2, 9));
     ASSERT_EQ(pDoc->GetSettings().m_nCurFileNum, 3u);
     ASSERT_EQ(pDoc->GetPathName(), CString(dir.Path("vorn.003.log").c_str()));
     WriteNewerLogFile(dir.Path("vorn.007.log"));
-    vorntest::DialogSequence answers({
-        vorntest::ClickControl(IDCANCEL),  // the preferences
-        vorntest::ClickTask(IDYES),        // "Resynchronize logfile numbering"
-    });
-    ::SendMessageA(pView->m_hWnd, WM_COMMAND, ID_EDIT_PREFERENCES, 0);
-    ASSERT_EQ(answers.Seen().size(), 2u);
-    EXPECT_EQ(answers.Seen()[1].strCaption, " Logfile Numbering");
-    EXPECT_EQ(pDoc->GetSettings().m_nCurFileNum, 7u);
-    EXPECT_EQ(ProfileGetInt("Logging", "CurFileNum", 0), 7u);
-    // Auto-closing (the start-up's folder check) leaves the numbering alone.
-    WriteNewerLogFile(dir.Path("vorn.008.log"));
+    auto Captions = [&](std::vector<std::function<void(HWND)>> steps) {
+        vorntest::DialogSequence seq(std::move(steps));
+        ::SendMessageA(pView->m_hWnd, WM_COMMAND, ID_EDIT_PREFERENCES, 0);
+        std::vector<std::string> captions;
+        for (const auto& d : seq.Seen())
+            captions.push_back(d.strCaption);
+        return captions;
+    };
+    using Seen = std::vector<std::string>;
+    Seen cancelled = Captions({vorntest::ClickControl(IDCANCEL)});
+    ASSERT_EQ(cancelled.size(), 1u) << "Cancel asks nothing";
+    const std::string strPrefs = cancelled[0];
     {
         vorntest::DialogSequence none({});
         pView->ShowPreferences(kPrefsDirs, true);
-        EXPECT_EQ(pDoc->GetSettings().m_nCurFileNum, 7u);
         EXPECT_TRUE(none.Seen().empty());
     }
-    // OK checks it too.
-    vorntest::DialogSequence ok({vorntest::ClickControl(IDOK), vorntest::ClickTask(IDYES)});
-    ::SendMessageA(pView->m_hWnd, WM_COMMAND, ID_EDIT_PREFERENCES, 0);
-    ASSERT_EQ(ok.Seen().size(), 2u);
-    EXPECT_EQ(ok.Seen()[1].strCaption, " Logfile Numbering");
+    EXPECT_EQ(Captions({vorntest::ClickControl(IDOK), vorntest::ClickTask(IDNO)}),
+              (Seen{strPrefs, " Logfile Numbering"}));
+    EXPECT_EQ(pDoc->GetSettings().m_nCurFileNum, 3u);
+    EXPECT_EQ(Captions({vorntest::ClickControl(IDOK)}), Seen{strPrefs});
+    // Too many files: "do nothing" holds as well; the kept numbering too.
+    WriteNewerLogFile(dir.Path("vorn.012.log"));
+    EXPECT_EQ(Captions({vorntest::ClickControl(IDOK), vorntest::ClickTask(IDNO)}),
+              (Seen{strPrefs, " Maximum logfiles exceeded"}));
+    EXPECT_EQ(Captions({vorntest::ClickControl(IDOK)}), Seen{strPrefs});
+    EXPECT_EQ(pDoc->GetSettings().m_nMaxFileNum, 9u);
+    // The next start takes number 4 and asks nothing about the same files.
+    host.reset();
+    {
+        vorntest::DialogSequence none({});
+        Start([] { ProfileWriteInt("Logging", "LogOption", 2); });
+        EXPECT_TRUE(none.Seen().empty());
+    }
+    EXPECT_EQ(pDoc->GetSettings().m_nCurFileNum, 4u);
+    // Other numbers are asked about again, and "resynchronize" is taken.
+    WriteNewerLogFile(dir.Path("vorn.008.log"));
+    EXPECT_EQ(Captions({vorntest::ClickControl(IDOK), vorntest::ClickTask(IDYES)}),
+              (Seen{strPrefs, " Logfile Numbering"}));
     EXPECT_EQ(pDoc->GetSettings().m_nCurFileNum, 8u);
 }
 

@@ -1,8 +1,8 @@
 // SysCfgPagesTest.cpp: the pages' own behaviour under Wine: the
 // Identification checks as balloons, the tailoring boxes and ECPS:VM on the
 // Architecture page, storage sizes and the CPU model list on the Processors
-// page, the Clock page's drag factor, the Http Server page, and a picture
-// of each page.
+// page, the Clock page's drag factor, the Http Server page, typed minus
+// signs in the number fields, and a picture of each page.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,6 +10,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 #include "config/Limits.h"
 #include "platform/ErrorBalloon.h"
@@ -435,4 +437,48 @@ TEST_F(SysCfgPages, AdvancedTypedValuesAreApplied)
     ASSERT_FALSE(view.m_received.empty());
     EXPECT_EQ(view.m_received.back().m_strModPath, "C:\\vorn\\mods");
     EXPECT_EQ(view.m_received.back().m_strLdMod, "zqc.dll \"vorn tape.dll\"");
+}
+
+// Keys typed over a number field's text: a minus goes in front of the
+// digits only. A negative value is taken where the field's range has one
+// and refused with the range where it has none, never made positive.
+TEST_F(SysCfgPages, TypedMinusIsKeptAndJudgedByTheFieldsRange)
+{
+    dlg->m_config.m_cckd.m_nFREEPEND = 2;
+    dlg->m_config.m_cckd.m_nRAT = 3;  // the statement stays with FREEPEND at its default
+    dlg->m_config.m_bCCKDGiven = true;
+    CWnd* pages[] = {&dlg->m_DasdParmsPage, &dlg->m_ProcsPage, &dlg->m_SettingsPage, &dlg->m_ClockPage};
+    const struct {
+        int nPage, nId;
+        const char *pszKeys, *pszShown;
+        const char* pszBalloon;  // its start; null: typing only
+        int nTaken;              // FREEPEND or the year offset applied
+    } rows[] = {
+        {0, IDC_DASD_FREEPEND, "1-x2", "12", nullptr, 0},
+        {0, IDC_DASD_FREEPEND, "-1", "-1", "", -1},
+        {0, IDC_DASD_RAT, "-4", "-4", "Read-ahead Tracks: Please enter a value between 0 and ", 0},
+        {1, IDC_PROCS_XPNDSIZE, "-1", "-1", "Expanded Storage: Please enter a value between 0M and ", 0},
+        {2, IDC_SET_KPALV_IDLE, "-1", "-1", "Idle Seconds: ", 0},
+        {3, IDC_CLOCK_YROFFSET, "-5", "-5", "", -5},
+    };
+    Run([&](HWND hDlg) {
+        for (const auto& r : rows) {
+            dlg->SetActivePage(pages[r.nPage]);
+            HWND hEdit = ::GetDlgItem(pages[r.nPage]->m_hWnd, r.nId);
+            std::string strOld = ItemText(pages[r.nPage]->m_hWnd, r.nId);
+            ::SendMessageA(hEdit, EM_SETSEL, 0, -1);
+            for (const char* p = r.pszKeys; *p; ++p)
+                ::SendMessageA(hEdit, WM_CHAR, (WPARAM)*p, 1);
+            EXPECT_EQ(ItemText(pages[r.nPage]->m_hWnd, r.nId), r.pszShown) << r.nId << " " << r.pszKeys;
+            size_t nReceived = view.m_received.size();
+            if (r.pszBalloon)
+                EXPECT_EQ(Apply(hDlg).substr(0, strlen(r.pszBalloon)), r.pszBalloon) << r.nId;
+            if (r.pszBalloon && !*r.pszBalloon) {
+                ASSERT_GT(view.m_received.size(), nReceived) << r.nId;
+                const CVornConfigFile& cfg = view.m_received.back();
+                EXPECT_EQ(r.nPage == 0 ? cfg.m_cckd.m_nFREEPEND : cfg.m_nYrOffset, r.nTaken) << r.nId;
+            }
+            TypeText(pages[r.nPage]->m_hWnd, r.nId, strOld.c_str());
+        }
+    });
 }
