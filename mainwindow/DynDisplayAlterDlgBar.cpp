@@ -227,7 +227,9 @@ void CDynDisplayAlterDlgBar::ApplyAppearance()
     if (m_AddrEdit.m_hWnd) {
         m_AddrEdit.SendMessage(WM_SETFONT, (WPARAM)(HFONT)*m_pFont, TRUE);
         m_AddrEdit.SendMessage(EM_SETREADONLY, IsRunningAndReady() ? FALSE : TRUE);
-        m_AddrEdit.EnableWindow(TRUE);
+        // Storage that cannot be read, or a search under way, keeps the
+        // field disabled: a new look changes nothing of that.
+        m_AddrEdit.EnableWindow(!m_bUnreadable && !m_bSearchRunning);
     }
     if (m_HexEdit.m_hWnd) {
         HEPARMS parms;

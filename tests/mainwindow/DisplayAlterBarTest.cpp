@@ -343,6 +343,10 @@ TEST_F(StorageBar, StorageItCannotReadIsShownAsUnavailable)
     EXPECT_EQ("Vornamic main storage cannot be read.", Text(Item(IDC_STORAGE_HEXEDIT)));
     EXPECT_FALSE(::IsWindowEnabled(Item(IDC_STORAGE_HEXEDIT)));
     EXPECT_FALSE(::IsWindowEnabled(Item(IDC_STORAGE_ADDRESS)));
+    // A new look (any OK of the preferences) leaves both disabled.
+    pBar->SetLook(pBar->GetLook());
+    EXPECT_FALSE(::IsWindowEnabled(Item(IDC_STORAGE_HEXEDIT)));
+    EXPECT_FALSE(::IsWindowEnabled(Item(IDC_STORAGE_ADDRESS)));
     // Power off: the bar is off as before any power-on, without the text.
     EndEmulator();
     EXPECT_FALSE(pBar->IsStorageUnreadable());
