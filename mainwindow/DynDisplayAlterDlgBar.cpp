@@ -430,7 +430,7 @@ void CDynDisplayAlterDlgBar::WriteBytes(UINT64 nAddress, const BYTE* pData, UINT
 }
 
 // Enter in the address field: the address, clamped to the last one, shown
-// selected in the view. Nothing while no storage is known.
+// selected in the view's first row. Nothing while no storage is known.
 void CDynDisplayAlterDlgBar::JumpToAddress()
 {
     if (m_nStorageAddress == 0)
@@ -446,6 +446,9 @@ void CDynDisplayAlterDlgBar::JumpToAddress()
     if (bClamped)
         m_AddrEdit.SetWindowText(FormatStorageAddress(nAddress, m_window.StorageSize()));
     m_HexEdit.SetSel(nAddress, nAddress);
+    // The row asked for leads the view, not the row that scrolling into
+    // view would leave at its bottom edge.
+    m_HexEdit.ScrollAddressToTop(nAddress);
     m_HexEdit.SetFocus();
 }
 

@@ -238,6 +238,46 @@ TEST_F(StorageBar, ShowsTheStandinsBytesAndMovesItsWindow)
     EXPECT_EQ(0u, Selection().first);
 }
 
+// "100" and Enter showed 0x100 on the view's bottom row, half visible, the
+// view running from 000000C8: the typed address's row leads the view, unless
+// it lies on the last page, which keeps its rows filled.
+TEST_F(StorageBar, TypedAddressLeadsTheView)
+{
+    PowerOn();
+    CMyHexEdit& hex = pBar->HexEdit();
+    const UINT64 nRow = hex.GetLayout().nBytesPerRow;
+    ASSERT_GT(nRow, 0u);
+    RECT rc;
+    hex.GetClientRect(&rc);
+    const UINT64 nPageRows = (UINT64)(rc.bottom / hex.GetCellSize().cy);
+    ASSERT_GT(nPageRows, 2u);
+    const UINT64 nLastTop = ((k4M + nRow - 1) / nRow - nPageRows) * nRow;
+    auto rowOf = [&](UINT64 n) { return n - n % nRow; };
+    const struct {
+        const char* pszTyped;
+        UINT64 nSelected, nTop;
+    } cases[] = {
+        {"100", 0x100, rowOf(0x100)},
+        {"300010", 0x300010, rowOf(0x300010)},   // beyond the first window
+        {"40", 0x40, rowOf(0x40)},               // back up
+        {"3FFFF0", 0x3FFFF0, nLastTop},          // the last page stays filled
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszTyped);
+        ::SetWindowTextA(Item(IDC_STORAGE_ADDRESS), c.pszTyped);
+        PressKey(Item(IDC_STORAGE_ADDRESS), VK_RETURN);
+        EXPECT_EQ(c.nSelected, Selection().first);
+        EXPECT_EQ(c.nTop, hex.GetTopAddress());
+        EXPECT_LE(hex.GetCaretPoint().y + hex.GetCellSize().cy, rc.bottom) << "the row whole in view";
+        EXPECT_EQ(hex.m_hWnd, ::GetFocus());
+        // The bytes shown at the top are the stand-in's.
+        hex.UpdateWindow();
+        BYTE expected[16];
+        FillStandinStorage(expected, sizeof expected, c.nTop);
+        EXPECT_EQ(0, memcmp(expected, pBar->Buffer() + (c.nTop - pBar->Window().Offset()), sizeof expected));
+    }
+}
+
 TEST_F(StorageBar, TypingInBothPanesChangesTheStandinsMemory)
 {
     PowerOn();
