@@ -130,7 +130,7 @@ void CFrameWnd::ShareRoomAmongSides(const CRect& rcRoom)
 {
     CDockBar* pDocks[4] = {};
     std::vector<DockRowNeed> across[2];  // the rows of top and bottom, the columns of left and right
-    int nBandLength = 0;                // what the left and right columns need between top and bottom
+    int nBandLength = 0;                // the least the left and right columns need between top and bottom
     for (int i = 0; i < 4; i++) {
         pDocks[i] = DYNAMIC_DOWNCAST(CDockBar, GetControlBar(kSides[i].nID));
         if (!pDocks[i] || !pDocks[i]->m_hWnd || !(pDocks[i]->GetStyle() & WS_VISIBLE))
