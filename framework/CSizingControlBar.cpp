@@ -323,6 +323,12 @@ CSize CSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     m_bParentSizing = FALSE;
     CSize size = bHorz ? m_szHorz : m_szVert;
     CSize minSize = bHorz ? m_szMinHorz : m_szMinVert;
+    // Along its row the length the row's sharing gave counts, cut or not.
+    const CSize cutSize = CalcMinimumLayout(bHorz);
+    if (bHorz)
+        minSize.cx = cutSize.cx;
+    else
+        minSize.cy = cutSize.cy;
     return CSize(std::max(size.cx, minSize.cx), std::max(size.cy, minSize.cy));
 }
 
@@ -353,6 +359,11 @@ CSize CSizingControlBar::CalcMinimumLayout(BOOL bHorz)
     if (LockedWidth(m_dwSCBStyle))
         size.cx = kMinDockedCx;
     if (LockedHeight(m_dwSCBStyle))
+        size.cy = kMinDockedCy;
+    // Along its row a bar gives way to the caption with its buttons too.
+    if (bHorz)
+        size.cx = kMinDockedCx;
+    else
         size.cy = kMinDockedCy;
     return size;
 }

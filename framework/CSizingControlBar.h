@@ -92,8 +92,8 @@ public:
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     // The minimum docked size of that orientation; an extent the bar's style
-    // fixes may still be cut down to the caption's buttons, unless the bar
-    // is kept whole (SetCuttable).
+    // fixes, and the length along its row, may still be cut down to the
+    // caption's buttons, unless the bar is kept whole (SetCuttable).
     CSize CalcMinimumLayout(BOOL bHorz) override;
     // Whether a frame short of room may cut the bar's fixed extent (by default
     // it may): a bar whose every line matters is kept whole.

@@ -81,8 +81,19 @@ int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
                          pSizing->m_bKeepSize != FALSE});
         nRowWidth = std::max(nRowWidth, (int)(bHorz ? size.cy : size.cx));
     }
-    if (DockRowShare(items, nTotal) != kDockShareDone)
-        return 1;
+    if (DockRowShare(items, nTotal) != kDockShareDone) {
+        // A row shorter than its bars' minimums (a side column in a small
+        // window): each bar gives what it has above its minimum, then all
+        // are cut alike, each down to its caption.
+        for (size_t k = 0; k < bars.size(); k++) {
+            CSize cutSize = bars[k]->CalcMinimumLayout(bHorz);
+            items[k].nLength = std::min(items[k].nLength, items[k].nMinLength);
+            items[k].nMinLength = bHorz ? cutSize.cx : cutSize.cy;
+            items[k].bKeepSize = false;
+        }
+        if (DockRowShare(items, nTotal) != kDockShareDone)
+            return 1;
+    }
     for (size_t k = 0; k < bars.size(); k++) {
         CSize& size = bHorz ? bars[k]->m_szHorz : bars[k]->m_szVert;
         (bHorz ? size.cx : size.cy) = items[k].nLength;

@@ -227,7 +227,9 @@ void CDynDisplayAlterDlgBar::ApplyAppearance()
     if (m_AddrEdit.m_hWnd) {
         m_AddrEdit.SendMessage(WM_SETFONT, (WPARAM)(HFONT)*m_pFont, TRUE);
         m_AddrEdit.SendMessage(EM_SETREADONLY, IsRunningAndReady() ? FALSE : TRUE);
-        m_AddrEdit.EnableWindow(TRUE);
+        // Storage that cannot be read, or a search under way, keeps the
+        // field disabled: a new look changes nothing of that.
+        m_AddrEdit.EnableWindow(!m_bUnreadable && !m_bSearchRunning);
     }
     if (m_HexEdit.m_hWnd) {
         HEPARMS parms;
@@ -428,7 +430,7 @@ void CDynDisplayAlterDlgBar::WriteBytes(UINT64 nAddress, const BYTE* pData, UINT
 }
 
 // Enter in the address field: the address, clamped to the last one, shown
-// selected in the view. Nothing while no storage is known.
+// selected in the view's first row. Nothing while no storage is known.
 void CDynDisplayAlterDlgBar::JumpToAddress()
 {
     if (m_nStorageAddress == 0)
@@ -444,6 +446,9 @@ void CDynDisplayAlterDlgBar::JumpToAddress()
     if (bClamped)
         m_AddrEdit.SetWindowText(FormatStorageAddress(nAddress, m_window.StorageSize()));
     m_HexEdit.SetSel(nAddress, nAddress);
+    // The row asked for leads the view, not the row that scrolling into
+    // view would leave at its bottom edge.
+    m_HexEdit.ScrollAddressToTop(nAddress);
     m_HexEdit.SetFocus();
 }
 

@@ -125,9 +125,23 @@ void CDynStatusLineDlgBar::LayoutStatusFields()
     }
 }
 
-LRESULT CDynStatusLineDlgBar::OnLayoutStatusFields(WPARAM, LPARAM)
+bool CDynStatusLineDlgBar::FieldWidthChanged(int nField)
 {
-    LayoutStatusFields();
+    if (!g_pView || nField < 0 || nField >= kStatusFieldCount || !m_pFields[nField]->m_hWnd)
+        return false;
+    if (!g_pView->Settings().m_bPartVisible[nField])
+        return false;
+    CRect rc;
+    m_pFields[nField]->GetWindowRect(&rc);
+    return MeasureControlText(m_pFields[nField]).cx != rc.Width();
+}
+
+// wParam 0: lay out; a field number + 1: that field's text changed, laid
+// out when its width did.
+LRESULT CDynStatusLineDlgBar::OnLayoutStatusFields(WPARAM wp, LPARAM)
+{
+    if (wp == 0 || FieldWidthChanged((int)wp - 1))
+        LayoutStatusFields();
     return 0;
 }
 

@@ -26,6 +26,9 @@ public:
     void LayoutStatusFields();
     // The extent of the control's text in its own font (0 by 0 without one).
     virtual CSize MeasureControlText(CWnd* pCtl);
+    // True when field nField is shown and its text no longer has the
+    // field's width: a text as long as before may be wider or narrower.
+    bool FieldWidthChanged(int nField);
     HWND GetField(int nField) const { return m_pFields[nField]->m_hWnd; }
     HWND GetSpin() const { return m_hSpin; }
     // The processor the status line shows: the last one asked for, or the

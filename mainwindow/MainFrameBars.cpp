@@ -137,7 +137,10 @@ bool CMainFrame::CreateBars()
         if (!kMainBars[i].bAnyEdge)
             pBar->ModifyBarSizingStyle(0, SCBS_FIXED_HEIGHT);
     }
-    // The command line is never cut to its caption when the window is short of room.
+    // The operator's control panel and command line are never cut to their
+    // captions when the window is short of room: the side columns, then the
+    // other rows, give way first.
+    m_wndControlsBar.SetCuttable(FALSE);
     m_wndCmdLineBar.SetCuttable(FALSE);
     return true;
 }

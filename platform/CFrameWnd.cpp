@@ -114,6 +114,10 @@ void CFrameWnd::RecalcLayout(BOOL)
     HWND hView = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST);
     if (hView)
         ::MoveWindow(hView, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
+    if (m_bRedrawBarsAfterLayout) {
+        m_bRedrawBarsAfterLayout = false;
+        RedrawDockedBars();
+    }
     m_bInRecalcLayout = FALSE;
 }
 

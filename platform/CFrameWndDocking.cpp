@@ -130,7 +130,7 @@ void CFrameWnd::ShareRoomAmongSides(const CRect& rcRoom)
 {
     CDockBar* pDocks[4] = {};
     std::vector<DockRowNeed> across[2];  // the rows of top and bottom, the columns of left and right
-    int nBandLength = 0;                // what the left and right columns need between top and bottom
+    int nBandLength = 0;                // the least the left and right columns need between top and bottom
     for (int i = 0; i < 4; i++) {
         pDocks[i] = DYNAMIC_DOWNCAST(CDockBar, GetControlBar(kSides[i].nID));
         if (!pDocks[i] || !pDocks[i]->m_hWnd || !(pDocks[i]->GetStyle() & WS_VISIBLE))
@@ -302,11 +302,26 @@ void CFrameWnd::ApplyFloatingDelayShows()
     }
 }
 
+// A bar shown or hidden moves whole rows and sides of bars, and the dock
+// bars under them: the bits the system copies along with a moved window are
+// not always what it shows once laid out (a row half the height it was cut
+// from), so the bars are painted whole, their captions included.
+void CFrameWnd::RedrawDockedBars()
+{
+    for (const SideInfo& side : kSides) {
+        CControlBar* pDock = GetControlBar(side.nID);
+        if (pDock && pDock->m_hWnd && (pDock->GetStyle() & WS_VISIBLE))
+            ::RedrawWindow(pDock->m_hWnd, nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
+}
+
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
 {
     if (!pBar || !pBar->m_hWnd)
         return;
     pBar->DelayShow(bShow);
+    m_bRedrawBarsAfterLayout = true;
     if (bDelay) {
         DelayRecalcLayout();
         return;

@@ -279,6 +279,12 @@ void CHexEdit::ScrollToRow(UINT64 nRow)
     PlaceCaret();
 }
 
+void CHexEdit::ScrollAddressToTop(UINT64 nAddress)
+{
+    if (m_hWnd && m_layout.nBytesPerRow)
+        ScrollToRow(nAddress / m_layout.nBytesPerRow);
+}
+
 void CHexEdit::EnsureCaretVisible()
 {
     UINT64 nRow = m_caret.nAddress / m_layout.nBytesPerRow;

@@ -106,6 +106,9 @@ public:
     void SetActivePane(HexPane pane);
     // The first address shown.
     UINT64 GetTopAddress() const { return m_nTopRow * m_layout.nBytesPerRow; }
+    // Shows the row of nAddress first, as far as the data lets the last page
+    // fill (a row on the last page stays where that page puts it).
+    void ScrollAddressToTop(UINT64 nAddress);
     const HexEditLayout& GetLayout() const { return m_layout; }
     // One character cell in pixels.
     CSize GetCellSize() const { return m_cell; }

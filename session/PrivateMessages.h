@@ -85,7 +85,9 @@ const UINT WM_STORAGE_REREAD = WM_APP + 0xD1;
 // View to main frame: rebuild the status bar with (wParam 1) or without (0)
 // the status-line panes (CMainFrame::RebuildStatusBar).
 const UINT WM_REBUILD_STATUS_BAR = WM_APP + 0xE6;
-// View to the status line bar: lay its fields out again.
+// View to the status line bar: lay its fields out again (wParam 0), or,
+// with wParam a field number + 1 whose text changed, when that field is no
+// longer as wide as its text.
 const UINT WM_LAYOUT_STATUS_FIELDS = WM_APP + 0xE7;
 // View to main frame: the console's colours or font changed; the command
 // line takes its plain colours and font.

@@ -218,15 +218,15 @@ void CVornGUIView::ShowStatusPart(int nPart)
     CString strText = m_router.TakePart(nPart).c_str();
     if (strText == m_strShownPart[nPart])
         return;
-    bool bLengthChanged = strText.GetLength() != m_strShownPart[nPart].GetLength();
     m_strShownPart[nPart] = strText;
     HWND hCtl = m_receivers.hStatusParts[nPart];
     if (hCtl && ::IsWindow(hCtl))
         ::SetWindowTextA(hCtl, strText);
-    // A field as wide as its text: the row is laid out again.
+    // A field as wide as its text: the row is laid out again when the width
+    // changed, which in a proportional font a text of the same length may do.
     HWND hBar = m_receivers.hStatusLineBar;
-    if (bLengthChanged && hBar && ::IsWindow(hBar))
-        ::SendMessageA(hBar, WM_LAYOUT_STATUS_FIELDS, 0, 0);
+    if (hBar && ::IsWindow(hBar))
+        ::SendMessageA(hBar, WM_LAYOUT_STATUS_FIELDS, (WPARAM)nPart + 1, 0);
     SetStatusBarPane(nPart);
 }
 

@@ -286,6 +286,30 @@ TEST_F(ConsoleBarsFixture, StatusFieldsStandInTheUsersOrderAndCopyInIt)
     EXPECT_STREQ("SIOS=0 MIPS=0 instcount=0 ........ CP?? PSW=???????? ???????? ????????????????", strClip);
 }
 
+// In a proportional status font the MIPS field kept the width of its first
+// text: "MIPS=   0.00" and "MIPS= 417.53" have the same length, so the field
+// was not laid out again, the wider text wrapped and only "MIPS=" showed.
+// Each field is as wide as its text whenever its text changes.
+TEST_F(ConsoleBarsFixture, FieldsFollowTheirTextsWidthInAProportionalFont)
+{
+    ProfileWriteString("Settings", "StatusFontName", "Tahoma");
+    OpenFrame();
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUSLINE_BAR);
+    SLineSource err;  // the emulator's standard error
+    for (const char* pszLine : {"MIPS=   0.00", "MIPS= 417.53", "MIPS=   1.11", "SIOS=     0", "SIOS= 98765"}) {
+        g_pView->Router().RouteLine(err, pszLine);
+        const int nField = pszLine[0] == 'M' ? 3 : 4;
+        g_pView->SendMessage(WM_STATUSPART0_CHANGED + nField);  // as the reader's posted message
+        CWnd* pField = CWnd::FromHandle(StatusBar().GetField(nField));
+        CString strShown;
+        pField->GetWindowText(strShown);
+        ASSERT_STREQ(pszLine, strShown);
+        CRect rc;
+        pField->GetWindowRect(&rc);
+        EXPECT_EQ(StatusBar().MeasureControlText(pField).cx, rc.Width()) << pszLine;
+    }
+}
+
 TEST_F(ConsoleBarsFixture, HiddenFieldsAreHiddenAndShowOnStatusBarToggles)
 {
     ProfileWriteString("Settings", "StatLineSeePart", "00000");

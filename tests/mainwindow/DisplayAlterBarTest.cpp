@@ -238,6 +238,27 @@ TEST_F(StorageBar, ShowsTheStandinsBytesAndMovesItsWindow)
     EXPECT_EQ(0u, Selection().first);
 }
 
+// "100" and Enter showed 0x100 on the view's bottom row, half visible, the
+// view running from 000000C8: the typed address's row leads the view, unless
+// it lies on the last page, which keeps its rows filled.
+TEST_F(StorageBar, TypedAddressLeadsTheView)
+{
+    PowerOn();
+    CMyHexEdit& hex = pBar->HexEdit();
+    const UINT64 nRow = hex.GetLayout().nBytesPerRow;
+    RECT rc;
+    hex.GetClientRect(&rc);
+    const UINT64 nLastTop = ((k4M + nRow - 1) / nRow - (UINT64)(rc.bottom / hex.GetCellSize().cy)) * nRow;
+    const std::pair<const char*, UINT64> cases[] = {
+        {"100", 0x100 - 0x100 % nRow}, {"300010", 0x300010 - 0x300010 % nRow}, {"3FFFF0", nLastTop}};
+    for (const auto& [pszTyped, nTop] : cases) {
+        ::SetWindowTextA(Item(IDC_STORAGE_ADDRESS), pszTyped);
+        PressKey(Item(IDC_STORAGE_ADDRESS), VK_RETURN);
+        EXPECT_EQ(nTop, hex.GetTopAddress()) << pszTyped;
+        EXPECT_LE(hex.GetCaretPoint().y + hex.GetCellSize().cy, rc.bottom) << pszTyped << ": its row whole in view";
+    }
+}
+
 TEST_F(StorageBar, TypingInBothPanesChangesTheStandinsMemory)
 {
     PowerOn();
@@ -341,6 +362,10 @@ TEST_F(StorageBar, StorageItCannotReadIsShownAsUnavailable)
     EXPECT_TRUE(pBar->IsStorageUnreadable());
     EXPECT_EQ(0u, pBar->HexEdit().GetParms().nDataSize);
     EXPECT_EQ("Vornamic main storage cannot be read.", Text(Item(IDC_STORAGE_HEXEDIT)));
+    EXPECT_FALSE(::IsWindowEnabled(Item(IDC_STORAGE_HEXEDIT)));
+    EXPECT_FALSE(::IsWindowEnabled(Item(IDC_STORAGE_ADDRESS)));
+    // A new look (any OK of the preferences) leaves both disabled.
+    pBar->SetLook(pBar->GetLook());
     EXPECT_FALSE(::IsWindowEnabled(Item(IDC_STORAGE_HEXEDIT)));
     EXPECT_FALSE(::IsWindowEnabled(Item(IDC_STORAGE_ADDRESS)));
     // Power off: the bar is off as before any power-on, without the text.

@@ -60,7 +60,11 @@ const std::vector<UINT> kEveryHiddenBar = {
 
 // The 32-bit general and control, 64-bit general and vector register bars
 // in the first start's window left the console no height, hid the Percent
-// and Device List bars, and the vector bar covered the command line.
+// and Device List bars, and the vector bar covered the command line. In a
+// small window (565 x 424) the control panel became a 20-pixel sliver while
+// the left column kept its bars whole and the Device List vanished: the side
+// columns, then the other rows, give way before the control panel and the
+// command line.
 TEST_F(FrameFixture, DockedBarsNeverOverlapAndTheConsoleKeepsItsLines)
 {
     const BarsCase cases[] = {
@@ -69,6 +73,11 @@ TEST_F(FrameFixture, DockedBarsNeverOverlapAndTheConsoleKeepsItsLines)
         {"every bar, narrow window", 720, 750, kEveryHiddenBar},
         {"four register bars and storage, small window", 700, 640,
          {ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_GREGS64_BAR, ID_VIEW_VREGS_BAR, ID_VIEW_STORAGE_BAR}},
+        {"first start's bars, 565 x 424", 565, 424, {}},
+        {"storage, 565 x 424", 565, 424, {ID_VIEW_STORAGE_BAR}},
+        {"storage, 565 x 410", 565, 410, {ID_VIEW_STORAGE_BAR}},
+        {"status line, two register bars and storage, 600 x 520", 600, 520,
+         {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_STORAGE_BAR}},
     };
     for (const BarsCase& c : cases) {
         SCOPED_TRACE(c.pszName);
@@ -118,10 +127,13 @@ TEST_F(FrameFixture, DockedBarsNeverOverlapAndTheConsoleKeepsItsLines)
                                      << titles[b] << " " << Text(shown[b]);
             }
         }
-        // The command line is never cut.
-        RECT rcCmd;
-        pFrame->m_wndCmdLineBar.GetWindowRect(&rcCmd);
-        EXPECT_EQ(rcCmd.bottom - rcCmd.top, pFrame->m_wndCmdLineBar.GetDockedSize(TRUE).cy);
+        // The control panel and the command line are never cut.
+        for (int i : {2, 3}) {  // the control panel and the command line
+            RECT rcWhole;
+            pFrame->GetMainBar(i)->GetWindowRect(&rcWhole);
+            EXPECT_EQ(rcWhole.bottom - rcWhole.top, pFrame->GetMainBar(i)->GetDockedSize(TRUE).cy)
+                << kMainBars[i].pszTitle;
+        }
         // The console: eight lines, clear of every bar.
         RECT rcView;
         g_pView->GetWindowRect(&rcView);

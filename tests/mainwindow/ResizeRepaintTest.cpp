@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "mainwindow/SessDescDlg.h"
+#include "session/RegisterFields.h"
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/support/StalePixels.h"
@@ -98,6 +99,26 @@ TEST_F(ResizeRepaint, WiderSessionDescriptionShowsNoStalePixelsAndTheGripClearOf
                   return false;
               }));
     EXPECT_EQ("", strSeen);
+}
+
+// Showing the System Status bar left the first row of the register bars
+// below it cut in half until their values changed: every bar shows as
+// freshly painted after another bar is shown or hidden.
+TEST_F(ResizeRepaint, BarsShownOrHiddenLeaveTheOthersWhole)
+{
+    OpenFrameWithPanel();
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_GREGS_BAR);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_CREGS_BAR);
+    SLineSource err;  // the emulator's standard error
+    g_pView->Router().RouteLine(err, "GR0-3=0000000A 00000002 00000003 00000004");
+    for (int i = 0; i < kRegisterFieldCount; ++i)
+        g_pView->SendMessage(RegisterField(i).nMessage);
+    Pump();
+    for (UINT nCmd : {ID_VIEW_STATUSLINE_BAR, ID_VIEW_STATUSLINE_BAR, ID_VIEW_CONTROLS_BAR, ID_VIEW_STORAGE_BAR,
+                      ID_VIEW_FREGS_BAR}) {
+        pFrame->SendMessage(WM_COMMAND, nCmd);
+        EXPECT_EQ("", vorntest::StalePixelsIn(pFrame->m_hWnd, WindowRect(pFrame->m_hWnd))) << "View command " << nCmd;
+    }
 }
 
 // For a picture: VORN_SHOW_RESIZED_MS keeps the maximised main window with
