@@ -124,6 +124,11 @@ protected:
     bool IsSysgNumberShown() const { return m_bSysgNumberShown; }
     // Adding only: the router reports the file used by another device.
     bool CheckFileNotInUse(CDataExchange* pDX, const CString& strFile, UINT nCtrl, const char* pszTitle);
+    // The output file's check (DDV_OutputFile) with its overwrite question;
+    // a relative folder is looked at below the view's configuration's
+    // folder, where the emulator will write.
+    bool CheckOutputFile(CDataExchange* pDX, const CString& strDir, const CString& strFile, UINT nCtrl,
+                         const char* pszTitle);
     // The balloon on a control, titled pszTitle; fails the exchange.
     bool Refuse(CDataExchange* pDX, UINT nCtrl, const char* pszTitle, const char* pszText);
     // The selected type name ("" without a selection).

@@ -1,6 +1,7 @@
 // DeviceDialogRulesTest.cpp: which dialog edits a device, the folder each
 // caller starts it in, the type list's choice, the type texts and the
-// device-number check with its messages.
+// device-number check with its messages, and device file names split into
+// folder and file.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -79,6 +80,30 @@ TEST(DeviceDialogStartFolder, ByCallerAndClass)
     for (const auto& r : rows)
         EXPECT_STREQ(r.pszFolder, DeviceDialogStartFolder(r.eCaller, r.eKind, r.pszFile, f))
             << r.eCaller << " " << r.eKind << " " << r.pszFile;
+}
+
+// A full name is made whole; a relative one is split as written, so that
+// it joins back unchanged; its output check looks below the configuration.
+TEST(DeviceFileName, FullNamesSplitWholeRelativeOnesAsWritten)
+{
+    const struct { const char* pszName; const char* pszDir; const char* pszFile; const char* pszCheckDir; } rows[] = {
+        {"C:\\prt\\a.txt", "C:\\prt\\", "a.txt", "C:\\prt\\"},
+        {"C:/prt/../prt/a.txt", "C:\\prt\\", "a.txt", "C:\\prt\\"},
+        {"\\\\server\\share\\a.txt", "\\\\server\\share\\", "a.txt", "\\\\server\\share\\"},
+        {"print.txt", "", "print.txt", "C:\\cnf\\"},
+        {"out\\p.txt", "out\\", "p.txt", "C:\\cnf\\out\\"},
+        {"out/p.txt", "out/", "p.txt", "C:\\cnf\\out/"},
+        {"..\\p.txt", "..\\", "p.txt", "C:\\cnf\\..\\"},
+    };
+    for (const auto& r : rows) {
+        CString strDir, strFile;
+        SplitDeviceFileName(r.pszName, strDir, strFile);
+        EXPECT_STREQ(r.pszDir, strDir) << r.pszName;
+        EXPECT_STREQ(r.pszFile, strFile) << r.pszName;
+        EXPECT_STREQ(r.pszCheckDir, DeviceFileCheckFolder(strDir, "C:\\cnf")) << r.pszName;
+    }
+    // No configuration folder known: the relative folder as it is.
+    EXPECT_STREQ("out\\", DeviceFileCheckFolder("out\\", ""));
 }
 
 TEST(DeviceTypeList, SplitKeepsOrderAndDropsEmptyParts)
