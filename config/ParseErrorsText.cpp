@@ -9,7 +9,7 @@ CString Shown(const CString& strLine)
     return strLine.GetLength() <= kParseErrorsLineChars ? strLine : strLine.Left(kParseErrorsLineChars) + "...";
 }
 
-// "... N more <what> not shown." once entries are left out.
+// "... N more <what> not shown" and the hint, once entries are left out.
 void AddLeftOut(CString& strText, INT_PTR nLeftOut, const char* pszWhat, const char* pszHint)
 {
     if (nLeftOut <= 0)
@@ -27,7 +27,7 @@ CString BuildParseErrorsText(const CStringArray& errors, const CStringArray& lin
     INT_PTR nError = 0;
     for (; nError < errors.GetSize() && strText.GetLength() < kParseErrorsErrorChars; nError++)
         strText += Shown(errors[nError]) + "\r\n";
-    AddLeftOut(strText, errors.GetSize() - nError, "errors", ".");
+    AddLeftOut(strText, errors.GetSize() - nError, "messages", ".");
     strText += "\r\n";
     CString strLine;
     INT_PTR nLine = 0;

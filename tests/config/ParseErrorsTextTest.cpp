@@ -25,7 +25,7 @@ TEST(ParseErrorsText, ManyLinesWidenTheNumber)
     EXPECT_NE(strText.Find("\r\n99: x\r\n100: x\r\n"), -1);
 }
 
-// A binary file read as a configuration: thousands of errors and lines, one
+// A binary file read as a configuration: thousands of messages and lines, one
 // line longer than any screen. The errors come first within their share,
 // the lines fill the rest, and each part says how much it leaves out.
 TEST(ParseErrorsText, AHugeFileIsShownWithinTheBoundsAndSaysWhatItLeavesOut)
@@ -46,7 +46,7 @@ TEST(ParseErrorsText, AHugeFileIsShownWithinTheBoundsAndSaysWhatItLeavesOut)
         nLinesShown++;
     ASSERT_GT(nErrorsShown, 100);
     CString strErrorsLeft, strLinesLeft;
-    strErrorsLeft.Format("\r\n... %d more errors not shown.\r\n\r\n 1: %s...\r\n 2: \x01garbage\x7F\r\n",
+    strErrorsLeft.Format("\r\n... %d more messages not shown.\r\n\r\n 1: %s...\r\n 2: \x01garbage\x7F\r\n",
                          5000 - nErrorsShown, CString('\xE9', kParseErrorsLineChars).GetString());
     strLinesLeft.Format("\r\n... %d more lines not shown: Edit opens the whole file.\r\n",
                         5000 - 1 - nLinesShown);
