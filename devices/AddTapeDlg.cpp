@@ -193,7 +193,7 @@ bool CAddTapeDlg::ValidateFields(CDataExchange* pDX)
         return false;
     if (GetTapeFileType(m_strFileName) == TAPE_SCSI)
         return true;
-    return DDV_InputFile(pDX, m_strFileName, IDC_TAPEDRV_FILE, "Filename");
+    return CheckInputFile(pDX, m_strFileName, IDC_TAPEDRV_FILE, "Filename");
 }
 
 void CAddTapeDlg::BuildArguments()

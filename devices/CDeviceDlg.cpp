@@ -165,6 +165,16 @@ bool CDeviceDlg::CheckOutputFile(CDataExchange* pDX, const CString& strDir, cons
     return DDV_OutputFile(pDX, DeviceFileCheckFolder(strDir, strConfigFolder), strFile, (int)nCtrl, pszTitle);
 }
 
+bool CDeviceDlg::CheckInputFile(CDataExchange* pDX, CString& strFile, UINT nCtrl, const char* pszTitle)
+{
+    TrimBlanks(strFile);
+    if (strFile.IsEmpty() || !IsRelativeFolder(strFile))
+        return DDV_InputFile(pDX, strFile, (int)nCtrl, pszTitle);
+    CString strConfigFolder = g_pView ? g_pView->GetConfig().m_strFolder : CString();
+    CString strLookedAt = DeviceFileCheckFolder(strFile, strConfigFolder);
+    return DDV_InputFile(pDX, strLookedAt, (int)nCtrl, pszTitle);
+}
+
 bool CDeviceDlg::Refuse(CDataExchange* pDX, UINT nCtrl, const char* pszTitle, const char* pszText)
 {
     pDX->PrepareEditCtrl((int)nCtrl);

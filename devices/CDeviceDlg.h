@@ -129,6 +129,10 @@ protected:
     // folder, where the emulator will write.
     bool CheckOutputFile(CDataExchange* pDX, const CString& strDir, const CString& strFile, UINT nCtrl,
                          const char* pszTitle);
+    // The input file's check (DDV_InputFile), which makes a full name whole.
+    // A relative name is the emulator's: it is looked for below the view's
+    // configuration's folder and kept as written.
+    bool CheckInputFile(CDataExchange* pDX, CString& strFile, UINT nCtrl, const char* pszTitle);
     // The balloon on a control, titled pszTitle; fails the exchange.
     bool Refuse(CDataExchange* pDX, UINT nCtrl, const char* pszTitle, const char* pszText);
     // The selected type name ("" without a selection).

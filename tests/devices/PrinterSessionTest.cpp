@@ -171,7 +171,10 @@ TEST_F(PrinterSession, ReinitialisingUnchangedSendsTheStatementAsConfigured)
         {0x000D, "000D 3525 pch.txt ascii", "devinit 000D pch.txt ascii"},
         {0x000E, "000E 1403 print.txt crlf", "devinit 000E print.txt crlf"},
         {0x000F, "000F 3211 out\\p.txt fcb=fcb2std2", "devinit 000F out\\p.txt fcb=fcb2std2"},
+        // Checked for in the configuration's folder.
+        {0x0580, "0580 3420 t.aws maxsizeM=170 eotmargin=131072", "devinit 0580 t.aws maxsizeM=170 eotmargin=131072"},
     };
+    dir.Write("t.aws", std::string("\x10\x00\x00\x00\xA0\x00", 6));
     CVornConfigFile cfg;
     CString strError;
     for (const auto& row : rows)
@@ -182,17 +185,21 @@ TEST_F(PrinterSession, ReinitialisingUnchangedSendsTheStatementAsConfigured)
     ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
     StartEmulator("--no-devlist");
     Queue(0, {Entry("000D", "3525", "PCH", "0000", "pch.txt"), Entry("000E", "1403", "PRT", "0000", "print.txt"),
-              Entry("000F", "3211", "PRT", "0000", "out\\p.txt")});
+              Entry("000F", "3211", "PRT", "0000", "out\\p.txt"), Entry("0580", "3420", "TAPE", "0000", "t.aws")});
     ASSERT_TRUE(PumpUntilReady());
     ASSERT_FALSE(pView->IsConfigModified());
     for (const auto& row : rows) {
         ::SetCurrentDirectoryA("C:\\prt");  // the log folder, say, after start-up
         ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem((int)row.dwKey))) << row.pszStmt;
+        std::string strBalloon;
         vorntest::DialogDriver driver([&](HWND h) {
-            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            ::SendMessageA(h, WM_COMMAND, IDOK, 0);
+            if (!(strBalloon = TakeBalloon()).empty())
+                ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
             return false;
         });
         pBar->SendMessage(WM_COMMAND, ID_DEVLIST_REINIT);
+        EXPECT_EQ("", strBalloon) << row.pszStmt;
         EXPECT_TRUE(WaitFor(row.pszSent)) << row.pszStmt;
     }
     EXPECT_FALSE(pView->IsConfigModified());
