@@ -56,8 +56,8 @@ CString FolderPartOf(const CString& strFileName);
 void SplitDeviceFileName(const CString& strName, CString& strDir, CString& strFile);
 // True for a folder text that names no drive and no root ("", "out\").
 bool IsRelativeFolder(const CString& strDir);
-// The folder an output check looks in: a relative one below the
-// configuration's folder when that is known; any other as it is.
+// Where a check looks for a relative folder or file name: below the
+// configuration's folder when that is known; any other name as it is.
 CString DeviceFileCheckFolder(const CString& strDir, const CString& strConfigFolder);
 
 // The non-empty entries of a ";"-separated type list, in order.
