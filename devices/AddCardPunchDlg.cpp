@@ -5,8 +5,8 @@
 #include "config/FieldValidators.h"
 #include "config/FileDialogs.h"
 #include "devices/DeviceCommandForms.h"
+#include "devices/DeviceDialogRules.h"
 #include "platform/BrowseForDirectory.h"
-#include "platform/CSplitPath.h"
 #include "platform/DDX.h"
 #include "platform/PathFunctions.h"
 #include "platform/TextFunctions.h"
@@ -36,16 +36,15 @@ END_MESSAGE_MAP()
 CAddCardPunchDlg::CAddCardPunchDlg(CWnd* pParent) : CDeviceDlg(IDD, kPunchClass, pParent) {}
 
 // The file name splits into folder and name (an empty one: the current
-// folder); the option words count in any case.
+// folder; a relative one keeps its relative folder); the option words
+// count in any case.
 void CAddCardPunchDlg::LoadDevice()
 {
     if (m_Device.m_strFirstArg.IsEmpty()) {
         m_strDir = WindowsizedDirectory(GetStdCurrentDirectory(), true);
         m_strFile.Empty();
     } else {
-        CSplitPath split(m_Device.m_strFirstArg);
-        m_strDir = split.GetFullPathOnly();
-        m_strFile = split.GetFileNameAndExt();
+        SplitDeviceFileName(m_Device.m_strFirstArg, m_strDir, m_strFile);
         m_strOwnFile = JoinOutputPath(m_strDir, m_strFile);
     }
     CString strArgs = m_Device.m_strOtherArgs;
@@ -86,7 +85,7 @@ bool CAddCardPunchDlg::ValidateFields(CDataExchange* pDX)
         return false;
     if (!m_bAdd && !m_strOwnFile.IsEmpty() && OutputPath().CompareNoCase(m_strOwnFile) == 0)
         return true;
-    return DDV_OutputFile(pDX, m_strDir, m_strFile, IDC_PCH_FILE, "Output Filename");
+    return CheckOutputFile(pDX, m_strDir, m_strFile, IDC_PCH_FILE, "Output Filename");
 }
 
 void CAddCardPunchDlg::BuildArguments()

@@ -146,7 +146,7 @@ bool CAddDasdDlg::ValidateFileNames(CDataExchange* pDX)
 {
     if (IsRemoteName())
         return true;
-    if (!DDV_InputFile(pDX, m_strFileName, IDC_DASDDEV_FILE, "Filename"))
+    if (!CheckInputFile(pDX, m_strFileName, IDC_DASDDEV_FILE, "Filename"))
         return false;
     if (!CheckFileNotInUse(pDX, m_strFileName, IDC_DASDDEV_FILE, "Filename"))
         return false;

@@ -60,6 +60,7 @@ void CAddPrinterDlg::LoadDevice()
     m_fields.nPort = g_nDefSockdevPrinterPortnum;
     ParsePrinterArguments(m_Device.m_strFirstArg, m_Device.m_strOtherArgs,
                           WindowsizedDirectory(GetStdCurrentDirectory(), true), m_fields);
+    m_bHadChannelSettings = !m_fields.strChannelSettings.IsEmpty();
     m_strOwnFile.Empty();
     if (!m_fields.bSockdev && !IsPipeName(m_fields.strFileName) && !m_Device.m_strFirstArg.IsEmpty())
         m_strOwnFile = OutputPath();
@@ -104,7 +105,7 @@ bool CAddPrinterDlg::ValidateFields(CDataExchange* pDX)
     return ValidateFileName(pDX) && ValidateChannelSettings(pDX) && !pDX->m_bFailed &&
            (m_fields.bSockdev || IsPipeName(m_fields.strFileName) ||
             (!m_bAdd && !m_strOwnFile.IsEmpty() && OutputPath().CompareNoCase(m_strOwnFile) == 0) ||
-            DDV_OutputFile(pDX, m_fields.strOutputDir, m_fields.strFileName, IDC_PCH_FILE, "Output File"));
+            CheckOutputFile(pDX, m_fields.strOutputDir, m_fields.strFileName, IDC_PCH_FILE, "Output File"));
 }
 
 bool CAddPrinterDlg::ValidateFileName(CDataExchange* pDX)
@@ -135,8 +136,14 @@ bool CAddPrinterDlg::CheckPort(CDataExchange* pDX)
     return Refuse(pDX, IDC_PRT_PORT, "Port Number", strText);
 }
 
+// An empty field stands for the default of the printer's form. A printer
+// whose statement has no channel settings is given none: the emulator's
+// own default is the same, and one that does not know the word refuses the
+// whole device.
 bool CAddPrinterDlg::ValidateChannelSettings(CDataExchange* pDX)
 {
+    if (m_fields.strChannelSettings.IsEmpty() && !m_bHadChannelSettings)
+        return true;
     int nCode = CheckChannelSettings();
     if (nCode == 0)
         return true;

@@ -64,4 +64,5 @@ private:
     bool m_bKeptCrlf = false;
     bool m_bKept = false;  // socket mode holds them
     CString m_strOwnFile;  // the device's output file as handed in
+    bool m_bHadChannelSettings = false;  // the device handed in carried "fcb=" or "cctape="
 };

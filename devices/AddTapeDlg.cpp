@@ -193,7 +193,7 @@ bool CAddTapeDlg::ValidateFields(CDataExchange* pDX)
         return false;
     if (GetTapeFileType(m_strFileName) == TAPE_SCSI)
         return true;
-    return DDV_InputFile(pDX, m_strFileName, IDC_TAPEDRV_FILE, "Filename");
+    return CheckInputFile(pDX, m_strFileName, IDC_TAPEDRV_FILE, "Filename");
 }
 
 void CAddTapeDlg::BuildArguments()
@@ -238,7 +238,8 @@ void CAddTapeDlg::OnReadOnly()
         m_bReadOnly = IsChecked(IDC_TAPEDRV_READONLY);
 }
 
-// An emptied field shows "*" (no tape) at once.
+// An emptied field shows "*" (no tape) at once, selected, so that what is
+// typed next replaces it instead of ending in it.
 void CAddTapeDlg::OnFileNameChange()
 {
     if (m_bFilling)
@@ -248,6 +249,7 @@ void CAddTapeDlg::OnFileNameChange()
         m_strFileName = "*";
         m_bFilling = true;
         SetDlgItemText(IDC_TAPEDRV_FILE, m_strFileName);
+        SendDlgItemMessage(IDC_TAPEDRV_FILE, EM_SETSEL, 0, -1);
         m_bFilling = false;
     }
     UpdateControls();

@@ -3,12 +3,14 @@
 
 #include "config/DevClassIcons.h"
 #include "config/DevNum.h"
+#include "config/FieldValidators.h"
 #include "config/OverwriteConfirmation.h"
 #include "devices/DeviceDialogRules.h"
 #include "framework/HelpKeys.h"
 #include "platform/DDX.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/TextFunctions.h"
+#include "session/VornGUIView.h"
 
 namespace {
 
@@ -154,6 +156,23 @@ bool CDeviceDlg::CheckFileNotInUse(CDataExchange* pDX, const CString& strFile, U
     if (!m_bAdd || !m_pRouter || !m_pRouter->IsFileInUse(strFile))
         return true;
     return Refuse(pDX, nCtrl, pszTitle, kFileInUseMessage);
+}
+
+bool CDeviceDlg::CheckOutputFile(CDataExchange* pDX, const CString& strDir, const CString& strFile, UINT nCtrl,
+                                 const char* pszTitle)
+{
+    CString strConfigFolder = g_pView ? g_pView->GetConfig().m_strFolder : CString();
+    return DDV_OutputFile(pDX, DeviceFileCheckFolder(strDir, strConfigFolder), strFile, (int)nCtrl, pszTitle);
+}
+
+bool CDeviceDlg::CheckInputFile(CDataExchange* pDX, CString& strFile, UINT nCtrl, const char* pszTitle)
+{
+    TrimBlanks(strFile);
+    if (strFile.IsEmpty() || !IsRelativeFolder(strFile))
+        return DDV_InputFile(pDX, strFile, (int)nCtrl, pszTitle);
+    CString strConfigFolder = g_pView ? g_pView->GetConfig().m_strFolder : CString();
+    CString strLookedAt = DeviceFileCheckFolder(strFile, strConfigFolder);
+    return DDV_InputFile(pDX, strLookedAt, (int)nCtrl, pszTitle);
 }
 
 bool CDeviceDlg::Refuse(CDataExchange* pDX, UINT nCtrl, const char* pszTitle, const char* pszText)

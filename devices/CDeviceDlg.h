@@ -124,6 +124,15 @@ protected:
     bool IsSysgNumberShown() const { return m_bSysgNumberShown; }
     // Adding only: the router reports the file used by another device.
     bool CheckFileNotInUse(CDataExchange* pDX, const CString& strFile, UINT nCtrl, const char* pszTitle);
+    // The output file's check (DDV_OutputFile) with its overwrite question;
+    // a relative folder is looked at below the view's configuration's
+    // folder, where the emulator will write.
+    bool CheckOutputFile(CDataExchange* pDX, const CString& strDir, const CString& strFile, UINT nCtrl,
+                         const char* pszTitle);
+    // The input file's check (DDV_InputFile), which makes a full name whole.
+    // A relative name is the emulator's: it is looked for below the view's
+    // configuration's folder and kept as written.
+    bool CheckInputFile(CDataExchange* pDX, CString& strFile, UINT nCtrl, const char* pszTitle);
     // The balloon on a control, titled pszTitle; fails the exchange.
     bool Refuse(CDataExchange* pDX, UINT nCtrl, const char* pszTitle, const char* pszText);
     // The selected type name ("" without a selection).

@@ -44,9 +44,9 @@ void CVornDeviceStmtEditDlg::InitControls()
     m_Font.CreatePointFont(kFontPoints * 10, "Courier New");
     for (UINT nID : {IDC_DEVDLG_DEVNUM, IDC_STMT_TYPE, IDC_STMT_PARMS})
         SendDlgItemMessage((int)nID, WM_SETFONT, (WPARAM)(HFONT)m_Font, TRUE);
-    // The parameters show from their end, nothing selected.
-    int nLength = m_strParms.GetLength();
-    SendDlgItemMessage(IDC_STMT_PARMS, EM_SETSEL, (WPARAM)nLength, (LPARAM)nLength);
+    // The parameters show from their start, the caret in front, nothing
+    // selected: a long statement's beginning says what the device is.
+    SendDlgItemMessage(IDC_STMT_PARMS, EM_SETSEL, 0, 0);
     SendDlgItemMessage(IDC_STMT_PARMS, EM_SCROLLCARET);
     if (!m_bAdd)
         ::SetFocus(::GetDlgItem(m_hWnd, IDC_STMT_PARMS));

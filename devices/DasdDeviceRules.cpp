@@ -3,7 +3,7 @@
 
 #include "config/DasdModels.h"
 #include "config/FieldRules.h"
-#include "platform/CSplitPath.h"
+#include "devices/DeviceDialogRules.h"
 #include "platform/TextFunctions.h"
 
 namespace {
@@ -63,14 +63,14 @@ CString FormatRemoteDasdName(const SRemoteDasdName& name)
 
 CString ProposeShadowName(const CString& strImage)
 {
-    CSplitPath split(strImage);
-    CString strName = split.GetFileNameAndExt();
+    CString strFolder, strName;
+    SplitDeviceFileName(strImage, strFolder, strName);
     int nDot = strName.Find('.');
     if (nDot < 0)
         strName += "_Shadow_0";
     else
         strName = strName.Left(nDot) + "_Shadow_0" + strName.Mid(nDot);
-    return split.GetFullPathOnly() + strName;
+    return strFolder + strName;
 }
 
 EMinidiskCheck CheckMinidisk(DWORD nBlocks, const char* pszOrigin, const char* pszCount, DWORD& dwOrigin,

@@ -24,7 +24,8 @@ CString FormatRemoteDasdName(const SRemoteDasdName& name);
 // ---- the shadow file ----
 // The folder of the image name, then its file name with "_Shadow_0"
 // before the first dot of the name, or at its end without one
-// ("C:\dasd\vol1.cckd" gives "C:\dasd\vol1_Shadow_0.cckd").
+// ("C:\dasd\vol1.cckd" gives "C:\dasd\vol1_Shadow_0.cckd"; a relative
+// image, "vol1.cckd", a relative shadow beside it).
 CString ProposeShadowName(const CString& strImage);
 
 // ---- the minidisk of a plain FBA image ----

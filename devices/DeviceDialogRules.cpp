@@ -1,10 +1,12 @@
 // DeviceDialogRules.cpp: the device dialogs' shared rules.
 #include "devices/DeviceDialogRules.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "config/DevClass.h"
 #include "config/DevNum.h"
+#include "platform/CSplitPath.h"
 #include "platform/PathFunctions.h"
 #include "platform/TextFunctions.h"
 
@@ -53,6 +55,33 @@ CString DeviceDialogStartFolder(EDeviceDialogCaller eCaller, EDeviceDialogKind e
     case kDeviceDlgTape: return folders.strTape;
     default: return folders.strConfig;  // console, display
     }
+}
+
+bool IsRelativeFolder(const CString& strDir)
+{
+    bool bRooted = !strDir.IsEmpty() && (strDir[0] == '\\' || strDir[0] == '/');
+    bool bDrive = strDir.GetLength() >= 2 && strDir[1] == ':';
+    return !bRooted && !bDrive;
+}
+
+void SplitDeviceFileName(const CString& strName, CString& strDir, CString& strFile)
+{
+    if (!IsRelativeFolder(strName)) {
+        CSplitPath split(strName);
+        strDir = split.GetFullPathOnly();
+        strFile = split.GetFileNameAndExt();
+        return;
+    }
+    int nSep = std::max(strName.ReverseFind('\\'), strName.ReverseFind('/'));
+    strDir = strName.Left(nSep + 1);
+    strFile = strName.Mid(nSep + 1);
+}
+
+CString DeviceFileCheckFolder(const CString& strDir, const CString& strConfigFolder)
+{
+    if (!IsRelativeFolder(strDir) || strConfigFolder.IsEmpty())
+        return strDir;
+    return WindowsizedDirectory(strConfigFolder, true) + strDir;
 }
 
 void SplitDeviceTypeList(const char* pszList, CStringArray& types)

@@ -47,6 +47,19 @@ CString DeviceDialogStartFolder(EDeviceDialogCaller eCaller, EDeviceDialogKind e
 // empty when it names no folder.
 CString FolderPartOf(const CString& strFileName);
 
+// A device's file name as the dialogs' folder and file fields hold it. A
+// full name ("C:\prt\a.txt", "\\server\share\a.txt", "\prt\a.txt") is
+// made whole and split as the file dialogs do. A relative one ("a.txt",
+// "out\a.txt") is the emulator's: it resolves in the emulator's working
+// folder, the configuration's, never in this program's current one. So it
+// is split as written (folder "" or "out\") and joins back unchanged.
+void SplitDeviceFileName(const CString& strName, CString& strDir, CString& strFile);
+// True for a folder text that names no drive and no root ("", "out\").
+bool IsRelativeFolder(const CString& strDir);
+// Where a check looks for a relative folder or file name: below the
+// configuration's folder when that is known; any other name as it is.
+CString DeviceFileCheckFolder(const CString& strDir, const CString& strConfigFolder);
+
 // The non-empty entries of a ";"-separated type list, in order.
 void SplitDeviceTypeList(const char* pszList, CStringArray& types);
 // The entry to select for a type name: the equal one, else the first that

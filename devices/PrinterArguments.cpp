@@ -3,7 +3,7 @@
 
 #include "config/CVornDevice.h"
 #include "config/SockdevAddress.h"
-#include "platform/CSplitPath.h"
+#include "devices/DeviceDialogRules.h"
 #include "platform/TextFunctions.h"
 
 namespace {
@@ -55,15 +55,13 @@ void ParsePrinterArguments(const CString& strFirst, const CString& strOther, con
             TrimBlanks(strArg);
             AppendWord(fields.strPipeArgs, QuoteIfNeeded(strArg, '"'));
         }
-        CSplitPath split(strProgram);
-        fields.strOutputDir = split.GetFullPathOnly();
-        fields.strFileName = "|" + split.GetFileNameAndExt();
+        CString strProgramFile;
+        SplitDeviceFileName(strProgram, fields.strOutputDir, strProgramFile);
+        fields.strFileName = "|" + strProgramFile;
     } else if (!strFirst.IsEmpty()) {
-        CSplitPath split(strFirst);
-        fields.strOutputDir = split.GetFullPathOnly();
-        fields.strFileName = split.GetFileNameAndExt();
+        SplitDeviceFileName(strFirst, fields.strOutputDir, fields.strFileName);
     }
-    if (fields.strOutputDir.IsEmpty())
+    if (strFirst.IsEmpty())
         fields.strOutputDir = strCurrentDir;
 }
 

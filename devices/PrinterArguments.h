@@ -24,8 +24,9 @@ struct SPrinterFields {
 // The device's file name and argument text into the fields. The option
 // words count in any case; a file name with a blank is never a socket; a
 // socket's address that does not resolve leaves the address 0 and the port
-// as given. An empty folder (a new printer) becomes strCurrentDir, but for
-// a socket printer.
+// as given. A relative file or program keeps its relative folder ("" for a
+// bare name, see SplitDeviceFileName); only a new printer, with no file
+// name, starts in strCurrentDir.
 void ParsePrinterArguments(const CString& strFirst, const CString& strOther, const CString& strCurrentDir,
                            SPrinterFields& fields);
 

@@ -44,6 +44,7 @@ const HelpRow kHelpRows[] = {
 
 BEGIN_MESSAGE_MAP(CRemoteDeviceDialog, CHelpButtonDlg)
     ON_NOTIFY(IPN_FIELDCHANGED, IDC_REMOTE_HOST, OnIpChanged)
+    ON_EN_CHANGE(IDC_REMOTE_HOST, OnAddressTextChange)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -183,6 +184,13 @@ void CRemoteDeviceDialog::OnIpChanged(NMHDR*, LRESULT* pResult)
                          (int)THIRD_IPADDRESS(dwAddress), (int)FOURTH_IPADDRESS(dwAddress));
     else
         m_strHost.Empty();
+}
+
+// The address control passes on its fields' EN_CHANGE: the one sign of a
+// field emptied by the keyboard, for which Wine sends no IPN_FIELDCHANGED.
+void CRemoteDeviceDialog::OnAddressTextChange()
+{
+    OnIpChanged(nullptr, nullptr);
 }
 
 void CRemoteDeviceDialog::OnDestroy()

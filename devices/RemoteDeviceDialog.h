@@ -40,6 +40,7 @@ public:
 
 protected:
     void OnIpChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnAddressTextChange();
     void OnDestroy();
 
 private:

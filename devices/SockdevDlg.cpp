@@ -43,6 +43,7 @@ CString LocalHostName()
 
 BEGIN_MESSAGE_MAP(CSockdevDlg, CHelpButtonDlg)
     ON_NOTIFY(IPN_FIELDCHANGED, IDC_SOCK_IP, OnIpChanged)
+    ON_EN_CHANGE(IDC_SOCK_IP, OnAddressTextChange)
     ON_EN_CHANGE(IDC_SOCK_HOST, OnHostNameChange)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
@@ -137,7 +138,8 @@ bool CSockdevDlg::CheckAddress(CDataExchange* pDX)
     return true;
 }
 
-// An address in the control empties and locks the host name.
+// An address in the control empties and locks the host name; a blank
+// control, however it became blank, frees it.
 void CSockdevDlg::OnIpChanged(NMHDR*, LRESULT* pResult)
 {
     if (pResult)
@@ -165,6 +167,13 @@ void CSockdevDlg::OnHostNameChange()
         m_Address.ClearAddress();
     m_bFilling = false;
     m_Address.EnableWindow(strHost.IsEmpty());
+}
+
+// The address control passes on its fields' EN_CHANGE: the one sign of a
+// field emptied by the keyboard, for which Wine sends no IPN_FIELDCHANGED.
+void CSockdevDlg::OnAddressTextChange()
+{
+    OnIpChanged(nullptr, nullptr);
 }
 
 void CSockdevDlg::OnDestroy()

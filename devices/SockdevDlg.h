@@ -26,6 +26,7 @@ public:
 
 protected:
     void OnIpChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnAddressTextChange();
     void OnHostNameChange();
     void OnDestroy();
 

@@ -307,6 +307,29 @@ TEST(CSockdevDlg, AnAddressLocksTheHostNameAndANameTheAddress)
     EXPECT_STREQ("vornhost:3600", byName.m_strSpec);
 }
 
+// An address erased field by field with the keyboard frees the host name
+// once the last field is blank (no IPN_FIELDCHANGED comes for an emptied
+// field under Wine), so the socket can change from an address to a name.
+TEST(CSockdevDlg, AnAddressErasedByKeyboardFreesTheHostName)
+{
+    CSockdevDlg dlg;
+    dlg.m_strSpec = "10.0.0.5:3505";
+    std::vector<bool> hostEnabled;
+    SOkResult r = PressOk(dlg, [&](HWND h) {
+        HWND hIp = ::GetDlgItem(h, IDC_SOCK_IP);
+        for (HWND hField = nullptr; (hField = ::FindWindowExA(hIp, hField, "Edit", nullptr)) != nullptr;) {
+            ::SetFocus(hField);
+            ::SendMessageA(hField, EM_SETSEL, 0, -1);
+            ::SendMessageA(hField, WM_CHAR, VK_BACK, 0);
+            hostEnabled.push_back(Enabled(h, IDC_SOCK_HOST));
+        }
+        SetText(h, IDC_SOCK_HOST, "vornhost");
+    });
+    EXPECT_EQ(std::vector<bool>({false, false, false, true}), hostEnabled);
+    EXPECT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_STREQ("vornhost:3505", dlg.m_strSpec);
+}
+
 TEST(CSockdevDlg, DefaultsAreThisMachineAndPort3505)
 {
     CSockdevDlg dlg;

@@ -55,6 +55,7 @@ TEST(DasdShadowName, BeforeTheFirstDotOfTheName)
         {"D:\\disk.cckd", "D:\\disk_Shadow_0.cckd"},
         {"C:\\dasd\\my.disk.cckd", "C:\\dasd\\my_Shadow_0.disk.cckd"},
         {"C:\\dasd.d\\vol1", "C:\\dasd.d\\vol1_Shadow_0"},
+        {"vol1.cckd", "vol1_Shadow_0.cckd"},  // beside the image, in the emulator's folder
     };
     for (const auto& row : rows)
         EXPECT_STREQ(row.pszShadow, ProposeShadowName(row.pszImage)) << row.pszImage;

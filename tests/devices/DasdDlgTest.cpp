@@ -321,6 +321,30 @@ TEST(RemoteDeviceDialog, OpensOnTheNameAndRemembersAnOk)
     CRemoteDeviceDialog::ForgetRemembered();
 }
 
+// A field erased with the keyboard leaves the address incomplete: the host
+// text empties at once, though Wine sends no IPN_FIELDCHANGED for it.
+TEST(RemoteDeviceDialog, AFieldErasedByKeyboardEmptiesTheHost)
+{
+    CRemoteDeviceDialog::ForgetRemembered();
+    CRemoteDeviceDialog dlg;
+    dlg.m_strRemoteName = "10.1.2.3:3991:0120";
+    dlg.ParseRemoteDasdName();
+    std::string strHostBefore, strHostAfter;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        strHostBefore = dlg.m_strHost.GetString();
+        HWND hField = ::FindWindowExA(::GetDlgItem(h, IDC_REMOTE_HOST), nullptr, "Edit", nullptr);
+        ::SetFocus(hField);
+        ::SendMessageA(hField, EM_SETSEL, 0, -1);
+        ::SendMessageA(hField, WM_CHAR, VK_BACK, 0);
+        strHostAfter = dlg.m_strHost.GetString();
+        CancelDialog(h);
+        return false;
+    });
+    EXPECT_EQ("10.1.2.3", strHostBefore);
+    EXPECT_EQ("", strHostAfter);
+    CRemoteDeviceDialog::ForgetRemembered();
+}
+
 TEST(RemoteDeviceDialog, ChecksInTheirOrder)
 {
     CRemoteDeviceDialog::ForgetRemembered();

@@ -1,9 +1,11 @@
 // DeviceDialogRulesTest.cpp: which dialog edits a device, the folder each
 // caller starts it in, the type list's choice, the type texts and the
-// device-number check with its messages.
+// device-number check with its messages, and device file names split into
+// folder and file.
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 #include "config/DevClass.h"
 #include "devices/DeviceDialogRules.h"
@@ -79,6 +81,25 @@ TEST(DeviceDialogStartFolder, ByCallerAndClass)
     for (const auto& r : rows)
         EXPECT_STREQ(r.pszFolder, DeviceDialogStartFolder(r.eCaller, r.eKind, r.pszFile, f))
             << r.eCaller << " " << r.eKind << " " << r.pszFile;
+}
+
+// A full name is made whole; a relative one is split as written, so that
+// it joins back unchanged; its output check looks below the configuration.
+TEST(DeviceFileName, FullNamesSplitWholeRelativeOnesAsWritten)
+{
+    const struct { const char* pszName; const char* pszDir; const char* pszFile; const char* pszCheckDir; } rows[] = {
+        {"C:/prt/../prt/a.txt", "C:\\prt\\", "a.txt", "C:\\prt\\"},
+        {"\\\\server\\share\\a.txt", "\\\\server\\share\\", "a.txt", "\\\\server\\share\\"},
+        {"print.txt", "", "print.txt", "C:\\cnf\\"},
+        {"out/p.txt", "out/", "p.txt", "C:\\cnf\\out/"},
+    };
+    for (const auto& r : rows) {
+        CString strDir, strFile;
+        SplitDeviceFileName(r.pszName, strDir, strFile);
+        EXPECT_EQ(std::string(r.pszDir) + "|" + r.pszFile, std::string(strDir + "|" + strFile)) << r.pszName;
+        EXPECT_STREQ(r.pszCheckDir, DeviceFileCheckFolder(strDir, "C:\\cnf")) << r.pszName;
+    }
+    EXPECT_STREQ("out\\", DeviceFileCheckFolder("out\\", ""));  // no configuration folder known
 }
 
 TEST(DeviceTypeList, SplitKeepsOrderAndDropsEmptyParts)

@@ -120,16 +120,29 @@ TEST_F(PrinterTest, ReinitialisingShowsItsWordsAndWritesThemBack)
     EXPECT_TRUE(FileExists(strFile.c_str()));
 }
 
-TEST_F(PrinterTest, AnEmptyChannelFieldWritesTheLegacyDefaultOfItsForm)
+// An empty field is the default of the printer's form: written out only
+// for a printer whose statement carried channel settings. One without gets
+// none (the emulator's default is the same, and an emulator without the
+// word refuses the device).
+TEST_F(PrinterTest, AnEmptyChannelFieldWritesTheDefaultOnlyWhereTheStatementHadSettings)
 {
-    for (WORD wType : {0x3211, 0x1403}) {
+    const struct { WORD wType; const char* pszArgs; std::string strSettings; } rows[] = {
+        {0x3211, "", ""},
+        {0x1403, "crlf", ""},
+        {0x3211, "fcb=fcb2std2", std::string(" fcb=") + kLegacyFCB},
+        {0x1403, "crlf cctape=fcb2id1", std::string(" cctape=") + kLegacyCCTape},
+    };
+    for (const auto& row : rows) {
         CAddPrinterDlg dlg;
-        Adding(dlg, wType, dir.Path("new.txt"), "");
-        SOkResult r = PressOk(dlg, [&](HWND h) { SetText(h, IDC_DEVDLG_DEVNUM, "000F"); });
+        Adding(dlg, row.wType, dir.Path("new.txt"), row.pszArgs);
+        SOkResult r = PressOk(dlg, [&](HWND h) {
+            SetText(h, IDC_DEVDLG_DEVNUM, "000F");
+            SetText(h, IDC_PRT_CHANNEL, "");
+        });
         EXPECT_EQ(IDOK, r.nResult) << r.strBalloon;
-        std::string strWant = wType == 0x1403 ? std::string("1403 ") + dir.Path("new.txt") + " cctape=" + kLegacyCCTape
-                                              : std::string("3211 ") + dir.Path("new.txt") + " fcb=" + kLegacyFCB;
-        EXPECT_EQ("attach 000F " + strWant, std::string(dlg.m_strCommand));
+        std::string strCrlf = std::string(row.pszArgs).find("crlf") == 0 ? " crlf" : "";
+        std::string strWant = (row.wType == 0x1403 ? "1403 " : "3211 ") + dir.Path("new.txt") + strCrlf + row.strSettings;
+        EXPECT_EQ("attach 000F " + strWant, std::string(dlg.m_strCommand)) << row.pszArgs;
     }
 }
 
@@ -220,8 +233,7 @@ TEST_F(PrinterTest, ASocketPrinterChecksAddressAndPortButNoFile)
         SetText(h, IDC_PRT_PORT, "1500");
     });
     EXPECT_EQ(IDOK, r.nResult) << r.strBalloon;
-    EXPECT_EQ(std::string("attach 000F 3211 192.168.1.5:1500 sockdev fcb=") + kLegacyFCB,
-              std::string(dlg.m_strCommand));
+    EXPECT_EQ("attach 000F 3211 192.168.1.5:1500 sockdev", std::string(dlg.m_strCommand));
     EXPECT_EQ(0, router.nFileQuestions);
 }
 

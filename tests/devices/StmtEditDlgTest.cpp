@@ -62,6 +62,29 @@ TEST(CVornDeviceStmtEditDlg, EditingShowsTheStatementWithNumberAndTypeReadOnly)
     EXPECT_STREQ("lport=3781", dlg.m_Device.m_strOtherArgs);
 }
 
+// A statement longer than its field opens at its start, caret in front and
+// nothing selected, in both modes (reinitialising gives the field the focus).
+TEST(CVornDeviceStmtEditDlg, LongParametersOpenAtTheirStart)
+{
+    CSetRouter router;
+    for (bool bAdd : {false, true}) {
+        CVornDeviceStmtEditDlg dlg;
+        dlg.m_bAdd = bAdd;
+        dlg.m_pRouter = &router;
+        dlg.m_Device = Parsed("0A00 2703 lport=3780 dial=in lnctl=bsc rhost=10.1.2.3 rport=3781 "
+                              "tty=0 idle=60 retry=5 timeout=120 speed=9600 parity=even lines=24");
+        DWORD dwStart = 1, dwEnd = 1;
+        LRESULT nFirstVisible = -1;
+        PressOk(dlg, nullptr, [&](HWND h) {
+            ::SendDlgItemMessageA(h, IDC_STMT_PARMS, EM_GETSEL, (WPARAM)&dwStart, (LPARAM)&dwEnd);
+            nFirstVisible = ::SendDlgItemMessageA(h, IDC_STMT_PARMS, EM_GETFIRSTVISIBLELINE, 0, 0);
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        });
+        EXPECT_EQ(0u, dwStart + dwEnd) << bAdd;
+        EXPECT_EQ(0, nFirstVisible) << bAdd;
+    }
+}
+
 TEST(CVornDeviceStmtEditDlg, AddingBuildsTheAttachCommandOfTheParsedDevice)
 {
     CSetRouter router;

@@ -102,7 +102,7 @@ TEST_F(TapeDlgTest, TheControlsFollowEveryNameChangeAndAnEmptiedNameShowsAStar)
     CAddTapeDlg dlg;
     dlg.m_Device = Tape("*", "");
     bool bCompressAfterVet = false, bScsiAfterDrive = false;
-    std::string strEmptied;
+    std::string strEmptied, strErased, strTyped;
     PressOk(dlg, nullptr, [&](HWND h) {
         SetText(h, IDC_TAPEDRV_FILE, strVet.c_str());
         bCompressAfterVet = Enabled(h, IDC_TAPEDRV_LEVEL);
@@ -110,11 +110,23 @@ TEST_F(TapeDlgTest, TheControlsFollowEveryNameChangeAndAnEmptiedNameShowsAStar)
         bScsiAfterDrive = Enabled(h, IDC_TAPEDRV_NOERG) && !Enabled(h, IDC_TAPEDRV_LEVEL);
         SetText(h, IDC_TAPEDRV_FILE, "");
         strEmptied = Text(h, IDC_TAPEDRV_FILE);
+        // Erased with the keyboard, then typed into: the star goes.
+        HWND hFile = ::GetDlgItem(h, IDC_TAPEDRV_FILE);
+        ::SetFocus(hFile);
+        SetText(h, IDC_TAPEDRV_FILE, "x");
+        ::SendMessageA(hFile, EM_SETSEL, 1, 1);
+        ::SendMessageA(hFile, WM_CHAR, VK_BACK, 0);
+        strErased = Text(h, IDC_TAPEDRV_FILE);
+        for (char c : std::string("t.aws"))
+            ::SendMessageA(hFile, WM_CHAR, (WPARAM)c, 0);
+        strTyped = Text(h, IDC_TAPEDRV_FILE);
         ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
     });
     EXPECT_TRUE(bCompressAfterVet);
     EXPECT_TRUE(bScsiAfterDrive);
     EXPECT_EQ("*", strEmptied);
+    EXPECT_EQ("*", strErased);
+    EXPECT_EQ("t.aws", strTyped);
 }
 
 TEST_F(TapeDlgTest, AddingReadsAndWritesTheLastSizes)

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "config/ParseErrorsText.h"
 #include "config/StartupObjects.h"
 #include "platform/PathFunctions.h"
 #include "platform/ProfileStore.h"
@@ -109,6 +110,31 @@ TEST_F(FileCommands, ParseErrorsRetryThenIgnoreTakesTheFile)
     EXPECT_EQ(pView->GetConfig().GetFullPath(), CString(strPath.c_str()));
     EXPECT_FALSE(pView->GetConfig().m_bHasErrors);
     EXPECT_FALSE(pView->IsConfigModified());
+}
+
+// A megabyte of binary garbage opened as a configuration: the errors
+// dialog comes with a bounded text (a rich edit lays out a megabyte for
+// half a minute under Wine) that ends saying what it left out.
+TEST_F(FileCommands, AMegabyteOfGarbageShowsABoundedErrorsText)
+{
+    std::string strGarbage(1 << 20, '\0');
+    unsigned n = 12345;
+    for (char& c : strGarbage)
+        c = (char)((n = n * 1103515245 + 12345) >> 16);
+    std::string strPath = dir.Write("garbage.cnf", strGarbage);
+    std::string strText;
+    DialogSequence seq({ClickTask(IDOK), [&](HWND h) {
+                            HWND hText = ::GetDlgItem(h, IDC_PARSE_ERRORS_TEXT);
+                            strText.resize((size_t)::GetWindowTextLengthA(hText) + 1);
+                            strText.resize((size_t)::GetWindowTextA(hText, &strText[0], (int)strText.size()));
+                            ClickControl(IDC_PARSE_ERRORS_CANCEL)(h);
+                        }});
+    vorntest::OpenAsAtStartup(pView, strPath);
+    ASSERT_EQ(seq.Seen().size(), 2u);
+    EXPECT_EQ(seq.Seen()[1].strCaption, "Configuration File Error(s)...");
+    EXPECT_LE(strText.size(), (size_t)(kParseErrorsTextChars + 2 * kParseErrorsLineChars));
+    EXPECT_NE(strText.find("more messages not shown."), std::string::npos);
+    EXPECT_NE(strText.find("more lines not shown: Edit opens the whole file."), std::string::npos);
 }
 
 TEST_F(FileCommands, RetryReadsTheCorrectedFile)
