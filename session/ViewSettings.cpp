@@ -153,7 +153,7 @@ void StandardizeDirectoryList(CStringArray& list, bool bKeepEmptyHead)
 {
     CStringArray out;
     for (INT_PTR i = 0; i < list.GetSize(); ++i) {
-        CString strDir = StandardizedDirectory(list[i], true);
+        CString strDir = WindowsizedDirectory(list[i], true);
         bool bKeep = strDir.IsEmpty() ? bKeepEmptyHead && i == 0 : true;
         for (INT_PTR j = 0; bKeep && j < out.GetSize(); ++j)
             if (!strDir.IsEmpty() && out[j].CompareNoCase(strDir) == 0)
@@ -195,7 +195,8 @@ void CViewSettings::Load()
     g_bPresumeTXF = GetFlag(kSettings, "PresumeTXF", false);
     m_bEnableSessDescDlg = GetFlag(kSettings, "EnableSessDescDlg", false);
     m_strSessDesc = GetStr("SessDesc");
-    m_strPrevConfigDir = GetStr("PrevConfigDir");
+    // An older release kept this folder with '/' separators.
+    m_strPrevConfigDir = WindowsizedDirectory(GetStr("PrevConfigDir"), true);
     m_strPrevConfigFile = GetStr("PrevConfigFile");
     m_strPrevReaderFile = GetStr("PrevReaderFile");
     m_strPrevReaderParms = GetStr("PrevReaderParms");

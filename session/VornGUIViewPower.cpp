@@ -480,7 +480,7 @@ void CVornGUIView::TakeStartupConfigFile()
     if (strDir.IsEmpty()) {
         char szDir[MAX_PATH] = {};
         ::GetCurrentDirectoryA(MAX_PATH, szDir);
-        strDir = StandardizedDirectory(szDir, true);
+        strDir = WindowsizedDirectory(szDir, true);
     }
     CString strName = path.GetFileNameAndExt();
     if (!strName.IsEmpty() && FileExists(strDir + strName)) {

@@ -127,7 +127,7 @@ TEST_F(ViewPrefsTest, EachPageAppliedByItsOwnApplyTakesEffect)
     EXPECT_EQ(ProfileGetInt("Logging", "LogDates", 0), 1u);
     EXPECT_FALSE(g_bAggregateStats);
     EXPECT_EQ(ProfileGetInt(kFindRepSection, "AutoHide", 0), 1u);
-    EXPECT_EQ(pView->GetTapeFilesDir(), StandardizedDirectory(tapes.Folder().c_str(), true));
+    EXPECT_EQ(pView->GetTapeFilesDir(), WindowsizedDirectory(tapes.Folder().c_str(), true));
     // Only after the dialog: the view refuses again.
     EXPECT_EQ(ApplyPage(pView, kPrefsMisc), 0);
     g_bAggregateStats = true;
@@ -204,7 +204,7 @@ TEST_F(ViewPrefsTest, MissingExecutablesFolderAtStartOpensDirectoriesWhoseOkGoes
     EXPECT_EQ(answers.Seen()[0].strCaption, "VornGUI");
     EXPECT_TRUE(bAutoClose);
     EXPECT_TRUE(bDirsShown);
-    EXPECT_EQ(pView->GetExecutablesDir(), StandardizedDirectory(strProgramDir.c_str(), true));
+    EXPECT_EQ(pView->GetExecutablesDir(), WindowsizedDirectory(strProgramDir.c_str(), true));
     // Start-up went on: the document logs into the log folder.
     EXPECT_EQ(pDoc->GetLogFolder(), pView->GetLogFilesDir());
     EXPECT_EQ(answers.Seen().size(), 2u);
@@ -501,11 +501,12 @@ TEST_F(ViewPrefsTest, LoweredMaximumOfFilesKeepsTheLoggingPagesApplying)
     EXPECT_NE(seen[0].strTexts.find("The scrollback memory limit must be between 100 and"), std::string::npos);
 }
 
-// Folders typed on the Directories page without their trailing "\" enter in
-// the one form the start-up loader gives them (so the program and the log
-// files are joined to them as they should be), and each folder is kept once
-// however it was spelled.
-TEST_F(ViewPrefsTest, TypedFoldersAreTakenStandardizedAndOnce)
+// Folders typed on the Directories page without their trailing "\", or with
+// "/", enter in the one form the start-up loader gives them, the Windows form
+// (so the program and the log files are joined to them as they should be,
+// and the user sees them as typed), and each folder is kept once however it
+// was spelled.
+TEST_F(ViewPrefsTest, TypedFoldersAreTakenInWindowsFormAndOnce)
 {
     Start();
     char szProgram[MAX_PATH] = {};
@@ -515,6 +516,8 @@ TEST_F(ViewPrefsTest, TypedFoldersAreTakenStandardizedAndOnce)
     TempDir logs;
     std::string strLogs = logs.Folder();
     strLogs.erase(strLogs.find_last_not_of("\\/") + 1);
+    for (char& c : strLogs)
+        c = c == '\\' ? '/' : c;
     bool bOk = false;
     Run([&] { bOk = pView->ShowPreferences(kPrefsDirs, false); }, [&](HWND h, CPreferencesDlg& dlg) {
         for (auto typed : {std::make_pair(IDC_PREF_DIR_EXE, strProgramDir), std::make_pair(IDC_PREF_DIR_LOG, strLogs)}) {
@@ -525,8 +528,9 @@ TEST_F(ViewPrefsTest, TypedFoldersAreTakenStandardizedAndOnce)
         Press(h, IDOK);
     });
     ASSERT_TRUE(bOk);
-    CString strExe = StandardizedDirectory(strProgramDir.c_str(), true);
-    CString strLog = StandardizedDirectory(strLogs.c_str(), true);
+    CString strExe = CString(strProgramDir.c_str()) + "\\";
+    CString strLog = WindowsizedDirectory(strLogs.c_str(), true);
+    EXPECT_EQ(strLog.Find('/'), -1);
     EXPECT_EQ(pView->GetExecutablesDir(), strExe);
     EXPECT_EQ(pView->GetLogFilesDir(), strLog);
     EXPECT_EQ(pDoc->GetLogFolder(), strLog);

@@ -150,7 +150,8 @@ TEST_F(ViewSettingsTest, SaveLoadRoundTrip)
     s.m_styles[2].bItalic = true;
     s.m_strSessDesc = "night run";
     s.m_strPrevTapeFile = "t.aws";
-    s.m_dirs[kDirTapeFiles].Add("C:/tapes/");
+    s.m_dirs[kDirTapeFiles].Add("C:\\tapes\\");
+    s.m_strPrevConfigDir = "C:/cfg";  // as an older release kept it
     g_bAggregateStats = false;
     s.Save();
     CViewSettings t;
@@ -163,7 +164,8 @@ TEST_F(ViewSettingsTest, SaveLoadRoundTrip)
     EXPECT_TRUE(t.m_styles[2].bItalic);
     EXPECT_EQ(t.m_strSessDesc, "night run");
     EXPECT_EQ(t.m_strPrevTapeFile, "t.aws");
-    EXPECT_EQ(t.GetFirstDir(kDirTapeFiles), "C:/tapes/");
+    EXPECT_EQ(t.GetFirstDir(kDirTapeFiles), "C:\\tapes\\");
+    EXPECT_EQ(t.m_strPrevConfigDir, "C:\\cfg\\");
     EXPECT_FALSE(g_bAggregateStats);
     g_bAggregateStats = true;
     // Entries the view never writes.
@@ -179,19 +181,20 @@ TEST_F(ViewSettingsTest, OldFormatFolderListIsReadInOrderAndConverted)
     CStringArray list;
     LoadDirectoryList(list, "TapeFilesDirectories");
     ASSERT_EQ(list.GetSize(), 2);
-    EXPECT_EQ(list[0], "C:/A/");
-    EXPECT_EQ(list[1], "C:/B/");
+    EXPECT_EQ(list[0], "C:\\A\\");
+    EXPECT_EQ(list[1], "C:\\B\\");
     SaveDirectoryList(list, "TapeFilesDirectories");
     EXPECT_EQ((int)ProfileGetInt("TapeFilesDirectories", "NumEntries", -1), -1);
     EXPECT_EQ((int)ProfileGetInt("Settings", "NewFmtPrefDirs", 0), 1);
     CStringArray again;
     LoadDirectoryList(again, "TapeFilesDirectories");
     ASSERT_EQ(again.GetSize(), 2);
-    EXPECT_EQ(again[1], "C:/B/");
+    EXPECT_EQ(again[1], "C:\\B\\");
 }
 
 // One form and one entry per folder: "C:\\vorn", "C:/vorn/" and "c:\\VORN\\"
-// are the same folder, kept in the first spelling's letters.
+// are the same folder, kept in the first spelling's letters and in Windows
+// form, as the Directories page shows it and the settings keep it.
 TEST(FolderLists, EachFolderStandardizedOnce)
 {
     struct Row {
@@ -200,11 +203,11 @@ TEST(FolderLists, EachFolderStandardizedOnce)
         std::vector<const char*> out;
     };
     const Row rows[] = {
-        {{"C:\\vorn", "C:/vorn/", "c:\\VORN\\", "D:\\logs"}, false, {"C:/vorn/", "D:/logs/"}},
-        {{" C:\\a\\\\b ", "C:/a/b"}, false, {"C:/a/b/"}},
-        {{"", "C:\\vorn", "", "  "}, true, {"", "C:/vorn/"}},
-        {{"", "C:\\vorn"}, false, {"C:/vorn/"}},
-        {{"\\\\host\\share", "//host/share/"}, false, {"//host/share/"}},
+        {{"C:\\vorn", "C:/vorn/", "c:\\VORN\\", "D:\\logs"}, false, {"C:\\vorn\\", "D:\\logs\\"}},
+        {{" C:\\a\\\\b ", "C:/a/b"}, false, {"C:\\a\\b\\"}},
+        {{"", "C:/vorn", "", "  "}, true, {"", "C:\\vorn\\"}},
+        {{"", "C:\\vorn"}, false, {"C:\\vorn\\"}},
+        {{"//host/share", "\\\\host\\share\\"}, false, {"\\\\host\\share\\"}},
         {{}, true, {}},
     };
     for (const Row& r : rows) {
@@ -226,7 +229,7 @@ TEST_F(ViewSettingsTest, HostileOldFolderCountIsCut)
     CStringArray list;
     LoadDirectoryList(list, "DiskFilesDirectories");
     ASSERT_EQ(list.GetSize(), 1);
-    EXPECT_EQ(list[0], "D:/disks/");
+    EXPECT_EQ(list[0], "D:\\disks\\");
 }
 
 TEST(ViewSettingsEnv, DefaultConfigName)
