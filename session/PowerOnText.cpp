@@ -40,8 +40,9 @@ std::vector<CString> BuildPowerOnHeader(const SPowerOnHeader& header)
                                header.strConfigPath.IsEmpty() ? CString("none") : header.strConfigPath));
     lines.push_back(HeaderLine("Command line to execute", header.strCommandLine));
     if (!header.strLogFile.IsEmpty()) {
+        // In Windows form, as every other path of the header.
         CString strLog = header.strLogFile;
-        strLog.Replace('\\', '/');
+        strLog.Replace('/', '\\');
         lines.push_back(HeaderLine("Current active log file", QuoteIfNeeded(strLog)));
     }
     lines.insert(lines.end(), header.notes.begin(), header.notes.end());

@@ -26,8 +26,8 @@ struct SPowerOnHeader {
 
 // The header lines in their order: the session description (when there is
 // one), date and time, working directory (quoted when needed), control file,
-// command line, and the current log file (its '\' turned into '/', quoted
-// when needed) when there is one; then the notes.
+// command line, and the current log file (in Windows form, quoted when
+// needed) when there is one; then the notes.
 std::vector<CString> BuildPowerOnHeader(const SPowerOnHeader& header);
 
 // The shutdown watchdog, after its question: the emulator ended meanwhile,
