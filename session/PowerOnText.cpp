@@ -98,6 +98,23 @@ CString BadRequiredDirContent(ERequiredDir eKind, const char* pszProgramName)
     return str;
 }
 
+CString MissingEmulatorInstruction()
+{
+    return "Vornamic program not found";
+}
+
+CString MissingEmulatorContent(const char* pszEmulator, const char* pszDir, const char* pszProgramName)
+{
+    CString str;
+    str.Format("The Vornamic program %s was not found in the Executable Files directory \"%s\". The "
+               "'Preferences' dialog will now be displayed so that you can define an Executable Files directory "
+               "that holds it.\n\nPlease note that because this directory is a required directory, clicking "
+               "'Cancel' to dismiss the 'Preferences' dialog without correcting this error will cause %s to "
+               "immediately abort.",
+               pszEmulator ? pszEmulator : "", pszDir ? pszDir : "", pszProgramName ? pszProgramName : "");
+    return str;
+}
+
 ELicensedAnswer DecideLicensedAnswer(bool bTimedOut, int nButton)
 {
     if (bTimedOut)

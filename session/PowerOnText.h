@@ -51,6 +51,12 @@ const char* RequiredDirKindName(ERequiredDir eKind);
 // shown before the preferences open for a bad required folder.
 CString BadRequiredDirInstruction(ERequiredDir eKind);
 CString BadRequiredDirContent(ERequiredDir eKind, const char* pszProgramName);
+// The same question when the executables folder exists but does not hold
+// the emulator's program: "Vornamic program not found", and a content that
+// names the program (pszEmulator, as EmulatorProgramQuoted gives it) and the
+// folder.
+CString MissingEmulatorInstruction();
+CString MissingEmulatorContent(const char* pszEmulator, const char* pszDir, const char* pszProgramName);
 
 // The acknowledgement of the licensed mode ("PGMPRDOS LICENSED") asked
 // before the emulator starts: verified by the user, presumed after the

@@ -183,6 +183,7 @@ void CViewSettings::Load()
     g_bIgnoreConfigFileParseErrors = GetFlag(kOptions, "IgnoreConfigFileParseErrors", false);
     g_bAggregateStats = GetFlag(kOptions, "AggregateStats", true);
     CString strExe = GetStr("Emulator.exe", "Vornamic.exe");
+    g_strProfileEmulatorExeName = strExe;
     if (g_strEmulatorExeName.IsEmpty())
         g_strEmulatorExeName = strExe;
     for (int i = 0; i < kFilterCount; ++i)

@@ -338,6 +338,25 @@ TEST_F(PowerFixture, StartupConfigurationFileIsPoweredOn)
     EXPECT_TRUE(ConsoleContains("******** Control file being used = " + strConfig));
 }
 
+// "-f" naming a file that is not there: the user is told which one, and the
+// program goes on without it.
+TEST_F(PowerFixture, MissingStartupConfigurationFileIsNamed)
+{
+    std::string strMissing = strConfigDir + "absent.cnf";
+    std::string strTyped = strMissing;
+    std::replace(strTyped.begin(), strTyped.end(), '\\', '/');
+    g_strStartupConfigFile = strTyped.c_str();
+    DialogSequence seq({ClickTask(IDOK)});
+    pView->TakeStartupConfigFile();
+    ASSERT_EQ(seq.Seen().size(), 1u);
+    EXPECT_NE(seq.Seen()[0].strTexts.find("The configuration file named with -f was not found."), std::string::npos)
+        << seq.Seen()[0].strTexts;
+    EXPECT_NE(seq.Seen()[0].strTexts.find("\"" + strMissing + "\""), std::string::npos) << seq.Seen()[0].strTexts;
+    EXPECT_TRUE(g_strStartupConfigFile.IsEmpty());
+    PumpFor(50);
+    EXPECT_FALSE(pView->IsEmulatorRunning());
+}
+
 namespace {
 
 std::string Slashed(std::string str)

@@ -210,6 +210,43 @@ TEST_F(ViewPrefsTest, MissingExecutablesFolderAtStartOpensDirectoriesWhoseOkGoes
     EXPECT_EQ(answers.Seen().size(), 2u);
 }
 
+// "-e NoSuch.exe" with an executables folder that holds the emulator: the
+// question names the program that was not found, "-e" and the folder; the
+// Directories page refuses the folder until it holds that program.
+TEST_F(ViewPrefsTest, MissingEmulatorProgramAtStartIsNamed)
+{
+    std::string strQuestion;
+    CString strExeDir;
+    bool bRefused = false;
+    vorntest::DialogSequence answers({
+        [&](HWND h) {
+            strQuestion = vorntest::DialogTexts(h);
+            vorntest::ClickTask(IDOK)(h);
+        },
+        [&](HWND h) {
+            CPreferencesDlg* pDlg = g_pView ? g_pView->GetPreferencesDlg() : nullptr;
+            if (!pDlg)
+                return;
+            Press(h, IDOK);
+            bRefused = ::IsWindow(h) && pDlg->m_DirsPage.IsWindowVisible();
+            g_strEmulatorExeName = "vornemu.exe";
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        },
+    });
+    Start([&] { g_strEmulatorExeName = "NoSuch.exe"; });
+    vorntest::ViewHost::Pump(3000, [&] { return answers.Seen().size() >= 2 && !pView->GetPreferencesDlg(); });
+    ASSERT_GE(answers.Seen().size(), 2u);
+    strExeDir = pView->GetExecutablesDir();
+    EXPECT_EQ(strQuestion, answers.Seen()[0].strTexts);
+    EXPECT_NE(strQuestion.find("Vornamic program not found"), std::string::npos) << strQuestion;
+    EXPECT_NE(strQuestion.find("The Vornamic program \"NoSuch.exe\" (named with -e) was not found in the "
+                               "Executable Files directory \"" + std::string(strExeDir) + "\"."),
+              std::string::npos)
+        << strQuestion;
+    EXPECT_TRUE(bRefused);
+    EXPECT_EQ(pDoc->GetLogFolder(), pView->GetLogFilesDir());
+}
+
 TEST_F(ViewPrefsTest, StatusBarPageWritesOrderAndVisibilityAtOnce)
 {
     Start();
