@@ -207,14 +207,22 @@ bool CUtilityDlg::Refuse(CDataExchange* pDX, UINT nCtrl, const char* pszLabel, c
     return false;
 }
 
-bool CUtilityDlg::CheckOutputPath(CDataExchange* pDX, const CString& strDir, const CString& strFile, UINT nCtrl,
+bool CUtilityDlg::CheckOutputPath(CDataExchange* pDX, CString& strDir, CString& strFile, UINT nCtrl,
                                   const char* pszLabel)
 {
     m_strOutputPath.Empty();
+    bool bDirEdit = ::GetDlgItem(m_hWnd, IDC_UTIL_OUTPUT_DIR) != nullptr;
+    // The folder's edit is read-only: a path typed as the file name is the
+    // user's other way to name the folder.
+    if (SplitTypedOutputPath(strDir, strFile)) {
+        if (bDirEdit)
+            SetDlgItemText(IDC_UTIL_OUTPUT_DIR, strDir);
+        SetDlgItemText((int)nCtrl, strFile);
+    }
     // The folder is a read-only edit filled by its browse button: without
     // this the file check would call an empty folder a missing file name,
     // and a folder that has gone would only fail the run.
-    UINT nDirCtrl = ::GetDlgItem(m_hWnd, IDC_UTIL_OUTPUT_DIR) ? IDC_UTIL_OUTPUT_DIR : nCtrl;
+    UINT nDirCtrl = bDirEdit ? IDC_UTIL_OUTPUT_DIR : nCtrl;
     pDX->PrepareEditCtrl((int)nDirCtrl);
     if (!DDV_OutputDirectory(pDX, strDir, (int)nDirCtrl, "Output Directory"))
         return false;

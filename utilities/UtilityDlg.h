@@ -114,13 +114,13 @@ protected:
     // ---- checks ----
     // The balloon on a control, titled with its label; fails the exchange.
     bool Refuse(CDataExchange* pDX, UINT nCtrl, const char* pszLabel, const char* pszText);
-    // The output file: the folder must exist (an empty or missing one is
-    // told on the folder's edit), then pszDir joined with strFile
-    // (JoinOutputPath) becomes m_strOutputPath; an existing file is
-    // confirmed with the overwrite question. Call it as the dialog's last
-    // check.
-    bool CheckOutputPath(CDataExchange* pDX, const CString& strDir, const CString& strFile, UINT nCtrl,
-                         const char* pszLabel);
+    // The output file: a path typed as the file name first sets the folder
+    // and leaves the name (SplitTypedOutputPath, both edits too); the
+    // folder must exist (an empty or missing one is told on the folder's
+    // edit), then strDir joined with strFile (JoinOutputPath) becomes
+    // m_strOutputPath; an existing file is confirmed with the overwrite
+    // question. Call it as the dialog's last check.
+    bool CheckOutputPath(CDataExchange* pDX, CString& strDir, CString& strFile, UINT nCtrl, const char* pszLabel);
     // An optional shadow file: all blanks make it empty and pass; otherwise
     // DDV_InputFile checks it and makes it a full path.
     bool CheckShadowFile(CDataExchange* pDX, CString& strShadow, UINT nCtrl, const char* pszLabel);
