@@ -7,6 +7,7 @@
 
 #include "config/CodePageHistory.h"
 #include "config/DasdImage.h"
+#include "config/DirectoryValidation.h"
 #include "config/FieldValidators.h"
 #include "config/FileDialogPaths.h"
 #include "config/FileDialogs.h"
@@ -288,8 +289,13 @@ bool CUtilityDlg::BrowseInputFile(UINT nEdit, CString& strFile, const char* pszT
 
 bool CUtilityDlg::BrowseOutputDirectory(UINT nEdit, CString& strDir, const char* pszPrompt)
 {
+    // The picker opens at the folder in the field, expanded down to it; the
+    // view's folder for the dialog's kind of file is only the fallback.
+    CString strShown;
+    GetDlgItemText((int)nEdit, strShown);
+    CString strStart = IsValidDirectory(strShown) ? strShown : GroupFolder();
     CString strChosen;
-    if (!BrowseForDirectoryEx(m_hWnd, pszPrompt, GroupFolder(), strChosen))
+    if (!BrowseForDirectoryEx(m_hWnd, pszPrompt, strStart, strChosen))
         return false;
     strDir = strChosen;
     SetDlgItemText((int)nEdit, strDir);

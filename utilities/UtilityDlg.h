@@ -146,7 +146,8 @@ protected:
     CString GroupFolder() const;
     // The file-open dialog for an input file; the edit and strFile get the choice.
     bool BrowseInputFile(UINT nEdit, CString& strFile, const char* pszTitle);
-    // The folder picker for an output folder; the edit and strDir get it.
+    // The folder picker for an output folder, opened at the edit's folder
+    // (else GroupFolder); the edit and strDir get the choice.
     bool BrowseOutputDirectory(UINT nEdit, CString& strDir, const char* pszPrompt);
     // The file-save dialog: folder and name into their members and edits.
     // With bOverwritePrompt the dialog itself asks about an existing file,
