@@ -169,7 +169,6 @@ TEST(PrefsRules, MissingEmulatorIsNamed)
     };
     const Row rows[] = {
         {"Vornamic.exe", "NoSuch.exe", "The Vornamic executable \"NoSuch.exe\" (named with -e) was not found in this directory."},
-        {"Vornamic.exe", "vornamic.EXE", "The Vornamic executable \"vornamic.EXE\" was not found in this directory."},
         {"Emu.exe", "Emu.exe", "The Vornamic executable \"Emu.exe\" was not found in this directory."},
     };
     Folders f;

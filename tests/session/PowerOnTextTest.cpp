@@ -76,13 +76,6 @@ TEST(PowerOnText, BadRequiredFolderTexts)
     EXPECT_EQ(strContent.Left(75), "The Configuration Files directory is either not defined yet or is invalid. ");
     EXPECT_NE(strContent.Find("define a valid Configuration Files directory.\n\nPlease note"), -1);
     EXPECT_NE(strContent.Find("will cause VornGUI to immediately abort."), -1);
-    // A folder that exists but lacks the program: the program and the folder are named.
-    EXPECT_EQ(MissingEmulatorInstruction(), "Vornamic program not found");
-    strContent = MissingEmulatorContent("\"NoSuch.exe\" (named with -e)", "C:\\Vorn\\", "VornGUI");
-    EXPECT_EQ(strContent.Find("The Vornamic program \"NoSuch.exe\" (named with -e) was not found in the Executable "
-                              "Files directory \"C:\\Vorn\\\". The 'Preferences' dialog"),
-              0);
-    EXPECT_NE(strContent.Find("will cause VornGUI to immediately abort."), -1);
 }
 
 TEST(PowerOnText, LicensedModeNotesFollowTheHeader)
