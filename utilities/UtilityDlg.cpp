@@ -177,8 +177,8 @@ void CUtilityDlg::GetOutputDirectorySetting(CString& strDir) const
 {
     GetSetting("strOutputDirectory", strDir);
     CString strTrimmed = strDir;
-    if (TrimBlanks(strTrimmed).IsEmpty())
-        strDir = WindowsizedDirectory(GroupFolder(), true);
+    // Shown in Windows form also when an older release stored it with '/'.
+    strDir = WindowsizedDirectory(TrimBlanks(strTrimmed).IsEmpty() ? GroupFolder() : strDir, true);
 }
 
 void CUtilityDlg::GetListSetting(UINT nListBox, const char* pszKey)

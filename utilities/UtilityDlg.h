@@ -101,8 +101,8 @@ protected:
     void WriteSetting(const char* pszKey, const CString& strValue) const;
     void WriteSetting(const char* pszKey, int nValue) const;
     void WriteSetting(const char* pszKey, bool bValue) const;
-    // "strOutputDirectory"; an empty one starts at the view's folder for the
-    // dialog's kind of file (disk or tape).
+    // "strOutputDirectory" in Windows form; an empty one starts at the
+    // view's folder for the dialog's kind of file (disk or tape).
     void GetOutputDirectorySetting(CString& strDir) const;
     // A list box's items under "<key>_nCount" and "<key>_%04d".
     void GetListSetting(UINT nListBox, const char* pszKey);

@@ -519,6 +519,20 @@ TEST_F(TapeDialogs, FullPathTypedAsTheOutputNameSetsTheFolder)
           [](HWND h) { Click(h, IDC_TAPE_RECOMPRESS); });
 }
 
+// An output folder an older release stored with "/" shows in Windows form.
+TEST_F(TapeDialogs, StoredOutputFolderShowsWithBackslashes)
+{
+    ProfileWriteString("REELBLANK", "strOutputDirectory", "C:/tapes//old");
+    CReelBlankDlg dlg;
+    std::string strShown;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        strShown = Text(h, IDC_UTIL_OUTPUT_DIR);
+        ::SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    EXPECT_EQ("C:\\tapes\\old\\", strShown);
+}
+
 TEST_F(TapeDialogs, ReelRepackWordsAndTheStrictOutput)
 {
     const struct {
