@@ -278,6 +278,7 @@ CString ChooseShellTargetDir(const CString& strStored, const CString& strConfigD
         strDir = strConfigDir;
     if (strDir.IsEmpty() || !IsValidDirectory(strDir))
         strDir = strProgramDir;
+    strDir.Replace('/', '\\');  // an older release may have kept it with '/'
     ProfileWriteString(kSettings, "CmdTargetDir", strDir);
     return strDir;
 }

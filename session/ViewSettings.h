@@ -109,8 +109,8 @@ void SaveDirectoryList(const CStringArray& list, const char* pszName);
 
 // The shell command's target folder at start-up: the stored one (the older
 // entry when the new one is empty) when it is a valid folder, else the
-// configuration folder when valid, else the program folder; written back
-// under "Settings"/"CmdTargetDir".
+// configuration folder when valid, else the program folder; in Windows form
+// and written back under "Settings"/"CmdTargetDir".
 CString ChooseShellTargetDir(const CString& strStored, const CString& strConfigDir, const CString& strProgramDir);
 
 // The default configuration file name: the environment variable

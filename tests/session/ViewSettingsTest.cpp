@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/PathFunctions.h"
 #include "session/ViewSettings.h"
 
 namespace {
@@ -130,12 +131,13 @@ TEST_F(ViewSettingsTest, ShellTargetDirFallsBackAndIsWrittenBack)
     ProfileWriteString("Settings", "SHCmdTargetDir", dir.Folder().c_str());
     CViewSettings s;
     s.Load();
-    EXPECT_EQ(ChooseShellTargetDir(s.m_strCmdTargetDir, "", "P:/"), CString(dir.Folder().c_str()));
-    EXPECT_EQ(ProfileGetString("Settings", "CmdTargetDir", ""), CString(dir.Folder().c_str()));
+    const CString strShown = WindowsizedDirectory(dir.Folder().c_str(), true);
+    EXPECT_EQ(ChooseShellTargetDir(s.m_strCmdTargetDir, "", "P:/"), strShown);
+    EXPECT_EQ(ProfileGetString("Settings", "CmdTargetDir", ""), strShown);
     CString strMissing = CString(dir.Folder().c_str()) + "missing/";
-    EXPECT_EQ(ChooseShellTargetDir(strMissing, CString(dir.Folder().c_str()), "P:/"), CString(dir.Folder().c_str()));
-    EXPECT_EQ(ChooseShellTargetDir(strMissing, strMissing, "P:/"), "P:/");
-    EXPECT_EQ(ProfileGetString("Settings", "CmdTargetDir", ""), "P:/");
+    EXPECT_EQ(ChooseShellTargetDir(strMissing, CString(dir.Folder().c_str()), "P:/"), strShown);
+    EXPECT_EQ(ChooseShellTargetDir(strMissing, strMissing, "P:/"), "P:\\");
+    EXPECT_EQ(ProfileGetString("Settings", "CmdTargetDir", ""), "P:\\");
 }
 
 TEST_F(ViewSettingsTest, SaveLoadRoundTrip)
