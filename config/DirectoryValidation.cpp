@@ -51,3 +51,11 @@ bool IsValidExecutablesDir(const CString& strDir)
 {
     return IsValidDirectory(strDir) && FileExists(StandardizedDirectory(strDir, true) + g_strEmulatorExeName);
 }
+
+CString EmulatorProgramQuoted()
+{
+    CString str = "\"" + g_strEmulatorExeName + "\"";
+    if (!g_strProfileEmulatorExeName.IsEmpty() && g_strEmulatorExeName.CompareNoCase(g_strProfileEmulatorExeName) != 0)
+        str += " (named with -e)";
+    return str;
+}

@@ -15,3 +15,7 @@ bool IsValidDirectory(const CString& strDir);
 // configured name, g_strEmulatorExeName). Records nothing: whether the folder
 // holds the 64-bit utilities is the view's to note for the folder it takes.
 bool IsValidExecutablesDir(const CString& strDir);
+// The emulator's program file in double quotes, followed by " (named with
+// -e)" when the command line named a program other than the settings' one:
+// "\"NoSuch.exe\" (named with -e)". For the messages that say it is missing.
+CString EmulatorProgramQuoted();

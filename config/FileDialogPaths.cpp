@@ -41,7 +41,7 @@ CString NormalizeChosenPath(const char* pszPath)
         for (const char* pszPair : kPairs)
             bChanged |= strPath.Replace(pszPair, "/") > 0;
     }
-    return StandardizedDirectory(bNetwork ? "//" + strPath : strPath);
+    return WindowsizedDirectory(bNetwork ? "//" + strPath : strPath);
 }
 
 void SplitMultiSelectBuffer(const char* pBuffer, size_t nBufferChars, CStringArray& paths)

@@ -14,8 +14,8 @@ CString BuildFileFilter(const char* pszDescription, const char* pszPattern);
 // directory.
 CString ChooseInitialFolder(const char* const* ppszCandidates, int nCount);
 
-// One chosen path in standard form with runs of separators collapsed. A
-// network path keeps its leading pair ("//server/share/...").
+// One chosen path in Windows form with runs of separators collapsed. A
+// network path keeps its leading pair ("\\\\server\\share\\...").
 CString NormalizeChosenPath(const char* pszPath);
 
 // The paths of a multiple-selection buffer as the open dialog fills it: the

@@ -101,7 +101,7 @@ INT_PTR BrowseForFile(const char* pszFilter, CString& strPath, const char* pszTi
         if (pList->GetSize() > 0)
             RememberFolder(CSplitPath((*pList)[0]).GetFullPathOnly());
     } else {
-        strPath = StandardizedDirectory(names.data());
+        strPath = WindowsizedDirectory(names.data());
         RememberFolder(CSplitPath(names.data()).GetFullPathOnly());
     }
     SetText(pEdit, strPath);
@@ -140,7 +140,7 @@ INT_PTR BrowseForSaveFile(CString& strDir, CString& strName, const char* pszTitl
     if (!::GetSaveFileNameA(&ofn))
         return IDCANCEL;
     CSplitPath split(names.data());
-    strDir = StandardizedDirectory(split.GetFullPathOnly(), true);
+    strDir = WindowsizedDirectory(split.GetFullPathOnly(), true);
     strName = split.GetFileNameAndExt();
     SetText(pDirEdit, strDir);
     SetText(pNameEdit, strName);

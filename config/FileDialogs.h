@@ -13,7 +13,7 @@ class CWnd;
 // Filters are written "Text|pattern|Text|pattern||". With pList several
 // files may be chosen: pList receives them (network paths kept whole) and
 // strPath and pEdit all of them, quoted when needed, separated by blanks.
-// Otherwise strPath (and pEdit) receive the chosen path in standard form.
+// Otherwise strPath (and pEdit) receive the chosen path in Windows form.
 INT_PTR BrowseForFile(const char* pszFilter, CString& strPath, const char* pszTitle, const char* pszDefaultPath,
                       CWnd* pEdit, bool bMustExist, CStringArray* pList = nullptr);
 INT_PTR BrowseForFileMustExist(const char* pszFilter, CString& strPath, const char* pszTitle,
@@ -21,8 +21,8 @@ INT_PTR BrowseForFileMustExist(const char* pszFilter, CString& strPath, const ch
 // Titled "Shadow File", no edit, one file that need not exist.
 INT_PTR BrowseForShadowFile(const char* pszFilter, CString& strPath, const char* pszDefaultDir);
 
-// The save dialog: strDir receives the chosen folder (standard form with a
-// trailing separator, also into pDirEdit) and strName its name and extension
+// The save dialog: strDir receives the chosen folder (Windows form with a
+// trailing backslash, also into pDirEdit) and strName its name and extension
 // (also into pNameEdit).
 INT_PTR BrowseForSaveFile(CString& strDir, CString& strName, const char* pszTitle, const char* pszDefaultDir,
                           const char* pszFilter, CWnd* pNameEdit, bool bMustExist, bool bOverwritePrompt,

@@ -2,10 +2,13 @@
 // list: reading and writing it, the menu items it shows and opening an entry.
 #include <stdlib.h>
 
+#include <vector>
+
 #include "platform/CCmdUI.h"
 #include "platform/CCommandLineInfo.h"
 #include "platform/CMenu.h"
 #include "platform/CRecentFileList.h"
+#include "platform/CSplitPath.h"
 #include "platform/CWinApp.h"
 
 void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
@@ -19,12 +22,22 @@ void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
     EnsureSettingsStore();
     m_pRecentFileList = std::make_unique<CRecentFileList>("Recent File List", (int)nMaxMRU);
     m_pRecentFileList->ReadList();
+    // Entries an older release wrote with '/' are listed in Windows form,
+    // oldest first so that the order stays and two spellings become one.
+    std::vector<CString> stored;
+    for (int i = 0; i < m_pRecentFileList->GetCount(); i++)
+        stored.push_back((*m_pRecentFileList)[i]);
+    while (m_pRecentFileList->GetCount() > 0)
+        m_pRecentFileList->Remove(0);
+    for (auto it = stored.rbegin(); it != stored.rend(); ++it)
+        m_pRecentFileList->Add(CSplitPath(*it).GetFullPath());
 }
 
+// The list holds full paths in Windows form, as Windows shows file names.
 void CWinApp::AddToRecentFileList(LPCSTR pszPathName)
 {
-    if (m_pRecentFileList)
-        m_pRecentFileList->Add(pszPathName);
+    if (m_pRecentFileList && pszPathName && *pszPathName)
+        m_pRecentFileList->Add(CSplitPath(pszPathName).GetFullPath());
 }
 
 int CWinApp::ExitInstance()

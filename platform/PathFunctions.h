@@ -1,6 +1,8 @@
-// PathFunctions.h: folder texts in standard form (forward slashes, as the
-// emulator and its configuration files write them) and in Windows form
-// (backslashes), the current directory and file existence.
+// PathFunctions.h: folder texts in standard form (forward slashes, which
+// the host build's file system takes too: for file-system queries and
+// comparisons only) and in Windows form (backslashes: every path the program
+// keeps, shows, stores or hands to a child), the current directory and file
+// existence.
 #pragma once
 
 #include "platform/CString.h"

@@ -63,7 +63,8 @@ bool CheckPreferredDirectories(CString dirs[kDirListCount], int& nFailedKind, CS
             else
                 strMsg.Format("Invalid output directory: %s", strReason.GetString());
         } else if (i == kDirExecutables && !IsValidExecutablesDir(dirs[i])) {
-            strMsg = "The Vornamic executable was not found in this directory.";
+            strMsg.Format("The Vornamic executable %s was not found in this directory.",
+                          EmulatorProgramQuoted().GetString());
         } else {
             continue;
         }

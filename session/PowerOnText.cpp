@@ -40,8 +40,9 @@ std::vector<CString> BuildPowerOnHeader(const SPowerOnHeader& header)
                                header.strConfigPath.IsEmpty() ? CString("none") : header.strConfigPath));
     lines.push_back(HeaderLine("Command line to execute", header.strCommandLine));
     if (!header.strLogFile.IsEmpty()) {
+        // In Windows form, as every other path of the header.
         CString strLog = header.strLogFile;
-        strLog.Replace('\\', '/');
+        strLog.Replace('/', '\\');
         lines.push_back(HeaderLine("Current active log file", QuoteIfNeeded(strLog)));
     }
     lines.insert(lines.end(), header.notes.begin(), header.notes.end());
@@ -94,6 +95,23 @@ CString BadRequiredDirContent(ERequiredDir eKind, const char* pszProgramName)
                "directory is a required directory, clicking 'Cancel' to dismiss the 'Preferences' dialog "
                "without correcting this error will cause %s to immediately abort.",
                RequiredDirKindName(eKind), RequiredDirKindName(eKind), pszProgramName ? pszProgramName : "");
+    return str;
+}
+
+CString MissingEmulatorInstruction()
+{
+    return "Vornamic program not found";
+}
+
+CString MissingEmulatorContent(const char* pszEmulator, const char* pszDir, const char* pszProgramName)
+{
+    CString str;
+    str.Format("The Vornamic program %s was not found in the Executable Files directory \"%s\". The "
+               "'Preferences' dialog will now be displayed so that you can define an Executable Files directory "
+               "that holds it.\n\nPlease note that because this directory is a required directory, clicking "
+               "'Cancel' to dismiss the 'Preferences' dialog without correcting this error will cause %s to "
+               "immediately abort.",
+               pszEmulator ? pszEmulator : "", pszDir ? pszDir : "", pszProgramName ? pszProgramName : "");
     return str;
 }
 

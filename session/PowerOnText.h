@@ -26,8 +26,8 @@ struct SPowerOnHeader {
 
 // The header lines in their order: the session description (when there is
 // one), date and time, working directory (quoted when needed), control file,
-// command line, and the current log file (its '\' turned into '/', quoted
-// when needed) when there is one; then the notes.
+// command line, and the current log file (in Windows form, quoted when
+// needed) when there is one; then the notes.
 std::vector<CString> BuildPowerOnHeader(const SPowerOnHeader& header);
 
 // The shutdown watchdog, after its question: the emulator ended meanwhile,
@@ -51,6 +51,12 @@ const char* RequiredDirKindName(ERequiredDir eKind);
 // shown before the preferences open for a bad required folder.
 CString BadRequiredDirInstruction(ERequiredDir eKind);
 CString BadRequiredDirContent(ERequiredDir eKind, const char* pszProgramName);
+// The same question when the executables folder exists but does not hold
+// the emulator's program: "Vornamic program not found", and a content that
+// names the program (pszEmulator, as EmulatorProgramQuoted gives it) and the
+// folder.
+CString MissingEmulatorInstruction();
+CString MissingEmulatorContent(const char* pszEmulator, const char* pszDir, const char* pszProgramName);
 
 // The acknowledgement of the licensed mode ("PGMPRDOS LICENSED") asked
 // before the emulator starts: verified by the user, presumed after the

@@ -153,7 +153,7 @@ void StandardizeDirectoryList(CStringArray& list, bool bKeepEmptyHead)
 {
     CStringArray out;
     for (INT_PTR i = 0; i < list.GetSize(); ++i) {
-        CString strDir = StandardizedDirectory(list[i], true);
+        CString strDir = WindowsizedDirectory(list[i], true);
         bool bKeep = strDir.IsEmpty() ? bKeepEmptyHead && i == 0 : true;
         for (INT_PTR j = 0; bKeep && j < out.GetSize(); ++j)
             if (!strDir.IsEmpty() && out[j].CompareNoCase(strDir) == 0)
@@ -183,6 +183,7 @@ void CViewSettings::Load()
     g_bIgnoreConfigFileParseErrors = GetFlag(kOptions, "IgnoreConfigFileParseErrors", false);
     g_bAggregateStats = GetFlag(kOptions, "AggregateStats", true);
     CString strExe = GetStr("Emulator.exe", "Vornamic.exe");
+    g_strProfileEmulatorExeName = strExe;
     if (g_strEmulatorExeName.IsEmpty())
         g_strEmulatorExeName = strExe;
     for (int i = 0; i < kFilterCount; ++i)
@@ -195,7 +196,8 @@ void CViewSettings::Load()
     g_bPresumeTXF = GetFlag(kSettings, "PresumeTXF", false);
     m_bEnableSessDescDlg = GetFlag(kSettings, "EnableSessDescDlg", false);
     m_strSessDesc = GetStr("SessDesc");
-    m_strPrevConfigDir = GetStr("PrevConfigDir");
+    // An older release kept this folder with '/' separators.
+    m_strPrevConfigDir = WindowsizedDirectory(GetStr("PrevConfigDir"), true);
     m_strPrevConfigFile = GetStr("PrevConfigFile");
     m_strPrevReaderFile = GetStr("PrevReaderFile");
     m_strPrevReaderParms = GetStr("PrevReaderParms");
@@ -276,6 +278,7 @@ CString ChooseShellTargetDir(const CString& strStored, const CString& strConfigD
         strDir = strConfigDir;
     if (strDir.IsEmpty() || !IsValidDirectory(strDir))
         strDir = strProgramDir;
+    strDir.Replace('/', '\\');  // an older release may have kept it with '/'
     ProfileWriteString(kSettings, "CmdTargetDir", strDir);
     return strDir;
 }

@@ -95,11 +95,11 @@ void SaveStatusLineParts(const BYTE order[5], const bool visible[5]);
 
 // Reads one folder list: the new format ("Settings", a stored list) when
 // "Settings"/"NewFmtPrefDirs" is set, else the old section named after the
-// list ("NumEntries", "1" .. "n"); each folder is standardized with a
-// trailing separator.
+// list ("NumEntries", "1" .. "n"); each folder in Windows form with a
+// trailing backslash.
 void LoadDirectoryList(CStringArray& list, const char* pszName);
-// Every folder of a list in the one form the program keeps (standardized,
-// ending in its separator), each folder once (the first of the spellings
+// Every folder of a list in the one form the program keeps, shows and
+// stores (Windows form, ending in a backslash), each folder once (the first of the spellings
 // that differ only in letter case or separators), empty entries dropped but
 // for an empty head with bKeepEmptyHead (a kind without a folder in force).
 void StandardizeDirectoryList(CStringArray& list, bool bKeepEmptyHead);
@@ -109,8 +109,8 @@ void SaveDirectoryList(const CStringArray& list, const char* pszName);
 
 // The shell command's target folder at start-up: the stored one (the older
 // entry when the new one is empty) when it is a valid folder, else the
-// configuration folder when valid, else the program folder; written back
-// under "Settings"/"CmdTargetDir".
+// configuration folder when valid, else the program folder; in Windows form
+// and written back under "Settings"/"CmdTargetDir".
 CString ChooseShellTargetDir(const CString& strStored, const CString& strConfigDir, const CString& strProgramDir);
 
 // The default configuration file name: the environment variable

@@ -420,6 +420,11 @@ bool CVornGUIView::AskForRequiredFolders()
         ERequiredDir eKind = (ERequiredDir)i;
         std::wstring strInstruction = Wide(BadRequiredDirInstruction(eKind));
         std::wstring strContent = Wide(BadRequiredDirContent(eKind, kProgramName));
+        if (i == kRequiredExecutables && IsValidDirectory(strDir)) {
+            // The folder is there: it is the program that is missing.
+            strInstruction = Wide(MissingEmulatorInstruction());
+            strContent = Wide(MissingEmulatorContent(EmulatorProgramQuoted(), strDir, kProgramName));
+        }
         TASKDIALOGCONFIG tdc = {};
         tdc.cbSize = sizeof tdc;
         tdc.hwndParent = AfxGetMainWnd() ? AfxGetMainWnd()->m_hWnd : m_hWnd;
@@ -480,7 +485,7 @@ void CVornGUIView::TakeStartupConfigFile()
     if (strDir.IsEmpty()) {
         char szDir[MAX_PATH] = {};
         ::GetCurrentDirectoryA(MAX_PATH, szDir);
-        strDir = StandardizedDirectory(szDir, true);
+        strDir = WindowsizedDirectory(szDir, true);
     }
     CString strName = path.GetFileNameAndExt();
     if (!strName.IsEmpty() && FileExists(strDir + strName)) {
@@ -489,6 +494,9 @@ void CVornGUIView::TakeStartupConfigFile()
         m_bReloadPending = true;
         PostMessage(WM_POWER_ON_REQUEST);
     } else {
+        // Said, not passed over: the program starts without it.
+        TDMessageBox("The configuration file named with -f was not found.", "\"" + strDir + strName + "\"",
+                     nullptr, MB_ICONWARNING);
         g_strStartupConfigFile.Empty();
     }
 }

@@ -7,6 +7,7 @@
 
 #include "config/CodePageHistory.h"
 #include "config/DasdImage.h"
+#include "config/DirectoryValidation.h"
 #include "config/FieldValidators.h"
 #include "config/FileDialogPaths.h"
 #include "config/FileDialogs.h"
@@ -176,8 +177,8 @@ void CUtilityDlg::GetOutputDirectorySetting(CString& strDir) const
 {
     GetSetting("strOutputDirectory", strDir);
     CString strTrimmed = strDir;
-    if (TrimBlanks(strTrimmed).IsEmpty())
-        strDir = WindowsizedDirectory(GroupFolder(), true);
+    // Shown in Windows form also when an older release stored it with '/'.
+    strDir = WindowsizedDirectory(TrimBlanks(strTrimmed).IsEmpty() ? GroupFolder() : strDir, true);
 }
 
 void CUtilityDlg::GetListSetting(UINT nListBox, const char* pszKey)
@@ -207,14 +208,22 @@ bool CUtilityDlg::Refuse(CDataExchange* pDX, UINT nCtrl, const char* pszLabel, c
     return false;
 }
 
-bool CUtilityDlg::CheckOutputPath(CDataExchange* pDX, const CString& strDir, const CString& strFile, UINT nCtrl,
+bool CUtilityDlg::CheckOutputPath(CDataExchange* pDX, CString& strDir, CString& strFile, UINT nCtrl,
                                   const char* pszLabel)
 {
     m_strOutputPath.Empty();
+    bool bDirEdit = ::GetDlgItem(m_hWnd, IDC_UTIL_OUTPUT_DIR) != nullptr;
+    // The folder's edit is read-only: a path typed as the file name is the
+    // user's other way to name the folder.
+    if (SplitTypedOutputPath(strDir, strFile)) {
+        if (bDirEdit)
+            SetDlgItemText(IDC_UTIL_OUTPUT_DIR, strDir);
+        SetDlgItemText((int)nCtrl, strFile);
+    }
     // The folder is a read-only edit filled by its browse button: without
     // this the file check would call an empty folder a missing file name,
     // and a folder that has gone would only fail the run.
-    UINT nDirCtrl = ::GetDlgItem(m_hWnd, IDC_UTIL_OUTPUT_DIR) ? IDC_UTIL_OUTPUT_DIR : nCtrl;
+    UINT nDirCtrl = bDirEdit ? IDC_UTIL_OUTPUT_DIR : nCtrl;
     pDX->PrepareEditCtrl((int)nDirCtrl);
     if (!DDV_OutputDirectory(pDX, strDir, (int)nDirCtrl, "Output Directory"))
         return false;
@@ -280,8 +289,13 @@ bool CUtilityDlg::BrowseInputFile(UINT nEdit, CString& strFile, const char* pszT
 
 bool CUtilityDlg::BrowseOutputDirectory(UINT nEdit, CString& strDir, const char* pszPrompt)
 {
+    // The picker opens at the folder in the field, expanded down to it; the
+    // view's folder for the dialog's kind of file is only the fallback.
+    CString strShown;
+    GetDlgItemText((int)nEdit, strShown);
+    CString strStart = IsValidDirectory(strShown) ? strShown : GroupFolder();
     CString strChosen;
-    if (!BrowseForDirectoryEx(m_hWnd, pszPrompt, GroupFolder(), strChosen))
+    if (!BrowseForDirectoryEx(m_hWnd, pszPrompt, strStart, strChosen))
         return false;
     strDir = strChosen;
     SetDlgItemText((int)nEdit, strDir);

@@ -101,8 +101,8 @@ protected:
     void WriteSetting(const char* pszKey, const CString& strValue) const;
     void WriteSetting(const char* pszKey, int nValue) const;
     void WriteSetting(const char* pszKey, bool bValue) const;
-    // "strOutputDirectory"; an empty one starts at the view's folder for the
-    // dialog's kind of file (disk or tape).
+    // "strOutputDirectory" in Windows form; an empty one starts at the
+    // view's folder for the dialog's kind of file (disk or tape).
     void GetOutputDirectorySetting(CString& strDir) const;
     // A list box's items under "<key>_nCount" and "<key>_%04d".
     void GetListSetting(UINT nListBox, const char* pszKey);
@@ -114,13 +114,13 @@ protected:
     // ---- checks ----
     // The balloon on a control, titled with its label; fails the exchange.
     bool Refuse(CDataExchange* pDX, UINT nCtrl, const char* pszLabel, const char* pszText);
-    // The output file: the folder must exist (an empty or missing one is
-    // told on the folder's edit), then pszDir joined with strFile
-    // (JoinOutputPath) becomes m_strOutputPath; an existing file is
-    // confirmed with the overwrite question. Call it as the dialog's last
-    // check.
-    bool CheckOutputPath(CDataExchange* pDX, const CString& strDir, const CString& strFile, UINT nCtrl,
-                         const char* pszLabel);
+    // The output file: a path typed as the file name first sets the folder
+    // and leaves the name (SplitTypedOutputPath, both edits too); the
+    // folder must exist (an empty or missing one is told on the folder's
+    // edit), then strDir joined with strFile (JoinOutputPath) becomes
+    // m_strOutputPath; an existing file is confirmed with the overwrite
+    // question. Call it as the dialog's last check.
+    bool CheckOutputPath(CDataExchange* pDX, CString& strDir, CString& strFile, UINT nCtrl, const char* pszLabel);
     // An optional shadow file: all blanks make it empty and pass; otherwise
     // DDV_InputFile checks it and makes it a full path.
     bool CheckShadowFile(CDataExchange* pDX, CString& strShadow, UINT nCtrl, const char* pszLabel);
@@ -146,7 +146,8 @@ protected:
     CString GroupFolder() const;
     // The file-open dialog for an input file; the edit and strFile get the choice.
     bool BrowseInputFile(UINT nEdit, CString& strFile, const char* pszTitle);
-    // The folder picker for an output folder; the edit and strDir get it.
+    // The folder picker for an output folder, opened at the edit's folder
+    // (else GroupFolder); the edit and strDir get the choice.
     bool BrowseOutputDirectory(UINT nEdit, CString& strDir, const char* pszPrompt);
     // The file-save dialog: folder and name into their members and edits.
     // With bOverwritePrompt the dialog itself asks about an existing file,

@@ -2,6 +2,7 @@
 #include "utilities/UtilityRules.h"
 
 #include "config/DasdImage.h"
+#include "platform/CSplitPath.h"
 #include "platform/PathFunctions.h"
 #include "platform/TextFunctions.h"
 
@@ -58,6 +59,21 @@ CString JoinOutputPath(const char* pszDir, const char* pszFile)
     CString strFile = pszFile ? pszFile : "";
     TrimBlanks(strFile);
     return WindowsizedDirectory(pszDir ? pszDir : "", true) + strFile;
+}
+
+bool SplitTypedOutputPath(CString& strDir, CString& strFile)
+{
+    CString strTyped = strFile;
+    TrimBlanks(strTyped);
+    if (strTyped.FindOneOf("\\/:") < 0)
+        return false;
+    bool bAbsolute = strTyped[0] == '\\' || strTyped[0] == '/' || strTyped.Find(':') >= 0;
+    CString strDirTrimmed = strDir;
+    TrimBlanks(strDirTrimmed);
+    CSplitPath split(bAbsolute || strDirTrimmed.IsEmpty() ? strTyped : JoinOutputPath(strDirTrimmed, strTyped));
+    strDir = WindowsizedDirectory(split.GetFullPathOnly(), true);
+    strFile = split.GetFileNameAndExt();
+    return true;
 }
 
 SFileListButtons FileListButtonStates(int nCount, int nSel)

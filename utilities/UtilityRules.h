@@ -33,6 +33,11 @@ void AppendCommandFile(CString& strCommand, const char* pszPath);
 // no folder. It is the path that the output check confirms and the command
 // line names.
 CString JoinOutputPath(const char* pszDir, const char* pszFile);
+// A path typed as the output file name ("C:\tapes\out.aws", or a relative
+// "sub\out.aws" below the folder) names the folder too: strDir becomes its
+// folder (Windows form, ending in a backslash) and strFile its name and
+// extension. False, with both unchanged, for a plain file name.
+bool SplitTypedOutputPath(CString& strDir, CString& strFile);
 
 // The file list of a dialog that takes several files (buttons "Remove",
 // "Move Up", "Move Down"): which buttons are enabled for a list of nCount

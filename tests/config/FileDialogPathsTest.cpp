@@ -17,12 +17,13 @@ TEST(FileDialogPaths, ChosenPathsAreNormalisedButNetworkPathsKeepTheirPair)
 {
     struct Row { const char* pszIn; const char* pszOut; };
     const Row rows[] = {
-        {"C:\\dir\\\\file.img", "C:/dir/file.img"},
-        {"C:\\dir/\\sub\\/file.img", "C:/dir/sub/file.img"},
-        {"C:\\\\\\\\dir\\file.img", "C:/dir/file.img"},
-        {"\\\\server\\share\\disk.img", "//server/share/disk.img"},
-        {"\\\\server\\share\\\\disk.img", "//server/share/disk.img"},
-        {"//server//share/disk.img", "//server/share/disk.img"},
+        {"C:\\dir\\\\file.img", "C:\\dir\\file.img"},
+        {"C:\\dir/\\sub\\/file.img", "C:\\dir\\sub\\file.img"},
+        {"C:\\\\\\\\dir\\file.img", "C:\\dir\\file.img"},
+        {"C:/dir/file.img", "C:\\dir\\file.img"},
+        {"\\\\server\\share\\disk.img", "\\\\server\\share\\disk.img"},
+        {"\\\\server\\share\\\\disk.img", "\\\\server\\share\\disk.img"},
+        {"//server//share/disk.img", "\\\\server\\share\\disk.img"},
     };
     for (const Row& r : rows)
         EXPECT_EQ(NormalizeChosenPath(r.pszIn), r.pszOut) << r.pszIn;
@@ -34,14 +35,14 @@ TEST(FileDialogPaths, MultiSelectBuffer)
     CStringArray paths;
     SplitMultiSelectBuffer(kMany, sizeof kMany, paths);
     ASSERT_EQ(paths.GetSize(), 2);
-    EXPECT_EQ(paths[0], "//server/share/dir/a.img");
-    EXPECT_EQ(paths[1], "//server/share/dir/b c.img");
-    EXPECT_EQ(JoinQuotedPaths(paths), "//server/share/dir/a.img \"//server/share/dir/b c.img\"");
+    EXPECT_EQ(paths[0], "\\\\server\\share\\dir\\a.img");
+    EXPECT_EQ(paths[1], "\\\\server\\share\\dir\\b c.img");
+    EXPECT_EQ(JoinQuotedPaths(paths), "\\\\server\\share\\dir\\a.img \"\\\\server\\share\\dir\\b c.img\"");
 
     const char kOne[] = "C:\\dir\\one.img\0";
     SplitMultiSelectBuffer(kOne, sizeof kOne, paths);
     ASSERT_EQ(paths.GetSize(), 1);
-    EXPECT_EQ(paths[0], "C:/dir/one.img");
+    EXPECT_EQ(paths[0], "C:\\dir\\one.img");
 
     // A buffer without its final NULs ends at its size.
     const char kCut[4] = {'a', 'b', 'c', 'd'};
@@ -58,18 +59,16 @@ TEST(FileDialogPaths, NetworkPathsRoundTripIntact)
     CStringArray paths;
     SplitMultiSelectBuffer(kMany, sizeof kMany, paths);
     ASSERT_EQ(paths.GetSize(), 2);
-    EXPECT_EQ(WindowsizedDirectory(paths[0]), "\\\\server\\share\\a.img");
-    EXPECT_EQ(WindowsizedDirectory(paths[1]), "\\\\server\\share\\sub dir\\b.img");
-    EXPECT_EQ(JoinQuotedPaths(paths), "//server/share/a.img \"//server/share/sub dir/b.img\"");
+    EXPECT_EQ(paths[0], "\\\\server\\share\\a.img");
+    EXPECT_EQ(paths[1], "\\\\server\\share\\sub dir\\b.img");
+    EXPECT_EQ(JoinQuotedPaths(paths), "\\\\server\\share\\a.img \"\\\\server\\share\\sub dir\\b.img\"");
 
     const char kOne[] = "\\\\server\\share\\disk.img\0";
     SplitMultiSelectBuffer(kOne, sizeof kOne, paths);
     ASSERT_EQ(paths.GetSize(), 1);
-    EXPECT_EQ(paths[0], "//server/share/disk.img");
-    // Single selection takes the chosen path in standard form.
-    EXPECT_EQ(StandardizedDirectory("\\\\server\\share\\disk.img"), "//server/share/disk.img");
-    EXPECT_EQ(WindowsizedDirectory(StandardizedDirectory("\\\\server\\share\\disk.img")),
-              "\\\\server\\share\\disk.img");
+    EXPECT_EQ(paths[0], "\\\\server\\share\\disk.img");
+    // Single selection takes the chosen path in Windows form.
+    EXPECT_EQ(WindowsizedDirectory("\\\\server\\share\\disk.img"), "\\\\server\\share\\disk.img");
 }
 
 // The save dialog splits the chosen path into folder and name: a network
@@ -77,10 +76,10 @@ TEST(FileDialogPaths, NetworkPathsRoundTripIntact)
 TEST(FileDialogPaths, SavedNetworkPathSplitsIntoAWholeFolder)
 {
     CSplitPath split("\\\\server\\share\\dir\\out.img");
-    EXPECT_EQ(StandardizedDirectory(split.GetFullPathOnly(), true), "//server/share/dir/");
+    EXPECT_EQ(WindowsizedDirectory(split.GetFullPathOnly(), true), "\\\\server\\share\\dir\\");
     EXPECT_EQ(split.GetFileNameAndExt(), "out.img");
     CSplitPath root("\\\\server\\share\\out.img");
-    EXPECT_EQ(WindowsizedDirectory(StandardizedDirectory(root.GetFullPathOnly(), true), true), "\\\\server\\share\\");
+    EXPECT_EQ(WindowsizedDirectory(root.GetFullPathOnly(), true), "\\\\server\\share\\");
 }
 
 TEST(FileDialogPaths, FilesInADriveRootKeepOneSeparator)
@@ -89,8 +88,8 @@ TEST(FileDialogPaths, FilesInADriveRootKeepOneSeparator)
     CStringArray paths;
     SplitMultiSelectBuffer(kRoot, sizeof kRoot, paths);
     ASSERT_EQ(paths.GetSize(), 2);
-    EXPECT_EQ(paths[0], "C:/a.img");
-    EXPECT_EQ(paths[1], "C:/b.img");
+    EXPECT_EQ(paths[0], "C:\\a.img");
+    EXPECT_EQ(paths[1], "C:\\b.img");
     SplitMultiSelectBuffer("", 1, paths);
     EXPECT_EQ(paths.GetSize(), 0);
 }

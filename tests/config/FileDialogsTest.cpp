@@ -1,5 +1,5 @@
 // FileDialogsTest.cpp: the open and save dialogs under Wine, answered from
-// a timer: the chosen path in standard form, several files chosen at once,
+// a timer: the chosen path in Windows form, several files chosen at once,
 // a cancelled dialog that changes nothing, and the remembered folder.
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ TEST(FileDialogs, OpenChoosesOneFileAndRemembersItsFolder)
                             strFile.c_str(), nullptr, true),
               IDOK);
     EXPECT_TRUE(FileDialogAnswerer::s_bSeen);
-    EXPECT_EQ(strPath, StandardizedDirectory(strFile.c_str()));
+    EXPECT_EQ(strPath, WindowsizedDirectory(strFile.c_str()));
     EXPECT_EQ(g_strWindowsizedDefaultInitialDir, WindowsizedDirectory(dir.Folder().c_str(), true));
     g_strWindowsizedDefaultInitialDir = strSavedDir;
 }
@@ -83,10 +83,10 @@ TEST(FileDialogs, OpenChoosesSeveralFiles)
     FileDialogAnswerer answer("Pick Disks", "\"a.img\" \"b c.img\"");
     EXPECT_EQ(BrowseForFile(nullptr, strPath, "Pick Disks", nullptr, &edit, true, &list), IDOK);
     ASSERT_EQ(list.GetSize(), 2);
-    CString strStdDir = StandardizedDirectory(dir.Folder().c_str(), true);
-    EXPECT_EQ(list[0], strStdDir + "a.img");
-    EXPECT_EQ(list[1], strStdDir + "b c.img");
-    EXPECT_EQ(strPath, strStdDir + "a.img \"" + strStdDir + "b c.img\"");
+    CString strWinDir = WindowsizedDirectory(dir.Folder().c_str(), true);
+    EXPECT_EQ(list[0], strWinDir + "a.img");
+    EXPECT_EQ(list[1], strWinDir + "b c.img");
+    EXPECT_EQ(strPath, strWinDir + "a.img \"" + strWinDir + "b c.img\"");
     CString strEdit;
     edit.GetWindowText(strEdit);
     EXPECT_EQ(strEdit, strPath);
@@ -111,6 +111,6 @@ TEST(FileDialogs, SaveSplitsFolderAndName)
     EXPECT_EQ(BrowseForSaveFile(strDir, strName, "Save Output", nullptr, "Output (*.out)|*.out||", nullptr, false,
                                 true),
               IDOK);
-    EXPECT_EQ(strDir, StandardizedDirectory(dir.Folder().c_str(), true));
+    EXPECT_EQ(strDir, WindowsizedDirectory(dir.Folder().c_str(), true));
     EXPECT_EQ(strName, "new.out");
 }

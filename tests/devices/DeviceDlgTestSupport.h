@@ -88,10 +88,10 @@ struct SKeepFolders {
     }
 };
 
-// A path as a file dialog's choice puts it in its field.
+// A path as a file dialog's choice puts it in its field (Windows form).
 inline std::string Standard(const std::string& strPath)
 {
-    return StandardizedDirectory(strPath.c_str()).GetString();
+    return WindowsizedDirectory(strPath.c_str()).GetString();
 }
 
 // Answers of a file dialog: a name typed into its name box and OK, or

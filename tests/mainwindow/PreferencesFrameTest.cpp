@@ -13,7 +13,6 @@
 // device-list bar's class templates built with the folders at start-up.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -650,9 +649,8 @@ TEST_F(PrefsFrameFixture, DeviceClassTemplatesTakeTheFoldersAtStartUp)
     CDynDevListDlgBar& bar = pFrame->m_wndDevListBar.m_dlg;
     ASSERT_TRUE(PumpUntil([&] { return bar.m_ClassTemplates[6].m_wDevType != 0; }, 5000));
     for (const auto& r : rows) {
-        // The statements keep file names with forward slashes.
+        // The statements name the files in Windows form, as the folders are shown.
         std::string strExpected = r.folder.Path(r.pszFile);
-        std::replace(strExpected.begin(), strExpected.end(), '\\', '/');
         EXPECT_EQ(std::string(bar.m_ClassTemplates[r.nClass].m_strFirstArg.GetString()), strExpected) << r.pszList;
     }
     EXPECT_EQ(bar.m_ClassTemplates[6].m_wDevType, 0x3420);

@@ -1,11 +1,14 @@
 // CWinAppTest.cpp: the application's profile functions on an .INI file and
-// on the registry, and the idle-time update of the main window.
+// on the registry, the recent-file list's form, and the idle-time update of
+// the main window.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/Afx.h"
+#include "platform/CRecentFileList.h"
 #include "platform/ProfileStore.h"
 
 namespace {
@@ -79,6 +82,31 @@ TEST(CWinApp, SetRegistryKeyStoresUnderTheCompanyKey)
     EXPECT_EQ(rc, ERROR_SUCCESS);
     EXPECT_STREQ(text, "console");
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VornTestCompany");
+}
+
+// The recent-file list shows full paths in Windows form: an entry an older
+// release stored with "/" is listed with "\" (one entry for its two
+// spellings, the order kept), and so is a path added with "/".
+TEST(CWinApp, RecentFilesAreListedInWindowsForm)
+{
+    CString path = TempIniPath();
+    ::DeleteFileA(path);
+    ::WritePrivateProfileStringA("Recent File List", "File1", "Z:/cfg/new.cnf", path);
+    ::WritePrivateProfileStringA("Recent File List", "File2", "Z:\\cfg\\old.cnf", path);
+    ::WritePrivateProfileStringA("Recent File List", "File3", "Z:/cfg/old.cnf", path);
+    {
+        CWinApp app("RecentTest");
+        app.m_strProfileName = path;
+        app.LoadStdProfileSettings(4);
+        app.AddToRecentFileList("Z:/ro//walk1ro.cnf");
+        const CRecentFileList& list = *app.GetRecentFileList();
+        std::vector<std::string> got;
+        for (int i = 0; i < list.GetCount(); i++)
+            got.push_back(list[i].GetString());
+        EXPECT_EQ(got, (std::vector<std::string>{"Z:\\ro\\walk1ro.cnf", "Z:\\cfg\\new.cnf", "Z:\\cfg\\old.cnf"}));
+    }
+    SetSettingsStore(nullptr);
+    ::DeleteFileA(path);
 }
 
 namespace {

@@ -154,9 +154,37 @@ TEST(PrefsRules, DirectoryChecksStopAtTheFirstFailureInTableOrder)
     f.dirs[kDirExecutables] = empty.Folder().c_str();
     EXPECT_FALSE(CheckPreferredDirectories(f.dirs, nKind, strMsg));
     EXPECT_EQ(nKind, kDirExecutables);
-    EXPECT_EQ(strMsg, "The Vornamic executable was not found in this directory.");
     EXPECT_EQ(std::string(PreferredDirTitle(kDirExecutables)), "Executable Files");
     EXPECT_EQ(std::string(PreferredDirTitle(kDirDiskFiles)), "Disk Files");
+}
+
+// The refusal of an executables folder names the program it looked for, and
+// says when "-e" named it rather than the settings.
+TEST(PrefsRules, MissingEmulatorIsNamed)
+{
+    struct Row {
+        const char* pszSettings;
+        const char* pszProgram;
+        const char* pszMsg;
+    };
+    const Row rows[] = {
+        {"Vornamic.exe", "NoSuch.exe", "The Vornamic executable \"NoSuch.exe\" (named with -e) was not found in this directory."},
+        {"Emu.exe", "Emu.exe", "The Vornamic executable \"Emu.exe\" was not found in this directory."},
+    };
+    Folders f;
+    TempDir empty;
+    for (const Row& r : rows) {
+        g_strProfileEmulatorExeName = r.pszSettings;
+        g_strEmulatorExeName = r.pszProgram;
+        f.dirs[kDirExecutables] = empty.Folder().c_str();
+        int nKind = -1;
+        CString strMsg;
+        EXPECT_FALSE(CheckPreferredDirectories(f.dirs, nKind, strMsg));
+        EXPECT_EQ(nKind, kDirExecutables);
+        EXPECT_EQ(strMsg, r.pszMsg);
+    }
+    g_strProfileEmulatorExeName.Empty();
+    g_strEmulatorExeName = "Vornamic.exe";
 }
 
 TEST(PrefsRules, DirectoryChecksTrimEveryFolderInPlace)

@@ -20,7 +20,7 @@ TEST(PowerOnText, HeaderLinesInOrderWithAlignedLabels)
     h.strWorkingDir = "C:\\My Configs\\";
     h.strConfigPath = "C:\\My Configs\\sys.cnf";
     h.strCommandLine = "Vornamic.exe -f \"C:\\My Configs\\sys.cnf\" EXTERNALGUI";
-    h.strLogFile = "C:\\Logs\\console 001.log";
+    h.strLogFile = "C:\\Logs/console 001.log";
     std::vector<CString> lines = BuildPowerOnHeader(h);
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "******** Session Description     = Test run");
@@ -28,7 +28,7 @@ TEST(PowerOnText, HeaderLinesInOrderWithAlignedLabels)
     EXPECT_EQ(lines[2], "******** Working directory to be = \"C:\\My Configs\\\"");
     EXPECT_EQ(lines[3], "******** Control file being used = C:\\My Configs\\sys.cnf");
     EXPECT_EQ(lines[4], "******** Command line to execute = Vornamic.exe -f \"C:\\My Configs\\sys.cnf\" EXTERNALGUI");
-    EXPECT_EQ(lines[5], "******** Current active log file = \"C:/Logs/console 001.log\"");
+    EXPECT_EQ(lines[5], "******** Current active log file = \"C:\\Logs\\console 001.log\"");
 }
 
 TEST(PowerOnText, HeaderWithoutDescriptionConfigurationOrLogFile)

@@ -233,7 +233,7 @@ TEST_F(FileCommands, RefusedSaveKeepsTheConfigurationModifiedAndTheFileAsItWas)
                             }});
         EXPECT_TRUE(pView->SaveConfiguration());
         EXPECT_EQ(seq.Seen().size(), 2u);
-        EXPECT_EQ(pView->GetConfig().GetFullPath(), StandardizedDirectory(dir.Folder().c_str(), true) + "rw.cnf");
+        EXPECT_EQ(pView->GetConfig().GetFullPath(), WindowsizedDirectory(dir.Folder().c_str(), true) + "rw.cnf");
         EXPECT_NE(ReadFile(strOther).find("changed"), std::string::npos);
     }
     EXPECT_EQ(ReadFile(strPath), kGoodConfig);

@@ -338,6 +338,68 @@ TEST_F(PowerFixture, StartupConfigurationFileIsPoweredOn)
     EXPECT_TRUE(ConsoleContains("******** Control file being used = " + strConfig));
 }
 
+// "-f" naming a file that is not there: the user is told which one, and the
+// program goes on without it.
+TEST_F(PowerFixture, MissingStartupConfigurationFileIsNamed)
+{
+    std::string strMissing = strConfigDir + "absent.cnf";
+    std::string strTyped = strMissing;
+    std::replace(strTyped.begin(), strTyped.end(), '\\', '/');
+    g_strStartupConfigFile = strTyped.c_str();
+    DialogSequence seq({ClickTask(IDOK)});
+    pView->TakeStartupConfigFile();
+    ASSERT_EQ(seq.Seen().size(), 1u);
+    EXPECT_NE(seq.Seen()[0].strTexts.find("The configuration file named with -f was not found."), std::string::npos)
+        << seq.Seen()[0].strTexts;
+    EXPECT_NE(seq.Seen()[0].strTexts.find("\"" + strMissing + "\""), std::string::npos) << seq.Seen()[0].strTexts;
+    EXPECT_TRUE(g_strStartupConfigFile.IsEmpty());
+    PumpFor(50);
+    EXPECT_FALSE(pView->IsEmulatorRunning());
+}
+
+namespace {
+
+std::string Slashed(std::string str)
+{
+    std::replace(str.begin(), str.end(), '\\', '/');
+    return str;
+}
+
+// Folders an older release stored with "/": the executables and
+// configuration folders and the last configuration's folder.
+struct SlashedFoldersFixture : PowerFixture {
+    std::string strExeDir, strConfig;
+    void Presets() override
+    {
+        PowerFixture::Presets();
+        strConfig = WriteConfig("last.cnf", "");
+        strExeDir = std::string(ProfileGetString("ExecutablesFilesDirectories", "1", "").GetString());
+        ProfileWriteString("ExecutablesFilesDirectories", "1", Slashed(strExeDir).c_str());
+        ProfileWriteString("ConfigurationFilesDirectories", "1", Slashed(strConfigDir).c_str());
+        ProfileWriteString("Settings", "PrevConfigDir", Slashed(strConfigDir).c_str());
+        ProfileWriteString("Settings", "PrevConfigFile", "last.cnf");
+    }
+};
+
+}  // namespace
+
+// The header and the emulator's command line name every folder with "\",
+// also the ones read from the settings of an earlier session.
+TEST_F(SlashedFoldersFixture, HeaderAndCommandLineUseBackslashes)
+{
+    pView->SendMessage(WM_COMMAND, ID_POWER_ON, 0);
+    ASSERT_TRUE(pView->IsEmulatorRunning());
+    std::string strCmd = pView->GetPowerOnCommandLine().GetString();
+    std::string strStart = std::string(QuoteIfNeeded((strExeDir + "vornemu.exe").c_str())) + " -f \"" + strConfig + "\"";
+    EXPECT_EQ(strCmd.rfind(strStart, 0), 0u) << strCmd;
+    EXPECT_TRUE(ConsoleContains("******** Working directory to be = \"" + strConfigDir + "\""));
+    EXPECT_TRUE(ConsoleContains("******** Control file being used = " + strConfig));
+    EXPECT_TRUE(ConsoleContains("******** Command line to execute = " + strCmd));
+    EXPECT_EQ(std::string(pView->GetConfigFilesDir()), strConfigDir);
+    pView->SendMessage(WM_COMMAND, ID_POWER_OFF, 0);
+    ASSERT_TRUE(PumpUntilEnded());
+}
+
 namespace {
 
 // "Options" "PowerOff" 2: ask whether to leave after the emulator ended.

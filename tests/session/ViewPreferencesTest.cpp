@@ -127,7 +127,7 @@ TEST_F(ViewPrefsTest, EachPageAppliedByItsOwnApplyTakesEffect)
     EXPECT_EQ(ProfileGetInt("Logging", "LogDates", 0), 1u);
     EXPECT_FALSE(g_bAggregateStats);
     EXPECT_EQ(ProfileGetInt(kFindRepSection, "AutoHide", 0), 1u);
-    EXPECT_EQ(pView->GetTapeFilesDir(), StandardizedDirectory(tapes.Folder().c_str(), true));
+    EXPECT_EQ(pView->GetTapeFilesDir(), WindowsizedDirectory(tapes.Folder().c_str(), true));
     // Only after the dialog: the view refuses again.
     EXPECT_EQ(ApplyPage(pView, kPrefsMisc), 0);
     g_bAggregateStats = true;
@@ -204,10 +204,47 @@ TEST_F(ViewPrefsTest, MissingExecutablesFolderAtStartOpensDirectoriesWhoseOkGoes
     EXPECT_EQ(answers.Seen()[0].strCaption, "VornGUI");
     EXPECT_TRUE(bAutoClose);
     EXPECT_TRUE(bDirsShown);
-    EXPECT_EQ(pView->GetExecutablesDir(), StandardizedDirectory(strProgramDir.c_str(), true));
+    EXPECT_EQ(pView->GetExecutablesDir(), WindowsizedDirectory(strProgramDir.c_str(), true));
     // Start-up went on: the document logs into the log folder.
     EXPECT_EQ(pDoc->GetLogFolder(), pView->GetLogFilesDir());
     EXPECT_EQ(answers.Seen().size(), 2u);
+}
+
+// "-e NoSuch.exe" with an executables folder that holds the emulator: the
+// question names the program that was not found, "-e" and the folder; the
+// Directories page refuses the folder until it holds that program.
+TEST_F(ViewPrefsTest, MissingEmulatorProgramAtStartIsNamed)
+{
+    std::string strQuestion;
+    CString strExeDir;
+    bool bRefused = false;
+    vorntest::DialogSequence answers({
+        [&](HWND h) {
+            strQuestion = vorntest::DialogTexts(h);
+            vorntest::ClickTask(IDOK)(h);
+        },
+        [&](HWND h) {
+            CPreferencesDlg* pDlg = g_pView ? g_pView->GetPreferencesDlg() : nullptr;
+            if (!pDlg)
+                return;
+            Press(h, IDOK);
+            bRefused = ::IsWindow(h) && pDlg->m_DirsPage.IsWindowVisible();
+            g_strEmulatorExeName = "vornemu.exe";
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        },
+    });
+    Start([&] { g_strEmulatorExeName = "NoSuch.exe"; });
+    vorntest::ViewHost::Pump(3000, [&] { return answers.Seen().size() >= 2 && !pView->GetPreferencesDlg(); });
+    ASSERT_GE(answers.Seen().size(), 2u);
+    strExeDir = pView->GetExecutablesDir();
+    EXPECT_EQ(strQuestion, answers.Seen()[0].strTexts);
+    EXPECT_NE(strQuestion.find("Vornamic program not found"), std::string::npos) << strQuestion;
+    EXPECT_NE(strQuestion.find("The Vornamic program \"NoSuch.exe\" (named with -e) was not found in the "
+                               "Executable Files directory \"" + std::string(strExeDir) + "\"."),
+              std::string::npos)
+        << strQuestion;
+    EXPECT_TRUE(bRefused);
+    EXPECT_EQ(pDoc->GetLogFolder(), pView->GetLogFilesDir());
 }
 
 TEST_F(ViewPrefsTest, StatusBarPageWritesOrderAndVisibilityAtOnce)
@@ -518,11 +555,12 @@ TEST_F(ViewPrefsTest, LoweredMaximumOfFilesKeepsTheLoggingPagesApplying)
     EXPECT_NE(seen[0].strTexts.find("The scrollback memory limit must be between 100 and"), std::string::npos);
 }
 
-// Folders typed on the Directories page without their trailing "\" enter in
-// the one form the start-up loader gives them (so the program and the log
-// files are joined to them as they should be), and each folder is kept once
-// however it was spelled.
-TEST_F(ViewPrefsTest, TypedFoldersAreTakenStandardizedAndOnce)
+// Folders typed on the Directories page without their trailing "\", or with
+// "/", enter in the one form the start-up loader gives them, the Windows form
+// (so the program and the log files are joined to them as they should be,
+// and the user sees them as typed), and each folder is kept once however it
+// was spelled.
+TEST_F(ViewPrefsTest, TypedFoldersAreTakenInWindowsFormAndOnce)
 {
     Start();
     char szProgram[MAX_PATH] = {};
@@ -532,6 +570,8 @@ TEST_F(ViewPrefsTest, TypedFoldersAreTakenStandardizedAndOnce)
     TempDir logs;
     std::string strLogs = logs.Folder();
     strLogs.erase(strLogs.find_last_not_of("\\/") + 1);
+    for (char& c : strLogs)
+        c = c == '\\' ? '/' : c;
     bool bOk = false;
     Run([&] { bOk = pView->ShowPreferences(kPrefsDirs, false); }, [&](HWND h, CPreferencesDlg& dlg) {
         for (auto typed : {std::make_pair(IDC_PREF_DIR_EXE, strProgramDir), std::make_pair(IDC_PREF_DIR_LOG, strLogs)}) {
@@ -542,8 +582,9 @@ TEST_F(ViewPrefsTest, TypedFoldersAreTakenStandardizedAndOnce)
         Press(h, IDOK);
     });
     ASSERT_TRUE(bOk);
-    CString strExe = StandardizedDirectory(strProgramDir.c_str(), true);
-    CString strLog = StandardizedDirectory(strLogs.c_str(), true);
+    CString strExe = CString(strProgramDir.c_str()) + "\\";
+    CString strLog = WindowsizedDirectory(strLogs.c_str(), true);
+    EXPECT_EQ(strLog.Find('/'), -1);
     EXPECT_EQ(pView->GetExecutablesDir(), strExe);
     EXPECT_EQ(pView->GetLogFilesDir(), strLog);
     EXPECT_EQ(pDoc->GetLogFolder(), strLog);

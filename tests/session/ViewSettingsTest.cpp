@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/PathFunctions.h"
 #include "session/ViewSettings.h"
 
 namespace {
@@ -130,12 +131,13 @@ TEST_F(ViewSettingsTest, ShellTargetDirFallsBackAndIsWrittenBack)
     ProfileWriteString("Settings", "SHCmdTargetDir", dir.Folder().c_str());
     CViewSettings s;
     s.Load();
-    EXPECT_EQ(ChooseShellTargetDir(s.m_strCmdTargetDir, "", "P:/"), CString(dir.Folder().c_str()));
-    EXPECT_EQ(ProfileGetString("Settings", "CmdTargetDir", ""), CString(dir.Folder().c_str()));
+    const CString strShown = WindowsizedDirectory(dir.Folder().c_str(), true);
+    EXPECT_EQ(ChooseShellTargetDir(s.m_strCmdTargetDir, "", "P:/"), strShown);
+    EXPECT_EQ(ProfileGetString("Settings", "CmdTargetDir", ""), strShown);
     CString strMissing = CString(dir.Folder().c_str()) + "missing/";
-    EXPECT_EQ(ChooseShellTargetDir(strMissing, CString(dir.Folder().c_str()), "P:/"), CString(dir.Folder().c_str()));
-    EXPECT_EQ(ChooseShellTargetDir(strMissing, strMissing, "P:/"), "P:/");
-    EXPECT_EQ(ProfileGetString("Settings", "CmdTargetDir", ""), "P:/");
+    EXPECT_EQ(ChooseShellTargetDir(strMissing, CString(dir.Folder().c_str()), "P:/"), strShown);
+    EXPECT_EQ(ChooseShellTargetDir(strMissing, strMissing, "P:/"), "P:\\");
+    EXPECT_EQ(ProfileGetString("Settings", "CmdTargetDir", ""), "P:\\");
 }
 
 TEST_F(ViewSettingsTest, SaveLoadRoundTrip)
@@ -150,7 +152,8 @@ TEST_F(ViewSettingsTest, SaveLoadRoundTrip)
     s.m_styles[2].bItalic = true;
     s.m_strSessDesc = "night run";
     s.m_strPrevTapeFile = "t.aws";
-    s.m_dirs[kDirTapeFiles].Add("C:/tapes/");
+    s.m_dirs[kDirTapeFiles].Add("C:\\tapes\\");
+    s.m_strPrevConfigDir = "C:/cfg";  // as an older release kept it
     g_bAggregateStats = false;
     s.Save();
     CViewSettings t;
@@ -163,7 +166,8 @@ TEST_F(ViewSettingsTest, SaveLoadRoundTrip)
     EXPECT_TRUE(t.m_styles[2].bItalic);
     EXPECT_EQ(t.m_strSessDesc, "night run");
     EXPECT_EQ(t.m_strPrevTapeFile, "t.aws");
-    EXPECT_EQ(t.GetFirstDir(kDirTapeFiles), "C:/tapes/");
+    EXPECT_EQ(t.GetFirstDir(kDirTapeFiles), "C:\\tapes\\");
+    EXPECT_EQ(t.m_strPrevConfigDir, "C:\\cfg\\");
     EXPECT_FALSE(g_bAggregateStats);
     g_bAggregateStats = true;
     // Entries the view never writes.
@@ -179,19 +183,20 @@ TEST_F(ViewSettingsTest, OldFormatFolderListIsReadInOrderAndConverted)
     CStringArray list;
     LoadDirectoryList(list, "TapeFilesDirectories");
     ASSERT_EQ(list.GetSize(), 2);
-    EXPECT_EQ(list[0], "C:/A/");
-    EXPECT_EQ(list[1], "C:/B/");
+    EXPECT_EQ(list[0], "C:\\A\\");
+    EXPECT_EQ(list[1], "C:\\B\\");
     SaveDirectoryList(list, "TapeFilesDirectories");
     EXPECT_EQ((int)ProfileGetInt("TapeFilesDirectories", "NumEntries", -1), -1);
     EXPECT_EQ((int)ProfileGetInt("Settings", "NewFmtPrefDirs", 0), 1);
     CStringArray again;
     LoadDirectoryList(again, "TapeFilesDirectories");
     ASSERT_EQ(again.GetSize(), 2);
-    EXPECT_EQ(again[1], "C:/B/");
+    EXPECT_EQ(again[1], "C:\\B\\");
 }
 
 // One form and one entry per folder: "C:\\vorn", "C:/vorn/" and "c:\\VORN\\"
-// are the same folder, kept in the first spelling's letters.
+// are the same folder, kept in the first spelling's letters and in Windows
+// form, as the Directories page shows it and the settings keep it.
 TEST(FolderLists, EachFolderStandardizedOnce)
 {
     struct Row {
@@ -200,11 +205,11 @@ TEST(FolderLists, EachFolderStandardizedOnce)
         std::vector<const char*> out;
     };
     const Row rows[] = {
-        {{"C:\\vorn", "C:/vorn/", "c:\\VORN\\", "D:\\logs"}, false, {"C:/vorn/", "D:/logs/"}},
-        {{" C:\\a\\\\b ", "C:/a/b"}, false, {"C:/a/b/"}},
-        {{"", "C:\\vorn", "", "  "}, true, {"", "C:/vorn/"}},
-        {{"", "C:\\vorn"}, false, {"C:/vorn/"}},
-        {{"\\\\host\\share", "//host/share/"}, false, {"//host/share/"}},
+        {{"C:\\vorn", "C:/vorn/", "c:\\VORN\\", "D:\\logs"}, false, {"C:\\vorn\\", "D:\\logs\\"}},
+        {{" C:\\a\\\\b ", "C:/a/b"}, false, {"C:\\a\\b\\"}},
+        {{"", "C:/vorn", "", "  "}, true, {"", "C:\\vorn\\"}},
+        {{"", "C:\\vorn"}, false, {"C:\\vorn\\"}},
+        {{"//host/share", "\\\\host\\share\\"}, false, {"\\\\host\\share\\"}},
         {{}, true, {}},
     };
     for (const Row& r : rows) {
@@ -226,7 +231,7 @@ TEST_F(ViewSettingsTest, HostileOldFolderCountIsCut)
     CStringArray list;
     LoadDirectoryList(list, "DiskFilesDirectories");
     ASSERT_EQ(list.GetSize(), 1);
-    EXPECT_EQ(list[0], "D:/disks/");
+    EXPECT_EQ(list[0], "D:\\disks\\");
 }
 
 TEST(ViewSettingsEnv, DefaultConfigName)

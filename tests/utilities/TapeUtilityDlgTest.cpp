@@ -484,6 +484,55 @@ TEST_F(TapeDialogs, ReelInfoKeepsOneKindChosenAndTheSummaryRestoresTheOthers)
 
 // ---- REELREPACK ----
 
+// With no output folder (no preferred tape folder), a full path typed as the
+// output file name names the folder: the run writes there and the folder is
+// stored in Windows form, the file name alone as the name.
+TEST_F(TapeDialogs, FullPathTypedAsTheOutputNameSetsTheFolder)
+{
+    std::string strSub = dir.Folder() + "out dir\\";
+    ::CreateDirectoryA(strSub.c_str(), nullptr);
+    std::string strTyped = strSub + "new.aws";
+    for (char& c : strTyped)
+        c = c == '\\' ? '/' : c;
+    std::string strOut = "\"" + strSub + "new.aws\"";
+    auto check = [&](auto& dlg, const char* pszSection, const std::string& strInput, const std::string& strCommand,
+                     const std::function<void(HWND)>& extra) {
+        vorntest::SUtilityOk ok = vorntest::PressUtilityOk(dlg, IDC_UTIL_INPUT_FILE, strInput.c_str(), [&](HWND h) {
+            EXPECT_EQ("", Text(h, IDC_UTIL_OUTPUT_DIR)) << pszSection;
+            ::SetDlgItemTextA(h, IDC_UTIL_OUTPUT_FILE, strTyped.c_str());
+            if (extra)
+                extra(h);
+        });
+        ASSERT_EQ(IDOK, ok.nResult) << pszSection << ": " << ok.strBalloon;
+        EXPECT_EQ(strCommand, std::string(dlg.m_strCommandLine)) << pszSection;
+        EXPECT_EQ(strSub, std::string(ProfileGetString(pszSection, "strOutputDirectory", ""))) << pszSection;
+        EXPECT_EQ("new.aws", std::string(ProfileGetString(pszSection, "strOutputFile", ""))) << pszSection;
+    };
+    CReelBuildDlg build;
+    check(build, "REELBUILD", strTape, "REELBUILD IN: " + strTape + " LRECL: 80 BLK: 1 NL OUT: " + strOut,
+          [](HWND h) { Click(h, IDC_TAPE_NON_LABELED); });
+    EXPECT_EQ("REELBUILD in.aws new.aws", std::string(build.m_strTitle));
+    CReelDubDlg dub;
+    check(dub, "REELDUB", "", "REELDUB /dev/st0 " + strOut, nullptr);
+    CReelRepackDlg repack;
+    check(repack, "REELREPACK", strTape, "REELREPACK -z -6 -c 65535 " + strTape + " " + strOut,
+          [](HWND h) { Click(h, IDC_TAPE_RECOMPRESS); });
+}
+
+// An output folder an older release stored with "/" shows in Windows form.
+TEST_F(TapeDialogs, StoredOutputFolderShowsWithBackslashes)
+{
+    ProfileWriteString("REELBLANK", "strOutputDirectory", "C:/tapes//old");
+    CReelBlankDlg dlg;
+    std::string strShown;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        strShown = Text(h, IDC_UTIL_OUTPUT_DIR);
+        ::SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    EXPECT_EQ("C:\\tapes\\old\\", strShown);
+}
+
 TEST_F(TapeDialogs, ReelRepackWordsAndTheStrictOutput)
 {
     const struct {

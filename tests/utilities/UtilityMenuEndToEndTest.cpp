@@ -833,8 +833,8 @@ TEST_F(UtilityMenu, Vmfplc2EditNamesANewControlFileFromTheTapeFolder)
     ASSERT_FALSE(bTimedOut) << "waited 20 s for the picker, the editor on the new name and VMFPLC2 again";
     EXPECT_EQ("Control File", strPickerTitle);
     EXPECT_EQ(strTapeDir, strPickerFolder + "\\");
-    // The picker's choice comes in the standard form, with "/".
-    EXPECT_EQ(std::string(StandardizedDirectory(strTapeDir.c_str(), true)) + "new.ctl", strEditorPath);
+    // The picker's choice comes in Windows form, as the user sees paths.
+    EXPECT_EQ(std::string(WindowsizedDirectory(strTapeDir.c_str(), true)) + "new.ctl", strEditorPath);
     EXPECT_EQ("Save", strEditorButton);
     EXPECT_EQ(strEditorPath, strCtlShown);
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((strTapeDir + "new.ctl").c_str()));

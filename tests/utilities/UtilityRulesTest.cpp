@@ -127,6 +127,34 @@ TEST(UtilityRules, OutputPathHasExactlyOneSeparator)
         EXPECT_EQ(c.pszPath, std::string(JoinOutputPath(c.pszDir, c.pszFile))) << c.pszDir;
 }
 
+// A path typed as the output file name names the folder; a plain name
+// leaves both as they are.
+TEST(UtilityRules, TypedOutputPathSetsTheFolder)
+{
+    const struct {
+        const char* pszDir;
+        const char* pszFile;
+        bool bSplit;
+        const char* pszDirAfter;
+        const char* pszFileAfter;
+    } cases[] = {
+        {"", "C:\\tapes\\new.aws", true, "C:\\tapes\\", "new.aws"},
+        {"D:\\old\\", " C:/tapes//new.aws ", true, "C:\\tapes\\", "new.aws"},
+        {"C:\\tapes", "sub\\new.aws", true, "C:\\tapes\\sub\\", "new.aws"},
+        {"C:\\tapes\\", "..\\new.aws", true, "C:\\", "new.aws"},
+        {"", "\\\\srv\\share\\t.aws", true, "\\\\srv\\share\\", "t.aws"},
+        {"", "C:\\tapes\\", true, "C:\\tapes\\", ""},
+        {"C:\\tapes\\", " new.aws", false, "C:\\tapes\\", " new.aws"},
+        {"", "", false, "", ""},
+    };
+    for (const auto& c : cases) {
+        CString strDir = c.pszDir, strFile = c.pszFile;
+        EXPECT_EQ(c.bSplit, SplitTypedOutputPath(strDir, strFile)) << c.pszFile;
+        EXPECT_EQ(c.pszDirAfter, std::string(strDir)) << c.pszFile;
+        EXPECT_EQ(c.pszFileAfter, std::string(strFile)) << c.pszFile;
+    }
+}
+
 struct SButtonsCase {
     int nCount, nSel;
     bool bRemove, bUp, bDown;

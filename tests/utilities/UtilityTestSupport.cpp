@@ -1,6 +1,8 @@
 // UtilityTestSupport.cpp: driving a utility dialog and making test images.
 #include "tests/utilities/UtilityTestSupport.h"
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -125,6 +127,47 @@ std::string ReadWholeFile(const std::string& strPath)
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
+}
+
+namespace {
+
+BOOL CALLBACK FindTree(HWND hChild, LPARAM lParam)
+{
+    char szClass[32] = "";
+    ::GetClassNameA(hChild, szClass, sizeof szClass);
+    if (std::strcmp(szClass, WC_TREEVIEWA) != 0)
+        return TRUE;
+    *(HWND*)lParam = hChild;
+    return FALSE;
+}
+
+std::string TreeItemText(HWND hTree, HTREEITEM hItem)
+{
+    char sz[MAX_PATH] = "";
+    TVITEMA item = {};
+    item.mask = TVIF_TEXT | TVIF_HANDLE;
+    item.hItem = hItem;
+    item.pszText = sz;
+    item.cchTextMax = MAX_PATH;
+    ::SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&item);
+    return sz;
+}
+
+}  // namespace
+
+std::vector<std::string> FolderPickerSelection(HWND hPicker)
+{
+    std::vector<std::string> names;
+    HWND hTree = nullptr;
+    ::EnumChildWindows(hPicker, FindTree, (LPARAM)&hTree);
+    HTREEITEM hItem = hTree ? (HTREEITEM)::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_CARET, 0) : nullptr;
+    if (!hItem)
+        return names;
+    names.push_back(TreeItemText(hTree, hItem));
+    while ((hItem = (HTREEITEM)::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_PARENT, (LPARAM)hItem)) != nullptr &&
+           (::SendMessageA(hTree, TVM_GETITEMSTATE, (WPARAM)hItem, TVIS_EXPANDED) & TVIS_EXPANDED))
+        names.push_back(TreeItemText(hTree, hItem));
+    return names;
 }
 
 }  // namespace vorntest

@@ -62,4 +62,9 @@ std::string DiskImageBytes(const char* pszSignature);
 // The whole file, or empty when it cannot be read.
 std::string ReadWholeFile(const std::string& strPath);
 
+// What a folder picker shows: the selected folder's name, then the name of
+// each folder above it while that one is expanded (empty when the picker
+// has no tree or nothing is selected).
+std::vector<std::string> FolderPickerSelection(HWND hPicker);
+
 }  // namespace vorntest

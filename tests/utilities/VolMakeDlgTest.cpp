@@ -415,6 +415,41 @@ TEST_F(VolMakeDialog, LargeFileCheckByTheVolumesFileSystem)
     EXPECT_EQ("VOLMAKE -r " + strOutDir + "fat.3390-3 3390-9", std::string(dlg.m_strCommandLine));
 }
 
+// The output folder's picker opens at the folder in the field, with the
+// folders above it expanded, not at the view's disk folder or the desktop.
+// (A folder beside the test program: Wine's picker does not walk into the
+// hidden folders that hold the temporary one.)
+TEST_F(VolMakeDialog, OutputFolderPickerOpensAtTheFolderInTheField)
+{
+    char szProgram[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, szProgram, MAX_PATH);
+    std::string strParent(szProgram);
+    strParent.erase(strParent.find_last_of('\\') + 1);
+    std::string strFolder = strParent + "picker start " + std::to_string(::GetCurrentProcessId());
+    ASSERT_TRUE(::CreateDirectoryA(strFolder.c_str(), nullptr));
+    std::vector<std::string> shown;  // the selected folder, then each folder above it that is expanded
+    CVolMakeDlg dlg;
+    dlg.m_strOutputDirectory = (strFolder + "\\").c_str();
+    vorntest::SNestedModal nested;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        nested = vorntest::OpenNestedModal(
+            h,
+            [&] {
+                ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_UTIL_OUTPUT_DIR_BROWSE, BN_CLICKED),
+                               (LPARAM)::GetDlgItem(h, IDC_UTIL_OUTPUT_DIR_BROWSE));
+            },
+            [&](HWND hPicker) { shown = vorntest::FolderPickerSelection(hPicker); });
+        ::SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+    ::RemoveDirectoryA(strFolder.c_str());
+    vorntest::ExpectOpenedAsNestedModal(nested);
+    ASSERT_GE(shown.size(), 2u);
+    EXPECT_EQ(strFolder.substr(strFolder.find_last_of('\\') + 1), shown[0]);
+    std::string strParentName = strParent.substr(0, strParent.size() - 1);
+    EXPECT_EQ(strParentName.substr(strParentName.find_last_of('\\') + 1), shown[1]);
+}
+
 TEST_F(VolMakeDialog, CancelSavesNothing)
 {
     CVolMakeDlg dlg;
