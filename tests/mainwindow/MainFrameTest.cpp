@@ -524,6 +524,20 @@ TEST_F(FrameFixture, FloatingBarStaysOverTheMainWindowOnTheScreen)
     ASSERT_TRUE(vorntest::ClickAt(POINT{rcView.left + 20, rcView.top + 20}));
     ASSERT_TRUE(PumpUntil([] { return ::GetFocus() == g_pView->m_hWnd; }, 5000)) << "the click into the console";
     EXPECT_EQ("", vorntest::WaitUntilScreenShows(pMini->m_hWnd, rcMini, Pump)) << "after the click";
+    // Over the main window, yet not over other programs; a modal dialog
+    // covers it and takes the input from it while it runs.
+    EXPECT_EQ(0, pMini->GetExStyle() & WS_EX_TOPMOST);
+    std::string strSeen = "no dialog";
+    {
+        vorntest::DialogDriver driver([&](HWND hDlg) {
+            strSeen = vorntest::DescribeModalStacking(hDlg, pMini->m_hWnd);
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_APP_ABOUT);
+    }
+    EXPECT_EQ("above, disabled, plain", strSeen);
+    EXPECT_TRUE(pMini->IsWindowEnabled());
 
     // Closed with the bar floating and opened again maximised.
     pFrame->ShowWindow(SW_MAXIMIZE);
