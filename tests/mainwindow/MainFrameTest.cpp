@@ -802,6 +802,34 @@ TEST_F(FrameFixture, CloseWithARunningEmulatorPowersItOffFirst)
     EXPECT_NE(received.find("exit\n"), std::string::npos) << received;
 }
 
+// The close that the emulator's end brings ("PowerOff" option 1) waits while
+// a modal dialog runs, and comes once it has ended: the main window is not
+// destroyed under the dialog's loop.
+TEST_F(FrameFixture, CloseAfterTheEmulatorsEndWaitsForTheModalDialog)
+{
+    ProfileWriteInt("Options", "PowerOff", 1);
+    OpenFrame();
+    AttachStandin("--lifetime 1000");
+    ASSERT_TRUE(g_pView->IsEmulatorRunning());
+    std::string strSeen = "the dialog went before it was seen after the end";
+    {
+        vorntest::DialogDriver driver([&](HWND hDlg) {
+            if (g_pView && g_pView->IsEmulatorRunning())
+                return true;
+            // The end has been handled on this thread: a close it posted
+            // would be in the queue now, or done.
+            MSG msg;
+            bool bClosePosted = !FrameAlive() || ::PeekMessageA(&msg, pFrame->m_hWnd, WM_CLOSE, WM_CLOSE, PM_NOREMOVE);
+            strSeen = bClosePosted ? "closed under the dialog" : "waits";
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_APP_ABOUT);
+    }
+    EXPECT_EQ("waits", strSeen);
+    EXPECT_TRUE(PumpUntil([&] { return !FrameAlive(); }, 10000)) << "the close after the dialog";
+}
+
 TEST_F(FrameFixture, ExitWhileTheEmulatorWritesKeepsItsLastLinesInTheLog)
 {
     ProfileWriteInt("Logging", "LogOption", 2);  // numbered log files in the test's folder
