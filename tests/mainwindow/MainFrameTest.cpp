@@ -10,12 +10,14 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <thread>
 
 #include "config/DockFloatMenu.h"
 #include "config/Limits.h"
 #include "framework/HelpKeys.h"
 #include "config/ConfigMessages.h"
 #include "devices/DynDevListDlgBar.h"
+#include "mainwindow/FatalErrorReport.h"
 #include "mainwindow/MainFrame.h"
 #include "mainwindow/VornGUIApp.h"
 #include "platform/CClipBoard.h"
@@ -828,6 +830,49 @@ TEST_F(FrameFixture, CloseAfterTheEmulatorsEndWaitsForTheModalDialog)
     }
     EXPECT_EQ("waits", strSeen);
     EXPECT_TRUE(PumpUntil([&] { return !FrameAlive(); }, 10000)) << "the close after the dialog";
+}
+
+// A fatal fault on a worker thread (a pipe reader) ends the session whatever
+// the answers: once the report's question is answered, the emulator is
+// stopped at once, which the console and its log tell, and the frame closes
+// without the power-off question that could have kept it.
+TEST_F(FrameFixture, WorkerFaultEndsTheSessionWithoutAQuestion)
+{
+    ProfileWriteInt("Logging", "LogOption", 2);  // numbered log files in the test's folder
+    OpenFrame();
+    CVornGUIDoc* pDoc = (CVornGUIDoc*)g_pView->GetDocument();
+    ASSERT_TRUE(PumpUntil([&] { return !pDoc->GetPathName().IsEmpty(); }, 10000)) << "the log file";
+    std::string strLog = pDoc->GetPathName().GetString();
+    AttachStandin("--lifetime 60000");
+    ASSERT_TRUE(g_pView->IsEmulatorRunning());
+    g_pView->SetNoWarnPowerOff(false);
+    std::string strAsked;
+    vorntest::DialogDriver any([&](HWND h) {
+        strAsked += vorntest::DialogTexts(h) + "#";
+        // The user refuses: No to a task dialog, the close of a box.
+        ::PostMessageA(h, kTdmClickButton, IDNO, 0);
+        ::PostMessageA(h, WM_CLOSE, 0, 0);
+        return true;
+    });
+    std::thread worker([] {
+        CUnhandledException fault(EXCEPTION_ACCESS_VIOLATION, nullptr);
+        ShowFatalErrorReport(fault);
+    });
+    // The question stands alone on the worker's thread: "Don't create".
+    HWND hQuestion = nullptr;
+    bool bAsked = PumpUntil([&] { return (hQuestion = ::FindWindowA(nullptr, " Unhandled Exception")) != nullptr; },
+                            10000);
+    if (bAsked)
+        ::PostMessageA(hQuestion, kTdmClickButton, 7, 0);
+    bool bClosed = bAsked && PumpUntil([&] { return !FrameAlive(); }, 20000);
+    worker.join();
+    ASSERT_TRUE(bAsked) << "the report's question";
+    EXPECT_TRUE(bClosed) << "the frame closing; asked: " << strAsked;
+    EXPECT_EQ(strAsked, "");
+    std::string text = ReadText(strLog);
+    size_t nKill = text.find(" = Vornamic)");
+    EXPECT_NE(nKill, std::string::npos) << text;
+    EXPECT_NE(text.find("Vornamic ended; rc=", nKill == std::string::npos ? 0 : nKill), std::string::npos) << text;
 }
 
 TEST_F(FrameFixture, ExitWhileTheEmulatorWritesKeepsItsLastLinesInTheLog)
