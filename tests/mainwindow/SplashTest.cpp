@@ -127,18 +127,15 @@ TEST(Splash, StaysAboveTheMainWindowShownAfterItOnTheScreen)
     HWND hSplash = factory.SplashWindow();
     ASSERT_NE(hSplash, nullptr);
     AfxGetApp()->KeepWindowOnTop(hSplash);
-    HWND hMain = ::CreateWindowExA(0, "STATIC", "Main", WS_OVERLAPPEDWINDOW, 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
-                                   ::GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(hMain, nullptr);
-    ::ShowWindow(hMain, SW_SHOW);
+    HWND hMain = ::CreateWindowExA(0, "STATIC", "Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                   ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                   nullptr, nullptr);
     ::SetForegroundWindow(hMain);
     ::SetFocus(hMain);
     auto pump = [] {
         MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             ::DispatchMessageA(&msg);
-        }
     };
     RECT rcSplash;
     ::GetWindowRect(hSplash, &rcSplash);
