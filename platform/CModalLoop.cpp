@@ -72,6 +72,10 @@ BOOL CALLBACK DisableOwnedWindow(HWND h, LPARAM lp)
 COwnerChainLock::COwnerChainLock(HWND hOwner, bool bOwnerToo, HWND hModal)
 {
     ++t_nModalDepth;
+    // A child window cannot own a popup: the system's dialogs given one as
+    // their parent disable its top-level window.
+    while (hOwner && (::GetWindowLongA(hOwner, GWL_STYLE) & WS_CHILD))
+        hOwner = ::GetParent(hOwner);
     HWND hTop = nullptr;
     for (HWND h = hOwner; h; h = ::GetWindow(h, GW_OWNER)) {
         hTop = h;

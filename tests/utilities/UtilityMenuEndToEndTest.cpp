@@ -22,7 +22,7 @@
 
 #include "platform/CDC.h"
 #include "platform/ErrorBalloon.h"
-#include "platform/MessageBoxes.h"
+#include "platform/AutoTaskDialog.h"
 #include "platform/PathFunctions.h"
 #include "platform/ProfileStore.h"
 #include "platform/Trace.h"
@@ -276,15 +276,19 @@ TEST_F(UtilityMenu, ProgressWindowStaysOverTheMainWindowOnTheScreen)
     EXPECT_EQ("", vorntest::WaitUntilScreenShows(hProgress, rcProgress, pump)) << "after the click";
     // Over the main window, yet not over other programs.
     EXPECT_EQ(0, ::GetWindowLongA(hProgress, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    // A message box covers it and takes the input from it while it shows.
-    std::string strSeen = "no box";
+    // A task dialog of the view covers it and takes the input from it while
+    // it shows.
+    std::string strSeen = "no task dialog";
     {
         vorntest::DialogDriver driver([&](HWND hBox) {
             strSeen = vorntest::DescribeModalStacking(hBox, hProgress);
-            ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+            ::PostMessageA(hBox, WM_USER + 102, IDOK, 0);  // TDM_CLICK_BUTTON
             return false;
         });
-        ErrorMessageBox("Stacked.", nullptr);
+        TASKDIALOGCONFIG tdc = {sizeof tdc};
+        tdc.hwndParent = pView->m_hWnd;
+        tdc.pszContent = L"Stacked.";
+        AutoTaskDialog(&tdc, nullptr, nullptr, nullptr);
     }
     EXPECT_EQ("above, disabled, plain", strSeen);
     EXPECT_TRUE(::IsWindowEnabled(hProgress));
