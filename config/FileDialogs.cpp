@@ -93,6 +93,7 @@ INT_PTR BrowseForFile(const char* pszFilter, CString& strPath, const char* pszTi
     OPENFILENAMEA ofn = FileNameDialogParams(pEdit, filter, names, strInitialDir, pszTitle,
                                              OFN_PATHMUSTEXIST | (bMustExist ? OFN_FILEMUSTEXIST : 0) |
                                                  (pList ? OFN_ALLOWMULTISELECT : 0));
+    COwnerChainLock lock(ofn.hwndOwner, false);
     if (!::GetOpenFileNameA(&ofn))
         return IDCANCEL;
     if (pList) {
@@ -137,6 +138,7 @@ INT_PTR BrowseForSaveFile(CString& strDir, CString& strName, const char* pszTitl
     OPENFILENAMEA ofn = FileNameDialogParams(pNameEdit ? pNameEdit : pDirEdit, filter, names, strInitialDir, pszTitle,
                                              (bMustExist ? OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST : 0) |
                                                  (bOverwritePrompt ? OFN_OVERWRITEPROMPT : 0));
+    COwnerChainLock lock(ofn.hwndOwner, false);
     if (!::GetSaveFileNameA(&ofn))
         return IDCANCEL;
     CSplitPath split(names.data());

@@ -12,6 +12,7 @@
 #include "platform/CWnd.h"
 #include "platform/WLTaskDialog.h"
 #include "platform/WideText.h"
+#include "session/PrivateMessages.h"
 
 namespace {
 
@@ -62,5 +63,5 @@ void ShowFatalErrorReport(CUnhandledException& reporter)
     if (bOwnThread)
         ::SendMessageA(hMain, WM_CLOSE, 0, 0);
     else if (hMain)
-        ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+        ::PostMessageA(hMain, WM_END_SESSION_AFTER_FAULT, 0, 0);
 }

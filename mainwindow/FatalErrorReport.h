@@ -9,8 +9,9 @@
 // in the user's documents folder), writes it on "Create report", and in
 // either case closes the program's main window: on the main window's own
 // thread the question is owned by it and WM_CLOSE is sent; on a worker
-// thread the question stands alone and WM_CLOSE is posted, since the main
-// window's thread may be waiting for the worker.
+// thread the question stands alone and WM_END_SESSION_AFTER_FAULT is posted
+// (the main window's thread may be waiting for the worker): the frame stops
+// the session's children, whose threads may be the dead one, and closes.
 void ShowFatalErrorReport(CUnhandledException& reporter);
 
 // Runs a worker thread's body with its fatal faults translated: a fault

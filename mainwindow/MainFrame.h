@@ -107,6 +107,7 @@ protected:
     void OnClose();
     BOOL OnQueryEndSession();
     LRESULT OnEndSessionMsg(WPARAM wp, LPARAM lp);
+    LRESULT OnEndSessionAfterFault(WPARAM wp, LPARAM lp);
     void OnDestroy();
     void OnInitMenuPopup(CMenu* pPopup, UINT nIndex, BOOL bSysMenu);
     LRESULT OnMenuCharMsg(WPARAM wp, LPARAM lp);

@@ -9,6 +9,7 @@
 #include "mainwindow/MainFrame.h"
 #include "mainwindow/MainFrameRules.h"
 #include "platform/CDocument.h"
+#include "platform/CModalLoop.h"
 #include "platform/MessageBoxes.h"
 #include "platform/WLTaskDialog.h"
 #include "session/VornGUIView.h"
@@ -108,6 +109,17 @@ BOOL CMainFrame::OnQueryEndSession()
         return FALSE;
     m_bForceClose = true;
     return TRUE;
+}
+
+LRESULT CMainFrame::OnEndSessionAfterFault(WPARAM, LPARAM)
+{
+    // The session ends whatever the answers to the close's questions: a
+    // refused close would leave it running without its dead thread. The
+    // close itself waits for a modal window that runs.
+    if (g_pView)
+        g_pView->EndSessionAfterFault();
+    PostCloseAfterModalLoops(m_hWnd);
+    return 0;
 }
 
 LRESULT CMainFrame::OnEndSessionMsg(WPARAM wp, LPARAM)

@@ -118,6 +118,12 @@ BOOL CSplashFactory::WaitUntilCreated()
     return TRUE;
 }
 
+HWND CSplashFactory::SplashWindow() const
+{
+    CSplashThread* pThread = m_pSplashThread;
+    return pThread && pThread->m_bCreated && pThread->m_pSplashWnd ? pThread->m_pSplashWnd->m_hWnd : nullptr;
+}
+
 BOOL CSplashFactory::Destroy(CWnd* pWnd)
 {
     // A splash still being made is awaited first: its window is not the

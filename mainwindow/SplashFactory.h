@@ -45,6 +45,8 @@ public:
     // or to the modal question pWnd shows, closes the splash and waits for
     // its thread. 1, or 0 when no splash is up.
     virtual BOOL Destroy(CWnd* pWnd);
+    // The splash window once it exists (WaitUntilCreated), else null.
+    HWND SplashWindow() const;
 
 private:
     CSplashThread* m_pSplashThread = nullptr;

@@ -246,6 +246,8 @@ BOOL CVornGUIApp::InitInstance()
     // once, at that size, not again when the window shows.
     CWindowPlacement::Restore("CMainFrame", g_pMainFrame, FALSE);
     ShowSplashFirst();  // the saved layout may show floating bars
+    // The splash (topmost) stays above the main window on the display too.
+    KeepWindowOnTop(g_SplashFactory.SplashWindow());
     g_pMainFrame->SendMessage(WM_RESTORE_BAR_STATE, 0);
     ReplaceFrameMenu();
     // A saved placement shows the window.

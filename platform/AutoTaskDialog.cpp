@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/CModalLoop.h"
+
 namespace {
 
 typedef HRESULT(WINAPI* TaskDialogIndirectProc)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
@@ -80,6 +82,9 @@ HRESULT AutoTaskDialog(const TASKDIALOGCONFIG* pConfig, int* pnButton, int* pnRa
         return E_INVALIDARG;
     if (pnRadioButton)
         *pnRadioButton = 0;
+    // The system disables the owner itself; the windows above it and beside
+    // it wait too.
+    COwnerChainLock lock(pConfig->hwndParent, false);
     if (TaskDialogIndirectProc pfn = TaskDialogIndirectEntry())
         return pfn(pConfig, pnButton, pnRadioButton, pfVerification);
     return MessageBoxStandIn(pConfig, pnButton, pfVerification);

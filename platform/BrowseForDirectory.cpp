@@ -4,6 +4,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include "platform/CModalLoop.h"
 #include "platform/PathFunctions.h"
 #include "platform/WindowHelpers.h"
 
@@ -45,7 +46,11 @@ BOOL BrowseForDirectoryEx(HWND hParent, LPCSTR pszTitle, LPCSTR pszStartFolder, 
     bi.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
     bi.lpfn = BrowseCallback;
     bi.lParam = bStart ? (LPARAM)start.GetString() : 0;
-    PIDLIST_ABSOLUTE pidl = ::SHBrowseForFolderA(&bi);
+    PIDLIST_ABSOLUTE pidl;
+    {
+        COwnerChainLock lock(::GetAncestor(hParent, GA_ROOT), false);
+        pidl = ::SHBrowseForFolderA(&bi);
+    }
     BOOL ok = FALSE;
     if (pidl) {
         char path[MAX_PATH] = {};

@@ -31,7 +31,7 @@ INT_PTR CColorDialog::DoModal()
     m_cc.hwndOwner = CommonDialogOwner();
     m_cc.lCustData = (LPARAM)this;
     // The system disables the owner itself; the windows above it wait too.
-    COwnerChainLock lock(::GetWindow(m_cc.hwndOwner, GW_OWNER));
+    COwnerChainLock lock(m_cc.hwndOwner, false);
     BOOL bOK = ::ChooseColorA(&m_cc);
     lock.Release();
     UnbindCommonDialog();

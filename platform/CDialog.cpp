@@ -214,7 +214,7 @@ INT_PTR CDialog::DoModal()
         m_bModal = false;
         return -1;
     }
-    CModalLoop loop(hOwner);
+    CModalLoop loop(hOwner, h);
     if (!m_bEndModal)
         ::ShowWindow(h, SW_SHOW);
     // WM_QUIT ends the dialog and goes on to the outer loop; so does the

@@ -91,6 +91,7 @@ BOOL CDocument::SaveModified()
     prompt.Format("Save changes to %s?", name.GetString());
     CWinApp* pApp = AfxGetApp();
     CWnd* pMain = AfxGetMainWnd();
+    COwnerChainLock lock(HwndOf(pMain), false);
     int r = ::MessageBoxA(HwndOf(pMain), prompt, pApp ? pApp->m_strAppName.GetString() : "",
                           MB_YESNOCANCEL | MB_ICONEXCLAMATION);
     if (r == IDCANCEL)
@@ -181,6 +182,7 @@ BOOL AfxPromptFileName(CString& strPath, LPCSTR pszInitial, LPCSTR pszFilter, BO
     ofn.nMaxFile = MAX_PATH;
     ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER |
                 (bOpen ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
+    COwnerChainLock lock(ofn.hwndOwner, false);
     BOOL ok = bOpen ? ::GetOpenFileNameA(&ofn) : ::GetSaveFileNameA(&ofn);
     if (ok)
         strPath = file;

@@ -32,7 +32,7 @@ INT_PTR CFontDialog::DoModal()
     m_cf.lpLogFont = &m_lf;  // the object may have been copied or moved
     m_cf.lCustData = (LPARAM)this;
     // The system disables the owner itself; the windows above it wait too.
-    COwnerChainLock lock(::GetWindow(m_cf.hwndOwner, GW_OWNER));
+    COwnerChainLock lock(m_cf.hwndOwner, false);
     BOOL bOK = ::ChooseFontA(&m_cf);
     lock.Release();
     UnbindCommonDialog();

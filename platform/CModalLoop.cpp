@@ -2,6 +2,8 @@
 // chain's disabling.
 #include "platform/CModalLoop.h"
 
+#include <commctrl.h>
+
 #include "platform/CWinApp.h"
 #include "platform/CWinThread.h"
 #include "platform/CWnd.h"
@@ -29,13 +31,67 @@ HWND ModalOwnerWindow(HWND hParent)
     return hPopup ? hPopup : h;
 }
 
-COwnerChainLock::COwnerChainLock(HWND hFirst)
+namespace {
+
+thread_local int t_nModalDepth = 0;
+thread_local HWND t_hCloseAfterModal = nullptr;
+
+bool IsOwnedBy(HWND hWnd, HWND hOwner)
 {
-    for (HWND h = hFirst; h; h = ::GetWindow(h, GW_OWNER)) {
-        if (::IsWindowEnabled(h)) {
+    for (HWND h = ::GetWindow(hWnd, GW_OWNER); h; h = ::GetWindow(h, GW_OWNER))
+        if (h == hOwner)
+            return true;
+    return false;
+}
+
+struct OwnedWindows {
+    HWND hTop;
+    HWND hOwner;
+    HWND hModal;
+    std::vector<HWND>* pDisabled;
+};
+
+BOOL CALLBACK DisableOwnedWindow(HWND h, LPARAM lp)
+{
+    OwnedWindows* p = (OwnedWindows*)lp;
+    if (h == p->hOwner || h == p->hModal || !::IsWindowVisible(h) || !::IsWindowEnabled(h) ||
+        !IsOwnedBy(h, p->hTop) || (p->hModal && IsOwnedBy(h, p->hModal)))
+        return TRUE;
+    // Tooltips take no input of their own.
+    char szClass[32] = {};
+    ::GetClassNameA(h, szClass, sizeof szClass);
+    if (lstrcmpiA(szClass, TOOLTIPS_CLASSA) == 0)
+        return TRUE;
+    ::EnableWindow(h, FALSE);
+    p->pDisabled->push_back(h);
+    return TRUE;
+}
+
+}  // namespace
+
+COwnerChainLock::COwnerChainLock(HWND hOwner, bool bOwnerToo, HWND hModal)
+{
+    ++t_nModalDepth;
+    // A child window cannot own a popup: the system's dialogs given one as
+    // their parent disable its top-level window.
+    while (hOwner && (::GetWindowLongA(hOwner, GWL_STYLE) & WS_CHILD))
+        hOwner = ::GetParent(hOwner);
+    HWND hTop = nullptr;
+    for (HWND h = hOwner; h; h = ::GetWindow(h, GW_OWNER)) {
+        hTop = h;
+        if ((h != hOwner || bOwnerToo) && ::IsWindowEnabled(h)) {
             ::EnableWindow(h, FALSE);
             m_disabled.push_back(h);
         }
+    }
+    // As a frame's modal state on Windows: its floating bars and progress
+    // windows wait with it (EnumThreadWindows lists only this thread's).
+    if (hTop) {
+        std::vector<HWND> owned;
+        OwnedWindows ow = {hTop, hOwner, hModal, &owned};
+        ::EnumThreadWindows(::GetWindowThreadProcessId(hTop, nullptr), DisableOwnedWindow, (LPARAM)&ow);
+        // Enabled again after the chain, so before it in the list.
+        m_disabled.insert(m_disabled.begin(), owned.begin(), owned.end());
     }
 }
 
@@ -47,9 +103,33 @@ void COwnerChainLock::Release()
         if (::IsWindow(*it))
             ::EnableWindow(*it, TRUE);
     m_disabled.clear();
+    if (!m_bHeld)
+        return;
+    m_bHeld = false;
+    if (--t_nModalDepth == 0 && t_hCloseAfterModal) {
+        HWND h = t_hCloseAfterModal;
+        t_hCloseAfterModal = nullptr;
+        if (::IsWindow(h))
+            ::PostMessageA(h, WM_CLOSE, 0, 0);
+    }
 }
 
-CModalLoop::CModalLoop(HWND hOwner) : m_hOwner(hOwner), m_lock(hOwner) {}
+int ModalLoopDepth()
+{
+    return t_nModalDepth;
+}
+
+void PostCloseAfterModalLoops(HWND hWnd)
+{
+    if (!hWnd)
+        return;
+    if (t_nModalDepth > 0)
+        t_hCloseAfterModal = hWnd;
+    else
+        ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
+}
+
+CModalLoop::CModalLoop(HWND hOwner, HWND hModal) : m_hOwner(hOwner), m_lock(hOwner, true, hModal) {}
 
 bool CModalLoop::Run(const std::function<bool()>& bEnded)
 {

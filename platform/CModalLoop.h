@@ -1,6 +1,7 @@
 // CModalLoop.h: the message loop that modal dialogs and property sheets run
-// while they are up, the choice of a modal window's owner, and the disabling
-// of its owner chain for that time.
+// while they are up, the choice of a modal window's owner, the disabling of
+// its owner chain and of the other windows of that chain's top-level window
+// for that time (the modal state), and the close that waits for its end.
 #pragma once
 
 #include <windows.h>
@@ -14,12 +15,17 @@
 // dialog opened ...), or the active window when there is no main window.
 HWND ModalOwnerWindow(HWND hParent);
 
-// Disables every enabled window of an owner chain, from hFirst up to the
-// top-level owner, and enables them again when released: while a modal
-// window runs, none of the windows it stands in front of takes input.
+// The modal state of the thread: disables every enabled window of the
+// modal window's owner chain, from hOwner up to the top-level owner (hOwner
+// itself only with bOwnerToo: the system's own dialogs and message boxes
+// disable their owner themselves), and the other windows that top-level
+// window owns (its floating bars and progress windows; not hModal, nor what
+// it owns), and enables them again when released: while a modal window
+// runs, none of the windows it stands in front of takes input. Counts as a
+// modal loop of the thread until released.
 class COwnerChainLock {
 public:
-    explicit COwnerChainLock(HWND hFirst);
+    explicit COwnerChainLock(HWND hOwner, bool bOwnerToo = true, HWND hModal = nullptr);
     ~COwnerChainLock() { Release(); }
     COwnerChainLock(const COwnerChainLock&) = delete;
     COwnerChainLock& operator=(const COwnerChainLock&) = delete;
@@ -29,13 +35,23 @@ public:
 
 private:
     std::vector<HWND> m_disabled;
+    bool m_bHeld = true;
 };
+
+// The number of modal windows (dialogs, sheets, message boxes, task, font,
+// colour and file dialogs) that run on the calling thread now.
+int ModalLoopDepth();
+
+// Posts WM_CLOSE to hWnd at once when no modal window runs on the thread,
+// else as soon as the last one has ended: a window destroyed under a modal
+// loop would leave that loop running over a dead owner.
+void PostCloseAfterModalLoops(HWND hWnd);
 
 class CModalLoop {
 public:
-    // Disables the owner chain (the windows that are enabled) for the modal
-    // window's run.
-    explicit CModalLoop(HWND hOwner);
+    // Disables the owner chain (the windows that are enabled) and the other
+    // windows of its top-level window for the run of hModal.
+    CModalLoop(HWND hOwner, HWND hModal);
     CModalLoop(const CModalLoop&) = delete;
     CModalLoop& operator=(const CModalLoop&) = delete;
 

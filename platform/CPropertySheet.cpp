@@ -141,7 +141,7 @@ INT_PTR CPropertySheet::DoModal()
     HWND h = MakeSheet(hOwner, (DWORD)-1, 0);
     if (!h)
         return -1;
-    CModalLoop loop(hOwner);
+    CModalLoop loop(hOwner, h);
     bool bEnded = loop.Run([this] { return SheetEnded(); });
     // The control's result: positive after OK, 0 after Cancel.
     INT_PTR nResult = bEnded && ::SendMessageA(h, PSM_GETRESULT, 0, 0) > 0 ? IDOK : IDCANCEL;

@@ -36,6 +36,9 @@ public:
     // Holds or releases the keeping of the main thread's window stacking
     // (CWindowStackingKeeper::Hold): held while the main window is built hidden.
     void HoldWindowStacking(bool bHold) { m_stackingKeeper.Hold(bHold); }
+    // Keeps a topmost window of another thread (the splash screen) above the
+    // main thread's windows on the display too (CWindowStackingKeeper::KeepOnTop).
+    void KeepWindowOnTop(HWND hWnd) { m_stackingKeeper.KeepOnTop(hWnd); }
 
     CString m_strAppName;         // the application's name (captions, settings)
     CString m_strExeName;         // the program file's name without extension

@@ -72,7 +72,7 @@ int ErrorMessageBox(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
     CString text = ComposeErrorMessage(pszText, pszDetail, dwError);
     HWND hOwner = OwnerWindow();
     // The system disables the owner itself; the windows above it wait too.
-    COwnerChainLock lock(::GetWindow(hOwner, GW_OWNER));
+    COwnerChainLock lock(hOwner, false);
     return ::MessageBoxA(hOwner, text, AppTitle(), MB_OK | MB_ICONERROR);
 }
 
@@ -91,7 +91,6 @@ int TDMessageBox(LPCSTR pszInstruction, LPCSTR pszContent, LPCSTR pszTitle, UINT
     tdc.pszMainInstruction = instruction.empty() ? nullptr : instruction.c_str();
     tdc.pszContent = content.empty() ? nullptr : content.c_str();
     int nButton = 0;
-    COwnerChainLock lock(::GetWindow(tdc.hwndParent, GW_OWNER));
     if (FAILED(AutoTaskDialog(&tdc, &nButton, nullptr, nullptr)))
         return 0;
     return nButton;

@@ -1,7 +1,10 @@
 // WindowStacking.cpp: CWindowStackingKeeper.
 #include "platform/WindowStacking.h"
 
-#include <vector>
+#include <algorithm>
+#include <cstring>
+
+#include "platform/CString.h"
 
 namespace {
 
@@ -14,6 +17,33 @@ bool RunningUnderWine()
     return bWine;
 }
 
+// A text value of HKEY_CURRENT_USER\pszKey, empty when there is none.
+CString ReadUserText(const CString& strKey, LPCSTR pszName)
+{
+    char sz[64] = {};
+    DWORD cb = sizeof sz - 1;
+    HKEY hKey = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, strKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return CString();
+    DWORD dwType = 0;
+    if (::RegQueryValueExA(hKey, pszName, nullptr, &dwType, (BYTE*)sz, &cb) != ERROR_SUCCESS || dwType != REG_SZ)
+        sz[0] = '\0';
+    ::RegCloseKey(hKey);
+    return CString(sz);
+}
+
+// Wine's X11 driver reads its settings from the program's own key first.
+CString ReadWineSetting(LPCSTR pszSubkey, LPCSTR pszName)
+{
+    char szPath[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
+    const char* pszExe = std::max(std::strrchr(szPath, '\\'), std::strrchr(szPath, '/'));
+    CString strApp = ReadUserText(CString("Software\\Wine\\AppDefaults\\") + (pszExe ? pszExe + 1 : szPath) + "\\" +
+                                      pszSubkey,
+                                  pszName);
+    return strApp.IsEmpty() ? ReadUserText(CString("Software\\Wine\\") + pszSubkey, pszName) : strApp;
+}
+
 bool IsOwnedBy(HWND hWnd, HWND hOwner)
 {
     for (HWND h = ::GetWindow(hWnd, GW_OWNER); h; h = ::GetWindow(h, GW_OWNER))
@@ -22,20 +52,61 @@ bool IsOwnedBy(HWND hWnd, HWND hOwner)
     return false;
 }
 
+bool IsTopmost(HWND hWnd)
+{
+    return (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
 const UINT kRaiseFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING;
 // A window shown is mapped on the X display a few milliseconds later; the
 // second raise waits well beyond that (and for the focus to settle).
 const UINT kSettleMs = 300;
 
+struct AboveTop {
+    HWND hTop;
+    std::vector<HWND>* pPlain;    // top first
+    std::vector<HWND>* pTopmost;  // top first
+};
+
+BOOL CALLBACK CollectAbove(HWND h, LPARAM lp)
+{
+    AboveTop* p = (AboveTop*)lp;
+    if (h == p->hTop || !::IsWindowVisible(h))
+        return TRUE;
+    if (IsTopmost(h))
+        p->pTopmost->push_back(h);
+    else if (IsOwnedBy(h, p->hTop))
+        p->pPlain->push_back(h);
+    return TRUE;
+}
+
 }  // namespace
+
+bool CWindowStackingKeeper::DisplayNeedsKeeping()
+{
+    if (!RunningUnderWine())
+        return false;
+    // A desktop of Wine's own (explorer /desktop=..., or the one chosen for
+    // the default desktop) holds the program's windows unmanaged.
+    char szDesktop[64] = {};
+    ::GetUserObjectInformationA(::GetThreadDesktop(::GetCurrentThreadId()), UOI_NAME, szDesktop,
+                                sizeof szDesktop - 1, nullptr);
+    if (lstrcmpiA(szDesktop, "Default") != 0 || !ReadWineSetting("Explorer", "Desktop").IsEmpty())
+        return true;
+    // Wine's boolean settings are true when they start with y, t or 1.
+    CString strManaged = ReadWineSetting("X11 Driver", "Managed");
+    return !strManaged.IsEmpty() && !std::strchr("yYtT1", strManaged[0]);
+}
 
 CWindowStackingKeeper::CWindowStackingKeeper()
 {
-    if (!RunningUnderWine() || t_pKeeper)
+    if (t_pKeeper || !DisplayNeedsKeeping())
         return;
     m_hHook = ::SetWindowsHookExA(WH_CBT, CbtHook, nullptr, ::GetCurrentThreadId());
-    if (m_hHook)
+    if (m_hHook) {
         t_pKeeper = this;
+        m_bKeeping = true;
+    }
 }
 
 CWindowStackingKeeper::~CWindowStackingKeeper()
@@ -62,6 +133,12 @@ void CWindowStackingKeeper::Hold(bool bHold)
     }
 }
 
+void CWindowStackingKeeper::KeepOnTop(HWND hWnd)
+{
+    if (m_bKeeping && hWnd && std::find(m_otherThreads.begin(), m_otherThreads.end(), hWnd) == m_otherThreads.end())
+        m_otherThreads.push_back(hWnd);
+}
+
 LRESULT CALLBACK CWindowStackingKeeper::CbtHook(int nCode, WPARAM wp, LPARAM lp)
 {
     CWindowStackingKeeper* p = t_pKeeper;
@@ -82,35 +159,53 @@ LRESULT CALLBACK CWindowStackingKeeper::CbtHook(int nCode, WPARAM wp, LPARAM lp)
 void CALLBACK CWindowStackingKeeper::RaiseTimerProc(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
     ::KillTimer(nullptr, nTimer);
-    if (CWindowStackingKeeper* p = t_pKeeper) {
-        if (p->m_nQuickTimer == nTimer)
-            p->m_nQuickTimer = 0;
-        if (p->m_nSettleTimer == nTimer)
-            p->m_nSettleTimer = 0;
-    }
+    CWindowStackingKeeper* p = t_pKeeper;
+    if (!p)
+        return;
+    if (p->m_nQuickTimer == nTimer)
+        p->m_nQuickTimer = 0;
+    if (p->m_nSettleTimer == nTimer)
+        p->m_nSettleTimer = 0;
     HWND hFocus = ::GetFocus();
     if (hFocus)
-        RaiseWindowsAbove(::GetAncestor(hFocus, GA_ROOT));
+        p->RaiseWindowsAbove(::GetAncestor(hFocus, GA_ROOT));
 }
 
 void CWindowStackingKeeper::RaiseWindowsAbove(HWND hTop)
 {
-    DWORD dwThread = ::GetCurrentThreadId();
-    std::vector<HWND> above;  // top first
-    for (HWND h = ::GetTopWindow(nullptr); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
-        if (h == hTop || !::IsWindowVisible(h) || ::GetWindowThreadProcessId(h, nullptr) != dwThread)
-            continue;
-        if ((::GetWindowLongA(h, GWL_EXSTYLE) & WS_EX_TOPMOST) || IsOwnedBy(h, hTop))
-            above.push_back(h);
-    }
-    for (auto it = above.rbegin(); it != above.rend(); ++it) {
-        // Wine raises a window on the display only when it becomes the very
-        // first of the Windows order, which a topmost window of any program
-        // may hold: a plain window is made topmost for a moment (and so
-        // first), then plain again. A topmost window already first would not
-        // move at all: it goes last for a moment, then first.
-        bool bTopmost = (::GetWindowLongA(*it, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-        ::SetWindowPos(*it, bTopmost ? HWND_BOTTOM : HWND_TOPMOST, 0, 0, 0, 0, kRaiseFlags);
-        ::SetWindowPos(*it, bTopmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, kRaiseFlags);
-    }
+    // Only the program's own windows: this thread's (in the Windows order,
+    // one call to the system) and the topmost ones of its other threads.
+    std::vector<HWND> plain, topmost;
+    AboveTop above = {hTop, &plain, &topmost};
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectAbove, (LPARAM)&above);
+    m_otherThreads.erase(std::remove_if(m_otherThreads.begin(), m_otherThreads.end(),
+                                        [](HWND h) { return !::IsWindow(h); }),
+                         m_otherThreads.end());
+    for (HWND h : m_otherThreads)
+        if (::IsWindowVisible(h))
+            topmost.push_back(h);
+    if (plain.empty() && topmost.empty())
+        return;
+    // Wine raises a window on the display only when it becomes the very
+    // first visible window of the Windows order. The topmost windows stand
+    // aside for a moment (at the bottom, where Wine moves nothing on the
+    // display); the plain ones then go to the top of the plain windows,
+    // where each is first, and the topmost ones come back first, bottom
+    // first each time. A plain window is never made topmost on the way:
+    // Wine cannot make a window plain again that is topmost right above
+    // its owner, and it would stay over every other program.
+    auto move = [](HWND h, HWND hAfter) {
+        UINT nFlags = kRaiseFlags;
+        // Another thread's window moves on its own thread; this one waits
+        // for nobody.
+        if (::GetWindowThreadProcessId(h, nullptr) != ::GetCurrentThreadId())
+            nFlags |= SWP_ASYNCWINDOWPOS;
+        ::SetWindowPos(h, hAfter, 0, 0, 0, 0, nFlags);
+    };
+    for (auto it = topmost.rbegin(); it != topmost.rend(); ++it)
+        move(*it, HWND_BOTTOM);
+    for (auto it = plain.rbegin(); it != plain.rend(); ++it)
+        move(*it, HWND_TOP);
+    for (auto it = topmost.rbegin(); it != topmost.rend(); ++it)
+        move(*it, HWND_TOPMOST);
 }

@@ -95,3 +95,6 @@ const UINT WM_CONSOLE_LOOK_CHANGED = WM_APP + 0xE8;
 // Main frame to itself, after the window shows: make the next hidden bar's
 // dialog (one a message, so that the window keeps answering).
 const UINT WM_MAKE_HIDDEN_BAR = WM_APP + 0xE9;
+// A worker thread to the main frame after its fatal fault was reported: the
+// session ends (every child stopped), then the frame closes.
+const UINT WM_END_SESSION_AFTER_FAULT = WM_APP + 0xF4;

@@ -8,6 +8,7 @@
 #include "config/Limits.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CFile.h"
+#include "platform/CModalLoop.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageBoxes.h"
 #include "session/LogFileNumbering.h"
@@ -38,8 +39,10 @@ CVornGUIDoc::CLoggingChange::~CLoggingChange()
     if (--m_doc.m_nLoggingChanges > 0 || !m_doc.m_bCloseWaiting)
         return;
     m_doc.m_bCloseWaiting = false;
+    // Not under a modal window that is still up (the change may have been
+    // made from one): the close waits for its end.
     if (CWnd* pMain = AfxGetMainWnd())
-        pMain->PostMessage(WM_CLOSE);
+        PostCloseAfterModalLoops(pMain->m_hWnd);
 }
 
 // Once a close waits, the rest of the questions go unasked and the one

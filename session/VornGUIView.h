@@ -567,6 +567,10 @@ public:
     void PowerOn();
     // Asks a running emulator to end ("vorn exit").
     void PowerOff();
+    // After a fatal fault on a worker thread (a pipe reader, the exit-waiter):
+    // stops every child now, each noted in the console as killed, and ends
+    // the emulator's session here, since its end may never be reported.
+    void EndSessionAfterFault();
     // The clean-up after the emulator's process ended.
     void OnEmulatorEnded();
     // Takes the "-f" file of the command line as the configuration of the

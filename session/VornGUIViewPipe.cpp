@@ -345,6 +345,22 @@ LRESULT CVornGUIView::OnUtilityCancel(WPARAM, LPARAM lp)
 // A utility's end is reported by its run, after its last lines. The
 // emulator's end: the session is over (ready flag, queue, a waiting
 // handshake), its end is reported and its controller deleted.
+void CVornGUIView::EndSessionAfterFault()
+{
+    OnPendingLines(0, 0);
+    m_utilityRuns.KillAll();
+    m_nUtilities = m_utilityRuns.GetCount();
+    CPipedProcessCtl* pCtl = m_pEmulator;
+    if (!pCtl)
+        return;
+    DWORD dwExitCode = pCtl->Kill(true);
+    DetachEmulator();
+    m_pDevList.reset();
+    pCtl->ReportEnd(dwExitCode);
+    delete pCtl;
+    OnEmulatorEnded();
+}
+
 LRESULT CVornGUIView::OnUtilityEndedMsg(WPARAM wp, LPARAM lp)
 {
     CPipedProcessCtl* pCtl = reinterpret_cast<CPipedProcessCtl*>(lp);

@@ -12,6 +12,7 @@
 #include "config/DirectoryValidation.h"
 #include "config/StartupObjects.h"
 #include "platform/CCmdUI.h"
+#include "platform/CModalLoop.h"
 #include "platform/CSplitPath.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageBoxes.h"
@@ -80,11 +81,13 @@ void PostToWindow(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
         ::PostMessageA(hWnd, msg, wp, lp);
 }
 
+// A close that comes while a modal window runs (the emulator ended under a
+// question) waits for its end: the main window is not destroyed under it.
 void PostMainWindowClose()
 {
     CWnd* pMain = AfxGetMainWnd();
     if (pMain && pMain->m_hWnd)
-        ::PostMessageA(pMain->m_hWnd, WM_CLOSE, 0, 0);
+        PostCloseAfterModalLoops(pMain->m_hWnd);
 }
 
 }  // namespace

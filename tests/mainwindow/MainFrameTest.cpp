@@ -10,12 +10,14 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <thread>
 
 #include "config/DockFloatMenu.h"
 #include "config/Limits.h"
 #include "framework/HelpKeys.h"
 #include "config/ConfigMessages.h"
 #include "devices/DynDevListDlgBar.h"
+#include "mainwindow/FatalErrorReport.h"
 #include "mainwindow/MainFrame.h"
 #include "mainwindow/VornGUIApp.h"
 #include "platform/CClipBoard.h"
@@ -524,6 +526,20 @@ TEST_F(FrameFixture, FloatingBarStaysOverTheMainWindowOnTheScreen)
     ASSERT_TRUE(vorntest::ClickAt(POINT{rcView.left + 20, rcView.top + 20}));
     ASSERT_TRUE(PumpUntil([] { return ::GetFocus() == g_pView->m_hWnd; }, 5000)) << "the click into the console";
     EXPECT_EQ("", vorntest::WaitUntilScreenShows(pMini->m_hWnd, rcMini, Pump)) << "after the click";
+    // Over the main window, yet not over other programs; a modal dialog
+    // covers it and takes the input from it while it runs.
+    EXPECT_EQ(0, pMini->GetExStyle() & WS_EX_TOPMOST);
+    std::string strSeen = "no dialog";
+    {
+        vorntest::DialogDriver driver([&](HWND hDlg) {
+            strSeen = vorntest::DescribeModalStacking(hDlg, pMini->m_hWnd);
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_APP_ABOUT);
+    }
+    EXPECT_EQ("above, disabled, plain", strSeen);
+    EXPECT_TRUE(pMini->IsWindowEnabled());
 
     // Closed with the bar floating and opened again maximised.
     pFrame->ShowWindow(SW_MAXIMIZE);
@@ -786,6 +802,77 @@ TEST_F(FrameFixture, CloseWithARunningEmulatorPowersItOffFirst)
     std::string received = ReadText(record);
     // "vorn exit", without its prefix once version 4.7 has been reported.
     EXPECT_NE(received.find("exit\n"), std::string::npos) << received;
+}
+
+// The close that the emulator's end brings ("PowerOff" option 1) waits while
+// a modal dialog runs, and comes once it has ended: the main window is not
+// destroyed under the dialog's loop.
+TEST_F(FrameFixture, CloseAfterTheEmulatorsEndWaitsForTheModalDialog)
+{
+    ProfileWriteInt("Options", "PowerOff", 1);
+    OpenFrame();
+    AttachStandin("--lifetime 1000");
+    ASSERT_TRUE(g_pView->IsEmulatorRunning());
+    std::string strSeen = "the dialog went before it was seen after the end";
+    {
+        vorntest::DialogDriver driver([&](HWND hDlg) {
+            if (g_pView && g_pView->IsEmulatorRunning())
+                return true;
+            // The end has been handled on this thread: a close it posted
+            // would be in the queue now, or done.
+            MSG msg;
+            bool bClosePosted = !FrameAlive() || ::PeekMessageA(&msg, pFrame->m_hWnd, WM_CLOSE, WM_CLOSE, PM_NOREMOVE);
+            strSeen = bClosePosted ? "closed under the dialog" : "waits";
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_APP_ABOUT);
+    }
+    EXPECT_EQ("waits", strSeen);
+    EXPECT_TRUE(PumpUntil([&] { return !FrameAlive(); }, 10000)) << "the close after the dialog";
+}
+
+// A fatal fault on a worker thread (a pipe reader) ends the session whatever
+// the answers: once the report's question is answered, the emulator is
+// stopped at once, which the console and its log tell, and the frame closes
+// without the power-off question that could have kept it.
+TEST_F(FrameFixture, WorkerFaultEndsTheSessionWithoutAQuestion)
+{
+    ProfileWriteInt("Logging", "LogOption", 2);  // numbered log files in the test's folder
+    OpenFrame();
+    CVornGUIDoc* pDoc = (CVornGUIDoc*)g_pView->GetDocument();
+    ASSERT_TRUE(PumpUntil([&] { return !pDoc->GetPathName().IsEmpty(); }, 10000)) << "the log file";
+    std::string strLog = pDoc->GetPathName().GetString();
+    AttachStandin("--lifetime 60000");
+    ASSERT_TRUE(g_pView->IsEmulatorRunning());
+    g_pView->SetNoWarnPowerOff(false);
+    std::string strAsked;
+    vorntest::DialogDriver any([&](HWND h) {
+        strAsked += vorntest::DialogTexts(h) + "#";
+        // The user refuses: No to a task dialog, the close of a box.
+        ::PostMessageA(h, kTdmClickButton, IDNO, 0);
+        ::PostMessageA(h, WM_CLOSE, 0, 0);
+        return true;
+    });
+    std::thread worker([] {
+        CUnhandledException fault(EXCEPTION_ACCESS_VIOLATION, nullptr);
+        ShowFatalErrorReport(fault);
+    });
+    // The question stands alone on the worker's thread: "Don't create".
+    HWND hQuestion = nullptr;
+    bool bAsked = PumpUntil([&] { return (hQuestion = ::FindWindowA(nullptr, " Unhandled Exception")) != nullptr; },
+                            10000);
+    if (bAsked)
+        ::PostMessageA(hQuestion, kTdmClickButton, 7, 0);
+    bool bClosed = bAsked && PumpUntil([&] { return !FrameAlive(); }, 20000);
+    worker.join();
+    ASSERT_TRUE(bAsked) << "the report's question";
+    EXPECT_TRUE(bClosed) << "the frame closing; asked: " << strAsked;
+    EXPECT_EQ(strAsked, "");
+    std::string text = ReadText(strLog);
+    size_t nKill = text.find(" = Vornamic)");
+    EXPECT_NE(nKill, std::string::npos) << text;
+    EXPECT_NE(text.find("Vornamic ended; rc=", nKill == std::string::npos ? 0 : nKill), std::string::npos) << text;
 }
 
 TEST_F(FrameFixture, ExitWhileTheEmulatorWritesKeepsItsLastLinesInTheLog)

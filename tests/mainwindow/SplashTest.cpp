@@ -1,10 +1,13 @@
 // SplashTest.cpp: the splash screen on its own thread: shown centred and on
-// top, deaf to Alt+F4, closed by the factory, and a failed splash reported
-// as such.
+// top (also on the screen over a window of the main thread shown after it),
+// deaf to Alt+F4, closed by the factory, and a failed splash reported as
+// such.
 #include <gtest/gtest.h>
 
 #include "mainwindow/SplashFactory.h"
 #include "mainwindow/SplashWnd.h"
+#include "mainwindow/VornGUIApp.h"
+#include "tests/support/ScreenShows.h"
 
 namespace {
 
@@ -112,6 +115,36 @@ TEST(Splash, StartedThenAwaited)
     ASSERT_TRUE(factory.Start(RUNTIME_CLASS(CMySplashWnd), THREAD_PRIORITY_NORMAL));
     EXPECT_EQ(factory.Destroy(nullptr), 1);  // not awaited before: Destroy waits for it
     EXPECT_EQ(FindSplashWindow(), nullptr);
+}
+
+// The splash stays above the main window, shown and focused after it, on
+// the screen as the user sees it (Wine raises the focused window on the
+// display), and neither window is left topmost but the splash.
+TEST(Splash, StaysAboveTheMainWindowShownAfterItOnTheScreen)
+{
+    CSplashFactory factory;
+    ASSERT_TRUE(factory.Create(RUNTIME_CLASS(CMySplashWnd), THREAD_PRIORITY_NORMAL));
+    HWND hSplash = factory.SplashWindow();
+    ASSERT_NE(hSplash, nullptr);
+    AfxGetApp()->KeepWindowOnTop(hSplash);
+    HWND hMain = ::CreateWindowExA(0, "STATIC", "Main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                   ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                   nullptr, nullptr);
+    ::SetForegroundWindow(hMain);
+    ::SetFocus(hMain);
+    auto pump = [] {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+    };
+    RECT rcSplash;
+    ::GetWindowRect(hSplash, &rcSplash);
+    EXPECT_EQ("", vorntest::WaitUntilScreenShows(hSplash, rcSplash, pump));
+    EXPECT_EQ(hMain, ::GetFocus());
+    EXPECT_EQ(0, ::GetWindowLongA(hMain, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_NE(0, ::GetWindowLongA(hSplash, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    ::DestroyWindow(hMain);
+    EXPECT_EQ(factory.Destroy(nullptr), 1);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "platform/CWinApp.h"
 #include "session/PipeLineBuffer.h"
+#include "session/PrivateMessages.h"
 #include "session/UtilityProgress.h"
 #include "tests/session/TestChildHost.h"
 #include "tests/support/WinTestUtil.h"
@@ -281,13 +282,14 @@ public:
     }
 };
 
-// The program's main window: counts the WM_CLOSE it gets and stays.
+// The program's main window: counts the requests to end the session and
+// close that it gets, and stays.
 class CMainStandIn : public CWnd {
 public:
     int m_nCloses = 0;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override
     {
-        if (msg == WM_CLOSE) {
+        if (msg == WM_END_SESSION_AFTER_FAULT) {
             ++m_nCloses;
             return 0;
         }
@@ -320,7 +322,7 @@ BOOL CALLBACK FindCaption(HWND h, LPARAM lp)
 // A fault on a reader thread is offered as a report, as one on the GUI
 // thread is: the question stands alone (the GUI thread may be waiting for
 // the reader), the reader ends, the child's end is still reported and the
-// main window is asked to close.
+// main window is asked to end the session and close.
 TEST(PipedProcessCtl, FaultOnAReaderThreadOffersTheReportAndClosesTheMainWindow)
 {
     CWinApp app("FaultTest");
@@ -338,7 +340,7 @@ TEST(PipedProcessCtl, FaultOnAReaderThreadOffersTheReportAndClosesTheMainWindow)
         EXPECT_EQ(0, main.m_nCloses);
         ::SendMessageA(find.hFound, WM_USER + 102, 7, 0);  // TDM_CLICK_BUTTON "Don't create"
         ASSERT_TRUE(host.PumpUntilEnded());
-        EXPECT_TRUE(host.PumpUntil([&] { return main.m_nCloses == 1; })) << "no WM_CLOSE reached the main window";
+        EXPECT_TRUE(host.PumpUntil([&] { return main.m_nCloses == 1; })) << "no end of the session reached the main window";
         EXPECT_EQ(host.OutLines(), (std::vector<std::string>{"before", "after"}));
         EXPECT_TRUE(host.ErrLines().empty());
         EXPECT_EQ(host.m_exitCodes, (std::vector<DWORD>{0}));

@@ -80,6 +80,17 @@ std::string WaitUntilScreenShows(HWND hWnd, const RECT& rc, const std::function<
     return sz;
 }
 
+std::string DescribeModalStacking(HWND hModal, HWND hBeside)
+{
+    bool bAbove = false;
+    for (HWND h = ::GetWindow(hModal, GW_HWNDNEXT); h && !bAbove; h = ::GetWindow(h, GW_HWNDNEXT))
+        bAbove = h == hBeside;
+    bool bTopmost = ((::GetWindowLongA(hModal, GWL_EXSTYLE) | ::GetWindowLongA(hBeside, GWL_EXSTYLE)) &
+                     WS_EX_TOPMOST) != 0;
+    return std::string(bAbove ? "above" : "below") + (::IsWindowEnabled(hBeside) ? ", enabled" : ", disabled") +
+           (bTopmost ? ", topmost" : ", plain");
+}
+
 bool ClickAt(POINT ptScreen)
 {
     ::SetCursorPos(ptScreen.x, ptScreen.y);

@@ -26,4 +26,10 @@ std::string WaitUntilScreenShows(HWND hWnd, const RECT& rc, const std::function<
 // not get there.
 bool ClickAt(POINT ptScreen);
 
+// How a modal window stands to hBeside, a window of the program it covers
+// (a floating bar, a progress window): "above" or "below" it in the Windows
+// order, hBeside "disabled" or "enabled", and "plain" when neither of them
+// is topmost, else "topmost"; joined by ", ".
+std::string DescribeModalStacking(HWND hModal, HWND hBeside);
+
 }  // namespace vorntest

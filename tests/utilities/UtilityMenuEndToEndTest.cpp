@@ -22,6 +22,7 @@
 
 #include "platform/CDC.h"
 #include "platform/ErrorBalloon.h"
+#include "platform/AutoTaskDialog.h"
 #include "platform/PathFunctions.h"
 #include "platform/ProfileStore.h"
 #include "platform/Trace.h"
@@ -273,6 +274,24 @@ TEST_F(UtilityMenu, ProgressWindowStaysOverTheMainWindowOnTheScreen)
     ASSERT_TRUE(vorntest::ClickAt(POINT{rcView.left + 20, rcView.top + 20}));
     ASSERT_TRUE(Pump([&] { return ::GetFocus() == pView->m_hWnd; }, 5000)) << "the click into the console";
     EXPECT_EQ("", vorntest::WaitUntilScreenShows(hProgress, rcProgress, pump)) << "after the click";
+    // Over the main window, yet not over other programs.
+    EXPECT_EQ(0, ::GetWindowLongA(hProgress, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    // A task dialog of the view covers it and takes the input from it while
+    // it shows.
+    std::string strSeen = "no task dialog";
+    {
+        vorntest::DialogDriver driver([&](HWND hBox) {
+            strSeen = vorntest::DescribeModalStacking(hBox, hProgress);
+            ::PostMessageA(hBox, WM_USER + 102, IDOK, 0);  // TDM_CLICK_BUTTON
+            return false;
+        });
+        TASKDIALOGCONFIG tdc = {sizeof tdc};
+        tdc.hwndParent = pView->m_hWnd;
+        tdc.pszContent = L"Stacked.";
+        AutoTaskDialog(&tdc, nullptr, nullptr, nullptr);
+    }
+    EXPECT_EQ("above, disabled, plain", strSeen);
+    EXPECT_TRUE(::IsWindowEnabled(hProgress));
     ::SendMessageA(hProgress, WM_COMMAND, IDC_PROGRESS_CANCEL, 0);
     EXPECT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 10000));
 }
