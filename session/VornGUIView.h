@@ -458,7 +458,6 @@ private:
     // Owned by power-on/off; set under m_csCmdQueue, read by the readers too.
     std::atomic<CPipedProcessCtl*> m_pEmulator{nullptr};
     DWORD m_dwGuiThreadId = 0;
-    int m_nMaxShutdownSecs = 0;
     std::vector<DWORD> m_engineTypes;       // one per configured CPU
     CEvent m_hSessionEnded{TRUE, TRUE};     // signalled while no emulator runs
     // The device list being collected; touched only by the emulator's

@@ -2,8 +2,9 @@
 // view under Wine: the command line with names holding blanks and the -r
 // and -b files, the header lines, the handshake, a typed command recorded by
 // the stand-in, "exit" and the end report; the shutdown watchdog waiting
-// once more and then ending a stand-in that ignores "exit" by force; a run
-// without configuration; the "-f" start-up configuration; the licensed-mode
+// once more and then ending a stand-in that ignores "exit" by force, and
+// the maximum shutdown time applied while it runs; a run without
+// configuration; the "-f" start-up configuration; the licensed-mode
 // question answered Yes, No and left to time out; the watchdog of a version
 // 3.x emulator, which is told "vorn exit"; the Devices page's queued
 // commands sent at an apply while the emulator runs, with the "vorn "
@@ -18,6 +19,7 @@
 #include "config/StartupObjects.h"
 #include "platform/ProfileStore.h"
 #include "platform/TextFunctions.h"
+#include "resources/SysConfigRes.h"
 #include "session/ConsoleCommands.h"
 #include "session/PipedProcessCtl.h"
 #include "session/PowerOnText.h"
@@ -144,6 +146,48 @@ TEST_F(PowerFixture, WatchdogWaitsOnceThenEndsAStandinThatIgnoresExit)
     EXPECT_TRUE(ConsoleContains("* Vornamic forcibly terminated by user request"));
     EXPECT_FALSE(ConsoleContains("finally exited on its own"));
     EXPECT_TRUE(ConsoleContains("Vornamic ended; rc=-1"));
+}
+
+namespace {
+
+BOOL CALLBACK FindShutdownEdit(HWND h, LPARAM lp)
+{
+    if (::GetDlgCtrlID(h) != IDC_DEVOPTS_SHUTDOWN)
+        return TRUE;
+    *(HWND*)lp = h;
+    return FALSE;
+}
+
+}  // namespace
+
+// A maximum shutdown time changed on the Device Options page while the
+// emulator runs is the one the next shutdown waits: 1 s, not the file's 30.
+TEST_F(PowerFixture, WatchdogWaitsTheShutdownTimeAppliedWhileRunning)
+{
+    std::ofstream(strScript, std::ios::binary) << "ignore-exit\n";
+    std::string strConfig =
+        WriteConfig("slow.cnf", "# MaxShutdownSecs: 30\nCPUSERIAL 000611\nCPUMODEL 2827\nMAINSIZE 64\n");
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strConfig));
+    pView->PowerOn();
+    ASSERT_TRUE(PumpUntilReady());
+    {
+        vorntest::DialogDriver driver([](HWND hDlg) {
+            HWND hEdit = nullptr;
+            ::EnumChildWindows(hDlg, FindShutdownEdit, (LPARAM)&hEdit);
+            if (!hEdit)
+                return true;
+            ::SetWindowTextA(hEdit, "1");
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+            return false;
+        });
+        pView->RunSysCfgDialog(kSysCfgDevOptsPage);
+    }
+    ASSERT_EQ(pView->GetConfig().m_nMaxShutdownSecs, 1);
+    DialogSequence seq({ClickTask(kWatchdogButtonKill)});
+    pView->PowerOff();
+    ASSERT_TRUE(Pump([&] { return !pView->IsEmulatorRunning(); }, 10000)) << "the watchdog's question";
+    ASSERT_EQ(seq.Seen().size(), 1u);
+    EXPECT_EQ(seq.Seen()[0].strCaption, "Maximum shutdown time exceeded");
 }
 
 // An emulator that never reports its devices never gets ready: "vorn exit"
