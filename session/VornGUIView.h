@@ -552,6 +552,7 @@ private:
     bool m_bConfigModified = false;
     CString m_strLastConfigDir, m_strLastConfigFile;
     bool m_bLoadParmAsked = false;
+    std::deque<std::pair<CString, CString>> m_waitingIpls;  // load parameter, unit
     int m_nLastSysCfgPage = 0;
     bool m_bNoRemindManualEdit = false;  // "Don't remind me again." (not stored)
     bool m_bSavingAs = false;  // inside Save As: a refused save ends there
@@ -732,6 +733,10 @@ public:
     // again"), until another configuration is opened.
     bool IsLoadParmAsked() const { return m_bLoadParmAsked; }
     void SetLoadParmAsked(bool bAsked) { m_bLoadParmAsked = bAsked; }
+    // IPL: "loadparm" now and "ipl" with the unit a quarter second later, by
+    // a timer, so that the window answers meanwhile. An IPL asked while one
+    // waits follows it; the emulator's end drops what still waits.
+    void SendIpl(const CString& strLoadParm, const CString& strUnit);
     // Runs "conspawn " + the command line as a child "Command" whose output
     // goes to the console unparsed, in the shell commands' folder.
     CPipedProcessCtl* RunConspawnCommand(const CString& strCommandLine);
@@ -763,6 +768,9 @@ protected:
 
 private:
     bool HasDeviceOfClass(WORD wClass) const;
+    void SendFirstLoadParm();
+    void OnIplTimer();
+    void DropWaitingIpls();
     // Asks for the session description when the option is set; the
     // description for the power-on header (empty: none).
     CString AskSessionDescription();

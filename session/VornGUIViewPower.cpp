@@ -256,6 +256,7 @@ HWND CVornGUIView::DevListBarWindow() const
 void CVornGUIView::OnEmulatorEnded()
 {
     KillTimer(kTimerShutdownWatchdog);
+    DropWaitingIpls();
     if (m_hCmdLine && ::IsWindow(m_hCmdLine))
         SetFocus();
     m_lamps.Ended();
