@@ -172,8 +172,8 @@ public:
     // True when the folder exists and holds the emulator's program; records
     // whether the 64-bit utility programs are there (VornGUIView_Utilities.cpp).
     bool IsValidExecutablesDir(const CString& strDir);
-    bool IsUtilityRunning() const { return m_nUtilities > 0; }
-    bool HasSeveralUtilities() const { return m_nUtilities > 1; }
+    bool IsUtilityRunning() const { return m_utilityRuns.GetCount() > 0; }
+    bool HasSeveralUtilities() const { return m_utilityRuns.GetCount() > 1; }
     // The console options of the reader threads, from the view's and the
     // document's settings (after start-up and after the preferences).
     void ApplyConsoleLineOptions();
@@ -446,7 +446,6 @@ private:
     // a storage bar whose dialog is made later is told it then.
     std::atomic<bool> m_bStorageBarActive{false};
     CUtilityRuns m_utilityRuns;
-    std::atomic<int> m_nUtilities{0};       // m_utilityRuns' count, for the readers
     bool m_bHas64BitUtilities = false;
     CString m_strShownPart[kStatusPartCount];
     CString m_strShownRegister[kRegisterFieldCount];  // the fields' texts, whether made or not
