@@ -206,13 +206,26 @@ public:
     // queue is written, oldest first; the first time WM_EMULATOR_READY.
     void FlushQueuedCommands();
     void SendAggregateStats();
-    // Power-on: the emulator's controller, and the configuration's shutdown
-    // time, CPU count and engine types. The ready flag is cleared.
+    // Power-on: the emulator's controller, and the configuration's CPU count
+    // and engine types. The ready flag is cleared. The same as
+    // PrepareEmulatorSession, TakeEmulator and OpenEmulatorSession in turn,
+    // then the recent configurations greyed.
     void AttachEmulator(CPipedProcessCtl* pCtl, const CVornConfigFile& config);
     // The emulator ended: no controller, not ready, the queued commands of
     // this session dropped, a waiting handshake ended. Returns the
     // controller for the caller to delete (null when none was attached).
     CPipedProcessCtl* DetachEmulator();
+
+private:
+    // Before the emulator's process starts: the configuration's CPUs, and
+    // the events and reports of the last session cleared.
+    void PrepareEmulatorSession(const CVornConfigFile& config);
+    // The controller becomes the session's emulator, not yet ready.
+    void TakeEmulator(CPipedProcessCtl* pCtl);
+    // The Power lamp, and the protocol version and main storage asked.
+    void OpenEmulatorSession();
+
+public:
     CPipedProcessCtl* GetEmulator() const { return m_pEmulator; }
     bool IsEmulatorRunning() const { return m_pEmulator != nullptr; }
     bool IsEmulatorReady();
@@ -593,10 +606,13 @@ protected:
     void OnUpdatePowerOff(CCmdUI* pCmdUI);
     LRESULT OnCheckRequiredDirs(WPARAM wp, LPARAM lp);
     LRESULT OnPowerOnRequest(WPARAM wp, LPARAM lp);
+    LRESULT OnPowerOnStep(WPARAM wp, LPARAM lp);
     void OnShutdownWatchdog();
 
 private:
-    void PowerOnSteps();
+    // The questions, the configuration and the command line of Power On;
+    // false when it ends there.
+    bool PreparePowerOn();
     HWND DevListBarWindow() const;
     // The question about the first bad required folder, then the
     // preferences at Directories closing by themselves; false when cancelled.
@@ -616,6 +632,9 @@ private:
     bool m_bPoweringOn = false;
     bool m_bLicensedAcknowledged = false;  // until the program ends
     CString m_strPowerOnCommandLine;
+    // For the header of the Power On under way.
+    CString m_strPowerOnSessionDesc;
+    std::vector<CString> m_powerOnNotes;
 
     // ---- The control panel's buttons, lamps and meter (VornGUIViewPanel.cpp) ----
 public:

@@ -157,10 +157,22 @@ void CVornGUIView::SendAggregateStats()
 
 void CVornGUIView::AttachEmulator(CPipedProcessCtl* pCtl, const CVornConfigFile& config)
 {
+    PrepareEmulatorSession(config);
+    TakeEmulator(pCtl);
+    OpenEmulatorSession();
+    EnableRecentConfigurations(false);
+}
+
+void CVornGUIView::PrepareEmulatorSession(const CVornConfigFile& config)
+{
     int nCpus = std::max(0, std::min(config.m_nNumCPUs, (int)kMaxEngines));
     m_engineTypes.assign(config.m_dwEngineTypes, config.m_dwEngineTypes + nCpus);
     ::ResetEvent(m_hMainStorEvent);
     m_router.ResetSession();
+}
+
+void CVornGUIView::TakeEmulator(CPipedProcessCtl* pCtl)
+{
     {
         CSingleLock lock(&m_csCmdQueue, TRUE);
         m_pEmulator = pCtl;
@@ -169,9 +181,12 @@ void CVornGUIView::AttachEmulator(CPipedProcessCtl* pCtl, const CVornConfigFile&
     ::ResetEvent(m_hSessionEnded);
     // The averaging thread learns from this event that an emulator runs.
     ::SetEvent(m_hRunningEvent);
+}
+
+void CVornGUIView::OpenEmulatorSession()
+{
     m_lamps.PowerOn();
     ShowLamps(false);
-    EnableRecentConfigurations(false);
     // The emulator reports its devices only when asked, and the list that
     // makes it ready is asked for once its version and storage are known.
     SendNow(ProtocolVersionLine());
