@@ -22,10 +22,10 @@
 #include "config/StartupObjects.h"
 #include "platform/ProfileStore.h"
 #include "platform/TextFunctions.h"
-#include "resources/SysConfigRes.h"
 #include "session/ConsoleCommands.h"
 #include "session/PipedProcessCtl.h"
 #include "session/PowerOnText.h"
+#include "session/PrivateMessages.h"
 #include "session/VornGUIDoc.h"
 #include "sysconfig/SysCfgDialog.h"
 #include "tests/platform/ModalDriver.h"
@@ -181,40 +181,20 @@ TEST_F(PowerFixture, WatchdogWaitsOnceThenEndsAStandinThatIgnoresExit)
     EXPECT_TRUE(ConsoleContains("Vornamic ended; rc=-1"));
 }
 
-namespace {
-
-BOOL CALLBACK FindShutdownEdit(HWND h, LPARAM lp)
-{
-    if (::GetDlgCtrlID(h) != IDC_DEVOPTS_SHUTDOWN)
-        return TRUE;
-    *(HWND*)lp = h;
-    return FALSE;
-}
-
-}  // namespace
-
-// A maximum shutdown time changed on the Device Options page while the
+// A maximum shutdown time applied from the Device Options page while the
 // emulator runs is the one the next shutdown waits: 1 s, not the file's 30.
 TEST_F(PowerFixture, WatchdogWaitsTheShutdownTimeAppliedWhileRunning)
 {
     std::ofstream(strScript, std::ios::binary) << "ignore-exit\n";
-    std::string strConfig =
-        WriteConfig("slow.cnf", "# MaxShutdownSecs: 30\nCPUSERIAL 000611\nCPUMODEL 2827\nMAINSIZE 64\n");
+    std::string strConfig = WriteConfig("slow.cnf", "# MaxShutdownSecs: 30\n");
     ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strConfig));
     pView->PowerOn();
     ASSERT_TRUE(PumpUntilReady());
-    {
-        vorntest::DialogDriver driver([](HWND hDlg) {
-            HWND hEdit = nullptr;
-            ::EnumChildWindows(hDlg, FindShutdownEdit, (LPARAM)&hEdit);
-            if (!hEdit)
-                return true;
-            ::SetWindowTextA(hEdit, "1");
-            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
-            return false;
-        });
-        pView->RunSysCfgDialog(kSysCfgDevOptsPage);
-    }
+    // The system configuration dialog's OK or Apply.
+    CSysCfgDialog dlg(pView);
+    pView->PrepareSysCfgDialog(dlg);
+    dlg.m_config.m_nMaxShutdownSecs = 1;
+    pView->SendMessage(WM_SYSCFG_APPLY, 0, (LPARAM)&dlg);
     ASSERT_EQ(pView->GetConfig().m_nMaxShutdownSecs, 1);
     DialogSequence seq({ClickTask(kWatchdogButtonKill)});
     pView->PowerOff();
