@@ -1,7 +1,7 @@
 // VornGUIViewOperations.cpp: the enabling of the Command and Operations
-// menus (their device dialogs are the main frame's), the session
-// description, the "conspawn" command, and small accessors the other
-// windows use.
+// menus (their device dialogs are the main frame's), the IPL's two commands
+// a quarter second apart, the session description, the "conspawn" command,
+// and small accessors the other windows use.
 #include "session/VornGUIView.h"
 
 #include "config/DevClass.h"
