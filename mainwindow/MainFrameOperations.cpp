@@ -11,13 +11,6 @@
 #include "platform/MessageBoxes.h"
 #include "session/VornGUIView.h"
 
-namespace {
-
-// The emulator takes the load parameter before the IPL that uses it.
-const DWORD kLoadParmToIplMs = 250;
-
-}  // namespace
-
 // IPL from the panel's load unit: the device and load parameter are asked
 // for unless "Don't ask me again" was ticked for this configuration; the
 // load parameter entered serves this IPL only.
@@ -42,9 +35,7 @@ void CMainFrame::OnIplLoad()
         strLoadParm = dlg.m_strLoadParm;
         g_pView->SetLoadParmAsked(dlg.m_bDontAsk != 0);
     }
-    g_pView->SendVornCommand("loadparm " + strLoadParm);
-    ::Sleep(kLoadParmToIplMs);
-    g_pView->SendVornCommand("ipl " + (pPanel ? pPanel->GetLoadUnit() : CString("0000")));
+    g_pView->SendIpl(strLoadParm, pPanel ? pPanel->GetLoadUnit() : CString("0000"));
 }
 
 void CMainFrame::OnDeviceInterrupt()

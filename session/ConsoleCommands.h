@@ -43,6 +43,9 @@ const unsigned kTimerFocusCmdLine = 222;
 const unsigned kTimerAutoScrollFirst = 457;
 const unsigned kTimerAutoScrollRepeat = 557;
 const unsigned kTimerFollowEndRedraw = 558;     // the pane's redraw after jumps to the end
+const unsigned kTimerIplAfterLoadParm = 559;    // the "ipl" that follows a "loadparm"
+// The emulator takes the load parameter before the IPL that uses it.
+const unsigned kIplAfterLoadParmMs = 250;
 // The shortest time between two redraws of the whole pane that follows the
 // end: about 30 a second.
 const unsigned kFollowEndRedrawMs = 33;

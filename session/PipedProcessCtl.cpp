@@ -22,7 +22,7 @@ namespace {
 // the reader was busy waited for it), and while flow control holds the
 // readers for a GUI thread that is busy for a moment (tens of milliseconds
 // right after power-on, when a flood starts with the first paints). A kill
-// drops what is left in them (Kill).
+// takes only a bounded rest of what is left in them (Kill).
 const DWORD kStdinPipeSize = 1024;
 const DWORD kOutputPipeSize = 4 * 1024 * 1024;
 const DWORD kExitCodeUnknown = 0xFFFFFFFF;

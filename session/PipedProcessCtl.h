@@ -42,8 +42,9 @@ public:
 
     // Ends the process if it runs (exit code 0xFFFFFFFF), releases readers
     // held by flow control, joins the worker threads and closes the pipes.
-    // What a child ended so left unread in its pipes is dropped. Returns the
-    // exit code. The exit-waiter still posts WM_UTILITY_ENDED.
+    // The readers first hand over what the child wrote before it ended, up
+    // to 64 KB a pipe; the rest is dropped. Returns the exit code. The
+    // exit-waiter still posts WM_UTILITY_ENDED.
     DWORD Kill(bool bLog);
     // Writes the whole buffer to the child's standard input; false when the
     // pipe is closed or fewer bytes were written.
@@ -132,9 +133,9 @@ private:
     bool m_bDestroying = false;
     // Set by Kill: releases readers held by the host's flow control.
     CEvent m_stopEvent{FALSE, TRUE};
-    // Set by Kill when it ends the process: the readers hand over nothing
-    // more (what the killed child left in its pipes is dropped, so that the
-    // kill takes no longer however much the pipes hold). The output of a
-    // child that ended by itself is read to its end.
+    // Set by Kill when it ends the process: the readers hand over a bounded
+    // rest of what the killed child left in its pipes and drop what lies
+    // beyond, so that the kill takes no longer however much the pipes hold.
+    // The output of a child that ended by itself is read to its end.
     std::atomic<bool> m_bKilled{false};
 };

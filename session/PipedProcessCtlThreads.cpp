@@ -3,6 +3,8 @@
 // leave for the GUI thread.
 #include "session/PipedProcessCtl.h"
 
+#include <algorithm>
+
 #include "mainwindow/FatalErrorReport.h"
 #include "platform/CWinThread.h"
 #include "platform/Trace.h"
@@ -18,6 +20,10 @@ namespace {
 // takes whatever has piled up in one call, and under Wine every call is a
 // round trip to the wineserver.
 const size_t kReadSize = 64 * 1024;
+// What a reader still takes once a kill is asked: the killed child's last
+// lines reach the console and the log, but a pipe full of a flood (4 MB) is
+// not worked through, so that the kill stays quick.
+const size_t kKillDrainSize = 64 * 1024;
 
 }  // namespace
 
@@ -44,16 +50,27 @@ UINT CPipedProcessCtl::ProcessWaitThreadProc(LPVOID pThis)
     return nResult;
 }
 
-// Reads one output pipe to its end, handing each chunk to the host; after a
-// kill it stops at the next chunk.
+// Reads one output pipe to its end, handing each chunk to the host. Once a
+// kill is asked it takes at most kKillDrainSize bytes more: what the child
+// wrote before it ended, up to that bound.
 UINT CPipedProcessCtl::ReadPipeThread(int nStream)
 {
     HANDLE hRead = nStream == kStderr ? m_hStderrRead : m_hStdoutRead;
     CPipeLineBuffer buffer(kReadSize);
     UINT nResult = 0;
+    size_t nDrainLeft = kKillDrainSize;
+    bool bCut = false;   // the drain after a kill ended before the stream did
     for (;;) {
+        size_t nCapacity = buffer.ReadCapacity();
+        if (m_bKilled) {
+            if (nDrainLeft == 0) {
+                bCut = true;
+                break;
+            }
+            nCapacity = std::min(nCapacity, nDrainLeft);
+        }
         DWORD nRead = 0;
-        if (!::ReadFile(hRead, buffer.ReadTarget(), (DWORD)buffer.ReadCapacity(), &nRead, nullptr)) {
+        if (!::ReadFile(hRead, buffer.ReadTarget(), (DWORD)nCapacity, &nRead, nullptr)) {
             DWORD dwError = ::GetLastError();
             // The child closed its end (or ended): the normal end of a stream.
             if (dwError != ERROR_BROKEN_PIPE) {
@@ -62,15 +79,18 @@ UINT CPipedProcessCtl::ReadPipeThread(int nStream)
             }
             break;
         }
-        if (nRead == 0 || m_bKilled)
+        if (nRead == 0)
             break;
+        if (m_bKilled)
+            nDrainLeft -= std::min<size_t>(nRead, nDrainLeft);
         if (buffer.Accept(nRead)) {
             HandOver(nStream, buffer.Data(), buffer.Length());
             buffer.KeepAfterHandOver();
         }
     }
-    // A last line without a line feed is still a line.
-    if (!m_bKilled && buffer.Finish())
+    // A last line without a line feed is still a line (unless the drain
+    // stopped in the middle of the stream).
+    if (!bCut && buffer.Finish())
         HandOver(nStream, buffer.Data(), buffer.Length());
     return nResult;
 }

@@ -75,6 +75,10 @@ const UINT WM_NOTIFY_BAR_VISIBILITY = WM_APP + 0xCA;
 // To the view, from a reader thread: the emulator reported its main storage
 // (before it is ready: ask for its device list).
 const UINT WM_MAIN_STORAGE_KNOWN = WM_APP + 0xCB;
+// The view to itself: the next step of Power On (wParam the step, lParam
+// the emulator's controller for the last one), one a message, so that the
+// window keeps answering between them.
+const UINT WM_POWER_ON_STEP = WM_APP + 0xCC;
 // View to the storage bar, sent on Esc: stop its search or auto-refresh when
 // one runs and its find dialog is not shown; returns 1 when it stopped one.
 const UINT WM_STORAGE_BAR_ESCAPE = WM_APP + 0xD0;

@@ -45,6 +45,13 @@ CProgressDlg::CProgressDlg(CPipedProcessCtl* pOwner, HICON hIcon, INT64 nLow, IN
     SetRange64(nLow, nHigh);
 }
 
+CProgressDlg::CProgressDlg(CPipedProcessCtl* pOwner, HICON hIcon, double fLow, double fHigh)
+    : cdxCDynamicHelpDialog(IDD), m_pOwner(pOwner), m_hIcon(hIcon)
+{
+    m_strPositionName = "CProgressDlg";
+    SetRangeDouble(fLow, fHigh);
+}
+
 void CProgressDlg::RegisterStandardHelpStrings()
 {
     if (!m_HelpStrings.IsEmpty())

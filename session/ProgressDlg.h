@@ -22,6 +22,8 @@ public:
 
     // Range low to high, given either way round (high below low counts down).
     CProgressDlg(CPipedProcessCtl* pOwner, HICON hIcon, INT64 nLow, INT64 nHigh);
+    // The same with a floating-point range (the integer range is 0-1000).
+    CProgressDlg(CPipedProcessCtl* pOwner, HICON hIcon, double fLow, double fHigh);
 
     // Creates the window, hidden, owned by hParent; Cancel is posted there.
     BOOL CreateHidden(HWND hParent);

@@ -29,6 +29,7 @@ CPipedProcessCtl* CUtilityRuns::Run(LPCSTR pszCommand, int nKind, HICON hIcon, L
 void CUtilityRuns::Add(CPipedProcessCtl* pCtl)
 {
     m_runs.push_back(pCtl);
+    Counted();
 }
 
 bool CUtilityRuns::Contains(const CPipedProcessCtl* pCtl) const
@@ -57,6 +58,7 @@ bool CUtilityRuns::OnEnded(CPipedProcessCtl* pCtl, DWORD dwExitCode)
     if (it == m_runs.end())
         return false;
     m_runs.erase(it);
+    Counted();
     pCtl->ReportEnd(dwExitCode);
     delete pCtl;
     return true;
@@ -66,6 +68,7 @@ void CUtilityRuns::KillAll()
 {
     std::vector<CPipedProcessCtl*> runs;
     runs.swap(m_runs);
+    Counted();
     for (CPipedProcessCtl* pCtl : runs) {
         pCtl->Kill(true);
         delete pCtl;

@@ -141,7 +141,6 @@ void CVornGUIView::OnDestroy()
         delete pCtl;
     }
     m_utilityRuns.KillAll();
-    m_nUtilities = 0;
     KillTimer(kTimerAutoScrollFirst);
     KillTimer(kTimerAutoScrollRepeat);
     CloseFindDialog();

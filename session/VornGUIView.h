@@ -172,8 +172,8 @@ public:
     // True when the folder exists and holds the emulator's program; records
     // whether the 64-bit utility programs are there (VornGUIView_Utilities.cpp).
     bool IsValidExecutablesDir(const CString& strDir);
-    bool IsUtilityRunning() const { return m_nUtilities > 0; }
-    bool HasSeveralUtilities() const { return m_nUtilities > 1; }
+    bool IsUtilityRunning() const { return m_utilityRuns.GetCount() > 0; }
+    bool HasSeveralUtilities() const { return m_utilityRuns.GetCount() > 1; }
     // The console options of the reader threads, from the view's and the
     // document's settings (after start-up and after the preferences).
     void ApplyConsoleLineOptions();
@@ -206,13 +206,26 @@ public:
     // queue is written, oldest first; the first time WM_EMULATOR_READY.
     void FlushQueuedCommands();
     void SendAggregateStats();
-    // Power-on: the emulator's controller, and the configuration's shutdown
-    // time, CPU count and engine types. The ready flag is cleared.
+    // Power-on: the emulator's controller, and the configuration's CPU count
+    // and engine types. The ready flag is cleared. The same as
+    // PrepareEmulatorSession, TakeEmulator and OpenEmulatorSession in turn,
+    // then the recent configurations greyed.
     void AttachEmulator(CPipedProcessCtl* pCtl, const CVornConfigFile& config);
     // The emulator ended: no controller, not ready, the queued commands of
     // this session dropped, a waiting handshake ended. Returns the
     // controller for the caller to delete (null when none was attached).
     CPipedProcessCtl* DetachEmulator();
+
+private:
+    // Before the emulator's process starts: the configuration's CPUs, and
+    // the events and reports of the last session cleared.
+    void PrepareEmulatorSession(const CVornConfigFile& config);
+    // The controller becomes the session's emulator, not yet ready.
+    void TakeEmulator(CPipedProcessCtl* pCtl);
+    // The Power lamp, and the protocol version and main storage asked.
+    void OpenEmulatorSession();
+
+public:
     CPipedProcessCtl* GetEmulator() const { return m_pEmulator; }
     bool IsEmulatorRunning() const { return m_pEmulator != nullptr; }
     bool IsEmulatorReady();
@@ -446,7 +459,6 @@ private:
     // a storage bar whose dialog is made later is told it then.
     std::atomic<bool> m_bStorageBarActive{false};
     CUtilityRuns m_utilityRuns;
-    std::atomic<int> m_nUtilities{0};       // m_utilityRuns' count, for the readers
     bool m_bHas64BitUtilities = false;
     CString m_strShownPart[kStatusPartCount];
     CString m_strShownRegister[kRegisterFieldCount];  // the fields' texts, whether made or not
@@ -458,7 +470,6 @@ private:
     // Owned by power-on/off; set under m_csCmdQueue, read by the readers too.
     std::atomic<CPipedProcessCtl*> m_pEmulator{nullptr};
     DWORD m_dwGuiThreadId = 0;
-    int m_nMaxShutdownSecs = 0;
     std::vector<DWORD> m_engineTypes;       // one per configured CPU
     CEvent m_hSessionEnded{TRUE, TRUE};     // signalled while no emulator runs
     // The device list being collected; touched only by the emulator's
@@ -553,6 +564,7 @@ private:
     bool m_bConfigModified = false;
     CString m_strLastConfigDir, m_strLastConfigFile;
     bool m_bLoadParmAsked = false;
+    std::deque<std::pair<CString, CString>> m_waitingIpls;  // load parameter, unit
     int m_nLastSysCfgPage = 0;
     bool m_bNoRemindManualEdit = false;  // "Don't remind me again." (not stored)
     bool m_bSavingAs = false;  // inside Save As: a refused save ends there
@@ -598,10 +610,13 @@ protected:
     void OnUpdatePowerOff(CCmdUI* pCmdUI);
     LRESULT OnCheckRequiredDirs(WPARAM wp, LPARAM lp);
     LRESULT OnPowerOnRequest(WPARAM wp, LPARAM lp);
+    LRESULT OnPowerOnStep(WPARAM wp, LPARAM lp);
     void OnShutdownWatchdog();
 
 private:
-    void PowerOnSteps();
+    // The questions, the configuration and the command line of Power On;
+    // false when it ends there.
+    bool PreparePowerOn();
     HWND DevListBarWindow() const;
     // The question about the first bad required folder, then the
     // preferences at Directories closing by themselves; false when cancelled.
@@ -621,6 +636,9 @@ private:
     bool m_bPoweringOn = false;
     bool m_bLicensedAcknowledged = false;  // until the program ends
     CString m_strPowerOnCommandLine;
+    // For the header of the Power On under way.
+    CString m_strPowerOnSessionDesc;
+    std::vector<CString> m_powerOnNotes;
 
     // ---- The control panel's buttons, lamps and meter (VornGUIViewPanel.cpp) ----
 public:
@@ -737,6 +755,10 @@ public:
     // again"), until another configuration is opened.
     bool IsLoadParmAsked() const { return m_bLoadParmAsked; }
     void SetLoadParmAsked(bool bAsked) { m_bLoadParmAsked = bAsked; }
+    // IPL: "loadparm" now and "ipl" with the unit a quarter second later, by
+    // a timer, so that the window answers meanwhile. An IPL asked while one
+    // waits follows it; the emulator's end drops what still waits.
+    void SendIpl(const CString& strLoadParm, const CString& strUnit);
     // Runs "conspawn " + the command line as a child "Command" whose output
     // goes to the console unparsed, in the shell commands' folder.
     CPipedProcessCtl* RunConspawnCommand(const CString& strCommandLine);
@@ -768,6 +790,9 @@ protected:
 
 private:
     bool HasDeviceOfClass(WORD wClass) const;
+    void SendFirstLoadParm();
+    void OnIplTimer();
+    void DropWaitingIpls();
     // Asks for the session description when the option is set; the
     // description for the power-on header (empty: none).
     CString AskSessionDescription();

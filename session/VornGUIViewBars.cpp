@@ -104,5 +104,5 @@ void CVornGUIView::OnUpdateCmdLineSend(CCmdUI* pCmdUI)
 
 bool CVornGUIView::HasMultipleChildren() const
 {
-    return ::HasMultipleChildren(m_nUtilities, IsEmulatorRunning());
+    return ::HasMultipleChildren(m_utilityRuns.GetCount(), IsEmulatorRunning());
 }

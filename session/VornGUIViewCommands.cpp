@@ -101,11 +101,13 @@ bool CVornGUIView::WriteQueuedCommands()
 }
 
 // A timer belongs to the thread of its window: a command sent from a reader
-// thread has the GUI thread start it.
+// thread has the GUI thread start it. The maximum shutdown time is the
+// configuration's at this moment: the Options page may change it while the
+// emulator runs.
 void CVornGUIView::ArmShutdownWatchdog()
 {
     if (::GetCurrentThreadId() == m_dwGuiThreadId)
-        SetTimer(kTimerShutdownWatchdog, (UINT)m_nMaxShutdownSecs * 1000, nullptr);
+        SetTimer(kTimerShutdownWatchdog, (UINT)m_config.m_nMaxShutdownSecs * 1000, nullptr);
     else
         PostToView(WM_ARM_SHUTDOWN_WATCHDOG, 0, 0);
 }
@@ -155,11 +157,22 @@ void CVornGUIView::SendAggregateStats()
 
 void CVornGUIView::AttachEmulator(CPipedProcessCtl* pCtl, const CVornConfigFile& config)
 {
-    m_nMaxShutdownSecs = config.m_nMaxShutdownSecs;
+    PrepareEmulatorSession(config);
+    TakeEmulator(pCtl);
+    OpenEmulatorSession();
+    EnableRecentConfigurations(false);
+}
+
+void CVornGUIView::PrepareEmulatorSession(const CVornConfigFile& config)
+{
     int nCpus = std::max(0, std::min(config.m_nNumCPUs, (int)kMaxEngines));
     m_engineTypes.assign(config.m_dwEngineTypes, config.m_dwEngineTypes + nCpus);
     ::ResetEvent(m_hMainStorEvent);
     m_router.ResetSession();
+}
+
+void CVornGUIView::TakeEmulator(CPipedProcessCtl* pCtl)
+{
     {
         CSingleLock lock(&m_csCmdQueue, TRUE);
         m_pEmulator = pCtl;
@@ -168,9 +181,12 @@ void CVornGUIView::AttachEmulator(CPipedProcessCtl* pCtl, const CVornConfigFile&
     ::ResetEvent(m_hSessionEnded);
     // The averaging thread learns from this event that an emulator runs.
     ::SetEvent(m_hRunningEvent);
+}
+
+void CVornGUIView::OpenEmulatorSession()
+{
     m_lamps.PowerOn();
     ShowLamps(false);
-    EnableRecentConfigurations(false);
     // The emulator reports its devices only when asked, and the list that
     // makes it ready is asked for once its version and storage are known.
     SendNow(ProtocolVersionLine());

@@ -1,7 +1,7 @@
 // VornGUIViewOperations.cpp: the enabling of the Command and Operations
-// menus (their device dialogs are the main frame's), the session
-// description, the "conspawn" command, and small accessors the other
-// windows use.
+// menus (their device dialogs are the main frame's), the IPL's two commands
+// a quarter second apart, the session description, the "conspawn" command,
+// and small accessors the other windows use.
 #include "session/VornGUIView.h"
 
 #include "config/DevClass.h"
@@ -9,6 +9,7 @@
 #include "mainwindow/SessDescDlg.h"
 #include "platform/CCmdUI.h"
 #include "platform/TextFunctions.h"
+#include "session/ConsoleCommands.h"
 #include "session/PipedProcessCtl.h"
 
 bool CVornGUIView::HasDeviceOfClass(WORD wClass) const
@@ -96,4 +97,37 @@ void CVornGUIView::GetSeverityStyle(int nKind, COLORREF& crText, HFONT& hFont) c
 void CVornGUIView::GetSeverityStyle(const CString& strLine, COLORREF& crText, HFONT& hFont) const
 {
     GetSeverityStyle(ClassifyMessage(strLine), crText, hFont);
+}
+
+void CVornGUIView::SendIpl(const CString& strLoadParm, const CString& strUnit)
+{
+    m_waitingIpls.emplace_back(strLoadParm, strUnit);
+    if (m_waitingIpls.size() == 1)
+        SendFirstLoadParm();
+}
+
+void CVornGUIView::SendFirstLoadParm()
+{
+    SendVornCommand("loadparm " + m_waitingIpls.front().first);
+    SetTimer(kTimerIplAfterLoadParm, kIplAfterLoadParmMs, nullptr);
+}
+
+void CVornGUIView::OnIplTimer()
+{
+    KillTimer(kTimerIplAfterLoadParm);
+    if (m_waitingIpls.empty())
+        return;
+    CString strUnit = m_waitingIpls.front().second;
+    m_waitingIpls.pop_front();
+    SendVornCommand("ipl " + strUnit);
+    if (!m_waitingIpls.empty())
+        SendFirstLoadParm();
+}
+
+// The "ipl" of an emulator that has ended must not wait in the command queue
+// for the next one, without its load parameter.
+void CVornGUIView::DropWaitingIpls()
+{
+    KillTimer(kTimerIplAfterLoadParm);
+    m_waitingIpls.clear();
 }

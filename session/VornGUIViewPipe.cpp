@@ -48,7 +48,7 @@ void CVornGUIView::AddChildNote(const CString& strLine, bool bFailure)
 
 bool CVornGUIView::IsPidPrefixNeeded() const
 {
-    return m_nUtilities >= (m_pEmulator ? 1 : 2);
+    return m_utilityRuns.GetCount() >= (m_pEmulator ? 1 : 2);
 }
 
 void CVornGUIView::ShowChildStartError(const CString& strText, const CString& strDetail)
@@ -319,15 +319,12 @@ CPipedProcessCtl* CVornGUIView::RunUtility(LPCSTR pszCommand, int nKind, HICON h
     m_bFollowEnd = true;
     AddMessage(pszCommand, false);
     RefreshAfterAppend(1);
-    CPipedProcessCtl* pCtl = m_utilityRuns.Run(pszCommand, nKind, hIcon, pszTitle, nTotal, GetExecutablesDir());
-    m_nUtilities = m_utilityRuns.GetCount();
-    return pCtl;
+    return m_utilityRuns.Run(pszCommand, nKind, hIcon, pszTitle, nTotal, GetExecutablesDir());
 }
 
 void CVornGUIView::AddRunningUtility(CPipedProcessCtl* pCtl)
 {
     m_utilityRuns.Add(pCtl);
-    m_nUtilities = m_utilityRuns.GetCount();
 }
 
 LRESULT CVornGUIView::OnUtilityStatus(WPARAM, LPARAM lp)
@@ -368,9 +365,11 @@ LRESULT CVornGUIView::OnUtilityEndedMsg(WPARAM wp, LPARAM lp)
     // was posted: every line it wrote is shown and logged before its end.
     OnPendingLines(0, 0);
     if (m_utilityRuns.OnEnded(pCtl, (DWORD)wp)) {
-        m_nUtilities = m_utilityRuns.GetCount();
         if (m_settings.m_bBeepWhenUtilityIsDone)
             BeepUtilityEnded((DWORD)wp);
+        // The whole pane is drawn again, background and all.
+        m_nEraseMode = 2;
+        Invalidate(TRUE);
         return 0;
     }
     if (!pCtl || pCtl != m_pEmulator)

@@ -90,28 +90,78 @@ void PostMainWindowClose()
         PostCloseAfterModalLoops(pMain->m_hWnd);
 }
 
+// The steps of Power On after its questions, each a WM_POWER_ON_STEP.
+enum EPowerOnStep {
+    kPowerOnHeader = 1,     // the "******** " lines
+    kPowerOnProcess,        // the emulator's process and controller
+    kPowerOnOpening,        // the Power lamp, the first protocol lines
+    kPowerOnMenus,          // the recent configurations greyed
+};
+
 }  // namespace
 
 UINT g_nLicensedModeTimeoutMs = kLicensedModeTimeoutMs;
 
+// The questions and the configuration first; then the header, the process,
+// the session's opening and the menus each in a posted step of its own (the
+// process alone takes tens of milliseconds under Wine), so that the window
+// answers between them.
 void CVornGUIView::PowerOn()
 {
-    // Its questions run message loops: a second request meanwhile is ignored.
+    // Its questions run message loops, and its steps are messages: a second
+    // request meanwhile is ignored.
     if (IsEmulatorRunning() || m_bPoweringOn)
         return;
     m_bPoweringOn = true;
-    PowerOnSteps();
-    m_bPoweringOn = false;
+    if (PreparePowerOn())
+        PostMessage(WM_POWER_ON_STEP, kPowerOnHeader);
+    else
+        m_bPoweringOn = false;
 }
 
-void CVornGUIView::PowerOnSteps()
+LRESULT CVornGUIView::OnPowerOnStep(WPARAM wp, LPARAM lp)
+{
+    switch (wp) {
+    case kPowerOnHeader:
+        WritePowerOnHeader(m_strPowerOnCommandLine, m_strPowerOnSessionDesc, m_powerOnNotes);
+        PostMessage(WM_POWER_ON_STEP, kPowerOnProcess);
+        break;
+    case kPowerOnProcess: {
+        ::SetEvent(m_hRunningEvent);
+        PrepareEmulatorSession(m_config);
+        CPipedProcessCtl* pCtl = new CPipedProcessCtl("Vornamic", 0, nullptr, m_strPowerOnCommandLine,
+                                                      m_config.m_strFolder, false, 0, 0);
+        TakeEmulator(pCtl);
+        PostMessage(WM_POWER_ON_STEP, kPowerOnOpening, (LPARAM)pCtl);
+        break;
+    }
+    case kPowerOnOpening:
+    case kPowerOnMenus:
+        // An emulator that could not start, or ended at once, has had its
+        // end handled already.
+        if ((LPARAM)GetEmulator() != lp) {
+            m_bPoweringOn = false;
+        } else if (wp == kPowerOnOpening) {
+            OpenEmulatorSession();
+            PostMessage(WM_POWER_ON_STEP, kPowerOnMenus, lp);
+        } else {
+            // Redrawing the menu bar takes a while under Wine.
+            EnableRecentConfigurations(false);
+            m_bPoweringOn = false;
+        }
+        break;
+    }
+    return 0;
+}
+
+bool CVornGUIView::PreparePowerOn()
 {
     // The executables and configuration folders are needed to start at all:
     // the preferences open where the user last was, until both are set.
     HWND hSelf = m_hWnd;
     while (GetExecutablesDir().IsEmpty() || GetConfigFilesDir().IsEmpty())
         if (!ShowPreferences(g_nPrevPrefPage, false) || !::IsWindow(hSelf))
-            return;
+            return false;
     int nAnswer = PromptSaveModified();
     if (nAnswer == kPromptNotSaved)
         TDMessageBox(kPowerOnAborted,
@@ -119,18 +169,18 @@ void CVornGUIView::PowerOnSteps()
                      "to disk!",
                      kProgramName, MB_ICONEXCLAMATION);
     if (nAnswer != kPromptSaved)
-        return;
+        return false;
     bool bNoConfig = false;
     if (m_bReloadPending || !m_config.HasPath()) {
         if (!m_config.HasPath() && !ChoosePowerOnConfiguration(bNoConfig))
-            return;
+            return false;
         if (!ConfirmSavedBeforePowerOn())
-            return;
+            return false;
         m_config.Reset();
         if (bNoConfig)
             ShowConfigurationOnPanels();
         else if (!LoadPowerOnConfiguration())
-            return;
+            return false;
     }
     SEmulatorStart start;
     start.strExecutablesDir = GetExecutablesDir();
@@ -140,22 +190,17 @@ void CVornGUIView::PowerOnSteps()
     start.strLogoFile = m_config.m_strLogoFile;
     start.strExtraArgs = m_settings.m_strExtraCmdLineArgs;
     CString strCommandLine = BuildEmulatorCommandLine(start);
-    std::vector<CString> notes;
+    m_powerOnNotes.clear();
     if (m_config.m_bPgmPrdOsLicensed && !m_bLicensedAcknowledged) {
-        HWND hSelf = m_hWnd;
         ELicensedAnswer eAnswer = (ELicensedAnswer)AskLicensedMode();
         if (eAnswer == kLicensedRefused || !::IsWindow(hSelf))
-            return;
+            return false;
         m_bLicensedAcknowledged = eAnswer == kLicensedVerified;
-        notes = LicensedModeNotes(eAnswer);
+        m_powerOnNotes = LicensedModeNotes(eAnswer);
     }
     m_strPowerOnCommandLine = strCommandLine;
-    WritePowerOnHeader(m_strPowerOnCommandLine, AskSessionDescription(), notes);
-    ::SetEvent(m_hRunningEvent);
-    ::ResetEvent(m_hMainStorEvent);
-    CPipedProcessCtl* pCtl = new CPipedProcessCtl("Vornamic", 0, nullptr, m_strPowerOnCommandLine,
-                                                  m_config.m_strFolder, false, 0, 0);
-    AttachEmulator(pCtl, m_config);
+    m_strPowerOnSessionDesc = AskSessionDescription();
+    return ::IsWindow(hSelf) != FALSE;
 }
 
 // Without a configuration path: the previous one, else the default name;
@@ -259,6 +304,7 @@ HWND CVornGUIView::DevListBarWindow() const
 void CVornGUIView::OnEmulatorEnded()
 {
     KillTimer(kTimerShutdownWatchdog);
+    DropWaitingIpls();
     if (m_hCmdLine && ::IsWindow(m_hCmdLine))
         SetFocus();
     m_lamps.Ended();
@@ -525,7 +571,7 @@ void CVornGUIView::OnPowerOffCommand()
 
 void CVornGUIView::OnUpdatePowerOn(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(!IsEmulatorRunning());
+    pCmdUI->Enable(!IsEmulatorRunning() && !m_bPoweringOn);
 }
 
 void CVornGUIView::OnUpdatePowerOff(CCmdUI* pCmdUI)

@@ -172,6 +172,8 @@ void CVornGUIView::OnTimer(UINT_PTR nIDEvent)
         OnShutdownWatchdog();
     else if (nIDEvent == kTimerFollowEndRedraw)
         OnFollowEndRedrawTimer();
+    else if (nIDEvent == kTimerIplAfterLoadParm)
+        OnIplTimer();
     else if (nIDEvent == kTimerFocusCmdLine) {
         // One shot: the command line's window comes to the front with the focus.
         KillTimer(kTimerFocusCmdLine);

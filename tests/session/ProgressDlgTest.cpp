@@ -1,6 +1,6 @@
 // ProgressDlgTest.cpp: the progress window on its own: percentages and bar
-// positions, clamping, descending and empty ranges, Cancel and Esc, the
-// fixed height, GDI objects, and (on request) a picture of it.
+// positions, clamping, descending, floating-point and empty ranges, Cancel
+// and Esc, the fixed height, GDI objects, and (on request) a picture of it.
 #include "session/ProgressDlg.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +104,19 @@ TEST_F(CDlgFixture, DoubleRangeShowsAndClampsLikeTheIntegerOne)
     EXPECT_EQ(Shown(m_pDlg).strText, " 50.0%");
 }
 
+// Made with its range as doubles: that range counts, the integer one is
+// 0-1000.
+TEST_F(CDlgFixture, DoubleRangeGivenAtConstruction)
+{
+    m_pDlg = new CProgressDlg(nullptr, nullptr, 0.5, 2.5);
+    ASSERT_TRUE(m_pDlg->CreateHidden(m_host.m_hWnd));
+    EXPECT_EQ(m_pDlg->SetPosDouble(1.0), 0.5);
+    EXPECT_EQ(Shown(m_pDlg).strText, " 25.0%");
+    m_pDlg->SetPos64(600);
+    EXPECT_EQ(Shown(m_pDlg).strText, " 60.0%");
+    EXPECT_EQ(Shown(m_pDlg).nBarPos, 600);
+}
+
 TEST_F(CDlgFixture, EmptyRangeStaysAtZero)
 {
     Open(0, 0);
@@ -189,7 +202,7 @@ TEST(ProgressDlg, RunsAtTheSameTimeDoNotHideOneAnother)
     std::vector<CProgressDlg*> dlgs;
     std::vector<CRect> rects;
     for (int i = 0; i < 3; ++i) {
-        CProgressDlg* pDlg = new CProgressDlg(nullptr, nullptr, 0, 10);
+        CProgressDlg* pDlg = new CProgressDlg(nullptr, nullptr, INT64(0), INT64(10));
         ASSERT_TRUE(pDlg->CreateHidden(host.m_hWnd));
         pDlg->ShowWindow(SW_SHOW);
         dlgs.push_back(pDlg);
@@ -199,7 +212,7 @@ TEST(ProgressDlg, RunsAtTheSameTimeDoNotHideOneAnother)
     }
     // A window that was hidden (Esc) does not keep its place.
     dlgs[1]->ShowWindow(SW_HIDE);
-    CProgressDlg* pFourth = new CProgressDlg(nullptr, nullptr, 0, 10);
+    CProgressDlg* pFourth = new CProgressDlg(nullptr, nullptr, INT64(0), INT64(10));
     ASSERT_TRUE(pFourth->CreateHidden(host.m_hWnd));
     CRect rcFourth;
     pFourth->GetWindowRect(&rcFourth);
@@ -226,7 +239,7 @@ TEST(ProgressDlg, OpenAndCloseLeaksNoGdiObjects)
     CTestChildHost host;
     DWORD dwBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
     for (int i = 0; i < 10; ++i) {
-        CProgressDlg* pDlg = new CProgressDlg(nullptr, nullptr, 0, 10);
+        CProgressDlg* pDlg = new CProgressDlg(nullptr, nullptr, INT64(0), INT64(10));
         ASSERT_TRUE(pDlg->CreateHidden(host.m_hWnd));
         pDlg->ShowWindow(SW_SHOW);
         pDlg->SetPos64(i);
@@ -246,7 +259,7 @@ TEST(ProgressDlg, DISABLED_ShowForPicture)
     CTestChildHost host;
     std::vector<CProgressDlg*> dlgs;
     for (const char* pszTitle : { "VolMake - 3390 disk.cckd", "ReelDivide - vorn-system-residence-volume-ZQC001.reel" }) {
-        CProgressDlg* pDlg = new CProgressDlg(nullptr, nullptr, 0, 12);
+        CProgressDlg* pDlg = new CProgressDlg(nullptr, nullptr, INT64(0), INT64(12));
         ASSERT_TRUE(pDlg->CreateHidden(host.m_hWnd));
         pDlg->SetWindowText(pszTitle);
         pDlg->SetPos64(dlgs.empty() ? 8 : 3);

@@ -1,9 +1,11 @@
 // ViewPowerTest.cpp: powering the emulator stand-in on and off through the
 // view under Wine: the command line with names holding blanks and the -r
-// and -b files, the header lines, the handshake, a typed command recorded by
+// and -b files, the header lines, the window answering between the steps,
+// the handshake, a typed command recorded by
 // the stand-in, "exit" and the end report; the shutdown watchdog waiting
-// once more and then ending a stand-in that ignores "exit" by force; a run
-// without configuration; the "-f" start-up configuration; the licensed-mode
+// once more and then ending a stand-in that ignores "exit" by force, and
+// the maximum shutdown time applied while it runs; a run without
+// configuration; the "-f" start-up configuration; the licensed-mode
 // question answered Yes, No and left to time out; the watchdog of a version
 // 3.x emulator, which is told "vorn exit"; the Devices page's queued
 // commands sent at an apply while the emulator runs, with the "vorn "
@@ -11,8 +13,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "config/DevNum.h"
 #include "config/StartupObjects.h"
@@ -21,11 +25,13 @@
 #include "session/ConsoleCommands.h"
 #include "session/PipedProcessCtl.h"
 #include "session/PowerOnText.h"
+#include "session/PrivateMessages.h"
 #include "session/VornGUIDoc.h"
 #include "sysconfig/SysCfgDialog.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/session/SessionViewFixture.h"
 #include "tests/session/ViewTestFrame.h"
+#include "tests/support/MessageCounter.h"
 #include "tests/support/WinTestUtil.h"
 
 using vorntest::ClickTask;
@@ -82,6 +88,8 @@ struct PowerFixture : SessionFixture {
         return false;
     }
     bool PumpUntilEnded() { return Pump([&] { return !pView->IsEmulatorRunning(); }); }
+    // Power On goes on in posted steps after its questions.
+    bool PumpUntilRunning() { return Pump([&] { return pView->IsEmulatorRunning(); }); }
 };
 
 }  // namespace
@@ -92,7 +100,7 @@ TEST_F(PowerFixture, PowerOnHandshakeCommandExitAndEndReport)
         WriteConfig("sys one.cnf", "# MaxShutdownSecs: 30\n# RCFile: my ipl.rc\n# LogoFile: logo.txt\n");
     ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strConfig));
     pView->SendMessage(WM_COMMAND, ID_POWER_ON, 0);
-    ASSERT_TRUE(pView->IsEmulatorRunning());
+    ASSERT_TRUE(PumpUntilRunning());
 
     std::string strExe = std::string(pView->GetExecutablesDir()) + "vornemu.exe";
     std::string strExpected = std::string(QuoteIfNeeded(strExe.c_str())) + " -f \"" + strConfig +
@@ -128,6 +136,33 @@ TEST_F(PowerFixture, PowerOnHandshakeCommandExitAndEndReport)
     EXPECT_FALSE(pView->IsEmulatorRunning());
 }
 
+// Power On hands the window back between its steps: a probe that asks the
+// main window without pause is answered before the emulator runs.
+TEST_F(PowerFixture, WindowAnswersWhilePoweringOn)
+{
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, WriteConfig("probe.cnf", "")));
+    HWND hMain = app->m_pMainWnd->m_hWnd;
+    vorntest::MessageCounter answers(hMain, WM_NULL);
+    ASSERT_TRUE(answers.Watching());
+    std::atomic<bool> bStop{false}, bStopped{false};
+    std::thread probe([&] {
+        while (!bStop)
+            ::SendMessageTimeoutA(hMain, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+        bStopped = true;
+    });
+    bool bProbing = Pump([&] { return answers.Count() > 0; });
+    int nBefore = answers.Count();
+    pView->PowerOn();
+    bool bRunning = PumpUntilRunning();
+    int nWhile = answers.Count() - nBefore;
+    bStop = true;
+    Pump([&] { return bStopped.load(); });
+    probe.join();
+    ASSERT_TRUE(bProbing) << "the probe's first answer";
+    ASSERT_TRUE(bRunning);
+    EXPECT_GT(nWhile, 0);
+}
+
 TEST_F(PowerFixture, WatchdogWaitsOnceThenEndsAStandinThatIgnoresExit)
 {
     std::ofstream(strScript, std::ios::binary) << "ignore-exit\n";
@@ -144,6 +179,28 @@ TEST_F(PowerFixture, WatchdogWaitsOnceThenEndsAStandinThatIgnoresExit)
     EXPECT_TRUE(ConsoleContains("* Vornamic forcibly terminated by user request"));
     EXPECT_FALSE(ConsoleContains("finally exited on its own"));
     EXPECT_TRUE(ConsoleContains("Vornamic ended; rc=-1"));
+}
+
+// A maximum shutdown time applied from the Device Options page while the
+// emulator runs is the one the next shutdown waits: 1 s, not the file's 30.
+TEST_F(PowerFixture, WatchdogWaitsTheShutdownTimeAppliedWhileRunning)
+{
+    std::ofstream(strScript, std::ios::binary) << "ignore-exit\n";
+    std::string strConfig = WriteConfig("slow.cnf", "# MaxShutdownSecs: 30\n");
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strConfig));
+    pView->PowerOn();
+    ASSERT_TRUE(PumpUntilReady());
+    // The system configuration dialog's OK or Apply.
+    CSysCfgDialog dlg(pView);
+    pView->PrepareSysCfgDialog(dlg);
+    dlg.m_config.m_nMaxShutdownSecs = 1;
+    pView->SendMessage(WM_SYSCFG_APPLY, 0, (LPARAM)&dlg);
+    ASSERT_EQ(pView->GetConfig().m_nMaxShutdownSecs, 1);
+    DialogSequence seq({ClickTask(kWatchdogButtonKill)});
+    pView->PowerOff();
+    ASSERT_TRUE(Pump([&] { return !pView->IsEmulatorRunning(); }, 10000)) << "the watchdog's question";
+    ASSERT_EQ(seq.Seen().size(), 1u);
+    EXPECT_EQ(seq.Seen()[0].strCaption, "Maximum shutdown time exceeded");
 }
 
 // An emulator that never reports its devices never gets ready: "vorn exit"
@@ -163,7 +220,7 @@ TEST_F(NeverReadyFixture, PowerOffEndsAnEmulatorThatNeverGotReady)
     std::string strConfig = WriteConfig("slow.cnf", "# MaxShutdownSecs: 1\n");
     ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strConfig));
     pView->PowerOn();
-    ASSERT_TRUE(pView->IsEmulatorRunning());
+    ASSERT_TRUE(PumpUntilRunning());
     PumpFor(200);
     ASSERT_FALSE(pView->IsEmulatorReady());
     DialogSequence seq({ClickTask(kWatchdogButtonKill)});
@@ -238,7 +295,7 @@ TEST_F(PowerFixture, LicensedModeAcknowledgedOnceWithItsNoteAfterTheHeader)
         ASSERT_EQ(seq.Seen().size(), 1u);
         EXPECT_EQ(seq.Seen()[0].strCaption, "");
     }
-    ASSERT_TRUE(pView->IsEmulatorRunning());
+    ASSERT_TRUE(PumpUntilRunning());
     std::vector<std::string> lines = ConsoleLines();
     int nCommand = ConsoleIndexOf(lines, "******** Command line to execute = ");
     ASSERT_GE(nCommand, 0);
@@ -252,7 +309,7 @@ TEST_F(PowerFixture, LicensedModeAcknowledgedOnceWithItsNoteAfterTheHeader)
     DialogSequence seq({});
     pView->PowerOn();
     EXPECT_TRUE(seq.Seen().empty());
-    EXPECT_TRUE(pView->IsEmulatorRunning());
+    EXPECT_TRUE(PumpUntilRunning());
 }
 
 TEST_F(PowerFixture, LicensedModeRefusedEndsPowerOnSilently)
@@ -287,7 +344,7 @@ TEST_F(PowerFixture, LicensedModeTimeOutPresumesAndAsksAgainNextTime)
     }
     g_nLicensedModeTimeoutMs = kLicensedModeTimeoutMs;
     EXPECT_TRUE(strTitle == "2 seconds remaining..." || strTitle == "3 seconds remaining...") << strTitle;
-    ASSERT_TRUE(pView->IsEmulatorRunning());
+    ASSERT_TRUE(PumpUntilRunning());
     std::vector<std::string> lines = ConsoleLines();
     int nCommand = ConsoleIndexOf(lines, "******** Command line to execute = ");
     ASSERT_GE(nCommand, 0);
@@ -311,7 +368,7 @@ TEST_F(PowerFixture, NoConfigurationRunsWithNone)
     pView->PowerOn();
     ASSERT_EQ(seq.Seen().size(), 1u);
     EXPECT_NE(seq.Seen()[0].strTexts.find("Start with no configuration file?"), std::string::npos);
-    ASSERT_TRUE(pView->IsEmulatorRunning());
+    ASSERT_TRUE(PumpUntilRunning());
     EXPECT_NE(std::string(pView->GetPowerOnCommandLine()).find("vornemu.exe -f none --lifetime"),
               std::string::npos);
     EXPECT_TRUE(ConsoleContains("******** Control file being used = none"));

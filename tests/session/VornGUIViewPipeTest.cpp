@@ -1,6 +1,7 @@
 // VornGUIViewPipeTest.cpp: the emulator stand-in's output through the view:
 // status lines into the receiving controls and messages, malformed lines
-// and lines split across chunks, "]CWD=", and flow control under a flood.
+// and lines split across chunks, "]CWD=", the process-id prefix and the
+// repaint at a utility's end, and flow control under a flood.
 #include "tests/session/SessionViewFixture.h"
 
 #include <commctrl.h>
@@ -17,6 +18,7 @@
 #include "session/PrivateMessages.h"
 #include "session/VornGUIDoc.h"
 #include "session/RegisterFields.h"
+#include "tests/support/MessageCounter.h"
 
 namespace {
 
@@ -208,14 +210,33 @@ TEST_F(SessionFixture, PidPrefixOnlyWhileSeveralChildrenRun)
     CPipedProcessCtl* pUtil = pView->RunUtility("vornutil.exe --do \"out util line\" --do \"sleep 1500\"", -1,
                                                 nullptr, "Util", 0);
     std::string strUtilPid = pUtil->GetPidText().GetString();
+    std::string strStarted =
+        "Util started; process-id = " + std::to_string(pUtil->GetProcessId()) + " (" + strUtilPid + ")";
     EXPECT_TRUE(pView->IsUtilityRunning());
     ASSERT_TRUE(Pump([&] { return ConsoleHas(strUtilPid + " util line"); }));
     ASSERT_TRUE(pEmu->WriteStdin("go1\n", 4));
     ASSERT_TRUE(Pump([&] { return ConsoleHas(strEmuPid + " emu both"); }));
     ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }));
     EXPECT_TRUE(ConsoleHas("vornutil.exe --do \"out util line\" --do \"sleep 1500\""));
+    // The utility's end line, like its start line, without the prefix: the
+    // emulator runs alone once the utility is gone.
+    EXPECT_TRUE(ConsoleHas(strStarted));
+    EXPECT_TRUE(ConsoleHas("Util ended; rc=0"));
     ASSERT_TRUE(pEmu->WriteStdin("go2\n", 4));
     ASSERT_TRUE(Pump([&] { return ConsoleHas("emu alone"); }));
+}
+
+// At a utility's end the whole pane is drawn again, its background erased.
+TEST_F(SessionFixture, UtilityEndErasesAndRedrawsTheWholePane)
+{
+    ASSERT_TRUE(::IsWindowVisible(pView->m_hWnd));
+    pView->RunUtility("vornutil.exe --do \"out util line\"", -1, nullptr, "Util", 0);
+    pView->UpdateWindow();
+    vorntest::MessageCounter erases(pView->m_hWnd, WM_ERASEBKGND);
+    ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }));
+    pView->UpdateWindow();
+    EXPECT_TRUE(ConsoleHas("Util ended; rc=0"));
+    EXPECT_GE(erases.Count(), 1);
 }
 
 TEST_F(SessionFixture, FloodIsHeldAtTheThresholdAndArrivesWhole)
