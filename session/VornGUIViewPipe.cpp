@@ -48,7 +48,7 @@ void CVornGUIView::AddChildNote(const CString& strLine, bool bFailure)
 
 bool CVornGUIView::IsPidPrefixNeeded() const
 {
-    return m_utilityRuns.GetCount() >= (m_pEmulator ? 1 : 2);
+    return m_utilityRuns.IsPidPrefixNeeded(m_pEmulator != nullptr);
 }
 
 void CVornGUIView::ShowChildStartError(const CString& strText, const CString& strDetail)
@@ -339,14 +339,13 @@ LRESULT CVornGUIView::OnUtilityCancel(WPARAM, LPARAM lp)
     return 0;
 }
 
-// A utility's end is reported by its run, after its last lines. The
-// emulator's end: the session is over (ready flag, queue, a waiting
-// handshake), its end is reported and its controller deleted.
+// After a fault on one of its threads the session cannot go on: every
+// utility and the emulator are killed, and the emulator's end is handled
+// here, as the thread that would report it may be the one that died.
 void CVornGUIView::EndSessionAfterFault()
 {
     OnPendingLines(0, 0);
     m_utilityRuns.KillAll();
-    m_nUtilities = m_utilityRuns.GetCount();
     CPipedProcessCtl* pCtl = m_pEmulator;
     if (!pCtl)
         return;
@@ -358,6 +357,9 @@ void CVornGUIView::EndSessionAfterFault()
     OnEmulatorEnded();
 }
 
+// A utility's end is reported by its run, after its last lines. The
+// emulator's end: the session is over (ready flag, queue, a waiting
+// handshake), its end is reported and its controller deleted.
 LRESULT CVornGUIView::OnUtilityEndedMsg(WPARAM wp, LPARAM lp)
 {
     CPipedProcessCtl* pCtl = reinterpret_cast<CPipedProcessCtl*>(lp);

@@ -445,7 +445,7 @@ struct SlashedFoldersFixture : PowerFixture {
 TEST_F(SlashedFoldersFixture, HeaderAndCommandLineUseBackslashes)
 {
     pView->SendMessage(WM_COMMAND, ID_POWER_ON, 0);
-    ASSERT_TRUE(pView->IsEmulatorRunning());
+    ASSERT_TRUE(PumpUntilRunning());
     std::string strCmd = pView->GetPowerOnCommandLine().GetString();
     std::string strStart = std::string(QuoteIfNeeded((strExeDir + "vornemu.exe").c_str())) + " -f \"" + strConfig + "\"";
     EXPECT_EQ(strCmd.rfind(strStart, 0), 0u) << strCmd;
