@@ -51,7 +51,9 @@ const UINT kSizeGripId = 0xEA20;
 const UINT_PTR kLayoutTimerId = 0x7164;
 const UINT kLayoutTimerMs = 120;
 
-// Layout flags. Each layout pass repaints the controls it moves.
+// Layout flags. Without desktop composition each layout pass repaints the
+// controls it moves, so a flag 4 (keep the moved controls' bits) has nothing
+// to switch; under composition moved controls keep their bits.
 enum : UINT { flSizeIcon = 1, flAntiFlicker = 2 };
 
 class cdxCDynamicWnd {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/VisualStylesXP.h"
 #include "framework/cdxCSizeIconCtrl.h"
 #include "platform/CWnd.h"
 #include "platform/Trace.h"
@@ -233,10 +234,13 @@ void cdxCDynamicWnd::Layout()
     POINT ptScroll;
     if (!CurrentDelta(delta, ptScroll))
         return;
-    // A moved control is painted afresh at its new place: its old pixels
-    // may already hold a neighbour's (an earlier move of this pass copied
-    // there) or the background not yet repainted after the window grew.
-    const UINT nFlags = kMoveFlags | SWP_NOCOPYBITS;
+    // Under desktop composition each window draws into its own surface, so
+    // a moved control keeps its bits. Without composition a moved control is
+    // painted afresh at its new place, whatever the layout flags ask: its
+    // old pixels may already hold a neighbour's (an earlier move of this
+    // pass copied there) or the background not yet repainted after the
+    // window grew, and copying them leaves stale pixels on the screen.
+    const UINT nFlags = kMoveFlags | (g_VisualStylesXP.IsCompositionActive() ? 0 : SWP_NOCOPYBITS);
     HDWP hdwp = nullptr;
     bool bDeferTried = false;
     for (const auto& control : m_Controls) {
