@@ -18,6 +18,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "framework/DynamicLayoutMath.h"
 
@@ -124,6 +125,7 @@ protected:
     bool CurrentDelta(SIZE& delta, POINT& ptScroll) const;
     CDynPos RecordFromWindow(HWND hCtrl, BYTE pl, BYTE pt, BYTE pr, BYTE pb, SIZE szMin) const;
     bool MoveOne(HWND hCtrl, const RECT& rc, UINT nFlags);
+    void RepaintGroupBoxAreas(const std::vector<RECT>& areas);
 
 private:
     void DoInitWindow(SIZE szInitial);
