@@ -10,6 +10,7 @@
 #include "config/DirectoryValidation.h"
 #include "config/FileDialogPaths.h"
 #include "platform/CModalLoop.h"
+#include "platform/CentreOnOwner.h"
 #include "platform/CSplitPath.h"
 #include "platform/CWnd.h"
 #include "platform/PathFunctions.h"
@@ -93,6 +94,7 @@ INT_PTR BrowseForFile(const char* pszFilter, CString& strPath, const char* pszTi
     OPENFILENAMEA ofn = FileNameDialogParams(pEdit, filter, names, strInitialDir, pszTitle,
                                              OFN_PATHMUSTEXIST | (bMustExist ? OFN_FILEMUSTEXIST : 0) |
                                                  (pList ? OFN_ALLOWMULTISELECT : 0));
+    CCentreOnOwner centre(ofn.hwndOwner);
     if (!::GetOpenFileNameA(&ofn))
         return IDCANCEL;
     if (pList) {
@@ -137,6 +139,7 @@ INT_PTR BrowseForSaveFile(CString& strDir, CString& strName, const char* pszTitl
     OPENFILENAMEA ofn = FileNameDialogParams(pNameEdit ? pNameEdit : pDirEdit, filter, names, strInitialDir, pszTitle,
                                              (bMustExist ? OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST : 0) |
                                                  (bOverwritePrompt ? OFN_OVERWRITEPROMPT : 0));
+    CCentreOnOwner centre(ofn.hwndOwner);
     if (!::GetSaveFileNameA(&ofn))
         return IDCANCEL;
     CSplitPath split(names.data());

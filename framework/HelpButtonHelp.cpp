@@ -2,6 +2,7 @@
 #include "framework/HelpButtonHelp.h"
 
 #include "platform/CWinApp.h"
+#include "platform/CentreOnOwner.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/Trace.h"
 
@@ -79,5 +80,6 @@ void ShowHelpUnavailableMessage(HWND hWnd)
     CWinApp* pApp = AfxGetApp();
     if (pApp && !pApp->m_strHelpFilePath.IsEmpty())
         strText += "\n\n" + pApp->m_strHelpFilePath;
+    CCentreOnOwner centre(hWnd ? ::GetAncestor(hWnd, GA_ROOT) : nullptr);
     ::MessageBoxA(hWnd, strText, nullptr, MB_OK | MB_ICONEXCLAMATION);
 }

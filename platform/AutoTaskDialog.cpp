@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/CentreOnOwner.h"
+
 namespace {
 
 typedef HRESULT(WINAPI* TaskDialogIndirectProc)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
@@ -80,6 +82,7 @@ HRESULT AutoTaskDialog(const TASKDIALOGCONFIG* pConfig, int* pnButton, int* pnRa
         return E_INVALIDARG;
     if (pnRadioButton)
         *pnRadioButton = 0;
+    CCentreOnOwner centre(pConfig->hwndParent);
     if (TaskDialogIndirectProc pfn = TaskDialogIndirectEntry())
         return pfn(pConfig, pnButton, pnRadioButton, pfVerification);
     return MessageBoxStandIn(pConfig, pnButton, pfVerification);

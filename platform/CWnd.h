@@ -174,8 +174,8 @@ public:
     void ScrollWindow(int dx, int dy, LPCRECT pRect = nullptr, LPCRECT pClip = nullptr)
         { ::ScrollWindow(m_hWnd, dx, dy, pRect, pClip); }
 
-    int MessageBox(LPCSTR pszText, LPCSTR pszCaption = nullptr, UINT nType = MB_OK) const
-        { return ::MessageBoxA(m_hWnd, pszText, pszCaption, nType); }
+    // A message box owned by this window, centred over it.
+    int MessageBox(LPCSTR pszText, LPCSTR pszCaption = nullptr, UINT nType = MB_OK) const;
 
     // Lets each child control with an id ask pTarget's update handlers for
     // its state; with bDisableIfNoHndler, push buttons without a command
