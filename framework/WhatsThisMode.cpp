@@ -35,7 +35,10 @@ POINT MessagePoint(const MSG& msg)
     return pt;
 }
 
-bool IsLeftDown(UINT m) { return m == WM_LBUTTONDOWN || m == WM_LBUTTONDBLCLK || m == WM_NCLBUTTONDOWN || m == WM_NCLBUTTONDBLCLK; }
+bool IsLeftDown(UINT m)
+{
+    return m == WM_LBUTTONDOWN || m == WM_LBUTTONDBLCLK || m == WM_NCLBUTTONDOWN || m == WM_NCLBUTTONDBLCLK;
+}
 bool IsOtherDown(UINT m)
 {
     return m == WM_RBUTTONDOWN || m == WM_MBUTTONDOWN || m == WM_NCRBUTTONDOWN || m == WM_NCMBUTTONDOWN;

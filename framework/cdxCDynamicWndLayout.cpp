@@ -27,8 +27,8 @@ bool IsQuietMissingId(UINT nID)
 bool IsGroupBox(HWND h)
 {
     char szClass[8] = "";
-    return (::GetWindowLongA(h, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && ::GetClassNameA(h, szClass, sizeof(szClass)) &&
-           lstrcmpiA(szClass, "Button") == 0;
+    return (::GetWindowLongA(h, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX &&
+           ::GetClassNameA(h, szClass, sizeof(szClass)) && lstrcmpiA(szClass, "Button") == 0;
 }
 
 bool SameRect(const RECT& a, const RECT& b)

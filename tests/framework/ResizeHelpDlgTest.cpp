@@ -324,7 +324,8 @@ TEST_F(DialogTest, WhatsThisModeShowsTheBalloonAndOperatesNothing)
                 if (entry == kCaptionButton) {
                     RECT rcBtn = dlg.GetHelpButtonRect(), rcWnd;
                     ::GetWindowRect(h, &rcWnd);
-                    POINT pt = {rcWnd.left + (rcBtn.left + rcBtn.right) / 2, rcWnd.top + (rcBtn.top + rcBtn.bottom) / 2};
+                    POINT pt = {rcWnd.left + (rcBtn.left + rcBtn.right) / 2,
+                                rcWnd.top + (rcBtn.top + rcBtn.bottom) / 2};
                     ::SendMessageA(h, WM_NCLBUTTONDOWN, HTHELP, MAKELPARAM(pt.x, pt.y));
                     EXPECT_TRUE(dlg.IsHelpButtonCaptured());
                     ::ScreenToClient(h, &pt);
