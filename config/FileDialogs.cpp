@@ -10,6 +10,7 @@
 #include "config/DirectoryValidation.h"
 #include "config/FileDialogPaths.h"
 #include "platform/CModalLoop.h"
+#include "platform/CentreOnOwner.h"
 #include "platform/CSplitPath.h"
 #include "platform/CWnd.h"
 #include "platform/PathFunctions.h"
@@ -94,6 +95,7 @@ INT_PTR BrowseForFile(const char* pszFilter, CString& strPath, const char* pszTi
                                              OFN_PATHMUSTEXIST | (bMustExist ? OFN_FILEMUSTEXIST : 0) |
                                                  (pList ? OFN_ALLOWMULTISELECT : 0));
     COwnerChainLock lock(ofn.hwndOwner, false);
+    CCentreOnOwner centre(ofn.hwndOwner);
     if (!::GetOpenFileNameA(&ofn))
         return IDCANCEL;
     if (pList) {
@@ -139,6 +141,7 @@ INT_PTR BrowseForSaveFile(CString& strDir, CString& strName, const char* pszTitl
                                              (bMustExist ? OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST : 0) |
                                                  (bOverwritePrompt ? OFN_OVERWRITEPROMPT : 0));
     COwnerChainLock lock(ofn.hwndOwner, false);
+    CCentreOnOwner centre(ofn.hwndOwner);
     if (!::GetSaveFileNameA(&ofn))
         return IDCANCEL;
     CSplitPath split(names.data());

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/CModalLoop.h"
+#include "platform/CentreOnOwner.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Trace.h"
 #include "platform/WideText.h"
@@ -54,6 +55,8 @@ int AskOverwrite(const char* pszPath, bool bShowName)
     tdc.pButtons = buttons;
     tdc.nDefaultButton = IDCANCEL;
     int nButton = IDCANCEL;
+    COwnerChainLock lock(tdc.hwndParent, false);
+    CCentreOnOwner centre(tdc.hwndParent);
     if (FAILED(::TaskDialogIndirect(&tdc, &nButton, nullptr, nullptr))) {
         TRACE_FAILED_CALL("TaskDialogIndirect(&tdc, &nButton, nullptr, nullptr)");
         return IDCANCEL;

@@ -196,7 +196,7 @@ bool CAddCOMMPage::Refuse(CDataExchange* pDX, UINT nCtrl, const char* pszTitle, 
 
 void CAddCOMMPage::EnableControl(UINT nID, bool bEnable)
 {
-    ::EnableWindow(::GetDlgItem(m_hWnd, (int)nID), bEnable ? TRUE : FALSE);
+    EnableDlgControl(::GetDlgItem(m_hWnd, (int)nID), bEnable ? TRUE : FALSE);
 }
 
 CString CAddCOMMPage::IPControlText(UINT nID) const

@@ -194,7 +194,7 @@ CString CDeviceDlg::SelectedTypeName() const
 
 void CDeviceDlg::EnableControl(UINT nID, bool bEnable)
 {
-    ::EnableWindow(::GetDlgItem(m_hWnd, (int)nID), bEnable ? TRUE : FALSE);
+    EnableDlgControl(::GetDlgItem(m_hWnd, (int)nID), bEnable ? TRUE : FALSE);
 }
 
 // An overwrite answer given while checking belongs to this run only.

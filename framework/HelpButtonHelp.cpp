@@ -1,7 +1,9 @@
 // HelpButtonHelp.cpp: balloons, HTML Help and the help window's z-order.
 #include "framework/HelpButtonHelp.h"
 
+#include "platform/CModalLoop.h"
 #include "platform/CWinApp.h"
+#include "platform/CentreOnOwner.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/Trace.h"
 
@@ -79,5 +81,7 @@ void ShowHelpUnavailableMessage(HWND hWnd)
     CWinApp* pApp = AfxGetApp();
     if (pApp && !pApp->m_strHelpFilePath.IsEmpty())
         strText += "\n\n" + pApp->m_strHelpFilePath;
+    COwnerChainLock lock(hWnd, false);
+    CCentreOnOwner centre(hWnd ? ::GetAncestor(hWnd, GA_ROOT) : nullptr);
     ::MessageBoxA(hWnd, strText, nullptr, MB_OK | MB_ICONEXCLAMATION);
 }

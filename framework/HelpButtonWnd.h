@@ -22,6 +22,7 @@
 #include "framework/HelpButtonMetrics.h"
 #include "framework/HelpKeys.h"
 #include "framework/VisualStylesXP.h"
+#include "framework/WhatsThisMode.h"
 #include "platform/CDC.h"
 #include "platform/CGdiObject.h"
 #include "platform/CWnd.h"
@@ -125,6 +126,9 @@ protected:
     void OnMouseMove(UINT nFlags, CPoint pt);
     void OnTimer(UINT_PTR nIDEvent);
     BOOL OnHelpInfo(HELPINFO* pHelpInfo);
+    // SC_CONTEXTHELP: What's-This mode; the clicked control (or area) gets
+    // the help request, which shows its balloon, and is not operated.
+    void OnContextHelpMode();
     LRESULT OnThemeChangedMsg(WPARAM, LPARAM);
     LRESULT OnCompositionChangedMsg(WPARAM, LPARAM);
     LRESULT OnSetTextMsg(WPARAM, LPARAM);

@@ -78,10 +78,34 @@ BOOL CHelpButtonWnd<T>::OnHelpInfo(HELPINFO* pHelpInfo)
     return TRUE;
 }
 
-// F1 opens the help topic, Shift+F1 enters What's-This mode.
+template <class T>
+void CHelpButtonWnd<T>::OnContextHelpMode()
+{
+    m_bContextHelpMode = 1;
+    SWhatsThisClick click = TrackWhatsThisClick(this->m_hWnd);
+    if (!click.hTarget || !::IsWindow(this->m_hWnd)) {
+        m_bContextHelpMode = 0;
+        return;
+    }
+    m_hWndHelpTarget = click.hTarget;
+    HELPINFO hi = WhatsThisHelpInfo(click);
+    // A control passes the request on to its parent (DefWindowProc), so that
+    // a page's control is answered from the page's table.
+    ::SendMessageA(click.hTarget, WM_HELP, 0, (LPARAM)&hi);
+}
+
+// F1 opens the help topic, Shift+F1 enters What's-This mode. Shift+F1 is
+// taken at its key press, so that the mode is on before the input queued
+// behind the key: the system's F1 notification, where it makes one, is
+// posted only after that input (under Wine a click then operated the control).
 template <class T>
 BOOL CHelpButtonWnd<T>::PreTranslateMessage(MSG* pMsg)
 {
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_F1 && ::GetKeyState(VK_SHIFT) < 0 &&
+        (pMsg->hwnd == this->m_hWnd || ::IsChild(this->m_hWnd, pMsg->hwnd))) {
+        this->SendMessage(WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+        return TRUE;
+    }
     if (pMsg->message == kWmKeyF1) {
         if (::GetKeyState(VK_SHIFT) < 0)
             this->SendMessage(WM_SYSCOMMAND, SC_CONTEXTHELP, 0);

@@ -45,7 +45,7 @@ void CMyFindRepDlg::ShowItem(int nId, bool bShow)
 void CMyFindRepDlg::EnableItem(int nId, bool bEnable)
 {
     if (HWND h = ::GetDlgItem(m_hWnd, nId))
-        ::EnableWindow(h, bEnable);
+        EnableDlgControl(h, bEnable);
 }
 
 void CMyFindRepDlg::HideMaskedOptions()

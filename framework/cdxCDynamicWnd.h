@@ -18,6 +18,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "framework/DynamicLayoutMath.h"
 
@@ -51,7 +52,9 @@ const UINT kSizeGripId = 0xEA20;
 const UINT_PTR kLayoutTimerId = 0x7164;
 const UINT kLayoutTimerMs = 120;
 
-// Layout flags. Each layout pass repaints the controls it moves.
+// Layout flags. Without desktop composition each layout pass repaints the
+// controls it moves, so a flag 4 (keep the moved controls' bits) has nothing
+// to switch; under composition moved controls keep their bits.
 enum : UINT { flSizeIcon = 1, flAntiFlicker = 2 };
 
 class cdxCDynamicWnd {
@@ -122,6 +125,7 @@ protected:
     bool CurrentDelta(SIZE& delta, POINT& ptScroll) const;
     CDynPos RecordFromWindow(HWND hCtrl, BYTE pl, BYTE pt, BYTE pr, BYTE pb, SIZE szMin) const;
     bool MoveOne(HWND hCtrl, const RECT& rc, UINT nFlags);
+    void RepaintGroupBoxAreas(const std::vector<RECT>& areas);
 
 private:
     void DoInitWindow(SIZE szInitial);

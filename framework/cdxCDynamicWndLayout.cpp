@@ -3,7 +3,9 @@
 #include "framework/cdxCDynamicWnd.h"
 
 #include <algorithm>
+#include <vector>
 
+#include "framework/VisualStylesXP.h"
 #include "framework/cdxCSizeIconCtrl.h"
 #include "platform/CWnd.h"
 #include "platform/Trace.h"
@@ -20,6 +22,13 @@ bool IsQuietMissingId(UINT nID)
     default:
         return false;
     }
+}
+
+bool IsGroupBox(HWND h)
+{
+    char szClass[8] = "";
+    return (::GetWindowLongA(h, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX &&
+           ::GetClassNameA(h, szClass, sizeof(szClass)) && lstrcmpiA(szClass, "Button") == 0;
 }
 
 bool SameRect(const RECT& a, const RECT& b)
@@ -233,12 +242,16 @@ void cdxCDynamicWnd::Layout()
     POINT ptScroll;
     if (!CurrentDelta(delta, ptScroll))
         return;
-    // A moved control is painted afresh at its new place: its old pixels
-    // may already hold a neighbour's (an earlier move of this pass copied
-    // there) or the background not yet repainted after the window grew.
-    const UINT nFlags = kMoveFlags | SWP_NOCOPYBITS;
+    // Under desktop composition each window draws into its own surface, so
+    // a moved control keeps its bits. Without composition a moved control is
+    // painted afresh at its new place, whatever the layout flags ask: its
+    // old pixels may already hold a neighbour's (an earlier move of this
+    // pass copied there) or the background not yet repainted after the
+    // window grew, and copying them leaves stale pixels on the screen.
+    const UINT nFlags = kMoveFlags | (g_VisualStylesXP.IsCompositionActive() ? 0 : SWP_NOCOPYBITS);
     HDWP hdwp = nullptr;
     bool bDeferTried = false;
+    std::vector<RECT> groupBoxAreas;  // old and new place of each moved group box
     for (const auto& control : m_Controls) {
         HWND h = control.first;
         if (!::IsWindow(h))
@@ -252,6 +265,11 @@ void cdxCDynamicWnd::Layout()
         RECT rc = DynamicControlRect(control.second, delta, m_bUseScrollPos, ptScroll);
         if (SameRect(rc, wp.rcNormalPosition))
             continue;
+        if (IsGroupBox(h)) {
+            RECT rcBoth;
+            ::UnionRect(&rcBoth, &rc, &wp.rcNormalPosition);
+            groupBoxAreas.push_back(rcBoth);
+        }
         if (!bDeferTried) {
             bDeferTried = true;
             hdwp = ::BeginDeferWindowPos((int)m_Controls.size());
@@ -269,11 +287,25 @@ void cdxCDynamicWnd::Layout()
             for (const auto& other : m_Controls)
                 if (::IsWindow(other.first))
                     MoveOne(other.first, DynamicControlRect(other.second, delta, m_bUseScrollPos, ptScroll), nFlags);
+            RepaintGroupBoxAreas(groupBoxAreas);
             return;
         }
     }
     if (hdwp)
         ::EndDeferWindowPos(hdwp);
+    RepaintGroupBoxAreas(groupBoxAreas);
+}
+
+// A group box draws only its frame and caption and leaves its inside to the
+// window behind it. Widened, it is repainted (the button class redraws on a
+// size change) but its inside still shows its old right edge, which the
+// window never repainted: that area was the group box's. So the window
+// repaints the group box's old and new area, background first, then the
+// controls over it.
+void cdxCDynamicWnd::RepaintGroupBoxAreas(const std::vector<RECT>& areas)
+{
+    for (const RECT& rc : areas)
+        ::RedrawWindow(Hwnd(), &rc, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // ---- window messages -------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/CModalLoop.h"
+#include "platform/CentreOnOwner.h"
 
 namespace {
 
@@ -85,6 +86,7 @@ HRESULT AutoTaskDialog(const TASKDIALOGCONFIG* pConfig, int* pnButton, int* pnRa
     // The system disables the owner itself; the windows above it and beside
     // it wait too.
     COwnerChainLock lock(pConfig->hwndParent, false);
+    CCentreOnOwner centre(pConfig->hwndParent);
     if (TaskDialogIndirectProc pfn = TaskDialogIndirectEntry())
         return pfn(pConfig, pnButton, pnRadioButton, pfVerification);
     return MessageBoxStandIn(pConfig, pnButton, pfVerification);

@@ -2,6 +2,7 @@
 #include "platform/CColorDialog.h"
 
 #include "platform/CModalLoop.h"
+#include "platform/CentreOnOwner.h"
 #include "platform/Trace.h"
 
 // White, as the system's dialog shows unset custom colours.
@@ -32,6 +33,7 @@ INT_PTR CColorDialog::DoModal()
     m_cc.lCustData = (LPARAM)this;
     // The system disables the owner itself; the windows above it wait too.
     COwnerChainLock lock(m_cc.hwndOwner, false);
+    CCentreOnOwner centre(m_cc.hwndOwner);
     BOOL bOK = ::ChooseColorA(&m_cc);
     lock.Release();
     UnbindCommonDialog();

@@ -5,6 +5,7 @@
 #include "platform/CDataExchange.h"
 #include "platform/CModalLoop.h"
 #include "platform/CWinApp.h"
+#include "platform/WindowHelpers.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -93,9 +94,24 @@ LRESULT CDialog::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp)
     return r;
 }
 
+// A top-level dialog opens centred over the window it belongs to, unless its
+// OnInitDialog placed it (a remembered position): the dialog manager alone
+// would put it at its template's place, counted from the owner's client
+// area, or from the screen's corner for a dialog without an owner.
 LRESULT CDialog::OnInitDialogMsg(WPARAM, LPARAM)
 {
-    return OnInitDialog();
+    RECT rcBefore = {};
+    ::GetWindowRect(m_hWnd, &rcBefore);
+    HWND hDlg = m_hWnd;
+    LRESULT r = OnInitDialog();
+    if (!::IsWindow(hDlg) || (::GetWindowLongA(hDlg, GWL_STYLE) & WS_CHILD))
+        return r;
+    HWND hOwner = ::GetWindow(hDlg, GW_OWNER);
+    RECT rcAfter = {};
+    ::GetWindowRect(hDlg, &rcAfter);
+    if (hOwner && rcAfter.left == rcBefore.left && rcAfter.top == rcBefore.top)
+        CenterWindowOn(hDlg, hOwner);
+    return r;
 }
 
 BOOL CDialog::OnInitDialog()

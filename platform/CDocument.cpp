@@ -8,6 +8,7 @@
 #include "platform/CDocTemplate.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CModalLoop.h"
+#include "platform/CentreOnOwner.h"
 #include "platform/CView.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageMap.h"
@@ -92,6 +93,7 @@ BOOL CDocument::SaveModified()
     CWinApp* pApp = AfxGetApp();
     CWnd* pMain = AfxGetMainWnd();
     COwnerChainLock lock(HwndOf(pMain), false);
+    CCentreOnOwner centre(HwndOf(pMain));
     int r = ::MessageBoxA(HwndOf(pMain), prompt, pApp ? pApp->m_strAppName.GetString() : "",
                           MB_YESNOCANCEL | MB_ICONEXCLAMATION);
     if (r == IDCANCEL)
@@ -183,6 +185,7 @@ BOOL AfxPromptFileName(CString& strPath, LPCSTR pszInitial, LPCSTR pszFilter, BO
     ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER |
                 (bOpen ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
     COwnerChainLock lock(ofn.hwndOwner, false);
+    CCentreOnOwner centre(ofn.hwndOwner);
     BOOL ok = bOpen ? ::GetOpenFileNameA(&ofn) : ::GetSaveFileNameA(&ofn);
     if (ok)
         strPath = file;

@@ -2,6 +2,7 @@
 #include "platform/CFontDialog.h"
 
 #include "platform/CModalLoop.h"
+#include "platform/CentreOnOwner.h"
 #include "platform/Trace.h"
 
 CFontDialog::CFontDialog(const LOGFONTA* lplfInitial, DWORD dwFlags, HDC hdcPrinter, CWnd* pParentWnd)
@@ -33,6 +34,7 @@ INT_PTR CFontDialog::DoModal()
     m_cf.lCustData = (LPARAM)this;
     // The system disables the owner itself; the windows above it wait too.
     COwnerChainLock lock(m_cf.hwndOwner, false);
+    CCentreOnOwner centre(m_cf.hwndOwner);
     BOOL bOK = ::ChooseFontA(&m_cf);
     lock.Release();
     UnbindCommonDialog();

@@ -18,6 +18,7 @@
 #include "platform/CCmdTarget.h"
 #include "platform/CRect.h"
 #include "platform/CString.h"
+#include "platform/EnableDlgControl.h"
 #include "platform/MessageMap.h"
 
 class CDC;
@@ -103,7 +104,9 @@ public:
 
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
     BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-    BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
+    // A child control that holds the focus hands it on before it is disabled
+    // (EnableDlgControl.h).
+    BOOL EnableWindow(BOOL bEnable = TRUE) { return EnableDlgControl(m_hWnd, bEnable); }
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
@@ -171,8 +174,8 @@ public:
     void ScrollWindow(int dx, int dy, LPCRECT pRect = nullptr, LPCRECT pClip = nullptr)
         { ::ScrollWindow(m_hWnd, dx, dy, pRect, pClip); }
 
-    int MessageBox(LPCSTR pszText, LPCSTR pszCaption = nullptr, UINT nType = MB_OK) const
-        { return ::MessageBoxA(m_hWnd, pszText, pszCaption, nType); }
+    // A message box owned by this window, centred over it.
+    int MessageBox(LPCSTR pszText, LPCSTR pszCaption = nullptr, UINT nType = MB_OK) const;
 
     // Lets each child control with an id ask pTarget's update handlers for
     // its state; with bDisableIfNoHndler, push buttons without a command

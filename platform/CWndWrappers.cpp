@@ -1,6 +1,8 @@
 // CWndWrappers.cpp: the members of CWnd that take more than one Win32 call.
 #include "platform/CCmdUI.h"
+#include "platform/CModalLoop.h"
 #include "platform/CWnd.h"
+#include "platform/CentreOnOwner.h"
 #include "platform/WindowHelpers.h"
 
 void CWnd::GetWindowText(CString& str) const
@@ -28,6 +30,15 @@ int CWnd::GetCheckedRadioButton(int nFirst, int nLast) const
         if (::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED)
             return id;
     return 0;
+}
+
+int CWnd::MessageBox(LPCSTR pszText, LPCSTR pszCaption, UINT nType) const
+{
+    // The system makes a child's top-level window the box's owner and
+    // disables it; the windows above it and beside it wait too.
+    COwnerChainLock lock(m_hWnd, false);
+    CCentreOnOwner centre(m_hWnd ? ::GetAncestor(m_hWnd, GA_ROOT) : nullptr);
+    return ::MessageBoxA(m_hWnd, pszText, pszCaption, nType);
 }
 
 void CWnd::CenterWindow(CWnd* pAlternateOwner)

@@ -7,6 +7,7 @@
 #include "platform/CModalLoop.h"
 #include "platform/CWinApp.h"
 #include "platform/CWnd.h"
+#include "platform/CentreOnOwner.h"
 #include "platform/Trace.h"
 #include "platform/WideText.h"
 
@@ -73,6 +74,7 @@ int ErrorMessageBox(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
     HWND hOwner = OwnerWindow();
     // The system disables the owner itself; the windows above it wait too.
     COwnerChainLock lock(hOwner, false);
+    CCentreOnOwner centre(hOwner);
     return ::MessageBoxA(hOwner, text, AppTitle(), MB_OK | MB_ICONERROR);
 }
 

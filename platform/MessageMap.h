@@ -213,6 +213,9 @@ public:                       \
 // void OnSysCommand(UINT nID, LPARAM lParam)
 #define ON_WM_SYSCOMMAND() \
     if (msg == WM_SYSCOMMAND) { OnSysCommand((UINT)wp, lp); *pResult = 0; return true; }
+// void fn(), for the one system command nSc; other system commands go on
+#define ON_SYSCOMMAND_ID(nSc, fn) \
+    if (msg == WM_SYSCOMMAND && ((UINT)wp & 0xFFF0) == (UINT)(nSc)) { fn(); *pResult = 0; return true; }
 // void OnSettingChange(UINT uFlags, LPCSTR pszSection)
 #define ON_WM_SETTINGCHANGE() \
     if (msg == WM_SETTINGCHANGE) { OnSettingChange((UINT)wp, (LPCSTR)lp); *pResult = 0; return true; }

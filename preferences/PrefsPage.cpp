@@ -57,7 +57,7 @@ void CPrefsPage::OnUIntEditChange(UINT nId, UINT& nValue)
 void CPrefsPage::EnableControls(const UINT* pIds, size_t n, bool bEnable)
 {
     for (size_t i = 0; i < n; ++i)
-        ::EnableWindow(::GetDlgItem(m_hWnd, (int)pIds[i]), bEnable);
+        EnableDlgControl(::GetDlgItem(m_hWnd, (int)pIds[i]), bEnable);
 }
 
 CString CPrefsPage::ControlText(UINT nId) const

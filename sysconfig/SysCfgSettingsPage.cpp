@@ -187,10 +187,9 @@ BOOL CSysCfgSettingsPage::OnInitDialog()
     SnapshotSettings();
     // The fields widen with the page and what stands right of them follows
     // the right edge; the shell box keeps to the middle; the labels of the
-    // left column, the SYSG box and label among them, and the ">" buttons
-    // stay. (Moving the whole SYSG row to the right would tear its box and
-    // label away from the column and leave its field shorter than the
-    // console port's above it.)
+    // left column and the ">" buttons stay. The SYSG row (box, label, edit
+    // and spin) rides the right edge whole, so its edit still ends where the
+    // console port's edit ends.
     const struct {
         UINT nID;
         int nMode;
@@ -203,9 +202,10 @@ BOOL CSysCfgSettingsPage::OnInitDialog()
         {IDC_SET_NOCH9OFLOW, mdRepos},        {IDC_SET_NAMEONLY, mdRepos},
         {IDC_SET_PANRATE_SPIN, mdRepos},      {IDC_SET_CNSLPORT_SPIN, mdRepos},
         {IDC_SET_KPALV_IDLE_SPIN, mdRepos},   {IDC_SET_KPALV_TIMEOUT_SPIN, mdRepos},
-        {IDC_SET_KPALV_COUNT_SPIN, mdRepos},  {IDC_SET_SYSGPORT, mdResize},
-        {IDC_SET_SYSGPORT_SPIN, mdRepos},     {IDC_SET_SHCMD, mdRelative},
-        {IDC_SET_SHCMD_STATUS, mdRelative},
+        {IDC_SET_KPALV_COUNT_SPIN, mdRepos},  {IDC_SET_SYSG_ENABLE, mdRepos},
+        {IDC_LABEL_OF(IDC_SET_SYSGPORT), mdRepos},
+        {IDC_SET_SYSGPORT, mdRepos},          {IDC_SET_SYSGPORT_SPIN, mdRepos},
+        {IDC_SET_SHCMD, mdRelative},          {IDC_SET_SHCMD_STATUS, mdRelative},
     };
     for (const auto& m : modes)
         AddSzXControlById(m.nID, m.nMode);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "config/WindowHelpers.h"
+#include "platform/EnableDlgControl.h"
 #include "utilities/UtilityRules.h"
 
 void CFileListButtons::Remove()
@@ -49,7 +50,7 @@ void CFileListButtons::UpdateButtons()
     int nCount = (int)::SendMessageA(hList, LB_GETCOUNT, 0, 0);
     int nSel = (int)::SendMessageA(hList, LB_GETCURSEL, 0, 0);
     SFileListButtons s = FileListButtonStates(nCount, nSel);
-    ::EnableWindow(::GetDlgItem(m_hDlg, (int)m_nRemove), s.bRemove);
-    ::EnableWindow(::GetDlgItem(m_hDlg, (int)m_nUp), s.bMoveUp);
-    ::EnableWindow(::GetDlgItem(m_hDlg, (int)m_nDown), s.bMoveDown);
+    EnableDlgControl(::GetDlgItem(m_hDlg, (int)m_nRemove), s.bRemove);
+    EnableDlgControl(::GetDlgItem(m_hDlg, (int)m_nUp), s.bMoveUp);
+    EnableDlgControl(::GetDlgItem(m_hDlg, (int)m_nDown), s.bMoveDown);
 }

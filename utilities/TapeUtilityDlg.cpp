@@ -71,7 +71,7 @@ const CUtilityDlg::SLayoutRow* CTapeUtilityDlg::LayoutRows(size_t& nCount) const
 void CTapeUtilityDlg::EnableControls(std::initializer_list<UINT> controls, bool bEnable)
 {
     for (UINT nCtrl : controls)
-        ::EnableWindow(::GetDlgItem(m_hWnd, (int)nCtrl), bEnable);
+        EnableDlgControl(::GetDlgItem(m_hWnd, (int)nCtrl), bEnable);
 }
 
 void CTapeUtilityDlg::OnBrowseInput()

@@ -249,7 +249,7 @@ void CVMFPLC2CtlFileDlg::OnOK()
 void CVMFPLC2CtlFileDlg::UpdateSelection(int nIndex)
 {
     m_nCurrent = nIndex;
-    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_ADD), TRUE);
+    EnableDlgControl(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_ADD), TRUE);
     int nCount = Count();
     if (nCount > 0 && m_nCurrent >= nCount)
         m_nCurrent = nCount - 1;
@@ -257,13 +257,13 @@ void CVMFPLC2CtlFileDlg::UpdateSelection(int nIndex)
         m_nCurrent = -1;
         ::SendMessageA(List(), LB_SETCURSEL, (WPARAM)-1, 0);
         for (UINT nId : {IDC_UTIL_FILE_REMOVE, IDC_UTIL_FILE_UP, IDC_UTIL_FILE_DOWN})
-            ::EnableWindow(::GetDlgItem(m_hWnd, (int)nId), FALSE);
+            EnableDlgControl(::GetDlgItem(m_hWnd, (int)nId), FALSE);
         return;
     }
     m_strCurrentLine = Item(m_nCurrent);
-    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_REMOVE), TRUE);
-    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_UP), m_nCurrent > 0);
-    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_DOWN), m_nCurrent < nCount - 1);
+    EnableDlgControl(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_REMOVE), TRUE);
+    EnableDlgControl(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_UP), m_nCurrent > 0);
+    EnableDlgControl(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_DOWN), m_nCurrent < nCount - 1);
     ::SendMessageA(List(), LB_SETCURSEL, (WPARAM)m_nCurrent, 0);
     SetListBoxHorizontalExtent(List());
 }

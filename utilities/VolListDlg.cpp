@@ -98,7 +98,7 @@ void CVolListDlg::InitControls()
     GetListSetting(IDC_VOLLIST_FILES, kListKey);
     SendDlgItemMessage(IDC_VOLLIST_FILES, LB_SETCURSEL, (WPARAM)-1, 0);
     Buttons().UpdateButtons();
-    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_ADD), !m_strInputFile.IsEmpty());
+    EnableDlgControl(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_ADD), !m_strInputFile.IsEmpty());
     SetSpinRange(IDC_VOLLIST_COLUMNS_SPIN, (int)kMinDsnColumns, (int)kMaxDsnColumns);
     SetSpinRange(IDC_VOLLIST_YEARS_SPIN, -kMaxYearOffset, kMaxYearOffset);
     EnableControls(m_switches.bDSNCols, IDC_VOLLIST_COLUMNS, IDC_VOLLIST_COLUMNS_SPIN, IDC_VOLLIST_COLUMNS_UNIT);
@@ -192,7 +192,7 @@ const CUtilityDlg::SLayoutRow* CVolListDlg::LayoutRows(size_t& nCount) const
 void CVolListDlg::EnableControls(bool bEnable, UINT nFirst, UINT nSecond, UINT nThird)
 {
     for (UINT nID : {nFirst, nSecond, nThird})
-        ::EnableWindow(::GetDlgItem(m_hWnd, (int)nID), bEnable);
+        EnableDlgControl(::GetDlgItem(m_hWnd, (int)nID), bEnable);
 }
 
 int CVolListDlg::ItemCount() const
@@ -214,13 +214,13 @@ CString CVolListDlg::Item(int nIndex) const
 void CVolListDlg::OnInputChanged()
 {
     GetDlgItemText(IDC_UTIL_INPUT_FILE, m_strInputFile);
-    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_ADD), !m_strInputFile.IsEmpty());
+    EnableDlgControl(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_ADD), !m_strInputFile.IsEmpty());
 }
 
 void CVolListDlg::OnShadowChanged()
 {
     GetDlgItemText(IDC_VOLLIST_SHADOW, m_strShadowFile);
-    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_ADD), !m_strShadowFile.IsEmpty() && !m_strInputFile.IsEmpty());
+    EnableDlgControl(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_ADD), !m_strShadowFile.IsEmpty() && !m_strInputFile.IsEmpty());
 }
 
 // Checks the image and its shadow and appends them as one item; afterwards
@@ -239,7 +239,7 @@ void CVolListDlg::OnAdd()
     SetDlgItemText(IDC_UTIL_INPUT_FILE, "");
     SetDlgItemText(IDC_VOLLIST_SHADOW, "");
     SendDlgItemMessage(IDC_VOLLIST_FILES, LB_SETCURSEL, (WPARAM)-1, 0);
-    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_ADD), FALSE);
+    EnableDlgControl(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_ADD), FALSE);
     Buttons().ItemsChanged();
 }
 

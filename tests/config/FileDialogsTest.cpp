@@ -1,6 +1,7 @@
 // FileDialogsTest.cpp: the open and save dialogs under Wine, answered from
 // a timer: the chosen path in Windows form, several files chosen at once,
-// a cancelled dialog that changes nothing, and the remembered folder.
+// a cancelled dialog that changes nothing, the remembered folder, and the
+// save dialog opening centred over its window.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -20,6 +21,7 @@ struct FileDialogAnswerer {
     static std::string s_strTitle;
     static const char* s_pszName;
     static bool s_bSeen;
+    static RECT s_rcSeen;  // where the dialog showed
     UINT_PTR m_id;
     FileDialogAnswerer(const char* pszTitle, const char* pszName) : m_id(::SetTimer(nullptr, 0, 100, OnTimer))
     {
@@ -35,6 +37,7 @@ struct FileDialogAnswerer {
         if (s_bSeen || s_strTitle != sz || !::IsWindowVisible(h))
             return TRUE;
         s_bSeen = true;
+        ::GetWindowRect(h, &s_rcSeen);
         if (s_pszName) {
             ::SetDlgItemTextA(h, 0x47C, s_pszName);   // the file-name box
             ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(h, IDOK));
@@ -51,6 +54,7 @@ struct FileDialogAnswerer {
 std::string FileDialogAnswerer::s_strTitle;
 const char* FileDialogAnswerer::s_pszName;
 bool FileDialogAnswerer::s_bSeen;
+RECT FileDialogAnswerer::s_rcSeen;
 
 }  // namespace
 
@@ -113,4 +117,26 @@ TEST(FileDialogs, SaveSplitsFolderAndName)
               IDOK);
     EXPECT_EQ(strDir, WindowsizedDirectory(dir.Folder().c_str(), true));
     EXPECT_EQ(strName, "new.out");
+}
+
+// "Save As" opens centred over the window of the field it fills, wherever
+// that window stands, not at the screen's corner.
+TEST(FileDialogs, SaveOpensCentredOverItsWindow)
+{
+    HWND hOwner = ::CreateWindowExA(0, "#32770", "Vornamic owner", WS_POPUP | WS_CAPTION | WS_VISIBLE, 360, 240,
+                                    560, 420, nullptr, nullptr, nullptr, nullptr);
+    HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 10, 10, 200, 20, hOwner, nullptr, nullptr,
+                                   nullptr);
+    CString strDir, strName = "vorn.cnf";
+    {
+        FileDialogAnswerer answer("Save Configuration As", nullptr);
+        BrowseForSaveFile(strDir, strName, "Save Configuration As", nullptr, nullptr, CWnd::FromHandle(hEdit), false,
+                          true);
+        ASSERT_TRUE(FileDialogAnswerer::s_bSeen);
+    }
+    RECT rcOwner, rc = FileDialogAnswerer::s_rcSeen;
+    ::GetWindowRect(hOwner, &rcOwner);
+    EXPECT_NEAR((rcOwner.left + rcOwner.right) / 2, (rc.left + rc.right) / 2, 1);
+    EXPECT_NEAR((rcOwner.top + rcOwner.bottom) / 2, (rc.top + rc.bottom) / 2, 1);
+    ::DestroyWindow(hOwner);
 }

@@ -372,3 +372,71 @@ TEST(CSockdevDlg, Refusals)
         EXPECT_STREQ("vornhost:3505", dlg.m_strSpec);
     }
 }
+
+// A button pressed from the keyboard that disables itself ("Add" once its
+// file is in the list, "Remove" of the last file) hands the focus on to an
+// enabled control of the dialog: Tab goes on from there and Escape closes
+// the dialog.
+TEST(CAddCardReaderDlg, AButtonThatDisablesItselfHandsTheFocusOn)
+{
+    TempDir dir;
+    std::string strDeck = dir.Write("a.txt", "//JOB\n");
+    struct Case {
+        int nButton;
+        size_t nItemsAfter;
+    };
+    const Case cases[] = {{IDC_RDR_ADD, 1}, {IDC_RDR_REMOVE, 0}};
+    for (const Case& c : cases) {
+        CAddCardReaderDlg dlg;
+        CSetRouter router;
+        dlg.m_bAdd = true;
+        dlg.m_pRouter = &router;
+        enum { kPress, kPressed, kTabbed } eStep = kPress;
+        HWND hHandedTo = nullptr, hAfterTab = nullptr;
+        bool bHandedToEnabledChild = false;
+        INT_PTR nResult = vorntest::RunModal(dlg, [&](HWND h) {
+            HWND hButton = ::GetDlgItem(h, c.nButton);
+            switch (eStep) {
+            case kPress:
+                SetText(h, IDC_RDR_FILE, strDeck.c_str());
+                if (c.nButton == IDC_RDR_REMOVE) {
+                    Click(h, IDC_RDR_ADD);
+                    ::SendDlgItemMessageA(h, IDC_RDR_FILE_LIST, LB_SETCURSEL, 0, 0);
+                    ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_RDR_FILE_LIST, LBN_SELCHANGE),
+                                   (LPARAM)::GetDlgItem(h, IDC_RDR_FILE_LIST));
+                }
+                EXPECT_TRUE(::IsWindowEnabled(hButton)) << c.nButton;
+                ::SetFocus(hButton);
+                EXPECT_EQ(::GetFocus(), hButton) << c.nButton;
+                ::PostMessageA(hButton, WM_KEYDOWN, VK_SPACE, 0x00390001);
+                ::PostMessageA(hButton, WM_KEYUP, VK_SPACE, 0xC0390001);
+                eStep = kPressed;
+                return true;
+            case kPressed:
+                if (ListItems(h).size() != c.nItemsAfter)
+                    return true;  // the key is not through yet
+                EXPECT_FALSE(::IsWindowEnabled(hButton)) << c.nButton;
+                hHandedTo = ::GetFocus();
+                if (!hHandedTo) {
+                    ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+                    return false;
+                }
+                bHandedToEnabledChild = ::IsChild(h, hHandedTo) && ::IsWindowEnabled(hHandedTo);
+                ::PostMessageA(hHandedTo, WM_KEYDOWN, VK_TAB, 0x000F0001);
+                eStep = kTabbed;
+                return true;
+            case kTabbed:
+                if (::GetFocus() == hHandedTo)
+                    return true;  // Tab not through yet
+                hAfterTab = ::GetFocus();
+                ::PostMessageA(hAfterTab, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+                return false;
+            }
+            return false;
+        });
+        EXPECT_EQ(IDCANCEL, nResult) << c.nButton;
+        ASSERT_NE(nullptr, hHandedTo) << c.nButton << ": the focus was lost";
+        EXPECT_TRUE(bHandedToEnabledChild) << c.nButton;
+        EXPECT_NE(nullptr, hAfterTab) << c.nButton;
+    }
+}

@@ -11,6 +11,7 @@
 
 #include "config/DevClass.h"
 #include "config/OverwriteConfirmation.h"
+#include "devices/AddCardReaderDlg.h"
 #include "devices/AddPrinterDlg.h"
 #include "devices/CCTapeDlg.h"
 #include "devices/CFCBDlg.h"
@@ -18,6 +19,7 @@
 #include "platform/PathFunctions.h"
 #include "tests/config/TempFile.h"
 #include "tests/devices/DeviceDlgTestSupport.h"
+#include "tests/support/StalePixels.h"
 #include "tests/utilities/UtilityTestSupport.h"
 
 using namespace devtest;
@@ -447,4 +449,35 @@ TEST(CCTapeDlg, ATapeOfFourteenPunchesIsReportedAndKept)
               "leaves the tape unchanged.",
               note);
     EXPECT_STREQ(kLong, dlg.m_strCCTape);
+}
+
+// Widened as by keyboard sizing, a device dialog shows its group boxes as
+// freshly painted: no old right edges left standing inside them.
+TEST(DeviceDialogs, WideningRepaintsTheGroupBoxesWhole)
+{
+    CAddPrinterDlg printer;
+    printer.m_Device = Printer(0x1403, "C:\\prt\\out.txt", "");
+    CAddCardReaderDlg reader;
+    reader.m_Device.m_wClass = DEVCLASS_RDR;
+    reader.m_Device.m_wDevnum = 0x000C;
+    reader.m_Device.m_strTypeWord = "3505";
+    for (CDialog* pDlg : {(CDialog*)&printer, (CDialog*)&reader}) {
+        std::vector<std::string> stale;
+        vorntest::RunModal(*pDlg, [&](HWND h) {
+            ::SetFocus(::GetDlgItem(h, IDCANCEL));  // no caret in the readings
+            RECT rc;
+            ::GetWindowRect(h, &rc);
+            for (int cx : {(int)(rc.right - rc.left) + 40, (int)(rc.right - rc.left) + 80, 778}) {
+                ::SetWindowPos(h, nullptr, 0, 0, cx, rc.bottom - rc.top, SWP_NOMOVE | SWP_NOZORDER);
+                RECT rcNow;
+                ::GetWindowRect(h, &rcNow);
+                stale.push_back(vorntest::StalePixelsIn(h, rcNow));
+            }
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        ASSERT_EQ(3u, stale.size());
+        for (const std::string& s : stale)
+            EXPECT_EQ("", s) << (pDlg == &printer ? "printer" : "card reader");
+    }
 }

@@ -1,12 +1,14 @@
 // ResizeHelpDlgTest.cpp: a real resizable help dialog under Wine: controls
 // after resizes for each kind of anchoring, the minimum tracking size, the
 // position memory round trip (also from off-screen), the caption button's
-// hit test and press, balloon help and GDI objects over repeated opens.
+// hit test and press, balloon help, What's-This mode and GDI objects over
+// repeated opens.
 #include <gtest/gtest.h>
 
 #include "ResizeHelpDlg.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/ProfileStore.h"
+#include "tests/platform/ModalDriver.h"
 #include "tests/support/GdiObjectCount.h"
 #include "tests/support/PumpMessages.h"
 #include "tests/support/ScopedIniStore.h"
@@ -300,4 +302,61 @@ TEST_F(DialogTest, NoGdiObjectsLeakOverOpens)
     for (int i = 0; i < 10; ++i)
         openClose();
     EXPECT_EQ(vorntest::GdiObjectCount(), n0);
+}
+
+// What's-This mode, entered by the caption's "?" button or by Shift+F1: the
+// next click on a control shows that control's balloon and does not operate
+// it (OK does not close the dialog).
+TEST_F(DialogTest, WhatsThisModeShowsTheBalloonAndOperatesNothing)
+{
+    enum Entry { kCaptionButton, kShiftF1 };
+    for (Entry entry : {kCaptionButton, kShiftF1}) {
+        SCOPED_TRACE(entry == kCaptionButton ? "caption button" : "Shift+F1");
+        CResizeHelpDlg dlg;
+        CString title, text;
+        bool bPosted = false, bBalloon = false;
+        BYTE keysBefore[256] = {};
+        ::GetKeyboardState(keysBefore);
+        INT_PTR nResult = vorntest::RunModal(dlg, [&](HWND h) {
+            HWND hOk = ::GetDlgItem(h, IDOK);
+            if (!bPosted) {
+                bPosted = true;
+                if (entry == kCaptionButton) {
+                    RECT rcBtn = dlg.GetHelpButtonRect(), rcWnd;
+                    ::GetWindowRect(h, &rcWnd);
+                    POINT pt = {rcWnd.left + (rcBtn.left + rcBtn.right) / 2,
+                                rcWnd.top + (rcBtn.top + rcBtn.bottom) / 2};
+                    ::SendMessageA(h, WM_NCLBUTTONDOWN, HTHELP, MAKELPARAM(pt.x, pt.y));
+                    EXPECT_TRUE(dlg.IsHelpButtonCaptured());
+                    ::ScreenToClient(h, &pt);
+                    ::PostMessageA(h, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+                } else {
+                    BYTE keys[256];
+                    memcpy(keys, keysBefore, sizeof(keys));
+                    keys[VK_SHIFT] = 0x80;
+                    ::SetKeyboardState(keys);
+                    ::SetFocus(hOk);
+                    ::PostMessageA(hOk, WM_KEYDOWN, VK_F1, 0x003B0001);
+                }
+                // The click a user makes on OK, as the button would get it.
+                RECT rcOk;
+                ::GetClientRect(hOk, &rcOk);
+                LPARAM lp = MAKELPARAM(rcOk.right / 2, rcOk.bottom / 2);
+                ::PostMessageA(hOk, WM_LBUTTONDOWN, MK_LBUTTON, lp);
+                ::PostMessageA(hOk, WM_LBUTTONUP, 0, lp);
+                return true;
+            }
+            // A timer step comes only once the posted messages are all handled.
+            ::SetKeyboardState(keysBefore);
+            bBalloon = ErrorBalloonWindow(&title, &text) != nullptr;
+            ErrorBalloonHide();
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        EXPECT_EQ(IDCANCEL, nResult) << "the click operated OK";
+        EXPECT_TRUE(bBalloon);
+        EXPECT_EQ(title, "'OK' Button");
+        EXPECT_EQ(text, "Closes the dialog and keeps the changes.");
+        EXPECT_EQ(nullptr, ::GetCapture());
+    }
 }

@@ -17,6 +17,7 @@
 #include "framework/HelpKeys.h"
 #include "config/ConfigMessages.h"
 #include "devices/DynDevListDlgBar.h"
+#include "mainwindow/DynControlsDlgBar.h"
 #include "mainwindow/FatalErrorReport.h"
 #include "mainwindow/MainFrame.h"
 #include "mainwindow/VornGUIApp.h"
@@ -165,6 +166,34 @@ TEST_F(FrameFixture, BarsShowTheirOwnBalloons)
         EXPECT_STREQ(strShownText, strBody) << c.nString;
         ErrorBalloonHide();
     }
+}
+
+// What's-This on the main window (the Help menu's command): a click on the
+// control panel's ON button shows that button's balloon and does not power
+// on (which would open the refusal of a missing configuration).
+TEST_F(FrameFixture, WhatsThisShowsTheClickedButtonsBalloonAndPressesNothing)
+{
+    OpenFrame();
+    CDialog& panel = pFrame->m_wndControlsBar.m_dlg;
+    HWND hOn = ::GetDlgItem(panel.m_hWnd, IDC_PANEL_POWERONOFF);
+    ASSERT_TRUE(hOn && ::IsWindowVisible(hOn));
+    CString strExpected, strBody, strTitle;
+    strExpected = pFrame->m_wndControlsBar.GetHelpString(MakeHelpKey(CDynControlsDlgBar::IDD, IDC_PANEL_POWERONOFF));
+    SplitBalloonText(strExpected, strBody, strTitle);
+    ASSERT_FALSE(strTitle.IsEmpty());
+    pFrame->PostMessage(WM_COMMAND, ID_CONTEXT_HELP, 0);
+    RECT rc;
+    ::GetClientRect(hOn, &rc);
+    ::PostMessageA(hOn, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rc.right / 2, rc.bottom / 2));
+    ::PostMessageA(hOn, WM_LBUTTONUP, 0, MAKELPARAM(rc.right / 2, rc.bottom / 2));
+    Pump();
+    CString strShownTitle, strShownText;
+    ASSERT_NE(ErrorBalloonWindow(&strShownTitle, &strShownText), nullptr);
+    EXPECT_STREQ(strShownTitle, strTitle);
+    EXPECT_STREQ(strShownText, strBody);
+    ErrorBalloonHide();
+    EXPECT_EQ(vorntest::OtherDialog(pFrame->m_hWnd), nullptr);
+    EXPECT_EQ(::GetCapture(), nullptr);
 }
 
 TEST_F(FrameFixture, CopyTakesTheSelectedLinesButNeverOnePastTheEnd)

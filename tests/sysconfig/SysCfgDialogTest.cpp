@@ -412,7 +412,7 @@ void GrowPages(HWND hDlg, CSysCfgDialog& dlg, const std::vector<std::pair<CPrope
 
 // Every control of the Settings and Architecture pages goes with the
 // page as it grows: fields widen and what stands right of them follows the
-// right edge, the left column stays, the shell box keeps to the middle; the
+// right edge (the SYSG row whole), the left column stays, the shell box keeps to the middle; the
 // tailoring boxes spread over their group's height, the radios over the
 // width, the options' rows over their group and half its width change.
 TEST_F(SysCfgDialogTest, SettingsAndArchitectureControlsFollowTheGrowingDialog)
@@ -420,13 +420,13 @@ TEST_F(SysCfgDialogTest, SettingsAndArchitectureControlsFollowTheGrowingDialog)
     CSysCfgDialog dlg(&view);
     dlg.m_config = RichConfig(dir.Folder());
     const std::vector<UINT> widen = {IDC_SET_CODEPAGE,   IDC_SET_TRACEOPT,      IDC_SET_PANRATE, IDC_SET_CNSLPORT,
-                                     IDC_SET_SYSGPORT,   IDC_SET_KPALV_GROUP,   IDC_SET_KPALV_IDLE,
+                                     IDC_SET_KPALV_GROUP,   IDC_SET_KPALV_IDLE,
                                      IDC_SET_KPALV_TIMEOUT, IDC_SET_KPALV_COUNT, IDC_SET_RCFILE, IDC_SET_LOGOFILE};
     const std::vector<UINT> follow = {IDC_SET_NOCH9OFLOW,      IDC_SET_NAMEONLY,           IDC_SET_PANRATE_SPIN,
                                       IDC_SET_CNSLPORT_SPIN,   IDC_SET_SYSGPORT_SPIN,      IDC_SET_KPALV_IDLE_SPIN,
-                                      IDC_SET_KPALV_TIMEOUT_SPIN, IDC_SET_KPALV_COUNT_SPIN};
-    const std::vector<UINT> stay = {IDC_LABEL_OF(IDC_SET_CODEPAGE), IDC_SET_SYSG_ENABLE, IDC_LABEL_OF(IDC_SET_SYSGPORT),
-                                    IDC_LABEL_OF(IDC_SET_KPALV_IDLE), IDC_SET_RCFILE_BROWSE, IDC_LABEL_OF(IDC_SET_LOGOFILE)};
+                                      IDC_SET_KPALV_TIMEOUT_SPIN, IDC_SET_KPALV_COUNT_SPIN,
+                                      IDC_SET_SYSG_ENABLE,     IDC_LABEL_OF(IDC_SET_SYSGPORT), IDC_SET_SYSGPORT};
+    const std::vector<UINT> stay = {IDC_LABEL_OF(IDC_SET_CODEPAGE), IDC_LABEL_OF(IDC_SET_KPALV_IDLE), IDC_SET_RCFILE_BROWSE, IDC_LABEL_OF(IDC_SET_LOGOFILE)};
     const std::vector<UINT> half = {IDC_SET_SHCMD, IDC_SET_SHCMD_STATUS};
     const UINT tailor[] = {IDC_ARCH_QUIET, IDC_ARCH_VM,    IDC_ARCH_VSE, IDC_ARCH_ZVSE, IDC_ARCH_LINUX,
                            IDC_ARCH_SOLARIS, IDC_ARCH_OS390, IDC_ARCH_ZOS, IDC_ARCH_NULL};
@@ -453,8 +453,10 @@ TEST_F(SysCfgDialogTest, SettingsAndArchitectureControlsFollowTheGrowingDialog)
         EXPECT_EQ(0, moved(nId, &RECT::left)) << nId;
         EXPECT_EQ(p.dx, moved(nId, &RECT::right)) << nId;
     }
-    for (UINT nId : follow)
+    for (UINT nId : follow) {
         EXPECT_EQ(p.dx, moved(nId, &RECT::left)) << nId;
+        EXPECT_EQ(p.dx, moved(nId, &RECT::right)) << nId;
+    }
     for (UINT nId : stay)
         EXPECT_EQ(0, moved(nId, &RECT::left)) << nId;
     for (UINT nId : half)
