@@ -17,8 +17,14 @@ int CALLBACK BrowseCallback(HWND hWnd, UINT msg, LPARAM, LPARAM lpData)
     // The picker opens where the system puts it (the screen's corner):
     // over its owner, as every question does.
     CenterWindowOn(hWnd, ::GetWindow(hWnd, GW_OWNER));
-    if (lpData)
+    // Wine's picker walks its tree down to the folder, expanding each level
+    // as it goes; the first walk can stop at a level whose folders are not
+    // listed yet (it then selects that level). The second walk finds every
+    // level filled. On Windows the second selection changes nothing.
+    if (lpData) {
         ::SendMessageA(hWnd, BFFM_SETSELECTIONA, TRUE, lpData);
+        ::SendMessageA(hWnd, BFFM_SETSELECTIONA, TRUE, lpData);
+    }
     return 0;
 }
 
