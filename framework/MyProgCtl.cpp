@@ -154,10 +154,6 @@ void CMyProgCtl::PaintThemed()
     GetRange(nLower, nUpper);
     rcContent.right = rcContent.left + ProgressFillWidth(nLower, nUpper, GetPos(), rcContent.right - rcContent.left);
     g_VisualStylesXP.DrawThemeBackground(m_hTheme, dc.m_hDC, m_nBarPart, 0, &rcClient, nullptr);
-    if (rcContent.right > rcContent.left) {
-        COLORREF cr = m_crBar == CLR_DEFAULT ? ::GetSysColor(COLOR_HIGHLIGHT) : m_crBar;
-        HBRUSH hFill = ::CreateSolidBrush(cr);
-        ::FillRect(dc.m_hDC, &rcContent, hFill);
-        ::DeleteObject(hFill);
-    }
+    if (rcContent.right > rcContent.left)
+        dc.FillSolidRect(&rcContent, m_crBar == CLR_DEFAULT ? ::GetSysColor(COLOR_HIGHLIGHT) : m_crBar);
 }

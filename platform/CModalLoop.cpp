@@ -7,6 +7,7 @@
 #include "platform/CWinApp.h"
 #include "platform/CWinThread.h"
 #include "platform/CWnd.h"
+#include "platform/WindowHelpers.h"
 
 HWND ModalOwnerWindow(HWND hParent)
 {
@@ -36,14 +37,6 @@ namespace {
 thread_local int t_nModalDepth = 0;
 thread_local HWND t_hCloseAfterModal = nullptr;
 
-bool IsOwnedBy(HWND hWnd, HWND hOwner)
-{
-    for (HWND h = ::GetWindow(hWnd, GW_OWNER); h; h = ::GetWindow(h, GW_OWNER))
-        if (h == hOwner)
-            return true;
-    return false;
-}
-
 struct OwnedWindows {
     HWND hTop;
     HWND hOwner;
@@ -55,7 +48,7 @@ BOOL CALLBACK DisableOwnedWindow(HWND h, LPARAM lp)
 {
     OwnedWindows* p = (OwnedWindows*)lp;
     if (h == p->hOwner || h == p->hModal || !::IsWindowVisible(h) || !::IsWindowEnabled(h) ||
-        !IsOwnedBy(h, p->hTop) || (p->hModal && IsOwnedBy(h, p->hModal)))
+        !WindowIsOwnedBy(h, p->hTop) || (p->hModal && WindowIsOwnedBy(h, p->hModal)))
         return TRUE;
     // Tooltips take no input of their own.
     char szClass[32] = {};
@@ -112,11 +105,6 @@ void COwnerChainLock::Release()
         if (::IsWindow(h))
             ::PostMessageA(h, WM_CLOSE, 0, 0);
     }
-}
-
-int ModalLoopDepth()
-{
-    return t_nModalDepth;
 }
 
 void PostCloseAfterModalLoops(HWND hWnd)

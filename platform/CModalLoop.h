@@ -38,10 +38,6 @@ private:
     bool m_bHeld = true;
 };
 
-// The number of modal windows (dialogs, sheets, message boxes, task, font,
-// colour and file dialogs) that run on the calling thread now.
-int ModalLoopDepth();
-
 // Posts WM_CLOSE to hWnd at once when no modal window runs on the thread,
 // else as soon as the last one has ended: a window destroyed under a modal
 // loop would leave that loop running over a dead owner.

@@ -86,3 +86,10 @@ void CenterWindowOn(HWND hWnd, HWND hOwner)
     ::SetWindowPos(hWnd, nullptr, rcNew.left, rcNew.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+bool WindowIsOwnedBy(HWND hWnd, HWND hOwner)
+{
+    for (HWND h = ::GetWindow(hWnd, GW_OWNER); h; h = ::GetWindow(h, GW_OWNER))
+        if (h == hOwner)
+            return true;
+    return false;
+}

@@ -27,6 +27,9 @@ CPoint CalcContextMenuPoint(CWnd* pWnd, CPoint point);
 // work area of hWnd's monitor; then moves it as little as needed to lie
 // inside that work area (its top left first when it is the larger).
 void CenterWindowOn(HWND hWnd, HWND hOwner);
+// True when hOwner owns hWnd, directly or through the windows hWnd's owner
+// chain passes.
+bool WindowIsOwnedBy(HWND hWnd, HWND hOwner);
 // The rectangle moved as little as needed to lie inside rcArea; when it is
 // larger than rcArea its top left is kept inside.
 RECT KeepRectInside(const RECT& rc, const RECT& rcArea);

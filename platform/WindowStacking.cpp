@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/CString.h"
+#include "platform/WindowHelpers.h"
 
 namespace {
 
@@ -44,14 +45,6 @@ CString ReadWineSetting(LPCSTR pszSubkey, LPCSTR pszName)
     return strApp.IsEmpty() ? ReadUserText(CString("Software\\Wine\\") + pszSubkey, pszName) : strApp;
 }
 
-bool IsOwnedBy(HWND hWnd, HWND hOwner)
-{
-    for (HWND h = ::GetWindow(hWnd, GW_OWNER); h; h = ::GetWindow(h, GW_OWNER))
-        if (h == hOwner)
-            return true;
-    return false;
-}
-
 bool IsTopmost(HWND hWnd)
 {
     return (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -75,7 +68,7 @@ BOOL CALLBACK CollectAbove(HWND h, LPARAM lp)
         return TRUE;
     if (IsTopmost(h))
         p->pTopmost->push_back(h);
-    else if (IsOwnedBy(h, p->hTop))
+    else if (WindowIsOwnedBy(h, p->hTop))
         p->pPlain->push_back(h);
     return TRUE;
 }
@@ -103,10 +96,8 @@ CWindowStackingKeeper::CWindowStackingKeeper()
     if (t_pKeeper || !DisplayNeedsKeeping())
         return;
     m_hHook = ::SetWindowsHookExA(WH_CBT, CbtHook, nullptr, ::GetCurrentThreadId());
-    if (m_hHook) {
+    if (m_hHook)
         t_pKeeper = this;
-        m_bKeeping = true;
-    }
 }
 
 CWindowStackingKeeper::~CWindowStackingKeeper()
@@ -135,7 +126,7 @@ void CWindowStackingKeeper::Hold(bool bHold)
 
 void CWindowStackingKeeper::KeepOnTop(HWND hWnd)
 {
-    if (m_bKeeping && hWnd && std::find(m_otherThreads.begin(), m_otherThreads.end(), hWnd) == m_otherThreads.end())
+    if (t_pKeeper == this && hWnd && std::find(m_otherThreads.begin(), m_otherThreads.end(), hWnd) == m_otherThreads.end())
         m_otherThreads.push_back(hWnd);
 }
 

@@ -43,7 +43,6 @@ public:
     // splash screen), above this thread's windows too, for as long as it
     // lives.
     void KeepOnTop(HWND hWnd);
-    bool IsKeeping() const { return m_bKeeping; }
 
     // True under Wine when no window manager stacks its top-level windows:
     // the X11 driver's "Managed" setting is off (for all programs or for
@@ -60,7 +59,6 @@ private:
     static LRESULT CALLBACK CbtHook(int nCode, WPARAM wp, LPARAM lp);
     static void CALLBACK RaiseTimerProc(HWND, UINT, UINT_PTR nTimer, DWORD);
 
-    bool m_bKeeping = false;
     HHOOK m_hHook = nullptr;
     UINT_PTR m_nQuickTimer = 0;   // when the change has been handled
     UINT_PTR m_nSettleTimer = 0;  // when the display has mapped what was shown

@@ -471,8 +471,9 @@ TEST_F(SysCfgPages, TypedMinusIsKeptAndJudgedByTheFieldsRange)
                 ::SendMessageA(hEdit, WM_CHAR, (WPARAM)*p, 1);
             EXPECT_EQ(ItemText(pages[r.nPage]->m_hWnd, r.nId), r.pszShown) << r.nId << " " << r.pszKeys;
             size_t nReceived = view.m_received.size();
-            if (r.pszBalloon)
+            if (r.pszBalloon) {
                 EXPECT_EQ(Apply(hDlg).substr(0, strlen(r.pszBalloon)), r.pszBalloon) << r.nId;
+            }
             if (r.pszBalloon && !*r.pszBalloon) {
                 ASSERT_GT(view.m_received.size(), nReceived) << r.nId;
                 const CVornConfigFile& cfg = view.m_received.back();
