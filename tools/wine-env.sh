@@ -37,6 +37,10 @@ vorn_wine_template() {   # DIR
             # unmanaged are hidden at once instead of after Wine's two-second
             # wait for a window manager's answer.
             wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+            # A program that crashes prints its backtrace and ends: Wine's
+            # crash dialog would wait on the virtual display for a click that
+            # never comes, and the test run would hang until its time-out.
+            wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
             wineserver -w
             [ -f "$t/system.reg" ] || { echo "wine-env: wineboot made no prefix in $t" >&2; exit 1; }
             touch "$t/.vorn-ready"
