@@ -154,9 +154,11 @@ BOOL CSysCfgDasdParmsPage::OnInitDialog()
     CCKDParms& cckd = Edited().m_cckd;
     m_bUseDefaults = !IsCckdPresent(cckd);
     InitPage();
+    static_assert(sizeof kNumbers / sizeof kNumbers[0] == sizeof m_NumberEdits / sizeof m_NumberEdits[0],
+                  "one filtered edit for each number of the table");
     for (size_t i = 0; i < sizeof kNumbers / sizeof kNumbers[0]; ++i)
         m_NumberEdits[i].SubclassDlgItem(kNumbers[i].nEditId, this);
-    m_NumberEdits[6].SubclassDlgItem(IDC_DASD_FREEPEND, this);
+    m_FreependEdit.SubclassDlgItem(IDC_DASD_FREEPEND, this);
     // The ranges go in one by one: a minimum below 0 does not fit TBM_SETRANGE's words.
     SendDlgItemMessage(IDC_DASD_COMPPARM, TBM_SETRANGEMIN, FALSE, g_nMinCCKDcompparm);
     SendDlgItemMessage(IDC_DASD_COMPPARM, TBM_SETRANGEMAX, TRUE, g_nMaxCCKDcompparm);

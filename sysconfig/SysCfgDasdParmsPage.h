@@ -41,5 +41,6 @@ private:
 
     bool m_bUseDefaults = false;
     CckdDefaultsSwitch m_defaults;
-    CSignedNumEdit m_NumberEdits[7];  // the six unsigned numbers and FREEPEND
+    CSignedNumEdit m_NumberEdits[6];  // the unsigned numbers, in their table's order
+    CSignedNumEdit m_FreependEdit;
 };
