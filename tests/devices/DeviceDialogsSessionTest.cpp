@@ -7,7 +7,6 @@
 
 #include <windows.h>
 
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -231,16 +230,12 @@ struct CardSubmissionSession : DeviceDialogsSession {
         EXPECT_EQ(1, ClickOn(pBar->FindDeviceItem(0x000C)));
         return Run([&] { pBar->SendMessage(WM_COMMAND, ID_DEVLIST_LOAD_CARDS); });
     }
+    // The helper's runs, "command line|folder" each.
     std::vector<std::string> Recorded() const
     {
         std::vector<std::string> out;
-        std::ifstream in(strUtilRecord, std::ios::binary);
-        for (std::string line; std::getline(in, line);) {
-            size_t nTab = line.rfind('\t');
-            std::string strCommand = line.substr(0, nTab);
-            strCommand.erase(strCommand.find_last_not_of(' ') + 1);  // the system may pad it
-            out.push_back(strCommand + "|" + line.substr(nTab + 1));
-        }
+        for (const vorntest::SRecordedRun& run : vorntest::ReadRecordedRuns(strUtilRecord))
+            out.push_back(run.strCommandLine + "|" + run.strFolder);
         return out;
     }
     bool ConsoleEndsWith(const std::string& strEnd) const
