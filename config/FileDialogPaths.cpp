@@ -14,6 +14,19 @@ CString BuildFileFilter(const char* pszDescription, const char* pszPattern)
     return strDesc + " (" + strPattern + ")|" + strPattern + "|All Files (*.*)|*.*||";
 }
 
+CString FilterDefaultExtension(const char* pszFilter)
+{
+    CString strFilter = pszFilter ? pszFilter : "";
+    int nBar = strFilter.Find('|');
+    if (nBar < 0)
+        return CString();
+    CString strPattern = strFilter.Mid(nBar + 1).SpanExcluding("|;");
+    int nDot = strPattern.Find('.');
+    CString strExt = nDot < 0 ? CString() : strPattern.Mid(nDot + 1);
+    TrimBlanks(strExt);
+    return strExt.FindOneOf("*?.") < 0 ? strExt : CString();
+}
+
 CString ChooseInitialFolder(const char* const* ppszCandidates, int nCount)
 {
     for (int i = 0; i < nCount; i++) {

@@ -8,6 +8,11 @@
 // pszDescription + " (" + pszPattern + ")|" + pszPattern + "|All Files (*.*)|*.*||"
 CString BuildFileFilter(const char* pszDescription, const char* pszPattern);
 
+// The extension a save dialog adds to a name typed without one: that of
+// the filter's first pattern ("cnf" for "Text|*.cnf;*.conf|..."), empty
+// when the pattern names none or a wildcard one ("*.*", "*").
+CString FilterDefaultExtension(const char* pszFilter);
+
 // The folder a file dialog starts in: the directory part of the first
 // candidate (null or empty ones skipped) that is a valid directory, in
 // Windows form; else g_strWindowsizedDefaultInitialDir; else the current

@@ -140,6 +140,11 @@ INT_PTR BrowseForSaveFile(CString& strDir, CString& strName, const char* pszTitl
     OPENFILENAMEA ofn = FileNameDialogParams(pNameEdit ? pNameEdit : pDirEdit, filter, names, strInitialDir, pszTitle,
                                              (bMustExist ? OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST : 0) |
                                                  (bOverwritePrompt ? OFN_OVERWRITEPROMPT : 0));
+    // The dialog completes a name typed without an extension: with the
+    // selected filter's, else with the first filter's; it asks about
+    // overwriting under the completed name.
+    CString strDefExt = FilterDefaultExtension(pszFilter);
+    ofn.lpstrDefExt = strDefExt.IsEmpty() ? nullptr : strDefExt.GetString();
     COwnerChainLock lock(ofn.hwndOwner, false);
     CCentreOnOwner centre(ofn.hwndOwner);
     if (!::GetSaveFileNameA(&ofn))

@@ -23,7 +23,8 @@ INT_PTR BrowseForShadowFile(const char* pszFilter, CString& strPath, const char*
 
 // The save dialog: strDir receives the chosen folder (Windows form with a
 // trailing backslash, also into pDirEdit) and strName its name and extension
-// (also into pNameEdit).
+// (also into pNameEdit). A name typed without an extension gets the
+// filter's (FilterDefaultExtension).
 INT_PTR BrowseForSaveFile(CString& strDir, CString& strName, const char* pszTitle, const char* pszDefaultDir,
                           const char* pszFilter, CWnd* pNameEdit, bool bMustExist, bool bOverwritePrompt,
                           CWnd* pDirEdit = nullptr);

@@ -91,6 +91,7 @@ void CAddDasdDlg::LoadDevice()
 void CAddDasdDlg::InitControls()
 {
     m_strImageSerial = ImageSerial();
+    m_strSerialImageName = FileText();
     if (m_bAdd)
         OnDeviceTypeSelEndOk();
     m_bRemote = IsRemoteName();
@@ -225,7 +226,11 @@ void CAddDasdDlg::BuildArguments()
     parms.m_bReadOnly = m_bReadOnly;
     parms.m_bHasShadowFile = m_bShadowing;
     parms.m_strShadowFile = m_bShadowing ? TrimBlanks(m_strShadowFile) : CString();
-    m_Device.m_strOtherArgs = parms.Format();
+    // The serial is the field's: an emptied field is no serial. Formatting
+    // would read the image again and fill an empty serial from its header.
+    parms.RefreshImageInfo();
+    parms.m_strSerial = m_strSerial;
+    m_Device.m_strOtherArgs = parms.FormatOptions();
     m_Device.SetDasdParms(parms);
 }
 
@@ -399,10 +404,12 @@ void CAddDasdDlg::Refresh(UINT nTrigger)
     RefreshImageType();
     CheckImageDeviceType(nTrigger, false);
     UpdateControls();
-    if (IsRemoteName())
+    // The serial follows the image: another image's own, or none in place
+    // of the previous image's own (a serial typed by the user stays). The
+    // same name read again (a cancelled browse) leaves the field as it is.
+    if (IsRemoteName() || FileText() == m_strSerialImageName)
         return;
-    // The serial follows the image: the new image's own, or none in place
-    // of the previous image's own (a serial typed by the user stays).
+    m_strSerialImageName = FileText();
     CString strImageSerial = ImageSerial();
     GetDlgItemText(IDC_DASDDEV_SERIAL, m_strSerial);
     if (!strImageSerial.IsEmpty() || m_strSerial == m_strImageSerial) {

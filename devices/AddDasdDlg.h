@@ -8,7 +8,8 @@
 // WM_ADDDASD_DEFERRED_INIT), and again at every change of its name; the
 // chosen model is checked against it, with a balloon on a mismatch. The
 // serial field follows the image: a new image's own serial replaces the
-// shown one, and without one the previous image's own serial goes.
+// shown one, and without one the previous image's own serial goes. What the
+// field holds on OK is the serial: an emptied field writes none.
 #pragma once
 
 #include <memory>
@@ -81,7 +82,8 @@ private:
 
     std::unique_ptr<CVornDasdParms> m_pParms;  // the working options
     CString m_strImageNameRead;
-    CString m_strImageSerial;  // the serial of the image last read
+    CString m_strImageSerial;      // the serial of the image last read
+    CString m_strSerialImageName;  // ... and that image's name
     bool m_bDeferredDone = false;
     bool m_bUpdating = false;  // the dialog writes a field itself
 };

@@ -8,6 +8,7 @@
 #include "config/DevClassIcons.h"
 #include "session/PipedProcessCtl.h"
 #include "session/ProgressDlg.h"
+#include "session/UtilityCommandLine.h"
 #include "session/VornGUIView.h"
 #include "platform/Trace.h"
 
@@ -107,12 +108,13 @@ CString CDynDevListDlgBar::ReaderFilesDir() const
 }
 
 // The card-submission program, with a progress window, as one of the
-// view's running utilities.
+// view's running utilities. Like every utility it is the executables
+// folder's: its title's first word is the program's name there.
 void CDynDevListDlgBar::RunCardSubmission(const CString& strTitle, const CString& strFolder, INT64 nSize)
 {
     if (!g_pView)
         return;
-    CString strCommand = strTitle + " EXTERNALGUI";
+    CString strCommand = BuildUtilityCommandLine(strTitle, g_pView->GetExecutablesDir());
     CPipedProcessCtl* pCtl = new CPipedProcessCtl(strTitle, kCardSubmissionKind, DevClassIcon(DEVCLASS_RDR),
                                                   strCommand, strFolder, true,
                                                   (DWORD)nSize, (DWORD)((UINT64)nSize >> 32));

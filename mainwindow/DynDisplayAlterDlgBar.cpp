@@ -187,7 +187,9 @@ BOOL CDynDisplayAlterDlgBar::OnInitDialog()
         UpdateIntervalTip();
         m_IntervalTip.Activate(TRUE);
     }
-    ApplyAppearance();
+    // The settings were just read: making the dialog writes none of them
+    // back (the bar writes them when it goes or the preferences change them).
+    ShowAppearance();
     m_AddrEdit.SendMessage(EM_SETREADONLY, TRUE);
     SetRefreshCaption();
     return TRUE;
@@ -223,6 +225,12 @@ void CDynDisplayAlterDlgBar::FillHexParms(HEPARMS& parms, bool bPoweredOn) const
 
 void CDynDisplayAlterDlgBar::ApplyAppearance()
 {
+    ShowAppearance();
+    SaveSettings();
+}
+
+void CDynDisplayAlterDlgBar::ShowAppearance()
+{
     MakeFontAndBrush();
     if (m_AddrEdit.m_hWnd) {
         m_AddrEdit.SendMessage(WM_SETFONT, (WPARAM)(HFONT)*m_pFont, TRUE);
@@ -237,7 +245,6 @@ void CDynDisplayAlterDlgBar::ApplyAppearance()
         parms.dwMask = HEPM_COLORS | HEPM_READONLYCOLORS | HEPM_FONT | HEPM_FLAGS;
         m_HexEdit.SetParms(parms);
     }
-    SaveSettings();
     if (m_hWnd)
         ::RedrawWindow(m_hWnd, nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);

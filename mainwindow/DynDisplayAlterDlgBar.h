@@ -112,6 +112,8 @@ private:
     void LoadSettings();
     void SaveSettings();
     void MakeFontAndBrush();
+    // ApplyAppearance without storing the settings.
+    void ShowAppearance();
     void FillHexParms(HEPARMS& parms, bool bPoweredOn) const;
 
     // The emulator and its storage.

@@ -13,6 +13,27 @@ TEST(FileDialogPaths, Filter)
               "Configuration Files (*.cnf;*.conf)|*.cnf;*.conf|All Files (*.*)|*.*||");
 }
 
+TEST(FileDialogPaths, DefaultExtensionIsTheFirstPatterns)
+{
+    const struct {
+        const char* pszFilter;
+        const char* pszExt;
+    } rows[] = {
+        {"Configuration Files (*.cnf;*.conf)|*.cnf;*.conf|All Files (*.*)|*.*||", "cnf"},
+        {"Punch Files (*.pch)|*.pch|All Files (*.*)|*.*||", "pch"},
+        {"Output (*.out)|*.out||", "out"},
+        {"All Files (*.*)|*.*||", ""},
+        {"Any (*)|*||", ""},
+        {"Odd (*.t?t)|*.t?t||", ""},
+        {"Two dots (*.tar.gz)|*.tar.gz||", ""},
+        {"No pattern", ""},
+        {"", ""},
+        {nullptr, ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(FilterDefaultExtension(row.pszFilter), row.pszExt) << (row.pszFilter ? row.pszFilter : "(null)");
+}
+
 TEST(FileDialogPaths, ChosenPathsAreNormalisedButNetworkPathsKeepTheirPair)
 {
     struct Row { const char* pszIn; const char* pszOut; };

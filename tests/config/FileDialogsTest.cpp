@@ -1,7 +1,8 @@
 // FileDialogsTest.cpp: the open and save dialogs under Wine, answered from
 // a timer: the chosen path in Windows form, several files chosen at once,
-// a cancelled dialog that changes nothing, the remembered folder, and the
-// save dialog opening centred over its window.
+// a cancelled dialog that changes nothing, the remembered folder, the save
+// dialog's default extension, and the save dialog opening centred over its
+// window.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -117,6 +118,33 @@ TEST(FileDialogs, SaveSplitsFolderAndName)
               IDOK);
     EXPECT_EQ(strDir, WindowsizedDirectory(dir.Folder().c_str(), true));
     EXPECT_EQ(strName, "new.out");
+}
+
+// A name typed without an extension gets the filter's, as Windows' default
+// extension adds it; a name with one, or a dialog with no extension in its
+// filter, keeps the name as typed.
+TEST(FileDialogs, SaveAddsTheFiltersExtension)
+{
+    TempDir dir;
+    const struct {
+        const char* pszFilter;
+        const char* pszTyped;
+        const char* pszSaved;
+    } rows[] = {
+        {"Configuration Files (*.cnf;*.conf)|*.cnf;*.conf|All Files (*.*)|*.*||", "newcomer", "newcomer.cnf"},
+        {"Configuration Files (*.cnf;*.conf)|*.cnf;*.conf|All Files (*.*)|*.*||", "newcomer.conf", "newcomer.conf"},
+        {"Punch Files (*.pch)|*.pch|All Files (*.*)|*.*||", "deck", "deck.pch"},
+        {"All Files (*.*)|*.*||", "newcomer", "newcomer"},
+        {nullptr, "newcomer", "newcomer"},
+    };
+    for (const auto& row : rows) {
+        CString strDir = dir.Folder().c_str(), strName;
+        FileDialogAnswerer answer("Save Newcomer", row.pszTyped);
+        ASSERT_EQ(BrowseForSaveFile(strDir, strName, "Save Newcomer", nullptr, row.pszFilter, nullptr, false, true),
+                  IDOK)
+            << row.pszTyped;
+        EXPECT_EQ(strName, row.pszSaved) << (row.pszFilter ? row.pszFilter : "(no filter)");
+    }
 }
 
 // "Save As" opens centred over the window of the field it fills, wherever

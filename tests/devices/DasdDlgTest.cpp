@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "config/CVornConfigFile.h"
 #include "config/DevClass.h"
 #include "config/FileChecks.h"
 #include "devices/AddDasdDlg.h"
@@ -218,6 +219,64 @@ TEST(DasdDlg, TheSerialFollowsTheImage)
     ASSERT_EQ(IDOK, r.nResult) << r.strBalloon;
     EXPECT_EQ((std::vector<std::string>{"111111111111", "", "222222222222", "", "333333333333"}), shown);
     EXPECT_EQ("attach 0120 3390 " + strD + " ser=333333333333", std::string(dlg.m_strCommand));
+}
+
+// The header's serial fills the field; an emptied field is no serial: no
+// "ser=" word is sent or kept, not even after the same image is read again
+// (a cancelled browse), and the statement reads back without a fault. A
+// header serial that is not twelve digits is refused until emptied.
+TEST(DasdDlg, AnEmptiedSerialIsNoSerial)
+{
+    SKeepFolders keep;
+    TempDir dir;
+    const struct {
+        const char* pszHeaderSerial;
+        bool bAdd;
+        const char* pszOkAsShown;  // the balloon of OK with the header's serial
+    } rows[] = {
+        {"123456789012", false, nullptr},
+        {"123456789012", true, nullptr},
+        {"VOL001", false, "Serial Number: Invalid serial number"},
+        {"VOL001", true, "Serial Number: Invalid serial number"},
+    };
+    for (const auto& row : rows) {
+        std::string strImage = dir.Write("ser.cckd", Image("CKD_C370", row.pszHeaderSerial));
+        std::string strRow = std::string(row.pszHeaderSerial) + (row.bAdd ? " adding" : " reinitialising");
+        CSetRouter router;
+        CAddDasdDlg dlg;
+        dlg.m_bAdd = row.bAdd;
+        dlg.m_pRouter = &router;
+        dlg.m_Device = Disk(strImage, "3390-3", 0x3390);
+        std::string strShown, strOkAsShown, strAfterBrowse, strBalloon;
+        INT_PTR nResult = vorntest::RunModal(dlg, [&](HWND h) {
+            SetText(h, IDC_DEVDLG_DEVNUM, "0121");
+            strShown = Text(h, IDC_DASDDEV_SERIAL);
+            if (row.pszOkAsShown) {
+                ::SendMessageA(h, WM_COMMAND, IDOK, 0);
+                strOkAsShown = TakeBalloon();
+            }
+            SetText(h, IDC_DASDDEV_SERIAL, "");
+            PressAndAnswer(h, IDC_DASDDEV_BROWSE, CancelDialog);
+            strAfterBrowse = Text(h, IDC_DASDDEV_SERIAL);
+            ::SendMessageA(h, WM_COMMAND, IDOK, 0);
+            strBalloon = TakeBalloon();
+            if (!strBalloon.empty())
+                ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        EXPECT_EQ(row.pszHeaderSerial, strShown) << strRow;
+        EXPECT_EQ(row.pszOkAsShown ? row.pszOkAsShown : "", strOkAsShown) << strRow;
+        EXPECT_EQ("", strAfterBrowse) << strRow;
+        ASSERT_EQ(IDOK, nResult) << strRow << ": " << strBalloon;
+        EXPECT_EQ(std::string(row.bAdd ? "attach 0121 3390 " : "devinit 0120 ") + strImage,
+                  std::string(dlg.m_strCommand))
+            << strRow;
+        EXPECT_EQ("", std::string(dlg.m_Device.m_strOtherArgs)) << strRow;
+        CVornDevice back;
+        CString strError;
+        EXPECT_TRUE(CVornConfigFile::ParseDeviceStatement(FormatDeviceStatement(dlg.m_Device), back, strError))
+            << strRow << ": " << strError.GetString();
+    }
 }
 
 TEST(DasdDlg, SerialNumbersAreTwelveDigits)

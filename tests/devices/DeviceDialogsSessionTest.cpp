@@ -1,19 +1,24 @@
 // DeviceDialogsSessionTest.cpp: the device definition dialogs opened from
 // the device-list bar with the view and the emulator stand-in at its
 // default version (commands arrive without "vorn "): Add device, a number
-// already taken, Re-Initialize, Rename, and Load Cards' file filter.
+// already taken, Re-Initialize, Rename, Load Cards' file filter, and the
+// card-submission helper it runs for a socket reader.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "config/DevClass.h"
 #include "devices/DevListText.h"
 #include "tests/devices/DevListSessionFixture.h"
 #include "tests/devices/DeviceDlgTestSupport.h"
 #include "platform/ProfileStore.h"
+#include "session/UtilityProgress.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/support/WinTestUtil.h"
 
 using namespace devtest;
 
@@ -167,6 +172,103 @@ TEST_F(DeviceDialogsSession, LoadCardsOffersTheReaderFiles)
     });
     pBar->SendMessage(WM_COMMAND, ID_DEVLIST_LOAD_CARDS);
     EXPECT_EQ("Reader Files (*.jcl;*.job;*.rdr;*.txt)", filter);
+}
+
+namespace {
+
+// The utility stand-in as the card-submission helper in an executables
+// folder whose name holds a blank (with the emulator stand-in); it records
+// its command line and folder.
+struct CardSubmissionSession : DeviceDialogsSession {
+    std::string strExeDir, strHelper, strUtilRecord;
+
+    void Presets() override
+    {
+        strExeDir = dir.Path("exe dir\\");
+        ::CreateDirectoryA(strExeDir.c_str(), nullptr);
+        strHelper = strExeDir + "VORNRDR.exe";
+        ::CopyFileA((vorntest::ProgramDir() + "vornutil.exe").c_str(), strHelper.c_str(), FALSE);
+        ::CopyFileA((vorntest::ProgramDir() + "vornemu.exe").c_str(), (strExeDir + "vornemu.exe").c_str(), FALSE);
+        ProfileWriteInt("ExecutablesFilesDirectories", "NumEntries", 1);
+        ProfileWriteString("ExecutablesFilesDirectories", "1", strExeDir.c_str());
+        strUtilRecord = dir.Path("utilities.txt");
+        ::SetEnvironmentVariableA("VORNUTIL_RECORD", strUtilRecord.c_str());
+    }
+    void TearDown() override
+    {
+        Pump([&] { return !pView->IsUtilityRunning(); }, 10000);
+        ::SetEnvironmentVariableA("VORNUTIL_RECORD", nullptr);
+        DeviceDialogsSession::TearDown();
+    }
+    // Runs start(); the file dialog it opens gets the deck, and the first
+    // other dialog (a failed start's box) is read and closed. Returns that
+    // box's caption and texts, empty when none showed.
+    std::string Run(const std::function<void()>& start)
+    {
+        std::string strBox;
+        HWND hFileDlg = nullptr;
+        {
+            vorntest::DialogDriver driver([&](HWND h) {
+                if (h == hFileDlg)
+                    return true;
+                if (Caption(h) == "Reader File") {
+                    hFileDlg = h;
+                    ChooseFile(h, strDeck);
+                    return true;
+                }
+                strBox = Caption(h) + "|" + vorntest::DialogTexts(h);
+                ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+                return false;
+            });
+            start();
+        }
+        EXPECT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 20000)) << "the run's end";
+        return strBox;
+    }
+    std::string LoadCards()
+    {
+        EXPECT_EQ(1, ClickOn(pBar->FindDeviceItem(0x000C)));
+        return Run([&] { pBar->SendMessage(WM_COMMAND, ID_DEVLIST_LOAD_CARDS); });
+    }
+    // The helper's runs, "command line|folder" each.
+    std::vector<std::string> Recorded() const
+    {
+        std::vector<std::string> out;
+        for (const vorntest::SRecordedRun& run : vorntest::ReadRecordedRuns(strUtilRecord))
+            out.push_back(run.strCommandLine + "|" + run.strFolder);
+        return out;
+    }
+    bool ConsoleEndsWith(const std::string& strEnd) const
+    {
+        for (const std::string& line : ConsoleLines())
+            if (line.size() >= strEnd.size() && line.compare(line.size() - strEnd.size(), strEnd.size(), strEnd) == 0)
+                return true;
+        return false;
+    }
+};
+
+}  // namespace
+
+// Load Cards on a socket reader runs the card-submission helper from the
+// executables folder, in the deck's folder, and reports its end; without
+// the helper the box names the program looked for as a utility's does.
+TEST_F(CardSubmissionSession, LoadCardsRunsTheHelperOfTheExecutablesFolder)
+{
+    StartWith({"000C 3505 127.0.0.1:3505 sockdev"});
+    EXPECT_EQ("", LoadCards());
+    EXPECT_EQ((std::vector<std::string>{"\"" + strExeDir + "VornRdr\" 127.0.0.1:3505 a.txt EXTERNALGUI|" + strDeckDir}),
+              Recorded());
+    EXPECT_TRUE(ConsoleEndsWith("VornRdr 127.0.0.1:3505 a.txt ended; rc=0"));
+
+    ::DeleteFileA(strHelper.c_str());
+    std::string strUtilityBox = Run([&] { pView->RunUtility("volmake x.img", kUtilVolMake, nullptr, "VolMake", 10); });
+    std::string strHelperBox = LoadCards();
+    ASSERT_NE(std::string::npos, strUtilityBox.find("\"" + strExeDir + "volmake\" x.img EXTERNALGUI"))
+        << strUtilityBox;
+    std::string strExpected = strUtilityBox;
+    strExpected.replace(strExpected.find("volmake\" x.img"), 14, "VornRdr\" 127.0.0.1:3505 a.txt");
+    EXPECT_EQ(strExpected, strHelperBox);
+    EXPECT_EQ(1u, Recorded().size());
 }
 
 // Adding a tape drive attaches it with the type in hexadecimal digits and

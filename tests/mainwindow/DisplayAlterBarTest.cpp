@@ -561,6 +561,18 @@ TEST_F(StorageBar, AutoRefreshShowsAChangeAndEscStopsIt)
     EXPECT_EQ("12", Text(Item(IDC_STORAGE_ADDRESS)));
 }
 
+// Its dialog is made, hidden, in one of the main window's steps after the
+// window shows: making it writes none of the settings it has just read
+// (with a settings file each write rewrites the file); going writes them.
+TEST_F(StorageBar, MakingItWritesNoSettingsGoingItDoes)
+{
+    const char* const kKeys[] = {"clrText", "clrBack", "NoHideSelect", "FontSize", "FontName"};
+    for (const char* pszKey : kKeys)
+        EXPECT_EQ("(none)", std::string(ProfileGetString("Settings\\DisplayAlter", pszKey, "(none)"))) << pszKey;
+    DestroyBar();
+    EXPECT_EQ("Courier New", std::string(ProfileGetString("Settings\\DisplayAlter", "FontName", "(none)")));
+}
+
 TEST_F(StorageBar, GoesCleanlyWhileItsRefreshRuns)
 {
     PowerOn();

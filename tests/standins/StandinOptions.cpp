@@ -33,8 +33,10 @@ bool ParseStandinOptions(const std::vector<std::string>& args, SStandinOptions& 
         bool bTakesValue = false;
         for (const char* psz : kWithValue)
             bTakesValue = bTakesValue || a == psz;
-        if (!bTakesValue)
+        if (!bTakesValue) {
+            options.operands.push_back(a);
             continue;
+        }
         if (i + 1 >= args.size()) {
             strError = a + " needs a value";
             return false;

@@ -29,7 +29,9 @@
 //   --do, --rc, --lifetime as above
 //   --record FILE    the command line, a tab and the current folder are
 //                    appended to FILE as one line (else VORNUTIL_RECORD)
-//   any other word (the utility's own options and files) is ignored
+//   any other word is one of the utility's own operands (options.operands);
+//   playing the card-submission helper (VORNRDR) it reads them as that
+//   helper is given them: host:port, the deck, "EXTERNALGUI"
 #pragma once
 
 #include <string>
@@ -48,9 +50,10 @@ struct SStandinOptions {
     bool bDevReports = true;    // device reports once subscribed
     UINT64 nStorageKB = 1024;
     DWORD nLifetimeMs = 120000;
+    std::vector<std::string> operands;  // the other words, in order
 };
 
 // Parses the arguments after the program name; false with the reason in
-// strError for a missing or bad value. Unknown words are skipped.
+// strError for a missing or bad value. Unknown words are the operands.
 bool ParseStandinOptions(const std::vector<std::string>& args, SStandinOptions& options,
                          std::string& strError);

@@ -232,4 +232,25 @@ TEST(UtilityKinds, DefaultScriptsParseAndSpeakTheirKindsKeywords)
     }
 }
 
+// Given host:port and its deck, the card-submission helper reports the
+// bytes sent in its kind's keyword, up to the deck's size.
+TEST(UtilityKinds, TheCardSubmissionHelperCountsItsDecksBytes)
+{
+    SStandinOptions o;
+    std::string error;
+    ASSERT_TRUE(ParseStandinOptions({"127.0.0.1:3505", "--rc", "0", "deck.txt", "EXTERNALGUI"}, o, error));
+    EXPECT_EQ((std::vector<std::string>{"127.0.0.1:3505", "deck.txt", "EXTERNALGUI"}), o.operands);
+    std::vector<SStandinDirective> d;
+    ASSERT_TRUE(ParseStandinScript(CardSubmissionScript(1005), false, d, error)) << error;
+    std::vector<INT64> positions;
+    for (const SStandinDirective& directive : d) {
+        if (directive.eStream != kStreamErr)
+            continue;
+        SProgressLine line = ParseProgressLine(kUtilCardSubmit, directive.strText.c_str());
+        EXPECT_EQ(kProgressPosition, line.eAction) << directive.strText;
+        positions.push_back(line.nValue);
+    }
+    EXPECT_EQ((std::vector<INT64>{100, 201, 301, 402, 502, 603, 703, 804, 904, 1005}), positions);
+}
+
 }  // namespace

@@ -105,3 +105,11 @@ std::string DefaultUtilityScript(int nKind)
     script += "out " + std::string(p ? p->pszName : "UTILITY") + " stand-in ended\n";
     return script;
 }
+
+std::string CardSubmissionScript(unsigned long long nDeckBytes)
+{
+    std::string script = "pace 20\nout VORNRDR stand-in started\n";
+    for (unsigned long long nStep = 1; nStep <= 10; ++nStep)
+        script += "err XBYTES=" + std::to_string(nDeckBytes * nStep / 10) + "\n";
+    return script + "out VORNRDR stand-in ended\n";
+}

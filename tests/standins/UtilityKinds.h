@@ -15,3 +15,7 @@ bool ParseUtilityKind(const std::string& strText, int& nKind);
 // The script a utility of this kind runs when none is given: its totals and
 // positions in the keywords its kind uses, a closing message, return code 0.
 std::string DefaultUtilityScript(int nKind);
+
+// The card-submission helper's run for a deck of nDeckBytes: the bytes
+// sent so far as "XBYTES=" lines, ten steps up to the deck's size.
+std::string CardSubmissionScript(unsigned long long nDeckBytes);

@@ -2,12 +2,14 @@
 // utility programs. Copied to a utility's name ("VOLMAKE.exe") it plays that
 // utility; it appends its command line and its current folder to the record
 // file (one line per run: the command line, a tab, the folder), runs its script
-// (or the kind's default script: progress lines in the kind's keywords) and
-// ends with the chosen return code. Options: StandinOptions.h; script
+// (or the kind's default script: progress lines in the kind's keywords; as
+// the card-submission helper, the bytes of the deck it is given) and ends
+// with the chosen return code. Options: StandinOptions.h; script
 // language: StandinScript.cpp.
 #include <cctype>
 #include <thread>
 
+#include "session/UtilityProgress.h"
 #include "tests/standins/StandinOptions.h"
 #include "tests/standins/StandinRunner.h"
 #include "tests/standins/UtilityKinds.h"
@@ -15,6 +17,7 @@
 namespace {
 
 const UINT kLifetimeExpired = 124;
+const int kDeckNotFound = 2;  // the card-submission helper's deck cannot be opened
 
 std::string Environment(const std::string& strName)
 {
@@ -83,6 +86,17 @@ int main(int argc, char** argv)
     if (script.empty())
         script = Environment("VORNUTIL_SCRIPT");
     std::vector<std::string> lines = options.doLines;
+    if (script.empty() && lines.empty() && nKind == kUtilCardSubmit && options.operands.size() >= 2) {
+        // The helper sends the deck it is given after host:port, named
+        // relative to its current folder.
+        const std::string& strDeck = options.operands[1];
+        WIN32_FILE_ATTRIBUTE_DATA fad = {};
+        if (!::GetFileAttributesExA(strDeck.c_str(), GetFileExInfoStandard, &fad)) {
+            output.Write(kStreamErr, "VORNRDR: cannot open " + strDeck + "\n");
+            return kDeckNotFound;
+        }
+        lines.push_back(CardSubmissionScript(((unsigned long long)fad.nFileSizeHigh << 32) + fad.nFileSizeLow));
+    }
     if (script.empty() && lines.empty())
         lines.insert(lines.begin(), DefaultUtilityScript(nKind));
 

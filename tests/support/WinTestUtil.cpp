@@ -1,6 +1,8 @@
 // WinTestUtil.cpp: helpers for tests that start programs or wait for windows.
 #include "tests/support/WinTestUtil.h"
 
+#include <fstream>
+
 #include "tests/support/HangWatch.h"
 
 namespace vorntest {
@@ -53,6 +55,19 @@ HWND WaitForWindow(const char* className, DWORD timeoutMs, const char* pszFile, 
             return nullptr;
         ::Sleep(50);
     }
+}
+
+std::vector<SRecordedRun> ReadRecordedRuns(const std::string& strRecordFile)
+{
+    std::vector<SRecordedRun> out;
+    std::ifstream in(strRecordFile, std::ios::binary);
+    for (std::string line; std::getline(in, line);) {
+        size_t nTab = line.rfind('\t');
+        std::string strCommand = line.substr(0, nTab);
+        strCommand.erase(strCommand.find_last_not_of(' ') + 1);
+        out.push_back({strCommand, nTab == std::string::npos ? "" : line.substr(nTab + 1)});
+    }
+    return out;
 }
 
 }  // namespace vorntest

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace vorntest {
 
@@ -32,5 +33,14 @@ private:
 // Polls for a top-level window of the class until the time-out; null if none.
 HWND WaitForWindow(const char* className, DWORD timeoutMs, const char* pszFile = __builtin_FILE(),
                    int nLine = __builtin_LINE());
+
+// One run of the utility stand-in as its record file holds it (one line a
+// run): its command line, as the system padded it less trailing blanks,
+// and its current folder.
+struct SRecordedRun {
+    std::string strCommandLine;
+    std::string strFolder;
+};
+std::vector<SRecordedRun> ReadRecordedRuns(const std::string& strRecordFile);
 
 }  // namespace vorntest

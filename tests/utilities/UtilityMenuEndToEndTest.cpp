@@ -39,10 +39,7 @@
 
 namespace {
 
-struct SRecorded {
-    std::string strCommandLine;
-    std::string strFolder;
-};
+using SRecorded = vorntest::SRecordedRun;
 
 struct UtilityMenu : SessionFixture {
     std::string strExeDir, strDiskDir, strTapeDir, strUtilRecord;
@@ -109,18 +106,7 @@ struct UtilityMenu : SessionFixture {
             s += line + "\n";
         return s;
     }
-    std::vector<SRecorded> Recorded() const
-    {
-        std::vector<SRecorded> out;
-        std::ifstream in(strUtilRecord, std::ios::binary);
-        for (std::string line; std::getline(in, line);) {
-            size_t nTab = line.rfind('\t');
-            std::string strCommand = line.substr(0, nTab);
-            strCommand.erase(strCommand.find_last_not_of(' ') + 1);  // the system may pad it
-            out.push_back({strCommand, nTab == std::string::npos ? "" : line.substr(nTab + 1)});
-        }
-        return out;
-    }
+    std::vector<SRecorded> Recorded() const { return vorntest::ReadRecordedRuns(strUtilRecord); }
 
     // Chooses the menu command, lets fill set up its dialog and presses OK;
     // the run that starts is left running.
