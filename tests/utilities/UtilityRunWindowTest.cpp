@@ -2,7 +2,8 @@
 // from the Utilities menu, worked with as the user does, with real keys and
 // clicks: it opens without taking the focus and a click activates it; Enter
 // in it presses its Cancel button, and the window lasts until the run has
-// ended.
+// ended; a run that ends under a box the window opened hands the keyboard
+// back to the main window.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -203,6 +204,45 @@ TEST_F(UtilityRunWindow, EnterCancelsTheRunAndTheWindowLastsUntilItsEnd)
     EXPECT_EQ("kill " + std::to_string(RunProcessId()), kills[0].substr(0, kills[0].find(" (")));
     EXPECT_EQ(1u, LinesWith("3350-1 ended; rc=-1").size()) << Console();
     EXPECT_EQ(hMain, ::GetActiveWindow());
+}
+
+// F1 in the progress window shows a box over it (no help file here). A run
+// that ends meanwhile takes the window and the box with it, and the
+// keyboard goes back to the main window, where the next key arrives.
+TEST_F(UtilityRunWindow, ARunEndingUnderABoxOfItsWindowHandsTheKeyboardToTheMainWindow)
+{
+    StartLongRun();
+    ASSERT_TRUE(ClickProgressWindow());
+    std::string strBox = "no box";
+    HWND hBoxOwner = nullptr;
+    bool bMainEnabled = true;
+    {
+        vorntest::DialogDriver driver([&](HWND h) {
+            HWND hBox = h == hProgress ? vorntest::OtherDialog(hProgress) : h;
+            if (!hBox)
+                return true;
+            strBox = vorntest::DialogTexts(hBox);
+            hBoxOwner = ::GetWindow(hBox, GW_OWNER);
+            bMainEnabled = ::IsWindowEnabled(hMain) != FALSE;
+            // The utility ends by itself, with rc 0.
+            HANDLE hRun = ::OpenProcess(PROCESS_TERMINATE, FALSE, RunProcessId());
+            EXPECT_TRUE(hRun && ::TerminateProcess(hRun, 0)) << "the run's process";
+            if (hRun)
+                ::CloseHandle(hRun);
+            return false;
+        });
+        EXPECT_EQ(hCancel, PressKey(VK_F1));
+        EXPECT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 10000)) << "the end of the run";
+    }
+    EXPECT_NE(std::string::npos, strBox.find("Unable to open the help file.")) << strBox;
+    EXPECT_EQ(hProgress, hBoxOwner);
+    EXPECT_FALSE(bMainEnabled);
+    EXPECT_EQ(1u, LinesWith("3350-1 ended; rc=0").size()) << Console();
+    EXPECT_FALSE(::IsWindow(hProgress));
+    EXPECT_TRUE(Pump([&] { return ::GetActiveWindow() == hMain; }, 5000)) << "the main window active again";
+    EXPECT_EQ(hMain, ::GetForegroundWindow());
+    EXPECT_EQ(pView->m_hWnd, ::GetFocus());
+    EXPECT_EQ(pView->m_hWnd, PressKey(VK_ESCAPE));
 }
 
 }  // namespace
