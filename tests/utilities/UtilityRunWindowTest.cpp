@@ -157,7 +157,8 @@ struct UtilityRunWindow : UtilityMenu {
 // The progress window shows over the main window without taking the focus
 // from the console the user works in: Esc and Enter meant for the console
 // reach it and leave the run alone. A click on the window activates it,
-// with the focus on Cancel.
+// with the focus on Cancel. The next run's window, at the place the last
+// one had, opens as inactive.
 TEST_F(UtilityRunWindow, OpensWithoutTheFocusAndAClickActivatesIt)
 {
     StartLongRun();
@@ -178,7 +179,15 @@ TEST_F(UtilityRunWindow, OpensWithoutTheFocusAndAClickActivatesIt)
     ASSERT_TRUE(ClickProgressWindow());
     EXPECT_EQ(hCancel, ::GetFocus());
     ::SendMessageA(hCancel, BM_CLICK, 0, 0);
-    EXPECT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 10000)) << "the end of the cancelled run";
+    ASSERT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 10000)) << "the end of the cancelled run";
+
+    // The next run's window opens where the last one was, as inactive.
+    StartLongRun();
+    EXPECT_TRUE(::IsWindowVisible(hProgress));
+    EXPECT_EQ(hMain, ::GetActiveWindow());
+    EXPECT_EQ(pView->m_hWnd, ::GetFocus());
+    ::SendMessageA(hCancel, BM_CLICK, 0, 0);
+    EXPECT_TRUE(Pump([&] { return !pView->IsUtilityRunning(); }, 10000)) << "the end of the second run";
 }
 
 // Enter in the progress window does what a press of its focused Cancel
