@@ -119,7 +119,7 @@ void CDynDevListDlgBar::RunCardSubmission(const CString& strTitle, const CString
                                                   strCommand, strFolder, true,
                                                   (DWORD)nSize, (DWORD)((UINT64)nSize >> 32));
     if (CProgressDlg* pProgress = pCtl->GetProgressDlg())
-        pProgress->ShowWindow(SW_SHOW);
+        pProgress->ShowInactive();
     g_pView->AddRunningUtility(pCtl);
 }
 

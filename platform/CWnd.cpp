@@ -2,6 +2,7 @@
 // message dispatcher.
 #include "platform/CWnd.h"
 
+#include "platform/ActivationHandBack.h"
 #include "platform/AfxThreadState.h"
 #include "platform/BCMenu.h"
 #include "platform/CCmdUI.h"
@@ -204,7 +205,7 @@ void AfxDeleteTempObjects()
 CWnd::~CWnd()
 {
     if (m_hWnd && FromHandlePermanent(m_hWnd) == this)
-        ::DestroyWindow(m_hWnd);  // WM_NCDESTROY unbinds
+        DestroyWindowHandingBackActivation(m_hWnd);  // WM_NCDESTROY unbinds
     m_hWnd = nullptr;
 }
 
@@ -256,16 +257,18 @@ BOOL CWnd::Create(LPCSTR pszClassName, LPCSTR pszWindowName, DWORD dwStyle, cons
     return CreateEx(0, pszClassName, pszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, lpParam);
 }
 
+// An owned window that goes hands the activation it held back to its
+// owner's top-level window (ActivationHandBack.h).
 BOOL CWnd::DestroyWindow()
 {
     if (!m_hWnd)
         return FALSE;
     if (FromHandlePermanent(m_hWnd) != this) {  // attached only
-        BOOL ok = ::DestroyWindow(m_hWnd);
+        BOOL ok = DestroyWindowHandingBackActivation(m_hWnd);
         m_hWnd = nullptr;
         return ok;
     }
-    return ::DestroyWindow(m_hWnd);
+    return DestroyWindowHandingBackActivation(m_hWnd);
 }
 
 BOOL CWnd::Attach(HWND hWnd)

@@ -79,6 +79,12 @@ BOOL CProgressDlg::CreateHidden(HWND hParent)
     return Create(IDD, CWnd::FromHandle(hParent));
 }
 
+void CProgressDlg::ShowInactive()
+{
+    // SW_SHOWNA: on top of the windows of its level, not activated.
+    ShowWindow(SW_SHOWNA);
+}
+
 void CProgressDlg::DoDataExchange(CDataExchange* pDX)
 {
     cdxCDynamicHelpDialog::DoDataExchange(pDX);
@@ -108,7 +114,10 @@ BOOL CProgressDlg::OnInitDialog()
     m_Progress.SetPos(0);
     m_Percent.SetWindowText("0.0%");
     PlaceClearOfOtherRuns();
-    return TRUE;
+    // No focus yet: made hidden and shown without activation, the window
+    // leaves the focus where the user works. The click that activates it
+    // has the dialog manager put the focus on Cancel, its first tab stop.
+    return FALSE;
 }
 
 namespace {
@@ -220,6 +229,13 @@ void CProgressDlg::OnCancel()
     OnCancelButton();
     // Only hidden: the owner destroys the window when the run has ended.
     ShowWindow(SW_HIDE);
+}
+
+void CProgressDlg::OnOK()
+{
+    // On Windows Enter presses the focused button; Wine's dialog manager does
+    // not make the focused Cancel button the default one and sends IDOK.
+    OnCancelButton();
 }
 
 void CProgressDlg::OnClose()

@@ -27,6 +27,10 @@ public:
 
     // Creates the window, hidden, owned by hParent; Cancel is posted there.
     BOOL CreateHidden(HWND hParent);
+    // Shows the window over its owner without taking the activation or the
+    // focus from the window the user works in: a key meant for that window
+    // (Esc, Enter) must not cancel the run. A click on it activates it.
+    void ShowInactive();
 
     // A new range; the position goes to its low end (0%).
     void SetRange64(INT64 nLow, INT64 nHigh);
@@ -47,6 +51,10 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     // Esc: as Cancel, then the window hides (the run goes on until it ends).
     void OnCancel() override;
+    // Enter: what a press of the focused button does, Cancel (the window's
+    // only button), and no more: the window never ends before its run, which
+    // still uses it.
+    void OnOK() override;
     void OnCancelButton();
     void OnClose();
     void OnWindowPosChanging(WINDOWPOS* pPos);

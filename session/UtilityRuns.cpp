@@ -21,7 +21,7 @@ CPipedProcessCtl* CUtilityRuns::Run(LPCSTR pszCommand, int nKind, HICON hIcon, L
     CPipedProcessCtl* pCtl = new CPipedProcessCtl(pszTitle, nKind, hIcon, strCommand, ".", true,
                                                   (DWORD)nBits, (DWORD)(nBits >> 32));
     if (nKind != kUtilNone && pCtl->GetProgressDlg())
-        pCtl->GetProgressDlg()->ShowWindow(SW_SHOW);
+        pCtl->GetProgressDlg()->ShowInactive();
     Add(pCtl);
     return pCtl;
 }

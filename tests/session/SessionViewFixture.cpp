@@ -167,9 +167,10 @@ bool SessionFixture::Pump(const std::function<bool()>& done, DWORD dwTimeoutMs, 
     while (!done()) {
         if (::GetTickCount() - dwStart > dwTimeoutMs)
             return false;
-        // As the program's loop does: every waiting message, then the idle
-        // step once the queue is empty, and only after a message was taken.
-        // Waiting here wakes nothing: the time-out only looks at done().
+        // As the program's loop does: every waiting message, through the
+        // windows' PreTranslateMessage (a modeless dialog's keys), then the
+        // idle step once the queue is empty, and only after a message was
+        // taken. Waiting here wakes nothing: the time-out only looks at done().
         bool bTook = false;
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -178,8 +179,7 @@ bool SessionFixture::Pump(const std::function<bool()>& done, DWORD dwTimeoutMs, 
                 bQuitSeen = true;
                 continue;
             }
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            app->DispatchOne(msg);
         }
         if (bTook)
             pView->OnIdleFlowControl();

@@ -10,6 +10,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
@@ -417,16 +418,27 @@ TEST_F(VolMakeDialog, LargeFileCheckByTheVolumesFileSystem)
 
 // The output folder's picker opens at the folder in the field, with the
 // folders above it expanded, not at the view's disk folder or the desktop.
-// (A folder beside the test program: Wine's picker does not walk into the
-// hidden folders that hold the temporary one.)
+// The folder is made for this run under a folder of its own, named by a new
+// GUID, on the system drive's root: Wine's picker does not walk into the
+// hidden folders that hold the temporary one, and it finds its way down
+// only through folders that do not change while it walks (it matches each
+// level with the time the folder last changed). Copies of the test that run
+// at once, each in a Wine prefix of its own where process ids repeat, would
+// change the test program's folder and take one another's names there.
 TEST_F(VolMakeDialog, OutputFolderPickerOpensAtTheFolderInTheField)
 {
-    char szProgram[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, szProgram, MAX_PATH);
-    std::string strParent(szProgram);
-    strParent.erase(strParent.find_last_of('\\') + 1);
-    std::string strFolder = strParent + "picker start " + std::to_string(::GetCurrentProcessId());
-    ASSERT_TRUE(::CreateDirectoryA(strFolder.c_str(), nullptr));
+    GUID guid = {};
+    ASSERT_EQ(S_OK, ::CoCreateGuid(&guid));
+    char szParent[MAX_PATH] = "";
+    std::snprintf(szParent, sizeof szParent, "picker %08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X",
+                  guid.Data1, guid.Data2, guid.Data3, guid.Data4[0], guid.Data4[1], guid.Data4[2], guid.Data4[3],
+                  guid.Data4[4], guid.Data4[5], guid.Data4[6], guid.Data4[7]);
+    char szDrive[MAX_PATH] = "C:";
+    ::GetEnvironmentVariableA("SystemDrive", szDrive, sizeof szDrive);
+    std::string strParent = std::string(szDrive) + "\\" + szParent;
+    std::string strFolder = strParent + "\\start";
+    ASSERT_TRUE(::CreateDirectoryA(strParent.c_str(), nullptr)) << strParent;
+    ASSERT_TRUE(::CreateDirectoryA(strFolder.c_str(), nullptr)) << strFolder;
     std::vector<std::string> shown;  // the selected folder, then each folder above it that is expanded
     CVolMakeDlg dlg;
     dlg.m_strOutputDirectory = (strFolder + "\\").c_str();
@@ -443,11 +455,11 @@ TEST_F(VolMakeDialog, OutputFolderPickerOpensAtTheFolderInTheField)
         return false;
     });
     ::RemoveDirectoryA(strFolder.c_str());
+    ::RemoveDirectoryA(strParent.c_str());
     vorntest::ExpectOpenedAsNestedModal(nested);
     ASSERT_GE(shown.size(), 2u);
-    EXPECT_EQ(strFolder.substr(strFolder.find_last_of('\\') + 1), shown[0]);
-    std::string strParentName = strParent.substr(0, strParent.size() - 1);
-    EXPECT_EQ(strParentName.substr(strParentName.find_last_of('\\') + 1), shown[1]);
+    EXPECT_EQ("start", shown[0]);
+    EXPECT_EQ(szParent, shown[1]);
 }
 
 TEST_F(VolMakeDialog, CancelSavesNothing)

@@ -1,0 +1,66 @@
+// ActivationHandBack.cpp: see ActivationHandBack.h.
+#include "platform/ActivationHandBack.h"
+
+#include "platform/Trace.h"
+#include "platform/WindowHelpers.h"
+
+namespace {
+
+// The window waiting for the activation, and the thread timer that hands
+// it over.
+thread_local HWND t_hWaiting = nullptr;
+thread_local UINT_PTR t_nTimer = 0;
+
+void Activate(HWND hTop)
+{
+    if (!::IsWindow(hTop) || !::IsWindowVisible(hTop) || !::IsWindowEnabled(hTop))
+        return;
+    // The program held the foreground and lost it to no window at all: it
+    // takes it back. Under another program's window it only activates its
+    // own window, as the system would.
+    if (!::GetForegroundWindow())
+        ::SetForegroundWindow(hTop);
+    else
+        ::SetActiveWindow(hTop);
+}
+
+void CALLBACK HandOverTimerProc(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    ::KillTimer(nullptr, nTimer);
+    t_nTimer = 0;
+    HWND hTop = t_hWaiting;
+    t_hWaiting = nullptr;
+    if (!::GetActiveWindow())
+        Activate(hTop);
+}
+
+void HandActivationTo(HWND hTop)
+{
+    if (::GetActiveWindow() == hTop)
+        return;
+    if (::IsWindowEnabled(hTop)) {
+        Activate(hTop);
+        return;
+    }
+    // A timer's message comes only when the queue holds nothing else: the
+    // loop of the modal window that went has returned by then. Setting a
+    // thread timer by the id of one still running replaces it.
+    t_hWaiting = hTop;
+    t_nTimer = ::SetTimer(nullptr, t_nTimer, 0, HandOverTimerProc);
+    if (!t_nTimer)
+        TRACE_FAILED_CALL("SetTimer(nullptr, t_nTimer, 0, HandOverTimerProc)");
+}
+
+}  // namespace
+
+BOOL DestroyWindowHandingBackActivation(HWND hWnd)
+{
+    HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
+    HWND hActive = ::GetActiveWindow();
+    bool bHeld = hOwner && hActive && (hActive == hWnd || WindowIsOwnedBy(hActive, hWnd));
+    HWND hTop = bHeld ? ::GetAncestor(hOwner, GA_ROOT) : nullptr;
+    BOOL bDestroyed = ::DestroyWindow(hWnd);
+    if (hTop)
+        HandActivationTo(hTop);
+    return bDestroyed;
+}
