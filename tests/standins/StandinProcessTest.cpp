@@ -166,6 +166,18 @@ std::string TempPath(const std::string& name)
     return path;
 }
 
+// A configuration of the temporary folder with a console and a disk.
+std::string WriteTempConfig(const std::string& name)
+{
+    std::string path = TempPath(name);
+    HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const char kConfig[] = "NUMCPU 1\n0009 3215\n0120 3390 disk.img\n";
+    DWORD n = 0;
+    ::WriteFile(h, kConfig, sizeof(kConfig) - 1, &n, nullptr);
+    ::CloseHandle(h);
+    return path;
+}
+
 std::string ReadFileText(const std::string& path)
 {
     std::string text;
@@ -300,12 +312,7 @@ TEST_F(StandinProcess, FloodOfHundredThousandLinesArrivesComplete)
 TEST_F(StandinProcess, EmulatorHandshakeRecordAndStorage)
 {
     std::string record = TempPath("emurecord.txt");
-    std::string config = TempPath("emu.cnf");
-    HANDLE h = ::CreateFileA(config.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    const char kConfig[] = "NUMCPU 1\n0009 3215\n0120 3390 disk.img\n";
-    DWORD n = 0;
-    ::WriteFile(h, kConfig, sizeof(kConfig) - 1, &n, nullptr);
-    ::CloseHandle(h);
+    std::string config = WriteTempConfig("emu.cnf");
 
     CPipedChild child;
     ASSERT_TRUE(child.Start("vornemu.exe", "-f \"" + config + "\" --record \"" + record + "\" --rc 5 "
@@ -421,12 +428,7 @@ TEST_F(StandinProcess, EmulatorCopyUnderTheEmulatorsNamePlaysTheEmulator)
     ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
     std::string copy = folder + "\\Vornamic.exe";
     ASSERT_TRUE(::CopyFileA((vorntest::ProgramDir() + "vornemu.exe").c_str(), copy.c_str(), FALSE));
-    std::string config = TempPath("copy.cnf");
-    HANDLE h = ::CreateFileA(config.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    const char kConfig[] = "NUMCPU 1\n0009 3215\n0120 3390 disk.img\n";
-    DWORD n = 0;
-    ::WriteFile(h, kConfig, sizeof(kConfig) - 1, &n, nullptr);
-    ::CloseHandle(h);
+    std::string config = WriteTempConfig("copy.cnf");
     {
         CPipedChild child;
         ASSERT_TRUE(child.StartProgram(copy, "-f \"" + config + "\" EXTERNALGUI"));
