@@ -104,8 +104,8 @@ bool PressOk(HWND hDlg)
 }
 
 // Waits until the log folder holds the text, failing at once when the
-// program shows a question instead (a dialog of the process; with
-// bDialogsAllowed, as while a utility's progress window shows, none is).
+// program shows a question (a dialog) instead, unless bDialogsAllowed: a
+// utility's progress window is a dialog too.
 bool WaitForLog(const std::string& strLogs, const std::string& strText, DWORD dwPid, bool bDialogsAllowed = false)
 {
     std::string strWhat = "the console log to show " + strText;
@@ -188,7 +188,7 @@ TEST(Demo, DISABLED_ShowForPicture)
     ::SendMessageA(::GetDlgItem(hUtility, IDC_UTIL_INPUT_FILE), WM_SETTEXT, 0,
                    (LPARAM)(dir.Folder() + "demo\\tapes\\vorn80.aws").c_str());
     ASSERT_TRUE(PressOk(hUtility));
-    ASSERT_TRUE(WaitForLog(logs, "ended; rc=0", app.Pid(), true));
+    ASSERT_TRUE(WaitForLog(logs, "REELINFO vorn80.aws ended; rc=0", app.Pid(), true));
     for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 60000; ::Sleep(100))
         if (!::IsWindow(hMain) || ::IsWindowEnabled(hMain) == FALSE)
             break;
