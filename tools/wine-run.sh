@@ -11,11 +11,21 @@
 # and a virtual display of its own: programs run side by side can neither see
 # one another's windows nor share a registry or a temporary folder. All of it
 # goes when the program ends.
+#
+# With VORN_WINE_LOG set (a file) the program's standard error goes there:
+# Wine's own messages (ALSA's, a missing drive's) with it.
 set -u
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 . "$here/wine-env.sh"
 
 exe="$1"; shift
+vorn_wine() {
+    if [ -n "${VORN_WINE_LOG:-}" ]; then
+        wine "$@" 2>>"$VORN_WINE_LOG"
+    else
+        wine "$@"
+    fi
+}
 if [ -z "${VORN_WINE_DIR:-}" ]; then
     d="$(cd "$(dirname "$exe")" && pwd)"
     while [ "$d" != / ] && [ ! -f "$d/CMakeCache.txt" ]; do d="$(dirname "$d")"; done
@@ -33,7 +43,7 @@ if [ "${VORN_WINE_PRIVATE:-0}" = 1 ]; then
     vorn_wine_export "$run/prefix"
     vorn_xvfb_start "$run" || exit 1
     vorn_wine_services
-    wine "$exe" "$@"
+    vorn_wine "$exe" "$@"
     exit $?
 fi
 
@@ -47,7 +57,7 @@ if [ -z "${DISPLAY:-}" ] && ! vorn_display_from "$VORN_WINE_DIR"; then
 fi
 vorn_wine_services
 
-wine "$exe" "$@"
+vorn_wine "$exe" "$@"
 rc=$?
 if [ "$started_x" = 1 ]; then
     vorn_xvfb_stop "$own"; rmdir "$own" 2>/dev/null

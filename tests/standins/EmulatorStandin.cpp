@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "tests/standins/EmulatorCopy.h"
 #include "tests/standins/StandinText.h"
 
 namespace {
@@ -28,20 +29,24 @@ HANDLE CreateShared(const std::string& strPath)
 
 }  // namespace
 
-CEmulatorStandin::CEmulatorStandin(CStandinOutput& output, const SStandinOptions& options)
-    : CStandinRunner(output, "vornemu", true), m_options(options)
+CEmulatorStandin::CEmulatorStandin(CStandinOutput& output, const SStandinOptions& options, bool bProgramScript)
+    : CStandinRunner(output, "vornemu", true), m_options(options), m_bProgramScript(bProgramScript)
 {
     SetReturnCode(options.nReturnCode);
 }
 
 int CEmulatorStandin::Main(const std::string& strCommandLine)
 {
-    if (!LoadScript(m_options.strScriptFile, m_options.doLines))
-        return kStandinScriptFailed;
     m_model.SetDeviceReports(m_options.bDevReports);
     std::string config;
+    int nDevices = 0;
     if (!m_options.strConfigFile.empty() && ReadStandinFile(m_options.strConfigFile, config))
-        m_model.LoadConfigDevices(config);
+        nDevices = m_model.LoadConfigDevices(config);
+    std::vector<std::string> lines = m_options.doLines;
+    if (m_bProgramScript)
+        lines.push_back(EmulatorProgramScript(m_options.strConfigFile, nDevices));
+    if (!LoadScript(m_options.strScriptFile, lines))
+        return kStandinScriptFailed;
     if (!AllocateStorage()) {
         m_output.Write(kStreamErr, "vornemu: no main storage\n");
         return kStandinScriptFailed;

@@ -20,7 +20,9 @@
 
 class CEmulatorStandin : public CStandinRunner {
 public:
-    CEmulatorStandin(CStandinOutput& output, const SStandinOptions& options);
+    // bProgramScript: no script was given to a copy that plays the emulator
+    // program; it runs the emulator's own (EmulatorCopy.h).
+    CEmulatorStandin(CStandinOutput& output, const SStandinOptions& options, bool bProgramScript);
 
     // The whole life of the stand-in; returns its exit code. The reader and
     // timer threads are detached: the caller ends the process with
@@ -46,6 +48,7 @@ private:
     template <class F> bool ModelCall(F call);
 
     const SStandinOptions& m_options;
+    const bool m_bProgramScript;
 
     std::mutex m_modelLock;     // guards m_model
     CEmulatorModel m_model;

@@ -16,9 +16,13 @@
 //                    console subscribes to them)
 //   --no-devlist     no device reports at all, not even when subscribed
 //   --storage-kb N   size of main storage in KB (default 1024)
-//   --lifetime MS    end with return code 124 after MS ms (default 120000;
-//                    0 never), so a forgotten stand-in does not linger
+//   --lifetime MS    end with return code 124 after MS ms (0 never; by
+//                    default 120000, so a forgotten stand-in does not
+//                    linger, but none for a copy that plays the emulator
+//                    program under its name: EmulatorCopy.h)
 //   any other word ("EXTERNALGUI") is ignored
+//   A copy under another name (the emulator's) given neither --script, the
+//   variable nor --do speaks as the emulator does (EmulatorCopy.h).
 //
 // vornutil.exe (the utility stand-in):
 //   --kind NAME|N    the utility it plays (else from its own program name)
@@ -26,7 +30,7 @@
 //                    name in capitals without extension, e.g.
 //                    VORNUTIL_SCRIPT_VOLMAKE64; then VORNUTIL_SCRIPT; with
 //                    neither a script nor --do, the kind's default script)
-//   --do, --rc, --lifetime as above
+//   --do, --rc as above; --lifetime as above, by default 120000
 //   --record FILE    the command line, a tab and the current folder are
 //                    appended to FILE as one line (else VORNUTIL_RECORD)
 //   any other word is one of the utility's own operands (options.operands);

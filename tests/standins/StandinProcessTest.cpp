@@ -74,6 +74,11 @@ public:
 
     bool Start(const std::string& exe, const std::string& args)
     {
+        return StartProgram(vorntest::ProgramDir() + exe, args);
+    }
+
+    bool StartProgram(const std::string& path, const std::string& args)
+    {
         SECURITY_ATTRIBUTES sa = { sizeof(sa), nullptr, TRUE };
         HANDLE hInRead, hOutRead, hOutWrite, hErrRead, hErrWrite;
         if (!::CreatePipe(&hInRead, &m_hIn, &sa, 0) || !::CreatePipe(&hOutRead, &hOutWrite, &sa, 0) ||
@@ -89,7 +94,6 @@ public:
         si.hStdInput = hInRead;
         si.hStdOutput = hOutWrite;
         si.hStdError = hErrWrite;
-        std::string path = vorntest::ProgramDir() + exe;
         // DETACHED_PROCESS, not CREATE_NO_WINDOW: under Wine a console child
         // without a window still gets a console host process, which inherits
         // every inheritable handle of this process, the child's pipe ends
@@ -159,6 +163,18 @@ std::string TempPath(const std::string& name)
     ::GetTempPathA(MAX_PATH, dir);
     std::string path = std::string(dir) + "standin_" + std::to_string(::GetCurrentProcessId()) + "_" + name;
     ::DeleteFileA(path.c_str());
+    return path;
+}
+
+// A configuration of the temporary folder with a console and a disk.
+std::string WriteTempConfig(const std::string& name)
+{
+    std::string path = TempPath(name);
+    HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const char kConfig[] = "NUMCPU 1\n0009 3215\n0120 3390 disk.img\n";
+    DWORD n = 0;
+    ::WriteFile(h, kConfig, sizeof(kConfig) - 1, &n, nullptr);
+    ::CloseHandle(h);
     return path;
 }
 
@@ -296,12 +312,7 @@ TEST_F(StandinProcess, FloodOfHundredThousandLinesArrivesComplete)
 TEST_F(StandinProcess, EmulatorHandshakeRecordAndStorage)
 {
     std::string record = TempPath("emurecord.txt");
-    std::string config = TempPath("emu.cnf");
-    HANDLE h = ::CreateFileA(config.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    const char kConfig[] = "NUMCPU 1\n0009 3215\n0120 3390 disk.img\n";
-    DWORD n = 0;
-    ::WriteFile(h, kConfig, sizeof(kConfig) - 1, &n, nullptr);
-    ::CloseHandle(h);
+    std::string config = WriteTempConfig("emu.cnf");
 
     CPipedChild child;
     ASSERT_TRUE(child.Start("vornemu.exe", "-f \"" + config + "\" --record \"" + record + "\" --rc 5 "
@@ -406,6 +417,41 @@ TEST_F(StandinProcess, EmulatorEndsAtTheEndOfItsInputAfterItsScript)
     child.CloseStdin();
     EXPECT_EQ(4, child.Wait());
     EXPECT_EQ("script done\n", child.Out());
+}
+
+// Copied under the emulator's name it speaks as the emulator starting,
+// stopped until an IPL, and echoes its commands; under its own name the same
+// start says nothing.
+TEST_F(StandinProcess, EmulatorCopyUnderTheEmulatorsNamePlaysTheEmulator)
+{
+    std::string folder = TempPath("exe");
+    ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
+    std::string copy = folder + "\\Vornamic.exe";
+    ASSERT_TRUE(::CopyFileA((vorntest::ProgramDir() + "vornemu.exe").c_str(), copy.c_str(), FALSE));
+    std::string config = WriteTempConfig("copy.cnf");
+    {
+        CPipedChild child;
+        ASSERT_TRUE(child.StartProgram(copy, "-f \"" + config + "\" EXTERNALGUI"));
+        ASSERT_TRUE(child.WaitForErr("STATUS="));
+        EXPECT_NE(std::string::npos, child.Err().find("STATUS=CP00 PSW=07060000 00000000 0000000000012345 M.......")) << child.Err();
+        ASSERT_TRUE(child.WriteLine("ipl 0120"));
+        ASSERT_TRUE(child.WaitForErr("SYS=1"));
+        ASSERT_TRUE(child.WriteLine("exit"));
+        EXPECT_EQ(0, child.Wait());
+        EXPECT_EQ("ZQCST001I Vornamic emulator stand-in, version 4.7: it runs no guest system\n"
+                  "ZQCST002I Configuration file \"" + config + "\": 2 devices\n"
+                  "ZQCST003I CP00 stopped: IPL a device to start it\n"
+                  "ipl 0120\nexit\n", child.Out());
+    }
+    CPipedChild own;
+    ASSERT_TRUE(own.Start("vornemu.exe", "-f \"" + config + "\" EXTERNALGUI"));
+    ASSERT_TRUE(own.WriteLine("exit"));
+    EXPECT_EQ(0, own.Wait());
+    EXPECT_EQ("", own.Out());
+    EXPECT_EQ("", own.Err());
+    ::DeleteFileA(copy.c_str());
+    ::RemoveDirectoryA(folder.c_str());
+    ::DeleteFileA(config.c_str());
 }
 
 TEST_F(StandinProcess, EmulatorLifetimeLimit)

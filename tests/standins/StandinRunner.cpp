@@ -1,6 +1,8 @@
 // StandinRunner.cpp: execution of the common script directives.
 #include "tests/standins/StandinRunner.h"
 
+#include <cctype>
+
 #include "tests/standins/StandinText.h"
 
 namespace {
@@ -24,6 +26,17 @@ bool ReadStandinFile(const std::string& strPath, std::string& strContents)
         strContents.append(buffer, nRead);
     ::CloseHandle(h);
     return bOk;
+}
+
+std::string StandinProgramName()
+{
+    char path[MAX_PATH];
+    DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name(path, n);
+    name = name.substr(name.find_last_of("\\/") + 1);
+    for (char& c : name)
+        c = (char)::toupper((unsigned char)c);
+    return name.substr(0, name.rfind('.'));
 }
 
 CStandinRunner::CStandinRunner(CStandinOutput& output, const char* pszProgram, bool bEmulator)

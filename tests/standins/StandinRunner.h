@@ -59,3 +59,7 @@ const int kStandinScriptFailed = 99;
 
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadStandinFile(const std::string& strPath, std::string& strContents);
+
+// The file name of the running program in capitals, without its folder and
+// extension: "VOLMAKE64" for C:\x\volmake64.exe.
+std::string StandinProgramName();

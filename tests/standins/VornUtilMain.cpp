@@ -6,7 +6,6 @@
 // the card-submission helper, the bytes of the deck it is given) and ends
 // with the chosen return code. Options: StandinOptions.h; script
 // language: StandinScript.cpp.
-#include <cctype>
 #include <thread>
 
 #include "session/UtilityProgress.h"
@@ -24,17 +23,6 @@ std::string Environment(const std::string& strName)
     char buffer[MAX_PATH];
     DWORD n = ::GetEnvironmentVariableA(strName.c_str(), buffer, sizeof(buffer));
     return n > 0 && n < sizeof(buffer) ? std::string(buffer) : std::string();
-}
-
-std::string ProgramName()
-{
-    char path[MAX_PATH];
-    DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name(path, n);
-    name = name.substr(name.find_last_of("\\/") + 1);
-    for (char& c : name)
-        c = (char)::toupper((unsigned char)c);
-    return name.substr(0, name.rfind('.'));
 }
 
 // Appends the command line and, after a tab, the current folder to the
@@ -67,7 +55,7 @@ int main(int argc, char** argv)
         output.Write(kStreamErr, "vornutil: " + error + "\n");
         return kStandinScriptFailed;
     }
-    std::string name = ProgramName();
+    std::string name = StandinProgramName();
     int nKind = UtilityKindFromProgram(name);
     if (!options.strKind.empty() && !ParseUtilityKind(options.strKind, nKind)) {
         output.Write(kStreamErr, "vornutil: unknown kind " + options.strKind + "\n");
