@@ -45,20 +45,6 @@ std::string TextOf(HWND h)
     return sz;
 }
 
-RECT RectIn(HWND hParent, HWND hChild)
-{
-    RECT rc;
-    ::GetWindowRect(hChild, &rc);
-    ::MapWindowPoints(nullptr, hParent, (POINT*)&rc, 2);
-    return rc;
-}
-
-std::string Text(const RECT& rc)
-{
-    return "(" + std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
-           std::to_string(rc.bottom) + ")";
-}
-
 // The extent of the text in the font, as a screen device context draws it.
 SIZE ExtentIn(HFONT hFont, const char* pszText)
 {
@@ -87,15 +73,15 @@ std::string LayoutFaults(HWND hDlg, bool bInside)
         HWND h = shown[i];
         const std::string cls = ClassOf(h);
         std::string fault = cls == "Edit" ? vorntest::EditClips(h, TextOf(h).c_str()) : vorntest::ClippedText(h);
-        RECT rc = RectIn(hDlg, h), rcBoth;
+        RECT rc = vorntest::ChildRectIn(hDlg, h), rcBoth;
         if (bInside && (rc.left < 0 || rc.top < 0 || rc.right > rcClient.right || rc.bottom > rcClient.bottom))
-            fault += "control " + std::to_string(::GetDlgCtrlID(h)) + " " + Text(rc) + " outside the client area " +
-                     Text(rcClient);
+            fault += "control " + std::to_string(::GetDlgCtrlID(h)) + " " + vorntest::RectText(rc) +
+                     " outside the client area " + vorntest::RectText(rcClient);
         for (size_t j = i + 1; j < shown.size(); ++j) {
-            RECT rcOther = RectIn(hDlg, shown[j]);
+            RECT rcOther = vorntest::ChildRectIn(hDlg, shown[j]);
             if (::IntersectRect(&rcBoth, &rc, &rcOther))
-                fault += "controls " + std::to_string(::GetDlgCtrlID(h)) + " " + Text(rc) + " and " +
-                         std::to_string(::GetDlgCtrlID(shown[j])) + " " + Text(rcOther) + " overlap; ";
+                fault += "controls " + std::to_string(::GetDlgCtrlID(h)) + " " + vorntest::RectText(rc) + " and " +
+                         std::to_string(::GetDlgCtrlID(shown[j])) + " " + vorntest::RectText(rcOther) + " overlap; ";
         }
         if (!fault.empty())
             faults += fault + "\n";
@@ -151,7 +137,7 @@ struct BarFontsFixture : FrameFixture {
         std::string faults = LayoutFaults(pBar->m_pDlg->m_hWnd, bRoom);
         // The bar gives its dialog the size it asks for.
         if (bRoom && (rcDlg.right < pBar->m_pDlg->m_szMin.cx || rcDlg.bottom < pBar->m_pDlg->m_szMin.cy))
-            faults += "the dialog has " + Text(rcDlg) + ", less than it needs (" +
+            faults += "the dialog has " + vorntest::RectText(rcDlg) + ", less than it needs (" +
                       std::to_string(pBar->m_pDlg->m_szMin.cx) + " by " + std::to_string(pBar->m_pDlg->m_szMin.cy) +
                       ")\n";
         if (bRoom && IsFixedHeight(i) && rcBar.bottom - rcBar.top != pBar->GetDockedSize(TRUE).cy)
@@ -174,9 +160,10 @@ struct BarFontsFixture : FrameFixture {
             const bool bVector = strLine.compare(0, 2, "VR") == 0;
             const int nGroups = bVector ? 2 : field.bDropPrefix ? 2 : 4;
             for (int g = 0; g < nGroups; ++g) {
-                std::string strGroup = bVector ? "D8C0B9A1F2E3D4C5.5C4D3E2F1A9B0C8D" : field.bDropPrefix ? "DB8C0A9E1F2D3C4B"
-                                                                                                       : "DB8C0A9E";
-                strLine += (g ? (bVector ? " VR01=" : " ") : "") + strGroup;
+                const char* pszGroup = bVector             ? "D8C0B9A1F2E3D4C5.5C4D3E2F1A9B0C8D"
+                                       : field.bDropPrefix ? "DB8C0A9E1F2D3C4B"
+                                                           : "DB8C0A9E";
+                strLine += std::string(g ? (bVector ? " VR01=" : " ") : "") + pszGroup;
             }
             g_pView->Router().RouteLine(err, strLine.c_str());
             g_pView->SendMessage(field.nMessage);  // as the reader's posted message
