@@ -7,7 +7,6 @@
 
 #include "framework/ControlTextSize.h"
 #include "mainwindow/BarFontLayout.h"
-
 #include "session/PrivateMessages.h"
 #include "session/VornGUIView.h"
 
