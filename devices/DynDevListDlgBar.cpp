@@ -170,6 +170,21 @@ void CDynDevListDlgBar::ShowAppearance()
     m_Tree.SendMessage(TVM_SETBKCOLOR, 0, (LPARAM)m_clrBack);
     m_Tree.SendMessage(TVM_SETTEXTCOLOR, 0, (LPARAM)m_clrText);
     m_Tree.SendMessage(WM_SETFONT, (WPARAM)(HFONT)*m_pFont, TRUE);
+    // The tree's rows follow its font; the bar keeps room for a few, and
+    // for the horizontal scroll bar that long names at a large font bring,
+    // whether the tree shows it now or not.
+    const int kLeastRows = 3;
+    CRect rcWnd, rcClient;
+    m_Tree.GetWindowRect(&rcWnd);
+    m_Tree.GetClientRect(&rcClient);
+    int cyFrame = rcWnd.Height() - rcClient.Height();
+    if (m_Tree.GetStyle() & WS_HSCROLL)
+        cyFrame -= ::GetSystemMetrics(SM_CYHSCROLL);
+    const int cyRows = kLeastRows * (int)m_Tree.SendMessage(TVM_GETITEMHEIGHT);
+    // The tree fills the dialog and grows with it from the least size.
+    const SIZE szLeast = {GetTemplateSize().cx, cyRows + cyFrame + ::GetSystemMetrics(SM_CYHSCROLL)};
+    AddSzControl(m_Tree.m_hWnd, CDynPos(RECT{0, 0, szLeast.cx, szLeast.cy}, 0, 0, 100, 100), false);
+    SetLayoutSizes(szLeast, szLeast);
 }
 
 void CDynDevListDlgBar::StoreAppearance()

@@ -174,8 +174,8 @@ private:
     void RemoveScheduled();
     void LoadSettings();
     void MakeFontAndBrush();
-    // The font and colours to the tree; the appearance fields to the
-    // settings.
+    // The font and colours to the tree, which keeps the bar at least a few
+    // of its rows high; the appearance fields to the settings.
     void ShowAppearance();
     void StoreAppearance();
 

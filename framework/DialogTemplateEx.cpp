@@ -79,6 +79,7 @@ bool CDialogTemplateEx::Parse(const void* pData, size_t nSize)
 {
     m_items.clear();
     m_nHeaderSize = 0;
+    m_cx = m_cy = 0;
     m_data.assign((const BYTE*)pData, (const BYTE*)pData + nSize);
     CReader r(m_data, 0);
     if (r.Word() != 1 || r.Word() != 0xFFFF) {
@@ -89,7 +90,9 @@ bool CDialogTemplateEx::Parse(const void* pData, size_t nSize)
     r.Dword();                  // extended style
     DWORD dwStyle = r.Dword();
     WORD nItems = r.Word();
-    r.Skip(8);                  // x, y, cx, cy
+    r.Skip(4);                  // x, y
+    short cx = (short)r.Word();
+    short cy = (short)r.Word();
     WORD wOrdinal;
     std::u16string s;
     r.StringOrOrdinal(wOrdinal, s);  // menu
@@ -100,6 +103,8 @@ bool CDialogTemplateEx::Parse(const void* pData, size_t nSize)
         r.String();  // typeface
     }
     m_nHeaderSize = r.Pos();
+    m_cx = cx;
+    m_cy = cy;
     for (WORD i = 0; i < nItems && !r.Bad(); ++i) {
         r.AlignDword();
         SDialogTemplateItem item;
@@ -128,6 +133,7 @@ bool CDialogTemplateEx::Parse(const void* pData, size_t nSize)
         m_items.clear();
         m_data.clear();
         m_nHeaderSize = 0;
+        m_cx = m_cy = 0;
         return false;
     }
     return true;

@@ -37,6 +37,9 @@ public:
     bool Parse(const void* pData, size_t nSize);
 
     const std::vector<SDialogTemplateItem>& Items() const { return m_items; }
+    // The dialog's client size in dialog units (0 by 0 before a successful Parse).
+    short Width() const { return m_cx; }
+    short Height() const { return m_cy; }
     // The item of control nId, or null.
     const SDialogTemplateItem* Find(DWORD nId) const;
     // A copy of the template with only the items bKeep accepts, in their
@@ -46,5 +49,6 @@ public:
 private:
     std::vector<BYTE> m_data;
     size_t m_nHeaderSize = 0;  // up to the first item (unaligned)
+    short m_cx = 0, m_cy = 0;
     std::vector<SDialogTemplateItem> m_items;
 };

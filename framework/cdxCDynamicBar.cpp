@@ -1,6 +1,8 @@
 // cdxCDynamicBar.cpp: the dialog-hosting docking bar.
 #include "framework/cdxCDynamicBar.h"
 
+#include <algorithm>
+
 #include "platform/CFrameWnd.h"
 #include "platform/CWinApp.h"
 
@@ -31,6 +33,44 @@ CSize cdxCDynamicBar::SizeAround(UINT nDockBarID, CSize szDialog)
     m_ptClose = ptClose;
     m_ptHelp = ptHelp;
     return CSize(szDialog.cx + rc.left - rc.right, szDialog.cy + rc.top - rc.bottom);
+}
+
+void cdxCDynamicBar::FitToDialog()
+{
+    if (!m_pDlg || !m_pDlg->HasLayoutSizes())
+        return;
+    const bool bFixedHeight = (m_dwSCBStyle & SCBS_FIXED_HEIGHT) && !s_bClassicDocking;
+    const struct {
+        UINT nDockBarID;
+        CSize& size;
+        CSize& least;
+    } places[] = {{AFX_IDW_DOCKBAR_TOP, m_szHorz, m_szMinHorz},
+                  {AFX_IDW_DOCKBAR_LEFT, m_szVert, m_szMinVert},
+                  {AFX_IDW_DOCKBAR_FLOAT, m_szFloat, m_szMinFloat}};
+    bool bChanged = false;
+    for (const auto& place : places) {
+        const CSize least = SizeAround(place.nDockBarID, m_pDlg->m_szMin);
+        CSize size = place.size, leastNow = place.least;
+        if (bFixedHeight) {
+            // Its length along the row stays free: only the height is the dialog's.
+            size.cy = leastNow.cy = SizeAround(place.nDockBarID, m_pDlg->m_szInitial).cy;
+        } else {
+            leastNow = CSize(std::max(leastNow.cx, least.cx), std::max(leastNow.cy, least.cy));
+            size.cy = std::max(size.cy, leastNow.cy);
+        }
+        size.cx = std::max(size.cx, least.cx);
+        bChanged = bChanged || size != place.size || leastNow != place.least;
+        place.size = size;
+        place.least = leastNow;
+    }
+    if (!bChanged || !m_hWnd || !(GetStyle() & WS_VISIBLE))
+        return;
+    // A bar sized within its frame's layout (its dialog laid out again for
+    // a new width) has the frame lay out again once this one is done.
+    if (CFrameWnd* pFrame = GetDockingFrame()) {
+        pFrame->DelayRecalcLayout();
+        pFrame->RecalcLayout();
+    }
 }
 
 int cdxCDynamicBar::OnCreate(LPCREATESTRUCT pcs)

@@ -2,7 +2,8 @@
 // is made with the bar (or later, when its owner says so) and fills its
 // client area; its template size (plus the bar's borders and caption) is the
 // bar's first size and minimum size in every position; the bar's owner may
-// set other minimums (SizeAround). Commands go
+// set other minimums (SizeAround). A dialog that lays its controls out
+// again for their fonts has the bar follow its sizes (FitToDialog). Commands go
 // to the dialog first, then to the bar, then to the main window; the idle
 // update enables the dialog's controls through the frame's handlers; the
 // dialog's balloon texts are the bar's too.
@@ -34,6 +35,14 @@ public:
     CSize SizeAround(UINT nDockBarID, CSize szDialog);
     // The same around the dialog's template size.
     CSize SizeAroundDialog(UINT nDockBarID) { return SizeAround(nDockBarID, m_pDlg->m_szInitial); }
+    // The dialog's layout changed its sizes (cdxCDynamicBarDlg::SetLayoutSizes):
+    // a bar of fixed height takes the height of the dialog's design size,
+    // docked and floating, as its height and least height; any other bar
+    // keeps at least the dialog's least size. Every size is at least as wide
+    // as the dialog's least width. A visible bar whose sizes changed has its
+    // frame lay the bars out again. Nothing for a dialog that has set no
+    // sizes of its own.
+    void FitToDialog();
 
     // Before Create: the bar is made without its dialog, which MakeDialog
     // makes later; meanwhile the bar takes its sizes from the template.

@@ -35,6 +35,20 @@ public:
     // Dialog units to pixels, as MapDialogRect maps them: by the dialog once
     // it is made, before that by the base units MeasureTemplate found.
     void MapTemplateRect(RECT* pRect) const;
+    // Control nID's rectangle as the template places it, in pixels; false
+    // when the template has no such control.
+    bool GetTemplateRect(UINT nID, RECT& rc);
+    // The client size the template gives, in pixels (0 by 0 when it cannot
+    // be read).
+    SIZE GetTemplateSize();
+    // The dialog laid its controls out for the fonts they show: its
+    // registered controls stand where they belong in a client area of
+    // szDesign, and nothing is cut down to szLeast. Both become the layout's
+    // initial and least sizes, the registered controls move for the current
+    // size, and the host bar sizes itself around them.
+    void SetLayoutSizes(SIZE szDesign, SIZE szLeast);
+    // The dialog has set its layout's sizes (SetLayoutSizes) since it was made.
+    bool HasLayoutSizes() const { return m_bLayoutSizes; }
     // Each control's update handler in pTarget decides its state; a control
     // without one is disabled when bDisableIfNoHndler. The controls are
     // listed once (a bar's controls are those of its template) and listed
@@ -94,4 +108,5 @@ private:
     std::vector<SDialogControl> m_controls;   // for UpdateControlsUI
     CDialogTemplateEx m_template;             // read by CreateWithout
     SIZE m_sizeBaseUnits = {0, 0};            // the template's base units, from MeasureTemplate
+    bool m_bLayoutSizes = false;              // SetLayoutSizes was called
 };

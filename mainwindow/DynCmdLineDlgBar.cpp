@@ -1,7 +1,9 @@
 // DynCmdLineDlgBar.cpp: the command line bar's keys, buttons and colours.
 #include "mainwindow/DynCmdLineDlgBar.h"
 
+#include "framework/ControlTextSize.h"
 #include "framework/HelpKeys.h"
+#include "mainwindow/BarFontLayout.h"
 #include "mainwindow/CmdLineKeys.h"
 #include "platform/CCmdUI.h"
 #include "platform/CDC.h"
@@ -81,8 +83,24 @@ void CDynCmdLineDlgBar::SetLook(COLORREF clrText, COLORREF clrBack, HFONT hFont)
         return;
     SendMessage(WM_SETFONT, (WPARAM)hFont, FALSE);
     m_CmdEdit.SendMessage(WM_SETFONT, (WPARAM)hFont, FALSE);
+    LayoutForFont();
     if (IsWindowVisible())
         RedrawBar();
+}
+
+void CDynCmdLineDlgBar::LayoutForFont()
+{
+    SCmdLineRects tmpl, out;
+    if (!m_CmdEdit.m_hWnd || !GetTemplateRect(IDC_CMDLINE_LABEL, tmpl.rcLabel) ||
+        !GetTemplateRect(IDC_CMDLINE_EDIT, tmpl.rcEdit))
+        return;
+    const int cyEdit = EditSizeForText(m_CmdEdit.m_hWnd, "").cy;
+    SBarLayoutSizes sizes = LayoutCommandLine(tmpl, GetTemplateSize(), cyEdit, out);
+    ::MoveWindow(::GetDlgItem(m_hWnd, IDC_CMDLINE_LABEL), out.rcLabel.left, out.rcLabel.top,
+                 out.rcLabel.right - out.rcLabel.left, out.rcLabel.bottom - out.rcLabel.top, TRUE);
+    // The edit stretches with the bar's width from its place at the design size.
+    AddSzControl(m_CmdEdit.m_hWnd, CDynPos(out.rcEdit, 0, 0, 100, 0), false);
+    SetLayoutSizes(sizes.szDesign, sizes.szLeast);
 }
 
 BOOL CDynCmdLineDlgBar::PreTranslateMessage(MSG* pMsg)

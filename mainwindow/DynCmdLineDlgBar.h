@@ -25,9 +25,13 @@ public:
 
     // The console's look: the edit's and message boxes' colours (its plain
     // text and background, with a new brush of the background colour) and
-    // the font of the bar and its edit (not owned). A bar on the screen is
-    // redrawn once; one off the screen is painted when it shows.
+    // the font of the bar and its edit (not owned); the edit's row grows or
+    // shrinks to the font (LayoutForFont). A bar on the screen is redrawn
+    // once; one off the screen is painted when it shows.
     void SetLook(COLORREF clrText, COLORREF clrBack, HFONT hFont);
+    // The command edit as high as a line of its font needs (at least as in
+    // the template), its label centred beside it, and the bar sized around.
+    void LayoutForFont();
     CCmdEdit& CommandEdit() { return m_CmdEdit; }
     HWND SendButton() const { return ::GetDlgItem(m_hWnd, IDC_CMDLINE_SEND); }
     HWND TargetDirText() const { return ::GetDlgItem(m_hWnd, IDC_CMDLINE_TARGET_DIR); }

@@ -11,8 +11,10 @@
 #include "config/GdiHelpers.h"
 #include "config/Limits.h"
 #include "framework/CSizingControlBar.h"
+#include "framework/ControlTextSize.h"
 #include "framework/HelpKeys.h"
 #include "framework/MyFindRepDlg.h"
+#include "mainwindow/BarFontLayout.h"
 #include "platform/BCMenu.h"
 #include "platform/CDC.h"
 #include "platform/CWinApp.h"
@@ -245,9 +247,37 @@ void CDynDisplayAlterDlgBar::ShowAppearance()
         parms.dwMask = HEPM_COLORS | HEPM_READONLYCOLORS | HEPM_FONT | HEPM_FLAGS;
         m_HexEdit.SetParms(parms);
     }
+    LayoutForFont();
     if (m_hWnd)
         ::RedrawWindow(m_hWnd, nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void CDynDisplayAlterDlgBar::LayoutForFont()
+{
+    SStorageRects tmpl, out;
+    if (!m_AddrEdit.m_hWnd || !m_HexEdit.m_hWnd || !GetTemplateRect(IDC_STORAGE_ADDRESS, tmpl.rcAddress) ||
+        !GetTemplateRect(IDC_STORAGE_AUTOREFRESH, tmpl.rcButton) ||
+        !GetTemplateRect(IDC_STORAGE_INTERVAL, tmpl.rcTrackbar) || !GetTemplateRect(IDC_STORAGE_HEXEDIT, tmpl.rcHex))
+        return;
+    const SIZE szAddress =
+        EditSizeForText(m_AddrEdit.m_hWnd, WidestOfShape(m_AddrEdit.m_hWnd, "0000000000000000", "0123456789ABCDEF"));
+    // The hex view: two rows of eight bytes in its cells, with its frame and scroll bar.
+    HexEditLayout row = m_HexEdit.GetLayout();
+    row.nBytesPerRow = 8;
+    const CSize cell = m_HexEdit.GetCellSize();
+    CRect rcWnd, rcClient;
+    m_HexEdit.GetWindowRect(&rcWnd);
+    m_HexEdit.GetClientRect(&rcClient);
+    const SIZE szLeastHex = {(int)row.TotalColumns() * cell.cx + rcWnd.Width() - rcClient.Width(),
+                             2 * cell.cy + rcWnd.Height() - rcClient.Height()};
+    SBarLayoutSizes sizes = LayoutStorageBar(tmpl, GetTemplateSize(), szAddress, szLeastHex, out);
+    m_AddrEdit.MoveWindow(&out.rcAddress);
+    m_AutoRefreshBtn.MoveWindow(&out.rcButton);
+    // The trackbar and the hex view stretch with the bar from their places at the design size.
+    AddSzControl(m_Trackbar.m_hWnd, CDynPos(out.rcTrackbar, 0, 0, 100, 0), false);
+    AddSzControl(m_HexEdit.m_hWnd, CDynPos(out.rcHex, 0, 0, 100, 100), false);
+    SetLayoutSizes(sizes.szDesign, sizes.szLeast);
 }
 
 // ---- the emulator and its storage ----

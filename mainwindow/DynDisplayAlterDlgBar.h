@@ -49,9 +49,13 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // Rebuilds the font and brush from the appearance fields, hands them to
-    // the address field and the hex view, stores "Settings\DisplayAlter"
-    // and redraws the bar.
+    // the address field and the hex view, lays the bar out for the font
+    // (LayoutForFont), stores "Settings\DisplayAlter" and redraws the bar.
     void ApplyAppearance();
+    // The address field large enough for a 64-bit address in its font, the
+    // row beside it centred on it, the hex view below at least large enough
+    // for two rows of eight bytes, and the bar at least large enough for them.
+    void LayoutForFont();
     // IBarLook: the preferences' Display/Alter page.
     SBarLook GetLook() const override { return GetBarLook(*this); }
     void SetLook(const SBarLook& look) override { SetBarLook(*this, look); }

@@ -4,7 +4,8 @@
 // 32-bit floating point registers, the 64-bit general, control and floating
 // point registers (one class, three bars) and the vector registers. They
 // are passive: the view writes register group k into the k-th control by
-// ascending id. A bar handles only its menu (Close, Font...), Escape and help.
+// ascending id. A bar handles only its menu (Close, Font...), Escape and help,
+// and lays its controls out again when the view gave them a new font.
 #pragma once
 
 #include "framework/HelpKeys.h"
@@ -22,13 +23,23 @@ public:
 
     // Register control i (by ascending id), null before the window exists.
     HWND GetRegisterControl(int i) const { return m_hWnd ? ::GetDlgItem(m_hWnd, m_nFirstControl + (UINT)i) : nullptr; }
+    // Places the controls in the template's rows and in as many of its
+    // columns as the bar's width holds, each as large as the widest value a
+    // control shows in its font (every digit as wide as the font's widest)
+    // and at least as large as in the template, and has the bar sized
+    // around them. A new width lays them out again.
+    void LayoutRegisterControls();
 
 protected:
     void OnFont();
+    LRESULT OnLayoutRegisterFields(WPARAM wp, LPARAM lp);
+    void OnBarSized(UINT nType, int cx, int cy);
     // The read-only, upper-case controls of ids nFirst .. nFirst+nCount-1.
     void SubclassRegisterControls(CHexSimpleEdit* pEdits, int nCount, UINT nFirst);
 
     UINT m_nFirstControl = 0;
+    int m_nControls = 0;
+    int m_cxLaidOut = -1;  // the client width the controls were laid out for
 };
 
 template <class TRegs>

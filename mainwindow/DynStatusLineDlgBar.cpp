@@ -2,6 +2,9 @@
 // spin, copy and menu.
 #include "mainwindow/DynStatusLineDlgBar.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "config/Limits.h"
 #include "framework/HelpKeys.h"
 #include "mainwindow/MainFrame.h"
@@ -22,6 +25,7 @@ BEGIN_MESSAGE_MAP(CDynStatusLineDlgBar, CMainWindowBarDlg)
     ON_COMMAND(ID_STATUSLINE_COPY, OnCopy)
     ON_COMMAND(ID_STATUSLINE_SHOW_ON_BAR, OnShowOnStatusBar)
     ON_MESSAGE(WM_LAYOUT_STATUS_FIELDS, OnLayoutStatusFields)
+    ON_WM_SIZE_AFTER_BASE(OnBarSized)
 END_MESSAGE_MAP()
 
 CDynStatusLineDlgBar::CDynStatusLineDlgBar(CWnd* pParent)
@@ -74,6 +78,10 @@ CSize CDynStatusLineDlgBar::MeasureControlText(CWnd* pCtl)
     return CSize(size.cx, size.cy);
 }
 
+// The spin and the shown fields stand centred in a row as high as the
+// tallest of them, below the spin's template place; fields that the bar's
+// width does not hold go on in rows below. The dialog asks for the rows
+// with the template's margins.
 void CDynStatusLineDlgBar::LayoutStatusFields()
 {
     if (!m_hWnd || !g_pView)
@@ -87,31 +95,46 @@ void CDynStatusLineDlgBar::LayoutStatusFields()
         in[i].cxText = size.cx;
         in[i].cyText = size.cy;
     }
-    CRect rcSpin;
-    ::GetWindowRect(m_hSpin, &rcSpin);
+    CRect rcSpin, rcClient;
+    GetTemplateRect(IDC_STATUSLINE_CPU_SPIN, rcSpin);
+    GetClientRect(&rcClient);
+    m_cxLaidOut = rcClient.Width();
+    // The margins are the spin's: left of it and above it on every side.
+    const int cxMargin = rcSpin.left, cyGap = rcSpin.top;
+    const int cyRow = StatusFieldRowHeight(settings.m_bPartVisible, in, rcSpin.Height());
     SStatusFieldOut out[kStatusFieldCount];
-    bool bComplete = LayoutStatusFieldRow(settings.m_nPartOrder, settings.m_bPartVisible, in, rcSpin.right, out);
+    bool bComplete = LayoutStatusFieldRow(settings.m_nPartOrder, settings.m_bPartVisible, in, rcSpin.right, out,
+                                          m_cxLaidOut > 0 ? m_cxLaidOut - cxMargin : INT_MAX);
+    int nRight = rcSpin.right, nRows = 1;
     for (int i = 0; i < kStatusFieldCount; ++i) {
         CStatic* pCtl = m_pFields[i];
         if (out[i].ePlace == kFieldHidden) {
             pCtl->ShowWindow(SW_HIDE);
         } else if (out[i].ePlace == kFieldPlaced) {
-            CRect rc;
-            pCtl->GetWindowRect(&rc);
-            rc.left = out[i].nLeft;
-            rc.right = out[i].nRight;
-            ScreenToClient(&rc);
-            pCtl->MoveWindow(&rc, TRUE);
+            const int nTop = rcSpin.top + out[i].nRow * (cyRow + cyGap) + (cyRow - in[i].cyText) / 2;
+            pCtl->MoveWindow(CRect(out[i].nLeft, nTop, out[i].nRight, nTop + in[i].cyText), TRUE);
             pCtl->ShowWindow(SW_SHOW);
+            nRight = std::max(nRight, out[i].nRight);
+            nRows = std::max(nRows, out[i].nRow + 1);
         }
     }
     if (!bComplete)
         return;
-    RedrawBar();
+    ::MoveWindow(m_hSpin, rcSpin.left, rcSpin.top + (cyRow - rcSpin.Height()) / 2, rcSpin.Width(),
+                 rcSpin.Height(), TRUE);
     // The layout takes the controls where they stand now (a control already
-    // registered is replaced).
+    // registered is replaced), then the bar the rows' size: below them the
+    // template's margin, at least as wide as the spin and its widest field.
     for (HWND hCtl : {m_hSpin, GetField(0), GetField(1), GetField(2), GetField(3), GetField(4)})
         AddSzControl(hCtl, 0, 0, 0, 0, SIZE{0, 0}, false);
+    int cxWidest = 0;
+    for (int i = 0; i < kStatusFieldCount; ++i)
+        if (out[i].ePlace == kFieldPlaced)
+            cxWidest = std::max(cxWidest, in[i].cxText);
+    const int cyRows = rcSpin.top + nRows * cyRow + (nRows - 1) * cyGap + GetTemplateSize().cy - rcSpin.bottom;
+    SetLayoutSizes(SIZE{nRight + cxMargin, cyRows},
+                   SIZE{rcSpin.right + (cxWidest ? kStatusFieldGap + cxWidest : 0) + cxMargin, cyRows});
+    RedrawBar();
     if (settings.m_bStatusOnBar && g_pMainFrame && g_pMainFrame->m_wndStatusBar.m_hWnd) {
         CStatusBarACT& bar = g_pMainFrame->m_wndStatusBar;
         for (int nPos = kStatusFieldCount - 1; nPos >= 0; --nPos) {
@@ -143,6 +166,14 @@ LRESULT CDynStatusLineDlgBar::OnLayoutStatusFields(WPARAM wp, LPARAM)
     if (wp == 0 || FieldWidthChanged((int)wp - 1))
         LayoutStatusFields();
     return 0;
+}
+
+// A new width may hold more or fewer fields in a row; a height of its own
+// making changes nothing.
+void CDynStatusLineDlgBar::OnBarSized(UINT, int cx, int)
+{
+    if (cx != m_cxLaidOut)
+        LayoutStatusFields();
 }
 
 int CDynStatusLineDlgBar::GetCurrentCpu() const

@@ -1,8 +1,10 @@
 // DynStatusLineDlgBar.h: CDynStatusLineDlgBar, the dockable system status
 // bar: the selected processor's PSW, state letters, instruction count, MIPS
-// and SIOS rates, each field as wide as its text, in the order and with the
-// visibility of the view's status-line preferences, after the spin that
-// selects the processor (the command "cpu %x"). The view writes the texts.
+// and SIOS rates, each field as wide and high as its text in the chosen
+// font, in the order and with the visibility of the view's status-line
+// preferences, after the spin that selects the processor (the command
+// "cpu %x"), going on in rows below where the bar is too narrow for them.
+// The view writes the texts.
 #pragma once
 
 #include "mainwindow/MainWindowBarDlg.h"
@@ -21,8 +23,9 @@ public:
     // The balloon texts of the window and its controls.
     void RegisterStandardHelpStrings() override;
 
-    // Places the shown fields after the spin, hides the others, and fits the
-    // main window's status panes while they mirror the fields.
+    // Places the shown fields after the spin, hides the others, has the bar
+    // sized around them, and fits the main window's status panes while they
+    // mirror the fields.
     void LayoutStatusFields();
     // The extent of the control's text in its own font (0 by 0 without one).
     virtual CSize MeasureControlText(CWnd* pCtl);
@@ -41,10 +44,12 @@ protected:
     void OnCopy();
     void OnShowOnStatusBar();
     LRESULT OnLayoutStatusFields(WPARAM wp, LPARAM lp);
+    void OnBarSized(UINT nType, int cx, int cy);
 
 private:
     CSpinButtonCtrl m_CpuSpin;
     CStatic m_Fields[kStatusFieldCount];
     HWND m_hSpin = nullptr;  // not owned
+    int m_cxLaidOut = -1;    // the client width the fields were laid out for
     CStatic* m_pFields[kStatusFieldCount];
 };

@@ -316,6 +316,10 @@ LRESULT CMainFrame::OnRestoreBarState(WPARAM wp, LPARAM)
     SetAnySideMinimums();
     if (theApp.m_bNoSavedBarState && wp == 0)
         SetFirstStartSizes();
+    // The dialogs laid out for their fonts keep the sizes they need,
+    // whatever was stored or set above.
+    for (int i = 0; i < kMainBarCount; i++)
+        GetMainBar(i)->FitToDialog();
     // The view has read its settings by now: the status parts it shows.
     if (wp == 1 && g_pView)
         RebuildStatusBar(g_pView->Settings().m_bStatusOnBar);

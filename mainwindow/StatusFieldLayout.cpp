@@ -12,11 +12,13 @@ bool IsField(unsigned char n)
 
 bool LayoutStatusFieldRow(const unsigned char order[kStatusFieldCount], const bool visible[kStatusFieldCount],
                           const SStatusFieldIn fields[kStatusFieldCount], int nSpinRight,
-                          SStatusFieldOut out[kStatusFieldCount])
+                          SStatusFieldOut out[kStatusFieldCount], int nMaxRight)
 {
     for (int i = 0; i < kStatusFieldCount; ++i)
         out[i] = SStatusFieldOut();
     int nRight = nSpinRight;
+    int nRow = 0;
+    bool bRowEmpty = true;
     for (int nPos = 0; nPos < kStatusFieldCount; ++nPos) {
         unsigned char nField = order[nPos];
         if (!IsField(nField))
@@ -28,12 +30,28 @@ bool LayoutStatusFieldRow(const unsigned char order[kStatusFieldCount], const bo
         const SStatusFieldIn& in = fields[nField];
         if (!in.bHasWindow || in.cxText <= 0 || in.cyText <= 0)
             return false;
+        if (!bRowEmpty && nRight + kStatusFieldGap + in.cxText > nMaxRight) {
+            ++nRow;
+            nRight = nSpinRight;
+        }
         out[nField].ePlace = kFieldPlaced;
         out[nField].nLeft = nRight + kStatusFieldGap;
         out[nField].nRight = out[nField].nLeft + in.cxText;
+        out[nField].nRow = nRow;
         nRight = out[nField].nRight;
+        bRowEmpty = false;
     }
     return true;
+}
+
+int StatusFieldRowHeight(const bool visible[kStatusFieldCount], const SStatusFieldIn fields[kStatusFieldCount],
+                         int cySpin)
+{
+    int cyRow = cySpin;
+    for (int i = 0; i < kStatusFieldCount; ++i)
+        if (visible[i] && fields[i].cyText > cyRow)
+            cyRow = fields[i].cyText;
+    return cyRow;
 }
 
 CString StatusFieldsCopyText(const unsigned char order[kStatusFieldCount], const bool visible[kStatusFieldCount],

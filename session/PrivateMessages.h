@@ -93,6 +93,9 @@ const UINT WM_REBUILD_STATUS_BAR = WM_APP + 0xE6;
 // with wParam a field number + 1 whose text changed, when that field is no
 // longer as wide as its text.
 const UINT WM_LAYOUT_STATUS_FIELDS = WM_APP + 0xE7;
+// View to a register bar: its fields have a new font (or were filled): lay
+// them out for it and size the bar.
+const UINT WM_LAYOUT_REGISTER_FIELDS = WM_APP + 0xDA;
 // View to main frame: the console's colours or font changed; the command
 // line takes its plain colours and font.
 const UINT WM_CONSOLE_LOOK_CHANGED = WM_APP + 0xE8;

@@ -736,7 +736,8 @@ private:
     void StoreReceivers(const SSessionReceivers& receivers);
 public:
     // The status-line and register-bar font from the stored name and size,
-    // always regular; given to every status and register field.
+    // always regular; given to every status and register field, whose bars
+    // then lay them out for it.
     void ApplyBarFont();
     HFONT GetPlainFont() const { return (HFONT)m_fonts[kMsgPlain].m_hObject; }
     HFONT GetBarFont() const { return (HFONT)m_statusFont.m_hObject; }
@@ -746,6 +747,9 @@ public:
 protected:
     // A regular (never bold or italic) point font of the name and size.
     static bool MakeBarFont(CFont& font, const CString& strName, int nPoints);
+    // The register bars that hold fields (only hBar's, unless it is null)
+    // lay them out for the font they show.
+    void LayOutRegisterBars(HWND hBar);
     LRESULT OnChooseBarFont(WPARAM wp, LPARAM lp);
     void OnUpdateCmdLineSend(CCmdUI* pCmdUI);
 

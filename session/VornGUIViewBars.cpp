@@ -50,6 +50,7 @@ void CVornGUIView::RefillBarControls(const SSessionReceivers& receivers, HWND hB
         fill(m_receivers.hRegisterFields[i], m_strShownRegister[i]);
     if (m_receivers.hCpuSpin && ::IsChild(hBar, m_receivers.hCpuSpin))
         ::SendMessageA(m_receivers.hCpuSpin, UDM_SETPOS, 0, MAKELPARAM(m_router.GetCurrentCpu() & 0xFFFF, 0));
+    LayOutRegisterBars(hBar);
     if (hBar == m_receivers.hStatusLineBar)
         ::SendMessageA(hBar, WM_LAYOUT_STATUS_FIELDS, 0, 0);
     // The storage bar powers on as it would have when the emulator reported
@@ -73,10 +74,23 @@ void CVornGUIView::ApplyBarFont()
     for (HWND hCtl : m_receivers.hRegisterFields)
         give(hCtl);
     m_statusFont.Attach(font.Detach());
+    LayOutRegisterBars(nullptr);
     if (CFrameWnd* pFrame = GetParentFrame())
         pFrame->SendMessage(WM_REBUILD_STATUS_BAR, m_settings.m_bStatusOnBar ? 1 : 0);
     if (m_receivers.hStatusLineBar && ::IsWindow(m_receivers.hStatusLineBar))
         ::SendMessageA(m_receivers.hStatusLineBar, WM_LAYOUT_STATUS_FIELDS, 0, 0);
+}
+
+void CVornGUIView::LayOutRegisterBars(HWND hBar)
+{
+    HWND hLast = nullptr;  // a bar's fields follow one another
+    for (HWND hCtl : m_receivers.hRegisterFields) {
+        HWND hParent = hCtl && ::IsWindow(hCtl) ? ::GetParent(hCtl) : nullptr;
+        if (!hParent || hParent == hLast || (hBar && hParent != hBar))
+            continue;
+        hLast = hParent;
+        ::SendMessageA(hParent, WM_LAYOUT_REGISTER_FIELDS, 0, 0);
+    }
 }
 
 // A register bar's Font...: the chosen face and size, without effects.

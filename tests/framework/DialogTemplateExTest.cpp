@@ -138,6 +138,8 @@ TEST(DialogTemplateEx, ReadsEachItemWithAndWithoutTheFont)
         CDialogTemplateEx tmpl;
         ASSERT_TRUE(tmpl.Parse(bytes.data(), bytes.size())) << dwStyle;
         ExpectItemsMatch(kItems, tmpl.Items(), {8, 20, 32, 44});
+        EXPECT_EQ(112, tmpl.Width());
+        EXPECT_EQ(120, tmpl.Height());
         ASSERT_NE(nullptr, tmpl.Find(2600));
         EXPECT_TRUE(tmpl.Find(2600)->strTitle == u"0%");
         EXPECT_EQ(nullptr, tmpl.Find(2401));
@@ -195,6 +197,7 @@ TEST(DialogTemplateEx, RefusesWhatIsNotAWholeExtendedTemplate)
     for (size_t n = 0; n < bytes.size(); ++n) {
         EXPECT_FALSE(tmpl.Parse(bytes.data(), n)) << n;
         EXPECT_TRUE(tmpl.Items().empty()) << n;
+        EXPECT_EQ(0, tmpl.Width() + tmpl.Height()) << n;
         EXPECT_TRUE(tmpl.Filtered([](const SDialogTemplateItem&) { return true; }).empty()) << n;
     }
     // A plain template (DLGTEMPLATE) or another signature.

@@ -388,6 +388,52 @@ TEST_F(SizingBarTest, DynamicBarTakesItsDialogsSizeAsItsMinimum)
     pFrame->DestroyWindow();
 }
 
+// A dialog laid out again for a font sets its sizes: a bar of fixed height
+// takes the dialog's height exactly (larger or smaller), docked and
+// floating, and the frame lays it out at once; another bar keeps at least
+// the dialog's least size. A dialog that set none leaves the bar alone.
+TEST_F(SizingBarTest, DynamicBarFollowsItsDialogsLayoutSizes)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    pFrame->CreateEx(0, nullptr, "Dyn", WS_OVERLAPPEDWINDOW, 0, 0, 700, 500, nullptr, nullptr);
+    pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    {
+        cdxCDynamicBarT<CBarDlg> fixed, sizable;
+        ASSERT_TRUE(fixed.Create("Fixed", pFrame, kBarA, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+        ASSERT_TRUE(sizable.Create("Sizable", pFrame, kBarB, WS_CHILD | WS_VISIBLE | CBRS_LEFT));
+        fixed.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+        fixed.ModifyBarSizingStyle(0, SCBS_FIXED_HEIGHT);
+        sizable.EnableDocking(CBRS_ALIGN_ANY);
+        pFrame->DockControlBar(&fixed, AFX_IDW_DOCKBAR_TOP);
+        pFrame->DockControlBar(&sizable, AFX_IDW_DOCKBAR_LEFT);
+        pFrame->ShowWindow(SW_SHOWNA);
+        const CSize horz = fixed.GetDockedSize(TRUE), vert = sizable.GetMinDockedSize(FALSE);
+        fixed.FitToDialog();
+        sizable.FitToDialog();
+        EXPECT_EQ(horz, fixed.GetDockedSize(TRUE));
+        EXPECT_EQ(vert, sizable.GetMinDockedSize(FALSE));
+
+        for (int cy : {90, 40}) {
+            fixed.m_dlg.SetLayoutSizes(SIZE{300, cy}, SIZE{300, cy});
+            EXPECT_EQ(cy + 10, fixed.GetDockedSize(TRUE).cy) << cy;
+            EXPECT_EQ(cy + 10, fixed.GetMinDockedSize(TRUE).cy) << cy;
+            EXPECT_EQ(cy + 5 + 3 + 12, fixed.GetFloatingSize().cy) << cy;
+            RECT rc;
+            fixed.GetWindowRect(&rc);
+            EXPECT_EQ(cy + 10, rc.bottom - rc.top) << cy;
+        }
+        const CSize least = sizable.SizeAround(AFX_IDW_DOCKBAR_LEFT, CSize(260, 380));
+        sizable.m_dlg.SetLayoutSizes(SIZE{260, 380}, SIZE{260, 380});
+        EXPECT_EQ(least, sizable.GetMinDockedSize(FALSE));
+        EXPECT_GE(sizable.GetDockedSize(FALSE).cx, least.cx);
+        EXPECT_GE(sizable.GetDockedSize(FALSE).cy, least.cy);
+        RECT rc;
+        sizable.GetWindowRect(&rc);
+        EXPECT_GE(rc.right - rc.left, least.cx);
+    }
+    pFrame->DestroyWindow();
+}
+
 TEST_F(SizingBarTest, TooltipsAndFlyByPrompts)
 {
     SizingFrame f;

@@ -30,20 +30,6 @@ std::string TextOf(HWND h)
     return sz;
 }
 
-RECT RectIn(HWND hParent, HWND hChild)
-{
-    RECT rc = {};
-    ::GetWindowRect(hChild, &rc);
-    ::MapWindowPoints(nullptr, hParent, (POINT*)&rc, 2);
-    return rc;
-}
-
-std::string Text(const RECT& rc)
-{
-    return "(" + std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
-           std::to_string(rc.bottom) + ")";
-}
-
 struct CpuRowsFixture : FrameFixture {
     CDynCPUPercentDlgBar& Bar()
     {
@@ -157,7 +143,9 @@ TEST_F(CpuRowsFixture, RowsMadeLaterSitWhereTheTemplatePutsThem)
         for (UINT nBase : {IDC_CPUPCT_ENGINE0, IDC_CPUPCT_METER0, IDC_CPUPCT_PERCENT0}) {
             HWND hMade = Row(nBase, n), hWhole = ::GetDlgItem(whole.m_hWnd, (int)nBase + n);
             ASSERT_NE(nullptr, hMade) << nBase + n;
-            EXPECT_EQ(Text(RectIn(whole.m_hWnd, hWhole)), Text(RectIn(bar.m_hWnd, hMade))) << nBase + n;
+            EXPECT_EQ(vorntest::RectText(vorntest::ChildRectIn(whole.m_hWnd, hWhole)),
+                      vorntest::RectText(vorntest::ChildRectIn(bar.m_hWnd, hMade)))
+                << nBase + n;
             EXPECT_EQ(::GetWindowLongA(hWhole, GWL_STYLE) | WS_VISIBLE, ::GetWindowLongA(hMade, GWL_STYLE)) << nBase + n;
             EXPECT_EQ(::GetWindowLongA(hWhole, GWL_EXSTYLE), ::GetWindowLongA(hMade, GWL_EXSTYLE)) << nBase + n;
             EXPECT_EQ(hFont, (HWND)::SendMessageA(hMade, WM_GETFONT, 0, 0)) << nBase + n;
@@ -172,8 +160,8 @@ TEST_F(CpuRowsFixture, RowsMadeLaterSitWhereTheTemplatePutsThem)
     for (CWnd* pDlg : {(CWnd*)&bar, (CWnd*)&whole})
         pDlg->SetWindowPos(nullptr, 0, 0, rcClient.right + 60, rcClient.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (UINT nBase : {IDC_CPUPCT_METER0, IDC_CPUPCT_PERCENT0})
-        EXPECT_EQ(Text(RectIn(whole.m_hWnd, ::GetDlgItem(whole.m_hWnd, (int)nBase + 5))),
-                  Text(RectIn(bar.m_hWnd, Row(nBase, 5))))
+        EXPECT_EQ(vorntest::RectText(vorntest::ChildRectIn(whole.m_hWnd, ::GetDlgItem(whole.m_hWnd, (int)nBase + 5))),
+                  vorntest::RectText(vorntest::ChildRectIn(bar.m_hWnd, Row(nBase, 5))))
             << nBase + 5;
     whole.DestroyWindow();
 }
@@ -501,7 +489,9 @@ TEST_F(FrameFixture, PanelLitWindowsAreMadeWhereTheTemplatePutsThem)
         ASSERT_NE(nullptr, hMade) << nID;
         EXPECT_EQ(hMade, ::GetDlgItem(panel.m_hWnd, (int)nID)) << nID;
         EXPECT_EQ(hMade, panel.GetLampWindow(nID)) << nID;
-        EXPECT_EQ(Text(RectIn(whole.m_hWnd, hWhole)), Text(RectIn(panel.m_hWnd, hMade))) << nID;
+        EXPECT_EQ(vorntest::RectText(vorntest::ChildRectIn(whole.m_hWnd, hWhole)),
+                  vorntest::RectText(vorntest::ChildRectIn(panel.m_hWnd, hMade)))
+            << nID;
         EXPECT_EQ(::GetWindowLongA(hWhole, GWL_STYLE), ::GetWindowLongA(hMade, GWL_STYLE)) << nID;
         EXPECT_EQ(::GetWindowLongA(hWhole, GWL_EXSTYLE), ::GetWindowLongA(hMade, GWL_EXSTYLE)) << nID;
         EXPECT_EQ(::GetDlgCtrlID(::GetWindow(hWhole, GW_HWNDPREV)), ::GetDlgCtrlID(::GetWindow(hMade, GW_HWNDPREV)))
@@ -514,8 +504,8 @@ TEST_F(FrameFixture, PanelLitWindowsAreMadeWhereTheTemplatePutsThem)
     for (CWnd* pDlg : {(CWnd*)&panel, (CWnd*)&whole})
         pDlg->SetWindowPos(nullptr, 0, 0, rcClient.right + 200, rcClient.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (UINT nID : kPanelLitWindows)
-        EXPECT_EQ(Text(RectIn(whole.m_hWnd, ::GetDlgItem(whole.m_hWnd, (int)nID))),
-                  Text(RectIn(panel.m_hWnd, ::GetDlgItem(panel.m_hWnd, (int)nID))))
+        EXPECT_EQ(vorntest::RectText(vorntest::ChildRectIn(whole.m_hWnd, ::GetDlgItem(whole.m_hWnd, (int)nID))),
+                  vorntest::RectText(vorntest::ChildRectIn(panel.m_hWnd, ::GetDlgItem(panel.m_hWnd, (int)nID))))
             << nID;
     whole.DestroyWindow();
 }

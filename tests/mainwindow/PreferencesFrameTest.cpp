@@ -22,6 +22,7 @@
 #include "preferences/PreferencesDlg.h"
 #include "session/ConsoleCommands.h"
 #include "tests/mainwindow/FrameFixture.h"
+#include "tests/mainwindow/PrefsFrameDriver.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/preferences/PrefsDialogAnswers.h"
 #include "tests/support/ScreenShows.h"
@@ -69,21 +70,9 @@ struct PrefsFrameFixture : FrameFixture {
         g_pView->RefreshAfterAppend(10);
         Pump();
     }
-    // Sends the command to hTarget; step acts once the preferences dialog
-    // has opened and must close it. False when no dialog opened.
     bool WithPreferences(HWND hTarget, UINT nCmd, const std::function<void(HWND, CPreferencesDlg&)>& step)
     {
-        bool bDone = false;
-        vorntest::DialogDriver driver([&](HWND h) {
-            CPreferencesDlg* pDlg = g_pView->GetPreferencesDlg();
-            if (bDone || !pDlg || pDlg->m_hWnd != h)
-                return !bDone;
-            bDone = true;
-            step(h, *pDlg);
-            return false;
-        });
-        ::SendMessageA(hTarget, WM_COMMAND, nCmd, 0);
-        return bDone;
+        return vorntest::WithPreferences(hTarget, nCmd, step);
     }
 };
 

@@ -1,6 +1,9 @@
 // The status line bar's field row and its copy text.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <string>
+
 #include "mainwindow/StatusFieldLayout.h"
 
 namespace {
@@ -100,4 +103,39 @@ TEST(StatusFieldLayout, CopyTextJoinsShownFieldsInOrder)
     const unsigned char order[] = {0, 1, 2, 3, 4};
     const bool two[] = {true, true, false, false, false};
     EXPECT_STREQ("a  b", (const char*)StatusFieldsCopyText(order, two, padded));
+}
+
+// A bar narrower than the row: the field that would reach past its right
+// edge starts a new row below, as far left as the first; one that is first
+// in its row stays there however wide. The row is as high as the spin or
+// the tallest shown text.
+TEST(StatusFieldLayout, FieldsPastTheRightEdgeGoOnInARowBelow)
+{
+    const unsigned char order[] = {0, 1, 2, 3, 4};
+    const bool visible[] = {true, true, true, true, true};
+    const struct {
+        int nMaxRight;
+        int nRow[kStatusFieldCount];
+        int nLeft[kStatusFieldCount];
+    } rows[] = {
+        {INT_MAX, {0, 0, 0, 0, 0}, {115, 430, 509, 614, 679}},
+        {600, {0, 0, 0, 1, 1}, {115, 430, 509, 115, 180}},
+        {400, {0, 1, 1, 1, 2}, {115, 115, 194, 299, 115}},
+        {10, {0, 1, 2, 3, 4}, {115, 115, 115, 115, 115}},
+    };
+    for (const auto& row : rows) {
+        SStatusFieldOut out[kStatusFieldCount];
+        EXPECT_TRUE(LayoutStatusFieldRow(order, visible, kWidths, 100, out, row.nMaxRight));
+        for (int f = 0; f < kStatusFieldCount; ++f) {
+            SCOPED_TRACE(std::to_string(row.nMaxRight) + " field " + std::to_string(f));
+            EXPECT_EQ(row.nRow[f], out[f].nRow);
+            EXPECT_EQ(row.nLeft[f], out[f].nLeft);
+        }
+    }
+    const SStatusFieldIn tall[kStatusFieldCount] = {
+        {true, 300, 14}, {true, 64, 40}, {true, 90, 14}, {true, 50, 14}, {true, 48, 14}};
+    EXPECT_EQ(40, StatusFieldRowHeight(visible, tall, 20));
+    const bool tallHidden[] = {true, false, true, true, true};
+    EXPECT_EQ(20, StatusFieldRowHeight(tallHidden, tall, 20));
+    EXPECT_EQ(20, StatusFieldRowHeight(visible, kWidths, 20));
 }

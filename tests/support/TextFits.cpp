@@ -85,12 +85,18 @@ std::string ClippedText(HWND hCtrl)
 
 std::string EditClips(HWND hEdit, const char* pszText)
 {
-    RECT rcFormat;
+    // A one-line edit keeps its formatting rectangle a line high whatever
+    // its height: the client area is what shows of it.
+    RECT rcFormat, rcClient, rcShown;
     ::SendMessageA(hEdit, EM_GETRECT, 0, (LPARAM)&rcFormat);
+    ::GetClientRect(hEdit, &rcClient);
+    ::IntersectRect(&rcShown, &rcFormat, &rcClient);
     RECT rc = TextRect(hEdit, pszText, 0);
-    int nHave = rcFormat.right - rcFormat.left - 1;  // the caret after the last digit
+    int nHave = rcShown.right - rcShown.left - 1;  // the caret after the last digit
     if (rc.right > nHave)
         return Describe(hEdit, pszText, "needs a width of", rc.right, nHave);
+    if (rc.bottom > rcShown.bottom - rcShown.top)
+        return Describe(hEdit, pszText, "needs a height of", rc.bottom, rcShown.bottom - rcShown.top);
     return "";
 }
 

@@ -14,7 +14,8 @@ namespace vorntest {
 // height; a static that ends in an ellipsis: in its height only); else what
 // does not fit, by how many pixels.
 std::string ClippedText(HWND hCtrl);
-// "" when pszText fits the formatting rectangle of the edit hEdit.
+// "" when pszText fits, across and down, the part of the formatting
+// rectangle of the edit hEdit that its client area shows.
 std::string EditClips(HWND hEdit, const char* pszText);
 // "" when hInner lies inside the group box hGroup, below its caption and
 // clear of its border by nMargin pixels; else the two rectangles.

@@ -15,6 +15,20 @@ std::string ProgramDir()
     return s.substr(0, s.find_last_of('\\') + 1);
 }
 
+RECT ChildRectIn(HWND hParent, HWND hChild)
+{
+    RECT rc = {};
+    ::GetWindowRect(hChild, &rc);
+    ::MapWindowPoints(nullptr, hParent, (POINT*)&rc, 2);
+    return rc;
+}
+
+std::string RectText(const RECT& rc)
+{
+    return "(" + std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) + "," +
+           std::to_string(rc.bottom) + ")";
+}
+
 ChildProcess::~ChildProcess()
 {
     if (m_pi.hProcess) {

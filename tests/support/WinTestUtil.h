@@ -30,6 +30,11 @@ private:
     PROCESS_INFORMATION m_pi = {};
 };
 
+// The child's window rectangle in its parent's client coordinates.
+RECT ChildRectIn(HWND hParent, HWND hChild);
+// "(left,top,right,bottom)".
+std::string RectText(const RECT& rc);
+
 // Polls for a top-level window of the class until the time-out; null if none.
 HWND WaitForWindow(const char* className, DWORD timeoutMs, const char* pszFile = __builtin_FILE(),
                    int nLine = __builtin_LINE());

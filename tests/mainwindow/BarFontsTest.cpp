@@ -1,0 +1,260 @@
+// BarFontsTest.cpp: the bars that show texts in a font the user chooses on
+// the preferences' appearance pages (the status line and register bars,
+// the command line, the storage display/alter bar and the device list),
+// in the real main frame: at each chosen size every text of a bar shows
+// whole, no two of its controls overlap, each lies inside its dialog, and
+// the bar is as large as its dialog asks, its docked height following the
+// font; applied live from the preferences, and again after a restart.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "session/OutputRouterHost.h"
+#include "session/RegisterFields.h"
+#include "tests/mainwindow/FrameFixture.h"
+#include "tests/mainwindow/PrefsFrameDriver.h"
+#include "tests/preferences/PrefsDialogAnswers.h"
+#include "tests/support/TextFits.h"
+
+namespace {
+
+// The main window's table indexes of the bars whose fonts the user chooses.
+const int kDevList = 0, kStatusLine = 1, kCmdLine = 3, kFirstRegs = 4, kVRegs = 11, kStorage = 12;
+const std::vector<int> kFontBars = {kStatusLine, kCmdLine, 4, 5, 6, 7, 8, 9, 10, kVRegs, kStorage, kDevList};
+
+bool IsFixedHeight(int i)
+{
+    return i != kDevList && i != kStorage;
+}
+
+std::string ClassOf(HWND h)
+{
+    char sz[64] = "";
+    ::GetClassNameA(h, sz, sizeof sz);
+    return sz;
+}
+
+std::string TextOf(HWND h)
+{
+    char sz[256] = "";
+    ::GetWindowTextA(h, sz, sizeof sz);
+    return sz;
+}
+
+// The extent of the text in the font, as a screen device context draws it.
+SIZE ExtentIn(HFONT hFont, const char* pszText)
+{
+    HDC hdc = ::GetDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hdc, hFont);
+    SIZE size = {0, 0};
+    ::GetTextExtentPoint32A(hdc, pszText, (int)std::strlen(pszText), &size);
+    ::SelectObject(hdc, hOld);
+    ::ReleaseDC(nullptr, hdc);
+    return size;
+}
+
+// What a bar's dialog cuts or overlaps: each shown text control's text in
+// its own font against the room it has, no two shown controls on one
+// another, and (with bInside) each shown control inside the client area.
+std::string LayoutFaults(HWND hDlg, bool bInside)
+{
+    std::string faults;
+    RECT rcClient;
+    ::GetClientRect(hDlg, &rcClient);
+    std::vector<HWND> shown;
+    for (HWND h = ::GetWindow(hDlg, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (::GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE)
+            shown.push_back(h);
+    for (size_t i = 0; i < shown.size(); ++i) {
+        HWND h = shown[i];
+        const std::string cls = ClassOf(h);
+        std::string fault = cls == "Edit" ? vorntest::EditClips(h, TextOf(h).c_str()) : vorntest::ClippedText(h);
+        RECT rc = vorntest::ChildRectIn(hDlg, h), rcBoth;
+        if (bInside && (rc.left < 0 || rc.top < 0 || rc.right > rcClient.right || rc.bottom > rcClient.bottom))
+            fault += "control " + std::to_string(::GetDlgCtrlID(h)) + " " + vorntest::RectText(rc) +
+                     " outside the client area " + vorntest::RectText(rcClient);
+        for (size_t j = i + 1; j < shown.size(); ++j) {
+            RECT rcOther = vorntest::ChildRectIn(hDlg, shown[j]);
+            if (::IntersectRect(&rcBoth, &rc, &rcOther))
+                fault += "controls " + std::to_string(::GetDlgCtrlID(h)) + " " + vorntest::RectText(rc) + " and " +
+                         std::to_string(::GetDlgCtrlID(shown[j])) + " " + vorntest::RectText(rcOther) + " overlap; ";
+        }
+        if (!fault.empty())
+            faults += fault + "\n";
+    }
+    return faults;
+}
+
+struct BarFontsFixture : FrameFixture {
+    // The face (Tahoma unless named) of that size chosen with the Font
+    // buttons of the console, device list, status bar and display/alter
+    // pages, applied, then OK.
+    void ChooseFonts(int nPoints, const char* pszFace = "Tahoma")
+    {
+        ASSERT_TRUE(vorntest::WithPreferences(pFrame->m_hWnd, ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
+            vorntest::DialogAnswers answers(dlg);
+            answers.strFace = pszFace;
+            answers.nSize = nPoints;
+            for (CWnd* pPage : std::vector<CWnd*>{&dlg.m_ConsPage, &dlg.m_DevlistPage, &dlg.m_StatLinePage,
+                                                  &dlg.m_DisplayAlterPage}) {
+                dlg.SetActivePage(static_cast<CPropertyPage*>(pPage));
+                vorntest::PressButton(pPage->m_hWnd, IDC_PREF_FONT);
+            }
+            vorntest::PressButton(h, ID_APPLY_NOW);
+            vorntest::PressButton(h, IDOK);
+        }));
+        Pump();
+    }
+    cdxCDynamicBar* Bar(int i) { return pFrame->GetMainBar(i); }
+    void Settle()
+    {
+        Pump();
+        theApp.OnIdle(0);  // the loop's idle step: the delayed layouts
+        Pump();
+    }
+    // The bar shown (made and filled as the View command makes it), its
+    // dialog checked, and the bar's docked height.
+    std::string CheckShown(int i, int* pcyDocked = nullptr)
+    {
+        cdxCDynamicBar* pBar = Bar(i);
+        const bool bWasShown = BarVisible(i);
+        if (!bWasShown)
+            pFrame->SendMessage(WM_COMMAND, kMainBars[i].nViewCmd);
+        Settle();
+        // A bar that asks for more than half the window is cut by the
+        // window's layout of its rows of bars (the vector registers at 20
+        // points and more): its dialog is checked within itself.
+        RECT rcBar, rcDlg, rcFrame;
+        pBar->GetWindowRect(&rcBar);
+        pBar->m_pDlg->GetClientRect(&rcDlg);
+        pFrame->GetClientRect(&rcFrame);
+        const CSize szAsked = pBar->SizeAround(AFX_IDW_DOCKBAR_TOP, pBar->m_pDlg->m_szMin);
+        const bool bRoom = szAsked.cx <= rcFrame.right && szAsked.cy <= rcFrame.bottom / 2;
+        std::string faults = LayoutFaults(pBar->m_pDlg->m_hWnd, bRoom);
+        // The bar gives its dialog the size it asks for.
+        if (bRoom && (rcDlg.right < pBar->m_pDlg->m_szMin.cx || rcDlg.bottom < pBar->m_pDlg->m_szMin.cy))
+            faults += "the dialog has " + vorntest::RectText(rcDlg) + ", less than it needs (" +
+                      std::to_string(pBar->m_pDlg->m_szMin.cx) + " by " + std::to_string(pBar->m_pDlg->m_szMin.cy) +
+                      ")\n";
+        if (bRoom && IsFixedHeight(i) && rcBar.bottom - rcBar.top != pBar->GetDockedSize(TRUE).cy)
+            faults += "the bar is " + std::to_string(rcBar.bottom - rcBar.top) + " high docked, not " +
+                      std::to_string(pBar->GetDockedSize(TRUE).cy) + "\n";
+        if (pcyDocked)
+            *pcyDocked = IsFixedHeight(i) ? pBar->GetDockedSize(TRUE).cy : pBar->GetMinDockedSize(FALSE).cy;
+        if (!bWasShown)
+            pFrame->SendMessage(WM_COMMAND, kMainBars[i].nViewCmd);
+        return faults;
+    }
+    // Values as the emulator reports them, in every register field and the
+    // rates of the status line.
+    void RouteValues()
+    {
+        SLineSource err;  // the emulator's standard error
+        for (int i = 0; i < kRegisterFieldCount; ++i) {
+            const SRegisterField& field = RegisterField(i);
+            std::string strLine = field.pszKeyword;
+            const bool bVector = strLine.compare(0, 2, "VR") == 0;
+            const int nGroups = bVector ? 2 : field.bDropPrefix ? 2 : 4;
+            for (int g = 0; g < nGroups; ++g) {
+                const char* pszGroup = bVector             ? "D8C0B9A1F2E3D4C5.5C4D3E2F1A9B0C8D"
+                                       : field.bDropPrefix ? "DB8C0A9E1F2D3C4B"
+                                                           : "DB8C0A9E";
+                strLine += std::string(g ? (bVector ? " VR01=" : " ") : "") + pszGroup;
+            }
+            g_pView->Router().RouteLine(err, strLine.c_str());
+            g_pView->SendMessage(field.nMessage);  // as the reader's posted message
+        }
+        for (const char* pszLine : {"MIPS= 417.53", "SIOS= 98765"}) {
+            g_pView->Router().RouteLine(err, pszLine);
+            g_pView->SendMessage(WM_STATUSPART0_CHANGED + (pszLine[0] == 'M' ? 3 : 4));
+        }
+    }
+};
+
+}  // namespace
+
+// At 12 points the register bars cut their fourth value to its first digit
+// and ran their groups into each other, the system status bar cut its state
+// letters; at 24 points both were unreadable and a 20-point storage font
+// cut the address digits in half. Each bar lays its controls out for the
+// font chosen and its docked height follows it.
+TEST_F(BarFontsFixture, EveryBarHoldsItsTextsAtTheChosenFont)
+{
+    OpenFrame();
+    pFrame->MoveWindow(0, 0, 1200, 960);
+    std::map<int, std::map<int, int>> heights;  // bar -> points -> docked height
+    for (int nPoints : {8, 12, 24}) {
+        SCOPED_TRACE(std::to_string(nPoints) + " points");
+        ChooseFonts(nPoints);
+        RouteValues();
+        for (int i : kFontBars)
+            EXPECT_EQ("", CheckShown(i, &heights[i][nPoints])) << kMainBars[i].pszTitle;
+        // The console's lines and the device list's rows hold a line of their fonts.
+        HWND hTree = ::GetDlgItem(pFrame->m_wndDevListBar.m_dlg.m_hWnd, IDC_DEVLIST_TREE);
+        EXPECT_GE(g_pView->GetLineHeight(), ExtentIn(g_pView->GetPlainFont(), "Wg").cy);
+        EXPECT_GE((int)::SendMessageA(hTree, TVM_GETITEMHEIGHT, 0, 0),
+                  ExtentIn((HFONT)::SendMessageA(hTree, WM_GETFONT, 0, 0), "Wg").cy);
+    }
+    for (int i : kFontBars) {
+        EXPECT_LE(heights[i][8], heights[i][12]) << kMainBars[i].pszTitle;
+        EXPECT_LT(heights[i][12], heights[i][24]) << kMainBars[i].pszTitle;
+    }
+}
+
+// The fonts chosen are stored, and at the next start each bar is laid out
+// for them and sized as it was before the restart.
+TEST_F(BarFontsFixture, BarsKeepTheirFontLayoutAfterARestart)
+{
+    OpenFrame();
+    pFrame->MoveWindow(0, 0, 1200, 960);
+    ChooseFonts(20);
+    std::map<int, int> before;
+    for (int i : kFontBars)
+        ASSERT_EQ("", CheckShown(i, &before[i])) << kMainBars[i].pszTitle;
+    // Shown when the window closes: the next start makes them at once.
+    for (int i : {kStatusLine, kStorage})
+        pFrame->SendMessage(WM_COMMAND, kMainBars[i].nViewCmd);
+    pFrame->SendMessage(WM_CLOSE);
+    Pump();
+    ASSERT_FALSE(FrameAlive());
+
+    OpenFrame();
+    Settle();
+    for (int i : {kStatusLine, kStorage})
+        EXPECT_EQ("", CheckShown(i)) << kMainBars[i].pszTitle << " shown at the start";
+    for (int i : {kStatusLine, kStorage})
+        pFrame->SendMessage(WM_COMMAND, kMainBars[i].nViewCmd);
+    for (int i : kFontBars) {
+        int cyAfter = 0;
+        EXPECT_EQ("", CheckShown(i, &cyAfter)) << kMainBars[i].pszTitle;
+        EXPECT_EQ(before[i], cyAfter) << kMainBars[i].pszTitle;
+    }
+}
+
+// For a picture: VORN_SHOW_FONT_POINTS chooses the size (and
+// VORN_SHOW_FONT_FACE the face, DejaVu Sans unless set) on the appearance
+// pages, then the frame shows the status line, register, storage and
+// command line bars with values for VORN_SHOW_BARS_MS.
+//   VORN_SHOW_FONT_POINTS=24 VORN_SHOW_BARS_MS=4000 tools/screenshot -s 1280x1024 -c VornGUIMainFrame
+//     build/win32/bin/mainwindow_tests.exe --gtest_filter=BarFontsFixture.DISABLED_ShowForPicture
+TEST_F(BarFontsFixture, DISABLED_ShowForPicture)
+{
+    const char* pszPoints = std::getenv("VORN_SHOW_FONT_POINTS");
+    const char* pszHold = std::getenv("VORN_SHOW_BARS_MS");
+    if (!pszPoints || !pszHold)
+        GTEST_SKIP() << "set VORN_SHOW_FONT_POINTS and VORN_SHOW_BARS_MS to show the bars";
+    const char* pszFace = std::getenv("VORN_SHOW_FONT_FACE");
+    OpenFrame();
+    pFrame->MoveWindow(0, 0, 1270, 1010);
+    ChooseFonts(std::atoi(pszPoints), pszFace ? pszFace : "DejaVu Sans");
+    for (UINT nCmd : {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS64_BAR, ID_VIEW_FREGS_BAR,
+                      ID_VIEW_VREGS_BAR, ID_VIEW_STORAGE_BAR})
+        pFrame->SendMessage(WM_COMMAND, nCmd);
+    RouteValues();
+    Settle();
+    PumpFor((DWORD)std::atoi(pszHold));
+}
