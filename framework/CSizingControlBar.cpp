@@ -178,13 +178,20 @@ const int kMinDockedCy = 32;
 
 CSize CSizingControlBar::SetDockedSize(BOOL bHorz, int cx, int cy)
 {
-    CSize& size = bHorz ? m_szHorz : m_szVert;
+    CSize size = bHorz ? m_szHorz : m_szVert;
     const CSize& minSize = bHorz ? m_szMinHorz : m_szMinVert;
     if (!LockedWidth(m_dwSCBStyle))
         size.cx = std::max(cx, (int)minSize.cx);
     if (!LockedHeight(m_dwSCBStyle))
         size.cy = std::max(cy, (int)minSize.cy);
+    GiveDockedSize(bHorz, size);
     return size;
+}
+
+void CSizingControlBar::GiveDockedSize(BOOL bHorz, CSize size)
+{
+    (bHorz ? m_szHorz : m_szVert) = size;
+    (bHorz ? m_szHorzOwn : m_szVertOwn) = size;
 }
 
 CSize CSizingControlBar::SetMinDockedSize(BOOL bHorz, int cx, int cy)
@@ -259,17 +266,20 @@ void CSizingControlBar::LoadState(LPCSTR pszProfileName)
 {
     CString section = StateSection(pszProfileName, (UINT)GetDlgCtrlID());
     EnsureStore(section);
-    LoadSize(section, kHorzKeys, m_szHorz, m_szMinHorz);
-    LoadSize(section, kVertKeys, m_szVert, m_szMinVert);
+    LoadSize(section, kHorzKeys, m_szHorzOwn, m_szMinHorz);
+    LoadSize(section, kVertKeys, m_szVertOwn, m_szMinVert);
     LoadSize(section, kFloatKeys, m_szFloat, m_szMinFloat);
+    m_szHorz = m_szHorzOwn;
+    m_szVert = m_szVertOwn;
 }
 
 void CSizingControlBar::SaveState(LPCSTR pszProfileName)
 {
     CString section = StateSection(pszProfileName, (UINT)GetDlgCtrlID());
     EnsureStore(section);
-    SaveSize(section, kHorzKeys, m_szHorz);
-    SaveSize(section, kVertKeys, m_szVert);
+    // The sizes the bar was given: the next start shares its rows out from them.
+    SaveSize(section, kHorzKeys, m_szHorzOwn);
+    SaveSize(section, kVertKeys, m_szVertOwn);
     SaveSize(section, kFloatKeys, m_szFloat);
 }
 
@@ -493,8 +503,6 @@ void CSizingControlBar::OnWindowPosChanging(WINDOWPOS* pPos)
 {
     pPos->flags |= SWP_FRAMECHANGED;
     m_nDockBarID = (UINT)::GetDlgCtrlID(::GetParent(m_hWnd));
-    if (IsDockedBar() && (pPos->flags & SWP_SHOWWINDOW))
-        m_bKeepSize = TRUE;
     CHelpButtonControlBar::OnWindowPosChanging(pPos);
 }
 

@@ -72,7 +72,13 @@ public:
     static void GlobalLoadState(CFrameWnd* pFrame, LPCSTR pszProfileName);
     static void GlobalSaveState(CFrameWnd* pFrame, LPCSTR pszProfileName);
 
+    // The size the bar has docked, as its row's last layout shared it out.
     virtual CSize GetDockedSize(BOOL bHorz) const { return bHorz ? m_szHorz : m_szVert; }
+    // The size the bar was given docked (SetDockedSize, an edge drag, the
+    // settings store): each layout shares the row out from these, so that a
+    // window made larger and smaller again, a bar hidden and shown, floated
+    // and docked again, leaves every bar as it was.
+    CSize GetOwnDockedSize(BOOL bHorz) const { return bHorz ? m_szHorzOwn : m_szVertOwn; }
     virtual CSize GetMinDockedSize(BOOL bHorz) const { return bHorz ? m_szMinHorz : m_szMinVert; }
     virtual CSize GetFloatingSize() const { return m_szFloat; }
     virtual CSize GetMinFloatingSize() const { return m_szMinFloat; }
@@ -149,11 +155,12 @@ protected:
     int m_nDragEdge = 0;
     int m_nEdgeWidth = 5;
     bool m_bWhatsThisPending = false;
-    BOOL m_bDragging = FALSE, m_bParentSizing = FALSE, m_bKeepSize = FALSE;
+    BOOL m_bDragging = FALSE, m_bParentSizing = FALSE;
     BOOL m_bActive = FALSE, m_bActivePainted = FALSE;
     BOOL m_bCuttable = TRUE;
     HWND m_hWndLastFocus = nullptr;
     CSize m_szHorz{200, 200}, m_szVert{200, 200}, m_szFloat{200, 200};
+    CSize m_szHorzOwn{200, 200}, m_szVertOwn{200, 200};  // GetOwnDockedSize
     CSize m_szMinHorz{33, 32}, m_szMinVert{33, 32}, m_szMinFloat{37, 32};
     int m_nTrackPosMin = 0, m_nTrackPosMax = 0, m_nTrackPosOld = 0, m_nTrackEdgeOfs = 0;
     CPoint m_ptDragStart, m_ptWhatsThis;
@@ -162,6 +169,8 @@ protected:
     CRect CloseButtonRect() const { return CRect(m_ptClose, CSize(11, 11)); }
     CRect HelpButtonRect() const { return CRect(m_ptHelp, CSize(11, 11)); }
     void SendButtonHelp(int nCtrlId);
+    // Sets the docked size of that orientation and the bar's own one.
+    void GiveDockedSize(BOOL bHorz, CSize size);
     // Runs the system's What's-This mode from the help button.
     void RunWhatsThis(CPoint ptScreen);
     void FocusFirstChild();

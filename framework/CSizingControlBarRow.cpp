@@ -56,6 +56,8 @@ BOOL CSizingControlBar::CanShareRow(CControlBar* pBar, CSizingControlBar*& pSizi
     return TRUE;
 }
 
+// The row is shared out from each bar's own size, never from what the last
+// layout gave it: the same room always gives the same lengths.
 int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
 {
     int nFirst = 0, nLast = -1, nThis = -1;
@@ -75,11 +77,11 @@ int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
             m_pDockBar->m_arrBars.InsertAt(nAt, nullptr);
             return 2;
         }
-        CSize size = pSizing->GetDockedSize(bHorz), minSize = pSizing->GetMinDockedSize(bHorz);
+        CSize size = pSizing->GetOwnDockedSize(bHorz), minSize = pSizing->GetMinDockedSize(bHorz);
         bars.push_back(pSizing);
-        items.push_back({(int)(bHorz ? size.cx : size.cy), (int)(bHorz ? minSize.cx : minSize.cy),
-                         pSizing->m_bKeepSize != FALSE});
-        nRowWidth = std::max(nRowWidth, (int)(bHorz ? size.cy : size.cx));
+        int nMinLength = bHorz ? minSize.cx : minSize.cy;
+        items.push_back({std::max((int)(bHorz ? size.cx : size.cy), nMinLength), nMinLength});
+        nRowWidth = std::max(nRowWidth, (int)std::max(bHorz ? size.cy : size.cx, bHorz ? minSize.cy : minSize.cx));
     }
     if (DockRowShare(items, nTotal) != kDockShareDone) {
         // A row shorter than its bars' minimums (a side column in a small
@@ -89,7 +91,6 @@ int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
             CSize cutSize = bars[k]->CalcMinimumLayout(bHorz);
             items[k].nLength = std::min(items[k].nLength, items[k].nMinLength);
             items[k].nMinLength = bHorz ? cutSize.cx : cutSize.cy;
-            items[k].bKeepSize = false;
         }
         if (DockRowShare(items, nTotal) != kDockShareDone)
             return 1;
@@ -98,7 +99,6 @@ int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
         CSize& size = bHorz ? bars[k]->m_szHorz : bars[k]->m_szVert;
         (bHorz ? size.cx : size.cy) = items[k].nLength;
         (bHorz ? size.cy : size.cx) = nRowWidth;
-        bars[k]->m_bKeepSize = items[k].bKeepSize;
     }
     return 0;
 }

@@ -47,8 +47,10 @@ int cdxCDynamicBar::OnCreate(LPCREATESTRUCT pcs)
         return -1;
     }
     m_szFloat = m_szMinFloat = SizeAroundDialog(AFX_IDW_DOCKBAR_FLOAT);
-    m_szVert = m_szMinVert = SizeAroundDialog(AFX_IDW_DOCKBAR_LEFT);
-    m_szHorz = m_szMinHorz = SizeAroundDialog(AFX_IDW_DOCKBAR_TOP);
+    m_szMinVert = SizeAroundDialog(AFX_IDW_DOCKBAR_LEFT);
+    m_szMinHorz = SizeAroundDialog(AFX_IDW_DOCKBAR_TOP);
+    GiveDockedSize(FALSE, m_szMinVert);
+    GiveDockedSize(TRUE, m_szMinHorz);
     // The dialog's help texts are the bar's, under the bar's id as well.
     m_nIDTemplate = m_pDlg->m_nIDHelpDialog;
     m_pDlg->RegisterStandardHelpStrings();

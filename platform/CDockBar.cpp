@@ -81,11 +81,11 @@ BOOL CDockBar::RemoveControlBar(CControlBar* pBar, BOOL bAddPlaceHolder)
     return TRUE;
 }
 
-int CDockBar::InsertIndexFor(const CRect& rc, BOOL bHorz, bool& bNewRow) const
+int CDockBar::InsertIndexFor(CPoint pt, BOOL bHorz, bool& bNewRow) const
 {
     // Rows in screen coordinates, from their visible bars.
-    int nAcross = bHorz ? rc.CenterPoint().y : rc.CenterPoint().x;
-    int nAlong = bHorz ? rc.left : rc.top;
+    int nAcross = bHorz ? pt.y : pt.x;
+    int nAlong = bHorz ? pt.x : pt.y;
     bNewRow = true;
     int nRowStart = 1;
     for (int i = 1; i <= (int)m_arrBars.GetSize(); i++) {
@@ -105,6 +105,7 @@ int CDockBar::InsertIndexFor(const CRect& rc, BOOL bHorz, bool& bNewRow) const
         if (lo <= hi && nAcross < lo)
             return nRowStart - 1;  // before this row: a new row at its break
         if (lo <= hi && nAcross < hi) {
+            // In this row: before the first bar whose middle lies beyond the point.
             bNewRow = false;
             int k = nRowStart;
             for (; k < i; k++) {
@@ -113,7 +114,7 @@ int CDockBar::InsertIndexFor(const CRect& rc, BOOL bHorz, bool& bNewRow) const
                     continue;
                 CRect rcBar;
                 pBar->GetWindowRect(&rcBar);
-                if (nAlong < (bHorz ? rcBar.left : rcBar.top))
+                if (nAlong < (bHorz ? rcBar.CenterPoint().x : rcBar.CenterPoint().y))
                     break;
             }
             return k;
@@ -123,7 +124,7 @@ int CDockBar::InsertIndexFor(const CRect& rc, BOOL bHorz, bool& bNewRow) const
     return (int)m_arrBars.GetSize();
 }
 
-void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
+void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect, const POINT* pptAt)
 {
     if (pBar->m_pDockBar == this) {
         RemoveControlBar(pBar, FALSE);
@@ -131,13 +132,14 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
     UINT nID = (UINT)pBar->GetDlgCtrlID();
     int nPlace = FindBar(DockPlaceholderFor(nID));
     if (lpRect) {
-        bool bNewRow = true;
+        // Docked at a place: the row and the place in it are where the point
+        // lies (the middle of the rectangle unless told).
         CRect rc(*lpRect);
-        int i = InsertIndexFor(rc, IsHorzDocked(), bNewRow);
-        if (nPlace >= 0) {
+        CPoint pt = pptAt ? CPoint(*pptAt) : rc.CenterPoint();
+        if (nPlace >= 0)
             RemovePlaceHolder(nID);
-            i = InsertIndexFor(rc, IsHorzDocked(), bNewRow);
-        }
+        bool bNewRow = true;
+        int i = InsertIndexFor(pt, IsHorzDocked(), bNewRow);
         if (bNewRow) {
             m_arrBars.InsertAt(i, nullptr);
             i++;
@@ -151,7 +153,22 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
         m_arrBars.Add(pBar);
     }
     DockListCompact(m_arrBars);
+    AttachBar(pBar, lpRect);
+}
 
+void CDockBar::ReDockControlBar(CControlBar* pBar, LPCRECT lpRect)
+{
+    int nPlace = FindBar(DockPlaceholderFor((UINT)pBar->GetDlgCtrlID()));
+    if (nPlace < 0 || pBar->m_pDockBar == this) {
+        DockControlBar(pBar, lpRect);
+        return;
+    }
+    m_arrBars[nPlace] = pBar;
+    AttachBar(pBar, lpRect);
+}
+
+void CDockBar::AttachBar(CControlBar* pBar, LPCRECT lpRect)
+{
     CDockBar* pOld = pBar->m_pDockBar;
     // A bar made in this dock bar is not handed over again (a costly step).
     if (::GetParent(pBar->m_hWnd) != m_hWnd)
@@ -168,7 +185,8 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
     if (lpRect)
         ScreenToClient(&rc);
     CSize size = pBar->CalcFixedLayout(FALSE, IsHorzDocked());
-    ::SetWindowPos(pBar->m_hWnd, nullptr, rc.left, rc.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(pBar->m_hWnd, nullptr, rc.left, rc.top, size.cx, size.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 CSize CDockBar::CalcFixedLayout(BOOL, BOOL bHorz)

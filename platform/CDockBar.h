@@ -24,10 +24,15 @@ public:
     BOOL IsFloatingDockBar() const { return m_bFloating; }
 
     // Docks pBar here: at lpRect (screen) when given, in the row and place
-    // nearest to it; else in the place a placeholder kept for it, else in a
-    // new last row. The bar is re-parented, leaves its old dock bar, and
-    // its style takes this dock bar's alignment.
-    void DockControlBar(CControlBar* pBar, LPCRECT lpRect = nullptr);
+    // where pptAt (screen; the rectangle's middle when null) lies; else in
+    // the place a placeholder kept for it, else in a new last row. The bar
+    // is re-parented, leaves its old dock bar, and its style takes this dock
+    // bar's alignment.
+    void DockControlBar(CControlBar* pBar, LPCRECT lpRect = nullptr, const POINT* pptAt = nullptr);
+    // Docks pBar back into the place its placeholder kept (the row and place
+    // it left), starting at lpRect (screen) when given; without a
+    // placeholder as DockControlBar.
+    void ReDockControlBar(CControlBar* pBar, LPCRECT lpRect);
     // Takes pBar out; with bAddPlaceHolder its entry becomes a placeholder.
     // False when the bar was not here.
     BOOL RemoveControlBar(CControlBar* pBar, BOOL bAddPlaceHolder);
@@ -55,8 +60,13 @@ public:
     int m_nRowCap = INT32_MAX;
 
 protected:
-    // Where a bar docked at the screen rectangle rc goes in the list.
-    int InsertIndexFor(const CRect& rc, BOOL bHorz, bool& bNewRow) const;
+    // Where a bar docked at the screen point pt goes in the list: in the row
+    // across which pt lies, before the first bar whose middle lies beyond
+    // it; else in a new row before the first row the point precedes, or last.
+    int InsertIndexFor(CPoint pt, BOOL bHorz, bool& bNewRow) const;
+    // Makes pBar this dock bar's (parent, style, its old dock bar left) and
+    // places it at lpRect (screen), or at the start.
+    void AttachBar(CControlBar* pBar, LPCRECT lpRect);
     // Lays the rows out from offset 0; moves the bars unless m_bLayoutQuery.
     int LayoutRows(int nLength, BOOL bHorz);
     void OnPaint();

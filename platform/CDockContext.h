@@ -4,7 +4,7 @@
 // outline of a floating frame; with Ctrl held it never docks); EndDrag docks
 // or floats it there; CancelDrag (capture lost) leaves it as it was.
 // ToggleDocking (double click) floats a docked bar where it last floated
-// and docks a floating bar where it was last docked. The bar forwards its
+// and docks a floating bar back in the row and place it was last docked in. The bar forwards its
 // mouse messages here while IsTracking.
 #pragma once
 
@@ -44,7 +44,8 @@ public:
     int m_nHitTest = 0;           // the frame edge grabbed when a floating frame is sized
     BOOL m_bDragging = FALSE;
     BOOL m_bMoved = FALSE;        // the mouse went past the drag threshold
-    // Where the bar was last docked and last floated, for ToggleDocking.
+    // Where the bar was last docked (its dock bar, and its rectangle in that
+    // dock bar's client area) and last floated, for ToggleDocking.
     UINT m_uMRUDockID = 0;
     CRect m_rectMRUDockPos;
     CPoint m_ptMRUFloatPos;

@@ -14,6 +14,7 @@
 #include "platform/WindowHelpers.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -211,7 +212,17 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRec
         DockControlBar(pBar, pDock, lpRect);
 }
 
-void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect, const POINT* pptAt)
+{
+    DockInto(pBar, pDockBar, [&] { pDockBar->DockControlBar(pBar, lpRect, pptAt); });
+}
+
+void CFrameWnd::ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+    DockInto(pBar, pDockBar, [&] { pDockBar->ReDockControlBar(pBar, lpRect); });
+}
+
+void CFrameWnd::DockInto(CControlBar* pBar, CDockBar* pDockBar, const std::function<void()>& dock)
 {
     if (!pBar || !pDockBar || !pBar->m_hWnd)
         return;
@@ -222,7 +233,7 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lp
         pBar->m_pDockContext->m_ptMRUFloatPos = rc.TopLeft();
         pBar->m_pDockContext->m_bHaveFloatPos = TRUE;
     }
-    pDockBar->DockControlBar(pBar, lpRect);
+    dock();
     UINT nID = (UINT)pBar->GetDlgCtrlID();
     for (const SideInfo& side : kSides) {
         CDockBar* p = DYNAMIC_DOWNCAST(CDockBar, GetControlBar(side.nID));
@@ -234,6 +245,16 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lp
     if (pOldMini && pOldMini != this)
         pOldMini->RecalcLayout();
     RecalcLayout();
+}
+
+CDockBar* CFrameWnd::FindPlaceHolder(UINT nID)
+{
+    for (const SideInfo& side : kSides) {
+        CDockBar* p = DYNAMIC_DOWNCAST(CDockBar, GetControlBar(side.nID));
+        if (p && p->FindBar(DockPlaceholderFor(nID)) >= 0)
+            return p;
+    }
+    return nullptr;
 }
 
 CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
@@ -258,8 +279,10 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
         return;
     }
     if (pBar->m_pDockContext && pBar->m_pDockBar && !pBar->IsFloating()) {
+        // Where it was docked, within its dock bar: docked again, it goes back there.
         pBar->m_pDockContext->m_uMRUDockID = (UINT)pBar->m_pDockBar->GetDlgCtrlID();
         pBar->GetWindowRect(&pBar->m_pDockContext->m_rectMRUDockPos);
+        pBar->m_pDockBar->ScreenToClient(&pBar->m_pDockContext->m_rectMRUDockPos);
     }
     CMiniDockFrameWnd* pFrame = CreateFloatingFrame(dwStyle | (pBar->m_dwStyle & (CBRS_SIZE_DYNAMIC | CBRS_FLOAT_MULTI)));
     if (!pFrame)

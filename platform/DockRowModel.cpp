@@ -111,26 +111,15 @@ namespace {
 
 void ShrinkRow(std::vector<DockShareItem>& items, int nDelta)
 {
-    while (nDelta < 0) {
-        bool bTook = false;
+    for (bool bTook = true; nDelta < 0 && bTook;) {
+        bTook = false;
         for (DockShareItem& it : items) {
-            if (nDelta == 0)
-                break;
-            if (!it.bKeepSize && it.nLength > it.nMinLength) {
+            if (nDelta < 0 && it.nLength > it.nMinLength) {
                 it.nLength--;
                 nDelta++;
                 bTook = true;
             }
         }
-        if (bTook)
-            continue;
-        bool bKept = false;
-        for (DockShareItem& it : items) {
-            bKept = bKept || it.bKeepSize;
-            it.bKeepSize = false;
-        }
-        if (!bKept)
-            return;  // every bar is at (or below) its minimum: nothing more to give
     }
 }
 
@@ -229,22 +218,41 @@ bool Overlaps(const RECT& a, const RECT& b)
 
 }  // namespace
 
-DockSide DockSideForDrag(const RECT rcDock[4], const bool allowed[4], const RECT& rcHorz, const RECT& rcVert, int nSlop)
+namespace {
+
+RECT SideZone(const RECT& rcDock, int side, int nSlop)
 {
+    RECT zone = rcDock;
+    if (side == kDockTop)
+        zone.bottom += nSlop;
+    else if (side == kDockBottom)
+        zone.top -= nSlop;
+    else if (side == kDockLeft)
+        zone.right += nSlop;
+    else
+        zone.left -= nSlop;
+    return zone;
+}
+
+bool Holds(const RECT& rc, POINT pt)
+{
+    return pt.x >= rc.left && pt.x < rc.right && pt.y >= rc.top && pt.y < rc.bottom;
+}
+
+}  // namespace
+
+DockSide DockSideForDrag(const RECT rcDock[4], const bool allowed[4], POINT pt, const RECT& rcHorz,
+                         const RECT& rcVert, int nSlop)
+{
+    for (int side = kDockTop; side <= kDockRight; side++)
+        if (allowed[side] && Holds(rcDock[side], pt))
+            return (DockSide)side;
+    for (int side = kDockTop; side <= kDockRight; side++)
+        if (allowed[side] && Holds(SideZone(rcDock[side], side, nSlop), pt))
+            return (DockSide)side;
     for (int side = kDockTop; side <= kDockRight; side++) {
-        if (!allowed[side])
-            continue;
-        RECT zone = rcDock[side];
-        if (side == kDockTop)
-            zone.bottom += nSlop;
-        else if (side == kDockBottom)
-            zone.top -= nSlop;
-        else if (side == kDockLeft)
-            zone.right += nSlop;
-        else
-            zone.left -= nSlop;
         bool bHorz = side == kDockTop || side == kDockBottom;
-        if (Overlaps(zone, bHorz ? rcHorz : rcVert))
+        if (allowed[side] && Overlaps(SideZone(rcDock[side], side, nSlop), bHorz ? rcHorz : rcVert))
             return (DockSide)side;
     }
     return kDockNone;

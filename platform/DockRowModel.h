@@ -79,9 +79,8 @@ int DockRowCap(const std::vector<DockRowNeed>& rows, int nBudget);
 
 // A resizable bar of a row, for sharing the row's length.
 struct DockShareItem {
-    int nLength;     // current length along the row
+    int nLength;     // the length it asks for along the row
     int nMinLength;  // the least it may have
-    bool bKeepSize;  // just shown: shrunk only when the others cannot give way
 };
 enum DockShareResult {
     kDockShareDone = 0,      // lengths adjusted to fill the row
@@ -90,8 +89,8 @@ enum DockShareResult {
 // Shares nTotal among the row's bars. Lengths and minimums count two pixels
 // short (the bars overlap by their borders). Extra length is spread evenly
 // (the first bars get the odd pixels); missing length is taken one pixel per
-// bar per pass from bars above their minimum, bars marked keep-size last. A
-// bar already below its minimum is never shrunk further.
+// bar per pass from bars above their minimum. A bar already below its
+// minimum is never shrunk further.
 DockShareResult DockRowShare(std::vector<DockShareItem>& items, int nTotal);
 
 // The positions of bars aligned end to end from nStart, each overlapping the
@@ -116,12 +115,14 @@ int DockEdgeMove(std::vector<DockEdgeItem>& items, int nBoundary, int nDelta);
 // The sides of a frame, in the order of the frame's dock bars.
 enum DockSide { kDockNone = -1, kDockTop = 0, kDockBottom = 1, kDockLeft = 2, kDockRight = 3 };
 // The side a dragged bar docks on: rcDock[side] is each dock bar's screen
-// rectangle (an empty side is a line along the frame's inner edge), rcHorz
-// and rcVert the bar's outlines for a horizontal and a vertical row,
-// allowed[side] whether the bar may dock there. A side is hit when the
-// matching outline overlaps the dock bar grown by nSlop towards the frame's
-// interior; the first hit in side order wins.
-DockSide DockSideForDrag(const RECT rcDock[4], const bool allowed[4], const RECT& rcHorz, const RECT& rcVert, int nSlop);
+// rectangle (an empty side is a line along the frame's inner edge), pt the
+// cursor, rcHorz and rcVert the bar's outlines for a horizontal and a
+// vertical row, allowed[side] whether the bar may dock there. A side's zone
+// is its dock bar grown by nSlop towards the frame's interior. The side the
+// cursor is over wins (its dock bar, then its zone); else the first side,
+// in side order, whose zone the matching outline overlaps.
+DockSide DockSideForDrag(const RECT rcDock[4], const bool allowed[4], POINT pt, const RECT& rcHorz,
+                         const RECT& rcVert, int nSlop);
 
 // Moves rc (keeping its size) so that at least nVisible pixels of it lie
 // inside rcBounds in both directions; rcBounds is the virtual screen.

@@ -97,36 +97,33 @@ TEST(DockRowPlace, Table)
 TEST(DockRowShare, GrowsEvenlyFirstBarsTakeOddPixels)
 {
     // Two bars in a 1000-pixel top row: total 1002, available 298 + 398, each grows by 153.
-    std::vector<DockShareItem> items = {{300, 33, false}, {400, 33, false}};
+    std::vector<DockShareItem> items = {{300, 33}, {400, 33}};
     EXPECT_EQ(DockRowShare(items, 1002), kDockShareDone);
     EXPECT_EQ(items[0].nLength, 453);
     EXPECT_EQ(items[1].nLength, 553);
-    std::vector<DockShareItem> odd = {{100, 33, false}, {100, 33, false}, {100, 33, false}};
+    std::vector<DockShareItem> odd = {{100, 33}, {100, 33}, {100, 33}};
     EXPECT_EQ(DockRowShare(odd, 300), kDockShareDone);  // delta 6 + 2 over three bars
     EXPECT_EQ(odd[0].nLength + odd[1].nLength + odd[2].nLength - 6, 300);
     EXPECT_GE(odd[0].nLength, odd[2].nLength);
 }
 
-TEST(DockRowShare, ShrinksKeepSizeBarsLast)
+// Missing length is taken evenly, from every bar above its minimum; a bar
+// at its minimum leaves the rest to the others.
+TEST(DockRowShare, ShrinksEvenlyDownToTheMinimums)
 {
-    std::vector<DockShareItem> items = {{300, 50, true}, {300, 50, false}};
+    std::vector<DockShareItem> items = {{300, 50}, {300, 50}};
     EXPECT_EQ(DockRowShare(items, 500), kDockShareDone);  // available 596: 96 to take
-    EXPECT_EQ(items[0].nLength, 300);
-    EXPECT_EQ(items[1].nLength, 204);
-}
-
-TEST(DockRowShare, KeepSizeGivesWayWhenOthersCannot)
-{
-    std::vector<DockShareItem> items = {{300, 50, true}, {60, 50, false}};
-    EXPECT_EQ(DockRowShare(items, 200), kDockShareDone);
-    EXPECT_EQ(items[1].nLength, 50);
-    EXPECT_EQ(items[0].nLength - 2 + items[1].nLength - 2, 200);
-    EXPECT_FALSE(items[0].bKeepSize);
+    EXPECT_EQ(items[0].nLength, 252);
+    EXPECT_EQ(items[1].nLength, 252);
+    std::vector<DockShareItem> low = {{300, 50}, {60, 50}};
+    EXPECT_EQ(DockRowShare(low, 200), kDockShareDone);
+    EXPECT_EQ(low[1].nLength, 50);
+    EXPECT_EQ(low[0].nLength - 2 + low[1].nLength - 2, 200);
 }
 
 TEST(DockRowShare, RowShorterThanMinimumsKeepsSizes)
 {
-    std::vector<DockShareItem> items = {{300, 150, false}, {300, 150, false}};
+    std::vector<DockShareItem> items = {{300, 150}, {300, 150}};
     EXPECT_EQ(DockRowShare(items, 250), kDockShareTooSmall);
     EXPECT_EQ(items[0].nLength, 300);
     EXPECT_EQ(items[1].nLength, 300);
@@ -135,7 +132,7 @@ TEST(DockRowShare, RowShorterThanMinimumsKeepsSizes)
 TEST(DockRowShare, BarBelowMinimumIsNeverShrunkAndTheLoopEnds)
 {
     // The first bar is already below its minimum (a stored size, a new minimum).
-    std::vector<DockShareItem> items = {{20, 40, false}, {200, 90, false}};
+    std::vector<DockShareItem> items = {{20, 40}, {200, 90}};
     EXPECT_EQ(DockRowShare(items, 130), kDockShareDone);  // 86 pixels to take
     EXPECT_EQ(items[0].nLength, 20);
     EXPECT_EQ(items[1].nLength, 114);
@@ -221,22 +218,35 @@ TEST(DockSide, OutlineOverASideTable)
 {
     // A frame client area 0..800 x 0..600 with a top row of 30 pixels and empty other sides.
     RECT dock[4] = {{0, 0, 800, 30}, {0, 600, 800, 600}, {0, 30, 0, 600}, {800, 30, 800, 600}};
+    // The same with a left column of bars 200 pixels wide.
+    RECT column[4] = {{0, 0, 800, 30}, {0, 600, 800, 600}, {0, 30, 200, 600}, {800, 30, 800, 600}};
     bool all[4] = {true, true, true, true};
     bool topOnly[4] = {true, false, false, false};
     struct {
+        const RECT* docks;
+        POINT pt;
         RECT horz, vert;
         const bool* allowed;
         DockSide want;
     } cases[] = {
-        {{100, 10, 300, 40}, {100, 10, 140, 210}, all, kDockTop},
-        {{100, 590, 300, 620}, {100, 590, 140, 790}, all, kDockBottom},
-        {{5, 300, 205, 330}, {5, 300, 45, 500}, all, kDockLeft},
-        {{700, 300, 900, 330}, {790, 300, 830, 500}, all, kDockRight},
-        {{300, 300, 500, 330}, {300, 300, 340, 500}, all, kDockNone},  // the middle floats
-        {{5, 300, 205, 330}, {5, 300, 45, 500}, topOnly, kDockNone},    // not allowed on the left
+        {dock, {150, 20}, {100, 10, 300, 40}, {100, 10, 140, 210}, all, kDockTop},
+        {dock, {150, 595}, {100, 590, 300, 620}, {100, 590, 140, 790}, all, kDockBottom},
+        {dock, {20, 310}, {5, 300, 205, 330}, {5, 300, 45, 500}, all, kDockLeft},
+        {dock, {795, 310}, {700, 300, 900, 330}, {790, 300, 830, 500}, all, kDockRight},
+        {dock, {400, 310}, {300, 300, 500, 330}, {300, 300, 340, 500}, all, kDockNone},  // the middle floats
+        {dock, {20, 310}, {5, 300, 205, 330}, {5, 300, 45, 500}, topOnly, kDockNone},    // not allowed on the left
+        // The cursor over the left column: the wide horizontal outline
+        // reaching the top row and the bottom edge does not take it there.
+        {column, {100, 45}, {0, 35, 900, 590}, {60, 35, 260, 400}, all, kDockLeft},
+        {column, {100, 580}, {0, 300, 900, 610}, {60, 300, 260, 590}, all, kDockLeft},
+        // Just past the column, in its zone: still the left.
+        {column, {210, 300}, {100, 280, 900, 320}, {110, 280, 310, 500}, all, kDockLeft},
+        // The cursor over no side: the outlines decide.
+        {column, {400, 50}, {300, 25, 700, 60}, {300, 25, 340, 300}, all, kDockTop},
     };
     for (auto& c : cases)
-        EXPECT_EQ(DockSideForDrag(dock, c.allowed, c.horz, c.vert, 16), c.want);
+        EXPECT_EQ(DockSideForDrag(c.docks, c.allowed, c.pt, c.horz, c.vert, 16), c.want)
+            << c.pt.x << "," << c.pt.y;
 }
 
 TEST(DockKeepOnScreen, Table)
