@@ -488,3 +488,42 @@ TEST_F(BarLayoutFixture, DroppedBarDocksWhereTheCursorIs)
         EXPECT_EQ(c.left, left);
     }
 }
+
+// After a shrink the control registers stayed at their caption beside the
+// general registers and never got their length back, even maximised with
+// 300 pixels of the row free: the bars of a row share its whole length at
+// every layout, and a window made small and large again gives them their
+// lengths back.
+TEST_F(BarLayoutFixture, BarsSharingARowShareItsWholeLengthEveryTime)
+{
+    OpenWithFourMoreBars();
+    cdxCDynamicBar* pGRegs = pFrame->GetMainBar(kGRegs);
+    cdxCDynamicBar* pCRegs = pFrame->GetMainBar(kCRegs);
+    RECT rc;
+    pGRegs->GetWindowRect(&rc);
+    DragByCaption(pCRegs, CPoint(rc.right - 60, (rc.top + rc.bottom) / 2));
+    ASSERT_EQ(pGRegs->m_pDockBar, pCRegs->m_pDockBar);
+    ASSERT_EQ(pGRegs->m_pDockBar->FindBar(pGRegs) + 1, pCRegs->m_pDockBar->FindBar(pCRegs)) << "not in one row";
+    auto rowFilled = [&](const char* pszWhen) {
+        RECT rcDock, rcG, rcC;
+        pGRegs->m_pDockBar->GetClientRect(&rcDock);
+        pGRegs->GetWindowRect(&rcG);
+        pCRegs->GetWindowRect(&rcC);
+        // End to end over the row, their two-pixel borders hidden at the ends and shared between them.
+        EXPECT_EQ(rcDock.right + 4, (rcG.right - rcG.left) + (rcC.right - rcC.left) - 2) << pszWhen;
+        EXPECT_EQ(rcG.right - 2, rcC.left) << pszWhen;
+        EXPECT_GT(rcC.right - rcC.left, 200) << pszWhen;
+    };
+    rowFilled("docked");
+    const std::string strBefore = Layout(pFrame);
+    pFrame->MoveWindow(0, 0, 420, 600);  // shorter than the bars' least lengths
+    Settle();
+    pFrame->ShowWindow(SW_MAXIMIZE);
+    Settle();
+    rowFilled("maximised");
+    pFrame->ShowWindow(SW_RESTORE);
+    pFrame->MoveWindow(0, 0, 960, 768);
+    Settle();
+    rowFilled("restored");
+    EXPECT_EQ(strBefore, Layout(pFrame));
+}
