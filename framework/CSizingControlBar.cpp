@@ -79,7 +79,9 @@ BOOL CSizingControlBar::Create(LPCSTR pszTitle, CWnd* pParentWnd, UINT nID, DWOR
     m_dwStyle = dwStyle & CBRS_ALL;
     LPCSTR pszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW),
                                           ::GetSysColorBrush(COLOR_BTNFACE), nullptr);
-    DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | WS_CLIPCHILDREN;
+    // Neighbours in a row overlap by their borders: clipped, the overlap is
+    // always the upper one's, however the bars are painted.
+    DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     if (!CreateEx(0, pszClass, pszTitle, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
         return FALSE;
     m_nBarID = nID;

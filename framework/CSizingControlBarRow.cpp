@@ -126,7 +126,8 @@ void CSizingControlBar::AlignRowBars()
         int nLead = bHorz ? rc.left : rc.top;
         if (nLead != nTarget) {
             int x = bHorz ? nTarget : rc.left, y = bHorz ? rc.top : nTarget;
-            ::SetWindowPos(pBar->m_hWnd, nullptr, x, y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+            ::SetWindowPos(pBar->m_hWnd, nullptr, x, y, size.cx, size.cy,
+                           SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
             bMoved = true;
         }
         nPos += (bHorz ? size.cx : size.cy) - 2;

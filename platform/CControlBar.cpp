@@ -188,7 +188,7 @@ void CControlBar::PlaceInLayout(CRect& rcRemain, BOOL bQuery)
     }
     if (!bQuery)
         ::SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
-                       SWP_NOZORDER | SWP_NOACTIVATE);
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 // ---- dragging ---------------------------------------------------------

@@ -306,7 +306,8 @@ int CDockBar::LayoutRows(int nLength, BOOL bHorz)
                 continue;
             int x = bHorz ? pos[k] : nOffset;
             int y = bHorz ? nOffset : pos[k];
-            ::SetWindowPos(bars[k]->m_hWnd, nullptr, x, y, sizes[k].cx, sizes[k].cy, SWP_NOZORDER | SWP_NOACTIVATE);
+            ::SetWindowPos(bars[k]->m_hWnd, nullptr, x, y, sizes[k].cx, sizes[k].cy,
+                           SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
         }
         nOffset += nThick;
     }

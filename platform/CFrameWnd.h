@@ -143,13 +143,17 @@ protected:
     CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
     // Shows or hides the frames of floating bars with a delayed show pending.
     void ApplyFloatingDelayShows();
-    // Has every docked bar, its caption and its controls painted anew.
+    // Has every docked bar, its caption and its controls, and the view
+    // painted anew.
     void RedrawDockedBars();
+    // Where the docked bars, their dock bars and the view are, to tell
+    // whether a layout moved anything.
+    std::vector<CRect> DockedGeometry() const;
 
     BOOL m_bInRecalcLayout = FALSE;
     BOOL m_bDelayedRecalc = FALSE;
     int m_nLayoutHolds = 0;   // HoldLayout
-    // A bar was shown or hidden: the next layout repaints the docked bars.
+    // A bar was shown, hidden or docked: the next layout repaints the docked bars.
     bool m_bRedrawBarsAfterLayout = false;
     HACCEL m_hAccelTable = nullptr;  // a resource: not freed
     HMENU m_hMenuDefault = nullptr;  // destroyed with the window

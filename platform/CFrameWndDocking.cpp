@@ -325,18 +325,38 @@ void CFrameWnd::ApplyFloatingDelayShows()
     }
 }
 
-// A bar shown or hidden moves whole rows and sides of bars, and the dock
-// bars under them: the bits the system copies along with a moved window are
-// not always what it shows once laid out (a row half the height it was cut
-// from), so the bars are painted whole, their captions included.
+// A layout that moves bars moves whole rows and sides of bars, the dock bars
+// under them and the controls of the bars' dialogs: the bits the system
+// copies along with a moved window are not always what it shows once laid
+// out (a row half the height it was cut from, a list's rows where another
+// bar now lies), so the bars are painted whole, their captions included,
+// and the view with them.
 void CFrameWnd::RedrawDockedBars()
 {
+    const UINT kWhole = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
     for (const SideInfo& side : kSides) {
         CControlBar* pDock = GetControlBar(side.nID);
         if (pDock && pDock->m_hWnd && (pDock->GetStyle() & WS_VISIBLE))
-            ::RedrawWindow(pDock->m_hWnd, nullptr, nullptr,
-                           RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            ::RedrawWindow(pDock->m_hWnd, nullptr, nullptr, kWhole);
     }
+    if (HWND hView = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST))
+        ::RedrawWindow(hView, nullptr, nullptr, kWhole);
+}
+
+std::vector<CRect> CFrameWnd::DockedGeometry() const
+{
+    std::vector<CRect> rects;
+    for (const CControlBar* pBar : m_listControlBars) {
+        CRect rc(0, 0, 0, 0);
+        if (pBar->m_hWnd && !pBar->IsFloating() && (pBar->GetStyle() & WS_VISIBLE))
+            ::GetWindowRect(pBar->m_hWnd, &rc);
+        rects.push_back(rc);
+    }
+    CRect rc(0, 0, 0, 0);
+    if (HWND hView = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST))
+        ::GetWindowRect(hView, &rc);
+    rects.push_back(rc);
+    return rects;
 }
 
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
