@@ -368,16 +368,44 @@ CSize CSizingControlBar::CalcMinimumLayout(BOOL bHorz)
     CSize size = GetMinDockedSize(bHorz);
     if (!m_bCuttable)
         return size;
+    // A bar with rows of text keeps its first row whole, else its caption
+    // with the buttons.
+    const std::vector<int> rows = GetWholeRowHeights(bHorz);
+    const int cyLeast = rows.empty() ? kMinDockedCy : std::max(kMinDockedCy, rows.front());
     if (LockedWidth(m_dwSCBStyle))
         size.cx = kMinDockedCx;
     if (LockedHeight(m_dwSCBStyle))
-        size.cy = kMinDockedCy;
+        size.cy = std::min((int)size.cy, cyLeast);
     // Along its row a bar gives way to the caption with its buttons too.
     if (bHorz)
         size.cx = kMinDockedCx;
     else
-        size.cy = kMinDockedCy;
+        size.cy = std::min((int)size.cy, cyLeast);
     return size;
+}
+
+std::vector<int> CSizingControlBar::GetWholeRowHeights(BOOL bHorz)
+{
+    std::vector<int> heights;
+    const int cyFrame = NonClientSize(bHorz ? AFX_IDW_DOCKBAR_TOP : AFX_IDW_DOCKBAR_LEFT).cy;
+    for (int cy : m_rowStops)
+        heights.push_back(cy + cyFrame);
+    return heights;
+}
+
+CSize CSizingControlBar::NonClientSize(UINT nDockBarID)
+{
+    // The client area's calculation also places the caption's buttons and
+    // marks the sizable edges for that dock bar: those of the bar's real
+    // place are kept.
+    const DWORD dwSizable = m_dwSCBStyle & SCBS_SIZABLE_ANY;
+    const CPoint ptClose = m_ptClose, ptHelp = m_ptHelp;
+    CRect rc(0, 0, 0, 0);
+    CalcClientArea(rc, nDockBarID);
+    m_dwSCBStyle = (m_dwSCBStyle & ~SCBS_SIZABLE_ANY) | dwSizable;
+    m_ptClose = ptClose;
+    m_ptHelp = ptHelp;
+    return CSize(rc.left - rc.right, rc.top - rc.bottom);
 }
 
 // In classic docking the framework's floating frame is sized by its corners

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "framework/CHelpButtonControlBar.h"
+#include "platform/DockRowModel.h"
 
 // Sizing style bits (GetBarSizingStyle).
 const DWORD SCBS_SIZABLE_LEFT = 0x00000001;    // computed: the left edge can be dragged
@@ -104,6 +105,26 @@ public:
     // Whether a frame short of room may cut the bar's fixed extent (by default
     // it may): a bar whose every line matters is kept whole.
     void SetCuttable(BOOL bCuttable) { m_bCuttable = bCuttable; }
+
+    // ---- whole rows of text ----
+    // How the bar tells the layout the rows of its content: the heights of
+    // its client area at which 1, 2, ... rows show whole, ascending (empty,
+    // the default: the content may be cut anywhere, as a list that scrolls).
+    // A layout that has to make the bar lower than it wants, docked in a top
+    // or bottom row or in a left or right column, gives it the greatest of
+    // these that fits (the rest of the room goes to the view or to its
+    // neighbours in the column) and never less than the first: below that
+    // the bar drops whole rows. Whoever changes the rows (a font, a row
+    // shown or hidden) tells the bar again; the next layout uses them.
+    void SetRowStops(const std::vector<int>& stops) { m_rowStops = stops; }
+    const std::vector<int>& GetRowStops() const { return m_rowStops; }
+    // The row stops as heights of the bar's window docked in a horizontal
+    // row (bHorz) or a vertical one.
+    std::vector<int> GetWholeRowHeights(BOOL bHorz) override;
+    // The bar's window size around an empty client area, docked on the dock
+    // bar nDockBarID or floating (AFX_IDW_DOCKBAR_FLOAT); measuring changes
+    // nothing of the bar.
+    CSize NonClientSize(UINT nDockBarID);
     // Classic docking: the floating size from a dragged frame corner.
     bool SizeFromClassicCorner();
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
@@ -121,6 +142,9 @@ public:
     // 0: shared; 1: the row cannot hold the minimums; 2: a row break was inserted.
     virtual int ShareRowLength(int nTotal, BOOL bHorz);
     virtual void AlignRowBars();
+    // Cuts the shared lengths of a column's bars (items, in the order of
+    // bars) to whole rows of their text; the others take what that frees.
+    static void KeepWholeRows(const std::vector<CSizingControlBar*>& bars, std::vector<DockShareItem>& items);
 
     // ---- hit testing and the non-client area ----
     virtual LRESULT HitTestBar(CPoint ptScreen, BOOL bAll);
@@ -158,6 +182,7 @@ protected:
     BOOL m_bDragging = FALSE, m_bParentSizing = FALSE;
     BOOL m_bActive = FALSE, m_bActivePainted = FALSE;
     BOOL m_bCuttable = TRUE;
+    std::vector<int> m_rowStops;  // SetRowStops
     HWND m_hWndLastFocus = nullptr;
     CSize m_szHorz{200, 200}, m_szVert{200, 200}, m_szFloat{200, 200};
     CSize m_szHorzOwn{200, 200}, m_szVertOwn{200, 200};  // GetOwnDockedSize

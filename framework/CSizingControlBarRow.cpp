@@ -95,12 +95,37 @@ int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
         if (DockRowShare(items, nTotal) != kDockShareDone)
             return 1;
     }
+    if (!bHorz)
+        KeepWholeRows(bars, items);
     for (size_t k = 0; k < bars.size(); k++) {
         CSize& size = bHorz ? bars[k]->m_szHorz : bars[k]->m_szVert;
         (bHorz ? size.cx : size.cy) = items[k].nLength;
         (bHorz ? size.cy : size.cx) = nRowWidth;
     }
     return 0;
+}
+
+// In a column the bars' lengths are heights: a bar with rows of text that
+// got less than it asked for drops to whole rows, and the bars that may be
+// cut anywhere (the lists) share what it freed.
+void CSizingControlBar::KeepWholeRows(const std::vector<CSizingControlBar*>& bars, std::vector<DockShareItem>& items)
+{
+    int nFreed = 0;
+    std::vector<size_t> free;
+    for (size_t k = 0; k < bars.size(); k++) {
+        const std::vector<int> rows = bars[k]->GetWholeRowHeights(FALSE);
+        if (rows.empty()) {
+            free.push_back(k);
+            continue;
+        }
+        if (items[k].nLength >= bars[k]->GetOwnDockedSize(FALSE).cy)
+            continue;
+        int nWhole = std::min(items[k].nLength, DockFitWholeRows(rows, items[k].nLength));
+        nFreed += items[k].nLength - nWhole;
+        items[k].nLength = nWhole;
+    }
+    for (size_t i = 0; i < free.size(); i++)
+        items[free[i]].nLength += nFreed / (int)free.size() + ((int)i < nFreed % (int)free.size() ? 1 : 0);
 }
 
 void CSizingControlBar::AlignRowBars()

@@ -20,17 +20,8 @@ bool g_bInDialogCmdMsg = false;
 
 CSize cdxCDynamicBar::SizeAround(UINT nDockBarID, CSize szDialog)
 {
-    // The client area's calculation also places the caption's buttons and
-    // marks the sizable edges for that dock bar: those of the bar's real
-    // place are kept.
-    const DWORD dwSizable = m_dwSCBStyle & SCBS_SIZABLE_ANY;
-    const CPoint ptClose = m_ptClose, ptHelp = m_ptHelp;
-    CRect rc(0, 0, 0, 0);
-    CalcClientArea(rc, nDockBarID);
-    m_dwSCBStyle = (m_dwSCBStyle & ~SCBS_SIZABLE_ANY) | dwSizable;
-    m_ptClose = ptClose;
-    m_ptHelp = ptHelp;
-    return CSize(szDialog.cx + rc.left - rc.right, szDialog.cy + rc.top - rc.bottom);
+    CSize sizeFrame = NonClientSize(nDockBarID);
+    return CSize(szDialog.cx + sizeFrame.cx, szDialog.cy + sizeFrame.cy);
 }
 
 int cdxCDynamicBar::OnCreate(LPCREATESTRUCT pcs)

@@ -135,6 +135,11 @@ CSize CControlBar::CalcMinimumLayout(BOOL bHorz)
     return CalcFixedLayout(FALSE, bHorz);
 }
 
+std::vector<int> CControlBar::GetWholeRowHeights(BOOL)
+{
+    return {};
+}
+
 void CControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL) {}
 
 void CControlBar::DelayShow(BOOL bShow)

@@ -235,23 +235,28 @@ CSize RowBarSize(CControlBar* pBar, BOOL bHorz)
 
 }  // namespace
 
+DockBarNeed CDockBar::MeasureBar(CControlBar* pBar, BOOL bHorz)
+{
+    CSize size = RowBarSize(pBar, bHorz), minSize = pBar->CalcMinimumLayout(bHorz);
+    // Rows of text lie across a horizontal row only.
+    std::vector<int> stops = bHorz ? pBar->GetWholeRowHeights(TRUE) : std::vector<int>();
+    return {(int)(bHorz ? size.cy : size.cx), (int)(bHorz ? minSize.cy : minSize.cx), stops};
+}
+
 std::vector<DockRowNeed> CDockBar::MeasureRows(BOOL bHorz)
 {
     std::vector<DockRowNeed> rows;
     for (const std::vector<CControlBar*>& row : GetRows()) {
-        DockRowNeed need = {0, 0, 0};
-        bool bAny = false;
+        DockRowNeed need = {{}, 0};
         for (CControlBar* pBar : row) {
             if (!pBar->IsVisible())
                 continue;
-            CSize size = RowBarSize(pBar, bHorz), minSize = pBar->CalcMinimumLayout(bHorz);
-            need.nWant = std::max(need.nWant, (int)(bHorz ? size.cy : size.cx));
-            need.nMin = std::max(need.nMin, (int)(bHorz ? minSize.cy : minSize.cx));
+            CSize minSize = pBar->CalcMinimumLayout(bHorz);
+            need.bars.push_back(MeasureBar(pBar, bHorz));
             // Neighbours in a row overlap by their two-pixel borders.
-            need.nMinLength += (int)(bHorz ? minSize.cx : minSize.cy) - (bAny ? 2 : 0);
-            bAny = true;
+            need.nMinLength += (int)(bHorz ? minSize.cx : minSize.cy) - (need.bars.size() > 1 ? 2 : 0);
         }
-        if (bAny)
+        if (!need.bars.empty())
             rows.push_back(need);
     }
     return rows;
@@ -275,20 +280,15 @@ int CDockBar::LayoutRows(int nLength, BOOL bHorz)
             CSize size = (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC)
                              ? pBar->CalcDynamicLayout(-1, bHorz ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK)
                              : pBar->CalcFixedLayout(FALSE, bHorz);
+            // A row cut to the cap: each bar down to the cap (whole rows of
+            // its text), not below the thickest of the row's minimums.
+            if (m_nRowCap != INT32_MAX) {
+                DockBarNeed need = MeasureBar(pBar, bHorz);
+                need.nWant = bHorz ? size.cy : size.cx;
+                (bHorz ? size.cy : size.cx) = DockBarThickness(need, m_nRowCap);
+            }
             bars.push_back(pBar);
             sizes.push_back(size);
-        }
-        // A row cut to the cap: its bars are as thick as the row, not less
-        // than the thickest of their minimums.
-        if (m_nRowCap != INT32_MAX && !bars.empty()) {
-            int nRowMin = 0;
-            for (CControlBar* pBar : bars) {
-                CSize minSize = pBar->CalcMinimumLayout(bHorz);
-                nRowMin = std::max(nRowMin, (int)(bHorz ? minSize.cy : minSize.cx));
-            }
-            int nMost = std::max(m_nRowCap, nRowMin);
-            for (CSize& size : sizes)
-                (bHorz ? size.cy : size.cx) = std::min((int)(bHorz ? size.cy : size.cx), nMost);
         }
         for (size_t k = 0; k < bars.size(); k++) {
             CRect rc;

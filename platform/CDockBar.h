@@ -52,11 +52,14 @@ public:
     // What each row with visible bars wants and needs at the least (bHorz:
     // the rows are horizontal), for the frame's sharing of its room.
     std::vector<DockRowNeed> MeasureRows(BOOL bHorz);
+    // What one bar of a row wants and needs across it.
+    static DockBarNeed MeasureBar(CControlBar* pBar, BOOL bHorz);
 
     DockEntryList m_arrBars;
     BOOL m_bFloating;
     // The most a row may take across (DockRowCap): set by the frame's layout
-    // when its sides want more room than the view leaves them.
+    // when its sides want more room than the view leaves them; a bar cut to
+    // it keeps whole rows of its text (GetWholeRowHeights).
     int m_nRowCap = INT32_MAX;
 
 protected:

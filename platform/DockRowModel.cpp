@@ -76,13 +76,39 @@ std::vector<int> DockRowPlace(const std::vector<DockRowItem>& items, int nRowLen
     return pos;
 }
 
+int DockFitWholeRows(const std::vector<int>& stops, int nHeight)
+{
+    if (stops.empty() || nHeight >= stops.back())
+        return nHeight;
+    int nFit = stops.front();
+    for (int nStop : stops)
+        if (nStop <= nHeight)
+            nFit = nStop;
+    return nFit;
+}
+
+int DockBarThickness(const DockBarNeed& bar, int nCap)
+{
+    if (bar.nWant <= nCap)
+        return bar.nWant;
+    return std::max(bar.nMin, DockFitWholeRows(bar.stops, nCap));
+}
+
+int DockRowThickness(const DockRowNeed& row, int nCap)
+{
+    int nThick = 0;
+    for (const DockBarNeed& bar : row.bars)
+        nThick = std::max(nThick, DockBarThickness(bar, nCap));
+    return nThick;
+}
+
 namespace {
 
 int CappedTotal(const std::vector<DockRowNeed>& rows, int nCap)
 {
     int nTotal = 0;
     for (const DockRowNeed& row : rows)
-        nTotal += std::max(row.nMin, std::min(row.nWant, nCap));
+        nTotal += DockRowThickness(row, nCap);
     return nTotal;
 }
 
@@ -92,7 +118,8 @@ int DockRowCap(const std::vector<DockRowNeed>& rows, int nBudget)
 {
     int nHigh = 0;
     for (const DockRowNeed& row : rows)
-        nHigh = std::max(nHigh, row.nWant);
+        for (const DockBarNeed& bar : row.bars)
+            nHigh = std::max(nHigh, bar.nWant);
     if (CappedTotal(rows, nHigh) <= nBudget)
         return INT32_MAX;
     // The greatest cap that fits: the total grows with the cap.

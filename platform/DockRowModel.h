@@ -62,19 +62,37 @@ struct DockRowItem {
 // start positions, in the same order.
 std::vector<int> DockRowPlace(const std::vector<DockRowItem>& items, int nRowLength, int nOverlap);
 
-// One row of a dock bar, for sharing the frame's room among the rows of its
-// sides: the thickness its bars want across the row, the least they can do
-// with (their captions and buttons still shown), and the least length its
-// bars need along it.
-struct DockRowNeed {
+// Whole rows: the heights at which a bar shows 1, 2, ... rows of its
+// content whole, ascending (empty: any height will do). The greatest stop not
+// above nHeight, never below the first; nHeight itself when it reaches the
+// last stop or there are no stops.
+int DockFitWholeRows(const std::vector<int>& stops, int nHeight);
+
+// One bar of a row, for sharing the frame's room among the rows of its
+// sides: the thickness it wants across the row, the least it can do with
+// (its caption and buttons still shown, or its first row) and the stops of
+// its thickness (DockFitWholeRows).
+struct DockBarNeed {
     int nWant;
     int nMin;
+    std::vector<int> stops;
+};
+// The thickness a bar takes when its row may take at most nCap across: its
+// wanted thickness when that fits, else the cap, down to whole rows; never
+// below its least.
+int DockBarThickness(const DockBarNeed& bar, int nCap);
+// One row of a dock bar: its bars, and the least length they need along it.
+struct DockRowNeed {
+    std::vector<DockBarNeed> bars;
     int nMinLength;
 };
+// The thickness of a row cut to nCap: its thickest bar's.
+int DockRowThickness(const DockRowNeed& row, int nCap);
 // The greatest thickness a row may take so that all rows together fit
 // nBudget: every row is cut to the cap but never below its minimum (the
-// thickest rows give way first, the thin ones keep their size). INT32_MAX
-// when every row fits as it wants; 0 when even the minimums do not fit.
+// thickest rows give way first, the thin ones keep their size; a bar with
+// rows of text drops whole rows). INT32_MAX when every row fits as it
+// wants; 0 when even the minimums do not fit.
 int DockRowCap(const std::vector<DockRowNeed>& rows, int nBudget);
 
 // A resizable bar of a row, for sharing the row's length.

@@ -527,3 +527,95 @@ TEST_F(BarLayoutFixture, BarsSharingARowShareItsWholeLengthEveryTime)
     rowFilled("restored");
     EXPECT_EQ(strBefore, Layout(pFrame));
 }
+
+namespace {
+
+// The controls of the bar's dialog that the user sees only in part of their
+// height (cut by the bar's client area or by its dock bar), or with bHidden
+// not at all.
+std::string CutControls(cdxCDynamicBar* pBar, bool bHidden = false)
+{
+    RECT rcShown, rcDock;
+    pBar->m_pDlg->GetClientRect(&rcShown);
+    ::MapWindowPoints(pBar->m_pDlg->m_hWnd, nullptr, (POINT*)&rcShown, 2);
+    pBar->m_pDockBar->GetWindowRect(&rcDock);
+    ::IntersectRect(&rcShown, &rcShown, &rcDock);
+    std::string str;
+    for (HWND h = ::GetWindow(pBar->m_pDlg->m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        RECT rc, rcIn;
+        if (!(::GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE))
+            continue;
+        ::GetWindowRect(h, &rc);
+        bool bSeen = ::IntersectRect(&rcIn, &rc, &rcShown) != FALSE;
+        if (bHidden ? !bSeen : bSeen && (rcIn.top != rc.top || rcIn.bottom != rc.bottom))
+            str += " control " + std::to_string(::GetDlgCtrlID(h)) + " " + Text(rc) + " in " + Text(rcShown);
+    }
+    return str;
+}
+
+}  // namespace
+
+// With several bars at the top the register bars and Percent Utilization
+// showed one and a half rows, half-height glyphs, while the console kept
+// its least height: rows of text are never cut. A bar gets its rows'
+// height, the console giving way first, down to its least height; below
+// that bars drop whole rows.
+TEST_F(BarLayoutFixture, RowsOfTextAreNeverCutInHalf)
+{
+    const struct {
+        const char* pszName;
+        int cx, cy;
+        std::vector<UINT> viewCommands;
+        bool bPercentAtTop;
+    } cases[] = {
+        {"status and six register bars", 960, 768,
+         {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_AREGS_BAR, ID_VIEW_FREGS_BAR,
+          ID_VIEW_GREGS64_BAR, ID_VIEW_CREGS64_BAR},
+         false},
+        {"four register bars, Percent at the top", 960, 768,
+         {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_GREGS64_BAR}, true},
+        {"every bar", 960, 768, kEveryHiddenBar, false},
+        {"storage and two register bars, small window", 700, 560,
+         {ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_STORAGE_BAR}, false},
+        {"three register bars and the vector bar", 900, 640,
+         {ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_GREGS64_BAR, ID_VIEW_VREGS_BAR}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        OpenFrame();
+        pFrame->MoveWindow(0, 0, c.cx, c.cy);
+        pFrame->m_wndCpuPctBar.m_dlg.SetCPUCount(4);
+        for (UINT nCmd : c.viewCommands)
+            Command(nCmd);
+        if (c.bPercentAtTop) {
+            RECT rc;
+            pFrame->GetMainBar(kGRegs)->GetWindowRect(&rc);
+            DragByCaption(pFrame->GetMainBar(kCpuPct), CPoint((rc.left + rc.right) / 2, rc.bottom - 10));
+            ASSERT_TRUE(pFrame->GetMainBar(kCpuPct)->IsDockedHorizontally());
+        }
+        Settle();
+        std::string strDropped;
+        for (int i = 0; i < kMainBarCount; i++) {
+            cdxCDynamicBar* pBar = pFrame->GetMainBar(i);
+            if (!(pBar->GetStyle() & WS_VISIBLE) || i == kDevList || i == kStorage)
+                continue;  // the tree and the hex view scroll their rows
+            EXPECT_EQ("", CutControls(pBar)) << kMainBars[i].pszTitle;
+            // The console gives way to the top and bottom rows (a column
+            // shares its length with its neighbours).
+            if (pBar->IsDockedHorizontally() && !CutControls(pBar, true).empty())
+                strDropped += std::string(kMainBars[i].pszTitle) + ":" + CutControls(pBar, true) + "\n";
+        }
+        // A bar drops rows only while the console has no room to give.
+        RECT rcView;
+        g_pView->GetClientRect(&rcView);
+        const int nLeast = pFrame->GetMinimumViewSize().cy - 2 * ::GetSystemMetrics(SM_CYEDGE);
+        if (!strDropped.empty())
+            EXPECT_LT(rcView.bottom, nLeast + 3 * g_pView->GetLineHeight()) << "rows dropped beside a large console\n"
+                                                                              << strDropped;
+        EXPECT_GE(rcView.bottom, 8 * g_pView->GetLineHeight());
+        pFrame->SendMessage(WM_CLOSE);
+        Pump();
+        ASSERT_FALSE(FrameAlive());
+        ProfileWriteInt("BarsState\\BarsState-Summary", "Bars", 0);  // the next case starts afresh
+    }
+}

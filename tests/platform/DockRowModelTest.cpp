@@ -144,6 +144,27 @@ TEST(DockRowShare, EmptyRow)
     EXPECT_EQ(DockRowShare(none, 100), kDockShareDone);
 }
 
+namespace {
+
+// Rows of one bar each, from (wanted, least) thicknesses.
+std::vector<DockRowNeed> SingleBarRows(const std::vector<std::pair<int, int>>& bars)
+{
+    std::vector<DockRowNeed> rows;
+    for (const auto& bar : bars)
+        rows.push_back({{{bar.first, bar.second, {}}}, 0});
+    return rows;
+}
+
+int TotalThickness(const std::vector<DockRowNeed>& rows, int nCap)
+{
+    int nTotal = 0;
+    for (const DockRowNeed& row : rows)
+        nTotal += DockRowThickness(row, nCap);
+    return nTotal;
+}
+
+}  // namespace
+
 // The rows of the frame's sides cut to the room left beside the view: the
 // thickest rows give way first, never below their minimums.
 TEST(DockRowCap, Table)
@@ -153,30 +174,56 @@ TEST(DockRowCap, Table)
         int nBudget;
         int nCap;
     } cases[] = {
-        {{{104, 32, 0}, {52, 32, 0}, {62, 32, 0}}, 218, INT32_MAX},  // fits exactly
-        {{{104, 32, 0}, {52, 32, 0}, {62, 32, 0}}, 500, INT32_MAX},
+        {SingleBarRows({{104, 32}, {52, 32}, {62, 32}}), 218, INT32_MAX},  // fits exactly
+        {SingleBarRows({{104, 32}, {52, 32}, {62, 32}}), 500, INT32_MAX},
         {{}, 0, INT32_MAX},
         // Control panel, two 32-bit and one 64-bit register bar, the vector
         // bar, the command line: 690 wanted, 550 room; the vector bar gives way.
-        {{{104, 32, 0}, {52, 32, 0}, {52, 32, 0}, {91, 32, 0}, {329, 32, 0}, {62, 32, 0}}, 550, 189},
+        {SingleBarRows({{104, 32}, {52, 32}, {52, 32}, {91, 32}, {329, 32}, {62, 32}}), 550, 189},
         // Two tall rows share the cut evenly.
-        {{{300, 32, 0}, {300, 32, 0}, {50, 32, 0}}, 450, 200},
+        {SingleBarRows({{300, 32}, {300, 32}, {50, 32}}), 450, 200},
         // A row whose minimum is above the cap keeps its minimum.
-        {{{300, 250, 0}, {300, 32, 0}}, 400, 150},
+        {SingleBarRows({{300, 250}, {300, 32}}), 400, 150},
         // Not even the minimums fit.
-        {{{300, 100, 0}, {300, 100, 0}}, 150, 0},
+        {SingleBarRows({{300, 100}, {300, 100}}), 150, 0},
     };
     for (const Case& c : cases) {
         int nCap = DockRowCap(c.rows, c.nBudget);
         EXPECT_EQ(nCap, c.nCap) << c.nBudget;
         if (nCap == INT32_MAX || nCap == 0)
             continue;
-        int nTotal = 0;
-        for (const DockRowNeed& row : c.rows)
-            nTotal += std::max(row.nMin, std::min(row.nWant, nCap));
+        int nTotal = TotalThickness(c.rows, nCap);
         EXPECT_LE(nTotal, c.nBudget);
         EXPECT_GT(nTotal + (int)c.rows.size(), c.nBudget) << "the cap leaves room unused";
     }
+}
+
+// Bars with rows of text are cut to whole rows: the greatest stop that fits,
+// never less than the first; cut bars free what they do not take.
+TEST(DockRowCap, BarsWithRowsOfTextDropWholeRows)
+{
+    const std::vector<int> stops = {33, 52, 71};
+    const struct {
+        int nHeight, nFit;
+    } fits[] = {{100, 100}, {71, 71}, {70, 52}, {52, 52}, {51, 33}, {20, 33}};
+    for (const auto& f : fits)
+        EXPECT_EQ(DockFitWholeRows(stops, f.nHeight), f.nFit) << f.nHeight;
+    EXPECT_EQ(DockFitWholeRows({}, 47), 47);
+
+    // The control panel (never cut) and two register bars of two rows: the
+    // bars drop their second rows and leave the rest of the room unused
+    // rather than show one and a half rows.
+    std::vector<DockRowNeed> rows = {{{{104, 104, {}}}, 0}, {{{52, 33, {33, 52}}}, 0}, {{{52, 33, {33, 52}}}, 0}};
+    int nCap = DockRowCap(rows, 180);
+    ASSERT_NE(nCap, INT32_MAX);
+    EXPECT_EQ(DockRowThickness(rows[1], nCap), 33);
+    EXPECT_EQ(TotalThickness(rows, nCap), 170);
+    EXPECT_EQ(DockRowCap(rows, 208), INT32_MAX);
+    // A row shared by a bar of rows and a bar that may be cut anywhere: the
+    // row is as thick as the cap.
+    DockRowNeed shared = {{{52, 33, {33, 52}}, {80, 32, {}}}, 0};
+    EXPECT_EQ(DockRowThickness(shared, 45), 45);
+    EXPECT_EQ(DockBarThickness(shared.bars[0], 45), 33);
 }
 
 TEST(DockRowAlign, BarsOverlapByTheirBorders)
