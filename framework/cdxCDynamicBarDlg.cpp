@@ -161,9 +161,13 @@ void cdxCDynamicBarDlg::SetHostRowStops(UINT nFirstId, UINT nIdStep, int nRows)
         rows.push_back(rc);
     std::vector<int> stops;
     if (!rows.empty()) {
+        // The gap below a row never reaches the next row (dialog units map
+        // to gaps a pixel apart), nor, below the last, past the dialog.
         const int nGap = std::max(0L, rows.size() > 1 ? rows[1].top - rows[0].bottom : rows[0].top);
-        for (const RECT& rcRow : rows)
-            stops.push_back(rcRow.bottom + nGap);
+        for (size_t i = 0; i < rows.size(); i++) {
+            int nEnd = i + 1 < rows.size() ? (int)rows[i + 1].top : std::max((int)rows[i].bottom, (int)m_szInitial.cy);
+            stops.push_back(std::min((int)rows[i].bottom + nGap, nEnd));
+        }
     }
     m_pHostBar->SetRowStops(stops);
 }

@@ -54,7 +54,8 @@ public:
     // Tells the host bar (CSizingControlBar::SetRowStops) the rows of text
     // this dialog shows: row i is the row of control nFirstId + i * nIdStep,
     // which ends it, for nRows rows; the gap above the first row (or between
-    // the first two) stays below the last row shown. A row whose control is
+    // the first two) stays below the last row shown, up to the next row's
+    // top (or, below the last row, the template's height). A row whose control is
     // not made yet is where the template puts it. Called again whenever the
     // rows change (a font, rows made or hidden).
     void SetHostRowStops(UINT nFirstId, UINT nIdStep, int nRows);

@@ -267,7 +267,9 @@ int CDockBar::LayoutRows(int nLength, BOOL bHorz)
     // The rows are taken first: a bar's layout may split its row (a row break
     // is inserted) and asks for another layout pass then.
     int nOffset = 0;
+    size_t nRow = 0;  // rows with visible bars, as m_rowCaps counts them
     for (const std::vector<CControlBar*>& row : GetRows()) {
+        const int nRowCap = nRow < m_rowCaps.size() ? m_rowCaps[nRow] : INT32_MAX;
         std::vector<CControlBar*> bars;
         std::vector<DockRowItem> items;
         std::vector<CSize> sizes;
@@ -282,10 +284,10 @@ int CDockBar::LayoutRows(int nLength, BOOL bHorz)
                              : pBar->CalcFixedLayout(FALSE, bHorz);
             // A row cut to the cap: each bar down to the cap (whole rows of
             // its text), not below the thickest of the row's minimums.
-            if (m_nRowCap != INT32_MAX) {
+            if (nRowCap != INT32_MAX) {
                 DockBarNeed need = MeasureBar(pBar, bHorz);
                 need.nWant = bHorz ? size.cy : size.cx;
-                (bHorz ? size.cy : size.cx) = DockBarThickness(need, m_nRowCap);
+                (bHorz ? size.cy : size.cx) = DockBarThickness(need, nRowCap);
             }
             bars.push_back(pBar);
             sizes.push_back(size);
@@ -298,6 +300,7 @@ int CDockBar::LayoutRows(int nLength, BOOL bHorz)
         }
         if (bars.empty())
             continue;
+        nRow++;
         std::vector<int> pos = DockRowPlace(items, nLength, 2);
         int nThick = 0;
         for (size_t k = 0; k < bars.size(); k++) {

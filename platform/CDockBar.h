@@ -4,7 +4,7 @@
 // (the control id of a bar that is remembered in that place while it floats
 // elsewhere); see DockRowModel.h. Hidden bars keep their entries and take
 // no room. The dock bar's thickness is the sum of its rows' thicknesses; a
-// row is cut to m_nRowCap (never below its bars' minimums) when the frame is
+// row is cut to its cap in m_rowCaps (never below its bars' minimums) when the frame is
 // short of room.
 #pragma once
 
@@ -57,10 +57,11 @@ public:
 
     DockEntryList m_arrBars;
     BOOL m_bFloating;
-    // The most a row may take across (DockRowCap): set by the frame's layout
+    // The most each row with visible bars may take across, in row order
+    // (DockRowCaps; empty: every row as it wants): set by the frame's layout
     // when its sides want more room than the view leaves them; a bar cut to
     // it keeps whole rows of its text (GetWholeRowHeights).
-    int m_nRowCap = INT32_MAX;
+    std::vector<int> m_rowCaps;
 
 protected:
     // Where a bar docked at the screen point pt goes in the list: in the row

@@ -131,25 +131,34 @@ void CFrameWnd::ShareRoomAmongSides(const CRect& rcRoom)
 {
     CDockBar* pDocks[4] = {};
     std::vector<DockRowNeed> across[2];  // the rows of top and bottom, the columns of left and right
+    size_t nRows[4] = {};
     int nBandLength = 0;                // the least the left and right columns need between top and bottom
     for (int i = 0; i < 4; i++) {
         pDocks[i] = DYNAMIC_DOWNCAST(CDockBar, GetControlBar(kSides[i].nID));
         if (!pDocks[i] || !pDocks[i]->m_hWnd || !(pDocks[i]->GetStyle() & WS_VISIBLE))
             continue;
         BOOL bHorz = i < 2;
-        pDocks[i]->m_nRowCap = INT32_MAX;  // measured uncut
+        pDocks[i]->m_rowCaps.clear();  // measured uncut
         for (const DockRowNeed& row : pDocks[i]->MeasureRows(bHorz)) {
             across[bHorz ? 0 : 1].push_back(row);
+            nRows[i]++;
             if (!bHorz)
                 nBandLength = std::max(nBandLength, row.nMinLength + 2);  // a column starts 2 pixels up
         }
     }
     CSize minView = GetMinimumViewSize();
-    int nCapHorz = DockRowCap(across[0], rcRoom.Height() - std::max((int)minView.cy, nBandLength));
-    int nCapVert = DockRowCap(across[1], rcRoom.Width() - (int)minView.cx);
-    for (int i = 0; i < 4; i++)
-        if (pDocks[i])
-            pDocks[i]->m_nRowCap = i < 2 ? nCapHorz : nCapVert;
+    std::vector<int> caps[2] = {DockRowCaps(across[0], rcRoom.Height() - std::max((int)minView.cy, nBandLength)),
+                                DockRowCaps(across[1], rcRoom.Width() - (int)minView.cx)};
+    // Top before bottom, left before right: each side takes its rows' caps in turn.
+    size_t nNext[2] = {};
+    for (int i = 0; i < 4; i++) {
+        if (!nRows[i])
+            continue;
+        std::vector<int>& sideCaps = caps[i < 2 ? 0 : 1];
+        size_t& n = nNext[i < 2 ? 0 : 1];
+        pDocks[i]->m_rowCaps.assign(sideCaps.begin() + (long)n, sideCaps.begin() + (long)(n + nRows[i]));
+        n += nRows[i];
+    }
 }
 
 BOOL CFrameWnd::OnBarCheck(UINT nID)

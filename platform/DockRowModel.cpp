@@ -136,6 +136,52 @@ int DockRowCap(const std::vector<DockRowNeed>& rows, int nBudget)
 
 namespace {
 
+// The least cap above nCap at which the row grows: a bar's next whole row
+// or, for a bar cut anywhere, the next pixel; INT32_MAX when none grows.
+int NextRowCap(const DockRowNeed& row, int nCap)
+{
+    const int nThick = DockRowThickness(row, nCap);
+    int nNext = INT32_MAX;
+    for (const DockBarNeed& bar : row.bars) {
+        if (bar.nWant <= nThick)
+            continue;
+        int nStep = bar.nWant;
+        for (int nStop : bar.stops)
+            if (nStop > nThick && nStop < nStep)
+                nStep = nStop;
+        nNext = std::min(nNext, bar.stops.empty() ? nThick + 1 : nStep);
+    }
+    return nNext;
+}
+
+}  // namespace
+
+std::vector<int> DockRowCaps(const std::vector<DockRowNeed>& rows, int nBudget)
+{
+    const int nCap = DockRowCap(rows, nBudget);
+    std::vector<int> caps(rows.size(), nCap);
+    if (nCap == INT32_MAX)
+        return caps;
+    int nTotal = CappedTotal(rows, nCap);
+    for (bool bGrew = true; bGrew;) {
+        bGrew = false;
+        for (size_t i = 0; i < rows.size(); i++) {
+            int nNext = NextRowCap(rows[i], caps[i]);
+            if (nNext == INT32_MAX)
+                continue;
+            int nGrowth = DockRowThickness(rows[i], nNext) - DockRowThickness(rows[i], caps[i]);
+            if (nTotal + nGrowth > nBudget)
+                continue;
+            caps[i] = nNext;
+            nTotal += nGrowth;
+            bGrew = true;
+        }
+    }
+    return caps;
+}
+
+namespace {
+
 void ShrinkRow(std::vector<DockShareItem>& items, int nDelta)
 {
     for (bool bTook = true; nDelta < 0 && bTook;) {

@@ -94,6 +94,10 @@ int DockRowThickness(const DockRowNeed& row, int nCap);
 // rows of text drops whole rows). INT32_MAX when every row fits as it
 // wants; 0 when even the minimums do not fit.
 int DockRowCap(const std::vector<DockRowNeed>& rows, int nBudget);
+// The cap of each row: DockRowCap's, then rows in order take what the
+// uniform cap leaves of nBudget, each its next whole row (or pixel) at a
+// time while it fits. All INT32_MAX when every row fits as it wants.
+std::vector<int> DockRowCaps(const std::vector<DockRowNeed>& rows, int nBudget);
 
 // A resizable bar of a row, for sharing the row's length.
 struct DockShareItem {

@@ -226,6 +226,25 @@ TEST(DockRowCap, BarsWithRowsOfTextDropWholeRows)
     EXPECT_EQ(DockBarThickness(shared.bars[0], 45), 33);
 }
 
+// The room a uniform cap leaves goes to the rows in order, a whole row of
+// text at a time: two 64-bit register bars cut to three of their four rows
+// beside 31 spare pixels, the first gets its fourth row back.
+TEST(DockRowCaps, TheRoomLeftGoesToTheRowsInOrder)
+{
+    const DockBarNeed regs = {90, 33, {33, 52, 71, 90}};
+    std::vector<DockRowNeed> rows = {{{regs}, 0}, {{regs}, 0}};
+    std::vector<int> caps = DockRowCaps(rows, 2 * 71 + 31);
+    ASSERT_EQ(caps.size(), 2u);
+    EXPECT_EQ(DockRowThickness(rows[0], caps[0]), 90);
+    EXPECT_EQ(DockRowThickness(rows[1], caps[1]), 71);
+    EXPECT_EQ(DockRowCaps(rows, 180), (std::vector<int>{INT32_MAX, INT32_MAX}));
+    // Rows cut anywhere take the spare pixels one by one.
+    std::vector<DockRowNeed> plain = SingleBarRows({{100, 32}, {100, 32}});
+    caps = DockRowCaps(plain, 151);
+    EXPECT_EQ(DockRowThickness(plain[0], caps[0]) + DockRowThickness(plain[1], caps[1]), 151);
+    EXPECT_TRUE(DockRowCaps({}, 10).empty());
+}
+
 TEST(DockRowAlign, BarsOverlapByTheirBorders)
 {
     EXPECT_EQ(DockRowAlign({100, 50, 80}, -2), (std::vector<int>{-2, 96, 144}));
