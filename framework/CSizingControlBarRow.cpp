@@ -105,9 +105,9 @@ int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
     return 0;
 }
 
-// In a column the bars' lengths are heights: a bar with rows of text that
-// got less than it asked for drops to whole rows, and the bars that may be
-// cut anywhere (the lists) share what it freed.
+// In a column the bars' lengths are heights: a bar with rows of text shows
+// whole rows (the upper one when its length falls between two), and the
+// bars that may be cut anywhere (the lists) share what it freed.
 void CSizingControlBar::KeepWholeRows(const std::vector<CSizingControlBar*>& bars, std::vector<DockShareItem>& items)
 {
     int nFreed = 0;
@@ -118,8 +118,6 @@ void CSizingControlBar::KeepWholeRows(const std::vector<CSizingControlBar*>& bar
             free.push_back(k);
             continue;
         }
-        if (items[k].nLength >= bars[k]->GetOwnDockedSize(FALSE).cy)
-            continue;
         int nWhole = std::min(items[k].nLength, DockFitWholeRows(rows, items[k].nLength));
         nFreed += items[k].nLength - nWhole;
         items[k].nLength = nWhole;

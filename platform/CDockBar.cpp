@@ -282,13 +282,11 @@ int CDockBar::LayoutRows(int nLength, BOOL bHorz)
             CSize size = (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC)
                              ? pBar->CalcDynamicLayout(-1, bHorz ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK)
                              : pBar->CalcFixedLayout(FALSE, bHorz);
-            // A row cut to the cap: each bar down to the cap (whole rows of
-            // its text), not below the thickest of the row's minimums.
-            if (nRowCap != INT32_MAX) {
-                DockBarNeed need = MeasureBar(pBar, bHorz);
-                need.nWant = bHorz ? size.cy : size.cx;
-                (bHorz ? size.cy : size.cx) = DockBarThickness(need, nRowCap);
-            }
+            // A row cut to its cap: each bar down to the cap, not below its
+            // least; and whole rows of its text, cut or not.
+            DockBarNeed need = MeasureBar(pBar, bHorz);
+            need.nWant = bHorz ? size.cy : size.cx;
+            (bHorz ? size.cy : size.cx) = DockBarThickness(need, nRowCap);
             bars.push_back(pBar);
             sizes.push_back(size);
         }

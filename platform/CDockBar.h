@@ -4,8 +4,8 @@
 // (the control id of a bar that is remembered in that place while it floats
 // elsewhere); see DockRowModel.h. Hidden bars keep their entries and take
 // no room. The dock bar's thickness is the sum of its rows' thicknesses; a
-// row is cut to its cap in m_rowCaps (never below its bars' minimums) when the frame is
-// short of room.
+// row is cut to its cap in m_rowCaps (never below its bars' minimums, and
+// a bar with rows of text to whole rows) when the frame is short of room.
 #pragma once
 
 #include "platform/CControlBar.h"

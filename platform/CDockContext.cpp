@@ -77,12 +77,12 @@ void CDockContext::StartDrag(CPoint pt)
     InitRects(pt);
     m_ptStart = m_ptLast = pt;
     m_bMoved = FALSE;
-    m_sideOver = SideUnderOutline();
+    m_sideOver = SideUnderDrag();
     m_bDragging = TRUE;
     m_pBar->SetCapture();
 }
 
-DockSide CDockContext::SideUnderOutline() const
+DockSide CDockContext::SideUnderDrag() const
 {
     if (::GetKeyState(VK_CONTROL) < 0)
         return kDockNone;  // Ctrl held: float only
@@ -143,7 +143,7 @@ void CDockContext::Move(CPoint pt)
     m_rectFrameDragHorz.OffsetRect(dx, dy);
     m_rectFrameDragVert.OffsetRect(dx, dy);
     m_ptLast = pt;
-    m_sideOver = SideUnderOutline();
+    m_sideOver = SideUnderDrag();
     if (m_bOutlineShown)
         DrawOutline();
     m_rectShown = CurrentOutline();

@@ -89,9 +89,7 @@ int DockFitWholeRows(const std::vector<int>& stops, int nHeight)
 
 int DockBarThickness(const DockBarNeed& bar, int nCap)
 {
-    if (bar.nWant <= nCap)
-        return bar.nWant;
-    return std::max(bar.nMin, DockFitWholeRows(bar.stops, nCap));
+    return std::max(bar.nMin, DockFitWholeRows(bar.stops, std::min(bar.nWant, nCap)));
 }
 
 int DockRowThickness(const DockRowNeed& row, int nCap)
@@ -136,22 +134,24 @@ int DockRowCap(const std::vector<DockRowNeed>& rows, int nBudget)
 
 namespace {
 
-// The least cap above nCap at which the row grows: a bar's next whole row
-// or, for a bar cut anywhere, the next pixel; INT32_MAX when none grows.
+// The least cap above nCap at which the row grows: a bar's next whole row,
+// its wanted thickness or, for a bar cut anywhere, the next pixel;
+// INT32_MAX when no bar can grow.
 int NextRowCap(const DockRowNeed& row, int nCap)
 {
     const int nThick = DockRowThickness(row, nCap);
-    int nNext = INT32_MAX;
+    std::vector<int> candidates;
     for (const DockBarNeed& bar : row.bars) {
-        if (bar.nWant <= nThick)
-            continue;
-        int nStep = bar.nWant;
-        for (int nStop : bar.stops)
-            if (nStop > nThick && nStop < nStep)
-                nStep = nStop;
-        nNext = std::min(nNext, bar.stops.empty() ? nThick + 1 : nStep);
+        candidates.push_back(bar.nWant);
+        candidates.insert(candidates.end(), bar.stops.begin(), bar.stops.end());
+        if (bar.stops.empty())
+            candidates.push_back(nThick + 1);
     }
-    return nNext;
+    std::sort(candidates.begin(), candidates.end());
+    for (int c : candidates)
+        if (c > nThick && DockRowThickness(row, c) > nThick)
+            return c;
+    return INT32_MAX;
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 // of entries (bars, row breaks, placeholders), placing the bars of one row,
 // sharing a row's length among resizable bars, aligning them end to end,
 // moving the edge between two bars of a row, cutting rows to the room the
-// frame has for its sides, and finding the side a dragged bar docks on. The
+// frame has for its sides (whole rows of text at a time), and finding the
+// side a dragged bar docks on. The
 // window classes (CDockBar, CDockContext, CSizingControlBar, CFrameWnd) feed
 // it lengths and rectangles and apply its answers.
 //
@@ -78,8 +79,9 @@ struct DockBarNeed {
     std::vector<int> stops;
 };
 // The thickness a bar takes when its row may take at most nCap across: its
-// wanted thickness when that fits, else the cap, down to whole rows; never
-// below its least.
+// wanted thickness when that fits, else the cap; down to whole rows either
+// way (a bar sized by the user between two rows shows the upper one whole);
+// never below its least.
 int DockBarThickness(const DockBarNeed& bar, int nCap);
 // One row of a dock bar: its bars, and the least length they need along it.
 struct DockRowNeed {

@@ -224,6 +224,9 @@ TEST(DockRowCap, BarsWithRowsOfTextDropWholeRows)
     DockRowNeed shared = {{{52, 33, {33, 52}}, {80, 32, {}}}, 0};
     EXPECT_EQ(DockRowThickness(shared, 45), 45);
     EXPECT_EQ(DockBarThickness(shared.bars[0], 45), 33);
+    // A bar wanting a height between two rows (sized so by the user) shows the upper one whole.
+    EXPECT_EQ(DockBarThickness({60, 33, {33, 52, 71}}, INT32_MAX), 52);
+    EXPECT_EQ(DockBarThickness({80, 33, {33, 52, 71}}, INT32_MAX), 80);
 }
 
 // The room a uniform cap leaves goes to the rows in order, a whole row of
@@ -243,6 +246,12 @@ TEST(DockRowCaps, TheRoomLeftGoesToTheRowsInOrder)
     caps = DockRowCaps(plain, 151);
     EXPECT_EQ(DockRowThickness(plain[0], caps[0]) + DockRowThickness(plain[1], caps[1]), 151);
     EXPECT_TRUE(DockRowCaps({}, 10).empty());
+    // A bar wanting a height between two rows cannot grow past the upper
+    // one: the share ends (it once went on for ever).
+    std::vector<DockRowNeed> between = {{{{60, 33, {33, 52, 71}}}, 0}, {{{100, 32, {}}}, 0}};
+    caps = DockRowCaps(between, 120);
+    EXPECT_EQ(DockRowThickness(between[0], caps[0]), 52);
+    EXPECT_EQ(DockRowThickness(between[1], caps[1]), 68);
 }
 
 TEST(DockRowAlign, BarsOverlapByTheirBorders)
