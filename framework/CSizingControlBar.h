@@ -20,7 +20,6 @@
 #include <vector>
 
 #include "framework/CHelpButtonControlBar.h"
-#include "platform/DockRowModel.h"
 
 // Sizing style bits (GetBarSizingStyle).
 const DWORD SCBS_SIZABLE_LEFT = 0x00000001;    // computed: the left edge can be dragged
@@ -117,7 +116,6 @@ public:
     // the bar drops whole rows. Whoever changes the rows (a font, a row
     // shown or hidden) tells the bar again; the next layout uses them.
     void SetRowStops(const std::vector<int>& stops) { m_rowStops = stops; }
-    const std::vector<int>& GetRowStops() const { return m_rowStops; }
     // The row stops as heights of the bar's window docked in a horizontal
     // row (bHorz) or a vertical one.
     std::vector<int> GetWholeRowHeights(BOOL bHorz) override;
@@ -142,9 +140,6 @@ public:
     // 0: shared; 1: the row cannot hold the minimums; 2: a row break was inserted.
     virtual int ShareRowLength(int nTotal, BOOL bHorz);
     virtual void AlignRowBars();
-    // Cuts the shared lengths of a column's bars (items, in the order of
-    // bars) to whole rows of their text; the others take what that frees.
-    static void KeepWholeRows(const std::vector<CSizingControlBar*>& bars, std::vector<DockShareItem>& items);
 
     // ---- hit testing and the non-client area ----
     virtual LRESULT HitTestBar(CPoint ptScreen, BOOL bAll);

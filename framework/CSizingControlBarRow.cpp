@@ -56,6 +56,31 @@ BOOL CSizingControlBar::CanShareRow(CControlBar* pBar, CSizingControlBar*& pSizi
     return TRUE;
 }
 
+namespace {
+
+// In a column the bars' lengths are heights: a bar with rows of text shows
+// whole rows (the upper one when its length falls between two), and the
+// bars that may be cut anywhere (the lists) share what it freed.
+void KeepWholeRows(const std::vector<CSizingControlBar*>& bars, std::vector<DockShareItem>& items)
+{
+    int nFreed = 0;
+    std::vector<size_t> free;
+    for (size_t k = 0; k < bars.size(); k++) {
+        const std::vector<int> rows = bars[k]->GetWholeRowHeights(FALSE);
+        if (rows.empty()) {
+            free.push_back(k);
+            continue;
+        }
+        int nWhole = std::min(items[k].nLength, DockFitWholeRows(rows, items[k].nLength));
+        nFreed += items[k].nLength - nWhole;
+        items[k].nLength = nWhole;
+    }
+    for (size_t i = 0; i < free.size(); i++)
+        items[free[i]].nLength += nFreed / (int)free.size() + ((int)i < nFreed % (int)free.size() ? 1 : 0);
+}
+
+}  // namespace
+
 // The row is shared out from each bar's own size, never from what the last
 // layout gave it: the same room always gives the same lengths.
 int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
@@ -103,27 +128,6 @@ int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
         (bHorz ? size.cy : size.cx) = nRowWidth;
     }
     return 0;
-}
-
-// In a column the bars' lengths are heights: a bar with rows of text shows
-// whole rows (the upper one when its length falls between two), and the
-// bars that may be cut anywhere (the lists) share what it freed.
-void CSizingControlBar::KeepWholeRows(const std::vector<CSizingControlBar*>& bars, std::vector<DockShareItem>& items)
-{
-    int nFreed = 0;
-    std::vector<size_t> free;
-    for (size_t k = 0; k < bars.size(); k++) {
-        const std::vector<int> rows = bars[k]->GetWholeRowHeights(FALSE);
-        if (rows.empty()) {
-            free.push_back(k);
-            continue;
-        }
-        int nWhole = std::min(items[k].nLength, DockFitWholeRows(rows, items[k].nLength));
-        nFreed += items[k].nLength - nWhole;
-        items[k].nLength = nWhole;
-    }
-    for (size_t i = 0; i < free.size(); i++)
-        items[free[i]].nLength += nFreed / (int)free.size() + ((int)i < nFreed % (int)free.size() ? 1 : 0);
 }
 
 void CSizingControlBar::AlignRowBars()
