@@ -1,6 +1,8 @@
 // CSizingControlBar.h: the resizable docking bar under every dockable bar of
 // the main window. It docks on any allowed side or floats in a
-// CSCBMiniDockFrameWnd; bars docked in one row share the row's length; the
+// CSCBMiniDockFrameWnd; bars docked in one row share the row's length at
+// every layout, from the sizes they were given (so no layout drifts them);
+// a bar with rows of text is cut only between rows (SetRowStops); the
 // user sizes a docked bar by dragging its edges (across the row, or along
 // it against its neighbours) and a floating one by its frame. It draws its
 // own caption: a titled gradient band (or two gripper lines) with a close
