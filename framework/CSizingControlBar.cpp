@@ -79,7 +79,9 @@ BOOL CSizingControlBar::Create(LPCSTR pszTitle, CWnd* pParentWnd, UINT nID, DWOR
     m_dwStyle = dwStyle & CBRS_ALL;
     LPCSTR pszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW),
                                           ::GetSysColorBrush(COLOR_BTNFACE), nullptr);
-    DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | WS_CLIPCHILDREN;
+    // Neighbours in a row overlap by their borders: clipped, the overlap is
+    // always the upper one's, however the bars are painted.
+    DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     if (!CreateEx(0, pszClass, pszTitle, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
         return FALSE;
     m_nBarID = nID;
@@ -178,13 +180,20 @@ const int kMinDockedCy = 32;
 
 CSize CSizingControlBar::SetDockedSize(BOOL bHorz, int cx, int cy)
 {
-    CSize& size = bHorz ? m_szHorz : m_szVert;
+    CSize size = bHorz ? m_szHorz : m_szVert;
     const CSize& minSize = bHorz ? m_szMinHorz : m_szMinVert;
     if (!LockedWidth(m_dwSCBStyle))
         size.cx = std::max(cx, (int)minSize.cx);
     if (!LockedHeight(m_dwSCBStyle))
         size.cy = std::max(cy, (int)minSize.cy);
+    GiveDockedSize(bHorz, size);
     return size;
+}
+
+void CSizingControlBar::GiveDockedSize(BOOL bHorz, CSize size)
+{
+    (bHorz ? m_szHorz : m_szVert) = size;
+    (bHorz ? m_szHorzOwn : m_szVertOwn) = size;
 }
 
 CSize CSizingControlBar::SetMinDockedSize(BOOL bHorz, int cx, int cy)
@@ -259,17 +268,20 @@ void CSizingControlBar::LoadState(LPCSTR pszProfileName)
 {
     CString section = StateSection(pszProfileName, (UINT)GetDlgCtrlID());
     EnsureStore(section);
-    LoadSize(section, kHorzKeys, m_szHorz, m_szMinHorz);
-    LoadSize(section, kVertKeys, m_szVert, m_szMinVert);
+    LoadSize(section, kHorzKeys, m_szHorzOwn, m_szMinHorz);
+    LoadSize(section, kVertKeys, m_szVertOwn, m_szMinVert);
     LoadSize(section, kFloatKeys, m_szFloat, m_szMinFloat);
+    m_szHorz = m_szHorzOwn;
+    m_szVert = m_szVertOwn;
 }
 
 void CSizingControlBar::SaveState(LPCSTR pszProfileName)
 {
     CString section = StateSection(pszProfileName, (UINT)GetDlgCtrlID());
     EnsureStore(section);
-    SaveSize(section, kHorzKeys, m_szHorz);
-    SaveSize(section, kVertKeys, m_szVert);
+    // The sizes the bar was given: the next start shares its rows out from them.
+    SaveSize(section, kHorzKeys, m_szHorzOwn);
+    SaveSize(section, kVertKeys, m_szVertOwn);
     SaveSize(section, kFloatKeys, m_szFloat);
 }
 
@@ -356,16 +368,44 @@ CSize CSizingControlBar::CalcMinimumLayout(BOOL bHorz)
     CSize size = GetMinDockedSize(bHorz);
     if (!m_bCuttable)
         return size;
+    // A bar with rows of text keeps its first row whole, else its caption
+    // with the buttons.
+    const std::vector<int> rows = GetWholeRowHeights(bHorz);
+    const int cyLeast = rows.empty() ? kMinDockedCy : std::max(kMinDockedCy, rows.front());
     if (LockedWidth(m_dwSCBStyle))
         size.cx = kMinDockedCx;
     if (LockedHeight(m_dwSCBStyle))
-        size.cy = kMinDockedCy;
+        size.cy = std::min((int)size.cy, cyLeast);
     // Along its row a bar gives way to the caption with its buttons too.
     if (bHorz)
         size.cx = kMinDockedCx;
     else
-        size.cy = kMinDockedCy;
+        size.cy = std::min((int)size.cy, cyLeast);
     return size;
+}
+
+std::vector<int> CSizingControlBar::GetWholeRowHeights(BOOL bHorz)
+{
+    std::vector<int> heights;
+    const int cyFrame = NonClientSize(bHorz ? AFX_IDW_DOCKBAR_TOP : AFX_IDW_DOCKBAR_LEFT).cy;
+    for (int cy : m_rowStops)
+        heights.push_back(cy + cyFrame);
+    return heights;
+}
+
+CSize CSizingControlBar::NonClientSize(UINT nDockBarID)
+{
+    // The client area's calculation also places the caption's buttons and
+    // marks the sizable edges for that dock bar: those of the bar's real
+    // place are kept.
+    const DWORD dwSizable = m_dwSCBStyle & SCBS_SIZABLE_ANY;
+    const CPoint ptClose = m_ptClose, ptHelp = m_ptHelp;
+    CRect rc(0, 0, 0, 0);
+    CalcClientArea(rc, nDockBarID);
+    m_dwSCBStyle = (m_dwSCBStyle & ~SCBS_SIZABLE_ANY) | dwSizable;
+    m_ptClose = ptClose;
+    m_ptHelp = ptHelp;
+    return CSize(rc.left - rc.right, rc.top - rc.bottom);
 }
 
 // In classic docking the framework's floating frame is sized by its corners
@@ -493,8 +533,6 @@ void CSizingControlBar::OnWindowPosChanging(WINDOWPOS* pPos)
 {
     pPos->flags |= SWP_FRAMECHANGED;
     m_nDockBarID = (UINT)::GetDlgCtrlID(::GetParent(m_hWnd));
-    if (IsDockedBar() && (pPos->flags & SWP_SHOWWINDOW))
-        m_bKeepSize = TRUE;
     CHelpButtonControlBar::OnWindowPosChanging(pPos);
 }
 

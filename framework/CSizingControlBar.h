@@ -1,6 +1,8 @@
 // CSizingControlBar.h: the resizable docking bar under every dockable bar of
 // the main window. It docks on any allowed side or floats in a
-// CSCBMiniDockFrameWnd; bars docked in one row share the row's length; the
+// CSCBMiniDockFrameWnd; bars docked in one row share the row's length at
+// every layout, from the sizes they were given (so no layout drifts them);
+// a bar with rows of text is cut only between rows (SetRowStops); the
 // user sizes a docked bar by dragging its edges (across the row, or along
 // it against its neighbours) and a floating one by its frame. It draws its
 // own caption: a titled gradient band (or two gripper lines) with a close
@@ -72,7 +74,13 @@ public:
     static void GlobalLoadState(CFrameWnd* pFrame, LPCSTR pszProfileName);
     static void GlobalSaveState(CFrameWnd* pFrame, LPCSTR pszProfileName);
 
+    // The size the bar has docked, as its row's last layout shared it out.
     virtual CSize GetDockedSize(BOOL bHorz) const { return bHorz ? m_szHorz : m_szVert; }
+    // The size the bar was given docked (SetDockedSize, an edge drag, the
+    // settings store): each layout shares the row out from these, so that a
+    // window made larger and smaller again, a bar hidden and shown, floated
+    // and docked again, leaves every bar as it was.
+    CSize GetOwnDockedSize(BOOL bHorz) const { return bHorz ? m_szHorzOwn : m_szVertOwn; }
     virtual CSize GetMinDockedSize(BOOL bHorz) const { return bHorz ? m_szMinHorz : m_szMinVert; }
     virtual CSize GetFloatingSize() const { return m_szFloat; }
     virtual CSize GetMinFloatingSize() const { return m_szMinFloat; }
@@ -98,6 +106,25 @@ public:
     // Whether a frame short of room may cut the bar's fixed extent (by default
     // it may): a bar whose every line matters is kept whole.
     void SetCuttable(BOOL bCuttable) { m_bCuttable = bCuttable; }
+
+    // ---- whole rows of text ----
+    // How the bar tells the layout the rows of its content: the heights of
+    // its client area at which 1, 2, ... rows show whole, ascending (empty,
+    // the default: the content may be cut anywhere, as a list that scrolls).
+    // A layout that has to make the bar lower than it wants, docked in a top
+    // or bottom row or in a left or right column, gives it the greatest of
+    // these that fits (the rest of the room goes to the view or to its
+    // neighbours in the column) and never less than the first: below that
+    // the bar drops whole rows. Whoever changes the rows (a font, a row
+    // shown or hidden) tells the bar again; the next layout uses them.
+    void SetRowStops(const std::vector<int>& stops) { m_rowStops = stops; }
+    // The row stops as heights of the bar's window docked in a horizontal
+    // row (bHorz) or a vertical one.
+    std::vector<int> GetWholeRowHeights(BOOL bHorz) override;
+    // The bar's window size around an empty client area, docked on the dock
+    // bar nDockBarID or floating (AFX_IDW_DOCKBAR_FLOAT); measuring changes
+    // nothing of the bar.
+    CSize NonClientSize(UINT nDockBarID);
     // Classic docking: the floating size from a dragged frame corner.
     bool SizeFromClassicCorner();
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
@@ -149,11 +176,13 @@ protected:
     int m_nDragEdge = 0;
     int m_nEdgeWidth = 5;
     bool m_bWhatsThisPending = false;
-    BOOL m_bDragging = FALSE, m_bParentSizing = FALSE, m_bKeepSize = FALSE;
+    BOOL m_bDragging = FALSE, m_bParentSizing = FALSE;
     BOOL m_bActive = FALSE, m_bActivePainted = FALSE;
     BOOL m_bCuttable = TRUE;
+    std::vector<int> m_rowStops;  // SetRowStops
     HWND m_hWndLastFocus = nullptr;
     CSize m_szHorz{200, 200}, m_szVert{200, 200}, m_szFloat{200, 200};
+    CSize m_szHorzOwn{200, 200}, m_szVertOwn{200, 200};  // GetOwnDockedSize
     CSize m_szMinHorz{33, 32}, m_szMinVert{33, 32}, m_szMinFloat{37, 32};
     int m_nTrackPosMin = 0, m_nTrackPosMax = 0, m_nTrackPosOld = 0, m_nTrackEdgeOfs = 0;
     CPoint m_ptDragStart, m_ptWhatsThis;
@@ -162,6 +191,8 @@ protected:
     CRect CloseButtonRect() const { return CRect(m_ptClose, CSize(11, 11)); }
     CRect HelpButtonRect() const { return CRect(m_ptHelp, CSize(11, 11)); }
     void SendButtonHelp(int nCtrlId);
+    // Sets the docked size of that orientation and the bar's own one.
+    void GiveDockedSize(BOOL bHorz, CSize size);
     // Runs the system's What's-This mode from the help button.
     void RunWhatsThis(CPoint ptScreen);
     void FocusFirstChild();

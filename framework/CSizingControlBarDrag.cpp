@@ -215,8 +215,9 @@ void CSizingControlBar::UpdateEdgeDrag(CPoint pt)
         CSize size = GetDockedSize(bHorz);
         int nWidth = (bHorz ? size.cy : size.cx) + (bLeading ? -nDelta : nDelta);
         for (CSizingControlBar* pBar : arrBars) {
-            CSize& s = bHorz ? pBar->m_szHorz : pBar->m_szVert;
+            CSize s = pBar->GetDockedSize(bHorz);
             (bHorz ? s.cy : s.cx) = nWidth;
+            pBar->GiveDockedSize(bHorz, s);
         }
     } else if (nThis >= 0) {
         std::vector<DockEdgeItem> items;
@@ -226,9 +227,12 @@ void CSizingControlBar::UpdateEdgeDrag(CPoint pt)
         }
         bool bTrailing = m_nDragEdge == HTRIGHT || m_nDragEdge == HTBOTTOM;
         DockEdgeMove(items, bTrailing ? nThis + 1 : nThis, nDelta);
+        // The lengths the user sees become the row's own: the next layout
+        // shares the row out from them.
         for (size_t k = 0; k < arrBars.size(); k++) {
-            CSize& s = bHorz ? arrBars[k]->m_szHorz : arrBars[k]->m_szVert;
+            CSize s = arrBars[k]->GetDockedSize(bHorz);
             (bHorz ? s.cx : s.cy) = items[k].nLength;
+            arrBars[k]->GiveDockedSize(bHorz, s);
         }
     }
     DrawEdgeTracker();

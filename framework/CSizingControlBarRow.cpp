@@ -56,6 +56,33 @@ BOOL CSizingControlBar::CanShareRow(CControlBar* pBar, CSizingControlBar*& pSizi
     return TRUE;
 }
 
+namespace {
+
+// In a column the bars' lengths are heights: a bar with rows of text shows
+// whole rows (the upper one when its length falls between two), and the
+// bars that may be cut anywhere (the lists) share what it freed.
+void KeepWholeRows(const std::vector<CSizingControlBar*>& bars, std::vector<DockShareItem>& items)
+{
+    int nFreed = 0;
+    std::vector<size_t> free;
+    for (size_t k = 0; k < bars.size(); k++) {
+        const std::vector<int> rows = bars[k]->GetWholeRowHeights(FALSE);
+        if (rows.empty()) {
+            free.push_back(k);
+            continue;
+        }
+        int nWhole = std::min(items[k].nLength, DockFitWholeRows(rows, items[k].nLength));
+        nFreed += items[k].nLength - nWhole;
+        items[k].nLength = nWhole;
+    }
+    for (size_t i = 0; i < free.size(); i++)
+        items[free[i]].nLength += nFreed / (int)free.size() + ((int)i < nFreed % (int)free.size() ? 1 : 0);
+}
+
+}  // namespace
+
+// The row is shared out from each bar's own size, never from what the last
+// layout gave it: the same room always gives the same lengths.
 int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
 {
     int nFirst = 0, nLast = -1, nThis = -1;
@@ -75,11 +102,11 @@ int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
             m_pDockBar->m_arrBars.InsertAt(nAt, nullptr);
             return 2;
         }
-        CSize size = pSizing->GetDockedSize(bHorz), minSize = pSizing->GetMinDockedSize(bHorz);
+        CSize size = pSizing->GetOwnDockedSize(bHorz), minSize = pSizing->GetMinDockedSize(bHorz);
         bars.push_back(pSizing);
-        items.push_back({(int)(bHorz ? size.cx : size.cy), (int)(bHorz ? minSize.cx : minSize.cy),
-                         pSizing->m_bKeepSize != FALSE});
-        nRowWidth = std::max(nRowWidth, (int)(bHorz ? size.cy : size.cx));
+        int nMinLength = bHorz ? minSize.cx : minSize.cy;
+        items.push_back({std::max((int)(bHorz ? size.cx : size.cy), nMinLength), nMinLength});
+        nRowWidth = std::max(nRowWidth, (int)std::max(bHorz ? size.cy : size.cx, bHorz ? minSize.cy : minSize.cx));
     }
     if (DockRowShare(items, nTotal) != kDockShareDone) {
         // A row shorter than its bars' minimums (a side column in a small
@@ -89,16 +116,16 @@ int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
             CSize cutSize = bars[k]->CalcMinimumLayout(bHorz);
             items[k].nLength = std::min(items[k].nLength, items[k].nMinLength);
             items[k].nMinLength = bHorz ? cutSize.cx : cutSize.cy;
-            items[k].bKeepSize = false;
         }
         if (DockRowShare(items, nTotal) != kDockShareDone)
             return 1;
     }
+    if (!bHorz)
+        KeepWholeRows(bars, items);
     for (size_t k = 0; k < bars.size(); k++) {
         CSize& size = bHorz ? bars[k]->m_szHorz : bars[k]->m_szVert;
         (bHorz ? size.cx : size.cy) = items[k].nLength;
         (bHorz ? size.cy : size.cx) = nRowWidth;
-        bars[k]->m_bKeepSize = items[k].bKeepSize;
     }
     return 0;
 }
@@ -126,7 +153,8 @@ void CSizingControlBar::AlignRowBars()
         int nLead = bHorz ? rc.left : rc.top;
         if (nLead != nTarget) {
             int x = bHorz ? nTarget : rc.left, y = bHorz ? rc.top : nTarget;
-            ::SetWindowPos(pBar->m_hWnd, nullptr, x, y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+            ::SetWindowPos(pBar->m_hWnd, nullptr, x, y, size.cx, size.cy,
+                           SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
             bMoved = true;
         }
         nPos += (bHorz ? size.cx : size.cy) - 2;

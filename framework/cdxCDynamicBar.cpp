@@ -22,17 +22,8 @@ bool g_bInDialogCmdMsg = false;
 
 CSize cdxCDynamicBar::SizeAround(UINT nDockBarID, CSize szDialog)
 {
-    // The client area's calculation also places the caption's buttons and
-    // marks the sizable edges for that dock bar: those of the bar's real
-    // place are kept.
-    const DWORD dwSizable = m_dwSCBStyle & SCBS_SIZABLE_ANY;
-    const CPoint ptClose = m_ptClose, ptHelp = m_ptHelp;
-    CRect rc(0, 0, 0, 0);
-    CalcClientArea(rc, nDockBarID);
-    m_dwSCBStyle = (m_dwSCBStyle & ~SCBS_SIZABLE_ANY) | dwSizable;
-    m_ptClose = ptClose;
-    m_ptHelp = ptHelp;
-    return CSize(szDialog.cx + rc.left - rc.right, szDialog.cy + rc.top - rc.bottom);
+    CSize sizeFrame = NonClientSize(nDockBarID);
+    return CSize(szDialog.cx + sizeFrame.cx, szDialog.cy + sizeFrame.cy);
 }
 
 void cdxCDynamicBar::FitToDialog()
@@ -87,8 +78,10 @@ int cdxCDynamicBar::OnCreate(LPCREATESTRUCT pcs)
         return -1;
     }
     m_szFloat = m_szMinFloat = SizeAroundDialog(AFX_IDW_DOCKBAR_FLOAT);
-    m_szVert = m_szMinVert = SizeAroundDialog(AFX_IDW_DOCKBAR_LEFT);
-    m_szHorz = m_szMinHorz = SizeAroundDialog(AFX_IDW_DOCKBAR_TOP);
+    m_szMinVert = SizeAroundDialog(AFX_IDW_DOCKBAR_LEFT);
+    m_szMinHorz = SizeAroundDialog(AFX_IDW_DOCKBAR_TOP);
+    GiveDockedSize(FALSE, m_szMinVert);
+    GiveDockedSize(TRUE, m_szMinHorz);
     // The dialog's help texts are the bar's, under the bar's id as well.
     m_nIDTemplate = m_pDlg->m_nIDHelpDialog;
     m_pDlg->RegisterStandardHelpStrings();

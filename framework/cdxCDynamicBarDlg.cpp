@@ -134,6 +134,44 @@ bool cdxCDynamicBarDlg::CreateWithout(CSizingControlBar* pHostBar, const std::fu
     return CDialog::CreateIndirect(now.data(), pHostBar) != FALSE;
 }
 
+bool cdxCDynamicBarDlg::ControlRect(UINT nID, RECT& rc)
+{
+    if (HWND hCtrl = ::GetDlgItem(m_hWnd, (int)nID)) {
+        ::GetWindowRect(hCtrl, &rc);
+        ::MapWindowPoints(nullptr, m_hWnd, (POINT*)&rc, 2);
+        return true;
+    }
+    const SDialogTemplateItem* pItem = ReadTemplate() ? m_template.Find(nID) : nullptr;
+    if (!pItem)
+        return false;
+    // The dialog manager maps the size apart from the place.
+    RECT rcPlace = {pItem->x, pItem->y, pItem->cx, pItem->cy};
+    MapDialogRect(&rcPlace);
+    rc = {rcPlace.left, rcPlace.top, rcPlace.left + rcPlace.right, rcPlace.top + rcPlace.bottom};
+    return true;
+}
+
+void cdxCDynamicBarDlg::SetHostRowStops(UINT nFirstId, UINT nIdStep, int nRows)
+{
+    if (!m_pHostBar || !m_hWnd)
+        return;
+    std::vector<RECT> rows;
+    RECT rc;
+    for (int i = 0; i < nRows && ControlRect(nFirstId + (UINT)i * nIdStep, rc); i++)
+        rows.push_back(rc);
+    std::vector<int> stops;
+    if (!rows.empty()) {
+        // The gap below a row never reaches the next row (dialog units map
+        // to gaps a pixel apart), nor, below the last, past the dialog.
+        const int nGap = std::max(0L, rows.size() > 1 ? rows[1].top - rows[0].bottom : rows[0].top);
+        for (size_t i = 0; i < rows.size(); i++) {
+            int nEnd = i + 1 < rows.size() ? (int)rows[i + 1].top : std::max((int)rows[i].bottom, (int)m_szInitial.cy);
+            stops.push_back(std::min((int)rows[i].bottom + nGap, nEnd));
+        }
+    }
+    m_pHostBar->SetRowStops(stops);
+}
+
 HWND cdxCDynamicBarDlg::MakeTemplateControl(UINT nID)
 {
     const SDialogTemplateItem* pItem = m_hWnd ? m_template.Find(nID) : nullptr;

@@ -65,6 +65,15 @@ public:
     void OnOK() override {}
     void OnCancel() override {}
 
+    // Tells the host bar (CSizingControlBar::SetRowStops) the rows of text
+    // this dialog shows: row i is the row of control nFirstId + i * nIdStep,
+    // which ends it, for nRows rows; the gap above the first row (or between
+    // the first two) stays below the last row shown, up to the next row's
+    // top (or, below the last row, the template's height). A row whose control is
+    // not made yet is where the template puts it. Called again whenever the
+    // rows change (a font, rows made or hidden).
+    void SetHostRowStops(UINT nFirstId, UINT nIdStep, int nRows);
+
     // Sets the top-level frame's status text to string nID (0: none); with
     // bAutoClear the idle prompt returns one auto-pop delay later.
     void ShowStatusText(UINT nID, bool bAutoClear);
@@ -102,6 +111,9 @@ protected:
 
 private:
     bool MakeToolTip();
+    // The rectangle of control nID in the client area: its window's, else
+    // where the template puts it; false when neither knows it.
+    bool ControlRect(UINT nID, RECT& rc);
     // Reads the dialog's template into m_template once; false when it is unreadable.
     bool ReadTemplate();
 

@@ -135,6 +135,8 @@ BOOL CDynCPUPercentDlgBar::OnInitDialog()
     for (int n = 0; n < m_nRowsMade; ++n)
         InitRow(n);
     SetCPUCount(m_nCPUCount);
+    // A row per processor: the bar is cut only between rows.
+    SetHostRowStops(IDC_CPUPCT_METER0, 1, kRows);
     return TRUE;
 }
 

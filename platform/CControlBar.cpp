@@ -135,6 +135,11 @@ CSize CControlBar::CalcMinimumLayout(BOOL bHorz)
     return CalcFixedLayout(FALSE, bHorz);
 }
 
+std::vector<int> CControlBar::GetWholeRowHeights(BOOL)
+{
+    return {};
+}
+
 void CControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL) {}
 
 void CControlBar::DelayShow(BOOL bShow)
@@ -188,7 +193,7 @@ void CControlBar::PlaceInLayout(CRect& rcRemain, BOOL bQuery)
     }
     if (!bQuery)
         ::SetWindowPos(m_hWnd, nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
-                       SWP_NOZORDER | SWP_NOACTIVATE);
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 // ---- dragging ---------------------------------------------------------

@@ -18,6 +18,8 @@
 // frame's update handlers in OnUpdateCmdUI at idle time.
 #pragma once
 
+#include <vector>
+
 #include "platform/CWnd.h"
 #include "platform/ControlBarStyles.h"
 
@@ -61,6 +63,11 @@ public:
     // horizontal one), when the frame is too small for every bar's size. A
     // plain bar cannot shrink: its fixed size.
     virtual CSize CalcMinimumLayout(BOOL bHorz);
+    // The heights of the bar (docked in a horizontal row, or not) at which it
+    // shows 1, 2, ... whole rows of its content, ascending: cut, a bar is
+    // given the greatest of these that fits, never less than the first
+    // (DockFitWholeRows). Empty (a plain bar): any height will do.
+    virtual std::vector<int> GetWholeRowHeights(BOOL bHorz);
     // Idle-time update of the bar's items (pTarget is the frame).
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
 

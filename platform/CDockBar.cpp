@@ -81,11 +81,11 @@ BOOL CDockBar::RemoveControlBar(CControlBar* pBar, BOOL bAddPlaceHolder)
     return TRUE;
 }
 
-int CDockBar::InsertIndexFor(const CRect& rc, BOOL bHorz, bool& bNewRow) const
+int CDockBar::InsertIndexFor(CPoint pt, BOOL bHorz, bool& bNewRow) const
 {
     // Rows in screen coordinates, from their visible bars.
-    int nAcross = bHorz ? rc.CenterPoint().y : rc.CenterPoint().x;
-    int nAlong = bHorz ? rc.left : rc.top;
+    int nAcross = bHorz ? pt.y : pt.x;
+    int nAlong = bHorz ? pt.x : pt.y;
     bNewRow = true;
     int nRowStart = 1;
     for (int i = 1; i <= (int)m_arrBars.GetSize(); i++) {
@@ -105,6 +105,7 @@ int CDockBar::InsertIndexFor(const CRect& rc, BOOL bHorz, bool& bNewRow) const
         if (lo <= hi && nAcross < lo)
             return nRowStart - 1;  // before this row: a new row at its break
         if (lo <= hi && nAcross < hi) {
+            // In this row: before the first bar whose middle lies beyond the point.
             bNewRow = false;
             int k = nRowStart;
             for (; k < i; k++) {
@@ -113,7 +114,7 @@ int CDockBar::InsertIndexFor(const CRect& rc, BOOL bHorz, bool& bNewRow) const
                     continue;
                 CRect rcBar;
                 pBar->GetWindowRect(&rcBar);
-                if (nAlong < (bHorz ? rcBar.left : rcBar.top))
+                if (nAlong < (bHorz ? rcBar.CenterPoint().x : rcBar.CenterPoint().y))
                     break;
             }
             return k;
@@ -123,7 +124,7 @@ int CDockBar::InsertIndexFor(const CRect& rc, BOOL bHorz, bool& bNewRow) const
     return (int)m_arrBars.GetSize();
 }
 
-void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
+void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect, const POINT* pptAt)
 {
     if (pBar->m_pDockBar == this) {
         RemoveControlBar(pBar, FALSE);
@@ -131,13 +132,14 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
     UINT nID = (UINT)pBar->GetDlgCtrlID();
     int nPlace = FindBar(DockPlaceholderFor(nID));
     if (lpRect) {
-        bool bNewRow = true;
+        // Docked at a place: the row and the place in it are where the point
+        // lies (the middle of the rectangle unless told).
         CRect rc(*lpRect);
-        int i = InsertIndexFor(rc, IsHorzDocked(), bNewRow);
-        if (nPlace >= 0) {
+        CPoint pt = pptAt ? CPoint(*pptAt) : rc.CenterPoint();
+        if (nPlace >= 0)
             RemovePlaceHolder(nID);
-            i = InsertIndexFor(rc, IsHorzDocked(), bNewRow);
-        }
+        bool bNewRow = true;
+        int i = InsertIndexFor(pt, IsHorzDocked(), bNewRow);
         if (bNewRow) {
             m_arrBars.InsertAt(i, nullptr);
             i++;
@@ -151,7 +153,22 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
         m_arrBars.Add(pBar);
     }
     DockListCompact(m_arrBars);
+    AttachBar(pBar, lpRect);
+}
 
+void CDockBar::ReDockControlBar(CControlBar* pBar, LPCRECT lpRect)
+{
+    int nPlace = FindBar(DockPlaceholderFor((UINT)pBar->GetDlgCtrlID()));
+    if (nPlace < 0 || pBar->m_pDockBar == this) {
+        DockControlBar(pBar, lpRect);
+        return;
+    }
+    m_arrBars[nPlace] = pBar;
+    AttachBar(pBar, lpRect);
+}
+
+void CDockBar::AttachBar(CControlBar* pBar, LPCRECT lpRect)
+{
     CDockBar* pOld = pBar->m_pDockBar;
     // A bar made in this dock bar is not handed over again (a costly step).
     if (::GetParent(pBar->m_hWnd) != m_hWnd)
@@ -168,7 +185,8 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
     if (lpRect)
         ScreenToClient(&rc);
     CSize size = pBar->CalcFixedLayout(FALSE, IsHorzDocked());
-    ::SetWindowPos(pBar->m_hWnd, nullptr, rc.left, rc.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(pBar->m_hWnd, nullptr, rc.left, rc.top, size.cx, size.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 CSize CDockBar::CalcFixedLayout(BOOL, BOOL bHorz)
@@ -217,23 +235,28 @@ CSize RowBarSize(CControlBar* pBar, BOOL bHorz)
 
 }  // namespace
 
+DockBarNeed CDockBar::MeasureBar(CControlBar* pBar, BOOL bHorz)
+{
+    CSize size = RowBarSize(pBar, bHorz), minSize = pBar->CalcMinimumLayout(bHorz);
+    // Rows of text lie across a horizontal row only.
+    std::vector<int> stops = bHorz ? pBar->GetWholeRowHeights(TRUE) : std::vector<int>();
+    return {(int)(bHorz ? size.cy : size.cx), (int)(bHorz ? minSize.cy : minSize.cx), stops};
+}
+
 std::vector<DockRowNeed> CDockBar::MeasureRows(BOOL bHorz)
 {
     std::vector<DockRowNeed> rows;
     for (const std::vector<CControlBar*>& row : GetRows()) {
-        DockRowNeed need = {0, 0, 0};
-        bool bAny = false;
+        DockRowNeed need = {{}, 0};
         for (CControlBar* pBar : row) {
             if (!pBar->IsVisible())
                 continue;
-            CSize size = RowBarSize(pBar, bHorz), minSize = pBar->CalcMinimumLayout(bHorz);
-            need.nWant = std::max(need.nWant, (int)(bHorz ? size.cy : size.cx));
-            need.nMin = std::max(need.nMin, (int)(bHorz ? minSize.cy : minSize.cx));
+            CSize minSize = pBar->CalcMinimumLayout(bHorz);
+            need.bars.push_back(MeasureBar(pBar, bHorz));
             // Neighbours in a row overlap by their two-pixel borders.
-            need.nMinLength += (int)(bHorz ? minSize.cx : minSize.cy) - (bAny ? 2 : 0);
-            bAny = true;
+            need.nMinLength += (int)(bHorz ? minSize.cx : minSize.cy) - (need.bars.size() > 1 ? 2 : 0);
         }
-        if (bAny)
+        if (!need.bars.empty())
             rows.push_back(need);
     }
     return rows;
@@ -244,7 +267,9 @@ int CDockBar::LayoutRows(int nLength, BOOL bHorz)
     // The rows are taken first: a bar's layout may split its row (a row break
     // is inserted) and asks for another layout pass then.
     int nOffset = 0;
+    size_t nRow = 0;  // rows with visible bars, as m_rowCaps counts them
     for (const std::vector<CControlBar*>& row : GetRows()) {
+        const int nRowCap = nRow < m_rowCaps.size() ? m_rowCaps[nRow] : INT32_MAX;
         std::vector<CControlBar*> bars;
         std::vector<DockRowItem> items;
         std::vector<CSize> sizes;
@@ -257,20 +282,13 @@ int CDockBar::LayoutRows(int nLength, BOOL bHorz)
             CSize size = (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC)
                              ? pBar->CalcDynamicLayout(-1, bHorz ? LM_HORZ | LM_HORZDOCK : LM_VERTDOCK)
                              : pBar->CalcFixedLayout(FALSE, bHorz);
+            // A row cut to its cap: each bar down to the cap, not below its
+            // least; and whole rows of its text, cut or not.
+            DockBarNeed need = MeasureBar(pBar, bHorz);
+            need.nWant = bHorz ? size.cy : size.cx;
+            (bHorz ? size.cy : size.cx) = DockBarThickness(need, nRowCap);
             bars.push_back(pBar);
             sizes.push_back(size);
-        }
-        // A row cut to the cap: its bars are as thick as the row, not less
-        // than the thickest of their minimums.
-        if (m_nRowCap != INT32_MAX && !bars.empty()) {
-            int nRowMin = 0;
-            for (CControlBar* pBar : bars) {
-                CSize minSize = pBar->CalcMinimumLayout(bHorz);
-                nRowMin = std::max(nRowMin, (int)(bHorz ? minSize.cy : minSize.cx));
-            }
-            int nMost = std::max(m_nRowCap, nRowMin);
-            for (CSize& size : sizes)
-                (bHorz ? size.cy : size.cx) = std::min((int)(bHorz ? size.cy : size.cx), nMost);
         }
         for (size_t k = 0; k < bars.size(); k++) {
             CRect rc;
@@ -280,6 +298,7 @@ int CDockBar::LayoutRows(int nLength, BOOL bHorz)
         }
         if (bars.empty())
             continue;
+        nRow++;
         std::vector<int> pos = DockRowPlace(items, nLength, 2);
         int nThick = 0;
         for (size_t k = 0; k < bars.size(); k++) {
@@ -288,7 +307,8 @@ int CDockBar::LayoutRows(int nLength, BOOL bHorz)
                 continue;
             int x = bHorz ? pos[k] : nOffset;
             int y = bHorz ? nOffset : pos[k];
-            ::SetWindowPos(bars[k]->m_hWnd, nullptr, x, y, sizes[k].cx, sizes[k].cy, SWP_NOZORDER | SWP_NOACTIVATE);
+            ::SetWindowPos(bars[k]->m_hWnd, nullptr, x, y, sizes[k].cx, sizes[k].cy,
+                           SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
         }
         nOffset += nThick;
     }

@@ -77,12 +77,12 @@ void CDockContext::StartDrag(CPoint pt)
     InitRects(pt);
     m_ptStart = m_ptLast = pt;
     m_bMoved = FALSE;
-    m_sideOver = SideUnderOutline();
+    m_sideOver = SideUnderDrag();
     m_bDragging = TRUE;
     m_pBar->SetCapture();
 }
 
-DockSide CDockContext::SideUnderOutline() const
+DockSide CDockContext::SideUnderDrag() const
 {
     if (::GetKeyState(VK_CONTROL) < 0)
         return kDockNone;  // Ctrl held: float only
@@ -97,7 +97,7 @@ DockSide CDockContext::SideUnderOutline() const
             pDockBar->GetWindowRect(&rc);
         rcDock[side] = rc;
     }
-    return DockSideForDrag(rcDock, allowed, m_rectDragHorz, m_rectDragVert, kDockSlop);
+    return DockSideForDrag(rcDock, allowed, m_ptLast, m_rectDragHorz, m_rectDragVert, kDockSlop);
 }
 
 const CRect& CDockContext::CurrentOutline() const
@@ -143,7 +143,7 @@ void CDockContext::Move(CPoint pt)
     m_rectFrameDragHorz.OffsetRect(dx, dy);
     m_rectFrameDragVert.OffsetRect(dx, dy);
     m_ptLast = pt;
-    m_sideOver = SideUnderOutline();
+    m_sideOver = SideUnderDrag();
     if (m_bOutlineShown)
         DrawOutline();
     m_rectShown = CurrentOutline();
@@ -166,7 +166,7 @@ void CDockContext::EndDrag(BOOL bDrop)
     CDockBar* pDockBar = DockBarForSide(m_sideOver);
     if (pDockBar) {
         CRect rc = CurrentOutline();
-        m_pDockSite->DockControlBar(m_pBar, pDockBar, &rc);
+        m_pDockSite->DockControlBar(m_pBar, pDockBar, &rc, &m_ptLast);
     } else {
         m_pDockSite->FloatControlBar(m_pBar, m_rectFrameDragHorz.TopLeft());
     }
@@ -178,12 +178,24 @@ void CDockContext::ToggleDocking()
     if (!m_pDockSite)
         return;
     if (m_pBar->IsFloating()) {
+        // Back in the row and place it was docked in last: the side that
+        // keeps its placeholder (after a restart only that is known), at
+        // the place it had there; else on the first side it may dock on.
+        UINT nID = (UINT)m_pBar->GetDlgCtrlID();
         CDockBar* pDockBar = DYNAMIC_DOWNCAST(CDockBar, m_pDockSite->GetControlBar(m_uMRUDockID));
-        // Back where it was docked last, or on the first side it may dock on.
-        if (pDockBar && (m_pBar->m_dwDockStyle & (pDockBar->m_dwStyle & CBRS_ALIGN_ANY)))
-            m_pDockSite->DockControlBar(m_pBar, pDockBar, m_rectMRUDockPos.IsRectEmpty() ? nullptr : &m_rectMRUDockPos);
-        else
+        if (!pDockBar || pDockBar->FindBar(DockPlaceholderFor(nID)) < 0)
+            pDockBar = m_pDockSite->FindPlaceHolder(nID);
+        if (!pDockBar)
+            pDockBar = DYNAMIC_DOWNCAST(CDockBar, m_pDockSite->GetControlBar(m_uMRUDockID));
+        if (!pDockBar || !(m_pBar->m_dwDockStyle & (pDockBar->m_dwStyle & CBRS_ALIGN_ANY))) {
             m_pDockSite->DockControlBar(m_pBar);
+            return;
+        }
+        CRect rc = m_rectMRUDockPos;
+        if (pDockBar->GetDlgCtrlID() != (int)m_uMRUDockID)
+            rc.SetRectEmpty();
+        pDockBar->ClientToScreen(&rc);
+        m_pDockSite->ReDockControlBar(m_pBar, pDockBar, rc.IsRectEmpty() ? nullptr : &rc);
         return;
     }
     CPoint pt;

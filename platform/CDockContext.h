@@ -1,11 +1,12 @@
 // CDockContext.h: drags a control bar with the mouse. StartDrag captures
 // the mouse on the bar and draws the bar's outline; each Move shows where it
-// would land (a dock bar's row outline over a side it may dock on, else the
-// outline of a floating frame; with Ctrl held it never docks); EndDrag docks
-// or floats it there; CancelDrag (capture lost) leaves it as it was.
+// would land (a dock bar's row outline over the side under the cursor or
+// that the outline reaches, else the outline of a floating frame; with Ctrl
+// held it never docks); EndDrag docks it there, in the row and place under
+// the cursor, or floats it; CancelDrag (capture lost) leaves it as it was.
 // ToggleDocking (double click) floats a docked bar where it last floated
-// and docks a floating bar where it was last docked. The bar forwards its
-// mouse messages here while IsTracking.
+// and docks a floating bar back in the row and place it was last docked in.
+// The bar forwards its mouse messages here while IsTracking.
 #pragma once
 
 #include "platform/CRect.h"
@@ -44,7 +45,8 @@ public:
     int m_nHitTest = 0;           // the frame edge grabbed when a floating frame is sized
     BOOL m_bDragging = FALSE;
     BOOL m_bMoved = FALSE;        // the mouse went past the drag threshold
-    // Where the bar was last docked and last floated, for ToggleDocking.
+    // Where the bar was last docked (its dock bar, and its rectangle in that
+    // dock bar's client area) and last floated, for ToggleDocking.
     UINT m_uMRUDockID = 0;
     CRect m_rectMRUDockPos;
     CPoint m_ptMRUFloatPos;
@@ -54,7 +56,9 @@ protected:
     // The rectangles of the drag, from the bar's sizes, moved to contain pt.
     virtual void InitRects(CPoint pt);
     CDockBar* DockBarForSide(DockSide side) const;
-    DockSide SideUnderOutline() const;
+    // The side the bar would dock on now: the one under the cursor, else
+    // the one its outline lies over (DockSideForDrag).
+    DockSide SideUnderDrag() const;
     const CRect& CurrentOutline() const;
     void DrawOutline();
     BOOL m_bOutlineShown = FALSE;

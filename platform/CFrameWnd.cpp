@@ -108,13 +108,15 @@ void CFrameWnd::RecalcLayout(BOOL)
     }
     m_bInRecalcLayout = TRUE;
     m_bDelayedRecalc = FALSE;
+    const std::vector<CRect> before = DockedGeometry();
     CRect rc;
     GetClientRect(&rc);
     LayoutControlBars(rc);
     HWND hView = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST);
     if (hView)
-        ::MoveWindow(hView, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
-    if (m_bRedrawBarsAfterLayout) {
+        ::SetWindowPos(hView, nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    if (m_bRedrawBarsAfterLayout || DockedGeometry() != before) {
         m_bRedrawBarsAfterLayout = false;
         RedrawDockedBars();
     }

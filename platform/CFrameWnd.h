@@ -14,6 +14,7 @@
 // (BarStateStore.h); VerifyBarState checks a saved layout first.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "platform/CCreateContext.h"
@@ -63,7 +64,15 @@ public:
     // the bar may dock on, in the order top, bottom, left, right), at lpRect
     // (screen) when given, else in its remembered place or a new last row.
     void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
-    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // pptAt (screen): the point whose row and place the bar takes (a drag's
+    // cursor); the middle of lpRect when null.
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr,
+                        const POINT* pptAt = nullptr);
+    // Docks a floating pBar back into the row and place it left in pDockBar
+    // (its placeholder there), starting at lpRect (screen) when given.
+    void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect);
+    // The side dock bar that keeps a placeholder for the bar nID, or null.
+    CDockBar* FindPlaceHolder(UINT nID);
     // Floats pBar in a mini frame (of m_pFloatingFrameClass) whose top-left
     // corner is at point (screen).
     void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
@@ -127,17 +136,24 @@ protected:
     // Caps the rows of the side dock bars so that the view keeps its
     // minimum size in rcRoom (what the sides may share).
     void ShareRoomAmongSides(const CRect& rcRoom);
+    // Docks pBar by dock() (which puts it into pDockBar), then tidies the
+    // placeholders of the other sides, the floating frame it left and the layout.
+    void DockInto(CControlBar* pBar, CDockBar* pDockBar, const std::function<void()>& dock);
     // A floating frame for a bar of style dwStyle, or null.
     CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
     // Shows or hides the frames of floating bars with a delayed show pending.
     void ApplyFloatingDelayShows();
-    // Has every docked bar, its caption and its controls painted anew.
+    // Has every docked bar, its caption and its controls, and the view
+    // painted anew.
     void RedrawDockedBars();
+    // Where the docked bars, their dock bars and the view are, to tell
+    // whether a layout moved anything.
+    std::vector<CRect> DockedGeometry() const;
 
     BOOL m_bInRecalcLayout = FALSE;
     BOOL m_bDelayedRecalc = FALSE;
     int m_nLayoutHolds = 0;   // HoldLayout
-    // A bar was shown or hidden: the next layout repaints the docked bars.
+    // A bar was shown, hidden or docked: the next layout repaints the docked bars.
     bool m_bRedrawBarsAfterLayout = false;
     HACCEL m_hAccelTable = nullptr;  // a resource: not freed
     HMENU m_hMenuDefault = nullptr;  // destroyed with the window

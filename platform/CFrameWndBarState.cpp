@@ -105,6 +105,13 @@ BOOL CFrameWnd::LoadBarState(LPCSTR pszProfileName)
     if (!pStore || !BarStateLoad(*pStore, pszProfileName, infos) ||
         !BarStateFits(infos, KnownBarIds(m_listControlBars)))
         return FALSE;  // nothing saved, or a layout of other bars: the current one stays
+    // A bar saved floating leaves the dock bar it is docked in now without
+    // a placeholder: the saved rows keep the place it was docked in last.
+    for (const CBarStateInfo& info : infos) {
+        CControlBar* pBar = info.bFloating ? GetControlBar(info.nBarID) : nullptr;
+        if (pBar && pBar->m_pDockBar && !pBar->IsFloating())
+            pBar->m_pDockBar->RemoveControlBar(pBar, FALSE);
+    }
     // Docked bars, row by row, in their saved places.
     for (const CBarStateInfo& info : infos) {
         CDockBar* pDock = IsSideDockBarId(info.nBarID) ? DYNAMIC_DOWNCAST(CDockBar, GetControlBar(info.nBarID)) : nullptr;

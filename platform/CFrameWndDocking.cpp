@@ -14,6 +14,7 @@
 #include "platform/WindowHelpers.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -130,25 +131,34 @@ void CFrameWnd::ShareRoomAmongSides(const CRect& rcRoom)
 {
     CDockBar* pDocks[4] = {};
     std::vector<DockRowNeed> across[2];  // the rows of top and bottom, the columns of left and right
+    size_t nRows[4] = {};
     int nBandLength = 0;                // the least the left and right columns need between top and bottom
     for (int i = 0; i < 4; i++) {
         pDocks[i] = DYNAMIC_DOWNCAST(CDockBar, GetControlBar(kSides[i].nID));
         if (!pDocks[i] || !pDocks[i]->m_hWnd || !(pDocks[i]->GetStyle() & WS_VISIBLE))
             continue;
         BOOL bHorz = i < 2;
-        pDocks[i]->m_nRowCap = INT32_MAX;  // measured uncut
+        pDocks[i]->m_rowCaps.clear();  // measured uncut
         for (const DockRowNeed& row : pDocks[i]->MeasureRows(bHorz)) {
             across[bHorz ? 0 : 1].push_back(row);
+            nRows[i]++;
             if (!bHorz)
                 nBandLength = std::max(nBandLength, row.nMinLength + 2);  // a column starts 2 pixels up
         }
     }
     CSize minView = GetMinimumViewSize();
-    int nCapHorz = DockRowCap(across[0], rcRoom.Height() - std::max((int)minView.cy, nBandLength));
-    int nCapVert = DockRowCap(across[1], rcRoom.Width() - (int)minView.cx);
-    for (int i = 0; i < 4; i++)
-        if (pDocks[i])
-            pDocks[i]->m_nRowCap = i < 2 ? nCapHorz : nCapVert;
+    std::vector<int> caps[2] = {DockRowCaps(across[0], rcRoom.Height() - std::max((int)minView.cy, nBandLength)),
+                                DockRowCaps(across[1], rcRoom.Width() - (int)minView.cx)};
+    // Top before bottom, left before right: each side takes its rows' caps in turn.
+    size_t nNext[2] = {};
+    for (int i = 0; i < 4; i++) {
+        if (!nRows[i])
+            continue;
+        std::vector<int>& sideCaps = caps[i < 2 ? 0 : 1];
+        size_t& n = nNext[i < 2 ? 0 : 1];
+        pDocks[i]->m_rowCaps.assign(sideCaps.begin() + (long)n, sideCaps.begin() + (long)(n + nRows[i]));
+        n += nRows[i];
+    }
 }
 
 BOOL CFrameWnd::OnBarCheck(UINT nID)
@@ -211,7 +221,17 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRec
         DockControlBar(pBar, pDock, lpRect);
 }
 
-void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect, const POINT* pptAt)
+{
+    DockInto(pBar, pDockBar, [&] { pDockBar->DockControlBar(pBar, lpRect, pptAt); });
+}
+
+void CFrameWnd::ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+    DockInto(pBar, pDockBar, [&] { pDockBar->ReDockControlBar(pBar, lpRect); });
+}
+
+void CFrameWnd::DockInto(CControlBar* pBar, CDockBar* pDockBar, const std::function<void()>& dock)
 {
     if (!pBar || !pDockBar || !pBar->m_hWnd)
         return;
@@ -222,7 +242,7 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lp
         pBar->m_pDockContext->m_ptMRUFloatPos = rc.TopLeft();
         pBar->m_pDockContext->m_bHaveFloatPos = TRUE;
     }
-    pDockBar->DockControlBar(pBar, lpRect);
+    dock();
     UINT nID = (UINT)pBar->GetDlgCtrlID();
     for (const SideInfo& side : kSides) {
         CDockBar* p = DYNAMIC_DOWNCAST(CDockBar, GetControlBar(side.nID));
@@ -234,6 +254,16 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lp
     if (pOldMini && pOldMini != this)
         pOldMini->RecalcLayout();
     RecalcLayout();
+}
+
+CDockBar* CFrameWnd::FindPlaceHolder(UINT nID)
+{
+    for (const SideInfo& side : kSides) {
+        CDockBar* p = DYNAMIC_DOWNCAST(CDockBar, GetControlBar(side.nID));
+        if (p && p->FindBar(DockPlaceholderFor(nID)) >= 0)
+            return p;
+    }
+    return nullptr;
 }
 
 CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
@@ -258,8 +288,10 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
         return;
     }
     if (pBar->m_pDockContext && pBar->m_pDockBar && !pBar->IsFloating()) {
+        // Where it was docked, within its dock bar: docked again, it goes back there.
         pBar->m_pDockContext->m_uMRUDockID = (UINT)pBar->m_pDockBar->GetDlgCtrlID();
         pBar->GetWindowRect(&pBar->m_pDockContext->m_rectMRUDockPos);
+        pBar->m_pDockBar->ScreenToClient(&pBar->m_pDockContext->m_rectMRUDockPos);
     }
     CMiniDockFrameWnd* pFrame = CreateFloatingFrame(dwStyle | (pBar->m_dwStyle & (CBRS_SIZE_DYNAMIC | CBRS_FLOAT_MULTI)));
     if (!pFrame)
@@ -302,18 +334,38 @@ void CFrameWnd::ApplyFloatingDelayShows()
     }
 }
 
-// A bar shown or hidden moves whole rows and sides of bars, and the dock
-// bars under them: the bits the system copies along with a moved window are
-// not always what it shows once laid out (a row half the height it was cut
-// from), so the bars are painted whole, their captions included.
+// A layout that moves bars moves whole rows and sides of bars, the dock bars
+// under them and the controls of the bars' dialogs: the bits the system
+// copies along with a moved window are not always what it shows once laid
+// out (a row half the height it was cut from, a list's rows where another
+// bar now lies), so the bars are painted whole, their captions included,
+// and the view with them.
 void CFrameWnd::RedrawDockedBars()
 {
+    const UINT kWhole = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
     for (const SideInfo& side : kSides) {
         CControlBar* pDock = GetControlBar(side.nID);
         if (pDock && pDock->m_hWnd && (pDock->GetStyle() & WS_VISIBLE))
-            ::RedrawWindow(pDock->m_hWnd, nullptr, nullptr,
-                           RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            ::RedrawWindow(pDock->m_hWnd, nullptr, nullptr, kWhole);
     }
+    if (HWND hView = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST))
+        ::RedrawWindow(hView, nullptr, nullptr, kWhole);
+}
+
+std::vector<CRect> CFrameWnd::DockedGeometry() const
+{
+    std::vector<CRect> rects;
+    for (const CControlBar* pBar : m_listControlBars) {
+        CRect rc(0, 0, 0, 0);
+        if (pBar->m_hWnd && !pBar->IsFloating() && (pBar->GetStyle() & WS_VISIBLE))
+            ::GetWindowRect(pBar->m_hWnd, &rc);
+        rects.push_back(rc);
+    }
+    CRect rc(0, 0, 0, 0);
+    if (HWND hView = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST))
+        ::GetWindowRect(hView, &rc);
+    rects.push_back(rc);
+    return rects;
 }
 
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)

@@ -76,13 +76,37 @@ std::vector<int> DockRowPlace(const std::vector<DockRowItem>& items, int nRowLen
     return pos;
 }
 
+int DockFitWholeRows(const std::vector<int>& stops, int nHeight)
+{
+    if (stops.empty() || nHeight >= stops.back())
+        return nHeight;
+    int nFit = stops.front();
+    for (int nStop : stops)
+        if (nStop <= nHeight)
+            nFit = nStop;
+    return nFit;
+}
+
+int DockBarThickness(const DockBarNeed& bar, int nCap)
+{
+    return std::max(bar.nMin, DockFitWholeRows(bar.stops, std::min(bar.nWant, nCap)));
+}
+
+int DockRowThickness(const DockRowNeed& row, int nCap)
+{
+    int nThick = 0;
+    for (const DockBarNeed& bar : row.bars)
+        nThick = std::max(nThick, DockBarThickness(bar, nCap));
+    return nThick;
+}
+
 namespace {
 
 int CappedTotal(const std::vector<DockRowNeed>& rows, int nCap)
 {
     int nTotal = 0;
     for (const DockRowNeed& row : rows)
-        nTotal += std::max(row.nMin, std::min(row.nWant, nCap));
+        nTotal += DockRowThickness(row, nCap);
     return nTotal;
 }
 
@@ -92,7 +116,8 @@ int DockRowCap(const std::vector<DockRowNeed>& rows, int nBudget)
 {
     int nHigh = 0;
     for (const DockRowNeed& row : rows)
-        nHigh = std::max(nHigh, row.nWant);
+        for (const DockBarNeed& bar : row.bars)
+            nHigh = std::max(nHigh, bar.nWant);
     if (CappedTotal(rows, nHigh) <= nBudget)
         return INT32_MAX;
     // The greatest cap that fits: the total grows with the cap.
@@ -109,28 +134,65 @@ int DockRowCap(const std::vector<DockRowNeed>& rows, int nBudget)
 
 namespace {
 
+// The least cap above nCap at which the row grows: a bar's next whole row,
+// its wanted thickness or, for a bar cut anywhere, the next pixel;
+// INT32_MAX when no bar can grow.
+int NextRowCap(const DockRowNeed& row, int nCap)
+{
+    const int nThick = DockRowThickness(row, nCap);
+    std::vector<int> candidates;
+    for (const DockBarNeed& bar : row.bars) {
+        candidates.push_back(bar.nWant);
+        candidates.insert(candidates.end(), bar.stops.begin(), bar.stops.end());
+        if (bar.stops.empty())
+            candidates.push_back(nThick + 1);
+    }
+    std::sort(candidates.begin(), candidates.end());
+    for (int c : candidates)
+        if (c > nThick && DockRowThickness(row, c) > nThick)
+            return c;
+    return INT32_MAX;
+}
+
+}  // namespace
+
+std::vector<int> DockRowCaps(const std::vector<DockRowNeed>& rows, int nBudget)
+{
+    const int nCap = DockRowCap(rows, nBudget);
+    std::vector<int> caps(rows.size(), nCap);
+    if (nCap == INT32_MAX)
+        return caps;
+    int nTotal = CappedTotal(rows, nCap);
+    for (bool bGrew = true; bGrew;) {
+        bGrew = false;
+        for (size_t i = 0; i < rows.size(); i++) {
+            int nNext = NextRowCap(rows[i], caps[i]);
+            if (nNext == INT32_MAX)
+                continue;
+            int nGrowth = DockRowThickness(rows[i], nNext) - DockRowThickness(rows[i], caps[i]);
+            if (nTotal + nGrowth > nBudget)
+                continue;
+            caps[i] = nNext;
+            nTotal += nGrowth;
+            bGrew = true;
+        }
+    }
+    return caps;
+}
+
+namespace {
+
 void ShrinkRow(std::vector<DockShareItem>& items, int nDelta)
 {
-    while (nDelta < 0) {
-        bool bTook = false;
+    for (bool bTook = true; nDelta < 0 && bTook;) {
+        bTook = false;
         for (DockShareItem& it : items) {
-            if (nDelta == 0)
-                break;
-            if (!it.bKeepSize && it.nLength > it.nMinLength) {
+            if (nDelta < 0 && it.nLength > it.nMinLength) {
                 it.nLength--;
                 nDelta++;
                 bTook = true;
             }
         }
-        if (bTook)
-            continue;
-        bool bKept = false;
-        for (DockShareItem& it : items) {
-            bKept = bKept || it.bKeepSize;
-            it.bKeepSize = false;
-        }
-        if (!bKept)
-            return;  // every bar is at (or below) its minimum: nothing more to give
     }
 }
 
@@ -229,22 +291,41 @@ bool Overlaps(const RECT& a, const RECT& b)
 
 }  // namespace
 
-DockSide DockSideForDrag(const RECT rcDock[4], const bool allowed[4], const RECT& rcHorz, const RECT& rcVert, int nSlop)
+namespace {
+
+RECT SideZone(const RECT& rcDock, int side, int nSlop)
 {
+    RECT zone = rcDock;
+    if (side == kDockTop)
+        zone.bottom += nSlop;
+    else if (side == kDockBottom)
+        zone.top -= nSlop;
+    else if (side == kDockLeft)
+        zone.right += nSlop;
+    else
+        zone.left -= nSlop;
+    return zone;
+}
+
+bool Holds(const RECT& rc, POINT pt)
+{
+    return pt.x >= rc.left && pt.x < rc.right && pt.y >= rc.top && pt.y < rc.bottom;
+}
+
+}  // namespace
+
+DockSide DockSideForDrag(const RECT rcDock[4], const bool allowed[4], POINT pt, const RECT& rcHorz,
+                         const RECT& rcVert, int nSlop)
+{
+    for (int side = kDockTop; side <= kDockRight; side++)
+        if (allowed[side] && Holds(rcDock[side], pt))
+            return (DockSide)side;
+    for (int side = kDockTop; side <= kDockRight; side++)
+        if (allowed[side] && Holds(SideZone(rcDock[side], side, nSlop), pt))
+            return (DockSide)side;
     for (int side = kDockTop; side <= kDockRight; side++) {
-        if (!allowed[side])
-            continue;
-        RECT zone = rcDock[side];
-        if (side == kDockTop)
-            zone.bottom += nSlop;
-        else if (side == kDockBottom)
-            zone.top -= nSlop;
-        else if (side == kDockLeft)
-            zone.right += nSlop;
-        else
-            zone.left -= nSlop;
         bool bHorz = side == kDockTop || side == kDockBottom;
-        if (Overlaps(zone, bHorz ? rcHorz : rcVert))
+        if (allowed[side] && Overlaps(SideZone(rcDock[side], side, nSlop), bHorz ? rcHorz : rcVert))
             return (DockSide)side;
     }
     return kDockNone;

@@ -2,7 +2,8 @@
 // of entries (bars, row breaks, placeholders), placing the bars of one row,
 // sharing a row's length among resizable bars, aligning them end to end,
 // moving the edge between two bars of a row, cutting rows to the room the
-// frame has for its sides, and finding the side a dragged bar docks on. The
+// frame has for its sides (whole rows of text at a time), and finding the
+// side a dragged bar docks on. The
 // window classes (CDockBar, CDockContext, CSizingControlBar, CFrameWnd) feed
 // it lengths and rectangles and apply its answers.
 //
@@ -62,26 +63,48 @@ struct DockRowItem {
 // start positions, in the same order.
 std::vector<int> DockRowPlace(const std::vector<DockRowItem>& items, int nRowLength, int nOverlap);
 
-// One row of a dock bar, for sharing the frame's room among the rows of its
-// sides: the thickness its bars want across the row, the least they can do
-// with (their captions and buttons still shown), and the least length its
-// bars need along it.
-struct DockRowNeed {
+// Whole rows: the heights at which a bar shows 1, 2, ... rows of its
+// content whole, ascending (empty: any height will do). The greatest stop not
+// above nHeight, never below the first; nHeight itself when it reaches the
+// last stop or there are no stops.
+int DockFitWholeRows(const std::vector<int>& stops, int nHeight);
+
+// One bar of a row, for sharing the frame's room among the rows of its
+// sides: the thickness it wants across the row, the least it can do with
+// (its caption and buttons still shown, or its first row) and the stops of
+// its thickness (DockFitWholeRows).
+struct DockBarNeed {
     int nWant;
     int nMin;
+    std::vector<int> stops;
+};
+// The thickness a bar takes when its row may take at most nCap across: its
+// wanted thickness when that fits, else the cap; down to whole rows either
+// way (a bar sized by the user between two rows shows the upper one whole);
+// never below its least.
+int DockBarThickness(const DockBarNeed& bar, int nCap);
+// One row of a dock bar: its bars, and the least length they need along it.
+struct DockRowNeed {
+    std::vector<DockBarNeed> bars;
     int nMinLength;
 };
+// The thickness of a row cut to nCap: its thickest bar's.
+int DockRowThickness(const DockRowNeed& row, int nCap);
 // The greatest thickness a row may take so that all rows together fit
 // nBudget: every row is cut to the cap but never below its minimum (the
-// thickest rows give way first, the thin ones keep their size). INT32_MAX
-// when every row fits as it wants; 0 when even the minimums do not fit.
+// thickest rows give way first, the thin ones keep their size; a bar with
+// rows of text drops whole rows). INT32_MAX when every row fits as it
+// wants; 0 when even the minimums do not fit.
 int DockRowCap(const std::vector<DockRowNeed>& rows, int nBudget);
+// The cap of each row: DockRowCap's, then rows in order take what the
+// uniform cap leaves of nBudget, each its next whole row (or pixel) at a
+// time while it fits. All INT32_MAX when every row fits as it wants.
+std::vector<int> DockRowCaps(const std::vector<DockRowNeed>& rows, int nBudget);
 
 // A resizable bar of a row, for sharing the row's length.
 struct DockShareItem {
-    int nLength;     // current length along the row
+    int nLength;     // the length it asks for along the row
     int nMinLength;  // the least it may have
-    bool bKeepSize;  // just shown: shrunk only when the others cannot give way
 };
 enum DockShareResult {
     kDockShareDone = 0,      // lengths adjusted to fill the row
@@ -90,8 +113,8 @@ enum DockShareResult {
 // Shares nTotal among the row's bars. Lengths and minimums count two pixels
 // short (the bars overlap by their borders). Extra length is spread evenly
 // (the first bars get the odd pixels); missing length is taken one pixel per
-// bar per pass from bars above their minimum, bars marked keep-size last. A
-// bar already below its minimum is never shrunk further.
+// bar per pass from bars above their minimum. A bar already below its
+// minimum is never shrunk further.
 DockShareResult DockRowShare(std::vector<DockShareItem>& items, int nTotal);
 
 // The positions of bars aligned end to end from nStart, each overlapping the
@@ -116,12 +139,14 @@ int DockEdgeMove(std::vector<DockEdgeItem>& items, int nBoundary, int nDelta);
 // The sides of a frame, in the order of the frame's dock bars.
 enum DockSide { kDockNone = -1, kDockTop = 0, kDockBottom = 1, kDockLeft = 2, kDockRight = 3 };
 // The side a dragged bar docks on: rcDock[side] is each dock bar's screen
-// rectangle (an empty side is a line along the frame's inner edge), rcHorz
-// and rcVert the bar's outlines for a horizontal and a vertical row,
-// allowed[side] whether the bar may dock there. A side is hit when the
-// matching outline overlaps the dock bar grown by nSlop towards the frame's
-// interior; the first hit in side order wins.
-DockSide DockSideForDrag(const RECT rcDock[4], const bool allowed[4], const RECT& rcHorz, const RECT& rcVert, int nSlop);
+// rectangle (an empty side is a line along the frame's inner edge), pt the
+// cursor, rcHorz and rcVert the bar's outlines for a horizontal and a
+// vertical row, allowed[side] whether the bar may dock there. A side's zone
+// is its dock bar grown by nSlop towards the frame's interior. The side the
+// cursor is over wins (its dock bar, then its zone); else the first side,
+// in side order, whose zone the matching outline overlaps.
+DockSide DockSideForDrag(const RECT rcDock[4], const bool allowed[4], POINT pt, const RECT& rcHorz,
+                         const RECT& rcVert, int nSlop);
 
 // Moves rc (keeping its size) so that at least nVisible pixels of it lie
 // inside rcBounds in both directions; rcBounds is the virtual screen.

@@ -10,6 +10,7 @@
 
 #include "mainwindow/DynDisplayAlterDlgBar.h"
 #include "platform/CDockBar.h"
+#include "platform/CDockContext.h"
 #include "tests/support/TextFits.h"
 #include "tests/mainwindow/FrameFixture.h"
 
@@ -277,4 +278,345 @@ TEST_F(FrameFixture, ALayoutOfOtherBarsLeavesTheDefaultPlacesAndSizes)
     EXPECT_EQ(pFrame->GetMainBar(kControls)->m_pDockBar->GetDlgCtrlID(), AFX_IDW_DOCKBAR_TOP);
     EXPECT_TRUE(BarVisible(kDevList));
     EXPECT_TRUE(BarVisible(kControls));
+}
+
+namespace {
+
+// Where every shown bar is: its dock bar, its row and place in the row and
+// its rectangle in the frame's client area (a floating bar: its frame's
+// place on the screen and its size).
+std::string Layout(CMainFrame* pFrame)
+{
+    std::string str;
+    for (int i = 0; i < kMainBarCount; i++) {
+        cdxCDynamicBar* pBar = pFrame->GetMainBar(i);
+        if (!(pBar->GetStyle() & WS_VISIBLE))
+            continue;
+        RECT rc;
+        pBar->GetWindowRect(&rc);
+        str += std::string(kMainBars[i].pszTitle) + ": ";
+        if (pBar->IsFloating()) {
+            pBar->GetDockingFrame()->GetWindowRect(&rc);
+            str += "floating " + Text(rc) + "\n";
+            continue;
+        }
+        ::MapWindowPoints(nullptr, pFrame->m_hWnd, (POINT*)&rc, 2);
+        std::vector<std::vector<CControlBar*>> rows = pBar->m_pDockBar->GetRows();
+        for (size_t r = 0; r < rows.size(); r++)
+            for (size_t k = 0; k < rows[r].size(); k++)
+                if (rows[r][k] == pBar)
+                    str += "dock bar " + std::to_string(pBar->m_pDockBar->GetDlgCtrlID()) + " row " + std::to_string(r) +
+                           " place " + std::to_string(k) + " ";
+        str += Text(rc) + "\n";
+    }
+    RECT rcView;
+    g_pView->GetWindowRect(&rcView);
+    ::MapWindowPoints(nullptr, pFrame->m_hWnd, (POINT*)&rcView, 2);
+    return str + "console " + Text(rcView) + "\n";
+}
+
+// The first start's window at 960 x 768 with the status line, the 32-bit
+// general and control register bars and the storage bar shown.
+struct BarLayoutFixture : FrameFixture {
+    void Settle()
+    {
+        for (int i = 0; i < 3; i++) {
+            Pump();
+            theApp.OnIdle(0);  // the loop's idle step: the delayed layouts
+        }
+        Pump();
+    }
+    void Command(UINT nCmd)
+    {
+        pFrame->SendMessage(WM_COMMAND, nCmd);
+        Settle();
+    }
+    void OpenWithFourMoreBars()
+    {
+        OpenFrame();
+        pFrame->MoveWindow(0, 0, 960, 768);
+        for (UINT nCmd : {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_STORAGE_BAR})
+            Command(nCmd);
+    }
+    // A press on the bar's caption, moves to ptTo (screen) and the release there.
+    void DragByCaption(CControlBar* pBar, CPoint ptTo)
+    {
+        RECT rc;
+        pBar->GetWindowRect(&rc);
+        bool bLeftStrip = static_cast<CSizingControlBar*>(pBar)->IsDockedHorizontally() != FALSE;
+        CPoint pt = bLeftStrip ? CPoint(rc.left + 6, rc.top + 40) : CPoint(rc.left + 40, rc.top + 8);
+        auto at = [pBar](CPoint p) {
+            pBar->ScreenToClient(&p);
+            return MAKELPARAM(p.x, p.y);
+        };
+        pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at(pt));
+        ASSERT_TRUE(pBar->m_pDockContext->IsTracking());
+        pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, at(CPoint((pt.x + ptTo.x) / 2, (pt.y + ptTo.y) / 2)));
+        pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, at(ptTo));
+        pBar->SendMessage(WM_LBUTTONUP, 0, at(ptTo));
+        ASSERT_FALSE(pBar->m_pDockContext->IsTracking());
+        Settle();
+    }
+};
+
+const int kControls = 2, kCmdLine = 3, kGRegs = 4, kCRegs = 5, kStatusLine = 1;
+
+}  // namespace
+
+// Docked again, the 32-bit general registers went into the control
+// registers' row, the control panel from the top row to the third, Percent
+// Utilization below the Device List: a bar floated and docked again, by
+// its menu's Dock or a double click on its caption, is back in its dock
+// bar, row and place, and nothing else has moved.
+TEST_F(BarLayoutFixture, FloatedBarDocksBackWhereItWasAndNothingElseMoves)
+{
+    OpenWithFourMoreBars();
+    const struct {
+        int nBar;
+        bool bDoubleClick;
+    } cases[] = {{kGRegs, false}, {kControls, false}, {kCpuPct, false}, {kStorage, false}, {kDevList, true},
+                 {kCRegs, true},  {kStatusLine, true}, {kCmdLine, false}, {kCpuPct, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(kMainBars[c.nBar].pszTitle) + (c.bDoubleClick ? ", double click" : ", menu"));
+        cdxCDynamicBar* pBar = pFrame->GetMainBar(c.nBar);
+        const std::string strBefore = Layout(pFrame);
+        Command(kMainBars[c.nBar].nFloatCmd);
+        ASSERT_TRUE(pBar->IsFloating());
+        if (c.bDoubleClick) {
+            RECT rc;
+            pBar->GetWindowRect(&rc);
+            CPoint pt(rc.left + 30, rc.top + 8);  // the floating bar's caption runs along its top
+            pBar->ScreenToClient(&pt);
+            pBar->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+            Settle();
+        } else {
+            Command(kMainBars[c.nBar].nDockCmd);
+        }
+        ASSERT_FALSE(pBar->IsFloating());
+        EXPECT_EQ(strBefore, Layout(pFrame));
+    }
+}
+
+// Maximize and Restore moved height from the Device List to Display/Alter
+// (240, then 162, then 100 pixels): after Restore every bar has its size again.
+TEST_F(BarLayoutFixture, RestoreGivesEveryBarItsSizeBack)
+{
+    OpenWithFourMoreBars();
+    const std::string strBefore = Layout(pFrame);
+    for (int nCycle = 0; nCycle < 2; nCycle++) {
+        pFrame->ShowWindow(SW_MAXIMIZE);
+        Settle();
+        ASSERT_TRUE(pFrame->IsZoomed());
+        pFrame->ShowWindow(SW_RESTORE);
+        Settle();
+        EXPECT_EQ(strBefore, Layout(pFrame)) << "cycle " << nCycle;
+    }
+}
+
+// A left-column bar hidden and shown again came back squeezed while the
+// Device List kept the room it had got: every bar has its size again,
+// whether the bar went by its View command or by its close button.
+TEST_F(BarLayoutFixture, BarShownAgainTakesItsSizeAndTheOthersTheirs)
+{
+    OpenWithFourMoreBars();
+    for (int i : {kCpuPct, kDevList, kStorage, kGRegs}) {
+        SCOPED_TRACE(kMainBars[i].pszTitle);
+        cdxCDynamicBar* pBar = pFrame->GetMainBar(i);
+        const std::string strBefore = Layout(pFrame);
+        Command(kMainBars[i].nViewCmd);
+        ASSERT_FALSE(BarVisible(i));
+        Command(kMainBars[i].nViewCmd);
+        EXPECT_EQ(strBefore, Layout(pFrame)) << "View command";
+        // Its close button: a press and a release on it.
+        RECT rc;
+        pBar->GetWindowRect(&rc);
+        CPoint pt;
+        bool bFound = false;
+        for (pt.y = rc.top; pt.y < rc.bottom && !bFound; pt.y++)
+            for (pt.x = rc.left; pt.x < rc.right && !bFound; pt.x++)
+                bFound = pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) == HTCLOSE;
+        ASSERT_TRUE(bFound);
+        pt.y--;
+        pt.x--;
+        pBar->SendMessage(WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(pt.x, pt.y));
+        pBar->ScreenToClient(&pt);
+        pBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        Settle();
+        ASSERT_FALSE(BarVisible(i));
+        Command(kMainBars[i].nViewCmd);
+        EXPECT_EQ(strBefore, Layout(pFrame)) << "close button";
+    }
+}
+
+// Dropped on the left column, the Device List, Percent Utilization and
+// Display/Alter docked full-width at the top or the bottom: a bar dropped
+// with the cursor over a dock bar docks there, in the row and place under
+// the cursor.
+TEST_F(BarLayoutFixture, DroppedBarDocksWhereTheCursorIs)
+{
+    OpenWithFourMoreBars();
+    const struct {
+        int nBar, nOver;      // the bar dragged, the bar the cursor is dropped on
+        bool bUpperPart;      // on that bar's upper or lower part
+        bool bFloatFirst;     // dragged from a floating frame
+        std::vector<int> left;  // the left column afterwards, from the top
+    } cases[] = {
+        {kStorage, kCpuPct, false, false, {kCpuPct, kStorage, kDevList}},
+        {kCpuPct, kDevList, false, false, {kStorage, kDevList, kCpuPct}},
+        {kDevList, kStorage, true, true, {kDevList, kStorage, kCpuPct}},
+        {kStorage, kCpuPct, true, true, {kDevList, kStorage, kCpuPct}},
+        {kCpuPct, kDevList, true, false, {kCpuPct, kDevList, kStorage}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(kMainBars[c.nBar].pszTitle) + " over " + kMainBars[c.nOver].pszTitle);
+        cdxCDynamicBar* pBar = pFrame->GetMainBar(c.nBar);
+        if (c.bFloatFirst)
+            Command(kMainBars[c.nBar].nFloatCmd);
+        RECT rc;
+        pFrame->GetMainBar(c.nOver)->GetWindowRect(&rc);
+        int nQuarter = (rc.bottom - rc.top) / 4;
+        CPoint ptDrop((rc.left + rc.right) / 2, c.bUpperPart ? rc.top + nQuarter : rc.bottom - nQuarter);
+        DragByCaption(pBar, ptDrop);
+        ASSERT_FALSE(pBar->IsFloating());
+        EXPECT_EQ(AFX_IDW_DOCKBAR_LEFT, pBar->m_pDockBar->GetDlgCtrlID());
+        std::vector<int> left;
+        const std::vector<std::vector<CControlBar*>> rows = pBar->m_pDockBar->GetRows();
+        ASSERT_FALSE(rows.empty());
+        for (CControlBar* p : rows[0])
+            if (p->IsVisible())
+                left.push_back(CMainFrame::FindMainBar((UINT)p->GetDlgCtrlID()));
+        EXPECT_EQ(c.left, left);
+    }
+}
+
+// After a shrink the control registers stayed at their caption beside the
+// general registers and never got their length back, even maximised with
+// 300 pixels of the row free: the bars of a row share its whole length at
+// every layout, and a window made small and large again gives them their
+// lengths back.
+TEST_F(BarLayoutFixture, BarsSharingARowShareItsWholeLengthEveryTime)
+{
+    OpenWithFourMoreBars();
+    cdxCDynamicBar* pGRegs = pFrame->GetMainBar(kGRegs);
+    cdxCDynamicBar* pCRegs = pFrame->GetMainBar(kCRegs);
+    RECT rc;
+    pGRegs->GetWindowRect(&rc);
+    DragByCaption(pCRegs, CPoint(rc.right - 60, (rc.top + rc.bottom) / 2));
+    ASSERT_EQ(pGRegs->m_pDockBar, pCRegs->m_pDockBar);
+    ASSERT_EQ(pGRegs->m_pDockBar->FindBar(pGRegs) + 1, pCRegs->m_pDockBar->FindBar(pCRegs)) << "not in one row";
+    auto rowFilled = [&](const char* pszWhen) {
+        RECT rcDock, rcG, rcC;
+        pGRegs->m_pDockBar->GetClientRect(&rcDock);
+        pGRegs->GetWindowRect(&rcG);
+        pCRegs->GetWindowRect(&rcC);
+        // End to end over the row, their two-pixel borders hidden at the ends and shared between them.
+        EXPECT_EQ(rcDock.right + 4, (rcG.right - rcG.left) + (rcC.right - rcC.left) - 2) << pszWhen;
+        EXPECT_EQ(rcG.right - 2, rcC.left) << pszWhen;
+        EXPECT_GT(rcC.right - rcC.left, 200) << pszWhen;
+    };
+    rowFilled("docked");
+    const std::string strBefore = Layout(pFrame);
+    pFrame->MoveWindow(0, 0, 420, 600);  // shorter than the bars' least lengths
+    Settle();
+    pFrame->ShowWindow(SW_MAXIMIZE);
+    Settle();
+    rowFilled("maximised");
+    pFrame->ShowWindow(SW_RESTORE);
+    pFrame->MoveWindow(0, 0, 960, 768);
+    Settle();
+    rowFilled("restored");
+    EXPECT_EQ(strBefore, Layout(pFrame));
+}
+
+namespace {
+
+// The controls of the bar's dialog that the user sees only in part of their
+// height (cut by the bar's client area or by its dock bar), or with bHidden
+// not at all.
+std::string CutControls(cdxCDynamicBar* pBar, bool bHidden = false)
+{
+    RECT rcShown, rcDock;
+    pBar->m_pDlg->GetClientRect(&rcShown);
+    ::MapWindowPoints(pBar->m_pDlg->m_hWnd, nullptr, (POINT*)&rcShown, 2);
+    pBar->m_pDockBar->GetWindowRect(&rcDock);
+    ::IntersectRect(&rcShown, &rcShown, &rcDock);
+    std::string str;
+    for (HWND h = ::GetWindow(pBar->m_pDlg->m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        RECT rc, rcIn;
+        if (!(::GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE))
+            continue;
+        ::GetWindowRect(h, &rc);
+        bool bSeen = ::IntersectRect(&rcIn, &rc, &rcShown) != FALSE;
+        if (bHidden ? !bSeen : bSeen && (rcIn.top != rc.top || rcIn.bottom != rc.bottom))
+            str += " control " + std::to_string(::GetDlgCtrlID(h)) + " " + Text(rc) + " in " + Text(rcShown);
+    }
+    return str;
+}
+
+}  // namespace
+
+// With several bars at the top the register bars and Percent Utilization
+// showed one and a half rows, half-height glyphs, while the console kept
+// its least height: rows of text are never cut. A bar gets its rows'
+// height, the console giving way first, down to its least height; below
+// that bars drop whole rows.
+TEST_F(BarLayoutFixture, RowsOfTextAreNeverCutInHalf)
+{
+    const struct {
+        const char* pszName;
+        int cx, cy;
+        std::vector<UINT> viewCommands;
+        bool bPercentAtTop;
+    } cases[] = {
+        {"status and six register bars", 960, 768,
+         {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_AREGS_BAR, ID_VIEW_FREGS_BAR,
+          ID_VIEW_GREGS64_BAR, ID_VIEW_CREGS64_BAR},
+         false},
+        {"four register bars, Percent at the top", 960, 768,
+         {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_GREGS64_BAR}, true},
+        {"every bar", 960, 768, kEveryHiddenBar, false},
+        {"storage and two register bars, small window", 700, 560,
+         {ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_STORAGE_BAR}, false},
+        {"three register bars and the vector bar", 900, 640,
+         {ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_GREGS64_BAR, ID_VIEW_VREGS_BAR}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        OpenFrame();
+        pFrame->MoveWindow(0, 0, c.cx, c.cy);
+        pFrame->m_wndCpuPctBar.m_dlg.SetCPUCount(4);
+        for (UINT nCmd : c.viewCommands)
+            Command(nCmd);
+        if (c.bPercentAtTop) {
+            RECT rc;
+            pFrame->GetMainBar(kGRegs)->GetWindowRect(&rc);
+            DragByCaption(pFrame->GetMainBar(kCpuPct), CPoint((rc.left + rc.right) / 2, rc.bottom - 10));
+            ASSERT_TRUE(pFrame->GetMainBar(kCpuPct)->IsDockedHorizontally());
+        }
+        Settle();
+        std::string strDropped;
+        for (int i = 0; i < kMainBarCount; i++) {
+            cdxCDynamicBar* pBar = pFrame->GetMainBar(i);
+            if (!(pBar->GetStyle() & WS_VISIBLE) || i == kDevList || i == kStorage)
+                continue;  // the tree and the hex view scroll their rows
+            EXPECT_EQ("", CutControls(pBar)) << kMainBars[i].pszTitle;
+            // The console gives way to the top and bottom rows (a column
+            // shares its length with its neighbours).
+            if (pBar->IsDockedHorizontally() && !CutControls(pBar, true).empty())
+                strDropped += std::string(kMainBars[i].pszTitle) + ":" + CutControls(pBar, true) + "\n";
+        }
+        // A bar drops rows only while the console has no room to give.
+        RECT rcView;
+        g_pView->GetClientRect(&rcView);
+        const int nLeast = pFrame->GetMinimumViewSize().cy - 2 * ::GetSystemMetrics(SM_CYEDGE);
+        if (!strDropped.empty()) {
+            EXPECT_LT(rcView.bottom, nLeast + 2 * g_pView->GetLineHeight()) << "rows dropped beside a large console\n"
+                                                                              << strDropped;
+        }
+        EXPECT_GE(rcView.bottom, 8 * g_pView->GetLineHeight());
+        pFrame->SendMessage(WM_CLOSE);
+        Pump();
+        ASSERT_FALSE(FrameAlive());
+        ProfileWriteInt("BarsState\\BarsState-Summary", "Bars", 0);  // the next case starts afresh
+    }
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 
 #include "mainwindow/SessDescDlg.h"
 #include "session/RegisterFields.h"
@@ -119,6 +120,94 @@ TEST_F(ResizeRepaint, BarsShownOrHiddenLeaveTheOthersWhole)
         pFrame->SendMessage(WM_COMMAND, nCmd);
         EXPECT_EQ("", vorntest::StalePixelsIn(pFrame->m_hWnd, WindowRect(pFrame->m_hWnd))) << "View command " << nCmd;
     }
+}
+
+namespace {
+
+// Drags the bar by its caption and drops it with the cursor at ptTo (screen).
+void DragBarTo(CControlBar* pBar, CPoint ptTo)
+{
+    RECT rc = WindowRect(pBar->m_hWnd);
+    CPoint pt(rc.left + 40, rc.top + 8);  // a floating or left-docked bar's caption runs along its top
+    auto at = [pBar](CPoint p) {
+        pBar->ScreenToClient(&p);
+        return MAKELPARAM(p.x, p.y);
+    };
+    pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at(pt));
+    pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, at(CPoint((pt.x + ptTo.x) / 2, (pt.y + ptTo.y) / 2)));
+    pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, at(ptTo));
+    pBar->SendMessage(WM_LBUTTONUP, 0, at(ptTo));
+}
+
+}  // namespace
+
+// Docked again, the control panel's upper part stayed blank; Display/Alter
+// kept an image of the Device List's rows after Maximize, Percent
+// Utilization one after Display/Alter was docked again; the Device List
+// dropped on the left column left grey blocks over its neighbours: after
+// every change of the layout every bar, docked or floating, and the console
+// show what they show freshly painted.
+TEST_F(ResizeRepaint, EveryLayoutChangeLeavesEveryBarWhole)
+{
+    OpenFrameWithPanel();
+    pFrame->MoveWindow(0, 0, 960, 768);
+    for (UINT nCmd : {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_STORAGE_BAR})
+        pFrame->SendMessage(WM_COMMAND, nCmd);
+    const int kDevList = 0, kCmdLine = 3, kGRegs = 4, kStorage = 12, kCpuPct = 13;
+    auto loop = [] {
+        Pump();
+        theApp.OnIdle(0);  // the loop's idle step: the delayed layouts
+        Pump();
+    };
+    auto command = [&](UINT nCmd) { return [this, nCmd] { pFrame->SendMessage(WM_COMMAND, nCmd); }; };
+    auto dropOn = [&](int nBar, int nOver) {
+        return [this, nBar, nOver] {
+            RECT rc = WindowRect(pFrame->GetMainBar(nOver)->m_hWnd);
+            DragBarTo(pFrame->GetMainBar(nBar), CPoint((rc.left + rc.right) / 2, rc.bottom - 20));
+            EXPECT_EQ(pFrame->GetMainBar(nOver)->m_pDockBar, pFrame->GetMainBar(nBar)->m_pDockBar)
+                << kMainBars[nBar].pszTitle << " dropped on " << kMainBars[nOver].pszTitle;
+        };
+    };
+    const struct {
+        const char* pszChange;
+        std::function<void()> change;
+    } changes[] = {
+        {"float the control panel", command(ID_FLOAT_CONTROLS_BAR)},
+        {"dock the control panel", command(ID_DOCK_CONTROLS_BAR)},
+        {"float Display/Alter", command(ID_FLOAT_STORAGE_BAR)},
+        {"dock Display/Alter", command(ID_DOCK_STORAGE_BAR)},
+        {"drop the Device List on Percent Utilization", dropOn(kDevList, kCpuPct)},
+        {"maximize", [this] { pFrame->ShowWindow(SW_MAXIMIZE); }},
+        {"restore", [this] { pFrame->ShowWindow(SW_RESTORE); }},
+        {"make the window small", [this] { pFrame->MoveWindow(0, 0, 643, 483); }},
+        {"make the window large", [this] { pFrame->MoveWindow(0, 0, 1275, 1013); }},
+        {"hide Percent Utilization", command(ID_VIEW_CPUPCT_BAR)},
+        {"show Percent Utilization", command(ID_VIEW_CPUPCT_BAR)},
+        {"float the Device List", command(ID_FLOAT_DEVLIST_BAR)},
+        {"drop the Device List on Display/Alter", dropOn(kDevList, kStorage)},
+        {"drop Percent Utilization on the general registers", dropOn(kCpuPct, kGRegs)},
+        {"drop the Device List on the command line", dropOn(kDevList, kCmdLine)},
+        {"float Percent Utilization", command(ID_FLOAT_CPUPCT_BAR)},
+        {"dock Percent Utilization", command(ID_DOCK_CPUPCT_BAR)},
+        {"hide the command line", command(ID_VIEW_CMDLINE_BAR)},
+        {"show the command line", command(ID_VIEW_CMDLINE_BAR)},
+    };
+    std::string strSeen;
+    for (const auto& c : changes) {
+        c.change();
+        loop();
+        std::string strStale = vorntest::StalePixelsIn(pFrame->m_hWnd, WindowRect(pFrame->m_hWnd));
+        for (int i = 0; i < kMainBarCount; i++) {
+            cdxCDynamicBar* pBar = pFrame->GetMainBar(i);
+            if (pBar->IsFloating() && pBar->IsWindowVisible()) {
+                HWND hMini = pBar->GetDockingFrame()->m_hWnd;
+                strStale += vorntest::StalePixelsIn(hMini, WindowRect(hMini));
+            }
+        }
+        if (!strStale.empty())
+            strSeen += std::string(c.pszChange) + ": " + strStale + "\n";
+    }
+    EXPECT_EQ("", strSeen);
 }
 
 // For a picture: VORN_SHOW_RESIZED_MS keeps the maximised main window with

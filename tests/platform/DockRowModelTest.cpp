@@ -97,36 +97,33 @@ TEST(DockRowPlace, Table)
 TEST(DockRowShare, GrowsEvenlyFirstBarsTakeOddPixels)
 {
     // Two bars in a 1000-pixel top row: total 1002, available 298 + 398, each grows by 153.
-    std::vector<DockShareItem> items = {{300, 33, false}, {400, 33, false}};
+    std::vector<DockShareItem> items = {{300, 33}, {400, 33}};
     EXPECT_EQ(DockRowShare(items, 1002), kDockShareDone);
     EXPECT_EQ(items[0].nLength, 453);
     EXPECT_EQ(items[1].nLength, 553);
-    std::vector<DockShareItem> odd = {{100, 33, false}, {100, 33, false}, {100, 33, false}};
+    std::vector<DockShareItem> odd = {{100, 33}, {100, 33}, {100, 33}};
     EXPECT_EQ(DockRowShare(odd, 300), kDockShareDone);  // delta 6 + 2 over three bars
     EXPECT_EQ(odd[0].nLength + odd[1].nLength + odd[2].nLength - 6, 300);
     EXPECT_GE(odd[0].nLength, odd[2].nLength);
 }
 
-TEST(DockRowShare, ShrinksKeepSizeBarsLast)
+// Missing length is taken evenly, from every bar above its minimum; a bar
+// at its minimum leaves the rest to the others.
+TEST(DockRowShare, ShrinksEvenlyDownToTheMinimums)
 {
-    std::vector<DockShareItem> items = {{300, 50, true}, {300, 50, false}};
+    std::vector<DockShareItem> items = {{300, 50}, {300, 50}};
     EXPECT_EQ(DockRowShare(items, 500), kDockShareDone);  // available 596: 96 to take
-    EXPECT_EQ(items[0].nLength, 300);
-    EXPECT_EQ(items[1].nLength, 204);
-}
-
-TEST(DockRowShare, KeepSizeGivesWayWhenOthersCannot)
-{
-    std::vector<DockShareItem> items = {{300, 50, true}, {60, 50, false}};
-    EXPECT_EQ(DockRowShare(items, 200), kDockShareDone);
-    EXPECT_EQ(items[1].nLength, 50);
-    EXPECT_EQ(items[0].nLength - 2 + items[1].nLength - 2, 200);
-    EXPECT_FALSE(items[0].bKeepSize);
+    EXPECT_EQ(items[0].nLength, 252);
+    EXPECT_EQ(items[1].nLength, 252);
+    std::vector<DockShareItem> low = {{300, 50}, {60, 50}};
+    EXPECT_EQ(DockRowShare(low, 200), kDockShareDone);
+    EXPECT_EQ(low[1].nLength, 50);
+    EXPECT_EQ(low[0].nLength - 2 + low[1].nLength - 2, 200);
 }
 
 TEST(DockRowShare, RowShorterThanMinimumsKeepsSizes)
 {
-    std::vector<DockShareItem> items = {{300, 150, false}, {300, 150, false}};
+    std::vector<DockShareItem> items = {{300, 150}, {300, 150}};
     EXPECT_EQ(DockRowShare(items, 250), kDockShareTooSmall);
     EXPECT_EQ(items[0].nLength, 300);
     EXPECT_EQ(items[1].nLength, 300);
@@ -135,7 +132,7 @@ TEST(DockRowShare, RowShorterThanMinimumsKeepsSizes)
 TEST(DockRowShare, BarBelowMinimumIsNeverShrunkAndTheLoopEnds)
 {
     // The first bar is already below its minimum (a stored size, a new minimum).
-    std::vector<DockShareItem> items = {{20, 40, false}, {200, 90, false}};
+    std::vector<DockShareItem> items = {{20, 40}, {200, 90}};
     EXPECT_EQ(DockRowShare(items, 130), kDockShareDone);  // 86 pixels to take
     EXPECT_EQ(items[0].nLength, 20);
     EXPECT_EQ(items[1].nLength, 114);
@@ -147,6 +144,27 @@ TEST(DockRowShare, EmptyRow)
     EXPECT_EQ(DockRowShare(none, 100), kDockShareDone);
 }
 
+namespace {
+
+// Rows of one bar each, from (wanted, least) thicknesses.
+std::vector<DockRowNeed> SingleBarRows(const std::vector<std::pair<int, int>>& bars)
+{
+    std::vector<DockRowNeed> rows;
+    for (const auto& bar : bars)
+        rows.push_back({{{bar.first, bar.second, {}}}, 0});
+    return rows;
+}
+
+int TotalThickness(const std::vector<DockRowNeed>& rows, int nCap)
+{
+    int nTotal = 0;
+    for (const DockRowNeed& row : rows)
+        nTotal += DockRowThickness(row, nCap);
+    return nTotal;
+}
+
+}  // namespace
+
 // The rows of the frame's sides cut to the room left beside the view: the
 // thickest rows give way first, never below their minimums.
 TEST(DockRowCap, Table)
@@ -156,30 +174,84 @@ TEST(DockRowCap, Table)
         int nBudget;
         int nCap;
     } cases[] = {
-        {{{104, 32, 0}, {52, 32, 0}, {62, 32, 0}}, 218, INT32_MAX},  // fits exactly
-        {{{104, 32, 0}, {52, 32, 0}, {62, 32, 0}}, 500, INT32_MAX},
+        {SingleBarRows({{104, 32}, {52, 32}, {62, 32}}), 218, INT32_MAX},  // fits exactly
+        {SingleBarRows({{104, 32}, {52, 32}, {62, 32}}), 500, INT32_MAX},
         {{}, 0, INT32_MAX},
         // Control panel, two 32-bit and one 64-bit register bar, the vector
         // bar, the command line: 690 wanted, 550 room; the vector bar gives way.
-        {{{104, 32, 0}, {52, 32, 0}, {52, 32, 0}, {91, 32, 0}, {329, 32, 0}, {62, 32, 0}}, 550, 189},
+        {SingleBarRows({{104, 32}, {52, 32}, {52, 32}, {91, 32}, {329, 32}, {62, 32}}), 550, 189},
         // Two tall rows share the cut evenly.
-        {{{300, 32, 0}, {300, 32, 0}, {50, 32, 0}}, 450, 200},
+        {SingleBarRows({{300, 32}, {300, 32}, {50, 32}}), 450, 200},
         // A row whose minimum is above the cap keeps its minimum.
-        {{{300, 250, 0}, {300, 32, 0}}, 400, 150},
+        {SingleBarRows({{300, 250}, {300, 32}}), 400, 150},
         // Not even the minimums fit.
-        {{{300, 100, 0}, {300, 100, 0}}, 150, 0},
+        {SingleBarRows({{300, 100}, {300, 100}}), 150, 0},
     };
     for (const Case& c : cases) {
         int nCap = DockRowCap(c.rows, c.nBudget);
         EXPECT_EQ(nCap, c.nCap) << c.nBudget;
         if (nCap == INT32_MAX || nCap == 0)
             continue;
-        int nTotal = 0;
-        for (const DockRowNeed& row : c.rows)
-            nTotal += std::max(row.nMin, std::min(row.nWant, nCap));
+        int nTotal = TotalThickness(c.rows, nCap);
         EXPECT_LE(nTotal, c.nBudget);
         EXPECT_GT(nTotal + (int)c.rows.size(), c.nBudget) << "the cap leaves room unused";
     }
+}
+
+// Bars with rows of text are cut to whole rows: the greatest stop that fits,
+// never less than the first; cut bars free what they do not take.
+TEST(DockRowCap, BarsWithRowsOfTextDropWholeRows)
+{
+    const std::vector<int> stops = {33, 52, 71};
+    const struct {
+        int nHeight, nFit;
+    } fits[] = {{100, 100}, {71, 71}, {70, 52}, {52, 52}, {51, 33}, {20, 33}};
+    for (const auto& f : fits)
+        EXPECT_EQ(DockFitWholeRows(stops, f.nHeight), f.nFit) << f.nHeight;
+    EXPECT_EQ(DockFitWholeRows({}, 47), 47);
+
+    // The control panel (never cut) and two register bars of two rows: the
+    // bars drop their second rows and leave the rest of the room unused
+    // rather than show one and a half rows.
+    std::vector<DockRowNeed> rows = {{{{104, 104, {}}}, 0}, {{{52, 33, {33, 52}}}, 0}, {{{52, 33, {33, 52}}}, 0}};
+    int nCap = DockRowCap(rows, 180);
+    ASSERT_NE(nCap, INT32_MAX);
+    EXPECT_EQ(DockRowThickness(rows[1], nCap), 33);
+    EXPECT_EQ(TotalThickness(rows, nCap), 170);
+    EXPECT_EQ(DockRowCap(rows, 208), INT32_MAX);
+    // A row shared by a bar of rows and a bar that may be cut anywhere: the
+    // row is as thick as the cap.
+    DockRowNeed shared = {{{52, 33, {33, 52}}, {80, 32, {}}}, 0};
+    EXPECT_EQ(DockRowThickness(shared, 45), 45);
+    EXPECT_EQ(DockBarThickness(shared.bars[0], 45), 33);
+    // A bar wanting a height between two rows (sized so by the user) shows the upper one whole.
+    EXPECT_EQ(DockBarThickness({60, 33, {33, 52, 71}}, INT32_MAX), 52);
+    EXPECT_EQ(DockBarThickness({80, 33, {33, 52, 71}}, INT32_MAX), 80);
+}
+
+// The room a uniform cap leaves goes to the rows in order, a whole row of
+// text at a time: two 64-bit register bars cut to three of their four rows
+// beside 31 spare pixels, the first gets its fourth row back.
+TEST(DockRowCaps, TheRoomLeftGoesToTheRowsInOrder)
+{
+    const DockBarNeed regs = {90, 33, {33, 52, 71, 90}};
+    std::vector<DockRowNeed> rows = {{{regs}, 0}, {{regs}, 0}};
+    std::vector<int> caps = DockRowCaps(rows, 2 * 71 + 31);
+    ASSERT_EQ(caps.size(), 2u);
+    EXPECT_EQ(DockRowThickness(rows[0], caps[0]), 90);
+    EXPECT_EQ(DockRowThickness(rows[1], caps[1]), 71);
+    EXPECT_EQ(DockRowCaps(rows, 180), (std::vector<int>{INT32_MAX, INT32_MAX}));
+    // Rows cut anywhere take the spare pixels one by one.
+    std::vector<DockRowNeed> plain = SingleBarRows({{100, 32}, {100, 32}});
+    caps = DockRowCaps(plain, 151);
+    EXPECT_EQ(DockRowThickness(plain[0], caps[0]) + DockRowThickness(plain[1], caps[1]), 151);
+    EXPECT_TRUE(DockRowCaps({}, 10).empty());
+    // A bar wanting a height between two rows cannot grow past the upper
+    // one: the share ends (it once went on for ever).
+    std::vector<DockRowNeed> between = {{{{60, 33, {33, 52, 71}}}, 0}, {{{100, 32, {}}}, 0}};
+    caps = DockRowCaps(between, 120);
+    EXPECT_EQ(DockRowThickness(between[0], caps[0]), 52);
+    EXPECT_EQ(DockRowThickness(between[1], caps[1]), 68);
 }
 
 TEST(DockRowAlign, BarsOverlapByTheirBorders)
@@ -221,22 +293,35 @@ TEST(DockSide, OutlineOverASideTable)
 {
     // A frame client area 0..800 x 0..600 with a top row of 30 pixels and empty other sides.
     RECT dock[4] = {{0, 0, 800, 30}, {0, 600, 800, 600}, {0, 30, 0, 600}, {800, 30, 800, 600}};
+    // The same with a left column of bars 200 pixels wide.
+    RECT column[4] = {{0, 0, 800, 30}, {0, 600, 800, 600}, {0, 30, 200, 600}, {800, 30, 800, 600}};
     bool all[4] = {true, true, true, true};
     bool topOnly[4] = {true, false, false, false};
     struct {
+        const RECT* docks;
+        POINT pt;
         RECT horz, vert;
         const bool* allowed;
         DockSide want;
     } cases[] = {
-        {{100, 10, 300, 40}, {100, 10, 140, 210}, all, kDockTop},
-        {{100, 590, 300, 620}, {100, 590, 140, 790}, all, kDockBottom},
-        {{5, 300, 205, 330}, {5, 300, 45, 500}, all, kDockLeft},
-        {{700, 300, 900, 330}, {790, 300, 830, 500}, all, kDockRight},
-        {{300, 300, 500, 330}, {300, 300, 340, 500}, all, kDockNone},  // the middle floats
-        {{5, 300, 205, 330}, {5, 300, 45, 500}, topOnly, kDockNone},    // not allowed on the left
+        {dock, {150, 20}, {100, 10, 300, 40}, {100, 10, 140, 210}, all, kDockTop},
+        {dock, {150, 595}, {100, 590, 300, 620}, {100, 590, 140, 790}, all, kDockBottom},
+        {dock, {20, 310}, {5, 300, 205, 330}, {5, 300, 45, 500}, all, kDockLeft},
+        {dock, {795, 310}, {700, 300, 900, 330}, {790, 300, 830, 500}, all, kDockRight},
+        {dock, {400, 310}, {300, 300, 500, 330}, {300, 300, 340, 500}, all, kDockNone},  // the middle floats
+        {dock, {20, 310}, {5, 300, 205, 330}, {5, 300, 45, 500}, topOnly, kDockNone},    // not allowed on the left
+        // The cursor over the left column: the wide horizontal outline
+        // reaching the top row and the bottom edge does not take it there.
+        {column, {100, 45}, {0, 35, 900, 590}, {60, 35, 260, 400}, all, kDockLeft},
+        {column, {100, 580}, {0, 300, 900, 610}, {60, 300, 260, 590}, all, kDockLeft},
+        // Just past the column, in its zone: still the left.
+        {column, {210, 300}, {100, 280, 900, 320}, {110, 280, 310, 500}, all, kDockLeft},
+        // The cursor over no side: the outlines decide.
+        {column, {400, 50}, {300, 25, 700, 60}, {300, 25, 340, 300}, all, kDockTop},
     };
     for (auto& c : cases)
-        EXPECT_EQ(DockSideForDrag(dock, c.allowed, c.horz, c.vert, 16), c.want);
+        EXPECT_EQ(DockSideForDrag(c.docks, c.allowed, c.pt, c.horz, c.vert, 16), c.want)
+            << c.pt.x << "," << c.pt.y;
 }
 
 TEST(DockKeepOnScreen, Table)

@@ -410,3 +410,38 @@ TEST_F(DockingTest, BarMadeInItsDockBarDocksAsOneMadeOnTheFrame)
     inDock.DestroyWindow();
     EXPECT_EQ(f.pFrame->GetControlBar(kInDockBar), nullptr);
 }
+
+// Docked again, a floated bar went into another bar's row or another row:
+// it goes back into the row and place it left, by double click or the
+// dock context's toggle, after other bars came and went meanwhile, the
+// frame moved, and after a restart.
+TEST_F(DockingTest, FloatedBarDocksBackIntoTheRowAndPlaceItLeft)
+{
+    {
+        DockFrame f;
+        CDockBar* pTop = f.Side(AFX_IDW_DOCKBAR_TOP);
+        f.pFrame->DockControlBar(&f.left, AFX_IDW_DOCKBAR_TOP);  // a third row: top, other, left
+        CRect rcOther = f.ClientRectOf(&f.other);
+        f.other.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+        ASSERT_TRUE(f.other.IsFloating());
+        // Meanwhile the first row goes and the frame moves.
+        f.pFrame->ShowControlBar(&f.top, FALSE, FALSE);
+        f.pFrame->SetWindowPos(nullptr, 90, 70, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        f.other.m_pDockContext->ToggleDocking();
+        vorntest::PumpMessages();
+        EXPECT_EQ(DockListEntries(pTop->m_arrBars),
+                  (std::vector<void*>{nullptr, &f.top, nullptr, &f.other, nullptr, &f.left}));
+        f.pFrame->ShowControlBar(&f.top, TRUE, FALSE);
+        EXPECT_EQ(f.ClientRectOf(&f.other), rcOther);
+        f.pFrame->FloatControlBar(&f.other, CPoint(500, 400));
+        f.pFrame->SaveBarState(kProfile);
+    }
+    DockFrame g;
+    g.pFrame->DockControlBar(&g.left, AFX_IDW_DOCKBAR_TOP);
+    ASSERT_TRUE(g.pFrame->LoadBarState(kProfile));
+    ASSERT_TRUE(g.other.IsFloating());
+    g.other.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+    vorntest::PumpMessages();
+    EXPECT_EQ(DockListEntries(g.Side(AFX_IDW_DOCKBAR_TOP)->m_arrBars),
+              (std::vector<void*>{nullptr, &g.top, nullptr, &g.other, nullptr, &g.left}));
+}
