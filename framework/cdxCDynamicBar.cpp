@@ -31,27 +31,34 @@ void cdxCDynamicBar::FitToDialog()
     if (!m_pDlg || !m_pDlg->HasLayoutSizes())
         return;
     const bool bFixedHeight = (m_dwSCBStyle & SCBS_FIXED_HEIGHT) && !s_bClassicDocking;
+    // Docked, the bar's own sizes (those its rows are shared out from)
+    // follow the dialog as the sizes last given do.
+    CSize szFloatOwn = m_szFloat;
     const struct {
         UINT nDockBarID;
         CSize& size;
+        CSize& own;
         CSize& least;
-    } places[] = {{AFX_IDW_DOCKBAR_TOP, m_szHorz, m_szMinHorz},
-                  {AFX_IDW_DOCKBAR_LEFT, m_szVert, m_szMinVert},
-                  {AFX_IDW_DOCKBAR_FLOAT, m_szFloat, m_szMinFloat}};
+    } places[] = {{AFX_IDW_DOCKBAR_TOP, m_szHorz, m_szHorzOwn, m_szMinHorz},
+                  {AFX_IDW_DOCKBAR_LEFT, m_szVert, m_szVertOwn, m_szMinVert},
+                  {AFX_IDW_DOCKBAR_FLOAT, m_szFloat, szFloatOwn, m_szMinFloat}};
     bool bChanged = false;
     for (const auto& place : places) {
         const CSize least = SizeAround(place.nDockBarID, m_pDlg->m_szMin);
-        CSize size = place.size, leastNow = place.least;
+        CSize leastNow = place.least;
+        const int cyFixed = SizeAround(place.nDockBarID, m_pDlg->m_szInitial).cy;
         if (bFixedHeight) {
             // Its length along the row stays free: only the height is the dialog's.
-            size.cy = leastNow.cy = SizeAround(place.nDockBarID, m_pDlg->m_szInitial).cy;
+            leastNow.cy = cyFixed;
         } else {
             leastNow = CSize(std::max(leastNow.cx, least.cx), std::max(leastNow.cy, least.cy));
-            size.cy = std::max(size.cy, leastNow.cy);
         }
-        size.cx = std::max(size.cx, least.cx);
-        bChanged = bChanged || size != place.size || leastNow != place.least;
-        place.size = size;
+        for (CSize* pSize : {&place.size, &place.own}) {
+            CSize size(std::max(pSize->cx, least.cx), bFixedHeight ? cyFixed : std::max(pSize->cy, leastNow.cy));
+            bChanged = bChanged || size != *pSize;
+            *pSize = size;
+        }
+        bChanged = bChanged || leastNow != place.least;
         place.least = leastNow;
     }
     if (!bChanged || !m_hWnd || !(GetStyle() & WS_VISIBLE))

@@ -151,14 +151,30 @@ bool cdxCDynamicBarDlg::ControlRect(UINT nID, RECT& rc)
     return true;
 }
 
-void cdxCDynamicBarDlg::SetHostRowStops(UINT nFirstId, UINT nIdStep, int nRows)
+void cdxCDynamicBarDlg::SetHostRowStops(UINT nFirstId, int nCount)
 {
-    if (!m_pHostBar || !m_hWnd)
+    m_nRowFirstId = nFirstId;
+    m_nRowControls = nCount;
+    UpdateHostRowStops();
+}
+
+void cdxCDynamicBarDlg::UpdateHostRowStops()
+{
+    if (!m_pHostBar || !m_hWnd || m_nRowControls <= 0)
         return;
-    std::vector<RECT> rows;
+    std::vector<RECT> controls;
     RECT rc;
-    for (int i = 0; i < nRows && ControlRect(nFirstId + (UINT)i * nIdStep, rc); i++)
-        rows.push_back(rc);
+    for (int i = 0; i < m_nRowControls; i++)
+        if (ControlRect(m_nRowFirstId + (UINT)i, rc))
+            controls.push_back(rc);
+    std::sort(controls.begin(), controls.end(), [](const RECT& a, const RECT& b) { return a.top < b.top; });
+    std::vector<RECT> rows;  // each row's top and bottom
+    for (const RECT& r : controls) {
+        if (rows.empty() || r.top >= rows.back().bottom)
+            rows.push_back(r);
+        else
+            rows.back().bottom = std::max(rows.back().bottom, r.bottom);
+    }
     std::vector<int> stops;
     if (!rows.empty()) {
         // The gap below a row never reaches the next row (dialog units map

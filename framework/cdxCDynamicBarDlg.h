@@ -66,13 +66,14 @@ public:
     void OnCancel() override {}
 
     // Tells the host bar (CSizingControlBar::SetRowStops) the rows of text
-    // this dialog shows: row i is the row of control nFirstId + i * nIdStep,
-    // which ends it, for nRows rows; the gap above the first row (or between
-    // the first two) stays below the last row shown, up to the next row's
-    // top (or, below the last row, the template's height). A row whose control is
-    // not made yet is where the template puts it. Called again whenever the
-    // rows change (a font, rows made or hidden).
-    void SetHostRowStops(UINT nFirstId, UINT nIdStep, int nRows);
+    // this dialog shows: the rows the controls nFirstId .. nFirstId+nCount-1
+    // stand in (controls whose heights overlap share a row), each ending at
+    // its lowest control; the gap above the first row (or between the first
+    // two) stays below the last row shown, up to the next row's top (or,
+    // below the last row, the dialog's height). A control not made yet is
+    // where the template puts it. The rows are measured again whenever the
+    // controls are laid out anew (SetLayoutSizes: a font, a new width).
+    void SetHostRowStops(UINT nFirstId, int nCount);
 
     // Sets the top-level frame's status text to string nID (0: none); with
     // bAutoClear the idle prompt returns one auto-pop delay later.
@@ -114,6 +115,8 @@ private:
     // The rectangle of control nID in the client area: its window's, else
     // where the template puts it; false when neither knows it.
     bool ControlRect(UINT nID, RECT& rc);
+    // Measures the rows SetHostRowStops named and tells the host bar.
+    void UpdateHostRowStops();
     // Reads the dialog's template into m_template once; false when it is unreadable.
     bool ReadTemplate();
 
@@ -121,4 +124,6 @@ private:
     CDialogTemplateEx m_template;             // read by CreateWithout
     SIZE m_sizeBaseUnits = {0, 0};            // the template's base units, from MeasureTemplate
     bool m_bLayoutSizes = false;              // SetLayoutSizes was called
+    UINT m_nRowFirstId = 0;                   // SetHostRowStops
+    int m_nRowControls = 0;
 };

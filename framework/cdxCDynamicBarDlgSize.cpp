@@ -28,6 +28,7 @@ void cdxCDynamicBarDlg::SetLayoutSizes(SIZE szDesign, SIZE szLeast)
     m_szMin = szLeast;
     m_bLayoutSizes = true;
     Layout();
+    UpdateHostRowStops();
     if (cdxCDynamicBar* pBar = DYNAMIC_DOWNCAST(cdxCDynamicBar, m_pHostBar))
         pBar->FitToDialog();
 }

@@ -136,7 +136,7 @@ BOOL CDynCPUPercentDlgBar::OnInitDialog()
         InitRow(n);
     SetCPUCount(m_nCPUCount);
     // A row per processor: the bar is cut only between rows.
-    SetHostRowStops(IDC_CPUPCT_METER0, 1, kRows);
+    SetHostRowStops(IDC_CPUPCT_METER0, kRows);
     return TRUE;
 }
 

@@ -53,8 +53,8 @@ public:
         SetSmallAppIcon();
         CRegsDlgBar::OnInitDialog();
         SubclassRegisterControls(m_Regs, kControls, TRegs::kFirst);
-        // Rows of kPerRow registers: the bar is cut only between rows.
-        SetHostRowStops(TRegs::kFirst, TRegs::kPerRow, kControls / TRegs::kPerRow);
+        // The bar is cut only between rows of registers.
+        SetHostRowStops(TRegs::kFirst, kControls);
         return TRUE;
     }
     void RegisterStandardHelpStrings() override

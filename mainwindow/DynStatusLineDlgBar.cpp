@@ -48,7 +48,7 @@ BOOL CDynStatusLineDlgBar::OnInitDialog()
     m_CpuSpin.SetRange32(0, (int)g_nMaxCPUs - 1);
     m_CpuSpin.SetPos32(0);
     LayoutStatusFields();
-    SetHostRowStops(IDC_STATUSLINE_CPU_SPIN, 1, 1);  // one row: never cut
+    SetHostRowStops(IDC_STATUSLINE_CPU_SPIN, 1 + kStatusFieldCount);  // the spin and the fields
     return TRUE;
 }
 

@@ -15,6 +15,7 @@
 
 #include "session/OutputRouterHost.h"
 #include "session/RegisterFields.h"
+#include "tests/mainwindow/BarCuts.h"
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/mainwindow/PrefsFrameDriver.h"
 #include "tests/preferences/PrefsDialogAnswers.h"
@@ -232,6 +233,27 @@ TEST_F(BarFontsFixture, BarsKeepTheirFontLayoutAfterARestart)
         int cyAfter = 0;
         EXPECT_EQ("", CheckShown(i, &cyAfter)) << kMainBars[i].pszTitle;
         EXPECT_EQ(before[i], cyAfter) << kMainBars[i].pszTitle;
+    }
+}
+
+// The rows a bar's layout keeps whole are those of the font chosen: with
+// large fonts the register fields reflow into more rows and the status line
+// wraps, and a window too short for every bar at the top still cuts each
+// bar only between its rows, at once and as the window changes size.
+TEST_F(BarFontsFixture, BarsAtALargeFontAreCutOnlyBetweenTheirRows)
+{
+    OpenFrame();
+    pFrame->MoveWindow(0, 0, 1200, 960);
+    ChooseFonts(24);
+    for (UINT nCmd : {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_GREGS64_BAR})
+        pFrame->SendMessage(WM_COMMAND, nCmd);
+    RouteValues();
+    for (SIZE size : {SIZE{1200, 960}, SIZE{900, 640}, SIZE{700, 560}, SIZE{1200, 960}}) {
+        SCOPED_TRACE(std::to_string(size.cx) + " x " + std::to_string(size.cy));
+        pFrame->MoveWindow(0, 0, size.cx, size.cy);
+        Settle();
+        for (int i : {kStatusLine, kFirstRegs, kFirstRegs + 1, kFirstRegs + 4})
+            EXPECT_EQ("", CutControls(Bar(i))) << kMainBars[i].pszTitle;
     }
 }
 

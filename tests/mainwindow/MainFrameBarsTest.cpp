@@ -12,6 +12,7 @@
 #include "platform/CDockBar.h"
 #include "platform/CDockContext.h"
 #include "tests/support/TextFits.h"
+#include "tests/mainwindow/BarCuts.h"
 #include "tests/mainwindow/FrameFixture.h"
 
 namespace {
@@ -527,33 +528,6 @@ TEST_F(BarLayoutFixture, BarsSharingARowShareItsWholeLengthEveryTime)
     rowFilled("restored");
     EXPECT_EQ(strBefore, Layout(pFrame));
 }
-
-namespace {
-
-// The controls of the bar's dialog that the user sees only in part of their
-// height (cut by the bar's client area or by its dock bar), or with bHidden
-// not at all.
-std::string CutControls(cdxCDynamicBar* pBar, bool bHidden = false)
-{
-    RECT rcShown, rcDock;
-    pBar->m_pDlg->GetClientRect(&rcShown);
-    ::MapWindowPoints(pBar->m_pDlg->m_hWnd, nullptr, (POINT*)&rcShown, 2);
-    pBar->m_pDockBar->GetWindowRect(&rcDock);
-    ::IntersectRect(&rcShown, &rcShown, &rcDock);
-    std::string str;
-    for (HWND h = ::GetWindow(pBar->m_pDlg->m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
-        RECT rc, rcIn;
-        if (!(::GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE))
-            continue;
-        ::GetWindowRect(h, &rc);
-        bool bSeen = ::IntersectRect(&rcIn, &rc, &rcShown) != FALSE;
-        if (bHidden ? !bSeen : bSeen && (rcIn.top != rc.top || rcIn.bottom != rc.bottom))
-            str += " control " + std::to_string(::GetDlgCtrlID(h)) + " " + Text(rc) + " in " + Text(rcShown);
-    }
-    return str;
-}
-
-}  // namespace
 
 // With several bars at the top the register bars and Percent Utilization
 // showed one and a half rows, half-height glyphs, while the console kept
