@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Afx.h"
+#include "platform/ListRowText.h"
 
 namespace {
 
