@@ -1,8 +1,8 @@
 // ListRowTextTest.cpp: rows of 100 KB in every kind of list and combo box
 // the program uses, each made by its wrapper, subclassed by an object or left
-// alone: written, found, read back by the wrappers, by data exchange and by
-// an outside reader asking in Unicode, selected and painted, whole and with
-// the process alive.
+// alone: written, found, read back by the wrappers, by data exchange (both
+// ways) and by an outside reader asking in Unicode, selected and painted,
+// whole and with the process alive.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -179,6 +179,16 @@ TEST(ListRowText, HundredKilobyteRowsComeBackWholeFromEveryListKind)
             else
                 DDX_CBString(&dx, (int)nID, strSaved);
             expect(strSaved.GetString() == strLong, where, "saved by data exchange");
+            ::SendMessageA(h, bList ? LB_SETCURSEL : CB_SETCURSEL, (WPARAM)-1, 0);
+            CDataExchange load(&host, FALSE);
+            if (bList)
+                DDX_LBString(&load, (int)nID, strSaved);
+            else if (pCombo == &comboEx)
+                DDX_CBStringExact(&load, (int)nID, strSaved);  // its prefix search finds the first row, long or not
+            else
+                DDX_CBString(&load, (int)nID, strSaved);
+            expect(::SendMessageA(h, bList ? LB_GETCURSEL : CB_GETCURSEL, 0, 0) == n, where,
+                   "selected again by data exchange");
             ::RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
             if (bOwner && binding != Binding::Alone)
                 expect(owner.m_nLongestDrawn == kLongRow, where, "drawn from the whole row");
@@ -213,4 +223,3 @@ TEST(ListRowText, ListObjectsLetGoOfTheirWindowWhenItGoes)
     EXPECT_EQ(::GetWindowLongPtrW(hCombo, GWLP_WNDPROC), pfnOwn);
     ::DestroyWindow(hCombo);
 }
-
