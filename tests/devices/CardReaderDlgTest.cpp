@@ -11,9 +11,9 @@
 #include "config/DevClass.h"
 #include "devices/AddCardReaderDlg.h"
 #include "devices/SockdevDlg.h"
-#include "platform/ListRowText.h"
 #include "tests/config/TempFile.h"
 #include "tests/devices/DeviceDlgTestSupport.h"
+#include "tests/support/ListBoxRows.h"
 
 using namespace devtest;
 
@@ -42,17 +42,6 @@ std::vector<std::string> ListItems(HWND hDlg)
         items.push_back(sz);
     }
     return items;
-}
-
-// The list's rows whatever their length.
-std::vector<std::string> ListRows(HWND hDlg)
-{
-    std::vector<std::string> rows;
-    HWND hList = ::GetDlgItem(hDlg, IDC_RDR_FILE_LIST);
-    int n = (int)::SendMessageA(hList, LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < n; ++i)
-        rows.push_back(ListBoxGetText(hList, i).GetString());
-    return rows;
 }
 
 // Types a file name and presses "Add".
@@ -115,10 +104,10 @@ TEST(CAddCardReaderDlg, DecksOfAnyLengthComeBackWhole)
     dlg.m_Device = Reader(0x000C, "3505", "deck1.txt", (strLong + " ascii").c_str());
     std::vector<std::string> listed, moved, afterSocket;
     SOkResult r = PressOk(dlg, nullptr, [&](HWND h) {
-        listed = ListRows(h);
+        listed = vorntest::ListBoxRows(::GetDlgItem(h, IDC_RDR_FILE_LIST));
         ::SendDlgItemMessageA(h, IDC_RDR_FILE_LIST, LB_SETCURSEL, 1, 0);
         Click(h, IDC_RDR_MOVE_UP);
-        moved = ListRows(h);
+        moved = vorntest::ListBoxRows(::GetDlgItem(h, IDC_RDR_FILE_LIST));
         vorntest::DialogDriver socket([](HWND hSocket) {
             if (Caption(hSocket) != "Define Listening Socket")
                 return true;
@@ -127,7 +116,7 @@ TEST(CAddCardReaderDlg, DecksOfAnyLengthComeBackWhole)
         });
         Click(h, IDC_RDR_SOCKDEV);
         Click(h, IDC_RDR_SOCKDEV);
-        afterSocket = ListRows(h);
+        afterSocket = vorntest::ListBoxRows(::GetDlgItem(h, IDC_RDR_FILE_LIST));
     });
     EXPECT_EQ(IDOK, r.nResult) << r.strBalloon;
     EXPECT_EQ((std::vector<std::string>{"deck1.txt", strLong}), listed);

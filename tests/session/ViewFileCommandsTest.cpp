@@ -16,7 +16,6 @@
 #include "sysconfig/SysCfgDevicesPage.h"
 #include "sysconfig/SysCfgDialog.h"
 #include "config/StartupObjects.h"
-#include "platform/ListRowText.h"
 #include "platform/PathFunctions.h"
 #include "platform/ProfileStore.h"
 #include "resources/resource.h"
@@ -26,6 +25,7 @@
 #include "session/VornGUIView.h"
 #include "tests/session/ViewTestFrame.h"
 #include "tests/support/DcPixels.h"
+#include "tests/support/ListBoxRows.h"
 #include "tests/support/WinTestUtil.h"
 
 using vorntest::ClickControl;
@@ -349,13 +349,11 @@ HWND FindPageControl(HWND hParent, const char* pszPage, int nId)
 std::vector<std::string> ListRows(HWND hList)
 {
     std::vector<std::string> rows;
-    int nCount = (int)::SendMessageA(hList, LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < nCount; ++i) {
+    for (const std::string& strText : vorntest::ListBoxRows(hList)) {
         std::string strRow;
-        const CString strText = ListBoxGetText(hList, i);
-        for (const char* p = strText.GetString(); *p; ++p)
-            if (*p != ' ' || strRow.empty() || strRow.back() != ' ')
-                strRow += *p;
+        for (char ch : strText)
+            if (ch != ' ' || strRow.empty() || strRow.back() != ' ')
+                strRow += ch;
         rows.push_back(strRow);
     }
     return rows;

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "platform/ErrorBalloon.h"
-#include "platform/ListRowText.h"
 #include "platform/ProfileStore.h"
 #include "resources/resource.h"
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/support/ListBoxRows.h"
 #include "tests/support/ScopedIniStore.h"
 #include "tests/utilities/UtilityTestSupport.h"
 #include "utilities/PackCheckDlg.h"
@@ -30,16 +30,6 @@ void MoveSecondUp(HWND h, int nList)
     ::SendDlgItemMessageA(h, nList, LB_SETCURSEL, 1, 0);
     ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(nList, LBN_SELCHANGE), (LPARAM)::GetDlgItem(h, nList));
     ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_UTIL_FILE_UP, BN_CLICKED), (LPARAM)::GetDlgItem(h, IDC_UTIL_FILE_UP));
-}
-
-std::vector<std::string> Entries(HWND h, int nList)
-{
-    std::vector<std::string> entries;
-    HWND hList = ::GetDlgItem(h, nList);
-    int nCount = (int)::SendMessageA(hList, LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < nCount; ++i)
-        entries.push_back(ListBoxGetText(hList, i).GetString());
-    return entries;
 }
 
 void StoreList(const char* pszSection, const char* pszKey, const std::vector<std::string>& entries)
@@ -91,7 +81,7 @@ TEST_F(UtilityFileLists, HundredKilobyteEntriesLoadMoveAndComeOutWhole)
     std::vector<std::string> moved;
     vorntest::SUtilityOk ok = vorntest::PressUtilityOk(volList, IDC_UTIL_INPUT_FILE, nullptr, [&](HWND h) {
         MoveSecondUp(h, IDC_VOLLIST_FILES);
-        moved = Entries(h, IDC_VOLLIST_FILES);
+        moved = vorntest::ListBoxRows(::GetDlgItem(h, IDC_VOLLIST_FILES));
     });
     expect(ok.nResult == IDOK, "VOLLIST runs");
     expect(moved == std::vector<std::string>{"\"" + strLong + "\"", strShort}, "VOLLIST list after the move");
@@ -117,7 +107,7 @@ TEST_F(UtilityFileLists, HundredKilobyteEntriesLoadMoveAndComeOutWhole)
     CPackCheckDlg packCheck;
     ok = vorntest::RunUtilitySteps(packCheck, {[&](HWND h) {
                                        MoveSecondUp(h, IDC_UTIL_FILE_LIST);
-                                       moved = Entries(h, IDC_UTIL_FILE_LIST);
+                                       moved = vorntest::ListBoxRows(::GetDlgItem(h, IDC_UTIL_FILE_LIST));
                                    }});
     expect(moved == std::vector<std::string>{strLong, strShort}, "PACKCHECK list after the move");
     expect(Stored("PACKCHECK", "InputFilesListBox", 0) == strLong, "PACKCHECK stored list");
