@@ -301,7 +301,7 @@ inline HWND HwndOf(const CWnd* p)
 }
 
 // The window procedure of every window bound to a CWnd (own classes and
-// subclassed controls).
+// subclassed controls), but for those that take no messages of their own.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp);
 // The Unicode procedure in front of a subclassed control whose object takes
 // no messages of its own (RoutesOwnMessages): it passes everything on.
