@@ -2,11 +2,10 @@
 // with a message loop.
 #include "config/WindowHelpers.h"
 
-#include <vector>
-
 #include "config/ProfileHelpers.h"
 #include "platform/CWnd.h"
 #include "platform/CDC.h"
+#include "platform/ListRowText.h"
 #include "platform/Trace.h"
 #include "resources/resource.h"
 
@@ -45,20 +44,6 @@ void SetWindowVisibleStyle(CWnd* pWnd, bool bShow, bool bErase)
         SetWindowVisibleStyle(pWnd->GetSafeHwnd(), bShow, bErase);
 }
 
-namespace {
-
-CString ListBoxItemText(HWND hListBox, int i)
-{
-    LRESULT n = ::SendMessageA(hListBox, LB_GETTEXTLEN, (WPARAM)i, 0);
-    if (n == LB_ERR)
-        return CString();
-    std::vector<char> buf((size_t)n + 1, '\0');
-    ::SendMessageA(hListBox, LB_GETTEXT, (WPARAM)i, (LPARAM)buf.data());
-    return CString(buf.data());
-}
-
-}  // namespace
-
 void SetListBoxHorizontalExtent(HWND hListBox)
 {
     CClientDC dc(hListBox);
@@ -67,7 +52,7 @@ void SetListBoxHorizontalExtent(HWND hListBox)
     int nWidest = 0;
     int nCount = (int)::SendMessageA(hListBox, LB_GETCOUNT, 0, 0);
     for (int i = 0; i < nCount; i++) {
-        CString s = ListBoxItemText(hListBox, i);
+        CString s = ListBoxGetText(hListBox, i);
         SIZE size = {};
         if (::GetTextExtentPoint32A(hDC, s, s.GetLength(), &size) && size.cx > nWidest)
             nWidest = size.cx;
@@ -88,7 +73,7 @@ void SaveListBoxToProfile(HWND hListBox, const char* pszName, const char* pszSec
     CStringArray items;
     int nCount = (int)::SendMessageA(hListBox, LB_GETCOUNT, 0, 0);
     for (int i = 0; i < nCount; i++)
-        items.Add(ListBoxItemText(hListBox, i));
+        items.Add(ListBoxGetText(hListBox, i));
     WriteProfileListItems(pszSection, pszName, items);
 }
 

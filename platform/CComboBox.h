@@ -1,7 +1,9 @@
-// CComboBox.h: a combo box.
+// CComboBox.h: a combo box. Like a list box (CListBox.h) its object takes
+// its own messages only by reflection, and its rows are read in Unicode.
 #pragma once
 
 #include "platform/CWnd.h"
+#include "platform/ListRowText.h"
 
 class CComboBox : public CWnd {
 public:
@@ -20,13 +22,7 @@ public:
         { return (int)::SendMessageA(m_hWnd, CB_FINDSTRINGEXACT, (WPARAM)nStartAfter, (LPARAM)psz); }
     int SelectString(int nStartAfter, LPCSTR psz)
         { return (int)::SendMessageA(m_hWnd, CB_SELECTSTRING, (WPARAM)nStartAfter, (LPARAM)psz); }
-    void GetLBText(int nIndex, CString& str) const
-    {
-        int n = (int)::SendMessageA(m_hWnd, CB_GETLBTEXTLEN, (WPARAM)nIndex, 0);
-        if (n < 0) { str.Empty(); return; }
-        ::SendMessageA(m_hWnd, CB_GETLBTEXT, (WPARAM)nIndex, (LPARAM)str.GetBufferSetLength(n));
-        str.ReleaseBuffer();
-    }
+    void GetLBText(int nIndex, CString& str) const { str = ComboBoxGetLBText(m_hWnd, nIndex); }
     DWORD_PTR GetItemData(int nIndex) const { return (DWORD_PTR)::SendMessageA(m_hWnd, CB_GETITEMDATA, (WPARAM)nIndex, 0); }
     int SetItemData(int nIndex, DWORD_PTR dwData) { return (int)::SendMessageA(m_hWnd, CB_SETITEMDATA, (WPARAM)nIndex, (LPARAM)dwData); }
     BOOL LimitText(int nMaxChars) { return (BOOL)::SendMessageA(m_hWnd, CB_LIMITTEXT, (WPARAM)nMaxChars, 0); }
@@ -35,4 +31,7 @@ public:
     void ShowDropDown(BOOL bShow = TRUE) { ::SendMessageA(m_hWnd, CB_SHOWDROPDOWN, bShow, 0); }
     BOOL GetDroppedState() const { return (BOOL)::SendMessageA(m_hWnd, CB_GETDROPPEDSTATE, 0, 0); }
     int SetDroppedWidth(UINT nWidth) { return (int)::SendMessageA(m_hWnd, CB_SETDROPPEDWIDTH, nWidth, 0); }
+
+protected:
+    bool RoutesOwnMessages() const override { return false; }
 };

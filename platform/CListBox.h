@@ -1,7 +1,11 @@
-// CListBox.h: a list box.
+// CListBox.h: a list box. Its object takes its own messages only by
+// reflection from the parent (owner drawing, notifications): the window keeps
+// a Unicode procedure in front, and rows are read in Unicode (ListRowText.h),
+// so rows of any length come back whole.
 #pragma once
 
 #include "platform/CWnd.h"
+#include "platform/ListRowText.h"
 
 class CListBox : public CWnd {
 public:
@@ -20,17 +24,14 @@ public:
     void ResetContent() { ::SendMessageA(m_hWnd, LB_RESETCONTENT, 0, 0); }
     int FindStringExact(int nStartAfter, LPCSTR psz) const
         { return (int)::SendMessageA(m_hWnd, LB_FINDSTRINGEXACT, (WPARAM)nStartAfter, (LPARAM)psz); }
-    void GetText(int nIndex, CString& str) const
-    {
-        int n = (int)::SendMessageA(m_hWnd, LB_GETTEXTLEN, (WPARAM)nIndex, 0);
-        if (n < 0) { str.Empty(); return; }
-        ::SendMessageA(m_hWnd, LB_GETTEXT, (WPARAM)nIndex, (LPARAM)str.GetBufferSetLength(n));
-        str.ReleaseBuffer();
-    }
+    void GetText(int nIndex, CString& str) const { str = ListBoxGetText(m_hWnd, nIndex); }
     DWORD_PTR GetItemData(int nIndex) const { return (DWORD_PTR)::SendMessageA(m_hWnd, LB_GETITEMDATA, (WPARAM)nIndex, 0); }
     int SetItemData(int nIndex, DWORD_PTR dwData) { return (int)::SendMessageA(m_hWnd, LB_SETITEMDATA, (WPARAM)nIndex, (LPARAM)dwData); }
     int GetTopIndex() const { return (int)::SendMessageA(m_hWnd, LB_GETTOPINDEX, 0, 0); }
     int SetTopIndex(int nIndex) { return (int)::SendMessageA(m_hWnd, LB_SETTOPINDEX, (WPARAM)nIndex, 0); }
     int GetItemHeight(int nIndex) const { return (int)::SendMessageA(m_hWnd, LB_GETITEMHEIGHT, (WPARAM)nIndex, 0); }
     void SetHorizontalExtent(int cxExtent) { ::SendMessageA(m_hWnd, LB_SETHORIZONTALEXTENT, (WPARAM)cxExtent, 0); }
+
+protected:
+    bool RoutesOwnMessages() const override { return false; }
 };

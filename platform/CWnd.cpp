@@ -87,11 +87,48 @@ void CWnd::UnbindHandle()
 
 void CWnd::FinishNcDestroy()
 {
-    if (m_pfnSuper && (WNDPROC)::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == AfxWndProc)
-        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+    if (m_pfnSuper && ProcedureInFront())
+        RestoreProcedure();
     m_pfnSuper = nullptr;
     UnbindHandle();
     PostNcDestroy();
+}
+
+// Everything goes on to the window's own procedure as it came, in Unicode,
+// so that no text is converted on the way; the window's end is still seen.
+LRESULT CALLBACK AfxPassOnProcW(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    CWnd* p = (CWnd*)::GetWindowLongPtrW(hWnd, GWLP_USERDATA);
+    if (!p || !p->m_pfnSuper)
+        return ::DefWindowProcW(hWnd, msg, wp, lp);
+    LRESULT r = ::CallWindowProcW(p->m_pfnSuper, hWnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY)
+        p->FinishNcDestroy();
+    return r;
+}
+
+void CWnd::InstallProcedure(HWND h)
+{
+    if (RoutesOwnMessages())
+        m_pfnSuper = (WNDPROC)::SetWindowLongPtrA(h, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);
+    else
+        m_pfnSuper = (WNDPROC)::SetWindowLongPtrW(h, GWLP_WNDPROC, (LONG_PTR)AfxPassOnProcW);
+}
+
+bool CWnd::ProcedureInFront() const
+{
+    // A procedure set in one character set reads back as itself only in that one.
+    return RoutesOwnMessages() ? (WNDPROC)::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == AfxWndProc
+                               : (WNDPROC)::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC) == AfxPassOnProcW;
+}
+
+void CWnd::RestoreProcedure()
+{
+    if (m_pfnSuper && RoutesOwnMessages())
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+    else if (m_pfnSuper)
+        ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+    m_pfnSuper = nullptr;
 }
 
 namespace {
@@ -125,7 +162,7 @@ public:
             if ((WNDPROC)::GetWindowLongPtrA(h, GWLP_WNDPROC) != AfxWndProc) {
                 st.pWndInit = nullptr;
                 p->BindHandle(h, CWnd::BindSlot::UserData);
-                p->m_pfnSuper = (WNDPROC)::SetWindowLongPtrA(h, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);
+                p->InstallProcedure(h);
                 bBound = true;
             }
         }
@@ -291,7 +328,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     if (!hWnd || FromHandlePermanent(hWnd))
         return FALSE;  // a window is bound to one object at most
     BindHandle(hWnd, BindSlot::UserData);
-    m_pfnSuper = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)AfxWndProc);
+    InstallProcedure(hWnd);
     PreSubclassWindow();
     return TRUE;
 }
@@ -305,9 +342,7 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 HWND CWnd::UnsubclassWindow()
 {
     HWND h = m_hWnd;
-    if (m_pfnSuper)
-        ::SetWindowLongPtrA(h, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
-    m_pfnSuper = nullptr;
+    RestoreProcedure();
     UnbindHandle();
     return h;
 }

@@ -198,6 +198,13 @@ protected:
     virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
     virtual void PreSubclassWindow() {}
     virtual void PostNcDestroy() {}
+    // Whether the window's own messages go through this object's message map
+    // once the window is subclassed. An object that takes its messages only
+    // by reflection from its parent answers no: its window then keeps a
+    // Unicode procedure in front that only passes every message on, so the
+    // system converts no text between the sender and the control
+    // (ListRowText.h tells why that matters for lists).
+    virtual bool RoutesOwnMessages() const { return true; }
     // WM_COMMAND: reflection to the control, then OnCmdMsg. True when handled.
     virtual BOOL OnCommand(WPARAM wp, LPARAM lp);
     // WM_NOTIFY: reflection to the control, then the map. True when handled.
@@ -276,8 +283,14 @@ protected:
 private:
     friend class CWndBinding;
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK AfxPassOnProcW(HWND, UINT, WPARAM, LPARAM);
     // Clears the slot and the table entry of the bound window.
     void UnbindHandle();
+    // Puts this object's procedure in front of the window's own; whether it
+    // is still in front; gives the window its own procedure back.
+    void InstallProcedure(HWND h);
+    bool ProcedureInFront() const;
+    void RestoreProcedure();
     BindSlot m_bindSlot = BindSlot::None;
     bool ReflectToChild(HWND hChild, UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult);
 };
@@ -288,8 +301,11 @@ inline HWND HwndOf(const CWnd* p)
 }
 
 // The window procedure of every window bound to a CWnd (own classes and
-// subclassed controls).
+// subclassed controls), but for those that take no messages of their own.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp);
+// The Unicode procedure in front of a subclassed control whose object takes
+// no messages of its own (RoutesOwnMessages): it passes everything on.
+LRESULT CALLBACK AfxPassOnProcW(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp);
 
 // No exception leaves a window, dialog or hook procedure of ours: one that
 // escapes a handler is given to this hook (called inside the catch block, so

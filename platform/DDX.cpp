@@ -10,6 +10,7 @@
 
 #include "platform/CWnd.h"
 #include "platform/ErrorBalloon.h"
+#include "platform/ListRowText.h"
 
 namespace {
 
@@ -226,15 +227,7 @@ CString SavedComboText(HWND h)
 {
     if ((::GetWindowLongA(h, GWL_STYLE) & 3) != CBS_DROPDOWNLIST)
         return ControlText(h);
-    CString s;
-    int i = (int)::SendMessageA(h, CB_GETCURSEL, 0, 0);
-    if (i >= 0) {
-        int n = (int)::SendMessageA(h, CB_GETLBTEXTLEN, (WPARAM)i, 0);
-        char* p = s.GetBufferSetLength(n > 0 ? n : 0);
-        ::SendMessageA(h, CB_GETLBTEXT, (WPARAM)i, (LPARAM)p);
-        s.ReleaseBuffer();
-    }
-    return s;
+    return ComboBoxGetLBText(h, (int)::SendMessageA(h, CB_GETCURSEL, 0, 0));
 }
 
 // A combo box's text; nFindMsg finds the item to select when loading.
@@ -277,14 +270,7 @@ void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
         ::SendMessageA(h, LB_SETCURSEL, (WPARAM)i, 0);
         return;
     }
-    value.Empty();
-    int i = (int)::SendMessageA(h, LB_GETCURSEL, 0, 0);
-    if (i >= 0) {
-        int n = (int)::SendMessageA(h, LB_GETTEXTLEN, (WPARAM)i, 0);
-        char* p = value.GetBufferSetLength(n > 0 ? n : 0);
-        ::SendMessageA(h, LB_GETTEXT, (WPARAM)i, (LPARAM)p);
-        value.ReleaseBuffer();
-    }
+    value = ListBoxGetText(h, (int)::SendMessageA(h, LB_GETCURSEL, 0, 0));
 }
 
 void DDX_Slider(CDataExchange* pDX, int nIDC, int& value)

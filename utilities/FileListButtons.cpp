@@ -1,10 +1,9 @@
 // FileListButtons.cpp: removing and moving items of a utility's file list.
 #include "utilities/FileListButtons.h"
 
-#include <vector>
-
 #include "config/WindowHelpers.h"
 #include "platform/EnableDlgControl.h"
+#include "platform/ListRowText.h"
 #include "utilities/UtilityRules.h"
 
 void CFileListButtons::Remove()
@@ -27,13 +26,9 @@ void CFileListButtons::Move(int nDelta)
     int nTarget = FileListMoveTarget(nCount, nSel, nDelta);
     if (nTarget < 0)
         return;
-    int nLength = (int)::SendMessageA(hList, LB_GETTEXTLEN, (WPARAM)nSel, 0);
-    if (nLength < 0)
-        return;
-    std::vector<char> text((size_t)nLength + 1, '\0');
-    ::SendMessageA(hList, LB_GETTEXT, (WPARAM)nSel, (LPARAM)text.data());
+    CString strText = ListBoxGetText(hList, nSel);
     ::SendMessageA(hList, LB_DELETESTRING, (WPARAM)nSel, 0);
-    ::SendMessageA(hList, LB_INSERTSTRING, (WPARAM)nTarget, (LPARAM)text.data());
+    ::SendMessageA(hList, LB_INSERTSTRING, (WPARAM)nTarget, (LPARAM)strText.GetString());
     ::SendMessageA(hList, LB_SETCURSEL, (WPARAM)nTarget, 0);
     UpdateButtons();
 }

@@ -11,6 +11,7 @@
 #include "platform/CSplitPath.h"
 #include "platform/DDX.h"
 #include "platform/ErrorBalloon.h"
+#include "platform/ListRowText.h"
 #include "utilities/PackRules.h"
 #include "utilities/UtilityRules.h"
 
@@ -40,12 +41,8 @@ std::vector<CString> CPackListDlg::ListedFiles() const
     std::vector<CString> files;
     HWND hList = ::GetDlgItem(m_hWnd, IDC_UTIL_FILE_LIST);
     int nCount = (int)::SendMessageA(hList, LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < nCount; ++i) {
-        int nLength = (int)::SendMessageA(hList, LB_GETTEXTLEN, (WPARAM)i, 0);
-        std::vector<char> text((size_t)(nLength < 0 ? 0 : nLength) + 1, '\0');
-        ::SendMessageA(hList, LB_GETTEXT, (WPARAM)i, (LPARAM)text.data());
-        files.push_back(text.data());
-    }
+    for (int i = 0; i < nCount; ++i)
+        files.push_back(ListBoxGetText(hList, i));
     return files;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/CDataExchange.h"
 #include "platform/DDX.h"
 #include "platform/ErrorBalloon.h"
+#include "platform/ListRowText.h"
 #include "platform/PathFunctions.h"
 #include "platform/TextFunctions.h"
 #include "utilities/TapeUtilityRules.h"
@@ -23,17 +24,6 @@ const CTapeUtilityDlg::SBrowseTexts kTexts = {"Tape File", nullptr, nullptr};
 const SUtilityInfo kAddInfo = {0, IDD_REELDIVIDE_ADD, "SPLITADD", kUtilityGroupTape, -1, kUtilityFolderTape, false};
 const CTapeUtilityDlg::SBrowseTexts kAddTexts = {
     nullptr, "Select which directory to create the next Tape output file in.", "Tape Output file"};
-
-CString ListItem(HWND hList, int nIndex)
-{
-    int nLength = (int)::SendMessageA(hList, LB_GETTEXTLEN, (WPARAM)nIndex, 0);
-    if (nLength <= 0)
-        return CString();
-    CString str;
-    ::SendMessageA(hList, LB_GETTEXT, (WPARAM)nIndex, (LPARAM)str.GetBuffer(nLength + 1));
-    str.ReleaseBuffer();
-    return str;
-}
 
 }  // namespace
 
@@ -80,7 +70,7 @@ bool CReelDivideDlg::ValidateOptions(CDataExchange* pDX)
     m_paths.RemoveAll();
     for (int i = 0; i < nCount; ++i) {
         CString strCount, strPath;
-        if (!ParseDivideItem(ListItem(hList, i), strCount, strPath)) {
+        if (!ParseDivideItem(ListBoxGetText(hList, i), strCount, strPath)) {
             ::SendMessageA(hList, LB_SETCURSEL, (WPARAM)i, 0);
             Buttons().UpdateButtons();
             CString strText;
@@ -141,7 +131,7 @@ void CReelDivideDlg::OnAdd()
     int nCount = (int)::SendMessageA(hList, LB_GETCOUNT, 0, 0);
     for (int i = 0; i < nCount; ++i) {
         CString strCount, strPath;
-        ParseDivideItem(ListItem(hList, i), strCount, strPath);
+        ParseDivideItem(ListBoxGetText(hList, i), strCount, strPath);
         dlg.m_takenPaths.Add(strPath);
     }
     if (dlg.DoModal() != IDOK)

@@ -7,6 +7,7 @@
 #include "config/FieldValidators.h"
 #include "platform/CDataExchange.h"
 #include "platform/DDX.h"
+#include "platform/ListRowText.h"
 #include "resources/resource.h"
 #include "utilities/TapeUtilityRules.h"
 
@@ -108,9 +109,5 @@ CString CTapeUtilityDlg::SelectedCodePage(UINT nCombo) const
     int nSel = (int)::SendMessageA(hCombo, CB_GETCURSEL, 0, 0);
     if (nSel < 0)
         return GetCodePage(nCombo);
-    CString strShown;
-    int nLength = (int)::SendMessageA(hCombo, CB_GETLBTEXTLEN, (WPARAM)nSel, 0);
-    ::SendMessageA(hCombo, CB_GETLBTEXT, (WPARAM)nSel, (LPARAM)strShown.GetBuffer(nLength + 1));
-    strShown.ReleaseBuffer();
-    return CodePageStored(strShown);
+    return CodePageStored(ComboBoxGetLBText(hCombo, nSel));
 }

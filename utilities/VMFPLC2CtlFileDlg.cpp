@@ -9,6 +9,7 @@
 #include "platform/BCMenu.h"
 #include "platform/DDX.h"
 #include "platform/ErrorBalloon.h"
+#include "platform/ListRowText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PathFunctions.h"
 #include "platform/SafeFileReplace.h"
@@ -128,13 +129,7 @@ int CVMFPLC2CtlFileDlg::Count() const
 
 CString CVMFPLC2CtlFileDlg::Item(int nIndex) const
 {
-    int nLength = (int)::SendMessageA(List(), LB_GETTEXTLEN, (WPARAM)nIndex, 0);
-    if (nLength < 0)
-        return CString();
-    CString str;
-    ::SendMessageA(List(), LB_GETTEXT, (WPARAM)nIndex, (LPARAM)str.GetBuffer(nLength + 1));
-    str.ReleaseBuffer();
-    return str;
+    return ListBoxGetText(List(), nIndex);
 }
 
 void CVMFPLC2CtlFileDlg::InsertItem(int nIndex, const CString& strText)

@@ -9,6 +9,7 @@
 #include "platform/CDataExchange.h"
 #include "platform/DDX.h"
 #include "platform/ErrorBalloon.h"
+#include "platform/ListRowText.h"
 #include "platform/PathFunctions.h"
 #include "platform/TextFunctions.h"
 
@@ -202,13 +203,7 @@ int CVolListDlg::ItemCount() const
 
 CString CVolListDlg::Item(int nIndex) const
 {
-    HWND hList = ::GetDlgItem(m_hWnd, IDC_VOLLIST_FILES);
-    int nLength = (int)::SendMessageA(hList, LB_GETTEXTLEN, (WPARAM)nIndex, 0);
-    if (nLength < 0)
-        return CString();
-    std::vector<char> text((size_t)nLength + 1, '\0');
-    ::SendMessageA(hList, LB_GETTEXT, (WPARAM)nIndex, (LPARAM)text.data());
-    return text.data();
+    return ListBoxGetText(::GetDlgItem(m_hWnd, IDC_VOLLIST_FILES), nIndex);
 }
 
 void CVolListDlg::OnInputChanged()

@@ -1,8 +1,8 @@
 // CardReaderDlgTest.cpp: the card reader's and the socket dialog's windows
 // under Wine: reinitialising keeps the statement's files and options, the
 // type list's choice, files added (typed or browsed) and refused, the
-// multifile automatic, the ascii/ebcdic rules, socket mode and back, and
-// the socket dialog's fields and refusals.
+// multifile automatic, the ascii/ebcdic rules, socket mode and back, decks
+// of any length, and the socket dialog's fields and refusals.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,6 +13,7 @@
 #include "devices/SockdevDlg.h"
 #include "tests/config/TempFile.h"
 #include "tests/devices/DeviceDlgTestSupport.h"
+#include "tests/support/ListBoxRows.h"
 
 using namespace devtest;
 
@@ -91,6 +92,38 @@ TEST(CAddCardReaderDlg, ReinitialisingKeepsTheFilesAndOptionsOfTheStatement)
     EXPECT_STREQ("devinit 000C deck1.txt deck2.txt ascii eof", dlg.m_strCommand);
     EXPECT_STREQ("deck1.txt", dlg.m_Device.m_strFirstArg);
     EXPECT_STREQ("deck2.txt ascii eof", dlg.m_Device.m_strOtherArgs);
+}
+
+// A deck name of 100 KB from the statement: listed, moved up, set aside
+// for socket mode and brought back, and in the command and the device
+// whole.
+TEST(CAddCardReaderDlg, DecksOfAnyLengthComeBackWhole)
+{
+    const std::string strLong = "C:\\decks\\" + std::string(100 * 1024, 'k') + ".txt";
+    CAddCardReaderDlg dlg;
+    dlg.m_Device = Reader(0x000C, "3505", "deck1.txt", (strLong + " ascii").c_str());
+    std::vector<std::string> listed, moved, afterSocket;
+    SOkResult r = PressOk(dlg, nullptr, [&](HWND h) {
+        listed = vorntest::ListBoxRows(::GetDlgItem(h, IDC_RDR_FILE_LIST));
+        ::SendDlgItemMessageA(h, IDC_RDR_FILE_LIST, LB_SETCURSEL, 1, 0);
+        Click(h, IDC_RDR_MOVE_UP);
+        moved = vorntest::ListBoxRows(::GetDlgItem(h, IDC_RDR_FILE_LIST));
+        vorntest::DialogDriver socket([](HWND hSocket) {
+            if (Caption(hSocket) != "Define Listening Socket")
+                return true;
+            ::PostMessageA(hSocket, WM_COMMAND, IDOK, 0);
+            return false;
+        });
+        Click(h, IDC_RDR_SOCKDEV);
+        Click(h, IDC_RDR_SOCKDEV);
+        afterSocket = vorntest::ListBoxRows(::GetDlgItem(h, IDC_RDR_FILE_LIST));
+    });
+    EXPECT_EQ(IDOK, r.nResult) << r.strBalloon;
+    EXPECT_EQ((std::vector<std::string>{"deck1.txt", strLong}), listed);
+    EXPECT_EQ((std::vector<std::string>{strLong, "deck1.txt"}), moved);
+    EXPECT_EQ(moved, afterSocket);
+    EXPECT_EQ(0u, std::string(dlg.m_strCommand).rfind("devinit 000C " + strLong + " deck1.txt ascii", 0));
+    EXPECT_EQ(strLong, std::string(dlg.m_Device.m_strFirstArg));
 }
 
 TEST(CAddCardReaderDlg, TypeChoiceWhenAdding)

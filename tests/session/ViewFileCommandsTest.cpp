@@ -3,13 +3,18 @@
 // Retry, Ignore and Cancel, the ignore option), saving (a refused save
 // keeps the configuration modified and the file as it was), the save
 // prompt (asked also for a configuration with parse errors), New cancelled
-// in the prompt, the main window's title, and Manual edit's reminder.
+// in the prompt, the main window's title, Manual edit's reminder, and
+// device rows of any length through Open, the Devices page and Save.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
 #include "config/ParseErrorsText.h"
+#include "devices/DefineDeviceWithDialog.h"
+#include "sysconfig/SysCfgDevicesPage.h"
+#include "sysconfig/SysCfgDialog.h"
 #include "config/StartupObjects.h"
 #include "platform/PathFunctions.h"
 #include "platform/ProfileStore.h"
@@ -19,6 +24,8 @@
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
 #include "tests/session/ViewTestFrame.h"
+#include "tests/support/DcPixels.h"
+#include "tests/support/ListBoxRows.h"
 #include "tests/support/WinTestUtil.h"
 
 using vorntest::ClickControl;
@@ -338,6 +345,43 @@ HWND FindPageControl(HWND hParent, const char* pszPage, int nId)
     return search.hFound;
 }
 
+// The list's rows, the statements' columns collapsed to single blanks.
+std::vector<std::string> ListRows(HWND hList)
+{
+    std::vector<std::string> rows;
+    for (const std::string& strText : vorntest::ListBoxRows(hList)) {
+        std::string strRow;
+        for (char ch : strText)
+            if (ch != ' ' || strRow.empty() || strRow.back() != ' ')
+                strRow += ch;
+        rows.push_back(strRow);
+    }
+    return rows;
+}
+
+size_t Occurrences(const std::string& str, const std::string& strPart)
+{
+    size_t n = 0;
+    for (size_t i = str.find(strPart); i != std::string::npos; i = str.find(strPart, i + 1))
+        ++n;
+    return n;
+}
+
+// How many pixels of the right half of row nRow differ from the list's
+// background: text that runs past the list's edge is drawn there too.
+int DrawnPixelsInRightHalf(HWND hList, int nRow)
+{
+    RECT rc = {};
+    ::SendMessageA(hList, LB_GETITEMRECT, (WPARAM)nRow, (LPARAM)&rc);
+    int cx = (rc.right - rc.left) / 2;
+    HDC hdc = ::GetDC(hList);
+    std::vector<DWORD> pixels = vorntest::DcPixels(hdc, rc.left + cx, rc.top, cx, rc.bottom - rc.top);
+    ::ReleaseDC(hList, hdc);
+    COLORREF cr = ::GetSysColor(COLOR_WINDOW);
+    DWORD dwBack = (DWORD)(GetRValue(cr) << 16 | GetGValue(cr) << 8 | GetBValue(cr));
+    return (int)std::count_if(pixels.begin(), pixels.end(), [&](DWORD d) { return (d & 0xFFFFFF) != dwBack; });
+}
+
 }  // namespace
 
 // File > Configure Settings, a change, OK: the view takes the edited
@@ -363,6 +407,76 @@ TEST_F(FileCommands, ConfigureSettingsTakesTheEditedConfiguration)
     pView->SendMessage(WM_COMMAND, ID_SAVE_CONFIGURATION);
     EXPECT_FALSE(pView->IsConfigModified());
     EXPECT_NE(ReadFile(strPath).find("MANUFACTURER         ZQCMAKER\r\n"), std::string::npos) << ReadFile(strPath);
+}
+
+// Device rows far longer than a list row can be asked for through a fixed
+// buffer (a printer file name of 100 KB, an "Other" device with 659
+// characters of parameters): File > Open shows them on the Devices page,
+// drawn and read back whole; after an Apply, Add puts in another device
+// (started from the long "Other" one); OK and Save keep every character.
+// "-f" opens the same file without the dialog, as it always did.
+TEST_F(FileCommands, DeviceRowsOfAnyLengthOpenApplyAddAndSaveWhole)
+{
+    const std::string strName = "prt" + std::string(100 * 1024 - 7, 'n') + ".txt";
+    std::string strParms = "lport=3780 rhost=localhost rport=3781 dial=no zqc=";
+    strParms += std::string(659 - strParms.size(), 'p');
+    const std::string strPath = dir.Write("long.cnf", "CPUSERIAL 000611\nCPUMODEL 2827\nMAINSIZE 64\n000E 1403 " +
+                                                           strName + "\n0500 2703 " + strParms + "\n");
+    // The device definition dialogs, as the main frame gives them to the view.
+    pView->m_defineDevice = [](CVornDevice& dev, CString& strCommand, const SysCfgDeviceDialogRun& page) {
+        SDeviceDialogRun run;
+        run.eCaller = kDeviceCallerDevicesPage;
+        run.pParent = page.pParent;
+        run.bAdd = page.bAdd;
+        run.pRouter = page.pRouter;
+        return DefineDeviceWithDialog(dev, strCommand, run);
+    };
+    std::vector<std::string> shown, afterAdd;
+    int nDrawnPixels = -1;
+    LRESULT nExtent = 0;
+    HWND hList = nullptr;
+    DialogSequence seq({[&](HWND h) {
+                            hList = FindPageControl(h, "Devices", IDC_DEVICES_LIST);
+                            // Shown as a click on its name in the tree shows it.
+                            dynamic_cast<CSettingsDialog&>(*CWnd::FromHandlePermanent(h))
+                                .SetActivePage(kSysCfgDevicesPage);
+                            shown = ListRows(hList);
+                            ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(ID_APPLY_NOW, BN_CLICKED),
+                                           (LPARAM)::GetDlgItem(h, ID_APPLY_NOW));
+                            HWND hAdd = FindPageControl(h, "Devices", IDC_DEVICES_OTHER);
+                            ::PostMessageA(::GetParent(hAdd), WM_COMMAND, MAKEWPARAM(IDC_DEVICES_OTHER, BN_CLICKED),
+                                           (LPARAM)hAdd);
+                        },
+                        ClickControl(IDOK),  // the statement editor, on the proposed device
+                        [&](HWND h) {
+                            afterAdd = ListRows(hList);
+                            ::RedrawWindow(hList, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+                            nDrawnPixels = DrawnPixelsInRightHalf(hList, 0);
+                            nExtent = ::SendMessageA(hList, LB_GETHORIZONTALEXTENT, 0, 0);
+                            ClickControl(IDOK)(h);
+                        }});
+    ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    ASSERT_EQ(seq.Seen().size(), 3u);
+    EXPECT_EQ(seq.Seen()[1].strCaption, "Add Device Configuration Statement");
+    const std::string strPrinterRow = "000E 1403 " + strName;
+    EXPECT_EQ(shown, (std::vector<std::string>{strPrinterRow, "0500 2703 " + strParms}));
+    EXPECT_EQ(afterAdd, (std::vector<std::string>{strPrinterRow, "0500 2703 " + strParms, "0501 2703 " + strParms}));
+    EXPECT_GT(nDrawnPixels, 50) << "the printer's row is drawn to the list's edge";
+    EXPECT_GT(nExtent, 100000) << "the list scrolls across the long rows";
+    pView->SendMessage(WM_COMMAND, ID_SAVE_CONFIGURATION);
+    std::string strSaved = ReadFile(strPath);
+    EXPECT_EQ(Occurrences(strSaved, " " + strName + "\r\n"), 1u);
+    // Two like devices in a row are written as one statement for both.
+    EXPECT_EQ(Occurrences(strSaved, " " + strParms + "\r\n"), 1u);
+    EXPECT_NE(strSaved.find("\n0500.2 "), std::string::npos);
+    // "-f": loaded, no dialog.
+    DialogSequence none({});
+    ASSERT_TRUE(vorntest::OpenAsAtStartup(pView, strPath));
+    EXPECT_TRUE(none.Seen().empty());
+    CVornDevice printer;
+    ASSERT_TRUE(pView->GetConfig().m_devices.Lookup(0x000E, printer));
+    EXPECT_EQ(printer.m_strFirstArg.GetString(), strName);
+    EXPECT_EQ(pView->GetConfig().m_devices.GetCount(), 3);
 }
 
 // Cancel takes nothing further; an interactive Open is followed by the
