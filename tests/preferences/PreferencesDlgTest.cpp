@@ -222,6 +222,62 @@ TEST_F(PrefsDlgTest, RefusedApplyKeepsThePageModifiedAndTheDialogOpen)
     EXPECT_EQ(dlg.m_ExtsPage.m_strAppliedFilter[kFilterTape], "*.aws;*.het");
 }
 
+// Esc while a balloon shows (a field's error, What's-This) closes the
+// balloon only, as the program's loop hands it over: the dialog stays open
+// with the changes of every page; the next Esc cancels it.
+TEST_F(PrefsDlgTest, EscapeClosesTheBalloonNotTheDialog)
+{
+    struct Case {
+        const char* name;
+        bool bError;  // else What's-This on the same field
+    };
+    const Case cases[] = {{"error balloon", true}, {"What's-This balloon", false}};
+    for (const Case& c : cases) {
+        CPreferencesDlg dlg;
+        Fill(dlg);
+        dlg.m_nStartPage = kPrefsLogging;
+        int nStep = 0;
+        std::string strBalloon, strAfterEsc = "(not reached)", strTapeFilter;
+        bool bOpenAfterEsc = false;
+        auto pressEscape = [] {
+            HWND hFocus = ::GetFocus();
+            ::PostMessageA(hFocus, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+            ::PostMessageA(hFocus, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+        };
+        INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+            if (nStep++ == 0) {
+                Type(dlg.m_ExtsPage, IDC_PREF_EXT_TAPE, "*.aws;*.het");
+                Type(dlg.m_LogsPage, IDC_PREF_LOG_MAXFILES, "0");
+                HWND hField = ::GetDlgItem(dlg.m_LogsPage.m_hWnd, IDC_PREF_LOG_MAXFILES);
+                if (c.bError) {
+                    Press(h, IDOK);
+                } else {
+                    HELPINFO hi = {sizeof(hi), HELPINFO_WINDOW, IDC_PREF_LOG_MAXFILES, hField, 0, {100, 100}};
+                    dlg.m_LogsPage.SendMessage(WM_HELP, 0, (LPARAM)&hi);
+                }
+                strBalloon = Balloon();
+                pressEscape();
+                return true;
+            }
+            // The posted keys have been handled: a timer comes only once the
+            // queue holds no posted message.
+            strAfterEsc = Balloon();
+            bOpenAfterEsc = ::IsWindowVisible(h) != FALSE;
+            strTapeFilter = Text(dlg.m_ExtsPage, IDC_PREF_EXT_TAPE);
+            pressEscape();
+            return true;
+        });
+        EXPECT_NE(strBalloon, "") << c.name;
+        EXPECT_EQ(strAfterEsc, "") << c.name;
+        EXPECT_TRUE(bOpenAfterEsc) << c.name;
+        EXPECT_EQ(strTapeFilter, "*.aws;*.het") << c.name;
+        EXPECT_EQ(r, IDCANCEL) << c.name;
+        EXPECT_EQ(nStep, 2) << c.name;
+        EXPECT_TRUE(view.m_applied.empty()) << c.name;
+        ErrorBalloonHide();
+    }
+}
+
 TEST_F(PrefsDlgTest, UndoneChangeClearsTheModifiedMark)
 {
     CPreferencesDlg dlg;
