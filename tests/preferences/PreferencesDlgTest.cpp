@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -276,6 +277,73 @@ TEST_F(PrefsDlgTest, EscapeClosesTheBalloonNotTheDialog)
         EXPECT_TRUE(view.m_applied.empty()) << c.name;
         ErrorBalloonHide();
     }
+}
+
+// Up and Down on the page tree, handed over as the program's loop does,
+// show the next and the previous page and leave the focus in the tree, so
+// that the pages can be browsed by arrow.
+TEST_F(PrefsDlgTest, ArrowsInTheTreeShowPagesAndKeepTheFocus)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_nStartPage = kPrefsDirs;
+    const UINT keys[] = {VK_DOWN, VK_DOWN, VK_DOWN, VK_UP};
+    const int expected[] = {kPrefsExts, kPrefsLogging, kPrefsMemory, kPrefsLogging};
+    std::vector<int> shown;
+    std::vector<bool> focusInTree;
+    size_t nStep = 0;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        HWND hTree = ::GetDlgItem(h, IDC_SETTINGS_TREE);
+        if (nStep == 0) {
+            ::SetFocus(hTree);
+        } else {
+            // The key posted by the step before has been handled.
+            shown.push_back(dlg.GetActiveIndex());
+            focusInTree.push_back(::GetFocus() == hTree);
+        }
+        if (nStep == sizeof keys / sizeof keys[0]) {
+            Press(h, IDCANCEL);
+            return false;
+        }
+        ::PostMessageA(::GetFocus(), WM_KEYDOWN, keys[nStep++], 0x00010001);
+        return true;
+    });
+    EXPECT_EQ(shown, std::vector<int>(std::begin(expected), std::end(expected)));
+    EXPECT_EQ(focusInTree, std::vector<bool>(4, true));
+}
+
+// Tab from the console page's sample, which takes Tab itself, goes on to
+// the dialog's own controls: Tab after Tab comes round through the tree
+// and OK, not only through the page's controls.
+TEST_F(PrefsDlgTest, TabFromTheConsoleSampleReachesTheTreeAndOk)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_nStartPage = kPrefsConsole;
+    const int kMaxTabs = 40;
+    std::vector<HWND> visited;
+    bool bBackAtSample = false;
+    HWND hSample = nullptr, hTree = nullptr, hOk = nullptr;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        if (!hSample) {
+            hSample = ::GetDlgItem(dlg.m_ConsPage.m_hWnd, IDC_PREF_CONSOLE_SAMPLE);
+            hTree = ::GetDlgItem(h, IDC_SETTINGS_TREE);
+            hOk = ::GetDlgItem(h, IDOK);
+            ::SetFocus(hSample);
+        } else {
+            visited.push_back(::GetFocus());
+            bBackAtSample = ::GetFocus() == hSample;
+        }
+        if (bBackAtSample || (int)visited.size() == kMaxTabs) {
+            Press(h, IDCANCEL);
+            return false;
+        }
+        ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_TAB, 0x000F0001);
+        return true;
+    });
+    EXPECT_TRUE(bBackAtSample);
+    EXPECT_NE(std::find(visited.begin(), visited.end(), hTree), visited.end());
+    EXPECT_NE(std::find(visited.begin(), visited.end(), hOk), visited.end());
 }
 
 TEST_F(PrefsDlgTest, UndoneChangeClearsTheModifiedMark)
