@@ -51,7 +51,7 @@ CPoint CalcContextMenuPoint(CWnd* pWnd, CPoint point)
 
 CPoint ContextMenuPointBeside(HWND hWnd, const RECT& rcItem)
 {
-    CPoint pt(rcItem.left + kKeyboardMenuInset, (rcItem.top + rcItem.bottom) / 2);
+    CPoint pt(rcItem.left + kKeyboardMenuInset, rcItem.bottom);
     ::ClientToScreen(hWnd, &pt);
     return pt;
 }
