@@ -1,8 +1,8 @@
 // CardReaderDlgTest.cpp: the card reader's and the socket dialog's windows
 // under Wine: reinitialising keeps the statement's files and options, the
-// type list's choice, files added (typed or browsed) and refused, the
-// multifile automatic, the ascii/ebcdic rules, socket mode and back, and
-// the socket dialog's fields and refusals.
+// type list's choice, files added (typed or browsed) and refused, a typed
+// file taken by OK, the multifile automatic, the ascii/ebcdic rules, socket
+// mode and back, and the socket dialog's fields and refusals.
 #include <gtest/gtest.h>
 
 #include <string>

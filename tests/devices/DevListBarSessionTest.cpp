@@ -3,8 +3,9 @@
 // makes the emulator ready (the handshake and the queued commands follow in
 // order); incremental add, change and delete; the emulator's end empties
 // the tree, a list after it is dropped and the next power-on still works;
-// each context-menu command sends its exact text; a detached device leaves
-// the view's configuration after the panel refresh rate.
+// each context-menu command sends its exact text, and the keyboard's menu is
+// of the selected item; a detached device leaves the view's configuration
+// after the panel refresh rate.
 #include <gtest/gtest.h>
 
 #include <windows.h>

@@ -1,8 +1,9 @@
 // SysCfgDevicesPageTest.cpp: the Devices page in the real dialog, with a
 // double standing for the device definition dialogs: additions by class at
 // their proposed numbers and places, edits, removals with their queued
-// "detach" commands, the context line and menu, the load unit shared with
-// the Options page, and the page's own check.
+// "detach" commands, the context line and menu (from the mouse and the
+// keyboard), the load unit shared with the Options page, and the page's own
+// check.
 #include <gtest/gtest.h>
 
 #include <windows.h>

@@ -1,10 +1,10 @@
 // PackListDlgTest.cpp: the PackCheck and PackSqueeze dialogs under Wine,
 // without the view: their shared file list (Add with its check, several
-// files browsed with the first refusal stopping the adding, the button
-// rules of Remove, Move Up and Move Down, the list stored and restored), the
-// empty list's refusal with its cue banner, PackCheck's level words and
-// title, PackSqueeze's slider that passes over level 2, its mixed-format
-// refusal and its "64" rule.
+// files browsed with the first refusal stopping the adding, a name typed
+// but not added taken by OK, the button rules of Remove, Move Up and Move
+// Down, the list stored and restored), the empty list's refusal with its
+// cue banner, PackCheck's level words and title, PackSqueeze's slider that
+// passes over level 2, its mixed-format refusal and its "64" rule.
 #include <gtest/gtest.h>
 
 #include <windows.h>

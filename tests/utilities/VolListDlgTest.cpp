@@ -2,7 +2,8 @@
 // added and stored (always quoted), stored items read back, hand-edited and
 // short ones included, "Add" emptying both edits and clearing the
 // selection, a Ctrl-click deselecting, the switch order, the width and year
-// offset limits, the empty list's cue banner and balloon.
+// offset limits, the empty list's cue banner and balloon, an image typed
+// but not added taken by OK.
 #include <gtest/gtest.h>
 
 #include <windows.h>
