@@ -40,21 +40,23 @@ void CVornGUIView::FocusCommandLine()
 void CVornGUIView::OnFocusCommandLineTimer()
 {
     KillTimer(kTimerFocusCmdLine);
-    if (!m_hCmdLine || !::IsWindow(m_hCmdLine) || !IsUserInMainWindow())
+    if (!m_hCmdLine || !::IsWindow(m_hCmdLine))
         return;
     HWND hTop = ::GetAncestor(m_hCmdLine, GA_ROOT);
+    if (!IsUserInMainWindow(hTop))
+        return;
     ::SetActiveWindow(hTop);
     ::SetForegroundWindow(hTop);
     ::SetFocus(m_hCmdLine);
 }
 
-bool CVornGUIView::IsUserInMainWindow() const
+bool CVornGUIView::IsUserInMainWindow(HWND hCmdLineTop) const
 {
     HWND hMain = m_hWnd ? ::GetAncestor(m_hWnd, GA_ROOT) : nullptr;
     HWND hActive = ::GetActiveWindow();
-    if (!hMain || !hActive || !::IsWindowEnabled(hMain))
+    if (!hMain || !hActive || !::IsWindowEnabled(hMain) || !::IsWindowEnabled(hCmdLineTop))
         return false;
-    if (hActive == hMain)
+    if (hActive == hMain || hActive == hCmdLineTop)
         return true;
     return WindowIsOwnedBy(hActive, hMain) &&
            DYNAMIC_DOWNCAST(CMiniDockFrameWnd, CWnd::FromHandlePermanent(hActive)) != nullptr;
