@@ -110,21 +110,35 @@ void CAddCardReaderDlg::AfterFilesAdded()
     UpdateOptionControls();
 }
 
-// A refused file keeps its text, selected, with the check's balloon.
 void CAddCardReaderDlg::OnAddFile()
 {
+    CDataExchange dx(this, TRUE);
+    AddTypedFile(&dx);
+}
+
+// "Add", and OK for a file typed but not added: false when the check
+// refused it; the file then keeps its text, selected, with the balloon.
+bool CAddCardReaderDlg::AddTypedFile(CDataExchange* pDX)
+{
     if (m_Opts.bSockdev)
-        return;  // the socket takes the list's place
+        return true;  // the socket takes the list's place
     CString strFile;
     GetDlgItemText(IDC_RDR_FILE, strFile);
     TrimBlanks(strFile);
     if (strFile.IsEmpty())
-        return;
-    CDataExchange dx(this, TRUE);
-    if (!DDV_InputFile(&dx, strFile, IDC_RDR_FILE, "Input File"))
-        return;
+        return true;
+    if (!DDV_InputFile(pDX, strFile, IDC_RDR_FILE, "Input File"))
+        return false;
     AppendFile(strFile);
     AfterFilesAdded();
+    return true;
+}
+
+// The device number is checked first; then a file left in the field is
+// taken into the list as "Add" would, so OK never drops it unsaid.
+bool CAddCardReaderDlg::ValidateFields(CDataExchange* pDX)
+{
+    return AddTypedFile(pDX);
 }
 
 // Several decks at once, in the order chosen, until the first refused one;

@@ -5,7 +5,8 @@
 // happens at their end.
 //
 // Files are checked as they are added ("Add", or the browser's several
-// files, which stop at the first refused one), not on OK. Socket mode puts
+// files, which stop at the first refused one); OK adds a file still in the
+// field first, or stays open with the check's balloon. Socket mode puts
 // the file list and its selection aside and shows the socket's "host:port"
 // instead; leaving it brings them back. The options follow the rules: ascii
 // and ebcdic exclude each other, ascii locks autopad off and ebcdic trunc;
@@ -27,6 +28,7 @@ protected:
     void LoadDevice() override;
     void InitControls() override;
     void ExchangeFields(CDataExchange* pDX) override;
+    bool ValidateFields(CDataExchange* pDX) override;
     void BuildArguments() override;
     CString BuildCommand() override;
     std::vector<SHelpRow> HelpRows() const override;
@@ -47,6 +49,7 @@ protected:
     void OnSockdev();
 
 private:
+    bool AddTypedFile(CDataExchange* pDX);
     void AppendFile(const CString& strFile);
     void AfterFilesAdded();
     void UpdateOptionControls();

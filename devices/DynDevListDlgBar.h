@@ -95,6 +95,9 @@ public:
     // 1 a device (its key, entry, class and the class's next free key), 0 a
     // class group (class and next free key), -1 nothing.
     int HitTest(CPoint ptScreen);
+    // The same for a tree item (null: nothing), as the keyboard's menu takes
+    // the selected one.
+    int TakeMenuItem(HTREEITEM hItem);
     // Loads the context menu for a hit-test result (only the bar menu while
     // the emulator is not running and ready); the menu to track is its
     // first pop-up.

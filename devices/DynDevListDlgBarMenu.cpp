@@ -23,18 +23,25 @@ const UINT kRemovalDelayMs = 125;
 
 int CDynDevListDlgBar::HitTest(CPoint ptScreen)
 {
-    m_wClickedClass = 0;
-    m_nClickedKey = 0;
-    m_nNextFreeKey = 0;
-    m_ClickedEntry = CDevListEntry();
     TVHITTESTINFO hti = {};
     hti.pt = ptScreen;
     ::ScreenToClient(m_Tree.m_hWnd, &hti.pt);
     HTREEITEM hItem = m_Tree.HitTest(&hti);
-    if (!hItem || !(hti.flags & TVHT_ONITEM))
-        return -1;
-    if (IsRunningAndReady())
+    if (!(hti.flags & TVHT_ONITEM))
+        hItem = nullptr;
+    if (hItem && IsRunningAndReady())
         m_Tree.SelectItem(hItem);
+    return TakeMenuItem(hItem);
+}
+
+int CDynDevListDlgBar::TakeMenuItem(HTREEITEM hItem)
+{
+    m_wClickedClass = 0;
+    m_nClickedKey = 0;
+    m_nNextFreeKey = 0;
+    m_ClickedEntry = CDevListEntry();
+    if (!hItem)
+        return -1;
     DWORD_PTR dwData = m_Tree.GetItemData(hItem);
     if (dwData & kGroupFlag) {
         m_wClickedClass = (WORD)dwData;
@@ -72,14 +79,21 @@ void CDynDevListDlgBar::LoadContextMenu(int nHit, BCMenu& menu)
         AppendDockFloatMenuItems(m_pHostBar, menu.GetSubMenu(0));
 }
 
+// From the mouse the menu is of the item clicked; from the keyboard (the
+// point -1,-1) of the selected item, and it opens beside that item.
 void CDynDevListDlgBar::OnContextMenu(CWnd*, CPoint point)
 {
+    bool bKeyboard = point.x == -1 && point.y == -1;
+    HTREEITEM hSelected = bKeyboard ? m_Tree.GetSelectedItem() : nullptr;
     BCMenu menu;
-    LoadContextMenu(HitTest(point), menu);
+    LoadContextMenu(bKeyboard ? TakeMenuItem(hSelected) : HitTest(point), menu);
     BCMenu* pPopup = menu.GetSubMenu(0);
     if (!pPopup)
         return;
     CPoint pt = CalcContextMenuPoint(this, point);
+    RECT rcItem;
+    if (hSelected && m_Tree.GetItemRect(hSelected, &rcItem, TRUE))
+        pt = ContextMenuPointBeside(m_Tree.m_hWnd, rcItem);
     SetForegroundWindow();
     pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, this);
     PostMessage(WM_NULL);

@@ -48,10 +48,14 @@ void CSettingsDialog::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
     SetCaption(pRecord);
 }
 
+// A page chosen in the tree (arrow keys, a click) leaves the focus in the
+// tree, so that the next arrow shows the next page; a page chosen by the
+// dialog itself (the first one, a page whose check failed) gets it.
 void CSettingsDialog::ShowPageOf(SettingsPageRecord* pRecord)
 {
     pRecord->pPage->ShowWindow(SW_SHOW);
-    pRecord->pPage->SetFocus();
+    if (::GetFocus() != m_PageTree.m_hWnd)
+        pRecord->pPage->SetFocus();
     if (pRecord->wFlags & SettingsPageRecord::kPropertyPage)
         m_nStartPage = GetPageIndex(pRecord->pPage);
 }

@@ -5,12 +5,14 @@
 #include "platform/CDataExchange.h"
 #include "platform/CModalLoop.h"
 #include "platform/CWinApp.h"
+#include "platform/EnableDlgControl.h"
 #include "platform/WindowHelpers.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_MESSAGE(WM_INITDIALOG, OnInitDialogMsg)
+    ON_MESSAGE(WM_NEXTDLGCTL, OnNextDlgCtlMsg)
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
@@ -112,6 +114,20 @@ LRESULT CDialog::OnInitDialogMsg(WPARAM, LPARAM)
     if (hOwner && rcAfter.left == rcBefore.left && rcAfter.top == rcBefore.top)
         CenterWindowOn(hDlg, hOwner);
     return r;
+}
+
+// A dialog embedded in another one (a page of a sheet or of the settings
+// dialog) hands a move to the next or previous control to that dialog. A
+// control that takes Tab itself (a rich edit) asks its own parent for the
+// next control: the page alone would only cycle through its own controls,
+// never reaching the outer dialog's buttons or tree.
+LRESULT CDialog::OnNextDlgCtlMsg(WPARAM wp, LPARAM lp)
+{
+    HWND hParent = ::GetParent(m_hWnd);
+    if (!lp && hParent && (::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_CHILD) &&
+        (::GetWindowLongA(m_hWnd, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogWindow(hParent))
+        return ::SendMessageA(hParent, WM_NEXTDLGCTL, wp, lp);
+    return Default();
 }
 
 BOOL CDialog::OnInitDialog()

@@ -66,6 +66,7 @@ protected:
     static INT_PTR CALLBACK DialogProc(HWND hDlg, UINT msg, WPARAM wp, LPARAM lp);
     HWND ModalOwner() const;
     LRESULT OnInitDialogMsg(WPARAM, LPARAM);
+    LRESULT OnNextDlgCtlMsg(WPARAM wp, LPARAM lp);
 
     int m_nModalResult = -1;
     bool m_bModal = false;

@@ -26,6 +26,13 @@ public:
     BOOL SelectItem(HTREEITEM hItem) { return (BOOL)::SendMessageA(m_hWnd, TVM_SELECTITEM, TVGN_CARET, (LPARAM)hItem); }
     BOOL Expand(HTREEITEM hItem, UINT nCode) { return (BOOL)::SendMessageA(m_hWnd, TVM_EXPAND, nCode, (LPARAM)hItem); }
     BOOL EnsureVisible(HTREEITEM hItem) { return (BOOL)::SendMessageA(m_hWnd, TVM_ENSUREVISIBLE, 0, (LPARAM)hItem); }
+    // The item's rectangle (its text's only with bTextOnly); FALSE when it
+    // is not in view. TVM_GETITEMRECT takes the item in the rectangle's place.
+    BOOL GetItemRect(HTREEITEM hItem, LPRECT pRect, BOOL bTextOnly) const
+    {
+        *(HTREEITEM*)pRect = hItem;
+        return (BOOL)::SendMessageA(m_hWnd, TVM_GETITEMRECT, bTextOnly, (LPARAM)pRect);
+    }
     CString GetItemText(HTREEITEM hItem) const;
     BOOL SetItemText(HTREEITEM hItem, LPCSTR pszItem);
     DWORD_PTR GetItemData(HTREEITEM hItem) const;

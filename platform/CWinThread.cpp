@@ -127,8 +127,31 @@ int CWinThread::Run()
     }
 }
 
+namespace {
+
+// Shift+F10 pressed, or the menu key released, without Alt.
+bool IsContextMenuKey(const MSG& msg)
+{
+    if (HIWORD(msg.lParam) & KF_ALTDOWN)
+        return false;
+    if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_F10)
+        return ::GetKeyState(VK_SHIFT) < 0;
+    return msg.message == WM_KEYUP && msg.wParam == VK_APPS;
+}
+
+}  // namespace
+
+// The keyboard's context menu keys become WM_CONTEXTMENU at (-1, -1) for the
+// window with the focus, as Windows' default window procedure makes them:
+// Wine's makes none of the menu key, and its tree view keeps Shift+F10 from
+// it. Taken here, before any dialog manager, so that no window sees them
+// twice.
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 {
+    if (pMsg->hwnd && IsContextMenuKey(*pMsg)) {
+        ::SendMessageA(pMsg->hwnd, WM_CONTEXTMENU, (WPARAM)pMsg->hwnd, MAKELPARAM(-1, -1));
+        return TRUE;
+    }
     if (CWnd::WalkPreTranslateTree(pMsg))
         return TRUE;
     // The main window sees what its modeless children left, for its

@@ -36,20 +36,25 @@ void CALLBACK HideTimerProc(HWND hTip, UINT, UINT_PTR, DWORD)
     CXBalloonMsg::Hide();
 }
 
-// Watches the thread's input while a balloon shows.
+// Watches the thread's input while a balloon shows. Esc closes the balloon
+// and goes no further: the dialog under it is not cancelled by the key that
+// the user meant for the balloon (the next Esc reaches it).
 LRESULT CALLBACK InputHook(int nCode, WPARAM wp, LPARAM lp)
 {
     BalloonState& st = State();
     HHOOK hHook = st.hHook;
     if (nCode == HC_ACTION && wp == PM_REMOVE) {
-        const MSG* pMsg = (const MSG*)lp;
+        MSG* pMsg = (MSG*)lp;
         UINT m = pMsg->message;
         bool bClick = m == WM_LBUTTONDOWN || m == WM_RBUTTONDOWN || m == WM_NCLBUTTONDOWN;
         bool bKey = m == WM_KEYDOWN || m == WM_SYSKEYDOWN;
+        bool bEscape = m == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE && CXBalloonMsg::GetShowing();
         bool bMove = m == WM_MOUSEMOVE && (abs(pMsg->pt.x - st.ptShown.x) > kMoveSlop ||
                                            abs(pMsg->pt.y - st.ptShown.y) > kMoveSlop);
-        if ((bClick && st.bCloseOnClick) || (bKey && st.bCloseOnKey) || (bMove && st.bCloseOnMove))
+        if (bEscape || (bClick && st.bCloseOnClick) || (bKey && st.bCloseOnKey) || (bMove && st.bCloseOnMove))
             CXBalloonMsg::Hide();
+        if (bEscape)
+            pMsg->message = WM_NULL;
     }
     return ::CallNextHookEx(hHook, nCode, wp, lp);
 }
@@ -115,8 +120,7 @@ BOOL CXBalloonMsg::Show(HWND hParent, HWND hCtrl, LPCSTR pszBody, LPCSTR pszTitl
     ::SendMessageA(hTip, TTM_TRACKPOSITION, 0, MAKELPARAM(ptAnchor.x, ptAnchor.y));
     ::SendMessageA(hTip, TTM_TRACKACTIVATE, TRUE, (LPARAM)&ti);
     ::SetTimer(hTip, kHideTimerId, nTimeoutMs ? nTimeoutMs : kDefaultShowMs, HideTimerProc);
-    if (st.bCloseOnClick || st.bCloseOnKey || st.bCloseOnMove)
-        st.hHook = ::SetWindowsHookExA(WH_GETMESSAGE, InputHook, nullptr, ::GetCurrentThreadId());
+    st.hHook = ::SetWindowsHookExA(WH_GETMESSAGE, InputHook, nullptr, ::GetCurrentThreadId());
     return TRUE;
 }
 

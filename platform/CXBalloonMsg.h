@@ -2,8 +2,9 @@
 // tooltip pointing at a spot of a control, with a title and an icon. One
 // balloon shows at a time on a thread; a new one replaces it. It closes
 // after its time, and, as asked, on a click, a key or a mouse move of the
-// owner's thread, and always with its owner window. ErrorBalloon (field
-// errors) is built on it.
+// owner's thread, and always with its owner window. Esc always closes it and
+// is used up by that: a dialog under the balloon sees only the next Esc.
+// ErrorBalloon (field errors) and the What's-This balloons are built on it.
 #pragma once
 
 #include <windows.h>

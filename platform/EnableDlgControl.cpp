@@ -2,13 +2,13 @@
 // when the control that holds it is disabled.
 #include "platform/EnableDlgControl.h"
 
-namespace {
-
 bool IsDialogWindow(HWND h)
 {
     char szClass[16] = "";
     return h && ::GetClassNameA(h, szClass, sizeof(szClass)) && lstrcmpA(szClass, "#32770") == 0;
 }
+
+namespace {
 
 // The dialog whose tab order hCtrl belongs to: its own dialog, or, for a
 // control on a page (a dialog inside a dialog), the outermost dialog, whose

@@ -12,3 +12,5 @@
 // first hands it to the next control of the dialog's tab order, as Tab
 // would. Returns EnableWindow's result.
 BOOL EnableDlgControl(HWND hCtrl, BOOL bEnable);
+// True for a window of the dialog class (a dialog, a page of a sheet).
+bool IsDialogWindow(HWND h);

@@ -49,6 +49,13 @@ CPoint CalcContextMenuPoint(CWnd* pWnd, CPoint point)
     return CalcContextMenuPoint(HwndOf(pWnd), point);
 }
 
+CPoint ContextMenuPointBeside(HWND hWnd, const RECT& rcItem)
+{
+    CPoint pt(rcItem.left + kKeyboardMenuInset, rcItem.bottom);
+    ::ClientToScreen(hWnd, &pt);
+    return pt;
+}
+
 RECT KeepRectInside(const RECT& rc, const RECT& rcArea)
 {
     RECT r = rc;

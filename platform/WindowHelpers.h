@@ -21,6 +21,11 @@ void WLSetRedraw(CWnd* pWnd, BOOL bRedraw);
 // client area.
 CPoint CalcContextMenuPoint(HWND hWnd, CPoint point);
 CPoint CalcContextMenuPoint(CWnd* pWnd, CPoint point);
+// Where a menu asked for from the keyboard opens beside the item of hWnd
+// that it acts on (rcItem in hWnd's client coordinates): right under it, a
+// little inside its left edge, so that the item stays in view; in screen
+// coordinates.
+CPoint ContextMenuPointBeside(HWND hWnd, const RECT& rcItem);
 
 // Moves the top-level window hWnd (size and Z order kept) so that it is
 // centred on hOwner when hOwner is visible and not minimised, else on the

@@ -644,6 +644,14 @@ private:
 public:
     // Gives the command line the focus (on timer 222, after the click).
     void FocusCommandLine();
+    // Timer 222: the command line's window comes to the front with the
+    // focus, unless the user works elsewhere by then (IsUserInMainWindow).
+    void OnFocusCommandLineTimer();
+    // True while the user works in the main window, one of its floating bars
+    // or the command line's own window (hCmdLineTop): no modal window runs
+    // (it disables them) and no other window (a dialog, another program's)
+    // is the thread's active one.
+    bool IsUserInMainWindow(HWND hCmdLineTop) const;
     // Follows the end of the console and plays "PressButton".
     void PlayPressButtonSound();
     // The view window class's background brush in the console's background colour.

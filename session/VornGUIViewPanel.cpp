@@ -10,7 +10,9 @@
 #include "config/ProcessHelpers.h"
 #include "mainwindow/DynControlsDlgBar.h"
 #include "mainwindow/FatalErrorReport.h"
+#include "platform/CMiniDockFrameWnd.h"
 #include "platform/Trace.h"
+#include "platform/WindowHelpers.h"
 #include "session/ConsoleCommands.h"
 #include "session/PrivateMessages.h"
 
@@ -30,6 +32,34 @@ void CVornGUIView::FocusCommandLine()
 {
     if (m_hWnd)
         SetTimer(kTimerFocusCmdLine, kFocusDelayMs, nullptr);
+}
+
+// One shot. A modal window opened meanwhile (the exit question, the
+// preferences) keeps the keyboard: its disabled owner is not made active
+// under it.
+void CVornGUIView::OnFocusCommandLineTimer()
+{
+    KillTimer(kTimerFocusCmdLine);
+    if (!m_hCmdLine || !::IsWindow(m_hCmdLine))
+        return;
+    HWND hTop = ::GetAncestor(m_hCmdLine, GA_ROOT);
+    if (!IsUserInMainWindow(hTop))
+        return;
+    ::SetActiveWindow(hTop);
+    ::SetForegroundWindow(hTop);
+    ::SetFocus(m_hCmdLine);
+}
+
+bool CVornGUIView::IsUserInMainWindow(HWND hCmdLineTop) const
+{
+    HWND hMain = m_hWnd ? ::GetAncestor(m_hWnd, GA_ROOT) : nullptr;
+    HWND hActive = ::GetActiveWindow();
+    if (!hMain || !hActive || !::IsWindowEnabled(hMain) || !::IsWindowEnabled(hCmdLineTop))
+        return false;
+    if (hActive == hMain || hActive == hCmdLineTop)
+        return true;
+    return WindowIsOwnedBy(hActive, hMain) &&
+           DYNAMIC_DOWNCAST(CMiniDockFrameWnd, CWnd::FromHandlePermanent(hActive)) != nullptr;
 }
 
 void CVornGUIView::PlayPressButtonSound()

@@ -174,16 +174,8 @@ void CVornGUIView::OnTimer(UINT_PTR nIDEvent)
         OnFollowEndRedrawTimer();
     else if (nIDEvent == kTimerIplAfterLoadParm)
         OnIplTimer();
-    else if (nIDEvent == kTimerFocusCmdLine) {
-        // One shot: the command line's window comes to the front with the focus.
-        KillTimer(kTimerFocusCmdLine);
-        if (m_hCmdLine && ::IsWindow(m_hCmdLine)) {
-            HWND hTop = ::GetAncestor(m_hCmdLine, GA_ROOT);
-            ::SetActiveWindow(hTop);
-            ::SetForegroundWindow(hTop);
-            ::SetFocus(m_hCmdLine);
-        }
-    }
+    else if (nIDEvent == kTimerFocusCmdLine)
+        OnFocusCommandLineTimer();
 }
 
 CString CVornGUIView::GetSelectedText() const

@@ -180,8 +180,9 @@ bool CSysCfgDevicesPage::LoadContextDevice()
     return Edited().m_devices.Lookup((DWORD)m_list.GetItemData(m_nContextIndex), m_workDevice) != FALSE;
 }
 
-// Every change of the list's lines makes the context line unknown: a
-// keyboard-opened menu then offers nothing instead of another line's device.
+// Every change of the list's lines makes the context line unknown: a menu
+// then acts on the line clicked or selected anew, never on a line that has
+// since become another device's.
 void CSysCfgDevicesPage::ListChanged()
 {
     m_nContextIndex = -1;
@@ -291,15 +292,29 @@ void CSysCfgDevicesPage::OnListParentNotify(UINT message, LPARAM lParam)
     OnSelChangeList();
 }
 
+// From the mouse the menu is of the line the right click hit; from the
+// keyboard (the point -1,-1) of the selected line, and it opens beside it.
 void CSysCfgDevicesPage::OnContextMenu(CWnd*, CPoint point)
 {
     if (m_list.GetCount() == 0)
         return;
-    if (point.x != -1 && point.y != -1) {
+    bool bKeyboard = point.x == -1 && point.y == -1;
+    if (!bKeyboard) {
         CRect rcList;
         m_list.GetWindowRect(&rcList);
         if (!rcList.PtInRect(point))
             return;
+    }
+    CPoint pt = CalcContextMenuPoint(&m_list, point);
+    if (bKeyboard) {
+        m_nContextIndex = KeyboardContextLine();
+        LoadContextDevice();
+        CRect rcLine, rcClient;
+        m_list.GetClientRect(&rcClient);
+        bool bLineRect = HasContextLine() &&
+                         m_list.SendMessage(LB_GETITEMRECT, (WPARAM)m_nContextIndex, (LPARAM)&rcLine) != LB_ERR;
+        if (bLineRect && rcClient.PtInRect(CPoint(rcLine.left, (rcLine.top + rcLine.bottom) / 2)))
+            pt = ContextMenuPointBeside(m_list.m_hWnd, rcLine);
     }
     BCMenu menu;
     menu.LoadMenu(IDR_DEVICES_MENU);
@@ -307,10 +322,20 @@ void CSysCfgDevicesPage::OnContextMenu(CWnd*, CPoint point)
     BCMenu* pPopup = menu.GetSubMenu(0);
     if (!pPopup)
         return;
-    CPoint pt = CalcContextMenuPoint(&m_list, point);
     SetForegroundWindow();
     pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, this);
     PostMessage(WM_NULL);
+}
+
+// The caret's line when it is selected, else the first selected line; -1
+// without a selection.
+int CSysCfgDevicesPage::KeyboardContextLine() const
+{
+    int nCaret = (int)m_list.SendMessage(LB_GETCARETINDEX);
+    if (nCaret >= 0 && m_list.GetSel(nCaret) > 0)
+        return nCaret;
+    int nFirst = -1;
+    return m_list.GetSelItems(1, &nFirst) == 1 ? nFirst : -1;
 }
 
 void CSysCfgDevicesPage::OnInitMenuPopup(CMenu* pPopup, UINT nIndex, BOOL bSysMenu)

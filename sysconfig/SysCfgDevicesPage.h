@@ -69,6 +69,7 @@ private:
     // The context line's device as the working device; false when there is
     // no such line (the index is checked against the list).
     bool LoadContextDevice();
+    int KeyboardContextLine() const;
     bool HasContextLine() const;
     // The add's current directory: the folder of the working device's file.
     void SetConfigDirAsCurrent();

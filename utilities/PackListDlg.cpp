@@ -10,8 +10,10 @@
 #include "platform/CDataExchange.h"
 #include "platform/CSplitPath.h"
 #include "platform/DDX.h"
+#include "platform/EnableDlgControl.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/ListRowText.h"
+#include "platform/TextFunctions.h"
 #include "utilities/PackRules.h"
 #include "utilities/UtilityRules.h"
 
@@ -70,6 +72,8 @@ void CPackListDlg::SaveList() const
 
 bool CPackListDlg::CheckListNotEmpty(CDataExchange* pDX)
 {
+    if (!AddTypedFile(pDX))
+        return false;
     pDX->PrepareCtrl(IDC_UTIL_FILE_ADD);
     if (SendDlgItemMessage(IDC_UTIL_FILE_LIST, LB_GETCOUNT, 0, 0) > 0)
         return true;
@@ -143,20 +147,35 @@ void CPackListDlg::OnInputChanged()
 
 void CPackListDlg::OnAdd()
 {
-    GetDlgItemText(IDC_UTIL_INPUT_FILE, m_strInputFile);
     CDataExchange dx(this, TRUE);
-    dx.PrepareEditCtrl(IDC_UTIL_INPUT_FILE);
+    AddTypedFile(&dx);
+}
+
+// The edit keeps its name after "Add" (as after opening), so "Add" then goes
+// off until the name changes: a name is waiting to be added exactly while
+// "Add" is on. False when the check refused it (with its balloon).
+bool CPackListDlg::AddTypedFile(CDataExchange* pDX)
+{
+    HWND hAdd = ::GetDlgItem(m_hWnd, IDC_UTIL_FILE_ADD);
+    GetDlgItemText(IDC_UTIL_INPUT_FILE, m_strInputFile);
+    CString strTyped = m_strInputFile;
+    TrimBlanks(strTyped);
+    if (!::IsWindowEnabled(hAdd) || strTyped.IsEmpty())
+        return true;
+    pDX->PrepareEditCtrl(IDC_UTIL_INPUT_FILE);
     CString strNameExt;
-    bool bPassed = DDV_InputFile(&dx, m_strInputFile, IDC_UTIL_INPUT_FILE, kAddLabel, &strNameExt);
+    bool bPassed = DDV_InputFile(pDX, m_strInputFile, IDC_UTIL_INPUT_FILE, kAddLabel, &strNameExt);
     NoteCheckedSize(m_strInputFile, bPassed);
     if (!bPassed) {
         // The whole name, from its start, is in view for correcting.
         SendDlgItemMessage(IDC_UTIL_INPUT_FILE, EM_SCROLLCARET, 0, 0);
-        return;
+        return false;
     }
     SendDlgItemMessage(IDC_UTIL_FILE_LIST, LB_ADDSTRING, 0, (LPARAM)(LPCSTR)m_strInputFile);
     SendDlgItemMessage(IDC_UTIL_FILE_LIST, LB_SETCURSEL, (WPARAM)-1, 0);
     m_List.ItemsChanged();
+    EnableDlgControl(hAdd, FALSE);
+    return true;
 }
 
 void CPackListDlg::OnRemove()

@@ -108,6 +108,8 @@ void CVolListDlg::InitControls()
 
 bool CVolListDlg::ValidateOptions(CDataExchange* pDX)
 {
+    if (!AddTypedImage(pDX))
+        return false;
     if (ItemCount() == 0) {
         pDX->PrepareCtrl(IDC_UTIL_FILE_ADD);
         SendDlgItemMessage(IDC_UTIL_INPUT_FILE, EM_SETCUEBANNER, 0, (LPARAM)kInputCue);
@@ -218,17 +220,27 @@ void CVolListDlg::OnShadowChanged()
     EnableDlgControl(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_ADD), !m_strShadowFile.IsEmpty() && !m_strInputFile.IsEmpty());
 }
 
-// Checks the image and its shadow and appends them as one item; afterwards
-// both edits are empty and nothing is selected.
 void CVolListDlg::OnAdd()
+{
+    CDataExchange dx(this, TRUE);
+    AddTypedImage(&dx);
+}
+
+// "Add", and OK for an image typed but not added: checks the image and its
+// shadow and appends them as one item; afterwards both edits are empty and
+// nothing is selected. False when a check refused (with its balloon).
+bool CVolListDlg::AddTypedImage(CDataExchange* pDX)
 {
     GetDlgItemText(IDC_UTIL_INPUT_FILE, m_strInputFile);
     GetDlgItemText(IDC_VOLLIST_SHADOW, m_strShadowFile);
-    CDataExchange dx(this, TRUE);
-    dx.PrepareEditCtrl(IDC_UTIL_INPUT_FILE);
-    if (!DDV_InputFile(&dx, m_strInputFile, IDC_UTIL_INPUT_FILE, "Input File") ||
-        !CheckShadowFile(&dx, m_strShadowFile, IDC_VOLLIST_SHADOW, "Shadow File"))
-        return;
+    CString strTyped = m_strInputFile;
+    TrimBlanks(strTyped);
+    if (strTyped.IsEmpty())
+        return true;
+    pDX->PrepareEditCtrl(IDC_UTIL_INPUT_FILE);
+    if (!DDV_InputFile(pDX, m_strInputFile, IDC_UTIL_INPUT_FILE, "Input File") ||
+        !CheckShadowFile(pDX, m_strShadowFile, IDC_VOLLIST_SHADOW, "Shadow File"))
+        return false;
     SendDlgItemMessage(IDC_VOLLIST_FILES, LB_ADDSTRING, 0,
                        (LPARAM)(LPCSTR)ComposeVolListItem(m_strInputFile, m_strShadowFile));
     SetDlgItemText(IDC_UTIL_INPUT_FILE, "");
@@ -236,6 +248,7 @@ void CVolListDlg::OnAdd()
     SendDlgItemMessage(IDC_VOLLIST_FILES, LB_SETCURSEL, (WPARAM)-1, 0);
     EnableDlgControl(::GetDlgItem(m_hWnd, IDC_UTIL_FILE_ADD), FALSE);
     Buttons().ItemsChanged();
+    return true;
 }
 
 void CVolListDlg::OnRemove()

@@ -29,7 +29,8 @@ protected:
     void SaveSettings() override;
     void ExchangeFields(CDataExchange* pDX) override;
     void InitControls() override;
-    // A list that is not empty, the width and the year offset in range.
+    // An image still in the input edit added as "Add" would; then a list
+    // that is not empty, the width and the year offset in range.
     bool ValidateOptions(CDataExchange* pDX) override;
     void BuildCommandLine() override;
     std::vector<SHelpRow> HelpRows() const override;
@@ -53,6 +54,7 @@ protected:
 
 private:
     CFileListButtons Buttons() { return CFileListButtons(m_hWnd, IDC_VOLLIST_FILES); }
+    bool AddTypedImage(CDataExchange* pDX);
     int ItemCount() const;
     CString Item(int nIndex) const;
     void BrowseInto(UINT nEdit, CString& strFile, const char* pszTitle);

@@ -1,8 +1,9 @@
 // CardReaderDlgTest.cpp: the card reader's and the socket dialog's windows
 // under Wine: reinitialising keeps the statement's files and options, the
-// type list's choice, files added (typed or browsed) and refused, the
-// multifile automatic, the ascii/ebcdic rules, socket mode and back, decks
-// of any length, and the socket dialog's fields and refusals.
+// type list's choice, files added (typed or browsed) and refused, a typed
+// file taken by OK, the multifile automatic, the ascii/ebcdic rules, socket
+// mode and back, decks of any length, and the socket dialog's fields and
+// refusals.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -187,6 +188,67 @@ TEST(CAddCardReaderDlg, AddedFilesMakeTheCommandAndRefusedOnesStayInTheField)
               std::string(dlg.m_strCommand));
     EXPECT_EQ(0x3505, dlg.m_Device.m_wDevType);
     EXPECT_EQ(0x000C, dlg.m_Device.m_wDevnum);
+}
+
+// A file typed into "Input File" but not added is not lost when Enter (OK)
+// is pressed there, as the program's loop hands the key over: it is added
+// first, or the dialog stays open with the check's balloon and the text.
+TEST(CAddCardReaderDlg, EnterInTheFileFieldAddsTheTypedFileOrSaysWhy)
+{
+    TempDir dir;
+    std::string strDeck = dir.Write("a.txt", "//JOB\n");
+    std::string strOther = dir.Write("b.txt", "//JOB\n");
+    struct Case {
+        const char* name;
+        bool bAdd;
+        std::string strTyped;
+        INT_PTR nResult;
+        std::string strCommand;  // after OK
+        std::string strBalloon;  // while refused
+    };
+    const Case cases[] = {
+        {"new reader, a deck typed", true, strDeck, IDOK, "attach 000C 3505 " + strDeck + " intrq", ""},
+        {"reinitialised, a second deck typed", false, "  " + strOther, IDOK,
+         "devinit 000C " + strDeck + " " + strOther + " intrq multifile", ""},
+        {"new reader, a missing deck typed", true, dir.Path("missing.txt"), IDCANCEL, "",
+         "Input File: File not found."},
+        {"new reader, blanks typed", true, "   ", IDOK, "attach 000C 3505", ""},
+    };
+    for (const Case& c : cases) {
+        CAddCardReaderDlg dlg;
+        CSetRouter router;
+        dlg.m_bAdd = c.bAdd;
+        dlg.m_pRouter = c.bAdd ? &router : nullptr;
+        dlg.m_Device = Reader(0x000C, "3505", c.bAdd ? "" : strDeck.c_str(), "");
+        int nStep = 0;
+        std::string strBalloon, strField;
+        size_t nItems = 0;
+        INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+            if (nStep++ == 0) {
+                SetText(h, IDC_DEVDLG_DEVNUM, "000C");
+                HWND hField = ::GetDlgItem(h, IDC_RDR_FILE);
+                SetText(h, IDC_RDR_FILE, c.strTyped.c_str());
+                ::SetFocus(hField);
+                ::PostMessageA(hField, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+                ::PostMessageA(hField, WM_KEYUP, VK_RETURN, (LPARAM)0xC01C0001);
+                return true;
+            }
+            // The keys have been handled and the dialog is still open.
+            strBalloon = TakeBalloon();
+            strField = Text(h, IDC_RDR_FILE);
+            nItems = ListItems(h).size();
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        EXPECT_EQ(c.nResult, r) << c.name << ": " << strBalloon;
+        EXPECT_EQ(c.strBalloon, strBalloon) << c.name;
+        if (r == IDOK) {
+            EXPECT_EQ(c.strCommand, std::string(dlg.m_strCommand)) << c.name;
+            continue;
+        }
+        EXPECT_EQ(c.strTyped, strField) << c.name;
+        EXPECT_EQ(0u, nItems) << c.name;
+    }
 }
 
 // Decks chosen in the file dialog are kept, and written, in Windows form,

@@ -3,8 +3,9 @@
 // makes the emulator ready (the handshake and the queued commands follow in
 // order); incremental add, change and delete; the emulator's end empties
 // the tree, a list after it is dropped and the next power-on still works;
-// each context-menu command sends its exact text; a detached device leaves
-// the view's configuration after the panel refresh rate.
+// each context-menu command sends its exact text, and the keyboard's menu is
+// of the selected item; a detached device leaves the view's configuration
+// after the panel refresh rate.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -21,6 +22,7 @@
 #include "session/PrivateMessages.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/devices/DevListSessionFixture.h"
+#include "tests/support/ShownMenu.h"
 #include "tests/session/SessionViewFixture.h"
 
 namespace {
@@ -230,6 +232,45 @@ TEST_F(DevListSession, DeviceMenuFitsTheClickedDevice)
     EXPECT_EQ(0xD, pBar->GetNextFreeKey());   // one above the group's last reader, 000C
     pBar->LoadContextMenu(-1, barMenu);
     EXPECT_EQ(2, ::GetMenuItemCount(::GetSubMenu(barMenu.GetSafeHmenu(), 0)));
+}
+
+// Shift+F10 and the menu key open the menu of the selected item, beside it,
+// acting on it: a device's menu for a device, the class menu for a group.
+TEST_F(DevListSession, KeyboardMenuIsOfTheSelectedItemBesideIt)
+{
+    PowerOn();
+    QueueStartList();
+    ASSERT_TRUE(PumpUntilReady());
+    host->ShowWindow(SW_SHOW);
+    HWND hTree = pBar->Tree().m_hWnd;
+    struct Case {
+        const char* name;
+        bool bShiftF10;
+        HTREEITEM hItem;
+        UINT nItemOffered;
+        int nKey;
+    };
+    const Case cases[] = {
+        {"Shift+F10 on the tape drive", true, pBar->FindDeviceItem(0x580), ID_DEVLIST_LOAD_TAPE, 0x580},
+        {"menu key on the tape drive", false, pBar->FindDeviceItem(0x580), ID_DEVLIST_LOAD_TAPE, 0x580},
+        {"Shift+F10 on the printer", true, pBar->FindDeviceItem(0xE), ID_DEVLIST_STOP, 0xE},
+        {"menu key on the card readers", false, Group(DEVCLASS_RDR), ID_DEVLIST_ADD, 0},
+    };
+    for (const Case& c : cases) {
+        pBar->Tree().SelectItem(c.hItem);
+        ::SetFocus(hTree);
+        vorntest::SShownMenu menu =
+            vorntest::ReadShownMenu([&] { vorntest::PressContextMenuKey(hTree, c.bShiftF10); });
+        ASSERT_TRUE(menu.bShown) << c.name;
+        EXPECT_TRUE(menu.IsEnabled(c.nItemOffered)) << c.name;
+        EXPECT_EQ(c.nKey, pBar->GetClickedKey()) << c.name;
+        RECT rcItem = {};
+        ASSERT_TRUE(pBar->Tree().GetItemRect(c.hItem, &rcItem, TRUE));
+        ::MapWindowPoints(hTree, nullptr, (POINT*)&rcItem, 2);
+        EXPECT_NEAR(menu.rc.top, rcItem.bottom, 2) << c.name;  // right under the item
+        EXPECT_GE(menu.rc.left, rcItem.left) << c.name;
+        EXPECT_LT(menu.rc.left, rcItem.right) << c.name;
+    }
 }
 
 // The IPL dialog takes a device the running emulator reports, and pads the

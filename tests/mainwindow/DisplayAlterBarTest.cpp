@@ -103,20 +103,34 @@ struct StorageBar : SessionFixture {
         });
         return found;
     }
+    // Sends the stand-in a command and pumps until it has answered it.
+    bool Answered(const char* pszCommand, const char* pszAnswer)
+    {
+        size_t nBefore = ConsoleLines().size();
+        pView->SendCommand(pszCommand);
+        return Pump([&] {
+            std::vector<std::string> lines = ConsoleLines();
+            for (size_t i = nBefore; i < lines.size(); ++i)
+                if (lines[i] == pszAnswer)
+                    return true;
+            return false;
+        });
+    }
     // Changes the stand-in's storage from inside, as a running guest would.
     void Poke(UINT64 nOffset, const char* pszHex)
     {
         char szCmd[96];
         snprintf(szCmd, sizeof szCmd, "poke %llu %s", (unsigned long long)nOffset, pszHex);
-        size_t nBefore = ConsoleLines().size();
-        pView->SendCommand(szCmd);
-        ASSERT_TRUE(Pump([&] {
-            std::vector<std::string> lines = ConsoleLines();
-            for (size_t i = nBefore; i < lines.size(); ++i)
-                if (lines[i] == "POKE=OK")
-                    return true;
-            return false;
-        }));
+        ASSERT_TRUE(Answered(szCmd, "POKE=OK"));
+    }
+    // The stand-in gives its main storage back to the system and runs on,
+    // so the emulator's end cannot overtake what the test does next: its
+    // storage can no longer be read from outside.
+    void ReleaseStorage()
+    {
+        ASSERT_TRUE(Answered("release-storage", "RELEASE=OK"));
+        BYTE b = 0;
+        ASSERT_EQ(0u, CVornGUIView::ReadChildMemory(pBar->GetStorageAddress(), &b, 1)) << "storage stayed readable";
     }
     // A key as the program's loop hands it over: PreTranslateMessage first.
     void PressKey(HWND hFocus, UINT vk, bool bShift = false, bool bCtrl = false)
@@ -375,33 +389,16 @@ TEST_F(StorageBar, StorageItCannotReadIsShownAsUnavailable)
     EXPECT_EQ("00000000", Text(Item(IDC_STORAGE_ADDRESS)));
 }
 
-namespace {
-
-// The stand-in ends at "go"; true once its storage can no longer be read
-// (its process is gone), before the program has handled its end.
-bool EndStandinUnhandled(CVornGUIView* pView, UINT64 nStorage)
-{
-    pView->SendCommand("go");
-    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 20000; ::Sleep(10)) {
-        BYTE b = 0;
-        if (CVornGUIView::ReadChildMemory(nStorage, &b, 1) == 0)
-            return true;
-    }
-    return false;
-}
-
-}  // namespace
-
-// The emulator gone while a byte is typed: the write is refused with its
+// Storage gone while a byte is typed: the write is refused with its
 // message and the view shows the byte it showed before.
 TEST_F(StorageBar, RefusedWritePutsBackWhatWasShown)
 {
-    PowerOn("--do \"wait-stdin go\" --do \"exit 0\"");
+    PowerOn();
     CMyHexEdit& hex = pBar->HexEdit();
     hex.SetActivePane(HexPane::Hex);
     Select(0x100, 0x100);
     const BYTE before = pBar->Buffer()[0x100];
-    ASSERT_TRUE(EndStandinUnhandled(pView, pBar->GetStorageAddress())) << "storage stayed readable";
+    ReleaseStorage();
     std::string texts = ClosingDialog([&] { hex.SendMessage(WM_CHAR, (before >> 4) == 0xC ? 'D' : 'C', 1); });
     EXPECT_NE(std::string::npos, texts.find("Error writing to Vornamic main storage!")) << texts;
     EXPECT_NE(std::string::npos, texts.find("(0 of 1 bytes updated)")) << texts;
@@ -411,13 +408,13 @@ TEST_F(StorageBar, RefusedWritePutsBackWhatWasShown)
 // A search whose read of storage fails says so, not "not found".
 TEST_F(StorageBar, SearchThatCannotReadStorageSaysSo)
 {
-    PowerOn("--do \"wait-stdin go\" --do \"exit 0\"");
+    PowerOn();
     Select(0x100, 0x100);
     CMyFindRepDlg* pDlg = OpenFind(false);
     ASSERT_NE(nullptr, pDlg);
     Type(pDlg, IDC_FINDREP_FIND, "0xFFEEDDCCBBAA");
     pDlg->CheckDlgButton(IDC_FINDREP_HEX, BST_CHECKED);
-    ASSERT_TRUE(EndStandinUnhandled(pView, pBar->GetStorageAddress())) << "storage stayed readable";
+    ReleaseStorage();
     std::string title;
     std::string texts = ClosingDialog([&] { Click(pDlg, IDC_FINDREP_FIND_NEXT); }, &title);
     EXPECT_EQ("Find Next", title);

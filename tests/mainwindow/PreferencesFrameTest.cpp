@@ -10,7 +10,8 @@
 // console's context menu, the editing one inside a selection of several
 // lines, else the view menu with the selection collapsed, from the mouse
 // and from the keyboard, offering Delete Messages only with lines; the
-// device-list bar's class templates built with the folders at start-up.
+// device-list bar's class templates built with the folders at start-up; the
+// dialog opened right after Power ON keeps the keyboard.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -229,6 +230,93 @@ COLORREF PixelOf(HWND hWnd, int x, int y)
 }
 
 }  // namespace
+
+namespace {
+
+// What the test sees of the moment after Power ON: the command line enabled
+// by the emulator's readiness (right before the view arms its one-shot
+// focus timer), and the view taking that timer's message.
+struct SPowerOnMoment {
+    HWND hCmdEdit = nullptr;
+    HWND hView = nullptr;
+    std::function<void()> onEnabled;  // run once, at the command line's enabling
+    bool bTimerTaken = false;
+};
+SPowerOnMoment* g_pMoment = nullptr;
+
+LRESULT CALLBACK WatchEnable(int nCode, WPARAM wp, LPARAM lp)
+{
+    const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
+    if (nCode == HC_ACTION && g_pMoment && p->hwnd == g_pMoment->hCmdEdit && p->message == WM_ENABLE && p->wParam &&
+        g_pMoment->onEnabled) {
+        auto onEnabled = g_pMoment->onEnabled;
+        g_pMoment->onEnabled = nullptr;
+        onEnabled();
+    }
+    return ::CallNextHookEx(nullptr, nCode, wp, lp);
+}
+
+LRESULT CALLBACK WatchTimer(int nCode, WPARAM wp, LPARAM lp)
+{
+    const MSG* p = (const MSG*)lp;
+    if (nCode == HC_ACTION && wp == PM_REMOVE && g_pMoment && p->hwnd == g_pMoment->hView &&
+        p->message == WM_TIMER && p->wParam == kTimerFocusCmdLine)
+        g_pMoment->bTimerTaken = true;
+    return ::CallNextHookEx(nullptr, nCode, wp, lp);
+}
+
+}  // namespace
+
+// Edit > Preferences... chosen right after Power ON, before the command
+// line's one-shot focus timer has run: when it runs, the dialog keeps the
+// keyboard (it stays the active window with the focus, its disabled owner
+// is not made active under it), and Esc, where the keyboard sends it,
+// cancels it.
+TEST_F(PrefsFrameFixture, DialogOpenedRightAfterPowerOnKeepsTheKeyboard)
+{
+    OpenFrame();
+    SPowerOnMoment moment;
+    moment.hCmdEdit = pFrame->m_wndCmdLineBar.m_dlg.CommandEdit().m_hWnd;
+    moment.hView = g_pView->m_hWnd;
+    // Posted there, the command is handled before any timer's message.
+    HWND hFrame = pFrame->m_hWnd;
+    moment.onEnabled = [hFrame] { ::PostMessageA(hFrame, WM_COMMAND, ID_EDIT_PREFERENCES, 0); };
+    g_pMoment = &moment;
+    HHOOK hEnable = ::SetWindowsHookExA(WH_CALLWNDPROC, WatchEnable, nullptr, ::GetCurrentThreadId());
+    HHOOK hTimer = ::SetWindowsHookExA(WH_GETMESSAGE, WatchTimer, nullptr, ::GetCurrentThreadId());
+    int nPhase = 0;
+    bool bActive = false, bFocusInside = false, bOwnerDisabled = false, bOpenAfterEsc = false;
+    {
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (!moment.bTimerTaken)
+                return true;  // the focus timer has not run yet
+            if (nPhase++ == 0) {
+                bActive = ::GetActiveWindow() == h;
+                bFocusInside = ::IsChild(h, ::GetFocus()) != FALSE;
+                bOwnerDisabled = !::IsWindowEnabled(hFrame);
+                HWND hKeys = ::GetFocus() ? ::GetFocus() : ::GetActiveWindow();
+                ::PostMessageA(hKeys, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+                ::PostMessageA(hKeys, WM_KEYUP, VK_ESCAPE, (LPARAM)0xC0010001);
+                return true;
+            }
+            // Still there after the posted keys were handled.
+            bOpenAfterEsc = true;
+            Press(h, IDCANCEL);
+            return false;
+        });
+        strRecord = dir.Path("emulator.txt");
+        AttachStandin("--lifetime 20000 --record \"" + strRecord + "\"");
+        EXPECT_TRUE(PumpUntil([&] { return nPhase > 0 && !g_pView->GetPreferencesDlg(); }));
+    }
+    ::UnhookWindowsHookEx(hEnable);
+    ::UnhookWindowsHookEx(hTimer);
+    g_pMoment = nullptr;
+    EXPECT_TRUE(g_pView->IsEmulatorReady());
+    EXPECT_TRUE(bActive);
+    EXPECT_TRUE(bFocusInside);
+    EXPECT_TRUE(bOwnerDisabled);
+    EXPECT_FALSE(bOpenAfterEsc);
+}
 
 TEST_F(PrefsFrameFixture, MiscApplySendsTheAggregateChoiceToTheEmulator)
 {

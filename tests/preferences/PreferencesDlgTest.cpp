@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -220,6 +221,129 @@ TEST_F(PrefsDlgTest, RefusedApplyKeepsThePageModifiedAndTheDialogOpen)
     EXPECT_EQ(Balloon(), "");  // refused silently
     EXPECT_EQ(view.m_filters[kFilterTape], "*.aws;*.het");
     EXPECT_EQ(dlg.m_ExtsPage.m_strAppliedFilter[kFilterTape], "*.aws;*.het");
+}
+
+// Esc while a balloon shows (a field's error, What's-This) closes the
+// balloon only, as the program's loop hands it over: the dialog stays open
+// with the changes of every page; the next Esc cancels it.
+TEST_F(PrefsDlgTest, EscapeClosesTheBalloonNotTheDialog)
+{
+    struct Case {
+        const char* name;
+        bool bError;  // else What's-This on the same field
+    };
+    const Case cases[] = {{"error balloon", true}, {"What's-This balloon", false}};
+    for (const Case& c : cases) {
+        CPreferencesDlg dlg;
+        Fill(dlg);
+        dlg.m_nStartPage = kPrefsLogging;
+        int nStep = 0;
+        std::string strBalloon, strAfterEsc = "(not reached)", strTapeFilter;
+        bool bOpenAfterEsc = false;
+        auto pressEscape = [] {
+            HWND hFocus = ::GetFocus();
+            ::PostMessageA(hFocus, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+            ::PostMessageA(hFocus, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+        };
+        INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+            if (nStep++ == 0) {
+                Type(dlg.m_ExtsPage, IDC_PREF_EXT_TAPE, "*.aws;*.het");
+                Type(dlg.m_LogsPage, IDC_PREF_LOG_MAXFILES, "0");
+                HWND hField = ::GetDlgItem(dlg.m_LogsPage.m_hWnd, IDC_PREF_LOG_MAXFILES);
+                if (c.bError) {
+                    Press(h, IDOK);
+                } else {
+                    HELPINFO hi = {sizeof(hi), HELPINFO_WINDOW, IDC_PREF_LOG_MAXFILES, hField, 0, {100, 100}};
+                    dlg.m_LogsPage.SendMessage(WM_HELP, 0, (LPARAM)&hi);
+                }
+                strBalloon = Balloon();
+                pressEscape();
+                return true;
+            }
+            // The posted keys have been handled: a timer comes only once the
+            // queue holds no posted message.
+            strAfterEsc = Balloon();
+            bOpenAfterEsc = ::IsWindowVisible(h) != FALSE;
+            strTapeFilter = Text(dlg.m_ExtsPage, IDC_PREF_EXT_TAPE);
+            pressEscape();
+            return true;
+        });
+        EXPECT_NE(strBalloon, "") << c.name;
+        EXPECT_EQ(strAfterEsc, "") << c.name;
+        EXPECT_TRUE(bOpenAfterEsc) << c.name;
+        EXPECT_EQ(strTapeFilter, "*.aws;*.het") << c.name;
+        EXPECT_EQ(r, IDCANCEL) << c.name;
+        EXPECT_EQ(nStep, 2) << c.name;
+        EXPECT_TRUE(view.m_applied.empty()) << c.name;
+        ErrorBalloonHide();
+    }
+}
+
+// Up and Down on the page tree, handed over as the program's loop does,
+// show the next and the previous page and leave the focus in the tree, so
+// that the pages can be browsed by arrow.
+TEST_F(PrefsDlgTest, ArrowsInTheTreeShowPagesAndKeepTheFocus)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_nStartPage = kPrefsDirs;
+    const UINT keys[] = {VK_DOWN, VK_DOWN, VK_DOWN, VK_UP};
+    const int expected[] = {kPrefsExts, kPrefsLogging, kPrefsMemory, kPrefsLogging};
+    std::vector<int> shown;
+    std::vector<bool> focusInTree;
+    size_t nStep = 0;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        HWND hTree = ::GetDlgItem(h, IDC_SETTINGS_TREE);
+        if (nStep == 0) {
+            ::SetFocus(hTree);
+        } else {
+            // The key posted by the step before has been handled.
+            shown.push_back(dlg.GetActiveIndex());
+            focusInTree.push_back(::GetFocus() == hTree);
+        }
+        if (nStep == sizeof keys / sizeof keys[0]) {
+            Press(h, IDCANCEL);
+            return false;
+        }
+        ::PostMessageA(::GetFocus(), WM_KEYDOWN, keys[nStep++], 0x00010001);
+        return true;
+    });
+    EXPECT_EQ(shown, std::vector<int>(std::begin(expected), std::end(expected)));
+    EXPECT_EQ(focusInTree, std::vector<bool>(4, true));
+}
+
+// Tab from the console page's sample, which takes Tab itself, goes on to
+// the dialog's own controls: Tab after Tab comes round through the tree
+// and OK, not only through the page's controls.
+TEST_F(PrefsDlgTest, TabFromTheConsoleSampleReachesTheTreeAndOk)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    dlg.m_nStartPage = kPrefsConsole;
+    const int kMaxTabs = 40;
+    std::vector<HWND> visited;
+    bool bBackAtSample = false;
+    HWND hSample = nullptr, hTree = nullptr, hOk = nullptr;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        if (!hSample) {
+            hSample = ::GetDlgItem(dlg.m_ConsPage.m_hWnd, IDC_PREF_CONSOLE_SAMPLE);
+            hTree = ::GetDlgItem(h, IDC_SETTINGS_TREE);
+            hOk = ::GetDlgItem(h, IDOK);
+            ::SetFocus(hSample);
+        } else {
+            visited.push_back(::GetFocus());
+            bBackAtSample = ::GetFocus() == hSample;
+        }
+        if (bBackAtSample || (int)visited.size() == kMaxTabs) {
+            Press(h, IDCANCEL);
+            return false;
+        }
+        ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_TAB, 0x000F0001);
+        return true;
+    });
+    EXPECT_TRUE(bBackAtSample);
+    EXPECT_NE(std::find(visited.begin(), visited.end(), hTree), visited.end());
+    EXPECT_NE(std::find(visited.begin(), visited.end(), hOk), visited.end());
 }
 
 TEST_F(PrefsDlgTest, UndoneChangeClearsTheModifiedMark)

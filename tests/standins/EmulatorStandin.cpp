@@ -75,10 +75,19 @@ int CEmulatorStandin::Main(const std::string& strCommandLine)
     return ReturnCode();
 }
 
+// Main storage lies at or above 512 MB where the address space has room.
+// Wine keeps the space below that reserved for itself: memory released
+// there stays mapped without access, and another process still reads it
+// (as zeros). Released above it, memory is gone, as it is on Windows, and
+// reading it from outside fails. (Wine reports that space as reserved, not
+// free, so the places are tried rather than looked up.)
 bool CEmulatorStandin::AllocateStorage()
 {
     size_t nSize = (size_t)(m_options.nStorageKB * 1024);
-    m_pStorage = (BYTE*)::VirtualAlloc(nullptr, nSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+    for (DWORD_PTR nBase = 0x20000000; !m_pStorage && nBase < 0x80000000; nBase += 0x10000000)
+        m_pStorage = (BYTE*)::VirtualAlloc((void*)nBase, nSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+    if (!m_pStorage)
+        m_pStorage = (BYTE*)::VirtualAlloc(nullptr, nSize, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
     if (!m_pStorage)
         return false;
     FillStandinStorage(m_pStorage, nSize, 0);
@@ -143,6 +152,10 @@ void CEmulatorStandin::OnCommandLine(const std::string& strLine)
         out.push_back({ kStreamOut, PeekStorage(strLine.substr(5)) });
     if (strLine.compare(0, 5, "poke ") == 0)
         out.push_back({ kStreamOut, PokeStorage(strLine.substr(5)) ? "POKE=OK" : "POKE=?" });
+    if (strLine == "release-storage") {
+        ReleaseStorage();
+        out.push_back({ kStreamOut, "RELEASE=OK" });
+    }
     WriteLines(out);
     std::lock_guard<std::mutex> guard(m_stateLock);
     m_received.push_back(strLine);
@@ -157,7 +170,9 @@ std::string CEmulatorStandin::PeekStorage(const std::string& strArgs) const
 {
     unsigned long long nOffset = 0, nLength = 0;
     UINT64 nSize = m_options.nStorageKB * 1024;
-    if (sscanf(strArgs.c_str(), "%llu %llu", &nOffset, &nLength) != 2 || nOffset > nSize || nLength > nSize - nOffset)
+    std::lock_guard<std::mutex> guard(m_storageLock);
+    if (!m_pStorage || sscanf(strArgs.c_str(), "%llu %llu", &nOffset, &nLength) != 2 || nOffset > nSize ||
+        nLength > nSize - nOffset)
         return "PEEK=?";
     std::string str = "PEEK=";
     static const char kHex[] = "0123456789ABCDEF";
@@ -173,10 +188,19 @@ bool CEmulatorStandin::PokeStorage(const std::string& strArgs)
 {
     UINT64 nOffset = 0, nSize = m_options.nStorageKB * 1024;
     std::string bytes;
-    if (!ParsePokeArgs(strArgs, nOffset, bytes) || nOffset > nSize || bytes.size() > nSize - nOffset)
+    std::lock_guard<std::mutex> guard(m_storageLock);
+    if (!m_pStorage || !ParsePokeArgs(strArgs, nOffset, bytes) || nOffset > nSize || bytes.size() > nSize - nOffset)
         return false;
     std::copy(bytes.begin(), bytes.end(), m_pStorage + nOffset);
     return true;
+}
+
+void CEmulatorStandin::ReleaseStorage()
+{
+    std::lock_guard<std::mutex> guard(m_storageLock);
+    if (m_pStorage)
+        ::VirtualFree(m_pStorage, 0, MEM_RELEASE);
+    m_pStorage = nullptr;
 }
 
 void CEmulatorStandin::WriteLines(const CEmuLines& lines)

@@ -5,8 +5,12 @@
 // and ends when told to. Besides the model's commands it answers
 // "peek OFFSET LEN" (decimal) with "PEEK=" and those bytes of its main
 // storage in hexadecimal on standard output, so that tests see what was
-// written into its memory from outside, and "poke OFFSET HEX" (answered
-// "POKE=OK" or "POKE=?"), which changes its storage as a running guest would.
+// written into its memory from outside, "poke OFFSET HEX" (answered
+// "POKE=OK" or "POKE=?"), which changes its storage as a running guest
+// would, and "release-storage" (answered "RELEASE=OK"), which gives its main
+// storage back to the system as an emulator that releases it does: from
+// then on the storage can be neither read nor written from outside (nor
+// peeked or poked), while the process runs on.
 #pragma once
 
 #include <condition_variable>
@@ -44,6 +48,8 @@ private:
     std::string PeekStorage(const std::string& strArgs) const;
     // "poke OFFSET HEX": false outside storage or for bad arguments.
     bool PokeStorage(const std::string& strArgs);
+    // "release-storage": the storage's pages go back to the system.
+    void ReleaseStorage();
     // Runs one change of the model under its lock and writes its report.
     template <class F> bool ModelCall(F call);
 
@@ -65,5 +71,6 @@ private:
 
     HANDLE m_hRecord = INVALID_HANDLE_VALUE;    // written by the reader thread only
     HANDLE m_hRecordTimes = INVALID_HANDLE_VALUE;  // the same lines, each after its tick count
-    BYTE* m_pStorage = nullptr;                 // VirtualAlloc'd, lives as long as the process
+    mutable std::mutex m_storageLock;           // guards m_pStorage
+    BYTE* m_pStorage = nullptr;                 // VirtualAlloc'd until "release-storage"
 };

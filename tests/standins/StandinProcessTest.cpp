@@ -380,6 +380,33 @@ TEST_F(StandinProcess, EmulatorHandshakeRecordAndStorage)
     ::DeleteFileA(config.c_str());
 }
 
+// "release-storage": the emulator runs on, but its storage is gone for
+// whoever reads or writes it from outside, and for peek and poke.
+TEST_F(StandinProcess, EmulatorReleasedStorageCannotBeReachedAnyMore)
+{
+    CPipedChild child;
+    ASSERT_TRUE(child.Start("vornemu.exe", "--no-devlist --storage-kb 256 EXTERNALGUI"));
+    ASSERT_TRUE(child.WriteLine("]MAINSTOR="));
+    ASSERT_TRUE(child.WaitForErr("MAINSIZE="));
+    DWORD_PTR address = (DWORD_PTR)std::stoull(LineValue(child.Err(), "MAINSTOR="));
+    BYTE b = 0;
+    SIZE_T n = 0;
+    ASSERT_TRUE(::ReadProcessMemory(child.Process(), (LPCVOID)address, &b, 1, &n));
+    const char* const kLines[] = { "release-storage", "peek 0 1", "poke 0 C1" };
+    for (const char* psz : kLines)
+        ASSERT_TRUE(child.WriteLine(psz));
+    for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < 20000; ::Sleep(10))
+        if (child.Out().find("POKE=") != std::string::npos)
+            break;
+    EXPECT_EQ("RELEASE=OK\nPEEK=?\nPOKE=?\n", child.Out());
+    for (DWORD offset : { 0u, 4096u, 262144u - 1 }) {
+        EXPECT_FALSE(::ReadProcessMemory(child.Process(), (LPCVOID)(address + offset), &b, 1, &n)) << offset;
+        EXPECT_FALSE(::WriteProcessMemory(child.Process(), (LPVOID)(address + offset), &b, 1, &n)) << offset;
+    }
+    ASSERT_TRUE(child.WriteLine("exit"));
+    EXPECT_EQ(0, child.Wait());
+}
+
 TEST_F(StandinProcess, EmulatorReportsDeviceChangesIncrementally)
 {
     CPipedChild child;

@@ -1,8 +1,9 @@
 // SysCfgDevicesPageTest.cpp: the Devices page in the real dialog, with a
 // double standing for the device definition dialogs: additions by class at
 // their proposed numbers and places, edits, removals with their queued
-// "detach" commands, the context line and menu, the load unit shared with
-// the Options page, and the page's own check.
+// "detach" commands, the context line and menu (from the mouse and the
+// keyboard), the load unit shared with the Options page, and the page's own
+// check.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,6 +11,8 @@
 #include "config/DevClass.h"
 #include "config/DevNum.h"
 #include "platform/CMenu.h"
+#include "platform/CWinApp.h"
+#include "tests/support/ShownMenu.h"
 #include "tests/sysconfig/SysCfgTestSupport.h"
 
 using namespace vorntest;
@@ -296,9 +299,39 @@ TEST_F(SysCfgDevices, ContextLineMenuAndLoadUnit)
     });
 }
 
-// After a removal the old context line is gone: a keyboard-opened menu
-// offers nothing, Properties edits no other device and Set Load Unit
-// stores nothing.
+// Shift+F10 and the menu key open the menu of the selected line beside it,
+// with Edit, Properties and Set Load Unit offered for its device, which
+// Properties then edits.
+TEST_F(SysCfgDevices, KeyboardMenuIsOfTheSelectedLineBesideIt)
+{
+    CWinApp app("SysCfgDevicesTest");  // the program's thread: its loop takes the keys first
+    Run([&](HWND) {
+        CListBox& list = Page().List();
+        const int nLine = 1;  // 1:0190, not the load unit
+        for (bool bShiftF10 : {true, false}) {
+            SelectOnly({nLine});
+            list.SendMessage(LB_SETCARETINDEX, nLine, FALSE);
+            ::SetFocus(list.m_hWnd);
+            SShownMenu menu = ReadShownMenu([&] { PressContextMenuKey(list.m_hWnd, bShiftF10); });
+            ASSERT_TRUE(menu.bShown) << bShiftF10;
+            for (UINT nID : {ID_DEVICES_MANUAL_EDIT, ID_DEVICES_PROPERTIES, ID_DEVICES_SET_LOAD_UNIT})
+                EXPECT_TRUE(menu.IsEnabled(nID)) << bShiftF10 << " " << nID;
+            EXPECT_EQ(Page().ContextIndex(), nLine) << bShiftF10;
+            RECT rcLine = {};
+            list.SendMessage(LB_GETITEMRECT, nLine, (LPARAM)&rcLine);
+            ::MapWindowPoints(list.m_hWnd, nullptr, (POINT*)&rcLine, 2);
+            EXPECT_NEAR(menu.rc.top, rcLine.bottom, 2) << bShiftF10;  // right under the line
+            EXPECT_GE(menu.rc.left, rcLine.left) << bShiftF10;
+        }
+        Command(ID_DEVICES_PROPERTIES);
+        ASSERT_EQ(dialogs->calls.size(), 1u);
+        EXPECT_EQ(dialogs->calls[0].dev.GetKey(), (DWORD)list.GetItemData(nLine));
+    });
+}
+
+// After a removal the old context line is gone: the menu, until opened on
+// a line again, offers nothing, Properties edits no other device and Set
+// Load Unit stores nothing.
 TEST_F(SysCfgDevices, StaleContextLineIsForgotten)
 {
     Run([&](HWND) {

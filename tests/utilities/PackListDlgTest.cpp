@@ -1,10 +1,10 @@
 // PackListDlgTest.cpp: the PackCheck and PackSqueeze dialogs under Wine,
 // without the view: their shared file list (Add with its check, several
-// files browsed with the first refusal stopping the adding, the button
-// rules of Remove, Move Up and Move Down, the list stored and restored), the
-// empty list's refusal with its cue banner, PackCheck's level words and
-// title, PackSqueeze's slider that passes over level 2, its mixed-format
-// refusal and its "64" rule.
+// files browsed with the first refusal stopping the adding, a name typed
+// but not added taken by OK, the button rules of Remove, Move Up and Move
+// Down, the list stored and restored), the empty list's refusal with its
+// cue banner, PackCheck's level words and title, PackSqueeze's slider that
+// passes over level 2, its mixed-format refusal and its "64" rule.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -218,6 +218,58 @@ TEST_F(PackListDialogs, AddChecksTheFileAndFollowsTheEdit)
     EXPECT_EQ(dir.Path("added.cckd"), strShown);
     EXPECT_FALSE(bAddAtStart);
     EXPECT_TRUE(bAddTyped);
+}
+
+// OK with a name typed into "Filename" but not added adds it first (once:
+// an added name the edit keeps is not added again), or stays open with the
+// check's balloon, the name kept.
+TEST_F(PackListDialogs, OkAddsANameTypedButNotAddedOrSaysWhy)
+{
+    auto type = [](const std::string& strFile) {
+        return [strFile](HWND h) { ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, strFile.c_str()); };
+    };
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        INT_PTR nResult;
+        std::string strCommand;
+        std::string strBalloon;
+    };
+    const Case cases[] = {
+        {"typed only", {type(strA)}, IDOK, "PACKCHECK -0 " + strA, ""},
+        {"added, still in the edit", {AddFile(strA)}, IDOK, "PACKCHECK -0 " + strA, ""},
+        {"added, then another typed", {AddFile(strA), type(strC)}, IDOK, "PACKCHECK -0 " + strA + " " + strC, ""},
+        {"added, then blanks typed", {AddFile(strA), type("  ")}, IDOK, "PACKCHECK -0 " + strA, ""},
+        {"a missing file typed", {AddFile(strA), type(dir.Path("missing.cckd"))}, IDCANCEL, "",
+         "Filename: File not found."},
+    };
+    for (const Case& c : cases) {
+        ProfileWriteInt("PACKCHECK", "InputFilesListBox_nCount", 0);  // no list from the case before
+        CPackCheckDlg dlg;
+        SUtilityOk ok = RunUtilitySteps(dlg, c.steps);
+        EXPECT_EQ(c.nResult, ok.nResult) << c.name;
+        EXPECT_EQ(c.strBalloon, ok.strBalloon) << c.name;
+        if (ok.nResult == IDOK) {
+            EXPECT_EQ(c.strCommand, std::string(dlg.m_strCommandLine)) << c.name;
+        }
+    }
+    // Refused: the name stays in the edit and out of the list.
+    CPackSqueezeDlg squeeze;
+    std::vector<std::string> items;
+    std::string strEdit;
+    SUtilityOk ok = RunUtilitySteps(squeeze,
+                                    {AddFile(strA), type(dir.Path("missing.cckd")),
+                                     [](HWND h) { ::SendMessageA(h, WM_COMMAND, IDOK, 0); },
+                                     [&](HWND h) {
+                                         items = ListItems(h);
+                                         char sz[MAX_PATH] = "";
+                                         ::GetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, sz, sizeof sz);
+                                         strEdit = sz;
+                                     }},
+                                    false);
+    EXPECT_EQ("Filename: File not found.", ok.strBalloon);
+    EXPECT_EQ(std::vector<std::string>{strA}, items);
+    EXPECT_EQ(dir.Path("missing.cckd"), strEdit);
 }
 
 TEST_F(PackListDialogs, RemoveAndMoveKeepTheButtonRules)

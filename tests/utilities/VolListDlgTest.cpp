@@ -2,7 +2,8 @@
 // added and stored (always quoted), stored items read back, hand-edited and
 // short ones included, "Add" emptying both edits and clearing the
 // selection, a Ctrl-click deselecting, the switch order, the width and year
-// offset limits, the empty list's cue banner and balloon.
+// offset limits, the empty list's cue banner and balloon, an image typed
+// but not added taken by OK.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -277,6 +278,61 @@ TEST_F(VolListDialog, WidthAndYearOffsetLimits)
         if (*c.pszBalloon == '\0') {
             EXPECT_EQ(std::string("VOLLIST") + c.pszWords + " " + strFirst, std::string(dlg.m_strCommandLine));
         }
+    }
+}
+
+// OK with an image (and shadow) typed but not added adds it first, after
+// the images already listed, or stays open with the check's balloon and
+// the edits as they were.
+TEST_F(VolListDialog, OkAddsAnImageTypedButNotAddedOrSaysWhy)
+{
+    struct Case {
+        const char* name;
+        std::vector<SImage> added;
+        SImage typed;
+        INT_PTR nResult;
+        std::string strCommand;
+        std::string strBalloon;
+    };
+    const Case cases[] = {
+        {"typed only", {}, {strFirst, ""}, IDOK, "VOLLIST " + strFirst, ""},
+        {"typed with its shadow after one added", {{strFirst, ""}}, {strSecond, strShadow}, IDOK,
+         "VOLLIST " + strFirst + " \"" + strSecond + "\" sf=" + strShadow, ""},
+        {"blanks typed", {{strFirst, ""}}, {"  ", ""}, IDOK, "VOLLIST " + strFirst, ""},
+        {"a missing image typed", {{strFirst, ""}}, {dir.Path("none.ckd"), ""}, IDCANCEL, "",
+         "Input File: File not found."},
+        {"a missing shadow typed", {}, {strSecond, dir.Path("none.shd")}, IDCANCEL, "",
+         "Shadow File: File not found."},
+    };
+    for (const Case& c : cases) {
+        ProfileWriteInt("VOLLIST", "InputFilesListBox_nCount", 0);  // no list from the case before
+        CVolListDlg dlg;
+        std::string strInput, strShadowKept;
+        int nCount = -1;
+        vorntest::SUtilityOk ok = vorntest::RunUtilitySteps(
+            dlg,
+            {[&](HWND h) {
+                 for (const SImage& image : c.added)
+                     AddImage(h, image);
+                 ::SetDlgItemTextA(h, IDC_UTIL_INPUT_FILE, c.typed.strImage.c_str());
+                 ::SetDlgItemTextA(h, IDC_VOLLIST_SHADOW, c.typed.strShadow.c_str());
+             },
+             [](HWND h) { ::SendMessageA(h, WM_COMMAND, IDOK, 0); },
+             [&](HWND h) {
+                 strInput = Text(h, IDC_UTIL_INPUT_FILE);
+                 strShadowKept = Text(h, IDC_VOLLIST_SHADOW);
+                 nCount = (int)::SendDlgItemMessageA(h, IDC_VOLLIST_FILES, LB_GETCOUNT, 0, 0);
+             }},
+            false);
+        EXPECT_EQ(c.nResult, ok.nResult) << c.name;
+        EXPECT_EQ(c.strBalloon, ok.strBalloon) << c.name;
+        if (ok.nResult == IDOK) {
+            EXPECT_EQ(c.strCommand, std::string(dlg.m_strCommandLine)) << c.name;
+            continue;
+        }
+        EXPECT_EQ(c.typed.strImage, strInput) << c.name;
+        EXPECT_EQ(c.typed.strShadow, strShadowKept) << c.name;
+        EXPECT_EQ((int)c.added.size(), nCount) << c.name;
     }
 }
 
