@@ -33,14 +33,6 @@ void RecordBox(LPCSTR pszMain, LPCSTR pszDetail, LPCSTR pszCaption, UINT nFlags)
     g_shown.push_back({pszMain, pszDetail, pszCaption, nFlags});
 }
 
-std::string ReadBytes(const std::string& strPath)
-{
-    std::ifstream in(strPath, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // Installs the recorders for the test's lifetime.
 class ConfigSave : public ::testing::Test {
 protected:

@@ -14,14 +14,6 @@ namespace {
 
 const char kDataFolder[] = "config/data/";
 
-std::string ReadBytes(const std::string& strPath)
-{
-    std::ifstream in(strPath, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // The text with CR-LF line ends made plain line feeds; fails the test when a
 // line ends without the carriage return that text mode writes.
 std::string FromCrLf(const std::string& strBytes)

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -30,4 +31,12 @@ std::string TempDir::Write(const std::string& strName, const std::string& strByt
     std::ofstream out(strPath, std::ios::binary);
     out.write(strBytes.data(), (std::streamsize)strBytes.size());
     return strPath;
+}
+
+std::string ReadBytes(const std::string& strPath)
+{
+    std::ifstream in(strPath, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
 }

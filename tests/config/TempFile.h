@@ -20,3 +20,6 @@ public:
 private:
     std::string m_strFolder;
 };
+
+// The whole file's bytes; empty when it cannot be read.
+std::string ReadBytes(const std::string& strPath);

@@ -43,37 +43,13 @@ void RunAndClose(const std::string& args)
     EXPECT_EQ(app.Wait(20000), 0);
 }
 
-// A visible top-level window of the process other than hExcept whose class
-// is cls, or null.
-struct FoundWindow {
-    DWORD pid;
-    const char* cls;
-    HWND hExcept;
-    HWND hWnd;
-};
-
-BOOL CALLBACK CheckWindow(HWND h, LPARAM lp)
-{
-    FoundWindow* f = (FoundWindow*)lp;
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(h, &pid);
-    char cls[64] = {};
-    ::GetClassNameA(h, cls, sizeof(cls));
-    if (pid == f->pid && h != f->hExcept && ::IsWindowVisible(h) && strcmp(cls, f->cls) == 0) {
-        f->hWnd = h;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 HWND WaitForOtherDialog(DWORD pid, HWND hExcept, DWORD timeoutMs)
 {
     vorntest::WaitingFor waiting("a dialog of VornGUI.exe");
     for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        FoundWindow found = {pid, "#32770", hExcept, nullptr};
-        ::EnumWindows(CheckWindow, (LPARAM)&found);
-        if (found.hWnd && (!hExcept || !::IsWindow(hExcept)))
-            return found.hWnd;
+        HWND hFound = vorntest::ShownWindowOf(pid, "#32770", hExcept);
+        if (hFound && (!hExcept || !::IsWindow(hExcept)))
+            return hFound;
         ::Sleep(50);
     }
     return nullptr;

@@ -12,14 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadBytes(const std::string& strPath)
-{
-    std::ifstream in(strPath, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // True when the system lets this process write the file despite its
 // read-only mark (an administrator natively): such a test cannot run here.
 bool WritableAnyway(const std::string& strPath)

@@ -85,3 +85,34 @@ std::vector<SRecordedRun> ReadRecordedRuns(const std::string& strRecordFile)
 }
 
 }  // namespace vorntest
+
+namespace {
+
+struct SShownWindow {
+    DWORD dwPid;
+    const char* pszClass;
+    HWND hExcept;
+    HWND hWnd;
+};
+
+BOOL CALLBACK FindShownWindow(HWND hWnd, LPARAM lParam)
+{
+    SShownWindow* p = (SShownWindow*)lParam;
+    DWORD dwPid = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwPid);
+    char szClass[64] = {};
+    ::GetClassNameA(hWnd, szClass, sizeof szClass);
+    if (dwPid != p->dwPid || hWnd == p->hExcept || !::IsWindowVisible(hWnd) || std::string(szClass) != p->pszClass)
+        return TRUE;
+    p->hWnd = hWnd;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND vorntest::ShownWindowOf(DWORD dwPid, const char* pszClass, HWND hExcept)
+{
+    SShownWindow shown{dwPid, pszClass, hExcept, nullptr};
+    ::EnumWindows(FindShownWindow, (LPARAM)&shown);
+    return shown.hWnd;
+}

@@ -35,6 +35,10 @@ RECT ChildRectIn(HWND hParent, HWND hChild);
 // "(left,top,right,bottom)".
 std::string RectText(const RECT& rc);
 
+// A visible top-level window of process dwPid and class pszClass other than
+// hExcept; null when none.
+HWND ShownWindowOf(DWORD dwPid, const char* pszClass, HWND hExcept = nullptr);
+
 // Polls for a top-level window of the class until the time-out; null if none.
 HWND WaitForWindow(const char* className, DWORD timeoutMs, const char* pszFile = __builtin_FILE(),
                    int nLine = __builtin_LINE());

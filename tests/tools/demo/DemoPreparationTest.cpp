@@ -18,14 +18,6 @@
 
 namespace {
 
-std::string ReadBytes(const std::string& strPath)
-{
-    std::ifstream in(strPath, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 void WriteBytes(const std::string& strPath, const std::string& strBytes)
 {
     std::ofstream(strPath, std::ios::binary) << strBytes;

@@ -38,37 +38,10 @@ std::string FolderText(const std::string& strFolder)
     return text;
 }
 
-struct SShownWindow {
-    DWORD dwPid;
-    const char* pszClass;
-    HWND hWnd;
-};
-
-BOOL CALLBACK FindShownWindow(HWND hWnd, LPARAM lParam)
-{
-    SShownWindow* p = (SShownWindow*)lParam;
-    DWORD dwPid = 0;
-    ::GetWindowThreadProcessId(hWnd, &dwPid);
-    char szClass[64] = {};
-    ::GetClassNameA(hWnd, szClass, sizeof szClass);
-    if (dwPid != p->dwPid || !::IsWindowVisible(hWnd) || std::string(szClass) != p->pszClass)
-        return TRUE;
-    p->hWnd = hWnd;
-    return FALSE;
-}
-
-// A visible top-level window of the process and class; null when none.
-HWND ShownWindow(DWORD dwPid, const char* pszClass)
-{
-    SShownWindow shown{dwPid, pszClass, nullptr};
-    ::EnumWindows(FindShownWindow, (LPARAM)&shown);
-    return shown.hWnd;
-}
-
 // A dialog or message box the process shows; null when none.
 HWND ShownDialog(DWORD dwPid)
 {
-    return ShownWindow(dwPid, "#32770");
+    return vorntest::ShownWindowOf(dwPid, "#32770");
 }
 
 // The caption of the dialog the process shows; empty when none.
@@ -87,7 +60,7 @@ HWND WaitForShownWindow(DWORD dwPid, const char* pszClass)
     std::string strWhat = std::string("a window of VornGUI.exe of the class ") + pszClass;
     vorntest::WaitingFor waiting(strWhat.c_str());
     for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 20000; ::Sleep(50))
-        if (HWND hWnd = ShownWindow(dwPid, pszClass))
+        if (HWND hWnd = vorntest::ShownWindowOf(dwPid, pszClass))
             return hWnd;
     return nullptr;
 }
