@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and starts VornGUI.exe under Wine: on the current display if
-# there is one, else on a virtual one (then say so; tools/screenshot shows it).
+# there is one, else on a virtual one (then it says which, and how to take a
+# picture of it).
 #
 #   tools/run.sh              the demonstration (README.md): VornGUI.exe on the
 #                             settings file of build/win32/demo, which is
@@ -51,9 +52,8 @@ if [ "${demo[*]}" != none ]; then
     fi
     echo "run: the demonstration's settings: build/win32/demo/VornGUI.ini (README.md tells what it is)"
 fi
-if [ -z "${DISPLAY:-}" ]; then
-    echo "run: no display set; VornGUI runs on a virtual display (Xvfb)."
-    echo "run: use tools/screenshot to see its window."
-fi
+# Without a display of its own it runs on a virtual one, which wine-run.sh
+# names so that a picture of it can be taken.
+[ -n "${DISPLAY:-}" ] || export VORN_RUN_SAYS_DISPLAY=1
 [ -n "${VORN_WINEDEBUG:-}" ] || echo "run: Wine's own messages go to $log"
 exec tools/wine-run.sh build/win32/bin/VornGUI.exe "${args[@]}" "$@"

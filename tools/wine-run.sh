@@ -54,6 +54,8 @@ if [ -z "${DISPLAY:-}" ] && ! vorn_display_from "$VORN_WINE_DIR"; then
     own="$VORN_WINE_DIR/own-$$"; mkdir -p "$own"
     vorn_xvfb_start "$own" || exit 1
     started_x=1
+    [ -z "${VORN_RUN_SAYS_DISPLAY:-}" ] ||
+        echo "run: VornGUI runs on the virtual display $DISPLAY; a picture of it: DISPLAY=$DISPLAY import -window root shot.png"
 fi
 vorn_wine_services
 
