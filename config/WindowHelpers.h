@@ -10,7 +10,7 @@ class CWnd;
 
 // Moves the window, keeping its size and Z order, to a third of the free
 // room of the desktop: x = max(desktop width / 3 - width / 3, 0), likewise y.
-// Every dialog calls it while it initialises.
+// (A dialog opens centred over its owner instead, CDialog.)
 void PositionWindowOnDesktop(HWND hWnd);
 void PositionWindowOnDesktop(CWnd* pWnd);
 

@@ -1,7 +1,6 @@
 // CMyColorDialog.cpp: the titled colour dialog.
 #include "framework/CMyColorDialog.h"
 
-#include "config/WindowHelpers.h"
 
 CMyColorDialog::CMyColorDialog(LPCSTR pszTitle)
     : CColorDialog(0, 0, nullptr), m_strTitle(pszTitle && *pszTitle ? pszTitle : "Choose Color")
@@ -12,6 +11,5 @@ BOOL CMyColorDialog::OnInitDialog()
 {
     CColorDialog::OnInitDialog();
     SetWindowText(m_strTitle);
-    PositionWindowOnDesktop(this);
     return TRUE;
 }
