@@ -145,20 +145,31 @@ void CWindowStackingKeeper::KeepOnTop(HWND hWnd)
         m_otherThreads.push_back(hWnd);
 }
 
+void CWindowStackingKeeper::ArmRaises()
+{
+    if (!m_nQuickTimer)
+        m_nQuickTimer = ::SetTimer(nullptr, 0, 0, RaiseTimerProc);
+    // A new change starts the wait for the display again: setting a thread
+    // timer by the id of one still running replaces it, one call to the
+    // system where killing and making another would be two.
+    m_nSettleTimer = ::SetTimer(nullptr, m_nSettleTimer, kSettleMs, RaiseTimerProc);
+}
+
+void CWindowStackingKeeper::WindowShown(HWND hWnd)
+{
+    CWindowStackingKeeper* p = t_pKeeper;
+    if (p && p->m_hHook && !(::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
+        p->ArmRaises();
+}
+
 LRESULT CALLBACK CWindowStackingKeeper::CbtHook(int nCode, WPARAM wp, LPARAM lp)
 {
     CWindowStackingKeeper* p = t_pKeeper;
     // The raise that Wine makes comes with the change itself: the windows
     // above are raised again once the message that changed the focus has
     // been handled (the handler may show a balloon after it).
-    if (p && (nCode == HCBT_SETFOCUS || nCode == HCBT_ACTIVATE)) {
-        if (!p->m_nQuickTimer)
-            p->m_nQuickTimer = ::SetTimer(nullptr, 0, 0, RaiseTimerProc);
-        // A new change starts the wait for the display again: setting a
-        // thread timer by the id of one still running replaces it, one call
-        // to the system where killing and making another would be two.
-        p->m_nSettleTimer = ::SetTimer(nullptr, p->m_nSettleTimer, kSettleMs, RaiseTimerProc);
-    }
+    if (p && (nCode == HCBT_SETFOCUS || nCode == HCBT_ACTIVATE))
+        p->ArmRaises();
     return ::CallNextHookEx(p ? p->m_hHook : nullptr, nCode, wp, lp);
 }
 

@@ -47,12 +47,22 @@ public:
     // lives.
     void KeepOnTop(HWND hWnd);
 
+    // A top-level window of the calling thread has been shown (WM_WINDOWPOSCHANGED
+    // with SWP_SHOWWINDOW; CWnd tells it of its windows). A window shown
+    // without activation keeps its place in the Windows order, under Wine
+    // also below its owner: the keeper looks at the order as after a focus
+    // change.
+    static void WindowShown(HWND hWnd);
+
     // True under Wine when no window manager stacks its top-level windows:
     // the X11 driver's "Managed" setting is off (for all programs or for
     // this one), or the program runs in a desktop of Wine's own.
     static bool DisplayNeedsKeeping();
 
 private:
+    // Starts the wait for the raises: once the change has been handled and
+    // once the display has had the time to map a window just shown.
+    void ArmRaises();
     // Raises, bottom first, the visible windows of the program that belong
     // above the top-level window owning hFocusRoot: every window it owns
     // (directly or through another), each over its owner, and the topmost

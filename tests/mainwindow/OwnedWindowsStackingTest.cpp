@@ -2,9 +2,10 @@
 // bars, a utility's progress window) stay over it on the screen, as the user
 // sees it under Wine without a window manager, through the sequences that
 // left them under it: a second bar floated, a utility's dialog that closes
-// and its progress window that opens, a file dialog followed by a message
-// box or by System Configuration, "Power-On Aborted!" after the question
-// before it, and a start with the Device List floating.
+// and its progress window that opens (also shown without activation), a
+// file dialog followed by a message box or by System Configuration,
+// "Power-On Aborted!" after the question before it, and a start with the
+// Device List floating.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -203,6 +204,14 @@ TEST_F(OwnedStacking, OwnedWindowsStayOverTheMainWindowOnTheScreen)
     ASSERT_NE(nullptr, hProgress);
     EXPECT_EQ(pFrame->m_hWnd, ::GetWindow(hProgress, GW_OWNER));
     EXPECT_EQ("", OwnedWindowsShown(nullptr)) << "a utility's progress window opened";
+    // Shown again without activation after the main window took the focus
+    // (Wine leaves it where it was in the Windows order: below that window).
+    ::ShowWindow(hProgress, SW_HIDE);
+    ASSERT_TRUE(vorntest::ClickAt(POINT{rcView.right - 20, rcView.top + 20}));
+    ASSERT_TRUE(PumpUntil([] { return ::GetFocus() == g_pView->m_hWnd; }, 5000)) << "the click into the console";
+    EXPECT_EQ("", OwnedWindowsShown(nullptr)) << "the click into the console";
+    ::ShowWindow(hProgress, SW_SHOWNOACTIVATE);
+    EXPECT_EQ("", OwnedWindowsShown(nullptr)) << "the progress window shown without activation";
     ::SendMessageA(hProgress, WM_COMMAND, IDC_PROGRESS_CANCEL, 0);
     ASSERT_TRUE(PumpUntil([] { return !g_pView->IsUtilityRunning(); }, 10000));
 
