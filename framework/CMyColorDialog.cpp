@@ -1,6 +1,7 @@
 // CMyColorDialog.cpp: the titled colour dialog.
 #include "framework/CMyColorDialog.h"
 
+#include "config/WindowHelpers.h"
 
 CMyColorDialog::CMyColorDialog(LPCSTR pszTitle)
     : CColorDialog(0, 0, nullptr), m_strTitle(pszTitle && *pszTitle ? pszTitle : "Choose Color")
@@ -11,5 +12,6 @@ BOOL CMyColorDialog::OnInitDialog()
 {
     CColorDialog::OnInitDialog();
     SetWindowText(m_strTitle);
+    PositionWindowOnDesktop(this);
     return TRUE;
 }

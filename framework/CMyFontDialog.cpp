@@ -1,6 +1,7 @@
 // CMyFontDialog.cpp: the titled font dialog.
 #include "framework/CMyFontDialog.h"
 
+#include "config/WindowHelpers.h"
 
 CMyFontDialog::CMyFontDialog(LPCSTR pszTitle, const LOGFONTA* plfInitial)
     : CFontDialog(plfInitial, CF_SCREENFONTS | CF_EFFECTS, nullptr, nullptr),
@@ -12,6 +13,7 @@ BOOL CMyFontDialog::OnInitDialog()
 {
     CFontDialog::OnInitDialog();
     SetWindowText(m_strTitle);
+    PositionWindowOnDesktop(this);
     return TRUE;
 }
 

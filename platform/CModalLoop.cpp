@@ -38,8 +38,10 @@ thread_local int t_nNestedLoops = 0;
 thread_local HWND t_hCloseWaiting = nullptr;
 thread_local UINT_PTR t_nCloseTimer = 0;
 
-// A thread timer runs in whatever loop takes it: the close goes only from
-// one that is not nested; a nested one leaves it to the end of the last.
+// The close that waited for the nested loops. A thread timer runs in
+// whatever loop takes it: the close goes only from one that is not nested
+// (sent, so that nothing queued before it can start another loop first); a
+// nested one leaves it to the end of the last.
 void CALLBACK CloseWhenLoopsEnded(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
     ::KillTimer(nullptr, nTimer);
@@ -134,9 +136,10 @@ void PostCloseAfterModalLoops(HWND hWnd)
 {
     if (!hWnd)
         return;
-    t_hCloseWaiting = hWnd;
-    if (t_nNestedLoops == 0)
-        ArmWaitingClose();
+    if (t_nNestedLoops > 0)
+        t_hCloseWaiting = hWnd;
+    else
+        ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
 }
 
 CModalLoop::CModalLoop(HWND hOwner, HWND hModal) : m_hOwner(hOwner), m_lock(hOwner, true, hModal) {}

@@ -53,12 +53,12 @@ private:
     std::optional<CNestedLoopScope> m_loop;
 };
 
-// Closes hWnd (WM_CLOSE) from the thread's outermost loop, once no modal
-// window nor any other nested loop runs: at the next turn of that loop when
-// none runs now, else when the last has ended and control is back there. A
-// window destroyed under a nested loop would leave that loop, and the code
-// around it, running over a dead window; a close delivered as the last one
-// ended would reach a dialog opened right after it.
+// Posts WM_CLOSE to hWnd at once when no modal window nor any other nested
+// loop runs on the thread; else closes it once the last has ended and
+// control is back in the thread's outermost loop. A window destroyed under a
+// nested loop would leave that loop, and the code around it, running over a
+// dead window; a close delivered as the last one ended would reach a dialog
+// opened right after it.
 void PostCloseAfterModalLoops(HWND hWnd);
 
 class CModalLoop {
