@@ -74,9 +74,10 @@ struct OwnedStacking : FrameFixture {
         // The utility stand-in under a utility's name, beside the emulator's.
         strExeDir = dir.Path("exe\\");
         ::CreateDirectoryA(strExeDir.c_str(), nullptr);
-        for (const char* pszName : {"vornemu.exe", "REELSCAN.exe"})
-            ::CopyFileA((vorntest::ProgramDir() + (pszName[0] == 'v' ? "vornemu.exe" : "vornutil.exe")).c_str(),
-                        (strExeDir + pszName).c_str(), FALSE);
+        const std::pair<const char*, const char*> copies[] = {{"vornemu.exe", "vornemu.exe"},
+                                                              {"vornutil.exe", "REELSCAN.exe"}};
+        for (const auto& c : copies)
+            ::CopyFileA((vorntest::ProgramDir() + c.first).c_str(), (strExeDir + c.second).c_str(), FALSE);
         ProfileWriteString("ExecutablesFilesDirectories", "1", strExeDir.c_str());
         ::SetEnvironmentVariableA("VORNUTIL_SCRIPT_REELSCAN", dir.Write("reelscan.txt", "sleep 30000\n").c_str());
     }
