@@ -125,12 +125,11 @@ void CConfigFileParseErrorsDlg::SetFixedPitchFont()
     m_Text.SendMessage(EM_SETCHARFORMAT, SCF_ALL, (LPARAM)&cf);
 }
 
-// On the desktop, then where the user left it; 469 x 306 the first time.
-// The width is changed by one pixel and back so that the layout runs once
-// at the final size.
+// Where the user left it; the first time 469 x 306, centred over its owner
+// (as every dialog opens). The width is changed by one pixel and back so
+// that the layout runs once at the final size.
 void CConfigFileParseErrorsDlg::PlaceWindow()
 {
-    PositionWindowOnDesktop(this);
     m_strPositionName = kPositionName;
     if (!RestoreWindowPosition())
         SetWindowPos(nullptr, 0, 0, kFirstWidth, kFirstHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -3,6 +3,7 @@
 #include "config/WindowHelpers.h"
 
 #include "config/ProfileHelpers.h"
+#include "platform/CModalLoop.h"
 #include "platform/CWnd.h"
 #include "platform/CDC.h"
 #include "platform/ListRowText.h"
@@ -79,6 +80,8 @@ void SaveListBoxToProfile(HWND hListBox, const char* pszName, const char* pszSec
 
 int WaitWithMessageLoop(HANDLE hObject)
 {
+    // Its caller goes on after it: a close waits for its end.
+    CNestedLoopScope loop;
     for (;;) {
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

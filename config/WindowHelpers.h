@@ -10,7 +10,8 @@ class CWnd;
 
 // Moves the window, keeping its size and Z order, to a third of the free
 // room of the desktop: x = max(desktop width / 3 - width / 3, 0), likewise y.
-// Every dialog calls it while it initialises.
+// A dialog with an owner opens centred over it instead (CDialog,
+// CCentreOnOwner); the font and colour dialogs place themselves here first.
 void PositionWindowOnDesktop(HWND hWnd);
 void PositionWindowOnDesktop(CWnd* pWnd);
 

@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include "config/DevClassIcons.h"
-#include "config/WindowHelpers.h"
 #include "framework/HelpKeys.h"
 #include "framework/VisualStylesXP.h"
 #include "platform/CWindowPlacement.h"
@@ -103,8 +102,9 @@ BOOL CCTapeDlg::OnInitDialog()
                              IDC_CCT_FIRST_CHAN_SPIN + r})
                 ::EnableWindow(::GetDlgItem(m_hWnd, (int)nID), FALSE);
     }
-    if (!CWindowPlacement::Restore(kPlacementName, this))
-        PositionWindowOnDesktop(this);
+    // Where the user left it; without a place of its own, centred over its
+    // owner (as every dialog opens).
+    CWindowPlacement::Restore(kPlacementName, this);
     return TRUE;
 }
 

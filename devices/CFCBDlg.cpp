@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include "config/DevClassIcons.h"
-#include "config/WindowHelpers.h"
 #include "framework/HelpKeys.h"
 #include "framework/VisualStylesXP.h"
 #include "platform/CWindowPlacement.h"
@@ -83,8 +82,9 @@ BOOL CFCBDlg::OnInitDialog()
     SendDlgItemMessage(IDC_FCB_LINES_SPIN, UDM_SETRANGE32, 1, kMaxFCBLine);
     for (int n = 0; n < kChannels; ++n)
         SendDlgItemMessage(IDC_FCB_FIRST_SPIN + n, UDM_SETRANGE32, 0, (LPARAM)m_nLinesPerPage);
-    if (!CWindowPlacement::Restore(kPlacementName, this))
-        PositionWindowOnDesktop(this);
+    // Where the user left it; without a place of its own, centred over its
+    // owner (as every dialog opens).
+    CWindowPlacement::Restore(kPlacementName, this);
     return TRUE;
 }
 

@@ -9,7 +9,6 @@
 #include "config/FieldValidators.h"
 #include "config/Limits.h"
 #include "config/NetworkValues.h"
-#include "config/WindowHelpers.h"
 #include "devices/DasdDeviceRules.h"
 #include "devices/DeviceDialogRules.h"
 #include "framework/HelpKeys.h"
@@ -106,8 +105,9 @@ BOOL CRemoteDeviceDialog::OnInitDialog()
     SendDlgItemMessage(IDC_REMOTE_PORT_SPIN, UDM_SETPOS32, 0, (LPARAM)m_nPort);
     SetDlgItemText(IDC_REMOTE_PORT, m_strPort);
     SendDlgItemMessage(IDC_DEVDLG_DEVNUM, EM_LIMITTEXT, 6);
-    if (!CWindowPlacement::Restore(kPlacementName, this))
-        PositionWindowOnDesktop(this);
+    // Where the user left it; without a place of its own, centred over its
+    // owner (as every dialog opens).
+    CWindowPlacement::Restore(kPlacementName, this);
     return TRUE;
 }
 

@@ -59,8 +59,9 @@ BOOL CRenameDeviceDlg::OnInitDialog()
     m_OldEdit.EnableWindow(FALSE);
     m_OldEdit.SendMessage(EM_LIMITTEXT, kDevNumMaxChars);
     m_NewEdit.SendMessage(EM_LIMITTEXT, kDevNumMaxChars);
-    if (!CWindowPlacement::Restore(kPlacementName, this))
-        PositionWindowOnDesktop(this);
+    // Where the user left it; without a place of its own, centred over its
+    // owner (as every dialog opens).
+    CWindowPlacement::Restore(kPlacementName, this);
     // The new number has the focus, all of it selected.
     ::SetFocus(m_NewEdit.m_hWnd);
     m_NewEdit.SendMessage(EM_SETSEL, 0, -1);

@@ -90,8 +90,9 @@ BOOL CSockdevDlg::OnInitDialog()
         OnHostNameChange();
     SendDlgItemMessage(IDC_SOCK_PORT_SPIN, UDM_SETRANGE32, kMinPort, kMaxPort);
     SendDlgItemMessage(IDC_SOCK_PORT_SPIN, UDM_SETPOS32, 0, (LPARAM)m_nPort);
-    if (!CWindowPlacement::Restore(kPlacementName, this))
-        PositionWindowOnDesktop(this);
+    // Where the user left it; without a place of its own, centred over its
+    // owner (as every dialog opens).
+    CWindowPlacement::Restore(kPlacementName, this);
     return TRUE;
 }
 

@@ -12,6 +12,8 @@ BOOL CMyColorDialog::OnInitDialog()
 {
     CColorDialog::OnInitDialog();
     SetWindowText(m_strTitle);
+    // On the desktop; the system's dialog that has an owner is then centred
+    // over it (CCentreOnOwner), as every dialog is.
     PositionWindowOnDesktop(this);
     return TRUE;
 }

@@ -13,6 +13,8 @@ BOOL CMyFontDialog::OnInitDialog()
 {
     CFontDialog::OnInitDialog();
     SetWindowText(m_strTitle);
+    // On the desktop; the system's dialog that has an owner is then centred
+    // over it (CCentreOnOwner), as every dialog is.
     PositionWindowOnDesktop(this);
     return TRUE;
 }

@@ -82,6 +82,6 @@ void ShowHelpUnavailableMessage(HWND hWnd)
     if (pApp && !pApp->m_strHelpFilePath.IsEmpty())
         strText += "\n\n" + pApp->m_strHelpFilePath;
     COwnerChainLock lock(hWnd, false);
-    CCentreOnOwner centre(hWnd ? ::GetAncestor(hWnd, GA_ROOT) : nullptr);
+    CCentreOnOwner centre(hWnd);
     ::MessageBoxA(hWnd, strText, nullptr, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -1,6 +1,8 @@
 // WhatsThisMode.cpp: the What's-This mode's tracking loop and its request.
 #include "framework/WhatsThisMode.h"
 
+#include "platform/CModalLoop.h"
+
 namespace {
 
 bool IsGroupBox(HWND h)
@@ -55,6 +57,8 @@ bool IsKey(UINT m) { return m >= WM_KEYFIRST && m <= WM_KEYLAST; }
 SWhatsThisClick TrackWhatsThisClick(HWND hWnd)
 {
     SWhatsThisClick click;
+    // The window whose mode this is goes on after it: a close waits.
+    CNestedLoopScope loop;
     HCURSOR hHelp = ::LoadCursor(nullptr, IDC_HELP);
     HCURSOR hOld = ::SetCursor(hHelp);
     ::SetCapture(hWnd);

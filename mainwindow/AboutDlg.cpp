@@ -128,8 +128,9 @@ BOOL CAboutDlg::OnInitDialog()
     for (CHyperLink* pLink :
          {&m_wndEmulatorLink, &m_wndVersionLink, &m_wndSupportLink, &m_wndEmuSupportLink, &m_wndCreditsLink})
         pLink->SetLinkColor(kLinkColor);
-    if (!CWindowPlacement::Restore(kPlacementName, this))
-        PositionWindowOnDesktop(this);
+    // Where the user left it; without a place of its own, centred over its
+    // owner (as every dialog opens).
+    CWindowPlacement::Restore(kPlacementName, this);
     return TRUE;
 }
 

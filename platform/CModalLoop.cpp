@@ -34,8 +34,31 @@ HWND ModalOwnerWindow(HWND hParent)
 
 namespace {
 
-thread_local int t_nModalDepth = 0;
-thread_local HWND t_hCloseAfterModal = nullptr;
+thread_local int t_nNestedLoops = 0;
+thread_local HWND t_hCloseWaiting = nullptr;
+thread_local UINT_PTR t_nCloseTimer = 0;
+
+// The close that waited for the nested loops. A thread timer runs in
+// whatever loop takes it: the close goes only from one that is not nested
+// (sent, so that nothing queued before it can start another loop first); a
+// nested one leaves it to the end of the last.
+void CALLBACK CloseWhenLoopsEnded(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    ::KillTimer(nullptr, nTimer);
+    t_nCloseTimer = 0;
+    if (t_nNestedLoops > 0)
+        return;
+    HWND h = t_hCloseWaiting;
+    t_hCloseWaiting = nullptr;
+    if (h && ::IsWindow(h))
+        ::SendMessageA(h, WM_CLOSE, 0, 0);
+}
+
+void ArmWaitingClose()
+{
+    if (t_hCloseWaiting && !t_nCloseTimer)
+        t_nCloseTimer = ::SetTimer(nullptr, 0, 0, CloseWhenLoopsEnded);
+}
 
 struct OwnedWindows {
     HWND hTop;
@@ -62,9 +85,19 @@ BOOL CALLBACK DisableOwnedWindow(HWND h, LPARAM lp)
 
 }  // namespace
 
-COwnerChainLock::COwnerChainLock(HWND hOwner, bool bOwnerToo, HWND hModal)
+CNestedLoopScope::CNestedLoopScope()
 {
-    ++t_nModalDepth;
+    ++t_nNestedLoops;
+}
+
+CNestedLoopScope::~CNestedLoopScope()
+{
+    if (--t_nNestedLoops == 0)
+        ArmWaitingClose();
+}
+
+COwnerChainLock::COwnerChainLock(HWND hOwner, bool bOwnerToo, HWND hModal) : m_loop(std::in_place)
+{
     // A child window cannot own a popup: the system's dialogs given one as
     // their parent disable its top-level window.
     while (hOwner && (::GetWindowLongA(hOwner, GWL_STYLE) & WS_CHILD))
@@ -96,23 +129,15 @@ void COwnerChainLock::Release()
         if (::IsWindow(*it))
             ::EnableWindow(*it, TRUE);
     m_disabled.clear();
-    if (!m_bHeld)
-        return;
-    m_bHeld = false;
-    if (--t_nModalDepth == 0 && t_hCloseAfterModal) {
-        HWND h = t_hCloseAfterModal;
-        t_hCloseAfterModal = nullptr;
-        if (::IsWindow(h))
-            ::PostMessageA(h, WM_CLOSE, 0, 0);
-    }
+    m_loop.reset();
 }
 
 void PostCloseAfterModalLoops(HWND hWnd)
 {
     if (!hWnd)
         return;
-    if (t_nModalDepth > 0)
-        t_hCloseAfterModal = hWnd;
+    if (t_nNestedLoops > 0)
+        t_hCloseWaiting = hWnd;
     else
         ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
 }

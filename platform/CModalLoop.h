@@ -1,12 +1,14 @@
 // CModalLoop.h: the message loop that modal dialogs and property sheets run
 // while they are up, the choice of a modal window's owner, the disabling of
 // its owner chain and of the other windows of that chain's top-level window
-// for that time (the modal state), and the close that waits for its end.
+// for that time (the modal state), the count of the message loops that run
+// inside the thread's own, and the close that waits for their end.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 // The owner of a modal window opened with hParent (null for none): hParent's
@@ -15,6 +17,19 @@
 // dialog opened ...), or the active window when there is no main window.
 HWND ModalOwnerWindow(HWND hParent);
 
+// While it lives, the thread runs a message loop of its own inside the
+// one it was called from: a modal window's, a wait that dispatches messages,
+// the mouse tracking of What's-This mode. A close waits for its end
+// (PostCloseAfterModalLoops): the code that runs the loop goes on with its
+// window after it.
+class CNestedLoopScope {
+public:
+    CNestedLoopScope();
+    ~CNestedLoopScope();
+    CNestedLoopScope(const CNestedLoopScope&) = delete;
+    CNestedLoopScope& operator=(const CNestedLoopScope&) = delete;
+};
+
 // The modal state of the thread: disables every enabled window of the
 // modal window's owner chain, from hOwner up to the top-level owner (hOwner
 // itself only with bOwnerToo: the system's own dialogs and message boxes
@@ -22,7 +37,7 @@ HWND ModalOwnerWindow(HWND hParent);
 // window owns (its floating bars and progress windows; not hModal, nor what
 // it owns), and enables them again when released: while a modal window
 // runs, none of the windows it stands in front of takes input. Counts as a
-// modal loop of the thread until released.
+// nested loop of the thread until released.
 class COwnerChainLock {
 public:
     explicit COwnerChainLock(HWND hOwner, bool bOwnerToo = true, HWND hModal = nullptr);
@@ -35,12 +50,15 @@ public:
 
 private:
     std::vector<HWND> m_disabled;
-    bool m_bHeld = true;
+    std::optional<CNestedLoopScope> m_loop;
 };
 
-// Posts WM_CLOSE to hWnd at once when no modal window runs on the thread,
-// else as soon as the last one has ended: a window destroyed under a modal
-// loop would leave that loop running over a dead owner.
+// Posts WM_CLOSE to hWnd at once when no modal window nor any other nested
+// loop runs on the thread; else closes it once the last has ended and
+// control is back in the thread's outermost loop. A window destroyed under a
+// nested loop would leave that loop, and the code around it, running over a
+// dead window; a close delivered as the last one ended would reach a dialog
+// opened right after it.
 void PostCloseAfterModalLoops(HWND hWnd);
 
 class CModalLoop {

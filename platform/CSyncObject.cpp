@@ -1,11 +1,14 @@
 // CSyncObject.cpp: the wait that keeps messages flowing.
 #include "platform/CSyncObject.h"
 
+#include "platform/CModalLoop.h"
 #include "platform/CWinThread.h"
 #include "platform/CWnd.h"
 
 DWORD WaitDispatchingMessages(HANDLE hObject, DWORD dwTimeout)
 {
+    // Its caller goes on after it: a close waits for its end.
+    CNestedLoopScope loop;
     DWORD start = ::GetTickCount();
     for (;;) {
         DWORD left = INFINITE;

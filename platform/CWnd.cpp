@@ -8,6 +8,7 @@
 #include "platform/CCmdUI.h"
 #include "platform/CDC.h"
 #include "platform/CMenu.h"
+#include "platform/WindowStacking.h"
 #include "platform/WndHandleMap.h"
 
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
@@ -376,6 +377,8 @@ bool CWnd::DispatchMsg(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult)
 {
     CurrentMsgScope scope(m_hWnd, msg, wp, lp);
     *pResult = 0;
+    if (msg == WM_WINDOWPOSCHANGED && (((const WINDOWPOS*)lp)->flags & SWP_SHOWWINDOW))
+        CWindowStackingKeeper::WindowShown(m_hWnd);
     if (msg == WM_COMMAND)
         return OnCommand(wp, lp) != FALSE;
     if (msg == WM_NOTIFY)

@@ -37,7 +37,7 @@ int CWnd::MessageBox(LPCSTR pszText, LPCSTR pszCaption, UINT nType) const
     // The system makes a child's top-level window the box's owner and
     // disables it; the windows above it and beside it wait too.
     COwnerChainLock lock(m_hWnd, false);
-    CCentreOnOwner centre(m_hWnd ? ::GetAncestor(m_hWnd, GA_ROOT) : nullptr);
+    CCentreOnOwner centre(m_hWnd);
     return ::MessageBoxA(m_hWnd, pszText, pszCaption, nType);
 }
 

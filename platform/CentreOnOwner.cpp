@@ -11,9 +11,12 @@ thread_local HHOOK t_hHook = nullptr;
 
 }  // namespace
 
-CCentreOnOwner::CCentreOnOwner(HWND hOwner) : m_hOwner(hOwner), m_pOuter(t_pInnermost)
+// A dialog given a child window (a view, a bar, a page) as its parent is
+// owned by that window's top-level window: the system makes it the owner.
+CCentreOnOwner::CCentreOnOwner(HWND hOwner)
+    : m_hOwner(hOwner ? ::GetAncestor(hOwner, GA_ROOT) : nullptr), m_pOuter(t_pInnermost)
 {
-    if (!hOwner)
+    if (!m_hOwner)
         return;
     t_pInnermost = this;
     if (t_hHook)

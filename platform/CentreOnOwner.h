@@ -5,8 +5,9 @@
 #include <windows.h>
 
 // While it lives, the first top-level dialog of this thread that hOwner owns
-// is centred over hOwner as soon as it has laid itself out (at the end of its
-// WM_INITDIALOG, before it shows). Under Wine a message box opens in the
+// (hOwner's top-level window, when hOwner is a child window) is centred over
+// it as soon as it has laid itself out (at the end of its WM_INITDIALOG,
+// before it shows). Under Wine a message box opens in the
 // middle of the screen, a task dialog and a file dialog at the screen's top
 // left, whatever window they belong to. Nothing happens for a null owner.
 // Guards nest; the thread's hook is installed by the outermost one.

@@ -55,22 +55,37 @@ const UINT kRaiseFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZ
 // second raise waits well beyond that (and for the focus to settle).
 const UINT kSettleMs = 300;
 
-struct AboveTop {
-    HWND hTop;
-    std::vector<HWND>* pPlain;    // top first
-    std::vector<HWND>* pTopmost;  // top first
-};
-
-BOOL CALLBACK CollectAbove(HWND h, LPARAM lp)
+BOOL CALLBACK CollectVisible(HWND h, LPARAM lp)
 {
-    AboveTop* p = (AboveTop*)lp;
-    if (h == p->hTop || !::IsWindowVisible(h))
-        return TRUE;
-    if (IsTopmost(h))
-        p->pTopmost->push_back(h);
-    else if (WindowIsOwnedBy(h, p->hTop))
-        p->pPlain->push_back(h);
+    if (::IsWindowVisible(h))
+        ((std::vector<HWND>*)lp)->push_back(h);
     return TRUE;
+}
+
+// Appends to pOrder, bottom first, the windows of plain that hOwner owns and
+// the ones they own, each right after its owner, in the order Windows keeps
+// them: an owned window above its owner and above the windows that owner
+// owns before it, the branch toward hFocusRoot (the window the user works
+// in) above its siblings, the others among themselves as they lie now.
+void AppendOwnedBottomFirst(HWND hOwner, HWND hFocusRoot, const std::vector<HWND>& plain,
+                            std::vector<HWND>* pOrder)
+{
+    std::vector<HWND> owned;  // bottom first
+    HWND hBranch = nullptr;
+    for (auto it = plain.rbegin(); it != plain.rend(); ++it) {
+        if (::GetWindow(*it, GW_OWNER) != hOwner)
+            continue;
+        if (*it == hFocusRoot || WindowIsOwnedBy(hFocusRoot, *it))
+            hBranch = *it;
+        else
+            owned.push_back(*it);
+    }
+    if (hBranch)
+        owned.push_back(hBranch);
+    for (HWND h : owned) {
+        pOrder->push_back(h);
+        AppendOwnedBottomFirst(h, hFocusRoot, plain, pOrder);
+    }
 }
 
 }  // namespace
@@ -130,20 +145,31 @@ void CWindowStackingKeeper::KeepOnTop(HWND hWnd)
         m_otherThreads.push_back(hWnd);
 }
 
+void CWindowStackingKeeper::ArmRaises()
+{
+    if (!m_nQuickTimer)
+        m_nQuickTimer = ::SetTimer(nullptr, 0, 0, RaiseTimerProc);
+    // A new change starts the wait for the display again: setting a thread
+    // timer by the id of one still running replaces it, one call to the
+    // system where killing and making another would be two.
+    m_nSettleTimer = ::SetTimer(nullptr, m_nSettleTimer, kSettleMs, RaiseTimerProc);
+}
+
+void CWindowStackingKeeper::WindowShown(HWND hWnd)
+{
+    CWindowStackingKeeper* p = t_pKeeper;
+    if (p && p->m_hHook && !(::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
+        p->ArmRaises();
+}
+
 LRESULT CALLBACK CWindowStackingKeeper::CbtHook(int nCode, WPARAM wp, LPARAM lp)
 {
     CWindowStackingKeeper* p = t_pKeeper;
     // The raise that Wine makes comes with the change itself: the windows
     // above are raised again once the message that changed the focus has
     // been handled (the handler may show a balloon after it).
-    if (p && (nCode == HCBT_SETFOCUS || nCode == HCBT_ACTIVATE)) {
-        if (!p->m_nQuickTimer)
-            p->m_nQuickTimer = ::SetTimer(nullptr, 0, 0, RaiseTimerProc);
-        // A new change starts the wait for the display again: setting a
-        // thread timer by the id of one still running replaces it, one call
-        // to the system where killing and making another would be two.
-        p->m_nSettleTimer = ::SetTimer(nullptr, p->m_nSettleTimer, kSettleMs, RaiseTimerProc);
-    }
+    if (p && (nCode == HCBT_SETFOCUS || nCode == HCBT_ACTIVATE))
+        p->ArmRaises();
     return ::CallNextHookEx(p ? p->m_hHook : nullptr, nCode, wp, lp);
 }
 
@@ -157,25 +183,40 @@ void CALLBACK CWindowStackingKeeper::RaiseTimerProc(HWND, UINT, UINT_PTR nTimer,
         p->m_nQuickTimer = 0;
     if (p->m_nSettleTimer == nTimer)
         p->m_nSettleTimer = 0;
+    // The window the user works in: the one with the focus, or the active
+    // one when no window has it (its focused control went).
     HWND hFocus = ::GetFocus();
-    if (hFocus)
-        p->RaiseWindowsAbove(::GetAncestor(hFocus, GA_ROOT));
+    HWND hFocusRoot = hFocus ? ::GetAncestor(hFocus, GA_ROOT) : ::GetActiveWindow();
+    if (hFocusRoot)
+        p->RaiseOwnedWindows(hFocusRoot);
 }
 
-void CWindowStackingKeeper::RaiseWindowsAbove(HWND hTop)
+void CWindowStackingKeeper::RaiseOwnedWindows(HWND hFocusRoot)
 {
     // Only the program's own windows: this thread's (in the Windows order,
     // one call to the system) and the topmost ones of its other threads.
-    std::vector<HWND> plain, topmost;
-    AboveTop above = {hTop, &plain, &topmost};
-    ::EnumThreadWindows(::GetCurrentThreadId(), CollectAbove, (LPARAM)&above);
+    std::vector<HWND> visible, plain, topmost;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectVisible, (LPARAM)&visible);
+    for (HWND h : visible)
+        (IsTopmost(h) ? topmost : plain).push_back(h);
     m_otherThreads.erase(std::remove_if(m_otherThreads.begin(), m_otherThreads.end(),
                                         [](HWND h) { return !::IsWindow(h); }),
                          m_otherThreads.end());
     for (HWND h : m_otherThreads)
         if (::IsWindowVisible(h))
             topmost.push_back(h);
-    if (plain.empty() && topmost.empty())
+    // The whole family of the window the user works in: the top-level
+    // window that owns it all stays where it is, and every window it owns
+    // goes above it, also those that Wine let fall below it in the Windows
+    // order itself (after a dialog or box, all of them were left under the
+    // main window that Wine had raised when the focus came back to it).
+    // GetAncestor's root owner follows only owners with the popup style.
+    HWND hBase = hFocusRoot;
+    while (HWND hOwner = ::GetWindow(hBase, GW_OWNER))
+        hBase = hOwner;
+    std::vector<HWND> owned;  // bottom first
+    AppendOwnedBottomFirst(hBase, hFocusRoot, plain, &owned);
+    if (owned.empty() && topmost.empty())
         return;
     // Wine raises a window on the display only when it becomes the very
     // first visible window of the Windows order. The topmost windows stand
@@ -195,8 +236,8 @@ void CWindowStackingKeeper::RaiseWindowsAbove(HWND hTop)
     };
     for (auto it = topmost.rbegin(); it != topmost.rend(); ++it)
         move(*it, HWND_BOTTOM);
-    for (auto it = plain.rbegin(); it != plain.rend(); ++it)
-        move(*it, HWND_TOP);
+    for (HWND h : owned)
+        move(h, HWND_TOP);
     for (auto it = topmost.rbegin(); it != topmost.rend(); ++it)
         move(*it, HWND_TOPMOST);
 }

@@ -13,13 +13,16 @@
 // and the topmost ones (field-error balloons, the splash screen). A click
 // into the main window hid the floating bars behind it; a balloon shown
 // before the focus went back to the refused field stayed under its dialog;
-// the main window covered the splash screen. The keeper watches the thread's
-// focus and activation changes and raises those windows again, bottom
-// first, so that the display shows the Windows order: at once when the
-// change has been handled, and once more when the display has had the time
-// to map a window just shown (its notice comes back from the X server
-// later). Under Windows itself, and where a window manager stacks Wine's
-// windows, it does nothing.
+// the main window covered the splash screen. Wine at times even puts the
+// main window above a window it owns in the Windows order itself (a bar
+// floated while the focus was in it). The keeper watches the thread's focus
+// and activation changes and raises again, bottom first, every window the
+// top-level window of the focused one owns, each above its owner, and the
+// topmost ones, so that the Windows order and the display show what Windows
+// keeps: at once when the change has been handled, and once more when the
+// display has had the time to map a window just shown (its notice comes
+// back from the X server later). Under Windows itself, and where a window
+// manager stacks Wine's windows, it does nothing.
 #pragma once
 
 #include <windows.h>
@@ -44,18 +47,29 @@ public:
     // lives.
     void KeepOnTop(HWND hWnd);
 
+    // A top-level window of the calling thread has been shown (WM_WINDOWPOSCHANGED
+    // with SWP_SHOWWINDOW; CWnd tells it of its windows). A window shown
+    // without activation keeps its place in the Windows order, under Wine
+    // also below its owner: the keeper looks at the order as after a focus
+    // change.
+    static void WindowShown(HWND hWnd);
+
     // True under Wine when no window manager stacks its top-level windows:
     // the X11 driver's "Managed" setting is off (for all programs or for
     // this one), or the program runs in a desktop of Wine's own.
     static bool DisplayNeedsKeeping();
 
 private:
+    // Starts the wait for the raises: once the change has been handled and
+    // once the display has had the time to map a window just shown.
+    void ArmRaises();
     // Raises, bottom first, the visible windows of the program that belong
-    // above hTop: those it owns (directly or through another) and the
-    // topmost ones. Each becomes the first visible window of the Windows
-    // order for a moment, the one move that Wine repeats on the X display,
-    // and ends in its own place of that order, with its own topmost state.
-    void RaiseWindowsAbove(HWND hTop);
+    // above the top-level window owning hFocusRoot: every window it owns
+    // (directly or through another), each over its owner, and the topmost
+    // ones. Each becomes the first visible window of the Windows order for a
+    // moment, the one move that Wine repeats on the X display, and ends in
+    // its own place of that order, with its own topmost state.
+    void RaiseOwnedWindows(HWND hFocusRoot);
     static LRESULT CALLBACK CbtHook(int nCode, WPARAM wp, LPARAM lp);
     static void CALLBACK RaiseTimerProc(HWND, UINT, UINT_PTR nTimer, DWORD);
 

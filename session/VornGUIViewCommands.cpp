@@ -8,6 +8,7 @@
 
 #include "config/CVornConfigFile.h"
 #include "platform/CFrameWnd.h"
+#include "platform/CModalLoop.h"
 #include "platform/CSyncObject.h"
 #include "platform/PathFunctions.h"
 #include "session/CommandText.h"
@@ -267,6 +268,8 @@ void CVornGUIView::OnEmulatorStarted()
 // quit message came (then the application quits).
 bool CVornGUIView::WaitForMainStorage()
 {
+    // The handshake goes on after it: a close waits for its end.
+    CNestedLoopScope loop;
     HANDLE handles[2] = { m_hMainStorEvent, m_hSessionEnded };
     for (;;) {
         // Readers queue lines without a message: the wait wakes at least

@@ -3,7 +3,6 @@
 
 #include "config/DevClassIcons.h"
 #include "config/GdiHelpers.h"
-#include "config/WindowHelpers.h"
 #include "framework/HelpKeys.h"
 #include "framework/VisualStylesXP.h"
 #include "platform/BCMenu.h"
@@ -103,8 +102,9 @@ BOOL CDasdGeometryChartDlg::OnInitDialog()
         m_Text.SendMessage(EM_SETCHARFORMAT, SCF_ALL, (LPARAM)&cf);
     }
     m_Text.SetSel(0, 0);
-    if (!CWindowPlacement::Restore(kPlacementName, this, TRUE))
-        PositionWindowOnDesktop(this);
+    // Where the user left it; without a place of its own, centred over its
+    // owner (as every dialog opens).
+    CWindowPlacement::Restore(kPlacementName, this, TRUE);
     return TRUE;
 }
 

@@ -57,13 +57,29 @@ double ScreenShareOf(HWND hWnd, const RECT& rcAsked)
 
 std::string WaitUntilScreenShows(HWND hWnd, const RECT& rc, const std::function<void()>& pump, DWORD dwTimeoutMs)
 {
-    double dShare = 0.0;
+    return WaitUntilScreenShows({{hWnd, rc}}, pump, dwTimeoutMs);
+}
+
+std::string WaitUntilScreenShows(const std::vector<std::pair<HWND, RECT>>& windows,
+                                 const std::function<void()>& pump, DWORD dwTimeoutMs)
+{
+    std::string strSeen;
     DWORD dwShownSince = 0;
     bool bShown = false;
     for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < dwTimeoutMs; ::Sleep(20)) {
         pump();
-        dShare = ScreenShareOf(hWnd, rc);
-        if (dShare < kShownShare) {
+        strSeen.clear();
+        for (const auto& w : windows) {
+            double dShare = ScreenShareOf(w.first, w.second);
+            if (dShare >= kShownShare)
+                continue;
+            char sz[200];
+            wsprintfA(sz, "%sthe screen showed %d%% of the window's pixels at (%ld,%ld)-(%ld,%ld)",
+                      strSeen.empty() ? "" : "; ", (int)(dShare * 100), w.second.left, w.second.top, w.second.right,
+                      w.second.bottom);
+            strSeen += sz;
+        }
+        if (!strSeen.empty()) {
             bShown = false;
             continue;
         }
@@ -74,35 +90,56 @@ std::string WaitUntilScreenShows(HWND hWnd, const RECT& rc, const std::function<
         if (::GetTickCount() - dwShownSince >= kShownForMs)
             return std::string();
     }
-    char sz[160];
-    wsprintfA(sz, "the screen showed %d%% of the window's pixels at (%ld,%ld)-(%ld,%ld) after %lu ms",
-              (int)(dShare * 100), rc.left, rc.top, rc.right, rc.bottom, (unsigned long)dwTimeoutMs);
-    return sz;
+    char sz[40];
+    wsprintfA(sz, " after %lu ms", (unsigned long)dwTimeoutMs);
+    return strSeen + sz;
+}
+
+bool IsAbove(HWND hUpper, HWND hLower)
+{
+    for (HWND h = ::GetWindow(hUpper, GW_HWNDNEXT); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (h == hLower)
+            return true;
+    return false;
 }
 
 std::string DescribeModalStacking(HWND hModal, HWND hBeside)
 {
-    bool bAbove = false;
-    for (HWND h = ::GetWindow(hModal, GW_HWNDNEXT); h && !bAbove; h = ::GetWindow(h, GW_HWNDNEXT))
-        bAbove = h == hBeside;
+    bool bAbove = IsAbove(hModal, hBeside);
     bool bTopmost = ((::GetWindowLongA(hModal, GWL_EXSTYLE) | ::GetWindowLongA(hBeside, GWL_EXSTYLE)) &
                      WS_EX_TOPMOST) != 0;
     return std::string(bAbove ? "above" : "below") + (::IsWindowEnabled(hBeside) ? ", enabled" : ", disabled") +
            (bTopmost ? ", topmost" : ", plain");
 }
 
-bool ClickAt(POINT ptScreen)
+namespace {
+
+// nClicks presses and releases of the left button at ptScreen.
+bool ClicksAt(POINT ptScreen, int nClicks)
 {
     ::SetCursorPos(ptScreen.x, ptScreen.y);
     POINT pt = {};
     ::GetCursorPos(&pt);
     if (pt.x != ptScreen.x || pt.y != ptScreen.y)
         return false;
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    return ::SendInput(2, in, sizeof(INPUT)) == 2;
+    INPUT in[4] = {};
+    for (int i = 0; i < 2 * nClicks; ++i) {
+        in[i].type = INPUT_MOUSE;
+        in[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+    }
+    return ::SendInput(2 * nClicks, in, sizeof(INPUT)) == (UINT)(2 * nClicks);
+}
+
+}  // namespace
+
+bool ClickAt(POINT ptScreen)
+{
+    return ClicksAt(ptScreen, 1);
+}
+
+bool DoubleClickAt(POINT ptScreen)
+{
+    return ClicksAt(ptScreen, 2);
 }
 
 }  // namespace vorntest

@@ -8,6 +8,8 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace vorntest {
 
@@ -21,10 +23,20 @@ double ScreenShareOf(HWND hWnd, const RECT& rc);
 std::string WaitUntilScreenShows(HWND hWnd, const RECT& rc, const std::function<void()>& pump,
                                  DWORD dwTimeoutMs = 5000);
 
+// The same for several windows at once, each at its rectangle: empty when
+// the screen has shown all of them together for half a second.
+std::string WaitUntilScreenShows(const std::vector<std::pair<HWND, RECT>>& windows,
+                                 const std::function<void()>& pump, DWORD dwTimeoutMs = 5000);
+
 // A press and release of the left mouse button at ptScreen, made as the
 // user makes it (the cursor moved there first); false when the cursor did
 // not get there.
 bool ClickAt(POINT ptScreen);
+// Two of them, a double click.
+bool DoubleClickAt(POINT ptScreen);
+
+// True when hUpper lies above hLower in the Windows order.
+bool IsAbove(HWND hUpper, HWND hLower);
 
 // How a modal window stands to hBeside, a window of the program it covers
 // (a floating bar, a progress window): "above" or "below" it in the Windows
