@@ -3,7 +3,8 @@
 # virtual display of its own (wine-run.sh with VORN_WINE_PRIVATE=1), so that
 # test programs can run side by side.
 #
-# When test cases fail, or one hangs or crashes and ends the program early,
+# When test cases fail, or one hangs or crashes and ends the program early
+# (or the program runs past VORN_PROGRAM_LIMIT seconds, 150 by default),
 # those cases run once more on their own, with the cases the early end kept
 # from running. If they pass then, the program counts as passed, but each case
 # that needed the second run is named here and appended to the file
@@ -16,8 +17,12 @@ export VORN_WINE_PRIVATE=1
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-"$here/wine-run.sh" "$exe" "$@" 2>&1 | tee "$work/log"
+# A program whose own watchdog cannot end it (Wine itself stuck) is ended
+# here, well within ctest's limit, so that its cases still run once more.
+limit="${VORN_PROGRAM_LIMIT:-150}"
+timeout -k 10 "$limit" "$here/wine-run.sh" "$exe" "$@" 2>&1 | tee "$work/log"
 rc=${PIPESTATUS[0]}
+[ "$rc" = 124 ] || [ "$rc" = 137 ] && echo "wine-test: $(basename "$exe") still running after $limit s: ended"
 [ "$rc" = 0 ] && exit 0
 
 # Case names from GoogleTest's lines ("[ RUN      ] Suite.Name",

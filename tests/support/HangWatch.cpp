@@ -140,6 +140,8 @@ void HangWatchReport::Print(const std::string& strTest, unsigned nSeconds)
         std::printf(", in no marked wait");
     for (const WaitingFor* p = g_pInnermost; p; p = p->m_pOuter)
         std::printf("\n    waiting for %s at %s:%d", p->m_pszWhat, p->m_pszFile, p->m_nLine);
+    // What is known so far reaches the log before the windows are asked.
+    std::fflush(stdout);
     ::EnumWindows(PrintWindow, 0);
     std::printf("\n");
 }
