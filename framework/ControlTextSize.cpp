@@ -48,13 +48,17 @@ SIZE EditSizeForText(HWND hEdit, const char* pszText)
 CString WidestOfShape(HWND hCtl, const CString& strText, const char* pszSet)
 {
     char chWidest = pszSet[0];
-    int cxWidest = -1;
-    for (const char* p = pszSet; *p; ++p) {
-        const char sz[2] = {*p, 0};
-        int cx = ControlTextExtent(hCtl, sz).cx;
-        if (cx > cxWidest) {
-            cxWidest = cx;
-            chWidest = *p;
+    CClientDC dc(hCtl);
+    if (dc.m_hDC) {
+        CDCSelect sel(dc.m_hDC, (HFONT)::SendMessageA(hCtl, WM_GETFONT, 0, 0));
+        int cxWidest = -1;
+        for (const char* p = pszSet; *p; ++p) {
+            SIZE size = {0, 0};
+            ::GetTextExtentPoint32A(dc.m_hDC, p, 1, &size);
+            if (size.cx > cxWidest) {
+                cxWidest = size.cx;
+                chWidest = *p;
+            }
         }
     }
     CString str = strText;

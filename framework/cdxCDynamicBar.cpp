@@ -33,15 +33,14 @@ void cdxCDynamicBar::FitToDialog()
     const bool bFixedHeight = (m_dwSCBStyle & SCBS_FIXED_HEIGHT) && !s_bClassicDocking;
     // Docked, the bar's own sizes (those its rows are shared out from)
     // follow the dialog as the sizes last given do.
-    CSize szFloatOwn = m_szFloat;
     const struct {
         UINT nDockBarID;
         CSize& size;
-        CSize& own;
+        CSize* pOwn;
         CSize& least;
-    } places[] = {{AFX_IDW_DOCKBAR_TOP, m_szHorz, m_szHorzOwn, m_szMinHorz},
-                  {AFX_IDW_DOCKBAR_LEFT, m_szVert, m_szVertOwn, m_szMinVert},
-                  {AFX_IDW_DOCKBAR_FLOAT, m_szFloat, szFloatOwn, m_szMinFloat}};
+    } places[] = {{AFX_IDW_DOCKBAR_TOP, m_szHorz, &m_szHorzOwn, m_szMinHorz},
+                  {AFX_IDW_DOCKBAR_LEFT, m_szVert, &m_szVertOwn, m_szMinVert},
+                  {AFX_IDW_DOCKBAR_FLOAT, m_szFloat, nullptr, m_szMinFloat}};
     bool bChanged = false;
     for (const auto& place : places) {
         const CSize least = SizeAround(place.nDockBarID, m_pDlg->m_szMin);
@@ -53,7 +52,9 @@ void cdxCDynamicBar::FitToDialog()
         } else {
             leastNow = CSize(std::max(leastNow.cx, least.cx), std::max(leastNow.cy, least.cy));
         }
-        for (CSize* pSize : {&place.size, &place.own}) {
+        for (CSize* pSize : {&place.size, place.pOwn}) {
+            if (!pSize)
+                continue;
             CSize size(std::max(pSize->cx, least.cx), bFixedHeight ? cyFixed : std::max(pSize->cy, leastNow.cy));
             bChanged = bChanged || size != *pSize;
             *pSize = size;

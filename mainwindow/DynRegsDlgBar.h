@@ -81,19 +81,19 @@ private:
 
 struct S32BitRegs {
     enum { IDD = IDD_REGS32_BAR, kControls = 4, kFirst = IDC_REGS32_FIRST, kHelpString = IDS_HELP_REGS32_BAR,
-           kHelpIdBar = 916, kHelpIdControls = 916, kViewCmd = 0, kPerRow = 2 };
+           kHelpIdBar = 916, kHelpIdControls = 916, kViewCmd = 0 };
 };
 struct S32BitFPRegs {
     enum { IDD = IDD_FPREGS32_BAR, kControls = 2, kFirst = IDC_FPREGS32_FIRST, kHelpString = IDS_HELP_FPREGS32_BAR,
-           kHelpIdBar = 920, kHelpIdControls = 920, kViewCmd = ID_VIEW_FREGS_BAR, kPerRow = 2 };
+           kHelpIdBar = 920, kHelpIdControls = 920, kViewCmd = ID_VIEW_FREGS_BAR };
 };
 struct S64BitRegs {
     enum { IDD = IDD_REGS64_BAR, kControls = 8, kFirst = IDC_REGS64_FIRST, kHelpString = IDS_HELP_REGS64_BAR,
-           kHelpIdBar = 921, kHelpIdControls = 921, kViewCmd = 0, kPerRow = 2 };
+           kHelpIdBar = 921, kHelpIdControls = 921, kViewCmd = 0 };
 };
 struct SVRegs {
     enum { IDD = IDD_VREGS_BAR, kControls = 16, kFirst = IDC_VREGS_FIRST, kHelpString = IDS_HELP_VREGS_BAR,
-           kHelpIdBar = 921, kHelpIdControls = 17048, kViewCmd = 0, kPerRow = 1 };
+           kHelpIdBar = 921, kHelpIdControls = 17048, kViewCmd = 0 };
 };
 
 using CDyn32BitRegsDlgBar = CDynRegsDlgBarT<S32BitRegs>;

@@ -6,8 +6,9 @@
 // once and appends them in order up to the first that the check refuses
 // (told in a message box); "Remove", "Move Up" and "Move Down" work on the
 // selected item. The list is stored under "InputFilesListBox"; an empty
-// list is refused on OK with a cue banner in the edit. The expected total is the size the last file
-// check reported. The dialogs can be widened, not made taller.
+// list is refused on OK with a cue banner in the edit. The expected total
+// is the size the last file check reported. The dialogs can be widened, not
+// made taller.
 #pragma once
 
 #include <vector>
