@@ -126,18 +126,6 @@ TEST(Startup, WrongParameterShowsItsMessageThenTheUsageAndEnds)
 
 namespace {
 
-bool PollFor(const std::function<bool()>& done, DWORD timeoutMs, const char* pszFile = __builtin_FILE(),
-             int nLine = __builtin_LINE())
-{
-    vorntest::WaitingFor waiting("a condition", pszFile, nLine);
-    for (DWORD waited = 0; !done(); waited += 20) {
-        if (waited >= timeoutMs)
-            return false;
-        ::Sleep(20);
-    }
-    return true;
-}
-
 void SendButton(DWORD dwFlags)
 {
     INPUT in = {};
@@ -154,13 +142,13 @@ void ClickButton(HWND hButton)
     RECT rc;
     ::GetWindowRect(hButton, &rc);
     POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-    ASSERT_TRUE(PollFor([&] {
+    ASSERT_TRUE(vorntest::PollFor([&] {
         ::SetCursorPos(pt.x, pt.y);
         POINT now = {};
         return ::GetCursorPos(&now) && now.x == pt.x && now.y == pt.y && ::WindowFromPoint(pt) == hButton;
     }, 5000)) << "the cursor did not come to rest on the button at " << pt.x << "," << pt.y;
     SendButton(MOUSEEVENTF_LEFTDOWN);
-    bool bPushed = PollFor([&] {
+    bool bPushed = vorntest::PollFor([&] {
         return (::SendMessageA(hButton, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
     }, 5000);
     SendButton(MOUSEEVENTF_LEFTUP);
@@ -211,7 +199,7 @@ TEST(Startup, FirstStartQuestionStaysActiveOverTheMainWindowAndTakesAClick)
     HWND hMain = vorntest::WaitForWindow("VornGUIMainFrame", 20000);
     ASSERT_NE(hMain, nullptr);
     // The splash screen (made before the question) goes on its own.
-    ASSERT_TRUE(PollFor([&] { return !HasTopmostWindow(app.Pid()); }, 20000)) << "the splash screen stayed";
+    ASSERT_TRUE(vorntest::PollFor([&] { return !HasTopmostWindow(app.Pid()); }, 20000)) << "the splash screen stayed";
     ASSERT_TRUE(::IsWindow(hQuestion));
     char title[64] = {};
     ::GetWindowTextA(hQuestion, title, sizeof title);

@@ -116,3 +116,13 @@ HWND vorntest::ShownWindowOf(DWORD dwPid, const char* pszClass, HWND hExcept)
     ::EnumWindows(FindShownWindow, (LPARAM)&shown);
     return shown.hWnd;
 }
+
+bool vorntest::PollFor(const std::function<bool()>& done, DWORD timeoutMs, const char* pszWhat, const char* pszFile,
+                       int nLine)
+{
+    WaitingFor waiting(pszWhat, pszFile, nLine);
+    for (DWORD dwStart = ::GetTickCount(); !done(); ::Sleep(20))
+        if (::GetTickCount() - dwStart >= timeoutMs)
+            return false;
+    return true;
+}

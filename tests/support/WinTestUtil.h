@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,11 @@ std::string RectText(const RECT& rc);
 // A visible top-level window of process dwPid and class pszClass other than
 // hExcept; null when none.
 HWND ShownWindowOf(DWORD dwPid, const char* pszClass, HWND hExcept = nullptr);
+
+// Polls done() every 20 ms until it holds (true) or the time-out passes
+// (false), while the watchdog knows the test waits for pszWhat there.
+bool PollFor(const std::function<bool()>& done, DWORD timeoutMs, const char* pszWhat = "a condition",
+             const char* pszFile = __builtin_FILE(), int nLine = __builtin_LINE());
 
 // Polls for a top-level window of the class until the time-out; null if none.
 HWND WaitForWindow(const char* className, DWORD timeoutMs, const char* pszFile = __builtin_FILE(),

@@ -58,22 +58,17 @@ std::string ShownQuestion(DWORD dwPid)
 HWND WaitForShownWindow(DWORD dwPid, const char* pszClass)
 {
     std::string strWhat = std::string("a window of VornGUI.exe of the class ") + pszClass;
-    vorntest::WaitingFor waiting(strWhat.c_str());
-    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 20000; ::Sleep(50))
-        if (HWND hWnd = vorntest::ShownWindowOf(dwPid, pszClass))
-            return hWnd;
-    return nullptr;
+    HWND hWnd = nullptr;
+    vorntest::PollFor([&] { return (hWnd = vorntest::ShownWindowOf(dwPid, pszClass)) != nullptr; }, 20000,
+                      strWhat.c_str());
+    return hWnd;
 }
 
 // Presses a dialog's OK; true once the dialog has gone.
 bool PressOk(HWND hDlg)
 {
     ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
-    vorntest::WaitingFor waiting("the dialog to close");
-    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 20000; ::Sleep(50))
-        if (!::IsWindow(hDlg))
-            return true;
-    return false;
+    return vorntest::PollFor([&] { return !::IsWindow(hDlg); }, 20000, "the dialog to close");
 }
 
 // Waits until the log folder holds the text, failing at once when the
