@@ -66,6 +66,13 @@ rc2=$?
 prog="$(basename "$exe" .exe)"
 while read -r c; do
     echo "wine-test: RETRIED: $prog: $c failed, then passed on its second run"
-    [ -n "${VORN_RETRIED:-}" ] && echo "$prog: $c" >>"$VORN_RETRIED"
+    if [ -n "${VORN_RETRIED:-}" ]; then
+        echo "$prog: $c" >>"$VORN_RETRIED"
+        # What its first run said, for the mend.
+        awk -v c="$c" 'index($0, "[ RUN      ] " c) == 1 { on = 1; n = 0; print "      " $0; next }
+                       on && /^\[ RUN      \]/ { on = 0 }
+                       on && n++ < 25 { print "      " $0 }
+                       on && index($0, "[  FAILED  ] " c) == 1 { on = 0 }' "$work/log" >>"$VORN_RETRIED"
+    fi
 done <"$work/failed"
 exit 0
