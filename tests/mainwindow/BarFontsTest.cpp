@@ -16,7 +16,7 @@
 #include "session/OutputRouterHost.h"
 #include "session/RegisterFields.h"
 #include "tests/mainwindow/BarCuts.h"
-#include "tests/mainwindow/FrameFixture.h"
+#include "tests/mainwindow/BarLayoutFixture.h"
 #include "tests/mainwindow/PrefsFrameDriver.h"
 #include "tests/preferences/PrefsDialogAnswers.h"
 #include "tests/support/TextFits.h"
@@ -90,7 +90,7 @@ std::string LayoutFaults(HWND hDlg, bool bInside)
     return faults;
 }
 
-struct BarFontsFixture : FrameFixture {
+struct BarFontsFixture : BarLayoutFixture {
     // The face (Tahoma unless named) of that size chosen with the Font
     // buttons of the console, device list, status bar and display/alter
     // pages, applied, then OK.
@@ -111,12 +111,6 @@ struct BarFontsFixture : FrameFixture {
         Pump();
     }
     cdxCDynamicBar* Bar(int i) { return pFrame->GetMainBar(i); }
-    void Settle()
-    {
-        Pump();
-        theApp.OnIdle(0);  // the loop's idle step: the delayed layouts
-        Pump();
-    }
     // The bar shown (made and filled as the View command makes it), its
     // dialog checked, and the bar's docked height.
     std::string CheckShown(int i, int* pcyDocked = nullptr)

@@ -13,6 +13,7 @@
 #include "platform/CDockContext.h"
 #include "tests/support/TextFits.h"
 #include "tests/mainwindow/BarCuts.h"
+#include "tests/mainwindow/BarLayoutFixture.h"
 #include "tests/mainwindow/FrameFixture.h"
 
 namespace {
@@ -282,83 +283,6 @@ TEST_F(FrameFixture, ALayoutOfOtherBarsLeavesTheDefaultPlacesAndSizes)
 }
 
 namespace {
-
-// Where every shown bar is: its dock bar, its row and place in the row and
-// its rectangle in the frame's client area (a floating bar: its frame's
-// place on the screen and its size).
-std::string Layout(CMainFrame* pFrame)
-{
-    std::string str;
-    for (int i = 0; i < kMainBarCount; i++) {
-        cdxCDynamicBar* pBar = pFrame->GetMainBar(i);
-        if (!(pBar->GetStyle() & WS_VISIBLE))
-            continue;
-        RECT rc;
-        pBar->GetWindowRect(&rc);
-        str += std::string(kMainBars[i].pszTitle) + ": ";
-        if (pBar->IsFloating()) {
-            pBar->GetDockingFrame()->GetWindowRect(&rc);
-            str += "floating " + Text(rc) + "\n";
-            continue;
-        }
-        ::MapWindowPoints(nullptr, pFrame->m_hWnd, (POINT*)&rc, 2);
-        std::vector<std::vector<CControlBar*>> rows = pBar->m_pDockBar->GetRows();
-        for (size_t r = 0; r < rows.size(); r++)
-            for (size_t k = 0; k < rows[r].size(); k++)
-                if (rows[r][k] == pBar)
-                    str += "dock bar " + std::to_string(pBar->m_pDockBar->GetDlgCtrlID()) + " row " + std::to_string(r) +
-                           " place " + std::to_string(k) + " ";
-        str += Text(rc) + "\n";
-    }
-    RECT rcView;
-    g_pView->GetWindowRect(&rcView);
-    ::MapWindowPoints(nullptr, pFrame->m_hWnd, (POINT*)&rcView, 2);
-    return str + "console " + Text(rcView) + "\n";
-}
-
-// The first start's window at 960 x 768 with the status line, the 32-bit
-// general and control register bars and the storage bar shown.
-struct BarLayoutFixture : FrameFixture {
-    void Settle()
-    {
-        for (int i = 0; i < 3; i++) {
-            Pump();
-            theApp.OnIdle(0);  // the loop's idle step: the delayed layouts
-        }
-        Pump();
-    }
-    void Command(UINT nCmd)
-    {
-        pFrame->SendMessage(WM_COMMAND, nCmd);
-        Settle();
-    }
-    void OpenWithFourMoreBars()
-    {
-        OpenFrame();
-        pFrame->MoveWindow(0, 0, 960, 768);
-        for (UINT nCmd : {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_STORAGE_BAR})
-            Command(nCmd);
-    }
-    // A press on the bar's caption, moves to ptTo (screen) and the release there.
-    void DragByCaption(CControlBar* pBar, CPoint ptTo)
-    {
-        RECT rc;
-        pBar->GetWindowRect(&rc);
-        bool bLeftStrip = static_cast<CSizingControlBar*>(pBar)->IsDockedHorizontally() != FALSE;
-        CPoint pt = bLeftStrip ? CPoint(rc.left + 6, rc.top + 40) : CPoint(rc.left + 40, rc.top + 8);
-        auto at = [pBar](CPoint p) {
-            pBar->ScreenToClient(&p);
-            return MAKELPARAM(p.x, p.y);
-        };
-        pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at(pt));
-        ASSERT_TRUE(pBar->m_pDockContext->IsTracking());
-        pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, at(CPoint((pt.x + ptTo.x) / 2, (pt.y + ptTo.y) / 2)));
-        pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, at(ptTo));
-        pBar->SendMessage(WM_LBUTTONUP, 0, at(ptTo));
-        ASSERT_FALSE(pBar->m_pDockContext->IsTracking());
-        Settle();
-    }
-};
 
 const int kControls = 2, kCmdLine = 3, kGRegs = 4, kCRegs = 5, kStatusLine = 1;
 
