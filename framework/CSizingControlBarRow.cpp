@@ -49,11 +49,18 @@ BOOL CSizingControlBar::CanShareRow(CControlBar* pBar, CSizingControlBar*& pSizi
     const DWORD dwFixed = SCBS_FIXED_HEIGHT | SCBS_FIXED_WIDTH;
     if ((pSizingBar->m_dwSCBStyle & dwFixed) != (m_dwSCBStyle & dwFixed))
         return FALSE;
+    if (IsBuiltLike(pSizingBar))
+        return TRUE;
     if (m_dwSCBStyle & SCBS_FIXED_WIDTH)
         return pSizingBar->m_szVert.cx == m_szVert.cx;
     if (m_dwSCBStyle & SCBS_FIXED_HEIGHT)
         return pSizingBar->m_szHorz.cy == m_szHorz.cy;
     return TRUE;
+}
+
+bool CSizingControlBar::IsBuiltLike(const CSizingControlBar*) const
+{
+    return false;
 }
 
 namespace {
@@ -102,11 +109,11 @@ int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
             m_pDockBar->m_arrBars.InsertAt(nAt, nullptr);
             return 2;
         }
-        CSize size = pSizing->GetOwnDockedSize(bHorz), minSize = pSizing->GetMinDockedSize(bHorz);
+        CSize size = pSizing->GetWantedDockedSize(bHorz), minSize = pSizing->GetMinDockedSize(bHorz);
         bars.push_back(pSizing);
         int nMinLength = bHorz ? minSize.cx : minSize.cy;
-        items.push_back({std::max((int)(bHorz ? size.cx : size.cy), nMinLength), nMinLength});
-        nRowWidth = std::max(nRowWidth, (int)std::max(bHorz ? size.cy : size.cx, bHorz ? minSize.cy : minSize.cx));
+        items.push_back({(int)(bHorz ? size.cx : size.cy), nMinLength});
+        nRowWidth = std::max(nRowWidth, (int)(bHorz ? size.cy : size.cx));
     }
     if (DockRowShare(items, nTotal) != kDockShareDone) {
         // A row shorter than its bars' minimums (a side column in a small

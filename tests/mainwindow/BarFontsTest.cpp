@@ -24,7 +24,7 @@
 namespace {
 
 // The main window's table indexes of the bars whose fonts the user chooses.
-const int kDevList = 0, kStatusLine = 1, kCmdLine = 3, kFirstRegs = 4, kVRegs = 11, kStorage = 12;
+const int kDevList = 0, kStatusLine = 1, kCmdLine = 3, kFirstRegs = 4, kVRegs = 11, kStorage = 12, kCpuPct = 13;
 const std::vector<int> kFontBars = {kStatusLine, kCmdLine, 4, 5, 6, 7, 8, 9, 10, kVRegs, kStorage, kDevList};
 
 bool IsFixedHeight(int i)
@@ -273,4 +273,41 @@ TEST_F(BarFontsFixture, DISABLED_ShowForPicture)
     RouteValues();
     Settle();
     PumpFor((DWORD)std::atoi(pszHold));
+}
+
+// Font changes of 10, 20, 24, 14 and 10 points left the left column 612
+// pixels wide where the user had dragged it to 447, and the control
+// registers in a row of their own for good; Percent Utilization docked at
+// the top took 197 pixels for two processors: the sizes the user gave come
+// back with the font, a shared row stays shared, and a bar docked at the
+// top or bottom is as high as its rows.
+TEST_F(BarFontsFixture, FontChangesLeaveTheSizesTheUserGave)
+{
+    OpenWithFourMoreBars();
+    pFrame->m_wndCpuPctBar.m_dlg.SetCPUCount(2);
+    ChooseFonts(10);
+    DropInRowOf(Bar(kFirstRegs + 1), Bar(kFirstRegs));
+    RECT rc;
+    Bar(kDevList)->GetWindowRect(&rc);
+    DragEdge(Bar(kDevList), HTRIGHT, CSize(447 - (rc.right - rc.left), 0));
+    Bar(kDevList)->GetWindowRect(&rc);
+    ASSERT_EQ(447, rc.right - rc.left);
+    const std::string strBefore = Layout(pFrame);
+    for (int nPoints : {20, 24, 14, 10})
+        ChooseFonts(nPoints);
+    Settle();
+    EXPECT_EQ(strBefore, Layout(pFrame));
+    // Dropped at the top, then at the bottom: its two rows, and less than a row below them.
+    cdxCDynamicBar* pPercent = Bar(kCpuPct);
+    HWND hDlg = pPercent->m_pDlg->m_hWnd;
+    for (int nOver : {kFirstRegs, kCmdLine}) {
+        Bar(nOver)->GetWindowRect(&rc);
+        DragByCaption(pPercent, CPoint((rc.left + rc.right) / 2, rc.bottom - 10));
+        ASSERT_TRUE(pPercent->IsDockedHorizontally());
+        EXPECT_EQ("", CutControls(pPercent, true)) << kMainBars[nOver].pszTitle;
+        const RECT rcFirst = vorntest::ChildRectIn(hDlg, ::GetDlgItem(hDlg, IDC_CPUPCT_METER0));
+        const RECT rcSecond = vorntest::ChildRectIn(hDlg, ::GetDlgItem(hDlg, IDC_CPUPCT_METER0 + 1));
+        ::GetClientRect(hDlg, &rc);
+        EXPECT_LT(rc.bottom - rcSecond.bottom, rcSecond.top - rcFirst.top) << kMainBars[nOver].pszTitle;
+    }
 }

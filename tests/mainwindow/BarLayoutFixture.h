@@ -1,7 +1,7 @@
 // BarLayoutFixture.h: the main frame with more bars shown than at the first
 // start, for the tests of where its bars go and how large they are: the
-// layout of every shown bar as text, and the user's drag of a bar by its
-// caption.
+// layout of every shown bar as text, and the user's drags of a bar by its
+// caption and of a docked bar's edge.
 #pragma once
 
 #include <string>
@@ -85,5 +85,31 @@ struct BarLayoutFixture : FrameFixture {
         pBar->SendMessage(WM_LBUTTONUP, 0, at(ptTo));
         ASSERT_FALSE(pBar->m_pDockContext->IsTracking());
         Settle();
+    }
+    // The press on the docked bar's sizable edge nHit (HTRIGHT, HTBOTTOM, ...),
+    // a move of the mouse by dMove and the release there.
+    void DragEdge(CSizingControlBar* pBar, int nHit, CSize dMove)
+    {
+        CRect rcWnd, rcEdge;
+        pBar->GetWindowRect(&rcWnd);
+        ASSERT_TRUE(pBar->GetSizingEdgeRect(rcWnd, nHit, rcEdge)) << "no such edge";
+        CPoint pt = rcEdge.CenterPoint();
+        pBar->SendMessage(WM_NCLBUTTONDOWN, (WPARAM)nHit, MAKELPARAM(pt.x, pt.y));
+        ASSERT_TRUE(pBar->IsEdgeDragging());
+        pt.Offset(dMove.cx, dMove.cy);
+        pBar->ScreenToClient(&pt);
+        pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        pBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        ASSERT_FALSE(pBar->IsEdgeDragging());
+        Settle();
+    }
+    // pBar dropped on the right part of pTarget: the two share its row.
+    void DropInRowOf(CControlBar* pBar, CControlBar* pTarget)
+    {
+        RECT rc;
+        pTarget->GetWindowRect(&rc);
+        DragByCaption(pBar, CPoint(rc.right - 60, (rc.top + rc.bottom) / 2));
+        ASSERT_EQ(pTarget->m_pDockBar, pBar->m_pDockBar);
+        ASSERT_EQ(pTarget->m_pDockBar->FindBar(pTarget) + 1, pBar->m_pDockBar->FindBar(pBar)) << "not in one row";
     }
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -290,9 +291,11 @@ const int kControls = 2, kCmdLine = 3, kGRegs = 4, kCRegs = 5, kStatusLine = 1;
 
 // Docked again, the 32-bit general registers went into the control
 // registers' row, the control panel from the top row to the third, Percent
-// Utilization below the Device List: a bar floated and docked again, by
-// its menu's Dock or a double click on its caption, is back in its dock
-// bar, row and place, and nothing else has moved.
+// Utilization below the Device List; floated out of the row they shared,
+// the general or control registers docked back as a row of their own, at
+// the top and at the bottom: a bar floated and docked again, by its menu's
+// Dock or a double click on its caption, is back in its dock bar, row and
+// place, and nothing else has moved.
 TEST_F(BarLayoutFixture, FloatedBarDocksBackWhereItWasAndNothingElseMoves)
 {
     OpenWithFourMoreBars();
@@ -300,25 +303,34 @@ TEST_F(BarLayoutFixture, FloatedBarDocksBackWhereItWasAndNothingElseMoves)
         int nBar;
         bool bDoubleClick;
     } cases[] = {{kGRegs, false}, {kControls, false}, {kCpuPct, false}, {kStorage, false}, {kDevList, true},
-                 {kCRegs, true},  {kStatusLine, true}, {kCmdLine, false}, {kCpuPct, true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(kMainBars[c.nBar].pszTitle) + (c.bDoubleClick ? ", double click" : ", menu"));
-        cdxCDynamicBar* pBar = pFrame->GetMainBar(c.nBar);
-        const std::string strBefore = Layout(pFrame);
-        Command(kMainBars[c.nBar].nFloatCmd);
-        ASSERT_TRUE(pBar->IsFloating());
-        if (c.bDoubleClick) {
-            RECT rc;
-            pBar->GetWindowRect(&rc);
-            CPoint pt(rc.left + 30, rc.top + 8);  // the floating bar's caption runs along its top
-            pBar->ScreenToClient(&pt);
-            pBar->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-            Settle();
-        } else {
-            Command(kMainBars[c.nBar].nDockCmd);
+                 {kCRegs, true},  {kStatusLine, true}, {kCmdLine, false}, {kCpuPct, true},  {kGRegs, true},
+                 {kCRegs, false}};
+    for (const char* pszRow : {"", ", shared row at the top", ", shared row at the bottom"}) {
+        RECT rc;
+        pFrame->GetMainBar(kCmdLine)->GetWindowRect(&rc);
+        if (std::strstr(pszRow, "bottom"))
+            DragByCaption(pFrame->GetMainBar(kGRegs), CPoint((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2));
+        if (*pszRow)
+            DropInRowOf(pFrame->GetMainBar(kCRegs), pFrame->GetMainBar(kGRegs));
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(kMainBars[c.nBar].pszTitle) + (c.bDoubleClick ? ", double click" : ", menu") +
+                         pszRow);
+            cdxCDynamicBar* pBar = pFrame->GetMainBar(c.nBar);
+            const std::string strBefore = Layout(pFrame);
+            Command(kMainBars[c.nBar].nFloatCmd);
+            ASSERT_TRUE(pBar->IsFloating());
+            if (c.bDoubleClick) {
+                pBar->GetWindowRect(&rc);
+                CPoint pt(rc.left + 30, rc.top + 8);  // the floating bar's caption runs along its top
+                pBar->ScreenToClient(&pt);
+                pBar->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+                Settle();
+            } else {
+                Command(kMainBars[c.nBar].nDockCmd);
+            }
+            ASSERT_FALSE(pBar->IsFloating());
+            EXPECT_EQ(strBefore, Layout(pFrame));
         }
-        ASSERT_FALSE(pBar->IsFloating());
-        EXPECT_EQ(strBefore, Layout(pFrame));
     }
 }
 
@@ -424,11 +436,7 @@ TEST_F(BarLayoutFixture, BarsSharingARowShareItsWholeLengthEveryTime)
     OpenWithFourMoreBars();
     cdxCDynamicBar* pGRegs = pFrame->GetMainBar(kGRegs);
     cdxCDynamicBar* pCRegs = pFrame->GetMainBar(kCRegs);
-    RECT rc;
-    pGRegs->GetWindowRect(&rc);
-    DragByCaption(pCRegs, CPoint(rc.right - 60, (rc.top + rc.bottom) / 2));
-    ASSERT_EQ(pGRegs->m_pDockBar, pCRegs->m_pDockBar);
-    ASSERT_EQ(pGRegs->m_pDockBar->FindBar(pGRegs) + 1, pCRegs->m_pDockBar->FindBar(pCRegs)) << "not in one row";
+    DropInRowOf(pCRegs, pGRegs);
     auto rowFilled = [&](const char* pszWhen) {
         RECT rcDock, rcG, rcC;
         pGRegs->m_pDockBar->GetClientRect(&rcDock);
@@ -518,3 +526,4 @@ TEST_F(BarLayoutFixture, RowsOfTextAreNeverCutInHalf)
         ProfileWriteInt("BarsState\\BarsState-Summary", "Bars", 0);  // the next case starts afresh
     }
 }
+
