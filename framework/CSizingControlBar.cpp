@@ -335,8 +335,11 @@ CSize CSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     for (CSizingControlBar* pBar : arrBars)
         pBar->RecalcDelayShow();
     if (IsVisible() && IsDockedBar() && m_bParentSizing && m_pDockBar && !arrBars.empty() && arrBars[0] == this) {
+        // The room its dock bar was offered (none at all in a window too
+        // small for the rows beside it); the frame's client area before the
+        // dock bar was ever laid out.
         CRect rc = m_pDockBar->m_rectLayout;
-        if (rc.IsRectEmpty() && m_pDockSite)
+        if (rc.IsRectNull() && m_pDockSite)
             m_pDockSite->GetClientRect(&rc);
         int nTotal = bHorz ? rc.Width() + 2 : rc.Height() - 2;
         int nResult = ShareRowLength(nTotal, bHorz);
@@ -352,12 +355,9 @@ CSize CSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     m_bParentSizing = FALSE;
     CSize size = bHorz ? m_szHorz : m_szVert;
     CSize minSize = bHorz ? m_szMinHorz : m_szMinVert;
-    // Along its row the length the row's sharing gave counts, cut or not.
-    const CSize cutSize = CalcMinimumLayout(bHorz);
-    if (bHorz)
-        minSize.cx = cutSize.cx;
-    else
-        minSize.cy = cutSize.cy;
+    // Along its row the length the row's sharing gave counts, cut or
+    // squeezed: the row ends where its dock bar does.
+    (bHorz ? minSize.cx : minSize.cy) = 0;
     return CSize(std::max(size.cx, minSize.cx), std::max(size.cy, minSize.cy));
 }
 

@@ -133,6 +133,8 @@ public:
     // The row stops as heights of the bar's window docked in a horizontal
     // row (bHorz) or a vertical one.
     std::vector<int> GetWholeRowHeights(BOOL bHorz) override;
+    // Whether the content goes on below the last row stop (SetRowStops).
+    bool RowsGoOn() const { return m_bRowsGoOn; }
     // The bar's window size around an empty client area, docked on the dock
     // bar nDockBarID or floating (AFX_IDW_DOCKBAR_FLOAT); measuring changes
     // nothing of the bar.
@@ -156,7 +158,8 @@ public:
     // Whether the bar shows the same content laid out by the same rules as
     // pOther, so that at the same length it is as high (no by default).
     virtual bool IsBuiltLike(const CSizingControlBar* pOther) const;
-    // 0: shared; 1: the row cannot hold the minimums; 2: a row break was inserted.
+    // 0: shared (a row too short for its bars' minimums is squeezed,
+    // DockRowSqueeze); 1: the bar is in no row; 2: a row break was inserted.
     virtual int ShareRowLength(int nTotal, BOOL bHorz);
     virtual void AlignRowBars();
 

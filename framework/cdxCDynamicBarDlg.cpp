@@ -153,8 +153,16 @@ void cdxCDynamicBarDlg::SetHostRowStops(UINT nFirstId, int nCount)
 
 void cdxCDynamicBarDlg::UpdateHostRowStops()
 {
-    if (!m_pHostBar || !m_hWnd || m_nRowControls <= 0)
+    if (!m_pHostBar || !m_hWnd)
         return;
+    if (m_nRowControls <= 0) {
+        // A dialog laid out for its fonts without rows of its own (a list
+        // that scrolls, under what stands above it) is whole from its least
+        // size on, and shows nothing below that.
+        if (m_bLayoutSizes)
+            m_pHostBar->SetRowStops({0, (int)m_szMin.cy}, true);
+        return;
+    }
     std::vector<RECT> controls;
     RECT rc;
     for (int i = 0; i < m_nRowControls; i++)

@@ -73,7 +73,9 @@ public:
     // next row's top (or, below the last row, the dialog's height). The
     // rows are measured again whenever the controls are laid out anew
     // (SetLayoutSizes: a font, a new width) and when this is called again
-    // (a row shown or hidden).
+    // (a row shown or hidden). A dialog that names no rows but lays itself
+    // out for its fonts (SetLayoutSizes) is one row at its least size, with
+    // more of it below (a list that scrolls).
     void SetHostRowStops(UINT nFirstId, int nCount);
 
     // Sets the top-level frame's status text to string nID (0: none); with

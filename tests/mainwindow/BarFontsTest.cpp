@@ -9,6 +9,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -93,15 +95,17 @@ std::string LayoutFaults(HWND hDlg, bool bInside)
 struct BarFontsFixture : BarLayoutFixture {
     // The face (Tahoma unless named) of that size chosen with the Font
     // buttons of the console, device list, status bar and display/alter
-    // pages, applied, then OK.
-    void ChooseFonts(int nPoints, const char* pszFace = "Tahoma")
+    // pages (or the status bar page alone), applied, then OK.
+    void ChooseFonts(int nPoints, const char* pszFace = "Tahoma", bool bStatusOnly = false)
     {
         ASSERT_TRUE(vorntest::WithPreferences(pFrame->m_hWnd, ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
             vorntest::DialogAnswers answers(dlg);
             answers.strFace = pszFace;
             answers.nSize = nPoints;
-            for (CWnd* pPage : std::vector<CWnd*>{&dlg.m_ConsPage, &dlg.m_DevlistPage, &dlg.m_StatLinePage,
-                                                  &dlg.m_DisplayAlterPage}) {
+            std::vector<CWnd*> pages = {&dlg.m_ConsPage, &dlg.m_DevlistPage, &dlg.m_StatLinePage, &dlg.m_DisplayAlterPage};
+            if (bStatusOnly)
+                pages = {&dlg.m_StatLinePage};
+            for (CWnd* pPage : pages) {
                 dlg.SetActivePage(static_cast<CPropertyPage*>(pPage));
                 vorntest::PressButton(pPage->m_hWnd, IDC_PREF_FONT);
             }
@@ -234,20 +238,34 @@ TEST_F(BarFontsFixture, BarsKeepTheirFontLayoutAfterARestart)
 // large fonts the register fields reflow into more rows and the status line
 // wraps, and a window too short for every bar at the top still cuts each
 // bar only between its rows, at once and as the window changes size.
+// Squeezed in the left column the Device List and Display/Alter showed half
+// rows and slivers of their lists, and in a 645 x 485 window Display/Alter
+// ran below its dock bar, under the command line: every docked bar shows
+// whole rows, inside its dock bar.
 TEST_F(BarFontsFixture, BarsAtALargeFontAreCutOnlyBetweenTheirRows)
 {
     OpenFrame();
-    pFrame->MoveWindow(0, 0, 1200, 960);
-    ChooseFonts(24);
-    for (UINT nCmd : {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_GREGS64_BAR})
+    pFrame->m_wndCpuPctBar.m_dlg.SetCPUCount(2);
+    for (UINT nCmd : {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_GREGS64_BAR,
+                      ID_VIEW_STORAGE_BAR})
         pFrame->SendMessage(WM_COMMAND, nCmd);
-    RouteValues();
-    for (SIZE size : {SIZE{1200, 960}, SIZE{900, 640}, SIZE{700, 560}, SIZE{1200, 960}}) {
-        SCOPED_TRACE(std::to_string(size.cx) + " x " + std::to_string(size.cy));
-        pFrame->MoveWindow(0, 0, size.cx, size.cy);
+    ChooseFonts(24);
+    const struct {
+        int cx, cy;
+        bool bStatusAt20;  // every font at 10 points but the status line's and registers' at 20
+    } cases[] = {{1200, 960, false}, {900, 640, false}, {700, 560, false}, {1200, 960, false}, {645, 485, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.cx) + " x " + std::to_string(c.cy));
+        if (c.bStatusAt20) {
+            ChooseFonts(10);
+            ChooseFonts(20, "Tahoma", true);
+        }
+        RouteValues();
+        pFrame->MoveWindow(0, 0, c.cx, c.cy);
         Settle();
-        for (int i : {kStatusLine, kFirstRegs, kFirstRegs + 1, kFirstRegs + 4})
-            EXPECT_EQ("", CutControls(Bar(i))) << kMainBars[i].pszTitle;
+        for (int i = 0; i < kMainBarCount; i++)
+            EXPECT_EQ("", BarVisible(i) ? CutControls(Bar(i)) : "") << kMainBars[i].pszTitle;
+        EXPECT_EQ("", BarsOutOfPlace(pFrame));
     }
 }
 
@@ -273,6 +291,55 @@ TEST_F(BarFontsFixture, DISABLED_ShowForPicture)
     RouteValues();
     Settle();
     PumpFor((DWORD)std::atoi(pszHold));
+}
+
+// After a restart with every font at 24 points the system status bar showed
+// one row and the general and control registers one of four where the
+// window had shown two, three and three before: a restart shows what the
+// window showed.
+TEST_F(BarFontsFixture, ARestartShowsWhatTheWindowShowedBefore)
+{
+    for (SIZE size : {SIZE{1000, 1000}, SIZE{645, 485}}) {
+        SCOPED_TRACE(std::to_string(size.cx) + " x " + std::to_string(size.cy));
+        OpenFrame();
+        pFrame->m_wndCpuPctBar.m_dlg.SetCPUCount(2);
+        for (UINT nCmd : {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR})
+            Command(nCmd);
+        pFrame->MoveWindow(0, 0, size.cx, size.cy);
+        for (int nPoints : {10, 20, 24})
+            ChooseFonts(nPoints);
+        RouteValues();
+        Settle();
+        const std::string strBefore = Layout(pFrame);
+        Restart();
+        RouteValues();
+        Settle();
+        EXPECT_EQ(strBefore, Layout(pFrame));
+        pFrame->SendMessage(WM_CLOSE);
+        Pump();
+        ProfileWriteInt("BarsState\\BarsState-Summary", "Bars", 0);  // the next size starts afresh
+    }
+}
+
+// With a 20-point font Percent Utilization stood 178 and the Device List
+// 280 pixels wide in a column as wide as Display/Alter, grey beside them,
+// and so they stayed over Maximize, a restart, View off and on and a float
+// and dock: a bar docked in a column fills its width.
+TEST_F(BarFontsFixture, BarsDockedInAColumnFillItsWidth)
+{
+    OpenWithFourMoreBars();
+    pFrame->MoveWindow(0, 0, 645, 485);
+    ChooseFonts(20);
+    const std::function<void()> changes[] = {
+        [] {}, [this] { pFrame->ShowWindow(SW_MAXIMIZE); }, [this] { Restart(); },
+        [this] { Command(ID_VIEW_CPUPCT_BAR); }, [this] { Command(ID_VIEW_CPUPCT_BAR); },
+        [this] { Command(ID_FLOAT_DEVLIST_BAR); }, [this] { Command(ID_DOCK_DEVLIST_BAR); },
+        [this] { pFrame->ShowWindow(SW_RESTORE); }};
+    for (size_t n = 0; n < std::size(changes); n++) {
+        changes[n]();
+        Settle();
+        EXPECT_EQ("", BarsOutOfPlace(pFrame)) << "change " << n;
+    }
 }
 
 // Font changes of 10, 20, 24, 14 and 10 points left the left column 612

@@ -44,6 +44,28 @@ inline std::string Layout(CMainFrame* pFrame)
     return str + "console " + vorntest::RectText(rcView) + "\n";
 }
 
+// The docked bars that reach out of their dock bar (the ends of a row
+// overlap it by the bars' borders), and those of a column not as wide as it.
+inline std::string BarsOutOfPlace(CMainFrame* pFrame)
+{
+    std::string str;
+    for (int i = 0; i < kMainBarCount; i++) {
+        cdxCDynamicBar* pBar = pFrame->GetMainBar(i);
+        if (!(pBar->GetStyle() & WS_VISIBLE) || pBar->IsFloating())
+            continue;
+        RECT rcBar, rcDock, rcBoth;
+        pBar->GetWindowRect(&rcBar);
+        pBar->m_pDockBar->GetWindowRect(&rcDock);
+        const bool bFills = !pBar->IsDockedVertically() || rcBar.right - rcBar.left == rcDock.right - rcDock.left;
+        ::InflateRect(&rcDock, 2, 2);
+        ::UnionRect(&rcBoth, &rcBar, &rcDock);
+        if (!bFills || !::EqualRect(&rcBoth, &rcDock))
+            str += std::string(kMainBars[i].pszTitle) + " " + vorntest::RectText(rcBar) + " in " +
+                   vorntest::RectText(rcDock) + "\n";
+    }
+    return str;
+}
+
 // The first start's window at 960 x 768 with the status line, the 32-bit
 // general and control register bars and the storage bar shown.
 struct BarLayoutFixture : FrameFixture {
@@ -54,6 +76,14 @@ struct BarLayoutFixture : FrameFixture {
             theApp.OnIdle(0);  // the loop's idle step: the delayed layouts
         }
         Pump();
+    }
+    // The window closed and the program started again.
+    void Restart()
+    {
+        pFrame->SendMessage(WM_CLOSE);
+        Pump();
+        ASSERT_FALSE(FrameAlive());
+        OpenFrame();
     }
     void Command(UINT nCmd)
     {
