@@ -5,19 +5,24 @@
 // the tree, a list after it is dropped and the next power-on still works;
 // each context-menu command sends its exact text, and the keyboard's menu is
 // of the selected item; a detached device leaves the view's configuration
-// after the panel refresh rate.
+// after the panel refresh rate; thousands of devices are shown in steps,
+// in the order of inserting them one at a time.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "config/StartupObjects.h"
 #include "devices/DevIntDlg.h"
+#include "devices/DevListMerge.h"
+#include "devices/DevListText.h"
 #include "devices/DynDevListDlgBar.h"
 #include "session/PrivateMessages.h"
 #include "tests/platform/ModalDriver.h"
@@ -396,6 +401,202 @@ TEST_F(DevListSession, RouterSeesShownDevicesAndTheSysgConsole)
     EXPECT_EQ(0x20000u, dwKey);
     EXPECT_TRUE(pRouter->IsSysgDefined(nullptr));
     EXPECT_FALSE(pRouter->IsFileInUse("disk"));
+}
+
+// The tree as the bar built it when it showed each list at once: every
+// change in turn, the group sorted after each insertion.
+class CPerInsertionTree {
+public:
+    explicit CPerInsertionTree(HWND hParent)
+        : m_hTree(::CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD, 0, 0, 100, 100, hParent, nullptr, nullptr, nullptr))
+    {
+        for (WORD wClass = 0; wClass < DEVCLASS_COUNT; ++wClass)
+            m_hGroups[wClass] = Insert(TVI_ROOT, g_DevClassGroups[wClass].pszHeading, wClass, wClass | 0x80000000);
+    }
+    ~CPerInsertionTree() { ::DestroyWindow(m_hTree); }
+    void Apply(const CDevListMap& list)
+    {
+        for (const SDevListStep& step : MergeDevList(m_shown, list)) {
+            HTREEITEM& hItem = m_items[step.nKey];
+            CString strText = DevListItemText(step.nKey, step.entry);
+            int nImage = DevListItemImage(step.entry.m_wState);
+            if (step.eStep == kDevListRemove) {
+                TreeView_DeleteItem(m_hTree, hItem);
+                m_items.erase(step.nKey);
+            } else if (step.eStep == kDevListUpdate) {
+                TVITEMA item = {TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE, hItem};
+                item.pszText = const_cast<char*>(strText.GetString());
+                item.iImage = nImage;
+                ::SendMessageA(m_hTree, TVM_SETITEMA, 0, (LPARAM)&item);
+            } else {
+                WORD wClass = std::min<WORD>(DevClassFromName(step.entry.m_strClass), DEVCLASS_UNKNOWN);
+                hItem = Insert(m_hGroups[wClass], strText, nImage, step.nKey);
+                TVSORTCB sort = {m_hGroups[wClass], ByKey, 0};
+                ::SendMessageA(m_hTree, TVM_SORTCHILDRENCB, 0, (LPARAM)&sort);
+            }
+        }
+    }
+    HWND m_hTree;
+
+private:
+    static int CALLBACK ByKey(LPARAM lp1, LPARAM lp2, LPARAM) { return (int)(lp1 - lp2); }
+    HTREEITEM Insert(HTREEITEM hParent, const char* pszText, int nImage, LPARAM lParam)
+    {
+        TVINSERTSTRUCTA tvis = {hParent, TVI_LAST};
+        tvis.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM;
+        tvis.item.pszText = const_cast<char*>(pszText);
+        tvis.item.iImage = nImage;
+        tvis.item.lParam = lParam;
+        return (HTREEITEM)::SendMessageA(m_hTree, TVM_INSERTITEMA, 0, (LPARAM)&tvis);
+    }
+    HTREEITEM m_hGroups[DEVCLASS_COUNT] = {};
+    CDevListEntryMap m_shown;
+    std::map<int, HTREEITEM> m_items;
+};
+
+// Every device item in order: its group, text, image and key.
+std::vector<std::string> TreeRows(HWND hTree)
+{
+    std::vector<std::string> rows;
+    int nGroup = 0;
+    for (HTREEITEM hGroup = TreeView_GetRoot(hTree); hGroup; hGroup = TreeView_GetNextSibling(hTree, hGroup), ++nGroup)
+        for (HTREEITEM h = TreeView_GetChild(hTree, hGroup); h; h = TreeView_GetNextSibling(hTree, h)) {
+            char szText[256] = {};
+            TVITEMA item = {TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM, h};
+            item.pszText = szText;
+            item.cchTextMax = sizeof szText;
+            ::SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&item);
+            rows.push_back(std::to_string(nGroup) + ": " + szText + " / " + std::to_string(item.iImage) + " / " +
+                           std::to_string(item.lParam));
+        }
+    return rows;
+}
+
+// nCount devices of every class and every LED from key nFirst on, every
+// nStride keys.
+CDevListMap ManyDevices(int nFirst, int nStride, int nCount, const char* pszRest)
+{
+    static const char* const kTypes[][2] = {{"3505", "RDR"}, {"3525", "PCH"}, {"1403", "PRT"},
+                                            {"3215", "CON"}, {"3270", "DSP"}, {"3390", "DASD"},
+                                            {"3420", "TAPE"}, {"CTCI", "CTCA"}, {"9999", "LINE"}};
+    static const char* const kStates[] = {"0000", "1000", "0100", "0010"};
+    CDevListMap list(0);
+    for (int i = 0; i < nCount; ++i) {
+        char szDevnum[8];
+        std::snprintf(szDevnum, sizeof szDevnum, "%04X", nFirst + i * nStride);
+        CDevListEntry e = DevListSession::Entry(szDevnum, kTypes[i % 9][0], kTypes[i % 9][1], kStates[i % 4], pszRest);
+        list.SetAt(e.GetKey(), e);
+    }
+    return list;
+}
+
+// Ends the menu being tracked once the bar has shown every list (or after
+// 20 s, the menu's window said to have gone before).
+bool* g_pFilledWhileMenuShown = nullptr;
+CDynDevListDlgBar* g_pFillingBar = nullptr;
+DWORD g_dwMenuOpened = 0;
+void CALLBACK EndMenuOnceFilled(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    bool bFilled = !g_pFillingBar->IsShowingLists();
+    if (!bFilled && ::GetTickCount() - g_dwMenuOpened < 20000)
+        return;
+    *g_pFilledWhileMenuShown = bFilled && ::FindWindowA("#32768", nullptr) != nullptr;
+    ::KillTimer(nullptr, nTimer);
+    ::EndMenu();
+}
+
+// Thousands of devices are shown in steps, one message each. Lists that
+// come between steps, a selected item, a context menu open, the bar hidden:
+// the tree ends as it would with every change shown at once, each device
+// inserted and its group sorted in turn. A power-off between steps leaves
+// no device behind.
+TEST_F(DevListSession, LongListsAreShownInStepsInTheOrderOfSingleInsertions)
+{
+    host->ShowWindow(SW_SHOW);
+    PowerOn();
+    CPerInsertionTree reference(host->m_hWnd);
+    auto queue = [&](const CDevListMap& list) {
+        reference.Apply(list);
+        pBar->QueueFinishedList(std::make_unique<CDevListMap>(list));
+    };
+    auto dispatchOnly = [&](UINT nMsg) {
+        MSG msg;
+        ASSERT_TRUE(::PeekMessageA(&msg, pBar->m_hWnd, nMsg, nMsg, PM_REMOVE));
+        app->DispatchOne(msg);
+    };
+    auto showAll = [&] { return Pump([&] { return !pBar->IsShowingLists(); }); };
+    // One message at a time, as the program's loop takes them, until done().
+    auto stepUntil = [&](const std::function<bool()>& done) {
+        MSG msg;
+        for (DWORD dwStart = ::GetTickCount(); !done() && ::GetTickCount() - dwStart < 20000;)
+            if (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                app->DispatchOne(msg);
+            else
+                ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        return done();
+    };
+
+    queue(ManyDevices(0x1000, 4, 2000, "file.img"));
+    dispatchOnly(WM_DEVLIST_COMPLETE);
+    UINT nShown = pBar->Tree().GetCount() - 9;
+    EXPECT_GT(nShown, 0u);
+    EXPECT_LT(nShown, 2000u);
+    ASSERT_TRUE(pBar->IsShowingLists());
+    HTREEITEM hSelected = pBar->Tree().GetChildItem(Group(DEVCLASS_3270));
+    ASSERT_NE(nullptr, hSelected);
+    pBar->Tree().SelectItem(hSelected);
+    CDevListMap changes(1);
+    for (const CDevListEntry& e : {Entry("0FFF", "3505", "RDR", "0000", "below.txt", 'A'),
+                                   Entry("1002", "3390", "DASD", "1000", "between.img", 'A'),
+                                   Entry("1004", "3525", "PCH", "0100", "file.img", 'C'),
+                                   Entry("2F3C", "", "", "", "", 'D')})
+        changes.SetAt(e.GetKey(), e);
+    queue(changes);
+    ASSERT_TRUE(showAll());
+    EXPECT_EQ(TreeRows(reference.m_hTree), TreeRows(pBar->Tree().m_hWnd));
+    EXPECT_EQ(hSelected, pBar->Tree().GetSelectedItem());
+    ASSERT_TRUE(PumpUntilReady());
+
+    // Ready: a full list drops 1,000 devices, adds 1,000 in between and
+    // changes the rest, while the device menu is open.
+    CDevListMap second = ManyDevices(0x1002, 4, 1000, "file.img");
+    CDevListMap other = ManyDevices(0x1000, 8, 1000, "other.img");
+    for (POSITION pos = other.GetStartPosition(); pos;) {
+        int nKey;
+        CDevListEntry e;
+        other.GetNextAssoc(pos, nKey, e);
+        second.SetAt(nKey, e);
+    }
+    queue(second);
+    dispatchOnly(WM_DEVLIST_COMPLETE);
+    ASSERT_TRUE(pBar->IsShowingLists());
+    bool bFilledWhileMenuShown = false;
+    g_pFilledWhileMenuShown = &bFilledWhileMenuShown;
+    g_pFillingBar = pBar;
+    g_dwMenuOpened = ::GetTickCount();
+    UINT_PTR nTimer = ::SetTimer(nullptr, 0, 20, EndMenuOnceFilled);
+    RECT rc = {};
+    HTREEITEM hDevice = pBar->Tree().GetChildItem(Group(DEVCLASS_DISK));
+    ASSERT_TRUE(pBar->Tree().GetItemRect(hDevice, &rc, TRUE));
+    ::MapWindowPoints(pBar->Tree().m_hWnd, nullptr, (POINT*)&rc, 2);
+    pBar->SendMessage(WM_CONTEXTMENU, (WPARAM)pBar->Tree().m_hWnd, MAKELPARAM(rc.left + 2, rc.top + 2));
+    ::KillTimer(nullptr, nTimer);
+    EXPECT_TRUE(bFilledWhileMenuShown);
+    ASSERT_TRUE(showAll());
+    EXPECT_EQ(TreeRows(reference.m_hTree), TreeRows(pBar->Tree().m_hWnd));
+
+    // Hidden, the bar goes on; a power-off between steps ends it all.
+    host->ShowWindow(SW_HIDE);
+    queue(ManyDevices(0x3000, 1, 2000, "third.img"));
+    dispatchOnly(WM_DEVLIST_COMPLETE);
+    UINT nFirstStep = pBar->Tree().GetCount();
+    ASSERT_TRUE(stepUntil([&] { return pBar->Tree().GetCount() != nFirstStep; }));
+    ASSERT_TRUE(pBar->IsShowingLists());
+    pBar->SendMessage(WM_EMULATOR_ACTIVE, 0);
+    EXPECT_EQ(9u, pBar->Tree().GetCount());
+    ASSERT_TRUE(showAll());
+    EXPECT_EQ(9u, pBar->Tree().GetCount());
+    EXPECT_FALSE(pBar->IsDevNumShown(0x3000));
 }
 
 }  // namespace
