@@ -126,12 +126,14 @@ void CDynDevListDlgBar::HoldTreeRedraw()
     ::DefWindowProcA(m_Tree.m_hWnd, WM_SETREDRAW, FALSE, 0);
 }
 
-// Turning the redraw on repaints nothing on Windows, and under Wine only
-// the items: the frame, with the scroll bars, is repainted here as well.
+// The tree takes its redraw back while the window still holds its own: it
+// sets its scroll bars without painting them. Turning the redraw on paints
+// nothing on Windows, and under Wine only the items: the whole tree, frame
+// and scroll bars with it, is repainted here once.
 void CDynDevListDlgBar::ResumeTreeRedraw(bool bNow)
 {
-    ::DefWindowProcA(m_Tree.m_hWnd, WM_SETREDRAW, TRUE, 0);
     m_Tree.SetRedraw(TRUE);
+    ::DefWindowProcA(m_Tree.m_hWnd, WM_SETREDRAW, TRUE, 0);
     ::RedrawWindow(m_Tree.m_hWnd, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | (bNow ? RDW_UPDATENOW : 0));
 }
