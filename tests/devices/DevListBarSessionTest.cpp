@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -525,16 +526,6 @@ TEST_F(DevListSession, LongListsAreShownInStepsInTheOrderOfSingleInsertions)
         app->DispatchOne(msg);
     };
     auto showAll = [&] { return Pump([&] { return !pBar->IsShowingLists(); }); };
-    // One message at a time, as the program's loop takes them, until done().
-    auto stepUntil = [&](const std::function<bool()>& done) {
-        MSG msg;
-        for (DWORD dwStart = ::GetTickCount(); !done() && ::GetTickCount() - dwStart < 20000;)
-            if (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-                app->DispatchOne(msg);
-            else
-                ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        return done();
-    };
 
     queue(ManyDevices(0x1000, 4, 2000, "file.img"));
     dispatchOnly(WM_DEVLIST_COMPLETE);
@@ -590,13 +581,50 @@ TEST_F(DevListSession, LongListsAreShownInStepsInTheOrderOfSingleInsertions)
     queue(ManyDevices(0x3000, 1, 2000, "third.img"));
     dispatchOnly(WM_DEVLIST_COMPLETE);
     UINT nFirstStep = pBar->Tree().GetCount();
-    ASSERT_TRUE(stepUntil([&] { return pBar->Tree().GetCount() != nFirstStep; }));
+    ASSERT_TRUE(PumpEach([&] { return pBar->Tree().GetCount() != nFirstStep; }));
     ASSERT_TRUE(pBar->IsShowingLists());
     pBar->SendMessage(WM_EMULATOR_ACTIVE, 0);
     EXPECT_EQ(9u, pBar->Tree().GetCount());
     ASSERT_TRUE(showAll());
     EXPECT_EQ(9u, pBar->Tree().GetCount());
     EXPECT_FALSE(pBar->IsDevNumShown(0x3000));
+}
+
+// The stand-in as the emulator with 2,000 devices of every class, the
+// terminals in ranges of 250, as devlist_bench.exe runs it: its report after
+// the subscription fills the tree in steps, every group in device-number
+// order, and its end empties it.
+TEST_F(DevListSession, ThousandsOfDevicesComeWithTheEmulatorAndGoWithIt)
+{
+    std::string strConfig = dir.Path("thousands.cnf");
+    const char kConfig[] = "0010.50 3505 cards.txt ascii\n0050.50 3525 punch.txt ascii\n0090.50 1403 print.txt\n"
+                           "00D0.40 3215\n0100.250 3390 disk.cckd\n0200.250 3390 disk.cckd\n0300.200 3420 *\n"
+                           "0400.100 CTCI 192.168.200.1 192.168.200.2\n0A00.250 3270\n0B00.250 3270\n"
+                           "0C00.250 3270\n0D00.250 3270\n0E00.10 3287\n";
+    HANDLE h = ::CreateFileA(strConfig.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD n = 0;
+    ::WriteFile(h, kConfig, sizeof(kConfig) - 1, &n, nullptr);
+    ::CloseHandle(h);
+    host->ShowWindow(SW_SHOW);
+    StartEmulator("-f \"" + strConfig + "\"");
+    std::set<UINT> counts;
+    ASSERT_TRUE(PumpEach([&] { return *counts.insert(pBar->Tree().GetCount()).first == 2009; }));
+    EXPECT_GT(counts.size(), 3u) << "the tree went from empty to full in one message";
+    const UINT kInGroup[] = {50, 50, 50, 40, 1010, 500, 200, 100, 0};
+    for (WORD wClass = 0; wClass < DEVCLASS_COUNT; ++wClass) {
+        std::vector<DWORD_PTR> keys;
+        for (HTREEITEM hItem = pBar->Tree().GetChildItem(Group(wClass)); hItem;
+             hItem = pBar->Tree().GetNextSiblingItem(hItem))
+            keys.push_back(pBar->Tree().GetItemData(hItem));
+        EXPECT_EQ(kInGroup[wClass], keys.size()) << wClass;
+        EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end())) << wClass;
+    }
+    EXPECT_EQ("0AF9  3270  ", ItemText(0xAF9));
+    EXPECT_EQ("01F9  3390  disk.cckd", ItemText(0x1F9));
+    EXPECT_EQ("Display Terminals", GroupOf(0xE09));
+    EndEmulator();
+    ASSERT_TRUE(Pump([&] { return pBar->Tree().GetCount() == 9; }));
+    EXPECT_FALSE(pBar->IsShowingLists());
 }
 
 }  // namespace
