@@ -3,8 +3,9 @@
 // mode, the handshake's wait for the emulator's main storage, and a question
 // followed at once by the box after it. The close asked for is the one after
 // a worker thread's fault, which comes whatever runs. The system's loops
-// too: a menu (a context menu, the menu bar's) and a move of the main window
-// end first, and the close comes after them.
+// too: a menu (a context menu, the menu bar's, the system menu) and a move
+// of the main window end first, and the close's questions come after them,
+// where a click of the mouse answers them.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -230,6 +231,68 @@ TEST_F(FrameFixture, CloseDuringAMenuOrAMoveComesAfterItsEnd)
         EXPECT_TRUE(bClosed) << "the close came while the loop ran";
         EXPECT_TRUE(::IsWindow(hFrame) && ::IsWindow(hBar)) << "the windows once the loop's code had ended";
         EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the close after the loop";
+        pFrame = nullptr;
+    }
+}
+
+// The questions of a close that comes while a menu is open show once the
+// menu has gone, and a real click of the mouse on a button answers them:
+// the cursor is seen over the button's middle, the button seen pushed.
+TEST_F(FrameFixture, QuestionsOfACloseDuringAMenuComeAfterItAndTakeAClick)
+{
+    ProfileWriteInt("Options", "PowerOff", 2);  // ask whether to exit after the emulator's end
+    const struct {
+        const char* pszQuestion;
+        ELoop eLoop;
+        bool bEmulator;
+        void (*close)(HWND);
+        int nButton;  // the one that goes on to the end
+    } cases[] = {
+        {"Do you want to save your changes to the configuration?", ELoop::FileMenu, false, CloseFromAnotherProgram,
+         CVornGUIView::kPromptNotSaved},
+        {"Vornamic is still running!", ELoop::DevListMenu, true, CloseFromAnotherProgram, IDYES},
+        {"Do you wish to exit the application at this time?", ELoop::SystemMenu, true, EndEmulator, IDYES},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszQuestion);
+        OpenFrame();
+        HWND hFrame = pFrame->m_hWnd, hQuestion = nullptr, hButton = nullptr;
+        CVornConfigFile cfg = g_pView->GetConfig();
+        cfg.m_strDescription = "changed by the test";
+        if (c.bEmulator)
+            AttachStandin("");
+        else
+            g_pView->ApplyEditedConfiguration(cfg);
+        g_pView->SetNoWarnPowerOff(false);
+        std::string strTexts, strMenu;
+        bool bClosed = false;
+        int nClick = 0;  // 1 the button went down, 2 it went up after it was seen pushed
+        CTicker ticker([&] {
+            RECT rc = {};
+            ::GetWindowRect(hButton, &rc);
+            POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2}, now = {};
+            INPUT in = {INPUT_MOUSE};
+            if (!bClosed && InSystemLoop(GUI_INMENUMODE)) {
+                c.close(hFrame);
+                bClosed = true;
+            } else if (bClosed && !hQuestion && (hQuestion = vorntest::OtherDialog(nullptr)) != nullptr) {
+                strTexts = vorntest::DialogTexts(hQuestion);
+                strMenu = InSystemLoop(GUI_INMENUMODE | GUI_INMOVESIZE) ? "a menu open" : "no menu";
+                hButton = ::GetDlgItem(hQuestion, c.nButton);
+            } else if (hButton && nClick == 0 && (!::GetCursorPos(&now) || now.x != pt.x || now.y != pt.y ||
+                                                  ::WindowFromPoint(pt) != hButton)) {
+                ::SetCursorPos(pt.x, pt.y);
+            } else if (hButton && nClick < 2 && (nClick == 0 || (::SendMessageA(hButton, BM_GETSTATE, 0, 0) & BST_PUSHED))) {
+                in.mi.dwFlags = nClick++ ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+                ::SendInput(1, &in, sizeof in);
+            }
+        });
+        vorntest::WaitingFor waiting("a click on the answer, and the end");
+        OpenLoop(pFrame, c.eLoop);
+        EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the end after a click on the answer";
+        EXPECT_NE(strTexts.find(c.pszQuestion), std::string::npos) << strTexts;
+        EXPECT_EQ(strMenu, "no menu") << "when the question showed";
+        EXPECT_EQ(nClick, 2);
         pFrame = nullptr;
     }
 }
