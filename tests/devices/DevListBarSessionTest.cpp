@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -404,77 +403,45 @@ TEST_F(DevListSession, RouterSeesShownDevicesAndTheSysgConsole)
     EXPECT_FALSE(pRouter->IsFileInUse("disk"));
 }
 
-// The tree as the bar built it when it showed each list at once: every
-// change in turn, the group sorted after each insertion.
-class CPerInsertionTree {
-public:
-    explicit CPerInsertionTree(HWND hParent)
-        : m_hTree(::CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD, 0, 0, 100, 100, hParent, nullptr, nullptr, nullptr))
-    {
-        for (WORD wClass = 0; wClass < DEVCLASS_COUNT; ++wClass)
-            m_hGroups[wClass] = Insert(TVI_ROOT, g_DevClassGroups[wClass].pszHeading, wClass, wClass | 0x80000000);
-    }
-    ~CPerInsertionTree() { ::DestroyWindow(m_hTree); }
-    void Apply(const CDevListMap& list)
-    {
-        for (const SDevListStep& step : MergeDevList(m_shown, list)) {
-            HTREEITEM& hItem = m_items[step.nKey];
-            CString strText = DevListItemText(step.nKey, step.entry);
-            int nImage = DevListItemImage(step.entry.m_wState);
-            if (step.eStep == kDevListRemove) {
-                TreeView_DeleteItem(m_hTree, hItem);
-                m_items.erase(step.nKey);
-            } else if (step.eStep == kDevListUpdate) {
-                TVITEMA item = {TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE, hItem};
-                item.pszText = const_cast<char*>(strText.GetString());
-                item.iImage = nImage;
-                ::SendMessageA(m_hTree, TVM_SETITEMA, 0, (LPARAM)&item);
-            } else {
-                WORD wClass = std::min<WORD>(DevClassFromName(step.entry.m_strClass), DEVCLASS_UNKNOWN);
-                hItem = Insert(m_hGroups[wClass], strText, nImage, step.nKey);
-                TVSORTCB sort = {m_hGroups[wClass], ByKey, 0};
-                ::SendMessageA(m_hTree, TVM_SORTCHILDRENCB, 0, (LPARAM)&sort);
-            }
-        }
-    }
-    HWND m_hTree;
+std::string Row(WORD wClass, const char* pszText, int nImage, LPARAM nKey)
+{
+    return std::to_string(wClass) + ": " + pszText + " / " + std::to_string(nImage) + " / " + std::to_string(nKey);
+}
 
-private:
-    static int CALLBACK ByKey(LPARAM lp1, LPARAM lp2, LPARAM) { return (int)(lp1 - lp2); }
-    HTREEITEM Insert(HTREEITEM hParent, const char* pszText, int nImage, LPARAM lParam)
-    {
-        TVINSERTSTRUCTA tvis = {hParent, TVI_LAST};
-        tvis.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM;
-        tvis.item.pszText = const_cast<char*>(pszText);
-        tvis.item.iImage = nImage;
-        tvis.item.lParam = lParam;
-        return (HTREEITEM)::SendMessageA(m_hTree, TVM_INSERTITEMA, 0, (LPARAM)&tvis);
-    }
-    HTREEITEM m_hGroups[DEVCLASS_COUNT] = {};
-    CDevListEntryMap m_shown;
-    std::map<int, HTREEITEM> m_items;
-};
-
-// Every device item in order: its group, text, image and key.
-std::vector<std::string> TreeRows(HWND hTree)
+// Every device item of the tree in order: its group, text, image and key.
+std::vector<std::string> TreeRows(CTreeCtrl& tree)
 {
     std::vector<std::string> rows;
-    int nGroup = 0;
-    for (HTREEITEM hGroup = TreeView_GetRoot(hTree); hGroup; hGroup = TreeView_GetNextSibling(hTree, hGroup), ++nGroup)
-        for (HTREEITEM h = TreeView_GetChild(hTree, hGroup); h; h = TreeView_GetNextSibling(hTree, h)) {
-            char szText[256] = {};
-            TVITEMA item = {TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM, h};
-            item.pszText = szText;
-            item.cchTextMax = sizeof szText;
-            ::SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&item);
-            rows.push_back(std::to_string(nGroup) + ": " + szText + " / " + std::to_string(item.iImage) + " / " +
-                           std::to_string(item.lParam));
+    WORD wClass = 0;
+    for (HTREEITEM hGroup = tree.GetRootItem(); hGroup; hGroup = tree.GetNextSiblingItem(hGroup), ++wClass)
+        for (HTREEITEM h = tree.GetChildItem(hGroup); h; h = tree.GetNextSiblingItem(h)) {
+            TVITEMA item = {TVIF_HANDLE | TVIF_IMAGE, h};
+            tree.SendMessage(TVM_GETITEMA, 0, (LPARAM)&item);
+            rows.push_back(Row(wClass, tree.GetItemText(h), item.iImage, tree.GetItemData(h)));
         }
     return rows;
 }
 
-// nCount devices of every class and every LED from key nFirst on, every
-// nStride keys.
+// The rows once every change of the lists is shown as the bar showed them
+// one at a time, sorting a group after each insertion: every group in key
+// order (the shown map iterates in key order).
+std::vector<std::string> RowsOfSingleInsertions(const CDevListEntryMap& shown)
+{
+    std::vector<std::string> rows[DEVCLASS_COUNT], all;
+    for (POSITION pos = shown.GetStartPosition(); pos;) {
+        int nKey;
+        CDevListEntry e;
+        shown.GetNextAssoc(pos, nKey, e);
+        WORD wClass = std::min<WORD>(DevClassFromName(e.m_strClass), DEVCLASS_UNKNOWN);
+        rows[wClass].push_back(Row(wClass, DevListItemText(nKey, e), DevListItemImage(e.m_wState), nKey));
+    }
+    for (const std::vector<std::string>& group : rows)
+        all.insert(all.end(), group.begin(), group.end());
+    return all;
+}
+
+// nCount devices of every class (by key: a key keeps its type) and every
+// LED from key nFirst on, every nStride keys.
 CDevListMap ManyDevices(int nFirst, int nStride, int nCount, const char* pszRest)
 {
     static const char* const kTypes[][2] = {{"3505", "RDR"}, {"3525", "PCH"}, {"1403", "PRT"},
@@ -485,23 +452,24 @@ CDevListMap ManyDevices(int nFirst, int nStride, int nCount, const char* pszRest
     for (int i = 0; i < nCount; ++i) {
         char szDevnum[8];
         std::snprintf(szDevnum, sizeof szDevnum, "%04X", nFirst + i * nStride);
-        CDevListEntry e = DevListSession::Entry(szDevnum, kTypes[i % 9][0], kTypes[i % 9][1], kStates[i % 4], pszRest);
+        int nType = (nFirst + i * nStride) / 4 % 9;
+        CDevListEntry e = DevListSession::Entry(szDevnum, kTypes[nType][0], kTypes[nType][1], kStates[i % 4], pszRest);
         list.SetAt(e.GetKey(), e);
     }
     return list;
 }
 
 // Ends the menu being tracked once the bar has shown every list (or after
-// 20 s, the menu's window said to have gone before).
-bool* g_pFilledWhileMenuShown = nullptr;
+// 20 s), and says whether the menu was still shown then.
 CDynDevListDlgBar* g_pFillingBar = nullptr;
 DWORD g_dwMenuOpened = 0;
+bool g_bFilledWhileMenuShown = false;
 void CALLBACK EndMenuOnceFilled(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
     bool bFilled = !g_pFillingBar->IsShowingLists();
     if (!bFilled && ::GetTickCount() - g_dwMenuOpened < 20000)
         return;
-    *g_pFilledWhileMenuShown = bFilled && ::FindWindowA("#32768", nullptr) != nullptr;
+    g_bFilledWhileMenuShown = bFilled && ::FindWindowA("#32768", nullptr);
     ::KillTimer(nullptr, nTimer);
     ::EndMenu();
 }
@@ -515,9 +483,9 @@ TEST_F(DevListSession, LongListsAreShownInStepsInTheOrderOfSingleInsertions)
 {
     host->ShowWindow(SW_SHOW);
     PowerOn();
-    CPerInsertionTree reference(host->m_hWnd);
+    CDevListEntryMap shown;
     auto queue = [&](const CDevListMap& list) {
-        reference.Apply(list);
+        MergeDevList(shown, list);
         pBar->QueueFinishedList(std::make_unique<CDevListMap>(list));
     };
     auto dispatchOnly = [&](UINT nMsg) {
@@ -538,31 +506,21 @@ TEST_F(DevListSession, LongListsAreShownInStepsInTheOrderOfSingleInsertions)
     pBar->Tree().SelectItem(hSelected);
     CDevListMap changes(1);
     for (const CDevListEntry& e : {Entry("0FFF", "3505", "RDR", "0000", "below.txt", 'A'),
-                                   Entry("1002", "3390", "DASD", "1000", "between.img", 'A'),
-                                   Entry("1004", "3525", "PCH", "0100", "file.img", 'C'),
+                                   Entry("1002", "CTCI", "CTCA", "1000", "between.img", 'A'),
+                                   Entry("100C", "3525", "PCH", "0100", "file.img", 'C'),
                                    Entry("2F3C", "", "", "", "", 'D')})
         changes.SetAt(e.GetKey(), e);
     queue(changes);
     ASSERT_TRUE(showAll());
-    EXPECT_EQ(TreeRows(reference.m_hTree), TreeRows(pBar->Tree().m_hWnd));
+    EXPECT_EQ(RowsOfSingleInsertions(shown), TreeRows(pBar->Tree()));
     EXPECT_EQ(hSelected, pBar->Tree().GetSelectedItem());
     ASSERT_TRUE(PumpUntilReady());
 
     // Ready: a full list drops 1,000 devices, adds 1,000 in between and
     // changes the rest, while the device menu is open.
-    CDevListMap second = ManyDevices(0x1002, 4, 1000, "file.img");
-    CDevListMap other = ManyDevices(0x1000, 8, 1000, "other.img");
-    for (POSITION pos = other.GetStartPosition(); pos;) {
-        int nKey;
-        CDevListEntry e;
-        other.GetNextAssoc(pos, nKey, e);
-        second.SetAt(nKey, e);
-    }
-    queue(second);
+    queue(ManyDevices(0x1000, 2, 2000, "other.img"));
     dispatchOnly(WM_DEVLIST_COMPLETE);
     ASSERT_TRUE(pBar->IsShowingLists());
-    bool bFilledWhileMenuShown = false;
-    g_pFilledWhileMenuShown = &bFilledWhileMenuShown;
     g_pFillingBar = pBar;
     g_dwMenuOpened = ::GetTickCount();
     UINT_PTR nTimer = ::SetTimer(nullptr, 0, 20, EndMenuOnceFilled);
@@ -572,9 +530,9 @@ TEST_F(DevListSession, LongListsAreShownInStepsInTheOrderOfSingleInsertions)
     ::MapWindowPoints(pBar->Tree().m_hWnd, nullptr, (POINT*)&rc, 2);
     pBar->SendMessage(WM_CONTEXTMENU, (WPARAM)pBar->Tree().m_hWnd, MAKELPARAM(rc.left + 2, rc.top + 2));
     ::KillTimer(nullptr, nTimer);
-    EXPECT_TRUE(bFilledWhileMenuShown);
+    EXPECT_TRUE(g_bFilledWhileMenuShown);
     ASSERT_TRUE(showAll());
-    EXPECT_EQ(TreeRows(reference.m_hTree), TreeRows(pBar->Tree().m_hWnd));
+    EXPECT_EQ(RowsOfSingleInsertions(shown), TreeRows(pBar->Tree()));
 
     // Hidden, the bar goes on; a power-off between steps ends it all.
     host->ShowWindow(SW_HIDE);

@@ -72,35 +72,54 @@ std::string DeviceStatements(int nDevices)
     return s;
 }
 
-// One round of one program: the seconds of each phase (0 when it failed)
-// and the probe's longest answer during it.
-struct SRound {
-    double fOn = 0, fOnLongestMs = 0;
-    double fOff = 0, fOffLongestMs = 0;
+// One phase: the seconds it took (0 when it failed) and the longest answer
+// of a probe of its own; a probe gives up on a window that does not answer
+// for 30 s.
+struct SPhase {
+    double fSeconds = 0, fLongestMs = 0;
+    bool bUnanswered = false;
+    std::string Text() const
+    {
+        char sz[96];
+        std::snprintf(sz, sizeof sz, "%7.3f s, longest answer %s", fSeconds,
+                      bUnanswered ? "over 30 s" : (std::to_string((int)(fLongestMs + 0.5)) + " ms").c_str());
+        return sz;
+    }
 };
 
 // Sends the command to the main window and waits until the tree holds
-// nItems items; the seconds it took, 0 when it did not come.
-double Phase(HWND hMain, HWND hTree, UINT nCommand, UINT nItems, CProbe& probe, double& fLongestMs)
+// nItems items.
+SPhase Phase(HWND hMain, HWND hTree, UINT nCommand, UINT nItems)
 {
+    SPhase phase;
+    CProbe probe;
     probe.Measure(true);
-    double t0 = Now(), t = 0;
+    probe.Start(hMain);
+    double t0 = Now();
     ::PostMessageA(hMain, WM_COMMAND, nCommand, 0);
-    while (t == 0 && Now() - t0 < kLimitSeconds) {
+    for (double fLeft = kLimitSeconds; phase.fSeconds == 0 && fLeft > 0; fLeft = kLimitSeconds - (Now() - t0)) {
         DWORD_PTR nCount = 0;
-        if (!::SendMessageTimeoutA(hTree, TVM_GETCOUNT, 0, 0, SMTO_NORMAL, 30000, &nCount))
+        if (!::SendMessageTimeoutA(hTree, TVM_GETCOUNT, 0, 0, SMTO_NORMAL, (UINT)(fLeft * 1000), &nCount))
             break;
         if (nCount == nItems)
-            t = Now() - t0;
+            phase.fSeconds = Now() - t0;
         else
             ::Sleep(probe.CadenceMs());
     }
-    if (t > 0)
+    if (phase.fSeconds > 0)
         ::Sleep((DWORD)(kTailSeconds * 1000));
     probe.Measure(false);
-    fLongestMs = probe.Result().fLongestMs;
-    return t;
+    probe.Stop();
+    CProbe::SResult r = probe.Result();
+    phase.fLongestMs = r.fLongestMs;
+    phase.bUnanswered = r.bFailed || r.nAsks == 0;
+    return phase;
 }
+
+// Power ON, then Power OFF; a phase that failed is left at 0 s.
+struct SRound {
+    SPhase on, off;
+};
 
 SRound RunOnce(const std::string& strExe, const std::string& strDir, int nDevices)
 {
@@ -134,14 +153,11 @@ SRound RunOnce(const std::string& strExe, const std::string& strDir, int nDevice
         return round;
     }
     ::Sleep((DWORD)(kSettleSeconds * 1000));
-    CProbe probe;
-    probe.Start(hMain);
-    round.fOn = Phase(hMain, hTree, kPowerOn, kGroupItems + nDevices, probe, round.fOnLongestMs);
-    if (round.fOn > 0) {
+    round.on = Phase(hMain, hTree, kPowerOn, kGroupItems + nDevices);
+    if (round.on.fSeconds > 0) {
         ::Sleep((DWORD)(kSettleSeconds * 1000));
-        round.fOff = Phase(hMain, hTree, kPowerOff, kGroupItems, probe, round.fOffLongestMs);
+        round.off = Phase(hMain, hTree, kPowerOff, kGroupItems);
     }
-    probe.Stop();
     child.Close(hMain, 60000);
     return round;
 }
@@ -157,18 +173,18 @@ struct SSeries {
     void Run(int nDevices)
     {
         SRound r = RunOnce(strExe, strDir, nDevices);
-        std::printf("  %-12s Power ON to a full list %7.3f s, longest answer %6.1f ms; Power OFF to an empty list "
-                    "%7.3f s, longest answer %6.1f ms%s\n",
-                    pszName, r.fOn, r.fOnLongestMs, r.fOff, r.fOffLongestMs,
-                    r.fOn > 0 && r.fOff > 0 ? "" : " (FAILED)");
-        if (r.fOn <= 0 || r.fOff <= 0) {
+        bool bOk = r.on.fSeconds > 0 && r.off.fSeconds > 0;
+        std::printf("  %-12s Power ON to a full list %s; Power OFF to an empty list %s%s\n", pszName,
+                    r.on.Text().c_str(), r.off.Text().c_str(), bOk ? "" : " (FAILED)");
+        if (!bOk) {
             bFailed = true;
             return;
         }
-        on.push_back(r.fOn);
-        onLongest.push_back(r.fOnLongestMs);
-        off.push_back(r.fOff);
-        offLongest.push_back(r.fOffLongestMs);
+        on.push_back(r.on.fSeconds);
+        off.push_back(r.off.fSeconds);
+        // An unanswered probe counts as its 30 s.
+        onLongest.push_back(r.on.bUnanswered ? 30000 : r.on.fLongestMs);
+        offLongest.push_back(r.off.bUnanswered ? 30000 : r.off.fLongestMs);
     }
 
     void Summary() const
