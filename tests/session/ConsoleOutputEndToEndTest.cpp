@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -17,6 +18,8 @@
 #include "session/PipedProcessCtl.h"
 #include "session/UtilityProgress.h"
 #include "session/VornGUIDoc.h"
+#include "tests/platform/ModalDriver.h"
+#include "tests/standins/StandinText.h"
 
 namespace {
 
@@ -134,6 +137,79 @@ TEST_F(SessionFixture, EmulatorKilledDuringAFloodIsReportedEndedAtOnce)
     ASSERT_TRUE(Pump([&] { return pView->GetEmulator() == nullptr; }, 10000));
     EXPECT_LT(::GetTickCount() - dwKilled, 2000u);
     EXPECT_GE(IndexOf(ConsoleLines(), "Vornamic ended; rc=9"), 0);
+}
+
+
+// A log whose ring cannot be cut when its pass is full (a mapped view of it
+// keeps the system from shrinking it), so that every write fails.
+struct RingLoggedSession : LoggedSessionFixture {
+    void Presets() override
+    {
+        LoggedSessionFixture::Presets();
+        ProfileWriteInt("Logging", "EnableDiskLogLimit", 1);
+        ProfileWriteInt("Logging", "DiskLogLinesLimit", 1000);
+        ProfileWriteInt("Logging", "MemLogLinesLimit", 50000);
+    }
+    struct Mapped {
+        HANDLE hFile, hMapping;
+        void* pView;
+        explicit Mapped(const std::string& strPath)
+            : hFile(::CreateFileA(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr)),
+              hMapping(::CreateFileMappingA(hFile, nullptr, PAGE_READONLY, 0, 0, nullptr)),
+              pView(::MapViewOfFile(hMapping, FILE_MAP_READ, 0, 0, 0))
+        {
+        }
+        ~Mapped()
+        {
+            ::UnmapViewOfFile(pView);
+            ::CloseHandle(hMapping);
+            ::CloseHandle(hFile);
+        }
+    };
+};
+
+// A flood into a log that fails at every write: one box, while lines keep
+// arriving under it; the lines stay in memory and the console says that
+// logging stopped. A write that succeeds says it resumed; the next failure
+// is told again.
+TEST_F(RingLoggedSession, AFailingLogIsToldOncePerFailureAndTheLinesStay)
+{
+    std::string strLog = StartLogFile();
+    for (int i = 0; i < 1000; ++i)
+        pView->AddMessage("ZQC00001I a line of the first pass", false);
+    std::vector<std::string> boxes;
+    HWND hLast = nullptr;
+    vorntest::DialogDriver driver([&](HWND h) {
+        if (h != hLast)
+            boxes.push_back(vorntest::DialogTexts(h));
+        hLast = h;
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    const std::string strStopped = "* Logging to \"" + strLog + "\" stopped: the messages are kept in memory only.";
+    const std::string strResumed = "* Logging to \"" + strLog + "\" resumed.";
+    {
+        Mapped mapped(strLog);
+        ASSERT_NE(nullptr, mapped.pView);
+        StartEmulator("--no-devlist --do \"flood out 3000 80\"");
+        ASSERT_TRUE(Pump([&] { return ConsoleHas(MakeFloodLine(3000, 80)) || boxes.size() > 1; }, 30000))
+            << boxes.size() << " " << pDoc->GetLineCount() << " " << ConsoleLines().back();
+        ASSERT_EQ(1u, boxes.size());
+        EXPECT_NE(std::string::npos, boxes[0].find("Error trimming logfile.")) << boxes[0];
+        std::vector<std::string> lines = ConsoleLines();
+        for (int i : {1, 1500, 3000})
+            EXPECT_GE(IndexOf(lines, MakeFloodLine((UINT64)i, 80)), 0) << i;
+        EXPECT_EQ(1, std::count_if(lines.begin(), lines.end(), [&](const std::string& str) {
+                      return str.find(strStopped) != std::string::npos;
+                  }));
+    }
+    pView->AddMessage("ZQC00002I written again", false);
+    EXPECT_NE(std::string::npos, ConsoleLines().back().find(strResumed)) << ConsoleLines().back();
+    Mapped again(strLog);
+    for (int i = 0; i < 1500; ++i)
+        pView->AddMessage("ZQC00003I a line of the next pass", false);
+    EXPECT_EQ(2u, boxes.size());
 }
 
 }  // namespace
