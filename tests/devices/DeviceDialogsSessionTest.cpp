@@ -271,6 +271,20 @@ TEST_F(CardSubmissionSession, LoadCardsRunsTheHelperOfTheExecutablesFolder)
     EXPECT_EQ(1u, Recorded().size());
 }
 
+// A program that could not start is told by its box alone: no end report
+// reads as if it had run; the helper as a utility.
+TEST_F(CardSubmissionSession, AProgramThatCouldNotStartIsReportedOnce)
+{
+    StartWith({"000C 3505 127.0.0.1:3505 sockdev"});
+    ::DeleteFileA(strHelper.c_str());
+    std::string strHelperBox = LoadCards();
+    std::string strUtilityBox = Run([&] { pView->RunUtility("volmake x.img", kUtilVolMake, nullptr, "VolMake", 10); });
+    for (const std::string& strBox : {strHelperBox, strUtilityBox})
+        EXPECT_NE(std::string::npos, strBox.find("CreateProcess() failed")) << strBox;
+    for (const std::string& strLine : ConsoleLines())
+        EXPECT_EQ(std::string::npos, strLine.find("ended; rc=")) << strLine;
+}
+
 // Adding a tape drive attaches it with the type in hexadecimal digits and
 // the file quoted, and remembers the sizes for the next drive.
 TEST_F(DeviceDialogsSession, AddDeviceAttachesATapeDriveAndRemembersItsSizes)
