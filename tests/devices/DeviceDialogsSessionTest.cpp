@@ -440,38 +440,27 @@ TEST_F(DasdSession, ASecondDiskTakesNeitherTheSerialNorTheShadowFileOfTheFirst)
 
 // A disk read without "ser=" shows its image's serial; OK with nothing
 // changed sends the statement's own words and leaves the configuration as it
-// was. A serial that the statement gives or the user types is sent.
+// was; a serial that the statement gives or the user types is sent.
 TEST_F(DasdSession, AnUnchangedOkSendsAndKeepsTheStatementAsItWas)
 {
     HANDLE h = ::CreateFileA(pszImage, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    DWORD dw = 0;
-    ::SetFilePointer(h, 20, nullptr, FILE_BEGIN);
+    DWORD dw = ::SetFilePointer(h, 20, nullptr, FILE_BEGIN);
     ASSERT_TRUE(::WriteFile(h, "000000000121", 12, &dw, nullptr));
     ::CloseHandle(h);
-    StartEmulator("--no-devlist");
-    CVornConfigFile cfg = pView->GetConfig();
-    CString strError;
-    for (const char* psz : {"0120 3390 C:\\dasd\\vol1.cckd", "0121 3390 C:\\dasd\\vol1.cckd ro",
-                            "0122 3390 C:\\dasd\\vol1.cckd ser=000000012345"})
-        ASSERT_TRUE(cfg.AddDevice(psz, strError)) << strError.GetString();
-    pView->ApplyEditedConfiguration(cfg);
-    Queue(0, {Entry("0120", "3390", "DASD", "0000", "vol1.cckd"), Entry("0121", "3390", "DASD", "0000", "vol1.cckd"),
-              Entry("0122", "3390", "DASD", "0000", "vol1.cckd")});
-    ASSERT_TRUE(PumpUntilReady());
-    const struct {
-        int nKey;
-        const char* pszTyped;  // typed into the serial field
-        const char* pszShown;
-        const char* pszSent;
-    } rows[] = {
-        {0x0120, nullptr, "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd"},
-        {0x0121, nullptr, "000000000121", "devinit 0121 C:\\dasd\\vol1.cckd ro"},
-        {0x0122, nullptr, "000000012345", "devinit 0122 C:\\dasd\\vol1.cckd ser=000000012345"},
-        {0x0120, "000000054321", "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd ser=000000054321"},
+    StartWith({});
+    const struct { const char *pszArgs, *pszTyped, *pszShown, *pszSent; } rows[] = {
+        {"", nullptr, "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd"},
+        {"ro", nullptr, "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd ro"},
+        {"ser=000000012345", nullptr, "000000012345", "devinit 0120 C:\\dasd\\vol1.cckd ser=000000012345"},
+        {"", "000000054321", "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd ser=000000054321"},
     };
     for (const auto& row : rows) {
-        CVornConfigFile before = pView->GetConfig();
-        ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(row.nKey)));
+        CVornConfigFile cfg = pView->GetConfig();
+        CString strError;
+        ASSERT_TRUE(CVornConfigFile::ParseDeviceStatement(CString("0120 3390 C:\\dasd\\vol1.cckd ") + row.pszArgs,
+                                                          cfg.m_devices[0x0120], strError));
+        pView->ApplyEditedConfiguration(cfg);
+        ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x0120)));
         std::string strShown;
         vorntest::DialogDriver driver([&](HWND hDlg) {
             strShown = Text(hDlg, IDC_DASDDEV_SERIAL);
@@ -483,6 +472,6 @@ TEST_F(DasdSession, AnUnchangedOkSendsAndKeepsTheStatementAsItWas)
         pBar->SendMessage(WM_COMMAND, ID_DEVLIST_REINIT);
         EXPECT_EQ(row.pszShown, strShown) << row.pszSent;
         EXPECT_TRUE(WaitFor(row.pszSent)) << row.pszSent;
-        EXPECT_EQ(!row.pszTyped, before == pView->GetConfig()) << row.pszSent;
+        EXPECT_EQ(!row.pszTyped, cfg == pView->GetConfig()) << row.pszSent;
     }
 }
