@@ -241,28 +241,48 @@ void DockKeepWholeRows(std::vector<DockWholeItem>& items)
 {
     int nFreed = 0;
     for (DockWholeItem& it : items) {
-        if (it.stops.empty() || it.nLength < it.stops.front())
+        if (it.stops.empty())
             continue;
-        const int nWhole = DockFitWholeRows(it.stops, it.nLength);
+        // Below its caption a bar shows nothing but its borders.
+        const int nWhole =
+            it.nLength < it.stops.front() ? std::min(it.nLength, 2) : DockFitWholeRows(it.stops, it.nLength);
         nFreed += it.nLength - nWhole;
         it.nLength = nWhole;
     }
+    // What a bar whose rows end shows below its last row is its own only
+    // while no other bar needs it for a row.
+    auto spare = [&items](int nTake) {
+        int nSpare = 0;
+        for (DockWholeItem& it : items) {
+            const int nPast = it.bGoesOn || it.stops.empty() ? 0 : std::max(it.nLength - it.stops.back(), 0);
+            const int nGive = std::min(nPast, nTake);
+            it.nLength -= nGive;
+            nTake -= nGive;
+            nSpare += nPast - nGive;
+        }
+        return nSpare;
+    };
     for (bool bGrew = true; bGrew;) {
         bGrew = false;
         for (DockWholeItem& it : items) {
-            if (it.stops.empty() || it.nLength < it.stops.front())
-                continue;
             auto next = std::upper_bound(it.stops.begin(), it.stops.end(), it.nLength);
-            if (next == it.stops.end() || *next - it.nLength > nFreed)
+            if (next == it.stops.end() || *next - it.nLength > nFreed + spare(0))
                 continue;
-            nFreed -= *next - it.nLength;
+            const int nNeed = *next - it.nLength;
+            spare(std::max(nNeed - nFreed, 0));
+            nFreed = std::max(nFreed - nNeed, 0);
             it.nLength = *next;
             bGrew = true;
         }
     }
+    // The rest to the bars that show more with more length, else to those
+    // past their last row (room below their rows rather than a gap).
     std::vector<DockWholeItem*> takers;
     for (DockWholeItem& it : items)
         if (it.stops.empty() || (it.bGoesOn && it.nLength >= it.stops.back()))
+            takers.push_back(&it);
+    for (DockWholeItem& it : items)
+        if (takers.empty() && it.nLength >= it.stops.back())
             takers.push_back(&it);
     for (size_t i = 0; i < takers.size(); i++)
         takers[i]->nLength += nFreed / (int)takers.size() + ((int)i < nFreed % (int)takers.size() ? 1 : 0);

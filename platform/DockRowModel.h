@@ -137,12 +137,13 @@ struct DockWholeItem {
     std::vector<int> stops;
     bool bGoesOn;
 };
-// Every bar of the column shows whole rows: cut to the upper whole row
-// (a bar squeezed below its caption stays as it is), then what that freed
-// goes back a row at a time to the bars in turn that it takes to their next
-// row, and the rest to the bars that show more with more length (cut
-// anywhere, or a list past its last stop); without them the column ends
-// short.
+// Every bar of the column shows whole rows: cut to the upper whole row (a
+// bar squeezed below its caption to its borders alone), then what that
+// freed, and what bars whose rows end have below their last, goes back a
+// row at a time to the bars in turn that it takes to their next row, and
+// the rest to the bars that show more with more length (cut anywhere, or a
+// list past its last stop), else to those past their last row; without
+// them the column ends short.
 void DockKeepWholeRows(std::vector<DockWholeItem>& items);
 
 // The positions of bars aligned end to end from nStart, each overlapping the

@@ -243,7 +243,9 @@ TEST(DockKeepWholeRows, Table)
         {{{100, {20, 50, 80}, false}, {300, {20, 150}, true}}, {100, 300}},  // roomy: as the user gave
         {{{70, {20, 50, 80}, false}, {300, {20, 150}, true}}, {50, 320}},
         {{{40, {20, 40, 60}, false}, {100, {20, 150}, true}, {100, {20, 150}, true}}, {60, 160, 20}},
-        {{{70, {20, 50, 80}, false}, {10, {20, 40}, false}}, {50, 10}},  // nobody takes more
+        {{{70, {20, 50, 80}, false}, {10, {20, 40}, false}}, {50, 20}},  // a caption, and nobody takes more
+        {{{178, {20, 40}, false}, {50, {20, 97}, true}}, {131, 97}},     // room below rows goes to a list's least
+        {{{60, {20, 40}, false}, {50, {20, 97}, true}}, {90, 20}},       // or the list's room below the rows
     };
     for (const auto& c : cases) {
         std::vector<DockWholeItem> items = c.in;
