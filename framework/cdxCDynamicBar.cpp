@@ -64,12 +64,12 @@ void cdxCDynamicBar::FitToDialog()
     }
     if (!bChanged || !m_hWnd || !(GetStyle() & WS_VISIBLE))
         return;
-    // A bar sized within its frame's layout (its dialog laid out again for
-    // a new width) has the frame lay out again once this one is done.
-    if (CFrameWnd* pFrame = GetDockingFrame()) {
-        pFrame->DelayRecalcLayout();
-        pFrame->RecalcLayout();
-    }
+    // The frame lays out once for all the bars the same step changed (one
+    // font for the status line and register bars); a bar sized within its
+    // frame's layout (its dialog laid out again for a new width) has the
+    // frame lay out again once this one is done.
+    if (CFrameWnd* pFrame = GetDockingFrame())
+        pFrame->RecalcLayoutSoon();
 }
 
 int cdxCDynamicBar::OnCreate(LPCREATESTRUCT pcs)

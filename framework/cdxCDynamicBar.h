@@ -40,7 +40,8 @@ public:
     // docked and floating, as its height and least height; any other bar
     // keeps at least the dialog's least size. Every size is at least as wide
     // as the dialog's least width. A visible bar whose sizes changed has its
-    // frame lay the bars out again. Nothing for a dialog that has set no
+    // frame lay the bars out again, once the step that changed it is done
+    // (CFrameWnd::RecalcLayoutSoon). Nothing for a dialog that has set no
     // sizes of its own.
     void FitToDialog();
 

@@ -745,7 +745,8 @@ private:
 public:
     // The status-line and register-bar font from the stored name and size,
     // always regular; given to every status and register field, whose bars
-    // then lay them out for it.
+    // then lay them out for it (unless the fields have that font already);
+    // the status bar rebuilt and the status line laid out for the parts shown.
     void ApplyBarFont();
     HFONT GetPlainFont() const { return (HFONT)m_fonts[kMsgPlain].m_hObject; }
     HFONT GetBarFont() const { return (HFONT)m_statusFont.m_hObject; }

@@ -4,11 +4,14 @@
 // in the real main frame: at each chosen size every text of a bar shows
 // whole, no two of its controls overlap, each lies inside its dialog, and
 // the bar is as large as its dialog asks, its docked height following the
-// font; applied live from the preferences, and again after a restart.
+// font; applied live from the preferences, and again after a restart. One
+// Apply of new fonts with every bar shown lays the main window out once.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -19,6 +22,7 @@
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/mainwindow/PrefsFrameDriver.h"
 #include "tests/preferences/PrefsDialogAnswers.h"
+#include "tests/support/MessageCounter.h"
 #include "tests/support/TextFits.h"
 
 namespace {
@@ -97,20 +101,30 @@ struct BarFontsFixture : FrameFixture {
     void ChooseFonts(int nPoints, const char* pszFace = "Tahoma")
     {
         ASSERT_TRUE(vorntest::WithPreferences(pFrame->m_hWnd, ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
-            vorntest::DialogAnswers answers(dlg);
-            answers.strFace = pszFace;
-            answers.nSize = nPoints;
-            for (CWnd* pPage : std::vector<CWnd*>{&dlg.m_ConsPage, &dlg.m_DevlistPage, &dlg.m_StatLinePage,
-                                                  &dlg.m_DisplayAlterPage}) {
-                dlg.SetActivePage(static_cast<CPropertyPage*>(pPage));
-                vorntest::PressButton(pPage->m_hWnd, IDC_PREF_FONT);
-            }
+            ChooseFontsIn(dlg, nPoints, pszFace);
             vorntest::PressButton(h, ID_APPLY_NOW);
             vorntest::PressButton(h, IDOK);
         }));
         Pump();
     }
+    static void ChooseFontsIn(CPreferencesDlg& dlg, int nPoints, const char* pszFace = "Tahoma")
+    {
+        vorntest::DialogAnswers answers(dlg);
+        answers.strFace = pszFace;
+        answers.nSize = nPoints;
+        for (CWnd* pPage : std::vector<CWnd*>{&dlg.m_ConsPage, &dlg.m_DevlistPage, &dlg.m_StatLinePage,
+                                              &dlg.m_DisplayAlterPage}) {
+            dlg.SetActivePage(static_cast<CPropertyPage*>(pPage));
+            vorntest::PressButton(pPage->m_hWnd, IDC_PREF_FONT);
+        }
+    }
     cdxCDynamicBar* Bar(int i) { return pFrame->GetMainBar(i); }
+    void ShowEveryBar()
+    {
+        for (int i = 0; i < kMainBarCount; i++)
+            if (!BarVisible(i))
+                pFrame->SendMessage(WM_COMMAND, kMainBars[i].nViewCmd);
+    }
     void Settle()
     {
         Pump();
@@ -255,6 +269,104 @@ TEST_F(BarFontsFixture, BarsAtALargeFontAreCutOnlyBetweenTheirRows)
         for (int i : {kStatusLine, kFirstRegs, kFirstRegs + 1, kFirstRegs + 4})
             EXPECT_EQ("", CutControls(Bar(i))) << kMainBars[i].pszTitle;
     }
+}
+
+namespace {
+
+// What one step of the preferences did to the main window: how often it was
+// laid out (each layout places the view once) and which bars were sized,
+// against the bars' sizes before (empty: as it should be). Each bar whose
+// size changed is sized once, with its dialog; one whose size stayed, never.
+std::string LayoutsAndSizes(CMainFrame* pFrame, const vorntest::MessageTally& tally,
+                            const std::map<int, CSize>& before, int nLayouts)
+{
+    std::string faults;
+    const int nPlaced = tally.Count(g_pView->m_hWnd, WM_WINDOWPOSCHANGING);
+    if (nPlaced != nLayouts)
+        faults += std::to_string(nPlaced) + " layouts, not " + std::to_string(nLayouts) + "\n";
+    for (int i = 0; i < kMainBarCount; i++) {
+        cdxCDynamicBar* pBar = pFrame->GetMainBar(i);
+        CRect rc;
+        pBar->GetWindowRect(&rc);
+        const int nWanted = rc.Size() != before.at(i) ? 1 : 0;
+        for (HWND h : {pBar->m_hWnd, pBar->m_pDlg->m_hWnd})
+            if (tally.Count(h, WM_SIZE) != nWanted)
+                faults += std::string(kMainBars[i].pszTitle) + (h == pBar->m_hWnd ? "" : "'s dialog") + ": " +
+                          std::to_string(tally.Count(h, WM_SIZE)) + " WM_SIZE, not " + std::to_string(nWanted) + "\n";
+    }
+    return faults;
+}
+
+std::map<int, CSize> BarSizes(CMainFrame* pFrame)
+{
+    std::map<int, CSize> sizes;
+    for (int i = 0; i < kMainBarCount; i++) {
+        CRect rc;
+        pFrame->GetMainBar(i)->GetWindowRect(&rc);
+        sizes[i] = rc.Size();
+    }
+    return sizes;
+}
+
+}  // namespace
+
+// With every bar shown, OK on the Status Bar page after a font change laid
+// the main window out once for each register bar and the status line (and
+// again for the console's, device list's and storage's fonts), sizing the
+// bars at the sides over and over. One Apply that changes the font of every
+// bar lays it out once, and sizes only the bars whose size changed, each
+// once; OK after it changes nothing; an OK that changes the fonts lays out
+// once. The bars still hold their texts.
+TEST_F(BarFontsFixture, OneApplyLaysTheWindowOutOnce)
+{
+    OpenFrame();
+    pFrame->MoveWindow(0, 0, 1200, 960);
+    ShowEveryBar();
+    RouteValues();
+    Settle();
+    vorntest::MessageTally tally({WM_SIZE, WM_WINDOWPOSCHANGING});
+    ASSERT_TRUE(tally.Watching());
+    for (int nPoints : {14, 10}) {
+        SCOPED_TRACE(std::to_string(nPoints) + " points");
+        const bool bApply = nPoints == 14;  // then OK, which changes nothing more
+        std::map<int, CSize> before = BarSizes(pFrame);
+        std::string strApplied;
+        bool bApplied = false;
+        vorntest::DialogDriver driver([&](HWND h) {
+            CPreferencesDlg* pDlg = g_pView->GetPreferencesDlg();
+            if (!pDlg || pDlg->m_hWnd != h)
+                return true;
+            if (bApply && !bApplied) {
+                ChooseFontsIn(*pDlg, nPoints);
+                tally.Reset();
+                vorntest::PressButton(h, ID_APPLY_NOW);
+                bApplied = true;
+                return true;  // the dialog's loop takes what the Apply left
+            }
+            if (bApply) {
+                strApplied = LayoutsAndSizes(pFrame, tally, before, 1);
+                before = BarSizes(pFrame);
+            } else {
+                ChooseFontsIn(*pDlg, nPoints);
+            }
+            tally.Reset();
+            vorntest::PressButton(h, IDOK);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_EDIT_PREFERENCES);
+        ASSERT_TRUE(driver.SawDialog());
+        Pump();
+        EXPECT_EQ("", strApplied) << "Apply";
+        // OK after the Apply may lay out once more but sizes nothing.
+        const int nOkLayouts = bApply ? std::min(tally.Count(g_pView->m_hWnd, WM_WINDOWPOSCHANGING), 1) : 1;
+        EXPECT_EQ("", LayoutsAndSizes(pFrame, tally, before, nOkLayouts)) << "OK";
+        if (!bApply) {
+            EXPECT_NE(before.at(kFirstRegs), BarSizes(pFrame).at(kFirstRegs)) << "the fonts changed the bars";
+        }
+    }
+    Settle();
+    for (int i = 0; i < kMainBarCount; i++)
+        EXPECT_EQ("", CutControls(Bar(i))) << kMainBars[i].pszTitle;
 }
 
 // For a picture: VORN_SHOW_FONT_POINTS chooses the size (and
