@@ -5,7 +5,8 @@
 // whole, no two of its controls overlap, each lies inside its dialog, and
 // the bar is as large as its dialog asks, its docked height following the
 // font; applied live from the preferences, and again after a restart. One
-// Apply of new fonts with every bar shown lays the main window out once.
+// Apply of new fonts with every bar shown lays the main window out once; a
+// new size places the fields without measuring them again.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -367,6 +368,68 @@ TEST_F(BarFontsFixture, OneApplyLaysTheWindowOutOnce)
     Settle();
     for (int i = 0; i < kMainBarCount; i++)
         EXPECT_EQ("", CutControls(Bar(i))) << kMainBars[i].pszTitle;
+}
+
+// Maximize and Restore with every bar shown measured every register field
+// again at each size. A new size only places the register and status line
+// fields, from what was measured for their font (no field is asked for its
+// font), where measuring anew puts them, also when a narrow window wraps
+// them into more rows; the status bar keeps its panes' texts.
+TEST_F(BarFontsFixture, ANewSizePlacesTheFieldsWithoutMeasuringThem)
+{
+    OpenFrame();
+    pFrame->MoveWindow(0, 0, 1200, 960);
+    ChooseFonts(14);
+    ShowEveryBar();
+    if (!g_pView->Settings().m_bStatusOnBar)
+        pFrame->SendMessage(WM_COMMAND, ID_SHOW_ON_STATUSBAR);
+    RouteValues();
+    Settle();
+    const SSessionReceivers& r = g_pView->GetSessionReceivers();
+    std::vector<HWND> fields(std::begin(r.hStatusParts), std::end(r.hStatusParts));
+    fields.insert(fields.end(), std::begin(r.hRegisterFields), std::end(r.hRegisterFields));
+    auto places = [&] {
+        std::string s;
+        for (HWND h : fields)
+            s += vorntest::RectText(vorntest::ChildRectIn(::GetParent(h), h)) + (::IsWindowVisible(h) ? " " : "- ");
+        return s;
+    };
+    CStatusBar& status = pFrame->m_wndStatusBar;
+    auto paneTexts = [&] {
+        std::string s;
+        for (int i = 0; i < status.GetCount(); i++) {
+            char sz[256] = "";
+            ::SendMessageA(status.m_hWnd, SB_GETTEXTA, (WPARAM)i, (LPARAM)sz);
+            s += std::string(sz) + "|";
+        }
+        return s;
+    };
+    ASSERT_GT(status.GetCount(), 1);
+    const struct {
+        const char* pszWhat;
+        std::function<void()> act;
+    } steps[] = {
+        {"Maximize", [&] { pFrame->SendMessage(WM_SYSCOMMAND, SC_MAXIMIZE); }},
+        {"Restore", [&] { pFrame->SendMessage(WM_SYSCOMMAND, SC_RESTORE); }},
+        {"narrow", [&] { pFrame->MoveWindow(0, 0, 640, 960); }},
+        {"wide again", [&] { pFrame->MoveWindow(0, 0, 1200, 960); }},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.pszWhat);
+        const std::string strPanes = paneTexts();
+        vorntest::MessageTally tally({WM_GETFONT});
+        step.act();
+        Settle();
+        for (HWND h : fields)
+            EXPECT_EQ(0, tally.Count(h, WM_GETFONT)) << "field " << ::GetDlgCtrlID(h) << " measured";
+        EXPECT_EQ(strPanes, paneTexts());
+        const std::string strPlaced = places();
+        for (int i = kFirstRegs; i <= kVRegs; i++)
+            static_cast<CRegsDlgBar*>(Bar(i)->m_pDlg)->LayoutRegisterControls();
+        pFrame->m_wndStatusLineBar.m_dlg.LayoutStatusFields();
+        Settle();
+        EXPECT_EQ(places(), strPlaced) << "placed as measuring anew places them";
+    }
 }
 
 // For a picture: VORN_SHOW_FONT_POINTS chooses the size (and
