@@ -105,3 +105,6 @@ const UINT WM_MAKE_HIDDEN_BAR = WM_APP + 0xE9;
 // A worker thread to the main frame after its fatal fault was reported: the
 // session ends (every child stopped), then the frame closes.
 const UINT WM_END_SESSION_AFTER_FAULT = WM_APP + 0xF4;
+// The view to itself, after the emulator's end came under a menu or a move:
+// apply the "Options" "PowerOff" choice now that the loop has ended.
+const UINT WM_APPLY_POWER_OFF_OPTION = WM_APP + 0xF5;

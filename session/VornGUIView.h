@@ -613,6 +613,7 @@ protected:
     LRESULT OnCheckRequiredDirs(WPARAM wp, LPARAM lp);
     LRESULT OnPowerOnRequest(WPARAM wp, LPARAM lp);
     LRESULT OnPowerOnStep(WPARAM wp, LPARAM lp);
+    LRESULT OnApplyPowerOffOption(WPARAM wp, LPARAM lp);
     void OnShutdownWatchdog();
 
 private:

@@ -366,10 +366,23 @@ void CVornGUIView::ApplyPowerOffOption()
         PostMainWindowClose();
         return;
     }
+    // Asked under a menu or a move of the system's, the question would stand
+    // under the loop's hold on the mouse: the loop ends first, and the choice
+    // is applied after it.
+    if (m_settings.m_nPowerOff == 2 && EndSystemLoops()) {
+        PostMessage(WM_APPLY_POWER_OFF_OPTION);
+        return;
+    }
     if (m_settings.m_nPowerOff == 1 ||
         (m_settings.m_nPowerOff == 2 &&
          TDMessageBox("Do you wish to exit the application at this time?", nullptr, kProgramName, MB_YESNO) == IDYES))
         PostMainWindowClose();
+}
+
+LRESULT CVornGUIView::OnApplyPowerOffOption(WPARAM, LPARAM)
+{
+    ApplyPowerOffOption();
+    return 0;
 }
 
 int CVornGUIView::AskAboutSlowShutdown()

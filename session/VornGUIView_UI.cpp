@@ -97,6 +97,7 @@ BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
     ON_MESSAGE(WM_CHECK_REQUIRED_DIRS, OnCheckRequiredDirs)
     ON_MESSAGE(WM_POWER_ON_REQUEST, OnPowerOnRequest)
     ON_MESSAGE(WM_POWER_ON_STEP, OnPowerOnStep)
+    ON_MESSAGE(WM_APPLY_POWER_OFF_OPTION, OnApplyPowerOffOption)
     ON_MESSAGE(WM_SYSCFG_APPLY, OnSysCfgApply)
     // The control panel (VornGUIViewPanel.cpp).
     ON_COMMAND(IDC_PANEL_START, OnStartButton)
