@@ -41,12 +41,27 @@ void CRegsDlgBar::OnFont()
 
 void CRegsDlgBar::SubclassRegisterControls(CHexSimpleEdit* pEdits, int nCount, UINT nFirst)
 {
+    m_pEdits = pEdits;
     m_nFirstControl = nFirst;
     m_nControls = nCount;
-    for (int i = 0; i < nCount; ++i) {
-        pEdits[i].SubclassDlgItem(nFirst + (UINT)i, this);
-        pEdits[i].SendMessage(EM_SETREADONLY, TRUE);
-    }
+    for (int i = 0; i < nCount; ++i)
+        if (HWND hCtrl = GetRegisterControl(i))
+            SubclassRegisterControl(i, hCtrl);
+}
+
+void CRegsDlgBar::SubclassRegisterControl(int i, HWND hCtrl)
+{
+    m_pEdits[i].SubclassWindow(hCtrl);
+    m_pEdits[i].SendMessage(EM_SETREADONLY, TRUE);
+}
+
+// A control made after the others stands where the template puts it.
+void CRegsDlgBar::OnLaterControl(UINT nID, HWND hCtrl)
+{
+    const int i = (int)(nID - m_nFirstControl);
+    if (m_pEdits && i >= 0 && i < m_nControls)
+        SubclassRegisterControl(i, hCtrl);
+    m_placed.clear();
 }
 
 LRESULT CRegsDlgBar::OnLayoutRegisterFields(WPARAM, LPARAM)

@@ -738,10 +738,14 @@ public:
     // ready, and the bar font.
     void InitBarControls();
     // A bar whose dialog hBar was made after the hand-over (the frame makes
-    // hidden bars' contents later): the receivers again, and its status and
-    // register fields show what the view has shown so far, in the bar font;
-    // a storage bar is told of an emulator whose storage is known.
+    // hidden bars' contents later): FillBarControls, then LayOutBarControls.
     void RefillBarControls(const SSessionReceivers& receivers, HWND hBar);
+    // The receivers again, and the status and register fields of hBar show
+    // what the view has shown so far, in the bar font; a storage bar is told
+    // of an emulator whose storage is known.
+    void FillBarControls(const SSessionReceivers& receivers, HWND hBar);
+    // The status and register fields of hBar laid out for their font and texts.
+    void LayOutBarControls(HWND hBar);
 private:
     // m_receivers and the readers' copies of what they post to.
     void StoreReceivers(const SSessionReceivers& receivers);

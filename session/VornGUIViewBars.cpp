@@ -39,6 +39,12 @@ void CVornGUIView::InitBarControls()
 
 void CVornGUIView::RefillBarControls(const SSessionReceivers& receivers, HWND hBar)
 {
+    FillBarControls(receivers, hBar);
+    LayOutBarControls(hBar);
+}
+
+void CVornGUIView::FillBarControls(const SSessionReceivers& receivers, HWND hBar)
+{
     StoreReceivers(receivers);
     auto fill = [&](HWND hCtl, const CString& strText) {
         if (!hCtl || !::IsChild(hBar, hCtl))
@@ -52,13 +58,17 @@ void CVornGUIView::RefillBarControls(const SSessionReceivers& receivers, HWND hB
         fill(m_receivers.hRegisterFields[i], m_strShownRegister[i]);
     if (m_receivers.hCpuSpin && ::IsChild(hBar, m_receivers.hCpuSpin))
         ::SendMessageA(m_receivers.hCpuSpin, UDM_SETPOS, 0, MAKELPARAM(m_router.GetCurrentCpu() & 0xFFFF, 0));
-    LayOutRegisterBars(hBar);
-    if (hBar == m_receivers.hStatusLineBar)
-        ::SendMessageA(hBar, WM_LAYOUT_STATUS_FIELDS, 0, 0);
     // The storage bar powers on as it would have when the emulator reported
     // its storage.
     if (hBar == m_receivers.hDisplayAlterBar && m_bStorageBarActive)
         ::PostMessageA(hBar, WM_EMULATOR_ACTIVE, 1, 0);
+}
+
+void CVornGUIView::LayOutBarControls(HWND hBar)
+{
+    LayOutRegisterBars(hBar);
+    if (hBar == m_receivers.hStatusLineBar)
+        ::SendMessageA(hBar, WM_LAYOUT_STATUS_FIELDS, 0, 0);
 }
 
 namespace {

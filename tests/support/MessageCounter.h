@@ -72,6 +72,15 @@ public:
         auto it = m_counts.find({hWnd, nMessage});
         return it == m_counts.end() ? 0 : it->second;
     }
+    // The windows that received nMessage.
+    std::vector<HWND> Windows(UINT nMessage) const
+    {
+        std::vector<HWND> windows;
+        for (const auto& count : m_counts)
+            if (count.first.second == nMessage)
+                windows.push_back(count.first.first);
+        return windows;
+    }
     void Reset() { m_counts.clear(); }
 
 private:
