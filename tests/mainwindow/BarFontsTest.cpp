@@ -316,8 +316,9 @@ std::map<int, CSize> BarSizes(CMainFrame* pFrame)
 // again for the console's, device list's and storage's fonts), sizing the
 // bars at the sides over and over. One Apply that changes the font of every
 // bar lays it out once, and sizes only the bars whose size changed, each
-// once; OK after it changes nothing; an OK that changes the fonts lays out
-// once. The bars still hold their texts.
+// once; OK after it (which applies every page again) changes nothing and
+// gives no bar its font again; an OK that changes the fonts lays out once.
+// The bars still hold their texts.
 TEST_F(BarFontsFixture, OneApplyLaysTheWindowOutOnce)
 {
     OpenFrame();
@@ -325,7 +326,7 @@ TEST_F(BarFontsFixture, OneApplyLaysTheWindowOutOnce)
     ShowEveryBar();
     RouteValues();
     Settle();
-    vorntest::MessageTally tally({WM_SIZE, WM_WINDOWPOSCHANGING});
+    vorntest::MessageTally tally({WM_SIZE, WM_WINDOWPOSCHANGING, WM_SETFONT});
     ASSERT_TRUE(tally.Watching());
     for (int nPoints : {14, 10}) {
         SCOPED_TRACE(std::to_string(nPoints) + " points");
@@ -358,9 +359,12 @@ TEST_F(BarFontsFixture, OneApplyLaysTheWindowOutOnce)
         ASSERT_TRUE(driver.SawDialog());
         Pump();
         EXPECT_EQ("", strApplied) << "Apply";
-        // OK after the Apply may lay out once more but sizes nothing.
+        // OK after the Apply may lay out once more but sizes nothing, and
+        // gives no bar its font again.
         const int nOkLayouts = bApply ? std::min(tally.Count(g_pView->m_hWnd, WM_WINDOWPOSCHANGING), 1) : 1;
         EXPECT_EQ("", LayoutsAndSizes(pFrame, tally, before, nOkLayouts)) << "OK";
+        for (HWND h : bApply ? tally.Windows(WM_SETFONT) : std::vector<HWND>())
+            EXPECT_FALSE(::IsChild(pFrame->m_hWnd, h)) << "control " << ::GetDlgCtrlID(h) << " given its font again";
         if (!bApply) {
             EXPECT_NE(before.at(kFirstRegs), BarSizes(pFrame).at(kFirstRegs)) << "the fonts changed the bars";
         }
