@@ -118,6 +118,7 @@ namespace {
 struct SFindTop {
     DWORD dwPid;
     const char* pszClass;
+    int nChildId;
     HWND hWnd;
 };
 
@@ -130,19 +131,41 @@ BOOL CALLBACK FindTopProc(HWND h, LPARAM lp)
     if (dwPid != p->dwPid)
         return TRUE;
     ::GetClassNameA(h, szClass, sizeof szClass);
-    if (std::strcmp(szClass, p->pszClass) != 0)
+    if (std::strcmp(szClass, p->pszClass) != 0 || (p->nChildId && !FindChildById(h, p->nChildId)))
         return TRUE;
     p->hWnd = h;
     return FALSE;
 }
 
+struct SFindChild {
+    int nId;
+    bool bShown;
+    HWND h;
+};
+
+BOOL CALLBACK FindChildProc(HWND h, LPARAM lp)
+{
+    SFindChild* p = (SFindChild*)lp;
+    if (::GetDlgCtrlID(h) != p->nId || (p->bShown && !::IsWindowVisible(h)))
+        return TRUE;
+    p->h = h;
+    return FALSE;
+}
+
 }  // namespace
 
-HWND FindTopWindow(DWORD dwPid, const char* pszClass)
+HWND FindTopWindow(DWORD dwPid, const char* pszClass, int nChildId)
 {
-    SFindTop find = {dwPid, pszClass, nullptr};
+    SFindTop find = {dwPid, pszClass, nChildId, nullptr};
     ::EnumWindows(FindTopProc, (LPARAM)&find);
     return find.hWnd;
+}
+
+HWND FindChildById(HWND hParent, int nId, bool bShown)
+{
+    SFindChild find = {nId, bShown, nullptr};
+    ::EnumChildWindows(hParent, FindChildProc, (LPARAM)&find);
+    return find.h;
 }
 
 void CProbe::Start(HWND hWnd)
