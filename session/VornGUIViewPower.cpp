@@ -17,6 +17,7 @@
 #include "platform/CWinApp.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PathFunctions.h"
+#include "platform/TextFunctions.h"
 #include "platform/WLTaskDialog.h"
 #include "preferences/PreferencesDlg.h"
 #include "session/DevListReceiver.h"
@@ -491,7 +492,7 @@ bool CVornGUIView::AskForRequiredFolders()
         if (i == kRequiredExecutables && IsValidDirectory(strDir)) {
             // The folder is there: it is the program that is missing.
             strInstruction = Wide(MissingEmulatorInstruction());
-            strContent = Wide(MissingEmulatorContent(EmulatorProgramQuoted(), strDir, kProgramName));
+            strContent = Wide(BoundShownText(MissingEmulatorContent(EmulatorProgramQuoted(), strDir, kProgramName)));
         }
         TASKDIALOGCONFIG tdc = {};
         tdc.cbSize = sizeof tdc;

@@ -64,13 +64,14 @@ void RemoveTree(const std::string& strDir)
     ::RemoveDirectoryA(strDir.c_str());
 }
 
-std::string WriteProgramIni(const std::string& strDir, const std::string& strLogDir, const std::string& strMore)
+std::string WriteProgramIni(const std::string& strDir, const std::string& strLogDir, const std::string& strMore,
+                            bool bStayAfterPowerOff)
 {
     std::string strIni = strDir + "VornGUI.ini";
     WriteText(strIni, "[ExecutablesFilesDirectories]\r\nNumEntries=1\r\n1=" + ProgramDir() +
                           "\r\n[ConfigurationFilesDirectories]\r\nNumEntries=1\r\n1=" + strDir +
                           "\r\n[LogFilesDirectories]\r\nNumEntries=1\r\n1=" + strLogDir +
-                          "\r\n[Options]\r\nPowerOff=1\r\n" + strMore);
+                          "\r\n[Options]\r\nPowerOff=" + (bStayAfterPowerOff ? "0" : "1") + "\r\n" + strMore);
     return strIni;
 }
 
