@@ -66,7 +66,6 @@ public:
     MessageTally(const MessageTally&) = delete;
     MessageTally& operator=(const MessageTally&) = delete;
 
-    bool Watching() const { return m_hHook != nullptr; }
     int Count(HWND hWnd, UINT nMessage) const
     {
         auto it = m_counts.find({hWnd, nMessage});
