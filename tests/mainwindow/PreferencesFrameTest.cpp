@@ -11,7 +11,8 @@
 // lines, else the view menu with the selection collapsed, from the mouse
 // and from the keyboard, offering Delete Messages only with lines; the
 // device-list bar's class templates built with the folders at start-up; the
-// dialog opened right after Power ON keeps the keyboard.
+// dialog opened right after Power ON keeps the keyboard, and the main window
+// keeps it after a modal window that an early key ended.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -316,6 +317,71 @@ TEST_F(PrefsFrameFixture, DialogOpenedRightAfterPowerOnKeepsTheKeyboard)
     EXPECT_TRUE(bFocusInside);
     EXPECT_TRUE(bOwnerDisabled);
     EXPECT_FALSE(bOpenAfterEsc);
+}
+
+namespace {
+
+// The message time at which the main window was last made active again.
+HWND g_hReactivated = nullptr;
+DWORD g_dwReactivatedAt = 0;
+LRESULT CALLBACK WatchReactivation(int nCode, WPARAM wp, LPARAM lp)
+{
+    const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
+    if (nCode == HC_ACTION && p->hwnd == g_hReactivated && p->message == WM_ACTIVATE && LOWORD(p->wParam))
+        g_dwReactivatedAt = ::GetMessageTime();
+    return ::CallNextHookEx(nullptr, nCode, wp, lp);
+}
+
+}  // namespace
+
+// Esc pressed as a modal window came up, taken once the display had given
+// that window the keyboard (a busy machine): the key is older than the
+// window's focus. Whichever loop runs the window (the program's own, the
+// system's box or file dialog), the main window gets the activation back
+// with the present time (the display ignores an older focus request), and
+// once the display has caught up it is active with the focus.
+TEST_F(PrefsFrameFixture, ModalWindowEndedByAnEarlyKeyLeavesTheMainWindowTheKeyboard)
+{
+    OpenFrame();
+    RECT rcMenuBar;
+    pFrame->GetWindowRect(&rcMenuBar);
+    rcMenuBar.bottom = rcMenuBar.top + 40;
+    g_hReactivated = pFrame->m_hWnd;
+    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, WatchReactivation, nullptr, ::GetCurrentThreadId());
+    const std::pair<UINT, const char*> windows[] = {{ID_EDIT_PREFERENCES, "preferences"},
+                                                    {ID_HELP_CONTENTS, "help's box"},
+                                                    {ID_OPEN_CONFIGURATION, "file dialog"},
+                                                    {ID_CONFIGURE_SETTINGS, "system configuration"}};
+    std::string strSeen;
+    for (const auto& w : windows) {
+        const DWORD dwPressed = ::GetTickCount();
+        DWORD dwShown = 0;
+        std::string strShown = "no window";
+        {
+            vorntest::DialogDriver driver([&](HWND h) {
+                dwShown = ::GetTickCount();
+                RECT rc;
+                ::GetWindowRect(h, &rc);
+                strShown = vorntest::WaitUntilScreenShows(h, rc, [] {});
+                INPUT keys[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
+                keys[0].ki = {VK_ESCAPE, 0, 0, dwPressed, 0};
+                keys[1].ki = {VK_ESCAPE, 0, KEYEVENTF_KEYUP, dwPressed, 0};
+                ::SendInput(2, keys, sizeof(INPUT));
+                // The display's notices of the window's focus come in.
+                ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+                return false;
+            });
+            pFrame->SendMessage(WM_COMMAND, w.first, 0);  // back once the Esc has ended the window
+        }
+        std::string strMain = vorntest::WaitUntilScreenShows(pFrame->m_hWnd, rcMenuBar, Pump);
+        bool bKeys = ::GetForegroundWindow() == pFrame->m_hWnd && ::GetActiveWindow() == pFrame->m_hWnd &&
+                     ::IsChild(pFrame->m_hWnd, ::GetFocus());
+        strSeen += std::string(w.second) + ": " + strShown + strMain + (bKeys ? "" : "no keyboard ") +
+                   ((int)(g_dwReactivatedAt - dwShown) >= 0 ? "" : "handed back at the key's time") + "; ";
+        ::SetForegroundWindow(pFrame->m_hWnd);
+    }
+    ::UnhookWindowsHookEx(hHook);
+    EXPECT_EQ(strSeen, "preferences: ; help's box: ; file dialog: ; system configuration: ; ");
 }
 
 TEST_F(PrefsFrameFixture, MiscApplySendsTheAggregateChoiceToTheEmulator)
@@ -733,3 +799,4 @@ TEST_F(PrefsFrameFixture, DeviceClassTemplatesTakeTheFoldersAtStartUp)
     EXPECT_EQ(bar.m_ClassTemplates[6].m_wDevType, 0x3420);
     EXPECT_EQ(bar.m_ClassTemplates[5].m_wDevType, 0x3350);
 }
+
