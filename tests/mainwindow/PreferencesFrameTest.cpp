@@ -5,7 +5,8 @@
 // the command line's font, new colours reach the control panel (stored and
 // painted), Cancel after a font change leaves the console's fonts whole,
 // the bars' and the status bar's Properties open the dialog; the pages'
-// font and colour dialogs stay over the preferences, a balloon raised by a
+// font and colour dialogs stay over the preferences, and the outer dialogs
+// of modal chains over the floating bars; a balloon raised by a
 // click on OK shows on the screen; and the
 // console's context menu, the editing one inside a selection of several
 // lines, else the view menu with the selection collapsed, from the mouse
@@ -23,6 +24,7 @@
 #include "platform/ErrorBalloon.h"
 #include "preferences/PreferencesDlg.h"
 #include "session/ConsoleCommands.h"
+#include "sysconfig/SysCfgDialog.h"
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/mainwindow/PrefsFrameDriver.h"
 #include "tests/platform/ModalDriver.h"
@@ -715,6 +717,53 @@ TEST_F(PrefsFrameFixture, FontAndColourDialogsOfThePagesStayOverThePreferences)
     EXPECT_FALSE(bMainEnabled);
     EXPECT_TRUE(::IsWindowEnabled(pFrame->m_hWnd));
     EXPECT_EQ(pFrame->m_hWnd, ::GetActiveWindow());
+}
+
+// The Device List and Percent Utilization bars float over the outer dialog
+// of a chain of modal ones (the console font over the preferences, Add New
+// Card Reader over System Configuration): while the inner one runs, the
+// screen shows the outer one's page tree and Apply and Help buttons.
+TEST_F(PrefsFrameFixture, ModalChainsStayAboveTheFloatingBars)
+{
+    OpenFrame();
+    pFrame->MoveWindow(0, 0, 1000, 760);
+    for (UINT nFloat : {ID_FLOAT_DEVLIST_BAR, ID_FLOAT_CPUPCT_BAR})
+        pFrame->SendMessage(WM_COMMAND, nFloat);
+    theApp.OnIdle(0);  // the floating frames' delayed layout
+    std::string strSeen;
+    // The bars go over the tree and the buttons, the inner dialog aside.
+    auto chain = [&](UINT nCmd, const std::function<void(HWND)>& openInner) {
+        vorntest::DialogDriver driver([&](HWND h) {
+            vorntest::OpenNestedModal(h, [&] { openInner(h); }, [&](HWND hInner) {
+                RECT rc[3], rcOuter;
+                const int nIds[] = {IDC_SETTINGS_TREE, ID_APPLY_NOW, IDHELP};
+                for (int i = 0; i < 3; ++i)
+                    ::GetWindowRect(::GetDlgItem(h, nIds[i]), &rc[i]);
+                ::GetWindowRect(h, &rcOuter);
+                const UINT nFlags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+                CWnd* pDevList = pFrame->GetMainBar(0)->GetDockingFrame();
+                CWnd* pPercent = pFrame->GetMainBar(13)->GetDockingFrame();
+                pDevList->SetWindowPos(nullptr, rc[0].left - 20, rc[0].top, 0, 0, nFlags);
+                pPercent->SetWindowPos(nullptr, rc[1].left, rc[1].top, 0, 0, nFlags);
+                ::SetWindowPos(hInner, nullptr, rcOuter.right, rcOuter.top, 0, 0, nFlags);
+                strSeen += vorntest::WaitUntilScreenShows({{h, rc[0]}, {h, rc[1]}, {h, rc[2]}}, Pump) + "; ";
+            });
+            Press(h, IDCANCEL);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, nCmd, 0);
+    };
+    chain(ID_EDIT_PREFERENCES, [](HWND) {
+        CPreferencesDlg* p = g_pView->GetPreferencesDlg();
+        p->SetActivePage(&p->m_ConsPage);
+        Press(p->m_ConsPage.m_hWnd, IDC_PREF_FONT);
+    });
+    chain(ID_CONFIGURE_SETTINGS, [](HWND h) {
+        CSysCfgDialog* p = DYNAMIC_DOWNCAST(CSysCfgDialog, CWnd::FromHandlePermanent(h));
+        p->SetActivePage(&p->m_DevicesPage);
+        Press(p->m_DevicesPage.m_hWnd, IDC_DEVICES_READER);
+    });
+    EXPECT_EQ(strSeen, "; ; ");
 }
 
 // A field's balloon raised by a mouse click on OK shows over its dialog on
