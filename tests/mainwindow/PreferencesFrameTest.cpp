@@ -323,67 +323,54 @@ TEST_F(PrefsFrameFixture, DialogOpenedRightAfterPowerOnKeepsTheKeyboard)
 
 namespace {
 
-// The message time at which the main window was last made active again.
-HWND g_hReactivated = nullptr;
-DWORD g_dwReactivatedAt = 0;
+DWORD g_dwReactivatedAt = 0;  // the message time of the main window's last activation
 LRESULT CALLBACK WatchReactivation(int nCode, WPARAM wp, LPARAM lp)
 {
     const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
-    if (nCode == HC_ACTION && p->hwnd == g_hReactivated && p->message == WM_ACTIVATE && LOWORD(p->wParam))
+    if (p->hwnd == g_pMainFrame->m_hWnd && p->message == WM_ACTIVATE && LOWORD(p->wParam))
         g_dwReactivatedAt = ::GetMessageTime();
     return ::CallNextHookEx(nullptr, nCode, wp, lp);
 }
 
 }  // namespace
 
-// Esc pressed as a modal window came up, taken once the display had given
-// that window the keyboard (a busy machine): the key is older than the
-// window's focus. Whichever loop runs the window (the program's own, the
-// system's box or file dialog), the main window gets the activation back
-// with the present time (the display ignores an older focus request), and
-// once the display has caught up it is active with the focus.
+// Esc pressed as a modal window came up, taken once the display had given it
+// the keyboard (a busy machine): the key is older than the window's focus.
+// Whichever loop runs the window (the program's own, the system's box or
+// file dialog), the main window gets the activation back at the present
+// time, and once the display has caught up it is active with the focus.
 TEST_F(PrefsFrameFixture, ModalWindowEndedByAnEarlyKeyLeavesTheMainWindowTheKeyboard)
 {
     OpenFrame();
-    RECT rcMenuBar;
-    pFrame->GetWindowRect(&rcMenuBar);
-    rcMenuBar.bottom = rcMenuBar.top + 40;
-    g_hReactivated = pFrame->m_hWnd;
     HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, WatchReactivation, nullptr, ::GetCurrentThreadId());
-    const std::pair<UINT, const char*> windows[] = {{ID_EDIT_PREFERENCES, "preferences"},
-                                                    {ID_HELP_CONTENTS, "help's box"},
-                                                    {ID_OPEN_CONFIGURATION, "file dialog"},
-                                                    {ID_CONFIGURE_SETTINGS, "system configuration"}};
     std::string strSeen;
-    for (const auto& w : windows) {
+    for (UINT nCmd : {ID_EDIT_PREFERENCES, ID_HELP_CONTENTS, ID_OPEN_CONFIGURATION}) {
         const DWORD dwPressed = ::GetTickCount();
         DWORD dwShown = 0;
-        std::string strShown = "no window";
+        RECT rc;
         {
             vorntest::DialogDriver driver([&](HWND h) {
                 dwShown = ::GetTickCount();
-                RECT rc;
                 ::GetWindowRect(h, &rc);
-                strShown = vorntest::WaitUntilScreenShows(h, rc, [] {});
+                vorntest::WaitUntilScreenShows(h, rc, [] {});
                 INPUT keys[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
                 keys[0].ki = {VK_ESCAPE, 0, 0, dwPressed, 0};
                 keys[1].ki = {VK_ESCAPE, 0, KEYEVENTF_KEYUP, dwPressed, 0};
                 ::SendInput(2, keys, sizeof(INPUT));
-                // The display's notices of the window's focus come in.
-                ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+                ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);  // its focus notices come in
                 return false;
             });
-            pFrame->SendMessage(WM_COMMAND, w.first, 0);  // back once the Esc has ended the window
+            pFrame->SendMessage(WM_COMMAND, nCmd, 0);  // back once the Esc has ended the window
         }
-        std::string strMain = vorntest::WaitUntilScreenShows(pFrame->m_hWnd, rcMenuBar, Pump);
-        bool bKeys = ::GetForegroundWindow() == pFrame->m_hWnd && ::GetActiveWindow() == pFrame->m_hWnd &&
-                     ::IsChild(pFrame->m_hWnd, ::GetFocus());
-        strSeen += std::string(w.second) + ": " + strShown + strMain + (bKeys ? "" : "no keyboard ") +
-                   ((int)(g_dwReactivatedAt - dwShown) >= 0 ? "" : "handed back at the key's time") + "; ";
+        strSeen += vorntest::WaitUntilScreenShows(pFrame->m_hWnd, rc, Pump);  // the display caught up
+        if (::GetActiveWindow() != pFrame->m_hWnd || !::IsChild(pFrame->m_hWnd, ::GetFocus()))
+            strSeen += std::to_string(nCmd) + ": no keyboard; ";
+        if ((int)(g_dwReactivatedAt - dwShown) < 0)
+            strSeen += std::to_string(nCmd) + ": handed back at the key's time; ";
         ::SetForegroundWindow(pFrame->m_hWnd);
     }
     ::UnhookWindowsHookEx(hHook);
-    EXPECT_EQ(strSeen, "preferences: ; help's box: ; file dialog: ; system configuration: ; ");
+    EXPECT_EQ(strSeen, "");
 }
 
 TEST_F(PrefsFrameFixture, MiscApplySendsTheAggregateChoiceToTheEmulator)
@@ -719,33 +706,29 @@ TEST_F(PrefsFrameFixture, FontAndColourDialogsOfThePagesStayOverThePreferences)
     EXPECT_EQ(pFrame->m_hWnd, ::GetActiveWindow());
 }
 
-// The Device List and Percent Utilization bars float over the outer dialog
-// of a chain of modal ones (the console font over the preferences, Add New
-// Card Reader over System Configuration): while the inner one runs, the
-// screen shows the outer one's page tree and Apply and Help buttons.
+// The Device List and Percent Utilization bars float over the page tree and
+// the Apply and Help buttons of the outer dialog of a chain of modal ones (the
+// console font over the preferences, Add New Card Reader over System
+// Configuration): while the inner one runs, the screen shows them.
 TEST_F(PrefsFrameFixture, ModalChainsStayAboveTheFloatingBars)
 {
     OpenFrame();
-    pFrame->MoveWindow(0, 0, 1000, 760);
     for (UINT nFloat : {ID_FLOAT_DEVLIST_BAR, ID_FLOAT_CPUPCT_BAR})
         pFrame->SendMessage(WM_COMMAND, nFloat);
     theApp.OnIdle(0);  // the floating frames' delayed layout
     std::string strSeen;
-    // The bars go over the tree and the buttons, the inner dialog aside.
-    auto chain = [&](UINT nCmd, const std::function<void(HWND)>& openInner) {
+    auto chain = [&](UINT nCmd, CPropertyPage* (*page)(HWND), int nButton) {
         vorntest::DialogDriver driver([&](HWND h) {
-            vorntest::OpenNestedModal(h, [&] { openInner(h); }, [&](HWND hInner) {
-                RECT rc[3], rcOuter;
+            vorntest::OpenNestedModal(h, [&] { Press(page(h)->m_hWnd, nButton); }, [&](HWND hInner) {
                 const int nIds[] = {IDC_SETTINGS_TREE, ID_APPLY_NOW, IDHELP};
-                for (int i = 0; i < 3; ++i)
+                RECT rc[3], rcOuter;
+                for (int i : {0, 1, 2})
                     ::GetWindowRect(::GetDlgItem(h, nIds[i]), &rc[i]);
                 ::GetWindowRect(h, &rcOuter);
-                const UINT nFlags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
-                CWnd* pDevList = pFrame->GetMainBar(0)->GetDockingFrame();
-                CWnd* pPercent = pFrame->GetMainBar(13)->GetDockingFrame();
-                pDevList->SetWindowPos(nullptr, rc[0].left - 20, rc[0].top, 0, 0, nFlags);
-                pPercent->SetWindowPos(nullptr, rc[1].left, rc[1].top, 0, 0, nFlags);
-                ::SetWindowPos(hInner, nullptr, rcOuter.right, rcOuter.top, 0, 0, nFlags);
+                for (int i : {0, 1})
+                    pFrame->GetMainBar(i ? 13 : 0)->GetDockingFrame()->SetWindowPos(
+                        nullptr, rc[i].left, rc[i].top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                ::SetWindowPos(hInner, nullptr, rcOuter.right, rcOuter.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
                 strSeen += vorntest::WaitUntilScreenShows({{h, rc[0]}, {h, rc[1]}, {h, rc[2]}}, Pump) + "; ";
             });
             Press(h, IDCANCEL);
@@ -753,16 +736,16 @@ TEST_F(PrefsFrameFixture, ModalChainsStayAboveTheFloatingBars)
         });
         pFrame->SendMessage(WM_COMMAND, nCmd, 0);
     };
-    chain(ID_EDIT_PREFERENCES, [](HWND) {
+    chain(ID_EDIT_PREFERENCES, [](HWND) -> CPropertyPage* {
         CPreferencesDlg* p = g_pView->GetPreferencesDlg();
         p->SetActivePage(&p->m_ConsPage);
-        Press(p->m_ConsPage.m_hWnd, IDC_PREF_FONT);
-    });
-    chain(ID_CONFIGURE_SETTINGS, [](HWND h) {
+        return &p->m_ConsPage;
+    }, IDC_PREF_FONT);
+    chain(ID_CONFIGURE_SETTINGS, [](HWND h) -> CPropertyPage* {
         CSysCfgDialog* p = DYNAMIC_DOWNCAST(CSysCfgDialog, CWnd::FromHandlePermanent(h));
         p->SetActivePage(&p->m_DevicesPage);
-        Press(p->m_DevicesPage.m_hWnd, IDC_DEVICES_READER);
-    });
+        return &p->m_DevicesPage;
+    }, IDC_DEVICES_READER);
     EXPECT_EQ(strSeen, "; ; ");
 }
 
