@@ -291,7 +291,8 @@ TEST_F(ConsoleBarsFixture, StatusFieldsStandInTheUsersOrderAndCopyInIt)
 // In a proportional status font the MIPS field kept the width of its first
 // text: "MIPS=   0.00" and "MIPS= 417.53" have the same length, so the field
 // was not laid out again, the wider text wrapped and only "MIPS=" showed.
-// Each field is as wide as its text whenever its text changes.
+// Each field is as wide as its text whenever its text changes, also when
+// the emulator's end puts the placeholders back.
 TEST_F(ConsoleBarsFixture, FieldsFollowTheirTextsWidthInAProportionalFont)
 {
     ProfileWriteString("Settings", "StatusFontName", "Tahoma");
@@ -309,6 +310,13 @@ TEST_F(ConsoleBarsFixture, FieldsFollowTheirTextsWidthInAProportionalFont)
         CRect rc;
         pField->GetWindowRect(&rc);
         EXPECT_EQ(StatusBar().MeasureControlText(pField).cx, rc.Width()) << pszLine;
+    }
+    g_pView->ResetStatusFields();
+    for (int nField : {3, 4}) {
+        CWnd* pField = CWnd::FromHandle(StatusBar().GetField(nField));
+        CRect rc;
+        pField->GetWindowRect(&rc);
+        EXPECT_EQ(StatusBar().MeasureControlText(pField).cx, rc.Width()) << "placeholder " << nField;
     }
 }
 
