@@ -444,6 +444,15 @@ private:
 
     // Command line and history.
     HWND m_hCmdLine = nullptr;  // the command-line bar's edit (not owned)
+    // Characters typed into the pane that wait for the command line (a
+    // session that starts enables it only once the emulator is ready).
+    CString m_strTypedAhead;
+    // Hands a character typed into the pane on to the command line, after
+    // those that wait; keeps it while a session starts.
+    void TypeIntoCommandLine(char ch);
+    // Posts the waiting characters to the command line, in order (a typed
+    // Enter sends the line, as in the command line itself).
+    void HandTypedAheadOn();
     std::vector<CString> m_history;
     int m_nHistoryPos = -1;
 

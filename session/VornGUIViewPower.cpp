@@ -114,6 +114,7 @@ void CVornGUIView::PowerOn()
     if (IsEmulatorRunning() || m_bPoweringOn)
         return;
     m_bPoweringOn = true;
+    m_strTypedAhead.Empty();  // from a Power On that did not start
     if (PreparePowerOn())
         PostMessage(WM_POWER_ON_STEP, kPowerOnHeader);
     else
