@@ -141,7 +141,15 @@ void CStatusBar::SendPaneText(int nIndex)
     // is item data, so it gets none (DrawItem reads the bar's copy).
     UINT nType = pane.nStyle & (SBT_NOBORDERS | SBT_POPOUT | SBT_OWNERDRAW);
     LPARAM lp = (pane.nStyle & SBT_OWNERDRAW) ? (LPARAM)nIndex : (LPARAM)(LPCSTR)pane.strText;
+    // The control paints the pane at once (under Wine the whole bar, 15-20
+    // ms); its text waits for the bar's next paint instead, which takes every
+    // pane changed meanwhile.
+    CWnd::DefWindowProc(WM_SETREDRAW, FALSE, 0);
     CWnd::DefWindowProc(SB_SETTEXTA, (WPARAM)nIndex | nType, lp);
+    CWnd::DefWindowProc(WM_SETREDRAW, TRUE, 0);
+    RECT rc = {};
+    if (CWnd::DefWindowProc(SB_GETRECT, (WPARAM)nIndex, (LPARAM)&rc))
+        ::InvalidateRect(m_hWnd, &rc, FALSE);
 }
 
 void CStatusBar::HoldParts(bool bHold)
