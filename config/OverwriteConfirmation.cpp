@@ -11,6 +11,7 @@
 #include "platform/CModalLoop.h"
 #include "platform/CentreOnOwner.h"
 #include "platform/MessageBoxes.h"
+#include "platform/TextFunctions.h"
 #include "platform/Trace.h"
 #include "platform/WideText.h"
 
@@ -40,7 +41,7 @@ int AskOverwrite(const char* pszPath, bool bShowName)
     else
         strContent = "The file already exists. Do you wish to overwrite it?";
     std::wstring wTitle = WideFromAnsi("Confirm Overwrite"), wMain = WideFromAnsi("File already exists. Overwrite?");
-    std::wstring wContent = WideFromAnsi(strContent);
+    std::wstring wContent = WideFromAnsi(BoundShownText(strContent));
     std::wstring wOverwrite = WideFromAnsi("Overwrite"), wCancel = WideFromAnsi("Cancel");
     const TASKDIALOG_BUTTON buttons[] = {{kOverwriteButton, wOverwrite.c_str()}, {IDCANCEL, wCancel.c_str()}};
     TASKDIALOGCONFIG tdc = {};

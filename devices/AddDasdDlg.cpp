@@ -55,6 +55,7 @@ BEGIN_MESSAGE_MAP(CAddDasdDlg, CDeviceDlg)
     ON_BN_CLICKED(IDC_DASDDEV_REMOTE, OnRemoteDevice)
     ON_CBN_SELENDOK(IDC_DEVDLG_DEVTYPE, OnDeviceTypeSelEndOk)
     ON_EN_CHANGE(IDC_DASDDEV_FILE, OnFileNameChange)
+    ON_EN_CHANGE(IDC_DASDDEV_SERIAL, OnSerialChange)
     ON_EN_CHANGE(IDC_DASDDEV_ORIGIN, OnOriginChange)
     ON_EN_CHANGE(IDC_DASDDEV_BLOCKS, OnBlocksChange)
     ON_WM_WINDOWPOSCHANGED()
@@ -66,6 +67,8 @@ CAddDasdDlg::CAddDasdDlg(CWnd* pParent) : CDeviceDlg(IDD, kDasdClass, pParent) {
 // Steps 1-3: the file text, the working options and the states they hold.
 void CAddDasdDlg::LoadDevice()
 {
+    m_LoadedDevice = m_Device;
+    m_bSerialWritten = !GivenDasdSerial(m_Device.m_strOtherArgs, m_Device.m_wDevType).IsEmpty();
     if (m_strFileName.IsEmpty())
         m_strFileName = m_Device.m_strFirstArg;
     if (m_Device.GetDasdParms()) {
@@ -228,10 +231,17 @@ void CAddDasdDlg::BuildArguments()
     parms.m_strShadowFile = m_bShadowing ? TrimBlanks(m_strShadowFile) : CString();
     // The serial is the field's: an emptied field is no serial. Formatting
     // would read the image again and fill an empty serial from its header.
+    // The image's own serial is not an option: an emulator reads it from the
+    // image, and an older one refuses the word.
     parms.RefreshImageInfo();
     parms.m_strSerial = m_strSerial;
-    m_Device.m_strOtherArgs = parms.FormatOptions();
+    CVornDasdParms written = parms;
+    if (!m_bSerialWritten)
+        written.m_strSerial.Empty();
+    m_Device.m_strOtherArgs = written.FormatOptions();
     m_Device.SetDasdParms(parms);
+    if (IsSameDiskStatement(m_Device, m_LoadedDevice))
+        m_Device = m_LoadedDevice;
 }
 
 CString CAddDasdDlg::BuildCommand()
@@ -346,6 +356,13 @@ void CAddDasdDlg::OnFileNameChange()
     Refresh(m_bAdd ? IDC_DEVDLG_DEVTYPE : IDC_DASDDEV_FILE);
 }
 
+// Typed (or pasted) by the user: the serial is written.
+void CAddDasdDlg::OnSerialChange()
+{
+    if (!m_bUpdating)
+        m_bSerialWritten = true;
+}
+
 // Unless written by the dialog: an origin beyond the image is clamped to
 // its total, then the count to what remains.
 void CAddDasdDlg::OnOriginChange()
@@ -415,6 +432,7 @@ void CAddDasdDlg::Refresh(UINT nTrigger)
     if (!strImageSerial.IsEmpty() || m_strSerial == m_strImageSerial) {
         m_strSerial = strImageSerial;
         SetEditText(IDC_DASDDEV_SERIAL, m_strSerial);
+        m_bSerialWritten = true;  // it came with the image the user named
     }
     m_strImageSerial = strImageSerial;
 }

@@ -9,7 +9,10 @@
 // chosen model is checked against it, with a balloon on a mismatch. The
 // serial field follows the image: a new image's own serial replaces the
 // shown one, and without one the previous image's own serial goes. What the
-// field holds on OK is the serial: an emptied field writes none.
+// field holds on OK is written as the serial when the statement gave it, the
+// user typed it, or it came with an image the user named; the serial the
+// opened device's image shows is its own and is not written. An emptied
+// field writes none. An OK that changes nothing keeps the device as it was.
 #pragma once
 
 #include <memory>
@@ -56,6 +59,7 @@ protected:
     void OnRemoteDevice();
     void OnDeviceTypeSelEndOk();
     void OnFileNameChange();
+    void OnSerialChange();
     void OnOriginChange();
     void OnBlocksChange();
     void OnWindowPosChanged(WINDOWPOS* pPos);
@@ -84,6 +88,8 @@ private:
     CString m_strImageNameRead;
     CString m_strImageSerial;      // the serial of the image last read
     CString m_strSerialImageName;  // ... and that image's name
+    bool m_bSerialWritten = false;  // the field's serial goes into the arguments
+    CVornDevice m_LoadedDevice;     // the device as given to the dialog
     bool m_bDeferredDone = false;
     bool m_bUpdating = false;  // the dialog writes a field itself
 };

@@ -1,6 +1,7 @@
 // DasdDeviceRules.cpp: the disk device dialogs' rules.
 #include "devices/DasdDeviceRules.h"
 
+#include "config/CVornDevice.h"
 #include "config/DasdModels.h"
 #include "config/FieldRules.h"
 #include "devices/DeviceDialogRules.h"
@@ -102,6 +103,27 @@ bool IsValidDasdSerial(CString& strSerial)
 {
     TrimBlanks(strSerial);
     return strSerial.IsEmpty() || (strSerial.GetLength() == 12 && AllDigits(strSerial));
+}
+
+CString GivenDasdSerial(const CString& strArgs, WORD wDevType)
+{
+    CVornDasdParms parms;  // without a device: no image is read
+    CString strError;
+    parms.Parse(strArgs, strError, wDevType);
+    return parms.m_strSerial;
+}
+
+bool IsSameDiskStatement(const CVornDevice& a, const CVornDevice& b)
+{
+    auto read = [](const CVornDevice& dev) {
+        CVornDevice back;
+        back.Set(dev.m_bLcss, dev.m_wDevnum, dev.m_wClass, dev.m_wDevType, dev.m_strTypeWord, dev.m_strFirstArg,
+                 dev.m_strOtherArgs, nullptr, dev.m_nSubtype, dev.m_bSysg);
+        return back;
+    };
+    CVornDevice readA = read(a), readB = read(b);
+    readA.m_strOtherArgs = readB.m_strOtherArgs;
+    return readA == readB;
 }
 
 CString DasdCommand(bool bAdd, const CString& strDevnum, int nTypeNumber, const CString& strFile,

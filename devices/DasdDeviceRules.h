@@ -6,6 +6,8 @@
 #include "platform/CString.h"
 #include "platform/Types.h"
 
+class CVornDevice;
+
 // ---- the remote disk name "host:port:devnum" ----
 struct SRemoteDasdName {
     CString strHost;
@@ -46,6 +48,15 @@ DWORD MinidiskBlocks(const CString& strModel, DWORD dwImageBlocks);
 // Trims the text in place; true for an empty text or exactly 12 decimal
 // digits.
 bool IsValidDasdSerial(CString& strSerial);
+
+// The serial number that the arguments give with "ser=" (empty for none),
+// not the one the image's header holds.
+CString GivenDasdSerial(const CString& strArgs, WORD wDevType);
+
+// True when the two disks' statements say the same: number, type, file and
+// the options as read back from their arguments, whatever words spell them
+// ("ro" or "readonly").
+bool IsSameDiskStatement(const CVornDevice& a, const CVornDevice& b);
 
 // ---- the commands ----
 // "attach <number> <type as %04.4d> <file> <args>" (adding) or "devinit

@@ -21,6 +21,7 @@ const UINT kHelpIdBar = 1875, kHelpIdTree = 1291;
 
 BEGIN_MESSAGE_MAP(CDynDevListDlgBar, cdxCDynamicBarDlg)
     ON_MESSAGE(WM_DEVLIST_COMPLETE, OnDevListComplete)
+    ON_MESSAGE(WM_DEVLIST_STEP, OnDevListStep)
     ON_MESSAGE(WM_EMULATOR_ACTIVE, OnEmulatorActive)
     ON_MESSAGE(WM_PREFS_APPLY_PAGE, OnPrefsApplyPage)
     ON_WM_CTLCOLOR()
@@ -226,13 +227,15 @@ HBRUSH CDynDevListDlgBar::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     return m_Brush;
 }
 
-// wParam 0: the emulator has stopped: the devices go, the groups stay.
+// wParam 0: the emulator has stopped: the devices go, the groups stay, and
+// the lists not yet shown are dropped.
 LRESULT CDynDevListDlgBar::OnEmulatorActive(WPARAM wp, LPARAM)
 {
     if (wp == 0) {
         ::EnterCriticalSection(&m_csDevList);
         RemoveAllDevices();
         m_DevListQueue.DeleteAll();
+        DropListsToShow();
         m_bNewFormatDevList = false;
         m_bListsWithoutLcss = false;
         ::LeaveCriticalSection(&m_csDevList);
@@ -262,6 +265,7 @@ void CDynDevListDlgBar::OnDestroy()
     if (m_nRemovalTimer)
         KillTimer(m_nRemovalTimer);
     m_nRemovalTimer = 0;
+    DropListsToShow();
     m_Tree.SetImageList(nullptr, TVSIL_NORMAL);
     cdxCDynamicBarDlg::OnDestroy();
 }

@@ -7,17 +7,20 @@
 // dialogs ask which numbers and files the running emulator already has.
 // Its parts:
 //   DynDevListDlgBar.cpp         construction, appearance, power-off
-//   DynDevListDlgBarTree.cpp     the queue of lists and the tree
+//   DynDevListDlgBarTree.cpp     the tree's items
+//   DynDevListDlgBarFill.cpp     the queue of lists, shown in steps
 //   DynDevListDlgBarMenu.cpp     hit test, context menus, device commands
 //   DynDevListDlgBarSession.cpp  what the bar asks of the view
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <vector>
 
 #include "devices/CDevListMap.h"
 #include "config/DevClass.h"
 #include "devices/CIsDevNumDefinedFuncRouterObject.h"
+#include "devices/DevListMerge.h"
 #include "framework/cdxCDynamicBarDlg.h"
 #include "platform/BCMenu.h"
 #include "platform/CGdiObject.h"
@@ -90,6 +93,9 @@ public:
 
     // The tree item of a shown device, or null (GUI thread).
     HTREEITEM FindDeviceItem(int nKey) const;
+    // True while lists taken from the queue are still being shown, or a
+    // step of theirs is still on its way (GUI thread).
+    bool IsShowingLists() const { return m_bStepDue || m_bShowingList || !m_WaitingLists.empty(); }
 
     // Hit test at a screen point, recording what the menu commands act on:
     // 1 a device (its key, entry, class and the class's next free key), 0 a
@@ -131,6 +137,7 @@ public:
 
 protected:
     LRESULT OnDevListComplete(WPARAM wp, LPARAM lp);
+    LRESULT OnDevListStep(WPARAM wp, LPARAM lp);
     LRESULT OnEmulatorActive(WPARAM wp, LPARAM lp);
     LRESULT OnPrefsApplyPage(WPARAM wp, LPARAM lp);
     void OnContextMenu(CWnd* pWnd, CPoint point);
@@ -156,17 +163,30 @@ protected:
     void OnDockFloat(UINT nID);
 
 private:
+    // The lists, shown in steps.
+    void DrainQueue();
+    void TakeList(std::unique_ptr<CDevListMap> pList);
+    bool IsDroppedList(const CDevListMap& list) const;
+    void ShowListsStep();
+    void StartNextList();
+    void EndList();
+    void ApplyChange(const SDevListStep& change, bool* pGroupsAdded);
+    void ScheduleStep();
+    void DropListsToShow();
+
     // The tree.
     void InsertGroups();
-    void DrainQueue();
-    void RebuildDeviceTree(CDevListMap* pList);
-    bool ApplyStep(int nStep, int nKey, const CDevListEntry& entry);
-    void AddDeviceItem(int nKey, const CDevListEntry& entry);
-    void UpdateDeviceItem(int nKey, const CDevListEntry& entry);
+    // The group's class index.
+    WORD AddDeviceItem(int nKey, const CDevListEntry& entry);
+    void UpdateDeviceItem(HTREEITEM hItem, int nKey, const CDevListEntry& entry);
     void RemoveDeviceItem(int nKey);
     void MoveShownDevice(int nOldKey, int nNewKey);
     void RemoveAllDevices();
     void SortGroup(HTREEITEM hGroup);
+    // The tree paints nothing while it changes; then again, its frame and
+    // scroll bars too: at once, or when the queue comes to it.
+    void HoldTreeRedraw();
+    void ResumeTreeRedraw(bool bNow);
     int NextFreeKeyOfClass(int nClass);
 
     // The device commands.
@@ -205,6 +225,13 @@ private:
     bool m_bTreeTipOnTop = false;  // the tree's tooltip has been made topmost
 
     CDevListEntryMap m_DevList;             // the devices shown
+    // The lists taken from the queue and not yet shown, and the changes of
+    // the one being shown that are still to come.
+    std::deque<std::unique_ptr<CDevListMap>> m_WaitingLists;
+    std::vector<SDevListStep> m_Changes;
+    size_t m_nNextChange = 0;
+    bool m_bShowingList = false;  // a list was started and has not ended
+    bool m_bStepDue = false;      // its next step's message or timer is on its way
     CMap<int, int, HTREEITEM, HTREEITEM> m_ItemMap;
     HTREEITEM m_hGroups[DEVCLASS_COUNT] = {};
 

@@ -1,10 +1,9 @@
-// DynDevListDlgBarTree.cpp: the device-list bar's queue of finished lists
-// and its tree: one group per device class, one item per shown device.
+// DynDevListDlgBarTree.cpp: the device-list bar's tree: one group per
+// device class, one item per shown device, each group in device-number
+// order.
 #include "devices/DynDevListDlgBar.h"
 
-#include "devices/DevListMerge.h"
 #include "devices/DevListText.h"
-#include "session/PrivateMessages.h"
 
 namespace {
 
@@ -33,75 +32,13 @@ void CDynDevListDlgBar::InsertGroups()
     }
 }
 
-// The reader thread's side: a full list makes the lists still queued stale.
-void CDynDevListDlgBar::QueueFinishedList(std::unique_ptr<CDevListMap> pList)
-{
-    ::EnterCriticalSection(&m_csDevList);
-    bool bWasEmpty = m_DevListQueue.IsEmpty();
-    if (!pList->bIncremental)
-        m_DevListQueue.DeleteAll();
-    m_DevListQueue.AddTail(pList.release());
-    if (bWasEmpty && m_hWnd && ::IsWindow(m_hWnd))
-        ::PostMessageA(m_hWnd, WM_DEVLIST_COMPLETE, 0, 0);
-    ::LeaveCriticalSection(&m_csDevList);
-}
-
-LRESULT CDynDevListDlgBar::OnDevListComplete(WPARAM, LPARAM)
-{
-    DrainQueue();
-    return 0;
-}
-
-// Takes every queued list out under the lock and applies them without it.
-// Lists that come while the emulator is not running are dropped: they
-// belong to a session that has ended.
-void CDynDevListDlgBar::DrainQueue()
-{
-    bool bRunning = IsEmulatorRunning();
-    if (!bRunning || !IsEmulatorReady())
-        m_bNewFormatDevList = false;
-    CDevListMapPtrList lists;
-    ::EnterCriticalSection(&m_csDevList);
-    while (!m_DevListQueue.IsEmpty())
-        lists.AddTail(m_DevListQueue.RemoveHead());
-    ::LeaveCriticalSection(&m_csDevList);
-    while (!lists.IsEmpty()) {
-        CDevListMap* pList = lists.RemoveHead();
-        bool bReady = bRunning && IsEmulatorReady();
-        if (!bRunning || (bReady && m_bNewFormatDevList && !pList->bIncremental))
-            delete pList;
-        else
-            RebuildDeviceTree(pList);
-    }
-}
-
-// Applies one list to the tree and deletes it. The first list taken while
-// the emulator is not yet ready makes it ready. A list with devices tells
-// how the emulator writes their numbers.
-void CDynDevListDlgBar::RebuildDeviceTree(CDevListMap* pList)
-{
-    if (!pList->IsEmpty())
-        m_bListsWithoutLcss = pList->bWithoutLcss;
-    std::vector<SDevListStep> steps = MergeDevList(m_DevList, *pList);
-    for (const SDevListStep& step : steps) {
-        if (step.eStep == kDevListRemove)
-            RemoveDeviceItem(step.nKey);
-        else if (step.eStep == kDevListAdd)
-            AddDeviceItem(step.nKey, step.entry);
-        else
-            UpdateDeviceItem(step.nKey, step.entry);
-    }
-    if (!steps.empty())
-        m_Tree.UpdateWindow();
-    delete pList;
-    if (IsEmulatorRunning() && !IsEmulatorReady())
-        FlushQueuedCommands();
-}
-
-void CDynDevListDlgBar::AddDeviceItem(int nKey, const CDevListEntry& entry)
+// Inserted last in its group: whoever adds sorts the group afterwards.
+WORD CDynDevListDlgBar::AddDeviceItem(int nKey, const CDevListEntry& entry)
 {
     WORD wClass = DevClassFromName(entry.m_strClass);
-    HTREEITEM hGroup = m_hGroups[wClass < DEVCLASS_COUNT ? wClass : (WORD)DEVCLASS_UNKNOWN];
+    if (wClass >= DEVCLASS_COUNT)
+        wClass = DEVCLASS_UNKNOWN;
+    HTREEITEM hGroup = m_hGroups[wClass];
     CString strText = DevListItemText(nKey, entry);
     TVINSERTSTRUCTA tvis = {};
     tvis.hParent = hGroup;
@@ -111,16 +48,12 @@ void CDynDevListDlgBar::AddDeviceItem(int nKey, const CDevListEntry& entry)
     tvis.item.iImage = tvis.item.iSelectedImage = DevListItemImage(entry.m_wState);
     tvis.item.lParam = (LPARAM)nKey;
     tvis.item.state = tvis.item.stateMask = TVIS_EXPANDED;
-    HTREEITEM hItem = m_Tree.InsertItem(&tvis);
-    SortGroup(hGroup);
-    m_ItemMap.SetAt(nKey, hItem);
+    m_ItemMap.SetAt(nKey, m_Tree.InsertItem(&tvis));
+    return wClass;
 }
 
-void CDynDevListDlgBar::UpdateDeviceItem(int nKey, const CDevListEntry& entry)
+void CDynDevListDlgBar::UpdateDeviceItem(HTREEITEM hItem, int nKey, const CDevListEntry& entry)
 {
-    HTREEITEM hItem = FindDeviceItem(nKey);
-    if (!hItem)
-        return;
     CString strText = DevListItemText(nKey, entry);
     TVITEMA item = {};
     item.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
@@ -164,19 +97,45 @@ void CDynDevListDlgBar::RemoveDeviceItem(int nKey)
     m_DevList.RemoveKey(nKey);
 }
 
-// Every device item goes; the groups stay. The caller holds the lock.
+// Every device item goes, the tree painted once afterwards; the groups
+// stay. The caller holds the lock.
 void CDynDevListDlgBar::RemoveAllDevices()
 {
+    bool bTree = m_Tree.m_hWnd && !m_ItemMap.IsEmpty();
+    if (bTree)
+        HoldTreeRedraw();
     POSITION pos = m_ItemMap.GetStartPosition();
-    while (pos) {
+    while (pos && bTree) {
         int nKey;
         HTREEITEM hItem;
         m_ItemMap.GetNextAssoc(pos, nKey, hItem);
-        if (m_Tree.m_hWnd)
-            m_Tree.DeleteItem(hItem);
+        m_Tree.DeleteItem(hItem);
     }
+    if (bTree)
+        ResumeTreeRedraw(false);
     m_ItemMap.RemoveAll();
     m_DevList.RemoveAll();
+}
+
+// The tree's own redraw flag, and the window's, which Windows' default
+// handling of WM_SETREDRAW keeps: under Wine the tree keeps the message to
+// itself, and then repaints its scroll bars for every item changed.
+void CDynDevListDlgBar::HoldTreeRedraw()
+{
+    m_Tree.SetRedraw(FALSE);
+    ::DefWindowProcA(m_Tree.m_hWnd, WM_SETREDRAW, FALSE, 0);
+}
+
+// The tree takes its redraw back while the window still holds its own: it
+// sets its scroll bars without painting them. Turning the redraw on paints
+// nothing on Windows, and under Wine only the items: the whole tree, frame
+// and scroll bars with it, is repainted here once.
+void CDynDevListDlgBar::ResumeTreeRedraw(bool bNow)
+{
+    m_Tree.SetRedraw(TRUE);
+    ::DefWindowProcA(m_Tree.m_hWnd, WM_SETREDRAW, TRUE, 0);
+    ::RedrawWindow(m_Tree.m_hWnd, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | (bNow ? RDW_UPDATENOW : 0));
 }
 
 void CDynDevListDlgBar::SortGroup(HTREEITEM hGroup)

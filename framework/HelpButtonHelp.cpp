@@ -5,6 +5,7 @@
 #include "platform/CWinApp.h"
 #include "platform/CentreOnOwner.h"
 #include "platform/ErrorBalloon.h"
+#include "platform/TextFunctions.h"
 #include "platform/Trace.h"
 
 namespace {
@@ -83,5 +84,5 @@ void ShowHelpUnavailableMessage(HWND hWnd)
         strText += "\n\n" + pApp->m_strHelpFilePath;
     COwnerChainLock lock(hWnd, false);
     CCentreOnOwner centre(hWnd);
-    ::MessageBoxA(hWnd, strText, nullptr, MB_OK | MB_ICONEXCLAMATION);
+    ::MessageBoxA(hWnd, BoundShownText(strText), nullptr, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -10,6 +10,7 @@
 #include "mainwindow/UnhandledException.h"
 #include "platform/CWinApp.h"
 #include "platform/CWnd.h"
+#include "platform/TextFunctions.h"
 #include "platform/WLTaskDialog.h"
 #include "platform/WideText.h"
 #include "session/PrivateMessages.h"
@@ -24,7 +25,8 @@ const int kDontCreate = 7;
 void ShowFatalErrorReport(CUnhandledException& reporter)
 {
     CString strPath = CrashReportPath();
-    std::wstring footer = L"The report to be generated will be named:\n\n\"" + WideFromAnsi(strPath) + L"\"";
+    std::wstring footer =
+        WideFromAnsi(BoundShownText("The report to be generated will be named:\n\n\"" + strPath + "\""));
     TASKDIALOG_BUTTON buttons[] = {{kCreateReport, L"Create report"}, {kDontCreate, L"Don't create"}};
     CWnd* pMain = AfxGetMainWnd();
     if (!pMain && AfxGetApp())

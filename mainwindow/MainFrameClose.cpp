@@ -70,6 +70,14 @@ int CMainFrame::ConfirmPowerOff()
 
 void CMainFrame::OnClose()
 {
+    // A menu or a move of the system's dispatches what comes meanwhile: the
+    // close waits for its end, so that the code around a context menu goes on
+    // with its windows and no question stands under the loop's hold on the
+    // mouse.
+    if (SystemLoopRuns()) {
+        PostCloseAfterModalLoops(m_hWnd);
+        return;
+    }
     if (g_pView) {
         switch (DecideCloseStep(m_bForceClose, AreUtilitiesRunning(), IsEmulatorRunning())) {
         case CloseStep::RefuseUtilities:
@@ -126,9 +134,14 @@ LRESULT CMainFrame::OnEndSessionMsg(WPARAM wp, LPARAM)
 {
     // Close only when the end is confirmed; a cancelled end leaves the frame
     // as it was, not in forced-close mode.
-    if (wp && m_bForceClose)
+    if (wp && m_bForceClose) {
+        // The process may end as soon as this returns: a close that waits for
+        // a menu or a move keeps the layout first.
+        if (SystemLoopRuns())
+            SaveLayout();
         OnClose();
-    else
+    } else {
         m_bForceClose = false;
+    }
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "platform/CView.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageMap.h"
+#include "platform/TextFunctions.h"
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
@@ -94,7 +95,7 @@ BOOL CDocument::SaveModified()
     CWnd* pMain = AfxGetMainWnd();
     COwnerChainLock lock(HwndOf(pMain), false);
     CCentreOnOwner centre(HwndOf(pMain));
-    int r = ::MessageBoxA(HwndOf(pMain), prompt, pApp ? pApp->m_strAppName.GetString() : "",
+    int r = ::MessageBoxA(HwndOf(pMain), BoundShownText(prompt), pApp ? pApp->m_strAppName.GetString() : "",
                           MB_YESNOCANCEL | MB_ICONEXCLAMATION);
     if (r == IDCANCEL)
         return FALSE;

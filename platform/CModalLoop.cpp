@@ -38,16 +38,24 @@ thread_local int t_nNestedLoops = 0;
 thread_local HWND t_hCloseWaiting = nullptr;
 thread_local UINT_PTR t_nCloseTimer = 0;
 
+void ArmWaitingClose();
+
 // The close that waited for the nested loops. A thread timer runs in
 // whatever loop takes it: the close goes only from one that is not nested
 // (sent, so that nothing queued before it can start another loop first); a
-// nested one leaves it to the end of the last.
+// nested one of the program's leaves it to the end of the last, and one of
+// the system's, which tells nobody of its end, is ended again and looked at
+// once more.
 void CALLBACK CloseWhenLoopsEnded(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
     ::KillTimer(nullptr, nTimer);
     t_nCloseTimer = 0;
     if (t_nNestedLoops > 0)
         return;
+    if (EndSystemLoops()) {
+        ArmWaitingClose();
+        return;
+    }
     HWND h = t_hCloseWaiting;
     t_hCloseWaiting = nullptr;
     if (h && ::IsWindow(h))
@@ -132,14 +140,38 @@ void COwnerChainLock::Release()
     m_loop.reset();
 }
 
+bool SystemLoopRuns()
+{
+    GUITHREADINFO info = {sizeof info};
+    return ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_INMOVESIZE));
+}
+
+bool EndSystemLoops()
+{
+    GUITHREADINFO info = {sizeof info};
+    if (!::GetGUIThreadInfo(::GetCurrentThreadId(), &info))
+        return false;
+    if (info.flags & GUI_INMENUMODE)
+        ::EndMenu();
+    // Esc ends a move or a size, from the mouse as from the keyboard, and
+    // puts the window back where it was.
+    if ((info.flags & GUI_INMOVESIZE) && info.hwndMoveSize)
+        ::PostMessageA(info.hwndMoveSize, WM_KEYDOWN, VK_ESCAPE, 0);
+    return (info.flags & (GUI_INMENUMODE | GUI_INMOVESIZE)) != 0;
+}
+
 void PostCloseAfterModalLoops(HWND hWnd)
 {
     if (!hWnd)
         return;
-    if (t_nNestedLoops > 0)
+    bool bSystemLoop = EndSystemLoops();
+    if (t_nNestedLoops > 0 || bSystemLoop) {
         t_hCloseWaiting = hWnd;
-    else
+        if (t_nNestedLoops == 0)
+            ArmWaitingClose();
+    } else {
         ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
+    }
 }
 
 CModalLoop::CModalLoop(HWND hOwner, HWND hModal) : m_hOwner(hOwner), m_lock(hOwner, true, hModal) {}

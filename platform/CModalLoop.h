@@ -53,12 +53,22 @@ private:
     std::optional<CNestedLoopScope> m_loop;
 };
 
+// Whether the system runs a loop of its own on the thread, which dispatches
+// what comes meanwhile: a menu's (the menu bar, a system menu, a context
+// menu) or a window's move or size. They are nested loops of the thread too.
+bool SystemLoopRuns();
+// Ends them: the menu closes, the move or size stops where it began. Each
+// ends once the code that runs now has returned to it. True when one ran.
+bool EndSystemLoops();
+
 // Posts WM_CLOSE to hWnd at once when no modal window nor any other nested
-// loop runs on the thread; else closes it once the last has ended and
-// control is back in the thread's outermost loop. A window destroyed under a
-// nested loop would leave that loop, and the code around it, running over a
-// dead window; a close delivered as the last one ended would reach a dialog
-// opened right after it.
+// loop runs on the thread; else ends the system's loops (a question the
+// close asks would stand under their hold on the mouse) and closes hWnd once
+// the last loop has ended and control is back in the thread's outermost
+// loop. A window destroyed under a nested loop would leave that loop, and
+// the code around it (a context menu's), running over a dead window; a
+// close delivered as the last one ended would reach a dialog opened right
+// after it.
 void PostCloseAfterModalLoops(HWND hWnd);
 
 class CModalLoop {

@@ -112,12 +112,18 @@ int CWinThread::Run()
 {
     BOOL bIdle = TRUE;
     LONG lIdle = 0;
+    bool bMainWnd = HasMainWindow();
     for (;;) {
         MSG msg;
         while (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
             if (!OnIdle(lIdle++))
                 bIdle = FALSE;
         }
+        // The quit posted as the main window went is dropped by a loop of the
+        // system's that takes it (a menu's, a window's move): the thread ends
+        // with its main window all the same.
+        if (bMainWnd && !HasMainWindow() && !::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE))
+            ::PostQuitMessage(0);
         if (!PumpMessage())
             return ExitInstance();
         if (IsIdleMessage(&m_msgCur)) {
@@ -125,6 +131,12 @@ int CWinThread::Run()
             lIdle = 0;
         }
     }
+}
+
+bool CWinThread::HasMainWindow()
+{
+    CWnd* pMain = GetMainWnd();
+    return pMain && pMain->m_hWnd;
 }
 
 namespace {

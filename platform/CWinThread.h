@@ -43,7 +43,8 @@ public:
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();
-    // The message loop; returns ExitInstance's code after WM_QUIT.
+    // The message loop; returns ExitInstance's code after WM_QUIT, or once
+    // the main window it started with has gone.
     virtual int Run();
     // Idle-time work; lCount counts calls since the last idle message. True
     // asks for more.
@@ -56,6 +57,8 @@ public:
     // window, then to the main window; true when one handled it.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual CWnd* GetMainWnd() { return m_pMainWnd; }
+    // Whether the thread's main window stands (Run ends once it has gone).
+    bool HasMainWindow();
     // Gets and dispatches one message (kept in m_msgCur); false on WM_QUIT.
     BOOL PumpMessage();
     // Dispatches one message already taken from the queue.

@@ -8,6 +8,7 @@
 #include "platform/CWinApp.h"
 #include "platform/CWnd.h"
 #include "platform/CentreOnOwner.h"
+#include "platform/TextFunctions.h"
 #include "platform/Trace.h"
 #include "platform/WideText.h"
 
@@ -65,7 +66,7 @@ CString ComposeErrorMessage(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
         code.Format("Error %lu (0x%08lX): ", dwError, dwError);
         add(code + FormatLastError(dwError));
     }
-    return s;
+    return BoundShownText(s);
 }
 
 int ErrorMessageBox(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
@@ -80,8 +81,8 @@ int ErrorMessageBox(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
 
 int TDMessageBox(LPCSTR pszInstruction, LPCSTR pszContent, LPCSTR pszTitle, UINT nStyle)
 {
-    std::wstring instruction = WideFromAnsi(pszInstruction);
-    std::wstring content = WideFromAnsi(pszContent);
+    std::wstring instruction = WideFromAnsi(BoundShownText(pszInstruction));
+    std::wstring content = WideFromAnsi(BoundShownText(pszContent));
     std::wstring title = WideFromAnsi(pszTitle ? pszTitle : AppTitle().GetString());
     TASKDIALOGCONFIG tdc = {};
     tdc.cbSize = sizeof(tdc);

@@ -9,7 +9,8 @@
 
 // A modal error box: the text, the detail and, for a non-zero error code,
 // "Error <code> (0x<code>): <the system's text>", each paragraph separated
-// by a blank line (an empty text or detail is left out). Returns IDOK.
+// by a blank line (an empty text or detail is left out), bounded as a box
+// shows a file name or command (BoundShownText). Returns IDOK.
 int ErrorMessageBox(LPCSTR pszText, LPCSTR pszDetail = nullptr, DWORD dwError = 0);
 // The text ErrorMessageBox shows.
 CString ComposeErrorMessage(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError);
@@ -17,6 +18,7 @@ CString ComposeErrorMessage(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError);
 // A modal task dialog with a main instruction and content; nStyle takes the
 // message-box button (MB_OK, MB_OKCANCEL, MB_YESNO, MB_YESNOCANCEL,
 // MB_RETRYCANCEL) and icon flags. A null title is the application's name.
+// Instruction and content are bounded as ErrorMessageBox's text.
 // Returns the button (IDOK, IDYES ...).
 int TDMessageBox(LPCSTR pszInstruction, LPCSTR pszContent, LPCSTR pszTitle = nullptr, UINT nStyle = MB_OK);
 

@@ -2,6 +2,7 @@
 // tab expansion.
 #include "platform/TextFunctions.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -174,4 +175,55 @@ CString ExpandTabs(const char* psz, int nTabSize)
         }
     }
     return CString(out);
+}
+
+namespace {
+
+std::string BoundShownLine(const std::string& line)
+{
+    const size_t nMax = (size_t)kShownLineMax;
+    if (line.size() <= nMax)
+        return line;
+    const size_t nHead = (nMax - 3) / 2, nTail = nMax - 3 - nHead;
+    return line.substr(0, nHead) + "..." + line.substr(line.size() - nTail);
+}
+
+// A run without blanks in pieces of at most kShownRunMax characters, each
+// after the first on a line of its own.
+std::string BreakShownRun(std::string run)
+{
+    const size_t nMax = (size_t)kShownRunMax;
+    std::string out;
+    while (run.size() > nMax) {
+        size_t nCut = run.find_last_of("\\/", nMax - 1);
+        nCut = nCut != std::string::npos && nCut >= nMax / 2 ? nCut + 1 : nMax;
+        out += run.substr(0, nCut) + "\n";
+        run.erase(0, nCut);
+    }
+    return out + run;
+}
+
+}  // namespace
+
+CString BoundShownText(const char* psz)
+{
+    std::string text(psz ? psz : ""), out;
+    size_t nStart = 0;
+    for (;;) {
+        size_t nEol = text.find('\n', nStart);
+        std::string line = BoundShownLine(text.substr(nStart, nEol == std::string::npos ? nEol : nEol - nStart));
+        for (size_t i = 0; i < line.size();) {
+            if (IsBlank(line[i])) {
+                out += line[i++];
+                continue;
+            }
+            size_t nEnd = std::min(line.find_first_of(g_strBlanks, i), line.size());
+            out += BreakShownRun(line.substr(i, nEnd - i));
+            i = nEnd;
+        }
+        if (nEol == std::string::npos)
+            return CString(out);
+        out += '\n';
+        nStart = nEol + 1;
+    }
 }

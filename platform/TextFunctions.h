@@ -51,3 +51,15 @@ int SplitString(const char* psz, const char* pszSep, CStringList& pieces);
 // Replaces each tab by blanks up to the next multiple of nTabSize (8 when
 // below 1); the column starts again after a line feed or carriage return.
 CString ExpandTabs(const char* psz, int nTabSize = 8);
+
+// A text as a message box shows it, where a file name or a command of any
+// length may stand: each line of at most kShownLineMax characters, a longer
+// one cut in its middle to its start, "..." and its end (a path keeps its
+// drive and its file name, a command its program and its last words); and
+// no run of more than kShownRunMax characters without a blank, which a box
+// draws on one line wider than the screen: a longer run is broken after
+// its last path separator ('\' or '/') in the second half of the limit,
+// else at the limit. A text within both limits is returned unchanged.
+const int kShownLineMax = 512;
+const int kShownRunMax = 64;
+CString BoundShownText(const char* psz);

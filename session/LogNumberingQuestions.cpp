@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/TextFunctions.h"
 #include "platform/WLTaskDialog.h"
 #include "platform/WideText.h"
 
@@ -25,7 +26,8 @@ HRESULT CALLBACK TrackShowingCallback(HWND hDlg, UINT uNotification, WPARAM, LPA
 int AskLogNumberingQuestion(HWND hParent, const LogNumberingQuestion& q, HWND* phShowing)
 {
     std::wstring title = WideFromAnsi(q.strTitle), instruction = WideFromAnsi(q.strInstruction);
-    std::wstring content = WideFromAnsi(q.strContent), details = WideFromAnsi(q.strDetails);
+    std::wstring content = WideFromAnsi(BoundShownText(q.strContent));
+    std::wstring details = WideFromAnsi(BoundShownText(q.strDetails));
     std::wstring link6 = WideFromAnsi(q.strLink6), link5 = WideFromAnsi(q.strLink5);
     const TASKDIALOG_BUTTON buttons[2] = {{IDYES, link6.c_str()}, {IDNO, link5.c_str()}};
     TASKDIALOGCONFIG tdc = {};

@@ -210,6 +210,8 @@ void CPipedProcessCtl::PostToHost(UINT msg, WPARAM wp)
 
 void CPipedProcessCtl::ReportEnd(DWORD dwExitCode)
 {
+    if (!m_dwProcessId)
+        return;
     CString strLine;
     strLine.Format("%s ended; rc=%d", (const char*)m_strName, (int)dwExitCode);
     AddNote(strLine, dwExitCode != 0);

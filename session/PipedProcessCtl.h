@@ -55,7 +55,8 @@ public:
     // beyond what this 32-bit process can address.
     SIZE_T TransferMemory(UINT64 nAddress, void* pBuffer, SIZE_T nLength, bool bWrite);
     // GUI thread, when the end has been handled: "%s%s%s ended; rc=%d", a
-    // failure's note when the code is not 0.
+    // failure's note when the code is not 0. Nothing for a program that
+    // could not start: its box has said so, and it never ran to end.
     void ReportEnd(DWORD dwExitCode);
 
     // Flow control for the host's reader-side wait: blocks until hResume is

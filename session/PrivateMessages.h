@@ -29,6 +29,7 @@ const UINT WM_MANUAL_INDICATOR_CHANGED = WM_APP + 0x1F;
 const UINT WM_LOAD_INDICATOR_CHANGED = WM_APP + 0x20;
 const UINT WM_CPU_AVERAGE_READY = WM_APP + 0x21;
 const UINT WM_DEVLIST_COMPLETE = WM_APP + 0x22;        // status-line parser to the device-list bar
+const UINT WM_DEVLIST_STEP = WM_APP + 0x23;            // the device-list bar to itself: show the next changes
 const UINT WM_SUBSCRIBE_DEVLIST = WM_APP + 0x28;       // main frame to view: wParam 1 shown, 0 hidden
 const UINT WM_SUBSCRIBE_STORAGE = WM_APP + 0x29;
 const UINT WM_SUBSCRIBE_CPUPCTALL = WM_APP + 0x2A;
@@ -105,3 +106,6 @@ const UINT WM_MAKE_HIDDEN_BAR = WM_APP + 0xE9;
 // A worker thread to the main frame after its fatal fault was reported: the
 // session ends (every child stopped), then the frame closes.
 const UINT WM_END_SESSION_AFTER_FAULT = WM_APP + 0xF4;
+// The view to itself, after the emulator's end came under a menu or a move:
+// apply the "Options" "PowerOff" choice now that the loop has ended.
+const UINT WM_APPLY_POWER_OFF_OPTION = WM_APP + 0xF5;

@@ -12,6 +12,7 @@
 #include "platform/CDocTemplate.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProfileStore.h"
+#include "session/ConsoleClassifier.h"
 #include "session/ConsoleCommands.h"
 #include "session/LogFileNumbering.h"
 #include "session/VornGUIView.h"
@@ -70,6 +71,40 @@ const char* CVornGUIDoc::WriteErrorText() const
     return m_log.TrimFailed() ? "Error trimming logfile." : "Logfile I/O error.";
 }
 
+void CVornGUIDoc::ReportLogFailure(const char* pszWhat, const CFileException& e)
+{
+    // Both flags first: the note and the box's own message loop bring more
+    // lines, whose writes fail too.
+    bool bTell = !m_bFailureTold;
+    m_bFailureTold = true;
+    if (!m_bLoggingStopped) {
+        m_bLoggingStopped = true;
+        NoteLogging("stopped: the messages are kept in memory only", kMsgError);
+    }
+    if (bTell)
+        ShowFileError(pszWhat, GetPathName(), e);
+}
+
+void CVornGUIDoc::LogWritten()
+{
+    SetModifiedFlag(FALSE);
+    m_bSomethingLogged = true;
+    m_bFailureTold = false;
+    if (!m_bLoggingStopped)
+        return;
+    m_bLoggingStopped = false;
+    NoteLogging("resumed", -1);
+}
+
+// The note goes through the view, which stores and logs it as any line.
+void CVornGUIDoc::NoteLogging(const char* pszState, int nKind)
+{
+    CString strNote;
+    strNote.Format("* Logging to \"%s\" %s.", GetPathName().GetString(), pszState);
+    if (g_pView)
+        g_pView->AddMessage(strNote, true, nKind);
+}
+
 bool CVornGUIDoc::OpenLogfile()
 {
     if (GetPathName().IsEmpty())
@@ -78,9 +113,10 @@ bool CVornGUIDoc::OpenLogfile()
         return false;
     CFileException e;
     if (!m_log.Open(GetPathName(), &e)) {
-        ShowFileError("Error opening logfile.", GetPathName(), e);
+        ReportLogFailure("Error opening logfile.", e);
         return false;
     }
+    m_bFailureTold = false;
     return true;
 }
 
@@ -101,12 +137,10 @@ void CVornGUIDoc::WriteLogLine(const CString& strLine, int nKind)
     if (IsLogMemoryOnly() || (!m_log.IsOpen() && !OpenLogfile()))
         return;
     CFileException e;
-    if (!m_log.WriteLine(strLine, RingOptions(), &e)) {
-        ShowFileError(WriteErrorText(), GetPathName(), e);
-        return;
-    }
-    SetModifiedFlag(FALSE);
-    m_bSomethingLogged = true;
+    if (m_log.WriteLine(strLine, RingOptions(), &e))
+        LogWritten();
+    else
+        ReportLogFailure(WriteErrorText(), e);
 }
 
 void CVornGUIDoc::WriteLogLines(const std::vector<CString>& lines)
@@ -132,12 +166,10 @@ void CVornGUIDoc::WriteLogLines(CConsoleBlock&& lines)
         bFailed = !bWritten;
     }
     m_lines.Add(std::move(lines));
-    if (bFailed) {
-        ShowFileError(WriteErrorText(), GetPathName(), e);
-    } else if (bWritten) {
-        SetModifiedFlag(FALSE);
-        m_bSomethingLogged = true;
-    }
+    if (bFailed)
+        ReportLogFailure(WriteErrorText(), e);
+    else if (bWritten)
+        LogWritten();
 }
 
 CString CVornGUIDoc::RemoveFirstLine()

@@ -87,6 +87,14 @@ private:
     CLogRingOptions RingOptions() const;
     void ShowFileError(const char* pszWhat, const CString& strPath, const CFileException& e) const;
     const char* WriteErrorText() const;
+    // A write (or open) of the log file failed: the console notes that
+    // logging stopped, and the user is told once, not at every line of a
+    // flood; again only after a write or an open has succeeded.
+    void ReportLogFailure(const char* pszWhat, const CFileException& e);
+    // A write succeeded: the next failure is told, and a console that said
+    // logging stopped says it resumed.
+    void LogWritten();
+    void NoteLogging(const char* pszState, int nKind);
     bool TryOpenNumbered();
     bool AskFallbackLogfile();
     int AskNumbering(const LogNumberingQuestion& q);
@@ -113,6 +121,8 @@ private:
     CString m_strLogFolder;
     CString m_strHeader;
     bool m_bSomethingLogged = false;
+    bool m_bFailureTold = false;     // a failure was shown, none succeeded since
+    bool m_bLoggingStopped = false;  // the console says that logging stopped
     int m_nLoggingChanges = 0;          // CLoggingChange scopes open
     bool m_bCloseWaiting = false;       // a close came during one
     HWND m_hNumberingQuestion = nullptr;  // showing now; not owned

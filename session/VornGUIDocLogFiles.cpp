@@ -234,6 +234,7 @@ bool CVornGUIDoc::AskFallbackLogfile()
     CString strPath = m_strLogFolder + m_settings.m_strBaseFilename;
     while (AfxPromptFileName(strPath, strPath, "Log Files (*.log;*.txt)|*.log;*.txt||", FALSE)) {
         SetPathName(strPath, FALSE);
+        m_bFailureTold = false;  // each file the user chooses is told
         if (OpenLogfile())
             return true;
     }

@@ -141,8 +141,9 @@ public:
     const CString& GetDefaultConfigName() const { return m_strDefaultConfigName; }
 
     HANDLE GetReaderResumeEvent() const { return m_hResumeReaders; }
-    // Lets the frame's command line edit be the view's (null: none).
-    void SetCommandLineEdit(HWND hEdit) { m_hCmdLine = hEdit; }
+    // Lets the frame's command line edit be the view's (null: none); it
+    // takes text of any length, so that a long paste is not cut short.
+    void SetCommandLineEdit(HWND hEdit);
 
     // ---- Emulator session: output routing (VornGUIViewPipe.cpp) ----
     // CChildProcessHost: the view hosts every child process.
@@ -611,6 +612,7 @@ protected:
     LRESULT OnCheckRequiredDirs(WPARAM wp, LPARAM lp);
     LRESULT OnPowerOnRequest(WPARAM wp, LPARAM lp);
     LRESULT OnPowerOnStep(WPARAM wp, LPARAM lp);
+    LRESULT OnApplyPowerOffOption(WPARAM wp, LPARAM lp);
     void OnShutdownWatchdog();
 
 private:

@@ -17,6 +17,7 @@
 #include "platform/CWinApp.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PathFunctions.h"
+#include "platform/TextFunctions.h"
 #include "platform/WLTaskDialog.h"
 #include "preferences/PreferencesDlg.h"
 #include "session/DevListReceiver.h"
@@ -360,10 +361,23 @@ void CVornGUIView::ApplyPowerOffOption()
         PostMainWindowClose();
         return;
     }
+    // Asked under a menu or a move of the system's, the question would stand
+    // under the loop's hold on the mouse: the loop ends first, and the choice
+    // is applied after it.
+    if (m_settings.m_nPowerOff == 2 && EndSystemLoops()) {
+        PostMessage(WM_APPLY_POWER_OFF_OPTION);
+        return;
+    }
     if (m_settings.m_nPowerOff == 1 ||
         (m_settings.m_nPowerOff == 2 &&
          TDMessageBox("Do you wish to exit the application at this time?", nullptr, kProgramName, MB_YESNO) == IDYES))
         PostMainWindowClose();
+}
+
+LRESULT CVornGUIView::OnApplyPowerOffOption(WPARAM, LPARAM)
+{
+    ApplyPowerOffOption();
+    return 0;
 }
 
 int CVornGUIView::AskAboutSlowShutdown()
@@ -472,7 +486,7 @@ bool CVornGUIView::AskForRequiredFolders()
         if (i == kRequiredExecutables && IsValidDirectory(strDir)) {
             // The folder is there: it is the program that is missing.
             strInstruction = Wide(MissingEmulatorInstruction());
-            strContent = Wide(MissingEmulatorContent(EmulatorProgramQuoted(), strDir, kProgramName));
+            strContent = Wide(BoundShownText(MissingEmulatorContent(EmulatorProgramQuoted(), strDir, kProgramName)));
         }
         TASKDIALOGCONFIG tdc = {};
         tdc.cbSize = sizeof tdc;

@@ -97,6 +97,7 @@ BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
     ON_MESSAGE(WM_CHECK_REQUIRED_DIRS, OnCheckRequiredDirs)
     ON_MESSAGE(WM_POWER_ON_REQUEST, OnPowerOnRequest)
     ON_MESSAGE(WM_POWER_ON_STEP, OnPowerOnStep)
+    ON_MESSAGE(WM_APPLY_POWER_OFF_OPTION, OnApplyPowerOffOption)
     ON_MESSAGE(WM_SYSCFG_APPLY, OnSysCfgApply)
     // The control panel (VornGUIViewPanel.cpp).
     ON_COMMAND(IDC_PANEL_START, OnStartButton)
@@ -521,9 +522,10 @@ void CVornGUIView::OnCommandLineEntered()
     if (!m_hCmdLine)
         return;
     m_bFollowEnd = true;
-    char buf[4096] = {};
-    ::GetWindowTextA(m_hCmdLine, buf, sizeof buf);
-    CString strText(buf);
+    // The whole text, however long: the emulator reads its commands line by
+    // line, of any length, and a command cut short would be another one.
+    CString strText;
+    CWnd::FromHandle(m_hCmdLine)->GetWindowText(strText);
     TrimBlanks(strText);
     CStringArray pieces;
     if (SplitString(strText, "\n", pieces) == 0)
@@ -538,6 +540,13 @@ void CVornGUIView::OnCommandLineEntered()
     ::SetWindowTextA(m_hCmdLine, "");
     ::SetFocus(m_hCmdLine);
     m_nHistoryPos = -1;
+}
+
+void CVornGUIView::SetCommandLineEdit(HWND hEdit)
+{
+    m_hCmdLine = hEdit;
+    if (hEdit)
+        ::SendMessageA(hEdit, EM_SETLIMITTEXT, 0, 0);
 }
 
 // The history is retrieved only into a command line that can send: the

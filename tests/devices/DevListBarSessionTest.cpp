@@ -5,19 +5,24 @@
 // the tree, a list after it is dropped and the next power-on still works;
 // each context-menu command sends its exact text, and the keyboard's menu is
 // of the selected item; a detached device leaves the view's configuration
-// after the panel refresh rate.
+// after the panel refresh rate; thousands of devices are shown in steps,
+// in the order of inserting them one at a time.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "config/StartupObjects.h"
 #include "devices/DevIntDlg.h"
+#include "devices/DevListMerge.h"
+#include "devices/DevListText.h"
 #include "devices/DynDevListDlgBar.h"
 #include "session/PrivateMessages.h"
 #include "tests/platform/ModalDriver.h"
@@ -396,6 +401,188 @@ TEST_F(DevListSession, RouterSeesShownDevicesAndTheSysgConsole)
     EXPECT_EQ(0x20000u, dwKey);
     EXPECT_TRUE(pRouter->IsSysgDefined(nullptr));
     EXPECT_FALSE(pRouter->IsFileInUse("disk"));
+}
+
+std::string Row(WORD wClass, const char* pszText, int nImage, LPARAM nKey)
+{
+    return std::to_string(wClass) + ": " + pszText + " / " + std::to_string(nImage) + " / " + std::to_string(nKey);
+}
+
+// Every device item of the tree in order: its group, text, image and key.
+std::vector<std::string> TreeRows(CTreeCtrl& tree)
+{
+    std::vector<std::string> rows;
+    WORD wClass = 0;
+    for (HTREEITEM hGroup = tree.GetRootItem(); hGroup; hGroup = tree.GetNextSiblingItem(hGroup), ++wClass)
+        for (HTREEITEM h = tree.GetChildItem(hGroup); h; h = tree.GetNextSiblingItem(h)) {
+            TVITEMA item = {TVIF_HANDLE | TVIF_IMAGE, h};
+            tree.SendMessage(TVM_GETITEMA, 0, (LPARAM)&item);
+            rows.push_back(Row(wClass, tree.GetItemText(h), item.iImage, tree.GetItemData(h)));
+        }
+    return rows;
+}
+
+// The rows once every change of the lists is shown as the bar showed them
+// one at a time, sorting a group after each insertion: every group in key
+// order (the shown map iterates in key order).
+std::vector<std::string> RowsOfSingleInsertions(const CDevListEntryMap& shown)
+{
+    std::vector<std::string> rows[DEVCLASS_COUNT], all;
+    for (POSITION pos = shown.GetStartPosition(); pos;) {
+        int nKey;
+        CDevListEntry e;
+        shown.GetNextAssoc(pos, nKey, e);
+        WORD wClass = std::min<WORD>(DevClassFromName(e.m_strClass), DEVCLASS_UNKNOWN);
+        rows[wClass].push_back(Row(wClass, DevListItemText(nKey, e), DevListItemImage(e.m_wState), nKey));
+    }
+    for (const std::vector<std::string>& group : rows)
+        all.insert(all.end(), group.begin(), group.end());
+    return all;
+}
+
+// nCount devices of every class (by key: a key keeps its type) and every
+// LED from key nFirst on, every nStride keys.
+CDevListMap ManyDevices(int nFirst, int nStride, int nCount, const char* pszRest)
+{
+    static const char* const kTypes[][2] = {{"3505", "RDR"}, {"3525", "PCH"}, {"1403", "PRT"},
+                                            {"3215", "CON"}, {"3270", "DSP"}, {"3390", "DASD"},
+                                            {"3420", "TAPE"}, {"CTCI", "CTCA"}, {"9999", "LINE"}};
+    static const char* const kStates[] = {"0000", "1000", "0100", "0010"};
+    CDevListMap list(0);
+    for (int i = 0; i < nCount; ++i) {
+        char szDevnum[8];
+        std::snprintf(szDevnum, sizeof szDevnum, "%04X", nFirst + i * nStride);
+        int nType = (nFirst + i * nStride) / 4 % 9;
+        CDevListEntry e = DevListSession::Entry(szDevnum, kTypes[nType][0], kTypes[nType][1], kStates[i % 4], pszRest);
+        list.SetAt(e.GetKey(), e);
+    }
+    return list;
+}
+
+// Ends the menu being tracked once the bar has shown every list (or after
+// 20 s), and says whether the menu was still shown then.
+CDynDevListDlgBar* g_pFillingBar = nullptr;
+DWORD g_dwMenuOpened = 0;
+bool g_bFilledWhileMenuShown = false;
+void CALLBACK EndMenuOnceFilled(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    bool bFilled = !g_pFillingBar->IsShowingLists();
+    if (!bFilled && ::GetTickCount() - g_dwMenuOpened < 20000)
+        return;
+    g_bFilledWhileMenuShown = bFilled && ::FindWindowA("#32768", nullptr);
+    ::KillTimer(nullptr, nTimer);
+    ::EndMenu();
+}
+
+// Thousands of devices are shown in steps, one message each. Lists that
+// come between steps, a selected item, a context menu open, the bar hidden:
+// the tree ends as it would with every change shown at once, each device
+// inserted and its group sorted in turn. A power-off between steps leaves
+// no device behind.
+TEST_F(DevListSession, LongListsAreShownInStepsInTheOrderOfSingleInsertions)
+{
+    host->ShowWindow(SW_SHOW);
+    PowerOn();
+    CDevListEntryMap shown;
+    auto queue = [&](const CDevListMap& list) {
+        MergeDevList(shown, list);
+        pBar->QueueFinishedList(std::make_unique<CDevListMap>(list));
+    };
+    auto dispatchOnly = [&](UINT nMsg) {
+        MSG msg;
+        ASSERT_TRUE(::PeekMessageA(&msg, pBar->m_hWnd, nMsg, nMsg, PM_REMOVE));
+        app->DispatchOne(msg);
+    };
+    auto showAll = [&] { return Pump([&] { return !pBar->IsShowingLists(); }); };
+
+    queue(ManyDevices(0x1000, 4, 2000, "file.img"));
+    dispatchOnly(WM_DEVLIST_COMPLETE);
+    UINT nShown = pBar->Tree().GetCount() - 9;
+    EXPECT_GT(nShown, 0u);
+    EXPECT_LT(nShown, 2000u);
+    ASSERT_TRUE(pBar->IsShowingLists());
+    HTREEITEM hSelected = pBar->Tree().GetChildItem(Group(DEVCLASS_3270));
+    ASSERT_NE(nullptr, hSelected);
+    pBar->Tree().SelectItem(hSelected);
+    CDevListMap changes(1);
+    for (const CDevListEntry& e : {Entry("0FFF", "3505", "RDR", "0000", "below.txt", 'A'),
+                                   Entry("1002", "CTCI", "CTCA", "1000", "between.img", 'A'),
+                                   Entry("100C", "3525", "PCH", "0100", "file.img", 'C'),
+                                   Entry("2F3C", "", "", "", "", 'D')})
+        changes.SetAt(e.GetKey(), e);
+    queue(changes);
+    ASSERT_TRUE(showAll());
+    EXPECT_EQ(RowsOfSingleInsertions(shown), TreeRows(pBar->Tree()));
+    EXPECT_EQ(hSelected, pBar->Tree().GetSelectedItem());
+    ASSERT_TRUE(PumpUntilReady());
+
+    // Ready: a full list drops 1,000 devices, adds 1,000 in between and
+    // changes the rest, while the device menu is open.
+    queue(ManyDevices(0x1000, 2, 2000, "other.img"));
+    dispatchOnly(WM_DEVLIST_COMPLETE);
+    ASSERT_TRUE(pBar->IsShowingLists());
+    g_pFillingBar = pBar;
+    g_dwMenuOpened = ::GetTickCount();
+    UINT_PTR nTimer = ::SetTimer(nullptr, 0, 20, EndMenuOnceFilled);
+    RECT rc = {};
+    HTREEITEM hDevice = pBar->Tree().GetChildItem(Group(DEVCLASS_DISK));
+    ASSERT_TRUE(pBar->Tree().GetItemRect(hDevice, &rc, TRUE));
+    ::MapWindowPoints(pBar->Tree().m_hWnd, nullptr, (POINT*)&rc, 2);
+    pBar->SendMessage(WM_CONTEXTMENU, (WPARAM)pBar->Tree().m_hWnd, MAKELPARAM(rc.left + 2, rc.top + 2));
+    ::KillTimer(nullptr, nTimer);
+    EXPECT_TRUE(g_bFilledWhileMenuShown);
+    ASSERT_TRUE(showAll());
+    EXPECT_EQ(RowsOfSingleInsertions(shown), TreeRows(pBar->Tree()));
+
+    // Hidden, the bar goes on; a power-off between steps ends it all.
+    host->ShowWindow(SW_HIDE);
+    queue(ManyDevices(0x3000, 1, 2000, "third.img"));
+    dispatchOnly(WM_DEVLIST_COMPLETE);
+    UINT nFirstStep = pBar->Tree().GetCount();
+    ASSERT_TRUE(PumpEach([&] { return pBar->Tree().GetCount() != nFirstStep; }));
+    ASSERT_TRUE(pBar->IsShowingLists());
+    pBar->SendMessage(WM_EMULATOR_ACTIVE, 0);
+    EXPECT_EQ(9u, pBar->Tree().GetCount());
+    ASSERT_TRUE(showAll());
+    EXPECT_EQ(9u, pBar->Tree().GetCount());
+    EXPECT_FALSE(pBar->IsDevNumShown(0x3000));
+}
+
+// The stand-in as the emulator with 2,000 devices of every class, the
+// terminals in ranges of 250, as devlist_bench.exe runs it: its report after
+// the subscription fills the tree in steps, every group in device-number
+// order, and its end empties it.
+TEST_F(DevListSession, ThousandsOfDevicesComeWithTheEmulatorAndGoWithIt)
+{
+    std::string strConfig = dir.Path("thousands.cnf");
+    const char kConfig[] = "0010.50 3505 cards.txt ascii\n0050.50 3525 punch.txt ascii\n0090.50 1403 print.txt\n"
+                           "00D0.40 3215\n0100.250 3390 disk.cckd\n0200.250 3390 disk.cckd\n0300.200 3420 *\n"
+                           "0400.100 CTCI 192.168.200.1 192.168.200.2\n0A00.250 3270\n0B00.250 3270\n"
+                           "0C00.250 3270\n0D00.250 3270\n0E00.10 3287\n";
+    HANDLE h = ::CreateFileA(strConfig.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD n = 0;
+    ::WriteFile(h, kConfig, sizeof(kConfig) - 1, &n, nullptr);
+    ::CloseHandle(h);
+    host->ShowWindow(SW_SHOW);
+    StartEmulator("-f \"" + strConfig + "\"");
+    std::set<UINT> counts;
+    ASSERT_TRUE(PumpEach([&] { return *counts.insert(pBar->Tree().GetCount()).first == 2009; }));
+    EXPECT_GT(counts.size(), 3u) << "the tree went from empty to full in one message";
+    const UINT kInGroup[] = {50, 50, 50, 40, 1010, 500, 200, 100, 0};
+    for (WORD wClass = 0; wClass < DEVCLASS_COUNT; ++wClass) {
+        std::vector<DWORD_PTR> keys;
+        for (HTREEITEM hItem = pBar->Tree().GetChildItem(Group(wClass)); hItem;
+             hItem = pBar->Tree().GetNextSiblingItem(hItem))
+            keys.push_back(pBar->Tree().GetItemData(hItem));
+        EXPECT_EQ(kInGroup[wClass], keys.size()) << wClass;
+        EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end())) << wClass;
+    }
+    EXPECT_EQ("0AF9  3270  ", ItemText(0xAF9));
+    EXPECT_EQ("01F9  3390  disk.cckd", ItemText(0x1F9));
+    EXPECT_EQ("Display Terminals", GroupOf(0xE09));
+    EndEmulator();
+    ASSERT_TRUE(Pump([&] { return pBar->Tree().GetCount() == 9; }));
+    EXPECT_FALSE(pBar->IsShowingLists());
 }
 
 }  // namespace

@@ -132,6 +132,26 @@ struct DevListSession : SessionFixture {
         return strBalloon;
     }
     bool WaitFor(const std::string& strLine) { return Pump([&] { return HasReceived(strLine); }, 10000); }
+    // As Pump, but done() is asked after every message, as the program's
+    // loop takes them one at a time.
+    bool PumpEach(const std::function<bool()>& done, DWORD dwTimeoutMs = 20000)
+    {
+        MSG msg;
+        bool bTook = false;
+        for (DWORD dwStart = ::GetTickCount(); !done(); bTook = true) {
+            if (::GetTickCount() - dwStart > dwTimeoutMs)
+                return false;
+            while (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (bTook)
+                    pView->OnIdleFlowControl();
+                bTook = false;
+                ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            }
+            if (msg.message != WM_QUIT)
+                app->DispatchOne(msg);
+        }
+        return true;
+    }
 };
 
 }  // namespace devtest

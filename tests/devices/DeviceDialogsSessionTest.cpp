@@ -271,6 +271,20 @@ TEST_F(CardSubmissionSession, LoadCardsRunsTheHelperOfTheExecutablesFolder)
     EXPECT_EQ(1u, Recorded().size());
 }
 
+// A program that could not start is told by its box alone: no end report
+// reads as if it had run; the helper as a utility.
+TEST_F(CardSubmissionSession, AProgramThatCouldNotStartIsReportedOnce)
+{
+    StartWith({"000C 3505 127.0.0.1:3505 sockdev"});
+    ::DeleteFileA(strHelper.c_str());
+    std::string strHelperBox = LoadCards();
+    std::string strUtilityBox = Run([&] { pView->RunUtility("volmake x.img", kUtilVolMake, nullptr, "VolMake", 10); });
+    for (const std::string& strBox : {strHelperBox, strUtilityBox})
+        EXPECT_NE(std::string::npos, strBox.find("CreateProcess() failed")) << strBox;
+    for (const std::string& strLine : ConsoleLines())
+        EXPECT_EQ(std::string::npos, strLine.find("ended; rc=")) << strLine;
+}
+
 // Adding a tape drive attaches it with the type in hexadecimal digits and
 // the file quoted, and remembers the sizes for the next drive.
 TEST_F(DeviceDialogsSession, AddDeviceAttachesATapeDriveAndRemembersItsSizes)
@@ -422,4 +436,42 @@ TEST_F(DasdSession, ASecondDiskTakesNeitherTheSerialNorTheShadowFileOfTheFirst)
     ASSERT_TRUE(pView->GetConfig().m_devices.Lookup(0x0121, dev));
     EXPECT_STREQ("", dev.m_strOtherArgs);
     ::DeleteFileA(pszImage2);
+}
+
+// A disk read without "ser=" shows its image's serial; OK with nothing
+// changed sends the statement's own words and leaves the configuration as it
+// was; a serial that the statement gives or the user types is sent.
+TEST_F(DasdSession, AnUnchangedOkSendsAndKeepsTheStatementAsItWas)
+{
+    HANDLE h = ::CreateFileA(pszImage, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    DWORD dw = ::SetFilePointer(h, 20, nullptr, FILE_BEGIN);
+    ASSERT_TRUE(::WriteFile(h, "000000000121", 12, &dw, nullptr));
+    ::CloseHandle(h);
+    StartWith({});
+    const struct { const char *pszArgs, *pszTyped, *pszShown, *pszSent; } rows[] = {
+        {"", nullptr, "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd"},
+        {"ro", nullptr, "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd ro"},
+        {"ser=000000012345", nullptr, "000000012345", "devinit 0120 C:\\dasd\\vol1.cckd ser=000000012345"},
+        {"", "000000054321", "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd ser=000000054321"},
+    };
+    for (const auto& row : rows) {
+        CVornConfigFile cfg = pView->GetConfig();
+        CString strError;
+        ASSERT_TRUE(CVornConfigFile::ParseDeviceStatement(CString("0120 3390 C:\\dasd\\vol1.cckd ") + row.pszArgs,
+                                                          cfg.m_devices[0x0120], strError));
+        pView->ApplyEditedConfiguration(cfg);
+        ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x0120)));
+        std::string strShown;
+        vorntest::DialogDriver driver([&](HWND hDlg) {
+            strShown = Text(hDlg, IDC_DASDDEV_SERIAL);
+            if (row.pszTyped)
+                SetText(hDlg, IDC_DASDDEV_SERIAL, row.pszTyped);
+            ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+            return false;
+        });
+        pBar->SendMessage(WM_COMMAND, ID_DEVLIST_REINIT);
+        EXPECT_EQ(row.pszShown, strShown) << row.pszSent;
+        EXPECT_TRUE(WaitFor(row.pszSent)) << row.pszSent;
+        EXPECT_EQ(!row.pszTyped, cfg == pView->GetConfig()) << row.pszSent;
+    }
 }

@@ -2,7 +2,10 @@
 // loop inside its own waits until every such loop has ended: What's-This
 // mode, the handshake's wait for the emulator's main storage, and a question
 // followed at once by the box after it. The close asked for is the one after
-// a worker thread's fault, which comes whatever runs.
+// a worker thread's fault, which comes whatever runs. The system's loops
+// too: a menu (a context menu, the menu bar's, the system menu) and a move
+// of the main window end first, and the close's questions come after them,
+// where a click of the mouse answers them.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -66,6 +69,45 @@ std::string CloseState(HWND hFrame)
     if (!::IsWindow(hFrame))
         return "closed";
     return ::PeekMessageA(&msg, hFrame, WM_CLOSE, WM_CLOSE, PM_NOREMOVE) ? "close queued" : "waits";
+}
+
+// The system's loops that the tests open, each by a call that returns once
+// it has ended: a context menu (from the keyboard), the File menu, the
+// system menu, a move of the main window.
+enum class ELoop { DevListMenu, FileMenu, SystemMenu, Move };
+
+void OpenLoop(CMainFrame* pFrame, ELoop eLoop)
+{
+    HWND hBar = pFrame->m_wndDevListBar.m_dlg.m_hWnd;
+    if (eLoop == ELoop::DevListMenu)
+        ::SendMessageA(hBar, WM_CONTEXTMENU, (WPARAM)hBar, MAKELPARAM(-1, -1));
+    else
+        pFrame->SendMessage(WM_SYSCOMMAND, eLoop == ELoop::Move ? SC_MOVE : SC_KEYMENU,
+                            eLoop == ELoop::FileMenu ? 'f' : eLoop == ELoop::SystemMenu ? ' ' : 0);
+}
+
+// Whether the system runs a menu's loop (GUI_INMENUMODE) or a move's
+// (GUI_INMOVESIZE) on this thread, as it tells.
+bool InSystemLoop(DWORD dwFlags)
+{
+    GUITHREADINFO info = {sizeof info};
+    return ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && (info.flags & dwFlags);
+}
+
+void CloseFromAnotherProgram(HWND hFrame)
+{
+    ::PostMessageA(hFrame, WM_CLOSE, 0, 0);
+}
+
+void EndEmulator(HWND)
+{
+    g_pView->PowerOff();
+}
+
+void EndSession(HWND hFrame)
+{
+    EXPECT_EQ(::SendMessageA(hFrame, WM_QUERYENDSESSION, 0, 0), TRUE);
+    ::SendMessageA(hFrame, WM_ENDSESSION, TRUE, 0);
 }
 
 TEST_F(FrameFixture, CloseAfterAFaultWaitsUntilEveryNestedLoopHasEnded)
@@ -150,6 +192,107 @@ TEST_F(FrameFixture, CloseAfterAFaultWaitsUntilEveryNestedLoopHasEnded)
         HWND hFrame = pFrame->m_hWnd;
         EXPECT_EQ("waits", loop.run(hFrame));
         EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); }, 20000)) << "the close once the loop ended";
+        pFrame = nullptr;
+    }
+}
+
+// A close that comes while a menu or a move of the system's runs (they
+// dispatch what comes meanwhile) waits for its end: the code after the menu
+// (the device list's, after its TrackPopupMenu) goes on with its windows,
+// and the close comes after it.
+TEST_F(FrameFixture, CloseDuringAMenuOrAMoveComesAfterItsEnd)
+{
+    ProfileWriteInt("Options", "PowerOff", 1);  // the emulator's end closes
+    const struct {
+        const char* pszCase;
+        ELoop eLoop;
+        bool bEmulator;
+        void (*close)(HWND);
+    } cases[] = {
+        {"the device list's menu, another program's close", ELoop::DevListMenu, false, CloseFromAnotherProgram},
+        {"the device list's menu, the emulator's end", ELoop::DevListMenu, true, EndEmulator},
+        {"the File menu, the end of the session", ELoop::FileMenu, false, EndSession},
+        {"a move of the main window, another program's close", ELoop::Move, false, CloseFromAnotherProgram},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszCase);
+        OpenFrame();
+        HWND hFrame = pFrame->m_hWnd, hBar = pFrame->m_wndDevListBar.m_dlg.m_hWnd;
+        if (c.bEmulator)
+            AttachStandin("");
+        bool bClosed = false;
+        CTicker ticker([&] {
+            if (!bClosed && InSystemLoop(c.eLoop == ELoop::Move ? GUI_INMOVESIZE : GUI_INMENUMODE)) {
+                c.close(hFrame);
+                bClosed = true;
+            }
+        });
+        OpenLoop(pFrame, c.eLoop);
+        EXPECT_TRUE(bClosed) << "the close came while the loop ran";
+        EXPECT_TRUE(::IsWindow(hFrame) && ::IsWindow(hBar)) << "the windows once the loop's code had ended";
+        EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the close after the loop";
+        pFrame = nullptr;
+    }
+}
+
+// The questions of a close that comes while a menu is open show once the
+// menu has gone, and a real click of the mouse on a button answers them:
+// the cursor is seen over the button's middle, the button seen pushed.
+TEST_F(FrameFixture, QuestionsOfACloseDuringAMenuComeAfterItAndTakeAClick)
+{
+    ProfileWriteInt("Options", "PowerOff", 2);  // ask whether to exit after the emulator's end
+    const struct {
+        const char* pszQuestion;
+        ELoop eLoop;
+        bool bEmulator;
+        void (*close)(HWND);
+        int nButton;  // the one that goes on to the end
+    } cases[] = {
+        {"Do you want to save your changes to the configuration?", ELoop::FileMenu, false, CloseFromAnotherProgram,
+         CVornGUIView::kPromptNotSaved},
+        {"Vornamic is still running!", ELoop::DevListMenu, true, CloseFromAnotherProgram, IDYES},
+        {"Do you wish to exit the application at this time?", ELoop::SystemMenu, true, EndEmulator, IDYES},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszQuestion);
+        OpenFrame();
+        HWND hFrame = pFrame->m_hWnd, hQuestion = nullptr, hButton = nullptr;
+        CVornConfigFile cfg = g_pView->GetConfig();
+        cfg.m_strDescription = "changed by the test";
+        if (c.bEmulator)
+            AttachStandin("");
+        else
+            g_pView->ApplyEditedConfiguration(cfg);
+        g_pView->SetNoWarnPowerOff(false);
+        std::string strTexts, strMenu;
+        bool bClosed = false;
+        int nClick = 0;  // 1 the button went down, 2 it went up after it was seen pushed
+        CTicker ticker([&] {
+            RECT rc = {};
+            ::GetWindowRect(hButton, &rc);
+            POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2}, now = {};
+            INPUT in = {INPUT_MOUSE};
+            if (!bClosed && InSystemLoop(GUI_INMENUMODE)) {
+                c.close(hFrame);
+                bClosed = true;
+            } else if (bClosed && !hQuestion && (hQuestion = vorntest::OtherDialog(nullptr)) != nullptr) {
+                strTexts = vorntest::DialogTexts(hQuestion);
+                strMenu = InSystemLoop(GUI_INMENUMODE | GUI_INMOVESIZE) ? "a menu open" : "no menu";
+                hButton = ::GetDlgItem(hQuestion, c.nButton);
+            } else if (hButton && nClick == 0 && (!::GetCursorPos(&now) || now.x != pt.x || now.y != pt.y ||
+                                                  ::WindowFromPoint(pt) != hButton)) {
+                ::SetCursorPos(pt.x, pt.y);
+            } else if (hButton && nClick < 2 && (nClick == 0 || (::SendMessageA(hButton, BM_GETSTATE, 0, 0) & BST_PUSHED))) {
+                in.mi.dwFlags = nClick++ ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+                ::SendInput(1, &in, sizeof in);
+            }
+        });
+        vorntest::WaitingFor waiting("a click on the answer, and the end");
+        OpenLoop(pFrame, c.eLoop);
+        EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the end after a click on the answer";
+        EXPECT_NE(strTexts.find(c.pszQuestion), std::string::npos) << strTexts;
+        EXPECT_EQ(strMenu, "no menu") << "when the question showed";
+        EXPECT_EQ(nClick, 2);
         pFrame = nullptr;
     }
 }

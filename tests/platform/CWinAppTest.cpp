@@ -10,6 +10,7 @@
 #include "platform/Afx.h"
 #include "platform/CRecentFileList.h"
 #include "platform/ProfileStore.h"
+#include "tests/support/HangWatch.h"
 
 namespace {
 
@@ -153,6 +154,38 @@ TEST(CWinApp, RunUpdatesAtIdleAndEndsOnQuit)
     EXPECT_EQ(app.exits, 1);
     EXPECT_GE(frame.idleUpdates, 1);
     app.m_pMainWnd = nullptr;
+}
+
+namespace {
+
+void CALLBACK EndFrameInItsMove(HWND, UINT, UINT_PTR id, DWORD)
+{
+    GUITHREADINFO info = {sizeof info};
+    if (!::GetGUIThreadInfo(::GetCurrentThreadId(), &info) || !(info.flags & GUI_INMOVESIZE))
+        return;
+    ::KillTimer(nullptr, id);
+    ::DestroyWindow(info.hwndMoveSize);
+}
+
+}  // namespace
+
+// The main frame goes while the system moves it: the move's loop takes the
+// quit that the frame's end posts, and drops it. The loop ends all the same.
+TEST(CWinApp, RunEndsWithItsMainWindowWhenALoopOfTheSystemsDroppedTheQuit)
+{
+    CQuitApp app;
+    CFrameWnd* pFrame = new CFrameWnd;  // deletes itself with its window
+    ASSERT_TRUE(pFrame->CreateEx(0, AfxRegisterWndClass(0), "frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 CRect(0, 0, 200, 100), nullptr, 0));
+    app.m_pMainWnd = pFrame;
+    ::PostMessageA(pFrame->m_hWnd, WM_SYSCOMMAND, SC_MOVE, 0);
+    UINT_PTR nEnd = ::SetTimer(nullptr, 0, 20, EndFrameInItsMove);
+    UINT_PTR nHang = ::SetTimer(nullptr, 0, 20000, QuitTimerProc);  // only when the loop stayed
+    vorntest::WaitingFor waiting("the loop to end without its main window");
+    EXPECT_EQ(app.Run(), 0 + 5);
+    ::KillTimer(nullptr, nEnd);
+    ::KillTimer(nullptr, nHang);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
 }
 
 TEST(CWinThread, PaintsCaretBlinksAndMouseMovesAreNoIdleMessages)

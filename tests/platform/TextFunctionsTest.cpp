@@ -206,3 +206,23 @@ TEST(TextFunctions, StdMSWinCommandLineParseTable)
         EXPECT_EQ(v, c.words) << c.cmd;
     }
 }
+
+// A box's text: short texts as they are; a run without blanks broken after
+// a path separator, else at the limit; a line too long cut to its start,
+// "..." and its end, the lines around it kept.
+TEST(TextFunctions, BoundShownTextKeepsStartAndEndOnLinesThatFit)
+{
+    std::string strDir = "C:\\" + std::string(50, 'd') + "\\", strWords;
+    for (int i = 0; i < 300; ++i)
+        strWords += "ab ";
+    const struct {
+        std::string strIn, strOut;
+    } rows[] = {
+        {"The file:\n\n\"C:\\a b\\c.img\"\n", "The file:\n\n\"C:\\a b\\c.img\"\n"},
+        {"x " + strDir + std::string(20, 'f') + " y", "x " + strDir + "\n" + std::string(20, 'f') + " y"},
+        {std::string(130, 'x'), std::string(64, 'x') + "\n" + std::string(64, 'x') + "\nxx"},
+        {"cmd:\n" + strWords + "\nrc=87", "cmd:\n" + strWords.substr(0, 254) + "..." + strWords.substr(645) + "\nrc=87"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.strOut, BoundShownText(row.strIn.c_str()).str()) << row.strIn;
+}

@@ -8,15 +8,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "platform/ProfileStore.h"
 #include "session/PipedProcessCtl.h"
 #include "session/UtilityProgress.h"
 #include "session/VornGUIDoc.h"
+#include "tests/platform/ModalDriver.h"
+#include "tests/standins/StandinText.h"
 
 namespace {
 
@@ -134,6 +138,70 @@ TEST_F(SessionFixture, EmulatorKilledDuringAFloodIsReportedEndedAtOnce)
     ASSERT_TRUE(Pump([&] { return pView->GetEmulator() == nullptr; }, 10000));
     EXPECT_LT(::GetTickCount() - dwKilled, 2000u);
     EXPECT_GE(IndexOf(ConsoleLines(), "Vornamic ended; rc=9"), 0);
+}
+
+
+// The log a ring of 1,000 lines, which cannot be cut while a view of it is
+// mapped: every write fails once its pass is full.
+struct RingLoggedSession : LoggedSessionFixture {
+    void Presets() override
+    {
+        LoggedSessionFixture::Presets();
+        ProfileWriteInt("Logging", "EnableDiskLogLimit", 1);
+        ProfileWriteInt("Logging", "DiskLogLinesLimit", 1000);
+        ProfileWriteInt("Logging", "MemLogLinesLimit", 50000);
+    }
+    // The log mapped while the result lasts.
+    static std::shared_ptr<void> Mapped(const std::string& strPath)
+    {
+        HANDLE hFile = ::CreateFileA(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, 0, nullptr);
+        HANDLE hMap = ::CreateFileMappingA(hFile, nullptr, PAGE_READONLY, 0, 0, nullptr);
+        return std::shared_ptr<void>(::MapViewOfFile(hMap, FILE_MAP_READ, 0, 0, 0), [=](void* pView) {
+            ::UnmapViewOfFile(pView);
+            ::CloseHandle(hMap);
+            ::CloseHandle(hFile);
+        });
+    }
+};
+
+// A flood into a log that fails at every write: one box, with lines still
+// arriving under it; the lines stay and the console says logging stopped.
+// A write that succeeds says it resumed; the next failure is told again.
+TEST_F(RingLoggedSession, AFailingLogIsToldOncePerFailureAndTheLinesStay)
+{
+    std::string strLog = StartLogFile();
+    std::vector<std::string> boxes;
+    HWND hLast = nullptr;
+    vorntest::DialogDriver driver([&](HWND h) {
+        if (h != hLast)
+            boxes.push_back(vorntest::DialogTexts(h));
+        ::PostMessageA(hLast = h, WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    auto lines = [&](int n) {
+        for (int i = 0; i < n; ++i)
+            pView->AddMessage("ZQC00001I a line of a pass", false);
+    };
+    lines(1000);
+    {
+        std::shared_ptr<void> mapped = Mapped(strLog);
+        ASSERT_TRUE(mapped);
+        StartEmulator("--no-devlist --do \"flood out 3000 80\"");
+        ASSERT_TRUE(Pump([&] { return ConsoleHas(MakeFloodLine(3000, 80)) || boxes.size() > 1; }, 30000));
+        ASSERT_EQ(1u, boxes.size());
+        EXPECT_NE(std::string::npos, boxes[0].find("Error trimming logfile.")) << boxes[0];
+        std::vector<std::string> shown = ConsoleLines();
+        EXPECT_TRUE(ConsoleHas(MakeFloodLine(1, 80)) && ConsoleHas(MakeFloodLine(1500, 80)));
+        EXPECT_EQ(1, std::count_if(shown.begin(), shown.end(), [&](const std::string& str) {
+                      return str.find("* Logging to \"" + strLog + "\" stopped: the messages are kept") != std::string::npos;
+                  }));
+    }
+    lines(1);
+    EXPECT_NE(std::string::npos, ConsoleLines().back().find("* Logging to \"" + strLog + "\" resumed."));
+    std::shared_ptr<void> again = Mapped(strLog);
+    lines(1500);
+    EXPECT_EQ(2u, boxes.size());
 }
 
 }  // namespace

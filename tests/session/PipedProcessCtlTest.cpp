@@ -198,7 +198,8 @@ TEST(PipedProcessCtl, MissingProgram)
     EXPECT_GT(host.m_errors[0].size(), strExpected.size());
     ASSERT_TRUE(host.PumpUntilEnded());
     EXPECT_EQ(host.m_exitCodes, (std::vector<DWORD>{ 2 }));
-    EXPECT_EQ(host.m_notes, (std::vector<std::string>{ "Util ended; rc=2" }));
+    // The box told it: no end report, as if it had run.
+    EXPECT_TRUE(host.m_notes.empty());
 }
 
 TEST(PipedProcessCtl, WriteStdinReachesTheChild)

@@ -265,4 +265,26 @@ TEST_F(SessionFixture, ConfigurationApplyTellsTheCpuBar)
     EXPECT_EQ(3, (int)engines[2].lp);
 }
 
+// A command of any length goes whole, as sent and as recalled, also pasted
+// into an edit like the bar's beyond an edit's default limit.
+TEST_F(SessionFixture, ALongCommandGoesWholeAndIsRecalledWhole)
+{
+    StartEmulator("");
+    ASSERT_TRUE(PumpUntilReady());
+    HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | ES_MULTILINE | ES_AUTOHSCROLL, 0, 0, 400, 20,
+                                   bars->m_hWnd, nullptr, nullptr, nullptr);
+    pView->SetCommandLineEdit(hEdit);
+    for (size_t nLength : {4096u, 40000u}) {
+        std::string strCommand = "msg " + std::string(nLength - 9, 'x') + " last";
+        ::SendMessageA(hEdit, EM_REPLACESEL, TRUE, (LPARAM)strCommand.c_str());  // as a paste inserts it
+        pView->SendMessage(WM_COMMAND, ID_CMDLINE_SEND, 0);
+        ASSERT_TRUE(Pump([&] { return HasReceived(strCommand); })) << nLength;
+        pView->SendMessage(WM_COMMAND, ID_CMD_HISTORY_PREV, 0);
+        EXPECT_EQ((int)nLength, ::GetWindowTextLengthA(hEdit));
+        ::SetWindowTextA(hEdit, "");
+    }
+    pView->SetCommandLineEdit(bars->m_hCmdEdit);
+    ::DestroyWindow(hEdit);
+}
+
 }  // namespace

@@ -13,6 +13,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -565,6 +566,34 @@ TEST_F(UtilityMenu, VolListRunsTheImagesInListOrder)
     EXPECT_EQ(Program("VOLLIST") + " -hdr -dsnl=20 " + strFirst + " " + strSecond + " \"sf=" + strShadow +
                   "\" EXTERNALGUI",
               runs[0].strCommandLine);
+}
+
+// A command too long for the system (a list item of 100 KB, restored from
+// the settings): its box shows the command's start and end on lines that
+// fit the screen.
+TEST_F(UtilityMenu, TheBoxOfACommandThatCannotStartShowsItsStartAndEnd)
+{
+    std::string strImage = strDiskDir + std::string(100000, 'v') + ".ckd";
+    ProfileWriteInt("VOLLIST", "InputFilesListBox_nCount", 1);
+    ProfileWriteString("VOLLIST", "InputFilesListBox_0000", ("\"" + strImage + "\"").c_str());
+    HWND hDlg = nullptr;
+    std::string strBox;
+    RECT rcBox = {};
+    vorntest::DialogDriver driver([&](HWND h) {
+        if (hDlg && h != hDlg) {
+            strBox = vorntest::DialogTexts(h);
+            ::GetWindowRect(h, &rcBox);
+        }
+        ::PostMessageA(hDlg = h, WM_COMMAND, IDOK, 0);
+        return strBox.empty();
+    });
+    pView->SendMessage(WM_COMMAND, ID_UTIL_VOLLIST, 0);
+    strBox.erase(std::remove(strBox.begin(), strBox.end(), '\n'), strBox.end());
+    for (const std::string& strShown : {"The command:" + Program("VOLLIST") + " " + strDiskDir + "vvv",
+                                        std::string("vvv...vvv"), std::string("vvv.ckd EXTERNALGUI     failed with rc=")})
+        EXPECT_NE(std::string::npos, strBox.find(strShown)) << strBox;
+    EXPECT_LT(strBox.size(), 1000u);
+    EXPECT_LE(rcBox.right - rcBox.left, ::GetSystemMetrics(SM_CXSCREEN));
 }
 
 }  // namespace

@@ -64,13 +64,14 @@ void RemoveTree(const std::string& strDir)
     ::RemoveDirectoryA(strDir.c_str());
 }
 
-std::string WriteProgramIni(const std::string& strDir, const std::string& strLogDir, const std::string& strMore)
+std::string WriteProgramIni(const std::string& strDir, const std::string& strLogDir, const std::string& strMore,
+                            bool bStayAfterPowerOff)
 {
     std::string strIni = strDir + "VornGUI.ini";
     WriteText(strIni, "[ExecutablesFilesDirectories]\r\nNumEntries=1\r\n1=" + ProgramDir() +
                           "\r\n[ConfigurationFilesDirectories]\r\nNumEntries=1\r\n1=" + strDir +
                           "\r\n[LogFilesDirectories]\r\nNumEntries=1\r\n1=" + strLogDir +
-                          "\r\n[Options]\r\nPowerOff=1\r\n" + strMore);
+                          "\r\n[Options]\r\nPowerOff=" + (bStayAfterPowerOff ? "0" : "1") + "\r\n" + strMore);
     return strIni;
 }
 
@@ -143,6 +144,31 @@ HWND FindTopWindow(DWORD dwPid, const char* pszClass)
     SFindTop find = {dwPid, pszClass, nullptr};
     ::EnumWindows(FindTopProc, (LPARAM)&find);
     return find.hWnd;
+}
+
+namespace {
+
+struct SFindChild {
+    int nId;
+    HWND h;
+};
+
+BOOL CALLBACK FindChildProc(HWND h, LPARAM lp)
+{
+    SFindChild* p = (SFindChild*)lp;
+    if (::GetDlgCtrlID(h) != p->nId)
+        return TRUE;
+    p->h = h;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND FindChildById(HWND hParent, int nId)
+{
+    SFindChild find = {nId, nullptr};
+    ::EnumChildWindows(hParent, FindChildProc, (LPARAM)&find);
+    return find.h;
 }
 
 void CProbe::Start(HWND hWnd)

@@ -31,10 +31,10 @@ void RemoveTree(const std::string& strDir);
 
 // The settings file that lets VornGUI.exe start without asking for folders:
 // executables beside the benchmark, configurations in strDir, logs in
-// strLogDir; "PowerOff" 1 (the emulator's end closes the program); then
-// strMore (more sections) as it is.
+// strLogDir; "PowerOff" 1 (the emulator's end closes the program) unless
+// bStayAfterPowerOff; then strMore (more sections) as it is.
 std::string WriteProgramIni(const std::string& strDir, const std::string& strLogDir,
-                            const std::string& strMore = std::string());
+                            const std::string& strMore = std::string(), bool bStayAfterPowerOff = false);
 
 // A started program; the destructor ends it when it still runs.
 struct SChild {
@@ -49,6 +49,8 @@ struct SChild {
 
 // The process's top-level window of that class, or null.
 HWND FindTopWindow(DWORD dwPid, const char* pszClass);
+// A descendant of the window with that control id, or null.
+HWND FindChildById(HWND hParent, int nId);
 
 // Asks a window WM_NULL with SendMessageTimeout from a thread of its own on
 // a fixed cadence (by default every 5 ms: the next question is due 5 ms after

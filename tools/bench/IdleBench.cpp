@@ -44,27 +44,6 @@ struct SRun {
     SPhase idle, mouse;
 };
 
-struct SFindChild {
-    int nId;
-    HWND h;
-};
-
-BOOL CALLBACK FindChildProc(HWND h, LPARAM lp)
-{
-    SFindChild* p = (SFindChild*)lp;
-    if (::GetDlgCtrlID(h) != p->nId)
-        return TRUE;
-    p->h = h;
-    return FALSE;
-}
-
-HWND FindChildById(HWND hParent, int nId)
-{
-    SFindChild find = {nId, nullptr};
-    ::EnumChildWindows(hParent, FindChildProc, (LPARAM)&find);
-    return find.h;
-}
-
 // Moves the mouse over the window's rectangle for the given time: one move
 // every 10 ms along a Lissajous figure.
 void MoveMouseOver(HWND hWnd, double fSeconds)

@@ -2,12 +2,14 @@
 // as tools/run.sh starts it, opens the sample configuration and powers on at
 // once without asking anything; the console (its log file) shows the start
 // of the emulator stand-in, which plays the emulator under its name, and
-// Power Off ends it.
+// Power Off ends it. A close that comes while the user moves the main window
+// or holds a menu open ends the program all the same.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "resources/resource.h"
@@ -91,20 +93,32 @@ bool WaitForLog(const std::string& strLogs, const std::string& strText, DWORD dw
     return false;
 }
 
-// Starts VornGUI.exe on a demonstration in a temporary folder; the log
-// shows the stand-in's start; true when it has.
-bool StartOnDemo(const TempDir& dir, vorntest::ChildProcess& app, HWND& hMain)
+// Starts VornGUI.exe on a demonstration in a temporary folder, with the
+// "Options" "PowerOff" choice given; the log shows the stand-in's start;
+// true when it has. Without bPowerOn it starts without the configuration,
+// and no emulator runs.
+bool StartOnDemo(const TempDir& dir, vorntest::ChildProcess& app, HWND& hMain, bool bPowerOn = true,
+                 const char* pszPowerOff = "0")
 {
     std::vector<std::string> args;
     std::string strError;
     EXPECT_TRUE(PrepareDemo({dir.Folder() + "demo", vorntest::ProgramDir(), ""}, args, strError)) << strError;
+    ::WritePrivateProfileStringA("Options", "PowerOff", pszPowerOff, args[1].c_str());
     std::string strArgs;
-    for (const std::string& strArg : args)
-        strArgs += (strArgs.empty() ? "\"" : " \"") + strArg + "\"";
+    for (size_t i = 0; i < (bPowerOn ? args.size() : 2); ++i)
+        strArgs += (strArgs.empty() ? "\"" : " \"") + args[i] + "\"";
     if (!app.Start("VornGUI.exe", strArgs))
         return false;
     hMain = WaitForShownWindow(app.Pid(), "VornGUIMainFrame");
-    return hMain && WaitForLog(dir.Folder() + "demo\\logs\\", "ZQCST003I", app.Pid());
+    return hMain && (!bPowerOn || WaitForLog(dir.Folder() + "demo\\logs\\", "ZQCST003I", app.Pid()));
+}
+
+// Whether the thread of hWnd runs a loop of the system's: a menu's
+// (GUI_INMENUMODE) or a window's move (GUI_INMOVESIZE).
+bool InSystemLoop(HWND hWnd, DWORD dwFlag)
+{
+    GUITHREADINFO info = {sizeof info};
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(hWnd, nullptr), &info) && (info.flags & dwFlag);
 }
 
 }  // namespace
@@ -132,6 +146,46 @@ TEST(Demo, StartedOnThePreparedFolderPowersOnAskingNothingAndShowsTheStandinsLin
     ASSERT_TRUE(WaitForLog(logs, "Vornamic ended; rc=0", app.Pid()));
     ::PostMessageA(hMain, WM_CLOSE, 0, 0);
     EXPECT_EQ(app.Wait(20000), 0);
+}
+
+// The close comes while the user moves the main window (the caption held,
+// or Alt+Space, M) or holds a menu open: from another program, from the
+// emulator's end with "power off and exit automatically", from the system
+// ending the session. The program ends each time.
+TEST(Demo, CloseDuringAMoveOrAMenuEndsTheProgram)
+{
+    const auto closeOf = [](HWND hMain) { ::PostMessageA(hMain, WM_CLOSE, 0, 0); };
+    const auto emulatorEnd = [](HWND hMain) { ::PostMessageA(hMain, WM_COMMAND, ID_OPS_POWER_OFF, 0); };
+    const auto sessionEnd = [](HWND hMain) {
+        DWORD_PTR nMayEnd = FALSE;
+        ::SendMessageTimeoutA(hMain, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 20000, &nMayEnd);
+        EXPECT_EQ(nMayEnd, (DWORD_PTR)TRUE);
+        ::SendMessageTimeoutA(hMain, WM_ENDSESSION, TRUE, 0, SMTO_BLOCK, 20000, nullptr);
+    };
+    const struct {
+        const char* pszCase;
+        bool bEmulator;
+        WPARAM nLoop;  // SC_MOVE, or SC_KEYMENU with the File menu's key
+        std::function<void(HWND)> close;
+    } cases[] = {
+        {"a move, another program's close", false, SC_MOVE, closeOf},
+        {"a move, the emulator's end", true, SC_MOVE, emulatorEnd},
+        {"a move, the end of the session", false, SC_MOVE, sessionEnd},
+        {"the File menu, the end of the session", false, SC_KEYMENU, sessionEnd},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszCase);
+        TempDir dir;
+        vorntest::ChildProcess app;
+        HWND hMain = nullptr;
+        ASSERT_TRUE(StartOnDemo(dir, app, hMain, c.bEmulator, "1"));
+        DWORD dwFlag = c.nLoop == SC_MOVE ? GUI_INMOVESIZE : GUI_INMENUMODE;
+        ::PostMessageA(hMain, WM_SYSCOMMAND, c.nLoop, c.nLoop == SC_MOVE ? 0 : 'f');
+        ASSERT_TRUE(vorntest::PollFor([&] { return InSystemLoop(hMain, dwFlag); }, 20000, "the move or the menu"));
+        c.close(hMain);
+        vorntest::WaitingFor waiting("VornGUI.exe to end");
+        EXPECT_EQ(app.Wait(15000), 0) << "VornGUI.exe ended";
+    }
 }
 
 // The demonstration after an IPL and a utility run, for a picture:

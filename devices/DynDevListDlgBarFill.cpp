@@ -1,0 +1,206 @@
+// DynDevListDlgBarFill.cpp: the device-list bar's queue of finished lists
+// and how they reach the tree. A long list (thousands of devices at
+// power-on) is shown in steps of a few hundred changes, one message each,
+// with the tree's redraw off during a step; the groups a step added to are
+// sorted at its end, so that the tree stands in device-number order
+// whenever it can be seen or clicked. Lists that come meanwhile wait their
+// turn; a full list makes those and the rest of the one being shown stale.
+#include "devices/DynDevListDlgBar.h"
+
+#include "session/PrivateMessages.h"
+
+namespace {
+
+// What one step shows: at most this many changes, and no more once this
+// long has passed (a changed item costs the tree more than a new one).
+const size_t kChangesPerStep = 500;
+const DWORD kStepMs = 8;
+const UINT_PTR kStepTimer = 2;
+
+// A step that waited for the input and the painting before it.
+void CALLBACK OnStepTimer(HWND hWnd, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    ::KillTimer(hWnd, nIDEvent);
+    ::SendMessageA(hWnd, WM_DEVLIST_STEP, 0, 0);
+}
+
+}  // namespace
+
+// The reader thread's side: a full list makes the lists still queued stale.
+void CDynDevListDlgBar::QueueFinishedList(std::unique_ptr<CDevListMap> pList)
+{
+    ::EnterCriticalSection(&m_csDevList);
+    bool bWasEmpty = m_DevListQueue.IsEmpty();
+    if (!pList->bIncremental)
+        m_DevListQueue.DeleteAll();
+    m_DevListQueue.AddTail(pList.release());
+    if (bWasEmpty && m_hWnd && ::IsWindow(m_hWnd))
+        ::PostMessageA(m_hWnd, WM_DEVLIST_COMPLETE, 0, 0);
+    ::LeaveCriticalSection(&m_csDevList);
+}
+
+LRESULT CDynDevListDlgBar::OnDevListComplete(WPARAM, LPARAM)
+{
+    DrainQueue();
+    return 0;
+}
+
+LRESULT CDynDevListDlgBar::OnDevListStep(WPARAM, LPARAM)
+{
+    m_bStepDue = false;
+    ShowListsStep();
+    return 0;
+}
+
+// Takes every queued list out under the lock; they are shown without it,
+// the first step at once unless one is on its way.
+void CDynDevListDlgBar::DrainQueue()
+{
+    if (!IsEmulatorRunning() || !IsEmulatorReady())
+        m_bNewFormatDevList = false;
+    CDevListMapPtrList lists;
+    ::EnterCriticalSection(&m_csDevList);
+    while (!m_DevListQueue.IsEmpty())
+        lists.AddTail(m_DevListQueue.RemoveHead());
+    ::LeaveCriticalSection(&m_csDevList);
+    while (!lists.IsEmpty())
+        TakeList(std::unique_ptr<CDevListMap>(lists.RemoveHead()));
+    if (!m_bStepDue)
+        ShowListsStep();
+}
+
+// A full list that will be shown tells all there is: the lists waiting
+// before it and the rest of the one being shown are stale.
+void CDynDevListDlgBar::TakeList(std::unique_ptr<CDevListMap> pList)
+{
+    if (IsDroppedList(*pList))
+        return;
+    if (!pList->bIncremental) {
+        m_WaitingLists.clear();
+        m_Changes.clear();
+        m_nNextChange = 0;
+        m_bShowingList = false;
+    }
+    m_WaitingLists.push_back(std::move(pList));
+}
+
+// Lists that come while the emulator is not running belong to a session
+// that has ended; a full list is stale once the emulator is ready and
+// reports incremental ones.
+bool CDynDevListDlgBar::IsDroppedList(const CDevListMap& list) const
+{
+    return !IsEmulatorRunning() || (IsEmulatorReady() && m_bNewFormatDevList && !list.bIncremental);
+}
+
+// Shows the changes still to come of the list being shown and of the lists
+// after it, as many as one step takes, the tree's redraw off meanwhile (a
+// list ends, and the next starts, within the step); then sorts the groups
+// added to (which gives the order of inserting one by one and sorting after
+// each: the keys are unique) and repaints the tree: at once when the step
+// showed whole lists, else with the painting that comes before the next
+// step. What is left waits for that step.
+void CDynDevListDlgBar::ShowListsStep()
+{
+    bool bWholeLists = !m_bShowingList;
+    bool bGroupsAdded[DEVCLASS_COUNT] = {};
+    size_t nChanges = 0;
+    DWORD dwStart = ::GetTickCount();
+    for (;;) {
+        if (m_bShowingList && m_nNextChange == m_Changes.size())
+            EndList();
+        if (nChanges == kChangesPerStep || (nChanges && ::GetTickCount() - dwStart >= kStepMs))
+            break;
+        if (!m_bShowingList) {
+            if (m_WaitingLists.empty())
+                break;
+            StartNextList();
+            continue;
+        }
+        if (nChanges++ == 0)
+            HoldTreeRedraw();
+        ApplyChange(m_Changes[m_nNextChange++], bGroupsAdded);
+    }
+    bool bMore = m_bShowingList || !m_WaitingLists.empty();
+    if (nChanges) {
+        for (WORD wClass = 0; wClass < DEVCLASS_COUNT; ++wClass)
+            if (bGroupsAdded[wClass])
+                SortGroup(m_hGroups[wClass]);
+        ResumeTreeRedraw(bWholeLists && !bMore);
+    }
+    if (bMore)
+        ScheduleStep();
+}
+
+// The next waiting list's changes against what is shown, which by now
+// holds every change of the lists before it. A list with devices tells how
+// the emulator writes their numbers.
+void CDynDevListDlgBar::StartNextList()
+{
+    std::unique_ptr<CDevListMap> pList = std::move(m_WaitingLists.front());
+    m_WaitingLists.pop_front();
+    if (IsDroppedList(*pList))
+        return;
+    if (!pList->IsEmpty())
+        m_bListsWithoutLcss = pList->bWithoutLcss;
+    CDevListEntryMap after = m_DevList;
+    m_Changes = MergeDevList(after, *pList);
+    m_nNextChange = 0;
+    m_bShowingList = true;
+}
+
+// The list is shown. The first one shown while the emulator is not yet
+// ready makes it ready: the commands queued until then go to it.
+void CDynDevListDlgBar::EndList()
+{
+    m_bShowingList = false;
+    m_Changes.clear();
+    m_nNextChange = 0;
+    if (IsEmulatorRunning() && !IsEmulatorReady())
+        FlushQueuedCommands();
+}
+
+// One change as the list has it. The device may have been renamed since the
+// list came (its item moved to the new number), and its CCW-trace flag is
+// the bar's own.
+void CDynDevListDlgBar::ApplyChange(const SDevListStep& change, bool* pGroupsAdded)
+{
+    if (change.eStep == kDevListRemove) {
+        RemoveDeviceItem(change.nKey);
+        return;
+    }
+    HTREEITEM hItem = FindDeviceItem(change.nKey);
+    if (!hItem && change.eStep == kDevListUpdate)
+        return;
+    CDevListEntry entry = change.entry, shown;
+    if (LookupShown(change.nKey, shown))
+        entry.m_bCCWTrace = shown.m_bCCWTrace;
+    m_DevList.SetAt(change.nKey, entry);
+    if (hItem)
+        UpdateDeviceItem(hItem, change.nKey, entry);
+    else
+        pGroupsAdded[AddDeviceItem(change.nKey, entry)] = true;
+}
+
+// A posted message is taken before the input and the painting that wait:
+// with either waiting, the next step waits for a timer, which comes after
+// them, so that the user can scroll, type and use the menus meanwhile.
+void CDynDevListDlgBar::ScheduleStep()
+{
+    if (m_bStepDue)
+        return;
+    m_bStepDue = true;
+    if (HIWORD(::GetQueueStatus(QS_INPUT | QS_PAINT)))
+        SetTimer(kStepTimer, USER_TIMER_MINIMUM, OnStepTimer);
+    else
+        PostMessage(WM_DEVLIST_STEP);
+}
+
+// Nothing more is shown (power-off, the bar's end); a step on its way
+// finds nothing to do.
+void CDynDevListDlgBar::DropListsToShow()
+{
+    m_WaitingLists.clear();
+    m_Changes.clear();
+    m_nNextChange = 0;
+    m_bShowingList = false;
+}
