@@ -45,25 +45,35 @@ SIZE EditSizeForText(HWND hEdit, const char* pszText)
                 text.cy + nInner + (rcWnd.bottom - rcWnd.top) - rcClient.bottom};
 }
 
-CString WidestOfShape(HWND hCtl, const CString& strText, const char* pszSet)
+char WidestCharOf(HWND hCtl, const char* pszSet)
 {
     char chWidest = pszSet[0];
     CClientDC dc(hCtl);
-    if (dc.m_hDC) {
-        CDCSelect sel(dc.m_hDC, (HFONT)::SendMessageA(hCtl, WM_GETFONT, 0, 0));
-        int cxWidest = -1;
-        for (const char* p = pszSet; *p; ++p) {
-            SIZE size = {0, 0};
-            ::GetTextExtentPoint32A(dc.m_hDC, p, 1, &size);
-            if (size.cx > cxWidest) {
-                cxWidest = size.cx;
-                chWidest = *p;
-            }
+    if (!dc.m_hDC)
+        return chWidest;
+    CDCSelect sel(dc.m_hDC, (HFONT)::SendMessageA(hCtl, WM_GETFONT, 0, 0));
+    int cxWidest = -1;
+    for (const char* p = pszSet; *p; ++p) {
+        SIZE size = {0, 0};
+        ::GetTextExtentPoint32A(dc.m_hDC, p, 1, &size);
+        if (size.cx > cxWidest) {
+            cxWidest = size.cx;
+            chWidest = *p;
         }
     }
+    return chWidest;
+}
+
+CString ShapeWith(const CString& strText, const char* pszSet, char chWidest)
+{
     CString str = strText;
     for (int i = 0; i < str.GetLength(); ++i)
         if (std::strchr(pszSet, str[i]))
             str.SetAt(i, chWidest);
     return str;
+}
+
+CString WidestOfShape(HWND hCtl, const CString& strText, const char* pszSet)
+{
+    return ShapeWith(strText, pszSet, WidestCharOf(hCtl, pszSet));
 }

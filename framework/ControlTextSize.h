@@ -17,6 +17,11 @@ SIZE ControlTextExtent(HWND hCtl, const char* pszText);
 // border keeps inside, and its frame.
 SIZE EditSizeForText(HWND hEdit, const char* pszText);
 
+// The widest character of pszSet in the control's font (the first of them
+// when no device context can be had).
+char WidestCharOf(HWND hCtl, const char* pszSet);
 // The text with each of its characters that is one of pszSet replaced by
-// the widest of pszSet in the control's font: the widest text of that shape.
+// chWidest: the widest text of that shape.
+CString ShapeWith(const CString& strText, const char* pszSet, char chWidest);
+// The same with the widest character of pszSet in the control's font.
 CString WidestOfShape(HWND hCtl, const CString& strText, const char* pszSet);

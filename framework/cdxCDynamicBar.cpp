@@ -64,12 +64,12 @@ void cdxCDynamicBar::FitToDialog()
     }
     if (!bChanged || !m_hWnd || !(GetStyle() & WS_VISIBLE))
         return;
-    // A bar sized within its frame's layout (its dialog laid out again for
-    // a new width) has the frame lay out again once this one is done.
-    if (CFrameWnd* pFrame = GetDockingFrame()) {
-        pFrame->DelayRecalcLayout();
-        pFrame->RecalcLayout();
-    }
+    // The frame lays out once for all the bars the same step changed (one
+    // font for the status line and register bars); a bar sized within its
+    // frame's layout (its dialog laid out again for a new width) has the
+    // frame lay out again once this one is done.
+    if (CFrameWnd* pFrame = GetDockingFrame())
+        pFrame->RecalcLayoutSoon();
 }
 
 int cdxCDynamicBar::OnCreate(LPCREATESTRUCT pcs)
@@ -108,14 +108,33 @@ int cdxCDynamicBar::OnCreate(LPCREATESTRUCT pcs)
 
 bool cdxCDynamicBar::MakeDialog()
 {
-    if (!m_pDlg || m_pDlg->m_hWnd)
-        return m_pDlg != nullptr;
+    if (!m_pDlg)
+        return false;
+    if (m_pDlg->m_hWnd)
+        return m_pDlg->MakeRemainingControls();
     if (!m_pDlg->Create(this))
         return false;
+    FillWithDialog();
+    return true;
+}
+
+bool cdxCDynamicBar::MakeDialogStep()
+{
+    if (!m_pDlg)
+        return false;
+    const bool bFirst = !m_pDlg->m_hWnd;
+    if (!m_pDlg->MakeStep(this))
+        return false;
+    if (bFirst)
+        FillWithDialog();
+    return true;
+}
+
+void cdxCDynamicBar::FillWithDialog()
+{
     CRect rc;
     GetClientRect(&rc);
     m_pDlg->MoveWindow(0, 0, rc.Width(), rc.Height(), TRUE);
-    return true;
 }
 
 bool cdxCDynamicBar::OnCmdMsg(UINT nID, int nCode, void* pExtra)

@@ -40,17 +40,23 @@ public:
     // docked and floating, as its height and least height; any other bar
     // keeps at least the dialog's least size. Every size is at least as wide
     // as the dialog's least width. A visible bar whose sizes changed has its
-    // frame lay the bars out again. Nothing for a dialog that has set no
+    // frame lay the bars out again, once the step that changed it is done
+    // (CFrameWnd::RecalcLayoutSoon). Nothing for a dialog that has set no
     // sizes of its own.
     void FitToDialog();
 
     // Before Create: the bar is made without its dialog, which MakeDialog
-    // makes later; meanwhile the bar takes its sizes from the template.
+    // or MakeDialogStep makes later; meanwhile the bar takes its sizes from
+    // the template.
     void DeferDialog() { m_bDialogDeferred = true; }
-    // Makes the hosted dialog, filling the bar, if it is not made yet;
-    // false when it cannot be made.
+    // Makes the hosted dialog, filling the bar, if it is not made yet, or
+    // what its steps have not made of it; false when it cannot be made.
     bool MakeDialog();
-    bool IsDialogMade() const { return m_pDlg && m_pDlg->m_hWnd; }
+    // One step of making the hosted dialog (cdxCDynamicBarDlg::MakeStep),
+    // the first filling the bar with it; false when it cannot be made.
+    bool MakeDialogStep();
+    // The dialog is made with all its controls.
+    bool IsDialogMade() const { return m_pDlg && m_pDlg->IsWhole(); }
 
     cdxCDynamicBarDlg* m_pDlg;  // the hosted dialog (not owned)
 
@@ -59,6 +65,9 @@ protected:
     int OnCreate(LPCREATESTRUCT pcs);
 
 private:
+    // The dialog made after the bar takes the bar's client area.
+    void FillWithDialog();
+
     bool m_bDialogDeferred = false;
 };
 

@@ -53,7 +53,45 @@ bool cdxCDynamicBarDlg::Create(CSizingControlBar* pHostBar)
 {
     m_pHostBar = pHostBar;
     m_nIDHelpDialog = m_nIDTemplate;
+    m_later.clear();
     return CDialog::Create(m_nIDTemplate, pHostBar) != FALSE;
+}
+
+bool cdxCDynamicBarDlg::MakeStep(CSizingControlBar* pHostBar)
+{
+    const int nPerStep = GetControlsPerStep();
+    if (m_hWnd)
+        return MakeLaterControls((size_t)std::max(nPerStep, 1));
+    if (nPerStep <= 0 || !ReadTemplate())
+        return Create(pHostBar);
+    std::vector<UINT> later;
+    for (const SDialogTemplateItem& item : m_template.Items())
+        later.push_back((UINT)item.nId);
+    later.erase(later.begin(), later.begin() + std::min(later.size(), (size_t)nPerStep));
+    m_later = later;
+    auto bLater = [&later](UINT nID) { return std::find(later.begin(), later.end(), nID) != later.end(); };
+    if (CreateWithout(pHostBar, bLater))
+        return true;
+    m_later.clear();
+    return false;
+}
+
+bool cdxCDynamicBarDlg::MakeRemainingControls()
+{
+    return MakeLaterControls(m_later.size());
+}
+
+bool cdxCDynamicBarDlg::MakeLaterControls(size_t nCount)
+{
+    for (; nCount > 0 && !m_later.empty(); --nCount) {
+        const UINT nID = m_later.front();
+        HWND hCtrl = MakeTemplateControl(nID);
+        if (!hCtrl)
+            return false;
+        m_later.erase(m_later.begin());
+        OnLaterControl(nID, hCtrl);
+    }
+    return true;
 }
 
 namespace {

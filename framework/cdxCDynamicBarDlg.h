@@ -29,6 +29,20 @@ public:
     // Creates the dialog as the child of pHostBar; its template id becomes its help id.
     virtual bool Create(CSizingControlBar* pHostBar);
     using CDialog::Create;
+    // A dialog made a few controls at a time (MakeStep): how many controls
+    // each step makes; 0 (the default) for a dialog made whole at once.
+    // One made in steps has controls of distinct ids and attaches those
+    // made after its OnInitDialog in OnLaterControl.
+    virtual int GetControlsPerStep() const { return 0; }
+    // One step of making the dialog as the child of pHostBar: the dialog
+    // with its first controls in template order (GetControlsPerStep of
+    // them; all for a dialog made whole), or, once it is made, the next of
+    // those it left out. False when a window cannot be made.
+    bool MakeStep(CSizingControlBar* pHostBar);
+    // Makes every control the steps left out still; false when one cannot be made.
+    bool MakeRemainingControls();
+    // The dialog is made with all its controls.
+    bool IsWhole() const { return m_hWnd && m_later.empty(); }
     // The size of the dialog's client area as its template makes it, in
     // pixels, measured without making the dialog and its controls.
     bool MeasureTemplate(CWnd* pParent, SIZE& size);
@@ -104,6 +118,8 @@ protected:
     // made before it; it joins the tooltips and the idle update. Null when
     // the template has no such control or the window cannot be made.
     HWND MakeTemplateControl(UINT nID);
+    // Control nID was made after OnInitDialog (MakeStep).
+    virtual void OnLaterControl(UINT nID, HWND hCtrl) { (void)nID, (void)hCtrl; }
 
     void OnClose() { OnCancel(); }
     void OnNeedText(NMHDR* pNMHDR, LRESULT* pResult);
@@ -119,6 +135,8 @@ private:
     void UpdateHostRowStops();
     // Reads the dialog's template into m_template once; false when it is unreadable.
     bool ReadTemplate();
+    // Makes up to nCount of the controls left out, in template order.
+    bool MakeLaterControls(size_t nCount);
 
     std::vector<SDialogControl> m_controls;   // for UpdateControlsUI
     CDialogTemplateEx m_template;             // read by CreateWithout
@@ -126,4 +144,5 @@ private:
     bool m_bLayoutSizes = false;              // SetLayoutSizes was called
     UINT m_nRowFirstId = 0;                   // SetHostRowStops
     int m_nRowControls = 0;
+    std::vector<UINT> m_later;  // the controls MakeStep has left out, in template order
 };

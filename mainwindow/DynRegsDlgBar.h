@@ -8,6 +8,8 @@
 // and lays its controls out again when the view gave them a new font.
 #pragma once
 
+#include <vector>
+
 #include "framework/HelpKeys.h"
 #include "framework/HexSimpleEdit.h"
 #include "mainwindow/MainWindowBarDlg.h"
@@ -23,23 +25,41 @@ public:
 
     // Register control i (by ascending id), null before the window exists.
     HWND GetRegisterControl(int i) const { return m_hWnd ? ::GetDlgItem(m_hWnd, m_nFirstControl + (UINT)i) : nullptr; }
-    // Places the controls in the template's rows and in as many of its
-    // columns as the bar's width holds, each as large as the widest value a
-    // control shows in its font (every digit as wide as the font's widest)
-    // and at least as large as in the template, and has the bar sized
-    // around them. A new width lays them out again.
+    // Measures the widest value a control shows in its font (every digit as
+    // wide as the font's widest), then places the controls for it
+    // (PlaceRegisterControls). The view asks for it when the controls get a
+    // font or their texts; a new width only places them again.
     void LayoutRegisterControls();
 
 protected:
     void OnFont();
     LRESULT OnLayoutRegisterFields(WPARAM wp, LPARAM lp);
     void OnBarSized(UINT nType, int cx, int cy);
-    // The read-only, upper-case controls of ids nFirst .. nFirst+nCount-1.
+    // The read-only, upper-case controls of ids nFirst .. nFirst+nCount-1,
+    // as far as they are made (a hidden bar's are made a few at a time).
     void SubclassRegisterControls(CHexSimpleEdit* pEdits, int nCount, UINT nFirst);
+    int GetControlsPerStep() const override { return kControlsPerStep; }
+    void OnLaterControl(UINT nID, HWND hCtrl) override;
+    // Places the controls in the template's rows and in as many of its
+    // columns as the bar's width holds, each as large as the widest value
+    // measured and at least as large as in the template, and has the bar
+    // sized around them; a control already in its place is not moved, and
+    // when none moves and the sizes stay, nothing more happens.
+    void PlaceRegisterControls();
 
     UINT m_nFirstControl = 0;
     int m_nControls = 0;
     int m_cxLaidOut = -1;  // the client width the controls were laid out for
+
+private:
+    // Four edits take about as long to make as the smallest bar's dialog.
+    static const int kControlsPerStep = 4;
+    void SubclassRegisterControl(int i, HWND hCtrl);
+
+    CHexSimpleEdit* m_pEdits = nullptr;  // the derived class's register controls
+    std::vector<RECT> m_template;  // each control's place in the template, in pixels
+    std::vector<RECT> m_placed;    // where PlaceRegisterControls put each
+    SIZE m_szCell = {0, 0};        // the room of the widest value; 0 by 0 until measured
 };
 
 template <class TRegs>

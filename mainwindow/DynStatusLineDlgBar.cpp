@@ -47,7 +47,7 @@ BOOL CDynStatusLineDlgBar::OnInitDialog()
     m_hSpin = m_CpuSpin.m_hWnd;
     m_CpuSpin.SetRange32(0, (int)g_nMaxCPUs - 1);
     m_CpuSpin.SetPos32(0);
-    LayoutStatusFields();
+    // The fields are laid out once the view has given them their font and texts.
     SetHostRowStops(IDC_STATUSLINE_CPU_SPIN, 1 + kStatusFieldCount);  // the spin and the fields
     return TRUE;
 }
@@ -79,23 +79,30 @@ CSize CDynStatusLineDlgBar::MeasureControlText(CWnd* pCtl)
     return CSize(size.cx, size.cy);
 }
 
-// The spin and the shown fields stand centred in a row as high as the
-// tallest of them, below the spin's template place; fields that the bar's
-// width does not hold go on in rows below. The dialog asks for the rows
-// with the template's margins.
 void CDynStatusLineDlgBar::LayoutStatusFields()
 {
     if (!m_hWnd || !g_pView)
         return;
-    const CViewSettings& settings = g_pView->Settings();
-    SStatusFieldIn in[kStatusFieldCount];
     for (int i = 0; i < kStatusFieldCount; ++i) {
         CStatic* pCtl = m_pFields[i];
-        in[i].bHasWindow = pCtl->m_hWnd != nullptr;
-        CSize size = in[i].bHasWindow ? MeasureControlText(pCtl) : CSize(0, 0);
-        in[i].cxText = size.cx;
-        in[i].cyText = size.cy;
+        CSize size = pCtl->m_hWnd ? MeasureControlText(pCtl) : CSize(0, 0);
+        m_measured[i] = SStatusFieldIn{pCtl->m_hWnd != nullptr, size.cx, size.cy};
     }
+    m_bMeasured = true;
+    if (!PlaceStatusFields())
+        return;
+    RedrawBar();
+    FitStatusPanes();
+}
+
+// The spin and the shown fields stand centred in a row as high as the
+// tallest of them, below the spin's template place; fields that the bar's
+// width does not hold go on in rows below. The dialog asks for the rows
+// with the template's margins.
+bool CDynStatusLineDlgBar::PlaceStatusFields()
+{
+    const CViewSettings& settings = g_pView->Settings();
+    const SStatusFieldIn* in = m_measured;
     CRect rcSpin, rcClient;
     GetTemplateRect(IDC_STATUSLINE_CPU_SPIN, rcSpin);
     GetClientRect(&rcClient);
@@ -120,7 +127,7 @@ void CDynStatusLineDlgBar::LayoutStatusFields()
         }
     }
     if (!bComplete)
-        return;
+        return false;
     ::MoveWindow(m_hSpin, rcSpin.left, rcSpin.top + (cyRow - rcSpin.Height()) / 2, rcSpin.Width(),
                  rcSpin.Height(), TRUE);
     // The layout takes the controls where they stand now (a control already
@@ -135,17 +142,22 @@ void CDynStatusLineDlgBar::LayoutStatusFields()
     const int cyRows = rcSpin.top + nRows * cyRow + (nRows - 1) * cyGap + GetTemplateSize().cy - rcSpin.bottom;
     SetLayoutSizes(SIZE{nRight + cxMargin, cyRows},
                    SIZE{rcSpin.right + (cxWidest ? kStatusFieldGap + cxWidest : 0) + cxMargin, cyRows});
-    RedrawBar();
-    if (settings.m_bStatusOnBar && g_pMainFrame && g_pMainFrame->m_wndStatusBar.m_hWnd) {
-        CStatusBarACT& bar = g_pMainFrame->m_wndStatusBar;
-        for (int nPos = kStatusFieldCount - 1; nPos >= 0; --nPos) {
-            int nField = settings.m_nPartOrder[nPos];
-            if (nField >= kStatusFieldCount || !settings.m_bPartVisible[nField])
-                continue;
-            int nIndex = bar.CommandToIndex(ID_INDICATOR_PSW + (UINT)nField);
-            if (nIndex >= 0)
-                bar.FitPaneToText(nIndex);
-        }
+    return true;
+}
+
+void CDynStatusLineDlgBar::FitStatusPanes()
+{
+    const CViewSettings& settings = g_pView->Settings();
+    if (!settings.m_bStatusOnBar || !g_pMainFrame || !g_pMainFrame->m_wndStatusBar.m_hWnd)
+        return;
+    CStatusBarACT& bar = g_pMainFrame->m_wndStatusBar;
+    for (int nPos = kStatusFieldCount - 1; nPos >= 0; --nPos) {
+        int nField = settings.m_nPartOrder[nPos];
+        if (nField >= kStatusFieldCount || !settings.m_bPartVisible[nField])
+            continue;
+        int nIndex = bar.CommandToIndex(ID_INDICATOR_PSW + (UINT)nField);
+        if (nIndex >= 0)
+            bar.FitPaneToText(nIndex);
     }
 }
 
@@ -153,28 +165,35 @@ bool CDynStatusLineDlgBar::FieldWidthChanged(int nField)
 {
     if (!g_pView || nField < 0 || nField >= kStatusFieldCount || !m_pFields[nField]->m_hWnd)
         return false;
+    CSize size = MeasureControlText(m_pFields[nField]);
+    m_measured[nField] = SStatusFieldIn{true, size.cx, size.cy};
     if (!g_pView->Settings().m_bPartVisible[nField])
         return false;
     CRect rc;
     m_pFields[nField]->GetWindowRect(&rc);
-    return MeasureControlText(m_pFields[nField]).cx != rc.Width();
+    return size.cx != rc.Width();
 }
 
-// wParam 0: lay out; a field number + 1: that field's text changed, laid
-// out when its width did.
+// wParam 0: measured and laid out; a field number + 1: that field's text
+// changed, and the fields are placed again when its width did.
 LRESULT CDynStatusLineDlgBar::OnLayoutStatusFields(WPARAM wp, LPARAM)
 {
-    if (wp == 0 || FieldWidthChanged((int)wp - 1))
+    if (wp == 0 || !m_bMeasured) {
         LayoutStatusFields();
+    } else if (FieldWidthChanged((int)wp - 1) && PlaceStatusFields()) {
+        RedrawBar();
+        FitStatusPanes();
+    }
     return 0;
 }
 
 // A new width may hold more or fewer fields in a row; a height of its own
-// making changes nothing.
+// making changes nothing. The texts measured last are placed again; none
+// are before the view has laid the fields out (LayoutStatusFields).
 void CDynStatusLineDlgBar::OnBarSized(UINT, int cx, int)
 {
-    if (cx != m_cxLaidOut)
-        LayoutStatusFields();
+    if (cx != m_cxLaidOut && m_bMeasured && g_pView)
+        PlaceStatusFields();
 }
 
 int CDynStatusLineDlgBar::GetCurrentCpu() const

@@ -23,14 +23,15 @@ public:
     // The balloon texts of the window and its controls.
     void RegisterStandardHelpStrings() override;
 
-    // Places the shown fields after the spin, hides the others, has the bar
-    // sized around them, and fits the main window's status panes while they
-    // mirror the fields.
+    // Measures every field's text, places the shown fields after the spin,
+    // hides the others, has the bar sized around them, and fits the main
+    // window's status panes while they mirror the fields.
     void LayoutStatusFields();
     // The extent of the control's text in its own font (0 by 0 without one).
     virtual CSize MeasureControlText(CWnd* pCtl);
-    // True when field nField is shown and its text no longer has the
-    // field's width: a text as long as before may be wider or narrower.
+    // Measures field nField's new text: true when the field is shown and the
+    // text no longer has the field's width (a text as long as before may be
+    // wider or narrower).
     bool FieldWidthChanged(int nField);
     HWND GetField(int nField) const { return m_pFields[nField]->m_hWnd; }
     HWND GetSpin() const { return m_hSpin; }
@@ -47,9 +48,18 @@ protected:
     void OnBarSized(UINT nType, int cx, int cy);
 
 private:
+    // Places the fields by the texts' extents measured last (a new width
+    // measures nothing); false when a shown field without a window or text
+    // stopped it.
+    bool PlaceStatusFields();
+    // The main window's status panes of the shown fields fit their texts.
+    void FitStatusPanes();
+
     CSpinButtonCtrl m_CpuSpin;
     CStatic m_Fields[kStatusFieldCount];
     HWND m_hSpin = nullptr;  // not owned
     int m_cxLaidOut = -1;    // the client width the fields were laid out for
     CStatic* m_pFields[kStatusFieldCount];
+    SStatusFieldIn m_measured[kStatusFieldCount] = {};  // each text's extent as measured last
+    bool m_bMeasured = false;                            // LayoutStatusFields measured them
 };

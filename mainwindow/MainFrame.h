@@ -146,10 +146,13 @@ private:
     bool CreateBars();
     static bool IsDialogDeferred(int i);
     static UINT DefaultDockBarId(int i);
-    // Bar i's dialog, if it waits to be made, and its controls to the view
-    // (filled with what the view shows); without bFill they wait for the
-    // next call (m_nUnfilledBar).
-    void MakeBarDialog(int i, bool bFill = true);
+    // Bar i's dialog, if it waits to be made or the hidden bars' steps are
+    // at it, whole, and its controls to the view (filled with what the view
+    // shows and laid out).
+    void MakeBarDialog(int i);
+    // One step of a hidden bar's dialog (OnMakeHiddenBar): false when the
+    // dialog cannot be made.
+    bool StepHiddenBar();
     // The bars' controls the view writes to, as made so far.
     SSessionReceivers CollectReceivers();
     void DockBarsByDefault();
@@ -166,7 +169,9 @@ private:
     // them out (OnRestoreBarState).
     bool m_bStartLayoutHeld = false;
 
-    int m_nUnfilledBar = -1;  // a hidden bar whose dialog is made, its fields not yet filled
+    // The hidden bar whose dialog the steps are at, and what its next step does.
+    int m_nStepBar = -1;
+    enum EStepStage { kStepMaking, kStepFilling, kStepLayingOut } m_eStepStage = kStepMaking;
     // What the last status-bar rebuild applied.
     bool m_bStatusBuilt = false;
     BYTE m_nLastPartOrder[5] = {};

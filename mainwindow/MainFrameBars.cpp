@@ -345,9 +345,9 @@ const UINT_PTR kTimerMakeHiddenBar = 233;
 }  // namespace
 
 // A posted message is taken before the input that waits: with input
-// waiting, the next dialog waits for a timer, which comes after it. A
-// console flood goes first too: each dialog would hold the pipe readers
-// for as long as it takes to make, so the dialogs wait for its end.
+// waiting, the next step waits for a timer, which comes after it. A
+// console flood goes first too: each step would hold the pipe readers for
+// as long as it takes, so the steps wait for its end.
 LRESULT CMainFrame::OnMakeHiddenBar(WPARAM, LPARAM)
 {
     if (HIWORD(::GetQueueStatus(QS_INPUT))) {
@@ -358,22 +358,46 @@ LRESULT CMainFrame::OnMakeHiddenBar(WPARAM, LPARAM)
         SetTimer(kTimerMakeHiddenBar, CConsoleFloodGauge::kSliceMs, nullptr);
         return 0;
     }
-    // Making a dialog and filling its fields are steps of their own: the
-    // bar is hidden, and whoever shows it first fills it (MakeBarDialog).
-    if (m_nUnfilledBar >= 0) {
-        MakeBarDialog(m_nUnfilledBar);
-        PostMessage(WM_MAKE_HIDDEN_BAR);
-        return 0;
-    }
-    for (int i = 0; i < kMainBarCount; i++) {
+    for (int i = 0; i < kMainBarCount && m_nStepBar < 0; i++) {
         if (!GetMainBar(i)->IsDialogMade()) {
-            MakeBarDialog(i, false);
-            if (GetMainBar(i)->IsDialogMade())  // a dialog that cannot be made stops the round
-                PostMessage(WM_MAKE_HIDDEN_BAR);
-            return 0;
+            m_nStepBar = i;
+            m_eStepStage = kStepMaking;
         }
     }
+    if (m_nStepBar >= 0 && StepHiddenBar())
+        PostMessage(WM_MAKE_HIDDEN_BAR);
     return 0;
+}
+
+// Making a dialog (a few controls at a time where its class says so),
+// giving its fields their font and texts, and laying them out are steps
+// of their own: the bar is hidden, and whoever shows it first does the
+// rest at once (MakeBarDialog). A dialog that cannot be made stops the round.
+bool CMainFrame::StepHiddenBar()
+{
+    cdxCDynamicBar* pBar = GetMainBar(m_nStepBar);
+    const bool bView = g_pView && g_pView->m_hWnd;
+    switch (m_eStepStage) {
+    case kStepMaking:
+        if (!pBar->MakeDialogStep()) {
+            m_nStepBar = -1;
+            return false;
+        }
+        if (pBar->IsDialogMade())
+            m_eStepStage = kStepFilling;
+        break;
+    case kStepFilling:
+        if (bView)
+            g_pView->FillBarControls(CollectReceivers(), pBar->m_pDlg->m_hWnd);
+        m_eStepStage = kStepLayingOut;
+        break;
+    case kStepLayingOut:
+        if (bView)
+            g_pView->LayOutBarControls(pBar->m_pDlg->m_hWnd);
+        m_nStepBar = -1;
+        break;
+    }
+    return true;
 }
 
 void CMainFrame::OnTimer(UINT_PTR nIDEvent)
@@ -386,16 +410,13 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
     OnMakeHiddenBar(0, 0);
 }
 
-void CMainFrame::MakeBarDialog(int i, bool bFill)
+void CMainFrame::MakeBarDialog(int i)
 {
     cdxCDynamicBar* pBar = GetMainBar(i);
-    if (pBar->IsDialogMade() ? i != m_nUnfilledBar : !pBar->MakeDialog())
+    if ((pBar->IsDialogMade() && i != m_nStepBar) || !pBar->MakeDialog())
         return;
-    if (!bFill) {
-        m_nUnfilledBar = i;
-        return;
-    }
-    m_nUnfilledBar = -1;
+    if (i == m_nStepBar)
+        m_nStepBar = -1;
     if (g_pView && g_pView->m_hWnd)
         g_pView->RefillBarControls(CollectReceivers(), pBar->m_pDlg->m_hWnd);
 }

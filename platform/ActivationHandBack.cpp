@@ -10,6 +10,10 @@ namespace {
 // it over.
 thread_local HWND t_hWaiting = nullptr;
 thread_local UINT_PTR t_nTimer = 0;
+// The message filter of CPresentTimeForDialogInput and the scopes that
+// hold it.
+thread_local HHOOK t_hInputTimeHook = nullptr;
+thread_local int t_nInputTimeScopes = 0;
 
 void Activate(HWND hTop)
 {
@@ -53,12 +57,59 @@ void HandActivationTo(HWND hTop)
 
 }  // namespace
 
+void TakePresentMessageTime()
+{
+    // A message of the thread's own, posted now and taken at once: its time
+    // is the present.
+    static const UINT nPresent = ::RegisterWindowMessageA("VornGUI.PresentMessageTime");
+    if (!nPresent || !::PostThreadMessageA(::GetCurrentThreadId(), nPresent, 0, 0))
+        return;
+    MSG msg;
+    ::PeekMessageA(&msg, nullptr, nPresent, nPresent, PM_REMOVE);
+}
+
+namespace {
+
+bool IsKeyOrButton(UINT nMsg)
+{
+    return (nMsg >= WM_KEYFIRST && nMsg <= WM_KEYLAST) ||
+           (nMsg >= WM_LBUTTONDOWN && nMsg <= WM_MOUSELAST && nMsg != WM_MOUSEWHEEL && nMsg != WM_MOUSEHWHEEL);
+}
+
+// A dialog box asks the filter first about every message it takes
+// (IsDialogMessage).
+LRESULT CALLBACK InputTimeFilter(int nCode, WPARAM wp, LPARAM lp)
+{
+    const MSG* pMsg = (const MSG*)lp;
+    if (nCode == MSGF_DIALOGBOX && pMsg && IsKeyOrButton(pMsg->message))
+        TakePresentMessageTime();
+    return ::CallNextHookEx(nullptr, nCode, wp, lp);
+}
+
+}  // namespace
+
+CPresentTimeForDialogInput::CPresentTimeForDialogInput()
+{
+    if (t_nInputTimeScopes++ == 0)
+        t_hInputTimeHook = ::SetWindowsHookExA(WH_MSGFILTER, InputTimeFilter, nullptr, ::GetCurrentThreadId());
+}
+
+CPresentTimeForDialogInput::~CPresentTimeForDialogInput()
+{
+    if (--t_nInputTimeScopes == 0 && t_hInputTimeHook) {
+        ::UnhookWindowsHookEx(t_hInputTimeHook);
+        t_hInputTimeHook = nullptr;
+    }
+}
+
 BOOL DestroyWindowHandingBackActivation(HWND hWnd)
 {
     HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
     HWND hActive = ::GetActiveWindow();
     bool bHeld = hOwner && hActive && (hActive == hWnd || WindowIsOwnedBy(hActive, hWnd));
     HWND hTop = bHeld ? ::GetAncestor(hOwner, GA_ROOT) : nullptr;
+    if (hTop)
+        TakePresentMessageTime();
     BOOL bDestroyed = ::DestroyWindow(hWnd);
     if (hTop)
         HandActivationTo(hTop);

@@ -18,6 +18,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_INITMENUPOPUP()
     ON_WM_SETFOCUS()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+    ON_MESSAGE(WM_RECALCLAYOUT_SOON, OnRecalcLayoutSoon)
     ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
     ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
     ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
@@ -121,6 +122,22 @@ void CFrameWnd::RecalcLayout(BOOL)
         RedrawDockedBars();
     }
     m_bInRecalcLayout = FALSE;
+}
+
+void CFrameWnd::RecalcLayoutSoon()
+{
+    m_bDelayedRecalc = TRUE;
+    if (m_bInRecalcLayout || m_bLayoutPosted || !m_hWnd)
+        return;
+    m_bLayoutPosted = ::PostMessageA(m_hWnd, WM_RECALCLAYOUT_SOON, 0, 0) != FALSE;
+}
+
+LRESULT CFrameWnd::OnRecalcLayoutSoon(WPARAM, LPARAM)
+{
+    m_bLayoutPosted = false;
+    if (m_bDelayedRecalc)
+        RecalcLayout();
+    return 0;
 }
 
 void CFrameWnd::HoldLayout(bool bHold)

@@ -31,6 +31,9 @@ class CView;
 #define FWS_ADDTOTITLE 0x00008000L
 #endif
 
+// Posted to a frame by RecalcLayoutSoon.
+const UINT WM_RECALCLAYOUT_SOON = 0x0368;
+
 class CFrameWnd : public CWnd {
     DECLARE_DYNAMIC(CFrameWnd)
     DECLARE_MESSAGE_MAP()
@@ -86,6 +89,12 @@ public:
     virtual CSize GetMinimumViewSize() { return CSize(0, 0); }
     // Asks for RecalcLayout at the next idle time (WM_IDLEUPDATECMDUI).
     void DelayRecalcLayout(BOOL bNotify = TRUE);
+    // Asks for RecalcLayout once the message being handled is done (a posted
+    // message, which any loop takes before input and painting, a modal
+    // dialog's too): the bars that one step changes (a font applied to
+    // several) are laid out together, once. Asked for during a layout, it
+    // waits for the next idle time, as DelayRecalcLayout.
+    void RecalcLayoutSoon();
     // While held, RecalcLayout only notes that a layout is due; the last
     // release lays out once. For a batch of dockings that needs no geometry
     // in between: each layout moves every bar and every bar's controls.
@@ -133,6 +142,7 @@ protected:
     void OnInitMenuPopup(CMenu* pPopup, UINT nIndex, BOOL bSysMenu);
     void OnSetFocus(CWnd* pOldWnd);
     LRESULT OnIdleUpdateCmdUI(WPARAM wp, LPARAM lp);
+    LRESULT OnRecalcLayoutSoon(WPARAM wp, LPARAM lp);
     // Caps the rows of the side dock bars so that the view keeps its
     // minimum size in rcRoom (what the sides may share).
     void ShareRoomAmongSides(const CRect& rcRoom);
@@ -152,6 +162,7 @@ protected:
 
     BOOL m_bInRecalcLayout = FALSE;
     BOOL m_bDelayedRecalc = FALSE;
+    bool m_bLayoutPosted = false;  // RecalcLayoutSoon's message waits in the queue
     int m_nLayoutHolds = 0;   // HoldLayout
     // A bar was shown, hidden or docked: the next layout repaints the docked bars.
     bool m_bRedrawBarsAfterLayout = false;

@@ -104,7 +104,8 @@ CNestedLoopScope::~CNestedLoopScope()
         ArmWaitingClose();
 }
 
-COwnerChainLock::COwnerChainLock(HWND hOwner, bool bOwnerToo, HWND hModal) : m_loop(std::in_place)
+COwnerChainLock::COwnerChainLock(HWND hOwner, bool bOwnerToo, HWND hModal)
+    : m_loop(std::in_place), m_inputTime(std::in_place)
 {
     // A child window cannot own a popup: the system's dialogs given one as
     // their parent disable its top-level window.
@@ -138,6 +139,7 @@ void COwnerChainLock::Release()
             ::EnableWindow(*it, TRUE);
     m_disabled.clear();
     m_loop.reset();
+    m_inputTime.reset();
 }
 
 bool SystemLoopRuns()
@@ -196,6 +198,9 @@ bool CModalLoop::Run(const std::function<bool()>& bEnded)
 
 void CModalLoop::Finish(HWND hModal)
 {
+    // The key or click that ended the modal window may be older than the
+    // display's focus on it (ActivationHandBack.h).
+    TakePresentMessageTime();
     m_lock.Release();
     if (m_hOwner && ::IsWindow(m_hOwner) && (::GetActiveWindow() == hModal || !::GetActiveWindow()))
         ::SetActiveWindow(m_hOwner);

@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/ActivationHandBack.h"
+
 // The owner of a modal window opened with hParent (null for none): hParent's
 // top-level window; with no parent, the window the user is working in: the
 // main window's last active popup (a modal dialog it opened, a dialog that
@@ -37,7 +39,9 @@ public:
 // window owns (its floating bars and progress windows; not hModal, nor what
 // it owns), and enables them again when released: while a modal window
 // runs, none of the windows it stands in front of takes input. Counts as a
-// nested loop of the thread until released.
+// nested loop of the thread until released, and until then the keys and
+// clicks that end a box hand the activation back at the present time
+// (CPresentTimeForDialogInput).
 class COwnerChainLock {
 public:
     explicit COwnerChainLock(HWND hOwner, bool bOwnerToo = true, HWND hModal = nullptr);
@@ -51,6 +55,7 @@ public:
 private:
     std::vector<HWND> m_disabled;
     std::optional<CNestedLoopScope> m_loop;
+    std::optional<CPresentTimeForDialogInput> m_inputTime;
 };
 
 // Whether the system runs a loop of its own on the thread, which dispatches

@@ -152,7 +152,7 @@ void CStatusBar::HoldParts(bool bHold)
         UpdateParts();
 }
 
-void CStatusBar::UpdateParts()
+void CStatusBar::UpdateParts(bool bTexts)
 {
     if (!m_hWnd || m_panes.empty())
         return;
@@ -178,15 +178,17 @@ void CStatusBar::UpdateParts()
     }
     edges.back() = -1;  // the last pane runs to the right edge
     CWnd::DefWindowProc(SB_SETPARTS, (WPARAM)edges.size(), (LPARAM)edges.data());
-    for (int i = 0; i < GetCount(); i++)
+    for (int i = 0; bTexts && i < GetCount(); i++)
         SendPaneText(i);
     OnPartsUpdated();
 }
 
+// A new width moves the panes' edges only: the control keeps the texts of
+// its parts (each text given again would be painted at once, pane by pane).
 void CStatusBar::OnSize(UINT nType, int cx, int cy)
 {
     Default();
-    UpdateParts();
+    UpdateParts(false);
 }
 
 CSize CStatusBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)

@@ -66,8 +66,8 @@ protected:
     };
     bool IsValidIndex(int nIndex) const { return nIndex >= 0 && nIndex < GetCount(); }
     // Gives the control the panes' right edges (the stretching pane takes
-    // what the others leave) and their texts and styles.
-    void UpdateParts();
+    // what the others leave) and, with bTexts, their texts and styles.
+    void UpdateParts(bool bTexts = true);
     // After the control took the panes' edges (a derived bar moves what
     // follows the panes).
     virtual void OnPartsUpdated() {}

@@ -216,6 +216,15 @@ void CWindowStackingKeeper::RaiseOwnedWindows(HWND hFocusRoot)
         hBase = hOwner;
     std::vector<HWND> owned;  // bottom first
     AppendOwnedBottomFirst(hBase, hFocusRoot, plain, &owned);
+    // Wine keeps the windows a window owns above it, so the owner of the
+    // window the user works in (the outer dialog of a chain of modal ones)
+    // never becomes the first window and is never raised on the display:
+    // it stays where its own focus raised it. The windows below it stay
+    // too (raised, the floating bars covered the outer dialog until the
+    // inner one closed); only the windows it owns go up.
+    auto itOwner = std::find(owned.begin(), owned.end(), ::GetWindow(hFocusRoot, GW_OWNER));
+    if (itOwner != owned.end())
+        owned.erase(owned.begin(), itOwner + 1);
     if (owned.empty() && topmost.empty())
         return;
     // Wine raises a window on the display only when it becomes the very

@@ -444,6 +444,15 @@ private:
 
     // Command line and history.
     HWND m_hCmdLine = nullptr;  // the command-line bar's edit (not owned)
+    // Characters typed into the pane that wait for the command line (a
+    // session that starts enables it only once the emulator is ready).
+    CString m_strTypedAhead;
+    // Hands a character typed into the pane on to the command line, after
+    // those that wait; keeps it while a session starts.
+    void TypeIntoCommandLine(char ch);
+    // Posts the waiting characters to the command line, in order (a typed
+    // Enter sends the line, as in the command line itself).
+    void HandTypedAheadOn();
     std::vector<CString> m_history;
     int m_nHistoryPos = -1;
 
@@ -590,11 +599,13 @@ public:
     // next power-on and requests it.
     void TakeStartupConfigFile();
     bool ConfirmSavedBeforePowerOn();
-    // The placeholder texts into every status-line part and register field.
+    // The placeholder texts into every status-line part and register field;
+    // the status line's fields are laid out for them.
     void ResetStatusFields();
     // A status or register field to show strText; one that shows it already
-    // (its template's placeholder) is left alone, without a repaint.
-    static void ShowFieldText(HWND hCtl, const CString& strText);
+    // (its template's placeholder) is left alone, without a repaint. True
+    // when the text changed.
+    static bool ShowFieldText(HWND hCtl, const CString& strText);
     // After the emulator's end: the "Options" "PowerOff" choice (nothing,
     // close the main window, or ask), or the close that powered it off.
     void ApplyPowerOffOption();
@@ -737,17 +748,22 @@ public:
     // ready, and the bar font.
     void InitBarControls();
     // A bar whose dialog hBar was made after the hand-over (the frame makes
-    // hidden bars' contents later): the receivers again, and its status and
-    // register fields show what the view has shown so far, in the bar font;
-    // a storage bar is told of an emulator whose storage is known.
+    // hidden bars' contents later): FillBarControls, then LayOutBarControls.
     void RefillBarControls(const SSessionReceivers& receivers, HWND hBar);
+    // The receivers again, and the status and register fields of hBar show
+    // what the view has shown so far, in the bar font; a storage bar is told
+    // of an emulator whose storage is known.
+    void FillBarControls(const SSessionReceivers& receivers, HWND hBar);
+    // The status and register fields of hBar laid out for their font and texts.
+    void LayOutBarControls(HWND hBar);
 private:
     // m_receivers and the readers' copies of what they post to.
     void StoreReceivers(const SSessionReceivers& receivers);
 public:
     // The status-line and register-bar font from the stored name and size,
     // always regular; given to every status and register field, whose bars
-    // then lay them out for it.
+    // then lay them out for it (unless the fields have that font already);
+    // the status bar rebuilt and the status line laid out for the parts shown.
     void ApplyBarFont();
     HFONT GetPlainFont() const { return (HFONT)m_fonts[kMsgPlain].m_hObject; }
     HFONT GetBarFont() const { return (HFONT)m_statusFont.m_hObject; }

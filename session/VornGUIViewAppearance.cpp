@@ -2,6 +2,8 @@
 // preferences' appearance pages (7 to 12) set it: their working fields
 // filled from the live settings and taken back, and the console's fonts,
 // colours and scroll geometry put into effect with the command line's.
+#include <cstring>
+
 #include "mainwindow/DynCPUPercentDlgBar.h"
 #include "mainwindow/DynControlsDlgBar.h"
 #include "platform/CFrameWnd.h"
@@ -52,6 +54,50 @@ void CVornGUIView::FillAppearancePages(CPreferencesDlg& dlg)
         dlg.DisplayAlterFields() = m_receivers.pStorageLook->GetLook();
 }
 
+namespace {
+
+// A look as a bar has it already (a page applied again, by OK after Apply
+// or as one of the pages shown) is not put into effect again: each bar
+// writes its settings and repaints itself at once.
+void TakeLook(IBarLook* pBar, const SBarLook& look)
+{
+    if (!pBar)
+        return;
+    const SBarLook now = pBar->GetLook();
+    if (std::memcmp(&now.lf, &look.lf, sizeof look.lf) != 0 || now.nPointSize != look.nPointSize ||
+        now.crText != look.crText || now.crBack != look.crBack)
+        pBar->SetLook(look);
+}
+
+void TakeControlsFields(CDynControlsDlgBar* pBar, const SPrefControlsFields& fields)
+{
+    if (!pBar || (pBar->clrText == fields.crText && pBar->clrBack == fields.crBack))
+        return;
+    pBar->clrText = fields.crText;
+    pBar->clrBack = fields.crBack;
+    pBar->ApplyAppearance();
+}
+
+void TakePercentFields(CDynCPUPercentDlgBar* pBar, const SPrefPercentFields& pct)
+{
+    if (!pBar)
+        return;
+    bool bSame = pBar->clrFont == pct.crText && pBar->clrBG == pct.crBack;
+    for (int t = 0; t < SPrefPercentFields::kEngineTypes; ++t)
+        bSame = bSame && pBar->m_nMeterColor[t] == pct.nMeterColor[t] && pBar->m_nMeterStyle[t] == pct.nMeterStyle[t];
+    if (bSame)
+        return;
+    for (int t = 0; t < SPrefPercentFields::kEngineTypes; ++t) {
+        pBar->m_nMeterColor[t] = pct.nMeterColor[t];
+        pBar->m_nMeterStyle[t] = pct.nMeterStyle[t];
+    }
+    pBar->clrFont = pct.crText;
+    pBar->clrBG = pct.crBack;
+    pBar->ApplyAppearance();
+}
+
+}  // namespace
+
 bool CVornGUIView::ApplyAppearancePage(CPreferencesDlg& dlg, int nPage)
 {
     switch (nPage) {
@@ -59,33 +105,18 @@ bool CVornGUIView::ApplyAppearancePage(CPreferencesDlg& dlg, int nPage)
         TakeConsoleFields(dlg.ConsoleFields());
         return true;
     case kPrefsDevList:
-        if (m_receivers.pDevListLook)
-            m_receivers.pDevListLook->SetLook(dlg.DevListFields());
+        TakeLook(m_receivers.pDevListLook, dlg.DevListFields());
         return true;
     case kPrefsControls:
-        if (CDynControlsDlgBar* pBar = m_receivers.pControlsBar) {
-            pBar->clrText = dlg.ControlsFields().crText;
-            pBar->clrBack = dlg.ControlsFields().crBack;
-            pBar->ApplyAppearance();
-        }
+        TakeControlsFields(m_receivers.pControlsBar, dlg.ControlsFields());
         return true;
     case kPrefsPercent:
-        if (CDynCPUPercentDlgBar* pBar = m_receivers.pCpuPercentBar) {
-            const SPrefPercentFields& pct = dlg.PercentFields();
-            for (int t = 0; t < SPrefPercentFields::kEngineTypes; ++t) {
-                pBar->m_nMeterColor[t] = pct.nMeterColor[t];
-                pBar->m_nMeterStyle[t] = pct.nMeterStyle[t];
-            }
-            pBar->clrFont = pct.crText;
-            pBar->clrBG = pct.crBack;
-            pBar->ApplyAppearance();
-        }
+        TakePercentFields(m_receivers.pCpuPercentBar, dlg.PercentFields());
         return true;
     case kPrefsStatusBar:
         return TakeStatusLineFields(dlg.StatLineFields());
     case kPrefsDisplayAlter:
-        if (m_receivers.pStorageLook)
-            m_receivers.pStorageLook->SetLook(dlg.DisplayAlterFields());
+        TakeLook(m_receivers.pStorageLook, dlg.DisplayAlterFields());
         return true;
     default:
         return true;  // beyond the pages: nothing to take
@@ -94,6 +125,18 @@ bool CVornGUIView::ApplyAppearancePage(CPreferencesDlg& dlg, int nPage)
 
 void CVornGUIView::TakeConsoleFields(const SPrefConsoleFields& cons)
 {
+    // The console's look as it is (the page applied again) is not put into
+    // effect again: the pane repaints and the command line takes its font.
+    const char* pszFace = cons.lfKind[kMsgPlain].lfFaceName;
+    bool bSame = m_settings.m_crBackground == cons.crBackground && m_settings.m_bErrorMsgBeep == cons.bBeepError &&
+                 m_settings.m_bWarnMsgBeep == cons.bBeepWarning && (!pszFace[0] || m_settings.m_strFontName == pszFace) &&
+                 (cons.nPointSize <= 0 || m_settings.m_nFontSize == cons.nPointSize);
+    for (int k = 0; k < kMsgKindCount && bSame; ++k)
+        bSame = m_settings.m_styles[k].crColor == cons.crKind[k] &&
+                m_settings.m_styles[k].bBold == (cons.lfKind[k].lfWeight >= FW_BOLD) &&
+                m_settings.m_styles[k].bItalic == (cons.lfKind[k].lfItalic != 0);
+    if (bSame)
+        return;
     m_settings.m_crBackground = cons.crBackground;
     for (int k = 0; k < kMsgKindCount; ++k) {
         m_settings.m_styles[k].crColor = cons.crKind[k];

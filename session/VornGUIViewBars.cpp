@@ -3,6 +3,8 @@
 // Send button.
 #include "session/VornGUIView.h"
 
+#include <cstring>
+
 #include "framework/CMyFontDialog.h"
 #include "platform/CCmdUI.h"
 #include "platform/CFrameWnd.h"
@@ -37,6 +39,12 @@ void CVornGUIView::InitBarControls()
 
 void CVornGUIView::RefillBarControls(const SSessionReceivers& receivers, HWND hBar)
 {
+    FillBarControls(receivers, hBar);
+    LayOutBarControls(hBar);
+}
+
+void CVornGUIView::FillBarControls(const SSessionReceivers& receivers, HWND hBar)
+{
     StoreReceivers(receivers);
     auto fill = [&](HWND hCtl, const CString& strText) {
         if (!hCtl || !::IsChild(hBar, hCtl))
@@ -50,31 +58,51 @@ void CVornGUIView::RefillBarControls(const SSessionReceivers& receivers, HWND hB
         fill(m_receivers.hRegisterFields[i], m_strShownRegister[i]);
     if (m_receivers.hCpuSpin && ::IsChild(hBar, m_receivers.hCpuSpin))
         ::SendMessageA(m_receivers.hCpuSpin, UDM_SETPOS, 0, MAKELPARAM(m_router.GetCurrentCpu() & 0xFFFF, 0));
-    LayOutRegisterBars(hBar);
-    if (hBar == m_receivers.hStatusLineBar)
-        ::SendMessageA(hBar, WM_LAYOUT_STATUS_FIELDS, 0, 0);
     // The storage bar powers on as it would have when the emulator reported
     // its storage.
     if (hBar == m_receivers.hDisplayAlterBar && m_bStorageBarActive)
         ::PostMessageA(hBar, WM_EMULATOR_ACTIVE, 1, 0);
 }
 
+void CVornGUIView::LayOutBarControls(HWND hBar)
+{
+    LayOutRegisterBars(hBar);
+    if (hBar == m_receivers.hStatusLineBar)
+        ::SendMessageA(hBar, WM_LAYOUT_STATUS_FIELDS, 0, 0);
+}
+
+namespace {
+
+// Two fonts of one description draw alike.
+bool SameFont(CFont& a, CFont& b)
+{
+    LOGFONTA lfA = {}, lfB = {};
+    return a.m_hObject && b.m_hObject && a.GetLogFont(&lfA) && b.GetLogFont(&lfB) &&
+           std::memcmp(&lfA, &lfB, sizeof lfA) == 0;
+}
+
+}  // namespace
+
 void CVornGUIView::ApplyBarFont()
 {
     CFont font;
     if (!MakeBarFont(font, m_settings.m_strStatusFontName, m_settings.m_nStatusFontSize))
         return;
-    // The fields take the new font before the old one goes.
-    auto give = [&font](HWND hCtl) {
-        if (hCtl && ::IsWindow(hCtl))
-            ::SendMessageA(hCtl, WM_SETFONT, (WPARAM)font.m_hObject, TRUE);
-    };
-    for (HWND hCtl : m_receivers.hStatusParts)
-        give(hCtl);
-    for (HWND hCtl : m_receivers.hRegisterFields)
-        give(hCtl);
-    m_statusFont.Attach(font.Detach());
-    LayOutRegisterBars(nullptr);
+    // The font the fields have already (OK applies every page again after
+    // Apply took them) leaves them and their bars as they are.
+    if (!SameFont(font, m_statusFont)) {
+        // The fields take the new font before the old one goes.
+        auto give = [&font](HWND hCtl) {
+            if (hCtl && ::IsWindow(hCtl))
+                ::SendMessageA(hCtl, WM_SETFONT, (WPARAM)font.m_hObject, TRUE);
+        };
+        for (HWND hCtl : m_receivers.hStatusParts)
+            give(hCtl);
+        for (HWND hCtl : m_receivers.hRegisterFields)
+            give(hCtl);
+        m_statusFont.Attach(font.Detach());
+        LayOutRegisterBars(nullptr);
+    }
     if (CFrameWnd* pFrame = GetParentFrame())
         pFrame->SendMessage(WM_REBUILD_STATUS_BAR, m_settings.m_bStatusOnBar ? 1 : 0);
     if (m_receivers.hStatusLineBar && ::IsWindow(m_receivers.hStatusLineBar))

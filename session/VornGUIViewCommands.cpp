@@ -224,6 +224,7 @@ CPipedProcessCtl* CVornGUIView::DetachEmulator()
     ::ResetEvent(m_hRunningEvent);
     m_router.ClearMainStorage();
     EnableCommandLine(false);
+    m_strTypedAhead.Empty();
     EnableRecentConfigurations(true);
     return pCtl;
 }

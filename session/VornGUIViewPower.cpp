@@ -114,6 +114,7 @@ void CVornGUIView::PowerOn()
     if (IsEmulatorRunning() || m_bPoweringOn)
         return;
     m_bPoweringOn = true;
+    m_strTypedAhead.Empty();  // from a Power On that did not start
     if (PreparePowerOn())
         PostMessage(WM_POWER_ON_STEP, kPowerOnHeader);
     else
@@ -325,13 +326,18 @@ void CVornGUIView::OnEmulatorEnded()
 void CVornGUIView::ResetStatusFields()
 {
     m_router.ResetParts();
+    bool bPartsChanged = false;
     for (int i = 0; i < kStatusPartCount; ++i) {
         m_strShownPart[i] = StatusPartPlaceholder(i);
         HWND hCtl = m_receivers.hStatusParts[i];
         if (hCtl && ::IsWindow(hCtl))
-            ShowFieldText(hCtl, m_strShownPart[i]);
+            bPartsChanged = ShowFieldText(hCtl, m_strShownPart[i]) || bPartsChanged;
         SetStatusBarPane(i);
     }
+    // Each field as wide as its placeholder.
+    HWND hBar = m_receivers.hStatusLineBar;
+    if (bPartsChanged && hBar && ::IsWindow(hBar))
+        ::SendMessageA(hBar, WM_LAYOUT_STATUS_FIELDS, 0, 0);
     for (int i = 0; i < kRegisterFieldCount; ++i) {
         m_strShownRegister[i] = RegisterFieldPlaceholder(i);
         HWND hCtl = m_receivers.hRegisterFields[i];
@@ -340,7 +346,7 @@ void CVornGUIView::ResetStatusFields()
     }
 }
 
-void CVornGUIView::ShowFieldText(HWND hCtl, const CString& strText)
+bool CVornGUIView::ShowFieldText(HWND hCtl, const CString& strText)
 {
     int nLength = ::GetWindowTextLengthA(hCtl);
     if (nLength == strText.GetLength()) {
@@ -348,9 +354,10 @@ void CVornGUIView::ShowFieldText(HWND hCtl, const CString& strText)
         ::GetWindowTextA(hCtl, strShown.GetBuffer(nLength + 1), nLength + 1);
         strShown.ReleaseBuffer();
         if (strShown == strText)
-            return;
+            return false;
     }
     ::SetWindowTextA(hCtl, strText);
+    return true;
 }
 
 // After the emulator's end: unless the main window closes anyway, the

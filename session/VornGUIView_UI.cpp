@@ -511,10 +511,33 @@ void CVornGUIView::OnChar(UINT nChar, UINT, UINT)
         }
         return;
     }
-    if (m_hCmdLine && ::IsWindowEnabled(m_hCmdLine)) {
-        ::SetFocus(m_hCmdLine);
-        ::PostMessageA(m_hCmdLine, WM_CHAR, nChar, 0);
+    TypeIntoCommandLine((char)nChar);
+}
+
+void CVornGUIView::TypeIntoCommandLine(char ch)
+{
+    // A line's worth, for an emulator that never gets ready.
+    const int kMaxTypedAhead = 4095;
+    bool bEnabled = m_hCmdLine && ::IsWindowEnabled(m_hCmdLine);
+    if (!bEnabled && !IsEmulatorRunning() && !m_bPoweringOn)
+        return;
+    if (m_strTypedAhead.GetLength() < kMaxTypedAhead)
+        m_strTypedAhead += ch;
+    if (!bEnabled)
+        return;
+    ::SetFocus(m_hCmdLine);
+    HandTypedAheadOn();
+}
+
+void CVornGUIView::HandTypedAheadOn()
+{
+    for (int i = 0; i < m_strTypedAhead.GetLength(); ++i) {
+        if (m_strTypedAhead[i] == '\r')
+            PostMessage(WM_COMMAND, ID_CMDLINE_SEND);
+        else
+            ::PostMessageA(m_hCmdLine, WM_CHAR, (BYTE)m_strTypedAhead[i], 0);
     }
+    m_strTypedAhead.Empty();
 }
 
 void CVornGUIView::OnCommandLineEntered()

@@ -18,6 +18,7 @@
 #include "platform/CStatusBarCtrl.h"
 #include "platform/ProfileStore.h"
 #include "tests/support/MessageCounter.h"
+#include "tests/support/PumpMessages.h"
 #include "tests/support/ScopedIniStore.h"
 
 namespace {
@@ -390,8 +391,9 @@ TEST_F(SizingBarTest, DynamicBarTakesItsDialogsSizeAsItsMinimum)
 
 // A dialog laid out again for a font sets its sizes: a bar of fixed height
 // takes the dialog's height exactly (larger or smaller), docked and
-// floating, and the frame lays it out at once; another bar keeps at least
-// the dialog's least size. A dialog that set none leaves the bar alone.
+// floating, and the frame lays it out once that step is done; another bar
+// keeps at least the dialog's least size. A dialog that set none leaves the
+// bar alone.
 TEST_F(SizingBarTest, DynamicBarFollowsItsDialogsLayoutSizes)
 {
     CFrameWnd* pFrame = new CFrameWnd;
@@ -418,6 +420,7 @@ TEST_F(SizingBarTest, DynamicBarFollowsItsDialogsLayoutSizes)
             EXPECT_EQ(cy + 10, fixed.GetDockedSize(TRUE).cy) << cy;
             EXPECT_EQ(cy + 10, fixed.GetMinDockedSize(TRUE).cy) << cy;
             EXPECT_EQ(cy + 5 + 3 + 12, fixed.GetFloatingSize().cy) << cy;
+            vorntest::PumpMessages();
             RECT rc;
             fixed.GetWindowRect(&rc);
             EXPECT_EQ(cy + 10, rc.bottom - rc.top) << cy;
@@ -427,6 +430,7 @@ TEST_F(SizingBarTest, DynamicBarFollowsItsDialogsLayoutSizes)
         EXPECT_EQ(least, sizable.GetMinDockedSize(FALSE));
         EXPECT_GE(sizable.GetDockedSize(FALSE).cx, least.cx);
         EXPECT_GE(sizable.GetDockedSize(FALSE).cy, least.cy);
+        vorntest::PumpMessages();
         RECT rc;
         sizable.GetWindowRect(&rc);
         EXPECT_GE(rc.right - rc.left, least.cx);

@@ -4,9 +4,12 @@
 // in the real main frame: at each chosen size every text of a bar shows
 // whole, no two of its controls overlap, each lies inside its dialog, and
 // the bar is as large as its dialog asks, its docked height following the
-// font; applied live from the preferences, and again after a restart.
+// font; applied live from the preferences, and again after a restart. One
+// Apply of new fonts with every bar shown lays the main window out once; a
+// new size places the fields without measuring them again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -19,6 +22,7 @@
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/mainwindow/PrefsFrameDriver.h"
 #include "tests/preferences/PrefsDialogAnswers.h"
+#include "tests/support/MessageCounter.h"
 #include "tests/support/TextFits.h"
 
 namespace {
@@ -97,20 +101,30 @@ struct BarFontsFixture : FrameFixture {
     void ChooseFonts(int nPoints, const char* pszFace = "Tahoma")
     {
         ASSERT_TRUE(vorntest::WithPreferences(pFrame->m_hWnd, ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
-            vorntest::DialogAnswers answers(dlg);
-            answers.strFace = pszFace;
-            answers.nSize = nPoints;
-            for (CWnd* pPage : std::vector<CWnd*>{&dlg.m_ConsPage, &dlg.m_DevlistPage, &dlg.m_StatLinePage,
-                                                  &dlg.m_DisplayAlterPage}) {
-                dlg.SetActivePage(static_cast<CPropertyPage*>(pPage));
-                vorntest::PressButton(pPage->m_hWnd, IDC_PREF_FONT);
-            }
+            ChooseFontsIn(dlg, nPoints, pszFace);
             vorntest::PressButton(h, ID_APPLY_NOW);
             vorntest::PressButton(h, IDOK);
         }));
         Pump();
     }
+    static void ChooseFontsIn(CPreferencesDlg& dlg, int nPoints, const char* pszFace = "Tahoma")
+    {
+        vorntest::DialogAnswers answers(dlg);
+        answers.strFace = pszFace;
+        answers.nSize = nPoints;
+        for (CWnd* pPage : std::vector<CWnd*>{&dlg.m_ConsPage, &dlg.m_DevlistPage, &dlg.m_StatLinePage,
+                                              &dlg.m_DisplayAlterPage}) {
+            dlg.SetActivePage(static_cast<CPropertyPage*>(pPage));
+            vorntest::PressButton(pPage->m_hWnd, IDC_PREF_FONT);
+        }
+    }
     cdxCDynamicBar* Bar(int i) { return pFrame->GetMainBar(i); }
+    void ShowEveryBar()
+    {
+        for (int i = 0; i < kMainBarCount; i++)
+            if (!BarVisible(i))
+                pFrame->SendMessage(WM_COMMAND, kMainBars[i].nViewCmd);
+    }
     void Settle()
     {
         Pump();
@@ -254,6 +268,148 @@ TEST_F(BarFontsFixture, BarsAtALargeFontAreCutOnlyBetweenTheirRows)
         Settle();
         for (int i : {kStatusLine, kFirstRegs, kFirstRegs + 1, kFirstRegs + 4})
             EXPECT_EQ("", CutControls(Bar(i))) << kMainBars[i].pszTitle;
+    }
+}
+
+namespace {
+
+std::vector<CSize> BarSizes(CMainFrame* pFrame)
+{
+    std::vector<CSize> sizes;
+    for (int i = 0; i < kMainBarCount; i++) {
+        CRect rc;
+        pFrame->GetMainBar(i)->GetWindowRect(&rc);
+        sizes.push_back(rc.Size());
+    }
+    return sizes;
+}
+
+// How often one step laid the main window out (each layout places the view
+// once), and each bar sized (with its dialog) other than once when its size
+// changed and never when it stayed; empty when so.
+std::string LayoutFaults(CMainFrame* pFrame, const vorntest::MessageTally& tally, const std::vector<CSize>& before,
+                         int nLayouts)
+{
+    std::string faults;
+    if (tally.Count(g_pView->m_hWnd, WM_WINDOWPOSCHANGING) != nLayouts)
+        faults += std::to_string(tally.Count(g_pView->m_hWnd, WM_WINDOWPOSCHANGING)) + " layouts; ";
+    const std::vector<CSize> after = BarSizes(pFrame);
+    for (int i = 0; i < kMainBarCount; i++)
+        for (HWND h : {pFrame->GetMainBar(i)->m_hWnd, pFrame->GetMainBar(i)->m_pDlg->m_hWnd})
+            if (tally.Count(h, WM_SIZE) != (after[i] != before[i] ? 1 : 0))
+                faults += std::string(kMainBars[i].pszTitle) + ": " + std::to_string(tally.Count(h, WM_SIZE)) +
+                          " WM_SIZE; ";
+    return faults;
+}
+
+}  // namespace
+
+// With every bar shown, OK on the Status Bar page after a font change laid
+// the main window out once for each register bar and the status line (and
+// again for the console's, device list's and storage's fonts), sizing the
+// bars at the sides over and over. One Apply that changes the font of every
+// bar lays it out once, and sizes only the bars whose size changed, each
+// once; OK after it (which applies every page again) changes nothing and
+// gives no bar its font again; an OK that changes the fonts lays out once.
+// The bars still hold their texts.
+TEST_F(BarFontsFixture, OneApplyLaysTheWindowOutOnce)
+{
+    OpenFrame();
+    pFrame->MoveWindow(0, 0, 1200, 960);
+    ShowEveryBar();
+    RouteValues();
+    Settle();
+    vorntest::MessageTally tally({WM_SIZE, WM_WINDOWPOSCHANGING, WM_SETFONT});
+    for (bool bApply : {true, false}) {
+        SCOPED_TRACE(bApply ? "Apply, then OK" : "OK");
+        std::vector<CSize> before = BarSizes(pFrame);
+        std::string strApplied;
+        int nStep = 0;
+        vorntest::DialogDriver driver([&](HWND h) {
+            CPreferencesDlg* pDlg = g_pView->GetPreferencesDlg();
+            if (!pDlg || pDlg->m_hWnd != h)
+                return true;
+            if (nStep++ == 0)
+                ChooseFontsIn(*pDlg, bApply ? 14 : 10);
+            if (bApply && nStep == 1) {
+                tally.Reset();
+                vorntest::PressButton(h, ID_APPLY_NOW);
+                return true;  // the dialog's loop takes what the Apply left
+            }
+            if (bApply) {
+                strApplied = LayoutFaults(pFrame, tally, before, 1);
+                before = BarSizes(pFrame);
+            }
+            tally.Reset();
+            vorntest::PressButton(h, IDOK);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_EDIT_PREFERENCES);
+        ASSERT_TRUE(driver.SawDialog());
+        Pump();
+        EXPECT_EQ("", strApplied) << "Apply";
+        // OK after the Apply may lay out once more but sizes nothing and
+        // gives no bar its font again.
+        const int nOkLayouts = bApply ? std::min(tally.Count(g_pView->m_hWnd, WM_WINDOWPOSCHANGING), 1) : 1;
+        EXPECT_EQ("", LayoutFaults(pFrame, tally, before, nOkLayouts)) << "OK";
+        for (HWND h : bApply ? tally.Windows(WM_SETFONT) : std::vector<HWND>())
+            EXPECT_FALSE(::IsChild(pFrame->m_hWnd, h)) << "control " << ::GetDlgCtrlID(h) << " given its font again";
+        EXPECT_TRUE(bApply || BarSizes(pFrame)[kFirstRegs] != before[kFirstRegs]) << "the fonts changed the bars";
+    }
+    Settle();
+    for (int i = 0; i < kMainBarCount; i++)
+        EXPECT_EQ("", CutControls(Bar(i))) << kMainBars[i].pszTitle;
+}
+
+// Maximize and Restore with every bar shown measured every register field
+// again at each size. A new size only places the register and status line
+// fields, from what was measured for their font (no field is asked for its
+// font), where measuring anew puts them, also when a narrow window wraps
+// them into more rows; the status bar keeps its panes' texts.
+TEST_F(BarFontsFixture, ANewSizePlacesTheFieldsWithoutMeasuringThem)
+{
+    OpenFrame();
+    pFrame->MoveWindow(0, 0, 1200, 960);
+    ChooseFonts(14);
+    ShowEveryBar();
+    if (!g_pView->Settings().m_bStatusOnBar)
+        pFrame->SendMessage(WM_COMMAND, ID_SHOW_ON_STATUSBAR);
+    RouteValues();
+    Settle();
+    const SSessionReceivers& r = g_pView->GetSessionReceivers();
+    std::vector<HWND> fields(std::begin(r.hStatusParts), std::end(r.hStatusParts));
+    fields.insert(fields.end(), std::begin(r.hRegisterFields), std::end(r.hRegisterFields));
+    auto places = [&] {
+        std::string s;
+        for (HWND h : fields)
+            s += vorntest::RectText(vorntest::ChildRectIn(::GetParent(h), h)) + (::IsWindowVisible(h) ? " " : "- ");
+        return s;
+    };
+    CStatusBar& status = pFrame->m_wndStatusBar;
+    ASSERT_GT(status.GetCount(), 1);
+    // Maximize, Restore, a window narrow enough to wrap the fields, wide again.
+    for (int nStep = 0; nStep < 4; nStep++) {
+        SCOPED_TRACE("step " + std::to_string(nStep));
+        vorntest::MessageTally tally({WM_GETFONT});
+        if (nStep < 2)
+            pFrame->SendMessage(WM_SYSCOMMAND, nStep == 0 ? SC_MAXIMIZE : SC_RESTORE);
+        else
+            pFrame->MoveWindow(0, 0, nStep == 2 ? 640 : 1200, 960);
+        Settle();
+        for (HWND h : fields)
+            EXPECT_EQ(0, tally.Count(h, WM_GETFONT)) << "field " << ::GetDlgCtrlID(h) << " measured";
+        // The panes keep their texts (an owner-drawn pane its index, by which it draws the text).
+        for (int i = 0; i < status.GetCount(); i++) {
+            char sz[256] = "";
+            LRESULT r = ::SendMessageA(status.m_hWnd, SB_GETTEXTA, (WPARAM)i, (LPARAM)sz);
+            EXPECT_TRUE(status.GetPaneStyle(i) & SBPS_OWNERDRAW ? r == i : status.GetPaneText(i) == sz) << "pane " << i;
+        }
+        const std::string strPlaced = places();
+        for (int i = kFirstRegs; i <= kVRegs; i++)
+            static_cast<CRegsDlgBar*>(Bar(i)->m_pDlg)->LayoutRegisterControls();
+        pFrame->m_wndStatusLineBar.m_dlg.LayoutStatusFields();
+        Settle();
+        EXPECT_EQ(places(), strPlaced) << "placed as measuring anew places them";
     }
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
+#include <vector>
 
 #include "mainwindow/CmdLineKeys.h"
 #include "platform/CClipBoard.h"
@@ -289,7 +291,8 @@ TEST_F(ConsoleBarsFixture, StatusFieldsStandInTheUsersOrderAndCopyInIt)
 // In a proportional status font the MIPS field kept the width of its first
 // text: "MIPS=   0.00" and "MIPS= 417.53" have the same length, so the field
 // was not laid out again, the wider text wrapped and only "MIPS=" showed.
-// Each field is as wide as its text whenever its text changes.
+// Each field is as wide as its text whenever its text changes, also when
+// the emulator's end puts the placeholders back.
 TEST_F(ConsoleBarsFixture, FieldsFollowTheirTextsWidthInAProportionalFont)
 {
     ProfileWriteString("Settings", "StatusFontName", "Tahoma");
@@ -307,6 +310,13 @@ TEST_F(ConsoleBarsFixture, FieldsFollowTheirTextsWidthInAProportionalFont)
         CRect rc;
         pField->GetWindowRect(&rc);
         EXPECT_EQ(StatusBar().MeasureControlText(pField).cx, rc.Width()) << pszLine;
+    }
+    g_pView->ResetStatusFields();
+    for (int nField : {3, 4}) {
+        CWnd* pField = CWnd::FromHandle(StatusBar().GetField(nField));
+        CRect rc;
+        pField->GetWindowRect(&rc);
+        EXPECT_EQ(StatusBar().MeasureControlText(pField).cx, rc.Width()) << "placeholder " << nField;
     }
 }
 
@@ -438,6 +448,42 @@ TEST_F(ConsoleBarsFixture, HistoryIsRetrievedOnlyWhileTheEmulatorRuns)
         g_pView->SendMessage(WM_COMMAND, nCmd);
         EXPECT_STREQ("", EditText()) << nCmd;
     }
+}
+
+// A command and Enter typed into the console pane as fast as the keyboard
+// goes while the emulator starts (the command line waits for it to be ready
+// and takes the keyboard then): every key reaches the command line, in
+// order, and the emulator gets the command once it is ready (here, once the
+// Device List bar is shown again).
+TEST_F(ConsoleBarsFixture, KeysTypedIntoThePaneWhileTheEmulatorStartsReachIt)
+{
+    OpenFrame();
+    strRecord = dir.Path("emulator.txt");
+    AttachStandin("--no-devlist --do \"wait-stdin ]LCSSNUM=\" --do \"wait-stdin ]LCSSNUM=\" --do \"err DEVX=\" "
+                  "--lifetime 20000 --record \"" + strRecord + "\"");
+    int nTyped = 0;  // characters the pane took
+    auto pumpUntil = [&](const char* pszWhat, const std::function<bool()>& done) {
+        return vorntest::PollFor([&] {
+            MSG msg;
+            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {  // as the program's loop
+                nTyped += msg.message == WM_CHAR && msg.hwnd == g_pView->m_hWnd;
+                theApp.DispatchOne(msg);
+            }
+            return done();
+        }, 10000, pszWhat);
+    };
+    ASSERT_TRUE(pumpUntil("the opening", [&] { return HasReceived("]LCSSNUM=1"); }));
+    g_pView->SetFocus();
+    const std::string strKeys = "attach 0900 3270\r";
+    std::vector<INPUT> keys(2 * strKeys.size(), INPUT{INPUT_KEYBOARD, {}});
+    for (size_t i = 0; i < keys.size(); ++i)
+        keys[i].ki = {LOBYTE(::VkKeyScanA(strKeys[i / 2])), 0, i % 2 ? (DWORD)KEYEVENTF_KEYUP : 0, 0, 0};
+    ASSERT_EQ(keys.size(), ::SendInput((UINT)keys.size(), keys.data(), sizeof(INPUT)));
+    ASSERT_TRUE(pumpUntil("the keys", [&] { return nTyped == (int)strKeys.size(); }));
+    EXPECT_FALSE(CmdBar().CommandEdit().IsWindowEnabled());
+    for (int i = 0; i < 2; ++i)
+        pFrame->SendMessage(WM_COMMAND, ID_VIEW_DEVLIST_BAR);
+    EXPECT_TRUE(pumpUntil("the command", [&] { return HasReceived("attach 0900 3270"); })) << ReadText(strRecord);
 }
 
 TEST_F(ConsoleBarsFixture, RegisterBarCloseHidesOnlyItsOwnBarAndEscapeKeepsIt)

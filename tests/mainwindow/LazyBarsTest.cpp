@@ -2,10 +2,12 @@
 // the Percent Utilization bar's rows above the processor count, made when
 // the count grows or a row is asked for, where and as the rows made with
 // the dialog would be; the dialogs of the status line and register bars,
-// made when shown or once the window answers, showing what arrived before;
-// the control panel's lit lamps and lit power button, made when first lit.
+// made when shown or once the window answers (after a console flood, a
+// small step at a time), showing what arrived before; the control panel's
+// lit lamps and lit power button, made when first lit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -18,6 +20,7 @@
 #include "session/RegisterFields.h"
 #include "session/StatusPlaceholders.h"
 #include "tests/mainwindow/FrameFixture.h"
+#include "tests/support/MessageCounter.h"
 
 namespace {
 
@@ -175,6 +178,36 @@ bool DialogMade(CMainFrame* pFrame, int i)
     return ::IsWindow(pFrame->GetMainBar(i)->m_pDlg->m_hWnd);
 }
 
+// The input waiting goes first (the mouse over the new window, say): the
+// hidden bars' steps wait behind it.
+void DispatchInput()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT))
+        ::DispatchMessageA(&msg);
+}
+
+// The hidden bars' next step taken out of the queue: the test takes them.
+void DropHiddenBarStep(CMainFrame* pFrame)
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, pFrame->m_hWnd, WM_MAKE_HIDDEN_BAR, WM_MAKE_HIDDEN_BAR, PM_REMOVE)) {
+    }
+}
+
+// A flooding emulator's 1,500 console lines, taken by the view at once.
+void FloodConsole()
+{
+    std::string strChunk;
+    for (int i = 0; i < 1500; ++i)
+        strChunk += "Vornamic console flood, line " + std::to_string(i) + "\n";
+    SLineSource out;
+    out.nStream = -11;
+    int nLength = (int)strChunk.size();
+    g_pView->Router().RouteChunk(out, &strChunk[0], nLength, [] {});
+    g_pView->SendMessage(WM_PENDING_LINES);
+}
+
 }  // namespace
 
 // The first start shows four bars: the status line, register and storage bars, hidden,
@@ -282,10 +315,7 @@ TEST_F(FrameFixture, ABarWaitingForItsDialogHasItsTemplatesSize)
 TEST_F(FrameFixture, ABarShownBetweenItsMakingAndFillingShowsWhatArrived)
 {
     OpenFrame(false);
-    // Waiting input goes first (the mouse over the new window, say).
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT))
-        ::DispatchMessageA(&msg);
+    DispatchInput();
     ASSERT_EQ(0u, HIWORD(::GetQueueStatus(QS_INPUT)));
     pFrame->SendMessage(WM_MAKE_HIDDEN_BAR);  // the status line's dialog, its fields not filled
     ASSERT_TRUE(DialogMade(pFrame, kStatusLineBar));
@@ -314,18 +344,9 @@ TEST_F(FrameFixture, HiddenBarsWaitForTheEndOfAConsoleFlood)
 {
     OpenFrame(false);
     ASSERT_FALSE(DialogMade(pFrame, kStatusLineBar));
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT))
-        ::DispatchMessageA(&msg);
-    std::string strChunk;
-    for (int i = 0; i < 1500; ++i)
-        strChunk += "Vornamic console flood, line " + std::to_string(i) + "\n";
-    SLineSource out;
-    out.nStream = -11;
+    DispatchInput();
     DWORD dwStart = ::GetTickCount();
-    int nLength = (int)strChunk.size();
-    g_pView->Router().RouteChunk(out, &strChunk[0], nLength, [] {});
-    g_pView->SendMessage(WM_PENDING_LINES);
+    FloodConsole();
     ASSERT_GE((int)g_pView->GetDocument()->GetLineCount(), 1500);
     pFrame->SendMessage(WM_MAKE_HIDDEN_BAR);
     // A machine that held this thread for a whole slice has ended the flood already.
@@ -336,6 +357,67 @@ TEST_F(FrameFixture, HiddenBarsWaitForTheEndOfAConsoleFlood)
     EXPECT_TRUE(PumpUntil([&] { return DialogMade(pFrame, kVRegsBar); }))
         << "waited for the hidden bars' dialogs after the flood";
     EXPECT_FALSE(g_pView->IsConsoleFlooding());
+}
+
+// After a console flood the hidden bars' dialogs were made one per
+// message, the vector registers' sixteen edits in one, and filled and laid
+// out in the next, each step holding the window as long. Each step does one
+// thing of one bar: makes its dialog with at most six controls (the status
+// line's, made whole), or a few more of them, or gives its fields their
+// font and texts, or lays them out. The register bars made so are whole:
+// their edits in the template's order, attached, in the bar font, showing
+// the placeholders, laid out as measuring anew lays them out.
+TEST_F(FrameFixture, AfterAConsoleFloodHiddenBarsAreMadeInSmallSteps)
+{
+    OpenFrame(false);
+    DispatchInput();
+    DropHiddenBarStep(pFrame);
+    FloodConsole();
+    {
+        vorntest::WaitingFor waiting("the end of the flood", __FILE__, __LINE__);
+        while (g_pView->IsConsoleFlooding())
+            ::Sleep(10);
+    }
+    bool bWorked = true;
+    for (int nStep = 0; bWorked; ++nStep) {
+        ASSERT_LT(nStep, 100) << "the hidden bars' steps do not end";
+        vorntest::MessageTally tally({WM_CREATE, WM_SETFONT, WM_WINDOWPOSCHANGING});
+        pFrame->SendMessage(WM_MAKE_HIDDEN_BAR);
+        DropHiddenBarStep(pFrame);
+        const std::vector<HWND> made = tally.Windows(WM_CREATE);
+        auto others = [&](UINT nMessage) {
+            int n = 0;
+            for (HWND h : tally.Windows(nMessage))
+                n += std::find(made.begin(), made.end(), h) == made.end() ? tally.Count(h, nMessage) : 0;
+            return n;
+        };
+        const int nFonts = others(WM_SETFONT), nMoves = others(WM_WINDOWPOSCHANGING);
+        EXPECT_LE(made.size(), 7u) << "step " << nStep << " makes a dialog and its controls";
+        EXPECT_LE(!made.empty() + (nFonts > 0) + (nMoves > 0), 1)
+            << "step " << nStep << ": " << made.size() << " windows made, " << nFonts << " fonts given, " << nMoves
+            << " windows moved";
+        bWorked = !made.empty() || nFonts > 0 || nMoves > 0;
+    }
+    const SSessionReceivers& r = g_pView->GetSessionReceivers();
+    auto places = [&] {
+        std::string s;
+        for (HWND h : r.hRegisterFields)
+            s += vorntest::RectText(vorntest::ChildRectIn(::GetParent(h), h));
+        return s;
+    };
+    for (int i = 0; i < kRegisterFieldCount; ++i) {
+        HWND h = r.hRegisterFields[i];
+        ASSERT_TRUE(::IsWindow(h)) << i;
+        EXPECT_NE(nullptr, dynamic_cast<CHexSimpleEdit*>(CWnd::FromHandlePermanent(h))) << i << " attached";
+        EXPECT_EQ((WPARAM)g_pView->GetBarFont(), (WPARAM)::SendMessageA(h, WM_GETFONT, 0, 0)) << i;
+        EXPECT_EQ(std::string(RegisterFieldPlaceholder(i)), TextOf(h)) << i;
+        HWND hPrev = ::GetWindow(h, GW_HWNDPREV);
+        EXPECT_TRUE(!hPrev || ::GetDlgCtrlID(hPrev) < ::GetDlgCtrlID(h)) << i << " in the template's order";
+    }
+    const std::string strPlaced = places();
+    for (int i = kFirstRegsBar; i <= kVRegsBar; i++)
+        static_cast<CRegsDlgBar*>(pFrame->GetMainBar(i)->m_pDlg)->LayoutRegisterControls();
+    EXPECT_EQ(places(), strPlaced);
 }
 
 // The emulator's reader goes on reporting processors while the status line
@@ -376,9 +458,7 @@ TEST_F(FrameFixture, AStorageBarFirstShownAfterTheEmulatorStartedWorksAsBefore)
     ProfileWriteInt("Settings", "RefreshIntvl", 250);
     OpenFrame(false);
     // The round that makes the hidden bars' dialogs has not reached it.
-    MSG msg;
-    while (::PeekMessageA(&msg, pFrame->m_hWnd, WM_MAKE_HIDDEN_BAR, WM_MAKE_HIDDEN_BAR, PM_REMOVE)) {
-    }
+    DropHiddenBarStep(pFrame);
     Pump();
     cdxCDynamicBar* pBar = pFrame->GetMainBar(kStorageBar);
     CDynDisplayAlterDlgBar& bar = pFrame->m_wndStorageBar.m_dlg;

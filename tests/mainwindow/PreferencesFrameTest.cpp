@@ -5,13 +5,15 @@
 // the command line's font, new colours reach the control panel (stored and
 // painted), Cancel after a font change leaves the console's fonts whole,
 // the bars' and the status bar's Properties open the dialog; the pages'
-// font and colour dialogs stay over the preferences, a balloon raised by a
+// font and colour dialogs stay over the preferences, and the outer dialogs
+// of modal chains over the floating bars; a balloon raised by a
 // click on OK shows on the screen; and the
 // console's context menu, the editing one inside a selection of several
 // lines, else the view menu with the selection collapsed, from the mouse
 // and from the keyboard, offering Delete Messages only with lines; the
 // device-list bar's class templates built with the folders at start-up; the
-// dialog opened right after Power ON keeps the keyboard.
+// dialog opened right after Power ON keeps the keyboard, and the main window
+// keeps it after a modal window that an early key ended.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -22,6 +24,7 @@
 #include "platform/ErrorBalloon.h"
 #include "preferences/PreferencesDlg.h"
 #include "session/ConsoleCommands.h"
+#include "sysconfig/SysCfgDialog.h"
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/mainwindow/PrefsFrameDriver.h"
 #include "tests/platform/ModalDriver.h"
@@ -316,6 +319,58 @@ TEST_F(PrefsFrameFixture, DialogOpenedRightAfterPowerOnKeepsTheKeyboard)
     EXPECT_TRUE(bFocusInside);
     EXPECT_TRUE(bOwnerDisabled);
     EXPECT_FALSE(bOpenAfterEsc);
+}
+
+namespace {
+
+DWORD g_dwReactivatedAt = 0;  // the message time of the main window's last activation
+LRESULT CALLBACK WatchReactivation(int nCode, WPARAM wp, LPARAM lp)
+{
+    const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
+    if (p->hwnd == g_pMainFrame->m_hWnd && p->message == WM_ACTIVATE && LOWORD(p->wParam))
+        g_dwReactivatedAt = ::GetMessageTime();
+    return ::CallNextHookEx(nullptr, nCode, wp, lp);
+}
+
+}  // namespace
+
+// Esc pressed as a modal window came up, taken once the display had given it
+// the keyboard (a busy machine): the key is older than the window's focus.
+// Whichever loop runs the window (the program's own, the system's box or
+// file dialog), the main window gets the activation back at the present
+// time, and once the display has caught up it is active with the focus.
+TEST_F(PrefsFrameFixture, ModalWindowEndedByAnEarlyKeyLeavesTheMainWindowTheKeyboard)
+{
+    OpenFrame();
+    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, WatchReactivation, nullptr, ::GetCurrentThreadId());
+    std::string strSeen;
+    for (UINT nCmd : {ID_EDIT_PREFERENCES, ID_HELP_CONTENTS, ID_OPEN_CONFIGURATION}) {
+        const DWORD dwPressed = ::GetTickCount();
+        DWORD dwShown = 0;
+        RECT rc;
+        {
+            vorntest::DialogDriver driver([&](HWND h) {
+                dwShown = ::GetTickCount();
+                ::GetWindowRect(h, &rc);
+                vorntest::WaitUntilScreenShows(h, rc, [] {});
+                INPUT keys[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
+                keys[0].ki = {VK_ESCAPE, 0, 0, dwPressed, 0};
+                keys[1].ki = {VK_ESCAPE, 0, KEYEVENTF_KEYUP, dwPressed, 0};
+                ::SendInput(2, keys, sizeof(INPUT));
+                ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);  // its focus notices come in
+                return false;
+            });
+            pFrame->SendMessage(WM_COMMAND, nCmd, 0);  // back once the Esc has ended the window
+        }
+        strSeen += vorntest::WaitUntilScreenShows(pFrame->m_hWnd, rc, Pump);  // the display caught up
+        if (::GetActiveWindow() != pFrame->m_hWnd || !::IsChild(pFrame->m_hWnd, ::GetFocus()))
+            strSeen += std::to_string(nCmd) + ": no keyboard; ";
+        if ((int)(g_dwReactivatedAt - dwShown) < 0)
+            strSeen += std::to_string(nCmd) + ": handed back at the key's time; ";
+        ::SetForegroundWindow(pFrame->m_hWnd);
+    }
+    ::UnhookWindowsHookEx(hHook);
+    EXPECT_EQ(strSeen, "");
 }
 
 TEST_F(PrefsFrameFixture, MiscApplySendsTheAggregateChoiceToTheEmulator)
@@ -651,6 +706,49 @@ TEST_F(PrefsFrameFixture, FontAndColourDialogsOfThePagesStayOverThePreferences)
     EXPECT_EQ(pFrame->m_hWnd, ::GetActiveWindow());
 }
 
+// The Device List and Percent Utilization bars float over the page tree and
+// the Apply and Help buttons of the outer dialog of a chain of modal ones (the
+// console font over the preferences, Add New Card Reader over System
+// Configuration): while the inner one runs, the screen shows them.
+TEST_F(PrefsFrameFixture, ModalChainsStayAboveTheFloatingBars)
+{
+    OpenFrame();
+    for (UINT nFloat : {ID_FLOAT_DEVLIST_BAR, ID_FLOAT_CPUPCT_BAR})
+        pFrame->SendMessage(WM_COMMAND, nFloat);
+    theApp.OnIdle(0);  // the floating frames' delayed layout
+    std::string strSeen;
+    auto chain = [&](UINT nCmd, CPropertyPage* (*page)(HWND), int nButton) {
+        vorntest::DialogDriver driver([&](HWND h) {
+            vorntest::OpenNestedModal(h, [&] { Press(page(h)->m_hWnd, nButton); }, [&](HWND hInner) {
+                const int nIds[] = {IDC_SETTINGS_TREE, ID_APPLY_NOW, IDHELP};
+                RECT rc[3], rcOuter;
+                for (int i : {0, 1, 2})
+                    ::GetWindowRect(::GetDlgItem(h, nIds[i]), &rc[i]);
+                ::GetWindowRect(h, &rcOuter);
+                for (int i : {0, 1})
+                    pFrame->GetMainBar(i ? 13 : 0)->GetDockingFrame()->SetWindowPos(
+                        nullptr, rc[i].left, rc[i].top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                ::SetWindowPos(hInner, nullptr, rcOuter.right, rcOuter.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+                strSeen += vorntest::WaitUntilScreenShows({{h, rc[0]}, {h, rc[1]}, {h, rc[2]}}, Pump) + "; ";
+            });
+            Press(h, IDCANCEL);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, nCmd, 0);
+    };
+    chain(ID_EDIT_PREFERENCES, [](HWND) -> CPropertyPage* {
+        CPreferencesDlg* p = g_pView->GetPreferencesDlg();
+        p->SetActivePage(&p->m_ConsPage);
+        return &p->m_ConsPage;
+    }, IDC_PREF_FONT);
+    chain(ID_CONFIGURE_SETTINGS, [](HWND h) -> CPropertyPage* {
+        CSysCfgDialog* p = DYNAMIC_DOWNCAST(CSysCfgDialog, CWnd::FromHandlePermanent(h));
+        p->SetActivePage(&p->m_DevicesPage);
+        return &p->m_DevicesPage;
+    }, IDC_DEVICES_READER);
+    EXPECT_EQ(strSeen, "; ; ");
+}
+
 // A field's balloon raised by a mouse click on OK shows over its dialog on
 // the screen, as the user sees it: the check puts the focus back into the
 // refused field after the balloon showed, which under Wine raises the
@@ -733,3 +831,4 @@ TEST_F(PrefsFrameFixture, DeviceClassTemplatesTakeTheFoldersAtStartUp)
     EXPECT_EQ(bar.m_ClassTemplates[6].m_wDevType, 0x3420);
     EXPECT_EQ(bar.m_ClassTemplates[5].m_wDevType, 0x3350);
 }
+

@@ -1,8 +1,14 @@
 // MessageCounter.h: counts the messages of one kind that a window of this
-// thread receives while the counter lives (sent ones, through a thread hook).
+// thread receives while the counter lives (sent ones, through a thread
+// hook); MessageTally counts several kinds for every window of the thread.
 #pragma once
 
 #include <windows.h>
+
+#include <initializer_list>
+#include <map>
+#include <utility>
+#include <vector>
 
 namespace vorntest {
 
@@ -39,6 +45,57 @@ private:
     static inline HWND s_hWnd = nullptr;
     static inline UINT s_nMessage = 0;
     static inline int s_nCount = 0;
+    HHOOK m_hHook = nullptr;
+};
+
+// Counts, per window, the sent messages of the kinds given that the
+// windows of this thread receive while the tally lives (one tally at a time).
+class MessageTally {
+public:
+    explicit MessageTally(std::initializer_list<UINT> messages) : m_messages(messages)
+    {
+        s_pTally = this;
+        m_hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, Hook, nullptr, ::GetCurrentThreadId());
+    }
+    ~MessageTally()
+    {
+        if (m_hHook)
+            ::UnhookWindowsHookEx(m_hHook);
+        s_pTally = nullptr;
+    }
+    MessageTally(const MessageTally&) = delete;
+    MessageTally& operator=(const MessageTally&) = delete;
+
+    int Count(HWND hWnd, UINT nMessage) const
+    {
+        auto it = m_counts.find({hWnd, nMessage});
+        return it == m_counts.end() ? 0 : it->second;
+    }
+    // The windows that received nMessage.
+    std::vector<HWND> Windows(UINT nMessage) const
+    {
+        std::vector<HWND> windows;
+        for (const auto& count : m_counts)
+            if (count.first.second == nMessage)
+                windows.push_back(count.first.first);
+        return windows;
+    }
+    void Reset() { m_counts.clear(); }
+
+private:
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wp, LPARAM lp)
+    {
+        const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
+        if (nCode == HC_ACTION && s_pTally)
+            for (UINT nMessage : s_pTally->m_messages)
+                if (p->message == nMessage)
+                    s_pTally->m_counts[{p->hwnd, nMessage}]++;
+        return ::CallNextHookEx(nullptr, nCode, wp, lp);
+    }
+
+    static inline MessageTally* s_pTally = nullptr;
+    std::vector<UINT> m_messages;
+    std::map<std::pair<HWND, UINT>, int> m_counts;
     HHOOK m_hHook = nullptr;
 };
 

@@ -119,6 +119,7 @@ namespace {
 struct SFindTop {
     DWORD dwPid;
     const char* pszClass;
+    int nChildId;
     HWND hWnd;
 };
 
@@ -131,32 +132,22 @@ BOOL CALLBACK FindTopProc(HWND h, LPARAM lp)
     if (dwPid != p->dwPid)
         return TRUE;
     ::GetClassNameA(h, szClass, sizeof szClass);
-    if (std::strcmp(szClass, p->pszClass) != 0)
+    if (std::strcmp(szClass, p->pszClass) != 0 || (p->nChildId && !FindChildById(h, p->nChildId)))
         return TRUE;
     p->hWnd = h;
     return FALSE;
 }
 
-}  // namespace
-
-HWND FindTopWindow(DWORD dwPid, const char* pszClass)
-{
-    SFindTop find = {dwPid, pszClass, nullptr};
-    ::EnumWindows(FindTopProc, (LPARAM)&find);
-    return find.hWnd;
-}
-
-namespace {
-
 struct SFindChild {
     int nId;
+    bool bShown;
     HWND h;
 };
 
 BOOL CALLBACK FindChildProc(HWND h, LPARAM lp)
 {
     SFindChild* p = (SFindChild*)lp;
-    if (::GetDlgCtrlID(h) != p->nId)
+    if (::GetDlgCtrlID(h) != p->nId || (p->bShown && !::IsWindowVisible(h)))
         return TRUE;
     p->h = h;
     return FALSE;
@@ -164,9 +155,16 @@ BOOL CALLBACK FindChildProc(HWND h, LPARAM lp)
 
 }  // namespace
 
-HWND FindChildById(HWND hParent, int nId)
+HWND FindTopWindow(DWORD dwPid, const char* pszClass, int nChildId)
 {
-    SFindChild find = {nId, nullptr};
+    SFindTop find = {dwPid, pszClass, nChildId, nullptr};
+    ::EnumWindows(FindTopProc, (LPARAM)&find);
+    return find.hWnd;
+}
+
+HWND FindChildById(HWND hParent, int nId, bool bShown)
+{
+    SFindChild find = {nId, bShown, nullptr};
     ::EnumChildWindows(hParent, FindChildProc, (LPARAM)&find);
     return find.h;
 }

@@ -47,10 +47,12 @@ struct SChild {
     ~SChild();
 };
 
-// The process's top-level window of that class, or null.
-HWND FindTopWindow(DWORD dwPid, const char* pszClass);
-// A descendant of the window with that control id, or null.
-HWND FindChildById(HWND hParent, int nId);
+// The process's top-level window of that class (with nChildId, one that
+// holds a window of that id), or null.
+HWND FindTopWindow(DWORD dwPid, const char* pszClass, int nChildId = 0);
+// The first window of that id among hParent's descendants (with bShown,
+// the first that is visible), or null.
+HWND FindChildById(HWND hParent, int nId, bool bShown = false);
 
 // Asks a window WM_NULL with SendMessageTimeout from a thread of its own on
 // a fixed cadence (by default every 5 ms: the next question is due 5 ms after
