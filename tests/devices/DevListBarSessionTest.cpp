@@ -482,7 +482,8 @@ void CALLBACK EndMenuOnceFilled(HWND, UINT, UINT_PTR nTimer, DWORD)
 TEST_F(DevListSession, LongListsAreShownInStepsInTheOrderOfSingleInsertions)
 {
     host->ShowWindow(SW_SHOW);
-    PowerOn();
+    // An emulator that reports full lists all along, also once it is ready.
+    StartEmulator("--no-devlist --do \"set version 3.00\"");
     CDevListEntryMap shown;
     auto queue = [&](const CDevListMap& list) {
         MergeDevList(shown, list);
@@ -501,7 +502,10 @@ TEST_F(DevListSession, LongListsAreShownInStepsInTheOrderOfSingleInsertions)
     EXPECT_GT(nShown, 0u);
     EXPECT_LT(nShown, 2000u);
     ASSERT_TRUE(pBar->IsShowingLists());
-    HTREEITEM hSelected = pBar->Tree().GetChildItem(Group(DEVCLASS_3270));
+    // A step on a loaded machine may show only the first few devices.
+    HTREEITEM hSelected = nullptr;
+    for (WORD wClass = 0; wClass < DEVCLASS_COUNT && !hSelected; ++wClass)
+        hSelected = pBar->Tree().GetChildItem(Group(wClass));
     ASSERT_NE(nullptr, hSelected);
     pBar->Tree().SelectItem(hSelected);
     CDevListMap changes(1);
