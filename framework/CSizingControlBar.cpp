@@ -181,7 +181,7 @@ const int kMinDockedCy = 32;
 CSize CSizingControlBar::SetDockedSize(BOOL bHorz, int cx, int cy)
 {
     CSize size = bHorz ? m_szHorz : m_szVert;
-    const CSize& minSize = bHorz ? m_szMinHorz : m_szMinVert;
+    const CSize& minSize = bHorz ? m_szFloorHorz : m_szFloorVert;
     if (!LockedWidth(m_dwSCBStyle))
         size.cx = std::max(cx, (int)minSize.cx);
     if (!LockedHeight(m_dwSCBStyle))
@@ -198,30 +198,46 @@ void CSizingControlBar::GiveDockedSize(BOOL bHorz, CSize size)
 
 CSize CSizingControlBar::SetMinDockedSize(BOOL bHorz, int cx, int cy)
 {
+    CSize& floor = bHorz ? m_szFloorHorz : m_szFloorVert;
     CSize& size = bHorz ? m_szMinHorz : m_szMinVert;
     if (!LockedWidth(m_dwSCBStyle))
-        size.cx = std::max(cx, kMinDockedCx);
+        size.cx = floor.cx = std::max(cx, kMinDockedCx);
     if (!LockedHeight(m_dwSCBStyle))
-        size.cy = std::max(cy, kMinDockedCy);
+        size.cy = floor.cy = std::max(cy, kMinDockedCy);
     return size;
+}
+
+CSize CSizingControlBar::GetFloatingSize() const
+{
+    return CSize(std::max(m_szFloat.cx, m_szMinFloat.cx), std::max(m_szFloat.cy, m_szMinFloat.cy));
 }
 
 CSize CSizingControlBar::SetFloatingSize(int cx, int cy)
 {
     if (!LockedWidth(m_dwSCBStyle))
-        m_szFloat.cx = std::max(cx, (int)m_szMinFloat.cx);
+        m_szFloat.cx = std::max(cx, (int)m_szFloorFloat.cx);
     if (!LockedHeight(m_dwSCBStyle))
-        m_szFloat.cy = std::max(cy, (int)m_szMinFloat.cy);
-    return m_szFloat;
+        m_szFloat.cy = std::max(cy, (int)m_szFloorFloat.cy);
+    return GetFloatingSize();
 }
 
 CSize CSizingControlBar::SetMinFloatingSize(int cx, int cy)
 {
     if (!LockedWidth(m_dwSCBStyle))
-        m_szMinFloat.cx = std::max(cx, 37);
+        m_szMinFloat.cx = m_szFloorFloat.cx = std::max(cx, 37);
     if (!LockedHeight(m_dwSCBStyle))
-        m_szMinFloat.cy = std::max(cy, 32);
+        m_szMinFloat.cy = m_szFloorFloat.cy = std::max(cy, 32);
     return m_szMinFloat;
+}
+
+CSize CSizingControlBar::GetWantedDockedSize(BOOL bHorz)
+{
+    const CSize own = GetOwnDockedSize(bHorz), minSize = GetMinDockedSize(bHorz);
+    CSize size(std::max(own.cx, minSize.cx), std::max(own.cy, minSize.cy));
+    const std::vector<int> rows = GetWholeRowHeights(bHorz);
+    if (bHorz && !rows.empty() && !m_bRowsGoOn && !LockedHeight(m_dwSCBStyle))
+        size.cy = std::max(rows.back(), (int)minSize.cy);
+    return size;
 }
 
 // ---- the settings store ----------------------------------------------
@@ -268,9 +284,10 @@ void CSizingControlBar::LoadState(LPCSTR pszProfileName)
 {
     CString section = StateSection(pszProfileName, (UINT)GetDlgCtrlID());
     EnsureStore(section);
-    LoadSize(section, kHorzKeys, m_szHorzOwn, m_szMinHorz);
-    LoadSize(section, kVertKeys, m_szVertOwn, m_szMinVert);
-    LoadSize(section, kFloatKeys, m_szFloat, m_szMinFloat);
+    // The sizes the user gave, at least the minimums the owner set.
+    LoadSize(section, kHorzKeys, m_szHorzOwn, m_szFloorHorz);
+    LoadSize(section, kVertKeys, m_szVertOwn, m_szFloorVert);
+    LoadSize(section, kFloatKeys, m_szFloat, m_szFloorFloat);
     m_szHorz = m_szHorzOwn;
     m_szVert = m_szVertOwn;
 }
@@ -318,8 +335,11 @@ CSize CSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     for (CSizingControlBar* pBar : arrBars)
         pBar->RecalcDelayShow();
     if (IsVisible() && IsDockedBar() && m_bParentSizing && m_pDockBar && !arrBars.empty() && arrBars[0] == this) {
+        // The room its dock bar was offered (none at all in a window too
+        // small for the rows beside it); the frame's client area before the
+        // dock bar was ever laid out.
         CRect rc = m_pDockBar->m_rectLayout;
-        if (rc.IsRectEmpty() && m_pDockSite)
+        if (rc.IsRectNull() && m_pDockSite)
             m_pDockSite->GetClientRect(&rc);
         int nTotal = bHorz ? rc.Width() + 2 : rc.Height() - 2;
         int nResult = ShareRowLength(nTotal, bHorz);
@@ -335,12 +355,9 @@ CSize CSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     m_bParentSizing = FALSE;
     CSize size = bHorz ? m_szHorz : m_szVert;
     CSize minSize = bHorz ? m_szMinHorz : m_szMinVert;
-    // Along its row the length the row's sharing gave counts, cut or not.
-    const CSize cutSize = CalcMinimumLayout(bHorz);
-    if (bHorz)
-        minSize.cx = cutSize.cx;
-    else
-        minSize.cy = cutSize.cy;
+    // Along its row the length the row's sharing gave counts, cut or
+    // squeezed: the row ends where its dock bar does.
+    (bHorz ? minSize.cx : minSize.cy) = 0;
     return CSize(std::max(size.cx, minSize.cx), std::max(size.cy, minSize.cy));
 }
 
@@ -352,7 +369,7 @@ CSize CSizingControlBar::CalcDynamicLayout(int nLength, DWORD dwMode)
         return CControlBar::CalcDynamicLayout(nLength, dwMode);
     }
     if (dwMode & (LM_MRUWIDTH | LM_COMMIT))
-        return m_szFloat;
+        return GetFloatingSize();
     const bool bCorner = s_bClassicDocking && IsFloatingBar() && m_pDockContext && SizeFromClassicCorner();
     if (!bCorner && (dwMode & LM_LENGTHY))
         m_szFloat.cy = nLength;
@@ -382,6 +399,18 @@ CSize CSizingControlBar::CalcMinimumLayout(BOOL bHorz)
     else
         size.cy = std::min((int)size.cy, cyLeast);
     return size;
+}
+
+void CSizingControlBar::SetRowStops(const std::vector<int>& stops, bool bRowsGoOn)
+{
+    if (stops == m_rowStops && bRowsGoOn == m_bRowsGoOn)
+        return;
+    m_rowStops = stops;
+    m_bRowsGoOn = bRowsGoOn;
+    // The rows decide the bar's place: its frame lays its bars out again.
+    if (m_hWnd && m_pDockSite && (GetStyle() & WS_VISIBLE))
+        if (CFrameWnd* pFrame = GetDockingFrame())
+            pFrame->DelayRecalcLayout();
 }
 
 std::vector<int> CSizingControlBar::GetWholeRowHeights(BOOL bHorz)

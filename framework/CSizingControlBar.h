@@ -79,12 +79,22 @@ public:
     // The size the bar was given docked (SetDockedSize, an edge drag, the
     // settings store): each layout shares the row out from these, so that a
     // window made larger and smaller again, a bar hidden and shown, floated
-    // and docked again, leaves every bar as it was.
+    // and docked again, leaves every bar as it was. What the bar's content
+    // needs at the least (its minimums) is no part of them: a larger font
+    // and a smaller one again leave them as they were too.
     CSize GetOwnDockedSize(BOOL bHorz) const { return bHorz ? m_szHorzOwn : m_szVertOwn; }
+    // The size the bar asks for docked: its own, at least its minimum; in
+    // a horizontal row a bar whose rows of text end at its last row (and
+    // whose height is not fixed) asks for their height.
+    CSize GetWantedDockedSize(BOOL bHorz);
+    // The minimums: those the bar's owner set (the setters below), raised to
+    // what the bar's content needs now (cdxCDynamicBar::FitToDialog).
     virtual CSize GetMinDockedSize(BOOL bHorz) const { return bHorz ? m_szMinHorz : m_szMinVert; }
-    virtual CSize GetFloatingSize() const { return m_szFloat; }
+    // The floating size the user gave, at least the minimum floating size.
+    virtual CSize GetFloatingSize() const;
     virtual CSize GetMinFloatingSize() const { return m_szMinFloat; }
-    // Each setter keeps a locked extent and returns the resulting size.
+    // Each setter keeps a locked extent and returns the resulting size. A
+    // size given is kept at least at the minimum the owner set.
     virtual CSize SetDockedSize(BOOL bHorz, int cx, int cy);
     virtual CSize SetMinDockedSize(BOOL bHorz, int cx, int cy);
     virtual CSize SetFloatingSize(int cx, int cy);
@@ -115,12 +125,16 @@ public:
     // or bottom row or in a left or right column, gives it the greatest of
     // these that fits (the rest of the room goes to the view or to its
     // neighbours in the column) and never less than the first: below that
-    // the bar drops whole rows. Whoever changes the rows (a font, a row
-    // shown or hidden) tells the bar again; the next layout uses them.
-    void SetRowStops(const std::vector<int>& stops) { m_rowStops = stops; }
+    // the bar drops whole rows. bRowsGoOn: the content goes on below the
+    // last stop (a list that scrolls, whole from there at any height);
+    // else it ends there. Whoever changes the rows (a font, a row shown or
+    // hidden) tells the bar again; the frame lays the bars out again.
+    void SetRowStops(const std::vector<int>& stops, bool bRowsGoOn = false);
     // The row stops as heights of the bar's window docked in a horizontal
     // row (bHorz) or a vertical one.
     std::vector<int> GetWholeRowHeights(BOOL bHorz) override;
+    // Whether the content goes on below the last row stop (SetRowStops).
+    bool RowsGoOn() const { return m_bRowsGoOn; }
     // The bar's window size around an empty client area, docked on the dock
     // bar nDockBarID or floating (AFX_IDW_DOCKBAR_FLOAT); measuring changes
     // nothing of the bar.
@@ -138,8 +152,14 @@ public:
     // The visible sizing bars of the row and this bar's index (-1 if absent).
     virtual void GetRowBarsAndIndex(CSCBArray& arrBars, int& nThis);
     virtual void GetRowBars(CSCBArray& arrBars);
+    // Bars of fixed height share a row when they are as high, or are built
+    // alike (IsBuiltLike): their heights differ only for their lengths.
     virtual BOOL CanShareRow(CControlBar* pBar, CSizingControlBar*& pSizingBar);
-    // 0: shared; 1: the row cannot hold the minimums; 2: a row break was inserted.
+    // Whether the bar shows the same content laid out by the same rules as
+    // pOther, so that at the same length it is as high (no by default).
+    virtual bool IsBuiltLike(const CSizingControlBar* pOther) const;
+    // 0: shared (a row too short for its bars' minimums is squeezed,
+    // DockRowSqueeze); 1: the bar is in no row; 2: a row break was inserted.
     virtual int ShareRowLength(int nTotal, BOOL bHorz);
     virtual void AlignRowBars();
 
@@ -180,10 +200,12 @@ protected:
     BOOL m_bActive = FALSE, m_bActivePainted = FALSE;
     BOOL m_bCuttable = TRUE;
     std::vector<int> m_rowStops;  // SetRowStops
+    bool m_bRowsGoOn = false;
     HWND m_hWndLastFocus = nullptr;
     CSize m_szHorz{200, 200}, m_szVert{200, 200}, m_szFloat{200, 200};
     CSize m_szHorzOwn{200, 200}, m_szVertOwn{200, 200};  // GetOwnDockedSize
     CSize m_szMinHorz{33, 32}, m_szMinVert{33, 32}, m_szMinFloat{37, 32};
+    CSize m_szFloorHorz{33, 32}, m_szFloorVert{33, 32}, m_szFloorFloat{37, 32};  // the owner's minimums
     int m_nTrackPosMin = 0, m_nTrackPosMax = 0, m_nTrackPosOld = 0, m_nTrackEdgeOfs = 0;
     CPoint m_ptDragStart, m_ptWhatsThis;
 

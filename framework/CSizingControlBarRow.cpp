@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "framework/CSizingControlBar.h"
+#include "platform/AfxIds.h"
 #include "platform/CDockBar.h"
 #include "platform/CFrameWnd.h"
 
@@ -49,6 +50,8 @@ BOOL CSizingControlBar::CanShareRow(CControlBar* pBar, CSizingControlBar*& pSizi
     const DWORD dwFixed = SCBS_FIXED_HEIGHT | SCBS_FIXED_WIDTH;
     if ((pSizingBar->m_dwSCBStyle & dwFixed) != (m_dwSCBStyle & dwFixed))
         return FALSE;
+    if (IsBuiltLike(pSizingBar))
+        return TRUE;
     if (m_dwSCBStyle & SCBS_FIXED_WIDTH)
         return pSizingBar->m_szVert.cx == m_szVert.cx;
     if (m_dwSCBStyle & SCBS_FIXED_HEIGHT)
@@ -56,27 +59,28 @@ BOOL CSizingControlBar::CanShareRow(CControlBar* pBar, CSizingControlBar*& pSizi
     return TRUE;
 }
 
+bool CSizingControlBar::IsBuiltLike(const CSizingControlBar*) const
+{
+    return false;
+}
+
 namespace {
 
-// In a column the bars' lengths are heights: a bar with rows of text shows
-// whole rows (the upper one when its length falls between two), and the
-// bars that may be cut anywhere (the lists) share what it freed.
+// In a column the bars' lengths are heights: every bar shows whole rows,
+// or its caption alone (DockKeepWholeRows).
 void KeepWholeRows(const std::vector<CSizingControlBar*>& bars, std::vector<DockShareItem>& items)
 {
-    int nFreed = 0;
-    std::vector<size_t> free;
+    std::vector<DockWholeItem> whole;
     for (size_t k = 0; k < bars.size(); k++) {
-        const std::vector<int> rows = bars[k]->GetWholeRowHeights(FALSE);
-        if (rows.empty()) {
-            free.push_back(k);
-            continue;
-        }
-        int nWhole = std::min(items[k].nLength, DockFitWholeRows(rows, items[k].nLength));
-        nFreed += items[k].nLength - nWhole;
-        items[k].nLength = nWhole;
+        std::vector<int> stops = bars[k]->GetWholeRowHeights(FALSE);
+        const int cyCaption = bars[k]->NonClientSize(AFX_IDW_DOCKBAR_LEFT).cy;
+        if (!stops.empty() && cyCaption < stops.front())
+            stops.insert(stops.begin(), cyCaption);
+        whole.push_back({items[k].nLength, stops, bars[k]->RowsGoOn()});
     }
-    for (size_t i = 0; i < free.size(); i++)
-        items[free[i]].nLength += nFreed / (int)free.size() + ((int)i < nFreed % (int)free.size() ? 1 : 0);
+    DockKeepWholeRows(whole);
+    for (size_t k = 0; k < bars.size(); k++)
+        items[k].nLength = whole[k].nLength;
 }
 
 }  // namespace
@@ -102,11 +106,11 @@ int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
             m_pDockBar->m_arrBars.InsertAt(nAt, nullptr);
             return 2;
         }
-        CSize size = pSizing->GetOwnDockedSize(bHorz), minSize = pSizing->GetMinDockedSize(bHorz);
+        CSize size = pSizing->GetWantedDockedSize(bHorz), minSize = pSizing->GetMinDockedSize(bHorz);
         bars.push_back(pSizing);
         int nMinLength = bHorz ? minSize.cx : minSize.cy;
-        items.push_back({std::max((int)(bHorz ? size.cx : size.cy), nMinLength), nMinLength});
-        nRowWidth = std::max(nRowWidth, (int)std::max(bHorz ? size.cy : size.cx, bHorz ? minSize.cy : minSize.cx));
+        items.push_back({(int)(bHorz ? size.cx : size.cy), nMinLength});
+        nRowWidth = std::max(nRowWidth, (int)(bHorz ? size.cy : size.cx));
     }
     if (DockRowShare(items, nTotal) != kDockShareDone) {
         // A row shorter than its bars' minimums (a side column in a small
@@ -117,8 +121,10 @@ int CSizingControlBar::ShareRowLength(int nTotal, BOOL bHorz)
             items[k].nLength = std::min(items[k].nLength, items[k].nMinLength);
             items[k].nMinLength = bHorz ? cutSize.cx : cutSize.cy;
         }
+        // Shorter still (a window too small for its fonts): the row ends
+        // where its dock bar does all the same.
         if (DockRowShare(items, nTotal) != kDockShareDone)
-            return 1;
+            DockRowSqueeze(items, nTotal);
     }
     if (!bHorz)
         KeepWholeRows(bars, items);

@@ -31,33 +31,32 @@ void cdxCDynamicBar::FitToDialog()
     if (!m_pDlg || !m_pDlg->HasLayoutSizes())
         return;
     const bool bFixedHeight = (m_dwSCBStyle & SCBS_FIXED_HEIGHT) && !s_bClassicDocking;
-    // Docked, the bar's own sizes (those its rows are shared out from)
-    // follow the dialog as the sizes last given do.
     const struct {
         UINT nDockBarID;
-        CSize& size;
-        CSize* pOwn;
+        CSize* pShared;  // docked: the size its row's last layout gave it
+        CSize& own;
         CSize& least;
-    } places[] = {{AFX_IDW_DOCKBAR_TOP, m_szHorz, &m_szHorzOwn, m_szMinHorz},
-                  {AFX_IDW_DOCKBAR_LEFT, m_szVert, &m_szVertOwn, m_szMinVert},
-                  {AFX_IDW_DOCKBAR_FLOAT, m_szFloat, nullptr, m_szMinFloat}};
+        const CSize& floor;
+    } places[] = {{AFX_IDW_DOCKBAR_TOP, &m_szHorz, m_szHorzOwn, m_szMinHorz, m_szFloorHorz},
+                  {AFX_IDW_DOCKBAR_LEFT, &m_szVert, m_szVertOwn, m_szMinVert, m_szFloorVert},
+                  {AFX_IDW_DOCKBAR_FLOAT, nullptr, m_szFloat, m_szMinFloat, m_szFloorFloat}};
     bool bChanged = false;
     for (const auto& place : places) {
         const CSize least = SizeAround(place.nDockBarID, m_pDlg->m_szMin);
-        CSize leastNow = place.least;
-        const int cyFixed = SizeAround(place.nDockBarID, m_pDlg->m_szInitial).cy;
+        CSize leastNow(std::max(place.floor.cx, least.cx), std::max(place.floor.cy, least.cy));
         if (bFixedHeight) {
             // Its length along the row stays free: only the height is the dialog's.
-            leastNow.cy = cyFixed;
-        } else {
-            leastNow = CSize(std::max(leastNow.cx, least.cx), std::max(leastNow.cy, least.cy));
+            leastNow.cy = SizeAround(place.nDockBarID, m_pDlg->m_szInitial).cy;
+            bChanged = bChanged || place.own.cy != leastNow.cy;
+            place.own.cy = leastNow.cy;
         }
-        for (CSize* pSize : {&place.size, place.pOwn}) {
-            if (!pSize)
-                continue;
-            CSize size(std::max(pSize->cx, least.cx), bFixedHeight ? cyFixed : std::max(pSize->cy, leastNow.cy));
-            bChanged = bChanged || size != *pSize;
-            *pSize = size;
+        // The docked size its row last gave it follows at once (the next
+        // layout shares the row out again from the sizes the user gave).
+        if (place.pShared) {
+            const CSize shared(std::max(place.pShared->cx, leastNow.cx),
+                               bFixedHeight ? leastNow.cy : std::max(place.pShared->cy, leastNow.cy));
+            bChanged = bChanged || shared != *place.pShared;
+            *place.pShared = shared;
         }
         bChanged = bChanged || leastNow != place.least;
         place.least = leastNow;
@@ -70,6 +69,26 @@ void cdxCDynamicBar::FitToDialog()
     // frame lay out again once this one is done.
     if (CFrameWnd* pFrame = GetDockingFrame())
         pFrame->RecalcLayoutSoon();
+}
+
+CSize cdxCDynamicBar::SetMinDockedSize(BOOL bHorz, int cx, int cy)
+{
+    CSizingControlBar::SetMinDockedSize(bHorz, cx, cy);
+    FitToDialog();
+    return GetMinDockedSize(bHorz);
+}
+
+CSize cdxCDynamicBar::SetMinFloatingSize(int cx, int cy)
+{
+    CSizingControlBar::SetMinFloatingSize(cx, cy);
+    FitToDialog();
+    return GetMinFloatingSize();
+}
+
+bool cdxCDynamicBar::IsBuiltLike(const CSizingControlBar* pOther) const
+{
+    const cdxCDynamicBar* p = DYNAMIC_DOWNCAST(cdxCDynamicBar, const_cast<CSizingControlBar*>(pOther));
+    return p && p->m_pDlg && m_pDlg && p->m_pDlg->m_nIDTemplate == m_pDlg->m_nIDTemplate;
 }
 
 int cdxCDynamicBar::OnCreate(LPCREATESTRUCT pcs)
@@ -85,9 +104,9 @@ int cdxCDynamicBar::OnCreate(LPCREATESTRUCT pcs)
     } else if (!m_pDlg->Create(this)) {
         return -1;
     }
-    m_szFloat = m_szMinFloat = SizeAroundDialog(AFX_IDW_DOCKBAR_FLOAT);
-    m_szMinVert = SizeAroundDialog(AFX_IDW_DOCKBAR_LEFT);
-    m_szMinHorz = SizeAroundDialog(AFX_IDW_DOCKBAR_TOP);
+    m_szFloat = m_szMinFloat = m_szFloorFloat = SizeAroundDialog(AFX_IDW_DOCKBAR_FLOAT);
+    m_szMinVert = m_szFloorVert = SizeAroundDialog(AFX_IDW_DOCKBAR_LEFT);
+    m_szMinHorz = m_szFloorHorz = SizeAroundDialog(AFX_IDW_DOCKBAR_TOP);
     GiveDockedSize(FALSE, m_szMinVert);
     GiveDockedSize(TRUE, m_szMinHorz);
     // The dialog's help texts are the bar's, under the bar's id as well.

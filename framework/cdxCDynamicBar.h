@@ -37,13 +37,20 @@ public:
     CSize SizeAroundDialog(UINT nDockBarID) { return SizeAround(nDockBarID, m_pDlg->m_szInitial); }
     // The dialog's layout changed its sizes (cdxCDynamicBarDlg::SetLayoutSizes):
     // a bar of fixed height takes the height of the dialog's design size,
-    // docked and floating, as its height and least height; any other bar
-    // keeps at least the dialog's least size. Every size is at least as wide
-    // as the dialog's least width. A visible bar whose sizes changed has its
+    // docked and floating, as its height and least height; the minimums of
+    // any other bar are those its owner set, raised to the dialog's least
+    // size. The sizes the user gave stay as they are: a bar is as large as
+    // they say where its dialog allows (a smaller font again gives back the
+    // width a larger one took). A visible bar whose sizes changed has its
     // frame lay the bars out again, once the step that changed it is done
     // (CFrameWnd::RecalcLayoutSoon). Nothing for a dialog that has set no
     // sizes of its own.
     void FitToDialog();
+    // The owner's minimums, then raised to the dialog's (FitToDialog).
+    CSize SetMinDockedSize(BOOL bHorz, int cx, int cy) override;
+    CSize SetMinFloatingSize(int cx, int cy) override;
+    // Bars hosting dialogs of one template are laid out alike.
+    bool IsBuiltLike(const CSizingControlBar* pOther) const override;
 
     // Before Create: the bar is made without its dialog, which MakeDialog
     // or MakeDialogStep makes later; meanwhile the bar takes its sizes from

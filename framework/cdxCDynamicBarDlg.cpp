@@ -172,20 +172,13 @@ bool cdxCDynamicBarDlg::CreateWithout(CSizingControlBar* pHostBar, const std::fu
     return CDialog::CreateIndirect(now.data(), pHostBar) != FALSE;
 }
 
-bool cdxCDynamicBarDlg::ControlRect(UINT nID, RECT& rc)
+bool cdxCDynamicBarDlg::ShownControlRect(UINT nID, RECT& rc)
 {
-    if (HWND hCtrl = ::GetDlgItem(m_hWnd, (int)nID)) {
-        ::GetWindowRect(hCtrl, &rc);
-        ::MapWindowPoints(nullptr, m_hWnd, (POINT*)&rc, 2);
-        return true;
-    }
-    const SDialogTemplateItem* pItem = ReadTemplate() ? m_template.Find(nID) : nullptr;
-    if (!pItem)
+    HWND hCtrl = ::GetDlgItem(m_hWnd, (int)nID);
+    if (!hCtrl || !(::GetWindowLongA(hCtrl, GWL_STYLE) & WS_VISIBLE))
         return false;
-    // The dialog manager maps the size apart from the place.
-    RECT rcPlace = {pItem->x, pItem->y, pItem->cx, pItem->cy};
-    MapDialogRect(&rcPlace);
-    rc = {rcPlace.left, rcPlace.top, rcPlace.left + rcPlace.right, rcPlace.top + rcPlace.bottom};
+    ::GetWindowRect(hCtrl, &rc);
+    ::MapWindowPoints(nullptr, m_hWnd, (POINT*)&rc, 2);
     return true;
 }
 
@@ -198,12 +191,20 @@ void cdxCDynamicBarDlg::SetHostRowStops(UINT nFirstId, int nCount)
 
 void cdxCDynamicBarDlg::UpdateHostRowStops()
 {
-    if (!m_pHostBar || !m_hWnd || m_nRowControls <= 0)
+    if (!m_pHostBar || !m_hWnd)
         return;
+    if (m_nRowControls <= 0) {
+        // A dialog laid out for its fonts without rows of its own (a list
+        // that scrolls, under what stands above it) is whole from its least
+        // size on, and shows nothing below that.
+        if (m_bLayoutSizes)
+            m_pHostBar->SetRowStops({0, (int)m_szMin.cy}, true);
+        return;
+    }
     std::vector<RECT> controls;
     RECT rc;
     for (int i = 0; i < m_nRowControls; i++)
-        if (ControlRect(m_nRowFirstId + (UINT)i, rc))
+        if (ShownControlRect(m_nRowFirstId + (UINT)i, rc))
             controls.push_back(rc);
     std::sort(controls.begin(), controls.end(), [](const RECT& a, const RECT& b) { return a.top < b.top; });
     std::vector<RECT> rows;  // each row's top and bottom
@@ -213,8 +214,10 @@ void cdxCDynamicBarDlg::UpdateHostRowStops()
         else
             rows.back().bottom = std::max(rows.back().bottom, r.bottom);
     }
-    std::vector<int> stops;
+    // No row shown (no processor yet): the bar shows nothing, whole.
+    std::vector<int> stops = {0};
     if (!rows.empty()) {
+        stops.clear();
         // The gap below a row never reaches the next row (dialog units map
         // to gaps a pixel apart), nor, below the last, past the dialog.
         const int nGap = std::max(0L, rows.size() > 1 ? rows[1].top - rows[0].bottom : rows[0].top);

@@ -80,13 +80,16 @@ public:
     void OnCancel() override {}
 
     // Tells the host bar (CSizingControlBar::SetRowStops) the rows of text
-    // this dialog shows: the rows the controls nFirstId .. nFirstId+nCount-1
-    // stand in (controls whose heights overlap share a row), each ending at
-    // its lowest control; the gap above the first row (or between the first
-    // two) stays below the last row shown, up to the next row's top (or,
-    // below the last row, the dialog's height). A control not made yet is
-    // where the template puts it. The rows are measured again whenever the
-    // controls are laid out anew (SetLayoutSizes: a font, a new width).
+    // this dialog shows: the rows the shown controls of nFirstId ..
+    // nFirstId+nCount-1 stand in (controls whose heights overlap share a
+    // row), each ending at its lowest control; the gap above the first row
+    // (or between the first two) stays below the last row shown, up to the
+    // next row's top (or, below the last row, the dialog's height). The
+    // rows are measured again whenever the controls are laid out anew
+    // (SetLayoutSizes: a font, a new width) and when this is called again
+    // (a row shown or hidden). A dialog that names no rows but lays itself
+    // out for its fonts (SetLayoutSizes) is one row at its least size, with
+    // more of it below (a list that scrolls).
     void SetHostRowStops(UINT nFirstId, int nCount);
 
     // Sets the top-level frame's status text to string nID (0: none); with
@@ -128,9 +131,9 @@ protected:
 
 private:
     bool MakeToolTip();
-    // The rectangle of control nID in the client area: its window's, else
-    // where the template puts it; false when neither knows it.
-    bool ControlRect(UINT nID, RECT& rc);
+    // The rectangle of control nID in the client area; false when it is
+    // not made or not shown.
+    bool ShownControlRect(UINT nID, RECT& rc);
     // Measures the rows SetHostRowStops named and tells the host bar.
     void UpdateHostRowStops();
     // Reads the dialog's template into m_template once; false when it is unreadable.

@@ -135,8 +135,6 @@ BOOL CDynCPUPercentDlgBar::OnInitDialog()
     for (int n = 0; n < m_nRowsMade; ++n)
         InitRow(n);
     SetCPUCount(m_nCPUCount);
-    // A row per processor: the bar is cut only between rows.
-    SetHostRowStops(IDC_CPUPCT_METER0, kRows);
     return TRUE;
 }
 
@@ -198,6 +196,9 @@ void CDynCPUPercentDlgBar::SetCPUCount(int nCount)
         }
     }
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    // A row per processor shown: the bar is cut only between them, and
+    // docked at the top or bottom it is as high as they are.
+    SetHostRowStops(IDC_CPUPCT_METER0, kRows);
 }
 
 LRESULT CDynCPUPercentDlgBar::OnMaxCPUChanged(WPARAM wp, LPARAM)

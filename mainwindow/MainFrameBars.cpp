@@ -273,7 +273,7 @@ void CMainFrame::SetFirstStartSizes()
     m_wndStorageBar.SetFloatingSize(w / 2, (w / 2) / 2);
     for (cdxCDynamicBar* pBar : {(cdxCDynamicBar*)&m_wndCpuPctBar, (cdxCDynamicBar*)&m_wndDevListBar,
                                  (cdxCDynamicBar*)&m_wndStorageBar})
-        pBar->SetDockedSize(FALSE, w / 5, pBar->GetDockedSize(FALSE).cy);
+        pBar->SetDockedSize(FALSE, w / 5, pBar->GetOwnDockedSize(FALSE).cy);
 }
 
 void CMainFrame::SetAnySideMinimums()
@@ -283,17 +283,15 @@ void CMainFrame::SetAnySideMinimums()
         CRect rcDocked(0, 0, 0, m.cyDockedDlu), rcFloating(0, 0, 0, m.cyFloatingDlu);
         pBar->m_pDlg->MapTemplateRect(&rcDocked);
         pBar->m_pDlg->MapTemplateRect(&rcFloating);
-        const int cxDialog = pBar->m_pDlg->m_szInitial.cx;
+        // The template's width: what a font needs beyond it is the dialog's
+        // own least size (FitToDialog), and goes with the font.
+        const int cxDialog = pBar->m_pDlg->GetTemplateSize().cx;
         CSize size = pBar->SizeAround(AFX_IDW_DOCKBAR_TOP, CSize(cxDialog, rcDocked.Height()));
         pBar->SetMinDockedSize(TRUE, size.cx, size.cy);
         size = pBar->SizeAround(AFX_IDW_DOCKBAR_LEFT, CSize(cxDialog, rcDocked.Height()));
         pBar->SetMinDockedSize(FALSE, size.cx, size.cy);
         size = pBar->SizeAround(AFX_IDW_DOCKBAR_FLOAT, CSize(cxDialog, rcFloating.Height()));
         pBar->SetMinFloatingSize(size.cx, size.cy);
-        // The sizes follow their new minimums.
-        for (BOOL bHorz : {TRUE, FALSE})
-            pBar->SetDockedSize(bHorz, pBar->GetDockedSize(bHorz).cx, pBar->GetDockedSize(bHorz).cy);
-        pBar->SetFloatingSize(pBar->GetFloatingSize().cx, pBar->GetFloatingSize().cy);
     }
 }
 

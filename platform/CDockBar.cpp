@@ -268,9 +268,13 @@ int CDockBar::LayoutRows(int nLength, BOOL bHorz)
     // is inserted) and asks for another layout pass then.
     int nOffset = 0;
     size_t nRow = 0;  // rows with visible bars, as m_rowCaps counts them
+    // No row reaches past the room the frame offers this side.
+    const int nRoom = bHorz ? m_rectLayout.Height() : m_rectLayout.Width();
     for (const std::vector<CControlBar*>& row : GetRows()) {
-        const int nRowCap = nRow < m_rowCaps.size() ? m_rowCaps[nRow] : INT32_MAX;
+        const int nLeft = std::max(nRoom - nOffset, 0);
+        const int nRowCap = std::min(nRow < m_rowCaps.size() ? m_rowCaps[nRow] : INT32_MAX, nLeft);
         std::vector<CControlBar*> bars;
+        std::vector<DockBarNeed> needs;
         std::vector<DockRowItem> items;
         std::vector<CSize> sizes;
         for (CControlBar* pBar : row) {
@@ -286,25 +290,29 @@ int CDockBar::LayoutRows(int nLength, BOOL bHorz)
             // least; and whole rows of its text, cut or not.
             DockBarNeed need = MeasureBar(pBar, bHorz);
             need.nWant = bHorz ? size.cy : size.cx;
-            (bHorz ? size.cy : size.cx) = DockBarThickness(need, nRowCap);
+            (bHorz ? size.cy : size.cx) = std::min(DockBarThickness(need, nRowCap), nLeft);
             bars.push_back(pBar);
+            needs.push_back(need);
             sizes.push_back(size);
         }
+        if (bars.empty())
+            continue;
+        nRow++;
+        int nThick = 0;
+        for (const CSize& size : sizes)
+            nThick = std::max(nThick, (int)(bHorz ? size.cy : size.cx));
+        // The bars fill the row across: no bar leaves a gap beside it in its
+        // row, unless filling would show part of a row of its text.
         for (size_t k = 0; k < bars.size(); k++) {
+            LONG& nAcross = bHorz ? sizes[k].cy : sizes[k].cx;
+            nAcross = DockBarFill(needs[k], nThick, nAcross);
             CRect rc;
             bars[k]->GetWindowRect(&rc);
             ScreenToClient(&rc);
             items.push_back({bHorz ? (int)rc.left : (int)rc.top, bHorz ? (int)sizes[k].cx : (int)sizes[k].cy});
         }
-        if (bars.empty())
-            continue;
-        nRow++;
         std::vector<int> pos = DockRowPlace(items, nLength, 2);
-        int nThick = 0;
-        for (size_t k = 0; k < bars.size(); k++) {
-            nThick = std::max(nThick, (int)(bHorz ? sizes[k].cy : sizes[k].cx));
-            if (m_bLayoutQuery)
-                continue;
+        for (size_t k = 0; k < bars.size() && !m_bLayoutQuery; k++) {
             int x = bHorz ? pos[k] : nOffset;
             int y = bHorz ? nOffset : pos[k];
             ::SetWindowPos(bars[k]->m_hWnd, nullptr, x, y, sizes[k].cx, sizes[k].cy,

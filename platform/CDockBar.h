@@ -5,7 +5,9 @@
 // elsewhere); see DockRowModel.h. Hidden bars keep their entries and take
 // no room. The dock bar's thickness is the sum of its rows' thicknesses; a
 // row is cut to its cap in m_rowCaps (never below its bars' minimums, and
-// a bar with rows of text to whole rows) when the frame is short of room.
+// a bar with rows of text to whole rows) when the frame is short of room,
+// and never reaches past the room the frame offers the side. The bars of a
+// row fill its thickness (DockBarFill).
 #pragma once
 
 #include "platform/CControlBar.h"

@@ -42,6 +42,7 @@ public:
     CPoint BottomRight() const { return CPoint(right, bottom); }
     CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
     bool IsRectEmpty() const { return ::IsRectEmpty(this) != FALSE; }
+    bool IsRectNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
     bool PtInRect(POINT pt) const { return ::PtInRect(this, pt) != FALSE; }
     void SetRect(int l, int t, int r, int b) { ::SetRect(this, l, t, r, b); }
     void SetRectEmpty() { ::SetRectEmpty(this); }

@@ -92,6 +92,12 @@ int DockBarThickness(const DockBarNeed& bar, int nCap)
     return std::max(bar.nMin, DockFitWholeRows(bar.stops, std::min(bar.nWant, nCap)));
 }
 
+int DockBarFill(const DockBarNeed& bar, int nRowThick, int nHas)
+{
+    const int nFit = DockFitWholeRows(bar.stops, nRowThick);
+    return nFit <= nRowThick ? std::max(nHas, nFit) : nHas;
+}
+
 int DockRowThickness(const DockRowNeed& row, int nCap)
 {
     int nThick = 0;
@@ -219,6 +225,67 @@ DockShareResult DockRowShare(std::vector<DockShareItem>& items, int nTotal)
         ShrinkRow(items, nDelta);
     }
     return kDockShareDone;
+}
+
+void DockRowSqueeze(std::vector<DockShareItem>& items, int nTotal)
+{
+    int nLeft = nTotal - 2;
+    for (DockShareItem& it : items) {
+        const int nGive = std::min(it.nMinLength - 2, std::max(nLeft, 0));
+        it.nLength = nGive + 2;
+        nLeft -= nGive;
+    }
+}
+
+void DockKeepWholeRows(std::vector<DockWholeItem>& items)
+{
+    int nFreed = 0;
+    for (DockWholeItem& it : items) {
+        if (it.stops.empty())
+            continue;
+        // Below its caption a bar shows nothing but its borders.
+        const int nWhole =
+            it.nLength < it.stops.front() ? std::min(it.nLength, 2) : DockFitWholeRows(it.stops, it.nLength);
+        nFreed += it.nLength - nWhole;
+        it.nLength = nWhole;
+    }
+    // What a bar whose rows end shows below its last row is its own only
+    // while no other bar needs it for a row.
+    auto spare = [&items](int nTake) {
+        int nSpare = 0;
+        for (DockWholeItem& it : items) {
+            const int nPast = it.bGoesOn || it.stops.empty() ? 0 : std::max(it.nLength - it.stops.back(), 0);
+            const int nGive = std::min(nPast, nTake);
+            it.nLength -= nGive;
+            nTake -= nGive;
+            nSpare += nPast - nGive;
+        }
+        return nSpare;
+    };
+    for (bool bGrew = true; bGrew;) {
+        bGrew = false;
+        for (DockWholeItem& it : items) {
+            auto next = std::upper_bound(it.stops.begin(), it.stops.end(), it.nLength);
+            if (next == it.stops.end() || *next - it.nLength > nFreed + spare(0))
+                continue;
+            const int nNeed = *next - it.nLength;
+            spare(std::max(nNeed - nFreed, 0));
+            nFreed = std::max(nFreed - nNeed, 0);
+            it.nLength = *next;
+            bGrew = true;
+        }
+    }
+    // The rest to the bars that show more with more length, else to those
+    // past their last row (room below their rows rather than a gap).
+    std::vector<DockWholeItem*> takers;
+    for (DockWholeItem& it : items)
+        if (it.stops.empty() || (it.bGoesOn && it.nLength >= it.stops.back()))
+            takers.push_back(&it);
+    for (DockWholeItem& it : items)
+        if (takers.empty() && it.nLength >= it.stops.back())
+            takers.push_back(&it);
+    for (size_t i = 0; i < takers.size(); i++)
+        takers[i]->nLength += nFreed / (int)takers.size() + ((int)i < nFreed % (int)takers.size() ? 1 : 0);
 }
 
 std::vector<int> DockRowAlign(const std::vector<int>& lengths, int nStart)

@@ -88,6 +88,11 @@ struct DockRowNeed {
     std::vector<DockBarNeed> bars;
     int nMinLength;
 };
+// The thickness a bar of a row nRowThick thick takes, having nHas: the
+// row's, so that the row is filled, unless that shows part of a row of its
+// text; then the greatest whole-row thickness up to the row's, never less
+// than nHas.
+int DockBarFill(const DockBarNeed& bar, int nRowThick, int nHas);
 // The thickness of a row cut to nCap: its thickest bar's.
 int DockRowThickness(const DockRowNeed& row, int nCap);
 // The greatest thickness a row may take so that all rows together fit
@@ -116,6 +121,30 @@ enum DockShareResult {
 // bar per pass from bars above their minimum. A bar already below its
 // minimum is never shrunk further.
 DockShareResult DockRowShare(std::vector<DockShareItem>& items, int nTotal);
+
+// A row that cannot hold even its bars' least lengths (as DockRowShare
+// counts them) still ends where the row does: the bars in order keep their
+// least lengths while there is room, the first that does not fit takes what
+// is left, the bars after it nothing (their borders only).
+void DockRowSqueeze(std::vector<DockShareItem>& items, int nTotal);
+
+// A bar of a column, for whole rows: its length (its height), the lengths
+// at which it shows whole rows (its caption alone first; empty: it may be
+// cut anywhere) and whether its content goes on below the last (a list
+// that scrolls: any length from there shows it whole).
+struct DockWholeItem {
+    int nLength;
+    std::vector<int> stops;
+    bool bGoesOn;
+};
+// Every bar of the column shows whole rows: cut to the upper whole row (a
+// bar squeezed below its caption to its borders alone), then what that
+// freed, and what bars whose rows end have below their last, goes back a
+// row at a time to the bars in turn that it takes to their next row, and
+// the rest to the bars that show more with more length (cut anywhere, or a
+// list past its last stop), else to those past their last row; without
+// them the column ends short.
+void DockKeepWholeRows(std::vector<DockWholeItem>& items);
 
 // The positions of bars aligned end to end from nStart, each overlapping the
 // one before by two pixels.

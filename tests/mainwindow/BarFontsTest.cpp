@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -19,7 +21,7 @@
 #include "session/OutputRouterHost.h"
 #include "session/RegisterFields.h"
 #include "tests/mainwindow/BarCuts.h"
-#include "tests/mainwindow/FrameFixture.h"
+#include "tests/mainwindow/BarLayoutFixture.h"
 #include "tests/mainwindow/PrefsFrameDriver.h"
 #include "tests/preferences/PrefsDialogAnswers.h"
 #include "tests/support/MessageCounter.h"
@@ -28,7 +30,7 @@
 namespace {
 
 // The main window's table indexes of the bars whose fonts the user chooses.
-const int kDevList = 0, kStatusLine = 1, kCmdLine = 3, kFirstRegs = 4, kVRegs = 11, kStorage = 12;
+const int kDevList = 0, kStatusLine = 1, kCmdLine = 3, kFirstRegs = 4, kVRegs = 11, kStorage = 12, kCpuPct = 13;
 const std::vector<int> kFontBars = {kStatusLine, kCmdLine, 4, 5, 6, 7, 8, 9, 10, kVRegs, kStorage, kDevList};
 
 bool IsFixedHeight(int i)
@@ -94,26 +96,29 @@ std::string LayoutFaults(HWND hDlg, bool bInside)
     return faults;
 }
 
-struct BarFontsFixture : FrameFixture {
+struct BarFontsFixture : BarLayoutFixture {
     // The face (Tahoma unless named) of that size chosen with the Font
     // buttons of the console, device list, status bar and display/alter
-    // pages, applied, then OK.
-    void ChooseFonts(int nPoints, const char* pszFace = "Tahoma")
+    // pages (or the status bar page alone), applied, then OK.
+    void ChooseFonts(int nPoints, const char* pszFace = "Tahoma", bool bStatusOnly = false)
     {
         ASSERT_TRUE(vorntest::WithPreferences(pFrame->m_hWnd, ID_EDIT_PREFERENCES, [&](HWND h, CPreferencesDlg& dlg) {
-            ChooseFontsIn(dlg, nPoints, pszFace);
+            ChooseFontsIn(dlg, nPoints, pszFace, bStatusOnly);
             vorntest::PressButton(h, ID_APPLY_NOW);
             vorntest::PressButton(h, IDOK);
         }));
         Pump();
     }
-    static void ChooseFontsIn(CPreferencesDlg& dlg, int nPoints, const char* pszFace = "Tahoma")
+    static void ChooseFontsIn(CPreferencesDlg& dlg, int nPoints, const char* pszFace = "Tahoma",
+                              bool bStatusOnly = false)
     {
         vorntest::DialogAnswers answers(dlg);
         answers.strFace = pszFace;
         answers.nSize = nPoints;
-        for (CWnd* pPage : std::vector<CWnd*>{&dlg.m_ConsPage, &dlg.m_DevlistPage, &dlg.m_StatLinePage,
-                                              &dlg.m_DisplayAlterPage}) {
+        std::vector<CWnd*> pages = {&dlg.m_ConsPage, &dlg.m_DevlistPage, &dlg.m_StatLinePage, &dlg.m_DisplayAlterPage};
+        if (bStatusOnly)
+            pages = {&dlg.m_StatLinePage};
+        for (CWnd* pPage : pages) {
             dlg.SetActivePage(static_cast<CPropertyPage*>(pPage));
             vorntest::PressButton(pPage->m_hWnd, IDC_PREF_FONT);
         }
@@ -124,12 +129,6 @@ struct BarFontsFixture : FrameFixture {
         for (int i = 0; i < kMainBarCount; i++)
             if (!BarVisible(i))
                 pFrame->SendMessage(WM_COMMAND, kMainBars[i].nViewCmd);
-    }
-    void Settle()
-    {
-        Pump();
-        theApp.OnIdle(0);  // the loop's idle step: the delayed layouts
-        Pump();
     }
     // The bar shown (made and filled as the View command makes it), its
     // dialog checked, and the bar's docked height.
@@ -254,20 +253,34 @@ TEST_F(BarFontsFixture, BarsKeepTheirFontLayoutAfterARestart)
 // large fonts the register fields reflow into more rows and the status line
 // wraps, and a window too short for every bar at the top still cuts each
 // bar only between its rows, at once and as the window changes size.
+// Squeezed in the left column the Device List and Display/Alter showed half
+// rows and slivers of their lists, and in a 645 x 485 window Display/Alter
+// ran below its dock bar, under the command line: every docked bar shows
+// whole rows, inside its dock bar.
 TEST_F(BarFontsFixture, BarsAtALargeFontAreCutOnlyBetweenTheirRows)
 {
     OpenFrame();
-    pFrame->MoveWindow(0, 0, 1200, 960);
-    ChooseFonts(24);
-    for (UINT nCmd : {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_GREGS64_BAR})
+    pFrame->m_wndCpuPctBar.m_dlg.SetCPUCount(2);
+    for (UINT nCmd : {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_GREGS64_BAR,
+                      ID_VIEW_STORAGE_BAR})
         pFrame->SendMessage(WM_COMMAND, nCmd);
-    RouteValues();
-    for (SIZE size : {SIZE{1200, 960}, SIZE{900, 640}, SIZE{700, 560}, SIZE{1200, 960}}) {
-        SCOPED_TRACE(std::to_string(size.cx) + " x " + std::to_string(size.cy));
-        pFrame->MoveWindow(0, 0, size.cx, size.cy);
+    ChooseFonts(24);
+    const struct {
+        int cx, cy;
+        bool bStatusAt20;  // every font at 10 points but the status line's and registers' at 20
+    } cases[] = {{1200, 960, false}, {900, 640, false}, {700, 560, false}, {1200, 960, false}, {645, 485, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.cx) + " x " + std::to_string(c.cy));
+        if (c.bStatusAt20) {
+            ChooseFonts(10);
+            ChooseFonts(20, "Tahoma", true);
+        }
+        RouteValues();
+        pFrame->MoveWindow(0, 0, c.cx, c.cy);
         Settle();
-        for (int i : {kStatusLine, kFirstRegs, kFirstRegs + 1, kFirstRegs + 4})
-            EXPECT_EQ("", CutControls(Bar(i))) << kMainBars[i].pszTitle;
+        for (int i = 0; i < kMainBarCount; i++)
+            EXPECT_EQ("", BarVisible(i) ? CutControls(Bar(i)) : "") << kMainBars[i].pszTitle;
+        EXPECT_EQ("", BarsOutOfPlace(pFrame));
     }
 }
 
@@ -435,4 +448,90 @@ TEST_F(BarFontsFixture, DISABLED_ShowForPicture)
     RouteValues();
     Settle();
     PumpFor((DWORD)std::atoi(pszHold));
+}
+
+// After a restart with every font at 24 points the system status bar showed
+// one row and the general and control registers one of four where the
+// window had shown two, three and three before: a restart shows what the
+// window showed.
+TEST_F(BarFontsFixture, ARestartShowsWhatTheWindowShowedBefore)
+{
+    for (SIZE size : {SIZE{1000, 1000}, SIZE{645, 485}}) {
+        SCOPED_TRACE(std::to_string(size.cx) + " x " + std::to_string(size.cy));
+        OpenFrame();
+        pFrame->m_wndCpuPctBar.m_dlg.SetCPUCount(2);
+        for (UINT nCmd : {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR})
+            Command(nCmd);
+        pFrame->MoveWindow(0, 0, size.cx, size.cy);
+        for (int nPoints : {10, 20, 24})
+            ChooseFonts(nPoints);
+        RouteValues();
+        Settle();
+        const std::string strBefore = Layout(pFrame);
+        Restart();
+        RouteValues();
+        Settle();
+        EXPECT_EQ(strBefore, Layout(pFrame));
+        pFrame->SendMessage(WM_CLOSE);
+        Pump();
+        ProfileWriteInt("BarsState\\BarsState-Summary", "Bars", 0);  // the next size starts afresh
+    }
+}
+
+// With a 20-point font Percent Utilization stood 178 and the Device List
+// 280 pixels wide in a column as wide as Display/Alter, grey beside them,
+// and so they stayed over Maximize, a restart, View off and on and a float
+// and dock: a bar docked in a column fills its width.
+TEST_F(BarFontsFixture, BarsDockedInAColumnFillItsWidth)
+{
+    OpenWithFourMoreBars();
+    pFrame->MoveWindow(0, 0, 645, 485);
+    ChooseFonts(20);
+    const std::function<void()> changes[] = {
+        [] {}, [this] { pFrame->ShowWindow(SW_MAXIMIZE); }, [this] { Restart(); },
+        [this] { Command(ID_VIEW_CPUPCT_BAR); }, [this] { Command(ID_VIEW_CPUPCT_BAR); },
+        [this] { Command(ID_FLOAT_DEVLIST_BAR); }, [this] { Command(ID_DOCK_DEVLIST_BAR); },
+        [this] { pFrame->ShowWindow(SW_RESTORE); }};
+    for (size_t n = 0; n < std::size(changes); n++) {
+        changes[n]();
+        Settle();
+        EXPECT_EQ("", BarsOutOfPlace(pFrame)) << "change " << n;
+    }
+}
+
+// Font changes of 10, 20, 24, 14 and 10 points left the left column 612
+// pixels wide where the user had dragged it to 447, and the control
+// registers in a row of their own for good; Percent Utilization docked at
+// the top took 197 pixels for two processors: the sizes the user gave come
+// back with the font, a shared row stays shared, and a bar docked at the
+// top or bottom is as high as its rows.
+TEST_F(BarFontsFixture, FontChangesLeaveTheSizesTheUserGave)
+{
+    OpenWithFourMoreBars();
+    pFrame->m_wndCpuPctBar.m_dlg.SetCPUCount(2);
+    ChooseFonts(10);
+    DropInRowOf(Bar(kFirstRegs + 1), Bar(kFirstRegs));
+    RECT rc;
+    Bar(kDevList)->GetWindowRect(&rc);
+    DragEdge(Bar(kDevList), HTRIGHT, CSize(447 - (rc.right - rc.left), 0));
+    Bar(kDevList)->GetWindowRect(&rc);
+    ASSERT_EQ(447, rc.right - rc.left);
+    const std::string strBefore = Layout(pFrame);
+    for (int nPoints : {20, 24, 14, 10})
+        ChooseFonts(nPoints);
+    Settle();
+    EXPECT_EQ(strBefore, Layout(pFrame));
+    // Dropped at the top, then at the bottom: its two rows, and less than a row below them.
+    cdxCDynamicBar* pPercent = Bar(kCpuPct);
+    HWND hDlg = pPercent->m_pDlg->m_hWnd;
+    for (int nOver : {kFirstRegs, kCmdLine}) {
+        Bar(nOver)->GetWindowRect(&rc);
+        DragByCaption(pPercent, CPoint((rc.left + rc.right) / 2, rc.bottom - 10));
+        ASSERT_TRUE(pPercent->IsDockedHorizontally());
+        EXPECT_EQ("", CutControls(pPercent, true)) << kMainBars[nOver].pszTitle;
+        const RECT rcFirst = vorntest::ChildRectIn(hDlg, ::GetDlgItem(hDlg, IDC_CPUPCT_METER0));
+        const RECT rcSecond = vorntest::ChildRectIn(hDlg, ::GetDlgItem(hDlg, IDC_CPUPCT_METER0 + 1));
+        ::GetClientRect(hDlg, &rc);
+        EXPECT_LT(rc.bottom - rcSecond.bottom, rcSecond.top - rcFirst.top) << kMainBars[nOver].pszTitle;
+    }
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "platform/CDockContext.h"
 #include "tests/support/TextFits.h"
 #include "tests/mainwindow/BarCuts.h"
+#include "tests/mainwindow/BarLayoutFixture.h"
 #include "tests/mainwindow/FrameFixture.h"
 
 namespace {
@@ -283,92 +285,17 @@ TEST_F(FrameFixture, ALayoutOfOtherBarsLeavesTheDefaultPlacesAndSizes)
 
 namespace {
 
-// Where every shown bar is: its dock bar, its row and place in the row and
-// its rectangle in the frame's client area (a floating bar: its frame's
-// place on the screen and its size).
-std::string Layout(CMainFrame* pFrame)
-{
-    std::string str;
-    for (int i = 0; i < kMainBarCount; i++) {
-        cdxCDynamicBar* pBar = pFrame->GetMainBar(i);
-        if (!(pBar->GetStyle() & WS_VISIBLE))
-            continue;
-        RECT rc;
-        pBar->GetWindowRect(&rc);
-        str += std::string(kMainBars[i].pszTitle) + ": ";
-        if (pBar->IsFloating()) {
-            pBar->GetDockingFrame()->GetWindowRect(&rc);
-            str += "floating " + Text(rc) + "\n";
-            continue;
-        }
-        ::MapWindowPoints(nullptr, pFrame->m_hWnd, (POINT*)&rc, 2);
-        std::vector<std::vector<CControlBar*>> rows = pBar->m_pDockBar->GetRows();
-        for (size_t r = 0; r < rows.size(); r++)
-            for (size_t k = 0; k < rows[r].size(); k++)
-                if (rows[r][k] == pBar)
-                    str += "dock bar " + std::to_string(pBar->m_pDockBar->GetDlgCtrlID()) + " row " + std::to_string(r) +
-                           " place " + std::to_string(k) + " ";
-        str += Text(rc) + "\n";
-    }
-    RECT rcView;
-    g_pView->GetWindowRect(&rcView);
-    ::MapWindowPoints(nullptr, pFrame->m_hWnd, (POINT*)&rcView, 2);
-    return str + "console " + Text(rcView) + "\n";
-}
-
-// The first start's window at 960 x 768 with the status line, the 32-bit
-// general and control register bars and the storage bar shown.
-struct BarLayoutFixture : FrameFixture {
-    void Settle()
-    {
-        for (int i = 0; i < 3; i++) {
-            Pump();
-            theApp.OnIdle(0);  // the loop's idle step: the delayed layouts
-        }
-        Pump();
-    }
-    void Command(UINT nCmd)
-    {
-        pFrame->SendMessage(WM_COMMAND, nCmd);
-        Settle();
-    }
-    void OpenWithFourMoreBars()
-    {
-        OpenFrame();
-        pFrame->MoveWindow(0, 0, 960, 768);
-        for (UINT nCmd : {ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR, ID_VIEW_STORAGE_BAR})
-            Command(nCmd);
-    }
-    // A press on the bar's caption, moves to ptTo (screen) and the release there.
-    void DragByCaption(CControlBar* pBar, CPoint ptTo)
-    {
-        RECT rc;
-        pBar->GetWindowRect(&rc);
-        bool bLeftStrip = static_cast<CSizingControlBar*>(pBar)->IsDockedHorizontally() != FALSE;
-        CPoint pt = bLeftStrip ? CPoint(rc.left + 6, rc.top + 40) : CPoint(rc.left + 40, rc.top + 8);
-        auto at = [pBar](CPoint p) {
-            pBar->ScreenToClient(&p);
-            return MAKELPARAM(p.x, p.y);
-        };
-        pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at(pt));
-        ASSERT_TRUE(pBar->m_pDockContext->IsTracking());
-        pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, at(CPoint((pt.x + ptTo.x) / 2, (pt.y + ptTo.y) / 2)));
-        pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, at(ptTo));
-        pBar->SendMessage(WM_LBUTTONUP, 0, at(ptTo));
-        ASSERT_FALSE(pBar->m_pDockContext->IsTracking());
-        Settle();
-    }
-};
-
 const int kControls = 2, kCmdLine = 3, kGRegs = 4, kCRegs = 5, kStatusLine = 1;
 
 }  // namespace
 
 // Docked again, the 32-bit general registers went into the control
 // registers' row, the control panel from the top row to the third, Percent
-// Utilization below the Device List: a bar floated and docked again, by
-// its menu's Dock or a double click on its caption, is back in its dock
-// bar, row and place, and nothing else has moved.
+// Utilization below the Device List; floated out of the row they shared,
+// the general or control registers docked back as a row of their own, at
+// the top and at the bottom: a bar floated and docked again, by its menu's
+// Dock or a double click on its caption, is back in its dock bar, row and
+// place, and nothing else has moved.
 TEST_F(BarLayoutFixture, FloatedBarDocksBackWhereItWasAndNothingElseMoves)
 {
     OpenWithFourMoreBars();
@@ -376,25 +303,34 @@ TEST_F(BarLayoutFixture, FloatedBarDocksBackWhereItWasAndNothingElseMoves)
         int nBar;
         bool bDoubleClick;
     } cases[] = {{kGRegs, false}, {kControls, false}, {kCpuPct, false}, {kStorage, false}, {kDevList, true},
-                 {kCRegs, true},  {kStatusLine, true}, {kCmdLine, false}, {kCpuPct, true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(kMainBars[c.nBar].pszTitle) + (c.bDoubleClick ? ", double click" : ", menu"));
-        cdxCDynamicBar* pBar = pFrame->GetMainBar(c.nBar);
-        const std::string strBefore = Layout(pFrame);
-        Command(kMainBars[c.nBar].nFloatCmd);
-        ASSERT_TRUE(pBar->IsFloating());
-        if (c.bDoubleClick) {
-            RECT rc;
-            pBar->GetWindowRect(&rc);
-            CPoint pt(rc.left + 30, rc.top + 8);  // the floating bar's caption runs along its top
-            pBar->ScreenToClient(&pt);
-            pBar->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-            Settle();
-        } else {
-            Command(kMainBars[c.nBar].nDockCmd);
+                 {kCRegs, true},  {kStatusLine, true}, {kCmdLine, false}, {kCpuPct, true},  {kGRegs, true},
+                 {kCRegs, false}};
+    for (const char* pszRow : {"", ", shared row at the top", ", shared row at the bottom"}) {
+        RECT rc;
+        pFrame->GetMainBar(kCmdLine)->GetWindowRect(&rc);
+        if (std::strstr(pszRow, "bottom"))
+            DragByCaption(pFrame->GetMainBar(kGRegs), CPoint((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2));
+        if (*pszRow)
+            DropInRowOf(pFrame->GetMainBar(kCRegs), pFrame->GetMainBar(kGRegs));
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(kMainBars[c.nBar].pszTitle) + (c.bDoubleClick ? ", double click" : ", menu") +
+                         pszRow);
+            cdxCDynamicBar* pBar = pFrame->GetMainBar(c.nBar);
+            const std::string strBefore = Layout(pFrame);
+            Command(kMainBars[c.nBar].nFloatCmd);
+            ASSERT_TRUE(pBar->IsFloating());
+            if (c.bDoubleClick) {
+                pBar->GetWindowRect(&rc);
+                CPoint pt(rc.left + 30, rc.top + 8);  // the floating bar's caption runs along its top
+                pBar->ScreenToClient(&pt);
+                pBar->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+                Settle();
+            } else {
+                Command(kMainBars[c.nBar].nDockCmd);
+            }
+            ASSERT_FALSE(pBar->IsFloating());
+            EXPECT_EQ(strBefore, Layout(pFrame));
         }
-        ASSERT_FALSE(pBar->IsFloating());
-        EXPECT_EQ(strBefore, Layout(pFrame));
     }
 }
 
@@ -500,11 +436,7 @@ TEST_F(BarLayoutFixture, BarsSharingARowShareItsWholeLengthEveryTime)
     OpenWithFourMoreBars();
     cdxCDynamicBar* pGRegs = pFrame->GetMainBar(kGRegs);
     cdxCDynamicBar* pCRegs = pFrame->GetMainBar(kCRegs);
-    RECT rc;
-    pGRegs->GetWindowRect(&rc);
-    DragByCaption(pCRegs, CPoint(rc.right - 60, (rc.top + rc.bottom) / 2));
-    ASSERT_EQ(pGRegs->m_pDockBar, pCRegs->m_pDockBar);
-    ASSERT_EQ(pGRegs->m_pDockBar->FindBar(pGRegs) + 1, pCRegs->m_pDockBar->FindBar(pCRegs)) << "not in one row";
+    DropInRowOf(pCRegs, pGRegs);
     auto rowFilled = [&](const char* pszWhen) {
         RECT rcDock, rcG, rcC;
         pGRegs->m_pDockBar->GetClientRect(&rcDock);
@@ -594,3 +526,4 @@ TEST_F(BarLayoutFixture, RowsOfTextAreNeverCutInHalf)
         ProfileWriteInt("BarsState\\BarsState-Summary", "Bars", 0);  // the next case starts afresh
     }
 }
+

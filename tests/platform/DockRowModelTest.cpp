@@ -232,6 +232,29 @@ TEST(DockRowCap, BarsWithRowsOfTextDropWholeRows)
 // The room a uniform cap leaves goes to the rows in order, a whole row of
 // text at a time: two 64-bit register bars cut to three of their four rows
 // beside 31 spare pixels, the first gets its fourth row back.
+// A column of bars shows whole rows: what rounding down frees goes a row at
+// a time to the bars in turn, the rest to a list past its least rows.
+TEST(DockKeepWholeRows, Table)
+{
+    const struct {
+        std::vector<DockWholeItem> in;
+        std::vector<int> out;
+    } cases[] = {
+        {{{100, {20, 50, 80}, false}, {300, {20, 150}, true}}, {100, 300}},  // roomy: as the user gave
+        {{{70, {20, 50, 80}, false}, {300, {20, 150}, true}}, {50, 320}},
+        {{{40, {20, 40, 60}, false}, {100, {20, 150}, true}, {100, {20, 150}, true}}, {60, 160, 20}},
+        {{{70, {20, 50, 80}, false}, {10, {20, 40}, false}}, {50, 20}},  // a caption, and nobody takes more
+        {{{178, {20, 40}, false}, {50, {20, 97}, true}}, {131, 97}},     // room below rows goes to a list's least
+        {{{60, {20, 40}, false}, {50, {20, 97}, true}}, {90, 20}},       // or the list's room below the rows
+    };
+    for (const auto& c : cases) {
+        std::vector<DockWholeItem> items = c.in;
+        DockKeepWholeRows(items);
+        for (size_t k = 0; k < items.size(); k++)
+            EXPECT_EQ(c.out[k], items[k].nLength) << k;
+    }
+}
+
 TEST(DockRowCaps, TheRoomLeftGoesToTheRowsInOrder)
 {
     const DockBarNeed regs = {90, 33, {33, 52, 71, 90}};
