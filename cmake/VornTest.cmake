@@ -34,6 +34,7 @@ function(vorn_add_test name)
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest)
     target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/ChildJob.cpp
                                    ${PROJECT_SOURCE_DIR}/tests/support/HangWatch.cpp
+                                   ${PROJECT_SOURCE_DIR}/tests/support/ThreadStarts.cpp
                                    ${PROJECT_SOURCE_DIR}/tests/support/WinTestMain.cpp)
     set(run ${PROJECT_SOURCE_DIR}/tools/wine-test.sh $<TARGET_FILE:${name}>)
     set(env "VORN_WINE_DIR=${CMAKE_BINARY_DIR}/wine")

@@ -10,6 +10,8 @@
 # that needed the second run is named here and appended to the file
 # VORN_RETRIED (when set), which the test command lists at its end: a test
 # that needs a second run is a fault to mend, not a pass.
+# A program that crashes or hangs after its results (after "[  PASSED  ]")
+# fails, whatever its cases do when run again.
 set -u
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 exe="$1"; shift
@@ -25,6 +27,19 @@ rc=${PIPESTATUS[0]}
 [ "$rc" = 124 ] || [ "$rc" = 137 ] && echo "wine-test: $(basename "$exe") still running after $limit s: ended"
 [ "$rc" = 0 ] && exit 0
 
+# A program that wrote its results and then ended otherwise than they say (0
+# when every case passed, 1 when one failed) crashed or hung at its end: a
+# fault of the program, which no second run of its cases mends or hides.
+ended_badly=0
+if grep -q '^\[==========\] .* ran\.' "$work/log"; then
+    said=0
+    grep -q '^\[  FAILED  \] [0-9]* tests\?, listed below' "$work/log" && said=1
+    if [ "$rc" != "$said" ]; then
+        echo "wine-test: $(basename "$exe") wrote its results, then ended with $rc instead of $said (a crash or hang at its end)"
+        ended_badly=1
+    fi
+fi
+
 # Case names from GoogleTest's lines ("[ RUN      ] Suite.Name",
 # "[  FAILED  ] Suite.Name (12 ms)", "[  FAILED  ] Suite.Name, where ...")
 # and the watchdog's "[  HUNG    ] Suite.Name still running ...".
@@ -38,7 +53,7 @@ names FAILED >"$work/failed"
 comm -23 "$work/ran" <(sort -u "$work/passed" "$work/failed") >>"$work/failed"
 sort -u -o "$work/failed" "$work/failed"
 if [ ! -s "$work/failed" ]; then
-    echo "wine-test: $(basename "$exe") ended with $rc and named no failed test" >&2
+    [ "$ended_badly" = 0 ] && echo "wine-test: $(basename "$exe") ended with $rc and named no failed test" >&2
     exit "$rc"
 fi
 
@@ -75,4 +90,5 @@ while read -r c; do
                        on && index($0, "[  FAILED  ] " c) == 1 { on = 0 }' "$work/log" >>"$VORN_RETRIED"
     fi
 done <"$work/failed"
+[ "$ended_badly" = 1 ] && exit "$rc"
 exit 0

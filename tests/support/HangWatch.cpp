@@ -42,12 +42,7 @@ public:
 
     void OnTestStart(const testing::TestInfo& info) override
     {
-        ::EnterCriticalSection(&g_cs);
-        m_strTest = std::string(info.test_suite_name()) + "." + info.name();
-        m_dwStart = ::GetTickCount();
-        m_bRunning = true;
-        ::LeaveCriticalSection(&g_cs);
-        ::SetEvent(m_hChanged);
+        StartTiming(std::string(info.test_suite_name()) + "." + info.name());
     }
     void OnTestEnd(const testing::TestInfo&) override
     {
@@ -56,8 +51,21 @@ public:
         ::LeaveCriticalSection(&g_cs);
         ::SetEvent(m_hChanged);
     }
+    // What the program does after its last case (waits for its threads) is
+    // watched as a case is.
+    void OnTestProgramEnd(const testing::UnitTest&) override { StartTiming("the end of the program"); }
 
 private:
+    void StartTiming(const std::string& strWhat)
+    {
+        ::EnterCriticalSection(&g_cs);
+        m_strTest = strWhat;
+        m_dwStart = ::GetTickCount();
+        m_bRunning = true;
+        ::LeaveCriticalSection(&g_cs);
+        ::SetEvent(m_hChanged);
+    }
+
     static DWORD WINAPI Watch(void* pv)
     {
         HangWatch* p = (HangWatch*)pv;

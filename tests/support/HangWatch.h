@@ -5,8 +5,10 @@
 
 namespace vorntest {
 
-// Starts watching every test case of the program: past limitSeconds the
-// program prints "[  HUNG    ] Suite.Name ..." and ends with exit code 3.
+// Starts watching every test case of the program, and its end after the
+// last: past limitSeconds the program prints "[  HUNG    ] Suite.Name ..."
+// ("[  HUNG    ] the end of the program ...") and ends with exit code 3.
+// With 0 nothing is watched and no thread started.
 void InstallHangWatch(unsigned limitSeconds);
 // Ends the watchdog's thread, before the program ends.
 void StopHangWatch();
