@@ -2,6 +2,7 @@
 #include "platform/CStatusBar.h"
 
 #include "platform/CDC.h"
+#include "platform/CGdiObject.h"
 
 IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
 
@@ -143,10 +144,21 @@ void CStatusBar::SendPaneText(int nIndex)
     LPARAM lp = (pane.nStyle & SBT_OWNERDRAW) ? (LPARAM)nIndex : (LPARAM)(LPCSTR)pane.strText;
     // The control paints the pane at once (under Wine the whole bar, 15-20
     // ms); its text waits for the bar's next paint instead, which takes every
-    // pane changed meanwhile.
+    // pane changed meanwhile. A bar not drawn now (hidden, its redraw off)
+    // paints nothing anyway, and keeps its redraw as it is.
+    if (!(GetStyle() & WS_VISIBLE)) {
+        CWnd::DefWindowProc(SB_SETTEXTA, (WPARAM)nIndex | nType, lp);
+        return;
+    }
+    // Redraw off validates the window: what waited to be painted (panes
+    // moved by new edges) waits again afterwards.
+    CRgn waiting;
+    const bool bWaiting = waiting.CreateRectRgn(0, 0, 0, 0) && ::GetUpdateRgn(m_hWnd, waiting, FALSE) > NULLREGION;
     CWnd::DefWindowProc(WM_SETREDRAW, FALSE, 0);
     CWnd::DefWindowProc(SB_SETTEXTA, (WPARAM)nIndex | nType, lp);
     CWnd::DefWindowProc(WM_SETREDRAW, TRUE, 0);
+    if (bWaiting)
+        ::InvalidateRgn(m_hWnd, waiting, FALSE);
     RECT rc = {};
     if (CWnd::DefWindowProc(SB_GETRECT, (WPARAM)nIndex, (LPARAM)&rc))
         ::InvalidateRect(m_hWnd, &rc, FALSE);

@@ -1155,21 +1155,31 @@ TEST_F(FrameFixture, StatusPaneTooltipsFollowTheirPanes)
 
 // The emulator's end and the status line change several panes at once: the
 // control would paint the whole bar for each (15-20 ms apiece under Wine);
-// the bar's next paint takes them all.
+// the bar's next paint takes them all, and whatever else waited to be
+// painted (panes moved by new edges) with them. A bar whose redraw is off
+// keeps it off.
 TEST_F(FrameFixture, StatusPanesChangedTogetherArePaintedOnce)
 {
     OpenFrame();
     CStatusBarACT& bar = pFrame->m_wndStatusBar;
     ASSERT_EQ(bar.GetCount(), 5);
     ASSERT_FALSE(::GetUpdateRect(bar.m_hWnd, nullptr, FALSE));
+    RECT rcBar, rcWaiting;
+    bar.GetClientRect(&rcBar);
+    ::InvalidateRect(bar.m_hWnd, nullptr, FALSE);
     vorntest::MessageCounter paints(bar.m_hWnd, WM_PAINT);
     for (int i = 1; i < bar.GetCount(); i++)
         bar.SetPaneText(i, ("CP00 part " + std::to_string(i)).c_str());
     EXPECT_EQ(paints.Count(), 0);
-    EXPECT_TRUE(::GetUpdateRect(bar.m_hWnd, nullptr, FALSE));
+    ASSERT_TRUE(::GetUpdateRect(bar.m_hWnd, &rcWaiting, FALSE));
+    EXPECT_TRUE(::EqualRect(&rcBar, &rcWaiting)) << vorntest::RectText(rcWaiting);
     Pump();
     EXPECT_FALSE(::GetUpdateRect(bar.m_hWnd, nullptr, FALSE));
     EXPECT_EQ(bar.GetPaneText(4), "CP00 part 4");
+    bar.SetRedraw(FALSE);
+    bar.SetPaneText(1, "CP01");
+    EXPECT_FALSE(bar.GetStyle() & WS_VISIBLE) << "the redraw came back on";
+    bar.SetRedraw(TRUE);
 }
 
 TEST(StatusBarACT, PaneFlagsGetADefaultButtonAndKind)
