@@ -75,6 +75,39 @@ std::string WriteProgramIni(const std::string& strDir, const std::string& strLog
     return strIni;
 }
 
+// Consecutive numbers from 0100 (a terminal range starts a channel of its
+// own): a fortieth each of readers, punches, printers and consoles, a
+// quarter disks, a tenth tapes, a twentieth adapters, the rest terminals.
+std::string DeviceStatements(int nDevices)
+{
+    struct SClass {
+        int nPerMille;
+        const char* pszFormat;  // the statement of one device, given its number twice
+    };
+    static const SClass kClasses[] = {
+        {25, "%04X 3505 cards%04X.txt ascii"}, {25, "%04X 3525 punch%04X.txt ascii"},
+        {25, "%04X 1403 print%04X.txt"},       {25, "%04X 3215"},
+        {250, "%04X 3390 disk%04X.cckd"},      {100, "%04X 3420 *"},
+        {50, "%04X CTCI 192.168.200.1 192.168.200.2"},
+    };
+    std::string s;
+    char szLine[128];
+    int nDevnum = 0x0100, nLeft = nDevices;
+    for (const SClass& c : kClasses) {
+        for (int i = 0; i < nDevices * c.nPerMille / 1000 && nLeft > 0; ++i, --nLeft, ++nDevnum) {
+            std::snprintf(szLine, sizeof szLine, c.pszFormat, nDevnum, nDevnum);
+            s += std::string(szLine) + "\r\n";
+        }
+    }
+    for (nDevnum = (nDevnum + 0xFF) & ~0xFF; nLeft > 0; nDevnum += 0x100) {
+        int nRange = nLeft < 250 ? nLeft : 250;
+        std::snprintf(szLine, sizeof szLine, nRange > 1 ? "%04X.%d 3270" : "%04X 3270", nDevnum, nRange);
+        s += std::string(szLine) + "\r\n";
+        nLeft -= nRange;
+    }
+    return s;
+}
+
 bool SChild::Start(const std::string& strCommand, const std::string& strDir)
 {
     STARTUPINFOA si = {};

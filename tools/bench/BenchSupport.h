@@ -36,6 +36,11 @@ void RemoveTree(const std::string& strDir);
 std::string WriteProgramIni(const std::string& strDir, const std::string& strLogDir,
                             const std::string& strMore = std::string(), bool bStayAfterPowerOff = false);
 
+// The device statements of a configuration of nDevices devices of every
+// class, one statement each, but half of them display terminals in ranges
+// of 250 ("0A00.250 3270"), as terminals are usually defined.
+std::string DeviceStatements(int nDevices);
+
 // A started program; the destructor ends it when it still runs.
 struct SChild {
     PROCESS_INFORMATION pi = {};
