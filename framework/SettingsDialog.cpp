@@ -94,6 +94,13 @@ CWnd* CSettingsDialog::AddPage(LPCSTR pszParent, LPCSTR pszCaption, const CRunti
     return pPage;
 }
 
+void CSettingsDialog::MakePageWhenShown(CWnd* pPage)
+{
+    for (const auto& p : m_Records)
+        if (p->pPage == pPage && pPage->IsKindOf(RUNTIME_CLASS(CDialog)))
+            p->bMadeWhenShown = true;
+}
+
 // ---- looking pages up ----------------------------------------------------------
 
 const SettingsPageRecord* CSettingsDialog::RecordOf(CWnd* pPage) const

@@ -36,6 +36,7 @@ struct SettingsPageRecord {
     CWnd* pPage = nullptr;     // the page object (may be null)
     UINT nTemplateId = 0;
     WORD wFlags = 0;
+    bool bMadeWhenShown = false;  // the window is made when the page is first shown
 
     bool HasWindow() const { return pPage && pPage->m_hWnd && ::IsWindow(pPage->m_hWnd); }
 };
@@ -58,6 +59,11 @@ public:
     // Creates the page object from its class and adds it; the dialog deletes
     // it with the pages. Null when refused (nothing is created then).
     virtual CWnd* AddPage(LPCSTR pszParent, LPCSTR pszCaption, const CRuntimeClass* pClass, UINT nTemplateId);
+    // The added dialog page's window is made when the page is first shown,
+    // not with the dialog (a page whose controls take long to make); its
+    // template still counts for the dialog's least size. Until it is made,
+    // ApplyUnmadePage stands for it in Apply and OK; Cancel passes it by.
+    void MakePageWhenShown(CWnd* pPage);
     virtual int GetPageCount() const { return (int)m_PropPages.size(); }
     virtual int GetActiveIndex();
     virtual int GetPageIndex(CWnd* pPage) const;
@@ -90,10 +96,19 @@ protected:
     virtual void ExpandAll();
     virtual void ExpandBranch(HTREEITEM hItem);
     virtual BOOL CreatePage(SettingsPageRecord* pRecord);
+    // The window size of a page not made yet, from its template; false
+    // when the template cannot be made.
+    bool MeasurePageTemplate(const SettingsPageRecord* pRecord, CSize& size);
+    // A page window put in the page area as a child of the dialog,
+    // following the dialog's size.
+    void PlacePage(SettingsPageRecord* pRecord);
     virtual BOOL CreateViewPage(CWnd* pPage, CCreateContext* pContext);
     virtual void DestroyPages();
     virtual void SetCaption(SettingsPageRecord* pRecord);
     virtual BOOL ApplyPages(bool bOk);
+    // A page not made yet (MakePageWhenShown) in the pass of ApplyPages:
+    // true when it accepts; the base has nothing to apply for it.
+    virtual bool ApplyUnmadePage(SettingsPageRecord* pRecord, bool bOk) { return true; }
     virtual void UpdateApplyButton();
     virtual void EnableButton(CWnd* pButton, BOOL bEnable);
     virtual void SelectPage(SettingsPageRecord* pRecord);

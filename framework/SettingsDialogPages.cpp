@@ -37,7 +37,13 @@ void CSettingsDialog::OnTreeSelChanging(NMHDR* pNMHDR, LRESULT* pResult)
 void CSettingsDialog::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
     SettingsPageRecord* pRecord = RecordOfItem(((NMTREEVIEWA*)pNMHDR)->itemNew.hItem);
-    if (!pRecord || !pRecord->HasWindow())
+    if (!pRecord)
+        return;
+    // A page made when first shown; before the layout has run (the first
+    // page, shown as the dialog starts) the layout places it.
+    if (pRecord->bMadeWhenShown && !pRecord->HasWindow() && CreatePage(pRecord) && m_bLayoutDone)
+        PlacePage(pRecord);
+    if (!pRecord->HasWindow())
         return;
     if (NotifyPage(pRecord, PSN_SETACTIVE) != 0) {
         *pResult = TRUE;
@@ -99,10 +105,12 @@ BOOL CSettingsDialog::ApplyPages(bool bOk)
         return FALSE;
     }
     for (const auto& p : m_Records) {
-        if (!p->HasWindow())
-            continue;
         bool bFailed = false;
-        if (p->wFlags & SettingsPageRecord::kPropertyPage)
+        if (!p->HasWindow()) {
+            if (!p->bMadeWhenShown || ApplyUnmadePage(p.get(), bOk))
+                continue;
+            bFailed = true;
+        } else if (p->wFlags & SettingsPageRecord::kPropertyPage)
             bFailed = NotifyPage(p.get(), PSN_APPLY, bOk ? 1 : 0) != 0 ||
                       (bOk && NotifyPage(p.get(), PSN_KILLACTIVE) != 0);
         else if (CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, p->pPage))

@@ -11,6 +11,9 @@
 // A page whose class is not part of the program yet is left out of the
 // tree; the pages after it keep their places relative to each other, and
 // its built children stand at the top level.
+// The engines pages are made when first shown (their 32 combo boxes each
+// made the dialog's start several times slower); until then their check
+// and apply run on the edited configuration alone.
 #pragma once
 
 #include <functional>
@@ -114,6 +117,7 @@ protected:
     // (the shown page first); the first that fails is selected with its
     // balloon and nothing is applied or sent. Then the pass runs.
     BOOL ApplyPages(bool bOk) override;
+    bool ApplyUnmadePage(SettingsPageRecord* pRecord, bool bOk) override;
 
     LRESULT OnSysCfgApply(WPARAM wp, LPARAM lp);
     LRESULT OnMaxCpuChanged(WPARAM wp, LPARAM lp);

@@ -486,6 +486,42 @@ TEST_F(SettingsTest, TheWindowFitsTheLargestPageAndTheTreeAndCannotShrink)
     });
 }
 
+// The largest page made only when it is first shown: the dialog's least
+// size is the one it has with every page made at its start, and the page,
+// made after the dialog grew, fills the page area and follows the dialog.
+TEST_F(SettingsTest, APageMadeWhenShownCountsForTheSizeAndFillsThePageArea)
+{
+    CSize szAllMade;
+    {
+        FourPages t;
+        vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+            szAllMade = t.dlg.GetMinimumSize();
+            ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+    }
+    FourPages t;
+    t.dlg.MakePageWhenShown(&t.large);
+    vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        EXPECT_EQ(t.dlg.GetMinimumSize(), szAllMade);
+        EXPECT_EQ(t.large.m_hWnd, nullptr);
+        auto Grow = [hDlg](int dx) {
+            CRect rc;
+            ::GetWindowRect(hDlg, &rc);
+            ::SetWindowPos(hDlg, nullptr, 0, 0, rc.Width() + dx, rc.Height() + dx, SWP_NOMOVE | SWP_NOZORDER);
+        };
+        Grow(60);
+        EXPECT_TRUE(SelectTreeItem(hDlg, "Large"));
+        EXPECT_TRUE(::IsWindowVisible(t.large.m_hWnd));
+        EXPECT_EQ(0u, t.large.GetStyle() & (WS_CAPTION | WS_DISABLED | WS_POPUP));
+        EXPECT_EQ(ChildRect(hDlg, t.large.m_hWnd), ChildRect(hDlg, t.general.m_hWnd));
+        Grow(30);
+        EXPECT_EQ(ChildRect(hDlg, t.large.m_hWnd), ChildRect(hDlg, t.general.m_hWnd));
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+}
+
 TEST_F(SettingsTest, EachDialogIdRemembersItsOwnPosition)
 {
     auto openAt = [&](UINT nId, int x, int y, bool bMove) {

@@ -315,18 +315,18 @@ TEST_F(SysCfgPages, DISABLED_ShowForPicture)
     });
 }
 
-// An engine type outside the four leaves its combo box without a selection
-// and fails Apply, titled with the engine's number; a disabled combo box
-// keeps its type.
+// An engine type outside the four fails Apply, titled with the engine's
+// number, on the page made for it (never shown before), where its combo
+// box has no selection; a disabled combo box keeps its type.
 TEST_F(SysCfgPages, UnknownEngineTypeFailsApply)
 {
     dlg->m_config.m_dwEngineTypes[37] = 7;
     Run([&](HWND hDlg) {
+        EXPECT_EQ(Apply(hDlg), "CPU 25: Invalid CPU Type");
+        EXPECT_EQ(dlg->GetActivePage(), &dlg->m_Engines32Page);
         HWND hPage = dlg->m_Engines32Page.m_hWnd;
         EXPECT_EQ(::SendDlgItemMessageA(hPage, IDC_ENGINES_COMBO0 + 5, CB_GETCURSEL, 0, 0), CB_ERR);
         EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hPage, IDC_ENGINES_COMBO0 + 5)));
-        EXPECT_EQ(Apply(hDlg), "CPU 25: Invalid CPU Type");
-        EXPECT_EQ(dlg->GetActivePage(), &dlg->m_Engines32Page);
         EXPECT_EQ(ItemText(hPage, IDC_ENGINES_LABEL0 + 5), "CPU 25:");
     });
     EXPECT_TRUE(view.m_received.empty());
