@@ -26,6 +26,12 @@ public:
 
     // True and the value when the key is present; rValue is untouched otherwise.
     BOOL Lookup(ARG_KEY key, VALUE& rValue) const;
+    // The value of key where the map holds it (no copy), or null.
+    const VALUE* LookupPtr(ARG_KEY key) const
+    {
+        auto it = m_map.find(KEY(key));
+        return it == m_map.end() ? nullptr : &it->second;
+    }
     // The value of key, inserted default-constructed when absent.
     VALUE& operator[](ARG_KEY key) { return m_map[KEY(key)]; }
     void SetAt(ARG_KEY key, ARG_VALUE value) { m_map[KEY(key)] = value; }

@@ -13,8 +13,7 @@ const DWORD kDevnumMask = 0xFFFF;
 
 bool HoldsKey(const CDevMap& devices, DWORD dwKey)
 {
-    CVornDevice dev;
-    return devices.Lookup(dwKey, dev) != FALSE;
+    return devices.LookupPtr(dwKey) != nullptr;
 }
 
 // The keys of the map in key order, for a walk that visits each once.
@@ -69,8 +68,8 @@ int DeviceLineInsertIndex(const std::vector<DWORD>& lineKeys, const CDevMap& dev
 {
     const DWORD dwKey = dev.GetKey();
     for (size_t i = 0; i < lineKeys.size(); ++i) {
-        CVornDevice line;
-        WORD wClass = devices.Lookup(lineKeys[i], line) ? line.m_wClass : (WORD)0xFFFF;
+        const CVornDevice* pLine = devices.LookupPtr(lineKeys[i]);
+        WORD wClass = pLine ? pLine->m_wClass : (WORD)0xFFFF;
         if (wClass > dev.m_wClass || (wClass == dev.m_wClass && lineKeys[i] > dwKey))
             return (int)i;
     }
