@@ -38,6 +38,15 @@ public:
     BOOL RemoveKey(ARG_KEY key) { return m_map.erase(KEY(key)) ? TRUE : FALSE; }
     void RemoveAll() { m_map.clear(); }
 
+    // Each pair in key order, without copies: fn(key, value) until it returns false.
+    template <class Fn>
+    void ForEachAssoc(Fn fn) const
+    {
+        for (const Pair& p : m_map)
+            if (!fn(p.first, p.second))
+                return;
+    }
+
     POSITION GetStartPosition() const { return m_map.empty() ? nullptr : ToPos(&*m_map.begin()); }
     // Returns the pair at pos and moves pos to the next one (null after the last).
     void GetNextAssoc(POSITION& pos, KEY& rKey, VALUE& rValue) const;

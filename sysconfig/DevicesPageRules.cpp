@@ -16,20 +16,6 @@ bool HoldsKey(const CDevMap& devices, DWORD dwKey)
     return devices.LookupPtr(dwKey) != nullptr;
 }
 
-// The keys of the map in key order, for a walk that visits each once.
-template <typename Fn>
-void ForEachDevice(const CDevMap& devices, Fn fn)
-{
-    POSITION pos = devices.GetStartPosition();
-    while (pos) {
-        DWORD dwKey = 0;
-        CVornDevice dev;
-        devices.GetNextAssoc(pos, dwKey, dev);
-        if (!fn(dwKey, dev))
-            return;
-    }
-}
-
 }  // namespace
 
 bool NextFreeDevNum(const CVornConfigFile& cfg, DWORD dwPrototype, WORD wClass, bool bEven, DWORD& dwKey)
@@ -136,7 +122,7 @@ bool CDevMapRouter::IsDevNumDefined(DWORD dwKey)
 bool CDevMapRouter::IsSysgDefined(DWORD* pdwKey)
 {
     bool bFound = false;
-    ForEachDevice(m_devices, [&](DWORD dwKey, const CVornDevice& dev) {
+    m_devices.ForEachAssoc([&](DWORD dwKey, const CVornDevice& dev) {
         if (!dev.m_bSysg)
             return true;
         bFound = true;
