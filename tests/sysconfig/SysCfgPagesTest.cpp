@@ -292,7 +292,9 @@ TEST_F(SysCfgPages, ClockChecks)
 
 // With VORN_KEEP_OPEN set, shows the page VORN_SYSCFG_PAGE (a tree index)
 // until tools/screenshot closes the program; skipped otherwise. With
-// VORN_SYSCFG_GROW ("200,100") the dialog is first made that much larger.
+// VORN_SYSCFG_GROW ("200,100") the dialog is first made that much larger,
+// and then shows the page VORN_SYSCFG_THEN when that is set. With
+// VORN_SYSCFG_DEVICES the configuration has that many more disks.
 TEST_F(SysCfgPages, DISABLED_ShowForPicture)
 {
     if (!KeepOpenForScreenshot())
@@ -300,6 +302,12 @@ TEST_F(SysCfgPages, DISABLED_ShowForPicture)
     const char* pszPage = std::getenv("VORN_SYSCFG_PAGE");
     const char* pszGrow = std::getenv("VORN_SYSCFG_GROW");
     dlg->m_nStartPage = pszPage ? std::atoi(pszPage) : 0;
+    const char* pszDevices = std::getenv("VORN_SYSCFG_DEVICES");
+    for (int n = 0, nDevices = pszDevices ? std::atoi(pszDevices) : 0; n < nDevices; ++n) {
+        CString strStmt, strError;
+        strStmt.Format("%04X 3390 disk%d.cckd sf=shadow%d_*.cckd", 0x1000 + n, n, n);
+        dlg->m_config.AddDevice(strStmt, strError);
+    }
     bool bGrown = false;
     RunModal(*dlg, [&](HWND hDlg) {
         if (pszGrow && !bGrown) {
@@ -309,6 +317,8 @@ TEST_F(SysCfgPages, DISABLED_ShowForPicture)
             RECT rc;
             ::GetWindowRect(hDlg, &rc);
             ::MoveWindow(hDlg, 0, 0, rc.right - rc.left + dx, rc.bottom - rc.top + dy, TRUE);
+            if (const char* pszThen = std::getenv("VORN_SYSCFG_THEN"))
+                dlg->SetActivePage(std::atoi(pszThen));
         }
         ::Sleep(100);
         return ::GetAsyncKeyState(VK_ESCAPE) == 0;
