@@ -30,6 +30,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -62,22 +63,56 @@ LRESULT Ask(HWND hWnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0)
     return (LRESULT)r;
 }
 
-// Polls until done() or kWaitSeconds; false on time-out or when the
-// program ended.
+// Polls every 5 ms until done() or kWaitSeconds; false on time-out or when
+// the program ended. Each question from outside is a call to the Wine
+// server, which the program needs as well: asked more often, the asking
+// slows what it measures.
 bool WaitFor(const SChild& child, const std::function<bool()>& done)
 {
     for (double t0 = Now(); !done();) {
-        if (Now() - t0 > kWaitSeconds || ::WaitForSingleObject(child.pi.hProcess, 2) == WAIT_OBJECT_0)
+        if (Now() - t0 > kWaitSeconds || ::WaitForSingleObject(child.pi.hProcess, 5) == WAIT_OBJECT_0)
             return false;
     }
     return true;
 }
 
+struct SFindDialog {
+    DWORD dwPid;
+    int nChildId;
+    HWND hDlg;
+};
+
+// A control of the dialog or of one of its pages (one level down), asked
+// by id of a few windows rather than of all the dialog's descendants.
+bool HoldsControl(HWND hDlg, int nChildId)
+{
+    if (::GetDlgItem(hDlg, nChildId))
+        return true;
+    for (HWND h = ::GetWindow(hDlg, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (::GetDlgItem(h, nChildId))
+            return true;
+    return false;
+}
+
+BOOL CALLBACK FindDialogProc(HWND h, LPARAM lp)
+{
+    SFindDialog* p = (SFindDialog*)lp;
+    DWORD dwPid = 0;
+    char szClass[16] = "";
+    ::GetWindowThreadProcessId(h, &dwPid);
+    if (dwPid != p->dwPid || !::IsWindowVisible(h) || !::GetClassNameA(h, szClass, sizeof szClass) ||
+        std::strcmp(szClass, kDialogClass) != 0 || !HoldsControl(h, p->nChildId))
+        return TRUE;
+    p->hDlg = h;
+    return FALSE;
+}
+
 // A visible top-level dialog of the program holding a control of that id.
 HWND ShownDialogWith(const SChild& child, int nChildId)
 {
-    HWND h = FindTopWindow(child.pi.dwProcessId, kDialogClass, nChildId);
-    return h && ::IsWindowVisible(h) ? h : nullptr;
+    SFindDialog find = {child.pi.dwProcessId, nChildId, nullptr};
+    ::EnumWindows(FindDialogProc, (LPARAM)&find);
+    return find.hDlg;
 }
 
 // A click (bDouble: a double click; nKeys: MK_SHIFT for a shift-click) on
@@ -204,8 +239,8 @@ std::vector<SStep> RunOnce(const std::string& strExe, const std::string& strIni,
         return Failed("the dialog did not close on Cancel");
 
     steps.push_back(Step(child, probe, [&] { ::PostMessageA(hMain, WM_COMMAND, kConfigureDevices, 0); }, [&] {
-        hDlg = ShownDialogWith(child, IDC_DEVICES_LIST);
-        hList = hDlg ? FindChildById(hDlg, IDC_DEVICES_LIST, true) : nullptr;
+        hDlg = hList ? hDlg : ShownDialogWith(child, IDC_DEVICES_LIST);
+        hList = hList ? hList : hDlg ? FindChildById(hDlg, IDC_DEVICES_LIST, true) : nullptr;
         return hList && Ask(hList, LB_GETCOUNT) == nLines;
     }));
     if (!steps.back().bOk)
