@@ -82,7 +82,7 @@ void CSettingsDialog::CalcMinimumSize()
 {
     for (const auto& p : m_Records) {
         CSize size;
-        if (p->pPage && p->bMadeWhenShown && !p->HasWindow()) {
+        if (p->pPage && p->eMaking != SettingsPageRecord::Making::kAtStart && !p->HasWindow()) {
             if (!MeasurePageTemplate(p.get(), size))
                 continue;
         } else {

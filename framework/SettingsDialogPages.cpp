@@ -39,11 +39,9 @@ void CSettingsDialog::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
     SettingsPageRecord* pRecord = RecordOfItem(((NMTREEVIEWA*)pNMHDR)->itemNew.hItem);
     if (!pRecord)
         return;
-    // A page made when first shown; before the layout has run (the first
-    // page, shown as the dialog starts) the layout places it.
-    if (pRecord->bMadeWhenShown && !pRecord->HasWindow() && CreatePage(pRecord) && m_bLayoutDone)
-        PlacePage(pRecord);
-    if (!pRecord->HasWindow())
+    // A page made later is made when shown; before the layout has run (the
+    // first page, shown as the dialog starts) the layout places it.
+    if (!MakePage(pRecord))
         return;
     if (NotifyPage(pRecord, PSN_SETACTIVE) != 0) {
         *pResult = TRUE;
@@ -99,6 +97,7 @@ void CSettingsDialog::SelectPage(SettingsPageRecord* pRecord)
 
 BOOL CSettingsDialog::ApplyPages(bool bOk)
 {
+    MakeWaitingPages();
     SettingsPageRecord* pCurrent = GetCurrentRecord();
     if (pCurrent && NotifyPage(pCurrent, PSN_KILLACTIVE) != 0) {
         SelectPage(pCurrent);
@@ -107,7 +106,7 @@ BOOL CSettingsDialog::ApplyPages(bool bOk)
     for (const auto& p : m_Records) {
         bool bFailed = false;
         if (!p->HasWindow()) {
-            if (!p->bMadeWhenShown || ApplyUnmadePage(p.get(), bOk))
+            if (p->eMaking != SettingsPageRecord::Making::kWhenShown || ApplyUnmadePage(p.get(), bOk))
                 continue;
             bFailed = true;
         } else if (p->wFlags & SettingsPageRecord::kPropertyPage)

@@ -364,6 +364,9 @@ void CSysCfgDevicesPage::OnSetLoadUnit()
 {
     if (!LoadContextDevice())
         return;
+    // The Options page made now would take the new load unit for its
+    // applied one.
+    m_pDlg->MakePage(&m_pDlg->m_DevOptsPage);
     const DWORD dwKey = m_workDevice.GetKey();
     m_list.m_wHighlightDevnum = (WORD)dwKey;
     m_list.m_bHasHighlight = true;

@@ -80,6 +80,9 @@ CSysCfgDialog::CSysCfgDialog(CWnd* pViewWnd)
         AddPage(nParent < 0 ? nullptr : (LPCSTR)m_strCaptions[nParent], m_strCaptions[i], pPage,
                 kTree[i].nTemplateId);
     }
+    for (int i = 0; i < kSysCfgPageCount; ++i)
+        if (CSysCfgPage* pPage = PageAt(i))
+            MakePageAfterStart(pPage);
     MakePageWhenShown(&m_Engines0Page);
     MakePageWhenShown(&m_Engines32Page);
 }
@@ -157,6 +160,7 @@ bool CSysCfgDialog::CheckAllPages()
 
 BOOL CSysCfgDialog::ApplyPages(bool bOk)
 {
+    MakeWaitingPages();
     if (!CheckAllPages())
         return FALSE;
     return CSettingsDialog::ApplyPages(bOk);

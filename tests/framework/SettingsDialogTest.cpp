@@ -486,10 +486,12 @@ TEST_F(SettingsTest, TheWindowFitsTheLargestPageAndTheTreeAndCannotShrink)
     });
 }
 
-// The largest page made only when it is first shown: the dialog's least
-// size is the one it has with every page made at its start, and the page,
-// made after the dialog grew, fills the page area and follows the dialog.
-TEST_F(SettingsTest, APageMadeWhenShownCountsForTheSizeAndFillsThePageArea)
+// The largest page made only when it is first shown, two more made after
+// the dialog shows: the dialog's least size is the one it has with every
+// page made at its start; the pages made after the start come by
+// themselves, hidden in the page area; the largest, made after the dialog
+// grew, fills the page area and follows the dialog.
+TEST_F(SettingsTest, PagesMadeLaterCountForTheSizeAndFillThePageArea)
 {
     CSize szAllMade;
     {
@@ -502,9 +504,17 @@ TEST_F(SettingsTest, APageMadeWhenShownCountsForTheSizeAndFillsThePageArea)
     }
     FourPages t;
     t.dlg.MakePageWhenShown(&t.large);
+    t.dlg.MakePageAfterStart(&t.small);
+    t.dlg.MakePageAfterStart(&t.other);
     vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        if (t.dlg.PagesWaiting())
+            return true;
         EXPECT_EQ(t.dlg.GetMinimumSize(), szAllMade);
         EXPECT_EQ(t.large.m_hWnd, nullptr);
+        for (CWnd* pPage : {&t.small, &t.other}) {
+            EXPECT_EQ(ChildRect(hDlg, pPage->m_hWnd), ChildRect(hDlg, t.general.m_hWnd));
+            EXPECT_FALSE(::IsWindowVisible(pPage->m_hWnd));
+        }
         auto Grow = [hDlg](int dx) {
             CRect rc;
             ::GetWindowRect(hDlg, &rc);

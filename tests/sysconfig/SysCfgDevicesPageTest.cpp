@@ -316,8 +316,11 @@ TEST_F(SysCfgDevices, RemovingARangeLeavesTheRightDevicesAndCommands)
     });
 }
 
+// The Options page made only when it is shown (it is made for the load
+// unit, and shows it as a change).
 TEST_F(SysCfgDevices, ContextLineMenuAndLoadUnit)
 {
+    dlg->MakePageWhenShown(&dlg->m_DevOptsPage);
     Run([&](HWND) {
         EXPECT_EQ(MenuState(), "---");
         RightClickLine(1);

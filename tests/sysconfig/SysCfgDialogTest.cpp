@@ -32,11 +32,14 @@ struct SysCfgDialogTest : ::testing::Test {
     ScopedIniStore store{strIni.c_str()};
     CApplyReceiver view;
 
-    // Runs the dialog on the rich configuration: step once it shows, then
-    // the dialog is cancelled unless the step ended it.
+    // Runs the dialog on the rich configuration: step once it shows with
+    // every page it makes after its start, then the dialog is cancelled
+    // unless the step ended it.
     INT_PTR Run(CSysCfgDialog& dlg, std::function<void(HWND)> step)
     {
         return RunModal(dlg, [&](HWND hDlg) {
+            if (dlg.PagesWaiting())
+                return true;
             step(hDlg);
             if (::IsWindow(hDlg))
                 Press(hDlg, IDCANCEL);

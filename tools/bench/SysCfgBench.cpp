@@ -8,6 +8,8 @@
 //               read and the dialog opens on it (then Cancel);
 //   open        "Configure Devices": the dialog at its Devices page, until
 //               the page's list holds every device;
+//   settling    the two seconds after, in which the dialog makes its other
+//               pages (no time of its own: only the longest answer counts);
 //   select      a click on a line of the list;
 //   remove      Remove with a range of 250 lines selected (a click and a
 //               shift-click), until the list holds 250 lines fewer;
@@ -51,8 +53,9 @@ const double kTailSeconds = 0.25;      // the probe goes on this long after a st
 const double kWaitSeconds = 120.0;     // a step not done by then failed
 const DWORD kAskMs = 60000;            // the longest wait for one answer from outside
 
-const char* const kSteps[] = {"first open", "open", "select", "remove", "add", "edit", "OK"};
-enum { kFirstOpen, kOpen, kSelect, kRemove, kAdd, kEdit, kOk, kStepCount };
+const char* const kSteps[] = {"first open", "open", "settling", "select", "remove", "add", "edit", "OK"};
+enum { kFirstOpen, kOpen, kSettling, kSelect, kRemove, kAdd, kEdit, kOk, kStepCount };
+const DWORD kSettlingMs = 2000;
 
 // One message sent to a window of the program; -1 when it did not answer.
 LRESULT Ask(HWND hWnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0)
@@ -247,6 +250,8 @@ std::vector<SStep> RunOnce(const std::string& strExe, const std::string& strIni,
         return Failed("the Devices page did not show every device");
     hPage = ::GetParent(hList);
     HWND hRemove = ::GetDlgItem(hPage, IDC_DEVICES_REMOVE);
+    steps.push_back(Step(child, probe, [&] { ::WaitForSingleObject(child.pi.hProcess, kSettlingMs); },
+                         [] { return true; }));
 
     const int nClicked = (int)Ask(hList, LB_GETTOPINDEX) + 3;
     steps.push_back(Step(child, probe, [&] { ClickLine(hList, nClicked); },
