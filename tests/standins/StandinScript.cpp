@@ -51,8 +51,10 @@
 //                         emulator does: see EmulatorModel.h)
 //   interval MS           write a round of status lines every MS
 //                         milliseconds (0 stops)
-//   set KEY VALUE         set a status value: cpu (hexadecimal number), cpus,
-//                         longcpu (0/1), psw, letters, instcount, mips, sios,
+//   set KEY VALUE         set a status value: cpu (hexadecimal number), cpus
+//                         (online processors), maxcpu (the processors it has:
+//                         those above cpus are offline; as many as cpus unless
+//                         set), longcpu (0/1), psw, letters, instcount, mips, sios,
 //                         cpupct, version ("none": "]VERS=" gets no answer),
 //                         echo (0/1: commands are echoed on standard output),
 //                         mainstor ("none": "]MAINSTOR=" gets no answer;
