@@ -539,8 +539,7 @@ TEST_F(BarFontsFixture, FontChangesLeaveTheSizesTheUserGave)
 namespace {
 
 // The register values a bar's dialog shows in part: a control reaching past
-// the dialog or its dock bar, a line of a control that begins within a
-// value, or lines below the control's bottom.
+// the dialog or its dock bar, cutting its lines, or breaking one within a value.
 std::string ValuesCut(cdxCDynamicBar* pBar)
 {
     RECT rcShown, rcDock;
@@ -549,30 +548,17 @@ std::string ValuesCut(cdxCDynamicBar* pBar)
     pBar->m_pDockBar->GetWindowRect(&rcDock);
     std::string str;
     for (HWND h = ::GetWindow(pBar->m_pDlg->m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
-        if (!(::GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE))
-            continue;
-        RECT rc, rcClient;
+        RECT rc;
         ::GetWindowRect(h, &rc);
-        ::GetClientRect(h, &rcClient);
         const std::string strText = TextOf(h);
-        const int nLines = (int)::SendMessageA(h, EM_GETLINECOUNT, 0, 0);
-        std::string strBreaks;
-        for (int n = 1; n < nLines; n++) {
-            const int nStart = (int)::SendMessageA(h, EM_LINEINDEX, (WPARAM)n, 0);
-            if (nStart <= 0 || nStart > (int)strText.size() || strText[(size_t)nStart - 1] != ' ')
-                strBreaks += " at " + std::to_string(nStart);
-        }
-        const DWORD dwLast = (DWORD)::SendMessageA(h, EM_POSFROMCHAR, strText.size() - 1, 0);
-        TEXTMETRICA tm = {};
-        HDC hdc = ::GetDC(h);
-        HGDIOBJ hOld = ::SelectObject(hdc, (HFONT)::SendMessageA(h, WM_GETFONT, 0, 0));
-        ::GetTextMetricsA(hdc, &tm);
-        ::SelectObject(hdc, hOld);
-        ::ReleaseDC(h, hdc);
-        if (rc.right > std::min(rcShown.right, rcDock.right + 2) || !strBreaks.empty() ||
-            (short)HIWORD(dwLast) + tm.tmHeight > rcClient.bottom)
-            str += " control " + std::to_string(::GetDlgCtrlID(h)) + " " + vorntest::RectText(rc) + " in " +
-                   vorntest::RectText(rcShown) + ", " + std::to_string(nLines) + " lines" + (strBreaks.empty() ? "" : ", broken" + strBreaks);
+        std::string fault = vorntest::EditClips(h, strText.c_str());
+        for (int n = 1; n < (int)::SendMessageA(h, EM_GETLINECOUNT, 0, 0); n++)
+            if (strText[(size_t)::SendMessageA(h, EM_LINEINDEX, (WPARAM)n, 0) - 1] != ' ')
+                fault += " line " + std::to_string(n) + " begins within a value";
+        if (rc.right > std::min(rcShown.right, rcDock.right + 2))
+            fault += " reaches past " + vorntest::RectText(rcShown);
+        if ((::GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE) && !fault.empty())
+            str += " control " + std::to_string(::GetDlgCtrlID(h)) + " " + vorntest::RectText(rc) + fault;
     }
     return str;
 }
