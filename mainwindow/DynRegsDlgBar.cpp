@@ -181,7 +181,7 @@ void CRegsDlgBar::PlaceRegisterControls()
         const RECT& rc = cells[(size_t)i];
         // A value is shown whole or not at all.
         const bool bWhole = rc.right <= cxAvailable;
-        if (bWhole != ((::GetWindowLongA(hCtl, GWL_STYLE) & WS_VISIBLE) != 0)) {
+        if (hCtl && bWhole != ((::GetWindowLongA(hCtl, GWL_STYLE) & WS_VISIBLE) != 0)) {
             ::ShowWindow(hCtl, bWhole ? SW_SHOWNA : SW_HIDE);
             bMoved = true;
         }

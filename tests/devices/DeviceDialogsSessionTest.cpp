@@ -440,7 +440,7 @@ TEST_F(DasdSession, ASecondDiskTakesNeitherTheSerialNorTheShadowFileOfTheFirst)
 
 // A disk read without "ser=" shows its image's serial; OK with nothing
 // changed sends the statement's own words and leaves the configuration as it
-// was, the path written with "/" too (it came back with "\\" and marked the
+// was, a path written with "/" too (it came back with backslashes, the
 // configuration modified); a serial that the statement gives or the user
 // types is sent.
 TEST_F(DasdSession, AnUnchangedOkSendsAndKeepsTheStatementAsItWas)
