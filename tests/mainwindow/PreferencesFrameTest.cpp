@@ -672,6 +672,30 @@ TEST_F(PrefsFrameFixture, StatusBarPageChangedByHandRebuildsTheStatusBar)
     EXPECT_EQ(ProfileGetString("Settings", "StatusFontName", ""), "Tahoma");
 }
 
+// A status bar hidden with View > Status Bar stays hidden (and out of the
+// layout) through the status bar page's font, parts and OK.
+TEST_F(PrefsFrameFixture, HiddenStatusBarStaysHiddenThroughTheStatusBarPage)
+{
+    OpenFrame();
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUS_BAR);
+    ASSERT_FALSE(pFrame->m_wndStatusBar.IsWindowVisible());
+    std::string strSeen;
+    ASSERT_TRUE(WithPreferences(pFrame->m_hWnd, ID_STATUSBAR_PROPERTIES, [&](HWND h, CPreferencesDlg& dlg) {
+        vorntest::DialogAnswers answers(dlg);
+        answers.strFace = "Tahoma";
+        Press(dlg.m_StatLinePage.m_hWnd, IDC_PREF_FONT);
+        Press(h, ID_APPLY_NOW);
+        strSeen += pFrame->m_wndStatusBar.IsWindowVisible() ? "font applied: shown; " : "";
+        vorntest::ClickGridBox(dlg.m_StatLinePage, 2, 2);
+        Press(h, IDOK);
+    }));
+    Pump();
+    strSeen += pFrame->m_wndStatusBar.IsWindowVisible() ? "parts and OK: shown" : "";
+    EXPECT_EQ(g_pView->Settings().m_strStatusFontName, "Tahoma");
+    EXPECT_EQ(StatusBarParts(pFrame), "01234");
+    EXPECT_EQ(strSeen, "");
+}
+
 // Every font and colour button of the appearance pages opens its dialog
 // over the preferences, which wait under it and are active again after; the
 // main window stays disabled under the preferences all along.
