@@ -810,6 +810,47 @@ TEST_F(PrefsFrameFixture, BalloonOfAClickOnOkShowsOverTheDialogOnTheScreen)
     EXPECT_EQ(strShown, "");
 }
 
+// A floating bar over a corner of System Configuration stays under it after
+// a field's balloon, raised by a click on Apply or OK, as after every other
+// step: the screen shows the dialog's corner.
+TEST_F(PrefsFrameFixture, FloatingBarStaysUnderSystemConfigurationAfterABalloon)
+{
+    OpenFrame();
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STORAGE_BAR);
+    pFrame->SendMessage(WM_COMMAND, ID_FLOAT_STORAGE_BAR);
+    theApp.OnIdle(0);  // the floating frame's delayed layout
+    CWnd* pBar = pFrame->GetMainBar(12)->GetDockingFrame();
+    ASSERT_TRUE(pBar && pBar->IsWindowVisible());
+    std::string strSeen;
+    for (int nButton : {ID_APPLY_NOW, IDOK}) {
+        vorntest::DialogDriver driver([&](HWND h) {
+            CSysCfgDialog* p = DYNAMIC_DOWNCAST(CSysCfgDialog, CWnd::FromHandlePermanent(h));
+            p->SetActivePage(&p->m_HttpSrvrPage);
+            ::SetDlgItemTextA(p->m_HttpSrvrPage.m_hWnd, IDC_HTTP_PORT, "81");
+            RECT rcDlg, rcButton;
+            ::GetWindowRect(h, &rcDlg);
+            // The bar's top left corner over the dialog's lower right one.
+            pBar->SetWindowPos(nullptr, rcDlg.right - 60, rcDlg.bottom - 40, 0, 0,
+                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            RECT rcCorner = {rcDlg.right - 60, rcDlg.bottom - 40, rcDlg.right, rcDlg.bottom};
+            ::GetWindowRect(::GetDlgItem(h, nButton), &rcButton);
+            std::string strStep = nButton == IDOK ? "OK: " : "Apply: ";
+            if (!vorntest::ClickAt(POINT{(rcButton.left + rcButton.right) / 2, (rcButton.top + rcButton.bottom) / 2}))
+                strStep += "the cursor did not get to the button";
+            else if (!PumpUntil([] { return ErrorBalloonWindow() != nullptr; }, 5000))
+                strStep += "no balloon after the click";
+            else
+                strStep += vorntest::WaitUntilScreenShows(h, rcCorner, Pump);
+            strSeen += strStep + "; ";
+            ErrorBalloonHide();
+            Press(h, IDCANCEL);
+            return false;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_CONFIGURE_SETTINGS, 0);
+    }
+    EXPECT_EQ(strSeen, "Apply: ; OK: ; ");
+}
+
 // Delete Messages in the console's menu is offered only while the console
 // holds lines.
 TEST_F(PrefsFrameFixture, DeleteMessagesIsOfferedOnlyWithLines)
