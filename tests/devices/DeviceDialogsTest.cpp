@@ -12,7 +12,9 @@
 #include "devices/DynDevListDlgBar.h"
 #include "devices/SelectDevice.h"
 #include "platform/ErrorBalloon.h"
+#include "session/DeviceChoiceTexts.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/support/TextFits.h"
 
 namespace {
 
@@ -83,6 +85,31 @@ TEST(CSelectDevice, TemplateCaptionWithoutATitle)
         return false;
     });
     EXPECT_EQ("Select Device", caption);
+}
+
+// Every word of the Operations menu's questions and labels shows (for a
+// picture, VORN_KEEP_OPEN keeps each open until Esc).
+TEST(CSelectDevice, EveryWordOfTheOperationsQuestionsShows)
+{
+    for (EDeviceChoice e : {kChoiceLoadReader, kChoiceLoadTape, kChoiceUnloadTape}) {
+        const SDeviceChoiceTexts& texts = DeviceChoiceTexts(e);
+        CSelectDevice dlg;
+        dlg.m_DevList.AddTail(Device(texts.wClass, 0, 0x00C));
+        dlg.m_DevList.AddTail(Device(texts.wClass, 0, 0x00D));
+        dlg.m_strTitle = texts.pszTitle;
+        dlg.m_strLabel = texts.pszLabel;
+        dlg.m_strPrompt = texts.pszPrompt;
+        std::string strClipped;
+        vorntest::RunModal(dlg, [&](HWND h) {
+            if (vorntest::KeepOpenForScreenshot() && ::GetAsyncKeyState(VK_ESCAPE) == 0)
+                return true;
+            for (int nId : {IDC_DEVICE_PROMPT, IDC_SELDEV_LABEL})
+                strClipped += vorntest::ClippedText(::GetDlgItem(h, nId));
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        EXPECT_EQ("", strClipped) << texts.pszTitle;
+    }
 }
 
 TEST(NormaliseLoadParm, PaddedTrimmedCut)
