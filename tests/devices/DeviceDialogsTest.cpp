@@ -1,7 +1,7 @@
 // DeviceDialogsTest.cpp: the select-device dialog (class order, "L:HHHH"
-// both ways, caption) and the device-interrupt dialog (its two forms, the
-// ':' of a channel subsystem typed into the number, each refusal with its
-// balloon, the load parameter padded with dots).
+// both ways, caption, every word shown) and the device-interrupt dialog
+// (its two forms, the ':' of a channel subsystem typed into the number,
+// each refusal with its balloon, the load parameter padded with dots).
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -48,10 +48,11 @@ TEST(CSelectDevice, DevicesInClassOrderAndTheChosenKeyBack)
     dlg.m_DevList.AddTail(Device(DEVCLASS_DISK, 1, 0x120));
     dlg.m_DevList.AddTail(Device(DEVCLASS_RDR, 0, 0x00C));
     dlg.m_DevList.AddTail(Device(DEVCLASS_DISK, 0, 0x121));
-    dlg.m_strTitle = "Load Tape";
-    dlg.m_strPrompt = "Which one?";
-    dlg.m_strLabel = "Drive:";
-    std::string items[4], caption, prompt, label;
+    const SDeviceChoiceTexts& texts = DeviceChoiceTexts(kChoiceLoadReader);
+    dlg.m_strTitle = texts.pszTitle;
+    dlg.m_strPrompt = texts.pszPrompt;
+    dlg.m_strLabel = texts.pszLabel;
+    std::string items[4], caption, prompt, label, clipped;
     INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
         HWND hCombo = ::GetDlgItem(h, IDC_SELDEV_COMBO);
         for (int i = 0; i < 4; ++i)
@@ -59,6 +60,8 @@ TEST(CSelectDevice, DevicesInClassOrderAndTheChosenKeyBack)
         caption = WindowText(h);
         prompt = WindowText(::GetDlgItem(h, IDC_DEVICE_PROMPT));
         label = WindowText(::GetDlgItem(h, IDC_SELDEV_LABEL));
+        for (int nId : {IDC_DEVICE_PROMPT, IDC_SELDEV_LABEL})
+            clipped += vorntest::ClippedText(::GetDlgItem(h, nId));
         ::SendMessageA(hCombo, CB_SETCURSEL, 2, 0);
         ::SendMessageA(h, WM_COMMAND, IDOK, 0);
         return false;
@@ -68,9 +71,10 @@ TEST(CSelectDevice, DevicesInClassOrderAndTheChosenKeyBack)
     EXPECT_EQ("0121", items[1]);
     EXPECT_EQ("1:0120", items[2]);
     EXPECT_EQ("0581", items[3]);
-    EXPECT_EQ("Load Tape", caption);
-    EXPECT_EQ("Which one?", prompt);
-    EXPECT_EQ("Drive:", label);
+    EXPECT_EQ(texts.pszTitle, caption);
+    EXPECT_EQ(texts.pszPrompt, prompt);
+    EXPECT_EQ(texts.pszLabel, label);
+    EXPECT_EQ("", clipped);  // every word shows
     EXPECT_EQ(0x10120u, dlg.m_dwDevnum);
 }
 
@@ -85,31 +89,6 @@ TEST(CSelectDevice, TemplateCaptionWithoutATitle)
         return false;
     });
     EXPECT_EQ("Select Device", caption);
-}
-
-// Every word of the Operations menu's questions and labels shows (for a
-// picture, VORN_KEEP_OPEN keeps each open until Esc).
-TEST(CSelectDevice, EveryWordOfTheOperationsQuestionsShows)
-{
-    for (EDeviceChoice e : {kChoiceLoadReader, kChoiceLoadTape, kChoiceUnloadTape}) {
-        const SDeviceChoiceTexts& texts = DeviceChoiceTexts(e);
-        CSelectDevice dlg;
-        dlg.m_DevList.AddTail(Device(texts.wClass, 0, 0x00C));
-        dlg.m_DevList.AddTail(Device(texts.wClass, 0, 0x00D));
-        dlg.m_strTitle = texts.pszTitle;
-        dlg.m_strLabel = texts.pszLabel;
-        dlg.m_strPrompt = texts.pszPrompt;
-        std::string strClipped;
-        vorntest::RunModal(dlg, [&](HWND h) {
-            if (vorntest::KeepOpenForScreenshot() && ::GetAsyncKeyState(VK_ESCAPE) == 0)
-                return true;
-            for (int nId : {IDC_DEVICE_PROMPT, IDC_SELDEV_LABEL})
-                strClipped += vorntest::ClippedText(::GetDlgItem(h, nId));
-            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
-            return false;
-        });
-        EXPECT_EQ("", strClipped) << texts.pszTitle;
-    }
 }
 
 TEST(NormaliseLoadParm, PaddedTrimmedCut)

@@ -21,7 +21,6 @@
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/support/ScopedIniStore.h"
-#include "tests/support/ScreenShows.h"
 #include "tests/utilities/UtilityTestSupport.h"
 #include "utilities/FileListButtons.h"
 #include "utilities/ReelBlankDlg.h"
@@ -325,74 +324,39 @@ TEST_F(FileList, MovesKeepTheItemSelectedAndStopAtEitherEnd)
     EXPECT_EQ("101", Buttons());
 }
 
-// The empty output name entered as the user enters it, a click on it (the
-// mouse moving a little while pressed) and
-// then (emptied again, left and come back to) Tab from the control before
-// it; "new01.aws" typed each time: what the edit then holds, or what input
-// did not arrive.
-std::string TypedOverTheProposedName(CDialog& dlg)
-{
-    std::string strSeen;
-    int nStep = 0;
-    DWORD dwEntered = 0;
-    vorntest::RunModal(dlg, [&](HWND h) {
-        HWND hEdit = ::GetDlgItem(h, IDC_UTIL_OUTPUT_FILE);
-        HWND hPrev = ::GetNextDlgTabItem(h, hEdit, TRUE);
-        if (nStep == 0 || nStep == 3) {
-            dwEntered = ::GetTickCount();
-            RECT rc;
-            ::GetWindowRect(hEdit, &rc);
-            if (nStep == 0) {
-                // A press, the hand moving a little, the release.
-                ::SetCursorPos(rc.left + 8, (rc.top + rc.bottom) / 2);
-                INPUT in[3] = {};
-                for (INPUT& i : in)
-                    i.type = INPUT_MOUSE;
-                in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-                in[1].mi.dwFlags = MOUSEEVENTF_MOVE;
-                in[1].mi.dx = 2;
-                in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-                ::SendInput(3, in, sizeof(INPUT));
-            } else {
-                ::SetWindowTextA(hEdit, "");
-                ::SetFocus(hPrev);
-                ::PostMessageA(hPrev, WM_KEYDOWN, VK_TAB, 0x000F0001);
-            }
-        } else if (nStep == 1 || nStep == 4) {
-            // Typed once the click (or Tab) has arrived: the edit has the
-            // focus and the button is up again.
-            if (::GetFocus() != hEdit || ::GetKeyState(VK_LBUTTON) < 0) {
-                if (::GetTickCount() - dwEntered < 5000)
-                    return true;
-                strSeen += "the focus never reached the output name";
-                ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
-                return false;
-            }
-            for (const char* p = "new01.aws"; *p; ++p)
-                ::PostMessageA(hEdit, WM_CHAR, (WPARAM)*p, 1);
-        } else {
-            char sz[128] = {};
-            ::GetWindowTextA(hEdit, sz, sizeof sz);
-            strSeen += std::string(sz) + "; ";
-            if (nStep == 5) {
-                ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
-                return false;
-            }
-        }
-        ++nStep;
-        return true;
-    });
-    return strSeen;
-}
-
-// A name the dialog proposes on entering its empty output name is selected:
-// what the user types replaces it.
+// The name proposed on entering the empty output name is replaced by what
+// the user types, whether a click (the mouse moving a little while pressed)
+// or Tab (after the field was left empty once) brings the focus.
 TEST_F(OutputFile, TypingReplacesTheProposedOutputName)
 {
     CReelBlankDlg reelBlank;
-    EXPECT_EQ("new01.aws; new01.aws; ", TypedOverTheProposedName(reelBlank));
     CVolMakeDlg volMake;
-    EXPECT_EQ("new01.aws; new01.aws; ", TypedOverTheProposedName(volMake));
+    for (CDialog* pDlg : std::vector<CDialog*>{&reelBlank, &volMake}) {
+        std::string strSeen;
+        int nStep = 0;
+        vorntest::RunModal(*pDlg, [&](HWND h) {
+            HWND hEdit = ::GetDlgItem(h, IDC_UTIL_OUTPUT_FILE), hPrev = ::GetNextDlgTabItem(h, hEdit, TRUE);
+            if (nStep > 0) {
+                char sz[64] = {};
+                ::GetWindowTextA(hEdit, sz, sizeof sz);
+                strSeen += std::string(sz) + "; ";
+            }
+            ::SetWindowTextA(hEdit, "");
+            ::SetFocus(hPrev);
+            if (nStep == 0)  // a press, the mouse moving a little, the release
+                for (UINT m : {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP})
+                    ::PostMessageA(hEdit, m, m == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(m == WM_MOUSEMOVE ? 9 : 5, 5));
+            else if (nStep == 1)
+                ::PostMessageA(hPrev, WM_KEYDOWN, VK_TAB, 0);
+            for (const char* p = "new01.aws"; nStep < 2 && *p; ++p)
+                ::PostMessageA(hEdit, WM_CHAR, (WPARAM)*p, 1);
+            if (nStep++ < 2)
+                return true;
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        EXPECT_EQ("new01.aws; new01.aws; ", strSeen);
+    }
 }
 
 TEST(UtilitiesMenu, TwentySixItemsWithTheirIdsAndThreeSeparators)
