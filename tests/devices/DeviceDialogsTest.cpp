@@ -1,7 +1,7 @@
 // DeviceDialogsTest.cpp: the select-device dialog (class order, "L:HHHH"
-// both ways, caption, every word shown) and the device-interrupt dialog
-// (its two forms, the ':' of a channel subsystem typed into the number,
-// each refusal with its balloon, the load parameter padded with dots).
+// both ways, caption) and the device-interrupt dialog (its two forms, the
+// ':' of a channel subsystem typed into the number, each refusal with its
+// balloon, the load parameter padded with dots).
 #include <gtest/gtest.h>
 
 #include <windows.h>

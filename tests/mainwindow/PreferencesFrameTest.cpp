@@ -794,8 +794,7 @@ TEST_F(PrefsFrameFixture, BalloonOfAClickOnOkShowsOverTheDialogOnTheScreen)
 TEST_F(PrefsFrameFixture, FloatingBarStaysUnderSystemConfigurationAfterABalloon)
 {
     OpenFrame();
-    for (UINT nCmd : {ID_VIEW_STORAGE_BAR, ID_FLOAT_STORAGE_BAR})
-        pFrame->SendMessage(WM_COMMAND, nCmd);
+    pFrame->SendMessage(WM_COMMAND, ID_FLOAT_CPUPCT_BAR);
     theApp.OnIdle(0);  // the floating frame's delayed layout
     std::string strSeen = "no balloon";
     vorntest::DialogDriver driver([&](HWND h) {
@@ -804,7 +803,7 @@ TEST_F(PrefsFrameFixture, FloatingBarStaysUnderSystemConfigurationAfterABalloon)
         ::SetDlgItemTextA(p->m_HttpSrvrPage.m_hWnd, IDC_HTTP_PORT, "81");
         CRect rc;
         ::GetWindowRect(h, &rc);
-        pFrame->GetMainBar(12)->GetDockingFrame()->SetWindowPos(nullptr, rc.right - 60, rc.bottom - 40, 0, 0,
+        pFrame->GetMainBar(13)->GetDockingFrame()->SetWindowPos(nullptr, rc.right - 60, rc.bottom - 40, 0, 0,
                                                                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         Press(h, ID_APPLY_NOW);
         if (ErrorBalloonWindow())
