@@ -76,10 +76,10 @@ void CPaintProbe::TakeMeasuring(double tNow)
         return;
     if (bOn) {
         std::lock_guard<std::mutex> guard(m_lock);
-        int nBars = m_result.nBars, nWindows = m_result.nWindows;
+        int nBars = m_result.nBars;
         m_result = SResult();
         m_result.nBars = nBars;
-            m_tMeasureStart = tNow;
+        m_tMeasureStart = tNow;
     } else {
         for (SBar& bar : m_bars)
             Close(bar, tNow);
