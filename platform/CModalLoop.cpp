@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/CWinApp.h"
 #include "platform/CWinThread.h"
 #include "platform/CWnd.h"
@@ -35,6 +37,7 @@ HWND ModalOwnerWindow(HWND hParent)
 namespace {
 
 thread_local int t_nNestedLoops = 0;
+thread_local std::vector<const COwnerChainLock*>* t_pLocks = nullptr;  // held now, oldest first
 thread_local HWND t_hCloseWaiting = nullptr;
 thread_local UINT_PTR t_nCloseTimer = 0;
 
@@ -128,16 +131,40 @@ COwnerChainLock::COwnerChainLock(HWND hOwner, bool bOwnerToo, HWND hModal)
         // Enabled again after the chain, so before it in the list.
         m_disabled.insert(m_disabled.begin(), owned.begin(), owned.end());
     }
+    if (!bOwnerToo)
+        m_hSystemDisabled = hOwner;
+    if (!t_pLocks)
+        t_pLocks = new std::vector<const COwnerChainLock*>;
+    t_pLocks->push_back(this);
+}
+
+void COwnerChainLock::Reassert() const
+{
+    for (HWND h : m_disabled)
+        if (::IsWindow(h) && ::IsWindowEnabled(h))
+            ::EnableWindow(h, FALSE);
+    if (m_hSystemDisabled && ::IsWindow(m_hSystemDisabled) && ::IsWindowEnabled(m_hSystemDisabled))
+        ::EnableWindow(m_hSystemDisabled, FALSE);
 }
 
 void COwnerChainLock::Release()
 {
+    if (!m_bHeld)
+        return;
+    m_bHeld = false;
     // The top-level owner first: the window nearest the modal one is
     // enabled last, as the one the system activates next.
     for (auto it = m_disabled.rbegin(); it != m_disabled.rend(); ++it)
         if (::IsWindow(*it))
             ::EnableWindow(*it, TRUE);
     m_disabled.clear();
+    if (t_pLocks) {
+        t_pLocks->erase(std::remove(t_pLocks->begin(), t_pLocks->end(), this), t_pLocks->end());
+        // The box that has just ended may have enabled its owner under a
+        // modal window that still runs.
+        for (const COwnerChainLock* pHeld : *t_pLocks)
+            pHeld->Reassert();
+    }
     m_loop.reset();
     m_inputTime.reset();
 }
@@ -146,6 +173,11 @@ bool SystemLoopRuns()
 {
     GUITHREADINFO info = {sizeof info};
     return ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_INMOVESIZE));
+}
+
+bool NestedLoopsRun()
+{
+    return t_nNestedLoops > 0 || SystemLoopRuns();
 }
 
 bool EndSystemLoops()
