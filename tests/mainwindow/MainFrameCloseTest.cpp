@@ -5,11 +5,7 @@
 // a worker thread's fault, which comes whatever runs. The system's loops
 // too: a menu (a context menu, the menu bar's, the system menu) and a move
 // of the main window end first, and the close's questions come after them,
-// where a click of the mouse answers them. A close during a box or dialog
-// of an open, a save or a Power On waits for it; every question of a close
-// comes before it powers anything off; a question answered over another
-// modal window leaves the main window disabled under it; a log the close
-// cannot write to is told once and the close goes on.
+// where a click of the mouse answers them. The program's boxes too.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -306,43 +302,31 @@ TEST_F(FrameFixture, QuestionsOfACloseDuringAMenuComeAfterItAndTakeAClick)
     }
 }
 
-// A box's caption and texts; answers it with the first of its buttons No
-// (Don't Save), Cancel (the parse-errors dialog's too) and OK.
-std::string BoxText(HWND h)
+// A box's caption and texts; the first of its buttons No (Don't Save),
+// Cancel (the parse-errors dialog's too) and OK answers it.
+std::string AnswerNo(HWND h, bool bAnswer = true)
 {
     char szCaption[128] = {};
     ::GetWindowTextA(h, szCaption, sizeof szCaption);
+    for (int nId : {IDNO, IDCANCEL, IDC_PARSE_ERRORS_CANCEL, IDOK})
+        if (bAnswer && ::GetDlgItem(h, nId) && ::PostMessageA(h, WM_COMMAND, nId, 0))
+            break;
     return szCaption + ("|" + vorntest::DialogTexts(h));
 }
 
-void AnswerNo(HWND h)
-{
-    for (int nId : {IDNO, IDCANCEL, IDC_PARSE_ERRORS_CANCEL, IDOK})
-        if (::GetDlgItem(h, nId)) {
-            ::PostMessageA(h, WM_COMMAND, nId, 0);
-            return;
-        }
-}
-
-// A close during a box or dialog of an open or a Power On waits for it: the
-// code after the box goes on with its windows, and the frame closes after.
+// A close during a box of an open or a Power On waits for it: the code
+// after the box goes on with its windows, and the frame closes after.
 TEST_F(FrameFixture, CloseDuringABoxOfAnOpenOrAPowerOnWaitsForIt)
 {
     std::string strBad = dir.Write("bad.cnf", "NOSUCHSTATEMENT 1\r\n");
-    const struct {
-        const char* pszBox;
-        void (*close)(HWND);
-    } cases[] = {{"Invalid configuration file.", CloseFromAnotherProgram},
-                 {"Configuration File Error(s)...", EndSession},
-                 {"Start with no configuration file?", CloseFromAnotherProgram}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.pszBox);
+    for (const char* pszBox : {"Invalid configuration file.", "Configuration File Error(s)...", "Start with no"}) {
+        SCOPED_TRACE(pszBox);
         OpenFrame();
         HWND hFrame = pFrame->m_hWnd;
         std::string strSeen = "no box";
         vorntest::DialogDriver driver([&](HWND h) {
-            if (strSeen == "no box" && BoxText(h).find(c.pszBox) != std::string::npos) {
-                c.close(hFrame);
+            if (strSeen == "no box" && AnswerNo(h, false).find(pszBox) != std::string::npos) {
+                (pszBox[0] == 'C' ? EndSession : CloseFromAnotherProgram)(hFrame);
                 strSeen = "asked";
                 return true;
             }
@@ -351,10 +335,7 @@ TEST_F(FrameFixture, CloseDuringABoxOfAnOpenOrAPowerOnWaitsForIt)
             AnswerNo(h);
             return true;
         });
-        if (c.close == EndSession || std::string(c.pszBox)[0] == 'I')
-            g_pView->OpenConfiguration(strBad.c_str());
-        else
-            g_pView->PowerOn();
+        pszBox[0] == 'S' ? g_pView->PowerOn() : (void)g_pView->OpenConfiguration(strBad.c_str());
         EXPECT_EQ(strSeen, "waits");
         EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the close after it";
         pFrame = nullptr;
@@ -375,9 +356,8 @@ TEST_F(FrameFixture, EveryQuestionOfACloseComesBeforeItPowersOff)
         g_pView->SetNoWarnPowerOff(false);
         std::string strAsked;
         vorntest::DialogDriver driver([&](HWND h) {
-            bool bPowerOff = BoxText(h).find("Vornamic is still running!") != std::string::npos;
-            strAsked += std::string(bPowerOff ? "power off" : "save") +
-                        (g_pView && g_pView->IsEmulatorRunning() ? " while it runs#" : " after#");
+            bool bPowerOff = vorntest::DialogTexts(h).find("Vornamic is still running!") != std::string::npos;
+            strAsked += (g_pView && g_pView->IsEmulatorRunning() ? "while it runs#" : "after#");
             ::PostMessageA(h, TDM_CLICK_BUTTON, bPowerOff ? IDYES : nSave, 0);
             return true;
         });
@@ -386,13 +366,12 @@ TEST_F(FrameFixture, EveryQuestionOfACloseComesBeforeItPowersOff)
         if (nSave == IDCANCEL)
             g_pView->PowerOff();
         EXPECT_TRUE(PumpUntil([&] { return nSave == IDCANCEL ? !g_pView->IsEmulatorRunning() : !::IsWindow(hFrame); }));
-        EXPECT_EQ(strAsked, "power off while it runs#save while it runs#");
+        EXPECT_EQ(strAsked, "while it runs#while it runs#");
     }
 }
 
-// A question of the main window answered while another modal window of
-// it shows (the watchdog's, over the About box) leaves the main window
-// disabled under that window.
+// A question of the main window (the watchdog's) answered over another
+// modal window of it (the About box) leaves it disabled under that window.
 TEST_F(FrameFixture, MainWindowStaysDisabledWhileAModalWindowOfItRemains)
 {
     OpenFrame();
@@ -401,9 +380,7 @@ TEST_F(FrameFixture, MainWindowStaysDisabledWhileAModalWindowOfItRemains)
     vorntest::DialogDriver driver([&](HWND hAbout) {
         vorntest::DialogDriver wait([&](HWND) {
             HWND hQuestion = vorntest::OtherDialog(hAbout);
-            if (hQuestion)
-                ::PostMessageA(hQuestion, TDM_CLICK_BUTTON, kWatchdogButtonWait, 0);
-            return !hQuestion;
+            return !hQuestion || !::PostMessageA(hQuestion, TDM_CLICK_BUTTON, kWatchdogButtonWait, 0);
         });
         g_pView->SendMessage(WM_TIMER, kTimerShutdownWatchdog);
         strSeen = wait.SawDialog() && !::IsWindowEnabled(pFrame->m_hWnd) ? "disabled" : "enabled or not asked";
@@ -416,14 +393,15 @@ TEST_F(FrameFixture, MainWindowStaysDisabledWhileAModalWindowOfItRemains)
     EXPECT_TRUE(PumpUntil([&] { return !g_pView->IsEmulatorRunning(); }));
 }
 
-// A log the close cannot write to (on the system's always full device), and
-// one whose folder is made only before the close: the close writes the
-// lines the log did not take, with the marker after them, or tells once
-// what was not written and where; the program ends.
+// The log on the system's always full device (File > Exit with the emulator
+// running), or in a folder made only before the close: the close tells once
+// what was not written and where, or writes it with the marker after it
+// (and the note that logging resumed); the program ends.
 TEST_F(FrameFixture, ACloseWithAFailingLogTellsItOnceAndEnds)
 {
     for (std::string strLog : {std::string("Z:\\dev\\full"), dir.Path("later\\console.log")}) {
         SCOPED_TRACE(strLog);
+        bool bFull = strLog[0] == 'Z';
         ProfileWriteInt("Logging", "LogOption", 1);  // the start-up asks for no file
         OpenFrame();
         HWND hFrame = pFrame->m_hWnd;
@@ -431,34 +409,20 @@ TEST_F(FrameFixture, ACloseWithAFailingLogTellsItOnceAndEnds)
         pDoc->SetPathName(strLog.c_str(), FALSE);
         ASSERT_TRUE(pDoc->SetLogOption(0, 1, "console.log"));
         std::string strTold;
-        vorntest::DialogDriver driver([&](HWND h) {
-            strTold += BoxText(h) + "#";
-            AnswerNo(h);
-            return true;
-        });
-        for (const char* psz : {"ZQC00001I one", "ZQC00002I two"})
-            g_pView->AddMessage(psz, false);
-        std::string strLines, strFailure = strTold;
-        for (INT_PTR i = 0; i < pDoc->GetLineCount(); ++i)
-            strLines += std::string(pDoc->GetLine(i).GetString()) + "\r\n";
-        // File > Exit powers the emulator off first; without one the log
-        // takes nothing more before the close.
-        bool bFull = strLog[0] == 'Z';
-        if (bFull)
-            AttachStandin("");
-        else
-            ::CreateDirectoryA(dir.Path("later").c_str(), nullptr);
+        vorntest::DialogDriver driver([&](HWND h) { return !(strTold += AnswerNo(h) + "#").empty(); });
+        g_pView->AddMessage("ZQC00001I one", false);
+        std::string strLines = pDoc->GetLine(0).str() + "\r\n" + pDoc->GetLine(1).str() + "\r\n";
+        strTold.clear();
+        bFull ? AttachStandin("") : (void)::CreateDirectoryA(dir.Path("later").c_str(), nullptr);
         g_pView->SetNoWarnPowerOff(true);
         pFrame->SendMessage(WM_COMMAND, ID_APP_EXIT);
         EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the end";
         pFrame = nullptr;
-        std::string strText = ReadText(strLog), strAtClose = strTold.substr(strFailure.size());
-        EXPECT_EQ(strAtClose.find("were not written to \"" + strLog + "\".") + 1 != 0, bFull) << strAtClose;
-        EXPECT_EQ(std::count(strAtClose.begin(), strAtClose.end(), '#'), bFull ? 1 : 0) << strAtClose;
-        // The lines, the console's note that logging resumed, the marker.
-        EXPECT_TRUE(bFull || strText.compare(0, strLines.size(), strLines) == 0) << strText;
-        EXPECT_TRUE(bFull || strText.find("\r\n\r\n" + std::string(kLogRingMarkerLine)) ==
-                                 strText.find(" resumed.\r\n", strLines.size()) + 9) << strText;
+        std::string strText = ReadText(strLog), strMarker = "\r\n\r\n" + std::string(kLogRingMarkerLine);
+        EXPECT_EQ(strTold.find("were not written to \"" + strLog + "\".") + 1 != 0, bFull) << strTold;
+        EXPECT_EQ(std::count(strTold.begin(), strTold.end(), '#'), bFull ? 1 : 0) << strTold;
+        EXPECT_TRUE(bFull || (strText.compare(0, strLines.size(), strLines) == 0 &&
+                              strText.find(strMarker) == strText.find(" resumed.\r\n") + 9)) << strText;
     }
 }
 
