@@ -1,7 +1,7 @@
 // MainFrameClose.cpp: closing the main frame: never while utilities run;
 // while the emulator runs only by powering it off (the view closes the
 // frame once the emulator has ended), every question asked before; otherwise
-// after the save prompts. A close waits for the program's boxes. At
+// after the save prompts. A close ends the program's boxes first. At
 // Windows shut-down the frame refuses the end while anything is at stake.
 #include <windows.h>
 #include <commctrl.h>
@@ -80,14 +80,15 @@ bool CMainFrame::AskSaveBeforeClose()
 void CMainFrame::OnClose()
 {
     // A box, a dialog or a wait of the program, a menu or a move of the
-    // system's dispatches what comes meanwhile: the close waits for its end,
-    // so that the code that runs it goes on with its windows (an open of a
+    // system's dispatches what comes meanwhile: the close ends the boxes and
+    // menus as their Cancel would and waits for the loops' end, so that the
+    // code that runs them goes on with its windows (an open of a
     // configuration, after its error box) and no question stands under a
-    // loop's hold on the mouse. A logging change ends its question.
+    // loop's hold on the mouse. A logging change asks nothing more.
     if (NestedLoopsRun()) {
         if (g_pView && g_pView->GetDocument())
             g_pView->GetDocument()->CloseWaits();
-        PostCloseAfterModalLoops(m_hWnd);
+        PostCloseAfterModalLoops(m_hWnd, true);
         return;
     }
     if (g_pView) {

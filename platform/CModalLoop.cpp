@@ -40,8 +40,27 @@ thread_local int t_nNestedLoops = 0;
 thread_local std::vector<const COwnerChainLock*>* t_pLocks = nullptr;  // held now, oldest first
 thread_local HWND t_hCloseWaiting = nullptr;
 thread_local UINT_PTR t_nCloseTimer = 0;
+thread_local bool t_bEndBoxes = false;  // the waiting close ends the program's boxes
 
-void ArmWaitingClose();
+void ArmWaitingClose(UINT nDelayMs = 0);
+
+// Ends the box or dialog the user works in as its Cancel would: Cancel,
+// else No, else OK (a box that only tells); a dialog without such buttons
+// takes the Cancel of its Esc key. A question that cannot be cancelled
+// stays until it is answered.
+void EndTopModalWindow()
+{
+    CWnd* pMain = AfxGetMainWnd();
+    HWND h = ModalOwnerWindow(nullptr);
+    if (!h || (pMain && h == pMain->m_hWnd))
+        return;
+    for (int nId : {IDCANCEL, IDNO, IDOK})
+        if (::GetDlgItem(h, nId)) {
+            ::PostMessageA(h, WM_COMMAND, (WPARAM)nId, 0);
+            return;
+        }
+    ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+}
 
 // The close that waited for the nested loops. A thread timer runs in
 // whatever loop takes it: the close goes only from one that is not nested
@@ -53,22 +72,29 @@ void CALLBACK CloseWhenLoopsEnded(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
     ::KillTimer(nullptr, nTimer);
     t_nCloseTimer = 0;
-    if (t_nNestedLoops > 0)
+    if (t_nNestedLoops > 0) {
+        // Each box that shows until the loops have ended is ended in turn.
+        if (t_bEndBoxes) {
+            EndTopModalWindow();
+            ArmWaitingClose(50);
+        }
         return;
+    }
     if (EndSystemLoops()) {
         ArmWaitingClose();
         return;
     }
     HWND h = t_hCloseWaiting;
     t_hCloseWaiting = nullptr;
+    t_bEndBoxes = false;
     if (h && ::IsWindow(h))
         ::SendMessageA(h, WM_CLOSE, 0, 0);
 }
 
-void ArmWaitingClose()
+void ArmWaitingClose(UINT nDelayMs)
 {
     if (t_hCloseWaiting && !t_nCloseTimer)
-        t_nCloseTimer = ::SetTimer(nullptr, 0, 0, CloseWhenLoopsEnded);
+        t_nCloseTimer = ::SetTimer(nullptr, 0, nDelayMs, CloseWhenLoopsEnded);
 }
 
 struct OwnedWindows {
@@ -194,14 +220,15 @@ bool EndSystemLoops()
     return (info.flags & (GUI_INMENUMODE | GUI_INMOVESIZE)) != 0;
 }
 
-void PostCloseAfterModalLoops(HWND hWnd)
+void PostCloseAfterModalLoops(HWND hWnd, bool bEndBoxes)
 {
     if (!hWnd)
         return;
     bool bSystemLoop = EndSystemLoops();
     if (t_nNestedLoops > 0 || bSystemLoop) {
         t_hCloseWaiting = hWnd;
-        if (t_nNestedLoops == 0)
+        t_bEndBoxes = t_bEndBoxes || bEndBoxes;
+        if (t_nNestedLoops == 0 || bEndBoxes)
             ArmWaitingClose();
     } else {
         ::PostMessageA(hWnd, WM_CLOSE, 0, 0);

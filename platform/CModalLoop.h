@@ -87,8 +87,10 @@ bool EndSystemLoops();
 // loop. A window destroyed under a nested loop would leave that loop, and
 // the code around it (a context menu's), running over a dead window; a
 // close delivered as the last one ended would reach a dialog opened right
-// after it.
-void PostCloseAfterModalLoops(HWND hWnd);
+// after it. With bEndBoxes (a close the user or the system asks for) the
+// program's boxes and dialogs that show meanwhile are ended one after the
+// other as their Cancel would end them, as the menus are.
+void PostCloseAfterModalLoops(HWND hWnd, bool bEndBoxes = false);
 
 class CModalLoop {
 public:
