@@ -24,11 +24,15 @@
 //   "devinit DEVNUM [ARGS]" change the device list (and report it)
 //   "stopall", "startall" stop or start every processor; "cpu N" (hexadecimal)
 //                      reports processor N from the next round on, or is
-//                      refused with a message when there is no such one;
+//                      refused with a message when there is no such one; a
+//                      processor it has offline ("set maxcpu") is reported
+//                      as "CPnn" and "OFFLINE" in parentheses;
 //                      "ipl DEVNUM" loads from a device it holds, as "set ipl"
 //                      says: the processor runs ("ok"), or it stops in a wait
 //                      with the load letter on ("fail"); a device it does not
 //                      hold is refused with a message
+// With "set vary 1" every round brings new values, as a running system's do
+// (the PSW's address, MIPS, SIOS, CPU percentages and every register).
 // Status rounds speak as the emulator does: "STATUS=" only when the status
 // differs from the last one sent (a running processor's count grows every
 // round), "MIPS=" and "SIOS=" likewise; "SYS=1" while the processors run,
@@ -115,6 +119,8 @@ private:
     std::string DeviceLine(const char* pszKeyword, const SDevice& device) const;
     std::string StatusLine() const;
     void RegisterLines(CEmuLines& out) const;
+    // "set vary 1": the next round's values.
+    void VaryValues();
     static bool ParseDevnum(const std::string& strText, int& nLcss, WORD& wDevnum);
 
     CDeviceTable m_devices;
@@ -127,7 +133,8 @@ private:
     std::string m_strGuiVersion;
     std::string m_strCommandDir;
     int m_nCpu = 0;
-    int m_nCpus = 1;
+    int m_nCpus = 1;                // online, as NUMCPU
+    int m_nMaxCpus = 0;             // "set maxcpu": those from m_nCpus on are offline
     bool m_bLongCpu = false;
     std::string m_strPsw = "07060000 00000000 0000000000012345";
     std::string m_strLetters = "........";
@@ -139,6 +146,8 @@ private:
     bool m_bDeviceReports = true;
     bool m_bDevLcss = true;         // "set devlcss 0": numbers never carry "L:"
     bool m_bIplFails = false;       // "set ipl fail"
+    bool m_bVary = false;           // "set vary 1": new values every round
+    UINT64 m_nRound = 0;            // rounds with varying values so far
     // The last "STATUS=", "MIPS=" and "SIOS=" lines sent.
     std::string m_strSentStatus;
     std::string m_strSentMips;
