@@ -531,19 +531,27 @@ void CVornGUIView::TypeIntoCommandLine(char ch)
     HandTypedAheadOn();
 }
 
-// As typed (WM_CHAR, so that Backspace takes back a character); an Enter
-// sends what stands in the line by then.
+// As typed: a run of printable characters replaces the selection in one
+// step, any other character goes as WM_CHAR (Backspace takes one back), and
+// an Enter sends what stands in the line by then.
 void CVornGUIView::HandTypedAheadOn()
 {
     CString strTyped = m_strTypedAhead;
     m_strTypedAhead.Empty();
     if (!m_hCmdLine || !::IsWindow(m_hCmdLine))
         return;
-    for (int i = 0; i < strTyped.GetLength(); ++i) {
-        if (strTyped[i] == '\r')
+    const int nLength = strTyped.GetLength();
+    for (int i = 0; i < nLength;) {
+        int nEnd = i;
+        while (nEnd < nLength && (BYTE)strTyped[nEnd] >= ' ')
+            ++nEnd;
+        if (nEnd > i)
+            ::SendMessageA(m_hCmdLine, EM_REPLACESEL, TRUE, (LPARAM)(LPCSTR)strTyped.Mid(i, nEnd - i));
+        else if (strTyped[i] == '\r')
             SendCommandLineText();
         else
             ::SendMessageA(m_hCmdLine, WM_CHAR, (BYTE)strTyped[i], 0);
+        i = std::max(nEnd, i + 1);
     }
 }
 
