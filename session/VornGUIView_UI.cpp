@@ -562,12 +562,18 @@ void CVornGUIView::OnWaitingCommandLineClicked()
         SetFocus();
 }
 
+// Enter in the command line: its lines go to the emulator, and the edit,
+// emptied, keeps the focus with the caret in view.
 void CVornGUIView::OnCommandLineEntered()
 {
-    if (!m_hCmdLine)
+    if (!m_hCmdLine || !IsEmulatorRunning())
         return;
     SendCommandLineText();
     ::SetFocus(m_hCmdLine);
+    for (int nStart : {0, -1}) {
+        ::SendMessageA(m_hCmdLine, EM_SETSEL, (WPARAM)nStart, -1);
+        ::SendMessageA(m_hCmdLine, EM_SCROLLCARET, 0, 0);
+    }
 }
 
 void CVornGUIView::SendCommandLineText()
