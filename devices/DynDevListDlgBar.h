@@ -172,11 +172,11 @@ protected:
     void OnDockFloat(UINT nID);
 
 private:
-    // What one step has done to the tree so far.
+    // What one step has done to the tree so far (the tree is held while
+    // items come, go or change their text).
     struct SStep {
-        bool bHeld = false;                    // the tree's redraw is off
         bool bGroupsAdded[DEVCLASS_COUNT] = {};
-        std::vector<HTREEITEM> changedLeds;    // items whose LED alone changed
+        std::vector<HTREEITEM> changedRows;    // items whose text or LED changed
     };
 
     // The lists, shown in steps.
@@ -198,16 +198,11 @@ private:
     void RemoveDeviceItem(int nKey);
     void MoveShownDevice(int nOldKey, int nNewKey);
     // Power-off: no device is shown any more; their items wait in
-    // m_ItemsToRemove, the lowest in the tree last. The caller holds the lock.
+    // m_ItemsToRemove in tree order. The caller holds the lock.
     void TakeOffAllDevices();
     void SortGroup(HTREEITEM hGroup);
-    // The tree paints nothing while items come, go or change their text
-    // (the first structural change of a step holds it); afterwards the tree
-    // is repainted whole, its frame and scroll bars with it.
-    void HoldTreeRedraw(SStep& step);
-    void EndStepPainting(SStep& step);
-    // Repaints the rows of those items the tree shows in view.
-    void RepaintRowsInView(const std::vector<HTREEITEM>& items);
+    // Has the tree repaint what the step changed in view.
+    void EndStepPainting(const SStep& step);
     int NextFreeKeyOfClass(int nClass);
 
     // The device commands.
@@ -247,8 +242,8 @@ private:
 
     CDevListEntryMap m_DevList;             // the devices shown
     std::set<int> m_ClassKeys[DEVCLASS_COUNT];  // their keys by the group they are in
-    // The items of an ended session's devices, still in the tree, the
-    // first to go last.
+    // The items of an ended session's devices, still in the tree, in tree
+    // order: they go from the back, the lowest first.
     std::vector<HTREEITEM> m_ItemsToRemove;
     // The lists taken from the queue and not yet shown, and the changes of
     // the one being shown that are still to come.

@@ -115,7 +115,7 @@ void CDynDevListDlgBar::ShowListsStep()
         if (nChanges == kChangesPerStep || (nChanges && ::GetTickCount() - dwStart >= kStepMs))
             break;
         if (!m_ItemsToRemove.empty()) {
-            HoldTreeRedraw(step);
+            m_Tree.Hold();
             m_Tree.DeleteItem(m_ItemsToRemove.back());
             m_ItemsToRemove.pop_back();
         } else if (m_bShowingList) {
@@ -172,7 +172,7 @@ void CDynDevListDlgBar::EndList()
 void CDynDevListDlgBar::ApplyChange(const SDevListStep& change, SStep& step)
 {
     if (change.eStep == kDevListRemove) {
-        HoldTreeRedraw(step);
+        m_Tree.Hold();
         RemoveDeviceItem(change.nKey);
         return;
     }
@@ -185,14 +185,15 @@ void CDynDevListDlgBar::ApplyChange(const SDevListStep& change, SStep& step)
         entry.m_bCCWTrace = shown.m_bCCWTrace;
     m_DevList.SetAt(change.nKey, entry);
     if (!hItem) {
-        HoldTreeRedraw(step);
+        m_Tree.Hold();
         step.bGroupsAdded[AddDeviceItem(change.nKey, entry)] = true;
-    } else if (!bShown || DevListItemText(change.nKey, shown) != DevListItemText(change.nKey, entry)) {
-        HoldTreeRedraw(step);
-        SetDeviceItemText(hItem, change.nKey, entry);
-    } else {
-        step.changedLeds.push_back(hItem);
+        return;
     }
+    if (!bShown || DevListItemText(change.nKey, shown) != DevListItemText(change.nKey, entry)) {
+        m_Tree.Hold();
+        SetDeviceItemText(hItem, change.nKey, entry);
+    }
+    step.changedRows.push_back(hItem);
 }
 
 // A posted message is taken before the input and the painting that wait:

@@ -131,49 +131,14 @@ void CDynDevListDlgBar::TakeOffAllDevices()
     m_DevList.RemoveAll();
 }
 
-// The tree's own redraw flag, and the window's, which Windows' default
-// handling of WM_SETREDRAW keeps: under Wine the tree keeps the message to
-// itself, and then repaints its scroll bars for every item whose text
-// changes.
-void CDynDevListDlgBar::HoldTreeRedraw(SStep& step)
+// A step that only changed LEDs repaints their rows; one that held the tree
+// what its changes moved or changed in view.
+void CDynDevListDlgBar::EndStepPainting(const SStep& step)
 {
-    if (step.bHeld)
-        return;
-    step.bHeld = true;
-    m_Tree.SetRedraw(FALSE);
-    ::DefWindowProcA(m_Tree.m_hWnd, WM_SETREDRAW, FALSE, 0);
-}
-
-// A held tree takes its redraw back while the window still holds its own:
-// it sets its scroll bars without painting them. Turning the redraw on
-// paints nothing on Windows, and under Wine only the items: the whole tree,
-// frame and scroll bars with it, is repainted when the queue comes to it.
-// A step that only changed LEDs repaints their rows.
-void CDynDevListDlgBar::EndStepPainting(SStep& step)
-{
-    if (!step.bHeld) {
-        RepaintRowsInView(step.changedLeds);
-        return;
-    }
-    m_Tree.SetRedraw(TRUE);
-    ::DefWindowProcA(m_Tree.m_hWnd, WM_SETREDRAW, TRUE, 0);
-    ::RedrawWindow(m_Tree.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
-}
-
-// The rows in view are looked up once, however many items changed.
-void CDynDevListDlgBar::RepaintRowsInView(const std::vector<HTREEITEM>& items)
-{
-    if (items.empty())
-        return;
-    std::set<HTREEITEM> inView;
-    UINT nRows = (UINT)m_Tree.SendMessage(TVM_GETVISIBLECOUNT) + 1;
-    for (HTREEITEM h = m_Tree.GetNextItem(nullptr, TVGN_FIRSTVISIBLE); h && inView.size() < nRows;
-         h = m_Tree.GetNextItem(h, TVGN_NEXTVISIBLE))
-        inView.insert(h);
-    RECT rc;
-    for (HTREEITEM hItem : items)
-        if (inView.count(hItem) && m_Tree.GetItemRect(hItem, &rc, FALSE))
-            ::InvalidateRect(m_Tree.m_hWnd, &rc, FALSE);
+    if (m_Tree.IsHeld())
+        m_Tree.Resume(step.changedRows);
+    else
+        m_Tree.RepaintRows(step.changedRows);
 }
 
 void CDynDevListDlgBar::SortGroup(HTREEITEM hGroup)

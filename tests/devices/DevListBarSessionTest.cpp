@@ -616,8 +616,11 @@ TEST_F(DevListSession, ThousandsOfDevicesComeWithTheEmulatorAndGoWithIt)
     ASSERT_TRUE(Pump([&] { return !pBar->IsShowingLists() && !::GetUpdateRect(g_hWatchedTree, nullptr, FALSE); }));
     ::UnhookWindowsHookEx(hHook);
     EXPECT_GT(counts.size(), 3u) << "the tree went from empty to full in one message";
-    EXPECT_GT(g_nTreePaints, 1);
+    EXPECT_GT(g_nTreePaints, 0);
     EXPECT_EQ(0, g_nBlankTreePaints);
+    RECT rc;
+    ::GetWindowRect(g_hWatchedTree, &rc);
+    EXPECT_EQ("", vorntest::StalePixelsIn(g_hWatchedTree, rc));
     const UINT kInGroup[] = {50, 50, 50, 40, 1010, 500, 200, 100, 0};
     for (WORD wClass = 0; wClass < DEVCLASS_COUNT; ++wClass) {
         std::vector<DWORD_PTR> keys;
