@@ -7,6 +7,7 @@
 #include "platform/CWinApp.h"
 #include "platform/CWinThread.h"
 #include "platform/CWnd.h"
+#include "platform/OverduePaint.h"
 #include "platform/WindowHelpers.h"
 
 HWND ModalOwnerWindow(HWND hParent)
@@ -192,6 +193,7 @@ bool CModalLoop::Run(const std::function<bool()>& bEnded)
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
+        PaintOverdueWindows();
     }
     return true;
 }

@@ -20,9 +20,12 @@ void CSaveSelEdit::OnKillFocus(CWnd* pNewWnd)
     CEdit::OnKillFocus(pNewWnd);
 }
 
+// The saved selection comes back before the edit tells its parent of the
+// focus, so that a parent that fills the edit then (a proposed name) has
+// the last word on what is selected.
 void CSaveSelEdit::OnSetFocus(CWnd* pOldWnd)
 {
-    CEdit::OnSetFocus(pOldWnd);
     if (m_bSaved)
         SendMessage(EM_SETSEL, LOWORD(m_dwSel), HIWORD(m_dwSel));
+    CEdit::OnSetFocus(pOldWnd);
 }

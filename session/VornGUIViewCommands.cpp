@@ -10,6 +10,7 @@
 #include "platform/CFrameWnd.h"
 #include "platform/CModalLoop.h"
 #include "platform/CSyncObject.h"
+#include "platform/OverduePaint.h"
 #include "platform/PathFunctions.h"
 #include "session/CommandText.h"
 #include "session/ConsoleCommands.h"
@@ -289,6 +290,7 @@ bool CVornGUIView::WaitForMainStorage()
             }
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
+            PaintOverdueWindows();
         }
         if (!::IsWindow(m_hWnd)) {
             ::PostQuitMessage(0);

@@ -325,7 +325,9 @@ void CVornGUIView::OnDraw(CDC* pDC)
     ::SetViewportOrgEx(pDC->m_hDC, -m_nFirstColumn * m_nCharWidth, 0, nullptr);
     CDCSelect selPlain(pDC->m_hDC, m_fonts[kMsgPlain].m_hObject);
     ::SetBkMode(pDC->m_hDC, OPAQUE);
-    for (int row = 0; row <= m_nLinesFit && m_nTopLine + row < m_nLineCount; ++row) {
+    // Whole rows only: a part row below them would keep its line after the
+    // lines scroll (only whole rows move) and show one the pane no longer holds.
+    for (int row = 0; row < m_nLinesFit && m_nTopLine + row < m_nLineCount; ++row) {
         int nLine = m_nTopLine + row;
         CString strLine = pDoc->GetLine(nLine);
         int nKind = pDoc->GetGivenKind(nLine);

@@ -540,6 +540,107 @@ TEST_F(ConsoleBarsFixture, RegisterReportsReachTheirFieldsUntilTheBarIsHidden)
     EXPECT_EQ("GR2-3=4700000000000002 4700000000000003", text(hGr2x64));
 }
 
+namespace {
+
+// Counts the frames given to main bars that stay where they stand (each
+// erases the bar and every control in it): WM_WINDOWPOSCHANGING as the bar
+// leaves it, with SWP_FRAMECHANGED and the bar's own place and size.
+struct FramesInPlace {
+    static int s_nCount;
+    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, nullptr, ::GetCurrentThreadId());
+    ~FramesInPlace() { ::UnhookWindowsHookEx(hHook); }
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wp, LPARAM lp)
+    {
+        const CWPRETSTRUCT* p = (const CWPRETSTRUCT*)lp;
+        const WINDOWPOS* pos = (const WINDOWPOS*)p->lParam;
+        int nBar = ::GetDlgCtrlID(p->hwnd);
+        if (nCode == HC_ACTION && p->message == WM_WINDOWPOSCHANGING && nBar >= 59501 && nBar <= 59526 &&
+            (pos->flags & SWP_FRAMECHANGED) && !(pos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW))) {
+            RECT rc;
+            ::GetWindowRect(p->hwnd, &rc);
+            ::MapWindowPoints(nullptr, ::GetParent(p->hwnd), (POINT*)&rc, 2);
+            s_nCount += ((pos->flags & SWP_NOMOVE) || (pos->x == rc.left && pos->y == rc.top)) &&
+                        ((pos->flags & SWP_NOSIZE) || (pos->cx == rc.right - rc.left && pos->cy == rc.bottom - rc.top));
+        }
+        return ::CallNextHookEx(nullptr, nCode, wp, lp);
+    }
+};
+int FramesInPlace::s_nCount = 0;
+
+// One step of the program's message loop: its next message (WM_PAINT only
+// when nothing is posted), or with an empty queue its idle step.
+void LoopStep()
+{
+    MSG msg;
+    if (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        theApp.PumpMessage();
+    else if (!theApp.OnIdle(0))
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+}
+
+bool Waits(HWND h)
+{
+    RECT rc;
+    return ::GetUpdateRect(h, &rc, FALSE) != FALSE;
+}
+
+}  // namespace
+
+// The emulator tracing at full speed (writes of some 670 bytes as fast as
+// the pipe takes them; two processors' status values changing every round)
+// left the bars blank for seconds: each layout of the frame gave every bar
+// a new frame in its place, erasing it, and the paints waited behind the
+// posted messages. Through such a flood no layout gives a bar that stays
+// in place a new frame, and a bar erased while posted messages never stop
+// coming is painted by the program's own loop.
+TEST_F(ConsoleBarsFixture, BarsStayPaintedThroughAFloodAsTheEmulatorWritesIt)
+{
+    OpenFrame();
+    for (const SMainBar& bar : kMainBars)
+        if (!(pFrame->GetMainBar((int)(&bar - kMainBars))->GetStyle() & WS_VISIBLE))
+            pFrame->SendMessage(WM_COMMAND, bar.nViewCmd);
+    Pump();
+    FramesInPlace frames;
+    FramesInPlace::s_nCount = 0;
+    // The program's loop from the start: the fixture's pump would run
+    // through the whole flood before it returned.
+    AttachStandin("--lifetime 30000 --do \"set cpus 2\" --do \"set vary 1\" --do \"interval 100\" "
+                  "--do \"wait-stdin ]SCD=\" --do \"flood out 60000 80 670\"");
+    CVornGUIDoc* pDoc = (CVornGUIDoc*)g_pView->GetDocument();
+    auto floodDone = [&] {
+        int n = pDoc->GetLineCount();
+        return n > 0 && std::string(pDoc->GetLine(n - 1)).find(" 000060000 ") != std::string::npos;
+    };
+    HWND hBar = pFrame->m_wndVRegsBar.m_hWnd, hDlg = pFrame->m_wndVRegsBar.m_dlg.m_hWnd;
+    int nLayouts = 0;
+    bool bErased = false, bPainted = false;
+    vorntest::WaitingFor waiting("the end of the flood", __FILE__, __LINE__);
+    for (DWORD dwStart = ::GetTickCount(); !floodDone() && ::GetTickCount() - dwStart < 60000;) {
+        LoopStep();
+        // Layouts of the frame while the values change (the status line's
+        // new widths ask for some), each moving nothing.
+        if (::GetTickCount() - dwStart > 100u * (nLayouts + 1)) {
+            pFrame->RecalcLayout();
+            ++nLayouts;
+        }
+        if (nLayouts == 5 && !bErased) {
+            ::RedrawWindow(hBar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            bErased = true;
+            // Posted messages always wait (the flood's, and one more each
+            // time): the loop gives out no WM_PAINT by itself.
+            for (DWORD dwErased = ::GetTickCount(); !bPainted && ::GetTickCount() - dwErased < 10000;) {
+                ::PostMessageA(pFrame->m_hWnd, WM_NULL, 0, 0);
+                theApp.PumpMessage();
+                bPainted = !Waits(hBar) && !Waits(hDlg);
+            }
+        }
+    }
+    EXPECT_TRUE(floodDone());
+    EXPECT_TRUE(bErased) << nLayouts << " layouts";
+    EXPECT_TRUE(bPainted) << "the bar erased while posted messages waited was not painted in 10 s";
+    EXPECT_EQ(0, FramesInPlace::s_nCount) << "new frames given to bars in their place, in " << nLayouts << " layouts";
+}
+
 // For a picture: VORN_SHOW_BARS_MS keeps the frame open that long with the
 // status line, command line and three register bars fed by the stand-in.
 //   VORN_SHOW_BARS_MS=6000 tools/screenshot -c VornGUIMainFrame

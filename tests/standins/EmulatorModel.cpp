@@ -77,9 +77,16 @@ std::string Hex64(UINT64 n) { return Format("%016llX", (unsigned long long)n); }
 const UINT64 kInstructionsPerRound = 1000;
 
 // Register values are recognisable: the set's letter in the top byte and the
-// register number in the low byte ("GR3" holds 0x47000003).
-DWORD Reg32(char chSet, int n) { return ((DWORD)(BYTE)chSet << 24) | (DWORD)n; }
-UINT64 Reg64(char chSet, int n) { return ((UINT64)(BYTE)chSet << 56) | (UINT64)n; }
+// register number in the low byte ("GR3" holds 0x47000003); between them the
+// round's value, 0 while the values do not vary.
+DWORD Reg32(char chSet, int n, UINT64 nRound)
+{
+    return ((DWORD)(BYTE)chSet << 24) | (DWORD)((nRound & 0xFFFF) << 8) | (DWORD)n;
+}
+UINT64 Reg64(char chSet, int n, UINT64 nRound)
+{
+    return ((UINT64)(BYTE)chSet << 56) | ((nRound * 0x9E3779B1ull) & 0xFFFFFFFFull) << 16 | (UINT64)n;
+}
 
 bool ReadInt(const std::string& s, long long nMin, long long nMax, long long& n, int nBase = 10)
 {
@@ -157,6 +164,8 @@ bool CEmulatorModel::Set(const std::string& strKeyValue)
         m_nCpus = (int)n;
     else if (key == "longcpu" && ReadInt(value, 0, 1, n))
         m_bLongCpu = n != 0;
+    else if (key == "vary" && ReadInt(value, 0, 1, n))
+        m_bVary = n != 0;
     else if (key == "echo" && ReadInt(value, 0, 1, n))
         m_bEcho = n != 0;
     else if (key == "instcount" && ReadInt(value, 0, 0x7FFFFFFFFFFFFFFFll, n))
@@ -465,8 +474,21 @@ void CEmulatorModel::SendIfChanged(const std::string& strLine, std::string& strL
     out.push_back({ kStreamErr, strLine });
 }
 
+// A running system's values: the PSW's address, the rates and the
+// percentages move on every round, their texts changing width now and then.
+void CEmulatorModel::VaryValues()
+{
+    ++m_nRound;
+    m_strPsw = Format("07060000 00000000 %016llX", 0x12345ull + m_nRound * 0x1A2Bull);
+    m_strMips = Format("%u.%02u", (unsigned)(m_nRound * 37 % 211), (unsigned)(m_nRound * 13 % 100));
+    m_strSios = Format("%u", (unsigned)(m_nRound * 97 % 1009));
+    m_nCpuPct = (int)(m_nRound * 17 % 101);
+}
+
 void CEmulatorModel::StatusRound(CEmuLines& out)
 {
+    if (m_bVary)
+        VaryValues();
     SendIfChanged(StatusLine(), m_strSentStatus, out);
     bool bStopped = !m_strLetters.empty() && m_strLetters[0] == 'M';
     bool bWaiting = m_strLetters.size() > 2 && m_strLetters[2] == 'W';
@@ -494,14 +516,16 @@ void CEmulatorModel::RegisterLines(CEmuLines& out) const
             continue;
         for (int g = 0; g < 4; ++g)
             out.push_back({ kStreamErr, std::string(set.pszPrefix) + kGroups32[g] + "=" +
-                Hex32(Reg32(set.chSet, 4 * g)) + " " + Hex32(Reg32(set.chSet, 4 * g + 1)) + " " +
-                Hex32(Reg32(set.chSet, 4 * g + 2)) + " " + Hex32(Reg32(set.chSet, 4 * g + 3)) });
+                Hex32(Reg32(set.chSet, 4 * g, m_nRound)) + " " +
+                Hex32(Reg32(set.chSet, 4 * g + 1, m_nRound)) + " " +
+                Hex32(Reg32(set.chSet, 4 * g + 2, m_nRound)) + " " +
+                Hex32(Reg32(set.chSet, 4 * g + 3, m_nRound)) });
     }
     if (Subscribed("FREGS"))
         for (int r = 0; r <= 4; r += 4)
             out.push_back({ kStreamErr, Format("FR%d-%d=", r, r + 2) +
-                Hex32(Reg32('F', r)) + " " + Hex32(Reg32('F', r + 1)) + " " +
-                Hex32(Reg32('F', r + 2)) + " " + Hex32(Reg32('F', r + 3)) });
+                Hex32(Reg32('F', r, m_nRound)) + " " + Hex32(Reg32('F', r + 1, m_nRound)) + " " +
+                Hex32(Reg32('F', r + 2, m_nRound)) + " " + Hex32(Reg32('F', r + 3, m_nRound)) });
     static const struct { const char* pszSub; const char* pszPrefix; char chSet; } k64[] = {
         { "GREGS64", "64_GR", 'G' }, { "CREGS64", "64_CR", 'C' }, { "FREGS64", "64_FR", 'F' } };
     for (const auto& set : k64) {
@@ -509,11 +533,11 @@ void CEmulatorModel::RegisterLines(CEmuLines& out) const
             continue;
         for (int r = 0; r < 16; r += 2)
             out.push_back({ kStreamErr, std::string(set.pszPrefix) + Format("%X-%X=", r, r + 1) +
-                Hex64(Reg64(set.chSet, r)) + " " + Hex64(Reg64(set.chSet, r + 1)) });
+                Hex64(Reg64(set.chSet, r, m_nRound)) + " " + Hex64(Reg64(set.chSet, r + 1, m_nRound)) });
     }
     if (Subscribed("VREGS"))
         for (int r = 0; r < 32; r += 2)
-            out.push_back({ kStreamErr, Format("VR%02d=", r) + Hex64(Reg64('V', r)) + "." +
-                Hex64(Reg64('v', r)) + Format(" VR%02d=", r + 1) + Hex64(Reg64('V', r + 1)) +
-                "." + Hex64(Reg64('v', r + 1)) });
+            out.push_back({ kStreamErr, Format("VR%02d=", r) + Hex64(Reg64('V', r, m_nRound)) + "." +
+                Hex64(Reg64('v', r, m_nRound)) + Format(" VR%02d=", r + 1) +
+                Hex64(Reg64('V', r + 1, m_nRound)) + "." + Hex64(Reg64('v', r + 1, m_nRound)) });
 }

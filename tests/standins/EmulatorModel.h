@@ -33,6 +33,8 @@
 //                      says: the processor runs ("ok"), or it stops in a wait
 //                      with the load letter on ("fail"); a device it does not
 //                      hold is refused with a message
+// With "set vary 1" every round brings new values, as a running system's do
+// (the PSW's address, MIPS, SIOS, CPU percentages and every register).
 // Status rounds speak as the emulator does: "STATUS=" only when the status
 // differs from the last one sent (a running processor's count grows every
 // round), "MIPS=" and "SIOS=" likewise; "SYS=1" while the processors run,
@@ -124,6 +126,8 @@ private:
     std::string DeviceLine(const char* pszKeyword, const SDevice& device) const;
     std::string StatusLine() const;
     void RegisterLines(CEmuLines& out) const;
+    // "set vary 1": the next round's values.
+    void VaryValues();
     static bool ParseDevnum(const std::string& strText, int& nLcss, WORD& wDevnum);
 
     CDeviceTable m_devices;
@@ -151,6 +155,8 @@ private:
     bool m_bDeviceReports = true;
     bool m_bDevLcss = true;         // "set devlcss 0": numbers never carry "L:"
     bool m_bIplFails = false;       // "set ipl fail"
+    bool m_bVary = false;           // "set vary 1": new values every round
+    UINT64 m_nRound = 0;            // rounds with varying values so far
     // The last "STATUS=", "MIPS=" and "SIOS=" lines sent.
     std::string m_strSentStatus;
     std::string m_strSentMips;

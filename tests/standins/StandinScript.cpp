@@ -22,10 +22,15 @@
 //                         (down to TO for a negative STEP): TEXT with every
 //                         "%d" replaced by the number, e.g.
 //                         "seq err 1 1000 1 TRK=%d"
-//   flood STREAM N LEN    N lines of LEN characters each (line feed not
+//   flood STREAM N LEN [WRITE]
+//                         N lines of LEN characters each (line feed not
 //                         counted), written in 64 KB blocks; line i (from 1)
 //                         begins with i in nine digits and a blank, then the
-//                         letters a-z over and over
+//                         letters a-z over and over. With WRITE, the same
+//                         bytes go out in writes of WRITE bytes, cut wherever
+//                         a write ends, each as soon as the pipe takes it: as
+//                         the emulator writes its trace (some 670 bytes a
+//                         write)
 //   garbage STREAM N [SEED]
 //                         N pseudo-random bytes, every value 0-255 possible
 //                         (NULs, carriage returns, line feeds); the same SEED
@@ -57,6 +62,9 @@
 //   interval MS           write a round of status lines every MS
 //                         milliseconds (0 stops)
 //   set KEY VALUE         set a status value: cpu (hexadecimal number), cpus,
+//                         vary (0/1: every round of status lines brings new
+//                         values, as a running system's do: PSW, MIPS, SIOS,
+//                         CPU percentages and registers),
 //                         longcpu (0/1), psw, letters, instcount, mips, sios,
 //                         cpupct, version ("none": "]VERS=" gets no answer),
 //                         echo (0/1: commands are echoed on standard output),
@@ -98,7 +106,7 @@ const SSyntax kSyntax[] = {
     { "sleep", kOpSleep, false, 1, 1, 0, false },
     { "pace", kOpPace, false, 1, 1, 0, false },
     { "seq", kOpSeq, true, 3, 3, 2, false },
-    { "flood", kOpFlood, true, 2, 2, 0, false },
+    { "flood", kOpFlood, true, 2, 3, 0, false },
     { "garbage", kOpGarbage, true, 1, 2, 0, false },
     { "close", kOpClose, true, 0, 0, 0, false },
     { "rc", kOpRc, false, 1, 1, 0, false },

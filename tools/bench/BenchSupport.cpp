@@ -6,7 +6,26 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "resource.h"
+
 namespace bench {
+
+const SBenchBar kBenchBars[14] = {
+    {IDW_DEVLIST_BAR, ID_VIEW_DEVLIST_BAR, "Device List"},
+    {IDW_STATUSLINE_BAR, ID_VIEW_STATUSLINE_BAR, "System Status"},
+    {IDW_CONTROLS_BAR, ID_VIEW_CONTROLS_BAR, "Control Panel"},
+    {IDW_CMDLINE_BAR, ID_VIEW_CMDLINE_BAR, "Command Line"},
+    {IDW_GREGS_BAR, ID_VIEW_GREGS_BAR, "32-bit General Registers"},
+    {IDW_CREGS_BAR, ID_VIEW_CREGS_BAR, "32-bit Control Registers"},
+    {IDW_AREGS_BAR, ID_VIEW_AREGS_BAR, "32-bit Access Registers"},
+    {IDW_FREGS_BAR, ID_VIEW_FREGS_BAR, "32-bit Floating Point Registers"},
+    {IDW_GREGS64_BAR, ID_VIEW_GREGS64_BAR, "64-bit General Registers"},
+    {IDW_CREGS64_BAR, ID_VIEW_CREGS64_BAR, "64-bit Control Registers"},
+    {IDW_FREGS64_BAR, ID_VIEW_FREGS64_BAR, "64-bit Floating Point Registers"},
+    {IDW_VREGS_BAR, ID_VIEW_VREGS_BAR, "Vector Registers"},
+    {IDW_STORAGE_BAR, ID_VIEW_STORAGE_BAR, "Display/Alter Storage"},
+    {IDW_CPUPCT_BAR, ID_VIEW_CPUPCT_BAR, "Percent Utilization"},
+};
 
 double Now()
 {
@@ -167,6 +186,25 @@ HWND FindChildById(HWND hParent, int nId, bool bShown)
     SFindChild find = {nId, bShown, nullptr};
     ::EnumChildWindows(hParent, FindChildProc, (LPARAM)&find);
     return find.h;
+}
+
+void ShowEveryBar(HWND hMain)
+{
+    for (const SBenchBar& bar : kBenchBars) {
+        HWND h = FindChildById(hMain, bar.nBarId);
+        if (!h || !::IsWindowVisible(h))
+            ::PostMessageA(hMain, WM_COMMAND, bar.nViewCmd, 0);
+    }
+}
+
+bool EveryBarShown(HWND hMain)
+{
+    for (const SBenchBar& bar : kBenchBars) {
+        HWND h = FindChildById(hMain, bar.nBarId);
+        if (!h || !::IsWindowVisible(h))
+            return false;
+    }
+    return true;
 }
 
 void CProbe::Start(HWND hWnd)

@@ -54,6 +54,19 @@ HWND FindTopWindow(DWORD dwPid, const char* pszClass, int nChildId = 0);
 // the first that is visible), or null.
 HWND FindChildById(HWND hParent, int nId, bool bShown = false);
 
+// The main window's fourteen bars: control id, View command (which shows or
+// hides the bar) and title.
+struct SBenchBar {
+    int nBarId;
+    UINT nViewCmd;
+    const char* pszTitle;
+};
+extern const SBenchBar kBenchBars[14];
+// Posts the View command of every bar of the main window that is hidden.
+void ShowEveryBar(HWND hMain);
+// Whether every bar of the main window is shown.
+bool EveryBarShown(HWND hMain);
+
 // Asks a window WM_NULL with SendMessageTimeout from a thread of its own on
 // a fixed cadence (by default every 5 ms: the next question is due 5 ms after
 // the previous one was due; one that is overdue goes at once). Answers are
