@@ -634,8 +634,8 @@ TEST_F(DevListSession, ThousandsOfDevicesComeWithTheEmulatorAndGoWithIt)
     EXPECT_EQ("01F9  3390  disk.cckd", ItemText(0x1F9));
     EXPECT_EQ("Display Terminals", GroupOf(0xE09));
     EndEmulator();
-    ASSERT_TRUE(Pump([&] { return pBar->Tree().GetCount() == 9; }));
-    EXPECT_FALSE(pBar->IsShowingLists());
+    ASSERT_TRUE(Pump([&] { return pBar->Tree().GetCount() == 9 && !pBar->IsShowingLists(); }));
+    EXPECT_EQ("", vorntest::StalePixelsIn(g_hWatchedTree, rc));
 }
 
 // The stand-in's reports of changes at 2,000 devices, as it makes them on

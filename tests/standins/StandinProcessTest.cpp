@@ -424,6 +424,23 @@ TEST_F(StandinProcess, EmulatorReportsDeviceChangesIncrementally)
     EXPECT_EQ("attach 0580 3420 tape.aws\nquit\n", child.Out());
 }
 
+// The device directives of the script in a row are one report; a sleep
+// between two makes two.
+TEST_F(StandinProcess, EmulatorReportsARunOfDeviceDirectivesTogether)
+{
+    CPipedChild child;
+    ASSERT_TRUE(child.Start("vornemu.exe", "--do \"device 000C 3505\" --do \"wait-stdin go\" --do \"devflags 000C 1000\" "
+                                          "--do \"device 0580 3420\" --do \"sleep 50\" --do \"detach 0580\" EXTERNALGUI"));
+    ASSERT_TRUE(child.WriteLine("]NEWDEVLIST=1"));
+    ASSERT_TRUE(child.WriteLine("go"));
+    ASSERT_TRUE(child.WaitForErr("DEVD=0580"));
+    ASSERT_TRUE(child.WriteLine("quit"));
+    EXPECT_EQ(0, child.Wait());
+    EXPECT_EQ("DEVA=000C 3505 RDR  0000 \nDEVX=\n"
+              "DEVC=000C 3505 RDR  1000 \nDEVA=0580 3420 TAPE 0000 \nDEVX=\n"
+              "DEVD=0580 3420 TAPE 0000 \nDEVX=\n", child.Err());
+}
+
 TEST_F(StandinProcess, EmulatorIgnoringExitMustBeKilled)
 {
     CPipedChild child;
