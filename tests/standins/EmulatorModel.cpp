@@ -414,11 +414,10 @@ void CEmulatorModel::NoteChange(char chAction, const SDevice& device)
 {
     if (!m_bDeviceReports || (!Subscribed("NEWDEVLIST") && !Subscribed("DEVLIST")))
         return;
-    auto it = m_changes.find(((DWORD)device.nLcss << 16) + device.wDevnum);
-    if (it == m_changes.end())
-        m_changes[((DWORD)device.nLcss << 16) + device.wDevnum] = { chAction, device };
-    else
-        it->second = { it->second.first == 'A' && chAction == 'C' ? 'A' : chAction, device };
+    DWORD key = ((DWORD)device.nLcss << 16) + device.wDevnum;
+    auto it = m_changes.find(key);
+    bool bStaysAdded = it != m_changes.end() && it->second.first == 'A' && chAction == 'C';
+    m_changes[key] = { bStaysAdded ? 'A' : chAction, device };
 }
 
 void CEmulatorModel::ReportDeviceChanges(CEmuLines& out)
