@@ -442,7 +442,9 @@ TEST_F(DasdSession, ASecondDiskTakesNeitherTheSerialNorTheShadowFileOfTheFirst)
 
 // A disk read without "ser=" shows its image's serial; OK with nothing
 // changed sends the statement's own words and leaves the configuration as it
-// was; a serial that the statement gives or the user types is sent.
+// was, a path written with "/" too (it came back with backslashes, the
+// configuration modified); a serial that the statement gives or the user
+// types is sent.
 TEST_F(DasdSession, AnUnchangedOkSendsAndKeepsTheStatementAsItWas)
 {
     HANDLE h = ::CreateFileA(pszImage, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -450,16 +452,19 @@ TEST_F(DasdSession, AnUnchangedOkSendsAndKeepsTheStatementAsItWas)
     ASSERT_TRUE(::WriteFile(h, "000000000121", 12, &dw, nullptr));
     ::CloseHandle(h);
     StartWith({});
-    const struct { const char *pszArgs, *pszTyped, *pszShown, *pszSent; } rows[] = {
-        {"", nullptr, "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd"},
-        {"ro", nullptr, "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd ro"},
-        {"ser=000000012345", nullptr, "000000012345", "devinit 0120 C:\\dasd\\vol1.cckd ser=000000012345"},
-        {"", "000000054321", "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd ser=000000054321"},
+    const char* const pszSlashes = "C:/dasd/vol1.cckd";
+    const struct { const char *pszFile, *pszArgs, *pszTyped, *pszShown, *pszSent; } rows[] = {
+        {pszImage, "", nullptr, "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd"},
+        {pszImage, "ro", nullptr, "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd ro"},
+        {pszImage, "ser=000000012345", nullptr, "000000012345", "devinit 0120 C:\\dasd\\vol1.cckd ser=000000012345"},
+        {pszImage, "", "000000054321", "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd ser=000000054321"},
+        {pszSlashes, "ro", nullptr, "000000000121", "devinit 0120 C:/dasd/vol1.cckd ro"},
+        {pszSlashes, "", "000000054321", "000000000121", "devinit 0120 C:/dasd/vol1.cckd ser=000000054321"},
     };
     for (const auto& row : rows) {
         CVornConfigFile cfg = pView->GetConfig();
         CString strError;
-        ASSERT_TRUE(CVornConfigFile::ParseDeviceStatement(CString("0120 3390 C:\\dasd\\vol1.cckd ") + row.pszArgs,
+        ASSERT_TRUE(CVornConfigFile::ParseDeviceStatement(CString("0120 3390 ") + row.pszFile + " " + row.pszArgs,
                                                           cfg.m_devices[0x0120], strError));
         pView->ApplyEditedConfiguration(cfg);
         ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x0120)));

@@ -498,11 +498,20 @@ TEST_F(ConsoleBarsFixture, RegisterBarCloseHidesOnlyItsOwnBarAndEscapeKeepsIt)
     EXPECT_FALSE(::IsWindowVisible(pFrame->m_wndCRegs64Bar.m_hWnd));
     EXPECT_TRUE(::IsWindowVisible(pFrame->m_wndGRegs64Bar.m_hWnd));
     EXPECT_TRUE(::IsWindowVisible(pFrame->m_wndFRegs64Bar.m_hWnd));
-    // Escape in a register bar: the command line gets the focus, the bar stays.
+    // Enter, then Escape in a (multi-line) register field, as the program's
+    // loop hands the keys over: the command line gets the focus, the bar stays.
     CmdBar().CommandEdit().EnableWindow(TRUE);
-    pFrame->m_wndGRegs64Bar.m_dlg.SendMessage(WM_COMMAND, IDCANCEL);
-    PumpFor(400);
-    EXPECT_EQ(::GetFocus(), CmdBar().CommandEdit().m_hWnd);
+    HWND hField = ::GetDlgItem(pFrame->m_wndGRegs64Bar.m_dlg.m_hWnd, 1532);
+    for (UINT vk : {VK_RETURN, VK_ESCAPE}) {
+        ::SetFocus(hField);
+        MSG msg = {hField, WM_KEYDOWN, vk, 1, 0, {}};
+        if (!theApp.PreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        PumpFor(400);
+        EXPECT_EQ(::GetFocus(), vk == VK_ESCAPE ? CmdBar().CommandEdit().m_hWnd : hField) << vk;
+    }
     EXPECT_TRUE(::IsWindowVisible(pFrame->m_wndGRegs64Bar.m_hWnd));
     // The register controls are read-only.
     EXPECT_TRUE(::GetWindowLongA(::GetDlgItem(control.m_hWnd, 1532), GWL_STYLE) & ES_READONLY);

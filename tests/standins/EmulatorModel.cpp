@@ -1,6 +1,7 @@
 // EmulatorModel.cpp: the emulator stand-in's state and protocol texts.
 #include "tests/standins/EmulatorModel.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
@@ -162,6 +163,8 @@ bool CEmulatorModel::Set(const std::string& strKeyValue)
         m_nCpu = (int)n;
     else if (key == "cpus" && ReadInt(value, 0, 99, n))
         m_nCpus = (int)n;
+    else if (key == "maxcpu" && ReadInt(value, 0, 99, n))
+        m_nMaxCpus = (int)n;
     else if (key == "longcpu" && ReadInt(value, 0, 1, n))
         m_bLongCpu = n != 0;
     else if (key == "vary" && ReadInt(value, 0, 1, n))
@@ -249,7 +252,7 @@ void CEmulatorModel::SelectCpu(const std::string& strArgs, CEmuLines& out)
         out.push_back({ kStreamOut, "ZQCCP010E Invalid CPU number: " + strArgs });
         return;
     }
-    if (n >= m_nCpus) {
+    if (n >= std::max(m_nCpus, m_nMaxCpus)) {
         out.push_back({ kStreamOut, Format("ZQCCP011E Target CPU %d is invalid", (int)n) });
         return;
     }
@@ -461,6 +464,9 @@ void CEmulatorModel::DeviceList(CEmuLines& out) const
 std::string CEmulatorModel::StatusLine() const
 {
     std::string cpu = m_bLongCpu ? Format("CPU%04X", (unsigned)m_nCpu) : Format("CP%02X", (unsigned)m_nCpu);
+    // A processor configured but not online has no state to report.
+    if (m_nCpu >= m_nCpus && m_nCpu < m_nMaxCpus)
+        return "STATUS=" + cpu + " " + std::string(18, '(') + "OFFLINE" + std::string(18, ')');
     return "STATUS=" + cpu + " PSW=" + m_strPsw + " " + m_strLetters +
            Format(" instcount=%llu", (unsigned long long)m_nInstCount);
 }

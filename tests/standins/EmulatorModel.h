@@ -28,7 +28,9 @@
 //   "devinit DEVNUM [ARGS]" change the device list (and report it)
 //   "stopall", "startall" stop or start every processor; "cpu N" (hexadecimal)
 //                      reports processor N from the next round on, or is
-//                      refused with a message when there is no such one;
+//                      refused with a message when there is no such one; a
+//                      processor it has offline ("set maxcpu") is reported
+//                      as "CPnn" and "OFFLINE" in parentheses;
 //                      "ipl DEVNUM" loads from a device it holds, as "set ipl"
 //                      says: the processor runs ("ok"), or it stops in a wait
 //                      with the load letter on ("fail"); a device it does not
@@ -143,7 +145,8 @@ private:
     std::string m_strGuiVersion;
     std::string m_strCommandDir;
     int m_nCpu = 0;
-    int m_nCpus = 1;
+    int m_nCpus = 1;                // online, as NUMCPU
+    int m_nMaxCpus = 0;             // "set maxcpu": those from m_nCpus on are offline
     bool m_bLongCpu = false;
     std::string m_strPsw = "07060000 00000000 0000000000012345";
     std::string m_strLetters = "........";

@@ -61,10 +61,12 @@
 //                         emulator does: see EmulatorModel.h)
 //   interval MS           write a round of status lines every MS
 //                         milliseconds (0 stops)
-//   set KEY VALUE         set a status value: cpu (hexadecimal number), cpus,
-//                         vary (0/1: every round of status lines brings new
-//                         values, as a running system's do: PSW, MIPS, SIOS,
-//                         CPU percentages and registers),
+//   set KEY VALUE         set a status value: cpu (hexadecimal number), cpus
+//                         (online processors), maxcpu (the processors it has:
+//                         those above cpus are offline; as many as cpus unless
+//                         set), vary (0/1: every round of status lines brings
+//                         new values, as a running system's do: PSW, MIPS,
+//                         SIOS, CPU percentages and registers),
 //                         longcpu (0/1), psw, letters, instcount, mips, sios,
 //                         cpupct, version ("none": "]VERS=" gets no answer),
 //                         echo (0/1: commands are echoed on standard output),
