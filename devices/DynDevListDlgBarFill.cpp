@@ -126,7 +126,10 @@ void CDynDevListDlgBar::ShowListsStep()
         } else {
             break;
         }
-        ++nChanges;
+        // The time counts from the end of the first change, which holds
+        // the tree: however slow that is, a step shows more than one.
+        if (++nChanges == 1)
+            dwStart = ::GetTickCount();
     }
     for (WORD wClass = 0; wClass < DEVCLASS_COUNT; ++wClass)
         if (step.bGroupsAdded[wClass])

@@ -20,6 +20,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "config/StartupObjects.h"
@@ -609,12 +610,14 @@ TEST_F(DevListSession, ThousandsOfDevicesComeWithTheEmulatorAndGoWithIt)
     host->ShowWindow(SW_SHOW);
     PumpFor(100);
     g_hWatchedTree = pBar->Tree().m_hWnd;
-    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, CountBlankTreePaints, nullptr, ::GetCurrentThreadId());
+    std::unique_ptr<std::remove_pointer<HHOOK>::type, BOOL (WINAPI*)(HHOOK)> hook(
+        ::SetWindowsHookExA(WH_CALLWNDPROC, CountBlankTreePaints, nullptr, ::GetCurrentThreadId()),
+        ::UnhookWindowsHookEx);
     StartEmulator("-f \"" + strConfig + "\"");
     std::set<UINT> counts;
     ASSERT_TRUE(PumpEach([&] { return *counts.insert(pBar->Tree().GetCount()).first == 2009; }));
     ASSERT_TRUE(Pump([&] { return !pBar->IsShowingLists() && !::GetUpdateRect(g_hWatchedTree, nullptr, FALSE); }));
-    ::UnhookWindowsHookEx(hHook);
+    hook.reset();
     EXPECT_GT(counts.size(), 3u) << "the tree went from empty to full in one message";
     EXPECT_GT(g_nTreePaints, 0);
     EXPECT_EQ(0, g_nBlankTreePaints);
