@@ -317,6 +317,23 @@ TEST_F(DeviceDialogsSession, AddDeviceAttachesATapeDriveAndRemembersItsSizes)
     CVornDevice dev;
     ASSERT_TRUE(pView->GetConfig().m_devices.Lookup(0x0580, dev));
     EXPECT_STREQ(pszTape, dev.m_strFirstArg);
+    // Reinitialised with nothing changed, a statement that names the file
+    // with "/" keeps it so.
+    CVornConfigFile cfg = pView->GetConfig();
+    CString strError;
+    ASSERT_TRUE(CVornConfigFile::ParseDeviceStatement("0580 3420 \"C:/tapes/my tape.aws\" maxsizeM=170 eotmargin=131072",
+                                                      cfg.m_devices[0x0580], strError));
+    pView->ApplyEditedConfiguration(cfg);
+    Queue(0, {Entry("0120", "3390", "DASD", "0000", "d.cckd"), Entry("0580", "3420", "TAPE", "0000", "my tape.aws")});
+    ASSERT_TRUE(Pump([&] { return pBar->FindDeviceItem(0x0580) != nullptr; }, 10000)) << "the drive in the list";
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x0580)));
+    vorntest::DialogDriver reinit([](HWND hDlg) {
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_REINIT);
+    EXPECT_TRUE(WaitFor("devinit 0580 \"C:/tapes/my tape.aws\" maxsizeM=170 eotmargin=131072"));
+    EXPECT_TRUE(cfg == pView->GetConfig());
     ::DeleteFileA(pszTape);
     ::RemoveDirectoryA("C:\\tapes");
 }
