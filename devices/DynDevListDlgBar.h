@@ -60,6 +60,8 @@ public:
 
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Escape (in the tree too): the command line gets the focus back.
+    void OnCancel() override;
     // Balloon texts, then help context ids.
     void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
