@@ -22,9 +22,8 @@ public:
     // the one above it, whose lines may lead on to it), the last row when it
     // gained or lost a sibling or children below the view, the changed
     // items' rows, the selection's when it moved and what waited before are
-    // repainted, and the frame when the scroll bars changed. (The tree
-    // paints every row in view whatever part it repaints: what did not
-    // change is left alone.)
+    // repainted, and the frame when the scroll bars changed. (A paint of any
+    // part costs the tree every row in view: nothing unchanged is repainted.)
     void Resume(const std::vector<HTREEITEM>& changedItems);
     bool IsHeld() const { return m_bHeld; }
     // Repaints the rows of those items that are in view.
