@@ -13,6 +13,7 @@
 #include "config/FieldValidators.h"
 #include "config/FileDialogs.h"
 #include "devices/DasdDeviceRules.h"
+#include "devices/DeviceDialogRules.h"
 #include "devices/RemoteDeviceDialog.h"
 #include "platform/DDX.h"
 #include "platform/ErrorBalloon.h"
@@ -219,7 +220,13 @@ bool CAddDasdDlg::CheckImageDeviceType(UINT nTrigger, bool bQuiet)
 
 void CAddDasdDlg::BuildArguments()
 {
+    // The file check made the name a full path in Windows form; a name of
+    // the file the statement already named keeps the statement's spelling
+    // (its "/" separators among them), so that an OK that changes nothing
+    // changes nothing.
     m_Device.m_strFirstArg = FileText();
+    if (IsSameDeviceFile(m_Device.m_strFirstArg, m_LoadedDevice.m_strFirstArg))
+        m_Device.m_strFirstArg = m_LoadedDevice.m_strFirstArg;
     if (m_bAdd)
         GetModelDevType(m_Device.m_strTypeWord, m_Device.m_wDevType);
     CVornDasdParms& parms = *m_pParms;

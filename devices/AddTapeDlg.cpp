@@ -57,6 +57,7 @@ void CAddTapeDlg::LoadDevice()
 {
     CString strFile = m_Device.m_strFirstArg;
     TrimBlanks(strFile);
+    m_strLoadedFile = strFile;
     if (!strFile.IsEmpty())
         m_strFileName = strFile;
     m_nFileType = GetTapeFileType(m_strFileName);
@@ -198,8 +199,13 @@ bool CAddTapeDlg::ValidateFields(CDataExchange* pDX)
 
 void CAddTapeDlg::BuildArguments()
 {
+    // The file check made the name a full path in Windows form; a name of
+    // the file the statement already named keeps the statement's spelling,
+    // so that an OK that changes nothing changes nothing.
     CString strFile = m_strFileName;
     TrimBlanks(strFile);
+    if (IsSameDeviceFile(strFile, m_strLoadedFile))
+        strFile = m_strLoadedFile;
     m_Device.m_strFirstArg = strFile;
     m_nFileType = GetTapeFileType(strFile);
     m_Device.m_strOtherArgs = BuildTapeArguments(Options(), m_nFileType, m_Device.m_wDevType);

@@ -19,6 +19,7 @@ public:
     explicit CAddTapeDlg(CWnd* pParent = nullptr);
 
     CString m_strFileName = "*";
+    CString m_strLoadedFile;       // the file as the drive's statement names it
     bool m_bStrictAWS = false;
     bool m_bReadOnly = false;
     UINT m_nChunkSize = kTapeChunkSizeMax;

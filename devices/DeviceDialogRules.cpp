@@ -64,6 +64,18 @@ bool IsRelativeFolder(const CString& strDir)
     return !bRooted && !bDrive;
 }
 
+bool IsSameDeviceFile(const CString& strA, const CString& strB)
+{
+    const bool bRelative = IsRelativeFolder(strA);
+    if (bRelative != IsRelativeFolder(strB))
+        return false;
+    CString a = bRelative ? strA : CSplitPath(strA).GetFullPath();
+    CString b = bRelative ? strB : CSplitPath(strB).GetFullPath();
+    a.Replace('/', '\\');
+    b.Replace('/', '\\');
+    return a.CompareNoCase(b) == 0;
+}
+
 void SplitDeviceFileName(const CString& strName, CString& strDir, CString& strFile)
 {
     if (!IsRelativeFolder(strName)) {

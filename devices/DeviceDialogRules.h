@@ -56,6 +56,11 @@ CString FolderPartOf(const CString& strFileName);
 void SplitDeviceFileName(const CString& strName, CString& strDir, CString& strFile);
 // True for a folder text that names no drive and no root ("", "out\").
 bool IsRelativeFolder(const CString& strDir);
+// True when two device file names name one file as Windows reads them:
+// full names whose full paths are equal ("C:/dasd/vol1.cckd" and
+// "c:\DASD\vol1.cckd"), or relative ones equal but for their separators,
+// without regard to case.
+bool IsSameDeviceFile(const CString& strA, const CString& strB);
 // Where a check looks for a relative folder or file name: below the
 // configuration's folder when that is known; any other name as it is.
 CString DeviceFileCheckFolder(const CString& strDir, const CString& strConfigFolder);

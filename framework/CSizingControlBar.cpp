@@ -558,11 +558,61 @@ void CSizingControlBar::OnPaint()
     CPaintDC dc(this);
 }
 
+// A new frame (the non-client area calculated and drawn again, which
+// erases the bar with every control in it) only when the bar's place asks
+// for one. Every layout of the frame puts each bar where it is: a frame
+// changed each time erased every bar at once, and in a flood, where
+// paints wait, they stayed blank for seconds.
 void CSizingControlBar::OnWindowPosChanging(WINDOWPOS* pPos)
 {
-    pPos->flags |= SWP_FRAMECHANGED;
+    const UINT nOldDockBarID = m_nDockBarID;
     m_nDockBarID = (UINT)::GetDlgCtrlID(::GetParent(m_hWnd));
+    if (NeedsNewFrame(*pPos, nOldDockBarID))
+        pPos->flags |= SWP_FRAMECHANGED;
     CHelpButtonControlBar::OnWindowPosChanging(pPos);
+}
+
+// The caption's side and buttons follow the dock bar, the sizable edges the
+// bar's place in its row, the client area the size: a bar shown or hidden,
+// moved to another side, moved or resized, or with new neighbours at its
+// ends, gets a new frame; one put back where it stands does not.
+bool CSizingControlBar::NeedsNewFrame(const WINDOWPOS& pos, UINT nOldDockBarID)
+{
+    if ((pos.flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) || m_nDockBarID != nOldDockBarID)
+        return true;
+    CRect rc;
+    GetWindowRect(&rc);
+    ::MapWindowPoints(nullptr, ::GetParent(m_hWnd), (POINT*)&rc, 2);
+    if (!(pos.flags & SWP_NOMOVE) && (pos.x != rc.left || pos.y != rc.top))
+        return true;
+    if (!(pos.flags & SWP_NOSIZE) && (pos.cx != rc.Width() || pos.cy != rc.Height()))
+        return true;
+    return SizableEdges() != (m_dwSCBStyle & SCBS_SIZABLE_ANY);
+}
+
+DWORD CSizingControlBar::SizableEdges()
+{
+    // The edge facing the frame's interior, and those towards the
+    // neighbours in the row (CalcClientArea adds the first too).
+    static const struct {
+        UINT nDockBarID;
+        DWORD dwEdge;
+    } kInterior[] = {{AFX_IDW_DOCKBAR_TOP, SCBS_SIZABLE_BOTTOM}, {AFX_IDW_DOCKBAR_LEFT, SCBS_SIZABLE_RIGHT},
+                     {AFX_IDW_DOCKBAR_RIGHT, SCBS_SIZABLE_LEFT}, {AFX_IDW_DOCKBAR_BOTTOM, SCBS_SIZABLE_TOP}};
+    DWORD dwEdges = 0;
+    for (const auto& side : kInterior)
+        if (m_nDockBarID == side.nDockBarID)
+            dwEdges = side.dwEdge;
+    if (IsDockedBar() && m_pDockBar) {
+        CSCBArray arrBars;
+        int nThis = -1;
+        GetRowBarsAndIndex(arrBars, nThis);
+        if (nThis > 0)
+            dwEdges |= IsDockedHorizontally() ? SCBS_SIZABLE_LEFT : SCBS_SIZABLE_TOP;
+        if (nThis >= 0 && nThis < (int)arrBars.size() - 1)
+            dwEdges |= IsDockedHorizontally() ? SCBS_SIZABLE_RIGHT : SCBS_SIZABLE_BOTTOM;
+    }
+    return dwEdges;
 }
 
 void CSizingControlBar::OnSettingChange(UINT uFlags, LPCSTR pszSection)

@@ -215,6 +215,13 @@ protected:
     void SendButtonHelp(int nCtrlId);
     // Sets the docked size of that orientation and the bar's own one.
     void GiveDockedSize(BOOL bHorz, CSize size);
+    // Whether a move to pos needs the frame calculated and drawn again
+    // (nOldDockBarID: the dock bar the bar stood on before).
+    bool NeedsNewFrame(const WINDOWPOS& pos, UINT nOldDockBarID);
+    // The edges the user may drag where the bar stands (SCBS_SIZABLE_*):
+    // docked, the one facing the frame's interior and those towards its
+    // neighbours in the row.
+    DWORD SizableEdges();
     // Runs the system's What's-This mode from the help button.
     void RunWhatsThis(CPoint ptScreen);
     void FocusFirstChild();

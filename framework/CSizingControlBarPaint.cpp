@@ -117,16 +117,7 @@ void CSizingControlBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* pParams)
         HWND hParent = ::GetParent(m_hWnd);
         ::SetWindowLongA(hParent, GWL_STYLE, ::GetWindowLongA(hParent, GWL_STYLE) | WS_CLIPCHILDREN);
     }
-    m_dwSCBStyle &= ~SCBS_SIZABLE_ANY;
-    if (IsDockedBar() && m_pDockBar) {
-        CSCBArray arrBars;
-        int nThis = -1;
-        GetRowBarsAndIndex(arrBars, nThis);
-        if (nThis > 0)
-            m_dwSCBStyle |= IsDockedHorizontally() ? SCBS_SIZABLE_LEFT : SCBS_SIZABLE_TOP;
-        if (nThis >= 0 && nThis < (int)arrBars.size() - 1)
-            m_dwSCBStyle |= IsDockedHorizontally() ? SCBS_SIZABLE_RIGHT : SCBS_SIZABLE_BOTTOM;
-    }
+    m_dwSCBStyle = (m_dwSCBStyle & ~SCBS_SIZABLE_ANY) | SizableEdges();
     CRect rcWnd(pParams->rgrc[0]);
     CRect rc(0, 0, rcWnd.Width(), rcWnd.Height());
     CalcClientArea(rc, m_nDockBarID);

@@ -23,6 +23,7 @@
 #include "framework/HelpKeys.h"
 #include "framework/VisualStylesXP.h"
 #include "framework/WhatsThisMode.h"
+#include "platform/AfxIds.h"
 #include "platform/CDC.h"
 #include "platform/CGdiObject.h"
 #include "platform/CWnd.h"

@@ -55,16 +55,28 @@ BOOL CHelpButtonWnd<T>::OnHelpInfo(HELPINFO* pHelpInfo)
     }
     RegisterStandardHelpStrings();
     bool bTitleBarFallback = false;
+    bool bStatusBar = false;
     if (dwContext == kTitleBarHelpKey && !IsMainWindow()) {
         dwContext = WindowHelpKey(m_nIDTemplate);  // a dialog's title bar is the dialog
         nCtrlId = 0;
         bTitleBarFallback = true;
     }
+    if (dwContext == kStatusBarHelpKey && IsMainWindow()) {
+        // The main window's status bar: the pane the request names, or the
+        // bar itself off every pane, as the frame registers them.
+        bStatusBar = true;
+        if (nCtrlId == 0)
+            nCtrlId = AFX_IDW_STATUS_BAR;
+        dwContext = MakeHelpKey(GetHelpDialogId(), (UINT)nCtrlId);
+    }
     if (dwContext == 0)
         dwContext = MakeHelpKey(m_nIDTemplate, (UINT)nCtrlId);
     CString strText = LookupHelpString(nullptr, dwContext);
+    // Else the window's own text; a status pane without one of its own has
+    // the standard text of its id (the keyboard indicators, the bar).
     if (strText.IsEmpty())
-        strText = LookupHelpString(nullptr, dwContext & 0xFFFF0000);
+        strText = LookupHelpString(nullptr, bStatusBar ? MakeHelpKey(m_nIDTemplate, (UINT)nCtrlId)
+                                                       : dwContext & 0xFFFF0000);
     if (strText.IsEmpty() && bTitleBarFallback)
         strText = LoadHelpText(kIdsTitleBarFallback);
     BalloonSpec spec = BuildBalloonSpec(

@@ -1,7 +1,10 @@
 // WhatsThisMode.cpp: the What's-This mode's tracking loop and its request.
 #include "framework/WhatsThisMode.h"
 
+#include "framework/CSizingControlBar.h"
+#include "framework/HelpKeys.h"
 #include "platform/CModalLoop.h"
+#include "platform/CStatusBar.h"
 
 namespace {
 
@@ -51,6 +54,40 @@ bool IsMouse(UINT m)
 }
 bool IsKeyDown(UINT m) { return m == WM_KEYDOWN || m == WM_SYSKEYDOWN; }
 bool IsKey(UINT m) { return m >= WM_KEYFIRST && m <= WM_KEYLAST; }
+
+// The id of the pane of a status bar under ptScreen; 0 (the prompt pane's
+// id) when the point lies on none.
+UINT StatusPaneAt(const CStatusBar& bar, POINT ptScreen)
+{
+    POINT pt = ptScreen;
+    ::ScreenToClient(bar.m_hWnd, &pt);
+    for (int i = 0; i < bar.GetCount(); ++i) {
+        RECT rc = {};
+        bar.GetItemRect(i, &rc);
+        if (::PtInRect(&rc, pt))
+            return bar.GetItemID(i);
+    }
+    return 0;
+}
+
+// A click on a control bar asks as the framework asks for one: the main
+// window's status bar by its control help id (0x5E801) with the pane under
+// the click as the control, a docking bar as its title bar, another bar by
+// its control id.
+void AskAsControlBar(const SWhatsThisClick& click, HELPINFO* pHelp)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(click.hTarget);
+    if (!DYNAMIC_DOWNCAST(CControlBar, pWnd))
+        return;
+    pHelp->dwContextId = 0;
+    CStatusBar* pStatus = DYNAMIC_DOWNCAST(CStatusBar, pWnd);
+    if (pStatus && pHelp->iCtrlId == AFX_IDW_STATUS_BAR && pStatus->GetCount() > 0) {
+        pHelp->dwContextId = kStatusBarHelpKey;
+        pHelp->iCtrlId = (int)StatusPaneAt(*pStatus, click.ptScreen);
+    } else if (DYNAMIC_DOWNCAST(CSizingControlBar, pWnd)) {
+        pHelp->dwContextId = kTitleBarHelpKey;
+    }
+}
 
 }  // namespace
 
@@ -105,6 +142,8 @@ HELPINFO WhatsThisHelpInfo(const SWhatsThisClick& click)
     } else {
         hi.iCtrlId = ::GetDlgCtrlID(click.hTarget);
         hi.dwContextId = ::GetWindowContextHelpId(click.hTarget);
+        AskAsControlBar(click, &hi);
+        hi.iCtrlId = (int)CanonicalHelpControlId((UINT)hi.iCtrlId);
     }
     return hi;
 }

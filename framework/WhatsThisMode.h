@@ -26,5 +26,9 @@ SWhatsThisClick TrackWhatsThisClick(HWND hWnd);
 
 // The help request of a click, as Windows sends it: a control's (its id and
 // context id), or, on a window's non-client area, the area's key (context
-// id 4 << 16 | hit-test code, control id the hit-test code).
+// id 4 << 16 | hit-test code, control id the hit-test code). A control bar
+// asks as the framework's bars do: the main window's status bar with
+// context id 0x5E801 and the id of the pane under the click as control id
+// (0 off every pane), a docking bar as its title bar (0x40002). Every dock
+// bar answers as the top one and every window pane as the first.
 HELPINFO WhatsThisHelpInfo(const SWhatsThisClick& click);

@@ -30,10 +30,11 @@ RECT CentredInRow(int x, int cx, int cy, int nTop, int cyRow)
 
 namespace {
 
-// The grid's cells in nColumns columns, each at least szCell: where each
-// goes and the client size around them. A cell grows from its template
-// place by what the cells left of and above it grew.
-SIZE PlaceCells(const SCellGrid& grid, int nColumns, SIZE szCell, RECT* pCells)
+// The grid's cells in nColumns columns, each szCell, at least as high as
+// the template's cell and, with bTemplateFloor, as wide: where each goes
+// and the client size around them. A cell grows from its template place by
+// what the cells left of and above it grew.
+SIZE PlaceCells(const SCellGrid& grid, int nColumns, SIZE szCell, bool bTemplateFloor, RECT* pCells)
 {
     const RECT* t = grid.pTemplate;
     const int nTemplateRows = (grid.nCells + grid.nColumns - 1) / grid.nColumns;
@@ -49,7 +50,7 @@ SIZE PlaceCells(const SCellGrid& grid, int nColumns, SIZE szCell, RECT* pCells)
         const int cy = std::max(Height(rcRow), (int)szCell.cy);
         int nGrownAcross = 0;
         for (int c = 0; c < nColumns && r * nColumns + c < grid.nCells; ++c) {
-            const int cx = std::max(Width(t[c]), (int)szCell.cx);
+            const int cx = bTemplateFloor ? std::max(Width(t[c]), (int)szCell.cx) : (int)szCell.cx;
             RECT& rc = pCells[r * nColumns + c];
             rc = At(t[c].left + nGrownAcross, nTop, cx, cy);
             nGrownAcross += cx - Width(t[c]);
@@ -66,14 +67,29 @@ SIZE PlaceCells(const SCellGrid& grid, int nColumns, SIZE szCell, RECT* pCells)
 
 }  // namespace
 
-SBarLayoutSizes LayoutCellGrid(const SCellGrid& grid, SIZE szCell, int cxAvailable, RECT* pCells)
+SBarLayoutSizes LayoutCellGrid(const SCellGrid& grid, const std::vector<SIZE>& cellSizes, int cxAvailable,
+                               RECT* pCells)
 {
-    const SIZE szOneColumn = PlaceCells(grid, 1, szCell, pCells);
+    const SIZE szOneColumn = PlaceCells(grid, 1, cellSizes.back(), false, pCells);
     int nColumns = grid.nColumns;
-    SIZE sz = PlaceCells(grid, nColumns, szCell, pCells);
+    SIZE sz = PlaceCells(grid, nColumns, cellSizes.front(), true, pCells);
     while (nColumns > 1 && sz.cx > cxAvailable)
-        sz = PlaceCells(grid, --nColumns, szCell, pCells);
+        sz = PlaceCells(grid, --nColumns, cellSizes.front(), true, pCells);
+    // One column too wide: the text's own width, then its lines wrapped.
+    for (size_t i = 0; sz.cx > cxAvailable && i < cellSizes.size(); ++i)
+        sz = PlaceCells(grid, 1, cellSizes[i], false, pCells);
     return SBarLayoutSizes{sz, SIZE{szOneColumn.cx, sz.cy}};
+}
+
+std::vector<int> WordsPerWrappedLine(int nWords)
+{
+    std::vector<int> perLine;
+    for (int nLines = 1; nLines <= std::max(nWords, 1); ++nLines) {
+        const int nPerLine = std::max((nWords + nLines - 1) / nLines, 1);
+        if (perLine.empty() || nPerLine != perLine.back())
+            perLine.push_back(nPerLine);
+    }
+    return perLine;
 }
 
 SBarLayoutSizes LayoutCommandLine(const SCmdLineRects& tmpl, SIZE szTemplate, int cyEdit, SCmdLineRects& out)

@@ -7,6 +7,8 @@
 // in the dialog's pixels.
 #pragma once
 
+#include <vector>
+
 #include "platform/Types.h"
 
 // The sizes a dialog's layout asks for: the size its controls are placed
@@ -25,14 +27,25 @@ struct SCellGrid {
     SIZE szTemplate;
 };
 
-// Lays the cells out row by row into pCells, each the larger of the
-// template's cell and szCell, in as many of the template's columns as fit
-// into cxAvailable (one at least): the cells keep the template's places
+// Lays the cells out row by row into pCells, in as many of the template's
+// columns as fit into cxAvailable: the cells keep the template's places
 // and gaps, moved by the growth of the cells before them, and rows past the
-// template's go on at its row pitch. The design size holds the grid; the
-// least size is one column wide (nothing cut at any width from there),
-// as high as the design.
-SBarLayoutSizes LayoutCellGrid(const SCellGrid& grid, SIZE szCell, int cxAvailable, RECT* pCells);
+// template's go on at its row pitch. cellSizes are the sizes a cell may
+// take, widest first: its text on one line, then wrapped onto more lines.
+// In columns a cell is the larger of the template's cell and the first
+// size; where one column of those is too wide, the first of the sizes that
+// fits, as wide as it is (no less high than the template's cell), else the
+// last. The design size holds the grid; the least size is one column of
+// the last size (nothing cut at any width from there), as high as the
+// design.
+SBarLayoutSizes LayoutCellGrid(const SCellGrid& grid, const std::vector<SIZE>& cellSizes, int cxAvailable,
+                               RECT* pCells);
+
+// How many of a text's nWords blank-separated words go on a line as the
+// text wraps onto more lines, one entry per line count, from all of them
+// on one line to one a line: the lines share the words out evenly (four
+// words give 4, 2, 1; three give 3, 2, 1). {1} for a text of no word.
+std::vector<int> WordsPerWrappedLine(int nWords);
 
 // The command line bar: the folder button and text over the label and the
 // command edit, which grows to cyEdit when that is taller than the

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <functional>
 #include <map>
 #include <utility>
 #include <vector>
@@ -22,6 +23,45 @@ namespace {
 
 // What a register value is made of (the placeholder's question marks too).
 const char kValueDigits[] = "0123456789ABCDEF?";
+
+// The blank-separated words of a text: its register group's name with the
+// first value ("GR0-3=47000000"), then each further value.
+std::vector<CString> SplitWords(const CString& strText)
+{
+    std::vector<CString> words;
+    int nStart = 0;
+    while (nStart < strText.GetLength()) {
+        int nBlank = strText.Find(' ', nStart);
+        if (nBlank < 0)
+            nBlank = strText.GetLength();
+        if (nBlank > nStart)
+            words.push_back(strText.Mid(nStart, nBlank - nStart));
+        nStart = nBlank + 1;
+    }
+    return words;
+}
+
+// The window size of the edit that shows the words nPerLine to a line:
+// its widest line, as many lines of cyLine high as the words take.
+// sizeOfLine gives the size of an edit showing one line. A wrapped line
+// ends in the blank after its last word: the edit breaks a line only where
+// that blank is past its width.
+SIZE WrappedEditSize(const std::vector<CString>& words, int nPerLine, int cyLine,
+                     const std::function<SIZE(const CString&)>& sizeOfLine)
+{
+    const bool bWrapped = nPerLine < (int)words.size();
+    SIZE sz = {0, 0};
+    int nLines = 0;
+    for (size_t first = 0; first < std::max(words.size(), (size_t)1); first += (size_t)nPerLine, ++nLines) {
+        CString strLine;
+        for (size_t k = first; k < std::min(first + (size_t)nPerLine, words.size()); ++k)
+            strLine += (k > first ? " " : "") + words[k];
+        const SIZE szLine = sizeOfLine(bWrapped ? strLine + " " : strLine);
+        sz = SIZE{std::max(sz.cx, szLine.cx), szLine.cy};
+    }
+    sz.cy += (nLines - 1) * cyLine;
+    return sz;
+}
 
 }  // namespace
 
@@ -82,25 +122,43 @@ void CRegsDlgBar::LayoutRegisterControls()
         m_template = std::move(tmpl);
     }
     // The controls are alike and show values of few shapes in the view's
-    // font: each font's widest digit, and each shape in it, is measured once.
-    std::map<HFONT, char> widest;
+    // font: each font's widest digit and line height, and each line of
+    // values in it, is measured once.
+    std::map<HFONT, std::pair<char, int>> fonts;
     std::map<std::pair<HFONT, CString>, SIZE> measured;
-    SIZE szCell = {0, 0};
+    std::vector<std::vector<CString>> words((size_t)m_nControls);
+    size_t nMostWords = 0;
     for (int i = 0; i < m_nControls; ++i) {
         HWND hCtl = GetRegisterControl(i);
         HFONT hFont = (HFONT)::SendMessageA(hCtl, WM_GETFONT, 0, 0);
-        auto itWidest = widest.find(hFont);
-        if (itWidest == widest.end())
-            itWidest = widest.emplace(hFont, WidestCharOf(hCtl, kValueDigits)).first;
+        auto itFont = fonts.find(hFont);
+        if (itFont == fonts.end()) {
+            const int cyLine = ControlTextExtent(hCtl, "0").cy;
+            itFont = fonts.emplace(hFont, std::make_pair(WidestCharOf(hCtl, kValueDigits), cyLine)).first;
+        }
         CString strText;
         CWnd::FromHandle(hCtl)->GetWindowText(strText);
-        const auto key = std::make_pair(hFont, ShapeWith(strText, kValueDigits, itWidest->second));
-        auto itSize = measured.find(key);
-        if (itSize == measured.end())
-            itSize = measured.emplace(key, EditSizeForText(hCtl, key.second)).first;
-        szCell = SIZE{std::max(szCell.cx, itSize->second.cx), std::max(szCell.cy, itSize->second.cy)};
+        words[(size_t)i] = SplitWords(ShapeWith(strText, kValueDigits, itFont->second.first));
+        nMostWords = std::max(nMostWords, words[(size_t)i].size());
     }
-    m_szCell = szCell;
+    const std::vector<int> perLine = WordsPerWrappedLine((int)nMostWords);
+    std::vector<SIZE> sizes(perLine.size(), SIZE{0, 0});
+    for (int i = 0; i < m_nControls; ++i) {
+        HWND hCtl = GetRegisterControl(i);
+        HFONT hFont = (HFONT)::SendMessageA(hCtl, WM_GETFONT, 0, 0);
+        for (size_t w = 0; w < perLine.size(); ++w) {
+            auto sizeOfLine = [&](const CString& strLine) {
+                const auto key = std::make_pair(hFont, strLine);
+                auto it = measured.find(key);
+                if (it == measured.end())
+                    it = measured.emplace(key, EditSizeForText(hCtl, strLine)).first;
+                return it->second;
+            };
+            const SIZE sz = WrappedEditSize(words[(size_t)i], perLine[w], fonts[hFont].second, sizeOfLine);
+            sizes[w] = SIZE{std::max(sizes[w].cx, sz.cx), std::max(sizes[w].cy, sz.cy)};
+        }
+    }
+    m_cellSizes = std::move(sizes);
     PlaceRegisterControls();
 }
 
@@ -113,16 +171,24 @@ void CRegsDlgBar::PlaceRegisterControls()
     CRect rcClient;
     GetClientRect(&rcClient);
     m_cxLaidOut = rcClient.Width();
+    const int cxAvailable = m_cxLaidOut > 0 ? m_cxLaidOut : INT_MAX;
     std::vector<RECT> cells((size_t)m_nControls);
     SBarLayoutSizes sizes = LayoutCellGrid(SCellGrid{m_template.data(), m_nControls, nColumns, GetTemplateSize()},
-                                           m_szCell, m_cxLaidOut > 0 ? m_cxLaidOut : INT_MAX, cells.data());
+                                           m_cellSizes, cxAvailable, cells.data());
     bool bMoved = false;
     for (int i = 0; i < m_nControls; ++i) {
+        HWND hCtl = GetRegisterControl(i);
         const RECT& rc = cells[(size_t)i];
+        // A value is shown whole or not at all.
+        const bool bWhole = rc.right <= cxAvailable;
+        if (hCtl && bWhole != ((::GetWindowLongA(hCtl, GWL_STYLE) & WS_VISIBLE) != 0)) {
+            ::ShowWindow(hCtl, bWhole ? SW_SHOWNA : SW_HIDE);
+            bMoved = true;
+        }
         if (i < (int)m_placed.size() && ::EqualRect(&rc, &m_placed[(size_t)i]))
             continue;
         bMoved = true;
-        ::MoveWindow(GetRegisterControl(i), rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
+        ::MoveWindow(hCtl, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
     }
     m_placed = std::move(cells);
     const bool bSameSizes = HasLayoutSizes() && m_szInitial.cx == sizes.szDesign.cx &&
@@ -137,6 +203,6 @@ void CRegsDlgBar::PlaceRegisterControls()
 // texts (LayoutRegisterControls), they stay where the template puts them.
 void CRegsDlgBar::OnBarSized(UINT, int cx, int)
 {
-    if (cx != m_cxLaidOut && m_szCell.cx > 0)
+    if (cx != m_cxLaidOut && !m_cellSizes.empty())
         PlaceRegisterControls();
 }

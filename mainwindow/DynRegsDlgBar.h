@@ -25,10 +25,11 @@ public:
 
     // Register control i (by ascending id), null before the window exists.
     HWND GetRegisterControl(int i) const { return m_hWnd ? ::GetDlgItem(m_hWnd, m_nFirstControl + (UINT)i) : nullptr; }
-    // Measures the widest value a control shows in its font (every digit as
-    // wide as the font's widest), then places the controls for it
-    // (PlaceRegisterControls). The view asks for it when the controls get a
-    // font or their texts; a new width only places them again.
+    // Measures the room the controls' values take in their font (every
+    // digit as wide as the font's widest), on one line and wrapped onto
+    // more, then places the controls for it (PlaceRegisterControls). The
+    // view asks for it when the controls get a font or their texts; a new
+    // width only places them again.
     void LayoutRegisterControls();
 
 protected:
@@ -43,8 +44,12 @@ protected:
     // Places the controls in the template's rows and in as many of its
     // columns as the bar's width holds, each as large as the widest value
     // measured and at least as large as in the template, and has the bar
-    // sized around them; a control already in its place is not moved, and
-    // when none moves and the sizes stay, nothing more happens.
+    // sized around them. Where one column is too wide, each control wraps
+    // its values onto more lines (the controls break lines only between
+    // values); a control that even one value a line would not show whole
+    // is hidden until the bar is wide enough again. A control already in
+    // its place is not moved, and when none moves and the sizes stay,
+    // nothing more happens.
     void PlaceRegisterControls();
 
     UINT m_nFirstControl = 0;
@@ -59,7 +64,9 @@ private:
     CHexSimpleEdit* m_pEdits = nullptr;  // the derived class's register controls
     std::vector<RECT> m_template;  // each control's place in the template, in pixels
     std::vector<RECT> m_placed;    // where PlaceRegisterControls put each
-    SIZE m_szCell = {0, 0};        // the room of the widest value; 0 by 0 until measured
+    // The room of the widest values on one line, then wrapped onto more
+    // lines (LayoutCellGrid); empty until measured.
+    std::vector<SIZE> m_cellSizes;
 };
 
 template <class TRegs>

@@ -120,7 +120,7 @@ bool CDynStatusLineDlgBar::PlaceStatusFields()
             pCtl->ShowWindow(SW_HIDE);
         } else if (out[i].ePlace == kFieldPlaced) {
             const int nTop = rcSpin.top + out[i].nRow * (cyRow + cyGap) + (cyRow - in[i].cyText) / 2;
-            pCtl->MoveWindow(CRect(out[i].nLeft, nTop, out[i].nRight, nTop + in[i].cyText), TRUE);
+            MoveIfMoved(pCtl->m_hWnd, CRect(out[i].nLeft, nTop, out[i].nRight, nTop + in[i].cyText));
             pCtl->ShowWindow(SW_SHOW);
             nRight = std::max(nRight, out[i].nRight);
             nRows = std::max(nRows, out[i].nRow + 1);
@@ -128,8 +128,7 @@ bool CDynStatusLineDlgBar::PlaceStatusFields()
     }
     if (!bComplete)
         return false;
-    ::MoveWindow(m_hSpin, rcSpin.left, rcSpin.top + (cyRow - rcSpin.Height()) / 2, rcSpin.Width(),
-                 rcSpin.Height(), TRUE);
+    MoveIfMoved(m_hSpin, CRect(CPoint(rcSpin.left, rcSpin.top + (cyRow - rcSpin.Height()) / 2), rcSpin.Size()));
     // The layout takes the controls where they stand now (a control already
     // registered is replaced), then the bar the rows' size: below them the
     // template's margin, at least as wide as the spin and its widest field.
@@ -143,6 +142,17 @@ bool CDynStatusLineDlgBar::PlaceStatusFields()
     SetLayoutSizes(SIZE{nRight + cxMargin, cyRows},
                    SIZE{rcSpin.right + (cxWidest ? kStatusFieldGap + cxWidest : 0) + cxMargin, cyRows});
     return true;
+}
+
+// Moves a control of the bar to rc (client coordinates), repainting what the
+// move uncovers and covers; one already there is left as it is.
+void CDynStatusLineDlgBar::MoveIfMoved(HWND hCtl, const CRect& rc)
+{
+    CRect rcNow;
+    ::GetWindowRect(hCtl, &rcNow);
+    ::MapWindowPoints(nullptr, m_hWnd, (POINT*)&rcNow, 2);
+    if (rcNow != rc)
+        ::MoveWindow(hCtl, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
 }
 
 void CDynStatusLineDlgBar::FitStatusPanes()
@@ -175,15 +185,17 @@ bool CDynStatusLineDlgBar::FieldWidthChanged(int nField)
 }
 
 // wParam 0: measured and laid out; a field number + 1: that field's text
-// changed, and the fields are placed again when its width did.
+// changed, and the fields are placed again when its width did. Then only
+// the fields that move are drawn again (each move repaints what it uncovers
+// and covers): the emulator's values change their widths every few rounds,
+// and the whole bar erased each time flickered, and in a flood stayed
+// blank until the next paint.
 LRESULT CDynStatusLineDlgBar::OnLayoutStatusFields(WPARAM wp, LPARAM)
 {
-    if (wp == 0 || !m_bMeasured) {
+    if (wp == 0 || !m_bMeasured)
         LayoutStatusFields();
-    } else if (FieldWidthChanged((int)wp - 1) && PlaceStatusFields()) {
-        RedrawBar();
+    else if (FieldWidthChanged((int)wp - 1) && PlaceStatusFields())
         FitStatusPanes();
-    }
     return 0;
 }
 

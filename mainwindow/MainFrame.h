@@ -65,7 +65,7 @@ public:
     cdxCDynamicBarT<CDynDisplayAlterDlgBar> m_wndStorageBar;
     cdxCDynamicBarT<CDynCPUPercentDlgBar> m_wndCpuPctBar;
     bool m_bForceClose = false; // the Windows session is ending
-    bool m_bClosing = false;    // closing: the emulator's end asks nothing more
+    bool m_bClosing = false;    // the close's questions are answered: the emulator's end asks nothing more
 
     void ActivateFrame(int nCmdShow = -1) override;
     // The caption is the document's title alone: the view composes it with
@@ -160,6 +160,7 @@ private:
     // The least sizes of the bars that dock on any side.
     void SetAnySideMinimums();
     void SaveLayout();
+    bool AskSaveBeforeClose();
     bool IsEmulatorRunning() const;
     bool AreUtilitiesRunning() const;
     HWND FocusedStorageEdit();

@@ -1,6 +1,7 @@
 // MainFrameClose.cpp: closing the main frame: never while utilities run;
 // while the emulator runs only by powering it off (the view closes the
-// frame once the emulator has ended); otherwise after the save prompt. At
+// frame once the emulator has ended), every question asked before; otherwise
+// after the save prompts. A close ends the program's boxes first. At
 // Windows shut-down the frame refuses the end while anything is at stake.
 #include <windows.h>
 #include <commctrl.h>
@@ -12,6 +13,7 @@
 #include "platform/CModalLoop.h"
 #include "platform/MessageBoxes.h"
 #include "platform/WLTaskDialog.h"
+#include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
 
 bool CMainFrame::IsEmulatorRunning() const
@@ -26,9 +28,6 @@ bool CMainFrame::AreUtilitiesRunning() const
 
 void PowerOffAndExit()
 {
-    // The emulator's end then closes the frame without asking.
-    if (g_pMainFrame)
-        g_pMainFrame->m_bClosing = true;
     // The control panel's sound; a failure to play it does not matter.
     PlaySoundResource("PressButton");
     if (g_pView) {
@@ -68,14 +67,28 @@ int CMainFrame::ConfirmPowerOff()
     return nButton;
 }
 
+// The save questions of a close, the configuration's and the console
+// messages', before the close does anything; false when one was cancelled.
+bool CMainFrame::AskSaveBeforeClose()
+{
+    if (g_pView->PromptSaveModified() == CVornGUIView::kPromptCancel)
+        return false;
+    CVornGUIDoc* pDoc = g_pView->GetDocument();
+    return !pDoc || pDoc->AskSaveBeforeClose();
+}
+
 void CMainFrame::OnClose()
 {
-    // A menu or a move of the system's dispatches what comes meanwhile: the
-    // close waits for its end, so that the code around a context menu goes on
-    // with its windows and no question stands under the loop's hold on the
-    // mouse.
-    if (SystemLoopRuns()) {
-        PostCloseAfterModalLoops(m_hWnd);
+    // A box, a dialog or a wait of the program, a menu or a move of the
+    // system's dispatches what comes meanwhile: the close ends the boxes and
+    // menus as their Cancel would and waits for the loops' end, so that the
+    // code that runs them goes on with its windows (an open of a
+    // configuration, after its error box) and no question stands under a
+    // loop's hold on the mouse. A logging change asks nothing more.
+    if (NestedLoopsRun()) {
+        if (g_pView && g_pView->GetDocument())
+            g_pView->GetDocument()->CloseWaits();
+        PostCloseAfterModalLoops(m_hWnd, true);
         return;
     }
     if (g_pView) {
@@ -88,11 +101,15 @@ void CMainFrame::OnClose()
             PowerOffAndExit();
             return;
         case CloseStep::AskPowerOff:
-            if (ConfirmPowerOff() == IDYES)
-                PowerOffAndExit();
+            // Every question first: a Cancel leaves the emulator running.
+            if (ConfirmPowerOff() != IDYES || !AskSaveBeforeClose())
+                return;
+            m_bClosing = true;
+            PowerOffAndExit();
             return;
         case CloseStep::PromptSave:
-            if (g_pView->PromptSaveModified() == CVornGUIView::kPromptCancel)
+            // After the emulator's end the questions have been answered.
+            if (!m_bClosing && !AskSaveBeforeClose())
                 return;
             break;
         case CloseStep::Close:
@@ -136,9 +153,12 @@ LRESULT CMainFrame::OnEndSessionMsg(WPARAM wp, LPARAM)
     // as it was, not in forced-close mode.
     if (wp && m_bForceClose) {
         // The process may end as soon as this returns: a close that waits for
-        // a menu or a move keeps the layout first.
-        if (SystemLoopRuns())
+        // a box, a menu or a move keeps the layout and the settings first.
+        if (NestedLoopsRun()) {
             SaveLayout();
+            if (g_pView)
+                g_pView->Settings().Save();
+        }
         OnClose();
     } else {
         m_bForceClose = false;

@@ -29,7 +29,11 @@ void CMainFrame::RebuildStatusBar(bool bShow)
         m_bStatusBuilt = false;
         return;
     }
-    m_wndStatusBar.SetRedraw(FALSE);
+    // Redraw switched back on shows a window: a bar the user hid (View >
+    // Status Bar) is left hidden, and draws nothing meanwhile anyway.
+    const bool bRedrawOff = (m_wndStatusBar.GetStyle() & WS_VISIBLE) != 0;
+    if (bRedrawOff)
+        m_wndStatusBar.SetRedraw(FALSE);
     // The panes take their edges once, after all of them changed.
     m_wndStatusBar.HoldParts(true);
     const CViewSettings& settings = g_pView->Settings();
@@ -66,7 +70,8 @@ void CMainFrame::RebuildStatusBar(bool bShow)
         }
     }
     m_wndStatusBar.HoldParts(false);
-    m_wndStatusBar.SetRedraw(TRUE);
+    if (bRedrawOff)
+        m_wndStatusBar.SetRedraw(TRUE);
     m_wndStatusBar.Invalidate(TRUE);
 }
 

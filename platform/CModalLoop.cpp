@@ -4,9 +4,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/CWinApp.h"
 #include "platform/CWinThread.h"
 #include "platform/CWnd.h"
+#include "platform/OverduePaint.h"
 #include "platform/WindowHelpers.h"
 
 HWND ModalOwnerWindow(HWND hParent)
@@ -35,10 +38,30 @@ HWND ModalOwnerWindow(HWND hParent)
 namespace {
 
 thread_local int t_nNestedLoops = 0;
+thread_local std::vector<const COwnerChainLock*>* t_pLocks = nullptr;  // held now, oldest first
 thread_local HWND t_hCloseWaiting = nullptr;
 thread_local UINT_PTR t_nCloseTimer = 0;
+thread_local bool t_bEndBoxes = false;  // the waiting close ends the program's boxes
 
-void ArmWaitingClose();
+void ArmWaitingClose(UINT nDelayMs = 0);
+
+// Ends the box or dialog the user works in as its Cancel would: Cancel,
+// else No, else OK (a box that only tells); a dialog without such buttons
+// takes the Cancel of its Esc key. A question that cannot be cancelled
+// stays until it is answered.
+void EndTopModalWindow()
+{
+    CWnd* pMain = AfxGetMainWnd();
+    HWND h = ModalOwnerWindow(nullptr);
+    if (!h || (pMain && h == pMain->m_hWnd))
+        return;
+    for (int nId : {IDCANCEL, IDNO, IDOK})
+        if (::GetDlgItem(h, nId)) {
+            ::PostMessageA(h, WM_COMMAND, (WPARAM)nId, 0);
+            return;
+        }
+    ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+}
 
 // The close that waited for the nested loops. A thread timer runs in
 // whatever loop takes it: the close goes only from one that is not nested
@@ -50,22 +73,29 @@ void CALLBACK CloseWhenLoopsEnded(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
     ::KillTimer(nullptr, nTimer);
     t_nCloseTimer = 0;
-    if (t_nNestedLoops > 0)
+    if (t_nNestedLoops > 0) {
+        // Each box that shows until the loops have ended is ended in turn.
+        if (t_bEndBoxes) {
+            EndTopModalWindow();
+            ArmWaitingClose(50);
+        }
         return;
+    }
     if (EndSystemLoops()) {
         ArmWaitingClose();
         return;
     }
     HWND h = t_hCloseWaiting;
     t_hCloseWaiting = nullptr;
+    t_bEndBoxes = false;
     if (h && ::IsWindow(h))
         ::SendMessageA(h, WM_CLOSE, 0, 0);
 }
 
-void ArmWaitingClose()
+void ArmWaitingClose(UINT nDelayMs)
 {
     if (t_hCloseWaiting && !t_nCloseTimer)
-        t_nCloseTimer = ::SetTimer(nullptr, 0, 0, CloseWhenLoopsEnded);
+        t_nCloseTimer = ::SetTimer(nullptr, 0, nDelayMs, CloseWhenLoopsEnded);
 }
 
 struct OwnedWindows {
@@ -128,16 +158,40 @@ COwnerChainLock::COwnerChainLock(HWND hOwner, bool bOwnerToo, HWND hModal)
         // Enabled again after the chain, so before it in the list.
         m_disabled.insert(m_disabled.begin(), owned.begin(), owned.end());
     }
+    if (!bOwnerToo)
+        m_hSystemDisabled = hOwner;
+    if (!t_pLocks)
+        t_pLocks = new std::vector<const COwnerChainLock*>;
+    t_pLocks->push_back(this);
+}
+
+void COwnerChainLock::Reassert() const
+{
+    for (HWND h : m_disabled)
+        if (::IsWindow(h) && ::IsWindowEnabled(h))
+            ::EnableWindow(h, FALSE);
+    if (m_hSystemDisabled && ::IsWindow(m_hSystemDisabled) && ::IsWindowEnabled(m_hSystemDisabled))
+        ::EnableWindow(m_hSystemDisabled, FALSE);
 }
 
 void COwnerChainLock::Release()
 {
+    if (!m_bHeld)
+        return;
+    m_bHeld = false;
     // The top-level owner first: the window nearest the modal one is
     // enabled last, as the one the system activates next.
     for (auto it = m_disabled.rbegin(); it != m_disabled.rend(); ++it)
         if (::IsWindow(*it))
             ::EnableWindow(*it, TRUE);
     m_disabled.clear();
+    if (t_pLocks) {
+        t_pLocks->erase(std::remove(t_pLocks->begin(), t_pLocks->end(), this), t_pLocks->end());
+        // The box that has just ended may have enabled its owner under a
+        // modal window that still runs.
+        for (const COwnerChainLock* pHeld : *t_pLocks)
+            pHeld->Reassert();
+    }
     m_loop.reset();
     m_inputTime.reset();
 }
@@ -146,6 +200,11 @@ bool SystemLoopRuns()
 {
     GUITHREADINFO info = {sizeof info};
     return ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_INMOVESIZE));
+}
+
+bool NestedLoopsRun()
+{
+    return t_nNestedLoops > 0 || SystemLoopRuns();
 }
 
 bool EndSystemLoops()
@@ -162,14 +221,15 @@ bool EndSystemLoops()
     return (info.flags & (GUI_INMENUMODE | GUI_INMOVESIZE)) != 0;
 }
 
-void PostCloseAfterModalLoops(HWND hWnd)
+void PostCloseAfterModalLoops(HWND hWnd, bool bEndBoxes)
 {
     if (!hWnd)
         return;
     bool bSystemLoop = EndSystemLoops();
     if (t_nNestedLoops > 0 || bSystemLoop) {
         t_hCloseWaiting = hWnd;
-        if (t_nNestedLoops == 0)
+        t_bEndBoxes = t_bEndBoxes || bEndBoxes;
+        if (t_nNestedLoops == 0 || bEndBoxes)
             ArmWaitingClose();
     } else {
         ::PostMessageA(hWnd, WM_CLOSE, 0, 0);
@@ -192,6 +252,7 @@ bool CModalLoop::Run(const std::function<bool()>& bEnded)
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
+        PaintOverdueWindows();
     }
     return true;
 }

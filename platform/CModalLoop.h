@@ -41,7 +41,11 @@ public:
 // runs, none of the windows it stands in front of takes input. Counts as a
 // nested loop of the thread until released, and until then the keys and
 // clicks that end a box hand the activation back at the present time
-// (CPresentTimeForDialogInput).
+// (CPresentTimeForDialogInput). A box that ends enables its owner again
+// even when another modal window still holds it (Wine's task dialogs do):
+// the release of a lock disables again what the locks still held keep
+// disabled, so the main window takes no input while any modal window of it
+// remains.
 class COwnerChainLock {
 public:
     explicit COwnerChainLock(HWND hOwner, bool bOwnerToo = true, HWND hModal = nullptr);
@@ -53,7 +57,12 @@ public:
     void Release();
 
 private:
+    // Disables again what this lock keeps disabled, where it was enabled.
+    void Reassert() const;
+
     std::vector<HWND> m_disabled;
+    HWND m_hSystemDisabled = nullptr;  // the owner the system's box disables itself
+    bool m_bHeld = true;
     std::optional<CNestedLoopScope> m_loop;
     std::optional<CPresentTimeForDialogInput> m_inputTime;
 };
@@ -62,6 +71,11 @@ private:
 // what comes meanwhile: a menu's (the menu bar, a system menu, a context
 // menu) or a window's move or size. They are nested loops of the thread too.
 bool SystemLoopRuns();
+// Whether any loop runs inside the thread's own: one of the program's (a
+// modal window's, a wait that dispatches messages) or of the system's.
+// The code that runs it goes on with its windows once it has ended, so a
+// close that comes meanwhile waits (PostCloseAfterModalLoops).
+bool NestedLoopsRun();
 // Ends them: the menu closes, the move or size stops where it began. Each
 // ends once the code that runs now has returned to it. True when one ran.
 bool EndSystemLoops();
@@ -73,8 +87,10 @@ bool EndSystemLoops();
 // loop. A window destroyed under a nested loop would leave that loop, and
 // the code around it (a context menu's), running over a dead window; a
 // close delivered as the last one ended would reach a dialog opened right
-// after it.
-void PostCloseAfterModalLoops(HWND hWnd);
+// after it. With bEndBoxes (a close the user or the system asks for) the
+// program's boxes and dialogs that show meanwhile are ended one after the
+// other as their Cancel would end them, as the menus are.
+void PostCloseAfterModalLoops(HWND hWnd, bool bEndBoxes = false);
 
 class CModalLoop {
 public:

@@ -5,6 +5,7 @@
 
 #include "platform/AfxThreadState.h"
 #include "platform/CWnd.h"
+#include "platform/OverduePaint.h"
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
@@ -95,13 +96,17 @@ void CWinThread::DispatchOne(MSG& msg)
 {
     if (!msg.hwnd) {
         LRESULT r = 0;
-        if (OnWndMsg(msg.message, msg.wParam, msg.lParam, &r))
+        if (OnWndMsg(msg.message, msg.wParam, msg.lParam, &r)) {
+            PaintOverdueWindows();
             return;
+        }
     }
     if (!PreTranslateMessage(&msg)) {
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
+    // Posted messages go before WM_PAINT: a flood of them holds paints back.
+    PaintOverdueWindows();
 }
 
 // Under Wine an idle step that asks every bar's update handlers costs many

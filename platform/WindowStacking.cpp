@@ -216,15 +216,17 @@ void CWindowStackingKeeper::RaiseOwnedWindows(HWND hFocusRoot)
         hBase = hOwner;
     std::vector<HWND> owned;  // bottom first
     AppendOwnedBottomFirst(hBase, hFocusRoot, plain, &owned);
-    // Wine keeps the windows a window owns above it, so the owner of the
-    // window the user works in (the outer dialog of a chain of modal ones)
-    // never becomes the first window and is never raised on the display:
-    // it stays where its own focus raised it. The windows below it stay
-    // too (raised, the floating bars covered the outer dialog until the
-    // inner one closed); only the windows it owns go up.
-    auto itOwner = std::find(owned.begin(), owned.end(), ::GetWindow(hFocusRoot, GW_OWNER));
-    if (itOwner != owned.end())
-        owned.erase(owned.begin(), itOwner + 1);
+    // Wine keeps the windows a window owns above it, so a window that owns
+    // a visible one (the outer dialog of a chain of modal ones, a dialog
+    // with a field's balloon) never becomes the first window and is never
+    // raised on the display: it stays where its own focus raised it. The
+    // windows below it stay too (raised, the floating bars covered the
+    // outer dialog until the inner one closed, and a dialog's corner after
+    // its balloon); only the windows above it go up.
+    auto itLastOwner = std::find_if(owned.rbegin(), owned.rend(), [&visible](HWND h) {
+        return std::any_of(visible.begin(), visible.end(), [h](HWND v) { return ::GetWindow(v, GW_OWNER) == h; });
+    });
+    owned.erase(owned.begin(), itLastOwner.base());
     if (owned.empty() && topmost.empty())
         return;
     // Wine raises a window on the display only when it becomes the very

@@ -1,6 +1,7 @@
 // ConsoleLogFile.cpp: the console log file ring.
 #include "session/ConsoleLogFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/Trace.h"
@@ -28,16 +29,28 @@ bool CConsoleLogFile::Open(const char* pszPath, CFileException* pError)
     LONGLONG nEnd = m_file.SeekToEnd();
     if (nEnd < 0)
         return Fail(pError);
+    m_nPos = m_nEnd = nEnd;
+    m_bMarkerAtPos = false;
     // A marker left at the end by the last session is overwritten.
     LONGLONG nMarker = m_strMarker.GetLength();
     if (nMarker > 0 && nEnd >= nMarker && m_file.Seek(nEnd - nMarker, CFile::begin) >= 0) {
         CString strTail;
         UINT nRead = m_file.Read(strTail.GetBufferSetLength((int)nMarker), (UINT)nMarker, pError);
         strTail.ReleaseBuffer((int)nRead);
-        LONGLONG nPos = (strTail == m_strMarker) ? nEnd - nMarker : nEnd;
-        if (m_file.Seek(nPos, CFile::begin) < 0)
-            return Fail(pError);
+        m_bMarkerAtPos = strTail == m_strMarker;
+        if (!SeekTo(m_bMarkerAtPos ? nEnd - nMarker : nEnd, pError))
+            return false;
     }
+    return true;
+}
+
+bool CConsoleLogFile::SeekTo(LONGLONG nPos, CFileException* pError)
+{
+    if (m_file.Seek(nPos, CFile::begin) < 0)
+        return Fail(pError);
+    if (nPos != m_nPos)
+        m_bMarkerAtPos = false;
+    m_nPos = nPos;
     return true;
 }
 
@@ -51,24 +64,53 @@ bool CConsoleLogFile::FlushIf(const CLogRingOptions& opt, CFileException* pError
     return !opt.bSync || m_file.Flush() || Fail(pError);
 }
 
-bool CConsoleLogFile::WriteWithMarker(const std::string& strText, const CLogRingOptions& opt, CFileException* pError)
+bool CConsoleLogFile::WriteWhole(const std::string& strText, bool bMarker, const CLogRingOptions& opt,
+                                 CFileException* pError)
 {
     std::string strAll;
-    strAll.reserve(strText.size() + (size_t)m_strMarker.GetLength());
+    LONGLONG nMarker = bMarker ? m_strMarker.GetLength() : 0;
+    strAll.reserve(strText.size() + (size_t)nMarker);
     strAll += strText;
-    strAll += m_strMarker.str();
-    if (!m_file.Write(strAll.data(), (UINT)strAll.size(), pError) || !FlushIf(opt, pError))
+    if (bMarker)
+        strAll += m_strMarker.str();
+    if (m_file.Write(strAll.data(), (UINT)strAll.size(), pError) && FlushIf(opt, pError)) {
+        LONGLONG nAfter = m_nPos + (LONGLONG)strAll.size();
+        m_nEnd = std::max(m_nEnd, nAfter);
+        m_nPos = nAfter;
+        m_bMarkerAtPos = false;
+        return true;
+    }
+    Fail(pError);
+    // The bytes overwritten inside the file were the marker (rewriting them
+    // takes no new room), those past its end are cut; each step is tried
+    // even when one fails, the failure told is the write's.
+    m_file.SetLength((ULONGLONG)m_nEnd);
+    if (m_bMarkerAtPos && m_file.Seek(m_nPos, CFile::begin) >= 0)
+        m_file.Write(m_strMarker.GetString(), (UINT)m_strMarker.GetLength(), nullptr);
+    m_file.Seek(m_nPos, CFile::begin);
+    return false;
+}
+
+bool CConsoleLogFile::WriteWithMarker(const std::string& strText, const CLogRingOptions& opt, CFileException* pError)
+{
+    if (!WriteWhole(strText, true, opt, pError))
         return false;
-    return m_file.Seek(-(LONGLONG)m_strMarker.GetLength(), CFile::current) >= 0 || Fail(pError);
+    LONGLONG nLine = m_nPos - m_strMarker.GetLength();
+    if (!SeekTo(nLine, pError))
+        return false;
+    m_bMarkerAtPos = true;
+    return true;
 }
 
 bool CConsoleLogFile::Trim(CFileException* pError)
 {
-    LONGLONG nPos = m_file.Seek(0, CFile::current);
-    if (nPos < 0 || !m_file.SetLength((ULONGLONG)nPos) || m_file.Seek(0, CFile::begin) < 0) {
+    if (!m_file.SetLength((ULONGLONG)m_nPos) || m_file.Seek(0, CFile::begin) < 0) {
         m_bTrimFailed = true;
         return Fail(pError);
     }
+    m_nEnd = m_nPos;
+    m_nPos = 0;
+    m_bMarkerAtPos = false;
     m_nPassCount = 0;
     return true;
 }
@@ -109,8 +151,8 @@ bool CConsoleLogFile::WriteLines(const CConsoleBlock& lines, const CLogRingOptio
         return false;
     if (n >= opt.nLimit) {
         // Only the newest lines of a block longer than a pass are kept.
-        if (m_file.Seek(0, CFile::begin) < 0)
-            return Fail(pError);
+        if (!SeekTo(0, pError))
+            return false;
         if (!WriteWithMarker(lines.TextOf(n - opt.nLimit, n), opt, pError))
             return false;
         m_nPassCount = opt.nLimit;
@@ -123,13 +165,10 @@ bool CConsoleLogFile::WriteLines(const CConsoleBlock& lines, const CLogRingOptio
         m_nPassCount += (UINT)n;
         return true;
     }
-    std::string strHead = lines.TextOf(0, nRoom);
-    if (!m_file.Write(strHead.data(), (UINT)strHead.size(), pError) || !FlushIf(opt, pError))
+    if (!WriteWhole(lines.TextOf(0, nRoom), false, opt, pError))
         return false;
     if (!Trim(pError) || !WriteWithMarker(std::string(), opt, pError))
         return false;
-    if (m_file.Seek(0, CFile::begin) < 0)
-        return Fail(pError);
     if (nRoom == n)
         return true;
     if (!WriteWithMarker(lines.TextOf(nRoom, n), opt, pError))

@@ -47,6 +47,12 @@ public:
 private:
     // Writes the text with the marker, flushes when asked and steps back.
     bool WriteWithMarker(const std::string& strText, const CLogRingOptions& opt, CFileException* pError);
+    // Writes the text (and the marker when bMarker) whole or not at all: a
+    // write the disk takes only part of (a full disk) is undone, the file
+    // cut back to its end and the marker it overwrote written again, so
+    // that the next line does not join a torn one.
+    bool WriteWhole(const std::string& strText, bool bMarker, const CLogRingOptions& opt, CFileException* pError);
+    bool SeekTo(LONGLONG nPos, CFileException* pError);
     bool FlushIf(const CLogRingOptions& opt, CFileException* pError);
     bool Fail(CFileException* pError);
 
@@ -54,6 +60,11 @@ private:
     CString m_strMarker;
     UINT m_nPassCount = 0;
     bool m_bTrimFailed = false;
+    // Kept here, so that a write costs no query: where the next line goes,
+    // the file's length, and whether the marker stands at that place.
+    LONGLONG m_nPos = 0;
+    LONGLONG m_nEnd = 0;
+    bool m_bMarkerAtPos = false;
 };
 
 extern const char kLogRingMarkerLine[];

@@ -167,8 +167,9 @@ void CEmulatorOutputRouter::ApplyProcessorStatus(const SStatusLine& line)
     if (!m_bAggregate)
         SetRunIndicator(line.bRunning);
     SetManualIndicator(line.bManual);
-    // The state letters: 'W' in place 2 is the wait letter.
-    SetLoadIndicator(line.bLoading, !line.bRunning);
+    // The state letters: 'W' in place 2 is the wait letter. An offline
+    // processor has none: no lamp is lit.
+    SetLoadIndicator(line.bLoading, !line.bRunning && !line.bOffline);
     for (int i = 0; i < 3; ++i)
         if (m_bPartVisible[i])
             PostStatusPartUpdate(i, line.strPart[i]);

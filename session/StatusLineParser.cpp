@@ -105,8 +105,46 @@ SStatusLine Result(EStatusLineKind eKind)
     return line;
 }
 
+// The value of a processor the emulator has but does not run (above
+// NUMCPU when no MAXCPU is configured): "CPnn" or "CPUnnnn", then a run of
+// "(", "OFFLINE" and a run of ")", blanks allowed between them. False for
+// any other value.
+bool ReadOfflineCpu(const char* v, size_t n, unsigned& nCpu)
+{
+    if (n < 3 || v[0] != 'C' || v[1] != 'P')
+        return false;
+    const size_t nAt = v[2] == 'U' ? 3 : 2, nDigits = v[2] == 'U' ? 4 : 2;
+    if (n < nAt + nDigits || !IsHex(v + nAt, nDigits))
+        return false;
+    size_t i = nAt + nDigits;
+    auto skip = [&](char ch) {
+        size_t nFirst = i;
+        while (i < n && v[i] == ch)
+            ++i;
+        return i - nFirst;
+    };
+    skip(' ');
+    if (skip('(') == 0)
+        return false;
+    skip(' ');
+    if (n - i < 7 || std::memcmp(v + i, "OFFLINE", 7) != 0)
+        return false;
+    i += 7;
+    skip(' ');
+    if (skip(')') == 0 || i != n)
+        return false;
+    nCpu = (unsigned)std::strtoul(std::string(v + nAt, nDigits).c_str(), nullptr, 16);
+    return true;
+}
+
 SStatusLine ParseStatus(const char* v, size_t n)
 {
+    // An offline processor: its status, with no fields and no lamp lit.
+    SStatusLine offline = Result(kStatStatus);
+    if (ReadOfflineCpu(v, n, offline.nCpu)) {
+        offline.bOffline = true;
+        return offline;
+    }
     if (n <= 4)
         return Result(kStatNone);
     const SStatusLayout& lay = v[4] == ' ' ? kShortCpu : kLongCpu;

@@ -17,7 +17,7 @@
 enum EStatusLineKind {
     kStatNone,          // not consumed: the console shows the line
     kStatSwallowed,     // consumed without effect
-    kStatStatus,        // "STATUS=": parts 0-2, CPU and indicators
+    kStatStatus,        // "STATUS=": parts 0-2, CPU and indicators (bOffline: none)
     kStatStatusBadCpu,  // "STATUS=" whose CPU is not hexadecimal: consumed, no update
     kStatSystem,        // "SYS=": bRunning
     kStatSios,          // "SIOS=": strText is status part 4
@@ -50,6 +50,9 @@ struct SStatusLine {
     bool bRunning = false;      // "SYS=", or state letter 2 is not 'W'
     bool bManual = false;       // state letter 0 is 'M'
     bool bLoading = false;      // state letter 3 is 'L'
+    // "STATUS=" of an offline processor ("CP02 (((OFFLINE)))", shorter than
+    // a status line): its parts are empty and no state is set.
+    bool bOffline = false;
     bool bHasValue = false;
     int nPercent = 0;
     UINT64 ullValue = 0;

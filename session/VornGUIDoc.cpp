@@ -134,13 +134,18 @@ void CVornGUIDoc::WriteLogLine(const CString& strLine, int nKind)
     CSingleLock lock(&m_csLogging, TRUE);
     m_lines.Add(strLine, nKind);
     SetModifiedFlag(TRUE);
-    if (IsLogMemoryOnly() || (!m_log.IsOpen() && !OpenLogfile()))
+    if (IsLogMemoryOnly())
+        return;
+    ++m_nUnwritten;
+    if (!m_log.IsOpen() && !OpenLogfile())
         return;
     CFileException e;
-    if (m_log.WriteLine(strLine, RingOptions(), &e))
+    if (m_log.WriteLine(strLine, RingOptions(), &e)) {
+        m_nUnwritten = 0;
         LogWritten();
-    else
+    } else {
         ReportLogFailure(WriteErrorText(), e);
+    }
 }
 
 void CVornGUIDoc::WriteLogLines(const std::vector<CString>& lines)
@@ -161,9 +166,13 @@ void CVornGUIDoc::WriteLogLines(CConsoleBlock&& lines)
     // a write error shown: its message loop may bring more lines.
     bool bWritten = false, bFailed = false;
     CFileException e;
+    if (!IsLogMemoryOnly())
+        m_nUnwritten += (INT_PTR)lines.GetCount();
     if (!IsLogMemoryOnly() && (m_log.IsOpen() || OpenLogfile())) {
         bWritten = m_log.WriteLines(lines, RingOptions(), &e);
         bFailed = !bWritten;
+        if (bWritten)
+            m_nUnwritten = 0;
     }
     m_lines.Add(std::move(lines));
     if (bFailed)
@@ -234,13 +243,20 @@ BOOL CVornGUIDoc::IsModified()
     return IsLogNumbered() ? FALSE : CDocument::IsModified();
 }
 
+void CVornGUIDoc::CloseWaits()
+{
+    if (m_nLoggingChanges == 0)
+        return;
+    m_bCloseWaiting = true;
+    if (m_hNumberingQuestion)
+        ::SendMessageA(m_hNumberingQuestion, TDM_CLICK_BUTTON, IDNO, 0);
+}
+
 BOOL CVornGUIDoc::CanCloseFrame(CFrameWnd* pFrame)
 {
     // Not under a change of the logging settings: it closes once that is done.
     if (m_nLoggingChanges > 0) {
-        m_bCloseWaiting = true;
-        if (m_hNumberingQuestion)
-            ::SendMessageA(m_hNumberingQuestion, TDM_CLICK_BUTTON, IDNO, 0);
+        CloseWaits();
         return FALSE;
     }
     if (g_pView && g_pView->IsSessionBusy())

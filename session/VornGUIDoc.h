@@ -66,6 +66,15 @@ public:
     // The next numbered name (numbering advanced and stored).
     CString NextLogfileName(int nMax = -1, const CString& strBaseName = CString());
 
+    // The close's question about console messages that no file holds (a
+    // single or numbered log that could not be had), asked before the close
+    // does anything; false when cancelled. The close's own save then asks
+    // nothing more.
+    bool AskSaveBeforeClose();
+    // A close comes while a loop runs: a logging change ends its numbering
+    // question unanswered and closes once done.
+    void CloseWaits();
+
     BOOL OnSaveDocument(LPCSTR pszPathName) override;
     BOOL IsModified() override;
     BOOL CanCloseFrame(CFrameWnd* pFrame) override;
@@ -95,6 +104,9 @@ private:
     // logging stopped says it resumed.
     void LogWritten();
     void NoteLogging(const char* pszState, int nKind);
+    // The close's last write to the log file: the lines it could not take
+    // get one more try, and a failure is told once; the close goes on.
+    void WriteUnwrittenAtClose();
     bool TryOpenNumbered();
     bool AskFallbackLogfile();
     int AskNumbering(const LogNumberingQuestion& q);
@@ -123,6 +135,8 @@ private:
     bool m_bSomethingLogged = false;
     bool m_bFailureTold = false;     // a failure was shown, none succeeded since
     bool m_bLoggingStopped = false;  // the console says that logging stopped
+    INT_PTR m_nUnwritten = 0;        // the newest lines the log file did not take
+    bool m_bCloseAnswered = false;   // the close's question was answered
     int m_nLoggingChanges = 0;          // CLoggingChange scopes open
     bool m_bCloseWaiting = false;       // a close came during one
     HWND m_hNumberingQuestion = nullptr;  // showing now; not owned

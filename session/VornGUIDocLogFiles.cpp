@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "config/Limits.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CFile.h"
@@ -80,17 +82,62 @@ BOOL CVornGUIDoc::OnSaveDocument(LPCSTR pszPathName)
     return TRUE;
 }
 
+void CVornGUIDoc::WriteUnwrittenAtClose()
+{
+    INT_PTR n = std::min(m_nUnwritten, m_lines.GetCount());
+    if (n <= 0)
+        return;
+    CFileException e;
+    if (m_log.IsOpen() || m_log.Open(GetPathName(), &e)) {
+        CConsoleBlock block;
+        for (INT_PTR i = m_lines.GetCount() - n; i < m_lines.GetCount(); ++i)
+            block.Add(m_lines.GetAt(i).str());
+        if (m_log.WriteLines(block, RingOptions(), &e)) {
+            m_nUnwritten = 0;
+            LogWritten();
+            return;
+        }
+    }
+    CString strWhat;
+    strWhat.Format("The newest %d console messages are kept in memory only: they were not written to \"%s\".",
+                   (int)n, GetPathName().GetString());
+    ErrorMessageBox(WriteErrorText(), strWhat, (DWORD)e.m_lOsError);
+}
+
+bool CVornGUIDoc::AskSaveBeforeClose()
+{
+    m_bCloseAnswered = false;
+    if (IsLogMemoryOnly() || !GetPathName().IsEmpty() || !CDocument::IsModified())
+        return true;
+    if (!m_strLogFolder.IsEmpty())
+        ::SetCurrentDirectoryA(m_strLogFolder);
+    // Yes saves them now, to the file chosen; the log goes on in it.
+    m_bCloseAnswered = CDocument::SaveModified() != FALSE;
+    return m_bCloseAnswered;
+}
+
+// The close's step. A log file gets the lines it has not taken and ends
+// with its marker; lines kept in memory only go to the file they were saved
+// to before. A failure is told and the close goes on: the program must end.
 BOOL CVornGUIDoc::SaveModified()
 {
+    if (!IsLogMemoryOnly() && !GetPathName().IsEmpty()) {
+        WriteUnwrittenAtClose();
+        if (m_log.IsOpen())
+            CloseLogfile();
+        return TRUE;
+    }
     if (m_log.IsOpen())
         CloseLogfile();
     if (!CDocument::IsModified())
         return TRUE;
     if (!m_strLogFolder.IsEmpty())
         ::SetCurrentDirectoryA(m_strLogFolder);
-    if (!GetPathName().IsEmpty())
-        return OnSaveDocument(GetPathName());
-    return IsLogMemoryOnly() ? TRUE : CDocument::SaveModified();
+    if (!GetPathName().IsEmpty()) {
+        OnSaveDocument(GetPathName());  // tells its own failure
+        return TRUE;
+    }
+    return IsLogMemoryOnly() || m_bCloseAnswered ? TRUE : CDocument::SaveModified();
 }
 
 CString CVornGUIDoc::NextLogfileName(int nMax, const CString& strBaseName)

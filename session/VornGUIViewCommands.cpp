@@ -10,6 +10,7 @@
 #include "platform/CFrameWnd.h"
 #include "platform/CModalLoop.h"
 #include "platform/CSyncObject.h"
+#include "platform/OverduePaint.h"
 #include "platform/PathFunctions.h"
 #include "session/CommandText.h"
 #include "session/ConsoleCommands.h"
@@ -260,6 +261,10 @@ void CVornGUIView::OnEmulatorStarted()
     TellCpuPercentBar(m_engineTypes.data(), m_engineTypes.size());
     SendAggregateStats();
     EnableCommandLine(true);
+    // What was typed while the emulator started goes into the command line
+    // now, whichever window is active; the focus follows only while the
+    // user is in the main window.
+    HandTypedAheadOn();
     FocusCommandLine();
 }
 
@@ -289,6 +294,7 @@ bool CVornGUIView::WaitForMainStorage()
             }
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
+            PaintOverdueWindows();
         }
         if (!::IsWindow(m_hWnd)) {
             ::PostQuitMessage(0);

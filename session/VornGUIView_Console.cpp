@@ -87,8 +87,8 @@ BOOL CVornGUIView::OnEraseBkgnd(CDC* pDC)
     return TRUE;
 }
 
-// Fills rcPart row by row: rows of selected lines take the plain text
-// colour, the others the background. Neighbouring rows of one colour are
+// Fills rcPart row by row: whole rows of selected lines take the plain
+// text colour, the others (and the part row below them) the background. Neighbouring rows of one colour are
 // filled in one go: each fill is a request to the display (under Wine, to
 // the X server), and a flooded console repaints the whole pane often.
 void CVornGUIView::EraseRows(CDC* pDC, const RECT& rcPart)
@@ -102,7 +102,7 @@ void CVornGUIView::EraseRows(CDC* pDC, const RECT& rcPart)
         int y0 = std::max(nRow * m_nLineHeight, (int)rcPart.top);
         int y1 = std::min((nRow + 1) * m_nLineHeight, (int)rcPart.bottom);
         int nLine = m_nTopLine + nRow;
-        bool bSel = nLine < m_nLineCount && m_sel.IsSelected(nLine);
+        bool bSel = nRow < m_nLinesFit && nLine < m_nLineCount && m_sel.IsSelected(nLine);
         DWORD cr = bSel ? crSel : m_settings.m_crBackground;
         if (yRunEnd > yRun && cr != crRun) {
             pDC->FillSolidRect(rcPart.left, yRun, rcPart.right - rcPart.left, yRunEnd - yRun, crRun);

@@ -141,13 +141,16 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
             ;;
         stop)
             # Runs whose wrapper was killed (a time limit) leave their folder.
+            # Only those go: a run whose wrapper still lives belongs to another
+            # test command, and the shared prefix and its display belong to
+            # hand runs (tools/run.sh, the benchmarks), which the tests never
+            # use and must never end.
             for r in "$dir"/run.*; do
-                [ -d "$r" ] && vorn_run_end "$r"
+                [ -d "$r" ] || continue
+                owner="$(cat "$r/owner" 2>/dev/null)"
+                [ -n "$owner" ] && kill -0 "$owner" 2>/dev/null && continue
+                vorn_run_end "$r"
             done
-            if [ -f "$dir/prefix/system.reg" ]; then
-                WINEPREFIX="$dir/prefix" wineserver -k 2>/dev/null
-            fi
-            vorn_xvfb_stop "$dir"
             ;;
         *) echo "usage: wine-env.sh start|stop DIR" >&2; exit 2 ;;
     esac

@@ -37,6 +37,7 @@ mkdir -p "$VORN_WINE_DIR"
 if [ "${VORN_WINE_PRIVATE:-0}" = 1 ]; then
     vorn_wine_template "$VORN_WINE_DIR" || exit 1
     run="$(mktemp -d "$VORN_WINE_DIR/run.XXXXXX")"
+    echo $$ >"$run/owner"
     trap 'vorn_run_end "$run"' EXIT
     trap 'exit 143' INT TERM
     vorn_wine_clone "$VORN_WINE_DIR/template" "$run/prefix" || exit 1

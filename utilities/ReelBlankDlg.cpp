@@ -81,7 +81,7 @@ void CReelBlankDlg::OnOutputFileSetFocus()
     if (strOwner.IsEmpty() || strVolser.IsEmpty())
         return;
     strFile.Format("%s.%s.%s", (LPCSTR)strOwner, (LPCSTR)strVolser, IsChecked(IDC_TAPE_COMPRESSED) ? "vet" : "aws");
-    SetDlgItemText(IDC_UTIL_OUTPUT_FILE, strFile);
+    ProposeEditText(IDC_UTIL_OUTPUT_FILE, strFile);
 }
 
 bool CReelBlankDlg::ValidateOptions(CDataExchange* pDX)

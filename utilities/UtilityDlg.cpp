@@ -319,6 +319,19 @@ void CUtilityDlg::SetSpinRange(UINT nSpin, int nLow, int nHigh)
     SendDlgItemMessage((int)nSpin, UDM_SETRANGE32, (WPARAM)nLow, (LPARAM)nHigh);
 }
 
+void CUtilityDlg::ProposeEditText(UINT nEdit, const CString& strText)
+{
+    HWND hEdit = ::GetDlgItem(m_hWnd, (int)nEdit);
+    ::SetWindowTextA(hEdit, strText);
+    ::SendMessageA(hEdit, EM_SETSEL, 0, -1);
+    ::SendMessageA(hEdit, EM_SCROLLCARET, 0, 0);
+    // The edit takes the focus in the middle of the press, holding the
+    // mouse until the release, when the mouse moving meanwhile would
+    // select from the start to where it went: the press ends here.
+    if (hEdit && ::GetCapture() == hEdit)
+        ::ReleaseCapture();
+}
+
 void CUtilityDlg::FillCodePageCombo(UINT nCombo, const CString& strStoredCodePage)
 {
     CStringArray entries;

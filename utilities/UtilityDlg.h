@@ -158,6 +158,11 @@ protected:
     // ---- controls ----
     // A spin's range, also beyond 32767.
     void SetSpinRange(UINT nSpin, int nLow, int nHigh);
+    // Fills the edit that is taking the focus with a name the dialog
+    // proposes, all of it selected, so that typing replaces it: also when
+    // a click brought the focus (the edit's own press would otherwise put
+    // the caret where the mouse went, in front of the name).
+    void ProposeEditText(UINT nEdit, const CString& strText);
     // The code-page combo: the stored history (or the built-in list), the
     // stored code page shown in its spaced form.
     void FillCodePageCombo(UINT nCombo, const CString& strStoredCodePage);

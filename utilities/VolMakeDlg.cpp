@@ -309,9 +309,7 @@ void CVolMakeDlg::OnOutputFileSetFocus()
     GetDlgItemText(IDC_UTIL_OUTPUT_FILE, strFile);
     if (!TrimBlanks(strFile).IsEmpty())
         return;
-    SetDlgItemText(IDC_UTIL_OUTPUT_FILE, VolMakeDefaultName(Choice()));
-    SendDlgItemMessage(IDC_UTIL_OUTPUT_FILE, EM_SETSEL, 0, -1);
-    SendDlgItemMessage(IDC_UTIL_OUTPUT_FILE, EM_SCROLLCARET, 0, 0);
+    ProposeEditText(IDC_UTIL_OUTPUT_FILE, VolMakeDefaultName(Choice()));
 }
 
 SVolMakeChoice CVolMakeDlg::Choice() const

@@ -152,6 +152,8 @@ TEST_F(DeviceDialogsSession, RenameSendsDefineAsTypedAndMovesTheDevice)
     EXPECT_TRUE(WaitFor("define 0120 01a0"));
     EXPECT_EQ("01A0  3390  d.cckd", ItemText(0x01A0));
     EXPECT_EQ(nullptr, pBar->FindDeviceItem(0x0120));
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x01A0)));
+    EXPECT_EQ(0x01A1, pBar->GetNextFreeKey());
     CVornDevice dev;
     EXPECT_TRUE(pView->GetConfig().m_devices.Lookup(0x01A0, dev));
     // The old number leaves the configuration after the panel's delay.
@@ -315,6 +317,23 @@ TEST_F(DeviceDialogsSession, AddDeviceAttachesATapeDriveAndRemembersItsSizes)
     CVornDevice dev;
     ASSERT_TRUE(pView->GetConfig().m_devices.Lookup(0x0580, dev));
     EXPECT_STREQ(pszTape, dev.m_strFirstArg);
+    // Reinitialised with nothing changed, a statement that names the file
+    // with "/" keeps it so.
+    CVornConfigFile cfg = pView->GetConfig();
+    CString strError;
+    ASSERT_TRUE(CVornConfigFile::ParseDeviceStatement("0580 3420 \"C:/tapes/my tape.aws\" maxsizeM=170 eotmargin=131072",
+                                                      cfg.m_devices[0x0580], strError));
+    pView->ApplyEditedConfiguration(cfg);
+    Queue(0, {Entry("0120", "3390", "DASD", "0000", "d.cckd"), Entry("0580", "3420", "TAPE", "0000", "my tape.aws")});
+    ASSERT_TRUE(Pump([&] { return pBar->FindDeviceItem(0x0580) != nullptr; }, 10000)) << "the drive in the list";
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x0580)));
+    vorntest::DialogDriver reinit([](HWND hDlg) {
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pBar->SendMessage(WM_COMMAND, ID_DEVLIST_REINIT);
+    EXPECT_TRUE(WaitFor("devinit 0580 \"C:/tapes/my tape.aws\" maxsizeM=170 eotmargin=131072"));
+    EXPECT_TRUE(cfg == pView->GetConfig());
     ::DeleteFileA(pszTape);
     ::RemoveDirectoryA("C:\\tapes");
 }
@@ -440,7 +459,9 @@ TEST_F(DasdSession, ASecondDiskTakesNeitherTheSerialNorTheShadowFileOfTheFirst)
 
 // A disk read without "ser=" shows its image's serial; OK with nothing
 // changed sends the statement's own words and leaves the configuration as it
-// was; a serial that the statement gives or the user types is sent.
+// was, a path written with "/" too (it came back with backslashes, the
+// configuration modified); a serial that the statement gives or the user
+// types is sent.
 TEST_F(DasdSession, AnUnchangedOkSendsAndKeepsTheStatementAsItWas)
 {
     HANDLE h = ::CreateFileA(pszImage, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -448,16 +469,19 @@ TEST_F(DasdSession, AnUnchangedOkSendsAndKeepsTheStatementAsItWas)
     ASSERT_TRUE(::WriteFile(h, "000000000121", 12, &dw, nullptr));
     ::CloseHandle(h);
     StartWith({});
-    const struct { const char *pszArgs, *pszTyped, *pszShown, *pszSent; } rows[] = {
-        {"", nullptr, "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd"},
-        {"ro", nullptr, "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd ro"},
-        {"ser=000000012345", nullptr, "000000012345", "devinit 0120 C:\\dasd\\vol1.cckd ser=000000012345"},
-        {"", "000000054321", "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd ser=000000054321"},
+    const char* const pszSlashes = "C:/dasd/vol1.cckd";
+    const struct { const char *pszFile, *pszArgs, *pszTyped, *pszShown, *pszSent; } rows[] = {
+        {pszImage, "", nullptr, "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd"},
+        {pszImage, "ro", nullptr, "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd ro"},
+        {pszImage, "ser=000000012345", nullptr, "000000012345", "devinit 0120 C:\\dasd\\vol1.cckd ser=000000012345"},
+        {pszImage, "", "000000054321", "000000000121", "devinit 0120 C:\\dasd\\vol1.cckd ser=000000054321"},
+        {pszSlashes, "ro", nullptr, "000000000121", "devinit 0120 C:/dasd/vol1.cckd ro"},
+        {pszSlashes, "", "000000054321", "000000000121", "devinit 0120 C:/dasd/vol1.cckd ser=000000054321"},
     };
     for (const auto& row : rows) {
         CVornConfigFile cfg = pView->GetConfig();
         CString strError;
-        ASSERT_TRUE(CVornConfigFile::ParseDeviceStatement(CString("0120 3390 C:\\dasd\\vol1.cckd ") + row.pszArgs,
+        ASSERT_TRUE(CVornConfigFile::ParseDeviceStatement(CString("0120 3390 ") + row.pszFile + " " + row.pszArgs,
                                                           cfg.m_devices[0x0120], strError));
         pView->ApplyEditedConfiguration(cfg);
         ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x0120)));

@@ -12,7 +12,9 @@
 #include "devices/DynDevListDlgBar.h"
 #include "devices/SelectDevice.h"
 #include "platform/ErrorBalloon.h"
+#include "session/DeviceChoiceTexts.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/support/TextFits.h"
 
 namespace {
 
@@ -46,10 +48,11 @@ TEST(CSelectDevice, DevicesInClassOrderAndTheChosenKeyBack)
     dlg.m_DevList.AddTail(Device(DEVCLASS_DISK, 1, 0x120));
     dlg.m_DevList.AddTail(Device(DEVCLASS_RDR, 0, 0x00C));
     dlg.m_DevList.AddTail(Device(DEVCLASS_DISK, 0, 0x121));
-    dlg.m_strTitle = "Load Tape";
-    dlg.m_strPrompt = "Which one?";
-    dlg.m_strLabel = "Drive:";
-    std::string items[4], caption, prompt, label;
+    const SDeviceChoiceTexts& texts = DeviceChoiceTexts(kChoiceLoadReader);
+    dlg.m_strTitle = texts.pszTitle;
+    dlg.m_strPrompt = texts.pszPrompt;
+    dlg.m_strLabel = texts.pszLabel;
+    std::string items[4], caption, prompt, label, clipped;
     INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
         HWND hCombo = ::GetDlgItem(h, IDC_SELDEV_COMBO);
         for (int i = 0; i < 4; ++i)
@@ -57,6 +60,8 @@ TEST(CSelectDevice, DevicesInClassOrderAndTheChosenKeyBack)
         caption = WindowText(h);
         prompt = WindowText(::GetDlgItem(h, IDC_DEVICE_PROMPT));
         label = WindowText(::GetDlgItem(h, IDC_SELDEV_LABEL));
+        for (int nId : {IDC_DEVICE_PROMPT, IDC_SELDEV_LABEL})
+            clipped += vorntest::ClippedText(::GetDlgItem(h, nId));
         ::SendMessageA(hCombo, CB_SETCURSEL, 2, 0);
         ::SendMessageA(h, WM_COMMAND, IDOK, 0);
         return false;
@@ -66,9 +71,10 @@ TEST(CSelectDevice, DevicesInClassOrderAndTheChosenKeyBack)
     EXPECT_EQ("0121", items[1]);
     EXPECT_EQ("1:0120", items[2]);
     EXPECT_EQ("0581", items[3]);
-    EXPECT_EQ("Load Tape", caption);
-    EXPECT_EQ("Which one?", prompt);
-    EXPECT_EQ("Drive:", label);
+    EXPECT_EQ(texts.pszTitle, caption);
+    EXPECT_EQ(texts.pszPrompt, prompt);
+    EXPECT_EQ(texts.pszLabel, label);
+    EXPECT_EQ("", clipped);  // every word shows
     EXPECT_EQ(0x10120u, dlg.m_dwDevnum);
 }
 

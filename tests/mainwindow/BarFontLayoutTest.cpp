@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "mainwindow/BarFontLayout.h"
 
@@ -29,32 +30,42 @@ const SCellGrid kGrid32 = {kRegs32, 4, 2, SIZE{690, 40}};
 
 // A font that fits the template's cells leaves them where they are; a
 // larger one grows every cell and keeps the gaps and margins; a bar too
-// narrow for the columns takes fewer, down to one, as its width holds.
+// narrow for the columns takes fewer, down to one, as its width holds, and
+// narrower still the cell as its text needs it, then its values wrapped
+// onto more lines (four values two to a line, then one).
 TEST(BarFontLayout, RegisterCellsGrowAndReflowToTheWidth)
 {
     const struct {
-        SIZE szCell;
+        std::vector<SIZE> cellSizes;
         int cxAvailable;
         const char* pszCells;  // each cell's rectangle
         const char* pszDesign;
         const char* pszLeast;
     } rows[] = {
-        {{300, 14}, 2000, "6,3,342,19 348,3,684,19 6,21,342,37 348,21,684,37", "690x40", "348x40"},
-        {{400, 20}, 2000, "6,3,406,23 412,3,812,23 6,25,406,45 412,25,812,45", "818x48", "412x48"},
-        {{400, 20}, 817, "6,3,406,23 6,25,406,45 6,47,406,67 6,69,406,89", "412x92", "412x92"},
-        {{400, 20}, 10, "6,3,406,23 6,25,406,45 6,47,406,67 6,69,406,89", "412x92", "412x92"},
+        {{{300, 14}}, 2000, "6,3,342,19 348,3,684,19 6,21,342,37 348,21,684,37", "690x40", "312x40"},
+        {{{400, 20}}, 2000, "6,3,406,23 412,3,812,23 6,25,406,45 412,25,812,45", "818x48", "412x48"},
+        {{{400, 20}}, 817, "6,3,406,23 6,25,406,45 6,47,406,67 6,69,406,89", "412x92", "412x92"},
+        {{{400, 20}}, 10, "6,3,406,23 6,25,406,45 6,47,406,67 6,69,406,89", "412x92", "412x92"},
+        {{{300, 14}, {160, 30}}, 330, "6,3,306,19 6,21,306,37 6,39,306,55 6,57,306,73", "312x76", "172x76"},
+        {{{400, 20}, {210, 40}, {120, 80}}, 300, "6,3,216,43 6,45,216,85 6,87,216,127 6,129,216,169", "222x172",
+         "132x172"},
+        {{{400, 20}, {210, 40}, {120, 80}}, 100, "6,3,126,83 6,85,126,165 6,167,126,247 6,249,126,329", "132x332",
+         "132x332"},
     };
     for (const auto& row : rows) {
         RECT cells[4];
-        SBarLayoutSizes sizes = LayoutCellGrid(kGrid32, row.szCell, row.cxAvailable, cells);
+        SBarLayoutSizes sizes = LayoutCellGrid(kGrid32, row.cellSizes, row.cxAvailable, cells);
         std::string strCells;
         for (const RECT& rc : cells)
             strCells += (strCells.empty() ? "" : " ") + Text(rc);
-        SCOPED_TRACE(Text(row.szCell) + " in " + std::to_string(row.cxAvailable));
+        SCOPED_TRACE(Text(row.cellSizes.back()) + " in " + std::to_string(row.cxAvailable));
         EXPECT_EQ(row.pszCells, strCells);
         EXPECT_EQ(row.pszDesign, Text(sizes.szDesign));
         EXPECT_EQ(row.pszLeast, Text(sizes.szLeast));
     }
+    EXPECT_EQ((std::vector<int>{4, 2, 1}), WordsPerWrappedLine(4));
+    EXPECT_EQ((std::vector<int>{2, 1}), WordsPerWrappedLine(2));
+    EXPECT_EQ((std::vector<int>{1}), WordsPerWrappedLine(0));
 }
 
 // The command edit grows to a line of its font, never below its template;

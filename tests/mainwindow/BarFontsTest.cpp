@@ -535,3 +535,62 @@ TEST_F(BarFontsFixture, FontChangesLeaveTheSizesTheUserGave)
         EXPECT_LT(rc.bottom - rcSecond.bottom, rcSecond.top - rcFirst.top) << kMainBars[nOver].pszTitle;
     }
 }
+
+namespace {
+
+// The register values a bar's dialog shows in part: a control reaching past
+// the dialog or its dock bar, cutting its lines, or breaking one within a value.
+std::string ValuesCut(cdxCDynamicBar* pBar)
+{
+    RECT rcShown, rcDock;
+    pBar->m_pDlg->GetClientRect(&rcShown);
+    ::MapWindowPoints(pBar->m_pDlg->m_hWnd, nullptr, (POINT*)&rcShown, 2);
+    pBar->m_pDockBar->GetWindowRect(&rcDock);
+    std::string str;
+    for (HWND h = ::GetWindow(pBar->m_pDlg->m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        RECT rc;
+        ::GetWindowRect(h, &rc);
+        const std::string strText = TextOf(h);
+        std::string fault = vorntest::EditClips(h, strText.c_str());
+        for (int n = 1; n < (int)::SendMessageA(h, EM_GETLINECOUNT, 0, 0); n++)
+            if (strText[(size_t)::SendMessageA(h, EM_LINEINDEX, (WPARAM)n, 0) - 1] != ' ')
+                fault += " line " + std::to_string(n) + " begins within a value";
+        if (rc.right > std::min(rcShown.right, rcDock.right + 2))
+            fault += " reaches past " + vorntest::RectText(rcShown);
+        if ((::GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE) && !fault.empty())
+            str += " control " + std::to_string(::GetDlgCtrlID(h)) + " " + vorntest::RectText(rc) + fault;
+    }
+    return str;
+}
+
+}  // namespace
+
+// At 14 points in a 960-pixel window the general and control registers
+// sharing a row showed "4700000" and a sliver of the last digit of every
+// fourth value; at 20 points in a 1270-pixel window the vector registers
+// cut each second register at the window's edge. A bar narrower than its
+// columns wraps its values onto more lines, between values.
+TEST_F(BarFontsFixture, RegisterValuesShowWholeInABarNarrowerThanTheirLine)
+{
+    const struct {
+        int cx, cy, nPoints;
+        std::vector<int> bars;
+    } cases[] = {{960, 768, 14, {kFirstRegs, kFirstRegs + 1}}, {1270, 1010, 20, {kVRegs}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.nPoints) + " points at " + std::to_string(c.cx));
+        OpenFrame();
+        pFrame->MoveWindow(0, 0, c.cx, c.cy);
+        ChooseFonts(c.nPoints, "Tahoma", true);  // the status line's font is the register bars'
+        for (int i : c.bars)
+            Command(kMainBars[i].nViewCmd);
+        if (c.bars.size() > 1)
+            DropInRowOf(Bar(c.bars[1]), Bar(c.bars[0]));
+        RouteValues();
+        Settle();
+        for (int i : c.bars)
+            EXPECT_EQ("", ValuesCut(Bar(i))) << kMainBars[i].pszTitle;
+        pFrame->SendMessage(WM_CLOSE);
+        Pump();
+        ProfileWriteInt("BarsState\\BarsState-Summary", "Bars", 0);  // the next case starts afresh
+    }
+}

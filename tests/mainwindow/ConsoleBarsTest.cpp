@@ -13,6 +13,7 @@
 #include "session/ConsoleCommands.h"
 #include "session/PipedProcessCtl.h"
 #include "tests/mainwindow/FrameFixture.h"
+#include "tests/support/ScreenShows.h"
 #include "tests/support/WinTestUtil.h"
 
 namespace {
@@ -218,14 +219,14 @@ TEST_F(ConsoleBarsFixture, KeysBecomeConsoleCommandsAndEscapeStepsDown)
     OpenFrame();
     CCmdEdit& edit = CmdBar().CommandEdit();
     edit.EnableWindow(TRUE);
-    // A command in the history (queued: no emulator runs). The history is
-    // retrieved only while an emulator runs.
+    // With no emulator the command line sends nothing (a command kept for
+    // later would reach another session) and keeps its text.
     edit.SetWindowText("vorn devlist");
     CmdBar().SendMessage(WM_COMMAND, IDC_CMDLINE_SEND);
-    EXPECT_STREQ("", EditText());
-    EXPECT_TRUE(PressInEdit(kVkUp));
-    EXPECT_STREQ("", EditText());
+    EXPECT_STREQ("vorn devlist", EditText());
     StartEmulator();
+    CmdBar().SendMessage(WM_COMMAND, IDC_CMDLINE_SEND);
+    EXPECT_STREQ("", EditText());
     EXPECT_TRUE(PressInEdit(kVkUp));
     EXPECT_STREQ("vorn devlist", EditText());
     // A text with a line feed keeps Up and Down for the caret.
@@ -450,40 +451,96 @@ TEST_F(ConsoleBarsFixture, HistoryIsRetrievedOnlyWhileTheEmulatorRuns)
     }
 }
 
+namespace {
+
+// Makes the emulator ready (the Device List shown again), then ends a menu
+// once the command has arrived; on a timer, only inside a menu's loop.
+std::function<void()> g_readyStep;
+void CALLBACK StepInMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND hMenu = ::FindWindowA("#32768", nullptr);
+    if (g_readyStep && hMenu && ::IsWindowVisible(hMenu))
+        g_readyStep();
+}
+
+}  // namespace
+
 // A command and Enter typed into the console pane as fast as the keyboard
-// goes while the emulator starts (the command line waits for it to be ready
-// and takes the keyboard then): every key reaches the command line, in
-// order, and the emulator gets the command once it is ready (here, once the
-// Device List bar is shown again).
+// goes while the emulator starts (the command line waits for it to be ready):
+// every key reaches the command line, in order, and the emulator gets the
+// command once it is ready (here, once the Device List bar is shown again),
+// also when the user clicked the waiting command line first (from the device
+// tree), or when another window is active or the View menu open (Alt+V) at
+// ready, which takes none of the keys.
 TEST_F(ConsoleBarsFixture, KeysTypedIntoThePaneWhileTheEmulatorStartsReachIt)
 {
     OpenFrame();
-    strRecord = dir.Path("emulator.txt");
-    AttachStandin("--no-devlist --do \"wait-stdin ]LCSSNUM=\" --do \"wait-stdin ]LCSSNUM=\" --do \"err DEVX=\" "
-                  "--lifetime 20000 --record \"" + strRecord + "\"");
-    int nTyped = 0;  // characters the pane took
-    auto pumpUntil = [&](const char* pszWhat, const std::function<bool()>& done) {
-        return vorntest::PollFor([&] {
-            MSG msg;
-            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {  // as the program's loop
-                nTyped += msg.message == WM_CHAR && msg.hwnd == g_pView->m_hWnd;
-                theApp.DispatchOne(msg);
-            }
-            return done();
-        }, 10000, pszWhat);
-    };
-    ASSERT_TRUE(pumpUntil("the opening", [&] { return HasReceived("]LCSSNUM=1"); }));
-    g_pView->SetFocus();
-    const std::string strKeys = "attach 0900 3270\r";
-    std::vector<INPUT> keys(2 * strKeys.size(), INPUT{INPUT_KEYBOARD, {}});
-    for (size_t i = 0; i < keys.size(); ++i)
-        keys[i].ki = {LOBYTE(::VkKeyScanA(strKeys[i / 2])), 0, i % 2 ? (DWORD)KEYEVENTF_KEYUP : 0, 0, 0};
-    ASSERT_EQ(keys.size(), ::SendInput((UINT)keys.size(), keys.data(), sizeof(INPUT)));
-    ASSERT_TRUE(pumpUntil("the keys", [&] { return nTyped == (int)strKeys.size(); }));
-    EXPECT_FALSE(CmdBar().CommandEdit().IsWindowEnabled());
-    for (int i = 0; i < 2; ++i)
-        pFrame->SendMessage(WM_COMMAND, ID_VIEW_DEVLIST_BAR);
-    EXPECT_TRUE(pumpUntil("the command", [&] { return HasReceived("attach 0900 3270"); })) << ReadText(strRecord);
+    enum { kNothing, kClickCommandLine, kOtherWindow, kViewMenu };
+    for (int nCase : {kNothing, kClickCommandLine, kOtherWindow, kViewMenu}) {
+        SCOPED_TRACE(nCase);
+        strRecord = dir.Path("emulator" + std::to_string(nCase) + ".txt");
+        AttachStandin("--no-devlist --do \"wait-stdin ]LCSSNUM=\" --do \"wait-stdin ]LCSSNUM=\" --do \"err DEVX=\" "
+                      "--lifetime 20000 --record \"" + strRecord + "\"");
+        int nTyped = 0, nClicked = 0;  // characters the pane took, clicks the waiting command line took
+        auto pumpUntil = [&](const char* pszWhat, const std::function<bool()>& done) {
+            return vorntest::PollFor([&] {
+                MSG msg;
+                while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {  // as the program's loop
+                    nTyped += msg.message == WM_CHAR && msg.hwnd == g_pView->m_hWnd;
+                    nClicked += msg.message == WM_LBUTTONDOWN && msg.hwnd == CmdBar().m_hWnd;
+                    theApp.DispatchOne(msg);
+                }
+                return done();
+            }, 20000, pszWhat);
+        };
+        ASSERT_TRUE(pumpUntil("the opening", [&] { return HasReceived("]LCSSNUM=1"); }));
+        g_pView->SetFocus();
+        if (nCase == kClickCommandLine) {
+            pFrame->m_wndDevListBar.m_dlg.Tree().SetFocus();
+            CRect rc;
+            CmdBar().CommandEdit().GetWindowRect(&rc);
+            ASSERT_TRUE(vorntest::ClickAt(rc.CenterPoint()) && pumpUntil("the click", [&] { return nClicked; }));
+        }
+        int nStep = 0;
+        bool bInMenu = false;  // the command arrived while the menu was open
+        g_readyStep = [&] {
+            if (nStep++ == 0)
+                for (int i = 0; i < 2; ++i)
+                    pFrame->SendMessage(WM_COMMAND, ID_VIEW_DEVLIST_BAR);
+            if ((bInMenu = HasReceived("attach 0900 3270")) || nStep > 400)
+                ::EndMenu();
+        };
+        UINT_PTR nTimer = ::SetTimer(nullptr, 0, 30, StepInMenu);
+        auto key = [](WORD vk, bool bUp) {
+            INPUT in = {INPUT_KEYBOARD, {}};
+            in.ki = {vk, 0, bUp ? (DWORD)KEYEVENTF_KEYUP : 0, 0, 0};
+            return in;
+        };
+        std::vector<INPUT> keys;
+        for (char ch : std::string("attach 0900 3270\r"))
+            for (bool bUp : {false, true})
+                keys.push_back(key(LOBYTE(::VkKeyScanA(ch)), bUp));
+        if (nCase == kViewMenu)
+            keys.insert(keys.end(), {key(VK_MENU, false), key('V', false), key('V', true), key(VK_MENU, true)});
+        ASSERT_EQ(keys.size(), ::SendInput((UINT)keys.size(), keys.data(), sizeof(INPUT)));
+        ASSERT_TRUE(pumpUntil("the keys", [&] { return nTyped == 17; }));
+        CWnd other;
+        if (nCase == kOtherWindow) {
+            other.CreateEx(0, AfxRegisterWndClass(0), "other", WS_POPUP | WS_VISIBLE, CRect(0, 0, 80, 80), nullptr, 0);
+            ::SetForegroundWindow(other.m_hWnd);
+        }
+        if (nCase != kViewMenu) {
+            EXPECT_FALSE(CmdBar().CommandEdit().IsWindowEnabled());
+            g_readyStep();
+        }
+        EXPECT_TRUE(pumpUntil("the command", [&] { return HasReceived("attach 0900 3270"); })) << ReadText(strRecord);
+        ::KillTimer(nullptr, nTimer);
+        g_readyStep = nullptr;
+        EXPECT_TRUE(bInMenu || nCase != kViewMenu);
+        EXPECT_STREQ("", EditText());
+        other.DestroyWindow();
+        EndEmulator();
+    }
 }
 
 TEST_F(ConsoleBarsFixture, RegisterBarCloseHidesOnlyItsOwnBarAndEscapeKeepsIt)
@@ -498,11 +555,25 @@ TEST_F(ConsoleBarsFixture, RegisterBarCloseHidesOnlyItsOwnBarAndEscapeKeepsIt)
     EXPECT_FALSE(::IsWindowVisible(pFrame->m_wndCRegs64Bar.m_hWnd));
     EXPECT_TRUE(::IsWindowVisible(pFrame->m_wndGRegs64Bar.m_hWnd));
     EXPECT_TRUE(::IsWindowVisible(pFrame->m_wndFRegs64Bar.m_hWnd));
-    // Escape in a register bar: the command line gets the focus, the bar stays.
+    // Enter, then Escape in a (multi-line) register field, and Escape in the
+    // device tree and the storage address, as the program's loop hands the
+    // keys over: Escape gives the command line the focus, the bar stays.
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STORAGE_BAR);
     CmdBar().CommandEdit().EnableWindow(TRUE);
-    pFrame->m_wndGRegs64Bar.m_dlg.SendMessage(WM_COMMAND, IDCANCEL);
-    PumpFor(400);
-    EXPECT_EQ(::GetFocus(), CmdBar().CommandEdit().m_hWnd);
+    HWND hField = ::GetDlgItem(pFrame->m_wndGRegs64Bar.m_dlg.m_hWnd, 1532);
+    HWND hTree = pFrame->m_wndDevListBar.m_dlg.Tree().m_hWnd;
+    HWND hAddress = ::GetDlgItem(pFrame->m_wndStorageBar.m_dlg.m_hWnd, IDC_STORAGE_ADDRESS);
+    for (auto key : {std::make_pair(hField, VK_RETURN), std::make_pair(hField, VK_ESCAPE),
+                     std::make_pair(hTree, VK_ESCAPE), std::make_pair(hAddress, VK_ESCAPE)}) {
+        ::SetFocus(key.first);
+        MSG msg = {key.first, WM_KEYDOWN, (WPARAM)key.second, 1, 0, {}};
+        if (!theApp.PreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        PumpFor(400);
+        EXPECT_EQ(::GetFocus(), key.second == VK_ESCAPE ? CmdBar().CommandEdit().m_hWnd : key.first) << key.second;
+    }
     EXPECT_TRUE(::IsWindowVisible(pFrame->m_wndGRegs64Bar.m_hWnd));
     // The register controls are read-only.
     EXPECT_TRUE(::GetWindowLongA(::GetDlgItem(control.m_hWnd, 1532), GWL_STYLE) & ES_READONLY);
@@ -538,6 +609,107 @@ TEST_F(ConsoleBarsFixture, RegisterReportsReachTheirFieldsUntilTheBarIsHidden)
     PumpFor(600);
     EXPECT_EQ("STALE", text(hGr4));
     EXPECT_EQ("GR2-3=4700000000000002 4700000000000003", text(hGr2x64));
+}
+
+namespace {
+
+// Counts the frames given to main bars that stay where they stand (each
+// erases the bar and every control in it): WM_WINDOWPOSCHANGING as the bar
+// leaves it, with SWP_FRAMECHANGED and the bar's own place and size.
+struct FramesInPlace {
+    static int s_nCount;
+    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, Hook, nullptr, ::GetCurrentThreadId());
+    ~FramesInPlace() { ::UnhookWindowsHookEx(hHook); }
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wp, LPARAM lp)
+    {
+        const CWPRETSTRUCT* p = (const CWPRETSTRUCT*)lp;
+        const WINDOWPOS* pos = (const WINDOWPOS*)p->lParam;
+        int nBar = ::GetDlgCtrlID(p->hwnd);
+        if (nCode == HC_ACTION && p->message == WM_WINDOWPOSCHANGING && nBar >= 59501 && nBar <= 59526 &&
+            (pos->flags & SWP_FRAMECHANGED) && !(pos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW))) {
+            RECT rc;
+            ::GetWindowRect(p->hwnd, &rc);
+            ::MapWindowPoints(nullptr, ::GetParent(p->hwnd), (POINT*)&rc, 2);
+            s_nCount += ((pos->flags & SWP_NOMOVE) || (pos->x == rc.left && pos->y == rc.top)) &&
+                        ((pos->flags & SWP_NOSIZE) || (pos->cx == rc.right - rc.left && pos->cy == rc.bottom - rc.top));
+        }
+        return ::CallNextHookEx(nullptr, nCode, wp, lp);
+    }
+};
+int FramesInPlace::s_nCount = 0;
+
+// One step of the program's message loop: its next message (WM_PAINT only
+// when nothing is posted), or with an empty queue its idle step.
+void LoopStep()
+{
+    MSG msg;
+    if (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        theApp.PumpMessage();
+    else if (!theApp.OnIdle(0))
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+}
+
+bool Waits(HWND h)
+{
+    RECT rc;
+    return ::GetUpdateRect(h, &rc, FALSE) != FALSE;
+}
+
+}  // namespace
+
+// The emulator tracing at full speed (writes of some 670 bytes as fast as
+// the pipe takes them; two processors' status values changing every round)
+// left the bars blank for seconds: each layout of the frame gave every bar
+// a new frame in its place, erasing it, and the paints waited behind the
+// posted messages. Through such a flood no layout gives a bar that stays
+// in place a new frame, and a bar erased while posted messages never stop
+// coming is painted by the program's own loop.
+TEST_F(ConsoleBarsFixture, BarsStayPaintedThroughAFloodAsTheEmulatorWritesIt)
+{
+    OpenFrame();
+    for (const SMainBar& bar : kMainBars)
+        if (!(pFrame->GetMainBar((int)(&bar - kMainBars))->GetStyle() & WS_VISIBLE))
+            pFrame->SendMessage(WM_COMMAND, bar.nViewCmd);
+    Pump();
+    FramesInPlace frames;
+    FramesInPlace::s_nCount = 0;
+    // The program's loop from the start: the fixture's pump would run
+    // through the whole flood before it returned.
+    AttachStandin("--lifetime 30000 --do \"set cpus 2\" --do \"set vary 1\" --do \"interval 100\" "
+                  "--do \"wait-stdin ]SCD=\" --do \"flood out 60000 80 670\"");
+    CVornGUIDoc* pDoc = (CVornGUIDoc*)g_pView->GetDocument();
+    auto floodDone = [&] {
+        int n = pDoc->GetLineCount();
+        return n > 0 && std::string(pDoc->GetLine(n - 1)).find(" 000060000 ") != std::string::npos;
+    };
+    HWND hBar = pFrame->m_wndVRegsBar.m_hWnd, hDlg = pFrame->m_wndVRegsBar.m_dlg.m_hWnd;
+    int nLayouts = 0;
+    bool bErased = false, bPainted = false;
+    vorntest::WaitingFor waiting("the end of the flood", __FILE__, __LINE__);
+    for (DWORD dwStart = ::GetTickCount(); !floodDone() && ::GetTickCount() - dwStart < 60000;) {
+        LoopStep();
+        // Layouts of the frame while the values change (the status line's
+        // new widths ask for some), each moving nothing.
+        if (::GetTickCount() - dwStart > 100u * (nLayouts + 1)) {
+            pFrame->RecalcLayout();
+            ++nLayouts;
+        }
+        if (nLayouts == 5 && !bErased) {
+            ::RedrawWindow(hBar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            bErased = true;
+            // Posted messages always wait (the flood's, and one more each
+            // time): the loop gives out no WM_PAINT by itself.
+            for (DWORD dwErased = ::GetTickCount(); !bPainted && ::GetTickCount() - dwErased < 10000;) {
+                ::PostMessageA(pFrame->m_hWnd, WM_NULL, 0, 0);
+                theApp.PumpMessage();
+                bPainted = !Waits(hBar) && !Waits(hDlg);
+            }
+        }
+    }
+    EXPECT_TRUE(floodDone());
+    EXPECT_TRUE(bErased) << nLayouts << " layouts";
+    EXPECT_TRUE(bPainted) << "the bar erased while posted messages waited was not painted in 10 s";
+    EXPECT_EQ(0, FramesInPlace::s_nCount) << "new frames given to bars in their place, in " << nLayouts << " layouts";
 }
 
 // For a picture: VORN_SHOW_BARS_MS keeps the frame open that long with the

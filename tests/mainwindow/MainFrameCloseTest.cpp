@@ -5,15 +5,20 @@
 // a worker thread's fault, which comes whatever runs. The system's loops
 // too: a menu (a context menu, the menu bar's, the system menu) and a move
 // of the main window end first, and the close's questions come after them,
-// where a click of the mouse answers them.
+// where a click of the mouse answers them. The program's boxes too.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
+#include "resources/resource.h"
+#include "session/ConsoleCommands.h"
+#include "session/ConsoleLogFile.h"
+#include "session/PowerOnText.h"
 #include "session/PrivateMessages.h"
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/platform/ModalDriver.h"
@@ -294,6 +299,129 @@ TEST_F(FrameFixture, QuestionsOfACloseDuringAMenuComeAfterItAndTakeAClick)
         EXPECT_EQ(strMenu, "no menu") << "when the question showed";
         EXPECT_EQ(nClick, 2);
         pFrame = nullptr;
+    }
+}
+
+// A box's caption and texts; the first of its buttons No (Don't Save),
+// Cancel (the parse-errors dialog's too) and OK answers it.
+std::string AnswerNo(HWND h, bool bAnswer = true)
+{
+    char szCaption[128] = {};
+    ::GetWindowTextA(h, szCaption, sizeof szCaption);
+    for (int nId : {IDNO, IDCANCEL, IDC_PARSE_ERRORS_CANCEL, IDOK})
+        if (bAnswer && ::GetDlgItem(h, nId) && ::PostMessageA(h, WM_COMMAND, nId, 0))
+            break;
+    return szCaption + ("|" + vorntest::DialogTexts(h));
+}
+
+// A close during a box of an open or a Power On ends it and every box
+// after it as their Cancel would; the code after them goes on with its
+// windows, and the frame closes once it has ended.
+TEST_F(FrameFixture, CloseDuringABoxOfAnOpenOrAPowerOnEndsTheBoxesThenTheProgram)
+{
+    std::string strBad = dir.Write("bad.cnf", "NOSUCHSTATEMENT 1\r\n");
+    for (const char* pszBox : {"Invalid configuration file.", "Configuration File Error(s)...", "Start with no"}) {
+        SCOPED_TRACE(pszBox);
+        OpenFrame();
+        HWND hFrame = pFrame->m_hWnd;
+        std::string strSeen = "no box";
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (strSeen == "no box" && AnswerNo(h, false).find(pszBox) != std::string::npos) {
+                (pszBox[0] == 'C' ? EndSession : CloseFromAnotherProgram)(hFrame);
+                strSeen = "asked";
+            }
+            if (strSeen == "no box")
+                AnswerNo(h);
+            return true;
+        });
+        pszBox[0] == 'S' ? g_pView->PowerOn() : (void)g_pView->OpenConfiguration(strBad.c_str());
+        EXPECT_EQ(strSeen + (::IsWindow(hFrame) ? " and waited" : " and closed"), "asked and waited");
+        EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the close after it";
+        pFrame = nullptr;
+    }
+}
+
+// File > Exit with the emulator running asks both questions while it runs;
+// a Cancel leaves it running, and after the power-off nothing is asked.
+TEST_F(FrameFixture, EveryQuestionOfACloseComesBeforeItPowersOff)
+{
+    for (int nSave : {IDCANCEL, (int)CVornGUIView::kPromptNotSaved}) {
+        OpenFrame();
+        HWND hFrame = pFrame->m_hWnd;
+        CVornConfigFile cfg = g_pView->GetConfig();
+        cfg.m_strDescription = "changed by the test";
+        g_pView->ApplyEditedConfiguration(cfg);
+        AttachStandin("");
+        g_pView->SetNoWarnPowerOff(false);
+        std::string strAsked;
+        vorntest::DialogDriver driver([&](HWND h) {
+            bool bPowerOff = vorntest::DialogTexts(h).find("Vornamic is still running!") != std::string::npos;
+            strAsked += (g_pView && g_pView->IsEmulatorRunning() ? "while it runs#" : "after#");
+            ::PostMessageA(h, TDM_CLICK_BUTTON, bPowerOff ? IDYES : nSave, 0);
+            return true;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_APP_EXIT);
+        EXPECT_EQ(pFrame->m_bClosing, nSave != IDCANCEL) << "powering off to close";
+        if (nSave == IDCANCEL)
+            g_pView->PowerOff();
+        EXPECT_TRUE(PumpUntil([&] { return nSave == IDCANCEL ? !g_pView->IsEmulatorRunning() : !::IsWindow(hFrame); }));
+        EXPECT_EQ(strAsked, "while it runs#while it runs#");
+    }
+}
+
+// A question of the main window (the watchdog's) answered over another
+// modal window of it (the About box) leaves it disabled under that window.
+TEST_F(FrameFixture, MainWindowStaysDisabledWhileAModalWindowOfItRemains)
+{
+    OpenFrame();
+    AttachStandin("");
+    std::string strSeen = "no About box";
+    vorntest::DialogDriver driver([&](HWND hAbout) {
+        vorntest::DialogDriver wait([&](HWND) {
+            HWND hQuestion = vorntest::OtherDialog(hAbout);
+            return !hQuestion || !::PostMessageA(hQuestion, TDM_CLICK_BUTTON, kWatchdogButtonWait, 0);
+        });
+        g_pView->SendMessage(WM_TIMER, kTimerShutdownWatchdog);
+        strSeen = wait.SawDialog() && !::IsWindowEnabled(pFrame->m_hWnd) ? "disabled" : "enabled or not asked";
+        ::PostMessageA(hAbout, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    pFrame->SendMessage(WM_COMMAND, ID_APP_ABOUT);
+    EXPECT_EQ(strSeen, "disabled");
+    g_pView->PowerOff();
+    EXPECT_TRUE(PumpUntil([&] { return !g_pView->IsEmulatorRunning(); }));
+}
+
+// The log on the system's always full device (File > Exit with the emulator
+// running), or in a folder made only before the close: the close tells once
+// what was not written and where, or writes it with the marker after it
+// (and the note that logging resumed); the program ends.
+TEST_F(FrameFixture, ACloseWithAFailingLogTellsItOnceAndEnds)
+{
+    for (std::string strLog : {std::string("Z:\\dev\\full"), dir.Path("later\\console.log")}) {
+        SCOPED_TRACE(strLog);
+        bool bFull = strLog[0] == 'Z';
+        ProfileWriteInt("Logging", "LogOption", 1);  // the start-up asks for no file
+        OpenFrame();
+        HWND hFrame = pFrame->m_hWnd;
+        CVornGUIDoc* pDoc = g_pView->GetDocument();
+        pDoc->SetPathName(strLog.c_str(), FALSE);
+        ASSERT_TRUE(pDoc->SetLogOption(0, 1, "console.log"));
+        std::string strTold;
+        vorntest::DialogDriver driver([&](HWND h) { return !(strTold += AnswerNo(h) + "#").empty(); });
+        g_pView->AddMessage("ZQC00001I one", false);
+        std::string strLines = pDoc->GetLine(0).str() + "\r\n" + pDoc->GetLine(1).str() + "\r\n";
+        strTold.clear();
+        bFull ? AttachStandin("") : (void)::CreateDirectoryA(dir.Path("later").c_str(), nullptr);
+        g_pView->SetNoWarnPowerOff(true);
+        pFrame->SendMessage(WM_COMMAND, ID_APP_EXIT);
+        EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the end";
+        pFrame = nullptr;
+        std::string strText = ReadText(strLog), strMarker = "\r\n\r\n" + std::string(kLogRingMarkerLine);
+        EXPECT_EQ(strTold.find("were not written to \"" + strLog + "\".") + 1 != 0, bFull) << strTold;
+        EXPECT_EQ(std::count(strTold.begin(), strTold.end(), '#'), bFull ? 1 : 0) << strTold;
+        EXPECT_TRUE(bFull || (strText.compare(0, strLines.size(), strLines) == 0 &&
+                              strText.find(strMarker) == strText.find(" resumed.\r\n") + 9)) << strText;
     }
 }
 

@@ -196,6 +196,30 @@ TEST_F(FrameFixture, WhatsThisShowsTheClickedButtonsBalloonAndPressesNothing)
     EXPECT_EQ(::GetCapture(), nullptr);
 }
 
+// The caption's "?", then a click on a status pane: the pane's own balloon
+// (the prompt pane's is the status bar's).
+TEST_F(FrameFixture, WhatsThisOnAStatusPaneShowsItsOwnBalloon)
+{
+    ProfileWriteString("Settings", "StatLineSeePart", "11111");
+    OpenFrame();
+    CStatusBarACT& bar = pFrame->m_wndStatusBar;
+    ASSERT_EQ(bar.GetCount(), 6);
+    for (int i = 0; i < bar.GetCount(); i++) {
+        CRect rcWnd, rcPane;
+        pFrame->GetWindowRect(&rcWnd);
+        CPoint pt = rcWnd.TopLeft() + CRect(pFrame->GetHelpButtonRect()).CenterPoint();
+        pFrame->SendMessage(WM_NCLBUTTONDOWN, HTHELP, MAKELPARAM(pt.x, pt.y));
+        pFrame->ScreenToClient(&pt);
+        pFrame->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        bar.GetItemRect(i, &rcPane);
+        bar.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rcPane.left + 2, rcPane.top + 2));
+        Pump();
+        CString strTitle, strText = pFrame->GetHelpString(MakeHelpKey(IDR_MAINFRAME, i ? bar.GetItemID(i) : 0xE801));
+        ErrorBalloonWindow(&strTitle);
+        EXPECT_STREQ(strTitle, strText.Mid(strText.ReverseFind('\n') + 1)) << i;
+    }
+}
+
 TEST_F(FrameFixture, CopyTakesTheSelectedLinesButNeverOnePastTheEnd)
 {
     OpenFrame();

@@ -630,10 +630,12 @@ TEST_F(PrefsFrameFixture, ConsolePageCancelledChangesNothing)
 
 // The status bar's Properties: the grid clicked and the font chosen on the
 // page; Apply rebuilds the status bar in the new order, stores the order
-// and visibility at once; a later Cancel leaves both as they were.
+// and visibility at once; a later Cancel leaves both as they were. A bar
+// hidden with View > Status Bar stays hidden.
 TEST_F(PrefsFrameFixture, StatusBarPageChangedByHandRebuildsTheStatusBar)
 {
     OpenFrame();
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUS_BAR);
     ASSERT_EQ(StatusBarParts(pFrame), "0134");  // part 2 hidden at first
     std::string strApplied;
     bool bShown = false;
@@ -658,6 +660,7 @@ TEST_F(PrefsFrameFixture, StatusBarPageChangedByHandRebuildsTheStatusBar)
     EXPECT_EQ(ProfileGetString("Settings", "StatLinePartSeq", ""), "41230");
     EXPECT_EQ(ProfileGetString("Settings", "StatLineSeePart", ""), "11111");
     EXPECT_EQ(g_pView->Settings().m_strStatusFontName, "Tahoma");
+    EXPECT_FALSE(pFrame->m_wndStatusBar.IsWindowVisible());
     // Changed again, then cancelled.
     ASSERT_TRUE(WithPreferences(pFrame->m_hWnd, ID_STATUSBAR_PROPERTIES, [&](HWND h, CPreferencesDlg& dlg) {
         vorntest::ClickGridBox(dlg.m_StatLinePage, 3, 3);  // MIPS hidden
@@ -784,6 +787,32 @@ TEST_F(PrefsFrameFixture, BalloonOfAClickOnOkShowsOverTheDialogOnTheScreen)
     }));
     EXPECT_EQ(strBalloon, "Executable Files|The executable files directory is a required directory.");
     EXPECT_EQ(strShown, "");
+}
+
+// A floating bar over a corner of System Configuration stays under it after
+// a field's balloon, as after every other step.
+TEST_F(PrefsFrameFixture, FloatingBarStaysUnderSystemConfigurationAfterABalloon)
+{
+    OpenFrame();
+    pFrame->SendMessage(WM_COMMAND, ID_FLOAT_CPUPCT_BAR);
+    theApp.OnIdle(0);  // the floating frame's delayed layout
+    std::string strSeen = "no balloon";
+    vorntest::DialogDriver driver([&](HWND h) {
+        CSysCfgDialog* p = DYNAMIC_DOWNCAST(CSysCfgDialog, CWnd::FromHandlePermanent(h));
+        p->SetActivePage(&p->m_HttpSrvrPage);
+        ::SetDlgItemTextA(p->m_HttpSrvrPage.m_hWnd, IDC_HTTP_PORT, "81");
+        CRect rc;
+        ::GetWindowRect(h, &rc);
+        pFrame->GetMainBar(13)->GetDockingFrame()->SetWindowPos(nullptr, rc.right - 60, rc.bottom - 40, 0, 0,
+                                                                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Press(h, ID_APPLY_NOW);
+        if (ErrorBalloonWindow())
+            strSeen = vorntest::WaitUntilScreenShows(h, {rc.right - 60, rc.bottom - 40, rc.right, rc.bottom}, Pump);
+        Press(h, IDCANCEL);
+        return false;
+    });
+    pFrame->SendMessage(WM_COMMAND, ID_CONFIGURE_SETTINGS, 0);
+    EXPECT_EQ(strSeen, "");
 }
 
 // Delete Messages in the console's menu is offered only while the console

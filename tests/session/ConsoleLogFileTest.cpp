@@ -5,8 +5,12 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <signal.h>
+#include <sys/resource.h>
 #endif
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -186,3 +190,27 @@ TEST(ConsoleLogFileFailure, TrimmingFailureIsToldApartFromAWriteFailure)
     log.Close(nullptr);
 #endif
 }
+
+#ifndef _WIN32
+// A limit on the size of files makes the kernel answer as a full disk does
+// (the write that crosses it taken in part, the next refused): each line is
+// written whole or not at all, also once room has been made.
+TEST_F(LogFileFixture, OnAFullDiskALineIsWrittenWholeOrNotAtAll)
+{
+    ASSERT_TRUE(log.Open(path.c_str(), nullptr));
+    std::string strWritten;
+    struct rlimit full = {4096, RLIM_INFINITY}, room = {RLIM_INFINITY, RLIM_INFINITY};
+    ::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &full);
+    for (int nLine = 0; nLine < 100; ++nLine) {
+        CString str;
+        str.Format("ZQC%05dI %070d", nLine, nLine);
+        if (nLine == 90)
+            ::setrlimit(RLIMIT_FSIZE, &room);
+        if (log.WriteLine(str, CLogRingOptions(), nullptr))
+            strWritten += str.str() + "\r\n";
+    }
+    log.Close(nullptr);
+    EXPECT_EQ(ReadAll(path), strWritten + marker.str());
+}
+#endif

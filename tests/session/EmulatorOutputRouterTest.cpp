@@ -102,6 +102,29 @@ TEST_F(RouterFixture, StatusLineSetsCpuIndicatorsAndVisibleParts)
     EXPECT_EQ(0, load[1].lParam);
 }
 
+// With no MAXCPU the emulator reports a processor above NUMCPU as "CP02"
+// and "OFFLINE" in parentheses: the line went to the console and the bar
+// kept the processor before. It is that processor's status now, its fields
+// empty and no lamp lit (nor the wait lamp); other such lines stay text.
+TEST_F(RouterFixture, OfflineProcessorIsItsStatusWithEmptyFields)
+{
+    const struct { const char* pszLine; int nCpu; } rows[] = {  // nCpu -1: console text
+        {"STATUS=CP02 (((((((((((((((((((OFFLINE)))))))))))))))))))", 2}, {"STATUS=CPU0003 ((OFFLINE))", 3},
+        {"STATUS=CP0A(( OFFLINE ))", 10}, {"STATUS=CP02 ((((OFFLINE", -1}, {"STATUS=CPXY ((OFFLINE))", -1}};
+    for (const auto& row : rows) {
+        Err(kStatus1);  // processor 1, stopped, loading
+        Err(row.pszLine);
+        EXPECT_EQ(row.nCpu < 0 ? std::vector<std::string>{row.pszLine} : std::vector<std::string>{}, Console());
+        EXPECT_EQ(row.nCpu < 0 ? 1u : (unsigned)row.nCpu, router.GetCurrentCpu()) << row.pszLine;
+        if (row.nCpu < 0)
+            continue;
+        EXPECT_EQ("", router.TakePart(0)) << row.pszLine;
+        EXPECT_EQ(0u, host.PostsOf(WM_MANUAL_INDICATOR_CHANGED).back().wParam) << row.pszLine;
+        const auto load = host.PostsOf(WM_LOAD_INDICATOR_CHANGED).back();
+        EXPECT_EQ(0u, load.wParam + (UINT_PTR)load.lParam) << row.pszLine;
+    }
+}
+
 TEST_F(RouterFixture, PartVisibilityAndMipsSios)
 {
     router.SetPartVisible(2, true);

@@ -8,6 +8,7 @@
 #include <regex>
 #include <string>
 
+#include "platform/CDC.h"
 #include "platform/ProfileStore.h"
 #include "session/ConsoleCommands.h"
 #include "session/VornGUIDoc.h"
@@ -162,6 +163,55 @@ TEST_F(ConsoleFixture, EraseFillsSelectedRowsWithTheTextColour)
     ::SelectObject(hdc, hOld);
     ::DeleteObject(hbm);
     ::DeleteDC(hdc);
+}
+
+// Only whole rows show lines: a part row below them kept the line it was
+// given while the lines scrolled on (only whole rows move), and in a flood
+// one stayed stale for a minute. Whatever part of a row the pane's height
+// leaves below the last whole one, the paint draws nothing there and an
+// erase fills it with the background, even for a selected line.
+TEST_F(ConsoleFixture, PartRowBelowTheWholeRowsShowsNoLine)
+{
+    Add(100);
+    pView->SendMessage(WM_VSCROLL, SB_TOP, 0);
+    pView->ExtendSelection(6, true);  // lines 0 to 6 selected
+    const int h = pView->GetLineHeight();
+    const COLORREF crMark = RGB(1, 2, 3), crBack = pView->Settings().m_crBackground;
+    RECT rcWnd, rcClient;
+    pView->GetWindowRect(&rcWnd);
+    pView->GetClientRect(&rcClient);
+    const int cyFrame = (rcWnd.bottom - rcWnd.top) - rcClient.bottom, cx = rcClient.right;
+    for (int nPart : {1, h / 2, h - 1}) {
+        pView->MoveWindow(0, 0, rcWnd.right - rcWnd.left, 5 * h + nPart + cyFrame, FALSE);
+        ASSERT_EQ(5, pView->GetLinesFit()) << "part row of " << nPart;
+        HDC hdcScreen = ::GetDC(nullptr);
+        HDC hdc = ::CreateCompatibleDC(hdcScreen);
+        CDC dc(hdc);  // borrowed
+        HBITMAP hbm = ::CreateCompatibleBitmap(hdcScreen, cx, 6 * h);
+        ::ReleaseDC(nullptr, hdcScreen);
+        HGDIOBJ hOld = ::SelectObject(dc, hbm);
+        for (bool bErase : {false, true}) {
+            RECT rcAll = {0, 0, cx, 6 * h};
+            ::SetBkColor(dc, crMark);
+            ::ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rcAll, "", 0, nullptr);
+            if (bErase) {
+                pView->Invalidate(TRUE);
+                pView->SendMessage(WM_ERASEBKGND, (WPARAM)dc.m_hDC, 0);
+            } else {
+                pView->OnDraw(&dc);
+            }
+            std::string strSeen;
+            for (int y = 5 * h; y < 5 * h + nPart; ++y)
+                for (int x = 0; x < cx; x += 2)
+                    if (::GetPixel(dc, x, y) != (bErase ? crBack : crMark) && strSeen.empty())
+                        strSeen = "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+            EXPECT_EQ("", strSeen) << (bErase ? "erased" : "drawn") << " with a part row of " << nPart;
+            EXPECT_NE(crMark, ::GetPixel(dc, 4, 4 * h + 1)) << "the last whole row, " << (bErase ? "erased" : "drawn");
+        }
+        ::SelectObject(dc, hOld);
+        ::DeleteObject(hbm);
+        ::DeleteDC(hdc);
+    }
 }
 
 TEST_F(ConsoleFixture, ShellFolderChosenIsStoredAndShown)

@@ -1,6 +1,7 @@
 // EmulatorModel.cpp: the emulator stand-in's state and protocol texts.
 #include "tests/standins/EmulatorModel.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
@@ -77,9 +78,16 @@ std::string Hex64(UINT64 n) { return Format("%016llX", (unsigned long long)n); }
 const UINT64 kInstructionsPerRound = 1000;
 
 // Register values are recognisable: the set's letter in the top byte and the
-// register number in the low byte ("GR3" holds 0x47000003).
-DWORD Reg32(char chSet, int n) { return ((DWORD)(BYTE)chSet << 24) | (DWORD)n; }
-UINT64 Reg64(char chSet, int n) { return ((UINT64)(BYTE)chSet << 56) | (UINT64)n; }
+// register number in the low byte ("GR3" holds 0x47000003); between them the
+// round's value, 0 while the values do not vary.
+DWORD Reg32(char chSet, int n, UINT64 nRound)
+{
+    return ((DWORD)(BYTE)chSet << 24) | (DWORD)((nRound & 0xFFFF) << 8) | (DWORD)n;
+}
+UINT64 Reg64(char chSet, int n, UINT64 nRound)
+{
+    return ((UINT64)(BYTE)chSet << 56) | ((nRound * 0x9E3779B1ull) & 0xFFFFFFFFull) << 16 | (UINT64)n;
+}
 
 bool ReadInt(const std::string& s, long long nMin, long long nMax, long long& n, int nBase = 10)
 {
@@ -139,8 +147,7 @@ int CEmulatorModel::LoadConfigDevices(const std::string& strConfig)
         if (!ParseDevnum(first, nLcss, wDevnum))
             continue;
         for (long long i = 0; i < nDevices && wDevnum + i <= 0xFFFF; ++i) {
-            CEmuLines ignored;
-            if (AttachDevice(Format("%d:%04X ", nLcss, (unsigned)(wDevnum + i)) + rest, ignored))
+            if (AttachDevice(Format("%d:%04X ", nLcss, (unsigned)(wDevnum + i)) + rest))
                 ++nCount;
         }
     }
@@ -156,8 +163,12 @@ bool CEmulatorModel::Set(const std::string& strKeyValue)
         m_nCpu = (int)n;
     else if (key == "cpus" && ReadInt(value, 0, 99, n))
         m_nCpus = (int)n;
+    else if (key == "maxcpu" && ReadInt(value, 0, 99, n))
+        m_nMaxCpus = (int)n;
     else if (key == "longcpu" && ReadInt(value, 0, 1, n))
         m_bLongCpu = n != 0;
+    else if (key == "vary" && ReadInt(value, 0, 1, n))
+        m_bVary = n != 0;
     else if (key == "echo" && ReadInt(value, 0, 1, n))
         m_bEcho = n != 0;
     else if (key == "instcount" && ReadInt(value, 0, 0x7FFFFFFFFFFFFFFFll, n))
@@ -215,13 +226,13 @@ CEmulatorModel::ECommandResult CEmulatorModel::HandleCommand(const std::string& 
     std::string args;
     std::string verb = Upper(FirstWord(line, &args));
     if (verb == "ATTACH")
-        AttachDevice(args, out);
+        AttachDevice(args);
     else if (verb == "DETACH")
-        DetachDevice(args, out);
+        DetachDevice(args);
     else if (verb == "DEFINE")
-        DefineDevice(args, out);
+        DefineDevice(args);
     else if (verb == "DEVINIT")
-        DevInit(args, out);
+        DevInit(args);
     else if (verb == "STOPALL")
         m_strLetters[0] = 'M';
     else if (verb == "STARTALL")
@@ -230,6 +241,7 @@ CEmulatorModel::ECommandResult CEmulatorModel::HandleCommand(const std::string& 
         SelectCpu(args, out);
     else if (verb == "IPL")
         Ipl(args, out);
+    ReportDeviceChanges(out);
     return kCommandDone;
 }
 
@@ -240,7 +252,7 @@ void CEmulatorModel::SelectCpu(const std::string& strArgs, CEmuLines& out)
         out.push_back({ kStreamOut, "ZQCCP010E Invalid CPU number: " + strArgs });
         return;
     }
-    if (n >= m_nCpus) {
+    if (n >= std::max(m_nCpus, m_nMaxCpus)) {
         out.push_back({ kStreamOut, Format("ZQCCP011E Target CPU %d is invalid", (int)n) });
         return;
     }
@@ -284,11 +296,14 @@ void CEmulatorModel::HandleQuery(const std::string& strLine, CEmuLines& out)
     } else {
         bool bOn = !value.empty() && value[0] == '1';
         m_subscriptions[name] = bOn;
+        // The complete list tells every change so far.
         if (bOn && name == "DEVLIST") {
             m_subscriptions["NEWDEVLIST"] = false;
+            m_changes.clear();
             DeviceList(out);
         } else if (bOn && name == "NEWDEVLIST") {
             m_subscriptions["DEVLIST"] = false;
+            m_changes.clear();
             DeviceList(out);
         }
     }
@@ -317,7 +332,7 @@ bool CEmulatorModel::ParseDevnum(const std::string& strText, int& nLcss, WORD& w
     return true;
 }
 
-bool CEmulatorModel::AttachDevice(const std::string& strArgs, CEmuLines& out)
+bool CEmulatorModel::AttachDevice(const std::string& strArgs)
 {
     std::string rest;
     std::string devnum = FirstWord(strArgs, &rest);
@@ -331,11 +346,11 @@ bool CEmulatorModel::AttachDevice(const std::string& strArgs, CEmuLines& out)
     DWORD key = ((DWORD)device.nLcss << 16) + device.wDevnum;
     bool bExisted = m_devices.count(key) != 0;
     m_devices[key] = device;
-    ReportChange(bExisted ? 'C' : 'A', device, out);
+    NoteChange(bExisted ? 'C' : 'A', device);
     return true;
 }
 
-bool CEmulatorModel::DetachDevice(const std::string& strDevnum, CEmuLines& out)
+bool CEmulatorModel::DetachDevice(const std::string& strDevnum)
 {
     SDevice device;
     if (!ParseDevnum(FirstWord(strDevnum), device.nLcss, device.wDevnum))
@@ -345,11 +360,11 @@ bool CEmulatorModel::DetachDevice(const std::string& strDevnum, CEmuLines& out)
         return false;
     device = it->second;
     m_devices.erase(it);
-    ReportChange('D', device, out);
+    NoteChange('D', device);
     return true;
 }
 
-bool CEmulatorModel::SetDeviceFlags(const std::string& strArgs, CEmuLines& out)
+bool CEmulatorModel::SetDeviceFlags(const std::string& strArgs)
 {
     std::string flags;
     SDevice device;
@@ -360,11 +375,11 @@ bool CEmulatorModel::SetDeviceFlags(const std::string& strArgs, CEmuLines& out)
     if (it == m_devices.end())
         return false;
     it->second.strFlags = flags;
-    ReportChange('C', it->second, out);
+    NoteChange('C', it->second);
     return true;
 }
 
-bool CEmulatorModel::DefineDevice(const std::string& strArgs, CEmuLines& out)
+bool CEmulatorModel::DefineDevice(const std::string& strArgs)
 {
     std::string newNumber;
     SDevice device;
@@ -376,15 +391,15 @@ bool CEmulatorModel::DefineDevice(const std::string& strArgs, CEmuLines& out)
         return false;
     SDevice old = it->second;
     m_devices.erase(it);
-    ReportChange('D', old, out);
+    NoteChange('D', old);
     old.nLcss = moved.nLcss;
     old.wDevnum = moved.wDevnum;
     m_devices[((DWORD)old.nLcss << 16) + old.wDevnum] = old;
-    ReportChange('A', old, out);
+    NoteChange('A', old);
     return true;
 }
 
-bool CEmulatorModel::DevInit(const std::string& strArgs, CEmuLines& out)
+bool CEmulatorModel::DevInit(const std::string& strArgs)
 {
     std::string args;
     SDevice device;
@@ -394,22 +409,35 @@ bool CEmulatorModel::DevInit(const std::string& strArgs, CEmuLines& out)
     if (it == m_devices.end())
         return false;
     it->second.strArgs = args;
-    ReportChange('C', it->second, out);
+    NoteChange('C', it->second);
     return true;
 }
 
-void CEmulatorModel::ReportChange(char chAction, const SDevice& device, CEmuLines& out) const
+void CEmulatorModel::NoteChange(char chAction, const SDevice& device)
 {
-    if (!m_bDeviceReports)
+    if (!m_bDeviceReports || (!Subscribed("NEWDEVLIST") && !Subscribed("DEVLIST")))
+        return;
+    DWORD key = ((DWORD)device.nLcss << 16) + device.wDevnum;
+    auto it = m_changes.find(key);
+    bool bStaysAdded = it != m_changes.end() && it->second.first == 'A' && chAction == 'C';
+    m_changes[key] = { bStaysAdded ? 'A' : chAction, device };
+}
+
+void CEmulatorModel::ReportDeviceChanges(CEmuLines& out)
+{
+    if (m_changes.empty())
         return;
     if (Subscribed("NEWDEVLIST")) {
-        char keyword[] = "DEV?=";
-        keyword[3] = chAction;
-        out.push_back({ kStreamErr, DeviceLine(keyword, device) });
+        for (const auto& change : m_changes) {
+            char keyword[] = "DEV?=";
+            keyword[3] = change.second.first;
+            out.push_back({ kStreamErr, DeviceLine(keyword, change.second.second) });
+        }
         out.push_back({ kStreamErr, "DEVX=" });
     } else if (Subscribed("DEVLIST")) {
         DeviceList(out);
     }
+    m_changes.clear();
 }
 
 std::string CEmulatorModel::DeviceLine(const char* pszKeyword, const SDevice& device) const
@@ -436,6 +464,9 @@ void CEmulatorModel::DeviceList(CEmuLines& out) const
 std::string CEmulatorModel::StatusLine() const
 {
     std::string cpu = m_bLongCpu ? Format("CPU%04X", (unsigned)m_nCpu) : Format("CP%02X", (unsigned)m_nCpu);
+    // A processor configured but not online has no state to report.
+    if (m_nCpu >= m_nCpus && m_nCpu < m_nMaxCpus)
+        return "STATUS=" + cpu + " " + std::string(18, '(') + "OFFLINE" + std::string(18, ')');
     return "STATUS=" + cpu + " PSW=" + m_strPsw + " " + m_strLetters +
            Format(" instcount=%llu", (unsigned long long)m_nInstCount);
 }
@@ -448,8 +479,21 @@ void CEmulatorModel::SendIfChanged(const std::string& strLine, std::string& strL
     out.push_back({ kStreamErr, strLine });
 }
 
+// A running system's values: the PSW's address, the rates and the
+// percentages move on every round, their texts changing width now and then.
+void CEmulatorModel::VaryValues()
+{
+    ++m_nRound;
+    m_strPsw = Format("07060000 00000000 %016llX", 0x12345ull + m_nRound * 0x1A2Bull);
+    m_strMips = Format("%u.%02u", (unsigned)(m_nRound * 37 % 211), (unsigned)(m_nRound * 13 % 100));
+    m_strSios = Format("%u", (unsigned)(m_nRound * 97 % 1009));
+    m_nCpuPct = (int)(m_nRound * 17 % 101);
+}
+
 void CEmulatorModel::StatusRound(CEmuLines& out)
 {
+    if (m_bVary)
+        VaryValues();
     SendIfChanged(StatusLine(), m_strSentStatus, out);
     bool bStopped = !m_strLetters.empty() && m_strLetters[0] == 'M';
     bool bWaiting = m_strLetters.size() > 2 && m_strLetters[2] == 'W';
@@ -477,14 +521,16 @@ void CEmulatorModel::RegisterLines(CEmuLines& out) const
             continue;
         for (int g = 0; g < 4; ++g)
             out.push_back({ kStreamErr, std::string(set.pszPrefix) + kGroups32[g] + "=" +
-                Hex32(Reg32(set.chSet, 4 * g)) + " " + Hex32(Reg32(set.chSet, 4 * g + 1)) + " " +
-                Hex32(Reg32(set.chSet, 4 * g + 2)) + " " + Hex32(Reg32(set.chSet, 4 * g + 3)) });
+                Hex32(Reg32(set.chSet, 4 * g, m_nRound)) + " " +
+                Hex32(Reg32(set.chSet, 4 * g + 1, m_nRound)) + " " +
+                Hex32(Reg32(set.chSet, 4 * g + 2, m_nRound)) + " " +
+                Hex32(Reg32(set.chSet, 4 * g + 3, m_nRound)) });
     }
     if (Subscribed("FREGS"))
         for (int r = 0; r <= 4; r += 4)
             out.push_back({ kStreamErr, Format("FR%d-%d=", r, r + 2) +
-                Hex32(Reg32('F', r)) + " " + Hex32(Reg32('F', r + 1)) + " " +
-                Hex32(Reg32('F', r + 2)) + " " + Hex32(Reg32('F', r + 3)) });
+                Hex32(Reg32('F', r, m_nRound)) + " " + Hex32(Reg32('F', r + 1, m_nRound)) + " " +
+                Hex32(Reg32('F', r + 2, m_nRound)) + " " + Hex32(Reg32('F', r + 3, m_nRound)) });
     static const struct { const char* pszSub; const char* pszPrefix; char chSet; } k64[] = {
         { "GREGS64", "64_GR", 'G' }, { "CREGS64", "64_CR", 'C' }, { "FREGS64", "64_FR", 'F' } };
     for (const auto& set : k64) {
@@ -492,11 +538,11 @@ void CEmulatorModel::RegisterLines(CEmuLines& out) const
             continue;
         for (int r = 0; r < 16; r += 2)
             out.push_back({ kStreamErr, std::string(set.pszPrefix) + Format("%X-%X=", r, r + 1) +
-                Hex64(Reg64(set.chSet, r)) + " " + Hex64(Reg64(set.chSet, r + 1)) });
+                Hex64(Reg64(set.chSet, r, m_nRound)) + " " + Hex64(Reg64(set.chSet, r + 1, m_nRound)) });
     }
     if (Subscribed("VREGS"))
         for (int r = 0; r < 32; r += 2)
-            out.push_back({ kStreamErr, Format("VR%02d=", r) + Hex64(Reg64('V', r)) + "." +
-                Hex64(Reg64('v', r)) + Format(" VR%02d=", r + 1) + Hex64(Reg64('V', r + 1)) +
-                "." + Hex64(Reg64('v', r + 1)) });
+            out.push_back({ kStreamErr, Format("VR%02d=", r) + Hex64(Reg64('V', r, m_nRound)) + "." +
+                Hex64(Reg64('v', r, m_nRound)) + Format(" VR%02d=", r + 1) +
+                Hex64(Reg64('V', r + 1, m_nRound)) + "." + Hex64(Reg64('v', r + 1, m_nRound)) });
 }

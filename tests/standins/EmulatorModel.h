@@ -13,6 +13,10 @@
 //                      changes repeat the complete list
 //   "]NEWDEVLIST=1"    complete list as "DEVA=..." lines, then "DEVX="; later
 //                      changes as "DEVA=", "DEVC=", "DEVD=" lines and "DEVX="
+//   The changes made together (by one command, or by consecutive device
+//   directives of the script) are reported together, as the emulator reports
+//   what changed since its last report: one device a line, in device-number
+//   order, then one end line; the complete list once in the old format.
 //   "]LCSSNUM=1"       device numbers written "L:dddd" (unless "set devlcss
 //                      0": some versions write the number alone all the same)
 //   "]GREGS=c" "]CREGS=c" "]AREGS=c" "]FREGS=c" "]GREGS64=c" "]CREGS64=c"
@@ -24,11 +28,15 @@
 //   "devinit DEVNUM [ARGS]" change the device list (and report it)
 //   "stopall", "startall" stop or start every processor; "cpu N" (hexadecimal)
 //                      reports processor N from the next round on, or is
-//                      refused with a message when there is no such one;
+//                      refused with a message when there is no such one; a
+//                      processor it has offline ("set maxcpu") is reported
+//                      as "CPnn" and "OFFLINE" in parentheses;
 //                      "ipl DEVNUM" loads from a device it holds, as "set ipl"
 //                      says: the processor runs ("ok"), or it stops in a wait
 //                      with the load letter on ("fail"); a device it does not
 //                      hold is refused with a message
+// With "set vary 1" every round brings new values, as a running system's do
+// (the PSW's address, MIPS, SIOS, CPU percentages and every register).
 // Status rounds speak as the emulator does: "STATUS=" only when the status
 // differs from the last one sent (a running processor's count grows every
 // round), "MIPS=" and "SIOS=" likewise; "SYS=1" while the processors run,
@@ -70,10 +78,13 @@ public:
     // One line received on standard input; appends what to write to out.
     ECommandResult HandleCommand(const std::string& strLine, CEmuLines& out);
 
-    // Device changes of the script; each reports the change per subscription.
-    bool AttachDevice(const std::string& strArgs, CEmuLines& out);
-    bool DetachDevice(const std::string& strDevnum, CEmuLines& out);
-    bool SetDeviceFlags(const std::string& strArgs, CEmuLines& out);
+    // Device changes of the script; each waits for ReportDeviceChanges.
+    bool AttachDevice(const std::string& strArgs);
+    bool DetachDevice(const std::string& strDevnum);
+    bool SetDeviceFlags(const std::string& strArgs);
+    // The report of the device changes since the last one, in the subscribed
+    // format; nothing when none changed.
+    void ReportDeviceChanges(CEmuLines& out);
 
     // The complete device list in the subscribed format (old unless
     // "]NEWDEVLIST=1" was received).
@@ -105,19 +116,26 @@ private:
 
     void HandleQuery(const std::string& strLine, CEmuLines& out);
     bool Subscribed(const char* pszName) const;
-    bool DefineDevice(const std::string& strArgs, CEmuLines& out);
-    bool DevInit(const std::string& strArgs, CEmuLines& out);
+    bool DefineDevice(const std::string& strArgs);
+    bool DevInit(const std::string& strArgs);
     void SelectCpu(const std::string& strArgs, CEmuLines& out);
     void Ipl(const std::string& strArgs, CEmuLines& out);
     // Appends the line unless it is strLast, the one last sent.
     static void SendIfChanged(const std::string& strLine, std::string& strLast, CEmuLines& out);
-    void ReportChange(char chAction, const SDevice& device, CEmuLines& out) const;
+    // Keeps the change for the next report: the newest of a device's changes
+    // counts, but a device added since the last report stays added.
+    void NoteChange(char chAction, const SDevice& device);
     std::string DeviceLine(const char* pszKeyword, const SDevice& device) const;
     std::string StatusLine() const;
     void RegisterLines(CEmuLines& out) const;
+    // "set vary 1": the next round's values.
+    void VaryValues();
     static bool ParseDevnum(const std::string& strText, int& nLcss, WORD& wDevnum);
 
     CDeviceTable m_devices;
+    // The changes not yet reported: by device key, the change letter and the
+    // device as it is now (as it was, for a deleted one).
+    std::map<DWORD, std::pair<char, SDevice>> m_changes;
     std::map<std::string, bool> m_subscriptions;
     UINT64 m_nStorageAddress = 0;
     UINT64 m_nStorageSize = 0;
@@ -127,7 +145,8 @@ private:
     std::string m_strGuiVersion;
     std::string m_strCommandDir;
     int m_nCpu = 0;
-    int m_nCpus = 1;
+    int m_nCpus = 1;                // online, as NUMCPU
+    int m_nMaxCpus = 0;             // "set maxcpu": those from m_nCpus on are offline
     bool m_bLongCpu = false;
     std::string m_strPsw = "07060000 00000000 0000000000012345";
     std::string m_strLetters = "........";
@@ -139,6 +158,8 @@ private:
     bool m_bDeviceReports = true;
     bool m_bDevLcss = true;         // "set devlcss 0": numbers never carry "L:"
     bool m_bIplFails = false;       // "set ipl fail"
+    bool m_bVary = false;           // "set vary 1": new values every round
+    UINT64 m_nRound = 0;            // rounds with varying values so far
     // The last "STATUS=", "MIPS=" and "SIOS=" lines sent.
     std::string m_strSentStatus;
     std::string m_strSentMips;

@@ -153,13 +153,26 @@ void CStandinRunner::RunFlood(const SStandinDirective& d)
 {
     UINT64 nLines = d.anNumbers[0] > 0 ? (UINT64)d.anNumbers[0] : 0;
     size_t nLength = d.anNumbers[1] > 0 ? (size_t)d.anNumbers[1] : 0;
+    // Without a write size, whole lines in blocks; with one, the same bytes
+    // in writes of that size, wherever they cut the lines.
+    size_t nWrite = d.anNumbers.size() > 2 && d.anNumbers[2] > 0 ? (size_t)d.anNumbers[2] : 0;
     UINT64 nPerBlock = kFloodBlock / (nLength + 1) + 1;
-    std::string block;
+    std::string block, pending;
     for (UINT64 nFirst = 1; nFirst <= nLines; nFirst += nPerBlock) {
         UINT64 nCount = nLines - nFirst + 1 < nPerBlock ? nLines - nFirst + 1 : nPerBlock;
         block.clear();
         AppendFloodLines(block, nFirst, nCount, nLength);
-        if (!m_output.Write(d.eStream, block))
-            return;
+        if (!nWrite) {
+            if (!m_output.Write(d.eStream, block))
+                return;
+            continue;
+        }
+        pending += block;
+        size_t nPos = 0;
+        for (; pending.size() - nPos >= nWrite; nPos += nWrite)
+            if (!m_output.Write(d.eStream, pending.substr(nPos, nWrite)))
+                return;
+        pending.erase(0, nPos);
     }
+    m_output.Write(d.eStream, pending);
 }

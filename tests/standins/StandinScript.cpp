@@ -22,10 +22,15 @@
 //                         (down to TO for a negative STEP): TEXT with every
 //                         "%d" replaced by the number, e.g.
 //                         "seq err 1 1000 1 TRK=%d"
-//   flood STREAM N LEN    N lines of LEN characters each (line feed not
+//   flood STREAM N LEN [WRITE]
+//                         N lines of LEN characters each (line feed not
 //                         counted), written in 64 KB blocks; line i (from 1)
 //                         begins with i in nine digits and a blank, then the
-//                         letters a-z over and over
+//                         letters a-z over and over. With WRITE, the same
+//                         bytes go out in writes of WRITE bytes, cut wherever
+//                         a write ends, each as soon as the pipe takes it: as
+//                         the emulator writes its trace (some 670 bytes a
+//                         write)
 //   garbage STREAM N [SEED]
 //                         N pseudo-random bytes, every value 0-255 possible
 //                         (NULs, carriage returns, line feeds); the same SEED
@@ -44,14 +49,24 @@
 //   devlist               send the complete device list now
 //   device DEVNUM TYPE [ARGS]
 //                         add or replace a device (as the command "attach
-//                         DEVNUM TYPE ARGS" does) and report the change
+//                         DEVNUM TYPE ARGS" does)
 //   devflags DEVNUM FLAGS set a device's four status flags ("0110")
-//   detach DEVNUM         remove a device and report the change
+//   detach DEVNUM         remove a device
+//                         The changes of consecutive device, devflags and
+//                         detach lines are reported together after the last
+//                         of them, as the emulator reports what changed
+//                         since its last report ("sleep 50" between two
+//                         groups: two reports)
 //   status                write one round of status lines now (as the
 //                         emulator does: see EmulatorModel.h)
 //   interval MS           write a round of status lines every MS
 //                         milliseconds (0 stops)
-//   set KEY VALUE         set a status value: cpu (hexadecimal number), cpus,
+//   set KEY VALUE         set a status value: cpu (hexadecimal number), cpus
+//                         (online processors), maxcpu (the processors it has:
+//                         those above cpus are offline; as many as cpus unless
+//                         set), vary (0/1: every round of status lines brings
+//                         new values, as a running system's do: PSW, MIPS,
+//                         SIOS, CPU percentages and registers),
 //                         longcpu (0/1), psw, letters, instcount, mips, sios,
 //                         cpupct, version ("none": "]VERS=" gets no answer),
 //                         echo (0/1: commands are echoed on standard output),
@@ -93,7 +108,7 @@ const SSyntax kSyntax[] = {
     { "sleep", kOpSleep, false, 1, 1, 0, false },
     { "pace", kOpPace, false, 1, 1, 0, false },
     { "seq", kOpSeq, true, 3, 3, 2, false },
-    { "flood", kOpFlood, true, 2, 2, 0, false },
+    { "flood", kOpFlood, true, 2, 3, 0, false },
     { "garbage", kOpGarbage, true, 1, 2, 0, false },
     { "close", kOpClose, true, 0, 0, 0, false },
     { "rc", kOpRc, false, 1, 1, 0, false },

@@ -1,6 +1,7 @@
 // TextFits.cpp: text extents of controls against their client areas.
 #include "tests/support/TextFits.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace vorntest {
@@ -93,6 +94,21 @@ std::string EditClips(HWND hEdit, const char* pszText)
     ::IntersectRect(&rcShown, &rcFormat, &rcClient);
     RECT rc = TextRect(hEdit, pszText, 0);
     int nHave = rcShown.right - rcShown.left - 1;  // the caret after the last digit
+    if (::GetWindowLongA(hEdit, GWL_STYLE) & ES_MULTILINE) {
+        // Each line as the edit wraps its text, and all the lines.
+        const std::string text = WindowText(hEdit);
+        const int nLines = (int)::SendMessageA(hEdit, EM_GETLINECOUNT, 0, 0);
+        rc = RECT{0, 0, 0, 0};
+        for (int n = 0; n < nLines; n++) {
+            const int nStart = (int)::SendMessageA(hEdit, EM_LINEINDEX, (WPARAM)n, 0);
+            const int nLength = (int)::SendMessageA(hEdit, EM_LINELENGTH, (WPARAM)nStart, 0);
+            std::string line = text.substr((size_t)nStart, (size_t)nLength);
+            line.erase(line.find_last_not_of(' ') + 1);  // the blank a wrapped line ends in shows nothing
+            const RECT rcLine = TextRect(hEdit, line, 0);
+            rc.right = std::max(rc.right, rcLine.right);
+            rc.bottom += rcLine.bottom;
+        }
+    }
     if (rc.right > nHave)
         return Describe(hEdit, pszText, "needs a width of", rc.right, nHave);
     if (rc.bottom > rcShown.bottom - rcShown.top)

@@ -15,7 +15,8 @@ namespace vorntest {
 // does not fit, by how many pixels.
 std::string ClippedText(HWND hCtrl);
 // "" when pszText fits, across and down, the part of the formatting
-// rectangle of the edit hEdit that its client area shows.
+// rectangle of the edit hEdit that its client area shows; for a multi-line
+// edit, its own text on the lines it wraps it onto.
 std::string EditClips(HWND hEdit, const char* pszText);
 // "" when hInner lies inside the group box hGroup, below its caption and
 // clear of its border by nMargin pixels; else the two rectangles.

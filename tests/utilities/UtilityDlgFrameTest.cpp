@@ -23,9 +23,11 @@
 #include "tests/support/ScopedIniStore.h"
 #include "tests/utilities/UtilityTestSupport.h"
 #include "utilities/FileListButtons.h"
+#include "utilities/ReelBlankDlg.h"
 #include "utilities/UtilityDlg.h"
 #include "utilities/UtilityRules.h"
 #include "utilities/UtilityTable.h"
+#include "utilities/VolMakeDlg.h"
 
 namespace {
 
@@ -320,6 +322,41 @@ TEST_F(FileList, MovesKeepTheItemSelectedAndStopAtEitherEnd)
     list.Move(-1);
     EXPECT_EQ("a* b c ", Items());
     EXPECT_EQ("101", Buttons());
+}
+
+// The name proposed on entering the empty output name is replaced by what
+// the user types, whether a click (the mouse moving a little while pressed)
+// or Tab (after the field was left empty once) brings the focus.
+TEST_F(OutputFile, TypingReplacesTheProposedOutputName)
+{
+    CReelBlankDlg reelBlank;
+    CVolMakeDlg volMake;
+    for (CDialog* pDlg : std::vector<CDialog*>{&reelBlank, &volMake}) {
+        std::string strSeen;
+        int nStep = 0;
+        vorntest::RunModal(*pDlg, [&](HWND h) {
+            HWND hEdit = ::GetDlgItem(h, IDC_UTIL_OUTPUT_FILE), hPrev = ::GetNextDlgTabItem(h, hEdit, TRUE);
+            if (nStep > 0) {
+                char sz[64] = {};
+                ::GetWindowTextA(hEdit, sz, sizeof sz);
+                strSeen += std::string(sz) + "; ";
+            }
+            ::SetWindowTextA(hEdit, "");
+            ::SetFocus(hPrev);
+            if (nStep == 0)  // a press, the mouse moving a little, the release
+                for (UINT m : {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP})
+                    ::PostMessageA(hEdit, m, m == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(m == WM_MOUSEMOVE ? 9 : 5, 5));
+            else if (nStep == 1)
+                ::PostMessageA(hPrev, WM_KEYDOWN, VK_TAB, 0);
+            for (const char* p = "new01.aws"; nStep < 2 && *p; ++p)
+                ::PostMessageA(hEdit, WM_CHAR, (WPARAM)*p, 1);
+            if (nStep++ < 2)
+                return true;
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        EXPECT_EQ("new01.aws; new01.aws; ", strSeen);
+    }
 }
 
 TEST(UtilitiesMenu, TwentySixItemsWithTheirIdsAndThreeSeparators)

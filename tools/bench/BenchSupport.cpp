@@ -6,7 +6,26 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "resource.h"
+
 namespace bench {
+
+const SBenchBar kBenchBars[14] = {
+    {IDW_DEVLIST_BAR, ID_VIEW_DEVLIST_BAR, "Device List"},
+    {IDW_STATUSLINE_BAR, ID_VIEW_STATUSLINE_BAR, "System Status"},
+    {IDW_CONTROLS_BAR, ID_VIEW_CONTROLS_BAR, "Control Panel"},
+    {IDW_CMDLINE_BAR, ID_VIEW_CMDLINE_BAR, "Command Line"},
+    {IDW_GREGS_BAR, ID_VIEW_GREGS_BAR, "32-bit General Registers"},
+    {IDW_CREGS_BAR, ID_VIEW_CREGS_BAR, "32-bit Control Registers"},
+    {IDW_AREGS_BAR, ID_VIEW_AREGS_BAR, "32-bit Access Registers"},
+    {IDW_FREGS_BAR, ID_VIEW_FREGS_BAR, "32-bit Floating Point Registers"},
+    {IDW_GREGS64_BAR, ID_VIEW_GREGS64_BAR, "64-bit General Registers"},
+    {IDW_CREGS64_BAR, ID_VIEW_CREGS64_BAR, "64-bit Control Registers"},
+    {IDW_FREGS64_BAR, ID_VIEW_FREGS64_BAR, "64-bit Floating Point Registers"},
+    {IDW_VREGS_BAR, ID_VIEW_VREGS_BAR, "Vector Registers"},
+    {IDW_STORAGE_BAR, ID_VIEW_STORAGE_BAR, "Display/Alter Storage"},
+    {IDW_CPUPCT_BAR, ID_VIEW_CPUPCT_BAR, "Percent Utilization"},
+};
 
 double Now()
 {
@@ -78,7 +97,7 @@ std::string WriteProgramIni(const std::string& strDir, const std::string& strLog
 // Consecutive numbers from 0100 (a terminal range starts a channel of its
 // own): a fortieth each of readers, punches, printers and consoles, a
 // quarter disks, a tenth tapes, a twentieth adapters, the rest terminals.
-std::string DeviceStatements(int nDevices)
+std::string DeviceStatements(int nDevices, std::vector<int>* pDevnums)
 {
     struct SClass {
         int nPerMille;
@@ -97,12 +116,16 @@ std::string DeviceStatements(int nDevices)
         for (int i = 0; i < nDevices * c.nPerMille / 1000 && nLeft > 0; ++i, --nLeft, ++nDevnum) {
             std::snprintf(szLine, sizeof szLine, c.pszFormat, nDevnum, nDevnum);
             s += std::string(szLine) + "\r\n";
+            if (pDevnums)
+                pDevnums->push_back(nDevnum);
         }
     }
     for (nDevnum = (nDevnum + 0xFF) & ~0xFF; nLeft > 0; nDevnum += 0x100) {
         int nRange = nLeft < 250 ? nLeft : 250;
         std::snprintf(szLine, sizeof szLine, nRange > 1 ? "%04X.%d 3270" : "%04X 3270", nDevnum, nRange);
         s += std::string(szLine) + "\r\n";
+        for (int i = 0; i < nRange && pDevnums; ++i)
+            pDevnums->push_back(nDevnum + i);
         nLeft -= nRange;
     }
     return s;
@@ -200,6 +223,25 @@ HWND FindChildById(HWND hParent, int nId, bool bShown)
     SFindChild find = {nId, bShown, nullptr};
     ::EnumChildWindows(hParent, FindChildProc, (LPARAM)&find);
     return find.h;
+}
+
+void ShowEveryBar(HWND hMain)
+{
+    for (const SBenchBar& bar : kBenchBars) {
+        HWND h = FindChildById(hMain, bar.nBarId);
+        if (!h || !::IsWindowVisible(h))
+            ::PostMessageA(hMain, WM_COMMAND, bar.nViewCmd, 0);
+    }
+}
+
+bool EveryBarShown(HWND hMain)
+{
+    for (const SBenchBar& bar : kBenchBars) {
+        HWND h = FindChildById(hMain, bar.nBarId);
+        if (!h || !::IsWindowVisible(h))
+            return false;
+    }
+    return true;
 }
 
 void CProbe::Start(HWND hWnd)

@@ -38,8 +38,9 @@ std::string WriteProgramIni(const std::string& strDir, const std::string& strLog
 
 // The device statements of a configuration of nDevices devices of every
 // class, one statement each, but half of them display terminals in ranges
-// of 250 ("0A00.250 3270"), as terminals are usually defined.
-std::string DeviceStatements(int nDevices);
+// of 250 ("0A00.250 3270"), as terminals are usually defined. The devices'
+// numbers go to pDevnums when it is given.
+std::string DeviceStatements(int nDevices, std::vector<int>* pDevnums = nullptr);
 
 // A started program; the destructor ends it when it still runs.
 struct SChild {
@@ -58,6 +59,19 @@ HWND FindTopWindow(DWORD dwPid, const char* pszClass, int nChildId = 0);
 // The first window of that id among hParent's descendants (with bShown,
 // the first that is visible), or null.
 HWND FindChildById(HWND hParent, int nId, bool bShown = false);
+
+// The main window's fourteen bars: control id, View command (which shows or
+// hides the bar) and title.
+struct SBenchBar {
+    int nBarId;
+    UINT nViewCmd;
+    const char* pszTitle;
+};
+extern const SBenchBar kBenchBars[14];
+// Posts the View command of every bar of the main window that is hidden.
+void ShowEveryBar(HWND hMain);
+// Whether every bar of the main window is shown.
+bool EveryBarShown(HWND hMain);
 
 // Asks a window WM_NULL with SendMessageTimeout from a thread of its own on
 // a fixed cadence (by default every 5 ms: the next question is due 5 ms after

@@ -11,14 +11,22 @@
 // A probe (BenchSupport.h) asks the main window WM_NULL every 5 ms from
 // power-on until a second after the last line, and reports how many answers
 // it had, the longest and the mean; the working set of VornGUI.exe is
-// sampled as the log grows.
+// sampled as the log grows. Every bar is shown (through its View command),
+// and a paint probe (PaintProbe.h) reports the longest time any bar stayed
+// unpainted, from half a second after every bar shows (showing them lays
+// the window out and paints it anew, each time) until the probe's end.
 //
-// usage: flood_bench.exe [lines] [runs] [--beside OTHER\VornGUI.exe]
-// (default 1000000 lines, 5 rounds; run it beside VornGUI.exe and
-// vornemu.exe). With --beside, another build of the program runs in each
-// round after this one, so that two builds meet the same load. Everything
-// it writes goes to a folder of its own under the temporary folder, removed
-// afterwards.
+// With --as-emulator the stand-in writes as the emulator does when it
+// traces: the lines in writes of 670 bytes, each as soon as the pipe takes
+// it, two processors, and a round of status lines every half second whose
+// values change (PSW, MIPS, SIOS, percentages, registers).
+//
+// usage: flood_bench.exe [lines] [runs] [--as-emulator]
+// [--beside OTHER\VornGUI.exe] (default 1000000 lines, 5 rounds; run it
+// beside VornGUI.exe and vornemu.exe). With --beside, another build of the
+// program runs in each round after this one, so that two builds meet the
+// same load. Everything it writes goes to a folder of its own under the
+// temporary folder, removed afterwards.
 #include <windows.h>
 #include <psapi.h>
 
@@ -30,12 +38,16 @@
 #include <vector>
 
 #include "BenchSupport.h"
+#include "PaintProbe.h"
 
 namespace {
 
 using namespace bench;
 
 const DWORD kReadSize = 64 * 1024;
+const int kEmulatorWriteBytes = 670;   // --as-emulator: the emulator's writes
+const int kEmulatorStatusMs = 500;     // ... and its rounds of status lines
+const double kSettleSeconds = 0.5;     // the bars shown, the paint probe starts after this
 const DWORD kStallMs = 20000;   // no new line in the log for this long: stalled
 const double kTailSeconds = 1.0;  // the probe goes on this long after the last line
 
@@ -85,18 +97,20 @@ struct SProgramRun {
     double fRate = 0;               // lines per second; 0 when it failed
     double fStartup = 0;            // launch to power-on
     CProbe::SResult probe;
+    CPaintProbe::SResult paint;
     double fPeakMB = 0;
     std::vector<double> byTenthMB;  // working set at each tenth of the log
 };
 
-SProgramRun ThroughProgram(long nLines, const std::string& strDir, const std::string& strExe)
+SProgramRun ThroughProgram(long nLines, const std::string& strDir, const std::string& strExe, int nCpus)
 {
     SProgramRun run;
     std::string strLogDir = strDir + "logs\\";
     RemoveTree(strLogDir);
     ::CreateDirectoryA(strLogDir.c_str(), nullptr);
     std::string strConfig = strDir + "flood.cnf";
-    WriteText(strConfig, "# MaxShutdownSecs: 30\r\nNUMCPU 1\r\nMAINSIZE 64\r\n0009 3215\r\n");
+    WriteText(strConfig, "# MaxShutdownSecs: 30\r\nNUMCPU " + std::to_string(nCpus) +
+                             "\r\nMAINSIZE 64\r\n0009 3215\r\n");
     // The required folders, and "PowerOff" 1: the emulator's end closes the
     // program; closing the window powers off without asking. Every other
     // setting is the program's default.
@@ -110,14 +124,22 @@ SProgramRun ThroughProgram(long nLines, const std::string& strDir, const std::st
         if (!hMain)
             ::Sleep(10);
     }
-    CProbe probe;
+    // Every bar shown once the window has shown (its start-up hides bars).
+    for (int i = 0; i < 2000 && hMain && !::IsWindowVisible(hMain); ++i)
+        ::Sleep(10);
     if (hMain)
+        ShowEveryBar(hMain);
+    CProbe probe;
+    CPaintProbe paint;
+    if (hMain) {
         probe.Start(hMain);
+        paint.Start(hMain);
+    }
 
     char szLast[32];
     std::snprintf(szLast, sizeof szLast, " %09ld ", nLines);
     std::string strLog;
-    double tStart = 0, tEnd = 0, tProgress = Now();
+    double tStart = 0, tEnd = 0, tProgress = Now(), tBarsShown = 0;
     LONGLONG nLastSize = -1;
     std::vector<SSample> samples;
     bool bStalled = false;
@@ -147,6 +169,10 @@ SProgramRun ThroughProgram(long nLines, const std::string& strDir, const std::st
             tStart = t;
             probe.Measure(true);
         }
+        if (tBarsShown == 0 && EveryBarShown(hMain))
+            tBarsShown = t;
+        else if (tBarsShown > 0 && t - tBarsShown >= kSettleSeconds)
+            paint.Measure(true);
         PROCESS_MEMORY_COUNTERS pmc = {};
         pmc.cb = sizeof pmc;
         ::GetProcessMemoryInfo(child.pi.hProcess, &pmc, sizeof pmc);
@@ -169,12 +195,15 @@ SProgramRun ThroughProgram(long nLines, const std::string& strDir, const std::st
     if (tEnd > 0)
         ::WaitForSingleObject(child.pi.hProcess, (DWORD)(kTailSeconds * 1000));
     probe.Measure(false);
+    paint.Measure(false);
     run.probe = probe.Result();
+    run.paint = paint.Result();
     PROCESS_MEMORY_COUNTERS pmc = {};
     pmc.cb = sizeof pmc;
     ::GetProcessMemoryInfo(child.pi.hProcess, &pmc, sizeof pmc);
     run.fPeakMB = pmc.PeakWorkingSetSize / 1048576.0;
     probe.Stop();
+    paint.Stop();
     // Closing powers the emulator off ("exit"); its end closes the program.
     child.Close(hMain, 60000);
 
@@ -248,6 +277,10 @@ void PrintProgramRun(const char* pszName, const SProgramRun& run, double fBare)
                 "longest %.1f ms, mean %.1f ms, %ld over 20 ms, %ld over 50 ms%s; working set peak %.1f MB\n",
                 pszName, run.fRate, fBare > 0 ? 100.0 * run.fRate / fBare : 0.0, fBare, p.nAsks, p.fSeconds, p.fLongestMs,
                 p.fMeanMs, p.nOver20, p.nOver50, p.bFailed ? " (UNANSWERED)" : "", run.fPeakMB);
+    const CPaintProbe::SResult& b = run.paint;
+    std::printf("    bars: longest unpainted %.0f ms%s%s%s (%d bars shown; %ld looks, one every %.1f ms)\n",
+                b.fLongestMs, b.strBar.empty() ? "" : " (", b.strBar.c_str(), b.strBar.empty() ? "" : ")", b.nBars,
+                b.nLooks, b.fLookMs);
     std::printf("    working set by tenth of the log (MB):");
     for (double f : run.byTenthMB)
         std::printf(" %.1f", f);
@@ -258,13 +291,13 @@ void PrintProgramRun(const char* pszName, const SProgramRun& run, double fBare)
 struct SSeries {
     const char* pszName;
     std::string strExe;
-    std::vector<double> rate, ratio, longest, mean, startup, peak;
+    std::vector<double> rate, ratio, longest, mean, startup, peak, unpainted;
     long nOver50 = 0, nAsks = 0;
     bool bFailed = false;
 
-    void Run(long nLines, const std::string& strDir, double fBare)
+    void Run(long nLines, const std::string& strDir, double fBare, int nCpus)
     {
-        SProgramRun run = ThroughProgram(nLines, strDir, strExe);
+        SProgramRun run = ThroughProgram(nLines, strDir, strExe, nCpus);
         PrintProgramRun(pszName, run, fBare);
         if (fBare <= 0 || run.fRate <= 0 || run.probe.bFailed) {
             bFailed = true;
@@ -276,6 +309,7 @@ struct SSeries {
         mean.push_back(run.probe.fMeanMs);
         startup.push_back(run.fStartup);
         peak.push_back(run.fPeakMB);
+        unpainted.push_back(run.paint.fLongestMs);
         nOver50 += run.probe.nOver50;
         nAsks += run.probe.nAsks;
     }
@@ -289,6 +323,7 @@ struct SSeries {
         std::printf("    probe longest answer %s ms; %ld of %ld answers over 50 ms\n",
                     FormatSpread(Spread(longest), "%.1f").c_str(), nOver50, nAsks);
         std::printf("    probe mean answer    %s ms\n", FormatSpread(Spread(mean), "%.1f").c_str());
+        std::printf("    bars unpainted       %s ms at the longest\n", FormatSpread(Spread(unpainted), "%.0f").c_str());
         std::printf("    launch to power-on   %s s\n", FormatSpread(Spread(startup), "%.2f").c_str());
         std::printf("    working set peak     %s MB\n", FormatSpread(Spread(peak), "%.1f").c_str());
     }
@@ -298,18 +333,32 @@ struct SSeries {
 
 int main(int argc, char** argv)
 {
-    SArgs args = ParseArgs(argc, argv);
+    // --as-emulator is this benchmark's own; the rest are the common ones.
+    std::vector<char*> argvRest;
+    bool bAsEmulator = false;
+    for (int i = 0; i < argc; ++i) {
+        if (i > 0 && std::strcmp(argv[i], "--as-emulator") == 0)
+            bAsEmulator = true;
+        else
+            argvRest.push_back(argv[i]);
+    }
+    SArgs args = ParseArgs((int)argvRest.size(), argvRest.data());
     long nLines = (long)args.Number(0, 1000000);
     int nRuns = (int)args.Number(1, 5);
     if (args.bBad || nLines <= 0 || nRuns <= 0) {
-        std::printf("usage: flood_bench.exe [lines] [runs] [--beside OTHER\\VornGUI.exe]\n");
+        std::printf("usage: flood_bench.exe [lines] [runs] [--as-emulator] [--beside OTHER\\VornGUI.exe]\n");
         return 2;
     }
     std::string strDir = MakeWorkDir("flood_bench");
     // The stand-in's script: the flood, then it waits for "exit". VornGUI.exe
     // hands the variable on to the emulator it starts.
     std::string strScript = strDir + "flood.txt";
-    WriteText(strScript, "flood out " + std::to_string(nLines) + " 80\nwait-stdin exit\nexit 0\n");
+    const int nCpus = bAsEmulator ? 2 : 1;
+    std::string strFlood = "flood out " + std::to_string(nLines) + " 80";
+    if (bAsEmulator)
+        strFlood = "set cpus 2\nset vary 1\ninterval " + std::to_string(kEmulatorStatusMs) + "\n" + strFlood + " " +
+                   std::to_string(kEmulatorWriteBytes);
+    WriteText(strScript, strFlood + "\nwait-stdin exit\nexit 0\n");
     ::SetEnvironmentVariableA("VORNEMU_SCRIPT", strScript.c_str());
 
     std::vector<SSeries> programs;
@@ -317,10 +366,16 @@ int main(int argc, char** argv)
     if (!args.strBeside.empty())
         programs.push_back({"beside", args.strBeside});
     CProbe cadence;
-    std::printf("flood_bench: %ld lines of 80 characters; %d rounds of the bare 64 KB ReadFile loop, then "
-                "VornGUI.exe%s; probe: WM_NULL every %lu ms, from power-on until %.1f s after the last line\n",
-                nLines, nRuns, args.strBeside.empty() ? "" : (", then " + args.strBeside).c_str(),
-                cadence.CadenceMs(), kTailSeconds);
+    std::printf("flood_bench: %ld lines of 80 characters%s; %d rounds of the bare 64 KB ReadFile loop, then "
+                "VornGUI.exe%s with every bar shown; probe: WM_NULL every %lu ms, from power-on until %.1f s after "
+                "the last line\n",
+                nLines,
+                bAsEmulator ? (" as the emulator writes them (" + std::to_string(kEmulatorWriteBytes) +
+                               "-byte writes, 2 processors, status values changing every " +
+                               std::to_string(kEmulatorStatusMs) + " ms)").c_str()
+                            : " in 64 KB writes",
+                nRuns, args.strBeside.empty() ? "" : (", then " + args.strBeside).c_str(), cadence.CadenceMs(),
+                kTailSeconds);
     std::printf("load average before: %s\n", LoadAverage().c_str());
     std::vector<double> bare;
     bool bFailed = false;
@@ -333,7 +388,7 @@ int main(int argc, char** argv)
         else
             bFailed = true;
         for (SSeries& series : programs)
-            series.Run(nLines, strDir, fBare);
+            series.Run(nLines, strDir, fBare, nCpus);
     }
     std::printf("load average after: %s\n", LoadAverage().c_str());
     std::printf("summary, median (range):\n");

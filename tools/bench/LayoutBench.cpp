@@ -36,20 +36,6 @@ const char kMainClass[] = "VornGUIMainFrame";
 const double kTailSeconds = 1.0;   // the probe goes on this long after an action is done
 const double kWaitSeconds = 60.0;  // an action not done by then failed
 
-// The bars by their control ids, with the View command that shows them.
-const struct {
-    int nBarId;
-    UINT nViewCmd;
-} kBars[] = {
-    {IDW_DEVLIST_BAR, ID_VIEW_DEVLIST_BAR},     {IDW_STATUSLINE_BAR, ID_VIEW_STATUSLINE_BAR},
-    {IDW_CONTROLS_BAR, ID_VIEW_CONTROLS_BAR},   {IDW_CMDLINE_BAR, ID_VIEW_CMDLINE_BAR},
-    {IDW_GREGS_BAR, ID_VIEW_GREGS_BAR},         {IDW_CREGS_BAR, ID_VIEW_CREGS_BAR},
-    {IDW_AREGS_BAR, ID_VIEW_AREGS_BAR},         {IDW_FREGS_BAR, ID_VIEW_FREGS_BAR},
-    {IDW_GREGS64_BAR, ID_VIEW_GREGS64_BAR},     {IDW_CREGS64_BAR, ID_VIEW_CREGS64_BAR},
-    {IDW_FREGS64_BAR, ID_VIEW_FREGS64_BAR},     {IDW_VREGS_BAR, ID_VIEW_VREGS_BAR},
-    {IDW_STORAGE_BAR, ID_VIEW_STORAGE_BAR},     {IDW_CPUPCT_BAR, ID_VIEW_CPUPCT_BAR},
-};
-
 const char* const kActions[] = {"Maximize", "Restore", "font change"};
 const int kActionCount = 3;
 
@@ -59,16 +45,6 @@ bool WaitFor(const SChild& child, const std::function<bool()>& done)
 {
     for (double t0 = Now(); !done();) {
         if (Now() - t0 > kWaitSeconds || ::WaitForSingleObject(child.pi.hProcess, 5) == WAIT_OBJECT_0)
-            return false;
-    }
-    return true;
-}
-
-bool EveryBarShown(HWND hMain)
-{
-    for (const auto& bar : kBars) {
-        HWND h = FindChildById(hMain, bar.nBarId);
-        if (!h || !::IsWindowVisible(h))
             return false;
     }
     return true;
@@ -153,11 +129,7 @@ std::vector<SAction> RunOnce(const std::string& strExe, const std::string& strIn
         ::SendMessageA(hMain, WM_SYSCOMMAND, SC_RESTORE, 0);
     if (bReady) {
         ::SetWindowPos(hMain, nullptr, 0, 0, 1000, 760, SWP_NOZORDER | SWP_NOACTIVATE);
-        for (const auto& bar : kBars) {
-            HWND h = FindChildById(hMain, bar.nBarId);
-            if (!h || !::IsWindowVisible(h))
-                ::PostMessageA(hMain, WM_COMMAND, bar.nViewCmd, 0);
-        }
+        ShowEveryBar(hMain);
         bReady = WaitFor(child, [&] {
             HWND hOther = nullptr;
             for (HWND h = ::GetTopWindow(nullptr); h && !hOther; h = ::GetWindow(h, GW_HWNDNEXT)) {
