@@ -172,6 +172,17 @@ SChild::~SChild()
 
 namespace {
 
+// A window of that id among the children of hWnd or theirs.
+bool HoldsControl(HWND hWnd, int nChildId)
+{
+    if (::GetDlgItem(hWnd, nChildId))
+        return true;
+    for (HWND h = ::GetWindow(hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (::GetDlgItem(h, nChildId))
+            return true;
+    return false;
+}
+
 struct SFindTop {
     DWORD dwPid;
     const char* pszClass;
@@ -188,7 +199,7 @@ BOOL CALLBACK FindTopProc(HWND h, LPARAM lp)
     if (dwPid != p->dwPid)
         return TRUE;
     ::GetClassNameA(h, szClass, sizeof szClass);
-    if (std::strcmp(szClass, p->pszClass) != 0 || (p->nChildId && !FindChildById(h, p->nChildId)))
+    if (std::strcmp(szClass, p->pszClass) != 0 || (p->nChildId && !HoldsControl(h, p->nChildId)))
         return TRUE;
     p->hWnd = h;
     return FALSE;
@@ -242,6 +253,31 @@ bool EveryBarShown(HWND hMain)
             return false;
     }
     return true;
+}
+
+bool WaitFor(const SChild& child, double fSeconds, const std::function<bool()>& done)
+{
+    for (double t0 = Now(); !done();) {
+        if (Now() - t0 > fSeconds || ::WaitForSingleObject(child.pi.hProcess, 5) == WAIT_OBJECT_0)
+            return false;
+    }
+    return true;
+}
+
+SProbedAction ProbeAction(const SChild& child, CProbe& probe, double fWaitSeconds, double fTailSeconds,
+                          const std::function<void()>& act, const std::function<bool()>& done)
+{
+    SProbedAction action;
+    probe.Measure(true);
+    double t0 = Now();
+    act();
+    action.bOk = WaitFor(child, fWaitSeconds, done);
+    action.fSeconds = Now() - t0;
+    ::WaitForSingleObject(child.pi.hProcess, (DWORD)(fTailSeconds * 1000));
+    probe.Measure(false);
+    action.probe = probe.Result();
+    action.bOk = action.bOk && !action.probe.bFailed;
+    return action;
 }
 
 void CProbe::Start(HWND hWnd)

@@ -32,7 +32,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -66,56 +65,17 @@ LRESULT Ask(HWND hWnd, UINT msg, WPARAM wp = 0, LPARAM lp = 0)
     return (LRESULT)r;
 }
 
-// Polls every 5 ms until done() or kWaitSeconds; false on time-out or when
-// the program ended. Each question from outside is a call to the Wine
-// server, which the program needs as well: asked more often, the asking
-// slows what it measures.
+// Polls until done() or kWaitSeconds (BenchSupport.h).
 bool WaitFor(const SChild& child, const std::function<bool()>& done)
 {
-    for (double t0 = Now(); !done();) {
-        if (Now() - t0 > kWaitSeconds || ::WaitForSingleObject(child.pi.hProcess, 5) == WAIT_OBJECT_0)
-            return false;
-    }
-    return true;
-}
-
-struct SFindDialog {
-    DWORD dwPid;
-    int nChildId;
-    HWND hDlg;
-};
-
-// A control of the dialog or of one of its pages (one level down), asked
-// by id of a few windows rather than of all the dialog's descendants.
-bool HoldsControl(HWND hDlg, int nChildId)
-{
-    if (::GetDlgItem(hDlg, nChildId))
-        return true;
-    for (HWND h = ::GetWindow(hDlg, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
-        if (::GetDlgItem(h, nChildId))
-            return true;
-    return false;
-}
-
-BOOL CALLBACK FindDialogProc(HWND h, LPARAM lp)
-{
-    SFindDialog* p = (SFindDialog*)lp;
-    DWORD dwPid = 0;
-    char szClass[16] = "";
-    ::GetWindowThreadProcessId(h, &dwPid);
-    if (dwPid != p->dwPid || !::IsWindowVisible(h) || !::GetClassNameA(h, szClass, sizeof szClass) ||
-        std::strcmp(szClass, kDialogClass) != 0 || !HoldsControl(h, p->nChildId))
-        return TRUE;
-    p->hDlg = h;
-    return FALSE;
+    return bench::WaitFor(child, kWaitSeconds, done);
 }
 
 // A visible top-level dialog of the program holding a control of that id.
 HWND ShownDialogWith(const SChild& child, int nChildId)
 {
-    SFindDialog find = {child.pi.dwProcessId, nChildId, nullptr};
-    ::EnumWindows(FindDialogProc, (LPARAM)&find);
-    return find.hDlg;
+    HWND h = FindTopWindow(child.pi.dwProcessId, kDialogClass, nChildId);
+    return h && ::IsWindowVisible(h) ? h : nullptr;
 }
 
 // A click (bDouble: a double click; nKeys: MK_SHIFT for a shift-click) on
@@ -137,35 +97,20 @@ void PressButton(HWND hParent, int nId)
 
 // One step: the seconds from its input until done(), and the probe's
 // longest answer from the input until kTailSeconds after.
-struct SStep {
-    bool bOk = false;
-    double fSeconds = 0;
-    double fLongestMs = 0;
-};
-
-SStep Step(const SChild& child, CProbe& probe, const std::function<void()>& act, const std::function<bool()>& done)
+SProbedAction Step(const SChild& child, CProbe& probe, const std::function<void()>& act,
+                   const std::function<bool()>& done)
 {
-    SStep step;
-    probe.Measure(true);
-    double t0 = Now();
-    act();
-    step.bOk = WaitFor(child, done);
-    step.fSeconds = Now() - t0;
-    ::WaitForSingleObject(child.pi.hProcess, (DWORD)(kTailSeconds * 1000));
-    probe.Measure(false);
-    step.fLongestMs = probe.Result().fLongestMs;
-    step.bOk = step.bOk && !probe.Result().bFailed;
-    return step;
+    return ProbeAction(child, probe, kWaitSeconds, kTailSeconds, act, done);
 }
 
 // The device dialog a button or a double click opened, pressed OK as the
 // step's input; done when it is gone and the list holds nLines lines.
-SStep DeviceDialogOk(const SChild& child, CProbe& probe, HWND hList, int nLines)
+SProbedAction DeviceDialogOk(const SChild& child, CProbe& probe, HWND hList, int nLines)
 {
     HWND hDevice = nullptr;
     if (!WaitFor(child, [&] { return (hDevice = ShownDialogWith(child, IDC_CON_NOPROMPT)) != nullptr; })) {
         std::printf("  the console's dialog did not open\n");
-        return SStep();
+        return SProbedAction();
     }
     return Step(child, probe, [&] { ::PostMessageA(hDevice, WM_COMMAND, IDOK, 0); },
                 [&] { return !::IsWindow(hDevice) && Ask(hList, LB_GETCOUNT) == nLines; });
@@ -202,7 +147,7 @@ void PrintShownWindows(const SChild& child)
 }
 
 // One round of one program: its steps; empty when one failed.
-std::vector<SStep> RunOnce(const std::string& strExe, const std::string& strIni, const std::string& strDir,
+std::vector<SProbedAction> RunOnce(const std::string& strExe, const std::string& strIni, const std::string& strDir,
                            int nDevices)
 {
     SChild child;
@@ -220,14 +165,14 @@ std::vector<SStep> RunOnce(const std::string& strExe, const std::string& strIni,
     ::WaitForSingleObject(child.pi.hProcess, 2000);
     CProbe probe;
     probe.Start(hMain);
-    std::vector<SStep> steps;
+    std::vector<SProbedAction> steps;
     HWND hDlg = nullptr, hPage = nullptr, hList = nullptr;
     int nLines = nDevices;
     auto Failed = [&](const char* pszWhat) {
         std::printf("  %s: %s\n", strExe.c_str(), pszWhat);
         PrintShownWindows(child);
         probe.Stop();
-        return std::vector<SStep>();
+        return std::vector<SProbedAction>();
     };
 
     steps.push_back(Step(child, probe, [&] { ::PostMessageA(hMain, WM_COMMAND, kFirstRecentFile, 0); },
@@ -307,7 +252,7 @@ struct SSeries {
 
     void Run(int nDevices)
     {
-        std::vector<SStep> steps = RunOnce(strExe, strIni, strDir, nDevices);
+        std::vector<SProbedAction> steps = RunOnce(strExe, strIni, strDir, nDevices);
         if (steps.empty()) {
             std::printf("  %-12s failed\n", pszName);
             bFailed = true;
@@ -315,10 +260,10 @@ struct SSeries {
         }
         std::printf("  %-12s", pszName);
         for (int i = 0; i < kStepCount; ++i) {
-            const SStep& s = steps[(size_t)i];
-            std::printf(" %s %.0f ms (longest answer %.0f ms);", kSteps[i], s.fSeconds * 1000, s.fLongestMs);
+            const SProbedAction& s = steps[(size_t)i];
+            std::printf(" %s %.0f ms (longest answer %.0f ms);", kSteps[i], s.fSeconds * 1000, s.probe.fLongestMs);
             seconds[i].push_back(s.fSeconds * 1000);
-            longest[i].push_back(s.fLongestMs);
+            longest[i].push_back(s.probe.fLongestMs);
         }
         std::printf("\n");
     }
