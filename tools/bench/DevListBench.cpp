@@ -50,44 +50,6 @@ const double kTailSeconds = 0.25;              // the probe goes on this long af
 const double kSettleSeconds = 2.0;             // after the window shows, and after each phase
 const double kLimitSeconds = 300;              // a phase that takes longer has failed
 
-// The configuration's device statements, nDevices devices in all, in
-// consecutive numbers from 0100 (a terminal range starts a channel of its
-// own): a fortieth each of readers, punches, printers and consoles, a
-// quarter disks, a tenth tapes, a twentieth adapters, the rest terminals.
-// Their numbers go to devnums.
-std::string DeviceStatements(int nDevices, std::vector<int>& devnums)
-{
-    struct SClass {
-        int nPerMille;
-        const char* pszFormat;  // the statement of one device, given its number twice
-    };
-    static const SClass kClasses[] = {
-        {25, "%04X 3505 cards%04X.txt ascii"}, {25, "%04X 3525 punch%04X.txt ascii"},
-        {25, "%04X 1403 print%04X.txt"},       {25, "%04X 3215"},
-        {250, "%04X 3390 disk%04X.cckd"},      {100, "%04X 3420 *"},
-        {50, "%04X CTCI 192.168.200.1 192.168.200.2"},
-    };
-    std::string s;
-    char szLine[128];
-    int nDevnum = 0x0100, nLeft = nDevices;
-    for (const SClass& c : kClasses) {
-        for (int i = 0; i < nDevices * c.nPerMille / 1000 && nLeft > 0; ++i, --nLeft, ++nDevnum) {
-            std::snprintf(szLine, sizeof szLine, c.pszFormat, nDevnum, nDevnum);
-            s += std::string(szLine) + "\r\n";
-            devnums.push_back(nDevnum);
-        }
-    }
-    for (nDevnum = (nDevnum + 0xFF) & ~0xFF; nLeft > 0; nDevnum += 0x100) {
-        int nRange = nLeft < 250 ? nLeft : 250;
-        std::snprintf(szLine, sizeof szLine, nRange > 1 ? "%04X.%d 3270" : "%04X 3270", nDevnum, nRange);
-        s += std::string(szLine) + "\r\n";
-        for (int i = 0; i < nRange; ++i)
-            devnums.push_back(nDevnum + i);
-        nLeft -= nRange;
-    }
-    return s;
-}
-
 // The stand-in's script: a round of status lines a second; on "devburst"
 // the burst of changes (each device once, opened, busy or interrupt pending
 // in turn), then device 0050 (below every other) added; then until "exit".
@@ -311,7 +273,8 @@ int main(int argc, char** argv)
     }
     std::string strDir = MakeWorkDir("devlist_bench");
     std::vector<int> devnums;
-    std::string strConfig = "# MaxShutdownSecs: 30\r\nNUMCPU 1\r\nMAINSIZE 64\r\n" + DeviceStatements(nDevices, devnums);
+    std::string strConfig =
+        "# MaxShutdownSecs: 30\r\nNUMCPU 1\r\nMAINSIZE 64\r\n" + DeviceStatements(nDevices, &devnums);
     // VornGUI.exe hands the variable on to the emulator it starts.
     std::string strScript = strDir + "emulator.txt";
     WriteText(strScript, EmulatorScript(devnums));
