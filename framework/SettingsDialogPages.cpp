@@ -174,11 +174,7 @@ void CSettingsDialog::EndWithPagesInSteps(int nResult)
     StoreWindowPosition();
     m_strPositionName.Empty();
     ShowWindow(SW_HIDE);
-    if (DestroyPagesStep()) {
-        DestroyPages();
-        EndDialog(nResult);
-        return;
-    }
+    // The first step too on the timer: the click's own answer ends here.
     SetTimer(kEndTimerId, kEndTimerMs, nullptr);
 }
 
