@@ -9,8 +9,8 @@
 // number of devices: its entry, and its row when the tree shows it. A long
 // list is merged against what is shown in parts, within the steps. The
 // devices of a session that has ended leave the tree in steps as well,
-// before any list of the next one. A step's time is read from the
-// performance counter: GetTickCount moves in steps of up to 16 ms.
+// before any list of the next one. A step's time is read from the steady
+// clock: GetTickCount moves in steps of up to 16 ms under Wine.
 #include "devices/DynDevListDlgBar.h"
 
 #include <chrono>
