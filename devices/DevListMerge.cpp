@@ -1,6 +1,8 @@
 // DevListMerge.cpp: a reported device list applied to the shown devices.
 #include "devices/DevListMerge.h"
 
+#include <cstdint>
+
 namespace {
 
 bool Has(const CDevListEntryMap& map, int nKey)
@@ -41,77 +43,79 @@ void Update(CDevListEntryMap& shown, int nKey, const CDevListEntry& old, CDevLis
     steps.push_back({kDevListUpdate, nKey, e});
 }
 
-void RemoveIncremental(CDevListEntryMap& shown, const CDevListMap& list, std::vector<SDevListStep>& steps)
+// An incremental list's device that leaves the tree: an added or deleted one
+// that is shown, unless an added one is of the same device type.
+void RemoveIncremental(CDevListEntryMap& shown, int nKey, const CDevListEntry& e, std::vector<SDevListStep>& steps)
 {
-    POSITION pos = list.GetStartPosition();
-    while (pos) {
-        int nKey;
-        CDevListEntry e, old;
-        list.GetNextAssoc(pos, nKey, e);
-        if (!(e.m_wState & (kDevListAdded | kDevListDeleted)) || !shown.Lookup(nKey, old))
-            continue;
-        if ((e.m_wState & kDevListAdded) && old.m_strDevType == e.m_strDevType)
-            continue;
-        Remove(shown, nKey, steps);
-    }
+    CDevListEntry old;
+    if (!(e.m_wState & (kDevListAdded | kDevListDeleted)) || !shown.Lookup(nKey, old))
+        return;
+    if ((e.m_wState & kDevListAdded) && old.m_strDevType == e.m_strDevType)
+        return;
+    Remove(shown, nKey, steps);
 }
 
-void AddIncremental(CDevListEntryMap& shown, const CDevListMap& list, std::vector<SDevListStep>& steps)
+void AddIncremental(CDevListEntryMap& shown, int nKey, const CDevListEntry& e, std::vector<SDevListStep>& steps)
 {
-    POSITION pos = list.GetStartPosition();
-    while (pos) {
-        int nKey;
-        CDevListEntry e, old;
-        list.GetNextAssoc(pos, nKey, e);
-        bool bShown = shown.Lookup(nKey, old) != FALSE;
-        if ((e.m_wState & (kDevListAdded | kDevListChanged)) && !bShown)
-            Add(shown, nKey, e, steps);
-        else if ((e.m_wState & kDevListChanged) && bShown && DiffersForChange(old, e))
-            Update(shown, nKey, old, e, steps);
-    }
+    CDevListEntry old;
+    bool bShown = shown.Lookup(nKey, old) != FALSE;
+    if ((e.m_wState & (kDevListAdded | kDevListChanged)) && !bShown)
+        Add(shown, nKey, e, steps);
+    else if ((e.m_wState & kDevListChanged) && bShown && DiffersForChange(old, e))
+        Update(shown, nKey, old, e, steps);
 }
 
-void RemoveFull(CDevListEntryMap& shown, const CDevListMap& list, std::vector<SDevListStep>& steps)
+void AddFull(CDevListEntryMap& shown, int nKey, const CDevListEntry& e, std::vector<SDevListStep>& steps)
 {
-    std::vector<int> gone;
-    POSITION pos = shown.GetStartPosition();
-    while (pos) {
-        int nKey;
-        CDevListEntry e;
-        shown.GetNextAssoc(pos, nKey, e);
-        if (!Has(list, nKey))
-            gone.push_back(nKey);
-    }
-    for (int nKey : gone)
-        Remove(shown, nKey, steps);
-}
-
-void AddFull(CDevListEntryMap& shown, const CDevListMap& list, std::vector<SDevListStep>& steps)
-{
-    POSITION pos = list.GetStartPosition();
-    while (pos) {
-        int nKey;
-        CDevListEntry e, old;
-        list.GetNextAssoc(pos, nKey, e);
-        if (!shown.Lookup(nKey, old))
-            Add(shown, nKey, e, steps);
-        else if (DiffersForFull(old, e))
-            Update(shown, nKey, old, e, steps);
-    }
+    CDevListEntry old;
+    if (!shown.Lookup(nKey, old))
+        Add(shown, nKey, e, steps);
+    else if (DiffersForFull(old, e))
+        Update(shown, nKey, old, e, steps);
 }
 
 }  // namespace
 
+CDevListMerge::CDevListMerge(CDevListEntryMap& shown, const CDevListMap& list) : m_Shown(shown), m_List(list)
+{
+    m_pos = list.bIncremental ? list.GetStartPosition() : shown.GetStartPosition();
+}
+
+bool CDevListMerge::Continue(size_t nEntries, std::vector<SDevListStep>& steps)
+{
+    for (; nEntries; --nEntries) {
+        if (!m_pos) {
+            if (m_bAdding)
+                return true;
+            m_bAdding = true;
+            m_pos = m_List.GetStartPosition();
+            continue;
+        }
+        int nKey;
+        CDevListEntry e;
+        if (m_bAdding) {
+            m_List.GetNextAssoc(m_pos, nKey, e);
+            if (m_List.bIncremental)
+                AddIncremental(m_Shown, nKey, e, steps);
+            else
+                AddFull(m_Shown, nKey, e, steps);
+        } else if (m_List.bIncremental) {
+            m_List.GetNextAssoc(m_pos, nKey, e);
+            RemoveIncremental(m_Shown, nKey, e, steps);
+        } else {
+            // The position has moved past the device before it goes.
+            m_Shown.GetNextAssoc(m_pos, nKey, e);
+            if (!Has(m_List, nKey))
+                Remove(m_Shown, nKey, steps);
+        }
+    }
+    return m_bAdding && !m_pos;
+}
+
 std::vector<SDevListStep> MergeDevList(CDevListEntryMap& shown, const CDevListMap& list)
 {
     std::vector<SDevListStep> steps;
-    if (list.bIncremental) {
-        RemoveIncremental(shown, list, steps);
-        AddIncremental(shown, list, steps);
-    } else {
-        RemoveFull(shown, list, steps);
-        AddFull(shown, list, steps);
-    }
+    CDevListMerge(shown, list).Continue(SIZE_MAX, steps);
     return steps;
 }
 
@@ -120,12 +124,20 @@ CDevListEntryMap ShownDevicesOfList(const CDevListEntryMap& shown, const CDevLis
     if (!list.bIncremental)
         return shown;
     CDevListEntryMap named;
-    for (POSITION pos = list.GetStartPosition(); pos;) {
+    POSITION pos = list.GetStartPosition();
+    GatherShownDevicesOfList(shown, list, pos, SIZE_MAX, named);
+    return named;
+}
+
+bool GatherShownDevicesOfList(const CDevListEntryMap& shown, const CDevListMap& list, POSITION& pos,
+                              size_t nEntries, CDevListEntryMap& named)
+{
+    for (; pos && nEntries; --nEntries) {
         int nKey;
         CDevListEntry e;
         list.GetNextAssoc(pos, nKey, e);
-        if (shown.Lookup(nKey, e))
-            named.SetAt(nKey, e);
+        if (const CDevListEntry* pShown = shown.LookupPtr(nKey))
+            named.SetAt(nKey, *pShown);
     }
-    return named;
+    return !pos;
 }

@@ -27,7 +27,30 @@ struct SDevListStep {
 // An update keeps the shown entry's CCW-trace flag.
 std::vector<SDevListStep> MergeDevList(CDevListEntryMap& shown, const CDevListMap& list);
 
+// The same merge in parts, so that a list of thousands of devices is merged
+// over several of the bar's steps: the same steps in the same order as
+// MergeDevList. shown and list must outlive it and change only through it.
+class CDevListMerge {
+public:
+    CDevListMerge(CDevListEntryMap& shown, const CDevListMap& list);
+    // Looks at up to nEntries more devices (the list's, and for a full
+    // list's removals the shown ones) and appends the steps taken; true once
+    // the list is merged.
+    bool Continue(size_t nEntries, std::vector<SDevListStep>& steps);
+
+private:
+    CDevListEntryMap& m_Shown;
+    const CDevListMap& m_List;
+    bool m_bAdding = false;  // the removals are done
+    POSITION m_pos;          // the next device to look at
+};
+
 // The shown devices that MergeDevList looks at for the list: for an
 // incremental list only those it names, so that a report of a few changes
 // costs the same however many devices are shown; for a full list all.
 CDevListEntryMap ShownDevicesOfList(const CDevListEntryMap& shown, const CDevListMap& list);
+// The same for an incremental list in parts: the shown devices of up to
+// nEntries more of its devices, from pos on, go to named; true once pos
+// has passed the last.
+bool GatherShownDevicesOfList(const CDevListEntryMap& shown, const CDevListMap& list, POSITION& pos,
+                              size_t nEntries, CDevListEntryMap& named);

@@ -3,6 +3,7 @@
 #include "devices/DevListTree.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "platform/CDC.h"
 
@@ -13,11 +14,15 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const int kScrollBars[2] = {SB_VERT, SB_HORZ};
+const LONG kScrollBars[2] = {OBJID_VSCROLL, OBJID_HSCROLL};
 
-bool SameScrollInfo(const SCROLLINFO& a, const SCROLLINFO& b)
+// The same picture: bar, arrows and thumb where they were. A range that
+// grew by a few hundred items mostly leaves the thumb as it was.
+bool SameScrollBar(const SCROLLBARINFO& a, const SCROLLBARINFO& b)
 {
-    return a.nMin == b.nMin && a.nMax == b.nMax && a.nPage == b.nPage && a.nPos == b.nPos;
+    return ::EqualRect(&a.rcScrollBar, &b.rcScrollBar) && a.dxyLineButton == b.dxyLineButton &&
+           a.xyThumbTop == b.xyThumbTop && a.xyThumbBottom == b.xyThumbBottom &&
+           std::equal(std::begin(a.rgstate), std::end(a.rgstate), std::begin(b.rgstate));
 }
 
 }  // namespace
@@ -57,10 +62,9 @@ void CDevListTree::Hold()
     m_RowsHeld = RowsInView();
     m_nLastRowHeld = m_RowsHeld.empty() ? 0 : LinesOf(m_RowsHeld.back());
     m_hSelectedHeld = GetSelectedItem();
-    for (int i = 0; i < 2; ++i) {
-        m_ScrollHeld[i] = SCROLLINFO{sizeof(SCROLLINFO), SIF_ALL};
-        ::GetScrollInfo(m_hWnd, kScrollBars[i], &m_ScrollHeld[i]);
-    }
+    m_nScrollPosHeld = GetScrollPos(SB_HORZ);
+    for (int i = 0; i < 2; ++i)
+        ScrollBarOf(kScrollBars[i], m_ScrollHeld[i]);
     m_dwStyleHeld = GetStyle() & (WS_VSCROLL | WS_HSCROLL);
     // Windows' WM_SETREDRAW validates the window: what waited is kept.
     m_WaitingHeld.DeleteObject();
@@ -82,9 +86,7 @@ void CDevListTree::Resume(const std::vector<HTREEITEM>& changedItems)
     ::DefWindowProcA(m_hWnd, WM_SETREDRAW, TRUE, 0);
     ::InvalidateRgn(m_hWnd, m_WaitingHeld, FALSE);
     std::vector<HTREEITEM> rows = RowsInView();
-    SCROLLINFO horz = {sizeof(SCROLLINFO), SIF_ALL};
-    ::GetScrollInfo(m_hWnd, SB_HORZ, &horz);
-    if (horz.nPos != m_ScrollHeld[1].nPos || rows.empty()) {
+    if (GetScrollPos(SB_HORZ) != m_nScrollPosHeld || rows.empty()) {
         ::InvalidateRect(m_hWnd, nullptr, FALSE);
     } else {
         size_t nFirst = std::mismatch(rows.begin(), rows.end(), m_RowsHeld.begin(), m_RowsHeld.end()).first -
@@ -159,14 +161,20 @@ void CDevListTree::InvalidateRow(HTREEITEM hItem, bool bToBottom)
     ::InvalidateRect(m_hWnd, &rc, FALSE);
 }
 
+void CDevListTree::ScrollBarOf(LONG idObject, SCROLLBARINFO& info) const
+{
+    info = SCROLLBARINFO{sizeof(SCROLLBARINFO)};
+    ::GetScrollBarInfo(m_hWnd, idObject, &info);
+}
+
 bool CDevListTree::ScrollBarsDiffer() const
 {
     if ((GetStyle() & (WS_VSCROLL | WS_HSCROLL)) != m_dwStyleHeld)
         return true;
     for (int i = 0; i < 2; ++i) {
-        SCROLLINFO si = {sizeof(SCROLLINFO), SIF_ALL};
-        ::GetScrollInfo(m_hWnd, kScrollBars[i], &si);
-        if (!SameScrollInfo(si, m_ScrollHeld[i]))
+        SCROLLBARINFO info;
+        ScrollBarOf(kScrollBars[i], info);
+        if (!SameScrollBar(info, m_ScrollHeld[i]))
             return true;
     }
     return false;

@@ -22,8 +22,10 @@ public:
     // the one above it, whose lines may lead on to it), the last row when it
     // gained or lost a sibling or children below the view, the changed
     // items' rows, the selection's when it moved and what waited before are
-    // repainted, and the frame when the scroll bars changed. (A paint of any
-    // part costs the tree every row in view: nothing unchanged is repainted.)
+    // repainted, and the frame when the scroll bars look different (a long
+    // list changes their range at every step, which mostly leaves the thumb
+    // where it was). (A paint of any part costs the tree every row in view,
+    // and of the frame its scroll bars: nothing unchanged is repainted.)
     void Resume(const std::vector<HTREEITEM>& changedItems);
     bool IsHeld() const { return m_bHeld; }
     // Repaints the rows of those items that are in view.
@@ -37,13 +39,15 @@ private:
     std::vector<HTREEITEM> RowsInView() const;
     int LinesOf(HTREEITEM hItem) const;
     void InvalidateRow(HTREEITEM hItem, bool bToBottom = false);
+    void ScrollBarOf(LONG idObject, SCROLLBARINFO& info) const;
     bool ScrollBarsDiffer() const;
 
     bool m_bHeld = false;
     std::vector<HTREEITEM> m_RowsHeld;     // in view when held
     int m_nLastRowHeld = 0;                // LinesOf the last of them
     HTREEITEM m_hSelectedHeld = nullptr;
-    SCROLLINFO m_ScrollHeld[2] = {};       // vertical, horizontal
+    int m_nScrollPosHeld = 0;              // horizontal
+    SCROLLBARINFO m_ScrollHeld[2] = {};    // vertical, horizontal
     DWORD m_dwStyleHeld = 0;
     CRgn m_WaitingHeld;                    // what waited to be painted
 };

@@ -187,6 +187,8 @@ private:
     bool IsDroppedList(const CDevListMap& list) const;
     void ShowListsStep();
     void StartNextList();
+    void MergeListPart();
+    void EndMerge();
     void EndList();
     void ApplyChange(const SDevListStep& change, SStep& step);
     void ScheduleStep();
@@ -247,9 +249,14 @@ private:
     // The items of an ended session's devices, still in the tree, in tree
     // order: they go from the back, the lowest first.
     std::vector<HTREEITEM> m_ItemsToRemove;
-    // The lists taken from the queue and not yet shown, and the changes of
-    // the one being shown that are still to come.
+    // The lists taken from the queue and not yet shown; the one being shown
+    // while it is merged, with the shown devices it is merged against; and
+    // the changes merged that are still to come.
     std::deque<std::unique_ptr<CDevListMap>> m_WaitingLists;
+    std::unique_ptr<CDevListMap> m_pMergedList;
+    CDevListEntryMap m_MergedShown;
+    POSITION m_posGathered = nullptr;        // the next of its devices to look up
+    std::unique_ptr<CDevListMerge> m_pMerge;  // once they are gathered
     std::vector<SDevListStep> m_Changes;
     size_t m_nNextChange = 0;
     bool m_bShowingList = false;  // a list was started and has not ended

@@ -6,10 +6,14 @@
 // order whenever it can be seen or clicked. Lists that come meanwhile wait
 // their turn; a full list makes those and the rest of the one being shown
 // stale. A change of a device's state alone costs the same whatever the
-// number of devices: its entry, and its row when the tree shows it. The
+// number of devices: its entry, and its row when the tree shows it. A long
+// list is merged against what is shown in parts, within the steps. The
 // devices of a session that has ended leave the tree in steps as well,
-// before any list of the next one.
+// before any list of the next one. A step's time is read from the steady
+// clock: GetTickCount moves in steps of up to 16 ms under Wine.
 #include "devices/DynDevListDlgBar.h"
+
+#include <chrono>
 
 #include "devices/DevListText.h"
 #include "session/PrivateMessages.h"
@@ -19,7 +23,10 @@ namespace {
 // What one step shows: at most this many changes, and no more once this
 // long has passed (a changed item costs the tree more than a new one).
 const size_t kChangesPerStep = 500;
-const DWORD kStepMs = 8;
+const std::chrono::milliseconds kStepTime(8);
+// A long list is merged against what is shown this many devices at a time,
+// within the steps that show its changes.
+const size_t kMergePart = 250;
 const UINT_PTR kStepTimer = 2;
 
 // A step that waited for the input and the painting before it.
@@ -81,6 +88,7 @@ void CDynDevListDlgBar::TakeList(std::unique_ptr<CDevListMap> pList)
     if (IsDroppedList(*pList))
         return;
     if (!pList->bIncremental) {
+        EndMerge();
         m_WaitingLists.clear();
         m_Changes.clear();
         m_nNextChange = 0;
@@ -99,37 +107,47 @@ bool CDynDevListDlgBar::IsDroppedList(const CDevListMap& list) const
 
 // Takes the items of an ended session off the tree, then shows the changes
 // still to come of the list being shown and of the lists after it, as many
-// as one step takes (a list ends, and the next starts, within the step);
+// as one step takes, merging each list part by part as its changes are
+// shown (a list ends, and the next starts, within the step);
 // then sorts the groups added to (which gives the order of inserting one by
 // one and sorting after each: the keys are unique) and has the tree
 // repainted where it changed. What is left waits for the next step, which
 // comes after that painting.
 void CDynDevListDlgBar::ShowListsStep()
 {
+    typedef std::chrono::steady_clock Clock;
     SStep step;
     size_t nChanges = 0;
-    DWORD dwStart = ::GetTickCount();
+    bool bTimed = false;
+    Clock::time_point start;
     for (;;) {
-        if (m_bShowingList && m_nNextChange == m_Changes.size())
+        if (m_bShowingList && !m_pMergedList && m_nNextChange == m_Changes.size())
             EndList();
-        if (nChanges == kChangesPerStep || (nChanges && ::GetTickCount() - dwStart >= kStepMs))
+        if (nChanges == kChangesPerStep || (bTimed && Clock::now() - start >= kStepTime))
             break;
         if (!m_ItemsToRemove.empty()) {
             m_Tree.Hold();
             m_Tree.DeleteItem(m_ItemsToRemove.back());
             m_ItemsToRemove.pop_back();
-        } else if (m_bShowingList) {
+            ++nChanges;
+        } else if (m_bShowingList && m_nNextChange < m_Changes.size()) {
             ApplyChange(m_Changes[m_nNextChange++], step);
+            ++nChanges;
+        } else if (m_bShowingList) {
+            MergeListPart();
         } else if (!m_WaitingLists.empty()) {
             StartNextList();
             continue;
         } else {
             break;
         }
-        // The time counts from the end of the first change, which holds
-        // the tree: however slow that is, a step shows more than one.
-        if (++nChanges == 1)
-            dwStart = ::GetTickCount();
+        // The time counts from the end of the first change or part of a
+        // merge, which may hold the tree: however slow that is, a step
+        // shows more than one.
+        if (!bTimed) {
+            bTimed = true;
+            start = Clock::now();
+        }
     }
     for (WORD wClass = 0; wClass < DEVCLASS_COUNT; ++wClass)
         if (step.bGroupsAdded[wClass])
@@ -139,10 +157,11 @@ void CDynDevListDlgBar::ShowListsStep()
         ScheduleStep();
 }
 
-// The next waiting list's changes against what is shown, which by now
-// holds every change of the lists before it. Only the shown devices an
-// incremental list names are looked at (a full list names them all). A
-// list with devices tells how the emulator writes their numbers.
+// The next waiting list, to be merged against what is shown, which by
+// then holds every change of the lists before it. Only the shown devices
+// an incremental list names are looked at (a full list names them all),
+// gathered in parts as well. A list with devices tells how the emulator
+// writes their numbers.
 void CDynDevListDlgBar::StartNextList()
 {
     std::unique_ptr<CDevListMap> pList = std::move(m_WaitingLists.front());
@@ -151,16 +170,47 @@ void CDynDevListDlgBar::StartNextList()
         return;
     if (!pList->IsEmpty())
         m_bListsWithoutLcss = pList->bWithoutLcss;
-    CDevListEntryMap after = ShownDevicesOfList(m_DevList, *pList);
-    m_Changes = MergeDevList(after, *pList);
+    m_pMergedList = std::move(pList);
+    if (m_pMergedList->bIncremental) {
+        m_MergedShown.RemoveAll();
+        m_posGathered = m_pMergedList->GetStartPosition();
+    } else {
+        m_MergedShown = m_DevList;
+        m_pMerge = std::make_unique<CDevListMerge>(m_MergedShown, *m_pMergedList);
+    }
+    m_Changes.clear();
     m_nNextChange = 0;
     m_bShowingList = true;
+}
+
+// The next part of the shown devices the list names, or the changes of the
+// next part of the list, in the order of the whole list's (those merged
+// before are all shown).
+void CDynDevListDlgBar::MergeListPart()
+{
+    if (!m_pMerge) {
+        if (GatherShownDevicesOfList(m_DevList, *m_pMergedList, m_posGathered, kMergePart, m_MergedShown))
+            m_pMerge = std::make_unique<CDevListMerge>(m_MergedShown, *m_pMergedList);
+        return;
+    }
+    m_Changes.clear();
+    m_nNextChange = 0;
+    if (m_pMerge->Continue(kMergePart, m_Changes))
+        EndMerge();
+}
+
+void CDynDevListDlgBar::EndMerge()
+{
+    m_pMerge.reset();
+    m_pMergedList.reset();
+    m_MergedShown.RemoveAll();
 }
 
 // The list is shown. The first one shown while the emulator is not yet
 // ready makes it ready: the commands queued until then go to it.
 void CDynDevListDlgBar::EndList()
 {
+    EndMerge();
     m_bShowingList = false;
     m_Changes.clear();
     m_nNextChange = 0;
@@ -219,6 +269,7 @@ void CDynDevListDlgBar::ScheduleStep()
 // finds nothing to do.
 void CDynDevListDlgBar::DropListsToShow()
 {
+    EndMerge();
     m_WaitingLists.clear();
     m_Changes.clear();
     m_nNextChange = 0;

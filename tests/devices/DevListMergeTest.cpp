@@ -200,3 +200,42 @@ TEST(MergeDevList, IncrementalListNeedsOnlyTheShownDevicesItNames)
     }
     EXPECT_EQ(5, ShownDevicesOfList(shown, CDevListMap(0)).GetCount());
 }
+
+// A list merged a few devices at a time, its shown devices gathered so too,
+// takes the steps of the whole merge: removals (the full list's among the
+// shown devices it passes) before additions and updates, each in key order.
+TEST(MergeDevList, InPartsTakesTheStepsOfTheWholeMerge)
+{
+    CDevListEntryMap shown;
+    for (const char* psz : {"0120", "0121", "0122", "0123", "0124", "0126"})
+        Put(shown, Entry(psz, "3390", "0000", "a.cckd"));
+    CDevListMap full(0), incremental(1);
+    for (const CDevListEntry& e : {Entry("0121", "3390", "1000", "a.cckd"), Entry("0123", "3390", "0000", "a.cckd"),
+                                   Entry("0125", "3390", "0000", "n"), Entry("0127", "3390", "0000", "m")})
+        Put(full, e);
+    for (const CDevListEntry& e : {Entry("0120", "3380", "0000", "b", 'A'), Entry("0122", "3390", "0100", "c", 'C'),
+                                   Entry("0124", "", "", "", 'D'), Entry("0130", "3390", "0000", "d", 'C')})
+        Put(incremental, e);
+    for (const CDevListMap* pList : {&full, &incremental}) {
+        CDevListEntryMap whole = shown;
+        std::vector<SDevListStep> expected = MergeDevList(whole, *pList);
+        for (size_t nPart : {1, 2, 3}) {
+            CDevListEntryMap named;
+            POSITION pos = pList->GetStartPosition();
+            if (pList->bIncremental)
+                while (!GatherShownDevicesOfList(shown, *pList, pos, nPart, named)) {}
+            else
+                named = shown;
+            EXPECT_EQ(ShownDevicesOfList(shown, *pList).GetCount(), named.GetCount());
+            CDevListMerge merge(named, *pList);
+            std::vector<SDevListStep> steps;
+            while (!merge.Continue(nPart, steps)) {}
+            ASSERT_EQ(expected.size(), steps.size()) << nPart;
+            for (size_t i = 0; i < steps.size(); ++i) {
+                EXPECT_EQ(expected[i].eStep, steps[i].eStep) << nPart << " " << i;
+                EXPECT_EQ(expected[i].nKey, steps[i].nKey) << nPart << " " << i;
+                EXPECT_EQ(expected[i].entry.m_strDesc, steps[i].entry.m_strDesc) << nPart << " " << i;
+            }
+        }
+    }
+}
