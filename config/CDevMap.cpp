@@ -7,15 +7,13 @@ bool CDevMap::operator==(const CDevMap& other) const
 {
     if (GetCount() != other.GetCount())
         return false;
-    POSITION pos = GetStartPosition();
-    while (pos) {
-        DWORD dwKey;
-        CVornDevice dev, devOther;
-        GetNextAssoc(pos, dwKey, dev);
-        if (!other.Lookup(dwKey, devOther) || dev != devOther)
-            return false;
-    }
-    return true;
+    bool bEqual = true;
+    ForEachAssoc([&](DWORD dwKey, const CVornDevice& dev) {
+        const CVornDevice* pOther = other.LookupPtr(dwKey);
+        bEqual = pOther && *pOther == dev;
+        return bEqual;
+    });
+    return bEqual;
 }
 
 bool CDevMap::IsFileUsed(const CString& strFileName, const std::function<bool(DWORD)>& isCounted) const
@@ -23,15 +21,11 @@ bool CDevMap::IsFileUsed(const CString& strFileName, const std::function<bool(DW
     if (strFileName.IsEmpty())
         return false;
     const CString strWanted = StandardizedDirectory(strFileName);
-    POSITION pos = GetStartPosition();
-    while (pos) {
-        DWORD dwKey;
-        CVornDevice dev;
-        GetNextAssoc(pos, dwKey, dev);
-        if (dev.m_strFirstArg.IsEmpty() || (isCounted && !isCounted(dwKey)))
-            continue;
-        if (StandardizedDirectory(dev.m_strFirstArg).CompareNoCase(strWanted) == 0)
-            return true;
-    }
-    return false;
+    bool bUsed = false;
+    ForEachAssoc([&](DWORD dwKey, const CVornDevice& dev) {
+        bUsed = !dev.m_strFirstArg.IsEmpty() && (!isCounted || isCounted(dwKey)) &&
+                StandardizedDirectory(dev.m_strFirstArg).CompareNoCase(strWanted) == 0;
+        return !bUsed;
+    });
+    return bUsed;
 }

@@ -53,6 +53,14 @@ BOOL CAddCOMMPage::OnInitDialog()
     LoadFields();
     BOOL bResult = cdxCDynamicHelpPropPage::OnInitDialog();
     SetAppSmallIcon(m_hWnd);
+    m_ipControls.clear();
+    char szClass[32];
+    for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        if (!::GetClassNameA(h, szClass, sizeof szClass) || lstrcmpiA(szClass, WC_IPADDRESSA) != 0)
+            continue;
+        m_ipControls.push_back(std::make_unique<CIPAddressCtrl>());
+        m_ipControls.back()->SubclassWindow(h);
+    }
     CString strList;
     strList.LoadString(m_kind.nTypeList);
     m_TypeList.FillFromText(strList, ';');

@@ -16,6 +16,7 @@
 // ValidatePage, BuildArgumentText, HelpRows and SetupDynamicLayout.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "config/CVornDevice.h"
@@ -23,6 +24,7 @@
 #include "framework/HelpKeys.h"
 #include "framework/HexSimpleEdit.h"
 #include "framework/cdxCDynamicHelpPropPage.h"
+#include "platform/CIPAddressCtrl.h"
 #include "platform/CWLComboBoxEx.h"
 #include "resources/resource.h"
 
@@ -124,6 +126,9 @@ protected:
     bool m_bUpdating = false;   // the page writes a control itself
 
 private:
+    // The page's IP address controls, bound so that each frees the font it
+    // makes for its fields when it goes.
+    std::vector<std::unique_ptr<CIPAddressCtrl>> m_ipControls;
     void LoadFields();
     // The common rows and the page's through SetHelpString or SetHelpId.
     template <class TSetter>

@@ -114,3 +114,18 @@ std::vector<SDevListStep> MergeDevList(CDevListEntryMap& shown, const CDevListMa
     }
     return steps;
 }
+
+CDevListEntryMap ShownDevicesOfList(const CDevListEntryMap& shown, const CDevListMap& list)
+{
+    if (!list.bIncremental)
+        return shown;
+    CDevListEntryMap named;
+    for (POSITION pos = list.GetStartPosition(); pos;) {
+        int nKey;
+        CDevListEntry e;
+        list.GetNextAssoc(pos, nKey, e);
+        if (shown.Lookup(nKey, e))
+            named.SetAt(nKey, e);
+    }
+    return named;
+}

@@ -26,3 +26,8 @@ struct SDevListStep {
 // added, and shown ones updated when their state or description differ.
 // An update keeps the shown entry's CCW-trace flag.
 std::vector<SDevListStep> MergeDevList(CDevListEntryMap& shown, const CDevListMap& list);
+
+// The shown devices that MergeDevList looks at for the list: for an
+// incremental list only those it names, so that a report of a few changes
+// costs the same however many devices are shown; for a full list all.
+CDevListEntryMap ShownDevicesOfList(const CDevListEntryMap& shown, const CDevListMap& list);

@@ -31,6 +31,7 @@ BEGIN_MESSAGE_MAP(CDynDevListDlgBar, cdxCDynamicBarDlg)
     ON_WM_TIMER()
     ON_NOTIFY(NM_DBLCLK, IDC_DEVLIST_TREE, OnTreeDblClk)
     ON_NOTIFY(NM_CUSTOMDRAW, IDC_DEVLIST_TREE, OnTreeCustomDraw)
+    ON_NOTIFY(TVN_GETDISPINFOA, IDC_DEVLIST_TREE, OnTreeGetDispInfo)
     ON_COMMAND_EX(ID_DEVLIST_START, OnDeviceCommand)
     ON_COMMAND_EX(ID_DEVLIST_STOP, OnDeviceCommand)
     ON_COMMAND_EX(ID_DEVLIST_UNLOAD_TAPE, OnDeviceCommand)
@@ -227,18 +228,21 @@ HBRUSH CDynDevListDlgBar::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     return m_Brush;
 }
 
-// wParam 0: the emulator has stopped: the devices go, the groups stay, and
-// the lists not yet shown are dropped.
+// wParam 0: the emulator has stopped: no device is shown any more (their
+// items leave the tree in steps), the groups stay, and the lists not yet
+// shown are dropped.
 LRESULT CDynDevListDlgBar::OnEmulatorActive(WPARAM wp, LPARAM)
 {
     if (wp == 0) {
         ::EnterCriticalSection(&m_csDevList);
-        RemoveAllDevices();
+        TakeOffAllDevices();
         m_DevListQueue.DeleteAll();
         DropListsToShow();
         m_bNewFormatDevList = false;
         m_bListsWithoutLcss = false;
         ::LeaveCriticalSection(&m_csDevList);
+        if (!m_ItemsToRemove.empty() && m_Tree.m_hWnd)
+            ScheduleStep();
     }
     return 1;
 }
@@ -266,6 +270,7 @@ void CDynDevListDlgBar::OnDestroy()
         KillTimer(m_nRemovalTimer);
     m_nRemovalTimer = 0;
     DropListsToShow();
+    m_ItemsToRemove.clear();
     m_Tree.SetImageList(nullptr, TVSIL_NORMAL);
     cdxCDynamicBarDlg::OnDestroy();
 }

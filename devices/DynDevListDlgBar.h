@@ -8,13 +8,15 @@
 // Its parts:
 //   DynDevListDlgBar.cpp         construction, appearance, power-off
 //   DynDevListDlgBarTree.cpp     the tree's items
-//   DynDevListDlgBarFill.cpp     the queue of lists, shown in steps
+//   DynDevListDlgBarFill.cpp     the queue of lists, shown in steps, and the
+//                                devices of an ended session taken off in steps
 //   DynDevListDlgBarMenu.cpp     hit test, context menus, device commands
 //   DynDevListDlgBarSession.cpp  what the bar asks of the view
 #pragma once
 
 #include <deque>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "devices/CDevListMap.h"
@@ -26,7 +28,7 @@
 #include "platform/CGdiObject.h"
 #include "platform/CImageList.h"
 #include "platform/CSyncObject.h"
-#include "platform/CTreeCtrl.h"
+#include "devices/DevListTree.h"
 #include "resources/resource.h"
 #include "config/DefaultDevices.h"
 #include "session/BarLook.h"
@@ -58,6 +60,8 @@ public:
 
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Escape (in the tree too): the command line gets the focus back.
+    void OnCancel() override;
     // Balloon texts, then help context ids.
     void RegisterStandardHelpStrings() override;
     void RegisterHelpStrings() override;
@@ -93,9 +97,13 @@ public:
 
     // The tree item of a shown device, or null (GUI thread).
     HTREEITEM FindDeviceItem(int nKey) const;
-    // True while lists taken from the queue are still being shown, or a
-    // step of theirs is still on its way (GUI thread).
-    bool IsShowingLists() const { return m_bStepDue || m_bShowingList || !m_WaitingLists.empty(); }
+    // True while lists taken from the queue are still being shown, the
+    // devices of an ended session are still being taken off the tree, or a
+    // step of either is still on its way (GUI thread).
+    bool IsShowingLists() const
+    {
+        return m_bStepDue || m_bShowingList || !m_WaitingLists.empty() || !m_ItemsToRemove.empty();
+    }
 
     // Hit test at a screen point, recording what the menu commands act on:
     // 1 a device (its key, entry, class and the class's next free key), 0 a
@@ -144,6 +152,9 @@ protected:
     void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     void OnTimer(UINT_PTR nIDEvent);
     void OnTreeDblClk(NMHDR* pNMHDR, LRESULT* pResult);
+    // A device's LED, asked for whenever its item is drawn: a change of its
+    // state only repaints its row.
+    void OnTreeGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     // The selected item in the system's selection colours, with or without
     // the focus (the bar's own text colour on the inactive selection's
     // light ground could not be read).
@@ -163,6 +174,13 @@ protected:
     void OnDockFloat(UINT nID);
 
 private:
+    // What one step has done to the tree so far (the tree is held while
+    // items come, go or change their text).
+    struct SStep {
+        bool bGroupsAdded[DEVCLASS_COUNT] = {};
+        std::vector<HTREEITEM> changedRows;    // items whose text or LED changed
+    };
+
     // The lists, shown in steps.
     void DrainQueue();
     void TakeList(std::unique_ptr<CDevListMap> pList);
@@ -170,7 +188,7 @@ private:
     void ShowListsStep();
     void StartNextList();
     void EndList();
-    void ApplyChange(const SDevListStep& change, bool* pGroupsAdded);
+    void ApplyChange(const SDevListStep& change, SStep& step);
     void ScheduleStep();
     void DropListsToShow();
 
@@ -178,15 +196,15 @@ private:
     void InsertGroups();
     // The group's class index.
     WORD AddDeviceItem(int nKey, const CDevListEntry& entry);
-    void UpdateDeviceItem(HTREEITEM hItem, int nKey, const CDevListEntry& entry);
+    void SetDeviceItemText(HTREEITEM hItem, int nKey, const CDevListEntry& entry);
     void RemoveDeviceItem(int nKey);
     void MoveShownDevice(int nOldKey, int nNewKey);
-    void RemoveAllDevices();
+    // Power-off: no device is shown any more; their items wait in
+    // m_ItemsToRemove in tree order. The caller holds the lock.
+    void TakeOffAllDevices();
     void SortGroup(HTREEITEM hGroup);
-    // The tree paints nothing while it changes; then again, its frame and
-    // scroll bars too: at once, or when the queue comes to it.
-    void HoldTreeRedraw();
-    void ResumeTreeRedraw(bool bNow);
+    // Has the tree repaint what the step changed in view.
+    void EndStepPainting(const SStep& step);
     int NextFreeKeyOfClass(int nClass);
 
     // The device commands.
@@ -218,13 +236,17 @@ private:
     void RunCardSubmission(const CString& strTitle, const CString& strFolder, INT64 nSize);
     void CloseBar();
 
-    CTreeCtrl m_Tree;
+    CDevListTree m_Tree;
     CImageList m_Images;
     CFont* m_pFont = nullptr;
     CBrush m_Brush;
     bool m_bTreeTipOnTop = false;  // the tree's tooltip has been made topmost
 
     CDevListEntryMap m_DevList;             // the devices shown
+    std::set<int> m_ClassKeys[DEVCLASS_COUNT];  // their keys by the group they are in
+    // The items of an ended session's devices, still in the tree, in tree
+    // order: they go from the back, the lowest first.
+    std::vector<HTREEITEM> m_ItemsToRemove;
     // The lists taken from the queue and not yet shown, and the changes of
     // the one being shown that are still to come.
     std::deque<std::unique_ptr<CDevListMap>> m_WaitingLists;

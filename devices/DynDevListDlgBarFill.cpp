@@ -1,12 +1,17 @@
 // DynDevListDlgBarFill.cpp: the device-list bar's queue of finished lists
 // and how they reach the tree. A long list (thousands of devices at
 // power-on) is shown in steps of a few hundred changes, one message each,
-// with the tree's redraw off during a step; the groups a step added to are
-// sorted at its end, so that the tree stands in device-number order
-// whenever it can be seen or clicked. Lists that come meanwhile wait their
-// turn; a full list makes those and the rest of the one being shown stale.
+// with the tree's redraw off while items come and go; the groups a step
+// added to are sorted at its end, so that the tree stands in device-number
+// order whenever it can be seen or clicked. Lists that come meanwhile wait
+// their turn; a full list makes those and the rest of the one being shown
+// stale. A change of a device's state alone costs the same whatever the
+// number of devices: its entry, and its row when the tree shows it. The
+// devices of a session that has ended leave the tree in steps as well,
+// before any list of the next one.
 #include "devices/DynDevListDlgBar.h"
 
+#include "devices/DevListText.h"
 #include "session/PrivateMessages.h"
 
 namespace {
@@ -92,17 +97,16 @@ bool CDynDevListDlgBar::IsDroppedList(const CDevListMap& list) const
     return !IsEmulatorRunning() || (IsEmulatorReady() && m_bNewFormatDevList && !list.bIncremental);
 }
 
-// Shows the changes still to come of the list being shown and of the lists
-// after it, as many as one step takes, the tree's redraw off meanwhile (a
-// list ends, and the next starts, within the step); then sorts the groups
-// added to (which gives the order of inserting one by one and sorting after
-// each: the keys are unique) and repaints the tree: at once when the step
-// showed whole lists, else with the painting that comes before the next
-// step. What is left waits for that step.
+// Takes the items of an ended session off the tree, then shows the changes
+// still to come of the list being shown and of the lists after it, as many
+// as one step takes (a list ends, and the next starts, within the step);
+// then sorts the groups added to (which gives the order of inserting one by
+// one and sorting after each: the keys are unique) and has the tree
+// repainted where it changed. What is left waits for the next step, which
+// comes after that painting.
 void CDynDevListDlgBar::ShowListsStep()
 {
-    bool bWholeLists = !m_bShowingList;
-    bool bGroupsAdded[DEVCLASS_COUNT] = {};
+    SStep step;
     size_t nChanges = 0;
     DWORD dwStart = ::GetTickCount();
     for (;;) {
@@ -110,30 +114,35 @@ void CDynDevListDlgBar::ShowListsStep()
             EndList();
         if (nChanges == kChangesPerStep || (nChanges && ::GetTickCount() - dwStart >= kStepMs))
             break;
-        if (!m_bShowingList) {
-            if (m_WaitingLists.empty())
-                break;
+        if (!m_ItemsToRemove.empty()) {
+            m_Tree.Hold();
+            m_Tree.DeleteItem(m_ItemsToRemove.back());
+            m_ItemsToRemove.pop_back();
+        } else if (m_bShowingList) {
+            ApplyChange(m_Changes[m_nNextChange++], step);
+        } else if (!m_WaitingLists.empty()) {
             StartNextList();
             continue;
+        } else {
+            break;
         }
-        if (nChanges++ == 0)
-            HoldTreeRedraw();
-        ApplyChange(m_Changes[m_nNextChange++], bGroupsAdded);
+        // The time counts from the end of the first change, which holds
+        // the tree: however slow that is, a step shows more than one.
+        if (++nChanges == 1)
+            dwStart = ::GetTickCount();
     }
-    bool bMore = m_bShowingList || !m_WaitingLists.empty();
-    if (nChanges) {
-        for (WORD wClass = 0; wClass < DEVCLASS_COUNT; ++wClass)
-            if (bGroupsAdded[wClass])
-                SortGroup(m_hGroups[wClass]);
-        ResumeTreeRedraw(bWholeLists && !bMore);
-    }
-    if (bMore)
+    for (WORD wClass = 0; wClass < DEVCLASS_COUNT; ++wClass)
+        if (step.bGroupsAdded[wClass])
+            SortGroup(m_hGroups[wClass]);
+    EndStepPainting(step);
+    if (m_bShowingList || !m_WaitingLists.empty() || !m_ItemsToRemove.empty())
         ScheduleStep();
 }
 
 // The next waiting list's changes against what is shown, which by now
-// holds every change of the lists before it. A list with devices tells how
-// the emulator writes their numbers.
+// holds every change of the lists before it. Only the shown devices an
+// incremental list names are looked at (a full list names them all). A
+// list with devices tells how the emulator writes their numbers.
 void CDynDevListDlgBar::StartNextList()
 {
     std::unique_ptr<CDevListMap> pList = std::move(m_WaitingLists.front());
@@ -142,7 +151,7 @@ void CDynDevListDlgBar::StartNextList()
         return;
     if (!pList->IsEmpty())
         m_bListsWithoutLcss = pList->bWithoutLcss;
-    CDevListEntryMap after = m_DevList;
+    CDevListEntryMap after = ShownDevicesOfList(m_DevList, *pList);
     m_Changes = MergeDevList(after, *pList);
     m_nNextChange = 0;
     m_bShowingList = true;
@@ -161,10 +170,12 @@ void CDynDevListDlgBar::EndList()
 
 // One change as the list has it. The device may have been renamed since the
 // list came (its item moved to the new number), and its CCW-trace flag is
-// the bar's own.
-void CDynDevListDlgBar::ApplyChange(const SDevListStep& change, bool* pGroupsAdded)
+// the bar's own. A changed state alone leaves the item as it is: its LED is
+// asked for when its row is painted.
+void CDynDevListDlgBar::ApplyChange(const SDevListStep& change, SStep& step)
 {
     if (change.eStep == kDevListRemove) {
+        m_Tree.Hold();
         RemoveDeviceItem(change.nKey);
         return;
     }
@@ -172,24 +183,33 @@ void CDynDevListDlgBar::ApplyChange(const SDevListStep& change, bool* pGroupsAdd
     if (!hItem && change.eStep == kDevListUpdate)
         return;
     CDevListEntry entry = change.entry, shown;
-    if (LookupShown(change.nKey, shown))
+    bool bShown = LookupShown(change.nKey, shown);
+    if (bShown)
         entry.m_bCCWTrace = shown.m_bCCWTrace;
     m_DevList.SetAt(change.nKey, entry);
-    if (hItem)
-        UpdateDeviceItem(hItem, change.nKey, entry);
-    else
-        pGroupsAdded[AddDeviceItem(change.nKey, entry)] = true;
+    if (!hItem) {
+        m_Tree.Hold();
+        step.bGroupsAdded[AddDeviceItem(change.nKey, entry)] = true;
+        return;
+    }
+    if (!bShown || DevListItemText(change.nKey, shown) != DevListItemText(change.nKey, entry)) {
+        m_Tree.Hold();
+        SetDeviceItemText(hItem, change.nKey, entry);
+    }
+    step.changedRows.push_back(hItem);
 }
 
 // A posted message is taken before the input and the painting that wait:
-// with either waiting, the next step waits for a timer, which comes after
-// them, so that the user can scroll, type and use the menus meanwhile.
+// with either waiting (the tree's own repainting of the step before among
+// them), the next step waits for a timer, which comes after them, so that
+// the tree is painted between steps and the user can scroll, type and use
+// the menus meanwhile.
 void CDynDevListDlgBar::ScheduleStep()
 {
     if (m_bStepDue)
         return;
     m_bStepDue = true;
-    if (HIWORD(::GetQueueStatus(QS_INPUT | QS_PAINT)))
+    if (LOWORD(::GetQueueStatus(QS_INPUT | QS_PAINT)))
         SetTimer(kStepTimer, USER_TIMER_MINIMUM, OnStepTimer);
     else
         PostMessage(WM_DEVLIST_STEP);

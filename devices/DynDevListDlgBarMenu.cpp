@@ -55,14 +55,14 @@ int CDynDevListDlgBar::TakeMenuItem(HTREEITEM hItem)
     return 1;
 }
 
-// From one above the group's last device, the first key no shown device
-// has; an adapter's first address is even.
+// From one above the group's last device (the highest key: a group stands
+// in key order), the first key no shown device has; an adapter's first
+// address is even.
 int CDynDevListDlgBar::NextFreeKeyOfClass(int nClass)
 {
     int nLastKey = -1;
-    if (nClass >= 0 && nClass < DEVCLASS_COUNT)
-        for (HTREEITEM h = m_Tree.GetChildItem(m_hGroups[nClass]); h; h = m_Tree.GetNextSiblingItem(h))
-            nLastKey = (int)m_Tree.GetItemData(h);
+    if (nClass >= 0 && nClass < DEVCLASS_COUNT && !m_ClassKeys[nClass].empty())
+        nLastKey = *m_ClassKeys[nClass].rbegin();
     return NextFreeDevKey(nLastKey, [this](int nKey) { return IsDevNumShown((DWORD)nKey); },
                           nClass == DEVCLASS_COMM);
 }

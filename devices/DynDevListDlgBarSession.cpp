@@ -1,7 +1,8 @@
 // DynDevListDlgBarSession.cpp: what the device-list bar asks of the view:
 // whether the emulator runs and is ready, the flush of the commands queued
-// until it is, the sending of commands, and the devices of the current
-// configuration. Without a view no emulator runs and nothing is configured.
+// until it is, the sending of commands, the command line's focus after
+// Escape, and the devices of the current configuration. Without a view no
+// emulator runs and nothing is configured.
 #include "devices/DynDevListDlgBar.h"
 
 #include "config/DevClass.h"
@@ -32,6 +33,12 @@ void CDynDevListDlgBar::FlushQueuedCommands()
 {
     if (g_pView)
         g_pView->FlushQueuedCommands();
+}
+
+void CDynDevListDlgBar::OnCancel()
+{
+    if (g_pView)
+        g_pView->FocusCommandLine();
 }
 
 void CDynDevListDlgBar::SendVornCommand(const CString& strCommand)

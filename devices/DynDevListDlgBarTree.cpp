@@ -1,6 +1,7 @@
 // DynDevListDlgBarTree.cpp: the device-list bar's tree: one group per
 // device class, one item per shown device, each group in device-number
-// order.
+// order. A device item's LED is asked for when it is drawn
+// (OnTreeGetDispInfo), so that a change of state repaints its row alone.
 #include "devices/DynDevListDlgBar.h"
 
 #include "devices/DevListText.h"
@@ -45,22 +46,35 @@ WORD CDynDevListDlgBar::AddDeviceItem(int nKey, const CDevListEntry& entry)
     tvis.hInsertAfter = TVI_LAST;
     tvis.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_STATE;
     tvis.item.pszText = const_cast<char*>((LPCSTR)strText);
-    tvis.item.iImage = tvis.item.iSelectedImage = DevListItemImage(entry.m_wState);
+    tvis.item.iImage = tvis.item.iSelectedImage = I_IMAGECALLBACK;
     tvis.item.lParam = (LPARAM)nKey;
     tvis.item.state = tvis.item.stateMask = TVIS_EXPANDED;
     m_ItemMap.SetAt(nKey, m_Tree.InsertItem(&tvis));
+    m_ClassKeys[wClass].insert(nKey);
     return wClass;
 }
 
-void CDynDevListDlgBar::UpdateDeviceItem(HTREEITEM hItem, int nKey, const CDevListEntry& entry)
+void CDynDevListDlgBar::SetDeviceItemText(HTREEITEM hItem, int nKey, const CDevListEntry& entry)
 {
     CString strText = DevListItemText(nKey, entry);
     TVITEMA item = {};
-    item.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    item.mask = TVIF_HANDLE | TVIF_TEXT;
     item.hItem = hItem;
     item.pszText = const_cast<char*>((LPCSTR)strText);
-    item.iImage = item.iSelectedImage = DevListItemImage(entry.m_wState);
     m_Tree.SendMessage(TVM_SETITEMA, 0, (LPARAM)&item);
+}
+
+// The entry, kept up to date by the lists, gives the LED; a device going
+// with an ended session is gray.
+void CDynDevListDlgBar::OnTreeGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    NMTVDISPINFOA* pInfo = reinterpret_cast<NMTVDISPINFOA*>(pNMHDR);
+    if (pInfo->item.mask & (TVIF_IMAGE | TVIF_SELECTEDIMAGE)) {
+        CDevListEntry entry;
+        LookupShown((int)pInfo->item.lParam, entry);
+        pInfo->item.iImage = pInfo->item.iSelectedImage = DevListItemImage(entry.m_wState);
+    }
+    *pResult = 0;
 }
 
 // A renamed device keeps its item: the entry, the item's text and data move
@@ -78,6 +92,9 @@ void CDynDevListDlgBar::MoveShownDevice(int nOldKey, int nNewKey)
     m_ItemMap.RemoveKey(nOldKey);
     m_DevList.SetAt(nNewKey, entry);
     m_ItemMap.SetAt(nNewKey, hItem);
+    for (std::set<int>& keys : m_ClassKeys)
+        if (keys.erase(nOldKey))
+            keys.insert(nNewKey);
     ::LeaveCriticalSection(&m_csDevList);
     CString strText = DevListItemText(nNewKey, entry);
     TVITEMA item = {};
@@ -95,47 +112,33 @@ void CDynDevListDlgBar::RemoveDeviceItem(int nKey)
         m_Tree.DeleteItem(hItem);
     m_ItemMap.RemoveKey(nKey);
     m_DevList.RemoveKey(nKey);
+    for (std::set<int>& keys : m_ClassKeys)
+        keys.erase(nKey);
 }
 
-// Every device item goes, the tree painted once afterwards; the groups
-// stay. The caller holds the lock.
-void CDynDevListDlgBar::RemoveAllDevices()
+// Groups first to last, each in device-number order: the items are taken
+// from the back, the lowest in the tree first, so that what the tree shows
+// at its top stays put while the rest goes.
+void CDynDevListDlgBar::TakeOffAllDevices()
 {
-    bool bTree = m_Tree.m_hWnd && !m_ItemMap.IsEmpty();
-    if (bTree)
-        HoldTreeRedraw();
-    POSITION pos = m_ItemMap.GetStartPosition();
-    while (pos && bTree) {
-        int nKey;
-        HTREEITEM hItem;
-        m_ItemMap.GetNextAssoc(pos, nKey, hItem);
-        m_Tree.DeleteItem(hItem);
+    for (std::set<int>& keys : m_ClassKeys) {
+        for (int nKey : keys)
+            if (HTREEITEM hItem = FindDeviceItem(nKey))
+                m_ItemsToRemove.push_back(hItem);
+        keys.clear();
     }
-    if (bTree)
-        ResumeTreeRedraw(false);
     m_ItemMap.RemoveAll();
     m_DevList.RemoveAll();
 }
 
-// The tree's own redraw flag, and the window's, which Windows' default
-// handling of WM_SETREDRAW keeps: under Wine the tree keeps the message to
-// itself, and then repaints its scroll bars for every item changed.
-void CDynDevListDlgBar::HoldTreeRedraw()
+// A step that only changed LEDs repaints their rows; one that held the tree
+// what its changes moved or changed in view.
+void CDynDevListDlgBar::EndStepPainting(const SStep& step)
 {
-    m_Tree.SetRedraw(FALSE);
-    ::DefWindowProcA(m_Tree.m_hWnd, WM_SETREDRAW, FALSE, 0);
-}
-
-// The tree takes its redraw back while the window still holds its own: it
-// sets its scroll bars without painting them. Turning the redraw on paints
-// nothing on Windows, and under Wine only the items: the whole tree, frame
-// and scroll bars with it, is repainted here once.
-void CDynDevListDlgBar::ResumeTreeRedraw(bool bNow)
-{
-    m_Tree.SetRedraw(TRUE);
-    ::DefWindowProcA(m_Tree.m_hWnd, WM_SETREDRAW, TRUE, 0);
-    ::RedrawWindow(m_Tree.m_hWnd, nullptr, nullptr,
-                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | (bNow ? RDW_UPDATENOW : 0));
+    if (m_Tree.IsHeld())
+        m_Tree.Resume(step.changedRows);
+    else
+        m_Tree.RepaintRows(step.changedRows);
 }
 
 void CDynDevListDlgBar::SortGroup(HTREEITEM hGroup)

@@ -71,7 +71,9 @@ private:
     bool m_bBad = false;
 };
 
-const size_t kCountOffset = 16;  // cDlgItems, after version, signature, help id, ex style and style
+const size_t kStyleOffset = 12;  // style, after version, signature, help id and ex style
+const size_t kCountOffset = 16;  // cDlgItems, after the style
+const DWORD kWsVisible = 0x10000000;
 
 }  // namespace
 
@@ -163,5 +165,13 @@ std::vector<BYTE> CDialogTemplateEx::Filtered(const std::function<bool(const SDi
     }
     out[kCountOffset] = (BYTE)(nKept & 0xFF);
     out[kCountOffset + 1] = (BYTE)(nKept >> 8);
+    return out;
+}
+
+std::vector<BYTE> CDialogTemplateEx::HiddenEmptyCopy() const
+{
+    std::vector<BYTE> out = Filtered([](const SDialogTemplateItem&) { return false; });
+    if (!out.empty())
+        out[kStyleOffset + 3] &= (BYTE)~(kWsVisible >> 24);
     return out;
 }

@@ -45,6 +45,9 @@ public:
     // A copy of the template with only the items bKeep accepts, in their
     // order (empty before a successful Parse).
     std::vector<BYTE> Filtered(const std::function<bool(const SDialogTemplateItem&)>& bKeep) const;
+    // A copy without controls and without WS_VISIBLE: made, it has the
+    // dialog's size and frame and shows nothing (empty before a Parse).
+    std::vector<BYTE> HiddenEmptyCopy() const;
 
 private:
     std::vector<BYTE> m_data;

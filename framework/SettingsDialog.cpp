@@ -21,6 +21,7 @@ BEGIN_MESSAGE_MAP(CSettingsDialog, cdxCDynamicHelpDialog)
     ON_MESSAGE(PSM_UNCHANGED, OnPageUnchanged)
     ON_MESSAGE(PSM_QUERYSIBLINGS, OnQuerySiblings)
     ON_WM_WINDOWPOSCHANGING()
+    ON_WM_TIMER_WATCH(OnMakePagesTimer)
 END_MESSAGE_MAP()
 
 CSettingsDialog::CSettingsDialog(UINT nDialogId, int nTreeWidth, LPCSTR pszTitle, LPCSTR pszFontFace,
@@ -92,6 +93,81 @@ CWnd* CSettingsDialog::AddPage(LPCSTR pszParent, LPCSTR pszCaption, const CRunti
         return nullptr;
     AddPageRecord(pszParent, pszCaption, pPage, nTemplateId);
     return pPage;
+}
+
+namespace {
+
+const UINT_PTR kMakePagesTimerId = 0x5E77;
+const UINT kMakePagesTimerMs = 10;
+
+void SetMaking(const std::vector<std::unique_ptr<SettingsPageRecord>>& records, CWnd* pPage,
+               SettingsPageRecord::Making eMaking)
+{
+    for (const auto& p : records)
+        if (p->pPage == pPage && pPage->IsKindOf(RUNTIME_CLASS(CDialog)))
+            p->eMaking = eMaking;
+}
+
+}  // namespace
+
+void CSettingsDialog::MakePageAfterStart(CWnd* pPage)
+{
+    SetMaking(m_Records, pPage, SettingsPageRecord::Making::kAfterStart);
+}
+
+void CSettingsDialog::MakePageWhenShown(CWnd* pPage)
+{
+    SetMaking(m_Records, pPage, SettingsPageRecord::Making::kWhenShown);
+}
+
+bool CSettingsDialog::MakePage(CWnd* pPage)
+{
+    for (const auto& p : m_Records)
+        if (p->pPage == pPage)
+            return MakePage(p.get());
+    return false;
+}
+
+bool CSettingsDialog::MakePage(SettingsPageRecord* pRecord)
+{
+    if (pRecord->HasWindow())
+        return true;
+    if (!m_hWnd || pRecord->eMaking == SettingsPageRecord::Making::kAtStart || !CreatePage(pRecord))
+        return false;
+    if (m_bLayoutDone)
+        PlacePage(pRecord);
+    return true;
+}
+
+bool CSettingsDialog::PagesWaiting() const
+{
+    for (const auto& p : m_Records)
+        if (p->eMaking == SettingsPageRecord::Making::kAfterStart && p->pPage && !p->HasWindow())
+            return true;
+    return false;
+}
+
+void CSettingsDialog::MakeWaitingPages()
+{
+    for (const auto& p : m_Records)
+        if (p->eMaking == SettingsPageRecord::Making::kAfterStart)
+            MakePage(p.get());
+}
+
+// One waiting page each time: a timer's message comes only once the dialog
+// has painted and taken the user's input, so that these come first.
+void CSettingsDialog::OnMakePagesTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kMakePagesTimerId)
+        return;
+    for (const auto& p : m_Records) {
+        if (p->eMaking == SettingsPageRecord::Making::kAfterStart && p->pPage && !p->HasWindow()) {
+            MakePage(p.get());
+            break;
+        }
+    }
+    if (!PagesWaiting())
+        KillTimer(kMakePagesTimerId);
 }
 
 // ---- looking pages up ----------------------------------------------------------
@@ -265,6 +341,8 @@ BOOL CSettingsDialog::OnInitDialog()
     if (m_nStartPage < 0 || m_nStartPage >= (int)m_PropPages.size())
         m_nStartPage = 0;
     SetActivePage(m_nStartPage);
+    if (PagesWaiting())
+        SetTimer(kMakePagesTimerId, kMakePagesTimerMs, nullptr);
     m_bInitialized = true;
     return TRUE;
 }

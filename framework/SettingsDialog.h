@@ -8,7 +8,8 @@
 // PSN_QUERYCANCEL, PSN_HELP) and answers what pages send their sheet
 // (PSM_CHANGED, PSM_UNCHANGED, PSM_CANCELTOCLOSE, PSM_QUERYSIBLINGS).
 // Base of the preferences and system configuration dialogs; template 30003,
-// its window position remembered under its own dialog id.
+// its window position remembered under its own dialog id. The pages are
+// made with the dialog, or later, when the derived dialog says so.
 //
 // Its parts:
 //   SettingsDialog.cpp        pages and records, the tree, initialisation
@@ -36,6 +37,11 @@ struct SettingsPageRecord {
     CWnd* pPage = nullptr;     // the page object (may be null)
     UINT nTemplateId = 0;
     WORD wFlags = 0;
+    // When the page's window is made: with the dialog; after the dialog
+    // shows, one page at a time while the dialog has nothing else to do;
+    // or only when the page is first shown.
+    enum class Making : BYTE { kAtStart, kAfterStart, kWhenShown };
+    Making eMaking = Making::kAtStart;
 
     bool HasWindow() const { return pPage && pPage->m_hWnd && ::IsWindow(pPage->m_hWnd); }
 };
@@ -58,6 +64,21 @@ public:
     // Creates the page object from its class and adds it; the dialog deletes
     // it with the pages. Null when refused (nothing is created then).
     virtual CWnd* AddPage(LPCSTR pszParent, LPCSTR pszCaption, const CRuntimeClass* pClass, UINT nTemplateId);
+    // The added dialog page's window is made after the dialog shows, one
+    // page at a time while the dialog has nothing else to do, in the order
+    // added; sooner when it is shown, Apply or OK need it or MakePage asks.
+    // A page made later counts for the dialog's least size by its template;
+    // Cancel passes by one not made.
+    void MakePageAfterStart(CWnd* pPage);
+    // The added dialog page's window is made only when the page is first
+    // shown (a page whose controls take long to make, or when MakePage
+    // asks); until then ApplyUnmadePage stands for it in Apply and OK.
+    void MakePageWhenShown(CWnd* pPage);
+    // A page made later is made now (placed in the page area, hidden);
+    // true when its window exists.
+    bool MakePage(CWnd* pPage);
+    // True while a page made after the start waits to be made.
+    bool PagesWaiting() const;
     virtual int GetPageCount() const { return (int)m_PropPages.size(); }
     virtual int GetActiveIndex();
     virtual int GetPageIndex(CWnd* pPage) const;
@@ -90,10 +111,26 @@ protected:
     virtual void ExpandAll();
     virtual void ExpandBranch(HTREEITEM hItem);
     virtual BOOL CreatePage(SettingsPageRecord* pRecord);
+    // The window size of a page not made yet, from its template; false
+    // when the template cannot be made.
+    bool MeasurePageTemplate(const SettingsPageRecord* pRecord, CSize& size);
+    // A page window put in the page area as a child of the dialog,
+    // following the dialog's size.
+    void PlacePage(SettingsPageRecord* pRecord);
+    // Makes a page made later, placed once the layout has run (before,
+    // the layout places it); true when its window exists.
+    bool MakePage(SettingsPageRecord* pRecord);
+    // Makes every page made after the start that is not made yet.
+    void MakeWaitingPages();
+    void OnMakePagesTimer(UINT_PTR nIDEvent);
     virtual BOOL CreateViewPage(CWnd* pPage, CCreateContext* pContext);
     virtual void DestroyPages();
     virtual void SetCaption(SettingsPageRecord* pRecord);
     virtual BOOL ApplyPages(bool bOk);
+    // A page not made yet (MakePageWhenShown) in the pass of ApplyPages,
+    // which makes the pages made after the start first:
+    // true when it accepts; the base has nothing to apply for it.
+    virtual bool ApplyUnmadePage(SettingsPageRecord* pRecord, bool bOk) { return true; }
     virtual void UpdateApplyButton();
     virtual void EnableButton(CWnd* pButton, BOOL bEnable);
     virtual void SelectPage(SettingsPageRecord* pRecord);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "framework/DialogTemplateResource.h"
 #include "platform/CCreateContext.h"
 #include "platform/CPropertyPage.h"
 #include "platform/CView.h"
@@ -61,17 +62,40 @@ CRect* CSettingsDialog::GetPageRect(CRect* pRect)
     return pRect;
 }
 
+// The dialog manager sizes a dialog from its template alone: an empty copy
+// made where the page would be has the page's size.
+bool CSettingsDialog::MeasurePageTemplate(const SettingsPageRecord* pRecord, CSize& size)
+{
+    CDialogTemplateEx tmpl;
+    HWND h = LoadDialogTemplate(pRecord->nTemplateId, tmpl) ? CreateMeasuringDialog(tmpl.HiddenEmptyCopy(), m_hWnd)
+                                                           : nullptr;
+    if (!h)
+        return false;
+    CRect rc;
+    ::GetWindowRect(h, &rc);
+    ::DestroyWindow(h);
+    size = rc.Size();
+    return true;
+}
+
 void CSettingsDialog::CalcMinimumSize()
 {
     for (const auto& p : m_Records) {
-        if (!p->pPage || !CreatePage(p.get()))
-            continue;
-        if (CView* pView = DYNAMIC_DOWNCAST(CView, p->pPage))
-            pView->OnInitialUpdate();
-        CRect rc;
-        p->pPage->GetWindowRect(&rc);
-        m_szLargestPage.cx = std::max<LONG>(m_szLargestPage.cx, rc.Width());
-        m_szLargestPage.cy = std::max<LONG>(m_szLargestPage.cy, rc.Height());
+        CSize size;
+        if (p->pPage && p->eMaking != SettingsPageRecord::Making::kAtStart && !p->HasWindow()) {
+            if (!MeasurePageTemplate(p.get(), size))
+                continue;
+        } else {
+            if (!p->pPage || !CreatePage(p.get()))
+                continue;
+            if (CView* pView = DYNAMIC_DOWNCAST(CView, p->pPage))
+                pView->OnInitialUpdate();
+            CRect rc;
+            p->pPage->GetWindowRect(&rc);
+            size = rc.Size();
+        }
+        m_szLargestPage.cx = std::max<LONG>(m_szLargestPage.cx, size.cx);
+        m_szLargestPage.cy = std::max<LONG>(m_szLargestPage.cy, size.cy);
     }
     CRect rcPage;
     GetPageRect(&rcPage);
@@ -128,20 +152,23 @@ void CSettingsDialog::LayoutControls()
         AddSzControl(buttons[i]->m_hWnd, pct, 100, pct, 100);
     }
 
+    for (const auto& p : m_Records)
+        if (p->HasWindow())
+            PlacePage(p.get());
+}
+
+void CSettingsDialog::PlacePage(SettingsPageRecord* pRecord)
+{
     CRect rcPage;
     GetPageRect(&rcPage);
-    for (const auto& p : m_Records) {
-        if (!p->HasWindow())
-            continue;
-        CWnd* pPage = p->pPage;
-        // The frame goes first, so that the page's client area is the page area.
-        pPage->ModifyStyle(WS_POPUP | WS_CAPTION | WS_THICKFRAME, WS_CHILD | DS_CONTROL);
-        pPage->ModifyStyleEx(0, WS_EX_CONTROLPARENT);
-        pPage->SetWindowPos(&m_CaptionBar, rcPage.left, rcPage.top, rcPage.Width(), rcPage.Height(),
-                            SWP_NOREDRAW | SWP_FRAMECHANGED);
-        pPage->EnableWindow(TRUE);
-        AddSzControl(pPage->m_hWnd, 0, 0, 100, 100);
-    }
+    CWnd* pPage = pRecord->pPage;
+    // The frame goes first, so that the page's client area is the page area.
+    pPage->ModifyStyle(WS_POPUP | WS_CAPTION | WS_THICKFRAME, WS_CHILD | DS_CONTROL);
+    pPage->ModifyStyleEx(0, WS_EX_CONTROLPARENT);
+    pPage->SetWindowPos(&m_CaptionBar, rcPage.left, rcPage.top, rcPage.Width(), rcPage.Height(),
+                        SWP_NOREDRAW | SWP_FRAMECHANGED);
+    pPage->EnableWindow(TRUE);
+    AddSzControl(pPage->m_hWnd, 0, 0, 100, 100);
 }
 
 void CSettingsDialog::OnWindowPosChanging(WINDOWPOS* pPos)

@@ -37,7 +37,11 @@ void CSettingsDialog::OnTreeSelChanging(NMHDR* pNMHDR, LRESULT* pResult)
 void CSettingsDialog::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
     SettingsPageRecord* pRecord = RecordOfItem(((NMTREEVIEWA*)pNMHDR)->itemNew.hItem);
-    if (!pRecord || !pRecord->HasWindow())
+    if (!pRecord)
+        return;
+    // A page made later is made when shown; before the layout has run (the
+    // first page, shown as the dialog starts) the layout places it.
+    if (!MakePage(pRecord))
         return;
     if (NotifyPage(pRecord, PSN_SETACTIVE) != 0) {
         *pResult = TRUE;
@@ -93,16 +97,19 @@ void CSettingsDialog::SelectPage(SettingsPageRecord* pRecord)
 
 BOOL CSettingsDialog::ApplyPages(bool bOk)
 {
+    MakeWaitingPages();
     SettingsPageRecord* pCurrent = GetCurrentRecord();
     if (pCurrent && NotifyPage(pCurrent, PSN_KILLACTIVE) != 0) {
         SelectPage(pCurrent);
         return FALSE;
     }
     for (const auto& p : m_Records) {
-        if (!p->HasWindow())
-            continue;
         bool bFailed = false;
-        if (p->wFlags & SettingsPageRecord::kPropertyPage)
+        if (!p->HasWindow()) {
+            if (p->eMaking != SettingsPageRecord::Making::kWhenShown || ApplyUnmadePage(p.get(), bOk))
+                continue;
+            bFailed = true;
+        } else if (p->wFlags & SettingsPageRecord::kPropertyPage)
             bFailed = NotifyPage(p.get(), PSN_APPLY, bOk ? 1 : 0) != 0 ||
                       (bOk && NotifyPage(p.get(), PSN_KILLACTIVE) != 0);
         else if (CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, p->pPage))

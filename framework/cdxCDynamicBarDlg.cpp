@@ -7,6 +7,7 @@
 #include <map>
 
 #include "framework/CSizingControlBar.h"
+#include "framework/DialogTemplateResource.h"
 #include "platform/CFrameWnd.h"
 #include "platform/Trace.h"
 
@@ -94,16 +95,6 @@ bool cdxCDynamicBarDlg::MakeLaterControls(size_t nCount)
     return true;
 }
 
-namespace {
-
-// The measuring dialog's procedure: default processing only.
-INT_PTR CALLBACK MeasuringDialogProc(HWND, UINT, WPARAM, LPARAM)
-{
-    return FALSE;
-}
-
-}  // namespace
-
 // The dialog manager maps the template's dialog units in its font: a hidden
 // copy of the template without its controls is made and destroyed, once for
 // all templates that differ only in their size, and its base units kept.
@@ -111,10 +102,8 @@ bool cdxCDynamicBarDlg::MeasureTemplate(CWnd* pParent, SIZE& size)
 {
     if (!ReadTemplate())
         return false;
-    std::vector<BYTE> empty = m_template.Filtered([](const SDialogTemplateItem&) { return false; });
-    const size_t kStyleOffset = 12;  // after version, signature, help id and extended style
-    const size_t kSizeOffset = 22;   // cx and cy, after the style, item count, x and y
-    empty[kStyleOffset + 3] &= (BYTE)~(WS_VISIBLE >> 24);
+    std::vector<BYTE> empty = m_template.HiddenEmptyCopy();
+    const size_t kSizeOffset = 22;  // cx and cy, after the style, item count, x and y
     short cx = 0, cy = 0;
     std::memcpy(&cx, &empty[kSizeOffset], sizeof cx);
     std::memcpy(&cy, &empty[kSizeOffset + 2], sizeof cy);
@@ -123,8 +112,7 @@ bool cdxCDynamicBarDlg::MeasureTemplate(CWnd* pParent, SIZE& size)
     static std::map<std::vector<BYTE>, RECT> s_baseUnits;  // GUI thread
     auto it = s_baseUnits.find(key);
     if (it == s_baseUnits.end()) {
-        HWND h = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), (LPCDLGTEMPLATEA)empty.data(),
-                                              pParent ? pParent->m_hWnd : nullptr, MeasuringDialogProc, 0);
+        HWND h = CreateMeasuringDialog(empty, pParent ? pParent->m_hWnd : nullptr);
         if (!h)
             return false;
         RECT rcUnits = {0, 0, 4, 8};
@@ -153,13 +141,7 @@ void cdxCDynamicBarDlg::MapTemplateRect(RECT* pRect) const
 
 bool cdxCDynamicBarDlg::ReadTemplate()
 {
-    if (!m_template.Items().empty())
-        return true;
-    HINSTANCE hInst = AfxGetResourceHandle();
-    HRSRC hRes = ::FindResourceA(hInst, MAKEINTRESOURCEA(m_nIDTemplate), (LPCSTR)RT_DIALOG);
-    HGLOBAL hData = hRes ? ::LoadResource(hInst, hRes) : nullptr;
-    const void* pData = hData ? ::LockResource(hData) : nullptr;
-    return pData && m_template.Parse(pData, ::SizeofResource(hInst, hRes));
+    return !m_template.Items().empty() || LoadDialogTemplate(m_nIDTemplate, m_template);
 }
 
 bool cdxCDynamicBarDlg::CreateWithout(CSizingControlBar* pHostBar, const std::function<bool(UINT nID)>& bLater)

@@ -27,6 +27,7 @@ BEGIN_MESSAGE_MAP(CDynCmdLineDlgBar, CMainWindowBarDlg)
     ON_COMMAND(IDC_CMDLINE_SEND, OnSend)
     ON_COMMAND(IDC_CMDLINE_DIR_BUTTON, OnTargetDir)
     ON_UPDATE_COMMAND_UI(IDC_CMDLINE_TARGET_DIR, OnUpdateTargetDir)
+    ON_WM_LBUTTONDOWN()
     ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
@@ -153,6 +154,18 @@ bool CDynCmdLineDlgBar::HandleEscape()
     if (g_pView)
         g_pView->FocusCommandLine();
     return true;
+}
+
+// The command line waits for a starting emulator: the view keeps what is
+// typed meanwhile.
+void CDynCmdLineDlgBar::OnLButtonDown(UINT nFlags, CPoint pt)
+{
+    CRect rc;
+    m_CmdEdit.GetWindowRect(&rc);
+    ScreenToClient(&rc);
+    if (g_pView && !m_CmdEdit.IsWindowEnabled() && rc.PtInRect(pt))
+        g_pView->OnWaitingCommandLineClicked();
+    CMainWindowBarDlg::OnLButtonDown(nFlags, pt);
 }
 
 // Send and the folder button are the view's commands; the main frame

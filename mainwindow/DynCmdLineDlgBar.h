@@ -41,6 +41,8 @@ protected:
     void OnSend();
     void OnTargetDir();
     void OnUpdateTargetDir(CCmdUI* pCmdUI);
+    // A disabled edit takes no mouse input: its click comes to the bar.
+    void OnLButtonDown(UINT nFlags, CPoint pt);
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
 private:

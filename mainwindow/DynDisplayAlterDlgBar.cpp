@@ -605,6 +605,12 @@ HBRUSH CDynDisplayAlterDlgBar::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     return m_Brush;
 }
 
+void CDynDisplayAlterDlgBar::OnCancel()
+{
+    if (g_pView)
+        g_pView->FocusCommandLine();
+}
+
 LRESULT CDynDisplayAlterDlgBar::OnStorageBarEscape(WPARAM, LPARAM)
 {
     return StopOnEscape() ? 1 : 0;

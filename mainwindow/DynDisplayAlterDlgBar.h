@@ -47,6 +47,8 @@ public:
     // The balloon texts of the window and its controls.
     void RegisterStandardHelpStrings() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Escape that stops nothing: the command line gets the focus back.
+    void OnCancel() override;
 
     // Rebuilds the font and brush from the appearance fields, hands them to
     // the address field and the hex view, lays the bar out for the font

@@ -140,7 +140,8 @@ BOOL BCMenu::MakeOwnerDrawn(int nPos)
     MENUITEMINFOA set = {};
     set.cbSize = sizeof(set);
     set.fMask = MIIM_FTYPE | MIIM_DATA;
-    set.fType = (mii.fType & ~(MFT_STRING | MFT_SEPARATOR)) | MFT_OWNERDRAW;
+    // A separator stays one: the menu's keys and clicks pass over it.
+    set.fType = mii.fType | MFT_OWNERDRAW;
     set.dwItemData = (ULONG_PTR)p;
     return ::SetMenuItemInfoA(m_hMenu, nPos, TRUE, &set);
 }

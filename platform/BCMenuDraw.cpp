@@ -50,12 +50,11 @@ void DrawCheckMark(CDC& dc, const CRect& rc, COLORREF cr)
     dc.LineTo(c.x + 4, c.y - 3);
 }
 
-// A disabled item's image: drawn on the menu colour, then every pixel that
-// is not background turned into a light grey of its brightness. (Image
-// lists' own 50% blend is not drawn the same everywhere.)
-void DrawDisabledImage(CDC& dc, const BCMenuImages& images, int nImage, int x, int y)
+// A disabled item's image: drawn on the item's background colour, then every
+// pixel that is not background turned into a light grey of its brightness.
+// (Image lists' own 50% blend is not drawn the same everywhere.)
+void DrawDisabledImage(CDC& dc, const BCMenuImages& images, int nImage, int x, int y, COLORREF clrBack)
 {
-    COLORREF clrBack = ::GetSysColor(COLOR_MENU);
     CDC mem;
     mem.CreateCompatibleDC(&dc);
     CBitmap bmp;
@@ -127,10 +126,10 @@ void BCMenu::DrawItem(LPDRAWITEMSTRUCT pDIS)
         dc.RestoreDC(nSaved);
         return;
     }
-    COLORREF clrBack = ::GetSysColor(bSelected && !bDisabled ? COLOR_HIGHLIGHT : COLOR_MENU);
+    // A greyed item is highlighted too, with grey text, as the system's own
+    // menus show where the keyboard stands.
+    COLORREF clrBack = ::GetSysColor(bSelected ? COLOR_HIGHLIGHT : COLOR_MENU);
     COLORREF clrText = ::GetSysColor(bDisabled ? COLOR_GRAYTEXT : bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
-    if (bSelected && bDisabled)
-        clrBack = ::GetSysColor(COLOR_MENU);
     dc.FillSolidRect(&rc, clrBack);
 
     // The gutter: the image (framed when checked) or a check mark.
@@ -145,7 +144,7 @@ void BCMenu::DrawItem(LPDRAWITEMSTRUCT pDIS)
             dc.DrawEdge(rcFrame, BDR_SUNKENOUTER, BF_RECT);
         }
         if (bDisabled)
-            DrawDisabledImage(dc, images, nImage, x, y);
+            DrawDisabledImage(dc, images, nImage, x, y, bChecked ? ::GetSysColor(COLOR_3DLIGHT) : clrBack);
         else
             ImageList_Draw(images.m_hList, nImage, dc, x, y, ILD_TRANSPARENT);
     } else if (bChecked) {

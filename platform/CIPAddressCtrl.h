@@ -1,4 +1,7 @@
-// CIPAddressCtrl.h: the IP address control (four fields).
+// CIPAddressCtrl.h: the IP address control (four fields). The control
+// makes a font of its own for its fields; Wine's control leaves it behind
+// when it goes (one font per control made), Windows' frees it. The wrapper
+// frees it after the control's end when the control did not.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +10,7 @@
 #include "platform/CWnd.h"
 
 class CIPAddressCtrl : public CWnd {
+    DECLARE_MESSAGE_MAP()
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
         { return CreateEx(0, WC_IPADDRESSA, nullptr, dwStyle | WS_CHILD, rect, pParentWnd, nID); }
@@ -26,4 +30,14 @@ public:
     void SetFieldFocus(WORD nField) { ::SendMessageA(m_hWnd, IPM_SETFOCUS, nField, 0); }
     void SetFieldRange(int nField, BYTE nLower, BYTE nUpper)
         { ::SendMessageA(m_hWnd, IPM_SETRANGE, (WPARAM)nField, MAKEIPRANGE(nLower, nUpper)); }
+
+protected:
+    // The fields' font, while they still exist.
+    void OnDestroy();
+    // The control is gone: its fields' font goes too, unless the control
+    // freed it or it is not the control's own (its parent's, a stock font).
+    void PostNcDestroy() override;
+
+private:
+    HFONT m_hFieldFont = nullptr;  // not owned until the control has gone
 };

@@ -26,11 +26,26 @@ public:
 
     // True and the value when the key is present; rValue is untouched otherwise.
     BOOL Lookup(ARG_KEY key, VALUE& rValue) const;
+    // The value of key where the map holds it (no copy), or null.
+    const VALUE* LookupPtr(ARG_KEY key) const
+    {
+        auto it = m_map.find(KEY(key));
+        return it == m_map.end() ? nullptr : &it->second;
+    }
     // The value of key, inserted default-constructed when absent.
     VALUE& operator[](ARG_KEY key) { return m_map[KEY(key)]; }
     void SetAt(ARG_KEY key, ARG_VALUE value) { m_map[KEY(key)] = value; }
     BOOL RemoveKey(ARG_KEY key) { return m_map.erase(KEY(key)) ? TRUE : FALSE; }
     void RemoveAll() { m_map.clear(); }
+
+    // Each pair in key order, without copies: fn(key, value) until it returns false.
+    template <class Fn>
+    void ForEachAssoc(Fn fn) const
+    {
+        for (const Pair& p : m_map)
+            if (!fn(p.first, p.second))
+                return;
+    }
 
     POSITION GetStartPosition() const { return m_map.empty() ? nullptr : ToPos(&*m_map.begin()); }
     // Returns the pair at pos and moves pos to the next one (null after the last).

@@ -5,6 +5,10 @@ BEGIN_MESSAGE_MAP(CSaveSelEdit, CEdit)
     ON_WM_GETDLGCODE()
     ON_WM_KILLFOCUS()
     ON_WM_SETFOCUS()
+    ON_MESSAGE(WM_CHAR, OnSelectionChangeMsg)
+    ON_MESSAGE(WM_SETTEXT, OnSelectionChangeMsg)
+    ON_MESSAGE(EM_REPLACESEL, OnSelectionChangeMsg)
+    ON_MESSAGE(EM_SETSEL, OnSelectionChangeMsg)
 END_MESSAGE_MAP()
 
 UINT CSaveSelEdit::OnGetDlgCode()
@@ -28,4 +32,14 @@ void CSaveSelEdit::OnSetFocus(CWnd* pOldWnd)
     if (m_bSaved)
         SendMessage(EM_SETSEL, LOWORD(m_dwSel), HIWORD(m_dwSel));
     CEdit::OnSetFocus(pOldWnd);
+}
+
+// Typed into or set while the focus is elsewhere: the focus comes back to
+// where that left the selection, not to where it was when the focus left.
+LRESULT CSaveSelEdit::OnSelectionChangeMsg(WPARAM, LPARAM)
+{
+    LRESULT lResult = Default();
+    if (m_bSaved && ::GetFocus() != m_hWnd)
+        m_dwSel = (DWORD)SendMessage(EM_GETSEL);
+    return lResult;
 }

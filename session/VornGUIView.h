@@ -144,6 +144,10 @@ public:
     // Lets the frame's command line edit be the view's (null: none); it
     // takes text of any length, so that a long paste is not cut short.
     void SetCommandLineEdit(HWND hEdit);
+    // A click on the command line while it waits for a starting emulator:
+    // the pane takes the keyboard, so that what is typed next waits for the
+    // command line too.
+    void OnWaitingCommandLineClicked();
 
     // ---- Emulator session: output routing (VornGUIViewPipe.cpp) ----
     // CChildProcessHost: the view hosts every child process.
@@ -452,9 +456,13 @@ private:
     // Hands a character typed into the pane on to the command line, after
     // those that wait; keeps it while a session starts.
     void TypeIntoCommandLine(char ch);
-    // Posts the waiting characters to the command line, in order (a typed
-    // Enter sends the line, as in the command line itself).
+    // Types the waiting characters into the command line at once, in order
+    // (a typed Enter sends the line, as in the command line itself), without
+    // moving the focus. Not through the message queue: a menu or dialog
+    // opened meanwhile would take posted keys as its own.
     void HandTypedAheadOn();
+    // Sends the command line's lines and empties it (the focus stays).
+    void SendCommandLineText();
     std::vector<CString> m_history;
     int m_nHistoryPos = -1;
 

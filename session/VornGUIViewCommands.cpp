@@ -260,6 +260,10 @@ void CVornGUIView::OnEmulatorStarted()
     TellCpuPercentBar(m_engineTypes.data(), m_engineTypes.size());
     SendAggregateStats();
     EnableCommandLine(true);
+    // What was typed while the emulator started goes into the command line
+    // now, whichever window is active; the focus follows only while the
+    // user is in the main window.
+    HandTypedAheadOn();
     FocusCommandLine();
 }
 

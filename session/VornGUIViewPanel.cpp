@@ -48,8 +48,6 @@ void CVornGUIView::OnFocusCommandLineTimer()
     ::SetActiveWindow(hTop);
     ::SetForegroundWindow(hTop);
     ::SetFocus(m_hCmdLine);
-    // What was typed into the pane while the session started follows.
-    HandTypedAheadOn();
 }
 
 bool CVornGUIView::IsUserInMainWindow(HWND hCmdLineTop) const

@@ -531,21 +531,53 @@ void CVornGUIView::TypeIntoCommandLine(char ch)
     HandTypedAheadOn();
 }
 
+// As typed: a run of printable characters replaces the selection in one
+// step, any other character goes as WM_CHAR (Backspace takes one back), and
+// an Enter sends what stands in the line by then.
 void CVornGUIView::HandTypedAheadOn()
 {
-    for (int i = 0; i < m_strTypedAhead.GetLength(); ++i) {
-        if (m_strTypedAhead[i] == '\r')
-            PostMessage(WM_COMMAND, ID_CMDLINE_SEND);
-        else
-            ::PostMessageA(m_hCmdLine, WM_CHAR, (BYTE)m_strTypedAhead[i], 0);
-    }
+    CString strTyped = m_strTypedAhead;
     m_strTypedAhead.Empty();
+    if (!m_hCmdLine || !::IsWindow(m_hCmdLine))
+        return;
+    const int nLength = strTyped.GetLength();
+    for (int i = 0; i < nLength;) {
+        int nEnd = i;
+        while (nEnd < nLength && (BYTE)strTyped[nEnd] >= ' ')
+            ++nEnd;
+        if (nEnd > i)
+            ::SendMessageA(m_hCmdLine, EM_REPLACESEL, TRUE, (LPARAM)(LPCSTR)strTyped.Mid(i, nEnd - i));
+        else if (strTyped[i] == '\r')
+            SendCommandLineText();
+        else
+            ::SendMessageA(m_hCmdLine, WM_CHAR, (BYTE)strTyped[i], 0);
+        i = std::max(nEnd, i + 1);
+    }
 }
 
+void CVornGUIView::OnWaitingCommandLineClicked()
+{
+    bool bWaiting = m_hCmdLine && !::IsWindowEnabled(m_hCmdLine) && (IsEmulatorRunning() || m_bPoweringOn);
+    if (bWaiting && m_hWnd)
+        SetFocus();
+}
+
+// Enter in the command line: its lines go to the emulator, and the edit,
+// emptied, keeps the focus with the caret in view.
 void CVornGUIView::OnCommandLineEntered()
 {
-    if (!m_hCmdLine)
+    if (!m_hCmdLine || !IsEmulatorRunning())
         return;
+    SendCommandLineText();
+    ::SetFocus(m_hCmdLine);
+    for (int nStart : {0, -1}) {
+        ::SendMessageA(m_hCmdLine, EM_SETSEL, (WPARAM)nStart, -1);
+        ::SendMessageA(m_hCmdLine, EM_SCROLLCARET, 0, 0);
+    }
+}
+
+void CVornGUIView::SendCommandLineText()
+{
     m_bFollowEnd = true;
     // The whole text, however long: the emulator reads its commands line by
     // line, of any length, and a command cut short would be another one.
@@ -563,7 +595,6 @@ void CVornGUIView::OnCommandLineEntered()
             m_history.push_back(str);
     }
     ::SetWindowTextA(m_hCmdLine, "");
-    ::SetFocus(m_hCmdLine);
     m_nHistoryPos = -1;
 }
 

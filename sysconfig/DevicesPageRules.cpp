@@ -13,22 +13,7 @@ const DWORD kDevnumMask = 0xFFFF;
 
 bool HoldsKey(const CDevMap& devices, DWORD dwKey)
 {
-    CVornDevice dev;
-    return devices.Lookup(dwKey, dev) != FALSE;
-}
-
-// The keys of the map in key order, for a walk that visits each once.
-template <typename Fn>
-void ForEachDevice(const CDevMap& devices, Fn fn)
-{
-    POSITION pos = devices.GetStartPosition();
-    while (pos) {
-        DWORD dwKey = 0;
-        CVornDevice dev;
-        devices.GetNextAssoc(pos, dwKey, dev);
-        if (!fn(dwKey, dev))
-            return;
-    }
+    return devices.LookupPtr(dwKey) != nullptr;
 }
 
 }  // namespace
@@ -69,8 +54,8 @@ int DeviceLineInsertIndex(const std::vector<DWORD>& lineKeys, const CDevMap& dev
 {
     const DWORD dwKey = dev.GetKey();
     for (size_t i = 0; i < lineKeys.size(); ++i) {
-        CVornDevice line;
-        WORD wClass = devices.Lookup(lineKeys[i], line) ? line.m_wClass : (WORD)0xFFFF;
+        const CVornDevice* pLine = devices.LookupPtr(lineKeys[i]);
+        WORD wClass = pLine ? pLine->m_wClass : (WORD)0xFFFF;
         if (wClass > dev.m_wClass || (wClass == dev.m_wClass && lineKeys[i] > dwKey))
             return (int)i;
     }
@@ -137,7 +122,7 @@ bool CDevMapRouter::IsDevNumDefined(DWORD dwKey)
 bool CDevMapRouter::IsSysgDefined(DWORD* pdwKey)
 {
     bool bFound = false;
-    ForEachDevice(m_devices, [&](DWORD dwKey, const CVornDevice& dev) {
+    m_devices.ForEachAssoc([&](DWORD dwKey, const CVornDevice& dev) {
         if (!dev.m_bSysg)
             return true;
         bFound = true;

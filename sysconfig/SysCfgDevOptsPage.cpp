@@ -136,9 +136,8 @@ void CSysCfgDevOptsPage::SnapshotSettings()
 
 CString CSysCfgDevOptsPage::ReadIpControl() const
 {
-    HWND hCtrl = ::GetDlgItem(m_hWnd, IDC_DEVOPTS_IPADDR);
     DWORD dwAddr = 0;
-    if (::SendMessageA(hCtrl, IPM_GETADDRESS, 0, (LPARAM)&dwAddr) == 0)
+    if (m_ipAddress.GetAddress(dwAddr) == 0)
         return CString();
     return FormatIPv4Address(dwAddr);
 }
@@ -147,12 +146,11 @@ void CSysCfgDevOptsPage::WriteIpControl(const CString& strAddr)
 {
     bool bWas = m_bUpdating;
     m_bUpdating = true;
-    HWND hCtrl = ::GetDlgItem(m_hWnd, IDC_DEVOPTS_IPADDR);
     DWORD dwAddr = 0;
     if (ParseIPv4Address(strAddr, dwAddr))
-        ::SendMessageA(hCtrl, IPM_SETADDRESS, 0, (LPARAM)dwAddr);
+        m_ipAddress.SetAddress(dwAddr);
     else
-        ::SendMessageA(hCtrl, IPM_CLEARADDRESS, 0, 0);
+        m_ipAddress.ClearAddress();
     m_bUpdating = bWas;
 }
 
@@ -211,6 +209,7 @@ void CSysCfgDevOptsPage::RegisterLayout()
 void CSysCfgDevOptsPage::DoDataExchange(CDataExchange* pDX)
 {
     CSysCfgPage::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_DEVOPTS_IPADDR, m_ipAddress);
     CVornConfigFile& cfg = Edited();
     bool bScsi = cfg.m_nScsiMountEnabled != 0;
     ExchangeBool(pDX, IDC_DEVOPTS_SCSI, bScsi);

@@ -5,6 +5,7 @@
 // detection and the two tape options.
 #pragma once
 
+#include "platform/CIPAddressCtrl.h"
 #include "sysconfig/DevOptsRules.h"
 #include "sysconfig/SysCfgPage.h"
 
@@ -52,4 +53,5 @@ private:
     void RegisterLayout();
 
     HostAdapterChoice m_adapter;
+    CIPAddressCtrl m_ipAddress;
 };

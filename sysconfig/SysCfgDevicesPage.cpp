@@ -3,6 +3,9 @@
 // with the load unit, and the queue's sending after an accepted apply.
 #include "sysconfig/SysCfgDevicesPage.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "config/CVornConfigFile.h"
 #include "config/DevClass.h"
 #include "config/WindowHelpers.h"
@@ -127,13 +130,20 @@ BOOL CSysCfgDevicesPage::OnInitDialog()
     CreateListFonts();
     CArray<CVornDevice, const CVornDevice&> sorted;
     Edited().GetSortedDevices(sorted);
+    std::vector<SDeviceLine> lines;
+    lines.reserve((size_t)sorted.GetSize());
+    INT_PTR lastOfClass[kDefaultDeviceCount];
+    std::fill(std::begin(lastOfClass), std::end(lastOfClass), -1);
     for (INT_PTR i = 0; i < sorted.GetSize(); ++i) {
         const CVornDevice& dev = sorted[i];
-        int nLine = m_list.AddString(FormatDeviceStatement(dev));
-        m_list.SetItemData(nLine, dev.GetKey());
+        lines.push_back({FormatDeviceStatement(dev), dev.GetKey()});
         if (dev.m_wClass < kDefaultDeviceCount)
-            m_prototypes[dev.m_wClass] = dev;
+            lastOfClass[dev.m_wClass] = i;
     }
+    m_list.ResetLines(lines);
+    for (WORD wClass = 0; wClass < kDefaultDeviceCount; ++wClass)
+        if (lastOfClass[wClass] >= 0)
+            m_prototypes[wClass] = sorted[lastOfClass[wClass]];
     OnSelChangeList();
     SnapshotSettings();
     m_bPageInitialized = true;
@@ -160,14 +170,6 @@ void CSysCfgDevicesPage::RefreshLoadUnit()
         m_list.Invalidate();
 }
 
-std::vector<DWORD> CSysCfgDevicesPage::LineKeys() const
-{
-    std::vector<DWORD> keys;
-    for (int i = 0; i < m_list.GetCount(); ++i)
-        keys.push_back((DWORD)m_list.GetItemData(i));
-    return keys;
-}
-
 bool CSysCfgDevicesPage::HasContextLine() const
 {
     return m_nContextIndex >= 0 && m_nContextIndex < m_list.GetCount();
@@ -177,7 +179,7 @@ bool CSysCfgDevicesPage::LoadContextDevice()
 {
     if (!HasContextLine())
         return false;
-    return Edited().m_devices.Lookup((DWORD)m_list.GetItemData(m_nContextIndex), m_workDevice) != FALSE;
+    return Edited().m_devices.Lookup(m_list.LineKeys()[(size_t)m_nContextIndex], m_workDevice) != FALSE;
 }
 
 // Every change of the list's lines makes the context line unknown: a menu
@@ -191,7 +193,7 @@ void CSysCfgDevicesPage::ListChanged()
 
 void CSysCfgDevicesPage::OnSelChangeList()
 {
-    SetListBoxHorizontalExtent(m_list.m_hWnd);
+    m_list.UpdateHorizontalExtent();
     GetDlgItem(IDC_DEVICES_REMOVE)->EnableWindow(m_list.GetCount() > 0 && m_list.GetSelCount() > 0);
 }
 
@@ -236,12 +238,9 @@ void CSysCfgDevicesPage::AddDeviceToList()
     if (m_workDevice.m_wClass < kDefaultDeviceCount)
         m_prototypes[m_workDevice.m_wClass] = m_workDevice;
     // A line of the same key is replaced, so no device shows twice.
-    int nOld = DeviceLineIndexOfKey(LineKeys(), dwKey);
-    if (nOld >= 0)
-        m_list.DeleteString((UINT)nOld);
-    int nLine = DeviceLineInsertIndex(LineKeys(), Edited().m_devices, m_workDevice);
-    nLine = m_list.InsertString(nLine, FormatDeviceStatement(m_workDevice));
-    m_list.SetItemData(nLine, dwKey);
+    m_list.DeleteLine(DeviceLineIndexOfKey(m_list.LineKeys(), dwKey));
+    int nLine = DeviceLineInsertIndex(m_list.LineKeys(), Edited().m_devices, m_workDevice);
+    nLine = m_list.InsertLine(nLine, FormatDeviceStatement(m_workDevice), dwKey);
     m_list.SetSel(-1, FALSE);
     m_list.SetSel(nLine, TRUE);
     ListChanged();
@@ -254,13 +253,18 @@ void CSysCfgDevicesPage::OnRemove()
         return;
     std::vector<int> selected((size_t)nCount);
     m_list.GetSelItems(nCount, selected.data());
+    // Redraw off while the lines go (see ResetLines); the modified state
+    // once, for the device map as the removal leaves it.
+    m_list.SetRedraw(FALSE);
     for (auto it = selected.rbegin(); it != selected.rend(); ++it) {
-        DWORD dwKey = (DWORD)m_list.GetItemData(*it);
+        DWORD dwKey = m_list.LineKeys()[(size_t)*it];
         Edited().m_devices.RemoveKey(dwKey);
-        ReevaluateModified();
-        m_list.DeleteString((UINT)*it);
+        m_list.DeleteLine(*it);
         m_pending.Append(DetachCommand(dwKey));
     }
+    m_list.SetRedraw(TRUE);
+    m_list.Invalidate();
+    ReevaluateModified();
     int nSelect = SelectionAfterRemoval(selected.back(), m_list.GetCount());
     if (nSelect >= 0)
         m_list.SetSel(nSelect, TRUE);
@@ -360,6 +364,9 @@ void CSysCfgDevicesPage::OnSetLoadUnit()
 {
     if (!LoadContextDevice())
         return;
+    // The Options page made now would take the new load unit for its
+    // applied one.
+    m_pDlg->MakePage(&m_pDlg->m_DevOptsPage);
     const DWORD dwKey = m_workDevice.GetKey();
     m_list.m_wHighlightDevnum = (WORD)dwKey;
     m_list.m_bHasHighlight = true;
@@ -406,20 +413,17 @@ void CSysCfgDevicesPage::EditDevice(bool bProperties)
     // device goes so that the configuration holds it once.
     if (m_workDevice.GetKey() != dwOldKey) {
         Edited().m_devices.RemoveKey(dwOldKey);
-        int nOld = DeviceLineIndexOfKey(LineKeys(), dwOldKey);
-        if (nOld >= 0)
-            m_list.DeleteString((UINT)nOld);
+        m_list.DeleteLine(DeviceLineIndexOfKey(m_list.LineKeys(), dwOldKey));
     }
     const DWORD dwKey = m_workDevice.GetKey();
     Edited().m_devices.SetAt(dwKey, m_workDevice);
     ReevaluateModified();
-    int nLine = DeviceLineIndexOfKey(LineKeys(), dwKey);
+    int nLine = DeviceLineIndexOfKey(m_list.LineKeys(), dwKey);
     if (nLine >= 0)
-        m_list.DeleteString((UINT)nLine);
+        m_list.DeleteLine(nLine);
     else
-        nLine = DeviceLineInsertIndex(LineKeys(), Edited().m_devices, m_workDevice);
-    nLine = m_list.InsertString(nLine, FormatDeviceStatement(m_workDevice));
-    m_list.SetItemData(nLine, dwKey);
+        nLine = DeviceLineInsertIndex(m_list.LineKeys(), Edited().m_devices, m_workDevice);
+    nLine = m_list.InsertLine(nLine, FormatDeviceStatement(m_workDevice), dwKey);
     m_list.SetSel(-1, FALSE);
     m_list.SetSel(nLine, TRUE);
     ListChanged();

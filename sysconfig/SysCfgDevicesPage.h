@@ -78,7 +78,6 @@ private:
     // Opens the device dialog on the working device; true (the working
     // device edited, strCommand set) after OK.
     bool RunDeviceDialog(bool bAdd, bool bManualEdit, CString& strCommand);
-    std::vector<DWORD> LineKeys() const;
     void ListChanged();
     void CreateListFonts();
 

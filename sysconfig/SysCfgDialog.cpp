@@ -80,6 +80,11 @@ CSysCfgDialog::CSysCfgDialog(CWnd* pViewWnd)
         AddPage(nParent < 0 ? nullptr : (LPCSTR)m_strCaptions[nParent], m_strCaptions[i], pPage,
                 kTree[i].nTemplateId);
     }
+    for (int i = 0; i < kSysCfgPageCount; ++i)
+        if (CSysCfgPage* pPage = PageAt(i))
+            MakePageAfterStart(pPage);
+    MakePageWhenShown(&m_Engines0Page);
+    MakePageWhenShown(&m_Engines32Page);
 }
 
 CSysCfgDialog::~CSysCfgDialog() = default;
@@ -140,14 +145,14 @@ bool CSysCfgDialog::CheckAllPages()
             order.push_back(p.get());
     for (SettingsPageRecord* pRecord : order) {
         CSysCfgPage* pPage = dynamic_cast<CSysCfgPage*>(pRecord->pPage);
-        if (!pPage || !pRecord->HasWindow() || pPage->CheckPage(false))
+        if (!pPage || (pRecord->HasWindow() ? pPage->CheckPage(false) : pPage->CheckWithoutWindow()))
             continue;
-        // Shown, the page checks again with its balloon (showing it may
-        // have corrected the value, as the Processors page does with the
-        // number of CPUs).
+        // Shown (and so made, when it was not), the page checks again with
+        // its balloon (showing it may have corrected the value, as the
+        // Processors page does with the number of CPUs).
         if (pRecord != pCurrent)
             SelectPage(pRecord);
-        if (!pPage->CheckPage(true))
+        if (pRecord->HasWindow() && !pPage->CheckPage(true))
             return false;
     }
     return true;
@@ -155,9 +160,16 @@ bool CSysCfgDialog::CheckAllPages()
 
 BOOL CSysCfgDialog::ApplyPages(bool bOk)
 {
+    MakeWaitingPages();
     if (!CheckAllPages())
         return FALSE;
     return CSettingsDialog::ApplyPages(bOk);
+}
+
+bool CSysCfgDialog::ApplyUnmadePage(SettingsPageRecord* pRecord, bool)
+{
+    CSysCfgPage* pPage = dynamic_cast<CSysCfgPage*>(pRecord->pPage);
+    return !pPage || pPage->ApplyWithoutWindow();
 }
 
 LRESULT CSysCfgDialog::OnSysCfgApply(WPARAM, LPARAM)

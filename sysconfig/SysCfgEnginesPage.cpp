@@ -132,6 +132,12 @@ BOOL CSysCfgEnginesPage::OnSetActive()
     return TRUE;
 }
 
+bool CSysCfgEnginesPage::CheckWithoutWindow() const
+{
+    SysCfgFieldFailure failure;
+    return CheckEngineTypes(Edited(), m_nFirstEngine, failure);
+}
+
 void CSysCfgEnginesPage::DoDataExchange(CDataExchange* pDX)
 {
     CSysCfgPage::DoDataExchange(pDX);

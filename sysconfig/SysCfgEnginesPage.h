@@ -1,6 +1,8 @@
 // SysCfgEnginesPage.h: CSysCfgEnginesPage, one of the two "Engines" pages:
 // the engine type (CPU, IFL, zAAP, zIIP) of 32 processors from a first
 // engine (0 or 32), enabled only below the configured maximum CPU count.
+// Its 32 combo boxes take long to make: the dialog makes the page when it
+// is first shown.
 #pragma once
 
 #include "platform/CWLComboBoxEx.h"
@@ -15,6 +17,7 @@ public:
     bool IsModified() const override;
     void SnapshotSettings() override;
     BOOL OnSetActive() override;
+    bool CheckWithoutWindow() const override;
 
     void EnableEngineCombos();
     void LayoutEngineGrid();

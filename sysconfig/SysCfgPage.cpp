@@ -46,13 +46,24 @@ void CSysCfgPage::AddRow(int nParts, int nRow, std::initializer_list<UINT> ids)
 
 BOOL CSysCfgPage::OnApply()
 {
-    if (!UpdateData(TRUE))
-        return FALSE;
-    if (!m_pDlg || !m_pDlg->SendMessage(WM_SYSCFG_APPLY, 0, (LPARAM)m_pDlg))
+    if (!UpdateData(TRUE) || !HandOver())
         return FALSE;
     SnapshotSettings();
     ReevaluateModified();
     return TRUE;
+}
+
+bool CSysCfgPage::ApplyWithoutWindow()
+{
+    if (!CheckWithoutWindow() || !HandOver())
+        return false;
+    SnapshotSettings();
+    return true;
+}
+
+bool CSysCfgPage::HandOver()
+{
+    return m_pDlg && m_pDlg->SendMessage(WM_SYSCFG_APPLY, 0, (LPARAM)m_pDlg);
 }
 
 bool CSysCfgPage::CheckPage(bool bShowFailure)

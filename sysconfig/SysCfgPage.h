@@ -52,6 +52,12 @@ public:
     // Runs the page's exchange and checks; with bShowFailure false a
     // failure only marks the page modified (no balloon, no focus).
     bool CheckPage(bool bShowFailure);
+    // The checks of a page whose window is not made yet (made when first
+    // shown) on the edited configuration: true when they pass.
+    virtual bool CheckWithoutWindow() const { return true; }
+    // The apply of such a page: its checks, the hand-over to the view and
+    // the snapshot, as OnApply does with the page's controls.
+    bool ApplyWithoutWindow();
     // SetModified with the result of IsModified.
     void ReevaluateModified() { SetModified(IsModified()); }
 
@@ -60,6 +66,9 @@ public:
     CSysCfgDialog* GetSysCfgDialog() const { return m_pDlg; }
 
 protected:
+    // The edited configuration handed to the view through the dialog;
+    // true when the view took it.
+    bool HandOver();
     // The shared validation-failure step; always false.
     bool SysCfgDdvFail(CDataExchange* pDX, const SysCfgFieldFailure& failure);
     // Runs a check of SysCfgFieldChecks.h in the save direction of a run

@@ -351,8 +351,10 @@ TEST(CAddCardReaderDlg, SocketModeSetsTheFilesAsideAndBringsThemBack)
             ::PostMessageA(::GetDlgItem(h, IDC_RDR_SOCKDEV), BM_CLICK, 0, 0);
             return true;
         default:
-            if (!Checked(h, IDC_RDR_SOCKDEV))
-                return true;  // the socket dialog is still open
+            // The box is checked as it is clicked, before the socket dialog
+            // opens: the step waits for that dialog to have gone.
+            if (!Checked(h, IDC_RDR_SOCKDEV) || !socket.SawDialog() || vorntest::OtherDialog(h))
+                return true;
             inSocket = ListItems(h);
             bListLocked = !Enabled(h, IDC_RDR_FILE_LIST) && !Enabled(h, IDC_RDR_FILE);
             bMultifileLocked = !Enabled(h, IDC_RDR_MULTIFILE) && !Checked(h, IDC_RDR_MULTIFILE);

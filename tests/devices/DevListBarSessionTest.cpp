@@ -6,17 +6,21 @@
 // each context-menu command sends its exact text, and the keyboard's menu is
 // of the selected item; a detached device leaves the view's configuration
 // after the panel refresh rate; thousands of devices are shown in steps,
-// in the order of inserting them one at a time.
+// in the order of inserting them one at a time, the tree never seen blank
+// while it paints, and leave it in steps at power-off; reported changes
+// repaint what they changed and no less.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "config/StartupObjects.h"
@@ -27,7 +31,9 @@
 #include "session/PrivateMessages.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/devices/DevListSessionFixture.h"
+#include "tests/support/DcPixels.h"
 #include "tests/support/ShownMenu.h"
+#include "tests/support/StalePixels.h"
 #include "tests/session/SessionViewFixture.h"
 
 namespace {
@@ -538,7 +544,9 @@ TEST_F(DevListSession, LongListsAreShownInStepsInTheOrderOfSingleInsertions)
     ASSERT_TRUE(showAll());
     EXPECT_EQ(RowsOfSingleInsertions(shown), TreeRows(pBar->Tree()));
 
-    // Hidden, the bar goes on; a power-off between steps ends it all.
+    // Hidden, the bar goes on. A power-off between steps takes every device
+    // off at once for the router and off the tree in steps, before the
+    // next session's list.
     host->ShowWindow(SW_HIDE);
     queue(ManyDevices(0x3000, 1, 2000, "third.img"));
     dispatchOnly(WM_DEVLIST_COMPLETE);
@@ -546,17 +554,18 @@ TEST_F(DevListSession, LongListsAreShownInStepsInTheOrderOfSingleInsertions)
     ASSERT_TRUE(PumpEach([&] { return pBar->Tree().GetCount() != nFirstStep; }));
     ASSERT_TRUE(pBar->IsShowingLists());
     pBar->SendMessage(WM_EMULATOR_ACTIVE, 0);
-    EXPECT_EQ(9u, pBar->Tree().GetCount());
-    ASSERT_TRUE(showAll());
-    EXPECT_EQ(9u, pBar->Tree().GetCount());
     EXPECT_FALSE(pBar->IsDevNumShown(0x3000));
+    shown.RemoveAll();
+    queue(ManyDevices(0x5000, 3, 20, "next.img"));
+    std::set<UINT> counts;
+    ASSERT_TRUE(PumpEach([&] { return counts.insert(pBar->Tree().GetCount()), !pBar->IsShowingLists(); }));
+    EXPECT_GT(counts.size(), 3u) << "the devices left the tree in one message";
+    EXPECT_EQ(RowsOfSingleInsertions(shown), TreeRows(pBar->Tree()));
 }
 
-// The stand-in as the emulator with 2,000 devices of every class, the
-// terminals in ranges of 250, as devlist_bench.exe runs it: its report after
-// the subscription fills the tree in steps, every group in device-number
-// order, and its end empties it.
-TEST_F(DevListSession, ThousandsOfDevicesComeWithTheEmulatorAndGoWithIt)
+// A configuration of 2,000 devices of every class, the terminals in ranges
+// of 250, as devlist_bench.exe runs the stand-in with.
+std::string WriteThousandsConfig(const TempDir& dir)
 {
     std::string strConfig = dir.Path("thousands.cnf");
     const char kConfig[] = "0010.50 3505 cards.txt ascii\n0050.50 3525 punch.txt ascii\n0090.50 1403 print.txt\n"
@@ -567,11 +576,54 @@ TEST_F(DevListSession, ThousandsOfDevicesComeWithTheEmulatorAndGoWithIt)
     DWORD n = 0;
     ::WriteFile(h, kConfig, sizeof(kConfig) - 1, &n, nullptr);
     ::CloseHandle(h);
+    return strConfig;
+}
+
+// Counts the paints of the device tree that began while the screen showed
+// the tree blank: its client area in the bar's black alone.
+HWND g_hWatchedTree = nullptr;
+int g_nTreePaints = 0, g_nBlankTreePaints = 0;
+LRESULT CALLBACK CountBlankTreePaints(int nCode, WPARAM wp, LPARAM lp)
+{
+    const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lp);
+    const NMCUSTOMDRAW* pDraw = pMsg->message == WM_NOTIFY ? reinterpret_cast<const NMCUSTOMDRAW*>(pMsg->lParam) : nullptr;
+    if (nCode == HC_ACTION && pDraw && pDraw->hdr.hwndFrom == g_hWatchedTree && pDraw->hdr.code == NM_CUSTOMDRAW &&
+        pDraw->dwDrawStage == CDDS_PREPAINT) {
+        RECT rc;
+        ::GetClientRect(g_hWatchedTree, &rc);
+        HDC hdc = ::GetDC(g_hWatchedTree);
+        std::vector<DWORD> pixels = vorntest::DcPixels(hdc, 0, 0, rc.right, rc.bottom);
+        ::ReleaseDC(g_hWatchedTree, hdc);
+        ++g_nTreePaints;
+        g_nBlankTreePaints += std::all_of(pixels.begin(), pixels.end(), [](DWORD c) { return !(c & 0xFFFFFF); });
+    }
+    return ::CallNextHookEx(nullptr, nCode, wp, lp);
+}
+
+// The stand-in as the emulator with 2,000 devices, as devlist_bench.exe
+// runs it: its report after the subscription fills the tree in steps, every
+// group in device-number order, the tree never seen blank while it paints;
+// its end empties it.
+TEST_F(DevListSession, ThousandsOfDevicesComeWithTheEmulatorAndGoWithIt)
+{
+    std::string strConfig = WriteThousandsConfig(dir);
     host->ShowWindow(SW_SHOW);
+    PumpFor(100);
+    g_hWatchedTree = pBar->Tree().m_hWnd;
+    std::unique_ptr<std::remove_pointer<HHOOK>::type, BOOL (WINAPI*)(HHOOK)> hook(
+        ::SetWindowsHookExA(WH_CALLWNDPROC, CountBlankTreePaints, nullptr, ::GetCurrentThreadId()),
+        ::UnhookWindowsHookEx);
     StartEmulator("-f \"" + strConfig + "\"");
     std::set<UINT> counts;
     ASSERT_TRUE(PumpEach([&] { return *counts.insert(pBar->Tree().GetCount()).first == 2009; }));
+    ASSERT_TRUE(Pump([&] { return !pBar->IsShowingLists() && !::GetUpdateRect(g_hWatchedTree, nullptr, FALSE); }));
+    hook.reset();
     EXPECT_GT(counts.size(), 3u) << "the tree went from empty to full in one message";
+    EXPECT_GT(g_nTreePaints, 0);
+    EXPECT_EQ(0, g_nBlankTreePaints);
+    RECT rc;
+    ::GetWindowRect(g_hWatchedTree, &rc);
+    EXPECT_EQ("", vorntest::StalePixelsIn(g_hWatchedTree, rc));
     const UINT kInGroup[] = {50, 50, 50, 40, 1010, 500, 200, 100, 0};
     for (WORD wClass = 0; wClass < DEVCLASS_COUNT; ++wClass) {
         std::vector<DWORD_PTR> keys;
@@ -585,8 +637,44 @@ TEST_F(DevListSession, ThousandsOfDevicesComeWithTheEmulatorAndGoWithIt)
     EXPECT_EQ("01F9  3390  disk.cckd", ItemText(0x1F9));
     EXPECT_EQ("Display Terminals", GroupOf(0xE09));
     EndEmulator();
-    ASSERT_TRUE(Pump([&] { return pBar->Tree().GetCount() == 9; }));
-    EXPECT_FALSE(pBar->IsShowingLists());
+    ASSERT_TRUE(Pump([&] { return pBar->Tree().GetCount() == 9 && !pBar->IsShowingLists(); }));
+    EXPECT_EQ("", vorntest::StalePixelsIn(g_hWatchedTree, rc));
+}
+
+// The stand-in's reports of changes at 2,000 devices, as it makes them on
+// request: LEDs alone (their rows repainted and nothing else), then a new
+// file, a detach and an attach in one report. The screen shows what a fresh
+// repaint draws, and Add device proposes the number after the group's last.
+TEST_F(DevListSession, ReportedChangesReachTheirRowsAndTheNextFreeNumber)
+{
+    std::string strScript = dir.Path("changes.txt");
+    std::ofstream(strScript) << "wait-stdin leds\ndevflags 0010 1000\ndevflags 0011 0100\ndevflags 0012 0010\n"
+                                "devflags 0A00 1000\nwait-stdin more\ndevice 0011 3505 other.txt\ndetach 0E09\n"
+                                "sleep 20\ndevice 0E0A 3287\n";
+    host->ShowWindow(SW_SHOW);
+    StartEmulator("-f \"" + WriteThousandsConfig(dir) + "\" --script \"" + strScript + "\"");
+    HWND hTree = pBar->Tree().m_hWnd;
+    auto shown = [&] { return !pBar->IsShowingLists() && !::GetUpdateRect(hTree, nullptr, FALSE); };
+    RECT rc;
+    ::GetWindowRect(hTree, &rc);
+    ASSERT_TRUE(Pump([&] { return pBar->Tree().GetCount() == 2009 && shown(); }));
+    ASSERT_EQ(1, pBar->TakeMenuItem(pBar->FindDeviceItem(0xA00)));
+    EXPECT_EQ(0xE0A, pBar->GetNextFreeKey());
+
+    pView->SendCommand("leds");
+    ASSERT_TRUE(Pump([&] { return ItemImage(0xA00) == 11 && shown(); }));
+    EXPECT_EQ((std::vector<int>{11, 10, 9, 12}), (std::vector<int>{ItemImage(0x10), ItemImage(0x11), ItemImage(0x12),
+                                                                  ItemImage(0x13)}));
+    EXPECT_EQ("", vorntest::StalePixelsIn(hTree, rc));
+
+    pView->SendCommand("more");
+    ASSERT_TRUE(Pump([&] { return pBar->FindDeviceItem(0xE0A) && shown(); }));
+    EXPECT_EQ("0011  3505  other.txt", ItemText(0x11));
+    EXPECT_EQ(12, ItemImage(0x11));
+    EXPECT_EQ(nullptr, pBar->FindDeviceItem(0xE09));
+    EXPECT_EQ("", vorntest::StalePixelsIn(hTree, rc));
+    ASSERT_EQ(1, pBar->TakeMenuItem(pBar->FindDeviceItem(0xA00)));
+    EXPECT_EQ(0xE0B, pBar->GetNextFreeKey());
 }
 
 }  // namespace

@@ -175,3 +175,28 @@ TEST(MergeDevList, SysgIsKeyedByItsChannelSubsystem)
 }
 
 }  // namespace
+
+// An incremental list merged against the shown devices it names takes the
+// steps it takes against all of them: added (same and other type), changed,
+// deleted, shown or not; the devices it does not name are not looked at.
+TEST(MergeDevList, IncrementalListNeedsOnlyTheShownDevicesItNames)
+{
+    CDevListEntryMap shown;
+    for (const char* psz : {"0120", "0121", "0122", "0123", "0124"})
+        Put(shown, Entry(psz, "3390", "0000", "a.cckd"));
+    CDevListMap list(1);
+    for (const CDevListEntry& e : {Entry("0120", "3390", "1000", "a.cckd", 'A'), Entry("0121", "3380", "0000", "b", 'A'),
+                                   Entry("0122", "3390", "0100", "c.cckd", 'C'), Entry("0130", "3390", "0000", "d", 'C'),
+                                   Entry("0123", "", "", "", 'D'), Entry("0131", "", "", "", 'D')})
+        Put(list, e);
+    CDevListEntryMap named = ShownDevicesOfList(shown, list);
+    EXPECT_EQ(4, named.GetCount());
+    std::vector<SDevListStep> fromNamed = MergeDevList(named, list), fromAll = MergeDevList(shown, list);
+    ASSERT_EQ(fromAll.size(), fromNamed.size());
+    for (size_t i = 0; i < fromAll.size(); ++i) {
+        EXPECT_EQ(fromAll[i].eStep, fromNamed[i].eStep) << i;
+        EXPECT_EQ(fromAll[i].nKey, fromNamed[i].nKey) << i;
+        EXPECT_EQ(fromAll[i].entry.m_strDesc, fromNamed[i].entry.m_strDesc) << i;
+    }
+    EXPECT_EQ(5, ShownDevicesOfList(shown, CDevListMap(0)).GetCount());
+}

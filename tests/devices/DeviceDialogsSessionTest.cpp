@@ -152,6 +152,8 @@ TEST_F(DeviceDialogsSession, RenameSendsDefineAsTypedAndMovesTheDevice)
     EXPECT_TRUE(WaitFor("define 0120 01a0"));
     EXPECT_EQ("01A0  3390  d.cckd", ItemText(0x01A0));
     EXPECT_EQ(nullptr, pBar->FindDeviceItem(0x0120));
+    ASSERT_EQ(1, ClickOn(pBar->FindDeviceItem(0x01A0)));
+    EXPECT_EQ(0x01A1, pBar->GetNextFreeKey());
     CVornDevice dev;
     EXPECT_TRUE(pView->GetConfig().m_devices.Lookup(0x01A0, dev));
     // The old number leaves the configuration after the panel's delay.

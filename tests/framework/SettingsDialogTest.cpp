@@ -486,6 +486,52 @@ TEST_F(SettingsTest, TheWindowFitsTheLargestPageAndTheTreeAndCannotShrink)
     });
 }
 
+// The largest page made only when it is first shown, two more made after
+// the dialog shows: the dialog's least size is the one it has with every
+// page made at its start; the pages made after the start come by
+// themselves, hidden in the page area; the largest, made after the dialog
+// grew, fills the page area and follows the dialog.
+TEST_F(SettingsTest, PagesMadeLaterCountForTheSizeAndFillThePageArea)
+{
+    CSize szAllMade;
+    {
+        FourPages t;
+        vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+            szAllMade = t.dlg.GetMinimumSize();
+            ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+    }
+    FourPages t;
+    t.dlg.MakePageWhenShown(&t.large);
+    t.dlg.MakePageAfterStart(&t.small);
+    t.dlg.MakePageAfterStart(&t.other);
+    vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        if (t.dlg.PagesWaiting())
+            return true;
+        EXPECT_EQ(t.dlg.GetMinimumSize(), szAllMade);
+        EXPECT_EQ(t.large.m_hWnd, nullptr);
+        for (CWnd* pPage : {&t.small, &t.other}) {
+            EXPECT_EQ(ChildRect(hDlg, pPage->m_hWnd), ChildRect(hDlg, t.general.m_hWnd));
+            EXPECT_FALSE(::IsWindowVisible(pPage->m_hWnd));
+        }
+        auto Grow = [hDlg](int dx) {
+            CRect rc;
+            ::GetWindowRect(hDlg, &rc);
+            ::SetWindowPos(hDlg, nullptr, 0, 0, rc.Width() + dx, rc.Height() + dx, SWP_NOMOVE | SWP_NOZORDER);
+        };
+        Grow(60);
+        EXPECT_TRUE(SelectTreeItem(hDlg, "Large"));
+        EXPECT_TRUE(::IsWindowVisible(t.large.m_hWnd));
+        EXPECT_EQ(0u, t.large.GetStyle() & (WS_CAPTION | WS_DISABLED | WS_POPUP));
+        EXPECT_EQ(ChildRect(hDlg, t.large.m_hWnd), ChildRect(hDlg, t.general.m_hWnd));
+        Grow(30);
+        EXPECT_EQ(ChildRect(hDlg, t.large.m_hWnd), ChildRect(hDlg, t.general.m_hWnd));
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        return false;
+    });
+}
+
 TEST_F(SettingsTest, EachDialogIdRemembersItsOwnPosition)
 {
     auto openAt = [&](UINT nId, int x, int y, bool bMove) {

@@ -13,6 +13,7 @@
 #include "session/ConsoleCommands.h"
 #include "session/PipedProcessCtl.h"
 #include "tests/mainwindow/FrameFixture.h"
+#include "tests/support/ScreenShows.h"
 #include "tests/support/WinTestUtil.h"
 
 namespace {
@@ -218,14 +219,14 @@ TEST_F(ConsoleBarsFixture, KeysBecomeConsoleCommandsAndEscapeStepsDown)
     OpenFrame();
     CCmdEdit& edit = CmdBar().CommandEdit();
     edit.EnableWindow(TRUE);
-    // A command in the history (queued: no emulator runs). The history is
-    // retrieved only while an emulator runs.
+    // With no emulator the command line sends nothing (a command kept for
+    // later would reach another session) and keeps its text.
     edit.SetWindowText("vorn devlist");
     CmdBar().SendMessage(WM_COMMAND, IDC_CMDLINE_SEND);
-    EXPECT_STREQ("", EditText());
-    EXPECT_TRUE(PressInEdit(kVkUp));
-    EXPECT_STREQ("", EditText());
+    EXPECT_STREQ("vorn devlist", EditText());
     StartEmulator();
+    CmdBar().SendMessage(WM_COMMAND, IDC_CMDLINE_SEND);
+    EXPECT_STREQ("", EditText());
     EXPECT_TRUE(PressInEdit(kVkUp));
     EXPECT_STREQ("vorn devlist", EditText());
     // A text with a line feed keeps Up and Down for the caret.
@@ -450,40 +451,96 @@ TEST_F(ConsoleBarsFixture, HistoryIsRetrievedOnlyWhileTheEmulatorRuns)
     }
 }
 
+namespace {
+
+// Makes the emulator ready (the Device List shown again), then ends a menu
+// once the command has arrived; on a timer, only inside a menu's loop.
+std::function<void()> g_readyStep;
+void CALLBACK StepInMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND hMenu = ::FindWindowA("#32768", nullptr);
+    if (g_readyStep && hMenu && ::IsWindowVisible(hMenu))
+        g_readyStep();
+}
+
+}  // namespace
+
 // A command and Enter typed into the console pane as fast as the keyboard
-// goes while the emulator starts (the command line waits for it to be ready
-// and takes the keyboard then): every key reaches the command line, in
-// order, and the emulator gets the command once it is ready (here, once the
-// Device List bar is shown again).
+// goes while the emulator starts (the command line waits for it to be ready):
+// every key reaches the command line, in order, and the emulator gets the
+// command once it is ready (here, once the Device List bar is shown again),
+// also when the user clicked the waiting command line first (from the device
+// tree), or when another window is active or the View menu open (Alt+V) at
+// ready, which takes none of the keys.
 TEST_F(ConsoleBarsFixture, KeysTypedIntoThePaneWhileTheEmulatorStartsReachIt)
 {
     OpenFrame();
-    strRecord = dir.Path("emulator.txt");
-    AttachStandin("--no-devlist --do \"wait-stdin ]LCSSNUM=\" --do \"wait-stdin ]LCSSNUM=\" --do \"err DEVX=\" "
-                  "--lifetime 20000 --record \"" + strRecord + "\"");
-    int nTyped = 0;  // characters the pane took
-    auto pumpUntil = [&](const char* pszWhat, const std::function<bool()>& done) {
-        return vorntest::PollFor([&] {
-            MSG msg;
-            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {  // as the program's loop
-                nTyped += msg.message == WM_CHAR && msg.hwnd == g_pView->m_hWnd;
-                theApp.DispatchOne(msg);
-            }
-            return done();
-        }, 10000, pszWhat);
-    };
-    ASSERT_TRUE(pumpUntil("the opening", [&] { return HasReceived("]LCSSNUM=1"); }));
-    g_pView->SetFocus();
-    const std::string strKeys = "attach 0900 3270\r";
-    std::vector<INPUT> keys(2 * strKeys.size(), INPUT{INPUT_KEYBOARD, {}});
-    for (size_t i = 0; i < keys.size(); ++i)
-        keys[i].ki = {LOBYTE(::VkKeyScanA(strKeys[i / 2])), 0, i % 2 ? (DWORD)KEYEVENTF_KEYUP : 0, 0, 0};
-    ASSERT_EQ(keys.size(), ::SendInput((UINT)keys.size(), keys.data(), sizeof(INPUT)));
-    ASSERT_TRUE(pumpUntil("the keys", [&] { return nTyped == (int)strKeys.size(); }));
-    EXPECT_FALSE(CmdBar().CommandEdit().IsWindowEnabled());
-    for (int i = 0; i < 2; ++i)
-        pFrame->SendMessage(WM_COMMAND, ID_VIEW_DEVLIST_BAR);
-    EXPECT_TRUE(pumpUntil("the command", [&] { return HasReceived("attach 0900 3270"); })) << ReadText(strRecord);
+    enum { kNothing, kClickCommandLine, kOtherWindow, kViewMenu };
+    for (int nCase : {kNothing, kClickCommandLine, kOtherWindow, kViewMenu}) {
+        SCOPED_TRACE(nCase);
+        strRecord = dir.Path("emulator" + std::to_string(nCase) + ".txt");
+        AttachStandin("--no-devlist --do \"wait-stdin ]LCSSNUM=\" --do \"wait-stdin ]LCSSNUM=\" --do \"err DEVX=\" "
+                      "--lifetime 20000 --record \"" + strRecord + "\"");
+        int nTyped = 0, nClicked = 0;  // characters the pane took, clicks the waiting command line took
+        auto pumpUntil = [&](const char* pszWhat, const std::function<bool()>& done) {
+            return vorntest::PollFor([&] {
+                MSG msg;
+                while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {  // as the program's loop
+                    nTyped += msg.message == WM_CHAR && msg.hwnd == g_pView->m_hWnd;
+                    nClicked += msg.message == WM_LBUTTONDOWN && msg.hwnd == CmdBar().m_hWnd;
+                    theApp.DispatchOne(msg);
+                }
+                return done();
+            }, 20000, pszWhat);
+        };
+        ASSERT_TRUE(pumpUntil("the opening", [&] { return HasReceived("]LCSSNUM=1"); }));
+        g_pView->SetFocus();
+        if (nCase == kClickCommandLine) {
+            pFrame->m_wndDevListBar.m_dlg.Tree().SetFocus();
+            CRect rc;
+            CmdBar().CommandEdit().GetWindowRect(&rc);
+            ASSERT_TRUE(vorntest::ClickAt(rc.CenterPoint()) && pumpUntil("the click", [&] { return nClicked; }));
+        }
+        int nStep = 0;
+        bool bInMenu = false;  // the command arrived while the menu was open
+        g_readyStep = [&] {
+            if (nStep++ == 0)
+                for (int i = 0; i < 2; ++i)
+                    pFrame->SendMessage(WM_COMMAND, ID_VIEW_DEVLIST_BAR);
+            if ((bInMenu = HasReceived("attach 0900 3270")) || nStep > 400)
+                ::EndMenu();
+        };
+        UINT_PTR nTimer = ::SetTimer(nullptr, 0, 30, StepInMenu);
+        auto key = [](WORD vk, bool bUp) {
+            INPUT in = {INPUT_KEYBOARD, {}};
+            in.ki = {vk, 0, bUp ? (DWORD)KEYEVENTF_KEYUP : 0, 0, 0};
+            return in;
+        };
+        std::vector<INPUT> keys;
+        for (char ch : std::string("attach 0900 3270\r"))
+            for (bool bUp : {false, true})
+                keys.push_back(key(LOBYTE(::VkKeyScanA(ch)), bUp));
+        if (nCase == kViewMenu)
+            keys.insert(keys.end(), {key(VK_MENU, false), key('V', false), key('V', true), key(VK_MENU, true)});
+        ASSERT_EQ(keys.size(), ::SendInput((UINT)keys.size(), keys.data(), sizeof(INPUT)));
+        ASSERT_TRUE(pumpUntil("the keys", [&] { return nTyped == 17; }));
+        CWnd other;
+        if (nCase == kOtherWindow) {
+            other.CreateEx(0, AfxRegisterWndClass(0), "other", WS_POPUP | WS_VISIBLE, CRect(0, 0, 80, 80), nullptr, 0);
+            ::SetForegroundWindow(other.m_hWnd);
+        }
+        if (nCase != kViewMenu) {
+            EXPECT_FALSE(CmdBar().CommandEdit().IsWindowEnabled());
+            g_readyStep();
+        }
+        EXPECT_TRUE(pumpUntil("the command", [&] { return HasReceived("attach 0900 3270"); })) << ReadText(strRecord);
+        ::KillTimer(nullptr, nTimer);
+        g_readyStep = nullptr;
+        EXPECT_TRUE(bInMenu || nCase != kViewMenu);
+        EXPECT_STREQ("", EditText());
+        other.DestroyWindow();
+        EndEmulator();
+    }
 }
 
 TEST_F(ConsoleBarsFixture, RegisterBarCloseHidesOnlyItsOwnBarAndEscapeKeepsIt)
@@ -498,19 +555,24 @@ TEST_F(ConsoleBarsFixture, RegisterBarCloseHidesOnlyItsOwnBarAndEscapeKeepsIt)
     EXPECT_FALSE(::IsWindowVisible(pFrame->m_wndCRegs64Bar.m_hWnd));
     EXPECT_TRUE(::IsWindowVisible(pFrame->m_wndGRegs64Bar.m_hWnd));
     EXPECT_TRUE(::IsWindowVisible(pFrame->m_wndFRegs64Bar.m_hWnd));
-    // Enter, then Escape in a (multi-line) register field, as the program's
-    // loop hands the keys over: the command line gets the focus, the bar stays.
+    // Enter, then Escape in a (multi-line) register field, and Escape in the
+    // device tree and the storage address, as the program's loop hands the
+    // keys over: Escape gives the command line the focus, the bar stays.
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STORAGE_BAR);
     CmdBar().CommandEdit().EnableWindow(TRUE);
     HWND hField = ::GetDlgItem(pFrame->m_wndGRegs64Bar.m_dlg.m_hWnd, 1532);
-    for (UINT vk : {VK_RETURN, VK_ESCAPE}) {
-        ::SetFocus(hField);
-        MSG msg = {hField, WM_KEYDOWN, vk, 1, 0, {}};
+    HWND hTree = pFrame->m_wndDevListBar.m_dlg.Tree().m_hWnd;
+    HWND hAddress = ::GetDlgItem(pFrame->m_wndStorageBar.m_dlg.m_hWnd, IDC_STORAGE_ADDRESS);
+    for (auto key : {std::make_pair(hField, VK_RETURN), std::make_pair(hField, VK_ESCAPE),
+                     std::make_pair(hTree, VK_ESCAPE), std::make_pair(hAddress, VK_ESCAPE)}) {
+        ::SetFocus(key.first);
+        MSG msg = {key.first, WM_KEYDOWN, (WPARAM)key.second, 1, 0, {}};
         if (!theApp.PreTranslateMessage(&msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
         PumpFor(400);
-        EXPECT_EQ(::GetFocus(), vk == VK_ESCAPE ? CmdBar().CommandEdit().m_hWnd : hField) << vk;
+        EXPECT_EQ(::GetFocus(), key.second == VK_ESCAPE ? CmdBar().CommandEdit().m_hWnd : key.first) << key.second;
     }
     EXPECT_TRUE(::IsWindowVisible(pFrame->m_wndGRegs64Bar.m_hWnd));
     // The register controls are read-only.

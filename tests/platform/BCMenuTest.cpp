@@ -6,11 +6,13 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "platform/Afx.h"
 #include "platform/BCMenu.h"
 #include "tests/platform/ControlsTestRes.h"
 #include "tests/platform/ShotFile.h"
+#include "tests/support/HangWatch.h"
 
 namespace {
 
@@ -164,6 +166,7 @@ TEST_F(BCMenuTest, DrawEachKindOfItem)
     CRect rcFindGrey = canvas.Draw(*popup, 4, ODS_GRAYED);
     CRect rcPlainChecked = canvas.Draw(*popup, 5, ODS_CHECKED);
     CRect rcPropsCheckedImage = canvas.Draw(*popup, 6, ODS_CHECKED);
+    CRect rcFindGreySel = canvas.Draw(*popup, 4, ODS_GRAYED | ODS_SELECTED);
     canvas.Save("bcmenu-items.bmp");
 
     const COLORREF menuBack = ::GetSysColor(COLOR_MENU);
@@ -189,9 +192,33 @@ TEST_F(BCMenuTest, DrawEachKindOfItem)
     EXPECT_TRUE(canvas.Has(TextOf(rcFindGrey), ::GetSysColor(COLOR_GRAYTEXT)));
     EXPECT_FALSE(canvas.Has(TextOf(rcFindGrey), menuText));
     EXPECT_FALSE(canvas.Has(GutterOf(rcFindGrey), RGB(0xA8, 0xD0, 0xF0)));
+    // Greyed and selected: highlighted as the system's menus do, grey text.
+    EXPECT_EQ(canvas.Pixel(rcFindGreySel.right - 2, rcFindGreySel.top + 1), ::GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_TRUE(canvas.Has(TextOf(rcFindGreySel), ::GetSysColor(COLOR_GRAYTEXT)));
     // Checked with an image: the image framed on the light face colour.
     EXPECT_TRUE(canvas.Has(GutterOf(rcPropsCheckedImage), ::GetSysColor(COLOR_3DLIGHT)));
     EXPECT_TRUE(canvas.Has(GutterOf(rcPropsCheckedImage), RGB(0x20, 0x50, 0xA0)));
+}
+
+// Keys through the display: Down passes over the separator and stops on the
+// greyed item, as in the system's menus, so that Enter after five chooses
+// the item after it. The Esc behind them reaches the window: the menu took
+// the others (it would have ended the menu had Enter not).
+TEST_F(BCMenuTest, KeysPassOverSeparatorsAndStopOnGreyedItems)
+{
+    popup->EnableMenuItem(ID_TEST_FIND, MF_BYCOMMAND | MF_GRAYED);
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "m", WS_POPUP | WS_VISIBLE, CRect(0, 0, 50, 50), nullptr, 0));
+    ::SetForegroundWindow(wnd.m_hWnd);
+    std::vector<INPUT> keys(14, INPUT{INPUT_KEYBOARD, {}});
+    for (size_t i = 0; i < keys.size(); i++)
+        keys[i].ki = {WORD(i < 10 ? VK_DOWN : i < 12 ? VK_RETURN : VK_ESCAPE), 0, i % 2 ? (DWORD)KEYEVENTF_KEYUP : 0};
+    ASSERT_EQ(keys.size(), ::SendInput((UINT)keys.size(), keys.data(), sizeof(INPUT)));
+    vorntest::WaitingFor waiting("the menu keys");
+    EXPECT_EQ((UINT)ID_TEST_PLAIN, (UINT)::TrackPopupMenu(*popup, TPM_RETURNCMD, 60, 60, 0, wnd.m_hWnd, nullptr));
+    MSG msg = {};
+    EXPECT_TRUE(::PeekMessageA(&msg, wnd.m_hWnd, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE) && msg.wParam == VK_ESCAPE);
+    wnd.DestroyWindow();
 }
 
 TEST_F(BCMenuTest, AppendedItemsAreOwnerDrawnToo)

@@ -52,6 +52,13 @@ TEST(CSaveSelEdit, SelectionSurvivesTabbingAwayAndBack)
     edit.GetSel(start, end);
     EXPECT_EQ(start, 4);
     EXPECT_EQ(end, 6);
+    // Typed into while away: the focus comes back behind what was typed.
+    dlg.GotoDlgCtrl(dlg.GetDlgItem(IDC_COUNT));
+    edit.SendMessage(WM_CHAR, 'x');
+    dlg.GotoDlgCtrl(&edit);
+    edit.GetSel(start, end);
+    EXPECT_EQ(start, 5);
+    EXPECT_EQ(end, 5);
     dlg.DestroyWindow();
 }
 

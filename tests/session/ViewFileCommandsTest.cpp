@@ -436,10 +436,10 @@ TEST_F(FileCommands, DeviceRowsOfAnyLengthOpenApplyAddAndSaveWhole)
     LRESULT nExtent = 0;
     HWND hList = nullptr;
     DialogSequence seq({[&](HWND h) {
-                            hList = FindPageControl(h, "Devices", IDC_DEVICES_LIST);
                             // Shown as a click on its name in the tree shows it.
                             dynamic_cast<CSettingsDialog&>(*CWnd::FromHandlePermanent(h))
                                 .SetActivePage(kSysCfgDevicesPage);
+                            hList = FindPageControl(h, "Devices", IDC_DEVICES_LIST);
                             shown = ListRows(hList);
                             ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(ID_APPLY_NOW, BN_CLICKED),
                                            (LPARAM)::GetDlgItem(h, ID_APPLY_NOW));

@@ -147,8 +147,7 @@ int CEmulatorModel::LoadConfigDevices(const std::string& strConfig)
         if (!ParseDevnum(first, nLcss, wDevnum))
             continue;
         for (long long i = 0; i < nDevices && wDevnum + i <= 0xFFFF; ++i) {
-            CEmuLines ignored;
-            if (AttachDevice(Format("%d:%04X ", nLcss, (unsigned)(wDevnum + i)) + rest, ignored))
+            if (AttachDevice(Format("%d:%04X ", nLcss, (unsigned)(wDevnum + i)) + rest))
                 ++nCount;
         }
     }
@@ -227,13 +226,13 @@ CEmulatorModel::ECommandResult CEmulatorModel::HandleCommand(const std::string& 
     std::string args;
     std::string verb = Upper(FirstWord(line, &args));
     if (verb == "ATTACH")
-        AttachDevice(args, out);
+        AttachDevice(args);
     else if (verb == "DETACH")
-        DetachDevice(args, out);
+        DetachDevice(args);
     else if (verb == "DEFINE")
-        DefineDevice(args, out);
+        DefineDevice(args);
     else if (verb == "DEVINIT")
-        DevInit(args, out);
+        DevInit(args);
     else if (verb == "STOPALL")
         m_strLetters[0] = 'M';
     else if (verb == "STARTALL")
@@ -242,6 +241,7 @@ CEmulatorModel::ECommandResult CEmulatorModel::HandleCommand(const std::string& 
         SelectCpu(args, out);
     else if (verb == "IPL")
         Ipl(args, out);
+    ReportDeviceChanges(out);
     return kCommandDone;
 }
 
@@ -296,11 +296,14 @@ void CEmulatorModel::HandleQuery(const std::string& strLine, CEmuLines& out)
     } else {
         bool bOn = !value.empty() && value[0] == '1';
         m_subscriptions[name] = bOn;
+        // The complete list tells every change so far.
         if (bOn && name == "DEVLIST") {
             m_subscriptions["NEWDEVLIST"] = false;
+            m_changes.clear();
             DeviceList(out);
         } else if (bOn && name == "NEWDEVLIST") {
             m_subscriptions["DEVLIST"] = false;
+            m_changes.clear();
             DeviceList(out);
         }
     }
@@ -329,7 +332,7 @@ bool CEmulatorModel::ParseDevnum(const std::string& strText, int& nLcss, WORD& w
     return true;
 }
 
-bool CEmulatorModel::AttachDevice(const std::string& strArgs, CEmuLines& out)
+bool CEmulatorModel::AttachDevice(const std::string& strArgs)
 {
     std::string rest;
     std::string devnum = FirstWord(strArgs, &rest);
@@ -343,11 +346,11 @@ bool CEmulatorModel::AttachDevice(const std::string& strArgs, CEmuLines& out)
     DWORD key = ((DWORD)device.nLcss << 16) + device.wDevnum;
     bool bExisted = m_devices.count(key) != 0;
     m_devices[key] = device;
-    ReportChange(bExisted ? 'C' : 'A', device, out);
+    NoteChange(bExisted ? 'C' : 'A', device);
     return true;
 }
 
-bool CEmulatorModel::DetachDevice(const std::string& strDevnum, CEmuLines& out)
+bool CEmulatorModel::DetachDevice(const std::string& strDevnum)
 {
     SDevice device;
     if (!ParseDevnum(FirstWord(strDevnum), device.nLcss, device.wDevnum))
@@ -357,11 +360,11 @@ bool CEmulatorModel::DetachDevice(const std::string& strDevnum, CEmuLines& out)
         return false;
     device = it->second;
     m_devices.erase(it);
-    ReportChange('D', device, out);
+    NoteChange('D', device);
     return true;
 }
 
-bool CEmulatorModel::SetDeviceFlags(const std::string& strArgs, CEmuLines& out)
+bool CEmulatorModel::SetDeviceFlags(const std::string& strArgs)
 {
     std::string flags;
     SDevice device;
@@ -372,11 +375,11 @@ bool CEmulatorModel::SetDeviceFlags(const std::string& strArgs, CEmuLines& out)
     if (it == m_devices.end())
         return false;
     it->second.strFlags = flags;
-    ReportChange('C', it->second, out);
+    NoteChange('C', it->second);
     return true;
 }
 
-bool CEmulatorModel::DefineDevice(const std::string& strArgs, CEmuLines& out)
+bool CEmulatorModel::DefineDevice(const std::string& strArgs)
 {
     std::string newNumber;
     SDevice device;
@@ -388,15 +391,15 @@ bool CEmulatorModel::DefineDevice(const std::string& strArgs, CEmuLines& out)
         return false;
     SDevice old = it->second;
     m_devices.erase(it);
-    ReportChange('D', old, out);
+    NoteChange('D', old);
     old.nLcss = moved.nLcss;
     old.wDevnum = moved.wDevnum;
     m_devices[((DWORD)old.nLcss << 16) + old.wDevnum] = old;
-    ReportChange('A', old, out);
+    NoteChange('A', old);
     return true;
 }
 
-bool CEmulatorModel::DevInit(const std::string& strArgs, CEmuLines& out)
+bool CEmulatorModel::DevInit(const std::string& strArgs)
 {
     std::string args;
     SDevice device;
@@ -406,22 +409,35 @@ bool CEmulatorModel::DevInit(const std::string& strArgs, CEmuLines& out)
     if (it == m_devices.end())
         return false;
     it->second.strArgs = args;
-    ReportChange('C', it->second, out);
+    NoteChange('C', it->second);
     return true;
 }
 
-void CEmulatorModel::ReportChange(char chAction, const SDevice& device, CEmuLines& out) const
+void CEmulatorModel::NoteChange(char chAction, const SDevice& device)
 {
-    if (!m_bDeviceReports)
+    if (!m_bDeviceReports || (!Subscribed("NEWDEVLIST") && !Subscribed("DEVLIST")))
+        return;
+    DWORD key = ((DWORD)device.nLcss << 16) + device.wDevnum;
+    auto it = m_changes.find(key);
+    bool bStaysAdded = it != m_changes.end() && it->second.first == 'A' && chAction == 'C';
+    m_changes[key] = { bStaysAdded ? 'A' : chAction, device };
+}
+
+void CEmulatorModel::ReportDeviceChanges(CEmuLines& out)
+{
+    if (m_changes.empty())
         return;
     if (Subscribed("NEWDEVLIST")) {
-        char keyword[] = "DEV?=";
-        keyword[3] = chAction;
-        out.push_back({ kStreamErr, DeviceLine(keyword, device) });
+        for (const auto& change : m_changes) {
+            char keyword[] = "DEV?=";
+            keyword[3] = change.second.first;
+            out.push_back({ kStreamErr, DeviceLine(keyword, change.second.second) });
+        }
         out.push_back({ kStreamErr, "DEVX=" });
     } else if (Subscribed("DEVLIST")) {
         DeviceList(out);
     }
+    m_changes.clear();
 }
 
 std::string CEmulatorModel::DeviceLine(const char* pszKeyword, const SDevice& device) const

@@ -13,6 +13,10 @@
 //                      changes repeat the complete list
 //   "]NEWDEVLIST=1"    complete list as "DEVA=..." lines, then "DEVX="; later
 //                      changes as "DEVA=", "DEVC=", "DEVD=" lines and "DEVX="
+//   The changes made together (by one command, or by consecutive device
+//   directives of the script) are reported together, as the emulator reports
+//   what changed since its last report: one device a line, in device-number
+//   order, then one end line; the complete list once in the old format.
 //   "]LCSSNUM=1"       device numbers written "L:dddd" (unless "set devlcss
 //                      0": some versions write the number alone all the same)
 //   "]GREGS=c" "]CREGS=c" "]AREGS=c" "]FREGS=c" "]GREGS64=c" "]CREGS64=c"
@@ -74,10 +78,13 @@ public:
     // One line received on standard input; appends what to write to out.
     ECommandResult HandleCommand(const std::string& strLine, CEmuLines& out);
 
-    // Device changes of the script; each reports the change per subscription.
-    bool AttachDevice(const std::string& strArgs, CEmuLines& out);
-    bool DetachDevice(const std::string& strDevnum, CEmuLines& out);
-    bool SetDeviceFlags(const std::string& strArgs, CEmuLines& out);
+    // Device changes of the script; each waits for ReportDeviceChanges.
+    bool AttachDevice(const std::string& strArgs);
+    bool DetachDevice(const std::string& strDevnum);
+    bool SetDeviceFlags(const std::string& strArgs);
+    // The report of the device changes since the last one, in the subscribed
+    // format; nothing when none changed.
+    void ReportDeviceChanges(CEmuLines& out);
 
     // The complete device list in the subscribed format (old unless
     // "]NEWDEVLIST=1" was received).
@@ -109,13 +116,15 @@ private:
 
     void HandleQuery(const std::string& strLine, CEmuLines& out);
     bool Subscribed(const char* pszName) const;
-    bool DefineDevice(const std::string& strArgs, CEmuLines& out);
-    bool DevInit(const std::string& strArgs, CEmuLines& out);
+    bool DefineDevice(const std::string& strArgs);
+    bool DevInit(const std::string& strArgs);
     void SelectCpu(const std::string& strArgs, CEmuLines& out);
     void Ipl(const std::string& strArgs, CEmuLines& out);
     // Appends the line unless it is strLast, the one last sent.
     static void SendIfChanged(const std::string& strLine, std::string& strLast, CEmuLines& out);
-    void ReportChange(char chAction, const SDevice& device, CEmuLines& out) const;
+    // Keeps the change for the next report: the newest of a device's changes
+    // counts, but a device added since the last report stays added.
+    void NoteChange(char chAction, const SDevice& device);
     std::string DeviceLine(const char* pszKeyword, const SDevice& device) const;
     std::string StatusLine() const;
     void RegisterLines(CEmuLines& out) const;
@@ -124,6 +133,9 @@ private:
     static bool ParseDevnum(const std::string& strText, int& nLcss, WORD& wDevnum);
 
     CDeviceTable m_devices;
+    // The changes not yet reported: by device key, the change letter and the
+    // device as it is now (as it was, for a deleted one).
+    std::map<DWORD, std::pair<char, SDevice>> m_changes;
     std::map<std::string, bool> m_subscriptions;
     UINT64 m_nStorageAddress = 0;
     UINT64 m_nStorageSize = 0;

@@ -207,7 +207,8 @@ TEST(EmulatorModel, DeviceListSubscriptionsAndChanges)
 {
     CEmulatorModel model;
     CEmuLines out;
-    ASSERT_TRUE(model.AttachDevice("0120 3390 a.img", out));
+    ASSERT_TRUE(model.AttachDevice("0120 3390 a.img"));
+    model.ReportDeviceChanges(out);
     EXPECT_TRUE(out.empty());               // nobody subscribed yet
     EXPECT_EQ((std::vector<std::string>{ "DEV=0120 3390 DASD 0000 a.img", "DEV=X" }),
               Command(model, "]DEVLIST=1"));
@@ -229,18 +230,29 @@ TEST(EmulatorModel, DeviceListSubscriptionsAndChanges)
     ASSERT_TRUE(model.Set("devlcss 1"));
     EXPECT_EQ((std::vector<std::string>{ "DEVD=0:000C 3505 RDR  0000 ", "DEVX=" }),
               Command(model, "DETACH 000c"));
-    EXPECT_EQ((std::vector<std::string>{ "DEVD=0:0120 3390 DASD 0000 b.img ro", "DEVX=",
+    // What changed together is one report, in device-number order, each
+    // device with its last change (one added since stays added).
+    EXPECT_EQ((std::vector<std::string>{ "DEVD=0:0120 3390 DASD 0000 b.img ro",
                                          "DEVA=1:0130 3390 DASD 0000 b.img ro", "DEVX=" }),
               Command(model, "define 0120 1:0130"));
+    EXPECT_TRUE(model.AttachDevice("0009 3215"));
+    EXPECT_TRUE(model.SetDeviceFlags("1:0130 1010"));
+    EXPECT_TRUE(model.SetDeviceFlags("0009 0100"));
+    EXPECT_TRUE(model.SetDeviceFlags("1:0130 0010"));
     out.clear();
-    EXPECT_TRUE(model.SetDeviceFlags("1:0130 1010", out));
-    EXPECT_EQ((std::vector<std::string>{ "DEVC=1:0130 3390 DASD 1010 b.img ro", "DEVX=" }), Texts(out));
+    model.ReportDeviceChanges(out);
+    EXPECT_EQ((std::vector<std::string>{ "DEVA=0:0009 3215 CON  0100 ", "DEVC=1:0130 3390 DASD 0010 b.img ro",
+                                         "DEVX=" }),
+              Texts(out));
+    out.clear();
+    model.ReportDeviceChanges(out);
+    EXPECT_TRUE(out.empty());
     // Unknown devices and bad numbers change nothing.
     EXPECT_TRUE(Command(model, "detach 0999").empty());
     EXPECT_TRUE(Command(model, "attach 12345 3390").empty());
     EXPECT_TRUE(Command(model, "attach 0120").empty());
-    EXPECT_FALSE(model.SetDeviceFlags("1:0130 2", out));
-    EXPECT_FALSE(model.SetDeviceFlags("1:0130 0120", out));
+    EXPECT_FALSE(model.SetDeviceFlags("1:0130 2"));
+    EXPECT_FALSE(model.SetDeviceFlags("1:0130 0120"));
 }
 
 TEST(EmulatorModel, ShutdownCommands)
@@ -307,7 +319,7 @@ TEST(EmulatorModel, NoDeviceReportsWhenSwitchedOff)
     CEmulatorModel model;
     model.SetDeviceReports(false);
     CEmuLines out;
-    ASSERT_TRUE(model.AttachDevice("0120 3390 a.img", out));
+    ASSERT_TRUE(model.AttachDevice("0120 3390 a.img"));
     EXPECT_TRUE(Command(model, "]NEWDEVLIST=1").empty());
     EXPECT_TRUE(Command(model, "attach 0121 3390 b.img").empty());
     model.DeviceList(out);

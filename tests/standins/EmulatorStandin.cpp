@@ -68,7 +68,7 @@ int CEmulatorStandin::Main(const std::string& strCommandLine)
     std::thread([this] { ReaderLoop(); }).detach();
     if (m_options.bDevList)
         ModelCall([](CEmulatorModel& m, CEmuLines& out) { m.DeviceList(out); return true; });
-    Run(nSetup, script.size());
+    RunReportingDevices(nSetup, script.size());
 
     std::unique_lock<std::mutex> lock(m_stateLock);
     m_stateChanged.wait(lock, [this] { return m_bShutdown || m_bEndOfInput; });
@@ -93,6 +93,21 @@ bool CEmulatorStandin::AllocateStorage()
     FillStandinStorage(m_pStorage, nSize, 0);
     m_model.SetStorage((UINT64)(DWORD_PTR)m_pStorage, nSize);
     return true;
+}
+
+// A run of device directives is one moment of the emulator's: its changes
+// go out in one report once the run ends.
+void CEmulatorStandin::RunReportingDevices(size_t nFirst, size_t nLast)
+{
+    auto isDeviceChange = [](const SStandinDirective& d) {
+        return d.eOp == kOpDevice || d.eOp == kOpDevFlags || d.eOp == kOpDetach;
+    };
+    const std::vector<SStandinDirective>& script = Directives();
+    for (size_t i = nFirst; i < nLast; ++i) {
+        Run(i, i + 1);
+        if (isDeviceChange(script[i]) && (i + 1 == nLast || !isDeviceChange(script[i + 1])))
+            ModelCall([](CEmulatorModel& m, CEmuLines& out) { m.ReportDeviceChanges(out); return true; });
+    }
 }
 
 void CEmulatorStandin::OpenRecord(const std::string& strCommandLine)
@@ -287,13 +302,13 @@ void CEmulatorStandin::RunOther(const SStandinDirective& d)
         ModelCall([](CEmulatorModel& m, CEmuLines& out) { m.DeviceList(out); return true; });
         break;
     case kOpDevice:
-        bOk = ModelCall([&](CEmulatorModel& m, CEmuLines& out) { return m.AttachDevice(text, out); });
+        bOk = ModelCall([&](CEmulatorModel& m, CEmuLines&) { return m.AttachDevice(text); });
         break;
     case kOpDevFlags:
-        bOk = ModelCall([&](CEmulatorModel& m, CEmuLines& out) { return m.SetDeviceFlags(text, out); });
+        bOk = ModelCall([&](CEmulatorModel& m, CEmuLines&) { return m.SetDeviceFlags(text); });
         break;
     case kOpDetach:
-        bOk = ModelCall([&](CEmulatorModel& m, CEmuLines& out) { return m.DetachDevice(text, out); });
+        bOk = ModelCall([&](CEmulatorModel& m, CEmuLines&) { return m.DetachDevice(text); });
         break;
     case kOpStatus:
         ModelCall([](CEmulatorModel& m, CEmuLines& out) { m.StatusRound(out); return true; });

@@ -38,6 +38,9 @@ protected:
 
 private:
     bool AllocateStorage();
+    // Runs directives [nFirst, nLast); the device changes of each run of
+    // device directives are reported when the run ends.
+    void RunReportingDevices(size_t nFirst, size_t nLast);
     void OpenRecord(const std::string& strCommandLine);
     void ReaderLoop();
     void OnCommandLine(const std::string& strLine);

@@ -407,21 +407,28 @@ TEST_F(StandinProcess, EmulatorReleasedStorageCannotBeReachedAnyMore)
     EXPECT_EQ(0, child.Wait());
 }
 
+// A command's changes are one report; so are those of a run of device
+// directives of the script (a sleep between two makes two).
 TEST_F(StandinProcess, EmulatorReportsDeviceChangesIncrementally)
 {
     CPipedChild child;
     ASSERT_TRUE(child.Start("vornemu.exe", "--devlist-at-start --do \"device 000C 3505\" --do \"set echo 1\" "
-                                          "EXTERNALGUI"));
+                                          "--do \"wait-stdin go\" --do \"devflags 000C 1000\" --do \"device 0590 3420\" "
+                                          "--do \"sleep 50\" --do \"detach 0590\" EXTERNALGUI"));
     ASSERT_TRUE(child.WaitForErr("DEV=X\n"));
     ASSERT_TRUE(child.WriteLine("]NEWDEVLIST=1"));
     ASSERT_TRUE(child.WriteLine("attach 0580 3420 tape.aws"));
     ASSERT_TRUE(child.WaitForErr("DEVA=0580"));
+    ASSERT_TRUE(child.WriteLine("go"));
+    ASSERT_TRUE(child.WaitForErr("DEVD=0590"));
     ASSERT_TRUE(child.WriteLine("quit"));
     EXPECT_EQ(0, child.Wait());
     EXPECT_EQ("DEV=000C 3505 RDR  0000 \nDEV=X\n"
               "DEVA=000C 3505 RDR  0000 \nDEVX=\n"
-              "DEVA=0580 3420 TAPE 0000 tape.aws\nDEVX=\n", child.Err());
-    EXPECT_EQ("attach 0580 3420 tape.aws\nquit\n", child.Out());
+              "DEVA=0580 3420 TAPE 0000 tape.aws\nDEVX=\n"
+              "DEVC=000C 3505 RDR  1000 \nDEVA=0590 3420 TAPE 0000 \nDEVX=\n"
+              "DEVD=0590 3420 TAPE 0000 \nDEVX=\n", child.Err());
+    EXPECT_EQ("attach 0580 3420 tape.aws\ngo\nquit\n", child.Out());
 }
 
 TEST_F(StandinProcess, EmulatorIgnoringExitMustBeKilled)

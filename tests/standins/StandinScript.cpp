@@ -49,9 +49,14 @@
 //   devlist               send the complete device list now
 //   device DEVNUM TYPE [ARGS]
 //                         add or replace a device (as the command "attach
-//                         DEVNUM TYPE ARGS" does) and report the change
+//                         DEVNUM TYPE ARGS" does)
 //   devflags DEVNUM FLAGS set a device's four status flags ("0110")
-//   detach DEVNUM         remove a device and report the change
+//   detach DEVNUM         remove a device
+//                         The changes of consecutive device, devflags and
+//                         detach lines are reported together after the last
+//                         of them, as the emulator reports what changed
+//                         since its last report ("sleep 50" between two
+//                         groups: two reports)
 //   status                write one round of status lines now (as the
 //                         emulator does: see EmulatorModel.h)
 //   interval MS           write a round of status lines every MS

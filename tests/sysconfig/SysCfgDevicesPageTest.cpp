@@ -8,8 +8,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "config/DevClass.h"
 #include "config/DevNum.h"
+#include "platform/CDC.h"
 #include "platform/CMenu.h"
 #include "platform/CWinApp.h"
 #include "tests/support/ShownMenu.h"
@@ -262,8 +265,62 @@ TEST_F(SysCfgDevices, RemovalQueuesDetachLastFirst)
     EXPECT_TRUE(view.m_received.empty());
 }
 
+// A range with the widest line: the lines and devices after it stay, the
+// detach commands go last line first, the line at the range's end is
+// selected, the list scrolls only as far as its widest line left, and a
+// line's menu still acts on its own device.
+TEST_F(SysCfgDevices, RemovingARangeLeavesTheRightDevicesAndCommands)
+{
+    CString strError;
+    dlg->m_config.AddDevice("000E 1403 printer_file_with_a_long_name_\xe9t\xe9.txt", strError);
+    for (int n = 0; n < 12; ++n) {
+        CString strStmt;
+        strStmt.Format("%04X 3270", 0x0A00 + n);
+        dlg->m_config.AddDevice(strStmt, strError);
+    }
+    Run([&](HWND) {
+        CListBox& list = Page().List();
+        auto WidestPlus5 = [&] {
+            CClientDC dc(&list);
+            CDCSelect font(dc, (HFONT)list.SendMessage(WM_GETFONT));
+            LONG nWidest = 0;
+            for (int i = 0; i < list.GetCount(); ++i) {
+                CString str;
+                list.GetText(i, str);
+                SIZE size = {};
+                ::GetTextExtentPoint32A(dc, str, str.GetLength(), &size);
+                nWidest = std::max(nWidest, size.cx);
+            }
+            return nWidest + 5;
+        };
+        ASSERT_EQ(Lines().size(), 17u);
+        EXPECT_EQ(Lines()[2].rfind("E 000E 1403 ", 0), 0u) << Lines()[2];
+        EXPECT_EQ(list.SendMessage(LB_GETHORIZONTALEXTENT), WidestPlus5());
+        SelectOnly({2, 3, 4, 5, 6, 7, 8});
+        Press(PageWnd(), IDC_DEVICES_REMOVE);
+        EXPECT_EQ(Pending(), (std::vector<std::string>{"detach 0A05", "detach 0A04", "detach 0A03", "detach 0A02",
+                                                        "detach 0A01", "detach 0A00", "detach 000E"}));
+        EXPECT_EQ(Lines(), (std::vector<std::string>{"190 0190 3505 deck.txt", "10190 1:0190 3505 deck1.txt",
+                                                     "A06 0A06 3270", "A07 0A07 3270", "A08 0A08 3270",
+                                                     "A09 0A09 3270", "A0A 0A0A 3270", "A0B 0A0B 3270",
+                                                     "120 0120 3390 disk.cckd", "E20 0E20 OSA iface 192.168.0.2"}));
+        EXPECT_EQ(dlg->m_config.m_devices.GetCount(), 10);
+        EXPECT_EQ(list.GetSelCount(), 1);
+        EXPECT_EQ(list.GetSel(8), 1);
+        EXPECT_EQ(list.SendMessage(LB_GETHORIZONTALEXTENT), WidestPlus5());
+        EXPECT_TRUE(IsPageMarkedModified(*dlg, kSysCfgDevicesPage));
+        RightClickLine(7);
+        Command(ID_DEVICES_PROPERTIES);
+        ASSERT_EQ(dialogs->calls.size(), 1u);
+        EXPECT_EQ(dialogs->calls[0].dev.GetKey(), 0x0A0Bu);
+    });
+}
+
+// The Options page made only when it is shown (it is made for the load
+// unit, and shows it as a change).
 TEST_F(SysCfgDevices, ContextLineMenuAndLoadUnit)
 {
+    dlg->MakePageWhenShown(&dlg->m_DevOptsPage);
     Run([&](HWND) {
         EXPECT_EQ(MenuState(), "---");
         RightClickLine(1);

@@ -292,7 +292,9 @@ TEST_F(SysCfgPages, ClockChecks)
 
 // With VORN_KEEP_OPEN set, shows the page VORN_SYSCFG_PAGE (a tree index)
 // until tools/screenshot closes the program; skipped otherwise. With
-// VORN_SYSCFG_GROW ("200,100") the dialog is first made that much larger.
+// VORN_SYSCFG_GROW ("200,100") the dialog is first made that much larger,
+// and then shows the page VORN_SYSCFG_THEN when that is set. With
+// VORN_SYSCFG_DEVICES the configuration has that many more disks.
 TEST_F(SysCfgPages, DISABLED_ShowForPicture)
 {
     if (!KeepOpenForScreenshot())
@@ -300,6 +302,12 @@ TEST_F(SysCfgPages, DISABLED_ShowForPicture)
     const char* pszPage = std::getenv("VORN_SYSCFG_PAGE");
     const char* pszGrow = std::getenv("VORN_SYSCFG_GROW");
     dlg->m_nStartPage = pszPage ? std::atoi(pszPage) : 0;
+    const char* pszDevices = std::getenv("VORN_SYSCFG_DEVICES");
+    for (int n = 0, nDevices = pszDevices ? std::atoi(pszDevices) : 0; n < nDevices; ++n) {
+        CString strStmt, strError;
+        strStmt.Format("%04X 3390 disk%d.cckd sf=shadow%d_*.cckd", 0x1000 + n, n, n);
+        dlg->m_config.AddDevice(strStmt, strError);
+    }
     bool bGrown = false;
     RunModal(*dlg, [&](HWND hDlg) {
         if (pszGrow && !bGrown) {
@@ -309,24 +317,26 @@ TEST_F(SysCfgPages, DISABLED_ShowForPicture)
             RECT rc;
             ::GetWindowRect(hDlg, &rc);
             ::MoveWindow(hDlg, 0, 0, rc.right - rc.left + dx, rc.bottom - rc.top + dy, TRUE);
+            if (const char* pszThen = std::getenv("VORN_SYSCFG_THEN"))
+                dlg->SetActivePage(std::atoi(pszThen));
         }
         ::Sleep(100);
         return ::GetAsyncKeyState(VK_ESCAPE) == 0;
     });
 }
 
-// An engine type outside the four leaves its combo box without a selection
-// and fails Apply, titled with the engine's number; a disabled combo box
-// keeps its type.
+// An engine type outside the four fails Apply, titled with the engine's
+// number, on the page made for it (never shown before), where its combo
+// box has no selection; a disabled combo box keeps its type.
 TEST_F(SysCfgPages, UnknownEngineTypeFailsApply)
 {
     dlg->m_config.m_dwEngineTypes[37] = 7;
     Run([&](HWND hDlg) {
+        EXPECT_EQ(Apply(hDlg), "CPU 25: Invalid CPU Type");
+        EXPECT_EQ(dlg->GetActivePage(), &dlg->m_Engines32Page);
         HWND hPage = dlg->m_Engines32Page.m_hWnd;
         EXPECT_EQ(::SendDlgItemMessageA(hPage, IDC_ENGINES_COMBO0 + 5, CB_GETCURSEL, 0, 0), CB_ERR);
         EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hPage, IDC_ENGINES_COMBO0 + 5)));
-        EXPECT_EQ(Apply(hDlg), "CPU 25: Invalid CPU Type");
-        EXPECT_EQ(dlg->GetActivePage(), &dlg->m_Engines32Page);
         EXPECT_EQ(ItemText(hPage, IDC_ENGINES_LABEL0 + 5), "CPU 25:");
     });
     EXPECT_TRUE(view.m_received.empty());

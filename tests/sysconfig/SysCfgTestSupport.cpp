@@ -152,6 +152,8 @@ SysCfgDialogFixture::SysCfgDialogFixture()
 void SysCfgDialogFixture::Run(std::function<void(HWND)> step)
 {
     RunModal(*dlg, [&](HWND hDlg) {
+        if (dlg->PagesWaiting())
+            return true;
         if (m_pShowFirst)
             dlg->SetActivePage(m_pShowFirst);
         step(hDlg);

@@ -63,7 +63,8 @@ std::string BalloonText();
 std::string BalloonTitle();
 
 // A dialog over RichConfig in a temporary folder, reporting to a
-// CApplyReceiver; Run shows it modally, runs a step and cancels it.
+// CApplyReceiver; Run shows it modally, runs a step once every page it
+// makes after its start is made, and cancels it.
 struct SysCfgDialogFixture : ::testing::Test {
     TempDir dir;
     std::string strIni = dir.Path("syscfg_pages_tests.ini");

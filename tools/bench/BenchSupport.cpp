@@ -94,6 +94,43 @@ std::string WriteProgramIni(const std::string& strDir, const std::string& strLog
     return strIni;
 }
 
+// Consecutive numbers from 0100 (a terminal range starts a channel of its
+// own): a fortieth each of readers, punches, printers and consoles, a
+// quarter disks, a tenth tapes, a twentieth adapters, the rest terminals.
+std::string DeviceStatements(int nDevices, std::vector<int>* pDevnums)
+{
+    struct SClass {
+        int nPerMille;
+        const char* pszFormat;  // the statement of one device, given its number twice
+    };
+    static const SClass kClasses[] = {
+        {25, "%04X 3505 cards%04X.txt ascii"}, {25, "%04X 3525 punch%04X.txt ascii"},
+        {25, "%04X 1403 print%04X.txt"},       {25, "%04X 3215"},
+        {250, "%04X 3390 disk%04X.cckd"},      {100, "%04X 3420 *"},
+        {50, "%04X CTCI 192.168.200.1 192.168.200.2"},
+    };
+    std::string s;
+    char szLine[128];
+    int nDevnum = 0x0100, nLeft = nDevices;
+    for (const SClass& c : kClasses) {
+        for (int i = 0; i < nDevices * c.nPerMille / 1000 && nLeft > 0; ++i, --nLeft, ++nDevnum) {
+            std::snprintf(szLine, sizeof szLine, c.pszFormat, nDevnum, nDevnum);
+            s += std::string(szLine) + "\r\n";
+            if (pDevnums)
+                pDevnums->push_back(nDevnum);
+        }
+    }
+    for (nDevnum = (nDevnum + 0xFF) & ~0xFF; nLeft > 0; nDevnum += 0x100) {
+        int nRange = nLeft < 250 ? nLeft : 250;
+        std::snprintf(szLine, sizeof szLine, nRange > 1 ? "%04X.%d 3270" : "%04X 3270", nDevnum, nRange);
+        s += std::string(szLine) + "\r\n";
+        for (int i = 0; i < nRange && pDevnums; ++i)
+            pDevnums->push_back(nDevnum + i);
+        nLeft -= nRange;
+    }
+    return s;
+}
+
 bool SChild::Start(const std::string& strCommand, const std::string& strDir)
 {
     STARTUPINFOA si = {};
@@ -135,6 +172,17 @@ SChild::~SChild()
 
 namespace {
 
+// A window of that id among the children of hWnd or theirs.
+bool HoldsControl(HWND hWnd, int nChildId)
+{
+    if (::GetDlgItem(hWnd, nChildId))
+        return true;
+    for (HWND h = ::GetWindow(hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (::GetDlgItem(h, nChildId))
+            return true;
+    return false;
+}
+
 struct SFindTop {
     DWORD dwPid;
     const char* pszClass;
@@ -151,7 +199,7 @@ BOOL CALLBACK FindTopProc(HWND h, LPARAM lp)
     if (dwPid != p->dwPid)
         return TRUE;
     ::GetClassNameA(h, szClass, sizeof szClass);
-    if (std::strcmp(szClass, p->pszClass) != 0 || (p->nChildId && !FindChildById(h, p->nChildId)))
+    if (std::strcmp(szClass, p->pszClass) != 0 || (p->nChildId && !HoldsControl(h, p->nChildId)))
         return TRUE;
     p->hWnd = h;
     return FALSE;
@@ -205,6 +253,31 @@ bool EveryBarShown(HWND hMain)
             return false;
     }
     return true;
+}
+
+bool WaitFor(const SChild& child, double fSeconds, const std::function<bool()>& done)
+{
+    for (double t0 = Now(); !done();) {
+        if (Now() - t0 > fSeconds || ::WaitForSingleObject(child.pi.hProcess, 5) == WAIT_OBJECT_0)
+            return false;
+    }
+    return true;
+}
+
+SProbedAction ProbeAction(const SChild& child, CProbe& probe, double fWaitSeconds, double fTailSeconds,
+                          const std::function<void()>& act, const std::function<bool()>& done)
+{
+    SProbedAction action;
+    probe.Measure(true);
+    double t0 = Now();
+    act();
+    action.bOk = WaitFor(child, fWaitSeconds, done);
+    action.fSeconds = Now() - t0;
+    ::WaitForSingleObject(child.pi.hProcess, (DWORD)(fTailSeconds * 1000));
+    probe.Measure(false);
+    action.probe = probe.Result();
+    action.bOk = action.bOk && !action.probe.bFailed;
+    return action;
 }
 
 void CProbe::Start(HWND hWnd)

@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -36,6 +37,12 @@ void RemoveTree(const std::string& strDir);
 std::string WriteProgramIni(const std::string& strDir, const std::string& strLogDir,
                             const std::string& strMore = std::string(), bool bStayAfterPowerOff = false);
 
+// The device statements of a configuration of nDevices devices of every
+// class, one statement each, but half of them display terminals in ranges
+// of 250 ("0A00.250 3270"), as terminals are usually defined. The devices'
+// numbers go to pDevnums when it is given.
+std::string DeviceStatements(int nDevices, std::vector<int>* pDevnums = nullptr);
+
 // A started program; the destructor ends it when it still runs.
 struct SChild {
     PROCESS_INFORMATION pi = {};
@@ -48,7 +55,10 @@ struct SChild {
 };
 
 // The process's top-level window of that class (with nChildId, one that
-// holds a window of that id), or null.
+// holds a window of that id among its children or theirs: a dialog's
+// control or a control of one of its pages), or null. Each question is a
+// call to the Wine server, which the program waits on too: a few windows
+// are asked, not all their descendants.
 HWND FindTopWindow(DWORD dwPid, const char* pszClass, int nChildId = 0);
 // The first window of that id among hParent's descendants (with bShown,
 // the first that is visible), or null.
@@ -66,6 +76,10 @@ extern const SBenchBar kBenchBars[14];
 void ShowEveryBar(HWND hMain);
 // Whether every bar of the main window is shown.
 bool EveryBarShown(HWND hMain);
+
+// Polls done() every 5 ms; true once it is, false when fSeconds passed or
+// the program ended first.
+bool WaitFor(const SChild& child, double fSeconds, const std::function<bool()>& done);
 
 // Asks a window WM_NULL with SendMessageTimeout from a thread of its own on
 // a fixed cadence (by default every 5 ms: the next question is due 5 ms after
@@ -101,6 +115,16 @@ private:
     double m_fSumMs = 0;
     SResult m_result;
 };
+
+// One action probed: act(), then done() awaited for up to fWaitSeconds,
+// the probe measuring from the act until fTailSeconds after done().
+struct SProbedAction {
+    bool bOk = false;        // done() came and every question was answered
+    double fSeconds = 0;     // from act() to done()
+    CProbe::SResult probe;
+};
+SProbedAction ProbeAction(const SChild& child, CProbe& probe, double fWaitSeconds, double fTailSeconds,
+                          const std::function<void()>& act, const std::function<bool()>& done);
 
 // User plus kernel CPU seconds of a Windows process.
 double ProcessCpuSeconds(HANDLE hProcess);

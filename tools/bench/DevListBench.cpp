@@ -5,12 +5,19 @@
 // channel adapters one statement each, and half of them display terminals
 // in ranges of 250 ("0A00.250 3270"), as terminals are usually defined.
 // Each round starts the program, which knows the configuration from its
-// settings, and powers it on and off by its menu commands: the time from
-// Power ON until the device list bar shows every device (its tree holds the
-// nine class groups and N items, asked from outside with TVM_GETCOUNT), and
-// from Power OFF until it shows none; a 5-ms probe (BenchSupport.h) asks
-// the main window WM_NULL during each, and for a quarter of a second after
-// it, and the longest answer is reported. Then the program is closed.
+// settings, and in four phases: Power ON by its menu command, until the
+// device list bar shows every device (its tree holds the nine class groups
+// and N items, asked from outside with TVM_GETCOUNT); a burst of device
+// changes, from the command "devburst" typed into the command line until the
+// bar has shown them all: the stand-in then changes the state of 1,000
+// devices spread over the list, in 20 reports of 50, 5 ms apart, as the
+// emulator reports what changed since its last report, and a last report
+// adds one device, which the count shows; the device menu of the first
+// display terminal (the largest group, half the devices), from the
+// right-click until the menu shows (Esc closes it); and Power OFF until the
+// bar shows no device. A 5-ms probe (BenchSupport.h) asks the main window
+// WM_NULL during each phase, and for a quarter of a second after it, and the
+// longest answer is reported. Then the program is closed.
 //
 // usage: devlist_bench.exe [devices] [rounds] [--beside OTHER\VornGUI.exe]
 // (default 2000 devices, 3 rounds; run it beside VornGUI.exe and
@@ -22,6 +29,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,44 +41,35 @@ using namespace bench;
 
 const int kTreeId = 1540;                      // the device list bar's tree
 const UINT kPowerOn = 33083, kPowerOff = 33084;  // Operations > Power ON, Power OFF
+const int kCmdLineEdit = 1549;                 // the command line bar's edit
+const UINT kCmdLineSend = 1002;                // its Send command
+const int kBurstChanges = 1000, kBurstReports = 20;
+const int kTerminalGroup = 4;                  // "Display Terminals", the tree's fifth group
 const UINT kGroupItems = 9;                    // the tree's class groups
 const double kTailSeconds = 0.25;              // the probe goes on this long after the list is full or empty
 const double kSettleSeconds = 2.0;             // after the window shows, and after each phase
 const double kLimitSeconds = 300;              // a phase that takes longer has failed
 
-// The configuration's device statements, nDevices devices in all, in
-// consecutive numbers from 0100 (a terminal range starts a channel of its
-// own): a fortieth each of readers, punches, printers and consoles, a
-// quarter disks, a tenth tapes, a twentieth adapters, the rest terminals.
-std::string DeviceStatements(int nDevices)
+// The stand-in's script: a round of status lines a second; on "devburst"
+// the burst of changes (each device once, opened, busy or interrupt pending
+// in turn), then device 0050 (below every other) added; then until "exit".
+std::string EmulatorScript(const std::vector<int>& devnums)
 {
-    struct SClass {
-        int nPerMille;
-        const char* pszFormat;  // the statement of one device, given its number twice
-    };
-    static const SClass kClasses[] = {
-        {25, "%04X 3505 cards%04X.txt ascii"}, {25, "%04X 3525 punch%04X.txt ascii"},
-        {25, "%04X 1403 print%04X.txt"},       {25, "%04X 3215"},
-        {250, "%04X 3390 disk%04X.cckd"},      {100, "%04X 3420 *"},
-        {50, "%04X CTCI 192.168.200.1 192.168.200.2"},
-    };
-    std::string s;
-    char szLine[128];
-    int nDevnum = 0x0100, nLeft = nDevices;
-    for (const SClass& c : kClasses) {
-        for (int i = 0; i < nDevices * c.nPerMille / 1000 && nLeft > 0; ++i, --nLeft, ++nDevnum) {
-            std::snprintf(szLine, sizeof szLine, c.pszFormat, nDevnum, nDevnum);
-            s += std::string(szLine) + "\r\n";
-        }
+    static const char* const kFlags[] = {"1000", "0100", "0010"};
+    std::string s = "interval 1000\nwait-stdin devburst\n";
+    char szLine[64];
+    for (int i = 0; i < kBurstChanges; ++i) {
+        std::snprintf(szLine, sizeof szLine, "devflags %04X %s\n", devnums[i * devnums.size() / kBurstChanges],
+                      kFlags[i % 3]);
+        s += szLine;
+        if ((i + 1) % (kBurstChanges / kBurstReports) == 0)
+            s += "sleep 5\n";
     }
-    for (nDevnum = (nDevnum + 0xFF) & ~0xFF; nLeft > 0; nDevnum += 0x100) {
-        int nRange = nLeft < 250 ? nLeft : 250;
-        std::snprintf(szLine, sizeof szLine, nRange > 1 ? "%04X.%d 3270" : "%04X 3270", nDevnum, nRange);
-        s += std::string(szLine) + "\r\n";
-        nLeft -= nRange;
-    }
-    return s;
+    return s + "device 0050 3390 added.cckd\nwait-stdin exit\nexit 0\n";
 }
+
+const char* const kPhaseNames[4] = {"Power ON to a full list   ", "1,000 changes shown       ",
+                                    "device menu shown         ", "Power OFF to an empty list"};
 
 // One phase: the seconds it took (0 when it failed) and the longest answer
 // of a probe of its own; a probe gives up on a window that does not answer
@@ -87,21 +86,21 @@ struct SPhase {
     }
 };
 
-// Sends the command to the main window and waits until the tree holds
-// nItems items.
-SPhase Phase(HWND hMain, HWND hTree, UINT nCommand, UINT nItems)
+// Does start(), then waits until done() (asked at the probe's cadence for as
+// long as the phase may take; false when the window no longer answers).
+SPhase Phase(HWND hMain, const std::function<void()>& start, const std::function<bool(double fLeft, bool& bDone)>& done)
 {
     SPhase phase;
     CProbe probe;
     probe.Measure(true);
     probe.Start(hMain);
     double t0 = Now();
-    ::PostMessageA(hMain, WM_COMMAND, nCommand, 0);
+    start();
     for (double fLeft = kLimitSeconds; phase.fSeconds == 0 && fLeft > 0; fLeft = kLimitSeconds - (Now() - t0)) {
-        DWORD_PTR nCount = 0;
-        if (!::SendMessageTimeoutA(hTree, TVM_GETCOUNT, 0, 0, SMTO_NORMAL, (UINT)(fLeft * 1000), &nCount))
+        bool bDone = false;
+        if (!done(fLeft, bDone))
             break;
-        if (nCount == nItems)
+        if (bDone)
             phase.fSeconds = Now() - t0;
         else
             ::Sleep(probe.CadenceMs());
@@ -116,9 +115,43 @@ SPhase Phase(HWND hMain, HWND hTree, UINT nCommand, UINT nItems)
     return phase;
 }
 
-// Power ON, then Power OFF; a phase that failed is left at 0 s.
+// True, with bDone, once the tree holds nItems items.
+bool TreeHolds(HWND hTree, UINT nItems, double fLeft, bool& bDone)
+{
+    DWORD_PTR nCount = 0;
+    if (!::SendMessageTimeoutA(hTree, TVM_GETCOUNT, 0, 0, SMTO_NORMAL, (UINT)(fLeft * 1000), &nCount))
+        return false;
+    bDone = nCount == nItems;
+    return true;
+}
+
+// A point on the text of the first device of the terminals' group, in
+// screen coordinates, the item scrolled into view; the rectangle is asked
+// through memory of the program's (TVM_GETITEMRECT reads and writes it).
+bool FirstTerminalPoint(HANDLE hProcess, HWND hTree, POINT& pt)
+{
+    HTREEITEM hItem = (HTREEITEM)::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    for (int i = 0; hItem && i < kTerminalGroup; ++i)
+        hItem = (HTREEITEM)::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_NEXT, (LPARAM)hItem);
+    hItem = hItem ? (HTREEITEM)::SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_CHILD, (LPARAM)hItem) : nullptr;
+    void* pRemote = hItem ? ::VirtualAllocEx(hProcess, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE) : nullptr;
+    if (!pRemote)
+        return false;
+    ::SendMessageA(hTree, TVM_ENSUREVISIBLE, 0, (LPARAM)hItem);
+    RECT rc = {};
+    SIZE_T n = 0;
+    bool bOk = ::WriteProcessMemory(hProcess, pRemote, &hItem, sizeof hItem, &n) &&
+               ::SendMessageA(hTree, TVM_GETITEMRECT, TRUE, (LPARAM)pRemote) &&
+               ::ReadProcessMemory(hProcess, pRemote, &rc, sizeof rc, &n);
+    ::VirtualFreeEx(hProcess, pRemote, 0, MEM_RELEASE);
+    pt = {rc.left + 2, (rc.top + rc.bottom) / 2};
+    return bOk && ::ClientToScreen(hTree, &pt);
+}
+
+// Power ON, a burst of changes, the device menu, Power OFF; a phase that
+// failed is left at 0 s.
 struct SRound {
-    SPhase on, off;
+    SPhase on, burst, menu, off;
 };
 
 SRound RunOnce(const std::string& strExe, const std::string& strDir, int nDevices)
@@ -152,11 +185,39 @@ SRound RunOnce(const std::string& strExe, const std::string& strDir, int nDevice
         std::printf("  %s: no device list within 60 s\n", strExe.c_str());
         return round;
     }
+    auto command = [hMain](UINT nCommand) { return [=] { ::PostMessageA(hMain, WM_COMMAND, nCommand, 0); }; };
+    auto holds = [hTree](UINT nItems) {
+        return [=](double fLeft, bool& bDone) { return TreeHolds(hTree, nItems, fLeft, bDone); };
+    };
     ::Sleep((DWORD)(kSettleSeconds * 1000));
-    round.on = Phase(hMain, hTree, kPowerOn, kGroupItems + nDevices);
-    if (round.on.fSeconds > 0) {
+    round.on = Phase(hMain, command(kPowerOn), holds(kGroupItems + nDevices));
+    HWND hCmdLine = FindChildById(hMain, kCmdLineEdit);
+    if (round.on.fSeconds > 0 && hCmdLine) {
         ::Sleep((DWORD)(kSettleSeconds * 1000));
-        round.off = Phase(hMain, hTree, kPowerOff, kGroupItems);
+        ::SendMessageTimeoutA(hCmdLine, WM_SETTEXT, 0, (LPARAM)"devburst", SMTO_NORMAL, 30000, nullptr);
+        round.burst = Phase(hMain, command(kCmdLineSend), holds(kGroupItems + nDevices + 1));
+    }
+    POINT pt;
+    if (round.burst.fSeconds > 0 && FirstTerminalPoint(child.pi.hProcess, hTree, pt)) {
+        ::Sleep((DWORD)(kSettleSeconds * 1000));
+        HWND hMenu = nullptr;
+        round.menu = Phase(
+            hMain, [&] { ::PostMessageA(hTree, WM_CONTEXTMENU, (WPARAM)hTree, MAKELPARAM(pt.x, pt.y)); },
+            [&](double, bool& bDone) {
+                hMenu = FindTopWindow(child.pi.dwProcessId, "#32768");
+                bDone = hMenu && ::IsWindowVisible(hMenu);
+                return true;
+            });
+        if (hMenu) {
+            ::PostMessageA(hMenu, WM_KEYDOWN, VK_ESCAPE, 0);
+            ::PostMessageA(hMenu, WM_KEYUP, VK_ESCAPE, 0);
+            for (double t = Now(); ::IsWindowVisible(hMenu) && Now() - t < 5;)
+                ::Sleep(5);
+        }
+    }
+    if (round.menu.fSeconds > 0) {
+        ::Sleep((DWORD)(kSettleSeconds * 1000));
+        round.off = Phase(hMain, command(kPowerOff), holds(kGroupItems));
     }
     child.Close(hMain, 60000);
     return round;
@@ -167,33 +228,35 @@ struct SSeries {
     const char* pszName;
     std::string strExe;
     std::string strDir;
-    std::vector<double> on, onLongest, off, offLongest;
+    // Per phase: the seconds and the longest answers (ms) of the rounds.
+    std::vector<double> seconds[4], longest[4];
     bool bFailed = false;
 
     void Run(int nDevices)
     {
         SRound r = RunOnce(strExe, strDir, nDevices);
-        bool bOk = r.on.fSeconds > 0 && r.off.fSeconds > 0;
-        std::printf("  %-12s Power ON to a full list %s; Power OFF to an empty list %s%s\n", pszName,
-                    r.on.Text().c_str(), r.off.Text().c_str(), bOk ? "" : " (FAILED)");
+        const SPhase* phases[4] = {&r.on, &r.burst, &r.menu, &r.off};
+        bool bOk = r.off.fSeconds > 0;
+        std::printf("  %s%s\n", pszName, bOk ? "" : " (FAILED)");
+        for (int i = 0; i < 4; ++i)
+            std::printf("    %s %s\n", kPhaseNames[i], phases[i]->Text().c_str());
         if (!bOk) {
             bFailed = true;
             return;
         }
-        on.push_back(r.on.fSeconds);
-        off.push_back(r.off.fSeconds);
-        // An unanswered probe counts as its 30 s.
-        onLongest.push_back(r.on.bUnanswered ? 30000 : r.on.fLongestMs);
-        offLongest.push_back(r.off.bUnanswered ? 30000 : r.off.fLongestMs);
+        for (int i = 0; i < 4; ++i) {
+            seconds[i].push_back(phases[i]->fSeconds);
+            // An unanswered probe counts as its 30 s.
+            longest[i].push_back(phases[i]->bUnanswered ? 30000 : phases[i]->fLongestMs);
+        }
     }
 
     void Summary() const
     {
-        std::printf("  %s (%zu rounds):\n", pszName, on.size());
-        std::printf("    Power ON to a full list   %s s, longest answer %s ms\n", FormatSpread(Spread(on), "%.3f").c_str(),
-                    FormatSpread(Spread(onLongest), "%.1f").c_str());
-        std::printf("    Power OFF to an empty one %s s, longest answer %s ms\n",
-                    FormatSpread(Spread(off), "%.3f").c_str(), FormatSpread(Spread(offLongest), "%.1f").c_str());
+        std::printf("  %s (%zu rounds):\n", pszName, seconds[0].size());
+        for (int i = 0; i < 4; ++i)
+            std::printf("    %s %s s, longest answer %s ms\n", kPhaseNames[i],
+                        FormatSpread(Spread(seconds[i]), "%.3f").c_str(), FormatSpread(Spread(longest[i]), "%.1f").c_str());
     }
 };
 
@@ -204,28 +267,30 @@ int main(int argc, char** argv)
     SArgs args = ParseArgs(argc, argv);
     int nDevices = (int)args.Number(0, 2000);
     int nRuns = (int)args.Number(1, 3);
-    if (args.bBad || nDevices <= 0 || nDevices > 60000 || nRuns <= 0) {
+    if (args.bBad || nDevices < kBurstChanges || nDevices > 60000 || nRuns <= 0) {
         std::printf("usage: devlist_bench.exe [devices] [rounds] [--beside OTHER\\VornGUI.exe]\n");
         return 2;
     }
     std::string strDir = MakeWorkDir("devlist_bench");
-    // The stand-in's script: a round of status lines a second until "exit".
+    std::vector<int> devnums;
+    std::string strConfig =
+        "# MaxShutdownSecs: 30\r\nNUMCPU 1\r\nMAINSIZE 64\r\n" + DeviceStatements(nDevices, &devnums);
     // VornGUI.exe hands the variable on to the emulator it starts.
     std::string strScript = strDir + "emulator.txt";
-    WriteText(strScript, "interval 1000\nwait-stdin exit\nexit 0\n");
+    WriteText(strScript, EmulatorScript(devnums));
     ::SetEnvironmentVariableA("VORNEMU_SCRIPT", strScript.c_str());
     std::vector<SSeries> programs;
     programs.push_back({"VornGUI.exe", ProgramDir() + "VornGUI.exe", strDir + "program\\"});
     if (!args.strBeside.empty())
         programs.push_back({"beside", args.strBeside, strDir + "beside\\"});
     // Each program has a folder of its own: its settings, configuration and logs.
-    std::string strConfig = "# MaxShutdownSecs: 30\r\nNUMCPU 1\r\nMAINSIZE 64\r\n" + DeviceStatements(nDevices);
     for (const SSeries& series : programs) {
         ::CreateDirectoryA(series.strDir.c_str(), nullptr);
         WriteText(series.strDir + "devlist.cnf", strConfig);
     }
     CProbe cadence;
-    std::printf("devlist_bench: %d devices, %d rounds of VornGUI.exe%s, each started, powered on and off; probe: "
+    std::printf("devlist_bench: %d devices, %d rounds of VornGUI.exe%s, each started, powered on, given a burst of "
+                "changes, its device menu opened and closed, powered off; probe: "
                 "WM_NULL every %lu ms, during each phase and %.2f s after it\n",
                 nDevices, nRuns, args.strBeside.empty() ? "" : (", then " + args.strBeside).c_str(),
                 cadence.CadenceMs(), kTailSeconds);

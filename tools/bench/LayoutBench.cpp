@@ -43,31 +43,16 @@ const int kActionCount = 3;
 // program ended.
 bool WaitFor(const SChild& child, const std::function<bool()>& done)
 {
-    for (double t0 = Now(); !done();) {
-        if (Now() - t0 > kWaitSeconds || ::WaitForSingleObject(child.pi.hProcess, 5) == WAIT_OBJECT_0)
-            return false;
-    }
-    return true;
+    return bench::WaitFor(child, kWaitSeconds, done);
 }
 
 // One action, probed from its start until kTailSeconds after done().
-struct SAction {
-    bool bOk = false;
-    CProbe::SResult probe;
-};
+using SAction = SProbedAction;
 
 SAction Probe(const SChild& child, CProbe& probe, const std::function<void()>& act,
               const std::function<bool()>& done)
 {
-    SAction action;
-    probe.Measure(true);
-    act();
-    action.bOk = WaitFor(child, done);
-    ::WaitForSingleObject(child.pi.hProcess, (DWORD)(kTailSeconds * 1000));
-    probe.Measure(false);
-    action.probe = probe.Result();
-    action.bOk = action.bOk && !action.probe.bFailed;
-    return action;
+    return ProbeAction(child, probe, kWaitSeconds, kTailSeconds, act, done);
 }
 
 // Opens the preferences (at the Status Bar page), chooses nPoints in the

@@ -1,0 +1,173 @@
+// DevListTree.cpp: the device-list bar's tree, painted off the screen and
+// repainted where held changes left it different.
+#include "devices/DevListTree.h"
+
+#include <algorithm>
+
+#include "platform/CDC.h"
+
+BEGIN_MESSAGE_MAP(CDevListTree, CTreeCtrl)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+namespace {
+
+const int kScrollBars[2] = {SB_VERT, SB_HORZ};
+
+bool SameScrollInfo(const SCROLLINFO& a, const SCROLLINFO& b)
+{
+    return a.nMin == b.nMin && a.nMax == b.nMax && a.nPage == b.nPage && a.nPos == b.nPos;
+}
+
+}  // namespace
+
+// The part to paint is drawn, background and all, into a bitmap by the
+// tree itself (WM_PRINTCLIENT), then copied to the screen at once.
+void CDevListTree::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect rc = dc.m_ps.rcPaint;
+    if (rc.IsRectEmpty())
+        return;
+    CDC mem;
+    CBitmap bmp;
+    if (!mem.CreateCompatibleDC(&dc) || !bmp.CreateCompatibleBitmap(dc, rc.Width(), rc.Height())) {
+        DefWindowProc(WM_PRINTCLIENT, (WPARAM)(HDC)dc, PRF_CLIENT | PRF_ERASEBKGND);
+        return;
+    }
+    CDCSelect select(mem, bmp);
+    ::SetViewportOrgEx(mem, -rc.left, -rc.top, nullptr);
+    DefWindowProc(WM_PRINTCLIENT, (WPARAM)(HDC)mem, PRF_CLIENT | PRF_ERASEBKGND);
+    ::SetViewportOrgEx(mem, 0, 0, nullptr);
+    dc.BitBlt(rc.left, rc.top, rc.Width(), rc.Height(), &mem, 0, 0, SRCCOPY);
+}
+
+// The picture painted covers the background.
+BOOL CDevListTree::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
+
+void CDevListTree::Hold()
+{
+    if (m_bHeld)
+        return;
+    m_bHeld = true;
+    m_RowsHeld = RowsInView();
+    m_nLastRowHeld = m_RowsHeld.empty() ? 0 : LinesOf(m_RowsHeld.back());
+    m_hSelectedHeld = GetSelectedItem();
+    for (int i = 0; i < 2; ++i) {
+        m_ScrollHeld[i] = SCROLLINFO{sizeof(SCROLLINFO), SIF_ALL};
+        ::GetScrollInfo(m_hWnd, kScrollBars[i], &m_ScrollHeld[i]);
+    }
+    m_dwStyleHeld = GetStyle() & (WS_VSCROLL | WS_HSCROLL);
+    // Windows' WM_SETREDRAW validates the window: what waited is kept.
+    m_WaitingHeld.DeleteObject();
+    m_WaitingHeld.CreateRectRgn(0, 0, 0, 0);
+    ::GetUpdateRgn(m_hWnd, m_WaitingHeld, FALSE);
+    SetRedraw(FALSE);
+    ::DefWindowProcA(m_hWnd, WM_SETREDRAW, FALSE, 0);
+}
+
+// The tree takes its redraw back while the window still holds its own: it
+// sets its scroll bars without painting them, and its own repainting of
+// everything is lost on the hidden window.
+void CDevListTree::Resume(const std::vector<HTREEITEM>& changedItems)
+{
+    if (!m_bHeld)
+        return;
+    m_bHeld = false;
+    SetRedraw(TRUE);
+    ::DefWindowProcA(m_hWnd, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRgn(m_hWnd, m_WaitingHeld, FALSE);
+    std::vector<HTREEITEM> rows = RowsInView();
+    SCROLLINFO horz = {sizeof(SCROLLINFO), SIF_ALL};
+    ::GetScrollInfo(m_hWnd, SB_HORZ, &horz);
+    if (horz.nPos != m_ScrollHeld[1].nPos || rows.empty()) {
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    } else {
+        size_t nFirst = std::mismatch(rows.begin(), rows.end(), m_RowsHeld.begin(), m_RowsHeld.end()).first -
+                        rows.begin();
+        if (nFirst < rows.size() || rows.size() != m_RowsHeld.size())
+            InvalidateRow(rows[nFirst ? std::min(nFirst, rows.size()) - 1 : 0], true);
+        else if (LinesOf(rows.back()) != m_nLastRowHeld)
+            InvalidateRow(rows.back());
+        std::vector<HTREEITEM> items = changedItems;
+        if (GetSelectedItem() != m_hSelectedHeld) {
+            items.push_back(GetSelectedItem());
+            items.push_back(m_hSelectedHeld);
+        }
+        RepaintRows(items);
+    }
+    if (ScrollBarsDiffer()) {
+        // The frame alone: the part of the update region outside the client
+        // area reaches WM_NCPAINT.
+        CRect rcWnd, rcClient;
+        GetWindowRect(&rcWnd);
+        ::MapWindowPoints(nullptr, m_hWnd, (POINT*)&rcWnd, 2);
+        GetClientRect(&rcClient);
+        CRgn frame, client;
+        frame.CreateRectRgnIndirect(&rcWnd);
+        client.CreateRectRgnIndirect(&rcClient);
+        frame.CombineRgn(frame, client, RGN_DIFF);
+        ::RedrawWindow(m_hWnd, nullptr, frame, RDW_INVALIDATE | RDW_FRAME);
+    }
+    m_RowsHeld.clear();
+}
+
+// Only handles of items in view are used: the others may be gone.
+void CDevListTree::RepaintRows(const std::vector<HTREEITEM>& items)
+{
+    if (items.empty())
+        return;
+    std::vector<HTREEITEM> rows = RowsInView();
+    for (HTREEITEM hItem : items)
+        if (hItem && std::find(rows.begin(), rows.end(), hItem) != rows.end())
+            InvalidateRow(hItem);
+}
+
+// The items from the first in view on, as many as the view holds (the last
+// one perhaps in part).
+std::vector<HTREEITEM> CDevListTree::RowsInView() const
+{
+    std::vector<HTREEITEM> rows;
+    size_t nRows = (size_t)::SendMessageA(m_hWnd, TVM_GETVISIBLECOUNT, 0, 0) + 1;
+    for (HTREEITEM h = GetNextItem(nullptr, TVGN_FIRSTVISIBLE); h && rows.size() < nRows;
+         h = GetNextItem(h, TVGN_NEXTVISIBLE))
+        rows.push_back(h);
+    return rows;
+}
+
+// What a row's lines and button show of the items around it: whether it
+// has a sibling after it and children.
+int CDevListTree::LinesOf(HTREEITEM hItem) const
+{
+    return (GetNextSiblingItem(hItem) ? 1 : 0) | (GetChildItem(hItem) ? 2 : 0);
+}
+
+void CDevListTree::InvalidateRow(HTREEITEM hItem, bool bToBottom)
+{
+    CRect rc, rcClient;
+    if (!GetItemRect(hItem, &rc, FALSE))
+        return;
+    GetClientRect(&rcClient);
+    rc.left = rcClient.left;
+    rc.right = rcClient.right;
+    if (bToBottom)
+        rc.bottom = rcClient.bottom;
+    ::InvalidateRect(m_hWnd, &rc, FALSE);
+}
+
+bool CDevListTree::ScrollBarsDiffer() const
+{
+    if ((GetStyle() & (WS_VSCROLL | WS_HSCROLL)) != m_dwStyleHeld)
+        return true;
+    for (int i = 0; i < 2; ++i) {
+        SCROLLINFO si = {sizeof(SCROLLINFO), SIF_ALL};
+        ::GetScrollInfo(m_hWnd, kScrollBars[i], &si);
+        if (!SameScrollInfo(si, m_ScrollHeld[i]))
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,49 @@
+// DevListTree.h: CDevListTree, the device-list bar's tree view. It paints
+// itself off the screen and puts the finished picture on the screen in one
+// piece, so that the tree is never seen erased and half drawn; and while it
+// is held (many items coming, going or changing at once) it paints nothing,
+// and afterwards repaints only what those changes moved or changed in view.
+#pragma once
+
+#include <vector>
+
+#include "platform/CGdiObject.h"
+#include "platform/CTreeCtrl.h"
+
+class CDevListTree : public CTreeCtrl {
+    DECLARE_MESSAGE_MAP()
+public:
+    // The tree's redraw off, and the window's, which Windows' default
+    // handling of WM_SETREDRAW keeps: under Wine the tree keeps the message
+    // to itself, and then repaints its scroll bars for every item whose text
+    // changes. What waited to be painted, and what is in view, is kept.
+    void Hold();
+    // The redraw back on; the rows in view from the first that changed (and
+    // the one above it, whose lines may lead on to it), the last row when it
+    // gained or lost a sibling or children below the view, the changed
+    // items' rows, the selection's when it moved and what waited before are
+    // repainted, and the frame when the scroll bars changed. (A paint of any
+    // part costs the tree every row in view: nothing unchanged is repainted.)
+    void Resume(const std::vector<HTREEITEM>& changedItems);
+    bool IsHeld() const { return m_bHeld; }
+    // Repaints the rows of those items that are in view.
+    void RepaintRows(const std::vector<HTREEITEM>& items);
+
+protected:
+    void OnPaint();
+    BOOL OnEraseBkgnd(CDC* pDC);
+
+private:
+    std::vector<HTREEITEM> RowsInView() const;
+    int LinesOf(HTREEITEM hItem) const;
+    void InvalidateRow(HTREEITEM hItem, bool bToBottom = false);
+    bool ScrollBarsDiffer() const;
+
+    bool m_bHeld = false;
+    std::vector<HTREEITEM> m_RowsHeld;     // in view when held
+    int m_nLastRowHeld = 0;                // LinesOf the last of them
+    HTREEITEM m_hSelectedHeld = nullptr;
+    SCROLLINFO m_ScrollHeld[2] = {};       // vertical, horizontal
+    DWORD m_dwStyleHeld = 0;
+    CRgn m_WaitingHeld;                    // what waited to be painted
+};
