@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <thread>
@@ -153,5 +154,28 @@ struct SSpread {
 SSpread Spread(std::vector<double> values);
 // "median 12.3 (10.1-14.2)" with the given printf format for one figure.
 std::string FormatSpread(const SSpread& s, const char* pszFormat);
+
+// The rounds of a benchmark, each running every series in turn (the
+// program, then its baseline), between the load averages; then each
+// series' summary. Removes the work folder; 1 when a series failed.
+template <class Series, class RunRound>
+int RunRounds(std::vector<Series>& series, int nRuns, const std::string& strDir, RunRound runRound)
+{
+    std::printf("load average before: %s\n", LoadAverage().c_str());
+    for (int i = 0; i < nRuns; ++i) {
+        std::printf("round %d:\n", i + 1);
+        for (Series& s : series)
+            runRound(s, i);
+    }
+    std::printf("load average after: %s\n", LoadAverage().c_str());
+    std::printf("summary, median (range):\n");
+    bool bFailed = false;
+    for (const Series& s : series) {
+        s.Summary();
+        bFailed = bFailed || s.bFailed;
+    }
+    RemoveTree(strDir);
+    return bFailed ? 1 : 0;
+}
 
 }  // namespace bench

@@ -294,19 +294,5 @@ int main(int argc, char** argv)
                 "WM_NULL every %lu ms, during each phase and %.2f s after it\n",
                 nDevices, nRuns, args.strBeside.empty() ? "" : (", then " + args.strBeside).c_str(),
                 cadence.CadenceMs(), kTailSeconds);
-    std::printf("load average before: %s\n", LoadAverage().c_str());
-    for (int i = 0; i < nRuns; ++i) {
-        std::printf("round %d:\n", i + 1);
-        for (SSeries& series : programs)
-            series.Run(nDevices);
-    }
-    std::printf("load average after: %s\n", LoadAverage().c_str());
-    std::printf("summary, median (range):\n");
-    bool bFailed = false;
-    for (const SSeries& series : programs) {
-        series.Summary();
-        bFailed = bFailed || series.bFailed;
-    }
-    RemoveTree(strDir);
-    return bFailed ? 1 : 0;
+    return RunRounds(programs, nRuns, strDir, [&](SSeries& s, int) { s.Run(nDevices); });
 }

@@ -218,19 +218,5 @@ int main(int argc, char** argv)
                 "after it is done\n",
                 nRuns, args.strBeside.empty() ? "" : (", then " + args.strBeside).c_str(), cadence.CadenceMs(),
                 kTailSeconds);
-    std::printf("load average before: %s\n", LoadAverage().c_str());
-    for (int i = 0; i < nRuns; ++i) {
-        std::printf("round %d:\n", i + 1);
-        for (SSeries& s : series)
-            s.Run(strDir, i % 2 ? 10 : 14);
-    }
-    std::printf("load average after: %s\n", LoadAverage().c_str());
-    std::printf("summary, median (range):\n");
-    bool bFailed = false;
-    for (const SSeries& s : series) {
-        s.Summary();
-        bFailed = bFailed || s.bFailed;
-    }
-    RemoveTree(strDir);
-    return bFailed ? 1 : 0;
+    return RunRounds(series, nRuns, strDir, [&](SSeries& s, int i) { s.Run(strDir, i % 2 ? 10 : 14); });
 }

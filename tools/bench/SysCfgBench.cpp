@@ -312,19 +312,5 @@ int main(int argc, char** argv)
                 "step until %.2f s after it\n",
                 nDevices, nRuns, args.strBeside.empty() ? "" : (", then " + args.strBeside).c_str(), kRange,
                 cadence.CadenceMs(), kTailSeconds);
-    std::printf("load average before: %s\n", LoadAverage().c_str());
-    for (int i = 0; i < nRuns; ++i) {
-        std::printf("round %d:\n", i + 1);
-        for (SSeries& s : series)
-            s.Run(nDevices);
-    }
-    std::printf("load average after: %s\n", LoadAverage().c_str());
-    std::printf("summary, median (range):\n");
-    bool bFailed = false;
-    for (const SSeries& s : series) {
-        s.Summary();
-        bFailed = bFailed || s.bFailed;
-    }
-    RemoveTree(strDir);
-    return bFailed ? 1 : 0;
+    return RunRounds(series, nRuns, strDir, [&](SSeries& s, int) { s.Run(nDevices); });
 }
