@@ -9,7 +9,6 @@
 #include "platform/CWinApp.h"
 #include "platform/CWinThread.h"
 #include "platform/CWnd.h"
-#include "platform/OverduePaint.h"
 #include "platform/WindowHelpers.h"
 
 HWND ModalOwnerWindow(HWND hParent)
@@ -252,7 +251,6 @@ bool CModalLoop::Run(const std::function<bool()>& bEnded)
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
-        PaintOverdueWindows();
     }
     return true;
 }

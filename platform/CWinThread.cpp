@@ -5,7 +5,6 @@
 
 #include "platform/AfxThreadState.h"
 #include "platform/CWnd.h"
-#include "platform/OverduePaint.h"
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
@@ -96,17 +95,13 @@ void CWinThread::DispatchOne(MSG& msg)
 {
     if (!msg.hwnd) {
         LRESULT r = 0;
-        if (OnWndMsg(msg.message, msg.wParam, msg.lParam, &r)) {
-            PaintOverdueWindows();
+        if (OnWndMsg(msg.message, msg.wParam, msg.lParam, &r))
             return;
-        }
     }
     if (!PreTranslateMessage(&msg)) {
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }
-    // Posted messages go before WM_PAINT: a flood of them holds paints back.
-    PaintOverdueWindows();
 }
 
 // Under Wine an idle step that asks every bar's update handlers costs many

@@ -4,11 +4,9 @@
 
 namespace {
 
-// The thread's last look; a thread's first message looks at once.
+// The thread's last look; a thread's first call looks at once.
 thread_local DWORD t_dwLastLook = 0;
 thread_local bool t_bLooked = false;
-// A window waited at the last look.
-thread_local bool t_bWaited = false;
 // Windows are being painted, message by message.
 thread_local bool t_bPainting = false;
 
@@ -23,12 +21,8 @@ void PaintOverdueWindows()
         t_bLooked = true;
         t_dwLastLook = dwStart;
         // The high word: what waits in the queue now (the low word only
-        // says what came since the last look at it). A paint is overdue
-        // when windows waited at the last look too: one that the loop will
-        // soon give out by itself is left to it.
-        const bool bWaits = (HIWORD(::GetQueueStatus(QS_PAINT)) & QS_PAINT) != 0;
-        t_bPainting = bWaits && t_bWaited;
-        t_bWaited = bWaits && !t_bPainting;
+        // says what came since the last look at it).
+        t_bPainting = (HIWORD(::GetQueueStatus(QS_PAINT)) & QS_PAINT) != 0;
         if (!t_bPainting)
             return;
     }

@@ -275,6 +275,8 @@ protected:
     LRESULT OnFindReplaceNotify(WPARAM wp, LPARAM lp);
     // Emulator session messages.
     LRESULT OnPendingLines(WPARAM wp, LPARAM lp);
+    // Every queued console line into the pane and the log.
+    void ShowPendingLines();
     LRESULT OnStatusPartChanged(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnRegisterFieldChanged(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT OnShellDirReported(WPARAM wp, LPARAM lp);

@@ -10,7 +10,6 @@
 #include "platform/CFrameWnd.h"
 #include "platform/CModalLoop.h"
 #include "platform/CSyncObject.h"
-#include "platform/OverduePaint.h"
 #include "platform/PathFunctions.h"
 #include "session/CommandText.h"
 #include "session/ConsoleCommands.h"
@@ -294,7 +293,6 @@ bool CVornGUIView::WaitForMainStorage()
             }
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
-            PaintOverdueWindows();
         }
         if (!::IsWindow(m_hWnd)) {
             ::PostQuitMessage(0);

@@ -12,6 +12,7 @@
 #include "platform/CStatusBar.h"
 #include "platform/CSyncObject.h"
 #include "platform/MessageBoxes.h"
+#include "platform/OverduePaint.h"
 #include "platform/PathFunctions.h"
 #include "platform/ProfileStore.h"
 #include "platform/Trace.h"
@@ -193,21 +194,31 @@ void CVornGUIView::SetReadersRunning(bool bRunning)
 
 // ---- GUI thread: the posted messages ----
 
+// The console's lines, and below the status fields, come in posted
+// messages as fast as the emulator writes; each handler then gives out the
+// paints they hold back (OverduePaint.h), in whatever loop dispatched it.
 LRESULT CVornGUIView::OnPendingLines(WPARAM, LPARAM)
+{
+    ShowPendingLines();
+    PaintOverdueWindows();
+    return 0;
+}
+
+void CVornGUIView::ShowPendingLines()
 {
     CConsoleBlock lines = m_router.TakePendingLines();
     if (lines.IsEmpty())
-        return 0;
+        return;
     int nLines = (int)lines.GetCount();
     m_floodGauge.Add(::GetTickCount(), (size_t)nLines);
     AddMessages(std::move(lines));
     RefreshAfterAppend(nLines);
-    return 0;
 }
 
 LRESULT CVornGUIView::OnStatusPartChanged(UINT msg, WPARAM, LPARAM)
 {
     ShowStatusPart((int)(msg - WM_STATUSPART0_CHANGED));
+    PaintOverdueWindows();
     return 0;
 }
 
@@ -255,6 +266,7 @@ LRESULT CVornGUIView::OnRegisterFieldChanged(UINT msg, WPARAM, LPARAM)
             ::SetWindowTextA(hCtl, strText);
         break;
     }
+    PaintOverdueWindows();
     return 0;
 }
 
@@ -344,7 +356,7 @@ LRESULT CVornGUIView::OnUtilityCancel(WPARAM, LPARAM lp)
 // here, as the thread that would report it may be the one that died.
 void CVornGUIView::EndSessionAfterFault()
 {
-    OnPendingLines(0, 0);
+    ShowPendingLines();
     m_utilityRuns.KillAll();
     CPipedProcessCtl* pCtl = m_pEmulator;
     if (!pCtl)
@@ -365,7 +377,7 @@ LRESULT CVornGUIView::OnUtilityEndedMsg(WPARAM wp, LPARAM lp)
     CPipedProcessCtl* pCtl = reinterpret_cast<CPipedProcessCtl*>(lp);
     // The child's readers have handed over all its output before its end
     // was posted: every line it wrote is shown and logged before its end.
-    OnPendingLines(0, 0);
+    ShowPendingLines();
     if (m_utilityRuns.OnEnded(pCtl, (DWORD)wp)) {
         if (m_settings.m_bBeepWhenUtilityIsDone)
             BeepUtilityEnded((DWORD)wp);

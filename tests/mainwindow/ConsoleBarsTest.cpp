@@ -663,7 +663,7 @@ bool Waits(HWND h)
 // a new frame in its place, erasing it, and the paints waited behind the
 // posted messages. Through such a flood no layout gives a bar that stays
 // in place a new frame, and a bar erased while posted messages never stop
-// coming is painted by the program's own loop.
+// coming is painted all the same (by the flood's own handlers).
 TEST_F(ConsoleBarsFixture, BarsStayPaintedThroughAFloodAsTheEmulatorWritesIt)
 {
     OpenFrame();
@@ -710,6 +710,58 @@ TEST_F(ConsoleBarsFixture, BarsStayPaintedThroughAFloodAsTheEmulatorWritesIt)
     EXPECT_TRUE(bErased) << nLayouts << " layouts";
     EXPECT_TRUE(bPainted) << "the bar erased while posted messages waited was not painted in 10 s";
     EXPECT_EQ(0, FramesInPlace::s_nCount) << "new frames given to bars in their place, in " << nLayouts << " layouts";
+}
+
+// A menu's loop, the system's own, dispatches the flood's messages as the
+// program's loop does, and gave out no paint while posted messages waited:
+// a bar erased under an open menu stayed blank until the menu closed.
+struct SErasedUnderMenu {
+    static SErasedUnderMenu* s_p;
+    HWND hBar, hDlg, hFrame;
+    DWORD dwErased = 0;
+    bool bPainted = false;
+    // Each message the menu's loop takes: the first erases the bar, each
+    // posts one more (posted messages always wait); the menu ends once the
+    // bar is painted, or after 10 s.
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wp, LPARAM lp)
+    {
+        SErasedUnderMenu* p = s_p;
+        if (nCode == HC_ACTION && wp == PM_REMOVE && ::FindWindowA("#32768", nullptr)) {
+            if (!p->dwErased) {
+                ::RedrawWindow(p->hBar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+                p->dwErased = ::GetTickCount();
+            } else if (!Waits(p->hBar) && !Waits(p->hDlg)) {
+                p->bPainted = true;
+            }
+            if (p->bPainted || ::GetTickCount() - p->dwErased > 10000)
+                ::EndMenu();
+            else
+                ::PostMessageA(p->hFrame, WM_NULL, 0, 0);
+        }
+        return ::CallNextHookEx(nullptr, nCode, wp, lp);
+    }
+};
+SErasedUnderMenu* SErasedUnderMenu::s_p = nullptr;
+
+TEST_F(ConsoleBarsFixture, BarsStayPaintedThroughAFloodUnderAMenu)
+{
+    OpenFrame();
+    if (!pFrame->m_wndVRegsBar.IsWindowVisible())
+        pFrame->SendMessage(WM_COMMAND, ID_VIEW_VREGS_BAR);
+    AttachStandin("--lifetime 30000 --do \"set vary 1\" --do \"interval 100\" --do \"wait-stdin ]SCD=\" "
+                  "--do \"flood out 60000 80 670\"");
+    CVornGUIDoc* pDoc = (CVornGUIDoc*)g_pView->GetDocument();
+    ASSERT_TRUE(PumpUntil([&] { return pDoc->GetLineCount() > 1000; }));
+    SErasedUnderMenu erased = {pFrame->m_wndVRegsBar.m_hWnd, pFrame->m_wndVRegsBar.m_dlg.m_hWnd, pFrame->m_hWnd};
+    SErasedUnderMenu::s_p = &erased;
+    HHOOK hHook = ::SetWindowsHookExA(WH_GETMESSAGE, SErasedUnderMenu::Hook, nullptr, ::GetCurrentThreadId());
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, 1, "Vornamic");
+    ::TrackPopupMenu(hMenu, TPM_RETURNCMD | TPM_NONOTIFY, 100, 100, 0, pFrame->m_hWnd, nullptr);
+    ::UnhookWindowsHookEx(hHook);
+    ::DestroyMenu(hMenu);
+    EXPECT_NE(0u, erased.dwErased) << "the menu's loop took no message";
+    EXPECT_TRUE(erased.bPainted) << "the bar erased under the menu was not painted in 10 s";
 }
 
 // For a picture: VORN_SHOW_BARS_MS keeps the frame open that long with the

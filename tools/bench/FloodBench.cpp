@@ -13,8 +13,9 @@
 // it had, the longest and the mean; the working set of VornGUI.exe is
 // sampled as the log grows. Every bar is shown (through its View command),
 // and a paint probe (PaintProbe.h) reports the longest time any bar stayed
-// unpainted, from half a second after every bar shows (showing them lays
-// the window out and paints it anew, each time) until the probe's end.
+// unpainted, from half a second after every bar shows and the session has
+// begun (showing a bar lays the window out, and the session's start enables
+// every bar's controls: each paints them all anew) until the probe's end.
 //
 // With --as-emulator the stand-in writes as the emulator does when it
 // traces: the lines in writes of 670 bytes, each as soon as the pipe takes
@@ -39,6 +40,7 @@
 
 #include "BenchSupport.h"
 #include "PaintProbe.h"
+#include "resource.h"
 
 namespace {
 
@@ -47,7 +49,7 @@ using namespace bench;
 const DWORD kReadSize = 64 * 1024;
 const int kEmulatorWriteBytes = 670;   // --as-emulator: the emulator's writes
 const int kEmulatorStatusMs = 500;     // ... and its rounds of status lines
-const double kSettleSeconds = 0.5;     // the bars shown, the paint probe starts after this
+const double kSettleSeconds = 0.5;     // the bars shown and the session begun, the paint probe starts after this
 const DWORD kStallMs = 20000;   // no new line in the log for this long: stalled
 const double kTailSeconds = 1.0;  // the probe goes on this long after the last line
 
@@ -140,6 +142,7 @@ SProgramRun ThroughProgram(long nLines, const std::string& strDir, const std::st
     std::snprintf(szLast, sizeof szLast, " %09ld ", nLines);
     std::string strLog;
     double tStart = 0, tEnd = 0, tProgress = Now(), tBarsShown = 0;
+    HWND hCmdLine = nullptr;
     LONGLONG nLastSize = -1;
     std::vector<SSample> samples;
     bool bStalled = false;
@@ -169,7 +172,11 @@ SProgramRun ThroughProgram(long nLines, const std::string& strDir, const std::st
             tStart = t;
             probe.Measure(true);
         }
-        if (tBarsShown == 0 && EveryBarShown(hMain))
+        // The session's start enables every bar's controls, which are
+        // painted anew, and then the command line.
+        if (!hCmdLine)
+            hCmdLine = FindChildById(hMain, IDC_CMDLINE_EDIT);
+        if (tBarsShown == 0 && hCmdLine && ::IsWindowEnabled(hCmdLine) && EveryBarShown(hMain))
             tBarsShown = t;
         else if (tBarsShown > 0 && t - tBarsShown >= kSettleSeconds)
             paint.Measure(true);
@@ -278,9 +285,10 @@ void PrintProgramRun(const char* pszName, const SProgramRun& run, double fBare)
                 pszName, run.fRate, fBare > 0 ? 100.0 * run.fRate / fBare : 0.0, fBare, p.nAsks, p.fSeconds, p.fLongestMs,
                 p.fMeanMs, p.nOver20, p.nOver50, p.bFailed ? " (UNANSWERED)" : "", run.fPeakMB);
     const CPaintProbe::SResult& b = run.paint;
-    std::printf("    bars: longest unpainted %.0f ms%s%s%s (%d bars shown; %ld looks, one every %.1f ms)\n",
+    std::printf("    bars: longest unpainted %.0f ms%s%s%s (%d bars shown; %ld looks, one every %.1f ms, at the "
+                "longest %.0f ms apart)\n",
                 b.fLongestMs, b.strBar.empty() ? "" : " (", b.strBar.c_str(), b.strBar.empty() ? "" : ")", b.nBars,
-                b.nLooks, b.fLookMs);
+                b.nLooks, b.fLookMs, b.fLongestLookMs);
     std::printf("    working set by tenth of the log (MB):");
     for (double f : run.byTenthMB)
         std::printf(" %.1f", f);
