@@ -2,7 +2,17 @@
 // (OverduePaint.h).
 #include "platform/OverduePaint.h"
 
+#include <chrono>
+
 namespace {
+
+// Milliseconds on the steady clock: GetTickCount moves in steps of about
+// 16 ms, longer than the paints' whole budget.
+DWORD NowMs()
+{
+    using namespace std::chrono;
+    return static_cast<DWORD>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
 
 // The thread's last look; a thread's first call looks at once.
 thread_local DWORD t_dwLastLook = 0;
@@ -14,7 +24,7 @@ thread_local bool t_bPainting = false;
 
 void PaintOverdueWindows()
 {
-    const DWORD dwStart = ::GetTickCount();
+    const DWORD dwStart = NowMs();
     if (!t_bPainting) {
         if (t_bLooked && dwStart - t_dwLastLook < kOverduePaintLookMs)
             return;
@@ -31,9 +41,9 @@ void PaintOverdueWindows()
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
         ::DispatchMessageA(&msg);
-        if (::GetTickCount() - dwStart >= kOverduePaintStepMs)
+        if (NowMs() - dwStart >= kOverduePaintStepMs)
             return;
     }
     t_bPainting = false;
-    t_dwLastLook = ::GetTickCount();
+    t_dwLastLook = NowMs();
 }
