@@ -2,6 +2,8 @@
 // tree, and the dialog's start.
 #include "framework/SettingsDialog.h"
 
+#include <chrono>
+
 #include "framework/CHelpButtonPropertyPage.h"
 #include "framework/DialogTemplateResource.h"
 #include "framework/HelpButtonHelp.h"
@@ -213,16 +215,22 @@ bool CSettingsDialog::MakePagePart(SettingsPageRecord* pRecord)
     return false;
 }
 
+DWORD CSettingsDialog::StepClockMs()
+{
+    using namespace std::chrono;
+    return static_cast<DWORD>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
 // Controls fill a step; a page's initialisation and placing, whose cost is
 // the page's own, each take a step of their own.
 void CSettingsDialog::MakePageStep(SettingsPageRecord* pRecord)
 {
-    const DWORD dwStart = ::GetTickCount();
+    const DWORD dwStart = StepClockMs();
     for (bool bFirst = true;; bFirst = false) {
         PagePart part = NextPart(*pRecord);
         bool bAlone = part == PagePart::kInit || part == PagePart::kPlace;
         if (part == PagePart::kNone || (bAlone && !bFirst) || !MakePagePart(pRecord) || bAlone ||
-            ::GetTickCount() - dwStart >= kStepMs)
+            StepClockMs() - dwStart >= kStepMs)
             return;
     }
 }

@@ -155,6 +155,9 @@ protected:
     // initialisation and its place each in a step of its own.
     void MakePageStep(SettingsPageRecord* pRecord);
     void OnMakePagesTimer(UINT_PTR nIDEvent);
+    // Milliseconds on the steady clock, by which the steps are timed
+    // (GetTickCount moves in steps of about 16 ms under Wine).
+    static DWORD StepClockMs();
     // Ends the dialog with nResult: hidden now, while the owner stays
     // disabled; its pages go a few windows at a time on a timer, and the
     // loop ends once they are gone.

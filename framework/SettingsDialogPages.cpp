@@ -204,7 +204,7 @@ INT_PTR CSettingsDialog::DoModal()
 
 bool CSettingsDialog::DestroyPagesStep()
 {
-    const DWORD dwStart = ::GetTickCount();
+    const DWORD dwStart = StepClockMs();
     for (const auto& p : m_Records) {
         if (!p->HasAnyWindow())
             continue;
@@ -212,12 +212,12 @@ bool CSettingsDialog::DestroyPagesStep()
         HWND hPage = p->pPage->m_hWnd;
         while (HWND hChild = ::GetWindow(hPage, GW_CHILD)) {
             ::DestroyWindow(hChild);
-            if (::GetTickCount() - dwStart >= kEndStepMs)
+            if (StepClockMs() - dwStart >= kEndStepMs)
                 return false;
         }
         p->pPage->DestroyWindow();
         p->pSteps.reset();
-        if (::GetTickCount() - dwStart >= kEndStepMs)
+        if (StepClockMs() - dwStart >= kEndStepMs)
             return false;
     }
     return true;
