@@ -2,7 +2,10 @@
 // tree, and the dialog's start.
 #include "framework/SettingsDialog.h"
 
+#include <chrono>
+
 #include "framework/CHelpButtonPropertyPage.h"
+#include "framework/DialogTemplateResource.h"
 #include "framework/HelpButtonHelp.h"
 #include "framework/HelpKeys.h"
 #include "platform/AfxIds.h"
@@ -22,6 +25,7 @@ BEGIN_MESSAGE_MAP(CSettingsDialog, cdxCDynamicHelpDialog)
     ON_MESSAGE(PSM_QUERYSIBLINGS, OnQuerySiblings)
     ON_WM_WINDOWPOSCHANGING()
     ON_WM_TIMER_WATCH(OnMakePagesTimer)
+    ON_WM_TIMER_WATCH(OnEndTimer)
 END_MESSAGE_MAP()
 
 CSettingsDialog::CSettingsDialog(UINT nDialogId, int nTreeWidth, LPCSTR pszTitle, LPCSTR pszFontFace,
@@ -97,8 +101,10 @@ CWnd* CSettingsDialog::AddPage(LPCSTR pszParent, LPCSTR pszCaption, const CRunti
 
 namespace {
 
-const UINT_PTR kMakePagesTimerId = 0x5E77;
 const UINT kMakePagesTimerMs = 10;
+// The most a step of making the pages takes, but for a control or a page's
+// own initialisation or placing that takes longer by itself.
+const DWORD kStepMs = 10;
 
 void SetMaking(const std::vector<std::unique_ptr<SettingsPageRecord>>& records, CWnd* pPage,
                SettingsPageRecord::Making eMaking)
@@ -106,6 +112,25 @@ void SetMaking(const std::vector<std::unique_ptr<SettingsPageRecord>>& records, 
     for (const auto& p : records)
         if (p->pPage == pPage && pPage->IsKindOf(RUNTIME_CLASS(CDialog)))
             p->eMaking = eMaking;
+}
+
+bool IsWaiting(const SettingsPageRecord& r)
+{
+    return r.eMaking == SettingsPageRecord::Making::kAfterStart && r.pPage && !r.HasWindow();
+}
+
+// The parts of a page made in steps, in their order.
+enum class PagePart { kWindow, kControl, kInit, kPlace, kNone };
+
+PagePart NextPart(const SettingsPageRecord& r)
+{
+    if (r.HasWindow())
+        return PagePart::kNone;
+    if (!r.HasAnyWindow())
+        return PagePart::kWindow;
+    if (r.pSteps->nNextControl < r.pSteps->tmpl.Items().size())
+        return PagePart::kControl;
+    return static_cast<const CDialog*>(r.pPage)->IsInitHeld() ? PagePart::kInit : PagePart::kPlace;
 }
 
 }  // namespace
@@ -130,19 +155,90 @@ bool CSettingsDialog::MakePage(CWnd* pPage)
 
 bool CSettingsDialog::MakePage(SettingsPageRecord* pRecord)
 {
-    if (pRecord->HasWindow())
-        return true;
-    if (!m_hWnd || pRecord->eMaking == SettingsPageRecord::Making::kAtStart || !CreatePage(pRecord))
-        return false;
-    if (m_bLayoutDone)
-        PlacePage(pRecord);
+    if (!m_hWnd || pRecord->eMaking == SettingsPageRecord::Making::kAtStart)
+        return pRecord->HasWindow();
+    while (!pRecord->HasWindow())
+        if (!MakePagePart(pRecord))
+            return false;
     return true;
+}
+
+// A page made from a template that can be read is made a control at a
+// time; another (a view, a template the reader does not know) at once.
+bool CSettingsDialog::MakePagePart(SettingsPageRecord* pRecord)
+{
+    CWnd* pPage = pRecord->pPage;
+    switch (NextPart(*pRecord)) {
+    case PagePart::kWindow: {
+        auto pSteps = std::make_unique<SettingsPageSteps>();
+        CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, pPage);
+        if (!pDlg || !LoadDialogTemplate(pRecord->nTemplateId, pSteps->tmpl)) {
+            if (!CreatePage(pRecord))
+                return false;
+            if (m_bLayoutDone)
+                PlacePage(pRecord);
+            return true;
+        }
+        std::vector<BYTE> empty = pSteps->tmpl.Filtered([](const SDialogTemplateItem&) { return false; });
+        CPropertyPage* pProp = DYNAMIC_DOWNCAST(CPropertyPage, pPage);
+        pRecord->pSteps = std::move(pSteps);
+        if (pProp ? pProp->CreateInHostHoldingInit(this, empty.data())
+                  : pDlg->CreateIndirectHoldingInit(empty.data(), this))
+            return true;
+        pRecord->pSteps.reset();
+        return false;
+    }
+    case PagePart::kControl: {
+        SettingsPageSteps& steps = *pRecord->pSteps;
+        if (CreateTemplateControl(pPage->m_hWnd, steps.tmpl.Items()[steps.nNextControl])) {
+            ++steps.nNextControl;
+            return true;
+        }
+        break;
+    }
+    case PagePart::kInit:
+        static_cast<CDialog*>(pPage)->RunHeldInit();
+        if (pRecord->HasAnyWindow())
+            return true;
+        break;
+    case PagePart::kPlace:
+        pRecord->pSteps.reset();
+        if (m_bLayoutDone)
+            PlacePage(pRecord);
+        return true;
+    case PagePart::kNone:
+        return true;
+    }
+    if (pRecord->HasAnyWindow())
+        pPage->DestroyWindow();
+    pRecord->pSteps.reset();
+    return false;
+}
+
+DWORD CSettingsDialog::StepClockMs()
+{
+    using namespace std::chrono;
+    return static_cast<DWORD>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+// Controls fill a step; a page's initialisation and placing, whose cost is
+// the page's own, each take a step of their own.
+void CSettingsDialog::MakePageStep(SettingsPageRecord* pRecord)
+{
+    const DWORD dwStart = StepClockMs();
+    for (bool bFirst = true;; bFirst = false) {
+        PagePart part = NextPart(*pRecord);
+        bool bAlone = part == PagePart::kInit || part == PagePart::kPlace;
+        if (part == PagePart::kNone || (bAlone && !bFirst) || !MakePagePart(pRecord) || bAlone ||
+            StepClockMs() - dwStart >= kStepMs)
+            return;
+    }
 }
 
 bool CSettingsDialog::PagesWaiting() const
 {
     for (const auto& p : m_Records)
-        if (p->eMaking == SettingsPageRecord::Making::kAfterStart && p->pPage && !p->HasWindow())
+        if (IsWaiting(*p))
             return true;
     return false;
 }
@@ -154,15 +250,15 @@ void CSettingsDialog::MakeWaitingPages()
             MakePage(p.get());
 }
 
-// One waiting page each time: a timer's message comes only once the dialog
-// has painted and taken the user's input, so that these come first.
+// A step each time: a timer's message comes only once the dialog has
+// painted and taken the user's input, so that these come first.
 void CSettingsDialog::OnMakePagesTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent != kMakePagesTimerId)
         return;
     for (const auto& p : m_Records) {
-        if (p->eMaking == SettingsPageRecord::Making::kAfterStart && p->pPage && !p->HasWindow()) {
-            MakePage(p.get());
+        if (IsWaiting(*p)) {
+            MakePageStep(p.get());
             break;
         }
     }

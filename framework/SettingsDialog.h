@@ -9,7 +9,9 @@
 // (PSM_CHANGED, PSM_UNCHANGED, PSM_CANCELTOCLOSE, PSM_QUERYSIBLINGS).
 // Base of the preferences and system configuration dialogs; template 30003,
 // its window position remembered under its own dialog id. The pages are
-// made with the dialog, or later, when the derived dialog says so.
+// made with the dialog, or later, when the derived dialog says so. OK and
+// Cancel hide the dialog at once; its pages then go a few windows at a
+// time before its loop ends.
 //
 // Its parts:
 //   SettingsDialog.cpp        pages and records, the tree, initialisation
@@ -20,6 +22,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/DialogTemplateEx.h"
 #include "framework/PrefsStatic.h"
 #include "framework/cdxCDynamicDlg.h"
 #include "platform/CButton.h"
@@ -28,6 +31,14 @@
 
 struct CCreateContext;
 struct CRuntimeClass;
+
+// What is left to make of a page made in steps: its controls from the next
+// one on, in template order; then its initialisation, held back until they
+// are all made; then its place in the page area.
+struct SettingsPageSteps {
+    CDialogTemplateEx tmpl;
+    size_t nNextControl = 0;
+};
 
 // One added page. The captions are the dialog's own copies.
 struct SettingsPageRecord {
@@ -38,12 +49,17 @@ struct SettingsPageRecord {
     UINT nTemplateId = 0;
     WORD wFlags = 0;
     // When the page's window is made: with the dialog; after the dialog
-    // shows, one page at a time while the dialog has nothing else to do;
-    // or only when the page is first shown.
+    // shows, a few windows at a time while the dialog has nothing else to
+    // do; or only when the page is first shown.
     enum class Making : BYTE { kAtStart, kAfterStart, kWhenShown };
     Making eMaking = Making::kAtStart;
+    // Set while the page is made in steps (its window exists, not whole).
+    std::unique_ptr<SettingsPageSteps> pSteps;
 
-    bool HasWindow() const { return pPage && pPage->m_hWnd && ::IsWindow(pPage->m_hWnd); }
+    // The page's window exists and is whole.
+    bool HasWindow() const { return HasAnyWindow() && !pSteps; }
+    // The page's window exists, whole or still being made.
+    bool HasAnyWindow() const { return pPage && pPage->m_hWnd && ::IsWindow(pPage->m_hWnd); }
 };
 
 class CSettingsDialog : public cdxCDynamicHelpDialog {
@@ -58,15 +74,21 @@ public:
                     COLORREF crGradient = ::GetSysColor(COLOR_ACTIVECAPTION), CWnd* pParent = nullptr);
     ~CSettingsDialog() override;
 
+    // The modal loop; a dialog hidden at its end while it was active hands
+    // the activation back to its owner once the loop has enabled it again.
+    INT_PTR DoModal() override;
+
     // Adds a page the caller owns; false (nothing added) for a duplicate
     // caption, an unknown parent caption, or once the window exists.
     virtual bool AddPage(LPCSTR pszParent, LPCSTR pszCaption, CWnd* pPage, UINT nTemplateId);
     // Creates the page object from its class and adds it; the dialog deletes
     // it with the pages. Null when refused (nothing is created then).
     virtual CWnd* AddPage(LPCSTR pszParent, LPCSTR pszCaption, const CRuntimeClass* pClass, UINT nTemplateId);
-    // The added dialog page's window is made after the dialog shows, one
-    // page at a time while the dialog has nothing else to do, in the order
-    // added; sooner when it is shown, Apply or OK need it or MakePage asks.
+    // The added dialog page's window is made after the dialog shows, a few
+    // windows at a time while the dialog has nothing else to do (its
+    // window, its controls, then its initialisation and its place each in a
+    // step of its own), page after page in the order added; at once when
+    // it is shown, Apply or OK need it or MakePage asks.
     // A page made later counts for the dialog's least size by its template;
     // Cancel passes by one not made.
     void MakePageAfterStart(CWnd* pPage);
@@ -105,6 +127,8 @@ public:
     CHelpButtonPropertyPage* GetActiveHelpPage() override;
 
 protected:
+    enum : UINT_PTR { kMakePagesTimerId = 0x5E77, kEndTimerId = 0x5E78 };
+
     virtual bool CanAddPage(LPCSTR pszParent, LPCSTR pszCaption);
     virtual SettingsPageRecord* AddPageRecord(LPCSTR pszParent, LPCSTR pszCaption, CWnd* pPage, UINT nTemplateId);
     virtual void BuildTree();
@@ -117,12 +141,31 @@ protected:
     // A page window put in the page area as a child of the dialog,
     // following the dialog's size.
     void PlacePage(SettingsPageRecord* pRecord);
-    // Makes a page made later, placed once the layout has run (before,
-    // the layout places it); true when its window exists.
+    // Makes a page made later, or what is left of it, placed once the
+    // layout has run (before, the layout places it); true when its window
+    // exists whole.
     bool MakePage(SettingsPageRecord* pRecord);
     // Makes every page made after the start that is not made yet.
     void MakeWaitingPages();
+    // The next part of a page made later: its window without controls (its
+    // initialisation held back), a control, its initialisation, its place.
+    // False when a window could not be made (what was made of it goes).
+    bool MakePagePart(SettingsPageRecord* pRecord);
+    // One step of making a page: parts for up to kStepMs, its
+    // initialisation and its place each in a step of its own.
+    void MakePageStep(SettingsPageRecord* pRecord);
     void OnMakePagesTimer(UINT_PTR nIDEvent);
+    // Milliseconds on the steady clock, by which the steps are timed
+    // (GetTickCount moves in steps of about 16 ms under Wine).
+    static DWORD StepClockMs();
+    // Ends the dialog with nResult: hidden now, while the owner stays
+    // disabled; its pages go a few windows at a time on a timer, and the
+    // loop ends once they are gone.
+    void EndWithPagesInSteps(int nResult);
+    // One step of that: windows of the pages for up to kStepMs; true when
+    // none is left.
+    bool DestroyPagesStep();
+    void OnEndTimer(UINT_PTR nIDEvent);
     virtual BOOL CreateViewPage(CWnd* pPage, CCreateContext* pContext);
     virtual void DestroyPages();
     virtual void SetCaption(SettingsPageRecord* pRecord);
@@ -167,6 +210,9 @@ protected:
 
     bool m_bInitialized = false;
     bool m_bLayoutDone = false;
+    bool m_bEnding = false;     // hidden after OK or Cancel, its pages going
+    int m_nEndResult = IDCANCEL;
+    HWND m_hEndOwner = nullptr;  // its owner's top-level window, when it was active as it hid
     UINT m_nDialogId;
     CString m_strTitle = "Settings";
     CTreeCtrl m_PageTree;

@@ -97,6 +97,8 @@ void CSettingsDialog::SelectPage(SettingsPageRecord* pRecord)
 
 BOOL CSettingsDialog::ApplyPages(bool bOk)
 {
+    if (m_bEnding)
+        return FALSE;
     MakeWaitingPages();
     SettingsPageRecord* pCurrent = GetCurrentRecord();
     if (pCurrent && NotifyPage(pCurrent, PSN_KILLACTIVE) != 0) {
@@ -124,28 +126,116 @@ BOOL CSettingsDialog::ApplyPages(bool bOk)
 
 void CSettingsDialog::OnOK()
 {
-    if (!ApplyPages(true))
+    if (m_bEnding || !ApplyPages(true))
         return;
-    DestroyPages();
-    CDialog::OnOK();
+    EndWithPagesInSteps(IDOK);
 }
 
 void CSettingsDialog::OnCancel()
 {
+    if (m_bEnding)
+        return;
     for (const auto& p : m_Records) {
         if (p->HasWindow() && NotifyPage(p.get(), PSN_QUERYCANCEL) != 0) {
             SelectPage(p.get());
             return;
         }
     }
+    EndWithPagesInSteps(IDCANCEL);
+}
+
+namespace {
+
+const UINT kEndTimerMs = 10;
+// The most a step of the pages' end takes, but for a window whose end takes
+// longer by itself.
+const DWORD kEndStepMs = 10;
+
+}  // namespace
+
+// Destroying the pages' windows at once held the program for as long as
+// all of them took to go (250-450 ms for the system configuration's
+// pages). Hidden, the dialog shows its end at once; its owner stays
+// disabled until the loop ends, so that nothing the user does meanwhile
+// reaches a window before the dialog's caller has its result.
+void CSettingsDialog::EndWithPagesInSteps(int nResult)
+{
+    KillTimer(kMakePagesTimerId);
+    if (!IsModal()) {
+        DestroyPages();
+        EndDialog(nResult);
+        return;
+    }
+    m_bEnding = true;
+    m_nEndResult = nResult;
+    if (::GetActiveWindow() == m_hWnd)
+        m_hEndOwner = ::GetAncestor(::GetWindow(m_hWnd, GW_OWNER), GA_ROOT);
+    // Stored while it shows: hidden, it would store itself as hidden.
+    StoreWindowPosition();
+    m_strPositionName.Empty();
+    ShowWindow(SW_HIDE);
+    // The first step too on the timer: the click's own answer ends here.
+    SetTimer(kEndTimerId, kEndTimerMs, nullptr);
+}
+
+// Hidden while its owner was still disabled, the dialog left no window of
+// the program to take the activation: the system gave it to the desktop.
+// Once the loop has enabled the owner again, the owner takes it back, unless
+// the user has gone to another program's window meanwhile.
+INT_PTR CSettingsDialog::DoModal()
+{
+    m_bEnding = false;
+    m_hEndOwner = nullptr;
+    INT_PTR nResult = cdxCDynamicHelpDialog::DoModal();
+    HWND hOwner = m_hEndOwner;
+    m_hEndOwner = nullptr;
+    if (!hOwner || !::IsWindow(hOwner) || !::IsWindowVisible(hOwner) || !::IsWindowEnabled(hOwner))
+        return nResult;
+    HWND hFore = ::GetForegroundWindow();
+    DWORD dwPid = 0;
+    if (hFore)
+        ::GetWindowThreadProcessId(hFore, &dwPid);
+    if (!hFore || hFore == ::GetDesktopWindow())
+        ::SetForegroundWindow(hOwner);
+    else if (dwPid == ::GetCurrentProcessId() && !::GetActiveWindow())
+        ::SetActiveWindow(hOwner);
+    return nResult;
+}
+
+bool CSettingsDialog::DestroyPagesStep()
+{
+    const DWORD dwStart = StepClockMs();
+    for (const auto& p : m_Records) {
+        if (!p->HasAnyWindow())
+            continue;
+        // Its controls first, one at a time, in the order the system ends them.
+        HWND hPage = p->pPage->m_hWnd;
+        while (HWND hChild = ::GetWindow(hPage, GW_CHILD)) {
+            ::DestroyWindow(hChild);
+            if (StepClockMs() - dwStart >= kEndStepMs)
+                return false;
+        }
+        p->pPage->DestroyWindow();
+        p->pSteps.reset();
+        if (StepClockMs() - dwStart >= kEndStepMs)
+            return false;
+    }
+    return true;
+}
+
+void CSettingsDialog::OnEndTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kEndTimerId || !DestroyPagesStep())
+        return;
+    KillTimer(kEndTimerId);
     DestroyPages();
-    CDialog::OnCancel();
+    EndDialog(m_nEndResult);
 }
 
 void CSettingsDialog::DestroyPages()
 {
     for (auto& p : m_Records) {
-        if (p->HasWindow())
+        if (p->HasAnyWindow())
             p->pPage->DestroyWindow();
         if (p->wFlags & SettingsPageRecord::kOwned)
             delete p->pPage;

@@ -214,41 +214,9 @@ void cdxCDynamicBarDlg::UpdateHostRowStops()
 HWND cdxCDynamicBarDlg::MakeTemplateControl(UINT nID)
 {
     const SDialogTemplateItem* pItem = m_hWnd ? m_template.Find(nID) : nullptr;
-    if (!pItem)
+    HWND hCtrl = pItem ? CreateTemplateControl(m_hWnd, *pItem) : nullptr;
+    if (!hCtrl)
         return nullptr;
-    auto narrow = [](const std::u16string& s) { return CString::FromWide((LPCWSTR)s.c_str(), (int)s.size()); };
-    // The predefined classes by their ordinals: Button, Edit, Static, ListBox, ScrollBar, ComboBox.
-    static const char* const kClasses[] = {"Button", "Edit", "Static", "ListBox", "ScrollBar", "ComboBox"};
-    CString strClass = narrow(pItem->strClass);
-    if (pItem->wClassOrdinal >= 0x80 && pItem->wClassOrdinal <= 0x85)
-        strClass = kClasses[pItem->wClassOrdinal - 0x80];
-    CString strTitle = narrow(pItem->strTitle);
-    if (pItem->wTitleOrdinal)
-        strTitle.Format("#%u", pItem->wTitleOrdinal);
-    // The dialog manager maps the size apart from the place.
-    RECT rc = {pItem->x, pItem->y, pItem->cx, pItem->cy};
-    MapDialogRect(&rc);
-    std::vector<BYTE> data;
-    if (!pItem->creationData.empty()) {
-        WORD nSize = (WORD)pItem->creationData.size();
-        data.assign((const BYTE*)&nSize, (const BYTE*)&nSize + sizeof nSize);
-        data.insert(data.end(), pItem->creationData.begin(), pItem->creationData.end());
-    }
-    // The dialog manager draws a bordered control with a sunken edge (the
-    // three-dimensional look every dialog has had since Windows 95).
-    DWORD dwStyle = pItem->dwStyle | WS_CHILD, dwExStyle = pItem->dwExStyle | WS_EX_NOPARENTNOTIFY;
-    if (dwStyle & WS_BORDER) {
-        dwStyle &= ~(DWORD)WS_BORDER;
-        dwExStyle |= WS_EX_CLIENTEDGE;
-    }
-    HWND hCtrl = ::CreateWindowExA(dwExStyle, strClass, strTitle, dwStyle, rc.left, rc.top, rc.right, rc.bottom, m_hWnd,
-                                   (HMENU)(UINT_PTR)nID, (HINSTANCE)::GetWindowLongPtrA(m_hWnd, GWLP_HINSTANCE),
-                                   data.empty() ? nullptr : data.data());
-    if (!hCtrl) {
-        TRACE_FAILED_CALL("CreateWindowExA");
-        return nullptr;
-    }
-    ::SendMessageA(hCtrl, WM_SETFONT, (WPARAM)::SendMessageA(m_hWnd, WM_GETFONT, 0, 0), FALSE);
     if (IsActive())
         AddSzControlFromMap(hCtrl, nID);
     if (m_wndToolTip.m_hWnd && (m_dwBarStyle & (CBRS_TOOLTIPS | CBRS_FLYBY)))

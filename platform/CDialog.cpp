@@ -59,6 +59,9 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hDlg, UINT msg, WPARAM wp, LPARAM lp)
 INT_PTR CDialog::DialogMessage(UINT msg, WPARAM wp, LPARAM lp)
 {
     HWND hDlg = m_hWnd;
+    // Held back whole (the bases that watch it too): the focus stays where it is.
+    if (msg == WM_INITDIALOG && m_bInitHeld)
+        return FALSE;
     if (m_bSkipDlgProc && msg == m_nSkipMsg) {
         m_bSkipDlgProc = false;
         return FALSE;
@@ -227,6 +230,24 @@ BOOL CDialog::CreateIndirect(const void* pTemplate, CWnd* pParentWnd)
     HWND h = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), (LPCDLGTEMPLATEA)pTemplate, hParent, DialogProc,
                                           (LPARAM)this);
     return h != nullptr;
+}
+
+BOOL CDialog::CreateIndirectHoldingInit(const void* pTemplate, CWnd* pParentWnd)
+{
+    m_bInitHeld = true;
+    if (CreateIndirect(pTemplate, pParentWnd))
+        return TRUE;
+    m_bInitHeld = false;
+    return FALSE;
+}
+
+bool CDialog::RunHeldInit()
+{
+    if (!m_bInitHeld || !m_hWnd)
+        return false;
+    m_bInitHeld = false;
+    SendMessage(WM_INITDIALOG, 0, 0);
+    return true;
 }
 
 HWND CDialog::ModalOwner() const

@@ -30,6 +30,15 @@ public:
     BOOL Create(LPCSTR pszTemplateName, CWnd* pParentWnd = nullptr);
     // The same from a template in memory (a DLGTEMPLATE or DLGTEMPLATEEX).
     BOOL CreateIndirect(const void* pTemplate, CWnd* pParentWnd = nullptr);
+    // The same with the dialog's WM_INITDIALOG held back until RunHeldInit:
+    // the window is bound to the object at once, so that controls can be
+    // added to it before its initialisation sees them (a dialog made a few
+    // controls at a time).
+    BOOL CreateIndirectHoldingInit(const void* pTemplate, CWnd* pParentWnd = nullptr);
+    // Sends the WM_INITDIALOG held back (OnInitDialog runs then); false
+    // when none is held.
+    bool RunHeldInit();
+    bool IsInitHeld() const { return m_bInitHeld; }
     // Ends a modal dialog with nResult; destroys a modeless one.
     void EndDialog(int nResult);
 
@@ -80,4 +89,5 @@ private:
     // "not handled" once, so the default is not dispatched twice.
     bool m_bSkipDlgProc = false;
     UINT m_nSkipMsg = 0;
+    bool m_bInitHeld = false;  // WM_INITDIALOG waits for RunHeldInit
 };

@@ -47,6 +47,15 @@ BOOL CPropertyPage::CreateInHost(CWnd* pHost)
     return FALSE;
 }
 
+BOOL CPropertyPage::CreateInHostHoldingInit(CWnd* pHost, const void* pTemplate)
+{
+    m_bInSheet = true;
+    if (CreateIndirectHoldingInit(pTemplate, pHost))
+        return TRUE;
+    m_bInSheet = false;
+    return FALSE;
+}
+
 BOOL CPropertyPage::OnNotify(WPARAM wp, LPARAM lp, LRESULT* pResult)
 {
     const NMHDR* pNM = (const NMHDR*)lp;

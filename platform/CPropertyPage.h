@@ -45,6 +45,9 @@ public:
     // page answers pHost's PSN_ notifications and reports SetModified and
     // CancelToClose to it (a tree-of-pages dialog hosts pages this way).
     BOOL CreateInHost(CWnd* pHost);
+    // The same from a template in memory, with the page's WM_INITDIALOG held
+    // back until RunHeldInit (a page made a few controls at a time).
+    BOOL CreateInHostHoldingInit(CWnd* pHost, const void* pTemplate);
     void CancelToClose();
 
     BOOL PreTranslateMessage(MSG* pMsg) override;

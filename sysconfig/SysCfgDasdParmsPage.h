@@ -35,8 +35,10 @@ protected:
 
 private:
     // With the defaults in use the values become the defaults, are shown
-    // and every parameter control is disabled; otherwise all are enabled.
-    void EnableCckdControls();
+    // (unless bShowDefaults is false: the page's initialisation shows them
+    // with its other fields) and every parameter control is disabled;
+    // otherwise all are enabled.
+    void EnableCckdControls(bool bShowDefaults = true);
     void RegisterLayout();
 
     bool m_bUseDefaults = false;

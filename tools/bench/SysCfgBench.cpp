@@ -5,7 +5,9 @@
 // every class as its recent file; BenchSupport.h's DeviceStatements) and
 // takes, as a user would, through the program's own windows:
 //   first open  the recent file from the File menu: the configuration is
-//               read and the dialog opens on it (then Cancel);
+//               read and the dialog opens on it;
+//   Cancel      the dialog's Cancel at once, while it makes its other
+//               pages, until the main window answers again;
 //   open        "Configure Devices": the dialog at its Devices page, until
 //               the page's list holds every device;
 //   settling    the two seconds after, in which the dialog makes its other
@@ -52,8 +54,8 @@ const double kTailSeconds = 0.25;      // the probe goes on this long after a st
 const double kWaitSeconds = 120.0;     // a step not done by then failed
 const DWORD kAskMs = 60000;            // the longest wait for one answer from outside
 
-const char* const kSteps[] = {"first open", "open", "settling", "select", "remove", "add", "edit", "OK"};
-enum { kFirstOpen, kOpen, kSettling, kSelect, kRemove, kAdd, kEdit, kOk, kStepCount };
+const char* const kSteps[] = {"first open", "Cancel", "open", "settling", "select", "remove", "add", "edit", "OK"};
+enum { kFirstOpen, kCancel, kOpen, kSettling, kSelect, kRemove, kAdd, kEdit, kOk, kStepCount };
 const DWORD kSettlingMs = 2000;
 
 // One message sent to a window of the program; -1 when it did not answer.
@@ -182,8 +184,9 @@ std::vector<SProbedAction> RunOnce(const std::string& strExe, const std::string&
                          }));
     if (!steps.back().bOk)
         return Failed("the dialog did not open on the recent file");
-    ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
-    if (!WaitFor(child, [&] { return !::IsWindow(hDlg); }))
+    steps.push_back(Step(child, probe, [&] { ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0); },
+                         [&] { return !::IsWindow(hDlg) && Ask(hMain, WM_NULL) == 0; }));
+    if (!steps.back().bOk)
         return Failed("the dialog did not close on Cancel");
 
     steps.push_back(Step(child, probe, [&] { ::PostMessageA(hMain, WM_COMMAND, kConfigureDevices, 0); }, [&] {
