@@ -1,6 +1,6 @@
 // DevListTree.h: CDevListTree, the device-list bar's tree view. It paints
-// itself off the screen and puts the finished picture on the screen in one
-// piece, so that the tree is never seen erased and half drawn; and while it
+// itself off the screen and puts the finished picture on the screen all at
+// once, so that the tree is never seen erased and half drawn; and while it
 // is held (many items coming, going or changing at once) it paints nothing,
 // and afterwards repaints only what those changes moved or changed in view.
 #pragma once

@@ -242,7 +242,8 @@ void CDynDevListDlgBar::ApplyChange(const SDevListStep& change, SStep& step)
         step.bGroupsAdded[AddDeviceItem(change.nKey, entry)] = true;
         return;
     }
-    if (!bShown || DevListItemText(change.nKey, shown) != DevListItemText(change.nKey, entry)) {
+    // The row's text is the key's, the type's and the description's.
+    if (!bShown || shown.m_strDevType != entry.m_strDevType || shown.m_strDesc != entry.m_strDesc) {
         m_Tree.Hold();
         SetDeviceItemText(hItem, change.nKey, entry);
     }

@@ -2,8 +2,6 @@
 // tree, and the dialog's start.
 #include "framework/SettingsDialog.h"
 
-#include <chrono>
-
 #include "framework/CHelpButtonPropertyPage.h"
 #include "framework/DialogTemplateResource.h"
 #include "framework/HelpButtonHelp.h"
@@ -11,6 +9,7 @@
 #include "platform/AfxIds.h"
 #include "platform/CDataExchange.h"
 #include "platform/CPropertyPage.h"
+#include "platform/SteadyClock.h"
 #include "platform/DDX.h"
 
 BEGIN_MESSAGE_MAP(CSettingsDialog, cdxCDynamicHelpDialog)
@@ -163,9 +162,19 @@ bool CSettingsDialog::MakePage(SettingsPageRecord* pRecord)
     return true;
 }
 
+// A page that cannot be made is not tried again: it stays without a window,
+// as a page that failed at the start does, and the pages after it go on.
+bool CSettingsDialog::MakePagePart(SettingsPageRecord* pRecord)
+{
+    if (MakeNextPart(pRecord))
+        return true;
+    pRecord->eMaking = SettingsPageRecord::Making::kAtStart;
+    return false;
+}
+
 // A page made from a template that can be read is made a control at a
 // time; another (a view, a template the reader does not know) at once.
-bool CSettingsDialog::MakePagePart(SettingsPageRecord* pRecord)
+bool CSettingsDialog::MakeNextPart(SettingsPageRecord* pRecord)
 {
     CWnd* pPage = pRecord->pPage;
     switch (NextPart(*pRecord)) {
@@ -215,22 +224,16 @@ bool CSettingsDialog::MakePagePart(SettingsPageRecord* pRecord)
     return false;
 }
 
-DWORD CSettingsDialog::StepClockMs()
-{
-    using namespace std::chrono;
-    return static_cast<DWORD>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
-
 // Controls fill a step; a page's initialisation and placing, whose cost is
 // the page's own, each take a step of their own.
 void CSettingsDialog::MakePageStep(SettingsPageRecord* pRecord)
 {
-    const DWORD dwStart = StepClockMs();
+    const DWORD dwStart = SteadyClockMs();
     for (bool bFirst = true;; bFirst = false) {
         PagePart part = NextPart(*pRecord);
         bool bAlone = part == PagePart::kInit || part == PagePart::kPlace;
         if (part == PagePart::kNone || (bAlone && !bFirst) || !MakePagePart(pRecord) || bAlone ||
-            StepClockMs() - dwStart >= kStepMs)
+            SteadyClockMs() - dwStart >= kStepMs)
             return;
     }
 }
@@ -245,6 +248,9 @@ bool CSettingsDialog::PagesWaiting() const
 
 void CSettingsDialog::MakeWaitingPages()
 {
+    // Ending, the pages go: none is made again.
+    if (m_bEnding)
+        return;
     for (const auto& p : m_Records)
         if (p->eMaking == SettingsPageRecord::Making::kAfterStart)
             MakePage(p.get());

@@ -149,15 +149,14 @@ protected:
     void MakeWaitingPages();
     // The next part of a page made later: its window without controls (its
     // initialisation held back), a control, its initialisation, its place.
-    // False when a window could not be made (what was made of it goes).
+    // False when a window could not be made (what was made of it goes, and
+    // the page is not tried again).
     bool MakePagePart(SettingsPageRecord* pRecord);
+    bool MakeNextPart(SettingsPageRecord* pRecord);
     // One step of making a page: parts for up to kStepMs, its
     // initialisation and its place each in a step of its own.
     void MakePageStep(SettingsPageRecord* pRecord);
     void OnMakePagesTimer(UINT_PTR nIDEvent);
-    // Milliseconds on the steady clock, by which the steps are timed
-    // (GetTickCount moves in steps of about 16 ms under Wine).
-    static DWORD StepClockMs();
     // Ends the dialog with nResult: hidden now, while the owner stays
     // disabled; its pages go a few windows at a time on a timer, and the
     // loop ends once they are gone.

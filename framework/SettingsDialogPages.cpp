@@ -6,6 +6,7 @@
 #include "framework/CHelpButtonPropertyPage.h"
 #include "platform/AfxIds.h"
 #include "platform/CPropertyPage.h"
+#include "platform/SteadyClock.h"
 
 LRESULT CSettingsDialog::NotifyPage(SettingsPageRecord* pRecord, int nCode, LPARAM lParam)
 {
@@ -204,7 +205,7 @@ INT_PTR CSettingsDialog::DoModal()
 
 bool CSettingsDialog::DestroyPagesStep()
 {
-    const DWORD dwStart = StepClockMs();
+    const DWORD dwStart = SteadyClockMs();
     for (const auto& p : m_Records) {
         if (!p->HasAnyWindow())
             continue;
@@ -212,12 +213,12 @@ bool CSettingsDialog::DestroyPagesStep()
         HWND hPage = p->pPage->m_hWnd;
         while (HWND hChild = ::GetWindow(hPage, GW_CHILD)) {
             ::DestroyWindow(hChild);
-            if (StepClockMs() - dwStart >= kEndStepMs)
+            if (SteadyClockMs() - dwStart >= kEndStepMs)
                 return false;
         }
         p->pPage->DestroyWindow();
         p->pSteps.reset();
-        if (StepClockMs() - dwStart >= kEndStepMs)
+        if (SteadyClockMs() - dwStart >= kEndStepMs)
             return false;
     }
     return true;

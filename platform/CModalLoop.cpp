@@ -45,9 +45,9 @@ thread_local bool t_bEndBoxes = false;  // the waiting close ends the program's 
 void ArmWaitingClose(UINT nDelayMs = 0);
 
 // Ends the box or dialog the user works in as its Cancel would: Cancel,
-// else No, else OK (a box that only tells); a dialog without such buttons
-// takes the Cancel of its Esc key. A question that cannot be cancelled
-// stays until it is answered.
+// else No (a question without Cancel is answered No), else OK (a box that
+// only tells); a dialog without such buttons takes the Cancel of its Esc
+// key.
 void EndTopModalWindow()
 {
     CWnd* pMain = AfxGetMainWnd();

@@ -2,17 +2,9 @@
 // (OverduePaint.h).
 #include "platform/OverduePaint.h"
 
-#include <chrono>
+#include "platform/SteadyClock.h"
 
 namespace {
-
-// Milliseconds on the steady clock: GetTickCount moves in steps of about
-// 16 ms, longer than the paints' whole budget.
-DWORD NowMs()
-{
-    using namespace std::chrono;
-    return static_cast<DWORD>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
 
 // The thread's last look; a thread's first call looks at once.
 thread_local DWORD t_dwLastLook = 0;
@@ -24,7 +16,7 @@ thread_local bool t_bPainting = false;
 
 void PaintOverdueWindows()
 {
-    const DWORD dwStart = NowMs();
+    const DWORD dwStart = SteadyClockMs();
     if (!t_bPainting) {
         if (t_bLooked && dwStart - t_dwLastLook < kOverduePaintLookMs)
             return;
@@ -41,9 +33,9 @@ void PaintOverdueWindows()
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
         ::DispatchMessageA(&msg);
-        if (NowMs() - dwStart >= kOverduePaintStepMs)
+        if (SteadyClockMs() - dwStart >= kOverduePaintStepMs)
             return;
     }
     t_bPainting = false;
-    t_dwLastLook = NowMs();
+    t_dwLastLook = SteadyClockMs();
 }

@@ -105,6 +105,16 @@ SStatusLine Result(EStatusLineKind eKind)
     return line;
 }
 
+// A processor's number: nDigits hexadecimal digits at p; false when one is
+// not a digit.
+bool ReadHexCpu(const char* p, size_t nDigits, unsigned& nCpu)
+{
+    if (!IsHex(p, nDigits))
+        return false;
+    nCpu = (unsigned)std::strtoul(std::string(p, nDigits).c_str(), nullptr, 16);
+    return true;
+}
+
 // The value of a processor the emulator has but does not run (above
 // NUMCPU when no MAXCPU is configured): "CPnn" or "CPUnnnn", then a run of
 // "(", "OFFLINE" and a run of ")", blanks allowed between them. False for
@@ -114,7 +124,8 @@ bool ReadOfflineCpu(const char* v, size_t n, unsigned& nCpu)
     if (n < 3 || v[0] != 'C' || v[1] != 'P')
         return false;
     const size_t nAt = v[2] == 'U' ? 3 : 2, nDigits = v[2] == 'U' ? 4 : 2;
-    if (n < nAt + nDigits || !IsHex(v + nAt, nDigits))
+    unsigned nNumber = 0;
+    if (n < nAt + nDigits || !ReadHexCpu(v + nAt, nDigits, nNumber))
         return false;
     size_t i = nAt + nDigits;
     auto skip = [&](char ch) {
@@ -133,15 +144,17 @@ bool ReadOfflineCpu(const char* v, size_t n, unsigned& nCpu)
     skip(' ');
     if (skip(')') == 0 || i != n)
         return false;
-    nCpu = (unsigned)std::strtoul(std::string(v + nAt, nDigits).c_str(), nullptr, 16);
+    nCpu = nNumber;
     return true;
 }
 
 SStatusLine ParseStatus(const char* v, size_t n)
 {
     // An offline processor: its status, with no fields and no lamp lit.
-    SStatusLine offline = Result(kStatStatus);
-    if (ReadOfflineCpu(v, n, offline.nCpu)) {
+    unsigned nOffline = 0;
+    if (ReadOfflineCpu(v, n, nOffline)) {
+        SStatusLine offline = Result(kStatStatus);
+        offline.nCpu = nOffline;
         offline.bOffline = true;
         return offline;
     }
@@ -150,10 +163,9 @@ SStatusLine ParseStatus(const char* v, size_t n)
     const SStatusLayout& lay = v[4] == ' ' ? kShortCpu : kLongCpu;
     if (n < lay.nCount + kCountKeyword || v[lay.nPart0] != ' ' || v[lay.nCount - 1] != ' ')
         return Result(kStatNone);
-    if (!IsHex(v + lay.nCpuAt, lay.nCpuLength))
-        return Result(kStatStatusBadCpu);
     SStatusLine line = Result(kStatStatus);
-    line.nCpu = (unsigned)std::strtoul(std::string(v + lay.nCpuAt, lay.nCpuLength).c_str(), nullptr, 16);
+    if (!ReadHexCpu(v + lay.nCpuAt, lay.nCpuLength, line.nCpu))
+        return Result(kStatStatusBadCpu);
     line.strPart[0].assign(v, lay.nPart0);
     line.strPart[1].assign(v + lay.nLetters, kLetterCount);
     std::string strCount(v + lay.nCount + kCountKeyword, n - lay.nCount - kCountKeyword);

@@ -88,9 +88,10 @@ BOOL CVornGUIView::OnEraseBkgnd(CDC* pDC)
 }
 
 // Fills rcPart row by row: whole rows of selected lines take the plain
-// text colour, the others (and the part row below them) the background. Neighbouring rows of one colour are
-// filled in one go: each fill is a request to the display (under Wine, to
-// the X server), and a flooded console repaints the whole pane often.
+// text colour, the others (and the part row below them) the background.
+// Neighbouring rows of one colour are filled in one go: each fill is a
+// request to the display (under Wine, to the X server), and a flooded
+// console repaints the whole pane often.
 void CVornGUIView::EraseRows(CDC* pDC, const RECT& rcPart)
 {
     if (m_nLineHeight <= 0 || rcPart.right <= rcPart.left)
