@@ -4,6 +4,7 @@
 #include "framework/SettingsDialog.h"
 
 #include "framework/CHelpButtonPropertyPage.h"
+#include "platform/ActivationHandBack.h"
 #include "platform/AfxIds.h"
 #include "platform/CPropertyPage.h"
 #include "platform/SteadyClock.h"
@@ -190,16 +191,14 @@ INT_PTR CSettingsDialog::DoModal()
     INT_PTR nResult = cdxCDynamicHelpDialog::DoModal();
     HWND hOwner = m_hEndOwner;
     m_hEndOwner = nullptr;
-    if (!hOwner || !::IsWindow(hOwner) || !::IsWindowVisible(hOwner) || !::IsWindowEnabled(hOwner))
-        return nResult;
     HWND hFore = ::GetForegroundWindow();
     DWORD dwPid = 0;
     if (hFore)
         ::GetWindowThreadProcessId(hFore, &dwPid);
-    if (!hFore || hFore == ::GetDesktopWindow())
-        ::SetForegroundWindow(hOwner);
-    else if (dwPid == ::GetCurrentProcessId() && !::GetActiveWindow())
-        ::SetActiveWindow(hOwner);
+    bool bProgramHeldIt = !hFore || hFore == ::GetDesktopWindow() ||
+                          (dwPid == ::GetCurrentProcessId() && !::GetActiveWindow());
+    if (hOwner && bProgramHeldIt)
+        HandActivationBackTo(hOwner);
     return nResult;
 }
 

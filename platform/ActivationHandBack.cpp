@@ -19,10 +19,11 @@ void Activate(HWND hTop)
 {
     if (!::IsWindow(hTop) || !::IsWindowVisible(hTop) || !::IsWindowEnabled(hTop))
         return;
-    // The program held the foreground and lost it to no window at all: it
-    // takes it back. Under another program's window it only activates its
-    // own window, as the system would.
-    if (!::GetForegroundWindow())
+    // The program held the foreground and lost it to no window at all (or
+    // to the desktop): it takes it back. Under another program's window it
+    // only activates its own window, as the system would.
+    HWND hForeground = ::GetForegroundWindow();
+    if (!hForeground || hForeground == ::GetDesktopWindow())
         ::SetForegroundWindow(hTop);
     else
         ::SetActiveWindow(hTop);
@@ -56,6 +57,12 @@ void HandActivationTo(HWND hTop)
 }
 
 }  // namespace
+
+void HandActivationBackTo(HWND hTop)
+{
+    TakePresentMessageTime();
+    Activate(hTop);
+}
 
 void TakePresentMessageTime()
 {

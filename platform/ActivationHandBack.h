@@ -27,6 +27,13 @@
 // that goes is still the active one, where they change nothing).
 void TakePresentMessageTime();
 
+// Gives the activation back to hTop, the top-level window of a window that
+// went while hTop was still disabled (the system then gave the activation
+// to no window, or to the desktop): the foreground when the program held
+// it, else hTop's activation within the program. Nothing when hTop cannot
+// take it (hidden or disabled).
+void HandActivationBackTo(HWND hTop);
+
 // While one lives on the thread, a dialog box of the thread (the system's
 // message boxes, task dialogs, file, font and folder dialogs, and the
 // program's own) handles each key and mouse button at the present message
