@@ -36,8 +36,12 @@ mkdir -p "$VORN_WINE_DIR"
 
 if [ "${VORN_WINE_PRIVATE:-0}" = 1 ]; then
     vorn_wine_template "$VORN_WINE_DIR" || exit 1
-    run="$(mktemp -d "$VORN_WINE_DIR/run.XXXXXX")"
-    echo $$ >"$run/owner"
+    # The folder takes its run.* name only once it names its owner: the
+    # test command's last step ends every run.* folder without a live owner.
+    new="$(mktemp -d "$VORN_WINE_DIR/new.XXXXXX")"
+    echo $$ >"$new/owner"
+    run="$VORN_WINE_DIR/run.${new##*/new.}"
+    mv "$new" "$run"
     trap 'vorn_run_end "$run"' EXIT
     trap 'exit 143' INT TERM
     vorn_wine_clone "$VORN_WINE_DIR/template" "$run/prefix" || exit 1
