@@ -16,9 +16,11 @@ namespace vorntest {
 namespace {
 
 SRWLOCK g_lock = SRWLOCK_INIT;
-// The threads that have begun, by id, with the time each was made: a thread
-// ended without its detach leaves its id to a new one. Made by the first
-// event, which may come before the program's static objects are.
+// The threads that have begun, by id, with the time each was made, kept past
+// their end: a thread that has left its code but is not yet signalled as ended
+// has begun all the same, and the time tells a new thread given an old one's
+// id. Made by the first event, which may come before the program's static
+// objects are.
 std::map<DWORD, ULONGLONG>* g_pBegun = nullptr;  // guarded by g_lock
 // Set whenever a thread begins.
 HANDLE g_hBegun = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
@@ -32,15 +34,12 @@ ULONGLONG CreationTime(HANDLE hThread)
 
 void NTAPI OnThreadEvent(PVOID, DWORD dwReason, PVOID)
 {
-    if (dwReason != DLL_PROCESS_ATTACH && dwReason != DLL_THREAD_ATTACH && dwReason != DLL_THREAD_DETACH)
+    if (dwReason != DLL_PROCESS_ATTACH && dwReason != DLL_THREAD_ATTACH)
         return;
     ::AcquireSRWLockExclusive(&g_lock);
     if (!g_pBegun)
         g_pBegun = new std::map<DWORD, ULONGLONG>;
-    if (dwReason == DLL_THREAD_DETACH)
-        g_pBegun->erase(::GetCurrentThreadId());
-    else
-        (*g_pBegun)[::GetCurrentThreadId()] = CreationTime(::GetCurrentThread());
+    (*g_pBegun)[::GetCurrentThreadId()] = CreationTime(::GetCurrentThread());
     ::ReleaseSRWLockExclusive(&g_lock);
     if (dwReason == DLL_THREAD_ATTACH && g_hBegun)
         ::SetEvent(g_hBegun);
