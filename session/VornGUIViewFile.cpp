@@ -398,20 +398,25 @@ void CVornGUIView::EnableRecentConfigurations(bool bEnable)
         HMENU hPopup = ::GetSubMenu(hBar, i);
         if (hPopup && ::GetMenuState(hPopup, ID_FILE_MRU_FILE1, MF_BYCOMMAND) != (UINT)-1) {
             ::EnableMenuItem(hBar, (UINT)i, MF_BYPOSITION | (bEnable ? MF_ENABLED : MF_GRAYED));
-            ::DrawMenuBar(pMain->m_hWnd);
+            // The bar keeps its size: its frame is painted again, not laid
+            // out (DrawMenuBar has Wine repaint the whole window, every
+            // docked bar in it, at once).
+            ::RedrawWindow(pMain->m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
             return;
         }
     }
 }
 
+// While Power On reads its configuration in steps, no other one may be
+// opened or made.
 void CVornGUIView::OnUpdateNoEmulator(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(!IsEmulatorRunning());
+    pCmdUI->Enable(!IsEmulatorRunning() && !m_bPoweringOn);
 }
 
 void CVornGUIView::OnUpdateHasPathNoEmulator(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_config.HasPath() && !IsEmulatorRunning());
+    pCmdUI->Enable(m_config.HasPath() && !IsEmulatorRunning() && !m_bPoweringOn);
 }
 
 void CVornGUIView::OnUpdateSaveConfiguration(CCmdUI* pCmdUI)
