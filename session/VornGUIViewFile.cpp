@@ -398,10 +398,17 @@ void CVornGUIView::EnableRecentConfigurations(bool bEnable)
         HMENU hPopup = ::GetSubMenu(hBar, i);
         if (hPopup && ::GetMenuState(hPopup, ID_FILE_MRU_FILE1, MF_BYCOMMAND) != (UINT)-1) {
             ::EnableMenuItem(hBar, (UINT)i, MF_BYPOSITION | (bEnable ? MF_ENABLED : MF_GRAYED));
-            // The bar keeps its size: its frame is painted again, not laid
-            // out (DrawMenuBar has Wine repaint the whole window, every
-            // docked bar in it, at once).
-            ::RedrawWindow(pMain->m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+            // The bar keeps its size: only it is painted again (DrawMenuBar
+            // has Wine lay out and repaint the whole window, every docked bar
+            // in it, at once).
+            MENUBARINFO bar = {};
+            bar.cbSize = sizeof bar;
+            if (!::GetMenuBarInfo(pMain->m_hWnd, OBJID_MENU, 0, &bar)) {
+                ::DrawMenuBar(pMain->m_hWnd);
+                return;
+            }
+            ::MapWindowPoints(HWND_DESKTOP, pMain->m_hWnd, (POINT*)&bar.rcBar, 2);
+            ::RedrawWindow(pMain->m_hWnd, &bar.rcBar, nullptr, RDW_FRAME | RDW_INVALIDATE);
             return;
         }
     }
