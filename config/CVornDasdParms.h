@@ -16,6 +16,8 @@ public:
     explicit CVornDasdParms(const CVornDevice* pOwner = nullptr);
     // A copy of src for another owner, without reading the image again.
     CVornDasdParms(const CVornDevice* pOwner, const CVornDasdParms& src) : m_pOwner(pOwner) { *this = src; }
+    // A copy for the same owner.
+    CVornDasdParms(const CVornDasdParms& src) : CVornDasdParms(src.m_pOwner, src) {}
 
     // Copies every field but the owner.
     CVornDasdParms& operator=(const CVornDasdParms& other);
