@@ -66,6 +66,7 @@ CPipedProcessCtl::CPipedProcessCtl(LPCSTR pszName, int nKind, HICON hIcon, LPCST
         m_pProgressDlg = new CProgressDlg(this, hIcon, m_nRangeLow, m_nRangeHigh);
         HWND hParent = m_pHost ? m_pHost->GetChildNotifyWnd() : nullptr;
         if (!m_pProgressDlg->CreateHidden(hParent)) {
+            TRACE_FAILED_CALL("m_pProgressDlg->CreateHidden(hParent)");
             delete m_pProgressDlg;
             m_pProgressDlg = nullptr;
         }

@@ -76,7 +76,10 @@ void CProgressDlg::RegisterHelpStrings()
 BOOL CProgressDlg::CreateHidden(HWND hParent)
 {
     m_hNotifyWnd = hParent;
-    return Create(IDD, CWnd::FromHandle(hParent));
+    // A window destroyed while it is being made leaves the object to the
+    // caller, who sees the failure.
+    m_bGoesWithWindow = Create(IDD, CWnd::FromHandle(hParent)) != FALSE;
+    return m_bGoesWithWindow;
 }
 
 void CProgressDlg::ShowInactive()
@@ -256,5 +259,6 @@ void CProgressDlg::OnWindowPosChanging(WINDOWPOS* pPos)
 
 void CProgressDlg::PostNcDestroy()
 {
-    delete this;
+    if (m_bGoesWithWindow)
+        delete this;
 }

@@ -26,6 +26,8 @@ public:
     CProgressDlg(CPipedProcessCtl* pOwner, HICON hIcon, double fLow, double fHigh);
 
     // Creates the window, hidden, owned by hParent; Cancel is posted there.
+    // Once created, the object goes with its window; when the creation
+    // fails it stays the caller's to delete.
     BOOL CreateHidden(HWND hParent);
     // Shows the window over its owner without taking the activation or the
     // focus from the window the user works in: a key meant for that window
@@ -86,6 +88,7 @@ private:
     CPipedProcessCtl* m_pOwner;     // not owned
     HICON m_hIcon;                  // not owned
     HWND m_hNotifyWnd = nullptr;    // gets WM_UTILITY_CANCEL
+    bool m_bGoesWithWindow = false; // created: deleted when its window goes
     SRange<INT64> m_range64 = { 0, 0, 0 };
     SRange<double> m_rangeDouble = { 0.0, kDefaultDoubleRange, 0.0 };
     bool m_bDescending = false;

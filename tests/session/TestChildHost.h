@@ -17,6 +17,10 @@
 #include "session/ChildProcessHost.h"
 #include "session/UtilityRuns.h"
 
+// A kill or Cancel ends a run at once: within this even on a loaded machine,
+// far within the floods and sleeps of the runs it ends.
+constexpr DWORD kAtOnceMs = 5000;
+
 class CTestChildHost : public CWnd, public CChildProcessHost {
     DECLARE_MESSAGE_MAP()
 public:

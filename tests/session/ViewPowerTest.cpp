@@ -453,6 +453,9 @@ TEST_F(SlashedFoldersFixture, HeaderAndCommandLineUseBackslashes)
     EXPECT_TRUE(ConsoleContains("******** Control file being used = " + strConfig));
     EXPECT_TRUE(ConsoleContains("******** Command line to execute = " + strCmd));
     EXPECT_EQ(std::string(pView->GetConfigFilesDir()), strConfigDir);
+    // Ready first: an exit typed before it waits for the emulator's start,
+    // which a loaded machine can make longer than the shutdown watchdog.
+    ASSERT_TRUE(PumpUntilReady());
     pView->SendMessage(WM_COMMAND, ID_POWER_OFF, 0);
     ASSERT_TRUE(PumpUntilEnded());
 }
