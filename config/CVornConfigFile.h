@@ -14,6 +14,14 @@
 
 class CVornConfigFile;
 
+// Where a parse in parts stands: the next raw line, the statements met so
+// far, and the error text of the line before (recorded as the next begins).
+struct SConfigParse {
+    INT_PTR nNextLine = 0;
+    int nStatements = 0;
+    CString strError;
+};
+
 // A system-statement handler: configuration, raw line, tokens (keyword at the
 // head) and the statement's error text, to which it appends messages that
 // each begin with a line feed. The result is not used.
@@ -55,6 +63,14 @@ public:
     bool Load(const CString& strFolder, const CString& strFileName);
     bool Load(const CString& strFullPath);
     bool Parse();
+    // The same parse in parts, so that a file of thousands of statements is
+    // read over several steps of the window: BeginParse reads the lines
+    // (false as Parse when the file cannot be read or is empty), then each
+    // ContinueParse parses up to nLines more of them and is true once the
+    // file is parsed and checked as a whole; the result is then
+    // !m_bHasErrors, as Parse's.
+    bool BeginParse(SConfigParse& parse);
+    bool ContinueParse(SConfigParse& parse, size_t nLines);
     bool ReadLines();
     // Appends a numbered error, continuation lines indented under the first.
     void AddParseError(int nLine, const CString& strMessage);

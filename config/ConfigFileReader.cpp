@@ -2,6 +2,7 @@
 // console's header comments, and the dispatch of every statement to the
 // system-statement table or the device-statement parser. Every problem is
 // collected with its line number; none stops the parse.
+#include <cstdint>
 #include <cstring>
 
 #include "config/CVornConfigFile.h"
@@ -112,16 +113,27 @@ void CVornConfigFile::ParseHeaderComment(const CString& strLine)
 
 bool CVornConfigFile::Parse()
 {
-    if (!ReadLines())
+    SConfigParse parse;
+    if (!BeginParse(parse))
         return false;
+    ContinueParse(parse, SIZE_MAX);
+    return !m_bHasErrors;
+}
+
+bool CVornConfigFile::BeginParse(SConfigParse& parse)
+{
+    parse = SConfigParse();
     m_nCurrentLine = 0;
     m_bErrorsHidden = false;
-    int nStatements = 0;
-    CString strError;
-    for (INT_PTR i = 0; i < m_lines.GetSize(); i++) {
-        AddParseError(m_nCurrentLine, strError);
-        strError.Empty();
-        const CString strLine = m_lines[i];
+    return ReadLines();
+}
+
+bool CVornConfigFile::ContinueParse(SConfigParse& parse, size_t nLines)
+{
+    for (; nLines && parse.nNextLine < m_lines.GetSize(); --nLines) {
+        AddParseError(m_nCurrentLine, parse.strError);
+        parse.strError.Empty();
+        const CString strLine = m_lines[parse.nNextLine++];
         m_nCurrentLine++;
         CString strTrimmed = strLine;
         TrimBlanks(strTrimmed);
@@ -131,13 +143,16 @@ bool CVornConfigFile::Parse()
             ParseHeaderComment(strLine);
             continue;
         }
-        nStatements++;
-        ParseStatement(strLine, strError);
+        parse.nStatements++;
+        ParseStatement(strLine, parse.strError);
     }
-    AddParseError(m_nCurrentLine, strError);
+    if (parse.nNextLine < m_lines.GetSize())
+        return false;
+    AddParseError(m_nCurrentLine, parse.strError);
+    parse.strError.Empty();
 
     // The file-level errors are listed whatever IgnoreParseErrors says.
-    if (nStatements == 0)
+    if (parse.nStatements == 0)
         m_parseErrors.Add("*** Error: File contains no content");
     if (m_devices.IsEmpty())
         m_parseErrors.Add("*** Error: File contains no device entries");
@@ -152,7 +167,7 @@ bool CVornConfigFile::Parse()
         m_bHasErrors = true;
     if (!m_bHasErrors)
         m_lines.RemoveAll();
-    return !m_bHasErrors;
+    return true;
 }
 
 // The ARCHLVL statement makes this check itself when there is one.

@@ -71,6 +71,11 @@ DWORD PlaySoundResource(const char* pszName)
     return dwError ? dwError : ERROR_RESOURCE_NAME_NOT_FOUND;
 }
 
+bool PlaySoundResourceAsync(const char* pszName)
+{
+    return ::PlaySoundA(pszName, ::GetModuleHandleA(nullptr), SND_RESOURCE | SND_ASYNC | SND_NODEFAULT) != FALSE;
+}
+
 CString CrashReportPath()
 {
     char szDocs[MAX_PATH] = "";

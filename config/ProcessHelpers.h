@@ -26,6 +26,9 @@ bool OpenDocumentOrUrl(const char* pszText);
 // Plays the program's WAVE resource ("PressButton", "TwistDial") and waits
 // until it ends. Returns TRUE, or the system error code when it failed.
 DWORD PlaySoundResource(const char* pszName);
+// The same sound started without waiting for its end; false when it could
+// not be started.
+bool PlaySoundResourceAsync(const char* pszName);
 
 // The crash report file: the user's documents folder and
 // "VornGUI Unhandled Exception Report.txt"; empty when the system cannot

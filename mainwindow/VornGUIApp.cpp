@@ -44,9 +44,11 @@ END_MESSAGE_MAP()
 
 namespace {
 
-bool IsEmulatorRunning()
+// While Power On reads its configuration in steps, and while the emulator
+// runs, no recent configuration may replace the current one.
+bool IsConfigurationInUse()
 {
-    return g_pView && g_pView->IsEmulatorRunning();
+    return g_pView && (g_pView->IsEmulatorRunning() || g_pView->IsPoweringOn());
 }
 
 }  // namespace
@@ -314,7 +316,7 @@ CDocument* CVornGUIApp::OpenDocumentFile(LPCSTR pszFileName)
     }
     if (!g_pView || !pDoc)
         return nullptr;
-    if (g_pView->IsEmulatorRunning())
+    if (IsConfigurationInUse())
         return pDoc;  // kept in the list: it may be opened once the emulator ends
     if (g_pView->PromptSaveModified() == CVornGUIView::kPromptCancel)
         return pDoc;
@@ -326,18 +328,18 @@ CDocument* CVornGUIApp::OpenDocumentFile(LPCSTR pszFileName)
 void CVornGUIApp::OnUpdateRecentConfigurations(CCmdUI* pCmdUI)
 {
     OnUpdateRecentFileMenu(pCmdUI);  // lists the entries in the item's place
-    if (IsEmulatorRunning())
+    if (IsConfigurationInUse())
         pCmdUI->Enable(FALSE);
 }
 
 void CVornGUIApp::OnUpdateRecentConfiguration(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(!IsEmulatorRunning());
+    pCmdUI->Enable(!IsConfigurationInUse());
 }
 
 void CVornGUIApp::OnOpenRecentConfiguration(UINT nID)
 {
-    if (IsEmulatorRunning()) {
+    if (IsConfigurationInUse()) {
         MyMessageBeep();
         return;
     }

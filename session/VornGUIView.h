@@ -233,6 +233,8 @@ private:
 public:
     CPipedProcessCtl* GetEmulator() const { return m_pEmulator; }
     bool IsEmulatorRunning() const { return m_pEmulator != nullptr; }
+    // From the Power On command until the emulator runs or Power On ended.
+    bool IsPoweringOn() const { return m_bPoweringOn; }
     bool IsEmulatorReady();
     bool IsMainStorageKnown() { return m_router.GetMainStorSize() > 0; }
     int GetQueuedCommandCount();
@@ -637,15 +639,25 @@ protected:
     void OnShutdownWatchdog();
 
 private:
-    // The questions, the configuration and the command line of Power On;
-    // false when it ends there.
+    // The questions and the configuration of Power On: the configuration to
+    // read is read in posted steps (kPowerOnLoad), the rest follows its
+    // end; false when it ends there.
     bool PreparePowerOn();
+    // After the configuration: the command line, the licensed-mode question
+    // and the session description, then the posted steps that start the
+    // emulator; false when it ends there.
+    bool FinishPowerOn(bool bNoConfig);
     HWND DevListBarWindow() const;
     // The question about the first bad required folder, then the
     // preferences at Directories closing by themselves; false when cancelled.
     bool AskForRequiredFolders();
     bool ChoosePowerOnConfiguration(bool& bNoConfig);
-    bool LoadPowerOnConfiguration();
+    // "PrevConfigDir" + "PrevConfigFile" read apart from the current
+    // configuration, a part in each WM_POWER_ON_STEP, the parse-errors
+    // dialog after it while it has errors; false when refused.
+    void StartPowerOnLoad();
+    bool ContinuePowerOnLoad();
+    bool EndPowerOnLoad();
     void WritePowerOnHeader(const CString& strCommandLine, const CString& strSessionDesc,
                             const std::vector<CString>& notes);
     int AskAboutSlowShutdown();
@@ -658,6 +670,10 @@ private:
     bool m_bExitAfterPowerOff = false;
     bool m_bPoweringOn = false;
     bool m_bLicensedAcknowledged = false;  // until the program ends
+    // The configuration Power On reads, while it is read.
+    std::unique_ptr<CVornConfigFile> m_pPowerOnConfig;
+    SConfigParse m_powerOnParse;
+    bool m_bPowerOnIgnoresErrors = false;  // the parse-errors dialog's Ignore
     CString m_strPowerOnCommandLine;
     // For the header of the Power On under way.
     CString m_strPowerOnSessionDesc;
@@ -677,6 +693,8 @@ public:
     bool IsUserInMainWindow(HWND hCmdLineTop) const;
     // Follows the end of the console and plays "PressButton".
     void PlayPressButtonSound();
+    // The same without waiting for the sound's end.
+    void PlayMenuCommandSound();
     // The view window class's background brush in the console's background colour.
     void SetBrushBackground();
     void ReleaseBrushBackground();

@@ -398,20 +398,32 @@ void CVornGUIView::EnableRecentConfigurations(bool bEnable)
         HMENU hPopup = ::GetSubMenu(hBar, i);
         if (hPopup && ::GetMenuState(hPopup, ID_FILE_MRU_FILE1, MF_BYCOMMAND) != (UINT)-1) {
             ::EnableMenuItem(hBar, (UINT)i, MF_BYPOSITION | (bEnable ? MF_ENABLED : MF_GRAYED));
-            ::DrawMenuBar(pMain->m_hWnd);
+            // The bar keeps its size: only it is painted again (DrawMenuBar
+            // has Wine change the whole frame, as SWP_FRAMECHANGED does,
+            // which held the window for 20-40 ms).
+            MENUBARINFO bar = {};
+            bar.cbSize = sizeof bar;
+            if (!::GetMenuBarInfo(pMain->m_hWnd, OBJID_MENU, 0, &bar)) {
+                ::DrawMenuBar(pMain->m_hWnd);
+                return;
+            }
+            ::MapWindowPoints(HWND_DESKTOP, pMain->m_hWnd, (POINT*)&bar.rcBar, 2);
+            ::RedrawWindow(pMain->m_hWnd, &bar.rcBar, nullptr, RDW_FRAME | RDW_INVALIDATE);
             return;
         }
     }
 }
 
+// While Power On reads its configuration in steps, no other one may be
+// opened or made.
 void CVornGUIView::OnUpdateNoEmulator(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(!IsEmulatorRunning());
+    pCmdUI->Enable(!IsEmulatorRunning() && !m_bPoweringOn);
 }
 
 void CVornGUIView::OnUpdateHasPathNoEmulator(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_config.HasPath() && !IsEmulatorRunning());
+    pCmdUI->Enable(m_config.HasPath() && !IsEmulatorRunning() && !m_bPoweringOn);
 }
 
 void CVornGUIView::OnUpdateSaveConfiguration(CCmdUI* pCmdUI)

@@ -68,6 +68,14 @@ void CVornGUIView::PlayPressButtonSound()
     PlaySoundResource("PressButton");
 }
 
+// The menu's commands do not wait for their sound: the window answers while
+// it plays.
+void CVornGUIView::PlayMenuCommandSound()
+{
+    m_bFollowEnd = true;
+    PlaySoundResourceAsync("PressButton");
+}
+
 void CVornGUIView::PanelCommand(const CString& strCommand, bool bFocus)
 {
     PlayPressButtonSound();

@@ -6,6 +6,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <chrono>
+#include <memory>
 #include <string>
 
 #include "config/CConfigFileParseErrorsDlg.h"
@@ -91,13 +93,20 @@ void PostMainWindowClose()
         PostCloseAfterModalLoops(pMain->m_hWnd);
 }
 
-// The steps of Power On after its questions, each a WM_POWER_ON_STEP.
+// The steps of Power On, each a WM_POWER_ON_STEP.
 enum EPowerOnStep {
-    kPowerOnHeader = 1,     // the "******** " lines
+    kPowerOnLoad = 1,       // a part of the configuration read
+    kPowerOnLoadEnd,        // the configuration taken, the questions after it
+    kPowerOnHeader,         // the "******** " lines
     kPowerOnProcess,        // the emulator's process and controller
     kPowerOnOpening,        // the Power lamp, the first protocol lines
     kPowerOnMenus,          // the recent configurations greyed
 };
+
+// A step of the configuration's read parses this many lines at a time
+// until this long has passed.
+const size_t kLoadLinesPerPart = 20;
+const std::chrono::milliseconds kLoadStepTime(8);
 
 }  // namespace
 
@@ -106,7 +115,8 @@ UINT g_nLicensedModeTimeoutMs = kLicensedModeTimeoutMs;
 // The questions and the configuration first; then the header, the process,
 // the session's opening and the menus each in a posted step of its own (the
 // process alone takes tens of milliseconds under Wine), so that the window
-// answers between them.
+// answers between them. A configuration of thousands of devices is read in
+// steps as well.
 void CVornGUIView::PowerOn()
 {
     // Its questions run message loops, and its steps are messages: a second
@@ -115,15 +125,22 @@ void CVornGUIView::PowerOn()
         return;
     m_bPoweringOn = true;
     m_strTypedAhead.Empty();  // from a Power On that did not start
-    if (PreparePowerOn())
-        PostMessage(WM_POWER_ON_STEP, kPowerOnHeader);
-    else
+    if (!PreparePowerOn())
         m_bPoweringOn = false;
 }
 
 LRESULT CVornGUIView::OnPowerOnStep(WPARAM wp, LPARAM lp)
 {
     switch (wp) {
+    case kPowerOnLoad:
+        if (!m_pPowerOnConfig)
+            break;
+        PostMessage(WM_POWER_ON_STEP, ContinuePowerOnLoad() ? kPowerOnLoadEnd : kPowerOnLoad);
+        break;
+    case kPowerOnLoadEnd:
+        if (m_pPowerOnConfig && !EndPowerOnLoad())
+            m_bPoweringOn = false;
+        break;
     case kPowerOnHeader:
         WritePowerOnHeader(m_strPowerOnCommandLine, m_strPowerOnSessionDesc, m_powerOnNotes);
         PostMessage(WM_POWER_ON_STEP, kPowerOnProcess);
@@ -172,18 +189,26 @@ bool CVornGUIView::PreparePowerOn()
                      kProgramName, MB_ICONEXCLAMATION);
     if (nAnswer != kPromptSaved)
         return false;
+    if (!m_bReloadPending && m_config.HasPath())
+        return FinishPowerOn(false);
     bool bNoConfig = false;
-    if (m_bReloadPending || !m_config.HasPath()) {
-        if (!m_config.HasPath() && !ChoosePowerOnConfiguration(bNoConfig))
-            return false;
-        if (!ConfirmSavedBeforePowerOn())
-            return false;
-        m_config.Reset();
-        if (bNoConfig)
-            ShowConfigurationOnPanels();
-        else if (!LoadPowerOnConfiguration())
-            return false;
+    if (!m_config.HasPath() && !ChoosePowerOnConfiguration(bNoConfig))
+        return false;
+    if (!ConfirmSavedBeforePowerOn())
+        return false;
+    m_config.Reset();
+    if (bNoConfig) {
+        ShowConfigurationOnPanels();
+        return FinishPowerOn(true);
     }
+    m_bPowerOnIgnoresErrors = false;
+    StartPowerOnLoad();
+    return true;
+}
+
+bool CVornGUIView::FinishPowerOn(bool bNoConfig)
+{
+    HWND hSelf = m_hWnd;
     SEmulatorStart start;
     start.strExecutablesDir = GetExecutablesDir();
     start.strExeName = g_strEmulatorExeName;
@@ -202,7 +227,10 @@ bool CVornGUIView::PreparePowerOn()
     }
     m_strPowerOnCommandLine = strCommandLine;
     m_strPowerOnSessionDesc = AskSessionDescription();
-    return ::IsWindow(hSelf) != FALSE;
+    if (!::IsWindow(hSelf))
+        return false;
+    PostMessage(WM_POWER_ON_STEP, kPowerOnHeader);
+    return true;
 }
 
 // Without a configuration path: the previous one, else the default name;
@@ -227,24 +255,52 @@ bool CVornGUIView::ChoosePowerOnConfiguration(bool& bNoConfig)
     return true;
 }
 
-// Reads "PrevConfigDir" + "PrevConfigFile" as the configuration to run,
-// with the parse-errors dialog while it has errors; false when refused.
-bool CVornGUIView::LoadPowerOnConfiguration()
+// The file is read apart from the current configuration, which stays reset
+// (without a path, so that nothing edits or saves it) until the read ends;
+// its lines are read at once, its statements in the steps.
+void CVornGUIView::StartPowerOnLoad()
 {
-    bool bIgnore = false;
-    for (;;) {
-        m_config.Load(m_settings.m_strPrevConfigDir, m_settings.m_strPrevConfigFile);
-        if (!m_config.m_bHasErrors || g_bIgnoreConfigFileParseErrors || bIgnore)
-            break;
+    m_pPowerOnConfig = std::make_unique<CVornConfigFile>();
+    m_pPowerOnConfig->m_strFolder = m_settings.m_strPrevConfigDir;
+    m_pPowerOnConfig->m_strFileName = m_settings.m_strPrevConfigFile;
+    m_pPowerOnConfig->BeginParse(m_powerOnParse);
+    PostMessage(WM_POWER_ON_STEP, kPowerOnLoad);
+}
+
+// True once the file is read (or could not be).
+bool CVornGUIView::ContinuePowerOnLoad()
+{
+    typedef std::chrono::steady_clock Clock;
+    CVornConfigFile& cfg = *m_pPowerOnConfig;
+    if (cfg.m_lines.IsEmpty())
+        return true;
+    const Clock::time_point start = Clock::now();
+    while (!cfg.ContinueParse(m_powerOnParse, kLoadLinesPerPart))
+        if (Clock::now() - start >= kLoadStepTime)
+            return false;
+    return true;
+}
+
+// The configuration read becomes the current one and the power-on goes on;
+// while it has errors the parse-errors dialog decides: read it again (Retry,
+// Ignore) or refuse (false).
+bool CVornGUIView::EndPowerOnLoad()
+{
+    std::unique_ptr<CVornConfigFile> pConfig = std::move(m_pPowerOnConfig);
+    m_config = std::move(*pConfig);
+    pConfig.reset();
+    if (m_config.m_bHasErrors && !g_bIgnoreConfigFileParseErrors && !m_bPowerOnIgnoresErrors) {
         TDMessageBox("Invalid configuration file.", nullptr, nullptr, MB_ICONEXCLAMATION);
         ParseErrorsAnswer eAnswer = AskAboutParseErrors(&m_config, m_settings.m_strPreferredEditor);
         m_config.Reset();
-        if (eAnswer == kParseErrorsCancel) {
+        if (eAnswer == kParseErrorsCancel || !::IsWindow(m_hWnd)) {
             ShowConfigurationOnPanels();
             UpdateTitle();
             return false;
         }
-        bIgnore = eAnswer == kParseErrorsIgnore;
+        m_bPowerOnIgnoresErrors = eAnswer == kParseErrorsIgnore;
+        StartPowerOnLoad();
+        return true;
     }
     m_bReloadPending = false;
     m_savedConfig = m_config;
@@ -253,7 +309,7 @@ bool CVornGUIView::LoadPowerOnConfiguration()
     // The panel's dials show the configuration's load unit, as after any open.
     ShowConfigurationOnPanels();
     UpdateTitle();
-    return true;
+    return FinishPowerOn(false);
 }
 
 bool CVornGUIView::ConfirmSavedBeforePowerOn()
@@ -280,10 +336,12 @@ void CVornGUIView::WritePowerOnHeader(const CString& strCommandLine, const CStri
     header.strCommandLine = strCommandLine;
     header.strLogFile = GetDocument()->GetPathName();
     header.notes = notes;
-    for (const CString& strLine : BuildPowerOnHeader(header)) {
+    // The pane is refreshed once for all the lines: its scroll bars are
+    // set once, not once a line.
+    const std::vector<CString> lines = BuildPowerOnHeader(header);
+    for (const CString& strLine : lines)
         AddMessage(strLine, true);
-        RefreshAfterAppend(1);
-    }
+    RefreshAfterAppend((int)lines.size());
 }
 
 void CVornGUIView::PowerOff()
@@ -580,13 +638,13 @@ LRESULT CVornGUIView::OnPowerOnRequest(WPARAM, LPARAM)
 
 void CVornGUIView::OnPowerOnCommand()
 {
-    PlayPressButtonSound();
+    PlayMenuCommandSound();
     PowerOn();
 }
 
 void CVornGUIView::OnPowerOffCommand()
 {
-    PlayPressButtonSound();
+    PlayMenuCommandSound();
     PowerOff();
 }
 

@@ -184,3 +184,34 @@ TEST(ConfigReader, TxfCheckAtEnd)
     dir.Write("txf.cnf", "FACILITY DISABLE BIT73\n0120 3390 a\n");
     EXPECT_TRUE(cfg.Parse()) << JoinedErrors(cfg);
 }
+
+// A read in parts of any size gives what one read gives: the same values,
+// devices and numbered errors, the last line's error included.
+TEST(ConfigReader, ParseInPartsEqualsWholeParse)
+{
+    TempDir dir;
+    dir.Write("parts.cnf", "# LoadUnit: 0120\n* c\n0120 3390 a\n\nARCHLVL\n0A00.3 3270\nNUMCPU 2\nARCHLVL\n");
+    CVornConfigFile whole;
+    EXPECT_FALSE(whole.Load(dir.Folder().c_str(), "parts.cnf"));
+    for (size_t nPart : {1, 2, 3, 100}) {
+        CVornConfigFile cfg;
+        cfg.m_strFolder = dir.Folder().c_str();
+        cfg.m_strFileName = "parts.cnf";
+        SConfigParse parse;
+        ASSERT_TRUE(cfg.BeginParse(parse));
+        int nParts = 1;
+        while (!cfg.ContinueParse(parse, nPart))
+            ++nParts;
+        EXPECT_EQ(nParts, (int)((8 + nPart - 1) / nPart)) << nPart;
+        EXPECT_TRUE(cfg == whole) << nPart;
+        EXPECT_EQ(JoinedErrors(cfg), JoinedErrors(whole)) << nPart;
+        EXPECT_EQ(cfg.m_devices.GetCount(), 4) << nPart;
+    }
+    CVornConfigFile empty;
+    empty.m_strFolder = dir.Folder().c_str();
+    empty.m_strFileName = "empty.cnf";
+    dir.Write("empty.cnf", "");
+    SConfigParse parse;
+    EXPECT_FALSE(empty.BeginParse(parse));
+    EXPECT_EQ(JoinedErrors(empty), "*** Error: File is empty!");
+}

@@ -22,6 +22,7 @@
 #include "config/StartupObjects.h"
 #include "platform/ProfileStore.h"
 #include "platform/TextFunctions.h"
+#include "resources/resource.h"
 #include "session/ConsoleCommands.h"
 #include "session/PipedProcessCtl.h"
 #include "session/PowerOnText.h"
@@ -34,6 +35,7 @@
 #include "tests/support/MessageCounter.h"
 #include "tests/support/WinTestUtil.h"
 
+using vorntest::ClickControl;
 using vorntest::ClickTask;
 using vorntest::DialogSequence;
 
@@ -393,6 +395,36 @@ TEST_F(PowerFixture, StartupConfigurationFileIsPoweredOn)
     EXPECT_EQ(std::string(pView->GetConfig().GetFullPath()), strConfig);
     EXPECT_TRUE(g_strStartupConfigFile.IsEmpty());
     EXPECT_TRUE(ConsoleContains("******** Control file being used = " + strConfig));
+}
+
+// The configuration read in steps asks about its errors as the whole read
+// did: Retry reads it again, Ignore powers on with it, Cancel refuses.
+TEST_F(PowerFixture, ConfigurationWithErrorsAsksBeforePowerOn)
+{
+    std::string strConfig = WriteConfig("bad.cnf", "ARCHLVL\n");
+    for (bool bIgnore : {false, true}) {
+        SCOPED_TRACE(bIgnore ? "Retry, Ignore" : "Cancel");
+        std::vector<std::function<void(HWND)>> steps = {ClickTask(IDOK), ClickControl(IDC_PARSE_ERRORS_CANCEL)};
+        if (bIgnore)
+            steps = {ClickTask(IDOK), ClickControl(IDC_PARSE_ERRORS_RETRY), ClickTask(IDOK),
+                     ClickControl(IDC_PARSE_ERRORS_IGNORE)};
+        DialogSequence seq(steps);
+        g_strStartupConfigFile = strConfig.c_str();
+        pView->TakeStartupConfigFile();
+        if (bIgnore) {
+            ASSERT_TRUE(PumpUntilRunning());
+            EXPECT_TRUE(ConsoleContains("******** Control file being used = " + strConfig));
+        } else {
+            ASSERT_TRUE(Pump([&] { return seq.Seen().size() == 2 && !pView->IsPoweringOn(); }))
+                << "the end of Power On";
+            EXPECT_FALSE(pView->IsEmulatorRunning());
+            EXPECT_FALSE(ConsoleContains("********"));
+            EXPECT_TRUE(pView->GetConfig().GetFullPath().IsEmpty());
+        }
+        ASSERT_EQ(seq.Seen().size(), steps.size());
+        EXPECT_NE(seq.Seen()[0].strTexts.find("Invalid configuration file."), std::string::npos);
+        EXPECT_EQ(seq.Seen().back().strCaption, "Configuration File Error(s)...");
+    }
 }
 
 // "-f" naming a file that is not there: the user is told which one, and the
