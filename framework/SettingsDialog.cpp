@@ -118,8 +118,10 @@ bool IsWaiting(const SettingsPageRecord& r)
     return r.eMaking == SettingsPageRecord::Making::kAfterStart && r.pPage && !r.HasWindow();
 }
 
-// The parts of a page made in steps, in their order.
-enum class PagePart { kWindow, kControl, kInit, kPlace, kNone };
+// The parts of a page made in steps, in their order: its window, its
+// controls, its initialisation, the parts of it that the page leaves for
+// steps of their own, its place.
+enum class PagePart { kWindow, kControl, kInit, kInitPart, kPlace, kNone };
 
 PagePart NextPart(const SettingsPageRecord& r)
 {
@@ -129,7 +131,10 @@ PagePart NextPart(const SettingsPageRecord& r)
         return PagePart::kWindow;
     if (r.pSteps->nNextControl < r.pSteps->tmpl.Items().size())
         return PagePart::kControl;
-    return static_cast<const CDialog*>(r.pPage)->IsInitHeld() ? PagePart::kInit : PagePart::kPlace;
+    const CDialog* pDlg = static_cast<const CDialog*>(r.pPage);
+    if (pDlg->IsInitHeld())
+        return PagePart::kInit;
+    return pDlg->InitPartsWaiting() ? PagePart::kInitPart : PagePart::kPlace;
 }
 
 }  // namespace
@@ -210,6 +215,11 @@ bool CSettingsDialog::MakeNextPart(SettingsPageRecord* pRecord)
         if (pRecord->HasAnyWindow())
             return true;
         break;
+    case PagePart::kInitPart:
+        static_cast<CDialog*>(pPage)->RunInitPart();
+        if (pRecord->HasAnyWindow())
+            return true;
+        break;
     case PagePart::kPlace:
         pRecord->pSteps.reset();
         if (m_bLayoutDone)
@@ -220,18 +230,21 @@ bool CSettingsDialog::MakeNextPart(SettingsPageRecord* pRecord)
     }
     if (pRecord->HasAnyWindow())
         pPage->DestroyWindow();
+    if (CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, pPage))
+        pDlg->DropInitParts();
     pRecord->pSteps.reset();
     return false;
 }
 
-// Controls fill a step; a page's initialisation and placing, whose cost is
-// the page's own, each take a step of their own.
+// Controls fill a step; a page's initialisation, each part of it the page
+// leaves for later and its placing, whose cost is the page's own, each take
+// a step of their own.
 void CSettingsDialog::MakePageStep(SettingsPageRecord* pRecord)
 {
     const DWORD dwStart = SteadyClockMs();
     for (bool bFirst = true;; bFirst = false) {
         PagePart part = NextPart(*pRecord);
-        bool bAlone = part == PagePart::kInit || part == PagePart::kPlace;
+        bool bAlone = part == PagePart::kInit || part == PagePart::kInitPart || part == PagePart::kPlace;
         if (part == PagePart::kNone || (bAlone && !bFirst) || !MakePagePart(pRecord) || bAlone ||
             SteadyClockMs() - dwStart >= kStepMs)
             return;

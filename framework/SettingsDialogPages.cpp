@@ -216,6 +216,8 @@ bool CSettingsDialog::DestroyPagesStep()
                 return false;
         }
         p->pPage->DestroyWindow();
+        if (CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, p->pPage))
+            pDlg->DropInitParts();
         p->pSteps.reset();
         if (SteadyClockMs() - dwStart >= kEndStepMs)
             return false;

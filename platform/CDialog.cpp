@@ -246,8 +246,35 @@ bool CDialog::RunHeldInit()
     if (!m_bInitHeld || !m_hWnd)
         return false;
     m_bInitHeld = false;
+    m_bInitInParts = true;
     SendMessage(WM_INITDIALOG, 0, 0);
+    m_bInitInParts = !m_initParts.empty();
     return true;
+}
+
+void CDialog::InitLater(std::function<void()> part)
+{
+    if (m_bInitInParts)
+        m_initParts.push_back(std::move(part));
+    else
+        part();
+}
+
+bool CDialog::RunInitPart()
+{
+    if (m_initParts.empty())
+        return false;
+    std::function<void()> part = std::move(m_initParts.front());
+    m_initParts.pop_front();
+    part();
+    m_bInitInParts = !m_initParts.empty();
+    return true;
+}
+
+void CDialog::DropInitParts()
+{
+    m_initParts.clear();
+    m_bInitInParts = false;
 }
 
 HWND CDialog::ModalOwner() const

@@ -10,6 +10,9 @@
 // stays open with the focus on the offending field).
 #pragma once
 
+#include <deque>
+#include <functional>
+
 #include "platform/CWnd.h"
 
 class CDataExchange;
@@ -39,6 +42,16 @@ public:
     // when none is held.
     bool RunHeldInit();
     bool IsInitHeld() const { return m_bInitHeld; }
+    // A part of the initialisation that OnInitDialog leaves for later: in
+    // the initialisation RunHeldInit runs, and in the parts it leaves, the
+    // part waits for RunInitPart (a dialog made a step at a time); else it
+    // runs at once. Parts run in the order they were left.
+    void InitLater(std::function<void()> part);
+    // Runs the next part waiting; false when none waits.
+    bool RunInitPart();
+    bool InitPartsWaiting() const { return !m_initParts.empty(); }
+    // The parts waiting go unrun (the window goes before they could run).
+    void DropInitParts();
     // Ends a modal dialog with nResult; destroys a modeless one.
     void EndDialog(int nResult);
 
@@ -90,4 +103,6 @@ private:
     bool m_bSkipDlgProc = false;
     UINT m_nSkipMsg = 0;
     bool m_bInitHeld = false;  // WM_INITDIALOG waits for RunHeldInit
+    bool m_bInitInParts = false;  // InitLater leaves its part for RunInitPart
+    std::deque<std::function<void()>> m_initParts;
 };

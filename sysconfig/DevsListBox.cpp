@@ -85,6 +85,13 @@ void CDevsListBox::DrawItem(LPDRAWITEMSTRUCT pDIS)
 // scroll bar at every line, a call to the system each.
 void CDevsListBox::ResetLines(const std::vector<SDeviceLine>& lines)
 {
+    BeginLines(lines);
+    AppendLines(lines, 0, lines.size());
+    EndLines();
+}
+
+void CDevsListBox::BeginLines(const std::vector<SDeviceLine>& lines)
+{
     SetRedraw(FALSE);
     ResetContent();
     m_keys.clear();
@@ -95,14 +102,23 @@ void CDevsListBox::ResetLines(const std::vector<SDeviceLine>& lines)
     for (const SDeviceLine& line : lines)
         nBytes += (size_t)line.strText.GetLength() + 1;
     SendMessage(LB_INITSTORAGE, (WPARAM)lines.size(), (LPARAM)nBytes);
+}
+
+void CDevsListBox::AppendLines(const std::vector<SDeviceLine>& lines, size_t nFirst, size_t nEnd)
+{
     CLineMeasure measure(m_hWnd);
-    for (const SDeviceLine& line : lines) {
+    for (size_t i = nFirst; i < nEnd && i < lines.size(); ++i) {
+        const SDeviceLine& line = lines[i];
         int nLine = AddString(line.strText);
         SetItemData(nLine, line.dwKey);
         m_keys.push_back(line.dwKey);
         m_widths.push_back(measure.Width(line.strText));
         CountWidth(m_widths.back(), 1);
     }
+}
+
+void CDevsListBox::EndLines()
+{
     SetRedraw(TRUE);
     Invalidate();
     UpdateHorizontalExtent();

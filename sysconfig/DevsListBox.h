@@ -29,6 +29,12 @@ public:
     // The list's lines replaced by these, drawn once at the end. The list
     // has its font by then: widths are measured in it.
     void ResetLines(const std::vector<SDeviceLine>& lines);
+    // The same in parts, for a list not shown meanwhile: the list emptied
+    // (nothing drawn until EndLines) with room for the lines, lines
+    // [nFirst, nEnd) appended, then drawn once.
+    void BeginLines(const std::vector<SDeviceLine>& lines);
+    void AppendLines(const std::vector<SDeviceLine>& lines, size_t nFirst, size_t nEnd);
+    void EndLines();
     // Line nIndex (-1: at the end) before the line there; returns its index.
     int InsertLine(int nIndex, const CString& strText, DWORD dwKey);
     void DeleteLine(int nIndex);

@@ -150,10 +150,14 @@ BOOL CSysCfgArchPage::OnInitDialog()
     m_LevelSpin.SetPos32(Edited().m_nEcpsvmLevel);
     CheckDlgButton(IDC_ARCH_ECPSVM, Edited().m_nEcpsvmEnabled ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(IDC_ARCH_ECPSVM_TRAP, Edited().m_bEcpsvmTrap ? BST_CHECKED : BST_UNCHECKED);
-    OnClickEcpsVm();
-    OnClickLegacySenseId();
-    RegisterLayout();
-    m_bPageInitialized = true;
+    // What the check boxes enable, and the layout, in a step of their own
+    // when the page is made in steps.
+    InitLater([this] {
+        OnClickEcpsVm();
+        OnClickLegacySenseId();
+        RegisterLayout();
+        m_bPageInitialized = true;
+    });
     return TRUE;
 }
 

@@ -164,14 +164,18 @@ BOOL CSysCfgDevOptsPage::OnInitDialog()
     SendDlgItemMessage(IDC_DEVOPTS_DEVTMAX_SPIN, UDM_SETRANGE32, (WPARAM)-1, 999);
     SendDlgItemMessage(IDC_DEVOPTS_SHUTDOWN_SPIN, UDM_SETRANGE32, 1, 999);
     SendDlgItemMessage(IDC_DEVOPTS_SHRDPORT_SPIN, UDM_SETRANGE32, 0, (LPARAM)g_nMaxSHRDPortnum);
-    OnClickScsiAutoMount();
-    OnClickTapeReinit();
-    OnClickAutoTapeInit();
-    OnClickHostAdapter();
-    SnapshotSettings();
-    ReevaluateModified();
-    RegisterLayout();
-    m_bPageInitialized = true;
+    // The controls each check box enables follow it in a step of their own
+    // when the page is made in steps (they cost as much as the exchange).
+    InitLater([this] {
+        OnClickScsiAutoMount();
+        OnClickTapeReinit();
+        OnClickAutoTapeInit();
+        OnClickHostAdapter();
+        SnapshotSettings();
+        ReevaluateModified();
+        RegisterLayout();
+        m_bPageInitialized = true;
+    });
     return TRUE;
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 
 #include "config/CVornConfigFile.h"
 #include "config/DevClass.h"
@@ -20,6 +21,35 @@
 #include "resources/resource.h"
 #include "session/PrivateMessages.h"
 #include "sysconfig/SysCfgDialog.h"
+
+namespace {
+
+// The list's lines as the page's initialisation makes them: the devices in
+// their order, a line for each, the last device of each class.
+struct DeviceLinesInit {
+    CArray<CVornDevice, const CVornDevice&> sorted;
+    std::vector<SDeviceLine> lines;
+    INT_PTR lastOfClass[kDefaultDeviceCount];
+};
+
+// The devices whose lines one part of the initialisation formats, or adds
+// to the list.
+const size_t kLinesPerPart = 2000;
+
+// Runs batch over [0, nCount) kLinesPerPart at a time, each batch a part of
+// the page's initialisation left for later, then done.
+void InitInBatches(CDialog* pPage, size_t nFirst, size_t nCount, const std::function<void(size_t, size_t)>& batch,
+                   const std::function<void()>& done)
+{
+    size_t nEnd = std::min(nCount, nFirst + kLinesPerPart);
+    batch(nFirst, nEnd);
+    if (nEnd < nCount)
+        pPage->InitLater([=] { InitInBatches(pPage, nEnd, nCount, batch, done); });
+    else
+        pPage->InitLater(done);
+}
+
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CSysCfgDevicesPage, CSysCfgPage)
     ON_CONTROL_RANGE(BN_CLICKED, IDC_DEVICES_READER, IDC_DEVICES_COMM, OnAddRange)
@@ -128,25 +158,38 @@ BOOL CSysCfgDevicesPage::OnInitDialog()
     m_list.ModifyStyleEx(WS_EX_NOPARENTNOTIFY, 0);
     RefreshLoadUnit();
     CreateListFonts();
-    CArray<CVornDevice, const CVornDevice&> sorted;
-    Edited().GetSortedDevices(sorted);
-    std::vector<SDeviceLine> lines;
-    lines.reserve((size_t)sorted.GetSize());
-    INT_PTR lastOfClass[kDefaultDeviceCount];
-    std::fill(std::begin(lastOfClass), std::end(lastOfClass), -1);
-    for (INT_PTR i = 0; i < sorted.GetSize(); ++i) {
-        const CVornDevice& dev = sorted[i];
-        lines.push_back({FormatDeviceStatement(dev), dev.GetKey()});
-        if (dev.m_wClass < kDefaultDeviceCount)
-            lastOfClass[dev.m_wClass] = i;
-    }
-    m_list.ResetLines(lines);
-    for (WORD wClass = 0; wClass < kDefaultDeviceCount; ++wClass)
-        if (lastOfClass[wClass] >= 0)
-            m_prototypes[wClass] = sorted[lastOfClass[wClass]];
-    OnSelChangeList();
-    SnapshotSettings();
-    m_bPageInitialized = true;
+    // A page made in steps sorts the devices, formats their lines a few
+    // thousand at a time and fills the list, each in a step of its own:
+    // their cost grows with the configuration.
+    auto pInit = std::make_shared<DeviceLinesInit>();
+    auto format = [pInit](size_t nFirst, size_t nEnd) {
+        for (size_t i = nFirst; i < nEnd; ++i) {
+            const CVornDevice& dev = pInit->sorted[(INT_PTR)i];
+            pInit->lines.push_back({FormatDeviceStatement(dev), dev.GetKey()});
+            if (dev.m_wClass < kDefaultDeviceCount)
+                pInit->lastOfClass[dev.m_wClass] = (INT_PTR)i;
+        }
+    };
+    auto append = [this, pInit](size_t nFirst, size_t nEnd) { m_list.AppendLines(pInit->lines, nFirst, nEnd); };
+    std::function<void()> done = [this, pInit] {
+        m_list.EndLines();
+        for (WORD wClass = 0; wClass < kDefaultDeviceCount; ++wClass)
+            if (pInit->lastOfClass[wClass] >= 0)
+                m_prototypes[wClass] = pInit->sorted[pInit->lastOfClass[wClass]];
+        OnSelChangeList();
+        SnapshotSettings();
+        m_bPageInitialized = true;
+    };
+    std::function<void()> fill = [this, pInit, append, done] {
+        m_list.BeginLines(pInit->lines);
+        InitInBatches(this, 0, pInit->lines.size(), append, done);
+    };
+    InitLater([this, pInit, format, fill] {
+        Edited().GetSortedDevices(pInit->sorted);
+        pInit->lines.reserve((size_t)pInit->sorted.GetSize());
+        std::fill(std::begin(pInit->lastOfClass), std::end(pInit->lastOfClass), -1);
+        InitInBatches(this, 0, (size_t)pInit->sorted.GetSize(), format, fill);
+    });
     return TRUE;
 }
 

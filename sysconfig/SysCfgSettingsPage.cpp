@@ -158,58 +158,61 @@ BOOL CSysCfgSettingsPage::OnInitDialog()
 {
     m_CodePageCombo.SetItemDeletedMessage(WM_HISTORY_ITEM_DELETED);
     InitPage();
-    CVornConfigFile& cfg = Edited();
+    // The lists (the code page history read from the settings) and what
+    // follows take a step of their own when the page is made in steps.
+    InitLater([this] {
+        CVornConfigFile& cfg = Edited();
+        CString strDefault;
+        strDefault.LoadString(IDS_CODEPAGE_HISTORY);
+        m_CodePageCombo.FillFromText(ReadCodePageHistory(strDefault), ';');
+        int nIndex = m_CodePageCombo.FindStringExact(-1, m_strCodePage);
+        if (nIndex >= 0)
+            m_CodePageCombo.SetCurSel(nIndex);
+        else
+            m_CodePageCombo.SetWindowText(m_strCodePage);  // not in the history (yet)
 
-    CString strDefault;
-    strDefault.LoadString(IDS_CODEPAGE_HISTORY);
-    m_CodePageCombo.FillFromText(ReadCodePageHistory(strDefault), ';');
-    int nIndex = m_CodePageCombo.FindStringExact(-1, m_strCodePage);
-    if (nIndex >= 0)
-        m_CodePageCombo.SetCurSel(nIndex);
-    else
-        m_CodePageCombo.SetWindowText(m_strCodePage);  // not in the history (yet)
+        CString strModes;
+        strModes.LoadString(IDS_TRACE_MODES);
+        m_TraceCombo.FillFromText(strModes, ';');
+        m_TraceCombo.SetCurSel(m_TraceCombo.FindStringExact(-1, cfg.m_strTraceOpt));
 
-    CString strModes;
-    strModes.LoadString(IDS_TRACE_MODES);
-    m_TraceCombo.FillFromText(strModes, ';');
-    m_TraceCombo.SetCurSel(m_TraceCombo.FindStringExact(-1, cfg.m_strTraceOpt));
+        SendDlgItemMessage(IDC_SET_PANRATE_SPIN, UDM_SETRANGE32, g_nMinPanRate, g_nMaxPanRate);
+        SendDlgItemMessage(IDC_SET_CNSLPORT_SPIN, UDM_SETRANGE32, 23, 65535);
+        SendDlgItemMessage(IDC_SET_SYSGPORT_SPIN, UDM_SETRANGE32, 23, 65535);
+        const int keepalive[] = {IDC_SET_KPALV_IDLE_SPIN, IDC_SET_KPALV_TIMEOUT_SPIN, IDC_SET_KPALV_COUNT_SPIN};
+        for (int nId : keepalive)
+            SendDlgItemMessage(nId, UDM_SETRANGE32, 1, kMaxSeconds);
+        GetDlgItem(IDC_SET_KPALV_COUNT)->EnableWindow(FALSE);
+        GetDlgItem(IDC_SET_KPALV_COUNT_SPIN)->EnableWindow(FALSE);
+        EnableSysgPort();
 
-    SendDlgItemMessage(IDC_SET_PANRATE_SPIN, UDM_SETRANGE32, g_nMinPanRate, g_nMaxPanRate);
-    SendDlgItemMessage(IDC_SET_CNSLPORT_SPIN, UDM_SETRANGE32, 23, 65535);
-    SendDlgItemMessage(IDC_SET_SYSGPORT_SPIN, UDM_SETRANGE32, 23, 65535);
-    const int keepalive[] = {IDC_SET_KPALV_IDLE_SPIN, IDC_SET_KPALV_TIMEOUT_SPIN, IDC_SET_KPALV_COUNT_SPIN};
-    for (int nId : keepalive)
-        SendDlgItemMessage(nId, UDM_SETRANGE32, 1, kMaxSeconds);
-    GetDlgItem(IDC_SET_KPALV_COUNT)->EnableWindow(FALSE);
-    GetDlgItem(IDC_SET_KPALV_COUNT_SPIN)->EnableWindow(FALSE);
-    EnableSysgPort();
-
-    SnapshotSettings();
-    // The fields widen with the page and what stands right of them follows
-    // the right edge; the shell box keeps to the middle; the labels of the
-    // left column and the ">" buttons stay. The SYSG row (box, label, edit
-    // and spin) rides the right edge whole, so its edit still ends where the
-    // console port's edit ends.
-    const struct {
-        UINT nID;
-        int nMode;
-    } modes[] = {
-        {IDC_SET_CODEPAGE, mdResize},         {IDC_SET_TRACEOPT, mdResize},
-        {IDC_SET_PANRATE, mdResize},          {IDC_SET_CNSLPORT, mdResize},
-        {IDC_SET_KPALV_GROUP, mdResize},      {IDC_SET_KPALV_IDLE, mdResize},
-        {IDC_SET_KPALV_TIMEOUT, mdResize},    {IDC_SET_KPALV_COUNT, mdResize},
-        {IDC_SET_RCFILE, mdResize},           {IDC_SET_LOGOFILE, mdResize},
-        {IDC_SET_NOCH9OFLOW, mdRepos},        {IDC_SET_NAMEONLY, mdRepos},
-        {IDC_SET_PANRATE_SPIN, mdRepos},      {IDC_SET_CNSLPORT_SPIN, mdRepos},
-        {IDC_SET_KPALV_IDLE_SPIN, mdRepos},   {IDC_SET_KPALV_TIMEOUT_SPIN, mdRepos},
-        {IDC_SET_KPALV_COUNT_SPIN, mdRepos},  {IDC_SET_SYSG_ENABLE, mdRepos},
-        {IDC_LABEL_OF(IDC_SET_SYSGPORT), mdRepos},
-        {IDC_SET_SYSGPORT, mdRepos},          {IDC_SET_SYSGPORT_SPIN, mdRepos},
-        {IDC_SET_SHCMD, mdRelative},          {IDC_SET_SHCMD_STATUS, mdRelative},
-    };
-    for (const auto& m : modes)
-        AddSzXControlById(m.nID, m.nMode);
-    m_bPageInitialized = true;
+        SnapshotSettings();
+        // The fields widen with the page and what stands right of them follows
+        // the right edge; the shell box keeps to the middle; the labels of the
+        // left column and the ">" buttons stay. The SYSG row (box, label, edit
+        // and spin) rides the right edge whole, so its edit still ends where the
+        // console port's edit ends.
+        const struct {
+            UINT nID;
+            int nMode;
+        } modes[] = {
+            {IDC_SET_CODEPAGE, mdResize},         {IDC_SET_TRACEOPT, mdResize},
+            {IDC_SET_PANRATE, mdResize},          {IDC_SET_CNSLPORT, mdResize},
+            {IDC_SET_KPALV_GROUP, mdResize},      {IDC_SET_KPALV_IDLE, mdResize},
+            {IDC_SET_KPALV_TIMEOUT, mdResize},    {IDC_SET_KPALV_COUNT, mdResize},
+            {IDC_SET_RCFILE, mdResize},           {IDC_SET_LOGOFILE, mdResize},
+            {IDC_SET_NOCH9OFLOW, mdRepos},        {IDC_SET_NAMEONLY, mdRepos},
+            {IDC_SET_PANRATE_SPIN, mdRepos},      {IDC_SET_CNSLPORT_SPIN, mdRepos},
+            {IDC_SET_KPALV_IDLE_SPIN, mdRepos},   {IDC_SET_KPALV_TIMEOUT_SPIN, mdRepos},
+            {IDC_SET_KPALV_COUNT_SPIN, mdRepos},  {IDC_SET_SYSG_ENABLE, mdRepos},
+            {IDC_LABEL_OF(IDC_SET_SYSGPORT), mdRepos},
+            {IDC_SET_SYSGPORT, mdRepos},          {IDC_SET_SYSGPORT_SPIN, mdRepos},
+            {IDC_SET_SHCMD, mdRelative},          {IDC_SET_SHCMD_STATUS, mdRelative},
+        };
+        for (const auto& m : modes)
+            AddSzXControlById(m.nID, m.nMode);
+        m_bPageInitialized = true;
+    });
     return TRUE;
 }
 

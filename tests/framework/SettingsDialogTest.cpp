@@ -11,6 +11,7 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "SettingsTestPages.h"
@@ -669,4 +670,49 @@ TEST_F(SettingsTest, AResizablePageLaysOutItsControlsInThePageArea)
         ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
         return false;
     });
+}
+
+namespace {
+
+// A page that leaves two parts of its initialisation for later.
+class CSplitInitPage : public CRecordingPage {
+public:
+    explicit CSplitInitPage(PageLog* pLog) : CRecordingPage(IDD_TPAGE_SMALL, "split", pLog), m_pLog(pLog) {}
+    BOOL OnInitDialog() override
+    {
+        m_pLog->push_back("split:init");
+        for (const char* psz : {"split:part1", "split:part2"})
+            InitLater([this, psz] { m_pLog->push_back(psz); });
+        return TRUE;
+    }
+
+private:
+    PageLog* m_pLog;
+};
+
+}  // namespace
+
+TEST_F(SettingsTest, APageRunsThePartsOfItsInitialisationLeftForLaterOnceInOrderBeforeItShows)
+{
+    enum class Making { kAtStart, kInSteps, kShownAtOnce };
+    for (Making eMaking : {Making::kAtStart, Making::kInSteps, Making::kShownAtOnce}) {
+        FourPages t;
+        CSplitInitPage split(&t.log);
+        ASSERT_TRUE(t.dlg.AddPage(nullptr, "Split", &split, IDD_TPAGE_SMALL));
+        if (eMaking != Making::kAtStart)
+            t.dlg.MakePageAfterStart(&split);
+        vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+            if (eMaking == Making::kInSteps && t.dlg.PagesWaiting())
+                return true;
+            EXPECT_TRUE(SelectTreeItem(hDlg, "Split"));
+            ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        PageLog seen;
+        for (const std::string& s : t.log)
+            if (s.rfind("split:", 0) == 0)
+                seen.push_back(s);
+        EXPECT_EQ(seen, (PageLog{"split:init", "split:part1", "split:part2", "split:setactive", "split:querycancel"}))
+            << "making " << (int)eMaking;
+    }
 }
