@@ -13,9 +13,8 @@
 // clock: GetTickCount moves in steps of up to 16 ms under Wine.
 #include "devices/DynDevListDlgBar.h"
 
-#include <chrono>
-
 #include "devices/DevListText.h"
+#include "platform/SteadyClock.h"
 #include "session/PrivateMessages.h"
 
 namespace {
@@ -23,7 +22,7 @@ namespace {
 // What one step shows: at most this many changes, and no more once this
 // long has passed (a changed item costs the tree more than a new one).
 const size_t kChangesPerStep = 500;
-const std::chrono::milliseconds kStepTime(8);
+const DWORD kStepMs = 8;
 // A long list is merged against what is shown this many devices at a time,
 // within the steps that show its changes.
 const size_t kMergePart = 250;
@@ -115,15 +114,14 @@ bool CDynDevListDlgBar::IsDroppedList(const CDevListMap& list) const
 // comes after that painting.
 void CDynDevListDlgBar::ShowListsStep()
 {
-    typedef std::chrono::steady_clock Clock;
     SStep step;
     size_t nChanges = 0;
     bool bTimed = false;
-    Clock::time_point start;
+    DWORD dwStart = 0;
     for (;;) {
         if (m_bShowingList && !m_pMergedList && m_nNextChange == m_Changes.size())
             EndList();
-        if (nChanges == kChangesPerStep || (bTimed && Clock::now() - start >= kStepTime))
+        if (nChanges == kChangesPerStep || (bTimed && SteadyClockMs() - dwStart >= kStepMs))
             break;
         if (!m_ItemsToRemove.empty()) {
             m_Tree.Hold();
@@ -146,7 +144,7 @@ void CDynDevListDlgBar::ShowListsStep()
         // shows more than one.
         if (!bTimed) {
             bTimed = true;
-            start = Clock::now();
+            dwStart = SteadyClockMs();
         }
     }
     for (WORD wClass = 0; wClass < DEVCLASS_COUNT; ++wClass)

@@ -6,7 +6,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <chrono>
 #include <memory>
 #include <string>
 
@@ -19,6 +18,7 @@
 #include "platform/CWinApp.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PathFunctions.h"
+#include "platform/SteadyClock.h"
 #include "platform/TextFunctions.h"
 #include "platform/WLTaskDialog.h"
 #include "preferences/PreferencesDlg.h"
@@ -106,7 +106,7 @@ enum EPowerOnStep {
 // A step of the configuration's read parses this many lines at a time
 // until this long has passed.
 const size_t kLoadLinesPerPart = 20;
-const std::chrono::milliseconds kLoadStepTime(8);
+const DWORD kLoadStepMs = 8;
 
 }  // namespace
 
@@ -270,13 +270,12 @@ void CVornGUIView::StartPowerOnLoad()
 // True once the file is read (or could not be).
 bool CVornGUIView::ContinuePowerOnLoad()
 {
-    typedef std::chrono::steady_clock Clock;
     CVornConfigFile& cfg = *m_pPowerOnConfig;
     if (cfg.m_lines.IsEmpty())
         return true;
-    const Clock::time_point start = Clock::now();
+    const DWORD dwStart = SteadyClockMs();
     while (!cfg.ContinueParse(m_powerOnParse, kLoadLinesPerPart))
-        if (Clock::now() - start >= kLoadStepTime)
+        if (SteadyClockMs() - dwStart >= kLoadStepMs)
             return false;
     return true;
 }

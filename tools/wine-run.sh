@@ -41,7 +41,7 @@ if [ "${VORN_WINE_PRIVATE:-0}" = 1 ]; then
     new="$(mktemp -d "$VORN_WINE_DIR/new.XXXXXX")"
     echo $$ >"$new/owner"
     run="$VORN_WINE_DIR/run.${new##*/new.}"
-    mv "$new" "$run"
+    mv -T "$new" "$run" || exit 1  # never into a folder of that name
     trap 'vorn_run_end "$run"' EXIT
     trap 'exit 143' INT TERM
     vorn_wine_clone "$VORN_WINE_DIR/template" "$run/prefix" || exit 1
