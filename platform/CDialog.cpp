@@ -76,7 +76,7 @@ INT_PTR CDialog::DialogMessage(UINT msg, WPARAM wp, LPARAM lp)
         return bHandled;
     });
     if (msg == WM_NCDESTROY) {
-        FinishNcDestroy();
+        FinishNcDestroy(!m_bCreating);
         return FALSE;
     }
     return DialogResult(hDlg, msg, handled, r);
@@ -216,8 +216,9 @@ BOOL CDialog::Create(LPCSTR pszTemplateName, CWnd* pParentWnd)
         m_pParentWnd = pParentWnd;
     m_bModal = false;
     HWND hParent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    m_bCreating = true;
     HWND h = ::CreateDialogParamA(AfxGetResourceHandle(), pszTemplateName, hParent, DialogProc, (LPARAM)this);
-    return h != nullptr;
+    return EndCreate(h);
 }
 
 BOOL CDialog::CreateIndirect(const void* pTemplate, CWnd* pParentWnd)
@@ -227,9 +228,18 @@ BOOL CDialog::CreateIndirect(const void* pTemplate, CWnd* pParentWnd)
         m_pParentWnd = pParentWnd;
     m_bModal = false;
     HWND hParent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    m_bCreating = true;
     HWND h = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), (LPCDLGTEMPLATEA)pTemplate, hParent, DialogProc,
                                           (LPARAM)this);
-    return h != nullptr;
+    return EndCreate(h);
+}
+
+// Windows returns the handle of a window that went while it was made (its
+// WM_INITDIALOG destroyed it): that counts as no window.
+BOOL CDialog::EndCreate(HWND h)
+{
+    m_bCreating = false;
+    return h != nullptr && m_hWnd == h;
 }
 
 BOOL CDialog::CreateIndirectHoldingInit(const void* pTemplate, CWnd* pParentWnd)

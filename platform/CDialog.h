@@ -29,6 +29,9 @@ public:
     // template could not be made into a window.
     virtual INT_PTR DoModal();
     // Makes a modeless dialog; the template's WS_VISIBLE decides whether it shows.
+    // FALSE when there is no window; the object is then still the caller's,
+    // even when a window made goes while it is made: a self-owning dialog
+    // is not handed to its PostNcDestroy before Create returns.
     BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     BOOL Create(LPCSTR pszTemplateName, CWnd* pParentWnd = nullptr);
     // The same from a template in memory (a DLGTEMPLATE or DLGTEMPLATEEX).
@@ -97,12 +100,15 @@ protected:
 private:
     // Enter pressed in a top-level dialog: its default button's command.
     bool PressDefaultButtonOnEnter(const MSG& msg);
+    // The end of a modeless creation that returned h: whether a window is.
+    BOOL EndCreate(HWND h);
     // Default processing for a dialog calls the dialog class's procedure,
     // which calls this dialog's procedure first: that call is answered
     // "not handled" once, so the default is not dispatched twice.
     bool m_bSkipDlgProc = false;
     UINT m_nSkipMsg = 0;
     bool m_bInitHeld = false;  // WM_INITDIALOG waits for RunHeldInit
+    bool m_bCreating = false;  // within Create: a window that goes leaves the object be
     bool m_bInitInParts = false;  // InitLater leaves its part for RunInitPart
     std::deque<std::function<void()>> m_initParts;
 };

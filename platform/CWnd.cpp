@@ -86,13 +86,14 @@ void CWnd::UnbindHandle()
     m_hWnd = nullptr;
 }
 
-void CWnd::FinishNcDestroy()
+void CWnd::FinishNcDestroy(bool bHandOver)
 {
     if (m_pfnSuper && ProcedureInFront())
         RestoreProcedure();
     m_pfnSuper = nullptr;
     UnbindHandle();
-    PostNcDestroy();
+    if (bHandOver)
+        PostNcDestroy();
 }
 
 // Everything goes on to the window's own procedure as it came, in Unicode,

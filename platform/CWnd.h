@@ -276,9 +276,10 @@ protected:
     };
     // Binding, for the window procedures: ties this object to h; and, after
     // WM_NCDESTROY, restores the window's own procedure, lets go and calls
-    // PostNcDestroy (after which the object may be gone).
+    // PostNcDestroy (after which the object may be gone) unless the object
+    // stays its creator's (bHandOver false).
     void BindHandle(HWND h, BindSlot slot);
-    void FinishNcDestroy();
+    void FinishNcDestroy(bool bHandOver = true);
 
 private:
     friend class CWndBinding;

@@ -76,10 +76,7 @@ void CProgressDlg::RegisterHelpStrings()
 BOOL CProgressDlg::CreateHidden(HWND hParent)
 {
     m_hNotifyWnd = hParent;
-    // A window destroyed while it is being made leaves the object to the
-    // caller, who sees the failure.
-    m_bGoesWithWindow = Create(IDD, CWnd::FromHandle(hParent)) != FALSE;
-    return m_bGoesWithWindow;
+    return Create(IDD, CWnd::FromHandle(hParent));
 }
 
 void CProgressDlg::ShowInactive()
@@ -259,6 +256,5 @@ void CProgressDlg::OnWindowPosChanging(WINDOWPOS* pPos)
 
 void CProgressDlg::PostNcDestroy()
 {
-    if (m_bGoesWithWindow)
-        delete this;
+    delete this;
 }

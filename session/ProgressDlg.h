@@ -88,7 +88,6 @@ private:
     CPipedProcessCtl* m_pOwner;     // not owned
     HICON m_hIcon;                  // not owned
     HWND m_hNotifyWnd = nullptr;    // gets WM_UTILITY_CANCEL
-    bool m_bGoesWithWindow = false; // created: deleted when its window goes
     SRange<INT64> m_range64 = { 0, 0, 0 };
     SRange<double> m_rangeDouble = { 0.0, kDefaultDoubleRange, 0.0 };
     bool m_bDescending = false;

@@ -34,6 +34,19 @@ private:
     bool* m_pDeleted;
 };
 
+// A self-owning dialog whose window goes while it is made.
+class CGoneAtInitDlg : public CModelessDlg {
+public:
+    using CModelessDlg::CModelessDlg;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        DestroyWindow();
+        return TRUE;
+    }
+};
+
 // Handlers that call on to the default processing of the dialog manager.
 class CDefaultingDlg : public CDialog {
     DECLARE_MESSAGE_MAP()
@@ -239,6 +252,19 @@ TEST(CDialog, SelfOwningModelessDialogDeletesItselfAfterClose)
         ::DispatchMessageA(&msg);
     EXPECT_TRUE(deleted);
     EXPECT_FALSE(::IsWindow(h));
+}
+
+// A failed Create leaves the object to its caller, even a self-owning one
+// whose window went while it was made (it was deleted twice).
+TEST(CDialog, SelfOwningDialogGoneWhileMadeStaysTheCallers)
+{
+    bool deleted = false;
+    CGoneAtInitDlg* p = new CGoneAtInitDlg(&deleted);
+    EXPECT_FALSE(p->Create(IDD_MODELESS));
+    ASSERT_FALSE(deleted);
+    EXPECT_EQ(p->m_hWnd, nullptr);
+    delete p;
+    EXPECT_TRUE(deleted);
 }
 
 TEST(CDialog, MissingTemplateFailsDoModal)
