@@ -325,11 +325,16 @@ void CDynControlsDlgBar::SetDialsHex(const char* pszDevNum)
 
 void CDynControlsDlgBar::ShowDials()
 {
+    // A digit already shown is left alone: the view shows the load unit again
+    // at each page a configuration dialog's Apply or OK hands over.
     for (int i = 0; i < 4; ++i) {
         if (m_hDigits[i]) {
             CString strDigit;
             strDigit.Format("%X", m_dials.nDigit[i]);
-            ::SetWindowTextA(m_hDigits[i], strDigit);
+            char szShown[8] = "";
+            ::GetWindowTextA(m_hDigits[i], szShown, sizeof szShown);
+            if (strDigit != szShown)
+                ::SetWindowTextA(m_hDigits[i], strDigit);
         }
     }
     m_strLoadUnit = LoadUnitText(m_dials).c_str();

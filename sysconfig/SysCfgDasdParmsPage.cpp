@@ -273,9 +273,16 @@ void CSysCfgDasdParmsPage::DoDataExchange(CDataExchange* pDX)
         cckd.m_nCOMPPARM = (int)SendDlgItemMessage(IDC_DASD_COMPPARM, TBM_GETPOS);
         cckd.m_nGCPARM = (int)SendDlgItemMessage(IDC_DASD_GCPARM, TBM_GETPOS);
     } else {
-        CheckRadioButton(IDC_DASD_COMP_DEFAULT, IDC_DASD_COMP_BZIP2, IDC_DASD_COMP_DEFAULT + 1 + cckd.m_nCOMP);
-        SendDlgItemMessage(IDC_DASD_COMPPARM, TBM_SETPOS, TRUE, cckd.m_nCOMPPARM);
-        SendDlgItemMessage(IDC_DASD_GCPARM, TBM_SETPOS, TRUE, cckd.m_nGCPARM);
+        // Only what differs from what is shown: every apply comes here.
+        const int nRadio = IDC_DASD_COMP_DEFAULT + 1 + cckd.m_nCOMP;
+        if (!IsChecked(nRadio))
+            CheckRadioButton(IDC_DASD_COMP_DEFAULT, IDC_DASD_COMP_BZIP2, nRadio);
+        auto showPos = [this](int nId, int nPos) {
+            if ((int)SendDlgItemMessage(nId, TBM_GETPOS) != nPos)
+                SendDlgItemMessage(nId, TBM_SETPOS, TRUE, nPos);
+        };
+        showPos(IDC_DASD_COMPPARM, cckd.m_nCOMPPARM);
+        showPos(IDC_DASD_GCPARM, cckd.m_nGCPARM);
     }
     for (const NumberRow& r : kNumbers)
         ExchangeUnsigned(pDX, (int)r.nEditId, cckd.*(r.pValue));
@@ -295,7 +302,8 @@ BOOL CSysCfgDasdParmsPage::OnApply()
         return FALSE;
     // Values equal to the defaults set the box and disable the group.
     m_bUseDefaults = !IsCckdPresent(Applied().m_cckd);
-    CheckDlgButton(IDC_DASD_USE_DEFAULTS, m_bUseDefaults ? BST_CHECKED : BST_UNCHECKED);
+    if (IsChecked(IDC_DASD_USE_DEFAULTS) != m_bUseDefaults)
+        CheckDlgButton(IDC_DASD_USE_DEFAULTS, m_bUseDefaults ? BST_CHECKED : BST_UNCHECKED);
     EnableCckdControls();
     return TRUE;
 }

@@ -137,12 +137,19 @@ void CSysCfgPage::ExchangeBool(CDataExchange* pDX, int nIDC, bool& bValue)
     pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
         bValue = IsChecked(nIDC);
-    else
+    else if (IsDlgButtonChecked(nIDC) != (bValue ? BST_CHECKED : BST_UNCHECKED))
         CheckDlgButton(nIDC, bValue ? BST_CHECKED : BST_UNCHECKED);
 }
 
+// A text already shown is left as it is, with the user's caret and
+// selection: an apply shows every value again, and each new text costs the
+// edit a redraw and its notifications.
 void CSysCfgPage::SetTextUpdating(int nIDC, const char* pszText)
 {
+    CString strShown;
+    GetDlgItemText(nIDC, strShown);
+    if (strShown == pszText)
+        return;
     bool bWas = m_bUpdating;
     m_bUpdating = true;
     SetDlgItemText(nIDC, pszText);

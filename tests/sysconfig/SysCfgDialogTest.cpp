@@ -1,8 +1,9 @@
 // SysCfgDialogTest.cpp: the system configuration dialog under Wine on a
 // rich configuration, against a window that takes the applies as the view
-// does: the title and the tree, the apply pass in table order, a check that
-// fails on a page that is not shown (nothing applied), the maximum-CPU
-// relay to pages never shown, and GDI objects.
+// does: the title and the tree, the apply pass in table order (leaving the
+// values already shown as they are), a check that fails on a page that is
+// not shown (nothing applied), the maximum-CPU relay to pages never shown,
+// and GDI objects.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -19,6 +20,7 @@
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/support/GdiObjectCount.h"
+#include "tests/support/MessageCounter.h"
 #include "tests/support/ScopedIniStore.h"
 #include "tests/sysconfig/SysCfgTestSupport.h"
 
@@ -172,6 +174,29 @@ TEST_F(SysCfgDialogTest, ApplyWithOnePageModifiedStillRunsEveryPage)
     });
     EXPECT_EQ(view.m_received.size(), nPages);
     EXPECT_EQ(view.m_received.back().m_nSysEpoch, 1960);
+}
+
+// Every apply showed some pages' values again (the Dasd Parameters page
+// some thirty texts and boxes), each set to what it already held and
+// redrawn: a value already shown is left as it is.
+TEST_F(SysCfgDialogTest, AnApplySetsNoValueAlreadyShown)
+{
+    CSysCfgDialog dlg(&view);
+    dlg.m_config = RichConfig(dir.Folder());
+    dlg.m_config.m_cckd.SetDefaults();
+    dlg.m_config.m_bCCKDGiven = false;
+    Run(dlg, [&](HWND hDlg) {
+        MessageTally tally({WM_SETTEXT, BM_SETCHECK});
+        Press(hDlg, ID_APPLY_NOW);
+        ASSERT_FALSE(view.m_received.empty());
+        std::string strSet;
+        for (UINT nMessage : {WM_SETTEXT, BM_SETCHECK})
+            for (HWND h : tally.Windows(nMessage))
+                for (const auto& p : dlg.Records())
+                    if (::GetParent(h) == p->pPage->m_hWnd)
+                        strSet += p->strCaption + " " + std::to_string(::GetDlgCtrlID(h)) + "; ";
+        EXPECT_EQ(strSet, "");
+    });
 }
 
 TEST_F(SysCfgDialogTest, BadSerialOnAPageNotShownAppliesNothing)
