@@ -168,7 +168,24 @@ protected:
     virtual BOOL CreateViewPage(CWnd* pPage, CCreateContext* pContext);
     virtual void DestroyPages();
     virtual void SetCaption(SettingsPageRecord* pRecord);
+    // Apply and OK: BeginApply, then each page in the order added
+    // (ApplyRecord); the first that refuses is selected and stops it.
     virtual BOOL ApplyPages(bool bOk);
+    // Before the pass: the pages made after the start are made, a derived
+    // dialog's checks pass and the shown page accepts PSN_KILLACTIVE.
+    bool BeginApply();
+    // A derived dialog's checks of its pages before the pass (the failing
+    // page selected); true when they pass.
+    virtual bool CheckPagesBeforeApply() { return true; }
+    // True when CheckPagesBeforeApply checks every page, so that the pass
+    // can only be refused by what a page's apply hands on.
+    virtual bool ChecksEveryPageBeforeApply() const { return false; }
+    // One page's part of the pass; false when it refused.
+    bool ApplyRecord(SettingsPageRecord* pRecord, bool bOk);
+    // One step of OK's pass while the dialog is hidden: pages for up to
+    // kEndStepMs; true when every page has applied.
+    bool ApplyPagesStep();
+    void ResumeAfterRefusedApply(SettingsPageRecord* pRecord);
     // A page not made yet (MakePageWhenShown) in the pass of ApplyPages,
     // which makes the pages made after the start first:
     // true when it accepts; the base has nothing to apply for it.
@@ -211,6 +228,8 @@ protected:
     bool m_bLayoutDone = false;
     bool m_bEnding = false;     // hidden after OK or Cancel, its pages going
     int m_nEndResult = IDCANCEL;
+    int m_nApplyNext = -1;        // OK's next page to apply while hidden, -1: none
+    CString m_strEndPositionName;  // where the position is kept, while it is hidden
     HWND m_hEndOwner = nullptr;  // its owner's top-level window, when it was active as it hid
     UINT m_nDialogId;
     CString m_strTitle = "Settings";

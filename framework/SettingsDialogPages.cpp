@@ -97,28 +97,37 @@ void CSettingsDialog::SelectPage(SettingsPageRecord* pRecord)
 
 // ---- Apply, OK, Cancel -------------------------------------------------------
 
-BOOL CSettingsDialog::ApplyPages(bool bOk)
+bool CSettingsDialog::BeginApply()
 {
     if (m_bEnding)
-        return FALSE;
+        return false;
     MakeWaitingPages();
+    if (!CheckPagesBeforeApply())
+        return false;
     SettingsPageRecord* pCurrent = GetCurrentRecord();
     if (pCurrent && NotifyPage(pCurrent, PSN_KILLACTIVE) != 0) {
         SelectPage(pCurrent);
-        return FALSE;
+        return false;
     }
+    return true;
+}
+
+bool CSettingsDialog::ApplyRecord(SettingsPageRecord* pRecord, bool bOk)
+{
+    if (!pRecord->HasWindow())
+        return pRecord->eMaking != SettingsPageRecord::Making::kWhenShown || ApplyUnmadePage(pRecord, bOk);
+    if (pRecord->wFlags & SettingsPageRecord::kPropertyPage)
+        return NotifyPage(pRecord, PSN_APPLY, bOk ? 1 : 0) == 0 && (!bOk || NotifyPage(pRecord, PSN_KILLACTIVE) == 0);
+    CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, pRecord->pPage);
+    return !pDlg || pDlg->UpdateData(TRUE);
+}
+
+BOOL CSettingsDialog::ApplyPages(bool bOk)
+{
+    if (!BeginApply())
+        return FALSE;
     for (const auto& p : m_Records) {
-        bool bFailed = false;
-        if (!p->HasWindow()) {
-            if (p->eMaking != SettingsPageRecord::Making::kWhenShown || ApplyUnmadePage(p.get(), bOk))
-                continue;
-            bFailed = true;
-        } else if (p->wFlags & SettingsPageRecord::kPropertyPage)
-            bFailed = NotifyPage(p.get(), PSN_APPLY, bOk ? 1 : 0) != 0 ||
-                      (bOk && NotifyPage(p.get(), PSN_KILLACTIVE) != 0);
-        else if (CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, p->pPage))
-            bFailed = !pDlg->UpdateData(TRUE);
-        if (bFailed) {
+        if (!ApplyRecord(p.get(), bOk)) {
             SelectPage(p.get());
             return FALSE;
         }
@@ -126,10 +135,19 @@ BOOL CSettingsDialog::ApplyPages(bool bOk)
     return TRUE;
 }
 
+// When every page has passed its checks before the pass, OK hides the
+// dialog at once and the pages apply in steps before they go: the pass
+// took 50-150 ms in one piece for the system configuration's pages.
 void CSettingsDialog::OnOK()
 {
-    if (m_bEnding || !ApplyPages(true))
+    if (!IsModal() || !ChecksEveryPageBeforeApply()) {
+        if (!m_bEnding && ApplyPages(true))
+            EndWithPagesInSteps(IDOK);
         return;
+    }
+    if (!BeginApply())
+        return;
+    m_nApplyNext = 0;
     EndWithPagesInSteps(IDOK);
 }
 
@@ -174,6 +192,7 @@ void CSettingsDialog::EndWithPagesInSteps(int nResult)
         m_hEndOwner = ::GetAncestor(::GetWindow(m_hWnd, GW_OWNER), GA_ROOT);
     // Stored while it shows: hidden, it would store itself as hidden.
     StoreWindowPosition();
+    m_strEndPositionName = m_strPositionName;
     m_strPositionName.Empty();
     ShowWindow(SW_HIDE);
     // The first step too on the timer: the click's own answer ends here.
@@ -187,6 +206,7 @@ void CSettingsDialog::EndWithPagesInSteps(int nResult)
 INT_PTR CSettingsDialog::DoModal()
 {
     m_bEnding = false;
+    m_nApplyNext = -1;
     m_hEndOwner = nullptr;
     INT_PTR nResult = cdxCDynamicHelpDialog::DoModal();
     HWND hOwner = m_hEndOwner;
@@ -225,9 +245,47 @@ bool CSettingsDialog::DestroyPagesStep()
     return true;
 }
 
+bool CSettingsDialog::ApplyPagesStep()
+{
+    const DWORD dwStart = SteadyClockMs();
+    while (m_nApplyNext < (int)m_Records.size()) {
+        SettingsPageRecord* pRecord = m_Records[(size_t)m_nApplyNext].get();
+        if (!ApplyRecord(pRecord, true)) {
+            ResumeAfterRefusedApply(pRecord);
+            return false;
+        }
+        ++m_nApplyNext;
+        if (SteadyClockMs() - dwStart >= kEndStepMs)
+            return false;
+    }
+    m_nApplyNext = -1;
+    return true;
+}
+
+// A page refused its apply after every page had passed its checks (the
+// view refused what it was handed): the dialog shows again with that page,
+// as it would have stayed had the pass run before it hid.
+void CSettingsDialog::ResumeAfterRefusedApply(SettingsPageRecord* pRecord)
+{
+    KillTimer(kEndTimerId);
+    m_nApplyNext = -1;
+    m_bEnding = false;
+    m_hEndOwner = nullptr;
+    m_strPositionName = m_strEndPositionName;
+    ShowWindow(SW_SHOW);
+    SelectPage(pRecord);
+}
+
 void CSettingsDialog::OnEndTimer(UINT_PTR nIDEvent)
 {
-    if (nIDEvent != kEndTimerId || !DestroyPagesStep())
+    if (nIDEvent != kEndTimerId)
+        return;
+    // The pass's last step leaves the pages' end to the next.
+    if (m_nApplyNext >= 0) {
+        ApplyPagesStep();
+        return;
+    }
+    if (!DestroyPagesStep())
         return;
     KillTimer(kEndTimerId);
     DestroyPages();

@@ -158,12 +158,9 @@ bool CSysCfgDialog::CheckAllPages()
     return true;
 }
 
-BOOL CSysCfgDialog::ApplyPages(bool bOk)
+bool CSysCfgDialog::CheckPagesBeforeApply()
 {
-    MakeWaitingPages();
-    if (!CheckAllPages())
-        return FALSE;
-    return CSettingsDialog::ApplyPages(bOk);
+    return CheckAllPages();
 }
 
 bool CSysCfgDialog::ApplyUnmadePage(SettingsPageRecord* pRecord, bool)

@@ -120,7 +120,8 @@ protected:
     // Every page's exchange and checks run first, in the order of the pass
     // (the shown page first); the first that fails is selected with its
     // balloon and nothing is applied or sent. Then the pass runs.
-    BOOL ApplyPages(bool bOk) override;
+    bool CheckPagesBeforeApply() override;
+    bool ChecksEveryPageBeforeApply() const override { return true; }
     bool ApplyUnmadePage(SettingsPageRecord* pRecord, bool bOk) override;
 
     LRESULT OnSysCfgApply(WPARAM wp, LPARAM lp);

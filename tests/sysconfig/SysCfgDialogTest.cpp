@@ -238,6 +238,37 @@ TEST_F(SysCfgDialogTest, ARefusedApplyKeepsThePageModified)
     EXPECT_EQ(view.m_received.size(), 1u);
 }
 
+// OK hides the dialog once every page passed its checks and applies the
+// pages after: a hand-over the view refuses then shows the dialog again at
+// that page, still modified, and a later OK ends it.
+TEST_F(SysCfgDialogTest, AHandOverRefusedAfterOkShowsTheDialogAgainAtItsPage)
+{
+    view.m_nAnswer = 0;
+    CSysCfgDialog dlg(&view);
+    dlg.m_config = RichConfig(dir.Folder());
+    dlg.m_nStartPage = kSysCfgClockPage;
+    bool bPressed = false;
+    INT_PTR nResult = RunModal(dlg, [&](HWND hDlg) {
+        if (dlg.PagesWaiting())
+            return true;
+        if (!bPressed) {
+            TypeText(dlg.m_IdentPage.m_hWnd, IDC_IDENT_PLANT, "Q1");
+            Press(hDlg, IDOK);
+            bPressed = true;
+            return true;  // steps again once the dialog shows
+        }
+        EXPECT_EQ(view.m_received.size(), 1u);
+        EXPECT_EQ(dlg.GetActivePage(), &dlg.m_IdentPage);
+        EXPECT_TRUE(IsPageMarkedModified(dlg, kSysCfgIdentPage));
+        view.m_nAnswer = 1;
+        Press(hDlg, IDOK);
+        return false;
+    });
+    EXPECT_EQ(nResult, IDOK);
+    ASSERT_FALSE(view.m_received.empty());
+    EXPECT_EQ(view.m_received.back().m_strPlant, "Q1");
+}
+
 TEST_F(SysCfgDialogTest, OkAppliesEveryPageAndEnds)
 {
     size_t nPages = 0;  // the pages of the tree, each applying once
