@@ -183,8 +183,9 @@ protected:
     // One page's part of the pass; false when it refused.
     bool ApplyRecord(SettingsPageRecord* pRecord, bool bOk);
     // One step of OK's pass while the dialog is hidden: pages for up to
-    // kEndStepMs; true when every page has applied.
-    bool ApplyPagesStep();
+    // kEndStepMs; the pages' end follows in the steps after the last.
+    void ApplyPagesStep();
+    // The dialog shown again at the page that refused its apply while hidden.
     void ResumeAfterRefusedApply(SettingsPageRecord* pRecord);
     // A page not made yet (MakePageWhenShown) in the pass of ApplyPages,
     // which makes the pages made after the start first:

@@ -245,21 +245,20 @@ bool CSettingsDialog::DestroyPagesStep()
     return true;
 }
 
-bool CSettingsDialog::ApplyPagesStep()
+void CSettingsDialog::ApplyPagesStep()
 {
     const DWORD dwStart = SteadyClockMs();
     while (m_nApplyNext < (int)m_Records.size()) {
         SettingsPageRecord* pRecord = m_Records[(size_t)m_nApplyNext].get();
         if (!ApplyRecord(pRecord, true)) {
             ResumeAfterRefusedApply(pRecord);
-            return false;
+            return;
         }
         ++m_nApplyNext;
         if (SteadyClockMs() - dwStart >= kEndStepMs)
-            return false;
+            return;
     }
     m_nApplyNext = -1;
-    return true;
 }
 
 // A page refused its apply after every page had passed its checks (the
@@ -280,7 +279,6 @@ void CSettingsDialog::OnEndTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent != kEndTimerId)
         return;
-    // The pass's last step leaves the pages' end to the next.
     if (m_nApplyNext >= 0) {
         ApplyPagesStep();
         return;
