@@ -3,7 +3,7 @@
 # natively under the sanitizers, a short run of each fuzz target, then the
 # whole program under Wine (last: CI reads its summary). Test programs run
 # side by side, as many as there are processors; each Windows test program in
-# a Wine prefix and on a display of its own.
+# a Wine prefix, on a display and on a processor of its own.
 set -u
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 jobs="$(nproc)"
