@@ -93,11 +93,11 @@ vorn_pin_cpu() {       # DIR
     local list part first last c
     list="$(taskset -pc $BASHPID 2>/dev/null)" || return 0
     for part in $(echo "${list##*: }" | tr , ' '); do
-        first="${part%-*}"; last="${part#*-}"
+        first="${part%-*}"; last="${part#*-}"; last="${last%%:*}"
         for ((c = first; c <= last; c++)); do
             exec {vorn_cpu_fd}>"$1/cpu.$c.lock" || continue
             if flock -n "$vorn_cpu_fd"; then
-                taskset -pc "$c" $BASHPID >/dev/null
+                taskset -pc "$c" $BASHPID >/dev/null 2>&1
                 return 0
             fi
             exec {vorn_cpu_fd}>&-
