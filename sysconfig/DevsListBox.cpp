@@ -83,13 +83,6 @@ void CDevsListBox::DrawItem(LPDRAWITEMSTRUCT pDIS)
 
 // Redraw stays off while the lines go in: a list box that draws updates its
 // scroll bar at every line, a call to the system each.
-void CDevsListBox::ResetLines(const std::vector<SDeviceLine>& lines)
-{
-    BeginLines(lines);
-    AppendLines(lines, 0, lines.size());
-    EndLines();
-}
-
 void CDevsListBox::BeginLines(const std::vector<SDeviceLine>& lines)
 {
     SetRedraw(FALSE);

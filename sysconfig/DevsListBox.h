@@ -3,10 +3,10 @@
 // device number (any channel subsystem) is the IPL load unit is drawn bold
 // in the highlight colour.
 //
-// The lines change only through ResetLines, InsertLine and DeleteLine, which
-// keep the lines' keys and widths beside the list: a change costs what it
-// changes, never a pass over thousands of lines (the horizontal extent is
-// the widest line's, kept as lines come and go).
+// The lines change only through BeginLines/AppendLines/EndLines, InsertLine
+// and DeleteLine, which keep the lines' keys and widths beside the list: a
+// change costs what it changes, never a pass over thousands of lines (the
+// horizontal extent is the widest line's, kept as lines come and go).
 #pragma once
 
 #include <map>
@@ -26,12 +26,10 @@ public:
     // Reflected WM_DRAWITEM: one line.
     void DrawItem(LPDRAWITEMSTRUCT pDIS);
 
-    // The list's lines replaced by these, drawn once at the end. The list
-    // has its font by then: widths are measured in it.
-    void ResetLines(const std::vector<SDeviceLine>& lines);
-    // The same in parts, for a list not shown meanwhile: the list emptied
-    // (nothing drawn until EndLines) with room for the lines, lines
-    // [nFirst, nEnd) appended, then drawn once.
+    // The list's lines replaced by these in parts, for a list not shown
+    // meanwhile: the list emptied (nothing drawn until EndLines) with room
+    // for the lines, lines [nFirst, nEnd) appended, then drawn once. The
+    // list has its font by then: widths are measured in it.
     void BeginLines(const std::vector<SDeviceLine>& lines);
     void AppendLines(const std::vector<SDeviceLine>& lines, size_t nFirst, size_t nEnd);
     void EndLines();

@@ -296,7 +296,7 @@ void CSysCfgDevicesPage::OnRemove()
         return;
     std::vector<int> selected((size_t)nCount);
     m_list.GetSelItems(nCount, selected.data());
-    // Redraw off while the lines go (see ResetLines); the modified state
+    // Redraw off while the lines go (see BeginLines); the modified state
     // once, for the device map as the removal leaves it.
     m_list.SetRedraw(FALSE);
     for (auto it = selected.rbegin(); it != selected.rend(); ++it) {
