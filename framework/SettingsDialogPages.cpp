@@ -141,7 +141,7 @@ BOOL CSettingsDialog::ApplyPages(bool bOk)
 void CSettingsDialog::OnOK()
 {
     if (!IsModal() || !ChecksEveryPageBeforeApply()) {
-        if (!m_bEnding && ApplyPages(true))
+        if (ApplyPages(true))
             EndWithPagesInSteps(IDOK);
         return;
     }
