@@ -281,12 +281,29 @@ void CSysCfgDevicesPage::AddDeviceToList()
     if (m_workDevice.m_wClass < kDefaultDeviceCount)
         m_prototypes[m_workDevice.m_wClass] = m_workDevice;
     // A line of the same key is replaced, so no device shows twice.
-    m_list.DeleteLine(DeviceLineIndexOfKey(m_list.LineKeys(), dwKey));
-    int nLine = DeviceLineInsertIndex(m_list.LineKeys(), Edited().m_devices, m_workDevice);
+    PutWorkDeviceLine(false);
+}
+
+// The work device's line in place of its key's line (bKeepPlace), else
+// where its key sorts, selected alone. Redraw off meanwhile: a list box
+// that draws updates its scroll bar as each line goes and comes, which
+// Wine draws at once (6-8 ms at 2,000 lines); a line replaced leaves the
+// bar as it was.
+int CSysCfgDevicesPage::PutWorkDeviceLine(bool bKeepPlace)
+{
+    const DWORD dwKey = m_workDevice.GetKey();
+    m_list.SetRedraw(FALSE);
+    int nLine = DeviceLineIndexOfKey(m_list.LineKeys(), dwKey);
+    m_list.DeleteLine(nLine);
+    if (nLine < 0 || !bKeepPlace)
+        nLine = DeviceLineInsertIndex(m_list.LineKeys(), Edited().m_devices, m_workDevice);
     nLine = m_list.InsertLine(nLine, FormatDeviceStatement(m_workDevice), dwKey);
     m_list.SetSel(-1, FALSE);
     m_list.SetSel(nLine, TRUE);
+    m_list.SetRedraw(TRUE);
+    m_list.Invalidate();
     ListChanged();
+    return nLine;
 }
 
 void CSysCfgDevicesPage::OnRemove()
@@ -458,19 +475,9 @@ void CSysCfgDevicesPage::EditDevice(bool bProperties)
         Edited().m_devices.RemoveKey(dwOldKey);
         m_list.DeleteLine(DeviceLineIndexOfKey(m_list.LineKeys(), dwOldKey));
     }
-    const DWORD dwKey = m_workDevice.GetKey();
-    Edited().m_devices.SetAt(dwKey, m_workDevice);
+    Edited().m_devices.SetAt(m_workDevice.GetKey(), m_workDevice);
     ReevaluateModified();
-    int nLine = DeviceLineIndexOfKey(m_list.LineKeys(), dwKey);
-    if (nLine >= 0)
-        m_list.DeleteLine(nLine);
-    else
-        nLine = DeviceLineInsertIndex(m_list.LineKeys(), Edited().m_devices, m_workDevice);
-    nLine = m_list.InsertLine(nLine, FormatDeviceStatement(m_workDevice), dwKey);
-    m_list.SetSel(-1, FALSE);
-    m_list.SetSel(nLine, TRUE);
-    ListChanged();
-    m_nContextIndex = nLine;
+    m_nContextIndex = PutWorkDeviceLine(true);
 }
 
 void CSysCfgDevicesPage::SetConfigDirAsCurrent()

@@ -65,6 +65,7 @@ private:
     // The working device into the edited map and into the list, at its
     // place by class and key (replacing a line of the same key).
     void AddDeviceToList();
+    int PutWorkDeviceLine(bool bKeepPlace);
     void EditDevice(bool bProperties);
     // The context line's device as the working device; false when there is
     // no such line (the index is checked against the list).

@@ -16,6 +16,7 @@
 #include "platform/CMenu.h"
 #include "platform/CWinApp.h"
 #include "tests/support/ShownMenu.h"
+#include "tests/support/StalePixels.h"
 #include "tests/sysconfig/SysCfgTestSupport.h"
 
 using namespace vorntest;
@@ -426,6 +427,10 @@ TEST_F(SysCfgDevices, EditsReplaceTheirOwnLine)
         EXPECT_EQ(dialogs->calls[0].strCwd + "\\", disks.Folder());
         EXPECT_EQ(Lines()[2], "120 0120 3390 new.cckd");
         EXPECT_EQ(Lines().size(), 4u);
+        // The lines change with the list's redraw off: it shows them all the same.
+        RECT rcList;
+        ::GetWindowRect(Page().List().m_hWnd, &rcList);
+        EXPECT_EQ(vorntest::StalePixelsIn(Page().List().m_hWnd, rcList), "");
         RightClickLine(0);
         Command(ID_DEVICES_MANUAL_EDIT);
         ASSERT_EQ(dialogs->calls.size(), 2u);
