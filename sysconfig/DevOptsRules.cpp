@@ -87,8 +87,8 @@ bool StepSharedPort(UINT nPort, int nDelta, UINT nMin, UINT nDef, UINT nMax, UIN
     return true;
 }
 
-bool CheckDeviceOptions(CVornConfigFile& cfg, HostAdapterChoice& choice, const CHostAdapterArray& adapters,
-                        SysCfgFieldFailure& failure)
+bool CheckDeviceOptions(CVornConfigFile& cfg, HostAdapterChoice& choice,
+                        const std::function<const CHostAdapterArray&()>& adapters, SysCfgFieldFailure& failure)
 {
     if (!choice.bOn)
         cfg.m_strNetDev.Empty();
@@ -107,7 +107,7 @@ bool CheckDeviceOptions(CVornConfigFile& cfg, HostAdapterChoice& choice, const C
     if (choice.bOn) {
         if (choice.strIP.IsEmpty() && choice.strMAC.IsEmpty())
             choice.bOn = false;
-        else if (!CheckHostAdapter(cfg, choice, adapters, failure))
+        else if (!CheckHostAdapter(cfg, choice, adapters(), failure))
             return false;
     }
     if (!choice.bOn)

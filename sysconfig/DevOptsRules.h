@@ -4,6 +4,8 @@
 // the page's Apply checks.
 #pragma once
 
+#include <functional>
+
 #include "platform/CString.h"
 #include "platform/Types.h"
 #include "sysconfig/SysCfgFieldChecks.h"
@@ -41,6 +43,8 @@ bool StepSharedPort(UINT nPort, int nDelta, UINT nMin, UINT nDef, UINT nMax, UIN
 // DEVTMAX, shutdown seconds, SHRDPORT, load unit, host adapter. With the
 // option off NETDEV is emptied first; "0.0.0.0" in the IP text counts as
 // empty, and with both texts empty the option goes off. An IP or MAC value
-// must parse and be an address of one of the adapters.
-bool CheckDeviceOptions(CVornConfigFile& cfg, HostAdapterChoice& choice, const CHostAdapterArray& adapters,
-                        SysCfgFieldFailure& failure);
+// must parse and be an address of one of the adapters. The adapters are
+// asked for only then: reading the host's takes tens of milliseconds under
+// Wine, which every OK of the dialog paid with the option off.
+bool CheckDeviceOptions(CVornConfigFile& cfg, HostAdapterChoice& choice,
+                        const std::function<const CHostAdapterArray&()>& adapters, SysCfgFieldFailure& failure);

@@ -235,7 +235,7 @@ void CSysCfgDevOptsPage::DoDataExchange(CDataExchange* pDX)
         m_adapter.strIP = ReadIpControl();
         GetDlgItemText(IDC_DEVOPTS_MACADDR, m_adapter.strMAC);
         SysCfgFieldFailure failure;
-        if (!CheckDeviceOptions(cfg, m_adapter, HostAdapters(), failure))
+        if (!CheckDeviceOptions(cfg, m_adapter, HostAdapters, failure))
             SysCfgDdvFail(pDX, failure);
         return;
     }

@@ -134,7 +134,8 @@ bool CheckOptions(Config& cfg, SysCfgFieldFailure& failure)
     choice.bOn = !cfg.m_strNetDev.IsEmpty();
     CString strNetDev = cfg.m_strNetDev;
     SplitHostAdapterAddress(strNetDev, choice);
-    return CheckDeviceOptions(cfg, choice, OneAdapter(), failure);
+    const CHostAdapterArray adapters = OneAdapter();
+    return CheckDeviceOptions(cfg, choice, [&]() -> const CHostAdapterArray& { return adapters; }, failure);
 }
 
 std::vector<Field> Fields()
