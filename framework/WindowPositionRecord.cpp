@@ -56,16 +56,32 @@ CString GetPositionSection(const char* pszSection, const CString& strName)
     return str;
 }
 
+// The record stored again writes nothing, and a new one is one update of
+// the store: the valid flag's round trip alone rewrote an .INI store twice,
+// each time flushed to the disk, at every close of a dialog not moved.
 bool WriteWindowPosition(const char* pszSection, const WindowPositionRecord& rec)
 {
-    return ProfileWriteInt(pszSection, kValid, 0) &&
-           ProfileWriteInt(pszSection, "Left", rec.rcNormal.left) &&
-           ProfileWriteInt(pszSection, "Right", rec.rcNormal.right) &&
-           ProfileWriteInt(pszSection, "Top", rec.rcNormal.top) &&
-           ProfileWriteInt(pszSection, "Bottom", rec.rcNormal.bottom) &&
-           ProfileWriteInt(pszSection, "Visibility", rec.nVisibility) &&
-           ProfileWriteInt(pszSection, "State", rec.nState) &&
-           ProfileWriteInt(pszSection, kValid, 1);
+    const struct {
+        const char* pszEntry;
+        int nValue;
+    } fields[] = {
+        {"Left", rec.rcNormal.left},   {"Right", rec.rcNormal.right},     {"Top", rec.rcNormal.top},
+        {"Bottom", rec.rcNormal.bottom}, {"Visibility", rec.nVisibility}, {"State", rec.nState},
+    };
+    CSettingsStore* pStore = GetSettingsStore();
+    if (!pStore)
+        return false;
+    bool bStored = (int)ProfileGetInt(pszSection, kValid, 0) == 1;
+    for (const auto& f : fields)
+        bStored = bStored && (int)ProfileGetInt(pszSection, f.pszEntry, ~f.nValue) == f.nValue;
+    if (bStored)
+        return true;
+    pStore->BeginUpdate();
+    bool ok = ProfileWriteInt(pszSection, kValid, 0);
+    for (const auto& f : fields)
+        ok = ok && ProfileWriteInt(pszSection, f.pszEntry, f.nValue);
+    ok = ok && ProfileWriteInt(pszSection, kValid, 1);
+    return pStore->EndUpdate() && ok;
 }
 
 bool ReadWindowPosition(const char* pszSection, const RECT& rcDefault, WindowPositionRecord& rec)
