@@ -261,6 +261,13 @@ void CModalLoop::Finish(HWND hModal)
     // display's focus on it (ActivationHandBack.h).
     TakePresentMessageTime();
     m_lock.Release();
-    if (m_hOwner && ::IsWindow(m_hOwner) && (::GetActiveWindow() == hModal || !::GetActiveWindow()))
+    // Hidden before the owner takes the activation, as the system's own
+    // dialogs end: it is not drawn inactive first, nor its owner's area
+    // exposed again as it goes.
+    bool bActive = ::GetActiveWindow() == hModal;
+    if (::IsWindowVisible(hModal))
+        ::SetWindowPos(hModal, nullptr, 0, 0, 0, 0,
+                       SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_hOwner && ::IsWindow(m_hOwner) && (bActive || !::GetActiveWindow()))
         ::SetActiveWindow(m_hOwner);
 }

@@ -106,8 +106,8 @@ public:
     // outer loop.
     bool Run(const std::function<bool()>& bEnded);
     // Enables the owner chain again while the modal window is still there,
-    // so that the system can activate the owner, and hands the owner the
-    // activation hModal has.
+    // so that the system can activate the owner, hides the modal window and
+    // hands the owner the activation it had.
     void Finish(HWND hModal);
 
 private:

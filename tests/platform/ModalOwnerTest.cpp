@@ -141,3 +141,45 @@ TEST_F(ModalOwner, ADialogWhoseOwnerGoesEndsCancelled)
     EXPECT_EQ(IDCANCEL, r);
     EXPECT_TRUE(frame.IsWindowEnabled());
 }
+
+namespace {
+
+// The owner's activations, and how many came while the dialog still showed.
+HWND g_hWatchedOwner = nullptr;
+HWND g_hWatchedDialog = nullptr;
+int g_nOwnerActivations = 0;
+int g_nActivationsUnderTheDialog = 0;
+
+LRESULT CALLBACK WatchActivations(int nCode, WPARAM wp, LPARAM lp)
+{
+    const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
+    if (nCode == HC_ACTION && p->hwnd == g_hWatchedOwner && p->message == WM_ACTIVATE &&
+        LOWORD(p->wParam) != WA_INACTIVE) {
+        ++g_nOwnerActivations;
+        if (::IsWindowVisible(g_hWatchedDialog))
+            ++g_nActivationsUnderTheDialog;
+    }
+    return ::CallNextHookEx(nullptr, nCode, wp, lp);
+}
+
+}  // namespace
+
+// As the system's own dialogs end: the dialog is hidden before its owner
+// takes the activation, so that it is never drawn inactive as it goes.
+TEST_F(ModalOwner, ADialogIsHiddenBeforeItsOwnerTakesTheActivationBack)
+{
+    CPlainDlg dlg(&frame);
+    g_hWatchedOwner = frame.m_hWnd;
+    g_nOwnerActivations = g_nActivationsUnderTheDialog = 0;
+    HHOOK hHook = nullptr;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        g_hWatchedDialog = h;
+        hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, WatchActivations, nullptr, ::GetCurrentThreadId());
+        ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+        return false;
+    });
+    ::UnhookWindowsHookEx(hHook);
+    EXPECT_EQ(g_nOwnerActivations, 1);
+    EXPECT_EQ(g_nActivationsUnderTheDialog, 0);
+    EXPECT_EQ(::GetActiveWindow(), frame.m_hWnd);
+}
