@@ -65,7 +65,7 @@ bool WriteWindowPosition(const char* pszSection, const WindowPositionRecord& rec
         const char* pszEntry;
         int nValue;
     } fields[] = {
-        {"Left", rec.rcNormal.left},   {"Right", rec.rcNormal.right},     {"Top", rec.rcNormal.top},
+        {"Left", rec.rcNormal.left},     {"Right", rec.rcNormal.right},   {"Top", rec.rcNormal.top},
         {"Bottom", rec.rcNormal.bottom}, {"Visibility", rec.nVisibility}, {"State", rec.nState},
     };
     CSettingsStore* pStore = GetSettingsStore();
