@@ -144,21 +144,15 @@ TEST_F(ModalOwner, ADialogWhoseOwnerGoesEndsCancelled)
 
 namespace {
 
-// The owner's activations, and how many came while the dialog still showed.
-HWND g_hWatchedOwner = nullptr;
-HWND g_hWatchedDialog = nullptr;
-int g_nOwnerActivations = 0;
-int g_nActivationsUnderTheDialog = 0;
+// The owner's activations, counted apart while the dialog still showed.
+HWND g_hOwner = nullptr, g_hDialog = nullptr;
+int g_nActivations = 0, g_nActivationsUnderTheDialog = 0;
 
 LRESULT CALLBACK WatchActivations(int nCode, WPARAM wp, LPARAM lp)
 {
     const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
-    if (nCode == HC_ACTION && p->hwnd == g_hWatchedOwner && p->message == WM_ACTIVATE &&
-        LOWORD(p->wParam) != WA_INACTIVE) {
-        ++g_nOwnerActivations;
-        if (::IsWindowVisible(g_hWatchedDialog))
-            ++g_nActivationsUnderTheDialog;
-    }
+    if (p->hwnd == g_hOwner && p->message == WM_ACTIVATE && LOWORD(p->wParam) != WA_INACTIVE)
+        ++(::IsWindowVisible(g_hDialog) ? g_nActivationsUnderTheDialog : g_nActivations);
     return ::CallNextHookEx(nullptr, nCode, wp, lp);
 }
 
@@ -169,17 +163,15 @@ LRESULT CALLBACK WatchActivations(int nCode, WPARAM wp, LPARAM lp)
 TEST_F(ModalOwner, ADialogIsHiddenBeforeItsOwnerTakesTheActivationBack)
 {
     CPlainDlg dlg(&frame);
-    g_hWatchedOwner = frame.m_hWnd;
-    g_nOwnerActivations = g_nActivationsUnderTheDialog = 0;
-    HHOOK hHook = nullptr;
+    g_hOwner = frame.m_hWnd;
+    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, WatchActivations, nullptr, ::GetCurrentThreadId());
     vorntest::RunModal(dlg, [&](HWND h) {
-        g_hWatchedDialog = h;
-        hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, WatchActivations, nullptr, ::GetCurrentThreadId());
+        g_hDialog = h;
         ::PostMessageA(h, WM_COMMAND, IDOK, 0);
         return false;
     });
     ::UnhookWindowsHookEx(hHook);
-    EXPECT_EQ(g_nOwnerActivations, 1);
     EXPECT_EQ(g_nActivationsUnderTheDialog, 0);
+    EXPECT_EQ(g_nActivations, 1);
     EXPECT_EQ(::GetActiveWindow(), frame.m_hWnd);
 }
