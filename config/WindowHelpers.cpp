@@ -45,6 +45,20 @@ void SetWindowVisibleStyle(CWnd* pWnd, bool bShow, bool bErase)
         SetWindowVisibleStyle(pWnd->GetSafeHwnd(), bShow, bErase);
 }
 
+bool ShowWindowText(HWND hWnd, const char* pszText)
+{
+    int nLength = ::GetWindowTextLengthA(hWnd);
+    if (nLength == lstrlenA(pszText)) {
+        CString strShown;
+        ::GetWindowTextA(hWnd, strShown.GetBuffer(nLength + 1), nLength + 1);
+        strShown.ReleaseBuffer();
+        if (strShown == pszText)
+            return false;
+    }
+    ::SetWindowTextA(hWnd, pszText);
+    return true;
+}
+
 void SetListBoxHorizontalExtent(HWND hListBox)
 {
     CClientDC dc(hListBox);

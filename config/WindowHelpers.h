@@ -28,6 +28,11 @@ void SetAppSmallIcon(HWND hWnd);
 void SetWindowVisibleStyle(HWND hWnd, bool bShow, bool bErase);
 void SetWindowVisibleStyle(CWnd* pWnd, bool bShow, bool bErase);
 
+// Sets the window's text unless it shows it already, so that an unchanged
+// text costs no repaint, no notification and keeps an edit's caret and
+// selection. True when the text was set.
+bool ShowWindowText(HWND hWnd, const char* pszText);
+
 // Sets the list box's horizontal scroll extent to its widest item, measured
 // with the box's own font, plus 5 pixels (5 for an empty box).
 void SetListBoxHorizontalExtent(HWND hListBox);

@@ -7,6 +7,7 @@
 #include "config/DevNum.h"
 #include "config/GdiHelpers.h"
 #include "config/ProcessHelpers.h"
+#include "config/WindowHelpers.h"
 #include "framework/HelpKeys.h"
 #include "platform/CCmdUI.h"
 #include "platform/CDC.h"
@@ -331,10 +332,7 @@ void CDynControlsDlgBar::ShowDials()
         if (m_hDigits[i]) {
             CString strDigit;
             strDigit.Format("%X", m_dials.nDigit[i]);
-            char szShown[8] = "";
-            ::GetWindowTextA(m_hDigits[i], szShown, sizeof szShown);
-            if (strDigit != szShown)
-                ::SetWindowTextA(m_hDigits[i], strDigit);
+            ShowWindowText(m_hDigits[i], strDigit);
         }
     }
     m_strLoadUnit = LoadUnitText(m_dials).c_str();

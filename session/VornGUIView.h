@@ -614,10 +614,6 @@ public:
     // The placeholder texts into every status-line part and register field;
     // the status line's fields are laid out for them.
     void ResetStatusFields();
-    // A status or register field to show strText; one that shows it already
-    // (its template's placeholder) is left alone, without a repaint. True
-    // when the text changed.
-    static bool ShowFieldText(HWND hCtl, const CString& strText);
     // After the emulator's end: the "Options" "PowerOff" choice (nothing,
     // close the main window, or ask), or the close that powered it off.
     void ApplyPowerOffOption();

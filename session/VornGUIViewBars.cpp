@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "config/WindowHelpers.h"
 #include "framework/CMyFontDialog.h"
 #include "platform/CCmdUI.h"
 #include "platform/CFrameWnd.h"
@@ -50,7 +51,7 @@ void CVornGUIView::FillBarControls(const SSessionReceivers& receivers, HWND hBar
         if (!hCtl || !::IsChild(hBar, hCtl))
             return;
         ::SendMessageA(hCtl, WM_SETFONT, (WPARAM)m_statusFont.m_hObject, FALSE);
-        ShowFieldText(hCtl, strText);
+        ShowWindowText(hCtl, strText);
     };
     for (int i = 0; i < kStatusPartCount; ++i)
         fill(m_receivers.hStatusParts[i], m_strShownPart[i]);

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include "config/Limits.h"
+#include "config/WindowHelpers.h"
 #include "devices/CDevListMap.h"
 #include "platform/CStatusBar.h"
 #include "platform/CSyncObject.h"
@@ -261,9 +262,8 @@ LRESULT CVornGUIView::OnRegisterFieldChanged(UINT msg, WPARAM, LPARAM)
         CString strText = m_router.TakeRegister(i).c_str();
         m_strShownRegister[i] = strText;
         HWND hCtl = m_receivers.hRegisterFields[i];
-        char szShown[160] = {};
-        if (hCtl && ::IsWindow(hCtl) && (::GetWindowTextA(hCtl, szShown, sizeof szShown), strText != szShown))
-            ::SetWindowTextA(hCtl, strText);
+        if (hCtl && ::IsWindow(hCtl))
+            ShowWindowText(hCtl, strText);
         break;
     }
     PaintOverdueWindows();

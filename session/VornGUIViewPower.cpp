@@ -12,6 +12,7 @@
 #include "config/CConfigFileParseErrorsDlg.h"
 #include "config/DirectoryValidation.h"
 #include "config/StartupObjects.h"
+#include "config/WindowHelpers.h"
 #include "platform/CCmdUI.h"
 #include "platform/CModalLoop.h"
 #include "platform/CSplitPath.h"
@@ -388,7 +389,7 @@ void CVornGUIView::ResetStatusFields()
         m_strShownPart[i] = StatusPartPlaceholder(i);
         HWND hCtl = m_receivers.hStatusParts[i];
         if (hCtl && ::IsWindow(hCtl))
-            bPartsChanged = ShowFieldText(hCtl, m_strShownPart[i]) || bPartsChanged;
+            bPartsChanged = ShowWindowText(hCtl, m_strShownPart[i]) || bPartsChanged;
         SetStatusBarPane(i);
     }
     // Each field as wide as its placeholder.
@@ -399,22 +400,8 @@ void CVornGUIView::ResetStatusFields()
         m_strShownRegister[i] = RegisterFieldPlaceholder(i);
         HWND hCtl = m_receivers.hRegisterFields[i];
         if (hCtl && ::IsWindow(hCtl))
-            ShowFieldText(hCtl, m_strShownRegister[i]);
+            ShowWindowText(hCtl, m_strShownRegister[i]);
     }
-}
-
-bool CVornGUIView::ShowFieldText(HWND hCtl, const CString& strText)
-{
-    int nLength = ::GetWindowTextLengthA(hCtl);
-    if (nLength == strText.GetLength()) {
-        CString strShown;
-        ::GetWindowTextA(hCtl, strShown.GetBuffer(nLength + 1), nLength + 1);
-        strShown.ReleaseBuffer();
-        if (strShown == strText)
-            return false;
-    }
-    ::SetWindowTextA(hCtl, strText);
-    return true;
 }
 
 // After the emulator's end: unless the main window closes anyway, the

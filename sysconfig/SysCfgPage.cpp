@@ -141,18 +141,14 @@ void CSysCfgPage::ExchangeBool(CDataExchange* pDX, int nIDC, bool& bValue)
         CheckDlgButton(nIDC, bValue ? BST_CHECKED : BST_UNCHECKED);
 }
 
-// A text already shown is left as it is, with the user's caret and
-// selection: an apply shows every value again, and each new text costs the
-// edit a redraw and its notifications.
+// A text already shown is left as it is (ShowWindowText): an apply shows
+// every value again.
 void CSysCfgPage::SetTextUpdating(int nIDC, const char* pszText)
 {
-    CString strShown;
-    GetDlgItemText(nIDC, strShown);
-    if (strShown == pszText)
-        return;
     bool bWas = m_bUpdating;
     m_bUpdating = true;
-    SetDlgItemText(nIDC, pszText);
+    if (HWND hCtl = ::GetDlgItem(m_hWnd, nIDC))
+        ShowWindowText(hCtl, pszText);
     m_bUpdating = bWas;
 }
 
