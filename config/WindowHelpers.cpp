@@ -45,6 +45,22 @@ void SetWindowVisibleStyle(CWnd* pWnd, bool bShow, bool bErase)
         SetWindowVisibleStyle(pWnd->GetSafeHwnd(), bShow, bErase);
 }
 
+bool MoveControl(HWND hCtl, const RECT& rc)
+{
+    RECT rcNow;
+    if (!::GetWindowRect(hCtl, &rcNow))
+        return false;
+    ::MapWindowPoints(nullptr, ::GetParent(hCtl), (POINT*)&rcNow, 2);
+    if (::EqualRect(&rcNow, &rc))
+        return false;
+    const bool bResized =
+        rcNow.right - rcNow.left != rc.right - rc.left || rcNow.bottom - rcNow.top != rc.bottom - rc.top;
+    ::MoveWindow(hCtl, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
+    if (bResized)
+        ::InvalidateRect(hCtl, nullptr, TRUE);
+    return true;
+}
+
 bool ShowWindowText(HWND hWnd, const char* pszText)
 {
     int nLength = ::GetWindowTextLengthA(hWnd);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "config/WindowHelpers.h"
 #include "framework/ControlTextSize.h"
 #include "mainwindow/BarFontLayout.h"
 #include "session/PrivateMessages.h"
@@ -188,7 +189,7 @@ void CRegsDlgBar::PlaceRegisterControls()
         if (i < (int)m_placed.size() && ::EqualRect(&rc, &m_placed[(size_t)i]))
             continue;
         bMoved = true;
-        ::MoveWindow(hCtl, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
+        MoveControl(hCtl, rc);
     }
     m_placed = std::move(cells);
     const bool bSameSizes = HasLayoutSizes() && m_szInitial.cx == sizes.szDesign.cx &&

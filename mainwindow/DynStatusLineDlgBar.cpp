@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "config/Limits.h"
+#include "config/WindowHelpers.h"
 #include "framework/HelpKeys.h"
 #include "mainwindow/MainFrame.h"
 #include "platform/CClipBoard.h"
@@ -120,7 +121,7 @@ bool CDynStatusLineDlgBar::PlaceStatusFields()
             pCtl->ShowWindow(SW_HIDE);
         } else if (out[i].ePlace == kFieldPlaced) {
             const int nTop = rcSpin.top + out[i].nRow * (cyRow + cyGap) + (cyRow - in[i].cyText) / 2;
-            MoveIfMoved(pCtl->m_hWnd, CRect(out[i].nLeft, nTop, out[i].nRight, nTop + in[i].cyText));
+            MoveControl(pCtl->m_hWnd, CRect(out[i].nLeft, nTop, out[i].nRight, nTop + in[i].cyText));
             pCtl->ShowWindow(SW_SHOW);
             nRight = std::max(nRight, out[i].nRight);
             nRows = std::max(nRows, out[i].nRow + 1);
@@ -128,7 +129,7 @@ bool CDynStatusLineDlgBar::PlaceStatusFields()
     }
     if (!bComplete)
         return false;
-    MoveIfMoved(m_hSpin, CRect(CPoint(rcSpin.left, rcSpin.top + (cyRow - rcSpin.Height()) / 2), rcSpin.Size()));
+    MoveControl(m_hSpin, CRect(CPoint(rcSpin.left, rcSpin.top + (cyRow - rcSpin.Height()) / 2), rcSpin.Size()));
     // The layout takes the controls where they stand now (a control already
     // registered is replaced), then the bar the rows' size: below them the
     // template's margin, at least as wide as the spin and its widest field.
@@ -142,17 +143,6 @@ bool CDynStatusLineDlgBar::PlaceStatusFields()
     SetLayoutSizes(SIZE{nRight + cxMargin, cyRows},
                    SIZE{rcSpin.right + (cxWidest ? kStatusFieldGap + cxWidest : 0) + cxMargin, cyRows});
     return true;
-}
-
-// Moves a control of the bar to rc (client coordinates), repainting what the
-// move uncovers and covers; one already there is left as it is.
-void CDynStatusLineDlgBar::MoveIfMoved(HWND hCtl, const CRect& rc)
-{
-    CRect rcNow;
-    ::GetWindowRect(hCtl, &rcNow);
-    ::MapWindowPoints(nullptr, m_hWnd, (POINT*)&rcNow, 2);
-    if (rcNow != rc)
-        ::MoveWindow(hCtl, rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
 }
 
 void CDynStatusLineDlgBar::FitStatusPanes()

@@ -54,7 +54,6 @@ private:
     bool PlaceStatusFields();
     // The main window's status panes of the shown fields fit their texts.
     void FitStatusPanes();
-    void MoveIfMoved(HWND hCtl, const CRect& rc);
 
     CSpinButtonCtrl m_CpuSpin;
     CStatic m_Fields[kStatusFieldCount];

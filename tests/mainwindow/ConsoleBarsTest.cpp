@@ -14,6 +14,7 @@
 #include "session/PipedProcessCtl.h"
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/support/ScreenShows.h"
+#include "tests/support/StalePixels.h"
 #include "tests/support/WinTestUtil.h"
 
 namespace {
@@ -311,6 +312,8 @@ TEST_F(ConsoleBarsFixture, FieldsFollowTheirTextsWidthInAProportionalFont)
         CRect rc;
         pField->GetWindowRect(&rc);
         EXPECT_EQ(StatusBar().MeasureControlText(pField).cx, rc.Width()) << pszLine;
+        // The text painted at the old width is not left in a field that grew.
+        EXPECT_EQ("", vorntest::StalePixelsIn(pField->m_hWnd, rc)) << pszLine;
     }
     g_pView->ResetStatusFields();
     for (int nField : {3, 4}) {
