@@ -473,6 +473,7 @@ void CSysCfgDevicesPage::EditDevice(bool bProperties)
     // device goes so that the configuration holds it once.
     if (m_workDevice.GetKey() != dwOldKey) {
         Edited().m_devices.RemoveKey(dwOldKey);
+        m_list.SetRedraw(FALSE);  // on again once the new line is in
         m_list.DeleteLine(DeviceLineIndexOfKey(m_list.LineKeys(), dwOldKey));
     }
     Edited().m_devices.SetAt(m_workDevice.GetKey(), m_workDevice);

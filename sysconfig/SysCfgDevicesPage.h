@@ -65,6 +65,8 @@ private:
     // The working device into the edited map and into the list, at its
     // place by class and key (replacing a line of the same key).
     void AddDeviceToList();
+    // The working device's line put in with the list's redraw off, which it
+    // turns on again; its index.
     int PutWorkDeviceLine(bool bKeepPlace);
     void EditDevice(bool bProperties);
     // The context line's device as the working device; false when there is

@@ -246,6 +246,25 @@ TEST_F(SysCfgDevices, AnAddOfATakenNumberReplacesItsLine)
     });
 }
 
+// A dialog that hands back another number: the old line goes, the new one
+// stands where its number sorts, and the list shows them as a fresh paint.
+TEST_F(SysCfgDevices, AnEditToAnotherNumberMovesItsLine)
+{
+    dialogs->edit = [](CVornDevice& dev) { dev.m_wDevnum = 0x0121; };
+    Run([&](HWND) {
+        SelectOnly({2});
+        ::SendMessageA(PageWnd(), WM_COMMAND, MAKEWPARAM(IDC_DEVICES_LIST, LBN_DBLCLK), (LPARAM)Page().List().m_hWnd);
+        ASSERT_EQ(dialogs->calls.size(), 1u);
+        EXPECT_EQ(Lines()[2], "121 0121 3390 disk.cckd");
+        EXPECT_EQ(Lines().size(), 4u);
+        CVornDevice old;
+        EXPECT_FALSE(dlg->m_config.m_devices.Lookup(0x0120, old));
+        RECT rcList;
+        ::GetWindowRect(Page().List().m_hWnd, &rcList);
+        EXPECT_EQ(vorntest::StalePixelsIn(Page().List().m_hWnd, rcList), "");
+    });
+}
+
 TEST_F(SysCfgDevices, RemovalQueuesDetachLastFirst)
 {
     Run([&](HWND hDlg) {
