@@ -19,6 +19,9 @@ echo "== fuzz targets, short runs"
 ctest --preset fuzz -j "$jobs" || rc=1
 t2=$SECONDS
 echo "== win32 tests (Wine), $jobs at a time"
+. tools/wine-env.sh
+vorn_cpu_pinning_works ||
+    echo "   (this system refuses to pin a process to a processor: the test programs run unpinned)"
 # A Windows test program whose cases fail runs those cases once more
 # (tools/wine-test.sh); the ones that pass only then are listed below.
 retried="$PWD/build/win32/retried.txt"

@@ -78,31 +78,61 @@ vorn_wine_shared() {   # DIR
 # output going nowhere: a service started later by a program would inherit
 # that program's output pipe and keep whoever reads it waiting.
 vorn_wine_services() {
-    wineserver -p </dev/null >/dev/null 2>&1
-    wine wineboot </dev/null >/dev/null 2>&1
+    (vorn_exec_unlocked wineserver -p) </dev/null >/dev/null 2>&1
+    (vorn_exec_unlocked wine wineboot) </dev/null >/dev/null 2>&1
 }
 
-# Keeps this shell and all it starts (the display, the wineserver, the program
-# and its children) on one processor that no other run of DIR holds. Every
-# window call of a Wine program is a message to the wineserver, often one to
-# the X server too; where waking a process on another processor is slow (a
-# virtual machine's, tens of microseconds), a window test runs several times
-# faster on one processor than spread over several. With every processor held
-# the run goes unpinned, as before.
-vorn_pin_cpu() {       # DIR
-    local list part first last c
+# The processor locks are the machine's, not a build tree's: test commands of
+# several clones, and tools/wine-repeat.sh, run side by side share them.
+vorn_cpu_lock_dir() {
+    local d="${VORN_CPU_LOCKS:-/tmp/vorngui-cpu-locks}"
+    mkdir -p "$d" 2>/dev/null && chmod 1777 "$d" 2>/dev/null
+    echo "$d"
+}
+
+# Keeps this shell and the program it starts on one processor that no other
+# run on the machine holds. Every window call of a Wine program is a message
+# to the wineserver, often one to the X server too; where waking a process on
+# another processor is slow (a virtual machine's, tens of microseconds), a
+# window test runs several times faster on one processor than spread over
+# several. With every processor held, or where the system refuses the
+# pinning, the run goes unpinned, as before (tools/test.sh says so once).
+# The lock is this shell's and the program's alone: the display and the
+# wineserver (vorn_xvfb_start, vorn_wine_services) do not inherit it, so a
+# run killed before its end leaves no processor held by them.
+vorn_pin_cpu() {
+    local list part first last c dir file
     list="$(taskset -pc $BASHPID 2>/dev/null)" || return 0
+    dir="$(vorn_cpu_lock_dir)"
     for part in $(echo "${list##*: }" | tr , ' '); do
         first="${part%-*}"; last="${part#*-}"; last="${last%%:*}"
         for ((c = first; c <= last; c++)); do
-            exec {vorn_cpu_fd}>"$1/cpu.$c.lock" || continue
+            file="$dir/cpu.$c.lock"
+            [ -e "$file" ] || (umask 0; : >>"$file") 2>/dev/null
+            exec {vorn_cpu_fd}<"$file" || continue
             if flock -n "$vorn_cpu_fd"; then
-                taskset -pc "$c" $BASHPID >/dev/null 2>&1
+                taskset -pc "$c" $BASHPID >/dev/null 2>&1 && return 0
+                exec {vorn_cpu_fd}>&-
                 return 0
             fi
             exec {vorn_cpu_fd}>&-
         done
     done
+}
+
+# Whether this system lets a process be pinned to a processor.
+vorn_cpu_pinning_works() {
+    local list c
+    list="$(taskset -pc $BASHPID 2>/dev/null)" || return 1
+    c="${list##*: }"; c="${c%%[,-]*}"
+    (taskset -pc "$c" $BASHPID >/dev/null 2>&1)
+}
+
+# Becomes the command without the processor lock (see vorn_pin_cpu): for a
+# subshell, "(vorn_exec_unlocked CMD...) &", whose $! is then CMD's.
+vorn_exec_unlocked() {
+    [ -z "${vorn_cpu_fd:-}" ] || exec {vorn_cpu_fd}>&-
+    exec "$@"
 }
 
 # Starts Xvfb on a display number it chooses itself (so that parallel starts
@@ -112,7 +142,7 @@ vorn_xvfb_start() {    # DIR
     local fifo="$1/displayfd"
     rm -f "$fifo"
     mkfifo "$fifo" || return 1
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" </dev/null >/dev/null 2>&1 &
+    (vorn_exec_unlocked Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp) 3>"$fifo" </dev/null >/dev/null 2>&1 &
     local pid=$! n=""
     # The number arrives once the server accepts connections.
     read -r -t 30 n <"$fifo"

@@ -46,7 +46,7 @@ if [ "${VORN_WINE_PRIVATE:-0}" = 1 ]; then
     trap 'exit 143' INT TERM
     vorn_wine_clone "$VORN_WINE_DIR/template" "$run/prefix" || exit 1
     vorn_wine_export "$run/prefix"
-    vorn_pin_cpu "$VORN_WINE_DIR"
+    vorn_pin_cpu
     vorn_xvfb_start "$run" || exit 1
     vorn_wine_services
     vorn_wine "$exe" "$@"
