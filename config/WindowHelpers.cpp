@@ -53,11 +53,11 @@ bool MoveControl(HWND hCtl, const RECT& rc)
     ::MapWindowPoints(nullptr, ::GetParent(hCtl), (POINT*)&rcNow, 2);
     if (::EqualRect(&rcNow, &rc))
         return false;
-    const bool bResized =
-        rcNow.right - rcNow.left != rc.right - rc.left || rcNow.bottom - rcNow.top != rc.bottom - rc.top;
-    ::MoveWindow(hCtl, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
-    if (bResized)
-        ::InvalidateRect(hCtl, nullptr, TRUE);
+    // Not the old pixels copied to the new place: a parent without
+    // WS_CLIPCHILDREN (a dialog) paints what a neighbour's move uncovered
+    // over them, and nothing draws the control again (an "S" cut for good).
+    ::SetWindowPos(hCtl, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     return true;
 }
 

@@ -34,10 +34,10 @@ void SetWindowVisibleStyle(CWnd* pWnd, bool bShow, bool bErase);
 bool ShowWindowText(HWND hWnd, const char* pszText);
 
 // Moves the child window to rc (its parent's client coordinates) unless it
-// stands there already; true when it moved. One whose size changes is drawn
-// again whole: a text control paints its new text at once, at its old width,
-// and a growth alone would draw only the part it uncovers, leaving a value
-// wrapped out of sight in the rest.
+// stands there already; true when it moved. One that moves or changes its
+// size is drawn again whole at the next paint: a text control paints its
+// new text at once, at its old width, and a growth alone would draw only
+// the part it uncovers, leaving a value wrapped out of sight in the rest.
 bool MoveControl(HWND hCtl, const RECT& rc);
 
 // Sets the list box's horizontal scroll extent to its widest item, measured

@@ -176,16 +176,19 @@ bool CDynStatusLineDlgBar::FieldWidthChanged(int nField)
 
 // wParam 0: measured and laid out; a field number + 1: that field's text
 // changed, and the fields are placed again when its width did. Then only
-// the fields that move are drawn again (each move repaints what it uncovers
-// and covers): the emulator's values change their widths every few rounds,
-// and the whole bar erased each time flickered, and in a flood stayed
-// blank until the next paint.
+// the fields that moved and the strips they left are drawn again, at once:
+// the emulator's values change their widths every few rounds, the whole
+// bar erased each time flickered, and a paint left to the loop waits
+// behind a flood's posted messages while the fields show their texts cut.
 LRESULT CDynStatusLineDlgBar::OnLayoutStatusFields(WPARAM wp, LPARAM)
 {
-    if (wp == 0 || !m_bMeasured)
+    if (wp == 0 || !m_bMeasured) {
         LayoutStatusFields();
-    else if (FieldWidthChanged((int)wp - 1) && PlaceStatusFields())
-        FitStatusPanes();
+    } else if (FieldWidthChanged((int)wp - 1)) {
+        if (PlaceStatusFields())
+            FitStatusPanes();
+        UpdateWindow();
+    }
     return 0;
 }
 

@@ -41,10 +41,9 @@ HWND WindowAt(HWND hTop, POINT ptScreen)
 
 }  // namespace
 
-std::string StalePixelsIn(HWND hWnd, const RECT& rc)
+std::string StalePixelsNow(HWND hWnd, const RECT& rc)
 {
     HWND hTop = ::GetAncestor(hWnd, GA_ROOT);
-    PumpMessages();
     std::vector<DWORD> shown = TopLevelPixels(hTop, rc);
     ::RedrawWindow(hTop, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
@@ -64,6 +63,12 @@ std::string StalePixelsIn(HWND hWnd, const RECT& rc)
         str += sz;
     }
     return str;
+}
+
+std::string StalePixelsIn(HWND hWnd, const RECT& rc)
+{
+    PumpMessages();
+    return StalePixelsNow(hWnd, rc);
 }
 
 }  // namespace vorntest

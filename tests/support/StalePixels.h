@@ -15,5 +15,9 @@ namespace vorntest {
 // reads them again. Returns "" when both readings match; else, for each
 // window showing a differing pixel, its class, text, id and the count.
 std::string StalePixelsIn(HWND hWnd, const RECT& rc);
+// The same without handing out the waiting messages first: what rc shows
+// right now, as the program's loop would leave it during a flood of posted
+// messages, against the window freshly painted.
+std::string StalePixelsNow(HWND hWnd, const RECT& rc);
 
 }  // namespace vorntest
