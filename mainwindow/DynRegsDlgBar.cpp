@@ -64,6 +64,39 @@ SIZE WrappedEditSize(const std::vector<CString>& words, int nPerLine, int cyLine
     return sz;
 }
 
+// Where a register control breaks its lines: only at the blanks between
+// values, as the layout measures them. The system's own rules break after
+// a hyphen ("GR8-" / "B=...") and never before a question mark, even after
+// a blank, so that a row of placeholders broke within a value. Windows
+// hands an ANSI edit's procedure ANSI text; Wine's edit hands it UTF-16
+// whatever the window's character set. The texts are ASCII, which in
+// UTF-16 has a zero byte after each character and in ANSI none.
+int CALLBACK BreakAtBlanks(LPSTR pch, int i, int nCount, int nCode)
+{
+    const bool bWide = nCount > 1 && pch[1] == '\0';
+    auto blank = [pch, bWide](int k) { return bWide ? ((const WCHAR*)pch)[k] == L' ' : pch[k] == ' '; };
+    switch (nCode) {
+    case WB_ISDELIMITER:
+        return i >= 0 && i < nCount && blank(i);
+    case WB_LEFT:  // the start of the value before i
+        i = std::min(i, nCount);
+        while (i > 0 && blank(i - 1))
+            --i;
+        while (i > 0 && !blank(i - 1))
+            --i;
+        return i;
+    case WB_RIGHT:  // the start of the value after i
+        i = std::max(i, 0);
+        while (i < nCount && !blank(i))
+            ++i;
+        while (i < nCount && blank(i))
+            ++i;
+        return i;
+    default:
+        return 0;
+    }
+}
+
 }  // namespace
 
 // The register bars have no preferences page of their own.
@@ -94,6 +127,7 @@ void CRegsDlgBar::SubclassRegisterControl(int i, HWND hCtrl)
 {
     m_pEdits[i].SubclassWindow(hCtrl);
     m_pEdits[i].SendMessage(EM_SETREADONLY, TRUE);
+    m_pEdits[i].SendMessage(EM_SETWORDBREAKPROC, 0, (LPARAM)BreakAtBlanks);
 }
 
 // A control made after the others stands where the template puts it.

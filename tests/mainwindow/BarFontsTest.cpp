@@ -578,9 +578,12 @@ std::string ValuesCut(cdxCDynamicBar* pBar)
 
 // At 14 points in a 960-pixel window the general and control registers
 // sharing a row showed "4700000" and a sliver of the last digit of every
-// fourth value; at 20 points in a 1270-pixel window the vector registers
-// cut each second register at the window's edge. A bar narrower than its
-// columns wraps its values onto more lines, between values.
+// fourth value, and powered off they broke four labels at the hyphen
+// ("GR8-" / "B=????????") and cut the fourth placeholder to "???" (the
+// edit breaks no line before a question mark); at 20 points in a
+// 1270-pixel window the vector registers cut each second register at the
+// window's edge. A bar narrower than its columns wraps its values and
+// placeholders onto more lines, between values.
 TEST_F(BarFontsFixture, RegisterValuesShowWholeInABarNarrowerThanTheirLine)
 {
     const struct {
@@ -596,10 +599,14 @@ TEST_F(BarFontsFixture, RegisterValuesShowWholeInABarNarrowerThanTheirLine)
             Command(kMainBars[i].nViewCmd);
         if (c.bars.size() > 1)
             DropInRowOf(Bar(c.bars[1]), Bar(c.bars[0]));
-        RouteValues();
-        Settle();
-        for (int i : c.bars)
-            EXPECT_EQ("", ValuesCut(Bar(i))) << kMainBars[i].pszTitle;
+        // The placeholders of a machine powered off, then values.
+        for (bool bValues : {false, true}) {
+            if (bValues)
+                RouteValues();
+            Settle();
+            for (int i : c.bars)
+                EXPECT_EQ("", ValuesCut(Bar(i))) << kMainBars[i].pszTitle << (bValues ? "" : ", powered off");
+        }
         pFrame->SendMessage(WM_CLOSE);
         Pump();
         ProfileWriteInt("BarsState\\BarsState-Summary", "Bars", 0);  // the next case starts afresh
