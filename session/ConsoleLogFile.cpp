@@ -26,6 +26,7 @@ bool CConsoleLogFile::Open(const char* pszPath, CFileException* pError)
     if (!m_file.Open(pszPath, nFlags, pError))
         return false;
     m_nPassCount = 0;
+    m_back = SRingEnd();
     LONGLONG nEnd = m_file.SeekToEnd();
     if (nEnd < 0)
         return Fail(pError);
@@ -37,9 +38,10 @@ bool CConsoleLogFile::Open(const char* pszPath, CFileException* pError)
         CString strTail;
         UINT nRead = m_file.Read(strTail.GetBufferSetLength((int)nMarker), (UINT)nMarker, pError);
         strTail.ReleaseBuffer((int)nRead);
-        m_bMarkerAtPos = strTail == m_strMarker;
-        if (!SeekTo(m_bMarkerAtPos ? nEnd - nMarker : nEnd, pError))
+        bool bMarker = strTail == m_strMarker;
+        if (!SeekTo(bMarker ? nEnd - nMarker : nEnd, pError))
             return false;
+        m_bMarkerAtPos = bMarker;
     }
     return true;
 }
@@ -64,66 +66,124 @@ bool CConsoleLogFile::FlushIf(const CLogRingOptions& opt, CFileException* pError
     return !opt.bSync || m_file.Flush() || Fail(pError);
 }
 
-bool CConsoleLogFile::WriteWhole(const std::string& strText, bool bMarker, const CLogRingOptions& opt,
-                                 CFileException* pError)
+namespace {
+
+// Where line i of the block starts in its text; past the last line, the
+// text's end.
+size_t Offset(const CConsoleBlock& lines, size_t i)
 {
+    return i < lines.GetCount() ? (size_t)(lines.LineData(i) - lines.Text().data()) : lines.Text().size();
+}
+
+}  // namespace
+
+bool CConsoleLogFile::Put(const CConsoleBlock& lines, size_t nFirst, size_t nEnd, const CLogRingOptions& opt,
+                          CFileException* pError)
+{
+    size_t nFrom = Offset(lines, nFirst), nTo = Offset(lines, nEnd);
+    LONGLONG nMarker = m_strMarker.GetLength();
     std::string strAll;
-    LONGLONG nMarker = bMarker ? m_strMarker.GetLength() : 0;
-    strAll.reserve(strText.size() + (size_t)nMarker);
-    strAll += strText;
-    if (bMarker)
-        strAll += m_strMarker.str();
-    if (m_file.Write(strAll.data(), (UINT)strAll.size(), pError) && FlushIf(opt, pError)) {
-        LONGLONG nAfter = m_nPos + (LONGLONG)strAll.size();
-        m_nEnd = std::max(m_nEnd, nAfter);
-        m_nPos = nAfter;
-        m_bMarkerAtPos = false;
-        return true;
+    strAll.reserve(nTo - nFrom + (size_t)nMarker);
+    strAll.append(lines.Text(), nFrom, nTo - nFrom);
+    strAll += m_strMarker.str();
+    LONGLONG nSize = (LONGLONG)strAll.size();
+    // What the write goes over inside the file: more than the marker at the
+    // position are lines the ring holds.
+    LONGLONG nOver = m_nEnd - m_nPos;
+    bool bAcross = nOver > (m_bMarkerAtPos ? nMarker : 0) && nSize > nOver;
+    bool bWritten = bAcross ? WriteAcrossEnd(strAll, nOver, pError)
+                            : m_file.Write(strAll.data(), (UINT)nSize, pError) != FALSE;
+    if (bWritten && FlushIf(opt, pError)) {
+        m_nEnd = std::max(m_nEnd, m_nPos + nSize);
+        m_nPos += nSize - nMarker;
+        m_bMarkerAtPos = true;
+        m_nPassCount += (UINT)(nEnd - nFirst);
+        m_nTaken += nEnd - nFirst;
+        m_back.bSet = false;
+        return m_file.Seek(m_nPos, CFile::begin) >= 0 || Fail(pError);
     }
     Fail(pError);
-    // The bytes overwritten inside the file were the marker (rewriting them
-    // takes no new room), those past its end are cut; each step is tried
-    // even when one fails, the failure told is the write's.
+    // The room the disk had: how far the file got from the position. When
+    // it is less than the write, the oldest lines that fit whole with the
+    // marker after them are written again into it.
+    LONGLONG nRoom = (LONGLONG)m_file.GetLength() - m_nPos;
+    size_t nFit = nFirst;
+    while (nRoom < nSize && nFit < nEnd && (LONGLONG)(Offset(lines, nFit + 1) - nFrom) + nMarker <= nRoom)
+        ++nFit;
+    PutBack();
+    if (nFit > nFirst)
+        Put(lines, nFirst, nFit, opt, nullptr);  // the error told is the first write's
+    else
+        GoBack();
+    return false;
+}
+
+bool CConsoleLogFile::WriteAcrossEnd(const std::string& strAll, LONGLONG nOver, CFileException* pError)
+{
+    return m_file.Seek(m_nEnd, CFile::begin) >= 0 &&
+           m_file.Write(strAll.data() + nOver, (UINT)((LONGLONG)strAll.size() - nOver), pError) &&
+           m_file.Seek(m_nPos, CFile::begin) >= 0 && m_file.Write(strAll.data(), (UINT)nOver, pError);
+}
+
+void CConsoleLogFile::PutBack()
+{
+    // Each step is tried even when one fails.
     m_file.SetLength((ULONGLONG)m_nEnd);
     if (m_bMarkerAtPos && m_file.Seek(m_nPos, CFile::begin) >= 0)
         m_file.Write(m_strMarker.GetString(), (UINT)m_strMarker.GetLength(), nullptr);
     m_file.Seek(m_nPos, CFile::begin);
-    return false;
 }
 
-bool CConsoleLogFile::WriteWithMarker(const std::string& strText, const CLogRingOptions& opt, CFileException* pError)
+bool CConsoleLogFile::GoToTop(bool bCut, CFileException* pError)
 {
-    if (!WriteWhole(strText, true, opt, pError))
-        return false;
-    LONGLONG nLine = m_nPos - m_strMarker.GetLength();
-    if (!SeekTo(nLine, pError))
-        return false;
-    m_bMarkerAtPos = true;
-    return true;
-}
-
-bool CConsoleLogFile::Trim(CFileException* pError)
-{
-    if (!m_file.SetLength((ULONGLONG)m_nPos) || m_file.Seek(0, CFile::begin) < 0) {
+    SRingEnd back = {true, m_nPos, m_nPassCount, m_bMarkerAtPos, bCut};
+    if (bCut && !m_file.SetLength((ULONGLONG)m_nPos)) {
         m_bTrimFailed = true;
         return Fail(pError);
     }
-    m_nEnd = m_nPos;
+    if (m_file.Seek(0, CFile::begin) < 0) {
+        m_bTrimFailed = bCut;
+        return Fail(pError);
+    }
+    if (bCut)
+        m_nEnd = m_nPos;
+    if (!m_back.bSet)
+        m_back = back;
     m_nPos = 0;
     m_bMarkerAtPos = false;
     m_nPassCount = 0;
     return true;
 }
 
+void CConsoleLogFile::GoBack()
+{
+    if (!m_back.bSet)
+        return;
+    SRingEnd back = m_back;
+    m_back.bSet = false;
+    m_nPassCount = back.nPassCount;
+    m_nPos = back.nPos;
+    m_bMarkerAtPos = back.bMarker && !back.bCut;
+    if (m_file.Seek(m_nPos, CFile::begin) < 0 || !back.bMarker || !back.bCut)
+        return;
+    // The trimming cut the marker off the end: it goes back there (the
+    // room it had).
+    if (m_file.Write(m_strMarker.GetString(), (UINT)m_strMarker.GetLength(), nullptr)) {
+        m_nEnd = std::max(m_nEnd, m_nPos + m_strMarker.GetLength());
+        m_bMarkerAtPos = true;
+    }
+    m_file.Seek(m_nPos, CFile::begin);
+}
+
 bool CConsoleLogFile::WriteLine(const CString& strLine, const CLogRingOptions& opt, CFileException* pError)
 {
     m_bTrimFailed = false;
-    if (opt.bLimit && m_nPassCount >= opt.nLimit && !Trim(pError))
+    m_nTaken = 0;
+    CConsoleBlock line;
+    line.Add(nullptr, 0, strLine.GetString(), (size_t)strLine.GetLength());
+    if (opt.bLimit && m_nPassCount >= opt.nLimit && !GoToTop(true, pError))
         return false;
-    if (!WriteWithMarker(strLine.str() + "\r\n", opt, pError))
-        return false;
-    ++m_nPassCount;
-    return true;
+    return Put(line, 0, 1, opt, pError);
 }
 
 bool CConsoleLogFile::WriteLines(const std::vector<CString>& lines, const CLogRingOptions& opt,
@@ -138,41 +198,34 @@ bool CConsoleLogFile::WriteLines(const std::vector<CString>& lines, const CLogRi
 bool CConsoleLogFile::WriteLines(const CConsoleBlock& lines, const CLogRingOptions& opt, CFileException* pError)
 {
     m_bTrimFailed = false;
+    m_nTaken = 0;
     size_t n = lines.GetCount();
     if (n == 0)
         return true;
-    if (!opt.bLimit || opt.nLimit == 0) {
-        if (!WriteWithMarker(lines.Text(), opt, pError))
+    if (!opt.bLimit || opt.nLimit == 0)
+        return Put(lines, 0, n, opt, pError);
+    for (size_t nDone = 0;;) {
+        if (m_nPassCount >= opt.nLimit && !GoToTop(true, pError))
             return false;
-        m_nPassCount += (UINT)n;
-        return true;
+        if (nDone == n) {
+            // The block ended the pass: the marker goes to the top at once.
+            // Should that fail, the ring stays as it was, its pass full.
+            Put(lines, n, n, opt, nullptr);
+            return true;
+        }
+        if (n - nDone >= opt.nLimit) {
+            // Only the newest lines of a pass's length are kept, from the
+            // top (the file is not cut); the older ones are passed over.
+            if (!GoToTop(false, pError))
+                return false;
+            m_nTaken = n - opt.nLimit;
+            return Put(lines, n - opt.nLimit, n, opt, pError);
+        }
+        size_t nEnd = std::min(n, nDone + (opt.nLimit - m_nPassCount));
+        if (!Put(lines, nDone, nEnd, opt, pError))
+            return false;
+        if (nEnd == n && m_nPassCount < opt.nLimit)
+            return true;
+        nDone = nEnd;
     }
-    if (m_nPassCount >= opt.nLimit && !Trim(pError))
-        return false;
-    if (n >= opt.nLimit) {
-        // Only the newest lines of a block longer than a pass are kept.
-        if (!SeekTo(0, pError))
-            return false;
-        if (!WriteWithMarker(lines.TextOf(n - opt.nLimit, n), opt, pError))
-            return false;
-        m_nPassCount = opt.nLimit;
-        return true;
-    }
-    size_t nRoom = opt.nLimit - m_nPassCount;
-    if (n < nRoom) {
-        if (!WriteWithMarker(lines.TextOf(0, n), opt, pError))
-            return false;
-        m_nPassCount += (UINT)n;
-        return true;
-    }
-    if (!WriteWhole(lines.TextOf(0, nRoom), false, opt, pError))
-        return false;
-    if (!Trim(pError) || !WriteWithMarker(std::string(), opt, pError))
-        return false;
-    if (nRoom == n)
-        return true;
-    if (!WriteWithMarker(lines.TextOf(nRoom, n), opt, pError))
-        return false;
-    m_nPassCount = (UINT)(n - nRoom);
-    return true;
 }

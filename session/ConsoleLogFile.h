@@ -35,23 +35,47 @@ public:
     const CString& GetPath() const { return m_file.GetFilePath(); }
     UINT GetPassCount() const { return m_nPassCount; }
 
+    // Each write puts its lines and the marker in one piece. On a full disk
+    // it keeps the oldest lines that fit whole with the marker after them,
+    // and fails: the rest of the file stays as it was (lines the ring holds
+    // are overwritten only once the room past the file's end is had, and a
+    // pass that could not begin leaves the ring where it ended).
     bool WriteLine(const CString& strLine, const CLogRingOptions& opt, CFileException* pError);
     bool WriteLines(const std::vector<CString>& lines, const CLogRingOptions& opt, CFileException* pError);
     bool WriteLines(const CConsoleBlock& lines, const CLogRingOptions& opt, CFileException* pError);
-    // Cuts the file after the newest line and starts the next pass at the top.
-    bool Trim(CFileException* pError);
+    // The lines of the last write that the file took, the oldest first: all
+    // of them after a write that succeeded. A ring passes over the older
+    // lines of a block longer than a pass: they count as taken.
+    size_t GetLinesTaken() const { return m_nTaken; }
     // After a failed write: true when cutting the file for the next ring
     // pass failed, false when writing did.
     bool TrimFailed() const { return m_bTrimFailed; }
 
 private:
-    // Writes the text with the marker, flushes when asked and steps back.
-    bool WriteWithMarker(const std::string& strText, const CLogRingOptions& opt, CFileException* pError);
-    // Writes the text (and the marker when bMarker) whole or not at all: a
-    // write the disk takes only part of (a full disk) is undone, the file
-    // cut back to its end and the marker it overwrote written again, so
-    // that the next line does not join a torn one.
-    bool WriteWhole(const std::string& strText, bool bMarker, const CLogRingOptions& opt, CFileException* pError);
+    // Where the ring ended before a write went to the top, kept until a
+    // write there succeeds: a write that keeps nothing goes back to it.
+    struct SRingEnd {
+        bool bSet = false;
+        LONGLONG nPos = 0;
+        UINT nPassCount = 0;
+        bool bMarker = false;  // the marker stood there
+        bool bCut = false;     // and the trimming cut it off
+    };
+
+    // Writes lines nFirst .. nEnd - 1 (none: the marker alone) with the
+    // marker, flushes when asked and steps back over the marker.
+    bool Put(const CConsoleBlock& lines, size_t nFirst, size_t nEnd, const CLogRingOptions& opt,
+             CFileException* pError);
+    // A write that goes over lines inside the file and on past its end:
+    // the part past the end first, so that a full disk leaves those lines.
+    bool WriteAcrossEnd(const std::string& strAll, LONGLONG nOver, CFileException* pError);
+    // After a failed write: the file cut back to its end, the marker the
+    // write overwrote written again.
+    void PutBack();
+    // Starts the next pass at the top, cutting the file after the newest
+    // line when bCut (the trimming).
+    bool GoToTop(bool bCut, CFileException* pError);
+    void GoBack();
     bool SeekTo(LONGLONG nPos, CFileException* pError);
     bool FlushIf(const CLogRingOptions& opt, CFileException* pError);
     bool Fail(CFileException* pError);
@@ -60,6 +84,8 @@ private:
     CString m_strMarker;
     UINT m_nPassCount = 0;
     bool m_bTrimFailed = false;
+    size_t m_nTaken = 0;
+    SRingEnd m_back;
     // Kept here, so that a write costs no query: where the next line goes,
     // the file's length, and whether the marker stands at that place.
     LONGLONG m_nPos = 0;

@@ -1,6 +1,7 @@
 // TempFile.cpp: see TempFile.h.
 #include "tests/config/TempFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -40,3 +41,46 @@ std::string ReadBytes(const std::string& strPath)
     s << in.rdbuf();
     return s.str();
 }
+
+#ifdef _WIN32
+#include <windows.h>
+
+bool FileSizeLimit::Available()
+{
+    HMODULE hNtdll = ::GetModuleHandleA("ntdll.dll");
+    return hNtdll && ::GetProcAddress(hNtdll, "wine_get_version");
+}
+
+// The host's calls of a 32-bit program: ugetrlimit, signal and setrlimit,
+// for the size of files (1) and the signal past it (25), ignored (1).
+void FileSizeLimit::Set(unsigned long nBytes)
+{
+    auto call = [](long nCall, long a, long b) {
+        __asm__ volatile("int $0x80" : "+a"(nCall) : "b"(a), "c"(b) : "memory");
+        return nCall;
+    };
+    unsigned long limit[2];
+    if (!Available() || call(191, 1, (long)limit) != 0)
+        return;
+    limit[0] = std::min(nBytes, limit[1]);
+    call(48, 25, 1);
+    call(75, 1, (long)limit);
+}
+#else
+#include <signal.h>
+#include <sys/resource.h>
+
+bool FileSizeLimit::Available()
+{
+    return true;
+}
+
+void FileSizeLimit::Set(unsigned long nBytes)
+{
+    struct rlimit limit;
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = std::min<rlim_t>(nBytes, limit.rlim_max);
+    ::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+#endif

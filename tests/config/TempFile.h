@@ -23,3 +23,18 @@ private:
 
 // The whole file's bytes; empty when it cannot be read.
 std::string ReadBytes(const std::string& strPath);
+
+// A full disk for a test: no file that the process (or a child it starts)
+// writes grows past the limit set, the system taking a write that crosses
+// it in part and refusing the next, as on a full disk. The host's own
+// limit: natively, and under Wine, which runs a program as a host process.
+class FileSizeLimit {
+public:
+    FileSizeLimit() = default;
+    ~FileSizeLimit() { Lift(); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    static bool Available();  // false on Windows itself
+    void Set(unsigned long nBytes);
+    void Lift() { Set(~0UL); }
+};
