@@ -74,15 +74,18 @@ const char* CVornGUIDoc::WriteErrorText() const
 void CVornGUIDoc::ReportLogFailure(const char* pszWhat, const CFileException& e)
 {
     // Both flags first: the note and the box's own message loop bring more
-    // lines, whose writes fail too.
-    bool bTell = !m_bFailureTold;
+    // lines, whose writes fail too. A box already showing is not stacked.
+    bool bTell = !m_bFailureTold && !m_bFailureShowing;
     m_bFailureTold = true;
     if (!m_bLoggingStopped) {
         m_bLoggingStopped = true;
         NoteLogging("stopped: the messages are kept in memory only", kMsgError);
     }
-    if (bTell)
-        ShowFileError(pszWhat, GetPathName(), e);
+    if (!bTell)
+        return;
+    m_bFailureShowing = true;
+    ShowFileError(pszWhat, GetPathName(), e);
+    m_bFailureShowing = false;
 }
 
 void CVornGUIDoc::LogWritten()
@@ -93,7 +96,47 @@ void CVornGUIDoc::LogWritten()
     if (!m_bLoggingStopped)
         return;
     m_bLoggingStopped = false;
-    NoteLogging("resumed", -1);
+    CString strState = "resumed";
+    if (m_nLost > 0)
+        strState.Format("resumed: %d messages were not written", (int)m_nLost);
+    m_nLost = 0;
+    NoteLogging(strState, -1);
+}
+
+void CVornGUIDoc::ForgetUnwrittenGone()
+{
+    INT_PTR nStored = m_lines.GetCount();
+    if (m_nUnwritten <= nStored)
+        return;
+    m_nLost += m_nUnwritten - nStored;
+    m_nUnwritten = nStored;
+}
+
+bool CVornGUIDoc::WriteUnwritten(const CConsoleBlock* pNew, CFileException* pError)
+{
+    CLogRingOptions opt = RingOptions();
+    INT_PTR nNew = pNew ? (INT_PTR)pNew->GetCount() : 0;
+    INT_PTR nFirst = m_lines.GetCount() - (m_nUnwritten - nNew);
+    if (nFirst < m_lines.GetCount() && (nFirst + 1 < m_lines.GetCount() || pNew)) {
+        if (!m_log.WriteLine(m_lines.GetAt(nFirst), opt, pError))
+            return false;
+        --m_nUnwritten;
+        ++nFirst;
+    }
+    if (nFirst < m_lines.GetCount()) {
+        CConsoleBlock block;
+        for (INT_PTR i = nFirst; i < m_lines.GetCount(); ++i)
+            block.Add(m_lines.GetAt(i).str());
+        bool bAll = m_log.WriteLines(block, opt, pError);
+        m_nUnwritten -= (INT_PTR)m_log.GetLinesTaken();
+        if (!bAll)
+            return false;
+    }
+    if (!pNew)
+        return true;
+    bool bAll = m_log.WriteLines(*pNew, opt, pError);
+    m_nUnwritten -= (INT_PTR)m_log.GetLinesTaken();
+    return bAll;
 }
 
 // The note goes through the view, which stores and logs it as any line.
@@ -116,7 +159,6 @@ bool CVornGUIDoc::OpenLogfile()
         ReportLogFailure("Error opening logfile.", e);
         return false;
     }
-    m_bFailureTold = false;
     return true;
 }
 
@@ -140,12 +182,17 @@ void CVornGUIDoc::WriteLogLine(const CString& strLine, int nKind)
     if (!m_log.IsOpen() && !OpenLogfile())
         return;
     CFileException e;
-    if (m_log.WriteLine(strLine, RingOptions(), &e)) {
-        m_nUnwritten = 0;
-        LogWritten();
+    bool bWritten;
+    if (m_nUnwritten == 1) {
+        bWritten = m_log.WriteLine(strLine, RingOptions(), &e);
+        m_nUnwritten -= (INT_PTR)m_log.GetLinesTaken();
     } else {
-        ReportLogFailure(WriteErrorText(), e);
+        bWritten = WriteUnwritten(nullptr, &e);
     }
+    if (bWritten)
+        LogWritten();
+    else
+        ReportLogFailure(WriteErrorText(), e);
 }
 
 void CVornGUIDoc::WriteLogLines(const std::vector<CString>& lines)
@@ -169,10 +216,8 @@ void CVornGUIDoc::WriteLogLines(CConsoleBlock&& lines)
     if (!IsLogMemoryOnly())
         m_nUnwritten += (INT_PTR)lines.GetCount();
     if (!IsLogMemoryOnly() && (m_log.IsOpen() || OpenLogfile())) {
-        bWritten = m_log.WriteLines(lines, RingOptions(), &e);
+        bWritten = WriteUnwritten(&lines, &e);
         bFailed = !bWritten;
-        if (bWritten)
-            m_nUnwritten = 0;
     }
     m_lines.Add(std::move(lines));
     if (bFailed)
@@ -184,6 +229,7 @@ void CVornGUIDoc::WriteLogLines(CConsoleBlock&& lines)
 CString CVornGUIDoc::RemoveFirstLine()
 {
     CString str = m_lines.RemoveFirst();
+    ForgetUnwrittenGone();
     if (IsLogMemoryOnly())
         SetModifiedFlag(TRUE);
     return str;
@@ -194,6 +240,7 @@ bool CVornGUIDoc::RemoveFirstLines(INT_PTR n)
     if (n < 0 || (n > 0 && !m_lines.HasLines()))
         return false;
     bool bDone = m_lines.RemoveFirst(n);
+    ForgetUnwrittenGone();
     if (IsLogMemoryOnly())
         SetModifiedFlag(TRUE);
     return bDone;
@@ -267,6 +314,7 @@ BOOL CVornGUIDoc::CanCloseFrame(CFrameWnd* pFrame)
 void CVornGUIDoc::DeleteContents()
 {
     m_lines.RemoveAll();
+    ForgetUnwrittenGone();
     CDocument::DeleteContents();
 }
 

@@ -98,14 +98,24 @@ private:
     const char* WriteErrorText() const;
     // A write (or open) of the log file failed: the console notes that
     // logging stopped, and the user is told once, not at every line of a
-    // flood; again only after a write or an open has succeeded.
+    // flood; again only once the file has taken every line.
     void ReportLogFailure(const char* pszWhat, const CFileException& e);
-    // A write succeeded: the next failure is told, and a console that said
-    // logging stopped says it resumed.
+    // The file has taken every line: the next failure is told, and a
+    // console that said logging stopped says it resumed (and how many lines
+    // went from memory before the file could take them).
     void LogWritten();
+    // Writes the lines the file has not taken, the oldest first: the newest
+    // m_nUnwritten stored ones, then those of pNew (counted there, not
+    // stored yet). While older lines wait (a full disk), the oldest is
+    // tried alone first, so that each block of a flood costs one small
+    // write until the disk has room again. True when the file took all.
+    bool WriteUnwritten(const CConsoleBlock* pNew, CFileException* pError);
+    // Lines the file had not taken that are no longer stored are lost.
+    void ForgetUnwrittenGone();
     void NoteLogging(const char* pszState, int nKind);
     // The close's last write to the log file: the lines it could not take
-    // get one more try, and a failure is told once; the close goes on.
+    // get one more try, and a failure is told once, with how many lines the
+    // file did not take (in memory, and gone from it); the close goes on.
     void WriteUnwrittenAtClose();
     bool TryOpenNumbered();
     bool AskFallbackLogfile();
@@ -135,7 +145,9 @@ private:
     bool m_bSomethingLogged = false;
     bool m_bFailureTold = false;     // a failure was shown, none succeeded since
     bool m_bLoggingStopped = false;  // the console says that logging stopped
+    bool m_bFailureShowing = false;  // its box shows now
     INT_PTR m_nUnwritten = 0;        // the newest lines the log file did not take
+    INT_PTR m_nLost = 0;             // lines it never took, gone from memory
     bool m_bCloseAnswered = false;   // the close's question was answered
     int m_nLoggingChanges = 0;          // CLoggingChange scopes open
     bool m_bCloseWaiting = false;       // a close came during one

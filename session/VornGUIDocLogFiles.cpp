@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 #include "config/Limits.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CFile.h"
@@ -76,6 +74,7 @@ BOOL CVornGUIDoc::OnSaveDocument(LPCSTR pszPathName)
         return FALSE;
     }
     m_bSomethingLogged = m_bSomethingLogged || m_lines.HasLines();
+    m_nUnwritten = 0;  // every stored line is in the file
     SetModifiedFlag(FALSE);
     if (g_pView)
         g_pView->UpdateTitle();
@@ -84,24 +83,22 @@ BOOL CVornGUIDoc::OnSaveDocument(LPCSTR pszPathName)
 
 void CVornGUIDoc::WriteUnwrittenAtClose()
 {
-    INT_PTR n = std::min(m_nUnwritten, m_lines.GetCount());
-    if (n <= 0)
+    if (m_nUnwritten <= 0 && m_nLost == 0)
         return;
     CFileException e;
-    if (m_log.IsOpen() || m_log.Open(GetPathName(), &e)) {
-        CConsoleBlock block;
-        for (INT_PTR i = m_lines.GetCount() - n; i < m_lines.GetCount(); ++i)
-            block.Add(m_lines.GetAt(i).str());
-        if (m_log.WriteLines(block, RingOptions(), &e)) {
-            m_nUnwritten = 0;
-            LogWritten();
-            return;
-        }
+    if ((m_log.IsOpen() || m_log.Open(GetPathName(), &e)) && WriteUnwritten(nullptr, &e)) {
+        LogWritten();
+        return;
     }
-    CString strWhat;
-    strWhat.Format("The newest %d console messages are kept in memory only: they were not written to \"%s\".",
-                   (int)n, GetPathName().GetString());
-    ErrorMessageBox(WriteErrorText(), strWhat, (DWORD)e.m_lOsError);
+    CString strWhat, strLost;
+    if (m_nUnwritten > 0)
+        strWhat.Format("The newest %d console messages are kept in memory only: they were not written to \"%s\".",
+                       (int)m_nUnwritten, GetPathName().GetString());
+    if (m_nLost > 0 && m_nUnwritten > 0)
+        strLost.Format(" %d console messages before them were not written either.", (int)m_nLost);
+    else if (m_nLost > 0)
+        strLost.Format("%d console messages were not written to \"%s\".", (int)m_nLost, GetPathName().GetString());
+    ErrorMessageBox(WriteErrorText(), strWhat + strLost, (DWORD)e.m_lOsError);
 }
 
 bool CVornGUIDoc::AskSaveBeforeClose()
