@@ -66,6 +66,7 @@ public:
     cdxCDynamicBarT<CDynCPUPercentDlgBar> m_wndCpuPctBar;
     bool m_bForceClose = false; // the Windows session is ending
     bool m_bClosing = false;    // the close's questions are answered: the emulator's end asks nothing more
+    bool m_bAskingToClose = false;  // a close asks its questions (or tells why it cannot close)
 
     void ActivateFrame(int nCmdShow = -1) override;
     // The caption is the document's title alone: the view composes it with
@@ -161,6 +162,9 @@ private:
     void SetAnySideMinimums();
     void SaveLayout();
     bool AskSaveBeforeClose();
+    // The close's steps with the view (the utilities, the emulator, the save
+    // questions); true when the frame closes now.
+    bool PassCloseSteps();
     bool IsEmulatorRunning() const;
     bool AreUtilitiesRunning() const;
     HWND FocusedStorageEdit();

@@ -1,8 +1,9 @@
 // MainFrameClose.cpp: closing the main frame: never while utilities run;
 // while the emulator runs only by powering it off (the view closes the
 // frame once the emulator has ended), every question asked before; otherwise
-// after the save prompts. A close ends the program's boxes first. At
-// Windows shut-down the frame refuses the end while anything is at stake.
+// after the save prompts. A close ends the program's boxes first, where a
+// close may end them, and else waits for the user. At Windows shut-down the
+// frame refuses the end while anything is at stake.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -12,6 +13,7 @@
 #include "platform/CDocument.h"
 #include "platform/CModalLoop.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ModalWindowClose.h"
 #include "platform/WLTaskDialog.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
@@ -77,44 +79,57 @@ bool CMainFrame::AskSaveBeforeClose()
     return !pDoc || pDoc->AskSaveBeforeClose();
 }
 
+bool CMainFrame::PassCloseSteps()
+{
+    switch (DecideCloseStep(m_bForceClose, AreUtilitiesRunning(), IsEmulatorRunning())) {
+    case CloseStep::RefuseUtilities:
+        ErrorMessageBox("One or more utilities are still active.",
+                        "The GUI cannot be closed until all utility processes have finished first.");
+        return false;
+    case CloseStep::PowerOff:
+        PowerOffAndExit();
+        return false;
+    case CloseStep::AskPowerOff:
+        // Every question first: a Cancel leaves the emulator running.
+        if (ConfirmPowerOff() != IDYES || !AskSaveBeforeClose())
+            return false;
+        m_bClosing = true;
+        PowerOffAndExit();
+        return false;
+    case CloseStep::PromptSave:
+        // After the emulator's end the questions have been answered.
+        return m_bClosing || AskSaveBeforeClose();
+    case CloseStep::Close:
+        break;
+    }
+    return true;
+}
+
 void CMainFrame::OnClose()
 {
+    // A close while this one asks its questions is this one: the question
+    // that shows comes to the front.
+    if (m_bAskingToClose) {
+        if (HWND hQuestion = TopModalWindow())
+            ShowModalWindowToUser(hQuestion);
+        return;
+    }
     // A box, a dialog or a wait of the program, a menu or a move of the
-    // system's dispatches what comes meanwhile: the close ends the boxes and
-    // menus as their Cancel would and waits for the loops' end, so that the
-    // code that runs them goes on with its windows (an open of a
-    // configuration, after its error box) and no question stands under a
-    // loop's hold on the mouse. A logging change asks nothing more.
+    // system's dispatches what comes meanwhile: the close ends the menus and
+    // the boxes a close may end, else waits for the user, and comes after
+    // the loops' end, so that the code that runs them goes on with its
+    // windows (an open of a configuration, after its error box) and no
+    // question stands under a loop's hold on the mouse.
     if (NestedLoopsRun()) {
-        if (g_pView && g_pView->GetDocument())
-            g_pView->GetDocument()->CloseWaits();
         PostCloseAfterModalLoops(m_hWnd, true);
         return;
     }
     if (g_pView) {
-        switch (DecideCloseStep(m_bForceClose, AreUtilitiesRunning(), IsEmulatorRunning())) {
-        case CloseStep::RefuseUtilities:
-            ErrorMessageBox("One or more utilities are still active.",
-                            "The GUI cannot be closed until all utility processes have finished first.");
+        m_bAskingToClose = true;
+        bool bClose = PassCloseSteps();
+        m_bAskingToClose = false;
+        if (!bClose)
             return;
-        case CloseStep::PowerOff:
-            PowerOffAndExit();
-            return;
-        case CloseStep::AskPowerOff:
-            // Every question first: a Cancel leaves the emulator running.
-            if (ConfirmPowerOff() != IDYES || !AskSaveBeforeClose())
-                return;
-            m_bClosing = true;
-            PowerOffAndExit();
-            return;
-        case CloseStep::PromptSave:
-            // After the emulator's end the questions have been answered.
-            if (!m_bClosing && !AskSaveBeforeClose())
-                return;
-            break;
-        case CloseStep::Close:
-            break;
-        }
     }
     SaveLayout();
     // The base close asks the document (its console messages) and ends the frame.
@@ -125,12 +140,16 @@ BOOL CMainFrame::OnQueryEndSession()
 {
     // Windows asks whether the session may end. Refusing while something is
     // at stake keeps the user's work; a running emulator is powered off so
-    // that the next attempt can succeed.
+    // that the next attempt can succeed. A box or a dialog that only the
+    // user may end comes to the front.
     bool bModified = g_pView && g_pView->IsConfigModified();
     bool bEmulator = IsEmulatorRunning();
     if (bEmulator)
         PowerOffAndExit();
-    if (!MayEndSession(bModified, AreUtilitiesRunning(), bEmulator))
+    HWND hWaits = ModalWindowACloseWaitsFor();
+    if (hWaits)
+        ShowModalWindowToUser(hWaits);
+    if (!MayEndSession(bModified, AreUtilitiesRunning(), bEmulator, hWaits != nullptr))
         return FALSE;
     m_bForceClose = true;
     return TRUE;

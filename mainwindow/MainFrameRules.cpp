@@ -10,9 +10,9 @@ CloseStep DecideCloseStep(bool bForced, bool bUtilitiesRunning, bool bEmulatorRu
     return bForced ? CloseStep::Close : CloseStep::PromptSave;
 }
 
-bool MayEndSession(bool bModified, bool bUtilitiesRunning, bool bEmulatorRunning)
+bool MayEndSession(bool bModified, bool bUtilitiesRunning, bool bEmulatorRunning, bool bUserWaited)
 {
-    return !bModified && !bUtilitiesRunning && !bEmulatorRunning;
+    return !bModified && !bUtilitiesRunning && !bEmulatorRunning && !bUserWaited;
 }
 
 LineRange ConsoleCopyRange(int nAnchor, int nCaret, int nLineCount)

@@ -20,9 +20,10 @@ CloseStep DecideCloseStep(bool bForced, bool bUtilitiesRunning, bool bEmulatorRu
 
 // Whether VornGUI lets Windows end the session now (WM_QUERYENDSESSION):
 // not while the configuration is modified (the user has not been asked),
-// a utility runs, or the emulator runs (it is powered off first, and the
-// session may end on the next try).
-bool MayEndSession(bool bModified, bool bUtilitiesRunning, bool bEmulatorRunning);
+// a utility runs, the emulator runs (it is powered off first, and the
+// session may end on the next try), or a box or dialog waits for what only
+// the user may answer or apply (bUserWaited).
+bool MayEndSession(bool bModified, bool bUtilitiesRunning, bool bEmulatorRunning, bool bUserWaited = false);
 
 // The half-open range of console lines [lo, hi) that Copy takes from the
 // selection's anchor and caret: anchor..caret when anchor <= caret, else

@@ -36,6 +36,12 @@
 #define ID_VIEW_STATUS_BAR  0xE801
 #endif
 
+// The Apply button of the system's property sheet, and of every dialog that
+// applies its pages as one.
+#ifndef ID_APPLY_NOW
+#define ID_APPLY_NOW        0x3021
+#endif
+
 // The text of a floating frame's system-menu item that hides its bar.
 #ifndef AFX_IDS_HIDE
 #define AFX_IDS_HIDE        0xF11A

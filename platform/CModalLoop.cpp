@@ -9,6 +9,7 @@
 #include "platform/CWinApp.h"
 #include "platform/CWinThread.h"
 #include "platform/CWnd.h"
+#include "platform/ModalWindowClose.h"
 #include "platform/WindowHelpers.h"
 
 HWND ModalOwnerWindow(HWND hParent)
@@ -41,26 +42,9 @@ thread_local std::vector<const COwnerChainLock*>* t_pLocks = nullptr;  // held n
 thread_local HWND t_hCloseWaiting = nullptr;
 thread_local UINT_PTR t_nCloseTimer = 0;
 thread_local bool t_bEndBoxes = false;  // the waiting close ends the program's boxes
+thread_local std::vector<CModalLoop*>* t_pLoops = nullptr;  // running now
 
 void ArmWaitingClose(UINT nDelayMs = 0);
-
-// Ends the box or dialog the user works in as its Cancel would: Cancel,
-// else No (a question without Cancel is answered No), else OK (a box that
-// only tells); a dialog without such buttons takes the Cancel of its Esc
-// key.
-void EndTopModalWindow()
-{
-    CWnd* pMain = AfxGetMainWnd();
-    HWND h = ModalOwnerWindow(nullptr);
-    if (!h || (pMain && h == pMain->m_hWnd))
-        return;
-    for (int nId : {IDCANCEL, IDNO, IDOK})
-        if (::GetDlgItem(h, nId)) {
-            ::PostMessageA(h, WM_COMMAND, (WPARAM)nId, 0);
-            return;
-        }
-    ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
-}
 
 // The close that waited for the nested loops. A thread timer runs in
 // whatever loop takes it: the close goes only from one that is not nested
@@ -73,9 +57,14 @@ void CALLBACK CloseWhenLoopsEnded(HWND, UINT, UINT_PTR nTimer, DWORD)
     ::KillTimer(nullptr, nTimer);
     t_nCloseTimer = 0;
     if (t_nNestedLoops > 0) {
-        // Each box that shows until the loops have ended is ended in turn.
+        // Each box that shows until the loops have ended is ended in turn,
+        // until one that only the user may end: from then on the close
+        // waits for the user.
         if (t_bEndBoxes) {
-            EndTopModalWindow();
+            if (!CancelTopModalWindowForClose()) {
+                t_bEndBoxes = false;
+                return;
+            }
             ArmWaitingClose(50);
         }
         return;
@@ -235,7 +224,59 @@ void PostCloseAfterModalLoops(HWND hWnd, bool bEndBoxes)
     }
 }
 
-CModalLoop::CModalLoop(HWND hOwner, HWND hModal) : m_hOwner(hOwner), m_lock(hOwner, true, hModal) {}
+bool UserWorkedInModalWindow(HWND hModal)
+{
+    if (t_pLoops)
+        for (const CModalLoop* pLoop : *t_pLoops)
+            if (pLoop->m_hModal == hModal)
+                return pLoop->m_bUserInput;
+    return false;
+}
+
+CModalLoop::CModalLoop(HWND hOwner, HWND hModal) : m_hOwner(hOwner), m_hModal(hModal), m_lock(hOwner, true, hModal)
+{
+    if (!t_pLoops)
+        t_pLoops = new std::vector<CModalLoop*>;
+    t_pLoops->push_back(this);
+}
+
+CModalLoop::~CModalLoop()
+{
+    t_pLoops->erase(std::remove(t_pLoops->begin(), t_pLoops->end(), this), t_pLoops->end());
+}
+
+void CModalLoop::NoteInput(const MSG& msg)
+{
+    switch (msg.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        // Moving between controls, ending the window, asking for help and
+        // the shift keys alone change nothing in it.
+        switch (msg.wParam) {
+        case VK_TAB:
+        case VK_ESCAPE:
+        case VK_RETURN:
+        case VK_F1:
+        case VK_SHIFT:
+        case VK_CONTROL:
+        case VK_MENU:
+            return;
+        }
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_MOUSEWHEEL:
+        break;
+    default:
+        return;
+    }
+    if (msg.hwnd == m_hModal || !::IsChild(m_hModal, msg.hwnd))
+        return;
+    int nId = ::GetDlgCtrlID(msg.hwnd);
+    m_bUserInput = nId != IDCANCEL && nId != IDHELP;
+}
 
 bool CModalLoop::Run(const std::function<bool()>& bEnded)
 {
@@ -245,6 +286,8 @@ bool CModalLoop::Run(const std::function<bool()>& bEnded)
             ::PostQuitMessage((int)msg.wParam);
             return false;
         }
+        if (!m_bUserInput)
+            NoteInput(msg);
         CWinThread* pThread = AfxGetThread();
         BOOL bDone = pThread ? pThread->PreTranslateMessage(&msg) : CWnd::WalkPreTranslateTree(&msg);
         if (!bDone) {

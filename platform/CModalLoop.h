@@ -87,16 +87,26 @@ bool EndSystemLoops();
 // loop. A window destroyed under a nested loop would leave that loop, and
 // the code around it (a context menu's), running over a dead window; a
 // close delivered as the last one ended would reach a dialog opened right
-// after it. With bEndBoxes (a close the user or the system asks for) the
-// program's boxes and dialogs that show meanwhile are ended one after the
-// other as their Cancel would end them, as the menus are.
+// after it. A close asked for while one waits is that one. With bEndBoxes
+// (a close the user or the system asks for) the program's boxes and dialogs
+// that show meanwhile are ended one after the other through the Cancel each
+// offers, as the menus are, while a close may end them (ModalWindowClose.h);
+// at the first it may not, the close brings that one to the front and waits
+// for the user: it comes once the user has ended every loop.
 void PostCloseAfterModalLoops(HWND hWnd, bool bEndBoxes = false);
+
+// Whether the user has given a key or a click to a control of hModal while
+// a CModalLoop runs it: a key other than Tab, Esc, Enter and F1, or a click
+// or a turn of the wheel, on any control but its Cancel and Help buttons.
+// What the user typed, ticked or chose there is lost if it is cancelled.
+bool UserWorkedInModalWindow(HWND hModal);
 
 class CModalLoop {
 public:
     // Disables the owner chain (the windows that are enabled) and the other
     // windows of its top-level window for the run of hModal.
     CModalLoop(HWND hOwner, HWND hModal);
+    ~CModalLoop();
     CModalLoop(const CModalLoop&) = delete;
     CModalLoop& operator=(const CModalLoop&) = delete;
 
@@ -111,6 +121,12 @@ public:
     void Finish(HWND hModal);
 
 private:
+    friend bool UserWorkedInModalWindow(HWND hModal);
+    // Notes a key or a click that may change a control of the modal window.
+    void NoteInput(const MSG& msg);
+
     HWND m_hOwner;
+    HWND m_hModal;
+    bool m_bUserInput = false;
     COwnerChainLock m_lock;
 };

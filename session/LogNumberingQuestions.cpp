@@ -9,21 +9,7 @@
 #include "platform/WLTaskDialog.h"
 #include "platform/WideText.h"
 
-namespace {
-
-HRESULT CALLBACK TrackShowingCallback(HWND hDlg, UINT uNotification, WPARAM, LPARAM, LONG_PTR lpRefData)
-{
-    HWND* phShowing = reinterpret_cast<HWND*>(lpRefData);
-    if (uNotification == TDN_CREATED)
-        *phShowing = hDlg;
-    else if (uNotification == TDN_DESTROYED)
-        *phShowing = nullptr;
-    return S_OK;
-}
-
-}  // namespace
-
-int AskLogNumberingQuestion(HWND hParent, const LogNumberingQuestion& q, HWND* phShowing)
+int AskLogNumberingQuestion(HWND hParent, const LogNumberingQuestion& q)
 {
     std::wstring title = WideFromAnsi(q.strTitle), instruction = WideFromAnsi(q.strInstruction);
     std::wstring content = WideFromAnsi(BoundShownText(q.strContent));
@@ -44,14 +30,8 @@ int AskLogNumberingQuestion(HWND hParent, const LogNumberingQuestion& q, HWND* p
     tdc.pszExpandedInformation = details.c_str();
     tdc.pszExpandedControlText = L"Less Information";
     tdc.pszCollapsedControlText = L"More Information";
-    if (phShowing) {
-        tdc.pfCallback = TrackShowingCallback;
-        tdc.lpCallbackData = reinterpret_cast<LONG_PTR>(phShowing);
-    }
     int nButton = 0;
     HRESULT hr = WLTaskDialogIndirect(q.pszName, &tdc, &nButton);
-    if (phShowing)
-        *phShowing = nullptr;
     if (FAILED(hr))
         return 0;
     return nButton;

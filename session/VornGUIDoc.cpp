@@ -3,7 +3,6 @@
 #include "session/VornGUIDoc.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include "config/Limits.h"
 #include "config/ProductIdentity.h"
@@ -290,20 +289,11 @@ BOOL CVornGUIDoc::IsModified()
     return IsLogNumbered() ? FALSE : CDocument::IsModified();
 }
 
-void CVornGUIDoc::CloseWaits()
-{
-    if (m_nLoggingChanges == 0)
-        return;
-    m_bCloseWaiting = true;
-    if (m_hNumberingQuestion)
-        ::SendMessageA(m_hNumberingQuestion, TDM_CLICK_BUTTON, IDNO, 0);
-}
-
 BOOL CVornGUIDoc::CanCloseFrame(CFrameWnd* pFrame)
 {
     // Not under a change of the logging settings: it closes once that is done.
     if (m_nLoggingChanges > 0) {
-        CloseWaits();
+        m_bCloseWaiting = true;
         return FALSE;
     }
     if (g_pView && g_pView->IsSessionBusy())

@@ -12,8 +12,6 @@
 #include "session/ConsoleLogFile.h"
 #include "session/LoggingSettings.h"
 
-struct LogNumberingQuestion;
-
 class CVornGUIDoc : public CDocument {
     DECLARE_DYNCREATE(CVornGUIDoc)
     DECLARE_MESSAGE_MAP()
@@ -71,9 +69,6 @@ public:
     // does anything; false when cancelled. The close's own save then asks
     // nothing more.
     bool AskSaveBeforeClose();
-    // A close comes while a loop runs: a logging change ends its numbering
-    // question unanswered and closes once done.
-    void CloseWaits();
 
     BOOL OnSaveDocument(LPCSTR pszPathName) override;
     BOOL IsModified() override;
@@ -119,13 +114,11 @@ private:
     void WriteUnwrittenAtClose();
     bool TryOpenNumbered();
     bool AskFallbackLogfile();
-    int AskNumbering(const LogNumberingQuestion& q);
 
     // Held while the logging settings change with a question or box that
     // may show: the frame cannot close under it (this document would be
-    // gone when the question returns). A close asked for meanwhile ends the
-    // numbering question unanswered, skips further ones, and is asked again
-    // once the outermost change is done.
+    // gone when the question returns). A close refused meanwhile is asked
+    // again once the outermost change is done.
     class CLoggingChange {
     public:
         explicit CLoggingChange(CVornGUIDoc& doc);
@@ -151,6 +144,5 @@ private:
     bool m_bCloseAnswered = false;   // the close's question was answered
     int m_nLoggingChanges = 0;          // CLoggingChange scopes open
     bool m_bCloseWaiting = false;       // a close came during one
-    HWND m_hNumberingQuestion = nullptr;  // showing now; not owned
     mutable CCriticalSection m_csLogging;
 };

@@ -45,16 +45,6 @@ CVornGUIDoc::CLoggingChange::~CLoggingChange()
         PostCloseAfterModalLoops(pMain->m_hWnd);
 }
 
-// Once a close waits, the rest of the questions go unasked and the one
-// showing counts as answered "keep": the settings stay as they are.
-int CVornGUIDoc::AskNumbering(const LogNumberingQuestion& q)
-{
-    if (m_bCloseWaiting)
-        return IDNO;
-    int nButton = AskLogNumberingQuestion(DialogParent(), q, &m_hNumberingQuestion);
-    return m_bCloseWaiting ? IDNO : nButton;
-}
-
 BOOL CVornGUIDoc::OnSaveDocument(LPCSTR pszPathName)
 {
     CLoggingChange change(*this);
@@ -183,12 +173,12 @@ void CVornGUIDoc::SyncLogfileNumbers(const CString& strFolder, const CString& st
     if (found.nHighest > nMax &&
         !(m_settings.m_nKeptMaxFileNum == nMax && m_settings.m_nKeptAgainstHighest == found.nHighest)) {
         LogNumberingQuestion q = MaxLogfilesExceededQuestion(nMax, found.nHighest);
-        int nAnswer = AskNumbering(q);
+        int nAnswer = AskLogNumberingQuestion(DialogParent(), q);
         if (nAnswer == IDYES) {
             m_settings.m_nMaxFileNum = (UINT)found.nHighest;
             m_settings.Save();
             found = ExamineLogNumbers(files, (int)m_settings.m_nMaxFileNum, bOpen);
-        } else if (nAnswer == IDNO && !m_bCloseWaiting) {
+        } else if (nAnswer == IDNO) {
             m_settings.m_nKeptMaxFileNum = nMax;
             m_settings.m_nKeptAgainstHighest = found.nHighest;
             m_settings.Save();
@@ -207,8 +197,8 @@ void CVornGUIDoc::SyncLogfileNumbers(const CString& strFolder, const CString& st
         return;
     LogNumberingQuestion q =
         ResyncLogfileNumbersQuestion(bOpen, strBase, (int)m_settings.m_nCurFileNum, found.nExpected, strFolder);
-    int nAnswer = AskNumbering(q);
-    if (nAnswer == IDNO && !m_bCloseWaiting) {
+    int nAnswer = AskLogNumberingQuestion(DialogParent(), q);
+    if (nAnswer == IDNO) {
         m_settings.m_nKeptFileNum = nLastUsed;
         m_settings.m_nKeptAgainstFileNum = found.nReference;
         m_settings.Save();

@@ -44,6 +44,46 @@ inline void Pump()
             ::DispatchMessageA(&msg);
 }
 
+struct SFindControl {
+    int nID;
+    HWND hFound;
+};
+
+inline BOOL CALLBACK FindControlProc(HWND h, LPARAM lp)
+{
+    SFindControl* p = (SFindControl*)lp;
+    if (::GetDlgCtrlID(h) != p->nID)
+        return TRUE;
+    p->hFound = h;
+    return FALSE;
+}
+
+// A control anywhere inside a dialog (the pages are child dialogs).
+inline HWND FindControl(HWND hDlg, int nID)
+{
+    SFindControl find = {nID, nullptr};
+    ::EnumChildWindows(hDlg, FindControlProc, (LPARAM)&find);
+    return find.hFound;
+}
+
+// The test's own window, made the foreground one: a close that brings a box
+// to the front takes the foreground from it.
+struct CForegroundTaker {
+    HWND h = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr, nullptr, nullptr);
+    ~CForegroundTaker() { ::DestroyWindow(h); }
+    bool Take() { return ::SetForegroundWindow(h) && ::GetForegroundWindow() == h; }
+};
+
+// Whether a box shows in front, and whether its edits wait to be applied.
+inline std::string BoxState(HWND h)
+{
+    if (!::IsWindow(h) || !::IsWindowVisible(h))
+        return "gone";
+    HWND hApply = ::GetDlgItem(h, ID_APPLY_NOW);
+    return std::string(::GetForegroundWindow() == h ? "front" : "behind") +
+           (hApply && ::IsWindowEnabled(hApply) ? ", edit kept" : "");
+}
+
 struct FrameFixture : ::testing::Test {
     TempDir dir;
     CMainFrame* pFrame = nullptr;

@@ -15,11 +15,14 @@
 #include <functional>
 #include <string>
 
+#include "preferences/PreferencesDlg.h"
+#include "resources/SysConfigRes.h"
 #include "resources/resource.h"
 #include "session/ConsoleCommands.h"
 #include "session/ConsoleLogFile.h"
 #include "session/PowerOnText.h"
 #include "session/PrivateMessages.h"
+#include "session/ViewSettings.h"
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/platform/ModalDriver.h"
 
@@ -422,6 +425,91 @@ TEST_F(FrameFixture, ACloseWithAFailingLogTellsItOnceAndEnds)
         EXPECT_EQ(std::count(strTold.begin(), strTold.end(), '#'), bFull ? 1 : 0) << strTold;
         EXPECT_TRUE(bFull || (strText.compare(0, strLines.size(), strLines) == 0 &&
                               strText.find(strMarker) == strText.find(" resumed.\r\n") + 9)) << strText;
+    }
+}
+
+// A close never answers for the user: at a box without Cancel (the close's
+// own power-off question, "Don't ask me this again" ticked) or a dialog
+// whose Cancel would drop an edit not applied, the system's close
+// (SC_CLOSE) changes nothing, and the session's end (refused) and a close
+// by message bring it to the front as it was; the user's answer decides.
+TEST_F(FrameFixture, ACloseNeverAnswersForTheUser)
+{
+    auto edit = [](HWND hDlg, int nId, const char* psz) { ::SetWindowTextA(FindControl(hDlg, nId), psz); };
+    const struct {
+        const char* pszKind;
+        UINT nOpen;  // the command that opens it (ID_APP_EXIT with the emulator running); 0: File > Open
+        std::function<void(HWND)> work, answer;  // the user's, before the closes and after
+        const char* pszSeen;
+    } kinds[] = {
+        {"Preferences, an edit not applied", ID_EDIT_PREFERENCES,
+         [&](HWND h) { edit(h, IDC_PREF_EXT_CONFIG, "*.vcf"); },
+         [](HWND h) { ::PostMessageA(h, WM_COMMAND, IDOK, 0); },
+         "system: behind, edit kept#session: refused front, edit kept#message: front, edit kept#"},
+        {"System Configuration, an edit applied and one not", 0,
+         [&](HWND h) {
+             edit(h, IDC_IDENT_DESCRIPTION, "applied");
+             ::SendMessageA(h, WM_COMMAND, ID_APPLY_NOW, 0);
+             EXPECT_STREQ(g_pView->GetConfig().m_strDescription, "applied");
+             edit(h, IDC_IDENT_HARDWARE, "LATER");
+         },
+         [](HWND h) { ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0); },
+         "system: behind, edit kept#session: refused front, edit kept#message: front, edit kept#"},
+        {"the close's power-off question", ID_APP_EXIT,
+         [](HWND h) { ::SendMessageA(h, TDM_CLICK_VERIFICATION, TRUE, FALSE); },
+         [](HWND h) { ::SendMessageA(h, TDM_CLICK_VERIFICATION, FALSE, FALSE), ::PostMessageA(h, TDM_CLICK_BUTTON, IDNO, 0); },
+         "system: behind#message: front#"},
+    };
+    CForegroundTaker taker;
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(k.pszKind);
+        bool bEmulator = k.nOpen == ID_APP_EXIT;
+        OpenFrame();
+        HWND hFrame = pFrame->m_hWnd, hBox = nullptr;
+        g_pView->SetNoWarnPowerOff(false);
+        g_nPrevPrefPage = kPrefsExts;
+        std::string strSeen;
+        int nStep = 0;
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (hBox && h != hBox)  // the configuration's save question, after the user's Cancel
+                return !::PostMessageA(h, TDM_CLICK_BUTTON, CVornGUIView::kPromptNotSaved, 0);
+            hBox = h;
+            if (nStep == 0) {
+                k.work(h);
+                EXPECT_TRUE(taker.Take());
+                ::SendMessageA(hFrame, WM_SYSCOMMAND, SC_CLOSE, 0);
+                strSeen += "system: " + BoxState(h) + "#";
+                if (!bEmulator) {
+                    LRESULT nMayEnd = ::SendMessageA(hFrame, WM_QUERYENDSESSION, 0, 0);
+                    ::SendMessageA(hFrame, WM_ENDSESSION, nMayEnd, 0);
+                    strSeen += (nMayEnd ? "session: ended " : "session: refused ") + BoxState(h) + "#";
+                }
+                EXPECT_TRUE(taker.Take());
+                ::PostMessageA(hFrame, WM_CLOSE, 0, 0);
+                nStep = 1;
+            } else if (nStep == 1 && BoxState(h).compare(0, 6, "behind") != 0) {
+                strSeen += "message: " + BoxState(h) + "#";
+                k.answer(h);
+                nStep = 2;
+            }
+            return true;
+        });
+        if (bEmulator)
+            AttachStandin("");
+        if (k.nOpen)
+            pFrame->SendMessage(WM_COMMAND, k.nOpen);
+        else
+            g_pView->OpenConfiguration(dir.Write("good.cnf", "CPUSERIAL 000611\nCPUMODEL 3090\n0120 3390 disk.img\n").c_str());
+        if (bEmulator) {
+            // No more question after the user's No, and nothing stored.
+            Pump();
+            EXPECT_TRUE(::IsWindow(hFrame) && g_pView->IsEmulatorRunning() && !g_pView->Settings().m_bNoWarnPowerOff);
+            g_pView->PowerOff();
+        }
+        EXPECT_TRUE(PumpUntil([&] { return bEmulator ? !g_pView->IsEmulatorRunning() : !::IsWindow(hFrame); }))
+            << "the end after the user's answer";
+        EXPECT_EQ(strSeen, k.pszSeen);
+        EXPECT_EQ(ProfileGetInt("WLTaskDialogs", "WLTDI_ConfirmPowerOff", -1), -1);
     }
 }
 

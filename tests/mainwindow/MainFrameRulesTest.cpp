@@ -33,6 +33,7 @@ TEST(MainFrameRules, SessionEndsOnlyWhenNothingIsAtStake)
     EXPECT_FALSE(MayEndSession(true, false, false));
     EXPECT_FALSE(MayEndSession(false, true, false));
     EXPECT_FALSE(MayEndSession(false, false, true));
+    EXPECT_FALSE(MayEndSession(false, false, false, true));  // a box waits for the user
 }
 
 TEST(MainFrameRules, CopyRangeForwardAndBackward)

@@ -382,28 +382,6 @@ TEST_F(OperationsFixture, LoadCardReaderOffersTheLastFileAndOptionsNextTime)
 
 namespace {
 
-struct SFindControl {
-    int nID;
-    HWND hFound;
-};
-
-BOOL CALLBACK FindControlProc(HWND h, LPARAM lp)
-{
-    SFindControl* p = (SFindControl*)lp;
-    if (::GetDlgCtrlID(h) != p->nID)
-        return TRUE;
-    p->hFound = h;
-    return FALSE;
-}
-
-// A control anywhere inside a dialog (the pages are child dialogs).
-HWND FindControl(HWND hDlg, int nID)
-{
-    SFindControl find = {nID, nullptr};
-    ::EnumChildWindows(hDlg, FindControlProc, (LPARAM)&find);
-    return find.hFound;
-}
-
 std::string Caption(HWND h)
 {
     char sz[256] = "";

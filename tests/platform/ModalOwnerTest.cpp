@@ -12,9 +12,12 @@
 #include "platform/CColorDialog.h"
 #include "platform/CFontDialog.h"
 #include "platform/CModalLoop.h"
+#include "platform/AutoTaskDialog.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ModalWindowClose.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/platform/PlatformTestRes.h"
+#include "tests/platform/SampleDlg.h"
 
 namespace {
 
@@ -174,4 +177,58 @@ TEST_F(ModalOwner, ADialogIsHiddenBeforeItsOwnerTakesTheActivationBack)
     EXPECT_EQ(g_nActivationsUnderTheDialog, 0);
     EXPECT_EQ(g_nActivations, 1);
     EXPECT_EQ(::GetActiveWindow(), frame.m_hWnd);
+}
+
+// What a close may do at each kind of modal window: a question without
+// Cancel waits; a box or a dialog with a Cancel is cancelled unless the user
+// has typed into it (a key that moves between controls changes nothing) or
+// its Apply says that an edit waits.
+TEST_F(ModalOwner, ACloseCancelsOnlyWhatACancelEndsWithoutLoss)
+{
+    TASKDIALOGCONFIG question = {sizeof question};
+    question.hwndParent = frame.m_hWnd;
+    question.dwCommonButtons = TDCBF_YES_BUTTON | TDCBF_NO_BUTTON;
+    COnePage page;
+    CPropertySheet sheet("Sheet");
+    sheet.AddPage(&page);
+    const struct {
+        const char* pszKind;
+        std::function<void()> open;
+        std::function<void(HWND)> work;  // the user's, by posted input
+        ECloseWait eExpected;
+    } kinds[] = {
+        {"a question without Cancel", [&] { AutoTaskDialog(&question, nullptr, nullptr, nullptr); }, nullptr,
+         ECloseWait::kNoCancel},
+        {"a box with Cancel", [] { TDMessageBox("Vornamic asks", "Go on?", nullptr, MB_YESNO); }, nullptr,
+         ECloseWait::kNone},
+        {"a dialog, Tab pressed", [] { CSampleDlg dlg; dlg.DoModal(); },
+         [](HWND h) { ::PostMessageA(::GetDlgItem(h, IDC_NAME), WM_KEYDOWN, VK_TAB, 0); }, ECloseWait::kNone},
+        {"a dialog, typed into", [] { CSampleDlg dlg; dlg.DoModal(); },
+         [](HWND h) { ::PostMessageA(::GetDlgItem(h, IDC_NAME), WM_KEYDOWN, 'V', 0); }, ECloseWait::kEdits},
+        {"a sheet, a page changed", [&] { sheet.DoModal(); }, [&](HWND) { page.SetModified(TRUE); },
+         ECloseWait::kEdits},
+    };
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.pszKind);
+        ECloseWait eSeen = ECloseWait::kNone;
+        bool bCancelled = false;
+        int nStep = 0;
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (nStep++ == 0) {
+                if (kind.work)
+                    kind.work(h);
+                return true;  // the input goes through the loop first
+            }
+            eSeen = CloseWaitsAt(h);
+            EXPECT_EQ(ModalWindowACloseWaitsFor(), eSeen == ECloseWait::kNone ? nullptr : h);
+            bCancelled = CancelTopModalWindowForClose();
+            bool bQuestion = eSeen == ECloseWait::kNoCancel;
+            if (!bCancelled)  // the user's answer
+                ::PostMessageA(h, bQuestion ? TDM_CLICK_BUTTON : WM_COMMAND, bQuestion ? IDNO : IDCANCEL, 0);
+            return false;
+        });
+        kind.open();
+        EXPECT_EQ(eSeen, kind.eExpected);
+        EXPECT_EQ(bCancelled, kind.eExpected == ECloseWait::kNone);
+    }
 }
