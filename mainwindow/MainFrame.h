@@ -96,7 +96,8 @@ public:
     void DockControlBarNextTo(CControlBar* pBar, CControlBar* pTarget);
     // Rebuilds the status panes with or without the system-status panes.
     void RebuildStatusBar(bool bShow);
-    // The power-off question; returns the button (IDYES, IDNO).
+    // The power-off question; returns the button (IDYES, IDNO), or IDCANCEL
+    // when the emulator ended while it showed (it goes by itself then).
     int ConfirmPowerOff();
     // Chooses the device of a class to act on: none (a warning, false), the
     // only one, or the user's choice among several (Cancel: false).
@@ -162,6 +163,7 @@ private:
     void SetAnySideMinimums();
     void SaveLayout();
     bool AskSaveBeforeClose();
+    bool AskToPowerOffAndClose();
     // The close's steps with the view (the utilities, the emulator, the save
     // questions); true when the frame closes now.
     bool PassCloseSteps();

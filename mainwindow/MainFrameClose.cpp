@@ -38,6 +38,19 @@ void PowerOffAndExit()
     }
 }
 
+namespace {
+
+// The power-off question goes, unanswered (Cancel), once the emulator has
+// ended: its cause has gone.
+HRESULT CALLBACK PowerOffQuestionCallback(HWND hDlg, UINT nNotification, WPARAM, LPARAM, LONG_PTR)
+{
+    if (nNotification == TDN_TIMER && !(g_pView && g_pView->IsEmulatorRunning()))
+        ::SendMessageA(hDlg, TDM_CLICK_BUTTON, IDCANCEL, 0);
+    return S_OK;
+}
+
+}  // namespace
+
 int CMainFrame::ConfirmPowerOff()
 {
     if (g_pView && g_pView->Settings().m_bNoWarnPowerOff)
@@ -45,7 +58,7 @@ int CMainFrame::ConfirmPowerOff()
     TASKDIALOGCONFIG tdc = {};
     tdc.cbSize = sizeof(tdc);
     tdc.hwndParent = m_hWnd;
-    tdc.dwFlags = TDF_POSITION_RELATIVE_TO_WINDOW | TDF_EXPAND_FOOTER_AREA;
+    tdc.dwFlags = TDF_POSITION_RELATIVE_TO_WINDOW | TDF_EXPAND_FOOTER_AREA | TDF_CALLBACK_TIMER;
     tdc.dwCommonButtons = TDCBF_YES_BUTTON | TDCBF_NO_BUTTON;
     tdc.nDefaultButton = IDNO;
     tdc.pszMainIcon = TD_WARNING_ICON;
@@ -61,10 +74,12 @@ int CMainFrame::ConfirmPowerOff()
     tdc.pszCollapsedControlText = L"More information";
     tdc.pszExpandedControlText = L"Less information";
     tdc.pszVerificationText = L"Don't ask me this again.";
+    tdc.pfCallback = PowerOffQuestionCallback;
     int nButton = IDNO;
     BOOL bDontAsk = FALSE;
     WLTaskDialogIndirect("WLTDI_ConfirmPowerOff", &tdc, &nButton, nullptr, &bDontAsk);
-    if (g_pView)
+    // Unanswered, it stores nothing.
+    if (g_pView && nButton != IDCANCEL)
         g_pView->SetNoWarnPowerOff(bDontAsk != FALSE);
     return nButton;
 }
@@ -79,6 +94,18 @@ bool CMainFrame::AskSaveBeforeClose()
     return !pDoc || pDoc->AskSaveBeforeClose();
 }
 
+// The power-off question of a close, then its save questions; true when
+// the user goes on with the close. An end of the emulator meanwhile takes
+// the first question away, and the view closes the frame.
+bool CMainFrame::AskToPowerOffAndClose()
+{
+    g_pView->SetCloseAsksPowerOff(true);
+    int nAnswer = ConfirmPowerOff();
+    if (g_pView)
+        g_pView->SetCloseAsksPowerOff(false);
+    return nAnswer == IDYES && AskSaveBeforeClose();
+}
+
 bool CMainFrame::PassCloseSteps()
 {
     switch (DecideCloseStep(m_bForceClose, AreUtilitiesRunning(), IsEmulatorRunning())) {
@@ -91,9 +118,12 @@ bool CMainFrame::PassCloseSteps()
         return false;
     case CloseStep::AskPowerOff:
         // Every question first: a Cancel leaves the emulator running.
-        if (ConfirmPowerOff() != IDYES || !AskSaveBeforeClose())
+        if (!AskToPowerOffAndClose())
             return false;
         m_bClosing = true;
+        // Ended while the save questions showed, it needs no power-off.
+        if (!IsEmulatorRunning())
+            return true;
         PowerOffAndExit();
         return false;
     case CloseStep::PromptSave:

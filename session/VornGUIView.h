@@ -620,6 +620,10 @@ public:
     // Set when closing the main window powered the emulator off: its end
     // then closes the main window without asking.
     void SetExitAfterPowerOff(bool bExit) { m_bExitAfterPowerOff = bExit; }
+    // Set while the main window's close asks whether to power off: an end of
+    // the emulator meanwhile takes the question's cause away, and closes the
+    // main window as the close's own power-off would.
+    void SetCloseAsksPowerOff(bool bAsks) { m_bCloseAsksPowerOff = bAsks; }
     // The command line of the last power-on.
     const CString& GetPowerOnCommandLine() const { return m_strPowerOnCommandLine; }
 
@@ -664,6 +668,7 @@ private:
 
     bool m_bReloadPending = false;       // read the configuration again before powering on
     bool m_bExitAfterPowerOff = false;
+    bool m_bCloseAsksPowerOff = false;
     bool m_bPoweringOn = false;
     bool m_bLicensedAcknowledged = false;  // until the program ends
     // The configuration Power On reads, while it is read.

@@ -18,6 +18,7 @@
 #include "platform/CSplitPath.h"
 #include "platform/CWinApp.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ModalWindowClose.h"
 #include "platform/PathFunctions.h"
 #include "platform/SteadyClock.h"
 #include "platform/TextFunctions.h"
@@ -87,11 +88,32 @@ void PostToWindow(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
 
 // A close that comes while a modal window runs (the emulator ended under a
 // question) waits for its end: the main window is not destroyed under it.
-void PostMainWindowClose()
+// One the user has asked for (bEndBoxes) ends the boxes and dialogs that a
+// close may end.
+void PostMainWindowClose(bool bEndBoxes)
 {
     CWnd* pMain = AfxGetMainWnd();
     if (pMain && pMain->m_hWnd)
-        PostCloseAfterModalLoops(pMain->m_hWnd);
+        PostCloseAfterModalLoops(pMain->m_hWnd, bEndBoxes);
+}
+
+// The user's Yes to leaving waits for a box or a dialog that a close may
+// not end: the user is told which, and why.
+void TellWhyExitWaits()
+{
+    HWND h = ModalWindowACloseWaitsFor();
+    if (!h)
+        return;
+    char szCaption[128] = {};
+    ::GetWindowTextA(h, szCaption, sizeof szCaption);
+    CString strCaption = szCaption, strInstruction;
+    strCaption.Trim();
+    strInstruction.Format("VornGUI will exit once \"%s\" is closed.", strCaption.GetString());
+    TDMessageBox(strInstruction,
+                 CloseWaitsAt(h) == ECloseWait::kEdits
+                     ? "It holds changes that are not applied yet: OK applies them, Cancel drops them."
+                     : "It waits for your answer.",
+                 kProgramName, MB_ICONINFORMATION);
 }
 
 // The steps of Power On, each a WM_POWER_ON_STEP.
@@ -408,8 +430,10 @@ void CVornGUIView::ResetStatusFields()
 // "PowerOff" option: 1 closes it, 2 asks first.
 void CVornGUIView::ApplyPowerOffOption()
 {
-    if (m_bExitAfterPowerOff) {
-        PostMainWindowClose();
+    // The close that powered the emulator off goes on; so does the one whose
+    // question whether to power it off has lost its cause.
+    if (m_bExitAfterPowerOff || m_bCloseAsksPowerOff) {
+        PostMainWindowClose(m_bExitAfterPowerOff);
         return;
     }
     // Asked under a menu or a move of the system's, the question would stand
@@ -419,10 +443,14 @@ void CVornGUIView::ApplyPowerOffOption()
         PostMessage(WM_APPLY_POWER_OFF_OPTION);
         return;
     }
-    if (m_settings.m_nPowerOff == 1 ||
-        (m_settings.m_nPowerOff == 2 &&
-         TDMessageBox("Do you wish to exit the application at this time?", nullptr, kProgramName, MB_YESNO) == IDYES))
-        PostMainWindowClose();
+    if (m_settings.m_nPowerOff == 1) {
+        PostMainWindowClose(false);
+    } else if (m_settings.m_nPowerOff == 2 &&
+               TDMessageBox("Do you wish to exit the application at this time?", nullptr, kProgramName, MB_YESNO) ==
+                   IDYES) {
+        TellWhyExitWaits();
+        PostMainWindowClose(true);
+    }
 }
 
 LRESULT CVornGUIView::OnApplyPowerOffOption(WPARAM, LPARAM)

@@ -513,4 +513,65 @@ TEST_F(FrameFixture, ACloseNeverAnswersForTheUser)
     }
 }
 
+// A question whose cause has gone goes with it: the close's power-off
+// question, at the session's end (refused, the emulator powered off) or at
+// the emulator's own end, goes unanswered, storing nothing, and the program
+// ends as without it. Yes to leaving, over Preferences, cancels them when
+// nothing is lost; over an edit not applied it says why it waits, and ends
+// after the user's OK.
+TEST_F(FrameFixture, AQuestionWhoseCauseHasGoneGoesWithIt)
+{
+    ProfileWriteInt("Options", "PowerOff", 2);  // ask whether to exit after the emulator's end
+    auto tick = [](HWND h) { ::SendMessageA(h, TDM_CLICK_VERIFICATION, TRUE, FALSE); };
+    const struct {
+        const char* pszCase;
+        UINT nOpen;
+        std::function<void(HWND)> act;  // in the first box
+        const char* pszAsked;           // what the boxes after it said
+    } cases[] = {
+        {"the session's end at the power-off question", ID_APP_EXIT,
+         [&](HWND h) {
+             tick(h);
+             EXPECT_EQ(::SendMessageA(pFrame->m_hWnd, WM_QUERYENDSESSION, 0, 0), FALSE);
+             ::SendMessageA(pFrame->m_hWnd, WM_ENDSESSION, FALSE, 0);
+         },
+         ""},
+        {"the emulator's end at the power-off question", ID_APP_EXIT, [&](HWND h) { tick(h), g_pView->PowerOff(); }, ""},
+        {"Yes to leaving over Preferences untouched", ID_EDIT_PREFERENCES, [](HWND) { g_pView->PowerOff(); },
+         "Do you wish to exit the application at this time?#"},
+        {"Yes to leaving over Preferences with an edit", ID_EDIT_PREFERENCES,
+         [](HWND h) { ::SetWindowTextA(FindControl(h, IDC_PREF_EXT_CONFIG), "*.vcf"), g_pView->PowerOff(); },
+         "Do you wish to exit the application at this time?#VornGUI will exit once \"VornGUI Preferences\" is closed.|It "
+         "holds changes that are not applied yet: OK applies them, Cancel drops them.#"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszCase);
+        OpenFrame();
+        HWND hFrame = pFrame->m_hWnd;
+        AttachStandin("");
+        g_pView->SetNoWarnPowerOff(false);
+        g_nPrevPrefPage = kPrefsExts;
+        std::vector<HWND> seen;
+        std::string strAsked;
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (std::find(seen.begin(), seen.end(), h) == seen.end()) {
+                seen.push_back(h);
+                if (seen.size() == 1)
+                    return c.act(h), true;
+                strAsked += vorntest::DialogTexts(h) + "#";
+                ::PostMessageA(h, TDM_CLICK_BUTTON, seen.size() == 3 ? IDOK : IDYES, 0);
+            } else if (seen.size() == 3 && h == seen[0] && ::GetForegroundWindow() == h) {
+                ::PostMessageA(h, WM_COMMAND, IDOK, 0);  // the user's OK, once told
+            }
+            return true;
+        });
+        vorntest::WaitingFor waiting("the question to go, and the program to end");
+        pFrame->SendMessage(WM_COMMAND, c.nOpen);
+        EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the end";
+        EXPECT_EQ(strAsked, c.pszAsked);
+        EXPECT_EQ(ProfileGetInt("Settings", "NoWarnPowerOff", 0) + ProfileGetInt("WLTaskDialogs", "WLTDI_ConfirmPowerOff", 0), 0);
+        pFrame = nullptr;
+    }
+}
+
 }  // namespace
