@@ -187,7 +187,8 @@ private:
     CString m_strLastStatusFont;
 };
 
-// Powers the emulator off and has the view close the frame once it ended.
+// Powers the emulator off and has the view close the frame once it ended;
+// nothing more while it does so already.
 void PowerOffAndExit();
 
 extern CMainFrame* g_pMainFrame;

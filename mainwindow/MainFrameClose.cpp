@@ -30,12 +30,14 @@ bool CMainFrame::AreUtilitiesRunning() const
 
 void PowerOffAndExit()
 {
+    // One under way keeps its wait: the emulator is not told again, nor its
+    // watchdog started again.
+    if (!g_pView || g_pView->IsPoweringOffToExit())
+        return;
     // The control panel's sound; a failure to play it does not matter.
     PlaySoundResource("PressButton");
-    if (g_pView) {
-        g_pView->SetExitAfterPowerOff(true);
-        g_pView->PowerOff();
-    }
+    g_pView->SetExitAfterPowerOff(true);
+    g_pView->PowerOff();
 }
 
 namespace {
@@ -108,13 +110,16 @@ bool CMainFrame::AskToPowerOffAndClose()
 
 bool CMainFrame::PassCloseSteps()
 {
-    switch (DecideCloseStep(m_bForceClose, AreUtilitiesRunning(), IsEmulatorRunning())) {
+    switch (DecideCloseStep(m_bForceClose, AreUtilitiesRunning(), IsEmulatorRunning(),
+                            g_pView->IsPoweringOffToExit())) {
     case CloseStep::RefuseUtilities:
         ErrorMessageBox("One or more utilities are still active.",
                         "The GUI cannot be closed until all utility processes have finished first.");
         return false;
     case CloseStep::PowerOff:
         PowerOffAndExit();
+        return false;
+    case CloseStep::WaitPowerOff:
         return false;
     case CloseStep::AskPowerOff:
         // Every question first: a Cancel leaves the emulator running.

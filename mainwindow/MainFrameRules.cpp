@@ -1,8 +1,10 @@
 // MainFrameRules.cpp: close, session-end and console-copy rules.
 #include "mainwindow/MainFrameRules.h"
 
-CloseStep DecideCloseStep(bool bForced, bool bUtilitiesRunning, bool bEmulatorRunning)
+CloseStep DecideCloseStep(bool bForced, bool bUtilitiesRunning, bool bEmulatorRunning, bool bPoweringOffToClose)
 {
+    if (bEmulatorRunning && bPoweringOffToClose)
+        return CloseStep::WaitPowerOff;
     if (!bForced && bUtilitiesRunning)
         return CloseStep::RefuseUtilities;
     if (bEmulatorRunning)

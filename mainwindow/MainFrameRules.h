@@ -10,13 +10,16 @@ enum class CloseStep {
     RefuseUtilities,  // "One or more utilities are still active." and stay open
     PowerOff,         // power the emulator off now; the frame closes after it ended
     AskPowerOff,      // ask first, then power off or stay open
+    WaitPowerOff,     // a close powers it off already: ask nothing, keep its wait
     PromptSave,       // offer to save a modified configuration, then close
     Close,            // close without asking (the session is ending)
 };
 
 // The first step of a close. A forced close (the Windows session ends) is
-// not blocked by utilities and asks nothing.
-CloseStep DecideCloseStep(bool bForced, bool bUtilitiesRunning, bool bEmulatorRunning);
+// not blocked by utilities and asks nothing. bPoweringOffToClose: an earlier
+// close (or session end) is powering the emulator off to close the frame.
+CloseStep DecideCloseStep(bool bForced, bool bUtilitiesRunning, bool bEmulatorRunning,
+                          bool bPoweringOffToClose = false);
 
 // Whether VornGUI lets Windows end the session now (WM_QUERYENDSESSION):
 // not while the configuration is modified (the user has not been asked),

@@ -618,8 +618,11 @@ public:
     // close the main window, or ask), or the close that powered it off.
     void ApplyPowerOffOption();
     // Set when closing the main window powered the emulator off: its end
-    // then closes the main window without asking.
+    // then closes the main window without asking (and clears it).
     void SetExitAfterPowerOff(bool bExit) { m_bExitAfterPowerOff = bExit; }
+    // A close (or the session's end) is powering the emulator off to close
+    // the main window.
+    bool IsPoweringOffToExit() const { return m_bExitAfterPowerOff && IsEmulatorRunning(); }
     // Set while the main window's close asks whether to power off: an end of
     // the emulator meanwhile takes the question's cause away, and closes the
     // main window as the close's own power-off would.

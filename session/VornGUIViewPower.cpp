@@ -433,7 +433,9 @@ void CVornGUIView::ApplyPowerOffOption()
     // The close that powered the emulator off goes on; so does the one whose
     // question whether to power it off has lost its cause.
     if (m_bExitAfterPowerOff || m_bCloseAsksPowerOff) {
-        PostMainWindowClose(m_bExitAfterPowerOff);
+        bool bEndBoxes = m_bExitAfterPowerOff;
+        m_bExitAfterPowerOff = false;
+        PostMainWindowClose(bEndBoxes);
         return;
     }
     // Asked under a menu or a move of the system's, the question would stand

@@ -574,4 +574,38 @@ TEST_F(FrameFixture, AQuestionWhoseCauseHasGoneGoesWithIt)
     }
 }
 
+// A close under way, powering the emulator off, asks nothing more and keeps
+// its wait: a second close by message, by File > Exit and by the session's
+// end neither asks again nor tells the emulator again (its watchdog would
+// start anew); the program ends once the emulator has.
+TEST_F(FrameFixture, ASecondCloseWhilePoweringOffAsksNothingMore)
+{
+    OpenFrame();
+    HWND hFrame = pFrame->m_hWnd;
+    std::string strRecord = dir.Path("emulator.txt");
+    AttachStandin("--do ignore-exit --record \"" + strRecord + "\"");
+    g_pView->SetNoWarnPowerOff(false);
+    std::vector<HWND> asked;
+    vorntest::DialogDriver yes([&](HWND h) {
+        if (std::find(asked.begin(), asked.end(), h) == asked.end())
+            asked.push_back(h), ::PostMessageA(h, TDM_CLICK_BUTTON, IDYES, 0);
+        return true;
+    });
+    pFrame->SendMessage(WM_COMMAND, ID_APP_EXIT);
+    ::PostMessageA(hFrame, WM_CLOSE, 0, 0);
+    Pump();
+    pFrame->SendMessage(WM_COMMAND, ID_APP_EXIT);
+    EXPECT_EQ(::SendMessageA(hFrame, WM_QUERYENDSESSION, 0, 0), FALSE);
+    ::SendMessageA(hFrame, WM_ENDSESSION, FALSE, 0);
+    // Every command before it has reached the emulator once it has this one.
+    g_pView->SendVornCommand("devlist");
+    ASSERT_TRUE(PumpUntil([&] { return ReadText(strRecord).find("devlist") != std::string::npos; }));
+    std::string strSent = ReadText(strRecord);
+    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_EQ(strSent.find("exit\n"), strSent.rfind("exit\n")) << strSent;
+    g_pView->GetEmulator()->Kill(false);
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the end after the emulator's";
+    pFrame = nullptr;
+}
+
 }  // namespace
