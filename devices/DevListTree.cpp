@@ -10,6 +10,7 @@
 BEGIN_MESSAGE_MAP(CDevListTree, CTreeCtrl)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
+    ON_MESSAGE(WM_NCPAINT, OnNcPaint)
 END_MESSAGE_MAP()
 
 namespace {
@@ -52,6 +53,27 @@ void CDevListTree::OnPaint()
 BOOL CDevListTree::OnEraseBkgnd(CDC*)
 {
     return TRUE;
+}
+
+// Wine's tree view with a theme fills the whole part of its window that the
+// region names with the theme's background (white) before it draws its
+// frame and scroll bars, client area included, which then shows blank until
+// its next paint: a frame changed by scroll bars that come or go, or any
+// paint of the frame, blanked the list. It is given the frame alone (the
+// region is in screen coordinates, and 1 stands for the whole window).
+LRESULT CDevListTree::OnNcPaint(WPARAM wp, LPARAM lp)
+{
+    CRect rcWnd, rcClient;
+    GetWindowRect(&rcWnd);
+    GetClientRect(&rcClient);
+    ::MapWindowPoints(m_hWnd, nullptr, (POINT*)&rcClient, 2);
+    CRgn frame, client;
+    if (!frame.CreateRectRgnIndirect(&rcWnd) || !client.CreateRectRgnIndirect(&rcClient))
+        return DefWindowProc(WM_NCPAINT, wp, lp);
+    frame.CombineRgn(frame, client, RGN_DIFF);
+    if (wp > 1)
+        frame.CombineRgn(frame, (HRGN)wp, RGN_AND);
+    return DefWindowProc(WM_NCPAINT, (WPARAM)(HRGN)frame, lp);
 }
 
 void CDevListTree::Hold()

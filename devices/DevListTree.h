@@ -1,8 +1,9 @@
 // DevListTree.h: CDevListTree, the device-list bar's tree view. It paints
 // itself off the screen and puts the finished picture on the screen all at
-// once, so that the tree is never seen erased and half drawn; and while it
-// is held (many items coming, going or changing at once) it paints nothing,
-// and afterwards repaints only what those changes moved or changed in view.
+// once, and paints its frame without touching its client area, so that the
+// tree is never seen erased, blank or half drawn; and while it is held (many
+// items coming, going or changing at once) it paints nothing, and
+// afterwards repaints only what those changes moved or changed in view.
 #pragma once
 
 #include <vector>
@@ -34,6 +35,7 @@ public:
 protected:
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
+    LRESULT OnNcPaint(WPARAM wp, LPARAM lp);
 
 private:
     std::vector<HTREEITEM> RowsInView() const;

@@ -133,8 +133,10 @@ struct DevListSession : SessionFixture {
     }
     bool WaitFor(const std::string& strLine) { return Pump([&] { return HasReceived(strLine); }, 10000); }
     // As Pump, but done() is asked after every message, as the program's
-    // loop takes them one at a time.
-    bool PumpEach(const std::function<bool()>& done, DWORD dwTimeoutMs = 20000)
+    // loop takes them one at a time; taken(), when given, is told of each
+    // message once it is handled, before done() is asked.
+    bool PumpEach(const std::function<bool()>& done, const std::function<void(const MSG&)>& taken = nullptr,
+                  DWORD dwTimeoutMs = 20000)
     {
         MSG msg;
         bool bTook = false;
@@ -149,6 +151,8 @@ struct DevListSession : SessionFixture {
             }
             if (msg.message != WM_QUIT)
                 app->DispatchOne(msg);
+            if (taken)
+                taken(msg);
         }
         return true;
     }
