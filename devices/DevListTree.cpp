@@ -81,9 +81,10 @@ void CDevListTree::Hold()
     if (m_bHeld)
         return;
     m_bHeld = true;
-    m_RowsHeld = RowsInView();
-    m_nLastRowHeld = m_RowsHeld.empty() ? 0 : LinesOf(m_RowsHeld.back());
-    m_hSelectedHeld = GetSelectedItem();
+    std::vector<HTREEITEM> rows = RowsInView();
+    m_RowsHeld = DataOf(rows);
+    m_nLastRowHeld = rows.empty() ? 0 : LinesOf(rows.back());
+    m_SelectedHeld = SelectedData();
     m_nScrollPosHeld = GetScrollPos(SB_HORZ);
     for (int i = 0; i < 2; ++i)
         ScrollBarOf(kScrollBars[i], m_ScrollHeld[i]);
@@ -99,7 +100,7 @@ void CDevListTree::Hold()
 // The tree takes its redraw back while the window still holds its own: it
 // sets its scroll bars without painting them, and its own repainting of
 // everything is lost on the hidden window.
-void CDevListTree::Resume(const std::vector<HTREEITEM>& changedItems)
+void CDevListTree::Resume(const std::vector<DWORD_PTR>& changedItems)
 {
     if (!m_bHeld)
         return;
@@ -111,18 +112,27 @@ void CDevListTree::Resume(const std::vector<HTREEITEM>& changedItems)
     if (GetScrollPos(SB_HORZ) != m_nScrollPosHeld || rows.empty()) {
         ::InvalidateRect(m_hWnd, nullptr, FALSE);
     } else {
-        size_t nFirst = std::mismatch(rows.begin(), rows.end(), m_RowsHeld.begin(), m_RowsHeld.end()).first -
-                        rows.begin();
-        if (nFirst < rows.size() || rows.size() != m_RowsHeld.size())
-            InvalidateRow(rows[nFirst ? std::min(nFirst, rows.size()) - 1 : 0], true);
-        else if (LinesOf(rows.back()) != m_nLastRowHeld)
+        std::vector<DWORD_PTR> data = DataOf(rows);
+        size_t nFirst = std::mismatch(data.begin(), data.end(), m_RowsHeld.begin(), m_RowsHeld.end()).first -
+                        data.begin();
+        // The rows from here on are repainted whole.
+        size_t nFrom = rows.size();
+        if (nFirst < rows.size() || rows.size() != m_RowsHeld.size()) {
+            nFrom = nFirst ? std::min(nFirst, rows.size()) - 1 : 0;
+            InvalidateRow(rows[nFrom], true);
+        } else if (LinesOf(rows.back()) != m_nLastRowHeld) {
             InvalidateRow(rows.back());
-        std::vector<HTREEITEM> items = changedItems;
-        if (GetSelectedItem() != m_hSelectedHeld) {
-            items.push_back(GetSelectedItem());
-            items.push_back(m_hSelectedHeld);
         }
-        RepaintRows(items);
+        std::vector<DWORD_PTR> items = changedItems;
+        std::optional<DWORD_PTR> selected = SelectedData();
+        if (selected != m_SelectedHeld) {
+            for (const std::optional<DWORD_PTR>& item : {selected, m_SelectedHeld})
+                if (item)
+                    items.push_back(*item);
+        }
+        rows.resize(nFrom);
+        data.resize(nFrom);
+        RepaintRows(rows, data, items);
     }
     if (ScrollBarsDiffer()) {
         // The frame alone: the part of the update region outside the client
@@ -140,15 +150,25 @@ void CDevListTree::Resume(const std::vector<HTREEITEM>& changedItems)
     m_RowsHeld.clear();
 }
 
-// Only handles of items in view are used: the others may be gone.
-void CDevListTree::RepaintRows(const std::vector<HTREEITEM>& items)
+void CDevListTree::RepaintRows(const std::vector<DWORD_PTR>& items)
 {
     if (items.empty())
         return;
     std::vector<HTREEITEM> rows = RowsInView();
-    for (HTREEITEM hItem : items)
-        if (hItem && std::find(rows.begin(), rows.end(), hItem) != rows.end())
-            InvalidateRow(hItem);
+    RepaintRows(rows, DataOf(rows), items);
+}
+
+// rows and data: rows in view and their items' data.
+void CDevListTree::RepaintRows(const std::vector<HTREEITEM>& rows, const std::vector<DWORD_PTR>& data,
+                               const std::vector<DWORD_PTR>& items)
+{
+    if (items.empty() || rows.empty())
+        return;
+    std::vector<DWORD_PTR> sorted = items;
+    std::sort(sorted.begin(), sorted.end());
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (std::binary_search(sorted.begin(), sorted.end(), data[i]))
+            InvalidateRow(rows[i]);
 }
 
 // The items from the first in view on, as many as the view holds (the last
@@ -161,6 +181,22 @@ std::vector<HTREEITEM> CDevListTree::RowsInView() const
          h = GetNextItem(h, TVGN_NEXTVISIBLE))
         rows.push_back(h);
     return rows;
+}
+
+std::vector<DWORD_PTR> CDevListTree::DataOf(const std::vector<HTREEITEM>& rows) const
+{
+    std::vector<DWORD_PTR> data;
+    data.reserve(rows.size());
+    for (HTREEITEM hItem : rows)
+        data.push_back(GetItemData(hItem));
+    return data;
+}
+
+// The selected item's data; none without a selection.
+std::optional<DWORD_PTR> CDevListTree::SelectedData() const
+{
+    HTREEITEM hSelected = GetSelectedItem();
+    return hSelected ? std::optional<DWORD_PTR>(GetItemData(hSelected)) : std::nullopt;
 }
 
 // What a row's lines and button show of the items around it: whether it

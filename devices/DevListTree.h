@@ -4,8 +4,13 @@
 // tree is never seen erased, blank or half drawn; and while it is held (many
 // items coming, going or changing at once) it paints nothing, and
 // afterwards repaints only what those changes moved or changed in view.
+// Its items are known by their data, which is unique among them: an item's
+// handle is not kept while items go and come, as a new item may take the
+// address of one gone (Windows' tree view, unlike Wine's, takes any handle
+// it is given).
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "platform/CGdiObject.h"
@@ -21,16 +26,18 @@ public:
     void Hold();
     // The redraw back on; the rows in view from the first that changed (and
     // the one above it, whose lines may lead on to it), the last row when it
-    // gained or lost a sibling or children below the view, the changed
-    // items' rows, the selection's when it moved and what waited before are
-    // repainted, and the frame when the scroll bars look different (a long
-    // list changes their range at every step, which mostly leaves the thumb
-    // where it was). (A paint of any part costs the tree every row in view,
-    // and of the frame its scroll bars: nothing unchanged is repainted.)
-    void Resume(const std::vector<HTREEITEM>& changedItems);
+    // gained or lost a sibling or children below the view, the rows of the
+    // items with the data given (those that changed, or came in place of
+    // one with the same data), the selection's when it moved and what
+    // waited before are repainted, and the frame when the scroll bars look
+    // different (a long list changes their range at every step, which
+    // mostly leaves the thumb where it was). (A paint of any part costs the
+    // tree every row in view, and of the frame its scroll bars: nothing
+    // unchanged is repainted.)
+    void Resume(const std::vector<DWORD_PTR>& changedItems);
     bool IsHeld() const { return m_bHeld; }
-    // Repaints the rows of those items that are in view.
-    void RepaintRows(const std::vector<HTREEITEM>& items);
+    // Repaints the rows in view of the items with the data given.
+    void RepaintRows(const std::vector<DWORD_PTR>& items);
 
 protected:
     void OnPaint();
@@ -39,15 +46,19 @@ protected:
 
 private:
     std::vector<HTREEITEM> RowsInView() const;
+    std::vector<DWORD_PTR> DataOf(const std::vector<HTREEITEM>& rows) const;
+    std::optional<DWORD_PTR> SelectedData() const;
+    void RepaintRows(const std::vector<HTREEITEM>& rows, const std::vector<DWORD_PTR>& data,
+                     const std::vector<DWORD_PTR>& items);
     int LinesOf(HTREEITEM hItem) const;
     void InvalidateRow(HTREEITEM hItem, bool bToBottom = false);
     void ScrollBarOf(LONG idObject, SCROLLBARINFO& info) const;
     bool ScrollBarsDiffer() const;
 
     bool m_bHeld = false;
-    std::vector<HTREEITEM> m_RowsHeld;     // in view when held
+    std::vector<DWORD_PTR> m_RowsHeld;     // the data of the rows in view when held
     int m_nLastRowHeld = 0;                // LinesOf the last of them
-    HTREEITEM m_hSelectedHeld = nullptr;
+    std::optional<DWORD_PTR> m_SelectedHeld;
     int m_nScrollPosHeld = 0;              // horizontal
     SCROLLBARINFO m_ScrollHeld[2] = {};    // vertical, horizontal
     DWORD m_dwStyleHeld = 0;

@@ -241,7 +241,7 @@ LRESULT CDynDevListDlgBar::OnEmulatorActive(WPARAM wp, LPARAM)
         m_bNewFormatDevList = false;
         m_bListsWithoutLcss = false;
         ::LeaveCriticalSection(&m_csDevList);
-        if (!m_ItemsToRemove.empty() && m_Tree.m_hWnd)
+        if (!m_KeysToRemove.empty() && m_Tree.m_hWnd)
             ScheduleStep();
     }
     return 1;
@@ -270,7 +270,8 @@ void CDynDevListDlgBar::OnDestroy()
         KillTimer(m_nRemovalTimer);
     m_nRemovalTimer = 0;
     DropListsToShow();
-    m_ItemsToRemove.clear();
+    m_KeysToRemove.clear();
+    m_GoingItems.RemoveAll();
     m_Tree.SetImageList(nullptr, TVSIL_NORMAL);
     cdxCDynamicBarDlg::OnDestroy();
 }

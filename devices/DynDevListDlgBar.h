@@ -102,7 +102,7 @@ public:
     // step of either is still on its way (GUI thread).
     bool IsShowingLists() const
     {
-        return m_bStepDue || m_bShowingList || !m_WaitingLists.empty() || !m_ItemsToRemove.empty();
+        return m_bStepDue || m_bShowingList || !m_WaitingLists.empty() || !m_KeysToRemove.empty();
     }
 
     // Hit test at a screen point, recording what the menu commands act on:
@@ -175,10 +175,11 @@ protected:
 
 private:
     // What one step has done to the tree so far (the tree is held while
-    // items come, go or change their text).
+    // items come, go or change their text). Items are known by their keys:
+    // one may go and another come in its place within the step.
     struct SStep {
         bool bGroupsAdded[DEVCLASS_COUNT] = {};
-        std::vector<HTREEITEM> changedRows;    // items whose text or LED changed
+        std::vector<DWORD_PTR> changedKeys;  // items that came, or whose text or LED changed
     };
 
     // The lists, shown in steps.
@@ -201,9 +202,11 @@ private:
     void SetDeviceItemText(HTREEITEM hItem, int nKey, const CDevListEntry& entry);
     void RemoveDeviceItem(int nKey);
     void MoveShownDevice(int nOldKey, int nNewKey);
-    // Power-off: no device is shown any more; their items wait in
-    // m_ItemsToRemove in tree order. The caller holds the lock.
+    // Power-off: no device is shown any more; their keys wait in
+    // m_KeysToRemove in tree order. The caller holds the lock.
     void TakeOffAllDevices();
+    // One of them off the tree.
+    void RemoveGoingItem(int nKey);
     void SortGroup(HTREEITEM hGroup);
     // Has the tree repaint what the step changed in view.
     void EndStepPainting(const SStep& step);
@@ -246,9 +249,10 @@ private:
 
     CDevListEntryMap m_DevList;             // the devices shown
     std::set<int> m_ClassKeys[DEVCLASS_COUNT];  // their keys by the group they are in
-    // The items of an ended session's devices, still in the tree, in tree
-    // order: they go from the back, the lowest first.
-    std::vector<HTREEITEM> m_ItemsToRemove;
+    // The keys of an ended session's devices, still in the tree, in tree
+    // order: they go from the back, the lowest first; and their items.
+    std::vector<int> m_KeysToRemove;
+    CMap<int, int, HTREEITEM, HTREEITEM> m_GoingItems;
     // The lists taken from the queue and not yet shown; the one being shown
     // while it is merged, with the shown devices it is merged against; and
     // the changes merged that are still to come.

@@ -123,10 +123,10 @@ void CDynDevListDlgBar::ShowListsStep()
             EndList();
         if (nChanges == kChangesPerStep || (bTimed && SteadyClockMs() - dwStart >= kStepMs))
             break;
-        if (!m_ItemsToRemove.empty()) {
+        if (!m_KeysToRemove.empty()) {
             m_Tree.Hold();
-            m_Tree.DeleteItem(m_ItemsToRemove.back());
-            m_ItemsToRemove.pop_back();
+            RemoveGoingItem(m_KeysToRemove.back());
+            m_KeysToRemove.pop_back();
             ++nChanges;
         } else if (m_bShowingList && m_nNextChange < m_Changes.size()) {
             ApplyChange(m_Changes[m_nNextChange++], step);
@@ -151,7 +151,7 @@ void CDynDevListDlgBar::ShowListsStep()
         if (step.bGroupsAdded[wClass])
             SortGroup(m_hGroups[wClass]);
     EndStepPainting(step);
-    if (m_bShowingList || !m_WaitingLists.empty() || !m_ItemsToRemove.empty())
+    if (m_bShowingList || !m_WaitingLists.empty() || !m_KeysToRemove.empty())
         ScheduleStep();
 }
 
@@ -236,8 +236,10 @@ void CDynDevListDlgBar::ApplyChange(const SDevListStep& change, SStep& step)
         entry.m_bCCWTrace = shown.m_bCCWTrace;
     m_DevList.SetAt(change.nKey, entry);
     if (!hItem) {
+        // Its row may be where one with its key was before.
         m_Tree.Hold();
         step.bGroupsAdded[AddDeviceItem(change.nKey, entry)] = true;
+        step.changedKeys.push_back((DWORD_PTR)change.nKey);
         return;
     }
     // The row's text is the key's, the type's and the description's.
@@ -245,7 +247,7 @@ void CDynDevListDlgBar::ApplyChange(const SDevListStep& change, SStep& step)
         m_Tree.Hold();
         SetDeviceItemText(hItem, change.nKey, entry);
     }
-    step.changedRows.push_back(hItem);
+    step.changedKeys.push_back((DWORD_PTR)change.nKey);
 }
 
 // A posted message is taken before the input and the painting that wait:

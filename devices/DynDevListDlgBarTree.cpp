@@ -122,13 +122,24 @@ void CDynDevListDlgBar::RemoveDeviceItem(int nKey)
 void CDynDevListDlgBar::TakeOffAllDevices()
 {
     for (std::set<int>& keys : m_ClassKeys) {
-        for (int nKey : keys)
-            if (HTREEITEM hItem = FindDeviceItem(nKey))
-                m_ItemsToRemove.push_back(hItem);
+        for (int nKey : keys) {
+            if (HTREEITEM hItem = FindDeviceItem(nKey)) {
+                m_KeysToRemove.push_back(nKey);
+                m_GoingItems.SetAt(nKey, hItem);
+            }
+        }
         keys.clear();
     }
     m_ItemMap.RemoveAll();
     m_DevList.RemoveAll();
+}
+
+void CDynDevListDlgBar::RemoveGoingItem(int nKey)
+{
+    HTREEITEM hItem = nullptr;
+    if (m_GoingItems.Lookup(nKey, hItem))
+        m_Tree.DeleteItem(hItem);
+    m_GoingItems.RemoveKey(nKey);
 }
 
 // A step that only changed LEDs repaints their rows; one that held the tree
@@ -136,9 +147,9 @@ void CDynDevListDlgBar::TakeOffAllDevices()
 void CDynDevListDlgBar::EndStepPainting(const SStep& step)
 {
     if (m_Tree.IsHeld())
-        m_Tree.Resume(step.changedRows);
+        m_Tree.Resume(step.changedKeys);
     else
-        m_Tree.RepaintRows(step.changedRows);
+        m_Tree.RepaintRows(step.changedKeys);
 }
 
 void CDynDevListDlgBar::SortGroup(HTREEITEM hGroup)

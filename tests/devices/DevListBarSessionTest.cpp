@@ -1,8 +1,10 @@
 // DevListBarSessionTest.cpp: the device-list bar with the view and the
 // emulator stand-in under Wine: the first device list fills the tree and
 // makes the emulator ready (the handshake and the queued commands follow in
-// order); incremental add, change and delete; the emulator's end empties
-// the tree, a list after it is dropped and the next power-on still works;
+// order); incremental add, change and delete, and a device replaced by
+// another in its row within one step shown as the new one; the emulator's
+// end empties the tree, a list after it is dropped and the next power-on
+// still works;
 // each context-menu command sends its exact text, and the keyboard's menu is
 // of the selected item; a detached device leaves the view's configuration
 // after the panel refresh rate; thousands of devices are shown in steps,
@@ -93,6 +95,38 @@ TEST_F(DevListSession, IncrementalAddChangeAndDelete)
     PumpFor(200);
     EXPECT_EQ(nullptr, pBar->FindDeviceItem(0x999));
     EXPECT_NE(nullptr, pBar->FindDeviceItem(0x581));
+}
+
+// A device that goes and another that comes in its row in one step (the
+// tree may give the new item the gone one's handle): the screen shows the
+// new one, also where the gone one was selected.
+TEST_F(DevListSession, ADeviceReplacedWithinAStepIsShownInItsRow)
+{
+    host->ShowWindow(SW_SHOW);
+    PowerOn();
+    QueueStartList();
+    ASSERT_TRUE(PumpUntilReady());
+    pBar->m_bNewFormatDevList = true;
+    HWND hTree = pBar->Tree().m_hWnd;
+    RECT rc;
+    ::GetWindowRect(hTree, &rc);
+    const struct {
+        int nOld, nNew;
+        CDevListEntry gone, added;
+        bool bSelected;
+    } kCases[] = {
+        {0x120, 0x121, Entry("0120", "", "", "", "", 'D'), Entry("0121", "3390", "DASD", "0000", "other.cckd", 'A'), false},
+        {0xC, 0xD, Entry("000C", "", "", "", "", 'D'), Entry("000D", "3505", "RDR", "1000", "more.txt", 'A'), true},
+    };
+    for (const auto& c : kCases) {
+        if (c.bSelected)
+            pBar->Tree().SelectItem(pBar->FindDeviceItem(c.nOld));
+        EXPECT_EQ("", vorntest::StalePixelsIn(hTree, rc));
+        Queue(1, {c.gone, c.added});
+        ASSERT_TRUE(Pump([&] { return pBar->FindDeviceItem(c.nNew) && !pBar->IsShowingLists(); }, 5000));
+        EXPECT_EQ(nullptr, pBar->FindDeviceItem(c.nOld));
+        EXPECT_EQ("", vorntest::StalePixelsIn(hTree, rc)) << std::hex << c.nNew;
+    }
 }
 
 TEST_F(DevListSession, ListAfterPowerOffIsDroppedAndTheNextPowerOnWorks)
