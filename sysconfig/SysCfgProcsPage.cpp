@@ -1,9 +1,12 @@
 // SysCfgProcsPage.cpp: the Processors page and its CPU model list.
 #include "sysconfig/SysCfgProcsPage.h"
 
+#include <algorithm>
+
 #include "config/CVornConfigFile.h"
 #include "config/Limits.h"
 #include "config/WindowHelpers.h"
+#include "platform/CDC.h"
 #include "platform/DDX.h"
 #include "platform/NumberParse.h"
 #include "session/PrivateMessages.h"
@@ -114,6 +117,19 @@ void CSysCfgProcsPage::LoadCpuTypes()
                     strConfigDir.IsEmpty() ? CString() : strConfigDir + "cpu-types.txt");
     for (const CpuTypeEntry& e : m_cpuTypes.Entries())
         m_ModelList.AddString(e.strText);
+    FitDroppedWidth();
+}
+
+// The list stands right of "<", narrower than its names: its drop-down is
+// as wide as the longest (with its scroll bar), so that each shows whole.
+void CSysCfgProcsPage::FitDroppedWidth()
+{
+    CClientDC dc(&m_ModelList);
+    CDCSelect font(dc, (HFONT)m_ModelList.SendMessage(WM_GETFONT));
+    int nWidest = 0;
+    for (const CpuTypeEntry& e : m_cpuTypes.Entries())
+        nWidest = std::max<int>(nWidest, dc.GetTextExtent(e.strText).cx);
+    m_ModelList.SetDroppedWidth((UINT)(nWidest + ::GetSystemMetrics(SM_CXVSCROLL) + 4 * ::GetSystemMetrics(SM_CXEDGE)));
 }
 
 BOOL CSysCfgProcsPage::OnInitDialog()

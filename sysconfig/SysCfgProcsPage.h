@@ -1,7 +1,8 @@
 // SysCfgProcsPage.h: CSysCfgProcsPage, the "Processors" page: CPU serial,
 // model and version, the maximum and configured CPU counts, the vector
 // facilities and the main and expanded storage sizes (shown in megabytes).
-// "<" drops down the CPU model list read from cpu-types.txt; a change of
+// "<" drops down the CPU model list read from cpu-types.txt, which shows
+// right of it while it is dropped; a change of
 // the maximum CPU count is announced to the dialog, which relays it to this
 // page and the engines pages.
 #pragma once
@@ -48,6 +49,7 @@ protected:
     LRESULT OnMaxCpuChangedMsg(WPARAM wp, LPARAM lp);
 
     void CloseModelList();
+    void FitDroppedWidth();
     // Writes a pick's text into the model or version edit.
     void WritePicked(int nIDC, const CString& strText);
 
