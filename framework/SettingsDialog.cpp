@@ -270,19 +270,129 @@ void CSettingsDialog::MakeWaitingPages()
 }
 
 // A step each time: a timer's message comes only once the dialog has
-// painted and taken the user's input, so that these come first.
+// painted and taken the user's input, so that these come first. The start
+// goes first, then the page the user is waiting for, then the others.
 void CSettingsDialog::OnMakePagesTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent != kMakePagesTimerId)
         return;
-    for (const auto& p : m_Records) {
-        if (IsWaiting(*p)) {
-            MakePageStep(p.get());
-            break;
+    if (m_eStart != Start::kDone) {
+        StartStep();
+    } else if (m_pShowWhenMade) {
+        ShowWhenMadeStep();
+    } else {
+        for (const auto& p : m_Records) {
+            if (IsWaiting(*p)) {
+                MakePageStep(p.get());
+                break;
+            }
         }
     }
-    if (!PagesWaiting())
+    if (m_eStart == Start::kDone && !m_pShowWhenMade && !PagesWaiting())
         KillTimer(kMakePagesTimerId);
+}
+
+bool CSettingsDialog::MakesInStepsAtStart(const SettingsPageRecord* pRecord) const
+{
+    return pRecord->pPage && !pRecord->HasWindow() && pRecord->eMaking != SettingsPageRecord::Making::kAtStart;
+}
+
+bool CSettingsDialog::RunStepsTimer()
+{
+    return SetTimer(kMakePagesTimerId, kMakePagesTimerMs, nullptr) != 0;
+}
+
+// The page chosen is made while the one shown before stays; once whole, it
+// takes that one's place in a step of its own.
+void CSettingsDialog::ShowWhenMadeStep()
+{
+    SettingsPageRecord* pRecord = m_pShowWhenMade;
+    if (!pRecord->HasWindow()) {
+        MakePageStep(pRecord);
+        // A page that cannot be made stays blank, as one that failed at the start.
+        if (!pRecord->HasWindow() && pRecord->eMaking == SettingsPageRecord::Making::kAtStart) {
+            m_pShowWhenMade = nullptr;
+            ShowSelectedPage(pRecord);
+        }
+        return;
+    }
+    m_pShowWhenMade = nullptr;
+    ShowSelectedPage(pRecord);
+}
+
+// ---- the start in steps ------------------------------------------------------------
+
+void CSettingsDialog::PlaceDialog()
+{
+    if (!RestoreWindowPosition()) {
+        SetWindowPos(nullptr, 0, 0, m_szMin.cx, m_szMin.cy, SWP_NOMOVE | SWP_NOZORDER);
+        CenterWindow();
+    }
+    // From here on the first position change lays the controls out; here,
+    // now that the dialog has its size.
+    m_bInitialized = true;
+    if (!m_bLayoutDone)
+        LayoutControls();
+}
+
+// The first page, selected as the dialog starts, is made in steps while
+// the dialog is hidden (a stored maximised state shows it as it is placed:
+// then at once).
+void CSettingsDialog::StartStep()
+{
+    switch (m_eStart) {
+    case Start::kMeasure:
+        // The pages made with the dialog are made here: Apply follows what
+        // they report.
+        if (m_bShowsItself && !MeasurePages(kStepMs))
+            break;
+        CalcMinimumSize();
+        UpdateApplyButton();
+        m_eStart = Start::kPlace;
+        break;
+    case Start::kPlace:
+        PlaceDialog();
+        m_eStart = Start::kFirstPage;
+        break;
+    case Start::kFirstPage:
+        if (SettingsPageRecord* pFirst = m_pShowWhenMade) {
+            if (m_bShowsItself && !IsWindowVisible() && MakesInStepsAtStart(pFirst)) {
+                MakePageStep(pFirst);
+                if (MakesInStepsAtStart(pFirst))
+                    break;
+            }
+            m_pShowWhenMade = nullptr;
+            MakePage(pFirst);
+            ShowSelectedPage(pFirst);
+        }
+        m_eStart = Start::kShow;
+        break;
+    case Start::kShow:
+        // Shown, then activated in a step of its own: each takes Wine 10-30 ms.
+        m_eStart = m_bShowsItself ? Start::kActivate : Start::kDone;
+        if (m_bShowsItself)
+            ShowWindow(SW_SHOWNA);
+        break;
+    case Start::kActivate:
+        m_eStart = Start::kDone;
+        m_bShowsItself = false;
+        // Unless the user has gone to it already, as the system's own start
+        // of a dialog does: active, the focus on its first control.
+        if (::GetActiveWindow() != m_hWnd) {
+            ::SetActiveWindow(m_hWnd);
+            if (HWND hFirst = ::GetNextDlgTabItem(m_hWnd, nullptr, FALSE))
+                ::SetFocus(hFirst);
+        }
+        break;
+    case Start::kDone:
+        break;
+    }
+}
+
+void CSettingsDialog::FinishStart()
+{
+    while (m_eStart != Start::kDone)
+        StartStep();
 }
 
 // ---- looking pages up ----------------------------------------------------------
@@ -316,12 +426,13 @@ SettingsPageRecord* CSettingsDialog::RecordOfItem(HTREEITEM hItem) const
     return hItem ? (SettingsPageRecord*)m_PageTree.GetItemData(hItem) : nullptr;
 }
 
+// The selected page once it shows: none while it is still made.
 SettingsPageRecord* CSettingsDialog::GetCurrentRecord()
 {
     if (!m_PageTree.m_hWnd)
         return nullptr;
     SettingsPageRecord* pRecord = RecordOfItem(m_PageTree.GetSelectedItem());
-    return pRecord && pRecord->HasWindow() ? pRecord : nullptr;
+    return pRecord && pRecord->HasWindow() && pRecord != m_pShowWhenMade ? pRecord : nullptr;
 }
 
 int CSettingsDialog::GetPageIndex(CWnd* pPage) const
@@ -359,7 +470,25 @@ BOOL CSettingsDialog::SetActivePage(int nIndex)
     if (nIndex < 0 || nIndex >= (int)m_PropPages.size() || !m_PageTree.m_hWnd)
         return FALSE;
     HTREEITEM hItem = FindTreeItem(m_PropPages[nIndex]->strCaption);
-    return hItem ? m_PageTree.SelectItem(hItem) : FALSE;
+    return hItem ? SelectItemAtOnce(hItem) : FALSE;
+}
+
+// The tree tells of a change of selection only: a page already selected
+// while it is made in steps is made and shown here.
+BOOL CSettingsDialog::SelectItemAtOnce(HTREEITEM hItem)
+{
+    bool bWas = m_bSelectingAtOnce;
+    m_bSelectingAtOnce = true;
+    m_bSelChanged = false;
+    BOOL bSelected = m_PageTree.SelectItem(hItem);
+    m_bSelectingAtOnce = bWas;
+    SettingsPageRecord* pRecord = RecordOfItem(hItem);
+    if (bSelected && !m_bSelChanged && pRecord && pRecord == m_pShowWhenMade) {
+        m_pShowWhenMade = nullptr;
+        MakePage(pRecord);
+        ShowSelectedPage(pRecord);
+    }
+    return bSelected;
 }
 
 CHelpButtonPropertyPage* CSettingsDialog::GetActiveHelpPage()
@@ -437,12 +566,9 @@ BOOL CSettingsDialog::OnInitDialog()
     // this dialog's own id.
     m_strPositionName.Empty();
     cdxCDynamicHelpDialog::OnInitDialog();
-    CalcMinimumSize();
+    m_eStart = Start::kMeasure;
+    m_nMeasured = 0;
     SetIdName(m_nDialogId);
-    if (!RestoreWindowPosition()) {
-        SetWindowPos(nullptr, 0, 0, m_szMin.cx, m_szMin.cy, SWP_NOMOVE | SWP_NOZORDER);
-        CenterWindow();
-    }
     SetCaptionText(m_strTitle);
     ResetModified();
     UpdateApplyButton();
@@ -455,10 +581,23 @@ BOOL CSettingsDialog::OnInitDialog()
     }
     if (m_nStartPage < 0 || m_nStartPage >= (int)m_PropPages.size())
         m_nStartPage = 0;
-    SetActivePage(m_nStartPage);
+    // The first page's item is selected now, its page made and shown at the
+    // start's end: a tree with no item selected selects one of its own as
+    // it is laid out or gets the focus.
+    if (!m_PropPages.empty())
+        if (HTREEITEM hItem = FindTreeItem(m_PropPages[(size_t)m_nStartPage]->strCaption))
+            m_PageTree.SelectItem(hItem);
+    // The rest in steps (on the timer that then makes the other pages), or
+    // at once: its least size, its place and layout, its first page.
+    // Hidden, it takes no focus yet: that would activate it, costly in
+    // this message.
+    if (m_bOpenInSteps && IsModal() && RunStepsTimer()) {
+        m_bShowsItself = true;
+        return FALSE;
+    }
+    FinishStart();
     if (PagesWaiting())
-        SetTimer(kMakePagesTimerId, kMakePagesTimerMs, nullptr);
-    m_bInitialized = true;
+        RunStepsTimer();
     return TRUE;
 }
 

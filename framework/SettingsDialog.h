@@ -9,9 +9,12 @@
 // (PSM_CHANGED, PSM_UNCHANGED, PSM_CANCELTOCLOSE, PSM_QUERYSIBLINGS).
 // Base of the preferences and system configuration dialogs; template 30003,
 // its window position remembered under its own dialog id. The pages are
-// made with the dialog, or later, when the derived dialog says so. OK and
-// Cancel hide the dialog at once; its pages then go a few windows at a
-// time before its loop ends.
+// made with the dialog, or later, when the derived dialog says so; a page
+// the user moves to before it is made whole is made in steps and shown
+// once whole, painted at once. A dialog that asks for it opens in steps
+// too, hidden until its first page is whole. OK and Cancel hide the dialog
+// at once; its pages then go a few windows at a time before its loop ends
+// (at once when no timer can be had for the steps).
 //
 // Its parts:
 //   SettingsDialog.cpp        pages and records, the tree, initialisation
@@ -99,6 +102,14 @@ public:
     // A page made later is made now (placed in the page area, hidden);
     // true when its window exists.
     bool MakePage(CWnd* pPage);
+    // Before DoModal: the dialog opens in steps while it is hidden (its
+    // least size, its place and layout, its first page made a few windows
+    // at a time) and shows itself once they are done, then takes the
+    // activation and puts the focus in its tree, so that no message of its
+    // start holds the program long. Its OnInitDialog returns FALSE then.
+    void OpenInSteps() { m_bOpenInSteps = true; }
+    // True until the dialog opened in steps has shown itself.
+    bool IsOpening() const { return m_eStart != Start::kDone; }
     // True while a page made after the start waits to be made.
     bool PagesWaiting() const;
     virtual int GetPageCount() const { return (int)m_PropPages.size(); }
@@ -129,6 +140,9 @@ public:
 protected:
     enum : UINT_PTR { kMakePagesTimerId = 0x5E77, kEndTimerId = 0x5E78 };
 
+    // What is left of a start in steps, in its order.
+    enum class Start : BYTE { kDone, kMeasure, kPlace, kFirstPage, kShow, kActivate };
+
     virtual bool CanAddPage(LPCSTR pszParent, LPCSTR pszCaption);
     virtual SettingsPageRecord* AddPageRecord(LPCSTR pszParent, LPCSTR pszCaption, CWnd* pPage, UINT nTemplateId);
     virtual void BuildTree();
@@ -138,6 +152,10 @@ protected:
     // The window size of a page not made yet, from its template; false
     // when the template cannot be made.
     bool MeasurePageTemplate(const SettingsPageRecord* pRecord, CSize& size);
+    // The pages not measured yet for the least size, for up to dwMs (0: all
+    // of them); true once every page is.
+    bool MeasurePages(DWORD dwMs);
+    void MeasurePage(SettingsPageRecord* pRecord);
     // A page window put in the page area as a child of the dialog,
     // following the dialog's size.
     void PlacePage(SettingsPageRecord* pRecord);
@@ -157,6 +175,17 @@ protected:
     // initialisation and its place each in a step of its own.
     void MakePageStep(SettingsPageRecord* pRecord);
     void OnMakePagesTimer(UINT_PTR nIDEvent);
+    // The timer of the steps; false when none could be had.
+    bool RunStepsTimer();
+    // The steps of the start: its least size, its place and layout, its
+    // first page; then the dialog shows. FinishStart does what is left of
+    // them at once.
+    void StartStep();
+    void FinishStart();
+    void PlaceDialog();
+    // The page the user moved to while it was not whole: a step of its
+    // making, or once it is whole, its showing.
+    void ShowWhenMadeStep();
     // Ends the dialog with nResult: hidden now, while the owner stays
     // disabled; its pages go a few windows at a time on a timer, and the
     // loop ends once they are gone.
@@ -182,11 +211,18 @@ protected:
     virtual bool ChecksEveryPageBeforeApply() const { return false; }
     // One page's part of the pass; false when it refused.
     bool ApplyRecord(SettingsPageRecord* pRecord, bool bOk);
+    // After every page applied: a derived dialog hands the result of the
+    // pass on once; false when it was refused (the derived dialog selects
+    // the page to show).
+    virtual bool EndApply(bool bOk) { return true; }
     // One step of OK's pass while the dialog is hidden: pages for up to
     // kEndStepMs; the pages' end follows in the steps after the last.
     void ApplyPagesStep();
-    // The dialog shown again at the page that refused its apply while hidden.
+    // The dialog shown again after a pass refused while it was hidden, at
+    // the page that refused (else at the page the derived dialog chose).
     void ResumeAfterRefusedApply(SettingsPageRecord* pRecord);
+    // The rest of the end at once: the pass, then the pages, then the loop.
+    void EndAtOnce();
     // A page not made yet (MakePageWhenShown) in the pass of ApplyPages,
     // which makes the pages made after the start first:
     // true when it accepts; the base has nothing to apply for it.
@@ -223,10 +259,24 @@ protected:
     // Sends a PSN_ notification to a property page; 0 for other pages.
     LRESULT NotifyPage(SettingsPageRecord* pRecord, int nCode, LPARAM lParam = 0);
     SettingsPageRecord* RecordOfItem(HTREEITEM hItem) const;
+    // The page of the selected item, made whole, activated and shown; every
+    // other page hidden.
+    void ShowSelectedPage(SettingsPageRecord* pRecord);
     void ShowPageOf(SettingsPageRecord* pRecord);
+    // Selects a page's item with the page made at once (not in steps).
+    BOOL SelectItemAtOnce(HTREEITEM hItem);
+    // Whether the page of an item the user selects is made in steps first;
+    // whether the first page is still to be made in steps at the start.
+    bool MakesInSteps(const SettingsPageRecord* pRecord) const;
+    bool MakesInStepsAtStart(const SettingsPageRecord* pRecord) const;
 
     bool m_bInitialized = false;
     bool m_bLayoutDone = false;
+    bool m_bOpenInSteps = false;
+    Start m_eStart = Start::kDone;
+    SettingsPageRecord* m_pShowWhenMade = nullptr;  // selected, shown once whole
+    bool m_bSelectingAtOnce = false;                // a selection of the dialog's own
+    bool m_bSelChanged = false;                     // the tree told of a new selection
     bool m_bEnding = false;     // hidden after OK or Cancel, its pages going
     int m_nEndResult = IDCANCEL;
     int m_nApplyNext = -1;        // OK's next page to apply while hidden, -1: none
@@ -241,6 +291,7 @@ protected:
     std::vector<std::unique_ptr<SettingsPageRecord>> m_Records;  // in the order added
     std::vector<SettingsPageRecord*> m_PropPages;                // property pages in tree pre-order
     CSize m_szLargestPage{INT_MIN, INT_MIN};
+    size_t m_nMeasured = 0;  // the pages measured for the least size
     CSize m_szMin{0, 0};
     CButton m_OkButton, m_CancelButton, m_ApplyButton, m_HelpButton;
 };

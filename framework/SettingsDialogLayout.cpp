@@ -9,6 +9,7 @@
 #include "platform/CCreateContext.h"
 #include "platform/CPropertyPage.h"
 #include "platform/CView.h"
+#include "platform/SteadyClock.h"
 
 namespace {
 
@@ -78,25 +79,39 @@ bool CSettingsDialog::MeasurePageTemplate(const SettingsPageRecord* pRecord, CSi
     return true;
 }
 
+void CSettingsDialog::MeasurePage(SettingsPageRecord* pRecord)
+{
+    CSize size;
+    if (pRecord->pPage && pRecord->eMaking != SettingsPageRecord::Making::kAtStart && !pRecord->HasWindow()) {
+        if (!MeasurePageTemplate(pRecord, size))
+            return;
+    } else {
+        if (!pRecord->pPage || !CreatePage(pRecord))
+            return;
+        if (CView* pView = DYNAMIC_DOWNCAST(CView, pRecord->pPage))
+            pView->OnInitialUpdate();
+        CRect rc;
+        pRecord->pPage->GetWindowRect(&rc);
+        size = rc.Size();
+    }
+    m_szLargestPage.cx = std::max<LONG>(m_szLargestPage.cx, size.cx);
+    m_szLargestPage.cy = std::max<LONG>(m_szLargestPage.cy, size.cy);
+}
+
+bool CSettingsDialog::MeasurePages(DWORD dwMs)
+{
+    const DWORD dwStart = SteadyClockMs();
+    while (m_nMeasured < m_Records.size()) {
+        MeasurePage(m_Records[m_nMeasured++].get());
+        if (dwMs && SteadyClockMs() - dwStart >= dwMs)
+            break;
+    }
+    return m_nMeasured == m_Records.size();
+}
+
 void CSettingsDialog::CalcMinimumSize()
 {
-    for (const auto& p : m_Records) {
-        CSize size;
-        if (p->pPage && p->eMaking != SettingsPageRecord::Making::kAtStart && !p->HasWindow()) {
-            if (!MeasurePageTemplate(p.get(), size))
-                continue;
-        } else {
-            if (!p->pPage || !CreatePage(p.get()))
-                continue;
-            if (CView* pView = DYNAMIC_DOWNCAST(CView, p->pPage))
-                pView->OnInitialUpdate();
-            CRect rc;
-            p->pPage->GetWindowRect(&rc);
-            size = rc.Size();
-        }
-        m_szLargestPage.cx = std::max<LONG>(m_szLargestPage.cx, size.cx);
-        m_szLargestPage.cy = std::max<LONG>(m_szLargestPage.cy, size.cy);
-    }
+    MeasurePages(0);
     CRect rcPage;
     GetPageRect(&rcPage);
     CSize szExtra(std::max<LONG>(0, m_szLargestPage.cx - rcPage.Width()),

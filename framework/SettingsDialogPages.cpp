@@ -23,31 +23,80 @@ LRESULT CSettingsDialog::NotifyPage(SettingsPageRecord* pRecord, int nCode, LPAR
 
 // ---- changing pages ----------------------------------------------------------
 
+namespace {
+
+// Wine draws into a buffer of the window's and puts it on the screen each
+// time the thread waits for messages, and while it does not, every 50 ms: a
+// page painted in one piece right after such a wait shows whole, where one
+// painted a control a message at a time after a long step (the engines
+// pages' 200 ms) showed its controls one by one. A wait of no time is such
+// a wait.
+void LetScreenCatchUp()
+{
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+}
+
+}  // namespace
+
+// A page the user moves to that is not whole yet is made in steps, while
+// the dialog answers (the engines pages took 200 ms at once), and shows
+// once whole: the page shown before stays until then.
+bool CSettingsDialog::MakesInSteps(const SettingsPageRecord* pRecord) const
+{
+    return pRecord && pRecord->pPage && !pRecord->HasWindow() &&
+           pRecord->eMaking != SettingsPageRecord::Making::kAtStart && !m_bSelectingAtOnce &&
+           m_eStart == Start::kDone && !m_bEnding;
+}
+
 void CSettingsDialog::OnTreeSelChanging(NMHDR* pNMHDR, LRESULT* pResult)
 {
-    SettingsPageRecord* pRecord = RecordOfItem(((NMTREEVIEWA*)pNMHDR)->itemOld.hItem);
-    if (!pRecord || !pRecord->HasWindow())
+    const NMTREEVIEWA* pNM = (const NMTREEVIEWA*)pNMHDR;
+    SettingsPageRecord* pRecord = RecordOfItem(pNM->itemOld.hItem);
+    if (!pRecord || !pRecord->HasWindow() || pRecord == m_pShowWhenMade)
         return;
     if (NotifyPage(pRecord, PSN_KILLACTIVE) != 0) {
         *pResult = TRUE;
         return;
     }
     pRecord->pPage->SendMessage(WM_ACTIVATE, WA_INACTIVE, 0);
-    pRecord->pPage->ShowWindow(SW_HIDE);
 }
 
 void CSettingsDialog::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
     SettingsPageRecord* pRecord = RecordOfItem(((NMTREEVIEWA*)pNMHDR)->itemNew.hItem);
+    m_pShowWhenMade = nullptr;
+    m_bSelChanged = true;
     if (!pRecord)
         return;
+    // Selected as the dialog starts: made and shown at the start's end.
+    if (m_eStart != Start::kDone) {
+        m_pShowWhenMade = pRecord;
+        SetCaption(pRecord);
+        return;
+    }
+    if (MakesInSteps(pRecord) && RunStepsTimer()) {
+        m_pShowWhenMade = pRecord;
+        SetCaption(pRecord);
+        return;
+    }
     // A page made later is made when shown; before the layout has run (the
     // first page, shown as the dialog starts) the layout places it.
-    if (!MakePage(pRecord))
-        return;
-    if (NotifyPage(pRecord, PSN_SETACTIVE) != 0) {
-        *pResult = TRUE;
-    } else {
+    MakePage(pRecord);
+    ShowSelectedPage(pRecord);
+}
+
+// The page shown before goes in the same step as the new one shows, both
+// painted before the screen is brought up to date. A page that refuses to
+// show (or could not be made) stays hidden while its item is selected.
+void CSettingsDialog::ShowSelectedPage(SettingsPageRecord* pRecord)
+{
+    bool bShows = pRecord->HasWindow() && NotifyPage(pRecord, PSN_SETACTIVE) == 0;
+    if (IsWindowVisible())
+        LetScreenCatchUp();
+    for (const auto& p : m_Records)
+        if (p.get() != pRecord && p->HasAnyWindow() && p->pPage->IsWindowVisible())
+            p->pPage->ShowWindow(SW_HIDE);
+    if (bShows) {
         pRecord->pPage->SendMessage(WM_ACTIVATE, WA_ACTIVE, 0);
         ShowPageOf(pRecord);
     }
@@ -56,10 +105,12 @@ void CSettingsDialog::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
 
 // A page chosen in the tree (arrow keys, a click) leaves the focus in the
 // tree, so that the next arrow shows the next page; a page chosen by the
-// dialog itself (the first one, a page whose check failed) gets it.
+// dialog itself (the first one, a page whose check failed) gets it. The
+// page and its controls are painted at once.
 void CSettingsDialog::ShowPageOf(SettingsPageRecord* pRecord)
 {
     pRecord->pPage->ShowWindow(SW_SHOW);
+    pRecord->pPage->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     if (::GetFocus() != m_PageTree.m_hWnd)
         pRecord->pPage->SetFocus();
     if (pRecord->wFlags & SettingsPageRecord::kPropertyPage)
@@ -92,7 +143,7 @@ void CSettingsDialog::SetCaption(SettingsPageRecord* pRecord)
 void CSettingsDialog::SelectPage(SettingsPageRecord* pRecord)
 {
     if (HTREEITEM hItem = FindTreeItem(pRecord->strCaption))
-        m_PageTree.SelectItem(hItem);
+        SelectItemAtOnce(hItem);
 }
 
 // ---- Apply, OK, Cancel -------------------------------------------------------
@@ -132,7 +183,7 @@ BOOL CSettingsDialog::ApplyPages(bool bOk)
             return FALSE;
         }
     }
-    return TRUE;
+    return EndApply(bOk) ? TRUE : FALSE;
 }
 
 // When every page has passed its checks before the pass, OK hides the
@@ -181,6 +232,8 @@ const DWORD kEndStepMs = 10;
 void CSettingsDialog::EndWithPagesInSteps(int nResult)
 {
     KillTimer(kMakePagesTimerId);
+    m_eStart = Start::kDone;
+    m_pShowWhenMade = nullptr;
     if (!IsModal()) {
         DestroyPages();
         EndDialog(nResult);
@@ -190,13 +243,28 @@ void CSettingsDialog::EndWithPagesInSteps(int nResult)
     m_nEndResult = nResult;
     if (::GetActiveWindow() == m_hWnd)
         m_hEndOwner = ::GetAncestor(::GetWindow(m_hWnd, GW_OWNER), GA_ROOT);
-    // Stored while it shows: hidden, it would store itself as hidden.
-    StoreWindowPosition();
+    // Stored while it shows: hidden, it would store itself as hidden. One
+    // ended before it was placed has no place of its own to keep.
+    if (m_bInitialized)
+        StoreWindowPosition();
     m_strEndPositionName = m_strPositionName;
     m_strPositionName.Empty();
     ShowWindow(SW_HIDE);
     // The first step too on the timer: the click's own answer ends here.
-    SetTimer(kEndTimerId, kEndTimerMs, nullptr);
+    // Without a timer no step would come: the rest goes at once.
+    if (!SetTimer(kEndTimerId, kEndTimerMs, nullptr))
+        EndAtOnce();
+}
+
+void CSettingsDialog::EndAtOnce()
+{
+    KillTimer(kEndTimerId);
+    while (m_bEnding && m_nApplyNext >= 0)
+        ApplyPagesStep();
+    if (!m_bEnding)
+        return;
+    DestroyPages();
+    EndDialog(m_nEndResult);
 }
 
 // Hidden while its owner was still disabled, the dialog left no window of
@@ -259,6 +327,8 @@ void CSettingsDialog::ApplyPagesStep()
             return;
     }
     m_nApplyNext = -1;
+    if (!EndApply(true))
+        ResumeAfterRefusedApply(nullptr);
 }
 
 // A page refused its apply after every page had passed its checks (the
@@ -272,7 +342,8 @@ void CSettingsDialog::ResumeAfterRefusedApply(SettingsPageRecord* pRecord)
     m_hEndOwner = nullptr;
     m_strPositionName = m_strEndPositionName;
     ShowWindow(SW_SHOW);
-    SelectPage(pRecord);
+    if (pRecord)
+        SelectPage(pRecord);
 }
 
 void CSettingsDialog::OnEndTimer(UINT_PTR nIDEvent)

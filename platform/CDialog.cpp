@@ -298,6 +298,7 @@ INT_PTR CDialog::DoModal()
     HWND hOwner = ModalOwner();
     m_bModal = true;
     m_bEndModal = false;
+    m_bShowsItself = false;
     m_nModalResult = -1;
     HWND h = ::CreateDialogParamA(AfxGetResourceHandle(), m_lpszTemplateName, hOwner, DialogProc, (LPARAM)this);
     if (!h) {
@@ -305,7 +306,7 @@ INT_PTR CDialog::DoModal()
         return -1;
     }
     CModalLoop loop(hOwner, h);
-    if (!m_bEndModal)
+    if (!m_bEndModal && !m_bShowsItself)
         ::ShowWindow(h, SW_SHOW);
     // WM_QUIT ends the dialog and goes on to the outer loop; so does the
     // window's end with its owner's.

@@ -96,6 +96,9 @@ protected:
     int m_nModalResult = -1;
     bool m_bModal = false;
     bool m_bEndModal = false;
+    // Set by OnInitDialog when the dialog shows itself once the rest of its
+    // start is done: DoModal then leaves it hidden.
+    bool m_bShowsItself = false;
 
 private:
     // Enter pressed in a top-level dialog: its default button's command.

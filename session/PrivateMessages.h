@@ -80,6 +80,10 @@ const UINT WM_MAIN_STORAGE_KNOWN = WM_APP + 0xCB;
 // the emulator's controller for the last one), one a message, so that the
 // window keeps answering between them.
 const UINT WM_POWER_ON_STEP = WM_APP + 0xCC;
+// The view to itself, after an open has taken a configuration: run the
+// system configuration dialog on it (wParam the page), in a message of its
+// own, so that the window answers between the reading and the dialog.
+const UINT WM_RUN_SYSCFG_DIALOG = WM_APP + 0xCD;
 // View to the storage bar, sent on Esc: stop its search or auto-refresh when
 // one runs and its find dialog is not shown; returns 1 when it stopped one.
 const UINT WM_STORAGE_BAR_ESCAPE = WM_APP + 0xD0;

@@ -519,7 +519,9 @@ public:
     const CVornConfigFile& GetConfig() const { return m_config; }
     bool IsConfigModified() const { return m_bConfigModified; }
     // Opens the file as the current configuration (with the parse-errors
-    // dialog while it has errors); false when it was not taken.
+    // dialog while it has errors); false when it was not taken. The system
+    // configuration dialog follows (but for a start-up file) in a message
+    // of its own, posted.
     bool OpenConfiguration(const CString& strPath);
     // Asks for a file (unless a start-up file is pending) and opens it.
     bool OpenConfigurationDialog();
@@ -551,6 +553,8 @@ public:
     // WM_SYSCFG_APPLY: takes over the configuration of the dialog in lp,
     // shows its load unit and CPUs on the panels; returns 1.
     LRESULT OnSysCfgApply(WPARAM wp, LPARAM lp);
+    // WM_RUN_SYSCFG_DIALOG: RunSysCfgDialog at the page in wp.
+    LRESULT OnRunSysCfgDialog(WPARAM wp, LPARAM lp);
     // Tells the CPU-percent bar the number of CPUs and each one's engine type.
     void TellCpuPercentBar(const DWORD* pEngineTypes, size_t nCpus);
     // Enables or greys the main window's menu of recent configurations.

@@ -22,6 +22,7 @@
 #include "platform/Trace.h"
 #include "platform/WLTaskDialog.h"
 #include "platform/WideText.h"
+#include "session/PrivateMessages.h"
 #include "session/ViewTitle.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
@@ -228,10 +229,13 @@ bool CVornGUIView::OpenConfiguration(const CString& strPath)
         }
         bIgnore = eAnswer == kParseErrorsIgnore;
     }
-    if (g_strStartupConfigFile.IsEmpty())
-        RunSysCfgDialog(m_nLastSysCfgPage);
-    else
+    // The dialog in a message of its own: reading and taking a
+    // configuration of thousands of devices, then the dialog's start, held
+    // the window 50-140 ms in one.
+    if (!g_strStartupConfigFile.IsEmpty())
         g_strStartupConfigFile.Empty();
+    else if (!PostMessage(WM_RUN_SYSCFG_DIALOG, (WPARAM)m_nLastSysCfgPage))
+        RunSysCfgDialog(m_nLastSysCfgPage);
     return true;
 }
 
@@ -279,10 +283,15 @@ void CVornGUIView::RunSysCfgDialog(int nPage)
     CSysCfgDialog dlg(this);
     PrepareSysCfgDialog(dlg);
     dlg.m_nStartPage = nPage;
-    if (dlg.DoModal() != IDOK)
-        return;
-    m_nLastSysCfgPage = dlg.m_nStartPage;
-    OnSysCfgApply(0, (LPARAM)&dlg);
+    // OK has handed the configuration over already.
+    if (dlg.DoModal() == IDOK)
+        m_nLastSysCfgPage = dlg.m_nStartPage;
+}
+
+LRESULT CVornGUIView::OnRunSysCfgDialog(WPARAM wp, LPARAM)
+{
+    RunSysCfgDialog((int)wp);
+    return 0;
 }
 
 LRESULT CVornGUIView::OnSysCfgApply(WPARAM, LPARAM lp)

@@ -99,6 +99,7 @@ BEGIN_MESSAGE_MAP(CVornGUIView, CScrollView)
     ON_MESSAGE(WM_POWER_ON_STEP, OnPowerOnStep)
     ON_MESSAGE(WM_APPLY_POWER_OFF_OPTION, OnApplyPowerOffOption)
     ON_MESSAGE(WM_SYSCFG_APPLY, OnSysCfgApply)
+    ON_MESSAGE(WM_RUN_SYSCFG_DIALOG, OnRunSysCfgDialog)
     // The control panel (VornGUIViewPanel.cpp).
     ON_COMMAND(IDC_PANEL_START, OnStartButton)
     ON_COMMAND(IDC_PANEL_STOP, OnStopButton)

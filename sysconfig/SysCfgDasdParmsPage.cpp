@@ -296,16 +296,13 @@ void CSysCfgDasdParmsPage::DoDataExchange(CDataExchange* pDX)
     }
 }
 
-BOOL CSysCfgDasdParmsPage::OnApply()
+// Values applied equal to the defaults set the box and disable the group.
+void CSysCfgDasdParmsPage::OnApplied()
 {
-    if (!CSysCfgPage::OnApply())
-        return FALSE;
-    // Values equal to the defaults set the box and disable the group.
     m_bUseDefaults = !IsCckdPresent(Applied().m_cckd);
     if (IsChecked(IDC_DASD_USE_DEFAULTS) != m_bUseDefaults)
         CheckDlgButton(IDC_DASD_USE_DEFAULTS, m_bUseDefaults ? BST_CHECKED : BST_UNCHECKED);
     EnableCckdControls();
-    return TRUE;
 }
 
 void CSysCfgDasdParmsPage::EnableCckdControls(bool bShowDefaults)

@@ -16,7 +16,6 @@ public:
 
     bool IsModified() const override;
     void SnapshotSettings() override;
-    BOOL OnApply() override;
 
     bool IsUsingDefaults() const { return m_bUseDefaults; }
 
@@ -32,6 +31,7 @@ protected:
     void OnClickCompression(UINT nID);
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     void OnClickUseDefaults();
+    void OnApplied() override;
 
 private:
     // With the defaults in use the values become the defaults, are shown

@@ -1,6 +1,6 @@
 // SysCfgDialog.cpp: the system configuration dialog: its tree of pages, its
-// title, the hand-over of each apply to the view and the relay of the
-// maximum CPU count to the pages that follow it.
+// title, the hand-over of each Apply and OK to the view and the relay of
+// the maximum CPU count to the pages that follow it.
 #include "sysconfig/SysCfgDialog.h"
 
 #include "config/WindowHelpers.h"
@@ -11,7 +11,6 @@
 IMPLEMENT_DYNAMIC(CSysCfgDialog, CDialog)
 
 BEGIN_MESSAGE_MAP(CSysCfgDialog, CSettingsDialog)
-    ON_MESSAGE(WM_SYSCFG_APPLY, OnSysCfgApply)
     ON_MESSAGE(WM_MAXCPU_CHANGED, OnMaxCpuChanged)
 END_MESSAGE_MAP()
 
@@ -85,6 +84,7 @@ CSysCfgDialog::CSysCfgDialog(CWnd* pViewWnd)
             MakePageAfterStart(pPage);
     MakePageWhenShown(&m_Engines0Page);
     MakePageWhenShown(&m_Engines32Page);
+    OpenInSteps();
 }
 
 CSysCfgDialog::~CSysCfgDialog() = default;
@@ -122,8 +122,8 @@ BOOL CSysCfgDialog::OnInitDialog()
 {
     SetAppSmallIcon(m_hWnd);
     m_appliedConfig = m_config;
-    if (!CSettingsDialog::OnInitDialog())
-        return FALSE;
+    // FALSE: it opens in steps and puts the focus itself once it shows.
+    BOOL bDefaultFocus = CSettingsDialog::OnInitDialog();
     CString strTitle;
     strTitle.LoadString(IDS_SYSCFG_TITLE);
     if (m_config.HasPath())
@@ -131,7 +131,7 @@ BOOL CSysCfgDialog::OnInitDialog()
     else
         strTitle += "  -  (new)";
     SetTitle(strTitle, 0);
-    return TRUE;
+    return bDefaultFocus;
 }
 
 bool CSysCfgDialog::CheckAllPages()
@@ -166,19 +166,46 @@ bool CSysCfgDialog::CheckPagesBeforeApply()
 bool CSysCfgDialog::ApplyUnmadePage(SettingsPageRecord* pRecord, bool)
 {
     CSysCfgPage* pPage = dynamic_cast<CSysCfgPage*>(pRecord->pPage);
-    return !pPage || pPage->ApplyWithoutWindow();
+    return !pPage || pPage->CheckWithoutWindow();
 }
 
-LRESULT CSysCfgDialog::OnSysCfgApply(WPARAM, LPARAM)
+// Each page handed the whole configuration over as it applied: twelve
+// copies of every device to the view at each OK, then one more.
+bool CSysCfgDialog::EndApply(bool)
+{
+    CVornConfigFile before = m_appliedConfig;
+    for (const auto& p : Records())
+        if (CSysCfgPage* pPage = dynamic_cast<CSysCfgPage*>(p->pPage))
+            pPage->SnapshotSettings();
+    if (!HandOver()) {
+        m_appliedConfig = std::move(before);
+        SettingsPageRecord* pFirstModified = nullptr;
+        for (const auto& p : Records()) {
+            CSysCfgPage* pPage = dynamic_cast<CSysCfgPage*>(p->pPage);
+            if (pPage && p->HasWindow())
+                pPage->ReevaluateModified();
+            if (!pFirstModified && pPage && pPage->IsModified())
+                pFirstModified = p.get();
+        }
+        SelectPage(pFirstModified ? pFirstModified : Records().front().get());
+        return false;
+    }
+    for (const auto& p : Records())
+        if (CSysCfgPage* pPage = dynamic_cast<CSysCfgPage*>(p->pPage); pPage && p->HasWindow())
+            pPage->TakeApplied();
+    return true;
+}
+
+bool CSysCfgDialog::HandOver()
 {
     if (!m_pViewWnd || !::IsWindow(m_pViewWnd->m_hWnd))
-        return 0;
+        return false;
     if (!m_pViewWnd->SendMessage(WM_SYSCFG_APPLY, 0, (LPARAM)this))
-        return 0;
+        return false;
     // Accepted: the Devices page sends its queued commands while the emulator runs.
     if (m_DevicesPage.m_hWnd)
         m_DevicesPage.SendMessage(WM_SYSCFG_APPLY, 0, 0);
-    return 1;
+    return true;
 }
 
 LRESULT CSysCfgDialog::OnMaxCpuChanged(WPARAM, LPARAM)

@@ -1,8 +1,8 @@
 // SysCfgDialog.h: CSysCfgDialog, the modal dialog in which the whole
 // configuration of the open document is edited: a tree of twelve pages on
 // the settings dialog. It works on its own edited copy and hands that copy
-// to the view window (the parent it was built with) whenever a page
-// applies; the view takes it over.
+// to the view window (the parent it was built with) once at each Apply and
+// OK, after every page applied; the view takes it over.
 //
 // The tree, in the order of the pages' apply pass:
 //   Identification; Architecture (Processors, with Engines 0-31 and
@@ -11,9 +11,10 @@
 // A page whose class is not part of the program yet is left out of the
 // tree; the pages after it keep their places relative to each other, and
 // its built children stand at the top level.
-// Only the page shown first is made with the dialog; the others are made
-// once it shows, one at a time (every page made at the start held the
-// dialog's start for 0.8 to 1.9 s), and before Apply or OK. The engines
+// The dialog opens in steps, hidden until the page shown first is made
+// (the whole start in one message held the program 50-120 ms); the other
+// pages are made once it shows, one at a time (every page made at the
+// start held the dialog's start for 0.8 to 1.9 s), and before Apply or OK. The engines
 // pages, 32 combo boxes each, are made only when first shown; until then
 // their check and apply run on the edited configuration alone. The load
 // unit, the one value a page sets on another, is set on the Options page
@@ -66,8 +67,8 @@ class CSysCfgDialog : public CSettingsDialog {
     DECLARE_DYNAMIC(CSysCfgDialog)
     DECLARE_MESSAGE_MAP()
 public:
-    // pViewWnd: the window that takes over each apply (WM_SYSCFG_APPLY) and
-    // the dialog's modal owner.
+    // pViewWnd: the window that takes over each Apply and OK
+    // (WM_SYSCFG_APPLY) and the dialog's modal owner.
     explicit CSysCfgDialog(CWnd* pViewWnd = nullptr);
     ~CSysCfgDialog() override;
 
@@ -123,11 +124,17 @@ protected:
     bool CheckPagesBeforeApply() override;
     bool ChecksEveryPageBeforeApply() const override { return true; }
     bool ApplyUnmadePage(SettingsPageRecord* pRecord, bool bOk) override;
+    // The one hand-over of a pass: every page's snapshot, the edited
+    // configuration to the view and, when it took it, the Devices page's
+    // queued commands; refused, the snapshots go back and the first
+    // modified page is shown.
+    bool EndApply(bool bOk) override;
 
-    LRESULT OnSysCfgApply(WPARAM wp, LPARAM lp);
     LRESULT OnMaxCpuChanged(WPARAM wp, LPARAM lp);
 
 private:
     bool CheckAllPages();
+    // The edited configuration to the view; true when it took it.
+    bool HandOver();
     CWnd* m_pViewWnd;  // not owned
 };

@@ -9,7 +9,6 @@
 #include "framework/HelpKeys.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/NumberParse.h"
-#include "session/PrivateMessages.h"
 #include "sysconfig/SysCfgDialog.h"
 
 IMPLEMENT_DYNAMIC(CSysCfgPage, CPropertyPage)
@@ -46,24 +45,13 @@ void CSysCfgPage::AddRow(int nParts, int nRow, std::initializer_list<UINT> ids)
 
 BOOL CSysCfgPage::OnApply()
 {
-    if (!UpdateData(TRUE) || !HandOver())
-        return FALSE;
-    SnapshotSettings();
+    return UpdateData(TRUE);
+}
+
+void CSysCfgPage::TakeApplied()
+{
     ReevaluateModified();
-    return TRUE;
-}
-
-bool CSysCfgPage::ApplyWithoutWindow()
-{
-    if (!CheckWithoutWindow() || !HandOver())
-        return false;
-    SnapshotSettings();
-    return true;
-}
-
-bool CSysCfgPage::HandOver()
-{
-    return m_pDlg && m_pDlg->SendMessage(WM_SYSCFG_APPLY, 0, (LPARAM)m_pDlg);
+    OnApplied();
 }
 
 bool CSysCfgPage::CheckPage(bool bShowFailure)

@@ -2,9 +2,9 @@
 // pages. A page edits the dialog's edited configuration directly; the
 // dialog's applied copy holds the values as of the page's last apply, and
 // the page is modified exactly while one of its own values differs between
-// the two. Apply runs the page's exchange and checks, hands the edited
-// configuration to the view through the dialog (WM_SYSCFG_APPLY) and, when
-// the view took it, takes the page's snapshot.
+// the two. A page's apply runs its exchange and checks; once every page has
+// applied, the dialog hands the edited configuration to the view once and,
+// when the view took it, each page takes its snapshot (TakeApplied).
 //
 // Each page gives its balloon-text table and its help-id remaps; a failed
 // check shows the error balloon on its control, titled with the field's
@@ -48,16 +48,17 @@ public:
     // Copies the page's own values from the edited into the applied copy.
     virtual void SnapshotSettings() = 0;
 
+    // The page's part of the dialog's pass: its exchange and checks.
     BOOL OnApply() override;
+    // After the view took the configuration of a pass: the page's values
+    // become its applied ones, and it is modified no more.
+    void TakeApplied();
     // Runs the page's exchange and checks; with bShowFailure false a
     // failure only marks the page modified (no balloon, no focus).
     bool CheckPage(bool bShowFailure);
     // The checks of a page whose window is not made yet (made when first
     // shown) on the edited configuration: true when they pass.
     virtual bool CheckWithoutWindow() const { return true; }
-    // The apply of such a page: its checks, the hand-over to the view and
-    // the snapshot, as OnApply does with the page's controls.
-    bool ApplyWithoutWindow();
     // SetModified with the result of IsModified.
     void ReevaluateModified() { SetModified(IsModified()); }
 
@@ -66,9 +67,8 @@ public:
     CSysCfgDialog* GetSysCfgDialog() const { return m_pDlg; }
 
 protected:
-    // The edited configuration handed to the view through the dialog;
-    // true when the view took it.
-    bool HandOver();
+    // What a page shows again once its values are applied (TakeApplied).
+    virtual void OnApplied() {}
     // The shared validation-failure step; always false.
     bool SysCfgDdvFail(CDataExchange* pDX, const SysCfgFieldFailure& failure);
     // Runs a check of SysCfgFieldChecks.h in the save direction of a run

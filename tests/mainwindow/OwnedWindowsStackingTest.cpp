@@ -171,6 +171,7 @@ TEST_F(OwnedStacking, OwnedWindowsStayOverTheMainWindowOnTheScreen)
             return true;
         });
         g_pView->SendMessage(WM_COMMAND, ID_OPEN_CONFIGURATION);
+        Pump();  // System Configuration follows the open in a message of its own
     }
     // Power On with the configuration changed and not saved: the question,
     // then the refusal.

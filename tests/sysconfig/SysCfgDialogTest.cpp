@@ -11,6 +11,8 @@
 
 #include <cstring>
 #include <map>
+#include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -117,13 +119,14 @@ TEST_F(SysCfgDialogTest, TitleAndTree)
     EXPECT_TRUE(view.m_received.empty());
 }
 
-TEST_F(SysCfgDialogTest, ApplyHandsOverOncePerPageInOrderAndLeavesThemClean)
+// Each page handed the whole configuration over as it applied (twelve
+// copies of every device at each Apply): the dialog hands it over once,
+// after every page applied, and then every page is clean.
+TEST_F(SysCfgDialogTest, ApplyHandsOverOnceAfterEveryPageAndLeavesThemClean)
 {
-    size_t nPages = 0;  // the pages of the tree, each applying once
     CSysCfgDialog dlg(&view);
     dlg.m_config = RichConfig(dir.Folder());
     Run(dlg, [&](HWND hDlg) {
-        nPages = dlg.Records().size();
         TypeText(dlg.m_IdentPage.m_hWnd, IDC_IDENT_DESCRIPTION, "changed");
         ClickCheck(dlg.m_ArchPage.m_hWnd, IDC_ARCH_VM, true);
         TypeText(dlg.m_ProcsPage.m_hWnd, IDC_PROCS_SERIAL, "000777");
@@ -139,14 +142,9 @@ TEST_F(SysCfgDialogTest, ApplyHandsOverOncePerPageInOrderAndLeavesThemClean)
         EXPECT_EQ(FirstModifiedPage(dlg), -1);
         EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hDlg, ID_APPLY_NOW)));
     });
-    // Once per page, each page handing over while it and the pages after it
-    // are still modified.
-    // The pages after the Clock page were never changed: they hand over clean.
-    std::vector<int> expected(nPages, -1);
-    for (int i = 0; i < 6; ++i)
-        expected[(size_t)i] = i;
-    EXPECT_EQ(view.m_firstModified, expected);
-    ASSERT_EQ(view.m_received.size(), nPages);
+    // Once, with every page still modified as it is handed over.
+    EXPECT_EQ(view.m_firstModified, std::vector<int>{0});
+    ASSERT_EQ(view.m_received.size(), 1u);
     for (const CVornConfigFile& cfg : view.m_received) {
         EXPECT_EQ(cfg.m_strDescription, "changed");
         EXPECT_EQ(cfg.m_wOsTailor, 0x4905);
@@ -159,11 +157,9 @@ TEST_F(SysCfgDialogTest, ApplyHandsOverOncePerPageInOrderAndLeavesThemClean)
 
 TEST_F(SysCfgDialogTest, ApplyWithOnePageModifiedStillRunsEveryPage)
 {
-    size_t nPages = 0;  // the pages of the tree, each applying once
     CSysCfgDialog dlg(&view);
     dlg.m_config = RichConfig(dir.Folder());
     Run(dlg, [&](HWND hDlg) {
-        nPages = dlg.Records().size();
         TypeText(dlg.m_ClockPage.m_hWnd, IDC_CLOCK_EPOCH, "1960");
         EXPECT_EQ(FirstModifiedPage(dlg), 5);
         // Changed back to the applied value: clean again.
@@ -172,7 +168,7 @@ TEST_F(SysCfgDialogTest, ApplyWithOnePageModifiedStillRunsEveryPage)
         TypeText(dlg.m_ClockPage.m_hWnd, IDC_CLOCK_EPOCH, "1960");
         Press(hDlg, ID_APPLY_NOW);
     });
-    EXPECT_EQ(view.m_received.size(), nPages);
+    EXPECT_EQ(view.m_received.size(), 1u);
     EXPECT_EQ(view.m_received.back().m_nSysEpoch, 1960);
 }
 
@@ -269,14 +265,17 @@ TEST_F(SysCfgDialogTest, AHandOverRefusedAfterOkShowsTheDialogAgainAtItsPage)
     EXPECT_EQ(view.m_received.back().m_strPlant, "Q1");
 }
 
-TEST_F(SysCfgDialogTest, OkAppliesEveryPageAndEnds)
+// OK handed the configuration over once per page, and the view took it
+// once more after the dialog: once now, with every page's values.
+TEST_F(SysCfgDialogTest, OkAppliesEveryPageHandsOverOnceAndEnds)
 {
-    size_t nPages = 0;  // the pages of the tree, each applying once
     CSysCfgDialog dlg(&view);
     dlg.m_config = RichConfig(dir.Folder());
     dlg.m_nStartPage = kSysCfgClockPage;
     INT_PTR nResult = RunModal(dlg, [&](HWND hDlg) {
-        nPages = dlg.Records().size();
+        if (dlg.PagesWaiting())
+            return true;
+        TypeText(dlg.m_IdentPage.m_hWnd, IDC_IDENT_PLANT, "Q1");
         EXPECT_EQ(dlg.GetActivePage(), &dlg.m_ClockPage);
         TypeText(dlg.m_ClockPage.m_hWnd, IDC_CLOCK_YROFFSET, "-28");
         Press(hDlg, IDOK);
@@ -284,8 +283,141 @@ TEST_F(SysCfgDialogTest, OkAppliesEveryPageAndEnds)
     });
     EXPECT_EQ(nResult, IDOK);
     EXPECT_EQ(dlg.m_nStartPage, kSysCfgClockPage);
-    ASSERT_EQ(view.m_received.size(), nPages);
+    ASSERT_EQ(view.m_received.size(), 1u);
     EXPECT_EQ(view.m_received.back().m_nYrOffset, -28);
+    EXPECT_EQ(view.m_received.back().m_strPlant, "Q1");
+}
+
+namespace {
+
+// What the dialog's page area showed between the messages the loop took
+// (where the screen is brought up to date): the pages visible, whether one
+// of them was not whole, and the message at which each control of the
+// watched page was first painted.
+struct SPageWatch {
+    const CSysCfgDialog* pDlg = nullptr;
+    HWND hWatched = nullptr;  // the page whose paints are counted, once it exists
+    int nTaken = 0;           // messages taken from the queue so far
+    std::string strFault;     // the first thing seen wrong
+    std::map<HWND, int> firstPaint;
+    HHOOK hGet = nullptr, hCall = nullptr;
+};
+SPageWatch* g_pWatch = nullptr;
+
+// The page is whole when every control of its template is there and its
+// initialisation gave the last label its text.
+bool IsEnginesPageWhole(HWND hPage)
+{
+    char sz[16] = "";
+    ::GetDlgItemTextA(hPage, IDC_ENGINES_LABEL0 + 31, sz, sizeof sz);
+    return ::GetDlgItem(hPage, IDC_ENGINES_COMBO0 + 31) && std::strcmp(sz, "CPU 1F:") == 0;
+}
+
+void LookAtPageArea(SPageWatch& w)
+{
+    if (!w.strFault.empty() || !::IsWindowVisible(w.pDlg->m_hWnd))
+        return;
+    int nShown = 0;
+    for (const auto& p : w.pDlg->Records()) {
+        HWND hPage = p->pPage ? p->pPage->m_hWnd : nullptr;
+        if (!hPage || !::IsWindowVisible(hPage))
+            continue;
+        ++nShown;
+        if (hPage == w.hWatched && !IsEnginesPageWhole(hPage))
+            w.strFault = "the page showed before it was whole";
+    }
+    if (nShown != 1)
+        w.strFault = std::to_string(nShown) + " pages showed at once";
+}
+
+void NotePaint(SPageWatch& w, HWND hWnd, UINT msg)
+{
+    if (msg == WM_PAINT && w.hWatched && ::GetParent(hWnd) == w.hWatched && ::IsWindowVisible(w.hWatched))
+        w.firstPaint.emplace(hWnd, w.nTaken);
+}
+
+LRESULT CALLBACK WatchTaken(int nCode, WPARAM wp, LPARAM lp)
+{
+    if (nCode == HC_ACTION && wp == PM_REMOVE && g_pWatch) {
+        const MSG* pMsg = (const MSG*)lp;
+        ++g_pWatch->nTaken;
+        LookAtPageArea(*g_pWatch);
+        NotePaint(*g_pWatch, pMsg->hwnd, pMsg->message);
+    }
+    return ::CallNextHookEx(nullptr, nCode, wp, lp);
+}
+
+LRESULT CALLBACK WatchSent(int nCode, WPARAM wp, LPARAM lp)
+{
+    if (nCode == HC_ACTION && g_pWatch) {
+        const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
+        NotePaint(*g_pWatch, p->hwnd, p->message);
+    }
+    return ::CallNextHookEx(nullptr, nCode, wp, lp);
+}
+
+HTREEITEM TreeItem(HWND hDlg, const char* pszText)
+{
+    HWND hTree = ::GetDlgItem(hDlg, IDC_SETTINGS_TREE);
+    for (HTREEITEM h = TreeView_GetRoot(hTree); h;) {
+        char buf[64] = {};
+        TVITEMA item = {};
+        item.mask = TVIF_TEXT;
+        item.hItem = h;
+        item.pszText = buf;
+        item.cchTextMax = sizeof buf;
+        TreeView_GetItem(hTree, &item);
+        if (std::strcmp(buf, pszText) == 0)
+            return h;
+        HTREEITEM hNext = TreeView_GetChild(hTree, h);
+        for (HTREEITEM p = h; !hNext && p; p = TreeView_GetParent(hTree, p))
+            hNext = TreeView_GetNextSibling(hTree, p);
+        h = hNext;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// The engines pages are made when first shown: Engines 0-31 chosen in the
+// tree showed its controls a few at a time (the page made in one 200-ms
+// message, then painted a control a message). Chosen now, it is made while
+// the page before stays, and takes its place whole, its controls painted
+// in one step; between any two messages one page shows, never one still
+// being made.
+TEST_F(SysCfgDialogTest, APageShowsOnlyOnceMadeWhole)
+{
+    CSysCfgDialog dlg(&view);
+    dlg.m_config = RichConfig(dir.Folder());
+    SPageWatch watch;
+    watch.pDlg = &dlg;
+    g_pWatch = &watch;
+    watch.hGet = ::SetWindowsHookExA(WH_GETMESSAGE, WatchTaken, nullptr, ::GetCurrentThreadId());
+    watch.hCall = ::SetWindowsHookExA(WH_CALLWNDPROC, WatchSent, nullptr, ::GetCurrentThreadId());
+    bool bChosen = false;
+    RunModal(dlg, [&](HWND hDlg) {
+        if (!bChosen) {
+            EXPECT_EQ(dlg.m_Engines0Page.m_hWnd, nullptr);
+            HTREEITEM hItem = TreeItem(hDlg, "Engines 0-31");
+            // As a click or an arrow key chooses it.
+            TreeView_SelectItem(::GetDlgItem(hDlg, IDC_SETTINGS_TREE), hItem);
+            bChosen = true;
+        }
+        watch.hWatched = dlg.m_Engines0Page.m_hWnd;
+        if (!watch.hWatched || !::IsWindowVisible(watch.hWatched) || ::GetQueueStatus(QS_PAINT))
+            return true;
+        Press(hDlg, IDCANCEL);
+        return false;
+    });
+    ::UnhookWindowsHookEx(watch.hGet);
+    ::UnhookWindowsHookEx(watch.hCall);
+    g_pWatch = nullptr;
+    EXPECT_EQ(watch.strFault, "");
+    std::set<int> steps;
+    for (const auto& p : watch.firstPaint)
+        steps.insert(p.second);
+    EXPECT_EQ(watch.firstPaint.size(), 64u);
+    EXPECT_EQ(steps.size(), 1u) << "the page's controls were first painted over " << steps.size() << " messages";
 }
 
 // An engines page made earlier follows the maximum while hidden; one made
