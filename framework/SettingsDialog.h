@@ -265,6 +265,8 @@ protected:
     void ShowPageOf(SettingsPageRecord* pRecord);
     // Selects a page's item with the page made at once (not in steps).
     BOOL SelectItemAtOnce(HTREEITEM hItem);
+    // True while the start has its first page still to make and show.
+    bool FirstPageToCome() const { return m_eStart != Start::kDone && m_eStart <= Start::kFirstPage; }
     // Whether the page of an item the user selects is made in steps first;
     // whether the first page is still to be made in steps at the start.
     bool MakesInSteps(const SettingsPageRecord* pRecord) const;

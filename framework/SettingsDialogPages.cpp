@@ -45,7 +45,7 @@ bool CSettingsDialog::MakesInSteps(const SettingsPageRecord* pRecord) const
 {
     return pRecord && pRecord->pPage && !pRecord->HasWindow() &&
            pRecord->eMaking != SettingsPageRecord::Making::kAtStart && !m_bSelectingAtOnce &&
-           m_eStart == Start::kDone && !m_bEnding;
+           !FirstPageToCome() && !m_bEnding;
 }
 
 void CSettingsDialog::OnTreeSelChanging(NMHDR* pNMHDR, LRESULT* pResult)
@@ -68,8 +68,8 @@ void CSettingsDialog::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
     m_bSelChanged = true;
     if (!pRecord)
         return;
-    // Selected as the dialog starts: made and shown at the start's end.
-    if (m_eStart != Start::kDone) {
+    // Selected as the dialog starts: made and shown as its first page.
+    if (FirstPageToCome()) {
         m_pShowWhenMade = pRecord;
         SetCaption(pRecord);
         return;

@@ -579,7 +579,7 @@ protected:
 
 private:
     bool MaySaveParseErrors() const;
-    void TakeConfiguration(const CVornConfigFile& cfg);
+    void TakeConfiguration(CVornConfigFile&& cfg);
     void RememberConfigPath();
     void ShowSaveError(DWORD dwError);
     bool WarnExternalEdit();

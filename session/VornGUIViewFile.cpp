@@ -188,10 +188,12 @@ void CVornGUIView::RememberConfigPath()
     m_settings.m_strPrevConfigFile = m_strLastConfigFile;
 }
 
-void CVornGUIView::TakeConfiguration(const CVornConfigFile& cfg)
+// The configuration read is moved in: a copy of thousands of devices costs
+// milliseconds in the open's message.
+void CVornGUIView::TakeConfiguration(CVornConfigFile&& cfg)
 {
-    m_config = cfg;
     m_savedConfig = cfg;
+    m_config = std::move(cfg);
     m_bConfigModified = false;
     m_bLoadParmAsked = false;
     RememberConfigPath();
@@ -212,12 +214,12 @@ bool CVornGUIView::OpenConfiguration(const CString& strPath)
         auto pNew = std::make_unique<CVornConfigFile>();
         pNew->Load(strPath);
         if (!pNew->m_bHasErrors || g_bIgnoreConfigFileParseErrors) {
-            TakeConfiguration(*pNew);
+            TakeConfiguration(std::move(*pNew));
             break;
         }
         if (bIgnore) {
             pNew->m_bHasErrors = false;
-            TakeConfiguration(*pNew);
+            TakeConfiguration(std::move(*pNew));
             break;
         }
         TDMessageBox("Invalid configuration file.", nullptr, nullptr, MB_ICONWARNING);

@@ -456,6 +456,8 @@ TEST_F(FileCommands, DeviceRowsOfAnyLengthOpenApplyAddAndSaveWhole)
                             ClickControl(IDOK)(h);
                         }});
     ASSERT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    // System Configuration follows in a message of its own.
+    vorntest::ViewHost::Pump(30000, [&] { return seq.Seen().size() == 3u && !::FindWindowA("#32770", nullptr); });
     ASSERT_EQ(seq.Seen().size(), 3u);
     EXPECT_EQ(seq.Seen()[1].strCaption, "Add Device Configuration Statement");
     const std::string strPrinterRow = "000E 1403 " + strName;
@@ -490,6 +492,7 @@ TEST_F(FileCommands, CancelledSettingsChangeNothing)
         ClickControl(IDCANCEL)(h);
     }});
     EXPECT_TRUE(pView->OpenConfiguration(strPath.c_str()));
+    vorntest::ViewHost::Pump(30000, [&] { return seq.Seen().size() == 1u && !::FindWindowA("#32770", nullptr); });
     EXPECT_EQ(seq.Seen().size(), 1u);
     EXPECT_FALSE(pView->IsConfigModified());
     EXPECT_NE(pView->GetConfig().m_strManufacturer, "ZQCMAKER");

@@ -378,7 +378,8 @@ TEST_F(SysCfgPages, ClockChecks)
 // until tools/screenshot closes the program; skipped otherwise. With
 // VORN_SYSCFG_GROW ("200,100") the dialog is first made that much larger,
 // and then shows the page VORN_SYSCFG_THEN when that is set. With
-// VORN_SYSCFG_DEVICES the configuration has that many more disks.
+// VORN_SYSCFG_DEVICES the configuration has that many more disks. With
+// VORN_SYSCFG_PICK the Processors page's model list (two models) drops down.
 TEST_F(SysCfgPages, DISABLED_ShowForPicture)
 {
     if (!KeepOpenForScreenshot())
@@ -393,7 +394,16 @@ TEST_F(SysCfgPages, DISABLED_ShowForPicture)
         dlg->m_config.AddDevice(strStmt, strError);
     }
     bool bGrown = false;
+    int nPickIn = std::getenv("VORN_SYSCFG_PICK") ? 10 : -1;  // steps: once the picture's window is found
+    if (nPickIn > 0) {
+        dir.Write("cpu-types.txt", "$$format2\nVornamic;demonstration ;model 2090;2090;00\nZQC;;Alpha;1111;01\n");
+        dlg->m_strConfigFilesDir = dir.Folder().c_str();
+    }
     RunModal(*dlg, [&](HWND hDlg) {
+        if (nPickIn > 0 && --nPickIn == 0) {
+            dlg->SetActivePage(kSysCfgProcsPage);
+            Press(dlg->m_ProcsPage.m_hWnd, IDC_PROCS_MODEL_PICK);
+        }
         if (pszGrow && !bGrown) {
             bGrown = true;
             int dx = 0, dy = 0;
