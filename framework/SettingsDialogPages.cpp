@@ -9,6 +9,11 @@
 #include "platform/CPropertyPage.h"
 #include "platform/SteadyClock.h"
 
+#include <optional>
+
+#include "platform/CDC.h"
+#include "platform/CGdiObject.h"
+
 LRESULT CSettingsDialog::NotifyPage(SettingsPageRecord* pRecord, int nCode, LPARAM lParam)
 {
     if (!pRecord || !(pRecord->wFlags & SettingsPageRecord::kPropertyPage) || !pRecord->HasWindow())
@@ -34,6 +39,75 @@ namespace {
 void LetScreenCatchUp()
 {
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+}
+
+// A window of its own over a part of the screen that shows what the screen
+// showed there, while it lives: what is painted under it (a page of some
+// sixty controls, which Wine puts on the screen a few controls at a time
+// once it has painted for 50 ms) shows whole when it goes. Wine serves the
+// part of a window that another one uncovers from the window's buffer.
+class CScreenCover {
+public:
+    CScreenCover(HWND hOwner, const RECT& rcScreen);
+    ~CScreenCover()
+    {
+        if (m_hWnd)
+            ::DestroyWindow(m_hWnd);
+    }
+    CScreenCover(const CScreenCover&) = delete;
+    CScreenCover& operator=(const CScreenCover&) = delete;
+
+private:
+    static LRESULT CALLBACK CoverProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp);
+    HWND m_hWnd = nullptr;
+    CBitmap m_shot;  // the screen as it was
+};
+
+const char kCoverClass[] = "VornScreenCover";
+
+CScreenCover::CScreenCover(HWND hOwner, const RECT& rcScreen)
+{
+    const int cx = rcScreen.right - rcScreen.left, cy = rcScreen.bottom - rcScreen.top;
+    {
+        CClientDC screen(nullptr);
+        CDC mem;
+        if (!mem.CreateCompatibleDC(&screen) || !m_shot.CreateCompatibleBitmap(screen, cx, cy))
+            return;
+        CDCSelect shot(mem, m_shot);
+        ::BitBlt(mem, 0, 0, cx, cy, screen, rcScreen.left, rcScreen.top, SRCCOPY);
+    }
+    HINSTANCE hInstance = ::GetModuleHandleA(nullptr);
+    WNDCLASSA wc = {};
+    if (!::GetClassInfoA(hInstance, kCoverClass, &wc)) {
+        wc.lpfnWndProc = CoverProc;
+        wc.hInstance = hInstance;
+        wc.lpszClassName = kCoverClass;
+        ::RegisterClassA(&wc);
+    }
+    m_hWnd = ::CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kCoverClass, "", WS_POPUP | WS_DISABLED,
+                               rcScreen.left, rcScreen.top, cx, cy, hOwner, nullptr, hInstance, nullptr);
+    if (!m_hWnd)
+        return;
+    ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, (LONG_PTR)m_shot.m_hObject);
+    ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ::UpdateWindow(m_hWnd);
+}
+
+LRESULT CALLBACK CScreenCover::CoverProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_ERASEBKGND)
+        return 1;
+    if (msg != WM_PAINT)
+        return ::DefWindowProcA(hWnd, msg, wp, lp);
+    CPaintDC dc(CWnd::FromHandle(hWnd));
+    CDC mem;
+    if (HBITMAP hShot = (HBITMAP)::GetWindowLongPtrA(hWnd, GWLP_USERDATA); hShot && mem.CreateCompatibleDC(&dc)) {
+        CDCSelect shot(mem, hShot);
+        CRect rc;
+        ::GetClientRect(hWnd, &rc);
+        ::BitBlt(dc, 0, 0, rc.Width(), rc.Height(), mem, 0, 0, SRCCOPY);
+    }
+    return 0;
 }
 
 }  // namespace
@@ -91,8 +165,15 @@ void CSettingsDialog::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
 void CSettingsDialog::ShowSelectedPage(SettingsPageRecord* pRecord)
 {
     bool bShows = pRecord->HasWindow() && NotifyPage(pRecord, PSN_SETACTIVE) == 0;
-    if (IsWindowVisible())
+    // The page area keeps what it shows until the new page is painted.
+    std::optional<CScreenCover> cover;
+    if (bShows && IsWindowVisible()) {
+        CRect rcArea;
+        GetPageRect(&rcArea);
+        ClientToScreen(&rcArea);
+        cover.emplace(m_hWnd, rcArea);
         LetScreenCatchUp();
+    }
     for (const auto& p : m_Records)
         if (p.get() != pRecord && p->HasAnyWindow() && p->pPage->IsWindowVisible())
             p->pPage->ShowWindow(SW_HIDE);
@@ -100,6 +181,8 @@ void CSettingsDialog::ShowSelectedPage(SettingsPageRecord* pRecord)
         pRecord->pPage->SendMessage(WM_ACTIVATE, WA_ACTIVE, 0);
         ShowPageOf(pRecord);
     }
+    if (cover)
+        LetScreenCatchUp();
     SetCaption(pRecord);
 }
 
