@@ -341,6 +341,10 @@ void CSettingsDialog::PlaceDialog()
 void CSettingsDialog::StartStep()
 {
     switch (m_eStart) {
+    case Start::kTree:
+        FillTree();
+        m_eStart = Start::kMeasure;
+        break;
     case Start::kMeasure:
         // The pages made with the dialog are made here: Apply follows what
         // they report.
@@ -566,12 +570,31 @@ BOOL CSettingsDialog::OnInitDialog()
     // this dialog's own id.
     m_strPositionName.Empty();
     cdxCDynamicHelpDialog::OnInitDialog();
-    m_eStart = Start::kMeasure;
+    m_eStart = Start::kTree;
     m_nMeasured = 0;
     SetIdName(m_nDialogId);
     SetCaptionText(m_strTitle);
     ResetModified();
     UpdateApplyButton();
+    // The rest in steps (on the timer that then makes the other pages), or
+    // at once: its tree, its least size, its place and layout, its first
+    // page. Hidden, it takes no focus yet: that would activate it, costly
+    // in this message.
+    if (m_bOpenInSteps && IsModal() && RunStepsTimer()) {
+        m_bShowsItself = true;
+        return FALSE;
+    }
+    FinishStart();
+    if (PagesWaiting())
+        RunStepsTimer();
+    return TRUE;
+}
+
+// The first page's item is selected with the tree, its page made and shown
+// at the start's end: a tree with no item selected selects one of its own
+// as it is laid out or gets the focus.
+void CSettingsDialog::FillTree()
+{
     BuildTree();
     m_PropPages.clear();
     for (HTREEITEM h = m_PageTree.GetRootItem(); h; h = GetNextTreeItem(h)) {
@@ -581,24 +604,9 @@ BOOL CSettingsDialog::OnInitDialog()
     }
     if (m_nStartPage < 0 || m_nStartPage >= (int)m_PropPages.size())
         m_nStartPage = 0;
-    // The first page's item is selected now, its page made and shown at the
-    // start's end: a tree with no item selected selects one of its own as
-    // it is laid out or gets the focus.
     if (!m_PropPages.empty())
         if (HTREEITEM hItem = FindTreeItem(m_PropPages[(size_t)m_nStartPage]->strCaption))
             m_PageTree.SelectItem(hItem);
-    // The rest in steps (on the timer that then makes the other pages), or
-    // at once: its least size, its place and layout, its first page.
-    // Hidden, it takes no focus yet: that would activate it, costly in
-    // this message.
-    if (m_bOpenInSteps && IsModal() && RunStepsTimer()) {
-        m_bShowsItself = true;
-        return FALSE;
-    }
-    FinishStart();
-    if (PagesWaiting())
-        RunStepsTimer();
-    return TRUE;
 }
 
 void CSettingsDialog::SetTitle(LPCSTR pszText, UINT nStyle)

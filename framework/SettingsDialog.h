@@ -141,7 +141,7 @@ protected:
     enum : UINT_PTR { kMakePagesTimerId = 0x5E77, kEndTimerId = 0x5E78 };
 
     // What is left of a start in steps, in its order.
-    enum class Start : BYTE { kDone, kMeasure, kPlace, kFirstPage, kShow, kActivate };
+    enum class Start : BYTE { kDone, kTree, kMeasure, kPlace, kFirstPage, kShow, kActivate };
 
     virtual bool CanAddPage(LPCSTR pszParent, LPCSTR pszCaption);
     virtual SettingsPageRecord* AddPageRecord(LPCSTR pszParent, LPCSTR pszCaption, CWnd* pPage, UINT nTemplateId);
@@ -177,11 +177,14 @@ protected:
     void OnMakePagesTimer(UINT_PTR nIDEvent);
     // The timer of the steps; false when none could be had.
     bool RunStepsTimer();
-    // The steps of the start: its least size, its place and layout, its
-    // first page; then the dialog shows. FinishStart does what is left of
+    // The steps of the start: its tree, its least size, its place and
+    // layout, its first page; then the dialog shows. FinishStart does what is left of
     // them at once.
     void StartStep();
     void FinishStart();
+    // The tree of pages, the property pages in its order and the first
+    // page's item selected.
+    void FillTree();
     void PlaceDialog();
     // The page the user moved to while it was not whole: a step of its
     // making, or once it is whole, its showing.

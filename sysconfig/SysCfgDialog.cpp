@@ -118,20 +118,19 @@ void CSysCfgDialog::RefreshDevicesLoadUnit()
     m_DevicesPage.RefreshLoadUnit();
 }
 
+// The title goes in before the settings dialog's start, which shows it
+// (set after, it was set twice). FALSE: it opens in steps and puts the
+// focus itself once it shows.
 BOOL CSysCfgDialog::OnInitDialog()
 {
     SetAppSmallIcon(m_hWnd);
     m_appliedConfig = m_config;
-    // FALSE: it opens in steps and puts the focus itself once it shows.
-    BOOL bDefaultFocus = CSettingsDialog::OnInitDialog();
-    CString strTitle;
-    strTitle.LoadString(IDS_SYSCFG_TITLE);
+    m_strTitle.LoadString(IDS_SYSCFG_TITLE);
     if (m_config.HasPath())
-        strTitle += "  -  " + m_config.m_strFileName;
+        m_strTitle += "  -  " + m_config.m_strFileName;
     else
-        strTitle += "  -  (new)";
-    SetTitle(strTitle, 0);
-    return bDefaultFocus;
+        m_strTitle += "  -  (new)";
+    return CSettingsDialog::OnInitDialog();
 }
 
 bool CSysCfgDialog::CheckAllPages()
