@@ -296,6 +296,16 @@ void CSysCfgDasdParmsPage::DoDataExchange(CDataExchange* pDX)
     }
 }
 
+// The statement is given exactly when a value differs from the defaults,
+// in what the dialog hands over.
+BOOL CSysCfgDasdParmsPage::OnApply()
+{
+    if (!CSysCfgPage::OnApply())
+        return FALSE;
+    Edited().m_bCCKDGiven = IsCckdPresent(Edited().m_cckd);
+    return TRUE;
+}
+
 // Values applied equal to the defaults set the box and disable the group.
 void CSysCfgDasdParmsPage::OnApplied()
 {

@@ -18,6 +18,7 @@ public:
     void SnapshotSettings() override;
 
     bool IsUsingDefaults() const { return m_bUseDefaults; }
+    BOOL OnApply() override;
 
 protected:
     BOOL OnInitDialog() override;

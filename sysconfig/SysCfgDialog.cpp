@@ -169,26 +169,25 @@ bool CSysCfgDialog::ApplyUnmadePage(SettingsPageRecord* pRecord, bool)
 }
 
 // Each page handed the whole configuration over as it applied: twelve
-// copies of every device to the view at each OK, then one more.
-bool CSysCfgDialog::EndApply(bool)
+// copies of every device to the view at each OK, then one more. After OK
+// the dialog goes: its pages take no snapshot.
+bool CSysCfgDialog::EndApply(bool bOk)
 {
-    CVornConfigFile before = m_appliedConfig;
-    for (const auto& p : Records())
-        if (CSysCfgPage* pPage = dynamic_cast<CSysCfgPage*>(p->pPage))
-            pPage->SnapshotSettings();
     if (!HandOver()) {
-        m_appliedConfig = std::move(before);
         SettingsPageRecord* pFirstModified = nullptr;
         for (const auto& p : Records()) {
             CSysCfgPage* pPage = dynamic_cast<CSysCfgPage*>(p->pPage);
-            if (pPage && p->HasWindow())
-                pPage->ReevaluateModified();
             if (!pFirstModified && pPage && pPage->IsModified())
                 pFirstModified = p.get();
         }
         SelectPage(pFirstModified ? pFirstModified : Records().front().get());
         return false;
     }
+    if (bOk)
+        return true;
+    for (const auto& p : Records())
+        if (CSysCfgPage* pPage = dynamic_cast<CSysCfgPage*>(p->pPage))
+            pPage->SnapshotSettings();
     for (const auto& p : Records())
         if (CSysCfgPage* pPage = dynamic_cast<CSysCfgPage*>(p->pPage); pPage && p->HasWindow())
             pPage->TakeApplied();

@@ -124,10 +124,10 @@ protected:
     bool CheckPagesBeforeApply() override;
     bool ChecksEveryPageBeforeApply() const override { return true; }
     bool ApplyUnmadePage(SettingsPageRecord* pRecord, bool bOk) override;
-    // The one hand-over of a pass: every page's snapshot, the edited
-    // configuration to the view and, when it took it, the Devices page's
-    // queued commands; refused, the snapshots go back and the first
-    // modified page is shown.
+    // The one hand-over of a pass: the edited configuration to the view
+    // and, when it took it, the Devices page's queued commands and (at
+    // Apply) every page's snapshot; refused, the first modified page is
+    // shown.
     bool EndApply(bool bOk) override;
 
     LRESULT OnMaxCpuChanged(WPARAM wp, LPARAM lp);
