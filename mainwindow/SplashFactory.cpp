@@ -2,7 +2,6 @@
 #include "mainwindow/SplashFactory.h"
 
 #include "mainwindow/SplashWnd.h"
-#include "platform/CWinApp.h"
 
 IMPLEMENT_DYNAMIC(CSplashThread, CWinThread)
 IMPLEMENT_DYNAMIC(CSplashFactory, CWinThread)
@@ -12,8 +11,8 @@ CSplashFactory g_SplashFactory;
 namespace {
 
 // Waits for the handle while answering messages other threads send to this
-// one: the splash thread's windows change focus and activation as they go,
-// and with the two threads' input attached that sends to our windows.
+// one: a thread that sends to our windows (the system's notices as the
+// splash's windows come and go) would otherwise wait for us as we wait for it.
 void WaitAnsweringSentMessages(HANDLE h)
 {
     while (::MsgWaitForMultipleObjects(1, &h, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
@@ -23,14 +22,6 @@ void WaitAnsweringSentMessages(HANDLE h)
 }
 
 }  // namespace
-
-HWND ModalPopupOf(HWND hWnd)
-{
-    if (!hWnd || ::IsWindowEnabled(hWnd))
-        return nullptr;
-    HWND hPopup = ::GetLastActivePopup(hWnd);
-    return hPopup && hPopup != hWnd && ::IsWindowVisible(hPopup) && ::IsWindowEnabled(hPopup) ? hPopup : nullptr;
-}
 
 CSplashThread::CSplashThread(const CRuntimeClass* pWndClass) : m_pWndClass(pWndClass)
 {
@@ -75,7 +66,7 @@ int CSplashThread::ExitInstance()
 
 CSplashFactory::~CSplashFactory()
 {
-    Destroy(nullptr);
+    Destroy();
 }
 
 BOOL CSplashFactory::Create(const CRuntimeClass* pWndClass, int nPriority)
@@ -124,26 +115,15 @@ HWND CSplashFactory::SplashWindow() const
     return pThread && pThread->m_bCreated && pThread->m_pSplashWnd ? pThread->m_pSplashWnd->m_hWnd : nullptr;
 }
 
-BOOL CSplashFactory::Destroy(CWnd* pWnd)
+BOOL CSplashFactory::Destroy()
 {
     // A splash still being made is awaited first: its window is not the
     // factory's to close before it exists.
     if (!WaitUntilCreated())
         return 0;
+    // The splash never held the activation: the focus stays where the user
+    // is (the command line, a bar, a question).
     CSplashThread* pThread = m_pSplashThread;
-    ::AttachThreadInput(::GetCurrentThreadId(), pThread->m_nThreadID, TRUE);
-    CWnd* pTarget = pWnd ? pWnd : AfxGetMainWnd();
-    if (pTarget && pTarget->m_hWnd) {
-        HWND hQuestion = ModalPopupOf(pTarget->m_hWnd);
-        if (hQuestion) {
-            // A question is up (the first start's folder question): it keeps
-            // the activation; the window under it is disabled until it goes.
-            ::SetForegroundWindow(hQuestion);
-        } else {
-            pTarget->SetFocus();
-            ::SetForegroundWindow(pTarget->m_hWnd);
-        }
-    }
     CSplashWnd* pSplash = pThread->m_pSplashWnd;
     if (pSplash && pSplash->m_hWnd) {
         pSplash->m_bClosing = true;

@@ -41,10 +41,9 @@ public:
     // Waits until the window of the splash started exists or has failed;
     // non-zero when it exists, 0 when none was started.
     BOOL WaitUntilCreated();
-    // Gives the focus back to pWnd (null: the calling thread's main window),
-    // or to the modal question pWnd shows, closes the splash and waits for
-    // its thread. 1, or 0 when no splash is up.
-    virtual BOOL Destroy(CWnd* pWnd);
+    // Closes the splash and waits for its thread; the focus stays where it
+    // is (the splash never takes it). 1, or 0 when no splash is up.
+    virtual BOOL Destroy();
     // The splash window once it exists (WaitUntilCreated), else null.
     HWND SplashWindow() const;
 
@@ -53,7 +52,3 @@ private:
 };
 
 extern CSplashFactory g_SplashFactory;
-
-// The question that keeps hWnd disabled (its last active, visible and
-// enabled popup), or null when hWnd is enabled or shows none.
-HWND ModalPopupOf(HWND hWnd);

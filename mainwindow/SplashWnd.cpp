@@ -83,9 +83,15 @@ BOOL CSplashWnd::Create()
     LPCSTR pszClass = m_bDropShadow ? AfxRegisterWndClass(CS_DROPSHADOW, hArrow, nullptr, m_hIcon) : nullptr;
     if (!pszClass)
         pszClass = AfxRegisterWndClass(0, hArrow, nullptr, m_hIcon);
-    if (!CreateEx(WS_EX_TOPMOST, pszClass, "", WS_POPUP | WS_VISIBLE, 0, 0, m_nWidth, m_nHeight,
+    // Shown without the activation: a splash that took it held the keyboard
+    // of its thread, and under Wine the display's as well, which then gave
+    // the keys typed into the main window, once shown, to the splash until
+    // the main window's thread had read its own showing, hundreds of
+    // milliseconds later while its bars paint.
+    if (!CreateEx(WS_EX_TOPMOST | WS_EX_NOACTIVATE, pszClass, "", WS_POPUP, 0, 0, m_nWidth, m_nHeight,
                   m_wndOwner.m_hWnd, nullptr))
         return FALSE;
+    ShowWindow(SW_SHOWNOACTIVATE);
     if (m_bLayered && m_pfnSetLayeredWindowAttributes) {
         ModifyStyleEx(0, WS_EX_LAYERED);
         m_pfnSetLayeredWindowAttributes(m_hWnd, m_clrKey, m_nAlpha, m_dwLayeredFlags);

@@ -3,6 +3,8 @@
 // has no taskbar button; CMySplashWnd, VornGUI's splash (bitmap resource
 // 131, with a drop shadow). The user cannot close it: only the factory's
 // close (m_bClosing set) takes it down, with its hidden owner and thread.
+// It never takes the activation nor the keyboard: keys typed while it
+// shows go to the main window, which is active from the moment it shows.
 #pragma once
 
 #include "platform/CGdiObject.h"

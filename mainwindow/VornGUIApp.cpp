@@ -15,6 +15,7 @@
 #include "mainwindow/SplashWnd.h"
 #include "mainwindow/StartupPaths.h"
 #include "mainwindow/UnhandledException.h"
+#include "platform/ActivationHandBack.h"
 #include "platform/CCmdUI.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CIniSettingsStore.h"
@@ -136,7 +137,7 @@ const UINT kSplashRemovalMs = 3000;
 void CALLBACK RemoveSplash(HWND, UINT, UINT_PTR nIDEvent, DWORD)
 {
     ::KillTimer(nullptr, nIDEvent);
-    g_SplashFactory.Destroy(nullptr);
+    g_SplashFactory.Destroy();
 }
 
 }  // namespace
@@ -252,6 +253,12 @@ BOOL CVornGUIApp::InitInstance()
     KeepWindowOnTop(g_SplashFactory.SplashWindow());
     g_pMainFrame->SendMessage(WM_RESTORE_BAR_STATE, 0);
     ReplaceFrameMenu();
+    // Under Wine the display gives the keyboard to the window activated as
+    // it shows only with a request dated by the thread's last message, and
+    // this thread has taken none yet: the request, undated, was refused, and
+    // the keys typed into the shown window went elsewhere until the thread
+    // read the display's notice of the showing, once its bars had painted.
+    TakePresentMessageTime();
     // A saved placement shows the window.
     HoldWindowStacking(false);
     CWindowPlacement::Restore("CMainFrame", g_pMainFrame, TRUE);

@@ -11,9 +11,11 @@
 # release's main suite, whose versions both architectures have.
 set -u
 
+# libx11-dev and libxtst-dev: the tests' typist on the X display
+# (tests/support/XKeys.c) is built with them.
 packages=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 fonts-wine
           xvfb xauth x11-utils imagemagick cmake ninja-build ccache googletest g++ clang
-          libclang-rt-14-dev)
+          libclang-rt-14-dev libx11-dev libxtst-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -234,7 +234,7 @@ TEST_F(OwnedStacking, OwnedWindowsStayOverTheMainWindowOnTheScreen)
     ASSERT_TRUE(g_SplashFactory.WaitUntilCreated());
     theApp.KeepWindowOnTop(g_SplashFactory.SplashWindow());
     OpenFrame();
-    g_SplashFactory.Destroy(nullptr);
+    g_SplashFactory.Destroy();
     pDevList = pFrame->GetMainBar(kDevList)->GetDockingFrame();
     ASSERT_TRUE(pDevList && pDevList->IsWindowVisible());
     RECT rcDevList;

@@ -48,7 +48,7 @@ HWND FindSplashWindow()
 TEST(Splash, DestroyWithoutSplashReturnsZero)
 {
     CSplashFactory factory;
-    EXPECT_EQ(factory.Destroy(nullptr), 0);
+    EXPECT_EQ(factory.Destroy(), 0);
 }
 
 TEST(Splash, ShowsCentredOnItsOwnThreadAndIgnoresAltF4)
@@ -67,9 +67,9 @@ TEST(Splash, ShowsCentredOnItsOwnThreadAndIgnoresAltF4)
     ::SendMessageA(hSplash, WM_SYSCOMMAND, SC_CLOSE, 0);
     ::SendMessageA(hSplash, WM_CLOSE, 0, 0);
     EXPECT_TRUE(::IsWindow(hSplash));
-    EXPECT_EQ(factory.Destroy(nullptr), 1);
+    EXPECT_EQ(factory.Destroy(), 1);
     EXPECT_FALSE(::IsWindow(hSplash));
-    EXPECT_EQ(factory.Destroy(nullptr), 0);
+    EXPECT_EQ(factory.Destroy(), 0);
 }
 
 TEST(Splash, FactoryDestructorClosesASplashStillUp)
@@ -89,7 +89,7 @@ TEST(Splash, MissingBitmapFailsCreation)
     CSplashFactory factory;
     EXPECT_FALSE(factory.Create(RUNTIME_CLASS(CMissingBitmapSplash), THREAD_PRIORITY_NORMAL));
     EXPECT_EQ(FindSplashWindow(), nullptr);
-    EXPECT_EQ(factory.Destroy(nullptr), 0);
+    EXPECT_EQ(factory.Destroy(), 0);
 }
 
 // Started without waiting, the splash is awaited before anything else
@@ -103,17 +103,17 @@ TEST(Splash, StartedThenAwaited)
     HWND hSplash = FindSplashWindow();
     ASSERT_NE(hSplash, nullptr);
     EXPECT_TRUE(factory.WaitUntilCreated());  // once up, it stays up
-    EXPECT_EQ(factory.Destroy(nullptr), 1);
+    EXPECT_EQ(factory.Destroy(), 1);
     EXPECT_FALSE(::IsWindow(hSplash));
     EXPECT_FALSE(factory.WaitUntilCreated());  // none started now
 
     ASSERT_TRUE(factory.Start(RUNTIME_CLASS(CMissingBitmapSplash), THREAD_PRIORITY_NORMAL));
     EXPECT_FALSE(factory.WaitUntilCreated());
     EXPECT_EQ(FindSplashWindow(), nullptr);
-    EXPECT_EQ(factory.Destroy(nullptr), 0);
+    EXPECT_EQ(factory.Destroy(), 0);
 
     ASSERT_TRUE(factory.Start(RUNTIME_CLASS(CMySplashWnd), THREAD_PRIORITY_NORMAL));
-    EXPECT_EQ(factory.Destroy(nullptr), 1);  // not awaited before: Destroy waits for it
+    EXPECT_EQ(factory.Destroy(), 1);  // not awaited before: Destroy waits for it
     EXPECT_EQ(FindSplashWindow(), nullptr);
 }
 
@@ -144,7 +144,7 @@ TEST(Splash, StaysAboveTheMainWindowShownAfterItOnTheScreen)
     EXPECT_EQ(0, ::GetWindowLongA(hMain, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_NE(0, ::GetWindowLongA(hSplash, GWL_EXSTYLE) & WS_EX_TOPMOST);
     ::DestroyWindow(hMain);
-    EXPECT_EQ(factory.Destroy(nullptr), 1);
+    EXPECT_EQ(factory.Destroy(), 1);
 }
 
 }  // namespace
