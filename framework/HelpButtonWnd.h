@@ -157,7 +157,6 @@ protected:
     BOOL m_bButtonUp = TRUE;
     BOOL m_bHot = FALSE;
     BYTE m_bContextHelpMode = 0;
-    HWND m_hWndHelpTarget = nullptr;
     UINT m_nIDTemplate;
     CHelpStringsMap m_HelpStrings;
     CHelpIdRemap m_HelpIds;

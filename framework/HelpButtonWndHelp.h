@@ -84,9 +84,9 @@ BOOL CHelpButtonWnd<T>::OnHelpInfo(HELPINFO* pHelpInfo)
         LoadHelpText(kIdsHelpUnavailable, "Help Unavailable"),
         LoadHelpText(kIdsNoBalloonDefined, "There is no popup balloon help defined for control #%d.\n\n"
                                            "Please choose another control or press F1 for context Help."));
+    // The balloon leaves the focus where it is: the keys go on to the window
+    // the user was in.
     ShowHelpBalloon(this->m_hWnd, spec, pHelpInfo->MousePos);
-    HWND hFocus = m_hWndHelpTarget && ::IsChild(this->m_hWnd, m_hWndHelpTarget) ? m_hWndHelpTarget : this->m_hWnd;
-    ::SetFocus(hFocus);
     return TRUE;
 }
 
@@ -99,7 +99,6 @@ void CHelpButtonWnd<T>::OnContextHelpMode()
         m_bContextHelpMode = 0;
         return;
     }
-    m_hWndHelpTarget = click.hTarget;
     HELPINFO hi = WhatsThisHelpInfo(click);
     // A control passes the request on to its parent (DefWindowProc), so that
     // a page's control is answered from the page's table.

@@ -46,7 +46,6 @@ void CHelpButtonWnd<T>::ResetHelpButtonState()
     m_bButtonUp = TRUE;
     m_bHot = FALSE;
     m_bContextHelpMode = 0;
-    m_hWndHelpTarget = nullptr;
     m_bNcPaintAllowed = 1;
     m_nHoverTimer = 0;
 }

@@ -220,6 +220,90 @@ TEST_F(FrameFixture, WhatsThisOnAStatusPaneShowsItsOwnBalloon)
     }
 }
 
+namespace {
+
+// Runs on a thread timer: the click of the What's-This mode, made once the
+// mode has the mouse (the caption button's own press has let it go).
+std::function<void()> g_modeClick;
+
+void CALLBACK ClickInTheMode(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    CMainFrame* pFrame = g_pMainFrame;
+    if (!g_modeClick || !pFrame || ::GetCapture() != pFrame->m_hWnd || pFrame->IsHelpButtonCaptured())
+        return;
+    ::KillTimer(nullptr, nTimer);
+    g_modeClick();
+    g_modeClick = nullptr;
+}
+
+}  // namespace
+
+// The caption's "?", then a click on a status pane, the control panel's LOAD
+// button or the device list, each a real click: the balloon shows, and the
+// focus stays in the command line, which takes the key typed next.
+TEST_F(FrameFixture, WhatsThisLeavesTheFocusWhereItWas)
+{
+    ProfileWriteString("Settings", "StatLineSeePart", "11111");
+    OpenFrame();
+    CCmdEdit& edit = pFrame->m_wndCmdLineBar.m_dlg.CommandEdit();
+    edit.EnableWindow(TRUE);  // as while the emulator runs
+    auto centre = [](HWND h) {
+        CRect rc;
+        ::GetWindowRect(h, &rc);
+        return rc.CenterPoint();
+    };
+    CRect rcPane;
+    pFrame->m_wndStatusBar.GetItemRect(1, &rcPane);
+    pFrame->m_wndStatusBar.ClientToScreen(&rcPane);
+    const struct {
+        const char* pszTarget;
+        CPoint pt;
+    } cases[] = {
+        {"a status pane", rcPane.CenterPoint()},
+        {"the LOAD button", centre(::GetDlgItem(pFrame->m_wndControlsBar.m_dlg.m_hWnd, IDC_PANEL_LOAD))},
+        {"the device list", centre(pFrame->m_wndDevListBar.m_dlg.Tree().m_hWnd)},
+    };
+    int nKeys = 0;
+    auto pumpUntil = [&](const char* pszWhat, const std::function<bool()>& done) {
+        return vorntest::PollFor([&] {
+            MSG msg;
+            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {  // as the program's loop
+                nKeys += msg.message == WM_KEYDOWN && msg.wParam == 'X';
+                theApp.DispatchOne(msg);
+            }
+            return done();
+        }, 10000, pszWhat);
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszTarget);
+        edit.SetWindowText("");
+        edit.SetFocus();
+        CRect rcFrame;
+        pFrame->GetWindowRect(&rcFrame);
+        bool bClicked = false;
+        g_modeClick = [&] { bClicked = vorntest::ClickAt(c.pt); };
+        UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, ClickInTheMode);
+        ASSERT_TRUE(vorntest::ClickAt(rcFrame.TopLeft() + CRect(pFrame->GetHelpButtonRect()).CenterPoint()));
+        bool bBalloon = pumpUntil("the balloon", [] { return ErrorBalloonWindow() != nullptr; });
+        ::KillTimer(nullptr, nTimer);
+        g_modeClick = nullptr;
+        ASSERT_TRUE(bClicked);
+        ASSERT_TRUE(bBalloon);
+        EXPECT_EQ(::GetFocus(), edit.m_hWnd);
+        INPUT keys[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
+        keys[0].ki.wVk = keys[1].ki.wVk = 'X';
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        nKeys = 0;
+        ASSERT_EQ(2u, ::SendInput(2, keys, sizeof(INPUT)));
+        ASSERT_TRUE(pumpUntil("the key", [&] { return nKeys == 1; }));
+        pumpUntil("the key's character", [&] { return edit.GetWindowTextLength() > 0; });
+        CString strText;
+        edit.GetWindowText(strText);
+        EXPECT_STREQ(strText, "x");
+        ErrorBalloonHide();
+    }
+}
+
 TEST_F(FrameFixture, CopyTakesTheSelectedLinesButNeverOnePastTheEnd)
 {
     OpenFrame();
