@@ -78,6 +78,12 @@ BOOL CPropertyPage::OnNotify(WPARAM wp, LPARAM lp, LRESULT* pResult)
     case PSN_QUERYCANCEL:
         *pResult = OnQueryCancel() ? FALSE : TRUE;  // TRUE refuses
         return TRUE;
+    case PSN_HELP:
+        // The sheet's Help button gives the page its help command, as the
+        // button of a dialog of its own would.
+        SendMessage(WM_COMMAND, IDHELP, 0);
+        *pResult = 0;
+        return TRUE;
     default:
         return CDialog::OnNotify(wp, lp, pResult);
     }

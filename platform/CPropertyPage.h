@@ -1,7 +1,8 @@
 // CPropertyPage.h: one page of a property sheet, from a DIALOGEX template.
 // The page turns the sheet's PSN_ notifications into bool virtuals once
-// (OnSetActive, OnKillActive, OnApply, OnReset, OnQueryCancel) and ignores
-// notifications that do not come from its own sheet. A page also works
+// (OnSetActive, OnKillActive, OnApply, OnReset, OnQueryCancel), PSN_HELP
+// into its IDHELP command, and ignores notifications that do not come from
+// its own sheet. A page also works
 // outside a sheet (hosted by another window through CDialog::Create): then
 // SetModified only records the state. A window that hosts pages in place of
 // a sheet creates them with CreateInHost.

@@ -18,12 +18,15 @@
 #include "config/Limits.h"
 #include "config/StartupObjects.h"
 #include "framework/HelpKeys.h"
+#include "platform/CWinApp.h"
 #include "platform/ErrorBalloon.h"
 #include "platform/PathFunctions.h"
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/preferences/PrefsBalloonTails.h"
 #include "tests/support/GdiObjectCount.h"
+#include "tests/support/MessageCounter.h"
+#include "tests/support/ScreenShows.h"
 #include "session/PrivateMessages.h"
 #include "tests/support/ScopedIniStore.h"
 
@@ -276,6 +279,52 @@ TEST_F(PrefsDlgTest, EscapeClosesTheBalloonNotTheDialog)
         EXPECT_EQ(nStep, 2) << c.name;
         EXPECT_TRUE(view.m_applied.empty()) << c.name;
         ErrorBalloonHide();
+    }
+}
+
+// Without the help file, the Help button (a real click) says so and names
+// the file, as F1 (a real key) does.
+TEST_F(PrefsDlgTest, HelpButtonAndF1SayTheHelpFileIsMissing)
+{
+    CWinApp app("PrefsHelpTest");
+    app.m_strHelpFilePath = otherDir.Path("VornGUI.chm").c_str();
+    for (bool bButton : {true, false}) {
+        SCOPED_TRACE(bButton ? "the Help button" : "F1");
+        CPreferencesDlg dlg;
+        Fill(dlg);
+        vorntest::TakenMessageWatch input([&](const MSG& msg) {
+            return bButton ? msg.message == WM_LBUTTONUP && ::GetDlgCtrlID(msg.hwnd) == IDHELP
+                           : msg.message == WM_KEYDOWN && msg.wParam == VK_F1;
+        });
+        bool bSent = false;
+        std::string strBox = "(no box)";
+        INT_PTR r = vorntest::RunModal(dlg, [&](HWND h) {
+            if (HWND hBox = vorntest::OtherDialog(h)) {
+                strBox = vorntest::DialogTexts(hBox);
+                ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+                return true;
+            }
+            if (!bSent) {
+                RECT rc;
+                ::GetWindowRect(::GetDlgItem(h, IDHELP), &rc);
+                INPUT keys[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
+                keys[0].ki.wVk = keys[1].ki.wVk = VK_F1;
+                keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+                bSent = bButton ? vorntest::ClickAt({(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2})
+                                : ::SendInput(2, keys, sizeof(INPUT)) == 2;
+                EXPECT_TRUE(bSent);
+                return bSent;
+            }
+            // A timer comes once the input taken has been handled: its box
+            // (whose loop runs this step) has come and gone, or none came.
+            if (!input.Seen())
+                return true;
+            Press(h, IDCANCEL);
+            return false;
+        });
+        EXPECT_EQ(r, IDCANCEL);
+        EXPECT_NE(strBox.find("Unable to open the help file."), std::string::npos) << strBox;
+        EXPECT_NE(strBox.find(otherDir.Path("VornGUI.chm")), std::string::npos) << strBox;
     }
 }
 

@@ -1,10 +1,13 @@
 // MessageCounter.h: counts the messages of one kind that a window of this
 // thread receives while the counter lives (sent ones, through a thread
-// hook); MessageTally counts several kinds for every window of the thread.
+// hook); MessageTally counts several kinds for every window of the thread;
+// TakenMessageWatch sees whether the thread has taken a message off its
+// queue (the input a test made has arrived).
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <utility>
@@ -96,6 +99,41 @@ private:
     static inline MessageTally* s_pTally = nullptr;
     std::vector<UINT> m_messages;
     std::map<std::pair<HWND, UINT>, int> m_counts;
+    HHOOK m_hHook = nullptr;
+};
+
+// Whether the thread has taken a message that match() accepts off its queue
+// (GetMessage, PeekMessage with PM_REMOVE, in any loop) since the watch began
+// (one watch at a time).
+class TakenMessageWatch {
+public:
+    explicit TakenMessageWatch(std::function<bool(const MSG&)> match)
+    {
+        s_match = std::move(match);
+        s_bSeen = false;
+        m_hHook = ::SetWindowsHookExA(WH_GETMESSAGE, Hook, nullptr, ::GetCurrentThreadId());
+    }
+    ~TakenMessageWatch()
+    {
+        if (m_hHook)
+            ::UnhookWindowsHookEx(m_hHook);
+        s_match = nullptr;
+    }
+    TakenMessageWatch(const TakenMessageWatch&) = delete;
+    TakenMessageWatch& operator=(const TakenMessageWatch&) = delete;
+
+    bool Seen() const { return s_bSeen; }
+
+private:
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wp, LPARAM lp)
+    {
+        if (nCode == HC_ACTION && wp == PM_REMOVE && s_match && s_match(*(const MSG*)lp))
+            s_bSeen = true;
+        return ::CallNextHookEx(nullptr, nCode, wp, lp);
+    }
+
+    static inline std::function<bool(const MSG&)> s_match;
+    static inline bool s_bSeen = false;
     HHOOK m_hHook = nullptr;
 };
 
