@@ -134,6 +134,47 @@ TEST_F(FrameFixture, HelpContentsWithoutTheHelpFileSaysSo)
     EXPECT_NE(strTexts.find(helpDir.Path("VornGUI.chm")), std::string::npos) << strTexts;
 }
 
+// F1 (a real key) in the main window says that the help file is missing,
+// as Help > "VornGUI Help..." does, and shows no balloon.
+TEST_F(FrameFixture, F1SaysTheHelpFileIsMissingAndShowsNoBalloon)
+{
+    OpenFrame();
+    TempDir helpDir;
+    CString strSaved = theApp.m_strHelpFilePath;
+    theApp.m_strHelpFilePath = helpDir.Path("VornGUI.chm").c_str();
+    g_pView->SetFocus();
+    std::string strTexts;
+    bool bSaw = false, bF1 = false;
+    {
+        vorntest::DialogDriver driver([&](HWND h) {
+            strTexts = vorntest::DialogTexts(h);
+            ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+            return false;
+        });
+        INPUT keys[2] = {{INPUT_KEYBOARD, {}}, {INPUT_KEYBOARD, {}}};
+        keys[0].ki.wVk = keys[1].ki.wVk = VK_F1;
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ASSERT_EQ(2u, ::SendInput(2, keys, sizeof(INPUT)));
+        // As the program's loop; the system's F1 notice, posted as the key
+        // is taken, is handled in the same pass.
+        EXPECT_TRUE(vorntest::PollFor([&] {
+            MSG msg;
+            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                bF1 |= msg.message == WM_KEYDOWN && msg.wParam == VK_F1;
+                theApp.DispatchOne(msg);
+            }
+            return bF1;
+        }, 10000, "the F1 key"));
+        bSaw = driver.SawDialog();
+    }
+    theApp.m_strHelpFilePath = strSaved;
+    EXPECT_TRUE(bSaw);
+    EXPECT_NE(strTexts.find("Unable to open the help file."), std::string::npos) << strTexts;
+    CString strTitle;
+    EXPECT_EQ(ErrorBalloonWindow(&strTitle), nullptr) << strTitle.GetString();
+    ErrorBalloonHide();
+}
+
 // A What's-This click on a bar or one of its controls shows the bar's own
 // balloon text.
 TEST_F(FrameFixture, BarsShowTheirOwnBalloons)
