@@ -7,7 +7,7 @@
 
 #include "framework/CHelpButtonDlg.h"
 #include "framework/HexSimpleEdit.h"
-#include "platform/CSaveSelEdit.h"
+#include "platform/CEdit.h"
 #include "resources/resource.h"
 
 class CDynDevListDlgBar;
@@ -37,7 +37,9 @@ public:
 
     // Device numbers take the ':' of "L:HHHH".
     CDevNumEdit m_DevNumEdit;
-    CSaveSelEdit m_LoadParmEdit;
+    // A plain edit: Tab selects the whole load parameter, which is always
+    // full (padded with dots), so that typing replaces it.
+    CEdit m_LoadParmEdit;
 
 protected:
     void OnDestroy();
