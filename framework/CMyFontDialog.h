@@ -12,6 +12,10 @@ public:
     // an empty or missing title becomes "Choose Font".
     explicit CMyFontDialog(LPCSTR pszTitle = nullptr, const LOGFONTA* plfInitial = nullptr);
 
+    // Opens on the face the system draws the initial font in: a face it
+    // lacks ("Courier New" under Wine) is not in the dialog's list, which
+    // then opened on its first face at its smallest size.
+    INT_PTR DoModal() override;
     BOOL OnInitDialog() override;
     // The font selected now (after OK: the one chosen). Unless bKeepDetails,
     // the character set becomes DEFAULT_CHARSET and the output precision,
@@ -28,3 +32,5 @@ private:
 // The portable part of a font description: what GetSelectedFont leaves
 // when it does not keep the details.
 void MakeFontPortable(LOGFONTA& lf);
+// lf with the face the system draws it in (the same face when it has it).
+void TakeDrawnFace(LOGFONTA& lf);

@@ -760,11 +760,24 @@ TEST_F(AppearanceTest, StatusBarRepeatedPartAndRandomClicks)
     EXPECT_TRUE(bAllGood);
 }
 
+// The Font button's dialog opens on the font the bars show (Courier New,
+// 10 points, drawn in another face where the system lacks it), and its
+// choice reaches the sample and the bars.
 TEST_F(AppearanceTest, StatusBarFontIsTheBarsFont)
 {
     CPreferencesDlg dlg;
     view.Register(dlg);
     dlg.m_StatLinePage.lf = MakeFont("Courier New", -13, FW_NORMAL, false);
+    char szDrawn[LF_FACESIZE] = "";
+    {
+        HFONT hFont = ::CreateFontIndirectA(&dlg.m_StatLinePage.lf);
+        HDC hdc = ::GetDC(nullptr);
+        HGDIOBJ hOld = ::SelectObject(hdc, hFont);
+        ::GetTextFaceA(hdc, LF_FACESIZE, szDrawn);
+        ::SelectObject(hdc, hOld);
+        ::ReleaseDC(nullptr, hdc);
+        ::DeleteObject(hFont);
+    }
     dlg.m_nStartPage = kPrefsStatusBar;
     DialogAnswers font(dlg);
     font.strFace = "Tahoma";
@@ -780,6 +793,7 @@ TEST_F(AppearanceTest, StatusBarFontIsTheBarsFont)
         return false;
     });
     EXPECT_EQ(font.fontTitles, (std::vector<std::string>{"Registers Bars and System Status Font"}));
+    EXPECT_EQ(font.fontsOpenedOn, (std::vector<std::string>{std::string(szDrawn) + "|10"}));
     EXPECT_EQ(strLabelFace, "Tahoma");
     EXPECT_STREQ(view.m_lfStatus.lfFaceName, "Tahoma");
     EXPECT_EQ(view.m_lfStatus.lfCharSet, DEFAULT_CHARSET);

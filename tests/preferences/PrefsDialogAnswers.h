@@ -36,13 +36,14 @@ inline std::string WindowText(HWND h)
 
 // Answers the colour and font dialogs of this thread, once each: its title
 // is recorded; a colour dialog's red, green and blue fields take the colour
-// to give before OK (Cancel when there is none to give); a font dialog
-// picks the face and size given before OK.
+// to give before OK (Cancel when there is none to give); a font dialog's
+// face and size as it opened are recorded ("face|size"), then it picks the
+// face and size given before OK.
 struct DialogAnswers {
     // The colour dialog's red field; green and blue follow it.
     static const int kColorRed = 706;
 
-    std::vector<std::string> colorTitles, fontTitles;
+    std::vector<std::string> colorTitles, fontTitles, fontsOpenedOn;
     bool bGive = true;
     COLORREF cr = RGB(1, 2, 3);
     std::string strFace = "Tahoma";
@@ -75,6 +76,7 @@ struct DialogAnswers {
 
     void AnswerFont(HWND h)
     {
+        fontsOpenedOn.push_back(WindowText(::GetDlgItem(h, cmb1)) + "|" + WindowText(::GetDlgItem(h, cmb3)));
         HWND hFace = ::GetDlgItem(h, cmb1);
         if (::SendMessageA(hFace, CB_SELECTSTRING, (WPARAM)-1, (LPARAM)strFace.c_str()) != CB_ERR)
             ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELCHANGE), (LPARAM)hFace);
