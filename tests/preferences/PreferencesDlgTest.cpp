@@ -1006,6 +1006,76 @@ TEST_F(PrefsDlgTest, BrowsedEditorWithBlanksIsQuotedAndAccepted)
     EXPECT_EQ(view.m_strEditor, strEdit.c_str());
 }
 
+namespace {
+
+BOOL CALLBACK CollectControl(HWND hWnd, LPARAM lp)
+{
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hWnd);
+    return TRUE;
+}
+
+bool IsOfClass(HWND h, const char* pszClass)
+{
+    char szClass[32] = "";
+    ::GetClassNameA(h, szClass, sizeof szClass);
+    return lstrcmpiA(szClass, pszClass) == 0;
+}
+
+bool IsGroupBox(HWND h)
+{
+    return IsOfClass(h, "Button") && (::GetWindowLongA(h, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+// Whether hSpin is a spin button and hOther its buddy, whose border it
+// covers as it should.
+bool IsSpinOf(HWND hSpin, HWND hOther)
+{
+    return IsOfClass(hSpin, UPDOWN_CLASSA) && (HWND)::SendMessageA(hSpin, UDM_GETBUDDY, 0, 0) == hOther;
+}
+
+// The pairs of visible controls of hPage that overlap (a group box holds
+// others and overlaps none), "id/id"; empty when none.
+std::string OverlappingControls(HWND hPage)
+{
+    std::vector<HWND> controls;
+    ::EnumChildWindows(hPage, CollectControl, (LPARAM)&controls);
+    std::string strPairs;
+    for (size_t i = 0; i < controls.size(); ++i)
+        for (size_t j = i + 1; j < controls.size(); ++j) {
+            HWND a = controls[i], b = controls[j];
+            if (::GetParent(a) != hPage || ::GetParent(b) != hPage || !::IsWindowVisible(a) ||
+                !::IsWindowVisible(b) || IsGroupBox(a) || IsGroupBox(b) || IsSpinOf(a, b) || IsSpinOf(b, a))
+                continue;
+            RECT ra, rb, rc;
+            ::GetWindowRect(a, &ra);
+            ::GetWindowRect(b, &rb);
+            if (::IntersectRect(&rc, &ra, &rb))
+                strPairs += std::to_string(::GetDlgCtrlID(a)) + "/" + std::to_string(::GetDlgCtrlID(b)) + " ";
+        }
+    return strPairs;
+}
+
+}  // namespace
+
+// On every page, laid out in the dialog, no control covers another (the
+// Misc3 page's editor field ran under its ">" button).
+TEST_F(PrefsDlgTest, NoControlOfAPageCoversAnother)
+{
+    CPreferencesDlg dlg;
+    Fill(dlg);
+    vorntest::RunModal(dlg, [&](HWND h) {
+        for (int i = 0; i < kPrefsPageCount; ++i) {
+            CPrefsPage* pPage = dlg.GetPrefsPage(i);
+            dlg.SetActivePage(pPage);
+            char szTitle[64] = "";
+            ::GetWindowTextA(pPage->m_hWnd, szTitle, sizeof szTitle);
+            EXPECT_EQ("", OverlappingControls(pPage->m_hWnd)) << szTitle;
+        }
+        Press(h, IDCANCEL);
+        return false;
+    });
+}
+
 TEST_F(PrefsDlgTest, OpeningAndClosingLeavesNoGdiObjects)
 {
     auto OpenClose = [&] {
