@@ -259,7 +259,8 @@ public:
 
     bool IsChanged() const override;
     void TakeWorkingAsApplied() override;
-    // The visible parts' samples in order, trimmed, in label 3192.
+    // The visible parts' samples in order in label 3192, on the lines it
+    // holds in its font, each part whole (SStatusPartGrid::SampleLines).
     virtual void UpdateSampleLine();
     // A new sample font from the description, set on label 3192.
     virtual void ApplySampleFont();
@@ -271,6 +272,8 @@ protected:
     void OnInitPage() override;
     void OnChooseFont();
     void OnFieldGridClicked(UINT nId);
+    // The layout has sized the sample's label anew: its lines follow.
+    void OnPageSized(UINT nType, int cx, int cy);
     // Ticks each box of the grid as the parts stand.
     void ShowGrid();
     // Writes the grid's order and visibility into the working fields.

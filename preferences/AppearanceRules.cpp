@@ -102,14 +102,30 @@ bool SStatusPartGrid::IsTicked(int nPart, int nColumn) const
     return nPart >= 0 && nPart < kStatusLineParts && visible[nPart] && position[nPart] == nColumn;
 }
 
-CString SStatusPartGrid::SampleLine() const
+CString SStatusPartGrid::SampleLines(const std::function<int(const CString&)>& width, int cxLine,
+                                     int nLines) const
 {
-    CString str;
-    for (int p = 0; p < kStatusLineParts; ++p)
-        if (visible[order[p]])
-            str += g_apszStatusPartSamples[order[p]];
-    str.Trim();
-    return str;
+    CString strText, strLine;
+    int nLine = 1;
+    for (int p = 0; p < kStatusLineParts; ++p) {
+        if (!visible[order[p]])
+            continue;
+        CString strPart = g_apszStatusPartSamples[order[p]];
+        CString strLonger = strLine + strPart;
+        strLonger.TrimLeft();
+        if (width(strLonger) <= cxLine) {
+            strLine = strLonger;
+            continue;
+        }
+        // The part begins the next line, or nothing more shows.
+        strPart.TrimLeft();
+        if (strLine.IsEmpty() || nLine >= nLines || width(strPart) > cxLine)
+            break;
+        strText += strLine + "\r\n";
+        strLine = strPart;
+        ++nLine;
+    }
+    return strText + strLine;
 }
 
 bool FontLookChanged(const SFontLook& a, const SFontLook& b)

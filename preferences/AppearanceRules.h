@@ -4,6 +4,8 @@
 // test of the font-and-colour pages. Builds for the host too.
 #pragma once
 
+#include <functional>
+
 #include "platform/CString.h"
 #include "platform/Types.h"
 #include "session/ViewSettings.h"
@@ -63,8 +65,11 @@ struct SStatusPartGrid {
     void Click(int nPart, int nColumn, bool bTicked);
     // Box (nPart, nColumn) is ticked: the part stands in that column and shows.
     bool IsTicked(int nPart, int nColumn) const;
-    // The visible parts' samples in order, trimmed.
-    CString SampleLine() const;
+    // The visible parts' samples in order on at most nLines lines no wider
+    // than cxLine (as width measures a line), each line trimmed at its
+    // start; a line breaks ("\r\n") only between two parts. A part is shown
+    // whole or not at all, and none after one that is not.
+    CString SampleLines(const std::function<int(const CString&)>& width, int cxLine, int nLines) const;
 };
 
 // ---- Font and colour pages -----------------------------------------------

@@ -4,9 +4,11 @@
 // check boxes (box 3101 + 5 x part + column), with a sample line.
 #include "preferences/AppearancePages.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "framework/HelpKeys.h"
+#include "platform/CDC.h"
 #include "platform/DDX.h"
 #include "platform/Trace.h"
 
@@ -43,6 +45,7 @@ IMPLEMENT_DYNCREATE(CPrefStatLinePropPage, CPropertyPage)
 BEGIN_MESSAGE_MAP(CPrefStatLinePropPage, CPrefsPage)
     ON_BN_CLICKED(IDC_PREF_FONT, OnChooseFont)
     ON_CONTROL_RANGE(BN_CLICKED, IDC_PREF_GRID_FIRST, IDC_PREF_GRID_LAST, OnFieldGridClicked)
+    ON_WM_SIZE_AFTER_BASE(OnPageSized)
 END_MESSAGE_MAP()
 
 #define GRID_ROW(n)                                                                                        \
@@ -132,9 +135,31 @@ void CPrefStatLinePropPage::OnInitPage()
     UpdateSampleLine();
 }
 
+// In the sample's own font, on the lines its label holds: a line longer
+// than the label was cut ("........" and no more).
 void CPrefStatLinePropPage::UpdateSampleLine()
 {
-    SetDlgItemText(IDC_PREF_SAMPLE_LINE, m_parts.SampleLine());
+    HWND hSample = ::GetDlgItem(m_hWnd, IDC_PREF_SAMPLE_LINE);
+    if (!hSample)
+        return;
+    CRect rc;
+    ::GetClientRect(hSample, &rc);
+    CClientDC dc(hSample);
+    CDCSelect selFont(dc, (HFONT)::SendMessageA(hSample, WM_GETFONT, 0, 0));
+    TEXTMETRICA tm = {};
+    ::GetTextMetricsA(dc, &tm);
+    auto width = [&dc](const CString& str) {
+        SIZE size = {};
+        ::GetTextExtentPoint32A(dc, str, str.GetLength(), &size);
+        return (int)size.cx;
+    };
+    int nLines = tm.tmHeight > 0 ? std::max(1, rc.Height() / (int)tm.tmHeight) : 1;
+    ::SetWindowTextA(hSample, m_parts.SampleLines(width, rc.Width(), nLines));
+}
+
+void CPrefStatLinePropPage::OnPageSized(UINT, int, int)
+{
+    UpdateSampleLine();
 }
 
 // The label takes the new font before the old one goes.
@@ -164,5 +189,6 @@ void CPrefStatLinePropPage::OnChooseFont()
     if (!ChooseFont(kFontTitle, lf, nPointSize))
         return;
     ApplySampleFont();
+    UpdateSampleLine();
     UpdateModified();
 }

@@ -669,6 +669,30 @@ namespace {
 const char kInitialSample[] =
     "CP00 PSW=07542000 80000000 0000000004089BB8 .......Z instcount=124999579 MIPS=  39.17 SIOS= 400";
 
+// The sample as one line: its line breaks read as the blanks between parts.
+std::string SampleShown(CWnd& page)
+{
+    std::string strSample = ItemText(page, IDC_PREF_SAMPLE_LINE);
+    for (size_t n; (n = strSample.find("\r\n")) != std::string::npos;)
+        strSample.replace(n, 2, " ");
+    return strSample;
+}
+
+// Whether the sample's label holds all of its text, whatever its style.
+bool SampleFits(CWnd& page)
+{
+    HWND hSample = ::GetDlgItem(page.m_hWnd, IDC_PREF_SAMPLE_LINE);
+    std::string strText = vorntest::WindowText(hSample);
+    RECT rcClient, rcText = {0, 0, 0, 0};
+    ::GetClientRect(hSample, &rcClient);
+    HDC hdc = ::GetDC(hSample);
+    HGDIOBJ hOld = ::SelectObject(hdc, (HFONT)::SendMessageA(hSample, WM_GETFONT, 0, 0));
+    ::DrawTextA(hdc, strText.c_str(), (int)strText.size(), &rcText, DT_CALCRECT | DT_NOPREFIX);
+    ::SelectObject(hdc, hOld);
+    ::ReleaseDC(hSample, hdc);
+    return rcText.right <= rcClient.right && rcText.bottom <= rcClient.bottom;
+}
+
 void ClickBox(CWnd& page, int nPart, int nColumn)
 {
     vorntest::ClickGridBox(page, nPart, nColumn);
@@ -704,14 +728,14 @@ TEST_F(AppearanceTest, StatusBarGridMovesHidesAndApplies)
         CPrefStatLinePropPage& p = dlg.m_StatLinePage;
         for (int nPart = 0; nPart < 5; ++nPart)
             captions.push_back(ItemText(p, IDC_PREF_GRID_FIRST + 5 * nPart + 4));
-        samples.push_back(ItemText(p, IDC_PREF_SAMPLE_LINE));
+        samples.push_back(SampleShown(p));
         ClickBox(p, 0, 4);
-        samples.push_back(ItemText(p, IDC_PREF_SAMPLE_LINE));
+        samples.push_back(SampleShown(p));
         apply.push_back(IsApplyEnabled(h));
         ClickBox(p, 0, 0);  // back
         apply.push_back(IsApplyEnabled(h));
         ClickBox(p, 2, 2);  // the ticked box: hidden in place
-        samples.push_back(ItemText(p, IDC_PREF_SAMPLE_LINE));
+        samples.push_back(SampleShown(p));
         apply.push_back(GridMatches(p));
         Press(h, ID_APPLY_NOW);
         Press(h, IDCANCEL);
@@ -747,7 +771,7 @@ TEST_F(AppearanceTest, StatusBarRepeatedPartAndRandomClicks)
     bool bAllGood = true;
     RunOnce(dlg, [&](HWND h) {
         CPrefStatLinePropPage& p = dlg.m_StatLinePage;
-        strFirst = ItemText(p, IDC_PREF_SAMPLE_LINE);
+        strFirst = SampleShown(p);
         srand(7);
         for (int i = 0; i < 200 && bAllGood; ++i) {
             ClickBox(p, rand() % 5, rand() % 5);
@@ -811,7 +835,9 @@ BOOL CALLBACK CollectChild(HWND hWnd, LPARAM lp)
 
 // Nothing of the page is cut: the captions, the longest part's check box
 // (it ran into the Position group's border) and the sample, which stays
-// inside its group in a large font too.
+// inside its group in a large font too and shows its parts whole: all of
+// them at the bars' usual size (it was cut after "........"), at a large
+// size those that fit, in order.
 TEST_F(AppearanceTest, StatusBarPageShowsItsTextsWholeAndTheSampleInItsGroup)
 {
     for (int nHeight : {-13, -19}) {
@@ -821,6 +847,12 @@ TEST_F(AppearanceTest, StatusBarPageShowsItsTextsWholeAndTheSampleInItsGroup)
         dlg.m_nStartPage = kPrefsStatusBar;
         RunOnce(dlg, [&](HWND h) {
             HWND hPage = dlg.m_StatLinePage.m_hWnd;
+            std::string strSample = SampleShown(dlg.m_StatLinePage);
+            EXPECT_TRUE(SampleFits(dlg.m_StatLinePage)) << strSample;
+            if (nHeight == -13)
+                EXPECT_EQ(strSample, kInitialSample);
+            else
+                EXPECT_EQ(std::string(kInitialSample).substr(0, strSample.size()), strSample);
             std::vector<HWND> children;
             ::EnumChildWindows(hPage, CollectChild, (LPARAM)&children);
             for (HWND hChild : children)

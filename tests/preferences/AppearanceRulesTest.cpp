@@ -77,6 +77,12 @@ std::string Order(const SStatusPartGrid& g)
 
 // Every part has one position, the inverse of the order, and each row has at
 // most one tick, in its part's column.
+// The sample on one line of any width: a character is a unit wide.
+CString SampleLine(const SStatusPartGrid& g)
+{
+    return g.SampleLines([](const CString& s) { return s.GetLength(); }, 1000, 1);
+}
+
 void ExpectConsistent(const SStatusPartGrid& g)
 {
     ASSERT_TRUE(IsStatusLinePartOrder(g.order)) << Order(g);
@@ -94,9 +100,33 @@ void ExpectConsistent(const SStatusPartGrid& g)
 TEST(StatusPartGrid, InitialSampleIsThePartsInOrder)
 {
     SStatusPartGrid g;
-    EXPECT_EQ(g.SampleLine(),
+    EXPECT_EQ(SampleLine(g),
               "CP00 PSW=07542000 80000000 0000000004089BB8 .......Z instcount=124999579 MIPS=  39.17 SIOS= 400");
     ExpectConsistent(g);
+}
+
+// Lines break between parts only; a part that does not fit the lines left
+// shows not at all, nor any after it.
+TEST(StatusPartGrid, SampleBreaksBetweenPartsAndShowsPartsWhole)
+{
+    SStatusPartGrid g;
+    auto width = [](const CString& s) { return s.GetLength(); };
+    const struct {
+        int cxLine, nLines;
+        const char* pszSample;
+    } cases[] = {
+        {95, 1, "CP00 PSW=07542000 80000000 0000000004089BB8 .......Z instcount=124999579 MIPS=  39.17 SIOS= 400"},
+        {94, 1, "CP00 PSW=07542000 80000000 0000000004089BB8 .......Z instcount=124999579 MIPS=  39.17"},
+        {60, 2, "CP00 PSW=07542000 80000000 0000000004089BB8 .......Z\r\ninstcount=124999579 MIPS=  39.17 SIOS= 400"},
+        {43, 3, "CP00 PSW=07542000 80000000 0000000004089BB8\r\n.......Z instcount=124999579 MIPS=  39.17\r\nSIOS= 400"},
+        {43, 2, "CP00 PSW=07542000 80000000 0000000004089BB8\r\n.......Z instcount=124999579 MIPS=  39.17"},
+        {42, 5, ""},
+        {0, 1, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(g.SampleLines(width, c.cxLine, c.nLines), c.pszSample) << c.cxLine << " x " << c.nLines;
+    g.Click(0, 0, false);  // the long PSW part hidden
+    EXPECT_STREQ(g.SampleLines(width, 20, 3), ".......Z\r\ninstcount=124999579\r\nMIPS=  39.17");
 }
 
 TEST(StatusPartGrid, ClickMovesSwapsAndHides)
@@ -104,7 +134,7 @@ TEST(StatusPartGrid, ClickMovesSwapsAndHides)
     SStatusPartGrid g;
     g.Click(0, 4, true);  // part 0 to the last column: part 4 comes first
     EXPECT_EQ(Order(g), "41230");
-    EXPECT_EQ(g.SampleLine(),
+    EXPECT_EQ(SampleLine(g),
               "SIOS= 400 .......Z instcount=124999579 MIPS=  39.17 CP00 PSW=07542000 80000000 0000000004089BB8");
     EXPECT_TRUE(g.IsTicked(0, 4));
     EXPECT_FALSE(g.IsTicked(0, 0));
@@ -114,7 +144,7 @@ TEST(StatusPartGrid, ClickMovesSwapsAndHides)
     SStatusPartGrid h;
     h.Click(2, 2, false);  // its own ticked box: hidden in place
     EXPECT_EQ(Order(h), "01234");
-    EXPECT_EQ(h.SampleLine(), "CP00 PSW=07542000 80000000 0000000004089BB8 .......Z MIPS=  39.17 SIOS= 400");
+    EXPECT_EQ(SampleLine(h), "CP00 PSW=07542000 80000000 0000000004089BB8 .......Z MIPS=  39.17 SIOS= 400");
     // A box in the hidden part's column: the clicking part moves there, the
     // hidden part takes its old column and stays hidden.
     h.Click(3, 2, true);
@@ -125,7 +155,7 @@ TEST(StatusPartGrid, ClickMovesSwapsAndHides)
     h.Click(3, 3, true);
     h.Click(2, 2, true);
     EXPECT_EQ(Order(h), "01234");
-    EXPECT_EQ(h.SampleLine(), SStatusPartGrid().SampleLine());
+    EXPECT_EQ(SampleLine(h), SampleLine(SStatusPartGrid()));
 }
 
 TEST(StatusPartGrid, RandomClicksKeepAPermutation)

@@ -22,14 +22,14 @@ std::string ClassOf(HWND hWnd)
     return sz;
 }
 
-// The rectangle DrawText needs for the text in the control's font: one line,
-// or wrapped at cxWrap when it is positive.
+// The rectangle DrawText needs for the text in the control's font: on the
+// lines its line breaks make, or wrapped at cxWrap when it is positive.
 RECT TextRect(HWND hCtrl, const std::string& text, int cxWrap)
 {
     HDC hDC = ::GetDC(hCtrl);
     HGDIOBJ hOld = ::SelectObject(hDC, (HFONT)::SendMessageA(hCtrl, WM_GETFONT, 0, 0));
     RECT rc = {0, 0, cxWrap > 0 ? cxWrap : 0, 0};
-    UINT uFormat = DT_CALCRECT | (cxWrap > 0 ? DT_WORDBREAK : DT_SINGLELINE);
+    UINT uFormat = DT_CALCRECT | (cxWrap > 0 ? DT_WORDBREAK : 0);
     ::DrawTextA(hDC, text.c_str(), (int)text.size(), &rc, uFormat);
     ::SelectObject(hDC, hOld);
     ::ReleaseDC(hCtrl, hDC);
