@@ -21,8 +21,12 @@
 #include "platform/ProfileStore.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/support/GdiObjectCount.h"
-#include "tests/support/RefusedTimers.h"
+#include "tests/support/HangWatch.h"
 #include "tests/support/ScopedIniStore.h"
+
+// The program's import of SetTimer, which each of its calls goes through.
+using SetTimerFunction = UINT_PTR(WINAPI*)(HWND, UINT_PTR, UINT, TIMERPROC);
+extern SetTimerFunction g_pfnImportedSetTimer asm("__imp__SetTimer@16");
 
 namespace {
 
@@ -90,6 +94,26 @@ CRect ChildRect(HWND hDlg, HWND hChild)
     ::GetWindowRect(hChild, &rc);
     ::MapWindowPoints(nullptr, hDlg, (POINT*)&rc, 2);
     return rc;
+}
+
+SetTimerFunction g_pfnSetTimer = g_pfnImportedSetTimer;  // the system's
+bool g_bRefuseTimers = false;
+int g_nRefusedTimers = 0;
+
+// Timers of windows refused as when the system has none left; the driver's
+// timers of no window are made.
+UINT_PTR WINAPI RefusingSetTimer(HWND hWnd, UINT_PTR nId, UINT nMs, TIMERPROC pfn)
+{
+    bool bRefused = hWnd && g_bRefuseTimers;
+    g_nRefusedTimers += bRefused;
+    return bRefused ? 0 : g_pfnSetTimer(hWnd, nId, nMs, pfn);
+}
+
+void ImportSetTimer(SetTimerFunction pfn)
+{
+    DWORD dwWas = 0;
+    ::VirtualProtect(&g_pfnImportedSetTimer, sizeof pfn, PAGE_READWRITE, &dwWas);
+    g_pfnImportedSetTimer = pfn;
 }
 
 }  // namespace
@@ -510,36 +534,33 @@ TEST_F(SettingsTest, PagesMadeLaterCountForTheSizeAndFillThePageArea)
     t.dlg.MakePageAfterStart(&t.other);
     bool bSelected = false;
     vorntest::RunModal(t.dlg, [&](HWND hDlg) {
-        if (t.dlg.PagesWaiting())
+        if (t.dlg.PagesWaiting() || (bSelected && !::IsWindowVisible(t.large.m_hWnd)))
             return true;
+        EXPECT_EQ(t.dlg.GetMinimumSize(), szAllMade);
+        EXPECT_EQ(t.large.m_hWnd == nullptr, !bSelected);
+        for (CWnd* pPage : {&t.small, &t.other}) {
+            EXPECT_EQ(ChildRect(hDlg, pPage->m_hWnd), ChildRect(hDlg, t.general.m_hWnd));
+            EXPECT_FALSE(::IsWindowVisible(pPage->m_hWnd));
+        }
         auto Grow = [hDlg](int dx) {
             CRect rc;
             ::GetWindowRect(hDlg, &rc);
             ::SetWindowPos(hDlg, nullptr, 0, 0, rc.Width() + dx, rc.Height() + dx, SWP_NOMOVE | SWP_NOZORDER);
         };
-        // Chosen by the user, the page shows once it is made.
-        if (bSelected && !::IsWindowVisible(t.large.m_hWnd))
+        if (!bSelected) {
+            Grow(60);
+            bSelected = true;
+            EXPECT_TRUE(SelectTreeItem(hDlg, "Large"));
             return true;
-        if (bSelected) {
-            EXPECT_EQ(0u, t.large.GetStyle() & (WS_CAPTION | WS_DISABLED | WS_POPUP));
-            EXPECT_EQ(ChildRect(hDlg, t.large.m_hWnd), ChildRect(hDlg, t.general.m_hWnd));
-            Grow(30);
-            EXPECT_EQ(ChildRect(hDlg, t.large.m_hWnd), ChildRect(hDlg, t.general.m_hWnd));
-            ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
-            return false;
         }
-        EXPECT_EQ(t.dlg.GetMinimumSize(), szAllMade);
-        EXPECT_EQ(t.large.m_hWnd, nullptr);
-        for (CWnd* pPage : {&t.small, &t.other}) {
-            EXPECT_EQ(ChildRect(hDlg, pPage->m_hWnd), ChildRect(hDlg, t.general.m_hWnd));
-            EXPECT_FALSE(::IsWindowVisible(pPage->m_hWnd));
-        }
-        Grow(60);
-        EXPECT_TRUE(SelectTreeItem(hDlg, "Large"));
-        bSelected = true;
-        return true;
+        EXPECT_TRUE(::IsWindowVisible(t.large.m_hWnd));
+        EXPECT_EQ(0u, t.large.GetStyle() & (WS_CAPTION | WS_DISABLED | WS_POPUP));
+        EXPECT_EQ(ChildRect(hDlg, t.large.m_hWnd), ChildRect(hDlg, t.general.m_hWnd));
+        Grow(30);
+        EXPECT_EQ(ChildRect(hDlg, t.large.m_hWnd), ChildRect(hDlg, t.general.m_hWnd));
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        return false;
     });
-    EXPECT_TRUE(bSelected);
 }
 
 TEST_F(SettingsTest, EachDialogIdRemembersItsOwnPosition)
@@ -710,15 +731,11 @@ TEST_F(SettingsTest, APageRunsThePartsOfItsInitialisationLeftForLaterOnceInOrder
         ASSERT_TRUE(t.dlg.AddPage(nullptr, "Split", &split, IDD_TPAGE_SMALL));
         if (eMaking != Making::kAtStart)
             t.dlg.MakePageAfterStart(&split);
-        bool bSelected = false;
         vorntest::RunModal(t.dlg, [&](HWND hDlg) {
             if (eMaking == Making::kInSteps && t.dlg.PagesWaiting())
                 return true;
-            if (!bSelected) {
-                EXPECT_TRUE(SelectTreeItem(hDlg, "Split"));
-                bSelected = true;
-            }
-            if (!::IsWindowVisible(split.m_hWnd))
+            EXPECT_TRUE(SelectTreeItem(hDlg, "Split"));
+            if (!::IsWindowVisible(split.m_hWnd))  // one chosen before it is made shows once it is
                 return true;
             ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
             return false;
@@ -732,96 +749,34 @@ TEST_F(SettingsTest, APageRunsThePartsOfItsInitialisationLeftForLaterOnceInOrder
     }
 }
 
-namespace {
-
-// A plain window as the dialog's owner.
-struct OwnerWindow {
-    OwnerWindow()
-    {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.lpszClassName = "SettingsTestOwner";
-        ::RegisterClassA(&wc);
-        h = ::CreateWindowExA(0, wc.lpszClassName, "owner", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
-                              wc.hInstance, nullptr);
-        wnd.Attach(h);
-    }
-    ~OwnerWindow()
-    {
-        wnd.Detach();
-        ::DestroyWindow(h);
-    }
-    HWND h;
-    CWnd wnd;
-};
-
-HWND g_hNotEnded = nullptr;  // a dialog that should have ended by now
-
-// Takes down a dialog still there long after its end, so that the test
-// fails instead of waiting for ever.
-void CALLBACK TakeDownNotEnded(HWND, UINT, UINT_PTR nId, DWORD)
+// A refused SetTimer left the dialog hidden over its disabled owner for ever
+// after OK or Cancel; the steps go at once then, and an open in steps too.
+TEST_F(SettingsTest, WithoutTimersTheDialogStillOpensAndEnds)
 {
-    ::KillTimer(nullptr, nId);
-    if (g_hNotEnded && ::IsWindow(g_hNotEnded)) {
-        ADD_FAILURE() << "the dialog was still there, hidden, 5 s after its end";
-        ::DestroyWindow(g_hNotEnded);
-    }
-}
-
-}  // namespace
-
-// A timer the system refuses (none left) left the dialog hidden over its
-// disabled owner for ever after OK or Cancel: what the timer's steps do
-// goes at once then, and a dialog that opens in steps opens at once.
-TEST_F(SettingsTest, WithoutTimersTheDialogStillOpensEndsAndGivesItsOwnerBack)
-{
-    const struct {
-        const char* pszWhat;
-        bool bInSteps;
-        bool bRefusedFromTheStart;
-        int nButton;
-    } cases[] = {
-        {"Cancel", false, false, IDCANCEL},
-        {"OK", false, false, IDOK},
-        {"OK of a dialog opened in steps", true, false, IDOK},
-        {"a dialog opened in steps without any timer", true, true, IDCANCEL},
+    const struct { const char* pszWhat; bool bInSteps, bRefusedFromTheStart; int nButton; } cases[] = {
+        {"the end at Cancel", false, false, IDCANCEL},
+        {"the end at OK of a dialog opened in steps", true, false, IDOK},
+        {"the open in steps and the end without any timer", true, true, IDCANCEL},
     };
+    ImportSetTimer(RefusingSetTimer);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pszWhat);
-        OwnerWindow owner;
-        PageLog log;
-        CRecordingPage general(IDD_TPAGE_GENERAL, "general", &log), later(IDD_TPAGE_SMALL, "later", &log);
-        CSettingsDialog dlg(708, 125, "Preferences", nullptr, ::GetSysColor(COLOR_CAPTIONTEXT),
-                            ::GetSysColor(COLOR_ACTIVECAPTION), &owner.wnd);
-        ASSERT_TRUE(dlg.AddPage(nullptr, "General", &general, IDD_TPAGE_GENERAL));
-        ASSERT_TRUE(dlg.AddPage(nullptr, "Later", &later, IDD_TPAGE_SMALL));
-        dlg.MakePageAfterStart(&later);
+        vorntest::WaitingFor waiting(c.pszWhat);
+        FourPages t;
         if (c.bInSteps)
-            dlg.OpenInSteps();
-        vorntest::RefusedTimers timers;
-        timers.RefuseAll(c.bRefusedFromTheStart);
-        bool bOwnerDisabled = false;
-        HWND hShown = nullptr;
-        UINT_PTR nRescue = 0;
-        INT_PTR r = vorntest::RunModal(dlg, [&](HWND hDlg) {
-            hShown = hDlg;
-            bOwnerDisabled = !::IsWindowEnabled(owner.h);
-            EXPECT_TRUE(general.IsWindowVisible());
-            timers.RefuseAll(true);
-            g_hNotEnded = hDlg;
-            nRescue = ::SetTimer(nullptr, 0, 5000, TakeDownNotEnded);
+            t.dlg.OpenInSteps();
+        g_bRefuseTimers = c.bRefusedFromTheStart;
+        g_nRefusedTimers = 0;
+        INT_PTR r = vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+            EXPECT_TRUE(t.general.IsWindowVisible());
+            g_bRefuseTimers = true;
             ::PostMessageA(hDlg, WM_COMMAND, (WPARAM)c.nButton, 0);
             return false;
         });
-        ::KillTimer(nullptr, nRescue);
-        g_hNotEnded = nullptr;
         EXPECT_EQ(r, c.nButton);
-        EXPECT_GT(timers.Refused(), 0);
-        EXPECT_TRUE(bOwnerDisabled);
-        EXPECT_FALSE(::IsWindow(hShown));
-        EXPECT_TRUE(::IsWindowEnabled(owner.h));
-        EXPECT_EQ(general.m_hWnd, nullptr);
-        EXPECT_EQ(later.m_hWnd, nullptr);
+        EXPECT_GT(g_nRefusedTimers, 0);
+        EXPECT_EQ(t.general.m_hWnd, nullptr);
     }
+    g_bRefuseTimers = false;
+    ImportSetTimer(g_pfnSetTimer);
 }

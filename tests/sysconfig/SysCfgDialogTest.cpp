@@ -11,8 +11,6 @@
 
 #include <cstring>
 #include <map>
-#include <set>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -23,6 +21,7 @@
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/support/GdiObjectCount.h"
+#include "tests/support/HangWatch.h"
 #include "tests/support/MessageCounter.h"
 #include "tests/support/ScopedIniStore.h"
 #include "tests/support/ScreenShows.h"
@@ -160,9 +159,7 @@ TEST_F(SysCfgDialogTest, HelpButtonSaysTheHelpFileIsMissing)
     EXPECT_NE(strBox.find(dir.Path("VornGUI.chm")), std::string::npos) << strBox;
 }
 
-// Each page handed the whole configuration over as it applied (twelve
-// copies of every device at each Apply): the dialog hands it over once,
-// after every page applied, and then every page is clean.
+// The configuration goes over once after every page applied (once a page before).
 TEST_F(SysCfgDialogTest, ApplyHandsOverOnceAfterEveryPageAndLeavesThemClean)
 {
     CSysCfgDialog dlg(&view);
@@ -183,8 +180,7 @@ TEST_F(SysCfgDialogTest, ApplyHandsOverOnceAfterEveryPageAndLeavesThemClean)
         EXPECT_EQ(FirstModifiedPage(dlg), -1);
         EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hDlg, ID_APPLY_NOW)));
     });
-    // Once, with every page still modified as it is handed over.
-    EXPECT_EQ(view.m_firstModified, std::vector<int>{0});
+    EXPECT_EQ(view.m_firstModified, std::vector<int>{0});  // with every page still modified
     ASSERT_EQ(view.m_received.size(), 1u);
     for (const CVornConfigFile& cfg : view.m_received) {
         EXPECT_EQ(cfg.m_strDescription, "changed");
@@ -306,8 +302,7 @@ TEST_F(SysCfgDialogTest, AHandOverRefusedAfterOkShowsTheDialogAgainAtItsPage)
     EXPECT_EQ(view.m_received.back().m_strPlant, "Q1");
 }
 
-// OK handed the configuration over once per page, and the view took it
-// once more after the dialog: once now, with every page's values.
+// OK handed the configuration over once per page, then once more: once now.
 TEST_F(SysCfgDialogTest, OkAppliesEveryPageHandsOverOnceAndEnds)
 {
     CSysCfgDialog dlg(&view);
@@ -329,136 +324,43 @@ TEST_F(SysCfgDialogTest, OkAppliesEveryPageHandsOverOnceAndEnds)
     EXPECT_EQ(view.m_received.back().m_strPlant, "Q1");
 }
 
-namespace {
-
-// What the dialog's page area showed between the messages the loop took
-// (where the screen is brought up to date): the pages visible, whether one
-// of them was not whole, and the message at which each control of the
-// watched page was first painted.
-struct SPageWatch {
-    const CSysCfgDialog* pDlg = nullptr;
-    HWND hWatched = nullptr;  // the page whose paints are counted, once it exists
-    int nTaken = 0;           // messages taken from the queue so far
-    std::string strFault;     // the first thing seen wrong
-    std::map<HWND, int> firstPaint;
-    HHOOK hGet = nullptr, hCall = nullptr;
-};
-SPageWatch* g_pWatch = nullptr;
-
-// The page is whole when every control of its template is there and its
-// initialisation gave the last label its text.
-bool IsEnginesPageWhole(HWND hPage)
-{
-    char sz[16] = "";
-    ::GetDlgItemTextA(hPage, IDC_ENGINES_LABEL0 + 31, sz, sizeof sz);
-    return ::GetDlgItem(hPage, IDC_ENGINES_COMBO0 + 31) && std::strcmp(sz, "CPU 1F:") == 0;
-}
-
-void LookAtPageArea(SPageWatch& w)
-{
-    if (!w.strFault.empty() || !::IsWindowVisible(w.pDlg->m_hWnd))
-        return;
-    int nShown = 0;
-    for (const auto& p : w.pDlg->Records()) {
-        HWND hPage = p->pPage ? p->pPage->m_hWnd : nullptr;
-        if (!hPage || !::IsWindowVisible(hPage))
-            continue;
-        ++nShown;
-        if (hPage == w.hWatched && !IsEnginesPageWhole(hPage))
-            w.strFault = "the page showed before it was whole";
-    }
-    if (nShown != 1)
-        w.strFault = std::to_string(nShown) + " pages showed at once";
-}
-
-void NotePaint(SPageWatch& w, HWND hWnd, UINT msg)
-{
-    if (msg == WM_PAINT && w.hWatched && ::GetParent(hWnd) == w.hWatched && ::IsWindowVisible(w.hWatched))
-        w.firstPaint.emplace(hWnd, w.nTaken);
-}
-
-LRESULT CALLBACK WatchTaken(int nCode, WPARAM wp, LPARAM lp)
-{
-    if (nCode == HC_ACTION && wp == PM_REMOVE && g_pWatch) {
-        const MSG* pMsg = (const MSG*)lp;
-        ++g_pWatch->nTaken;
-        LookAtPageArea(*g_pWatch);
-        NotePaint(*g_pWatch, pMsg->hwnd, pMsg->message);
-    }
-    return ::CallNextHookEx(nullptr, nCode, wp, lp);
-}
-
-LRESULT CALLBACK WatchSent(int nCode, WPARAM wp, LPARAM lp)
-{
-    if (nCode == HC_ACTION && g_pWatch) {
-        const CWPSTRUCT* p = (const CWPSTRUCT*)lp;
-        NotePaint(*g_pWatch, p->hwnd, p->message);
-    }
-    return ::CallNextHookEx(nullptr, nCode, wp, lp);
-}
-
-HTREEITEM TreeItem(HWND hDlg, const char* pszText)
-{
-    HWND hTree = ::GetDlgItem(hDlg, IDC_SETTINGS_TREE);
-    for (HTREEITEM h = TreeView_GetRoot(hTree); h;) {
-        char buf[64] = {};
-        TVITEMA item = {};
-        item.mask = TVIF_TEXT;
-        item.hItem = h;
-        item.pszText = buf;
-        item.cchTextMax = sizeof buf;
-        TreeView_GetItem(hTree, &item);
-        if (std::strcmp(buf, pszText) == 0)
-            return h;
-        HTREEITEM hNext = TreeView_GetChild(hTree, h);
-        for (HTREEITEM p = h; !hNext && p; p = TreeView_GetParent(hTree, p))
-            hNext = TreeView_GetNextSibling(hTree, p);
-        h = hNext;
-    }
-    return nullptr;
-}
-
-}  // namespace
-
-// The engines pages are made when first shown: Engines 0-31 chosen in the
-// tree showed its controls a few at a time (the page made in one 200-ms
-// message, then painted a control a message). Chosen now, it is made while
-// the page before stays, and takes its place whole, its controls painted
-// in one step; between any two messages one page shows, never one still
-// being made.
+// Engines 0-31, made when first shown, showed its controls a few at a time (made
+// in one 200-ms message, painted a control a message): made in steps, it shows whole.
 TEST_F(SysCfgDialogTest, APageShowsOnlyOnceMadeWhole)
 {
     CSysCfgDialog dlg(&view);
     dlg.m_config = RichConfig(dir.Folder());
-    SPageWatch watch;
-    watch.pDlg = &dlg;
-    g_pWatch = &watch;
-    watch.hGet = ::SetWindowsHookExA(WH_GETMESSAGE, WatchTaken, nullptr, ::GetCurrentThreadId());
-    watch.hCall = ::SetWindowsHookExA(WH_CALLWNDPROC, WatchSent, nullptr, ::GetCurrentThreadId());
-    bool bChosen = false;
-    RunModal(dlg, [&](HWND hDlg) {
-        if (!bChosen) {
-            EXPECT_EQ(dlg.m_Engines0Page.m_hWnd, nullptr);
-            HTREEITEM hItem = TreeItem(hDlg, "Engines 0-31");
-            // As a click or an arrow key chooses it.
-            TreeView_SelectItem(::GetDlgItem(hDlg, IDC_SETTINGS_TREE), hItem);
-            bChosen = true;
+    std::string strFault;  // the first thing seen wrong
+    // At each message the loop takes (where Wine brings the screen up to date)
+    // one page shows, and Engines 0-31 only whole, every control painted.
+    TakenMessageWatch watch([&](const MSG&) {
+        HWND hTree = ::GetDlgItem(dlg.m_hWnd, IDC_SETTINGS_TREE), hPage = dlg.m_Engines0Page.m_hWnd;
+        if (!::IsWindowVisible(dlg.m_hWnd) || !strFault.empty())
+            return false;
+        if (dlg.IsOpening()) {  // Identification, Architecture, its Processors, their Engines 0-31
+            HTREEITEM hArch = TreeView_GetNextSibling(hTree, TreeView_GetRoot(hTree));
+            TreeView_SelectItem(hTree, TreeView_GetChild(hTree, TreeView_GetChild(hTree, hArch)));
         }
-        watch.hWatched = dlg.m_Engines0Page.m_hWnd;
-        if (!watch.hWatched || !::IsWindowVisible(watch.hWatched) || ::GetQueueStatus(QS_PAINT))
+        int nShown = 0;
+        for (const auto& p : dlg.Records())
+            nShown += p->pPage && ::IsWindowVisible(p->pPage->m_hWnd);
+        if (nShown != 1)
+            strFault = std::to_string(nShown) + " pages showed at once";
+        else if (::IsWindowVisible(hPage) && ItemText(hPage, IDC_ENGINES_LABEL0 + 31) != "CPU 1F:")
+            strFault = "Engines 0-31 showed before it was whole";
+        for (HWND h = ::GetWindow(hPage, GW_CHILD); h && ::IsWindowVisible(hPage); h = ::GetWindow(h, GW_HWNDNEXT))
+            if (strFault.empty() && ::GetUpdateRect(h, nullptr, FALSE))
+                strFault = "Engines 0-31 showed with control " + std::to_string(::GetDlgCtrlID(h)) + " not painted";
+        return false;
+    });
+    WaitingFor waiting("Engines 0-31, chosen as the dialog showed itself, to show");
+    RunModal(dlg, [&](HWND hDlg) {
+        if (!::IsWindowVisible(dlg.m_Engines0Page.m_hWnd) || ::GetQueueStatus(QS_PAINT))
             return true;
         Press(hDlg, IDCANCEL);
         return false;
     });
-    ::UnhookWindowsHookEx(watch.hGet);
-    ::UnhookWindowsHookEx(watch.hCall);
-    g_pWatch = nullptr;
-    EXPECT_EQ(watch.strFault, "");
-    std::set<int> steps;
-    for (const auto& p : watch.firstPaint)
-        steps.insert(p.second);
-    EXPECT_EQ(watch.firstPaint.size(), 64u);
-    EXPECT_EQ(steps.size(), 1u) << "the page's controls were first painted over " << steps.size() << " messages";
+    EXPECT_EQ(strFault, "");
 }
 
 // An engines page made earlier follows the maximum while hidden; one made
