@@ -1,7 +1,6 @@
 // TempFile.cpp: see TempFile.h.
 #include "tests/config/TempFile.h"
 
-#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -45,42 +44,31 @@ std::string ReadBytes(const std::string& strPath)
 #ifdef _WIN32
 #include <windows.h>
 
-bool FileSizeLimit::Available()
-{
-    HMODULE hNtdll = ::GetModuleHandleA("ntdll.dll");
-    return hNtdll && ::GetProcAddress(hNtdll, "wine_get_version");
-}
-
 // The host's calls of a 32-bit program: ugetrlimit, signal and setrlimit,
 // for the size of files (1) and the signal past it (25), ignored (1).
-void FileSizeLimit::Set(unsigned long nBytes)
+bool FileSizeLimit::Set(unsigned long nBytes)
 {
     auto call = [](long nCall, long a, long b) {
         __asm__ volatile("int $0x80" : "+a"(nCall) : "b"(a), "c"(b) : "memory");
         return nCall;
     };
     unsigned long limit[2];
-    if (!Available() || call(191, 1, (long)limit) != 0)
-        return;
-    limit[0] = std::min(nBytes, limit[1]);
+    if (!::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") || call(191, 1, (long)limit) != 0)
+        return false;
+    limit[0] = nBytes < limit[1] ? nBytes : limit[1];
     call(48, 25, 1);
-    call(75, 1, (long)limit);
+    return call(75, 1, (long)limit) == 0;
 }
 #else
 #include <signal.h>
 #include <sys/resource.h>
 
-bool FileSizeLimit::Available()
+bool FileSizeLimit::Set(unsigned long nBytes)
 {
-    return true;
-}
-
-void FileSizeLimit::Set(unsigned long nBytes)
-{
-    struct rlimit limit;
+    rlimit limit;
     ::getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = std::min<rlim_t>(nBytes, limit.rlim_max);
+    limit.rlim_cur = nBytes < limit.rlim_max ? nBytes : limit.rlim_max;
     ::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
+    return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
 }
 #endif

@@ -24,17 +24,11 @@ private:
 // The whole file's bytes; empty when it cannot be read.
 std::string ReadBytes(const std::string& strPath);
 
-// A full disk for a test: no file that the process (or a child it starts)
-// writes grows past the limit set, the system taking a write that crosses
-// it in part and refusing the next, as on a full disk. The host's own
-// limit: natively, and under Wine, which runs a program as a host process.
-class FileSizeLimit {
-public:
-    FileSizeLimit() = default;
+// A full disk for a test while it lives: the host keeps each file the process
+// (or a child it starts) writes within the size set, natively and under Wine,
+// as a full disk does; Set is false where it cannot (Windows itself).
+struct FileSizeLimit {
     ~FileSizeLimit() { Lift(); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    static bool Available();  // false on Windows itself
-    void Set(unsigned long nBytes);
+    bool Set(unsigned long nBytes);
     void Lift() { Set(~0UL); }
 };
