@@ -25,7 +25,21 @@ BEGIN_MESSAGE_MAP(CSettingsDialog, cdxCDynamicHelpDialog)
     ON_WM_WINDOWPOSCHANGING()
     ON_WM_TIMER_WATCH(OnMakePagesTimer)
     ON_WM_TIMER_WATCH(OnEndTimer)
+    ON_REGISTERED_MESSAGE(StartStepMessage(), OnStartStepMessage)
 END_MESSAGE_MAP()
+
+UINT CSettingsDialog::StartStepMessage()
+{
+    static const UINT s_nMsg = ::RegisterWindowMessageA("VornGUI.SettingsDialog.StartStep");
+    return s_nMsg;
+}
+
+LRESULT CSettingsDialog::OnStartStepMessage(WPARAM, LPARAM)
+{
+    if (m_eStart == Start::kActivate)
+        StartStep();
+    return 0;
+}
 
 CSettingsDialog::CSettingsDialog(UINT nDialogId, int nTreeWidth, LPCSTR pszTitle, LPCSTR pszFontFace,
                                  COLORREF crText, COLORREF crGradient, CWnd* pParent)
@@ -371,22 +385,23 @@ void CSettingsDialog::StartStep()
         }
         m_eStart = Start::kShow;
         break;
+    case Start::kActivate:
+        // Activated first, while hidden, as the system's own start of a
+        // dialog does (the focus on its first control), and in a step ahead
+        // of the keys typed meanwhile: they go to it, not to the owner it
+        // has disabled, which has no focus to give them.
+        m_eStart = Start::kTree;
+        ::SetActiveWindow(m_hWnd);
+        if (HWND hFirst = ::GetNextDlgTabItem(m_hWnd, nullptr, FALSE))
+            ::SetFocus(hFirst);
+        break;
     case Start::kShow:
-        // Shown, then activated in a step of its own: each takes Wine 10-30 ms.
-        m_eStart = m_bShowsItself ? Start::kActivate : Start::kDone;
+        // Shown in a step of its own: activation and showing each take Wine
+        // 10-30 ms.
+        m_eStart = Start::kDone;
         if (m_bShowsItself)
             ShowWindow(SW_SHOWNA);
-        break;
-    case Start::kActivate:
-        m_eStart = Start::kDone;
         m_bShowsItself = false;
-        // Unless the user has gone to it already, as the system's own start
-        // of a dialog does: active, the focus on its first control.
-        if (::GetActiveWindow() != m_hWnd) {
-            ::SetActiveWindow(m_hWnd);
-            if (HWND hFirst = ::GetNextDlgTabItem(m_hWnd, nullptr, FALSE))
-                ::SetFocus(hFirst);
-        }
         break;
     case Start::kDone:
         break;
@@ -579,9 +594,12 @@ BOOL CSettingsDialog::OnInitDialog()
     // The rest in steps (on the timer that then makes the other pages), or
     // at once: its tree, its least size, its place and layout, its first
     // page. Hidden, it takes no focus yet: that would activate it, costly
-    // in this message.
+    // in this message; the first step, posted, comes before the input
+    // already queued and activates it.
     if (m_bOpenInSteps && IsModal() && RunStepsTimer()) {
         m_bShowsItself = true;
+        m_eStart = Start::kActivate;
+        PostMessage(StartStepMessage());
         return FALSE;
     }
     FinishStart();

@@ -141,7 +141,7 @@ protected:
     enum : UINT_PTR { kMakePagesTimerId = 0x5E77, kEndTimerId = 0x5E78 };
 
     // What is left of a start in steps, in its order.
-    enum class Start : BYTE { kDone, kTree, kMeasure, kPlace, kFirstPage, kShow, kActivate };
+    enum class Start : BYTE { kDone, kActivate, kTree, kMeasure, kPlace, kFirstPage, kShow };
 
     virtual bool CanAddPage(LPCSTR pszParent, LPCSTR pszCaption);
     virtual SettingsPageRecord* AddPageRecord(LPCSTR pszParent, LPCSTR pszCaption, CWnd* pPage, UINT nTemplateId);
@@ -177,11 +177,15 @@ protected:
     void OnMakePagesTimer(UINT_PTR nIDEvent);
     // The timer of the steps; false when none could be had.
     bool RunStepsTimer();
-    // The steps of the start: its tree, its least size, its place and
-    // layout, its first page; then the dialog shows. FinishStart does what is left of
+    // The steps of the start: its activation, its tree, its least size, its
+    // place and layout, its first page; then the dialog shows. FinishStart does what is left of
     // them at once.
     void StartStep();
     void FinishStart();
+    // The start's first step, posted so that it comes before the input
+    // queued meanwhile.
+    static UINT StartStepMessage();
+    LRESULT OnStartStepMessage(WPARAM, LPARAM);
     // The tree of pages, the property pages in its order and the first
     // page's item selected.
     void FillTree();

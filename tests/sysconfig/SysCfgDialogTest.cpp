@@ -331,13 +331,15 @@ TEST_F(SysCfgDialogTest, APageShowsOnlyOnceMadeWhole)
     CSysCfgDialog dlg(&view);
     dlg.m_config = RichConfig(dir.Folder());
     std::string strFault;  // the first thing seen wrong
+    bool bChosen = false;
     // At each message the loop takes (where Wine brings the screen up to date)
     // one page shows, and Engines 0-31 only whole, every control painted.
     TakenMessageWatch watch([&](const MSG&) {
         HWND hTree = ::GetDlgItem(dlg.m_hWnd, IDC_SETTINGS_TREE), hPage = dlg.m_Engines0Page.m_hWnd;
         if (!::IsWindowVisible(dlg.m_hWnd) || !strFault.empty())
             return false;
-        if (dlg.IsOpening()) {  // Identification, Architecture, its Processors, their Engines 0-31
+        if (!bChosen) {  // Identification, Architecture, its Processors, their Engines 0-31
+            bChosen = true;
             HTREEITEM hArch = TreeView_GetNextSibling(hTree, TreeView_GetRoot(hTree));
             TreeView_SelectItem(hTree, TreeView_GetChild(hTree, TreeView_GetChild(hTree, hArch)));
         }
@@ -353,7 +355,7 @@ TEST_F(SysCfgDialogTest, APageShowsOnlyOnceMadeWhole)
                 strFault = "Engines 0-31 showed with control " + std::to_string(::GetDlgCtrlID(h)) + " not painted";
         return false;
     });
-    WaitingFor waiting("Engines 0-31, chosen as the dialog showed itself, to show");
+    WaitingFor waiting("Engines 0-31, chosen as the dialog showed, to show");
     RunModal(dlg, [&](HWND hDlg) {
         if (!::IsWindowVisible(dlg.m_Engines0Page.m_hWnd) || ::GetQueueStatus(QS_PAINT))
             return true;
