@@ -44,26 +44,13 @@ inline void Pump()
             ::DispatchMessageA(&msg);
 }
 
-struct SFindControl {
-    int nID;
-    HWND hFound;
-};
-
-inline BOOL CALLBACK FindControlProc(HWND h, LPARAM lp)
-{
-    SFindControl* p = (SFindControl*)lp;
-    if (::GetDlgCtrlID(h) != p->nID)
-        return TRUE;
-    p->hFound = h;
-    return FALSE;
-}
-
 // A control anywhere inside a dialog (the pages are child dialogs).
 inline HWND FindControl(HWND hDlg, int nID)
 {
-    SFindControl find = {nID, nullptr};
-    ::EnumChildWindows(hDlg, FindControlProc, (LPARAM)&find);
-    return find.hFound;
+    for (HWND h = ::GetWindow(hDlg, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (HWND hFound = ::GetDlgCtrlID(h) == nID ? h : FindControl(h, nID))
+            return hFound;
+    return nullptr;
 }
 
 // The test's own window, made the foreground one: a close that brings a box
@@ -77,8 +64,6 @@ struct CForegroundTaker {
 // Whether a box shows in front, and whether its edits wait to be applied.
 inline std::string BoxState(HWND h)
 {
-    if (!::IsWindow(h) || !::IsWindowVisible(h))
-        return "gone";
     HWND hApply = ::GetDlgItem(h, ID_APPLY_NOW);
     return std::string(::GetForegroundWindow() == h ? "front" : "behind") +
            (hApply && ::IsWindowEnabled(hApply) ? ", edit kept" : "");

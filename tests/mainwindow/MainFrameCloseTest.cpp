@@ -16,7 +16,6 @@
 #include <string>
 
 #include "preferences/PreferencesDlg.h"
-#include "resources/SysConfigRes.h"
 #include "resources/resource.h"
 #include "session/ConsoleCommands.h"
 #include "session/ConsoleLogFile.h"
@@ -428,180 +427,109 @@ TEST_F(FrameFixture, ACloseWithAFailingLogTellsItOnceAndEnds)
     }
 }
 
-// A close never answers for the user: at a box without Cancel (the close's
-// own power-off question, "Don't ask me this again" ticked) or a dialog
-// whose Cancel would drop an edit not applied, the system's close
-// (SC_CLOSE) changes nothing, and the session's end (refused) and a close
-// by message bring it to the front as it was; the user's answer decides.
+// A close never answers for the user: at Preferences with an edit not applied
+// and at the close's own power-off question it brings them to the front, the
+// session's end is refused, and after the user's No nothing more is asked.
 TEST_F(FrameFixture, ACloseNeverAnswersForTheUser)
 {
-    auto edit = [](HWND hDlg, int nId, const char* psz) { ::SetWindowTextA(FindControl(hDlg, nId), psz); };
-    const struct {
-        const char* pszKind;
-        UINT nOpen;  // the command that opens it (ID_APP_EXIT with the emulator running); 0: File > Open
-        std::function<void(HWND)> work, answer;  // the user's, before the closes and after
-        const char* pszSeen;
-    } kinds[] = {
-        {"Preferences, an edit not applied", ID_EDIT_PREFERENCES,
-         [&](HWND h) { edit(h, IDC_PREF_EXT_CONFIG, "*.vcf"); },
-         [](HWND h) { ::PostMessageA(h, WM_COMMAND, IDOK, 0); },
-         "system: behind, edit kept#session: refused front, edit kept#message: front, edit kept#"},
-        {"System Configuration, an edit applied and one not", 0,
-         [&](HWND h) {
-             edit(h, IDC_IDENT_DESCRIPTION, "applied");
-             ::SendMessageA(h, WM_COMMAND, ID_APPLY_NOW, 0);
-             EXPECT_STREQ(g_pView->GetConfig().m_strDescription, "applied");
-             edit(h, IDC_IDENT_HARDWARE, "LATER");
-         },
-         [](HWND h) { ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0); },
-         "system: behind, edit kept#session: refused front, edit kept#message: front, edit kept#"},
-        {"the close's power-off question", ID_APP_EXIT,
-         [](HWND h) { ::SendMessageA(h, TDM_CLICK_VERIFICATION, TRUE, FALSE); },
-         [](HWND h) { ::SendMessageA(h, TDM_CLICK_VERIFICATION, FALSE, FALSE), ::PostMessageA(h, TDM_CLICK_BUTTON, IDNO, 0); },
-         "system: behind#message: front#"},
-    };
+    OpenFrame();
+    HWND hFrame = pFrame->m_hWnd, hBox = nullptr;
+    g_nPrevPrefPage = kPrefsExts;
     CForegroundTaker taker;
-    for (const auto& k : kinds) {
-        SCOPED_TRACE(k.pszKind);
-        bool bEmulator = k.nOpen == ID_APP_EXIT;
-        OpenFrame();
-        HWND hFrame = pFrame->m_hWnd, hBox = nullptr;
-        g_pView->SetNoWarnPowerOff(false);
-        g_nPrevPrefPage = kPrefsExts;
-        std::string strSeen;
-        int nStep = 0;
-        vorntest::DialogDriver driver([&](HWND h) {
-            if (hBox && h != hBox)  // the configuration's save question, after the user's Cancel
-                return !::PostMessageA(h, TDM_CLICK_BUTTON, CVornGUIView::kPromptNotSaved, 0);
+    std::string strSeen;
+    int nBoxes = 0;
+    vorntest::WaitingFor waiting("each box to come to the front, and the user's answers");
+    vorntest::DialogDriver driver([&](HWND h) {
+        if (h != hBox) {  // the user's work, then the closes
             hBox = h;
-            if (nStep == 0) {
-                k.work(h);
+            if (++nBoxes == 1) {
+                ::SetWindowTextA(FindControl(h, IDC_PREF_EXT_CONFIG), "*.vcf");
                 EXPECT_TRUE(taker.Take());
-                ::SendMessageA(hFrame, WM_SYSCOMMAND, SC_CLOSE, 0);
-                strSeen += "system: " + BoxState(h) + "#";
-                if (!bEmulator) {
-                    LRESULT nMayEnd = ::SendMessageA(hFrame, WM_QUERYENDSESSION, 0, 0);
-                    ::SendMessageA(hFrame, WM_ENDSESSION, nMayEnd, 0);
-                    strSeen += (nMayEnd ? "session: ended " : "session: refused ") + BoxState(h) + "#";
-                }
-                EXPECT_TRUE(taker.Take());
-                ::PostMessageA(hFrame, WM_CLOSE, 0, 0);
-                nStep = 1;
-            } else if (nStep == 1 && BoxState(h).compare(0, 6, "behind") != 0) {
-                strSeen += "message: " + BoxState(h) + "#";
-                k.answer(h);
-                nStep = 2;
+                strSeen = ::SendMessageA(hFrame, WM_QUERYENDSESSION, 0, 0) ? "session: ended, " : "session: refused, ";
+                strSeen += BoxState(h);
+                AttachStandin("");  // not before: the session's end would power it off
             }
-            return true;
-        });
-        if (bEmulator)
-            AttachStandin("");
-        if (k.nOpen)
-            pFrame->SendMessage(WM_COMMAND, k.nOpen);
-        else
-            g_pView->OpenConfiguration(dir.Write("good.cnf", "CPUSERIAL 000611\nCPUMODEL 3090\n0120 3390 disk.img\n").c_str());
-        if (bEmulator) {
-            // No more question after the user's No, and nothing stored.
-            Pump();
-            EXPECT_TRUE(::IsWindow(hFrame) && g_pView->IsEmulatorRunning() && !g_pView->Settings().m_bNoWarnPowerOff);
-            g_pView->PowerOff();
+            strSeen += nBoxes > 2 ? "; asked again" : "";
+            EXPECT_TRUE(taker.Take());
+            ::PostMessageA(hFrame, WM_CLOSE, 0, 0);
+        } else if (BoxState(h).find("behind") != 0) {  // the close has shown it
+            strSeen += "; close: " + BoxState(h);
+            ::PostMessageA(h, nBoxes == 1 ? WM_COMMAND : TDM_CLICK_BUTTON, nBoxes == 1 ? IDOK : IDNO, 0);  // the user's
         }
-        EXPECT_TRUE(PumpUntil([&] { return bEmulator ? !g_pView->IsEmulatorRunning() : !::IsWindow(hFrame); }))
-            << "the end after the user's answer";
-        EXPECT_EQ(strSeen, k.pszSeen);
-        EXPECT_EQ(ProfileGetInt("WLTaskDialogs", "WLTDI_ConfirmPowerOff", -1), -1);
-    }
+        return true;
+    });
+    pFrame->SendMessage(WM_COMMAND, ID_EDIT_PREFERENCES);
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame) || (nBoxes >= 2 && !::IsWindow(hBox)); }));
+    if (::IsWindow(hFrame))  // meanwhile a close that waited for the question would ask it again
+        g_pView->PowerOff();
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame) || !g_pView->IsEmulatorRunning(); }));
+    EXPECT_EQ(strSeen + (::IsWindow(hFrame) ? "; open" : "; ended"),
+              "session: refused, front, edit kept; close: front, edit kept; close: front; open");
 }
 
-// A question whose cause has gone goes with it: the close's power-off
-// question, at the session's end (refused, the emulator powered off) or at
-// the emulator's own end, goes unanswered, storing nothing, and the program
-// ends as without it. Yes to leaving, over Preferences, cancels them when
-// nothing is lost; over an edit not applied it says why it waits, and ends
-// after the user's OK.
+// A question whose cause has gone goes with it: the power-off question at the
+// emulator's end, storing nothing. Yes to leaving then cancels Preferences, or
+// says why it waits.
 TEST_F(FrameFixture, AQuestionWhoseCauseHasGoneGoesWithIt)
 {
     ProfileWriteInt("Options", "PowerOff", 2);  // ask whether to exit after the emulator's end
-    auto tick = [](HWND h) { ::SendMessageA(h, TDM_CLICK_VERIFICATION, TRUE, FALSE); };
-    const struct {
-        const char* pszCase;
-        UINT nOpen;
-        std::function<void(HWND)> act;  // in the first box
-        const char* pszAsked;           // what the boxes after it said
-    } cases[] = {
-        {"the session's end at the power-off question", ID_APP_EXIT,
-         [&](HWND h) {
-             tick(h);
-             EXPECT_EQ(::SendMessageA(pFrame->m_hWnd, WM_QUERYENDSESSION, 0, 0), FALSE);
-             ::SendMessageA(pFrame->m_hWnd, WM_ENDSESSION, FALSE, 0);
-         },
-         ""},
-        {"the emulator's end at the power-off question", ID_APP_EXIT, [&](HWND h) { tick(h), g_pView->PowerOff(); }, ""},
-        {"Yes to leaving over Preferences untouched", ID_EDIT_PREFERENCES, [](HWND) { g_pView->PowerOff(); },
-         "Do you wish to exit the application at this time?#"},
-        {"Yes to leaving over Preferences with an edit", ID_EDIT_PREFERENCES,
-         [](HWND h) { ::SetWindowTextA(FindControl(h, IDC_PREF_EXT_CONFIG), "*.vcf"), g_pView->PowerOff(); },
-         "Do you wish to exit the application at this time?#VornGUI will exit once \"VornGUI Preferences\" is closed.|It "
-         "holds changes that are not applied yet: OK applies them, Cancel drops them.#"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.pszCase);
+    const std::string strLeave = "Do you wish to exit the application at this time?#";
+    const std::string asked[] = {  // after the power-off question; Preferences untouched; with an edit
+        "", strLeave, strLeave + "VornGUI will exit once \"VornGUI Preferences\" is closed.|It holds changes that "
+                                 "are not applied yet: OK applies them, Cancel drops them.#"};
+    for (int nCase : {0, 1, 2}) {
+        SCOPED_TRACE(nCase);
         OpenFrame();
-        HWND hFrame = pFrame->m_hWnd;
+        HWND hFrame = pFrame->m_hWnd, hFirst = nullptr, hLast = nullptr;
         AttachStandin("");
-        g_pView->SetNoWarnPowerOff(false);
         g_nPrevPrefPage = kPrefsExts;
-        std::vector<HWND> seen;
         std::string strAsked;
         vorntest::DialogDriver driver([&](HWND h) {
-            if (std::find(seen.begin(), seen.end(), h) == seen.end()) {
-                seen.push_back(h);
-                if (seen.size() == 1)
-                    return c.act(h), true;
-                strAsked += vorntest::DialogTexts(h) + "#";
-                ::PostMessageA(h, TDM_CLICK_BUTTON, seen.size() == 3 ? IDOK : IDYES, 0);
-            } else if (seen.size() == 3 && h == seen[0] && ::GetForegroundWindow() == h) {
-                ::PostMessageA(h, WM_COMMAND, IDOK, 0);  // the user's OK, once told
+            if (!hFirst) {  // the user's work, then the emulator's end
+                hFirst = h;
+                if (nCase == 0)  // "Don't ask me this again"
+                    ::SendMessageA(h, TDM_CLICK_VERIFICATION, TRUE, FALSE);
+                if (nCase == 2)
+                    ::SetWindowTextA(FindControl(h, IDC_PREF_EXT_CONFIG), "*.vcf");
+                g_pView->PowerOff();
+            } else if (h != hFirst && h != hLast) {  // Yes to leaving; OK to what it tells
+                strAsked += vorntest::DialogTexts(hLast = h) + "#";
+                ::PostMessageA(h, TDM_CLICK_BUTTON, strAsked == strLeave ? IDYES : IDOK, 0);
+            } else if (h == hFirst && nCase == 2 && !strAsked.empty()) {
+                ::PostMessageA(h, WM_COMMAND, IDOK, 0);  // the user's OK, after Yes to leaving
             }
             return true;
         });
-        vorntest::WaitingFor waiting("the question to go, and the program to end");
-        pFrame->SendMessage(WM_COMMAND, c.nOpen);
+        vorntest::WaitingFor waiting("the first box to go, and the program to end");
+        pFrame->SendMessage(WM_COMMAND, nCase == 0 ? ID_APP_EXIT : ID_EDIT_PREFERENCES);
         EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the end";
-        EXPECT_EQ(strAsked, c.pszAsked);
-        EXPECT_EQ(ProfileGetInt("Settings", "NoWarnPowerOff", 0) + ProfileGetInt("WLTaskDialogs", "WLTDI_ConfirmPowerOff", 0), 0);
+        EXPECT_EQ(strAsked, asked[nCase]);
+        EXPECT_EQ(ProfileGetInt("Settings", "NoWarnPowerOff", 0), 0) << "stored by a question not answered";
         pFrame = nullptr;
     }
 }
 
 // A close under way, powering the emulator off, asks nothing more and keeps
-// its wait: a second close by message, by File > Exit and by the session's
-// end neither asks again nor tells the emulator again (its watchdog would
-// start anew); the program ends once the emulator has.
+// its wait: a second close or the session's end tells the emulator nothing.
 TEST_F(FrameFixture, ASecondCloseWhilePoweringOffAsksNothingMore)
 {
     OpenFrame();
-    HWND hFrame = pFrame->m_hWnd;
+    HWND hFrame = pFrame->m_hWnd, hLast = nullptr;
     std::string strRecord = dir.Path("emulator.txt");
     AttachStandin("--do ignore-exit --record \"" + strRecord + "\"");
-    g_pView->SetNoWarnPowerOff(false);
-    std::vector<HWND> asked;
+    int nAsked = 0;
     vorntest::DialogDriver yes([&](HWND h) {
-        if (std::find(asked.begin(), asked.end(), h) == asked.end())
-            asked.push_back(h), ::PostMessageA(h, TDM_CLICK_BUTTON, IDYES, 0);
+        if (h != hLast)
+            hLast = h, ++nAsked, ::PostMessageA(h, TDM_CLICK_BUTTON, IDYES, 0);
         return true;
     });
     pFrame->SendMessage(WM_COMMAND, ID_APP_EXIT);
-    ::PostMessageA(hFrame, WM_CLOSE, 0, 0);
-    Pump();
-    pFrame->SendMessage(WM_COMMAND, ID_APP_EXIT);
+    pFrame->SendMessage(WM_CLOSE);
     EXPECT_EQ(::SendMessageA(hFrame, WM_QUERYENDSESSION, 0, 0), FALSE);
-    ::SendMessageA(hFrame, WM_ENDSESSION, FALSE, 0);
-    // Every command before it has reached the emulator once it has this one.
-    g_pView->SendVornCommand("devlist");
+    g_pView->SendVornCommand("devlist");  // it reaches the emulator after every command before it
     ASSERT_TRUE(PumpUntil([&] { return ReadText(strRecord).find("devlist") != std::string::npos; }));
     std::string strSent = ReadText(strRecord);
-    EXPECT_EQ(asked.size(), 1u);
+    EXPECT_EQ(nAsked, 1) << "power-off questions";
     EXPECT_EQ(strSent.find("exit\n"), strSent.rfind("exit\n")) << strSent;
     g_pView->GetEmulator()->Kill(false);
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the end after the emulator's";

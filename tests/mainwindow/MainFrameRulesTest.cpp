@@ -8,7 +8,6 @@ namespace {
 struct CloseCase {
     bool forced, utilities, emulator;
     CloseStep expected;
-    bool poweringOff = false;  // an earlier close powers the emulator off
 };
 
 TEST(MainFrameRules, CloseSteps)
@@ -22,15 +21,10 @@ TEST(MainFrameRules, CloseSteps)
         {true, true, false, CloseStep::Close},  // a session end does not wait for utilities
         {true, false, true, CloseStep::PowerOff},
         {true, true, true, CloseStep::PowerOff},
-        // A close under way asks nothing more and keeps its wait.
-        {false, false, true, CloseStep::WaitPowerOff, true},
-        {false, true, true, CloseStep::WaitPowerOff, true},
-        {true, false, true, CloseStep::WaitPowerOff, true},
-        {false, false, false, CloseStep::PromptSave, true},
     };
     for (const CloseCase& c : cases)
-        EXPECT_EQ(DecideCloseStep(c.forced, c.utilities, c.emulator, c.poweringOff), c.expected)
-            << c.forced << c.utilities << c.emulator << c.poweringOff;
+        EXPECT_EQ(DecideCloseStep(c.forced, c.utilities, c.emulator), c.expected)
+            << c.forced << c.utilities << c.emulator;
 }
 
 TEST(MainFrameRules, SessionEndsOnlyWhenNothingIsAtStake)
@@ -39,7 +33,6 @@ TEST(MainFrameRules, SessionEndsOnlyWhenNothingIsAtStake)
     EXPECT_FALSE(MayEndSession(true, false, false));
     EXPECT_FALSE(MayEndSession(false, true, false));
     EXPECT_FALSE(MayEndSession(false, false, true));
-    EXPECT_FALSE(MayEndSession(false, false, false, true));  // a box waits for the user
 }
 
 TEST(MainFrameRules, CopyRangeForwardAndBackward)

@@ -844,68 +844,67 @@ std::string LoggingSection(const std::string& strIni)
 
 // Closing the main window while a start-up numbering question shows (the
 // window is closed by message, as another program or the taskbar does)
-// answers nothing: the question comes to the front and waits, nothing is
-// written meanwhile, and once the user has answered it (and the one after
-// it) the program ends on the log the user chose; the log of an earlier
-// run keeps its lines. [Logging] holds the user's answers.
+// answers nothing: the question comes to the front and waits for the user,
+// whose answers number the log; the log of an earlier run keeps its lines.
 TEST_F(FrameFixture, CloseWhileALogNumberingQuestionShowsWaitsForTheAnswer)
 {
     struct Case {
         const char* pszFile;      // the numbered log already in the folder
-        const char* pszQuestions;  // the captions of the questions asked
-        const char* pszLogging;   // the numbers in [Logging] at the end
-        const char* pszLog;       // the file of this run
+        const char* pszQuestion;  // the question closed over, and the ones the user answers
+        UINT nCur, nMax;          // [Logging] after the answers
     };
     const Case cases[] = {
-        {"vorn.012.log", " Maximum logfiles exceeded# Logfile Numbering#", "CurFileNum=0\r\nMaxFileNum=12",
-         "vorn.000.log"},
-        {"vorn.007.log", " Logfile Numbering#", "CurFileNum=8\r\nMaxFileNum=9", "vorn.008.log"},
+        {"vorn.012.log", " Maximum logfiles exceeded# Maximum logfiles exceeded# Logfile Numbering", 0, 12},
+        {"vorn.007.log", " Logfile Numbering# Logfile Numbering", 8, 9},
     };
     CForegroundTaker taker;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.pszFile);
+        SCOPED_TRACE(c.pszQuestion);
         // The log folder is the fixture's (the program keeps its folders
         // for the process): the case's files alone in it.
-        for (const char* pszOld : {"vorn.000.log", "vorn.007.log", "vorn.008.log", "vorn.012.log"})
-            ::DeleteFileA(dir.Path(pszOld).c_str());
+        for (const Case& other : cases)
+            ::DeleteFileA(dir.Path(other.pszFile).c_str());
         ProfileWriteInt("Logging", "LogOption", 2);
         ProfileWriteString("Logging", "BaseFilename", "vorn.log");
         ProfileWriteInt("Logging", "CurFileNum", 2);
         ProfileWriteInt("Logging", "MaxFileNum", 9);
-        dir.Write("vorn.003.log", "ZQC00003I an earlier run\r\n");
         dir.Write(c.pszFile, "ZQC00001I\r\n");
-        std::string captions, strAtClose;
-        std::vector<HWND> asked;
+        dir.Write("vorn.003.log", "ZQC00003I an earlier run\r\n");
+        std::string captions;
+        HWND hQuestion = nullptr;
         {
+            vorntest::WaitingFor waiting("the question closed over to come to the front");
             vorntest::DialogDriver closeOver([&](HWND h) {
-                if (asked.empty()) {
-                    EXPECT_TRUE(taker.Take());
-                    ::PostMessageA(pFrame->m_hWnd, WM_CLOSE, 0, 0);
-                } else if (h == asked[0] && strAtClose.empty() && BoxState(h) == "behind") {
+                if (h == hQuestion && BoxState(h) == "behind")
                     return true;
-                } else if (strAtClose.empty()) {
-                    strAtClose = BoxState(h) + (::GetFileAttributesA(dir.Path(c.pszLog).c_str()) == INVALID_FILE_ATTRIBUTES ? "" : ", written");
+                char szCaption[128] = {};
+                ::GetWindowTextA(h, szCaption, sizeof szCaption);
+                captions += std::string(szCaption) + "#";
+                if (hQuestion) {
+                    ::PostMessageA(h, kTdmClickButton, IDYES, 0);  // the user's: the recommended answer
+                    return true;
                 }
-                if (std::find(asked.begin(), asked.end(), h) == asked.end()) {
-                    char szCaption[128] = {};
-                    ::GetWindowTextA(h, szCaption, sizeof szCaption);
-                    captions += std::string(szCaption) + "#";
-                    asked.push_back(h);
-                    if (asked.size() == 1)
-                        return true;
-                }
-                ::PostMessageA(h, kTdmClickButton, IDYES, 0);  // the recommended answer
+                EXPECT_TRUE(taker.Take());
+                hQuestion = h;
+                ::PostMessageA(pFrame->m_hWnd, WM_CLOSE, 0, 0);
                 return true;
             });
             OpenFrame();
             ASSERT_TRUE(PumpUntil([&] { return !FrameAlive(); }, 10000)) << "the frame closing";
         }
         pFrame = nullptr;
-        EXPECT_EQ(strAtClose, "front");
-        EXPECT_EQ(captions, c.pszQuestions);
-        EXPECT_NE(LoggingSection(ReadText(dir.Path("frame.ini"))).find(c.pszLogging), std::string::npos);
-        EXPECT_EQ(ReadText(dir.Path(c.pszLog)).find("VornGUI -- Version "), 0u) << "this run's log";
+        EXPECT_EQ(captions, std::string(c.pszQuestion) + "#");
+        CString strExpected, strLog;
+        strExpected.Format("[Logging]\r\nLogOption=2\r\nBaseFilename=vorn.log\r\nCurFileNum=%u\r\nMaxFileNum=%u\r\n"
+                           "EnableMemLogLimit=1\r\nMemLogLinesLimit=%u\r\nEnableDiskLogLimit=0\r\n"
+                           "DiskLogLinesLimit=%u\r\nSyncDiskLog=0\r\nLogDates=0\r\nLogTimes=1\r\n"
+                           "LogPidAlways=1\r\nLogPidOnlyIfNeeded=0\r\n",
+                           c.nCur, c.nMax, g_nDefMemLoglinesLimit, g_nDefDiskLoglinesLimit);
+        EXPECT_EQ(LoggingSection(ReadText(dir.Path("frame.ini"))), strExpected.GetString());
+        strLog.Format("vorn.%03u.log", c.nCur);
+        EXPECT_EQ(ReadText(dir.Path(strLog.GetString())).find("VornGUI -- Version "), 0u) << "this run's log";
         EXPECT_EQ(ReadText(dir.Path("vorn.003.log")), "ZQC00003I an earlier run\r\n");
+        ::DeleteFileA(dir.Path(strLog.GetString()).c_str());
     }
 }
 
