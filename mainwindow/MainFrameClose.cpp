@@ -42,12 +42,18 @@ void PowerOffAndExit()
 
 namespace {
 
-// The power-off question goes, unanswered (Cancel), once the emulator has
-// ended: its cause has gone.
-HRESULT CALLBACK PowerOffQuestionCallback(HWND hDlg, UINT nNotification, WPARAM, LPARAM, LONG_PTR)
+// The power-off question goes, unanswered, once the emulator has ended: its
+// cause has gone. It has no Cancel (a task dialog may ignore a click of a
+// button it lacks): it ends through its No with the tick taken off, and
+// *lpGone tells the caller that nobody answered.
+HRESULT CALLBACK PowerOffQuestionCallback(HWND hDlg, UINT nNotification, WPARAM, LPARAM, LONG_PTR lpGone)
 {
-    if (nNotification == TDN_TIMER && !(g_pView && g_pView->IsEmulatorRunning()))
-        ::SendMessageA(hDlg, TDM_CLICK_BUTTON, IDCANCEL, 0);
+    bool& bGone = *(bool*)lpGone;
+    if (nNotification == TDN_TIMER && !bGone && !(g_pView && g_pView->IsEmulatorRunning())) {
+        bGone = true;
+        ::SendMessageA(hDlg, TDM_CLICK_VERIFICATION, FALSE, FALSE);
+        ::SendMessageA(hDlg, TDM_CLICK_BUTTON, IDNO, 0);
+    }
     return S_OK;
 }
 
@@ -77,9 +83,13 @@ int CMainFrame::ConfirmPowerOff()
     tdc.pszExpandedControlText = L"Less information";
     tdc.pszVerificationText = L"Don't ask me this again.";
     tdc.pfCallback = PowerOffQuestionCallback;
+    bool bGone = false;
+    tdc.lpCallbackData = (LONG_PTR)&bGone;
     int nButton = IDNO;
     BOOL bDontAsk = FALSE;
     WLTaskDialogIndirect("WLTDI_ConfirmPowerOff", &tdc, &nButton, nullptr, &bDontAsk);
+    if (bGone)
+        nButton = IDCANCEL;
     // Unanswered, it stores nothing.
     if (g_pView && nButton != IDCANCEL)
         g_pView->SetNoWarnPowerOff(bDontAsk != FALSE);
