@@ -11,6 +11,9 @@
 //   MainFrameStatus.cpp  the status bar's panes and its context menu
 #pragma once
 
+#include <optional>
+
+#include "config/CVornConfigFile.h"
 #include "devices/DynDevListDlgBar.h"
 #include "framework/CHelpButtonFrameWnd.h"
 #include "framework/cdxCDynamicBar.h"
@@ -65,7 +68,9 @@ public:
     cdxCDynamicBarT<CDynDisplayAlterDlgBar> m_wndStorageBar;
     cdxCDynamicBarT<CDynCPUPercentDlgBar> m_wndCpuPctBar;
     bool m_bForceClose = false; // the Windows session is ending
-    bool m_bClosing = false;    // the close's questions are answered: the emulator's end asks nothing more
+    // The configuration as the close's questions were answered, before its
+    // power-off: the emulator's end asks nothing more unless it has changed.
+    std::optional<CVornConfigFile> m_answeredConfig;
     bool m_bAskingToClose = false;  // a close asks its questions (or tells why it cannot close)
 
     void ActivateFrame(int nCmdShow = -1) override;

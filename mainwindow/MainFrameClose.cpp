@@ -135,15 +135,16 @@ bool CMainFrame::PassCloseSteps()
         // Every question first: a Cancel leaves the emulator running.
         if (!AskToPowerOffAndClose())
             return false;
-        m_bClosing = true;
+        m_answeredConfig = g_pView->GetConfig();
         // Ended while the save questions showed, it needs no power-off.
         if (!IsEmulatorRunning())
             return true;
         PowerOffAndExit();
         return false;
     case CloseStep::PromptSave:
-        // After the emulator's end the questions have been answered.
-        return m_bClosing || AskSaveBeforeClose();
+        // After the emulator's end the questions have been answered, unless
+        // the configuration has changed since (an edit applied meanwhile).
+        return (m_answeredConfig && *m_answeredConfig == g_pView->GetConfig()) || AskSaveBeforeClose();
     case CloseStep::Close:
         break;
     }

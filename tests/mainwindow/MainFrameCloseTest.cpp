@@ -363,7 +363,7 @@ TEST_F(FrameFixture, EveryQuestionOfACloseComesBeforeItPowersOff)
             return true;
         });
         pFrame->SendMessage(WM_COMMAND, ID_APP_EXIT);
-        EXPECT_EQ(pFrame->m_bClosing, nSave != IDCANCEL) << "powering off to close";
+        EXPECT_EQ(pFrame->m_answeredConfig.has_value(), nSave != IDCANCEL) << "powering off to close";
         if (nSave == IDCANCEL)
             g_pView->PowerOff();
         EXPECT_TRUE(PumpUntil([&] { return nSave == IDCANCEL ? !g_pView->IsEmulatorRunning() : !::IsWindow(hFrame); }));
@@ -507,6 +507,30 @@ TEST_F(FrameFixture, AQuestionWhoseCauseHasGoneGoesWithIt)
         EXPECT_EQ(ProfileGetInt("Settings", "NoWarnPowerOff", 0), 0) << "stored by a question not answered";
         pFrame = nullptr;
     }
+}
+
+// An edit applied while the close powers the emulator off is asked about at
+// its end, though the close's questions were answered before the power-off.
+TEST_F(FrameFixture, AnEditAppliedWhileTheClosePowersOffIsAskedAbout)
+{
+    OpenFrame();
+    HWND hFrame = pFrame->m_hWnd;
+    AttachStandin("--do ignore-exit");
+    g_pView->SetNoWarnPowerOff(true);
+    std::string strAsked;
+    vorntest::DialogDriver driver([&](HWND h) {
+        strAsked += vorntest::DialogTexts(h).find("save your changes") != std::string::npos ? "save#" : "other#";
+        ::PostMessageA(h, TDM_CLICK_BUTTON, CVornGUIView::kPromptNotSaved, 0);
+        return true;
+    });
+    pFrame->SendMessage(WM_COMMAND, ID_APP_EXIT);  // nothing to save yet
+    CVornConfigFile cfg = g_pView->GetConfig();
+    cfg.m_strDescription = "changed while powering off";
+    g_pView->ApplyEditedConfiguration(cfg);
+    g_pView->GetEmulator()->Kill(false);
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the end after the emulator's";
+    EXPECT_EQ(strAsked, "save#");
+    pFrame = nullptr;
 }
 
 // A close under way, powering the emulator off, asks nothing more and keeps
