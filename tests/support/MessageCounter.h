@@ -102,23 +102,16 @@ private:
     HHOOK m_hHook = nullptr;
 };
 
-// Whether the thread has taken a message that match() accepts off its queue
-// (GetMessage, PeekMessage with PM_REMOVE, in any loop) since the watch began
-// (one watch at a time).
+// Whether the thread has taken a message that match() accepts off its queue,
+// in any loop, since the watch began (one watch at a time).
 class TakenMessageWatch {
 public:
     explicit TakenMessageWatch(std::function<bool(const MSG&)> match)
     {
         s_match = std::move(match);
         s_bSeen = false;
-        m_hHook = ::SetWindowsHookExA(WH_GETMESSAGE, Hook, nullptr, ::GetCurrentThreadId());
     }
-    ~TakenMessageWatch()
-    {
-        if (m_hHook)
-            ::UnhookWindowsHookEx(m_hHook);
-        s_match = nullptr;
-    }
+    ~TakenMessageWatch() { ::UnhookWindowsHookEx(m_hHook); }
     TakenMessageWatch(const TakenMessageWatch&) = delete;
     TakenMessageWatch& operator=(const TakenMessageWatch&) = delete;
 
@@ -127,14 +120,13 @@ public:
 private:
     static LRESULT CALLBACK Hook(int nCode, WPARAM wp, LPARAM lp)
     {
-        if (nCode == HC_ACTION && wp == PM_REMOVE && s_match && s_match(*(const MSG*)lp))
-            s_bSeen = true;
+        s_bSeen |= nCode == HC_ACTION && wp == PM_REMOVE && s_match && s_match(*(const MSG*)lp);
         return ::CallNextHookEx(nullptr, nCode, wp, lp);
     }
 
     static inline std::function<bool(const MSG&)> s_match;
     static inline bool s_bSeen = false;
-    HHOOK m_hHook = nullptr;
+    HHOOK m_hHook = ::SetWindowsHookExA(WH_GETMESSAGE, Hook, nullptr, ::GetCurrentThreadId());
 };
 
 }  // namespace vorntest

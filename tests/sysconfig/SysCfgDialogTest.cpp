@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "config/Limits.h"
-#include "platform/CWinApp.h"
 #include "session/PrivateMessages.h"
 #include "sysconfig/SysCfgDialog.h"
 #include "tests/config/TempFile.h"
@@ -24,7 +23,6 @@
 #include "tests/support/HangWatch.h"
 #include "tests/support/MessageCounter.h"
 #include "tests/support/ScopedIniStore.h"
-#include "tests/support/ScreenShows.h"
 #include "tests/sysconfig/SysCfgTestSupport.h"
 
 using namespace vorntest;
@@ -118,45 +116,6 @@ TEST_F(SysCfgDialogTest, TitleAndTree)
     CSysCfgDialog fresh(&view);
     Run(fresh, [&](HWND hDlg) { EXPECT_EQ(WindowText(hDlg), "Vornamic Configuration  -  (new)"); });
     EXPECT_TRUE(view.m_received.empty());
-}
-
-// Without the help file, the Help button (a real click) says so and names
-// the file, as F1 does.
-TEST_F(SysCfgDialogTest, HelpButtonSaysTheHelpFileIsMissing)
-{
-    CWinApp app("SysCfgHelpTest");
-    app.m_strHelpFilePath = dir.Path("VornGUI.chm").c_str();
-    CSysCfgDialog dlg(&view);
-    dlg.m_config = RichConfig(dir.Folder());
-    TakenMessageWatch click([](const MSG& msg) {
-        return msg.message == WM_LBUTTONUP && ::GetDlgCtrlID(msg.hwnd) == IDHELP;
-    });
-    bool bClicked = false;
-    std::string strBox = "(no box)";
-    RunModal(dlg, [&](HWND hDlg) {
-        if (HWND hBox = OtherDialog(hDlg)) {
-            strBox = DialogTexts(hBox);
-            ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
-            return true;
-        }
-        if (dlg.PagesWaiting())
-            return true;
-        if (!bClicked) {
-            RECT rc;
-            ::GetWindowRect(::GetDlgItem(hDlg, IDHELP), &rc);
-            bClicked = ClickAt({(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
-            EXPECT_TRUE(bClicked);
-            return bClicked;
-        }
-        // A timer comes once the click has been handled: its box (whose loop
-        // runs this step) has come and gone, or none came.
-        if (!click.Seen())
-            return true;
-        Press(hDlg, IDCANCEL);
-        return false;
-    });
-    EXPECT_NE(strBox.find("Unable to open the help file."), std::string::npos) << strBox;
-    EXPECT_NE(strBox.find(dir.Path("VornGUI.chm")), std::string::npos) << strBox;
 }
 
 // The configuration goes over once after every page applied (once a page before).
