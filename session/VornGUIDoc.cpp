@@ -209,12 +209,15 @@ void CVornGUIDoc::WriteLogLines(CConsoleBlock&& lines)
     if (lines.IsEmpty())
         return;
     // Written first, then stored (the store takes the block), and only then
-    // a write error shown: its message loop may bring more lines.
+    // a write error shown: its message loop may bring more lines. They count
+    // as unwritten once the open is done: the open's error box stores and
+    // counts the lines that come meanwhile ahead of them.
     bool bWritten = false, bFailed = false;
     CFileException e;
+    bool bOpen = !IsLogMemoryOnly() && (m_log.IsOpen() || OpenLogfile());
     if (!IsLogMemoryOnly())
         m_nUnwritten += (INT_PTR)lines.GetCount();
-    if (!IsLogMemoryOnly() && (m_log.IsOpen() || OpenLogfile())) {
+    if (bOpen) {
         bWritten = WriteUnwritten(&lines, &e);
         bFailed = !bWritten;
     }
