@@ -108,8 +108,6 @@ public:
     // activation and puts the focus in its tree, so that no message of its
     // start holds the program long. Its OnInitDialog returns FALSE then.
     void OpenInSteps() { m_bOpenInSteps = true; }
-    // True until the dialog opened in steps has shown itself.
-    bool IsOpening() const { return m_eStart != Start::kDone; }
     // True while a page made after the start waits to be made.
     bool PagesWaiting() const;
     virtual int GetPageCount() const { return (int)m_PropPages.size(); }
