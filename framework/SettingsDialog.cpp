@@ -496,13 +496,13 @@ BOOL CSettingsDialog::SetActivePage(int nIndex)
 // while it is made in steps is made and shown here.
 BOOL CSettingsDialog::SelectItemAtOnce(HTREEITEM hItem)
 {
+    const bool bSelectedBefore = m_PageTree.GetSelectedItem() == hItem;
     bool bWas = m_bSelectingAtOnce;
     m_bSelectingAtOnce = true;
-    m_bSelChanged = false;
     BOOL bSelected = m_PageTree.SelectItem(hItem);
     m_bSelectingAtOnce = bWas;
     SettingsPageRecord* pRecord = RecordOfItem(hItem);
-    if (bSelected && !m_bSelChanged && pRecord && pRecord == m_pShowWhenMade) {
+    if (bSelected && bSelectedBefore && pRecord && pRecord == m_pShowWhenMade) {
         m_pShowWhenMade = nullptr;
         MakePage(pRecord);
         ShowSelectedPage(pRecord);

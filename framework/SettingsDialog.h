@@ -283,7 +283,6 @@ protected:
     Start m_eStart = Start::kDone;
     SettingsPageRecord* m_pShowWhenMade = nullptr;  // selected, shown once whole
     bool m_bSelectingAtOnce = false;                // a selection of the dialog's own
-    bool m_bSelChanged = false;                     // the tree told of a new selection
     bool m_bEnding = false;     // hidden after OK or Cancel, its pages going
     int m_nEndResult = IDCANCEL;
     int m_nApplyNext = -1;        // OK's next page to apply while hidden, -1: none

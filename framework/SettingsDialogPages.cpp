@@ -139,7 +139,6 @@ void CSettingsDialog::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
     SettingsPageRecord* pRecord = RecordOfItem(((NMTREEVIEWA*)pNMHDR)->itemNew.hItem);
     m_pShowWhenMade = nullptr;
-    m_bSelChanged = true;
     if (!pRecord)
         return;
     // Selected as the dialog starts: made and shown as its first page.
