@@ -389,8 +389,10 @@ void CSettingsDialog::StartStep()
         // Activated first, while hidden, as the system's own start of a
         // dialog does (the focus on its first control), and in a step ahead
         // of the keys typed meanwhile: they go to it, not to the owner it
-        // has disabled, which has no focus to give them.
-        m_eStart = Start::kTree;
+        // has disabled, which has no focus to give them. Its tree is filled
+        // in this step too: the keys find its items.
+        FillTree();
+        m_eStart = Start::kMeasure;
         ::SetActiveWindow(m_hWnd);
         if (HWND hFirst = ::GetNextDlgTabItem(m_hWnd, nullptr, FALSE))
             ::SetFocus(hFirst);

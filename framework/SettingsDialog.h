@@ -138,7 +138,8 @@ public:
 protected:
     enum : UINT_PTR { kMakePagesTimerId = 0x5E77, kEndTimerId = 0x5E78 };
 
-    // What is left of a start in steps, in its order.
+    // What is left of a start in steps, in its order (an open in steps
+    // fills its tree in the step of its activation, then goes on at kMeasure).
     enum class Start : BYTE { kDone, kActivate, kTree, kMeasure, kPlace, kFirstPage, kShow };
 
     virtual bool CanAddPage(LPCSTR pszParent, LPCSTR pszCaption);

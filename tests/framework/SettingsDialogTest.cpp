@@ -780,3 +780,30 @@ TEST_F(SettingsTest, WithoutTimersTheDialogStillOpensAndEnds)
     g_bRefuseTimers = false;
     ImportSetTimer(g_pfnSetTimer);
 }
+
+// Keys typed as a dialog opened in steps comes up went to its tree before it
+// held any item, and were lost: they reach the tree's items, in order.
+TEST_F(SettingsTest, KeysTypedAsTheDialogOpensInStepsReachItsTree)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                               nullptr, nullptr));
+    ::SetForegroundWindow(owner.m_hWnd);
+    ASSERT_EQ(::GetForegroundWindow(), owner.m_hWnd);
+    FourPages t;
+    t.dlg.OpenInSteps();
+    std::vector<INPUT> keys(6, INPUT{INPUT_KEYBOARD, {}});
+    for (size_t i = 0; i < keys.size(); ++i)
+        keys[i].ki = {VK_DOWN, 0, (DWORD)(i % 2 ? KEYEVENTF_KEYUP : 0), 0, 0};
+    ASSERT_EQ(keys.size(), ::SendInput((UINT)keys.size(), keys.data(), sizeof(INPUT)));
+    ASSERT_TRUE(::GetQueueStatus(QS_KEY));
+    vorntest::RunModal(t.dlg, [&](HWND hDlg) {
+        if (::GetQueueStatus(QS_KEY))
+            return true;
+        EXPECT_EQ(t.dlg.GetActivePage(), &t.other);  // General, Large, Small, Other
+        EXPECT_TRUE(t.other.IsWindowVisible());
+        Press(hDlg, IDCANCEL);
+        return false;
+    });
+    owner.DestroyWindow();
+}
