@@ -117,9 +117,7 @@ LRESULT CALLBACK CScreenCover::CoverProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM 
 // once whole: the page shown before stays until then.
 bool CSettingsDialog::MakesInSteps(const SettingsPageRecord* pRecord) const
 {
-    return pRecord && pRecord->pPage && !pRecord->HasWindow() &&
-           pRecord->eMaking != SettingsPageRecord::Making::kAtStart && !m_bSelectingAtOnce &&
-           !FirstPageToCome() && !m_bEnding;
+    return MakesInStepsAtStart(pRecord) && !m_bSelectingAtOnce && !FirstPageToCome() && !m_bEnding;
 }
 
 void CSettingsDialog::OnTreeSelChanging(NMHDR* pNMHDR, LRESULT* pResult)
