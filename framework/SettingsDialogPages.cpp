@@ -46,24 +46,28 @@ void LetScreenCatchUp()
 // sixty controls, which Wine puts on the screen a few controls at a time
 // once it has painted for 50 ms) shows whole when it goes. Wine serves the
 // part of a window that another one uncovers from the window's buffer.
-class CScreenCover {
+class CScreenCover : public CWnd {
+    DECLARE_MESSAGE_MAP()
 public:
     CScreenCover(HWND hOwner, const RECT& rcScreen);
-    ~CScreenCover()
+    ~CScreenCover() override
     {
         if (m_hWnd)
-            ::DestroyWindow(m_hWnd);
+            DestroyWindow();
     }
-    CScreenCover(const CScreenCover&) = delete;
-    CScreenCover& operator=(const CScreenCover&) = delete;
+
+protected:
+    BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    void OnPaint();
 
 private:
-    static LRESULT CALLBACK CoverProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp);
-    HWND m_hWnd = nullptr;
     CBitmap m_shot;  // the screen as it was
 };
 
-const char kCoverClass[] = "VornScreenCover";
+BEGIN_MESSAGE_MAP(CScreenCover, CWnd)
+    ON_WM_ERASEBKGND()
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
 
 CScreenCover::CScreenCover(HWND hOwner, const RECT& rcScreen)
 {
@@ -76,38 +80,23 @@ CScreenCover::CScreenCover(HWND hOwner, const RECT& rcScreen)
         CDCSelect shot(mem, m_shot);
         ::BitBlt(mem, 0, 0, cx, cy, screen, rcScreen.left, rcScreen.top, SRCCOPY);
     }
-    HINSTANCE hInstance = ::GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    if (!::GetClassInfoA(hInstance, kCoverClass, &wc)) {
-        wc.lpfnWndProc = CoverProc;
-        wc.hInstance = hInstance;
-        wc.lpszClassName = kCoverClass;
-        ::RegisterClassA(&wc);
-    }
-    m_hWnd = ::CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kCoverClass, "", WS_POPUP | WS_DISABLED,
-                               rcScreen.left, rcScreen.top, cx, cy, hOwner, nullptr, hInstance, nullptr);
-    if (!m_hWnd)
+    if (!CreateEx(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, AfxRegisterWndClass(0), "", WS_POPUP | WS_DISABLED,
+                  rcScreen.left, rcScreen.top, cx, cy, hOwner, nullptr))
         return;
-    ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, (LONG_PTR)m_shot.m_hObject);
     ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    ::UpdateWindow(m_hWnd);
+    UpdateWindow();
 }
 
-LRESULT CALLBACK CScreenCover::CoverProc(HWND hWnd, UINT msg, WPARAM wp, LPARAM lp)
+void CScreenCover::OnPaint()
 {
-    if (msg == WM_ERASEBKGND)
-        return 1;
-    if (msg != WM_PAINT)
-        return ::DefWindowProcA(hWnd, msg, wp, lp);
-    CPaintDC dc(CWnd::FromHandle(hWnd));
+    CPaintDC dc(this);
     CDC mem;
-    if (HBITMAP hShot = (HBITMAP)::GetWindowLongPtrA(hWnd, GWLP_USERDATA); hShot && mem.CreateCompatibleDC(&dc)) {
-        CDCSelect shot(mem, hShot);
-        CRect rc;
-        ::GetClientRect(hWnd, &rc);
-        ::BitBlt(dc, 0, 0, rc.Width(), rc.Height(), mem, 0, 0, SRCCOPY);
-    }
-    return 0;
+    if (!mem.CreateCompatibleDC(&dc))
+        return;
+    CDCSelect shot(mem, m_shot);
+    CRect rc;
+    GetClientRect(&rc);
+    ::BitBlt(dc, 0, 0, rc.Width(), rc.Height(), mem, 0, 0, SRCCOPY);
 }
 
 }  // namespace
