@@ -108,14 +108,16 @@ bool CMainFrame::AskSaveBeforeClose()
 
 // The power-off question of a close, then its save questions; true when
 // the user goes on with the close. An end of the emulator meanwhile takes
-// the first question away, and the view closes the frame.
+// the first question away (the save questions follow), and leaves the
+// close to go on with the user's answers.
 bool CMainFrame::AskToPowerOffAndClose()
 {
     g_pView->SetCloseAsksPowerOff(true);
     int nAnswer = ConfirmPowerOff();
+    bool bGoOn = (nAnswer == IDYES || nAnswer == IDCANCEL) && AskSaveBeforeClose();
     if (g_pView)
         g_pView->SetCloseAsksPowerOff(false);
-    return nAnswer == IDYES && AskSaveBeforeClose();
+    return bGoOn;
 }
 
 bool CMainFrame::PassCloseSteps()

@@ -627,9 +627,9 @@ public:
     // A close (or the session's end) is powering the emulator off to close
     // the main window.
     bool IsPoweringOffToExit() const { return m_bExitAfterPowerOff && IsEmulatorRunning(); }
-    // Set while the main window's close asks whether to power off: an end of
-    // the emulator meanwhile takes the question's cause away, and closes the
-    // main window as the close's own power-off would.
+    // Set while the main window's close asks whether to power off and to
+    // save: an end of the emulator meanwhile takes the first question's cause
+    // away, and the close goes on (or not) with the user's answers.
     void SetCloseAsksPowerOff(bool bAsks) { m_bCloseAsksPowerOff = bAsks; }
     // The command line of the last power-on.
     const CString& GetPowerOnCommandLine() const { return m_strPowerOnCommandLine; }

@@ -430,12 +430,13 @@ void CVornGUIView::ResetStatusFields()
 // "PowerOff" option: 1 closes it, 2 asks first.
 void CVornGUIView::ApplyPowerOffOption()
 {
-    // The close that powered the emulator off goes on; so does the one whose
-    // question whether to power it off has lost its cause.
+    // The close that powered the emulator off goes on; one that asks its
+    // questions goes on by itself, as the user answers them.
     if (m_bExitAfterPowerOff || m_bCloseAsksPowerOff) {
         bool bEndBoxes = m_bExitAfterPowerOff;
         m_bExitAfterPowerOff = false;
-        PostMainWindowClose(bEndBoxes);
+        if (!m_bCloseAsksPowerOff)
+            PostMainWindowClose(bEndBoxes);
         return;
     }
     // Asked under a menu or a move of the system's, the question would stand

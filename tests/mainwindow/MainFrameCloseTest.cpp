@@ -560,4 +560,44 @@ TEST_F(FrameFixture, ASecondCloseWhilePoweringOffAsksNothingMore)
     pFrame = nullptr;
 }
 
+// The emulator's end under the close's save question (it had agreed to the
+// power-off) leaves the close to the user's answer: nothing more is asked
+// (not whether to exit), and a Cancel keeps the program.
+TEST_F(FrameFixture, TheEmulatorsEndUnderTheClosesSaveQuestionLeavesItToTheUser)
+{
+    ProfileWriteInt("Options", "PowerOff", 2);  // ask whether to exit after the emulator's end
+    for (int nSave : {(int)CVornGUIView::kPromptNotSaved, IDCANCEL}) {
+        SCOPED_TRACE(nSave);
+        OpenFrame();
+        HWND hFrame = pFrame->m_hWnd, hLast = nullptr;
+        CVornConfigFile cfg = g_pView->GetConfig();
+        cfg.m_strDescription = "changed by the test";
+        g_pView->ApplyEditedConfiguration(cfg);
+        AttachStandin("");
+        g_pView->SetNoWarnPowerOff(false);
+        std::string strAsked;
+        bool bKilled = false;
+        vorntest::DialogDriver driver([&](HWND h) {
+            std::string strTexts = vorntest::DialogTexts(h);
+            bool bSave = strTexts.find("save your changes") != std::string::npos;
+            if (h != hLast)
+                strAsked += (bSave ? "save" : strTexts.substr(0, strTexts.find('|'))) + "#";
+            hLast = h;
+            if (!bSave)
+                ::PostMessageA(h, TDM_CLICK_BUTTON, IDYES, 0);
+            else if (!bKilled)
+                bKilled = true, g_pView->GetEmulator()->Kill(false);
+            else if (!g_pView->IsEmulatorRunning())  // the user's answer after the end
+                ::PostMessageA(h, TDM_CLICK_BUTTON, nSave, 0);
+            return true;
+        });
+        pFrame->SendMessage(WM_COMMAND, ID_APP_EXIT);
+        EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame) || !g_pView->IsEmulatorRunning(); }));
+        EXPECT_EQ(strAsked + (::IsWindow(hFrame) ? "open" : "ended"),
+                  std::string("Vornamic is still running!#save#") + (nSave == IDCANCEL ? "open" : "ended"));
+        if (!::IsWindow(hFrame))
+            pFrame = nullptr;
+    }
+}
+
 }  // namespace
