@@ -87,6 +87,10 @@ int CMainFrame::ConfirmPowerOff()
     tdc.lpCallbackData = (LONG_PTR)&bGone;
     int nButton = IDNO;
     BOOL bDontAsk = FALSE;
+    // Its tick is the view's setting, which Preferences takes off again: an
+    // answer stored under the question's name would stand in for it then,
+    // and refuse every close with no box.
+    WLTaskDialogForget("WLTDI_ConfirmPowerOff");
     WLTaskDialogIndirect("WLTDI_ConfirmPowerOff", &tdc, &nButton, nullptr, &bDontAsk);
     if (bGone)
         nButton = IDCANCEL;

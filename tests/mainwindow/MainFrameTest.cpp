@@ -866,6 +866,8 @@ TEST_F(FrameFixture, CloseWhileAUtilityRunsIsRefusedWithTheTwoLineError)
     EXPECT_FALSE(g_pView->IsUtilityRunning());
 }
 
+// "Don't ask me this again." is the setting Preferences shows: with it
+// taken off there, the question shows again.
 TEST_F(FrameFixture, PowerOffQuestionRemembersDontAsk)
 {
     OpenFrame();
@@ -884,7 +886,11 @@ TEST_F(FrameFixture, PowerOffQuestionRemembersDontAsk)
     vorntest::DialogDriver none([](HWND) { return false; });
     EXPECT_EQ(pFrame->ConfirmPowerOff(), IDYES);
     EXPECT_FALSE(none.SawDialog());
+    // The tick taken off again (Preferences): asked again.
     g_pView->SetNoWarnPowerOff(false);
+    vorntest::DialogDriver yes([](HWND h) { return ::SendMessageA(h, kTdmClickButton, IDYES, 0) && false; });
+    EXPECT_EQ(pFrame->ConfirmPowerOff(), IDYES);
+    EXPECT_TRUE(yes.SawDialog());
 }
 
 TEST_F(FrameFixture, CloseWithARunningEmulatorPowersItOffFirst)
