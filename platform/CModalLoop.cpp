@@ -224,13 +224,35 @@ void PostCloseAfterModalLoops(HWND hWnd, bool bEndBoxes)
     }
 }
 
+namespace {
+
+// A child that takes typed or chosen input: an edit, a list, a combo box.
+BOOL CALLBACK FindInputControl(HWND hWnd, LPARAM lParam)
+{
+    char szClass[32] = {};
+    ::GetClassNameA(hWnd, szClass, sizeof szClass);
+    for (const char* pszClass : {"Edit", "ComboBox", "ListBox", "SysListView32", "SysTreeView32"})
+        if (lstrcmpiA(szClass, pszClass) == 0 && ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd)) {
+            *reinterpret_cast<bool*>(lParam) = true;
+            return FALSE;
+        }
+    return TRUE;
+}
+
+}  // namespace
+
 bool UserWorkedInModalWindow(HWND hModal)
 {
     if (t_pLoops)
         for (const CModalLoop* pLoop : *t_pLoops)
             if (pLoop->m_hModal == hModal)
                 return pLoop->m_bUserInput;
-    return false;
+    // The system's own loop runs it (a file, font or colour dialog), whose
+    // keys and clicks are not seen here: one that takes input may hold a
+    // choice the user has made.
+    bool bInput = false;
+    ::EnumChildWindows(hModal, FindInputControl, reinterpret_cast<LPARAM>(&bInput));
+    return bInput;
 }
 
 CModalLoop::CModalLoop(HWND hOwner, HWND hModal) : m_hOwner(hOwner), m_hModal(hModal), m_lock(hOwner, true, hModal)

@@ -99,6 +99,8 @@ void PostCloseAfterModalLoops(HWND hWnd, bool bEndBoxes = false);
 // a CModalLoop runs it: a key other than Tab, Esc, Enter and F1, or a click
 // or a turn of the wheel, on any control but its Cancel and Help buttons.
 // What the user typed, ticked or chose there is lost if it is cancelled.
+// A modal window that the system's own loop runs (a file, font or colour
+// dialog) counts as worked in when it has a control that takes input.
 bool UserWorkedInModalWindow(HWND hModal);
 
 class CModalLoop {

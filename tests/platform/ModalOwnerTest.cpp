@@ -195,4 +195,25 @@ TEST_F(ModalOwner, ACloseCancelsADialogOnlyUntilTheUserTypesIntoIt)
         EXPECT_STREQ(nEnd == IDCANCEL ? "cancelled" : "left to the user", nKey == VK_TAB ? "cancelled" : "left to the user")
             << (nKey == VK_TAB ? "after Tab" : "after a letter");
     }
+    // A dialog the system's own loop runs, whose input is not seen, is left
+    // to the user when it takes input.
+    const struct {
+        const char* pszKind;
+        std::function<void()> open;
+        ECloseWait eWait;
+    } kinds[] = {
+        {"task dialog", [] { TDMessageBox("Vornamic asks", "Go on?", nullptr, MB_OKCANCEL); }, ECloseWait::kNone},
+        {"font dialog", [] { CFontDialog dlg; dlg.DoModal(); }, ECloseWait::kEdits},
+        {"file dialog", [] { CString s; AfxPromptFileName(s, "vorn.cnf", nullptr, TRUE); }, ECloseWait::kEdits},
+    };
+    for (const auto& kind : kinds) {
+        CPlainDlg opener;
+        ECloseWait eWait = ECloseWait::kNoCancel;
+        vorntest::RunModal(opener, [&](HWND h) {
+            vorntest::OpenNestedModal(h, kind.open, [&](HWND hNested) { eWait = CloseWaitsAt(hNested); });
+            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        });
+        EXPECT_EQ((int)eWait, (int)kind.eWait) << kind.pszKind;
+    }
 }
