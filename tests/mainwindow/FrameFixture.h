@@ -111,6 +111,13 @@ struct FrameFixture : ::testing::Test {
         if (bPump)
             Pump();
     }
+    // A modified configuration, as the system configuration dialog leaves it.
+    static void ModifyConfiguration()
+    {
+        CVornConfigFile cfg = g_pView->GetConfig();
+        cfg.m_strDescription = "changed by the test";
+        g_pView->ApplyEditedConfiguration(cfg);
+    }
     bool BarVisible(int i) { return (pFrame->GetMainBar(i)->GetStyle() & WS_VISIBLE) != 0; }
     bool FrameAlive() { return pFrame && ::IsWindow(pFrame->m_hWnd); }
     // vornemu.exe with the arguments before "EXTERNALGUI" as the view's

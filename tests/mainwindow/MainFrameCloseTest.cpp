@@ -350,9 +350,7 @@ TEST_F(FrameFixture, EveryQuestionOfACloseComesBeforeItPowersOff)
     for (int nSave : {IDCANCEL, (int)CVornGUIView::kPromptNotSaved}) {
         OpenFrame();
         HWND hFrame = pFrame->m_hWnd;
-        CVornConfigFile cfg = g_pView->GetConfig();
-        cfg.m_strDescription = "changed by the test";
-        g_pView->ApplyEditedConfiguration(cfg);
+        ModifyConfiguration();
         AttachStandin("");
         g_pView->SetNoWarnPowerOff(false);
         std::string strAsked;
@@ -570,9 +568,7 @@ TEST_F(FrameFixture, TheEmulatorsEndUnderTheClosesSaveQuestionLeavesItToTheUser)
         SCOPED_TRACE(nSave);
         OpenFrame();
         HWND hFrame = pFrame->m_hWnd, hLast = nullptr;
-        CVornConfigFile cfg = g_pView->GetConfig();
-        cfg.m_strDescription = "changed by the test";
-        g_pView->ApplyEditedConfiguration(cfg);
+        ModifyConfiguration();
         AttachStandin("");
         g_pView->SetNoWarnPowerOff(false);
         std::string strAsked;

@@ -726,14 +726,6 @@ TEST_F(FrameFixture, EveryBarComesBackInItsPlaceAfterARestart)
         EXPECT_EQ(before[i], after[i]);
 }
 
-// A modified configuration, as the system configuration dialog leaves it.
-void ModifyConfiguration()
-{
-    CVornConfigFile cfg = g_pView->GetConfig();
-    cfg.m_strDescription = "changed by the test";
-    g_pView->ApplyEditedConfiguration(cfg);
-}
-
 TEST_F(FrameFixture, CloseWithModifiedConfigurationAsks)
 {
     OpenFrame();
