@@ -20,8 +20,13 @@ ctest --preset fuzz -j "$jobs" || rc=1
 t2=$SECONDS
 echo "== win32 tests (Wine), $jobs at a time"
 . tools/wine-env.sh
-vorn_cpu_pinning_works ||
+# Found out once for every run: whether the test programs can be pinned.
+if ! vorn_cpu_pinning_works; then
     echo "   (this system refuses to pin a process to a processor: the test programs run unpinned)"
+    export VORN_CPU_PIN=0
+elif ! vorn_cpu_lock_dir >/dev/null; then
+    export VORN_CPU_PIN=0
+fi
 # A Windows test program whose cases fail runs those cases once more
 # (tools/wine-test.sh); the ones that pass only then are listed below.
 retried="$PWD/build/win32/retried.txt"

@@ -82,36 +82,76 @@ vorn_wine_services() {
     (vorn_exec_unlocked wine wineboot) </dev/null >/dev/null 2>&1
 }
 
-# The processor locks are the machine's, not a build tree's: test commands of
-# several clones, and tools/wine-repeat.sh, run side by side share them.
+# Whether DIR is a folder, not a link, of this user's, that nobody else may
+# write: nobody else can then plant a link or a file of theirs in it.
+vorn_private_dir() {   # DIR
+    [ -d "$1" ] && [ ! -L "$1" ] || return 1
+    local owner mode
+    read -r owner mode < <(stat -c '%u %a' "$1") || return 1
+    [ "$owner" = "$(id -u)" ] && (( (8#$mode & 8#022) == 0 ))
+}
+
+# The processor locks are the user's, not a build tree's: the test commands of
+# all of the user's clones, and tools/wine-repeat.sh, run side by side share
+# them. They live in a folder of the user's alone (made with mode 700, and
+# checked when it was there before); a folder that fails the check is said and
+# not used: the runs go unpinned.
 vorn_cpu_lock_dir() {
-    local d="${VORN_CPU_LOCKS:-/tmp/vorngui-cpu-locks}"
-    mkdir -p "$d" 2>/dev/null && chmod 1777 "$d" 2>/dev/null
+    local d="${VORN_CPU_LOCKS:-}"
+    if [ -z "$d" ]; then
+        if [ -n "${XDG_RUNTIME_DIR:-}" ] && vorn_private_dir "$XDG_RUNTIME_DIR"; then
+            d="$XDG_RUNTIME_DIR/vorngui-cpu-locks"
+        else
+            d="${TMPDIR:-/tmp}/vorngui-cpu-locks-$(id -u)"
+        fi
+    fi
+    [ -e "$d" ] || [ -L "$d" ] || mkdir -m 700 "$d" 2>/dev/null
+    if ! vorn_private_dir "$d"; then
+        echo "wine-env: the processor locks' folder $d is not this user's alone (a link, another user's, or writable by others): not used, the test programs run unpinned" >&2
+        return 1
+    fi
     echo "$d"
 }
 
-# Keeps this shell and the program it starts on one processor that no other
-# run on the machine holds. Every window call of a Wine program is a message
-# to the wineserver, often one to the X server too; where waking a process on
-# another processor is slow (a virtual machine's, tens of microseconds), a
-# window test runs several times faster on one processor than spread over
-# several. With every processor held, or where the system refuses the
-# pinning, the run goes unpinned, as before (tools/test.sh says so once).
-# The lock is this shell's and the program's alone: the display and the
-# wineserver (vorn_xvfb_start, vorn_wine_services) do not inherit it, so a
-# run killed before its end leaves no processor held by them.
+# Opens the lock FILE (read only) as vorn_cpu_fd. It is made when missing
+# without following a link (noclobber creates exclusively), and a link or
+# anything else that is not the plain file itself is never opened.
+vorn_cpu_lock_open() {   # FILE
+    [ -e "$1" ] || [ -L "$1" ] || (umask 077; set -C; : >"$1") 2>/dev/null
+    [ -f "$1" ] && [ ! -L "$1" ] || return 1
+    exec {vorn_cpu_fd}<"$1" || return 1
+    if [ "$(stat -L -c '%d:%i' "/proc/self/fd/$vorn_cpu_fd")" != "$(stat -c '%d:%i' "$1")" ]; then
+        exec {vorn_cpu_fd}>&-
+        return 1
+    fi
+}
+
+# Keeps this shell on one processor that no other run of the user holds. Every
+# window call of a Wine program is a message to the wineserver, often one to
+# the X server too; where waking a process on another processor is slow (a
+# virtual machine's, tens of microseconds), a window test runs several times
+# faster on one processor than spread over several. With every processor held
+# the run goes unpinned, as before; where the system refuses the pinning it is
+# said and the run goes unpinned (VORN_CPU_PIN=0: tools/test.sh found that
+# out once for all its runs). The lock is this shell's alone: the programs it
+# starts (vorn_run_unlocked), the display and the wineserver
+# (vorn_xvfb_start, vorn_wine_services) do not inherit it, so a run killed
+# before its end frees its processor, whatever it started.
 vorn_pin_cpu() {
-    local list part first last c dir file
-    list="$(taskset -pc $BASHPID 2>/dev/null)" || return 0
-    dir="$(vorn_cpu_lock_dir)"
+    [ "${VORN_CPU_PIN:-1}" = 0 ] && return 0
+    local me=$BASHPID list part first last c dir why
+    list="$(taskset -pc "$me" 2>&1)" || {
+        echo "wine-env: taskset cannot tell this run's processors (${list:-no answer}): it runs unpinned" >&2
+        return 0
+    }
+    dir="$(vorn_cpu_lock_dir)" || return 0
     for part in $(echo "${list##*: }" | tr , ' '); do
         first="${part%-*}"; last="${part#*-}"; last="${last%%:*}"
         for ((c = first; c <= last; c++)); do
-            file="$dir/cpu.$c.lock"
-            [ -e "$file" ] || (umask 0; : >>"$file") 2>/dev/null
-            exec {vorn_cpu_fd}<"$file" || continue
+            vorn_cpu_lock_open "$dir/cpu.$c.lock" || continue
             if flock -n "$vorn_cpu_fd"; then
-                taskset -pc "$c" $BASHPID >/dev/null 2>&1 && return 0
+                why="$(taskset -pc "$c" "$me" 2>&1 >/dev/null)" && return 0
+                echo "wine-env: taskset refused to pin this run to processor $c (${why:-no reason given}): it runs unpinned" >&2
                 exec {vorn_cpu_fd}>&-
                 return 0
             fi
@@ -133,6 +173,15 @@ vorn_cpu_pinning_works() {
 vorn_exec_unlocked() {
     [ -z "${vorn_cpu_fd:-}" ] || exec {vorn_cpu_fd}>&-
     exec "$@"
+}
+
+# Runs the command (or function) in the foreground without the processor lock.
+vorn_run_unlocked() {
+    if [ -n "${vorn_cpu_fd:-}" ]; then
+        "$@" {vorn_cpu_fd}>&-
+    else
+        "$@"
+    fi
 }
 
 # Starts Xvfb on a display number it chooses itself (so that parallel starts

@@ -49,7 +49,7 @@ if [ "${VORN_WINE_PRIVATE:-0}" = 1 ]; then
     vorn_pin_cpu
     vorn_xvfb_start "$run" || exit 1
     vorn_wine_services
-    vorn_wine "$exe" "$@"
+    vorn_run_unlocked vorn_wine "$exe" "$@"
     exit $?
 fi
 
