@@ -264,15 +264,16 @@ void cdxCDynamicBarDlg::UpdateToolTips()
 }
 
 // The dialog manager gives the focus to the first control when
-// WM_INITDIALOG answers TRUE (and shows the dialog after it). A dialog made
-// in a bar that is off the screen (the main window's bars while it is
-// built, a hidden bar's dialog) leaves the focus where it is: in an
-// invisible control it would take the keys typed, and while the main window
-// is hidden it would activate it unseen.
+// WM_INITDIALOG answers TRUE. A bar's dialog is made beside the window the
+// user works in (a saved layout's bars as the main window shows, a hidden
+// bar's in the background, a bar the View menu shows): it leaves the focus
+// where it is. Else the keys typed from the window's first moment went into
+// the bar, and a floating bar's frame took the activation from the main
+// window. A click or a key gives a bar the focus.
 LRESULT cdxCDynamicBarDlg::OnInitBarDialogMsg(WPARAM, LPARAM)
 {
-    BOOL bFocus = OnInitDialog();
-    return bFocus && ::IsWindowVisible(::GetParent(m_hWnd));
+    OnInitDialog();
+    return FALSE;
 }
 
 BOOL cdxCDynamicBarDlg::OnInitDialog()

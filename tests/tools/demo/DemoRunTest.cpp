@@ -12,6 +12,7 @@
 #include <functional>
 #include <sstream>
 
+#include "platform/AfxIds.h"
 #include "resources/resource.h"
 #include "tests/config/TempFile.h"
 #include "tests/support/HangWatch.h"
@@ -121,6 +122,73 @@ bool InSystemLoop(HWND hWnd, DWORD dwFlag)
     return ::GetGUIThreadInfo(::GetWindowThreadProcessId(hWnd, nullptr), &info) && (info.flags & dwFlag);
 }
 
+// A first run without the configuration shows the Display/Alter Storage,
+// System Status and register bars beside the default ones, floats some
+// (bFloat), and its close saves that layout.
+bool SaveLayoutOnDemo(const TempDir& dir, bool bFloat)
+{
+    vorntest::ChildProcess app;
+    HWND hMain = nullptr;
+    if (!StartOnDemo(dir, app, hMain, false))
+        return false;
+    for (UINT nCmd : {ID_VIEW_STORAGE_BAR, ID_VIEW_STATUSLINE_BAR, ID_VIEW_GREGS_BAR, ID_VIEW_CREGS_BAR})
+        ::PostMessageA(hMain, WM_COMMAND, nCmd, 0);
+    if (bFloat)
+        for (UINT nCmd : {ID_FLOAT_STORAGE_BAR, ID_FLOAT_DEVLIST_BAR, ID_FLOAT_CPUPCT_BAR, ID_FLOAT_GREGS_BAR})
+            ::PostMessageA(hMain, WM_COMMAND, nCmd, 0);
+    ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+    return app.Wait(20000) == 0;
+}
+
+const int kBarCount = 14;  // the main window's
+
+struct SStartState {
+    DWORD dwPid;
+    int nBarDialogs;   // dialogs made in the bars
+    bool bSplash;      // the splash (topmost) shows
+    bool bFloatingStorage;  // a frame "Display/Alter Storage" of its own shows
+};
+
+BOOL CALLBACK CountBarDialog(HWND hWnd, LPARAM lp)
+{
+    char szClass[16] = "", szParent[16] = "";
+    ::GetClassNameA(hWnd, szClass, sizeof szClass);
+    ::GetClassNameA(::GetParent(hWnd), szParent, sizeof szParent);
+    ((SStartState*)lp)->nBarDialogs += !strcmp(szClass, "#32770") && strcmp(szParent, "#32770");
+    return TRUE;
+}
+
+BOOL CALLBACK LookAtStart(HWND hWnd, LPARAM lp)
+{
+    SStartState& state = *(SStartState*)lp;
+    DWORD dwPid = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwPid);
+    if (dwPid != state.dwPid)
+        return TRUE;
+    char szText[64] = "";
+    ::GetWindowTextA(hWnd, szText, sizeof szText);
+    bool bShown = ::IsWindowVisible(hWnd);
+    state.bSplash |= bShown && (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    state.bFloatingStorage |= bShown && !strcmp(szText, "Display/Alter Storage");
+    ::EnumChildWindows(hWnd, CountBarDialog, lp);
+    return TRUE;
+}
+
+// The start is over once the splash has gone and every bar has its dialog.
+SStartState StartState(DWORD dwPid)
+{
+    SStartState state = {dwPid, 0, false, false};
+    ::EnumWindows(LookAtStart, (LPARAM)&state);
+    return state;
+}
+
+GUITHREADINFO ThreadInfoOf(HWND hWnd)
+{
+    GUITHREADINFO info = {sizeof info};
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(hWnd, nullptr), &info);
+    return info;
+}
+
 }  // namespace
 
 TEST(Demo, StartedOnThePreparedFolderPowersOnAskingNothingAndShowsTheStandinsLines)
@@ -172,6 +240,60 @@ TEST(Demo, KeysTypedAsTheMainWindowShowsGoAsOneWholeCommand)
     EXPECT_EQ(log.find(" attach 0900 3270\r\n"), log.rfind(" attach 0900 3270\r\n")) << log;  // once
     ::PostMessageA(hMain, WM_CLOSE, 0, 0);
     EXPECT_EQ(app.Wait(20000), 0);
+}
+
+// With a saved layout that shows the Display/Alter Storage, System Status
+// and register bars beside the default ones, docked or floating, a command
+// typed from the main window's first moment goes once and whole, and the
+// main window stays the active one. Powered off, once the splash has gone
+// and every bar has its dialog, the console has the keyboard as with the
+// default layout (the bars' dialogs took it, and a floating bar's frame the
+// activation).
+TEST(Demo, SavedLayoutsLeaveTheKeysTypedAtOnceAndTheActivationToTheMainWindow)
+{
+    for (bool bFloat : {false, true}) {
+        SCOPED_TRACE(bFloat ? "bars floating" : "bars docked");
+        TempDir dir;
+        std::string logs = dir.Folder() + "demo\\logs\\";
+        ASSERT_TRUE(SaveLayoutOnDemo(dir, bFloat));
+        vorntest::ChildProcess typist, app;
+        char szCwd[MAX_PATH] = "";
+        ::GetCurrentDirectoryA(MAX_PATH, szCwd);
+        ::SetCurrentDirectoryA(dir.Folder().c_str());  // where xkeys reports
+        bool bTypist = typist.Start("xkeys", "VornGUI \"attach 0900 3270\"");
+        ::SetCurrentDirectoryA(szCwd);
+        HWND hMain = nullptr;
+        ASSERT_TRUE(bTypist && StartOnDemo(dir, app, hMain));
+        ASSERT_TRUE(
+            vorntest::PollFor([&] { return !ReadBytes(dir.Path("xkeys.txt")).empty(); }, 30000, "xkeys to type"));
+        ASSERT_EQ(ReadBytes(dir.Path("xkeys.txt")), "typed");
+        ASSERT_TRUE(WaitForLog(logs, " attach 0900 3270\r\n", app.Pid()));
+        EXPECT_EQ(ThreadInfoOf(hMain).hwndActive, hMain);
+        ::PostMessageA(hMain, WM_COMMAND, ID_OPS_POWER_OFF, 0);
+        ASSERT_TRUE(WaitForLog(logs, "Vornamic ended; rc=0", app.Pid()));
+        std::string log = FolderText(logs);
+        EXPECT_EQ(log.find(" attach 0900 3270\r\n"), log.rfind(" attach 0900 3270\r\n")) << log;  // once
+        // No cut command ("ttach 0900 3270", "00 3270") before the whole one.
+        EXPECT_EQ(log.find("3270\r\n"), log.find(" attach 0900 3270\r\n") + sizeof "attach 0900 ") << log;
+        ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+        ASSERT_EQ(app.Wait(20000), 0);
+
+        vorntest::ChildProcess idle;
+        ASSERT_TRUE(StartOnDemo(dir, idle, hMain, false));
+        SStartState state{};
+        ASSERT_TRUE(vorntest::PollFor(
+            [&] {
+                state = StartState(idle.Pid());
+                return !state.bSplash && state.nBarDialogs == kBarCount;
+            },
+            20000, "the splash to go and every bar's dialog"));
+        EXPECT_EQ(state.bFloatingStorage, bFloat);
+        GUITHREADINFO info = ThreadInfoOf(hMain);
+        EXPECT_EQ(info.hwndActive, hMain);
+        EXPECT_EQ(::GetDlgCtrlID(info.hwndFocus), AFX_IDW_PANE_FIRST) << "the console has the keyboard";
+        ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+        EXPECT_EQ(idle.Wait(20000), 0);
+    }
 }
 
 // The close comes while the user moves the main window (the caption held,
