@@ -296,6 +296,44 @@ TEST(Demo, SavedLayoutsLeaveTheKeysTypedAtOnceAndTheActivationToTheMainWindow)
     }
 }
 
+// A question at start is never under the splash screen (topmost): once the
+// program has shown it, the splash has gone. The first start's question for
+// the executables folder, and the log numbering question of a start whose
+// log folder holds a numbered log beyond the current number.
+TEST(Demo, QuestionsAtStartAreNeverUnderTheSplash)
+{
+    const auto fresh = [](const TempDir& dir, vorntest::ChildProcess& app) {
+        return app.Start("VornGUI.exe", "-i \"" + dir.Path("fresh.ini") + "\"");
+    };
+    const auto numbering = [](const TempDir& dir, vorntest::ChildProcess& app) {
+        std::vector<std::string> args;
+        std::string strError;
+        EXPECT_TRUE(PrepareDemo({dir.Folder() + "demo", vorntest::ProgramDir(), ""}, args, strError)) << strError;
+        const char* settings[][2] = {{"LogOption", "2"}, {"BaseFilename", "vorn.log"}, {"CurFileNum", "2"},
+                                     {"MaxFileNum", "9"}};
+        for (const auto& setting : settings)
+            ::WritePrivateProfileStringA("Logging", setting[0], setting[1], args[1].c_str());
+        std::ofstream(dir.Folder() + "demo\\logs\\vorn.007.log") << "ZQC00001I\r\n";
+        return app.Start("VornGUI.exe", "-i \"" + args[1] + "\"");
+    };
+    const struct {
+        const char* pszQuestion;
+        std::function<bool(const TempDir&, vorntest::ChildProcess&)> start;
+    } cases[] = {{"VornGUI", fresh}, {" Logfile Numbering", numbering}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszQuestion);
+        TempDir dir;
+        vorntest::ChildProcess app;
+        ASSERT_TRUE(c.start(dir, app));
+        HWND hQuestion = WaitForShownWindow(app.Pid(), "#32770");
+        ASSERT_NE(hQuestion, nullptr);
+        // Its thread has shown it whole once it answers.
+        ASSERT_TRUE(::SendMessageTimeoutA(hQuestion, WM_NULL, 0, 0, SMTO_NORMAL, 20000, nullptr));
+        EXPECT_EQ(ShownQuestion(app.Pid()), std::string("a window \"") + c.pszQuestion + "\"");
+        EXPECT_FALSE(StartState(app.Pid()).bSplash) << "the question is under the splash";
+    }
+}
+
 // The close comes while the user moves the main window (the caption held,
 // or Alt+Space, M) or holds a menu open: from another program, from the
 // emulator's end with "power off and exit automatically", from the system
