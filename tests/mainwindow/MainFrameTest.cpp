@@ -160,6 +160,63 @@ TEST_F(FrameFixture, F1SaysTheHelpFileIsMissingAndShowsNoBalloon)
     ErrorBalloonHide();
 }
 
+// The keyboard returns to the bar's control it was in once the box of F1
+// (the help file is missing) or a device list command's dialog (Load Cards'
+// file dialog) has gone, the bar docked or floating: the console took it.
+TEST_F(FrameFixture, KeyboardReturnsToTheBarsControlAfterABoxOrADialog)
+{
+    OpenFrame();
+    TempDir helpDir;
+    CString strSaved = theApp.m_strHelpFilePath;
+    theApp.m_strHelpFilePath = helpDir.Path("VornGUI.chm").c_str();
+    CWnd* pDevList = pFrame->m_wndDevListBar.m_pDlg;
+    HWND hTree = ::GetDlgItem(pDevList->m_hWnd, IDC_DEVLIST_TREE);
+    const auto pressF1 = [&] {
+        ::keybd_event(VK_F1, 0, 0, 0);
+        ::keybd_event(VK_F1, 0, KEYEVENTF_KEYUP, 0);
+        bool bF1 = false;  // handed over as the program's loop does
+        EXPECT_TRUE(vorntest::PollFor([&] {
+            for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); theApp.DispatchOne(msg))
+                bF1 |= msg.message == WM_KEYDOWN && msg.wParam == VK_F1;
+            return bF1;
+        }, 10000, "the F1 key"));
+    };
+    const auto loadCards = [&] { pDevList->SendMessage(WM_COMMAND, ID_DEVLIST_LOAD_CARDS); };
+    const struct {
+        const char* pszCase;
+        UINT nDockCmd;
+        std::function<void()> open;
+        const char* pszShown;
+    } cases[] = {
+        {"F1, docked", 0, pressF1, "Unable to open the help file."},
+        {"Load Cards, docked", 0, loadCards, "File &name:"},
+        {"F1, floating", ID_FLOAT_DEVLIST_BAR, pressF1, "Unable to open the help file."},
+        {"Load Cards, floating", 0, loadCards, "File &name:"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszCase);
+        if (c.nDockCmd)
+            pFrame->SendMessage(WM_COMMAND, c.nDockCmd);
+        HWND hTop = ::GetAncestor(hTree, GA_ROOT);
+        ::SetForegroundWindow(hTop);
+        ::SetFocus(hTree);
+        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == hTop && ::GetFocus() == hTree; }));
+        std::string strTexts = "(none)";
+        {
+            vorntest::DialogDriver driver([&](HWND h) {
+                strTexts = vorntest::DialogTexts(h);
+                ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+                return false;
+            });
+            c.open();
+            EXPECT_NE(strTexts.find(c.pszShown), std::string::npos) << strTexts;
+        }
+        EXPECT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == hTop && ::GetFocus(); }));
+        EXPECT_EQ(::GetFocus(), hTree);
+    }
+    theApp.m_strHelpFilePath = strSaved;
+}
+
 // A What's-This click on a bar or one of its controls shows the bar's own
 // balloon text.
 TEST_F(FrameFixture, BarsShowTheirOwnBalloons)
