@@ -9,6 +9,7 @@
 #include "framework/CSizingControlBar.h"
 #include "framework/DialogTemplateResource.h"
 #include "platform/CFrameWnd.h"
+#include "platform/CXBalloonMsg.h"
 #include "platform/Trace.h"
 
 BEGIN_MESSAGE_MAP(cdxCDynamicBarDlg, cdxCDynamicChildDlg)
@@ -348,7 +349,10 @@ void cdxCDynamicBarDlg::OnNeedText(NMHDR* pNMHDR, LRESULT* pResult)
     if (strPrompt.IsEmpty())
         nID = 0;
     m_dwBarStyle = GetHostBarStyle();
-    if ((m_dwBarStyle & CBRS_TOOLTIPS) && !strTip.IsEmpty()) {
+    // A balloon that shows (What's This, a field's error) is never covered:
+    // without a text the tooltip stays hidden, and shows again once the
+    // balloon has gone.
+    if ((m_dwBarStyle & CBRS_TOOLTIPS) && !strTip.IsEmpty() && !CXBalloonMsg::GetShowing()) {
         lstrcpynA(pInfo->szText, strTip.Left(79), (int)sizeof(pInfo->szText));
         pInfo->lpszText = pInfo->szText;
         ::SetWindowPos(pNMHDR->hwndFrom, HWND_TOP, 0, 0, 0, 0,

@@ -254,6 +254,75 @@ TEST_F(FrameFixture, BarsShowTheirOwnBalloons)
 // What's-This on the main window (the Help menu's command): a click on the
 // control panel's ON button shows that button's balloon and does not power
 // on (which would open the refusal of a missing configuration).
+namespace {
+
+BOOL CALLBACK FindOtherShownTip(HWND h, LPARAM lp)
+{
+    HWND* pFound = (HWND*)lp;
+    char szClass[32] = "";
+    ::GetClassNameA(h, szClass, sizeof szClass);
+    if (h == *pFound || !::IsWindowVisible(h) || lstrcmpiA(szClass, TOOLTIPS_CLASSA) != 0)
+        return TRUE;
+    *pFound = h;
+    return FALSE;
+}
+
+// A tooltip of this thread other than hBalloon that shows; null when none.
+HWND OtherShownTip(HWND hBalloon)
+{
+    HWND hFound = hBalloon;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindOtherShownTip, (LPARAM)&hFound);
+    return hFound == hBalloon ? nullptr : hFound;
+}
+
+}  // namespace
+
+// Shift+F1 with the pointer resting on the control panel's START button,
+// then a click in place: the What's-This balloon shows, and no tooltip
+// shows over it while it stays (for several times the tooltips' own
+// delays), though the hand on the mouse moves a little, onto STOP beside it.
+TEST_F(FrameFixture, NoTooltipShowsOverAWhatsThisBalloon)
+{
+    OpenFrame();
+    CDynControlsDlgBar& panel = pFrame->m_wndControlsBar.m_dlg;
+    RECT rcStart, rcStop;
+    ::GetWindowRect(::GetDlgItem(panel.m_hWnd, IDC_PANEL_START), &rcStart);
+    ::GetWindowRect(::GetDlgItem(panel.m_hWnd, IDC_PANEL_STOP), &rcStop);
+    POINT pt = {rcStart.right - 1, (rcStart.top + rcStart.bottom) / 2};
+    const int dxToStop = rcStop.left + 1 - pt.x;
+    ASSERT_LE(dxToStop, 8) << "a move the balloon stays for";
+    ::SetForegroundWindow(pFrame->m_hWnd);
+    const auto pump = [] {
+        for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            theApp.DispatchOne(msg);
+    };
+    ::SetCursorPos(pt.x - 4, pt.y);
+    ::SetCursorPos(pt.x, pt.y);
+    const auto key = [](BYTE vk, DWORD dwFlags) { ::keybd_event(vk, 0, dwFlags, 0); };
+    key(VK_SHIFT, 0);
+    key(VK_F1, 0);
+    key(VK_F1, KEYEVENTF_KEYUP);
+    key(VK_SHIFT, KEYEVENTF_KEYUP);
+    ASSERT_TRUE(vorntest::ClickAt(pt));
+    HWND hBalloon = nullptr;
+    ASSERT_TRUE(vorntest::PollFor([&] {
+        pump();
+        return (hBalloon = ErrorBalloonWindow()) != nullptr;
+    }, 10000, "the What's-This balloon"));
+    ::SetCursorPos(pt.x + dxToStop, pt.y);
+    HWND hTip = panel.m_wndToolTip.m_hWnd;  // made by the first move
+    ASSERT_NE(hTip, nullptr);
+    DWORD nWait = 4 * (DWORD)(::SendMessageA(hTip, TTM_GETDELAYTIME, TTDT_INITIAL, 0) +
+                              ::SendMessageA(hTip, TTM_GETDELAYTIME, TTDT_RESHOW, 0));
+    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < nWait && ::IsWindowVisible(hBalloon);) {
+        pump();
+        ASSERT_EQ(OtherShownTip(hBalloon), nullptr) << "a tooltip over the balloon";
+        ::Sleep(5);
+    }
+    EXPECT_TRUE(::IsWindowVisible(hBalloon));
+    ErrorBalloonHide();
+}
+
 TEST_F(FrameFixture, WhatsThisShowsTheClickedButtonsBalloonAndPressesNothing)
 {
     OpenFrame();
