@@ -189,6 +189,34 @@ GUITHREADINFO ThreadInfoOf(HWND hWnd)
     return info;
 }
 
+// Starts VornGUI.exe on the demonstration with xkeys typing "attach 0900
+// 3270" and Enter from the main window's first moment: the command goes
+// once and whole (no cut one before it), and the main window stays the
+// active one. Then powers off and closes.
+void TypeACommandAtOnce(const TempDir& dir)
+{
+    std::string logs = dir.Folder() + "demo\\logs\\";
+    vorntest::ChildProcess typist, app;
+    char szCwd[MAX_PATH] = "";
+    ::GetCurrentDirectoryA(MAX_PATH, szCwd);
+    ::SetCurrentDirectoryA(dir.Folder().c_str());  // where xkeys reports
+    bool bTypist = typist.Start("xkeys", "VornGUI \"attach 0900 3270\"");
+    ::SetCurrentDirectoryA(szCwd);
+    HWND hMain = nullptr;
+    ASSERT_TRUE(bTypist && StartOnDemo(dir, app, hMain));
+    ASSERT_TRUE(vorntest::PollFor([&] { return !ReadBytes(dir.Path("xkeys.txt")).empty(); }, 30000, "xkeys to type"));
+    ASSERT_EQ(ReadBytes(dir.Path("xkeys.txt")), "typed");
+    ASSERT_TRUE(WaitForLog(logs, " attach 0900 3270\r\n", app.Pid()));
+    EXPECT_EQ(ThreadInfoOf(hMain).hwndActive, hMain);
+    ::PostMessageA(hMain, WM_COMMAND, ID_OPS_POWER_OFF, 0);
+    ASSERT_TRUE(WaitForLog(logs, "Vornamic ended; rc=0", app.Pid()));
+    std::string log = FolderText(logs);
+    EXPECT_EQ(log.find(" attach 0900 3270\r\n"), log.rfind(" attach 0900 3270\r\n")) << log;  // once
+    EXPECT_EQ(log.find("3270\r\n"), log.find(" attach 0900 3270\r\n") + sizeof "attach 0900 ") << log;  // whole
+    ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+    EXPECT_EQ(app.Wait(20000), 0);
+}
+
 }  // namespace
 
 TEST(Demo, StartedOnThePreparedFolderPowersOnAskingNothingAndShowsTheStandinsLines)
@@ -222,24 +250,7 @@ TEST(Demo, StartedOnThePreparedFolderPowersOnAskingNothingAndShowsTheStandinsLin
 TEST(Demo, KeysTypedAsTheMainWindowShowsGoAsOneWholeCommand)
 {
     TempDir dir;
-    std::string logs = dir.Folder() + "demo\\logs\\";
-    vorntest::ChildProcess typist, app;
-    char szCwd[MAX_PATH] = "";
-    ::GetCurrentDirectoryA(MAX_PATH, szCwd);
-    ::SetCurrentDirectoryA(dir.Folder().c_str());  // where xkeys reports
-    bool bTypist = typist.Start("xkeys", "VornGUI \"attach 0900 3270\"");
-    ::SetCurrentDirectoryA(szCwd);
-    HWND hMain = nullptr;
-    ASSERT_TRUE(bTypist && StartOnDemo(dir, app, hMain));
-    ASSERT_TRUE(vorntest::PollFor([&] { return !ReadBytes(dir.Path("xkeys.txt")).empty(); }, 30000, "xkeys to type"));
-    ASSERT_EQ(ReadBytes(dir.Path("xkeys.txt")), "typed");
-    ASSERT_TRUE(WaitForLog(logs, " attach 0900 3270\r\n", app.Pid()));
-    ::PostMessageA(hMain, WM_COMMAND, ID_OPS_POWER_OFF, 0);
-    ASSERT_TRUE(WaitForLog(logs, "Vornamic ended; rc=0", app.Pid()));
-    std::string log = FolderText(logs);
-    EXPECT_EQ(log.find(" attach 0900 3270\r\n"), log.rfind(" attach 0900 3270\r\n")) << log;  // once
-    ::PostMessageA(hMain, WM_CLOSE, 0, 0);
-    EXPECT_EQ(app.Wait(20000), 0);
+    ASSERT_NO_FATAL_FAILURE(TypeACommandAtOnce(dir));
 }
 
 // With a saved layout that shows the Display/Alter Storage, System Status
@@ -254,30 +265,9 @@ TEST(Demo, SavedLayoutsLeaveTheKeysTypedAtOnceAndTheActivationToTheMainWindow)
     for (bool bFloat : {false, true}) {
         SCOPED_TRACE(bFloat ? "bars floating" : "bars docked");
         TempDir dir;
-        std::string logs = dir.Folder() + "demo\\logs\\";
         ASSERT_TRUE(SaveLayoutOnDemo(dir, bFloat));
-        vorntest::ChildProcess typist, app;
-        char szCwd[MAX_PATH] = "";
-        ::GetCurrentDirectoryA(MAX_PATH, szCwd);
-        ::SetCurrentDirectoryA(dir.Folder().c_str());  // where xkeys reports
-        bool bTypist = typist.Start("xkeys", "VornGUI \"attach 0900 3270\"");
-        ::SetCurrentDirectoryA(szCwd);
+        ASSERT_NO_FATAL_FAILURE(TypeACommandAtOnce(dir));
         HWND hMain = nullptr;
-        ASSERT_TRUE(bTypist && StartOnDemo(dir, app, hMain));
-        ASSERT_TRUE(
-            vorntest::PollFor([&] { return !ReadBytes(dir.Path("xkeys.txt")).empty(); }, 30000, "xkeys to type"));
-        ASSERT_EQ(ReadBytes(dir.Path("xkeys.txt")), "typed");
-        ASSERT_TRUE(WaitForLog(logs, " attach 0900 3270\r\n", app.Pid()));
-        EXPECT_EQ(ThreadInfoOf(hMain).hwndActive, hMain);
-        ::PostMessageA(hMain, WM_COMMAND, ID_OPS_POWER_OFF, 0);
-        ASSERT_TRUE(WaitForLog(logs, "Vornamic ended; rc=0", app.Pid()));
-        std::string log = FolderText(logs);
-        EXPECT_EQ(log.find(" attach 0900 3270\r\n"), log.rfind(" attach 0900 3270\r\n")) << log;  // once
-        // No cut command ("ttach 0900 3270", "00 3270") before the whole one.
-        EXPECT_EQ(log.find("3270\r\n"), log.find(" attach 0900 3270\r\n") + sizeof "attach 0900 ") << log;
-        ::PostMessageA(hMain, WM_CLOSE, 0, 0);
-        ASSERT_EQ(app.Wait(20000), 0);
-
         vorntest::ChildProcess idle;
         ASSERT_TRUE(StartOnDemo(dir, idle, hMain, false));
         SStartState state{};
