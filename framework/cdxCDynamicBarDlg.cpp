@@ -9,6 +9,7 @@
 #include "framework/CSizingControlBar.h"
 #include "framework/DialogTemplateResource.h"
 #include "platform/CFrameWnd.h"
+#include "platform/CXBalloonMsg.h"
 #include "platform/Trace.h"
 
 BEGIN_MESSAGE_MAP(cdxCDynamicBarDlg, cdxCDynamicChildDlg)
@@ -264,15 +265,16 @@ void cdxCDynamicBarDlg::UpdateToolTips()
 }
 
 // The dialog manager gives the focus to the first control when
-// WM_INITDIALOG answers TRUE (and shows the dialog after it). A dialog made
-// in a bar that is off the screen (the main window's bars while it is
-// built, a hidden bar's dialog) leaves the focus where it is: in an
-// invisible control it would take the keys typed, and while the main window
-// is hidden it would activate it unseen.
+// WM_INITDIALOG answers TRUE. A bar's dialog is made beside the window the
+// user works in (a saved layout's bars as the main window shows, a hidden
+// bar's in the background, a bar the View menu shows): it leaves the focus
+// where it is. Else the keys typed from the window's first moment went into
+// the bar, and a floating bar's frame took the activation from the main
+// window. A click or a key gives a bar the focus.
 LRESULT cdxCDynamicBarDlg::OnInitBarDialogMsg(WPARAM, LPARAM)
 {
-    BOOL bFocus = OnInitDialog();
-    return bFocus && ::IsWindowVisible(::GetParent(m_hWnd));
+    OnInitDialog();
+    return FALSE;
 }
 
 BOOL cdxCDynamicBarDlg::OnInitDialog()
@@ -347,7 +349,10 @@ void cdxCDynamicBarDlg::OnNeedText(NMHDR* pNMHDR, LRESULT* pResult)
     if (strPrompt.IsEmpty())
         nID = 0;
     m_dwBarStyle = GetHostBarStyle();
-    if ((m_dwBarStyle & CBRS_TOOLTIPS) && !strTip.IsEmpty()) {
+    // A balloon that shows (What's This, a field's error) is never covered:
+    // without a text the tooltip stays hidden, and shows again once the
+    // balloon has gone.
+    if ((m_dwBarStyle & CBRS_TOOLTIPS) && !strTip.IsEmpty() && !CXBalloonMsg::GetShowing()) {
         lstrcpynA(pInfo->szText, strTip.Left(79), (int)sizeof(pInfo->szText));
         pInfo->lpszText = pInfo->szText;
         ::SetWindowPos(pNMHDR->hwndFrom, HWND_TOP, 0, 0, 0, 0,

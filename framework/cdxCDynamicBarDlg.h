@@ -109,8 +109,7 @@ public:
 
 protected:
     friend class cdxCDynamicBar;
-    // OnInitDialog's answer, the focus to the first control, only for a
-    // dialog on the screen.
+    // OnInitDialog, leaving the focus where it is.
     LRESULT OnInitBarDialogMsg(WPARAM wp, LPARAM lp);
     // Creates the dialog as the child of pHostBar from its template less the
     // controls bLater names by id: those wait for MakeTemplateControl.

@@ -2,6 +2,8 @@
 #include "mainwindow/SplashFactory.h"
 
 #include "mainwindow/SplashWnd.h"
+#include "platform/CWinApp.h"
+#include "platform/Trace.h"
 
 IMPLEMENT_DYNAMIC(CSplashThread, CWinThread)
 IMPLEMENT_DYNAMIC(CSplashFactory, CWinThread)
@@ -115,8 +117,32 @@ HWND CSplashFactory::SplashWindow() const
     return pThread && pThread->m_bCreated && pThread->m_pSplashWnd ? pThread->m_pSplashWnd->m_hWnd : nullptr;
 }
 
+void CSplashFactory::CloseOnOtherActivation()
+{
+    if (m_hActivationHook)
+        return;
+    m_hActivationHook = ::SetWindowsHookExA(WH_CBT, ActivationHook, nullptr, ::GetCurrentThreadId());
+    if (!m_hActivationHook)
+        TRACE_FAILED_CALL("SetWindowsHookExA(WH_CBT, ActivationHook, nullptr, ::GetCurrentThreadId())");
+}
+
+// The splash is topmost: a window activated under it (a task dialog, a
+// message box, a dialog) would stay covered for as long as the splash
+// shows. The main window alone goes on under it.
+LRESULT CALLBACK CSplashFactory::ActivationHook(int nCode, WPARAM wp, LPARAM lp)
+{
+    CWnd* pMain = AfxGetMainWnd();
+    if (nCode == HCBT_ACTIVATE && (!pMain || (HWND)wp != pMain->m_hWnd))
+        g_SplashFactory.Destroy();
+    return ::CallNextHookEx(nullptr, nCode, wp, lp);
+}
+
 BOOL CSplashFactory::Destroy()
 {
+    if (m_hActivationHook) {
+        ::UnhookWindowsHookEx(m_hActivationHook);
+        m_hActivationHook = nullptr;
+    }
     // A splash still being made is awaited first: its window is not the
     // factory's to close before it exists.
     if (!WaitUntilCreated())

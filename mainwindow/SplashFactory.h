@@ -2,7 +2,8 @@
 // g_SplashFactory starts a user-interface thread that makes the splash
 // window and runs its message loop, so the splash keeps painting while the
 // main thread builds the main window; Destroy closes it and waits for the
-// thread. The factory's destructor closes a splash still up at exit.
+// thread. The factory's destructor closes a splash still up at exit, and a
+// question or dialog at start closes it as it is activated.
 #pragma once
 
 #include "platform/CSyncObject.h"
@@ -46,9 +47,17 @@ public:
     virtual BOOL Destroy();
     // The splash window once it exists (WaitUntilCreated), else null.
     HWND SplashWindow() const;
+    // From now until the splash goes, the activation of any window of the
+    // calling thread but the application's main window (a question or a
+    // dialog at start) closes the splash first: nothing the program shows
+    // for the user to answer is ever under it.
+    void CloseOnOtherActivation();
 
 private:
+    static LRESULT CALLBACK ActivationHook(int nCode, WPARAM wp, LPARAM lp);
+
     CSplashThread* m_pSplashThread = nullptr;
+    HHOOK m_hActivationHook = nullptr;  // on the thread that set it
 };
 
 extern CSplashFactory g_SplashFactory;

@@ -235,6 +235,9 @@ BOOL CVornGUIApp::InitInstance()
     LoadLimits();
     m_bNoSavedBarState = GetProfileInt("BarsState\\BarsState-Summary", "Bars", 0) == 0;
     StartSplash();
+    // A question or dialog of the start (a failed save of the settings, a
+    // missing folder, the log numbering) is never under the splash.
+    g_SplashFactory.CloseOnOtherActivation();
     // The main window and its bars are built hidden: the window stacking is
     // kept again from the moment the main window shows.
     HoldWindowStacking(true);

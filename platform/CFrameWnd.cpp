@@ -17,6 +17,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_DESTROY()
     ON_WM_INITMENUPOPUP()
     ON_WM_SETFOCUS()
+    ON_WM_ACTIVATE()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_MESSAGE(WM_RECALCLAYOUT_SOON, OnRecalcLayoutSoon)
     ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
@@ -161,6 +162,26 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
         m_pViewActive->SetFocus();
     else
         CWnd::OnSetFocus(pOldWnd);
+}
+
+// As a dialog does, the frame gives the keyboard back to the window that
+// had it when the frame went inactive (a box or dialog it opened took the
+// activation, or another program), while that window can take it: a bar's
+// control keeps the keys after F1's box or a command's dialog. Else the
+// frame takes the focus, and its view (OnSetFocus).
+void CFrameWnd::OnActivate(UINT nState, CWnd*, BOOL bMinimized)
+{
+    if (nState == WA_INACTIVE) {
+        HWND hFocus = ::GetFocus();
+        m_hWndFocusBack = hFocus && ::IsChild(m_hWnd, hFocus) ? hFocus : nullptr;
+        return;
+    }
+    HWND hBack = m_hWndFocusBack;
+    m_hWndFocusBack = nullptr;
+    if (!bMinimized && hBack && ::IsChild(m_hWnd, hBack) && ::IsWindowVisible(hBack) && ::IsWindowEnabled(hBack))
+        ::SetFocus(hBack);
+    else
+        Default();
 }
 
 void CFrameWnd::OnClose()

@@ -141,6 +141,7 @@ protected:
     void OnDestroy();
     void OnInitMenuPopup(CMenu* pPopup, UINT nIndex, BOOL bSysMenu);
     void OnSetFocus(CWnd* pOldWnd);
+    void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     LRESULT OnIdleUpdateCmdUI(WPARAM wp, LPARAM lp);
     LRESULT OnRecalcLayoutSoon(WPARAM wp, LPARAM lp);
     // Caps the rows of the side dock bars so that the view keeps its
@@ -171,6 +172,7 @@ protected:
 
 private:
     CView* m_pViewActive = nullptr;
+    HWND m_hWndFocusBack = nullptr;  // the window that had the focus as the frame went inactive
 };
 
 // True when the layout saved under pszProfileName fits pFrame's bars, so
