@@ -82,9 +82,11 @@ bool CConsoleLogFile::Put(const CConsoleBlock& lines, size_t nFirst, size_t nEnd
 {
     m_bGrowthRefused = false;
     size_t nFrom = Offset(lines, nFirst), nTo = Offset(lines, nEnd);
+    size_t nNote = nEnd > nFirst ? (size_t)m_strGapNote.GetLength() : 0;
     LONGLONG nMarker = m_strMarker.GetLength();
     std::string strAll;
-    strAll.reserve(nTo - nFrom + (size_t)nMarker);
+    strAll.reserve(nNote + nTo - nFrom + (size_t)nMarker);
+    strAll.append(m_strGapNote.GetString(), nNote);
     strAll.append(lines.Text(), nFrom, nTo - nFrom);
     strAll += m_strMarker.str();
     LONGLONG nSize = (LONGLONG)strAll.size();
@@ -101,6 +103,8 @@ bool CConsoleLogFile::Put(const CConsoleBlock& lines, size_t nFirst, size_t nEnd
         m_nPassCount += (UINT)(nEnd - nFirst);
         m_nTaken += nEnd - nFirst;
         m_back.bSet = false;
+        if (nNote > 0)
+            m_strGapNote.Empty();
         return m_file.Seek(m_nPos, CFile::begin) >= 0 || Fail(pError);
     }
     Fail(pError);
@@ -109,7 +113,8 @@ bool CConsoleLogFile::Put(const CConsoleBlock& lines, size_t nFirst, size_t nEnd
     // marker after them are written again into it.
     LONGLONG nRoom = (LONGLONG)m_file.GetLength() - m_nPos;
     size_t nFit = nFirst;
-    while (nRoom < nSize && nFit < nEnd && (LONGLONG)(Offset(lines, nFit + 1) - nFrom) + nMarker <= nRoom)
+    while (nRoom < nSize && nFit < nEnd &&
+           (LONGLONG)(nNote + Offset(lines, nFit + 1) - nFrom) + nMarker <= nRoom)
         ++nFit;
     PutBack();
     if (nFit > nFirst)
@@ -175,6 +180,11 @@ void CConsoleLogFile::GoBack()
         m_bMarkerAtPos = true;
     }
     m_file.Seek(m_nPos, CFile::begin);
+}
+
+void CConsoleLogFile::SetGapNote(const CString& strNote)
+{
+    m_strGapNote = strNote.IsEmpty() ? strNote : strNote + "\r\n";
 }
 
 bool CConsoleLogFile::WriteLine(const CString& strLine, const CLogRingOptions& opt, CFileException* pError)
@@ -250,7 +260,7 @@ bool CConsoleLogFile::WrapAtFileEnd(const CConsoleBlock& lines, size_t& nDone, C
     if (!m_bGrowthRefused || m_nPos == 0 || !GoToTop(true, pError))
         return false;
     size_t n = lines.GetCount();
-    LONGLONG nRoom = m_nEnd - m_strMarker.GetLength();
+    LONGLONG nRoom = m_nEnd - m_strMarker.GetLength() - m_strGapNote.GetLength();
     while (nDone + 1 < n && (LONGLONG)(Offset(lines, n) - Offset(lines, nDone)) > nRoom)
         ++nDone;
     m_nTaken = nDone;

@@ -54,6 +54,11 @@ public:
     // After a failed write: true when cutting the file for the next ring
     // pass failed, false when writing did.
     bool TrimFailed() const { return m_bTrimFailed; }
+    // A note that goes before the next line written, in the same piece (the
+    // two are kept or left together), to tell that lines are missing there.
+    // It waits until a write takes a line.
+    void SetGapNote(const CString& strNote);
+    bool GapNoteWaits() const { return !m_strGapNote.IsEmpty(); }
 
 private:
     // Where the ring ended before a write went to the top, kept until a
@@ -98,6 +103,7 @@ private:
     bool m_bTrimFailed = false;
     bool m_bGrowthRefused = false;  // the last failed write went past the file's end
     size_t m_nTaken = 0;
+    CString m_strGapNote;  // with its CR LF
     SRingEnd m_back;
     // Kept here, so that a write costs no query: where the next line goes,
     // the file's length, and whether the marker stands at that place.

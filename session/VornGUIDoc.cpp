@@ -14,6 +14,7 @@
 #include "session/ConsoleClassifier.h"
 #include "session/ConsoleCommands.h"
 #include "session/LogFileNumbering.h"
+#include "session/UnwrittenTexts.h"
 #include "session/VornGUIView.h"
 
 IMPLEMENT_DYNCREATE(CVornGUIDoc, CDocument)
@@ -78,6 +79,8 @@ void CVornGUIDoc::ReportLogFailure(const char* pszWhat, const CFileException& e)
     m_bFailureTold = true;
     if (!m_bLoggingStopped) {
         m_bLoggingStopped = true;
+        // The note waits with the lines, behind those that wait now.
+        m_nAheadOfNote = g_pView ? m_nUnwritten : -1;
         NoteLogging("stopped: the messages are kept in memory only", kMsgError);
     }
     if (!bTell)
@@ -95,9 +98,7 @@ void CVornGUIDoc::LogWritten()
     if (!m_bLoggingStopped)
         return;
     m_bLoggingStopped = false;
-    CString strState = "resumed";
-    if (m_nLost > 0)
-        strState.Format("resumed: %d messages were not written", (int)m_nLost);
+    CString strState = LogResumedState(m_nLost);
     m_nLost = 0;
     NoteLogging(strState, -1);
 }
@@ -107,8 +108,24 @@ void CVornGUIDoc::ForgetUnwrittenGone()
     INT_PTR nStored = m_lines.GetCount();
     if (m_nUnwritten <= nStored)
         return;
-    m_nLost += m_nUnwritten - nStored;
+    INT_PTR nGone = m_nUnwritten - nStored;
     m_nUnwritten = nStored;
+    if (m_nAheadOfNote >= nGone) {
+        m_nAheadOfNote -= nGone;
+    } else if (m_nAheadOfNote >= 0) {
+        m_nAheadOfNote = -1;
+        --nGone;
+    }
+    m_nLost += nGone;
+    m_nLostAtGap += nGone;
+}
+
+void CVornGUIDoc::Taken(INT_PTR n)
+{
+    m_nUnwritten -= n;
+    m_nAheadOfNote = m_nAheadOfNote >= n ? m_nAheadOfNote - n : -1;
+    if (!m_log.GapNoteWaits())
+        m_nLostAtGap = 0;
 }
 
 bool CVornGUIDoc::WriteUnwritten(const CConsoleBlock* pNew, CFileException* pError)
@@ -116,10 +133,13 @@ bool CVornGUIDoc::WriteUnwritten(const CConsoleBlock* pNew, CFileException* pErr
     CLogRingOptions opt = RingOptions();
     INT_PTR nNew = pNew ? (INT_PTR)pNew->GetCount() : 0;
     INT_PTR nFirst = m_lines.GetCount() - (m_nUnwritten - nNew);
+    // Where lines went from memory, the note saying so goes with the next.
+    if (m_nLostAtGap > 0)
+        m_log.SetGapNote(LogGapNote(m_nLostAtGap));
     if (nFirst < m_lines.GetCount() && (nFirst + 1 < m_lines.GetCount() || pNew)) {
         if (!m_log.WriteLine(m_lines.GetAt(nFirst), opt, pError))
             return false;
-        --m_nUnwritten;
+        Taken(1);
         ++nFirst;
     }
     if (nFirst < m_lines.GetCount()) {
@@ -127,14 +147,14 @@ bool CVornGUIDoc::WriteUnwritten(const CConsoleBlock* pNew, CFileException* pErr
         for (INT_PTR i = nFirst; i < m_lines.GetCount(); ++i)
             block.Add(m_lines.GetAt(i).str());
         bool bAll = m_log.WriteLines(block, opt, pError);
-        m_nUnwritten -= (INT_PTR)m_log.GetLinesTaken();
+        Taken((INT_PTR)m_log.GetLinesTaken());
         if (!bAll)
             return false;
     }
     if (!pNew)
         return true;
     bool bAll = m_log.WriteLines(*pNew, opt, pError);
-    m_nUnwritten -= (INT_PTR)m_log.GetLinesTaken();
+    Taken((INT_PTR)m_log.GetLinesTaken());
     return bAll;
 }
 
@@ -182,9 +202,9 @@ void CVornGUIDoc::WriteLogLine(const CString& strLine, int nKind)
         return;
     CFileException e;
     bool bWritten;
-    if (m_nUnwritten == 1) {
+    if (m_nUnwritten == 1 && m_nLostAtGap == 0) {
         bWritten = m_log.WriteLine(strLine, RingOptions(), &e);
-        m_nUnwritten -= (INT_PTR)m_log.GetLinesTaken();
+        Taken((INT_PTR)m_log.GetLinesTaken());
     } else {
         bWritten = WriteUnwritten(nullptr, &e);
     }

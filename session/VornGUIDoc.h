@@ -105,8 +105,12 @@ private:
     // tried alone first, so that each block of a flood costs one small
     // write until the disk has room again. True when the file took all.
     bool WriteUnwritten(const CConsoleBlock* pNew, CFileException* pError);
-    // Lines the file had not taken that are no longer stored are lost.
+    // Lines the file had not taken that are no longer stored are lost: they
+    // are counted, but for the note that logging stopped (it is the log's,
+    // not a console message).
     void ForgetUnwrittenGone();
+    // The file took the oldest n of the lines that waited for it.
+    void Taken(INT_PTR n);
     void NoteLogging(const char* pszState, int nKind);
     // The close's last write to the log file: the lines it could not take
     // get one more try, and a failure is told once, with how many lines the
@@ -141,6 +145,8 @@ private:
     bool m_bFailureShowing = false;  // its box shows now
     INT_PTR m_nUnwritten = 0;        // the newest lines the log file did not take
     INT_PTR m_nLost = 0;             // lines it never took, gone from memory
+    INT_PTR m_nLostAtGap = 0;        // of them, since the file last took a line
+    INT_PTR m_nAheadOfNote = -1;     // lines waiting ahead of the note that logging stopped; -1: it waits not
     bool m_bCloseAnswered = false;   // the close's question was answered
     int m_nLoggingChanges = 0;          // CLoggingChange scopes open
     bool m_bCloseWaiting = false;       // a close came during one

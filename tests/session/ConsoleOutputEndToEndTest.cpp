@@ -140,10 +140,42 @@ TEST_F(LoggedSessionFixture, AFullDiskIsToldOnceAndKeepsEveryLineThatFits)
     pDoc->SaveModified();
     limit.Lift();
     pView->AddMessage("ZQC00001I room again", false);
-    EXPECT_EQ(ConsoleLines().back(), strNote + "resumed: 501 messages were not written.");
+    EXPECT_EQ(ConsoleLines().back(), strNote + "resumed: 500 messages were not written.");
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_NE(boxes[2].find("The newest 1000 console messages are kept in memory only"), std::string::npos) << boxes[2];
-    EXPECT_NE(boxes[2].find(" 501 console messages before them were not written either."), std::string::npos) << boxes[2];
+    EXPECT_NE(boxes[2].find(" 500 console messages before them were not written either."), std::string::npos) << boxes[2];
+}
+
+// Messages that went from memory before the file had room: a note at the gap
+// in the file says how many, as the console's note and the close's box do
+// (the note that logging stopped is no console message of theirs).
+TEST_F(LoggedSessionFixture, TheFileSaysWhereMessagesAreMissingAndHowMany)
+{
+    std::string strLog = StartLogFile(), strNote = "* Logging to \"" + strLog + "\" ", strBox;
+    vorntest::DialogDriver driver([&](HWND h) { return (strBox = vorntest::DialogTexts(h), ::PostMessageA(h, WM_COMMAND, IDOK, 0)); });
+    CLoggingSettings opt = pDoc->GetSettings();
+    opt.m_nMemLogLinesLimit = 100;
+    ASSERT_TRUE(pDoc->SetLoggingOptions(opt));
+    struct { int nLines; std::string strAfterGap; const char *pszGap, *pszResumed, *pszBox; } rows[] = {
+        {100, strNote + "stopped", "1 console message is missing here: it", "1 message was", "1 console message before them was"},
+        {101, "ZQC00002I 101 no room 002", "1 console message is missing here: it", "1 message was", "1 console message before them was"},
+        {300, "ZQC00002I 300 no room 201", "200 console messages are missing here: they", "200 messages were", "200 console messages before them were"}};
+    for (const auto& row : rows) {
+        std::string strRow = "ZQC00002I " + std::to_string(row.nLines);
+        for (int i = 1; i <= 100; ++i)
+            pView->AddMessage((strRow + Numbered(" before %03d", i)).c_str(), false);
+        FileSizeLimit limit;
+        limit.Set(ReadFileText(strLog).size());
+        for (int i = 1; i <= row.nLines; ++i)
+            pView->AddMessage((strRow + Numbered(" no room %03d", i)).c_str(), false);
+        pDoc->SaveModified();
+        limit.Lift();
+        pView->AddMessage("ZQC00001I room again", false);
+        EXPECT_EQ(ConsoleLines().back(), strNote + "resumed: " + row.pszResumed + " not written.");
+        EXPECT_NE(strBox.find(std::string(row.pszBox) + " not written either."), std::string::npos) << strBox;
+        std::string strGap = strRow + " before 100\r\n* " + row.pszGap + " could not be written to this file.\r\n";
+        EXPECT_NE(ReadFileText(strLog).find(strGap + row.strAfterGap), std::string::npos) << row.nLines;
+    }
 }
 
 // The pump hands over only what the program itself posts: the line after the
