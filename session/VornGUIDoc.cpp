@@ -49,6 +49,15 @@ void CVornGUIDoc::BuildHeaderText()
                        strEmuUrl.GetString(), strEmuSupport.GetString());
 }
 
+namespace {
+
+// Lines that waited for the log file are written this many at most in one
+// step, so that a step stays short; the next step follows this soon.
+const INT_PTR kWaitingLinesPerStep = 10000;
+const UINT kNextStepMs = 10;
+
+}  // namespace
+
 CLogRingOptions CVornGUIDoc::RingOptions() const
 {
     CLogRingOptions opt;
@@ -128,7 +137,25 @@ void CVornGUIDoc::Taken(INT_PTR n)
         m_nLostAtGap = 0;
 }
 
-bool CVornGUIDoc::WriteUnwritten(const CConsoleBlock* pNew, CFileException* pError)
+void CVornGUIDoc::WatchForRoom(bool bTook)
+{
+    UINT nMs = 0;
+    if (m_nUnwritten > 0 && !IsLogMemoryOnly() && !GetPathName().IsEmpty())
+        nMs = bTook ? kNextStepMs : m_nRetryMs;
+    if (nMs != m_nTimerMs && g_pView && g_pView->SetLogRetryTimer(nMs))
+        m_nTimerMs = nMs;
+}
+
+void CVornGUIDoc::AfterWrite(bool bTook, const CFileException& e)
+{
+    if (!bTook)
+        ReportLogFailure(WriteErrorText(), e);
+    else if (m_nUnwritten == 0)
+        LogWritten();
+    WatchForRoom(bTook);
+}
+
+bool CVornGUIDoc::WriteUnwritten(const CConsoleBlock* pNew, INT_PTR nMax, CFileException* pError)
 {
     CLogRingOptions opt = RingOptions();
     INT_PTR nNew = pNew ? (INT_PTR)pNew->GetCount() : 0;
@@ -143,13 +170,14 @@ bool CVornGUIDoc::WriteUnwritten(const CConsoleBlock* pNew, CFileException* pErr
         ++nFirst;
     }
     if (nFirst < m_lines.GetCount()) {
+        INT_PTR nEnd = nMax < m_lines.GetCount() - nFirst ? nFirst + nMax : m_lines.GetCount();
         CConsoleBlock block;
-        for (INT_PTR i = nFirst; i < m_lines.GetCount(); ++i)
+        for (INT_PTR i = nFirst; i < nEnd; ++i)
             block.Add(m_lines.GetAt(i).str());
         bool bAll = m_log.WriteLines(block, opt, pError);
         Taken((INT_PTR)m_log.GetLinesTaken());
-        if (!bAll)
-            return false;
+        if (!bAll || nEnd < m_lines.GetCount())
+            return bAll;
     }
     if (!pNew)
         return true;
@@ -198,20 +226,33 @@ void CVornGUIDoc::WriteLogLine(const CString& strLine, int nKind)
     if (IsLogMemoryOnly())
         return;
     ++m_nUnwritten;
-    if (!m_log.IsOpen() && !OpenLogfile())
+    if (!m_log.IsOpen() && !OpenLogfile()) {
+        WatchForRoom(false);
         return;
+    }
     CFileException e;
-    bool bWritten;
+    bool bTook;
     if (m_nUnwritten == 1 && m_nLostAtGap == 0) {
-        bWritten = m_log.WriteLine(strLine, RingOptions(), &e);
+        bTook = m_log.WriteLine(strLine, RingOptions(), &e);
         Taken((INT_PTR)m_log.GetLinesTaken());
     } else {
-        bWritten = WriteUnwritten(nullptr, &e);
+        bTook = WriteUnwritten(nullptr, kWaitingLinesPerStep, &e);
     }
-    if (bWritten)
-        LogWritten();
-    else
-        ReportLogFailure(WriteErrorText(), e);
+    AfterWrite(bTook, e);
+}
+
+bool CVornGUIDoc::WriteWaitingLines()
+{
+    CSingleLock lock(&m_csLogging, TRUE);
+    if (m_nUnwritten <= 0 || IsLogMemoryOnly() || (!m_log.IsOpen() && !OpenLogfile())) {
+        WatchForRoom(false);
+        return false;
+    }
+    CFileException e;
+    bool bTook = WriteUnwritten(nullptr, kWaitingLinesPerStep, &e);
+    bool bAll = bTook && m_nUnwritten == 0;
+    AfterWrite(bTook, e);
+    return bAll;
 }
 
 void CVornGUIDoc::WriteLogLines(const std::vector<CString>& lines)
@@ -232,20 +273,16 @@ void CVornGUIDoc::WriteLogLines(CConsoleBlock&& lines)
     // a write error shown: its message loop may bring more lines. They count
     // as unwritten once the open is done: the open's error box stores and
     // counts the lines that come meanwhile ahead of them.
-    bool bWritten = false, bFailed = false;
     CFileException e;
     bool bOpen = !IsLogMemoryOnly() && (m_log.IsOpen() || OpenLogfile());
     if (!IsLogMemoryOnly())
         m_nUnwritten += (INT_PTR)lines.GetCount();
-    if (bOpen) {
-        bWritten = WriteUnwritten(&lines, &e);
-        bFailed = !bWritten;
-    }
+    bool bTook = bOpen && WriteUnwritten(&lines, kWaitingLinesPerStep, &e);
     m_lines.Add(std::move(lines));
-    if (bFailed)
-        ReportLogFailure(WriteErrorText(), e);
-    else if (bWritten)
-        LogWritten();
+    if (bOpen)
+        AfterWrite(bTook, e);
+    else
+        WatchForRoom(false);
 }
 
 CString CVornGUIDoc::RemoveFirstLine()

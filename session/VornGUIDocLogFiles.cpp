@@ -70,6 +70,7 @@ BOOL CVornGUIDoc::OnSaveDocument(LPCSTR pszPathName)
     m_nUnwritten = m_nLostAtGap = 0;
     m_nAheadOfNote = -1;
     m_log.SetGapNote(CString());
+    WatchForRoom(false);
     SetModifiedFlag(FALSE);
     if (g_pView)
         g_pView->UpdateTitle();
@@ -81,7 +82,7 @@ void CVornGUIDoc::WriteUnwrittenAtClose()
     if (m_nUnwritten <= 0 && m_nLost == 0)
         return;
     CFileException e;
-    if ((m_log.IsOpen() || m_log.Open(GetPathName(), &e)) && WriteUnwritten(nullptr, &e)) {
+    if ((m_log.IsOpen() || m_log.Open(GetPathName(), &e)) && WriteUnwritten(nullptr, m_nUnwritten, &e)) {
         LogWritten();
         return;
     }
