@@ -44,6 +44,7 @@ const unsigned kTimerAutoScrollFirst = 457;
 const unsigned kTimerAutoScrollRepeat = 557;
 const unsigned kTimerFollowEndRedraw = 558;     // the pane's redraw after jumps to the end
 const unsigned kTimerIplAfterLoadParm = 559;    // the "ipl" that follows a "loadparm"
+const unsigned kTimerLogRetry = 560;            // lines wait for room in the log file
 // The emulator takes the load parameter before the IPL that uses it.
 const unsigned kIplAfterLoadParmMs = 250;
 // The shortest time between two redraws of the whole pane that follows the

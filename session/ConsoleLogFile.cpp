@@ -80,10 +80,13 @@ size_t Offset(const CConsoleBlock& lines, size_t i)
 bool CConsoleLogFile::Put(const CConsoleBlock& lines, size_t nFirst, size_t nEnd, const CLogRingOptions& opt,
                           CFileException* pError)
 {
+    m_bGrowthRefused = false;
     size_t nFrom = Offset(lines, nFirst), nTo = Offset(lines, nEnd);
+    size_t nNote = nEnd > nFirst ? (size_t)m_strGapNote.GetLength() : 0;
     LONGLONG nMarker = m_strMarker.GetLength();
     std::string strAll;
-    strAll.reserve(nTo - nFrom + (size_t)nMarker);
+    strAll.reserve(nNote + nTo - nFrom + (size_t)nMarker);
+    strAll.append(m_strGapNote.GetString(), nNote);
     strAll.append(lines.Text(), nFrom, nTo - nFrom);
     strAll += m_strMarker.str();
     LONGLONG nSize = (LONGLONG)strAll.size();
@@ -100,6 +103,8 @@ bool CConsoleLogFile::Put(const CConsoleBlock& lines, size_t nFirst, size_t nEnd
         m_nPassCount += (UINT)(nEnd - nFirst);
         m_nTaken += nEnd - nFirst;
         m_back.bSet = false;
+        if (nNote > 0)
+            m_strGapNote.Empty();
         return m_file.Seek(m_nPos, CFile::begin) >= 0 || Fail(pError);
     }
     Fail(pError);
@@ -108,13 +113,15 @@ bool CConsoleLogFile::Put(const CConsoleBlock& lines, size_t nFirst, size_t nEnd
     // marker after them are written again into it.
     LONGLONG nRoom = (LONGLONG)m_file.GetLength() - m_nPos;
     size_t nFit = nFirst;
-    while (nRoom < nSize && nFit < nEnd && (LONGLONG)(Offset(lines, nFit + 1) - nFrom) + nMarker <= nRoom)
+    while (nRoom < nSize && nFit < nEnd &&
+           (LONGLONG)(nNote + Offset(lines, nFit + 1) - nFrom) + nMarker <= nRoom)
         ++nFit;
     PutBack();
     if (nFit > nFirst)
         Put(lines, nFirst, nFit, opt, nullptr);  // the error told is the first write's
     else
         GoBack();
+    m_bGrowthRefused = nSize > nOver;
     return false;
 }
 
@@ -175,15 +182,16 @@ void CConsoleLogFile::GoBack()
     m_file.Seek(m_nPos, CFile::begin);
 }
 
+void CConsoleLogFile::SetGapNote(const CString& strNote)
+{
+    m_strGapNote = strNote.IsEmpty() ? strNote : strNote + "\r\n";
+}
+
 bool CConsoleLogFile::WriteLine(const CString& strLine, const CLogRingOptions& opt, CFileException* pError)
 {
-    m_bTrimFailed = false;
-    m_nTaken = 0;
     CConsoleBlock line;
     line.Add(nullptr, 0, strLine.GetString(), (size_t)strLine.GetLength());
-    if (opt.bLimit && m_nPassCount >= opt.nLimit && !GoToTop(true, pError))
-        return false;
-    return Put(line, 0, 1, opt, pError);
+    return Write(line, opt, false, pError);
 }
 
 bool CConsoleLogFile::WriteLines(const std::vector<CString>& lines, const CLogRingOptions& opt,
@@ -197,6 +205,12 @@ bool CConsoleLogFile::WriteLines(const std::vector<CString>& lines, const CLogRi
 
 bool CConsoleLogFile::WriteLines(const CConsoleBlock& lines, const CLogRingOptions& opt, CFileException* pError)
 {
+    return Write(lines, opt, true, pError);
+}
+
+bool CConsoleLogFile::Write(const CConsoleBlock& lines, const CLogRingOptions& opt, bool bEndPass,
+                            CFileException* pError)
+{
     m_bTrimFailed = false;
     m_nTaken = 0;
     size_t n = lines.GetCount();
@@ -204,9 +218,16 @@ bool CConsoleLogFile::WriteLines(const CConsoleBlock& lines, const CLogRingOptio
         return true;
     if (!opt.bLimit || opt.nLimit == 0)
         return Put(lines, 0, n, opt, pError);
+    bool bFromTop = false;  // the ring went to the top and no line has gone there yet
+    bool bNewest = false;   // the newest lines of a pass's length go there
     for (size_t nDone = 0;;) {
-        if (m_nPassCount >= opt.nLimit && !GoToTop(true, pError))
-            return false;
+        if (nDone == n && !bEndPass)
+            return true;
+        if (m_nPassCount >= opt.nLimit) {
+            if (!GoToTop(true, pError))
+                return false;
+            bFromTop = true;
+        }
         if (nDone == n) {
             // The block ended the pass: the marker goes to the top at once.
             // Should that fail, the ring stays as it was, its pass full.
@@ -218,14 +239,30 @@ bool CConsoleLogFile::WriteLines(const CConsoleBlock& lines, const CLogRingOptio
             // top (the file is not cut); the older ones are passed over.
             if (!GoToTop(false, pError))
                 return false;
-            m_nTaken = n - opt.nLimit;
-            return Put(lines, n - opt.nLimit, n, opt, pError);
+            bFromTop = bNewest = true;
+            nDone = m_nTaken = n - opt.nLimit;
         }
         size_t nEnd = std::min(n, nDone + (opt.nLimit - m_nPassCount));
-        if (!Put(lines, nDone, nEnd, opt, pError))
-            return false;
-        if (nEnd == n && m_nPassCount < opt.nLimit)
+        bool bPut = Put(lines, nDone, nEnd, opt, pError);
+        bFromTop = bFromTop && m_nTaken == nDone;
+        nDone = m_nTaken;
+        if (bPut && nDone == n && (m_nPassCount < opt.nLimit || bNewest))
             return true;
-        nDone = nEnd;
+        // A top that took no line has no room for one: the ring stays.
+        if (!bPut && (bFromTop || !WrapAtFileEnd(lines, nDone, pError)))
+            return false;
+        bFromTop = !bPut;
     }
+}
+
+bool CConsoleLogFile::WrapAtFileEnd(const CConsoleBlock& lines, size_t& nDone, CFileException* pError)
+{
+    if (!m_bGrowthRefused || m_nPos == 0 || !GoToTop(true, pError))
+        return false;
+    size_t n = lines.GetCount();
+    LONGLONG nRoom = m_nEnd - m_strMarker.GetLength() - m_strGapNote.GetLength();
+    while (nDone + 1 < n && (LONGLONG)(Offset(lines, n) - Offset(lines, nDone)) > nRoom)
+        ++nDone;
+    m_nTaken = nDone;
+    return true;
 }

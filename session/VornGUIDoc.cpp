@@ -14,6 +14,7 @@
 #include "session/ConsoleClassifier.h"
 #include "session/ConsoleCommands.h"
 #include "session/LogFileNumbering.h"
+#include "session/UnwrittenTexts.h"
 #include "session/VornGUIView.h"
 
 IMPLEMENT_DYNCREATE(CVornGUIDoc, CDocument)
@@ -48,6 +49,15 @@ void CVornGUIDoc::BuildHeaderText()
                        strEmuUrl.GetString(), strEmuSupport.GetString());
 }
 
+namespace {
+
+// Lines that waited for the log file are written this many at most in one
+// step, so that a step stays short; the next step follows this soon.
+const INT_PTR kWaitingLinesPerStep = 10000;
+const UINT kNextStepMs = 10;
+
+}  // namespace
+
 CLogRingOptions CVornGUIDoc::RingOptions() const
 {
     CLogRingOptions opt;
@@ -78,6 +88,8 @@ void CVornGUIDoc::ReportLogFailure(const char* pszWhat, const CFileException& e)
     m_bFailureTold = true;
     if (!m_bLoggingStopped) {
         m_bLoggingStopped = true;
+        // The note waits with the lines, behind those that wait now.
+        m_nAheadOfNote = g_pView ? m_nUnwritten : -1;
         NoteLogging("stopped: the messages are kept in memory only", kMsgError);
     }
     if (!bTell)
@@ -95,9 +107,7 @@ void CVornGUIDoc::LogWritten()
     if (!m_bLoggingStopped)
         return;
     m_bLoggingStopped = false;
-    CString strState = "resumed";
-    if (m_nLost > 0)
-        strState.Format("resumed: %d messages were not written", (int)m_nLost);
+    CString strState = LogResumedState(m_nLost);
     m_nLost = 0;
     NoteLogging(strState, -1);
 }
@@ -107,34 +117,72 @@ void CVornGUIDoc::ForgetUnwrittenGone()
     INT_PTR nStored = m_lines.GetCount();
     if (m_nUnwritten <= nStored)
         return;
-    m_nLost += m_nUnwritten - nStored;
+    INT_PTR nGone = m_nUnwritten - nStored;
     m_nUnwritten = nStored;
+    if (m_nAheadOfNote >= nGone) {
+        m_nAheadOfNote -= nGone;
+    } else if (m_nAheadOfNote >= 0) {
+        m_nAheadOfNote = -1;
+        --nGone;
+    }
+    m_nLost += nGone;
+    m_nLostAtGap += nGone;
 }
 
-bool CVornGUIDoc::WriteUnwritten(const CConsoleBlock* pNew, CFileException* pError)
+void CVornGUIDoc::Taken(INT_PTR n)
+{
+    m_nUnwritten -= n;
+    m_nAheadOfNote = m_nAheadOfNote >= n ? m_nAheadOfNote - n : -1;
+    if (!m_log.GapNoteWaits())
+        m_nLostAtGap = 0;
+}
+
+void CVornGUIDoc::WatchForRoom(bool bTook)
+{
+    UINT nMs = 0;
+    if (m_nUnwritten > 0 && !IsLogMemoryOnly() && !GetPathName().IsEmpty())
+        nMs = bTook ? kNextStepMs : m_nRetryMs;
+    if (nMs != m_nTimerMs && g_pView && g_pView->SetLogRetryTimer(nMs))
+        m_nTimerMs = nMs;
+}
+
+void CVornGUIDoc::AfterWrite(bool bTook, const CFileException& e)
+{
+    if (!bTook)
+        ReportLogFailure(WriteErrorText(), e);
+    else if (m_nUnwritten == 0)
+        LogWritten();
+    WatchForRoom(bTook);
+}
+
+bool CVornGUIDoc::WriteUnwritten(const CConsoleBlock* pNew, INT_PTR nMax, CFileException* pError)
 {
     CLogRingOptions opt = RingOptions();
     INT_PTR nNew = pNew ? (INT_PTR)pNew->GetCount() : 0;
     INT_PTR nFirst = m_lines.GetCount() - (m_nUnwritten - nNew);
+    // Where lines went from memory, the note saying so goes with the next.
+    if (m_nLostAtGap > 0)
+        m_log.SetGapNote(LogGapNote(m_nLostAtGap));
     if (nFirst < m_lines.GetCount() && (nFirst + 1 < m_lines.GetCount() || pNew)) {
         if (!m_log.WriteLine(m_lines.GetAt(nFirst), opt, pError))
             return false;
-        --m_nUnwritten;
+        Taken(1);
         ++nFirst;
     }
     if (nFirst < m_lines.GetCount()) {
+        INT_PTR nEnd = nMax < m_lines.GetCount() - nFirst ? nFirst + nMax : m_lines.GetCount();
         CConsoleBlock block;
-        for (INT_PTR i = nFirst; i < m_lines.GetCount(); ++i)
+        for (INT_PTR i = nFirst; i < nEnd; ++i)
             block.Add(m_lines.GetAt(i).str());
         bool bAll = m_log.WriteLines(block, opt, pError);
-        m_nUnwritten -= (INT_PTR)m_log.GetLinesTaken();
-        if (!bAll)
-            return false;
+        Taken((INT_PTR)m_log.GetLinesTaken());
+        if (!bAll || nEnd < m_lines.GetCount())
+            return bAll;
     }
     if (!pNew)
         return true;
     bool bAll = m_log.WriteLines(*pNew, opt, pError);
-    m_nUnwritten -= (INT_PTR)m_log.GetLinesTaken();
+    Taken((INT_PTR)m_log.GetLinesTaken());
     return bAll;
 }
 
@@ -178,20 +226,33 @@ void CVornGUIDoc::WriteLogLine(const CString& strLine, int nKind)
     if (IsLogMemoryOnly())
         return;
     ++m_nUnwritten;
-    if (!m_log.IsOpen() && !OpenLogfile())
+    if (!m_log.IsOpen() && !OpenLogfile()) {
+        WatchForRoom(false);
         return;
-    CFileException e;
-    bool bWritten;
-    if (m_nUnwritten == 1) {
-        bWritten = m_log.WriteLine(strLine, RingOptions(), &e);
-        m_nUnwritten -= (INT_PTR)m_log.GetLinesTaken();
-    } else {
-        bWritten = WriteUnwritten(nullptr, &e);
     }
-    if (bWritten)
-        LogWritten();
-    else
-        ReportLogFailure(WriteErrorText(), e);
+    CFileException e;
+    bool bTook;
+    if (m_nUnwritten == 1 && m_nLostAtGap == 0) {
+        bTook = m_log.WriteLine(strLine, RingOptions(), &e);
+        Taken((INT_PTR)m_log.GetLinesTaken());
+    } else {
+        bTook = WriteUnwritten(nullptr, kWaitingLinesPerStep, &e);
+    }
+    AfterWrite(bTook, e);
+}
+
+bool CVornGUIDoc::WriteWaitingLines()
+{
+    CSingleLock lock(&m_csLogging, TRUE);
+    if (m_nUnwritten <= 0 || IsLogMemoryOnly() || (!m_log.IsOpen() && !OpenLogfile())) {
+        WatchForRoom(false);
+        return false;
+    }
+    CFileException e;
+    bool bTook = WriteUnwritten(nullptr, kWaitingLinesPerStep, &e);
+    bool bAll = bTook && m_nUnwritten == 0;
+    AfterWrite(bTook, e);
+    return bAll;
 }
 
 void CVornGUIDoc::WriteLogLines(const std::vector<CString>& lines)
@@ -212,20 +273,16 @@ void CVornGUIDoc::WriteLogLines(CConsoleBlock&& lines)
     // a write error shown: its message loop may bring more lines. They count
     // as unwritten once the open is done: the open's error box stores and
     // counts the lines that come meanwhile ahead of them.
-    bool bWritten = false, bFailed = false;
     CFileException e;
     bool bOpen = !IsLogMemoryOnly() && (m_log.IsOpen() || OpenLogfile());
     if (!IsLogMemoryOnly())
         m_nUnwritten += (INT_PTR)lines.GetCount();
-    if (bOpen) {
-        bWritten = WriteUnwritten(&lines, &e);
-        bFailed = !bWritten;
-    }
+    bool bTook = bOpen && WriteUnwritten(&lines, kWaitingLinesPerStep, &e);
     m_lines.Add(std::move(lines));
-    if (bFailed)
-        ReportLogFailure(WriteErrorText(), e);
-    else if (bWritten)
-        LogWritten();
+    if (bOpen)
+        AfterWrite(bTook, e);
+    else
+        WatchForRoom(false);
 }
 
 CString CVornGUIDoc::RemoveFirstLine()

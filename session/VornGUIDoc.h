@@ -64,6 +64,14 @@ public:
     // The next numbered name (numbering advanced and stored).
     CString NextLogfileName(int nMax = -1, const CString& strBaseName = CString());
 
+    // Lines that the log file has not taken wait in memory. While they do,
+    // the view's timer calls this every few seconds (the retry period, in
+    // milliseconds), and in short steps once the file takes them: they are
+    // written as soon as it has room, with no new line to bring them. True
+    // when the file has taken them all.
+    bool WriteWaitingLines();
+    void SetLogRetryPeriod(UINT nMs) { m_nRetryMs = nMs; }
+
     // The close's question about console messages that no file holds (a
     // single or numbered log that could not be had), asked before the close
     // does anything; false when cancelled. The close's own save then asks
@@ -103,10 +111,24 @@ private:
     // m_nUnwritten stored ones, then those of pNew (counted there, not
     // stored yet). While older lines wait (a full disk), the oldest is
     // tried alone first, so that each block of a flood costs one small
-    // write until the disk has room again. True when the file took all.
-    bool WriteUnwritten(const CConsoleBlock* pNew, CFileException* pError);
-    // Lines the file had not taken that are no longer stored are lost.
+    // write until the disk has room again. At most nMax stored lines go in
+    // one call: the rest, and those of pNew, wait for the next. False when
+    // the file failed to take a line.
+    bool WriteUnwritten(const CConsoleBlock* pNew, INT_PTR nMax, CFileException* pError);
+    // After a write of waiting lines that the file took (bTook) or not: a
+    // failure is told, the file's taking every line noted, and the retry
+    // set for the lines that still wait.
+    void AfterWrite(bool bTook, const CFileException& e);
+    // Lines the file had not taken that are no longer stored are lost: they
+    // are counted, but for the note that logging stopped (it is the log's,
+    // not a console message).
     void ForgetUnwrittenGone();
+    // The file took the oldest n of the lines that waited for it.
+    void Taken(INT_PTR n);
+    // Sets the view's retry timer while lines wait: the next step soon after
+    // a step the file took (bTook), else a look every m_nRetryMs; stops it
+    // once none waits.
+    void WatchForRoom(bool bTook);
     void NoteLogging(const char* pszState, int nKind);
     // The close's last write to the log file: the lines it could not take
     // get one more try, and a failure is told once, with how many lines the
@@ -141,6 +163,10 @@ private:
     bool m_bFailureShowing = false;  // its box shows now
     INT_PTR m_nUnwritten = 0;        // the newest lines the log file did not take
     INT_PTR m_nLost = 0;             // lines it never took, gone from memory
+    INT_PTR m_nLostAtGap = 0;        // of them, since the file last took a line
+    INT_PTR m_nAheadOfNote = -1;     // lines waiting ahead of the note that logging stopped; -1: it waits not
+    UINT m_nTimerMs = 0;             // the retry timer's period; 0: not set
+    UINT m_nRetryMs = 3000;
     bool m_bCloseAnswered = false;   // the close's question was answered
     int m_nLoggingChanges = 0;          // CLoggingChange scopes open
     bool m_bCloseWaiting = false;       // a close came during one

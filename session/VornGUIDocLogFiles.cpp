@@ -13,6 +13,7 @@
 #include "platform/MessageBoxes.h"
 #include "session/LogFileNumbering.h"
 #include "session/LogNumberingQuestions.h"
+#include "session/UnwrittenTexts.h"
 #include "session/VornGUIView.h"
 
 namespace {
@@ -64,7 +65,12 @@ BOOL CVornGUIDoc::OnSaveDocument(LPCSTR pszPathName)
         return FALSE;
     }
     m_bSomethingLogged = m_bSomethingLogged || m_lines.HasLines();
-    m_nUnwritten = 0;  // every stored line is in the file
+    // Every stored line is in the file: none waits, and no note of missing
+    // lines is due after them.
+    m_nUnwritten = m_nLostAtGap = 0;
+    m_nAheadOfNote = -1;
+    m_log.SetGapNote(CString());
+    WatchForRoom(false);
     SetModifiedFlag(FALSE);
     if (g_pView)
         g_pView->UpdateTitle();
@@ -76,19 +82,11 @@ void CVornGUIDoc::WriteUnwrittenAtClose()
     if (m_nUnwritten <= 0 && m_nLost == 0)
         return;
     CFileException e;
-    if ((m_log.IsOpen() || m_log.Open(GetPathName(), &e)) && WriteUnwritten(nullptr, &e)) {
+    if ((m_log.IsOpen() || m_log.Open(GetPathName(), &e)) && WriteUnwritten(nullptr, m_nUnwritten, &e)) {
         LogWritten();
         return;
     }
-    CString strWhat, strLost;
-    if (m_nUnwritten > 0)
-        strWhat.Format("The newest %d console messages are kept in memory only: they were not written to \"%s\".",
-                       (int)m_nUnwritten, GetPathName().GetString());
-    if (m_nLost > 0 && m_nUnwritten > 0)
-        strLost.Format(" %d console messages before them were not written either.", (int)m_nLost);
-    else if (m_nLost > 0)
-        strLost.Format("%d console messages were not written to \"%s\".", (int)m_nLost, GetPathName().GetString());
-    ErrorMessageBox(WriteErrorText(), strWhat + strLost, (DWORD)e.m_lOsError);
+    ErrorMessageBox(WriteErrorText(), UnwrittenAtClose(m_nUnwritten, m_nLost, GetPathName()), (DWORD)e.m_lOsError);
 }
 
 bool CVornGUIDoc::AskSaveBeforeClose()

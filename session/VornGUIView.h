@@ -96,6 +96,10 @@ public:
     void RefreshAfterAppend(int nAdded);
     // The deferred redraw of a pane that follows the end (timer 558).
     void OnFollowEndRedrawTimer();
+    // Lines that wait for room in the log file are tried every nMs (timer
+    // 560); 0 stops it. False when the timer could not be set.
+    bool SetLogRetryTimer(UINT nMs);
+    void OnLogRetryTimer();
     static int ClassifyMessage(const CString& strText) { return ::ClassifyMessage(strText); }
     // Puts the time stamp of the "LogDates" and "LogTimes" options in front.
     void FormatTimestamp(CString& strText);

@@ -176,6 +176,8 @@ void CVornGUIView::OnTimer(UINT_PTR nIDEvent)
         OnIplTimer();
     else if (nIDEvent == kTimerFocusCmdLine)
         OnFocusCommandLineTimer();
+    else if (nIDEvent == kTimerLogRetry)
+        OnLogRetryTimer();
 }
 
 CString CVornGUIView::GetSelectedText() const

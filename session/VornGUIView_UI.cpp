@@ -249,6 +249,22 @@ void CVornGUIView::RefreshAfterAppend(int nAdded)
     UpdateScrollBars();
 }
 
+bool CVornGUIView::SetLogRetryTimer(UINT nMs)
+{
+    if (!m_hWnd)
+        return false;
+    if (nMs > 0)
+        return SetTimer(kTimerLogRetry, nMs, nullptr) != 0;
+    KillTimer(kTimerLogRetry);
+    return true;
+}
+
+void CVornGUIView::OnLogRetryTimer()
+{
+    if (GetDocument()->WriteWaitingLines())
+        RefreshAfterAppend(1);  // the note that logging resumed
+}
+
 void CVornGUIView::OnFollowEndRedrawTimer()
 {
     KillTimer(kTimerFollowEndRedraw);

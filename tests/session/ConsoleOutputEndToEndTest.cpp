@@ -3,7 +3,9 @@
 // the log file whole and in order; a line after a quiet spell is shown
 // without any input; every line a child wrote comes before its end report,
 // for the emulator and for a utility; an emulator killed from outside
-// during a flood is reported ended at once; a full disk loses no line that fits.
+// during a flood is reported ended at once; a full disk loses no line that
+// fits, the lines that wait go once it has room, and the file says where
+// lines are missing.
 #include "tests/session/SessionViewFixture.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +18,7 @@
 #include <sstream>
 
 #include "platform/ProfileStore.h"
+#include "session/ConsoleCommands.h"
 #include "session/PipedProcessCtl.h"
 #include "session/UtilityProgress.h"
 #include "session/VornGUIDoc.h"
@@ -58,6 +61,17 @@ void ExpectAllBefore(const std::vector<std::string>& lines, const char* pszForma
         ASSERT_GE(nLine, 0) << i;
         ASSERT_LT(nLine, nEnd) << i;
     }
+}
+
+// The flood's lines in the log file, up to one not whole or not in its place.
+size_t FloodKept(const std::string& strLog)
+{
+    std::istringstream in(ReadFileText(strLog));
+    size_t n = 0;
+    for (std::string s; std::getline(in, s);)
+        if (s[0] == '0' && s != MakeFloodLine(++n, 80) + "\r")
+            return n - 1;
+    return n;
 }
 
 // The console logged to a numbered file in the test's folder (the log
@@ -109,14 +123,6 @@ TEST_F(LoggedSessionFixture, AFullDiskIsToldOnceAndKeepsEveryLineThatFits)
             boxes.push_back(vorntest::DialogTexts(hLast = h));
         return ::PostMessageA(h, WM_COMMAND, IDOK, 0) != FALSE;
     });
-    auto floodKept = [&] {  // the flood's lines in the file, up to one not whole or not in its place
-        std::istringstream in(ReadFileText(strLog));
-        size_t n = 0;
-        for (std::string s; std::getline(in, s);)
-            if (s[0] == '0' && s != MakeFloodLine(++n, 80) + "\r")
-                return n - 1;
-        return n;
-    };
     FileSizeLimit limit;
     size_t nFull = ReadFileText(strLog).size() + 65536;
     limit.Set(nFull);
@@ -126,11 +132,11 @@ TEST_F(LoggedSessionFixture, AFullDiskIsToldOnceAndKeepsEveryLineThatFits)
     std::vector<std::string> shown = ConsoleLines();
     EXPECT_EQ(std::count(shown.begin(), shown.end(), strNote + "stopped: the messages are kept in memory only."), 1);
     EXPECT_EQ(boxes.size(), 1u);
-    EXPECT_GT(floodKept(), 700u);
+    EXPECT_GT(FloodKept(strLog), 700u);
     EXPECT_GT(ReadFileText(strLog).size() + 82, nFull) << "room for another line";
     pView->AddMessage("ZQC00001I room again", false);
     EXPECT_EQ(ConsoleLines().back(), strNote + "resumed.");
-    EXPECT_EQ(floodKept(), 5000u);
+    EXPECT_EQ(FloodKept(strLog), 5000u);
     CLoggingSettings opt = pDoc->GetSettings();
     opt.m_nMemLogLinesLimit = 1000;
     ASSERT_TRUE(pDoc->SetLoggingOptions(opt));
@@ -140,10 +146,67 @@ TEST_F(LoggedSessionFixture, AFullDiskIsToldOnceAndKeepsEveryLineThatFits)
     pDoc->SaveModified();
     limit.Lift();
     pView->AddMessage("ZQC00001I room again", false);
-    EXPECT_EQ(ConsoleLines().back(), strNote + "resumed: 501 messages were not written.");
+    EXPECT_EQ(ConsoleLines().back(), strNote + "resumed: 500 messages were not written.");
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_NE(boxes[2].find("The newest 1000 console messages are kept in memory only"), std::string::npos) << boxes[2];
-    EXPECT_NE(boxes[2].find(" 501 console messages before them were not written either."), std::string::npos) << boxes[2];
+    EXPECT_NE(boxes[2].find(" 500 console messages before them were not written either."), std::string::npos) << boxes[2];
+}
+
+// Lines that wait on a full disk, more than a step writes, are written once
+// it has room, with no new line to bring them; then the retry stops.
+TEST_F(LoggedSessionFixture, WaitingLinesAreWrittenOnceTheDiskHasRoom)
+{
+    std::string strLog = StartLogFile();
+    pDoc->SetLogRetryPeriod(20);
+    CLoggingSettings opt = pDoc->GetSettings();
+    opt.m_nMemLogLinesLimit = 30000;
+    ASSERT_TRUE(pDoc->SetLoggingOptions(opt));
+    vorntest::DialogDriver driver([](HWND h) { return ::PostMessageA(h, WM_COMMAND, IDOK, 0) != FALSE; });
+    FileSizeLimit limit;
+    limit.Set(ReadFileText(strLog).size() + 8000);
+    for (int n = 1; n <= 25000; n += 1000) {
+        CConsoleBlock block;
+        for (int i = n; i < n + 1000; ++i)
+            block.Add(MakeFloodLine(i, 80));
+        pView->AddMessages(std::move(block));
+    }
+    limit.Lift();
+    std::string strEnd = MakeFloodLine(25000, 80) + "\r\n* Logging to \"" + strLog + "\" resumed.\r\n\r\n";
+    EXPECT_TRUE(Pump([&] { return ReadFileText(strLog).find(strEnd + kLogRingMarkerLine) != std::string::npos; }));
+    EXPECT_EQ(FloodKept(strLog), 25000u);
+    EXPECT_FALSE(::KillTimer(pView->m_hWnd, kTimerLogRetry)) << "the retry goes on";
+}
+
+// Messages that went from memory before the file had room: a note at the gap
+// in the file says how many, as the console's note and the close's box do
+// (the note that logging stopped is no console message of theirs).
+TEST_F(LoggedSessionFixture, TheFileSaysWhereMessagesAreMissingAndHowMany)
+{
+    std::string strLog = StartLogFile(), strNote = "* Logging to \"" + strLog + "\" ", strBox;
+    vorntest::DialogDriver driver([&](HWND h) { return (strBox = vorntest::DialogTexts(h), ::PostMessageA(h, WM_COMMAND, IDOK, 0)); });
+    CLoggingSettings opt = pDoc->GetSettings();
+    opt.m_nMemLogLinesLimit = 100;
+    ASSERT_TRUE(pDoc->SetLoggingOptions(opt));
+    struct { int nLines; std::string strAfterGap; const char *pszGap, *pszResumed, *pszBox; } rows[] = {
+        {100, strNote + "stopped", "1 console message is missing here: it", "1 message was", "1 console message before them was"},
+        {101, "ZQC00002I 101 no room 002", "1 console message is missing here: it", "1 message was", "1 console message before them was"},
+        {300, "ZQC00002I 300 no room 201", "200 console messages are missing here: they", "200 messages were", "200 console messages before them were"}};
+    for (const auto& row : rows) {
+        std::string strRow = "ZQC00002I " + std::to_string(row.nLines);
+        for (int i = 1; i <= 100; ++i)
+            pView->AddMessage((strRow + Numbered(" before %03d", i)).c_str(), false);
+        FileSizeLimit limit;
+        limit.Set(ReadFileText(strLog).size());
+        for (int i = 1; i <= row.nLines; ++i)
+            pView->AddMessage((strRow + Numbered(" no room %03d", i)).c_str(), false);
+        pDoc->SaveModified();
+        limit.Lift();
+        pView->AddMessage("ZQC00001I room again", false);
+        EXPECT_EQ(ConsoleLines().back(), strNote + "resumed: " + row.pszResumed + " not written.");
+        EXPECT_NE(strBox.find(std::string(row.pszBox) + " not written either."), std::string::npos) << strBox;
+        std::string strGap = strRow + " before 100\r\n* " + row.pszGap + " could not be written to this file.\r\n";
+        EXPECT_NE(ReadFileText(strLog).find(strGap + row.strAfterGap), std::string::npos) << row.nLines;
+    }
 }
 
 // The pump hands over only what the program itself posts: the line after the
