@@ -1,0 +1,12 @@
+// SaveQuestion.h: the question asked before work the user has not saved
+// would be dropped (the configuration's changes, the console log's
+// messages): Save, Don't Save or Cancel.
+#pragma once
+
+#include <windows.h>
+
+// Shows the task dialog pszName ("WLTDI_...") over hParent, titled with
+// the application's name, with the warning icon, pszInstruction and
+// pszContent (none when null): IDYES for "Save" (the default), IDNO for
+// "Don't Save", IDCANCEL for Cancel or when closed.
+int AskToSave(HWND hParent, LPCSTR pszName, LPCSTR pszInstruction, LPCSTR pszContent);
