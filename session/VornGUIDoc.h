@@ -71,6 +71,9 @@ public:
     bool AskSaveBeforeClose();
 
     BOOL OnSaveDocument(LPCSTR pszPathName) override;
+    // Without a name, the file dialog proposes the log files' base name in
+    // the log folder.
+    BOOL DoSave(LPCSTR pszPathName, BOOL bReplace = TRUE) override;
     BOOL IsModified() override;
     BOOL CanCloseFrame(CFrameWnd* pFrame) override;
     BOOL SaveModified() override;
@@ -113,6 +116,7 @@ private:
     // file did not take (in memory, and gone from it); the close goes on.
     void WriteUnwrittenAtClose();
     bool TryOpenNumbered();
+    CString ProposedLogPath() const;
     bool AskFallbackLogfile();
 
     // Held while the logging settings change with a question or box that

@@ -17,6 +17,8 @@
 
 namespace {
 
+const char kLogFilesFilter[] = "Log Files (*.log;*.txt)|*.log;*.txt||";
+
 // The numbering questions belong to the view, or to the main frame while
 // there is no view.
 HWND DialogParent()
@@ -259,14 +261,31 @@ bool CVornGUIDoc::TryOpenNumbered()
     return false;
 }
 
+CString CVornGUIDoc::ProposedLogPath() const
+{
+    const CString& strBase = m_settings.m_strBaseFilename;
+    return m_strLogFolder + (strBase.IsEmpty() ? g_strDefaultAutologFilename : strBase);
+}
+
+BOOL CVornGUIDoc::DoSave(LPCSTR pszPathName, BOOL bReplace)
+{
+    if (pszPathName && *pszPathName)
+        return CDocument::DoSave(pszPathName, bReplace);
+    // The document's title is the window's caption: no name to save under.
+    CString strPath = ProposedLogPath();
+    if (!AfxPromptFileName(strPath, strPath, kLogFilesFilter, FALSE))
+        return FALSE;
+    return CDocument::DoSave(strPath, bReplace);
+}
+
 bool CVornGUIDoc::AskFallbackLogfile()
 {
     ErrorMessageBox("Unable to switch to the next logfile!",
                     "One or more errors occurred while trying to open the next sequentially numbered logfile. A "
                     "\"Save Logfile As...\" dialog follows: choose a file to continue logging to, or press Cancel "
                     "to keep messages only in memory until exit.");
-    CString strPath = m_strLogFolder + m_settings.m_strBaseFilename;
-    while (AfxPromptFileName(strPath, strPath, "Log Files (*.log;*.txt)|*.log;*.txt||", FALSE)) {
+    CString strPath = ProposedLogPath();
+    while (AfxPromptFileName(strPath, strPath, kLogFilesFilter, FALSE)) {
         SetPathName(strPath, FALSE);
         m_bFailureTold = false;  // each file the user chooses is told
         if (OpenLogfile())

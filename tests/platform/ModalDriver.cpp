@@ -1,6 +1,8 @@
 // ModalDriver.cpp: a thread timer that steps through a modal dialog.
 #include "tests/platform/ModalDriver.h"
 
+#include <commdlg.h>
+
 #include <cstdlib>
 
 #include <gtest/gtest.h>
@@ -252,6 +254,15 @@ std::string FirstEditText(HWND hDlg)
     char sz[MAX_PATH] = {};
     ::GetWindowTextA(FirstEdit(hDlg), sz, sizeof sz);
     return sz;
+}
+
+std::string TakeProposedFile(HWND hFileDlg)
+{
+    char szFolder[MAX_PATH] = {}, szName[MAX_PATH] = {};
+    ::SendMessageA(hFileDlg, CDM_GETFOLDERPATH, MAX_PATH, (LPARAM)szFolder);
+    ::SendMessageA(hFileDlg, CDM_GETSPEC, MAX_PATH, (LPARAM)szName);
+    ::PostMessageA(hFileDlg, WM_COMMAND, IDOK, 0);
+    return std::string(szFolder) + "|" + szName;
 }
 
 std::string DialogTexts(HWND hDlg)
