@@ -35,3 +35,13 @@ int AskToSave(HWND hParent, LPCSTR pszName, LPCSTR pszInstruction, LPCSTR pszCon
         nButton = TDMessageBox(pszInstruction, pszContent, strAppName, MB_YESNOCANCEL | MB_ICONWARNING);
     return nButton == IDYES || nButton == IDNO ? nButton : IDCANCEL;
 }
+
+int AskToSaveConsoleLog(HWND hParent, INT_PTR nLines)
+{
+    CString strContent;
+    if (nLines == 1)
+        strContent = "Its 1 message is kept in memory only and is lost unless saved.";
+    else
+        strContent.Format("Its %d messages are kept in memory only and are lost unless saved.", (int)nLines);
+    return AskToSave(hParent, "WLTDI_SaveConsoleLog", "Do you want to save the console log?", strContent);
+}

@@ -10,3 +10,7 @@
 // pszContent (none when null): IDYES for "Save" (the default), IDNO for
 // "Don't Save", IDCANCEL for Cancel or when closed.
 int AskToSave(HWND hParent, LPCSTR pszName, LPCSTR pszInstruction, LPCSTR pszContent);
+
+// "Do you want to save the console log?", over hParent, for its nLines
+// messages kept in memory only.
+int AskToSaveConsoleLog(HWND hParent, INT_PTR nLines);

@@ -64,10 +64,10 @@ public:
     // The next numbered name (numbering advanced and stored).
     CString NextLogfileName(int nMax = -1, const CString& strBaseName = CString());
 
-    // The close's question about console messages that no file holds (a
-    // single or numbered log that could not be had), asked before the close
-    // does anything; false when cancelled. The close's own save then asks
-    // nothing more.
+    // The close's question about console messages that no file holds (kept
+    // in memory only, or a single or numbered log that could not be had),
+    // asked before the close does anything; false when cancelled. The
+    // close's own save then asks nothing more.
     bool AskSaveBeforeClose();
 
     BOOL OnSaveDocument(LPCSTR pszPathName) override;

@@ -13,6 +13,7 @@
 #include "platform/MessageBoxes.h"
 #include "session/LogFileNumbering.h"
 #include "session/LogNumberingQuestions.h"
+#include "session/SaveQuestion.h"
 #include "session/VornGUIView.h"
 
 namespace {
@@ -96,12 +97,12 @@ void CVornGUIDoc::WriteUnwrittenAtClose()
 bool CVornGUIDoc::AskSaveBeforeClose()
 {
     m_bCloseAnswered = false;
-    if (IsLogMemoryOnly() || !GetPathName().IsEmpty() || !CDocument::IsModified())
+    if (!GetPathName().IsEmpty() || !CDocument::IsModified() || !HasLines())
         return true;
-    if (!m_strLogFolder.IsEmpty())
-        ::SetCurrentDirectoryA(m_strLogFolder);
-    // Yes saves them now, to the file chosen; the log goes on in it.
-    m_bCloseAnswered = CDocument::SaveModified() != FALSE;
+    // Save writes them now, to the file chosen (the log goes on in it);
+    // Don't Save ends without them.
+    int nAnswer = AskToSaveConsoleLog(DialogParent(), GetLineCount());
+    m_bCloseAnswered = nAnswer == IDNO || (nAnswer == IDYES && DoSave(nullptr));
     return m_bCloseAnswered;
 }
 

@@ -596,4 +596,77 @@ TEST_F(FrameFixture, TheEmulatorsEndUnderTheClosesSaveQuestionLeavesItToTheUser)
     }
 }
 
+// "At Shutdown" logging: a close by any route (the menu, the window's own,
+// another program's, the end of the session), with console messages that no
+// file holds, asks whether to save the console log. Save proposes the log
+// files' name in the log folder and writes every line; Don't Save ends;
+// Cancel keeps the program, its lines and the emulator as they are.
+TEST_F(FrameFixture, ACloseAsksToSaveTheConsoleLogKeptInMemoryOnly)
+{
+    const struct {
+        UINT nMsg;  // WM_QUERYENDSESSION: the end of the session
+        WPARAM wp;
+        bool bEmulator;
+        int nAnswer;
+        const char* pszEnd;
+    } cases[] = {
+        {WM_COMMAND, ID_APP_EXIT, false, IDYES, "saved, ended"},
+        {WM_SYSCOMMAND, SC_CLOSE, false, IDNO, "ended"},
+        {WM_CLOSE, 0, false, IDCANCEL, "open"},
+        {WM_QUERYENDSESSION, 0, false, IDYES, "saved, ended"},
+        {WM_QUERYENDSESSION, 0, false, IDCANCEL, "open"},
+        {WM_COMMAND, ID_APP_EXIT, true, IDCANCEL, "open, emulator on"},
+        {WM_COMMAND, ID_APP_EXIT, true, IDNO, "ended"},
+    };
+    bConsoleLogNamed = false;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.nMsg << ", emulator " << c.bEmulator << ", answer " << c.nAnswer);
+        OpenFrame();
+        HWND hFrame = pFrame->m_hWnd, hQuestion = nullptr;
+        if (c.bEmulator)
+            AttachStandin(""), g_pView->SetNoWarnPowerOff(true);
+        g_pView->AddMessage("ZQC00001I a message kept in memory only", false);
+        CVornGUIDoc* pDoc = g_pView->GetDocument();
+        INT_PTR nLines = pDoc->GetLineCount();
+        std::string strFolder = g_pView->GetLogFilesDir().str(), strAsked, strProposed, strLines;
+        vorntest::WaitingFor waiting("the question, the file dialog after Save, and the end");
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (!hQuestion) {
+                strAsked = vorntest::DialogTexts(hQuestion = h);
+                for (INT_PTR i = -1; i < nLines; ++i)  // as a save writes them: the header, every line
+                    strLines += (i < 0 ? pDoc->GetHeaderText() : pDoc->GetLine(i)).str() + "\r\n";
+                ::PostMessageA(h, TDM_CLICK_BUTTON, c.nAnswer, 0);
+            } else if (h != hQuestion && strProposed.empty()) {  // Save's file dialog
+                strProposed = vorntest::TakeProposedFile(h);
+            }
+            return true;
+        });
+        if (c.nMsg != WM_QUERYENDSESSION)
+            ::PostMessageA(hFrame, c.nMsg, c.wp, 0);
+        else if (::SendMessageA(hFrame, WM_QUERYENDSESSION, 0, 0))
+            ::SendMessageA(hFrame, WM_ENDSESSION, TRUE, 0);
+        // Cancel: the close has returned in the message that ended the question.
+        bool bCancel = c.nAnswer == IDCANCEL;
+        EXPECT_TRUE(PumpUntil([&] { return bCancel ? hQuestion && !::IsWindow(hQuestion) : !FrameAlive(); }));
+        bool bOpen = FrameAlive();
+        std::string strEnd = std::string(strProposed.empty() ? "" : "saved, ") +
+                             (!bOpen ? "ended" : pDoc->GetLineCount() < nLines ? "open, lines lost" : "open") +
+                             (bOpen && g_pView->IsEmulatorRunning() ? ", emulator on" : "");
+        EXPECT_EQ(strEnd, c.pszEnd);
+        EXPECT_EQ(strAsked.find("Do you want to save the console log?|Its " + std::to_string(nLines) + " message"), 0u)
+            << strAsked;
+        if (!strProposed.empty()) {
+            EXPECT_EQ(strProposed, strFolder.substr(0, strFolder.size() - 1) + "|Vornamic Logfile.txt");
+            EXPECT_EQ(ReadText(strFolder + "Vornamic Logfile.txt"), strLines);
+            ::DeleteFileA((strFolder + "Vornamic Logfile.txt").c_str());
+        }
+        if (bOpen) {
+            g_pView->PowerOff();
+            EXPECT_TRUE(PumpUntil([&] { return !g_pView->IsEmulatorRunning(); }));
+            pFrame->DestroyWindow();
+        }
+        pFrame = nullptr;
+    }
+}
+
 }  // namespace
