@@ -131,9 +131,12 @@ bool CMainFrame::PassCloseSteps()
     switch (DecideCloseStep(m_bForceClose, AreUtilitiesRunning(), IsEmulatorRunning(),
                             g_pView->IsPoweringOffToExit())) {
     case CloseStep::RefuseUtilities:
-        ErrorMessageBox("One or more utilities are still active.",
-                        "The GUI cannot be closed until all utility processes have finished first.");
-        return false;
+        // The box goes once the last utility has ended, and the close goes
+        // on as the user asked; the user's OK gives the close up.
+        if (ErrorMessageBoxWhile([this] { return AreUtilitiesRunning(); }, "One or more utilities are still active.",
+                                 "The GUI cannot be closed until all utility processes have finished first.") != 0)
+            return false;
+        return g_pView && PassCloseSteps();
     case CloseStep::PowerOff:
         PowerOffAndExit();
         return false;
