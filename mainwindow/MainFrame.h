@@ -169,6 +169,9 @@ private:
     void SaveLayout();
     bool AskSaveBeforeClose();
     bool AskToPowerOffAndClose();
+    // The question about console messages that no file holds, as the
+    // Windows session would end; false when the user cancelled.
+    bool AskSaveConsoleLogAtEnd();
     // The close's steps with the view (the utilities, the emulator, the save
     // questions); true when the frame closes now.
     bool PassCloseSteps();

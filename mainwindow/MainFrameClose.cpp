@@ -3,7 +3,8 @@
 // frame once the emulator has ended), every question asked before; otherwise
 // after the save prompts. A close ends the program's boxes first, where a
 // close may end them, and else waits for the user. At Windows shut-down the
-// frame refuses the end while anything is at stake.
+// frame refuses the end while anything is at stake, and asks about console
+// messages that no file holds.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -14,6 +15,7 @@
 #include "platform/CModalLoop.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ModalWindowClose.h"
+#include "platform/ShutdownBlockReason.h"
 #include "platform/WLTaskDialog.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
@@ -129,9 +131,12 @@ bool CMainFrame::PassCloseSteps()
     switch (DecideCloseStep(m_bForceClose, AreUtilitiesRunning(), IsEmulatorRunning(),
                             g_pView->IsPoweringOffToExit())) {
     case CloseStep::RefuseUtilities:
-        ErrorMessageBox("One or more utilities are still active.",
-                        "The GUI cannot be closed until all utility processes have finished first.");
-        return false;
+        // The box goes once the last utility has ended, and the close goes
+        // on as the user asked; the user's OK gives the close up.
+        if (ErrorMessageBoxWhile([this] { return AreUtilitiesRunning(); }, "One or more utilities are still active.",
+                                 "The GUI cannot be closed until all utility processes have finished first.") != 0)
+            return false;
+        return g_pView && PassCloseSteps();
     case CloseStep::PowerOff:
         PowerOffAndExit();
         return false;
@@ -193,7 +198,13 @@ BOOL CMainFrame::OnQueryEndSession()
     // Windows asks whether the session may end. Refusing while something is
     // at stake keeps the user's work; a running emulator is powered off so
     // that the next attempt can succeed. A box or a dialog that only the
-    // user may end comes to the front.
+    // user may end comes to the front, and so does the question of a close
+    // that asks now.
+    if (m_bAskingToClose) {
+        if (HWND hQuestion = TopModalWindow())
+            ShowModalWindowToUser(hQuestion);
+        return FALSE;
+    }
     bool bModified = g_pView && g_pView->IsConfigModified();
     bool bEmulator = IsEmulatorRunning();
     if (bEmulator)
@@ -201,10 +212,24 @@ BOOL CMainFrame::OnQueryEndSession()
     HWND hWaits = ModalWindowACloseWaitsFor();
     if (hWaits)
         ShowModalWindowToUser(hWaits);
-    if (!MayEndSession(bModified, AreUtilitiesRunning(), bEmulator, hWaits != nullptr))
+    if (!MayEndSession(bModified, AreUtilitiesRunning(), bEmulator, hWaits != nullptr) || !AskSaveConsoleLogAtEnd())
         return FALSE;
     m_bForceClose = true;
     return TRUE;
+}
+
+bool CMainFrame::AskSaveConsoleLogAtEnd()
+{
+    CVornGUIDoc* pDoc = g_pView ? g_pView->GetDocument() : nullptr;
+    if (!pDoc)
+        return true;
+    // As Windows lets a program with unsaved work do, the end waits for the
+    // answer; the reason shows on Windows' list of the programs it waits for.
+    CShutdownBlockReason reason(m_hWnd, L"VornGUI asks whether to save the console log.");
+    m_bAskingToClose = true;
+    bool bGoOn = pDoc->AskSaveBeforeClose();
+    m_bAskingToClose = false;
+    return bGoOn;
 }
 
 LRESULT CMainFrame::OnEndSessionAfterFault(WPARAM, LPARAM)

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <algorithm>
+
 #include "platform/AfxIds.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CFrameWnd.h"
@@ -174,13 +176,20 @@ BOOL AfxPromptFileName(CString& strPath, LPCSTR pszInitial, LPCSTR pszFilter, BO
     // The filter text uses '|' between parts, as in the string table.
     CString filter = (pszFilter && *pszFilter) ? CString(pszFilter) : CString("All Files (*.*)|*.*||");
     filter.Replace('|', '\0');
+    // A path's folder is where the dialog opens, its name the one it
+    // proposes. Given as the initial folder: Windows' dialog opens in the
+    // folder it used last whenever the initial folder is the one of its
+    // first use in the program (none, each time), whatever path the name has.
+    CString strFolder = pszInitial ? pszInitial : "";
+    int nName = std::max(strFolder.ReverseFind('\\'), strFolder.ReverseFind('/')) + 1;
     char file[MAX_PATH] = {};
-    if (pszInitial)
-        ::lstrcpynA(file, pszInitial, MAX_PATH);
+    ::lstrcpynA(file, strFolder.Mid(nName), MAX_PATH);
+    strFolder = strFolder.Left(nName);
     OPENFILENAMEA ofn = {};
     ofn.lStructSize = sizeof(ofn);
     ofn.hwndOwner = ModalOwnerWindow(nullptr);
     ofn.lpstrFilter = filter.GetString();
+    ofn.lpstrInitialDir = strFolder.IsEmpty() ? nullptr : strFolder.GetString();
     ofn.lpstrFile = file;
     ofn.nMaxFile = MAX_PATH;
     ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER |

@@ -42,7 +42,6 @@ thread_local std::vector<const COwnerChainLock*>* t_pLocks = nullptr;  // held n
 thread_local HWND t_hCloseWaiting = nullptr;
 thread_local UINT_PTR t_nCloseTimer = 0;
 thread_local bool t_bEndBoxes = false;  // the waiting close ends the program's boxes
-thread_local std::vector<CModalLoop*>* t_pLoops = nullptr;  // running now
 
 void ArmWaitingClose(UINT nDelayMs = 0);
 
@@ -123,7 +122,7 @@ CNestedLoopScope::~CNestedLoopScope()
 }
 
 COwnerChainLock::COwnerChainLock(HWND hOwner, bool bOwnerToo, HWND hModal)
-    : m_loop(std::in_place), m_inputTime(std::in_place)
+    : m_loop(std::in_place), m_inputTime(std::in_place), m_watch(std::in_place)
 {
     // A child window cannot own a popup: the system's dialogs given one as
     // their parent disable its top-level window.
@@ -182,6 +181,7 @@ void COwnerChainLock::Release()
     }
     m_loop.reset();
     m_inputTime.reset();
+    m_watch.reset();
 }
 
 bool SystemLoopRuns()
@@ -224,81 +224,7 @@ void PostCloseAfterModalLoops(HWND hWnd, bool bEndBoxes)
     }
 }
 
-namespace {
-
-// A child that takes typed or chosen input: an edit, a list, a combo box.
-BOOL CALLBACK FindInputControl(HWND hWnd, LPARAM lParam)
-{
-    char szClass[32] = {};
-    ::GetClassNameA(hWnd, szClass, sizeof szClass);
-    for (const char* pszClass : {"Edit", "ComboBox", "ListBox", "SysListView32", "SysTreeView32"})
-        if (lstrcmpiA(szClass, pszClass) == 0 && ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd)) {
-            *reinterpret_cast<bool*>(lParam) = true;
-            return FALSE;
-        }
-    return TRUE;
-}
-
-}  // namespace
-
-bool UserWorkedInModalWindow(HWND hModal)
-{
-    if (t_pLoops)
-        for (const CModalLoop* pLoop : *t_pLoops)
-            if (pLoop->m_hModal == hModal)
-                return pLoop->m_bUserInput;
-    // The system's own loop runs it (a file, font or colour dialog), whose
-    // keys and clicks are not seen here: one that takes input may hold a
-    // choice the user has made.
-    bool bInput = false;
-    ::EnumChildWindows(hModal, FindInputControl, reinterpret_cast<LPARAM>(&bInput));
-    return bInput;
-}
-
-CModalLoop::CModalLoop(HWND hOwner, HWND hModal) : m_hOwner(hOwner), m_hModal(hModal), m_lock(hOwner, true, hModal)
-{
-    if (!t_pLoops)
-        t_pLoops = new std::vector<CModalLoop*>;
-    t_pLoops->push_back(this);
-}
-
-CModalLoop::~CModalLoop()
-{
-    t_pLoops->erase(std::remove(t_pLoops->begin(), t_pLoops->end(), this), t_pLoops->end());
-}
-
-void CModalLoop::NoteInput(const MSG& msg)
-{
-    switch (msg.message) {
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        // Moving between controls, ending the window, asking for help and
-        // the shift keys alone change nothing in it.
-        switch (msg.wParam) {
-        case VK_TAB:
-        case VK_ESCAPE:
-        case VK_RETURN:
-        case VK_F1:
-        case VK_SHIFT:
-        case VK_CONTROL:
-        case VK_MENU:
-            return;
-        }
-        break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_MOUSEWHEEL:
-        break;
-    default:
-        return;
-    }
-    if (msg.hwnd == m_hModal || !::IsChild(m_hModal, msg.hwnd))
-        return;
-    int nId = ::GetDlgCtrlID(msg.hwnd);
-    m_bUserInput = nId != IDCANCEL && nId != IDHELP;
-}
+CModalLoop::CModalLoop(HWND hOwner, HWND hModal) : m_hOwner(hOwner), m_lock(hOwner, true, hModal) {}
 
 bool CModalLoop::Run(const std::function<bool()>& bEnded)
 {
@@ -308,8 +234,6 @@ bool CModalLoop::Run(const std::function<bool()>& bEnded)
             ::PostQuitMessage((int)msg.wParam);
             return false;
         }
-        if (!m_bUserInput)
-            NoteInput(msg);
         CWinThread* pThread = AfxGetThread();
         BOOL bDone = pThread ? pThread->PreTranslateMessage(&msg) : CWnd::WalkPreTranslateTree(&msg);
         if (!bDone) {

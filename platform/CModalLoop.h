@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/ActivationHandBack.h"
+#include "platform/ModalMessageWatch.h"
 
 // The owner of a modal window opened with hParent (null for none): hParent's
 // top-level window; with no parent, the window the user is working in: the
@@ -41,11 +42,12 @@ public:
 // runs, none of the windows it stands in front of takes input. Counts as a
 // nested loop of the thread until released, and until then the keys and
 // clicks that end a box hand the activation back at the present time
-// (CPresentTimeForDialogInput). A box that ends enables its owner again
-// even when another modal window still holds it (Wine's task dialogs do):
-// the release of a lock disables again what the locks still held keep
-// disabled, so the main window takes no input while any modal window of it
-// remains.
+// (CPresentTimeForDialogInput), and the messages the thread takes are
+// watched (CModalMessageWatch), whichever loop takes them. A box that ends
+// enables its owner again even when another modal window still holds it
+// (Wine's task dialogs do): the release of a lock disables again what the
+// locks still held keep disabled, so the main window takes no input while
+// any modal window of it remains.
 class COwnerChainLock {
 public:
     explicit COwnerChainLock(HWND hOwner, bool bOwnerToo = true, HWND hModal = nullptr);
@@ -65,6 +67,7 @@ private:
     bool m_bHeld = true;
     std::optional<CNestedLoopScope> m_loop;
     std::optional<CPresentTimeForDialogInput> m_inputTime;
+    std::optional<CModalMessageWatch> m_watch;
 };
 
 // Whether the system runs a loop of its own on the thread, which dispatches
@@ -95,20 +98,11 @@ bool EndSystemLoops();
 // for the user: it comes once the user has ended every loop.
 void PostCloseAfterModalLoops(HWND hWnd, bool bEndBoxes = false);
 
-// Whether the user has given a key or a click to a control of hModal while
-// a CModalLoop runs it: a key other than Tab, Esc, Enter and F1, or a click
-// or a turn of the wheel, on any control but its Cancel and Help buttons.
-// What the user typed, ticked or chose there is lost if it is cancelled.
-// A modal window that the system's own loop runs (a file, font or colour
-// dialog) counts as worked in when it has a control that takes input.
-bool UserWorkedInModalWindow(HWND hModal);
-
 class CModalLoop {
 public:
     // Disables the owner chain (the windows that are enabled) and the other
     // windows of its top-level window for the run of hModal.
     CModalLoop(HWND hOwner, HWND hModal);
-    ~CModalLoop();
     CModalLoop(const CModalLoop&) = delete;
     CModalLoop& operator=(const CModalLoop&) = delete;
 
@@ -123,12 +117,6 @@ public:
     void Finish(HWND hModal);
 
 private:
-    friend bool UserWorkedInModalWindow(HWND hModal);
-    // Notes a key or a click that may change a control of the modal window.
-    void NoteInput(const MSG& msg);
-
     HWND m_hOwner;
-    HWND m_hModal;
-    bool m_bUserInput = false;
     COwnerChainLock m_lock;
 };

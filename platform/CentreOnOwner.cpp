@@ -44,9 +44,9 @@ void CCentreOnOwner::DialogInitialised(HWND hDlg)
         return;  // a page or a file dialog's own template
     HWND hOwner = ::GetWindow(hDlg, GW_OWNER);
     for (CCentreOnOwner* p = t_pInnermost; p; p = p->m_pOuter) {
-        if (p->m_bDone || p->m_hOwner != hOwner)
+        if (p->m_hDialog || p->m_hOwner != hOwner)
             continue;
-        p->m_bDone = true;
+        p->m_hDialog = hDlg;
         CenterWindowOn(hDlg, hOwner);
         return;
     }

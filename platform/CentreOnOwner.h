@@ -18,6 +18,9 @@ public:
     CCentreOnOwner(const CCentreOnOwner&) = delete;
     CCentreOnOwner& operator=(const CCentreOnOwner&) = delete;
 
+    // The dialog centred; null until it has laid itself out.
+    HWND Dialog() const { return m_hDialog; }
+
 private:
     static LRESULT CALLBACK HookProc(int nCode, WPARAM wp, LPARAM lp);
     // Centres hDlg when it is the first dialog of a guard's owner.
@@ -26,5 +29,5 @@ private:
     HWND m_hOwner;
     HHOOK m_hHook = nullptr;  // the outermost guard's
     CCentreOnOwner* m_pOuter;
-    bool m_bDone = false;
+    HWND m_hDialog = nullptr;
 };

@@ -69,14 +69,61 @@ CString ComposeErrorMessage(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
     return BoundShownText(s);
 }
 
-int ErrorMessageBox(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
+namespace {
+
+// An error box that goes once its cause has gone.
+struct SBoxCause {
+    const CCentreOnOwner* pCentre;  // knows the box, once it shows
+    const std::function<bool()>* pStands;
+    bool bGone;
+};
+thread_local SBoxCause* t_pBoxCause = nullptr;
+
+void CALLBACK LookAtBoxCause(HWND, UINT, UINT_PTR, DWORD)
 {
-    CString text = ComposeErrorMessage(pszText, pszDetail, dwError);
+    SBoxCause* p = t_pBoxCause;
+    HWND hBox = p ? p->pCentre->Dialog() : nullptr;
+    if (!hBox || p->bGone || (*p->pStands)())
+        return;
+    p->bGone = true;
+    // Its one button, OK, ends it.
+    ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+}
+
+int ShowErrorBox(const CString& strText, const std::function<bool()>* pStands)
+{
     HWND hOwner = OwnerWindow();
     // The system disables the owner itself; the windows above it wait too.
     COwnerChainLock lock(hOwner, false);
     CCentreOnOwner centre(hOwner);
-    return ::MessageBoxA(hOwner, text, AppTitle(), MB_OK | MB_ICONERROR);
+    SBoxCause cause = {&centre, pStands, false};
+    SBoxCause* pOuter = t_pBoxCause;
+    UINT_PTR nTimer = 0;
+    if (pStands) {
+        t_pBoxCause = &cause;
+        nTimer = ::SetTimer(nullptr, 0, 100, LookAtBoxCause);
+        if (!nTimer)
+            TRACE_FAILED_CALL("SetTimer(nullptr, 0, 100, LookAtBoxCause)");
+    }
+    int nAnswer = ::MessageBoxA(hOwner, strText, AppTitle(), MB_OK | MB_ICONERROR);
+    if (pStands) {
+        ::KillTimer(nullptr, nTimer);
+        t_pBoxCause = pOuter;
+    }
+    // A box that could not show counts as answered: nothing waits for it.
+    return cause.bGone ? 0 : nAnswer ? nAnswer : IDOK;
+}
+
+}  // namespace
+
+int ErrorMessageBox(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError)
+{
+    return ShowErrorBox(ComposeErrorMessage(pszText, pszDetail, dwError), nullptr);
+}
+
+int ErrorMessageBoxWhile(const std::function<bool()>& bStands, LPCSTR pszText, LPCSTR pszDetail)
+{
+    return ShowErrorBox(ComposeErrorMessage(pszText, pszDetail, 0), &bStands);
 }
 
 int TDMessageBox(LPCSTR pszInstruction, LPCSTR pszContent, LPCSTR pszTitle, UINT nStyle)

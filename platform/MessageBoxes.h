@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/CString.h"
 
 // A modal error box: the text, the detail and, for a non-zero error code,
@@ -12,6 +14,11 @@
 // by a blank line (an empty text or detail is left out), bounded as a box
 // shows a file name or command (BoundShownText). Returns IDOK.
 int ErrorMessageBox(LPCSTR pszText, LPCSTR pszDetail = nullptr, DWORD dwError = 0);
+// ErrorMessageBox while bStands() holds (looked at every tenth of a
+// second): once it no longer does, the box goes by itself, as its cause has
+// gone. IDOK when the user ended it (or it could not show), 0 when it went
+// by itself.
+int ErrorMessageBoxWhile(const std::function<bool()>& bStands, LPCSTR pszText, LPCSTR pszDetail = nullptr);
 // The text ErrorMessageBox shows.
 CString ComposeErrorMessage(LPCSTR pszText, LPCSTR pszDetail, DWORD dwError);
 

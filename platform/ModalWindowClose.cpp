@@ -6,6 +6,7 @@
 #include "platform/CModalLoop.h"
 #include "platform/CWinApp.h"
 #include "platform/CWnd.h"
+#include "platform/ModalMessageWatch.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ bool CancelDropsEdits(HWND h)
 {
     if (HWND hApply = ::GetDlgItem(h, ID_APPLY_NOW))
         return ::IsWindowEnabled(hApply) != FALSE;
-    return UserWorkedInModalWindow(h);
+    return DialogHasUserInput(h);
 }
 
 }  // namespace
@@ -98,6 +99,20 @@ bool CancelTopModalWindowForClose()
         ::PostMessageA(h, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), (LPARAM)::GetDlgItem(h, IDCANCEL));
     else
         ::PostMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+}
+
+bool HoldModalWindowAgainstClose(HWND h)
+{
+    if (!IsModalWindow(h))
+        return false;
+    // Enabled, it is the one the user works in: a modal window above it
+    // would disable it, and that one comes to the front.
+    bool bInUse = ::IsWindowEnabled(h) != FALSE;
+    if (bInUse && CloseWaitsAt(h) == ECloseWait::kNone)
+        return false;
+    HWND hTop = TopModalWindow();
+    ShowModalWindowToUser(bInUse || !hTop ? h : hTop);
     return true;
 }
 

@@ -25,7 +25,7 @@ HWND TopModalWindow();
 // close button of its caption, when its system menu holds an enabled Close
 // (the boxes without Cancel have none). Its Cancel drops a change when its
 // Apply button is enabled (a dialog with Apply tells so itself), or, without
-// one, when the user has typed or clicked into it (UserWorkedInModalWindow).
+// one, when the user has typed or clicked into it (DialogHasUserInput).
 ECloseWait CloseWaitsAt(HWND h);
 
 // Going from the modal window the user works in down its owners, the first
@@ -37,6 +37,13 @@ HWND ModalWindowACloseWaitsFor();
 // may, and true; true also when none shows. Else (or when it refused the
 // Cancel a close gave it) it comes to the front, and false.
 bool CancelTopModalWindowForClose();
+
+// A WM_CLOSE posted to h by another program, not the user's close of it:
+// false when h is no modal window of the program, or when it is the one the
+// user works in and its Cancel may end it (the close goes on to it). Else
+// the close is held: true, and h (or the modal window above it) comes to
+// the front.
+bool HoldModalWindowAgainstClose(HWND h);
 
 // Brings h to the front with its caption flashing.
 void ShowModalWindowToUser(HWND h);

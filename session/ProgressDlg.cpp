@@ -25,6 +25,7 @@ const UINT kHelpIdProgressBar = 4830;
 
 BEGIN_MESSAGE_MAP(CProgressDlg, cdxCDynamicHelpDialog)
     ON_BN_CLICKED(IDC_PROGRESS_CANCEL, OnCancelButton)
+    ON_SYSCOMMAND_ID(SC_CLOSE, OnCancelButton)
     ON_WM_CLOSE()
     ON_WM_WINDOWPOSCHANGING()
 END_MESSAGE_MAP()
@@ -240,7 +241,15 @@ void CProgressDlg::OnOK()
 
 void CProgressDlg::OnClose()
 {
-    OnCancelButton();
+    // Not the user's close of this window (that is its SC_CLOSE): another
+    // program's (taskkill, the system's end task). The run goes on; the
+    // window comes up with its caption flashing, without the activation of
+    // the window the user works in, unless a modal window holds it.
+    if (!IsWindowVisible() || !IsWindowEnabled())
+        return;
+    ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    FLASHWINFO fi = {sizeof fi, m_hWnd, FLASHW_CAPTION, 3, 0};
+    ::FlashWindowEx(&fi);
 }
 
 void CProgressDlg::OnWindowPosChanging(WINDOWPOS* pPos)

@@ -57,7 +57,9 @@ protected:
     // only button), and no more: the window never ends before its run, which
     // still uses it.
     void OnOK() override;
+    // Also the user's close of the window (its caption's button, Alt+F4).
     void OnCancelButton();
+    // A WM_CLOSE that is not the user's close: it never ends the run.
     void OnClose();
     void OnWindowPosChanging(WINDOWPOS* pPos);
     void PostNcDestroy() override;

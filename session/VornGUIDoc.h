@@ -72,13 +72,16 @@ public:
     bool WriteWaitingLines();
     void SetLogRetryPeriod(UINT nMs) { m_nRetryMs = nMs; }
 
-    // The close's question about console messages that no file holds (a
-    // single or numbered log that could not be had), asked before the close
-    // does anything; false when cancelled. The close's own save then asks
-    // nothing more.
+    // The close's question about console messages that no file holds (kept
+    // in memory only, or a single or numbered log that could not be had),
+    // asked before the close does anything; false when cancelled. The
+    // close's own save then asks nothing more.
     bool AskSaveBeforeClose();
 
     BOOL OnSaveDocument(LPCSTR pszPathName) override;
+    // Without a name, the file dialog proposes the log files' base name in
+    // the log folder.
+    BOOL DoSave(LPCSTR pszPathName, BOOL bReplace = TRUE) override;
     BOOL IsModified() override;
     BOOL CanCloseFrame(CFrameWnd* pFrame) override;
     BOOL SaveModified() override;
@@ -135,6 +138,7 @@ private:
     // file did not take (in memory, and gone from it); the close goes on.
     void WriteUnwrittenAtClose();
     bool TryOpenNumbered();
+    CString ProposedLogPath() const;
     bool AskFallbackLogfile();
 
     // Held while the logging settings change with a question or box that

@@ -13,10 +13,13 @@
 #include "platform/MessageBoxes.h"
 #include "session/LogFileNumbering.h"
 #include "session/LogNumberingQuestions.h"
+#include "session/SaveQuestion.h"
 #include "session/UnwrittenTexts.h"
 #include "session/VornGUIView.h"
 
 namespace {
+
+const char kLogFilesFilter[] = "Log Files (*.log;*.txt)|*.log;*.txt||";
 
 // The numbering questions belong to the view, or to the main frame while
 // there is no view.
@@ -92,12 +95,12 @@ void CVornGUIDoc::WriteUnwrittenAtClose()
 bool CVornGUIDoc::AskSaveBeforeClose()
 {
     m_bCloseAnswered = false;
-    if (IsLogMemoryOnly() || !GetPathName().IsEmpty() || !CDocument::IsModified())
+    if (!GetPathName().IsEmpty() || !CDocument::IsModified() || !HasLines())
         return true;
-    if (!m_strLogFolder.IsEmpty())
-        ::SetCurrentDirectoryA(m_strLogFolder);
-    // Yes saves them now, to the file chosen; the log goes on in it.
-    m_bCloseAnswered = CDocument::SaveModified() != FALSE;
+    // Save writes them now, to the file chosen (the log goes on in it);
+    // Don't Save ends without them.
+    int nAnswer = AskToSaveConsoleLog(DialogParent(), GetLineCount());
+    m_bCloseAnswered = nAnswer == IDNO || (nAnswer == IDYES && DoSave(nullptr));
     return m_bCloseAnswered;
 }
 
@@ -257,14 +260,31 @@ bool CVornGUIDoc::TryOpenNumbered()
     return false;
 }
 
+CString CVornGUIDoc::ProposedLogPath() const
+{
+    const CString& strBase = m_settings.m_strBaseFilename;
+    return m_strLogFolder + (strBase.IsEmpty() ? g_strDefaultAutologFilename : strBase);
+}
+
+BOOL CVornGUIDoc::DoSave(LPCSTR pszPathName, BOOL bReplace)
+{
+    if (pszPathName && *pszPathName)
+        return CDocument::DoSave(pszPathName, bReplace);
+    // The document's title is the window's caption: no name to save under.
+    CString strPath = ProposedLogPath();
+    if (!AfxPromptFileName(strPath, strPath, kLogFilesFilter, FALSE))
+        return FALSE;
+    return CDocument::DoSave(strPath, bReplace);
+}
+
 bool CVornGUIDoc::AskFallbackLogfile()
 {
     ErrorMessageBox("Unable to switch to the next logfile!",
                     "One or more errors occurred while trying to open the next sequentially numbered logfile. A "
                     "\"Save Logfile As...\" dialog follows: choose a file to continue logging to, or press Cancel "
                     "to keep messages only in memory until exit.");
-    CString strPath = m_strLogFolder + m_settings.m_strBaseFilename;
-    while (AfxPromptFileName(strPath, strPath, "Log Files (*.log;*.txt)|*.log;*.txt||", FALSE)) {
+    CString strPath = ProposedLogPath();
+    while (AfxPromptFileName(strPath, strPath, kLogFilesFilter, FALSE)) {
         SetPathName(strPath, FALSE);
         m_bFailureTold = false;  // each file the user chooses is told
         if (OpenLogfile())

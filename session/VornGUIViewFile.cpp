@@ -23,6 +23,7 @@
 #include "platform/WLTaskDialog.h"
 #include "platform/WideText.h"
 #include "session/PrivateMessages.h"
+#include "session/SaveQuestion.h"
 #include "session/ViewTitle.h"
 #include "session/VornGUIDoc.h"
 #include "session/VornGUIView.h"
@@ -66,27 +67,10 @@ int CVornGUIView::PromptSaveModified()
         return kPromptSaved;
     // A modified configuration with parse errors is asked about too: its
     // changes are never dropped unseen (Save then reports why it cannot).
-    std::wstring strTitle = WideFromAnsi(AppName());
-    std::wstring strContent = MaySaveParseErrors()
-        ? std::wstring()
-        : WideFromAnsi("The configuration has parse errors: it can only be saved while parse errors are ignored.");
-    const TASKDIALOG_BUTTON buttons[] = {{kPromptSaved, L"Save"}, {kPromptNotSaved, L"Don't Save"}};
-    TASKDIALOGCONFIG tdc = {};
-    tdc.cbSize = sizeof tdc;
-    tdc.hwndParent = m_hWnd;
-    tdc.dwFlags = TDF_POSITION_RELATIVE_TO_WINDOW | TDF_ALLOW_DIALOG_CANCELLATION;
-    tdc.dwCommonButtons = TDCBF_CANCEL_BUTTON;
-    tdc.pszWindowTitle = strTitle.c_str();
-    tdc.pszMainIcon = TD_WARNING_ICON;
-    tdc.pszMainInstruction = L"Do you want to save your changes to the configuration?";
-    tdc.pszContent = strContent.empty() ? nullptr : strContent.c_str();
-    tdc.pButtons = buttons;
-    tdc.cButtons = 2;
-    tdc.nDefaultButton = kPromptSaved;
-    int nButton = kPromptCancel;
-    if (FAILED(WLTaskDialogIndirect("WLTDI_SaveModified", &tdc, &nButton)))
-        nButton = TDMessageBox("Do you want to save your changes to the configuration?", nullptr, AppName(),
-                               MB_YESNOCANCEL | MB_ICONWARNING);
+    int nButton = AskToSave(m_hWnd, "WLTDI_SaveModified", "Do you want to save your changes to the configuration?",
+                            MaySaveParseErrors() ? nullptr
+                                                 : "The configuration has parse errors: it can only be saved while "
+                                                   "parse errors are ignored.");
     if (nButton != kPromptSaved)
         return nButton == kPromptNotSaved ? kPromptNotSaved : kPromptCancel;
     return SaveConfiguration() ? kPromptSaved : kPromptCancel;

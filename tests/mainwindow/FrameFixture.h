@@ -72,11 +72,15 @@ inline std::string BoxState(HWND h)
 struct FrameFixture : ::testing::Test {
     TempDir dir;
     CMainFrame* pFrame = nullptr;
+    // The console's messages, kept in memory only ("At Shutdown"), were
+    // saved once to console.log in the test's folder: every close writes
+    // them there and asks nothing (without it a close asks about them).
+    bool bConsoleLogNamed = true;
 
     void SetUp() override
     {
         SetSettingsStore(std::make_unique<CIniSettingsStore>(dir.Path("frame.ini").c_str()));
-        ProfileWriteInt("Logging", "LogOption", 1);  // memory only: no log files
+        ProfileWriteInt("Logging", "LogOption", 1);  // memory only: no log files of their own
         vorntest::WriteValidRequiredFolders(dir.Folder());  // the start-up asks nothing
         g_strWindowPlacementSubkey = "CWindowPlacement";
     }
@@ -102,6 +106,8 @@ struct FrameFixture : ::testing::Test {
             theApp.HoldWindowStacking(false);
         ASSERT_NE(pDoc, nullptr);
         ASSERT_NE(pFrame, nullptr);
+        if (bConsoleLogNamed && static_cast<CVornGUIDoc*>(pDoc)->IsLogMemoryOnly())
+            pDoc->SetPathName(dir.Path("console.log").c_str(), FALSE);
         CWindowPlacement::Restore("CMainFrame", pFrame, FALSE);
         pFrame->SendMessage(WM_RESTORE_BAR_STATE, 0);
         theApp.HoldWindowStacking(false);

@@ -21,6 +21,7 @@
 #include "session/ConsoleLogFile.h"
 #include "session/PowerOnText.h"
 #include "session/PrivateMessages.h"
+#include "session/UtilityProgress.h"
 #include "session/ViewSettings.h"
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/platform/ModalDriver.h"
@@ -593,6 +594,160 @@ TEST_F(FrameFixture, TheEmulatorsEndUnderTheClosesSaveQuestionLeavesItToTheUser)
                   std::string("Vornamic is still running!#save#") + (nSave == IDCANCEL ? "open" : "ended"));
         if (!::IsWindow(hFrame))
             pFrame = nullptr;
+    }
+}
+
+// As taskkill without /F and the system's end task close a program: WM_CLOSE
+// posted to every top-level window of its process, shown or not (not hSkip).
+BOOL CALLBACK PostCloseToWindowOfProcess(HWND h, LPARAM lpSkip)
+{
+    DWORD dwProcess = 0;
+    ::GetWindowThreadProcessId(h, &dwProcess);
+    if (dwProcess == ::GetCurrentProcessId() && h != (HWND)lpSkip)
+        ::PostMessageA(h, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+// "At Shutdown" logging: a close by any route (the menu, the window's own,
+// another program's, the end of the session), with console messages that no
+// file holds, asks whether to save the console log. Save proposes the log
+// files' name in the log folder and writes every line; Don't Save ends;
+// Cancel keeps the program, its lines and the emulator as they are.
+TEST_F(FrameFixture, ACloseAsksToSaveTheConsoleLogKeptInMemoryOnly)
+{
+    const struct {
+        UINT nMsg;  // WM_QUERYENDSESSION: the end of the session
+        WPARAM wp;
+        bool bEmulator;
+        int nAnswer;
+        const char* pszEnd;
+    } cases[] = {
+        {WM_COMMAND, ID_APP_EXIT, false, IDYES, "saved, ended"},
+        {WM_SYSCOMMAND, SC_CLOSE, false, IDNO, "ended"},
+        {WM_CLOSE, 0, false, IDCANCEL, "open"},
+        {WM_QUERYENDSESSION, 0, false, IDYES, "saved, ended"},
+        {WM_QUERYENDSESSION, 0, false, IDCANCEL, "open"},
+        {WM_COMMAND, ID_APP_EXIT, true, IDCANCEL, "open, emulator on"},
+        {WM_COMMAND, ID_APP_EXIT, true, IDNO, "ended"},
+    };
+    bConsoleLogNamed = false;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.nMsg << ", emulator " << c.bEmulator << ", answer " << c.nAnswer);
+        OpenFrame();
+        HWND hFrame = pFrame->m_hWnd, hQuestion = nullptr;
+        if (c.bEmulator)
+            AttachStandin(""), g_pView->SetNoWarnPowerOff(true);
+        g_pView->AddMessage("ZQC00001I a message kept in memory only", false);
+        CVornGUIDoc* pDoc = g_pView->GetDocument();
+        INT_PTR nLines = pDoc->GetLineCount();
+        std::string strFolder = g_pView->GetLogFilesDir().str(), strAsked, strProposed, strLines;
+        vorntest::WaitingFor waiting("the question, the file dialog after Save, and the end");
+        vorntest::DialogDriver driver([&](HWND h) {
+            if (!hQuestion) {
+                strAsked = vorntest::DialogTexts(hQuestion = h);
+                for (INT_PTR i = -1; i < nLines; ++i)  // as a save writes them: the header, every line
+                    strLines += (i < 0 ? pDoc->GetHeaderText() : pDoc->GetLine(i)).str() + "\r\n";
+                ::PostMessageA(h, TDM_CLICK_BUTTON, c.nAnswer, 0);
+            } else if (h != hQuestion && strProposed.empty()) {  // Save's file dialog
+                strProposed = vorntest::TakeProposedFile(h);
+            }
+            return true;
+        });
+        if (c.nMsg != WM_QUERYENDSESSION)
+            ::PostMessageA(hFrame, c.nMsg, c.wp, 0);
+        else if (::SendMessageA(hFrame, WM_QUERYENDSESSION, 0, 0))
+            ::SendMessageA(hFrame, WM_ENDSESSION, TRUE, 0);
+        // Cancel: the close has returned in the message that ended the question.
+        bool bCancel = c.nAnswer == IDCANCEL;
+        EXPECT_TRUE(PumpUntil([&] { return bCancel ? hQuestion && !::IsWindow(hQuestion) : !FrameAlive(); }));
+        bool bOpen = FrameAlive();
+        std::string strEnd = std::string(strProposed.empty() ? "" : "saved, ") +
+                             (!bOpen ? "ended" : pDoc->GetLineCount() < nLines ? "open, lines lost" : "open") +
+                             (bOpen && g_pView->IsEmulatorRunning() ? ", emulator on" : "");
+        EXPECT_EQ(strEnd, c.pszEnd);
+        EXPECT_EQ(strAsked.find("Do you want to save the console log?|Its " + std::to_string(nLines) + " message"), 0u)
+            << strAsked;
+        if (!strProposed.empty()) {
+            EXPECT_EQ(strProposed, strFolder.substr(0, strFolder.size() - 1) + "|Vornamic Logfile.txt");
+            EXPECT_EQ(ReadText(strFolder + "Vornamic Logfile.txt"), strLines);
+            ::DeleteFileA((strFolder + "Vornamic Logfile.txt").c_str());
+        }
+        if (bOpen) {
+            g_pView->PowerOff();
+            EXPECT_TRUE(PumpUntil([&] { return !g_pView->IsEmulatorRunning(); }));
+            pFrame->DestroyWindow();
+        }
+        pFrame = nullptr;
+    }
+}
+
+// Another program's close, posted to every window, drops nothing the user
+// did: Preferences and System Configuration with an edit not applied come
+// to the front and wait for the user (an untouched Preferences goes at once;
+// the system's dialogs: ModalOwner); running utilities go on to their end
+// (never ended through their progress windows), and the close's box that
+// they are active goes with the last, the close then asking what it asks.
+// The program ends once the user has ended them.
+TEST_F(FrameFixture, AnotherProgramsCloseDropsNothingTheUserDid)
+{
+    const struct {
+        UINT nCmd;                       // opens it (0: two utilities run, the configuration modified)
+        std::function<bool(HWND)> work;  // the user's work in it, true once it shows there
+        int nUserEnd;                    // after the close
+        const char* pszSeen;
+    } cases[] = {
+        {ID_EDIT_PREFERENCES, nullptr, IDOK, "cancelled; ended"},
+        {ID_EDIT_PREFERENCES, [](HWND h) { return ::SetWindowTextA(FindControl(h, IDC_PREF_EXT_CONFIG), "*.vcf"); },
+         IDOK, "front, edit kept; ended"},
+        {ID_CONFIGURE_SETTINGS, [](HWND h) {
+             ::SetWindowTextA(FindControl(h, IDC_PROCS_SERIAL), "0A1B2C");  // its page shows once made
+             return ::IsWindowEnabled(::GetDlgItem(h, ID_APPLY_NOW)) != FALSE;
+         }, IDCANCEL, "front, edit kept; ended"},
+        {0, nullptr, 0, "utilities box; save, none runs, box gone; ended"},
+    };
+    g_nPrevPrefPage = kPrefsExts;
+    CForegroundTaker taker;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszSeen);
+        OpenFrame();
+        HWND hFrame = pFrame->m_hWnd, hWindow = nullptr;
+        std::string strSeen = c.nCmd ? "cancelled" : "";
+        bool bClosed = false;
+        vorntest::WaitingFor waiting("the user's work to show, the close to show the window, and the end");
+        vorntest::DialogDriver driver([&](HWND h) {
+            std::string strTexts = vorntest::DialogTexts(h);
+            if (!c.nCmd && h != hWindow && strTexts.find("utilities are still active.") != std::string::npos) {
+                strSeen += "utilities box; ";
+                hWindow = h;
+            } else if (!c.nCmd && h != hWindow && strTexts.find("save your changes") != std::string::npos) {
+                strSeen += std::string("save, ") + (g_pView->IsUtilityRunning() ? "a utility runs" : "none runs") +
+                           (::IsWindow(hWindow) ? ", box shows" : ", box gone");
+                ::PostMessageA(hWindow = h, TDM_CLICK_BUTTON, CVornGUIView::kPromptNotSaved, 0);
+            } else if (c.nCmd && !bClosed && (!c.work || c.work(h))) {
+                hWindow = h;
+                EXPECT_TRUE(taker.Take());
+                ::EnumWindows(PostCloseToWindowOfProcess, (LPARAM)taker.h);
+                bClosed = true;
+            } else if (c.nCmd && h == hWindow && BoxState(h).find("front") == 0) {  // the close has shown it
+                strSeen = BoxState(h);
+                ::PostMessageA(h, WM_COMMAND, c.nUserEnd, 0);
+                return false;
+            }
+            return true;
+        });
+        if (c.nCmd) {
+            pFrame->SendMessage(WM_COMMAND, c.nCmd);
+        } else {
+            ModifyConfiguration();
+            for (const char* pszRun : {"vornutil.exe --do \"sleep 300\"", "vornutil.exe --do \"sleep 1500\""})
+                ASSERT_NE(g_pView->RunUtility(pszRun, kUtilVolMake, nullptr, "Sleep", 0), nullptr);
+            ::EnumWindows(PostCloseToWindowOfProcess, (LPARAM)taker.h);
+        }
+        EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(hFrame); })) << "the program's end after the window's";
+        EXPECT_EQ(strSeen + (::IsWindow(hFrame) ? "; open" : "; ended"), c.pszSeen);
+        std::string strLog = ReadText(dir.Path("console.log"));
+        EXPECT_TRUE(c.nCmd || strLog.find("Sleep ended; rc=0\r\n") != strLog.rfind("Sleep ended; rc=0\r\n")) << strLog;
+        pFrame = nullptr;
     }
 }
 

@@ -489,6 +489,7 @@ TEST_F(FrameFixture, FailedSettingsSaveIsToldOnceAndKeepsTheOldFile)
 // document's title to the bare file name, leaves the whole title.
 TEST_F(FrameFixture, CaptionIsTheViewsTitleAndFollowsTheUnsavedMessages)
 {
+    bConsoleLogNamed = false;
     OpenFrame();
     auto Caption = [&] {
         char sz[256] = "";

@@ -1,6 +1,8 @@
 // ModalDriver.cpp: a thread timer that steps through a modal dialog.
 #include "tests/platform/ModalDriver.h"
 
+#include <commdlg.h>
+
 #include <cstdlib>
 
 #include <gtest/gtest.h>
@@ -224,6 +226,43 @@ void ExpectOpenedAsNestedModal(const SNestedModal& nested)
     EXPECT_TRUE(nested.bOwnedByOpener);
     EXPECT_TRUE(nested.bOpenerDisabled);
     EXPECT_TRUE(nested.bOpenerBack);
+}
+
+namespace {
+
+HWND FirstEdit(HWND hParent)
+{
+    for (HWND h = ::GetWindow(hParent, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        char szClass[8] = {};
+        ::GetClassNameA(h, szClass, sizeof szClass);
+        if (HWND hEdit = lstrcmpiA(szClass, "Edit") == 0 && ::IsWindowVisible(h) ? h : FirstEdit(h))
+            return hEdit;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void TypeIntoFirstEdit(HWND hDlg, char ch)
+{
+    ::PostMessageA(FirstEdit(hDlg), WM_KEYDOWN, (WPARAM)ch, 0);
+    ::PostMessageA(FirstEdit(hDlg), WM_CHAR, (WPARAM)ch, 0);
+}
+
+std::string FirstEditText(HWND hDlg)
+{
+    char sz[MAX_PATH] = {};
+    ::GetWindowTextA(FirstEdit(hDlg), sz, sizeof sz);
+    return sz;
+}
+
+std::string TakeProposedFile(HWND hFileDlg)
+{
+    char szFolder[MAX_PATH] = {}, szName[MAX_PATH] = {};
+    ::SendMessageA(hFileDlg, CDM_GETFOLDERPATH, MAX_PATH, (LPARAM)szFolder);
+    ::SendMessageA(hFileDlg, CDM_GETSPEC, MAX_PATH, (LPARAM)szName);
+    ::PostMessageA(hFileDlg, WM_COMMAND, IDOK, 0);
+    return std::string(szFolder) + "|" + szName;
 }
 
 std::string DialogTexts(HWND hDlg)

@@ -6,7 +6,10 @@
 // ends as cancelled instead of leaving its loop waiting.
 #include <gtest/gtest.h>
 
+#include <colordlg.h>
+
 #include <functional>
+#include <string>
 
 #include "platform/Afx.h"
 #include "platform/CColorDialog.h"
@@ -17,6 +20,7 @@
 #include "tests/platform/ModalDriver.h"
 #include "tests/platform/PlatformTestRes.h"
 #include "tests/platform/SampleDlg.h"
+#include "tests/support/HangWatch.h"
 
 namespace {
 
@@ -195,25 +199,79 @@ TEST_F(ModalOwner, ACloseCancelsADialogOnlyUntilTheUserTypesIntoIt)
         EXPECT_STREQ(nEnd == IDCANCEL ? "cancelled" : "left to the user", nKey == VK_TAB ? "cancelled" : "left to the user")
             << (nKey == VK_TAB ? "after Tab" : "after a letter");
     }
-    // A dialog the system's own loop runs, whose input is not seen, is left
-    // to the user when it takes input.
+}
+
+namespace {
+
+// A click on the first of the colour dialog's basic colours (light red), on
+// the dialog's own area where it draws them; taken once no part of it waits.
+void ClickAColour(HWND hDlg)
+{
+    RECT rc;
+    ::GetWindowRect(::GetDlgItem(hDlg, COLOR_BOX1), &rc);
+    POINT pt = {rc.left + 4, rc.top + 4};
+    ::ScreenToClient(hDlg, &pt);
+    ::PostMessageA(hDlg, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    ::PostMessageA(hDlg, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+}
+
+bool ClickTaken(HWND hDlg)
+{
+    MSG msg;
+    return !::PeekMessageA(&msg, hDlg, WM_LBUTTONDOWN, WM_LBUTTONUP, PM_NOREMOVE);
+}
+
+}  // namespace
+
+// A close, the program's or another program's WM_CLOSE posted to the dialog
+// (as taskkill's), cancels a dialog the system's own loop runs only until
+// the user gives it a key or a click (a name typed, a colour clicked); then
+// it waits for the user and keeps what the user did.
+TEST_F(ModalOwner, ASystemDialogIsCancelledByACloseOnlyUntilTheUserWorksInIt)
+{
+    COLORREF crChosen = 0;
     const struct {
         const char* pszKind;
-        std::function<void()> open;
-        ECloseWait eWait;
+        std::function<INT_PTR()> open;  // its end
+        char cWork;                     // the user's: a letter typed, 'c' a colour clicked, 0 none
     } kinds[] = {
-        {"task dialog", [] { TDMessageBox("Vornamic asks", "Go on?", nullptr, MB_OKCANCEL); }, ECloseWait::kNone},
-        {"font dialog", [] { CFontDialog dlg; dlg.DoModal(); }, ECloseWait::kEdits},
-        {"file dialog", [] { CString s; AfxPromptFileName(s, "vorn.cnf", nullptr, TRUE); }, ECloseWait::kEdits},
+        {"task dialog", [] { return (INT_PTR)TDMessageBox("Vornamic asks", "Go on?", nullptr, MB_OKCANCEL); }, 0},
+        {"font dialog", [] { CFontDialog dlg; return dlg.DoModal(); }, 'V'},
+        {"file dialog", [] {
+             CString s;
+             return (INT_PTR)(AfxPromptFileName(s, "vorn.cnf", nullptr, TRUE) ? IDOK : IDCANCEL);
+         }, 'V'},
+        {"colour dialog", [&] {
+             CColorDialog dlg;
+             INT_PTR nEnd = dlg.DoModal();
+             crChosen = dlg.GetColor();
+             return nEnd;
+         }, 'c'},
     };
-    for (const auto& kind : kinds) {
-        CPlainDlg opener;
-        ECloseWait eWait = ECloseWait::kNoCancel;
-        vorntest::RunModal(opener, [&](HWND h) {
-            vorntest::OpenNestedModal(h, kind.open, [&](HWND hNested) { eWait = CloseWaitsAt(hNested); });
-            ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
-            return false;
-        });
-        EXPECT_EQ((int)eWait, (int)kind.eWait) << kind.pszKind;
-    }
+    for (const auto& kind : kinds)
+        for (int nCase = 0; nCase < (kind.cWork ? 4 : 2); ++nCase) {  // 2, 3: worked in; 1, 3: posted WM_CLOSE
+            bool bWork = nCase >= 2;
+            std::string strSeen = "not shown";
+            int nStep = 0;
+            vorntest::WaitingFor waiting("the user's input to come, the close, the user's end");
+            vorntest::DialogDriver driver([&](HWND h) {
+                if (nStep == 0 && bWork)
+                    kind.cWork == 'c' ? ClickAColour(h) : vorntest::TypeIntoFirstEdit(h, kind.cWork);
+                bool bTaken = kind.cWork == 'c' ? ClickTaken(h)
+                                                : vorntest::FirstEditText(h).find('V') != std::string::npos;
+                if (nStep == 1 && bWork && !bTaken)
+                    return true;  // not come yet
+                if (nStep == 1)
+                    nCase % 2 ? (void)::PostMessageA(h, WM_CLOSE, 0, 0) : (void)CancelTopModalWindowForClose();
+                if (nStep++ < 2)
+                    return true;
+                strSeen = "held";  // the close has been taken: the user's end
+                ::PostMessageA(h, WM_COMMAND, kind.cWork == 'c' ? IDOK : IDCANCEL, 0);
+                return false;
+            });
+            INT_PTR nEnd = kind.open();
+            std::string strEnd = strSeen == "held" ? strSeen : nEnd == IDCANCEL ? "cancelled" : "other end";
+            EXPECT_EQ(strEnd, bWork ? "held" : "cancelled") << kind.pszKind << ", case " << nCase;
+            EXPECT_TRUE(!bWork || kind.cWork != 'c' || crChosen == RGB(255, 128, 128)) << "the colour clicked, then OK";
+        }
 }

@@ -16,6 +16,7 @@
 #include "session/VornGUIView.h"
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
+#include "tests/support/HangWatch.h"
 #include "tests/session/ViewTestFrame.h"
 
 namespace {
@@ -241,6 +242,31 @@ TEST_F(ViewFixture, LoggingOptionsKeepUnsavedMarkInMemoryMode)
     EXPECT_TRUE(pDoc->IsModified());
     EXPECT_TRUE(pDoc->SetLogOption(1, 10, "console.log"));
     EXPECT_TRUE(pDoc->IsModified());
+}
+
+// Save Messages proposes a name that can be saved, the log files' base
+// name, in the log folder, not where a file dialog was used last; Enter
+// saves every line there.
+TEST_F(ViewFixture, SaveMessagesProposesTheLogFilesNameInTheLogFolder)
+{
+    Add(2);
+    ASSERT_TRUE(::CreateDirectoryA(dir.Path("other").c_str(), nullptr));
+    // The view's start makes the test's folder the log folder.
+    ASSERT_TRUE(vorntest::ViewHost::Pump(10000, [&] { return pDoc->GetLogFolder().str() == dir.Folder(); }));
+    std::string strUsed, strProposed;
+    {
+        vorntest::DialogDriver open([&](HWND h) { return (strUsed = vorntest::TakeProposedFile(h)).empty(); });
+        CString strPath;
+        AfxPromptFileName(strPath, dir.Write("other\\vorn.cnf", "").c_str(), nullptr, TRUE);
+    }
+    ASSERT_EQ(strUsed, dir.Path("other") + "|vorn.cnf") << "a file dialog used in another folder first";
+    std::string strExpected = pDoc->GetHeaderText().str() + "\r\nline 0\r\nline 1\r\n";
+    vorntest::DialogDriver save([&](HWND h) { return (strProposed = vorntest::TakeProposedFile(h)).empty(); });
+    vorntest::WaitingFor waiting("Save Messages' file dialog to save");
+    pView->SendMessage(WM_COMMAND, ID_VIEW_SAVE_MESSAGES);
+    EXPECT_EQ(strProposed, dir.Folder().substr(0, dir.Folder().size() - 1) + "|Vornamic Logfile.txt");
+    EXPECT_EQ(ReadBytes(dir.Path("Vornamic Logfile.txt")), strExpected);
+    EXPECT_FALSE(pDoc->IsModified());
 }
 
 TEST_F(ViewFixture, NumberedModeStartsFileWithHeaderAndAppends)
