@@ -99,15 +99,14 @@ void CMiniDockFrameWnd::OnSize(UINT nType, int cx, int cy)
     }
 }
 
+// A WM_CLOSE that is not the user's close of the frame (that is its
+// SC_CLOSE): another program's, as taskkill and the system's end task post
+// one to every window of a program. The main window has its own: the bar
+// stays, and so does the layout the close saves.
 void CMiniDockFrameWnd::OnClose()
 {
-    // Closing a floating bar's frame hides the bar; the frame stays for it.
-    CControlBar* pBar = GetFloatingBar();
-    if (pBar && pBar->m_pDockSite) {
-        pBar->m_pDockSite->ShowControlBar(pBar, FALSE, FALSE);
-        return;
-    }
-    DestroyWindow();
+    if (!GetFloatingBar())
+        DestroyWindow();
 }
 
 void CMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint pt)
@@ -156,6 +155,13 @@ void CMiniDockFrameWnd::OnSysCommand(UINT nID, LPARAM lParam)
     bool bOpensSysMenu = nCommand == SC_MOUSEMENU || (nCommand == SC_KEYMENU && lParam == ' ');
     if (bOpensSysMenu && (m_dwFrameFlags & MFS_BLOCKSYSMENU))
         return;
+    // The user's close of a floating bar's frame (its caption's button,
+    // Alt+F4) hides the bar; the frame stays for it.
+    CControlBar* pBar = GetFloatingBar();
+    if (nCommand == SC_CLOSE && pBar && pBar->m_pDockSite) {
+        pBar->m_pDockSite->ShowControlBar(pBar, FALSE, FALSE);
+        return;
+    }
     Default();
 }
 

@@ -204,6 +204,8 @@ TEST_F(DockingTest, DoubleClickTogglesBetweenDockedAndFloating)
     EXPECT_EQ(f.other.m_pDockBar, f.Side(AFX_IDW_DOCKBAR_TOP));
 }
 
+// The user's close of the floating frame (its caption's button, Alt+F4)
+// hides the bar; another program's WM_CLOSE (taskkill's) leaves it.
 TEST_F(DockingTest, ClosingTheFloatingFrameHidesTheBar)
 {
     DockFrame f;
@@ -211,6 +213,8 @@ TEST_F(DockingTest, ClosingTheFloatingFrameHidesTheBar)
     CFrameWnd* pMini = f.other.GetDockingFrame();
     ASSERT_NE(pMini, f.pFrame);
     pMini->SendMessage(WM_CLOSE);
+    EXPECT_TRUE(f.other.IsWindowVisible());
+    pMini->SendMessage(WM_SYSCOMMAND, SC_CLOSE);
     EXPECT_FALSE(f.other.IsWindowVisible());
     EXPECT_FALSE(pMini->IsWindowVisible());
     f.pFrame->ShowControlBar(&f.other, TRUE, FALSE);
