@@ -77,6 +77,9 @@ public:
     // asked before the close does anything; false when cancelled. The
     // close's own save then asks nothing more.
     bool AskSaveBeforeClose();
+    // "Do you want to save the console log?" for the lines no file holds;
+    // false when cancelled or the save failed.
+    bool OfferToSaveLines();
 
     BOOL OnSaveDocument(LPCSTR pszPathName) override;
     // Without a name, the file dialog proposes the log files' base name in

@@ -97,11 +97,16 @@ bool CVornGUIDoc::AskSaveBeforeClose()
     m_bCloseAnswered = false;
     if (!GetPathName().IsEmpty() || !CDocument::IsModified() || !HasLines())
         return true;
-    // Save writes them now, to the file chosen (the log goes on in it);
-    // Don't Save ends without them.
-    int nAnswer = AskToSaveConsoleLog(DialogParent(), GetLineCount());
-    m_bCloseAnswered = nAnswer == IDNO || (nAnswer == IDYES && DoSave(nullptr));
+    m_bCloseAnswered = OfferToSaveLines();
     return m_bCloseAnswered;
+}
+
+// Save writes them now, to the file chosen (the log goes on in it); Don't
+// Save goes on without them.
+bool CVornGUIDoc::OfferToSaveLines()
+{
+    int nAnswer = AskToSaveConsoleLog(DialogParent(), GetLineCount());
+    return nAnswer == IDNO || (nAnswer == IDYES && DoSave(nullptr));
 }
 
 // The close's step. A log file gets the lines it has not taken and ends
@@ -125,7 +130,7 @@ BOOL CVornGUIDoc::SaveModified()
         OnSaveDocument(GetPathName());  // tells its own failure
         return TRUE;
     }
-    return IsLogMemoryOnly() || m_bCloseAnswered ? TRUE : CDocument::SaveModified();
+    return IsLogMemoryOnly() || m_bCloseAnswered || OfferToSaveLines();
 }
 
 CString CVornGUIDoc::NextLogfileName(int nMax, const CString& strBaseName)

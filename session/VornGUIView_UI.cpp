@@ -714,16 +714,22 @@ void CVornGUIView::OnDeleteMessages()
 }
 
 // Empties the console, offering first to save lines kept only in memory
-// that no file holds; the memory-only console notes the deletion.
+// that no file holds; the memory-only console notes the deletion. A file
+// they were saved to keeps them: the lines after the deletion are saved
+// anew, not over it.
 void CVornGUIView::OnDeleteSessionMessages()
 {
     CVornGUIDoc* pDoc = GetDocument();
     if (!pDoc->HasLines())
         return;
     if (pDoc->GetPathName().IsEmpty() && pDoc->IsModified() && pDoc->IsLogMemoryOnly() &&
-        !pDoc->CDocument::SaveModified())
+        !pDoc->OfferToSaveLines())
         return;
     pDoc->DeleteContents();
+    if (pDoc->IsLogMemoryOnly()) {
+        pDoc->SetPathName("", FALSE);
+        UpdateTitle();
+    }
     m_sel.SetEmptyAt(0);
     UpdateSelection();
     m_nTopLine = 0;

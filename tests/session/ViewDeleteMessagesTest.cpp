@@ -58,7 +58,8 @@ TEST_F(DeleteMessagesTest, MemoryOnlyOffersToSaveFirstAndNotesTheDeletion)
         vorntest::DialogSequence answers({vorntest::ClickControl(IDCANCEL)});
         DeleteMessages();
         ASSERT_EQ(answers.Seen().size(), 1u);
-        EXPECT_NE(answers.Seen()[0].strTexts.find("Save changes to"), std::string::npos) << answers.Seen()[0].strTexts;
+        EXPECT_NE(answers.Seen()[0].strTexts.find("Do you want to save the console log?"), std::string::npos)
+            << answers.Seen()[0].strTexts;
         EXPECT_EQ(pDoc->GetLineCount(), 120);
     }
     {
@@ -72,6 +73,25 @@ TEST_F(DeleteMessagesTest, MemoryOnlyOffersToSaveFirstAndNotesTheDeletion)
     EXPECT_EQ(pView->GetTopLine(), 0);
     EXPECT_FALSE(pView->GetSelection().HasSelection());
     EXPECT_TRUE(pView->IsScrolledToEnd());
+}
+
+// Lines saved to a file stay there when deleted: the close asks about the
+// lines that came after, and does not save them over the file.
+TEST_F(DeleteMessagesTest, MemoryOnlyLinesSavedToAFileStayThereWhenDeleted)
+{
+    Start();
+    Add(3);
+    std::string strSaved = dir.Path("saved.log");
+    ASSERT_TRUE(pDoc->DoSave(strSaved.c_str()));
+    std::string strFile = ReadBytes(strSaved);
+    ASSERT_NE(strFile.find("ZQC00002I line 2"), std::string::npos) << strFile;
+    DeleteMessages();
+    Add(1);
+    vorntest::DialogSequence answers({vorntest::ClickControl(IDNO)});
+    EXPECT_TRUE(pDoc->AskSaveBeforeClose());
+    EXPECT_EQ(answers.Seen().size(), 1u) << "the close's question about the new lines";
+    EXPECT_TRUE(pDoc->SaveModified());
+    EXPECT_EQ(ReadBytes(strSaved), strFile);
 }
 
 TEST_F(DeleteMessagesTest, NumberedLogFilesDeleteWithoutQuestionOrNote)
