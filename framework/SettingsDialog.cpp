@@ -427,7 +427,10 @@ void CSettingsDialog::ShowPainted()
 {
     LetScreenCatchUp();
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASENOW);
+    // Activated while hidden, it drew its caption as inactive when shown.
+    if (::GetActiveWindow() == m_hWnd)
+        SendMessage(WM_NCACTIVATE, TRUE);
+    RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASENOW | RDW_FRAME | RDW_INVALIDATE);
 }
 
 // ---- looking pages up ----------------------------------------------------------
