@@ -5,11 +5,6 @@
 #include "platform/CDC.h"
 #include "platform/CGdiObject.h"
 
-namespace {
-
-// A bitmap the program draws in itself: a bitmap compatible with the screen
-// lives on the display under Wine, where text drawn into it may not have
-// landed yet when it is copied (a pane's text missing now and then).
 bool CreateDrawingBitmap(CBitmap& bitmap, int cx, int cy)
 {
     BITMAPINFO bi = {};
@@ -21,8 +16,6 @@ bool CreateDrawingBitmap(CBitmap& bitmap, int cx, int cy)
     void* pBits = nullptr;
     return bitmap.Attach(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0));
 }
-
-}  // namespace
 
 bool DrawInOneStep(HDC hdcTarget, const RECT& rc, const std::function<void(HDC)>& compose)
 {

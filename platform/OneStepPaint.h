@@ -14,6 +14,14 @@
 
 #include <functional>
 
+#include "platform/CGdiObject.h"
+
+// A bitmap of 32-bit pixels, rows from the top, that the program draws in
+// itself: a bitmap compatible with the screen may live on the display under
+// Wine, where text drawn into it had not always landed when it was copied (a
+// pane's text missing now and then). False when none could be made.
+bool CreateDrawingBitmap(CBitmap& bitmap, int cx, int cy);
+
 // Composes rc (in hdcTarget's logical coordinates) with compose, which
 // draws into a memory DC in those same coordinates, and copies it to
 // hdcTarget in one BitBlt. False (nothing drawn) when no bitmap could be had.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 
+#include "platform/OneStepPaint.h"
 #include "tests/support/DcPixels.h"
 
 namespace vorntest {
@@ -13,18 +14,10 @@ namespace {
 
 std::vector<WholePaintWatch*> g_watches;
 
-// Drawn by the program itself (a bitmap compatible with the screen lives on
-// the display under Wine).
 HBITMAP DrawingBitmap(int cx, int cy)
 {
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = cx;
-    bi.bmiHeader.biHeight = -cy;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    return ::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    CBitmap bitmap;
+    return CreateDrawingBitmap(bitmap, cx, cy) ? bitmap.Detach() : nullptr;
 }
 bool g_bChecking = false;  // the checks' own messages are not checked
 
