@@ -3,8 +3,8 @@
 #include "tests/support/WholePaintWatch.h"
 
 #include <algorithm>
-#include <map>
 
+#include "platform/CDC.h"
 #include "platform/OneStepPaint.h"
 #include "tests/support/DcPixels.h"
 
@@ -13,47 +13,25 @@ namespace vorntest {
 namespace {
 
 std::vector<WholePaintWatch*> g_watches;
-
-HBITMAP DrawingBitmap(int cx, int cy)
-{
-    CBitmap bitmap;
-    return CreateDrawingBitmap(bitmap, cx, cy) ? bitmap.Detach() : nullptr;
-}
 bool g_bChecking = false;  // the checks' own messages are not checked
 
-// hWnd's client area with its origin at ptAt: ground, then client, drawn
-// in a bitmap of its own that starts as what hdc holds there (the controls
-// take the device origin for theirs).
-void PrintInto(HWND hWnd, HDC hdc, POINT ptAt, bool bErase)
+std::vector<DWORD> Rgb(std::vector<DWORD> v)
 {
-    RECT rc;
-    ::GetClientRect(hWnd, &rc);
-    if (rc.right <= 0 || rc.bottom <= 0)
-        return;
-    HDC hMem = ::CreateCompatibleDC(hdc);
-    HBITMAP hBmp = DrawingBitmap(rc.right, rc.bottom);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
-    ::BitBlt(hMem, 0, 0, rc.right, rc.bottom, hdc, ptAt.x, ptAt.y, SRCCOPY);
-    if (bErase)
-        ::SendMessageA(hWnd, WM_ERASEBKGND, (WPARAM)hMem, 0);
-    ::SendMessageA(hWnd, WM_PRINTCLIENT, (WPARAM)hMem, PRF_CLIENT);
-    ::BitBlt(hdc, ptAt.x, ptAt.y, rc.right, rc.bottom, hMem, 0, 0, SRCCOPY);
-    ::SelectObject(hMem, hOld);
-    ::DeleteObject(hBmp);
-    ::DeleteDC(hMem);
+    for (DWORD& px : v)
+        px &= 0xFFFFFF;
+    return v;
 }
 
 }  // namespace
 
 WholePaintWatch::WholePaintWatch(HWND hWnd, std::function<bool()> isWhole)
-    : m_hWnd(hWnd), m_isWhole(std::move(isWhole))
+    : m_hWnd(hWnd), m_isWhole(std::move(isWhole)), m_whole(Shown())
 {
-    m_whole = Shown();
     g_watches.push_back(this);
-    DWORD dwThread = ::GetCurrentThreadId();
-    m_hHooks[0] = ::SetWindowsHookExA(WH_CALLWNDPROC, CallHook, nullptr, dwThread);
-    m_hHooks[1] = ::SetWindowsHookExA(WH_CALLWNDPROCRET, RetHook, nullptr, dwThread);
-    m_hHooks[2] = ::SetWindowsHookExA(WH_GETMESSAGE, GetHook, nullptr, dwThread);
+    const DWORD dwThread = ::GetCurrentThreadId();
+    m_hHooks[0] = ::SetWindowsHookExA(WH_CALLWNDPROC, Hook<0>, nullptr, dwThread);
+    m_hHooks[1] = ::SetWindowsHookExA(WH_CALLWNDPROCRET, Hook<1>, nullptr, dwThread);
+    m_hHooks[2] = ::SetWindowsHookExA(WH_GETMESSAGE, Hook<2>, nullptr, dwThread);
 }
 
 WholePaintWatch::~WholePaintWatch()
@@ -63,35 +41,20 @@ WholePaintWatch::~WholePaintWatch()
     g_watches.erase(std::find(g_watches.begin(), g_watches.end(), this));
 }
 
-LRESULT CALLBACK WholePaintWatch::CallHook(int nCode, WPARAM wp, LPARAM lp)
+// Before a message is sent, after it was handled, as one is taken.
+template <int kWhen>
+LRESULT CALLBACK WholePaintWatch::Hook(int nCode, WPARAM wp, LPARAM lp)
 {
-    if (nCode == HC_ACTION)
-        CheckAll("before", ((const CWPSTRUCT*)lp)->message);
+    static const char* const kWhens[] = {"before", "after", "taking"};
+    const UINT msg = kWhen == 0 ? ((const CWPSTRUCT*)lp)->message
+                     : kWhen == 1 ? ((const CWPRETSTRUCT*)lp)->message : ((const MSG*)lp)->message;
+    if (nCode == HC_ACTION && (kWhen != 2 || wp == PM_REMOVE) && !g_bChecking) {
+        g_bChecking = true;
+        for (WholePaintWatch* p : g_watches)
+            p->Check(kWhens[kWhen], msg);
+        g_bChecking = false;
+    }
     return ::CallNextHookEx(nullptr, nCode, wp, lp);
-}
-
-LRESULT CALLBACK WholePaintWatch::RetHook(int nCode, WPARAM wp, LPARAM lp)
-{
-    if (nCode == HC_ACTION)
-        CheckAll("after", ((const CWPRETSTRUCT*)lp)->message);
-    return ::CallNextHookEx(nullptr, nCode, wp, lp);
-}
-
-LRESULT CALLBACK WholePaintWatch::GetHook(int nCode, WPARAM wp, LPARAM lp)
-{
-    if (nCode == HC_ACTION && wp == PM_REMOVE)
-        CheckAll("taking", ((const MSG*)lp)->message);
-    return ::CallNextHookEx(nullptr, nCode, wp, lp);
-}
-
-void WholePaintWatch::CheckAll(const char* pszWhen, UINT msg)
-{
-    if (g_bChecking)
-        return;
-    g_bChecking = true;
-    for (WholePaintWatch* p : g_watches)
-        p->Check(pszWhen, msg);
-    g_bChecking = false;
 }
 
 void WholePaintWatch::Check(const char* pszWhen, UINT msg)
@@ -102,22 +65,23 @@ void WholePaintWatch::Check(const char* pszWhen, UINT msg)
     if (shown == m_whole)
         return;
     std::vector<DWORD> fresh = Fresh();
-    if (shown == fresh && (!m_isWhole || m_isWhole())) {
+    // A new size counts as whole once painted so.
+    if (shown == fresh && (shown.size() != m_whole.size() || !m_isWhole || m_isWhole())) {
+        m_nChanges += shown.size() == m_whole.size();
         m_whole = std::move(fresh);
-        ++m_nChanges;
         return;
     }
-    if (shown.size() != m_whole.size()) {  // a new size: whole once it is painted so
-        if (shown == fresh)
-            m_whole = std::move(fresh);
+    if (shown.size() != m_whole.size() || ++m_nFaults > 3)
         return;
+    size_t nOld = 0, nNew = 0;
+    for (size_t i = 0; i < shown.size() && i < fresh.size(); ++i) {
+        nOld += shown[i] != m_whole[i];
+        nNew += shown[i] != fresh[i];
     }
-    if (++m_nFaults > 3)
-        return;
-    char sz[120];
-    wsprintfA(sz, "%s%s message 0x%04X: ", m_strFaults.empty() ? "" : "; ", pszWhen, msg);
-    m_strFaults += sz + Differing(shown, m_whole) + " against the last whole picture, " +
-                   Differing(shown, fresh) + " against a fresh paint";
+    char sz[160];
+    wsprintfA(sz, "%s%s message 0x%04X: %u pixels unlike the last whole picture, %u unlike a fresh paint",
+              m_strFaults.empty() ? "" : "; ", pszWhen, msg, (unsigned)nOld, (unsigned)nNew);
+    m_strFaults += sz;
 }
 
 std::vector<DWORD> WholePaintWatch::Shown() const
@@ -128,60 +92,28 @@ std::vector<DWORD> WholePaintWatch::Shown() const
     ::GetClientRect(m_hWnd, &rc);
     POINT pt = {0, 0};
     ::ClientToScreen(m_hWnd, &pt);
-    HDC hdc = ::GetWindowDC(hTop);
-    std::vector<DWORD> v = DcPixels(hdc, pt.x - rcTop.left, pt.y - rcTop.top, rc.right, rc.bottom);
-    ::ReleaseDC(hTop, hdc);
-    for (DWORD& px : v)
-        px &= 0xFFFFFF;
-    return v;
+    CWindowDC dc(hTop);
+    return Rgb(DcPixels(dc, pt.x - rcTop.left, pt.y - rcTop.top, rc.right, rc.bottom));
 }
 
+// The window's ground and client, then its visible children, lowest first.
 std::vector<DWORD> WholePaintWatch::Fresh() const
 {
     RECT rc;
     ::GetClientRect(m_hWnd, &rc);
-    HDC hMem = ::CreateCompatibleDC(nullptr);
-    HBITMAP hBmp = DrawingBitmap(std::max<LONG>(rc.right, 1), std::max<LONG>(rc.bottom, 1));
-    HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
-    PrintInto(m_hWnd, hMem, POINT{0, 0}, true);
+    CDC mem;
+    CBitmap bitmap;
+    if (!mem.CreateCompatibleDC(nullptr) || !CreateDrawingBitmap(bitmap, std::max<LONG>(rc.right, 1), rc.bottom))
+        return {};
+    CDCSelect select(mem, bitmap);
+    PrintClientInto(m_hWnd, mem, POINT{0, 0}, true);
     for (HWND h = ::GetWindow(::GetWindow(m_hWnd, GW_CHILD), GW_HWNDLAST); h; h = ::GetWindow(h, GW_HWNDPREV)) {
-        if (!::IsWindowVisible(h))
-            continue;
         POINT pt = {0, 0};
         ::MapWindowPoints(h, m_hWnd, &pt, 1);
-        PrintInto(h, hMem, pt, false);
+        if (::IsWindowVisible(h))
+            PrintClientInto(h, mem, pt, false);
     }
-    std::vector<DWORD> v = DcPixels(hMem, 0, 0, rc.right, rc.bottom);
-    ::SelectObject(hMem, hOld);
-    ::DeleteObject(hBmp);
-    ::DeleteDC(hMem);
-    for (DWORD& px : v)
-        px &= 0xFFFFFF;
-    return v;
-}
-
-// The children (or the window itself) where two pictures differ: each one's
-// text and the count of its differing pixels.
-std::string WholePaintWatch::Differing(const std::vector<DWORD>& a, const std::vector<DWORD>& b) const
-{
-    RECT rc;
-    ::GetClientRect(m_hWnd, &rc);
-    std::map<HWND, int> counts;
-    for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
-        if (a[i] == b[i])
-            continue;
-        POINT pt = {(LONG)(i % rc.right), (LONG)(i / rc.right)};
-        HWND h = ::ChildWindowFromPointEx(m_hWnd, pt, CWP_SKIPINVISIBLE);
-        ++counts[h ? h : m_hWnd];
-    }
-    std::string str;
-    for (const auto& [h, n] : counts) {
-        char szText[64] = "", sz[128];
-        ::GetWindowTextA(h, szText, sizeof szText);
-        wsprintfA(sz, "%s\"%s\" %d px", str.empty() ? "" : ", ", szText, n);
-        str += sz;
-    }
-    return str.empty() ? "nothing" : str;
+    return Rgb(DcPixels(mem, 0, 0, rc.right, rc.bottom));
 }
 
 }  // namespace vorntest

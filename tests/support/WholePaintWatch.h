@@ -27,20 +27,17 @@ public:
     WholePaintWatch& operator=(const WholePaintWatch&) = delete;
 
     // The first states that were neither, with the message at which each
-    // showed and the children where they differed; "" when none.
+    // showed; "" when none.
     std::string Faults() const { return m_strFaults; }
     // How often the window went from a whole picture to another.
     int Changes() const { return m_nChanges; }
 
 private:
-    static LRESULT CALLBACK CallHook(int nCode, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK RetHook(int nCode, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK GetHook(int nCode, WPARAM wp, LPARAM lp);
-    static void CheckAll(const char* pszWhen, UINT msg);
+    template <int kWhen>
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wp, LPARAM lp);
     void Check(const char* pszWhen, UINT msg);
     std::vector<DWORD> Shown() const;
     std::vector<DWORD> Fresh() const;
-    std::string Differing(const std::vector<DWORD>& a, const std::vector<DWORD>& b) const;
 
     HWND m_hWnd;
     std::function<bool()> m_isWhole;
