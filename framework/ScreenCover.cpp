@@ -3,11 +3,11 @@
 #include "framework/ScreenCover.h"
 
 #include "platform/CDC.h"
+#include "platform/OneStepPaint.h"
 
 BEGIN_MESSAGE_MAP(CScreenCover, CWnd)
     ON_WM_ERASEBKGND()
     ON_WM_PAINT()
-    ON_MESSAGE(WM_NCHITTEST, OnNcHitTest)
 END_MESSAGE_MAP()
 
 void LetScreenCatchUp()
@@ -21,7 +21,7 @@ CScreenCover::CScreenCover(HWND hOwner, const RECT& rcScreen) : m_hOwner(hOwner)
     {
         CClientDC screen(nullptr);
         CDC mem;
-        if (!mem.CreateCompatibleDC(&screen) || !m_shot.CreateCompatibleBitmap(screen, cx, cy))
+        if (!mem.CreateCompatibleDC(&screen) || !CreateDrawingBitmap(m_shot, cx, cy))
             return;
         CDCSelect shot(mem, m_shot);
         ::BitBlt(mem, 0, 0, cx, cy, screen, rcScreen.left, rcScreen.top, SRCCOPY);

@@ -1,10 +1,12 @@
 // ScreenCover.h: CScreenCover, a window of its own over a part of the
 // screen that shows what the screen showed there when it was made, while
-// it lives. What is drawn under it (a page of some sixty controls, a dialog
-// as it first shows) shows whole when it goes: Wine puts a window's drawing
-// on the screen a few controls at a time once it has drawn for 50 ms, and
-// serves the part of a window that another one uncovers from the window's
-// buffer. LetScreenCatchUp puts what was drawn on the screen.
+// it lives. What is drawn under it (a page of some sixty controls) shows
+// whole when it goes: Wine puts a window's drawing on the screen a few
+// controls at a time once it has drawn for 50 ms, and serves the part of a
+// window that another one uncovers from the window's buffer. A change of
+// focus in the covered window has Wine raise that window above the cover:
+// the focus moves once the cover is gone. LetScreenCatchUp puts what was
+// drawn on the screen.
 #pragma once
 
 #include "platform/CGdiObject.h"
@@ -28,8 +30,6 @@ public:
 protected:
     BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     void OnPaint();
-    // Clicks go through to the window under it.
-    LRESULT OnNcHitTest(WPARAM, LPARAM) { return HTTRANSPARENT; }
 
 private:
     CBitmap m_shot;  // the screen as it was
