@@ -212,17 +212,7 @@ void CDynStatusLineDlgBar::DrawInOneStep()
     CWindowDC dc(m_hWnd, DCX_CACHE | DCX_CLIPSIBLINGS);
     if (!dc.m_hDC)
         return;
-    ::DrawInOneStep(dc, rc, [this](HDC hdc) {
-        PrintClientInto(m_hWnd, hdc, POINT{0, 0}, true);
-        // The lowest first, as the system paints siblings that overlap.
-        for (HWND h = ::GetWindow(::GetWindow(m_hWnd, GW_CHILD), GW_HWNDLAST); h; h = ::GetWindow(h, GW_HWNDPREV)) {
-            if (!::IsWindowVisible(h))
-                continue;
-            POINT pt = {0, 0};
-            ::MapWindowPoints(h, m_hWnd, &pt, 1);
-            PrintClientInto(h, hdc, pt, false);
-        }
-    });
+    ::DrawInOneStep(dc, rc, [this](HDC hdc) { PrintWithChildrenInto(m_hWnd, hdc); });
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_VALIDATE | RDW_ALLCHILDREN);
 }
 

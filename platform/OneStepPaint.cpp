@@ -53,3 +53,15 @@ void PrintClientInto(HWND hWnd, HDC hdc, POINT ptAt, bool bErase)
     ::SendMessageA(hWnd, WM_PRINTCLIENT, (WPARAM)(HDC)mem, PRF_CLIENT);
     ::BitBlt(hdc, ptAt.x, ptAt.y, rc.right, rc.bottom, mem, 0, 0, SRCCOPY);
 }
+
+void PrintWithChildrenInto(HWND hWnd, HDC hdc)
+{
+    PrintClientInto(hWnd, hdc, POINT{0, 0}, true);
+    for (HWND h = ::GetWindow(::GetWindow(hWnd, GW_CHILD), GW_HWNDLAST); h; h = ::GetWindow(h, GW_HWNDPREV)) {
+        if (!::IsWindowVisible(h))
+            continue;
+        POINT pt = {0, 0};
+        ::MapWindowPoints(h, hWnd, &pt, 1);
+        PrintClientInto(h, hdc, pt, false);
+    }
+}

@@ -32,3 +32,8 @@ bool DrawInOneStep(HDC hdcTarget, const RECT& rc, const std::function<void(HDC)>
 // hdc, over what hdc holds there, with the client area's origin at ptAt in
 // hdc's logical coordinates and nothing drawn outside it.
 void PrintClientInto(HWND hWnd, HDC hdc, POINT ptAt, bool bErase);
+
+// hWnd's client area with its ground and its visible children, the lowest
+// first as the system paints siblings that overlap, into hdc at its client
+// coordinates.
+void PrintWithChildrenInto(HWND hWnd, HDC hdc);

@@ -96,7 +96,6 @@ std::vector<DWORD> WholePaintWatch::Shown() const
     return Rgb(DcPixels(dc, pt.x - rcTop.left, pt.y - rcTop.top, rc.right, rc.bottom));
 }
 
-// The window's ground and client, then its visible children, lowest first.
 std::vector<DWORD> WholePaintWatch::Fresh() const
 {
     RECT rc;
@@ -106,13 +105,7 @@ std::vector<DWORD> WholePaintWatch::Fresh() const
     if (!mem.CreateCompatibleDC(nullptr) || !CreateDrawingBitmap(bitmap, std::max<LONG>(rc.right, 1), rc.bottom))
         return {};
     CDCSelect select(mem, bitmap);
-    PrintClientInto(m_hWnd, mem, POINT{0, 0}, true);
-    for (HWND h = ::GetWindow(::GetWindow(m_hWnd, GW_CHILD), GW_HWNDLAST); h; h = ::GetWindow(h, GW_HWNDPREV)) {
-        POINT pt = {0, 0};
-        ::MapWindowPoints(h, m_hWnd, &pt, 1);
-        if (::IsWindowVisible(h))
-            PrintClientInto(h, mem, pt, false);
-    }
+    PrintWithChildrenInto(m_hWnd, mem);
     return Rgb(DcPixels(mem, 0, 0, rc.right, rc.bottom));
 }
 
