@@ -6,6 +6,7 @@
 #include "framework/DialogTemplateResource.h"
 #include "framework/HelpButtonHelp.h"
 #include "framework/HelpKeys.h"
+#include "framework/ScreenCover.h"
 #include "platform/AfxIds.h"
 #include "platform/CDataExchange.h"
 #include "platform/CPropertyPage.h"
@@ -402,7 +403,7 @@ void CSettingsDialog::StartStep()
         // 10-30 ms.
         m_eStart = Start::kDone;
         if (m_bShowsItself)
-            ShowWindow(SW_SHOWNA);
+            ShowPainted();
         m_bShowsItself = false;
         break;
     case Start::kDone:
@@ -414,6 +415,22 @@ void CSettingsDialog::FinishStart()
 {
     while (m_eStart != Start::kDone)
         StartStep();
+}
+
+// Shown as the system shows a window, its frame and ground at once and its
+// controls as the loop paints them, the dialog showed black, then in parts,
+// for 30-120 ms: Wine puts what a window drew on the screen whenever the
+// program waits, and at every paint once it has not waited for 50 ms. Shown
+// right after such a wait and painted whole in the same step (15-30 ms
+// each), it first shows whole.
+void CSettingsDialog::ShowPainted()
+{
+    LetScreenCatchUp();
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    // Activated while hidden, it drew its caption as inactive when shown.
+    if (::GetActiveWindow() == m_hWnd)
+        SendMessage(WM_NCACTIVATE, TRUE);
+    RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASENOW | RDW_FRAME | RDW_INVALIDATE);
 }
 
 // ---- looking pages up ----------------------------------------------------------
@@ -603,6 +620,12 @@ BOOL CSettingsDialog::OnInitDialog()
         m_eStart = Start::kActivate;
         PostMessage(StartStepMessage());
         return FALSE;
+    }
+    // A modal dialog made at once is activated hidden, then shown painted,
+    // as one made in steps.
+    if (IsModal()) {
+        m_bShowsItself = true;
+        m_eStart = Start::kActivate;
     }
     FinishStart();
     if (PagesWaiting())

@@ -11,8 +11,9 @@
 // its window position remembered under its own dialog id. The pages are
 // made with the dialog, or later, when the derived dialog says so; a page
 // the user moves to before it is made whole is made in steps and shown
-// once whole, painted at once. A dialog that asks for it opens in steps
-// too, hidden until its first page is whole. OK and Cancel hide the dialog
+// once whole, painted at once, while the tree and the header go on showing
+// the page before. A dialog that asks for it opens in steps too, hidden
+// until its first page is whole; every modal one shows painted whole. OK and Cancel hide the dialog
 // at once; its pages then go a few windows at a time before its loop ends
 // (at once when no timer can be had for the steps).
 //
@@ -27,9 +28,9 @@
 
 #include "framework/DialogTemplateEx.h"
 #include "framework/PrefsStatic.h"
+#include "framework/SettingsPageTree.h"
 #include "framework/cdxCDynamicDlg.h"
 #include "platform/CButton.h"
-#include "platform/CTreeCtrl.h"
 #include "resources/resource.h"
 
 struct CCreateContext;
@@ -181,6 +182,8 @@ protected:
     // them at once.
     void StartStep();
     void FinishStart();
+    // The dialog shown, without activation, and painted whole at once.
+    void ShowPainted();
     // The start's first step, posted so that it comes before the input
     // queued meanwhile.
     static UINT StartStepMessage();
@@ -269,6 +272,7 @@ protected:
     // other page hidden.
     void ShowSelectedPage(SettingsPageRecord* pRecord);
     void ShowPageOf(SettingsPageRecord* pRecord);
+    void FocusPageOf(SettingsPageRecord* pRecord);
     // Selects a page's item with the page made at once (not in steps).
     BOOL SelectItemAtOnce(HTREEITEM hItem);
     // True while the start has its first page still to make and show.
@@ -291,7 +295,7 @@ protected:
     HWND m_hEndOwner = nullptr;  // its owner's top-level window, when it was active as it hid
     UINT m_nDialogId;
     CString m_strTitle = "Settings";
-    CTreeCtrl m_PageTree;
+    CSettingsPageTree m_PageTree;
     int m_nTreeWidth;
     CStatic m_PageFrame;
     CPrefsStatic m_CaptionBar;

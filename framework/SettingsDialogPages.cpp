@@ -4,15 +4,13 @@
 #include "framework/SettingsDialog.h"
 
 #include "framework/CHelpButtonPropertyPage.h"
+#include "framework/ScreenCover.h"
 #include "platform/ActivationHandBack.h"
 #include "platform/AfxIds.h"
 #include "platform/CPropertyPage.h"
 #include "platform/SteadyClock.h"
 
 #include <optional>
-
-#include "platform/CDC.h"
-#include "platform/CGdiObject.h"
 
 LRESULT CSettingsDialog::NotifyPage(SettingsPageRecord* pRecord, int nCode, LPARAM lParam)
 {
@@ -27,79 +25,6 @@ LRESULT CSettingsDialog::NotifyPage(SettingsPageRecord* pRecord, int nCode, LPAR
 }
 
 // ---- changing pages ----------------------------------------------------------
-
-namespace {
-
-// Wine draws into a buffer of the window's and puts it on the screen each
-// time the thread waits for messages, and while it does not, every 50 ms: a
-// page painted in one piece right after such a wait shows whole, where one
-// painted a control a message at a time after a long step (the engines
-// pages' 200 ms) showed its controls one by one. A wait of no time is such
-// a wait.
-void LetScreenCatchUp()
-{
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
-}
-
-// A window of its own over a part of the screen that shows what the screen
-// showed there, while it lives: what is painted under it (a page of some
-// sixty controls, which Wine puts on the screen a few controls at a time
-// once it has painted for 50 ms) shows whole when it goes. Wine serves the
-// part of a window that another one uncovers from the window's buffer.
-class CScreenCover : public CWnd {
-    DECLARE_MESSAGE_MAP()
-public:
-    CScreenCover(HWND hOwner, const RECT& rcScreen);
-    ~CScreenCover() override
-    {
-        if (m_hWnd)
-            DestroyWindow();
-    }
-
-protected:
-    BOOL OnEraseBkgnd(CDC*) { return TRUE; }
-    void OnPaint();
-
-private:
-    CBitmap m_shot;  // the screen as it was
-};
-
-BEGIN_MESSAGE_MAP(CScreenCover, CWnd)
-    ON_WM_ERASEBKGND()
-    ON_WM_PAINT()
-END_MESSAGE_MAP()
-
-CScreenCover::CScreenCover(HWND hOwner, const RECT& rcScreen)
-{
-    const int cx = rcScreen.right - rcScreen.left, cy = rcScreen.bottom - rcScreen.top;
-    {
-        CClientDC screen(nullptr);
-        CDC mem;
-        if (!mem.CreateCompatibleDC(&screen) || !m_shot.CreateCompatibleBitmap(screen, cx, cy))
-            return;
-        CDCSelect shot(mem, m_shot);
-        ::BitBlt(mem, 0, 0, cx, cy, screen, rcScreen.left, rcScreen.top, SRCCOPY);
-    }
-    if (!CreateEx(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, AfxRegisterWndClass(0), "", WS_POPUP | WS_DISABLED,
-                  rcScreen.left, rcScreen.top, cx, cy, hOwner, nullptr))
-        return;
-    ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    UpdateWindow();
-}
-
-void CScreenCover::OnPaint()
-{
-    CPaintDC dc(this);
-    CDC mem;
-    if (!mem.CreateCompatibleDC(&dc))
-        return;
-    CDCSelect shot(mem, m_shot);
-    CRect rc;
-    GetClientRect(&rc);
-    ::BitBlt(dc, 0, 0, rc.Width(), rc.Height(), mem, 0, 0, SRCCOPY);
-}
-
-}  // namespace
 
 // A page the user moves to that is not whole yet is made in steps, while
 // the dialog answers (the engines pages took 200 ms at once), and shows
@@ -126,17 +51,21 @@ void CSettingsDialog::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
     SettingsPageRecord* pRecord = RecordOfItem(((NMTREEVIEWA*)pNMHDR)->itemNew.hItem);
     m_pShowWhenMade = nullptr;
-    if (!pRecord)
+    if (!pRecord) {
+        m_PageTree.HoldPicture(false);
         return;
+    }
     // Selected as the dialog starts: made and shown as its first page.
     if (FirstPageToCome()) {
         m_pShowWhenMade = pRecord;
         SetCaption(pRecord);
         return;
     }
+    // Until the page is whole, the tree and the header go on showing the
+    // page before with it, however many pages the keys move on meanwhile.
     if (MakesInSteps(pRecord) && RunStepsTimer()) {
         m_pShowWhenMade = pRecord;
-        SetCaption(pRecord);
+        m_PageTree.HoldPicture(IsWindowVisible() != FALSE);
         return;
     }
     // A page made later is made when shown; before the layout has run (the
@@ -145,18 +74,22 @@ void CSettingsDialog::OnTreeSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
     ShowSelectedPage(pRecord);
 }
 
-// The page shown before goes in the same step as the new one shows, both
-// painted before the screen is brought up to date. A page that refuses to
-// show (or could not be made) stays hidden while its item is selected.
+// The page shown before goes in the same step as the new one shows. Under
+// a cover of the screen as it was, the tree's selection, the header and the
+// page area change together: all of them painted before the cover goes
+// (and, the screen brought up to date first, within the 50 ms after which
+// Wine would put a part on the screen all the same). A page that refuses
+// to show (or could not be made), or a group without a page, shows the
+// empty page area under its header.
 void CSettingsDialog::ShowSelectedPage(SettingsPageRecord* pRecord)
 {
     bool bShows = pRecord->HasWindow() && NotifyPage(pRecord, PSN_SETACTIVE) == 0;
-    // The page area keeps what it shows until the new page is painted.
     std::optional<CScreenCover> cover;
-    if (bShows && IsWindowVisible()) {
-        CRect rcArea;
-        GetPageRect(&rcArea);
-        ClientToScreen(&rcArea);
+    if (IsWindowVisible()) {
+        CRect rcTree, rcArea;
+        m_PageTree.GetWindowRect(&rcTree);
+        m_PageFrame.GetWindowRect(&rcArea);
+        rcArea.UnionRect(&rcArea, &rcTree);
         cover.emplace(m_hWnd, rcArea);
         LetScreenCatchUp();
     }
@@ -167,23 +100,35 @@ void CSettingsDialog::ShowSelectedPage(SettingsPageRecord* pRecord)
         pRecord->pPage->SendMessage(WM_ACTIVATE, WA_ACTIVE, 0);
         ShowPageOf(pRecord);
     }
-    if (cover)
-        LetScreenCatchUp();
     SetCaption(pRecord);
+    m_PageTree.HoldPicture(false);
+    if (cover) {
+        RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        LetScreenCatchUp();
+        cover.reset();
+    }
+    // The focus moves once the page shows: a change of focus under the cover
+    // has Wine raise the dialog above it.
+    if (bShows)
+        FocusPageOf(pRecord);
 }
 
-// A page chosen in the tree (arrow keys, a click) leaves the focus in the
-// tree, so that the next arrow shows the next page; a page chosen by the
-// dialog itself (the first one, a page whose check failed) gets it. The
-// page and its controls are painted at once.
+// The page and its controls are painted at once.
 void CSettingsDialog::ShowPageOf(SettingsPageRecord* pRecord)
 {
     pRecord->pPage->ShowWindow(SW_SHOW);
     pRecord->pPage->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    if (::GetFocus() != m_PageTree.m_hWnd)
-        pRecord->pPage->SetFocus();
     if (pRecord->wFlags & SettingsPageRecord::kPropertyPage)
         m_nStartPage = GetPageIndex(pRecord->pPage);
+}
+
+// A page chosen in the tree (arrow keys, a click) leaves the focus in the
+// tree, so that the next arrow shows the next page; a page chosen by the
+// dialog itself (the first one, a page whose check failed) gets it.
+void CSettingsDialog::FocusPageOf(SettingsPageRecord* pRecord)
+{
+    if (::GetFocus() != m_PageTree.m_hWnd)
+        pRecord->pPage->SetFocus();
 }
 
 // The page's own caption (its template's, else the record's), preceded by

@@ -6,11 +6,11 @@
 #include <climits>
 
 #include "config/Limits.h"
-#include "config/WindowHelpers.h"
 #include "framework/HelpKeys.h"
 #include "mainwindow/MainFrame.h"
 #include "platform/CClipBoard.h"
 #include "platform/CDC.h"
+#include "platform/OneStepPaint.h"
 #include "session/PrivateMessages.h"
 #include "session/VornGUIView.h"
 
@@ -18,6 +18,14 @@ namespace {
 
 // The preferences' "Status Bar" page.
 const int kStatusBarPrefsPage = 11;
+
+// Moved without a paint of its own or of what it uncovers: the bar draws
+// its whole client area in one step once every control has its place.
+void MoveUnpainted(HWND hCtl, const CRect& rc)
+{
+    ::SetWindowPos(hCtl, nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
+}
 
 }  // namespace
 
@@ -85,15 +93,15 @@ void CDynStatusLineDlgBar::LayoutStatusFields()
     if (!m_hWnd || !g_pView)
         return;
     for (int i = 0; i < kStatusFieldCount; ++i) {
-        CStatic* pCtl = m_pFields[i];
+        COneStepStatic* pCtl = m_pFields[i];
         CSize size = pCtl->m_hWnd ? MeasureControlText(pCtl) : CSize(0, 0);
         m_measured[i] = SStatusFieldIn{pCtl->m_hWnd != nullptr, size.cx, size.cy};
     }
     m_bMeasured = true;
-    if (!PlaceStatusFields())
-        return;
-    RedrawBar();
-    FitStatusPanes();
+    const bool bPlaced = PlaceStatusFields();
+    DrawInOneStep();
+    if (bPlaced)
+        FitStatusPanes();
 }
 
 // The spin and the shown fields stand centred in a row as high as the
@@ -116,12 +124,12 @@ bool CDynStatusLineDlgBar::PlaceStatusFields()
                                           m_cxLaidOut > 0 ? m_cxLaidOut - cxMargin : INT_MAX);
     int nRight = rcSpin.right, nRows = 1;
     for (int i = 0; i < kStatusFieldCount; ++i) {
-        CStatic* pCtl = m_pFields[i];
+        COneStepStatic* pCtl = m_pFields[i];
         if (out[i].ePlace == kFieldHidden) {
             pCtl->ShowWindow(SW_HIDE);
         } else if (out[i].ePlace == kFieldPlaced) {
             const int nTop = rcSpin.top + out[i].nRow * (cyRow + cyGap) + (cyRow - in[i].cyText) / 2;
-            MoveControl(pCtl->m_hWnd, CRect(out[i].nLeft, nTop, out[i].nRight, nTop + in[i].cyText));
+            MoveUnpainted(pCtl->m_hWnd, CRect(out[i].nLeft, nTop, out[i].nRight, nTop + in[i].cyText));
             pCtl->ShowWindow(SW_SHOW);
             nRight = std::max(nRight, out[i].nRight);
             nRows = std::max(nRows, out[i].nRow + 1);
@@ -129,7 +137,7 @@ bool CDynStatusLineDlgBar::PlaceStatusFields()
     }
     if (!bComplete)
         return false;
-    MoveControl(m_hSpin, CRect(CPoint(rcSpin.left, rcSpin.top + (cyRow - rcSpin.Height()) / 2), rcSpin.Size()));
+    MoveUnpainted(m_hSpin, CRect(CPoint(rcSpin.left, rcSpin.top + (cyRow - rcSpin.Height()) / 2), rcSpin.Size()));
     // The layout takes the controls where they stand now (a control already
     // registered is replaced), then the bar the rows' size: below them the
     // template's margin, at least as wide as the spin and its widest field.
@@ -175,11 +183,12 @@ bool CDynStatusLineDlgBar::FieldWidthChanged(int nField)
 }
 
 // wParam 0: measured and laid out; a field number + 1: that field's text
-// changed, and the fields are placed again when its width did. Then only
-// the fields that moved and the strips they left are drawn again, at once:
-// the emulator's values change their widths every few rounds, the whole
-// bar erased each time flickered, and a paint left to the loop waits
-// behind a flood's posted messages while the fields show their texts cut.
+// changed, and the fields are placed again when its width did. Either is
+// drawn at once: a paint left to the loop waits behind a flood's posted
+// messages. A field keeps its place and shows its new text in one step; a
+// row laid out again shows in one step too: the field in its new size, the
+// fields it moved and the strips they left, all together (the emulator's
+// values change their widths every few rounds).
 LRESULT CDynStatusLineDlgBar::OnLayoutStatusFields(WPARAM wp, LPARAM)
 {
     if (wp == 0 || !m_bMeasured) {
@@ -187,9 +196,24 @@ LRESULT CDynStatusLineDlgBar::OnLayoutStatusFields(WPARAM wp, LPARAM)
     } else if (FieldWidthChanged((int)wp - 1)) {
         if (PlaceStatusFields())
             FitStatusPanes();
-        UpdateWindow();
+        DrawInOneStep();
+    } else if (wp <= kStatusFieldCount) {
+        ::UpdateWindow(GetField((int)wp - 1));
     }
     return 0;
+}
+
+void CDynStatusLineDlgBar::DrawInOneStep()
+{
+    CRect rc;
+    GetClientRect(&rc);
+    // Over the controls too (the bar clips them from its own paints): they
+    // are part of the picture.
+    CWindowDC dc(m_hWnd, DCX_CACHE | DCX_CLIPSIBLINGS);
+    if (!dc.m_hDC)
+        return;
+    ::DrawInOneStep(dc, rc, [this](HDC hdc) { PrintWithChildrenInto(m_hWnd, hdc); });
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_VALIDATE | RDW_ALLCHILDREN);
 }
 
 // A new width may hold more or fewer fields in a row; a height of its own
@@ -197,8 +221,10 @@ LRESULT CDynStatusLineDlgBar::OnLayoutStatusFields(WPARAM wp, LPARAM)
 // are before the view has laid the fields out (LayoutStatusFields).
 void CDynStatusLineDlgBar::OnBarSized(UINT, int cx, int)
 {
-    if (cx != m_cxLaidOut && m_bMeasured && g_pView)
+    if (cx != m_cxLaidOut && m_bMeasured && g_pView) {
         PlaceStatusFields();
+        DrawInOneStep();
+    }
 }
 
 int CDynStatusLineDlgBar::GetCurrentCpu() const

@@ -9,8 +9,8 @@
 
 #include "mainwindow/MainWindowBarDlg.h"
 #include "mainwindow/StatusFieldLayout.h"
+#include "platform/COneStepStatic.h"
 #include "platform/CSpinButtonCtrl.h"
-#include "platform/CStatic.h"
 #include "resource.h"
 
 class CDynStatusLineDlgBar : public CMainWindowBarDlg {
@@ -54,12 +54,16 @@ private:
     bool PlaceStatusFields();
     // The main window's status panes of the shown fields fit their texts.
     void FitStatusPanes();
+    // The bar's client area, ground, spin and fields, drawn in one step
+    // (OneStepPaint.h) and nothing of it left to paint: fields moved by a
+    // layout show whole at their new places and nothing of them at the old.
+    void DrawInOneStep();
 
     CSpinButtonCtrl m_CpuSpin;
-    CStatic m_Fields[kStatusFieldCount];
+    COneStepStatic m_Fields[kStatusFieldCount];
     HWND m_hSpin = nullptr;  // not owned
     int m_cxLaidOut = -1;    // the client width the fields were laid out for
-    CStatic* m_pFields[kStatusFieldCount];
+    COneStepStatic* m_pFields[kStatusFieldCount];
     SStatusFieldIn m_measured[kStatusFieldCount] = {};  // each text's extent as measured last
     bool m_bMeasured = false;                            // LayoutStatusFields measured them
 };

@@ -3,11 +3,14 @@
 
 #include "platform/CDC.h"
 #include "platform/CGdiObject.h"
+#include "platform/OneStepPaint.h"
 
 IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(CStatusBar, CControlBar)
     ON_WM_SIZE()
+    ON_WM_ERASEBKGND()
+    ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
@@ -209,6 +212,14 @@ void CStatusBar::OnSize(UINT nType, int cx, int cy)
 {
     Default();
     UpdateParts(false);
+}
+
+void CStatusBar::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect rc;
+    GetClientRect(&rc);
+    DrawInOneStep(dc, rc, [this](HDC hdc) { PrintClientInto(m_hWnd, hdc, POINT{0, 0}, false); });
 }
 
 CSize CStatusBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)

@@ -3,6 +3,7 @@
 // SetIndicators gives it one pane per id (the first, id 0, stretches and
 // shows the menu prompts; another pane is as wide as its id's string).
 // Texts are kept by the bar too, so that owner-drawn panes can draw theirs.
+// Its panes show only whole: the control's paint is composed off the screen.
 #pragma once
 
 #include <windows.h>
@@ -73,6 +74,11 @@ protected:
     virtual void OnPartsUpdated() {}
     void SendPaneText(int nIndex);
     void OnSize(UINT nType, int cx, int cy);
+    // The control's paint, ground and panes (the owner-drawn ones too),
+    // composed off the screen and copied in one step (OneStepPaint.h): the
+    // control erases the whole bar before it draws the panes one by one.
+    BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    void OnPaint();
 
     std::vector<Pane> m_panes;
 

@@ -23,6 +23,7 @@
 #include "tests/support/GdiObjectCount.h"
 #include "tests/support/HangWatch.h"
 #include "tests/support/ScopedIniStore.h"
+#include "tests/support/ScreenShows.h"
 
 // The program's import of SetTimer, which each of its calls goes through.
 using SetTimerFunction = UINT_PTR(WINAPI*)(HWND, UINT_PTR, UINT, TIMERPROC);
@@ -280,6 +281,42 @@ TEST_F(SettingsTest, ChangingPagesAsksBothAndRefusalsAreKept)
         ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
         return false;
     });
+}
+
+// A group without a page of its own (the preferences' Appearance and
+// Options) showed the page before under its header. At every message the
+// screen shows the dialog whole: at the page, then at the group with an
+// empty page area, then at the page again.
+TEST_F(SettingsTest, AGroupWithoutAPageShowsItsHeaderOnlyOverAnEmptyPageArea)
+{
+    PageLog log;
+    CRecordingPage general{IDD_TPAGE_GENERAL, "general", &log}, other{IDD_TPAGE_SMALL, "other", &log};
+    CSettingsDialog dlg{708, 125, "Preferences"};
+    ASSERT_TRUE(dlg.AddPage(nullptr, "General", &general, IDD_TPAGE_GENERAL));
+    ASSERT_TRUE(dlg.AddPage(nullptr, "Appearance", (CWnd*)nullptr, 0));
+    ASSERT_TRUE(dlg.AddPage("Appearance", "Other", &other, IDD_TPAGE_SMALL));
+    RECT rc = {};
+    std::vector<std::vector<DWORD>> wholes;
+    std::unique_ptr<vorntest::ScreenStatesAtMessages> states;
+    int nStep = 0;
+    vorntest::RunModal(dlg, [&](HWND hDlg) {
+        ::GetWindowRect(hDlg, &rc);
+        wholes.push_back(vorntest::ScreenPixels(rc));  // at rest, painted
+        if (nStep == 0)
+            states = std::make_unique<vorntest::ScreenStatesAtMessages>(rc);
+        if (nStep == 1) {
+            EXPECT_STREQ("Appearance", dlg.GetCaptionText());
+        }
+        if (nStep < 2) {
+            EXPECT_TRUE(SelectTreeItem(hDlg, nStep++ ? "General" : "Appearance"));
+            return true;
+        }
+        states->Stop();
+        Press(hDlg, IDCANCEL);
+        return false;
+    });
+    ASSERT_TRUE(states);
+    EXPECT_EQ("", states->StatesOtherThan(wholes));
 }
 
 TEST_F(SettingsTest, ApplyIsEnabledWhileAnyPageHasChanges)

@@ -17,6 +17,7 @@
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/support/ScreenShows.h"
 #include "tests/support/StalePixels.h"
+#include "tests/support/WholePaintWatch.h"
 #include "tests/support/WinTestUtil.h"
 
 namespace {
@@ -666,6 +667,19 @@ bool Waits(HWND h)
     return ::GetUpdateRect(h, &rc, FALSE) != FALSE;
 }
 
+// The number of the last line of the stand-in's flood that the console
+// shows: its word of nine digits (0 before).
+int FloodLineShown()
+{
+    CVornGUIDoc* pDoc = (CVornGUIDoc*)g_pView->GetDocument();
+    int n = pDoc->GetLineCount();
+    std::istringstream words(n > 0 ? std::string(pDoc->GetLine(n - 1)) : std::string());
+    for (std::string word; words >> word;)
+        if (word.size() == 9 && word.find_first_not_of("0123456789") == std::string::npos)
+            return std::atoi(word.c_str());
+    return 0;
+}
+
 }  // namespace
 
 // The emulator tracing at full speed (writes of some 670 bytes as fast as
@@ -688,16 +702,7 @@ TEST_F(ConsoleBarsFixture, BarsStayPaintedThroughAFloodAsTheEmulatorWritesIt)
     // through the whole flood before it returned.
     AttachStandin("--lifetime 30000 --do \"set cpus 2\" --do \"set vary 1\" --do \"interval 100\" "
                   "--do \"wait-stdin ]SCD=\" --do \"flood out 60000 80 670\"");
-    CVornGUIDoc* pDoc = (CVornGUIDoc*)g_pView->GetDocument();
-    // The number of the flood's last line shown: its word of nine digits.
-    auto floodShown = [&] {
-        int n = pDoc->GetLineCount();
-        std::istringstream words(n > 0 ? std::string(pDoc->GetLine(n - 1)) : std::string());
-        for (std::string word; words >> word;)
-            if (word.size() == 9 && word.find_first_not_of("0123456789") == std::string::npos)
-                return std::atoi(word.c_str());
-        return 0;
-    };
+    auto floodShown = [] { return FloodLineShown(); };
     auto floodDone = [&] { return floodShown() == 60000; };
     HWND hBar = pFrame->m_wndVRegsBar.m_hWnd, hDlg = pFrame->m_wndVRegsBar.m_dlg.m_hWnd;
     int nLayouts = 0;
@@ -729,6 +734,52 @@ TEST_F(ConsoleBarsFixture, BarsStayPaintedThroughAFloodAsTheEmulatorWritesIt)
     EXPECT_TRUE(bErased) << nLayouts << " layouts";
     EXPECT_TRUE(bPainted) << "the bar erased while posted messages waited was not painted in 10 s";
     EXPECT_EQ(0, FramesInPlace::s_nCount) << "new frames given to bars in their place, in " << nLayouts << " layouts";
+}
+
+// Through a flood written as the emulator writes it (two processors, values
+// changing every round), a status field showed in part for a screen's
+// refresh: blank, cut at its left ("IOS=834"), a PSW without its address, a
+// MIPS value short of a digit; the status bar's panes showed empty. A field
+// was erased (by its own paint, a neighbour's move, the bar's paint) before
+// its text was drawn, or drawn in its old width before the layout gave it
+// the new one. At every message both bars show their fields whole: as last
+// seen whole, or as they paint themselves now with each text in its field.
+TEST_F(ConsoleBarsFixture, StatusFieldsShowOnlyWholeThroughAFlood)
+{
+    ProfileWriteString("Settings", "StatusFontName", "Tahoma");
+    OpenFrame();
+    if (!StatusBar().IsWindowVisible())
+        pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUSLINE_BAR);
+    Pump();
+    CDynStatusLineDlgBar& bar = StatusBar();
+    auto textsFit = [&] {
+        for (int i = 0; i < kStatusFieldCount; ++i) {
+            CWnd* pField = CWnd::FromHandle(bar.GetField(i));
+            CRect rc;
+            pField->GetClientRect(&rc);
+            if (pField->IsWindowVisible() && bar.MeasureControlText(pField).cx > rc.Width())
+                return false;
+        }
+        return true;
+    };
+    vorntest::WholePaintWatch fields(bar.m_hWnd, textsFit), panes(pFrame->m_wndStatusBar.m_hWnd);
+    AttachStandin("--lifetime 30000 --do \"set cpus 2\" --do \"set vary 1\" --do \"interval 100\" "
+                  "--do \"wait-stdin ]SCD=\" --do \"flood out 20000 80 670\"");
+    vorntest::WaitingFor waiting("the end of the flood and a second after it", __FILE__, __LINE__);
+    DWORD dwDone = 0;
+    for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < 60000;) {
+        LoopStep();
+        if (!dwDone && FloodLineShown() == 20000)
+            dwDone = ::GetTickCount();
+        if (dwDone && ::GetTickCount() - dwDone > 1000)
+            break;
+    }
+    EXPECT_NE(0u, dwDone) << "the flood did not end in 60 s";
+    EXPECT_EQ("", fields.Faults());
+    EXPECT_EQ("", panes.Faults());
+    // The values changed all through it.
+    EXPECT_GE(fields.Changes(), 10);
+    EXPECT_GE(panes.Changes(), 10);
 }
 
 // A menu's loop, the system's own, dispatches the flood's messages as the

@@ -1,6 +1,8 @@
 // ScreenShows.cpp: screen pixels against a window's own, and a real click.
 #include "tests/support/ScreenShows.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "tests/support/DcPixels.h"
@@ -95,6 +97,74 @@ std::string WaitUntilScreenShows(const std::vector<std::pair<HWND, RECT>>& windo
     return strSeen + sz;
 }
 
+std::vector<DWORD> ScreenPixels(const RECT& rc)
+{
+    HDC hScreen = ::GetDC(nullptr);
+    std::vector<DWORD> v = DcPixels(hScreen, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+    ::ReleaseDC(nullptr, hScreen);
+    for (DWORD& px : v)
+        px &= 0xFFFFFF;
+    return v;
+}
+
+namespace {
+
+ScreenStatesAtMessages* g_pStates = nullptr;
+
+}  // namespace
+
+ScreenStatesAtMessages::ScreenStatesAtMessages(const RECT& rcScreen) : m_rc(rcScreen)
+{
+    m_states.push_back(ScreenPixels(m_rc));
+    g_pStates = this;
+    m_hHook = ::SetWindowsHookExA(WH_GETMESSAGE, Hook, nullptr, ::GetCurrentThreadId());
+}
+
+ScreenStatesAtMessages::~ScreenStatesAtMessages()
+{
+    Stop();
+}
+
+void ScreenStatesAtMessages::Stop()
+{
+    if (m_hHook)
+        ::UnhookWindowsHookEx(m_hHook);
+    m_hHook = nullptr;
+    g_pStates = nullptr;
+}
+
+LRESULT CALLBACK ScreenStatesAtMessages::Hook(int nCode, WPARAM wp, LPARAM lp)
+{
+    if (nCode == HC_ACTION && wp == PM_REMOVE && g_pStates) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+        std::vector<DWORD> now = ScreenPixels(g_pStates->m_rc);
+        if (now != g_pStates->m_states.back())
+            g_pStates->m_states.push_back(std::move(now));
+    }
+    return ::CallNextHookEx(nullptr, nCode, wp, lp);
+}
+
+std::string ScreenStatesAtMessages::StatesOtherThan(const std::vector<std::vector<DWORD>>& wholes) const
+{
+    std::string str;
+    for (size_t i = 0; i < m_states.size(); ++i) {
+        size_t nBest = SIZE_MAX;  // the fewest pixels that differ from a whole picture
+        for (const auto& whole : wholes) {
+            size_t n = 0;
+            for (size_t k = 0; k < whole.size() && k < m_states[i].size(); ++k)
+                n += whole[k] != m_states[i][k];
+            nBest = std::min(nBest, n);
+        }
+        if (nBest == 0)
+            continue;
+        char sz[100];
+        wsprintfA(sz, "%sstate %u of %u: %u pixels unlike any whole picture", str.empty() ? "" : "; ", (unsigned)i,
+                  (unsigned)m_states.size(), (unsigned)nBest);
+        str += sz;
+    }
+    return str;
+}
+
 bool IsAbove(HWND hUpper, HWND hLower)
 {
     for (HWND h = ::GetWindow(hUpper, GW_HWNDNEXT); h; h = ::GetWindow(h, GW_HWNDNEXT))
@@ -143,3 +213,4 @@ bool DoubleClickAt(POINT ptScreen)
 }
 
 }  // namespace vorntest
+

@@ -1,0 +1,67 @@
+// OneStepPaint.cpp: parts of windows composed off the screen and copied at
+// once (OneStepPaint.h).
+#include "platform/OneStepPaint.h"
+
+#include "platform/CDC.h"
+#include "platform/CGdiObject.h"
+
+bool CreateDrawingBitmap(CBitmap& bitmap, int cx, int cy)
+{
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = cx;
+    bi.bmiHeader.biHeight = -cy;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    return bitmap.Attach(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0));
+}
+
+bool DrawInOneStep(HDC hdcTarget, const RECT& rc, const std::function<void(HDC)>& compose)
+{
+    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    if (cx <= 0 || cy <= 0)
+        return true;
+    CDC mem;
+    CBitmap bitmap;
+    if (!mem.CreateCompatibleDC(nullptr) || !CreateDrawingBitmap(bitmap, cx, cy))
+        return false;
+    CDCSelect select(mem, bitmap);
+    ::SetViewportOrgEx(mem, -rc.left, -rc.top, nullptr);
+    compose(mem);
+    ::SetViewportOrgEx(mem, 0, 0, nullptr);
+    return ::BitBlt(hdcTarget, rc.left, rc.top, cx, cy, mem, 0, 0, SRCCOPY) != FALSE;
+}
+
+// The controls take the DC's device origin for their own (the system's
+// static clips to its client rectangle in device coordinates): each window
+// is printed into a bitmap of its own, which starts as what hdc holds there
+// (a control that draws its text alone shows the ground under it).
+void PrintClientInto(HWND hWnd, HDC hdc, POINT ptAt, bool bErase)
+{
+    RECT rc;
+    if (!::GetClientRect(hWnd, &rc) || rc.right <= 0 || rc.bottom <= 0)
+        return;
+    CDC mem;
+    CBitmap bitmap;
+    if (!mem.CreateCompatibleDC(nullptr) || !CreateDrawingBitmap(bitmap, rc.right, rc.bottom))
+        return;
+    CDCSelect select(mem, bitmap);
+    ::BitBlt(mem, 0, 0, rc.right, rc.bottom, hdc, ptAt.x, ptAt.y, SRCCOPY);
+    if (bErase)
+        ::SendMessageA(hWnd, WM_ERASEBKGND, (WPARAM)(HDC)mem, 0);
+    ::SendMessageA(hWnd, WM_PRINTCLIENT, (WPARAM)(HDC)mem, PRF_CLIENT);
+    ::BitBlt(hdc, ptAt.x, ptAt.y, rc.right, rc.bottom, mem, 0, 0, SRCCOPY);
+}
+
+void PrintWithChildrenInto(HWND hWnd, HDC hdc)
+{
+    PrintClientInto(hWnd, hdc, POINT{0, 0}, true);
+    for (HWND h = ::GetWindow(::GetWindow(hWnd, GW_CHILD), GW_HWNDLAST); h; h = ::GetWindow(h, GW_HWNDPREV)) {
+        if (!::IsWindowVisible(h))
+            continue;
+        POINT pt = {0, 0};
+        ::MapWindowPoints(h, hWnd, &pt, 1);
+        PrintClientInto(h, hdc, pt, false);
+    }
+}
