@@ -550,10 +550,9 @@ TEST_F(SizingBarTest, CaptionIsActiveWhileTheFocusIsInTheBar)
     EXPECT_EQ(bar.GetFocusScopeWnd(), &bar);
 }
 
-// A bar's dialog leaves the focus where it is as it is made: made in a
-// hidden frame or a hidden bar it neither puts the focus into an invisible
-// control nor activates the frame before it shows, and made in a bar on the
-// screen it takes no keys from the window the user works in.
+// A bar's dialog leaves the focus where it is as it is made, in a bar on the
+// screen too: made in a hidden frame or a hidden bar it neither puts the focus
+// into an invisible control nor activates the frame before it shows.
 TEST_F(SizingBarTest, DialogLeavesTheFocusWhereItIsAsItIsMade)
 {
     SizingFrame f;

@@ -160,9 +160,19 @@ TEST_F(FrameFixture, F1SaysTheHelpFileIsMissingAndShowsNoBalloon)
     ErrorBalloonHide();
 }
 
-// The keyboard returns to the bar's control it was in once the box of F1
-// (the help file is missing) or a device list command's dialog (Load Cards'
-// file dialog) has gone, the bar docked or floating: the console took it.
+// Hands the waiting messages over as the program's loop does; whether one
+// of them was the press of the key vk.
+bool DispatchWaiting(WPARAM vk = 0)
+{
+    bool bPressed = false;
+    for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); theApp.DispatchOne(msg))
+        bPressed |= msg.message == WM_KEYDOWN && msg.wParam == vk;
+    return bPressed;
+}
+
+// The keyboard returns to the bar's control it was in once F1's box (the help
+// file is missing) or Load Cards' file dialog has gone, the bar docked or
+// floating: the console took it.
 TEST_F(FrameFixture, KeyboardReturnsToTheBarsControlAfterABoxOrADialog)
 {
     OpenFrame();
@@ -171,48 +181,28 @@ TEST_F(FrameFixture, KeyboardReturnsToTheBarsControlAfterABoxOrADialog)
     theApp.m_strHelpFilePath = helpDir.Path("VornGUI.chm").c_str();
     CWnd* pDevList = pFrame->m_wndDevListBar.m_pDlg;
     HWND hTree = ::GetDlgItem(pDevList->m_hWnd, IDC_DEVLIST_TREE);
-    const auto pressF1 = [&] {
-        ::keybd_event(VK_F1, 0, 0, 0);
-        ::keybd_event(VK_F1, 0, KEYEVENTF_KEYUP, 0);
-        bool bF1 = false;  // handed over as the program's loop does
-        EXPECT_TRUE(vorntest::PollFor([&] {
-            for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); theApp.DispatchOne(msg))
-                bF1 |= msg.message == WM_KEYDOWN && msg.wParam == VK_F1;
-            return bF1;
-        }, 10000, "the F1 key"));
-    };
-    const auto loadCards = [&] { pDevList->SendMessage(WM_COMMAND, ID_DEVLIST_LOAD_CARDS); };
-    const struct {
-        const char* pszCase;
-        UINT nDockCmd;
-        std::function<void()> open;
-        const char* pszShown;
-    } cases[] = {
-        {"F1, docked", 0, pressF1, "Unable to open the help file."},
-        {"Load Cards, docked", 0, loadCards, "File &name:"},
-        {"F1, floating", ID_FLOAT_DEVLIST_BAR, pressF1, "Unable to open the help file."},
-        {"Load Cards, floating", 0, loadCards, "File &name:"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.pszCase);
-        if (c.nDockCmd)
-            pFrame->SendMessage(WM_COMMAND, c.nDockCmd);
+    const std::pair<const char*, std::function<void()>> opens[] = {
+        {"Unable to open the help file.", [] {
+             ::keybd_event(VK_F1, 0, 0, 0);
+             ::keybd_event(VK_F1, 0, KEYEVENTF_KEYUP, 0);
+             EXPECT_TRUE(vorntest::PollFor([] { return DispatchWaiting(VK_F1); }, 10000, "the F1 key"));
+         }},
+        {"File &name:", [&] { pDevList->SendMessage(WM_COMMAND, ID_DEVLIST_LOAD_CARDS); }}};
+    for (bool bFloating : {false, true}) {
+        if (bFloating)
+            pFrame->SendMessage(WM_COMMAND, ID_FLOAT_DEVLIST_BAR);
         HWND hTop = ::GetAncestor(hTree, GA_ROOT);
-        ::SetForegroundWindow(hTop);
-        ::SetFocus(hTree);
-        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == hTop && ::GetFocus() == hTree; }));
-        std::string strTexts = "(none)";
-        {
-            vorntest::DialogDriver driver([&](HWND h) {
-                strTexts = vorntest::DialogTexts(h);
-                ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
-                return false;
-            });
-            c.open();
-            EXPECT_NE(strTexts.find(c.pszShown), std::string::npos) << strTexts;
+        for (const auto& open : opens) {
+            SCOPED_TRACE(std::string(open.first) + (bFloating ? ", floating" : ", docked"));
+            ::SetForegroundWindow(hTop);
+            ::SetFocus(hTree);
+            ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == hTop && ::GetFocus() == hTree; }));
+            std::string strTexts = "(none)";
+            vorntest::OpenNestedModal(hTop, open.second, [&](HWND h) { strTexts = vorntest::DialogTexts(h); });
+            EXPECT_NE(strTexts.find(open.first), std::string::npos) << strTexts;
+            EXPECT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == hTop && ::GetFocus(); }));
+            EXPECT_EQ(::GetFocus(), hTree);
         }
-        EXPECT_TRUE(PumpUntil([&] { return ::GetActiveWindow() == hTop && ::GetFocus(); }));
-        EXPECT_EQ(::GetFocus(), hTree);
     }
     theApp.m_strHelpFilePath = strSaved;
 }
@@ -251,71 +241,47 @@ TEST_F(FrameFixture, BarsShowTheirOwnBalloons)
     }
 }
 
-// What's-This on the main window (the Help menu's command): a click on the
-// control panel's ON button shows that button's balloon and does not power
-// on (which would open the refusal of a missing configuration).
-namespace {
-
-BOOL CALLBACK FindOtherShownTip(HWND h, LPARAM lp)
-{
-    HWND* pFound = (HWND*)lp;
-    char szClass[32] = "";
-    ::GetClassNameA(h, szClass, sizeof szClass);
-    if (h == *pFound || !::IsWindowVisible(h) || lstrcmpiA(szClass, TOOLTIPS_CLASSA) != 0)
-        return TRUE;
-    *pFound = h;
-    return FALSE;
-}
-
 // A tooltip of this thread other than hBalloon that shows; null when none.
 HWND OtherShownTip(HWND hBalloon)
 {
-    HWND hFound = hBalloon;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindOtherShownTip, (LPARAM)&hFound);
-    return hFound == hBalloon ? nullptr : hFound;
+    for (HWND h = nullptr; (h = ::FindWindowExA(nullptr, h, TOOLTIPS_CLASSA, nullptr)) != nullptr;)
+        if (h != hBalloon && ::IsWindowVisible(h) && ::GetWindowThreadProcessId(h, nullptr) == ::GetCurrentThreadId())
+            return h;
+    return nullptr;
 }
 
-}  // namespace
-
-// Shift+F1 with the pointer resting on the control panel's START button,
-// then a click in place: the What's-This balloon shows, and no tooltip
-// shows over it while it stays (for several times the tooltips' own
-// delays), though the hand on the mouse moves a little, onto STOP beside it.
+// Shift+F1 with the pointer resting on the control panel's START button, then
+// a click in place: no tooltip shows over the What's-This balloon while it
+// stays (several times the tooltips' own delays), though the hand on the
+// mouse moves a little, onto STOP beside it.
 TEST_F(FrameFixture, NoTooltipShowsOverAWhatsThisBalloon)
 {
     OpenFrame();
     CDynControlsDlgBar& panel = pFrame->m_wndControlsBar.m_dlg;
-    RECT rcStart, rcStop;
+    CRect rcStart, rcStop;
     ::GetWindowRect(::GetDlgItem(panel.m_hWnd, IDC_PANEL_START), &rcStart);
     ::GetWindowRect(::GetDlgItem(panel.m_hWnd, IDC_PANEL_STOP), &rcStop);
-    POINT pt = {rcStart.right - 1, (rcStart.top + rcStart.bottom) / 2};
+    POINT pt = {rcStart.right - 1, rcStart.CenterPoint().y};
     const int dxToStop = rcStop.left + 1 - pt.x;
     ASSERT_LE(dxToStop, 8) << "a move the balloon stays for";
     ::SetForegroundWindow(pFrame->m_hWnd);
-    const auto pump = [] {
-        for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
-            theApp.DispatchOne(msg);
-    };
     ::SetCursorPos(pt.x - 4, pt.y);
     ::SetCursorPos(pt.x, pt.y);
-    const auto key = [](BYTE vk, DWORD dwFlags) { ::keybd_event(vk, 0, dwFlags, 0); };
-    key(VK_SHIFT, 0);
-    key(VK_F1, 0);
-    key(VK_F1, KEYEVENTF_KEYUP);
-    key(VK_SHIFT, KEYEVENTF_KEYUP);
+    ::keybd_event(VK_SHIFT, 0, 0, 0);
+    ::keybd_event(VK_F1, 0, 0, 0);
+    ::keybd_event(VK_F1, 0, KEYEVENTF_KEYUP, 0);
+    ::keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
     ASSERT_TRUE(vorntest::ClickAt(pt));
     HWND hBalloon = nullptr;
-    ASSERT_TRUE(vorntest::PollFor([&] {
-        pump();
-        return (hBalloon = ErrorBalloonWindow()) != nullptr;
-    }, 10000, "the What's-This balloon"));
+    ASSERT_TRUE(vorntest::PollFor([&] { return DispatchWaiting(), (hBalloon = ErrorBalloonWindow()) != nullptr; },
+                                  10000, "the What's-This balloon"));
     ::SetCursorPos(pt.x + dxToStop, pt.y);
     HWND hTip = panel.m_wndToolTip.m_hWnd;  // made by the first move
     ASSERT_NE(hTip, nullptr);
     DWORD nWait = 4 * (DWORD)(::SendMessageA(hTip, TTM_GETDELAYTIME, TTDT_INITIAL, 0) +
                               ::SendMessageA(hTip, TTM_GETDELAYTIME, TTDT_RESHOW, 0));
     for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < nWait && ::IsWindowVisible(hBalloon);) {
-        pump();
+        DispatchWaiting();
         ASSERT_EQ(OtherShownTip(hBalloon), nullptr) << "a tooltip over the balloon";
         ::Sleep(5);
     }
@@ -323,6 +289,9 @@ TEST_F(FrameFixture, NoTooltipShowsOverAWhatsThisBalloon)
     ErrorBalloonHide();
 }
 
+// What's-This on the main window (the Help menu's command): a click on the
+// control panel's ON button shows that button's balloon and does not power
+// on (which would open the refusal of a missing configuration).
 TEST_F(FrameFixture, WhatsThisShowsTheClickedButtonsBalloonAndPressesNothing)
 {
     OpenFrame();

@@ -142,42 +142,38 @@ bool SaveLayoutOnDemo(const TempDir& dir, bool bFloat)
 
 const int kBarCount = 14;  // the main window's
 
+// What a start shows: the splash (topmost), a frame "Display/Alter Storage"
+// of its own, and how many dialogs the bars have made.
 struct SStartState {
     DWORD dwPid;
-    int nBarDialogs;   // dialogs made in the bars
-    bool bSplash;      // the splash (topmost) shows
-    bool bFloatingStorage;  // a frame "Display/Alter Storage" of its own shows
+    bool bSplash, bFloatingStorage;
+    int nBarDialogs;
 };
-
-BOOL CALLBACK CountBarDialog(HWND hWnd, LPARAM lp)
-{
-    char szClass[16] = "", szParent[16] = "";
-    ::GetClassNameA(hWnd, szClass, sizeof szClass);
-    ::GetClassNameA(::GetParent(hWnd), szParent, sizeof szParent);
-    ((SStartState*)lp)->nBarDialogs += !strcmp(szClass, "#32770") && strcmp(szParent, "#32770");
-    return TRUE;
-}
 
 BOOL CALLBACK LookAtStart(HWND hWnd, LPARAM lp)
 {
     SStartState& state = *(SStartState*)lp;
+    char szClass[16] = "", szParent[16] = "", szText[64] = "";
+    ::GetClassNameA(hWnd, szClass, sizeof szClass);
+    if (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) {  // inside a window of the process
+        ::GetClassNameA(::GetParent(hWnd), szParent, sizeof szParent);
+        state.nBarDialogs += !strcmp(szClass, "#32770") && strcmp(szParent, "#32770");
+        return TRUE;
+    }
     DWORD dwPid = 0;
     ::GetWindowThreadProcessId(hWnd, &dwPid);
-    if (dwPid != state.dwPid)
-        return TRUE;
-    char szText[64] = "";
     ::GetWindowTextA(hWnd, szText, sizeof szText);
-    bool bShown = ::IsWindowVisible(hWnd);
+    bool bShown = dwPid == state.dwPid && ::IsWindowVisible(hWnd);
     state.bSplash |= bShown && (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
     state.bFloatingStorage |= bShown && !strcmp(szText, "Display/Alter Storage");
-    ::EnumChildWindows(hWnd, CountBarDialog, lp);
+    if (dwPid == state.dwPid)
+        ::EnumChildWindows(hWnd, LookAtStart, lp);
     return TRUE;
 }
 
-// The start is over once the splash has gone and every bar has its dialog.
 SStartState StartState(DWORD dwPid)
 {
-    SStartState state = {dwPid, 0, false, false};
+    SStartState state = {dwPid, false, false, 0};
     ::EnumWindows(LookAtStart, (LPARAM)&state);
     return state;
 }
@@ -187,34 +183,6 @@ GUITHREADINFO ThreadInfoOf(HWND hWnd)
     GUITHREADINFO info = {sizeof info};
     ::GetGUIThreadInfo(::GetWindowThreadProcessId(hWnd, nullptr), &info);
     return info;
-}
-
-// Starts VornGUI.exe on the demonstration with xkeys typing "attach 0900
-// 3270" and Enter from the main window's first moment: the command goes
-// once and whole (no cut one before it), and the main window stays the
-// active one. Then powers off and closes.
-void TypeACommandAtOnce(const TempDir& dir)
-{
-    std::string logs = dir.Folder() + "demo\\logs\\";
-    vorntest::ChildProcess typist, app;
-    char szCwd[MAX_PATH] = "";
-    ::GetCurrentDirectoryA(MAX_PATH, szCwd);
-    ::SetCurrentDirectoryA(dir.Folder().c_str());  // where xkeys reports
-    bool bTypist = typist.Start("xkeys", "VornGUI \"attach 0900 3270\"");
-    ::SetCurrentDirectoryA(szCwd);
-    HWND hMain = nullptr;
-    ASSERT_TRUE(bTypist && StartOnDemo(dir, app, hMain));
-    ASSERT_TRUE(vorntest::PollFor([&] { return !ReadBytes(dir.Path("xkeys.txt")).empty(); }, 30000, "xkeys to type"));
-    ASSERT_EQ(ReadBytes(dir.Path("xkeys.txt")), "typed");
-    ASSERT_TRUE(WaitForLog(logs, " attach 0900 3270\r\n", app.Pid()));
-    EXPECT_EQ(ThreadInfoOf(hMain).hwndActive, hMain);
-    ::PostMessageA(hMain, WM_COMMAND, ID_OPS_POWER_OFF, 0);
-    ASSERT_TRUE(WaitForLog(logs, "Vornamic ended; rc=0", app.Pid()));
-    std::string log = FolderText(logs);
-    EXPECT_EQ(log.find(" attach 0900 3270\r\n"), log.rfind(" attach 0900 3270\r\n")) << log;  // once
-    EXPECT_EQ(log.find("3270\r\n"), log.find(" attach 0900 3270\r\n") + sizeof "attach 0900 ") << log;  // whole
-    ::PostMessageA(hMain, WM_CLOSE, 0, 0);
-    EXPECT_EQ(app.Wait(20000), 0);
 }
 
 }  // namespace
@@ -246,80 +214,74 @@ TEST(Demo, StartedOnThePreparedFolderPowersOnAskingNothingAndShowsTheStandinsLin
 
 // Keys typed on the display from the moment the main window shows, the
 // emulator not ready yet, go once as one whole command (the splash screen
-// took the first of them, and the rest went as a command).
+// took the first of them, and the rest went as a command), with saved layouts
+// that show more bars too, docked or floating; the main window stays active,
+// and once the start is over, left alone, the console has the keyboard.
 TEST(Demo, KeysTypedAsTheMainWindowShowsGoAsOneWholeCommand)
 {
-    TempDir dir;
-    ASSERT_NO_FATAL_FAILURE(TypeACommandAtOnce(dir));
-}
-
-// With a saved layout that shows the Display/Alter Storage, System Status
-// and register bars beside the default ones, docked or floating, a command
-// typed from the main window's first moment goes once and whole, and the
-// main window stays the active one. Powered off, once the splash has gone
-// and every bar has its dialog, the console has the keyboard as with the
-// default layout (the bars' dialogs took it, and a floating bar's frame the
-// activation).
-TEST(Demo, SavedLayoutsLeaveTheKeysTypedAtOnceAndTheActivationToTheMainWindow)
-{
-    for (bool bFloat : {false, true}) {
-        SCOPED_TRACE(bFloat ? "bars floating" : "bars docked");
+    const char* layouts[] = {"the default layout", "a saved one, bars docked", "a saved one, bars floating"};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(layouts[i]);
         TempDir dir;
-        ASSERT_TRUE(SaveLayoutOnDemo(dir, bFloat));
-        ASSERT_NO_FATAL_FAILURE(TypeACommandAtOnce(dir));
+        ASSERT_TRUE(i == 0 || SaveLayoutOnDemo(dir, i == 2));
+        std::string logs = dir.Folder() + "demo\\logs\\";
+        vorntest::ChildProcess typist, app;
+        char szCwd[MAX_PATH] = "";
+        ::GetCurrentDirectoryA(MAX_PATH, szCwd);
+        ::SetCurrentDirectoryA(dir.Folder().c_str());  // where xkeys reports
+        bool bTypist = typist.Start("xkeys", "VornGUI \"attach 0900 3270\"");
+        ::SetCurrentDirectoryA(szCwd);
         HWND hMain = nullptr;
+        ASSERT_TRUE(bTypist && StartOnDemo(dir, app, hMain));
+        ASSERT_TRUE(vorntest::PollFor([&] { return !ReadBytes(dir.Path("xkeys.txt")).empty(); }, 30000, "xkeys to type"));
+        ASSERT_EQ(ReadBytes(dir.Path("xkeys.txt")), "typed");
+        ASSERT_TRUE(WaitForLog(logs, " attach 0900 3270\r\n", app.Pid()));
+        EXPECT_EQ(ThreadInfoOf(hMain).hwndActive, hMain);
+        ::PostMessageA(hMain, WM_COMMAND, ID_OPS_POWER_OFF, 0);
+        ASSERT_TRUE(WaitForLog(logs, "Vornamic ended; rc=0", app.Pid()));
+        std::string log = FolderText(logs);
+        EXPECT_EQ(log.find(" attach 0900 3270\r\n"), log.rfind(" attach 0900 3270\r\n")) << log;  // once
+        EXPECT_EQ(log.find("3270\r\n"), log.find(" attach 0900 3270\r\n") + sizeof "attach 0900 ") << log;  // whole
+        ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+        ASSERT_EQ(app.Wait(20000), 0);
+
         vorntest::ChildProcess idle;
         ASSERT_TRUE(StartOnDemo(dir, idle, hMain, false));
         SStartState state{};
-        ASSERT_TRUE(vorntest::PollFor(
-            [&] {
-                state = StartState(idle.Pid());
-                return !state.bSplash && state.nBarDialogs == kBarCount;
-            },
-            20000, "the splash to go and every bar's dialog"));
-        EXPECT_EQ(state.bFloatingStorage, bFloat);
-        GUITHREADINFO info = ThreadInfoOf(hMain);
-        EXPECT_EQ(info.hwndActive, hMain);
-        EXPECT_EQ(::GetDlgCtrlID(info.hwndFocus), AFX_IDW_PANE_FIRST) << "the console has the keyboard";
+        ASSERT_TRUE(vorntest::PollFor([&] {
+            state = StartState(idle.Pid());
+            return !state.bSplash && state.nBarDialogs == kBarCount;
+        }, 20000, "the splash to go and every bar's dialog"));
+        EXPECT_EQ(state.bFloatingStorage, i == 2);
+        EXPECT_EQ(ThreadInfoOf(hMain).hwndActive, hMain);
+        EXPECT_EQ(::GetDlgCtrlID(ThreadInfoOf(hMain).hwndFocus), AFX_IDW_PANE_FIRST) << "the console has the keyboard";
         ::PostMessageA(hMain, WM_CLOSE, 0, 0);
         EXPECT_EQ(idle.Wait(20000), 0);
     }
 }
 
-// A question at start is never under the splash screen (topmost): once the
-// program has shown it, the splash has gone. The first start's question for
-// the executables folder, and the log numbering question of a start whose
-// log folder holds a numbered log beyond the current number.
+// A question at start is never under the splash screen (topmost): the first
+// start's, for the executables folder, and the log numbering one of a start
+// whose log folder holds a numbered log beyond the current number.
 TEST(Demo, QuestionsAtStartAreNeverUnderTheSplash)
 {
-    const auto fresh = [](const TempDir& dir, vorntest::ChildProcess& app) {
-        return app.Start("VornGUI.exe", "-i \"" + dir.Path("fresh.ini") + "\"");
-    };
-    const auto numbering = [](const TempDir& dir, vorntest::ChildProcess& app) {
-        std::vector<std::string> args;
-        std::string strError;
-        EXPECT_TRUE(PrepareDemo({dir.Folder() + "demo", vorntest::ProgramDir(), ""}, args, strError)) << strError;
-        const char* settings[][2] = {{"LogOption", "2"}, {"BaseFilename", "vorn.log"}, {"CurFileNum", "2"},
-                                     {"MaxFileNum", "9"}};
-        for (const auto& setting : settings)
-            ::WritePrivateProfileStringA("Logging", setting[0], setting[1], args[1].c_str());
-        std::ofstream(dir.Folder() + "demo\\logs\\vorn.007.log") << "ZQC00001I\r\n";
-        return app.Start("VornGUI.exe", "-i \"" + args[1] + "\"");
-    };
-    const struct {
-        const char* pszQuestion;
-        std::function<bool(const TempDir&, vorntest::ChildProcess&)> start;
-    } cases[] = {{"VornGUI", fresh}, {" Logfile Numbering", numbering}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.pszQuestion);
+    for (const char* pszQuestion : {"VornGUI", " Logfile Numbering"}) {
+        SCOPED_TRACE(pszQuestion);
         TempDir dir;
+        std::vector<std::string> args = {"-i", dir.Path("fresh.ini")};
+        std::string strError;
+        if (strcmp(pszQuestion, "VornGUI")) {
+            ASSERT_TRUE(PrepareDemo({dir.Folder() + "demo", vorntest::ProgramDir(), ""}, args, strError)) << strError;
+            ::WritePrivateProfileSectionA("Logging", "LogOption=2\0BaseFilename=vorn.log\0CurFileNum=2\0MaxFileNum=9\0",
+                                          args[1].c_str());
+            std::ofstream(dir.Folder() + "demo\\logs\\vorn.007.log") << "ZQC00001I\r\n";
+        }
         vorntest::ChildProcess app;
-        ASSERT_TRUE(c.start(dir, app));
+        ASSERT_TRUE(app.Start("VornGUI.exe", "-i \"" + args[1] + "\""));
         HWND hQuestion = WaitForShownWindow(app.Pid(), "#32770");
-        ASSERT_NE(hQuestion, nullptr);
         // Its thread has shown it whole once it answers.
-        ASSERT_TRUE(::SendMessageTimeoutA(hQuestion, WM_NULL, 0, 0, SMTO_NORMAL, 20000, nullptr));
-        EXPECT_EQ(ShownQuestion(app.Pid()), std::string("a window \"") + c.pszQuestion + "\"");
+        ASSERT_TRUE(hQuestion && ::SendMessageTimeoutA(hQuestion, WM_NULL, 0, 0, SMTO_NORMAL, 20000, nullptr));
+        EXPECT_EQ(ShownQuestion(app.Pid()), std::string("a window \"") + pszQuestion + "\"");
         EXPECT_FALSE(StartState(app.Pid()).bSplash) << "the question is under the splash";
     }
 }
