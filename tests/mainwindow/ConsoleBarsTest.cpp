@@ -17,7 +17,6 @@
 #include "tests/mainwindow/FrameFixture.h"
 #include "tests/support/ScreenShows.h"
 #include "tests/support/StalePixels.h"
-#include "tests/support/WholePaintWatch.h"
 #include "tests/support/WinTestUtil.h"
 
 namespace {
