@@ -11,6 +11,7 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -283,10 +284,8 @@ TEST_F(SettingsTest, ChangingPagesAsksBothAndRefusalsAreKept)
     });
 }
 
-// A group without a page of its own (the preferences' Appearance and
-// Options) showed the page before under its header. At every message the
-// screen shows the dialog whole: at the page, then at the group with an
-// empty page area, then at the page again.
+// A group without a page (the preferences' Appearance) showed the page before
+// under its header: the screen shows only the dialog at rest at each step.
 TEST_F(SettingsTest, AGroupWithoutAPageShowsItsHeaderOnlyOverAnEmptyPageArea)
 {
     PageLog log;
@@ -295,20 +294,19 @@ TEST_F(SettingsTest, AGroupWithoutAPageShowsItsHeaderOnlyOverAnEmptyPageArea)
     ASSERT_TRUE(dlg.AddPage(nullptr, "General", &general, IDD_TPAGE_GENERAL));
     ASSERT_TRUE(dlg.AddPage(nullptr, "Appearance", (CWnd*)nullptr, 0));
     ASSERT_TRUE(dlg.AddPage("Appearance", "Other", &other, IDD_TPAGE_SMALL));
-    RECT rc = {};
     std::vector<std::vector<DWORD>> wholes;
-    std::unique_ptr<vorntest::ScreenStatesAtMessages> states;
-    int nStep = 0;
+    std::optional<vorntest::ScreenStatesAtMessages> states;
     vorntest::RunModal(dlg, [&](HWND hDlg) {
+        RECT rc;
         ::GetWindowRect(hDlg, &rc);
-        wholes.push_back(vorntest::ScreenPixels(rc));  // at rest, painted
-        if (nStep == 0)
-            states = std::make_unique<vorntest::ScreenStatesAtMessages>(rc);
-        if (nStep == 1) {
+        wholes.push_back(vorntest::ScreenPixels(rc));
+        if (!states)
+            states.emplace(rc);
+        if (wholes.size() == 2) {
             EXPECT_STREQ("Appearance", dlg.GetCaptionText());
         }
-        if (nStep < 2) {
-            EXPECT_TRUE(SelectTreeItem(hDlg, nStep++ ? "General" : "Appearance"));
+        if (wholes.size() < 3) {
+            EXPECT_TRUE(SelectTreeItem(hDlg, wholes.size() == 1 ? "Appearance" : "General"));
             return true;
         }
         states->Stop();

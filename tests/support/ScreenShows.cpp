@@ -33,13 +33,7 @@ double ScreenShareOf(HWND hWnd, const RECT& rcAsked)
     int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
     if (cx <= 0 || cy <= 0)
         return 0.0;
-    HDC hScreen = ::GetDC(nullptr);
-    std::vector<DWORD> screen = DcPixels(hScreen, rc.left, rc.top, cx, cy);
-    ::ReleaseDC(nullptr, hScreen);
-    // The window's own DC holds what it drew, whatever covers it.
-    HDC hOwn = ::GetWindowDC(hWnd);
-    std::vector<DWORD> own = DcPixels(hOwn, rc.left - rcWnd.left, rc.top - rcWnd.top, cx, cy);
-    ::ReleaseDC(hWnd, hOwn);
+    std::vector<DWORD> screen = WindowColours(nullptr, rc), own = WindowColours(hWnd, rc);
     // A shaped window (a balloon) shows only inside its region.
     HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
     bool bShaped = ::GetWindowRgn(hWnd, hRgn) != ERROR;
@@ -50,7 +44,7 @@ double ScreenShareOf(HWND hWnd, const RECT& rcAsked)
                 continue;
             size_t i = (size_t)y * cx + x;
             ++nCounted;
-            nSame += (screen[i] & 0xFFFFFF) == (own[i] & 0xFFFFFF);
+            nSame += screen[i] == own[i];
         }
     }
     ::DeleteObject(hRgn);
@@ -99,49 +93,18 @@ std::string WaitUntilScreenShows(const std::vector<std::pair<HWND, RECT>>& windo
 
 std::vector<DWORD> ScreenPixels(const RECT& rc)
 {
-    HDC hScreen = ::GetDC(nullptr);
-    std::vector<DWORD> v = DcPixels(hScreen, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-    ::ReleaseDC(nullptr, hScreen);
-    for (DWORD& px : v)
-        px &= 0xFFFFFF;
-    return v;
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+    return WindowColours(nullptr, rc);
 }
 
-namespace {
-
-ScreenStatesAtMessages* g_pStates = nullptr;
-
-}  // namespace
-
-ScreenStatesAtMessages::ScreenStatesAtMessages(const RECT& rcScreen) : m_rc(rcScreen)
+ScreenStatesAtMessages::ScreenStatesAtMessages(const RECT& rcScreen) : m_rc(rcScreen), m_states{ScreenPixels(rcScreen)}
 {
-    m_states.push_back(ScreenPixels(m_rc));
-    g_pStates = this;
-    m_hHook = ::SetWindowsHookExA(WH_GETMESSAGE, Hook, nullptr, ::GetCurrentThreadId());
-}
-
-ScreenStatesAtMessages::~ScreenStatesAtMessages()
-{
-    Stop();
-}
-
-void ScreenStatesAtMessages::Stop()
-{
-    if (m_hHook)
-        ::UnhookWindowsHookEx(m_hHook);
-    m_hHook = nullptr;
-    g_pStates = nullptr;
-}
-
-LRESULT CALLBACK ScreenStatesAtMessages::Hook(int nCode, WPARAM wp, LPARAM lp)
-{
-    if (nCode == HC_ACTION && wp == PM_REMOVE && g_pStates) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
-        std::vector<DWORD> now = ScreenPixels(g_pStates->m_rc);
-        if (now != g_pStates->m_states.back())
-            g_pStates->m_states.push_back(std::move(now));
-    }
-    return ::CallNextHookEx(nullptr, nCode, wp, lp);
+    m_watch.emplace([this](const MSG&) {
+        std::vector<DWORD> now = ScreenPixels(m_rc);
+        if (now != m_states.back())
+            m_states.push_back(std::move(now));
+        return false;
+    });
 }
 
 std::string ScreenStatesAtMessages::StatesOtherThan(const std::vector<std::vector<DWORD>>& wholes) const
@@ -149,12 +112,8 @@ std::string ScreenStatesAtMessages::StatesOtherThan(const std::vector<std::vecto
     std::string str;
     for (size_t i = 0; i < m_states.size(); ++i) {
         size_t nBest = SIZE_MAX;  // the fewest pixels that differ from a whole picture
-        for (const auto& whole : wholes) {
-            size_t n = 0;
-            for (size_t k = 0; k < whole.size() && k < m_states[i].size(); ++k)
-                n += whole[k] != m_states[i][k];
-            nBest = std::min(nBest, n);
-        }
+        for (const auto& whole : wholes)
+            nBest = std::min(nBest, PixelsUnlike(whole, m_states[i]));
         if (nBest == 0)
             continue;
         char sz[100];
@@ -213,4 +172,3 @@ bool DoubleClickAt(POINT ptScreen)
 }
 
 }  // namespace vorntest
-

@@ -7,9 +7,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "tests/support/MessageCounter.h"
 
 namespace vorntest {
 
@@ -28,35 +31,26 @@ std::string WaitUntilScreenShows(HWND hWnd, const RECT& rc, const std::function<
 std::string WaitUntilScreenShows(const std::vector<std::pair<HWND, RECT>>& windows,
                                  const std::function<void()>& pump, DWORD dwTimeoutMs = 5000);
 
-// The screen over rcScreen as it is now, rows from the top, 24 bits of
-// colour each.
+// The colours of the screen over rcScreen once Wine has put on it what the
+// program drew (as whenever the thread waits: a wait of no time).
 std::vector<DWORD> ScreenPixels(const RECT& rcScreen);
 
-// While it lives, records each picture the screen shows over rcScreen at
-// every message the thread takes off its queue. Wine puts what the program
-// drew on the screen each time the thread waits for a message, and at any
-// paint once it has not waited for 50 ms (as on a slow or busy machine):
-// each picture is taken after such a put (a wait of no time), so that what
-// a message leaves drawn in part shows. A picture that repeats the one
-// before is not kept again. One at a time.
+// Until Stop, each new picture of the screen over rcScreen at every message
+// the thread takes off its queue, where Wine puts what was drawn on the
+// screen: what a message leaves drawn in part shows. One at a time.
 class ScreenStatesAtMessages {
 public:
     explicit ScreenStatesAtMessages(const RECT& rcScreen);
-    ~ScreenStatesAtMessages();
-    ScreenStatesAtMessages(const ScreenStatesAtMessages&) = delete;
-    ScreenStatesAtMessages& operator=(const ScreenStatesAtMessages&) = delete;
-    // Stops recording.
-    void Stop();
+    void Stop() { m_watch.reset(); }
     // The pictures recorded that are none of wholes, each with its number
-    // among the states recorded ("" when there is none).
+    // ("" when there is none).
     std::string StatesOtherThan(const std::vector<std::vector<DWORD>>& wholes) const;
     size_t Count() const { return m_states.size(); }
 
 private:
-    static LRESULT CALLBACK Hook(int nCode, WPARAM wp, LPARAM lp);
     RECT m_rc;
     std::vector<std::vector<DWORD>> m_states;
-    HHOOK m_hHook = nullptr;
+    std::optional<TakenMessageWatch> m_watch;
 };
 
 // A press and release of the left mouse button at ptScreen, made as the
