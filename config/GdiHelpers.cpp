@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/CDC.h"
+#include "platform/OneStepPaint.h"
 #include "platform/Trace.h"
 
 bool CopyBitmap(CBitmap* pDest, const CBitmap* pSrc)
@@ -166,13 +167,7 @@ DWORD ColorPixel(COLORREF clr)
 // The bitmap's pixels as 32-bit top-down rows (cx by cy), or writes them.
 bool BitmapPixels(HBITMAP hBitmap, int cx, int cy, std::vector<DWORD>& pixels, bool bWrite)
 {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bmi = DrawingBitmapInfo(cx, cy);
     pixels.resize((size_t)cx * (size_t)cy);
     CDC dc;
     if (!dc.CreateCompatibleDC(nullptr))

@@ -5,7 +5,7 @@
 #include "platform/CDC.h"
 #include "platform/CGdiObject.h"
 
-bool CreateDrawingBitmap(CBitmap& bitmap, int cx, int cy)
+BITMAPINFO DrawingBitmapInfo(int cx, int cy)
 {
     BITMAPINFO bi = {};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
@@ -13,6 +13,13 @@ bool CreateDrawingBitmap(CBitmap& bitmap, int cx, int cy)
     bi.bmiHeader.biHeight = -cy;
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    return bi;
+}
+
+bool CreateDrawingBitmap(CBitmap& bitmap, int cx, int cy)
+{
+    BITMAPINFO bi = DrawingBitmapInfo(cx, cy);
     void* pBits = nullptr;
     return bitmap.Attach(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0));
 }

@@ -21,6 +21,8 @@
 // Wine, where text drawn into it had not always landed when it was copied (a
 // pane's text missing now and then). False when none could be made.
 bool CreateDrawingBitmap(CBitmap& bitmap, int cx, int cy);
+// The description of such a bitmap, cx by cy.
+BITMAPINFO DrawingBitmapInfo(int cx, int cy);
 
 // Composes rc (in hdcTarget's logical coordinates) with compose, which
 // draws into a memory DC in those same coordinates, and copies it to
