@@ -72,9 +72,8 @@ inline std::string BoxState(HWND h)
 struct FrameFixture : ::testing::Test {
     TempDir dir;
     CMainFrame* pFrame = nullptr;
-    // The console's messages, kept in memory only ("At Shutdown"), were
-    // saved once to console.log in the test's folder: every close writes
-    // them there and asks nothing (without it a close asks about them).
+    // The console's messages, kept in memory only ("At Shutdown"), saved to
+    // console.log in the test's folder: a close writes them there unasked.
     bool bConsoleLogNamed = true;
 
     void SetUp() override

@@ -608,11 +608,8 @@ BOOL CALLBACK PostCloseToWindowOfProcess(HWND h, LPARAM lpSkip)
     return TRUE;
 }
 
-// "At Shutdown" logging: a close by any route (the menu, the window's own,
-// another program's, the end of the session), with console messages that no
-// file holds, asks whether to save the console log. Save proposes the log
-// files' name in the log folder and writes every line; Don't Save ends;
-// Cancel keeps the program, its lines and the emulator as they are.
+// "At Shutdown" logging: a close by any route asks whether to save the console
+// messages no file holds; Save writes them all, Cancel keeps everything.
 TEST_F(FrameFixture, ACloseAsksToSaveTheConsoleLogKeptInMemoryOnly)
 {
     const struct {
@@ -681,29 +678,24 @@ TEST_F(FrameFixture, ACloseAsksToSaveTheConsoleLogKeptInMemoryOnly)
     }
 }
 
-// Another program's close, posted to every window, drops nothing the user
-// did: Preferences and System Configuration with an edit not applied come
-// to the front and wait for the user (an untouched Preferences goes at once;
-// the system's dialogs: ModalOwner); running utilities go on to their end
-// (never ended through their progress windows), and the close's box that
-// they are active goes with the last, the close then asking what it asks.
-// The program ends once the user has ended them.
+// Another program's close, posted to every window, drops nothing the user did:
+// a dialog with an edit not applied comes to the front and waits (an untouched
+// one goes); utilities run to their end, the close's box going with the last.
 TEST_F(FrameFixture, AnotherProgramsCloseDropsNothingTheUserDid)
 {
     const struct {
         UINT nCmd;                       // opens it (0: two utilities run, the configuration modified)
         std::function<bool(HWND)> work;  // the user's work in it, true once it shows there
-        int nUserEnd;                    // after the close
         const char* pszSeen;
     } cases[] = {
-        {ID_EDIT_PREFERENCES, nullptr, IDOK, "cancelled; ended"},
+        {ID_EDIT_PREFERENCES, nullptr, "cancelled; ended"},
         {ID_EDIT_PREFERENCES, [](HWND h) { return ::SetWindowTextA(FindControl(h, IDC_PREF_EXT_CONFIG), "*.vcf"); },
-         IDOK, "front, edit kept; ended"},
+         "front, edit kept; ended"},
         {ID_CONFIGURE_SETTINGS, [](HWND h) {
              ::SetWindowTextA(FindControl(h, IDC_PROCS_SERIAL), "0A1B2C");  // its page shows once made
              return ::IsWindowEnabled(::GetDlgItem(h, ID_APPLY_NOW)) != FALSE;
-         }, IDCANCEL, "front, edit kept; ended"},
-        {0, nullptr, 0, "utilities box; save, none runs, box gone; ended"},
+         }, "front, edit kept; ended"},
+        {0, nullptr, "utilities box; save, none runs, box gone; ended"},
     };
     g_nPrevPrefPage = kPrefsExts;
     CForegroundTaker taker;
@@ -712,7 +704,6 @@ TEST_F(FrameFixture, AnotherProgramsCloseDropsNothingTheUserDid)
         OpenFrame();
         HWND hFrame = pFrame->m_hWnd, hWindow = nullptr;
         std::string strSeen = c.nCmd ? "cancelled" : "";
-        bool bClosed = false;
         vorntest::WaitingFor waiting("the user's work to show, the close to show the window, and the end");
         vorntest::DialogDriver driver([&](HWND h) {
             std::string strTexts = vorntest::DialogTexts(h);
@@ -723,14 +714,13 @@ TEST_F(FrameFixture, AnotherProgramsCloseDropsNothingTheUserDid)
                 strSeen += std::string("save, ") + (g_pView->IsUtilityRunning() ? "a utility runs" : "none runs") +
                            (::IsWindow(hWindow) ? ", box shows" : ", box gone");
                 ::PostMessageA(hWindow = h, TDM_CLICK_BUTTON, CVornGUIView::kPromptNotSaved, 0);
-            } else if (c.nCmd && !bClosed && (!c.work || c.work(h))) {
-                hWindow = h;
+            } else if (c.nCmd && !hWindow && (!c.work || c.work(h))) {
                 EXPECT_TRUE(taker.Take());
                 ::EnumWindows(PostCloseToWindowOfProcess, (LPARAM)taker.h);
-                bClosed = true;
+                hWindow = h;
             } else if (c.nCmd && h == hWindow && BoxState(h).find("front") == 0) {  // the close has shown it
                 strSeen = BoxState(h);
-                ::PostMessageA(h, WM_COMMAND, c.nUserEnd, 0);
+                ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);  // the user's
                 return false;
             }
             return true;

@@ -228,34 +228,6 @@ void ExpectOpenedAsNestedModal(const SNestedModal& nested)
     EXPECT_TRUE(nested.bOpenerBack);
 }
 
-namespace {
-
-HWND FirstEdit(HWND hParent)
-{
-    for (HWND h = ::GetWindow(hParent, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
-        char szClass[8] = {};
-        ::GetClassNameA(h, szClass, sizeof szClass);
-        if (HWND hEdit = lstrcmpiA(szClass, "Edit") == 0 && ::IsWindowVisible(h) ? h : FirstEdit(h))
-            return hEdit;
-    }
-    return nullptr;
-}
-
-}  // namespace
-
-void TypeIntoFirstEdit(HWND hDlg, char ch)
-{
-    ::PostMessageA(FirstEdit(hDlg), WM_KEYDOWN, (WPARAM)ch, 0);
-    ::PostMessageA(FirstEdit(hDlg), WM_CHAR, (WPARAM)ch, 0);
-}
-
-std::string FirstEditText(HWND hDlg)
-{
-    char sz[MAX_PATH] = {};
-    ::GetWindowTextA(FirstEdit(hDlg), sz, sizeof sz);
-    return sz;
-}
-
 std::string TakeProposedFile(HWND hFileDlg)
 {
     char szFolder[MAX_PATH] = {}, szName[MAX_PATH] = {};

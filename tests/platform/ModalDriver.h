@@ -73,11 +73,6 @@ void ExpectOpenedAsNestedModal(const SNestedModal& nested);
 // user's Enter on them (its default button).
 std::string TakeProposedFile(HWND hFileDlg);
 
-// A letter typed into the first edit that a dialog shows, as the keyboard
-// gives it (a key, then its character); the edit's text, to see it come.
-void TypeIntoFirstEdit(HWND hDlg, char ch);
-std::string FirstEditText(HWND hDlg);
-
 // The texts of a dialog's static controls, joined by '|'.
 std::string DialogTexts(HWND hDlg);
 

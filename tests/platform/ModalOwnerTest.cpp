@@ -9,7 +9,6 @@
 #include <colordlg.h>
 
 #include <functional>
-#include <string>
 
 #include "platform/Afx.h"
 #include "platform/CColorDialog.h"
@@ -33,6 +32,31 @@ class COnePage : public CPropertyPage {
 public:
     COnePage() : CPropertyPage(IDD_PAGE_TWO) {}
 };
+
+// The user's work in a dialog: a letter typed where the keyboard is, or ('c')
+// a click on the colour dialog's first basic colour (light red), which it draws.
+void WorkIn(HWND hDlg, char cWork)
+{
+    if (cWork != 'c') {
+        ::PostMessageA(::GetFocus(), WM_KEYDOWN, (WPARAM)cWork, 0);
+        ::PostMessageA(::GetFocus(), WM_CHAR, (WPARAM)cWork, 0);
+        return;
+    }
+    RECT rc;
+    ::GetWindowRect(::GetDlgItem(hDlg, COLOR_BOX1), &rc);
+    POINT pt = {rc.left + 4, rc.top + 4};
+    ::ScreenToClient(hDlg, &pt);
+    ::PostMessageA(hDlg, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    ::PostMessageA(hDlg, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+}
+
+// Whether the loop has taken every key and click posted to the thread.
+bool InputTaken()
+{
+    MSG msg;
+    return !::PeekMessageA(&msg, nullptr, WM_KEYDOWN, WM_CHAR, PM_NOREMOVE) &&
+           !::PeekMessageA(&msg, nullptr, WM_LBUTTONDOWN, WM_LBUTTONUP, PM_NOREMOVE);
+}
 
 // The application's main window, shown and active, as the program has it.
 struct ModalOwner : ::testing::Test {
@@ -201,35 +225,10 @@ TEST_F(ModalOwner, ACloseCancelsADialogOnlyUntilTheUserTypesIntoIt)
     }
 }
 
-namespace {
-
-// A click on the first of the colour dialog's basic colours (light red), on
-// the dialog's own area where it draws them; taken once no part of it waits.
-void ClickAColour(HWND hDlg)
-{
-    RECT rc;
-    ::GetWindowRect(::GetDlgItem(hDlg, COLOR_BOX1), &rc);
-    POINT pt = {rc.left + 4, rc.top + 4};
-    ::ScreenToClient(hDlg, &pt);
-    ::PostMessageA(hDlg, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-    ::PostMessageA(hDlg, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
-}
-
-bool ClickTaken(HWND hDlg)
-{
-    MSG msg;
-    return !::PeekMessageA(&msg, hDlg, WM_LBUTTONDOWN, WM_LBUTTONUP, PM_NOREMOVE);
-}
-
-}  // namespace
-
-// A close, the program's or another program's WM_CLOSE posted to the dialog
-// (as taskkill's), cancels a dialog the system's own loop runs only until
-// the user gives it a key or a click (a name typed, a colour clicked); then
-// it waits for the user and keeps what the user did.
+// A close, the program's or a WM_CLOSE posted by another program, cancels a
+// system dialog only until the user gives it a key or a click.
 TEST_F(ModalOwner, ASystemDialogIsCancelledByACloseOnlyUntilTheUserWorksInIt)
 {
-    COLORREF crChosen = 0;
     const struct {
         const char* pszKind;
         std::function<INT_PTR()> open;  // its end
@@ -241,37 +240,31 @@ TEST_F(ModalOwner, ASystemDialogIsCancelledByACloseOnlyUntilTheUserWorksInIt)
              CString s;
              return (INT_PTR)(AfxPromptFileName(s, "vorn.cnf", nullptr, TRUE) ? IDOK : IDCANCEL);
          }, 'V'},
-        {"colour dialog", [&] {
+        {"colour dialog", [] {
              CColorDialog dlg;
              INT_PTR nEnd = dlg.DoModal();
-             crChosen = dlg.GetColor();
+             EXPECT_TRUE(nEnd != IDOK || dlg.GetColor() == RGB(255, 128, 128)) << "the colour clicked, then OK";
              return nEnd;
          }, 'c'},
     };
     for (const auto& kind : kinds)
         for (int nCase = 0; nCase < (kind.cWork ? 4 : 2); ++nCase) {  // 2, 3: worked in; 1, 3: posted WM_CLOSE
             bool bWork = nCase >= 2;
-            std::string strSeen = "not shown";
-            int nStep = 0;
+            int nStep = bWork ? 0 : 1;  // the user's work, the close once the work has come, the user's end
             vorntest::WaitingFor waiting("the user's input to come, the close, the user's end");
             vorntest::DialogDriver driver([&](HWND h) {
-                if (nStep == 0 && bWork)
-                    kind.cWork == 'c' ? ClickAColour(h) : vorntest::TypeIntoFirstEdit(h, kind.cWork);
-                bool bTaken = kind.cWork == 'c' ? ClickTaken(h)
-                                                : vorntest::FirstEditText(h).find('V') != std::string::npos;
-                if (nStep == 1 && bWork && !bTaken)
-                    return true;  // not come yet
-                if (nStep == 1)
+                if (nStep == 0)
+                    WorkIn(h, kind.cWork);
+                else if (nStep == 1 && InputTaken())
                     nCase % 2 ? (void)::PostMessageA(h, WM_CLOSE, 0, 0) : (void)CancelTopModalWindowForClose();
-                if (nStep++ < 2)
-                    return true;
-                strSeen = "held";  // the close has been taken: the user's end
-                ::PostMessageA(h, WM_COMMAND, kind.cWork == 'c' ? IDOK : IDCANCEL, 0);
-                return false;
+                else if (nStep == 2)  // the close has been taken and the dialog stays
+                    ::PostMessageA(h, WM_COMMAND, kind.cWork == 'c' ? IDOK : IDCANCEL, 0);
+                else
+                    return true;  // the work not come yet
+                return ++nStep < 3;
             });
             INT_PTR nEnd = kind.open();
-            std::string strEnd = strSeen == "held" ? strSeen : nEnd == IDCANCEL ? "cancelled" : "other end";
-            EXPECT_EQ(strEnd, bWork ? "held" : "cancelled") << kind.pszKind << ", case " << nCase;
-            EXPECT_TRUE(!bWork || kind.cWork != 'c' || crChosen == RGB(255, 128, 128)) << "the colour clicked, then OK";
+            const char* pszEnd = nStep == 3 ? "held" : nEnd == IDCANCEL ? "cancelled" : "other end";
+            EXPECT_STREQ(pszEnd, bWork ? "held" : "cancelled") << kind.pszKind << ", case " << nCase;
         }
 }

@@ -237,16 +237,11 @@ TEST_F(LogFileFixture, AFullDiskLeavesTheRingAsItWas)
     EXPECT_EQ(ReadAll(path), strLong.str() + "\r\n" + marker.str());
 }
 
-// A ring that the full disk will not let grow wraps where its file ends, in
-// single lines and in blocks: the file holds the newest lines that fit, each
-// whole and in order, the marker after the newest; with room it grows back.
+// A ring that the full disk will not let grow wraps where its file ends: the
+// newest lines that fit, whole and in order; with room it grows back.
 TEST_F(LogFileFixture, ARingThatCannotGrowWrapsWhereItsFileEnds)
 {
-    auto line = [](int n) {
-        char sz[16];
-        snprintf(sz, sizeof sz, "ZQC%05dI\r\n", n);
-        return std::string(sz);
-    };
+    auto line = [](int n) { return "ZQC" + std::to_string(100000 + n) + "I"; };  // 10 bytes, 12 with CR LF
     for (int nBlock : {1, 7}) {
         SCOPED_TRACE(nBlock);
         ASSERT_TRUE(log.Open((path = dir.Path("ring" + std::to_string(nBlock) + ".log")).c_str(), nullptr));
@@ -255,18 +250,18 @@ TEST_F(LogFileFixture, ARingThatCannotGrowWrapsWhereItsFileEnds)
         auto write = [&](int nLines) {  // how many whole lines the ring holds in order, the newest last; -1: none
             for (std::vector<CString> block; nLines > 0; nLines -= nBlock, block.clear()) {
                 while ((int)block.size() < nBlock)
-                    block.push_back(line(++nLine).substr(0, 9).c_str());
+                    block.push_back(line(++nLine).c_str());
                 bAll = log.WriteLines(block, {true, 100}, nullptr) && bAll;
             }
             std::string s = ReadAll(path), strNewest;
             size_t nMarker = std::min(s.find(marker.str()), s.size()), nOld = s.find('\n', nMarker + marker.GetLength());
             std::string strRing = (nOld < s.size() ? s.substr(nOld + 1) : "") + s.substr(0, nMarker);
             for (int n = nLine; strNewest.size() < strRing.size(); --n)
-                strNewest = line(n) + strNewest;
-            return nMarker < s.size() && strRing == strNewest ? (int)strRing.size() / 11 : -1;
+                strNewest = line(n) + "\r\n" + strNewest;
+            return nMarker < s.size() && strRing == strNewest ? (int)strRing.size() / 12 : -1;
         };
         FileSizeLimit limit;
-        if (!limit.Set(40 * 11 + marker.GetLength() + 5))
+        if (!limit.Set(40 * 12 + marker.GetLength() + 5))
             GTEST_SKIP() << "no host to limit the size of files";
         int nKept = write(252);
         limit.Lift();  // before the checks: the limit would stop a failure's output to a file

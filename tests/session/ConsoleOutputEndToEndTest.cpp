@@ -63,17 +63,6 @@ void ExpectAllBefore(const std::vector<std::string>& lines, const char* pszForma
     }
 }
 
-// The flood's lines in the log file, up to one not whole or not in its place.
-size_t FloodKept(const std::string& strLog)
-{
-    std::istringstream in(ReadFileText(strLog));
-    size_t n = 0;
-    for (std::string s; std::getline(in, s);)
-        if (s[0] == '0' && s != MakeFloodLine(++n, 80) + "\r")
-            return n - 1;
-    return n;
-}
-
 // The console logged to a numbered file in the test's folder (the log
 // folder), which the view's start-up check starts.
 struct LoggedSessionFixture : SessionFixture {
@@ -123,6 +112,14 @@ TEST_F(LoggedSessionFixture, AFullDiskIsToldOnceAndKeepsEveryLineThatFits)
             boxes.push_back(vorntest::DialogTexts(hLast = h));
         return ::PostMessageA(h, WM_COMMAND, IDOK, 0) != FALSE;
     });
+    auto floodKept = [&] {  // the flood's lines in the file, up to one not whole or not in its place
+        std::istringstream in(ReadFileText(strLog));
+        size_t n = 0;
+        for (std::string s; std::getline(in, s);)
+            if (s[0] == '0' && s != MakeFloodLine(++n, 80) + "\r")
+                return n - 1;
+        return n;
+    };
     FileSizeLimit limit;
     size_t nFull = ReadFileText(strLog).size() + 65536;
     limit.Set(nFull);
@@ -132,11 +129,11 @@ TEST_F(LoggedSessionFixture, AFullDiskIsToldOnceAndKeepsEveryLineThatFits)
     std::vector<std::string> shown = ConsoleLines();
     EXPECT_EQ(std::count(shown.begin(), shown.end(), strNote + "stopped: the messages are kept in memory only."), 1);
     EXPECT_EQ(boxes.size(), 1u);
-    EXPECT_GT(FloodKept(strLog), 700u);
+    EXPECT_GT(floodKept(), 700u);
     EXPECT_GT(ReadFileText(strLog).size() + 82, nFull) << "room for another line";
     pView->AddMessage("ZQC00001I room again", false);
     EXPECT_EQ(ConsoleLines().back(), strNote + "resumed.");
-    EXPECT_EQ(FloodKept(strLog), 5000u);
+    EXPECT_EQ(floodKept(), 5000u);
     CLoggingSettings opt = pDoc->GetSettings();
     opt.m_nMemLogLinesLimit = 1000;
     ASSERT_TRUE(pDoc->SetLoggingOptions(opt));
@@ -150,36 +147,27 @@ TEST_F(LoggedSessionFixture, AFullDiskIsToldOnceAndKeepsEveryLineThatFits)
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_NE(boxes[2].find("The newest 1000 console messages are kept in memory only"), std::string::npos) << boxes[2];
     EXPECT_NE(boxes[2].find(" 500 console messages before them were not written either."), std::string::npos) << boxes[2];
-}
-
-// Lines that wait on a full disk, more than a step writes, are written once
-// it has room, with no new line to bring them; then the retry stops.
-TEST_F(LoggedSessionFixture, WaitingLinesAreWrittenOnceTheDiskHasRoom)
-{
-    std::string strLog = StartLogFile();
+    // Lines that wait, more than a step writes, are written once the disk has
+    // room, with no new line to bring them; then the retry stops.
     pDoc->SetLogRetryPeriod(20);
-    CLoggingSettings opt = pDoc->GetSettings();
     opt.m_nMemLogLinesLimit = 30000;
     ASSERT_TRUE(pDoc->SetLoggingOptions(opt));
-    vorntest::DialogDriver driver([](HWND h) { return ::PostMessageA(h, WM_COMMAND, IDOK, 0) != FALSE; });
-    FileSizeLimit limit;
     limit.Set(ReadFileText(strLog).size() + 8000);
-    for (int n = 1; n <= 25000; n += 1000) {
+    for (int n = 5001; n <= 30000; n += 1000) {
         CConsoleBlock block;
         for (int i = n; i < n + 1000; ++i)
             block.Add(MakeFloodLine(i, 80));
         pView->AddMessages(std::move(block));
     }
     limit.Lift();
-    std::string strEnd = MakeFloodLine(25000, 80) + "\r\n* Logging to \"" + strLog + "\" resumed.\r\n\r\n";
-    EXPECT_TRUE(Pump([&] { return ReadFileText(strLog).find(strEnd + kLogRingMarkerLine) != std::string::npos; }));
-    EXPECT_EQ(FloodKept(strLog), 25000u);
+    std::string strEnd = MakeFloodLine(30000, 80) + "\r\n" + strNote + "resumed.\r\n\r\n" + kLogRingMarkerLine;
+    EXPECT_TRUE(Pump([&] { return ReadFileText(strLog).find(strEnd) != std::string::npos; }));
+    EXPECT_EQ(floodKept(), 30000u);
     EXPECT_FALSE(::KillTimer(pView->m_hWnd, kTimerLogRetry)) << "the retry goes on";
 }
 
-// Messages that went from memory before the file had room: a note at the gap
-// in the file says how many, as the console's note and the close's box do
-// (the note that logging stopped is no console message of theirs).
+// A note at the gap in the file counts the messages that went from memory
+// before it had room, as the console's note and the close's box do.
 TEST_F(LoggedSessionFixture, TheFileSaysWhereMessagesAreMissingAndHowMany)
 {
     std::string strLog = StartLogFile(), strNote = "* Logging to \"" + strLog + "\" ", strBox;

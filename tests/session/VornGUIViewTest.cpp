@@ -244,28 +244,24 @@ TEST_F(ViewFixture, LoggingOptionsKeepUnsavedMarkInMemoryMode)
     EXPECT_TRUE(pDoc->IsModified());
 }
 
-// Save Messages proposes a name that can be saved, the log files' base
-// name, in the log folder, not where a file dialog was used last; Enter
-// saves every line there.
+// Save Messages proposes the log files' name in the log folder, not where a
+// file dialog was used last; Enter saves every line there.
 TEST_F(ViewFixture, SaveMessagesProposesTheLogFilesNameInTheLogFolder)
 {
     Add(2);
     ASSERT_TRUE(::CreateDirectoryA(dir.Path("other").c_str(), nullptr));
-    // The view's start makes the test's folder the log folder.
-    ASSERT_TRUE(vorntest::ViewHost::Pump(10000, [&] { return pDoc->GetLogFolder().str() == dir.Folder(); }));
+    ASSERT_TRUE(vorntest::ViewHost::Pump(10000, [&] { return pDoc->GetLogFolder().str() == dir.Folder(); }))
+        << "the view's start makes the test's folder the log folder";
     std::string strUsed, strProposed;
-    {
-        vorntest::DialogDriver open([&](HWND h) { return (strUsed = vorntest::TakeProposedFile(h)).empty(); });
-        CString strPath;
-        AfxPromptFileName(strPath, dir.Write("other\\vorn.cnf", "").c_str(), nullptr, TRUE);
-    }
+    CString strPath;
+    vorntest::DialogDriver open([&](HWND h) { return (strUsed = vorntest::TakeProposedFile(h)).empty(); });
+    AfxPromptFileName(strPath, dir.Write("other\\vorn.cnf", "").c_str(), nullptr, TRUE);
     ASSERT_EQ(strUsed, dir.Path("other") + "|vorn.cnf") << "a file dialog used in another folder first";
-    std::string strExpected = pDoc->GetHeaderText().str() + "\r\nline 0\r\nline 1\r\n";
     vorntest::DialogDriver save([&](HWND h) { return (strProposed = vorntest::TakeProposedFile(h)).empty(); });
     vorntest::WaitingFor waiting("Save Messages' file dialog to save");
     pView->SendMessage(WM_COMMAND, ID_VIEW_SAVE_MESSAGES);
     EXPECT_EQ(strProposed, dir.Folder().substr(0, dir.Folder().size() - 1) + "|Vornamic Logfile.txt");
-    EXPECT_EQ(ReadBytes(dir.Path("Vornamic Logfile.txt")), strExpected);
+    EXPECT_EQ(ReadBytes(dir.Path("Vornamic Logfile.txt")), pDoc->GetHeaderText().str() + "\r\nline 0\r\nline 1\r\n");
     EXPECT_FALSE(pDoc->IsModified());
 }
 
