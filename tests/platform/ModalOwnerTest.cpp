@@ -194,6 +194,7 @@ TEST_F(ModalOwner, ADialogIsHiddenBeforeItsOwnerTakesTheActivationBack)
 {
     CPlainDlg dlg(&frame);
     g_hOwner = frame.m_hWnd;
+    g_nActivations = g_nActivationsUnderTheDialog = 0;
     HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, WatchActivations, nullptr, ::GetCurrentThreadId());
     vorntest::RunModal(dlg, [&](HWND h) {
         g_hDialog = h;
