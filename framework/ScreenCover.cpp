@@ -8,6 +8,7 @@
 BEGIN_MESSAGE_MAP(CScreenCover, CWnd)
     ON_WM_ERASEBKGND()
     ON_WM_PAINT()
+    ON_WM_NCHITTEST()
 END_MESSAGE_MAP()
 
 void LetScreenCatchUp()
@@ -15,7 +16,7 @@ void LetScreenCatchUp()
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
 }
 
-CScreenCover::CScreenCover(HWND hOwner, const RECT& rcScreen) : m_hOwner(hOwner), m_rcScreen(rcScreen)
+CScreenCover::CScreenCover(HWND hOwner, const RECT& rcScreen, bool bShow) : m_hOwner(hOwner), m_rcScreen(rcScreen)
 {
     const int cx = rcScreen.right - rcScreen.left, cy = rcScreen.bottom - rcScreen.top;
     {
@@ -26,8 +27,34 @@ CScreenCover::CScreenCover(HWND hOwner, const RECT& rcScreen) : m_hOwner(hOwner)
         CDCSelect shot(mem, m_shot);
         ::BitBlt(mem, 0, 0, cx, cy, screen, rcScreen.left, rcScreen.top, SRCCOPY);
     }
-    if (!CreateEx(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, AfxRegisterWndClass(0), "", WS_POPUP | WS_DISABLED,
-                  rcScreen.left, rcScreen.top, cx, cy, hOwner, nullptr))
+    if (bShow)
+        Show();
+}
+
+namespace {
+
+LPCSTR CoverClass()
+{
+    WNDCLASSA wc = {};
+    HINSTANCE hInst = ::GetModuleHandleA(nullptr);
+    if (::GetClassInfoA(hInst, kScreenCoverClass, &wc))
+        return kScreenCoverClass;
+    wc.lpfnWndProc = AfxWndProc;
+    wc.hInstance = hInst;
+    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = kScreenCoverClass;
+    return ::RegisterClassA(&wc) ? kScreenCoverClass : nullptr;
+}
+
+}  // namespace
+
+void CScreenCover::Show()
+{
+    if (m_hWnd || !m_shot.m_hObject)
+        return;
+    const RECT& rc = m_rcScreen;
+    if (!CreateEx(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, CoverClass(), "", WS_POPUP, rc.left,
+                  rc.top, rc.right - rc.left, rc.bottom - rc.top, m_hOwner, nullptr))
         return;
     ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     UpdateWindow();
@@ -47,6 +74,20 @@ CScreenCover::~CScreenCover()
     const int x = m_rcScreen.left - rcOwner.left, y = m_rcScreen.top - rcOwner.top;
     ::BitBlt(dc, x, y, m_rcScreen.right - m_rcScreen.left, m_rcScreen.bottom - m_rcScreen.top, dc, x, y, SRCCOPY);
     LetScreenCatchUp();
+}
+
+void CScreenCover::DrawOnOwner()
+{
+    RECT rcOwner;
+    if (!m_shot.m_hObject || !::GetWindowRect(m_hOwner, &rcOwner))
+        return;
+    CWindowDC dc(m_hOwner, DCX_WINDOW | DCX_CACHE);
+    CDC mem;
+    if (!mem.CreateCompatibleDC(&dc))
+        return;
+    CDCSelect shot(mem, m_shot);
+    ::BitBlt(dc, m_rcScreen.left - rcOwner.left, m_rcScreen.top - rcOwner.top, m_rcScreen.right - m_rcScreen.left,
+             m_rcScreen.bottom - m_rcScreen.top, mem, 0, 0, SRCCOPY);
 }
 
 void CScreenCover::OnPaint()

@@ -12,13 +12,25 @@
 #include "platform/CGdiObject.h"
 #include "platform/CWnd.h"
 
+// The class of the cover's window: a window under one is not yet seen.
+inline constexpr char kScreenCoverClass[] = "VornScreenCover";
+
 class CScreenCover : public CWnd {
     DECLARE_MESSAGE_MAP()
 public:
     // Over rcScreen, above every window of the program, owned by hOwner (it
-    // goes with it at the latest); disabled and never active: the input
-    // goes where it went. Nothing is covered when no window can be had.
-    CScreenCover(HWND hOwner, const RECT& rcScreen);
+    // goes with it at the latest); never active, and transparent to the
+    // mouse: keys go where they went, and a click to the window under it
+    // where the system passes it on (Wine drops it, as the window it was
+    // meant for is not yet seen). Nothing is covered when no window can be
+    // had.
+    // Without bShow it only takes its picture: Show puts it over the screen.
+    CScreenCover(HWND hOwner, const RECT& rcScreen, bool bShow = true);
+    void Show();
+    // Draws the picture on hOwner's own window where it lies (over its
+    // children): a window just shown without a paint then shows what the
+    // screen showed, as it has nothing of its own drawn yet.
+    void DrawOnOwner();
     // Gone, it has what hOwner drew under it put on the screen at once, in
     // one piece: Wine would put it there only once it hears from the display
     // that the part is uncovered, and in the meantime a part drawn anew (a
@@ -30,6 +42,7 @@ public:
 protected:
     BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     void OnPaint();
+    LRESULT OnNcHitTest(CPoint) { return HTTRANSPARENT; }
 
 private:
     CBitmap m_shot;  // the screen as it was

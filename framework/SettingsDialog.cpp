@@ -400,20 +400,31 @@ void CSettingsDialog::StartStep()
         break;
     case Start::kShow:
         // Shown in a step of its own: activation and showing each take Wine
-        // 10-30 ms.
+        // 10-30 ms. In steps, it paints under a cover in the steps after.
         m_eStart = Start::kDone;
-        if (m_bShowsItself)
+        if (m_bShowsItself && RunStepsTimer()) {
+            ShowUnderCover();
+            m_eStart = Start::kUncover;
+        } else if (m_bShowsItself) {
             ShowPainted();
+        }
         m_bShowsItself = false;
+        break;
+    case Start::kUncover:
+        // A timer's step comes once every paint is done.
+        m_openCover.reset();
+        m_eStart = Start::kDone;
         break;
     case Start::kDone:
         break;
     }
 }
 
+// Shown, the dialog is seen once it has painted under its cover: the
+// timer's step takes the cover away.
 void CSettingsDialog::FinishStart()
 {
-    while (m_eStart != Start::kDone)
+    while (m_eStart != Start::kDone && m_eStart != Start::kUncover)
         StartStep();
 }
 
@@ -431,6 +442,28 @@ void CSettingsDialog::ShowPainted()
     if (::GetActiveWindow() == m_hWnd)
         SendMessage(WM_NCACTIVATE, TRUE);
     RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASENOW | RDW_FRAME | RDW_INVALIDATE);
+}
+
+// Painted whole in one step, a dialog of many controls held the window
+// 100-200 ms. The picture of the screen is taken while the dialog is
+// hidden; the dialog is shown without a paint, with that picture drawn on
+// it, and put on the screen so (Wine maps a window as it first puts it
+// there, above any other); the picture's own window then goes over it, and
+// the dialog paints in the loop's own steps beneath.
+void CSettingsDialog::ShowUnderCover()
+{
+    CRect rc;
+    GetWindowRect(&rc);
+    m_openCover.emplace(m_hWnd, rc, false);
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_SHOWWINDOW);
+    m_openCover->DrawOnOwner();
+    LetScreenCatchUp();
+    m_openCover->Show();
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    // Activated while hidden, it drew its caption as inactive when shown.
+    if (::GetActiveWindow() == m_hWnd)
+        SendMessage(WM_NCACTIVATE, TRUE);
 }
 
 // ---- looking pages up ----------------------------------------------------------
@@ -621,8 +654,8 @@ BOOL CSettingsDialog::OnInitDialog()
         PostMessage(StartStepMessage());
         return FALSE;
     }
-    // A modal dialog made at once is activated hidden, then shown painted,
-    // as one made in steps.
+    // A modal dialog made at once is activated hidden, then shown as one
+    // made in steps.
     if (IsModal()) {
         m_bShowsItself = true;
         m_eStart = Start::kActivate;

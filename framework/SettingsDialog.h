@@ -24,10 +24,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "framework/DialogTemplateEx.h"
 #include "framework/PrefsStatic.h"
+#include "framework/ScreenCover.h"
 #include "framework/SettingsPageTree.h"
 #include "framework/cdxCDynamicDlg.h"
 #include "platform/CButton.h"
@@ -141,7 +143,7 @@ protected:
 
     // What is left of a start in steps, in its order (an open in steps
     // fills its tree in the step of its activation, then goes on at kMeasure).
-    enum class Start : BYTE { kDone, kActivate, kTree, kMeasure, kPlace, kFirstPage, kShow };
+    enum class Start : BYTE { kDone, kActivate, kTree, kMeasure, kPlace, kFirstPage, kShow, kUncover };
 
     virtual bool CanAddPage(LPCSTR pszParent, LPCSTR pszCaption);
     virtual SettingsPageRecord* AddPageRecord(LPCSTR pszParent, LPCSTR pszCaption, CWnd* pPage, UINT nTemplateId);
@@ -178,12 +180,17 @@ protected:
     // The timer of the steps; false when none could be had.
     bool RunStepsTimer();
     // The steps of the start: its activation, its tree, its least size, its
-    // place and layout, its first page; then the dialog shows. FinishStart does what is left of
-    // them at once.
+    // place and layout, its first page; then the dialog shows, and its cover
+    // goes. FinishStart does what is left of them at once, but for the
+    // cover's going, a step of the timer's.
     void StartStep();
     void FinishStart();
     // The dialog shown, without activation, and painted whole at once.
     void ShowPainted();
+    // The dialog shown, without activation, under a picture of the screen
+    // as it was, which goes in the next step (kUncover), once it has
+    // painted.
+    void ShowUnderCover();
     // The start's first step, posted so that it comes before the input
     // queued meanwhile.
     static UINT StartStepMessage();
@@ -286,6 +293,7 @@ protected:
     bool m_bLayoutDone = false;
     bool m_bOpenInSteps = false;
     Start m_eStart = Start::kDone;
+    std::optional<CScreenCover> m_openCover;  // over the dialog as it first paints
     SettingsPageRecord* m_pShowWhenMade = nullptr;  // selected, shown once whole
     bool m_bSelectingAtOnce = false;                // a selection of the dialog's own
     bool m_bEnding = false;     // hidden after OK or Cancel, its pages going

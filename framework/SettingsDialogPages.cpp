@@ -263,6 +263,7 @@ void CSettingsDialog::EndWithPagesInSteps(int nResult)
         StoreWindowPosition();
     m_strEndPositionName = m_strPositionName;
     m_strPositionName.Empty();
+    m_openCover.reset();
     ShowWindow(SW_HIDE);
     // The first step too on the timer: the click's own answer ends here.
     // Without a timer no step would come: the rest goes at once.

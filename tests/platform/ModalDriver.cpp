@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/ScreenCover.h"
 #include "platform/CDialog.h"
 #include "platform/CPropertySheet.h"
 #include "tests/support/HangWatch.h"
@@ -25,10 +26,23 @@ struct Driver {
 
 Driver* g_pDriver = nullptr;
 
+// Shown, and not under a cover of the screen that still shows what was
+// there before it: the user sees it.
+bool IsSeen(HWND h)
+{
+    if (!::IsWindowVisible(h))
+        return false;
+    for (HWND hCover = nullptr; (hCover = ::FindWindowExA(nullptr, hCover, kScreenCoverClass, nullptr));) {
+        if (::GetWindow(hCover, GW_OWNER) == h && ::IsWindowVisible(hCover))
+            return false;
+    }
+    return true;
+}
+
 void CALLBACK DriverTimerProc(HWND, UINT, UINT_PTR, DWORD)
 {
     Driver* d = g_pDriver;
-    if (!d || d->done || d->running || !d->pWnd->m_hWnd || !::IsWindowVisible(d->pWnd->m_hWnd))
+    if (!d || d->done || d->running || !d->pWnd->m_hWnd || !IsSeen(d->pWnd->m_hWnd))
         return;
     // A step that opens a picker or message box waits in that box's loop,
     // where this thread timer keeps firing: it must not start the step again.
@@ -81,7 +95,7 @@ BOOL CALLBACK FindDialog(HWND h, LPARAM lp)
 {
     char cls[16] = {};
     ::GetClassNameA(h, cls, sizeof(cls));
-    if (lstrcmpA(cls, "#32770") == 0 && ::IsWindowVisible(h)) {
+    if (lstrcmpA(cls, "#32770") == 0 && IsSeen(h)) {
         *(HWND*)lp = h;
         return FALSE;
     }

@@ -13,7 +13,8 @@ class CWnd;
 
 namespace vorntest {
 
-// Runs dlg.DoModal(); once its window shows, calls step(hDlg) every
+// Runs dlg.DoModal(); once its window is seen (shown, and no longer under
+// a cover of the screen as it was), calls step(hDlg) every
 // intervalMs until step returns false. Returns DoModal's result. A step
 // that opens a nested modal box (a picker from a button) is not started
 // again from inside that box's loop.
@@ -22,7 +23,7 @@ INT_PTR RunModal(CDialog& dlg, std::function<bool(HWND)> step, UINT intervalMs =
 INT_PTR RunModal(CPropertySheet& sheet, std::function<bool(HWND)> step, UINT intervalMs = 20,
                  const char* pszFile = __builtin_FILE(), int nLine = __builtin_LINE());
 
-// While it lives, calls step(hDlg) every intervalMs for the first visible
+// While it lives, calls step(hDlg) every intervalMs for the first seen
 // dialog window (message box, task dialog, folder picker) of this thread,
 // until step returns false. A step is never started again while it runs
 // (for example inside a box it opened). Drivers nest: the one made last
