@@ -31,30 +31,14 @@ CScreenCover::CScreenCover(HWND hOwner, const RECT& rcScreen, bool bShow) : m_hO
         Show();
 }
 
-namespace {
-
-LPCSTR CoverClass()
-{
-    WNDCLASSA wc = {};
-    HINSTANCE hInst = ::GetModuleHandleA(nullptr);
-    if (::GetClassInfoA(hInst, kScreenCoverClass, &wc))
-        return kScreenCoverClass;
-    wc.lpfnWndProc = AfxWndProc;
-    wc.hInstance = hInst;
-    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = kScreenCoverClass;
-    return ::RegisterClassA(&wc) ? kScreenCoverClass : nullptr;
-}
-
-}  // namespace
-
 void CScreenCover::Show()
 {
     if (m_hWnd || !m_shot.m_hObject)
         return;
     const RECT& rc = m_rcScreen;
-    if (!CreateEx(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, CoverClass(), "", WS_POPUP, rc.left,
-                  rc.top, rc.right - rc.left, rc.bottom - rc.top, m_hOwner, nullptr))
+    LPCSTR pszClass = RegisterNamedWndClass(kScreenCoverClass, 0, ::LoadCursorA(nullptr, IDC_ARROW));
+    if (!CreateEx(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, pszClass, "", WS_POPUP, rc.left, rc.top, rc.right - rc.left,
+                  rc.bottom - rc.top, m_hOwner, nullptr))
         return;
     ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     UpdateWindow();

@@ -448,16 +448,21 @@ LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgrou
     static thread_local char name[80];
     ::wsprintfA(name, "Vorn:%x:%x:%x:%x", nClassStyle, (UINT)(UINT_PTR)hCursor,
                 (UINT)(UINT_PTR)hbrBackground, (UINT)(UINT_PTR)hIcon);
+    return RegisterNamedWndClass(name, nClassStyle, hCursor, hbrBackground, hIcon);
+}
+
+LPCSTR RegisterNamedWndClass(LPCSTR pszName, UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
+{
     WNDCLASSA wc = {};
     HINSTANCE hInst = ::GetModuleHandleA(nullptr);
-    if (::GetClassInfoA(hInst, name, &wc))
-        return name;
+    if (::GetClassInfoA(hInst, pszName, &wc))
+        return pszName;
     wc.style = nClassStyle;
     wc.lpfnWndProc = AfxWndProc;
     wc.hInstance = hInst;
     wc.hCursor = hCursor;
     wc.hbrBackground = hbrBackground;
     wc.hIcon = hIcon;
-    wc.lpszClassName = name;
-    return ::RegisterClassA(&wc) ? name : nullptr;
+    wc.lpszClassName = pszName;
+    return ::RegisterClassA(&wc) ? pszName : nullptr;
 }

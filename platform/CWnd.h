@@ -336,6 +336,10 @@ R AfxCallAtProcedureEdge(R rFailed, F&& fn)
 // Registers (once) a window class with AfxWndProc and returns its name.
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
                            HICON hIcon = nullptr);
+// The same under a name of the caller's, for windows that others look for
+// by their class. Null when it cannot be registered.
+LPCSTR RegisterNamedWndClass(LPCSTR pszName, UINT nClassStyle, HCURSOR hCursor = nullptr,
+                             HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
 
 // Frees the temporary wrappers that FromHandle made on this thread.
 void AfxDeleteTempObjects();
