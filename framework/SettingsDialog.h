@@ -13,9 +13,10 @@
 // the user moves to before it is made whole is made in steps and shown
 // once whole, painted at once, while the tree and the header go on showing
 // the page before. A dialog that asks for it opens in steps too, hidden
-// until its first page is whole; every modal one shows painted whole. OK and Cancel hide the dialog
-// at once; its pages then go a few windows at a time before its loop ends
-// (at once when no timer can be had for the steps).
+// until its first page is whole; a modal one is seen only once painted
+// whole (it paints under a picture of the screen as it was). OK and Cancel
+// hide the dialog at once; its pages then go a few windows at a time before
+// its loop ends (at once when no timer can be had for the steps).
 //
 // Its parts:
 //   SettingsDialog.cpp        pages and records, the tree, initialisation
