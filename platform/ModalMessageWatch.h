@@ -3,7 +3,7 @@
 // loop takes it: the program's own, or the system's as it runs a message
 // box, a task dialog or a file, font or colour dialog, whose keys and clicks
 // the program's code never sees. It notes the keys and clicks the user gives
-// a dialog (UserWorkedInModalWindow: a close must not drop them), and holds
+// a dialog (DialogHasUserInput: a close must not drop them), and holds
 // a modal window against a WM_CLOSE posted to it by another program (as
 // taskkill without /F and the system's end task post one to every window of
 // a program): that close follows the close rule (ModalWindowClose.h), not
