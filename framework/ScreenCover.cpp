@@ -9,6 +9,7 @@ BEGIN_MESSAGE_MAP(CScreenCover, CWnd)
     ON_WM_ERASEBKGND()
     ON_WM_PAINT()
     ON_WM_NCHITTEST()
+    ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 void LetScreenCatchUp()

@@ -43,6 +43,9 @@ protected:
     BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     void OnPaint();
     LRESULT OnNcHitTest(CPoint) { return HTTRANSPARENT; }
+    // A close posted to every window of the program (taskkill, the system's
+    // end task) is not for the cover: it goes with its step or its owner.
+    void OnClose() {}
 
 private:
     CBitmap m_shot;  // the screen as it was

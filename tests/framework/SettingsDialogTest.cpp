@@ -18,6 +18,7 @@
 #include "SettingsTestPages.h"
 #include "SettingsTestRes.h"
 #include "framework/HelpKeys.h"
+#include "framework/ScreenCover.h"
 #include "framework/SettingsDialog.h"
 #include "platform/ProfileStore.h"
 #include "tests/platform/ModalDriver.h"
@@ -282,6 +283,26 @@ TEST_F(SettingsTest, ChangingPagesAsksBothAndRefusalsAreKept)
         ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
         return false;
     });
+}
+
+// A close posted to every window of the program (taskkill) leaves a cover
+// of the screen up: it goes with its own step or its owner, not before the
+// window under it has painted.
+TEST(ScreenCover, APostedCloseLeavesItUp)
+{
+    HWND hOwner = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 200, 100, nullptr, nullptr,
+                                    nullptr, nullptr);
+    ASSERT_TRUE(hOwner);
+    {
+        CScreenCover cover(hOwner, RECT{10, 10, 210, 110});
+        ASSERT_TRUE(cover.m_hWnd);
+        ::PostMessageA(cover.m_hWnd, WM_CLOSE, 0, 0);
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+        EXPECT_TRUE(::IsWindow(cover.m_hWnd) && ::IsWindowVisible(cover.m_hWnd));
+    }
+    ::DestroyWindow(hOwner);
 }
 
 // A group without a page (the preferences' Appearance) showed the page before
