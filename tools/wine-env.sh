@@ -139,24 +139,35 @@ vorn_cpu_lock_open() {   # FILE
 # before its end frees its processor, whatever it started.
 vorn_pin_cpu() {
     [ "${VORN_CPU_PIN:-1}" = 0 ] && return 0
-    local me=$BASHPID list part first last c dir why
-    list="$(taskset -pc "$me" 2>&1)" || {
-        echo "wine-env: taskset cannot tell this run's processors (${list:-no answer}): it runs unpinned" >&2
+    local me=$BASHPID cpus c dir why
+    cpus="$(vorn_run_cpus "$me")" || {
+        echo "wine-env: taskset cannot tell this run's processors (${cpus:-no answer}): it runs unpinned" >&2
         return 0
     }
     dir="$(vorn_cpu_lock_dir)" || return 0
-    for part in $(echo "${list##*: }" | tr , ' '); do
-        first="${part%-*}"; last="${part#*-}"; last="${last%%:*}"
-        for ((c = first; c <= last; c++)); do
-            vorn_cpu_lock_open "$dir/cpu.$c.lock" || continue
-            if flock -n "$vorn_cpu_fd"; then
-                why="$(taskset -pc "$c" "$me" 2>&1 >/dev/null)" && return 0
-                echo "wine-env: taskset refused to pin this run to processor $c (${why:-no reason given}): it runs unpinned" >&2
-                exec {vorn_cpu_fd}>&-
-                return 0
-            fi
+    for c in $cpus; do
+        vorn_cpu_lock_open "$dir/cpu.$c.lock" || continue
+        if flock -n "$vorn_cpu_fd"; then
+            why="$(taskset -pc "$c" "$me" 2>&1 >/dev/null)" && return 0
+            echo "wine-env: taskset refused to pin this run to processor $c (${why:-no reason given}): it runs unpinned" >&2
             exec {vorn_cpu_fd}>&-
-        done
+            return 0
+        fi
+        exec {vorn_cpu_fd}>&-
+    done
+}
+
+# The numbers of the processors process PID may run on, one a line: those of
+# its set (a container's, or taskset's), which need not start at 0 nor follow
+# one another ("4,5", "1,3", "2-7:2"). What taskset said instead when it cannot tell.
+vorn_run_cpus() {   # PID
+    local list part range first last step c
+    list="$(taskset -pc "$1" 2>&1)" || { echo "$list"; return 1; }
+    for part in $(echo "${list##*: }" | tr , ' '); do
+        range="${part%%:*}"; step=1
+        [ "$range" = "$part" ] || step="${part#*:}"
+        first="${range%-*}"; last="${range#*-}"
+        for ((c = first; c <= last; c += step)); do echo "$c"; done
     done
 }
 

@@ -2,7 +2,9 @@
 # Test runs of two build trees side by side take processors of their own; what
 # a run starts (its display, its wineserver, its program) holds no processor's
 # lock, so a killed run frees its processor; the locks' folder and files are
-# never links nor anybody else's; and a refused pinning is said.
+# never links nor anybody else's; and a refused pinning is said. The run's
+# processors need not start at 0 (a container's set, taskset -c 4,5): where
+# it may use four or more, it checks all again on every other one of them.
 set -u
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../tools" && pwd)"
 . "$here/wine-env.sh"
@@ -59,7 +61,7 @@ flock -n "$VORN_CPU_LOCKS/cpu.$a.lock" true || fail "the killed run A still hold
 # said; so is a pinning that taskset refuses. The run goes unpinned each time.
 mkdir -m 755 "$work/target"; ln -s "$work/target" "$work/linked"
 mkdir -m 1777 "$work/open"; mkdir -m 700 "$work/links" "$work/bin"
-for ((c = 0; c < $(nproc); c++)); do ln -s "$work/made.$c" "$work/links/cpu.$c.lock"; done
+for c in $(vorn_run_cpus $$); do ln -s "$work/made.$c" "$work/links/cpu.$c.lock"; done
 cat >"$work/bin/taskset" <<'EOF'
 #!/bin/sh
 [ $# -eq 3 ] && { echo "taskset: failed to set pid $3's affinity: Operation not permitted" >&2; exit 1; }
@@ -79,4 +81,11 @@ done
 [ -z "$(find "$work/target" "$work/open" -mindepth 1)" ] || fail "lock files were made in a planted folder"
 ls "$work"/made.* >/dev/null 2>&1 && fail "a lock file's link was followed"
 
-echo "PASSED"
+cpus=($(vorn_run_cpus $$))
+if [ -z "${VORN_LOCK_TEST_SET:-}" ] && [ ${#cpus[@]} -ge 4 ]; then
+    set=""
+    for ((i = 1; i < ${#cpus[@]}; i += 2)); do set+="${set:+,}${cpus[i]}"; done
+    out="$(VORN_LOCK_TEST_SET="$set" taskset -c "$set" "${BASH_SOURCE[0]}" 2>&1)" ||
+        fail "under processors $set: $out"
+fi
+echo "PASSED${VORN_LOCK_TEST_SET:+ under processors $VORN_LOCK_TEST_SET}"
