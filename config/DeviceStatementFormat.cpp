@@ -54,9 +54,11 @@ CString FormatDeviceStatement(const CVornDevice& dev)
     case DEVCLASS_PCH:
     case DEVCLASS_PRT: {
         // An empty file name before further arguments is written as "": left
-        // out, the next argument would read back as the file name.
-        const bool bEmptyBeforeOthers = dev.m_strFirstArg.IsEmpty() && !dev.m_strOtherArgs.IsEmpty();
-        const CString strArg = bEmptyBeforeOthers ? CString("\"\"") : QuoteFileArg(dev.m_strFirstArg);
+        // out, the next argument would read back as the file name. So is a
+        // tape's: without any, a tape drive reads back as "*" (no tape).
+        const bool bEmptyWord = dev.m_strFirstArg.IsEmpty()
+                                && (!dev.m_strOtherArgs.IsEmpty() || dev.m_wClass == DEVCLASS_TAPE);
+        const CString strArg = bEmptyWord ? CString("\"\"") : QuoteFileArg(dev.m_strFirstArg);
         str.Format("%s%s%04.4X    %s %s", strNum.GetString(), pszGap, nType, strArg.GetString(),
                    dev.m_strOtherArgs.GetString());
         break;

@@ -398,16 +398,18 @@ TEST(ConfigWriter, DevicesWrittenAlikeAreFoldedAtOnce)
 TEST(ConfigWriter, EmptyFileNameBeforeOtherArgumentsStaysEmpty)
 {
     // Found by fuzzing: an empty file name was written as nothing, so the
-    // next argument read back as the file name.
+    // next argument read back as the file name, and a tape drive's alone
+    // read back as "*".
     TempDir dir;
     CVornConfigFile cfg;
-    LoadText(cfg, dir, "0120 3390 \"\" ro\n000D 3525 '' ascii\n0009 3215\n");
-    ASSERT_EQ(cfg.m_devices.GetCount(), 3) << JoinedErrors(cfg);
+    LoadText(cfg, dir, "0120 3390 \"\" ro\n000D 3525 '' ascii\n0009 3215\n0140 3422 \"\"\n");
+    ASSERT_EQ(cfg.m_devices.GetCount(), 4) << JoinedErrors(cfg);
     cfg.m_parseErrors.RemoveAll();
     cfg.m_bHasErrors = false;
     const std::string text = SaveText(cfg, dir);
     EXPECT_NE(text.find("0120    3390    \"\" ro\n"), std::string::npos) << text;
     EXPECT_NE(text.find("000D    3525    \"\" ascii\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("0140    3422    \"\"\n"), std::string::npos) << text;
     CVornConfigFile again;
     again.Load(dir.Folder().c_str(), "out.cnf");
     EXPECT_TRUE(again.m_devices == cfg.m_devices);
