@@ -17,7 +17,6 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 jobs="${VORN_FUZZ_JOBS:-3}"
 # The configuration target also saves and re-reads (VORN_FUZZ_SAVE=0: read only).
-export VORN_FUZZ_SAVE="${VORN_FUZZ_SAVE:-1}"
 
 tools/setup.sh || exit 1
 tools/build.sh fuzz || exit 1

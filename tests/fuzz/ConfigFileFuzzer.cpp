@@ -6,9 +6,10 @@
 // may be saved is saved and read again: the second read lists no problem
 // the first did not, keeps every device, and saving it once more writes the
 // same bytes. Inputs with an odd first byte run with the option that saves
-// a configuration despite its problems. The save stage runs when
-// VORN_FUZZ_SAVE is 1 (tools/fuzz.sh sets it; the short ctest runs read only,
-// so that open writer faults the long runs report do not stop the build).
+// a configuration despite its problems. The save stage runs unless
+// VORN_FUZZ_SAVE is 0 (the short ctest runs read only, so that open writer
+// faults the long runs report do not stop the build): an input a long run
+// reports fails again when the target is run on it alone.
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -148,7 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CVornConfigFile again(strFolder, kFileName);
     FUZZ_CHECK(again == cfg);
     FUZZ_CHECK(StringListsEqual(again.m_parseErrors, cfg.m_parseErrors));
-    static const bool s_bSave = std::getenv("VORN_FUZZ_SAVE") && std::string(std::getenv("VORN_FUZZ_SAVE")) == "1";
+    static const bool s_bSave = !std::getenv("VORN_FUZZ_SAVE") || std::string(std::getenv("VORN_FUZZ_SAVE")) != "0";
     if (s_bSave)
         CheckSaved(cfg, strFolder);
     return 0;
