@@ -31,6 +31,7 @@
 #include "framework/DialogTemplateEx.h"
 #include "framework/PrefsStatic.h"
 #include "framework/ScreenCover.h"
+#include "framework/SettingsPageFrame.h"
 #include "framework/SettingsPageTree.h"
 #include "framework/cdxCDynamicDlg.h"
 #include "platform/CButton.h"
@@ -306,7 +307,7 @@ protected:
     CString m_strTitle = "Settings";
     CSettingsPageTree m_PageTree;
     int m_nTreeWidth;
-    CStatic m_PageFrame;
+    CSettingsPageFrame m_PageFrame;
     CPrefsStatic m_CaptionBar;
     std::vector<std::unique_ptr<SettingsPageRecord>> m_Records;  // in the order added
     std::vector<SettingsPageRecord*> m_PropPages;                // property pages in tree pre-order

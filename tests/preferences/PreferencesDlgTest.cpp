@@ -2,7 +2,8 @@
 // the view's role: the tree and title, the page protocol (a refused apply,
 // an undone change), the remembered page, auto-close, what applied pages
 // deliver, folder histories, the limits at both ends, the numbering and
-// logging checks, the option pages and the editor command check.
+// logging checks, the option pages and the editor command check; a group
+// entry's empty page area.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,7 @@
 #include "tests/config/TempFile.h"
 #include "tests/platform/ModalDriver.h"
 #include "tests/preferences/PrefsBalloonTails.h"
+#include "tests/support/DcPixels.h"
 #include "tests/support/GdiObjectCount.h"
 #include "tests/support/MessageCounter.h"
 #include "tests/support/ScreenShows.h"
@@ -347,6 +350,153 @@ TEST_F(PrefsDlgTest, ArrowsInTheTreeShowPagesAndKeepTheFocus)
     });
     EXPECT_EQ(shown, std::vector<int>(std::begin(expected), std::end(expected)));
     EXPECT_EQ(focusInTree, std::vector<bool>(4, true));
+}
+
+namespace {
+
+// The preferences dialog whose step timer a test can run by hand.
+struct CStepPrefsDlg : CPreferencesDlg {
+    static constexpr UINT_PTR kStepTimer = kMakePagesTimerId;
+};
+
+// The tree item with the caption, null when there is none.
+HTREEITEM TreeItem(HWND hDlg, const char* pszText)
+{
+    HWND hTree = ::GetDlgItem(hDlg, IDC_SETTINGS_TREE);
+    for (HTREEITEM h = TreeView_GetRoot(hTree); h;) {
+        char buf[64] = {};
+        TVITEMA item = {};
+        item.mask = TVIF_TEXT;
+        item.hItem = h;
+        item.pszText = buf;
+        item.cchTextMax = sizeof buf;
+        TreeView_GetItem(hTree, &item);
+        if (std::strcmp(buf, pszText) == 0)
+            return h;
+        HTREEITEM hNext = TreeView_GetChild(hTree, h);
+        for (HTREEITEM p = h; !hNext && p; p = TreeView_GetParent(hTree, p))
+            hNext = TreeView_GetNextSibling(hTree, p);
+        h = hNext;
+    }
+    return nullptr;
+}
+
+// What the page area shows under a group's entry, which has no page of its
+// own: "" when it is empty under the group's caption (no page window
+// visible, and every pixel of the area below the header the dialog's
+// ground, as the dialog drew it and as the screen shows it); else what is
+// wrong, after how.
+std::string EmptyUnderGroup(CPreferencesDlg& dlg, HWND hDlg, const char* pszGroup, const char* pszHow)
+{
+    std::string str;
+    if (std::string(dlg.GetCaptionText().GetString()) != pszGroup)
+        str += std::string("; the header reads \"") + dlg.GetCaptionText().GetString() + "\"";
+    for (const auto& p : dlg.Records())
+        if (p->HasAnyWindow() && p->pPage->IsWindowVisible())
+            str += std::string("; the page \"") + p->strCaption.GetString() + "\" shows";
+    CRect rcArea, rcHeader;
+    dlg.GetPageRect(&rcArea);
+    ::MapWindowPoints(hDlg, nullptr, (POINT*)&rcArea, 2);
+    ::GetWindowRect(::GetDlgItem(hDlg, IDC_SETTINGS_CAPTION), &rcHeader);
+    rcArea.top = std::max(rcArea.top, rcHeader.bottom);
+    // The dialog's ground: its client area's corner, beside the tree.
+    POINT pt = {1, 1};
+    ::ClientToScreen(hDlg, &pt);
+    const DWORD dwGround = vorntest::WindowColours(hDlg, RECT{pt.x, pt.y, pt.x + 1, pt.y + 1})[0];
+    if (dwGround != (::GetSysColor(COLOR_BTNFACE) & 0xFFFFFF))
+        str += "; the dialog's ground is not the button face";
+    const std::vector<DWORD> ground((size_t)rcArea.Width() * rcArea.Height(), dwGround);
+    if (size_t n = vorntest::PixelsUnlike(vorntest::WindowColours(hDlg, rcArea), ground))
+        str += "; " + std::to_string(n) + " pixels of the page area drawn otherwise";
+    if (size_t n = vorntest::PixelsUnlike(vorntest::ScreenPixels(rcArea), ground))
+        str += "; " + std::to_string(n) + " pixels of the page area shown otherwise";
+    return str.empty() ? str : std::string(pszHow) + ":" + str.substr(1);
+}
+
+}  // namespace
+
+// A group entry (Appearance, Options) has no page: the page shown before
+// showed on under its header. Selected by key, by the tree's own selection
+// message or by a click, and through a page still being made in steps, it
+// shows its caption over an empty page area, at once: each key and
+// selection is sent, and the area looked at as soon as it is handled.
+TEST_F(PrefsDlgTest, AGroupEntryShowsItsCaptionOverAnEmptyPageArea)
+{
+    CStepPrefsDlg dlg;
+    Fill(dlg);
+    dlg.m_nStartPage = kPrefsNumbering;
+    // The first page of each group is made in steps when first shown.
+    dlg.MakePageWhenShown(&dlg.m_ConsPage);
+    dlg.MakePageWhenShown(&dlg.m_MiscPage);
+    std::vector<std::string> faults;
+    int nStep = 0, nWaits = 0;
+    vorntest::RunModal(dlg, [&](HWND h) {
+        HWND hTree = ::GetDlgItem(h, IDC_SETTINGS_TREE);
+        auto key = [&](UINT vk) { ::SendMessageA(hTree, WM_KEYDOWN, vk, 0x00010001); };
+        auto select = [&](const char* pszItem) {
+            EXPECT_TRUE(TreeView_SelectItem(hTree, TreeItem(h, pszItem))) << pszItem;
+        };
+        auto expectEmpty = [&](const char* pszGroup, const char* pszHow) {
+            std::string str = EmptyUnderGroup(dlg, h, pszGroup, pszHow);
+            if (!str.empty())
+                faults.push_back(str);
+        };
+        auto makeStep = [&] { ::SendMessageA(h, WM_TIMER, CStepPrefsDlg::kStepTimer, 0); };
+        auto madeInPart = [&](CWnd& page) {
+            const SettingsPageRecord* p = dlg.RecordOf(&page);
+            return p && p->HasAnyWindow() && !p->HasWindow();
+        };
+        if (nStep == 0) {
+            ::SetFocus(hTree);
+            // Down from Numbering.
+            key(VK_DOWN);
+            expectEmpty("Appearance", "Down from Numbering");
+            // Up from Device List to Console, whose making begins, and on to Appearance.
+            select("Device List");
+            key(VK_UP);
+            makeStep();
+            EXPECT_TRUE(madeInPart(dlg.m_ConsPage));
+            key(VK_UP);
+            expectEmpty("Appearance", "Up through Console in the making");
+            // The tree's own selection message, from Directories.
+            select("Directories");
+            select("Appearance");
+            expectEmpty("Appearance", "selected after Directories");
+            // Down from Display/Alter; on to Misc, which is being made
+            // meanwhile under the group's header; back to the group.
+            select("Display/Alter");
+            key(VK_DOWN);
+            expectEmpty("Options", "Down from Display/Alter");
+            key(VK_DOWN);
+            makeStep();
+            EXPECT_TRUE(madeInPart(dlg.m_MiscPage));
+            expectEmpty("Options", "Down to Misc in the making");
+            key(VK_UP);
+            expectEmpty("Options", "Up from Misc in the making");
+            // Up from Misc2 through Misc in the making.
+            select("Misc2");
+            key(VK_UP);
+            makeStep();
+            EXPECT_TRUE(madeInPart(dlg.m_MiscPage));
+            key(VK_UP);
+            expectEmpty("Options", "Up through Misc in the making");
+            // A click on Options, from Display/Alter.
+            select("Display/Alter");
+            RECT rcItem;
+            TreeView_GetItemRect(hTree, TreeItem(h, "Options"), &rcItem, TRUE);
+            ::MapWindowPoints(hTree, nullptr, (POINT*)&rcItem, 2);
+            EXPECT_TRUE(vorntest::ClickAt({(rcItem.left + rcItem.right) / 2, (rcItem.top + rcItem.bottom) / 2}));
+            ++nStep;
+            return true;
+        }
+        // Once the click has selected Options.
+        if (TreeView_GetSelection(hTree) != TreeItem(h, "Options") && ++nWaits < 100)
+            return true;
+        expectEmpty("Options", "a click after Display/Alter");
+        Press(h, IDCANCEL);
+        return false;
+    });
+    EXPECT_EQ(faults, std::vector<std::string>{});
 }
 
 // Tab from the console page's sample, which takes Tab itself, goes on to
@@ -1064,6 +1214,9 @@ TEST_F(PrefsDlgTest, DISABLED_ShowForPicture)
     dlg.m_nStartPage = pszPage ? std::atoi(pszPage) : 0;
     // VORN_PREFS_GROW: the dialog that much wider and taller (pixels).
     const char* pszGrow = std::getenv("VORN_PREFS_GROW");
+    // VORN_PREFS_SELECT: the tree entry of that caption selected once the
+    // dialog shows (a group entry such as "Appearance").
+    const char* pszSelect = std::getenv("VORN_PREFS_SELECT");
     vorntest::RunModal(dlg, [&](HWND h) {
         if (pszGrow) {
             RECT rc;
@@ -1071,6 +1224,10 @@ TEST_F(PrefsDlgTest, DISABLED_ShowForPicture)
             int n = std::atoi(pszGrow);
             ::SetWindowPos(h, nullptr, 0, 0, rc.right - rc.left + n, rc.bottom - rc.top + n, SWP_NOMOVE | SWP_NOZORDER);
             pszGrow = nullptr;
+        }
+        if (pszSelect) {
+            TreeView_SelectItem(::GetDlgItem(h, IDC_SETTINGS_TREE), TreeItem(h, pszSelect));
+            pszSelect = nullptr;
         }
         ::Sleep(100);
         return ::GetAsyncKeyState(VK_ESCAPE) == 0;
