@@ -85,6 +85,9 @@ public:
     // last saved, or not taken by the log file (every line while there is
     // none).
     INT_PTR GetLinesInNoFile();
+    // "At Startup": asks for the file the console is logged to; cancelled,
+    // the lines are kept in memory (and the close asks about them).
+    void AskStartupLogfile();
 
     BOOL OnSaveDocument(LPCSTR pszPathName) override;
     // Without a name, the file dialog proposes the log files' base name in

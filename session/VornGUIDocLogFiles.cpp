@@ -132,6 +132,14 @@ bool CVornGUIDoc::OfferToSaveLines()
     return WriteAllUnwritten();
 }
 
+void CVornGUIDoc::AskStartupLogfile()
+{
+    CLoggingChange change(*this);
+    CString strPath = ProposedLogPath();
+    if (AfxPromptFileName(strPath, strPath, kLogFilesFilter, FALSE, "Choose the Console Log File"))
+        DoSave(strPath);  // tells its own failure: the lines stay in memory then
+}
+
 // The close's step. A log file gets the lines it has not taken and ends
 // with its marker; lines kept in memory only go to the file they were saved
 // to before. A failure is told and the close goes on: the program must end.

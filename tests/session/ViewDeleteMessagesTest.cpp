@@ -2,6 +2,7 @@
 // no file holds are offered for saving first, in every logging mode (Cancel
 // keeps them), and the memory-only console notes the deletion; with numbered
 // log files the lines are on disk, so nothing is asked and nothing noted.
+// And the start's question for the file to log to ("At Startup").
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -142,6 +143,27 @@ TEST_F(DeleteMessagesTest, AsksBeforeDroppingLinesInNoFileInEveryMode)
         EXPECT_EQ(pDoc->GetLineCount(), r.nLeft);
         if (r.nOption == 1) {
             EXPECT_EQ(ReadBytes(strSaved), r.nAnswer == IDYES || !r.nLater ? strAll : strAtSave);
+        }
+    }
+}
+
+// "At Startup" logging: the start asks for the console log file to write to;
+// Save on the proposed name (the log files' in the log folder) logs every
+// later line there. Cancelled, the lines stay in memory: the close asks.
+TEST_F(DeleteMessagesTest, AtStartupAsksForTheFileToLogTo)
+{
+    for (int nAnswer : {IDOK, IDCANCEL}) {
+        host.reset();
+        vorntest::DialogSequence asked({vorntest::ClickControl(nAnswer), vorntest::ClickControl(IDCANCEL)});
+        Start([] { ProfileWriteInt("Logging", "LogOption", 0); });
+        ASSERT_TRUE(vorntest::ViewHost::Pump(5000, [&] { return asked.Seen().size() == 1; })) << "the start's question";
+        Add(2);
+        EXPECT_EQ(pDoc->AskSaveBeforeClose(), nAnswer == IDOK);  // the close's question cancelled
+        ASSERT_EQ(asked.Seen().size(), nAnswer == IDOK ? 1u : 2u);
+        EXPECT_EQ(asked.Seen()[0].strCaption, "Choose the Console Log File");
+        if (nAnswer == IDOK) {
+            EXPECT_EQ(ReadBytes(dir.Path("Vornamic Logfile.txt"))
+                          .find(pDoc->GetHeaderText().str() + "\r\nZQC00000I line 0\r\nZQC00001I line 1\r\n"), 0u);
         }
     }
 }
