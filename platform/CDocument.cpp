@@ -171,7 +171,7 @@ void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint)
             pView->OnUpdate(pSender, lHint, pHint);
 }
 
-BOOL AfxPromptFileName(CString& strPath, LPCSTR pszInitial, LPCSTR pszFilter, BOOL bOpen)
+BOOL AfxPromptFileName(CString& strPath, LPCSTR pszInitial, LPCSTR pszFilter, BOOL bOpen, LPCSTR pszTitle)
 {
     // The filter text uses '|' between parts, as in the string table.
     CString filter = (pszFilter && *pszFilter) ? CString(pszFilter) : CString("All Files (*.*)|*.*||");
@@ -192,6 +192,7 @@ BOOL AfxPromptFileName(CString& strPath, LPCSTR pszInitial, LPCSTR pszFilter, BO
     ofn.lpstrInitialDir = strFolder.IsEmpty() ? nullptr : strFolder.GetString();
     ofn.lpstrFile = file;
     ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrTitle = pszTitle;
     ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER |
                 (bOpen ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
     COwnerChainLock lock(ofn.hwndOwner, false);

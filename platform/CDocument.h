@@ -72,5 +72,6 @@ private:
 
 // The common file dialog for a document: open (bOpen) or save as. The filter
 // is "Description|*.ext|...||"; strPath receives the chosen path. False when
-// cancelled.
-BOOL AfxPromptFileName(CString& strPath, LPCSTR pszInitial, LPCSTR pszFilter, BOOL bOpen);
+// cancelled. pszTitle, when given, is the dialog's caption (else the
+// system's "Open" or "Save As").
+BOOL AfxPromptFileName(CString& strPath, LPCSTR pszInitial, LPCSTR pszFilter, BOOL bOpen, LPCSTR pszTitle = nullptr);

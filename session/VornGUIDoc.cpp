@@ -223,8 +223,10 @@ void CVornGUIDoc::WriteLogLine(const CString& strLine, int nKind)
     CSingleLock lock(&m_csLogging, TRUE);
     m_lines.Add(strLine, nKind);
     SetModifiedFlag(TRUE);
-    if (IsLogMemoryOnly())
+    if (IsLogMemoryOnly()) {
+        ++m_nUnsaved;
         return;
+    }
     ++m_nUnwritten;
     if (!m_log.IsOpen() && !OpenLogfile()) {
         WatchForRoom(false);
@@ -275,8 +277,7 @@ void CVornGUIDoc::WriteLogLines(CConsoleBlock&& lines)
     // counts the lines that come meanwhile ahead of them.
     CFileException e;
     bool bOpen = !IsLogMemoryOnly() && (m_log.IsOpen() || OpenLogfile());
-    if (!IsLogMemoryOnly())
-        m_nUnwritten += (INT_PTR)lines.GetCount();
+    (IsLogMemoryOnly() ? m_nUnsaved : m_nUnwritten) += (INT_PTR)lines.GetCount();
     bool bTook = bOpen && WriteUnwritten(&lines, kWaitingLinesPerStep, &e);
     m_lines.Add(std::move(lines));
     if (bOpen)

@@ -77,9 +77,17 @@ public:
     // asked before the close does anything; false when cancelled. The
     // close's own save then asks nothing more.
     bool AskSaveBeforeClose();
-    // "Do you want to save the console log?" for the lines no file holds;
-    // false when cancelled or the save failed.
+    // "Do you want to save the console log?" for the lines no file holds
+    // (nothing asked, true, when there are none); false when cancelled or
+    // the save failed.
     bool OfferToSaveLines();
+    // Stored lines that no file holds: kept in memory only since they were
+    // last saved, or not taken by the log file (every line while there is
+    // none).
+    INT_PTR GetLinesInNoFile();
+    // "At Startup": asks for the file the console is logged to; cancelled,
+    // the lines are kept in memory (and the close asks about them).
+    void AskStartupLogfile();
 
     BOOL OnSaveDocument(LPCSTR pszPathName) override;
     // Without a name, the file dialog proposes the log files' base name in
@@ -136,10 +144,10 @@ private:
     // once none waits.
     void WatchForRoom(bool bTook);
     void NoteLogging(const char* pszState, int nKind);
-    // The close's last write to the log file: the lines it could not take
-    // get one more try, and a failure is told once, with how many lines the
-    // file did not take (in memory, and gone from it); the close goes on.
-    void WriteUnwrittenAtClose();
+    // The lines the log file could not take get one more try, all at once
+    // (at the close, and for Delete Messages' Save); a failure is told, with
+    // how many lines the file did not take (in memory, and gone from it).
+    bool WriteAllUnwritten();
     bool TryOpenNumbered();
     CString ProposedLogPath() const;
     bool AskFallbackLogfile();
@@ -169,6 +177,7 @@ private:
     bool m_bLoggingStopped = false;  // the console says that logging stopped
     bool m_bFailureShowing = false;  // its box shows now
     INT_PTR m_nUnwritten = 0;        // the newest lines the log file did not take
+    INT_PTR m_nUnsaved = 0;          // the newest lines kept in memory only since the last save
     INT_PTR m_nLost = 0;             // lines it never took, gone from memory
     INT_PTR m_nLostAtGap = 0;        // of them, since the file last took a line
     INT_PTR m_nAheadOfNote = -1;     // lines waiting ahead of the note that logging stopped; -1: it waits not

@@ -70,7 +70,7 @@ BOOL CVornGUIDoc::OnSaveDocument(LPCSTR pszPathName)
     m_bSomethingLogged = m_bSomethingLogged || m_lines.HasLines();
     // Every stored line is in the file: none waits, and no note of missing
     // lines is due after them.
-    m_nUnwritten = m_nLostAtGap = 0;
+    m_nUnwritten = m_nUnsaved = m_nLostAtGap = 0;
     m_nAheadOfNote = -1;
     m_log.SetGapNote(CString());
     WatchForRoom(false);
@@ -80,16 +80,18 @@ BOOL CVornGUIDoc::OnSaveDocument(LPCSTR pszPathName)
     return TRUE;
 }
 
-void CVornGUIDoc::WriteUnwrittenAtClose()
+bool CVornGUIDoc::WriteAllUnwritten()
 {
     if (m_nUnwritten <= 0 && m_nLost == 0)
-        return;
+        return true;
     CFileException e;
     if ((m_log.IsOpen() || m_log.Open(GetPathName(), &e)) && WriteUnwritten(nullptr, m_nUnwritten, &e)) {
         LogWritten();
-        return;
+        WatchForRoom(true);
+        return true;
     }
     ErrorMessageBox(WriteErrorText(), UnwrittenAtClose(m_nUnwritten, m_nLost, GetPathName()), (DWORD)e.m_lOsError);
+    return false;
 }
 
 bool CVornGUIDoc::AskSaveBeforeClose()
@@ -101,12 +103,41 @@ bool CVornGUIDoc::AskSaveBeforeClose()
     return m_bCloseAnswered;
 }
 
-// Save writes them now, to the file chosen (the log goes on in it); Don't
-// Save goes on without them.
+INT_PTR CVornGUIDoc::GetLinesInNoFile()
+{
+    if (GetPathName().IsEmpty())
+        return CDocument::IsModified() ? GetLineCount() : 0;
+    // In memory only, lines a log file had not taken when the mode changed
+    // come before those kept since. Both count among the newest lines
+    // stored, some of which the memory limit may have dropped since.
+    INT_PTR n = IsLogMemoryOnly() ? m_nUnsaved + m_nUnwritten : m_nUnwritten;
+    return n < GetLineCount() ? n : GetLineCount();
+}
+
+// Save writes them now: to a file chosen now when there is none (the log
+// goes on in it), to the file they were saved to before, or to the log file
+// that did not take them. Don't Save goes on without them.
 bool CVornGUIDoc::OfferToSaveLines()
 {
-    int nAnswer = AskToSaveConsoleLog(DialogParent(), GetLineCount());
-    return nAnswer == IDNO || (nAnswer == IDYES && DoSave(nullptr));
+    INT_PTR nLines = GetLinesInNoFile();
+    if (nLines == 0)
+        return true;
+    int nAnswer = AskToSaveConsoleLog(DialogParent(), nLines);
+    if (nAnswer != IDYES)
+        return nAnswer == IDNO;
+    if (GetPathName().IsEmpty())
+        return DoSave(nullptr) != FALSE;
+    if (IsLogMemoryOnly())
+        return OnSaveDocument(GetPathName()) != FALSE;
+    return WriteAllUnwritten();
+}
+
+void CVornGUIDoc::AskStartupLogfile()
+{
+    CLoggingChange change(*this);
+    CString strPath = ProposedLogPath();
+    if (AfxPromptFileName(strPath, strPath, kLogFilesFilter, FALSE, "Choose the Console Log File"))
+        DoSave(strPath);  // tells its own failure: the lines stay in memory then
 }
 
 // The close's step. A log file gets the lines it has not taken and ends
@@ -115,7 +146,7 @@ bool CVornGUIDoc::OfferToSaveLines()
 BOOL CVornGUIDoc::SaveModified()
 {
     if (!IsLogMemoryOnly() && !GetPathName().IsEmpty()) {
-        WriteUnwrittenAtClose();
+        WriteAllUnwritten();
         if (m_log.IsOpen())
             CloseLogfile();
         return TRUE;

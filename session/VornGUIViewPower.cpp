@@ -611,8 +611,7 @@ LRESULT CVornGUIView::OnCheckRequiredDirs(WPARAM, LPARAM)
     pDoc->SetLogFolder(GetLogFilesDir());
     ::SetCurrentDirectoryA(GetLogFilesDir());
     if (pDoc->IsLogSingleFile()) {
-        pDoc->SetModifiedFlag(TRUE);
-        pDoc->SaveModified();
+        pDoc->AskStartupLogfile();
     } else if (pDoc->IsLogNumbered()) {
         pDoc->StartNumberedLogfile(-1, CString());
     }

@@ -713,8 +713,8 @@ void CVornGUIView::OnDeleteMessages()
     SendMessage(WM_COMMAND, ID_EDIT_CLEAR_ALL);
 }
 
-// Empties the console, offering first to save lines kept only in memory
-// that no file holds; the memory-only console notes the deletion. A file
+// Empties the console, offering first to save the lines that no file holds
+// (in any logging mode); the memory-only console notes the deletion. A file
 // they were saved to keeps them: the lines after the deletion are saved
 // anew, not over it.
 void CVornGUIView::OnDeleteSessionMessages()
@@ -722,8 +722,7 @@ void CVornGUIView::OnDeleteSessionMessages()
     CVornGUIDoc* pDoc = GetDocument();
     if (!pDoc->HasLines())
         return;
-    if (pDoc->GetPathName().IsEmpty() && pDoc->IsModified() && pDoc->IsLogMemoryOnly() &&
-        !pDoc->OfferToSaveLines())
+    if (!pDoc->OfferToSaveLines())
         return;
     pDoc->DeleteContents();
     if (pDoc->IsLogMemoryOnly()) {
