@@ -74,6 +74,21 @@ void PrintWithChildrenInto(HWND hWnd, HDC hdc)
     }
 }
 
+namespace {
+
+// The ground of a window that fills it in its own coordinates (a dialog)
+// into hdc with its client origin at ptAt: straight into hdc, so that only
+// the part that hdc holds is drawn, however large the window.
+void PrintGroundInto(HWND hWnd, HDC hdc, POINT ptAt)
+{
+    POINT ptOrg;
+    ::OffsetViewportOrgEx(hdc, ptAt.x, ptAt.y, &ptOrg);
+    ::SendMessageA(hWnd, WM_ERASEBKGND, (WPARAM)hdc, 0);
+    ::SetViewportOrgEx(hdc, ptOrg.x, ptOrg.y, nullptr);
+}
+
+}  // namespace
+
 // The parent's ground first, as it stands behind the control (a control
 // that the parent's colours make transparent draws its text alone).
 void PaintInOneStep(CWnd* pWnd)
@@ -85,7 +100,7 @@ void PaintInOneStep(CWnd* pWnd)
         if (HWND hParent = ::GetParent(hWnd)) {
             POINT pt = {0, 0};
             ::MapWindowPoints(hParent, hWnd, &pt, 1);
-            PrintClientInto(hParent, hdc, pt, true);
+            PrintGroundInto(hParent, hdc, pt);
         }
         PrintClientInto(hWnd, hdc, POINT{0, 0}, false);
     });
@@ -120,7 +135,7 @@ void DrawChildrenInOneStep(HWND hWnd, std::initializer_list<HWND> children)
     if (!dc.m_hDC)
         return;
     DrawInOneStep(dc, rc, [&](HDC hdc) {
-        PrintClientInto(hWnd, hdc, POINT{0, 0}, true);
+        PrintGroundInto(hWnd, hdc, POINT{0, 0});
         for (HWND h : children) {
             if (!::IsWindowVisible(h))
                 continue;

@@ -44,8 +44,9 @@ void PrintClientInto(HWND hWnd, HDC hdc, POINT ptAt, bool bErase);
 void PrintWithChildrenInto(HWND hWnd, HDC hdc);
 
 // pWnd's paint (WM_PAINT) in one step, for a control whose own erase draws
-// nothing: its parent's ground behind it, then its client area as it prints
-// itself, composed and copied at once.
+// nothing: its parent's ground behind it (the parent's erase, in the
+// parent's coordinates, as a dialog fills its ground), then its client area
+// as it prints itself, composed and copied at once.
 void PaintInOneStep(CWnd* pWnd);
 
 // hWnd's client area with its children (PrintWithChildrenInto) drawn on the
@@ -57,5 +58,5 @@ void DrawWithChildrenInOneStep(HWND hWnd);
 // The visible children of hWnd among children, over hWnd's ground, drawn on
 // the screen in one step over the rectangle that holds them, and nothing of
 // them left to paint: controls that show one value (a meter and its
-// figure) show it together. The ground is hWnd's, printed whole.
+// figure) show it together. The ground there is hWnd's erase, as above.
 void DrawChildrenInOneStep(HWND hWnd, std::initializer_list<HWND> children);
