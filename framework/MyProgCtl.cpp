@@ -6,6 +6,7 @@
 #include "framework/ProgressFill.h"
 #include "framework/VisualStylesXP.h"
 #include "platform/CDC.h"
+#include "platform/OneStepPaint.h"
 
 namespace {
 
@@ -24,7 +25,9 @@ COLORREF FillStateColor(int nFillState)
 
 BEGIN_MESSAGE_MAP(CMyProgCtl, CProgressCtrl)
     ON_WM_CREATE()
+    ON_WM_ERASEBKGND()
     ON_WM_PAINT()
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
     ON_MESSAGE(WM_THEMECHANGED, OnThemeChanged)
     ON_MESSAGE(WM_DWMCOMPOSITIONCHANGED, OnCompositionChanged)
     ON_WM_DESTROY()
@@ -86,12 +89,33 @@ int CMyProgCtl::OnCreate(LPCREATESTRUCT pCreate)
     return nResult;
 }
 
+// Its ground and the bar composed off the screen and copied at once
+// (OneStepPaint.h): a new position never shows in part.
 void CMyProgCtl::OnPaint()
 {
+    CPaintDC dc(this);
+    RECT rc;
+    ::GetClientRect(m_hWnd, &rc);
+    DrawInOneStep(dc, rc, [this](HDC hdc) {
+        DefWindowProc(WM_ERASEBKGND, (WPARAM)hdc, 0);
+        Draw(hdc);
+    });
+}
+
+// A window that composes its children off the screen sees the bar as its
+// paint shows it.
+LRESULT CMyProgCtl::OnPrintClient(WPARAM wp, LPARAM)
+{
+    Draw((HDC)wp);
+    return 0;
+}
+
+void CMyProgCtl::Draw(HDC hdc)
+{
     if (DrawsThemed())
-        PaintThemed();
+        DrawThemed(hdc);
     else
-        Default();
+        DefWindowProc(WM_PRINTCLIENT, (WPARAM)hdc, PRF_CLIENT);
 }
 
 LRESULT CMyProgCtl::OnThemeChanged(WPARAM, LPARAM)
@@ -143,17 +167,16 @@ bool CMyProgCtl::DrawsThemed()
 // fill is painted in the state's own colour: themes give the fill states
 // colours of their own (one draws "normal" blue and "partial" grey), and the
 // colour chosen is the colour shown.
-void CMyProgCtl::PaintThemed()
+void CMyProgCtl::DrawThemed(HDC hdc)
 {
-    CPaintDC dc(this);
     RECT rcClient, rcContent;
     ::GetClientRect(m_hWnd, &rcClient);
-    if (FAILED(g_VisualStylesXP.GetThemeBackgroundContentRect(m_hTheme, dc.m_hDC, m_nBarPart, 0, &rcClient, &rcContent)))
+    if (FAILED(g_VisualStylesXP.GetThemeBackgroundContentRect(m_hTheme, hdc, m_nBarPart, 0, &rcClient, &rcContent)))
         rcContent = rcClient;
     int nLower = 0, nUpper = 0;
     GetRange(nLower, nUpper);
     rcContent.right = rcContent.left + ProgressFillWidth(nLower, nUpper, GetPos(), rcContent.right - rcContent.left);
-    g_VisualStylesXP.DrawThemeBackground(m_hTheme, dc.m_hDC, m_nBarPart, 0, &rcClient, nullptr);
+    g_VisualStylesXP.DrawThemeBackground(m_hTheme, hdc, m_nBarPart, 0, &rcClient, nullptr);
     if (rcContent.right > rcContent.left)
-        dc.FillSolidRect(&rcContent, m_crBar == CLR_DEFAULT ? ::GetSysColor(COLOR_HIGHLIGHT) : m_crBar);
+        CDC(hdc).FillSolidRect(&rcContent, m_crBar == CLR_DEFAULT ? ::GetSysColor(COLOR_HIGHLIGHT) : m_crBar);
 }

@@ -34,7 +34,9 @@ protected:
     // PP_BAR draws smooth (PBS_SMOOTH); the vertical bar does not.
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
     int OnCreate(LPCREATESTRUCT pCreate);
+    BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     void OnPaint();
+    LRESULT OnPrintClient(WPARAM wp, LPARAM lp);
     LRESULT OnThemeChanged(WPARAM wp, LPARAM lp);
     LRESULT OnCompositionChanged(WPARAM wp, LPARAM lp);
     void OnDestroy();
@@ -46,7 +48,10 @@ private:
     // Opens the theme data once for each theme (again after WM_THEMECHANGED);
     // true when the bar is to be drawn themed.
     bool DrawsThemed();
-    void PaintThemed();
+    // The bar as it shows, into hdc: themed (DrawThemed) or as the common
+    // control draws it.
+    void Draw(HDC hdc);
+    void DrawThemed(HDC hdc);
 
     HTHEME m_hTheme = nullptr;
     bool m_bThemeOpened = false;  // m_hTheme is the answer for the current theme, null or not

@@ -4,10 +4,12 @@
 
 #include "config/Limits.h"
 #include "config/ValueConversions.h"
+#include "config/WindowHelpers.h"
 #include "framework/HelpKeys.h"
 #include "platform/CCmdUI.h"
 #include "platform/CDC.h"
 #include "platform/CWinApp.h"
+#include "platform/OneStepPaint.h"
 #include "session/PrivateMessages.h"
 
 namespace {
@@ -221,10 +223,16 @@ void CDynCPUPercentDlgBar::ShowPercent(int nRow, int nPercent)
 {
     if (!m_hWnd)
         return;
-    m_meters[nRow].SetPos(nPercent);
     CString strText;
     strText.Format("%d%%", nPercent);
-    m_lblPercent[nRow].SetWindowText(strText);
+    const bool bNewPos = m_meters[nRow].SetPos(nPercent) != nPercent;
+    if (ShowWindowText(m_lblPercent[nRow].m_hWnd, strText) || bNewPos)
+        DrawRow(nRow);
+}
+
+void CDynCPUPercentDlgBar::DrawRow(int nRow)
+{
+    DrawChildrenInOneStep(m_hWnd, {m_lblEngine[nRow].m_hWnd, m_meters[nRow].m_hWnd, m_lblPercent[nRow].m_hWnd});
 }
 
 LRESULT CDynCPUPercentDlgBar::OnEngineType(WPARAM wp, LPARAM lp)
@@ -238,6 +246,7 @@ LRESULT CDynCPUPercentDlgBar::OnEngineType(WPARAM wp, LPARAM lp)
     if (m_hWnd) {
         m_lblEngine[nRow].SetWindowText(strLabel);
         StyleMeter(nRow);
+        DrawRow(nRow);
     }
     return 0;
 }

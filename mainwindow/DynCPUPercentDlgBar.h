@@ -12,7 +12,7 @@
 #include "framework/cdxCDynamicWnd.h"
 #include "mainwindow/MainWindowBarDlg.h"
 #include "platform/CGdiObject.h"
-#include "platform/CStatic.h"
+#include "platform/COneStepStatic.h"
 #include "resources/resource.h"
 
 class CDynCPUPercentDlgBar : public CMainWindowBarDlg {
@@ -69,12 +69,15 @@ private:
     void InitRow(int nRow);
     void StyleMeter(int nRow);
     void ShowPercent(int nRow, int nPercent);
+    // Row nRow's name, meter and percentage drawn at once (OneStepPaint.h):
+    // a new value shows whole, meter and figure together.
+    void DrawRow(int nRow);
 
     int m_nCPUCount = 0;
     int m_nRowsMade = kRows;  // rows 0 .. m_nRowsMade-1 have their windows
-    CStatic m_lblEngine[kRows];
+    COneStepStatic m_lblEngine[kRows];
     CMyProgCtl m_meters[kRows];
-    CStatic m_lblPercent[kRows];
+    COneStepStatic m_lblPercent[kRows];
     int m_nEngineType[kRows] = {};
     CBrush m_brBG;
     bool m_bEmulatorActive = false;

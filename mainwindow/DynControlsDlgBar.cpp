@@ -12,6 +12,7 @@
 #include "platform/CCmdUI.h"
 #include "platform/CDC.h"
 #include "platform/CWinApp.h"
+#include "platform/OneStepPaint.h"
 #include "platform/Trace.h"
 
 namespace {
@@ -92,10 +93,16 @@ BEGIN_MESSAGE_MAP(CDynControlsDlgBar, CMainWindowBarDlg)
     ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
+// The image and the needle composed off the screen and copied at once
+// (OneStepPaint.h): the meter never shows without its needle.
 void CPanelMeterButton::DrawItem(LPDRAWITEMSTRUCT pDIS)
 {
-    CMyBitmapButton::DrawItem(pDIS);
-    m_pBar->DrawMeterNeedle(pDIS);
+    DrawInOneStep(pDIS->hDC, pDIS->rcItem, [&](HDC hdc) {
+        DRAWITEMSTRUCT dis = *pDIS;
+        dis.hDC = hdc;
+        CMyBitmapButton::DrawItem(&dis);
+        m_pBar->DrawMeterNeedle(&dis);
+    });
 }
 
 CDynControlsDlgBar::CDynControlsDlgBar(CWnd* pParent)

@@ -11,8 +11,19 @@
 #include "config/WindowHelpers.h"
 #include "framework/ControlTextSize.h"
 #include "mainwindow/BarFontLayout.h"
+#include "platform/OneStepPaint.h"
 #include "session/PrivateMessages.h"
 #include "session/VornGUIView.h"
+
+BEGIN_MESSAGE_MAP(CRegisterEdit, CHexSimpleEdit)
+    ON_WM_ERASEBKGND()
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+void CRegisterEdit::OnPaint()
+{
+    PaintInOneStep(this);
+}
 
 BEGIN_MESSAGE_MAP(CRegsDlgBar, CMainWindowBarDlg)
     ON_COMMAND(ID_REGS_BAR_FONT, OnFont)
@@ -113,7 +124,7 @@ void CRegsDlgBar::OnFont()
         g_pView->SendMessage(WM_CHOOSE_BAR_FONT, 0, 0);
 }
 
-void CRegsDlgBar::SubclassRegisterControls(CHexSimpleEdit* pEdits, int nCount, UINT nFirst)
+void CRegsDlgBar::SubclassRegisterControls(CRegisterEdit* pEdits, int nCount, UINT nFirst)
 {
     m_pEdits = pEdits;
     m_nFirstControl = nFirst;

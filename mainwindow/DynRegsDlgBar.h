@@ -15,6 +15,16 @@
 #include "mainwindow/MainWindowBarDlg.h"
 #include "resource.h"
 
+// A register control: a read-only hexadecimal edit that shows a new value
+// only whole (OneStepPaint.h), where the system's edit erases its ground and
+// then writes its lines and the pieces of a line one by one.
+class CRegisterEdit : public CHexSimpleEdit {
+    DECLARE_MESSAGE_MAP()
+protected:
+    BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    void OnPaint();
+};
+
 // What the register bars share: the menu, Close as the bar's View command
 // (the main frame names it for classes that serve several bars) and Font,
 // which asks the view for the bars' font.
@@ -38,7 +48,7 @@ protected:
     void OnBarSized(UINT nType, int cx, int cy);
     // The read-only, upper-case controls of ids nFirst .. nFirst+nCount-1,
     // as far as they are made (a hidden bar's are made a few at a time).
-    void SubclassRegisterControls(CHexSimpleEdit* pEdits, int nCount, UINT nFirst);
+    void SubclassRegisterControls(CRegisterEdit* pEdits, int nCount, UINT nFirst);
     int GetControlsPerStep() const override { return kControlsPerStep; }
     void OnLaterControl(UINT nID, HWND hCtrl) override;
     // Places the controls in the template's rows and in as many of its
@@ -61,7 +71,7 @@ private:
     static const int kControlsPerStep = 4;
     void SubclassRegisterControl(int i, HWND hCtrl);
 
-    CHexSimpleEdit* m_pEdits = nullptr;  // the derived class's register controls
+    CRegisterEdit* m_pEdits = nullptr;  // the derived class's register controls
     std::vector<RECT> m_template;  // each control's place in the template, in pixels
     std::vector<RECT> m_placed;    // where PlaceRegisterControls put each
     // The room of the widest values on one line, then wrapped onto more
@@ -103,7 +113,7 @@ public:
             SetHelpId(MakeHelpKey(IDD, TRegs::kFirst + i), TRegs::kHelpIdControls);
     }
 private:
-    CHexSimpleEdit m_Regs[kControls];
+    CRegisterEdit m_Regs[kControls];
 };
 
 struct S32BitRegs {

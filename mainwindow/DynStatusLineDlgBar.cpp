@@ -99,7 +99,7 @@ void CDynStatusLineDlgBar::LayoutStatusFields()
     }
     m_bMeasured = true;
     const bool bPlaced = PlaceStatusFields();
-    DrawInOneStep();
+    DrawWithChildrenInOneStep(m_hWnd);
     if (bPlaced)
         FitStatusPanes();
 }
@@ -196,24 +196,11 @@ LRESULT CDynStatusLineDlgBar::OnLayoutStatusFields(WPARAM wp, LPARAM)
     } else if (FieldWidthChanged((int)wp - 1)) {
         if (PlaceStatusFields())
             FitStatusPanes();
-        DrawInOneStep();
+        DrawWithChildrenInOneStep(m_hWnd);
     } else if (wp <= kStatusFieldCount) {
         ::UpdateWindow(GetField((int)wp - 1));
     }
     return 0;
-}
-
-void CDynStatusLineDlgBar::DrawInOneStep()
-{
-    CRect rc;
-    GetClientRect(&rc);
-    // Over the controls too (the bar clips them from its own paints): they
-    // are part of the picture.
-    CWindowDC dc(m_hWnd, DCX_CACHE | DCX_CLIPSIBLINGS);
-    if (!dc.m_hDC)
-        return;
-    ::DrawInOneStep(dc, rc, [this](HDC hdc) { PrintWithChildrenInto(m_hWnd, hdc); });
-    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_VALIDATE | RDW_ALLCHILDREN);
 }
 
 // A new width may hold more or fewer fields in a row; a height of its own
@@ -223,7 +210,7 @@ void CDynStatusLineDlgBar::OnBarSized(UINT, int cx, int)
 {
     if (cx != m_cxLaidOut && m_bMeasured && g_pView) {
         PlaceStatusFields();
-        DrawInOneStep();
+        DrawWithChildrenInOneStep(m_hWnd);
     }
 }
 

@@ -54,10 +54,6 @@ private:
     bool PlaceStatusFields();
     // The main window's status panes of the shown fields fit their texts.
     void FitStatusPanes();
-    // The bar's client area, ground, spin and fields, drawn in one step
-    // (OneStepPaint.h) and nothing of it left to paint: fields moved by a
-    // layout show whole at their new places and nothing of them at the old.
-    void DrawInOneStep();
 
     CSpinButtonCtrl m_CpuSpin;
     COneStepStatic m_Fields[kStatusFieldCount];

@@ -8,6 +8,7 @@
 #include "platform/CDC.h"
 #include "platform/CHexEdit.h"
 #include "platform/CodePage.h"
+#include "platform/OneStepPaint.h"
 
 namespace {
 
@@ -26,26 +27,23 @@ BOOL CHexEdit::OnEraseBkgnd(CDC*)
     return TRUE;  // OnPaint fills every pixel
 }
 
+// Drawn off the screen and copied at once (OneStepPaint.h): new contents
+// never show in part.
 void CHexEdit::OnPaint()
 {
     CPaintDC paint(this);
     CRect rcClient;
     GetClientRect(&rcClient);
-    // Drawn off screen first, so that the rows do not flicker.
-    CDC dc;
-    dc.CreateCompatibleDC(&paint);
-    CBitmap bmp;
-    bmp.CreateCompatibleBitmap(paint, std::max(1, rcClient.Width()), std::max(1, rcClient.Height()));
-    CDCSelect selBmp(dc, bmp);
-    CDCSelect selFont(dc, m_font.m_hObject ? (HGDIOBJ)m_font.m_hObject : ::GetStockObject(ANSI_FIXED_FONT));
-    bool bReadOnly = IsReadOnly();
-    dc.FillSolidRect(&rcClient, bReadOnly ? m_parms.clrReadOnlyBack : m_parms.clrBack);
-    if (m_parms.nDataSize == 0)
-        PaintNoDataText(dc, rcClient);
-    UINT64 nRows = RowCount();
-    for (int y = 0; y < rcClient.Height() && m_nTopRow + y / m_cell.cy < nRows; y += m_cell.cy)
-        PaintRow(dc, m_nTopRow + y / m_cell.cy, y);
-    paint.BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dc, 0, 0, SRCCOPY);
+    DrawInOneStep(paint, rcClient, [&](HDC hdc) {
+        CDC dc(hdc);
+        CDCSelect selFont(dc, m_font.m_hObject ? (HGDIOBJ)m_font.m_hObject : ::GetStockObject(ANSI_FIXED_FONT));
+        dc.FillSolidRect(&rcClient, IsReadOnly() ? m_parms.clrReadOnlyBack : m_parms.clrBack);
+        if (m_parms.nDataSize == 0)
+            PaintNoDataText(dc, rcClient);
+        UINT64 nRows = RowCount();
+        for (int y = 0; y < rcClient.Height() && m_nTopRow + y / m_cell.cy < nRows; y += m_cell.cy)
+            PaintRow(dc, m_nTopRow + y / m_cell.cy, y);
+    });
 }
 
 // The window text, centred and wrapped, in the read-only text colour.

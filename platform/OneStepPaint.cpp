@@ -4,6 +4,7 @@
 
 #include "platform/CDC.h"
 #include "platform/CGdiObject.h"
+#include "platform/CWnd.h"
 
 BITMAPINFO DrawingBitmapInfo(int cx, int cy)
 {
@@ -71,4 +72,79 @@ void PrintWithChildrenInto(HWND hWnd, HDC hdc)
         ::MapWindowPoints(h, hWnd, &pt, 1);
         PrintClientInto(h, hdc, pt, false);
     }
+}
+
+namespace {
+
+// The ground of a window that fills it in its own coordinates (a dialog)
+// into hdc with its client origin at ptAt: straight into hdc, so that only
+// the part that hdc holds is drawn, however large the window.
+void PrintGroundInto(HWND hWnd, HDC hdc, POINT ptAt)
+{
+    POINT ptOrg;
+    ::OffsetViewportOrgEx(hdc, ptAt.x, ptAt.y, &ptOrg);
+    ::SendMessageA(hWnd, WM_ERASEBKGND, (WPARAM)hdc, 0);
+    ::SetViewportOrgEx(hdc, ptOrg.x, ptOrg.y, nullptr);
+}
+
+}  // namespace
+
+// The parent's ground first, as it stands behind the control (a control
+// that the parent's colours make transparent draws its text alone).
+void PaintInOneStep(CWnd* pWnd)
+{
+    CPaintDC dc(pWnd);
+    RECT rc;
+    ::GetClientRect(pWnd->m_hWnd, &rc);
+    DrawInOneStep(dc, rc, [hWnd = pWnd->m_hWnd](HDC hdc) {
+        if (HWND hParent = ::GetParent(hWnd)) {
+            POINT pt = {0, 0};
+            ::MapWindowPoints(hParent, hWnd, &pt, 1);
+            PrintGroundInto(hParent, hdc, pt);
+        }
+        PrintClientInto(hWnd, hdc, POINT{0, 0}, false);
+    });
+}
+
+// A DC of the client area that draws over the children: they are part of
+// the picture.
+void DrawWithChildrenInOneStep(HWND hWnd)
+{
+    RECT rc;
+    ::GetClientRect(hWnd, &rc);
+    CWindowDC dc(hWnd, DCX_CACHE | DCX_CLIPSIBLINGS);
+    if (!dc.m_hDC)
+        return;
+    DrawInOneStep(dc, rc, [hWnd](HDC hdc) { PrintWithChildrenInto(hWnd, hdc); });
+    ::RedrawWindow(hWnd, nullptr, nullptr, RDW_VALIDATE | RDW_ALLCHILDREN);
+}
+
+void DrawChildrenInOneStep(HWND hWnd, std::initializer_list<HWND> children)
+{
+    RECT rc = {0, 0, 0, 0};
+    for (HWND h : children) {
+        RECT rcChild;
+        if (!::IsWindowVisible(h) || !::GetWindowRect(h, &rcChild))
+            continue;
+        ::MapWindowPoints(nullptr, hWnd, (POINT*)&rcChild, 2);
+        ::UnionRect(&rc, &rc, &rcChild);
+    }
+    if (::IsRectEmpty(&rc))
+        return;
+    CWindowDC dc(hWnd, DCX_CACHE | DCX_CLIPSIBLINGS);
+    if (!dc.m_hDC)
+        return;
+    DrawInOneStep(dc, rc, [&](HDC hdc) {
+        PrintGroundInto(hWnd, hdc, POINT{0, 0});
+        for (HWND h : children) {
+            if (!::IsWindowVisible(h))
+                continue;
+            POINT pt = {0, 0};
+            ::MapWindowPoints(h, hWnd, &pt, 1);
+            PrintClientInto(h, hdc, pt, false);
+        }
+    });
+    for (HWND h : children)
+        ::RedrawWindow(h, nullptr, nullptr, RDW_VALIDATE);
+    ::RedrawWindow(hWnd, &rc, nullptr, RDW_VALIDATE);
 }

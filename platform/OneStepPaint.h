@@ -13,8 +13,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 
 #include "platform/CGdiObject.h"
+
+class CWnd;
 
 // A bitmap of 32-bit pixels, rows from the top, that the program draws in
 // itself: a bitmap compatible with the screen may live on the display under
@@ -39,3 +42,21 @@ void PrintClientInto(HWND hWnd, HDC hdc, POINT ptAt, bool bErase);
 // first as the system paints siblings that overlap, into hdc at its client
 // coordinates.
 void PrintWithChildrenInto(HWND hWnd, HDC hdc);
+
+// pWnd's paint (WM_PAINT) in one step, for a control whose own erase draws
+// nothing: its parent's ground behind it (the parent's erase, in the
+// parent's coordinates, as a dialog fills its ground), then its client area
+// as it prints itself, composed and copied at once.
+void PaintInOneStep(CWnd* pWnd);
+
+// hWnd's client area with its children (PrintWithChildrenInto) drawn on the
+// screen in one step, over the children too, and nothing of it left to
+// paint: controls moved show whole at their new places and nothing of them
+// at the old.
+void DrawWithChildrenInOneStep(HWND hWnd);
+
+// The visible children of hWnd among children, over hWnd's ground, drawn on
+// the screen in one step over the rectangle that holds them, and nothing of
+// them left to paint: controls that show one value (a meter and its
+// figure) show it together. The ground there is hWnd's erase, as above.
+void DrawChildrenInOneStep(HWND hWnd, std::initializer_list<HWND> children);

@@ -166,7 +166,9 @@ void CVornGUIView::ShowLamps(bool bAll)
         if (hHide)
             ::SetWindowLongA(hHide, GWL_STYLE, lHideStyle & ~WS_VISIBLE);
         ::SetWindowLongA(hShow, GWL_STYLE, lShowStyle | WS_VISIBLE);
-        ::RedrawWindow(hShow, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        // Without an erase: the lamp's image covers it, drawn in one piece
+        // (an owner-drawn button's erase fills it blank first).
+        ::RedrawWindow(hShow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
 }
 

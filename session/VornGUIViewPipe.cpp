@@ -261,9 +261,11 @@ LRESULT CVornGUIView::OnRegisterFieldChanged(UINT msg, WPARAM, LPARAM)
             continue;
         CString strText = m_router.TakeRegister(i).c_str();
         m_strShownRegister[i] = strText;
+        // Painted at once: the bar's rows show their values as they came,
+        // each whole, not one row new beside another that waits for its paint.
         HWND hCtl = m_receivers.hRegisterFields[i];
-        if (hCtl && ::IsWindow(hCtl))
-            ShowWindowText(hCtl, strText);
+        if (hCtl && ::IsWindow(hCtl) && ShowWindowText(hCtl, strText))
+            ::UpdateWindow(hCtl);
         break;
     }
     PaintOverdueWindows();
