@@ -89,6 +89,15 @@ void PrintGroundInto(HWND hWnd, HDC hdc, POINT ptAt)
 
 }  // namespace
 
+void PrintParentGroundInto(HWND hWnd, HDC hdc)
+{
+    if (HWND hParent = ::GetParent(hWnd)) {
+        POINT pt = {0, 0};
+        ::MapWindowPoints(hParent, hWnd, &pt, 1);
+        PrintGroundInto(hParent, hdc, pt);
+    }
+}
+
 // The parent's ground first, as it stands behind the control (a control
 // that the parent's colours make transparent draws its text alone).
 void PaintInOneStep(CWnd* pWnd)
@@ -97,11 +106,7 @@ void PaintInOneStep(CWnd* pWnd)
     RECT rc;
     ::GetClientRect(pWnd->m_hWnd, &rc);
     DrawInOneStep(dc, rc, [hWnd = pWnd->m_hWnd](HDC hdc) {
-        if (HWND hParent = ::GetParent(hWnd)) {
-            POINT pt = {0, 0};
-            ::MapWindowPoints(hParent, hWnd, &pt, 1);
-            PrintGroundInto(hParent, hdc, pt);
-        }
+        PrintParentGroundInto(hWnd, hdc);
         PrintClientInto(hWnd, hdc, POINT{0, 0}, false);
     });
 }

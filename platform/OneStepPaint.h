@@ -43,6 +43,11 @@ void PrintClientInto(HWND hWnd, HDC hdc, POINT ptAt, bool bErase);
 // coordinates.
 void PrintWithChildrenInto(HWND hWnd, HDC hdc);
 
+// The ground of hWnd's parent behind hWnd (the parent's erase, in the
+// parent's coordinates, as a dialog fills its ground) into hdc at hWnd's
+// client coordinates: only the part that hdc's clipping holds is drawn.
+void PrintParentGroundInto(HWND hWnd, HDC hdc);
+
 // pWnd's paint (WM_PAINT) in one step, for a control whose own erase draws
 // nothing: its parent's ground behind it (the parent's erase, in the
 // parent's coordinates, as a dialog fills its ground), then its client area

@@ -31,7 +31,7 @@ CString LogGapNote(INT_PTR nLost)
            " could not be written to this file.";
 }
 
-CString UnwrittenAtClose(INT_PTR nWaiting, INT_PTR nLost, const CString& strPath)
+CString UnwrittenLinesText(INT_PTR nWaiting, INT_PTR nLost, const CString& strPath)
 {
     CString str;
     if (nWaiting == 1)

@@ -13,6 +13,7 @@ CString LogResumedState(INT_PTR nLost);
 // The note written in the log file where messages are missing.
 CString LogGapNote(INT_PTR nLost);
 
-// The close's box when the log file cannot take its last lines: the newest
-// nWaiting messages kept in memory only, nLost before them gone from it.
-CString UnwrittenAtClose(INT_PTR nWaiting, INT_PTR nLost, const CString& strPath);
+// The box when the log file cannot take the lines it had not taken (at the
+// close, or for Delete Messages' Save): the newest nWaiting messages kept in
+// memory only, nLost before them gone from it.
+CString UnwrittenLinesText(INT_PTR nWaiting, INT_PTR nLost, const CString& strPath);

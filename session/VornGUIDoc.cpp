@@ -365,6 +365,7 @@ BOOL CVornGUIDoc::CanCloseFrame(CFrameWnd* pFrame)
 void CVornGUIDoc::DeleteContents()
 {
     m_lines.RemoveAll();
+    m_nUnsaved = 0;
     ForgetUnwrittenGone();
     CDocument::DeleteContents();
 }

@@ -90,7 +90,7 @@ bool CVornGUIDoc::WriteAllUnwritten()
         WatchForRoom(true);
         return true;
     }
-    ErrorMessageBox(WriteErrorText(), UnwrittenAtClose(m_nUnwritten, m_nLost, GetPathName()), (DWORD)e.m_lOsError);
+    ErrorMessageBox(WriteErrorText(), UnwrittenLinesText(m_nUnwritten, m_nLost, GetPathName()), (DWORD)e.m_lOsError);
     return false;
 }
 

@@ -173,10 +173,9 @@ vorn_run_cpus() {   # PID
 
 # Whether this system lets a process be pinned to a processor.
 vorn_cpu_pinning_works() {
-    local list c
-    list="$(taskset -pc $BASHPID 2>/dev/null)" || return 1
-    c="${list##*: }"; c="${c%%[,-]*}"
-    (taskset -pc "$c" $BASHPID >/dev/null 2>&1)
+    local cpus
+    cpus="$(vorn_run_cpus $BASHPID)" || return 1
+    (taskset -pc "${cpus%%$'\n'*}" $BASHPID >/dev/null 2>&1)
 }
 
 # Becomes the command without the processor lock (see vorn_pin_cpu): for a
